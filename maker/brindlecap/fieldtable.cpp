@@ -1,0 +1,214 @@
+#include "fieldtable.h"
+#include "mydatastream.h"
+
+FieldTable::FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base)
+{
+    if (base)
+        m_specs = base->m_specs;
+    m_specs.insert(m_specs.end(), specs.begin(), specs.end());
+    build();
+}
+
+FieldTable::FieldTable(const std::vector<FieldSpec> &specs, const FieldTable *base)
+{
+    if (base)
+        m_specs = base->m_specs;
+    m_specs.insert(m_specs.end(), specs.begin(), specs.end());
+    build();
+}
+
+void FieldTable::build()
+{
+    m_slot.resize(m_specs.size());
+    for (size_t i = 0; i < m_specs.size(); ++i) {
+        const FieldSpec &s = m_specs[i];
+        m_slot[i] = isNumeric(s.kind) ? m_numeric++ : m_text++;
+        const QString key = QString::fromLatin1(s.key);
+        Q_ASSERT_X(!m_byKey.contains(key), "FieldTable", s.key);
+        m_byKey.insert(key, int(i));
+        if (s.code != 0 && !m_byCode.contains(s.code))
+            m_byCode.insert(s.code, int(i));
+    }
+}
+
+FieldRecord::FieldRecord(const FieldTable &table)
+    : m_table(&table), m_num(size_t(table.numericCount())), m_str(size_t(table.textCount()))
+{
+    reset();
+}
+
+void FieldRecord::reset()
+{
+    for (int i = 0; i < m_table->count(); ++i) {
+        const FieldSpec &s = m_table->spec(i);
+        if (FieldTable::isNumeric(s.kind))
+            m_num[size_t(m_table->slot(i))] = s.defaultValue;
+        else
+            m_str[size_t(m_table->slot(i))].clear();
+    }
+}
+
+QDate FieldRecord::date(int i) const
+{
+    return QDate::fromString(text(i), Qt::ISODate);
+}
+
+void FieldRecord::setDate(int i, const QDate &d)
+{
+    setText(i, d.isValid() ? d.toString(Qt::ISODate) : QString());
+}
+
+QString FieldRecord::valueText(int i) const
+{
+    const FieldSpec &s = m_table->spec(i);
+    switch (s.kind) {
+    case FieldKind::Amount:
+        return QString::number(number(i), 'f', 2);
+    case FieldKind::Int:
+    case FieldKind::Flag:
+        return QString::number(qint64(number(i)));
+    default:
+        return text(i);
+    }
+}
+
+bool FieldRecord::setValueText(int i, const QString &v)
+{
+    const FieldSpec &s = m_table->spec(i);
+    if (!FieldTable::isNumeric(s.kind)) {
+        if (s.kind == FieldKind::Date) {
+            const QDate d = QDate::fromString(v.trimmed(), Qt::ISODate);
+            if (!v.trimmed().isEmpty() && !d.isValid())
+                return false;
+            setDate(i, d);
+        } else {
+            setText(i, v);
+        }
+        return true;
+    }
+    bool ok = false;
+    const double d = v.trimmed().isEmpty() ? 0.0 : v.trimmed().toDouble(&ok);
+    if (!v.trimmed().isEmpty() && !ok)
+        return false;
+    setNumber(i, s.kind == FieldKind::Amount ? d : double(qint64(d)));
+    return true;
+}
+
+bool FieldRecord::sameValues(const FieldRecord &other) const
+{
+    return m_table == other.m_table && m_num == other.m_num && m_str == other.m_str;
+}
+
+void FieldRecord::copyFrom(const FieldRecord &other)
+{
+    if (m_table != other.m_table)
+        return;
+    m_num = other.m_num;
+    m_str = other.m_str;
+}
+
+static void skipValue(MyDataStream &ar, quint8 kind)
+{
+    switch (FieldKind(kind)) {
+    case FieldKind::Amount: { double d; ar >> d; break; }
+    case FieldKind::Int: { qint32 v; ar >> v; break; }
+    case FieldKind::Flag: { quint8 v; ar >> v; break; }
+    case FieldKind::Date:
+    case FieldKind::Text: { QString s; ar >> s; break; }
+    default: ar.setStatus(QDataStream::ReadCorruptData); break;
+    }
+}
+
+bool FieldRecord::serialise(MyDataStream &ar)
+{
+    const int n = m_table->count();
+    if (ar.IsStoring()) {
+        ar << quint16(n);
+        for (int i = 0; i < n; ++i) {
+            const FieldKind k = m_table->spec(i).kind;
+            ar << quint8(k);
+            switch (k) {
+            case FieldKind::Amount: ar << number(i); break;
+            case FieldKind::Int: ar << qint32(number(i)); break;
+            case FieldKind::Flag: ar << quint8(number(i) != 0.0); break;
+            default: ar << text(i); break;
+            }
+        }
+        return ar.ok();
+    }
+    quint16 stored = 0;
+    ar >> stored;
+    for (int i = 0; i < int(stored) && ar.ok(); ++i) {
+        quint8 kind = 0;
+        ar >> kind;
+        if (!ar.ok())
+            break;
+        if (i >= n || quint8(m_table->spec(i).kind) != kind) {
+            skipValue(ar, kind);
+            continue;
+        }
+        switch (FieldKind(kind)) {
+        case FieldKind::Amount: { double d = 0; ar >> d; setNumber(i, d); break; }
+        case FieldKind::Int: { qint32 v = 0; ar >> v; setNumber(i, v); break; }
+        case FieldKind::Flag: { quint8 v = 0; ar >> v; setNumber(i, v ? 1 : 0); break; }
+        default: { QString s; ar >> s; setText(i, s); break; }
+        }
+    }
+    return ar.ok();
+}
+
+FieldRecord &FieldRowList::append()
+{
+    m_rows.emplace_back(*m_table);
+    return m_rows.back();
+}
+
+void FieldRowList::removeAt(int i)
+{
+    if (i >= 0 && i < count())
+        m_rows.erase(m_rows.begin() + i);
+}
+
+bool FieldRowList::sameValues(const FieldRowList &other) const
+{
+    if (m_table != other.m_table || m_rows.size() != other.m_rows.size())
+        return false;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        if (!m_rows[i].sameValues(other.m_rows[i]))
+            return false;
+    return true;
+}
+
+void FieldRowList::copyFrom(const FieldRowList &other)
+{
+    if (m_table != other.m_table)
+        return;
+    m_rows = other.m_rows;
+}
+
+bool FieldRowList::serialise(MyDataStream &ar)
+{
+    if (ar.IsStoring()) {
+        ar << qint32(m_rows.size());
+        for (FieldRecord &r : m_rows)
+            r.serialise(ar);
+        return ar.ok();
+    }
+    qint32 n = 0;
+    // every stored row holds at least its two-byte field count
+    if (!ar.readCount(n, 2))
+        return false;
+    m_rows.clear();
+    m_rows.reserve(size_t(n));
+    for (qint32 i = 0; i < n && ar.ok(); ++i)
+        append().serialise(ar);
+    return ar.ok();
+}
+
+double FieldRowList::sum(int column) const
+{
+    double total = 0;
+    for (const FieldRecord &r : m_rows)
+        total += r.number(column);
+    return total;
+}

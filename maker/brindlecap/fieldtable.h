@@ -1,0 +1,108 @@
+#pragma once
+#include <QDate>
+#include <QHash>
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+class MyDataStream;
+
+// The kinds of value a calculator field holds.
+enum class FieldKind : quint8 { Amount = 1, Int = 2, Flag = 3, Date = 4, Text = 5 };
+
+// One field of a calculator class: a stable key, its kind, the line or box code
+// it answers to (0 for none) and its default.
+struct FieldSpec
+{
+    const char *key;
+    FieldKind kind;
+    int code = 0;
+    double defaultValue = 0.0;
+};
+
+// The declared fields of one calculator class, in their stored order.
+// A class declares its table once (a function-local static), and every object
+// of the class keeps its values in a FieldRecord laid out by that table.
+class FieldTable
+{
+public:
+    FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base = nullptr);
+    FieldTable(const std::vector<FieldSpec> &specs, const FieldTable *base = nullptr);
+
+    int count() const { return int(m_specs.size()); }
+    const FieldSpec &spec(int i) const { return m_specs[size_t(i)]; }
+    // Index of a field by key or by code; -1 when the table has none.
+    int indexOf(const QString &key) const { return m_byKey.value(key, -1); }
+    int indexOfCode(int code) const { return m_byCode.value(code, -1); }
+    // Position of a field's value inside the numeric or the text store.
+    int slot(int i) const { return m_slot[size_t(i)]; }
+    int numericCount() const { return m_numeric; }
+    int textCount() const { return m_text; }
+    static bool isNumeric(FieldKind k) { return k == FieldKind::Amount || k == FieldKind::Int || k == FieldKind::Flag; }
+
+private:
+    void build();
+    std::vector<FieldSpec> m_specs;
+    std::vector<int> m_slot;
+    QHash<QString, int> m_byKey;
+    QHash<int, int> m_byCode;
+    int m_numeric = 0;
+    int m_text = 0;
+};
+
+// The values of one object laid out by its table. Dates are kept as text
+// ("yyyy-MM-dd") in the text store so that a record has just two arrays.
+class FieldRecord
+{
+public:
+    explicit FieldRecord(const FieldTable &table);
+
+    const FieldTable &table() const { return *m_table; }
+    void reset();
+
+    double number(int i) const { return m_num[size_t(m_table->slot(i))]; }
+    void setNumber(int i, double v) { m_num[size_t(m_table->slot(i))] = v; }
+    const QString &text(int i) const { return m_str[size_t(m_table->slot(i))]; }
+    void setText(int i, const QString &v) { m_str[size_t(m_table->slot(i))] = v; }
+    QDate date(int i) const;
+    void setDate(int i, const QDate &d);
+
+    // Value by key or code as text / number; unknown keys answer empty / 0.
+    QString valueText(int i) const;
+    bool setValueText(int i, const QString &v);
+
+    bool sameValues(const FieldRecord &other) const;
+    void copyFrom(const FieldRecord &other);   // both of one table
+
+    // Writes or reads the values: a count, then per field its kind and value.
+    // Reading keeps defaults for fields the stream lacks and skips values it does not know.
+    bool serialise(MyDataStream &ar);
+
+private:
+    const FieldTable *m_table;
+    std::vector<double> m_num;
+    std::vector<QString> m_str;
+};
+
+// A repeating group of rows (Schedule 3 dispositions, donations, expense lines).
+class FieldRowList
+{
+public:
+    explicit FieldRowList(const FieldTable &table) : m_table(&table) {}
+    const FieldTable &table() const { return *m_table; }
+    int count() const { return int(m_rows.size()); }
+    FieldRecord &row(int i) { return m_rows[size_t(i)]; }
+    const FieldRecord &row(int i) const { return m_rows[size_t(i)]; }
+    FieldRecord &append();
+    void removeAt(int i);
+    void clear() { m_rows.clear(); }
+    bool sameValues(const FieldRowList &other) const;
+    void copyFrom(const FieldRowList &other);
+    bool serialise(MyDataStream &ar);
+    // Sum of one numeric column over all rows.
+    double sum(int column) const;
+
+private:
+    const FieldTable *m_table;
+    std::vector<FieldRecord> m_rows;
+};

@@ -1,0 +1,352 @@
+#include "formtables.h"
+
+namespace {
+
+constexpr unsigned ADD = FA_Addable;
+constexpr unsigned MUL = FA_Multiple;
+constexpr unsigned SHR = FA_Sharable;
+constexpr unsigned SFD = FA_SFD;
+constexpr unsigned DEP = FA_Dependants;
+constexpr unsigned EXP = FA_Expired;
+constexpr unsigned MAN = FA_Mandatory;
+constexpr unsigned HID = FA_Hidden;
+
+// Every form type with a row; types not listed are empty and expired.
+constexpr FormInfo kForms[] = {
+    {1, "T1", "T1 General Income Tax and Benefit Return", 0, MAN | DEP | HID},
+    {2, "Unused", "Unused form", 0, EXP | HID},
+    {3, "Schedule 2", "Federal Amounts Transferred From Your Spouse or Common-Law Partner", 0, ADD},
+    {4, "Schedule 3", "Capital Gains (or Losses) in 2024", 0, ADD},
+    {5, "Unused", "Unused form", 0, EXP | HID},
+    {6, "Schedule 5", "Amounts for Spouse or Common-Law Partner and Dependants", 0, ADD | DEP},
+    {7, "Schedule 7", "RRSP, PRPP and SPP Unused Contributions, Transfers, and HBP or LLP Activities", 0, ADD},
+    {8, "Schedule 8", "Canada Pension Plan Contributions and Overpayment", 0, ADD},
+    {9, "Schedule 9", "Donations and Gifts", 0, ADD},
+    {10, "Schedule 10", "Employment Insurance Premiums on Self-Employment and Other Eligible Earnings", 0, ADD},
+    {11, "Schedule 11", "Federal Tuition, Education, and Textbook Amounts and Canada Training Credit", 0, ADD},
+    {12, "T776", "Statement of Real Estate Rentals", 0, ADD | MUL | SFD | SHR},
+    {13, "T778", "Child Care Expenses Deduction", 0, ADD | DEP},
+    {14, "T929", "Disability Supports Deduction", 0, ADD},
+    {15, "T1163", "Statement A - AgriStability and AgriInvest Programs Information and Statement of Farming Activities for Individuals", 0, ADD | MUL | SFD | SHR},
+    {17, "T1172", "Additional Tax on Accumulated Income Payments from RESPs", 0, ADD},
+    {18, "T1212", "Statement of Deferred Security Options Benefits", 0, ADD},
+    {19, "T2032", "Statement of Professional Activities (obsolete)", 0, EXP | HID},
+    {20, "T2038(IND)", "Investment Tax Credit (Individuals)", 0, ADD},
+    {21, "T2042", "Statement of Farming Activities", 0, ADD | MUL | SFD | SHR},
+    {22, "T2124", "Statement of Business Activities (obsolete)", 0, EXP | HID},
+    {23, "T2204", "Employee Overpayment of 2024 Canada Pension Plan Contributions and 2024 Employment Insurance Premiums", 0, ADD},
+    {24, "ON428", "Ontario Tax", 9, MAN | DEP | HID},
+    {25, "ON479", "Ontario Credits", 9, ADD},
+    {26, "ON(S2)", "Ontario Amounts Transferred From Your Spouse or Common-Law Partner", 9, ADD},
+    {27, "ON(S11)", "Ontario Tuition and Education Amounts", 9, ADD},
+    {28, "GST370", "Employee and Partner GST/HST Rebate Application", 0, ADD},
+    {29, "T1206", "Tax on Split Income", 0, ADD},
+    {30, "T626", "Overseas Employment Tax Credit", 0, ADD},
+    {31, "T691", "Alternative Minimum Tax", 0, ADD},
+    {32, "T936", "Calculation of Cumulative Net Investment Loss", 0, ADD},
+    {33, "T2032", "Statement of Professional Activities (obsolete)", 0, EXP | HID},
+    {34, "ON-BEN", "Application for the 2025 Ontario Trillium Benefit and Ontario Senior Homeowners' Property Tax Grant", 9, ADD},
+    {35, "T2209", "Federal Foreign Tax Credits", 0, ADD | MUL},
+    {37, "T2017", "Summary of Reserves on Dispositions of Capital Property", 0, ADD},
+    {38, "T5013 Schedule", "Partnership Income Summary", 0, ADD},
+    {39, "T1A", "Request for Loss Carryback", 0, ADD},
+    {40, "T657", "Calculation of Capital Gains Deduction", 0, ADD},
+    {41, "BC428", "British Columbia Tax", 2, MAN | DEP | HID},
+    {42, "BC479", "British Columbia Credits", 2, MAN},
+    {43, "BC(S2)", "British Columbia Amounts Transferred From Your Spouse or Common-Law Partner", 2, ADD},
+    {44, "BC(S11)", "British Columbia Tuition and Education Amounts", 2, ADD},
+    {45, "AB428", "Alberta Tax and Credits", 1, MAN | DEP | HID},
+    {47, "AB(S2)", "Alberta Amounts Transferred From Your Spouse or Common-Law Partner", 1, ADD},
+    {48, "AB(S11)", "Alberta Tuition and Education Amounts", 1, ADD},
+    {49, "T2222", "Northern Residents Deductions", 0, ADD},
+    {51, "T2121", "Statement of Fishing Activities", 0, ADD | MUL | SFD | SHR},
+    {52, "T1DD", "Direct Deposit Request", 0, ADD},
+    {53, "RC71", "Statement of Discount Transaction", 0, ADD},
+    {55, "T5004", "Claim for Tax Shelter Loss or Deduction", 0, ADD},
+    {57, "CPT20", "Election to Pay Canada Pension Plan Contributions", 0, ADD | MUL},
+    {59, "T777", "Statement of Employment Expenses", 0, ADD},
+    {62, "NL428", "Newfoundland and Labrador Tax and Credits", 5, MAN | DEP | HID},
+    {63, "NL479", "Newfoundland and Labrador Credits", 5, MAN},
+    {64, "NL(S2)", "Newfoundland and Labrador Amounts Transferred From Your Spouse or Common-Law Partner", 5, ADD},
+    {65, "NL(S11)", "Newfoundland and Labrador Tuition and Education Amounts", 5, ADD},
+    {66, "NS428", "Nova Scotia Tax and Credits", 7, MAN | DEP | HID},
+    {67, "NS479", "Nova Scotia Credits", 7, MAN},
+    {68, "NS(S2)", "Nova Scotia Amounts Transferred From Your Spouse or Common-Law Partner", 7, ADD},
+    {69, "NS(S11)", "Nova Scotia Tuition and Education Amounts", 7, ADD},
+    {70, "NT428", "Northwest Territories Tax", 6, MAN | DEP | HID},
+    {71, "NT479", "Northwest Territories Credits", 6, MAN},
+    {72, "NT(S2)", "Northwest Territories Amounts Transferred From Your Spouse or Common-Law Partner", 6, ADD},
+    {73, "NT(S11)", "Northwest Territories Tuition and Education Amounts", 6, ADD},
+    {74, "NU428", "Nunavut Tax", 8, MAN | DEP | HID},
+    {75, "NU479", "Nunavut Credits", 8, MAN},
+    {76, "NU(S2)", "Nunavut Amounts Transferred From Your Spouse or Common-Law Partner", 8, ADD},
+    {77, "NU(S11)", "Nunavut Tuition and Education Amounts", 8, ADD},
+    {78, "PE428", "Prince Edward Island Tax and Credits", 10, MAN | DEP | HID},
+    {79, "PE(S2)", "Prince Edward Island Amounts Transferred From Your Spouse or Common-Law Partner", 10, ADD},
+    {80, "PE(S11)", "Prince Edward Island Tuition and Education Amounts", 10, ADD},
+    {81, "SK428", "Saskatchewan Tax", 12, MAN | DEP | HID},
+    {82, "SK(S2)", "Saskatchewan Amounts Transferred From Your Spouse or Common-Law Partner", 12, ADD},
+    {83, "SK(S11)", "Saskatchewan Tuition and Education Amounts", 12, ADD},
+    {84, "SK479", "Saskatchewan Credits", 12, ADD},
+    {86, "MB428", "Manitoba Tax", 3, MAN | DEP | HID},
+    {87, "MB479", "Manitoba Credits", 3, MAN},
+    {89, "T1219", "Provincial or Territorial Alternative Minimum Tax", 0, ADD},
+    {90, "MB(S2)", "Manitoba Amounts Transferred From Your Spouse or Common-Law Partner", 3, ADD},
+    {91, "MB(S11)", "Manitoba Tuition and Education Amounts", 3, ADD},
+    {92, "TL2", "Claim for Meals and Lodging Expenses", 0, ADD},
+    {93, "T1 Summary", "T1 Return Summary", 0, MAN | HID},
+    {94, "NB(S2)", "New Brunswick Amounts Transferred From Your Spouse or Common-Law Partner", 4, ADD},
+    {95, "NB(S11)", "New Brunswick Tuition and Education Amounts", 4, ADD},
+    {96, "T183", "Information Return for Electronic Filing of an Individual's Income Tax and Benefit Return", 0, ADD},
+    {97, "T1153", "Pre-bankruptcy and Post-bankruptcy Return Information", 0, ADD},
+    {98, "NB428", "New Brunswick Tax and Credits", 4, MAN | DEP | HID},
+    {100, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {101, "T1135", "Foreign Income Verification Statement", 0, ADD},
+    {102, "T1-M", "Moving Expenses Deduction", 0, ADD | MUL},
+    {103, "T1223", "Clergy Residence Deduction", 0, ADD},
+    {105, "T746", "Calculating Your Deduction for Refund of Unused RRSP, PRPP and SPP Contributions", 0, ADD},
+    {107, "T1229", "Statement of Resource Expenses and Depletion Allowance", 0, ADD},
+    {108, "YT428", "Yukon Tax", 13, MAN | DEP | HID},
+    {109, "T1273", "Statement A - Harmonized AgriStability and AgriInvest Programs Information and Statement of Farming Activities", 0, ADD | MUL | SFD | SHR},
+    {110, "YT(S2)", "Yukon Amounts Transferred From Your Spouse or Common-Law Partner", 13, ADD},
+    {111, "YT(S11)", "Yukon Tuition and Education Amounts", 13, ADD},
+    {112, "YT479", "Yukon Credits", 13, MAN},
+    {113, "T1170", "Capital Gains on Gifts of Certain Capital Property", 0, ADD},
+    {114, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {115, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {116, "T1-ADJ", "T1 Adjustment Request", 0, ADD},
+    {117, "T1013", "Authorizing or Cancelling a Representative", 0, ADD},
+    {118, "T1032", "Joint Election to Split Pension Income", 0, ADD},
+    {119, "Schedule 6", "Canada Workers Benefit", 0, ADD | DEP},
+    {120, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {124, "T2205", "Amounts from a Spousal or Common-Law Partner RRSP, RRIF or SPP to Include in Income", 0, ADD},
+    {125, "T2125", "Statement of Business or Professional Activities", 0, ADD | MUL | SFD | SHR},
+    {131, "T2125 (Partnership)", "Statement of Business or Professional Activities - Partnership", 0, ADD | MUL | SFD | SHR},
+    {133, "Schedule 12", "Multigenerational Home Renovation Tax Credit", 0, ADD},
+    {134, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {136, "RC267", "Employee Contributions to a United States Retirement Plan - Temporary Assignments", 0, ADD},
+    {137, "RC268", "Employee Contributions to a United States Retirement Plan - Cross-Border Commuters", 0, ADD},
+    {138, "RC269", "Employee Contributions to a Foreign Pension Plan or Social Security Arrangement - Non-United States Plans or Arrangements", 0, ADD},
+    {139, "Schedule 13", "Employment Insurance Maternity and Parental Benefits", 0, ADD},
+    {141, "Obsolete", "Obsolete form", 0, EXP | HID},
+    {145, "RC359", "Tax on Excess Employees Profit Sharing Plan Amounts", 0, ADD},
+    {147, "T2091(IND)", "Designation of a Property as a Principal Residence by an Individual", 0, ADD | MUL},
+    {148, "RC381", "Inter-Provincial Calculation for CPP and QPP Contributions and Overpayments", 0, ADD},
+    {149, "RC383", "Tax-Exempt Earned Income and Contributions for Enhanced CPP/QPP", 0, ADD},
+    {150, "Schedule 8 (QPP)", "Quebec Pension Plan Contributions on Self-Employment and Other Earnings", 0, ADD},
+    {151, "Unused", "Unused form", 0, EXP | HID},
+    {156, "Provincial Worksheet", "Provincial Worksheet", 0, HID},
+    {157, "Schedule 12 (HAE)", "Home Accessibility Expenses", 0, ADD},
+    {159, "T1 Summary (Re-File)", "T1 Return Summary Before Re-File", 0, HID},
+    {160, "T2091(IND)-WS", "Principal Residence Worksheet", 0, ADD | MUL},
+    {161, "Provincial Credits", "Provincial Credits and Benefits Information", 0, HID},
+    {165, "T1 Summary (2023)", "T1 Return Summary of the Prior Year", 0, HID},
+    {166, "Unused", "Unused form", 0, EXP | HID},
+    {171, "T90", "Income Exempt from Tax under the Indian Act", 0, ADD},
+    {173, "T224", "Manitoba Community Enterprise Development Tax Credit Receipt", 0, ADD},
+    {174, "T225", "Manitoba Employee Share Purchase Tax Credit Receipt", 0, ADD},
+    {179, "T777S", "Statement of Employment Expenses for Working at Home Due to COVID-19", 0, EXP | HID},
+    {181, "T185", "Pre-Authorized Debit Agreement", 0, ADD},
+    {184, "RC59", "Business Consent for Online Access", 0, ADD | MUL},
+    {185, "RC59X", "Cancel Business Consent or Delegated Authority", 0, ADD | MUL},
+    {186, "T1044", "Non-Profit Organization Information Return Summary", 0, ADD},
+    {193, "T2043", "Return of Fuel Charge Proceeds to Farmers Tax Credit", 0, ADD},
+    {198, "Unused", "Unused form", 0, EXP | HID},
+    {199, "T2039", "Air Quality Improvement Tax Credit", 0, ADD},
+    {205, "Schedule 15", "FHSA Contributions, Transfers and Activities", 0, ADD},
+    {207, "T1248 Sch D", "Information About Your Residency Status", 0, ADD},
+    {209, "Instalments", "Instalment Calculation Worksheet", 0, ADD},
+    {210, "5000-D1", "Federal Worksheet", 0, ADD},
+    {212, "T2048", "Canadian Journalism Labour Tax Credit", 0, ADD},
+    {213, "T1198", "Statement of Qualifying Retroactive Lump-Sum Payment", 0, ADD},
+};
+
+struct FormRows { FormInfo rows[kFormTableSize]; };
+
+constexpr FormRows buildFormRows()
+{
+    FormRows t{};
+    for (int i = 0; i < kFormTableSize; ++i)
+        t.rows[i] = FormInfo{i, "", "", 0, EXP | HID};
+    for (const FormInfo &f : kForms)
+        t.rows[f.type] = f;
+    return t;
+}
+
+constexpr FormRows kFormRows = buildFormRows();
+
+constexpr ProvinceFormRow kAB[] = {{45, 1}, {47, 0}, {48, 0}};
+constexpr ProvinceFormRow kBC[] = {{41, 1}, {42, 1}, {43, 0}, {44, 0}};
+constexpr ProvinceFormRow kMB[] = {{86, 1}, {87, 1}, {90, 0}, {91, 0}};
+constexpr ProvinceFormRow kNB[] = {{98, 1}, {94, 0}, {95, 0}};
+constexpr ProvinceFormRow kNL[] = {{62, 1}, {63, 1}, {64, 0}, {65, 0}};
+constexpr ProvinceFormRow kNT[] = {{70, 1}, {71, 1}, {72, 0}, {73, 0}};
+constexpr ProvinceFormRow kNS[] = {{66, 1}, {67, 1}, {68, 0}, {69, 0}};
+constexpr ProvinceFormRow kNU[] = {{74, 1}, {75, 1}, {76, 0}, {77, 0}};
+constexpr ProvinceFormRow kON[] = {{24, 1}, {25, 0}, {26, 0}, {27, 0}, {34, 0}};
+constexpr ProvinceFormRow kPE[] = {{78, 1}, {79, 0}, {80, 0}};
+constexpr ProvinceFormRow kSK[] = {{81, 1}, {82, 0}, {83, 0}, {84, 0}};
+constexpr ProvinceFormRow kYT[] = {{108, 1}, {112, 1}, {110, 0}, {111, 0}};
+
+template <int N>
+constexpr ProvinceForms rowsOf(const ProvinceFormRow (&r)[N]) { return ProvinceForms{N, r}; }
+
+} // namespace
+
+const FormInfo (&Global_Forms_Info)[kFormTableSize] = kFormRows.rows;
+
+const SlipInfo Global_Slips_Info[kSlipTableSize] = {
+    {0, "", "", 0},
+    {1, "T4", "Statement of Remuneration Paid", 0},
+    {2, "T4A", "Statement of Pension, Retirement, Annuity, and Other Income", 0},
+    {3, "T4A(P)", "Statement of Canada Pension Plan Benefits", 0},
+    {4, "T4RSP", "Statement of RRSP Income", 0},
+    {5, "T4E", "Statement of Employment Insurance and Other Benefits", 0},
+    {6, "T4A(OAS)", "Statement of Old Age Security", 0},
+    {7, "T4RIF", "Statement of Income from a Registered Retirement Income Fund", 0},
+    {8, "T5", "Statement of Investment Income", SHR},
+    {9, "T3", "Statement of Trust Income Allocations and Designations", SHR},
+    {10, "T5003", "Statement of Tax Shelter Information", 0},
+    {11, "T5007", "Statement of Benefits", 0},
+    {12, "", "", 0},
+    {13, "T5013", "Statement of Partnership Income", SHR},
+    {14, "T4PS", "Statement of Employee Profit-Sharing Plan Allocations and Payments", 0},
+    {15, "T4A-RCA", "Statement of Distributions from a Retirement Compensation Arrangement (RCA)", 0},
+    {16, "T5006", "Statement of Registered Labour-Sponsored Venture Capital Corporation Class A Shares", 0},
+    {17, "RC62", "Universal Child Care Benefit Statement", 0},
+    {18, "RC210", "Advanced Canada Workers Benefit Statement", 0},
+    {19, "T5008", "Statement of Securities Transactions", SHR},
+    {20, "RRSP", "RRSP Contribution Receipt", 0},
+    {21, "MB Rent Assist", "Manitoba Rent Assist Statement", 0},
+    {22, "PRPP", "Pooled Registered Pension Plan Contribution Receipt", 0},
+    {23, "T1204", "Government Service Contract Payments", 0},
+    {24, "NR4", "Statement of Amounts Paid or Credited to Non-Residents of Canada", 0},
+    {25, "T2202", "Tuition and Enrolment Certificate", 0},
+    {26, "T4FHSA", "First Home Savings Account Statement", 0},
+};
+
+const ProvInfo Global_Provs_Info[kProvinceCount] = {
+    {{"", "", "", "", ""}},
+    {{"AB", "Alberta", "Alberta", "ProvAB", "Edmonton"}},
+    {{"BC", "British Columbia", "Colombie-Britannique", "ProvBC", "Victoria"}},
+    {{"MB", "Manitoba", "Manitoba", "ProvMB", "Winnipeg"}},
+    {{"NB", "New Brunswick", "Nouveau-Brunswick", "ProvNB", "Fredericton"}},
+    {{"NL", "Newfoundland and Labrador", "Terre-Neuve-et-Labrador", "ProvNL", "St. John's"}},
+    {{"NT", "Northwest Territories", "Territoires du Nord-Ouest", "ProvNT", "Yellowknife"}},
+    {{"NS", "Nova Scotia", "Nouvelle-Ecosse", "ProvNS", "Halifax"}},
+    {{"NU", "Nunavut", "Nunavut", "ProvNU", "Iqaluit"}},
+    {{"ON", "Ontario", "Ontario", "ProvON", "Toronto"}},
+    {{"PE", "Prince Edward Island", "Ile-du-Prince-Edouard", "ProvPE", "Charlottetown"}},
+    {{"QC", "Quebec", "Quebec", "ProvQC", "Quebec"}},
+    {{"SK", "Saskatchewan", "Saskatchewan", "ProvSK", "Regina"}},
+    {{"YT", "Yukon", "Yukon", "ProvYT", "Whitehorse"}},
+};
+
+const TaxWizardInfo Global_TaxWizard_Info[7] = {
+    {0, false}, {1, true}, {2, true}, {3, false}, {4, false}, {5, false}, {6, true},
+};
+
+const FederalFormRow Federal_Forms_Info[] = {
+    {3, 1, 0}, {4, 1, 0}, {6, 1, 0}, {7, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}, {11, 1, 0},
+    {12, 1, 0}, {13, 1, 0}, {14, 1, 0}, {15, 1, 0}, {17, 1, 0}, {18, 1, 0}, {20, 1, 0}, {21, 1, 0},
+    {23, 1, 0}, {28, 1, 0}, {29, 1, 0}, {30, 1, 0}, {31, 1, 0}, {32, 1, 0}, {35, 1, 0}, {37, 1, 0},
+    {38, 1, 0}, {39, 1, 0}, {40, 1, 0}, {49, 1, 0}, {51, 1, 0}, {52, 1, 0}, {53, 1, 0}, {55, 1, 0},
+    {57, 1, 0}, {59, 1, 0}, {89, 1, 0}, {92, 1, 0}, {96, 1, 0}, {97, 1, 0}, {101, 1, 0}, {102, 1, 0},
+    {103, 1, 0}, {105, 1, 0}, {107, 1, 0}, {113, 1, 0}, {116, 1, 0}, {117, 1, 0}, {118, 1, 0},
+    {119, 1, 0}, {124, 1, 0}, {125, 1, 0}, {131, 1, 0}, {133, 1, 0}, {136, 1, 0}, {137, 1, 0},
+    {138, 1, 0}, {139, 1, 0}, {145, 1, 0}, {147, 1, 0}, {148, 1, 0}, {149, 1, 0}, {150, 1, 0},
+    {157, 1, 0}, {160, 1, 0}, {171, 1, 0}, {179, 1, 0}, {181, 1, 0}, {184, 1, 0}, {185, 1, 0},
+    {186, 1, 0}, {193, 1, 0}, {199, 1, 0}, {205, 1, 0}, {207, 1, 0}, {209, 1, 0}, {210, 0, 0},
+    {212, 1, 0}, {213, 1, 0}, {93, 0, 1}, {1, 0, 1}, {159, 0, 1}, {165, 0, 1},
+};
+const int Federal_Forms_Num = int(sizeof Federal_Forms_Info / sizeof Federal_Forms_Info[0]);
+
+const ProvinceForms Province_Forms_Info[kProvinceCount] = {
+    {0, nullptr}, rowsOf(kAB), rowsOf(kBC), rowsOf(kMB), rowsOf(kNB), rowsOf(kNL), rowsOf(kNT),
+    rowsOf(kNS), rowsOf(kNU), rowsOf(kON), rowsOf(kPE), {0, nullptr}, rowsOf(kSK), rowsOf(kYT),
+};
+
+const int SFD_Forms_Info[] = {12, 15, 21, 51, 109, 125, 131};
+const int SFD_Forms_Num = int(sizeof SFD_Forms_Info / sizeof SFD_Forms_Info[0]);
+
+static unsigned formAttrs(int type)
+{
+    if (type < 0 || type >= kFormTableSize)
+        return EXP | HID;
+    return Global_Forms_Info[type].attrs;
+}
+
+bool IsProvinceSupported(int province)
+{
+    return province >= 1 && province < kProvinceCount;
+}
+
+bool IsFormExpired(int type, int)
+{
+    return formAttrs(type) & EXP;
+}
+
+bool IsMultipleForm(int type) { return formAttrs(type) & MUL; }
+bool IsSFDForm(int type) { return formAttrs(type) & SFD; }
+bool IsFormSharable(int type) { return formAttrs(type) & SHR; }
+bool FormUsesDependants(int type) { return formAttrs(type) & DEP; }
+
+bool IsSlipSharable(int type)
+{
+    return type > 0 && type < kSlipTableSize && (Global_Slips_Info[type].attrs & SHR);
+}
+
+bool IsFormMandatory(int, int province, int type)
+{
+    if (type == 1 || type == 93)
+        return true;
+    if (province < 1 || province >= kProvinceCount)
+        return false;
+    const ProvinceForms &p = Province_Forms_Info[province];
+    for (int i = 0; i < p.count; ++i)
+        if (p.rows[i].type == type)
+            return p.rows[i].mustHave != 0;
+    return false;
+}
+
+int getFormProv(int type)
+{
+    if (type < 0 || type >= kFormTableSize)
+        return 0;
+    return Global_Forms_Info[type].province;
+}
+
+QString formName(int type)
+{
+    if (type < 0 || type >= kFormTableSize)
+        return QString();
+    return QString::fromUtf8(Global_Forms_Info[type].name);
+}
+
+QString slipName(int type)
+{
+    if (type < 0 || type >= kSlipTableSize)
+        return QString();
+    return QString::fromUtf8(Global_Slips_Info[type].name);
+}
+
+QString provinceName(int province)
+{
+    if (province < 0 || province >= kProvinceCount)
+        return QString();
+    return QString::fromUtf8(Global_Provs_Info[province].word[1]);
+}
+
+QString provinceCode(int province)
+{
+    if (province < 0 || province >= kProvinceCount)
+        return QString();
+    return QString::fromUtf8(Global_Provs_Info[province].word[0]);
+}
+
+QString getOSLibFilename(const QString &baseName)
+{
+    if (baseName.isEmpty())
+        return QString();
+    return QStringLiteral("lib") + baseName + QStringLiteral(".so");
+}

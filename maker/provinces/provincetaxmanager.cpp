@@ -1,0 +1,4 @@
+#include "provincetaxmanager.h"
+
+ProvinceTaxManager::ProvinceTaxManager(int province) : CProvincialTaxManager(province) {}
+ProvinceTaxManager::~ProvinceTaxManager() = default;

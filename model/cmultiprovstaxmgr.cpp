@@ -1,0 +1,354 @@
+#include "cmultiprovstaxmgr.h"
+#include "formtables.h"
+#include "messages.h"
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+#include <atomic>
+
+namespace {
+QString &folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+std::atomic<int> g_loadAttempts{0};
+
+bool tryLoad(QLibrary *lib)
+{
+    ++g_loadAttempts;
+    return lib->load();
+}
+} // namespace
+
+CMultiProvsTaxMgr::CMultiProvsTaxMgr(int mode, DependantInfoStruct *dependants)
+    : m_mode(mode), m_dependants(dependants)
+{
+}
+
+CMultiProvsTaxMgr::~CMultiProvsTaxMgr()
+{
+    unloadAll();
+}
+
+QString CMultiProvsTaxMgr::libraryFolder()
+{
+    if (!folderOverride().isEmpty())
+        return folderOverride();
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2);
+}
+
+void CMultiProvsTaxMgr::setLibraryFolder(const QString &folder)
+{
+    folderOverride() = folder;
+}
+
+int CMultiProvsTaxMgr::loadAttempts()
+{
+    return g_loadAttempts.load();
+}
+
+void CMultiProvsTaxMgr::setDependants(DependantInfoStruct *dependants)
+{
+    m_dependants = dependants;
+    for (CProvincialTaxManager *m : m_managers)
+        if (m)
+            m->setDepInfo(dependants);
+}
+
+void CMultiProvsTaxMgr::releaseSlot(int p)
+{
+    delete m_managers[size_t(p)];
+    m_managers[size_t(p)] = nullptr;
+    if (QLibrary *lib = m_libraries[size_t(p)]) {
+        lib->unload();
+        delete lib;
+        m_libraries[size_t(p)] = nullptr;
+    }
+}
+
+void CMultiProvsTaxMgr::unloadAll()
+{
+    for (int p = 0; p < kSlots; ++p)
+        releaseSlot(p);
+}
+
+bool CMultiProvsTaxMgr::getProvinceLibraryName(int province, QString &name) const
+{
+    if (province < 0 || province >= kProvinceCount)
+        return false;
+    const char *base = Global_Provs_Info[province].word[3];
+    if (!base || !*base)
+        return false;
+    name = getOSLibFilename(QString::fromUtf8(base));
+    return true;
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::loadedManager(int province) const
+{
+    if (province < 0 || province >= kSlots)
+        return nullptr;
+    return m_managers[size_t(province)];
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::getManager(int province, bool unloadOthers)
+{
+    if (!IsProvinceSupported(province) || province >= kSlots)
+        return nullptr;
+    if (unloadOthers) {
+        for (int p = 0; p < kSlots; ++p)
+            if (p != province)
+                releaseSlot(p);
+    }
+    if (CProvincialTaxManager *m = m_managers[size_t(province)])
+        return m;
+    QString fileName;
+    if (!getProvinceLibraryName(province, fileName))
+        return nullptr;
+    // Load by full path in the application's folder only: a library of the same
+    // name elsewhere on the search path must never run inside the program.
+    const QString path = QStringLiteral("%1/%2").arg(libraryFolder(), fileName);
+    QLibrary *lib = new QLibrary(path);
+    if (!tryLoad(lib)) {
+        delete lib;
+        lib = new QLibrary(path);
+        if (!tryLoad(lib)) {
+            delete lib;
+            gMsgInformation(QStringLiteral("file path"), path, nullptr);
+            return nullptr;
+        }
+    }
+    auto entry = reinterpret_cast<GetTaxManagerFn>(lib->resolve("GetTaxManager"));
+    if (!entry) {
+        lib->unload();
+        delete lib;
+        return nullptr;
+    }
+    CProvincialTaxManager *manager = entry();
+    if (!manager) {
+        lib->unload();
+        delete lib;
+        return nullptr;
+    }
+    manager->setDepInfo(m_dependants);
+    m_managers[size_t(province)] = manager;
+    m_libraries[size_t(province)] = lib;
+    return manager;
+}
+
+void CMultiProvsTaxMgr::listLoadedProvinces(QList<int> &list) const
+{
+    for (int p = 0; p < kSlots; ++p)
+        if (m_managers[size_t(p)])
+            list.append(p);
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::firstLoaded() const
+{
+    for (CProvincialTaxManager *m : m_managers)
+        if (m)
+            return m;
+    return nullptr;
+}
+
+CProvincialTaxManager *CMultiProvsTaxMgr::currentManager() const
+{
+    for (CProvincialTaxManager *m : m_managers)
+        if (m && m->provinceId() == m_currentProvince)
+            return m;
+    return nullptr;
+}
+
+bool CMultiProvsTaxMgr::couplePair(CMultiProvsTaxMgr &partner, CProvincialTaxManager *&mine,
+                                   CProvincialTaxManager *&theirs) const
+{
+    if (m_mode != 0)
+        return false;
+    mine = firstLoaded();
+    theirs = partner.firstLoaded();
+    return mine && theirs;
+}
+
+#define BQ_FOR_EACH_LOADED(m) \
+    for (CProvincialTaxManager *m : m_managers) \
+        if (m)
+
+void CMultiProvsTaxMgr::setTaxFormInfo(TaxData_T1New *t1, CTaxData_Form *sch5)
+{
+    BQ_FOR_EACH_LOADED(m) m->setTaxFormInfo(t1, sch5);
+}
+
+void CMultiProvsTaxMgr::setUpNewReturn(TaxData_T1New *t1, CTaxData_Form *sch5)
+{
+    BQ_FOR_EACH_LOADED(m) m->setUpNewReturn(t1, sch5);
+}
+
+CTaxData_Form *CMultiProvsTaxMgr::createProvincialForm(int formType, bool insert)
+{
+    if (m_mode != 0) {
+        CProvincialTaxManager *m = getManager(getFormProv(formType), false);
+        return m ? m->createProvincialForm(formType, insert) : nullptr;
+    }
+    CProvincialTaxManager *m = firstLoaded();
+    return m ? m->createProvincialForm(formType, insert) : nullptr;
+}
+
+bool CMultiProvsTaxMgr::releaseForm(CTaxData_Form *form, bool flag)
+{
+    BQ_FOR_EACH_LOADED(m) if (m->releaseForm(form, flag)) return true;
+    return false;
+}
+
+int CMultiProvsTaxMgr::prerequisiteForm(int formType)
+{
+    CProvincialTaxManager *m = firstLoaded();
+    return m ? m->prerequisiteForm(formType) : 0;
+}
+
+CTaxData_Form *CMultiProvsTaxMgr::createWizardData()
+{
+    CProvincialTaxManager *m = firstLoaded();
+    return m ? m->createWizardData() : nullptr;
+}
+
+bool CMultiProvsTaxMgr::releaseWizardData()
+{
+    bool all = true;
+    bool any = false;
+    BQ_FOR_EACH_LOADED(m)
+    {
+        any = true;
+        all = m->releaseWizardData() && all;
+    }
+    return any && all;
+}
+
+void CMultiProvsTaxMgr::applyWizardData() { BQ_FOR_EACH_LOADED(m) m->applyWizardData(); }
+void CMultiProvsTaxMgr::fillWizardData() { BQ_FOR_EACH_LOADED(m) m->fillWizardData(); }
+void CMultiProvsTaxMgr::calculateStagePart1(TaxData_T1New *t1) { BQ_FOR_EACH_LOADED(m) m->calculateStagePart1(t1); }
+
+void CMultiProvsTaxMgr::calculateStagePart2(TaxData_T1New *t1, int value, CTaxData_Form *sch5, QStringList *messages)
+{
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart2(t1, value, sch5, messages);
+}
+
+void CMultiProvsTaxMgr::calculateStagePart3(bool flag, int value, TaxData_T1New *t1)
+{
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart3(flag, value, t1);
+}
+
+int CMultiProvsTaxMgr::calculateStagePart4(const ProvStageForms &forms)
+{
+    int answer = 0;
+    BQ_FOR_EACH_LOADED(m) answer = m->calculateStagePart4(forms);
+    return answer;
+}
+
+void CMultiProvsTaxMgr::calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms)
+{
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart5(t1, forms);
+}
+
+void CMultiProvsTaxMgr::calculateStagePart6(int code, double value)
+{
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart6(code, value);
+}
+
+void CMultiProvsTaxMgr::calculateStagePart7(int code, double value)
+{
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart7(code, value);
+}
+
+void CMultiProvsTaxMgr::fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks)
+{
+    BQ_FOR_EACH_LOADED(m) m->fillResultForm(flag, t1, t1ks);
+}
+
+void CMultiProvsTaxMgr::exchangeStage2(CMultiProvsTaxMgr &partner)
+{
+    CProvincialTaxManager *mine, *theirs;
+    if (couplePair(partner, mine, theirs))
+        mine->exchangeStage2(theirs);
+}
+
+void CMultiProvsTaxMgr::exchangeStage4(CMultiProvsTaxMgr &partner)
+{
+    CProvincialTaxManager *mine, *theirs;
+    if (couplePair(partner, mine, theirs))
+        mine->exchangeStage4(theirs);
+}
+
+void CMultiProvsTaxMgr::exchangeStage5(CMultiProvsTaxMgr &partner)
+{
+    CProvincialTaxManager *mine, *theirs;
+    if (couplePair(partner, mine, theirs))
+        mine->exchangeStage5(theirs);
+}
+
+int CMultiProvsTaxMgr::checkNetfileEligibility()
+{
+    BQ_FOR_EACH_LOADED(m) if (int code = m->checkNetfileEligibility()) return code;
+    return 0;
+}
+
+bool CMultiProvsTaxMgr::getProvincialValue(int code, double &amount)
+{
+    CProvincialTaxManager *m = currentManager();
+    return m && m->getProvincialValue(code, amount);
+}
+
+void CMultiProvsTaxMgr::setProvincialAmount(int code, double amount)
+{
+    if (CProvincialTaxManager *m = currentManager())
+        m->setProvincialAmount(code, amount);
+}
+
+void CMultiProvsTaxMgr::checkForFiling(QStringList &messages, CTaxData_Form *form, const ProvStageForms &forms)
+{
+    BQ_FOR_EACH_LOADED(m) m->checkForFiling(messages, form, forms);
+}
+
+void CMultiProvsTaxMgr::checkCoupledReturns(QStringList &messages, CMultiProvsTaxMgr &partner)
+{
+    CProvincialTaxManager *mine, *theirs;
+    if (couplePair(partner, mine, theirs))
+        mine->checkCoupledReturns(messages, theirs);
+}
+
+void CMultiProvsTaxMgr::collectWarnings(TaxData_T1New *t1, double value, QStringList &texts)
+{
+    BQ_FOR_EACH_LOADED(m) m->collectWarnings(t1, value, texts);
+}
+
+void CMultiProvsTaxMgr::estimateProvincialBenefits(double a, double b, double c, double d)
+{
+    BQ_FOR_EACH_LOADED(m) m->estimateProvincialBenefits(a, b, c, d);
+}
+
+void CMultiProvsTaxMgr::getIncomeThresholds(QList<double> &amounts)
+{
+    if (CProvincialTaxManager *m = firstLoaded())
+        m->getIncomeThresholds(amounts);
+}
+
+bool CMultiProvsTaxMgr::isNonRefundableCreditAllUsed()
+{
+    CProvincialTaxManager *m = firstLoaded();
+    return m ? m->isNonRefundableCreditAllUsed() : false;
+}
+
+bool CMultiProvsTaxMgr::confirmWarnings(TaxData_T1New *t1, double value)
+{
+    BQ_FOR_EACH_LOADED(m)
+    {
+        QStringList texts;
+        m->collectWarnings(t1, value, texts);
+        for (const QString &text : texts)
+            if (!CYesNoContinueDlg::warnYesNoMsg(nullptr, QStringLiteral("Brackenquill Warning Message"), text))
+                return false;
+    }
+    return true;
+}

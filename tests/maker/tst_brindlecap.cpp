@@ -1,0 +1,365 @@
+#include "bqtest.h"
+#include "creservedarea.h"
+#include "cstring.h"
+#include "ctaxdata_form.h"
+#include "datafields.h"
+#include "dependantinfostruct.h"
+#include "formtables.h"
+#include "messages.h"
+#include "mydatastream.h"
+#include "utils.h"
+
+namespace {
+// A small calculator class with a row list, as the calculators declare theirs.
+class SampleForm : public CTaxData_Form
+{
+public:
+    enum { Amount, Count, Claimed, Born, Name };
+    static const FieldTable &table()
+    {
+        static const FieldTable t{{"amount", FieldKind::Amount, 10100},
+                                  {"count", FieldKind::Int},
+                                  {"claimed", FieldKind::Flag},
+                                  {"born", FieldKind::Date},
+                                  {"name", FieldKind::Text}};
+        return t;
+    }
+    static const FieldTable &rowTable()
+    {
+        static const FieldTable t{{"desc", FieldKind::Text}, {"value", FieldKind::Amount}};
+        return t;
+    }
+    SampleForm() : CTaxData_Form(table(), KindForm, 9) { addRowList(rowTable()); }
+};
+
+class RecordSample : public CWSBaseData
+{
+public:
+    RecordSample()
+    {
+        registerField(&province, "Province");
+        registerField(&name, "Name");
+        registerField(&born, "Born");
+        registerField(&amount, "Amount");
+        registerField(&spouse, "Spouse");
+    }
+    CIntField province;
+    CStringField name;
+    CDateField born;
+    CFloatField amount;
+    CBoolField spouse;
+};
+} // namespace
+
+class TestBrindlecap : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cstringMembers()
+    {
+        CString s("Line 10100 and 10100");
+        QVERIFY(s.Compare("Line") > 0);
+        QCOMPARE(CString("abc").CompareNoCase("ABC"), 0);
+        QCOMPARE(s.Find("10100"), 5);
+        QCOMPARE(s.Find("10100", 6), 15);
+        QCOMPARE(s.Find("none"), -1);
+        QCOMPARE(s.Mid(5, 5), CString("10100"));
+        QCOMPARE(s.Replace("10100", "x"), 2);
+        QCOMPARE(s, CString("Line x and x"));
+        CString f;
+        f.sprintf2023("%s - %s (%d)", "T2125", "Caf\xc3\xa9", 104);
+        QCOMPARE(f, CString(QStringLiteral("T2125 - Caf\u00e9 (104)")));
+        QCOMPARE(f.toStdStringUTF8(), std::string("T2125 - Caf\xc3\xa9 (104)"));
+        f.Empty();
+        QVERIFY(f.IsEmpty());
+        CString big;
+        big.sprintf2023("%0300d", 1);
+        QCOMPARE(big.length(), 300);
+    }
+
+    void checkSin_data()
+    {
+        QTest::addColumn<QString>("sin");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("valid") << "046454286" << true;
+        QTest::newRow("valid 2") << "130692544" << true;
+        QTest::newRow("wrong check digit") << "046454287" << false;
+        QTest::newRow("eight digits") << "04645428" << false;
+        QTest::newRow("ten digits") << "0464542860" << false;
+        QTest::newRow("non-digits") << "04645428A" << false;
+        QTest::newRow("spaces") << "046 454 286" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void checkSin()
+    {
+        QFETCH(QString, sin);
+        QFETCH(bool, valid);
+        QCOMPARE(CheckSIN(sin), valid);
+    }
+
+    void formPredicates_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("expired");
+        QTest::addColumn<bool>("multiple");
+        QTest::addColumn<bool>("sfd");
+        QTest::addColumn<bool>("sharable");
+        QTest::addColumn<int>("province");
+        QTest::newRow("T1") << 1 << false << false << false << false << 0;
+        QTest::newRow("T2125") << 125 << false << true << true << true << 0;
+        QTest::newRow("T776") << 12 << false << true << true << true << 0;
+        QTest::newRow("T2209") << 35 << false << true << false << false << 0;
+        QTest::newRow("unused 2") << 2 << true << false << false << false << 0;
+        QTest::newRow("obsolete 100") << 100 << true << false << false << false << 0;
+        QTest::newRow("no row 16") << 16 << true << false << false << false << 0;
+        QTest::newRow("above table") << 214 << true << false << false << false << 0;
+        QTest::newRow("negative") << -3 << true << false << false << false << 0;
+        QTest::newRow("ON428") << 24 << false << false << false << false << 9;
+        QTest::newRow("AB(S2)") << 47 << false << false << false << false << 1;
+        QTest::newRow("YT(S11)") << 111 << false << false << false << false << 13;
+    }
+    void formPredicates()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, expired);
+        QFETCH(bool, multiple);
+        QFETCH(bool, sfd);
+        QFETCH(bool, sharable);
+        QFETCH(int, province);
+        QCOMPARE(IsFormExpired(type, 0), expired);
+        QCOMPARE(IsMultipleForm(type), multiple);
+        QCOMPARE(IsSFDForm(type), sfd);
+        QCOMPARE(IsFormSharable(type), sharable);
+        QCOMPARE(getFormProv(type), province);
+    }
+
+    void tablesAndProvinces()
+    {
+        for (int t = 0; t < kFormTableSize; ++t)
+            QCOMPARE(Global_Forms_Info[t].type, t);
+        for (int t = 0; t < kSlipTableSize; ++t)
+            QCOMPARE(Global_Slips_Info[t].type, t);
+        QCOMPARE(provinceName(1), QStringLiteral("Alberta"));
+        QCOMPARE(provinceName(11), QStringLiteral("Quebec"));
+        QCOMPARE(provinceName(13), QStringLiteral("Yukon"));
+        QVERIFY(!IsProvinceSupported(0));
+        QVERIFY(IsProvinceSupported(1));
+        QVERIFY(IsProvinceSupported(13));
+        QVERIFY(!IsProvinceSupported(14));
+        QVERIFY(IsSlipSharable(8));
+        QVERIFY(!IsSlipSharable(1));
+        QVERIFY(IsFormMandatory(1, 9, 1));
+        QVERIFY(IsFormMandatory(1, 9, 24));
+        QVERIFY(!IsFormMandatory(1, 9, 26));
+        QVERIFY(!IsFormMandatory(1, 2, 24));
+        QCOMPARE(getOSLibFilename(QStringLiteral("ProvON")), QStringLiteral("libProvON.so"));
+        // every provincial row belongs to its own province
+        for (int p = 1; p < kProvinceCount; ++p)
+            for (int i = 0; i < Province_Forms_Info[p].count; ++i)
+                QCOMPARE(getFormProv(Province_Forms_Info[p].rows[i].type), p);
+    }
+
+    void helpers()
+    {
+        QCOMPARE(div(10.0, 4.0), 2.5);
+        QCOMPARE(div(10.0, 0.0, -1.0), -1.0);
+        QCOMPARE(GetDaysInYear(2024), 366);
+        QCOMPARE(GetDaysInYear(2023), 365);
+        QCOMPARE(DaysInCanadaInTaxYear(QDate(), QDate()), 366);
+        QCOMPARE(DaysInCanadaInTaxYear(QDate(2024, 7, 1), QDate()), 184);
+        QCOMPARE(DaysInCanadaInTaxYear(QDate(2025, 1, 1), QDate()), 0);
+        QCOMPARE(GetPureDigitStr(QStringLiteral("046-454 286")), QStringLiteral("046454286"));
+        QCOMPARE(myStringToDouble(std::string(" 1,234.50 ")), 1234.5);
+        bool ok = true;
+        QCOMPARE(myStringToDouble(QStringLiteral("abc"), &ok), 0.0);
+        QVERIFY(!ok);
+        QCOMPARE(myDoubleToString(-0.001), std::string("0.00"));
+        QCOMPARE(myDoubleToString(-12.5), std::string("-12.50"));
+        QCOMPARE(roundToCent(1.005), 1.01);
+        QCOMPARE(roundToCent(-2.675), -2.68);
+        QVERIFY(checkEmail(QStringLiteral("o'brien@example.ca")));
+        QVERIFY(!checkEmail(QStringLiteral("no-at-sign.ca")));
+        const QString t = toHtmlTableStart({QStringLiteral("Box")}) + toHtmlOneTableRow({QStringLiteral("<14>")}) + toHtmlTableEnd();
+        QCOMPARE(t, QStringLiteral("<table>\n<tr><th>Box</th></tr>\n<tr><td>&lt;14&gt;</td></tr>\n</table>\n"));
+        setCurTimeSource([] { return QDateTime(QDate(2025, 3, 1), QTime(9, 30)); });
+        QCOMPARE(GetCurTime().date(), QDate(2025, 3, 1));
+        setCurTimeSource(nullptr);
+    }
+
+    void utf8NeverCutInsideACharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ascii") << "abcdef" << 4 << "abcd";
+        QTest::newRow("fits") << "abc" << 79 << "abc";
+        QTest::newRow("two-byte at cut") << QStringLiteral("ab\u00e9") << 3 << "ab";
+        QTest::newRow("two-byte whole") << QStringLiteral("ab\u00e9") << 4 << QStringLiteral("ab\u00e9");
+        QTest::newRow("three-byte") << QStringLiteral("a\u20ac") << 3 << "a";
+        QTest::newRow("four-byte") << QStringLiteral("a\U0001F600b") << 4 << "a";
+    }
+    void utf8NeverCutInsideACharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, limit);
+        QFETCH(QString, expected);
+        QCOMPARE(QString::fromUtf8(truncateUtf8(text.toUtf8(), limit)), expected);
+    }
+
+    void fieldStoreCopiesComparesAndRoundTrips()
+    {
+        SampleForm a;
+        a.setAmount(SampleForm::Amount, 1234.56);
+        a.setIntValue(SampleForm::Count, 3);
+        a.setFlag(SampleForm::Claimed, true);
+        a.setDate(SampleForm::Born, QDate(1980, 5, 17));
+        a.setText(SampleForm::Name, QStringLiteral("Zo\u00eb"));
+        a.setAutoFill(true);
+        FieldRecord &r = a.rows().append();
+        r.setText(0, QStringLiteral("Gift"));
+        r.setNumber(1, 250);
+        QCOMPARE(a.valueByCode(10100), 1234.56);
+        QCOMPARE(a.valueByKey(QStringLiteral("count")), QStringLiteral("3"));
+
+        SampleForm b;
+        QVERIFY(b.differs(a));
+        b.copyAll(a);
+        QVERIFY(!b.differs(a));
+        b.rows().row(0).setNumber(1, 251);
+        QVERIFY(b.differs(a));
+
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            QCOMPARE(a.serialise(66098, CString("marker"), out), 0);
+        }
+        SampleForm c;
+        MyDataStream in(&bytes, false);
+        QCOMPARE(c.serialise(66098, CString("marker"), in), 0);
+        QVERIFY(!c.differs(a));
+        QVERIFY(c.isAutoFill());
+        QCOMPARE(c.rows().sum(1), 250.0);
+
+        // a stream cut short is an error, never a half-read success
+        for (int cut : {0, 3, bytes.size() / 2, bytes.size() - 1}) {
+            QByteArray shortBytes = bytes.left(cut);
+            SampleForm d;
+            MyDataStream s(&shortBytes, false);
+            QVERIFY2(d.serialise(66098, CString(), s) != 0 || !s.ok(), qPrintable(QString::number(cut)));
+        }
+    }
+
+    void hugeRowCountRefused()
+    {
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            out << quint32(0) << qint32(1);
+            FieldRecord rec(SampleForm::table());
+            rec.serialise(out);
+            out << qint32(0x7fffffff);   // rows claimed
+        }
+        SampleForm f;
+        MyDataStream in(&bytes, false);
+        QVERIFY(f.serialise(66098, CString(), in) != 0);
+        QCOMPARE(f.rows().count(), 0);
+    }
+
+    void dependantsRecord()
+    {
+        DependantInfoStruct d;
+        d.AllocData(12);
+        QCOMPARE(d.count(), 12);
+        d.at(0) = {QStringLiteral("Ava"), QStringLiteral("Roy"), QString(), QDate(2015, 3, 1), DependantInfo::Child, false, 0};
+        d.at(1) = {QStringLiteral("Ben"), QStringLiteral("Roy"), QString(), QDate(2006, 8, 1), DependantInfo::Child, true, 0};
+        d.at(2) = {QStringLiteral("Rose"), QStringLiteral("Roy"), QString(), QDate(1940, 1, 1), DependantInfo::Other, true, 9000};
+        QCOMPARE(d.GetDepChildrenNumberForLine305(), 1);
+        QCOMPARE(d.GetDepOtherThanChildrenNumberForLine305(), 1);
+        QCOMPARE(d.GetDepChildrenNumberBetweenAges(0, 18), 2);
+        QCOMPARE(d.GetDepChildrenNumberBetweenAges_Infirm(0, 17, true), 0);
+        QCOMPARE(d.GetDepChildrenNumberBetweenAges_Infirm(0, 18, true), 1);
+        QCOMPARE(d.GetInfirmDependantsNumberNotUnderAge(18), 2);
+        QCOMPARE(d.GetInfirmDependantsNumberNotUnderAge(-1), 2);
+        QCOMPARE(d.GetInfirmDependentNumberUnderAge18(), 0);
+
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            QVERIFY(d.serilize(66098, out));
+        }
+        DependantInfoStruct e;
+        MyDataStream in(&bytes, false);
+        QVERIFY(e.serilize(66098, in));
+        QVERIFY(e == d);
+        e.at(2).netIncome = 9001;
+        QVERIFY(e != d);
+
+        QByteArray bad;
+        {
+            MyDataStream out(&bad, true);
+            out << qint32(-5);
+        }
+        DependantInfoStruct f;
+        MyDataStream badIn(&bad, false);
+        QVERIFY(!f.serilize(66098, badIn));
+    }
+
+    void reservedAreaAndRecords()
+    {
+        CReservedArea area;
+        area.set(1, QStringLiteral("secret"));
+        area.set(2, QStringLiteral("BQX2024MARKER01"));
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            QVERIFY(area.serialise(out));
+        }
+        CReservedArea back;
+        MyDataStream in(&bytes, false);
+        QVERIFY(back.serialise(in));
+        QVERIFY(back == area);
+        QCOMPARE(back.get(2), CString("BQX2024MARKER01"));
+
+        RecordSample rec;
+        rec.readFromStringMap({{QStringLiteral("Province"), QStringLiteral("9")},
+                               {QStringLiteral("Name"), QStringLiteral("O'Brien")},
+                               {QStringLiteral("Born"), QStringLiteral("1980-01-01")},
+                               {QStringLiteral("Amount"), QStringLiteral("1,250.5")},
+                               {QStringLiteral("Spouse"), QStringLiteral("yes")}});
+        QCOMPARE(rec.province.value(), 9);
+        QCOMPARE(QString(rec.name.value()), QStringLiteral("O'Brien"));
+        QCOMPARE(rec.amount.value(), 1250.5);
+        QVERIFY(rec.spouse.value());
+        QByteArray recBytes;
+        {
+            MyDataStream out(&recBytes, true);
+            QVERIFY(rec.Serialize(out));
+        }
+        RecordSample copy;
+        MyDataStream recIn(&recBytes, false);
+        QVERIFY(copy.Serialize(recIn));
+        QVERIFY(copy.equals(rec));
+        QCOMPARE(copy.writeToStringMap().value(QStringLiteral("Born")), QStringLiteral("1980-01-01"));
+    }
+
+    void scriptedMessagesNeverWait()
+    {
+        ScriptedMessages msgs;
+        setMessageHandler(&msgs);
+        gMsgInformation(QStringLiteral("Saved."));
+        QVERIFY(gMsgYesNo(QStringLiteral("Go on?")));    // default Yes
+        msgs.scriptAnswer(MsgButton::No);
+        QVERIFY(!gMsgYesNo(QStringLiteral("Go on?")));
+        msgs.setRefuseByDefault(true);
+        QCOMPARE(gMsgQuestion(QStringLiteral("Save?"), MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Yes),
+                 int(MsgButton::Cancel));
+        QString pw;
+        QVERIFY(!gMsgInputText(QStringLiteral("Password"), QStringLiteral("Enter"), pw, true));
+        QCOMPARE(msgs.shown().size(), 5);
+        QCOMPARE(msgs.shown().first().title, QStringLiteral("Brackenquill 2024"));
+        setMessageHandler(nullptr);
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestBrindlecap)
+#include "tst_brindlecap.moc"

@@ -1,0 +1,2 @@
+// A library that loads but exports no GetTaxManager.
+extern "C" int bqUnrelatedSymbol() { return 7; }
