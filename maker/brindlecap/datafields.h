@@ -61,6 +61,7 @@ class CBoolField : public CValueField<bool>
 {
 public:
     explicit CBoolField(bool v = false, const char *name = nullptr) : CValueField<bool>(v, name) {}
+    CBoolField(int v, int) : CValueField<bool>(v != 0, nullptr) {}
     using CValueField<bool>::operator=;
     QString toText() const override;
     bool fromText(const QString &text) override;
@@ -72,6 +73,8 @@ class CIntField : public CValueField<int>
 {
 public:
     explicit CIntField(int v = 0, const char *name = nullptr) : CValueField<int>(v, name) {}
+    // Extended forms: value then display attributes.
+    CIntField(int v, int, int = 0) : CValueField<int>(v, nullptr) {}
     using CValueField<int>::operator=;
     QString toText() const override;
     bool fromText(const QString &text) override;
@@ -102,6 +105,7 @@ class CDateField : public CValueField<QDate>
 {
 public:
     explicit CDateField(const QDate &v = QDate(), const char *name = nullptr) : CValueField<QDate>(v, name) {}
+    CDateField(int, int) : CValueField<QDate>(QDate(), nullptr) {}
     using CValueField<QDate>::operator=;
     QString toText() const override;
     bool fromText(const QString &text) override;
@@ -113,11 +117,18 @@ class CStringField : public CValueField<CString>
 {
 public:
     explicit CStringField(const CString &v = CString(), const char *name = nullptr) : CValueField<CString>(v, name) {}
+    // Extended form: flags, default, maximum length, attribute word.
+    CStringField(int flags, const char *v, int maxLength, int attributes)
+        : CValueField<CString>(CString(v), nullptr), m_maxLength(maxLength) { Q_UNUSED(flags) Q_UNUSED(attributes) }
+    int maxLength() const { return m_maxLength; }
     using CValueField<CString>::operator=;
     QString toText() const override { return m_value; }
     bool fromText(const QString &text) override { m_value = text; return true; }
     void write(MyDataStream &ar) const override;
     void read(MyDataStream &ar) override;
+
+private:
+    int m_maxLength = 0;
 };
 
 // Base of a wizard's or dialog's data record: its fields are registered in order.
