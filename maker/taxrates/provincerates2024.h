@@ -1,0 +1,104 @@
+#pragma once
+// The 2024 figures of the provinces and territories that levy their tax on the
+// T1 (forms AB428 ... YT428). Quebec has no table: its tax is on its own return.
+#include "money2024.h"
+
+namespace tax2024 {
+
+// Numbered as the program numbers provinces (1 Alberta ... 13 Yukon).
+enum class Province : int {
+    AB = 1, BC = 2, MB = 3, NB = 4, NL = 5, NT = 6, NS = 7, NU = 8, ON = 9, PE = 10, QC = 11, SK = 12, YT = 13
+};
+
+// How the basic personal amount is set.
+enum class BpaRule {
+    Flat,           // one amount for everyone
+    FollowsFederal, // the federal amount and its reduction on net income (Yukon)
+    Supplemented,   // a base amount plus a supplement reduced on taxable income (Nova Scotia)
+};
+
+// An amount reduced by `rate` of income over `threshold`.
+struct IncomeTestedAmount
+{
+    double amount;
+    double threshold;
+    double rate;
+};
+
+// Which low-income reduction the province applies after its credits.
+enum class LowIncomeRule {
+    None,
+    Ontario,         // 2 x (basic + per dependant) less Ontario tax after surtax
+    Individual,      // an amount reduced on the claimant's own net income (BC)
+    Family,          // amounts for the claimant, spouse or eligible dependant and children, reduced on family net income
+    ManitobaFamily,  // MB428-A family tax benefit, credited at the lowest rate
+};
+
+struct LowIncomeReduction
+{
+    LowIncomeRule rule;
+    double self;         // the claimant's amount (Ontario: the basic reduction)
+    double spouse;       // for a spouse or eligible dependant
+    double perDependant; // per dependent child (Ontario: per dependant)
+    double senior;       // per person 65 or older (Manitoba)
+    double disability;   // per person eligible for the disability amount (Manitoba)
+    double rate;
+    double threshold;
+};
+
+struct SurtaxTier
+{
+    double threshold; // of provincial tax after credits
+    double rate;
+};
+
+struct DonationRates
+{
+    double low;          // on the first 200
+    double high;         // on the rest
+    double top;          // on the part covered by taxable income over topThreshold (0: none)
+    double topThreshold;
+};
+
+struct ProvinceRates
+{
+    Province province;
+    const char *code;
+    int bracketCount;
+    Bracket brackets[8];
+    double lowestRate; // the rate of the non-refundable credits
+
+    BpaRule bpaRule;
+    double bpa;                    // the flat amount, or the base before a supplement
+    IncomeTestedAmount supplement; // Supplemented rule: added to the basic, spouse and eligible dependant amounts
+
+    IncomeTestedAmount age;           // on net income
+    IncomeTestedAmount ageSupplement; // on taxable income (Nova Scotia)
+    double seniorSupplement;          // flat, for 65 or older (Saskatchewan)
+
+    // Spouse and eligible dependant: lesser of spouseMax and spouseBase less the
+    // dependant's net income (FollowsFederal: both equal the reduced basic amount).
+    double spouseMax;
+    double spouseBase;
+
+    double pensionMax;
+    double employmentAmount; // provincial Canada employment amount (Yukon)
+    double childAmount;      // per dependent child under 18 (Saskatchewan)
+
+    double dividendEligibleRate; // of the grossed-up amount
+    double dividendOtherRate;
+    DonationRates donations;
+
+    int surtaxCount;
+    SurtaxTier surtax[2]; // tiers add to each other
+
+    LowIncomeReduction lowIncome;
+    bool healthPremium; // Ontario Health Premium
+    bool lowIncomeIndividuals; // Ontario LIFT credit (ON428-A)
+};
+
+// The table of the twelve; nullptr for Quebec or an unknown number.
+const ProvinceRates *provinceRates(Province province);
+const ProvinceRates *provinceRates(int provinceNumber);
+
+} // namespace tax2024

@@ -1,0 +1,265 @@
+#include "provincial2024.h"
+
+#include "federal2024.h"
+
+#include <algorithm>
+
+namespace tax2024 {
+
+namespace {
+constexpr double kLiftMax = 875.0;
+constexpr double kLiftRate = 0.0505;
+constexpr double kLiftReductionRate = 0.05;
+constexpr double kLiftThresholdSingle = 32500.0;
+constexpr double kLiftThresholdFamily = 65000.0;
+
+// The Ontario Health Premium on taxable income: each step rises at its rate
+// from `from` until it reaches `cap`.
+struct PremiumStep
+{
+    double from;
+    double rate;
+    double base;
+    double cap;
+};
+const PremiumStep kHealthPremium[] = {
+    {20000.0, 0.06, 0.0, 300.0},   {36000.0, 0.06, 300.0, 450.0}, {48000.0, 0.25, 450.0, 600.0},
+    {72000.0, 0.25, 600.0, 750.0}, {200000.0, 0.25, 750.0, 900.0},
+};
+
+double incomeTested(const IncomeTestedAmount &a, double income)
+{
+    if (a.amount <= 0.0)
+        return 0.0;
+    const double reduction = cents(std::max(0.0, income - a.threshold) * a.rate);
+    return std::max(0.0, cents(a.amount - reduction));
+}
+
+double bpaFor(const ProvinceRates &p, double netIncome, double taxableIncome)
+{
+    switch (p.bpaRule) {
+    case BpaRule::FollowsFederal:
+        return federalBasicPersonalAmount(netIncome);
+    case BpaRule::Supplemented:
+        return cents(p.bpa + incomeTested(p.supplement, taxableIncome));
+    case BpaRule::Flat:
+        break;
+    }
+    return p.bpa;
+}
+
+double ageFor(const ProvinceRates &p, double netIncome, double taxableIncome)
+{
+    return cents(incomeTested(p.age, netIncome) + incomeTested(p.ageSupplement, taxableIncome) + p.seniorSupplement);
+}
+
+double spouseFor(const ProvinceRates &p, double claimantNet, double claimantTaxable, double dependantNet)
+{
+    double max = p.spouseMax;
+    double base = p.spouseBase;
+    if (p.bpaRule == BpaRule::FollowsFederal) {
+        max = base = federalBasicPersonalAmount(claimantNet);
+    } else if (p.bpaRule == BpaRule::Supplemented) {
+        const double supplement = incomeTested(p.supplement, claimantTaxable);
+        max += supplement;
+        base += supplement;
+    }
+    return clampAmount(cents(base - std::max(0.0, dependantNet)), 0.0, max);
+}
+
+double donationFor(const ProvinceRates &p, double donations, double taxableIncome)
+{
+    if (donations <= 0.0)
+        return 0.0;
+    const double first = std::min(donations, fed::kDonationFirstTier);
+    const double rest = donations - first;
+    double topPart = 0.0;
+    if (p.donations.top > 0.0)
+        topPart = std::min(rest, std::max(0.0, taxableIncome - p.donations.topThreshold));
+    return cents(cents(first * p.donations.low) + cents(topPart * p.donations.top) +
+                 cents((rest - topPart) * p.donations.high));
+}
+
+double dividendFor(const ProvinceRates &p, double eligible, double other)
+{
+    return cents(cents(std::max(0.0, eligible) * p.dividendEligibleRate) +
+                 cents(std::max(0.0, other) * p.dividendOtherRate));
+}
+
+double surtaxFor(const ProvinceRates &p, double taxAfterCredits)
+{
+    double surtax = 0.0;
+    for (int i = 0; i < p.surtaxCount; ++i)
+        surtax += cents(std::max(0.0, taxAfterCredits - p.surtax[i].threshold) * p.surtax[i].rate);
+    return cents(surtax);
+}
+
+// The reduction available before it is limited to the tax.
+double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double taxAfterSurtax)
+{
+    const LowIncomeReduction &r = p.lowIncome;
+    const bool withSpouse = in.hasSpouse || in.claimsSpouseOrEligibleDependant;
+    const double familyIncome = in.netIncome + (in.hasSpouse ? in.spouseNetIncome : 0.0);
+    const int children = std::max(0, in.dependants);
+    switch (r.rule) {
+    case LowIncomeRule::None:
+        return 0.0;
+    case LowIncomeRule::Ontario:
+        return ontarioTaxReduction(taxAfterSurtax, children);
+    case LowIncomeRule::Individual: {
+        const double reduction = cents(std::max(0.0, in.netIncome - r.threshold) * r.rate);
+        return std::max(0.0, cents(r.self - reduction));
+    }
+    case LowIncomeRule::Family: {
+        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children;
+        const double reduction = cents(std::max(0.0, familyIncome - r.threshold) * r.rate);
+        return std::max(0.0, cents(amount - reduction));
+    }
+    case LowIncomeRule::ManitobaFamily: {
+        const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
+        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.senior * seniors +
+                              r.disability * std::max(0, in.disabilityClaims) + r.perDependant * children;
+        const double base = std::max(0.0, cents(amount - cents(familyIncome * r.rate)));
+        return cents(base * p.lowestRate);
+    }
+    }
+    return 0.0;
+}
+} // namespace
+
+ProvincialResult provincialTax(const ProvincialInput &in)
+{
+    ProvincialResult r;
+    const ProvinceRates *rates = provinceRates(in.province);
+    if (!rates)
+        return r;
+    const ProvinceRates &p = *rates;
+
+    r.taxOnIncome = taxOnBrackets(p.brackets, p.bracketCount, in.taxableIncome);
+
+    r.basicPersonalAmount = bpaFor(p, in.netIncome, in.taxableIncome);
+    if (in.age65OrOlder)
+        r.ageAmount = ageFor(p, in.netIncome, in.taxableIncome);
+    if (in.claimsSpouseOrEligibleDependant)
+        r.spouseAmount = spouseFor(p, in.netIncome, in.taxableIncome, in.dependantNetIncome);
+    r.pensionAmount = clampAmount(cents(in.eligiblePensionIncome), 0.0, p.pensionMax);
+    r.employmentAmount = clampAmount(cents(in.employmentIncome), 0.0, p.employmentAmount);
+    r.childAmount = cents(p.childAmount * std::max(0, in.dependants));
+    r.creditAmounts = cents(r.basicPersonalAmount + r.ageAmount + r.spouseAmount + r.pensionAmount +
+                            r.employmentAmount + r.childAmount + in.cppEiAmounts + in.otherCreditAmounts);
+    r.creditsAtLowestRate = cents(r.creditAmounts * p.lowestRate);
+    r.donationCredit = donationFor(p, in.donations, in.taxableIncome);
+    r.nonRefundableCredits = cents(r.creditsAtLowestRate + r.donationCredit);
+    r.dividendCredit = dividendFor(p, in.eligibleDividendsGrossedUp, in.otherDividendsGrossedUp);
+
+    const double afterNrc = std::max(0.0, cents(r.taxOnIncome - r.nonRefundableCredits));
+    r.taxAfterCredits = std::max(0.0, cents(afterNrc - r.dividendCredit));
+    r.surtax = surtaxFor(p, r.taxAfterCredits);
+    double tax = cents(r.taxAfterCredits + r.surtax);
+
+    r.lowIncomeReduction = std::min(tax, lowIncomeFor(p, in, tax));
+    tax = cents(tax - r.lowIncomeReduction);
+    if (p.lowIncomeIndividuals) {
+        r.lowIncomeCredit = std::min(tax, ontarioLowIncomeIndividualsCredit(in.employmentIncome, in.netIncome,
+                                                                            in.hasSpouse, in.spouseNetIncome));
+        tax = cents(tax - r.lowIncomeCredit);
+    }
+    if (p.healthPremium)
+        r.healthPremium = ontarioHealthPremium(in.taxableIncome);
+    r.netTax = cents(tax + r.healthPremium);
+    return r;
+}
+
+double provincialTaxOnIncome(Province province, double taxableIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? taxOnBrackets(p->brackets, p->bracketCount, taxableIncome) : 0.0;
+}
+
+double provincialBasicPersonalAmount(Province province, double netIncome, double taxableIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? bpaFor(*p, netIncome, taxableIncome) : 0.0;
+}
+
+double provincialAgeAmount(Province province, double netIncome, double taxableIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? ageFor(*p, netIncome, taxableIncome) : 0.0;
+}
+
+double provincialSpouseAmount(Province province, double claimantNetIncome, double claimantTaxableIncome,
+                              double dependantNetIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? spouseFor(*p, claimantNetIncome, claimantTaxableIncome, dependantNetIncome) : 0.0;
+}
+
+double provincialPensionAmount(Province province, double eligiblePensionIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? clampAmount(cents(eligiblePensionIncome), 0.0, p->pensionMax) : 0.0;
+}
+
+double provincialDonationCredit(Province province, double donations, double taxableIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? donationFor(*p, donations, taxableIncome) : 0.0;
+}
+
+double provincialDividendCredit(Province province, double eligibleGrossedUp, double otherGrossedUp)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? dividendFor(*p, eligibleGrossedUp, otherGrossedUp) : 0.0;
+}
+
+double provincialSurtax(Province province, double taxAfterCredits)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? surtaxFor(*p, taxAfterCredits) : 0.0;
+}
+
+double ontarioSurtax(double ontarioTaxAfterCredits)
+{
+    return provincialSurtax(Province::ON, ontarioTaxAfterCredits);
+}
+
+double ontarioHealthPremium(double taxableIncome)
+{
+    double premium = 0.0;
+    for (const PremiumStep &s : kHealthPremium) {
+        if (taxableIncome <= s.from)
+            break;
+        premium = std::min(s.cap, s.base + (taxableIncome - s.from) * s.rate);
+    }
+    return cents(premium);
+}
+
+double ontarioTaxReduction(double ontarioTaxAfterSurtax, int dependants)
+{
+    const LowIncomeReduction &r = provinceRates(Province::ON)->lowIncome;
+    const double claim = cents(2.0 * (r.self + r.perDependant * std::max(0, dependants)));
+    const double tax = std::max(0.0, ontarioTaxAfterSurtax);
+    return clampAmount(cents(claim - tax), 0.0, tax);
+}
+
+double ontarioLowIncomeIndividualsCredit(double employmentIncome, double netIncome, bool hasSpouse,
+                                         double spouseNetIncome)
+{
+    const double earned = std::min(kLiftMax, cents(std::max(0.0, employmentIncome) * kLiftRate));
+    double reduction = cents(std::max(0.0, netIncome - kLiftThresholdSingle) * kLiftReductionRate);
+    if (hasSpouse) {
+        const double family = netIncome + spouseNetIncome;
+        reduction = std::max(reduction, cents(std::max(0.0, family - kLiftThresholdFamily) * kLiftReductionRate));
+    }
+    return std::max(0.0, cents(earned - reduction));
+}
+
+double bcTaxReduction(double netIncome)
+{
+    const LowIncomeReduction &r = provinceRates(Province::BC)->lowIncome;
+    const double reduction = cents(std::max(0.0, netIncome - r.threshold) * r.rate);
+    return std::max(0.0, cents(r.self - reduction));
+}
+
+} // namespace tax2024

@@ -1,0 +1,79 @@
+#pragma once
+// Provincial and territorial tax of 2024 computed from the table of rates.
+#include "provincerates2024.h"
+
+namespace tax2024 {
+
+// What one person's provincial form needs. Amounts are annual dollars.
+struct ProvincialInput
+{
+    Province province = Province::ON;
+    double taxableIncome = 0.0;   // line 26000
+    double netIncome = 0.0;       // line 23600
+    bool hasSpouse = false;
+    double spouseNetIncome = 0.0; // makes up the family net income with netIncome
+    bool age65OrOlder = false;
+    bool spouseAge65OrOlder = false;
+    int disabilityClaims = 0;     // persons of the family eligible for the disability amount
+    bool claimsSpouseOrEligibleDependant = false;
+    double dependantNetIncome = 0.0; // of the spouse or eligible dependant claimed
+    int dependants = 0;           // dependent children (Ontario: and dependants with an impairment)
+    double eligiblePensionIncome = 0.0;
+    double employmentIncome = 0.0;
+    double cppEiAmounts = 0.0;       // base CPP/QPP contributions and EI premiums (lines 30800 to 31350)
+    double otherCreditAmounts = 0.0; // further provincial amounts at the lowest rate (disability, tuition, medical, ...)
+    double donations = 0.0;          // eligible gifts allowed this year
+    double eligibleDividendsGrossedUp = 0.0;
+    double otherDividendsGrossedUp = 0.0;
+};
+
+// The lines of the provincial form.
+struct ProvincialResult
+{
+    double taxOnIncome = 0.0;
+    double basicPersonalAmount = 0.0;
+    double ageAmount = 0.0; // with any supplement for seniors
+    double spouseAmount = 0.0;
+    double pensionAmount = 0.0;
+    double employmentAmount = 0.0;
+    double childAmount = 0.0;
+    double creditAmounts = 0.0;     // all amounts credited at the lowest rate
+    double creditsAtLowestRate = 0.0;
+    double donationCredit = 0.0;
+    double nonRefundableCredits = 0.0; // credits at the lowest rate plus the donation credit
+    double dividendCredit = 0.0;
+    double taxAfterCredits = 0.0;   // after the non-refundable and dividend credits
+    double surtax = 0.0;
+    double lowIncomeReduction = 0.0; // the part that could be used
+    double lowIncomeCredit = 0.0;    // Ontario LIFT credit, the part that could be used
+    double healthPremium = 0.0;
+    double netTax = 0.0;             // provincial tax of the form
+};
+
+// The whole provincial form; all zero for Quebec (no provincial tax on the T1).
+ProvincialResult provincialTax(const ProvincialInput &in);
+
+// The pieces, for a calculator that needs one line.
+double provincialTaxOnIncome(Province province, double taxableIncome);
+double provincialBasicPersonalAmount(Province province, double netIncome, double taxableIncome);
+double provincialAgeAmount(Province province, double netIncome, double taxableIncome);
+double provincialSpouseAmount(Province province, double claimantNetIncome, double claimantTaxableIncome,
+                              double dependantNetIncome);
+double provincialPensionAmount(Province province, double eligiblePensionIncome);
+double provincialDonationCredit(Province province, double donations, double taxableIncome);
+double provincialDividendCredit(Province province, double eligibleGrossedUp, double otherGrossedUp);
+double provincialSurtax(Province province, double taxAfterCredits);
+
+// Ontario's own lines.
+double ontarioSurtax(double ontarioTaxAfterCredits);
+double ontarioHealthPremium(double taxableIncome);
+// The reduction that can be used against Ontario tax after surtax.
+double ontarioTaxReduction(double ontarioTaxAfterSurtax, int dependants);
+// The LIFT credit before it is limited to the Ontario tax.
+double ontarioLowIncomeIndividualsCredit(double employmentIncome, double netIncome, bool hasSpouse,
+                                         double spouseNetIncome);
+
+// BC tax reduction before it is limited to the BC tax.
+double bcTaxReduction(double netIncome);
+
+} // namespace tax2024

@@ -1,0 +1,558 @@
+// The 2024 figures against cases worked by hand from the published rates.
+// The working of each expected value is in the comment beside its row.
+#include "bqtest.h"
+#include "taxrates2024.h"
+
+#include <functional>
+
+using namespace tax2024;
+
+Q_DECLARE_METATYPE(tax2024::Province)
+
+namespace {
+bool sameCents(double a, double b)
+{
+    return qAbs(a - b) < 0.005;
+}
+
+#define COMPARE_CENTS(actual, expected) \
+    do { \
+        const double a_ = (actual); \
+        const double e_ = (expected); \
+        QVERIFY2(sameCents(a_, e_), qPrintable(QStringLiteral("%1: got %2, expected %3") \
+                                                   .arg(QStringLiteral(#actual)) \
+                                                   .arg(a_, 0, 'f', 2) \
+                                                   .arg(e_, 0, 'f', 2))); \
+    } while (false)
+
+using OneArg = std::function<double(double, double)>;
+} // namespace
+
+class TestTaxRates2024 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void federalTax_data()
+    {
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("tax");
+        QTest::newRow("nil") << 0.0 << 0.0;
+        QTest::newRow("50,000") << 50000.0 << 7500.00;          // 50,000 x 15 %
+        QTest::newRow("edge 55,867") << 55867.0 << 8380.05;     // 55,867 x 15 %
+        QTest::newRow("60,000") << 60000.0 << 9227.32;          // 8,380.05 + 4,133 x 20.5 % (847.265 -> 847.27)
+        QTest::newRow("edge 111,733") << 111733.0 << 19832.58;  // 8,380.05 + 55,866 x 20.5 % (11,452.53)
+        QTest::newRow("120,000") << 120000.0 << 21982.00;       // 19,832.58 + 8,267 x 26 % (2,149.42)
+        QTest::newRow("edge 246,752") << 246752.0 << 57143.93;  // 19,832.58 + 61,472 x 26 % (15,982.72) + 73,547 x 29 % (21,328.63)
+        QTest::newRow("260,000") << 260000.0 << 61515.77;       // 57,143.93 + 13,248 x 33 % (4,371.84)
+    }
+    void federalTax()
+    {
+        QFETCH(double, income);
+        QFETCH(double, tax);
+        COMPARE_CENTS(federalTaxOnIncome(income), tax);
+    }
+
+    void federalAmounts_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("expected");
+        // basic personal amount on net income
+        QTest::newRow("bpa at 173,205") << "bpa" << 173205.0 << 0.0 << 15705.0;
+        QTest::newRow("bpa at 180,000") << "bpa" << 180000.0 << 0.0 << 15561.89; // 15,705 - 1,549 x 6,795 / 73,547 (143.11)
+        QTest::newRow("bpa at 210,000") << "bpa" << 210000.0 << 0.0 << 14930.05; // 15,705 - 1,549 x 36,795 / 73,547 (774.95)
+        QTest::newRow("bpa at 246,752") << "bpa" << 246752.0 << 0.0 << 14156.0;
+        QTest::newRow("bpa at 250,000") << "bpa" << 250000.0 << 0.0 << 14156.0;
+        // age amount on net income
+        QTest::newRow("age at 40,000") << "age" << 40000.0 << 0.0 << 8790.0;
+        QTest::newRow("age at 50,000") << "age" << 50000.0 << 0.0 << 7938.75;    // 8,790 - 15 % x 5,675 (851.25)
+        QTest::newRow("age at 102,925") << "age" << 102925.0 << 0.0 << 0.0;      // 15 % x 58,600 = 8,790
+        // spouse amount: claimant's net income, dependant's net income
+        QTest::newRow("spouse 5,000") << "spouse" << 60000.0 << 5000.0 << 10705.0;        // 15,705 - 5,000
+        QTest::newRow("spouse infirm") << "spouseInfirm" << 60000.0 << 5000.0 << 13321.0; // 15,705 + 2,616 - 5,000
+        QTest::newRow("spouse high earner") << "spouse" << 180000.0 << 1000.0 << 14561.89; // 15,561.89 - 1,000
+        QTest::newRow("spouse above bpa") << "spouse" << 60000.0 << 20000.0 << 0.0;
+        QTest::newRow("caregiver 18+") << "caregiver" << 20000.0 << 0.0 << 8041.0;        // 8,375 - (20,000 - 19,666)
+        QTest::newRow("caregiver top-up") << "topUp" << 10000.0 << 5705.0 << 2670.0;      // 8,375 - 5,705
+        QTest::newRow("employment 1,000") << "cea" << 1000.0 << 0.0 << 1000.0;
+        QTest::newRow("employment 50,000") << "cea" << 50000.0 << 0.0 << 1433.0;
+        QTest::newRow("pension 2,500") << "pension" << 2500.0 << 0.0 << 2000.0;
+        QTest::newRow("disability adult") << "disability" << 0.0 << 0.0 << 9872.0;
+        QTest::newRow("disability child") << "disabilityChild" << 4000.0 << 0.0 << 15003.0; // 9,872 + 5,758 - (4,000 - 3,373)
+        QTest::newRow("medical 50,000") << "medical" << 50000.0 << 0.0 << 1500.0;  // 3 % x 50,000
+        QTest::newRow("medical 100,000") << "medical" << 100000.0 << 0.0 << 2759.0; // 3,000 capped
+        // donations: gifts, taxable income
+        QTest::newRow("gifts 1,000 at 60,000") << "donation" << 1000.0 << 60000.0 << 262.0;    // 200 x 15 % + 800 x 29 %
+        QTest::newRow("gifts 1,000 at 250,000") << "donation" << 1000.0 << 250000.0 << 294.0;  // 30 + 800 x 33 %
+        QTest::newRow("gifts 5,000 at 250,000") << "donation" << 5000.0 << 250000.0 << 1551.92; // 30 + 3,248 x 33 % (1,071.84) + 1,552 x 29 % (450.08)
+        // dividends (actual amounts)
+        QTest::newRow("eligible gross-up") << "grossEligible" << 1000.0 << 0.0 << 1380.0;
+        QTest::newRow("eligible credit") << "creditEligible" << 1380.0 << 0.0 << 207.27;  // 1,380 x 15.0198 % = 207.273
+        QTest::newRow("other gross-up") << "grossOther" << 1000.0 << 0.0 << 1150.0;
+        QTest::newRow("other credit") << "creditOther" << 1150.0 << 0.0 << 103.85;        // 1,150 x 9.0301 % = 103.846
+        QTest::newRow("quebec abatement") << "abatement" << 10000.0 << 0.0 << 1650.0;     // 16.5 %
+        // OAS recovery: net income, OAS received
+        QTest::newRow("oas under threshold") << "oas" << 90000.0 << 8500.0 << 0.0;
+        QTest::newRow("oas 100,000") << "oas" << 100000.0 << 8500.0 << 1350.45;   // 15 % x 9,003
+        QTest::newRow("oas all repaid") << "oas" << 200000.0 << 8500.0 << 8500.0;
+    }
+    void federalAmounts()
+    {
+        static const QHash<QString, OneArg> calls{
+            {"bpa", [](double a, double) { return federalBasicPersonalAmount(a); }},
+            {"age", [](double a, double) { return federalAgeAmount(a); }},
+            {"spouse", [](double a, double b) { return federalSpouseOrEligibleDependantAmount(a, b); }},
+            {"spouseInfirm", [](double a, double b) { return federalSpouseOrEligibleDependantAmount(a, b, true); }},
+            {"caregiver", [](double a, double) { return canadaCaregiverInfirmDependantAmount(a); }},
+            {"topUp", [](double a, double b) { return canadaCaregiverTopUp(a, b); }},
+            {"cea", [](double a, double) { return canadaEmploymentAmount(a); }},
+            {"pension", [](double a, double) { return federalPensionAmount(a); }},
+            {"disability", [](double, double) { return federalDisabilityAmount(); }},
+            {"disabilityChild", [](double a, double) { return federalDisabilityAmount(true, a); }},
+            {"medical", [](double a, double) { return medicalExpenseThreshold(a); }},
+            {"donation", [](double a, double b) { return federalDonationCredit(a, b).total; }},
+            {"grossEligible", [](double a, double) { return grossUpEligibleDividends(a); }},
+            {"creditEligible", [](double a, double) { return federalEligibleDividendCredit(a); }},
+            {"grossOther", [](double a, double) { return grossUpOtherDividends(a); }},
+            {"creditOther", [](double a, double) { return federalOtherDividendCredit(a); }},
+            {"abatement", [](double a, double) { return quebecAbatement(a); }},
+            {"oas", [](double a, double b) { return oasRecovery(a, b); }},
+        };
+        QFETCH(QString, what);
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, expected);
+        QVERIFY(calls.contains(what));
+        COMPARE_CENTS(calls.value(what)(a, b), expected);
+    }
+
+    void donationTiers()
+    {
+        // 5,000 at 250,000: 200 at 15 %, 3,248 at 33 %, 1,552 at 29 %
+        const DonationCredit c = federalDonationCredit(5000.0, 250000.0);
+        COMPARE_CENTS(c.firstTier, 30.0);
+        COMPARE_CENTS(c.topTier, 1071.84);
+        COMPARE_CENTS(c.middleTier, 450.08);
+    }
+
+    void pensionPlans_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<double>("earnings");
+        QTest::addColumn<double>("employment"); // other employment earnings of a self-employed person
+        QTest::addColumn<int>("months");
+        QTest::addColumn<double>("total");
+        QTest::addColumn<double>("credit");
+        QTest::addColumn<double>("deduction");
+        // employee: first tier (earnings - 3,500, at most 65,000) x 5.95 %: 4.95 % credit, 1 % deduction;
+        // CPP2 4 % of 68,500 to 73,200 deducted
+        QTest::newRow("cpp below exemption") << "cpp" << 3000.0 << 0.0 << 12 << 0.0 << 0.0 << 0.0;
+        QTest::newRow("cpp 60,000") << "cpp" << 60000.0 << 0.0 << 12 << 3361.75 << 2796.75 << 565.0; // 56,500 x 4.95 % / 1 %
+        QTest::newRow("cpp edge 68,500") << "cpp" << 68500.0 << 0.0 << 12 << 3867.50 << 3217.50 << 650.0;
+        QTest::newRow("cpp 80,000") << "cpp" << 80000.0 << 0.0 << 12 << 4055.50 << 3217.50 << 838.0; // 3,867.50 + 4,700 x 4 % (188)
+        // six months: YMPE 34,250, exemption 1,750, YAMPE 36,600 -> 32,500 x 5.95 % + 2,350 x 4 %
+        QTest::newRow("cpp half year") << "cpp" << 40000.0 << 0.0 << 6 << 2027.75 << 1608.75 << 419.0;
+        // QPP: 5.40 % base + 1 % first additional, QPP2 4 %
+        QTest::newRow("qpp 60,000") << "qpp" << 60000.0 << 0.0 << 12 << 3616.0 << 3051.0 << 565.0; // 56,500 x 6.40 %
+        QTest::newRow("qpp 80,000") << "qpp" << 80000.0 << 0.0 << 12 << 4348.0 << 3510.0 << 838.0; // 4,160 + 188
+        // self-employed 40,000: 36,500 x 11.9 %; line 31000 = 36,500 x 4.95 %;
+        // line 22200 = the other 1,806.75 + 36,500 x 2 % (730)
+        QTest::newRow("self-employed 40,000") << "se" << 40000.0 << 0.0 << 12 << 4343.50 << 1806.75 << 2536.75;
+        // 30,000 self-employed on top of 50,000 employment: first tier 65,000 - 46,500 = 18,500
+        // (915.75 x 2 + 185 x 2), second tier 4,700 (188 x 2)
+        QTest::newRow("self-employed with job") << "se" << 30000.0 << 50000.0 << 12 << 2577.50 << 915.75 << 1661.75;
+    }
+    void pensionPlans()
+    {
+        QFETCH(QString, kind);
+        QFETCH(double, earnings);
+        QFETCH(double, employment);
+        QFETCH(int, months);
+        QFETCH(double, total);
+        QFETCH(double, credit);
+        QFETCH(double, deduction);
+        PensionContributions c;
+        if (kind == QLatin1String("cpp"))
+            c = cppEmployee(earnings, months);
+        else if (kind == QLatin1String("qpp"))
+            c = qppEmployee(earnings, months);
+        else
+            c = cppSelfEmployed(earnings, employment, months);
+        COMPARE_CENTS(c.total, total);
+        COMPARE_CENTS(c.creditPart, credit);
+        COMPARE_CENTS(c.deductionPart, deduction);
+        COMPARE_CENTS(c.base + c.firstAdditional + c.secondAdditional, total);
+    }
+
+    void eiPremiums_data()
+    {
+        QTest::addColumn<double>("earnings");
+        QTest::addColumn<bool>("quebec");
+        QTest::addColumn<double>("premium");
+        QTest::newRow("60,000") << 60000.0 << false << 996.0;          // 60,000 x 1.66 %
+        QTest::newRow("edge 63,200") << 63200.0 << false << 1049.12;   // 63,200 x 1.66 %
+        QTest::newRow("80,000") << 80000.0 << false << 1049.12;        // capped at 63,200
+        QTest::newRow("quebec 60,000") << 60000.0 << true << 792.0;    // 60,000 x 1.32 %
+        QTest::newRow("quebec 80,000") << 80000.0 << true << 834.24;   // 63,200 x 1.32 %
+    }
+    void eiPremiums()
+    {
+        QFETCH(double, earnings);
+        QFETCH(bool, quebec);
+        QFETCH(double, premium);
+        COMPARE_CENTS(eiPremium(earnings, quebec), premium);
+    }
+
+    void benefits_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("expected");
+        // CWB: working income, adjusted family net income
+        QTest::newRow("cwb phase-in") << "cwbSingle" << 8000.0 << 8000.0 << 1350.0;        // 27 % x 5,000
+        QTest::newRow("cwb maximum") << "cwbSingle" << 20000.0 << 20000.0 << 1590.0;
+        QTest::newRow("cwb phase-out") << "cwbSingle" << 30000.0 << 30000.0 << 1012.35;    // 1,590 - 15 % x 3,851
+        QTest::newRow("cwb nil point") << "cwbSingle" << 36749.0 << 36749.0 << 0.0;        // 15 % x 10,600 = 1,590
+        QTest::newRow("cwb family") << "cwbFamily" << 40000.0 << 40000.0 << 1213.95;       // 2,739 - 15 % x 10,167
+        QTest::newRow("cwb family nil") << "cwbFamily" << 48093.0 << 48093.0 << 0.0;       // 15 % x 18,260 = 2,739
+        QTest::newRow("cwb disability") << "cwbDisability" << 30000.0 << 30000.0 << 821.0;
+        QTest::newRow("cwb disability phase-out") << "cwbDisability" << 40000.0 << 40000.0 << 333.35; // 821 - 15 % x 3,251
+        // RRSP: earned income of the year before
+        QTest::newRow("rrsp 2024 18 %") << "rrsp2024" << 100000.0 << 0.0 << 18000.0;
+        QTest::newRow("rrsp 2024 limit") << "rrsp2024" << 200000.0 << 0.0 << 31560.0;
+        QTest::newRow("rrsp 2025 18 %") << "rrsp2025" << 150000.0 << 0.0 << 27000.0;
+        QTest::newRow("rrsp 2025 limit") << "rrsp2025" << 200000.0 << 0.0 << 32490.0;
+    }
+    void benefits()
+    {
+        static const QHash<QString, OneArg> calls{
+            {"cwbSingle", [](double a, double b) { return cwbBasicAmount(a, b, false); }},
+            {"cwbFamily", [](double a, double b) { return cwbBasicAmount(a, b, true); }},
+            {"cwbDisability", [](double a, double b) { return cwbDisabilitySupplement(a, b, false); }},
+            {"rrsp2024", [](double a, double) { return rrspEarnedIncomeLimit2024(a); }},
+            {"rrsp2025", [](double a, double) { return rrspEarnedIncomeLimit2025(a); }},
+        };
+        QFETCH(QString, what);
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, expected);
+        QVERIFY(calls.contains(what));
+        COMPARE_CENTS(calls.value(what)(a, b), expected);
+    }
+
+    void ontarioForm_data()
+    {
+        QTest::addColumn<double>("income"); // taxable and net income
+        QTest::addColumn<double>("employment");
+        QTest::addColumn<int>("dependants");
+        QTest::addColumn<double>("cppEi");
+        QTest::addColumn<double>("taxOnIncome");
+        QTest::addColumn<double>("credits");
+        QTest::addColumn<double>("afterCredits");
+        QTest::addColumn<double>("surtax");
+        QTest::addColumn<double>("reduction");
+        QTest::addColumn<double>("lift");
+        QTest::addColumn<double>("premium");
+        QTest::addColumn<double>("net");
+        // credits: 12,399 x 5.05 % = 626.15 unless noted
+        // 20,000 x 5.05 % = 1,010; reduction 2 x 286 - 383.85 = 188.15
+        QTest::newRow("20,000") << 20000.0 << 0.0 << 0 << 0.0
+                                << 1010.0 << 626.15 << 383.85 << 0.0 << 188.15 << 0.0 << 0.0 << 195.70;
+        // 30,000 x 5.05 % = 1,515; LIFT min(875, 5.05 % x 30,000) = 875 against 888.85; premium 300
+        QTest::newRow("30,000 employee") << 30000.0 << 30000.0 << 0 << 0.0
+                                         << 1515.0 << 626.15 << 888.85 << 0.0 << 0.0 << 875.0 << 300.0 << 313.85;
+        // one dependant: 2 x (286 + 529) - 888.85 = 741.15
+        QTest::newRow("30,000 one dependant") << 30000.0 << 0.0 << 1 << 0.0
+                                              << 1515.0 << 626.15 << 888.85 << 0.0 << 741.15 << 0.0 << 300.0 << 447.70;
+        // 2,598.02 + 8,554 x 9.15 % (782.69); credits (12,399 + 2,796.75 + 996) x 5.05 % = 817.68;
+        // LIFT 875 - 5 % x 27,500 = nil; premium 600
+        QTest::newRow("60,000 employee") << 60000.0 << 60000.0 << 0 << 3792.75
+                                         << 3380.71 << 817.68 << 2563.03 << 0.0 << 0.0 << 0.0 << 600.0 << 3163.03;
+        // 7,305.52 (2,598.023 + 4,707.492) + 17,106 x 11.16 % (1,909.03); surtax 20 % x 3,034.40 (606.88)
+        // + 36 % x 1,480.40 (532.94); premium 750
+        QTest::newRow("120,000") << 120000.0 << 0.0 << 0 << 0.0
+                                 << 9214.55 << 626.15 << 8588.40 << 1139.82 << 0.0 << 0.0 << 750.0 << 10478.22;
+        // 21,074.54 (7,305.515 + 47,106 x 11.16 % + 70,000 x 12.16 %) + 30,000 x 13.16 % (3,948);
+        // surtax 20 % x 18,842.39 (3,768.48) + 36 % x 17,288.39 (6,223.82); premium 900
+        QTest::newRow("250,000") << 250000.0 << 0.0 << 0 << 0.0
+                                 << 25022.54 << 626.15 << 24396.39 << 9992.30 << 0.0 << 0.0 << 900.0 << 35288.69;
+    }
+    void ontarioForm()
+    {
+        QFETCH(double, income);
+        QFETCH(double, employment);
+        QFETCH(int, dependants);
+        QFETCH(double, cppEi);
+        ProvincialInput in;
+        in.province = Province::ON;
+        in.taxableIncome = in.netIncome = income;
+        in.employmentIncome = employment;
+        in.dependants = dependants;
+        in.cppEiAmounts = cppEi;
+        const ProvincialResult r = provincialTax(in);
+        QFETCH(double, taxOnIncome);
+        QFETCH(double, credits);
+        QFETCH(double, afterCredits);
+        QFETCH(double, surtax);
+        QFETCH(double, reduction);
+        QFETCH(double, lift);
+        QFETCH(double, premium);
+        QFETCH(double, net);
+        COMPARE_CENTS(r.taxOnIncome, taxOnIncome);
+        COMPARE_CENTS(r.nonRefundableCredits, credits);
+        COMPARE_CENTS(r.taxAfterCredits, afterCredits);
+        COMPARE_CENTS(r.surtax, surtax);
+        COMPARE_CENTS(r.lowIncomeReduction, reduction);
+        COMPARE_CENTS(r.lowIncomeCredit, lift);
+        COMPARE_CENTS(r.healthPremium, premium);
+        COMPARE_CENTS(r.netTax, net);
+    }
+
+    void ontarioLines_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("expected");
+        // health premium on taxable income
+        QTest::newRow("premium 20,000") << "premium" << 20000.0 << 0.0;
+        QTest::newRow("premium 22,000") << "premium" << 22000.0 << 120.0;  // 6 % x 2,000
+        QTest::newRow("premium 25,000") << "premium" << 25000.0 << 300.0;
+        QTest::newRow("premium 37,000") << "premium" << 37000.0 << 360.0;  // 300 + 6 % x 1,000
+        QTest::newRow("premium 38,500") << "premium" << 38500.0 << 450.0;
+        QTest::newRow("premium 48,300") << "premium" << 48300.0 << 525.0;  // 450 + 25 % x 300
+        QTest::newRow("premium 72,300") << "premium" << 72300.0 << 675.0;  // 600 + 25 % x 300
+        QTest::newRow("premium 100,000") << "premium" << 100000.0 << 750.0;
+        QTest::newRow("premium 200,600") << "premium" << 200600.0 << 900.0;
+        QTest::newRow("premium 300,000") << "premium" << 300000.0 << 900.0;
+        // surtax on Ontario tax after credits: the tiers add
+        QTest::newRow("surtax edge 5,554") << "surtax" << 5554.0 << 0.0;
+        QTest::newRow("surtax edge 7,108") << "surtax" << 7108.0 << 310.80;   // 20 % x 1,554
+        QTest::newRow("surtax 10,000") << "surtax" << 10000.0 << 1930.32;     // 20 % x 4,446 + 36 % x 2,892
+        // tax on income at the bracket edges
+        QTest::newRow("tax edge 51,446") << "tax" << 51446.0 << 2598.02;      // 51,446 x 5.05 % = 2,598.023
+        QTest::newRow("tax edge 102,894") << "tax" << 102894.0 << 7305.51;    // 2,598.02 + 51,448 x 9.15 % (4,707.49)
+    }
+    void ontarioLines()
+    {
+        QFETCH(QString, what);
+        QFETCH(double, a);
+        QFETCH(double, expected);
+        double got = 0.0;
+        if (what == QLatin1String("premium"))
+            got = ontarioHealthPremium(a);
+        else if (what == QLatin1String("surtax"))
+            got = ontarioSurtax(a);
+        else
+            got = provincialTaxOnIncome(Province::ON, a);
+        COMPARE_CENTS(got, expected);
+    }
+
+    void ontarioCredits()
+    {
+        // reduction: 2 x (286 + 2 x 529) = 2,688 - 2,000 = 688; never more than the tax
+        COMPARE_CENTS(ontarioTaxReduction(2000.0, 2), 688.0);
+        COMPARE_CENTS(ontarioTaxReduction(300.0, 2), 300.0);
+        // LIFT: min(875, 5.05 % x 30,000) - 5 % x (40,000 - 32,500)
+        COMPARE_CENTS(ontarioLowIncomeIndividualsCredit(30000.0, 40000.0, false, 0.0), 500.0);
+        // couple: greater of 5 % x (30,000 - 32,500) and 5 % x (70,000 - 65,000)
+        COMPARE_CENTS(ontarioLowIncomeIndividualsCredit(30000.0, 30000.0, true, 40000.0), 625.0);
+    }
+
+    void eachProvince_data()
+    {
+        QTest::addColumn<Province>("province");
+        QTest::addColumn<double>("income"); // taxable and net income; the only credit is the basic amount
+        QTest::addColumn<double>("taxOnIncome");
+        QTest::addColumn<double>("credits");
+        QTest::addColumn<double>("reduction");
+        QTest::addColumn<double>("net");
+        // 60,000 x 10 %; 21,885 x 10 %
+        QTest::newRow("AB") << Province::AB << 60000.0 << 6000.0 << 2188.50 << 0.0 << 3811.50;
+        // 30,000 x 5.06 %; 12,580 x 5.06 % = 636.548; reduction 547 - 3.56 % x 5,662 (201.57)
+        QTest::newRow("BC") << Province::BC << 30000.0 << 1518.0 << 636.55 << 345.43 << 536.02;
+        // 47,000 x 10.8 % + 3,000 x 12.75 %; 15,780 x 10.8 %; family benefit 2,065 < 9 % x 50,000
+        QTest::newRow("MB") << Province::MB << 50000.0 << 5458.50 << 1704.24 << 0.0 << 3754.26;
+        // family tax benefit (2,065 - 9 % x 20,000) x 10.8 % = 28.62
+        QTest::newRow("MB low income") << Province::MB << 20000.0 << 2160.0 << 1704.24 << 28.62 << 427.14;
+        // 25,000 x 9.4 %; 13,044 x 9.4 % = 1,226.136; reduction 781 - 3 % x 3,657 (109.71)
+        QTest::newRow("NB") << Province::NB << 25000.0 << 2350.0 << 1226.14 << 671.29 << 452.57;
+        // 25,000 x 8.7 %; 10,818 x 8.7 % = 941.166; reduction 974 - 16 % x 1,610 (257.60)
+        QTest::newRow("NL") << Province::NL << 25000.0 << 2175.0 << 941.17 << 716.40 << 517.43;
+        // 29,590 x 8.79 % (2,600.96) + 10,410 x 14.95 % (1,556.295); basic 8,481 + 3,000 - 6 % x 15,000
+        // = 10,581 x 8.79 % = 930.07; reduction 300 - 5 % x 25,000 = nil
+        QTest::newRow("NS") << Province::NS << 40000.0 << 4157.26 << 930.07 << 0.0 << 3227.19;
+        // 50,597 x 5.9 % (2,985.22) + 9,403 x 8.6 % (808.66); 17,373 x 5.9 % = 1,025.007
+        QTest::newRow("NT") << Province::NT << 60000.0 << 3793.88 << 1025.01 << 0.0 << 2768.87;
+        // 53,268 x 4 % (2,130.72) + 6,732 x 7 % (471.24); 18,767 x 4 %
+        QTest::newRow("NU") << Province::NU << 60000.0 << 2601.96 << 750.68 << 0.0 << 1851.28;
+        // 25,000 x 9.65 %; 13,500 x 9.65 %; reduction 350 - 5 % x 3,500
+        QTest::newRow("PE") << Province::PE << 25000.0 << 2412.50 << 1302.75 << 175.0 << 934.75;
+        // 52,057 x 10.5 % (5,465.985) + 7,943 x 12.5 % (992.875); 18,491 x 10.5 % = 1,941.555
+        QTest::newRow("SK") << Province::SK << 60000.0 << 6458.87 << 1941.56 << 0.0 << 4517.31;
+        // 55,867 x 6.4 % (3,575.488) + 4,133 x 9 % (371.97); 15,705 x 6.4 %
+        QTest::newRow("YT") << Province::YT << 60000.0 << 3947.46 << 1005.12 << 0.0 << 2942.34;
+        // no provincial tax on the T1
+        QTest::newRow("QC") << Province::QC << 60000.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    }
+    void eachProvince()
+    {
+        QFETCH(Province, province);
+        QFETCH(double, income);
+        ProvincialInput in;
+        in.province = province;
+        in.taxableIncome = in.netIncome = income;
+        const ProvincialResult r = provincialTax(in);
+        QFETCH(double, taxOnIncome);
+        QFETCH(double, credits);
+        QFETCH(double, reduction);
+        QFETCH(double, net);
+        COMPARE_CENTS(r.taxOnIncome, taxOnIncome);
+        COMPARE_CENTS(r.nonRefundableCredits, credits);
+        COMPARE_CENTS(r.lowIncomeReduction, reduction);
+        COMPARE_CENTS(r.netTax, net);
+    }
+
+    void provincialAmounts_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<Province>("province");
+        QTest::addColumn<double>("a");
+        QTest::addColumn<double>("b");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("YT bpa follows federal") << "bpa" << Province::YT << 180000.0 << 180000.0 << 15561.89;
+        QTest::newRow("NS bpa low income") << "bpa" << Province::NS << 20000.0 << 20000.0 << 11481.0;
+        QTest::newRow("NS bpa edge 75,000") << "bpa" << Province::NS << 75000.0 << 75000.0 << 8481.0; // 3,000 - 6 % x 50,000
+        QTest::newRow("MB bpa no income test") << "bpa" << Province::MB << 300000.0 << 300000.0 << 15780.0;
+        QTest::newRow("ON age 50,000") << "age" << Province::ON << 50000.0 << 50000.0 << 5314.20; // 6,054 - 15 % x 4,932
+        // 4,141 - 15 % x 9,172 (1,375.80) + 1,465 - 2.93 % x 15,000 (439.50)
+        QTest::newRow("NS age 40,000") << "age" << Province::NS << 40000.0 << 40000.0 << 3790.70;
+        QTest::newRow("SK age with supplement") << "age" << Province::SK << 30000.0 << 30000.0 << 7121.0; // 5,633 + 1,488
+        QTest::newRow("ON spouse 5,000") << "spouse" << Province::ON << 60000.0 << 5000.0 << 6581.0;  // 11,581 - 5,000
+        QTest::newRow("ON spouse 500") << "spouse" << Province::ON << 60000.0 << 500.0 << 10528.0;
+        QTest::newRow("SK spouse 1,000") << "spouse" << Province::SK << 60000.0 << 1000.0 << 18491.0; // 20,340 - 1,000 capped
+        QTest::newRow("NS spouse 1,000") << "spouse" << Province::NS << 40000.0 << 1000.0 << 10429.0; // 9,329 + 2,100 - 1,000
+        QTest::newRow("ON pension") << "pension" << Province::ON << 3000.0 << 0.0 << 1714.0;
+        QTest::newRow("AB pension") << "pension" << Province::AB << 3000.0 << 0.0 << 1685.0;
+        // BC gifts 1,000 at 300,000: 200 x 5.06 % + 800 x 20.5 %
+        QTest::newRow("BC donations") << "donation" << Province::BC << 1000.0 << 300000.0 << 174.12;
+        QTest::newRow("AB donations") << "donation" << Province::AB << 1000.0 << 60000.0 << 288.0; // 120 + 800 x 21 %
+        // ON dividends: 1,380 x 10 % + 1,150 x 2.9863 % (34.342)
+        QTest::newRow("ON dividends") << "dividend" << Province::ON << 1380.0 << 1150.0 << 172.34;
+        QTest::newRow("BC reduction 35,000") << "bcReduction" << Province::BC << 35000.0 << 0.0 << 167.43; // 547 - 3.56 % x 10,662 (379.57)
+        QTest::newRow("BC reduction 39,703") << "bcReduction" << Province::BC << 39703.0 << 0.0 << 0.01;  // 547 - 3.56 % x 15,365 (546.99)
+        QTest::newRow("BC reduction 39,704") << "bcReduction" << Province::BC << 39704.0 << 0.0 << 0.0;   // 3.56 % x 15,366 = 547.03
+        QTest::newRow("NL edge 43,198") << "tax" << Province::NL << 43198.0 << 0.0 << 3758.23; // 43,198 x 8.7 % = 3,758.226
+        // 2,425.6122 + 3,691.226 + 1,491.105 + 2,898.9652 + 6,992.496 + 12,015.36 = 29,514.7644
+        QTest::newRow("BC edge 252,752") << "tax" << Province::BC << 252752.0 << 0.0 << 29514.76;
+    }
+    void provincialAmounts()
+    {
+        QFETCH(QString, what);
+        QFETCH(Province, province);
+        QFETCH(double, a);
+        QFETCH(double, b);
+        QFETCH(double, expected);
+        double got = 0.0;
+        if (what == QLatin1String("bpa"))
+            got = provincialBasicPersonalAmount(province, a, b);
+        else if (what == QLatin1String("age"))
+            got = provincialAgeAmount(province, a, b);
+        else if (what == QLatin1String("spouse"))
+            got = provincialSpouseAmount(province, a, a, b);
+        else if (what == QLatin1String("pension"))
+            got = provincialPensionAmount(province, a);
+        else if (what == QLatin1String("donation"))
+            got = provincialDonationCredit(province, a, b);
+        else if (what == QLatin1String("dividend"))
+            got = provincialDividendCredit(province, a, b);
+        else if (what == QLatin1String("bcReduction"))
+            got = bcTaxReduction(a);
+        else
+            got = provincialTaxOnIncome(province, a);
+        COMPARE_CENTS(got, expected);
+    }
+
+    void provincialFormsWithClaims()
+    {
+        {
+            // Ontario, 40,000, spouse with 2,000: (12,399 + 9,581) x 5.05 % = 1,109.99;
+            // 2,020 - 1,109.99 = 910.01; premium 450
+            ProvincialInput in;
+            in.province = Province::ON;
+            in.taxableIncome = in.netIncome = 40000.0;
+            in.hasSpouse = in.claimsSpouseOrEligibleDependant = true;
+            in.spouseNetIncome = in.dependantNetIncome = 2000.0;
+            const ProvincialResult r = provincialTax(in);
+            COMPARE_CENTS(r.spouseAmount, 9581.0);
+            COMPARE_CENTS(r.nonRefundableCredits, 1109.99);
+            COMPARE_CENTS(r.netTax, 1360.01);
+        }
+        {
+            // BC senior, 50,000 with 20,000 of pension and 1,380 of grossed-up eligible dividends:
+            // tax 2,425.61 + 2,063 x 7.7 % (158.85) = 2,584.46;
+            // age 5,641 - 15 % x 8,007 (1,201.05) = 4,439.95;
+            // (12,580 + 4,439.95 + 1,000) x 5.06 % = 911.81; dividends 1,380 x 12 % = 165.60;
+            // reduction 547 - 3.56 % x 25,662 < 0
+            ProvincialInput in;
+            in.province = Province::BC;
+            in.taxableIncome = in.netIncome = 50000.0;
+            in.age65OrOlder = true;
+            in.eligiblePensionIncome = 20000.0;
+            in.eligibleDividendsGrossedUp = 1380.0;
+            const ProvincialResult r = provincialTax(in);
+            COMPARE_CENTS(r.taxOnIncome, 2584.46);
+            COMPARE_CENTS(r.ageAmount, 4439.95);
+            COMPARE_CENTS(r.nonRefundableCredits, 911.81);
+            COMPARE_CENTS(r.dividendCredit, 165.60);
+            COMPARE_CENTS(r.netTax, 1507.05);
+        }
+        {
+            // Saskatchewan, 60,000 with two children: (18,491 + 2 x 7,015) x 10.5 % = 3,414.705
+            ProvincialInput in;
+            in.province = Province::SK;
+            in.taxableIncome = in.netIncome = 60000.0;
+            in.dependants = 2;
+            const ProvincialResult r = provincialTax(in);
+            COMPARE_CENTS(r.nonRefundableCredits, 3414.71);
+            COMPARE_CENTS(r.netTax, 3044.16);
+        }
+        {
+            // Nova Scotia, 18,000 with one child: 1,582.20 - 11,481 x 8.79 % (1,009.18) = 573.02;
+            // reduction 300 + 165 - 5 % x 3,000 = 315
+            ProvincialInput in;
+            in.province = Province::NS;
+            in.taxableIncome = in.netIncome = 18000.0;
+            in.dependants = 1;
+            const ProvincialResult r = provincialTax(in);
+            COMPARE_CENTS(r.taxAfterCredits, 573.02);
+            COMPARE_CENTS(r.lowIncomeReduction, 315.0);
+            COMPARE_CENTS(r.netTax, 258.02);
+        }
+    }
+
+    void tableCoversTwelve()
+    {
+        for (int p = 1; p <= 13; ++p) {
+            const ProvinceRates *rates = provinceRates(p);
+            if (p == static_cast<int>(Province::QC)) {
+                QVERIFY(!rates);
+                continue;
+            }
+            QVERIFY2(rates, qPrintable(QString::number(p)));
+            QCOMPARE(static_cast<int>(rates->province), p);
+            QCOMPARE(rates->brackets[0].lower, 0.0);
+            QCOMPARE(rates->brackets[0].rate, rates->lowestRate);
+            for (int i = 1; i < rates->bracketCount; ++i) {
+                QVERIFY(rates->brackets[i].lower > rates->brackets[i - 1].lower);
+                QVERIFY(rates->brackets[i].rate > rates->brackets[i - 1].rate);
+            }
+        }
+        QVERIFY(!provinceRates(0));
+        QVERIFY(!provinceRates(14));
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestTaxRates2024)
+#include "tst_taxrates2024.moc"
