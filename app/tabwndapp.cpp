@@ -1,0 +1,182 @@
+#include "tabwndapp.h"
+#include "messages.h"
+#include "utils.h"
+#include "widgetmessagehandler.h"
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QStandardPaths>
+
+unsigned char appEdition = 0;
+CString appTitle;
+
+const char *const TabWndApp::kOrganizationName = "Brackenquill";
+const char *const TabWndApp::kApplicationName = "brackenquill2024";
+
+namespace {
+TabWndApp *s_instance = nullptr;
+
+void makePrivateFolder(const QString &path)
+{
+    makeFolderExists(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+} // namespace
+
+TabWndApp *TabWndApp::create(int &argc, char **argv)
+{
+    if (!s_instance)
+        s_instance = new TabWndApp(argc, argv);
+    return s_instance;
+}
+
+TabWndApp *TabWndApp::instance()
+{
+    return s_instance;
+}
+
+TabWndApp::TabWndApp(int &argc, char **argv)
+    : QApplication(argc, argv), m_screenUnion(0, 0, -1, -1), m_messages(new WidgetMessageHandler)
+{
+    setOrganizationName(QString::fromLatin1(kOrganizationName));
+    setApplicationName(QString::fromLatin1(kApplicationName));
+    appEdition = 1;
+    appTitle = gMsgGetTitle();
+    setSettingsSource(this);
+    // Batch mode and tests put a non-interactive handler in place of this one.
+    setMessageHandler(m_messages.get());
+}
+
+TabWndApp::~TabWndApp()
+{
+    saveOnClose();
+    if (settingsSource() == this)
+        setSettingsSource(nullptr);
+    if (messageHandler() == m_messages.get())
+        setMessageHandler(nullptr);
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+int TabWndApp::initialize()
+{
+    m_sep = "/";
+    m_appFolder = applicationDirPath();
+
+    m_userDataFolder = QDir::homePath();
+    m_userDataFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (m_userDataFolder.contains(QLatin1String("OneDrive"), Qt::CaseInsensitive))
+        m_userDataFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    m_userDataFolder += m_sep + QStringLiteral("brackenquill-efile") + m_sep + QStringLiteral("2024");
+
+    m_localFolder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    makeFolderExists(m_localFolder);
+    m_runFolder = m_localFolder + m_sep + QStringLiteral("run");
+    makeFolderExists(m_runFolder);
+    // the database folder holds S.I.N.s and passwords: owner only
+    m_systemFolder = m_localFolder + m_sep + QStringLiteral("._sys");
+    makePrivateFolder(m_systemFolder);
+
+    m_logPath = m_runFolder + m_sep + QStringLiteral("log2024.txt");
+    openLog();
+    log("Only one instance of brackenquill can run");
+
+    m_dbPath = m_systemFolder;
+    openAppDatabase(m_dbPath);
+    if (!m_db.isOpened()) {
+        const QString text = tr("Program cannot read/write config file %1.").arg(m_dbPath);
+        if (messageHandler() == m_messages.get())
+            m_messages->critical(nullptr, tr("Error"), text);
+        else
+            messageHandler()->information(nullptr, tr("Error"), text);
+        return 101;
+    }
+
+    log("check 70");
+    m_screenUnion = QRect(0, 0, -1, -1);
+    for (QScreen *screen : QGuiApplication::screens())
+        m_screenUnion = m_screenUnion.united(screen->geometry());
+
+    makeFolderExists(m_userDataFolder);
+    m_config.load(m_appFolder, m_userDataFolder, m_runFolder);
+    log("check 80");
+
+    readSettings();
+    if (m_config.MODEDEBUG)
+        appTitle += QStringLiteral(" - Testing");
+
+    const QString folders = QStringLiteral("Doc path : ") + m_userDataFolder + QStringLiteral("\nAppLocal Version path: ")
+        + m_localFolder + QStringLiteral(" \ndb path : ") + m_systemFolder;
+    log(folders.toUtf8().constData());
+
+    makeFolderExists(m_config.RetPath);
+    log("check 90");
+    log("check 120");
+    log("check 130");
+    return 0;
+}
+
+int TabWndApp::openAppDatabase(CString &folder)
+{
+    m_db.open(folder);
+    if (!m_db.isOpened())
+        return 99;
+    m_db.purgeMissingRetFiles();
+    return 0;
+}
+
+bool TabWndApp::allowSecondInstance() const
+{
+    return m_config.Allow2nd;
+}
+
+QRect TabWndApp::savedWindowRect() const
+{
+    return QRect(m_config.LeftX, m_config.LeftY, m_config.Width, m_config.Height);
+}
+
+// ---- recent return files ----
+
+ReturnFileEntriesModel *TabWndApp::reloadReturnList(const QString &filter)
+{
+    m_db.listRetFiles(&m_returnList, filter);
+    return &m_returnList;
+}
+
+int TabWndApp::saveReturnFileEntry(const QString &name1, const QString &name2, const QString &path)
+{
+    return m_db.saveRetFile(name1, name2, path);
+}
+
+int TabWndApp::removeReturnEntry(const QModelIndex &index, bool deleteFile)
+{
+    const int row = m_returnList.sourceRow(index);
+    const QString path = m_returnList.pathAt(row);
+    if (deleteFile && QFileInfo::exists(path) && !QFile::remove(path))
+        return -1;
+    m_db.deleteRetFileByPath(path.toUtf8().toStdString());
+    m_returnList.removeEntries(row);
+    return 0;
+}
+
+// ---- further connections ----
+
+bool TabWndApp::openDatabase(QSqlDatabase &db) const
+{
+    db.setDatabaseName(m_dbPath);
+    return db.open();
+}
+
+void TabWndApp::closeDatabase(QSqlDatabase &db) const
+{
+    db.close();
+}
+
+// ---- settings seam ----
+
+QString TabWndApp::configValue(const QString &key) const
+{
+    return m_config.valueText(key);
+}

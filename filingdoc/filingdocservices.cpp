@@ -1,0 +1,37 @@
+#include "filingdocservices.h"
+#include "mydatastream.h"
+
+void FilingDocServices::writeBarcodeData(IndividualTaxData &, int, MyDataStream &ar)
+{
+    // a T1 length of 0 ends the block
+    ar << qint32(0);
+}
+
+bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool)
+{
+    return true;
+}
+
+int FilingDocServices::checkForFiling(IndividualTaxData &, int, QList<ValidationMessageGroup *> &messages)
+{
+    return messages.size();
+}
+
+int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &,
+                                           IndividualTaxData &)
+{
+    return 0;
+}
+
+void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &, int) {}
+
+void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *,
+                                               double *, int)
+{
+}
+
+void installFilingDocServices()
+{
+    static FilingDocServices services;
+    IndividualTaxData::setFilingServices(&services);
+}

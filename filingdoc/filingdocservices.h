@@ -1,0 +1,21 @@
+#pragma once
+#include "individualtaxdata.h"
+
+// What the filing documents give the return of one person: its barcode block
+// and its checks before filing. So far a person gets the barcode block of a
+// person without barcode data, and the checks find nothing to report.
+class FilingDocServices : public IndividualTaxData::FilingServices
+{
+public:
+    void writeBarcodeData(IndividualTaxData &person, int flag, MyDataStream &ar) override;
+    bool confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool dcnConfirmed) override;
+    int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) override;
+    int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
+                            IndividualTaxData &partner) override;
+    void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) override;
+    void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
+                                QString *text, double *amount, int flag) override;
+};
+
+// Installs the filing documents' services for every person of the process.
+void installFilingDocServices();

@@ -1,0 +1,34 @@
+#include "taxdata_provsch11.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"CarriedForward", FieldKind::Amount, 11001},
+        {"Tuition", FieldKind::Amount},
+        {"CreditsNeeded", FieldKind::Amount},
+        {"Available", FieldKind::Amount},
+        {"Claimed", FieldKind::Amount, 58560},
+        {"Transferred", FieldKind::Amount},
+        {"CarryForwardNext", FieldKind::Amount}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_ProvSch11::TaxData_ProvSch11(int province, int formType) : CTaxData_Form(formFields(), KindForm, formType)
+{
+    setMainTaxProvince(province);
+}
+
+// The carried amount is used first, then this year's fees, up to the credits still needed.
+void TaxData_ProvSch11::Calculate01()
+{
+    const double available = amount(F_CarriedForward) + amount(F_Tuition);
+    setAmount(F_Available, available);
+    const double claimed = qMin(available, qMax(0.0, amount(F_CreditsNeeded)));
+    setAmount(F_Claimed, claimed);
+    setAmount(F_CarryForwardNext, qMax(0.0, available - claimed - amount(F_Transferred)));
+}

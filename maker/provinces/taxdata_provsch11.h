@@ -1,0 +1,17 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Provincial tuition and education amounts (S11) of any province.
+class TaxData_ProvSch11 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_CarriedForward, F_Tuition, F_CreditsNeeded, F_Available, F_Claimed, F_Transferred,
+        F_CarryForwardNext, F_Count
+    };
+
+    // One class serves every province: province is the maker, formType its form.
+    TaxData_ProvSch11(int province, int formType);
+
+    void Calculate01() override;
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Provincial amounts transferred from the spouse or common-law partner (S2) of any province.
+class TaxData_ProvSch2 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_SpouseTaxableIncome, F_Age, F_Pension, F_Disability, F_Tuition, F_SpouseCredits,
+        F_Result, F_Count
+    };
+
+    // One class serves every province: province is the maker, formType its form.
+    TaxData_ProvSch2(int province, int formType);
+
+    void Calculate01() override;
+};

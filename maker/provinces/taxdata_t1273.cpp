@@ -1,0 +1,44 @@
+#include "taxdata_t1273.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"OwnerName", FieldKind::Text},
+        {"OwnerSIN", FieldKind::Text},
+        {"ParticipantPin", FieldKind::Text},
+        {"FiscalStart", FieldKind::Date},
+        {"FiscalEnd", FieldKind::Date},
+        {"Percentage", FieldKind::Amount, 0, 100},
+        {"GrossIncome", FieldKind::Amount, 9659},
+        {"Expenses", FieldKind::Amount, 9898},
+        {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
+        {"NetIncome", FieldKind::Amount, 9946}
+    };
+    return table;
+}
+
+const FieldTable &rowFields()
+{
+    static const FieldTable table{
+        {"Description", FieldKind::Text},
+        {"Code", FieldKind::Int},
+        {"Amount", FieldKind::Amount}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_T1273::TaxData_T1273(int province, int formType) : CTaxData_Form(formFields(), KindForm, formType)
+{
+    setMainTaxProvince(province);
+    addRowList(rowFields());
+}
+
+void TaxData_T1273::Calculate01()
+{
+    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
+    setAmount(F_NetIncome, amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0);
+}

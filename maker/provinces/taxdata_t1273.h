@@ -1,0 +1,21 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1273: harmonized AgriStability and AgriInvest statement of farming activities.
+class TaxData_T1273 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_OwnerName, F_OwnerSIN, F_ParticipantPin, F_FiscalStart, F_FiscalEnd, F_Percentage,
+        F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
+    };
+    // Columns of a income or expense row.
+    enum Column {
+        C_Description, C_Code, C_Amount, C_ColumnCount
+    };
+
+    // One class serves every province: province is the maker, formType its form.
+    TaxData_T1273(int province, int formType);
+
+    void Calculate01() override;
+};

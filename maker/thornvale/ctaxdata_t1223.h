@@ -1,0 +1,16 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1223: clergy residence deduction.
+class CTaxData_T1223 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_FirstName, F_LastName, F_Year, F_SIN, F_Address, F_Remuneration, F_RentPaid, F_Deduction,
+        F_Count
+    };
+
+    CTaxData_T1223();
+
+    void Calculate01() override;
+};

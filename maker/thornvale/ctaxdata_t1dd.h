@@ -1,0 +1,15 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1DD: direct deposit request.
+class CTaxData_T1DD : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Branch, F_Institution, F_Account, F_Change, F_Count
+    };
+
+    CTaxData_T1DD();
+
+    void Calculate01() override;
+};

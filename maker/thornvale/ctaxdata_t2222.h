@@ -1,0 +1,15 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T2222: northern residents deductions.
+class CTaxData_T2222 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Zone, F_Days, F_ResidencyDeduction, F_TravelDeduction, F_Deduction, F_Count
+    };
+
+    CTaxData_T2222();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,27 @@
+#include "taxdata_rc383.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"ExemptIncome", FieldKind::Amount},
+        {"Contribution", FieldKind::Amount},
+        {"Deduction", FieldKind::Amount, 22215}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_RC383::TaxData_RC383() : CTaxData_Form(formFields(), KindForm, 149)
+{
+}
+
+void TaxData_RC383::Calculate01()
+{
+    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    // 2024 first additional rate 1%, second additional 4%; no arithmetic beyond the first yet.
+    setAmount(F_Contribution, qMax(0.0, qMin(amount(F_ExemptIncome), 68500.0) - 3500.0) * 0.02);
+    setAmount(F_Deduction, amount(F_Contribution) / 2.0);
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// RC383: tax-exempt earned income and contributions for enhanced CPP/QPP.
+class TaxData_RC383 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_ExemptIncome, F_Contribution, F_Deduction, F_Count
+    };
+
+    TaxData_RC383();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Schedule 11: federal tuition, education and textbook amounts and the Canada training credit.
+class TaxData_Sch11 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_CreditsBefore, F_IncomeBase, F_ClaimAllowed, F_CarriedForward, F_EligibleTuition,
+        F_FullTimeMonths, F_PartTimeMonths, F_TrainingCreditLimit, F_TrainingCredit, F_Available,
+        F_ClaimedAmount, F_Transferred, F_CarryForwardNext, F_TaxBase, F_Count
+    };
+
+    TaxData_Sch11();
+
+    void Calculate01() override;
+    // The unused amount carried to next year.
+    double getF59140() const { return amount(F_CarryForwardNext); }
+};

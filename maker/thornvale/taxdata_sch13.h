@@ -1,0 +1,16 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Schedule 13: employment insurance maternity and parental benefits.
+class TaxData_Sch13 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Input, F_EIBenefits, F_Result, F_Count
+    };
+
+    TaxData_Sch13();
+
+    double getResult() const { return amount(F_Result); }
+    void Calculate01() override;
+};

@@ -1,0 +1,37 @@
+#include "taxdata_sch2.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"SpouseAmountInput", FieldKind::Amount},
+        {"SpouseAge65", FieldKind::Flag},
+        {"SpouseAge18", FieldKind::Flag},
+        {"CanClaim", FieldKind::Flag},
+        {"AgeAnswer", FieldKind::Flag},
+        {"DaysInYear", FieldKind::Int},
+        {"ResidenceDays", FieldKind::Int},
+        {"SpouseAgeAmount", FieldKind::Amount},
+        {"AllowOverwrite", FieldKind::Flag, 0, 1},
+        {"Pension", FieldKind::Amount, 35000},
+        {"Disability", FieldKind::Amount, 35100},
+        {"Tuition", FieldKind::Amount, 36000},
+        {"SpouseNetIncome", FieldKind::Amount, 35300},
+        {"Result", FieldKind::Amount, 32600}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_Sch2::TaxData_Sch2() : CTaxData_Form(formFields(), KindForm, 3)
+{
+}
+
+void TaxData_Sch2::Calculate01()
+{
+    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    const double claimed = amount(F_Pension) + amount(F_Disability) + amount(F_Tuition) + amount(F_SpouseAgeAmount);
+    setAmount(F_Result, qMax(0.0, claimed - amount(F_SpouseAmountInput)));
+}

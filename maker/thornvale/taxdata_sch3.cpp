@@ -1,0 +1,90 @@
+#include "taxdata_sch3.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"Deceased", FieldKind::Flag},
+        {"PrincipalResidence", FieldKind::Flag, 17905},
+        {"LifeEvent", FieldKind::Text, 17906},
+        {"QualifiedSmallBusiness", FieldKind::Amount, 10699},
+        {"FarmFishProperty", FieldKind::Amount, 12399},
+        {"MutualFunds", FieldKind::Amount, 13199},
+        {"RealEstate", FieldKind::Amount, 13800},
+        {"Bonds", FieldKind::Amount, 15300},
+        {"OtherMortgage", FieldKind::Amount, 15500},
+        {"PersonalUse", FieldKind::Amount, 15800},
+        {"ListedPersonal", FieldKind::Amount, 16100},
+        {"T3T5Gains", FieldKind::Amount, 17400},
+        {"T5013Gains", FieldKind::Amount, 17600},
+        {"T2017Reserves", FieldKind::Amount, 17800},
+        {"T1170Gains", FieldKind::Amount, 17900},
+        {"Total", FieldKind::Amount, 19700},
+        {"CapitalGainsReduction", FieldKind::Amount, 19800},
+        {"TaxableGain", FieldKind::Amount, 19900},
+        {"MortgageForeclosure", FieldKind::Amount, 18000},
+        {"CapitalLoss", FieldKind::Amount, 19000},
+        {"GiftCapitalGains", FieldKind::Amount, 17950}
+    };
+    return table;
+}
+
+const FieldTable &rowFields()
+{
+    static const FieldTable table{
+        {"Description", FieldKind::Text},
+        {"Year", FieldKind::Int},
+        {"Proceeds", FieldKind::Amount},
+        {"Cost", FieldKind::Amount},
+        {"Outlays", FieldKind::Amount},
+        {"GainOrLoss", FieldKind::Amount},
+        {"Category", FieldKind::Int}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_Sch3::TaxData_Sch3() : CTaxData_Form(formFields(), KindForm, 4)
+{
+    addRowList(rowFields());
+}
+
+void TaxData_Sch3::Calculate01()
+{
+    CalculateBeforeLine193();
+    CalculateTaxableCapGain();
+}
+
+// Holds no 2024 arithmetic yet (no inclusion-rate periods): totals the rows and lines.
+void TaxData_Sch3::CalculateBeforeLine193()
+{
+    FieldRowList &list = rows(0);
+    for (int i = 0; i < list.count(); ++i) {
+        FieldRecord &r = list.row(i);
+        r.setNumber(C_GainOrLoss, r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays));
+    }
+    double total = list.sum(C_GainOrLoss);
+    for (int f : {F_QualifiedSmallBusiness, F_FarmFishProperty, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_GiftCapitalGains})
+        total += amount(f);
+    setAmount(F_Total, total);
+}
+
+void TaxData_Sch3::CalculateTaxableCapGain()
+{
+    const double net = amount(F_Total) - amount(F_CapitalGainsReduction);
+    setAmount(F_TaxableGain, net > 0 ? net * 0.5 : 0.0);
+    setAmount(F_CapitalLoss, net < 0 ? -net : 0.0);
+}
+
+double TaxData_Sch3::getMortgageForClosureAndConditionSale() const
+{
+    return amount(F_MortgageForeclosure);
+}
+
+bool TaxData_Sch3::getF17906LifeEvents(CString &out) const
+{
+    out = CString(text(F_LifeEvent));
+    return !text(F_LifeEvent).trimmed().isEmpty();
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Schedule 3: capital gains (or losses) in 2024, with one row per disposition.
+class TaxData_Sch3 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Deceased, F_PrincipalResidence, F_LifeEvent, F_QualifiedSmallBusiness,
+        F_FarmFishProperty, F_MutualFunds, F_RealEstate, F_Bonds, F_OtherMortgage, F_PersonalUse,
+        F_ListedPersonal, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_Total,
+        F_CapitalGainsReduction, F_TaxableGain, F_MortgageForeclosure, F_CapitalLoss,
+        F_GiftCapitalGains, F_Count
+    };
+    // Columns of a disposition row.
+    enum Column {
+        C_Description, C_Year, C_Proceeds, C_Cost, C_Outlays, C_GainOrLoss, C_Category,
+        C_ColumnCount
+    };
+
+    TaxData_Sch3();
+
+    void Calculate01() override;
+    void CalculateBeforeLine193();
+    void CalculateTaxableCapGain();
+    // The mortgage foreclosures and conditional sales amount.
+    double getMortgageForClosureAndConditionSale() const;
+    // True when a life event is given at 17906; its text in out.
+    bool getF17906LifeEvents(CString &out) const;
+    FieldRowList &dispositions() { return rows(0); }
+};

@@ -1,0 +1,54 @@
+#include "taxdata_sch5.h"
+#include "dependantinfostruct.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"SpouseFlag", FieldKind::Flag, 303},
+        {"ProratedDays", FieldKind::Amount},
+        {"ResidenceDays", FieldKind::Amount},
+        {"BankruptDays", FieldKind::Amount},
+        {"DaysInYear", FieldKind::Amount, 0, 366},
+        {"OtherAmount", FieldKind::Amount},
+        {"MaritalChange", FieldKind::Flag},
+        {"Date", FieldKind::Date},
+        {"HasSpouse", FieldKind::Flag},
+        {"CanClaimSpouse", FieldKind::Flag},
+        {"SpouseNetIncome", FieldKind::Amount, 23600},
+        {"SpouseInfirm", FieldKind::Flag},
+        {"SpouseAmount", FieldKind::Amount, 30300},
+        {"EligibleDependant", FieldKind::Amount, 30400},
+        {"EligibleDependantCount", FieldKind::Int},
+        {"CaregiverAmount", FieldKind::Amount, 30450},
+        {"CaregiverChild", FieldKind::Amount, 30500}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_Sch5::TaxData_Sch5() : CTaxData_Form(formFields(), KindForm, 6)
+{
+}
+
+// Holds no 2024 arithmetic yet (base amounts, income reduction): clears the
+// claims that cannot stand and prorates the rest.
+void TaxData_Sch5::Calculate01()
+{
+    if (!flag(F_CanClaimSpouse) || !flag(F_SpouseFlag))
+        setAmount(F_SpouseAmount, 0.0);
+    if (flag(F_HasSpouse))
+        setAmount(F_EligibleDependant, 0.0);
+    const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
+    const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
+    for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount})
+        setAmount(f, amount(f) * ratio);
+}
+
+void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)
+{
+    CTaxData_Form::setDependants(dependants);
+    setIntValue(F_EligibleDependantCount, dependants ? dependants->count() : 0);
+}

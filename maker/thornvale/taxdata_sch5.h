@@ -1,0 +1,19 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Schedule 5: amounts for the spouse or common-law partner and dependants.
+class TaxData_Sch5 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_SpouseFlag, F_ProratedDays, F_ResidenceDays, F_BankruptDays, F_DaysInYear, F_OtherAmount,
+        F_MaritalChange, F_Date, F_HasSpouse, F_CanClaimSpouse, F_SpouseNetIncome, F_SpouseInfirm,
+        F_SpouseAmount, F_EligibleDependant, F_EligibleDependantCount, F_CaregiverAmount,
+        F_CaregiverChild, F_Count
+    };
+
+    TaxData_Sch5();
+
+    void Calculate01() override;
+    void setDependants(DependantInfoStruct *dependants) override;
+};

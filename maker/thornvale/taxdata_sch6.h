@@ -1,0 +1,21 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Schedule 6: Canada workers benefit.
+class TaxData_Sch6 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_SpouseFlag, F_EligibleDependant, F_Excluded, F_Student, F_WorkingIncome,
+        F_AdjustedNetIncome, F_SpouseWorkingIncome, F_SpouseNetIncome, F_IncomePairA,
+        F_IncomePairB, F_ACWBReceived, F_ACWBOther, F_Benefit, F_DisabilitySupplement, F_Count
+    };
+
+    TaxData_Sch6();
+
+    void Calculate01() override;
+    // The advanced payments of the RC210 slips.
+    void setACWBAmounts(double received, double other);
+    // True when part A (the benefit) is in use.
+    bool isFirstPartInNetfile() const;
+};

@@ -1,0 +1,17 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// Base of the slip classes: the payer's identity, then the slip's own boxes.
+// Each slip keys its amounts by box number, so valueByCode(box) answers a box.
+class TaxData_SlipBase : public CTaxData_Form
+{
+public:
+    enum CommonField { F_Payer, F_AccountNumber, F_CommonCount };
+
+    // The fields every slip begins with; a slip's table extends this one.
+    static const FieldTable &commonFields();
+
+    TaxData_SlipBase(const FieldTable &table, int slipType);
+
+    void getDescription(CString &out) const override;
+};

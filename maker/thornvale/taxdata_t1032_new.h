@@ -1,0 +1,23 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1032: joint election to split pension income.
+class TaxData_T1032_New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Role, F_LastName, F_FirstName, F_SIN, F_Age, F_SpouseFirstName, F_SpouseLastName,
+        F_SpouseSIN, F_SpouseAge, F_Address, F_Email, F_EligiblePension, F_SplitAmount, F_Elected,
+        F_MaxSplit, F_PensionAmount, F_OtherPension, F_TaxDeductedTransferred, F_IncomeTax,
+        F_IncomeAdjustmentA, F_IncomeAdjustmentB, F_F5344, F_Switch, F_Count
+    };
+
+    TaxData_T1032_New();
+
+    void Calculate01() override;
+    void CalculateMaxSplitInc();
+    void CalculatePensionInc();
+    void CalculateIncomeTax();
+    void CalculateIncomeTaxAfterAdjustment();
+    double getF5344() const { return amount(F_F5344); }
+};

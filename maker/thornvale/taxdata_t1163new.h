@@ -1,0 +1,20 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1163: AgriStability and AgriInvest statement of farming activities for individuals.
+class TaxData_T1163New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_FirstName, F_LastName, F_SIN, F_ParticipantPin, F_FiscalStart, F_FiscalEnd, F_Percentage,
+        F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
+    };
+    // Columns of a income or expense row.
+    enum Column {
+        C_Description, C_Code, C_Amount, C_ColumnCount
+    };
+
+    TaxData_T1163New();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1206: tax on split income.
+class TaxData_T1206New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_SplitIncome, F_DividendCredit, F_FederalTaxable, F_TaxOnSplitIncome, F_TOSIIncome,
+        F_TOSIDeduction, F_TOSIOther, F_Flag, F_Count
+    };
+
+    TaxData_T1206New();
+
+    void Calculate01() override;
+    void CalculateFederal();
+    void CalculateTOSI();
+};

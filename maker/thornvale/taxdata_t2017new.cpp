@@ -1,0 +1,26 @@
+#include "taxdata_t2017new.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"ReserveLastYear", FieldKind::Amount},
+        {"ReserveThisYear", FieldKind::Amount},
+        {"GainFromReserve", FieldKind::Amount, 17800},
+        {"Deduction", FieldKind::Amount}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_T2017New::TaxData_T2017New() : CTaxData_Form(formFields(), KindForm, 37)
+{
+}
+
+void TaxData_T2017New::Calculate01()
+{
+    setAmount(F_GainFromReserve, amount(F_ReserveLastYear));
+    setAmount(F_Deduction, amount(F_ReserveThisYear));
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T2042: statement of farming activities.
+class TaxData_T2042New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_OwnerName, F_OwnerSIN, F_FiscalStart, F_FiscalEnd, F_Percentage, F_GrossIncome,
+        F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
+    };
+    // Columns of a income or expense row.
+    enum Column {
+        C_Description, C_Code, C_Amount, C_ColumnCount
+    };
+
+    TaxData_T2042New();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,24 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T2209: federal foreign tax credits, one row per country.
+class TaxData_T2209_2036 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_NetIncome, F_BasicFederalTax, F_ForeignNonBusinessIncome, F_ForeignTaxPaid, F_Credit,
+        F_AdjustedCredit, F_Count
+    };
+    // Columns of a country row.
+    enum Column {
+        C_Country, C_NonBusinessIncome, C_TaxPaid, C_BusinessIncome, C_BusinessTaxPaid,
+        C_ColumnCount
+    };
+
+    TaxData_T2209_2036();
+
+    void Calculate01() override;
+    // Limits the tax on property income to 15%; the limited credit is adjustedCredit.
+    void Adjust15Percent();
+    double adjustedCredit() const { return amount(F_AdjustedCredit); }
+};

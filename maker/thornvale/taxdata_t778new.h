@@ -1,0 +1,17 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T778: child care expenses deduction.
+class TaxData_T778New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Expenses, F_EarnedIncome, F_NetIncome, F_ChildrenUnder7, F_ChildrenOther, F_Deduction,
+        F_Count
+    };
+
+    TaxData_T778New();
+
+    void Calculate01() override;
+    void setDependants(DependantInfoStruct *dependants) override;
+};

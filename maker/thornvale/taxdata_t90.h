@@ -1,0 +1,15 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T90: income exempt from tax under the Indian Act.
+class TaxData_T90 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_EmploymentIncome, F_OtherIncome, F_WorkingIncome, F_NetIncomeAdd, F_Count
+    };
+
+    TaxData_T90();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// RC71: statement of discount transaction.
+class CTaxData_RC71 : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_DiscounterName, F_DiscounterCode, F_DiscounterAddress, F_DiscounterPhone, F_FirstName,
+        F_LastName, F_SIN, F_Address, F_FullName, F_Text, F_ExpectedRefund, F_Paid, F_Count
+    };
+
+    CTaxData_RC71();
+
+    void Calculate01() override;
+};

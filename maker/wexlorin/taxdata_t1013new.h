@@ -1,0 +1,17 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T1013: authorizing or cancelling a representative.
+class TaxData_T1013New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_Date, F_Text, F_RepId, F_BusinessNumber, F_Level, F_Expiry, F_SignDate, F_FilingStatus,
+        F_FilingTime, F_Confirmation, F_Error, F_Count
+    };
+
+    TaxData_T1013New();
+
+    void Calculate01() override;
+    bool hasSignDate() const { return date(F_SignDate).isValid(); }
+};

@@ -1,0 +1,25 @@
+#include "taxdata_t936new.h"
+
+namespace {
+
+const FieldTable &formFields()
+{
+    static const FieldTable table{
+        {"InvestmentExpenses", FieldKind::Amount},
+        {"InvestmentIncome", FieldKind::Amount},
+        {"PriorCNIL", FieldKind::Amount},
+        {"CNIL", FieldKind::Amount}
+    };
+    return table;
+}
+
+} // namespace
+
+TaxData_T936New::TaxData_T936New() : CTaxData_Form(formFields(), KindForm, 32)
+{
+}
+
+void TaxData_T936New::Calculate01()
+{
+    setAmount(F_CNIL, amount(F_PriorCNIL) + qMax(0.0, amount(F_InvestmentExpenses) - amount(F_InvestmentIncome)));
+}

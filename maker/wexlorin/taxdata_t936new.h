@@ -1,0 +1,15 @@
+#pragma once
+#include "ctaxdata_form.h"
+
+// T936: calculation of cumulative net investment loss.
+class TaxData_T936New : public CTaxData_Form
+{
+public:
+    enum Field {
+        F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL, F_Count
+    };
+
+    TaxData_T936New();
+
+    void Calculate01() override;
+};

@@ -1,0 +1,9 @@
+#include "cenumtaxwizardobj.h"
+
+CEnumTaxWizardObj::~CEnumTaxWizardObj() = default;
+
+bool CEnumTaxWizardObj::OnEnumItem(WizardEntry *, void *)
+{
+    ++count;
+    return true;
+}

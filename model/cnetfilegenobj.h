@@ -1,0 +1,13 @@
+#pragma once
+#include "cenumtaxformobj.h"
+
+struct NetfileGenObjParamStru;
+
+// Has each form write its filing records; the walk's param points to a
+// NetfileGenObjParamStru, whose counter counts the foreign tax credit forms (type 35).
+// Statement forms and the obsolete self-employment forms write theirs elsewhere.
+class CNetfileGenObj : public CEnumTaxFormObj
+{
+public:
+    bool OnEnumItem(FormEntry *entry, void *param) override;
+};

@@ -1,0 +1,252 @@
+#pragma once
+#include "cmultiprovstaxmgr.h"
+#include "creservedarea.h"
+#include "cstring.h"
+#include "formentry.h"
+#include "individualtaxdata_entrylist.h"
+#include <QDate>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+class CTaxData_Form;
+class TaxData_T1New;
+class TaxData_TaxNote;
+class DependantInfoStruct;
+class MyDataStream;
+class CEnumTaxFormObj;
+class CEnumTaxSlipObj;
+class CEnumTaxNoteObj;
+class CEnumTaxWizardObj;
+class ValidationMessageGroup;
+
+// The return of one person: the T1 and every form, slip, tax note and
+// tax-wizard record, each an entry of one of four ordered lists, with the
+// person's province, file version and password.
+class IndividualTaxData
+{
+public:
+    static constexpr int kCurrentFileVersion = 66098;
+    static constexpr int kTaxYear = 2024;
+    // The fixed marker text kept in reserved slot 2 and handed to every object's serialise.
+    static const char *const kMarkerText;
+
+    IndividualTaxData(int mode, DependantInfoStruct *dependants);
+    virtual ~IndividualTaxData();
+    IndividualTaxData(const IndividualTaxData &) = delete;
+    IndividualTaxData &operator=(const IndividualTaxData &) = delete;
+
+    // ---- whole return
+    void clear();
+    IndividualTaxData &copyFrom(const IndividualTaxData &other);
+    bool copyHeaderAndCompare(const IndividualTaxData &other);
+    bool equals(const IndividualTaxData &other) const;
+    bool differs(const IndividualTaxData &other) const { return !equals(other); }
+    void setProvince(int oldProvince, int newProvince);
+    void setCoupled(bool coupled);
+    // Hands out the next entry id.
+    int nextEntryId() { return m_nextEntryId++; }
+
+    // ---- fields
+    double movingAmountCarried() const { return m_movingAmountCarried; }
+    void setMovingAmountCarried(double v) { m_movingAmountCarried = v; }
+    CMultiProvsTaxMgr &provinceManager() { return m_provinceManager; }
+    const CMultiProvsTaxMgr &provinceManager() const { return m_provinceManager; }
+    int province() const { return m_province; }
+    int fileVersion() const { return m_fileVersion; }
+    void setFileVersion(int v) { m_fileVersion = v; }
+    int taxYear() const { return m_taxYear; }
+    void setTaxYear(int y) { m_taxYear = y; }
+    int reservedWord() const { return m_reservedWord; }
+    void setReservedWord(int w) { m_reservedWord = w; }
+    // The counter itself, for the file; nextEntryId() hands ids out.
+    int entryIdCounter() const { return m_nextEntryId; }
+    void setEntryIdCounter(int next) { m_nextEntryId = next; }
+    const EntryList<FormEntry> &forms() const { return m_forms; }
+    const EntryList<FormEntry> &slips() const { return m_slips; }
+    const EntryList<NoteEntry> &notes() const { return m_notes; }
+    const EntryList<WizardEntry> &wizardData() const { return m_wizardData; }
+    CReservedArea &reservedStrings() { return m_reservedStrings; }
+    const CReservedArea &reservedStrings() const { return m_reservedStrings; }
+    const CString &password() const { return m_password; }
+    void setPassword(const QString &password) { m_password = password; }
+    DependantInfoStruct *dependants() const { return m_dependants; }
+    bool isCoupled() const { return m_coupled; }
+
+    // ---- forms
+    FormEntry *addForm(int type, int id, bool insert, int linkedId, bool prefill);
+    FormEntry *findFormEntry(int type, int id, bool create);
+    CTaxData_Form *getForm(int type, int id, bool create);
+    // The person's T1; null when there is none.
+    TaxData_T1New *t1() const;
+    bool hasForm(int type) const { return m_forms.countKey(type) > 0; }
+    int countForms(int type) const { return m_forms.countKey(type); }
+    int formCount(int type) const { return type == 0 ? m_forms.count() : countForms(type); }
+    void collectForms(int type, QList<FormEntry *> &list) const;
+    int collectForeignTaxCreditForms(QList<CTaxData_Form *> &list) const;
+    void removeForm(CTaxData_Form *object, bool unlink, bool withPartner);
+    int prerequisiteForm(int type);
+    CTaxData_Form *partnerForm(CTaxData_Form *object);
+    bool setFormLinkedId(CTaxData_Form *object, int linkedId);
+    int formEntryId(const CTaxData_Form *object) const;
+    int formLinkedId(const CTaxData_Form *object) const;
+    // The entry that holds a form object; null for none.
+    FormEntry *formEntryOf(const CTaxData_Form *object) const { return m_forms.holding(object); }
+    void formDisplayName(bool sharedPrefix, const FormEntry *entry, CString &text) const;
+    void moveT1KSFirst();
+    bool isObsoleteForm(int type) const;
+
+    // ---- slips
+    FormEntry *addSlip(int type, int id, int linkedId);
+    CTaxData_Form *findSlip(int type, int id, bool create);
+    void removeSlip(CTaxData_Form *object);
+    bool setSlipLinkedId(CTaxData_Form *object, int linkedId);
+    int slipEntryId(const CTaxData_Form *object) const;
+    int slipLinkedId(const CTaxData_Form *object) const;
+    FormEntry *slipEntryOf(const CTaxData_Form *object) const { return m_slips.holding(object); }
+    bool hasSharedSlip() const;
+
+    // ---- notes and wizard data
+    NoteEntry *addNote(int id);
+    TaxData_TaxNote *findNote(int id, bool create);
+    void removeNote(TaxData_TaxNote *note);
+    WizardEntry *addWizardData(int type);
+    CTaxData_Form *findWizardData(int type, bool create);
+
+    // ---- walks (the visitors decide what each entry means)
+    bool forEachForm(CEnumTaxFormObj *visitor, void *param);
+    bool forEachSlip(CEnumTaxSlipObj *visitor, void *tree);
+    bool forEachNote(CEnumTaxNoteObj *visitor, void *tree);
+    bool forEachWizardData(CEnumTaxWizardObj *visitor, void *tree);
+
+    // ---- rules of the return file (the byte layout belongs to the file's serialiser)
+    // State of one person block while it is read.
+    struct ReadContext
+    {
+        int version = 0;         // the block's file version
+        CString marker;          // reserved slot 2 as read
+        bool provinceReady = false;
+        bool summarySeen = false; // a form of type 93 has been read
+    };
+    // Before the person block is written: the summary first, version, year and the reserved slots.
+    void prepareForWrite();
+    // Stores the province read from the block in the person and its manager.
+    void storeReadProvince(int province);
+    // Loads the province's plug-in, unloading the others; true when it is ready.
+    bool loadProvincePlugin();
+    // One form record whose header (type, id, linked id) has just been read; the
+    // object's data follows in the stream. 0, 253 when the form cannot be made,
+    // -1 when the object's data is damaged.
+    int readFormRecord(ReadContext &ctx, int type, int id, int linkedId, MyDataStream &ar);
+    // 0, 252 when the slip cannot be made, -1 on damaged data.
+    int readSlipRecord(const ReadContext &ctx, int type, int id, int linkedId, MyDataStream &ar);
+    // 0, 251 when the note cannot be made, -1 on damaged data.
+    int readNoteRecord(const ReadContext &ctx, int id, MyDataStream &ar);
+
+    // ---- barcode block and filing checks (filled in by the filing documents)
+    void writeBarcodeData(int flag, MyDataStream &ar);
+    void skipBarcodeData(MyDataStream &ar);
+    bool confirmPersonBeforeFiling(int edition, bool dcnConfirmed);
+    int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages);
+    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, IndividualTaxData &partner);
+    void fillEfileHeaderVars(QMap<QString, QString> &vars, int edition);
+    void fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount, int flag);
+
+    // What the filing documents provide to the person. The model keeps a
+    // well-formed default (an empty barcode block, no checks) until one is installed.
+    class FilingServices
+    {
+    public:
+        virtual ~FilingServices();
+        // Writes the barcode block of the person; skipBarcodeData must pass over it exactly.
+        virtual void writeBarcodeData(IndividualTaxData &person, int flag, MyDataStream &ar) = 0;
+        virtual bool confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool dcnConfirmed) = 0;
+        virtual int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) = 0;
+        virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
+                                        IndividualTaxData &partner) = 0;
+        virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) = 0;
+        virtual void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
+                                            QString *text, double *amount, int flag) = 0;
+    };
+    // Installs the services (not owned); null restores the default.
+    static void setFilingServices(FilingServices *services);
+    static FilingServices *filingServices();
+
+    // ---- person queries, values by code, prefill
+    bool getTaxpayerText(int kind, QString &text) const;
+    bool getAmount(int code, double &amount) const;
+    bool getFlagValue(int code, int &value) const;
+    bool getIntValue(int code, int &value) const;
+    bool setValue(int code, bool flag, double amount);
+    bool setText(int code, const QString &text);
+    void markFilingStatus(int formType, int status, const QString &text);
+    CString returnFileName() const;
+    CString resultSummaryLine() const;
+    void getFilingIdentity(QString &sin, QString &firstName, QString &middleName, QString &lastName,
+                           QString &furtherName, QDate &dateOfBirth, double &netBalance) const;
+    void splitFullName(QString &firstPart, CString &lastPart) const;
+    QString lastName() const;
+    QString firstName() const;
+    QString sin() const;
+    QDate dateOfBirth() const;
+    QString spouseSin() const;
+    QString spouseFirstName() const;
+    QString spouseLastName() const;
+    QDate spouseDateOfBirth() const;
+    int maritalStatus() const;
+    void setMaritalStatus(int status);
+    bool hasSpouseInformation() const;
+    bool isRrspContributionAge() const;
+    void fillPreparerInfo();
+    void prefillForm(CTaxData_Form *object);
+    // Puts the answers of the person's wizard record of the type into the return.
+    CTaxData_Form *applyWizardRecord(int type);
+    void setSpouseAmountFlags();
+
+    // ---- income sources
+    bool hasRentalIncome() const;
+    bool hasBusinessIncome() const;
+    bool hasFishingIncome() const;
+    bool hasFarmingIncome() const;
+    bool hasCommissionIncome() const;
+    bool hasProfessionalIncome() const;
+    bool hasSelfEmploymentForms() const;
+    int countSelfEmploymentForms() const;
+    double totalSelfEmploymentIncome() const;
+
+private:
+    void markT1FilingStatus(int status, const QString &text);
+    void markT1013FilingStatus(int status, const QString &text);
+    void markT1135FilingStatus(int status, const QString &text);
+    void markT185FilingStatus(int status, const QString &text);
+    // The object of the only form of the type; null for none or several.
+    CTaxData_Form *singleForm(int type) const;
+    void deleteFormObject(CTaxData_Form *object);
+    void unlinkAndDeleteForm(FormEntry *entry);
+
+    double m_movingAmountCarried = 0.0;
+    CMultiProvsTaxMgr m_provinceManager;
+    int m_province = 0;
+    int m_fileVersion = kCurrentFileVersion;
+    int m_taxYear = 0;
+    int m_reservedWord = -100;
+    int m_nextEntryId = 100;
+    EntryList<FormEntry> m_forms;
+    EntryList<FormEntry> m_slips;
+    EntryList<NoteEntry> m_notes;
+    EntryList<WizardEntry> m_wizardData;
+    CReservedArea m_reservedStrings;
+    CString m_password;
+    DependantInfoStruct *m_dependants;
+    bool m_coupled = false;
+};
+
+// True when any of the first count codes is in the set (any container with contains(int)).
+template <class Set>
+bool containsAnyCode(const Set &set, const int *codes, int count)
+{
+    for (int i = 0; i < count; ++i)
+        if (set.contains(codes[i]))
+            return true;
+    return false;
+}

@@ -1,0 +1,183 @@
+#include "ctaxdata_form.h"
+#include "ctaxdata_rc71.h"
+#include "individualtaxdata.h"
+#include "taxdata_sch5.h"
+#include "taxdata_t1013new.h"
+#include "taxdata_t1032_new.h"
+#include "taxdata_t1135new.h"
+#include "taxdata_t183new.h"
+#include "taxdata_t185.h"
+#include "taxdata_t1new.h"
+#include "utils.h"
+
+// Flags and texts by code, and the record of a filing's outcome.
+
+namespace {
+QString nowText()
+{
+    return GetCurTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+}
+} // namespace
+
+bool IndividualTaxData::getFlagValue(int code, int &value) const
+{
+    switch (code) {
+    case 2:
+    case 4:
+    case 10: {
+        const TaxData_T1New *t = t1();
+        if (!t)
+            return false;
+        if (code == 2)
+            value = t->isReFile() ? 1 : 0;
+        else if (code == 4)
+            value = t->IsPostBankrupt() ? 1 : 0;
+        else
+            value = t->emailAddress().isEmpty() ? 0 : 1;
+        return true;
+    }
+    case 303:
+        if (const FormEntry *sch5 = m_forms.firstWithKey(6))
+            if (sch5->object)
+                value = int(sch5->object->valueByCode(303));
+        return true;
+    case 10003:
+        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(96))) {
+            value = t183->hasSignDate() ? 1 : 0;
+            return true;
+        }
+        return false;
+    case 10004:
+        if (auto *t1013 = dynamic_cast<const TaxData_T1013New *>(singleForm(117))) {
+            value = t1013->hasSignDate() ? 1 : 0;
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool IndividualTaxData::setValue(int code, bool flag, double amount)
+{
+    switch (code) {
+    case 3:
+        if (TaxData_T1New *t = t1()) {
+            t->setMultipleYearFiling(flag);
+            return true;
+        }
+        return false;
+    case 10322:
+        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(118))) {
+            t1032->setFlag(TaxData_T1032_New::F_Elected, flag);
+            return true;
+        }
+        return false;
+    case 10321:
+        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(118))) {
+            t1032->setAmount(TaxData_T1032_New::F_SplitAmount, amount);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool IndividualTaxData::setText(int code, const QString &text)
+{
+    if (code == 10002) {
+        if (auto *t183 = dynamic_cast<TaxData_T183New *>(singleForm(96))) {
+            t183->CTaxData_Form::setText(TaxData_T183New::F_Text, text);
+            return true;
+        }
+    } else if (code == 10005) {
+        if (auto *rc71 = dynamic_cast<CTaxData_RC71 *>(singleForm(53))) {
+            rc71->CTaxData_Form::setText(CTaxData_RC71::F_Text, text);
+            return true;
+        }
+    }
+    return false;
+}
+
+CTaxData_Form *IndividualTaxData::singleForm(int type) const
+{
+    const QVector<FormEntry *> &ofType = m_forms.withKey(type);
+    return ofType.size() == 1 ? ofType.first()->object : nullptr;
+}
+
+void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
+{
+    auto *f = dynamic_cast<TaxData_T1013New *>(singleForm(117));
+    if (!f)
+        return;
+    if (f->intValue(TaxData_T1013New::F_FilingStatus) == 1) {
+        // already accepted: only a new acceptance renews it
+        if (status == 1) {
+            f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, nowText());
+            f->CTaxData_Form::setText(TaxData_T1013New::F_Confirmation, text);
+            f->CTaxData_Form::setText(TaxData_T1013New::F_Error, QString());
+        }
+        return;
+    }
+    f->setIntValue(TaxData_T1013New::F_FilingStatus, status);
+    f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, nowText());
+    if (status == 1) {
+        f->CTaxData_Form::setText(TaxData_T1013New::F_Confirmation, text);
+        f->CTaxData_Form::setText(TaxData_T1013New::F_Error, QString());
+    } else {
+        f->CTaxData_Form::setText(TaxData_T1013New::F_Error, text);
+    }
+}
+
+void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
+{
+    auto *f = dynamic_cast<TaxData_T1135New *>(singleForm(101));
+    if (!f)
+        return;
+    f->setIntValue(TaxData_T1135New::F_FilingStatus, status);
+    f->CTaxData_Form::setText(TaxData_T1135New::F_FilingTime, nowText());
+    if (status == 1)
+        f->CTaxData_Form::setText(TaxData_T1135New::F_Confirmation, text);
+    if (f->flag(TaxData_T1135New::F_Amended))
+        f->setIntValue(TaxData_T1135New::F_FilingStatus, status == 1 ? 3 : 2);
+}
+
+void IndividualTaxData::markT185FilingStatus(int status, const QString &text)
+{
+    auto *f = dynamic_cast<TaxData_T185 *>(singleForm(181));
+    if (!f || status != 1)
+        return;
+    const QString padDate = nowText();
+    f->CTaxData_Form::setText(TaxData_T185::F_Confirmation, text);
+    f->CTaxData_Form::setText(TaxData_T185::F_PadDate, padDate);
+    f->CTaxData_Form::setText(TaxData_T185::F_Message,
+                              QStringLiteral("You sent a PAD at %1, confirmation number [%2].").arg(padDate, text));
+}
+
+bool IndividualTaxData::hasSpouseInformation() const
+{
+    const TaxData_T1New *t = t1();
+    if (t && t->HasSpouse())
+        return true;
+    for (const FormEntry *e : m_forms.withKey(118))
+        if (e->object)
+            return true;
+    if (!t || !t->CanClaimSpouse())
+        return false;
+    const FormEntry *sch5 = m_forms.firstWithKey(6);
+    return sch5 && sch5->object && sch5->object->flag(TaxData_Sch5::F_SpouseFlag);
+}
+
+void IndividualTaxData::setSpouseAmountFlags()
+{
+    TaxData_T1New *t = t1();
+    if (!t)
+        return;
+    if (t->CanClaimSpouse()) {
+        if (CTaxData_Form *sch5 = getForm(6, 0, true))
+            sch5->setFlag(TaxData_Sch5::F_SpouseFlag, true);
+    } else {
+        t->setSpouseAmountClaim(0);
+    }
+}

@@ -1,0 +1,426 @@
+#include "bqtest.h"
+#include "messages.h"
+#include "tabwndapp.h"
+#include "utils.h"
+#include "widgetmessagehandler.h"
+#include <QPushButton>
+#include <QScreen>
+#include <QSqlQuery>
+#include <QTimer>
+
+namespace {
+QStringList logLines(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QStringList out;
+    for (const QByteArray &line : f.readAll().split('\n'))
+        out << QString::fromUtf8(line);
+    return out;
+}
+
+// Strips "Log: <date> <time> " from an entry.
+QString message(const QString &line)
+{
+    static const QRegularExpression prefix(QStringLiteral("^Log: \\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d "));
+    QString m = line;
+    return m.remove(prefix);
+}
+
+void clickLater(QMessageBox::StandardButton button)
+{
+    QTimer::singleShot(0, [button] {
+        auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->button(button))
+            box->button(button)->click();
+        else if (box)
+            box->reject();
+    });
+}
+} // namespace
+
+class TestTabWndApp : public QObject
+{
+    Q_OBJECT
+    ScriptedMessages m_messages;
+    TabWndApp *app() const { return TabWndApp::instance(); }
+    QString local() const { return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation); }
+
+    // A fresh start: no folders, no database, the defaults in memory.
+    void freshStart()
+    {
+        app()->dbManager().close();
+        QDir(local()).removeRecursively();
+        CT1AppConfig &c = app()->config();
+        c.LeftX = c.LeftY = c.Width = c.Height = 0;
+        c.BKColor = "#d0f1ff";
+        c.MODEDEBUG = false;
+        m_messages.clear();
+    }
+    void clearConfigTable()
+    {
+        QSqlQuery q;
+        QVERIFY(q.exec("delete from tb_config"));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(app());
+        QCOMPARE(int(appEdition), 1);
+        QVERIFY(settingsSource() == app());
+        QVERIFY(dynamic_cast<WidgetMessageHandler *>(messageHandler()));
+        setMessageHandler(&m_messages);
+    }
+    void init() { freshStart(); }
+
+    void startUpFoldersLogAndModes()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        QCOMPARE(QString(app()->localFolder()), local());
+        QVERIFY(local().endsWith("/Brackenquill/brackenquill2024"));
+        QCOMPARE(QString(app()->runFolder()), local() + "/run");
+        QCOMPARE(QString(app()->systemFolder()), local() + "/._sys");
+        const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(QString(app()->userDataFolder()), docs + "/brackenquill-efile/2024");
+        QVERIFY(QFileInfo(docs + "/brackenquill-efile/2024/data").isDir());
+        QCOMPARE(QString(app()->databasePath()), local() + "/._sys/mydata2024e.db");
+        QCOMPARE(QFile::permissions(app()->systemFolder()) & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+        QCOMPARE(QFile::permissions(app()->databasePath()) & 0x7777,
+                 QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+
+        const QStringList lines = logLines(app()->logPath());
+        QCOMPARE(lines.value(0), QString("Log file created"));
+        QStringList messages;
+        for (int i = 1; i < lines.size(); ++i)
+            messages << message(lines.at(i));
+        const QString folders = QString("Doc path : %1").arg(app()->userDataFolder());
+        QCOMPARE(messages, QStringList({"Only one instance of brackenquill can run", "check 70", "check 80", folders,
+                                        "AppLocal Version path: " + local() + " ",
+                                        "db path : " + local() + "/._sys", "check 90", "check 120", "check 130", ""}));
+        QVERIFY(m_messages.shown().isEmpty());
+    }
+
+    void logTruncatedAtEachStart()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        app()->log("between starts");
+        QVERIFY(logLines(app()->logPath()).join('\n').contains("between starts"));
+        QCOMPARE(app()->initialize(), 0);
+        const QStringList lines = logLines(app()->logPath());
+        QCOMPARE(lines.count("Log file created"), 1);
+        QCOMPARE(lines.first(), QString("Log file created"));
+        QVERIFY(!lines.join('\n').contains("between starts"));
+    }
+
+    void unwritableDatabaseStopsStartUp_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("not a database") << "garbage";
+        QTest::newRow("path is a folder") << "folder";
+    }
+    void unwritableDatabaseStopsStartUp()
+    {
+        QFETCH(QString, kind);
+        const QString db = local() + "/._sys/mydata2024e.db";
+        QDir().mkpath(local() + "/._sys");
+        if (kind == "folder") {
+            QDir().mkpath(db);
+        } else {
+            QFile f(db);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(2048, '#'));
+        }
+        QCOMPARE(app()->initialize(), 101);
+        QVERIFY(!app()->dbManager().isOpened());
+        QCOMPARE(m_messages.texts(), QStringList(QString("Program cannot read/write config file %1.").arg(db)));
+        QCOMPARE(m_messages.shown().first().title, QString("Error"));
+        // nothing is stored by a failed start
+        QCOMPARE(app()->saveOnClose(), 0);
+    }
+
+    void readOnlyLogFolderWarnsOnce()
+    {
+        QDir().mkpath(local() + "/run/log2024.txt");
+        QCOMPARE(app()->initialize(), 0);
+        QCOMPARE(m_messages.texts(),
+                 QStringList("File folder is read only, please adjust security settings to allow program write access!"));
+    }
+
+    void settingsRoundTrip()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        CT1AppConfig &c = app()->config();
+        c.BusinessName = "Lee & Co";
+        c.BusinessEFileNum = "X1234";
+        c.BusinessEFilePassword = "secret";
+        c.RetPath = "/srv/returns";
+        c.PreAssessment = 3;
+        c.FilingReport = true;
+        c.T1013RepID = "RP123";
+        QCOMPARE(app()->writeSettings(), 0);
+        QSqlQuery q;
+        QVERIFY(q.exec("select name from tb_config order by id"));
+        QStringList names;
+        while (q.next())
+            names << q.value(0).toString();
+        QCOMPARE(names.mid(0, 4), QStringList({"LeftPaneSize", "RetPath", "RetPdfPath", "PdfPathSameAsRet"}));
+        QCOMPARE(names.size(), 33);
+        QVERIFY(!names.contains("BKColor") && !names.contains("LeftX") && !names.contains("CustomizedClientLetter_Ver"));
+
+        c.BusinessName.clear();
+        c.BusinessEFileNum.clear();
+        c.PreAssessment = -1;
+        c.FilingReport = false;
+        QCOMPARE(app()->readSettings(), 0);
+        QCOMPARE(QString(c.BusinessName), QString("Lee & Co"));
+        QCOMPARE(QString(c.BusinessEFileNum), QString("X1234"));
+        QCOMPARE(c.PreAssessment, 3);
+        QVERIFY(c.FilingReport);
+
+        // what the model reads through the settings seam
+        QCOMPARE(settingsSource()->userSetting("BusinessName"), QString("Lee & Co"));
+        QCOMPARE(settingsSource()->userSetting("BusinessEFilePassword"), QString("secret"));
+        QCOMPARE(settingsSource()->userSetting("T1013RepID"), QString("RP123"));
+        QCOMPARE(settingsSource()->userSetting("DiscounterCode"), QString());
+        QCOMPARE(settingsSource()->configValue("EfileSoftwareCode"), QString("095"));
+        QCOMPARE(settingsSource()->configValue("OverwriteStatus"), QString("0"));
+        c.OverwriteStatus = true;
+        QCOMPARE(settingsSource()->configValue("OverwriteStatus"), QString("1"));
+        c.OverwriteStatus = false;
+    }
+
+    void testModeUsesOwnEfileKeys()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        clearConfigTable();
+        setConfigString("BusinessEFileNum", "PROD1");
+        setConfigString("BusinessEFileNumDbg", "TEST1");
+        CT1AppConfig &c = app()->config();
+        c.MODEDEBUG = true;
+        QCOMPARE(app()->readSettings(), 0);
+        QCOMPARE(QString(c.BusinessEFileNum), QString("TEST1"));
+        c.BusinessEFileNum = "TEST2";
+        c.BusinessEFilePassword = "tpw";
+        app()->writeSettings();
+        CString v;
+        getConfigString("BusinessEFileNum", v);
+        QCOMPARE(QString(v), QString("PROD1"));
+        getConfigString("BusinessEFileNumDbg", v);
+        QCOMPARE(QString(v), QString("TEST2"));
+        QCOMPARE(getConfigString("BusinessEFilePassword", v), 0);
+        QVERIFY(getConfigString("BusinessEFilePasswordDbg", v) > 0);
+    }
+
+    void backgroundColourOfSevenCharacters_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("seven") << "#ffeedd" << "#ffeedd";
+        QTest::newRow("short") << "#fff" << "#d0f1ff";
+        QTest::newRow("long") << "#ffeedd00" << "#d0f1ff";
+    }
+    void backgroundColourOfSevenCharacters()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, expected);
+        QCOMPARE(app()->initialize(), 0);
+        setConfigString("BKColor", stored);
+        app()->readSettings();
+        QCOMPARE(QString(app()->config().BKColor), expected);
+    }
+
+    void windowRule_data()
+    {
+        const QRect s = QGuiApplication::primaryScreen()->geometry();
+        QTest::addColumn<QList<int>>("stored"); // LeftX, LeftY, Width, Height; -1 not stored
+        QTest::addColumn<QRect>("expected");
+        QTest::newRow("nothing stored") << QList<int>{-1, -1, -1, -1} << QRect(20, 60, s.width(), s.height());
+        QTest::newRow("position, no size") << QList<int>{100, 50, -1, -1}
+                                           << QRect(20, 60, s.width() - 200, s.height() - 100);
+        QTest::newRow("on screen") << QList<int>{30, 40, 700, 500} << QRect(30, 40, 700, 500);
+        QTest::newRow("bottom-right edge") << QList<int>{s.right(), s.bottom(), 700, 500}
+                                           << QRect(s.right(), s.bottom(), 700, 500);
+        QTest::newRow("off every screen") << QList<int>{5000, 5000, 700, 500} << QRect(20, 60, 700, 500);
+    }
+    void windowRule()
+    {
+        QFETCH(QList<int>, stored);
+        QFETCH(QRect, expected);
+        QCOMPARE(app()->initialize(), 0);
+        clearConfigTable();
+        CT1AppConfig &c = app()->config();
+        c.LeftX = c.LeftY = c.Width = c.Height = 0; // the defaults, as before the first read
+        const char *keys[] = {"LeftX", "LeftY", "Width", "Height"};
+        for (int i = 0; i < 4; ++i)
+            if (stored[i] >= 0)
+                setConfigInt(keys[i], stored[i]);
+        app()->readSettings();
+        QCOMPARE(app()->savedWindowRect(), expected);
+    }
+
+    void saveOnCloseStoresWindowAndPaths()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        QWidget window;
+        window.setGeometry(110, 120, 640, 480);
+        app()->setMainWindow(&window);
+        app()->LastOpenPath = "  /home/u/returns  ";
+        app()->config().FontSize = "13";
+        QCOMPARE(app()->saveOnClose(), 0);
+        app()->setMainWindow(static_cast<QWidget *>(nullptr));
+        CString folder = app()->systemFolder();
+        QCOMPARE(app()->dbManager().open(folder), 0);
+        int x = 0, y = 0, w = 0, h = 0;
+        getConfigInt("LeftX", x);
+        getConfigInt("LeftY", y);
+        getConfigInt("Width", w);
+        getConfigInt("Height", h);
+        QCOMPARE(QRect(x, y, w, h), window.geometry());
+        CString v;
+        getConfigString("LastOpenPath", v, 1);
+        QCOMPARE(QString(v), QString("/home/u/returns"));
+        getConfigString("FontSize", v);
+        QCOMPARE(QString(v), QString("13"));
+    }
+
+    void recentFilesThroughTheApplication()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        const QString docs = app()->userDataFolder();
+        const QString a = docs + "/a.r24", b = docs + "/b.r24";
+        for (const QString &p : {a, b}) {
+            QFile f(p);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(app()->saveReturnFileEntry("Ann", "", a) > 0);
+        QVERIFY(app()->saveReturnFileEntry("Bo", "Cy", b) > 0);
+        ReturnFileEntriesModel *model = app()->reloadReturnList("cy");
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->pathAt(0), b);
+        model = app()->reloadReturnList(QString());
+        QCOMPARE(model->rowCount(), 2);
+        // removing with the delete flag: the file and the entry go, also when the file was gone already
+        const int rowB = model->pathAt(0) == b ? 0 : 1;
+        QCOMPARE(app()->removeReturnEntry(model->index(rowB, 0), true), 0);
+        QVERIFY(!QFile::exists(b));
+        QCOMPARE(model->rowCount(), 1);
+        QFile::remove(a);
+        QCOMPARE(app()->removeReturnEntry(model->index(0, 0), true), 0);
+        QCOMPARE(model->rowCount(), 0);
+        QCOMPARE(app()->reloadReturnList(QString())->rowCount(), 0);
+    }
+
+    void filePaths()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        const QString run = app()->runFolder();
+        CString p;
+        app()->runFilePath(p, 0);
+        QCOMPARE(QString(p), run + "/tddlog.txt");
+        app()->runFilePath(p, 1);
+        QCOMPARE(QString(p), run + "/tddlog2.txt");
+        app()->runFilePath(p, 2);
+        QCOMPARE(QString(p), run + "/findfiles.csv");
+        app()->runFilePath(p, 3);
+        QCOMPARE(QString(p), run + "/");
+        app()->efileLogPath(p, true);
+        QCOMPARE(QString(p), run + "/efileresult.txt");
+        app()->efileLogPath(p, false);
+        QCOMPARE(QString(p), run + "/efilelog.txt");
+    }
+
+    void filingRecord()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        setCurTimeSource([] { return QDateTime(QDate(2025, 3, 2), QTime(9, 15, 4)); });
+        app()->appendFilingRecord("Zoë Lee", "Accepted", "12345", "ok");
+        app()->appendFilingRecord("Bo", "Accepted", "67890", "ok");
+        setCurTimeSource(nullptr);
+        CString p;
+        app()->efileLogPath(p, false);
+        QFile f(p);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray one = "Time: 2025-03-02 09:15:04 \nName: Zo\xc3\xab Lee\nResult: Accepted\nConfirmation: 12345\nMsg: ok\n\n\n";
+        QVERIFY(f.readAll().startsWith(one + "Time: "));
+    }
+
+    void workerConnection()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "TDD_DB_Connection");
+            QVERIFY(app()->openDatabase(db));
+            QSqlQuery q(db);
+            QVERIFY(q.exec("insert into tb_taxpayers (name, sin) values ('', '046454286')"));
+            q.finish();
+            app()->closeDatabase(db);
+            QVERIFY(!db.isOpen());
+        }
+        QSqlDatabase::removeDatabase("TDD_DB_Connection");
+        QSqlQuery q;
+        QVERIFY(q.exec("select count(*) from tb_taxpayers") && q.next());
+        QCOMPARE(q.value(0).toInt(), 1);
+    }
+
+    void askQuestionAnswers_data()
+    {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("yes") << int(MsgButton::Yes) << true;
+        QTest::newRow("ok") << int(MsgButton::Ok) << true;
+        QTest::newRow("no") << int(MsgButton::No) << false;
+        QTest::newRow("cancel") << int(MsgButton::Cancel) << false;
+    }
+    void askQuestionAnswers()
+    {
+        QFETCH(int, button);
+        QFETCH(bool, expected);
+        m_messages.scriptAnswer(button);
+        QCOMPARE(askQuestion("Go on?"), expected);
+        QCOMPARE(m_messages.shown().last().title, gMsgGetTitle());
+        m_messages.scriptAnswer(button);
+        QCOMPARE(askQuestionTitled("Which?", nullptr, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel), button);
+        QCOMPARE(showInformation("Done"), 1);
+        QCOMPARE(m_messages.texts(), QStringList({"Go on?", "Which?", "Done"}));
+    }
+
+    void messageBoxesAreReal()
+    {
+        WidgetMessageHandler boxes;
+        setMessageHandler(&boxes);
+        clickLater(QMessageBox::No);
+        const int answer = askQuestionTitled("Really?", nullptr, QMessageBox::Yes | QMessageBox::No);
+        clickLater(QMessageBox::Ok);
+        showInformation("Shown in a box");
+        setMessageHandler(&m_messages);
+        QCOMPARE(answer, int(QMessageBox::No));
+        QVERIFY(m_messages.shown().isEmpty());
+    }
+
+    void waitCursorPair()
+    {
+        beginWaitCursor();
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        endWaitCursor();
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    bqtest::isolate();
+    TabWndApp *app = TabWndApp::create(argc, argv);
+    int result;
+    {
+        TestTabWndApp tc;
+        result = QTest::qExec(&tc, argc, argv);
+    }
+    delete app;
+    return result;
+}
+
+#include "tst_tabwndapp.moc"
