@@ -214,6 +214,24 @@ public:
     int countSelfEmploymentForms() const;
     double totalSelfEmploymentIncome() const;
 
+    // ==== shared calculations
+    // ==== end of shared calculations
+
+    // ==== slip totals
+    // ==== end of slip totals
+
+    // ==== new return set-up
+    // ==== end of new return set-up
+
+    // ==== paired forms and tax-wizard records
+    // ==== end of paired forms and tax-wizard records
+
+    // ==== person block of the return file
+    // ==== end of person block of the return file
+
+    // ==== calculation stages
+    // ==== end of calculation stages
+
 private:
     void markT1FilingStatus(int status, const QString &text);
     void markT1013FilingStatus(int status, const QString &text);
@@ -239,6 +257,19 @@ private:
     CString m_password;
     DependantInfoStruct *m_dependants;
     bool m_coupled = false;
+
+    // ==== members: shared calculations
+    // ==== end of members: shared calculations
+    // ==== members: slip totals
+    // ==== end of members: slip totals
+    // ==== members: new return set-up
+    // ==== end of members: new return set-up
+    // ==== members: paired forms and tax-wizard records
+    // ==== end of members: paired forms and tax-wizard records
+    // ==== members: person block of the return file
+    // ==== end of members: person block of the return file
+    // ==== members: calculation stages
+    // ==== end of members: calculation stages
 };
 
 // True when any of the first count codes is in the set (any container with contains(int)).
