@@ -1,5 +1,6 @@
 #include "ct1appconfig.h"
 #include "serverdefaults.h"
+#include "qwebclient.h"
 #include <QDebug>
 #include <QDir>
 
@@ -37,6 +38,7 @@ CT1AppConfig::CT1AppConfig()
     registerBool("EnableGenPrint", &EnableGenPrint);
     registerBool("OverwriteStatus", &OverwriteStatus);
     registerString("TDDDataFile", &TDDDataFile);
+    registerString("TestCAFile", &TestCAFile);
 
     NetfileSoftwareDate = "2026-05-25";
     EfileSoftwareDate = "2026-05-25";
@@ -99,6 +101,9 @@ void CT1AppConfig::applyServerDefaults()
     tddSignInHost = d.tddSignInHost;
     tddSignInPath = d.tddSignInPath;
     tddScriptUrl = QStringLiteral("https://") + QString::fromLatin1(d.tddSignInHost) + QString::fromLatin1(d.tddScriptPath);
+
+    if (!TestCAFile.isEmpty())
+        QWebClient::setDefaultCaFile(TestCAFile);
 }
 
 void CT1AppConfig::load(const QString &appFolder, const QString &userDataFolder, const QString &runFolder)

@@ -52,6 +52,9 @@ public:
     bool EnableGenPrint = false;
     bool OverwriteStatus = false;
     CString TDDDataFile;
+    // PEM file of a further certificate authority that every web client trusts
+    // beside the system's (a local test server's); empty for none.
+    CString TestCAFile;
 
     // Derived folders
     CString installBaseFolder;

@@ -215,18 +215,83 @@ public:
     double totalSelfEmploymentIncome() const;
 
     // ==== shared calculations
+    // The T1's own test, confirmed by the provincial plug-ins.
+    bool isNonRefundableCreditAllUsed();
+    // Months of the year that count for the CPP (0 to 12).
+    int cppMonthCount(int monthsBefore) const;
+    // Months that count for another pension plan; may be negative.
+    int otherPlanMonthCount(int monthsBefore) const;
+    // Earnings of Quebec employment (T4 province 11) without QPP contributions, each slip capped.
+    double cppExemptEarnings(double cap) const;
+    double cppPensionableEarnings() const;
+    int adjustForeignTaxCredits();
+    void calculateForeignTaxCredits();
+    void copyForeignTaxCreditResults();
+    double selfEmploymentIncomeRemainder(double amount) const;
+    double workingIncome() const;
+    double getT778IncomeAdjustment() const;
+    void calculatePensionSplit(CTaxData_Form *t1032);
+    void calculatePensionSplitTax();
+    void setDefaultAnswers();
+    bool mayQualifyForCwb() const;
+    bool passesCwbIncomeTest() const;
     // ==== end of shared calculations
 
     // ==== slip totals
+    // Runs every slip's calculation, adds the slips into the totals (sliptotals.h) and
+    // adds the forms they require to the set and, when missing, to the return.
+    void accumulateSlipTotals(class SlipTotals &totals, class RequiredFormSet &requiredForms);
+    // The slip summary page for checking the return against the paper slips; returns 0.
+    int writeSlipSummaryHtml(class QTextStream &out);
     // ==== end of slip totals
 
     // ==== new return set-up
+    // Sets up a new person: province and its plug-in, the mandatory forms, the
+    // identity in the T1 (the spouse's only for marital status 0 or 1), the wizard records.
+    void initNewReturn(int province, const QString &firstName, const QString &lastName, const QString &sin,
+                       const QDate &dateOfBirth, int maritalStatus, const QString &spouseFirstName,
+                       const QString &spouseLastName, const QString &spouseSin, const QDate &spouseDateOfBirth,
+                       bool coupled);
+    // Finds or makes every form the return needs; flags bit 0 adds the T183 (form 96).
+    void addMandatoryForms(int flags, int province);
+    // Whether the province, the Re-File state, the slips or the T1 call for the form type.
+    bool isFormNeeded(int type);
+    // After a file is read: the mandatory forms and the wizard records, for a person with a T1.
+    void completeAfterRead(int flags);
+    // Schedule 11 and the province's tuition schedule.
+    void addTuitionForms();
+    // Schedule 2 and the province's schedule of amounts transferred from the spouse.
+    void addSpouseTransferForms();
+    // The test print return: every form that is not expired, filled with sample data. The
+    // provincial forms come from the plug-ins of every supported province, which the person's
+    // own manager then holds, so that clear() and the destructor release them.
+    void addAllForms();
+    // Turns a prior-year return into this year's starting point. edition is the
+    // program's edition byte handed to each form's may-carry-forward test.
+    void carryForwardPriorYear(const struct ImportPriorYearOptions &options, int edition = 1);
     // ==== end of new return set-up
 
     // ==== paired forms and tax-wizard records
+    // Adds the missing one of a form and its provincial partner; 1 when a form was made.
+    int resolveProvincialForm(int type);
+    // Schedule 2, Schedule 11 and the T778's partner; the number of forms made.
+    int resolveProvincialForms();
+    // Makes form 150 (selector 1) or 148 (selector 2) when missing; 1 when made.
+    int ensureForm148or150(int selector);
+    // Drops the CPP form that the T1's selector does not ask for; 1 when removed.
+    int removeForm148or150();
+    void syncSch5DateToT1(bool editedIsOther, int editedType);
+    void getIncomeThresholds(QList<double> &amounts);
+    // Refills every tax-wizard record from the return (applyWizardRecord puts one into it).
+    void refreshWizardRecords(bool flag);
     // ==== end of paired forms and tax-wizard records
 
     // ==== person block of the return file
+    // Reads or writes one person block of the return file. Gives the block's file
+    // version on success; else 111 (version outside the window or too new),
+    // 119 (province out of range), 251/252/253 (a note, slip or form not made, or
+    // forms whose province has no plug-in), 255 (a damaged or cut-short block).
+    int serialize(int edition, MyDataStream &ar);
     // ==== end of person block of the return file
 
     // ==== calculation stages
@@ -259,14 +324,31 @@ private:
     bool m_coupled = false;
 
     // ==== members: shared calculations
+    double adjustedNetIncome(const TaxData_T1New &t) const;
+    bool hasDependentChildren() const;
     // ==== end of members: shared calculations
     // ==== members: slip totals
     // ==== end of members: slip totals
     // ==== members: new return set-up
+    // isFormNeeded with the forms the slips require worked out at most once per caller:
+    // slipForms is filled on first use, and slipFormsKnown is then set.
+    bool isFormNeeded(int type, class RequiredFormSet &slipForms, bool &slipFormsKnown);
     // ==== end of members: new return set-up
     // ==== members: paired forms and tax-wizard records
+    CTaxData_Form *applyGeneralRecord(CTaxData_Form *record);
+    CTaxData_Form *applyLastYearRecord(CTaxData_Form *record);
+    CTaxData_Form *applyDependantRecord(CTaxData_Form *record);
+    CTaxData_Form *applyMedicalRecord(CTaxData_Form *record);
+    CTaxData_Form *applyRrspRecord(CTaxData_Form *record);
+    void refreshDependantRecord(CTaxData_Form *record);
+    void refreshMedicalRecord(CTaxData_Form *record);
+    void refreshGeneralRecord(CTaxData_Form *record);
+    void refreshLastYearRecord(CTaxData_Form *record);
+    void refreshRrspRecord(CTaxData_Form *record);
     // ==== end of members: paired forms and tax-wizard records
     // ==== members: person block of the return file
+    int writePersonBlock(MyDataStream &ar);
+    int readPersonBlock(int edition, MyDataStream &ar);
     // ==== end of members: person block of the return file
     // ==== members: calculation stages
     // ==== end of members: calculation stages

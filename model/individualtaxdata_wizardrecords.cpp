@@ -1,45 +1,299 @@
+#include "cwizdata_dependant.h"
+#include "cwizdata_medexp.h"
+#include "dependantinfostruct.h"
 #include "individualtaxdata.h"
 #include "taxdata_lastyearamounts.h"
+#include "taxdata_rrspcontrib.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch7.h"
+#include "taxdata_sch9.h"
 #include "taxdata_t1212new.h"
 #include "taxdata_t1new.h"
+#include "taxdata_wizard_general.h"
+#include "utils.h"
 
-// Puts the answers of one tax-wizard record into the return. The amounts
-// carried from last year (type 2) are applied here; the other records are
-// applied by their own steps.
+namespace {
+
+using T1 = TaxData_T1New;
+using G = TaxData_Wizard_General;
+using L = TaxData_LastYearAmounts;
+using D = CWizData_Dependant;
+using M = CWizData_MedExp;
+using R = TaxData_RRSPContrib;
+
+// Text fields of the shared dependants record hold 80 bytes: at most 79 of UTF-8.
+constexpr int kNameBytes = 79;
+
+QString cutName(const QString &name)
+{
+    return QString::fromUtf8(truncateUtf8(name.toUtf8(), kNameBytes));
+}
+
+// The general answers that the T1 holds itself (flags).
+struct FlagPair
+{
+    int record;
+    int t1;
+};
+constexpr FlagPair kGeneralFlags[] = {
+    {G::F_ElectionsCanada, T1::F_ElectionsCanada},
+    {G::F_ForeignPropertyOver100K, T1::F_ForeignPropertyOver100K},
+    {G::F_OrganDonor, T1::F_OrganDonor},
+    {G::F_RuralSupplement, T1::F_RuralSupplement},
+    {G::F_SelfEmployedJune15, T1::F_SelfEmployedJune15},
+};
+
+} // namespace
+
+// Puts the answers of the person's wizard record of a type into the return;
+// nothing happens when the person holds no record of the type. The result is
+// the T1 for the dependants record, else the object touched last.
 CTaxData_Form *IndividualTaxData::applyWizardRecord(int type)
 {
     CTaxData_Form *record = findWizardData(type, false);
-    if (!record || type != 2)
+    if (!record)
         return nullptr;
-    auto *last = dynamic_cast<TaxData_LastYearAmounts *>(record);
-    TaxData_T1New *t = t1();
-    if (!last || !t)
+    switch (type) {
+    case 1: return applyGeneralRecord(record);
+    case 2: return applyLastYearRecord(record);
+    case 3: return applyDependantRecord(record);
+    case 4: return applyMedicalRecord(record);
+    case 5: return applyRrspRecord(record);
+    case 6:
+        m_provinceManager.applyWizardData();
+        return record;
+    default:
         return nullptr;
-    using L = TaxData_LastYearAmounts;
+    }
+}
+
+CTaxData_Form *IndividualTaxData::applyGeneralRecord(CTaxData_Form *record)
+{
+    T1 *t = t1();
+    if (!t)
+        return nullptr;
+    for (const FlagPair &p : kGeneralFlags)
+        t->setFlag(p.t1, record->flag(p.record));
     CTaxData_Form *touched = t;
-    t->setAmount(TaxData_T1New::F_LYFedTuition, last->amount(L::F_FedUnusedTuition));
-    t->setAmount(TaxData_T1New::F_LYProvTuition, last->amount(L::F_ProvUnusedTuition));
-    t->setAmount(TaxData_T1New::F_LYRRSPLimit, last->amount(L::F_RRSPDeductionLimit));
-    t->setAmount(TaxData_T1New::F_LYUnusedRRSP, last->amount(L::F_UnusedRRSPContrib));
-    t->setAmount(TaxData_T1New::F_HBPRepayment, last->amount(L::F_HBPRepayment));
-    t->setAmount(TaxData_T1New::F_LLPRepayment, last->amount(L::F_LLPRepayment));
-    t->setAmount(TaxData_T1New::F_LYT1212Balance, last->amount(L::F_T1212Balance));
-    t->setAmount(TaxData_T1New::F_LYNetCapitalLosses, last->amount(L::F_NetCapitalLosses));
-    if (auto *sch7 = dynamic_cast<TaxData_Sch7 *>(singleForm(7))) {
-        sch7->setAmount(TaxData_Sch7::F_DeductionLimit, last->amount(L::F_RRSPDeductionLimit));
-        sch7->setAmount(TaxData_Sch7::F_UnusedContributions, last->amount(L::F_UnusedRRSPContrib));
+    const double donations = record->amount(G::F_Donations);
+    const double ecological = record->amount(G::F_EcologicalGifts);
+    // form 9 is made only for an amount to put on it
+    if (hasForm(9) || isAmountEntered(donations) || isAmountEntered(ecological)) {
+        if (CTaxData_Form *sch9 = getForm(9, 0, true)) {
+            sch9->setAmount(TaxData_Sch9::F_Donations, donations);
+            sch9->setAmount(TaxData_Sch9::F_EcologicalGifts, ecological);
+            touched = sch9;
+        }
+    }
+    t->setAmount(T1::F_47600, record->amount(G::F_Instalments));
+    t->setAmount(T1::F_13000, record->amount(G::F_OtherIncome));
+    return touched;
+}
+
+CTaxData_Form *IndividualTaxData::applyLastYearRecord(CTaxData_Form *record)
+{
+    T1 *t = t1();
+    if (!t)
+        return nullptr;
+    CTaxData_Form *touched = t;
+    t->setAmount(T1::F_LYFedTuition, record->amount(L::F_FedUnusedTuition));
+    t->setAmount(T1::F_LYProvTuition, record->amount(L::F_ProvUnusedTuition));
+    t->setAmount(T1::F_LYRRSPLimit, record->amount(L::F_RRSPDeductionLimit));
+    t->setAmount(T1::F_LYUnusedRRSP, record->amount(L::F_UnusedRRSPContrib));
+    t->setAmount(T1::F_HBPRepayment, record->amount(L::F_HBPRepayment));
+    t->setAmount(T1::F_LLPRepayment, record->amount(L::F_LLPRepayment));
+    t->setAmount(T1::F_LYT1212Balance, record->amount(L::F_T1212Balance));
+    t->setAmount(T1::F_LYNetCapitalLosses, record->amount(L::F_NetCapitalLosses));
+    if (CTaxData_Form *sch7 = singleForm(7)) {
+        sch7->setAmount(TaxData_Sch7::F_DeductionLimit, record->amount(L::F_RRSPDeductionLimit));
+        sch7->setAmount(TaxData_Sch7::F_UnusedContributions, record->amount(L::F_UnusedRRSPContrib));
         touched = sch7;
     }
-    if (auto *sch11 = dynamic_cast<TaxData_Sch11 *>(singleForm(11))) {
-        sch11->setAmount(TaxData_Sch11::F_CarriedForward, last->amount(L::F_FedUnusedTuition));
+    if (CTaxData_Form *sch11 = singleForm(11)) {
+        sch11->setAmount(TaxData_Sch11::F_CarriedForward, record->amount(L::F_FedUnusedTuition));
         touched = sch11;
     }
-    m_provinceManager.setProvincialAmount(11001, last->amount(L::F_ProvUnusedTuition));
-    if (auto *t1212 = dynamic_cast<TaxData_T1212New *>(singleForm(18))) {
-        t1212->setAmount(TaxData_T1212New::F_BalanceLastYear, last->amount(L::F_T1212Balance));
+    m_provinceManager.setProvincialAmount(11001, record->amount(L::F_ProvUnusedTuition));
+    if (CTaxData_Form *t1212 = singleForm(18)) {
+        t1212->setAmount(TaxData_T1212New::F_BalanceLastYear, record->amount(L::F_T1212Balance));
         touched = t1212;
     }
     return touched;
+}
+
+CTaxData_Form *IndividualTaxData::applyDependantRecord(CTaxData_Form *record)
+{
+    auto *deps = dynamic_cast<D *>(record);
+    if (deps && m_dependants) {
+        if (m_dependants->count() < D::kSlots)
+            m_dependants->AllocData(D::kSlots);
+        const int slots = qMin(D::kSlots, deps->rows().count());
+        for (int i = 0; i < slots; ++i) {
+            const FieldRecord &r = deps->slot(i);
+            DependantInfo &d = m_dependants->at(i);
+            d.firstName = cutName(r.text(D::C_FirstName));
+            d.lastName = cutName(r.text(D::C_LastName));
+            d.relation = int(r.number(D::C_Relation));
+            d.infirm = r.number(D::C_Infirm) != 0.0;
+            d.birthDate = QDate(int(r.number(D::C_BirthYear)), int(r.number(D::C_BirthMonth)),
+                                int(r.number(D::C_BirthDay)));
+            d.netIncome = r.number(D::C_NetIncome);
+            d.sin = r.text(D::C_SIN);
+        }
+    }
+    return t1();
+}
+
+CTaxData_Form *IndividualTaxData::applyMedicalRecord(CTaxData_Form *record)
+{
+    T1 *t = t1();
+    auto *med = dynamic_cast<M *>(record);
+    if (!t || !med)
+        return nullptr;
+    t->setAmount(T1::F_33099, med->amount(M::F_SelfExpenses));
+    t->setAmount(T1::F_21500, med->amount(M::F_DisabilitySupports));
+    if (m_dependants) {
+        const int rows = qMin(int(T1::kMedicalRows), med->rows().count());
+        for (int i = 0; i < rows; ++i)
+            for (int c = 0; c < M::C_ColumnCount; ++c)
+                t->setMedicalAmount(i, c, med->dependantAmount(i, c));
+    }
+    return t;
+}
+
+CTaxData_Form *IndividualTaxData::applyRrspRecord(CTaxData_Form *record)
+{
+    T1 *t = t1();
+    auto *rrsp = dynamic_cast<R *>(record);
+    if (!t || !rrsp)
+        return nullptr;
+    if (!rrsp->hasContributions() && !hasForm(7)) {
+        t->setAmount(T1::F_RRSPContribRest, rrsp->amount(R::F_ContribRestOfYear));
+        return t;
+    }
+    CTaxData_Form *sch7 = getForm(7, 0, true);
+    if (sch7) {
+        sch7->setAmount(TaxData_Sch7::F_UnusedContributions, rrsp->amount(R::F_UnusedContributions));
+        sch7->setAmount(TaxData_Sch7::F_HBPRepayment, rrsp->amount(R::F_HBPRepayment));
+        sch7->setAmount(TaxData_Sch7::F_LLPRepayment, rrsp->amount(R::F_LLPRepayment));
+        sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, rrsp->amount(R::F_SpousalContrib));
+        sch7->setAmount(TaxData_Sch7::F_ContribFirst60Days, rrsp->amount(R::F_ContribFirst60Days));
+        sch7->setAmount(TaxData_Sch7::F_ContribRestOfYear, rrsp->amount(R::F_ContribRestOfYear));
+    }
+    t->setAmount(T1::F_RRSPContribFirst60, rrsp->amount(R::F_ContribFirst60Days));
+    t->setAmount(T1::F_RRSPContribRest, rrsp->amount(R::F_ContribRestOfYear));
+    return sch7 ? sch7 : t;
+}
+
+// Refills every wizard record from the return.
+void IndividualTaxData::refreshWizardRecords(bool)
+{
+    if (CTaxData_Form *r = findWizardData(3, false))
+        refreshDependantRecord(r);
+    if (CTaxData_Form *r = findWizardData(4, false))
+        refreshMedicalRecord(r);
+    m_provinceManager.fillWizardData();
+    if (CTaxData_Form *r = findWizardData(1, false))
+        refreshGeneralRecord(r);
+    if (CTaxData_Form *r = findWizardData(2, false))
+        refreshLastYearRecord(r);
+    if (CTaxData_Form *r = findWizardData(5, false))
+        refreshRrspRecord(r);
+}
+
+void IndividualTaxData::refreshDependantRecord(CTaxData_Form *record)
+{
+    auto *deps = dynamic_cast<D *>(record);
+    if (!deps || !m_dependants)
+        return;
+    const int slots = qMin(m_dependants->count(), deps->rows().count());
+    for (int i = 0; i < slots; ++i) {
+        const DependantInfo &d = m_dependants->at(i);
+        FieldRecord &r = deps->slot(i);
+        r.setText(D::C_FirstName, d.firstName);
+        r.setText(D::C_LastName, d.lastName);
+        r.setNumber(D::C_Relation, d.relation);
+        r.setNumber(D::C_Infirm, d.infirm ? 1 : 0);
+        r.setNumber(D::C_BirthYear, d.birthDate.isValid() ? d.birthDate.year() : 0);
+        r.setNumber(D::C_BirthMonth, d.birthDate.isValid() ? d.birthDate.month() : 0);
+        r.setNumber(D::C_BirthDay, d.birthDate.isValid() ? d.birthDate.day() : 0);
+        r.setNumber(D::C_NetIncome, d.netIncome);
+        r.setText(D::C_SIN, d.sin);
+    }
+}
+
+void IndividualTaxData::refreshMedicalRecord(CTaxData_Form *record)
+{
+    auto *med = dynamic_cast<M *>(record);
+    if (!med || !m_dependants)
+        return;
+    med->setText(M::F_FirstName, firstName());
+    med->setText(M::F_LastName, lastName());
+    med->setText(M::F_SIN, sin());
+    med->setDate(M::F_DateOfBirth, dateOfBirth());
+    const T1 *t = t1();
+    if (!t)
+        return;
+    const int rows = qMin(int(T1::kMedicalRows), med->rows().count());
+    for (int i = 0; i < rows; ++i)
+        for (int c = 0; c < M::C_ColumnCount; ++c)
+            med->setDependantAmount(i, c, t->medicalAmount(i, c));
+}
+
+void IndividualTaxData::refreshGeneralRecord(CTaxData_Form *record)
+{
+    const T1 *t = t1();
+    if (!t)
+        return;
+    for (const FlagPair &p : kGeneralFlags)
+        record->setFlag(p.record, t->flag(p.t1));
+    record->setAmount(G::F_Instalments, t->amount(T1::F_47600));
+    record->setAmount(G::F_OtherIncome, t->amount(T1::F_13000));
+    const CTaxData_Form *sch9 = singleForm(9);
+    record->setAmount(G::F_Donations, sch9 ? sch9->amount(TaxData_Sch9::F_Donations) : 0.0);
+    record->setAmount(G::F_EcologicalGifts, sch9 ? sch9->amount(TaxData_Sch9::F_EcologicalGifts) : 0.0);
+}
+
+void IndividualTaxData::refreshLastYearRecord(CTaxData_Form *record)
+{
+    T1 *t = t1();
+    if (!t)
+        return;
+    record->setAmount(L::F_HBPRepayment, t->amount(T1::F_HBPRepayment));
+    record->setAmount(L::F_LLPRepayment, t->amount(T1::F_LLPRepayment));
+    record->setAmount(L::F_NetCapitalLosses, t->amount(T1::F_LYNetCapitalLosses));
+    // a form's value wins and is kept on the T1 for when the form is gone
+    if (const CTaxData_Form *sch7 = singleForm(7)) {
+        t->setAmount(T1::F_LYRRSPLimit, sch7->amount(TaxData_Sch7::F_DeductionLimit));
+        t->setAmount(T1::F_LYUnusedRRSP, sch7->amount(TaxData_Sch7::F_UnusedContributions));
+    }
+    record->setAmount(L::F_RRSPDeductionLimit, t->amount(T1::F_LYRRSPLimit));
+    record->setAmount(L::F_UnusedRRSPContrib, t->amount(T1::F_LYUnusedRRSP));
+    if (const CTaxData_Form *sch11 = singleForm(11))
+        t->setAmount(T1::F_LYFedTuition, sch11->amount(TaxData_Sch11::F_CarriedForward));
+    record->setAmount(L::F_FedUnusedTuition, t->amount(T1::F_LYFedTuition));
+    double provincial = 0.0;
+    if (m_provinceManager.getProvincialValue(11001, provincial))
+        t->setAmount(T1::F_LYProvTuition, provincial);
+    record->setAmount(L::F_ProvUnusedTuition, t->amount(T1::F_LYProvTuition));
+    if (const CTaxData_Form *t1212 = singleForm(18))
+        t->setAmount(T1::F_LYT1212Balance, t1212->amount(TaxData_T1212New::F_BalanceLastYear));
+    record->setAmount(L::F_T1212Balance, t->amount(T1::F_LYT1212Balance));
+}
+
+void IndividualTaxData::refreshRrspRecord(CTaxData_Form *record)
+{
+    if (const CTaxData_Form *sch7 = singleForm(7)) {
+        record->setAmount(R::F_UnusedContributions, sch7->amount(TaxData_Sch7::F_UnusedContributions));
+        record->setAmount(R::F_HBPRepayment, sch7->amount(TaxData_Sch7::F_HBPRepayment));
+        record->setAmount(R::F_LLPRepayment, sch7->amount(TaxData_Sch7::F_LLPRepayment));
+        record->setAmount(R::F_SpousalContrib, sch7->amount(TaxData_Sch7::F_SpousalCurrent));
+        record->setAmount(R::F_ContribFirst60Days, sch7->amount(TaxData_Sch7::F_ContribFirst60Days));
+        record->setAmount(R::F_ContribRestOfYear, sch7->amount(TaxData_Sch7::F_ContribRestOfYear));
+        return;
+    }
+    if (const T1 *t = t1()) {
+        record->setAmount(R::F_ContribFirst60Days, t->amount(T1::F_RRSPContribFirst60));
+        record->setAmount(R::F_ContribRestOfYear, t->amount(T1::F_RRSPContribRest));
+    }
 }

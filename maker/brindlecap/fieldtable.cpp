@@ -125,13 +125,14 @@ bool FieldRecord::serialise(MyDataStream &ar)
     if (ar.IsStoring()) {
         ar << quint16(n);
         for (int i = 0; i < n; ++i) {
-            const FieldKind k = m_table->spec(i).kind;
-            ar << quint8(k);
-            switch (k) {
-            case FieldKind::Amount: ar << number(i); break;
-            case FieldKind::Int: ar << qint32(number(i)); break;
-            case FieldKind::Flag: ar << quint8(number(i) != 0.0); break;
-            default: ar << text(i); break;
+            const FieldSpec &s = m_table->spec(i);
+            ar << quint8(s.kind);
+            const double v = s.transient || !FieldTable::isNumeric(s.kind) ? s.defaultValue : number(i);
+            switch (s.kind) {
+            case FieldKind::Amount: ar << v; break;
+            case FieldKind::Int: ar << qint32(v); break;
+            case FieldKind::Flag: ar << quint8(v != 0.0); break;
+            default: ar << (s.transient ? QString() : text(i)); break;
             }
         }
         return ar.ok();
@@ -143,7 +144,7 @@ bool FieldRecord::serialise(MyDataStream &ar)
         ar >> kind;
         if (!ar.ok())
             break;
-        if (i >= n || quint8(m_table->spec(i).kind) != kind) {
+        if (i >= n || quint8(m_table->spec(i).kind) != kind || m_table->spec(i).transient) {
             skipValue(ar, kind);
             continue;
         }

@@ -11,13 +11,16 @@ class MyDataStream;
 enum class FieldKind : quint8 { Amount = 1, Int = 2, Flag = 3, Date = 4, Text = 5 };
 
 // One field of a calculator class: a stable key, its kind, the line or box code
-// it answers to (0 for none) and its default.
+// it answers to (0 for none) and its default. A transient field lives in memory
+// only: files get its default in its place, and reading never fills it (secrets
+// of the preparer that the calculation copies into a form).
 struct FieldSpec
 {
     const char *key;
     FieldKind kind;
     int code = 0;
     double defaultValue = 0.0;
+    bool transient = false;
 };
 
 // The declared fields of one calculator class, in their stored order.
@@ -39,6 +42,7 @@ public:
     int numericCount() const { return m_numeric; }
     int textCount() const { return m_text; }
     static bool isNumeric(FieldKind k) { return k == FieldKind::Amount || k == FieldKind::Int || k == FieldKind::Flag; }
+    bool isTransient(int i) const { return m_specs[size_t(i)].transient; }
 
 private:
     void build();
@@ -76,6 +80,7 @@ public:
 
     // Writes or reads the values: a count, then per field its kind and value.
     // Reading keeps defaults for fields the stream lacks and skips values it does not know.
+    // A transient field is written as its default and its stored value is skipped.
     bool serialise(MyDataStream &ar);
 
 private:

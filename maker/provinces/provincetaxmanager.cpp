@@ -140,3 +140,20 @@ void ProvinceTaxManager::setProvincialAmount(int code, double amount)
     if (m_wizard)
         m_wizard->setValueByCode(kUnusedTuitionCode, amount);
 }
+
+namespace {
+// Provincial spouse-transfer and tuition schedules, by province number (0 none; Quebec has neither).
+constexpr int kSpouseTransfer[14] = {0, 47, 43, 90, 94, 64, 72, 68, 76, 26, 79, 0, 82, 110};
+constexpr int kTuition[14] = {0, 48, 44, 91, 95, 65, 73, 69, 77, 27, 80, 0, 83, 111};
+} // namespace
+
+int ProvinceTaxManager::prerequisiteForm(int formType)
+{
+    if (m_provinceId < 1 || m_provinceId > 13)
+        return 0;
+    if (formType == 3)
+        return kSpouseTransfer[m_provinceId];
+    if (formType == 11)
+        return kTuition[m_provinceId];
+    return 0;
+}

@@ -21,6 +21,8 @@ public:
     bool releaseWizardData() override;
     bool getProvincialValue(int code, double &amount) override;
     void setProvincialAmount(int code, double amount) override;
+    // Schedule 2 and Schedule 11 are paired with the province's own schedules.
+    int prerequisiteForm(int formType) override;
 
     // True when this manager makes formType.
     bool makesForm(int formType) const;

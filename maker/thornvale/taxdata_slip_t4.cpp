@@ -86,7 +86,10 @@ const FieldTable &formFields()
         {"AmountI", FieldKind::Amount},
         {"AmountJ", FieldKind::Amount},
         {"AmountK", FieldKind::Amount},
-        {"AmountL", FieldKind::Amount}
+        {"AmountL", FieldKind::Amount},
+        {"Box24Given", FieldKind::Flag},
+        {"Box26Given", FieldKind::Flag},
+        {"EiExempt", FieldKind::Flag}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -15,11 +15,17 @@ public:
         F_Box86, F_Box87, F_Box88, F_Box90, F_Box91, F_Box92, F_Box94, F_Box95, F_Box96, F_Box97,
         F_Selector1, F_Selector2, F_Switch1, F_Switch2, F_Switch3, F_Switch4, F_AmountA, F_AmountB,
         F_AmountC, F_AmountD, F_AmountE, F_AmountF, F_AmountG, F_AmountH, F_AmountI, F_AmountJ,
-        F_AmountK, F_AmountL, F_Count
+        F_AmountK, F_AmountL,
+        // appended fields
+        F_Box24Given, F_Box26Given, F_EiExempt, F_Count
     };
 
     TaxData_Slip_T4();
 
     // True when the slip holds income exempt under the Indian Act.
     bool containIndianItem() const;
+    // Box 28: the employment is exempt from CPP/QPP contributions.
+    bool isCppQppExempt() const { return flag(F_Switch1); }
+    double pensionableEarnings() const { return amount(F_Box26); }
+    double qppContributions() const { return amount(F_Box17); }
 };

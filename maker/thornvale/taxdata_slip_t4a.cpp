@@ -70,7 +70,9 @@ const FieldTable &formFields()
         {"AmountP", FieldKind::Amount},
         {"AmountQ", FieldKind::Amount},
         {"AmountR", FieldKind::Amount},
-        {"AmountS", FieldKind::Amount}
+        {"AmountS", FieldKind::Amount},
+        {"Box37", FieldKind::Amount, 37},
+        {"Box196", FieldKind::Amount, 196}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

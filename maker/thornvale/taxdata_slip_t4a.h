@@ -14,7 +14,9 @@ public:
         F_Switch4, F_Switch5, F_Switch6, F_Switch7, F_Switch8, F_Switch9, F_AmountA, F_AmountB,
         F_AmountC, F_AmountD, F_AmountE, F_AmountF, F_AmountG, F_AmountH, F_AmountI, F_AmountJ,
         F_AmountK, F_AmountL, F_AmountM, F_AmountN, F_AmountO, F_AmountP, F_AmountQ, F_AmountR,
-        F_AmountS, F_Count
+        F_AmountS,
+        // appended fields
+        F_Box37, F_Box196, F_Count
     };
 
     TaxData_Slip_T4A();

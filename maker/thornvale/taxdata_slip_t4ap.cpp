@@ -19,7 +19,8 @@ const FieldTable &formFields()
         {"AmountK", FieldKind::Amount, 19},
         {"Switch1", FieldKind::Flag},
         {"Switch2", FieldKind::Flag},
-        {"Switch3", FieldKind::Flag}
+        {"Switch3", FieldKind::Flag},
+        {"Box14", FieldKind::Amount, 14}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -19,7 +19,11 @@ const FieldTable &formFields()
         {"Box27", FieldKind::Amount, 27},
         {"Box30", FieldKind::Amount, 30},
         {"AmountA", FieldKind::Amount},
-        {"AmountB", FieldKind::Amount}
+        {"AmountB", FieldKind::Amount},
+        {"Box33", FieldKind::Amount, 33},
+        {"Box37", FieldKind::Amount, 37},
+        {"AmountC", FieldKind::Amount},
+        {"Switch1", FieldKind::Flag}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -14,7 +14,8 @@ const FieldTable &formFields()
         {"Box28", FieldKind::Amount, 28},
         {"AmountA", FieldKind::Amount},
         {"Switch1", FieldKind::Flag},
-        {"Switch2", FieldKind::Flag}
+        {"Switch2", FieldKind::Flag},
+        {"Box37", FieldKind::Amount, 37}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

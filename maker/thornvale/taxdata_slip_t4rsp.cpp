@@ -18,7 +18,8 @@ const FieldTable &formFields()
         {"Box35", FieldKind::Amount, 35},
         {"Box40", FieldKind::Amount, 40},
         {"Switch1", FieldKind::Flag},
-        {"Switch2", FieldKind::Flag}
+        {"Switch2", FieldKind::Flag},
+        {"Box37", FieldKind::Amount, 37}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -15,6 +15,12 @@ public:
     };
 
     TaxData_T1KSNew();
+    // Copies every field of another summary (the Re-File and prior-year copies).
+    TaxData_T1KSNew &operator=(const TaxData_T1KSNew &other)
+    {
+        copyAll(other);
+        return *this;
+    }
 
     void Calculate01() override;
     // Clears everything taken from the T1.

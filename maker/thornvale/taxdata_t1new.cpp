@@ -232,7 +232,20 @@ const FieldTable &formFields()
         {"Under18Flag", FieldKind::Flag},
         {"SpouseInfoFlag", FieldKind::Flag},
         {"AllCreditsUsed", FieldKind::Flag},
-        {"Bill51K", FieldKind::Amount}
+        {"Bill51K", FieldKind::Amount},
+        {"CppFormSelector", FieldKind::Int},
+        {"Disabled", FieldKind::Flag},
+        {"ForeignTaxAdjusted", FieldKind::Amount},
+        {"FtcNonBusIncome", FieldKind::Amount},
+        {"FtcNonBusTax", FieldKind::Amount},
+        {"FtcBusIncome", FieldKind::Amount},
+        {"FtcBusTax", FieldKind::Amount},
+        {"FtcCreditTotal", FieldKind::Amount},
+        {"SplitPensionTax", FieldKind::Amount},
+        {"SplitPensionAmount", FieldKind::Amount},
+        {"SplitPensionAdjust", FieldKind::Amount},
+        {"DividendAnswer", FieldKind::Amount},
+        {"LYMovingExpenses", FieldKind::Amount}
     };
     return table;
 }
@@ -309,8 +322,19 @@ void TaxData_T1New::Calculate01()
 
 void TaxData_T1New::carryForward(bool keepData)
 {
-    CTaxData_Form::carryForward(keepData);
-    if (keepData) {
+    // The person, the address and the spouse stay with the return into the new year.
+    static const int kKept[] = {F_FirstName, F_LastName, F_Initial, F_SIN, F_DateOfBirth, F_MaritalStatus,
+                                F_Language, F_CareOf, F_AptNo, F_Street, F_POBox, F_RuralRoute, F_City,
+                                F_MailProvince, F_Postcode, F_Email, F_Phone, F_ProvinceOfResidence,
+                                F_ProvinceName, F_SpouseSIN, F_SpouseFirstName, F_SpouseLastName,
+                                F_SpouseDateOfBirth};
+    if (!keepData) {
+        const FieldRecord kept = fields();
+        CTaxData_Form::carryForward(false);
+        for (int f : kKept)
+            fields().setValueText(f, kept.valueText(f));
+    } else {
+        CTaxData_Form::carryForward(true);
         // A new year's return starts unfiled.
         setReFile(false);
         setFilingStatus(0);

@@ -54,6 +54,13 @@ public:
         F_DaysInYear, F_DaysBeforeBankruptcy, F_ResidenceDays, F_ResidenceDays2, F_ProratedDays,
         F_SelfEmploymentTotal, F_SelfEmploymentRemainder, F_SplitIncomeFlag, F_T90Flag,
         F_DeceasedFlag, F_Under18Flag, F_SpouseInfoFlag, F_AllCreditsUsed, F_Bill51K,
+        // CPP form (1 Schedule 8, 2 RC381), disability credit, foreign tax credit totals,
+        // pension split results, default answer of the dividend question
+        F_CppFormSelector, F_Disabled, F_ForeignTaxAdjusted, F_FtcNonBusIncome, F_FtcNonBusTax,
+        F_FtcBusIncome, F_FtcBusTax, F_FtcCreditTotal, F_SplitPensionTax, F_SplitPensionAmount,
+        F_SplitPensionAdjust, F_DividendAnswer,
+        // unused moving expenses carried from last year's T1-M
+        F_LYMovingExpenses,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
@@ -120,6 +127,14 @@ public:
     void setInstalmentsPaid(double v) { setAmount(F_47600, v); }
     double caregiverChildAmount() const { return amount(F_30500); }
     double spouseAmountClaim() const { return amount(F_30300); }
+    double lastYearMovingExpenses() const { return amount(F_LYMovingExpenses); }
+    void setLastYearMovingExpenses(double v) { setAmount(F_LYMovingExpenses, v); }
+    // 1 Schedule 8 (form 150), 2 RC381 (form 148), other values neither.
+    int cppFormSelector() const { return intValue(F_CppFormSelector); }
+    void setCppFormSelector(int v) { setIntValue(F_CppFormSelector, v); }
+    bool isDisabled() const { return flag(F_Disabled); }
+    QDate sch5Date() const { return date(F_Sch5Date); }
+    void setSch5Date(const QDate &d) { setDate(F_Sch5Date, d); }
     void setSpouseAmountClaim(double v) { setAmount(F_30300, v); }
 
     // Per-dependant medical table: kMedicalRows rows of M_ColumnCount amounts.

@@ -10,7 +10,14 @@ const FieldTable &formFields()
         {"ForeignNonBusinessIncome", FieldKind::Amount},
         {"ForeignTaxPaid", FieldKind::Amount, 43100},
         {"Credit", FieldKind::Amount, 40500},
-        {"AdjustedCredit", FieldKind::Amount}
+        {"AdjustedCredit", FieldKind::Amount},
+        {"OverrideIncome", FieldKind::Flag},
+        {"TaxBasis", FieldKind::Amount},
+        {"BasicTaxFloor", FieldKind::Amount},
+        {"ReportedIncome", FieldKind::Amount},
+        {"ReportedTaxPaid", FieldKind::Amount},
+        {"ReportedCredit", FieldKind::Amount},
+        {"MinTaxCredit", FieldKind::Amount}
     };
     return table;
 }

@@ -21,7 +21,10 @@ const FieldTable &formFields()
         {"Carryover", FieldKind::Amount, 40427},
         {"Line95", FieldKind::Amount},
         {"ForeignCredit", FieldKind::Amount},
-        {"Result", FieldKind::Amount}
+        {"Result", FieldKind::Amount},
+        {"ForeignIncome", FieldKind::Amount},
+        {"ForeignTaxPaid", FieldKind::Amount},
+        {"CapitalGainsAnswer", FieldKind::Amount}
     };
     return table;
 }

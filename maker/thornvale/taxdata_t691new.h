@@ -8,7 +8,9 @@ public:
     enum Field {
         F_TaxableIncome, F_CapitalGains, F_DividendGross, F_Donations, F_T1170Gains, F_T1212Value,
         F_T1206Amount, F_AdjustedIncome, F_Exemption, F_MinimumAmount, F_BasicTax,
-        F_CreditsApplied, F_MinimumTax, F_Carryover, F_Line95, F_ForeignCredit, F_Result, F_Count
+        F_CreditsApplied, F_MinimumTax, F_Carryover, F_Line95, F_ForeignCredit, F_Result,
+        // foreign income and tax of the T2209, default answer of the capital gains question
+        F_ForeignIncome, F_ForeignTaxPaid, F_CapitalGainsAnswer, F_Count
     };
 
     TaxData_T691New();

@@ -1,0 +1,49 @@
+#include "csingleinstanceguard.h"
+#include "fileassociation.h"
+#include "mainwindow.h"
+#include "tabwndapp.h"
+#include <QFileInfo>
+#include <QSslSocket>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    TabWndApp *app = TabWndApp::create(argc, argv);
+
+    // The desktop's association of .r24 files and of the URL scheme; failures are ignored.
+    FileAssociation::write(QCoreApplication::applicationFilePath(), QStringLiteral(":/res/images/efile-2024.ico"));
+
+    const QString instanceTitle = QString::fromUtf8("Brackenquill 2024 for EFile");
+    if (app->initialize() != 0)
+        return -1;
+
+    CSingleInstanceGuard guard(instanceTitle);
+    if (!guard.acquire() && !app->allowSecondInstance())
+        showInformation(QCoreApplication::translate("main", "%1 is already running!").arg(instanceTitle));
+
+    if (!QSslSocket::supportsSsl())
+        showInformation(QCoreApplication::translate("main", "This system's SSL/TLS (%1/%2), please email these "
+                                                            "details and OS version for support.")
+                            .arg(QSslSocket::sslLibraryBuildVersionString())
+                            .arg(QSslSocket::sslLibraryVersionNumber()));
+
+    QApplication::setWindowIcon(QIcon(appEdition == 2 ? QStringLiteral(":/res/images/netfile-2024.ico")
+                                                      : QStringLiteral(":/res/images/efile-2024.ico")));
+
+    MainWindow *window = createMainWindow();
+    app->setMainWindow(window);
+    window->setGeometry(app->savedWindowRect());
+    window->setMinimumSize(768, 480);
+
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() >= 2) {
+        const QString path = FileAssociation::localPathFromArgument(args.at(1));
+        if (QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive))
+            window->openReturnFile(path);
+    }
+
+    window->show();
+    const int result = QApplication::exec();
+    delete app;
+    return result;
+}

@@ -1,0 +1,167 @@
+#pragma once
+#include "cstring.h"
+#include "actionshowreturn.h"
+#include <QLabel>
+#include <QMainWindow>
+
+class QMenu;
+class TabWndApp;
+class ViewIntroduction;
+class Form_Return;
+class CReturnFile;
+class QFileInfo;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's one top-level window: menus, tool bar, status line and the
+// stack of pages (the start page and up to two open returns).
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(TabWndApp *app, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // True while fewer than two returns are open; otherwise says so and gives false.
+    bool canOpenAnotherReturn();
+    // Adds a page for a loaded and recalculated return; the page owns the return file.
+    int openReturnPage(int mode, const QFileInfo *fileInfo, CReturnFile *returnFile);
+    void updateWindowTitle();
+    // Called back by the return window; inline so that it needs no link to this class.
+    void setResultText(const QString &text) { m_resultLabel->setText(text); }
+    // Adds the window's actions to a context menu of the return's tree.
+    void addContextActions(int kind, QMenu *menu);
+
+    int openReturnCount() const { return m_openReturns; }
+    int viewFontSize() const { return m_fontSize; }
+    QLabel *resultLabel() const { return m_resultLabel; }
+    ViewIntroduction *startPage() const { return m_startPage; }
+    // The return window of the current page, or null when the start page is current.
+    Form_Return *currentReturn() const;
+
+public slots:
+    void closeCurrentReturn();
+    void actionCloseReturn() { closeCurrentReturn(); }
+    void actionShowWelcome();
+    void actionShowReturn();
+    void delayedShowUp();
+    void actionQuit();
+    void on_actionPreference_triggered();
+
+    void on_actionLarge_triggered();
+    void on_actionSmall_triggered();
+    void on_actionMaximize_View_triggered();
+    void on_actionBackground_Color_triggered();
+
+    // Commands forwarded to the current return window
+    void on_actionGenerate_Print_pdf_Files_triggered();
+    void on_actionRemove_Selected_Slip_triggered();
+    void on_actionRemove_Selected_Form_Schedule_triggered();
+    void on_actionInternetFiling_triggered();
+    void on_actionAdd_a_Tax_Form_triggered();
+    void on_actionValidate_Return_triggered();
+    void onSlipSummary();
+    void on_actionShare_slip_with_spouse_triggered();
+    void on_actionUn_share_slip_with_spouse_triggered();
+    void onAdd_a_tax_note();
+    void on_actionSubmit_E_Auth_former_T1013_triggered();
+    void on_actionSubmit_PAD_Pre_authorized_Debit_triggered();
+    void on_actionChange_Tax_Province_triggered();
+    void on_actionDe_Couple_Return_1to2_triggered();
+    void on_actionSend_T183_for_E_Signature_triggered();
+    void on_actionSend_E_Auth_for_E_Signature_triggered();
+    void on_actionShare_Form_to_Spouse_triggered();
+    void on_actionUn_share_form_with_spouse_triggered();
+    void on_actionOptimize_triggered();
+    void on_actionSet_Return_for_ReFile_triggered();
+    void on_actionArrange_Order_of_Tax_Forms_triggered();
+    void on_actionFile_T1135_Online_triggered();
+    void on_actionTax_Planning_triggered();
+    void on_actionUn_set_Return_for_ReFile_triggered();
+
+    // Add-slip commands
+    void on_actionAdd_PRPP_slip_triggered();
+    void on_actionAdd_RC62_slip_triggered();
+    void on_actionAdd_RC210_slip_triggered();
+    void on_actionAdd_Manitoba_shelter_benefit_slip_triggered();
+    void on_actionAdd_T3_slip_triggered();
+    void on_actionAdd_T4_slip_triggered();
+    void on_actionAdd_T4A_slip_triggered();
+    void on_actionAdd_T4A_OAS_slip_triggered();
+    void on_actionAdd_T4A_P_slip_triggered();
+    void on_actionAdd_T4A_RCA_slip_triggered();
+    void on_actionAdd_T4E_slip_triggered();
+    void onAddSlip_T4FHSA();
+    void on_actionAdd_T4PS_slip_triggered();
+    void on_actionAdd_T4RIF_slip_triggered();
+    void on_actionAdd_T4RSP_slip_triggered();
+    void on_actionAdd_T5_slip_triggered();
+    void on_actionAdd_T1204_slip_triggered();
+    void on_actionAdd_T2202_slip_triggered();
+    void on_actionAdd_T5003_slip_triggered();
+    void on_actionAdd_T5006_slip_triggered();
+    void on_actionAdd_T5007_triggered();
+    void on_actionAdd_T5013_slip_triggered();
+    void on_actionAdd_NR4_slip_triggered();
+
+    // Members and slots of the return-file commands (new, open, save, import,
+    // couple, reports, search) live in this section; their code is in
+    // mainwindow_returnfiles.cpp. Give each group its own access specifier.
+    // ==== return files
+public slots:
+    void actionNewReturn();
+    void actionOpenReturn();
+    void actionSaveReturn();
+    void on_actionSave_Return_As_triggered();
+    void on_actionImport_Prior_Year_s_Return_triggered();
+    void on_actionCouple_Returns_2to1_triggered();
+    void on_actionFind_Returns_Not_Filed_Online_triggered();
+    void on_actionFind_Return_Files_triggered();
+
+public:
+    // Loads one return file and shows it (callers check canOpenAnotherReturn).
+    void openReturnFile(const QString &path);
+    void importPriorYearReturn(const QString &path);
+    // The return window's save result (0 done); 0 also when the user cancels the name.
+    // A failed save is reported naming the file, and the return stays modified.
+    int saveReturn(Form_Return *page, bool askName);
+    // The save dialog; true with the chosen path (".r24" added when it has no suffix).
+    bool askSaveFileName(CReturnFile *returnFile, QString &path);
+    // Writes the not-filed report of the given return files; gives the number of
+    // returns not filed and of files that could not be read. Never asks anything.
+    // Returns the number not filed, or -1 when the report cannot be created.
+    static int writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable);
+    // ==== end of return files
+
+    // ==== support commands
+    // ==== end of support commands
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // The current return window after its edit in progress is committed; null
+    // when no return is open or the start page is current.
+    Form_Return *committedReturn();
+    // As committedReturn, then the folder is made; null (after the message) when it cannot be.
+    Form_Return *committedReturnWithFolder(const QString &folder, const QString &failure);
+    // Closes one return page after its save question; false when it stays.
+    bool closeReturnPage(Form_Return *page);
+    void fillToolBar();
+    void addSlip(int slipType);
+    void changeFontSize(int step);
+
+    TabWndApp *m_app;
+    Ui::MainWindow *ui;
+    int m_fontSize = 12;
+    ViewIntroduction *m_startPage = nullptr;
+    int m_openReturns = 0;
+    QLabel *m_resultLabel = nullptr;
+};
+
+// The single main window; made on the first call.
+MainWindow *createMainWindow(QWidget *parent = nullptr);

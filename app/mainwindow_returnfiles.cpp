@@ -1,0 +1,319 @@
+// The main window's return-file commands: new, open, save, save as, import,
+// couple, the not-filed report and the file search.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+#include "creturnfile.h"
+#include "datanewreturnbasic.h"
+#include "form_return.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "messages.h"
+#include "newreturnbasic_formoption.h"
+#include "newreturnbasic_spouse.h"
+#include "newreturnbasic_tab1.h"
+#include "tabwndapp.h"
+#include "wizardbase.h"
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStatusBar>
+#include <QTextStream>
+#include <QUrl>
+#include <memory>
+
+namespace {
+struct WaitCursor
+{
+    WaitCursor() { beginWaitCursor(); }
+    ~WaitCursor() { endWaitCursor(); }
+};
+
+// Answers every question with its refusing button and every input with
+// Cancel while it lives, so that reading files for a report never asks.
+class SilentMessages
+{
+public:
+    SilentMessages() : m_previous(messageHandler())
+    {
+        m_scripted.setRefuseByDefault(true);
+        setMessageHandler(&m_scripted);
+    }
+    ~SilentMessages() { setMessageHandler(m_previous); }
+
+private:
+    ScriptedMessages m_scripted;
+    MessageHandler *m_previous;
+};
+
+QString readErrorText(int code)
+{
+    switch (code) {
+    case 112: return QStringLiteral("protected by a password, not read");
+    case 119: return QStringLiteral("not meant for this version of software");
+    case 111: return QStringLiteral("file version not supported");
+    default: return QStringLiteral("file damaged, error = %1").arg(code);
+    }
+}
+} // namespace
+
+// ---- new
+
+void MainWindow::actionNewReturn()
+{
+    if (!canOpenAnotherReturn())
+        return;
+    DataNewReturnBasic data;
+    data.fld_dob = QDate(1980, 1, 1);
+    data.fld_dobSpouse = QDate(1980, 1, 1);
+    int result;
+    {
+        WizardBase wizard(this, tr("Create a new tax return"));
+        wizard.addPage(new NewReturnBasic_tab1(&data, nullptr, &wizard));
+        wizard.addPage(new NewReturnBasic_Spouse(&data, nullptr, &wizard));
+        wizard.addPage(new NewReturnBasic_FormOption(&data, nullptr, &wizard));
+        wizard.initUI(700, 470);
+        result = wizard.exec();
+    }
+    if (result != QDialog::Accepted)
+        return;
+    if (!IsProvinceSupported(data.fld_TaxPronv.value())) {
+        gMsgInformation(tr("Tax Province is not supported!"), this);
+        return;
+    }
+    WaitCursor wait;
+    auto *returnFile = new CReturnFile(0);
+    returnFile->applyNewReturnData(data);
+    returnFile->recalculate(-1, nullptr);
+    openReturnPage(-1, nullptr, returnFile);
+}
+
+// ---- open
+
+void MainWindow::actionOpenReturn()
+{
+    if (!canOpenAnotherReturn())
+        return;
+    const QString start = !m_app->LastOpenPath.isEmpty() ? QString(m_app->LastOpenPath) : QString(m_app->config().RetPath);
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Return File"), start,
+                                                      QStringLiteral("*.r24 Return files (*.r24);;All files (*.*)"));
+    if (path.isEmpty())
+        return;
+    openReturnFile(path);
+}
+
+void MainWindow::openReturnFile(const QString &path)
+{
+    if (!QFile::exists(path) || !QFileInfo(path).isReadable()) {
+        gMsgInformation(tr("Open return file failed!"), this);
+        return;
+    }
+    int code = 0;
+    std::unique_ptr<CReturnFile> returnFile;
+    try {
+        returnFile.reset(CReturnFile::load(path, code, appEdition));
+    } catch (...) {
+        if (returnFile)
+            openReturnPage(-1, nullptr, returnFile.release());
+        statusBar()->showMessage(tr("File open failed"));
+        gMsgInformation(tr("There are some problem in reading return file, some info may be lost.\n"
+                           "This is the most recovered!"),
+                        this);
+        return;
+    }
+    if (!returnFile) {
+        gMsgInformation(tr("Open return file failed!"), this);
+        return;
+    }
+    if (code == 119) {
+        gMsgInformation(tr("The return file is not meant for this version of software!"), this);
+        return;
+    }
+    if (code != 0) {
+        gMsgInformation(tr("Open return file failed!"), this);
+        return;
+    }
+    int year = returnFile->self()->taxYear();
+    returnFile->self()->getIntValue(995, year);
+    if (year != 2024
+        && !gMsgYesNo(tr("This tax return file is for tax year %1. Do you still want to continue?").arg(year), this))
+        return;
+    {
+        WaitCursor wait;
+        const QFileInfo info(path);
+        m_app->LastOpenPath = QFileInfo(info.absolutePath()).canonicalFilePath();
+        returnFile->recalculate(-1, nullptr);
+        openReturnPage(-1, &info, returnFile.release());
+    }
+    statusBar()->showMessage(tr("File read successfully"));
+}
+
+// ---- save
+
+void MainWindow::actionSaveReturn()
+{
+    if (Form_Return *page = committedReturn())
+        saveReturn(page, false);
+}
+
+void MainWindow::on_actionSave_Return_As_triggered()
+{
+    if (Form_Return *page = committedReturn())
+        saveReturn(page, true);
+}
+
+int MainWindow::saveReturn(Form_Return *page, bool askName)
+{
+    if (askName || !page->hasFile()) {
+        QString path;
+        if (!askSaveFileName(page->returnFile(), path))
+            return 0;
+        const QFileInfo info(path);
+        page->setFileInfo(&info);
+    }
+    int status;
+    QString path;
+    {
+        WaitCursor wait;
+        page->returnFile()->recalculate(-1, nullptr);
+        status = page->saveReturn(path, true);
+    }
+    if (status == 0) {
+        statusBar()->showMessage(tr("File saved"));
+    } else {
+        statusBar()->showMessage(tr("File not saved"));
+        gMsgInformation(tr("Saving return file %1 failed: %2")
+                            .arg(QDir::toNativeSeparators(path), page->lastSaveError()),
+                        this);
+    }
+    updateWindowTitle();
+    return status;
+}
+
+bool MainWindow::askSaveFileName(CReturnFile *returnFile, QString &path)
+{
+    const QString proposed = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName()
+        + QStringLiteral(".r24");
+    QString chosen = QFileDialog::getSaveFileName(this, tr("Save Return File"), proposed,
+                                                  QStringLiteral("Return file (*.r24)"));
+    if (chosen.isEmpty())
+        return false;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += QStringLiteral(".r24");
+    path = chosen;
+    return true;
+}
+
+// ---- import, couple, search
+
+void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
+{
+    if (!canOpenAnotherReturn())
+        return;
+    QString start = m_app->LastImportPath;
+    if (start.isEmpty()) {
+        start = m_app->config().RetPath;
+        const QString prior = QString(start).replace(QStringLiteral("2024"), QStringLiteral("2023"));
+        if (QDir(prior).exists())
+            start = prior;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import Return File"), start,
+                                                      QStringLiteral("*.r23 Return files (*.r23);;All files (*.*)"));
+    if (!path.isEmpty())
+        importPriorYearReturn(path);
+}
+
+void MainWindow::importPriorYearReturn(const QString &path)
+{
+    // The options dialog of the prior-year import belongs to a later part of
+    // the program; until it exists the import says so and reads nothing.
+    Q_UNUSED(path)
+    gMsgInformation(tr("This function is not available yet."), this);
+}
+
+void MainWindow::on_actionCouple_Returns_2to1_triggered()
+{
+    if (!canOpenAnotherReturn())
+        return;
+    gMsgInformation(tr("This function is not available yet."), this);
+}
+
+void MainWindow::on_actionFind_Return_Files_triggered()
+{
+    if (m_openReturns >= 2) {
+        gMsgInformation(tr("Please close a return file to proceed!"), this);
+        return;
+    }
+    gMsgInformation(tr("This function is not available yet."), this);
+}
+
+// ---- the not-filed report
+
+int MainWindow::writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable)
+{
+    unreadable = 0;
+    QFile file(reportPath);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return -1;
+    QTextStream out(&file);
+    out.setCodec("UTF-8");
+    int notFiled = 0;
+    const SilentMessages silent;
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString &path = paths[i];
+        const QString head = QStringLiteral("%1 %2\n").arg(i, 4, 10, QLatin1Char('0')).arg(path);
+        int code = 0;
+        std::unique_ptr<CReturnFile> returnFile;
+        try {
+            returnFile.reset(CReturnFile::load(path, code, appEdition));
+        } catch (...) {
+            returnFile.reset();
+            code = 255;
+        }
+        if (!returnFile && code == 107) {
+            out << head << "===> file open failed\n\n";
+            ++unreadable;
+            continue;
+        }
+        if (!returnFile || code != 0) {
+            // A file that cannot be read is never counted as filed.
+            out << head << "===> file cannot be read: " << readErrorText(code) << "\n\n";
+            ++unreadable;
+            continue;
+        }
+        QString text;
+        returnFile->titleText(text);
+        if (!text.isEmpty()) {
+            out << head << "===> " << text << "\n\n";
+            ++notFiled;
+        }
+    }
+    out << QStringLiteral("Summary: Total files scaned: %1;  Not-filed files: %2\n\n").arg(paths.size()).arg(notFiled);
+    out << QStringLiteral("Files that cannot be read: %1\n\n").arg(unreadable);
+    file.close();
+    return notFiled;
+}
+
+void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered()
+{
+    const QString reportPath = QStringLiteral("%1/filing%2.txt")
+                                   .arg(QString(m_app->runFolder()),
+                                        QDateTime::currentDateTime().toString(QStringLiteral("yyMMddHHmmss")));
+    QStringList paths;
+    ReturnFileEntriesModel &list = m_app->returnList();
+    for (int row = 0; row < list.rowCount(); ++row)
+        paths << list.pathAt(row);
+    int unreadable = 0;
+    int notFiled;
+    {
+        WaitCursor wait;
+        notFiled = writeNotFiledReport(paths, reportPath, unreadable);
+    }
+    if (notFiled < 0) {
+        gMsgInformation(tr("cannot create report file ") + reportPath, this);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(reportPath));
+}

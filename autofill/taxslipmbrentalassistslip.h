@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded Manitoba shelter assistance slip (slip type 21).
+class TaxSlipMBRentalAssistSlip : public TaxSlip
+{
+public:
+    TaxSlipMBRentalAssistSlip() : TaxSlip(21) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string payerName, shelterBenefitAmount;
+};

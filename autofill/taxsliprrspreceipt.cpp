@@ -1,0 +1,6 @@
+#include "taxsliprrspreceipt.h"
+
+int TaxSlipRRSPReceipt::copyToSlip(CTaxData_Form *)
+{
+    return 0;
+}

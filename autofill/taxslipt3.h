@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T3 slip (slip type 9).
+class TaxSlipT3 : public TaxSlip
+{
+public:
+    TaxSlipT3() : TaxSlip(9) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string trustName;
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T4A slip (slip type 2).
+class TaxSlipT4A : public TaxSlip
+{
+public:
+    TaxSlipT4A() : TaxSlip(2) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string payerName;
+};

@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T4FHSA slip (slip type 26).
+class TaxSlipT4FHSA : public TaxSlip
+{
+public:
+    TaxSlipT4FHSA() : TaxSlip(26) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string issuerPayerName;
+};

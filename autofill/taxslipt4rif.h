@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T4RIF slip (slip type 7).
+class TaxSlipT4RIF : public TaxSlip
+{
+public:
+    TaxSlipT4RIF() : TaxSlip(7) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string payerName;
+};

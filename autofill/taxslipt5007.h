@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T5007 slip (slip type 11).
+class TaxSlipT5007 : public TaxSlip
+{
+public:
+    TaxSlipT5007() : TaxSlip(11) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string payerName, box10, box11;
+};

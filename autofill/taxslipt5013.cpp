@@ -1,0 +1,12 @@
+#include "taxslipt5013.h"
+#include "taxdata_slip_t5013.h"
+
+int TaxSlipT5013::copyToSlip(CTaxData_Form *form)
+{
+    auto s = dynamic_cast<TaxData_Slip_T5013 *>(form);
+    if (!s)
+        return 0;
+    s->setText(TaxData_Slip_T5013::F_Payer, QString::fromUtf8(payerName.c_str()));
+    copyBoxes(*s, {"5"});
+    return 0;
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include "taxslip.h"
+#include <string>
+
+// Downloaded T5013 slip (slip type 13).
+class TaxSlipT5013 : public TaxSlip
+{
+public:
+    TaxSlipT5013() : TaxSlip(13) {}
+
+    int copyToSlip(CTaxData_Form *form) override;
+
+    std::string payerName;
+};

@@ -1,0 +1,18 @@
+#pragma once
+#include <QComboBox>
+
+// A choice list whose items carry an integer; the record field holds the
+// integer of the chosen item.
+class CT1ComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit CT1ComboBox(QWidget *parent = nullptr);
+    // Fills the list with the provinces and territories (data 1 to 13) after
+    // an empty first item (data 0); the selection keeps its data when it can.
+    void LoadProvs();
+    // Selects the item carrying data; -1 (nothing) when no item does.
+    void SetCurSelData(int data);
+    // Data of the selected item; 0 when nothing is selected.
+    int GetCurSelData() const;
+};

@@ -1,0 +1,3 @@
+#include "stringlineedit.h"
+
+StringLineEdit::StringLineEdit(QWidget *parent) : QLineEdit(parent) {}

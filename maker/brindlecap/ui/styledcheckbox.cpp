@@ -1,0 +1,3 @@
+#include "styledcheckbox.h"
+
+StyledCheckBox::StyledCheckBox(QWidget *parent) : QCheckBox(parent) {}

@@ -1,0 +1,164 @@
+#pragma once
+#include "cpersonalsettings.h"
+#include "cstring.h"
+#include "dependantinfostruct.h"
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <array>
+
+class IndividualTaxData;
+class CTaxData_Form;
+class MyDataStream;
+class QTextStream;
+class ValidationMessageGroup;
+class DataNewReturnBasic;
+struct FormEntry;
+struct NoteEntry;
+struct ImportPriorYearOptions;
+class TaxData_TaxNote;
+
+// One open return file: the return of its owner (self), the spouse's return
+// (empty for a single return), the dependants record both share, the view
+// settings and the person being worked on. Reads and writes the .r24 file.
+class CReturnFile
+{
+public:
+    // Person indexes: -2 self, -1 the spouse, 0 to 11 the further slots.
+    static constexpr int kSelf = -2;
+    static constexpr int kSpouse = -1;
+    static constexpr int kPersonSlots = 14;
+
+    // What fillPersonCombo fills: the return window adapts its combo box.
+    class PersonCombo
+    {
+    public:
+        virtual ~PersonCombo();
+        virtual void clear() = 0;
+        virtual void addItem(const QString &text, int data) = 0;
+        virtual void setCurrentIndex(int index) = 0;
+    };
+
+    explicit CReturnFile(int mode = 0);
+    virtual ~CReturnFile();
+    CReturnFile(const CReturnFile &) = delete;
+    CReturnFile &operator=(const CReturnFile &) = delete;
+
+    // ---- life cycle
+    void clear();
+    // Deep copy of both persons, the current index and the dependants record.
+    void assign(const CReturnFile &other);
+    // Refreshes this copy in place from other; true when both persons had the same shape.
+    bool matches(const CReturnFile &other);
+    // True when a person or the dependants record differs from other's.
+    bool differsFrom(const CReturnFile &other) const;
+
+    // ---- persons
+    int setCurrentPerson(int index);
+    int currentPersonIndex() const { return m_current; }
+    IndividualTaxData *currentPerson() const { return person(m_current); }
+    // The person of an index; null for an empty slot or an index out of range.
+    IndividualTaxData *person(int index) const;
+    IndividualTaxData *self() const { return m_persons[0]; }
+    IndividualTaxData *spouse() const { return m_persons[1]; }
+    // The spouse when self is current, self when the spouse is current; else null.
+    IndividualTaxData *otherPerson() const;
+    DependantInfoStruct &dependants() { return m_dependants; }
+    const DependantInfoStruct &dependants() const { return m_dependants; }
+    CPersonalSettings &settings() { return m_settings; }
+    const CPersonalSettings &settings() const { return m_settings; }
+    int mode() const { return m_mode; }
+
+    bool isCoupled() const;
+    // Makes other's self this file's spouse and reconciles the marital status; returns 1.
+    int coupleWith(const CReturnFile &other);
+    void setProvince(int oldProvince, int newProvince, bool both);
+    void listLoadedProvinces(QList<int> &list) const;
+    // Applies the prior-year import options to a file just read from last year's file.
+    void importPriorYear(const ImportPriorYearOptions &options, int edition = 1);
+    // Sets up the return from the new-return wizard's record; the recalculation's result.
+    int applyNewReturnData(const DataNewReturnBasic &data);
+    // The test print return: every form in self's return.
+    void addAllForms();
+
+    // ---- sharing between spouses (nothing happens in a single return)
+    bool isFormShared(const CTaxData_Form *form) const;
+    void shareFormWithSpouse(CTaxData_Form *form, int linkedId = 0);
+    void unshareForm(CTaxData_Form *form);
+    bool isSlipShared(const CTaxData_Form *slip) const;
+    void shareSlipWithSpouse(CTaxData_Form *slip, int linkedId = 0);
+    void unshareSlip(CTaxData_Form *slip);
+    int syncSpouseMailingAddress();
+    int fillPreparerInfo();
+
+    // ---- texts and amounts
+    void getFullNames(QString &selfName, QString &spouseName) const;
+    void balanceSummaries(QString &selfText, QString &spouseText, QString &familyText) const;
+    void getBalances(double &selfBalance, double &spouseBalance, double &familyBalance) const;
+    void titleText(QString &out) const;
+    QString statusText() const;
+    int fillPersonCombo(PersonCombo &combo, bool spouseSelected);
+    QString fileBaseName() const;
+    bool hasPassword() const;
+
+    // ---- operations on the current person
+    int formCount(int type) const;
+    bool hasForm(int type) const;
+    CTaxData_Form *getForm(int type, int id, bool create);
+    FormEntry *findFormEntry(int type, int id, bool create);
+    FormEntry *addForm(int type, int id, bool insert, int linkedId, bool prefill);
+    FormEntry *addSlip(int type, int id, int linkedId);
+    NoteEntry *addNote(int id);
+    void removeNote(TaxData_TaxNote *note);
+    void removeSlip(CTaxData_Form *slip);
+    void removeForm(CTaxData_Form *form, bool alsoPartner);
+    int prerequisiteForm(int type) const;
+    CString resultSummaryLine(int kind = 0) const;
+    bool getTaxpayerText(int kind, QString &text) const;
+    bool getAmount(int code, double &amount) const;
+    bool getIntValue(int code, int &value) const;
+    bool setValue(int code, bool flag, double amount);
+    bool setText(int code, const QString &text);
+    CString returnFileName() const;
+    void fillEfileHeaderVars(QMap<QString, QString> &vars, int edition);
+    void fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount, int flag);
+    void markFilingStatus(int formType, int status, const QString &text);
+    int writeSlipSummaryHtml(QTextStream &out);
+
+    // ---- checks and confirmations before filing
+    int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages, QString &names, bool spouseSide,
+                       bool withCouple);
+    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, bool spouseFirst);
+    bool confirmBeforeFiling(int edition, bool dcnConfirmed);
+    bool suggestsSchedule6() const;
+
+    // ---- recalculation
+    int recalculate(int kind, void *editedItem);
+    void exchangeBetweenSpouses(int stage);
+
+    // ---- the .r24 file
+    // Reads the file at path into a new return file (the caller owns it); null when
+    // the file cannot be opened. code: 0, or 107, 111, 112, 119, 251, 252, 253, 255.
+    static CReturnFile *load(const QString &path, int &code, int edition = 1);
+    // Writes the file through a temporary file that replaces the old one only when
+    // the whole return was written. 0 on success; otherwise the old file is intact
+    // and error (when given) says why.
+    int save(const QString &path, int edition, QString *error = nullptr);
+    // Reads or writes a whole return file on an open stream; the result code.
+    int serialize(int edition, MyDataStream &ar);
+    // The settings header and the view settings; 0, or 255 when what was read is not a settings block.
+    int serializeSettings(int edition, MyDataStream &ar);
+
+private:
+    bool askPassword() const;
+    int refuseDamaged(MyDataStream &ar) const;
+
+    int m_mode;
+    CPersonalSettings m_settings;
+    std::array<IndividualTaxData *, kPersonSlots> m_persons{};
+    DependantInfoStruct m_dependants;
+    int m_current = kSelf;
+};
+
+// Appends the form types that the user may add to a return of these provinces.
+void listAvailableForms(const QList<int> &provinces, QList<int> &types);

@@ -1,0 +1,70 @@
+#pragma once
+#include "cstring.h"
+#include <array>
+#include <cstdint>
+#include <set>
+
+// The form types that a person's slips require, ascending.
+class RequiredFormSet : public std::set<int>
+{
+public:
+    bool contains(int type) const { return find(type) != end(); }
+};
+
+// The totals of one person's slips: 332 positions, grouped by slip type, each an
+// amount, a flag, three flags or one or two counters (see sliptotals_table.cpp).
+// A fresh record holds 0 everywhere but position 239 (1.0) and the third flag of 70 (true).
+class SlipTotals
+{
+public:
+    static constexpr int kSlotCount = 332;
+
+    enum SlotKind : std::uint8_t { Amount, Flag, Flags3, Counter, Counters2 };
+    struct SlotSpec
+    {
+        SlotKind kind;
+        int slipType;        // the slip type that fills it; 0 for none
+        const char *what;    // what it holds
+    };
+    static const SlotSpec &slotSpec(int slot);
+
+    SlipTotals();
+
+    // Amount positions.
+    double amount(int slot) const;
+    void add(int slot, double value);
+    void set(int slot, double value);
+    // Flag positions (which 0 to 2 for position 70).
+    bool flag(int slot, int which = 0) const;
+    void setFlag(int slot, bool value, int which = 0);
+    // Counter positions (which 0 or 1 for position 31).
+    int counter(int slot, int which = 0) const;
+    void increment(int slot, int which = 0);
+
+    // The exempt-income flag: some slip holds income exempt under the Indian Act.
+    bool hasExemptIncome() const { return flag(34); }
+    void setExemptIncome() { setFlag(34, true); }
+
+    // Number of T4 slips added, and of those not counted as Quebec slips without CPP.
+    int code11T4Count() const;
+    int code11T4WithAmountCount() const;
+
+    // The summary tables; the T3 writer appends, the others replace the text.
+    void toHtmlT3Table(CString &out) const;
+    void toHtmlT4Table(CString &out) const;
+    void toHtmlT4ATable(CString &out) const;
+    void toHtmlT5Table(CString &out) const;
+
+private:
+    struct Slot
+    {
+        double amount = 0.0;
+        int counters[2] = {0, 0};
+        bool flags[3] = {false, false, false};
+    };
+    // The slot, checked to be of one of the two kinds.
+    const Slot &at(int slot, SlotKind one, SlotKind many) const;
+    Slot &at(int slot, SlotKind one, SlotKind many);
+
+    std::array<Slot, kSlotCount> m_slots;
+};

@@ -1,0 +1,164 @@
+// The return window's saving, closing and file-level commands.
+#include "form_return.h"
+#include "creturnfile.h"
+#include "folderview.h"
+#include "messages.h"
+#include "settingsseam.h"
+#include "tabwndapp.h"
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QUrl>
+
+namespace {
+struct WaitCursor
+{
+    WaitCursor() { beginWaitCursor(); }
+    ~WaitCursor() { endWaitCursor(); }
+};
+
+bool settingOn(const char *name)
+{
+    const QString v = settingsSource()->userSetting(QString::fromLatin1(name));
+    return !v.isEmpty() && v != QLatin1String("0");
+}
+} // namespace
+
+// "<canonical folder>/<name up to the first dot>_backup.<everything after it>"
+QString Form_Return::backupPath(const QString &path) const
+{
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return QStringLiteral("%1%2%3_backup.%4")
+        .arg(folder.isEmpty() ? info.absolutePath() : folder, QStringLiteral("/"), info.baseName(),
+             info.completeSuffix());
+}
+
+void Form_Return::saveSelection()
+{
+    int category = -1, type = 0, id = 0;
+    m_tree->getSelection(category, type, id);
+    m_return->settings().setSelection(m_return->currentPersonIndex() == CReturnFile::kSpouse, category, id);
+}
+
+int Form_Return::writeReturn(const QString &path)
+{
+    QString error;
+    const int status = m_return->save(path, appEdition, &error);
+    if (status != 0)
+        m_lastSaveError = error.isEmpty() ? QStringLiteral("error %1").arg(status) : error;
+    return status;
+}
+
+int Form_Return::saveReturn(QString &path, bool withBackup)
+{
+    WaitCursor wait;
+    path = fullPath();
+    m_lastSaveError.clear();
+    if (!m_return || !hasFile()) {
+        m_lastSaveError = QStringLiteral("the return has no file name");
+        return 107;
+    }
+    saveSelection();
+    // The backup is the same in-memory return, written just before the file.
+    // A backup that cannot be written does not stop the save.
+    if (withBackup && settingOn("SaveBackup") && QFileInfo::exists(path)) {
+        QString ignored;
+        m_return->save(backupPath(path), appEdition, &ignored);
+    }
+    const int status = writeReturn(path);
+    if (status == 0) {
+        // Replace the snapshot whole, so that a save after entries were added
+        // or removed leaves the return unmodified.
+        m_savedCopy->assign(*m_return);
+        recordInReturnList();
+    }
+    return status;
+}
+
+int Form_Return::save(bool withBackup)
+{
+    QString path;
+    return saveReturn(path, withBackup);
+}
+
+bool Form_Return::confirmClose(QString &path)
+{
+    if (!hasFile()) {
+        if (!gMsgYesNo(tr("You haven't save this return file, confirm 'Yes' to discard this return file?")))
+            return false;
+        clearFormTabs();
+        return true;
+    }
+    if (isModified()) {
+        const int answer = gMsgQuestion(tr("Do you want to save changed data to return file before closing?\n\n"
+                                           "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing"),
+                                        MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel,
+                                        this);
+        if (answer == MsgButton::Cancel)
+            return false;
+        if (answer == MsgButton::Yes && saveReturn(path, true) != 0) {
+            // A failed save keeps the window (and the user's work) open.
+            gMsgInformation(tr("Saving return file %1 failed: %2").arg(QDir::toNativeSeparators(path), m_lastSaveError),
+                            this);
+            return false;
+        }
+    }
+    clearFormTabs();
+    return true;
+}
+
+int Form_Return::showSlipSummary()
+{
+    if (!m_return)
+        return 0;
+    QString path;
+    {
+        WaitCursor wait;
+        path = settingsSource()->userSetting(QStringLiteral("RetPath")) + QStringLiteral("/")
+            + m_return->returnFileName() + QStringLiteral("_SlipSummary.html");
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+            QTextStream out(&file);
+            out.setCodec("UTF-8");
+            out << "<html><head><title>Slip Summary</title></head><body>";
+            m_return->writeSlipSummaryHtml(out);
+            out << "</body></html>";
+        }
+    }
+    QString name;
+    m_return->getTaxpayerText(17, name);
+    const QString link = QUrl::fromLocalFile(path).toString();
+    gMsgInformation(tr("Tax Slips Summary"),
+                    tr("click this link to view the tax slips summary for") + QStringLiteral(" ") + name.toHtmlEscaped()
+                        + QStringLiteral("<br><a href=\"%1\">%2</a>").arg(link, path.toHtmlEscaped()),
+                    this);
+    return 0;
+}
+
+// ---- functions of later parts of the program
+
+void Form_Return::notAvailable()
+{
+    gMsgInformation(tr("This function is not available yet."), this);
+}
+
+void Form_Return::fileT183Pad() { notAvailable(); }
+void Form_Return::fileT1135Online() { notAvailable(); }
+void Form_Return::sendFormForESignature(int) { notAvailable(); }
+void Form_Return::netfileReturn() { notAvailable(); }
+void Form_Return::printWithOptions() { notAvailable(); }
+void Form_Return::reFileReturn() { notAvailable(); }
+bool Form_Return::canReFile() { return false; }
+void Form_Return::changeProvince() { notAvailable(); }
+void Form_Return::deCoupleReturn() { notAvailable(); }
+void Form_Return::optimizeReturn() { notAvailable(); }
+void Form_Return::taxPlanning() { notAvailable(); }
+void Form_Return::generateReportTypes(bool) { notAvailable(); }
+int Form_Return::validateReturn(int, bool, bool)
+{
+    notAvailable();
+    return 0;
+}
+void Form_Return::unsetReFile() { notAvailable(); }

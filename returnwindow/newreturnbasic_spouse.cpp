@@ -1,0 +1,46 @@
+#include "newreturnbasic_spouse.h"
+#include "ui_newreturnbasic_spouse.h"
+#include "datanewreturnbasic.h"
+#include "newreturnbasic_util.h"
+
+NewReturnBasic_Spouse::NewReturnBasic_Spouse(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
+    : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_Spouse),
+      m_record(static_cast<DataNewReturnBasic *>(data))
+{
+    ui->setupUi(this);
+    bindFields(data);
+    GetDataFromDoc();
+}
+
+NewReturnBasic_Spouse::~NewReturnBasic_Spouse()
+{
+    delete ui;
+}
+
+void NewReturnBasic_Spouse::bindFields(CWSBaseData *data)
+{
+    auto *d = static_cast<DataNewReturnBasic *>(data);
+    bindString(ui->fld_FirstNameSpouse, &d->fld_FirstNameSpouse);
+    bindString(ui->fld_LastNameSpouse, &d->fld_LastNameSpouse);
+    bindBool(ui->fld_Coupled, &d->fld_Coupled);
+    bindBool(ui->fld_SpouseNonResident, &d->fld_SpouseNonResident);
+    bindString(ui->fld_sinSpouse, &d->fld_sinSpouse);
+    bindDate(ui->fld_dobSpouse, &d->fld_dobSpouse);
+    ui->fld_TaxPronvSpouse->LoadProvs();
+    bindCombo(ui->fld_TaxPronvSpouse, &d->fld_TaxPronvSpouse);
+}
+
+void NewReturnBasic_Spouse::initializePage()
+{
+    PpgWizardPage::initializePage();
+    m_record->fld_TaxPronvSpouse = m_record->fld_TaxPronv.value();
+    ui->fld_TaxPronvSpouse->SetCurSelData(m_record->fld_TaxPronv.value());
+}
+
+bool NewReturnBasic_Spouse::validatePage()
+{
+    PpgWizardPage::validatePage();
+    return !isEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
+        && !isEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value())
+        && m_record->fld_TaxPronvSpouse.value() != 0;
+}

@@ -1,0 +1,41 @@
+#include "newreturnbasic_tab1.h"
+#include "ui_newreturnbasic_tab1.h"
+#include "datanewreturnbasic.h"
+#include "newreturnbasic_util.h"
+
+NewReturnBasic_tab1::NewReturnBasic_tab1(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
+    : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_tab1),
+      m_record(static_cast<DataNewReturnBasic *>(data))
+{
+    ui->setupUi(this);
+    bindFields(data);
+    GetDataFromDoc();
+}
+
+NewReturnBasic_tab1::~NewReturnBasic_tab1()
+{
+    delete ui;
+}
+
+void NewReturnBasic_tab1::bindFields(CWSBaseData *data)
+{
+    auto *d = static_cast<DataNewReturnBasic *>(data);
+    bindString(ui->fld_FirstName, &d->fld_FirstName);
+    bindString(ui->fld_LastName, &d->fld_LastName);
+    bindString(ui->fld_sin, &d->fld_sin);
+    bindDate(ui->fld_dob, &d->fld_dob);
+    bindCombo(ui->fld_TaxPronv, &d->fld_TaxPronv);
+    bindRadio(ui->fld_MaritalStatus, &d->fld_MaritalStatus);
+    ui->fld_TaxPronv->LoadProvs();
+}
+
+bool NewReturnBasic_tab1::validatePage()
+{
+    PpgWizardPage::validatePage();
+    return !isEmptyIfRemoveBlank(m_record->fld_LastName.value()) && m_record->fld_TaxPronv.value() != 0;
+}
+
+int NewReturnBasic_tab1::nextId() const
+{
+    return m_record->hasSpouse() ? 1 : 2;
+}

@@ -1,0 +1,336 @@
+// The New Return wizard's pages, the return window's save and close questions,
+// the main window's save commands and the not-filed report.
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "ct1combobox.h"
+#include "datanewreturnbasic.h"
+#include "form_return.h"
+#include "individualtaxdata.h"
+#include "mainwindow.h"
+#include "messages.h"
+#include "newreturnbasic_formoption.h"
+#include "newreturnbasic_spouse.h"
+#include "newreturnbasic_tab1.h"
+#include "stringlineedit.h"
+#include "styledcheckbox.h"
+#include "tabwndapp.h"
+#include "wizardbase.h"
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDateEdit>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStatusBar>
+#include <QTimer>
+
+class TestReturnWindow : public QObject
+{
+    Q_OBJECT
+
+    ScriptedMessages m_messages;
+    QTemporaryDir m_dir;
+
+    static CReturnFile *newReturn(const QString &last = QStringLiteral("Smith"))
+    {
+        DataNewReturnBasic data;
+        data.fld_FirstName = CString("Ann");
+        data.fld_LastName = CString(last);
+        data.fld_TaxPronv = 9;
+        data.fld_MaritalStatus = 5;
+        data.fld_dob = QDate(1980, 1, 1);
+        auto *r = new CReturnFile(0);
+        r->applyNewReturnData(data);
+        return r;
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static void setFile(Form_Return &w, const QString &p)
+    {
+        const QFileInfo info(p);
+        w.setFileInfo(&info);
+    }
+    // A change the saved copy does not hold.
+    static void edit(Form_Return &w) { w.returnFile()->addSlip(1, 0, 0); }
+    // Accepts the next file dialog with the given name.
+    static void answerFileDialog(const QString &name)
+    {
+        QTimer::singleShot(50, [name] {
+            if (auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                if (auto *edit = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    edit->setText(name);
+                else
+                    dlg->selectFile(name);
+                QMetaObject::invokeMethod(dlg, "accept");
+            }
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QCOMPARE(TabWndApp::instance()->initialize(), 0);
+        setMessageHandler(&m_messages);
+        TabWndApp::instance()->config().RetPath = m_dir.path();
+    }
+    void init()
+    {
+        m_messages.clear();
+        TabWndApp::instance()->config().SaveBackup = 0;
+    }
+
+    // ---- wizard pages
+
+    void taxpayerPage_data()
+    {
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("province");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<int>("next");
+        QTest::newRow("married") << "Smith" << 9 << 0 << true << 1;
+        QTest::newRow("common-law") << "Smith" << 9 << 1 << true << 1;
+        QTest::newRow("single") << "Smith" << 9 << 5 << true << 2;
+        QTest::newRow("widowed") << "Smith" << 9 << 2 << true << 2;
+        QTest::newRow("no status") << "Smith" << 9 << -1 << true << 2;
+        QTest::newRow("blank last name") << "   " << 9 << 5 << false << 2;
+        QTest::newRow("no province") << "Smith" << 0 << 5 << false << 2;
+    }
+    void taxpayerPage()
+    {
+        QFETCH(QString, last);
+        QFETCH(int, province);
+        QFETCH(int, status);
+        DataNewReturnBasic data;
+        data.fld_dob = QDate(1980, 1, 1);
+        WizardBase wizard(nullptr, QStringLiteral("t"));
+        auto *page = new NewReturnBasic_tab1(&data, nullptr, &wizard);
+        wizard.addPage(page);
+        QCOMPARE(page->findChild<QDateEdit *>("fld_dob")->date(), QDate(1980, 1, 1));
+        page->findChild<StringLineEdit *>("fld_FirstName")->setText("Ann");
+        page->findChild<StringLineEdit *>("fld_LastName")->setText(last);
+        auto *combo = page->findChild<CT1ComboBox *>("fld_TaxPronv");
+        QCOMPARE(combo->count(), 14);
+        combo->SetCurSelData(province);
+        QCOMPARE(data.fld_TaxPronv.value(), province);
+        auto *group = qobject_cast<QButtonGroup *>(page->boundWidget("fld_MaritalStatus"));
+        QVERIFY(group);
+        if (status >= 0)
+            group->button(status)->click();
+        QCOMPARE(data.fld_MaritalStatus.value(), status);
+        QTEST(page->validatePage(), "valid");
+        QCOMPARE(data.fld_FirstName.value(), CString("Ann"));
+        QTEST(page->nextId(), "next");
+    }
+    void spousePage()
+    {
+        DataNewReturnBasic data;
+        data.fld_TaxPronv = 1;
+        WizardBase wizard(nullptr, QStringLiteral("t"));
+        auto *page = new NewReturnBasic_Spouse(&data, nullptr, &wizard);
+        wizard.addPage(page);
+        page->initializePage();
+        QCOMPARE(data.fld_TaxPronvSpouse.value(), 1);
+        QCOMPARE(page->findChild<CT1ComboBox *>("fld_TaxPronvSpouse")->GetCurSelData(), 1);
+        page->findChild<StringLineEdit *>("fld_FirstNameSpouse")->setText("Bob");
+        QVERIFY(!page->validatePage());
+        page->findChild<StringLineEdit *>("fld_LastNameSpouse")->setText("Smith");
+        QVERIFY(page->validatePage());
+        page->findChild<StyledCheckBox *>("fld_Coupled")->setChecked(true);
+        QVERIFY(data.fld_Coupled.value());
+        page->findChild<CT1ComboBox *>("fld_TaxPronvSpouse")->SetCurSelData(0);
+        QVERIFY(!page->validatePage());
+    }
+    void formOptionPage()
+    {
+        DataNewReturnBasic data;
+        WizardBase wizard(nullptr, QStringLiteral("t"));
+        auto *page = new NewReturnBasic_FormOption(&data, nullptr, &wizard);
+        const QStringList names = {"fld_bSch3", "fld_bSch4", "fld_bSch6", "fld_bSch7", "fld_bSch9",
+                                   "fld_bSch11", "fld_bSch15", "fld_bT776", "fld_bT2125", "fld_bT1DD"};
+        for (const QString &n : names)
+            QVERIFY2(page->boundWidget(n), qPrintable(n));
+        page->findChild<StyledCheckBox *>("fld_bSch7")->setChecked(true);
+        QVERIFY(data.fld_bSch7.value());
+        QVERIFY(!data.fld_bSch4.value());
+        QVERIFY(page->validatePage());
+    }
+
+    // ---- the return window
+
+    void closeUnsaved()
+    {
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        QCOMPARE(w.returnTitle(), QStringLiteral("Untitled (unsaved)"));
+        QCOMPARE(w.showAction()->text(), QStringLiteral("Return 1 - Untitled (unsaved)"));
+        QVERIFY(!w.isModified());
+        QString p;
+        m_messages.scriptAnswer(MsgButton::No);
+        QVERIFY(!w.confirmClose(p));
+        m_messages.scriptAnswer(MsgButton::Yes);
+        QVERIFY(w.confirmClose(p));
+        QVERIFY(m_messages.texts().last().startsWith("You haven't save this return file"));
+    }
+    void saveWithBackup_data()
+    {
+        QTest::addColumn<bool>("backupOn");
+        QTest::newRow("SaveBackup on") << true;
+        QTest::newRow("SaveBackup off") << false;
+    }
+    void saveWithBackup()
+    {
+        QFETCH(bool, backupOn);
+        TabWndApp::instance()->config().SaveBackup = backupOn ? 1 : 0;
+        const QString file = path(QStringLiteral("a.b.r24"));
+        const QString backup = path(QStringLiteral("a_backup.b.r24"));
+        QFile::remove(file);
+        QFile::remove(backup);
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        setFile(w, file);
+        QString written;
+        QCOMPARE(w.saveReturn(written, true), 0);
+        QCOMPARE(QFileInfo(written).canonicalFilePath(), QFileInfo(file).canonicalFilePath());
+        QVERIFY(QFile::exists(file));
+        QVERIFY(!QFile::exists(backup));   // the first save of a new file has nothing to back up
+        edit(w);
+        QVERIFY(w.isModified());
+        QCOMPARE(w.saveReturn(written, true), 0);
+        QVERIFY(!w.isModified());
+        QCOMPARE(QFile::exists(backup), backupOn);
+        int code = -1;
+        std::unique_ptr<CReturnFile> reread(CReturnFile::load(file, code));
+        QCOMPARE(code, 0);
+        QCOMPARE(reread->self()->slips().count(), 1);
+    }
+    void closeModified_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("mayClose");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("cancel") << int(MsgButton::Cancel) << false << false;
+        QTest::newRow("no") << int(MsgButton::No) << true << false;
+        QTest::newRow("yes") << int(MsgButton::Yes) << true << true;
+    }
+    void closeModified()
+    {
+        QFETCH(int, answer);
+        const QString file = path(QStringLiteral("close.r24"));
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        setFile(w, file);
+        QCOMPARE(w.save(false), 0);
+        QString p;
+        QVERIFY(w.confirmClose(p));      // saved and unchanged: no question
+        QVERIFY(m_messages.shown().isEmpty());
+        edit(w);
+        m_messages.scriptAnswer(answer);
+        QTEST(w.confirmClose(p), "mayClose");
+        QCOMPARE(m_messages.shown().size(), 1);
+        QFETCH(bool, saved);
+        QCOMPARE(w.isModified(), !saved);
+    }
+    void failedSaveKeepsModified()
+    {
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        const QString file = path(QStringLiteral("missing/folder/x.r24"));
+        setFile(w, file);
+        edit(w);
+        QString p;
+        QVERIFY(w.saveReturn(p, true) != 0);
+        QVERIFY(!w.lastSaveError().isEmpty());
+        QVERIFY(w.isModified());
+        // Yes on the close question with a failing save keeps the window open.
+        m_messages.scriptAnswer(MsgButton::Yes);
+        QVERIFY(!w.confirmClose(p));
+        QVERIFY(m_messages.texts().last().contains(QDir::toNativeSeparators(file)));
+    }
+
+    // ---- the main window's save commands
+
+    void mainWindowSave()
+    {
+        MainWindow main(TabWndApp::instance());
+        main.openReturnPage(-1, nullptr, newReturn(QStringLiteral("Jones")));
+        Form_Return *page = main.currentReturn();
+        QVERIFY(page);
+        // Save on a return without a file asks for a name; the dialog adds ".r24".
+        answerFileDialog(path(QStringLiteral("jones")));
+        QCOMPARE(main.saveReturn(page, false), 0);
+        QCOMPARE(QFileInfo(page->fullPath()).fileName(), QStringLiteral("jones.r24"));
+        QVERIFY(QFile::exists(path(QStringLiteral("jones.r24"))));
+        QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("File saved"));
+        QVERIFY(main.windowTitle().endsWith(page->returnTitle()));
+
+        // Save As always asks, and the title follows the new path.
+        answerFileDialog(path(QStringLiteral("jones2.r24")));
+        QCOMPARE(main.saveReturn(page, true), 0);
+        QVERIFY(main.windowTitle().endsWith(QDir::toNativeSeparators(path(QStringLiteral("jones2.r24")))));
+
+        // A failed save says so, names the file and keeps the return modified.
+        const QString bad = path(QStringLiteral("nowhere/jones.r24"));
+        const QFileInfo info(bad);
+        page->setFileInfo(&info);
+        edit(*page);
+        m_messages.clear();
+        QVERIFY(main.saveReturn(page, false) != 0);
+        QVERIFY(main.statusBar()->currentMessage() != QStringLiteral("File saved"));
+        QVERIFY(m_messages.texts().join("|").contains(QDir::toNativeSeparators(bad)));
+        QVERIFY(page->isModified());
+    }
+
+    // ---- the not-filed report
+
+    void notFiledReport()
+    {
+        const QString good = path(QStringLiteral("good.r24"));
+        const QString filed = path(QStringLiteral("filed.r24"));
+        const QString damaged = path(QStringLiteral("damaged.r24"));
+        const QString locked = path(QStringLiteral("locked.r24"));
+        const QString missing = path(QStringLiteral("missing.r24"));
+        {
+            std::unique_ptr<CReturnFile> r(newReturn(QStringLiteral("Good")));
+            QCOMPARE(r->save(good, 1), 0);
+            r->markFilingStatus(1, 1, QStringLiteral("ABC123"));
+            QCOMPARE(r->save(filed, 1), 0);
+            std::unique_ptr<CReturnFile> p(newReturn(QStringLiteral("Locked")));
+            p->self()->setPassword(QStringLiteral("secret"));
+            QCOMPARE(p->save(locked, 1), 0);
+            QFile f(damaged);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(64, '\x07'));
+        }
+        const QString report = path(QStringLiteral("report.txt"));
+        int unreadable = -1;
+        m_messages.clear();
+        const int notFiled =
+            MainWindow::writeNotFiledReport({good, filed, damaged, locked, missing}, report, unreadable);
+        QCOMPARE(notFiled, 1);
+        QCOMPARE(unreadable, 3);
+        QVERIFY(m_messages.shown().isEmpty());   // never asks for the password, shows nothing
+        QFile f(report);
+        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString text = QString::fromUtf8(f.readAll());
+        QVERIFY(text.contains(QStringLiteral("0000 %1\n===> ").arg(good)));
+        QVERIFY(text.contains(QStringLiteral(": (not filed/unknown)")));
+        QVERIFY(!text.contains(QStringLiteral("0001 ")));
+        QVERIFY(text.contains(QStringLiteral("0002 %1\n===> file cannot be read: file damaged").arg(damaged)));
+        QVERIFY(text.contains(QStringLiteral("0003 %1\n===> file cannot be read: protected by a password").arg(locked)));
+        QVERIFY(text.contains(QStringLiteral("0004 %1\n===> file open failed\n\n").arg(missing)));
+        QVERIFY(text.contains(QStringLiteral("Summary: Total files scaned: 5;  Not-filed files: 1\n\n")));
+        QVERIFY(text.contains(QStringLiteral("Files that cannot be read: 3")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    bqtest::isolate();
+    TabWndApp *app = TabWndApp::create(argc, argv);
+    int result;
+    {
+        TestReturnWindow tc;
+        result = QTest::qExec(&tc, argc, argv);
+    }
+    delete app;
+    return result;
+}
+
+#include "tst_returnwindow.moc"
