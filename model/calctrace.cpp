@@ -1,0 +1,7 @@
+#include "calctrace.h"
+
+QStringList *&calctrace::sink()
+{
+    static QStringList *list = nullptr;
+    return list;
+}
