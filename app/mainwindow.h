@@ -135,6 +135,9 @@ public:
     static int writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable);
     // ==== end of return files
 
+    // Slots of the support, information and Auto-fill commands (About, the
+    // support upload, Auto-fill, View NOA, Update, the information boxes, the
+    // T5008 note) go in this section.
     // ==== support commands
     // ==== end of support commands
 

@@ -252,14 +252,14 @@ void CMultiProvsTaxMgr::calculateStagePart5(TaxData_T1New *t1, const ProvStageFo
     BQ_FOR_EACH_LOADED(m) m->calculateStagePart5(t1, forms);
 }
 
-void CMultiProvsTaxMgr::calculateStagePart6(int code, double value)
+void CMultiProvsTaxMgr::calculateStagePart6(int code, CTaxData_Form *form)
 {
-    BQ_FOR_EACH_LOADED(m) m->calculateStagePart6(code, value);
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart6(code, form);
 }
 
-void CMultiProvsTaxMgr::calculateStagePart7(int code, double value)
+void CMultiProvsTaxMgr::calculateStagePart7(int code, CTaxData_Form *form)
 {
-    BQ_FOR_EACH_LOADED(m) m->calculateStagePart7(code, value);
+    BQ_FOR_EACH_LOADED(m) m->calculateStagePart7(code, form);
 }
 
 void CMultiProvsTaxMgr::fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks)

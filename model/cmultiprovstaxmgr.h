@@ -48,8 +48,8 @@ public:
     void calculateStagePart3(bool flag, int value, TaxData_T1New *t1);
     int calculateStagePart4(const ProvStageForms &forms);
     void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms);
-    void calculateStagePart6(int code, double value);
-    void calculateStagePart7(int code, double value);
+    void calculateStagePart6(int code, CTaxData_Form *form);
+    void calculateStagePart7(int code, CTaxData_Form *form);
     void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks);
     void exchangeStage2(CMultiProvsTaxMgr &partner);
     void exchangeStage4(CMultiProvsTaxMgr &partner);

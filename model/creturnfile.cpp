@@ -219,20 +219,3 @@ void CReturnFile::addAllForms()
 {
     self()->addAllForms();
 }
-
-// ---- recalculation
-
-int CReturnFile::recalculate(int kind, void *editedItem)
-{
-    Q_UNUSED(kind)
-    Q_UNUSED(editedItem)
-    // The calculation driver (stages 0 to 6 for both persons, the exchanges between
-    // the spouses, the summary forms and benefit estimates) is not wired in yet.
-    return 0;
-}
-
-void CReturnFile::exchangeBetweenSpouses(int stage)
-{
-    Q_UNUSED(stage)
-    // The exchange of shared amounts after each stage belongs to the calculation driver.
-}

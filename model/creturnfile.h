@@ -134,6 +134,9 @@ public:
 
     // ---- recalculation
     int recalculate(int kind, void *editedItem);
+    // Puts the downloaded Auto-fill data chosen in options into the current person,
+    // then recalculates the file; returns 0.
+    int importAutoFill(const class TDDTaxDataOnePerson &data, const class DataAFR &options);
     void exchangeBetweenSpouses(int stage);
 
     // ---- the .r24 file

@@ -3,39 +3,11 @@
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "taxdata_t1new.h"
-#include "taxrates2024.h"
 #include "validationmessagegroup.h"
 
 namespace {
 
 const QString kWarningTitle = QStringLiteral("Brackenquill Warning Message");
-
-// Family working-income threshold and net-income limit of the Canada workers
-// benefit with the disability supplement, for a province. Alberta and Nunavut
-// have reconfigured benefits; the other provinces use the federal figures.
-void familyCwbDisabilityRow(int province, double &threshold, double &limit)
-{
-    namespace cwb = tax2024::cwb;
-    const double supplementRange = cwb::kDisabilityMax / cwb::kPhaseOutRate;
-    switch (province) {
-    case 1:
-        threshold = 910.0;
-        limit = 48918.0 + supplementRange;
-        break;
-    case 8:
-        threshold = 4800.0;
-        limit = 65595.0 + supplementRange;
-        break;
-    default:
-        if (province < 1 || province > 13) {
-            threshold = limit = 0.0;
-            return;
-        }
-        threshold = cwb::kDisabilityWorkingIncomeFloor;
-        limit = cwb::kDisabilityThresholdFamily + supplementRange;
-        break;
-    }
-}
 
 // Net income adjusted as Schedule 6 does, for one spouse.
 double adjustedNetIncome(const TaxData_T1New &t)
@@ -151,7 +123,7 @@ bool CReturnFile::suggestsSchedule6() const
         return false;
     double threshold = 0.0;
     double limit = 0.0;
-    familyCwbDisabilityRow(self()->province(), threshold, limit);
+    IndividualTaxData::cwbFamilyDisabilityRow(self()->province(), threshold, limit);
     const double working = workingIncome(*self(), *mine) + workingIncome(*spouse(), *theirs);
     if (threshold > working)
         return false;

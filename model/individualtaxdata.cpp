@@ -180,6 +180,7 @@ bool IndividualTaxData::equals(const IndividualTaxData &other) const
 
 void IndividualTaxData::setProvince(int oldProvince, int newProvince)
 {
+    const int previous = m_province;
     m_province = newProvince;
     // Province 0 is the federal side: leaving "no province" removes nothing.
     if (oldProvince > 0) {
@@ -191,7 +192,19 @@ void IndividualTaxData::setProvince(int oldProvince, int newProvince)
             unlinkAndDeleteForm(e);
     }
     m_provinceManager.setCurrentProvince(newProvince);
+    // The provincial wizard record lives in its plug-in's code: it is released
+    // through the plug-ins before they are unloaded, and the new province makes its own.
+    bool remakeWizardRecord = false;
+    WizardEntry *record = m_wizardData.firstWithKey(6);
+    if (record && (previous != newProvince || !m_provinceManager.loadedManager(newProvince))) {
+        m_wizardData.take(record);
+        delete record;
+        m_provinceManager.releaseWizardData();
+        remakeWizardRecord = true;
+    }
     m_provinceManager.getManager(newProvince, true);
+    if (remakeWizardRecord)
+        findWizardData(6, true);
     if (newProvince < 0 || newProvince >= kProvinceCount)
         return;
     const ProvinceForms &rows = Province_Forms_Info[newProvince];

@@ -235,6 +235,9 @@ public:
     void setDefaultAnswers();
     bool mayQualifyForCwb() const;
     bool passesCwbIncomeTest() const;
+    // Family working-income threshold and net-income limit of the Canada workers
+    // benefit with the disability supplement, in a province.
+    static void cwbFamilyDisabilityRow(int province, double &threshold, double &limit);
     // ==== end of shared calculations
 
     // ==== slip totals
@@ -295,7 +298,44 @@ public:
     // ==== end of person block of the return file
 
     // ==== calculation stages
+    // What the dispatch looks up and works out before every stage and hands to the stage.
+    struct StageValues
+    {
+        bool editedIsOther = false; // the edited item is a note or a tax-wizard record
+        int editedType = 0;         // its form or tax-wizard record type, else 0
+        bool isSpouse = false;      // this person is the spouse of the return file
+        TaxData_T1New *t1 = nullptr;            // never null inside a stage
+        class TaxData_Sch5 *sch5 = nullptr;     // form 6
+        class TaxData_T183New *t183 = nullptr;  // form 96
+        class TaxData_T1013New *t1013 = nullptr; // form 117
+        int daysInYear = 366;
+        int bankruptDays = 366;  // days before bankruptcy in the year
+        int residenceDays = 366; // days of residence in Canada in the year
+    };
+    // Runs one stage (0 to 6) for the person and gives the stage's result; a larger
+    // stage number, or a person without a T1, does nothing and gives 0.
+    int calculateStage(bool editedIsOther, int editedType, unsigned int stage, bool isSpouse);
+    // The stages after set-up; each is called with the T1 present. Stage 0 clears the
+    // T1's F_SpousalTransfer, F_13000 and F_11500, which the T2205 step of stage 1 sets and adds to.
+    int calculateStage1(const StageValues &v);
+    int calculateStage2(const StageValues &v);
+    int calculateStage3(const StageValues &v);
+    int calculateStage4(const StageValues &v);
+    int calculateStage5(const StageValues &v);
+    int calculateStage6(const StageValues &v);
+    // Fills the T1 summary at the end of a recalculation round; partner is null on a single return.
+    void estimateBenefits(bool isFirst, IndividualTaxData *partner);
     // ==== end of calculation stages
+
+    // ==== results and Auto-fill
+    // Whether the person may receive the GST/HST credit (deceased, emigrant, age and dependants).
+    bool isEligibleForGstHstCredit(IndividualTaxData *partner);
+    // Hands the T1 and the summary's results to the provincial plug-ins' benefit estimates.
+    void provincialBenefitEstimates(bool gstCreditComputed, IndividualTaxData *partner);
+    // Copies the chosen downloaded data into the return, replacing what an earlier run
+    // brought in; returns 0.
+    int applyAutoFillData(const class TDDTaxDataOnePerson &data, const class DataAFR &options);
+    // ==== end of results and Auto-fill
 
 private:
     void markT1FilingStatus(int status, const QString &text);
@@ -351,6 +391,7 @@ private:
     int readPersonBlock(int edition, MyDataStream &ar);
     // ==== end of members: person block of the return file
     // ==== members: calculation stages
+    int calculateStage0(const StageValues &v);
     // ==== end of members: calculation stages
 };
 

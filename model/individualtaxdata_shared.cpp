@@ -436,6 +436,13 @@ bool IndividualTaxData::hasDependentChildren() const
     return m_dependants && m_dependants->GetDepChildrenNumberForLine305() > 0;
 }
 
+void IndividualTaxData::cwbFamilyDisabilityRow(int province, double &threshold, double &limit)
+{
+    const CwbThresholds &row = cwbThresholds(province);
+    threshold = row.disabledThreshold[1];
+    limit = row.disabledLimit[1];
+}
+
 bool IndividualTaxData::passesCwbIncomeTest() const
 {
     const T1 *t = t1();

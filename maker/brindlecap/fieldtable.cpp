@@ -23,6 +23,7 @@ void FieldTable::build()
     for (size_t i = 0; i < m_specs.size(); ++i) {
         const FieldSpec &s = m_specs[i];
         m_slot[i] = isNumeric(s.kind) ? m_numeric++ : m_text++;
+        m_hasTransient = m_hasTransient || s.transient;
         const QString key = QString::fromLatin1(s.key);
         Q_ASSERT_X(!m_byKey.contains(key), "FieldTable", s.key);
         m_byKey.insert(key, int(i));
@@ -96,7 +97,19 @@ bool FieldRecord::setValueText(int i, const QString &v)
 
 bool FieldRecord::sameValues(const FieldRecord &other) const
 {
-    return m_table == other.m_table && m_num == other.m_num && m_str == other.m_str;
+    if (m_table != other.m_table)
+        return false;
+    if (!m_table->hasTransient())
+        return m_num == other.m_num && m_str == other.m_str;
+    // transient fields are never saved, so they never make a record differ
+    for (int i = 0; i < m_table->count(); ++i) {
+        if (m_table->isTransient(i))
+            continue;
+        const bool numeric = FieldTable::isNumeric(m_table->spec(i).kind);
+        if (numeric ? number(i) != other.number(i) : text(i) != other.text(i))
+            return false;
+    }
+    return true;
 }
 
 void FieldRecord::copyFrom(const FieldRecord &other)

@@ -43,6 +43,7 @@ public:
     int textCount() const { return m_text; }
     static bool isNumeric(FieldKind k) { return k == FieldKind::Amount || k == FieldKind::Int || k == FieldKind::Flag; }
     bool isTransient(int i) const { return m_specs[size_t(i)].transient; }
+    bool hasTransient() const { return m_hasTransient; }
 
 private:
     void build();
@@ -52,6 +53,7 @@ private:
     QHash<int, int> m_byCode;
     int m_numeric = 0;
     int m_text = 0;
+    bool m_hasTransient = false;
 };
 
 // The values of one object laid out by its table. Dates are kept as text

@@ -31,6 +31,7 @@ ProvinceTaxManager::~ProvinceTaxManager()
     // Whatever is still out cannot outlive the plug-in's code.
     qDeleteAll(m_forms);
     delete m_wizard;
+    delete m_worksheet;
 }
 
 bool ProvinceTaxManager::makesForm(int formType) const
@@ -87,6 +88,8 @@ bool ProvinceTaxManager::releaseForm(CTaxData_Form *form, bool)
 {
     if (!form || !m_forms.remove(form))
         return false;
+    if (form == m_lastForm)
+        m_lastForm = nullptr;
     delete form;
     return true;
 }
@@ -109,10 +112,15 @@ bool ProvinceTaxManager::releaseWizardData()
     return true;
 }
 
-// Answers the unused tuition only once the plug-in knows it: from a tuition
-// schedule it made or from a value it was given.
+// Answers the instalment amounts of the last calculation (0 before one), and the
+// unused tuition only once the plug-in knows it: from a tuition schedule it made
+// or from a value it was given.
 bool ProvinceTaxManager::getProvincialValue(int code, double &amount)
 {
+    if (code == kInstalmentTaxCode || code == kInstalmentCreditsCode) {
+        amount = code == kInstalmentTaxCode ? m_provincialTax : m_provincialCredits;
+        return true;
+    }
     if (code != kUnusedTuitionCode)
         return false;
     for (CTaxData_Form *f : qAsConst(m_forms)) {

@@ -2,15 +2,22 @@
 #include "cprovincialtaxmanager.h"
 #include <QSet>
 
+class TaxData_ProvTax428;
+
 // The manager that every provincial plug-in hands out, set up for its province.
 // It makes its province's forms, the forms every province makes (109, 156, 161)
 // and its tax-wizard record, and deletes them again: objects whose code lives in
-// the plug-in must be deleted by it.
+// the plug-in must be deleted by it. It works the province's 2024 tax from the
+// T1 and writes the provincial tax (line 42800) and credits (line 47900) back.
 class ProvinceTaxManager : public CProvincialTaxManager
 {
 public:
     // Value code of the provincial unused tuition carried from last year.
     static constexpr int kUnusedTuitionCode = 11001;
+    // Value codes of the instalment worksheet: the provincial tax on the T1 (line
+    // 42800, already part of line 43500) and the provincial credits (line 47900).
+    static constexpr int kInstalmentTaxCode = 63855;
+    static constexpr int kInstalmentCreditsCode = 63856;
 
     explicit ProvinceTaxManager(int province);
     ~ProvinceTaxManager() override;
@@ -24,15 +31,40 @@ public:
     // Schedule 2 and Schedule 11 are paired with the province's own schedules.
     int prerequisiteForm(int formType) override;
 
+    // Calculation stages: stage 4 (part 4) and stage 5 (part 5) work the 428 and
+    // 479 from the return and write lines 42800 and 47900; part 2 writes them
+    // again after the stage has cleared its line.
+    void calculateStagePart2(TaxData_T1New *t1, int value, CTaxData_Form *sch5, QStringList *messages) override;
+    void calculateStagePart3(bool flag, int value, TaxData_T1New *t1) override;
+    int calculateStagePart4(const ProvStageForms &forms) override;
+    void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms) override;
+    void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks) override;
+    bool isNonRefundableCreditAllUsed() override;
+
+    // The 428 the last calculation filled: the person's own, or the manager's
+    // worksheet when the person holds none; null for Quebec or before a calculation.
+    const TaxData_ProvTax428 *lastTaxForm() const { return m_lastForm; }
+
     // True when this manager makes formType.
     bool makesForm(int formType) const;
     int ownedFormCount() const { return m_forms.size(); }
 
 private:
     CTaxData_Form *makeForm(int formType) const;
+    template <class T> T *ownForm() const;
+    bool ownsReturn(const TaxData_T1New *t1) const;
+    void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
+    void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
+    void claimTuition(TaxData_ProvTax428 &form);
+    void writeLines(TaxData_T1New *t1) const;
 
     QSet<CTaxData_Form *> m_forms;
     CTaxData_Form *m_wizard = nullptr;
     double m_unusedTuition = 0.0;
     bool m_hasUnusedTuition = false;
+    TaxData_ProvTax428 *m_worksheet = nullptr; // used when the person holds no 428
+    const TaxData_ProvTax428 *m_lastForm = nullptr;
+    double m_provincialTax = 0.0;
+    double m_provincialCredits = 0.0;
+    bool m_calculated = false;
 };

@@ -95,6 +95,9 @@ struct ProvinceRates
     LowIncomeReduction lowIncome;
     bool healthPremium; // Ontario Health Premium
     bool lowIncomeIndividuals; // Ontario LIFT credit (ON428-A)
+
+    double disabilityAmount;    // line 58440; nil where no 2024 figure is confirmed
+    double medicalThresholdMax; // medical expenses count over the lesser of 3 % of net income and this
 };
 
 // The table of the twelve; nullptr for Quebec or an unknown number.

@@ -4,12 +4,18 @@
 // names the form line it comes from.
 #include "provincerates2024.h"
 
+#include "federal2024.h"
+
 namespace tax2024 {
 
 namespace {
 constexpr IncomeTestedAmount kNone{0.0, 0.0, 0.0};
 constexpr LowIncomeReduction kNoReduction{LowIncomeRule::None, 0, 0, 0, 0, 0, 0, 0};
 constexpr double kAgeRate = 0.15;
+// The provincial maximum of the medical-expense threshold is not in our 2024
+// data for AB, NB, NL, NT, NU and SK: those rows use the federal maximum. It
+// matters only when 3 % of net income exceeds it (net income above about 92,000).
+constexpr double kMedicalNotConfirmed = fed::kMedicalThresholdMax;
 
 const ProvinceRates kProvinces[] = {
     {Province::AB, "AB", 5,
@@ -22,7 +28,8 @@ const ProvinceRates kProvinces[] = {
      0.0812, 0.0218,
      {0.60, 0.21, 0.0, 0.0},
      0, {},
-     kNoReduction, false, false},
+     kNoReduction, false, false,
+     16882.0, kMedicalNotConfirmed},
 
     {Province::BC, "BC", 7,
      {{0.0, 0.0506}, {47937.0, 0.077}, {95875.0, 0.105}, {110076.0, 0.1229}, {133664.0, 0.147},
@@ -34,7 +41,8 @@ const ProvinceRates kProvinces[] = {
      0.12, 0.0196,
      {0.0506, 0.168, 0.205, 252752.0},
      0, {},
-     {LowIncomeRule::Individual, 547.0, 0, 0, 0, 0, 0.0356, 24338.0}, false, false},
+     {LowIncomeRule::Individual, 547.0, 0, 0, 0, 0, 0.0356, 24338.0}, false, false,
+     9435.0, 2616.0},
 
     {Province::MB, "MB", 3,
      {{0.0, 0.108}, {47000.0, 0.1275}, {100000.0, 0.174}},
@@ -50,7 +58,9 @@ const ProvinceRates kProvinces[] = {
      // family tax benefit (MB428-A 2024): 2,065 each for the claimant, a spouse or
      // eligible dependant and each person 65 or older; 2,752 per dependent child and
      // per person eligible for the disability amount; less 9 % of family net income
-     {LowIncomeRule::ManitobaFamily, 2065.0, 2065.0, 2752.0, 2065.0, 2752.0, 0.09, 0.0}, false, false},
+     {LowIncomeRule::ManitobaFamily, 2065.0, 2065.0, 2752.0, 2065.0, 2752.0, 0.09, 0.0}, false, false,
+     // disability 6,180 and medical threshold 1,728: frozen amounts of MB428
+     6180.0, 1728.0},
 
     {Province::NB, "NB", 4,
      {{0.0, 0.094}, {49958.0, 0.14}, {99916.0, 0.16}, {185064.0, 0.195}},
@@ -62,7 +72,8 @@ const ProvinceRates kProvinces[] = {
      // donations: NB428 2024 line 58969 (9.4 % / 17.95 %)
      {0.094, 0.1795, 0.0, 0.0},
      0, {},
-     {LowIncomeRule::Family, 781.0, 781.0, 0, 0, 0, 0.03, 21343.0}, false, false},
+     {LowIncomeRule::Family, 781.0, 781.0, 0, 0, 0, 0.03, 21343.0}, false, false,
+     9747.0, kMedicalNotConfirmed},
 
     {Province::NL, "NL", 8,
      {{0.0, 0.087}, {43198.0, 0.145}, {86395.0, 0.158}, {154244.0, 0.178}, {215943.0, 0.198},
@@ -77,7 +88,8 @@ const ProvinceRates kProvinces[] = {
      {0.087, 0.218, 0.0, 0.0},
      0, {},
      // the family part of the reduction is not covered: its base amounts are not confirmed
-     {LowIncomeRule::Family, 974.0, 0.0, 0, 0, 0, 0.16, 23390.0}, false, false},
+     {LowIncomeRule::Family, 974.0, 0.0, 0, 0, 0, 0.16, 23390.0}, false, false,
+     7299.0, kMedicalNotConfirmed},
 
     {Province::NT, "NT", 4,
      {{0.0, 0.059}, {50597.0, 0.086}, {101198.0, 0.122}, {164525.0, 0.1405}},
@@ -91,7 +103,9 @@ const ProvinceRates kProvinces[] = {
      // donations: NT428 2024 line 58969 (5.9 % / 14.05 %)
      {0.059, 0.1405, 0.0, 0.0},
      0, {},
-     kNoReduction, false, false},
+     kNoReduction, false, false,
+     // disability amount: no confirmed 2024 figure, nil
+     0.0, kMedicalNotConfirmed},
 
     {Province::NS, "NS", 5,
      {{0.0, 0.0879}, {29590.0, 0.1495}, {59180.0, 0.1667}, {93000.0, 0.175}, {150000.0, 0.21}},
@@ -104,7 +118,9 @@ const ProvinceRates kProvinces[] = {
      // donations: NS428 2024 line 58969 (8.79 % / 21 %)
      {0.0879, 0.21, 0.0, 0.0},
      0, {},
-     {LowIncomeRule::Family, 300.0, 300.0, 165.0, 0, 0, 0.05, 15000.0}, false, false},
+     {LowIncomeRule::Family, 300.0, 300.0, 165.0, 0, 0, 0.05, 15000.0}, false, false,
+     // medical threshold 1,637: NS428 (not indexed)
+     7341.0, 1637.0},
 
     {Province::NU, "NU", 4,
      {{0.0, 0.04}, {53268.0, 0.07}, {106537.0, 0.09}, {173205.0, 0.115}},
@@ -118,7 +134,9 @@ const ProvinceRates kProvinces[] = {
      // donations: NU428 2024 line 58969 (4 % / 11.5 %)
      {0.04, 0.115, 0.0, 0.0},
      0, {},
-     kNoReduction, false, false},
+     kNoReduction, false, false,
+     // disability amount: no confirmed 2024 figure, nil
+     0.0, kMedicalNotConfirmed},
 
     {Province::ON, "ON", 5,
      {{0.0, 0.0505}, {51446.0, 0.0915}, {102894.0, 0.1116}, {150000.0, 0.1216}, {220000.0, 0.1316}},
@@ -130,7 +148,8 @@ const ProvinceRates kProvinces[] = {
      {0.0505, 0.1116, 0.0, 0.0},
      2, {{5554.0, 0.20}, {7108.0, 0.36}},
      // tax reduction: 286 basic plus 529 per dependant
-     {LowIncomeRule::Ontario, 286.0, 0, 529.0, 0, 0, 0, 0}, true, true},
+     {LowIncomeRule::Ontario, 286.0, 0, 529.0, 0, 0, 0, 0}, true, true,
+     10017.0, 2806.0},
 
     {Province::PE, "PE", 5,
      {{0.0, 0.0965}, {32656.0, 0.1363}, {64313.0, 0.1665}, {105000.0, 0.18}, {140000.0, 0.1875}},
@@ -145,7 +164,9 @@ const ProvinceRates kProvinces[] = {
      0, {},
      // spouse or eligible dependant 350: PE428 2024 Part C (not confirmed by our
      // reference); the components for children, age and disability are not covered
-     {LowIncomeRule::Family, 350.0, 350.0, 0, 0, 0, 0.05, 21500.0}, false, false},
+     {LowIncomeRule::Family, 350.0, 350.0, 0, 0, 0, 0.05, 21500.0}, false, false,
+     // medical threshold 1,678: PE428 (not indexed)
+     6890.0, 1678.0},
 
     {Province::SK, "SK", 3,
      {{0.0, 0.105}, {52057.0, 0.125}, {148734.0, 0.145}},
@@ -159,7 +180,9 @@ const ProvinceRates kProvinces[] = {
      // donations: SK428 2024 line 58969 (10.5 % / 14.5 %)
      {0.105, 0.145, 0.0, 0.0},
      0, {},
-     kNoReduction, false, false},
+     kNoReduction, false, false,
+     // disability 10,894: 2023's 10,405 indexed by 4.7 %
+     10894.0, kMedicalNotConfirmed},
 
     {Province::YT, "YT", 5,
      {{0.0, 0.064}, {55867.0, 0.09}, {111733.0, 0.109}, {173205.0, 0.128}, {500000.0, 0.15}},
@@ -172,7 +195,9 @@ const ProvinceRates kProvinces[] = {
      // donations: YT428 2024 line 58969 (6.4 % / 12.8 %)
      {0.064, 0.128, 0.0, 0.0},
      0, {},
-     kNoReduction, false, false},
+     kNoReduction, false, false,
+     // disability and medical threshold as federal
+     fed::kDisabilityAmount, fed::kMedicalThresholdMax},
 };
 } // namespace
 

@@ -111,11 +111,15 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
         return std::max(0.0, cents(r.self - reduction));
     }
     case LowIncomeRule::Family: {
+        if (in.hasSpouse && !in.familyReductionClaimant)
+            return 0.0;
         const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children;
         const double reduction = cents(std::max(0.0, familyIncome - r.threshold) * r.rate);
         return std::max(0.0, cents(amount - reduction));
     }
     case LowIncomeRule::ManitobaFamily: {
+        if (in.hasSpouse && !in.familyReductionClaimant)
+            return 0.0;
         const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
         const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.senior * seniors +
                               r.disability * std::max(0, in.disabilityClaims) + r.perDependant * children;
@@ -217,6 +221,20 @@ double provincialSurtax(Province province, double taxAfterCredits)
 {
     const ProvinceRates *p = provinceRates(province);
     return p ? surtaxFor(*p, taxAfterCredits) : 0.0;
+}
+
+double provincialDisabilityAmount(Province province)
+{
+    const ProvinceRates *p = provinceRates(province);
+    return p ? p->disabilityAmount : 0.0;
+}
+
+double provincialMedicalThreshold(Province province, double netIncome)
+{
+    const ProvinceRates *p = provinceRates(province);
+    if (!p)
+        return 0.0;
+    return std::min(p->medicalThresholdMax, cents(std::max(0.0, netIncome) * fed::kMedicalRate));
 }
 
 double ontarioSurtax(double ontarioTaxAfterCredits)

@@ -18,6 +18,7 @@ struct ProvincialInput
     bool claimsSpouseOrEligibleDependant = false;
     double dependantNetIncome = 0.0; // of the spouse or eligible dependant claimed
     int dependants = 0;           // dependent children (Ontario: and dependants with an impairment)
+    bool familyReductionClaimant = true; // false: the spouse claims the family's low-income reduction
     double eligiblePensionIncome = 0.0;
     double employmentIncome = 0.0;
     double cppEiAmounts = 0.0;       // base CPP/QPP contributions and EI premiums (lines 30800 to 31350)
@@ -63,6 +64,10 @@ double provincialPensionAmount(Province province, double eligiblePensionIncome);
 double provincialDonationCredit(Province province, double donations, double taxableIncome);
 double provincialDividendCredit(Province province, double eligibleGrossedUp, double otherGrossedUp);
 double provincialSurtax(Province province, double taxAfterCredits);
+// Line 58440 for a person eligible for the disability amount (no supplement for minors).
+double provincialDisabilityAmount(Province province);
+// Medical expenses count over this: the lesser of 3 % of net income and the province's maximum.
+double provincialMedicalThreshold(Province province, double netIncome);
 
 // Ontario's own lines.
 double ontarioSurtax(double ontarioTaxAfterCredits);

@@ -22,8 +22,8 @@ void CProvincialTaxManager::calculateStagePart2(TaxData_T1New *, int, CTaxData_F
 void CProvincialTaxManager::calculateStagePart3(bool, int, TaxData_T1New *) {}
 int CProvincialTaxManager::calculateStagePart4(const ProvStageForms &) { return 0; }
 void CProvincialTaxManager::calculateStagePart5(TaxData_T1New *, const ProvStageForms &) {}
-void CProvincialTaxManager::calculateStagePart6(int, double) {}
-void CProvincialTaxManager::calculateStagePart7(int, double) {}
+void CProvincialTaxManager::calculateStagePart6(int, CTaxData_Form *) {}
+void CProvincialTaxManager::calculateStagePart7(int, CTaxData_Form *) {}
 void CProvincialTaxManager::fillResultForm(bool, TaxData_T1New *, CTaxData_Form *) {}
 void CProvincialTaxManager::exchangeStage2(CProvincialTaxManager *) {}
 void CProvincialTaxManager::exchangeStage4(CProvincialTaxManager *) {}

@@ -20,6 +20,10 @@ struct ProvStageForms
     CTaxData_Form *sch11 = nullptr;
     CTaxData_Form *t1206 = nullptr;
     CTaxData_Form *t691 = nullptr;
+    CTaxData_Form *wsD1 = nullptr;   // dividend worksheet (form 210)
+    CTaxData_Form *t1219 = nullptr;  // provincial minimum tax (form 89)
+    CTaxData_Form *t2017 = nullptr;  // reserves on dispositions (form 37)
+    CTaxData_Form *form156 = nullptr; // the provincial form only the plug-ins read
     QList<CTaxData_Form *> *foreignTaxCredits = nullptr;
     QStringList *messages = nullptr;
 };
@@ -54,8 +58,9 @@ public:
     virtual void calculateStagePart3(bool flag, int value, TaxData_T1New *t1);
     virtual int calculateStagePart4(const ProvStageForms &forms);
     virtual void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms);
-    virtual void calculateStagePart6(int code, double value);
-    virtual void calculateStagePart7(int code, double value);
+    // code 173 (T224) or 174 (T225) with that form, around its calculation
+    virtual void calculateStagePart6(int code, CTaxData_Form *form);
+    virtual void calculateStagePart7(int code, CTaxData_Form *form);
     virtual void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks);
     virtual void exchangeStage2(CProvincialTaxManager *partner);
     virtual void exchangeStage4(CProvincialTaxManager *partner);

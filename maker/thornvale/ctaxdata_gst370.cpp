@@ -7,7 +7,11 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"EligibleExpenses", FieldKind::Amount},
         {"GSTRate", FieldKind::Amount, 0, 5},
-        {"Rebate", FieldKind::Amount, 45700}
+        {"Rebate", FieldKind::Amount, 45700},
+        {"FirstName", FieldKind::Text},
+        {"LastName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Year", FieldKind::Text}
     };
     return table;
 }

@@ -12,7 +12,13 @@ const FieldTable &formFields()
         {"City", FieldKind::Text},
         {"Province", FieldKind::Text},
         {"Postcode", FieldKind::Text},
-        {"BankruptcyDate", FieldKind::Date}
+        {"BankruptcyDate", FieldKind::Date},
+        {"FullName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Street", FieldKind::Text},
+        {"TaxpayerCity", FieldKind::Text},
+        {"ProvinceName", FieldKind::Text},
+        {"TaxpayerPostcode", FieldKind::Text}
     };
     return table;
 }

@@ -8,7 +8,15 @@ const FieldTable &formFields()
         {"Branch", FieldKind::Text},
         {"Institution", FieldKind::Text},
         {"Account", FieldKind::Text},
-        {"Change", FieldKind::Flag}
+        {"Change", FieldKind::Flag},
+        {"FirstName", FieldKind::Text},
+        {"LastName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Street", FieldKind::Text},
+        {"City", FieldKind::Text},
+        {"Postcode", FieldKind::Text},
+        {"Province", FieldKind::Int},
+        {"Phone", FieldKind::Text}
     };
     return table;
 }

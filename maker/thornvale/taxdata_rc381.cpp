@@ -1,4 +1,6 @@
 #include "taxdata_rc381.h"
+#include "pensionplanlines.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -24,9 +26,29 @@ const FieldTable &formFields()
         {"Line310", FieldKind::Amount, 31000},
         {"Line222", FieldKind::Amount, 22200},
         {"Line22215", FieldKind::Amount},
-        {"Line421", FieldKind::Amount}
+        {"Line421", FieldKind::Amount},
+        {"T4Amounts", FieldKind::Flag},
+        {"T4CppEarnings", FieldKind::Amount},
+        {"T4CppContributions", FieldKind::Amount},
+        {"T4QppEarnings", FieldKind::Amount},
+        {"T4QppContributions", FieldKind::Amount},
+        {"T4CppSlips", FieldKind::Int},
+        {"T4QuebecOnlySlips", FieldKind::Int},
+        {"T4Exempt", FieldKind::Flag},
+        {"Overpayment", FieldKind::Amount}
     };
     return table;
+}
+
+// Months that count: the months given, or the whole year when none were given
+// to a person of contributing age.
+int contributionMonths(const TaxData_RC381 &f)
+{
+    const int months = f.intValue(TaxData_RC381::F_Months);
+    if (months >= 1 && months <= 12)
+        return months;
+    const int age = f.intValue(TaxData_RC381::F_Age);
+    return (months == 0 && (age == 0 || (age >= 18 && age < 70))) ? 12 : 0;
 }
 
 } // namespace
@@ -35,21 +57,24 @@ TaxData_RC381::TaxData_RC381() : CTaxData_Form(formFields(), KindForm, 148)
 {
 }
 
-// 2024 CPP: basic exemption 3500, YMPE 68500, rate 5.95% (employee), 11.9% self-employed.
+// The employee's QPP and CPP contributions against what the 2024 rates require
+// on the pensionable earnings of both plans, and the contributions on
+// self-employment: a resident of Quebec pays to the Quebec plan.
 void TaxData_RC381::Calculate01()
 {
-    const int months = qBound(0, intValue(F_Months), 12);
-    const double exemption = 3500.0 * months / 12.0;
-    const double ceiling = 68500.0 * months / 12.0;
-    const double earnings = qMin(amount(F_SelfEmployment), ceiling);
-    const double total = qMax(0.0, earnings - exemption) * 0.119;
-    setAmount(F_SelfContribution, total);
-    setAmount(F_BaseContribution, total * 4.95 / 5.95);
-    setAmount(F_EnhancedContribution, total - amount(F_BaseContribution));
-    setAmount(F_Line310, amount(F_BaseContribution) / 2.0);
-    setAmount(F_Line222, amount(F_BaseContribution) / 2.0);
-    setAmount(F_Line22215, amount(F_EnhancedContribution));
-    setAmount(F_Line421, total);
+    const bool quebec = getMainTaxProvince() == 11 || intValue(F_Province) == 11;
+    const PensionPlanLines l = pensionPlanLines(quebec, amount(F_T4QppEarnings) + amount(F_T4CppEarnings),
+                                                amount(F_T4QppContributions) + amount(F_T4CppContributions),
+                                                amount(F_SelfEmploymentQPP) + amount(F_SelfEmployment),
+                                                contributionMonths(*this));
+    setAmount(F_BaseContribution, l.line30800);
+    setAmount(F_Line22215, l.line22215);
+    setAmount(F_Line310, l.line31000);
+    setAmount(F_Line222, l.line22200);
+    setAmount(F_Line421, l.line42100);
+    setAmount(F_SelfContribution, l.line42100);
+    setAmount(F_EnhancedContribution, tax2024::cents(l.line22215 + l.line22200 - l.line31000));
+    setAmount(F_Overpayment, l.line44800);
 }
 
 void TaxData_RC381::mockCPPQPPMonthIfNeeded()
@@ -60,12 +85,12 @@ void TaxData_RC381::mockCPPQPPMonthIfNeeded()
         setIntValue(F_Months, 0);
 }
 
-void TaxData_RC381::getCPPRelatedAmounts(double &line22200, double &line22215, double &line31000, double &line42100, double &base, double &enhanced) const
+void TaxData_RC381::getCPPRelatedAmounts(double &line22200, double &line22215, double &line31000, double &line42100, double &line30800, double &line44800) const
 {
     line22200 = amount(F_Line222);
     line22215 = amount(F_Line22215);
     line31000 = amount(F_Line310);
     line42100 = amount(F_Line421);
-    base = amount(F_BaseContribution);
-    enhanced = amount(F_EnhancedContribution);
+    line30800 = amount(F_BaseContribution);
+    line44800 = amount(F_Overpayment);
 }

@@ -9,7 +9,13 @@ public:
         F_Province, F_Months, F_SecondMonths, F_SelfEmployment, F_SelfEmploymentQPP, F_CPT20Line16,
         F_CPT20Line17, F_Age, F_Deceased, F_CPT30Needed, F_Allow372, F_Allow374, F_Switch,
         F_BaseContribution, F_EnhancedContribution, F_SelfContribution, F_Line310, F_Line222,
-        F_Line22215, F_Line421, F_Count
+        F_Line22215, F_Line421,
+        // the T4 slips: some hold CPP or QPP amounts; CPP and QPP earnings and contributions;
+        // slips with CPP and Quebec slips without it; some slip is exempt from contributions
+        F_T4Amounts, F_T4CppEarnings, F_T4CppContributions, F_T4QppEarnings, F_T4QppContributions,
+        F_T4CppSlips, F_T4QuebecOnlySlips, F_T4Exempt,
+        // contributions deducted over what was required (line 44800)
+        F_Overpayment, F_Count
     };
 
     TaxData_RC381();
@@ -17,6 +23,8 @@ public:
     void Calculate01() override;
     // Whole months of the year that count when age or death cuts the year.
     void mockCPPQPPMonthIfNeeded();
-    // The six CPP lines of the T1.
-    void getCPPRelatedAmounts(double &line22200, double &line22215, double &line31000, double &line42100, double &base, double &enhanced) const;
+    // The six CPP lines of the T1: 22200 and 31000 (self-employment), 22215 and
+    // 30800 (employment), 42100 (payable on self-employment), 44800 (overpayment).
+    void getCPPRelatedAmounts(double &line22200, double &line22215, double &line31000, double &line42100,
+                              double &line30800, double &line44800) const;
 };

@@ -1,4 +1,5 @@
 #include "taxdata_sch11.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -18,10 +19,14 @@ const FieldTable &formFields()
         {"ClaimedAmount", FieldKind::Amount, 32300},
         {"Transferred", FieldKind::Amount, 32400},
         {"CarryForwardNext", FieldKind::Amount, 59140},
-        {"TaxBase", FieldKind::Amount}
+        {"TaxBase", FieldKind::Amount},
+        {"Entered", FieldKind::Flag}
     };
     return table;
 }
+
+// Most of this year's fees that may be transferred to a parent or spouse.
+constexpr double kTransferLimit = 5000.0;
 
 } // namespace
 
@@ -29,16 +34,24 @@ TaxData_Sch11::TaxData_Sch11() : CTaxData_Form(formFields(), KindForm, 11)
 {
 }
 
-// Holds no 2024 arithmetic yet beyond the order of use: the carried amount
-// first, then this year's fees, limited by the credits still needed.
+// The amount carried from earlier years first, then this year's fees, claimed
+// only as far as the income base (taxable income, or the tax expressed at the
+// lowest rate) exceeds the credits claimed before tuition. Of this year's fees
+// not claimed, at most 5,000 less this year's claim may be transferred; the rest
+// is carried forward. The Canada training credit is half the fees, within the limit.
 void TaxData_Sch11::Calculate01()
 {
-    const double available = amount(F_CarriedForward) + amount(F_EligibleTuition);
+    const double available = tax2024::cents(amount(F_CarriedForward) + amount(F_EligibleTuition));
     setAmount(F_Available, available);
-    const double needed = qMax(0.0, amount(F_TaxBase) - amount(F_CreditsBefore));
-    const double claimed = qMin(available, needed);
+    const double base = isAmountEntered(amount(F_TaxBase)) ? amount(F_TaxBase) : amount(F_IncomeBase);
+    const double needed = qMax(0.0, base - amount(F_CreditsBefore));
+    const double claimed = tax2024::cents(qMin(available, needed));
     setAmount(F_ClaimedAmount, claimed);
-    setAmount(F_CarryForwardNext, available - claimed - amount(F_Transferred));
+    const double claimedThisYear = qMax(0.0, claimed - amount(F_CarriedForward));
+    const double unusedThisYear = qMax(0.0, amount(F_EligibleTuition) - claimedThisYear);
+    const double transferable = qMin(unusedThisYear, qMax(0.0, kTransferLimit - claimedThisYear));
+    setAmount(F_Transferred, tax2024::cents(qBound(0.0, amount(F_Transferred), transferable)));
+    setAmount(F_CarryForwardNext, tax2024::cents(available - claimed - amount(F_Transferred)));
     const double ctc = qMin(amount(F_TrainingCreditLimit), amount(F_EligibleTuition) * 0.5);
-    setAmount(F_TrainingCredit, flag(F_ClaimAllowed) ? ctc : 0.0);
+    setAmount(F_TrainingCredit, flag(F_ClaimAllowed) ? tax2024::cents(qMax(0.0, ctc)) : 0.0);
 }

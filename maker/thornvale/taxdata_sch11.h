@@ -8,7 +8,9 @@ public:
     enum Field {
         F_CreditsBefore, F_IncomeBase, F_ClaimAllowed, F_CarriedForward, F_EligibleTuition,
         F_FullTimeMonths, F_PartTimeMonths, F_TrainingCreditLimit, F_TrainingCredit, F_Available,
-        F_ClaimedAmount, F_Transferred, F_CarryForwardNext, F_TaxBase, F_Count
+        F_ClaimedAmount, F_Transferred, F_CarryForwardNext, F_TaxBase,
+        // the months and fees are typed on the form rather than taken from the slips
+        F_Entered, F_Count
     };
 
     TaxData_Sch11();

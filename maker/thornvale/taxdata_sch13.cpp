@@ -7,7 +7,8 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"Input", FieldKind::Amount},
         {"EIBenefits", FieldKind::Amount},
-        {"Result", FieldKind::Amount}
+        {"Result", FieldKind::Amount},
+        {"Switch", FieldKind::Flag}
     };
     return table;
 }

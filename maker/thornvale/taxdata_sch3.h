@@ -10,11 +10,15 @@ public:
         F_FarmFishProperty, F_MutualFunds, F_RealEstate, F_Bonds, F_OtherMortgage, F_PersonalUse,
         F_ListedPersonal, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_Total,
         F_CapitalGainsReduction, F_TaxableGain, F_MortgageForeclosure, F_CapitalLoss,
-        F_GiftCapitalGains, F_Count
+        F_GiftCapitalGains,
+        // gains come from T3 slips, from T5 slips
+        F_FromT3, F_FromT5, F_Count
     };
     // Columns of a disposition row.
     enum Column {
         C_Description, C_Year, C_Proceeds, C_Cost, C_Outlays, C_GainOrLoss, C_Category,
+        // 1 on a row that Auto-fill appended
+        C_AutoFill,
         C_ColumnCount
     };
 

@@ -1,5 +1,6 @@
 #include "taxdata_sch5.h"
 #include "dependantinfostruct.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ const FieldTable &formFields()
         {"EligibleDependant", FieldKind::Amount, 30400},
         {"EligibleDependantCount", FieldKind::Int},
         {"CaregiverAmount", FieldKind::Amount, 30450},
-        {"CaregiverChild", FieldKind::Amount, 30500}
+        {"CaregiverChild", FieldKind::Amount, 30500},
+        {"SpouseUCCB", FieldKind::Amount}
     };
     return table;
 }
@@ -33,18 +35,24 @@ TaxData_Sch5::TaxData_Sch5() : CTaxData_Form(formFields(), KindForm, 6)
 {
 }
 
-// Holds no 2024 arithmetic yet (base amounts, income reduction): clears the
-// claims that cannot stand and prorates the rest.
+// Line 30300: the claimant's basic personal amount (F_OtherAmount holds the
+// claimant's net income, which reduces it above the 2024 threshold), plus the
+// infirm add-on, less the spouse's net income. An eligible dependant (line 30400)
+// is not claimed beside a spouse. Amounts are prorated by the days of the year
+// that the return covers.
 void TaxData_Sch5::Calculate01()
 {
-    if (!flag(F_CanClaimSpouse) || !flag(F_SpouseFlag))
+    if (flag(F_CanClaimSpouse) && flag(F_SpouseFlag))
+        setAmount(F_SpouseAmount, tax2024::federalSpouseOrEligibleDependantAmount(
+                                      amount(F_OtherAmount), amount(F_SpouseNetIncome), flag(F_SpouseInfirm)));
+    else
         setAmount(F_SpouseAmount, 0.0);
     if (flag(F_HasSpouse))
         setAmount(F_EligibleDependant, 0.0);
     const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
     const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
     for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount})
-        setAmount(f, amount(f) * ratio);
+        setAmount(f, tax2024::cents(amount(f) * ratio));
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)

@@ -9,7 +9,10 @@ public:
         F_SpouseFlag, F_ProratedDays, F_ResidenceDays, F_BankruptDays, F_DaysInYear, F_OtherAmount,
         F_MaritalChange, F_Date, F_HasSpouse, F_CanClaimSpouse, F_SpouseNetIncome, F_SpouseInfirm,
         F_SpouseAmount, F_EligibleDependant, F_EligibleDependantCount, F_CaregiverAmount,
-        F_CaregiverChild, F_Count
+        F_CaregiverChild,
+        // the spouse's UCCB from the T1
+        F_SpouseUCCB,
+        F_Count
     };
 
     TaxData_Sch5();

@@ -18,7 +18,9 @@ const FieldTable &formFields()
         {"ACWBReceived", FieldKind::Amount},
         {"ACWBOther", FieldKind::Amount},
         {"Benefit", FieldKind::Amount, 45300},
-        {"DisabilitySupplement", FieldKind::Amount}
+        {"DisabilitySupplement", FieldKind::Amount},
+        {"Disabled", FieldKind::Flag},
+        {"ClaimBenefit", FieldKind::Flag, 0, 1}
     };
     return table;
 }

@@ -8,7 +8,10 @@ public:
     enum Field {
         F_SpouseFlag, F_EligibleDependant, F_Excluded, F_Student, F_WorkingIncome,
         F_AdjustedNetIncome, F_SpouseWorkingIncome, F_SpouseNetIncome, F_IncomePairA,
-        F_IncomePairB, F_ACWBReceived, F_ACWBOther, F_Benefit, F_DisabilitySupplement, F_Count
+        F_IncomePairB, F_ACWBReceived, F_ACWBOther, F_Benefit, F_DisabilitySupplement,
+        // the T1's disability flag; cleared for a full-time student of more than three months
+        F_Disabled, F_ClaimBenefit,
+        F_Count
     };
 
     TaxData_Sch6();

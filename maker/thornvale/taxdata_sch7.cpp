@@ -1,4 +1,5 @@
 #include "taxdata_sch7.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -29,10 +30,14 @@ TaxData_Sch7::TaxData_Sch7() : CTaxData_Form(formFields(), KindForm, 7)
 
 void TaxData_Sch7::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    const double total = amount(F_UnusedContributions) + amount(F_ContribFirst60Days) + amount(F_ContribRestOfYear);
+    // Unused contributions and this year's, less those designated as HBP or LLP
+    // repayments; deducted up to the 2024 deduction limit, transfers on top of it.
+    // What is not deducted is carried forward.
+    const double total = tax2024::cents(amount(F_UnusedContributions) + amount(F_ContribFirst60Days)
+                                        + amount(F_ContribRestOfYear));
     setAmount(F_TotalContributions, total);
-    const double available = qMax(0.0, total - amount(F_HBPRepayment) - amount(F_LLPRepayment));
-    setAmount(F_Deduction, qMin(available, amount(F_DeductionLimit) + amount(F_Transfers)));
-    setAmount(F_CarryForward, available - amount(F_Deduction));
+    const double available = qMax(0.0, tax2024::cents(total - amount(F_HBPRepayment) - amount(F_LLPRepayment)));
+    const double limit = qMax(0.0, amount(F_DeductionLimit)) + qMax(0.0, amount(F_Transfers));
+    setAmount(F_Deduction, tax2024::cents(qMin(available, limit)));
+    setAmount(F_CarryForward, tax2024::cents(available - amount(F_Deduction)));
 }

@@ -1,4 +1,5 @@
 #include "taxdata_t1163new.h"
+#include "utils.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TaxData_T1163New::TaxData_T1163New() : CTaxData_Form(formFields(), KindForm, 15)
 
 void TaxData_T1163New::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    // Net income: income less expenses, the owner's share of it.
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0);
+    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
 }

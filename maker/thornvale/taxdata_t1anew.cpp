@@ -15,7 +15,13 @@ const FieldTable &formFields()
         {"CarryBack2021", FieldKind::Amount},
         {"CarryBack2022", FieldKind::Amount},
         {"CarryBack2023", FieldKind::Amount},
-        {"CarryForward", FieldKind::Amount}
+        {"CarryForward", FieldKind::Amount},
+        {"City", FieldKind::Text},
+        {"MailProvince", FieldKind::Text},
+        {"Postcode", FieldKind::Text},
+        {"Province", FieldKind::Int},
+        {"Switch", FieldKind::Flag},
+        {"DeductionsTotal", FieldKind::Amount}
     };
     return table;
 }

@@ -1,4 +1,5 @@
 #include "taxdata_t1new.h"
+#include "taxrates2024.h"
 #include "utils.h"
 
 namespace {
@@ -245,7 +246,50 @@ const FieldTable &formFields()
         {"SplitPensionAmount", FieldKind::Amount},
         {"SplitPensionAdjust", FieldKind::Amount},
         {"DividendAnswer", FieldKind::Amount},
-        {"LYMovingExpenses", FieldKind::Amount}
+        {"LYMovingExpenses", FieldKind::Amount},
+        {"31205", FieldKind::Amount, 31205},
+        {"InfirmDependants18", FieldKind::Int},
+        {"ChildrenUnder18", FieldKind::Int},
+        {"InfirmDependants", FieldKind::Int},
+        {"RentalSources", FieldKind::Int},
+        {"BusinessSources", FieldKind::Int},
+        {"ProfessionalSources", FieldKind::Int},
+        {"FarmingSources", FieldKind::Int},
+        {"CommissionSources", FieldKind::Int},
+        {"FishingSources", FieldKind::Int},
+        {"RestrictedFarmLoss", FieldKind::Flag},
+        {"OverwriteStatus", FieldKind::Int},
+        {"DiscounterNote", FieldKind::Text},
+        {"SecurityOptions", FieldKind::Amount},
+        {"CppMonths", FieldKind::Int},
+        {"CppPensionReceived", FieldKind::Flag},
+        {"NoSelfEmployedCpp", FieldKind::Flag},
+        {"NoCppBenefits", FieldKind::Flag},
+        {"T1170Amount", FieldKind::Amount},
+        {"MortgageForeclosure", FieldKind::Amount},
+        {"QuebecPlans", FieldKind::Flag},
+        {"InclusionRate", FieldKind::Amount, 0, 50},
+        {"RppFromSlips", FieldKind::Amount},
+        {"SpousalTransfer", FieldKind::Amount},
+        {"DDBranch", FieldKind::Text},
+        {"DDInstitution", FieldKind::Text},
+        {"DDAccount", FieldKind::Text},
+        {"OnlineMail", FieldKind::Int},
+        {"ElectronicReturn", FieldKind::Int},
+        {"OwnPreparerData", FieldKind::Int},
+        {"SpouseRDSPIncome", FieldKind::Amount},
+        {"SpouseUCCBRepayment", FieldKind::Amount},
+        {"SpouseOtherDeductions", FieldKind::Amount},
+        {"SpouseTaxableIncome", FieldKind::Amount},
+        {"T1212Deferred", FieldKind::Amount},
+        {"BasicFedTaxCopy", FieldKind::Amount},
+        {"AbatementBase", FieldKind::Amount},
+        {"MinimumTaxExcess", FieldKind::Amount},
+        {"T1172Tax", FieldKind::Amount},
+        {"43200", FieldKind::Amount, 43200},
+        {"44100", FieldKind::Amount, 44100},
+        {"ForeignMailing", FieldKind::Flag},
+        {"12800", FieldKind::Amount, 12800}
     };
     return table;
 }
@@ -312,9 +356,9 @@ void TaxData_T1New::Calculate01()
     CalculateField350();
     CalculateFedTax1stStep();
     CalculateField404();
+    CalculateField429AndNonResiSurTax();
     CalculateField406();
     CalculateField417(false);
-    CalculateField429AndNonResiSurTax();
     CalculateFedTax();
     CalculateBeforeLine437(true);
     CalculateBalance(true);
@@ -526,19 +570,36 @@ void TaxData_T1New::clearSpouseInfo()
 }
 
 // ---- calculation steps ----
+// Each step works the lines named in it from lines the earlier steps or the
+// calculation stages filled; money is rounded to the cent where the forms round.
+
+namespace {
+
+double sumOf(const TaxData_T1New &t, std::initializer_list<int> fields)
+{
+    double s = 0.0;
+    for (int f : fields)
+        s += t.amount(f);
+    return tax2024::cents(s);
+}
+
+// EI benefits repayment (T4E chart): 30 % of the lesser of the regular benefits
+// and net income over 1.25 times the maximum insurable earnings.
+constexpr double kEiRepaymentRate = 0.30;
+constexpr double kEiRepaymentThresholdFactor = 1.25;
+
+} // namespace
 
 void TaxData_T1New::CalculateTotalIncome(bool)
 {
-    double total = 0.0;
-    for (int f : {F_10100, F_10400, F_11300, F_11400, F_11500, F_11600, F_11700, F_11900, F_12000,
-                  F_12100, F_12200, F_12500, F_12600, F_12700, F_12900, F_12905, F_12906, F_13000,
-                  F_13010, F_13500, F_13700, F_13900, F_14100, F_14300, F_14400, F_14500, F_14600})
-        total += amount(f);
-    setAmount(F_14700, amount(F_14400) + amount(F_14500) + amount(F_14600));
-    setAmount(F_15000, total);
+    setAmount(F_14700, sumOf(*this, {F_14400, F_14500, F_14600}));
+    setAmount(F_15000, sumOf(*this, {F_10100, F_10400, F_11300, F_11400, F_11500, F_11600, F_11700, F_11900,
+                                     F_12000, F_12100, F_12200, F_12500, F_12600, F_12700, F_12900, F_12905,
+                                     F_12906, F_13000, F_13010, F_13500, F_13700, F_13900, F_14100, F_14300,
+                                     F_14700}));
 }
 
-// The UCCB repayment worksheet holds no arithmetic yet: the line keeps what was entered.
+// The UCCB repayment worksheet: the line keeps what was entered, never below nil.
 void TaxData_T1New::CalculateLine213ByWorkSheet()
 {
     setAmount(F_21300, qMax(0.0, amount(F_21300)));
@@ -546,125 +607,195 @@ void TaxData_T1New::CalculateLine213ByWorkSheet()
 
 void TaxData_T1New::CalculateNetIncomeBeforeF21700()
 {
-    double d = 0.0;
-    for (int f : {F_20700, F_20800, F_20805, F_20810, F_21000, F_21200, F_21300, F_21400, F_21500})
-        d += amount(f);
-    setAmount(F_23300, d);
+    setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_20810, F_21000, F_21200, F_21300, F_21400,
+                                     F_21500}));
 }
 
 void TaxData_T1New::CalculateNetIncomeBeforeCCT()
 {
-    double d = amount(F_23300);
-    for (int f : {F_21700, F_21900, F_22000, F_22100, F_22200, F_22215, F_22300, F_22400})
-        d += amount(f);
-    setAmount(F_23300, d);
+    setAmount(F_23300, tax2024::cents(amount(F_23300) + sumOf(*this, {F_21700, F_21900, F_22000, F_22100, F_22200,
+                                                                      F_22215, F_22300, F_22400})));
 }
 
 void TaxData_T1New::CalculateNetIncomeBeforeF23500()
 {
     CalculateNetIncomeBeforeF21700();
     CalculateNetIncomeBeforeCCT();
-    setAmount(F_23300, amount(F_23300) + amount(F_22900) + amount(F_23100) + amount(F_23200));
-    setAmount(F_23400, amount(F_15000) - amount(F_23300));
+    setAmount(F_23300, tax2024::cents(amount(F_23300) + sumOf(*this, {F_22900, F_23100, F_23200})));
+    setAmount(F_23400, qMax(0.0, tax2024::cents(amount(F_15000) - amount(F_23300))));
 }
 
+// Line 23500: the EI benefits repayment, then the OAS recovery on the net income
+// that remains (without the UCCB and RDSP income, with their repayment).
 void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 {
-    setAmount(F_23600, qMax(0.0, amount(F_23400) - amount(F_23500)));
+    const double beforeAdjustments = amount(F_23400);
+    const double regularEi = qMax(0.0, amount(F_11900) - amount(F_11905));
+    const double eiThreshold = kEiRepaymentThresholdFactor * tax2024::payroll::kEiMaxInsurable;
+    const double eiRepayment =
+        tax2024::cents(kEiRepaymentRate * qMin(regularEi, qMax(0.0, beforeAdjustments - eiThreshold)));
+    const double oasBase = beforeAdjustments - amount(F_11700) - amount(F_12500) + amount(F_21300) - eiRepayment;
+    const double oasRecovery = tax2024::oasRecovery(oasBase, amount(F_11300));
+    setAmount(F_23500, tax2024::cents(eiRepayment + oasRecovery));
+    setAmount(F_23600, qMax(0.0, tax2024::cents(beforeAdjustments - amount(F_23500))));
 }
 
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
-    double d = 0.0;
-    for (int f : {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25400, F_25500, F_25600})
-        d += amount(f);
-    setAmount(F_25700, d);
-    setAmount(F_26000, qMax(0.0, amount(F_23600) - d));
+    setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25400, F_25500,
+                                     F_25600}));
+    setAmount(F_26000, qMax(0.0, tax2024::cents(amount(F_23600) - amount(F_25700))));
 }
 
+// An amount reduced by rate times the income over the threshold, prorated by days.
 double TaxData_T1New::CalculateAgeAmount(bool eligible, double netIncome, int days, int daysInYear,
                                          double maxAmount, double threshold, double rate) const
 {
     if (!eligible || daysInYear <= 0)
         return 0.0;
-    const double reduced = qMax(0.0, maxAmount - qMax(0.0, netIncome - threshold) * rate);
-    return reduced * days / daysInYear;
+    const double reduction = tax2024::cents(qMax(0.0, netIncome - threshold) * rate);
+    const double reduced = qMax(0.0, maxAmount - reduction);
+    return tax2024::cents(reduced * qBound(0, days, daysInYear) / daysInYear);
 }
 
-// Pension income amount: eligible pension income up to 2000.
+// Line 31400: eligible pension income (line 11500 and the split pension of
+// line 11600), at most the federal maximum.
 void TaxData_T1New::CalculateLine314ByWorkSheet()
 {
-    setAmount(F_31400, qMin(2000.0, qMax(0.0, amount(F_11500) + amount(F_11600))));
+    setAmount(F_31400, tax2024::federalPensionAmount(amount(F_11500) + amount(F_11600)));
 }
 
-// Credits at 15%; political contributions: 75% of the first 400, 50% of the next
-// 350 and one third of the rest, at most 650.
+// Schedule 1 Part B: the amounts worked out from the return (basic personal
+// amount with its reduction, age, Canada employment, disability, medical
+// expenses), the total 33500 and its credit 33800; and the political
+// contribution credit 41000: 75 % of the first 400, 50 % of the next 350 and
+// one third of the rest, at most 650.
 void TaxData_T1New::CalculateField338AndField410_414()
 {
-    double credits = 0.0;
-    for (int f : {F_30000, F_30100, F_30300, F_30400, F_30425, F_30450, F_30500, F_30800, F_31000,
-                  F_31200, F_31217, F_31220, F_31240, F_31260, F_31270, F_31285, F_31300, F_31350,
-                  F_31400, F_31600, F_31800, F_31900, F_32300, F_32400, F_32600, F_33200})
-        credits += amount(f);
+    const double net = amount(F_23600);
+    setAmount(F_30000, tax2024::federalBasicPersonalAmount(net));
+    setAmount(F_30100, IsAgeNotUnder65() ? tax2024::federalAgeAmount(net) : 0.0);
+    setAmount(F_31260, tax2024::canadaEmploymentAmount(amount(F_10100) + amount(F_10400)));
+    if (isDisabled())
+        setAmount(F_31600, tax2024::federalDisabilityAmount(IsAgeUnder18()));
+
+    // medical expenses: row 0 the person, the spouse and children under 18; the
+    // other rows one other dependant each (M_Other1 the dependant's net income)
+    double own = 0.0;
+    double others = 0.0;
+    bool anyRow = false;
+    for (int i = 0; i < rows(0).count(); ++i) {
+        FieldRecord &r = rows(0).row(i);
+        const double paid = qMax(0.0, r.number(M_Expenses) - r.number(M_Reimbursed));
+        anyRow = anyRow || isAmountEntered(r.number(M_Expenses));
+        if (i == 0) {
+            r.setNumber(M_Allowable, paid);
+            own += paid;
+        } else {
+            const double allowable = qMax(0.0, tax2024::cents(paid - tax2024::medicalExpenseThreshold(r.number(M_Other1))));
+            r.setNumber(M_Allowable, allowable);
+            others += allowable;
+        }
+    }
+    if (anyRow) {
+        setAmount(F_33099, tax2024::cents(own));
+        setAmount(F_33199, tax2024::cents(others));
+    }
+    const double medical = qMax(0.0, tax2024::cents(amount(F_33099) - tax2024::medicalExpenseThreshold(net)));
+    setAmount(F_33200, tax2024::cents(medical + qMax(0.0, amount(F_33199))));
+
+    const double credits = sumOf(*this, {F_30000, F_30100, F_30300, F_30400, F_30425, F_30450, F_30500, F_30800,
+                                         F_31000, F_31200, F_31205, F_31217, F_31220, F_31240, F_31260, F_31270,
+                                         F_31285, F_31300, F_31350, F_31400, F_31600, F_31800, F_31900, F_32300,
+                                         F_32400, F_32600, F_33200});
     setAmount(F_33500, credits);
-    setAmount(F_33800, roundToCent(credits * 0.15));
+    setAmount(F_33800, tax2024::cents(credits * tax2024::fed::kLowestRate));
+
     const double c = qMax(0.0, amount(F_40900));
     const double political = qMin(c, 400.0) * 0.75 + qBound(0.0, c - 400.0, 350.0) * 0.5 + qMax(0.0, c - 750.0) / 3.0;
-    setAmount(F_41000, qMin(650.0, roundToCent(political)));
+    setAmount(F_41000, qMin(650.0, tax2024::cents(political)));
 }
 
+// Line 35000: the credits of Part B plus the donations credit of Schedule 9.
 void TaxData_T1New::CalculateField350()
 {
-    setAmount(F_35000, amount(F_33800) + amount(F_34900));
+    setAmount(F_35000, tax2024::cents(amount(F_33800) + amount(F_34900)));
 }
 
+// Line 40400 on taxable income and the dividend tax credit (line 40425) on the
+// grossed-up dividends of lines 12000 and 12010.
 void TaxData_T1New::CalculateFedTax1stStep()
 {
-    setAmount(F_40400, roundToCent(m_taxStairs.taxOn(amount(F_26000))));
+    setAmount(F_40400, tax2024::federalTaxOnIncome(amount(F_26000)));
+    const double other = qMax(0.0, amount(F_12010));
+    const double eligible = qMax(0.0, amount(F_12000) - other);
+    setAmount(F_40425, tax2024::cents(tax2024::federalEligibleDividendCredit(eligible)
+                                      + tax2024::federalOtherDividendCredit(other)));
 }
 
+// Line 40400 without the split income deducted at line 23200, plus the tax on
+// split income (line 40424).
 void TaxData_T1New::CalculateField404()
 {
     const double ordinary = qMax(0.0, amount(F_26000) - (flag(F_SplitIncomeFlag) ? amount(F_23200) : 0.0));
-    setAmount(F_40400, roundToCent(m_taxStairs.taxOn(ordinary)) + amount(F_40424));
+    setAmount(F_40400, tax2024::cents(tax2024::federalTaxOnIncome(ordinary) + amount(F_40424)));
 }
 
+// Line 40600: federal tax after the foreign tax credit (line 40500).
 void TaxData_T1New::CalculateField406()
 {
-    setAmount(F_40600, qMax(0.0, amount(F_40400) - amount(F_35000) - amount(F_40425) - amount(F_40427)));
+    setAmount(F_40600, qMax(0.0, tax2024::cents(amount(F_42900) - amount(F_40500))));
 }
 
-// The minimum-tax comparison holds no arithmetic yet: the flag is accepted and
-// the foreign tax credit is taken off the basic federal tax.
-void TaxData_T1New::CalculateField417(bool)
+// Line 41600: federal tax less the political contribution, investment and
+// labour-sponsored funds credits; line 41700 adds the minimum tax over the
+// regular tax when minimum tax applies.
+void TaxData_T1New::CalculateField417(bool minimumTax)
 {
-    setAmount(F_41700, qMax(0.0, amount(F_40600) - amount(F_40500)));
+    const double after = qMax(0.0, tax2024::cents(amount(F_40600) - amount(F_41000) - amount(F_41200) - amount(F_41400)));
+    setAmount(F_41600, after);
+    setAmount(F_41700, tax2024::cents(after + (minimumTax ? qMax(0.0, amount(F_MinimumTaxExcess)) : 0.0)));
 }
 
-// The non-resident surtax holds no arithmetic yet (no non-resident returns here).
+// Line 42900: basic federal tax, line 40400 less the non-refundable credits
+// (line 35000), the dividend tax credit and the minimum tax carryover. The
+// non-resident surtax does not arise: the return is of a resident.
 void TaxData_T1New::CalculateField429AndNonResiSurTax()
 {
-    setAmount(F_42900, qMax(0.0, amount(F_41700) - amount(F_41000) - amount(F_41200) - amount(F_41400)));
+    setAmount(F_42900, qMax(0.0, tax2024::cents(amount(F_40400) - amount(F_35000) - amount(F_40425)
+                                               - amount(F_40427))));
 }
 
+// Line 42000: net federal tax (with the special taxes of line 41800). A resident
+// of Quebec gets the refundable abatement (line 44000) on the basic federal tax.
 void TaxData_T1New::CalculateFedTax()
 {
-    setAmount(F_42000, amount(F_42900) + amount(F_41800));
+    setAmount(F_42000, tax2024::cents(amount(F_41700) + amount(F_41800)));
+    if (getMainTaxProvince() == 11) {
+        const double base = isAmountEntered(amount(F_AbatementBase)) ? amount(F_AbatementBase) : amount(F_42900);
+        setAmount(F_44000, tax2024::quebecAbatement(base));
+    } else {
+        setAmount(F_44000, 0.0);
+    }
 }
 
+// Line 43500: total payable, with the social benefits repayment of line 23500
+// carried to line 42200.
 void TaxData_T1New::CalculateBeforeLine437(bool)
 {
-    setAmount(F_43500, amount(F_42000) + amount(F_42100) + amount(F_42120) + amount(F_42200) + amount(F_42800));
+    setAmount(F_42200, amount(F_23500));
+    setAmount(F_43500, sumOf(*this, {F_42000, F_42100, F_42120, F_42200, F_42800, F_43200}));
 }
 
+// Line 48200: total credits; the difference with line 43500 is the refund
+// (48400) or the balance owing (48500).
 void TaxData_T1New::CalculateBalance(bool)
 {
-    double credits = 0.0;
-    for (int f : {F_43700, F_43800, F_44000, F_44800, F_45000, F_45200, F_45300, F_45350, F_45355,
-                  F_45400, F_45600, F_45700, F_46900, F_47555, F_47556, F_47557, F_47600, F_47900})
-        credits += amount(f);
+    const double credits = sumOf(*this, {F_43700, F_44000, F_44100, F_44800, F_45000, F_45200, F_45300, F_45350,
+                                         F_45355, F_45400, F_45600, F_45700, F_46900, F_47555, F_47556, F_47557,
+                                         F_47600, F_47900});
     setAmount(F_48200, credits);
-    const double net = roundToCent(amount(F_43500) - credits);
+    const double net = tax2024::cents(amount(F_43500) - credits);
     setAmount(F_NetBalance, net);
     setAmount(F_48500, net > 0 ? net : 0.0);
     setAmount(F_48400, net < 0 ? -net : 0.0);

@@ -61,6 +61,34 @@ public:
         F_SplitPensionAdjust, F_DividendAnswer,
         // unused moving expenses carried from last year's T1-M
         F_LYMovingExpenses,
+        // PPIP premiums on employment; dependant counts; income-source counters (rental,
+        // business, professional, farming, commission, fishing); restricted farm loss answer;
+        // status overwrite switch and discounter note; security option benefits; CPP months;
+        // CPP retirement or disability pension received; no CPP/QPP on self-employment
+        F_31205, F_InfirmDependants18, F_ChildrenUnder18, F_InfirmDependants,
+        F_RentalSources, F_BusinessSources, F_ProfessionalSources, F_FarmingSources,
+        F_CommissionSources, F_FishingSources, F_RestrictedFarmLoss, F_OverwriteStatus,
+        F_DiscounterNote, F_SecurityOptions, F_CppMonths, F_CppPensionReceived, F_NoSelfEmployedCpp,
+        F_NoCppBenefits,
+        // gifts of capital property (T1170); mortgage foreclosures and conditional sales (Schedule 3)
+        F_T1170Amount, F_MortgageForeclosure,
+        // the T4 slips show Quebec employment income, QPP or QPIP amounts
+        F_QuebecPlans,
+        // capital gains inclusion rate (percent); pension plan contributions of the slips (RC269 aside)
+        F_InclusionRate, F_RppFromSlips,
+        // spousal RRSP/RRIF attribution (T2205); direct deposit (from T1DD); online mail consent (0/1);
+        // electronic return; preparer data typed on this return (0: from the settings); the
+        // spouse's amounts of the CWB adjusted net income and taxable income
+        F_SpousalTransfer, F_DDBranch, F_DDInstitution, F_DDAccount, F_OnlineMail, F_ElectronicReturn,
+        F_OwnPreparerData, F_SpouseRDSPIncome, F_SpouseUCCBRepayment, F_SpouseOtherDeductions,
+        F_SpouseTaxableIncome,
+        // stages 4 and 5: deferred security option benefits of the T1212, basic federal tax copies for the
+        // minimum tax and the Quebec abatement, minimum tax over regular tax, AIP tax of the T1172, Yukon
+        // First Nations tax and abatement, mailing address outside Canada
+        F_T1212Deferred, F_BasicFedTaxCopy, F_AbatementBase, F_MinimumTaxExcess, F_T1172Tax, F_43200, F_44100,
+        F_ForeignMailing,
+        // support payments received (taxable amount)
+        F_12800,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
@@ -182,9 +210,9 @@ public:
     bool SyncWithSpouseMailingAddr(const TaxData_T1New &other);
     void clearSpouseInfo();
 
-    // Calculation steps, called in the order of the calculation stages. They total
-    // the lines of the return with the 2024 brackets; the worksheets and special
-    // taxes that are marked in the source hold no arithmetic yet.
+    // Calculation steps, called in the order of the calculation stages: total,
+    // net and taxable income, the credits of Schedule 1, federal tax on the 2024
+    // brackets, the Quebec abatement, total payable and the refund or balance.
     void CalculateTotalIncome(bool final);
     void CalculateLine213ByWorkSheet();
     void CalculateNetIncomeBeforeF21700();

@@ -1,4 +1,5 @@
 #include "taxdata_t2042new.h"
+#include "utils.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ TaxData_T2042New::TaxData_T2042New() : CTaxData_Form(formFields(), KindForm, 21)
 
 void TaxData_T2042New::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    // Net income: income less expenses, the owner's share of it.
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0);
+    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
 }

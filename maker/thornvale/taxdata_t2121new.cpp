@@ -1,4 +1,5 @@
 #include "taxdata_t2121new.h"
+#include "utils.h"
 
 namespace {
 
@@ -39,5 +40,5 @@ void TaxData_T2121New::Calculate01()
 {
     setAmount(F_Expenses, rows(0).sum(C_Amount));
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0);
+    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
 }

@@ -1,4 +1,5 @@
 #include "taxdata_t2125_new.h"
+#include "utils.h"
 
 namespace {
 
@@ -56,5 +57,5 @@ void TaxData_T2125_New::Calculate01()
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_GstIncluded) - expenses);
     const double beforeHome = amount(F_NetIncomeBeforeAdj) - amount(F_CCA);
     const double home = beforeHome > 0 ? qMin(amount(F_HomeExpenses), beforeHome) : 0.0;
-    setAmount(F_NetIncome, (beforeHome - home) * amount(F_Percentage) / 100.0);
+    setAmount(F_NetIncome, roundToCent((beforeHome - home) * amount(F_Percentage) / 100.0));
 }

@@ -1,4 +1,5 @@
 #include "taxdata_t2204_new.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -10,7 +11,11 @@ const FieldTable &formFields()
         {"EIPremiums", FieldKind::Amount},
         {"InsurableEarnings", FieldKind::Amount},
         {"CPPOverpayment", FieldKind::Amount, 44800},
-        {"EIOverpayment", FieldKind::Amount, 45000}
+        {"EIOverpayment", FieldKind::Amount, 45000},
+        {"Switch1", FieldKind::Flag},
+        {"Switch2", FieldKind::Flag},
+        {"Sch13Result", FieldKind::Amount},
+        {"AllowedPremiums", FieldKind::Amount, 31200}
     };
     return table;
 }
@@ -21,9 +26,19 @@ TaxData_T2204_New::TaxData_T2204_New() : CTaxData_Form(formFields(), KindForm, 2
 {
 }
 
+// EI premiums deducted against the 2024 premium on the insurable earnings (the
+// Quebec rate with Quebec employment); what was deducted beyond it is the
+// overpayment (line 45000). Without insurable earnings there is nothing to compare.
 void TaxData_T2204_New::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    // 2024 maximum employee premium 1049.12 (maximum insurable earnings 63200 at 1.66%).
-    setAmount(F_EIOverpayment, qMax(0.0, amount(F_EIPremiums) - qMin(1049.12, amount(F_InsurableEarnings) * 0.0166)));
+    const double paid = qMax(0.0, tax2024::cents(amount(F_EIPremiums)));
+    if (!isAmountEntered(amount(F_InsurableEarnings))) {
+        setAmount(F_AllowedPremiums, paid);
+        setAmount(F_EIOverpayment, 0.0);
+        return;
+    }
+    const bool quebec = flag(F_Switch2) || getMainTaxProvince() == 11;
+    const double required = tax2024::eiPremium(amount(F_InsurableEarnings), quebec);
+    setAmount(F_AllowedPremiums, qMin(paid, required));
+    setAmount(F_EIOverpayment, tax2024::cents(paid - amount(F_AllowedPremiums)));
 }

@@ -24,7 +24,12 @@ const FieldTable &formFields()
         {"Result", FieldKind::Amount},
         {"ForeignIncome", FieldKind::Amount},
         {"ForeignTaxPaid", FieldKind::Amount},
-        {"CapitalGainsAnswer", FieldKind::Amount}
+        {"CapitalGainsAnswer", FieldKind::Amount},
+        {"OtherGains", FieldKind::Amount},
+        {"T1170Line24", FieldKind::Amount},
+        {"Deductions", FieldKind::Amount},
+        {"ITCAmounts", FieldKind::Amount},
+        {"DividendCredit", FieldKind::Amount}
     };
     return table;
 }

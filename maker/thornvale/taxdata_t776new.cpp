@@ -1,4 +1,5 @@
 #include "taxdata_t776new.h"
+#include "utils.h"
 
 namespace {
 
@@ -41,11 +42,11 @@ TaxData_T776New::TaxData_T776New() : CTaxData_Form(formFields(), KindForm, 12)
 
 void TaxData_T776New::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
+    // Net income: income less expenses, the owner's share of it.
     double expenses = 0.0;
     for (int i = 0; i < rows(0).count(); ++i)
         expenses += rows(0).row(i).number(C_Amount) - rows(0).row(i).number(C_PersonalPart);
     setAmount(F_TotalExpenses, expenses);
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossRents) + amount(F_OtherIncome) - expenses);
-    setAmount(F_NetIncome, (amount(F_NetIncomeBeforeAdj) - amount(F_CCA)) * amount(F_Percentage) / 100.0);
+    setAmount(F_NetIncome, roundToCent((amount(F_NetIncomeBeforeAdj) - amount(F_CCA)) * amount(F_Percentage) / 100.0));
 }

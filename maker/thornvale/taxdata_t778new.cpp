@@ -11,7 +11,9 @@ const FieldTable &formFields()
         {"NetIncome", FieldKind::Amount, 23600},
         {"ChildrenUnder7", FieldKind::Int},
         {"ChildrenOther", FieldKind::Int},
-        {"Deduction", FieldKind::Amount, 21400}
+        {"Deduction", FieldKind::Amount, 21400},
+        {"PartnerMark", FieldKind::Flag},
+        {"PartnerNetIncome", FieldKind::Amount}
     };
     return table;
 }

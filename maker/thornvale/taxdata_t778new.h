@@ -7,6 +7,8 @@ class TaxData_T778New : public CTaxData_Form
 public:
     enum Field {
         F_Expenses, F_EarnedIncome, F_NetIncome, F_ChildrenUnder7, F_ChildrenOther, F_Deduction,
+        // the partner claims as the spouse with the higher income; that partner's net income
+        F_PartnerMark, F_PartnerNetIncome,
         F_Count
     };
 

@@ -8,7 +8,8 @@ const FieldTable &formFields()
         {"EmploymentIncome", FieldKind::Amount},
         {"OtherIncome", FieldKind::Amount},
         {"WorkingIncome", FieldKind::Amount},
-        {"NetIncomeAdd", FieldKind::Amount}
+        {"NetIncomeAdd", FieldKind::Amount},
+        {"Switch", FieldKind::Flag}
     };
     return table;
 }

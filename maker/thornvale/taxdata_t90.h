@@ -6,7 +6,9 @@ class TaxData_T90 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_EmploymentIncome, F_OtherIncome, F_WorkingIncome, F_NetIncomeAdd, F_Count
+        F_EmploymentIncome, F_OtherIncome, F_WorkingIncome, F_NetIncomeAdd,
+        // the slips hold exempt income (set by the calculation)
+        F_Switch, F_Count
     };
 
     TaxData_T90();

@@ -1,4 +1,5 @@
 #include "taxdata_ws_d1.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -27,11 +28,11 @@ TaxData_WS_D1::TaxData_WS_D1() : CTaxData_Form(formFields(), KindForm, 210)
 {
 }
 
-// 2024 gross-up: 38% eligible, 15% other than eligible.
+// The taxable amounts of the dividends received, with the 2024 gross-ups.
 void TaxData_WS_D1::Calculate01()
 {
-    setAmount(F_EligibleTaxable, amount(F_EligibleActual) * 1.38);
-    setAmount(F_NonEligibleTaxable, amount(F_NonEligibleActual) * 1.15);
+    setAmount(F_EligibleTaxable, tax2024::grossUpEligibleDividends(amount(F_EligibleActual)));
+    setAmount(F_NonEligibleTaxable, tax2024::grossUpOtherDividends(amount(F_NonEligibleActual)));
     setAmount(F_F12010, amount(F_NonEligibleTaxable));
     setAmount(F_F12000, amount(F_EligibleTaxable) + amount(F_NonEligibleTaxable));
 }
@@ -42,14 +43,13 @@ void TaxData_WS_D1::resetDivDetailsAmounts()
         setAmount(f, 0.0);
 }
 
-// 2024 OAS recovery threshold 90997 at 15%.
+// The OAS recovery on the net income before adjustments.
 void TaxData_WS_D1::CalculateF23500()
 {
-    const double excess = qMax(0.0, amount(F_NetIncomeBefore) - 90997.0) * 0.15;
-    setAmount(F_F23500, qMin(excess, amount(F_OASBenefits)));
+    setAmount(F_F23500, tax2024::oasRecovery(amount(F_NetIncomeBefore), amount(F_OASBenefits)));
 }
 
 void TaxData_WS_D1::CalculateF24901()
 {
-    setAmount(F_F24901, qMax(0.0, amount(F_SecurityOptions)) * 0.5);
+    setAmount(F_F24901, tax2024::cents(qMax(0.0, amount(F_SecurityOptions)) * 0.5));
 }

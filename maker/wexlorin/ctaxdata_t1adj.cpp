@@ -7,7 +7,11 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"Date", FieldKind::Text},
         {"Year", FieldKind::Int},
-        {"Reason", FieldKind::Text}
+        {"Reason", FieldKind::Text},
+        {"RepID", FieldKind::Text},
+        {"EFileNumber", FieldKind::Text},
+        {"Name", FieldKind::Text},
+        {"SIN", FieldKind::Text}
     };
     return table;
 }

@@ -6,7 +6,10 @@ class CTaxData_T1ADJ : public CTaxData_Form
 {
 public:
     enum Field {
-        F_Date, F_Year, F_Reason, F_Count
+        F_Date, F_Year, F_Reason,
+        // the representative, the EFILE number and the taxpayer
+        F_RepID, F_EFileNumber, F_Name, F_SIN,
+        F_Count
     };
     // Columns of a adjustment row.
     enum Column {

@@ -15,7 +15,12 @@ const FieldTable &formFields()
         {"FilingStatus", FieldKind::Int},
         {"FilingTime", FieldKind::Text},
         {"Confirmation", FieldKind::Text},
-        {"Error", FieldKind::Text}
+        {"Error", FieldKind::Text},
+        {"SoftwareCode", FieldKind::Text},
+        {"FirstName", FieldKind::Text},
+        {"LastName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Postcode", FieldKind::Text}
     };
     return table;
 }

@@ -7,7 +7,8 @@ class TaxData_T1013New : public CTaxData_Form
 public:
     enum Field {
         F_Date, F_Text, F_RepId, F_BusinessNumber, F_Level, F_Expiry, F_SignDate, F_FilingStatus,
-        F_FilingTime, F_Confirmation, F_Error, F_Count
+        F_FilingTime, F_Confirmation, F_Error, F_SoftwareCode, F_FirstName, F_LastName, F_SIN,
+        F_Postcode, F_Count
     };
 
     TaxData_T1013New();

@@ -20,7 +20,8 @@ const FieldTable &formFields()
         {"FilingStatus", FieldKind::Int},
         {"FilingTime", FieldKind::Text},
         {"Confirmation", FieldKind::Text},
-        {"TotalCost", FieldKind::Amount}
+        {"TotalCost", FieldKind::Amount},
+        {"OverwriteStatus", FieldKind::Flag}
     };
     return table;
 }

@@ -8,7 +8,10 @@ public:
     enum Field {
         F_Kind, F_FirstName, F_FirstName2, F_LastName, F_SIN, F_Address, F_City, F_Province,
         F_Postcode, F_Country, F_YearStart, F_Amended, F_FilingStatus, F_FilingTime,
-        F_Confirmation, F_TotalCost, F_Count
+        F_Confirmation, F_TotalCost,
+        // the status overwrite switch of the configuration
+        F_OverwriteStatus,
+        F_Count
     };
     // Columns of a property row.
     enum Column {

@@ -11,7 +11,27 @@ const FieldTable &formFields()
         {"PostAssessment", FieldKind::Flag},
         {"SignDate", FieldKind::Date},
         {"Text", FieldKind::Text, 10002},
-        {"DCN", FieldKind::Text}
+        {"DCN", FieldKind::Text},
+        {"RepId", FieldKind::Text},
+        {"EFilePassword", FieldKind::Text, 0, 0.0, true},
+        {"SoftwareCode", FieldKind::Text},
+        {"Amended", FieldKind::Flag},
+        {"Email", FieldKind::Text},
+        {"FirstName", FieldKind::Text},
+        {"LastName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Street", FieldKind::Text},
+        {"City", FieldKind::Text},
+        {"Postcode", FieldKind::Text},
+        {"Province", FieldKind::Int},
+        {"Phone", FieldKind::Text},
+        {"MailProvince", FieldKind::Text},
+        {"TotalIncome", FieldKind::Amount},
+        {"NetIncome", FieldKind::Amount},
+        {"TaxableIncome", FieldKind::Amount},
+        {"Refund", FieldKind::Amount},
+        {"BalanceOwing", FieldKind::Amount},
+        {"DirectDeposit", FieldKind::Flag}
     };
     return table;
 }

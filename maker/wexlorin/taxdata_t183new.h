@@ -7,7 +7,11 @@ class TaxData_T183New : public CTaxData_Form
 public:
     enum Field {
         F_PreparerName, F_EFileNumber, F_PreAssessment, F_PostAssessment, F_SignDate, F_Text,
-        F_DCN, F_Count
+        F_DCN, F_RepId, F_EFilePassword, F_SoftwareCode, F_Amended, F_Email,
+        // the taxpayer and the return's main amounts from the T1
+        F_FirstName, F_LastName, F_SIN, F_Street, F_City, F_Postcode, F_Province, F_Phone, F_MailProvince,
+        F_TotalIncome, F_NetIncome, F_TaxableIncome, F_Refund, F_BalanceOwing, F_DirectDeposit,
+        F_Count
     };
 
     TaxData_T183New();

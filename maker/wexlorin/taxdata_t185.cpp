@@ -12,7 +12,21 @@ const FieldTable &formFields()
         {"DebitDate", FieldKind::Date},
         {"PadDate", FieldKind::Text},
         {"Confirmation", FieldKind::Text},
-        {"Message", FieldKind::Text}
+        {"Message", FieldKind::Text},
+        {"PreparerName", FieldKind::Text},
+        {"EFileNumber", FieldKind::Text},
+        {"EFilePassword", FieldKind::Text, 0, 0.0, true},
+        {"SoftwareCode", FieldKind::Text},
+        {"FirstName", FieldKind::Text},
+        {"LastName", FieldKind::Text},
+        {"SIN", FieldKind::Text},
+        {"Street", FieldKind::Text},
+        {"City", FieldKind::Text},
+        {"Postcode", FieldKind::Text},
+        {"Province", FieldKind::Int},
+        {"Phone", FieldKind::Text},
+        {"Email", FieldKind::Text},
+        {"FixedAmount", FieldKind::Flag}
     };
     return table;
 }

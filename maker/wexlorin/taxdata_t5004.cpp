@@ -7,7 +7,9 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"ShelterId", FieldKind::Text},
         {"Loss", FieldKind::Amount},
-        {"Deduction", FieldKind::Amount, 23200}
+        {"Deduction", FieldKind::Amount, 23200},
+        {"SIN", FieldKind::Text},
+        {"FullName", FieldKind::Text}
     };
     return table;
 }

@@ -6,7 +6,10 @@ class TaxData_T5004 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_ShelterId, F_Loss, F_Deduction, F_Count
+        F_ShelterId, F_Loss, F_Deduction,
+        // the claimant from the T1
+        F_SIN, F_FullName,
+        F_Count
     };
 
     TaxData_T5004();

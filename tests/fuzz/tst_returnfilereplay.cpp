@@ -185,8 +185,9 @@ private slots:
         }
         QVERIFY(m_corpus.size() >= 3);
         // held loaded, so that each read does not load and unload the plug-ins
-        for (const char *name : {"ProvON", "ProvPE"}) {
-            auto *lib = new QLibrary(QDir(QCoreApplication::applicationDirPath()).filePath(getOSLibFilename(name)), this);
+        for (int province : {2, 9}) {
+            const QString name = getOSLibFilename(QString::fromLatin1(Global_Provs_Info[province].word[3]));
+            auto *lib = new QLibrary(QDir(QCoreApplication::applicationDirPath()).filePath(name), this);
             QVERIFY(lib->load());
         }
     }

@@ -249,6 +249,28 @@ private slots:
         }
     }
 
+    void transientFieldNeverSavedNorCompared()
+    {
+        static const FieldTable t{{"name", FieldKind::Text}, {"secret", FieldKind::Text, 0, 0.0, true}};
+        FieldRecord a(t), b(t);
+        a.setText(0, QStringLiteral("Roy"));
+        a.setText(1, QStringLiteral("hunter2"));
+        b.setText(0, QStringLiteral("Roy"));
+        QVERIFY(a.sameValues(b));
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            QVERIFY(a.serialise(out));
+        }
+        QVERIFY(!bytes.contains("hunter2") && !bytes.contains(QString("hunter2").toUtf8()));
+        QVERIFY(!bytes.contains(QByteArray::fromRawData(reinterpret_cast<const char *>(u"hunter2"), 14)));
+        FieldRecord c(t);
+        MyDataStream in(&bytes, false);
+        QVERIFY(c.serialise(in));
+        QCOMPARE(c.text(0), QStringLiteral("Roy"));
+        QVERIFY(c.text(1).isEmpty());
+    }
+
     void hugeRowCountRefused()
     {
         QByteArray bytes;

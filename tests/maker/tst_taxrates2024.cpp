@@ -446,6 +446,12 @@ private slots:
         QTest::newRow("NL edge 43,198") << "tax" << Province::NL << 43198.0 << 0.0 << 3758.23; // 43,198 x 8.7 % = 3,758.226
         // 2,425.6122 + 3,691.226 + 1,491.105 + 2,898.9652 + 6,992.496 + 12,015.36 = 29,514.7644
         QTest::newRow("BC edge 252,752") << "tax" << Province::BC << 252752.0 << 0.0 << 29514.76;
+        QTest::newRow("ON disability") << "disability" << Province::ON << 0.0 << 0.0 << 10017.0;
+        QTest::newRow("YT disability as federal") << "disability" << Province::YT << 0.0 << 0.0 << 9872.0;
+        QTest::newRow("NU disability nil") << "disability" << Province::NU << 0.0 << 0.0 << 0.0;
+        QTest::newRow("ON medical 100,000") << "medical" << Province::ON << 100000.0 << 0.0 << 2806.0; // 3 % is 3,000
+        QTest::newRow("NS medical 100,000") << "medical" << Province::NS << 100000.0 << 0.0 << 1637.0;
+        QTest::newRow("MB medical 50,000") << "medical" << Province::MB << 50000.0 << 0.0 << 1500.0;  // 3 % under 1,728
     }
     void provincialAmounts()
     {
@@ -469,6 +475,10 @@ private slots:
             got = provincialDividendCredit(province, a, b);
         else if (what == QLatin1String("bcReduction"))
             got = bcTaxReduction(a);
+        else if (what == QLatin1String("disability"))
+            got = provincialDisabilityAmount(province);
+        else if (what == QLatin1String("medical"))
+            got = provincialMedicalThreshold(province, a);
         else
             got = provincialTaxOnIncome(province, a);
         COMPARE_CENTS(got, expected);
@@ -529,6 +539,12 @@ private slots:
             COMPARE_CENTS(r.taxAfterCredits, 573.02);
             COMPARE_CENTS(r.lowIncomeReduction, 315.0);
             COMPARE_CENTS(r.netTax, 258.02);
+            // with a spouse who claims the family's reduction: none here
+            in.hasSpouse = true;
+            in.familyReductionClaimant = false;
+            const ProvincialResult s = provincialTax(in);
+            COMPARE_CENTS(s.lowIncomeReduction, 0.0);
+            COMPARE_CENTS(s.netTax, 573.02);
         }
     }
 

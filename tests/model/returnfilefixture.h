@@ -21,6 +21,8 @@ inline void fillRecord(FieldRecord &r, int seed)
 {
     const FieldTable &t = r.table();
     for (int i = 0; i < t.count(); ++i) {
+        if (t.isTransient(i))
+            continue; // never stored: a file gives back its default
         const int v = seed * 31 + i * 7;
         switch (t.spec(i).kind) {
         case FieldKind::Amount: r.setNumber(i, (v % 100000) / 100.0 + 0.25); break;
@@ -88,8 +90,8 @@ inline void fillPerson(IndividualTaxData &p, int formCount, int slipCount, int n
                 ++added;
         }
     }
-    for (int i = 0; i < slipCount; ++i)
-        p.addSlip(1 + i % (kSlipTableSize - 1), 0, 0);
+    for (int i = 0, made = 0; made < slipCount && i < 4 * slipCount; ++i)
+        made += p.addSlip(1 + i % (kSlipTableSize - 1), 0, 0) != nullptr;
     for (int i = 0; i < noteCount; ++i)
         p.addNote(500 + i);
     p.completeAfterRead(edition);

@@ -64,6 +64,10 @@ private slots:
         QCOMPARE(page->showAction()->parent(), window);
         const QMenu *windows = window->findChild<QMenu *>(QStringLiteral("menuWindows"));
         QVERIFY(windows->actions().contains(page->showAction()));
+        window->actionShowWelcome();
+        QCOMPARE(window->currentReturn(), nullptr);
+        page->showAction()->trigger(); // made by the return window's library
+        QCOMPARE(window->currentReturn(), page);
 
         // Quit asks about the return that was never saved; No keeps the window.
         window->show();

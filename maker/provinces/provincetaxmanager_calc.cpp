@@ -1,0 +1,244 @@
+// The province's 2024 tax worked from the T1 during the calculation stages.
+#include "provincetaxmanager.h"
+#include "dependantinfostruct.h"
+#include "formtables.h"
+#include "taxdata_provcredits479.h"
+#include "taxdata_provsch11.h"
+#include "taxdata_provsch2.h"
+#include "taxdata_provtax428.h"
+#include "taxdata_sch5.h"
+#include "taxdata_sch9.h"
+#include "taxdata_t1new.h"
+#include "taxrates2024.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using T1 = TaxData_T1New;
+using F428 = TaxData_ProvTax428;
+constexpr int kOntario = 9;
+// Dependent children are those 18 or younger at the end of the year (born in 2006 or later).
+constexpr int kChildMaxAge = 18;
+
+// The form type of the province's 428; 0 when it has none (Quebec).
+int taxFormType(int province)
+{
+    if (province < 0 || province >= kProvinceCount)
+        return 0;
+    const ProvinceForms &p = Province_Forms_Info[province];
+    for (int i = 0; i < p.count; ++i) {
+        const char *name = Global_Forms_Info[p.rows[i].type].name;
+        const size_t n = std::strlen(name);
+        if (n >= 3 && std::strcmp(name + n - 3, "428") == 0)
+            return p.rows[i].type;
+    }
+    return 0;
+}
+
+double nonNegative(double v)
+{
+    return std::max(0.0, v);
+}
+
+// Gifts the year allows: this year's gifts and those carried forward up to 75 %
+// of net income (all of it in the year of death), plus cultural and ecological gifts.
+double allowedDonations(const TaxData_Sch9 &sch9, double netIncome)
+{
+    const double gifts = sch9.amount(TaxData_Sch9::F_Donations) + sch9.rows(0).sum(TaxData_Sch9::C_Amount) +
+                         sch9.amount(TaxData_Sch9::F_CarriedForward);
+    const double limit = sch9.flag(TaxData_Sch9::F_Deceased) ? netIncome : tax2024::cents(netIncome * 0.75);
+    return tax2024::cents(std::min(nonNegative(gifts), nonNegative(limit)) +
+                          nonNegative(sch9.amount(TaxData_Sch9::F_EcologicalGifts)) +
+                          nonNegative(sch9.amount(TaxData_Sch9::F_CulturalGifts)));
+}
+
+} // namespace
+
+template <class T> T *ProvinceTaxManager::ownForm() const
+{
+    for (CTaxData_Form *f : m_forms)
+        if (auto *t = dynamic_cast<T *>(f))
+            return t;
+    return nullptr;
+}
+
+// A manager writes only into the return of its own province (a T1 without a
+// province is taken as its own).
+bool ProvinceTaxManager::ownsReturn(const TaxData_T1New *t1) const
+{
+    int province = t1->getMainTaxProvince();
+    if (province <= 0)
+        province = t1->provinceOfResidence();
+    return province <= 0 || province == m_provinceId;
+}
+
+void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1,
+                                   const ProvStageForms &forms) const
+{
+    using namespace tax2024;
+    const Province province = static_cast<Province>(m_provinceId);
+    const double net = t1.amount(T1::F_23600);
+    form.setAmount(F428::F_TaxableIncome, t1.amount(T1::F_26000));
+    form.setAmount(F428::F_NetIncome, net);
+    form.setFlag(F428::F_Age65, t1.IsAgeNotUnder65());
+
+    // spouse, or else an eligible dependant when the federal return claims one
+    const bool hasSpouse = t1.HasSpouse();
+    const double spouseNet = hasSpouse ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
+    form.setFlag(F428::F_HasSpouse, hasSpouse);
+    form.setAmount(F428::F_SpouseNetIncome, spouseNet);
+    form.setFlag(F428::F_SpouseAge65, hasSpouse && t1.IsSpouseAgeNotUnder65());
+    const auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(forms.sch5 ? forms.sch5 : this->sch5());
+    const bool claimsSpouse = t1.CanClaimSpouse() && (isAmountEntered(t1.amount(T1::F_30300)) ||
+                                                      (sch5 && sch5->flag(TaxData_Sch5::F_SpouseFlag)));
+    const double eligibleDependant = t1.amount(T1::F_30400);
+    const bool claimsDependant = !claimsSpouse && isAmountEntered(eligibleDependant);
+    form.setFlag(F428::F_ClaimsSpouse, claimsSpouse);
+    form.setFlag(F428::F_ClaimsEligibleDependant, claimsDependant);
+    double dependantNet = 0.0;
+    if (claimsSpouse)
+        dependantNet = spouseNet;
+    else if (claimsDependant) // the dependant's income is what the federal amount left out
+        dependantNet = nonNegative(cents(federalBasicPersonalAmount(net) - eligibleDependant));
+    form.setAmount(F428::F_DependantNetIncome, dependantNet);
+
+    // of a couple, the spouse with the higher net income claims the family's amounts
+    const bool familyClaimant = !hasSpouse || net >= spouseNet;
+    form.setFlag(F428::F_FamilyClaimant, familyClaimant);
+    int dependants = 0;
+    if (familyClaimant && depInfo()) {
+        dependants = depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge);
+        if (m_provinceId == kOntario)
+            dependants += depInfo()->GetInfirmDependantsNumberNotUnderAge(kChildMaxAge + 1);
+    }
+    form.setIntValue(F428::F_Dependants, dependants);
+
+    form.setAmount(F428::F_CPP, t1.amount(T1::F_30800));
+    form.setAmount(F428::F_CPPSelf, t1.amount(T1::F_31000));
+    form.setAmount(F428::F_EI, t1.amount(T1::F_31200));
+    form.setAmount(F428::F_EISelf, t1.amount(T1::F_31217));
+    form.setAmount(F428::F_EligiblePension, nonNegative(t1.amount(T1::F_31400)));
+    form.setAmount(F428::F_EmploymentIncome, nonNegative(t1.amount(T1::F_10100) + t1.amount(T1::F_10400)));
+
+    // disability: the province's amount for the person, and for a dependant the
+    // same share of it as the federal transfer is of the federal amount
+    const double disability = provincialDisabilityAmount(province);
+    const bool selfDisabled = isAmountEntered(t1.amount(T1::F_31600));
+    const double transfer = t1.amount(T1::F_31800);
+    form.setAmount(F428::F_Disability, selfDisabled ? disability : 0.0);
+    form.setAmount(F428::F_DisabilityTransferred,
+                   isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
+    form.setIntValue(F428::F_DisabilityClaims, (selfDisabled ? 1 : 0) + (isAmountEntered(transfer) ? 1 : 0));
+
+    // medical expenses over the province's threshold instead of the federal one
+    const double medical = t1.amount(T1::F_33099);
+    form.setAmount(F428::F_Medical, isAmountEntered(medical)
+                                         ? nonNegative(cents(medical + medicalExpenseThreshold(net) -
+                                                             provincialMedicalThreshold(province, net)))
+                                         : 0.0);
+    form.setAmount(F428::F_MedicalOther, nonNegative(t1.amount(T1::F_33199)));
+
+    const double dividends = t1.amount(T1::F_12000);
+    const double other = nonNegative(t1.amount(T1::F_12010));
+    form.setAmount(F428::F_EligibleDividends, nonNegative(cents(dividends - other)));
+    form.setAmount(F428::F_OtherDividends, other);
+
+    const auto *sch9 = dynamic_cast<const TaxData_Sch9 *>(forms.sch9);
+    form.setAmount(F428::F_DonationsAllowed, sch9 ? allowedDonations(*sch9, net) : 0.0);
+}
+
+// Tuition is claimed up to what the tax still needs after the amounts before it.
+void ProvinceTaxManager::claimTuition(TaxData_ProvTax428 &form)
+{
+    form.setAmount(F428::F_Tuition, 0.0);
+    form.Calculate01();
+    auto *s11 = ownForm<TaxData_ProvSch11>();
+    const tax2024::ProvinceRates *rates = tax2024::provinceRates(m_provinceId);
+    if (!s11 || !rates)
+        return;
+    const double needed = tax2024::cents(form.amount(F428::F_TaxOnIncome) / rates->lowestRate - form.amountsBeforeTuition());
+    s11->setAmount(TaxData_ProvSch11::F_CreditsNeeded, nonNegative(needed));
+    s11->Calculate01();
+    form.setAmount(F428::F_Tuition, s11->amount(TaxData_ProvSch11::F_Claimed));
+    form.Calculate01();
+}
+
+void ProvinceTaxManager::calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms)
+{
+    if (!t1 || !ownsReturn(t1))
+        return;
+    m_calculated = true;
+    m_lastForm = nullptr;
+    m_provincialTax = m_provincialCredits = 0.0;
+    const int type = taxFormType(m_provinceId);
+    if (!tax2024::provinceRates(m_provinceId) || type == 0) { // Quebec: its tax is on its own return
+        writeLines(t1);
+        return;
+    }
+    TaxData_ProvTax428 *form = ownForm<TaxData_ProvTax428>();
+    if (!form) {
+        if (!m_worksheet)
+            m_worksheet = new TaxData_ProvTax428(m_provinceId, type);
+        form = m_worksheet;
+    }
+    fillFacts(*form, *t1, forms);
+    double transfer = 0.0;
+    if (auto *s2 = ownForm<TaxData_ProvSch2>()) {
+        s2->Calculate01();
+        transfer = s2->amount(TaxData_ProvSch2::F_Result);
+    }
+    form->setAmount(F428::F_SpouseTransfer, transfer);
+    claimTuition(*form);
+    m_lastForm = form;
+    m_provincialTax = form->amount(F428::F_ProvincialTax);
+    if (auto *credits = ownForm<TaxData_ProvCredits479>()) {
+        credits->Calculate01();
+        m_provincialCredits = credits->amount(TaxData_ProvCredits479::F_Total);
+    }
+    writeLines(t1);
+}
+
+void ProvinceTaxManager::writeLines(TaxData_T1New *t1) const
+{
+    t1->setAmount(T1::F_42800, m_provincialTax);
+    t1->setAmount(T1::F_47900, m_provincialCredits);
+}
+
+void ProvinceTaxManager::calculateStagePart2(TaxData_T1New *t1, int, CTaxData_Form *, QStringList *)
+{
+    if (m_calculated && t1 && ownsReturn(t1))
+        writeLines(t1);
+}
+
+// A new recalculation starts: nothing is written until the tax is worked again.
+void ProvinceTaxManager::calculateStagePart3(bool, int, TaxData_T1New *)
+{
+    m_calculated = false;
+}
+
+int ProvinceTaxManager::calculateStagePart4(const ProvStageForms &forms)
+{
+    calculateProvince(forms.t1, forms);
+    return 0;
+}
+
+void ProvinceTaxManager::calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms)
+{
+    calculateProvince(t1, forms);
+}
+
+void ProvinceTaxManager::fillResultForm(bool, TaxData_T1New *t1, CTaxData_Form *t1ks)
+{
+    if (t1ks && t1 && ownsReturn(t1))
+        t1ks->setValueByCode(42800, m_provincialTax);
+}
+
+// As the federal test: the credits cover the whole tax on income.
+bool ProvinceTaxManager::isNonRefundableCreditAllUsed()
+{
+    if (!m_lastForm)
+        return true;
+    return m_lastForm->amount(F428::F_TotalCredits) >= m_lastForm->amount(F428::F_TaxOnIncome);
+}

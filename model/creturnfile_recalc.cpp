@@ -1,0 +1,329 @@
+// The recalculation of a return file: stages 0 to 6 for self and, in a coupled
+// return, for the spouse, the exchange of shared amounts after each stage, the
+// whole run twice, and the summary and benefit estimates closing each round.
+#include "calctrace.h"
+#include "creturnfile.h"
+#include "ctaxdata_form.h"
+#include "ctaxdata_t2205.h"
+#include "individualtaxdata.h"
+#include "taxdata_sch11.h"
+#include "taxdata_sch2.h"
+#include "taxdata_sch6.h"
+#include "taxdata_t1032_new.h"
+#include "taxdata_t1new.h"
+#include "taxdata_t778new.h"
+#include "utils.h"
+
+namespace {
+
+using T1 = TaxData_T1New;
+constexpr int kStages = 7;
+
+// The entry of the type whose id is id in a list; null for none (no fallback to
+// the only entry of the type: a shared copy is matched by its id alone).
+FormEntry *entryWithId(const EntryList<FormEntry> &list, int type, int id)
+{
+    for (FormEntry *e : list.withKey(type))
+        if (e->id == id)
+            return e;
+    return nullptr;
+}
+
+// The object of the only form of the type; null for none or several.
+template <class Form>
+Form *singleForm(const IndividualTaxData &p, int type)
+{
+    const QVector<FormEntry *> &v = p.forms().withKey(type);
+    return v.size() == 1 ? dynamic_cast<Form *>(v.first()->object) : nullptr;
+}
+
+// ---- stage 0: identity into the partner's T1 as the spouse's, and the T1032 election
+
+void copyIdentity(const T1 &from, T1 &to)
+{
+    to.setSpouseFirstName(from.firstName());
+    to.setSpouseLastName(from.lastName());
+    to.setSpouseSin(from.sin());
+    to.setSpouseDateOfBirth(from.dateOfBirth());
+}
+
+void copyElection(const TaxData_T1032_New &from, TaxData_T1032_New &to)
+{
+    using S = TaxData_T1032_New;
+    to.setText(S::F_Address, from.text(S::F_Address));
+    for (int f : {S::F_EligiblePension, S::F_SplitAmount, S::F_Elected, S::F_MaxSplit,
+                  S::F_TaxDeductedTransferred, S::F_F5344})
+        to.setAmount(f, from.amount(f));
+}
+
+void exchangeStage0(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+{
+    if (ct && ot) {
+        copyIdentity(*ct, *ot);
+        copyIdentity(*ot, *ct);
+    }
+    using S = TaxData_T1032_New;
+    auto *c = singleForm<S>(cur, 118);
+    auto *o = singleForm<S>(other, 118);
+    if (!c || !o)
+        return;
+    const int role = c->intValue(S::F_Role);
+    if (role == 0) {
+        o->setIntValue(S::F_Role, 1);
+        copyElection(*c, *o);
+    } else if (role == 1) {
+        o->setIntValue(S::F_Role, 0);
+        copyElection(*o, *c);
+    }
+    o->setFlag(S::F_Switch, c->flag(S::F_Switch));
+    o->setAmount(S::F_IncomeTax, c->amount(S::F_IncomeTax));
+}
+
+// ---- stage 1: the CWB adjustments, self-employment, the spousal RRSP/RRIF attribution
+
+void copyCwbAdjustments(const T1 &from, T1 &to)
+{
+    to.setAmount(T1::F_SpouseUCCB, from.amount(T1::F_11700));
+    to.setAmount(T1::F_SpouseRDSPIncome, from.amount(T1::F_12500));
+    to.setAmount(T1::F_SpouseUCCBRepayment, from.amount(T1::F_21300));
+    to.setAmount(T1::F_SpouseOtherDeductions, from.amount(T1::F_23200));
+}
+
+// Each T2205 of owner moves its attributed income to the partner (the contributor).
+void attributeT2205(IndividualTaxData &owner, T1 &ownerT1, T1 &partnerT1)
+{
+    using S = CTaxData_T2205;
+    const QString partnerName = partnerT1.firstName() + QLatin1Char(' ') + partnerT1.lastName();
+    for (FormEntry *e : owner.forms().withKey(124)) {
+        if (!e->object)
+            continue;
+        e->object->setText(S::F_SpouseName, partnerName);
+        const double moved = e->object->amount(S::F_Income);
+        partnerT1.setAmount(T1::F_SpousalTransfer, partnerT1.amount(T1::F_SpousalTransfer) + moved);
+        ownerT1.setAmount(T1::F_SpousalTransfer, ownerT1.amount(T1::F_SpousalTransfer) - moved);
+        const int line = partnerT1.GetAge() < 65 ? T1::F_13000 : T1::F_11500;
+        partnerT1.setAmount(line, partnerT1.amount(line) + moved);
+    }
+}
+
+void exchangeStage1(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+{
+    if (!ct || !ot)
+        return;
+    copyCwbAdjustments(*ct, *ot);
+    copyCwbAdjustments(*ot, *ct);
+    ct->setFlag(T1::F_SpouseSelfEmployed, other.hasSelfEmploymentForms());
+    ot->setFlag(T1::F_SpouseSelfEmployed, cur.hasSelfEmploymentForms());
+    ct->setAmount(T1::F_SpousalTransfer, 0.0);
+    ot->setAmount(T1::F_SpousalTransfer, 0.0);
+    attributeT2205(cur, *ct, *ot);
+    attributeT2205(other, *ot, *ct);
+}
+
+// ---- stage 2: net and taxable income, child care (T778), the provincial exchange
+
+void copyIncomes(const T1 &from, T1 &to)
+{
+    to.setAmount(T1::F_SpouseNetIncome, from.netIncome());
+    to.setAmount(T1::F_SpouseTaxableIncome, from.taxableIncome());
+}
+
+void exchangeStage2(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+{
+    if (ct && ot) {
+        copyIncomes(*ct, *ot);
+        copyIncomes(*ot, *ct);
+        using S = TaxData_T778New;
+        auto *c = singleForm<S>(cur, 13);
+        auto *o = singleForm<S>(other, 13);
+        if (c && c->flag(S::F_PartnerMark)) {
+            if (o)
+                o->setAmount(S::F_PartnerNetIncome, ct->netIncome());
+        } else if (o && o->flag(S::F_PartnerMark)) {
+            if (c)
+                c->setAmount(S::F_PartnerNetIncome, ot->netIncome());
+        }
+    }
+    other.provinceManager().exchangeStage2(cur.provinceManager());
+}
+
+// ---- stage 3: the amounts Schedule 2 takes from the partner
+
+// A partner's amount as the receiving person counts it: prorated by the receiver's
+// residence days when only the receiver is an immigrant or emigrant.
+double prorated(double amount, const T1 &from, const T1 &to)
+{
+    if (from.shouldProrateAsImmigrant() || !to.shouldProrateAsImmigrant())
+        return amount;
+    return amount * div(to.amount(T1::F_ResidenceDays), to.amount(T1::F_DaysInYear), 0);
+}
+
+void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const IndividualTaxData &partner, const T1 &theirs)
+{
+    using S = TaxData_Sch2;
+    auto *sch2 = singleForm<S>(me, 3);
+    if (!sch2)
+        return;
+    sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
+    sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
+    sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
+    const auto *sch11 = singleForm<const TaxData_Sch11>(partner, 11);
+    sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_Transferred) : 0.0);
+}
+
+void exchangeStage3(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+{
+    if (!ct || !ot)
+        return;
+    fillSch2FromPartner(cur, *ct, other, *ot);
+    fillSch2FromPartner(other, *ot, cur, *ct);
+}
+
+// ---- stage 4: the provincial exchange, Schedule 6 and the T1032 pension amounts
+
+void crossSch6(TaxData_Sch6 &a, TaxData_Sch6 &b)
+{
+    using S = TaxData_Sch6;
+    const int pairs[][2] = {{S::F_WorkingIncome, S::F_SpouseWorkingIncome},
+                            {S::F_AdjustedNetIncome, S::F_SpouseNetIncome},
+                            {S::F_IncomePairA, S::F_IncomePairB}};
+    for (const auto &p : pairs) {
+        const double aFirst = a.amount(p[0]);
+        const double bFirst = b.amount(p[0]);
+        a.setAmount(p[1], bFirst);
+        b.setAmount(p[1], aFirst);
+    }
+}
+
+void fillSch6FromPartner(TaxData_Sch6 &sch6, bool partnerHasSch6, const IndividualTaxData &partner, const T1 &theirs)
+{
+    using S = TaxData_Sch6;
+    const double employment = theirs.amount(T1::F_10100) + theirs.amount(T1::F_10400);
+    const double selfEmployed = partner.totalSelfEmploymentIncome();
+    sch6.setAmount(S::F_IncomePairA, employment);
+    sch6.setAmount(S::F_IncomePairB, selfEmployed);
+    if (!partnerHasSch6) {
+        sch6.setAmount(S::F_SpouseWorkingIncome, employment + selfEmployed);
+        sch6.setAmount(S::F_SpouseNetIncome, theirs.netIncome());
+    }
+}
+
+double pensionIncome(const T1 &t)
+{
+    return t.amount(T1::F_11500) + t.amount(T1::F_11600) + t.amount(T1::F_12900);
+}
+
+void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+{
+    other.provinceManager().exchangeStage4(cur.provinceManager());
+    cur.provinceManager().exchangeStage4(other.provinceManager());
+
+    using S = TaxData_Sch6;
+    auto *c = singleForm<S>(cur, 119);
+    auto *o = singleForm<S>(other, 119);
+    if (c && o)
+        crossSch6(*c, *o);
+    else if (c)
+        c->setFlag(S::F_SpouseFlag, true);
+    else if (o)
+        o->setFlag(S::F_SpouseFlag, true);
+    if (ct && ot) {
+        if (c)
+            fillSch6FromPartner(*c, o != nullptr, other, *ot);
+        if (o)
+            fillSch6FromPartner(*o, c != nullptr, cur, *ct);
+        using P = TaxData_T1032_New;
+        for (auto side : {std::make_pair(singleForm<P>(cur, 118), ot), std::make_pair(singleForm<P>(other, 118), ct)}) {
+            if (P *t1032 = side.first)
+                t1032->setAmount(t1032->intValue(P::F_Role) == 0 ? P::F_IncomeAdjustmentA : P::F_IncomeAdjustmentB,
+                                 pensionIncome(*side.second));
+        }
+    }
+}
+
+void exchangeStage5(IndividualTaxData &cur, IndividualTaxData &other)
+{
+    other.provinceManager().exchangeStage5(cur.provinceManager());
+    cur.provinceManager().exchangeStage5(other.provinceManager());
+}
+
+const char *const kExchangeTrace[kStages] = {"exchange 0", "exchange 1", "exchange 2", "exchange 3",
+                                             "exchange 4", "exchange 5", "exchange 6"};
+
+} // namespace
+
+int CReturnFile::recalculate(int kind, void *editedItem)
+{
+    Q_UNUSED(kind)
+    const bool coupled = isCoupled();
+    const bool spouseCurrent = m_current == kSpouse;
+    IndividualTaxData *current = spouseCurrent ? spouse() : self();
+    IndividualTaxData *other = spouseCurrent ? self() : spouse();
+
+    int type = 0;
+    bool editedIsOther = false;
+    if (const auto *item = static_cast<const CTaxData_Form *>(editedItem)) {
+        type = item->formType();
+        editedIsOther = item->kind() == CTaxData_Form::KindOther;
+        if (coupled && (item->kind() == CTaxData_Form::KindForm || item->kind() == CTaxData_Form::KindSlip)) {
+            // A shared form or slip hands its shared part to the partner's copy first.
+            const bool isForm = item->kind() == CTaxData_Form::KindForm;
+            FormEntry *mine = isForm ? current->formEntryOf(item) : current->slipEntryOf(item);
+            if (mine && mine->linkedId > 0) {
+                const EntryList<FormEntry> &theirs = isForm ? other->forms() : other->slips();
+                if (FormEntry *partner = entryWithId(theirs, type, mine->linkedId)) {
+                    if (partner->object)
+                        partner->object->copySharedPart(*item);
+                } else if (isForm) {
+                    current->setFormLinkedId(mine->object, 0);
+                } else {
+                    current->setSlipLinkedId(mine->object, 0);
+                }
+            }
+            editedIsOther = false;
+        }
+    }
+
+    int sum = 0;
+    for (int round = 0; round < 2; ++round) {
+        if (coupled) {
+            for (unsigned int stage = 0; stage < kStages; ++stage) {
+                const int a = current->calculateStage(editedIsOther, type, stage, spouseCurrent);
+                const int b = other->calculateStage(false, 0, stage, !spouseCurrent);
+                exchangeBetweenSpouses(int(stage));
+                sum += a + b;
+            }
+            BQ_TRACE(spouseCurrent ? "estimateBenefits spouse" : "estimateBenefits self");
+            current->estimateBenefits(true, other);
+            BQ_TRACE(spouseCurrent ? "estimateBenefits self" : "estimateBenefits spouse");
+            other->estimateBenefits(false, current);
+        } else {
+            // a single return is calculated on self, whoever is current
+            for (unsigned int stage = 0; stage < kStages; ++stage)
+                sum += self()->calculateStage(editedIsOther, type, stage, false);
+            BQ_TRACE("estimateBenefits self");
+            self()->estimateBenefits(true, nullptr);
+        }
+    }
+    return sum;
+}
+
+void CReturnFile::exchangeBetweenSpouses(int stage)
+{
+    if (!isCoupled() || stage < 0 || stage >= kStages)
+        return;
+    IndividualTaxData &cur = m_current == kSpouse ? *spouse() : *self();
+    IndividualTaxData &other = m_current == kSpouse ? *self() : *spouse();
+    T1 *ct = cur.t1();
+    T1 *ot = other.t1();
+    BQ_TRACE(kExchangeTrace[stage]);
+    switch (stage) {
+    case 0: exchangeStage0(cur, other, ct, ot); break;
+    case 1: exchangeStage1(cur, other, ct, ot); break;
+    case 2: exchangeStage2(cur, other, ct, ot); break;
+    case 3: exchangeStage3(cur, other, ct, ot); break;
+    case 4: exchangeStage4(cur, other, ct, ot); break;
+    case 5: exchangeStage5(cur, other); break;
+    default: break;
+    }
+}

@@ -1,0 +1,383 @@
+// Downloaded Auto-fill data copied into a return: what each choice fills, and a
+// second run that replaces what the first one added and keeps what the user typed.
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "dataafr.h"
+#include "messages.h"
+#include "returnfilefixture.h"
+#include "taxdata_lastyearamounts.h"
+#include "taxdata_sch11.h"
+#include "taxdata_sch3.h"
+#include "taxdata_sch7.h"
+#include "taxdata_t1ksnew.h"
+#include "taxdata_t2125_new.h"
+#include "taxsliprrspreceipt.h"
+#include "taxslipt1204.h"
+#include "taxslipt4.h"
+#include "taxslipt5.h"
+#include "taxslipt5008.h"
+#include "tddtaxdataoneperson.h"
+#include "utils.h"
+
+using namespace returnfixture;
+using T1 = TaxData_T1New;
+
+namespace {
+
+struct Person
+{
+    explicit Person(int province = 9)
+    {
+        deps.AllocData(DependantInfoStruct::kSlots);
+        newPerson(p, province, QStringLiteral("Ann"), QStringLiteral("Lee"), 5, false);
+    }
+    DependantInfoStruct deps;
+    IndividualTaxData p{0, &deps};
+};
+
+TaxSlip *t4(const char *employment)
+{
+    auto *s = new TaxSlipT4;
+    s->employerName = "Acme";
+    s->setBox("14", CString(employment));
+    return s;
+}
+
+TaxSlip *t5(const char *interest)
+{
+    auto *s = new TaxSlipT5;
+    s->setBox("13", CString(interest));
+    return s;
+}
+
+TaxSlip *t5008(const char *what, const char *proceeds, const char *cost)
+{
+    auto *s = new TaxSlipT5008;
+    s->box16 = "100";
+    s->box17 = what;
+    s->box21 = proceeds;
+    s->box20 = cost;
+    return s;
+}
+
+TaxSlip *t1204(const char *box82, const char *box84)
+{
+    auto *s = new TaxSlipT1204;
+    s->box82 = box82;
+    s->box84 = box84;
+    return s;
+}
+
+TaxSlip *receipt(const char *indicator, const char *prior, const char *current)
+{
+    auto *s = new TaxSlipRRSPReceipt;
+    s->spouseContributionIndicator = indicator;
+    s->priorYearContribution = prior;
+    s->currentYearContribution = current;
+    return s;
+}
+
+// A download with every kind that the copy treats on its own.
+void fillDownload(TDDTaxDataOnePerson &d)
+{
+    d.addSlip(t4("52000.00"));
+    d.addSlip(t5("125.50"));
+    d.addSlip(t5008("ABC Corp", "5000", "3000"));
+    d.addSlip(t5008("XYZ Ltd", "800", "1200"));
+    d.addSlip(t1204("4000", "1500.25"));
+    d.addSlip(receipt("", "1000", "2000"));
+    d.addSlip(receipt("1", "300", "400"));
+    d.summary.instalmentAmount = "1200";
+    d.summary.trainingCreditLimit = "500";
+    d.summary.rrspDeductionLimit = "18000";
+    d.summary.rrspUnusedContribution = "250";
+    d.summary.hbp.requiredRepayments.push_back({"2024", "1000"});
+    d.summary.llp.requiredRepayments.push_back({"2024", "700"});
+    d.carryOver.federalTuition.push_back({"2023", "3300"});
+    d.carryOver.provincialTuition.push_back({"2023", "2200"});
+}
+
+// The options of a run that takes everything.
+struct Everything : DataAFR
+{
+    Everything() { fld_iFillOption = 0; }
+};
+
+QString describeRecord(const FieldRecord &r)
+{
+    QStringList values;
+    for (int i = 0; i < r.table().count(); ++i)
+        values << r.valueText(i);
+    return values.join(QLatin1Char('|'));
+}
+
+QString describe(const FormEntry *e)
+{
+    QString text = QStringLiteral("%1 flags %2: %3").arg(e->type).arg(e->object->flags()).arg(describeRecord(e->object->fields()));
+    for (int l = 0; l < e->object->rowListCount(); ++l)
+        for (int r = 0; r < e->object->rows(l).count(); ++r)
+            text += QStringLiteral(" / ") + describeRecord(e->object->rows(l).row(r));
+    return text;
+}
+
+// Every form, slip and wizard record with its data, without the entry ids.
+QStringList snapshot(const IndividualTaxData &p)
+{
+    QStringList out;
+    for (const FormEntry *e : p.forms())
+        out << QStringLiteral("form ") + describe(e);
+    for (const FormEntry *e : p.slips())
+        out << QStringLiteral("slip ") + describe(e);
+    for (const WizardEntry *w : p.wizardData())
+        out << QStringLiteral("wizard %1: %2").arg(w->type).arg(describeRecord(w->object->fields()));
+    return out;
+}
+
+int countSlips(const IndividualTaxData &p, int type, bool marked)
+{
+    int n = 0;
+    for (const FormEntry *e : p.slips())
+        n += e->type == type && e->object->isAutoFill() == marked;
+    return n;
+}
+
+} // namespace
+
+class TestAutoFillApply : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        setCurTimeSource([] { return QDateTime(QDate(2025, 3, 3), QTime(9, 0)); });
+    }
+    void cleanupTestCase() { setCurTimeSource(nullptr); }
+    void init()
+    {
+        m_messages.clear();
+        setMessageHandler(&m_messages);
+    }
+    void cleanup() { setMessageHandler(nullptr); }
+
+    void everythingOnce()
+    {
+        Person x;
+        x.p.findWizardData(2, true);
+        TDDTaxDataOnePerson d(2024);
+        fillDownload(d);
+        QCOMPARE(x.p.applyAutoFillData(d, Everything()), 0);
+
+        QCOMPARE(countSlips(x.p, 1, true), 1);
+        QCOMPARE(x.p.slips().withKey(1).first()->object->valueByCode(14), 52000.0);
+        QCOMPARE(countSlips(x.p, 8, true), 1);
+        QCOMPARE(countSlips(x.p, 23, true), 1);
+        QCOMPARE(x.p.slips().withKey(19).size() + x.p.slips().withKey(20).size(), 0);
+
+        auto *business = dynamic_cast<TaxData_T2125_New *>(x.p.getForm(125, 0, false));
+        QVERIFY(business && business->isAutoFill());
+        QCOMPARE(business->text(TaxData_T2125_New::F_Description), QStringLiteral("Government Service Contract"));
+        QCOMPARE(business->incomeKind(), 0);
+        QCOMPARE(business->amount(TaxData_T2125_New::F_GrossIncome), 5500.25);
+
+        auto *sch3 = dynamic_cast<TaxData_Sch3 *>(x.p.getForm(4, 0, false));
+        QVERIFY(sch3);
+        QCOMPARE(sch3->dispositions().count(), 2);
+        QCOMPARE(sch3->dispositions().row(0).text(TaxData_Sch3::C_Description), QStringLiteral("100 ABC Corp"));
+        QCOMPARE(sch3->dispositions().row(1).number(TaxData_Sch3::C_Proceeds), 800.0);
+        QCOMPARE(sch3->dispositions().row(1).number(TaxData_Sch3::C_Cost), 1200.0);
+
+        const T1 *t = x.p.t1();
+        QCOMPARE(t->instalmentsPaid(), 1200.0);
+        QCOMPARE(t->amount(T1::F_LYFedTuition), 3300.0);
+        QCOMPARE(t->amount(T1::F_LYProvTuition), 2200.0);
+        QCOMPARE(t->amount(T1::F_HBPRepayment), 1000.0);
+        QCOMPARE(t->amount(T1::F_LLPRepayment), 700.0);
+        QVERIFY(t->flag(T1::F_AutoFill));
+        QCOMPARE(t->date(T1::F_AutoFillDate), QDate(2025, 3, 3));
+
+        const CTaxData_Form *sch11 = x.p.getForm(11, 0, false);
+        QVERIFY(sch11 && x.p.hasForm(27));   // Ontario's tuition schedule
+        QCOMPARE(sch11->amount(TaxData_Sch11::F_TrainingCreditLimit), 500.0);
+        QCOMPARE(sch11->amount(TaxData_Sch11::F_CarriedForward), 3300.0);
+        double provincial = 0.0;
+        QVERIFY(x.p.provinceManager().getProvincialValue(11001, provincial));
+        QCOMPARE(provincial, 2200.0);
+
+        const CTaxData_Form *sch7 = x.p.getForm(7, 0, false);
+        QVERIFY(sch7);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribFirst60Days), 1000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribRestOfYear), 2000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_SpousalPrior), 300.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_SpousalCurrent), 400.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_DeductionLimit), 18000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_UnusedContributions), 250.0);
+
+        const CTaxData_Form *lastYear = x.p.findWizardData(2, false);
+        QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_RRSPDeductionLimit), 18000.0);
+        QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_HBPRepayment), 1000.0);
+        QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_FedUnusedTuition), 3300.0);
+    }
+
+    // Twice gives the return that once gives: slips, the business form and the
+    // Schedule 3 rows are replaced; what the user typed stays.
+    void twiceAsOnce()
+    {
+        Person once, twice;
+        for (Person *x : {&once, &twice}) {
+            x->p.findWizardData(2, true);
+            x->p.addSlip(1, 0, 0)->object->setValueByCode(14, 999);           // typed T4
+            x->p.addForm(125, 0, true, 0, false);                              // typed business
+            auto *sch3 = dynamic_cast<TaxData_Sch3 *>(x->p.getForm(4, 0, true));
+            sch3->dispositions().append().setText(TaxData_Sch3::C_Description, QStringLiteral("typed 1"));
+            sch3->dispositions().append().setText(TaxData_Sch3::C_Description, QStringLiteral("typed 2"));
+        }
+        TDDTaxDataOnePerson d(2024);
+        fillDownload(d);
+        once.p.applyAutoFillData(d, Everything());
+        twice.p.applyAutoFillData(d, Everything());
+        twice.p.applyAutoFillData(d, Everything());
+        QCOMPARE(snapshot(twice.p), snapshot(once.p));
+
+        QCOMPARE(countSlips(twice.p, 1, false), 1);
+        QCOMPARE(countSlips(twice.p, 1, true), 1);
+        QCOMPARE(twice.p.countForms(125), 2);
+        const FieldRowList &rows = dynamic_cast<TaxData_Sch3 *>(twice.p.getForm(4, 0, false))->dispositions();
+        QCOMPARE(rows.count(), 4);
+        QCOMPARE(rows.row(1).text(TaxData_Sch3::C_Description), QStringLiteral("typed 2"));
+        QCOMPARE(rows.row(3).text(TaxData_Sch3::C_Description), QStringLiteral("100 XYZ Ltd"));
+    }
+
+    // The business form of a T1204 is refilled in place: what the user added to it stays.
+    void businessFormRefilled()
+    {
+        Person x;
+        TDDTaxDataOnePerson d(2024);
+        d.addSlip(t1204("4000", "0"));
+        x.p.applyAutoFillData(d, Everything());
+        CTaxData_Form *business = x.p.getForm(125, 0, false);
+        business->setAmount(TaxData_T2125_New::F_CCA, 300);
+        TDDTaxDataOnePerson again(2024);
+        again.addSlip(t1204("4500", "0"));
+        x.p.applyAutoFillData(again, Everything());
+        QCOMPARE(x.p.countForms(125), 1);
+        QCOMPARE(x.p.getForm(125, 0, false), business);
+        QCOMPARE(business->amount(TaxData_T2125_New::F_GrossIncome), 4500.0);
+        QCOMPARE(business->amount(TaxData_T2125_New::F_CCA), 300.0);
+        // a run whose download has no T1204 any more drops it
+        TDDTaxDataOnePerson none(2024);
+        x.p.applyAutoFillData(none, Everything());
+        QCOMPARE(x.p.countForms(125), 0);
+    }
+
+    // Three T5008 slips after two rows: rows 3 to 5.
+    void t5008AfterTwoRows()
+    {
+        Person x;
+        auto *sch3 = dynamic_cast<TaxData_Sch3 *>(x.p.getForm(4, 0, true));
+        sch3->dispositions().append();
+        sch3->dispositions().append();
+        TDDTaxDataOnePerson d(2024);
+        d.addSlip(t5008("A", "1", "1"));
+        d.addSlip(t5008("B", "2", "1"));
+        d.addSlip(t5008("C", "3", "1"));
+        DataAFR o;
+        o.fld_iFillOption = 1;
+        o.fld_bT5008 = true;
+        x.p.applyAutoFillData(d, o);
+        QCOMPARE(sch3->dispositions().count(), 5);
+        for (int k = 0; k < 3; ++k)
+            QCOMPARE(sch3->dispositions().row(2 + k).number(TaxData_Sch3::C_Proceeds), double(k + 1));
+        QVERIFY(x.p.slips().isEmpty());
+    }
+
+    // A marked slip of a kind not chosen this time stays; the chosen kind is replaced.
+    void unselectedKindsKept()
+    {
+        Person x;
+        TDDTaxDataOnePerson d(2024);
+        fillDownload(d);
+        x.p.applyAutoFillData(d, Everything());
+        DataAFR onlyT5;
+        onlyT5.fld_iFillOption = 1;
+        onlyT5.fld_bT5 = true;
+        x.p.applyAutoFillData(d, onlyT5);
+        QCOMPARE(countSlips(x.p, 1, true), 1);
+        QCOMPARE(countSlips(x.p, 8, true), 1);
+        QCOMPARE(countSlips(x.p, 23, true), 1);
+        QCOMPARE(x.p.countForms(125), 1);
+        QCOMPARE(dynamic_cast<TaxData_Sch3 *>(x.p.getForm(4, 0, false))->dispositions().count(), 2);
+    }
+
+    void rrspReceipts_data()
+    {
+        QTest::addColumn<QString>("indicator");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<bool>("spousal");
+        QTest::addColumn<bool>("madeSch7");
+        QTest::newRow("empty indicator: own") << QString() << QStringLiteral("500") << false << true;
+        QTest::newRow("indicator 1: spousal") << QStringLiteral("1") << QStringLiteral("500") << true << true;
+        QTest::newRow("all below a cent") << QString() << QStringLiteral("0.005") << false << false;
+    }
+    void rrspReceipts()
+    {
+        QFETCH(QString, indicator);
+        QFETCH(QString, amount);
+        QFETCH(bool, spousal);
+        QFETCH(bool, madeSch7);
+        Person x;
+        x.p.removeForm(x.p.getForm(7, 0, false), true, false);
+        TDDTaxDataOnePerson d(2024);
+        const std::string a = amount.toStdString();
+        d.addSlip(receipt(indicator.toLatin1().constData(), "", a.c_str()));
+        DataAFR o;
+        o.fld_iFillOption = 1;
+        o.fld_bRRSPContribution = true;
+        x.p.applyAutoFillData(d, o);
+        const CTaxData_Form *sch7 = x.p.getForm(7, 0, false);
+        QCOMPARE(sch7 != nullptr, madeSch7);
+        if (sch7) {
+            QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribRestOfYear), spousal ? 0.0 : 500.0);
+            QCOMPARE(sch7->amount(TaxData_Sch7::F_SpousalCurrent), spousal ? 500.0 : 0.0);
+        }
+    }
+
+    void quebecTuition()
+    {
+        Person x(11);
+        TDDTaxDataOnePerson d(2024);
+        fillDownload(d);
+        DataAFR o;
+        o.fld_iFillOption = 1;
+        o.fld_bTuition = true;
+        const int formsBefore = x.p.forms().count();
+        const bool hadSch11 = x.p.hasForm(11);
+        x.p.applyAutoFillData(d, o);
+        QVERIFY(x.p.hasForm(11));
+        QCOMPARE(x.p.forms().count(), formsBefore + (hadSch11 ? 0 : 1));
+        QVERIFY(x.p.slips().isEmpty());
+    }
+
+    // Through the return file: the current person gets the data and the file is recalculated.
+    void importThroughReturnFile()
+    {
+        CReturnFile rf;
+        newPerson(*rf.self(), 9, QStringLiteral("Ann"), QStringLiteral("Lee"), 5, false);
+        TDDTaxDataOnePerson d(2024);
+        d.addSlip(t4("40000"));
+        DataAFR o;
+        o.fld_iFillOption = 1;
+        o.fld_bT4 = true;
+        QCOMPARE(rf.importAutoFill(d, o), 0);
+        QCOMPARE(rf.importAutoFill(d, o), 0);
+        QCOMPARE(countSlips(*rf.self(), 1, true), 1);
+        auto *ks = dynamic_cast<TaxData_T1KSNew *>(rf.self()->getForm(93, 0, false));
+        QCOMPARE(ks->text(TaxData_T1KSNew::F_TaxYear), QStringLiteral("2024"));
+    }
+
+private:
+    ScriptedMessages m_messages;
+};
+
+BQ_TEST_MAIN_CORE(TestAutoFillApply)
+#include "tst_autofillapply.moc"

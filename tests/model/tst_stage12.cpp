@@ -1,0 +1,348 @@
+// Calculation stages 1 and 2 of one person: the order of their calls and their edge cases.
+#include "bqtest.h"
+#include "calctrace.h"
+#include "dependantinfostruct.h"
+#include "individualtaxdata.h"
+#include "taxdata_cpt20_new.h"
+#include "taxdata_slip_t3.h"
+#include "taxdata_slip_t4.h"
+#include "taxdata_t1mnew.h"
+#include "taxdata_t1new.h"
+#include "taxdata_t2042new.h"
+#include "taxdata_t2091.h"
+#include "taxdata_t929new.h"
+#include "taxdata_t90.h"
+#include <QSet>
+#include <memory>
+
+using T1 = TaxData_T1New;
+using T4 = TaxData_Slip_T4;
+
+namespace {
+
+// The calls of one stage that are among the names given, in the order they were made.
+QStringList tracedCalls(IndividualTaxData &p, unsigned int stage, const QStringList &names)
+{
+    QStringList trace;
+    {
+        calctrace::Scope scope(trace);
+        p.calculateStage(false, 0, stage, false);
+    }
+    const QString prefix = QStringLiteral("stage %1: ").arg(stage);
+    const QSet<QString> wanted(names.begin(), names.end());
+    QStringList calls;
+    for (const QString &s : qAsConst(trace))
+        if (s.startsWith(prefix) && wanted.contains(s.mid(prefix.size())))
+            calls << s.mid(prefix.size());
+    return calls;
+}
+
+} // namespace
+
+class TestStage12 : public QObject
+{
+    Q_OBJECT
+
+private:
+    DependantInfoStruct m_deps;
+
+    // A person of the province with a T1 and the forms of the types given.
+    std::unique_ptr<IndividualTaxData> person(int province, std::initializer_list<int> forms = {})
+    {
+        auto p = std::make_unique<IndividualTaxData>(0, &m_deps);
+        p->storeReadProvince(province);
+        p->getForm(1, 0, true);
+        for (int type : forms)
+            if (!p->getForm(type, 0, true))
+                qWarning("form %d not made", type);
+        T1 *t = p->t1();
+        t->setFirstName(QStringLiteral("Ada"));
+        t->setLastName(QStringLiteral("Lamont"));
+        t->setSin(QStringLiteral("046454286"));
+        t->setDateOfBirth(QDate(1980, 5, 1));
+        return p;
+    }
+    static T4 *addT4(IndividualTaxData &p, int province, double box14, double box16, double box17, double box26)
+    {
+        auto *t4 = static_cast<T4 *>(p.addSlip(1, 0, 0)->object);
+        t4->setIntValue(T4::F_Province, province);
+        t4->setAmount(T4::F_Box14, box14);
+        t4->setAmount(T4::F_Box16, box16);
+        t4->setAmount(T4::F_Box17, box17);
+        t4->setAmount(T4::F_Box26, box26);
+        return t4;
+    }
+
+private slots:
+    void withoutT1()
+    {
+        IndividualTaxData p(0, &m_deps);
+        p.storeReadProvince(9);
+        addT4(p, 9, 50000, 2000, 0, 50000);
+        for (unsigned int stage : {1u, 2u})
+            QCOMPARE(p.calculateStage(false, 0, stage, false), 0);
+        IndividualTaxData::StageValues v;
+        QCOMPARE(p.calculateStage1(v), 0);
+        QCOMPARE(p.calculateStage2(v), 0);
+        QCOMPARE(p.formCount(0), 0);
+    }
+
+    void exemptIncomeForm_data()
+    {
+        QTest::addColumn<QList<double>>("box71");
+        QTest::addColumn<bool>("made");
+        QTest::addColumn<int>("result");
+        QTest::newRow("0.008: none") << QList<double>{0.008} << false << 0;
+        // each slip alone is no exempt item, so only their total makes the form here
+        QTest::newRow("two of 0.005: made by the stage") << QList<double>{0.005, 0.005} << true << 1;
+        QTest::newRow("exempt slip: made with the totals") << QList<double>{1200.0} << true << 0;
+    }
+    void exemptIncomeForm()
+    {
+        QFETCH(QList<double>, box71);
+        QFETCH(bool, made);
+        QFETCH(int, result);
+        auto p = person(9);
+        for (double amount : box71)
+            addT4(*p, 9, 0, 0, 0, 0)->setAmount(T4::F_Box71, amount);
+        QCOMPARE(p->calculateStage(false, 0, 1, false), result);
+        auto *t90 = dynamic_cast<TaxData_T90 *>(p->getForm(171, 0, false));
+        QCOMPARE(t90 != nullptr, made);
+        if (t90) {
+            double total = 0.0;
+            for (double amount : box71)
+                total += amount;
+            QVERIFY(t90->flag(TaxData_T90::F_Switch));
+            QVERIFY(qAbs(t90->amount(TaxData_T90::F_EmploymentIncome) - total) < 1e-9);
+        }
+    }
+
+    void restrictedFarmLoss_data()
+    {
+        QTest::addColumn<double>("net");
+        QTest::addColumn<bool>("restricted");
+        QTest::addColumn<double>("line14100");
+        QTest::newRow("-40000 restricted") << -40000.0 << true << -17500.0;
+        QTest::newRow("-12500 restricted") << -12500.0 << true << -7500.0;
+        QTest::newRow("-32500 restricted") << -32500.0 << true << -17500.0;
+        QTest::newRow("-2000 restricted: in full") << -2000.0 << true << -2000.0;
+        QTest::newRow("-40000 not restricted") << -40000.0 << false << -40000.0;
+    }
+    void restrictedFarmLoss()
+    {
+        QFETCH(double, net);
+        QFETCH(bool, restricted);
+        QFETCH(double, line14100);
+        auto p = person(9, {21});
+        auto *farm = static_cast<TaxData_T2042New *>(p->getForm(21, 0, false));
+        farm->setAmount(TaxData_T2042New::F_Expenses, -net);
+        farm->setAmount(TaxData_T2042New::F_Percentage, 100);
+        T1 *t = p->t1();
+        t->setFlag(T1::F_RestrictedFarmLoss, restricted);
+        p->calculateStage(false, 0, 1, false);
+        QCOMPARE(t->amount(T1::F_14100), line14100);
+        QCOMPARE(t->intValue(T1::F_FarmingSources), 1);
+        // the person's answer is kept whatever the loss
+        QCOMPARE(t->flag(T1::F_RestrictedFarmLoss), restricted);
+    }
+
+    void cpt20Entries_data()
+    {
+        QTest::addColumn<int>("slips");
+        QTest::addColumn<int>("entries");
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("six") << 6 << 6;
+        QTest::newRow("seven: the last ignored") << 7 << 6;
+    }
+    void cpt20Entries()
+    {
+        QFETCH(int, slips);
+        QFETCH(int, entries);
+        auto p = person(9, {57});
+        for (int i = 1; i <= slips; ++i)
+            addT4(*p, i == 7 ? 11 : 9, 777.0 * i, 10.0 * i, 0, i == 1 ? 0.0 : 1000.0 * i);
+        p->calculateStage(false, 0, 1, false);
+        auto *cpt20 = static_cast<TaxData_CPT20_New *>(p->getForm(57, 0, false));
+        const FieldRowList &rows = cpt20->rows(0);
+        QCOMPARE(rows.count(), entries);
+        // a slip without pensionable earnings gives its employment income
+        QCOMPARE(rows.row(0).number(TaxData_CPT20_New::C_Pensionable), 777.0);
+        const FieldRecord &last = rows.row(entries - 1);
+        QCOMPARE(last.number(TaxData_CPT20_New::C_Pensionable), entries == 1 ? 777.0 : 1000.0 * entries);
+        QCOMPARE(last.number(TaxData_CPT20_New::C_Contributions), 10.0 * entries);
+        QCOMPARE(last.number(TaxData_CPT20_New::C_Province), 9.0);
+    }
+
+    void cppFormSelector_data()
+    {
+        QTest::addColumn<double>("box16");
+        QTest::addColumn<double>("box17");
+        QTest::addColumn<int>("selector");
+        QTest::addColumn<int>("form");
+        QTest::newRow("CPP and QPP: the Quebec plan") << 1500.0 << 900.0 << 2 << 148;
+        QTest::newRow("CPP only") << 1500.0 << 0.0 << 1 << 150;
+        QTest::newRow("neither") << 0.0 << 0.0 << 0 << 0;
+    }
+    void cppFormSelector()
+    {
+        QFETCH(double, box16);
+        QFETCH(double, box17);
+        QFETCH(int, selector);
+        QFETCH(int, form);
+        auto p = person(9);
+        addT4(*p, 9, 40000, box16, box17, 0);
+        p->calculateStage(false, 0, 1, false);
+        QCOMPARE(p->t1()->cppFormSelector(), selector);
+        if (form)
+            QVERIFY(p->hasForm(form));
+        else
+            QVERIFY(!p->hasForm(148) && !p->hasForm(150));
+    }
+
+    void deathBenefitExcess_data()
+    {
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<double>("otherIncome");
+        QTest::newRow("10000.005: nothing") << 10000.005 << 0.0;
+        QTest::newRow("500 above") << 10500.0 << 500.0;
+    }
+    void deathBenefitExcess()
+    {
+        QFETCH(double, amount);
+        QFETCH(double, otherIncome);
+        auto p = person(9);
+        static_cast<TaxData_Slip_T3 *>(p->addSlip(9, 0, 0)->object)->setAmount(TaxData_Slip_T3::F_AmountE, amount);
+        p->calculateStage(false, 0, 1, false);
+        QVERIFY(qAbs(p->t1()->amount(T1::F_13000) - otherIncome) < 1e-6);
+    }
+
+    void principalResidence_data()
+    {
+        QTest::addColumn<double>("proceeds");
+        QTest::addColumn<bool>("sch3");
+        QTest::newRow("no gain: no Schedule 3") << 300000.0 << false;
+        QTest::newRow("a gain designated in part") << 400000.0 << true;
+    }
+    void principalResidence()
+    {
+        QFETCH(double, proceeds);
+        QFETCH(bool, sch3);
+        auto p = person(9, {147});
+        auto *f = p->getForm(147, 0, false);
+        f->setAmount(TaxData_T2091::F_Proceeds, proceeds);
+        f->setAmount(TaxData_T2091::F_Cost, 300000.0);
+        f->setIntValue(TaxData_T2091::F_YearsOwned, 10);
+        f->setIntValue(TaxData_T2091::F_YearsDesignated, 4);
+        p->calculateStage(false, 0, 1, false);
+        QCOMPARE(p->hasForm(4), sch3);
+    }
+
+    void stage1Order()
+    {
+        auto p = person(9, {210, 57, 149, 38, 18, 12, 21, 125, 147, 4, 124});
+        addT4(*p, 9, 40000, 1500, 0, 40000);
+        const QStringList expected{
+            "IndividualTaxData::accumulateSlipTotals", "TaxData_WS_D1::resetDivDetailsAmounts",
+            "TaxData_T1New::clearSpouseInfo", "TaxData_CPT20_New::clearEntry", "TaxData_CPT20_New::setEntryN",
+            "IndividualTaxData::ensureForm148or150", "TaxData_RC383::Calculate01",
+            "IndividualTaxData::calculatePensionSplit", "TaxData_T1New::CalculateLine213ByWorkSheet",
+            "CTaxData_T5013::Calculate01", "CTaxData_T5013::HaveRentalIncome", "CTaxData_T5013::HaveBusinessIncome",
+            "CTaxData_T5013::HaveProfessionalIncome", "CTaxData_T5013::HaveFarmIncome",
+            "CTaxData_T5013::HaveCommissionIncome", "CTaxData_T5013::HaveFishIncome", "TaxData_T1212New::Calculate01",
+            "TaxData_T1212New::getF67910", "TaxData_T776New::Calculate01", "TaxData_T2042New::Calculate01",
+            "TaxData_T2125_New::Calculate01", "TaxData_T2091::Calculate01", "TaxData_Sch3::CalculateBeforeLine193",
+            "TaxData_Sch3::CalculateTaxableCapGain", "TaxData_Sch3::getMortgageForClosureAndConditionSale",
+            "TaxData_WS_D1::Calculate01", "TaxData_WS_D1::getF12010", "TaxData_WS_D1::getF12000",
+            "CTaxData_T2205::Calculate01", "IndividualTaxData::hasSelfEmploymentForms"};
+        QCOMPARE(tracedCalls(*p, 1, expected), expected);
+    }
+
+    void stage2Order()
+    {
+        auto p = person(9, {7, 205, 14, 102, 107, 59, 92, 145, 103, 139, 57, 148, 150, 23, 29, 105, 136, 137, 138,
+                            13, 210, 32, 212, 40, 49});
+        p->t1()->setCppFormSelector(2);
+        const QStringList expected{
+            "IndividualTaxData::accumulateSlipTotals", "TaxData_T1New::CalculateTotalIncome",
+            "TaxData_Sch7::Calculate01", "TaxData_Sch15::Calculate01", "TaxData_T929New::Calculate01",
+            "TaxData_T1MNew::Calculate01", "CTaxData_T1229::Calculate01", "TaxData_T777New::Calculate01",
+            "TaxData_TL2_New::Calculate01", "TaxData_RC359::Calculate01", "CTaxData_T1223::Calculate01",
+            "TaxData_T1New::getSelfEmploymentIncomeForCPP", "TaxData_Sch13::Calculate01", "TaxData_Sch13::getResult",
+            "TaxData_CPT20_New::Calculate01", "IndividualTaxData::cppMonthCount",
+            "IndividualTaxData::otherPlanMonthCount", "TaxData_T1New::HasSelfEmploymentIncome",
+            "TaxData_RC381::mockCPPQPPMonthIfNeeded", "TaxData_Sch8_14::mockCPPQPPMonthIfNeeded",
+            "IndividualTaxData::cppExemptEarnings", "TaxData_RC381::Calculate01", "TaxData_T2204_New::Calculate01",
+            "TaxData_RC381::getCPPRelatedAmounts", "TaxData_T1New::IsBankrupt",
+            "IndividualTaxData::adjustForeignTaxCredits", "TaxData_T1206New::CalculateTOSI",
+            "TaxData_T746New::Calculate01", "TaxData_RC267New::Calculate01", "TaxData_RC268New::Calculate01",
+            "TaxData_RC269::Calculate01", "TaxData_T1New::CalculateNetIncomeBeforeF21700",
+            "TaxData_T1New::CalculateNetIncomeBeforeCCT", "IndividualTaxData::workingIncome",
+            "TaxData_T778New::Calculate01", "TaxData_T1New::CalculateNetIncomeBeforeF23500",
+            "TaxData_WS_D1::CalculateF23500", "TaxData_WS_D1::getF23500", "TaxData_T1New::CalculateNetIncomeAfterCCT",
+            "TaxData_T936New::Calculate01", "TaxData_WS_D1::CalculateF24901", "TaxData_T2048::Calculate01",
+            "TaxData_T657New::Calculate01", "CTaxData_T2222::Calculate01", "TaxData_T1New::CalculateTaxableIncome"};
+        QCOMPARE(tracedCalls(*p, 2, expected), expected);
+    }
+
+    void movingExpensesAddUp()
+    {
+        auto p = person(9);
+        for (double claim : {1200.0, 800.0}) {
+            CTaxData_Form *f = p->addForm(102, 0, true, 0, false)->object;
+            f->setAmount(TaxData_T1MNew::F_DistanceOld, 100);
+            f->setAmount(TaxData_T1MNew::F_Expenses, claim);
+            f->setAmount(TaxData_T1MNew::F_IncomeAtNewLocation, 50000);
+        }
+        p->t1()->setAmount(T1::F_LYMovingExpenses, 300.0);
+        QCOMPARE(p->calculateStage(false, 0, 2, false), 0);
+        QCOMPARE(p->t1()->amount(T1::F_21900), 2300.0);
+    }
+
+    void disabilitySupportsIncome_data()
+    {
+        QTest::addColumn<double>("business");
+        QTest::addColumn<double>("earned");
+        QTest::newRow("0.005 not added") << 0.005 << 1000.0;
+        QTest::newRow("250 added") << 250.0 << 1250.0;
+        QTest::newRow("a loss not added") << -300.0 << 1000.0;
+    }
+    void disabilitySupportsIncome()
+    {
+        QFETCH(double, business);
+        QFETCH(double, earned);
+        auto p = person(9, {14});
+        p->t1()->setAmount(T1::F_10100, 1000.0);
+        p->t1()->setAmount(T1::F_13500, business);
+        p->calculateStage(false, 0, 2, false);
+        QCOMPARE(p->getForm(14, 0, false)->amount(TaxData_T929New::F_EarnedIncome), earned);
+    }
+
+    void selfEmployedCppForm_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<int>("before");
+        QTest::addColumn<int>("after");
+        QTest::newRow("Ontario: Schedule 8") << 9 << QDate(1980, 5, 1) << 0 << 1;
+        QTest::newRow("Ontario, no CPP months: kept") << 9 << QDate(1950, 5, 1) << 0 << 0;
+        QTest::newRow("Quebec with months of the other plan") << 11 << QDate(1980, 5, 1) << 1 << 2;
+        QTest::newRow("the Quebec plan is kept") << 9 << QDate(1980, 5, 1) << 2 << 2;
+    }
+    void selfEmployedCppForm()
+    {
+        QFETCH(int, province);
+        QFETCH(QDate, birth);
+        QFETCH(int, before);
+        QFETCH(int, after);
+        auto p = person(province);
+        T1 *t = p->t1();
+        t->setDateOfBirth(birth);
+        t->setAmount(T1::F_13500, 20000.0);
+        t->setCppFormSelector(before);
+        p->calculateStage(false, 0, 2, false);
+        QCOMPARE(t->cppFormSelector(), after);
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestStage12)
+#include "tst_stage12.moc"

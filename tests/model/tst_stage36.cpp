@@ -1,0 +1,445 @@
+// Calculation stages 3 to 6 of one person: the order of their calls and their edge cases.
+#include "bqtest.h"
+#include "calctrace.h"
+#include "ctaxdata_rc71.h"
+#include "ctaxdata_t1adj.h"
+#include "dependantinfostruct.h"
+#include "individualtaxdata.h"
+#include "settingsseam.h"
+#include "taxdata_instalmentcalc.h"
+#include "taxdata_sch11.h"
+#include "taxdata_sch2.h"
+#include "taxdata_sch5.h"
+#include "taxdata_t1anew.h"
+#include "taxdata_t1ksnew.h"
+#include "taxdata_t1new.h"
+#include "utils.h"
+#include <QMap>
+#include <cmath>
+#include <memory>
+
+using T1 = TaxData_T1New;
+
+namespace {
+
+class MapSettings : public SettingsSource
+{
+public:
+    QString userSetting(const QString &name) const override { return user.value(name); }
+    QString configValue(const QString &key) const override { return config.value(key); }
+    QMap<QString, QString> user;
+    QMap<QString, QString> config;
+};
+
+// The calls a stage recorded, without the dispatch's own marker.
+QStringList runTraced(IndividualTaxData &p, unsigned int stage)
+{
+    QStringList trace;
+    {
+        calctrace::Scope scope(trace);
+        p.calculateStage(false, 0, stage, false);
+    }
+    const QString prefix = QStringLiteral("stage %1: ").arg(stage);
+    QStringList calls;
+    for (const QString &s : qAsConst(trace))
+        if (s.startsWith(prefix))
+            calls << s.mid(prefix.size());
+    return calls;
+}
+
+} // namespace
+
+class TestStage36 : public QObject
+{
+    Q_OBJECT
+
+private:
+    DependantInfoStruct m_deps;
+    MapSettings m_settings;
+
+    // A person in the province with a T1 and the forms of the types given.
+    std::unique_ptr<IndividualTaxData> person(int province, std::initializer_list<int> forms = {})
+    {
+        auto p = std::make_unique<IndividualTaxData>(0, &m_deps);
+        p->storeReadProvince(province);
+        p->getForm(1, 0, true);
+        for (int type : forms)
+            if (!p->getForm(type, 0, true))
+                qWarning("form %d not made", type);
+        T1 *t = p->t1();
+        t->setMainTaxProvince(province);
+        t->setFirstName(QStringLiteral("Ada"));
+        t->setLastName(QStringLiteral("Lamont"));
+        t->setSin(QStringLiteral("046454286"));
+        return p;
+    }
+
+private slots:
+    void init() { setSettingsSource(&m_settings); }
+    void cleanup()
+    {
+        setSettingsSource(nullptr);
+        m_settings.user.clear();
+        m_settings.config.clear();
+    }
+
+    void stage3DayCounts_data()
+    {
+        QTest::addColumn<QDate>("bankruptDate");
+        QTest::addColumn<QDate>("entryDate");
+        QTest::addColumn<int>("bankruptDays");
+        QTest::addColumn<int>("residenceDays");
+        QTest::newRow("whole year") << QDate() << QDate() << 366 << 366;
+        QTest::newRow("bankrupt on 2 July") << QDate(2024, 7, 2) << QDate() << 183 << 366;
+        QTest::newRow("arrived on 2 July") << QDate() << QDate(2024, 7, 2)
+                                           << 366 << DaysInCanadaInTaxYear(QDate(2024, 7, 2), QDate(), 2024);
+    }
+    void stage3DayCounts()
+    {
+        QFETCH(QDate, bankruptDate);
+        QFETCH(QDate, entryDate);
+        QFETCH(int, bankruptDays);
+        QFETCH(int, residenceDays);
+        auto p = person(9, {6});
+        T1 *t = p->t1();
+        t->setDate(T1::F_BankruptDate, bankruptDate);
+        t->setDate(T1::F_EntryDate, entryDate);
+        QCOMPARE(p->calculateStage(false, 0, 3, false), 0);
+        QCOMPARE(t->amount(T1::F_DaysInYear), 366.0);
+        QCOMPARE(t->amount(T1::F_DaysBeforeBankruptcy), double(bankruptDays));
+        QCOMPARE(t->amount(T1::F_ResidenceDays), double(residenceDays));
+        QCOMPARE(t->amount(T1::F_ResidenceDays2), double(residenceDays));
+        QCOMPARE(t->amount(T1::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
+        CTaxData_Form *sch5 = p->getForm(6, 0, false);
+        QCOMPARE(sch5->amount(TaxData_Sch5::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
+        QCOMPARE(sch5->amount(TaxData_Sch5::F_BankruptDays), double(bankruptDays));
+        QCOMPARE(sch5->amount(TaxData_Sch5::F_DaysInYear), 366.0);
+    }
+
+    void stage3TuitionBase_data()
+    {
+        QTest::addColumn<double>("previousBase");
+        QTest::addColumn<bool>("withT1206");
+        QTest::addColumn<double>("splitDeduction");
+        QTest::addColumn<double>("expected");
+        // T1: taxable income 60000, basic federal tax 9300 (9300 / 0.15 = 62000)
+        QTest::newRow("first pass") << 0.0 << false << 0.0 << 60000.0;
+        QTest::newRow("less than 0.009 above the bracket") << 55867.005 << false << 0.0 << 60000.0;
+        QTest::newRow("above the bracket") << 55867.01 << false << 0.0 << 62000.0;
+        QTest::newRow("split income added") << 0.0 << true << 500.0 << 60500.0;
+        QTest::newRow("negative base is 0") << 55900.0 << true << -70000.0 << 0.0;
+    }
+    void stage3TuitionBase()
+    {
+        QFETCH(double, previousBase);
+        QFETCH(bool, withT1206);
+        QFETCH(double, splitDeduction);
+        QFETCH(double, expected);
+        auto p = person(9, {11});
+        if (withT1206)
+            p->getForm(29, 0, true);
+        T1 *t = p->t1();
+        t->setAmount(T1::F_26000, 60000.0);
+        t->setAmount(T1::F_40400, 9300.0);
+        t->setAmount(T1::F_23200, splitDeduction);
+        CTaxData_Form *sch11 = p->getForm(11, 0, false);
+        sch11->setAmount(TaxData_Sch11::F_IncomeBase, previousBase);
+        p->calculateStage(false, 0, 3, false);
+        QCOMPARE(sch11->amount(TaxData_Sch11::F_IncomeBase), expected);
+    }
+
+    void stage4QuebecAbatement_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<int>("mainTaxProvince");
+        QTest::addColumn<bool>("abated");
+        QTest::newRow("Quebec") << 11 << 11 << true;
+        QTest::newRow("Ontario") << 9 << 9 << false;
+        QTest::newRow("Quebec person, Ontario main tax province") << 11 << 9 << false;
+        QTest::newRow("main tax province Quebec decides") << 9 << 11 << true;
+    }
+    void stage4QuebecAbatement()
+    {
+        QFETCH(int, province);
+        QFETCH(int, mainTaxProvince);
+        QFETCH(bool, abated);
+        auto p = person(province);
+        T1 *t = p->t1();
+        t->setMainTaxProvince(mainTaxProvince);
+        t->setAmount(T1::F_26000, 80000.0);
+        t->setAmount(T1::F_44000, 123.0); // a value of an earlier pass
+        QCOMPARE(p->calculateStage(false, 0, 4, false), 0);
+        const double basic = t->amount(T1::F_42900);
+        QVERIFY(basic > 1000.0);
+        // the abatement is kept to the cent
+        QVERIFY(qAbs(t->amount(T1::F_44000) - (abated ? 0.165 * basic : 0.0)) < 0.006);
+        QCOMPARE(t->amount(T1::F_44000) != 0.0, abated);
+    }
+
+    void stage4SpouseTransfer_data()
+    {
+        QTest::addColumn<bool>("withSch2");
+        QTest::addColumn<QDate>("bankruptDate");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("no Schedule 2") << false << QDate() << 0.0;
+        QTest::newRow("whole year") << true << QDate() << 1.0;
+        QTest::newRow("183 days before bankruptcy") << true << QDate(2024, 7, 2) << 183.0 / 366.0;
+    }
+    void stage4SpouseTransfer()
+    {
+        QFETCH(bool, withSch2);
+        QFETCH(QDate, bankruptDate);
+        QFETCH(double, ratio);
+        auto p = withSch2 ? person(9, {3}) : person(9);
+        T1 *t = p->t1();
+        t->setMaritalStatus(0);
+        t->setAmount(T1::F_SpouseNetIncome, 5000.0);
+        t->setAmount(T1::F_32600, 999.0);
+        t->setDate(T1::F_BankruptDate, bankruptDate);
+        if (withSch2)
+            p->getForm(3, 0, false)->setAmount(TaxData_Sch2::F_Pension, 2000.0);
+        p->calculateStage(false, 0, 4, false);
+        const double result = withSch2 ? p->getForm(3, 0, false)->amount(TaxData_Sch2::F_Result) : 0.0;
+        QVERIFY(!withSch2 || result > 0.0);
+        QCOMPARE(t->amount(T1::F_32600), result * ratio);
+    }
+
+    void stage5YukonLines_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("Yukon keeps them") << 13 << 250.0;
+        QTest::newRow("elsewhere 0") << 12 << 0.0;
+    }
+    void stage5YukonLines()
+    {
+        QFETCH(int, province);
+        QFETCH(double, expected);
+        auto p = person(province);
+        T1 *t = p->t1();
+        t->setAmount(T1::F_43200, 250.0);
+        t->setAmount(T1::F_44100, 250.0);
+        QCOMPARE(p->calculateStage(false, 0, 5, false), 0);
+        QCOMPARE(t->amount(T1::F_43200), expected);
+        QCOMPARE(t->amount(T1::F_44100), expected);
+    }
+
+    // Settings fill a form only when they hold something.
+    void stage5PreparerSettings_data()
+    {
+        QTest::addColumn<QString>("discounter");
+        QTest::addColumn<QString>("repId");
+        QTest::addColumn<QString>("expectedDiscounter");
+        QTest::addColumn<QString>("expectedRepId");
+        QTest::newRow("empty settings keep the typed values") << QString() << QString() << "TYPED" << "REPTYPED";
+        QTest::newRow("settings replace them") << "D123" << "R9" << "D123" << "R9";
+    }
+    void stage5PreparerSettings()
+    {
+        QFETCH(QString, discounter);
+        QFETCH(QString, repId);
+        QFETCH(QString, expectedDiscounter);
+        QFETCH(QString, expectedRepId);
+        auto p = person(9, {53, 116});
+        CTaxData_Form *rc71 = p->getForm(53, 0, false);
+        CTaxData_Form *adj = p->getForm(116, 0, false);
+        rc71->setText(CTaxData_RC71::F_DiscounterCode, QStringLiteral("TYPED"));
+        adj->setText(CTaxData_T1ADJ::F_RepID, QStringLiteral("REPTYPED"));
+        m_settings.user[QStringLiteral("DiscounterCode")] = discounter;
+        m_settings.user[QStringLiteral("T1013RepID")] = repId;
+        p->calculateStage(false, 0, 5, false);
+        QCOMPARE(rc71->text(CTaxData_RC71::F_DiscounterCode), expectedDiscounter);
+        QCOMPARE(adj->text(CTaxData_T1ADJ::F_RepID), expectedRepId);
+        QCOMPARE(adj->text(CTaxData_T1ADJ::F_Name), QStringLiteral("Lamont, Ada"));
+        QCOMPARE(adj->intValue(CTaxData_T1ADJ::F_Year), 2024);
+    }
+
+    void stage5LossCarryBack_data()
+    {
+        QTest::addColumn<double>("rental");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("loss");
+        QTest::newRow("exactly 0") << 0.0 << 0.0 << 0.0;
+        QTest::newRow("loss") << -1500.0 << 0.0 << 1500.0;
+        QTest::newRow("income") << 800.0 << 800.0 << 0.0;
+    }
+    void stage5LossCarryBack()
+    {
+        QFETCH(double, rental);
+        QFETCH(double, income);
+        QFETCH(double, loss);
+        auto p = person(9, {39});
+        p->t1()->setAmount(T1::F_12600, rental);
+        p->calculateStage(false, 0, 5, false);
+        const FieldRowList &rows = p->getForm(39, 0, false)->rows(0);
+        QVERIFY(rows.count() >= 3);
+        const FieldRecord &r = rows.row(2); // rental source
+        QCOMPARE(r.number(TaxData_T1ANew::C_Income), income);
+        QCOMPARE(r.number(TaxData_T1ANew::C_Loss), loss);
+        QVERIFY(!std::signbit(r.number(TaxData_T1ANew::C_Loss)));
+    }
+
+    void stage6Instalments_data()
+    {
+        QTest::addColumn<bool>("withT1KS");
+        QTest::addColumn<bool>("withWorksheet");
+        QTest::newRow("neither") << false << false;
+        QTest::newRow("summary without worksheet") << true << false;
+        QTest::newRow("worksheet") << true << true;
+    }
+    void stage6Instalments()
+    {
+        QFETCH(bool, withT1KS);
+        QFETCH(bool, withWorksheet);
+        auto p = person(9);
+        if (withT1KS)
+            p->getForm(93, 0, true);
+        if (withWorksheet)
+            p->getForm(209, 0, true);
+        const int formsBefore = p->formCount(0);
+        CTaxData_Form *t1ks = p->getForm(93, 0, false);
+        if (t1ks)
+            for (int f : {TaxData_T1KSNew::F_Instalment1, TaxData_T1KSNew::F_Instalment4})
+                t1ks->setAmount(f, 700.0);
+        CTaxData_Form *sheet = p->getForm(209, 0, false);
+        if (sheet)
+            sheet->setAmount(TaxData_InstalmentCalc::F_ProvincialValue1, 55.0);
+        QCOMPARE(p->calculateStage(false, 0, 6, false), 0);
+        QCOMPARE(p->formCount(0), formsBefore);
+        if (sheet) {
+            // no plug-in answers: both provincial values are 0
+            QCOMPARE(sheet->amount(TaxData_InstalmentCalc::F_ProvincialValue1), 0.0);
+            QCOMPARE(sheet->amount(TaxData_InstalmentCalc::F_ProvincialValue2), 0.0);
+        } else if (t1ks) {
+            QCOMPARE(t1ks->amount(TaxData_T1KSNew::F_Instalment1), 0.0);
+            QCOMPARE(t1ks->amount(TaxData_T1KSNew::F_Instalment4), 0.0);
+        }
+    }
+
+    void stage6RemovesCppForm_data()
+    {
+        QTest::addColumn<int>("selector");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<bool>("has148");
+        QTest::addColumn<bool>("has150");
+        QTest::newRow("RC381 chosen: Schedule 8 goes") << 2 << 1 << true << false;
+        QTest::newRow("Schedule 8 chosen: RC381 goes") << 1 << 1 << false << true;
+        QTest::newRow("neither chosen") << 0 << 0 << true << true;
+    }
+    void stage6RemovesCppForm()
+    {
+        QFETCH(int, selector);
+        QFETCH(int, result);
+        QFETCH(bool, has148);
+        QFETCH(bool, has150);
+        auto p = person(9, {148, 150});
+        p->t1()->setCppFormSelector(selector);
+        QCOMPARE(p->calculateStage(false, 0, 6, false), result);
+        QCOMPARE(p->hasForm(148), has148);
+        QCOMPARE(p->hasForm(150), has150);
+    }
+
+    // A person without a T1 passes every stage untouched; stage 7 does nothing.
+    void stagesWithoutT1_data()
+    {
+        QTest::addColumn<bool>("withT1");
+        QTest::addColumn<uint>("stage");
+        for (uint s = 3; s <= 6; ++s)
+            QTest::addRow("no T1, stage %u", s) << false << s;
+        QTest::newRow("stage 7") << true << 7u;
+    }
+    void stagesWithoutT1()
+    {
+        QFETCH(bool, withT1);
+        QFETCH(uint, stage);
+        IndividualTaxData p(0, &m_deps);
+        p.storeReadProvince(9);
+        if (withT1)
+            p.getForm(1, 0, true)->setAmount(T1::F_DaysInYear, 1.0);
+        for (int type : {6, 93, 150, 148, 209, 39})
+            p.getForm(type, 0, true);
+        CTaxData_Form *sch5 = p.getForm(6, 0, false);
+        sch5->setAmount(TaxData_Sch5::F_DaysInYear, 1.0);
+        QStringList trace;
+        {
+            calctrace::Scope scope(trace);
+            QCOMPARE(p.calculateStage(false, 0, stage, false), 0);
+        }
+        QVERIFY2(trace.isEmpty(), qPrintable(trace.join(QLatin1Char(','))));
+        QCOMPARE(sch5->amount(TaxData_Sch5::F_DaysInYear), 1.0);
+        QCOMPARE(p.formCount(0), withT1 ? 7 : 6);
+        if (withT1)
+            QCOMPARE(p.t1()->amount(T1::F_DaysInYear), 1.0);
+    }
+
+    void stage3Order()
+    {
+        auto p = person(9, {6, 11, 29, 157, 3});
+        const QStringList expected{
+            "TaxData_T1New::HasMaritalChange", "TaxData_T1New::HasSpouse", "TaxData_T1New::CanClaimSpouse",
+            "TaxData_T1New::getSpouseNetIncForSpouseCredit", "TaxData_Sch5::Calculate01",
+            "TaxData_T1New::isClaimAllowed", "TaxData_Sch11::Calculate01", "TaxData_Sch12_2016::Calculate01",
+            "STRUCT_TAX_STAIRS_JURISDICTION::CalcAlgoForSpouseF260S2", "TaxData_T1New::IsSpouseAgeNotUnder65",
+            "TaxData_T1New::IsSpouseAgeNotUnder18", "TaxData_T1New::canClaimSch2"};
+        QCOMPARE(runTraced(*p, 3), expected);
+    }
+
+    void stage4Order()
+    {
+        auto p = person(11, {3, 4, 6, 9, 17, 18, 20, 29, 31, 113, 119, 171, 210});
+        const QStringList expected{
+            "TaxData_T1New::canClaimSch2", "TaxData_T1New::getSpouseNetIncForSpouseCredit",
+            "TaxData_T1New::CalculateAgeAmount", "TaxData_T1New::canNotOverwriteSpouseAgeAmount",
+            "TaxData_Sch2::Calculate01",
+            "TaxData_T1New::IsDeceased", "TaxData_Sch9::Calculate01",
+            "TaxData_T1New::IsDeceased", "TaxData_T1New::IsAgeUnder18", "IndividualTaxData::hasSpouseInformation",
+            "TaxData_T1New::CalculateLine314ByWorkSheet", "IndividualTaxData::calculatePensionSplitTax",
+            "TaxData_T1New::CalculateField338AndField410_414", "TaxData_T1New::CalculateField350",
+            "TaxData_T1New::CalculateFedTax1stStep",
+            "TaxData_T1New::CalculateField404", "TaxData_T1212New::getF67910",
+            "TaxData_T1170::feedT691Line24", "TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102",
+            "TaxData_T1New::CalculateField429AndNonResiSurTax",
+            "IndividualTaxData::calculateForeignTaxCredits", "CMultiProvsTaxMgr::calculateStagePart1",
+            "TaxData_T2038New::CalculateToLineC", "TaxData_T1New::CalculateField406",
+            "TaxData_T2038New::CalculateToLineD",
+            "TaxData_T691New::CalculateToLine95", "TaxData_T2038New::CalculateToEnd",
+            "TaxData_T1New::CalculateField417",
+            "TaxData_T1206New::CalculateFederal", "TaxData_T691New::CalculateToEnd",
+            "TaxData_T1New::GetFullAddressWithoutPostcode", "TaxData_T1172New::Calculate01",
+            "TaxData_T1New::CalculateFedTax",
+            "CMultiProvsTaxMgr::calculateStagePart4", "IndividualTaxData::totalSelfEmploymentIncome",
+            "IndividualTaxData::selfEmploymentIncomeRemainder",
+            "TaxData_T90::Calculate01"};
+        QCOMPARE(runTraced(*p, 4), expected);
+    }
+
+    void stage5And6Order()
+    {
+        auto p = person(9, {28, 39, 52, 53, 55, 97, 101, 116, 118, 119, 133, 173, 174, 181, 96, 209, 93});
+        p->addWizardData(1);
+        const QStringList expected5{
+            "IndividualTaxData::copyForeignTaxCreditResults", "CMultiProvsTaxMgr::calculateStagePart5",
+            "TaxData_T1New::GetAge", "CMultiProvsTaxMgr::calculateStagePart6", "TaxData_T225::Calculate01",
+            "CMultiProvsTaxMgr::calculateStagePart7",
+            "TaxData_T1New::GetAge", "CMultiProvsTaxMgr::calculateStagePart6", "TaxData_T224::Calculate01",
+            "CMultiProvsTaxMgr::calculateStagePart7",
+            "CMultiProvsTaxMgr::calculateStagePart2", "TaxData_Sch6::Calculate01",
+            "TaxData_Sch12_MultigHomeReno::Calculate01", "CTaxData_GST370::Calculate01",
+            "TaxData_T1New::CalculateBeforeLine437", "TaxData_T1032_New::CalculateIncomeTaxAfterAdjustment",
+            "TaxData_T1New::CalculateBalance",
+            "TaxData_T1New::GetFullAddressWithoutPostcode", "TaxData_T1ANew::Calculate01",
+            "TaxData_T5004::Calculate01", "CTaxData_T1DD::Calculate01", "TaxData_T183New::Calculate01",
+            "TaxData_T185::Calculate01", "TaxData_T1New::GetFullAddressWithoutPostcode",
+            "CTaxData_RC71::Calculate01", "CTaxData_T1ADJ::Calculate01", "TaxData_T1135New::isIndividual",
+            "TaxData_T1135New::Calculate01", "IndividualTaxData::refreshWizardRecords",
+            "CTaxData_Form::calculateData"};
+        QCOMPARE(runTraced(*p, 5), expected5);
+        const QStringList expected6{"IndividualTaxData::setDefaultAnswers", "IndividualTaxData::removeForm148or150",
+                                    "CMultiProvsTaxMgr::getProvincialValue", "CMultiProvsTaxMgr::getProvincialValue",
+                                    "TaxData_InstalmentCalc::Calculate"};
+        QCOMPARE(runTraced(*p, 6), expected6);
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestStage36)
+#include "tst_stage36.moc"

@@ -1,0 +1,77 @@
+// Developer tool (not part of the program): builds a .r24 return file from a JSON
+// description and prints the calculated lines of a return as JSON.
+//
+//   bqreturntool build <description.json> <return.r24>
+//   bqreturntool lines <description.json | return.r24>
+#include "creturnfile.h"
+#include "returnbuilder.h"
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTextStream>
+#include <memory>
+
+namespace {
+
+int fail(const QString &text)
+{
+    QTextStream(stderr) << text << '\n';
+    return 1;
+}
+
+std::unique_ptr<CReturnFile> open(const QString &path, QString &error)
+{
+    if (path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            error = QStringLiteral("cannot read %1").arg(path);
+            return nullptr;
+        }
+        QJsonParseError parse;
+        const QJsonDocument doc = QJsonDocument::fromJson(f.readAll(), &parse);
+        if (!doc.isObject()) {
+            error = QStringLiteral("%1: %2").arg(path, parse.errorString());
+            return nullptr;
+        }
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(doc.object(), &error));
+        if (file)
+            returnbuilder::recalculate(*file);
+        return file;
+    }
+    int code = 0;
+    std::unique_ptr<CReturnFile> file(CReturnFile::load(path, code));
+    if (!file || code != 0) {
+        error = QStringLiteral("%1: not read (code %2)").arg(path).arg(code);
+        return nullptr;
+    }
+    returnbuilder::recalculate(*file);
+    return file;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    const QString usage = QStringLiteral("usage: bqreturntool build <description.json> <return.r24>\n"
+                                         "       bqreturntool lines <description.json | return.r24>");
+    if (args.size() == 3 && args.at(0) == QLatin1String("build")) {
+        QString error;
+        std::unique_ptr<CReturnFile> file = open(args.at(1), error);
+        if (!file)
+            return fail(error);
+        if (file->save(args.at(2), 1, &error) != 0)
+            return fail(QStringLiteral("%1: not written: %2").arg(args.at(2), error));
+        return 0;
+    }
+    if (args.size() == 2 && args.at(0) == QLatin1String("lines")) {
+        QString error;
+        std::unique_ptr<CReturnFile> file = open(args.at(1), error);
+        if (!file)
+            return fail(error);
+        QTextStream(stdout) << QJsonDocument(returnbuilder::calculatedLines(*file)).toJson(QJsonDocument::Indented);
+        return 0;
+    }
+    return fail(usage);
+}
