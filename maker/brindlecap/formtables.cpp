@@ -20,7 +20,7 @@ constexpr FormInfo kForms[] = {
     {5, "Unused", "Unused form", 0, EXP | HID},
     {6, "Schedule 5", "Amounts for Spouse or Common-Law Partner and Dependants", 0, ADD | DEP},
     {7, "Schedule 7", "RRSP, PRPP and SPP Unused Contributions, Transfers, and HBP or LLP Activities", 0, ADD},
-    {8, "Schedule 8", "Canada Pension Plan Contributions and Overpayment", 0, ADD},
+    {8, "Schedule 8 (old)", "Canada Pension Plan Contributions and Overpayment (former layout)", 0, ADD},
     {9, "Schedule 9", "Donations and Gifts", 0, ADD},
     {10, "Schedule 10", "Employment Insurance Premiums on Self-Employment and Other Eligible Earnings", 0, ADD},
     {11, "Schedule 11", "Federal Tuition, Education, and Textbook Amounts and Canada Training Credit", 0, ADD},
@@ -133,7 +133,7 @@ constexpr FormInfo kForms[] = {
     {147, "T2091(IND)", "Designation of a Property as a Principal Residence by an Individual", 0, ADD | MUL},
     {148, "RC381", "Inter-Provincial Calculation for CPP and QPP Contributions and Overpayments", 0, ADD},
     {149, "RC383", "Tax-Exempt Earned Income and Contributions for Enhanced CPP/QPP", 0, ADD},
-    {150, "Schedule 8 (QPP)", "Quebec Pension Plan Contributions on Self-Employment and Other Earnings", 0, ADD},
+    {150, "Schedule 8", "Canada Pension Plan Contributions and Overpayment", 0, ADD},
     {151, "Unused", "Unused form", 0, EXP | HID},
     {156, "Provincial Worksheet", "Provincial Worksheet", 0, HID},
     {157, "Schedule 12 (HAE)", "Home Accessibility Expenses", 0, ADD},
@@ -247,7 +247,7 @@ const TaxWizardInfo Global_TaxWizard_Info[7] = {
 };
 
 const FederalFormRow Federal_Forms_Info[] = {
-    {3, 1, 0}, {4, 1, 0}, {6, 1, 0}, {7, 1, 0}, {8, 1, 0}, {9, 1, 0}, {10, 1, 0}, {11, 1, 0},
+    {3, 1, 0}, {4, 1, 0}, {6, 1, 0}, {7, 1, 0}, {8, 0, 1}, {9, 1, 0}, {10, 1, 0}, {11, 1, 0},
     {12, 1, 0}, {13, 1, 0}, {14, 1, 0}, {15, 1, 0}, {17, 1, 0}, {18, 1, 0}, {20, 1, 0}, {21, 1, 0},
     {23, 1, 0}, {28, 1, 0}, {29, 1, 0}, {30, 1, 0}, {31, 1, 0}, {32, 1, 0}, {35, 1, 0}, {37, 1, 0},
     {38, 1, 0}, {39, 1, 0}, {40, 1, 0}, {49, 1, 0}, {51, 1, 0}, {52, 1, 0}, {53, 1, 0}, {55, 1, 0},
