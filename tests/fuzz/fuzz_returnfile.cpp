@@ -5,6 +5,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <cstdint>
+#include <dlfcn.h>
+#include "cmultiprovstaxmgr.h"
+#include "formtables.h"
 
 namespace {
 void dropLog(QtMsgType, const QMessageLogContext &, const QString &) {}
@@ -20,6 +23,14 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     static SilentMessages messages;
     setMessageHandler(&messages);
     qInstallMessageHandler(dropLog);
+    // The reader loads and unloads plug-ins for every input; an instrumented library
+    // that is unmapped leaves dangling coverage counters behind. Keep each one mapped
+    // for the whole run (later unloads then only drop a reference).
+    for (int p = 1; p < kProvinceCount; ++p) {
+        const QString path = CMultiProvsTaxMgr::libraryFolder() + QLatin1Char('/')
+            + getOSLibFilename(QString::fromLatin1(Global_Provs_Info[p].word[3]));
+        dlopen(path.toLocal8Bit().constData(), RTLD_NOW | RTLD_NODELETE);
+    }
     return 0;
 }
 
