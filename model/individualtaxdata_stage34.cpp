@@ -192,6 +192,7 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
         BQ_TRACE("stage 4: TaxData_T1New::IsDeceased");
         sch9->setFlag(S::F_Deceased, t->IsDeceased());
         sch9->setAmount(S::F_NetIncome, t->amount(T1::F_23600));
+        sch9->setAmount(S::F_TaxableIncome, t->amount(T1::F_26000));
         BQ_TRACE("stage 4: TaxData_Sch9::Calculate01");
         sch9->Calculate01();
         t->setAmount(T1::F_34900, sch9->amount(S::F_Credit));

@@ -19,26 +19,15 @@ const FieldTable &formFields()
     return table;
 }
 
-const FieldTable &rowFields()
-{
-    static const FieldTable table{
-        {"Description", FieldKind::Text},
-        {"Code", FieldKind::Int},
-        {"Amount", FieldKind::Amount}
-    };
-    return table;
-}
-
 } // namespace
 
-TaxData_T1273::TaxData_T1273(int province, int formType) : CTaxData_Form(formFields(), KindForm, formType)
+TaxData_T1273::TaxData_T1273(int province, int formType)
+    : TaxData_StatementForm(formFields(), formType, incomeExpenseRows())
 {
     setMainTaxProvince(province);
-    addRowList(rowFields());
 }
 
 void TaxData_T1273::Calculate01()
 {
-    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0);
+    calculateNetIncome(amount(F_GrossIncome), amount(F_Expenses));
 }

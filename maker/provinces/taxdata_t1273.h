@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_statementform.h"
 
 // T1273: harmonized AgriStability and AgriInvest statement of farming activities.
-class TaxData_T1273 : public CTaxData_Form
+class TaxData_T1273 : public TaxData_StatementForm
 {
 public:
     enum Field {

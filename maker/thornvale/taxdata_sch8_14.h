@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_cppcontributionform.h"
 
 // Schedule 8: CPP contributions on self-employment and other earnings.
-class TaxData_Sch8_14 : public CTaxData_Form
+class TaxData_Sch8_14 : public TaxData_CppContributionForm
 {
 public:
     enum Field {
@@ -22,12 +22,4 @@ public:
     };
 
     TaxData_Sch8_14();
-
-    void Calculate01() override;
-    // Whole months of the year that count when age or death cuts the year.
-    void mockCPPQPPMonthIfNeeded();
-    // The six CPP lines of the T1: 22200 and 31000 (self-employment), 22215 and
-    // 30800 (employment), 42100 (payable on self-employment), 44800 (overpayment).
-    void getCPPRelatedAmounts(double &line22200, double &line22215, double &line31000, double &line42100,
-                              double &line30800, double &line44800) const;
 };

@@ -1,5 +1,4 @@
 #include "taxdata_t1163new.h"
-#include "utils.h"
 
 namespace {
 
@@ -21,26 +20,13 @@ const FieldTable &formFields()
     return table;
 }
 
-const FieldTable &rowFields()
-{
-    static const FieldTable table{
-        {"Description", FieldKind::Text},
-        {"Code", FieldKind::Int},
-        {"Amount", FieldKind::Amount}
-    };
-    return table;
-}
-
 } // namespace
 
-TaxData_T1163New::TaxData_T1163New() : CTaxData_Form(formFields(), KindForm, 15)
+TaxData_T1163New::TaxData_T1163New() : TaxData_StatementForm(formFields(), 15, incomeExpenseRows())
 {
-    addRowList(rowFields());
 }
 
 void TaxData_T1163New::Calculate01()
 {
-    // Net income: income less expenses, the owner's share of it.
-    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
+    calculateNetIncome(amount(F_GrossIncome), amount(F_Expenses));
 }

@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_statementform.h"
 
 // T1163: AgriStability and AgriInvest statement of farming activities for individuals.
-class TaxData_T1163New : public CTaxData_Form
+class TaxData_T1163New : public TaxData_StatementForm
 {
 public:
     enum Field {

@@ -594,9 +594,9 @@ void TaxData_T1New::CalculateTotalIncome(bool)
 {
     setAmount(F_14700, sumOf(*this, {F_14400, F_14500, F_14600}));
     setAmount(F_15000, sumOf(*this, {F_10100, F_10400, F_11300, F_11400, F_11500, F_11600, F_11700, F_11900,
-                                     F_12000, F_12100, F_12200, F_12500, F_12600, F_12700, F_12900, F_12905,
-                                     F_12906, F_13000, F_13010, F_13500, F_13700, F_13900, F_14100, F_14300,
-                                     F_14700}));
+                                     F_12000, F_12100, F_12200, F_12500, F_12600, F_12700, F_12800, F_12900,
+                                     F_12905, F_12906, F_13000, F_13010, F_13500, F_13700, F_13900, F_14100,
+                                     F_14300, F_14700}));
 }
 
 // The UCCB repayment worksheet: the line keeps what was entered, never below nil.

@@ -1,5 +1,4 @@
 #include "taxdata_t2042new.h"
-#include "utils.h"
 
 namespace {
 
@@ -19,26 +18,13 @@ const FieldTable &formFields()
     return table;
 }
 
-const FieldTable &rowFields()
-{
-    static const FieldTable table{
-        {"Description", FieldKind::Text},
-        {"Code", FieldKind::Int},
-        {"Amount", FieldKind::Amount}
-    };
-    return table;
-}
-
 } // namespace
 
-TaxData_T2042New::TaxData_T2042New() : CTaxData_Form(formFields(), KindForm, 21)
+TaxData_T2042New::TaxData_T2042New() : TaxData_StatementForm(formFields(), 21, incomeExpenseRows())
 {
-    addRowList(rowFields());
 }
 
 void TaxData_T2042New::Calculate01()
 {
-    // Net income: income less expenses, the owner's share of it.
-    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
+    calculateNetIncome(amount(F_GrossIncome), amount(F_Expenses));
 }

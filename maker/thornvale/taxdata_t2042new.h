@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_statementform.h"
 
 // T2042: statement of farming activities.
-class TaxData_T2042New : public CTaxData_Form
+class TaxData_T2042New : public TaxData_StatementForm
 {
 public:
     enum Field {

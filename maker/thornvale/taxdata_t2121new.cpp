@@ -1,5 +1,4 @@
 #include "taxdata_t2121new.h"
-#include "utils.h"
 
 namespace {
 
@@ -19,26 +18,15 @@ const FieldTable &formFields()
     return table;
 }
 
-const FieldTable &rowFields()
-{
-    static const FieldTable table{
-        {"Description", FieldKind::Text},
-        {"Code", FieldKind::Int},
-        {"Amount", FieldKind::Amount}
-    };
-    return table;
-}
-
 } // namespace
 
-TaxData_T2121New::TaxData_T2121New() : CTaxData_Form(formFields(), KindForm, 51)
+TaxData_T2121New::TaxData_T2121New() : TaxData_StatementForm(formFields(), 51, incomeExpenseRows())
 {
-    addRowList(rowFields());
 }
 
 void TaxData_T2121New::Calculate01()
 {
+    // the expenses are the rows
     setAmount(F_Expenses, rows(0).sum(C_Amount));
-    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_Expenses));
-    setAmount(F_NetIncome, roundToCent(amount(F_NetIncomeBeforeAdj) * amount(F_Percentage) / 100.0));
+    calculateNetIncome(amount(F_GrossIncome), amount(F_Expenses));
 }

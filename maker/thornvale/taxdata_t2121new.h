@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_statementform.h"
 
 // T2121: statement of fishing activities.
-class TaxData_T2121New : public CTaxData_Form
+class TaxData_T2121New : public TaxData_StatementForm
 {
 public:
     enum Field {

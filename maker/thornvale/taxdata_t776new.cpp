@@ -35,18 +35,16 @@ const FieldTable &rowFields()
 
 } // namespace
 
-TaxData_T776New::TaxData_T776New() : CTaxData_Form(formFields(), KindForm, 12)
+TaxData_T776New::TaxData_T776New() : TaxData_StatementForm(formFields(), 12, rowFields())
 {
-    addRowList(rowFields());
 }
 
 void TaxData_T776New::Calculate01()
 {
-    // Net income: income less expenses, the owner's share of it.
+    // the expense rows less their personal part; capital cost allowance after them
     double expenses = 0.0;
     for (int i = 0; i < rows(0).count(); ++i)
         expenses += rows(0).row(i).number(C_Amount) - rows(0).row(i).number(C_PersonalPart);
-    setAmount(F_TotalExpenses, expenses);
-    setAmount(F_NetIncomeBeforeAdj, amount(F_GrossRents) + amount(F_OtherIncome) - expenses);
-    setAmount(F_NetIncome, roundToCent((amount(F_NetIncomeBeforeAdj) - amount(F_CCA)) * amount(F_Percentage) / 100.0));
+    setAmount(F_TotalExpenses, roundToCent(expenses));
+    calculateNetIncome(amount(F_GrossRents) + amount(F_OtherIncome), amount(F_TotalExpenses), amount(F_CCA));
 }

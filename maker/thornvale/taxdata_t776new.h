@@ -1,8 +1,8 @@
 #pragma once
-#include "ctaxdata_form.h"
+#include "taxdata_statementform.h"
 
 // T776: statement of real estate rentals, with one row per expense line.
-class TaxData_T776New : public CTaxData_Form
+class TaxData_T776New : public TaxData_StatementForm
 {
 public:
     enum Field {

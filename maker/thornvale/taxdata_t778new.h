@@ -9,6 +9,8 @@ public:
         F_Expenses, F_EarnedIncome, F_NetIncome, F_ChildrenUnder7, F_ChildrenOther, F_Deduction,
         // the partner claims as the spouse with the higher income; that partner's net income
         F_PartnerMark, F_PartnerNetIncome,
+        // children eligible for the disability amount, of any age (counted apart from the two above)
+        F_ChildrenDisabled,
         F_Count
     };
 

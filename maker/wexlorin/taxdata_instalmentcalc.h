@@ -13,6 +13,7 @@ public:
 
     TaxData_InstalmentCalc();
 
-    // Works out the 2025 instalments from the T1 and its summary.
+    // Works out the 2025 instalments from the T1 (and the plug-in values stored
+    // on the form) and writes the quarterly amount into the summary.
     void Calculate(TaxData_T1New *t1, CTaxData_Form *t1ks);
 };

@@ -5,10 +5,13 @@
 #include "creturnfile.h"
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
+#include "taxdata_instalmentcalc.h"
 #include "taxdata_sch8_14.h"
 #include "taxdata_sch9.h"
+#include "taxdata_t1ksnew.h"
 #include "taxdata_t1new.h"
 #include "taxdata_t2204_new.h"
+#include "taxdata_t778new.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,6 +67,13 @@ private slots:
     void eiOverpayment_data();
     void eiOverpayment();
     void donationTopRate();
+    void donationTopRateInReturn();
+    void t1Lines_data();
+    void t1Lines();
+    void instalments_data();
+    void instalments();
+    void childCare_data();
+    void childCare();
 };
 
 void TestReturns2024::returns_data()
@@ -212,6 +222,144 @@ void TestReturns2024::donationTopRate()
     sch9.Calculate01();
     // 200 x 15 % = 30.00; 3,248 x 33 % = 1,071.84; 6,752 x 29 % = 1,958.08
     QCOMPARE(sch9.amount(TaxData_Sch9::F_Credit), 3059.92);
+}
+
+// The stages give Schedule 9 the taxable income: the high earner of the table at
+// 300,000 of employment income gives 10,200 of gifts. Taxable income 299,162
+// (300,000 + OAS 8,500 - 838 - the whole OAS back) is 52,410 over 246,752, more
+// than the 10,000 over 200: 200 x 15 % = 30.00 + 10,000 x 33 % = 3,300.00.
+void TestReturns2024::donationTopRateInReturn()
+{
+    QJsonObject description =
+        readDescription(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(QStringLiteral("07-ontario-high-earner.json")));
+    QJsonArray persons = description.value(QStringLiteral("persons")).toArray();
+    QJsonObject person = persons.at(0).toObject();
+    QJsonArray slips = person.value(QStringLiteral("slips")).toArray();
+    QJsonObject t4 = slips.at(0).toObject();
+    QJsonObject boxes = t4.value(QStringLiteral("fields")).toObject();
+    boxes.insert(QStringLiteral("Box14"), 300000);
+    boxes.insert(QStringLiteral("Box26"), 300000);
+    t4.insert(QStringLiteral("fields"), boxes);
+    slips.replace(0, t4);
+    person.insert(QStringLiteral("slips"), slips);
+    const QJsonObject gift{{QStringLiteral("Charity"), QStringLiteral("Food bank")},
+                           {QStringLiteral("ReceiptNumber"), QStringLiteral("A-1")},
+                           {QStringLiteral("Amount"), 10200}};
+    const QJsonObject sch9{{QStringLiteral("type"), 9}, {QStringLiteral("rows"), QJsonArray{gift}}};
+    person.insert(QStringLiteral("forms"), QJsonArray{sch9});
+    persons.replace(0, person);
+    description.insert(QStringLiteral("persons"), persons);
+
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(description, &error));
+    QVERIFY2(file, qPrintable(error));
+    returnbuilder::recalculate(*file);
+    const QJsonObject self = returnbuilder::calculatedLines(*file).value(QStringLiteral("self")).toObject();
+    QCOMPARE(self.value(QStringLiteral("26000")).toDouble(), 299162.0);
+    QCOMPARE(self.value(QStringLiteral("34900")).toDouble(), 3330.0);
+}
+
+// Lines that count in the totals of the T1 on their own.
+void TestReturns2024::t1Lines_data()
+{
+    QTest::addColumn<int>("entered");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("support payments received in total income") << int(TaxData_T1New::F_12800) << 10000.0
+                                                                 << int(TaxData_T1New::F_15000) << 10000.0;
+    // 15,705 + 400 = 16,105
+    QTest::newRow("PPIP premiums in Schedule 1") << int(TaxData_T1New::F_31205) << 400.0
+                                                 << int(TaxData_T1New::F_33500) << 16105.0;
+}
+
+void TestReturns2024::t1Lines()
+{
+    QFETCH(int, entered);
+    QFETCH(double, amount);
+    QFETCH(int, total);
+    QFETCH(double, expected);
+    TaxData_T1New t1;
+    t1.setAmount(entered, amount);
+    t1.Calculate01();
+    QCOMPARE(t1.amount(total), expected);
+}
+
+void TestReturns2024::instalments_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("provincialTax");
+    QTest::addColumn<double>("provincialCredits");
+    QTest::addColumn<double>("netTaxOwing");
+    QTest::addColumn<double>("quarter");
+    // 43500 9,083.21 holds the Ontario tax 3,111.33 once; 500 deducted, CWB 200
+    QTest::newRow("Ontario") << 9 << 3111.33 << 0.0 << 8383.21 << 2095.80;
+    // the provincial credits of 47900 count once, from the plug-in
+    QTest::newRow("Ontario with provincial credits") << 9 << 3111.33 << 400.0 << 7983.21 << 1995.80;
+    // Quebec: federal tax only; owing over 1,800 but under 3,000 still calls for instalments
+    QTest::newRow("Quebec over 1,800") << 11 << 0.0 << 0.0 << 2471.88 << 617.97;
+    QTest::newRow("Ontario under 3,000") << 9 << 0.0 << 0.0 << 2471.88 << 0.0;
+}
+
+void TestReturns2024::instalments()
+{
+    QFETCH(int, province);
+    QFETCH(double, provincialTax);
+    QFETCH(double, provincialCredits);
+    QFETCH(double, netTaxOwing);
+    QFETCH(double, quarter);
+    TaxData_T1New t1;
+    t1.setMainTaxProvince(province);
+    t1.setAmount(TaxData_T1New::F_42000, 3171.88);
+    t1.setAmount(TaxData_T1New::F_42800, provincialTax);
+    t1.setAmount(TaxData_T1New::F_43500, 3171.88 + provincialTax + (provincialTax > 0 ? 2800.0 : 0.0));
+    t1.setAmount(TaxData_T1New::F_43700, 500.0);
+    t1.setAmount(TaxData_T1New::F_45300, 200.0);
+    t1.setAmount(TaxData_T1New::F_47600, 1000.0);
+    t1.setAmount(TaxData_T1New::F_47900, provincialCredits);
+    TaxData_InstalmentCalc sheet;
+    sheet.setAmount(TaxData_InstalmentCalc::F_ProvincialValue1, provincialTax);
+    sheet.setAmount(TaxData_InstalmentCalc::F_ProvincialValue2, provincialCredits);
+    TaxData_T1KSNew summary;
+    sheet.Calculate(&t1, &summary);
+    QCOMPARE(sheet.amount(TaxData_InstalmentCalc::F_NetTaxOwing), netTaxOwing);
+    QCOMPARE(sheet.amount(TaxData_InstalmentCalc::F_Quarter), quarter);
+    QCOMPARE(summary.amount(TaxData_T1KSNew::F_Instalment4), quarter);
+}
+
+void TestReturns2024::childCare_data()
+{
+    QTest::addColumn<int>("under7");
+    QTest::addColumn<int>("disabled");
+    QTest::addColumn<double>("expenses");
+    QTest::addColumn<double>("earned");
+    QTest::addColumn<double>("partnerNet");
+    QTest::addColumn<double>("deduction");
+    QTest::newRow("two under 7: 2 x 8,000") << 2 << 0 << 20000.0 << 60000.0 << 0.0 << 16000.0;
+    QTest::newRow("child eligible for the disability amount: 11,000") << 0 << 1 << 15000.0 << 60000.0 << 0.0
+                                                                      << 11000.0;
+    QTest::newRow("two thirds of earned income") << 1 << 0 << 8000.0 << 9000.0 << 0.0 << 6000.0;
+    QTest::newRow("lower-income spouse claims") << 1 << 0 << 8000.0 << 60000.0 << 70000.0 << 8000.0;
+    QTest::newRow("higher-income spouse claims nothing") << 1 << 0 << 8000.0 << 60000.0 << 30000.0 << 0.0;
+}
+
+void TestReturns2024::childCare()
+{
+    QFETCH(int, under7);
+    QFETCH(int, disabled);
+    QFETCH(double, expenses);
+    QFETCH(double, earned);
+    QFETCH(double, partnerNet);
+    QFETCH(double, deduction);
+    TaxData_T778New t778;
+    t778.setIntValue(TaxData_T778New::F_ChildrenUnder7, under7);
+    t778.setIntValue(TaxData_T778New::F_ChildrenDisabled, disabled);
+    t778.setAmount(TaxData_T778New::F_Expenses, expenses);
+    t778.setAmount(TaxData_T778New::F_EarnedIncome, earned);
+    t778.setAmount(TaxData_T778New::F_NetIncome, 60000.0);
+    t778.setAmount(TaxData_T778New::F_PartnerNetIncome, partnerNet);
+    t778.Calculate01();
+    QCOMPARE(t778.amount(TaxData_T778New::F_Deduction), deduction);
 }
 
 BQ_TEST_MAIN_CORE(TestReturns2024)
