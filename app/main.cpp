@@ -1,14 +1,23 @@
+#include "batchcalc.h"
 #include "csingleinstanceguard.h"
 #include "fileassociation.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
+#include <QDebug>
 #include <QFileInfo>
 #include <QSslSocket>
 
 int main(int argc, char **argv)
 {
+    // The batch mode shows nothing and asks nothing: no display is needed.
+    const bool batch = isBatchCommandLine(argc, argv);
+    if (batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     TabWndApp *app = TabWndApp::create(argc, argv);
+    if (batch)
+        setMessageHandler(&BatchMessages::instance());
 
     // The desktop's association of .r24 files and of the URL scheme; failures are ignored.
     FileAssociation::write(QCoreApplication::applicationFilePath(), QStringLiteral(":/res/images/efile-2024.ico"));
@@ -16,6 +25,13 @@ int main(int argc, char **argv)
     const QString instanceTitle = QString::fromUtf8("Brackenquill 2024 for EFile");
     if (app->initialize() != 0)
         return -1;
+
+    const QStringList args = QCoreApplication::arguments();
+    if (batch) {
+        qInfo().noquote() << QStringLiteral("print result ") + args.value(3);
+        // The application object is left as it is: batch mode writes no settings back.
+        return runBatchCalculation(args.value(2), args.value(3));
+    }
 
     CSingleInstanceGuard guard(instanceTitle);
     if (!guard.acquire() && !app->allowSecondInstance())
@@ -35,7 +51,6 @@ int main(int argc, char **argv)
     window->setGeometry(app->savedWindowRect());
     window->setMinimumSize(768, 480);
 
-    const QStringList args = QCoreApplication::arguments();
     if (args.size() >= 2) {
         const QString path = FileAssociation::localPathFromArgument(args.at(1));
         if (QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive))

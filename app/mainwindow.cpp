@@ -60,6 +60,8 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
     connect(ui->actionSlip_summary, &QAction::triggered, this, &MainWindow::onSlipSummary);
     connect(ui->actionAdd_T4FHSA_slip, &QAction::triggered, this, &MainWindow::onAddSlip_T4FHSA);
     connect(ui->actionWelcome, &QAction::triggered, this, &MainWindow::actionShowWelcome);
+    connect(ui->actionAbout_Corvadine, &QAction::triggered, this, &MainWindow::actionAbout);
+    connect(ui->actionSend_Return_File_to_Corvadine, &QAction::triggered, this, &MainWindow::onSendReturnFile);
 
     bool ok = false;
     const int size = m_app ? m_app->config().FontSize.toInt(&ok) : kDefaultFontSize;

@@ -139,6 +139,26 @@ public:
     // support upload, Auto-fill, View NOA, Update, the information boxes, the
     // T5008 note) go in this section.
     // ==== support commands
+public slots:
+    void onSendReturnFile();
+    void on_actionAuto_Fill_AFR_triggered();
+    void on_actionExpress_NOA_triggered();
+    void actionAbout();
+    void on_actionAdd_T5008_slip_triggered();
+    void on_actionFind_Industry_Code_triggered();
+    void on_actionDirect_deposit_form_triggered();
+    void on_actionUpdate_Brackenquill_triggered();
+
+public:
+    // kind 1 Auto-fill, 0 Express NOA: runs the dialog for the current return, if any.
+    void startAutoFill(int kind);
+    // Posts the file to the support upload; true when the service took it.
+    static bool uploadFileForHelp(const QString &url, const QString &path, const QString &email, const QString &message);
+    // The support upload's address from the configuration's upload server.
+    QString supportUploadUrl() const;
+
+private:
+    void showMessageWithLink(const QString &title, const QString &msg1, const QString &msg2, const QString &link);
     // ==== end of support commands
 
 protected:

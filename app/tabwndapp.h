@@ -77,6 +77,10 @@ public:
     // kind 0 tddlog.txt, 1 tddlog2.txt, 2 findfiles.csv, other: the run folder with a trailing separator.
     void runFilePath(CString &path, int kind) const;
 
+    // The report engine's test return, "testprint.r24" in the documents folder:
+    // every form that is not expired in self's return. True when it was written.
+    bool writeTestPrintFile();
+
     // Further connections to the same database file (worker threads).
     bool openDatabase(QSqlDatabase &db) const;
     void closeDatabase(QSqlDatabase &db) const;

@@ -52,6 +52,14 @@ QString Form_Return::returnTitle() const
 }
 bool Form_Return::hasFile() const { return property("hasFile").toBool(); }
 bool Form_Return::isModified() const { return property("modified").toBool(); }
+QString Form_Return::fullPath() const { return property("title").toString(); }
+// "sin" (text) is the current person's social insurance number.
+bool Form_Return::getTaxpayerText(int kind, CString &text) const
+{
+    record(QStringLiteral("getTaxpayerText(%1)").arg(kind));
+    text = property("sin").toString();
+    return true;
+}
 
 // The questions of the real window, through the message seam.
 bool Form_Return::confirmClose(QString &path)
