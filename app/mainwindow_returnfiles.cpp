@@ -4,8 +4,12 @@
 #include "ui_mainwindow.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
+#include "dlgcouplereturn_tab1.h"
+#include "dlgfindfiles.h"
+#include "dlgimportoption_info.h"
 #include "form_return.h"
 #include "formtables.h"
+#include "importprioryearoptions.h"
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "newreturnbasic_formoption.h"
@@ -227,17 +231,61 @@ void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
 
 void MainWindow::importPriorYearReturn(const QString &path)
 {
-    // The options dialog of the prior-year import belongs to a later part of
-    // the program; until it exists the import says so and reads nothing.
-    Q_UNUSED(path)
-    gMsgInformation(tr("This function is not available yet."), this);
+    int code = 0;
+    std::unique_ptr<CReturnFile> returnFile(CReturnFile::load(path, code, appEdition));
+    if (!returnFile || code != 0) {
+        gMsgInformation(tr("Import prior year's return file failed, error = %1.").arg(code), this);
+        return;
+    }
+    m_app->LastImportPath = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
+
+    ImportPriorYearOptions options;
+    options.keepNotes = true;
+    DlgImportOption_Info dialog(&options, this);
+    if (!dialog.exec())
+        return;
+    // The imported return has no file yet: the next save asks for a name.
+    WaitCursor wait;
+    returnFile->importPriorYear(options, appEdition);
+    returnFile->recalculate(-1, nullptr);
+    openReturnPage(-1, nullptr, returnFile.release());
 }
 
 void MainWindow::on_actionCouple_Returns_2to1_triggered()
 {
     if (!canOpenAnotherReturn())
         return;
-    gMsgInformation(tr("This function is not available yet."), this);
+    QString firstPath;
+    QString secondPath;
+    {
+        WizardBase wizard(this, tr("Couple Two Returns Together"));
+        wizard.setWizardStyle(QWizard::ModernStyle);
+        wizard.setOption(QWizard::NoBackButtonOnStartPage, true);
+        auto *page = new DlgCoupleReturn_tab1(m_app, &wizard);
+        wizard.addPage(page);
+        wizard.initUI(700, 370);
+        if (wizard.exec() != QDialog::Accepted)
+            return;
+        firstPath = page->firstPath();
+        secondPath = page->secondPath();
+    }
+    WaitCursor wait;
+    int code = 0;
+    std::unique_ptr<CReturnFile> first(CReturnFile::load(firstPath, code, appEdition));
+    if (!first || code != 0) {
+        gMsgInformation(tr("First return file cannot be read properly, Couple return failed."), this);
+        return;
+    }
+    std::unique_ptr<CReturnFile> second(CReturnFile::load(secondPath, code, appEdition));
+    if (!second || code != 0) {
+        gMsgInformation(tr("Second return file cannot be read properly, Couple return failed."), this);
+        first->clear();
+        return;
+    }
+    // The source files stay as they are: the coupled return opens without a file.
+    first->coupleWith(*second);
+    first->recalculate(-1, nullptr);
+    openReturnPage(-1, nullptr, first.release());
 }
 
 void MainWindow::on_actionFind_Return_Files_triggered()
@@ -246,7 +294,10 @@ void MainWindow::on_actionFind_Return_Files_triggered()
         gMsgInformation(tr("Please close a return file to proceed!"), this);
         return;
     }
-    gMsgInformation(tr("This function is not available yet."), this);
+    CString listFile;
+    m_app->runFilePath(listFile, 2);
+    DlgFindFiles dialog(tr("Find Return Files"), listFile, this);
+    dialog.exec();
 }
 
 // ---- the not-filed report

@@ -155,7 +155,17 @@ void Form_Return::changeProvince() { notAvailable(); }
 void Form_Return::deCoupleReturn() { notAvailable(); }
 void Form_Return::optimizeReturn() { notAvailable(); }
 void Form_Return::taxPlanning() { notAvailable(); }
-void Form_Return::generateReportTypes(bool) { notAvailable(); }
+void Form_Return::generateReportTypes(bool writeTestFile)
+{
+    // the report engine's type tables come with printing; the test print return is built here
+    if (!writeTestFile) {
+        notAvailable();
+        return;
+    }
+    beginWaitCursor();
+    TabWndApp::instance()->writeTestPrintFile();
+    endWaitCursor();
+}
 int Form_Return::validateReturn(int, bool, bool)
 {
     notAvailable();
