@@ -75,11 +75,5 @@ TaxData_Slip_T3::TaxData_Slip_T3() : TaxData_SlipBase(formFields(), 9)
 
 void TaxData_Slip_T3::calculateData()
 {
-    const double share = amount(F_SharePercent) / 100.0;
-    const FieldTable &t = fieldTable();
-    for (int i = 0; i < t.count(); ++i) {
-        const int code = t.spec(i).code;
-        if (code > 0 && code < kCalculatedCode && t.spec(i).kind == FieldKind::Amount)
-            setValueByCode(kCalculatedCode + code, amount(i) * share);
-    }
+    applySharePercent(F_SharePercent);
 }

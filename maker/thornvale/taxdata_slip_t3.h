@@ -22,5 +22,4 @@ public:
     void calculateData() override;
     // The calculated amount of a box: the entered amount times the recipient's share.
     double calculated(int box) const { return valueByCode(kCalculatedCode + box); }
-    static constexpr int kCalculatedCode = 1000;
 };

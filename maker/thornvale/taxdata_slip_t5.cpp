@@ -56,11 +56,5 @@ TaxData_Slip_T5::TaxData_Slip_T5() : TaxData_SlipBase(formFields(), 8)
 
 void TaxData_Slip_T5::calculateData()
 {
-    const double share = amount(F_SharePercent) / 100.0;
-    const FieldTable &t = fieldTable();
-    for (int i = 0; i < t.count(); ++i) {
-        const int code = t.spec(i).code;
-        if (code > 0 && code < kCalculatedCode && t.spec(i).kind == FieldKind::Amount)
-            setValueByCode(kCalculatedCode + code, amount(i) * share);
-    }
+    applySharePercent(F_SharePercent);
 }

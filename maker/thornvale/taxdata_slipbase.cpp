@@ -18,3 +18,14 @@ void TaxData_SlipBase::getDescription(CString &out) const
 {
     out = CString(text(F_Payer));
 }
+
+void TaxData_SlipBase::applySharePercent(int shareField)
+{
+    const double share = amount(shareField) / 100.0;
+    const FieldTable &t = fieldTable();
+    for (int i = 0; i < t.count(); ++i) {
+        const int code = t.spec(i).code;
+        if (code > 0 && code < kCalculatedCode && t.spec(i).kind == FieldKind::Amount)
+            setValueByCode(kCalculatedCode + code, amount(i) * share);
+    }
+}

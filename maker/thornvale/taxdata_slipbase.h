@@ -14,4 +14,11 @@ public:
     TaxData_SlipBase(const FieldTable &table, int slipType);
 
     void getDescription(CString &out) const override;
+
+    // Calculated amounts of a jointly held slip answer at this offset above their box.
+    static constexpr int kCalculatedCode = 1000;
+
+protected:
+    // Fills each calculated amount with the box amount times the share (a percentage).
+    void applySharePercent(int shareField);
 };
