@@ -6,7 +6,10 @@
 #include "mainwindow.h"
 #include "messages.h"
 #include "tabwndapp.h"
+#include <QDir>
+#include <QFileInfo>
 #include <QMenu>
+#include "returnfileentriesmodel.h"
 #include <QStackedWidget>
 
 namespace {
@@ -83,6 +86,46 @@ private slots:
         QCOMPARE(window->openReturnCount(), 0);
         QVERIFY(!windows->actions().contains(page->showAction()));
         QVERIFY(window->resultLabel()->text().isEmpty());
+        app()->setMainWindow<QWidget>(nullptr);
+        delete window;
+    }
+
+    // A new return is saved, closed, found on the start page's list and opened
+    // again from it, with its summary line shown.
+    void saveCloseAndReopenFromStartPage()
+    {
+        m_messages.clear();
+        MainWindow *window = createMainWindow();
+        app()->setMainWindow(window);
+        window->openReturnPage(-1, nullptr, newReturn("Bea", "Tremblay"));
+        Form_Return *page = window->currentReturn();
+        QVERIFY(page);
+        const QString path = QDir(bqtest::isolatedHome().path()).filePath(QStringLiteral("bea.r24"));
+        const QFileInfo info(path);
+        page->setFileInfo(&info);
+        QString saved;
+        QCOMPARE(page->saveReturn(saved, false), 0);
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!page->isModified());
+        const QString summary = window->resultLabel()->text();
+        QVERIFY(!summary.isEmpty());
+        window->actionCloseReturn();
+        QCOMPARE(window->openReturnCount(), 0);
+        QVERIFY(window->resultLabel()->text().isEmpty());
+
+        ReturnFileEntriesModel *list = app()->reloadReturnList(QString());
+        int row = -1;
+        for (int r = 0; r < list->rowCount(); ++r)
+            if (QFileInfo(list->pathAt(r)) == info)
+                row = r;
+        QVERIFY2(row >= 0, "the saved return is on the start page's list");
+        window->openReturnFile(list->pathAt(row));
+        QCOMPARE(window->openReturnCount(), 1);
+        QVERIFY(window->currentReturn());
+        QVERIFY(!window->currentReturn()->isModified());
+        QCOMPARE(window->resultLabel()->text(), summary);
+        m_messages.scriptAnswer(MsgButton::Yes);
+        window->actionCloseReturn();
         app()->setMainWindow<QWidget>(nullptr);
         delete window;
     }
