@@ -1,6 +1,7 @@
 // The T1 summary filled at the end of every recalculation round: the T1's results,
 // the benefit estimates, next year's RRSP limit and the year's schedules.
 #include "individualtaxdata.h"
+#include "taxrates2024.h"
 #include "benefitestimators.h"
 #include "ctaxdata_t1dd.h"
 #include "dependantinfostruct.h"
@@ -23,7 +24,7 @@ namespace {
 using KS = TaxData_T1KSNew;
 using T1 = TaxData_T1New;
 
-constexpr double kRrspLimitNextYear = 32490.0;
+constexpr double kRrspLimitNextYear = tax2024::rrsp::kDollarLimit2025;
 constexpr double kRrspRate = 0.18;
 
 // The T1 amounts that make the earned income for next year's RRSP limit, and what is taken off it.

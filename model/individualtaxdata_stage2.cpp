@@ -1,6 +1,7 @@
 // Stage 2 of the calculation: total income, the deductions in the order the T1 takes
 // them, the CPP form and its lines, net income and taxable income.
 #include "calctrace.h"
+#include "taxrates2024.h"
 #include "ctaxdata_t1223.h"
 #include "ctaxdata_t1229.h"
 #include "ctaxdata_t2222.h"
@@ -321,7 +322,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         using R = TaxData_RC381;
         // the Quebec earnings without QPP, each slip capped at the 2024 maximum pensionable earnings
         BQ_TRACE("stage 2: IndividualTaxData::cppExemptEarnings");
-        rc381->setAmount(R::F_T4QppEarnings, cppExemptEarnings(68500.0));
+        rc381->setAmount(R::F_T4QppEarnings, cppExemptEarnings(tax2024::payroll::kYmpe));
         BQ_TRACE("stage 2: IndividualTaxData::cppPensionableEarnings");
         rc381->setAmount(R::F_T4CppEarnings, cppPensionableEarnings());
         BQ_TRACE("stage 2: TaxData_RC381::Calculate01");

@@ -1,5 +1,6 @@
 // Stages 3 and 4: days, Schedules 5, 11, 12 and 2; then the federal tax.
 #include "calctrace.h"
+#include "taxrates2024.h"
 #include "ctaxdata_t1219.h"
 #include "individualtaxdata.h"
 #include "struct_tax_stairs_jurisdiction.h"
@@ -26,7 +27,7 @@ namespace {
 using T1 = TaxData_T1New;
 
 // Schedule 11 switches to the tax-derived base once the previous base passes the first bracket.
-constexpr double kFirstBracketTop = 55867.0;
+const double kFirstBracketTop = tax2024::fed::kBrackets[1].lower;
 constexpr double kLowestRate = 0.15;
 // Spouse's age amount of Schedule 2 (2024).
 constexpr double kAgeAmountMax = 8790.0;

@@ -1,4 +1,5 @@
 #include "taxdata_rc383.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -22,6 +23,8 @@ void TaxData_RC383::Calculate01()
 {
     // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
     // 2024 first additional rate 1%, second additional 4%; no arithmetic beyond the first yet.
-    setAmount(F_Contribution, qMax(0.0, qMin(amount(F_ExemptIncome), 68500.0) - 3500.0) * 0.02);
+    namespace pay = tax2024::payroll;
+    setAmount(F_Contribution, qMax(0.0, qMin(amount(F_ExemptIncome), pay::kYmpe) - pay::kBasicExemption) * 2
+                                  * pay::kFirstAdditionalRate);
     setAmount(F_Deduction, amount(F_Contribution) / 2.0);
 }

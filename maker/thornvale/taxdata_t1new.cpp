@@ -329,12 +329,17 @@ bool isCarbonRebateProvince(int province)
 
 } // namespace
 
-// 2024 federal brackets.
-const STRUCT_TAX_STAIRS_JURISDICTION TaxData_T1New::m_taxStairs = {
-    5,
-    {0.0, 55867.0, 111733.0, 173205.0, 246752.0, 0.0},
-    {0.15, 0.205, 0.26, 0.29, 0.33, 0.0},
-};
+// 2024 federal brackets, from the one table of 2024 figures.
+const STRUCT_TAX_STAIRS_JURISDICTION TaxData_T1New::m_taxStairs = [] {
+    namespace fed = tax2024::fed;
+    STRUCT_TAX_STAIRS_JURISDICTION s{};
+    s.steps = fed::kBracketCount;
+    for (int i = 0; i < fed::kBracketCount; ++i) {
+        s.threshold[i] = fed::kBrackets[i].lower;
+        s.rate[i] = fed::kBrackets[i].rate;
+    }
+    return s;
+}();
 
 TaxData_T1New::TaxData_T1New() : CTaxData_Form(formFields(), KindForm, 1)
 {
