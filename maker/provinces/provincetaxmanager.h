@@ -56,6 +56,7 @@ private:
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
     void claimTuition(TaxData_ProvTax428 &form);
+    double calculateCredits(const TaxData_T1New &t1);
     void writeLines(TaxData_T1New *t1) const;
 
     QSet<CTaxData_Form *> m_forms;

@@ -193,11 +193,22 @@ void ProvinceTaxManager::calculateProvince(TaxData_T1New *t1, const ProvStageFor
     claimTuition(*form);
     m_lastForm = form;
     m_provincialTax = form->amount(F428::F_ProvincialTax);
-    if (auto *credits = ownForm<TaxData_ProvCredits479>()) {
-        credits->Calculate01();
-        m_provincialCredits = credits->amount(TaxData_ProvCredits479::F_Total);
-    }
+    m_provincialCredits = calculateCredits(*t1);
     writeLines(t1);
+}
+
+// The 479 of the person, or without one the territory's cost of living credit alone.
+double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
+{
+    using namespace tax2024;
+    const double adjusted = costOfLivingAdjustedNetIncome(t1.amount(T1::F_23600), t1.amount(T1::F_11700),
+                                                          t1.amount(T1::F_12500), t1.amount(T1::F_21300));
+    auto *credits = ownForm<TaxData_ProvCredits479>();
+    if (!credits)
+        return territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted);
+    credits->setAmount(TaxData_ProvCredits479::F_AdjustedNetIncome, adjusted);
+    credits->Calculate01();
+    return credits->amount(TaxData_ProvCredits479::F_Total);
 }
 
 void ProvinceTaxManager::writeLines(TaxData_T1New *t1) const

@@ -1,4 +1,5 @@
 #include "taxdata_provcredits479.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -12,7 +13,9 @@ const FieldTable &formFields()
         {"FitnessAmount", FieldKind::Amount},
         {"ChildrenArts", FieldKind::Amount},
         {"OtherCredits", FieldKind::Amount},
-        {"Total", FieldKind::Amount, 47900}
+        {"Total", FieldKind::Amount, 47900},
+        {"AdjustedNetIncome", FieldKind::Amount},
+        {"CostOfLiving", FieldKind::Amount}
     };
     return table;
 }
@@ -24,8 +27,12 @@ TaxData_ProvCredits479::TaxData_ProvCredits479(int province, int formType) : CTa
     setMainTaxProvince(province);
 }
 
-// Holds no 2024 arithmetic yet: totals the credits entered.
 void TaxData_ProvCredits479::Calculate01()
 {
-    setAmount(F_Total, amount(F_SpouseCredit) + amount(F_FitnessAmount) + amount(F_ChildrenArts) + amount(F_OtherCredits));
+    using namespace tax2024;
+    const double costOfLiving =
+        territorialCostOfLivingCredit(static_cast<Province>(getMainTaxProvince()), amount(F_AdjustedNetIncome));
+    setAmount(F_CostOfLiving, costOfLiving);
+    setAmount(F_Total, cents(costOfLiving + amount(F_SpouseCredit) + amount(F_FitnessAmount) + amount(F_ChildrenArts) +
+                             amount(F_OtherCredits)));
 }

@@ -98,3 +98,12 @@ double eiPremium(double insurableEarnings, bool quebec)
 }
 
 } // namespace tax2024
+
+// ==== EI benefits repayment (lines 23500 and 42200) ==========================
+namespace tax2024 {
+double eiBenefitsRepayment(double repaymentBase, double netIncomeBeforeAdjustments)
+{
+    const double excess = std::max(0.0, netIncomeBeforeAdjustments - payroll::kEiRepaymentThreshold);
+    return cents(payroll::kEiRepaymentRate * std::min(std::max(0.0, repaymentBase), excess));
+}
+} // namespace tax2024

@@ -69,3 +69,17 @@ PensionContributions cppSelfEmployed(double selfEmploymentEarnings, double emplo
 double eiPremium(double insurableEarnings, bool quebec = false);
 
 } // namespace tax2024
+
+// ==== EI benefits repayment (lines 23500 and 42200) ==========================
+namespace tax2024 {
+namespace payroll {
+// T4E 2024, chart on the back of the slip: 30 % of the lesser of the benefits
+// subject to repayment (box 15 of the slips whose box 7 rate is not 0 %) and
+// net income before adjustments (line 23400) over 79,000 (1.25 x 63,200).
+constexpr double kEiRepaymentThreshold = 79000.0;
+constexpr double kEiRepaymentRate = 0.30;
+} // namespace payroll
+
+// The repayment of one person's EI benefits from the slips' repayment base.
+double eiBenefitsRepayment(double repaymentBase, double netIncomeBeforeAdjustments);
+} // namespace tax2024

@@ -40,7 +40,7 @@ struct LowIncomeReduction
     double self;         // the claimant's amount (Ontario: the basic reduction)
     double spouse;       // for a spouse or eligible dependant
     double perDependant; // per dependent child (Ontario: per dependant)
-    double senior;       // per person 65 or older (Manitoba)
+    double senior;       // per person 65 or older (Manitoba, Prince Edward Island)
     double disability;   // per person eligible for the disability amount (Manitoba)
     double rate;
     double threshold;

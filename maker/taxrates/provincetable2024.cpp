@@ -17,6 +17,17 @@ constexpr double kAgeRate = 0.15;
 // matters only when 3 % of net income exceeds it (net income above about 92,000).
 constexpr double kMedicalNotConfirmed = fed::kMedicalThresholdMax;
 
+// ---- 2024 figures added with their form lines --------------------------------
+// NU428 2024 line 58080: the 2023 maximum 11,442 indexed by Nunavut's 4.7 %
+// (the factor of its basic personal amount, 17,925 -> 18,767): 11,980, reduced
+// by 15 % of net income over 44,325.
+constexpr IncomeTestedAmount kNuAge{11980.0, 44325.0, kAgeRate};
+// PE428 2024 Part D, low-income tax reduction: per dependent child and per
+// person aged 65 or older.
+constexpr double kPeChildReduction = 300.0;
+constexpr double kPeAgeReduction = 250.0;
+// -------------------------------------------------------------------------------
+
 const ProvinceRates kProvinces[] = {
     {Province::AB, "AB", 5,
      {{0.0, 0.10}, {148269.0, 0.12}, {177922.0, 0.13}, {237230.0, 0.14}, {355845.0, 0.15}},
@@ -125,8 +136,8 @@ const ProvinceRates kProvinces[] = {
     {Province::NU, "NU", 4,
      {{0.0, 0.04}, {53268.0, 0.07}, {106537.0, 0.09}, {173205.0, 0.115}},
      0.04, BpaRule::Flat, 18767.0, kNone,
-     // the 2024 age amount of NU428 is not confirmed: none is given
-     kNone, kNone, 0.0,
+     // age amount: NU428 2024 line 58080 (see the block below)
+     kNuAge, kNone, 0.0,
      18767.0, 18767.0,
      // pension 2,000: NU428 2024 line 58360
      2000.0, 0.0, 0.0,
@@ -162,9 +173,10 @@ const ProvinceRates kProvinces[] = {
      // donations: PE428 2024 line 58969 (9.65 % / 16.7 %)
      {0.0965, 0.167, 0.0, 0.0},
      0, {},
-     // spouse or eligible dependant 350: PE428 2024 Part C (not confirmed by our
-     // reference); the components for children, age and disability are not covered
-     {LowIncomeRule::Family, 350.0, 350.0, 0, 0, 0, 0.05, 21500.0}, false, false,
+     // low-income tax reduction, PE428 2024 Part D: 350 for the claimant and 350 for
+     // a spouse or eligible dependant, 300 per dependent child, 250 for the claimant
+     // and for a spouse aged 65 or older (the disability part is not covered)
+     {LowIncomeRule::Family, 350.0, 350.0, kPeChildReduction, kPeAgeReduction, 0, 0.05, 21500.0}, false, false,
      // medical threshold 1,678: PE428 (not indexed)
      6890.0, 1678.0},
 

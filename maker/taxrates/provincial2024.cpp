@@ -113,7 +113,8 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
     case LowIncomeRule::Family: {
         if (in.hasSpouse && !in.familyReductionClaimant)
             return 0.0;
-        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children;
+        const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
+        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors;
         const double reduction = cents(std::max(0.0, familyIncome - r.threshold) * r.rate);
         return std::max(0.0, cents(amount - reduction));
     }
@@ -156,10 +157,11 @@ ProvincialResult provincialTax(const ProvincialInput &in)
     r.nonRefundableCredits = cents(r.creditsAtLowestRate + r.donationCredit);
     r.dividendCredit = dividendFor(p, in.eligibleDividendsGrossedUp, in.otherDividendsGrossedUp);
 
-    const double afterNrc = std::max(0.0, cents(r.taxOnIncome - r.nonRefundableCredits));
-    r.taxAfterCredits = std::max(0.0, cents(afterNrc - r.dividendCredit));
+    // the form's order: the surtax on the tax after the non-refundable credits,
+    // then the dividend credit, then the low-income reduction (ON428 Part C)
+    r.taxAfterCredits = std::max(0.0, cents(r.taxOnIncome - r.nonRefundableCredits));
     r.surtax = surtaxFor(p, r.taxAfterCredits);
-    double tax = cents(r.taxAfterCredits + r.surtax);
+    double tax = std::max(0.0, cents(r.taxAfterCredits + r.surtax - r.dividendCredit));
 
     r.lowIncomeReduction = std::min(tax, lowIncomeFor(p, in, tax));
     tax = cents(tax - r.lowIncomeReduction);
@@ -278,6 +280,38 @@ double bcTaxReduction(double netIncome)
     const LowIncomeReduction &r = provinceRates(Province::BC)->lowIncome;
     const double reduction = cents(std::max(0.0, netIncome - r.threshold) * r.rate);
     return std::max(0.0, cents(r.self - reduction));
+}
+
+} // namespace tax2024
+
+// ==== Territorial cost-of-living tax credits (line 47900) ===================
+namespace tax2024 {
+
+double costOfLivingAdjustedNetIncome(double line23600, double line11700, double line12500, double line21300)
+{
+    return std::max(0.0, cents(line23600 - line11700 - line12500 + line21300));
+}
+
+double territorialCostOfLivingCredit(Province province, double adjustedNetIncome)
+{
+    namespace col = costofliving;
+    const double income = std::max(0.0, adjustedNetIncome);
+    switch (province) {
+    case Province::NT: {
+        double credit = 0.0;
+        if (income <= col::kNtFirstBand)
+            credit = cents(income * col::kNtFirstRate);
+        else if (income <= col::kNtSecondBand)
+            credit = cents(col::kNtSecondBase + cents((income - col::kNtFirstBand) * col::kNtSecondRate));
+        else
+            credit = cents(col::kNtThirdBase + cents((income - col::kNtSecondBand) * col::kNtThirdRate));
+        return std::min(col::kNtMax, credit);
+    }
+    case Province::NU:
+        return std::min(col::kNuMax, cents(income * col::kNuRate));
+    default:
+        return 0.0;
+    }
 }
 
 } // namespace tax2024

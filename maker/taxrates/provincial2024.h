@@ -43,8 +43,8 @@ struct ProvincialResult
     double donationCredit = 0.0;
     double nonRefundableCredits = 0.0; // credits at the lowest rate plus the donation credit
     double dividendCredit = 0.0;
-    double taxAfterCredits = 0.0;   // after the non-refundable and dividend credits
-    double surtax = 0.0;
+    double taxAfterCredits = 0.0;   // after the non-refundable credits: the surtax is worked on it
+    double surtax = 0.0;            // taken before the dividend credit
     double lowIncomeReduction = 0.0; // the part that could be used
     double lowIncomeCredit = 0.0;    // Ontario LIFT credit, the part that could be used
     double healthPremium = 0.0;
@@ -80,5 +80,35 @@ double ontarioLowIncomeIndividualsCredit(double employmentIncome, double netInco
 
 // BC tax reduction before it is limited to the BC tax.
 double bcTaxReduction(double netIncome);
+
+} // namespace tax2024
+
+// ==== Territorial cost-of-living tax credits (line 47900) ===================
+namespace tax2024 {
+
+namespace costofliving {
+// NT479 (2024), cost of living tax credit, on adjusted net income:
+// 2.6 % up to 12,000; 312 + 1.25 % of the part over 12,000 up to 48,000;
+// 762 + 1 % of the part over 48,000; at most 942.
+constexpr double kNtFirstBand = 12000.0;
+constexpr double kNtFirstRate = 0.026;
+constexpr double kNtSecondBand = 48000.0;
+constexpr double kNtSecondBase = 312.0;
+constexpr double kNtSecondRate = 0.0125;
+constexpr double kNtThirdBase = 762.0;
+constexpr double kNtThirdRate = 0.01;
+constexpr double kNtMax = 942.0;
+// NU479 (2024), cost of living tax credit: 2 % of adjusted net income, at most 1,500.
+constexpr double kNuRate = 0.02;
+constexpr double kNuMax = 1500.0;
+} // namespace costofliving
+
+// Adjusted net income of the 479 forms: line 23600 less the UCCB (line 11700)
+// and RDSP income (line 12500), plus the UCCB repaid (line 21300). An RDSP
+// repayment sits inside line 23200 with other deductions and is not added.
+double costOfLivingAdjustedNetIncome(double line23600, double line11700, double line12500, double line21300);
+// The credit of the territory for one resident on his or her own adjusted net
+// income; nil for any other province.
+double territorialCostOfLivingCredit(Province province, double adjustedNetIncome);
 
 } // namespace tax2024

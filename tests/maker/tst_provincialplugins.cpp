@@ -135,7 +135,8 @@ private slots:
         // (17,373 + 3,217.50 + 1,049.12) x 5.9 % = 1,276.74
         QTest::newRow("NT employee")
             << 6 << employee(80000, 3217.50, 1049.12, 79162) << 0 << 0.0 << 0.0
-            << Lines{{"TaxOnIncome", 5441.81}, {"NonRefundableCredits", 1276.74}, {"42800", 4165.07}};
+            << Lines{{"TaxOnIncome", 5441.81}, {"NonRefundableCredits", 1276.74}, {"42800", 4165.07},
+                     {"47900", 942.0}}; // cost of living credit: 762 + 1 % x 31,162 over the 942 maximum
         // NS self-employed, business income 45,100: CPP credit 4.95 % x 41,600 = 2,059.20; deductions
         // 5.95 % x 41,600 + 1 % x 41,600 = 2,891.20; net 42,208.80. Tax 29,590 x 8.79 % (2,600.96)
         // + 12,618.80 x 14.95 % (1,886.51) = 4,487.47; basic 8,481 + 3,000 - 6 % x 17,208.80 (1,032.53)
@@ -150,7 +151,8 @@ private slots:
         // (18,767 + 3,217.50 + 1,049.12) x 4 % = 921.34
         QTest::newRow("NU employee")
             << 8 << employee(100000, 3217.50, 1049.12, 99162) << 0 << 0.0 << 0.0
-            << Lines{{"TaxOnIncome", 5343.30}, {"NonRefundableCredits", 921.34}, {"42800", 4421.96}};
+            << Lines{{"TaxOnIncome", 5343.30}, {"NonRefundableCredits", 921.34}, {"42800", 4421.96},
+                     {"47900", 1500.0}}; // cost of living credit: 2 % x 99,162 over the 1,500 maximum
         // ON 60,000: 51,446 x 5.05 % (2,598.02) + 7,989 x 9.15 % (730.99) = 3,329.01;
         // (12,399 + 2,796.75 + 996) x 5.05 % = 817.68; 2,511.33 under the surtax threshold;
         // no reduction (572 < tax); LIFT 875 - 5 % x 26,935 < 0; premium 600 (48,600 to 72,000)
@@ -267,8 +269,13 @@ private slots:
 
         for (auto it = expected.cbegin(); it != expected.cend(); ++it) {
             const double want = it.value().toDouble();
-            const double got = it.key() == QLatin1String("42800") ? return1.amount(TaxData_T1New::F_42800)
-                                                                  : form428->valueByKey(it.key()).toDouble();
+            double got = 0.0;
+            if (it.key() == QLatin1String("42800"))
+                got = return1.amount(TaxData_T1New::F_42800);
+            else if (it.key() == QLatin1String("47900"))
+                got = return1.amount(TaxData_T1New::F_47900);
+            else
+                got = form428->valueByKey(it.key()).toDouble();
             QVERIFY2(sameCents(got, want),
                      qPrintable(QStringLiteral("%1: got %2, expected %3").arg(it.key()).arg(got, 0, 'f', 2).arg(want, 0, 'f', 2)));
         }
@@ -277,7 +284,58 @@ private slots:
         double instalmentTax = -1.0;
         QVERIFY(mgr.getProvincialValue(63855, instalmentTax));
         QCOMPARE(instalmentTax, return1.amount(TaxData_T1New::F_42800));
-        QCOMPARE(return1.amount(TaxData_T1New::F_47900), 0.0);
+        if (!expected.contains(QStringLiteral("47900")))
+            QCOMPARE(return1.amount(TaxData_T1New::F_47900), 0.0);
+    }
+
+    // The territories' cost of living credit reaches line 47900 from the
+    // adjusted net income, with or without the 479 form made.
+    void costOfLivingCredit_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<double>("netIncome");
+        QTest::addColumn<double>("rdspIncome");
+        QTest::addColumn<bool>("withForm");
+        QTest::addColumn<double>("credit");
+        QTest::newRow("NT 10,000: 2.6 %") << 6 << 10000.0 << 0.0 << true << 260.0;
+        QTest::newRow("NT 12,000: end of the first band") << 6 << 12000.0 << 0.0 << true << 312.0;
+        // 312 + 1.25 % x 18,000
+        QTest::newRow("NT 30,000") << 6 << 30000.0 << 0.0 << true << 537.0;
+        // adjusted net income 30,000 - 2,000 of RDSP income: 312 + 1.25 % x 16,000
+        QTest::newRow("NT 30,000 with RDSP income") << 6 << 30000.0 << 2000.0 << true << 512.0;
+        QTest::newRow("NT 48,000: end of the second band") << 6 << 48000.0 << 0.0 << true << 762.0;
+        // 762 + 1 % x 12,000
+        QTest::newRow("NT 60,000") << 6 << 60000.0 << 0.0 << true << 882.0;
+        QTest::newRow("NT 70,000: the maximum") << 6 << 70000.0 << 0.0 << true << 942.0;
+        QTest::newRow("NT 30,000 without the form") << 6 << 30000.0 << 0.0 << false << 537.0;
+        QTest::newRow("NU 30,000: 2 %") << 8 << 30000.0 << 0.0 << true << 600.0;
+        QTest::newRow("NU 80,000: the maximum") << 8 << 80000.0 << 0.0 << true << 1500.0;
+        QTest::newRow("NU 30,000 without the form") << 8 << 30000.0 << 0.0 << false << 600.0;
+        QTest::newRow("YT none") << 13 << 30000.0 << 0.0 << true << 0.0;
+    }
+
+    void costOfLivingCredit()
+    {
+        QFETCH(int, province);
+        QFETCH(double, netIncome);
+        QFETCH(double, rdspIncome);
+        QFETCH(bool, withForm);
+        QFETCH(double, credit);
+        CMultiProvsTaxMgr mgr(0, nullptr);
+        QVERIFY(mgr.getManager(province, true));
+        mgr.setCurrentProvince(province);
+        TaxData_T1New t1;
+        t1.setMainTaxProvince(province);
+        t1.setAmount(TaxData_T1New::F_23600, netIncome);
+        t1.setAmount(TaxData_T1New::F_26000, netIncome);
+        t1.setAmount(TaxData_T1New::F_12500, rdspIncome);
+        if (withForm)
+            QVERIFY(mgr.createProvincialForm(formOfProvince(province, "479"), true));
+        runStages(mgr, t1, nullptr);
+        QCOMPARE(t1.amount(TaxData_T1New::F_47900), credit);
+        double instalment = -1.0;
+        QVERIFY(mgr.getProvincialValue(63856, instalment));
+        QCOMPARE(instalment, credit);
     }
 
     // Without a 428 of its own the person still gets the tax; the credits of the

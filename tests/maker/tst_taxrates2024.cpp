@@ -429,6 +429,17 @@ private slots:
         // 4,141 - 15 % x 9,172 (1,375.80) + 1,465 - 2.93 % x 15,000 (439.50)
         QTest::newRow("NS age 40,000") << "age" << Province::NS << 40000.0 << 40000.0 << 3790.70;
         QTest::newRow("SK age with supplement") << "age" << Province::SK << 30000.0 << 30000.0 << 7121.0; // 5,633 + 1,488
+        QTest::newRow("NU age 30,000") << "age" << Province::NU << 30000.0 << 30000.0 << 11980.0;
+        QTest::newRow("NU age 50,000") << "age" << Province::NU << 50000.0 << 50000.0 << 11128.75; // 11,980 - 15 % x 5,675
+        // cost of living credits on adjusted net income
+        QTest::newRow("NT living 11,999") << "living" << Province::NT << 11999.0 << 0.0 << 311.97; // 2.6 % (311.974)
+        QTest::newRow("NT living 12,001") << "living" << Province::NT << 12001.0 << 0.0 << 312.01; // 312 + 0.0125
+        QTest::newRow("NT living 47,999") << "living" << Province::NT << 47999.0 << 0.0 << 761.99; // 312 + 449.9875
+        QTest::newRow("NT living 65,999") << "living" << Province::NT << 65999.0 << 0.0 << 941.99; // 762 + 179.99
+        QTest::newRow("NT living 66,001") << "living" << Province::NT << 66001.0 << 0.0 << 942.0;
+        QTest::newRow("NU living 74,999") << "living" << Province::NU << 74999.0 << 0.0 << 1499.98;
+        QTest::newRow("NU living 75,001") << "living" << Province::NU << 75001.0 << 0.0 << 1500.0;
+        QTest::newRow("ON living none") << "living" << Province::ON << 30000.0 << 0.0 << 0.0;
         QTest::newRow("ON spouse 5,000") << "spouse" << Province::ON << 60000.0 << 5000.0 << 6581.0;  // 11,581 - 5,000
         QTest::newRow("ON spouse 500") << "spouse" << Province::ON << 60000.0 << 500.0 << 10528.0;
         QTest::newRow("SK spouse 1,000") << "spouse" << Province::SK << 60000.0 << 1000.0 << 18491.0; // 20,340 - 1,000 capped
@@ -479,6 +490,8 @@ private slots:
             got = provincialDisabilityAmount(province);
         else if (what == QLatin1String("medical"))
             got = provincialMedicalThreshold(province, a);
+        else if (what == QLatin1String("living"))
+            got = territorialCostOfLivingCredit(province, a);
         else
             got = provincialTaxOnIncome(province, a);
         COMPARE_CENTS(got, expected);
@@ -546,6 +559,84 @@ private slots:
             COMPARE_CENTS(s.lowIncomeReduction, 0.0);
             COMPARE_CENTS(s.netTax, 573.02);
         }
+    }
+
+    // The 428's line order: surtax on the tax after the non-refundable credits,
+    // then the dividend credit, then the low-income reduction.
+    void surtaxBeforeDividendCredit()
+    {
+        // ON taxable 140,562 (T4 100,000 and eligible dividends 41,400 grossed up):
+        // 7,305.52 + 37,668 x 11.16 % (4,203.75) = 11,509.27; credits 841.61; 10,667.66;
+        // surtax 20 % x 5,113.66 (1,022.73) + 36 % x 3,559.66 (1,281.48); dividend credit 4,140
+        ProvincialInput in;
+        in.province = Province::ON;
+        in.taxableIncome = in.netIncome = 140562.0;
+        in.employmentIncome = 100000.0;
+        in.cppEiAmounts = 3217.50 + 1049.12;
+        in.eligibleDividendsGrossedUp = 41400.0;
+        const ProvincialResult r = provincialTax(in);
+        COMPARE_CENTS(r.taxAfterCredits, 10667.66);
+        COMPARE_CENTS(r.surtax, 2304.21);
+        COMPARE_CENTS(r.dividendCredit, 4140.0);
+        COMPARE_CENTS(r.netTax, 9581.87); // 10,667.66 + 2,304.21 - 4,140 + premium 750
+        // a dividend credit larger than the tax and surtax leaves nil, not a negative tax
+        in.eligibleDividendsGrossedUp = 200000.0;
+        const ProvincialResult big = provincialTax(in);
+        COMPARE_CENTS(big.netTax, big.healthPremium);
+    }
+
+    // PE428 low-income tax reduction: 350 each for the claimant and a spouse,
+    // 300 per dependent child, 250 per person 65 or older, less 5 % of family
+    // net income over 21,500.
+    void peiLowIncomeReduction_data()
+    {
+        QTest::addColumn<double>("netIncome");
+        QTest::addColumn<bool>("senior");
+        QTest::addColumn<bool>("spouse");
+        QTest::addColumn<bool>("spouseSenior");
+        QTest::addColumn<int>("children");
+        QTest::addColumn<double>("available");
+        QTest::newRow("single 25,000") << 25000.0 << false << false << false << 0 << 175.0;      // 350 - 175
+        QTest::newRow("senior 25,000") << 25000.0 << true << false << false << 0 << 425.0;       // 600 - 175
+        QTest::newRow("senior couple 25,000") << 25000.0 << true << true << true << 0 << 1025.0; // 1,200 - 175
+        QTest::newRow("parent of two 25,000") << 25000.0 << false << false << false << 2 << 775.0; // 950 - 175
+        QTest::newRow("senior 35,000") << 35000.0 << true << false << false << 0 << 0.0;          // 600 - 675
+    }
+    void peiLowIncomeReduction()
+    {
+        QFETCH(double, netIncome);
+        QFETCH(bool, senior);
+        QFETCH(bool, spouse);
+        QFETCH(bool, spouseSenior);
+        QFETCH(int, children);
+        QFETCH(double, available);
+        ProvincialInput in;
+        in.province = Province::PE;
+        in.netIncome = netIncome;
+        in.taxableIncome = 60000.0; // enough tax that the whole reduction is used
+        in.age65OrOlder = senior;
+        in.hasSpouse = spouse;
+        in.spouseAge65OrOlder = spouseSenior;
+        in.dependants = children;
+        COMPARE_CENTS(provincialTax(in).lowIncomeReduction, available);
+    }
+
+    void eiRepayment_data()
+    {
+        QTest::addColumn<double>("base");
+        QTest::addColumn<double>("netIncome");
+        QTest::addColumn<double>("repayment");
+        QTest::newRow("under the threshold") << 10000.0 << 79000.0 << 0.0;
+        QTest::newRow("part of the excess") << 10000.0 << 85000.0 << 1800.0; // 30 % x 6,000
+        QTest::newRow("all of the benefits") << 10000.0 << 120000.0 << 3000.0; // 30 % x 10,000
+        QTest::newRow("no repayment base") << 0.0 << 120000.0 << 0.0;
+    }
+    void eiRepayment()
+    {
+        QFETCH(double, base);
+        QFETCH(double, netIncome);
+        QFETCH(double, repayment);
+        COMPARE_CENTS(eiBenefitsRepayment(base, netIncome), repayment);
     }
 
     void tableCoversTwelve()
