@@ -224,6 +224,8 @@ public:
     // Earnings of Quebec employment (T4 province 11) without QPP contributions, each slip capped.
     double cppExemptEarnings(double cap) const;
     double cppPensionableEarnings() const;
+    // Box 15 of the T4E slips whose box 7 shows a repayment rate.
+    double eiRepaymentBase() const;
     int adjustForeignTaxCredits();
     void calculateForeignTaxCredits();
     void copyForeignTaxCreditResults();
@@ -376,7 +378,7 @@ private:
     // ==== end of members: new return set-up
     // ==== members: paired forms and tax-wizard records
     CTaxData_Form *applyGeneralRecord(CTaxData_Form *record);
-    CTaxData_Form *applyLastYearRecord(CTaxData_Form *record);
+    CTaxData_Form *applyLastYearRecord(CTaxData_Form *record, bool onlyEmpty = false);
     CTaxData_Form *applyDependantRecord(CTaxData_Form *record);
     CTaxData_Form *applyMedicalRecord(CTaxData_Form *record);
     CTaxData_Form *applyRrspRecord(CTaxData_Form *record);

@@ -53,7 +53,8 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
     case 7:
     case 11:
     case 18:
-        applyWizardRecord(2);
+        if (CTaxData_Form *record = findWizardData(2, false))
+            applyLastYearRecord(record, true);
         break;
     case 12:
         fillOwner(object, TaxData_T776New::F_OwnerName, TaxData_T776New::F_OwnerSIN, *t);

@@ -3,6 +3,7 @@
 #include "individualtaxdata.h"
 #include "taxdata_cpt20_new.h"
 #include "taxdata_slip_t4.h"
+#include "taxdata_slip_t4e.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1163new.h"
 #include "taxdata_t1206new.h"
@@ -191,6 +192,17 @@ double IndividualTaxData::cppPensionableEarnings() const
         }
     }
     return total;
+}
+
+double IndividualTaxData::eiRepaymentBase() const
+{
+    double total = 0.0;
+    for (const FormEntry *e : m_slips.withKey(5)) {
+        auto *t4e = dynamic_cast<const TaxData_Slip_T4E *>(e->object);
+        if (t4e && isAmountEntered(t4e->amount(TaxData_Slip_T4E::F_Box7)))
+            total += qMax(0.0, t4e->amount(TaxData_Slip_T4E::F_Box15));
+    }
+    return tax2024::cents(total);
 }
 
 int IndividualTaxData::adjustForeignTaxCredits()

@@ -56,7 +56,7 @@ void addT4(const TaxData_Slip_T4 &s, SlipTotals &t)
     const bool sw1 = s.flag(S::F_Switch1), sw2 = s.flag(S::F_Switch2);
     const bool sw3 = s.flag(S::F_Switch3), sw4 = s.flag(S::F_Switch4);
     const double b14 = s.amount(S::F_Box14), b16 = s.amount(S::F_Box16), b22 = s.amount(S::F_Box22);
-    const double b26 = s.amount(S::F_Box26), b55 = s.amount(S::F_Box55);
+    const double b26 = s.pensionableEarnings(), b55 = s.amount(S::F_Box55);
     const double b66 = s.amount(S::F_Box66), b67 = s.amount(S::F_Box67);
 
     t.add(32, b14);
@@ -76,7 +76,7 @@ void addT4(const TaxData_Slip_T4 &s, SlipTotals &t)
     t.add(39, s.amount(S::F_Box16A));
     t.add(40, s.amount(S::F_Box18));
     t.add(41, s.amount(S::F_Box20));
-    t.add(43, s.amount(S::F_Box24));
+    t.add(43, s.insurableEarnings());
     if (sw3) {
         if (positive(b22))
             t.add(85, b14);

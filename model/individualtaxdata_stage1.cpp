@@ -240,6 +240,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     t->setAmount(T1::F_11500, sumSlots(st, {163, 167, 206, 216, 269, 272, 274}));
     t->setAmount(T1::F_11700, st.amount(0));
     t->setAmount(T1::F_11900, st.amount(108));
+    t->setEiRepaymentBase(eiRepaymentBase());
     t->setAmount(T1::F_12100, sumSlots(st, {90, 95, 96, 14}));
     t->setAmount(T1::F_12500, st.amount(204));
     t->setAmount(T1::F_12900, sumSlots(st, {125, 126, 127, 128, 129, 132, 134, 137}) - st.amount(135));

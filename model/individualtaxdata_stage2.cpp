@@ -35,6 +35,7 @@
 #include "taxdata_ws_d1.h"
 #include "utils.h"
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -97,7 +98,14 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     // 2. RRSP deduction
     auto *sch7 = as<TaxData_Sch7>(singleForm(7));
     if (sch7) {
-        sch7->setAmount(TaxData_Sch7::F_DeductionLimit, line(T1::F_LYRRSPLimit));
+        // the limit typed on Schedule 7 wins; the T1's carried amount fills it only
+        // when it is empty, or when the preparer has just changed it on the T1
+        const double typed = sch7->amount(TaxData_Sch7::F_DeductionLimit);
+        const double carried = line(T1::F_LYRRSPLimit);
+        const bool t1Edited = !v.editedIsOther && v.editedType == 1 && std::abs(typed - carried) >= 0.005;
+        if (!isAmountEntered(typed) || t1Edited)
+            sch7->setAmount(TaxData_Sch7::F_DeductionLimit, carried);
+        setLine(T1::F_LYRRSPLimit, sch7->amount(TaxData_Sch7::F_DeductionLimit));
         BQ_TRACE("stage 2: TaxData_Sch7::Calculate01");
         sch7->Calculate01();
     }
@@ -342,15 +350,15 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 20. the CPP lines of the chosen form
-    double l222 = 0.0, l22215 = 0.0, l310 = 0.0, l421 = 0.0, base = 0.0, enhanced = 0.0;
+    double l222 = 0.0, l22215 = 0.0, l310 = 0.0, l421 = 0.0, base = 0.0, overpaid = 0.0;
     bool filled = false;
     if (selector == 2 && rc381) {
         BQ_TRACE("stage 2: TaxData_RC381::getCPPRelatedAmounts");
-        rc381->getCPPRelatedAmounts(l222, l22215, l310, l421, base, enhanced);
+        rc381->getCPPRelatedAmounts(l222, l22215, l310, l421, base, overpaid);
         filled = true;
     } else if (selector == 1 && sch8) {
         BQ_TRACE("stage 2: TaxData_Sch8_14::getCPPRelatedAmounts");
-        sch8->getCPPRelatedAmounts(l222, l22215, l310, l421, base, enhanced);
+        sch8->getCPPRelatedAmounts(l222, l22215, l310, l421, base, overpaid);
         filled = true;
     }
     if (filled) {
@@ -359,8 +367,9 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         setLine(T1::F_31000, l310);
         setLine(T1::F_42100, l421);
         setLine(T1::F_30800, base);
-        // the enhanced part is in the deduction of line 22215 already
-        static_cast<void>(enhanced);
+        // CPP (or QPP) deducted over what the earnings required is refunded; a
+        // resident of Quebec claims it on the Quebec return instead
+        setLine(T1::F_44800, m_province == 11 ? 0.0 : overpaid);
     }
     BQ_TRACE("stage 2: TaxData_T1New::IsBankrupt");
     if (t->IsBankrupt()) {

@@ -90,32 +90,40 @@ CTaxData_Form *IndividualTaxData::applyGeneralRecord(CTaxData_Form *record)
     return touched;
 }
 
-CTaxData_Form *IndividualTaxData::applyLastYearRecord(CTaxData_Form *record)
+// onlyEmpty (a form just made): the record fills only the amounts still empty,
+// and the forms take the T1's amounts, so what the preparer typed stays.
+CTaxData_Form *IndividualTaxData::applyLastYearRecord(CTaxData_Form *record, bool onlyEmpty)
 {
     T1 *t = t1();
     if (!t)
         return nullptr;
+    auto put = [onlyEmpty](CTaxData_Form *form, int field, double value) {
+        if (!onlyEmpty || !isAmountEntered(form->amount(field)))
+            form->setAmount(field, value);
+    };
     CTaxData_Form *touched = t;
-    t->setAmount(T1::F_LYFedTuition, record->amount(L::F_FedUnusedTuition));
-    t->setAmount(T1::F_LYProvTuition, record->amount(L::F_ProvUnusedTuition));
-    t->setAmount(T1::F_LYRRSPLimit, record->amount(L::F_RRSPDeductionLimit));
-    t->setAmount(T1::F_LYUnusedRRSP, record->amount(L::F_UnusedRRSPContrib));
-    t->setAmount(T1::F_HBPRepayment, record->amount(L::F_HBPRepayment));
-    t->setAmount(T1::F_LLPRepayment, record->amount(L::F_LLPRepayment));
-    t->setAmount(T1::F_LYT1212Balance, record->amount(L::F_T1212Balance));
-    t->setAmount(T1::F_LYNetCapitalLosses, record->amount(L::F_NetCapitalLosses));
+    put(t, T1::F_LYFedTuition, record->amount(L::F_FedUnusedTuition));
+    put(t, T1::F_LYProvTuition, record->amount(L::F_ProvUnusedTuition));
+    put(t, T1::F_LYRRSPLimit, record->amount(L::F_RRSPDeductionLimit));
+    put(t, T1::F_LYUnusedRRSP, record->amount(L::F_UnusedRRSPContrib));
+    put(t, T1::F_HBPRepayment, record->amount(L::F_HBPRepayment));
+    put(t, T1::F_LLPRepayment, record->amount(L::F_LLPRepayment));
+    put(t, T1::F_LYT1212Balance, record->amount(L::F_T1212Balance));
+    put(t, T1::F_LYNetCapitalLosses, record->amount(L::F_NetCapitalLosses));
     if (CTaxData_Form *sch7 = singleForm(7)) {
-        sch7->setAmount(TaxData_Sch7::F_DeductionLimit, record->amount(L::F_RRSPDeductionLimit));
-        sch7->setAmount(TaxData_Sch7::F_UnusedContributions, record->amount(L::F_UnusedRRSPContrib));
+        put(sch7, TaxData_Sch7::F_DeductionLimit, t->amount(T1::F_LYRRSPLimit));
+        put(sch7, TaxData_Sch7::F_UnusedContributions, t->amount(T1::F_LYUnusedRRSP));
         touched = sch7;
     }
     if (CTaxData_Form *sch11 = singleForm(11)) {
-        sch11->setAmount(TaxData_Sch11::F_CarriedForward, record->amount(L::F_FedUnusedTuition));
+        put(sch11, TaxData_Sch11::F_CarriedForward, t->amount(T1::F_LYFedTuition));
         touched = sch11;
     }
-    m_provinceManager.setProvincialAmount(11001, record->amount(L::F_ProvUnusedTuition));
+    double provincial = 0.0;
+    if (!onlyEmpty || !m_provinceManager.getProvincialValue(11001, provincial))
+        m_provinceManager.setProvincialAmount(11001, t->amount(T1::F_LYProvTuition));
     if (CTaxData_Form *t1212 = singleForm(18)) {
-        t1212->setAmount(TaxData_T1212New::F_BalanceLastYear, record->amount(L::F_T1212Balance));
+        put(t1212, TaxData_T1212New::F_BalanceLastYear, t->amount(T1::F_LYT1212Balance));
         touched = t1212;
     }
     return touched;

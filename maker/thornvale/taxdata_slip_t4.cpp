@@ -1,4 +1,7 @@
 #include "taxdata_slip_t4.h"
+#include "taxrates2024.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -106,4 +109,21 @@ bool TaxData_Slip_T4::containIndianItem() const
         if (isAmountEntered(amount(f)))
             return true;
     return false;
+}
+
+double TaxData_Slip_T4::pensionableEarnings() const
+{
+    const double box26 = amount(F_Box26);
+    if (isAmountEntered(box26) || isCppQppExempt())
+        return box26;
+    const double contributions = amount(F_Box16) + amount(F_Box16A) + amount(F_Box17) + amount(F_Box17A);
+    return isAmountEntered(contributions) ? amount(F_Box14) : box26;
+}
+
+double TaxData_Slip_T4::insurableEarnings() const
+{
+    const double box24 = amount(F_Box24);
+    if (isAmountEntered(box24) || flag(F_EiExempt) || !isAmountEntered(amount(F_Box18)))
+        return box24;
+    return std::min(amount(F_Box14), tax2024::payroll::kEiMaxInsurable);
 }

@@ -26,6 +26,11 @@ public:
     bool containIndianItem() const;
     // Box 28: the employment is exempt from CPP/QPP contributions.
     bool isCppQppExempt() const { return flag(F_Switch1); }
-    double pensionableEarnings() const { return amount(F_Box26); }
+    // Box 26, or box 14 when box 26 is left blank on a slip that shows CPP or QPP
+    // contributions and no exemption (the CRA's rule for a blank box 26).
+    double pensionableEarnings() const;
+    // Box 24, or box 14 up to the maximum insurable earnings when box 24 is left
+    // blank on a slip that shows EI premiums and no exemption.
+    double insurableEarnings() const;
     double qppContributions() const { return amount(F_Box17); }
 };

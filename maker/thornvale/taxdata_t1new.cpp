@@ -588,10 +588,6 @@ double sumOf(const TaxData_T1New &t, std::initializer_list<int> fields)
     return tax2024::cents(s);
 }
 
-// EI benefits repayment (T4E chart): 30 % of the lesser of the regular benefits
-// and net income over 1.25 times the maximum insurable earnings.
-constexpr double kEiRepaymentRate = 0.30;
-constexpr double kEiRepaymentThresholdFactor = 1.25;
 
 } // namespace
 
@@ -630,15 +626,12 @@ void TaxData_T1New::CalculateNetIncomeBeforeF23500()
     setAmount(F_23400, qMax(0.0, tax2024::cents(amount(F_15000) - amount(F_23300))));
 }
 
-// Line 23500: the EI benefits repayment, then the OAS recovery on the net income
+// Line 23500: the EI benefits repayment (T4E boxes 7 and 15), then the OAS recovery on the net income
 // that remains (without the UCCB and RDSP income, with their repayment).
 void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 {
     const double beforeAdjustments = amount(F_23400);
-    const double regularEi = qMax(0.0, amount(F_11900) - amount(F_11905));
-    const double eiThreshold = kEiRepaymentThresholdFactor * tax2024::payroll::kEiMaxInsurable;
-    const double eiRepayment =
-        tax2024::cents(kEiRepaymentRate * qMin(regularEi, qMax(0.0, beforeAdjustments - eiThreshold)));
+    const double eiRepayment = tax2024::eiBenefitsRepayment(m_eiRepaymentBase, beforeAdjustments);
     const double oasBase = beforeAdjustments - amount(F_11700) - amount(F_12500) + amount(F_21300) - eiRepayment;
     const double oasRecovery = tax2024::oasRecovery(oasBase, amount(F_11300));
     setAmount(F_23500, tax2024::cents(eiRepayment + oasRecovery));

@@ -233,4 +233,12 @@ public:
     void CalculateFedTax();
     void CalculateBeforeLine437(bool final);
     void CalculateBalance(bool final);
+
+    // EI benefits subject to repayment: box 15 of the T4E slips whose box 7 rate
+    // is not 0 %. The stages set it before line 23500 is worked.
+    void setEiRepaymentBase(double amount) { m_eiRepaymentBase = amount; }
+    double eiRepaymentBase() const { return m_eiRepaymentBase; }
+
+private:
+    double m_eiRepaymentBase = 0.0;
 };

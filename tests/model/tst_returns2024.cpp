@@ -6,6 +6,7 @@
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
 #include "taxdata_instalmentcalc.h"
+#include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
 #include "taxdata_sch9.h"
 #include "taxdata_t1ksnew.h"
@@ -48,6 +49,51 @@ QStringList differences(const QJsonObject &actual, const QJsonObject &expected, 
     return out;
 }
 
+QJsonObject describedReturn(const QString &name)
+{
+    return readDescription(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(name));
+}
+
+// The description with the given boxes removed from every T4 of the first person.
+QJsonObject withoutT4Boxes(QJsonObject description, const QStringList &boxes)
+{
+    QJsonArray persons = description.value(QStringLiteral("persons")).toArray();
+    QJsonObject person = persons.at(0).toObject();
+    QJsonArray slips = person.value(QStringLiteral("slips")).toArray();
+    for (int i = 0; i < slips.size(); ++i) {
+        QJsonObject slip = slips.at(i).toObject();
+        if (slip.value(QStringLiteral("type")).toInt() != 1)
+            continue;
+        QJsonObject fields = slip.value(QStringLiteral("fields")).toObject();
+        for (const QString &box : boxes)
+            fields.remove(box);
+        slip.insert(QStringLiteral("fields"), fields);
+        slips.replace(i, slip);
+    }
+    person.insert(QStringLiteral("slips"), slips);
+    persons.replace(0, person);
+    description.insert(QStringLiteral("persons"), persons);
+    return description;
+}
+
+// A single Ontario person of 1980 with the given slips (type, fields).
+QJsonObject oneOntarian(const QJsonArray &slips)
+{
+    QJsonObject person{{QStringLiteral("firstName"), QStringLiteral("Sam")},
+                       {QStringLiteral("lastName"), QStringLiteral("Reyes")},
+                       {QStringLiteral("sin"), QStringLiteral("046454286")},
+                       {QStringLiteral("birthDate"), QStringLiteral("1980-05-17")},
+                       {QStringLiteral("province"), 9},
+                       {QStringLiteral("maritalStatus"), 5},
+                       {QStringLiteral("slips"), slips}};
+    return QJsonObject{{QStringLiteral("persons"), QJsonArray{person}}};
+}
+
+QJsonObject slip(int type, const QJsonObject &fields)
+{
+    return QJsonObject{{QStringLiteral("type"), type}, {QStringLiteral("fields"), fields}};
+}
+
 } // namespace
 
 class TestReturns2024 : public QObject
@@ -74,6 +120,15 @@ private slots:
     void instalments();
     void childCare_data();
     void childCare();
+
+    void blankEarningsBoxes_data();
+    void blankEarningsBoxes();
+    void cppOverpaymentOnT1_data();
+    void cppOverpaymentOnT1();
+    void eiRepaymentFollowsT4E_data();
+    void eiRepaymentFollowsT4E();
+    void rrspLimitTypedOnSchedule7();
+    void rrspLimitTypedOnT1First();
 };
 
 void TestReturns2024::returns_data()
@@ -360,6 +415,159 @@ void TestReturns2024::childCare()
     t778.setAmount(TaxData_T778New::F_PartnerNetIncome, partnerNet);
     t778.Calculate01();
     QCOMPARE(t778.amount(TaxData_T778New::F_Deduction), deduction);
+}
+
+void TestReturns2024::blankEarningsBoxes_data()
+{
+    QTest::addColumn<QString>("name");
+    // box 16 of 3,361.75 on 60,000 (CPP), and box 17 of 3,302.40 on 55,100 (QPP); both under the maximums
+    QTest::newRow("CPP") << QStringLiteral("01-ontario-employee.json");
+    QTest::newRow("QPP") << QStringLiteral("06-quebec-employee.json");
+}
+
+// A T4 with boxes 24 and 26 left blank gives the return of the same T4 with both
+// boxes equal to box 14.
+void TestReturns2024::blankEarningsBoxes()
+{
+    QFETCH(QString, name);
+    const QJsonObject full = describedReturn(name);
+    std::unique_ptr<CReturnFile> filled(returnbuilder::build(full));
+    std::unique_ptr<CReturnFile> blank(returnbuilder::build(withoutT4Boxes(full, {QStringLiteral("Box24"), QStringLiteral("Box26")})));
+    QVERIFY(filled && blank);
+    returnbuilder::recalculate(*filled);
+    returnbuilder::recalculate(*blank);
+    const QJsonObject want = returnbuilder::calculatedLines(*filled).value(QStringLiteral("self")).toObject();
+    const QJsonObject got = returnbuilder::calculatedLines(*blank).value(QStringLiteral("self")).toObject();
+    const QStringList wrong = differences(got, want, QStringLiteral("blank"));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
+    QVERIFY(got.value(QStringLiteral("30800")).toDouble() > 0.0);
+    QVERIFY(got.value(QStringLiteral("31200")).toDouble() > 0.0);
+}
+
+void TestReturns2024::cppOverpaymentOnT1_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<double>("earnings");
+    QTest::addColumn<double>("deducted");
+    QTest::addColumn<bool>("box26");
+    QTest::addColumn<double>("overpaid");
+    // earnings under the 3,500 basic exemption: nothing was required
+    QTest::newRow("under the exemption") << 9 << 3000.0 << 60.0 << true << 60.0;
+    QTest::newRow("under the exemption, box 26 blank") << 9 << 3000.0 << 60.0 << false << 60.0;
+    // 40,000: (40,000 - 3,500) x 5.95 % = 2,171.75 required; 2,500 deducted
+    QTest::newRow("more than required") << 9 << 40000.0 << 2500.0 << true << 328.25;
+    QTest::newRow("as required") << 9 << 40000.0 << 2171.75 << true << 0.0;
+}
+
+// The CPP deducted over what the earnings required is refunded on line 44800.
+void TestReturns2024::cppOverpaymentOnT1()
+{
+    QFETCH(int, province);
+    QFETCH(double, earnings);
+    QFETCH(double, deducted);
+    QFETCH(bool, box26);
+    QFETCH(double, overpaid);
+    QJsonObject fields{{QStringLiteral("Province"), province},
+                       {QStringLiteral("Box14"), earnings},
+                       {QStringLiteral("Box16"), deducted}};
+    if (box26)
+        fields.insert(QStringLiteral("Box26"), earnings);
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(oneOntarian({slip(1, fields)})));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const TaxData_T1New *t1 = file->self()->t1();
+    QCOMPARE(t1->amount(TaxData_T1New::F_44800), overpaid);
+    // what was required and deducted is the credit and the deduction
+    QCOMPARE(t1->amount(TaxData_T1New::F_30800) + t1->amount(TaxData_T1New::F_22215), deducted - overpaid);
+}
+
+void TestReturns2024::eiRepaymentFollowsT4E_data()
+{
+    QTest::addColumn<double>("box7");
+    QTest::addColumn<double>("box15");
+    QTest::addColumn<double>("repayment");
+    // T4 90,000 (no deductions) and T4E box 14 10,000: line 23400 = 100,000, 21,000 over 79,000
+    QTest::newRow("30 % on regular benefits") << 30.0 << 10000.0 << 3000.0;  // 30 % x 10,000
+    QTest::newRow("part of the benefits in box 15") << 30.0 << 4000.0 << 1200.0; // 30 % x 4,000
+    QTest::newRow("first-time claimant at 0 %") << 0.0 << 10000.0 << 0.0;
+    QTest::newRow("no repayment base") << 30.0 << 0.0 << 0.0;
+}
+
+// Lines 23500 and 42200 repay only the benefits of box 15, at the rate of box 7.
+void TestReturns2024::eiRepaymentFollowsT4E()
+{
+    QFETCH(double, box7);
+    QFETCH(double, box15);
+    QFETCH(double, repayment);
+    const QJsonArray slips{
+        slip(1, {{QStringLiteral("Province"), 9}, {QStringLiteral("Box14"), 90000}}),
+        slip(5, {{QStringLiteral("Box7"), box7}, {QStringLiteral("Box14"), 10000}, {QStringLiteral("Box15"), box15}})};
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(oneOntarian(slips)));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const TaxData_T1New *t1 = file->self()->t1();
+    QCOMPARE(t1->amount(TaxData_T1New::F_11900), 10000.0);
+    QCOMPARE(t1->amount(TaxData_T1New::F_23400), 100000.0);
+    QCOMPARE(t1->amount(TaxData_T1New::F_23500), repayment);
+    QCOMPARE(t1->amount(TaxData_T1New::F_42200), repayment);
+    QCOMPARE(t1->amount(TaxData_T1New::F_23600), 100000.0 - repayment);
+}
+
+// A limit typed on Schedule 7 survives recalculation, save and reopen; the
+// T1's carried amount fills it only when empty or when changed on the T1.
+void TestReturns2024::rrspLimitTypedOnSchedule7()
+{
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(describedReturn(QStringLiteral("01-ontario-employee.json"))));
+    QVERIFY(file);
+    IndividualTaxData &person = *file->self();
+    TaxData_T1New *t1 = person.t1();
+    t1->setAmount(TaxData_T1New::F_LYRRSPLimit, 2000.0); // carried from last year
+    FormEntry *entry = person.addForm(7, 0, true, 0, true);
+    QVERIFY(entry && entry->object);
+    entry->object->setAmount(TaxData_Sch7::F_DeductionLimit, 10000.0); // typed by the preparer
+    entry->object->setAmount(TaxData_Sch7::F_ContribRestOfYear, 6000.0);
+    file->recalculate(0, entry->object);
+    QCOMPARE(t1->amount(TaxData_T1New::F_20800), 6000.0);
+    QCOMPARE(t1->amount(TaxData_T1New::F_LYRRSPLimit), 10000.0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rrsp.r24"));
+    QCOMPARE(file->save(path, 1, nullptr), 0);
+    int code = -1;
+    std::unique_ptr<CReturnFile> read(CReturnFile::load(path, code));
+    QVERIFY(read);
+    QCOMPARE(code, 0);
+    returnbuilder::recalculate(*read);
+    QCOMPARE(read->self()->t1()->amount(TaxData_T1New::F_20800), 6000.0);
+    QCOMPARE(read->self()->getForm(7, 0, false)->amount(TaxData_Sch7::F_DeductionLimit), 10000.0);
+
+    // changed on the T1 by the preparer: the new amount goes to Schedule 7
+    TaxData_T1New *readT1 = read->self()->t1();
+    readT1->setAmount(TaxData_T1New::F_LYRRSPLimit, 4000.0);
+    read->recalculate(0, readT1);
+    QCOMPARE(read->self()->getForm(7, 0, false)->amount(TaxData_Sch7::F_DeductionLimit), 4000.0);
+    QCOMPARE(readT1->amount(TaxData_T1New::F_20800), 4000.0);
+}
+
+// A limit entered on the T1 before Schedule 7 is made is what the new
+// schedule starts from, even with a last-year record that holds another amount.
+void TestReturns2024::rrspLimitTypedOnT1First()
+{
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(describedReturn(QStringLiteral("01-ontario-employee.json"))));
+    QVERIFY(file);
+    IndividualTaxData &person = *file->self();
+    CTaxData_Form *record = person.findWizardData(2, true);
+    QVERIFY(record);
+    returnbuilder::recalculate(*file); // the record now holds the return's (empty) amounts
+    TaxData_T1New *t1 = person.t1();
+    t1->setAmount(TaxData_T1New::F_LYRRSPLimit, 7500.0);
+    FormEntry *entry = person.addForm(7, 0, true, 0, true);
+    QVERIFY(entry && entry->object);
+    QCOMPARE(t1->amount(TaxData_T1New::F_LYRRSPLimit), 7500.0);
+    QCOMPARE(entry->object->amount(TaxData_Sch7::F_DeductionLimit), 7500.0);
+    entry->object->setAmount(TaxData_Sch7::F_ContribRestOfYear, 9000.0);
+    file->recalculate(0, entry->object);
+    QCOMPARE(t1->amount(TaxData_T1New::F_20800), 7500.0);
 }
 
 BQ_TEST_MAIN_CORE(TestReturns2024)
