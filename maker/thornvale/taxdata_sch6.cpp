@@ -1,4 +1,5 @@
 #include "taxdata_sch6.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -31,18 +32,25 @@ TaxData_Sch6::TaxData_Sch6() : CTaxData_Form(formFields(), KindForm, 119)
 {
 }
 
-// 2024 single rates: 27% of working income over 3000, up to 1590, reduced by
-// 15% of adjusted net income over 26149; family 1590 -> 2739 over 29833.
+// The 2024 basic amount and, for a person eligible for the disability tax
+// credit, the disability supplement (Schedule 6, Parts B and C); line 45300 is
+// their sum. Family amounts with a spouse or an eligible dependant.
 void TaxData_Sch6::Calculate01()
 {
     const bool family = flag(F_SpouseFlag) || flag(F_EligibleDependant);
     const double working = amount(F_WorkingIncome) + (family ? amount(F_SpouseWorkingIncome) : 0.0);
-    const double maxBenefit = family ? 2739.0 : 1590.0;
-    const double threshold = family ? 29833.0 : 26149.0;
-    double benefit = qMin(maxBenefit, qMax(0.0, working - 3000.0) * 0.27);
     const double net = amount(F_AdjustedNetIncome) + (family ? amount(F_SpouseNetIncome) : 0.0);
-    benefit -= qMax(0.0, net - threshold) * 0.15;
-    setAmount(F_Benefit, flag(F_Excluded) || flag(F_Student) ? 0.0 : qMax(0.0, benefit));
+    if (flag(F_Excluded) || flag(F_Student)) {
+        setAmount(F_DisabilitySupplement, 0.0);
+        setAmount(F_Benefit, 0.0);
+        return;
+    }
+    const double basic = tax2024::cwbBasicAmount(working, net, family);
+    // the supplement is worked on the person's own working income
+    const double supplement =
+        flag(F_Disabled) ? tax2024::cwbDisabilitySupplement(amount(F_WorkingIncome), net, family) : 0.0;
+    setAmount(F_DisabilitySupplement, supplement);
+    setAmount(F_Benefit, tax2024::cents(basic + supplement));
 }
 
 void TaxData_Sch6::setACWBAmounts(double received, double other)

@@ -6,6 +6,7 @@
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
 #include "taxdata_instalmentcalc.h"
+#include "taxdata_sch6.h"
 #include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
 #include "taxdata_sch9.h"
@@ -129,6 +130,8 @@ private slots:
     void eiRepaymentFollowsT4E();
     void rrspLimitTypedOnSchedule7();
     void rrspLimitTypedOnT1First();
+    void workersBenefit_data();
+    void workersBenefit();
 };
 
 void TestReturns2024::returns_data()
@@ -568,6 +571,42 @@ void TestReturns2024::rrspLimitTypedOnT1First()
     entry->object->setAmount(TaxData_Sch7::F_ContribRestOfYear, 9000.0);
     file->recalculate(0, entry->object);
     QCOMPARE(t1->amount(TaxData_T1New::F_20800), 7500.0);
+}
+
+void TestReturns2024::workersBenefit_data()
+{
+    QTest::addColumn<double>("income"); // working income and adjusted net income
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<double>("supplement");
+    QTest::addColumn<double>("benefit");
+    // 27 % x 17,000 over the 1,590 maximum; under 26,149
+    QTest::newRow("single 20,000") << 20000.0 << false << 0.0 << 1590.0;
+    // and the supplement: 27 % x 18,850 over the 821 maximum; under 36,749
+    QTest::newRow("disabled 20,000") << 20000.0 << true << 821.0 << 2411.0;
+    // 1,590 - 15 % x 3,851 (577.65); supplement whole
+    QTest::newRow("disabled 30,000") << 30000.0 << true << 821.0 << 1833.35;
+    // basic nil (1,590 - 15 % x 13,851); supplement 821 - 15 % x 3,251 (487.65)
+    QTest::newRow("disabled 40,000") << 40000.0 << true << 333.35 << 333.35;
+    QTest::newRow("single 40,000") << 40000.0 << false << 0.0 << 0.0;
+}
+
+// Line 45300: the basic amount and, with the disability tax credit, the disability supplement.
+void TestReturns2024::workersBenefit()
+{
+    QFETCH(double, income);
+    QFETCH(bool, disabled);
+    QFETCH(double, supplement);
+    QFETCH(double, benefit);
+    TaxData_Sch6 sch6;
+    sch6.setAmount(TaxData_Sch6::F_WorkingIncome, income);
+    sch6.setAmount(TaxData_Sch6::F_AdjustedNetIncome, income);
+    sch6.setFlag(TaxData_Sch6::F_Disabled, disabled);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(TaxData_Sch6::F_DisabilitySupplement), supplement);
+    QCOMPARE(sch6.amount(TaxData_Sch6::F_Benefit), benefit);
+    sch6.setFlag(TaxData_Sch6::F_Excluded, true);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(TaxData_Sch6::F_Benefit), 0.0);
 }
 
 BQ_TEST_MAIN_CORE(TestReturns2024)
