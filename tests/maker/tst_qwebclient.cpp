@@ -242,6 +242,32 @@ private slots:
         QCOMPARE(QFileInfo(target).size(), qint64(70000));
     }
 
+    void overCapDownloadKeepsEarlierFile()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("capped.pdf"));
+        const QByteArray earlier("%PDF-1.4 the earlier letter\n\x01\x02");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        file.close();
+
+        QWebClient capped(url("/file"));
+        capped.setCaFile(m_server.caFile());
+        capped.setMaxDownloadBytes(1000);
+        QVERIFY(!capped.download(target));
+        QVERIFY2(capped.errorText().contains(QStringLiteral("larger than 1000")), qPrintable(capped.errorText()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        file.close();
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("capped.pdf*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("capped.pdf")});
+
+        QWebClient fits(url("/file"));
+        fits.setCaFile(m_server.caFile());
+        fits.setMaxDownloadBytes(70000);
+        QVERIFY2(fits.download(target), qPrintable(fits.errorText()));
+        QCOMPARE(QFileInfo(target).size(), qint64(70000));
+    }
+
     void processWideAuthority()
     {
         QWebClient::setDefaultCaFile(m_server.caFile());
