@@ -1,16 +1,23 @@
 #include "cryptocoding.h"
-#include <QCryptographicHash>
+#include <gnutls/crypto.h>
+#include <gnutls/gnutls.h>
+
+// GnuTLS's digests use the processor's SHA instructions where it has them.
+static QByteArray digestOf(gnutls_digest_algorithm_t algorithm, int size, const QByteArray &data, bool hexDigits)
+{
+    QByteArray digest(size, '\0');
+    gnutls_hash_fast(algorithm, data.constData(), size_t(data.size()), digest.data());
+    return hexDigits ? digest.toHex() : digest;
+}
 
 QByteArray SHA1(const QByteArray &data, bool hexDigits)
 {
-    const QByteArray digest = QCryptographicHash::hash(data, QCryptographicHash::Sha1);
-    return hexDigits ? digest.toHex() : digest;
+    return digestOf(GNUTLS_DIG_SHA1, 20, data, hexDigits);
 }
 
 QByteArray SHA256(const QByteArray &data, bool hexDigits)
 {
-    const QByteArray digest = QCryptographicHash::hash(data, QCryptographicHash::Sha256);
-    return hexDigits ? digest.toHex() : digest;
+    return digestOf(GNUTLS_DIG_SHA256, 32, data, hexDigits);
 }
 
 QByteArray hmacSha256(const QByteArray &message, const QByteArray &key)
