@@ -268,6 +268,39 @@ private slots:
         QCOMPARE(QFileInfo(target).size(), qint64(70000));
     }
 
+    // The second argument only traces: certificate and host-name checks stay on.
+    void checksStayOnWhateverTheFlag_data()
+    {
+        QTest::addColumn<bool>("trace");
+        QTest::newRow("trace off") << false;
+        QTest::newRow("trace on") << true;
+    }
+    void checksStayOnWhateverTheFlag()
+    {
+        QFETCH(bool, trace);
+        const QString folder = m_dir.filePath(QStringLiteral("elsewhere-%1").arg(trace));
+        QVERIFY(QDir().mkpath(folder));
+        const TestCertificates elsewhere = TestCertificates::generate(folder, QStringLiteral("filing.elsewhere.invalid"), QString());
+        QVERIFY2(elsewhere.isValid(), qPrintable(elsewhere.errorString));
+        FakeHttpsServer server;
+        server.setCertificates(elsewhere);
+        server.route("*", "/echo", [](const FakeRequest &) { return FakeResponse::text("reached"); });
+        QVERIFY2(server.start(), qPrintable(server.errorString()));
+
+        QWebClient misnamed(server.url(QStringLiteral("/echo")), trace);
+        misnamed.setCaFile(elsewhere.caFile);
+        misnamed.setTimeout(3000);
+        QString reply;
+        QVERIFY(!misnamed.post(reply));
+        QVERIFY2(misnamed.errorText().contains(QStringLiteral("host name"), Qt::CaseInsensitive), qPrintable(misnamed.errorText()));
+
+        QWebClient untrusted(url("/echo"), trace);
+        untrusted.setCaFile(m_otherAuthority.caFile);
+        untrusted.setTimeout(3000);
+        QVERIFY(!untrusted.post(reply));
+        QCOMPARE(server.requestCount() + m_server.requestCount(), 0);
+    }
+
     void processWideAuthority()
     {
         QWebClient::setDefaultCaFile(m_server.caFile());
