@@ -4,6 +4,7 @@
 #include "tlsw3client.h"
 
 #include <QElapsedTimer>
+#include <QTcpServer>
 
 using namespace bqfakes;
 
@@ -253,6 +254,24 @@ private slots:
         RawHTTPSoapResponseStru reply;
         QVERIFY(!client.CallSoap(kSoapPath, false, kSoapType, "<x/>", 4, reply));
         QCOMPARE(reply.requestSent, 0);
+    }
+
+    // A listener that never accepts: the connection is made by the system, and
+    // the handshake waits for a greeting that never comes.
+    void silentHandshakeTimesOut()
+    {
+        QTcpServer mute;
+        QVERIFY(mute.listen(QHostAddress::LocalHost, 0));
+        mute.pauseAccepting();
+        TLSW3Client client;
+        TLSW3Client::Timeouts t = quickTimeouts();
+        t.handshakeMs = 400;
+        client.setTimeouts(t);
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!client.Connect(QStringLiteral("127.0.0.1:%1").arg(mute.serverPort())));
+        QVERIFY2(client.errorText().contains(QStringLiteral("timed out after 400 ms")), qPrintable(client.errorText()));
+        QVERIFY(clock.elapsed() >= 350 && clock.elapsed() < 3000);
     }
 
     void splitsHostAndPort_data()
