@@ -1,6 +1,7 @@
 #include "ct1appconfig.h"
 #include "serverdefaults.h"
 #include "qwebclient.h"
+#include "tlsw3client.h"
 #include <QDebug>
 #include <QDir>
 
@@ -39,6 +40,9 @@ CT1AppConfig::CT1AppConfig()
     registerBool("OverwriteStatus", &OverwriteStatus);
     registerString("TDDDataFile", &TDDDataFile);
     registerString("TestCAFile", &TestCAFile);
+    registerString("TDDSERVER", &TDDSERVER);
+    registerString("TDDSIGNINSERVER", &TDDSIGNINSERVER);
+    registerString("NOATRANSFORMSERVER", &NOATRANSFORMSERVER);
 
     NetfileSoftwareDate = "2026-05-25";
     EfileSoftwareDate = "2026-05-25";
@@ -94,16 +98,30 @@ void CT1AppConfig::applyServerDefaults()
     for (int group = 0; group < 2; ++group)
         for (int i = 0; i < 4; ++i)
             tddServiceSecrets[group * 4 + i] = d.tddSecrets[i];
-    tddServiceHost = d.tddServiceHost;
+    tddServiceHost = TDDSERVER.trimmed().isEmpty() ? CString(d.tddServiceHost) : CString(TDDSERVER.trimmed());
     tddServicePath = kTddServicePath;
     tddDataServiceName = d.tddDataServiceName;
     tddNoaServiceName = d.tddNoaServiceName;
-    tddSignInHost = d.tddSignInHost;
+    tddSignInHost = TDDSIGNINSERVER.trimmed().isEmpty() ? CString(d.tddSignInHost) : CString(TDDSIGNINSERVER.trimmed());
     tddSignInPath = d.tddSignInPath;
-    tddScriptUrl = QStringLiteral("https://") + QString::fromLatin1(d.tddSignInHost) + QString::fromLatin1(d.tddScriptPath);
+    tddScriptUrl = QStringLiteral("https://") + tddSignInHost + QString::fromLatin1(d.tddScriptPath);
+    QString noaRoot = NOATRANSFORMSERVER.trimmed().isEmpty() ? QString::fromLatin1(d.noaTransformRoot)
+                                                              : QString(NOATRANSFORMSERVER.trimmed());
+    while (noaRoot.endsWith(QLatin1Char('/')))
+        noaRoot.chop(1);
+    noaTransformUrl = noaRoot + QString::fromLatin1(kNoaTransformPath);
+
+    // the SOAP client trusts the test authority in test mode only
+    TLSW3Client::setTestCaFile(MODEDEBUG ? QString(TestCAFile) : QString());
 
     if (!TestCAFile.isEmpty())
         QWebClient::setDefaultCaFile(TestCAFile);
+}
+
+CString CT1AppConfig::tddServiceSecret(const QString &softwareCode) const
+{
+    const bool code095 = softwareCode.trimmed().compare(QLatin1String("095"), Qt::CaseInsensitive) == 0;
+    return tddServiceSecrets[code095 ? 1 : 3];
 }
 
 void CT1AppConfig::load(const QString &appFolder, const QString &userDataFolder, const QString &runFolder)

@@ -44,9 +44,15 @@ public:
     bool FullLog = false;
     bool Netfile20 = true;
     bool Allow2nd = false;
+    // CRA filing hosts: "host" or "host:port" (port 443 when not given).
     CString EOLSERVER;
     CString NETFILESERVER;
     CString T1013SERVER;
+    // Overrides of the Auto-fill/NOA endpoints ("host" or "host:port", and a
+    // root URL); empty keeps the defaults of the mode.
+    CString TDDSERVER;
+    CString TDDSIGNINSERVER;
+    CString NOATRANSFORMSERVER;
     bool MODEDEBUG = false;
     bool NoWarningMsg = false;
     bool EnableGenPrint = false;
@@ -101,8 +107,9 @@ public:
     CString VantrelPswd;
     CString VTFromEmail;
 
-    // Auto-fill and NOA services. Two groups of four secrets (Auto-fill, NOA);
-    // in each, slot 1 goes with software code "095" and slot 3 with any other.
+    // Auto-fill and NOA services. Two groups of four secrets (Auto-fill, NOA),
+    // equal, since one secret serves both; in each, slots 0 and 1 go with
+    // software code "095" and slots 2 and 3 with any other.
     CString tddServiceSecrets[8];
     CString tddServiceHost;
     CString tddServicePath;
@@ -111,6 +118,12 @@ public:
     CString tddSignInHost;
     CString tddSignInPath;
     CString tddScriptUrl;
+    // The notice-of-assessment transformation address (root and path).
+    CString noaTransformUrl;
+
+    // The service secret for a software code: the "095" one for "095" (any
+    // case), the other one for every other code.
+    CString tddServiceSecret(const QString &softwareCode) const;
 
 protected:
     void afterReadConfigFile() override;

@@ -1,6 +1,7 @@
 #include "serverdefaults.h"
 
 const char *const kTddServicePath = "/ebci/awsc/tdd/ws/";
+const char *const kNoaTransformPath = "/expnoaserv/ExpNOAServ";
 const char *const kBrackenquillWebServer = "www.brackenquill.ca";
 
 namespace {
@@ -14,10 +15,11 @@ const ServerDefaults kProduction = {
     "signin.cra-arc.gc.ca",
     "/gol-ged/awsc/tdd/auth/start",
     "/gol-ged/awsc/tdd/auth/pub/js/cra.js",
-    {"Qm4R7tXe2LpV9sKd3HwZ6yNc8JfA1uGb",
-     "T7vHq2ZkW9nB4xRm6LsD3pYc8FgJ5aEt",
-     "Ld5Pw8NzC3vX7rKq2HmT9bYg4JsE6fUa",
-     "Xr3Kc9VbM6tQ2wHz8NpL5dGy7FjS4aEu"},
+    {"Wk2dP9fTs6LmC3xQv8NhR4bZj7GyU1Ea",
+     "Wk2dP9fTs6LmC3xQv8NhR4bZj7GyU1Ea",
+     "Qm7rT2vLx9PcW4nHs8dKf3ZbJ6yGa1Ue",
+     "Qm7rT2vLx9PcW4nHs8dKf3ZbJ6yGa1Ue"},
+    "https://www.brackenquill.ca",
 };
 
 const ServerDefaults kCertificationTest = {
@@ -30,10 +32,11 @@ const ServerDefaults kCertificationTest = {
     "apps.cert.cra-arc.gc.ca",
     "/ebci/awsc/tdd/certtest/auth/start",
     "/ebci/awsc/tdd/certtest/pub/js/cra.js",
-    {"Hc6Tn2WqZ8vK4rLd7XbP3mYg9JsF5aEu",
-     "Wp4Lx9RkC2tN7vHz5QmD8bYg3JfS6aUe",
-     "Zt8Mq3VnB6xK2wHr9LpC4dYg7FjE5sUa",
-     "Nd2Rv7XcK5tP9wLz3HmB6qYg8JsF4aEu"},
+    {"Pv9gS4nTk2WmC7xRq3LzF8bHd5JyU6Eo",
+     "Pv9gS4nTk2WmC7xRq3LzF8bHd5JyU6Eo",
+     "Rn8cV3kPq6WsT2mXz9LdH4fBj7GyA1Uo",
+     "Rn8cV3kPq6WsT2mXz9LdH4fBj7GyA1Uo"},
+    "https://www.brackenquill.ca",
 };
 } // namespace
 

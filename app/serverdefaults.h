@@ -12,12 +12,15 @@ struct ServerDefaults
     const char *tddSignInHost;
     const char *tddSignInPath;
     const char *tddScriptPath;
-    const char *tddSecrets[4];    // second: software code "095"; fourth: every other code
+    const char *tddSecrets[4];    // first two: software code "095"; last two: every other code
+    const char *noaTransformRoot; // root URL of the notice-of-assessment transformation service
 };
 
 const ServerDefaults &serverDefaults(bool testMode);
 
 // Path of the Auto-fill and NOA services, the same in both modes.
 extern const char *const kTddServicePath;
+// Path of the notice-of-assessment transformation service under its root.
+extern const char *const kNoaTransformPath;
 // Host of the product's web server.
 extern const char *const kBrackenquillWebServer;

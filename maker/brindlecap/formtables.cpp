@@ -115,7 +115,7 @@ constexpr FormInfo kForms[] = {
     {114, "Obsolete", "Obsolete form", 0, EXP | HID},
     {115, "Obsolete", "Obsolete form", 0, EXP | HID},
     {116, "T1-ADJ", "T1 Adjustment Request", 0, ADD},
-    {117, "T1013", "Authorizing or Cancelling a Representative", 0, ADD},
+    {117, "T1013", "Authorizing or Cancelling a Representative", 0, ADD, "E-Auth"},
     {118, "T1032", "Joint Election to Split Pension Income", 0, ADD},
     {119, "Schedule 6", "Canada Workers Benefit", 0, ADD | DEP},
     {120, "Obsolete", "Obsolete form", 0, EXP | HID},
@@ -321,6 +321,14 @@ QString formName(int type)
     if (type < 0 || type >= kFormTableSize)
         return QString();
     return QString::fromUtf8(Global_Forms_Info[type].name);
+}
+
+QString formCode(int type)
+{
+    if (type < 0 || type >= kFormTableSize)
+        return QString();
+    const FormInfo &f = Global_Forms_Info[type];
+    return QString::fromUtf8(f.code ? f.code : f.name);
 }
 
 QString slipName(int type)

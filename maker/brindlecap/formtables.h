@@ -22,6 +22,7 @@ struct FormInfo
     const char *title;    // full title
     int province;         // 0 federal, 1..13 the province that makes it
     unsigned attrs;
+    const char *code = nullptr;   // code used by online services ("E-Auth"); null: the name
 };
 
 struct SlipInfo
@@ -89,6 +90,8 @@ bool FormUsesDependants(int type);
 int getFormProv(int type);
 // Name of a form or slip type, empty when the table has none.
 QString formName(int type);
+// The form's code for online services: its code column, else its name.
+QString formCode(int type);
 QString slipName(int type);
 QString provinceName(int province);
 QString provinceCode(int province);

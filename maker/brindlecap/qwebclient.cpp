@@ -211,6 +211,7 @@ bool QWebClient::run(const char *method, const QUrl &url, QNetworkRequest &reque
     timer.setTimerType(Qt::PreciseTimer);
     QStringList tlsErrors;
     QString stopReason;
+    qint64 downloaded = 0;
 
     auto take = [&] {
         if (!reply->isOpen())
@@ -218,7 +219,11 @@ bool QWebClient::run(const char *method, const QUrl &url, QNetworkRequest &reque
         const QByteArray chunk = reply->readAll();
         if (chunk.isEmpty() || !stopReason.isEmpty())
             return;
-        if (sink) {
+        if (sink && downloaded + chunk.size() > m_maxDownloadBytes) {
+            stopReason = QStringLiteral("The download is larger than %1 bytes").arg(m_maxDownloadBytes);
+            reply->abort();
+        } else if (sink) {
+            downloaded += chunk.size();
             if (sink->write(chunk) != chunk.size()) {
                 stopReason = QStringLiteral("Cannot write the downloaded file: %1").arg(sink->errorString());
                 reply->abort();

@@ -86,6 +86,9 @@ public:
 
     // Largest body kept in memory; a longer reply fails.
     static constexpr qint64 MaxBodyBytes = 64 * 1024 * 1024;
+    // Largest download; a longer one fails and the earlier file stays.
+    static constexpr qint64 DefaultMaxDownloadBytes = 256 * 1024 * 1024;
+    void setMaxDownloadBytes(qint64 bytes) { m_maxDownloadBytes = bytes > 0 ? bytes : DefaultMaxDownloadBytes; }
 
 private:
     using Issue = std::function<QNetworkReply *(QNetworkAccessManager &, const QNetworkRequest &)>;
@@ -106,6 +109,7 @@ private:
     QList<QPair<QString, QString>> m_items;
     QString m_caFile;
     int m_timeoutMs;
+    qint64 m_maxDownloadBytes = DefaultMaxDownloadBytes;
 
     int m_status = 0;
     QByteArray m_body;

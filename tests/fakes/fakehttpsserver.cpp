@@ -315,7 +315,8 @@ FakeResponse FakeHttpsServer::Private::dispatch(const FakeRequest &request)
         QMutexLocker lock(&mutex);
         requests.append(request);
         for (const Route &r : qAsConst(routes)) {
-            if (r.path != request.path)
+            const bool prefix = r.path.endsWith('*');
+            if (prefix ? !request.path.startsWith(r.path.left(r.path.size() - 1)) : r.path != request.path)
                 continue;
             pathKnown = true;
             if (r.method == "*" || r.method == request.method) {

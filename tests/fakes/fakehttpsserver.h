@@ -80,7 +80,8 @@ public:
 
     // Before start(): the certificate and key the server presents.
     void setCertificates(const TestCertificates &certificates);
-    // method "*" matches any method; path is matched exactly, without the query.
+    // method "*" matches any method; path is matched exactly, without the query,
+    // or, when it ends in '*', as a prefix ("/api/items/*").
     // Unknown paths get 404; a known path with another method 405.
     void route(const QByteArray &method, const QByteArray &path, FakeHandler handler);
 

@@ -32,7 +32,7 @@ QString certtool(const QStringList &arguments)
 }
 } // namespace
 
-TestCertificates TestCertificates::generate(const QString &folder)
+TestCertificates TestCertificates::generate(const QString &folder, const QString &dnsName, const QString &ipAddress)
 {
     TestCertificates out;
     const QDir dir(folder);
@@ -44,8 +44,9 @@ TestCertificates TestCertificates::generate(const QString &folder)
     const QString keyFile = dir.filePath(QStringLiteral("server-key.pem"));
 
     if (!writeText(caTemplate, "cn = \"Brackenquill Test Authority\"\nca\ncert_signing_key\nexpiration_days = 2\n")
-        || !writeText(serverTemplate, "cn = \"localhost\"\ndns_name = \"localhost\"\nip_address = \"127.0.0.1\"\n"
-                                      "tls_www_server\nsigning_key\nexpiration_days = 2\n")) {
+        || !writeText(serverTemplate, "cn = \"" + dnsName.toUtf8() + "\"\ndns_name = \"" + dnsName.toUtf8() + "\"\n"
+                                          + (ipAddress.isEmpty() ? QByteArray() : "ip_address = \"" + ipAddress.toUtf8() + "\"\n")
+                                          + "tls_www_server\nsigning_key\nexpiration_days = 2\n")) {
         out.errorString = QStringLiteral("Cannot write the certificate templates in %1").arg(folder);
         return out;
     }

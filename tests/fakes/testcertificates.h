@@ -14,7 +14,9 @@ struct TestCertificates
     bool isValid() const { return errorString.isEmpty() && !caFile.isEmpty(); }
 
     // Makes a new authority and server certificate in folder (which must exist).
-    static TestCertificates generate(const QString &folder);
+    // The certificate names dnsName and, when not empty, ipAddress.
+    static TestCertificates generate(const QString &folder, const QString &dnsName = QStringLiteral("localhost"),
+                                     const QString &ipAddress = QStringLiteral("127.0.0.1"));
     // One set per process, made on first use in a temporary folder that is
     // removed when the process ends.
     static const TestCertificates &shared();

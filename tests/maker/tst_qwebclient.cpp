@@ -242,6 +242,65 @@ private slots:
         QCOMPARE(QFileInfo(target).size(), qint64(70000));
     }
 
+    void overCapDownloadKeepsEarlierFile()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("capped.pdf"));
+        const QByteArray earlier("%PDF-1.4 the earlier letter\n\x01\x02");
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlier) == earlier.size());
+        file.close();
+
+        QWebClient capped(url("/file"));
+        capped.setCaFile(m_server.caFile());
+        capped.setMaxDownloadBytes(1000);
+        QVERIFY(!capped.download(target));
+        QVERIFY2(capped.errorText().contains(QStringLiteral("larger than 1000")), qPrintable(capped.errorText()));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), earlier);
+        file.close();
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("capped.pdf*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("capped.pdf")});
+
+        QWebClient fits(url("/file"));
+        fits.setCaFile(m_server.caFile());
+        fits.setMaxDownloadBytes(70000);
+        QVERIFY2(fits.download(target), qPrintable(fits.errorText()));
+        QCOMPARE(QFileInfo(target).size(), qint64(70000));
+    }
+
+    // The second argument only traces: certificate and host-name checks stay on.
+    void checksStayOnWhateverTheFlag_data()
+    {
+        QTest::addColumn<bool>("trace");
+        QTest::newRow("trace off") << false;
+        QTest::newRow("trace on") << true;
+    }
+    void checksStayOnWhateverTheFlag()
+    {
+        QFETCH(bool, trace);
+        const QString folder = m_dir.filePath(QStringLiteral("elsewhere-%1").arg(trace));
+        QVERIFY(QDir().mkpath(folder));
+        const TestCertificates elsewhere = TestCertificates::generate(folder, QStringLiteral("filing.elsewhere.invalid"), QString());
+        QVERIFY2(elsewhere.isValid(), qPrintable(elsewhere.errorString));
+        FakeHttpsServer server;
+        server.setCertificates(elsewhere);
+        server.route("*", "/echo", [](const FakeRequest &) { return FakeResponse::text("reached"); });
+        QVERIFY2(server.start(), qPrintable(server.errorString()));
+
+        QWebClient misnamed(server.url(QStringLiteral("/echo")), trace);
+        misnamed.setCaFile(elsewhere.caFile);
+        misnamed.setTimeout(3000);
+        QString reply;
+        QVERIFY(!misnamed.post(reply));
+        QVERIFY2(misnamed.errorText().contains(QStringLiteral("host name"), Qt::CaseInsensitive), qPrintable(misnamed.errorText()));
+
+        QWebClient untrusted(url("/echo"), trace);
+        untrusted.setCaFile(m_otherAuthority.caFile);
+        untrusted.setTimeout(3000);
+        QVERIFY(!untrusted.post(reply));
+        QCOMPARE(server.requestCount() + m_server.requestCount(), 0);
+    }
+
     void processWideAuthority()
     {
         QWebClient::setDefaultCaFile(m_server.caFile());

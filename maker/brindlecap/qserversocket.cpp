@@ -1,0 +1,82 @@
+#include "qserversocket.h"
+
+#include <QHostAddress>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+const char *const BufferProperty = "qserversocket_buffer";
+const char *const DoneProperty = "qserversocket_done";
+
+// Bytes of a whole request in data, or -1 while it is incomplete.
+int wholeRequestSize(const QByteArray &data)
+{
+    const int headerEnd = data.indexOf("\r\n\r\n");
+    if (headerEnd < 0)
+        return -1;
+    qint64 length = 0;
+    for (const QByteArray &line : data.left(headerEnd).split('\n')) {
+        const int colon = line.indexOf(':');
+        if (colon > 0 && line.left(colon).trimmed().toLower() == "content-length") {
+            bool ok = false;
+            length = line.mid(colon + 1).trimmed().toLongLong(&ok);
+            if (!ok || length < 0)
+                length = 0;
+        }
+    }
+    const qint64 total = headerEnd + 4 + length;
+    return data.size() >= total ? int(total) : -1;
+}
+} // namespace
+
+QServerSocket::QServerSocket(quint16 port, QObject *parent) : QTcpServer(parent)
+{
+    listen(QHostAddress::LocalHost, port);
+}
+
+QServerSocket::~QServerSocket()
+{
+    close();
+}
+
+void QServerSocket::incomingConnection(qintptr descriptor)
+{
+    auto socket = new QTcpSocket(this);
+    if (!socket->setSocketDescriptor(descriptor)) {
+        delete socket;
+        return;
+    }
+    auto idle = new QTimer(socket);
+    idle->setSingleShot(true);
+    connect(idle, &QTimer::timeout, socket, [socket] { socket->abort(); socket->deleteLater(); });
+    idle->start(m_idleTimeoutMs);
+    connect(socket, &QTcpSocket::readyRead, this, [this, socket, idle] {
+        if (!socket->property(DoneProperty).toBool())
+            idle->start(m_idleTimeoutMs);
+        readFrom(socket);
+    });
+    connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+}
+
+void QServerSocket::readFrom(QTcpSocket *socket)
+{
+    const QByteArray incoming = socket->readAll();
+    if (socket->property(DoneProperty).toBool())
+        return;   // one request per connection
+    QByteArray buffer = socket->property(BufferProperty).toByteArray() + incoming;
+    const int whole = wholeRequestSize(buffer);
+    if ((whole < 0 && buffer.size() > m_maxRequestBytes) || whole > m_maxRequestBytes) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    if (whole < 0) {
+        socket->setProperty(BufferProperty, buffer);
+        return;
+    }
+    socket->setProperty(BufferProperty, QVariant());
+    socket->setProperty(DoneProperty, true);
+    if (auto idle = socket->findChild<QTimer *>())
+        idle->stop();
+    emit dataReceived(socket, buffer.left(whole));
+}

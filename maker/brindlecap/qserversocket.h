@@ -1,0 +1,38 @@
+#pragma once
+#include <QByteArray>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+// A local HTTP listener on 127.0.0.1 only (port 0: a free one). Each
+// connection is buffered until its request is whole (the headers, and a body
+// when Content-Length announces one); then dataReceived fires once with the
+// socket and the request. A connection that sends more than the size cap, or
+// stays idle longer than the idle time-out before its request is whole, is
+// closed without an answer. The receiver writes its answer on the socket; the
+// socket is deleted once it disconnects.
+class QServerSocket : public QTcpServer
+{
+    Q_OBJECT
+public:
+    explicit QServerSocket(quint16 port, QObject *parent = nullptr);
+    ~QServerSocket() override;
+
+    void setMaxRequestBytes(int bytes) { m_maxRequestBytes = bytes > 0 ? bytes : DefaultMaxRequestBytes; }
+    void setIdleTimeout(int ms) { m_idleTimeoutMs = ms > 0 ? ms : DefaultIdleTimeoutMs; }
+
+    static constexpr int DefaultMaxRequestBytes = 64 * 1024;
+    static constexpr int DefaultIdleTimeoutMs = 15000;
+
+signals:
+    void dataReceived(QTcpSocket *socket, QByteArray request);
+
+protected:
+    void incomingConnection(qintptr descriptor) override;
+
+private:
+    void readFrom(QTcpSocket *socket);
+
+    int m_maxRequestBytes = DefaultMaxRequestBytes;
+    int m_idleTimeoutMs = DefaultIdleTimeoutMs;
+};

@@ -1,0 +1,483 @@
+#include "tlsw3client.h"
+
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QMap>
+#include <QMutex>
+#include <QMutexLocker>
+
+#include <gnutls/gnutls.h>
+#include <gnutls/x509.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+struct Defaults
+{
+    QMutex mutex;
+    TLSW3Client::Timeouts timeouts;
+    QString testCaFile;
+};
+
+Defaults &defaults()
+{
+    static Defaults d;
+    return d;
+}
+
+// Credentials are loaded once per authority file and shared by every session.
+gnutls_certificate_credentials_t credentialsFor(const QString &caFile, QString &error)
+{
+    static QMutex mutex;
+    static QMap<QString, gnutls_certificate_credentials_t> cache;
+    QMutexLocker lock(&mutex);
+    auto it = cache.constFind(caFile);
+    if (it != cache.constEnd())
+        return it.value();
+    gnutls_certificate_credentials_t cred = nullptr;
+    if (gnutls_certificate_allocate_credentials(&cred) < 0) {
+        error = QStringLiteral("Cannot allocate TLS credentials");
+        return nullptr;
+    }
+    const int system = gnutls_certificate_set_x509_system_trust(cred);
+    int extra = 0;
+    if (!caFile.isEmpty())
+        extra = gnutls_certificate_set_x509_trust_file(cred, caFile.toLocal8Bit().constData(), GNUTLS_X509_FMT_PEM);
+    if (!caFile.isEmpty() && extra <= 0) {
+        gnutls_certificate_free_credentials(cred);
+        error = QStringLiteral("Cannot read a certificate authority from %1").arg(caFile);
+        return nullptr;
+    }
+    if (system <= 0 && extra <= 0) {
+        gnutls_certificate_free_credentials(cred);
+        error = QStringLiteral("No trusted certificate authority is available");
+        return nullptr;
+    }
+    cache.insert(caFile, cred);
+    return cred;
+}
+
+ssize_t pushNoSignal(gnutls_transport_ptr_t ptr, const void *data, size_t size)
+{
+    return ::send(int(reinterpret_cast<intptr_t>(ptr)), data, size, MSG_NOSIGNAL);
+}
+
+qint64 remainingMs(const QElapsedTimer &clock, int limitMs)
+{
+    return qMax<qint64>(0, limitMs - clock.elapsed());
+}
+
+// Waits for the socket; false on time-out.
+bool waitFor(int fd, short events, qint64 ms)
+{
+    pollfd p{fd, events, 0};
+    for (;;) {
+        const int r = ::poll(&p, 1, int(qMin<qint64>(ms, 1 << 30)));
+        if (r < 0 && errno == EINTR)
+            continue;
+        return r > 0;
+    }
+}
+
+enum class Framing { Length, Chunked, Close };
+
+struct ReplyHead
+{
+    int status = 0;
+    QByteArray reason;
+    Framing framing = Framing::Close;
+    qint64 length = 0;
+};
+
+// Parses a status line and headers (without the blank line); false when malformed.
+bool parseHead(const QByteArray &head, ReplyHead &out)
+{
+    const QList<QByteArray> lines = head.split('\n');
+    const QByteArray statusLine = lines.value(0).trimmed();
+    if (!statusLine.startsWith("HTTP/1."))
+        return false;
+    const int sp1 = statusLine.indexOf(' ');
+    if (sp1 < 0)
+        return false;
+    const int sp2 = statusLine.indexOf(' ', sp1 + 1);
+    bool ok = false;
+    out.status = statusLine.mid(sp1 + 1, sp2 < 0 ? -1 : sp2 - sp1 - 1).toInt(&ok);
+    if (!ok || out.status < 100 || out.status > 999)
+        return false;
+    out.reason = sp2 < 0 ? QByteArray() : statusLine.mid(sp2 + 1);
+    out.framing = Framing::Close;
+    bool haveLength = false;
+    for (int i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines.at(i).trimmed();
+        const int colon = line.indexOf(':');
+        if (colon <= 0)
+            continue;
+        const QByteArray name = line.left(colon).trimmed().toLower();
+        const QByteArray value = line.mid(colon + 1).trimmed();
+        if (name == "transfer-encoding" && value.toLower().contains("chunked")) {
+            out.framing = Framing::Chunked;
+        } else if (name == "content-length" && !haveLength) {
+            out.length = value.toLongLong(&ok);
+            if (!ok || out.length < 0)
+                return false;
+            haveLength = true;
+        }
+    }
+    if (out.framing != Framing::Chunked && haveLength)
+        out.framing = Framing::Length;
+    if (out.status == 204 || out.status == 304) {
+        out.framing = Framing::Length;
+        out.length = 0;
+    }
+    return true;
+}
+
+enum class Chunks { Incomplete, Done, Bad, TooLarge };
+
+Chunks dechunk(const QByteArray &data, QByteArray &body, qint64 cap)
+{
+    body.clear();
+    int at = 0;
+    for (;;) {
+        const int eol = data.indexOf("\r\n", at);
+        if (eol < 0)
+            return data.size() - at > 1024 ? Chunks::Bad : Chunks::Incomplete;
+        bool ok = false;
+        const qint64 size = data.mid(at, eol - at).split(';').value(0).trimmed().toLongLong(&ok, 16);
+        if (!ok || size < 0)
+            return Chunks::Bad;
+        if (body.size() + size > cap)
+            return Chunks::TooLarge;
+        at = eol + 2;
+        if (size == 0) {
+            // trailers, then the blank line
+            int line = at;
+            for (;;) {
+                const int end = data.indexOf("\r\n", line);
+                if (end < 0)
+                    return Chunks::Incomplete;
+                if (end == line)
+                    return Chunks::Done;
+                line = end + 2;
+            }
+        }
+        if (data.size() < at + size + 2)
+            return Chunks::Incomplete;
+        if (data.mid(int(at + size), 2) != "\r\n")
+            return Chunks::Bad;
+        body += data.mid(at, int(size));
+        at += int(size) + 2;
+    }
+}
+} // namespace
+
+struct TLSW3Client::Session
+{
+    int fd = -1;
+    gnutls_session_t tls = nullptr;
+
+    ~Session()
+    {
+        if (tls) {
+            gnutls_deinit(tls);
+            tls = nullptr;
+        }
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+TLSW3Client::TLSW3Client() : m_timeouts(defaultTimeouts()) {}
+
+TLSW3Client::~TLSW3Client()
+{
+    Close();
+}
+
+void TLSW3Client::setDefaultTimeouts(const Timeouts &timeouts)
+{
+    QMutexLocker lock(&defaults().mutex);
+    defaults().timeouts = timeouts;
+}
+
+TLSW3Client::Timeouts TLSW3Client::defaultTimeouts()
+{
+    QMutexLocker lock(&defaults().mutex);
+    return defaults().timeouts;
+}
+
+void TLSW3Client::setTestCaFile(const QString &path)
+{
+    QMutexLocker lock(&defaults().mutex);
+    defaults().testCaFile = path;
+}
+
+QString TLSW3Client::testCaFile()
+{
+    QMutexLocker lock(&defaults().mutex);
+    return defaults().testCaFile;
+}
+
+bool TLSW3Client::splitHostPort(const QString &value, QString &host, int &port, int defaultPort)
+{
+    const QString v = value.trimmed();
+    host = v;
+    port = defaultPort;
+    const int colon = v.lastIndexOf(QLatin1Char(':'));
+    if (colon >= 0 && v.indexOf(QLatin1Char(':')) == colon) {
+        bool ok = false;
+        port = v.mid(colon + 1).toInt(&ok);
+        host = v.left(colon);
+        if (!ok)
+            return false;
+    }
+    return !host.isEmpty() && port > 0 && port <= 65535;
+}
+
+bool TLSW3Client::fail(const QString &text)
+{
+    m_error = text;
+    return false;
+}
+
+bool TLSW3Client::isConnected() const
+{
+    return m_session && m_session->tls;
+}
+
+void TLSW3Client::Close()
+{
+    if (m_session && m_session->tls && m_session->fd >= 0) {
+        // a short, non-blocking goodbye: the peer may already be gone
+        gnutls_record_set_timeout(m_session->tls, 0);
+        gnutls_bye(m_session->tls, GNUTLS_SHUT_WR);
+    }
+    m_session.reset();
+}
+
+bool TLSW3Client::Connect(const QString &hostArgument, int portArgument)
+{
+    Close();
+    m_error.clear();
+    QString host;
+    int port = 0;
+    if (!splitHostPort(hostArgument, host, port, portArgument))
+        return fail(QStringLiteral("Invalid server address: %1").arg(hostArgument));
+    m_host = host;
+    m_port = port;
+
+    auto session = std::make_unique<Session>();
+    // name look-up, then a non-blocking connect to each address in turn
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    const QByteArray hostBytes = host.toUtf8();
+    const int lookup = ::getaddrinfo(hostBytes.constData(), QByteArray::number(port).constData(), &hints, &found);
+    if (lookup != 0)
+        return fail(QStringLiteral("Cannot find the server %1: %2").arg(host, QString::fromLocal8Bit(gai_strerror(lookup))));
+    QElapsedTimer clock;
+    clock.start();
+    QString connectError = QStringLiteral("no address");
+    for (addrinfo *a = found; a && session->fd < 0; a = a->ai_next) {
+        const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
+        if (fd < 0)
+            continue;
+        int r = ::connect(fd, a->ai_addr, a->ai_addrlen);
+        if (r < 0 && errno == EINPROGRESS) {
+            if (!waitFor(fd, POLLOUT, remainingMs(clock, m_timeouts.connectMs))) {
+                connectError = QStringLiteral("timed out after %1 ms").arg(m_timeouts.connectMs);
+                ::close(fd);
+                break;
+            }
+            int soError = 0;
+            socklen_t len = sizeof soError;
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &len);
+            r = soError == 0 ? 0 : -1;
+            errno = soError;
+        }
+        if (r == 0) {
+            session->fd = fd;
+        } else {
+            connectError = QString::fromLocal8Bit(std::strerror(errno));
+            ::close(fd);
+        }
+    }
+    ::freeaddrinfo(found);
+    if (session->fd < 0)
+        return fail(QStringLiteral("Cannot connect to %1:%2: %3").arg(host).arg(port).arg(connectError));
+
+    QString credError;
+    gnutls_certificate_credentials_t cred = credentialsFor(testCaFile(), credError);
+    if (!cred)
+        return fail(credError);
+    if (gnutls_init(&session->tls, GNUTLS_CLIENT | GNUTLS_NONBLOCK) < 0) {
+        session->tls = nullptr;
+        return fail(QStringLiteral("Cannot start a TLS session"));
+    }
+    gnutls_set_default_priority(session->tls);
+    gnutls_credentials_set(session->tls, GNUTLS_CRD_CERTIFICATE, cred);
+    // SNI carries names only, never an address
+    if (QHostAddress(host).isNull())
+        gnutls_server_name_set(session->tls, GNUTLS_NAME_DNS, hostBytes.constData(), size_t(hostBytes.size()));
+    gnutls_session_set_verify_cert(session->tls, hostBytes.constData(), 0);
+    gnutls_transport_set_int(session->tls, session->fd);
+    gnutls_transport_set_push_function(session->tls, pushNoSignal);
+
+    clock.restart();
+    int r;
+    do {
+        r = gnutls_handshake(session->tls);
+        if (r == GNUTLS_E_AGAIN || r == GNUTLS_E_INTERRUPTED) {
+            const short events = gnutls_record_get_direction(session->tls) ? POLLOUT : POLLIN;
+            if (!waitFor(session->fd, events, remainingMs(clock, m_timeouts.handshakeMs)))
+                return fail(QStringLiteral("The TLS handshake with %1 timed out after %2 ms").arg(host).arg(m_timeouts.handshakeMs));
+        }
+    } while (r < 0 && gnutls_error_is_fatal(r) == 0);
+    if (r < 0) {
+        QString why = QString::fromUtf8(gnutls_strerror(r));
+        if (r == GNUTLS_E_CERTIFICATE_VERIFICATION_ERROR) {
+            const unsigned status = gnutls_session_get_verify_cert_status(session->tls);
+            gnutls_datum_t text{};
+            if (gnutls_certificate_verification_status_print(status, GNUTLS_CRT_X509, &text, 0) == 0) {
+                why = QString::fromUtf8(reinterpret_cast<const char *>(text.data), int(text.size));
+                gnutls_free(text.data);
+            }
+        }
+        return fail(QStringLiteral("The TLS handshake with %1 failed: %2").arg(host, why));
+    }
+    m_session = std::move(session);
+    return true;
+}
+
+bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *contentType, const char *bytes, int count,
+                           RawHTTPSoapResponseStru &reply)
+{
+    reply.responseCode.clear();
+    reply.reasonPhrase.clear();
+    reply.body.Init();
+    reply.errorText.clear();
+    reply.requestSent = 0;
+    reply.statusCode = 0;
+    auto failed = [this, &reply](const QString &text) {
+        reply.errorText = text;
+        m_error = text;
+        Close();
+        return false;
+    };
+    if (!isConnected())
+        return failed(QStringLiteral("Not connected"));
+    if (!path || *path != '/' || count < 0 || (count > 0 && !bytes))
+        return failed(QStringLiteral("Invalid request"));
+
+    // the request
+    const QByteArray hostHeader = m_port == 443 ? m_host.toUtf8() : (m_host + QLatin1Char(':') + QString::number(m_port)).toUtf8();
+    QByteArray request = "POST " + QByteArray(path) + " HTTP/1.1\r\n";
+    request += "Host: " + hostHeader + "\r\n";
+    request += "Content-Type: " + QByteArray(contentType && *contentType ? contentType : "text/xml; charset=UTF-8") + "\r\n";
+    request += "Content-Length: " + QByteArray::number(count) + "\r\n";
+    request += keepAlive ? "Connection: keep-alive\r\n" : "Connection: close\r\n";
+    request += "\r\n";
+    if (count > 0)
+        request.append(bytes, count);
+
+    gnutls_session_t tls = m_session->tls;
+    const int fd = m_session->fd;
+    QElapsedTimer clock;
+    clock.start();
+    int sent = 0;
+    while (sent < request.size()) {
+        const ssize_t n = gnutls_record_send(tls, request.constData() + sent, size_t(request.size() - sent));
+        if (n > 0) {
+            sent += int(n);
+            reply.requestSent = 1;
+        } else if (n == GNUTLS_E_AGAIN || n == GNUTLS_E_INTERRUPTED) {
+            if (!waitFor(fd, POLLOUT, remainingMs(clock, m_timeouts.writeMs)))
+                return failed(QStringLiteral("Sending the request timed out after %1 ms").arg(m_timeouts.writeMs));
+        } else {
+            return failed(QStringLiteral("Sending the request failed: %1").arg(QString::fromUtf8(gnutls_strerror(int(n)))));
+        }
+    }
+
+    // the reply: status line and headers, then the body by its framing
+    clock.restart();
+    QByteArray data;
+    ReplyHead head;
+    int headEnd = -1;
+    bool closed = false;
+    char buffer[16384];
+    for (;;) {
+        if (headEnd < 0) {
+            const int end = data.indexOf("\r\n\r\n");
+            if (end >= 0) {
+                if (!parseHead(data.left(end), head))
+                    return failed(QStringLiteral("The server's reply is not HTTP"));
+                if (head.status < 200) {   // 100 Continue and friends: skip
+                    data.remove(0, end + 4);
+                    continue;
+                }
+                headEnd = end + 4;
+                reply.statusCode = head.status;
+                reply.responseCode = CString(QString::number(head.status));
+                reply.reasonPhrase = CString(QString::fromLatin1(head.reason));
+                if (head.framing == Framing::Length && head.length > m_maxReplyBytes)
+                    return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
+            } else if (data.size() > MaxHeaderBytes) {
+                return failed(QStringLiteral("The reply's headers are too long"));
+            }
+        }
+        if (headEnd >= 0) {
+            const qint64 have = data.size() - headEnd;
+            if (head.framing == Framing::Length && have >= head.length) {
+                reply.body.Append(data.constData() + headEnd, int(head.length));
+                break;
+            }
+            // the last chunk ends in a line break: parse only then
+            if (head.framing == Framing::Chunked && data.endsWith("\r\n")) {
+                QByteArray body;
+                const Chunks c = dechunk(data.mid(headEnd), body, m_maxReplyBytes);
+                if (c == Chunks::Bad)
+                    return failed(QStringLiteral("The reply's chunked body is malformed"));
+                if (c == Chunks::TooLarge)
+                    return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
+                if (c == Chunks::Done) {
+                    reply.body.Append(body);
+                    break;
+                }
+            }
+            if (head.framing == Framing::Close && have > m_maxReplyBytes)
+                return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
+            if (closed) {
+                if (head.framing != Framing::Close)
+                    return failed(QStringLiteral("The server closed the connection before the whole reply"));
+                reply.body.Append(data.constData() + headEnd, int(have));
+                keepAlive = false;
+                break;
+            }
+        } else if (closed) {
+            return failed(data.isEmpty() ? QStringLiteral("The server closed the connection without a reply")
+                                         : QStringLiteral("The server closed the connection before the whole reply"));
+        }
+        const ssize_t n = gnutls_record_recv(tls, buffer, sizeof buffer);
+        if (n > 0) {
+            data.append(buffer, int(n));
+        } else if (n == 0 || n == GNUTLS_E_PREMATURE_TERMINATION) {
+            closed = true;
+        } else if (n == GNUTLS_E_AGAIN || n == GNUTLS_E_INTERRUPTED) {
+            if (gnutls_record_check_pending(tls) == 0
+                && !waitFor(fd, POLLIN, remainingMs(clock, m_timeouts.readMs)))
+                return failed(QStringLiteral("No complete reply within %1 ms").arg(m_timeouts.readMs));
+        } else {
+            return failed(QStringLiteral("Reading the reply failed: %1").arg(QString::fromUtf8(gnutls_strerror(int(n)))));
+        }
+    }
+    if (!keepAlive)
+        Close();
+    return true;
+}

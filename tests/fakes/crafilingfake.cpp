@@ -1,0 +1,157 @@
+#include "crafilingfake.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace bqfakes {
+
+namespace {
+struct SinScenario
+{
+    const char *sin;
+    const char *scenario;
+};
+
+// Valid S.I.N.s picked for the T1013 and PAD scenarios.
+const SinScenario kSinScenarios[] = {
+    {"046454286", "t1013-count-0"},
+    {"130692544", "t1013-count-1"},
+    {"193456787", "t1013-count-2"},
+    {"211111125", "t1013-no-declaration"},
+    {"327000006", "pad-confirmed"},
+    {"404040404", "pad-rejected"},
+    {"527000004", "pad-system-error"},
+    {"618181812", "pad-confirmed-rejected"},
+    {"707070702", "fault"},
+    {"800000002", "malformed"},
+    {"900000001", "http-500"},
+};
+
+QString firstElementText(const QByteArray &body, const QByteArray &element)
+{
+    const QRegularExpression re(QStringLiteral("<%1(\\s[^>]*)?>([^<]*)</%1>").arg(QRegularExpression::escape(QString::fromLatin1(element))));
+    const QRegularExpressionMatch m = re.match(QString::fromUtf8(body));
+    return m.hasMatch() ? m.captured(2).trimmed() : QString();
+}
+
+QString firstSin(const QByteArray &body)
+{
+    static const QRegularExpression re(QStringLiteral(">\\s*(\\d{9})\\s*</"));
+    const QRegularExpressionMatch m = re.match(QString::fromUtf8(body));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+} // namespace
+
+CraFilingFake::CraFilingFake(FakeHttpsServer &server, const QString &templateFolder)
+    : m_folder(templateFolder.isEmpty() ? defaultTemplateFolder() : templateFolder)
+{
+    const QList<QPair<const char *, QString>> routes = {
+        {EfilePath, QStringLiteral("efile")},
+        {NetfilePath, QStringLiteral("netfile")},
+        {T1013Path, QStringLiteral("t1013")},
+        {PadPath, QStringLiteral("pad")},
+        {T1135Path, QStringLiteral("t1135")},
+    };
+    for (const auto &r : routes) {
+        const QString service = r.second;
+        server.route("POST", r.first, [this, service](const FakeRequest &request) { return answer(service, request); });
+    }
+}
+
+QString CraFilingFake::defaultTemplateFolder()
+{
+    return QStringLiteral(BQ_FAKES_CRA_DIR);
+}
+
+void CraFilingFake::setScenario(const QString &scenario)
+{
+    QMutexLocker lock(&m_mutex);
+    m_override = scenario;
+}
+
+QString CraFilingFake::scenarioForTestCase(const QString &identifier)
+{
+    static const char *const byNumber[] = {
+        nullptr, "accepted", "rejected", "processing-error", "system-error", "system-processing-error", "fault",
+        "fault-no-string", "eol-132", "malformed", "empty", "no-declaration", "http-500", "silence", "drop",
+        "accepted-cv2139", "accepted-cv24", "accepted-cv0024", "accepted",
+    };
+    bool ok = false;
+    const int n = identifier.toInt(&ok);
+    if (ok)
+        return n > 0 && n < int(sizeof byNumber / sizeof *byNumber) ? QString::fromLatin1(byNumber[n]) : QString();
+    return identifier.trimmed();
+}
+
+QString CraFilingFake::scenarioForSin(const QString &sin)
+{
+    for (const SinScenario &s : kSinScenarios)
+        if (sin == QLatin1String(s.sin))
+            return QString::fromLatin1(s.scenario);
+    return {};
+}
+
+QString CraFilingFake::sinForScenario(const QString &scenario)
+{
+    for (const SinScenario &s : kSinScenarios)
+        if (scenario == QLatin1String(s.scenario))
+            return QString::fromLatin1(s.sin);
+    return {};
+}
+
+FakeResponse CraFilingFake::answer(const QString &service, const FakeRequest &request)
+{
+    if (request.header("content-type") != ContentType)
+        return FakeResponse::text("expected content type " + QByteArray(ContentType), 415);
+    QString scenario;
+    {
+        QMutexLocker lock(&m_mutex);
+        scenario = m_override;
+    }
+    if (scenario.isEmpty() && service == QLatin1String("netfile")
+        && request.body.contains("TermsAndConditionsRequest"))
+        return replyFor(service, QStringLiteral("terms"));
+    if (scenario.isEmpty() && (service == QLatin1String("t1013") || service == QLatin1String("pad")))
+        scenario = scenarioForSin(firstSin(request.body));
+    if (scenario.isEmpty() && service != QLatin1String("t1013") && service != QLatin1String("pad"))
+        scenario = scenarioForTestCase(firstElementText(request.body, "comm:TestCaseIdentifier"));
+    if (scenario.isEmpty())
+        scenario = service == QLatin1String("t1013") ? QStringLiteral("t1013-count-1")
+            : service == QLatin1String("pad")        ? QStringLiteral("pad-confirmed")
+                                                     : QStringLiteral("accepted");
+    return replyFor(service, scenario);
+}
+
+FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scenario) const
+{
+    if (scenario == QLatin1String("silence"))
+        return FakeResponse::silent();
+    if (scenario == QLatin1String("drop"))
+        return FakeResponse::drop();
+    if (scenario == QLatin1String("http-500")) {
+        FakeResponse r = FakeResponse::text("Internal Server Error", 500);
+        r.contentType = "text/plain; charset=UTF-8";
+        return r;
+    }
+    // a scenario name is a plain word: never a path
+    static const QRegularExpression word(QStringLiteral("^[a-z0-9-]+$"));
+    if (!word.match(scenario).hasMatch())
+        return FakeResponse::text("unknown scenario", 400);
+    const QDir dir(m_folder);
+    QStringList candidates{service + QLatin1Char('-') + scenario + QStringLiteral(".xml"),
+                           QStringLiteral("common-") + scenario + QStringLiteral(".xml")};
+    if (scenario.startsWith(service + QLatin1Char('-')))
+        candidates.prepend(scenario + QStringLiteral(".xml"));
+    for (const QString &name : candidates) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        FakeResponse r = FakeResponse::text(file.readAll());
+        r.contentType = ContentType;
+        return r;
+    }
+    return FakeResponse::text("unknown scenario " + scenario.toUtf8() + " for " + service.toUtf8(), 400);
+}
+
+} // namespace bqfakes

@@ -1,0 +1,124 @@
+#include "bqtest.h"
+#include "qserversocket.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTcpSocket>
+
+class TestQServerSocket : public QObject
+{
+    Q_OBJECT
+
+    // Connects a client to the listener; the caller deletes it.
+    static QTcpSocket *connectTo(const QServerSocket &server)
+    {
+        auto client = new QTcpSocket;
+        client->connectToHost(QHostAddress::LocalHost, server.serverPort());
+        if (!client->waitForConnected(2000)) {
+            delete client;
+            return nullptr;
+        }
+        return client;
+    }
+
+    // Waits until the client sees the server close the connection.
+    static bool closedByServer(QTcpSocket *client, int ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (client->state() == QAbstractSocket::ConnectedState && clock.elapsed() < ms)
+            QTest::qWait(20);
+        return client->state() != QAbstractSocket::ConnectedState;
+    }
+
+private slots:
+    void listensOnLoopbackOnly()
+    {
+        QServerSocket server(0);
+        QVERIFY2(server.isListening(), qPrintable(server.errorString()));
+        QVERIFY(server.serverPort() != 0);
+        QCOMPARE(server.serverAddress(), QHostAddress(QHostAddress::LocalHost));
+
+        QProcess ss;
+        ss.start(QStringLiteral("ss"), {QStringLiteral("-ltnH")});
+        if (!ss.waitForFinished(5000) || ss.exitCode() != 0)
+            QSKIP("ss (iproute2) is not available");
+        const QString suffix = QStringLiteral(":%1").arg(server.serverPort());
+        QStringList ours;
+        for (const QString &line : QString::fromLocal8Bit(ss.readAllStandardOutput()).split('\n')) {
+            const QStringList columns = line.simplified().split(' ');
+            if (columns.size() >= 4 && columns.at(3).endsWith(suffix))
+                ours << columns.at(3);
+        }
+        QCOMPARE(ours, QStringList{QStringLiteral("127.0.0.1") + suffix});
+
+        server.close();
+        QVERIFY(!server.isListening());
+        QTcpSocket late;
+        late.connectToHost(QHostAddress::LocalHost, server.serverPort());
+        QVERIFY(!late.waitForConnected(1000));
+    }
+
+    void wholeRequestOnceFromSplitWrites_data()
+    {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("headers split") << QByteArray("GET /TAXDATA?t=abc HTTP/1.1\r\nHo")
+                                       << QByteArray("st: 127.0.0.1\r\n\r\n")
+                                       << QByteArray("GET /TAXDATA?t=abc HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+        QTest::newRow("body after headers") << QByteArray("POST /x HTTP/1.1\r\nContent-Length: 5\r\n\r\nab")
+                                            << QByteArray("cde")
+                                            << QByteArray("POST /x HTTP/1.1\r\nContent-Length: 5\r\n\r\nabcde");
+    }
+    void wholeRequestOnceFromSplitWrites()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(QByteArray, request);
+        QServerSocket server(0);
+        QVERIFY(server.isListening());
+        QSignalSpy spy(&server, &QServerSocket::dataReceived);
+        connect(&server, &QServerSocket::dataReceived, this, [](QTcpSocket *socket, const QByteArray &) {
+            socket->write("HTTP/1.0 200 OK\n\nthanks");
+            socket->disconnectFromHost();
+        });
+        QScopedPointer<QTcpSocket> client(connectTo(server));
+        QVERIFY(client);
+        client->write(first);
+        client->flush();
+        QTest::qWait(150);
+        QCOMPARE(spy.count(), 0);
+        client->write(second);
+        QVERIFY(spy.wait(2000));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(1).toByteArray(), request);
+        QVERIFY(closedByServer(client.data(), 2000));
+        QVERIFY(client->readAll().endsWith("thanks"));
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void overLongOrIdleRequestIsClosed_data()
+    {
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("headers over the cap") << QByteArray("GET /" + QByteArray(3000, 'a'));
+        QTest::newRow("body over the cap") << QByteArray("POST / HTTP/1.1\r\nContent-Length: 5000\r\n\r\n");
+        QTest::newRow("idle half request") << QByteArray("GET / HTTP/1.1\r\n");
+    }
+    void overLongOrIdleRequestIsClosed()
+    {
+        QFETCH(QByteArray, sent);
+        QServerSocket server(0);
+        server.setMaxRequestBytes(2048);
+        server.setIdleTimeout(300);
+        QSignalSpy spy(&server, &QServerSocket::dataReceived);
+        QScopedPointer<QTcpSocket> client(connectTo(server));
+        QVERIFY(client);
+        client->write(sent);
+        QVERIFY(closedByServer(client.data(), 3000));
+        QCOMPARE(spy.count(), 0);
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestQServerSocket)
+#include "tst_qserversocket.moc"
