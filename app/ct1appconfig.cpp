@@ -102,7 +102,8 @@ void CT1AppConfig::applyServerDefaults()
     tddSignInPath = d.tddSignInPath;
     tddScriptUrl = QStringLiteral("https://") + QString::fromLatin1(d.tddSignInHost) + QString::fromLatin1(d.tddScriptPath);
 
-    if (!TestCAFile.isEmpty())
+    // an extra trusted authority is for the certification tests only
+    if (!TestCAFile.isEmpty() && MODEDEBUG)
         QWebClient::setDefaultCaFile(TestCAFile);
 }
 

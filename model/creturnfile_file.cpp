@@ -6,10 +6,13 @@
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "mydatastream.h"
+#include "privatefile.h"
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <exception>
+#include <memory>
 
 using namespace returnfile;
 
@@ -26,18 +29,81 @@ QString noProvinceText()
                           "Choose the province of residence, then save the return again.");
 }
 
+// Passes questions and inputs (the password) on, and keeps the information
+// boxes of a read back: the caller shows one message of its own.
+class QuietReading : public MessageHandler
+{
+public:
+    QuietReading() : m_previous(messageHandler()) { setMessageHandler(this); }
+    ~QuietReading() override { setMessageHandler(m_previous); }
+
+    void information(void *, const QString &, const QString &) override {}
+    int question(void *parent, const QString &title, const QString &text, int buttons, int defaultButton) override
+    {
+        return m_previous->question(parent, title, text, buttons, defaultButton);
+    }
+    bool inputText(void *parent, const QString &title, const QString &label, QString &value, bool password) override
+    {
+        return m_previous->inputText(parent, title, label, value, password);
+    }
+    int questionWithCheckbox(void *parent, const QString &title, const QString &text, const QString &checkText,
+                             bool &checked, int buttons, int defaultButton) override
+    {
+        return m_previous->questionWithCheckbox(parent, title, text, checkText, checked, buttons, defaultButton);
+    }
+
+private:
+    MessageHandler *m_previous;
+};
+
+QString notOpenedReason(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("the file is missing (it was moved, renamed or deleted)");
+    if (!info.isFile())
+        return QStringLiteral("it is not a regular file");
+    return QStringLiteral("the file is not readable");
+}
+
+QString readFailureReason(int code, const CReturnFile &returnFile)
+{
+    const int version = returnFile.self()->fileVersion();
+    switch (code) {
+    case kPasswordRefused: return QStringLiteral("the password was refused");
+    case kProvinceRefused: return QStringLiteral("it is not meant for this version of the program");
+    default: break;
+    }
+    if (version < kLowestVersion || version > kHighestVersion)
+        return QStringLiteral("it is not a return file");
+    if (version > kCurrentVersion)
+        return QStringLiteral("it was prepared by a later version of Brackenquill");
+    return QStringLiteral("the file is damaged");
+}
+
 } // namespace
 
-CReturnFile *CReturnFile::load(const QString &path, int &code, int edition)
+CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QString *failure)
 {
     code = kNotOpened;
+    if (failure)
+        failure->clear();
+    // a FIFO or a device would block the open or the reads: only regular files are read
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        if (failure)
+            *failure = notOpenedReason(path);
         return nullptr;
+    }
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
-    code = returnFile->serialize(edition, ar);
+    {
+        std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
+        code = returnFile->serialize(edition, ar);
+    }
     file.close();
+    if (failure && code != kOk)
+        *failure = readFailureReason(code, *returnFile);
     return returnFile;
 }
 
@@ -51,7 +117,7 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
         return kDamaged;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openPrivateSaveFile(file)) {
         if (error)
             *error = QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
         return kNotOpened;
@@ -66,11 +132,8 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
                          .arg(path);
         return result != kOk ? result : kDamaged;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
+    if (!commitSaveFile(file, error))
         return kNotOpened;
-    }
     return kOk;
 }
 

@@ -12,6 +12,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
+#include "privatefile.h"
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslError>
@@ -418,7 +419,8 @@ bool QWebClient::download(const QString &filePath)
         file.cancelWriting();
         return false;
     }
-    if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(filePath, file.errorString()));
+    QString error;
+    if (!commitSaveFile(file, &error))
+        return fail(error);
     return true;
 }
