@@ -411,7 +411,7 @@ bool QWebClient::download(const QString &filePath)
     if (!prepare(request, url))
         return false;
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivateSaveFile(file))
         return fail(QStringLiteral("Cannot write %1: %2").arg(filePath, file.errorString()));
     const bool ok = run("GET", url, request,
                         [](QNetworkAccessManager &m, const QNetworkRequest &r) { return m.get(r); }, &file);
