@@ -19,15 +19,16 @@ int main(int argc, char **argv)
     if (batch)
         setMessageHandler(&BatchMessages::instance());
 
-    // The desktop's association of .r24 files and of the URL scheme; failures are ignored.
-    FileAssociation::write(QCoreApplication::applicationFilePath(), QStringLiteral(":/res/images/efile-2024.ico"));
-
+    // A second instance that may not run stops before it writes anything (the
+    // association, the log, the database) or opens a return; the batch mode takes no guard.
     const QString instanceTitle = QString::fromUtf8("Brackenquill 2024 for EFile");
-    // A second instance that may not run stops before it touches the log, the
-    // database or a return file; the batch mode takes no guard.
     CSingleInstanceGuard guard(instanceTitle);
     if (!batch && !app->takeInstanceGuard(guard, instanceTitle))
         return 0;
+
+    // The desktop's association of .r24 files and of the URL scheme; failures are ignored.
+    FileAssociation::write(QCoreApplication::applicationFilePath(), QStringLiteral(":/res/images/efile-2024.ico"));
+
     app->setQtMessagesToLog(true);
     if (app->initialize() != 0)
         return -1;

@@ -29,15 +29,18 @@ QString noProvinceText()
                           "Choose the province of residence, then save the return again.");
 }
 
-// Passes questions and inputs (the password) on, and keeps the information
-// boxes of a read back: the caller shows one message of its own.
+// Passes questions and inputs (the password) on, and holds the information
+// boxes of a read back: a file that is not opened gets one message from its
+// caller; one that opens shows them afterwards (a plug-in that failed to load).
 class QuietReading : public MessageHandler
 {
 public:
     QuietReading() : m_previous(messageHandler()) { setMessageHandler(this); }
     ~QuietReading() override { setMessageHandler(m_previous); }
 
-    void information(void *, const QString &, const QString &) override {}
+    QList<QPair<QString, QString>> takeHeld() { return std::move(m_held); }
+
+    void information(void *, const QString &title, const QString &text) override { m_held.append({title, text}); }
     int question(void *parent, const QString &title, const QString &text, int buttons, int defaultButton) override
     {
         return m_previous->question(parent, title, text, buttons, defaultButton);
@@ -54,6 +57,7 @@ public:
 
 private:
     MessageHandler *m_previous;
+    QList<QPair<QString, QString>> m_held;
 };
 
 QString notOpenedReason(const QString &path)
@@ -97,9 +101,14 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
     }
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
-    {
-        std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
-        code = returnFile->serialize(edition, ar);
+    std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
+    code = returnFile->serialize(edition, ar);
+    if (quiet) {
+        const QList<QPair<QString, QString>> held = quiet->takeHeld();
+        quiet.reset(); // the caller's handler again
+        if (code == kOk)
+            for (const auto &box : held)
+                gMsgInformation(box.first, box.second, nullptr);
     }
     file.close();
     if (failure && code != kOk)
