@@ -70,9 +70,20 @@ QString notOpenedReason(const QString &path)
     return QStringLiteral("the file is not readable");
 }
 
-QString readFailureReason(int code, const CReturnFile &returnFile)
+QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
 {
     const int version = returnFile.self()->fileVersion();
+    if (isBlockFailure(code)) {
+        // the reader's own box says why (a provincial library that could not be loaded)
+        QString why = QStringLiteral("a form, slip or note in it could not be made");
+        if (!held.isEmpty()) {
+            QString detail = held.last().second;
+            if (detail.endsWith(QLatin1Char('.')))
+                detail.chop(1);
+            why += QStringLiteral(" (") + detail + QLatin1Char(')');
+        }
+        return why;
+    }
     switch (code) {
     case kPasswordRefused: return QStringLiteral("the password was refused");
     case kProvinceRefused: return QStringLiteral("it is not meant for this version of the program");
@@ -103,16 +114,17 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
     auto *returnFile = new CReturnFile(0);
     std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
     code = returnFile->serialize(edition, ar);
-    if (quiet) {
-        const QList<QPair<QString, QString>> held = quiet->takeHeld();
-        quiet.reset(); // the caller's handler again
-        if (code == kOk)
-            for (const auto &box : held)
-                gMsgInformation(box.first, box.second, nullptr);
-    }
     file.close();
-    if (failure && code != kOk)
-        *failure = readFailureReason(code, *returnFile);
+    if (!quiet)
+        return returnFile;
+    const QList<QPair<QString, QString>> held = quiet->takeHeld();
+    quiet.reset(); // the caller's handler again
+    if (code == kOk) {
+        for (const auto &box : held)
+            gMsgInformation(box.first, box.second, nullptr);
+    } else {
+        *failure = readFailureReason(code, *returnFile, held);
+    }
     return returnFile;
 }
 

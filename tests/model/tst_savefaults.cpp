@@ -3,6 +3,7 @@
 // special files are refused before they are opened, and a file that is not
 // opened gives one reason.
 #include "bqtest.h"
+#include "cmultiprovstaxmgr.h"
 #include "creturnfile.h"
 #include "messages.h"
 #include "privatefile.h"
@@ -258,6 +259,28 @@ private slots:
         // without the caller's reason the reader still shows its own box
         delete CReturnFile::load(file, result, 1);
         QVERIFY(!m_messages.shown().isEmpty());
+    }
+
+    // Without the province's library the reason says so, in the one message.
+    void missingLibraryReason()
+    {
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Flo"), 2);
+        const QString file = path(QStringLiteral("ontario.r24"));
+        QCOMPARE(rf.save(file, 1), 0);
+        const QString folder = CMultiProvsTaxMgr::libraryFolder();
+        QTemporaryDir empty;
+        CMultiProvsTaxMgr::setLibraryFolder(empty.path());
+        int code = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> read(CReturnFile::load(file, code, 1, &failure));
+        CMultiProvsTaxMgr::setLibraryFolder(folder);
+        QCOMPARE(code, 253);
+        QVERIFY2(failure.startsWith(QStringLiteral("a form, slip or note in it could not be made (The calculation "
+                                                   "library of")),
+                 qPrintable(failure));
+        QVERIFY(failure.endsWith(QStringLiteral("The file has not been changed)")));
+        QVERIFY(m_messages.shown().isEmpty());
     }
 
     void passwordRefusedReason()
