@@ -1,6 +1,8 @@
 // Log files of the run folder.
+#include "applog.h"
 #include "tabwndapp.h"
 #include "utils.h"
+#include "privatefile.h"
 #include <QDir>
 #include <QFile>
 #include <QMutex>
@@ -17,6 +19,7 @@ QMutex &logMutex()
 int appendWhole(const QString &path, const QByteArray &bytes)
 {
     QMutexLocker lock(&logMutex());
+    makePrivateFile(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return -1;
@@ -30,6 +33,29 @@ QByteArray entry(const char *message)
 }
 } // namespace
 
+namespace {
+QString s_qtLogPath;
+bool s_qtAlsoToConsole = false;
+QtMessageHandler s_consoleHandler = nullptr;
+
+void toProgramLog(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    appendWhole(s_qtLogPath, entry(message.toUtf8().constData()));
+    if (s_qtAlsoToConsole && s_consoleHandler)
+        s_consoleHandler(type, context, message);
+}
+} // namespace
+
+QtMessageHandler routeQtMessagesToLog(const QString &path, bool alsoToConsole)
+{
+    s_qtLogPath = path;
+    s_qtAlsoToConsole = alsoToConsole;
+    const QtMessageHandler previous = qInstallMessageHandler(toProgramLog);
+    if (previous != toProgramLog)
+        s_consoleHandler = previous;
+    return previous;
+}
+
 int logToFile(const QString &path, const char *message)
 {
     return appendWhole(path, entry(message));
@@ -37,6 +63,7 @@ int logToFile(const QString &path, const char *message)
 
 void TabWndApp::openLog()
 {
+    makePrivateFile(m_logPath);
     QFile file(m_logPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         showInformation(tr("File folder is read only, please adjust security settings to allow program write access!"));

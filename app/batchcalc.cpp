@@ -1,5 +1,6 @@
 #include "batchcalc.h"
 #include "creturnfile.h"
+#include "privatefile.h"
 #include "tabwndapp.h"
 #include <QDebug>
 #include <QFile>
@@ -10,10 +11,11 @@ namespace {
 
 void logLine(const QString &line)
 {
-    qInfo().noquote() << line;
-    if (TabWndApp *app = TabWndApp::instance())
-        if (!app->logPath().isEmpty())
-            app->log(line.toUtf8().constData());
+    TabWndApp *app = TabWndApp::instance();
+    if (app && !app->logPath().isEmpty())
+        app->log(line.toUtf8().constData());
+    else
+        qInfo().noquote() << line;
 }
 
 int refusingButton(int buttons)
@@ -99,6 +101,7 @@ int runBatchCalculation(const QString &prefix, const QString &listPath)
     BatchMessageScope noBoxes;
 
     QFile out(QStringLiteral("./taxresult.txt"));
+    makePrivateFile(out.fileName());
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
         logLine(QStringLiteral("batch: cannot create taxresult.txt: %1").arg(out.errorString()));
         return BatchResultNotWritten;

@@ -1,6 +1,7 @@
 #include "csqlitedbmanager.h"
 #include "returnfileentriesmodel.h"
 #include "utils.h"
+#include "privatefile.h"
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -9,8 +10,6 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <exception>
-#include <fcntl.h>
-#include <unistd.h>
 
 void defaultDbFileName(CString &name)
 {
@@ -21,26 +20,8 @@ void defaultDbFileName(CString &name)
 }
 
 namespace {
-// The database holds S.I.N.s and passwords: the file is made for its owner only,
-// and an existing file loses any group or other access.
-void makePrivateFile(const QString &path)
-{
-    const QByteArray local = QFile::encodeName(path);
-    if (!QFileInfo::exists(path)) {
-        const int fd = ::open(local.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
-        if (fd >= 0)
-            ::close(fd);
-        return;
-    }
-    QFileInfo info(path);
-    if (!info.isFile())
-        return;
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
-        | QFile::WriteOther | QFile::ExeOther;
-    const QFile::Permissions p = QFile::permissions(path);
-    if (p & others)
-        QFile::setPermissions(path, p & ~others);
-}
+constexpr int kOpenBusyMs = 3000; // at start-up, for another process's lock
+constexpr int kBusyMs = 5000;     // SQLite driver's default afterwards
 
 const char *const kSchema[] = {
     "create table if not exists tb_config (id integer primary key autoincrement, name text, value text)",
@@ -71,6 +52,21 @@ QString containsPattern(const QString &text)
     }
     return QLatin1Char('%') + escaped + QLatin1Char('%');
 }
+
+// "123 456 789" and "123-456-789" look for the digits as a S.I.N. is stored.
+QString sinFilterText(const QString &filter)
+{
+    const QString digits = GetPureDigitStr(filter);
+    for (const QChar c : filter)
+        if (!c.isDigit() && c != QLatin1Char(' ') && c != QLatin1Char('-'))
+            return filter;
+    return digits.isEmpty() ? filter : digits;
+}
+
+QString storedSin(const QString &sin)
+{
+    return GetPureDigitStr(sin);
+}
 } // namespace
 
 CSqliteDBManager::CSqliteDBManager() = default;
@@ -91,16 +87,22 @@ int CSqliteDBManager::open(CString &folder)
         } else {
             m_connection = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
         }
+        // the database holds S.I.N.s and passwords: owner only
         makePrivateFile(folder);
         m_connection.setDatabaseName(folder);
         if (!m_connection.open())
             return 103;
-        createMissingTables();
+        if (!createMissingTables()) {
+            qWarning().noquote() << "database locked or not writable:" << folder;
+            m_connection.close();
+            return 103;
+        }
         if (!canWrite()) {
             qWarning().noquote() << "database cannot be written:" << folder;
             m_connection.close();
             return 103;
         }
+        QSqlQuery(m_connection).exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyMs));
         m_opened = true;
         return 0;
     } catch (...) {
@@ -109,12 +111,22 @@ int CSqliteDBManager::open(CString &folder)
     }
 }
 
-void CSqliteDBManager::createMissingTables()
+bool CSqliteDBManager::createMissingTables()
 {
-    // A table that holds data is never dropped: only missing ones are made.
+    // Another process's lock is waited for once, a few seconds at most, instead
+    // of the full busy time-out per statement: the write lock is taken first and
+    // the whole schema goes in under it.
     QSqlQuery q(m_connection);
+    q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(kOpenBusyMs));
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    // A table that holds data is never dropped: only missing ones are made.
     for (const char *statement : kSchema)
         q.exec(QString::fromLatin1(statement));
+    const bool committed = q.exec(QStringLiteral("COMMIT"));
+    if (!committed)
+        q.exec(QStringLiteral("ROLLBACK"));
+    return committed;
 }
 
 bool CSqliteDBManager::canWrite()
@@ -205,8 +217,11 @@ int CSqliteDBManager::listRetFiles(ReturnFileEntriesModel *model, const QString 
     try {
         model->clear();
         QString sql = QStringLiteral("select id, name1, name2, filepath, open_time from tb_retfile");
+        // a name holding the filter, or a S.I.N. (kept through the entry's taxpayers) holding it
         if (!filter.isEmpty())
-            sql += QStringLiteral(" WHERE name1 LIKE :f1 ESCAPE '\\' OR name2 LIKE :f2 ESCAPE '\\'");
+            sql += QStringLiteral(" WHERE name1 LIKE :f1 ESCAPE '\\' OR name2 LIKE :f2 ESCAPE '\\'"
+                                  " OR uid1 IN (select id from tb_taxpayers where sin LIKE :s1 ESCAPE '\\')"
+                                  " OR uid2 IN (select id from tb_taxpayers where sin LIKE :s2 ESCAPE '\\')");
         sql += QStringLiteral(" order by open_time desc, id");
         QSqlQuery q(m_connection);
         q.prepare(sql);
@@ -214,6 +229,9 @@ int CSqliteDBManager::listRetFiles(ReturnFileEntriesModel *model, const QString 
             const QString pattern = containsPattern(filter);
             q.bindValue(QStringLiteral(":f1"), pattern);
             q.bindValue(QStringLiteral(":f2"), pattern);
+            const QString sinPattern = containsPattern(sinFilterText(filter));
+            q.bindValue(QStringLiteral(":s1"), sinPattern);
+            q.bindValue(QStringLiteral(":s2"), sinPattern);
         }
         if (!q.exec())
             return 0;
@@ -231,6 +249,40 @@ int CSqliteDBManager::listRetFiles(ReturnFileEntriesModel *model, const QString 
             ++count;
         }
         return count;
+    } catch (...) {
+        return -100;
+    }
+}
+
+int CSqliteDBManager::taxpayerOfSin(const QString &sin, const QString &name)
+{
+    const QString digits = storedSin(sin);
+    if (digits.isEmpty())
+        return 0;
+    QSqlQuery q(m_connection);
+    q.prepare(QStringLiteral("select id from tb_taxpayers where sin=:sin order by id desc"));
+    q.bindValue(QStringLiteral(":sin"), digits);
+    if (q.exec() && q.next())
+        return q.value(0).toInt();
+    q.finish();
+    q.prepare(QStringLiteral("insert into tb_taxpayers (name, sin, phone, email) values (:name, :sin, '', '')"));
+    q.bindValue(QStringLiteral(":name"), name);
+    q.bindValue(QStringLiteral(":sin"), digits);
+    return q.exec() ? q.lastInsertId().toInt() : 0;
+}
+
+int CSqliteDBManager::setRetFileSins(const QString &path, const QString &name1, const QString &sin1,
+                                     const QString &name2, const QString &sin2)
+{
+    try {
+        const int uid1 = taxpayerOfSin(sin1, name1);
+        const int uid2 = taxpayerOfSin(sin2, name2);
+        QSqlQuery q(m_connection);
+        q.prepare(QStringLiteral("update tb_retfile set uid1=:uid1, uid2=:uid2 where filepath=:path"));
+        q.bindValue(QStringLiteral(":uid1"), uid1 > 0 ? QVariant(uid1) : QVariant(QVariant::Int));
+        q.bindValue(QStringLiteral(":uid2"), uid2 > 0 ? QVariant(uid2) : QVariant(QVariant::Int));
+        q.bindValue(QStringLiteral(":path"), path);
+        return q.exec() ? q.numRowsAffected() : 0;
     } catch (...) {
         return -100;
     }
@@ -273,8 +325,12 @@ int CSqliteDBManager::purgeMissingRetFiles()
             if (!QFileInfo(q.value(1).toString()).isFile())
                 missing << q.value(0).toInt();
     }
+    // one transaction for the lot, not one write per entry
+    const bool inTransaction = m_connection.transaction();
     for (int id : missing)
         deleteRetFileById(id);
+    if (inTransaction && !m_connection.commit())
+        m_connection.rollback();
     return missing.size();
 }
 

@@ -28,16 +28,24 @@ public:
     int findRetFileByPath(const QString &path);
     int addRetFile(const std::string &name1, const std::string &name2, const std::string &path);
     // Fills the model (newest first, then by id) with the entries whose first or
-    // second name contains the filter (case-insensitive for ASCII letters, taken literally).
+    // second name, or one of whose S.I.N.s, contains the filter (case-insensitive
+    // for ASCII letters, taken literally; blanks and dashes in a number are dropped).
     int listRetFiles(ReturnFileEntriesModel *model, const QString &filter);
+    // Keeps the S.I.N.s of the persons of a listed return file: uid1 and uid2 of its
+    // entries name their taxpayers (found by S.I.N., or added). The number of entries updated.
+    int setRetFileSins(const QString &path, const QString &name1, const QString &sin1, const QString &name2,
+                       const QString &sin2);
     int deleteRetFileByPath(const std::string &path);
     int deleteRetFileById(int id);
     // Removes the entries whose file is gone or is not a regular file; returns how many.
     int purgeMissingRetFiles();
 
 private:
-    void createMissingTables();
+    // False when the write lock is not had within a few seconds or the schema is not committed.
+    bool createMissingTables();
     bool canWrite();
+    // Id of the taxpayer of the S.I.N. (added with the name when missing); 0 for no S.I.N.
+    int taxpayerOfSin(const QString &sin, const QString &name);
 
     QSqlDatabase m_connection;
     bool m_opened = false;

@@ -114,7 +114,8 @@ void CT1AppConfig::applyServerDefaults()
     // the SOAP client trusts the test authority in test mode only
     TLSW3Client::setTestCaFile(MODEDEBUG ? QString(TestCAFile) : QString());
 
-    if (!TestCAFile.isEmpty())
+    // an extra trusted authority is for the certification tests only
+    if (!TestCAFile.isEmpty() && MODEDEBUG)
         QWebClient::setDefaultCaFile(TestCAFile);
 }
 

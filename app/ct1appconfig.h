@@ -59,7 +59,8 @@ public:
     bool OverwriteStatus = false;
     CString TDDDataFile;
     // PEM file of a further certificate authority that every web client trusts
-    // beside the system's (a local test server's); empty for none.
+    // beside the system's (a local test server's); empty for none. Honoured in
+    // test mode (MODEDEBUG) only.
     CString TestCAFile;
 
     // Derived folders

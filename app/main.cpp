@@ -19,10 +19,17 @@ int main(int argc, char **argv)
     if (batch)
         setMessageHandler(&BatchMessages::instance());
 
+    // A second instance that may not run stops before it writes anything (the
+    // association, the log, the database) or opens a return; the batch mode takes no guard.
+    const QString instanceTitle = QString::fromUtf8("Brackenquill 2024 for EFile");
+    CSingleInstanceGuard guard(instanceTitle);
+    if (!batch && !app->takeInstanceGuard(guard, instanceTitle))
+        return 0;
+
     // The desktop's association of .r24 files and of the URL scheme; failures are ignored.
     FileAssociation::write(QCoreApplication::applicationFilePath(), QStringLiteral(":/res/images/efile-2024.ico"));
 
-    const QString instanceTitle = QString::fromUtf8("Brackenquill 2024 for EFile");
+    app->setQtMessagesToLog(true);
     if (app->initialize() != 0)
         return -1;
 
@@ -32,10 +39,6 @@ int main(int argc, char **argv)
         // The application object is left as it is: batch mode writes no settings back.
         return runBatchCalculation(args.value(2), args.value(3));
     }
-
-    CSingleInstanceGuard guard(instanceTitle);
-    if (!guard.acquire() && !app->allowSecondInstance())
-        showInformation(QCoreApplication::translate("main", "%1 is already running!").arg(instanceTitle));
 
     if (!QSslSocket::supportsSsl())
         showInformation(QCoreApplication::translate("main", "This system's SSL/TLS (%1/%2), please email these "

@@ -133,6 +133,10 @@ public:
     // returns not filed and of files that could not be read. Never asks anything.
     // Returns the number not filed, or -1 when the report cannot be created.
     static int writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable);
+
+private:
+    void offerToForgetMissingFile(const QString &path);
+    void recordReturnSins(const CReturnFile *returnFile, const QString &path);
     // ==== end of return files
 
     // Slots of the support, information and Auto-fill commands (About, the

@@ -15,6 +15,7 @@
 #include "newreturnbasic_formoption.h"
 #include "newreturnbasic_spouse.h"
 #include "newreturnbasic_tab1.h"
+#include "privatefile.h"
 #include "tabwndapp.h"
 #include "wizardbase.h"
 #include <QDateTime>
@@ -110,14 +111,15 @@ void MainWindow::actionOpenReturn()
 
 void MainWindow::openReturnFile(const QString &path)
 {
-    if (!QFile::exists(path) || !QFileInfo(path).isReadable()) {
-        gMsgInformation(tr("Open return file failed!"), this);
+    if (!QFileInfo::exists(path)) {
+        offerToForgetMissingFile(path);
         return;
     }
     int code = 0;
+    QString failure;
     std::unique_ptr<CReturnFile> returnFile;
     try {
-        returnFile.reset(CReturnFile::load(path, code, appEdition));
+        returnFile.reset(CReturnFile::load(path, code, appEdition, &failure));
     } catch (...) {
         if (returnFile)
             openReturnPage(-1, nullptr, returnFile.release());
@@ -127,16 +129,11 @@ void MainWindow::openReturnFile(const QString &path)
                         this);
         return;
     }
-    if (!returnFile) {
-        gMsgInformation(tr("Open return file failed!"), this);
-        return;
-    }
-    if (code == 119) {
-        gMsgInformation(tr("The return file is not meant for this version of software!"), this);
-        return;
-    }
-    if (code != 0) {
-        gMsgInformation(tr("Open return file failed!"), this);
+    if (!returnFile || code != 0) {
+        // one message, naming the file and the reason
+        statusBar()->showMessage(tr("File open failed"));
+        gMsgInformation(tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), failure),
+                        this);
         return;
     }
     int year = returnFile->self()->taxYear();
@@ -150,8 +147,38 @@ void MainWindow::openReturnFile(const QString &path)
         m_app->LastOpenPath = QFileInfo(info.absolutePath()).canonicalFilePath();
         returnFile->recalculate(-1, nullptr);
         openReturnPage(-1, &info, returnFile.release());
+        if (Form_Return *page = currentReturn())
+            recordReturnSins(page->returnFile(), page->fullPath());
     }
     statusBar()->showMessage(tr("File read successfully"));
+}
+
+// The list of return files finds a return by its persons' S.I.N.s as well as by their names.
+void MainWindow::recordReturnSins(const CReturnFile *returnFile, const QString &path)
+{
+    if (!returnFile || path.isEmpty())
+        return;
+    QString name1;
+    QString name2;
+    returnFile->getFullNames(name1, name2);
+    const QString sin2 = returnFile->isCoupled() ? returnFile->spouse()->sin() : QString();
+    m_app->saveReturnFileSins(path, name1, returnFile->self()->sin(), name2, sin2);
+}
+
+// A recent file that is gone: say so, and offer to take it off the list.
+void MainWindow::offerToForgetMissingFile(const QString &path)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!m_app->isListedReturnFile(path)) {
+        gMsgInformation(tr("The return file %1 was not opened: the file is missing (it was moved, renamed or "
+                           "deleted).").arg(shown),
+                        this);
+        return;
+    }
+    if (gMsgYesNo(tr("The return file %1 is missing: it was moved, renamed or deleted.\n\n"
+                     "Remove it from the list of return files?").arg(shown),
+                  this))
+        m_app->forgetReturnFile(path);
 }
 
 // ---- save
@@ -185,6 +212,7 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
         status = page->saveReturn(path, true);
     }
     if (status == 0) {
+        recordReturnSins(page->returnFile(), path);
         statusBar()->showMessage(tr("File saved"));
     } else {
         statusBar()->showMessage(tr("File not saved"));
@@ -232,9 +260,12 @@ void MainWindow::on_actionImport_Prior_Year_s_Return_triggered()
 void MainWindow::importPriorYearReturn(const QString &path)
 {
     int code = 0;
-    std::unique_ptr<CReturnFile> returnFile(CReturnFile::load(path, code, appEdition));
+    QString failure;
+    std::unique_ptr<CReturnFile> returnFile(CReturnFile::load(path, code, appEdition, &failure));
     if (!returnFile || code != 0) {
-        gMsgInformation(tr("Import prior year's return file failed, error = %1.").arg(code), this);
+        gMsgInformation(tr("Import prior year's return file failed, error = %1.").arg(code) + QStringLiteral("\n")
+                            + tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), failure),
+                        this);
         return;
     }
     m_app->LastImportPath = QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath();
@@ -305,10 +336,8 @@ void MainWindow::on_actionFind_Return_Files_triggered()
 int MainWindow::writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable)
 {
     unreadable = 0;
-    QFile file(reportPath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return -1;
-    QTextStream out(&file);
+    QByteArray report;
+    QTextStream out(&report, QIODevice::WriteOnly);
     out.setCodec("UTF-8");
     int notFiled = 0;
     const SilentMessages silent;
@@ -343,7 +372,10 @@ int MainWindow::writeNotFiledReport(const QStringList &paths, const QString &rep
     }
     out << QStringLiteral("Summary: Total files scaned: %1;  Not-filed files: %2\n\n").arg(paths.size()).arg(notFiled);
     out << QStringLiteral("Files that cannot be read: %1\n\n").arg(unreadable);
-    file.close();
+    out.flush();
+    // the report names clients: owner-only, and written whole or not at all
+    if (!writeFileWhole(reportPath, report))
+        return -1;
     return notFiled;
 }
 

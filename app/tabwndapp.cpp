@@ -1,4 +1,6 @@
 #include "tabwndapp.h"
+#include "applog.h"
+#include "csingleinstanceguard.h"
 #include "messages.h"
 #include "utils.h"
 #include "widgetmessagehandler.h"
@@ -81,6 +83,8 @@ int TabWndApp::initialize()
 
     m_logPath = m_runFolder + m_sep + QStringLiteral("log2024.txt");
     openLog();
+    if (m_qtMessagesToLog)
+        routeQtMessagesToLog(m_logPath, false);
     log("Only one instance of brackenquill can run");
 
     m_dbPath = m_systemFolder;
@@ -102,7 +106,10 @@ int TabWndApp::initialize()
     makeFolderExists(m_userDataFolder);
     m_config.load(m_appFolder, m_userDataFolder, m_runFolder);
     log("check 80");
+    logTestCaFile();
 
+    if (m_qtMessagesToLog)
+        routeQtMessagesToLog(m_logPath, m_config.MODEDEBUG);
     readSettings();
     if (m_config.MODEDEBUG)
         appTitle += QStringLiteral(" - Testing");
@@ -127,6 +134,32 @@ int TabWndApp::openAppDatabase(CString &folder)
     return 0;
 }
 
+void TabWndApp::logTestCaFile()
+{
+    if (m_config.TestCAFile.isEmpty())
+        return;
+    const QString line = m_config.MODEDEBUG
+        ? QStringLiteral("TestCAFile in use, trusted as a certificate authority: ") + m_config.TestCAFile
+        : QStringLiteral("TestCAFile ignored outside test mode: ") + m_config.TestCAFile;
+    log(line.toUtf8().constData());
+}
+
+bool TabWndApp::takeInstanceGuard(CSingleInstanceGuard &guard, const QString &instanceTitle)
+{
+    if (guard.acquire())
+        return true;
+    // the configuration as initialize reads it, without touching the log or the database
+    CT1AppConfig config;
+    const QString runFolder =
+        QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/run");
+    config.readConfigFile((runFolder + QStringLiteral("/gr_path.ini")).toUtf8().toStdString());
+    config.readConfigFile((applicationDirPath() + QStringLiteral("/gr_path.ini")).toUtf8().toStdString());
+    if (config.Allow2nd)
+        return true;
+    showInformation(tr("%1 is already running!").arg(instanceTitle));
+    return false;
+}
+
 bool TabWndApp::allowSecondInstance() const
 {
     return m_config.Allow2nd;
@@ -148,6 +181,25 @@ ReturnFileEntriesModel *TabWndApp::reloadReturnList(const QString &filter)
 int TabWndApp::saveReturnFileEntry(const QString &name1, const QString &name2, const QString &path)
 {
     return m_db.saveRetFile(name1, name2, path);
+}
+
+int TabWndApp::saveReturnFileSins(const QString &path, const QString &name1, const QString &sin1,
+                                  const QString &name2, const QString &sin2)
+{
+    return m_db.setRetFileSins(path, name1, sin1, name2, sin2);
+}
+
+bool TabWndApp::isListedReturnFile(const QString &path)
+{
+    return m_db.findRetFileByPath(path) > 0;
+}
+
+void TabWndApp::forgetReturnFile(const QString &path)
+{
+    m_db.deleteRetFileByPath(path.toUtf8().toStdString());
+    for (int row = m_returnList.rowCount() - 1; row >= 0; --row)
+        if (m_returnList.pathAt(row) == path)
+            m_returnList.removeEntries(row);
 }
 
 int TabWndApp::removeReturnEntry(const QModelIndex &index, bool deleteFile)

@@ -12,6 +12,7 @@
 #include <memory>
 #include <type_traits>
 
+class CSingleInstanceGuard;
 class MainWindow;
 class WidgetMessageHandler;
 
@@ -44,6 +45,14 @@ public:
     int writeSettings();
     int saveOnClose();
     bool allowSecondInstance() const;
+    // Set by main before initialize: from the program log's creation on, the Qt
+    // message log goes into it, not to the console (also to the console in test mode).
+    void setQtMessagesToLog(bool on) { m_qtMessagesToLog = on; }
+    // Before initialize: takes the single-instance guard. When another instance
+    // holds it and gr_path.ini (Allow2nd) does not allow a second one, shows
+    // "%1 is already running!" and returns false: the process must stop, having
+    // opened and changed nothing.
+    bool takeInstanceGuard(CSingleInstanceGuard &guard, const QString &instanceTitle);
     QRect savedWindowRect() const;
 
     // The main window (null until main stores it); the parent of message boxes.
@@ -63,10 +72,17 @@ public:
     // Recent return files
     ReturnFileEntriesModel *reloadReturnList(const QString &filter);
     int saveReturnFileEntry(const QString &name1, const QString &name2, const QString &path);
+    // The S.I.N.s of a listed return file's persons, so that the start page's filter finds it by them.
+    int saveReturnFileSins(const QString &path, const QString &name1, const QString &sin1, const QString &name2,
+                           const QString &sin2);
     // Removes the entry's records and row, and with deleteFile the file first.
     // 0 done; -1 when the file exists and could not be deleted (nothing removed).
     int removeReturnEntry(const QModelIndex &index, bool deleteFile);
     ReturnFileEntriesModel &returnList() { return m_returnList; }
+    // True when the recent-files list holds the path.
+    bool isListedReturnFile(const QString &path);
+    // Takes every entry of the path off the list (database and model).
+    void forgetReturnFile(const QString &path);
 
     // Logs
     void openLog();
@@ -108,8 +124,10 @@ private:
     const char *efileNumKey() const;
     const char *efilePasswordKey() const;
     void applyWindowRule();
+    void logTestCaFile();
 
     CString m_logPath;
+    bool m_qtMessagesToLog = false;
     QRect m_screenUnion;
     ReturnFileEntriesModel m_returnList;
     CT1AppConfig m_config;

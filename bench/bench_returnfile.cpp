@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace returnfixture;
@@ -54,6 +55,21 @@ void BM_ReadCoupledReturn(benchmark::State &state)
     state.counters["bytes"] = bytes.size();
 }
 BENCHMARK(BM_ReadCoupledReturn)->Unit(benchmark::kMicrosecond);
+
+// The whole save to disk: temporary file, owner-only mode, checked flush and commit.
+void BM_SaveCoupledReturnToDisk(benchmark::State &state)
+{
+    CReturnFile rf;
+    makeCouple(rf);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("couple.r24"));
+    for (auto _ : state) {
+        if (rf.save(path, 1) != 0)
+            state.SkipWithError("save failed");
+    }
+    state.counters["bytes"] = double(QFileInfo(path).size());
+}
+BENCHMARK(BM_SaveCoupledReturnToDisk)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

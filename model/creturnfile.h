@@ -141,8 +141,11 @@ public:
 
     // ---- the .r24 file
     // Reads the file at path into a new return file (the caller owns it); null when
-    // the file cannot be opened. code: 0, or 107, 111, 112, 119, 251, 252, 253, 255.
-    static CReturnFile *load(const QString &path, int &code, int edition = 1);
+    // the file cannot be opened (107 also for a folder, a FIFO or a device: they
+    // are never opened). code: 0, or 107, 111, 112, 119, 251, 252, 253, 255.
+    // With failure given, the read shows no box of its own: failure receives why
+    // the file was not opened (empty when code is 0), for the caller's one message.
+    static CReturnFile *load(const QString &path, int &code, int edition = 1, QString *failure = nullptr);
     // Writes the file through a temporary file that replaces the old one only when
     // the whole return was written. 0 on success; otherwise the old file is intact
     // and error (when given) says why.

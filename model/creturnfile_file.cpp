@@ -6,10 +6,13 @@
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "mydatastream.h"
+#include "privatefile.h"
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <exception>
+#include <memory>
 
 using namespace returnfile;
 
@@ -26,18 +29,102 @@ QString noProvinceText()
                           "Choose the province of residence, then save the return again.");
 }
 
+// Passes questions and inputs (the password) on, and holds the information
+// boxes of a read back: a file that is not opened gets one message from its
+// caller; one that opens shows them afterwards (a plug-in that failed to load).
+class QuietReading : public MessageHandler
+{
+public:
+    QuietReading() : m_previous(messageHandler()) { setMessageHandler(this); }
+    ~QuietReading() override { setMessageHandler(m_previous); }
+
+    QList<QPair<QString, QString>> takeHeld() { return std::move(m_held); }
+
+    void information(void *, const QString &title, const QString &text) override { m_held.append({title, text}); }
+    int question(void *parent, const QString &title, const QString &text, int buttons, int defaultButton) override
+    {
+        return m_previous->question(parent, title, text, buttons, defaultButton);
+    }
+    bool inputText(void *parent, const QString &title, const QString &label, QString &value, bool password) override
+    {
+        return m_previous->inputText(parent, title, label, value, password);
+    }
+    int questionWithCheckbox(void *parent, const QString &title, const QString &text, const QString &checkText,
+                             bool &checked, int buttons, int defaultButton) override
+    {
+        return m_previous->questionWithCheckbox(parent, title, text, checkText, checked, buttons, defaultButton);
+    }
+
+private:
+    MessageHandler *m_previous;
+    QList<QPair<QString, QString>> m_held;
+};
+
+QString notOpenedReason(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("the file is missing (it was moved, renamed or deleted)");
+    if (!info.isFile())
+        return QStringLiteral("it is not a regular file");
+    return QStringLiteral("the file is not readable");
+}
+
+QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
+{
+    const int version = returnFile.self()->fileVersion();
+    if (isBlockFailure(code)) {
+        // the reader's own box says why (a provincial library that could not be loaded)
+        QString why = QStringLiteral("a form, slip or note in it could not be made");
+        if (!held.isEmpty()) {
+            QString detail = held.last().second;
+            if (detail.endsWith(QLatin1Char('.')))
+                detail.chop(1);
+            why += QStringLiteral(" (") + detail + QLatin1Char(')');
+        }
+        return why;
+    }
+    switch (code) {
+    case kPasswordRefused: return QStringLiteral("the password was refused");
+    case kProvinceRefused: return QStringLiteral("it is not meant for this version of the program");
+    default: break;
+    }
+    if (version < kLowestVersion || version > kHighestVersion)
+        return QStringLiteral("it is not a return file");
+    if (version > kCurrentVersion)
+        return QStringLiteral("it was prepared by a later version of Brackenquill");
+    return QStringLiteral("the file is damaged");
+}
+
 } // namespace
 
-CReturnFile *CReturnFile::load(const QString &path, int &code, int edition)
+CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QString *failure)
 {
     code = kNotOpened;
+    if (failure)
+        failure->clear();
+    // a FIFO or a device would block the open or the reads: only regular files are read
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        if (failure)
+            *failure = notOpenedReason(path);
         return nullptr;
+    }
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
+    std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
     code = returnFile->serialize(edition, ar);
     file.close();
+    if (!quiet)
+        return returnFile;
+    const QList<QPair<QString, QString>> held = quiet->takeHeld();
+    quiet.reset(); // the caller's handler again
+    if (code == kOk) {
+        for (const auto &box : held)
+            gMsgInformation(box.first, box.second, nullptr);
+    } else {
+        *failure = readFailureReason(code, *returnFile, held);
+    }
     return returnFile;
 }
 
@@ -51,7 +138,7 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
         return kDamaged;
     }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (!openPrivateSaveFile(file)) {
         if (error)
             *error = QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
         return kNotOpened;
@@ -66,11 +153,8 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
                          .arg(path);
         return result != kOk ? result : kDamaged;
     }
-    if (!file.commit()) {
-        if (error)
-            *error = QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
+    if (!commitSaveFile(file, error))
         return kNotOpened;
-    }
     return kOk;
 }
 

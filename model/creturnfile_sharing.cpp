@@ -6,6 +6,8 @@
 #include "formtables.h"
 #include "individualtaxdata.h"
 #include "taxdata_t1new.h"
+#include "taxfactory.h"
+#include <memory>
 
 namespace {
 
@@ -18,6 +20,18 @@ FormEntry *linkedPartnerEntry(const EntryList<FormEntry> &partnerList, const For
         if (e->id == entry->linkedId)
             return e;
     return nullptr;
+}
+
+// True when the slip holds nothing but what a new slip of its type holds: the
+// copy that sharing made and nobody filled in.
+bool isBlankSlip(const CTaxData_Form &slip)
+{
+    std::unique_ptr<CTaxData_Form> blank(createSlip(slip.formType()));
+    if (!blank)
+        return false;
+    blank->setFlags(slip.flags());
+    blank->calculateData();
+    return !slip.differs(*blank);
 }
 
 } // namespace
@@ -114,8 +128,12 @@ void CReturnFile::unshareSlip(CTaxData_Form *slip)
     FormEntry *entry = p->slipEntryOf(slip);
     if (!entry)
         return;
-    if (FormEntry *other = linkedPartnerEntry(partner->slips(), entry))
+    // the partner's copy goes when it is still blank; with values of its own it stays, unlinked
+    if (FormEntry *other = linkedPartnerEntry(partner->slips(), entry)) {
         other->linkedId = 0;
+        if (other->object && isBlankSlip(*other->object))
+            partner->removeSlip(other->object);
+    }
     entry->linkedId = 0;
 }
 

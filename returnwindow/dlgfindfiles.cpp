@@ -2,6 +2,7 @@
 #include "ui_dlgfindfiles.h"
 #include "mainwindow.h"
 #include "messages.h"
+#include "privatefile.h"
 #include "tabwndapp.h"
 #include "threadfindfiles.h"
 #include <QButtonGroup>
@@ -83,6 +84,10 @@ void DlgFindFiles::on_btnSearch_clicked()
     connect(m_worker, &ThreadFindFiles::progressChanged, this, &DlgFindFiles::onProgressChanged);
     connect(m_worker, &QThread::finished, this, &DlgFindFiles::onThreadFinished);
     m_worker->setSearch(searchFolders(), suffixes);
+    QSet<QString> listed;
+    for (int row = 0; row < m_results.rowCount(); ++row)
+        listed.insert(QFileInfo(m_results.item(row)->text()).canonicalFilePath());
+    m_worker->setListedFiles(listed);
     m_worker->start();
 }
 
@@ -114,7 +119,7 @@ void DlgFindFiles::onThreadFinished()
 {
     if (!m_worker)
         return;
-    m_statusText = tr("search stopped");
+    m_statusText = m_worker->isCancelled() ? tr("search stopped") : tr("search completed");
     ui->lblSearching->setText(m_statusText);
     m_worker = nullptr;
     saveResults();
@@ -177,10 +182,10 @@ void DlgFindFiles::saveResults()
     if (m_results.rowCount() == 0)
         return;
     WaitCursor wait;
-    QFile file(m_listFilePath);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
-        return;
-    QTextStream out(&file);
+    QByteArray list;
+    QTextStream out(&list, QIODevice::WriteOnly);
     for (int row = 0; row < m_results.rowCount(); ++row)
         out << m_results.item(row)->text() << "\n";
+    out.flush();
+    writeFileWhole(m_listFilePath, list);
 }

@@ -50,8 +50,13 @@ void ThreadFindFiles::run()
                 return;
             const QString path = it.next();
             const QFileInfo info = it.fileInfo();
-            if (checkStrInStrList(info.suffix(), m_suffixes, false))
-                postRow(path);
+            if (checkStrInStrList(info.suffix(), m_suffixes, false)) {
+                const QString canonical = info.canonicalFilePath();
+                if (!m_listed.contains(canonical)) {
+                    m_listed.insert(canonical);
+                    postRow(canonical);
+                }
+            }
             const qint64 now = QDateTime::currentMSecsSinceEpoch();
             if (now - lastReport >= kReportEveryMs) {
                 postStatus(QStringLiteral("looking ") + path);

@@ -1,5 +1,6 @@
 #pragma once
 #include "myworkerthread.h"
+#include <QSet>
 #include <QStringList>
 
 class QStandardItemModel;
@@ -15,6 +16,9 @@ class ThreadFindFiles : public MyWorkerThread
 public:
     ThreadFindFiles(QObject *dialog, QStandardItemModel *model, QString *statusText);
     void setSearch(const QStringList &folders, const QStringList &suffixes);
+    // Canonical paths already listed: the search adds each file once, also
+    // when the folders overlap (a folder and its parent).
+    void setListedFiles(const QSet<QString> &canonicalPaths) { m_listed = canonicalPaths; }
 
 protected:
     void run() override;
@@ -27,4 +31,5 @@ private:
     QString *m_statusText;
     QStringList m_folders;
     QStringList m_suffixes;
+    QSet<QString> m_listed;
 };

@@ -12,6 +12,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QSaveFile>
+#include "privatefile.h"
 #include <QSslCertificate>
 #include <QSslConfiguration>
 #include <QSslError>
@@ -415,7 +416,7 @@ bool QWebClient::download(const QString &filePath)
     if (!prepare(request, url))
         return false;
     QSaveFile file(filePath);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!openPrivateSaveFile(file))
         return fail(QStringLiteral("Cannot write %1: %2").arg(filePath, file.errorString()));
     const bool ok = run("GET", url, request,
                         [](QNetworkAccessManager &m, const QNetworkRequest &r) { return m.get(r); }, &file);
@@ -423,7 +424,8 @@ bool QWebClient::download(const QString &filePath)
         file.cancelWriting();
         return false;
     }
-    if (!file.commit())
-        return fail(QStringLiteral("Cannot write %1: %2").arg(filePath, file.errorString()));
+    QString error;
+    if (!commitSaveFile(file, &error))
+        return fail(error);
     return true;
 }

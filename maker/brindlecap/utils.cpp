@@ -1,4 +1,5 @@
 #include "utils.h"
+#include "privatefile.h"
 #include <QDir>
 #include <QRegularExpression>
 #include <QStringList>
@@ -79,10 +80,7 @@ std::string myDoubleToString(double v, int decimals)
 
 bool makeFolderExists(const QString &path)
 {
-    if (path.isEmpty())
-        return false;
-    QDir d(path);
-    return d.exists() || d.mkpath(QStringLiteral("."));
+    return makePrivateFolder(path);
 }
 
 static std::function<QDateTime()> &timeSource()

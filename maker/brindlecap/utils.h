@@ -21,7 +21,7 @@ double myStringToDouble(const std::string &text, bool *ok = nullptr);
 double myStringToDouble(const QString &text, bool *ok = nullptr);
 // Fixed two-decimal text of an amount, "-0.00" never written.
 std::string myDoubleToString(double v, int decimals = 2);
-// Creates a folder and its parents; true when it exists afterwards.
+// Creates a folder and its parents (those made are owner-only); true when it exists afterwards.
 bool makeFolderExists(const QString &path);
 // The current time; a test can fix it.
 QDateTime GetCurTime();

@@ -6,6 +6,8 @@
 #include "serverdefaults.h"
 #include "taxpayerhistory.h"
 #include "utils.h"
+#include "qwebclient.h"
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QSqlQuery>
@@ -263,6 +265,81 @@ private slots:
         QCOMPARE(column("select name1 from tb_retfile"), QStringList("Kept"));
     }
 
+    // Another process's exclusive lock: the open gives up within seconds, not a
+    // busy time-out per schema statement.
+    void lockedDatabaseFailsFast()
+    {
+        m_db.close();
+        {
+            QSqlDatabase locker = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("locker"));
+            locker.setDatabaseName(m_dbPath);
+            QVERIFY(locker.open());
+            QSqlQuery lock(locker);
+            QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            QVERIFY(lock.exec(QStringLiteral("insert into tb_config (name, value) values ('held', '1')")));
+            QElapsedTimer timer;
+            timer.start();
+            CString folder = dir();
+            QCOMPARE(m_db.open(folder), 103);
+            QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+            QVERIFY(!m_db.isOpened());
+            QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+            locker.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("locker"));
+        CString folder = dir();
+        QCOMPARE(m_db.open(folder), 0);
+    }
+
+    void purgeOfManyMissingFiles()
+    {
+        const QString kept = touch("kept.r24");
+        QVERIFY(m_db.connection().transaction());
+        for (int i = 0; i < 300; ++i)
+            m_db.addRetFile("Gone", "", (dir() + QStringLiteral("/gone%1.r24").arg(i)).toStdString());
+        m_db.addRetFile("Kept", "", kept.toStdString());
+        QVERIFY(m_db.connection().commit());
+        QCOMPARE(m_db.purgeMissingRetFiles(), 300);
+        QCOMPARE(column("select name1 from tb_retfile"), QStringList("Kept"));
+    }
+
+    // The start page's filter finds a return by a S.I.N. of its persons, whole or in part.
+    void filterBySin_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QStringList>("paths");
+        QTest::newRow("whole number") << "046454286" << QStringList({"/anne"});
+        QTest::newRow("part") << "4542" << QStringList({"/anne"});
+        QTest::newRow("spouse's, with blanks") << "193 456 787" << QStringList({"/couple"});
+        QTest::newRow("with dashes") << "193-456" << QStringList({"/couple"});
+        QTest::newRow("shared digits") << "45" << QStringList({"/anne", "/couple"});
+        QTest::newRow("name still") << "Roy" << QStringList({"/couple"});
+        QTest::newRow("no match") << "999999" << QStringList();
+    }
+    void filterBySin()
+    {
+        QFETCH(QString, filter);
+        QFETCH(QStringList, paths);
+        m_db.saveRetFile("Anne Lee", "", "/anne");
+        m_db.saveRetFile("Bo Roy", "Cy Roy", "/couple");
+        m_db.saveRetFile("Di Nosin", "", "/nosin");
+        QCOMPARE(m_db.setRetFileSins("/anne", "Anne Lee", "046 454 286", "", ""), 1);
+        QCOMPARE(m_db.setRetFileSins("/couple", "Bo Roy", "527000087", "Cy Roy", "193456787"), 1);
+        QCOMPARE(m_db.setRetFileSins("/nosin", "Di Nosin", "", "", ""), 1);
+        QSqlQuery q;
+        QVERIFY(q.exec("update tb_retfile set open_time='2025-01-01 00:00:00'"));
+        ReturnFileEntriesModel model;
+        QCOMPARE(m_db.listRetFiles(&model, filter), paths.size());
+        QStringList got;
+        for (int i = 0; i < model.rowCount(); ++i)
+            got << model.pathAt(i);
+        QCOMPARE(got, paths);
+        // the S.I.N. is kept once, as a taxpayer; a filed taxpayer's row is reused, not changed
+        QCOMPARE(count("select count(*) from tb_taxpayers where sin='046454286'"), 1);
+        QCOMPARE(m_db.setRetFileSins("/anne", "Renamed", "046454286", "", ""), 1);
+        QCOMPARE(column("select name from tb_taxpayers where sin='046454286'"), QStringList("Anne Lee"));
+    }
+
     void listOrderAndNames()
     {
         ReturnFileEntriesModel model;
@@ -474,6 +551,26 @@ private slots:
         QVERIFY(c.tddServiceSecrets[1] != c.tddServiceSecrets[3]);
     }
 
+    // A further trusted authority only in test mode.
+    void testCaFileOnlyInTestMode_data()
+    {
+        QTest::addColumn<bool>("testMode");
+        QTest::newRow("production") << false;
+        QTest::newRow("test mode") << true;
+    }
+    void testCaFileOnlyInTestMode()
+    {
+        QFETCH(bool, testMode);
+        QWebClient::setDefaultCaFile(QString());
+        QDir().mkpath(dir() + "/app");
+        writeFile(dir() + "/app/gr_path.ini",
+                  QByteArray("TestCAFile=/certs/test-ca.pem\n") + (testMode ? "MODEDEBUG=1\n" : ""));
+        CT1AppConfig c;
+        c.load(dir() + "/app", dir() + "/docs", dir() + "/run");
+        QCOMPARE(QWebClient::defaultCaFile(), testMode ? QStringLiteral("/certs/test-ca.pem") : QString());
+        QWebClient::setDefaultCaFile(QString());
+    }
+
     void productKindSelectsCode()
     {
         CT1AppConfig c;
@@ -494,6 +591,30 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("Log: 2025-03-02 09:15:04 check 70\nLog: 2025-03-02 09:15:04 caf\xc3\xa9\n"));
         QCOMPARE(logToFile(dir() + "/no/such/folder/x.txt", "x"), -1);
+    }
+
+    void logIsPrivate()
+    {
+        const QString path = dir() + "/log2024.txt";
+        QCOMPARE(logToFile(path, "first"), 0);
+        QCOMPARE(QFile::permissions(path) & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::Permissions());
+        QVERIFY(QFile::permissions(path) & QFile::WriteOwner);
+    }
+
+    // Outside test mode the Qt message log goes into the program log, not to the console.
+    void qtMessagesGoToProgramLog()
+    {
+        const QString path = dir() + "/routed.txt";
+        const QtMessageHandler previous = routeQtMessagesToLog(path, false);
+        qInfo().noquote() << "left x: " << 12;
+        qWarning("read fs %d", 12);
+        qInstallMessageHandler(previous);
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray text = f.readAll();
+        QVERIFY2(text.contains(" left x:  12\n") && text.contains(" read fs 12\n"), text.constData());
+        QVERIFY(text.startsWith("Log: "));
     }
 
     void logLinesFromThreadsNeverInterleave()

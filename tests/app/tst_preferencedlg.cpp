@@ -115,8 +115,7 @@ private slots:
         setMessageHandler(&m_messages);
         const TestCertificates &certs = TestCertificates::shared();
         QVERIFY2(certs.isValid(), qPrintable(certs.errorString));
-        config().TestCAFile = certs.caFile;
-        config().applyServerDefaults();
+        QWebClient::setDefaultCaFile(certs.caFile);
     }
     void init()
     {

@@ -1,5 +1,7 @@
 #include "bqtest.h"
+#include "csingleinstanceguard.h"
 #include "messages.h"
+#include "qwebclient.h"
 #include "tabwndapp.h"
 #include "utils.h"
 #include "widgetmessagehandler.h"
@@ -101,6 +103,83 @@ private slots:
                                         "AppLocal Version path: " + local() + " ",
                                         "db path : " + local() + "/._sys", "check 90", "check 120", "check 130", ""}));
         QVERIFY(m_messages.shown().isEmpty());
+    }
+
+    // Program folders, the log and the database are their owner's only.
+    void privateFilesAndFolders()
+    {
+        QCOMPARE(app()->initialize(), 0);
+        const auto ownerOnly = [](const QString &path) {
+            return !(QFile::permissions(path)
+                     & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                        | QFile::WriteOther | QFile::ExeOther));
+        };
+        for (const QString &path : {QString(app()->localFolder()), QString(app()->runFolder()),
+                                    QString(app()->userDataFolder()), QString(app()->logPath())})
+            QVERIFY2(ownerOnly(path), qPrintable(path));
+    }
+
+    // TestCAFile is honoured in test mode only, and the log says which.
+    void testCaFileLogged_data()
+    {
+        QTest::addColumn<bool>("testMode");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("production") << false << "TestCAFile ignored outside test mode: /certs/ca.pem";
+        QTest::newRow("test mode") << true << "TestCAFile in use, trusted as a certificate authority: /certs/ca.pem";
+    }
+    void testCaFileLogged()
+    {
+        QFETCH(bool, testMode);
+        QFETCH(QString, line);
+        QDir().mkpath(local() + "/run");
+        QFile ini(local() + "/run/gr_path.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(QByteArray("TestCAFile=/certs/ca.pem\n") + (testMode ? "MODEDEBUG=1\n" : ""));
+        ini.close();
+        QWebClient::setDefaultCaFile(QString());
+        QCOMPARE(app()->initialize(), 0);
+        QStringList messages;
+        for (const QString &l : logLines(app()->logPath()))
+            messages << message(l);
+        QVERIFY2(messages.contains(line), qPrintable(messages.join('\n')));
+        QCOMPARE(QWebClient::defaultCaFile(), testMode ? QStringLiteral("/certs/ca.pem") : QString());
+        QWebClient::setDefaultCaFile(QString());
+        app()->config().TestCAFile.clear();
+        app()->config().MODEDEBUG = false;
+        QFile::remove(ini.fileName());
+    }
+
+    // A second instance with Allow2nd off stops after the message, before it touches
+    // the log; with Allow2nd on it runs.
+    void secondInstance_data()
+    {
+        QTest::addColumn<bool>("allowed");
+        QTest::newRow("Allow2nd off") << false;
+        QTest::newRow("Allow2nd on") << true;
+    }
+    void secondInstance()
+    {
+        QFETCH(bool, allowed);
+        QCOMPARE(app()->initialize(), 0);
+        QFile ini(app()->runFolder() + "/gr_path.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write(allowed ? "Allow2nd=1\n" : "Allow2nd=0\n");
+        ini.close();
+        const QString title = QStringLiteral("Guard %1").arg(QCoreApplication::applicationPid());
+        CSingleInstanceGuard first(title);
+        QVERIFY(first.acquire());
+        const QStringList logBefore = logLines(app()->logPath());
+        CSingleInstanceGuard second(title);
+        QCOMPARE(app()->takeInstanceGuard(second, title), allowed);
+        QCOMPARE(m_messages.texts(), allowed ? QStringList() : QStringList(title + " is already running!"));
+        QCOMPARE(logLines(app()->logPath()), logBefore);
+        // alone, the guard is taken whatever the setting
+        first.release();
+        m_messages.clear();
+        CSingleInstanceGuard third(title);
+        QVERIFY(app()->takeInstanceGuard(third, title));
+        QVERIFY(m_messages.shown().isEmpty());
+        QFile::remove(ini.fileName());
     }
 
     void logTruncatedAtEachStart()

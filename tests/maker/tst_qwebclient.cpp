@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace bqfakes;
 
@@ -33,6 +35,7 @@ private slots:
         serveSupportUpload(m_server);
         serveVantrelVerify(m_server);
         m_server.route("*", "/echo", [](const FakeRequest &) { return FakeResponse::text("échoed"); });
+        m_server.route("GET", "/small", [](const FakeRequest &) { return FakeResponse::text(QByteArray(300, 's')); });
         m_server.route("GET", "/file", [](const FakeRequest &) { return FakeResponse::text(QByteArray(70000, 'x')); });
         m_server.route("*", "/silent", [](const FakeRequest &) { return FakeResponse::silent(); });
         m_server.route("*", "/drop", [](const FakeRequest &) { return FakeResponse::drop(); });
@@ -299,6 +302,45 @@ private slots:
         untrusted.setTimeout(3000);
         QVERIFY(!untrusted.post(reply));
         QCOMPARE(server.requestCount() + m_server.requestCount(), 0);
+    }
+
+    // A full disk (a file-size limit): the download fails and the earlier file stays
+    // whole, for a small reply (written only at the commit) and a large one.
+    void downloadOnFullDisk_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::newRow("small") << QByteArray("/small");
+        QTest::newRow("large") << QByteArray("/file");
+    }
+    void downloadOnFullDisk()
+    {
+        QFETCH(QByteArray, path);
+        const QString target = m_dir.filePath(QStringLiteral("full.pdf"));
+        {
+            QFile f(target);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("earlier letter");
+        }
+        QWebClient client(url(path.constData()));
+        client.setCaFile(m_server.caFile());
+        bool downloaded = true;
+        {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit saved{};
+            getrlimit(RLIMIT_FSIZE, &saved);
+            const rlimit full{10, saved.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &full), 0);
+            downloaded = client.download(target);
+            setrlimit(RLIMIT_FSIZE, &saved);
+        }
+        QVERIFY(!downloaded);
+        QVERIFY(!client.errorText().isEmpty());
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("earlier letter"));
+        // with room again: the file is replaced, owner-only
+        QVERIFY2(client.download(target), qPrintable(client.errorText()));
+        QCOMPARE(QFile::permissions(target) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
     }
 
     void processWideAuthority()

@@ -7,6 +7,7 @@
 #include "messages.h"
 #include "returnfilefixture.h"
 #include "taxdata_t1032_new.h"
+#include "taxdata_slip_t5.h"
 
 using namespace returnfixture;
 
@@ -280,13 +281,33 @@ private slots:
         QCOMPARE(t5->linkedId, copy->id);
         QVERIFY(rf.isSlipShared(t5->object));
         FormEntry *other = rf.spouse()->addSlip(8, 0, 55);
+        // the copy nobody filled in goes with the sharing: no empty T5 is left behind
         rf.unshareSlip(t5->object);
         QCOMPARE(t5->linkedId, 0);
-        QCOMPARE(copy->linkedId, 0);
+        QCOMPARE(rf.spouse()->slips().count(), 1);
+        QCOMPARE(rf.spouse()->slips().at(0), other);
         QCOMPARE(other->linkedId, 55);
         rf.shareSlipWithSpouse(t5->object, other->id);
         QCOMPARE(t5->linkedId, other->id);
         QCOMPARE(other->linkedId, t5->id);
+        // a partner's slip with values of its own stays, unlinked
+        other->object->setAmount(TaxData_Slip_T5::F_Box13, 412.5);
+        rf.unshareSlip(t5->object);
+        QCOMPARE(t5->linkedId, 0);
+        QCOMPARE(rf.spouse()->slips().count(), 1);
+        QCOMPARE(other->linkedId, 0);
+        QCOMPARE(other->object->amount(TaxData_Slip_T5::F_Box13), 412.5);
+        // from the copy's side: the copy is that person's own and stays; the original keeps its values
+        t5->object->setAmount(TaxData_Slip_T5::F_Box13, 100.0);
+        rf.shareSlipWithSpouse(t5->object);
+        QCOMPARE(rf.spouse()->slips().count(), 2);
+        QCOMPARE(rf.setCurrentPerson(-1), -1);
+        FormEntry *fresh = rf.spouse()->slips().at(1);
+        rf.unshareSlip(fresh->object);
+        QCOMPARE(fresh->linkedId, 0);
+        QCOMPARE(t5->linkedId, 0);
+        QCOMPARE(rf.spouse()->slips().count(), 2);
+        QCOMPARE(rf.self()->slips().count(), 2);
     }
 
     void pensionSplitOnBothSides_data()

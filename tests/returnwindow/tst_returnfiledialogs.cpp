@@ -211,7 +211,24 @@ private slots:
         m_messages.clear();
         main.importPriorYearReturn(path(QStringLiteral("prior/missing.r23")));
         QCOMPARE(main.openReturnCount(), 0);
-        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral("Import prior year's return file failed, error = 107.")});
+        // one message, with the file and the reason
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("Import prior year's return file failed, error = 107.\n"
+                                            "The return file %1 was not opened: the file is missing (it was moved, "
+                                            "renamed or deleted).")
+                                 .arg(QDir::toNativeSeparators(path(QStringLiteral("prior/missing.r23"))))});
+        // a damaged file: still one message
+        m_messages.clear();
+        const QString damaged = path(QStringLiteral("prior/damaged.r23"));
+        {
+            QFile f(damaged);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("not a return");
+        }
+        main.importPriorYearReturn(damaged);
+        QCOMPARE(main.openReturnCount(), 0);
+        QCOMPARE(m_messages.texts().size(), 1);
+        QVERIFY(m_messages.texts().first().endsWith(QStringLiteral("was not opened: it is not a return file.")));
     }
 
     // ---- coupling two returns
@@ -306,7 +323,8 @@ private slots:
         QCoreApplication::sendPostedEvents(&owner, QEvent::MetaCall);
         QStringList found = rows(model);
         found.sort();
-        QCOMPARE(found, QStringList({root + "/a/b/c/y.R24", root + "/a/x.r24", root + "/a/z.r23"}));
+        const QString real = QFileInfo(root).canonicalFilePath();
+        QCOMPARE(found, QStringList({real + "/a/b/c/y.R24", real + "/a/x.r24", real + "/a/z.r23"}));
         QCOMPARE(progress.count(), 2);   // one report at the start of each folder
         QCOMPARE(progress.first().first().toInt(), 0);
         QCOMPARE(status, QStringLiteral("search r24,r23 from ") + folders.join(','));
@@ -322,6 +340,20 @@ private slots:
         QTRY_COMPARE(finished2.count(), 1);
         QCoreApplication::sendPostedEvents(&owner, QEvent::MetaCall);
         QCOMPARE(model2.rowCount(), 0);
+
+        // Overlapping folders (a folder and its parent) and a file listed before: each file once.
+        QStandardItemModel model3;
+        auto *overlapping = new ThreadFindFiles(&owner, &model3, &status);
+        QSignalSpy finished3(overlapping, &QThread::finished);
+        overlapping->setSearch({root + "/a", root, root + "/a/b"}, {"r24"});
+        overlapping->setListedFiles({real + "/a/x.r24"});
+        overlapping->start();
+        QVERIFY(overlapping->wait(10000));
+        QTRY_COMPARE(finished3.count(), 1);
+        QCoreApplication::sendPostedEvents(&owner, QEvent::MetaCall);
+        found = rows(model3);
+        found.sort();
+        QCOMPARE(found, QStringList({real + "/a/b/c/y.R24", real + "/linked/q.r24"}));
     }
 
     // ---- the search dialog
@@ -349,16 +381,22 @@ private slots:
         QCOMPARE(m_messages.shown().last().title, QStringLiteral("Warning"));
         QCOMPARE(m_messages.shown().last().text, QStringLiteral("Please choose search file option first!"));
 
-        // This year's files: found under the efile folder and again under the home folder.
+        // This year's files: under the efile folder and again under the home folder, listed once;
+        // a search that ends by itself reports completion.
         dlg.findChild<QRadioButton *>("radCurYear")->click();
         dlg.findChild<QPushButton *>("btnSearch")->click();
         QTRY_VERIFY_WITH_TIMEOUT(!dlg.isSearching(), 20000);
-        QCOMPARE(rows(dlg.results()), QStringList({"/old/one.r24", found, found}));
-        QCOMPARE(dlg.findChild<QLabel *>("lblSearching")->text(), QStringLiteral("search stopped"));
+        const QString real = QFileInfo(found).canonicalFilePath();
+        QCOMPARE(rows(dlg.results()), QStringList({"/old/one.r24", real}));
+        QCOMPARE(dlg.findChild<QLabel *>("lblSearching")->text(), QStringLiteral("search completed"));
         dlg.onProgressChanged(7);
-        QCOMPARE(dlg.findChild<QLabel *>("lblSearching")->text(), QStringLiteral("(7 seconds) search stopped"));
+        QCOMPARE(dlg.findChild<QLabel *>("lblSearching")->text(), QStringLiteral("(7 seconds) search completed"));
         const QByteArray written = contents(list);
-        QCOMPARE(written, QString("/old/one.r24\n%1\n%1\n").arg(found).toUtf8());
+        QCOMPARE(written, QString("/old/one.r24\n%1\n").arg(real).toUtf8());
+        // a second search lists nothing again
+        dlg.findChild<QPushButton *>("btnSearch")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg.isSearching(), 20000);
+        QCOMPARE(rows(dlg.results()), QStringList({"/old/one.r24", real}));
 
         // Clear Result leaves the file; an empty result does not overwrite it.
         dlg.findChild<QPushButton *>("btnClear")->click();

@@ -2,6 +2,7 @@
 #include "bqtest.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
+#include "individualtaxdata.h"
 #include "form_return.h"
 #include "mainwindow.h"
 #include "messages.h"
@@ -11,6 +12,9 @@
 #include <QMenu>
 #include "returnfileentriesmodel.h"
 #include <QStackedWidget>
+#include "mydatastream.h"
+#include <memory>
+#include <sys/stat.h>
 
 namespace {
 QStringList g_warnings;
@@ -22,17 +26,40 @@ void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QS
     g_previous(type, context, msg);
 }
 
-CReturnFile *newReturn(const char *first, const char *last)
+CReturnFile *newReturn(const char *first, const char *last, const char *sin = "")
 {
     DataNewReturnBasic data;
     data.fld_FirstName = CString(first);
     data.fld_LastName = CString(last);
+    data.fld_sin = CString(sin);
     data.fld_TaxPronv = 9;
     data.fld_MaritalStatus = 4;
     auto *file = new CReturnFile;
     file->applyNewReturnData(data);
     file->recalculate(0, nullptr);
     return file;
+}
+QString savedReturn(const QString &name, const char *first, const char *sin = "")
+{
+    const QString path = QDir(bqtest::isolatedHome().path()).filePath(name);
+    std::unique_ptr<CReturnFile> file(newReturn(first, "Tester", sin));
+    return file->save(path, 1) == 0 ? path : QString();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+bool listed(const QString &path)
+{
+    ReturnFileEntriesModel *list = TabWndApp::instance()->reloadReturnList(QString());
+    for (int r = 0; r < list->rowCount(); ++r)
+        if (list->pathAt(r) == path)
+            return true;
+    return false;
 }
 } // namespace
 
@@ -128,6 +155,104 @@ private slots:
         window->actionCloseReturn();
         app()->setMainWindow<QWidget>(nullptr);
         delete window;
+    }
+
+    // A file that is not opened: one message naming the file and the reason.
+    void openFailureIsOneMessage_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("truncated") << "truncated" << "the file is damaged";
+        QTest::newRow("a text file renamed .r24") << "text" << "it is not a return file";
+        QTest::newRow("a later version") << "later" << "it was prepared by a later version of Brackenquill";
+        QTest::newRow("password refused") << "password" << "the password was refused";
+        QTest::newRow("a FIFO") << "fifo" << "it is not a regular file";
+        QTest::newRow("missing, not listed") << "missing" << "the file is missing (it was moved, renamed or deleted)";
+    }
+    void openFailureIsOneMessage()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        m_messages.clear();
+        MainWindow window(app());
+        const QString good = savedReturn(QStringLiteral("good-%1.r24").arg(kind), "Gil");
+        QVERIFY(!good.isEmpty());
+        QByteArray bytes;
+        {
+            QFile f(good);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            bytes = f.readAll();
+        }
+        const QString path = QDir(bqtest::isolatedHome().path()).filePath(QStringLiteral("bad-%1.r24").arg(kind));
+        if (kind == QLatin1String("truncated")) {
+            writeBytes(path, bytes.left(bytes.size() / 3));
+        } else if (kind == QLatin1String("text")) {
+            writeBytes(path, "Dear client,\nyour return is attached.\n");
+        } else if (kind == QLatin1String("later")) {
+            QByteArray later;
+            MyDataStream ar(&later, true);
+            ar << qint32(70000);
+            writeBytes(path, later + bytes.mid(4));
+        } else if (kind == QLatin1String("password")) {
+            std::unique_ptr<CReturnFile> locked(newReturn("Hal", "Tester"));
+            locked->self()->setPassword(QStringLiteral("Pw-1"));
+            QCOMPARE(locked->save(path, 1), 0);
+            m_messages.scriptInput(QStringLiteral("wrong"));
+        } else if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        }
+        window.openReturnFile(path);
+        QCOMPARE(window.openReturnCount(), 0);
+        QStringList shown;
+        for (const ScriptedMessages::Shown &m : m_messages.shown())
+            if (m.kind == QLatin1String("information") || m.kind == QLatin1String("question"))
+                shown << m.text;
+        QCOMPARE(shown, QStringList(QStringLiteral("The return file %1 was not opened: %2.")
+                                        .arg(QDir::toNativeSeparators(path), reason)));
+        QFile::remove(path);
+    }
+
+    // A recent file that is gone: the message says so and offers to take it off the list.
+    void missingRecentFile_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("removed from the list") << int(MsgButton::Yes);
+        QTest::newRow("kept on the list") << int(MsgButton::No);
+    }
+    void missingRecentFile()
+    {
+        QFETCH(int, answer);
+        m_messages.clear();
+        MainWindow window(app());
+        const QString path = savedReturn(QStringLiteral("moved-%1.r24").arg(answer), "Ivy");
+        QVERIFY(app()->saveReturnFileEntry(QStringLiteral("Ivy Tester"), QString(), path) > 0);
+        QVERIFY(QFile::remove(path));
+        m_messages.scriptAnswer(answer);
+        window.openReturnFile(path);
+        QCOMPARE(window.openReturnCount(), 0);
+        QCOMPARE(m_messages.texts(),
+                 QStringList(QStringLiteral("The return file %1 is missing: it was moved, renamed or deleted.\n\n"
+                                            "Remove it from the list of return files?")
+                                 .arg(QDir::toNativeSeparators(path))));
+        QCOMPARE(listed(path), answer != MsgButton::Yes);
+    }
+
+    // Opened (or saved) through the main window, a return is found on the start page by a S.I.N.
+    void startPageFindsReturnBySin()
+    {
+        m_messages.clear();
+        MainWindow window(app());
+        const QString path = savedReturn(QStringLiteral("sin.r24"), "Jo", "046454286");
+        window.openReturnFile(path);
+        QCOMPARE(window.openReturnCount(), 1);
+        for (const QString &filter : {QStringLiteral("046454286"), QStringLiteral("046 454"), QStringLiteral("Jo")}) {
+            ReturnFileEntriesModel *list = app()->reloadReturnList(filter);
+            QCOMPARE(list->rowCount(), 1);
+            QCOMPARE(QFileInfo(list->pathAt(0)), QFileInfo(path));
+        }
+        QCOMPARE(app()->reloadReturnList(QStringLiteral("193456787"))->rowCount(), 0);
+        m_messages.scriptAnswer(MsgButton::Yes);
+        window.actionCloseReturn();
     }
 };
 

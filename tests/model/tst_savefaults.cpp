@@ -1,0 +1,305 @@
+// The return file on a disk that fails: a full disk (a file-size limit) never
+// leaves a damaged or empty return behind, files are private to their owner,
+// special files are refused before they are opened, and a file that is not
+// opened gives one reason.
+#include "bqtest.h"
+#include "cmultiprovstaxmgr.h"
+#include "creturnfile.h"
+#include "messages.h"
+#include "privatefile.h"
+#include "returnfilefixture.h"
+#include <QElapsedTimer>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+using namespace returnfixture;
+
+namespace {
+
+// A full disk for this process: writes past the limit fail with EFBIG.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        const rlimit limited{bytes, m_saved.rlim_max};
+        m_ok = setrlimit(RLIMIT_FSIZE, &limited) == 0;
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &m_saved); }
+    bool ok() const { return m_ok; }
+
+private:
+    rlimit m_saved{};
+    bool m_ok = false;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+int modeOf(const QString &path)
+{
+    struct stat st{};
+    return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+void makeReturn(CReturnFile &rf, const QString &first, int forms)
+{
+    newPerson(*rf.self(), 9, first, QStringLiteral("Roy"), 0, false);
+    fillPerson(*rf.self(), forms, 2, 1, 7);
+}
+
+} // namespace
+
+class TestSaveFaults : public QObject
+{
+    Q_OBJECT
+    ScriptedMessages m_messages;
+    QTemporaryDir m_dir;
+
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private slots:
+    void init()
+    {
+        m_messages.clear();
+        setMessageHandler(&m_messages);
+    }
+    void cleanup() { setMessageHandler(nullptr); }
+
+    // The old return stays byte for byte, and the save says why it failed.
+    void fullDiskKeepsPreviousReturn_data()
+    {
+        QTest::addColumn<int>("limit");
+        QTest::newRow("nothing fits") << 0;
+        QTest::newRow("a buffer's worth fits") << 4096;
+        QTest::newRow("all but the end fits") << -1;
+    }
+    void fullDiskKeepsPreviousReturn()
+    {
+        QFETCH(int, limit);
+        const QString file = path(QStringLiteral("full-%1.r24").arg(QTest::currentDataTag()));
+        CReturnFile before;
+        makeReturn(before, QStringLiteral("Anne"), 3);
+        QCOMPARE(before.save(file, 1), 0);
+        const QByteArray previous = contents(file);
+
+        CReturnFile bigger;
+        makeReturn(bigger, QStringLiteral("Bea"), -1);
+        const QByteArray wanted = write(bigger);
+        QVERIFY(wanted.size() > 4096 * 2);
+        const rlim_t bytes = limit >= 0 ? rlim_t(limit) : rlim_t(wanted.size() - 10);
+        int result = 0;
+        QString error;
+        {
+            FileSizeLimit full(bytes);
+            QVERIFY(full.ok());
+            result = bigger.save(file, 1, &error);
+        }
+        QVERIFY(result != 0);
+        QVERIFY2(error.contains(file), qPrintable(error));
+        QCOMPARE(contents(file), previous);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(QStringLiteral("full-%1").arg(QTest::currentDataTag())),
+                 QStringList{QFileInfo(file).fileName()});   // no temporary file left behind
+        // with room again the same save goes through
+        QCOMPARE(bigger.save(file, 1), 0);
+        QCOMPARE(contents(file), wanted);
+    }
+
+    // A small file is written only when QSaveFile commits: a failure there is
+    // reported and the old file stays (every writer of the program goes this way).
+    void fullDiskKeepsPreviousFile_data()
+    {
+        QTest::addColumn<int>("size");
+        QTest::newRow("small, buffered") << 300;
+        QTest::newRow("larger than a buffer") << 100000;
+    }
+    void fullDiskKeepsPreviousFile()
+    {
+        QFETCH(int, size);
+        const QString file = path(QStringLiteral("report-%1.txt").arg(size));
+        QVERIFY(writeFileWhole(file, "previous report\n"));
+        QString error;
+        bool written = true;
+        {
+            FileSizeLimit full(100);
+            QVERIFY(full.ok());
+            written = writeFileWhole(file, QByteArray(size, 'x'), &error);
+        }
+        QVERIFY(!written);
+        QVERIFY2(error.contains(file), qPrintable(error));
+        QCOMPARE(contents(file), QByteArray("previous report\n"));
+
+        // the same with a QSaveFile the caller writes itself: a small write is only
+        // buffered and looks whole, so the failure shows up at the commit; a larger
+        // one falls short at once and the caller cancels
+        QSaveFile save(file);
+        QVERIFY(openPrivateSaveFile(save));
+        {
+            FileSizeLimit full(100);
+            const QByteArray data(size, 'y');
+            const bool whole = save.write(data) == data.size();
+            QCOMPARE(whole, size < 16384);
+            if (!whole)
+                save.cancelWriting();
+            written = commitSaveFile(save, &error);
+        }
+        QVERIFY(!written);
+        QCOMPARE(contents(file), QByteArray("previous report\n"));
+    }
+
+    void privateFiles()
+    {
+        // a new return, log or report: 0600
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Cy"), 2);
+        const QString file = path(QStringLiteral("private.r24"));
+        QCOMPARE(rf.save(file, 1), 0);
+        QCOMPARE(modeOf(file), 0600);
+        // a file made 0644 by someone else loses group and other access when replaced
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
+        QCOMPARE(rf.save(file, 1), 0);
+        QCOMPARE(modeOf(file), 0600);
+        // a stricter mode is kept
+        QVERIFY(QFile::setPermissions(file, QFile::ReadOwner));
+        QCOMPARE(rf.save(file, 1), 0);
+        QCOMPARE(modeOf(file), 0400);
+
+        const QString report = path(QStringLiteral("report.txt"));
+        QVERIFY(writeFileWhole(report, "names"));
+        QCOMPARE(modeOf(report), 0600);
+        const QString log = path(QStringLiteral("log.txt"));
+        QVERIFY(makePrivateFile(log));
+        QCOMPARE(modeOf(log), 0600);
+        QFile::setPermissions(log, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+        QVERIFY(makePrivateFile(log));
+        QCOMPARE(modeOf(log), 0600);
+
+        // folders made for the program: 0700, each of them
+        const QString folder = path(QStringLiteral("made/for/data"));
+        QVERIFY(makePrivateFolder(folder));
+        QCOMPARE(modeOf(path(QStringLiteral("made"))), 0700);
+        QCOMPARE(modeOf(folder), 0700);
+    }
+
+    // A FIFO, a folder or a device is refused at once, without being opened.
+    void specialFilesRefused_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("fifo") << "fifo";
+        QTest::newRow("folder") << "folder";
+        QTest::newRow("device") << "device";
+        QTest::newRow("missing") << "missing";
+    }
+    void specialFilesRefused()
+    {
+        QFETCH(QString, kind);
+        QString file = path(kind + QStringLiteral(".r24"));
+        if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        else if (kind == QLatin1String("folder"))
+            QVERIFY(QDir().mkpath(file));
+        else if (kind == QLatin1String("device"))
+            file = QStringLiteral("/dev/zero");
+        QElapsedTimer timer;
+        timer.start();
+        int code = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> rf(CReturnFile::load(file, code, 1, &failure));
+        QVERIFY(timer.elapsed() < 2000);
+        QVERIFY(!rf);
+        QCOMPARE(code, 107);
+        QCOMPARE(failure.contains(QLatin1String("missing")), kind == QLatin1String("missing"));
+        QCOMPARE(failure.contains(QLatin1String("not a regular file")), kind != QLatin1String("missing"));
+        QVERIFY(m_messages.shown().isEmpty());
+    }
+
+    // One reason per file that is not opened, and no box of the reader's own.
+    void failureReasons_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("reason");
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Di"), 3);
+        const QByteArray good = write(rf);
+        QByteArray later;
+        {
+            MyDataStream ar(&later, true);
+            ar << qint32(70000);   // above 66098, still inside the window a block may hold
+        }
+        later += good.mid(4);
+        QTest::newRow("truncated") << good.left(good.size() / 2) << 255 << "the file is damaged";
+        QTest::newRow("empty") << QByteArray() << 255 << "the file is damaged";
+        QTest::newRow("a text file") << QByteArray("Dear client,\nhere is your return.\n") << 255
+                                     << "it is not a return file";
+        QTest::newRow("a later version") << later << 255 << "it was prepared by a later version of Brackenquill";
+    }
+    void failureReasons()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, code);
+        QFETCH(QString, reason);
+        const QString file = path(QStringLiteral("reason.r24"));
+        QVERIFY(writeFileWhole(file, bytes));
+        int result = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> rf(CReturnFile::load(file, result, 1, &failure));
+        QCOMPARE(result, code);
+        QCOMPARE(failure, reason);
+        QVERIFY(m_messages.shown().isEmpty());
+        // without the caller's reason the reader still shows its own box
+        delete CReturnFile::load(file, result, 1);
+        QVERIFY(!m_messages.shown().isEmpty());
+    }
+
+    // Without the province's library the reason says so, in the one message.
+    void missingLibraryReason()
+    {
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Flo"), 2);
+        const QString file = path(QStringLiteral("ontario.r24"));
+        QCOMPARE(rf.save(file, 1), 0);
+        const QString folder = CMultiProvsTaxMgr::libraryFolder();
+        QTemporaryDir empty;
+        CMultiProvsTaxMgr::setLibraryFolder(empty.path());
+        int code = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> read(CReturnFile::load(file, code, 1, &failure));
+        CMultiProvsTaxMgr::setLibraryFolder(folder);
+        QCOMPARE(code, 253);
+        QVERIFY2(failure.startsWith(QStringLiteral("a form, slip or note in it could not be made (The calculation "
+                                                   "library of")),
+                 qPrintable(failure));
+        QVERIFY(failure.endsWith(QStringLiteral("The file has not been changed)")));
+        QVERIFY(m_messages.shown().isEmpty());
+    }
+
+    void passwordRefusedReason()
+    {
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Eve"), 2);
+        rf.self()->setPassword(QStringLiteral("Pw-1"));
+        const QString file = path(QStringLiteral("locked.r24"));
+        QCOMPARE(rf.save(file, 1), 0);
+        m_messages.scriptInput(QStringLiteral("wrong"));
+        int code = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> read(CReturnFile::load(file, code, 1, &failure));
+        QCOMPARE(code, 112);
+        QCOMPARE(failure, QStringLiteral("the password was refused"));
+        QCOMPARE(m_messages.shown().size(), 1);   // the password prompt itself still comes
+        QCOMPARE(m_messages.shown().first().kind, QStringLiteral("input"));
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestSaveFaults)
+#include "tst_savefaults.moc"
