@@ -589,10 +589,17 @@ private slots:
         const bool refused = !page->validatePage();
         page->findChild<CT1ComboBox *>("fld_TaxPronvSpouse")->SetCurSelData(kOntario);
         const bool ontarioAccepted = page->validatePage();
+        // the taxpayer's page tests its province the same way
+        auto *first = new NewReturnBasic_tab1(&data, nullptr, &wizard);
+        wizard.addPage(first);
+        first->findChild<StringLineEdit *>("fld_LastName")->setText("Roy");
+        first->findChild<CT1ComboBox *>("fld_TaxPronv")->SetCurSelData(kAlberta);
+        const bool taxpayerRefused = !first->validatePage();
         CMultiProvsTaxMgr::setLibraryFolder(QString());
         QVERIFY(refused);
         QVERIFY(ontarioAccepted);
-        QCOMPARE(m_messages.texts(), QStringList{"Tax Province is not supported!"});
+        QVERIFY(taxpayerRefused);
+        QCOMPARE(m_messages.texts(), QStringList({"Tax Province is not supported!", "Tax Province is not supported!"}));
     }
 
     void couplePageRefusesOneFileTwice_data()
