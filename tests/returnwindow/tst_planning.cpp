@@ -61,18 +61,19 @@ constexpr int kT4A = 2;
 // Runs f on the next modal window once it is shown.
 void onModal(std::function<void(QWidget *)> f)
 {
+    auto *timer = new QTimer;
     auto tries = std::make_shared<int>(0);
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [f, tries, poll] {
+    QObject::connect(timer, &QTimer::timeout, [timer, f, tries] {
         QWidget *w = QApplication::activeModalWidget();
-        if (w && w->isVisible()) {
-            f(w);
-            return;
+        const bool shown = w && w->isVisible();
+        if (shown || ++*tries >= 400) {
+            timer->stop();
+            timer->deleteLater();
         }
-        if (++*tries < 400)
-            QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(0, *poll);
+        if (shown)
+            f(w);
+    });
+    timer->start(10);
 }
 
 void finishWizard(QWidget *w)
