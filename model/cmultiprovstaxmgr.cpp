@@ -94,6 +94,22 @@ CProvincialTaxManager *CMultiProvsTaxMgr::loadedManager(int province) const
     return m_managers[size_t(province)];
 }
 
+bool CMultiProvsTaxMgr::canLoadProvince(int province)
+{
+    if (!IsProvinceSupported(province) || province >= kSlots)
+        return false;
+    CMultiProvsTaxMgr probe(0, nullptr);
+    QString fileName;
+    if (!probe.getProvinceLibraryName(province, fileName))
+        return false;
+    QLibrary lib(QStringLiteral("%1/%2").arg(libraryFolder(), fileName));
+    if (!tryLoad(&lib))
+        return false;
+    const bool ok = lib.resolve("GetTaxManager") != nullptr;
+    lib.unload();
+    return ok;
+}
+
 CProvincialTaxManager *CMultiProvsTaxMgr::getManager(int province, bool unloadOthers)
 {
     if (!IsProvinceSupported(province) || province >= kSlots)

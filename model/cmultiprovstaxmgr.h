@@ -66,6 +66,10 @@ public:
     // Shows each warning of every loaded plug-in; false at the first one declined.
     bool confirmWarnings(TaxData_T1New *t1, double value);
 
+    // True when the province is supported and its plug-in loads from the library
+    // folder and offers its entry point; shows nothing and keeps nothing loaded.
+    static bool canLoadProvince(int province);
+
     // The folder plug-ins are loaded from: the application's own folder unless set.
     static QString libraryFolder();
     static void setLibraryFolder(const QString &folder);

@@ -112,15 +112,41 @@ int CReturnFile::coupleWith(const CReturnFile &other)
     return 1;
 }
 
-void CReturnFile::setProvince(int oldProvince, int newProvince, bool both)
+int CReturnFile::setProvince(int newProvince, bool both)
 {
-    if (both && isCoupled()) {
-        self()->setProvince(oldProvince, newProvince);
-        spouse()->setProvince(oldProvince, newProvince);
-        return;
+    if (!CMultiProvsTaxMgr::canLoadProvince(newProvince))
+        return -1;
+    QList<IndividualTaxData *> movers;
+    if (both && isCoupled())
+        movers << self() << spouse();
+    else if (IndividualTaxData *p = currentPerson())
+        movers << p;
+    int moved = 0;
+    for (IndividualTaxData *p : qAsConst(movers)) {
+        if (p->province() == newProvince)
+            continue;
+        p->setProvince(p->province(), newProvince);
+        ++moved;
     }
-    if (IndividualTaxData *p = currentPerson())
-        p->setProvince(oldProvince, newProvince);
+    return moved;
+}
+
+void CReturnFile::keepSpouseAsSelf()
+{
+    IndividualTaxData *previous = m_persons[0];
+    m_persons[0] = m_persons[1];
+    m_persons[1] = new IndividualTaxData(m_mode, &m_dependants);
+    previous->clear();
+    delete previous;
+    self()->setCoupled(false);
+    m_current = kSelf;
+}
+
+void CReturnFile::keepSelfOnly()
+{
+    spouse()->clear();
+    self()->setCoupled(false);
+    m_current = kSelf;
 }
 
 void CReturnFile::listLoadedProvinces(QList<int> &list) const

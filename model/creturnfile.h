@@ -13,6 +13,7 @@ class MyDataStream;
 class QTextStream;
 class ValidationMessageGroup;
 class DataNewReturnBasic;
+class DataShareAmtDlg;
 struct FormEntry;
 struct NoteEntry;
 struct ImportPriorYearOptions;
@@ -72,8 +73,23 @@ public:
     bool isCoupled() const;
     // Makes other's self this file's spouse and reconciles the marital status; returns 1.
     int coupleWith(const CReturnFile &other);
-    void setProvince(int oldProvince, int newProvince, bool both);
+    // Moves the current person, or both persons of a coupled return, to the new
+    // province, each leaving its own old province's forms behind. Returns the
+    // number of persons moved (0 when nobody lives elsewhere), or -1 when the
+    // province's calculator cannot be loaded: then nothing changes.
+    int setProvince(int newProvince, bool both);
+    // The older form: each person leaves its own old province, whatever oldProvince says.
+    int setProvince(int oldProvince, int newProvince, bool both)
+    {
+        Q_UNUSED(oldProvince)
+        return setProvince(newProvince, both);
+    }
     void listLoadedProvinces(QList<int> &list) const;
+    // De-coupling: the spouse's record becomes self's (the old self is released and
+    // a new empty spouse record shares the file's mode and dependants record), or
+    // the spouse's record is emptied. Either way self is single and current.
+    void keepSpouseAsSelf();
+    void keepSelfOnly();
     // Applies the prior-year import options to a file just read from last year's file.
     void importPriorYear(const ImportPriorYearOptions &options, int edition = 1);
     // Sets up the return from the new-return wizard's record; the recalculation's result.
@@ -138,6 +154,14 @@ public:
     // then recalculates the file; returns 0.
     int importAutoFill(const class TDDTaxDataOnePerson &data, const class DataAFR &options);
     void exchangeBetweenSpouses(int stage);
+
+    // ---- couple optimisation, on a scratch copy (nothing happens unless both persons have a T1)
+    // Shares interest, capital gains, pension and donations for the lowest family total.
+    void optimize(const DataShareAmtDlg &shares);
+    // Grid searches over whole cents in [0, maximum] and [low, high], the upper end
+    // included; split and adjustment hold the start value in and the best value out.
+    void searchPensionSplit(double maximum, double &split);
+    void searchDonationSplit(double low, double high, double joint, double &adjustment);
 
     // ---- the .r24 file
     // Reads the file at path into a new return file (the caller owns it); null when

@@ -241,7 +241,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     t->setAmount(T1::F_11700, st.amount(0));
     t->setAmount(T1::F_11900, st.amount(108));
     t->setEiRepaymentBase(eiRepaymentBase());
-    t->setAmount(T1::F_12100, sumSlots(st, {90, 95, 96, 14}));
+    t->setAmount(T1::F_12100, sumSlots(st, {90, 95, 96, 14}) + t->amount(T1::F_SharedInterest));
     t->setAmount(T1::F_12500, st.amount(204));
     t->setAmount(T1::F_12900, sumSlots(st, {125, 126, 127, 128, 129, 132, 134, 137}) - st.amount(135));
     t->setAmount(T1::F_12905, st.amount(322) + st.amount(323));
@@ -712,6 +712,8 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
         t->setAmount(T1::F_MortgageForeclosure, 0.0);
         t->setAmount(T1::F_12700, 0.0);
     }
+    // a shared capital gain the couple optimiser allocated to this person
+    t->setAmount(T1::F_12700, t->amount(T1::F_12700) + t->amount(T1::F_SharedCapitalGain));
     if (hadWsd1 && wsd1) {
         BQ_TRACE("stage 1: TaxData_WS_D1::Calculate01");
         wsd1->Calculate01();

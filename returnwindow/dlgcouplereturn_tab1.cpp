@@ -47,9 +47,16 @@ bool DlgCoupleReturn_tab1::validatePage()
 {
     m_path1 = ui->fld_Filename1->text();
     m_path2 = ui->fld_Filename2->text();
-    if (QFileInfo(m_path1).isFile() && QFileInfo(m_path2).isFile())
-        return true;
-    gMsgInformation(tr("Please make sure both return files exist in the given file path"),
-                    m_app ? m_app->mainWidget() : nullptr);
-    return false;
+    void *parent = m_app ? m_app->mainWidget() : nullptr;
+    const QFileInfo first(m_path1), second(m_path2);
+    if (!first.isFile() || !second.isFile()) {
+        gMsgInformation(tr("Please make sure both return files exist in the given file path"), parent);
+        return false;
+    }
+    // one file named twice (also through a link) would make the spouse a copy of self
+    if (first.canonicalFilePath() == second.canonicalFilePath()) {
+        gMsgInformation(tr("Please choose two different return files for coupling"), parent);
+        return false;
+    }
+    return true;
 }

@@ -122,6 +122,9 @@ public slots:
     void on_comboBox_currentIndexChanged(int index);
 
 private:
+    // province, couple and what-if: the tree rebuilt and the current person's T1 opened
+    void reopenAfterReturnChange();
+
     void buildUi();
     void notAvailable();
     void saveSelection();

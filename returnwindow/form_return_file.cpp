@@ -151,10 +151,6 @@ void Form_Return::netfileReturn() { notAvailable(); }
 void Form_Return::printWithOptions() { notAvailable(); }
 void Form_Return::reFileReturn() { notAvailable(); }
 bool Form_Return::canReFile() { return false; }
-void Form_Return::changeProvince() { notAvailable(); }
-void Form_Return::deCoupleReturn() { notAvailable(); }
-void Form_Return::optimizeReturn() { notAvailable(); }
-void Form_Return::taxPlanning() { notAvailable(); }
 void Form_Return::generateReportTypes(bool writeTestFile)
 {
     // the report engine's type tables come with printing; the test print return is built here

@@ -2,6 +2,8 @@
 #include "ui_newreturnbasic_spouse.h"
 #include "datanewreturnbasic.h"
 #include "newreturnbasic_util.h"
+#include "cmultiprovstaxmgr.h"
+#include "messages.h"
 
 NewReturnBasic_Spouse::NewReturnBasic_Spouse(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
     : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_Spouse),
@@ -40,7 +42,19 @@ void NewReturnBasic_Spouse::initializePage()
 bool NewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !isEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
-        && !isEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value())
-        && m_record->fld_TaxPronvSpouse.value() != 0;
+    if (isEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
+        || isEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value()) || m_record->fld_TaxPronvSpouse.value() == 0)
+        return false;
+    // a coupled spouse gets a return of its own province, which needs its calculator
+    return !m_record->fld_Coupled.value() || acceptNewReturnProvince(m_record->fld_TaxPronvSpouse.value(), this);
+}
+
+bool acceptNewReturnProvince(int province, void *parent)
+{
+    if (province == 0)
+        return false;
+    if (CMultiProvsTaxMgr::canLoadProvince(province))
+        return true;
+    gMsgInformation(QObject::tr("Tax Province is not supported!"), parent);
+    return false;
 }

@@ -32,7 +32,8 @@ void NewReturnBasic_tab1::bindFields(CWSBaseData *data)
 bool NewReturnBasic_tab1::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !isEmptyIfRemoveBlank(m_record->fld_LastName.value()) && m_record->fld_TaxPronv.value() != 0;
+    return !isEmptyIfRemoveBlank(m_record->fld_LastName.value())
+        && acceptNewReturnProvince(m_record->fld_TaxPronv.value(), this);
 }
 
 int NewReturnBasic_tab1::nextId() const

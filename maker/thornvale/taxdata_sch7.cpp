@@ -17,7 +17,9 @@ const FieldTable &formFields()
         {"HBPRepayment", FieldKind::Amount, 24630},
         {"LLPRepayment", FieldKind::Amount, 24620},
         {"Deduction", FieldKind::Amount, 20800},
-        {"CarryForward", FieldKind::Amount}
+        {"CarryForward", FieldKind::Amount},
+        {"PlannedContributions", FieldKind::Amount, 0, 0.0, true},
+        {"PlanCleared", FieldKind::Flag, 0, 1.0, true}
     };
     return table;
 }
@@ -36,8 +38,17 @@ void TaxData_Sch7::Calculate01()
     const double total = tax2024::cents(amount(F_UnusedContributions) + amount(F_ContribFirst60Days)
                                         + amount(F_ContribRestOfYear));
     setAmount(F_TotalContributions, total);
-    const double available = qMax(0.0, tax2024::cents(total - amount(F_HBPRepayment) - amount(F_LLPRepayment)));
+    double available = qMax(0.0, tax2024::cents(total - amount(F_HBPRepayment) - amount(F_LLPRepayment)));
+    if (!flag(F_PlanCleared))
+        available = qMax(0.0, tax2024::cents(amount(F_PlannedContributions)));
     const double limit = qMax(0.0, amount(F_DeductionLimit)) + qMax(0.0, amount(F_Transfers));
     setAmount(F_Deduction, tax2024::cents(qMin(available, limit)));
     setAmount(F_CarryForward, tax2024::cents(available - amount(F_Deduction)));
+}
+
+void TaxData_Sch7::setPlan(double maximum, double planned, bool cleared)
+{
+    setAmount(F_DeductionLimit, maximum);
+    setAmount(F_PlannedContributions, planned);
+    setFlag(F_PlanCleared, cleared);
 }

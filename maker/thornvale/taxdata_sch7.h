@@ -8,10 +8,19 @@ public:
     enum Field {
         F_UnusedContributions, F_DeductionLimit, F_ContribFirst60Days, F_ContribRestOfYear,
         F_SpousalPrior, F_SpousalCurrent, F_TotalContributions, F_Transfers, F_HBPRepayment,
-        F_LLPRepayment, F_Deduction, F_CarryForward, F_Count
+        F_LLPRepayment, F_Deduction, F_CarryForward,
+        // internal, set only on a scratch copy by the planner (never saved): while the plan is
+        // not cleared, the planned contribution stands for the year's contributions
+        F_PlannedContributions, F_PlanCleared,
+        F_Count
     };
 
     TaxData_Sch7();
 
     void Calculate01() override;
+    // What the planner reads: the deduction limit and the contributions claimed (line 20800).
+    double maximumValue() const { return amount(F_DeductionLimit); }
+    double startingValue() const { return amount(F_Deduction); }
+    // Puts a planned contribution in force (cleared false) or takes it away.
+    void setPlan(double maximum, double planned, bool cleared);
 };

@@ -16,7 +16,10 @@ const FieldTable &formFields()
         {"Credit", FieldKind::Amount, 34900},
         {"CapitalGains", FieldKind::Amount},
         {"TaxableIncome", FieldKind::Amount},
-        {"Allowable", FieldKind::Amount, 34000}
+        {"Allowable", FieldKind::Amount, 34000},
+        {"DonationAdjustment", FieldKind::Amount, 0, 0.0, true},
+        {"PlannedDonations", FieldKind::Amount, 0, 0.0, true},
+        {"PlanCleared", FieldKind::Flag, 0, 1.0, true}
     };
     return table;
 }
@@ -46,11 +49,21 @@ TaxData_Sch9::TaxData_Sch9() : CTaxData_Form(formFields(), KindForm, 9)
 // in the top bracket, 29 % on the rest.
 void TaxData_Sch9::Calculate01()
 {
-    const double total = tax2024::cents(amount(F_Donations) + rows(0).sum(C_Amount) + amount(F_CarriedForward));
+    const double total = qMax(0.0, tax2024::cents(amount(F_Donations) + rows(0).sum(C_Amount)
+                                                  + amount(F_CarriedForward) + amount(F_DonationAdjustment)));
     setAmount(F_Total, total);
     const double net = qMax(0.0, amount(F_NetIncome));
     const double limit = flag(F_Deceased) ? net : net * 0.75 + qMax(0.0, amount(F_CapitalGains)) * 0.25;
-    const double allowable = tax2024::cents(qMin(total, limit) + amount(F_EcologicalGifts) + amount(F_CulturalGifts));
+    const double unlimited = amount(F_EcologicalGifts) + amount(F_CulturalGifts);
+    double allowable = tax2024::cents(qMin(total, limit) + unlimited);
+    if (!flag(F_PlanCleared))
+        allowable = tax2024::cents(qMin(amount(F_PlannedDonations), qMax(0.0, limit) + unlimited));
     setAmount(F_Allowable, qMax(0.0, allowable));
     setAmount(F_Credit, tax2024::federalDonationCredit(amount(F_Allowable), amount(F_TaxableIncome)).total);
+}
+
+void TaxData_Sch9::setPlan(double planned, bool cleared)
+{
+    setAmount(F_PlannedDonations, planned);
+    setFlag(F_PlanCleared, cleared);
 }

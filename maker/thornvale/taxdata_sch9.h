@@ -12,6 +12,10 @@ public:
         F_CapitalGains,
         // taxable income (the 33 % tier); the gifts claimed this year within the limit
         F_TaxableIncome, F_Allowable,
+        // internal, set only on a scratch copy (never saved): the couple optimiser's adjustment added
+        // to (or taken from) the person's own gifts; the planner's donation, which stands for the
+        // donations claimed while the plan is not cleared
+        F_DonationAdjustment, F_PlannedDonations, F_PlanCleared,
         F_Count
     };
     // Columns of a donation row.
@@ -22,4 +26,10 @@ public:
     TaxData_Sch9();
 
     void Calculate01() override;
+    // The donations claimed this year (line 34000).
+    double donationsClaimed() const { return amount(F_Allowable); }
+    double donationAdjustment() const { return amount(F_DonationAdjustment); }
+    void setDonationAdjustment(double v) { setAmount(F_DonationAdjustment, v); }
+    // Puts a planned donation in force (cleared false) or takes it away.
+    void setPlan(double planned, bool cleared);
 };

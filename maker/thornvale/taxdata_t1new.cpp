@@ -289,7 +289,11 @@ const FieldTable &formFields()
         {"43200", FieldKind::Amount, 43200},
         {"44100", FieldKind::Amount, 44100},
         {"ForeignMailing", FieldKind::Flag},
-        {"12800", FieldKind::Amount, 12800}
+        {"12800", FieldKind::Amount, 12800},
+        {"SharedInterest", FieldKind::Amount, 0, 0.0, true},
+        {"SharedCapitalGain", FieldKind::Amount, 0, 0.0, true},
+        {"PlanIncome", FieldKind::Amount, 0, 0.0, true},
+        {"PlanDeduction", FieldKind::Amount, 0, 0.0, true}
     };
     return table;
 }
@@ -597,7 +601,7 @@ void TaxData_T1New::CalculateTotalIncome(bool)
     setAmount(F_15000, sumOf(*this, {F_10100, F_10400, F_11300, F_11400, F_11500, F_11600, F_11700, F_11900,
                                      F_12000, F_12100, F_12200, F_12500, F_12600, F_12700, F_12800, F_12900,
                                      F_12905, F_12906, F_13000, F_13010, F_13500, F_13700, F_13900, F_14100,
-                                     F_14300, F_14700}));
+                                     F_14300, F_14700, F_PlanIncome}));
 }
 
 // The UCCB repayment worksheet: the line keeps what was entered, never below nil.
@@ -609,7 +613,7 @@ void TaxData_T1New::CalculateLine213ByWorkSheet()
 void TaxData_T1New::CalculateNetIncomeBeforeF21700()
 {
     setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_20810, F_21000, F_21200, F_21300, F_21400,
-                                     F_21500}));
+                                     F_21500, F_PlanDeduction}));
 }
 
 void TaxData_T1New::CalculateNetIncomeBeforeCCT()

@@ -89,6 +89,10 @@ public:
         F_ForeignMailing,
         // support payments received (taxable amount)
         F_12800,
+        // internal, set only on a scratch copy by the couple optimiser and the planner (never saved):
+        // shared interest and taxable capital gain allocated to this person (added to lines 12100
+        // and 12700), a planned income item (in total income) and deduction item (before net income)
+        F_SharedInterest, F_SharedCapitalGain, F_PlanIncome, F_PlanDeduction,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -243,10 +243,11 @@ private slots:
         page->findChild<StringLineEdit *>("fld_Filename2")->setText(m_dir.path());   // a folder
         QVERIFY(!page->validatePage());
         QCOMPARE(m_messages.texts().last(), QStringLiteral("Please make sure both return files exist in the given file path"));
-        page->findChild<StringLineEdit *>("fld_Filename2")->setText(ann);   // the same file twice is allowed
+        const QString ben = saveSingle(QStringLiteral("couple/page2.r24"), QStringLiteral("Ben"));
+        page->findChild<StringLineEdit *>("fld_Filename2")->setText(ben);
         QVERIFY(page->validatePage());
         QCOMPARE(page->firstPath(), ann);
-        QCOMPARE(page->secondPath(), ann);
+        QCOMPARE(page->secondPath(), ben);
     }
     void coupleReturns_data()
     {

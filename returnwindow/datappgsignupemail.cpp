@@ -1,0 +1,11 @@
+#include "datappgsignupemail.h"
+
+DataPpgSignupEmail::DataPpgSignupEmail()
+{
+    registerField(&fld_signup);
+}
+
+int DataPpgSignupEmail::checkData()
+{
+    return 0;
+}
