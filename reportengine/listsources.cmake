@@ -1,8 +1,10 @@
-# Writes the javac argument file: the given sources and every .java file under DIRS.
-set(all ${FILES})
-foreach(dir ${DIRS})
+# Writes the javac argument file: the listed sources and every .java file under DIRS ("|" between folders).
+file(READ ${IN} lines)
+string(REPLACE "|" ";" dirs "${DIRS}")
+foreach(dir ${dirs})
   file(GLOB_RECURSE found ${dir}/*.java)
-  list(APPEND all ${found})
+  foreach(f ${found})
+    string(APPEND lines "${f}\n")
+  endforeach()
 endforeach()
-string(REPLACE ";" "\n" lines "${all}")
-file(WRITE ${OUT} "${lines}\n")
+file(WRITE ${OUT} "${lines}")
