@@ -3,12 +3,14 @@
 //
 //   bqprintprobe [--set KEY=VALUE]... [--user KEY=VALUE]... [--loads N] [--jobs N]
 //                [--spouse] [--kind K] [--category C] [--form ID] [--mask M]
-//                [--out FOLDER] [--pdf NAME] [return.r24]
+//                [--out FOLDER] [--pdf NAME] [--timing] [return.r24]
 //
-// Prints "load <code>" per load, "vms <count>" and "job <code> <pdf name>" per job.
+// Prints "load <code>" per load, "vms <count>" and "job <code> <pdf name>" per job;
+// with --timing also "time <milliseconds>" after each load and job.
 #include "cjavabridge.h"
 #include "settingsseam.h"
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QTextStream>
 #include <dlfcn.h>
@@ -63,6 +65,7 @@ int main(int argc, char *argv[])
     int loads = 1;
     int jobs = 0;
     bool spouse = false;
+    bool timing = false;
     int kind = 0, category = 0, form = 0, mask = 0;
     QString out, returnFile;
     CString pdfName;
@@ -72,6 +75,8 @@ int main(int argc, char *argv[])
         const bool hasValue = !args.isEmpty();
         if (a == QLatin1String("--spouse"))
             spouse = true;
+        else if (a == QLatin1String("--timing"))
+            timing = true;
         else if (a == QLatin1String("--set") && hasValue && splitPair(args.first(), settings.config))
             args.removeFirst();
         else if (a == QLatin1String("--user") && hasValue && splitPair(args.first(), settings.user))
@@ -106,16 +111,25 @@ int main(int argc, char *argv[])
     QTextStream cout(stdout);
     CJavaBridge &bridge = CJavaBridge::instance();
     int loadResult = 0;
+    QElapsedTimer clock;
+    auto reportTime = [&] {
+        if (timing)
+            cout << "time " << QString::number(clock.nsecsElapsed() / 1e6, 'f', 1) << '\n';
+    };
     for (int i = 0; i < loads; ++i) {
+        clock.start();
         loadResult = bridge.load();
         cout << "load " << loadResult << '\n';
+        reportTime();
     }
     cout << "vms " << createdVmCount() << '\n';
     cout.flush();
     for (int i = 0; i < jobs; ++i) {
         // a job is tried even after a failed load: the bridge must refuse it with a code
+        clock.start();
         const int r = bridge.runJob(returnFile, spouse, kind, category, form, mask, out, pdfName);
         cout << "job " << r << ' ' << pdfName << '\n';
+        reportTime();
         cout.flush();
     }
     setSettingsSource(nullptr);

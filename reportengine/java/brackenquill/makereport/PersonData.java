@@ -102,6 +102,12 @@ public class PersonData
         }
         t1Block = in.readBytes(n);
         int m = in.remaining() >= 4 ? in.readInt() : 0;
+        if (m > 0 && version < 66064) {
+            // older files may hold SFD blocks whose lengths do not match: go to the closing marker
+            in.skipToMarker(3100);
+            in.skip(8);
+            return;
+        }
         for (int i = 0; i < m; ++i) {
             int k = in.readInt();
             if (k > 0)

@@ -44,6 +44,22 @@ class StreamReader
         buf.position(buf.position() + n);
     }
 
+    // Moves to the first run of eight bytes "b" that lies wholly within the next window bytes.
+    void skipToMarker(int window)
+    {
+        int start = buf.position();
+        int end = Math.min(buf.limit(), start + window);
+        for (int at = start; at + 8 <= end; ++at) {
+            int run = 0;
+            while (run < 8 && buf.get(at + run) == 0x62)
+                ++run;
+            if (run == 8) {
+                buf.position(at);
+                return;
+            }
+        }
+    }
+
     String readText() throws IOException
     {
         int n = readInt();
