@@ -15,7 +15,6 @@ public:
     enum Code {
         NotLoaded = -99,            // runJob before a successful load
         // a Java exception was thrown by the step named
-        ExceptionInCheck = -140,    // looking up the entry class or its methods
         ExceptionInInit = -141,
         ExceptionInPdfPath = -142,
         ExceptionInXmlPath = -143,

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtEndian>
 #include <memory>
 
 namespace {
@@ -258,6 +259,29 @@ private slots:
         QCOMPARE(r.jobs, QList<int>({0}));
         QVERIFY(r.output.contains(QLatin1String("read data:  5166")));
         QVERIFY(pdfText(r.pdfNames.at(0)).contains(QLatin1String("no barcode data")));
+    }
+
+    void olderFileVersion()
+    {
+        // a file of version 66063: its SFD blocks are passed over to the closing marker
+        QFile in(m_selfEmployed);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray bytes = in.readAll();
+        const qint32 older = 66063;
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData()), 66098);
+        qToLittleEndian(older, bytes.data());
+        const QString r24 = m_dir.filePath(QStringLiteral("older.r24"));
+        QFile out(r24);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(out.write(bytes), qint64(bytes.size()));
+        out.close();
+        const probe::Result r = print(r24, m_dir.filePath(QStringLiteral("older")), 1, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QVERIFY(r.output.contains(QLatin1String("read data:  5167")));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY(text.contains(QLatin1String("T1 barcode, part 1")));
+        QVERIFY(!text.contains(QLatin1String("SFD barcode")));
     }
 
     void checkedJniStaysQuietOverFiftyPrints()
