@@ -6,6 +6,8 @@
 #include "formtables.h"
 #include "reporttypetables.h"
 #include "settingsseam.h"
+#include "taxfactory.h"
+#include <memory>
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -135,6 +137,25 @@ private slots:
             QVERIFY(!QFile::exists(m_java + QLatin1Char('/') + constName(type) + QStringLiteral(".java")));
         }
         QVERIFY(!anyPluginLoaded());   // every plug-in released again
+
+        // the XML files list the fields by key, kind and line code; the blank form only coded ones
+        const QString t1File = QString::fromUtf8(Global_FormsPrint_Info[1].fileName);
+        const QString data = readAll(m_xml + QLatin1Char('/') + t1File);
+        const QString blank = readAll(m_blank + QLatin1Char('/') + t1File);
+        QVERIFY(data.contains(QLatin1String("<form name=\"T1\" type=\"1\" version=\"66098\">")));
+        QVERIFY(data.contains(QLatin1String("key=\"FirstName\" kind=\"5\"")));
+        QVERIFY(blank.contains(QLatin1String("key=\"15000\" kind=\"1\" code=\"15000\"")));
+        QVERIFY(!blank.contains(QLatin1String("FirstName")));
+    }
+
+    void writersReportAFileNotWritten()
+    {
+        std::unique_ptr<CTaxData_Form> t1(createForm(1));
+        QVERIFY(t1);
+        const QString missing = m_dir.filePath(QStringLiteral("no/such/folder"));
+        QCOMPARE(t1->writeJavaClass(missing, QStringLiteral("T1"), 0), 1);
+        QCOMPARE(t1->writeXml(missing, QStringLiteral("T1"), QStringLiteral("t1.xml"), 66098), 1);
+        QCOMPARE(t1->writeBlankFormXml(QString(), QStringLiteral("T1"), QStringLiteral("t1.xml"), 66098), 1);
     }
 
     void generatedSourcesCompileAgainstTheEngine()
