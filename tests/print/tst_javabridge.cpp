@@ -187,6 +187,7 @@ private slots:
         QCOMPARE(r.jobs.size(), 50);
         QCOMPARE(r.jobs.first(), -151);
         QCOMPARE(r.jobs.last(), 0);
+        QVERIFY(r.output.contains(QLatin1String("Picked up JAVA_TOOL_OPTIONS: -Xcheck:jni")));   // the checks ran
         QVERIFY2(!r.output.contains(QLatin1String("WARNING")), qPrintable(r.output));
     }
 };

@@ -294,6 +294,7 @@ private slots:
             {{QStringLiteral("JAVA_TOOL_OPTIONS"), QStringLiteral("-Xcheck:jni")}}, 300000);
         QVERIFY2(r.finished, qPrintable(r.output));
         QCOMPARE(r.jobs, QVector<int>(50, 0).toList());
+        QVERIFY(r.output.contains(QLatin1String("Picked up JAVA_TOOL_OPTIONS: -Xcheck:jni")));   // the checks ran
         QVERIFY2(!r.output.contains(QLatin1String("WARNING")), qPrintable(r.output));
     }
 };
