@@ -3,6 +3,8 @@
 //
 //   bqreturntool build <description.json> <return.r24>
 //   bqreturntool lines <description.json | return.r24>
+//   bqreturntool barcodes <return.r24>
+#include "barcodereader.h"
 #include "creturnfile.h"
 #include "returnbuilder.h"
 #include <QCoreApplication>
@@ -48,6 +50,27 @@ std::unique_ptr<CReturnFile> open(const QString &path, QString &error)
     return file;
 }
 
+// Each person's barcode texts, one a line, as stored: "# self" or "# spouse" first,
+// "# self: no barcode data" for a person without.
+int printBarcodes(const QString &path)
+{
+    QList<barcodereader::PersonBarcodes> persons;
+    QString error;
+    if (!barcodereader::read(path, persons, &error))
+        return fail(error);
+    QFile out;
+    if (!out.open(stdout, QIODevice::WriteOnly))
+        return fail(QStringLiteral("cannot write to the standard output"));
+    for (int i = 0; i < persons.size(); ++i) {
+        const QByteArray who = i == 0 ? "# self" : "# spouse";
+        out.write(persons.at(i).hasData ? who + '\n' : who + ": no barcode data\n");
+        for (const QByteArray &text : persons.at(i).texts)
+            out.write(text + '\n');
+    }
+    out.flush();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,7 +78,8 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     const QString usage = QStringLiteral("usage: bqreturntool build <description.json> <return.r24>\n"
-                                         "       bqreturntool lines <description.json | return.r24>");
+                                         "       bqreturntool lines <description.json | return.r24>\n"
+                                         "       bqreturntool barcodes <return.r24>");
     if (args.size() == 3 && args.at(0) == QLatin1String("build")) {
         QString error;
         std::unique_ptr<CReturnFile> file = open(args.at(1), error);
@@ -73,5 +97,7 @@ int main(int argc, char *argv[])
         QTextStream(stdout) << QJsonDocument(returnbuilder::calculatedLines(*file)).toJson(QJsonDocument::Indented);
         return 0;
     }
+    if (args.size() == 2 && args.at(0) == QLatin1String("barcodes"))
+        return printBarcodes(args.at(1));
     return fail(usage);
 }

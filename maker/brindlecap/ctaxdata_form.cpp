@@ -1,5 +1,9 @@
 #include "ctaxdata_form.h"
 #include "mydatastream.h"
+#include <QDir>
+#include <QSaveFile>
+#include <QTextStream>
+#include <QXmlStreamWriter>
 #include <typeinfo>
 
 CTaxData_Form::CTaxData_Form(const FieldTable &table, int kind, int formType)
@@ -127,4 +131,138 @@ int CTaxData_Form::addRowList(const FieldTable &rowTable)
 {
     m_rowLists.emplace_back(rowTable);
     return int(m_rowLists.size()) - 1;
+}
+
+// ---- files of the report engine
+
+QString javaStringLiteral(const QString &text)
+{
+    QString out = QStringLiteral("\"");
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            out += QLatin1Char('\\') + c;
+        else if (u == '\n')
+            out += QStringLiteral("\\n");
+        else if (u < 0x20 || u == 0x7f)
+            out += QStringLiteral("\\%1").arg(u, 3, 8, QLatin1Char('0'));   // octal: \u escapes of line ends break the source
+        else if (u >= 0x80)
+            out += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out + QLatin1Char('"');
+}
+
+namespace {
+
+bool commitWhole(QSaveFile &file, const QByteArray &bytes)
+{
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return false;
+    return file.commit();
+}
+
+QString keyList(const FieldTable &t)
+{
+    QStringList keys;
+    for (int i = 0; i < t.count(); ++i)
+        keys << javaStringLiteral(QString::fromLatin1(t.spec(i).key));
+    return keys.join(QStringLiteral(", "));
+}
+
+QString numberList(const FieldTable &t, bool codes)
+{
+    QStringList values;
+    for (int i = 0; i < t.count(); ++i)
+        values << QString::number(codes ? t.spec(i).code : int(t.spec(i).kind));
+    return values.join(QStringLiteral(", "));
+}
+
+void writeFieldElements(QXmlStreamWriter &xml, const FieldTable &t, bool codedOnly)
+{
+    for (int i = 0; i < t.count(); ++i) {
+        const FieldSpec &s = t.spec(i);
+        if (codedOnly && s.code == 0)
+            continue;
+        xml.writeStartElement(QStringLiteral("field"));
+        xml.writeAttribute(QStringLiteral("index"), QString::number(i));
+        xml.writeAttribute(QStringLiteral("key"), QString::fromLatin1(s.key));
+        xml.writeAttribute(QStringLiteral("kind"), QString::number(int(s.kind)));
+        if (s.code != 0)
+            xml.writeAttribute(QStringLiteral("code"), QString::number(s.code));
+        xml.writeEndElement();
+    }
+}
+
+} // namespace
+
+int CTaxData_Form::writeJavaClass(const QString &folder, const QString &className, int) const
+{
+    if (folder.isEmpty() || className.isEmpty())
+        return 1;
+    QString src;
+    QTextStream out(&src);
+    out << "package brackenquill.makereport;\n\n"
+        << "// Fields of form type " << formType() << ": keys, kinds (1 amount, 2 integer, 3 flag, 4 date, 5 text)\n"
+        << "// and line codes, in stored order; then the same for each list of rows.\n"
+        << "public class " << className << "\n{\n"
+        << "    public static final int TYPE = " << formType() << ";\n"
+        << "    public static final String[] KEYS = {" << keyList(fieldTable()) << "};\n"
+        << "    public static final int[] KINDS = {" << numberList(fieldTable(), false) << "};\n"
+        << "    public static final int[] CODES = {" << numberList(fieldTable(), true) << "};\n";
+    QStringList rowKeys, rowKinds, rowCodes;
+    for (const FieldRowList &l : m_rowLists) {
+        rowKeys << QLatin1Char('{') + keyList(l.table()) + QLatin1Char('}');
+        rowKinds << QLatin1Char('{') + numberList(l.table(), false) + QLatin1Char('}');
+        rowCodes << QLatin1Char('{') + numberList(l.table(), true) + QLatin1Char('}');
+    }
+    out << "    public static final String[][] ROW_KEYS = {" << rowKeys.join(QStringLiteral(", ")) << "};\n"
+        << "    public static final int[][] ROW_KINDS = {" << rowKinds.join(QStringLiteral(", ")) << "};\n"
+        << "    public static final int[][] ROW_CODES = {" << rowCodes.join(QStringLiteral(", ")) << "};\n"
+        << "}\n";
+    out.flush();
+    QSaveFile file(QDir(folder).filePath(className + QStringLiteral(".java")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return 1;
+    return commitWhole(file, src.toUtf8()) ? 0 : 1;
+}
+
+static int writeFormXmlFile(const CTaxData_Form &form, const QString &folder, const QString &name,
+                            const QString &fileName, int version, bool blank)
+{
+    if (folder.isEmpty() || fileName.isEmpty())
+        return 1;
+    QByteArray bytes;
+    QXmlStreamWriter xml(&bytes);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(blank ? QStringLiteral("blankform") : QStringLiteral("form"));
+    xml.writeAttribute(QStringLiteral("name"), name);
+    xml.writeAttribute(QStringLiteral("type"), QString::number(form.formType()));
+    xml.writeAttribute(QStringLiteral("version"), QString::number(version));
+    writeFieldElements(xml, form.fieldTable(), blank);
+    for (int l = 0; l < form.rowListCount(); ++l) {
+        xml.writeStartElement(QStringLiteral("rows"));
+        xml.writeAttribute(QStringLiteral("list"), QString::number(l));
+        writeFieldElements(xml, form.rows(l).table(), blank);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    QSaveFile file(QDir(folder).filePath(fileName));
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    return commitWhole(file, bytes) ? 0 : 1;
+}
+
+int CTaxData_Form::writeXml(const QString &folder, const QString &name, const QString &fileName, int version) const
+{
+    return writeFormXmlFile(*this, folder, name, fileName, version, false);
+}
+
+int CTaxData_Form::writeBlankFormXml(const QString &folder, const QString &name, const QString &fileName,
+                                     int version) const
+{
+    return writeFormXmlFile(*this, folder, name, fileName, version, true);
 }

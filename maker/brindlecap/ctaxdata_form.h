@@ -72,6 +72,13 @@ public:
     QString valueByKey(const QString &key) const;
     bool setValueByKey(const QString &key, const QString &value);
 
+    // Files of the report engine (a developer function), written from the field
+    // table: the Java data class of the fields' keys, kinds and line codes, and
+    // the form's XML files. Each returns 0 when its file was written whole.
+    int writeJavaClass(const QString &folder, const QString &className, int flag) const;
+    int writeXml(const QString &folder, const QString &name, const QString &fileName, int version) const;
+    int writeBlankFormXml(const QString &folder, const QString &name, const QString &fileName, int version) const;
+
     // Repeating rows, registered by the subclass's constructor.
     int rowListCount() const { return int(m_rowLists.size()); }
     FieldRowList &rows(int list = 0) { return m_rowLists[size_t(list)]; }
@@ -90,6 +97,9 @@ private:
     int m_mainProvince = 0;
     DependantInfoStruct *m_dependants = nullptr;
 };
+
+// A Java string literal of the text, quotes included, that compiles whatever it holds.
+QString javaStringLiteral(const QString &text);
 
 // True when an amount counts as entered.
 inline bool isAmountEntered(double v) { return v >= 0.009 || v <= -0.009; }

@@ -1,0 +1,199 @@
+#include "reporttypetables.h"
+#include "cmultiprovstaxmgr.h"
+#include "cprovincialtaxmanager.h"
+#include "ctaxdata_form.h"
+#include "formprinttable.h"
+#include "formtables.h"
+#include "settingsseam.h"
+#include "taxdata_taxnote.h"
+#include "taxfactory.h"
+#include <QDir>
+#include <QLibrary>
+#include <QSaveFile>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kFileVersion = 66098;
+constexpr int kFormRows = 213;
+constexpr int kSlipRows = 26;
+constexpr int kUnusedSlipType = 12;
+// Forms that get a data class but no XML files.
+constexpr int kNoXmlForms[] = {33, 131, 159, 165};
+
+QString config(const char *key)
+{
+    return settingsSource()->configValue(QString::fromLatin1(key)).trimmed();
+}
+
+QString header(const char *className)
+{
+    return QStringLiteral("package brackenquill.makereport;\nimport java.io.*;\nimport java.util.Vector;\n\n"
+                          "public class %1\n{\n")
+        .arg(QLatin1String(className));
+}
+
+QString constantLine(const char *name, int type)
+{
+    return QStringLiteral("static final int CONST_%1 = %2;\n").arg(QString::fromUtf8(name)).arg(type);
+}
+
+// A file that cannot be written whole is left out, as one that does not open.
+void writeSource(const QString &folder, const QString &name, const QString &text)
+{
+    QSaveFile file(folder + QLatin1Char('/') + name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    const QByteArray bytes = text.toUtf8();
+    if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
+        return;
+    file.commit();
+}
+
+bool isNoXmlForm(int type)
+{
+    for (int t : kNoXmlForms)
+        if (t == type)
+            return true;
+    return false;
+}
+
+// The provincial plug-ins, each loaded by its full path in the application folder.
+struct ProvincePlugin
+{
+    QLibrary *library = nullptr;
+    CProvincialTaxManager *manager = nullptr;
+};
+
+std::vector<ProvincePlugin> loadProvincePlugins()
+{
+    typedef CProvincialTaxManager *(*GetTaxManagerFn)();
+    std::vector<ProvincePlugin> plugins;
+    CMultiProvsTaxMgr names(0, nullptr);
+    for (int p = 1; p <= 13; ++p) {
+        QString fileName;
+        if (!IsProvinceSupported(p) || !names.getProvinceLibraryName(p, fileName))
+            continue;
+        auto *lib = new QLibrary(CMultiProvsTaxMgr::libraryFolder() + QLatin1Char('/') + fileName);
+        auto entry = lib->load() ? reinterpret_cast<GetTaxManagerFn>(lib->resolve("GetTaxManager")) : nullptr;
+        CProvincialTaxManager *manager = entry ? entry() : nullptr;
+        if (!manager) {
+            lib->unload();
+            delete lib;
+            continue;
+        }
+        plugins.push_back({lib, manager});
+    }
+    return plugins;
+}
+
+void releasePlugins(std::vector<ProvincePlugin> &plugins)
+{
+    for (ProvincePlugin &p : plugins) {
+        delete p.manager;
+        p.library->unload();
+        delete p.library;
+    }
+    plugins.clear();
+}
+
+// The form of a row with its own files, made by the lowest province that makes it.
+void writeFormFiles(const FormPrintInfo &row, std::vector<ProvincePlugin> &plugins, const QString &javaFolder)
+{
+    CTaxData_Form *form = nullptr;
+    CProvincialTaxManager *maker = nullptr;
+    for (ProvincePlugin &p : plugins) {
+        if ((form = p.manager->createProvincialForm(row.type, false))) {
+            maker = p.manager;
+            break;
+        }
+    }
+    if (!form)
+        form = createForm(unsigned(row.type));
+    if (!form)
+        return;
+    const QString name = QString::fromUtf8(row.constName);
+    const QString fileName = QString::fromUtf8(row.fileName);
+    if (!fileName.isEmpty() && form->writeJavaClass(javaFolder, name, 0) == 0 && !isNoXmlForm(row.type)) {
+        form->writeXml(config("XMLPATH"), name, fileName, kFileVersion);
+        form->writeBlankFormXml(config("BFORM_XMLPATH"), name, fileName, kFileVersion);
+    }
+    if (!maker || !maker->releaseForm(form, false))
+        delete form;
+}
+
+QString taxFormTypeSource()
+{
+    QString s = header("TaxFormType");
+    for (int t = 1; t <= kFormRows; ++t)
+        s += constantLine(Global_FormsPrint_Info[t].constName, Global_FormsPrint_Info[t].type);
+    s += QStringLiteral("\nprivate InfoFileItem[] pdfFiles;\n\nprivate TaxFormType()\n{\n");
+    s += QStringLiteral("pdfFiles = new InfoFileItem[%1];\n\npdfFiles[  0] = null;\n").arg(kFormRows + 1);
+    for (int t = 1; t <= kFormRows; ++t) {
+        const FormPrintInfo &row = Global_FormsPrint_Info[t];
+        s += QStringLiteral("pdfFiles[%1] = new InfoFileItem(CONST_%2, %3, %4, %5);\n")
+                 .arg(t, 3)
+                 .arg(QString::fromUtf8(row.constName), javaStringLiteral(formName(row.type)),
+                      javaStringLiteral(QString::fromUtf8(row.thirdText)),
+                      javaStringLiteral(QString::fromUtf8(row.fileName)));
+    }
+    s += QStringLiteral("}\n\nstatic TaxFormType s_taxformtype = new TaxFormType();\n"
+                        "public static InfoFileItem getFormTypeInfo(int nType)\n{\n");
+    s += QStringLiteral("for (int j=0; j<%1; j++)\n").arg(kFormRows + 1);
+    s += QStringLiteral("{\nif ((s_taxformtype.pdfFiles[j]!=null) && (s_taxformtype.pdfFiles[j].nFormType == nType))\n"
+                        "{\nreturn s_taxformtype.pdfFiles[j];\n}\n}\nreturn null;\n}\n\n}\n\n");
+    return s;
+}
+
+} // namespace
+
+void writeTaxFormTypeJava()
+{
+    const QString javaFolder = config("JAVAPROJPATH");
+    if (javaFolder.isEmpty())
+        return;
+    std::vector<ProvincePlugin> plugins = loadProvincePlugins();
+    for (int t = 1; t <= kFormRows; ++t) {
+        const FormPrintInfo &row = Global_FormsPrint_Info[t];
+        if (!IsFormExpired(row.type, 0))
+            writeFormFiles(row, plugins, javaFolder);
+    }
+    releasePlugins(plugins);
+    writeSource(javaFolder, QStringLiteral("TaxFormType.java"), taxFormTypeSource());
+}
+
+void writeSlipDataTypeJava()
+{
+    const QString javaFolder = config("JAVAPROJPATH");
+    if (javaFolder.isEmpty())
+        return;
+    for (int t = 1; t <= kSlipRows; ++t) {
+        const SlipPrintInfo &row = Global_SlipsPrint_Info[t];
+        if (row.type == kUnusedSlipType)
+            continue;
+        std::unique_ptr<CTaxData_Form> slip(createSlip(unsigned(row.type)));
+        if (!slip)
+            continue;
+        const QString name = QString::fromUtf8(row.constName);
+        slip->writeJavaClass(javaFolder, name, 0);
+        slip->writeXml(config("BFORM_XMLPATH"), name, name + QStringLiteral(".xml"), kFileVersion);
+    }
+    QString s = header("SlipDataType");
+    for (int t = 1; t <= kSlipRows; ++t)
+        s += constantLine(Global_SlipsPrint_Info[t].constName, Global_SlipsPrint_Info[t].type);
+    s += QStringLiteral("\nSlipDataType()\n{\n}\n}\n");
+    writeSource(javaFolder, QStringLiteral("SlipDataType.java"), s);
+}
+
+void writeNoteDataTypeJava()
+{
+    const QString javaFolder = config("JAVAPROJPATH");
+    if (javaFolder.isEmpty())
+        return;
+    std::unique_ptr<TaxData_TaxNote> note(createTaxNote());
+    if (note)
+        note->writeJavaClass(javaFolder, QStringLiteral("NoteData_General"), 0);
+    writeSource(javaFolder, QStringLiteral("NoteDataType.java"),
+                header("NoteDataType") + QStringLiteral("static final int CONST_NOTE_GENERAL= 1;\n\nNoteDataType()\n{\n}\n}\n"));
+}

@@ -1,0 +1,259 @@
+package brackenquill.makereport;
+
+import com.lowagie.text.Document;
+import com.lowagie.text.DocumentException;
+import com.lowagie.text.Element;
+import com.lowagie.text.Font;
+import com.lowagie.text.FontFactory;
+import com.lowagie.text.PageSize;
+import com.lowagie.text.Paragraph;
+import com.lowagie.text.pdf.PdfContentByte;
+import com.lowagie.text.pdf.PdfImportedPage;
+import com.lowagie.text.pdf.PdfPCell;
+import com.lowagie.text.pdf.PdfPTable;
+import com.lowagie.text.pdf.PdfReader;
+import com.lowagie.text.pdf.PdfWriter;
+import java.io.File;
+import java.io.FileOutputStream;
+import java.io.IOException;
+import java.io.OutputStream;
+import java.text.SimpleDateFormat;
+import java.util.Date;
+import java.util.List;
+import java.util.Locale;
+
+// The client's copy: identification, then each form and slip with its coded values;
+// the client letter, the invoice or a single selected entry on request.
+public class ClientCopy
+{
+    public static final int CATEGORY_NONE = -1, CATEGORY_FORM = 0, CATEGORY_SLIP = 1, CATEGORY_NOTE = 3,
+                            CATEGORY_RESULT = 99;
+    static final String LETTER_TEMPLATE = "t1_clientletter_own.pdf";
+    // The T1 lines of the result page.
+    private static final int[] RESULT_LINES = {15000, 23600, 26000, 35000, 42000, 43500, 43700, 48200, 48400, 48500};
+
+    private final ReportJob job;
+    private final PersonData person;
+    private final Identification id;
+    private final Font title = FontFactory.getFont(FontFactory.HELVETICA_BOLD, 14);
+    private final Font heading = FontFactory.getFont(FontFactory.HELVETICA_BOLD, 11);
+    private final Font body = FontFactory.getFont(FontFactory.HELVETICA, 10);
+    private final Font small = FontFactory.getFont(FontFactory.HELVETICA, 8);
+
+    ClientCopy(ReportJob job, PersonData person)
+    {
+        this.job = job;
+        this.person = person;
+        this.id = Identification.of(person);
+    }
+
+    void write(OutputStream out, int category, int entryId) throws DocumentException, IOException
+    {
+        Document doc = new Document(PageSize.LETTER, 54, 54, 54, 54);
+        PdfWriter writer = PdfWriter.getInstance(doc, out);
+        doc.addTitle("2024 T1 return of " + id.fullName());
+        doc.open();
+        boolean selected = category != CATEGORY_NONE && (category != 0 || entryId != 0);
+        if (!selected && job.has(ReportJob.MASK_CLIENT_LETTER))
+            writeLetter(doc, writer);
+        writeIdentification(doc);
+        if (selected)
+            writeSelected(doc, category, entryId);
+        else
+            writeAllEntries(doc);
+        if (!selected && job.has(ReportJob.MASK_INVOICE))
+            writeInvoice(doc);
+        doc.close();
+    }
+
+    private void writeHeader(Document doc) throws DocumentException
+    {
+        if (!job.header)
+            return;
+        String when = new SimpleDateFormat("yyyy-MM-dd", Locale.CANADA).format(new Date());
+        doc.add(new Paragraph("Brackenquill 2024 - client copy printed " + when, small));
+    }
+
+    private void writeLetter(Document doc, PdfWriter writer) throws DocumentException, IOException
+    {
+        File template = new File(job.pdfFolder, LETTER_TEMPLATE);
+        if (template.isFile()) {
+            PdfReader reader = new PdfReader(template.getPath());
+            PdfContentByte cb = writer.getDirectContent();
+            for (int i = 1; i <= reader.getNumberOfPages(); ++i) {
+                PdfImportedPage page = writer.getImportedPage(reader, i);
+                doc.newPage();
+                doc.add(new Paragraph(" ", small));   // the page needs content of its own to be kept
+                cb.addTemplate(page, 0, 0);
+            }
+            doc.newPage();
+            return;
+        }
+        doc.add(new Paragraph(new SimpleDateFormat("MMMM d, yyyy", Locale.CANADA).format(new Date()), body));
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph(id.fullName(), body));
+        for (String line : id.address)
+            doc.add(new Paragraph(line, body));
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph("Dear " + (id.firstName.isEmpty() ? "client" : id.firstName) + ",", body));
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph("Enclosed is a copy of your 2024 income tax and benefit return as prepared. Please review "
+                                  + "it, keep it with your records for six years, and tell us at once if anything in it "
+                                  + "is not correct.",
+                              body));
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph("Thank you for letting us prepare your return.", body));
+        doc.newPage();
+    }
+
+    private void writeIdentification(Document doc) throws DocumentException
+    {
+        writeHeader(doc);
+        doc.add(new Paragraph("2024 T1 Income Tax and Benefit Return", title));
+        doc.add(new Paragraph("Name: " + id.fullName(), body));
+        for (String line : id.address)
+            doc.add(new Paragraph(line, body));
+        doc.add(new Paragraph("S.I.N.: " + id.sinShown(job.has(ReportJob.MASK_FULL_SIN)), body));
+        doc.add(new Paragraph(" ", body));
+    }
+
+    private void writeAllEntries(Document doc) throws DocumentException
+    {
+        for (ReturnEntry e : person.forms)
+            writeEntry(doc, e);
+        for (ReturnEntry e : person.slips)
+            writeEntry(doc, e);
+    }
+
+    private void writeSelected(Document doc, int category, int entryId) throws DocumentException
+    {
+        if (category == CATEGORY_RESULT) {
+            writeResult(doc);
+            return;
+        }
+        List<ReturnEntry> list = category == CATEGORY_SLIP ? person.slips
+                               : category == CATEGORY_NOTE ? person.notes : person.forms;
+        for (ReturnEntry e : list)
+            if (e.id == entryId)
+                writeEntry(doc, e);
+    }
+
+    static String entryName(ReturnEntry e)
+    {
+        if (e.category == ReturnEntry.FORM) {
+            InfoFileItem info = TaxFormType.getFormTypeInfo(e.type);
+            return info == null ? "Form " + e.type : info.strName + " - " + info.strTitle;
+        }
+        if (e.category == ReturnEntry.SLIP) {
+            String name = FieldLayout.slipName(e.type);
+            return "Slip " + (name == null ? String.valueOf(e.type) : name.replaceFirst("^SLIP_", ""));
+        }
+        return "Note";
+    }
+
+    private FieldLayout layoutOf(ReturnEntry e)
+    {
+        return e.category == ReturnEntry.FORM ? FieldLayout.form(e.type)
+             : e.category == ReturnEntry.SLIP ? FieldLayout.slip(e.type) : FieldLayout.note();
+    }
+
+    private void writeEntry(Document doc, ReturnEntry e) throws DocumentException
+    {
+        doc.add(new Paragraph(entryName(e), heading));
+        FieldLayout layout = layoutOf(e);
+        PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2f});
+        table.setWidthPercentage(100);
+        int rows = 0;
+        if (e.category == ReturnEntry.NOTE) {
+            for (int i = 0; i < e.fields.count(); ++i)
+                if (!e.fields.isNumber(i) && !e.fields.text(i).trim().isEmpty())
+                    doc.add(new Paragraph(e.fields.text(i), body));
+        } else if (layout != null) {
+            rows += addValues(table, e.fields, layout.keys, layout.codes, "");
+            for (int l = 0; l < e.rowLists.size() && l < layout.rowKeys.length; ++l)
+                for (int r = 0; r < e.rowLists.get(l).size(); ++r)
+                    rows += addValues(table, e.rowLists.get(l).get(r), layout.rowKeys[l], layout.rowCodes[l],
+                                      "Row " + (r + 1) + ": ");
+        }
+        if (rows > 0)
+            doc.add(table);
+        doc.add(new Paragraph(" ", body));
+    }
+
+    private int addValues(PdfPTable table, FieldValues v, String[] keys, int[] codes, String prefix)
+    {
+        int added = 0;
+        for (int i = 0; i < v.count() && i < codes.length; ++i) {
+            double value = v.number(i);
+            if (codes[i] == 0 || !v.isNumber(i) || Math.abs(value) < 0.005)
+                continue;
+            table.addCell(cell(String.valueOf(codes[i]), Element.ALIGN_LEFT));
+            table.addCell(cell(prefix + keys[i], Element.ALIGN_LEFT));
+            table.addCell(cell(amount(value), Element.ALIGN_RIGHT));
+            ++added;
+        }
+        return added;
+    }
+
+    private PdfPCell cell(String text, int align)
+    {
+        PdfPCell c = new PdfPCell(new Paragraph(text, body));
+        c.setBorder(0);
+        c.setHorizontalAlignment(align);
+        return c;
+    }
+
+    static String amount(double v)
+    {
+        return String.format(Locale.CANADA, "%,.2f", v);
+    }
+
+    private void writeResult(Document doc) throws DocumentException
+    {
+        doc.add(new Paragraph("Result of the 2024 return", heading));
+        ReturnEntry t1 = person.firstForm(1);
+        FieldLayout layout = FieldLayout.form(1);
+        if (t1 == null || layout == null)
+            return;
+        PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2f});
+        table.setWidthPercentage(100);
+        for (int line : RESULT_LINES) {
+            for (int i = 0; i < layout.codes.length && i < t1.fields.count(); ++i) {
+                if (layout.codes[i] != line)
+                    continue;
+                table.addCell(cell(String.valueOf(line), Element.ALIGN_LEFT));
+                table.addCell(cell(layout.keys[i], Element.ALIGN_LEFT));
+                table.addCell(cell(amount(t1.fields.number(i)), Element.ALIGN_RIGHT));
+                break;
+            }
+        }
+        doc.add(table);
+    }
+
+    private void writeInvoice(Document doc) throws DocumentException
+    {
+        doc.newPage();
+        writeHeader(doc);
+        doc.add(new Paragraph("Invoice", title));
+        ReturnEntry t1 = person.firstForm(1);
+        FieldLayout layout = FieldLayout.form(1);
+        if (t1 != null && layout != null) {
+            String preparer = t1.fields.text(layout.indexOf("PreparerName")).trim();
+            if (!preparer.isEmpty()) {
+                doc.add(new Paragraph(preparer, body));
+                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerAddress")).trim(), body));
+                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerCityLine")).trim(), body));
+                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerPhone")).trim(), body));
+            }
+        }
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph("Bill to: " + id.fullName(), body));
+        for (String line : id.address)
+            doc.add(new Paragraph(line, body));
+        doc.add(new Paragraph(" ", body));
+        doc.add(new Paragraph("Preparation of the 2024 T1 income tax and benefit return: forms " + person.forms.size()
+                                  + ", slips " + person.slips.size() + ".",
+                              body));
+        doc.add(new Paragraph("Amount due: ____________", body));
+    }
+}

@@ -1,0 +1,10 @@
+# Writes the javac argument file: the listed sources and every .java file under DIRS ("|" between folders).
+file(READ ${IN} lines)
+string(REPLACE "|" ";" dirs "${DIRS}")
+foreach(dir ${dirs})
+  file(GLOB_RECURSE found ${dir}/*.java)
+  foreach(f ${found})
+    string(APPEND lines "${f}\n")
+  endforeach()
+endforeach()
+file(WRITE ${OUT} "${lines}")

@@ -1,0 +1,303 @@
+// The report engine run through the bridge in a probe process: the condensed
+// print's symbols decode to the barcode texts stored in the saved file, and the
+// client copy shows what its print mask and selection ask for.
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "fixturebarcodes.h"
+#include "formentry.h"
+#include "individualtaxdata.h"
+#include "probe.h"
+#include "returnbuilder.h"
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <memory>
+
+namespace {
+
+QByteArray runTool(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(120000))
+        return QByteArray();
+    return p.readAllStandardOutput();
+}
+
+QString pdfText(const QString &pdf, int page = 0)
+{
+    QStringList args;
+    if (page > 0)
+        args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
+    return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-")));
+}
+
+// The saved file's barcode texts of one person, as the developer tool prints them.
+QList<QByteArray> storedTexts(const QString &r24, bool spouse)
+{
+    const QByteArray out = runTool(QCoreApplication::applicationDirPath() + QStringLiteral("/bqreturntool"),
+                                   {QStringLiteral("barcodes"), r24});
+    QList<QByteArray> texts;
+    int person = -1;
+    for (const QByteArray &line : out.split('\n')) {
+        if (line.startsWith("# ")) {
+            ++person;
+            continue;
+        }
+        if (!line.isEmpty() && person == (spouse ? 1 : 0))
+            texts << line;
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestReportEngine : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    fixturebarcodes::Writer m_writer;
+    QString m_couple, m_selfEmployed;
+    int m_t183Id = 0;
+
+    QString save(const QString &json, const QString &name, bool addT183)
+    {
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/") + json);
+        if (!f.open(QIODevice::ReadOnly))
+            return QString();
+        QJsonObject description = QJsonDocument::fromJson(f.readAll()).object();
+        if (addT183) {
+            QJsonArray persons = description.value(QStringLiteral("persons")).toArray();
+            QJsonObject self = persons.at(0).toObject();
+            // a text of more than 8-bit letters, as stored in UTF-8
+            self.insert(QStringLiteral("t1"), QJsonObject{{QStringLiteral("City"), QStringLiteral("Trois-Rivi\u00e8res \u7a0e")}});
+            QJsonArray forms = self.value(QStringLiteral("forms")).toArray();
+            forms.append(QJsonObject{{QStringLiteral("type"), 96}});
+            self.insert(QStringLiteral("forms"), forms);
+            persons.replace(0, self);
+            description.insert(QStringLiteral("persons"), persons);
+        }
+        QString error;
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(description, &error));
+        if (!file)
+            return QString();
+        returnbuilder::recalculate(*file);
+        if (addT183)
+            for (const FormEntry *e : file->self()->forms())
+                if (e->type == 96)
+                    m_t183Id = e->id;
+        const QString path = m_dir.filePath(name);
+        return file->save(path, 1, &error) == 0 ? path : QString();
+    }
+
+    probe::Result print(const QString &r24, const QString &out, int kind, int mask, bool spouse = false,
+                        int category = 0, int form = 0, const QString &pdfFolder = QString())
+    {
+        QDir().mkpath(out);
+        QStringList args{QStringLiteral("--set"), QStringLiteral("JAVACLASSPATH=" BQ_BIN_DIR "/itext13.jar:" BQ_BIN_DIR "/mr.jar"),
+                         QStringLiteral("--set"), QStringLiteral("PDFPATH=") + pdfFolder,
+                         QStringLiteral("--out"), out,
+                         QStringLiteral("--kind"), QString::number(kind),
+                         QStringLiteral("--mask"), QString::number(mask),
+                         QStringLiteral("--category"), QString::number(category),
+                         QStringLiteral("--form"), QString::number(form)};
+        if (spouse)
+            args << QStringLiteral("--spouse");
+        return probe::run(args << r24);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        IndividualTaxData::setFilingServices(&m_writer);
+        m_couple = save(QStringLiteral("08-ontario-couple.json"), QStringLiteral("couple.r24"), true);
+        m_selfEmployed = save(QStringLiteral("04-novascotia-selfemployed.json"), QStringLiteral("selfemployed.r24"), false);
+        IndividualTaxData::setFilingServices(nullptr);
+        QVERIFY(!m_couple.isEmpty());
+        QVERIFY(!m_selfEmployed.isEmpty());
+        QVERIFY(m_t183Id > 0);
+    }
+
+    void condensedPrintDecodesToTheStoredTexts_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("spouse");
+        QTest::addColumn<bool>("continued");   // a text goes on in a second symbol
+        QTest::newRow("couple, self") << "couple" << false << true;
+        QTest::newRow("couple, spouse") << "couple" << true << false;
+        QTest::newRow("self-employed, with an SFD block") << "selfemployed" << false << true;
+    }
+    void condensedPrintDecodesToTheStoredTexts()
+    {
+        QFETCH(QString, file);
+        QFETCH(bool, spouse);
+        QFETCH(bool, continued);
+        const QString r24 = file == QLatin1String("couple") ? m_couple : m_selfEmployed;
+        const QList<QByteArray> stored = storedTexts(r24, spouse);
+        QVERIFY(!stored.isEmpty());
+
+        const QString out = m_dir.filePath(QStringLiteral("condensed-") + QTest::currentDataTag());
+        const probe::Result r = print(r24, out, 1, 0, spouse);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString pdf = r.pdfNames.at(0);
+        QVERIFY(QFile::exists(pdf));
+
+        runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"), pdf,
+                                             out + QStringLiteral("/page")});
+        QStringList pages = QDir(out).entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
+        QVERIFY(!pages.isEmpty());
+        QList<QByteArray> decoded;
+        static const QRegularExpression part(QStringLiteral("part (\\d+) of (\\d+)"));
+        for (int i = 0; i < pages.size(); ++i) {
+            const QByteArray bytes = runTool(QStringLiteral("ZXingReader"),
+                                             {QStringLiteral("-format"), QStringLiteral("PDF417"), QStringLiteral("-bytes"),
+                                              out + QLatin1Char('/') + pages.at(i)});
+            const QRegularExpressionMatch m = part.match(pdfText(pdf, i + 1));
+            QVERIFY2(m.hasMatch(), qPrintable(pages.at(i)));
+            if (m.captured(1).toInt() > 1 && !decoded.isEmpty())
+                decoded.last() += bytes;
+            else
+                decoded << bytes;
+        }
+        QCOMPARE(pages.size() > stored.size(), continued);
+        QCOMPARE(decoded, stored);
+    }
+
+    void clientCopy_data()
+    {
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+        QTest::newRow("plain") << 0 << QStringList{"Sam Whitfield", "S.I.N.: 0*****286", "T4", "15000"}
+                               << QStringList{"046454286", "Dear Sam", "Invoice"};
+        QTest::newRow("full S.I.N.") << 0x10 << QStringList{"S.I.N.: 046454286"} << QStringList{"0*****286"};
+        QTest::newRow("client letter") << 0x24 << QStringList{"Dear Sam,", "0*****286"} << QStringList{"Invoice"};
+        QTest::newRow("one letter bit only") << 0x04 << QStringList{} << QStringList{"Dear Sam"};
+        QTest::newRow("invoice") << 0x08 << QStringList{"Invoice", "Bill to: Sam Whitfield"} << QStringList{"Dear Sam"};
+    }
+    void clientCopy()
+    {
+        QFETCH(int, mask);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("copy-%1").arg(mask)), 0, mask);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        for (const QString &s : shown)
+            QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
+        for (const QString &s : notShown)
+            QVERIFY2(!text.contains(s), qPrintable(s));
+    }
+
+    void clientLetterFromTheTemplate()
+    {
+        // the preparer's own letter: here the client copy of another return
+        QString error;
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/01-ontario-employee.json"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        std::unique_ptr<CReturnFile> other(returnbuilder::build(QJsonDocument::fromJson(f.readAll()).object(), &error));
+        QVERIFY(other);
+        const QString otherR24 = m_dir.filePath(QStringLiteral("t1_clientletter_own.r24"));
+        QCOMPARE(other->save(otherR24, 1, &error), 0);
+        const QString pdfFolder = m_dir.filePath(QStringLiteral("pdf"));
+        const probe::Result made = print(otherR24, pdfFolder, 0, 0);
+        QCOMPARE(made.jobs, QList<int>({0}));
+        const QString letterText = pdfText(made.pdfNames.at(0)).section(QLatin1Char('\n'), 1, 1);
+        QVERIFY(letterText.startsWith(QLatin1String("Name: ")));
+
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("template")), 0, 0x24, false, 0, 0, pdfFolder);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY2(text.contains(letterText), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Name: Sam Whitfield")));
+        QVERIFY(!text.contains(QLatin1String("Dear Sam")));
+    }
+
+    void selectedFormAlone()
+    {
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("selected")), 0, 0, false, 0, m_t183Id);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY2(text.contains(QLatin1String("T183 - Information Return")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("Slip T4")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("ON428")), qPrintable(text));
+    }
+
+    void outputFolderWithAccentAndCjk()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("sortie-\u00e9-\u7a0e"));
+        const probe::Result r = print(m_couple, out, 0, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QCOMPARE(r.pdfNames.at(0), out + QStringLiteral("/couple.pdf"));
+        QVERIFY(QFile::exists(r.pdfNames.at(0)));
+    }
+
+    void personWithoutBarcodeData()
+    {
+        // saved without the fixture writer: every person's block is a single 0
+        QString error;
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/01-ontario-employee.json"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(QJsonDocument::fromJson(f.readAll()).object(), &error));
+        QVERIFY(file);
+        const QString r24 = m_dir.filePath(QStringLiteral("plain.r24"));
+        QCOMPARE(file->save(r24, 1, &error), 0);
+        const probe::Result r = print(r24, m_dir.filePath(QStringLiteral("plain")), 1, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QVERIFY(r.output.contains(QLatin1String("read data:  5166")));
+        QVERIFY(pdfText(r.pdfNames.at(0)).contains(QLatin1String("no barcode data")));
+    }
+
+    void olderFileVersion()
+    {
+        // a file of version 66063: its SFD blocks are passed over to the closing marker
+        QFile in(m_selfEmployed);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        QByteArray bytes = in.readAll();
+        const qint32 older = 66063;
+        QCOMPARE(qFromLittleEndian<qint32>(bytes.constData()), 66098);
+        qToLittleEndian(older, bytes.data());
+        const QString r24 = m_dir.filePath(QStringLiteral("older.r24"));
+        QFile out(r24);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        QCOMPARE(out.write(bytes), qint64(bytes.size()));
+        out.close();
+        const probe::Result r = print(r24, m_dir.filePath(QStringLiteral("older")), 1, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QVERIFY(r.output.contains(QLatin1String("read data:  5167")));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY(text.contains(QLatin1String("T1 barcode, part 1")));
+        QVERIFY(!text.contains(QLatin1String("SFD barcode")));
+    }
+
+    void checkedJniStaysQuietOverFiftyPrints()
+    {
+        QDir().mkpath(m_dir.filePath(QStringLiteral("xcheck")));
+        const probe::Result r = probe::run(
+            {QStringLiteral("--set"), QStringLiteral("JAVACLASSPATH=" BQ_BIN_DIR "/itext13.jar:" BQ_BIN_DIR "/mr.jar"),
+             QStringLiteral("--out"), m_dir.filePath(QStringLiteral("xcheck")), QStringLiteral("--kind"),
+             QStringLiteral("1"), QStringLiteral("--jobs"), QStringLiteral("50"), m_couple},
+            {{QStringLiteral("JAVA_TOOL_OPTIONS"), QStringLiteral("-Xcheck:jni")}}, 300000);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QVector<int>(50, 0).toList());
+        QVERIFY(r.output.contains(QLatin1String("Picked up JAVA_TOOL_OPTIONS: -Xcheck:jni")));   // the checks ran
+        QVERIFY2(!r.output.contains(QLatin1String("WARNING")), qPrintable(r.output));
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestReportEngine)
+#include "tst_reportengine.moc"
