@@ -1,4 +1,5 @@
 #include "batchcalc.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "tabwndapp.h"
 #include <QDebug>
@@ -97,6 +98,7 @@ QString loadReturnForBatch(const QString &path)
 int runBatchCalculation(const QString &prefix, const QString &listPath)
 {
     BatchMessageScope noBoxes;
+    installFilingDocServices();
 
     QFile out(QStringLiteral("./taxresult.txt"));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {

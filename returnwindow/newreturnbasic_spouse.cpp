@@ -1,7 +1,7 @@
 #include "newreturnbasic_spouse.h"
 #include "ui_newreturnbasic_spouse.h"
 #include "datanewreturnbasic.h"
-#include "newreturnbasic_util.h"
+#include "datafields.h"
 
 NewReturnBasic_Spouse::NewReturnBasic_Spouse(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
     : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_Spouse),
@@ -40,7 +40,7 @@ void NewReturnBasic_Spouse::initializePage()
 bool NewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !isEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
-        && !isEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value())
+    return !CStringField::IsEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
+        && !CStringField::IsEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value())
         && m_record->fld_TaxPronvSpouse.value() != 0;
 }

@@ -4,6 +4,7 @@
 //   bqreturntool build <description.json> <return.r24>
 //   bqreturntool lines <description.json | return.r24>
 #include "creturnfile.h"
+#include "filingdocservices.h"
 #include "returnbuilder.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -53,6 +54,7 @@ std::unique_ptr<CReturnFile> open(const QString &path, QString &error)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installFilingDocServices();
     const QStringList args = app.arguments().mid(1);
     const QString usage = QStringLiteral("usage: bqreturntool build <description.json> <return.r24>\n"
                                          "       bqreturntool lines <description.json | return.r24>");
