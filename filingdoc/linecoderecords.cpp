@@ -200,8 +200,9 @@ void writeEfileFilerRecord(const IndividualTaxData &person, const T1 &t, int mod
 
 // ---- selected financial data
 
-// One SFD record: the wrapper around the form's own records. The form's codes are
-// kept apart from the line codes, so two forms of a kind both write theirs.
+// One SFD record: the wrapper around the form's own records. The form's codes go
+// into a map of the record's own, apart from the person's line codes, so that two
+// forms of a kind both write theirs and no statement code joins the T1's lines.
 void writeSfdRecord(NetfileGenObjParamStru &context, const std::function<void(NetfileGenObjParamStru &)> &convert)
 {
     WrittenCodes own;
@@ -210,10 +211,6 @@ void writeSfdRecord(NetfileGenObjParamStru &context, const std::function<void(Ne
     writeSfdOpenTag(recordContext);
     convert(recordContext);
     writeSfdCloseTag(recordContext);
-    if (context.writtenCodes)
-        for (auto it = own.cbegin(); it != own.cend(); ++it)
-            if (!context.writtenCodes->contains(it.key()))
-                context.writtenCodes->insert(it.key(), it.value());
 }
 
 // Every form of the type whose object is of the class, in list order; gives how many.

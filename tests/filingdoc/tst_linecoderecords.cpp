@@ -241,6 +241,9 @@ void TestLineCodeRecords::recordCountMatchesRecords()
     if (sfd > 0)
         QCOMPARE(int(r.text.count(count)), 1);
     QCOMPARE(int(r.text.count(QLatin1String("<t1:Line9368>"))), members.contains(QLatin1String("\"22900\":300")) ? 1 : 0);
+    // the statements' codes stay in their records, out of the person's line codes
+    for (int statementCode : {8141, 8299, 9368, 9369, 9970})
+        QVERIFY(!r.codes.contains(statementCode));
 }
 
 // A T1273 counts twice in the person's self-employment count but is never written;
