@@ -1,4 +1,5 @@
 #include "batchcalc.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "privatefile.h"
 #include "tabwndapp.h"
@@ -99,6 +100,7 @@ QString loadReturnForBatch(const QString &path)
 int runBatchCalculation(const QString &prefix, const QString &listPath)
 {
     BatchMessageScope noBoxes;
+    installFilingDocServices();
 
     QFile out(QStringLiteral("./taxresult.txt"));
     makePrivateFile(out.fileName());

@@ -1,5 +1,6 @@
 #include "batchcalc.h"
 #include "csingleinstanceguard.h"
+#include "filingdocservices.h"
 #include "fileassociation.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
@@ -9,6 +10,9 @@
 
 int main(int argc, char **argv)
 {
+    // before any return is read or written
+    installFilingDocServices();
+
     // The batch mode shows nothing and asks nothing: no display is needed.
     const bool batch = isBatchCommandLine(argc, argv);
     if (batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,4 +1,5 @@
 #include "filingdocservices.h"
+#include "linecoderecords.h"
 #include "mydatastream.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &, int, MyDataStream &ar)
@@ -28,6 +29,22 @@ void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &, QMap<QString, Q
 void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *,
                                                double *, int)
 {
+}
+
+void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
+{
+    ::addNetfileFieldRecords(person, mode, context);
+}
+
+int FilingDocServices::writeSelectedFinancialData(IndividualTaxData &person, int mode,
+                                                  NetfileGenObjParamStru &context)
+{
+    return ::writeSelectedFinancialData(person, mode, context);
+}
+
+int FilingDocServices::writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
+{
+    return ::writeT2091FinancialData(person, mode, context);
 }
 
 void installFilingDocServices()

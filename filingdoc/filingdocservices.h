@@ -1,9 +1,11 @@
 #pragma once
 #include "individualtaxdata.h"
 
-// What the filing documents give the return of one person: its barcode block
-// and its checks before filing. So far a person gets the barcode block of a
-// person without barcode data, and the checks find nothing to report.
+// What the filing documents give the return of one person: its line-code records,
+// its barcode block and its checks before filing. Each override forwards to the
+// free function of its name in the file of its subject (linecoderecords.h). So far a
+// person gets the barcode block of a person without barcode data, and the checks
+// find nothing to report.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
@@ -15,6 +17,10 @@ public:
     void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) override;
     void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
                                 QString *text, double *amount, int flag) override;
+    // ---- line-code records (linecoderecords.h)
+    void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
+    int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
+    int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
 };
 
 // Installs the filing documents' services for every person of the process.

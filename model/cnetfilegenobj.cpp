@@ -10,11 +10,11 @@ bool CNetfileGenObj::OnEnumItem(FormEntry *entry, void *param)
     if (!entry)
         return true;
     const int type = entry->type;
-    if (type == 19 || type == 22 || type == 33 || type == 109 || IsSFDForm(type))
+    if (type == 19 || type == 22 || type == 33 || type == 109 || IsFilingSFDForm(type))
         return true;
     auto *p = static_cast<NetfileGenObjParamStru *>(param);
     if (entry->object && p)
-        entry->object->ConvertToNetfile(p->recordText, p);
+        entry->object->ConvertToNetfile(p->mode, *p);
     if (type == 35 && p && p->counter)
         ++*p->counter;
     return true;

@@ -5,7 +5,8 @@ struct NetfileGenObjParamStru;
 
 // Has each form write its filing records; the walk's param points to a
 // NetfileGenObjParamStru, whose counter counts the foreign tax credit forms (type 35).
-// Statement forms and the obsolete self-employment forms write theirs elsewhere.
+// The forms written as selected financial data (IsFilingSFDForm) and the obsolete
+// self-employment forms write theirs elsewhere.
 class CNetfileGenObj : public CEnumTaxFormObj
 {
 public:

@@ -19,6 +19,7 @@ class CEnumTaxSlipObj;
 class CEnumTaxNoteObj;
 class CEnumTaxWizardObj;
 class ValidationMessageGroup;
+struct NetfileGenObjParamStru;
 
 // The return of one person: the T1 and every form, slip, tax note and
 // tax-wizard record, each an entry of one of four ordered lists, with the
@@ -152,6 +153,15 @@ public:
     void fillEfileHeaderVars(QMap<QString, QString> &vars, int edition);
     void fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount, int flag);
 
+    // ---- line-code records (filled in by the filing documents; nothing without them)
+    // Writes every line-code record of the person into the context.
+    void addNetfileFieldRecords(int mode, NetfileGenObjParamStru &context);
+    // Writes the record count and the selected financial data of the business forms;
+    // gives the number of records written.
+    int writeSelectedFinancialData(int mode, NetfileGenObjParamStru &context);
+    // Writes one selected-financial-data record per T2091; gives their number.
+    int writeT2091FinancialData(int mode, NetfileGenObjParamStru &context);
+
     // What the filing documents provide to the person. The model keeps a
     // well-formed default (an empty barcode block, no checks) until one is installed.
     class FilingServices
@@ -167,6 +177,14 @@ public:
         virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) = 0;
         virtual void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
                                             QString *text, double *amount, int flag) = 0;
+        // Each operation of the filing documents on a person has a service virtual of
+        // its name here and a forwarding member of that name in IndividualTaxData
+        // (individualtaxdata_filingservices.cpp).
+        // ---- line-code records
+        virtual void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) = 0;
+        virtual int writeSelectedFinancialData(IndividualTaxData &person, int mode,
+                                               NetfileGenObjParamStru &context) = 0;
+        virtual int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) = 0;
     };
     // Installs the services (not owned); null restores the default.
     static void setFilingServices(FilingServices *services);

@@ -2,6 +2,7 @@
 // stage 0, which sets the return up for the calculation.
 #include "calctrace.h"
 #include "ctaxdata_t1dd.h"
+#include "datafields.h"
 #include "individualtaxdata.h"
 #include "settingsseam.h"
 #include "taxdata_sch5.h"
@@ -33,13 +34,6 @@ QString nineDigitSin(const QString &text)
     return GetPureDigitStr(text).left(9);
 }
 
-bool isEmptyIfRemoveBlank(const QString &text)
-{
-    for (QChar c : text)
-        if (c != QLatin1Char(' '))
-            return false;
-    return true;
-}
 
 const char *const kStageTrace[2][7] = {
     {"stage 0 self", "stage 1 self", "stage 2 self", "stage 3 self", "stage 4 self", "stage 5 self",
@@ -67,7 +61,7 @@ int IndividualTaxData::calculateStage(bool editedIsOther, int editedType, unsign
 
     v.t1->setSin(nineDigitSin(v.t1->sin()));
     const QString spouseSin = v.t1->spouseSin();
-    if (!isEmptyIfRemoveBlank(spouseSin))
+    if (!CStringField::IsEmptyIfRemoveBlank(spouseSin))
         v.t1->setSpouseSin(nineDigitSin(spouseSin));
 
     v.daysInYear = GetDaysInYear(kTaxYear);
@@ -130,10 +124,10 @@ int IndividualTaxData::calculateStage0(const StageValues &v)
         t183->setFlag(F::F_Amended, t->intValue(T1::F_ReFile) != 0);
         t183->setText(F::F_Email, t->emailAddress());
         t183->setText(F::F_PreparerName, businessName);
-        if (!efileNumber.isEmpty() && isEmptyIfRemoveBlank(t183->text(F::F_EFileNumber)))
+        if (!efileNumber.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_EFileNumber)))
             t183->setText(F::F_EFileNumber, efileNumber);
         const QString repId = userSetting("T1013RepID");
-        if (!repId.isEmpty() && isEmptyIfRemoveBlank(t183->text(F::F_RepId)))
+        if (!repId.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_RepId)))
             t183->setText(F::F_RepId, repId);
         t183->setText(F::F_EFilePassword, efilePassword);
         t183->setText(F::F_SoftwareCode, code);

@@ -96,6 +96,33 @@ F *as(CTaxData_Form *object)
     return dynamic_cast<F *>(object);
 }
 
+
+// The gross income lines of the statements, beside the net lines they add to.
+void setSelfEmploymentGrossLines(T1 &t, const EntryList<FormEntry> &forms)
+{
+    for (int f : {T1::F_12599, T1::F_13499, T1::F_13699, T1::F_13899, T1::F_14099, T1::F_14299})
+        t.setAmount(f, 0.0);
+    const auto add = [&t](int field, double v) { t.setAmount(field, t.amount(field) + v); };
+    for (const FormEntry *e : forms) {
+        const CTaxData_Form *f = e->object;
+        if (!f)
+            continue;
+        if (auto *rental = dynamic_cast<const TaxData_T776New *>(f)) {
+            add(T1::F_12599, rental->amount(TaxData_T776New::F_GrossRents) + rental->amount(TaxData_T776New::F_OtherIncome));
+        } else if (auto *business = dynamic_cast<const TaxData_T2125_New *>(f)) {
+            const int kind = e->type == 131 ? 2 : business->incomeKind();
+            add(kind == 0 ? T1::F_13499 : kind == 1 ? T1::F_13699 : T1::F_13899,
+                business->amount(TaxData_T2125_New::F_GrossIncome));
+        } else if (auto *farm = dynamic_cast<const TaxData_T1163New *>(f)) {
+            add(T1::F_14099, farm->amount(TaxData_T1163New::F_GrossIncome));
+        } else if (auto *farm2 = dynamic_cast<const TaxData_T2042New *>(f)) {
+            add(T1::F_14099, farm2->amount(TaxData_T2042New::F_GrossIncome));
+        } else if (auto *fishing = dynamic_cast<const TaxData_T2121New *>(f)) {
+            add(T1::F_14299, fishing->amount(TaxData_T2121New::F_GrossIncome));
+        }
+    }
+}
+
 } // namespace
 
 int IndividualTaxData::calculateStage1(const StageValues &v)
@@ -630,6 +657,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
               TaxData_T2125_New::F_NetIncome, "stage 1: TaxData_T2125_New::Calculate01");
     t->setAmount(T1::F_SelfEmploymentTotal, t->amount(T1::F_13500) + t->amount(T1::F_13700) + t->amount(T1::F_13900)
                                                 + t->amount(T1::F_14100) + t->amount(T1::F_14300));
+    setSelfEmploymentGrossLines(*t, m_forms);
 
     // 31. principal residence designations
     double designatedA = 0.0, designatedB = 0.0;

@@ -2,6 +2,7 @@
 #include "ui_newreturnbasic_spouse.h"
 #include "datanewreturnbasic.h"
 #include "newreturnbasic_util.h"
+#include "datafields.h"
 #include "cmultiprovstaxmgr.h"
 #include "messages.h"
 
@@ -42,8 +43,8 @@ void NewReturnBasic_Spouse::initializePage()
 bool NewReturnBasic_Spouse::validatePage()
 {
     PpgWizardPage::validatePage();
-    if (isEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
-        || isEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value()) || m_record->fld_TaxPronvSpouse.value() == 0)
+    if (CStringField::IsEmptyIfRemoveBlank(m_record->fld_FirstNameSpouse.value())
+        || CStringField::IsEmptyIfRemoveBlank(m_record->fld_LastNameSpouse.value()) || m_record->fld_TaxPronvSpouse.value() == 0)
         return false;
     // a coupled spouse gets a return of its own province, which needs its calculator
     return !m_record->fld_Coupled.value() || acceptNewReturnProvince(m_record->fld_TaxPronvSpouse.value(), this);

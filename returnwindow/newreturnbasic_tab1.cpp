@@ -1,7 +1,7 @@
 #include "newreturnbasic_tab1.h"
 #include "ui_newreturnbasic_tab1.h"
 #include "datanewreturnbasic.h"
-#include "newreturnbasic_util.h"
+#include "datafields.h"
 
 NewReturnBasic_tab1::NewReturnBasic_tab1(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
     : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_tab1),
@@ -32,7 +32,7 @@ void NewReturnBasic_tab1::bindFields(CWSBaseData *data)
 bool NewReturnBasic_tab1::validatePage()
 {
     PpgWizardPage::validatePage();
-    return !isEmptyIfRemoveBlank(m_record->fld_LastName.value())
+    return !CStringField::IsEmptyIfRemoveBlank(m_record->fld_LastName.value())
         && acceptNewReturnProvince(m_record->fld_TaxPronv.value(), this);
 }
 

@@ -1,12 +1,6 @@
 #pragma once
 #include <QString>
 
-// True when the text holds nothing but blanks.
-inline bool isEmptyIfRemoveBlank(const QString &text)
-{
-    return text.trimmed().isEmpty();
-}
-
 // A province a new return may get: supported, with a calculator plug-in that
 // loads. Otherwise says so (parent: the page) and answers false; 0 (none
 // chosen) is refused without a message.

@@ -6,6 +6,7 @@
 //   bqreturntool barcodes <return.r24>
 #include "barcodereader.h"
 #include "creturnfile.h"
+#include "filingdocservices.h"
 #include "returnbuilder.h"
 #include <QCoreApplication>
 #include <QFile>
@@ -76,6 +77,7 @@ int printBarcodes(const QString &path)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    installFilingDocServices();
     const QStringList args = app.arguments().mid(1);
     const QString usage = QStringLiteral("usage: bqreturntool build <description.json> <return.r24>\n"
                                          "       bqreturntool lines <description.json | return.r24>\n"

@@ -1,9 +1,11 @@
 #include "ctaxdata_form.h"
+#include "formtables.h"
 #include "mydatastream.h"
 #include <QDir>
 #include <QSaveFile>
 #include <QTextStream>
 #include <QXmlStreamWriter>
+#include "netfilerecords.h"
 #include <typeinfo>
 
 CTaxData_Form::CTaxData_Form(const FieldTable &table, int kind, int formType)
@@ -81,7 +83,31 @@ void CTaxData_Form::getDescription(CString &out) const { out.Empty(); }
 void CTaxData_Form::Calculate01() {}
 void CTaxData_Form::calculateData() {}
 void CTaxData_Form::calculateEntry() {}
-int CTaxData_Form::ConvertToNetfile(void *, void *) { return 0; }
+
+namespace {
+bool isLineCode(int code, bool selectedFinancialData)
+{
+    return (code >= 10000 && code <= 99999) || (selectedFinancialData && code >= 1000 && code <= 9999);
+}
+} // namespace
+
+int CTaxData_Form::ConvertToNetfile(int, NetfileGenObjParamStru &context)
+{
+    const FieldTable &t = fieldTable();
+    const bool sfd = m_kind == KindForm && IsFilingSFDForm(m_formType);
+    int written = 0;
+    for (int i = 0; i < t.count(); ++i) {
+        const FieldSpec &spec = t.spec(i);
+        if (!isLineCode(spec.code, sfd) || spec.transient || !FieldTable::isNumeric(spec.kind))
+            continue;
+        const double v = m_fields.number(i);
+        written += spec.kind == FieldKind::Amount ? NETFILE_DOLLAR_VALUE_Func(spec.code, v, context)
+                                                  : NETFILE_NUMERIC_VALUE_Func(spec.code, v, context);
+    }
+    return written;
+}
+
+int CTaxData_Form::validate(int, QList<CString> &) { return 0; }
 void CTaxData_Form::setDependants(DependantInfoStruct *dependants) { m_dependants = dependants; }
 
 void CTaxData_Form::fillForTestPrint()

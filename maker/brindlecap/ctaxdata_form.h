@@ -1,10 +1,12 @@
 #pragma once
 #include "cstring.h"
 #include "fieldtable.h"
+#include <QList>
 #include <vector>
 
 class MyDataStream;
 class DependantInfoStruct;
+struct NetfileGenObjParamStru;
 
 // Base of every form, slip, note and wizard-data calculator. Each class declares
 // its fields once in a FieldTable (and any repeating rows), so that copying,
@@ -32,9 +34,15 @@ public:
     virtual void Calculate01();      // calculate a form
     virtual void calculateData();    // calculate a note, wizard record or slip
     virtual void calculateEntry();   // first-stage calculation of a form or slip
-    virtual int ConvertToNetfile(void *records, void *params);
+    // Writes the form's line-code records: every numeric field whose code is a
+    // five-digit line code (and, for a form written as selected financial data,
+    // a four-digit one) with its value. Gives the number of records written.
+    virtual int ConvertToNetfile(int mode, NetfileGenObjParamStru &context);
     virtual void setDependants(DependantInfoStruct *dependants);
     virtual void fillForTestPrint();
+    // The form's own checks before filing (edition 1 EFILE, 2 NETFILE): appends its
+    // messages and gives the number it appended. The base has none.
+    virtual int validate(int edition, QList<CString> &messages);
 
     int kind() const { return m_kind; }
     quint16 formType() const { return m_formType; }

@@ -56,6 +56,14 @@ void CDateField::read(MyDataStream &ar) { QDate d; ar >> d; m_value = d; }
 void CStringField::write(MyDataStream &ar) const { ar << static_cast<const QString &>(m_value); }
 void CStringField::read(MyDataStream &ar) { QString s; ar >> s; m_value = s; }
 
+bool CStringField::IsEmptyIfRemoveBlank(const QString &text)
+{
+    for (QChar c : text)
+        if (!c.isSpace())
+            return false;
+    return true;
+}
+
 CWSBaseData::~CWSBaseData() = default;
 
 int CWSBaseData::checkData() { return 0; }

@@ -121,6 +121,9 @@ public:
     CStringField(int flags, const char *v, int maxLength, int attributes)
         : CValueField<CString>(CString(v), nullptr), m_maxLength(maxLength) { Q_UNUSED(flags) Q_UNUSED(attributes) }
     int maxLength() const { return m_maxLength; }
+    // True when the text is empty once every blank (space, tab, line break) is removed.
+    static bool IsEmptyIfRemoveBlank(const QString &text);
+    bool IsEmptyIfRemoveBlank() const { return IsEmptyIfRemoveBlank(m_value); }
     using CValueField<CString>::operator=;
     QString toText() const override { return m_value; }
     bool fromText(const QString &text) override { m_value = text; return true; }

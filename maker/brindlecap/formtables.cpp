@@ -358,3 +358,14 @@ QString getOSLibFilename(const QString &baseName)
         return QString();
     return QStringLiteral("lib") + baseName + QStringLiteral(".so");
 }
+
+bool IsFilingSFDForm(int type)
+{
+    switch (type) {
+    case 12: case 15: case 21: case 51: case 59: case 92: case 109:
+    case 125: case 131: case 147: case 160: case 179:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -83,6 +83,11 @@ bool IsProvinceSupported(int province);
 bool IsFormExpired(int type, int province);
 bool IsMultipleForm(int type);
 bool IsSFDForm(int type);
+// The forms whose records the filing document and the barcode write as selected
+// financial data, apart from the walk over the forms: the statements, the T777, the
+// TL2, the T2091 forms and the T777 of 2020-2022 (12, 15, 21, 51, 59, 92, 109, 125,
+// 131, 147, 160, 179). IsSFDForm keeps the narrower set of the add-form list.
+bool IsFilingSFDForm(int type);
 bool IsFormSharable(int type);
 bool IsSlipSharable(int type);
 bool IsFormMandatory(int edition, int province, int type);

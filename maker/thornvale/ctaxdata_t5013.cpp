@@ -1,4 +1,5 @@
 #include "ctaxdata_t5013.h"
+#include "netfilerecords.h"
 
 namespace {
 
@@ -72,4 +73,14 @@ double CTaxData_T5013::GetTotalNonLossNetIncome() const
             total += v;
     }
     return total;
+}
+
+int CTaxData_T5013::ConvertToNetfile(int, int slot, NetfileGenObjParamStru &context)
+{
+    if (slot < 0 || slot >= rows(0).count())
+        return 0;
+    const FieldRecord &row = rows(0).row(slot);
+    // net income (loss) and the partner's share in percent
+    return NETFILE_DOLLAR_VALUE_Func(9369, row.number(C_NetIncome), context)
+        + NETFILE_DOLLAR_VALUE_Func(9970, row.number(C_Share), context);
 }

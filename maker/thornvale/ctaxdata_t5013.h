@@ -30,6 +30,10 @@ public:
     int GetCountOfSFDForms(int mode) const;
     int GetCountOfBarcodeSFDForms() const;
     bool IsThisSFD(int row) const;
+    // The selected financial data of one partnership row (slot): its net income and
+    // its share; gives the number of records written.
+    using CTaxData_Form::ConvertToNetfile;
+    int ConvertToNetfile(int mode, int slot, NetfileGenObjParamStru &context);
     double GetTotalNonLossNetIncome() const;
 
 private:

@@ -293,7 +293,64 @@ const FieldTable &formFields()
         {"SharedInterest", FieldKind::Amount, 0, 0.0, true},
         {"SharedCapitalGain", FieldKind::Amount, 0, 0.0, true},
         {"PlanIncome", FieldKind::Amount, 0, 0.0, true},
-        {"PlanDeduction", FieldKind::Amount, 0, 0.0, true}
+        {"PlanDeduction", FieldKind::Amount, 0, 0.0, true},
+        // the line-code records write these themselves: no code of their own, so that
+        // the walk over the forms leaves them to the records of the T1
+        {"Gross12599", FieldKind::Amount},
+        {"Gross13499", FieldKind::Amount},
+        {"Gross13699", FieldKind::Amount},
+        {"Gross13899", FieldKind::Amount},
+        {"Gross14099", FieldKind::Amount},
+        {"Gross14299", FieldKind::Amount},
+        {"CppElectionFirstPair", FieldKind::Flag},
+        {"TaxShelterCount", FieldKind::Int},
+        {"Line67650", FieldKind::Amount},
+        {"Line67820", FieldKind::Amount},
+        {"Line67830", FieldKind::Amount},
+        {"Line67840", FieldKind::Amount},
+        {"Line67860", FieldKind::Amount},
+        {"Line67910Part1", FieldKind::Amount},
+        {"Line67910Part2", FieldKind::Amount},
+        {"Line68080", FieldKind::Amount},
+        {"Line68100", FieldKind::Amount},
+        {"Line68110", FieldKind::Amount},
+        {"Line68150", FieldKind::Amount},
+        {"FarmingLossReported", FieldKind::Flag},
+        {"NoFeeCharged", FieldKind::Flag},
+        {"Line55320", FieldKind::Amount},
+        {"SpecialRecordMarker", FieldKind::Int, 0, 0, true},
+        {"PriorFiler", FieldKind::Flag},
+        {"NetfileAccessCode", FieldKind::Text},
+        {"YukonFirstNation", FieldKind::Int, 0, -1},
+        {"YukonSettlementNumber", FieldKind::Text},
+        {"FirstNationIdentification", FieldKind::Int, 0, -1},
+        {"SettlementLand", FieldKind::Int, 0, -1},
+        {"Tlicho", FieldKind::Int, 0, -1},
+        {"Deline", FieldKind::Int, 0, -1},
+        {"DelineFirstNation", FieldKind::Int, 0, -1},
+        {"LabradorInuit", FieldKind::Int, 0, -1},
+        {"CurrentProvince", FieldKind::Int},
+        {"DateOfMove", FieldKind::Date},
+        {"HomeAddressSame", FieldKind::Int, 0, -1},
+        {"ForeignCountry", FieldKind::Text},
+        {"ForeignState", FieldKind::Text},
+        {"Citizenship", FieldKind::Int, 0, -1},
+        {"SurnameChange", FieldKind::Int, 0, -1},
+        {"TaxBeneficiaryElection", FieldKind::Flag},
+        {"Line52080", FieldKind::Amount},
+        {"PostBankruptNetIncome", FieldKind::Amount},
+        {"PostBankruptAdjNetIncome", FieldKind::Amount},
+        {"ManitobaBankruptAmount", FieldKind::Amount},
+        {"MultiJurisdiction440", FieldKind::Amount},
+        {"HBP12900", FieldKind::Amount},
+        {"LLP12900", FieldKind::Amount},
+        {"LYHBPMinimum", FieldKind::Amount},
+        {"LYLLPMinimum", FieldKind::Amount},
+        {"TaxExemptIndicator", FieldKind::Int},
+        {"TaxExemptIncome", FieldKind::Amount},
+        {"FishingT4Indicator", FieldKind::Flag},
+        {"T2121Count", FieldKind::Int},
+        {"ContributionIndicator", FieldKind::Int}
     };
     return table;
 }
@@ -474,6 +531,31 @@ bool TaxData_T1New::HasSelfEmploymentIncome() const
         if (isAmountEntered(amount(f)))
             return true;
     return false;
+}
+
+bool TaxData_T1New::HasSelfEmploymentIncome2() const
+{
+    if (HasSelfEmploymentIncome())
+        return true;
+    for (int f : {F_13499, F_13699, F_13899, F_14099, F_14299})
+        if (isAmountEntered(amount(f)))
+            return true;
+    return false;
+}
+
+int TaxData_T1New::GetSpouseAge() const { return ageAtYearEnd(date(F_SpouseDateOfBirth)); }
+
+double TaxData_T1New::getNetIncForCredit() const
+{
+    return IsPostBankrupt() ? amount(F_PostBankruptNetIncome) : amount(F_23600);
+}
+
+int TaxData_T1New::GetBankruptMonthsInTaxYear() const
+{
+    const QDate d = date(F_BankruptDate);
+    if (!inTaxYear(d))
+        return 12;
+    return flag(F_PostBankrupt) ? 13 - d.month() : d.month() - (d.day() == 1 ? 1 : 0);
 }
 
 bool TaxData_T1New::IsNonRefTaxCreditAllUsed() const { return amount(F_35000) >= amount(F_40400); }

@@ -93,6 +93,29 @@ public:
         // shared interest and taxable capital gain allocated to this person (added to lines 12100
         // and 12700), a planned income item (in total income) and deduction item (before net income)
         F_SharedInterest, F_SharedCapitalGain, F_PlanIncome, F_PlanDeduction,
+        // ---- filing records
+        // gross rental, business, professional, commission, farming and fishing income
+        F_12599, F_13499, F_13699, F_13899, F_14099, F_14299,
+        // election of the first CPP record pair (50329, 50330) when no CPP form is held;
+        // tax shelter count and the T691, T5004 and T936 supporting amounts typed on the T1
+        // when the form itself is not held; farming loss reported; no fee charged for the return
+        F_CppElectionFirstPair, F_TaxShelterCount, F_67650, F_67820, F_67830, F_67840, F_67860,
+        F_67910Part1, F_67910Part2, F_68080, F_68100, F_68110, F_68150, F_FarmingLossReported,
+        F_NoFeeCharged, F_55320,
+        // the special-record marker of the records built last (transient: building the
+        // records never changes the return)
+        F_SpecialRecordMarker,
+        // ---- identity and residence of the filing document
+        // choices are 0 yes, 1 no unless noted
+        F_PriorFiler, F_NetfileAccessCode, F_YukonFirstNation, F_YukonSettlementNumber,
+        F_FirstNationIdentification, F_SettlementLand, F_Tlicho, F_Deline, F_DelineFirstNation,
+        F_LabradorInuit, F_CurrentProvince, F_DateOfMove, F_HomeAddressSame, F_ForeignCountry,
+        F_ForeignState, F_Citizenship, F_SurnameChange, F_TaxBeneficiaryElection, F_52080,
+        F_PostBankruptNetIncome, F_PostBankruptAdjNetIncome, F_ManitobaBankruptAmount,
+        // ---- values of the checks
+        F_MultiJurisdiction440, F_HBP12900, F_LLP12900, F_LYHBPMinimum, F_LYLLPMinimum,
+        F_TaxExemptIndicator, F_TaxExemptIncome, F_FishingT4Indicator, F_T2121Count,
+        F_ContributionIndicator,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
@@ -195,6 +218,18 @@ public:
     bool IsPostBankrupt() const;
     int GetBankruptDaysInTaxYear() const;
     bool HasSelfEmploymentIncome() const;
+    // Net or gross self-employment income of any kind entered.
+    bool HasSelfEmploymentIncome2() const;
+    // The spouse's age at the end of 2024; 0 without a date of birth.
+    int GetSpouseAge() const;
+    // Net income for the credits: the post-bankruptcy net income on a post-bankruptcy
+    // return, else line 23600.
+    double getNetIncForCredit() const;
+    // Months of the year the return covers, counted as GetBankruptDaysInTaxYear counts days
+    // (a month begun counts); 12 without a bankruptcy in the year.
+    int GetBankruptMonthsInTaxYear() const;
+    int specialRecordMarker() const { return intValue(F_SpecialRecordMarker); }
+    void setSpecialRecordMarker(int v) { setIntValue(F_SpecialRecordMarker, v); }
     bool IsNonRefTaxCreditAllUsed() const;
     bool isEligibleForCAI() const;
     bool isProvEligibleForCAI() const;

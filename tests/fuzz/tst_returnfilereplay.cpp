@@ -3,6 +3,7 @@
 // bit-flipped, made huge and made negative. Each damaged file must give an error
 // code; none may crash, hang or allocate without bound.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "formtables.h"
 #include "mydatastream.h"
@@ -175,6 +176,7 @@ class TestReturnFileReplay : public QObject
 private slots:
     void initTestCase()
     {
+        installFilingDocServices();
         setMessageHandler(&m_messages);
         qInstallMessageHandler(dropLog);
         const QDir dir(QStringLiteral(BQ_FUZZ_CORPUS));

@@ -1,6 +1,7 @@
 // The .r24 format: round trips, hand-built files at every version boundary,
 // the password, the result codes and the mends of the reader and the writer.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "cmultiprovstaxmgr.h"
 #include "creturnfile.h"
 #include "creservedarea.h"
@@ -53,6 +54,7 @@ class TestReturnFileFormat : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installFilingDocServices(); }
     void init()
     {
         m_messages.clear();

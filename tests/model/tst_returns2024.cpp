@@ -2,6 +2,7 @@
 // lines worked out by hand in each description; and single calculators where
 // their arithmetic has edges of its own.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
@@ -102,6 +103,7 @@ class TestReturns2024 : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { installFilingDocServices(); }
     void returns_data();
     void returns();
     void savedReturnReadsBack();

@@ -1,6 +1,7 @@
 // The prior-year import with its options dialog, coupling two returns with
 // the coupling wizard, and the search for return files with its worker thread.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
 #include "dlgcouplereturn_tab1.h"
@@ -99,6 +100,7 @@ class TestReturnFileDialogs : public QObject
 private slots:
     void initTestCase()
     {
+        installFilingDocServices();
         QVERIFY(m_dir.isValid());
         QCOMPARE(TabWndApp::instance()->initialize(), 0);
         setMessageHandler(&m_messages);

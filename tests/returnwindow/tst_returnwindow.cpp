@@ -1,6 +1,7 @@
 // The New Return wizard's pages, the return window's save and close questions,
 // the main window's save commands and the not-filed report.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "ct1combobox.h"
 #include "datanewreturnbasic.h"
@@ -68,6 +69,7 @@ class TestReturnWindow : public QObject
 private slots:
     void initTestCase()
     {
+        installFilingDocServices();
         QVERIFY(m_dir.isValid());
         QCOMPARE(TabWndApp::instance()->initialize(), 0);
         setMessageHandler(&m_messages);

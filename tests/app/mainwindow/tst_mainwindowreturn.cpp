@@ -1,5 +1,6 @@
 // The main window with the real return window and return-file commands.
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
 #include "individualtaxdata.h"
@@ -72,6 +73,7 @@ class TestMainWindowReturn : public QObject
 private slots:
     void initTestCase()
     {
+        installFilingDocServices();
         setMessageHandler(&m_messages);
         QCOMPARE(app()->initialize(), 0);
     }

@@ -1,4 +1,5 @@
 #include "bqtest.h"
+#include "filingdocservices.h"
 #include "fakeformreturn.h"
 #include "mainwindow.h"
 #include "messages.h"
@@ -71,6 +72,7 @@ class TestViewIntroduction : public QObject
 private slots:
     void initTestCase()
     {
+        installFilingDocServices();
         setMessageHandler(&m_messages);
         QCOMPARE(app()->initialize(), 0);
     }

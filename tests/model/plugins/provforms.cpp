@@ -20,7 +20,7 @@ public:
         return t;
     }
     void getDescription(CString &out) const override { out = text(0); }
-    int ConvertToNetfile(void *, void *) override
+    int ConvertToNetfile(int, NetfileGenObjParamStru &) override
     {
         ++g_netfileCalls;
         return 0;

@@ -1,0 +1,105 @@
+// The time to build one person's line-code records and selected financial data,
+// collected for the barcode (output kind 2) and written as filing text (kind 0),
+// on the coupled return of bench_recalc: per person 20 slips and 30 forms, with
+// a T2125 and a T776.
+#include "creturnfile.h"
+#include "filingdocservices.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "netfilegenobjparamstru.h"
+#include "returnfilefixture.h"
+#include "silentmessages.h"
+#include "taxdata_t1new.h"
+#include <QCoreApplication>
+#include <benchmark/benchmark.h>
+
+using namespace returnfixture;
+
+namespace {
+
+void dropLog(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// The person as bench_recalc makes it.
+void addSlips(IndividualTaxData &p, int count)
+{
+    int made = 0;
+    for (int i = 0; made < count && i < 8 * count; ++i) {
+        const int type = 1 + i % (kSlipTableSize - 1);
+        if (FormEntry *e = p.addSlip(type, 0, 0)) {
+            ++made;
+            for (int box : {14, 16, 18, 22, 24, 26})
+                e->object->setValueByCode(box, 1000.0 + 37.0 * made + box);
+        }
+    }
+}
+
+void addForms(IndividualTaxData &p, int total)
+{
+    for (int type : {4, 6, 7, 9, 11, 125, 12})
+        p.getForm(type, 0, true);
+    p.addTuitionForms();
+    p.addSpouseTransferForms();
+    const QList<int> types = keptFormTypes(p, p.province());
+    for (int i = 0; i < types.size() && p.forms().count() < total; ++i) {
+        const int type = types.at(i);
+        if (type == 161 || type == 159 || type == 165 || p.hasForm(type))
+            continue;
+        p.addForm(type, 0, true, 0, false);
+    }
+}
+
+void makePerson(IndividualTaxData &p, const QString &first)
+{
+    newPerson(p, 9, first, QStringLiteral("Roy"), 0, true);
+    addForms(p, 30);
+    addSlips(p, 20);
+    TaxData_T1New *t = p.t1();
+    t->setAmount(TaxData_T1New::F_10100, 52000);
+    t->setAmount(TaxData_T1New::F_12100, 800);
+}
+
+void BM_LineCodes(benchmark::State &state)
+{
+    const auto kind = quint8(state.range(0));
+    CReturnFile rf;
+    makePerson(*rf.self(), QStringLiteral("Anne"));
+    makePerson(*rf.spouse(), QStringLiteral("Ben"));
+    rf.dependants().AllocData(12);
+    rf.recalculate(-1, nullptr);
+    IndividualTaxData &person = *rf.self();
+    int records = 0;
+    for (auto _ : state) {
+        CString text;
+        int counter = 0;
+        QMap<int, NetfileWrittenCode> codes;
+        NetfileGenObjParamStru c;
+        c.mode = 1;
+        c.outputKind = kind;
+        c.recordText = &text;
+        c.counter = &counter;
+        c.writtenCodes = &codes;
+        person.addNetfileFieldRecords(1, c);
+        const int sfd = person.writeSelectedFinancialData(1, c);
+        person.writeT2091FinancialData(1, c);
+        records = codes.size() + sfd;
+        benchmark::DoNotOptimize(text.size());
+    }
+    state.counters["records"] = records;
+    state.counters["forms"] = person.forms().count();
+}
+BENCHMARK(BM_LineCodes)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    SilentMessages messages;
+    setMessageHandler(&messages);
+    qInstallMessageHandler(dropLog);
+    installFilingDocServices();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

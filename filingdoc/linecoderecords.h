@@ -1,0 +1,25 @@
+#pragma once
+#include "netfilegenobjparamstru.h"
+
+class IndividualTaxData;
+
+// The line-code records of one person and the selected financial data (SFD) of
+// the business forms, written through the record writers into a context.
+
+// Every line-code record of the person: the walk over the forms, then the T1's own records.
+void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
+// The SFD records of the business forms, preceded by "t1:SelectedFinancialDataRecordCount"
+// with the number of records actually written (two digits); neither count nor record
+// when none is written. Gives that number.
+int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
+// One SFD record per T2091 (types 160 and 147) in list order, with no count; gives their number.
+int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
+
+// True when any of the first count codes has been written; false for count <= 0 or no codes.
+bool hasAnyFieldCode(const QMap<int, NetfileWrittenCode> &written, const int *codes, int count);
+
+// The SFD record wrapper: the open tag into the context's text (filing text only) or
+// into a text, and the close tag.
+void writeSfdOpenTag(NetfileGenObjParamStru &context);
+void writeSfdOpenTag2(CString &text);
+void writeSfdCloseTag(NetfileGenObjParamStru &context);

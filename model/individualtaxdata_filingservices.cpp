@@ -1,0 +1,25 @@
+// The person's operations that the filing documents carry out: each forwards to
+// the installed FilingServices virtual of its name; without services a person
+// writes nothing.
+#include "individualtaxdata.h"
+#include "netfilegenobjparamstru.h"
+
+// ---- line-code records
+
+void IndividualTaxData::addNetfileFieldRecords(int mode, NetfileGenObjParamStru &context)
+{
+    if (FilingServices *s = filingServices())
+        s->addNetfileFieldRecords(*this, mode, context);
+}
+
+int IndividualTaxData::writeSelectedFinancialData(int mode, NetfileGenObjParamStru &context)
+{
+    FilingServices *s = filingServices();
+    return s ? s->writeSelectedFinancialData(*this, mode, context) : 0;
+}
+
+int IndividualTaxData::writeT2091FinancialData(int mode, NetfileGenObjParamStru &context)
+{
+    FilingServices *s = filingServices();
+    return s ? s->writeT2091FinancialData(*this, mode, context) : 0;
+}
