@@ -2,6 +2,7 @@
 #include "ui_newreturnbasic_tab1.h"
 #include "datanewreturnbasic.h"
 #include "datafields.h"
+#include "newreturnbasic_util.h"
 
 NewReturnBasic_tab1::NewReturnBasic_tab1(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
     : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_tab1),

@@ -112,6 +112,9 @@ public:
     }
     void fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &, int) override {}
     void fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *, double *, int) override {}
+    void addNetfileFieldRecords(IndividualTaxData &, int, NetfileGenObjParamStru &) override {}
+    int writeSelectedFinancialData(IndividualTaxData &, int, NetfileGenObjParamStru &) override { return 0; }
+    int writeT2091FinancialData(IndividualTaxData &, int, NetfileGenObjParamStru &) override { return 0; }
 };
 
 } // namespace fixturebarcodes
