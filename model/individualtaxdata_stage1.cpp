@@ -499,6 +499,10 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     // 23.
     BQ_TRACE("stage 1: IndividualTaxData::calculatePensionSplit");
     calculatePensionSplit(t1032);
+    // the tax that moves with the split is the tax deducted on the pension income
+    // (T4A box 22, T4RIF box 28), not the tax of every slip
+    if (t1032 && t1032->intValue(TaxData_T1032_New::F_Role) == 0)
+        t1032->setAmount(TaxData_T1032_New::F_TaxDeductedTransferred, sumSlots(st, {166, 278}));
 
     // 24. the edited tax-wizard record into the return
     if (v.editedIsOther) {

@@ -1,0 +1,61 @@
+#include "forms2024.h"
+
+#include <algorithm>
+
+namespace tax2024 {
+namespace forms {
+
+double medicalExpenseSupplement(const MedicalSupplementInput &in)
+{
+    if (!in.eligible)
+        return 0.0;
+    // lines 1 to 5: earned income
+    const double employment = std::max(0.0, cents(in.employmentIncome - in.employmentDeductions));
+    const double earned = cents(employment + std::max(0.0, in.selfEmploymentIncome));
+    if (earned < kMedicalSupplementMinEarnings)
+        return 0.0;
+    // lines 6 to 10: a quarter of the medical and disability supports amounts, at most the maximum
+    const double base = cents(std::max(0.0, in.disabilitySupports) + std::max(0.0, in.allowableMedical));
+    const double supplement = std::min(kMedicalSupplementMax, cents(base * kMedicalSupplementRate));
+    // lines 11 to 17: reduced by 5 % of adjusted family net income over the base amount
+    const double over = std::max(0.0, cents(in.familyNetIncome - kMedicalSupplementThreshold));
+    const double reduction = cents(over * kMedicalSupplementReductionRate);
+    return std::max(0.0, cents(supplement - reduction));
+}
+
+double maximumSplitPension(double eligiblePension, int months)
+{
+    const double half = cents(std::max(0.0, eligiblePension) * kPensionSplitShare);
+    return cents(half * std::max(0, std::min(12, months)) / 12.0);
+}
+
+double splitPensionTaxDeducted(double taxDeducted, double splitAmount, double eligiblePension)
+{
+    if (eligiblePension <= 0.0 || splitAmount <= 0.0 || taxDeducted <= 0.0)
+        return 0.0;
+    return std::min(taxDeducted, cents(taxDeducted * std::min(splitAmount, eligiblePension) / eligiblePension));
+}
+
+double clergyResidenceDeduction(const ClergyResidenceInput &in)
+{
+    const double remuneration = std::max(0.0, in.remuneration);
+    const double provided = std::max(0.0, in.providedResidence);
+    const int months = std::max(0, std::min(12, in.months));
+    const double monthly = std::min(kClergyYearlyAmount, kClergyMonthlyAmount * months);
+    const double share = cents(remuneration * kClergyRemunerationShare);
+    const double limit = std::max(monthly, share);
+    const double other = std::min(std::max(0.0, in.housingCost), limit);
+    return std::min(remuneration, cents(provided + other));
+}
+
+double overseasEmploymentCredit(double overseasIncome, double netIncome, double basicFederalTax)
+{
+    if (netIncome <= 0.0 || basicFederalTax <= 0.0)
+        return 0.0;
+    const double qualifying =
+        cents(kOverseasSpecifiedPercentage * std::min(kOverseasIncomeMax, std::max(0.0, overseasIncome)));
+    return std::min(basicFederalTax, cents(basicFederalTax * std::min(qualifying, netIncome) / netIncome));
+}
+
+} // namespace forms
+} // namespace tax2024

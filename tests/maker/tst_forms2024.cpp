@@ -1,0 +1,175 @@
+// The 2024 arithmetic of the forms that carry their own worksheet, against
+// cases worked by hand; the working of each expected value is beside its row.
+#include "bqtest.h"
+#include "ctaxdata_t1223.h"
+#include "taxdata_t1032_new.h"
+#include "taxrates2024.h"
+
+namespace {
+bool sameCents(double a, double b)
+{
+    return qAbs(a - b) < 0.005;
+}
+
+#define COMPARE_CENTS(actual, expected) \
+    do { \
+        const double a_ = (actual); \
+        const double e_ = (expected); \
+        QVERIFY2(sameCents(a_, e_), qPrintable(QStringLiteral("%1: got %2, expected %3") \
+                                                   .arg(QStringLiteral(#actual)) \
+                                                   .arg(a_, 0, 'f', 2) \
+                                                   .arg(e_, 0, 'f', 2))); \
+    } while (false)
+} // namespace
+
+class TestForms2024 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void medicalSupplement_data();
+    void medicalSupplement();
+    void pensionSplit_data();
+    void pensionSplit();
+    void clergyResidence_data();
+    void clergyResidence();
+};
+
+void TestForms2024::medicalSupplement_data()
+{
+    QTest::addColumn<bool>("eligible");
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("deductions");
+    QTest::addColumn<double>("selfEmployment");
+    QTest::addColumn<double>("supports");
+    QTest::addColumn<double>("medical");
+    QTest::addColumn<double>("family");
+    QTest::addColumn<double>("supplement");
+    // 2,000 x 25 % = 500.00; family income under 32,419
+    QTest::newRow("at the minimum earnings") << true << 4275.0 << 0.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 500.0;
+    QTest::newRow("a cent under the minimum") << true << 4274.99 << 0.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 0.0;
+    // 5,000 - 800 of employment deductions = 4,200 < 4,275
+    QTest::newRow("deductions take it under") << true << 5000.0 << 800.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 0.0;
+    // business income counts: 1,000.10 x 25 % = 250.025 -> 250.03
+    QTest::newRow("self-employment counts") << true << 0.0 << 0.0 << 5000.0 << 0.0 << 1000.10 << 20000.0 << 250.03;
+    // line 21500 400 x 25 % = 100.00
+    QTest::newRow("disability supports") << true << 30000.0 << 0.0 << 0.0 << 400.0 << 0.0 << 20000.0 << 100.0;
+    // 10,000 x 25 % = 2,500 -> 1,464; at the base amount no reduction
+    QTest::newRow("capped") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 32419.0 << 1464.0;
+    // (40,000 - 32,419) = 7,581 x 5 % = 379.05; 1,464 - 379.05 = 1,084.95
+    QTest::newRow("reduced") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 40000.0 << 1084.95;
+    // (70,000 - 32,419) x 5 % = 1,879.05 > 1,464 -> nil, not negative
+    QTest::newRow("phased out") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 70000.0 << 0.0;
+    QTest::newRow("not eligible") << false << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 20000.0 << 0.0;
+}
+
+// Federal worksheet for line 45200.
+void TestForms2024::medicalSupplement()
+{
+    QFETCH(bool, eligible);
+    QFETCH(double, employment);
+    QFETCH(double, deductions);
+    QFETCH(double, selfEmployment);
+    QFETCH(double, supports);
+    QFETCH(double, medical);
+    QFETCH(double, family);
+    QFETCH(double, supplement);
+    tax2024::forms::MedicalSupplementInput in;
+    in.eligible = eligible;
+    in.employmentIncome = employment;
+    in.employmentDeductions = deductions;
+    in.selfEmploymentIncome = selfEmployment;
+    in.disabilitySupports = supports;
+    in.allowableMedical = medical;
+    in.familyNetIncome = family;
+    COMPARE_CENTS(tax2024::forms::medicalExpenseSupplement(in), supplement);
+}
+
+void TestForms2024::pensionSplit_data()
+{
+    QTest::addColumn<double>("eligible");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<double>("elected");
+    QTest::addColumn<double>("taxDeducted");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("split");
+    QTest::addColumn<double>("taxMoved");
+    QTest::addColumn<double>("pensionLeft");
+    // half of 40,000 for the whole year; 6,000 x 20,000 / 40,000
+    QTest::newRow("half, all year") << 40000.0 << 12 << 20000.0 << 6000.0 << 20000.0 << 20000.0 << 3000.0 << 20000.0;
+    // 33,333.33 x 50 % = 16,666.665 -> 16,666.67; x 7 / 12 = 9,722.224 -> 9,722.22; elected more is cut to it;
+    // 5,000 x 9,722.22 / 33,333.33 = 1,458.33
+    QTest::newRow("months, each line to the cent") << 33333.33 << 7 << 15000.0 << 5000.0 << 9722.22 << 9722.22
+                                                   << 1458.33 << 23611.11;
+    // less than the maximum is kept as elected
+    QTest::newRow("elected under the maximum") << 30000.0 << 12 << 5000.0 << 0.0 << 15000.0 << 5000.0 << 0.0
+                                               << 25000.0;
+    QTest::newRow("no months together") << 30000.0 << 0 << 5000.0 << 900.0 << 0.0 << 0.0 << 0.0 << 30000.0;
+}
+
+// T1032 Steps 3 and 4 on the pensioner's copy of the form.
+void TestForms2024::pensionSplit()
+{
+    QFETCH(double, eligible);
+    QFETCH(int, months);
+    QFETCH(double, elected);
+    QFETCH(double, taxDeducted);
+    QFETCH(double, maximum);
+    QFETCH(double, split);
+    QFETCH(double, taxMoved);
+    QFETCH(double, pensionLeft);
+    using S = TaxData_T1032_New;
+    S form;
+    form.setAmount(S::F_EligiblePension, eligible);
+    form.setIntValue(S::F_Months, months);
+    form.setAmount(S::F_SplitAmount, elected);
+    form.setAmount(S::F_TaxDeductedTransferred, taxDeducted);
+    form.CalculatePensionInc();
+    form.CalculateIncomeTax();
+    COMPARE_CENTS(form.amount(S::F_MaxSplit), maximum);
+    COMPARE_CENTS(form.amount(S::F_SplitAmount), split);
+    COMPARE_CENTS(form.getF5344(), taxMoved);
+    COMPARE_CENTS(form.amount(S::F_PensionAmount), pensionLeft);
+}
+
+void TestForms2024::clergyResidence_data()
+{
+    QTest::addColumn<double>("remuneration");
+    QTest::addColumn<double>("provided");
+    QTest::addColumn<double>("housing");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<double>("deduction");
+    // a third of 45,000 = 15,000 > 10,000; lesser of 14,400 and 15,000
+    QTest::newRow("housing under the limit") << 45000.0 << 0.0 << 14400.0 << 12 << 14400.0;
+    // a third of 24,000 = 8,000 < 10,000 -> 10,000
+    QTest::newRow("yearly amount wins") << 24000.0 << 0.0 << 14400.0 << 12 << 10000.0;
+    // 6 x 1,000 = 6,000 > 15,000 / 3 = 5,000
+    QTest::newRow("part of the year") << 15000.0 << 0.0 << 9000.0 << 6 << 6000.0;
+    // 40,000.01 / 3 = 13,333.336... -> 13,333.34
+    QTest::newRow("a third to the cent") << 40000.01 << 0.0 << 20000.0 << 12 << 13333.34;
+    // the residence provided is deducted whole, with no housing cost of one's own
+    QTest::newRow("residence provided") << 40000.0 << 12000.0 << 0.0 << 12 << 12000.0;
+    // 10,000 limit, but never more than the remuneration of 8,000
+    QTest::newRow("at most the remuneration") << 8000.0 << 0.0 << 12000.0 << 12 << 8000.0;
+    QTest::newRow("no remuneration") << 0.0 << 0.0 << 12000.0 << 12 << 0.0;
+}
+
+// T1223 Part C worked by the form's class.
+void TestForms2024::clergyResidence()
+{
+    QFETCH(double, remuneration);
+    QFETCH(double, provided);
+    QFETCH(double, housing);
+    QFETCH(int, months);
+    QFETCH(double, deduction);
+    CTaxData_T1223 form;
+    form.setAmount(CTaxData_T1223::F_Remuneration, remuneration);
+    form.setAmount(CTaxData_T1223::F_ProvidedResidence, provided);
+    form.setAmount(CTaxData_T1223::F_RentPaid, housing);
+    form.setIntValue(CTaxData_T1223::F_Months, months);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(CTaxData_T1223::F_Deduction), deduction);
+}
+
+BQ_TEST_MAIN_CORE(TestForms2024)
+#include "tst_forms2024.moc"
