@@ -111,7 +111,8 @@ int IndividualTaxData::calculateStage3(const StageValues &v)
         // the credits claimed before tuition (Schedule 12's line from the previous pass)
         sch11->setAmount(S::F_CreditsBefore,
                          sumOf(*t, {T1::F_30000, T1::F_30100, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450,
-                                    T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31217, T1::F_31220,
+                                    T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31205, T1::F_31210,
+                                    T1::F_31215, T1::F_31217, T1::F_31220,
                                     T1::F_31240, T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350,
                                     T1::F_31400, T1::F_31600, T1::F_31800, T1::F_31900}));
         BQ_TRACE("stage 3: TaxData_Sch11::Calculate01");

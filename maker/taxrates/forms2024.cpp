@@ -36,6 +36,21 @@ double splitPensionTaxDeducted(double taxDeducted, double splitAmount, double el
     return std::min(taxDeducted, cents(taxDeducted * std::min(splitAmount, eligiblePension) / eligiblePension));
 }
 
+PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, double selfEmployment)
+{
+    PpipResult r;
+    const double employment = std::min(kPpipMaxInsurable, std::max(0.0, insurableEmployment));
+    const double employmentPremiums = cents(employment * kPpipEmployeeRate);
+    r.employmentPayable = std::max(0.0, cents(employmentPremiums - std::max(0.0, premiumsDeducted)));
+    if (selfEmployment < kPpipSelfEmployedMinimum)
+        return r;
+    r.selfEmployedInsurable = std::min(selfEmployment, cents(kPpipMaxInsurable - employment));
+    r.selfEmployedPremiums = cents(r.selfEmployedInsurable * kPpipSelfEmployedRate);
+    r.credit = cents(r.selfEmployedInsurable * kPpipEmployeeRate);
+    r.deduction = cents(r.selfEmployedPremiums - r.credit);
+    return r;
+}
+
 double clergyResidenceDeduction(const ClergyResidenceInput &in)
 {
     const double remuneration = std::max(0.0, in.remuneration);

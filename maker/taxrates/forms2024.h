@@ -39,6 +39,25 @@ double maximumSplitPension(double eligiblePension, int months);
 // Step 4: the tax deducted that goes with the split, in proportion to it.
 double splitPensionTaxDeducted(double taxDeducted, double splitAmount, double eligiblePension);
 
+// Schedule 10 (2024, residents of Quebec): Quebec parental insurance plan premiums.
+constexpr double kPpipMaxInsurable = 94000.0;      // maximum insurable earnings
+constexpr double kPpipEmployeeRate = 0.00494;      // Part A, and line 31215
+constexpr double kPpipSelfEmployedRate = 0.00878;  // Part B
+constexpr double kPpipSelfEmployedMinimum = 2000.0; // Part B applies from this self-employment income
+
+struct PpipResult
+{
+    double employmentPayable = 0.0;   // line 31210: premiums on employment income not deducted
+    double selfEmployedInsurable = 0.0;
+    double selfEmployedPremiums = 0.0;
+    double credit = 0.0;              // line 31215: the employee share
+    double deduction = 0.0;           // line 22300: the rest
+};
+
+// Part A on the insurable employment earnings and the premiums deducted; Part B on the
+// net self-employment income, within the maximum the employment earnings leave.
+PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, double selfEmployment);
+
 // T1223 (2024), Part C: clergy residence deduction for a rented or owned residence.
 constexpr double kClergyMonthlyAmount = 1000.0;  // per qualifying month
 constexpr double kClergyYearlyAmount = 10000.0;  // at most

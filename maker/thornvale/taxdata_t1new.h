@@ -89,6 +89,8 @@ public:
         F_ForeignMailing,
         // support payments received (taxable amount)
         F_12800,
+        // PPIP premiums payable on employment and on self-employment income (Schedule 10)
+        F_31210, F_31215,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -2,6 +2,7 @@
 // cases worked by hand; the working of each expected value is beside its row.
 #include "bqtest.h"
 #include "ctaxdata_t1223.h"
+#include "taxdata_sch10.h"
 #include "taxdata_t1032_new.h"
 #include "taxrates2024.h"
 
@@ -29,6 +30,8 @@ class TestForms2024 : public QObject
 private slots:
     void medicalSupplement_data();
     void medicalSupplement();
+    void ppip_data();
+    void ppip();
     void pensionSplit_data();
     void pensionSplit();
     void clergyResidence_data();
@@ -83,6 +86,53 @@ void TestForms2024::medicalSupplement()
     in.allowableMedical = medical;
     in.familyNetIncome = family;
     COMPARE_CENTS(tax2024::forms::medicalExpenseSupplement(in), supplement);
+}
+
+void TestForms2024::ppip_data()
+{
+    QTest::addColumn<double>("insurable");
+    QTest::addColumn<double>("deducted");
+    QTest::addColumn<double>("selfEmployment");
+    QTest::addColumn<double>("payable");
+    QTest::addColumn<double>("selfInsurable");
+    QTest::addColumn<double>("credit");
+    QTest::addColumn<double>("deduction");
+    // 40,000 x 0.494 % = 197.60, all deducted
+    QTest::newRow("deducted in full") << 40000.0 << 197.60 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("nothing deducted") << 40000.0 << 0.0 << 0.0 << 197.60 << 0.0 << 0.0 << 0.0;
+    // at most 94,000 x 0.494 % = 464.36
+    QTest::newRow("over the maximum") << 100000.0 << 0.0 << 0.0 << 464.36 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("business under 2,000") << 0.0 << 0.0 << 1999.99 << 0.0 << 0.0 << 0.0 << 0.0;
+    // 2,000 x 0.878 % = 17.56; x 0.494 % = 9.88; 7.68
+    QTest::newRow("business at 2,000") << 0.0 << 0.0 << 2000.0 << 0.0 << 2000.0 << 9.88 << 7.68;
+    // 94,000 x 0.878 % = 825.32; x 0.494 % = 464.36; 360.96
+    QTest::newRow("business over the maximum") << 0.0 << 0.0 << 120000.0 << 0.0 << 94000.0 << 464.36 << 360.96;
+    // room 94,000 - 40,000 = 54,000: 474.12; 266.76; 207.36
+    QTest::newRow("employment leaves room") << 40000.0 << 197.60 << 60000.0 << 0.0 << 54000.0 << 266.76 << 207.36;
+    // 12,345.67 x 0.878 % = 108.3949 -> 108.39; x 0.494 % = 60.9876 -> 60.99; 108.39 - 60.99 = 47.40
+    QTest::newRow("cents") << 0.0 << 0.0 << 12345.67 << 0.0 << 12345.67 << 60.99 << 47.40;
+}
+
+// Schedule 10 worked by the form's class.
+void TestForms2024::ppip()
+{
+    QFETCH(double, insurable);
+    QFETCH(double, deducted);
+    QFETCH(double, selfEmployment);
+    QFETCH(double, payable);
+    QFETCH(double, selfInsurable);
+    QFETCH(double, credit);
+    QFETCH(double, deduction);
+    using P = TaxData_Sch10;
+    P form;
+    form.setAmount(P::F_InsurableEmployment, insurable);
+    form.setAmount(P::F_PremiumsDeducted, deducted);
+    form.setAmount(P::F_SelfEmployedEarnings, selfEmployment);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(P::F_EmploymentPayable), payable);
+    COMPARE_CENTS(form.amount(P::F_SelfEmployedInsurable), selfInsurable);
+    COMPARE_CENTS(form.amount(P::F_Credit), credit);
+    COMPARE_CENTS(form.amount(P::F_Deduction), deduction);
 }
 
 void TestForms2024::pensionSplit_data()
