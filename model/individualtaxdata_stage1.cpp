@@ -397,7 +397,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     }
 
     // 17. further lines
-    t->setAmount(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_Carryover) : 0.0);
+    t->setAmount(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
     t->setAmount(T1::F_43700, sumSlots(st, {42, 166, 143, 115, 136, 278, 317}));
     double other = t->amount(T1::F_13000) + st.amount(20);
     other += st.amount(192) > kDeathBenefitExemption ? st.amount(192) - kDeathBenefitExemption : 0.0;

@@ -526,7 +526,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
 
     // 37. minimum tax carryover
     auto *t691 = as<TaxData_T691New>(singleForm(31));
-    setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_Carryover) : 0.0);
+    setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
 
     // 38. security options deductions
     if (wsd1) {

@@ -1,4 +1,5 @@
 #include "forms2024.h"
+#include "federal2024.h"
 
 #include <algorithm>
 
@@ -49,6 +50,20 @@ PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, dou
     r.credit = cents(r.selfEmployedInsurable * kPpipEmployeeRate);
     r.deduction = cents(r.selfEmployedPremiums - r.credit);
     return r;
+}
+
+double dividendGrossUp(double taxableEligible, double taxableOther)
+{
+    const double eligible = std::max(0.0, taxableEligible);
+    const double other = std::max(0.0, taxableOther);
+    return cents(cents(eligible * fed::kEligibleGrossUp / (1.0 + fed::kEligibleGrossUp))
+                 + cents(other * fed::kOtherGrossUp / (1.0 + fed::kOtherGrossUp)));
+}
+
+double minimumTaxCredits(double credits33800, double donations34900, double political41000)
+{
+    return cents(cents(std::max(0.0, credits33800) * kAmtCreditShare)
+                 + cents(std::max(0.0, donations34900) * kAmtDonationShare) + std::max(0.0, political41000));
 }
 
 double clergyResidenceDeduction(const ClergyResidenceInput &in)

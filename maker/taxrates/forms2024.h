@@ -58,6 +58,19 @@ struct PpipResult
 // net self-employment income, within the maximum the employment earnings leave.
 PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, double selfEmployment);
 
+// T691 (2024): alternative minimum tax.
+constexpr double kAmtRate = 0.205;            // federal minimum tax rate
+constexpr double kAmtExemption = 173205.0;    // basic exemption
+constexpr double kAmtCreditShare = 0.5;       // of the non-refundable credits (line 33800)
+constexpr double kAmtDonationShare = 0.8;     // of the donations credit (line 34900)
+
+// The dividend gross-up taken out of adjusted taxable income: 38 % of the eligible and
+// 15 % of the other dividends actually received, from their taxable amounts.
+double dividendGrossUp(double taxableEligible, double taxableOther);
+// The minimum tax credits: half of line 33800, 80 % of line 34900, and the political
+// contribution credit.
+double minimumTaxCredits(double credits33800, double donations34900, double political41000);
+
 // T1223 (2024), Part C: clergy residence deduction for a rented or owned residence.
 constexpr double kClergyMonthlyAmount = 1000.0;  // per qualifying month
 constexpr double kClergyYearlyAmount = 10000.0;  // at most

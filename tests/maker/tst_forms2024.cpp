@@ -4,6 +4,7 @@
 #include "ctaxdata_t1223.h"
 #include "taxdata_sch10.h"
 #include "taxdata_t1032_new.h"
+#include "taxdata_t691new.h"
 #include "taxrates2024.h"
 
 namespace {
@@ -30,6 +31,8 @@ class TestForms2024 : public QObject
 private slots:
     void medicalSupplement_data();
     void medicalSupplement();
+    void minimumTax_data();
+    void minimumTax();
     void ppip_data();
     void ppip();
     void pensionSplit_data();
@@ -86,6 +89,72 @@ void TestForms2024::medicalSupplement()
     in.allowableMedical = medical;
     in.familyNetIncome = family;
     COMPARE_CENTS(tax2024::forms::medicalExpenseSupplement(in), supplement);
+}
+
+void TestForms2024::minimumTax_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("gains");
+    QTest::addColumn<double>("dividends");
+    QTest::addColumn<double>("otherDividends");
+    QTest::addColumn<double>("credits");
+    QTest::addColumn<double>("donations");
+    QTest::addColumn<double>("carryover");
+    QTest::addColumn<double>("regular");
+    QTest::addColumn<double>("minimumAmount");
+    QTest::addColumn<double>("line95");
+    QTest::addColumn<double>("minimumTax");
+    QTest::addColumn<double>("carryoverApplied");
+    // (320,001 + 300,000 - 173,205) x 20.5 % = 91,593.18; credits 2,123.40 x 50 % = 1,061.70;
+    // 90,531.48 - regular 79,192.70 = 11,338.78
+    QTest::newRow("gains at 100 %") << 320001.0 << 300000.0 << 0.0 << 0.0 << 2123.40 << 0.0 << 0.0 << 79192.70
+                                    << 91593.18 << 90531.48 << 11338.78 << 0.0;
+    // 138,000 of taxable eligible dividends less the gross-up 38,000 and 23,000 of other
+    // less 3,000: 200,000 - 41,000 = 159,000 under the exemption
+    QTest::newRow("dividends as received") << 200000.0 << 0.0 << 161000.0 << 23000.0 << 3000.0 << 0.0 << 0.0
+                                           << 40000.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    // (200,001 - 173,205) x 20.5 % = 5,493.18; credits 1,500.00 + donations 1,000 x 80 % = 800.00
+    // -> 3,193.18; carryover up to 40,000 - 3,193.18 = 36,806.82
+    QTest::newRow("carryover to the room") << 200001.0 << 0.0 << 0.0 << 0.0 << 3000.0 << 1000.0 << 50000.0
+                                           << 40000.0 << 5493.18 << 3193.18 << 0.0 << 36806.82;
+    QTest::newRow("carryover in full") << 200001.0 << 0.0 << 0.0 << 0.0 << 3000.0 << 1000.0 << 1000.0 << 40000.0
+                                       << 5493.18 << 3193.18 << 0.0 << 1000.0;
+}
+
+// T691 worked by the form's class, in the steps the stages call.
+void TestForms2024::minimumTax()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, gains);
+    QFETCH(double, dividends);
+    QFETCH(double, otherDividends);
+    QFETCH(double, credits);
+    QFETCH(double, donations);
+    QFETCH(double, carryover);
+    QFETCH(double, regular);
+    QFETCH(double, minimumAmount);
+    QFETCH(double, line95);
+    QFETCH(double, minimumTax);
+    QFETCH(double, carryoverApplied);
+    using M = TaxData_T691New;
+    M form;
+    form.setAmount(M::F_TaxableIncome, taxable);
+    form.setAmount(M::F_CapitalGains, gains);
+    form.setAmount(M::F_DividendGross, dividends);
+    form.setAmount(M::F_OtherDividends, otherDividends);
+    form.setAmount(M::F_Credits33800, credits);
+    form.setAmount(M::F_Donations, donations);
+    form.setAmount(M::F_Carryover, carryover);
+    form.setAmount(M::F_RegularBeforeCarryover, regular);
+    form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    form.CalculateToLine65andMinitaxCarryOverAndLine102();
+    form.CalculateToLine95();
+    form.setAmount(M::F_BasicTax, regular - form.amount(M::F_CarryoverApplied));
+    form.CalculateToEnd();
+    COMPARE_CENTS(form.amount(M::F_MinimumAmount), minimumAmount);
+    COMPARE_CENTS(form.amount(M::F_Line95), line95);
+    COMPARE_CENTS(form.amount(M::F_MinimumTax), minimumTax);
+    COMPARE_CENTS(form.amount(M::F_CarryoverApplied), carryoverApplied);
 }
 
 void TestForms2024::ppip_data()
