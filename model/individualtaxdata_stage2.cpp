@@ -76,9 +76,10 @@ void putCppInputs(F *f, const T1 &t, int months, int otherMonths, double cppSE, 
     f->setFlag(F::F_Allow374, t.isField374Allowed(province));
 }
 
-// Schedule 10 for a resident of Quebec: PPIP premiums on the Quebec employment income
-// of the T4 slips (at most the maximum insurable earnings) less those deducted, and on
-// the net self-employment income. Without the schedule line 22300 keeps what was typed.
+// Schedule 10 for a resident of Quebec: PPIP premiums on the employment income of T4 slips
+// from other provinces (no premiums deducted), within the maximum the Quebec T4 income
+// leaves, and on the net self-employment income. Without the schedule line 22300 keeps
+// what was typed.
 void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTotals &st)
 {
     using T1 = TaxData_T1New;
@@ -95,7 +96,7 @@ void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTota
         selfEmployment += t.amount(f);
     sch10->setIntValue(P::F_Province, t.getMainTaxProvince());
     sch10->setAmount(P::F_InsurableEmployment, quebec ? st.amount(37) : 0.0);
-    sch10->setAmount(P::F_PremiumsDeducted, quebec ? t.amount(T1::F_31205) : 0.0);
+    sch10->setAmount(P::F_OtherEmployment, quebec ? st.amount(38) : 0.0);
     sch10->setAmount(P::F_SelfEmployedEarnings, quebec ? tax2024::cents(selfEmployment) : 0.0);
     sch10->Calculate01();
     t.setAmount(T1::F_31210, sch10->amount(P::F_EmploymentPayable));

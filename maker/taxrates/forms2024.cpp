@@ -37,15 +37,15 @@ double splitPensionTaxDeducted(double taxDeducted, double splitAmount, double el
     return std::min(taxDeducted, cents(taxDeducted * std::min(splitAmount, eligiblePension) / eligiblePension));
 }
 
-PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, double selfEmployment)
+PpipResult ppipPremiums(double insurableEmployment, double otherEmployment, double selfEmployment)
 {
     PpipResult r;
-    const double employment = std::min(kPpipMaxInsurable, std::max(0.0, insurableEmployment));
-    const double employmentPremiums = cents(employment * kPpipEmployeeRate);
-    r.employmentPayable = std::max(0.0, cents(employmentPremiums - std::max(0.0, premiumsDeducted)));
+    const double quebec = std::min(kPpipMaxInsurable, std::max(0.0, insurableEmployment));
+    const double other = std::min(std::max(0.0, otherEmployment), cents(kPpipMaxInsurable - quebec));
+    r.employmentPayable = cents(other * kPpipEmployeeRate);
     if (selfEmployment < kPpipSelfEmployedMinimum)
         return r;
-    r.selfEmployedInsurable = std::min(selfEmployment, cents(kPpipMaxInsurable - employment));
+    r.selfEmployedInsurable = std::min(selfEmployment, cents(kPpipMaxInsurable - quebec - other));
     r.selfEmployedPremiums = cents(r.selfEmployedInsurable * kPpipSelfEmployedRate);
     r.credit = cents(r.selfEmployedInsurable * kPpipEmployeeRate);
     r.deduction = cents(r.selfEmployedPremiums - r.credit);

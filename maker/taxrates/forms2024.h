@@ -47,16 +47,17 @@ constexpr double kPpipSelfEmployedMinimum = 2000.0; // Part B applies from this 
 
 struct PpipResult
 {
-    double employmentPayable = 0.0;   // line 31210: premiums on employment income not deducted
+    double employmentPayable = 0.0;   // line 31210: premiums on employment income without PPIP
     double selfEmployedInsurable = 0.0;
     double selfEmployedPremiums = 0.0;
     double credit = 0.0;              // line 31215: the employee share
     double deduction = 0.0;           // line 22300: the rest
 };
 
-// Part A on the insurable employment earnings and the premiums deducted; Part B on the
-// net self-employment income, within the maximum the employment earnings leave.
-PpipResult ppipPremiums(double insurableEmployment, double premiumsDeducted, double selfEmployment);
+// Part A on the employment income from which no premiums were deducted (employers outside
+// Quebec), within the maximum the insurable earnings of Quebec employment leave; Part B on
+// the net self-employment income, within the maximum the employment leaves.
+PpipResult ppipPremiums(double insurableEmployment, double otherEmployment, double selfEmployment);
 
 // T691 (2024): alternative minimum tax.
 constexpr double kAmtRate = 0.205;            // federal minimum tax rate

@@ -11,7 +11,7 @@ const FieldTable &formFields()
         {"Province", FieldKind::Int},
         {"Premiums", FieldKind::Amount},
         {"InsurableEmployment", FieldKind::Amount},
-        {"PremiumsDeducted", FieldKind::Amount},
+        {"OtherEmployment", FieldKind::Amount},
         {"EmploymentPayable", FieldKind::Amount, 31210},
         {"SelfEmployedInsurable", FieldKind::Amount},
         {"Credit", FieldKind::Amount, 31215},
@@ -29,7 +29,7 @@ TaxData_Sch10::TaxData_Sch10() : CTaxData_Form(formFields(), KindForm, 10)
 void TaxData_Sch10::Calculate01()
 {
     const tax2024::forms::PpipResult r = tax2024::forms::ppipPremiums(
-        amount(F_InsurableEmployment), amount(F_PremiumsDeducted), amount(F_SelfEmployedEarnings));
+        amount(F_InsurableEmployment), amount(F_OtherEmployment), amount(F_SelfEmployedEarnings));
     setAmount(F_EmploymentPayable, r.employmentPayable);
     setAmount(F_SelfEmployedInsurable, r.selfEmployedInsurable);
     setAmount(F_Premiums, r.selfEmployedPremiums);

@@ -8,10 +8,11 @@ class TaxData_Sch10 : public CTaxData_Form
 public:
     enum Field {
         F_Opted, F_SelfEmployedEarnings, F_Province, F_Premiums,
-        // Part A: insurable employment earnings, premiums deducted, premiums payable (line 31210);
+        // Part A: insurable earnings of Quebec employment, employment income without PPIP deducted
+        // (employers outside Quebec), its premiums payable (line 31210);
         // Part B: insurable self-employment earnings, the employee share (line 31215) and the
         // deduction (line 22300)
-        F_InsurableEmployment, F_PremiumsDeducted, F_EmploymentPayable, F_SelfEmployedInsurable,
+        F_InsurableEmployment, F_OtherEmployment, F_EmploymentPayable, F_SelfEmployedInsurable,
         F_Credit, F_Deduction, F_Count
     };
 

@@ -160,24 +160,29 @@ void TestForms2024::minimumTax()
 void TestForms2024::ppip_data()
 {
     QTest::addColumn<double>("insurable");
-    QTest::addColumn<double>("deducted");
+    QTest::addColumn<double>("otherEmployment");
     QTest::addColumn<double>("selfEmployment");
     QTest::addColumn<double>("payable");
     QTest::addColumn<double>("selfInsurable");
     QTest::addColumn<double>("credit");
     QTest::addColumn<double>("deduction");
-    // 40,000 x 0.494 % = 197.60, all deducted
-    QTest::newRow("deducted in full") << 40000.0 << 197.60 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
-    QTest::newRow("nothing deducted") << 40000.0 << 0.0 << 0.0 << 197.60 << 0.0 << 0.0 << 0.0;
+    // Quebec employment only: its premiums were deducted, nothing payable
+    QTest::newRow("Quebec employment") << 40000.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    // employment outside Quebec: 40,000 x 0.494 % = 197.60
+    QTest::newRow("employer outside Quebec") << 0.0 << 40000.0 << 0.0 << 197.60 << 0.0 << 0.0 << 0.0;
+    // room 94,000 - 70,000 = 24,000 x 0.494 % = 118.56
+    QTest::newRow("within the room left") << 70000.0 << 40000.0 << 0.0 << 118.56 << 0.0 << 0.0 << 0.0;
     // at most 94,000 x 0.494 % = 464.36
-    QTest::newRow("over the maximum") << 100000.0 << 0.0 << 0.0 << 464.36 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("over the maximum") << 0.0 << 100000.0 << 0.0 << 464.36 << 0.0 << 0.0 << 0.0;
     QTest::newRow("business under 2,000") << 0.0 << 0.0 << 1999.99 << 0.0 << 0.0 << 0.0 << 0.0;
     // 2,000 x 0.878 % = 17.56; x 0.494 % = 9.88; 7.68
     QTest::newRow("business at 2,000") << 0.0 << 0.0 << 2000.0 << 0.0 << 2000.0 << 9.88 << 7.68;
     // 94,000 x 0.878 % = 825.32; x 0.494 % = 464.36; 360.96
     QTest::newRow("business over the maximum") << 0.0 << 0.0 << 120000.0 << 0.0 << 94000.0 << 464.36 << 360.96;
     // room 94,000 - 40,000 = 54,000: 474.12; 266.76; 207.36
-    QTest::newRow("employment leaves room") << 40000.0 << 197.60 << 60000.0 << 0.0 << 54000.0 << 266.76 << 207.36;
+    QTest::newRow("employment leaves room") << 40000.0 << 0.0 << 60000.0 << 0.0 << 54000.0 << 266.76 << 207.36;
+    // room 94,000 - 30,000 - 20,000 = 44,000: x 0.878 % = 386.32; x 0.494 % = 217.36; 168.96
+    QTest::newRow("both employments") << 30000.0 << 20000.0 << 60000.0 << 98.80 << 44000.0 << 217.36 << 168.96;
     // 12,345.67 x 0.878 % = 108.3949 -> 108.39; x 0.494 % = 60.9876 -> 60.99; 108.39 - 60.99 = 47.40
     QTest::newRow("cents") << 0.0 << 0.0 << 12345.67 << 0.0 << 12345.67 << 60.99 << 47.40;
 }
@@ -186,7 +191,7 @@ void TestForms2024::ppip_data()
 void TestForms2024::ppip()
 {
     QFETCH(double, insurable);
-    QFETCH(double, deducted);
+    QFETCH(double, otherEmployment);
     QFETCH(double, selfEmployment);
     QFETCH(double, payable);
     QFETCH(double, selfInsurable);
@@ -195,7 +200,7 @@ void TestForms2024::ppip()
     using P = TaxData_Sch10;
     P form;
     form.setAmount(P::F_InsurableEmployment, insurable);
-    form.setAmount(P::F_PremiumsDeducted, deducted);
+    form.setAmount(P::F_OtherEmployment, otherEmployment);
     form.setAmount(P::F_SelfEmployedEarnings, selfEmployment);
     form.Calculate01();
     COMPARE_CENTS(form.amount(P::F_EmploymentPayable), payable);
