@@ -1,5 +1,6 @@
 // The time of one recalculation of a coupled return: per person 20 slips of mixed
-// kinds and 30 forms (Schedules 3, 5, 7, 9, 11, a T2125, a T776, the provincial forms),
+// kinds and 30 forms (Schedules 3, 5, 7, 9, 10, 11, a T2125, a T776, the pension split, the
+// clergy residence, overseas employment and minimum tax forms, the provincial forms),
 // and the same return with more slips to show how the time grows.
 #include "creturnfile.h"
 #include "formtables.h"
@@ -35,7 +36,7 @@ void addSlips(IndividualTaxData &p, int count)
 
 void addForms(IndividualTaxData &p, int total)
 {
-    for (int type : {4, 6, 7, 9, 11, 125, 12})
+    for (int type : {4, 6, 7, 9, 10, 11, 125, 12, 118, 103, 30, 31})
         p.getForm(type, 0, true);
     p.addTuitionForms();
     p.addSpouseTransferForms();

@@ -54,6 +54,8 @@ void copyElection(const TaxData_T1032_New &from, TaxData_T1032_New &to)
     for (int f : {S::F_EligiblePension, S::F_SplitAmount, S::F_Elected, S::F_MaxSplit,
                   S::F_TaxDeductedTransferred, S::F_F5344})
         to.setAmount(f, from.amount(f));
+    to.setIntValue(S::F_Months, from.intValue(S::F_Months));
+    to.setFlag(S::F_SplitFromPensionPlan, from.flag(S::F_SplitFromPensionPlan));
 }
 
 void exchangeStage0(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)

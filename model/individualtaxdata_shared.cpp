@@ -375,7 +375,9 @@ void IndividualTaxData::calculatePensionSplit(CTaxData_Form *form)
         t1032->setAmount(S::F_OtherPension, t->amount(T1::F_11500));
     }
     t1032->CalculateMaxSplitInc();
-    const double split = t1032->amount(S::F_SplitAmount);
+    // the pensioner's side holds the eligible pension: the election is cut to its maximum there
+    const double elected = qMax(0.0, t1032->amount(S::F_SplitAmount));
+    const double split = transfers ? qMin(elected, t1032->amount(S::F_MaxSplit)) : elected;
     if (transfers) {
         t->setAmount(T1::F_11600, 0.0);
         t->setAmount(T1::F_SplitPensionTax, 0.0);
@@ -399,15 +401,27 @@ void IndividualTaxData::calculatePensionSplitTax()
         return;
     }
     const double cap = tax2024::fed::kPensionAmountMax;
+    // line 43700 holds the slips' tax deducted again on every pass (stage 1)
     if (t1032->intValue(S::F_Role) == 0) {
         t1032->CalculatePensionInc();
         t1032->CalculateIncomeTax();
+        // the pensioner keeps the pension amount on what was not split
         t->setAmount(T1::F_SplitPensionAmount, qMin(t1032->amount(S::F_PensionAmount), cap));
         t->setAmount(T1::F_SplitPensionAdjust, -t1032->amount(S::F_SplitAmount));
+        t->setAmount(T1::F_31400, t->amount(T1::F_SplitPensionAmount));
+        t->setAmount(T1::F_43700, qMax(0.0, tax2024::cents(t->amount(T1::F_43700) - t1032->getF5344())));
     } else {
+        // the split counts for the receiving spouse's pension amount at 65 or older, or
+        // when it is a life annuity from a pension plan
+        const bool splitCounts = t->IsAgeNotUnder65() || t1032->intValue(S::F_Age) < 65
+                                 || t1032->flag(S::F_SplitFromPensionPlan);
+        const double own = t1032->amount(S::F_OtherPension);
         t->setAmount(T1::F_SplitPensionTax, t1032->getF5344());
-        t->setAmount(T1::F_SplitPensionAmount, qMin(t1032->amount(S::F_OtherPension), cap));
+        t->setAmount(T1::F_SplitPensionAmount,
+                     qMin(tax2024::cents(own + (splitCounts ? t->amount(T1::F_11600) : 0.0)), cap));
         t->setAmount(T1::F_SplitPensionAdjust, t1032->amount(S::F_SplitAmount));
+        t->setAmount(T1::F_31400, t->amount(T1::F_SplitPensionAmount));
+        t->setAmount(T1::F_43700, tax2024::cents(t->amount(T1::F_43700) + t1032->getF5344()));
     }
 }
 

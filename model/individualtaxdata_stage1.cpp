@@ -425,7 +425,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     }
 
     // 17. further lines
-    t->setAmount(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_Carryover) : 0.0);
+    t->setAmount(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
     t->setAmount(T1::F_43700, sumSlots(st, {42, 166, 143, 115, 136, 278, 317}));
     double other = t->amount(T1::F_13000) + st.amount(20);
     other += st.amount(192) > kDeathBenefitExemption ? st.amount(192) - kDeathBenefitExemption : 0.0;
@@ -527,6 +527,10 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     // 23.
     BQ_TRACE("stage 1: IndividualTaxData::calculatePensionSplit");
     calculatePensionSplit(t1032);
+    // the tax that moves with the split is the tax deducted on the pension income
+    // (T4A box 22, T4RIF box 28), not the tax of every slip
+    if (t1032 && t1032->intValue(TaxData_T1032_New::F_Role) == 0)
+        t1032->setAmount(TaxData_T1032_New::F_TaxDeductedTransferred, sumSlots(st, {166, 278}));
 
     // 24. the edited tax-wizard record into the return
     if (v.editedIsOther) {

@@ -13,6 +13,7 @@
 #include "taxdata_rc269.h"
 #include "taxdata_rc359.h"
 #include "taxdata_rc381.h"
+#include "taxdata_sch10.h"
 #include "taxdata_sch13.h"
 #include "taxdata_sch15.h"
 #include "taxdata_sch3.h"
@@ -74,6 +75,34 @@ void putCppInputs(F *f, const T1 &t, int months, int otherMonths, double cppSE, 
     f->setFlag(F::F_Allow372, t.isField372Allowed(province));
     BQ_TRACE("stage 2: TaxData_T1New::isField374Allowed");
     f->setFlag(F::F_Allow374, t.isField374Allowed(province));
+}
+
+// Schedule 10 for a resident of Quebec: PPIP premiums on the employment income of T4 slips
+// from other provinces (no premiums deducted), within the maximum the Quebec T4 income
+// leaves, and on the net self-employment income. Without the schedule line 22300 keeps
+// what was typed.
+void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTotals &st)
+{
+    using T1 = TaxData_T1New;
+    auto *sch10 = dynamic_cast<TaxData_Sch10 *>(form);
+    if (!sch10) {
+        t.setAmount(T1::F_31210, 0.0);
+        t.setAmount(T1::F_31215, 0.0);
+        return;
+    }
+    using P = TaxData_Sch10;
+    const bool quebec = t.getMainTaxProvince() == 11;
+    double selfEmployment = 0.0;
+    for (int f : {T1::F_13500, T1::F_13700, T1::F_13900, T1::F_14100, T1::F_14300})
+        selfEmployment += t.amount(f);
+    sch10->setIntValue(P::F_Province, t.getMainTaxProvince());
+    sch10->setAmount(P::F_InsurableEmployment, quebec ? st.amount(37) : 0.0);
+    sch10->setAmount(P::F_OtherEmployment, quebec ? st.amount(38) : 0.0);
+    sch10->setAmount(P::F_SelfEmployedEarnings, quebec ? tax2024::cents(selfEmployment) : 0.0);
+    sch10->Calculate01();
+    t.setAmount(T1::F_31210, sch10->amount(P::F_EmploymentPayable));
+    t.setAmount(T1::F_31215, sch10->amount(P::F_Credit));
+    t.setAmount(T1::F_22300, sch10->amount(P::F_Deduction));
 }
 
 } // namespace
@@ -241,6 +270,9 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         if (t2204)
             t2204->setAmount(TaxData_T2204_New::F_Sch13Result, 0.0);
     }
+
+    // 12a. PPIP premiums of Schedule 10, for a resident of Quebec
+    calculatePpipSchedule(*t, singleForm(10), st);
 
     // 13. election to pay CPP contributions: its inputs from Schedule 8, else RC381
     auto *rc381 = as<TaxData_RC381>(singleForm(148));
@@ -504,7 +536,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
 
     // 37. minimum tax carryover
     auto *t691 = as<TaxData_T691New>(singleForm(31));
-    setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_Carryover) : 0.0);
+    setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
 
     // 38. security options deductions
     if (wsd1) {

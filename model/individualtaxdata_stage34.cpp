@@ -34,7 +34,6 @@ constexpr double kAgeAmountMax = 8790.0;
 constexpr double kAgeAmountThreshold = 44325.0;
 constexpr double kAgeAmountRate = 0.15;
 // Alternative minimum tax exemption (2024).
-constexpr double kMinimumTaxExemption = 173205.0;
 // Refundable Quebec abatement.
 constexpr double kQuebecAbatementRate = 0.165;
 constexpr int kQuebec = 11;
@@ -111,7 +110,8 @@ int IndividualTaxData::calculateStage3(const StageValues &v)
         // the credits claimed before tuition (Schedule 12's line from the previous pass)
         sch11->setAmount(S::F_CreditsBefore,
                          sumOf(*t, {T1::F_30000, T1::F_30100, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450,
-                                    T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31217, T1::F_31220,
+                                    T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31205, T1::F_31210,
+                                    T1::F_31215, T1::F_31217, T1::F_31220,
                                     T1::F_31240, T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350,
                                     T1::F_31400, T1::F_31600, T1::F_31800, T1::F_31900}));
         BQ_TRACE("stage 3: TaxData_Sch11::Calculate01");
@@ -240,9 +240,15 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
         using M = TaxData_T691New;
         t691->setAmount(M::F_TaxableIncome, t->amount(T1::F_26000));
         t691->setAmount(M::F_DividendGross, t->amount(T1::F_12000));
+        t691->setAmount(M::F_OtherDividends, t->amount(T1::F_12010));
         t691->setAmount(M::F_Donations, t->amount(T1::F_34900));
-        t691->setAmount(M::F_CreditsApplied, t->amount(T1::F_35000));
-        t691->setAmount(M::F_Exemption, kMinimumTaxExemption);
+        t691->setAmount(M::F_Credits33800, t->amount(T1::F_33800));
+        t691->setAmount(M::F_PoliticalCredit, t->amount(T1::F_41000));
+        // basic federal tax before the carryover, with the political contribution credit as in the comparison
+        t691->setAmount(M::F_RegularBeforeCarryover,
+                        qMax(0.0, t->amount(T1::F_40400) - t->amount(T1::F_35000) - t->amount(T1::F_40425))
+                            + t->amount(T1::F_41000));
+        t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
         t691->setAmount(M::F_CapitalGains,
                         sch3 ? sch3->amount(TaxData_Sch3::F_TaxableGain) + sch3->amount(TaxData_Sch3::F_GiftCapitalGains)
                              : 0.0);
@@ -266,7 +272,7 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
                                                : t->amount(T1::F_23200));
         BQ_TRACE("stage 4: TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102");
         t691->CalculateToLine65andMinitaxCarryOverAndLine102();
-        t->setAmount(T1::F_40427, t691->amount(M::F_Carryover));
+        t->setAmount(T1::F_40427, t691->amount(M::F_CarryoverApplied));
     } else {
         t->setAmount(T1::F_40427, 0.0);
     }
@@ -309,7 +315,9 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
     // 11. minimum tax to line 95; the investment tax credit to its end
     if (t691) {
         using M = TaxData_T691New;
-        t691->setAmount(M::F_CreditsApplied, t->amount(T1::F_35000) + t->amount(T1::F_41000));
+        t691->setAmount(M::F_Credits33800, t->amount(T1::F_33800));
+        t691->setAmount(M::F_Donations, t->amount(T1::F_34900));
+        t691->setAmount(M::F_PoliticalCredit, t->amount(T1::F_41000));
         t691->setAmount(M::F_ITCAmounts, t2038 ? t2038->amount(TaxData_T2038New::F_LineC)
                                                      + t2038->amount(TaxData_T2038New::F_LineD)
                                                : 0.0);

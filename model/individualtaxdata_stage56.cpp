@@ -25,6 +25,7 @@
 #include "taxdata_t224.h"
 #include "taxdata_t225.h"
 #include "taxdata_t5004.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -116,6 +117,33 @@ void fillLossCarryBack(TaxData_T1ANew &t1a, const T1 &t)
     }
 }
 
+// Adjusted family net income of the line 45200 worksheet: net income without the
+// UCCB and RDSP income, with the UCCB repayment; the spouse's the same way.
+double medicalSupplementFamilyIncome(const T1 &t)
+{
+    double family = t.netIncome() - t.amount(T1::F_11700) - t.amount(T1::F_12500) + t.amount(T1::F_21300);
+    if (t.HasSpouse())
+        family += t.amount(T1::F_SpouseNetIncome) - t.amount(T1::F_SpouseUCCB) - t.amount(T1::F_SpouseRDSPIncome)
+                  + t.amount(T1::F_SpouseUCCBRepayment);
+    return tax2024::cents(family);
+}
+
+// Line 45200: the refundable medical expense supplement.
+void calculateMedicalSupplement(T1 &t)
+{
+    tax2024::forms::MedicalSupplementInput in;
+    in.eligible = t.dateOfBirth().isValid() && !t.IsAgeUnder18() && !t.shouldProrateAsImmigrant();
+    in.employmentIncome = t.amount(T1::F_10100) + t.amount(T1::F_10400);
+    in.employmentDeductions = t.amount(T1::F_20700) + t.amount(T1::F_21200) + t.amount(T1::F_22900)
+                              + t.amount(T1::F_23100);
+    in.selfEmploymentIncome = t.amount(T1::F_13500) + t.amount(T1::F_13700) + t.amount(T1::F_13900)
+                              + t.amount(T1::F_14100) + t.amount(T1::F_14300);
+    in.disabilitySupports = t.amount(T1::F_21500);
+    in.allowableMedical = t.amount(T1::F_33200);
+    in.familyNetIncome = medicalSupplementFamilyIncome(t);
+    t.setAmount(T1::F_45200, tax2024::forms::medicalExpenseSupplement(in));
+}
+
 } // namespace
 
 int IndividualTaxData::calculateStage5(const StageValues &v)
@@ -204,6 +232,9 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
         t->setAmount(T1::F_45300, 0.0);
         t->setAmount(T1::F_41500, 0.0);
     }
+
+    // 7a. refundable medical expense supplement
+    calculateMedicalSupplement(*t);
 
     // 8. multigenerational home renovation
     if (auto *reno = formOf<TaxData_Sch12_MultigHomeReno>(singleForm(133))) {

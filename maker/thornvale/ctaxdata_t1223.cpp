@@ -1,4 +1,5 @@
 #include "ctaxdata_t1223.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -12,7 +13,9 @@ const FieldTable &formFields()
         {"Address", FieldKind::Text},
         {"Remuneration", FieldKind::Amount},
         {"RentPaid", FieldKind::Amount},
-        {"Deduction", FieldKind::Amount, 23100}
+        {"Deduction", FieldKind::Amount, 23100},
+        {"ProvidedResidence", FieldKind::Amount},
+        {"Months", FieldKind::Int, 0, 12}
     };
     return table;
 }
@@ -25,6 +28,10 @@ CTaxData_T1223::CTaxData_T1223() : CTaxData_Form(formFields(), KindForm, 103)
 
 void CTaxData_T1223::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    setAmount(F_Deduction, qMax(0.0, qMin(amount(F_RentPaid), amount(F_Remuneration))));
+    tax2024::forms::ClergyResidenceInput in;
+    in.remuneration = amount(F_Remuneration);
+    in.providedResidence = amount(F_ProvidedResidence);
+    in.housingCost = amount(F_RentPaid);
+    in.months = intValue(F_Months);
+    setAmount(F_Deduction, tax2024::forms::clergyResidenceDeduction(in));
 }

@@ -7,7 +7,8 @@ class CTaxData_T1223 : public CTaxData_Form
 public:
     enum Field {
         F_FirstName, F_LastName, F_Year, F_SIN, F_Address, F_Remuneration, F_RentPaid, F_Deduction,
-        F_Count
+        // residence provided by the employer (included in income), qualifying months
+        F_ProvidedResidence, F_Months, F_Count
     };
 
     CTaxData_T1223();

@@ -1,4 +1,5 @@
 #include "taxdata_sch10.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -8,7 +9,13 @@ const FieldTable &formFields()
         {"Opted", FieldKind::Flag},
         {"SelfEmployedEarnings", FieldKind::Amount, 10200},
         {"Province", FieldKind::Int},
-        {"Premiums", FieldKind::Amount, 31217}
+        {"Premiums", FieldKind::Amount},
+        {"InsurableEmployment", FieldKind::Amount},
+        {"OtherEmployment", FieldKind::Amount},
+        {"EmploymentPayable", FieldKind::Amount, 31210},
+        {"SelfEmployedInsurable", FieldKind::Amount},
+        {"Credit", FieldKind::Amount, 31215},
+        {"Deduction", FieldKind::Amount, 22300}
     };
     return table;
 }
@@ -21,7 +28,11 @@ TaxData_Sch10::TaxData_Sch10() : CTaxData_Form(formFields(), KindForm, 10)
 
 void TaxData_Sch10::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    if (!flag(F_Opted))
-        setAmount(F_Premiums, 0.0);
+    const tax2024::forms::PpipResult r = tax2024::forms::ppipPremiums(
+        amount(F_InsurableEmployment), amount(F_OtherEmployment), amount(F_SelfEmployedEarnings));
+    setAmount(F_EmploymentPayable, r.employmentPayable);
+    setAmount(F_SelfEmployedInsurable, r.selfEmployedInsurable);
+    setAmount(F_Premiums, r.selfEmployedPremiums);
+    setAmount(F_Credit, r.credit);
+    setAmount(F_Deduction, r.deduction);
 }

@@ -1,4 +1,5 @@
 #include "taxdata_t1032_new.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -27,7 +28,9 @@ const FieldTable &formFields()
         {"IncomeAdjustmentA", FieldKind::Amount},
         {"IncomeAdjustmentB", FieldKind::Amount},
         {"F5344", FieldKind::Amount, 5344},
-        {"Switch", FieldKind::Flag}
+        {"Switch", FieldKind::Flag},
+        {"Months", FieldKind::Int, 0, 12},
+        {"SplitFromPensionPlan", FieldKind::Flag}
     };
     return table;
 }
@@ -44,10 +47,10 @@ void TaxData_T1032_New::Calculate01()
     CalculateIncomeTax();
 }
 
-// At most half of the eligible pension income may be split.
+// Step 3: at most half of the eligible pension income, for the months together.
 void TaxData_T1032_New::CalculateMaxSplitInc()
 {
-    setAmount(F_MaxSplit, qMax(0.0, amount(F_EligiblePension)) * 0.5);
+    setAmount(F_MaxSplit, tax2024::forms::maximumSplitPension(amount(F_EligiblePension), intValue(F_Months)));
 }
 
 void TaxData_T1032_New::CalculatePensionInc()
@@ -55,14 +58,15 @@ void TaxData_T1032_New::CalculatePensionInc()
     CalculateMaxSplitInc();
     if (amount(F_SplitAmount) > amount(F_MaxSplit))
         setAmount(F_SplitAmount, amount(F_MaxSplit));
-    setAmount(F_PensionAmount, amount(F_EligiblePension) - amount(F_SplitAmount));
+    setAmount(F_SplitAmount, qMax(0.0, amount(F_SplitAmount)));
+    setAmount(F_PensionAmount, qMax(0.0, tax2024::cents(amount(F_EligiblePension) - amount(F_SplitAmount))));
 }
 
-// Holds no 2024 arithmetic yet: moves the tax deducted with the split share.
+// Step 4: the tax deducted on the eligible pension income moves with the split, in proportion.
 void TaxData_T1032_New::CalculateIncomeTax()
 {
-    const double share = amount(F_EligiblePension) > 0 ? amount(F_SplitAmount) / amount(F_EligiblePension) : 0.0;
-    setAmount(F_F5344, amount(F_TaxDeductedTransferred) * share);
+    setAmount(F_F5344, tax2024::forms::splitPensionTaxDeducted(amount(F_TaxDeductedTransferred),
+                                                               amount(F_SplitAmount), amount(F_EligiblePension)));
 }
 
 void TaxData_T1032_New::CalculateIncomeTaxAfterAdjustment()

@@ -9,7 +9,10 @@ public:
         F_Role, F_LastName, F_FirstName, F_SIN, F_Age, F_SpouseFirstName, F_SpouseLastName,
         F_SpouseSIN, F_SpouseAge, F_Address, F_Email, F_EligiblePension, F_SplitAmount, F_Elected,
         F_MaxSplit, F_PensionAmount, F_OtherPension, F_TaxDeductedTransferred, F_IncomeTax,
-        F_IncomeAdjustmentA, F_IncomeAdjustmentB, F_F5344, F_Switch, F_Count
+        F_IncomeAdjustmentA, F_IncomeAdjustmentB, F_F5344, F_Switch,
+        // months of the year together (Step 3); the split pension is a life annuity from a
+        // pension plan (it then counts for a receiving spouse under 65)
+        F_Months, F_SplitFromPensionPlan, F_Count
     };
 
     TaxData_T1032_New();

@@ -350,7 +350,9 @@ const FieldTable &formFields()
         {"TaxExemptIncome", FieldKind::Amount},
         {"FishingT4Indicator", FieldKind::Flag},
         {"T2121Count", FieldKind::Int},
-        {"ContributionIndicator", FieldKind::Int}
+        {"ContributionIndicator", FieldKind::Int},
+        {"31210", FieldKind::Amount, 31210},
+        {"31215", FieldKind::Amount, 31215}
     };
     return table;
 }
@@ -789,7 +791,7 @@ void TaxData_T1New::CalculateField338AndField410_414()
     setAmount(F_33200, tax2024::cents(medical + qMax(0.0, amount(F_33199))));
 
     const double credits = sumOf(*this, {F_30000, F_30100, F_30300, F_30400, F_30425, F_30450, F_30500, F_30800,
-                                         F_31000, F_31200, F_31205, F_31217, F_31220, F_31240, F_31260, F_31270,
+                                         F_31000, F_31200, F_31205, F_31210, F_31215, F_31217, F_31220, F_31240, F_31260, F_31270,
                                          F_31285, F_31300, F_31350, F_31400, F_31600, F_31800, F_31900, F_32300,
                                          F_32400, F_32600, F_33200});
     setAmount(F_33500, credits);

@@ -116,6 +116,8 @@ public:
         F_MultiJurisdiction440, F_HBP12900, F_LLP12900, F_LYHBPMinimum, F_LYLLPMinimum,
         F_TaxExemptIndicator, F_TaxExemptIncome, F_FishingT4Indicator, F_T2121Count,
         F_ContributionIndicator,
+        // PPIP premiums payable on employment and on self-employment income (Schedule 10)
+        F_31210, F_31215,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -1,4 +1,5 @@
 #include "taxdata_t626_new.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -21,6 +22,6 @@ TaxData_T626_New::TaxData_T626_New() : CTaxData_Form(formFields(), KindForm, 30)
 
 void TaxData_T626_New::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    setAmount(F_Credit, 0.0);
+    setAmount(F_Credit, tax2024::forms::overseasEmploymentCredit(amount(F_OverseasIncome), amount(F_NetIncome),
+                                                                 amount(F_BasicTax)));
 }

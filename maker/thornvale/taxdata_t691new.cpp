@@ -1,4 +1,5 @@
 #include "taxdata_t691new.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -29,7 +30,12 @@ const FieldTable &formFields()
         {"T1170Line24", FieldKind::Amount},
         {"Deductions", FieldKind::Amount},
         {"ITCAmounts", FieldKind::Amount},
-        {"DividendCredit", FieldKind::Amount}
+        {"DividendCredit", FieldKind::Amount},
+        {"OtherDividends", FieldKind::Amount},
+        {"Credits33800", FieldKind::Amount},
+        {"PoliticalCredit", FieldKind::Amount},
+        {"RegularBeforeCarryover", FieldKind::Amount},
+        {"CarryoverApplied", FieldKind::Amount}
     };
     return table;
 }
@@ -47,22 +53,40 @@ void TaxData_T691New::Calculate01()
     CalculateToEnd();
 }
 
-// 2024 rules: 100% of capital gains, exemption 173205, rate 20.5%. The credits
-// side holds no arithmetic yet: it takes the credits its caller gives.
+// Adjusted taxable income: taxable income with the whole of the capital gains and the
+// dividends as received (without their gross-up); less the basic exemption at 20.5 %. The
+// carryover of earlier years applies only up to the regular tax over the minimum amount.
 void TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
 {
-    const double adjusted = amount(F_TaxableIncome) + amount(F_CapitalGains) + amount(F_T1170Gains) - amount(F_DividendGross);
+    namespace F = tax2024::forms;
+    const double other = qMax(0.0, amount(F_OtherDividends));
+    const double grossUp = F::dividendGrossUp(amount(F_DividendGross) - other, other);
+    const double adjusted =
+        tax2024::cents(amount(F_TaxableIncome) + amount(F_CapitalGains) + amount(F_T1170Gains) - grossUp);
     setAmount(F_AdjustedIncome, adjusted);
-    setAmount(F_MinimumAmount, qMax(0.0, adjusted - amount(F_Exemption)) * 0.205);
+    setAmount(F_MinimumAmount, tax2024::cents(qMax(0.0, adjusted - amount(F_Exemption)) * F::kAmtRate));
+    CalculateCredits();
+    const double minimum =
+        qMax(0.0, tax2024::cents(amount(F_MinimumAmount) - amount(F_CreditsApplied) - amount(F_ForeignCredit)));
+    const double room = qMax(0.0, tax2024::cents(amount(F_RegularBeforeCarryover) - minimum));
+    setAmount(F_CarryoverApplied, qMin(qMax(0.0, amount(F_Carryover)), room));
+}
+
+void TaxData_T691New::CalculateCredits()
+{
+    setAmount(F_CreditsApplied, tax2024::forms::minimumTaxCredits(amount(F_Credits33800), amount(F_Donations),
+                                                                  amount(F_PoliticalCredit)));
 }
 
 void TaxData_T691New::CalculateToLine95()
 {
-    setAmount(F_Line95, qMax(0.0, amount(F_MinimumAmount) - amount(F_CreditsApplied) - amount(F_ForeignCredit)));
+    CalculateCredits();
+    setAmount(F_Line95, qMax(0.0, tax2024::cents(amount(F_MinimumAmount) - amount(F_CreditsApplied)
+                                                 - amount(F_ForeignCredit))));
 }
 
 void TaxData_T691New::CalculateToEnd()
 {
-    setAmount(F_MinimumTax, qMax(0.0, amount(F_Line95) - amount(F_BasicTax)));
+    setAmount(F_MinimumTax, qMax(0.0, tax2024::cents(amount(F_Line95) - amount(F_BasicTax))));
     setAmount(F_Result, amount(F_MinimumTax));
 }

@@ -13,6 +13,10 @@ public:
         F_ForeignIncome, F_ForeignTaxPaid, F_CapitalGainsAnswer,
         // further inputs from Schedule 3, the T1170, the T1206 or the T1, the T2038 and the T1
         F_OtherGains, F_T1170Line24, F_Deductions, F_ITCAmounts, F_DividendCredit,
+        // the taxable other dividends (line 12010), the credits of lines 33800 and 41000, regular
+        // tax before the carryover, and the carryover applied (line 40427; Carryover is the
+        // amount carried from earlier years)
+        F_OtherDividends, F_Credits33800, F_PoliticalCredit, F_RegularBeforeCarryover, F_CarryoverApplied,
         F_Count
     };
 
@@ -22,4 +26,7 @@ public:
     void CalculateToLine65andMinitaxCarryOverAndLine102();
     void CalculateToLine95();
     void CalculateToEnd();
+
+private:
+    void CalculateCredits();
 };

@@ -106,6 +106,7 @@ private slots:
     void initTestCase() { installFilingDocServices(); }
     void returns_data();
     void returns();
+    void savedReturnReadsBack_data();
     void savedReturnReadsBack();
 
     void basicPersonalAmount_data();
@@ -168,16 +169,26 @@ void TestReturns2024::returns()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
 }
 
+void TestReturns2024::savedReturnReadsBack_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("couple") << QStringLiteral("08-ontario-couple.json");
+    // the fields the pension split, Schedule 10 and the minimum tax carry
+    QTest::newRow("pension split") << QStringLiteral("12-ontario-pension-split.json");
+    QTest::newRow("Schedule 10") << QStringLiteral("13-quebec-ppip-selfemployed.json");
+    QTest::newRow("minimum tax") << QStringLiteral("14-ontario-minimum-tax.json");
+}
+
 // What the developer tool writes reads back and recalculates to the same lines.
 void TestReturns2024::savedReturnReadsBack()
 {
-    const QJsonObject description =
-        readDescription(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(QStringLiteral("08-ontario-couple.json")));
+    QFETCH(QString, name);
+    const QJsonObject description = readDescription(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(name));
     std::unique_ptr<CReturnFile> file(returnbuilder::build(description));
     QVERIFY(file);
     returnbuilder::recalculate(*file);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("couple.r24"));
+    const QString path = dir.filePath(QStringLiteral("return.r24"));
     QString error;
     QCOMPARE(file->save(path, 1, &error), 0);
     int code = -1;

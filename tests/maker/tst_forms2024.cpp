@@ -1,0 +1,299 @@
+// The 2024 arithmetic of the forms that carry their own worksheet, against
+// cases worked by hand; the working of each expected value is beside its row.
+#include "bqtest.h"
+#include "ctaxdata_t1223.h"
+#include "taxdata_sch10.h"
+#include "taxdata_t1032_new.h"
+#include "taxdata_t691new.h"
+#include "taxrates2024.h"
+
+namespace {
+bool sameCents(double a, double b)
+{
+    return qAbs(a - b) < 0.005;
+}
+
+#define COMPARE_CENTS(actual, expected) \
+    do { \
+        const double a_ = (actual); \
+        const double e_ = (expected); \
+        QVERIFY2(sameCents(a_, e_), qPrintable(QStringLiteral("%1: got %2, expected %3") \
+                                                   .arg(QStringLiteral(#actual)) \
+                                                   .arg(a_, 0, 'f', 2) \
+                                                   .arg(e_, 0, 'f', 2))); \
+    } while (false)
+} // namespace
+
+class TestForms2024 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void medicalSupplement_data();
+    void medicalSupplement();
+    void minimumTax_data();
+    void minimumTax();
+    void ppip_data();
+    void ppip();
+    void pensionSplit_data();
+    void pensionSplit();
+    void clergyResidence_data();
+    void clergyResidence();
+};
+
+void TestForms2024::medicalSupplement_data()
+{
+    QTest::addColumn<bool>("eligible");
+    QTest::addColumn<double>("employment");
+    QTest::addColumn<double>("deductions");
+    QTest::addColumn<double>("selfEmployment");
+    QTest::addColumn<double>("supports");
+    QTest::addColumn<double>("medical");
+    QTest::addColumn<double>("family");
+    QTest::addColumn<double>("supplement");
+    // 2,000 x 25 % = 500.00; family income under 32,419
+    QTest::newRow("at the minimum earnings") << true << 4275.0 << 0.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 500.0;
+    QTest::newRow("a cent under the minimum") << true << 4274.99 << 0.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 0.0;
+    // 5,000 - 800 of employment deductions = 4,200 < 4,275
+    QTest::newRow("deductions take it under") << true << 5000.0 << 800.0 << 0.0 << 0.0 << 2000.0 << 20000.0 << 0.0;
+    // business income counts: 1,000.10 x 25 % = 250.025 -> 250.03
+    QTest::newRow("self-employment counts") << true << 0.0 << 0.0 << 5000.0 << 0.0 << 1000.10 << 20000.0 << 250.03;
+    // line 21500 400 x 25 % = 100.00
+    QTest::newRow("disability supports") << true << 30000.0 << 0.0 << 0.0 << 400.0 << 0.0 << 20000.0 << 100.0;
+    // 10,000 x 25 % = 2,500 -> 1,464; at the base amount no reduction
+    QTest::newRow("capped") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 32419.0 << 1464.0;
+    // (40,000 - 32,419) = 7,581 x 5 % = 379.05; 1,464 - 379.05 = 1,084.95
+    QTest::newRow("reduced") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 40000.0 << 1084.95;
+    // (70,000 - 32,419) x 5 % = 1,879.05 > 1,464 -> nil, not negative
+    QTest::newRow("phased out") << true << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 70000.0 << 0.0;
+    QTest::newRow("not eligible") << false << 30000.0 << 0.0 << 0.0 << 0.0 << 10000.0 << 20000.0 << 0.0;
+}
+
+// Federal worksheet for line 45200.
+void TestForms2024::medicalSupplement()
+{
+    QFETCH(bool, eligible);
+    QFETCH(double, employment);
+    QFETCH(double, deductions);
+    QFETCH(double, selfEmployment);
+    QFETCH(double, supports);
+    QFETCH(double, medical);
+    QFETCH(double, family);
+    QFETCH(double, supplement);
+    tax2024::forms::MedicalSupplementInput in;
+    in.eligible = eligible;
+    in.employmentIncome = employment;
+    in.employmentDeductions = deductions;
+    in.selfEmploymentIncome = selfEmployment;
+    in.disabilitySupports = supports;
+    in.allowableMedical = medical;
+    in.familyNetIncome = family;
+    COMPARE_CENTS(tax2024::forms::medicalExpenseSupplement(in), supplement);
+}
+
+void TestForms2024::minimumTax_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("gains");
+    QTest::addColumn<double>("dividends");
+    QTest::addColumn<double>("otherDividends");
+    QTest::addColumn<double>("credits");
+    QTest::addColumn<double>("donations");
+    QTest::addColumn<double>("carryover");
+    QTest::addColumn<double>("regular");
+    QTest::addColumn<double>("minimumAmount");
+    QTest::addColumn<double>("line95");
+    QTest::addColumn<double>("minimumTax");
+    QTest::addColumn<double>("carryoverApplied");
+    // (320,001 + 300,000 - 173,205) x 20.5 % = 91,593.18; credits 2,123.40 x 50 % = 1,061.70;
+    // 90,531.48 - regular 79,192.70 = 11,338.78
+    QTest::newRow("gains at 100 %") << 320001.0 << 300000.0 << 0.0 << 0.0 << 2123.40 << 0.0 << 0.0 << 79192.70
+                                    << 91593.18 << 90531.48 << 11338.78 << 0.0;
+    // 138,000 of taxable eligible dividends less the gross-up 38,000 and 23,000 of other
+    // less 3,000: 200,000 - 41,000 = 159,000 under the exemption
+    QTest::newRow("dividends as received") << 200000.0 << 0.0 << 161000.0 << 23000.0 << 3000.0 << 0.0 << 0.0
+                                           << 40000.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    // (200,001 - 173,205) x 20.5 % = 5,493.18; credits 1,500.00 + donations 1,000 x 80 % = 800.00
+    // -> 3,193.18; carryover up to 40,000 - 3,193.18 = 36,806.82
+    QTest::newRow("carryover to the room") << 200001.0 << 0.0 << 0.0 << 0.0 << 3000.0 << 1000.0 << 50000.0
+                                           << 40000.0 << 5493.18 << 3193.18 << 0.0 << 36806.82;
+    QTest::newRow("carryover in full") << 200001.0 << 0.0 << 0.0 << 0.0 << 3000.0 << 1000.0 << 1000.0 << 40000.0
+                                       << 5493.18 << 3193.18 << 0.0 << 1000.0;
+}
+
+// T691 worked by the form's class, in the steps the stages call.
+void TestForms2024::minimumTax()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, gains);
+    QFETCH(double, dividends);
+    QFETCH(double, otherDividends);
+    QFETCH(double, credits);
+    QFETCH(double, donations);
+    QFETCH(double, carryover);
+    QFETCH(double, regular);
+    QFETCH(double, minimumAmount);
+    QFETCH(double, line95);
+    QFETCH(double, minimumTax);
+    QFETCH(double, carryoverApplied);
+    using M = TaxData_T691New;
+    M form;
+    form.setAmount(M::F_TaxableIncome, taxable);
+    form.setAmount(M::F_CapitalGains, gains);
+    form.setAmount(M::F_DividendGross, dividends);
+    form.setAmount(M::F_OtherDividends, otherDividends);
+    form.setAmount(M::F_Credits33800, credits);
+    form.setAmount(M::F_Donations, donations);
+    form.setAmount(M::F_Carryover, carryover);
+    form.setAmount(M::F_RegularBeforeCarryover, regular);
+    form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    form.CalculateToLine65andMinitaxCarryOverAndLine102();
+    form.CalculateToLine95();
+    form.setAmount(M::F_BasicTax, regular - form.amount(M::F_CarryoverApplied));
+    form.CalculateToEnd();
+    COMPARE_CENTS(form.amount(M::F_MinimumAmount), minimumAmount);
+    COMPARE_CENTS(form.amount(M::F_Line95), line95);
+    COMPARE_CENTS(form.amount(M::F_MinimumTax), minimumTax);
+    COMPARE_CENTS(form.amount(M::F_CarryoverApplied), carryoverApplied);
+}
+
+void TestForms2024::ppip_data()
+{
+    QTest::addColumn<double>("insurable");
+    QTest::addColumn<double>("otherEmployment");
+    QTest::addColumn<double>("selfEmployment");
+    QTest::addColumn<double>("payable");
+    QTest::addColumn<double>("selfInsurable");
+    QTest::addColumn<double>("credit");
+    QTest::addColumn<double>("deduction");
+    // Quebec employment only: its premiums were deducted, nothing payable
+    QTest::newRow("Quebec employment") << 40000.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0;
+    // employment outside Quebec: 40,000 x 0.494 % = 197.60
+    QTest::newRow("employer outside Quebec") << 0.0 << 40000.0 << 0.0 << 197.60 << 0.0 << 0.0 << 0.0;
+    // room 94,000 - 70,000 = 24,000 x 0.494 % = 118.56
+    QTest::newRow("within the room left") << 70000.0 << 40000.0 << 0.0 << 118.56 << 0.0 << 0.0 << 0.0;
+    // at most 94,000 x 0.494 % = 464.36
+    QTest::newRow("over the maximum") << 0.0 << 100000.0 << 0.0 << 464.36 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("business under 2,000") << 0.0 << 0.0 << 1999.99 << 0.0 << 0.0 << 0.0 << 0.0;
+    // 2,000 x 0.878 % = 17.56; x 0.494 % = 9.88; 7.68
+    QTest::newRow("business at 2,000") << 0.0 << 0.0 << 2000.0 << 0.0 << 2000.0 << 9.88 << 7.68;
+    // 94,000 x 0.878 % = 825.32; x 0.494 % = 464.36; 360.96
+    QTest::newRow("business over the maximum") << 0.0 << 0.0 << 120000.0 << 0.0 << 94000.0 << 464.36 << 360.96;
+    // room 94,000 - 40,000 = 54,000: 474.12; 266.76; 207.36
+    QTest::newRow("employment leaves room") << 40000.0 << 0.0 << 60000.0 << 0.0 << 54000.0 << 266.76 << 207.36;
+    // room 94,000 - 30,000 - 20,000 = 44,000: x 0.878 % = 386.32; x 0.494 % = 217.36; 168.96
+    QTest::newRow("both employments") << 30000.0 << 20000.0 << 60000.0 << 98.80 << 44000.0 << 217.36 << 168.96;
+    // 12,345.67 x 0.878 % = 108.3949 -> 108.39; x 0.494 % = 60.9876 -> 60.99; 108.39 - 60.99 = 47.40
+    QTest::newRow("cents") << 0.0 << 0.0 << 12345.67 << 0.0 << 12345.67 << 60.99 << 47.40;
+}
+
+// Schedule 10 worked by the form's class.
+void TestForms2024::ppip()
+{
+    QFETCH(double, insurable);
+    QFETCH(double, otherEmployment);
+    QFETCH(double, selfEmployment);
+    QFETCH(double, payable);
+    QFETCH(double, selfInsurable);
+    QFETCH(double, credit);
+    QFETCH(double, deduction);
+    using P = TaxData_Sch10;
+    P form;
+    form.setAmount(P::F_InsurableEmployment, insurable);
+    form.setAmount(P::F_OtherEmployment, otherEmployment);
+    form.setAmount(P::F_SelfEmployedEarnings, selfEmployment);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(P::F_EmploymentPayable), payable);
+    COMPARE_CENTS(form.amount(P::F_SelfEmployedInsurable), selfInsurable);
+    COMPARE_CENTS(form.amount(P::F_Credit), credit);
+    COMPARE_CENTS(form.amount(P::F_Deduction), deduction);
+}
+
+void TestForms2024::pensionSplit_data()
+{
+    QTest::addColumn<double>("eligible");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<double>("elected");
+    QTest::addColumn<double>("taxDeducted");
+    QTest::addColumn<double>("maximum");
+    QTest::addColumn<double>("split");
+    QTest::addColumn<double>("taxMoved");
+    QTest::addColumn<double>("pensionLeft");
+    // half of 40,000 for the whole year; 6,000 x 20,000 / 40,000
+    QTest::newRow("half, all year") << 40000.0 << 12 << 20000.0 << 6000.0 << 20000.0 << 20000.0 << 3000.0 << 20000.0;
+    // 33,333.33 x 50 % = 16,666.665 -> 16,666.67; x 7 / 12 = 9,722.224 -> 9,722.22; elected more is cut to it;
+    // 5,000 x 9,722.22 / 33,333.33 = 1,458.33
+    QTest::newRow("months, each line to the cent") << 33333.33 << 7 << 15000.0 << 5000.0 << 9722.22 << 9722.22
+                                                   << 1458.33 << 23611.11;
+    // less than the maximum is kept as elected
+    QTest::newRow("elected under the maximum") << 30000.0 << 12 << 5000.0 << 0.0 << 15000.0 << 5000.0 << 0.0
+                                               << 25000.0;
+    QTest::newRow("no months together") << 30000.0 << 0 << 5000.0 << 900.0 << 0.0 << 0.0 << 0.0 << 30000.0;
+}
+
+// T1032 Steps 3 and 4 on the pensioner's copy of the form.
+void TestForms2024::pensionSplit()
+{
+    QFETCH(double, eligible);
+    QFETCH(int, months);
+    QFETCH(double, elected);
+    QFETCH(double, taxDeducted);
+    QFETCH(double, maximum);
+    QFETCH(double, split);
+    QFETCH(double, taxMoved);
+    QFETCH(double, pensionLeft);
+    using S = TaxData_T1032_New;
+    S form;
+    form.setAmount(S::F_EligiblePension, eligible);
+    form.setIntValue(S::F_Months, months);
+    form.setAmount(S::F_SplitAmount, elected);
+    form.setAmount(S::F_TaxDeductedTransferred, taxDeducted);
+    form.CalculatePensionInc();
+    form.CalculateIncomeTax();
+    COMPARE_CENTS(form.amount(S::F_MaxSplit), maximum);
+    COMPARE_CENTS(form.amount(S::F_SplitAmount), split);
+    COMPARE_CENTS(form.getF5344(), taxMoved);
+    COMPARE_CENTS(form.amount(S::F_PensionAmount), pensionLeft);
+}
+
+void TestForms2024::clergyResidence_data()
+{
+    QTest::addColumn<double>("remuneration");
+    QTest::addColumn<double>("provided");
+    QTest::addColumn<double>("housing");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<double>("deduction");
+    // a third of 45,000 = 15,000 > 10,000; lesser of 14,400 and 15,000
+    QTest::newRow("housing under the limit") << 45000.0 << 0.0 << 14400.0 << 12 << 14400.0;
+    // a third of 24,000 = 8,000 < 10,000 -> 10,000
+    QTest::newRow("yearly amount wins") << 24000.0 << 0.0 << 14400.0 << 12 << 10000.0;
+    // 6 x 1,000 = 6,000 > 15,000 / 3 = 5,000
+    QTest::newRow("part of the year") << 15000.0 << 0.0 << 9000.0 << 6 << 6000.0;
+    // 40,000.01 / 3 = 13,333.336... -> 13,333.34
+    QTest::newRow("a third to the cent") << 40000.01 << 0.0 << 20000.0 << 12 << 13333.34;
+    // the residence provided is deducted whole, with no housing cost of one's own
+    QTest::newRow("residence provided") << 40000.0 << 12000.0 << 0.0 << 12 << 12000.0;
+    // 10,000 limit, but never more than the remuneration of 8,000
+    QTest::newRow("at most the remuneration") << 8000.0 << 0.0 << 12000.0 << 12 << 8000.0;
+    QTest::newRow("no remuneration") << 0.0 << 0.0 << 12000.0 << 12 << 0.0;
+}
+
+// T1223 Part C worked by the form's class.
+void TestForms2024::clergyResidence()
+{
+    QFETCH(double, remuneration);
+    QFETCH(double, provided);
+    QFETCH(double, housing);
+    QFETCH(int, months);
+    QFETCH(double, deduction);
+    CTaxData_T1223 form;
+    form.setAmount(CTaxData_T1223::F_Remuneration, remuneration);
+    form.setAmount(CTaxData_T1223::F_ProvidedResidence, provided);
+    form.setAmount(CTaxData_T1223::F_RentPaid, housing);
+    form.setIntValue(CTaxData_T1223::F_Months, months);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(CTaxData_T1223::F_Deduction), deduction);
+}
+
+BQ_TEST_MAIN_CORE(TestForms2024)
+#include "tst_forms2024.moc"
