@@ -43,7 +43,7 @@ QByteArray FilingLog::mask(const QByteArray &text)
     static const QRegularExpression secret(QStringLiteral(
         "(<([A-Za-z0-9_.:-]*(?:Password|Pswd|AccessCode|BirthDate)[A-Za-z0-9_.-]*)(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression sin(QStringLiteral("(?<![0-9])([0-9])[0-9]{2}([ -]?)[0-9]{3}\\2[0-9]([0-9]{2})(?![0-9])"));
+    static const QRegularExpression sin(QStringLiteral("(?<![0-9A-Za-z])([0-9])[0-9]{2}([ -]?)[0-9]{3}\\2[0-9]([0-9]{2})(?![0-9A-Za-z])"));
     QString t = QString::fromUtf8(text);
     t.replace(secret, QStringLiteral("\\1****\\4"));
     QString out;

@@ -192,6 +192,8 @@ void TestSoapEnvelopes::logMasksSecrets_data()
                                 << QByteArray("<tp:TaxpayerBirthDate>****</tp:TaxpayerBirthDate>");
     QTest::newRow("sin") << QByteArray("sin 046454286, 046 454 286 and 046-454-286")
                          << QByteArray("sin 0*****286, 0** *** 286 and 0**-***-286");
+    QTest::newRow("transmission number kept") << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>")
+                                              << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>");
     QTest::newRow("longer numbers kept") << QByteArray("TX2400001234 and 1234567890")
                                          << QByteArray("TX2400001234 and 1234567890");
 }
