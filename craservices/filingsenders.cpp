@@ -151,6 +151,7 @@ int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &req
         result.resultCode = QString::number(EfileSentNoReply);
         result.detail = QStringLiteral("The return was sent but no complete reply came back; check its filing "
                                        "status with the CRA before filing it again.");
+        result.message = result.detail;
         return EfileSentNoReply;
     }
     if (road == EfileRoad::Failed) {
@@ -311,6 +312,7 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         reply.responseText = QStringLiteral("request creation failed.");
         log.write(QStringLiteral("\n\n%1\n").arg(time));
         log.write("request creation failed.\n");
+        log.write(reply.responseText.toUtf8() + "\n\n");
         return -1;
     }
     const QByteArray bytes = request.toUtf8();
@@ -323,6 +325,7 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         if (!x.replied) {
             reply.responseText = QStringLiteral("web service failed.");
             log.write("T1013 web service failed.\n");
+            log.write(reply.responseText.toUtf8() + "\n\n");
             return -10;
         }
         log.write(x.reply + "\n\n");

@@ -64,6 +64,7 @@ private slots:
     void netfileAcceptedLogMasksSecrets();
     void efileResults_data();
     void efileResults();
+    void efileDebugLogHoldsOnlyTheRequest();
     void efileClosedPortRunsDiagnosticsAndFallback();
     void efileDroppedAfterSendingIsNotPostedAgain();
     void untrustedServerIsATransportFailure();
@@ -207,6 +208,18 @@ void TestFilingSenders::efileResults()
     QVERIFY(!text.contains("EfileReturnRequest"));
 }
 
+void TestFilingSenders::efileDebugLogHoldsOnlyTheRequest()
+{
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");
+    TemplateVars vars = fixture::efileVars(QStringLiteral("accepted"));
+    FilingResult r(1);
+    QCOMPARE(sendEfileRequest(vars, fixture::t1Return(), r), 0);
+    const QByteArray text = log();
+    QVERIFY(text.startsWith("use tls\n<?xml"));
+    QVERIFY(text.endsWith("</soapenv:Envelope>\n"));
+    QCOMPARE(text.count("use tls"), 1);
+}
+
 void TestFilingSenders::efileClosedPortRunsDiagnosticsAndFallback()
 {
     useHost(QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort()));
@@ -320,6 +333,7 @@ void TestFilingSenders::formRequests()
         || QTest::currentDataTag() == QByteArrayLiteral("pad closed port"))
         useHost(QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort()));
     m_fake.setScenario(scenario);
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");   // the request is logged, masked
     TemplateVars vars;
     vars.insert("efilerid", "X1234");
     vars.insert("password", "pad-secret");
@@ -336,6 +350,9 @@ void TestFilingSenders::formRequests()
     const QByteArray text = log();
     QVERIFY2(text.contains(logLine.toUtf8()), text.constData());
     QVERIFY(!text.contains("pad-secret"));
+    QVERIFY(text.contains(t1013 ? "<wsse:Password>****</wsse:Password>"
+                                : "<padrq:PasswordIdentifier>****</padrq:PasswordIdentifier>"));
+    QVERIFY(!text.contains(fixture::Sin));
 }
 
 void TestFilingSenders::t1135Requests_data()
