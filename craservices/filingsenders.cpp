@@ -135,12 +135,16 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
     }
     QWebClient web(QStringLiteral("https://") + cfg.eolServer + QLatin1String(kEfilePath), false);
     QString text;
-    const bool ok = web.postSoapXML(request, kContentType, text, nullptr, nullptr);
+    bool ok = web.postSoapXML(request, kContentType, text, nullptr, nullptr);
+    if (ok) {
+        reply = text.toUtf8();
+    } else if (web.responseCode() != 0 && !web.responseBody().isEmpty()) {
+        // An error status with a body (a SOAP fault comes with 500) is still the CRA's reply.
+        reply = web.responseBody();
+        ok = true;
+    }
     log.write(QStringLiteral("Fallback to QWebClient: %1\n").arg(ok ? QStringLiteral("success") : QStringLiteral("failed")));
-    if (!ok)
-        return EfileRoad::Failed;
-    reply = text.toUtf8();
-    return EfileRoad::Replied;
+    return ok ? EfileRoad::Replied : EfileRoad::Failed;
 }
 
 int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, FilingResult &result)

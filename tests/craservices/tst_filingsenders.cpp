@@ -66,6 +66,8 @@ private slots:
     void efileResults();
     void efileDebugLogHoldsOnlyTheRequest();
     void efileClosedPortRunsDiagnosticsAndFallback();
+    void efileFallbackAfterFailedHandshake_data();
+    void efileFallbackAfterFailedHandshake();
     void efileDroppedAfterSendingIsNotPostedAgain();
     void untrustedServerIsATransportFailure();
     void documentWithoutReturnSendsNothing();
@@ -239,6 +241,28 @@ void TestFilingSenders::efileClosedPortRunsDiagnosticsAndFallback()
         QVERIFY2(found >= 0, qPrintable(line + QStringLiteral(" missing in:\n") + text));
         at = found + line.size();
     }
+}
+
+void TestFilingSenders::efileFallbackAfterFailedHandshake_data()
+{
+    QTest::addColumn<QString>("testCase");
+    QTest::addColumn<int>("rc");
+    QTest::newRow("accepted") << "accepted" << 0;
+    QTest::newRow("fault") << "fault" << 190;
+    QTest::newRow("error status with a text body") << "http-500" << 113;
+}
+
+void TestFilingSenders::efileFallbackAfterFailedHandshake()
+{
+    QFETCH(QString, testCase);
+    TLSW3Client::setTestCaFile(QString());   // the handshake fails before anything is sent
+    TemplateVars vars = fixture::efileVars(testCase);
+    FilingResult r(1);
+    QTEST(sendEfileRequest(vars, fixture::t1Return(), r), "rc");
+    QCOMPARE(m_server.requestCount(), 1);
+    const QByteArray text = log();
+    QVERIFY(text.contains("TLS diagnostics end\nFallback to QWebClient: success\n"));
+    QVERIFY(text.contains("TCP OK: connected\n"));
 }
 
 void TestFilingSenders::efileDroppedAfterSendingIsNotPostedAgain()
