@@ -53,8 +53,7 @@ QByteArray FilingLog::mask(const QByteArray &text)
         const QRegularExpressionMatch m = it.next();
         out += t.midRef(last, m.capturedStart() - last);
         const QString whole = m.captured(0);
-        const QString sep = m.captured(2);
-        // 1*****789: first digit and last three kept.
+        // 1*****789: first digit and last three kept, separators too.
         QString masked = whole.left(1);
         for (int i = 1; i < whole.size() - 3; ++i)
             masked += whole.at(i) == QLatin1Char(' ') || whole.at(i) == QLatin1Char('-') ? whole.at(i)
@@ -62,7 +61,6 @@ QByteArray FilingLog::mask(const QByteArray &text)
         masked += whole.right(3);
         out += masked;
         last = m.capturedEnd();
-        Q_UNUSED(sep);
     }
     out += t.midRef(last);
     return out.toUtf8();
