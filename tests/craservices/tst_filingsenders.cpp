@@ -6,6 +6,7 @@
 #include "fakehttpsserver.h"
 #include "filingconfig.h"
 #include "filingsenders.h"
+#include "messages.h"
 #include "mytixmlhandle.h"
 #include "qwebclient.h"
 #include "replyparsers.h"
@@ -76,6 +77,7 @@ private slots:
     void t1135Requests_data();
     void t1135Requests();
     void refileTermsAcceptedAndRefused();
+    void termsFailureIsShownWithItsCode();
     void netfileTermsLinkFromReply();
 
     void termsDialogNeedsTheTick();
@@ -431,6 +433,20 @@ void TestFilingSenders::refileTermsAcceptedAndRefused()
     onModal([](DlgFilingTerm *dlg) { dlg->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Cancel)->click(); });
     QCOMPARE(askNetfileTerms(agreement, true, nullptr), 10);
     QCOMPARE(agreement, 2);
+}
+
+void TestFilingSenders::termsFailureIsShownWithItsCode()
+{
+    ScriptedMessages messages;
+    setMessageHandler(&messages);
+    useHost(QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort()));
+    int agreement = 0;
+    QCOMPARE(askNetfileTerms(agreement, false, nullptr), -50);
+    setMessageHandler(nullptr);
+    QCOMPARE(agreement, 0);
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("Msg:  read Netfile Term failed or network interruption.\n; Code: -50.")});
+    QVERIFY(log().contains("use tls\n read Netfile Term failed or network interruption.\n"));
 }
 
 void TestFilingSenders::netfileTermsLinkFromReply()
