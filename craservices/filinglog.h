@@ -1,0 +1,32 @@
+#pragma once
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// The filing exchange log (efileresult.txt). Created owner-only; every text
+// written has its secrets masked first: the contents of password, access-code
+// and birth-date elements become "****" and every S.I.N. "1*****789". The
+// wire keeps the real values; only the log is masked.
+class FilingLog
+{
+public:
+    FilingLog() = default;
+    ~FilingLog() { close(); }
+    FilingLog(const FilingLog &) = delete;
+    FilingLog &operator=(const FilingLog &) = delete;
+
+    // Truncates (or appends to) the file; false when it cannot be opened.
+    bool open(const QString &path, bool append);
+    bool isOpen() const { return m_file.isOpen(); }
+    void write(const QByteArray &text);
+    void write(const QString &text) { write(text.toUtf8()); }
+    void write(const char *text) { write(QByteArray(text)); }
+    void flush();
+    void close();
+
+    // The text with its secrets masked.
+    static QByteArray mask(const QByteArray &text);
+
+private:
+    QFile m_file;
+};

@@ -1,0 +1,394 @@
+#include "filingsenders.h"
+#include "dlgfilingterm.h"
+#include "filingconfig.h"
+#include "filinglog.h"
+#include "messages.h"
+#include "qwebclient.h"
+#include "replyparsers.h"
+#include "soapenvelopes.h"
+#include "textandtime.h"
+#include "tlsw3client.h"
+#include <QApplication>
+#include <QDialog>
+#include <QHostInfo>
+#include <QLibrary>
+#include <QStringList>
+#include <QTcpSocket>
+#include <exception>
+#include <tinyxml.h>
+
+const char RefileTermsPage[] = "https://www.canada.ca/en/revenue-agency/services/e-services/e-services-individuals/"
+                               "netfile-overview/refile-terms-conditions-privacy-notice.html";
+
+namespace {
+
+const char kContentType[] = "text/xml; charset=UTF-8";
+const char kEfilePath[] = "/ebci/pfeo/ws/services/FileReturnService";
+const char kNetfilePath[] = "/ebci/pfno/ws/services/FileReturnService";
+const char kT1013Path[] = "/ebci/tdws/esub/services/TRISWebService";
+const char kPadPath[] = "/ebci/rjpt/epads_ws/services/PadService";
+const char kT1135Path[] = "/ebci/efes/frrms/ws/services/FileFormService";
+
+QByteArray line(const QString &text)
+{
+    return text.toUtf8() + '\n';
+}
+
+// One TLS exchange: connected tells whether the session came up; true with the reply body.
+struct TlsExchange
+{
+    bool connected = false;
+    bool replied = false;
+    RawHTTPSoapResponseStru raw;
+    QByteArray reply;
+};
+
+TlsExchange postOverTls(const QString &hostValue, const char *path, const QByteArray &request)
+{
+    TlsExchange x;
+    TLSW3Client client;
+    x.connected = client.Connect(hostValue, 443);
+    if (!x.connected) {
+        x.raw.errorText = client.errorText();
+        return x;
+    }
+    x.replied = client.CallSoap(path, false, kContentType, request.constData(), request.size(), x.raw);
+    if (x.replied)
+        x.reply = x.raw.body.bytes();
+    return x;
+}
+
+void hostAndPort(const QString &value, QString &host, int &port)
+{
+    if (!TLSW3Client::splitHostPort(value, host, port, 443)) {
+        host = value;
+        port = 443;
+    }
+}
+
+void probeGnuTls(FilingLog &log)
+{
+    QStringList errors;
+    for (const char *name : {"libgnutls.so.30", "libgnutls.so.28", "libgnutls.so.29", "gnutls"}) {
+        QLibrary lib(QString::fromLatin1(name));
+        if (lib.load()) {
+            lib.unload();
+            log.write(QStringLiteral("GnuTLS load OK: %1\n").arg(QLatin1String(name)));
+            return;
+        }
+        errors << QLatin1String(name) + QLatin1String(": ") + lib.errorString();
+    }
+    log.write(QStringLiteral("GnuTLS load FAIL: %1\n").arg(errors.join(QStringLiteral(" | "))));
+}
+
+// Written after a failed TLS connection of the EFILE request.
+void runDiagnostics(FilingLog &log, const QString &hostValue)
+{
+    QString host;
+    int port = 443;
+    hostAndPort(hostValue, host, port);
+    log.write(QStringLiteral("TLS Connect failed.\nserver: %1\nport: %2\nTLS diagnostics begin\n").arg(hostValue).arg(port));
+    probeGnuTls(log);
+    const QHostInfo info = QHostInfo::fromName(host);
+    if (info.error() != QHostInfo::NoError) {
+        log.write(QStringLiteral("DNS FAIL: %1\n").arg(info.errorString()));
+    } else {
+        QStringList addresses;
+        for (const QHostAddress &a : info.addresses())
+            addresses << a.toString();
+        log.write(QStringLiteral("DNS OK: %1\n").arg(addresses.join(QStringLiteral(", "))));
+    }
+    QTcpSocket socket;
+    socket.connectToHost(host, quint16(port), QIODevice::ReadWrite, QAbstractSocket::AnyIPProtocol);
+    if (socket.waitForConnected(5000)) {
+        log.write("TCP OK: connected\n");
+        socket.disconnectFromHost();
+    } else {
+        log.write(QStringLiteral("TCP FAIL: %1\n").arg(socket.errorString()));
+    }
+    log.write("TLS diagnostics end\n");
+    log.flush();
+}
+
+enum class EfileRoad { Replied, Failed, SentNoReply };
+
+// Steps 6 to 9 of the EFILE exchange: TLS, else (when nothing was sent) the fallback client.
+EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, QByteArray &reply)
+{
+    TlsExchange x = postOverTls(cfg.eolServer, kEfilePath, request);
+    if (x.replied) {
+        reply = x.reply;
+        return EfileRoad::Replied;
+    }
+    if (x.connected) {
+        log.write("TLS CallSoap failed.\n");
+        log.write(QStringLiteral("tlsRespCode: %1\n").arg(x.raw.responseCode));
+        log.write(QStringLiteral("tlsError: %1\n").arg(x.raw.errorText));
+        if (x.raw.requestSent) {
+            // A second post could file the return twice.
+            log.write("The request was sent but no complete reply came: the CRA may have the return. "
+                      "Check its filing status before filing it again.\n");
+            return EfileRoad::SentNoReply;
+        }
+    } else if (log.isOpen()) {
+        runDiagnostics(log, cfg.eolServer);
+    }
+    QWebClient web(QStringLiteral("https://") + cfg.eolServer + QLatin1String(kEfilePath), false);
+    QString text;
+    bool ok = web.postSoapXML(request, kContentType, text, nullptr, nullptr);
+    if (ok) {
+        reply = text.toUtf8();
+    } else if (web.responseCode() != 0 && !web.responseBody().isEmpty()) {
+        // An error status with a body (a SOAP fault comes with 500) is still the CRA's reply.
+        reply = web.responseBody();
+        ok = true;
+    }
+    log.write(QStringLiteral("Fallback to QWebClient: %1\n").arg(ok ? QStringLiteral("success") : QStringLiteral("failed")));
+    return ok ? EfileRoad::Replied : EfileRoad::Failed;
+}
+
+int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, FilingResult &result)
+{
+    QByteArray reply;
+    const EfileRoad road = postEfile(log, cfg, request, reply);
+    if (road == EfileRoad::SentNoReply) {
+        result.resultCode = QString::number(EfileSentNoReply);
+        result.detail = QStringLiteral("The return was sent but no complete reply came back; check its filing "
+                                       "status with the CRA before filing it again.");
+        result.message = result.detail;
+        return EfileSentNoReply;
+    }
+    if (road == EfileRoad::Failed) {
+        log.write("use tls\n");
+        log.write("EFile web service failed, make sure VPN/Firewall is off and try again.\n");
+        return 106;
+    }
+    if (cfg.fullLog)
+        log.write(reply + ".\n\n");
+    return parseEfileResponse(log.isOpen() ? &log : nullptr, reply, 1, result);
+}
+
+} // namespace
+
+int sendEfileRequest(TemplateVars &vars, const QByteArray &document, FilingResult &result)
+{
+    const CString time = GetCurTime(0);
+    const FilingConfig cfg = currentFilingConfig();
+    FilingLog log;
+    log.open(cfg.exchangeLogPath, false);
+    vars.insert("origip", "0.0.0.0");
+    QByteArray request;
+    if (buildEfileSoapFromReturnXml(1, vars, document, request) != 0) {
+        log.write("Efile request creation failed.\n");
+        return 104;
+    }
+    if (cfg.modeDebug || cfg.fullLog) {
+        log.write("use tls\n");
+        log.write(request);
+        log.flush();
+        if (!cfg.fullLog)
+            log.close();
+    } else {
+        log.write(line(cfg.eolServer));
+        log.write(line(time));
+        log.flush();
+    }
+    try {
+        return efileExchange(log, cfg, request, result);
+    } catch (...) {
+        log.write("use tls\n");
+        log.write("Please try again, make sure VPN is off and Brackenquill is permitted by firewall.\n");
+        log.flush();
+        return 200;
+    }
+}
+
+int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingResult &result)
+{
+    const CString time = GetCurTime(0);
+    const FilingConfig cfg = currentFilingConfig();
+    FilingLog log;
+    log.open(cfg.exchangeLogPath, false);
+    vars.insert("origip", "0.0.0.0");
+    QByteArray request;
+    if (buildNetfileSoapFromReturnXml(1, vars, document, request) != 0) {
+        result.detail += QStringLiteral(" cannot assemble Netfile request.\n");
+        log.write(" cannot assemble Netfile request.\n");
+        return -10;
+    }
+    if (cfg.modeDebug || cfg.fullLog) {
+        log.write(request);
+        log.flush();
+        if (!cfg.fullLog)
+            log.close();
+    } else {
+        log.write(line(cfg.netfileServer));
+        log.write(line(time));
+    }
+    try {
+        const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
+        if (!x.replied) {
+            result.detail += QStringLiteral(" Online filing failed.\n");
+            log.write("\n" + x.reply + "\n");
+            return -20;
+        }
+        if (cfg.fullLog)
+            log.write("\n" + x.reply + "\n");
+        return parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result) ? 1 : 0;
+    } catch (...) {
+        result.detail += QStringLiteral(" Exception occurred.\n");
+        log.write(" Exception occurred.\n");
+        return -99;
+    }
+}
+
+int requestNetfileTerms(FilingResult &result, bool refile)
+{
+    const CString time = GetCurTime(0);
+    const FilingConfig cfg = currentFilingConfig();
+    FilingLog log;
+    log.open(cfg.exchangeLogPath, true);
+    log.write(QStringLiteral("\n\n%1 \n").arg(time));
+    TemplateVars vars;
+    vars.insert("termrequestkw", refile ? "RefileTermsAndConditionsRequest" : "TermsAndConditionsRequest");
+    QByteArray request;
+    if (processTemplatePartInString(request, QStringLiteral(":/net/net/nwsreq.xmt"), vars, TemplateLatin1) != 0) {
+        result.detail += QStringLiteral(" cannot assemble request of Netfile Term and Agreement.\n");
+        log.write(result.detail);
+        return -9;
+    }
+    log.write(line(cfg.netfileServer));
+    try {
+        const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
+        if (!x.replied) {
+            result.detail += QStringLiteral(" read Netfile Term failed or network interruption.\n");
+            log.write("use tls\n");
+            log.write(result.detail);
+            return -50;
+        }
+        if (cfg.modeDebug) {
+            log.write("use tls\n");
+            log.write(x.reply);
+        }
+        if (parseNetfileTermsResponse(x.reply, result) != 0) {
+            result.detail += QStringLiteral(" parses Netfile Term failed.\n");
+            log.write(result.detail);
+            return 51;
+        }
+        return 0;
+    } catch (...) {
+        log.write("use tls\n");
+        log.write("Please try again, make sure VPN is off and Brackenquill is allowed by firewall.\n");
+        return -99;
+    }
+}
+
+int askNetfileTerms(int &agreement, bool refile, QWidget *parent)
+{
+    FilingResult terms(0);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int rc = requestNetfileTerms(terms, refile);
+    QApplication::restoreOverrideCursor();
+    if (rc != 0) {
+        messageHandler()->information(nullptr, gMsgGetTitle(),
+                                      QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc));
+        return rc;
+    }
+    DlgFilingTerm dlg(refile ? 1 : 0, parent);
+    dlg.loadTerms(terms.message, refile ? QString::fromLatin1(RefileTermsPage) : QString(terms.detail),
+                  terms.confirmation, ":/net/net/netfileterm.txt");
+    if (dlg.exec() == QDialog::Accepted) {
+        agreement = 1;
+        return 0;
+    }
+    agreement = 2;
+    return 10;
+}
+
+int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, FormFilingReply &reply)
+{
+    const CString time = GetCurTime(0);
+    const FilingConfig cfg = currentFilingConfig();
+    FilingLog log;
+    log.open(cfg.exchangeLogPath, false);
+    CString request;
+    if (buildTrisSoap(isT1013, vars, body, request) != 0) {
+        reply.responseText = QStringLiteral("request creation failed.");
+        log.write(QStringLiteral("\n\n%1\n").arg(time));
+        log.write("request creation failed.\n");
+        log.write(reply.responseText.toUtf8() + "\n\n");
+        return -1;
+    }
+    const QByteArray bytes = request.toUtf8();
+    if (cfg.modeDebug)
+        log.write(bytes);
+    else
+        log.write(QStringLiteral("\n\n%1\n").arg(time));
+    try {
+        const TlsExchange x = postOverTls(cfg.t1013Server, isT1013 ? kT1013Path : kPadPath, bytes);
+        if (!x.replied) {
+            reply.responseText = QStringLiteral("web service failed.");
+            log.write("T1013 web service failed.\n");
+            log.write(reply.responseText.toUtf8() + "\n\n");
+            return -10;
+        }
+        log.write(x.reply + "\n\n");
+        const QByteArray xml = cutFormReply(x.reply);
+        log.write("xml=>\n" + xml);
+        TiXmlDocument doc;
+        if (!xml.isEmpty())
+            doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+        if (xml.isEmpty() || doc.Error() || !doc.FirstChildElement()) {
+            reply.responseText = QStringLiteral("response parse failed.");
+            log.write("cannot parse returned response.\n");
+            return -100;
+        }
+        const int rc = isT1013 ? parseTrisResponse(doc.FirstChildElement(), reply)
+                               : parsePadResponse(doc.FirstChildElement(), reply);
+        log.write(reply.responseText.toUtf8() + "\n\n");
+        return rc;
+    } catch (...) {
+        reply.responseText = QStringLiteral("web service exception failed.");
+        log.write("Please try again, make sure Brackenquill is allowed by firewall to use Internet.\n");
+        return -99;
+    }
+}
+
+int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135FilingReply &reply)
+{
+    const CString time = GetCurTime(0);
+    const FilingConfig cfg = currentFilingConfig();
+    FilingLog log;
+    log.open(cfg.exchangeLogPath, false);
+    vars.insert("origip", "0.0.0.0");
+    QByteArray request;
+    if (buildEfileSoapFromReturnXml(0, vars, document, request) != 0) {
+        log.write("T1135 request creation failed.\n");
+        return -1;
+    }
+    if (cfg.modeDebug)
+        log.write(request);
+    else
+        log.write(line(time));
+    try {
+        const TlsExchange x = postOverTls(cfg.eolServer, kT1135Path, request);
+        if (!x.replied) {
+            log.write("T1135 web service failed.\n");
+            return -10;
+        }
+        log.write("\n" + x.reply + "\n");
+        FilingResult result(101);
+        const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, x.reply, 101, result);
+        if (rc == 0) {
+            reply.confirmed = result.confirmed ? 1 : 0;
+            if (result.confirmed)
+                reply.confirmation = result.confirmation;
+            reply.resultCode = result.resultCode;
+            reply.message = result.message;
+        }
+        return rc;
+    } catch (...) {
+        log.write("Please try again, make sure Brackenquill is permitted by firewall to use Internet.\n");
+        return -99;
+    }
+}
