@@ -1,5 +1,6 @@
 #include "batchcalc.h"
 #include "csingleinstanceguard.h"
+#include "filingconfig.h"
 #include "filingdocservices.h"
 #include "fileassociation.h"
 #include "mainwindow.h"
@@ -36,6 +37,8 @@ int main(int argc, char **argv)
     app->setQtMessagesToLog(true);
     if (app->initialize() != 0)
         return -1;
+    // the filing exchange log (efileresult.txt) is kept in the run folder
+    setFilingRunFolder(app->runFolder());
 
     const QStringList args = QCoreApplication::arguments();
     if (batch) {
