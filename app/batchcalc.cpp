@@ -1,9 +1,16 @@
 #include "batchcalc.h"
 #include "creturnfile.h"
+#include "individualtaxdata.h"
 #include "tabwndapp.h"
+#include <QDate>
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
+#include <QThread>
+#include <QThreadPool>
+#include <QVector>
+#include <QtConcurrent/QtConcurrentMap>
 #include <memory>
 
 namespace {
@@ -34,6 +41,97 @@ public:
 private:
     MessageHandler *m_previous;
 };
+
+// One line of the list: as it stands, and the path of its return file.
+struct BatchEntry
+{
+    QByteArray line;
+    QString path;
+};
+
+// Whole lines of any length; LF or CR LF ends a line; blank lines are passed over.
+// False when the list could not be read to its end.
+bool readBatchList(QFile &list, const QString &prefix, QVector<BatchEntry> &entries)
+{
+    while (!list.atEnd()) {
+        QByteArray line = list.readLine();
+        if (line.endsWith('\n'))
+            line.chop(1);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.trimmed().isEmpty())
+            continue;
+        // Blanks around the line and the whole path are dropped; blanks inside a path are kept.
+        const QString path = (prefix + QFile::decodeName(line).trimmed()).trimmed();
+        entries.append({line, path});
+    }
+    const bool read = list.error() == QFileDevice::NoError;
+    if (!read)
+        logLine(QStringLiteral("batch: list file not read to its end: %1").arg(list.errorString()));
+    return read;
+}
+
+void writeEntry(QFile &out, const BatchEntry &entry, const QString &result)
+{
+    out.write(entry.line);
+    out.write("\n");
+    out.write(result.toUtf8());
+    out.write("\n\n");
+    out.flush();
+}
+
+// Qt 5.15 crashes when several threads use the calendar for the first time at
+// once: the main thread uses it before any worker starts.
+void useCalendarOnce()
+{
+    const QDate day(IndividualTaxData::kTaxYear, 1, 1);
+    const QString text = day.toString(QStringLiteral("yyyy-MM-dd"));
+    (void)QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+    (void)QDate::fromString(text, Qt::ISODate);
+    (void)QLocale().toString(day, QLocale::ShortFormat);
+}
+
+// Number of files calculated at once: the environment's BQ_BATCH_THREADS when it
+// is a positive number, else one per core.
+int batchThreads(int requested)
+{
+    if (requested > 0)
+        return requested;
+    bool ok = false;
+    const int fromEnvironment = qEnvironmentVariableIntValue("BQ_BATCH_THREADS", &ok);
+    if (ok && fromEnvironment > 0)
+        return fromEnvironment;
+    return qMax(1, QThread::idealThreadCount());
+}
+
+// Recalculates every entry on the pool's threads; the calling thread alone writes,
+// in list order, each result as soon as it and those before it are ready.
+void writeResultsInParallel(QFile &out, const QVector<BatchEntry> &entries, int threads)
+{
+    useCalendarOnce();
+    QThreadPool *pool = QThreadPool::globalInstance();
+    const int previousMax = pool->maxThreadCount();
+    pool->setMaxThreadCount(threads);
+    QVector<QString> paths;
+    paths.reserve(entries.size());
+    for (const BatchEntry &entry : entries)
+        paths.append(entry.path);
+    QFuture<QString> results = QtConcurrent::mapped(paths, &loadReturnForBatch);
+    for (int i = 0; i < entries.size(); ++i)
+        writeEntry(out, entries.at(i), results.resultAt(i));
+    results.waitForFinished();
+    pool->setMaxThreadCount(previousMax);
+}
+
+void writeResults(QFile &out, const QVector<BatchEntry> &entries, int threads)
+{
+    if (threads > 1 && entries.size() > 1) {
+        writeResultsInParallel(out, entries, threads);
+        return;
+    }
+    for (const BatchEntry &entry : entries)
+        writeEntry(out, entry, loadReturnForBatch(entry.path));
+}
 
 } // namespace
 
@@ -94,7 +192,7 @@ QString loadReturnForBatch(const QString &path)
     return file->resultSummaryLine(0);
 }
 
-int runBatchCalculation(const QString &prefix, const QString &listPath)
+int runBatchCalculation(const QString &prefix, const QString &listPath, int threads)
 {
     BatchMessageScope noBoxes;
 
@@ -122,26 +220,9 @@ int runBatchCalculation(const QString &prefix, const QString &listPath)
         return finish(BatchListNotRead);
     }
 
-    // Whole lines of any length; LF or CR LF ends a line; blank lines are passed over.
-    while (!list.atEnd()) {
-        QByteArray line = list.readLine();
-        if (line.endsWith('\n'))
-            line.chop(1);
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty())
-            continue;
-        // Blanks around the line and the whole path are dropped; blanks inside a path are kept.
-        const QString path = (prefix + QFile::decodeName(line).trimmed()).trimmed();
-        out.write(line);
-        out.write("\n");
-        out.write(loadReturnForBatch(path).toUtf8());
-        out.write("\n\n");
-        out.flush();
-    }
-    const bool listRead = list.error() == QFileDevice::NoError;
-    if (!listRead)
-        logLine(QStringLiteral("batch: list file not read to its end: %1").arg(list.errorString()));
+    QVector<BatchEntry> entries;
+    const bool listRead = readBatchList(list, prefix, entries);
+    writeResults(out, entries, batchThreads(threads));
     list.close();
     return finish(listRead ? BatchDone : BatchListNotRead);
 }
