@@ -8,15 +8,21 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QThread>
-#include <QThreadPool>
 #include <QVector>
-#include <QtConcurrent/QtConcurrentMap>
+#include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
 
 namespace {
 
+// One line at a time: the files of a batch are read on several threads.
 void logLine(const QString &line)
 {
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
     qInfo().noquote() << line;
     if (TabWndApp *app = TabWndApp::instance())
         if (!app->logPath().isEmpty())
@@ -104,23 +110,60 @@ int batchThreads(int requested)
     return qMax(1, QThread::idealThreadCount());
 }
 
-// Recalculates every entry on the pool's threads; the calling thread alone writes,
-// in list order, each result as soon as it and those before it are ready.
+// The results of a batch's files: workers take the files in list order and file
+// their results in any order; the writer takes them back in list order.
+class BatchResults
+{
+public:
+    explicit BatchResults(const QVector<BatchEntry> &entries)
+        : m_entries(entries), m_results(size_t(entries.size())), m_ready(size_t(entries.size()), false)
+    {
+    }
+
+    // A worker: recalculates the next file not taken until none is left.
+    void work()
+    {
+        for (int i = m_next++; i < m_entries.size(); i = m_next++) {
+            QString result = loadReturnForBatch(m_entries.at(i).path);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_results[size_t(i)] = std::move(result);
+            m_ready[size_t(i)] = true;
+            m_changed.notify_all();
+        }
+    }
+
+    QString take(int i)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [this, i] { return bool(m_ready[size_t(i)]); });
+        return std::move(m_results[size_t(i)]);
+    }
+
+private:
+    const QVector<BatchEntry> &m_entries;
+    std::vector<QString> m_results;
+    std::vector<bool> m_ready;
+    std::atomic<int> m_next{0};
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+};
+
+// Recalculates the entries on worker threads; the calling thread alone writes, in
+// list order, each result as soon as it and those before it are ready. The
+// workers are standard threads: with Qt's thread pool, whose hand-over happens
+// inside the system's Qt (not built for it), a ThreadSanitizer build of the batch
+// could not tell a real race from the pool's own bookkeeping.
 void writeResultsInParallel(QFile &out, const QVector<BatchEntry> &entries, int threads)
 {
     useCalendarOnce();
-    QThreadPool *pool = QThreadPool::globalInstance();
-    const int previousMax = pool->maxThreadCount();
-    pool->setMaxThreadCount(threads);
-    QVector<QString> paths;
-    paths.reserve(entries.size());
-    for (const BatchEntry &entry : entries)
-        paths.append(entry.path);
-    QFuture<QString> results = QtConcurrent::mapped(paths, &loadReturnForBatch);
+    BatchResults results(entries);
+    std::vector<std::thread> workers;
+    for (int w = 0; w < qMin(threads, entries.size()); ++w)
+        workers.emplace_back([&results] { results.work(); });
     for (int i = 0; i < entries.size(); ++i)
-        writeEntry(out, entries.at(i), results.resultAt(i));
-    results.waitForFinished();
-    pool->setMaxThreadCount(previousMax);
+        writeEntry(out, entries.at(i), results.take(i));
+    for (std::thread &worker : workers)
+        worker.join();
 }
 
 void writeResults(QFile &out, const QVector<BatchEntry> &entries, int threads)

@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QLibrary>
-#include <QMutex>
 #include <atomic>
+#include <mutex>
 
 namespace {
 QString &folderOverride()
@@ -40,7 +40,7 @@ public:
     // first use; null when it cannot be loaded (libraryMissing) or has no entry point.
     GetTaxManagerFn entry(const QString &fileName, QString &path, bool &libraryMissing)
     {
-        QMutexLocker lock(&m_mutex);
+        std::lock_guard<std::mutex> lock(m_mutex);
         // the folder is read under the lock: its first reading fills a cache of Qt's
         path = QStringLiteral("%1/%2").arg(CMultiProvsTaxMgr::libraryFolder(), fileName);
         libraryMissing = false;
@@ -74,7 +74,7 @@ private:
         return nullptr;
     }
 
-    QMutex m_mutex;
+    std::mutex m_mutex;   // a standard mutex: a ThreadSanitizer build follows it
     QHash<QString, GetTaxManagerFn> m_entries;
 };
 } // namespace
