@@ -6,7 +6,7 @@
 #   bench/batch_bench.sh [build folder] [sizes...]     (default: build 250 500 1000)
 #
 # Everything happens in a temporary folder (its own HOME); hyperfine is used
-# when it is installed, else the best of five runs by the shell's clock.
+# when it is installed, else the median of five runs by the shell's clock.
 set -eu
 
 BUILD=${1:-build}
@@ -16,7 +16,7 @@ MAX=0
 for n in $SIZES; do [ "$n" -gt "$MAX" ] && MAX=$n; done
 . "$(dirname "$0")/batch_setup.sh"
 
-# Seconds of one run of the list $1 on $2 threads (0: one per core).
+# Median seconds of a run of the list $1 on $2 threads (0: one per core).
 time_run() {
     if command -v hyperfine >/dev/null 2>&1; then
         BQ_BATCH_THREADS=$2 hyperfine --warmup 1 --runs 5 --export-json "h.json" \
@@ -24,15 +24,14 @@ time_run() {
         sed -n 's/.*"median": *\([0-9.]*\).*/\1/p' "h.json" | head -1
         return
     fi
-    best=""
+    : > times.txt
     for run in 1 2 3 4 5; do
         start=$(date +%s.%N)
         BQ_BATCH_THREADS=$2 "$PROGRAM" printresult "$WORK/returns/" "$1" >/dev/null 2>&1
         end=$(date +%s.%N)
-        t=$(echo "$end - $start" | bc)
-        if [ -z "$best" ] || [ "$(echo "$t < $best" | bc)" = 1 ]; then best=$t; fi
+        echo "$end - $start" | bc >> times.txt
     done
-    echo "$best"
+    sort -n times.txt | sed -n 3p
 }
 
 echo "$(nproc) cores; load average $(cut -d' ' -f1-3 /proc/loadavg)"
