@@ -34,8 +34,10 @@ bool isBatchCommandLine(const QStringList &arguments);
 bool isBatchCommandLine(int argc, char **argv);
 
 // Writes "./taxresult.txt" in the current folder from the list file; each list
-// line is appended to prefix as it stands. Returns a BatchStatus.
-int runBatchCalculation(const QString &prefix, const QString &listPath);
+// line is appended to prefix as it stands. Returns a BatchStatus. The files are
+// recalculated on threads (threads at once; 0: BQ_BATCH_THREADS, else one per
+// core; 1: one after the other) and their results written in list order.
+int runBatchCalculation(const QString &prefix, const QString &listPath, int threads = 0);
 
 // The result text of one return file: "cannot find return file", the read
 // error with its code, or the file's result summary line after a recalculation.

@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLibrary>
 #include <atomic>
+#include <mutex>
 
 namespace {
 QString &folderOverride()
@@ -20,6 +22,61 @@ bool tryLoad(QLibrary *lib)
     ++g_loadAttempts;
     return lib->load();
 }
+
+// The plug-ins loaded by every manager of the process. A plug-in stays loaded from
+// its first load to the end of the process: managers of several persons, and of
+// files calculated in parallel, share it, and no library is ever closed under a
+// manager running its code. Failed loads are not kept: the next request tries again.
+class PluginRegistry
+{
+public:
+    static PluginRegistry &instance()
+    {
+        static PluginRegistry registry;
+        return registry;
+    }
+
+    // The entry point of the plug-in fileName of the library folder, loading it on
+    // first use; null when it cannot be loaded (libraryMissing) or has no entry point.
+    GetTaxManagerFn entry(const QString &fileName, QString &path, bool &libraryMissing)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        // the folder is read under the lock: its first reading fills a cache of Qt's
+        path = QStringLiteral("%1/%2").arg(CMultiProvsTaxMgr::libraryFolder(), fileName);
+        libraryMissing = false;
+        if (GetTaxManagerFn known = m_entries.value(path))
+            return known;
+        QLibrary *lib = loadLibrary(path);
+        if (!lib) {
+            libraryMissing = true;
+            return nullptr;
+        }
+        auto found = reinterpret_cast<GetTaxManagerFn>(lib->resolve("GetTaxManager"));
+        if (!found) {
+            lib->unload();
+            delete lib;
+            return nullptr;
+        }
+        m_entries.insert(path, found);   // lib is never unloaded
+        return found;
+    }
+
+private:
+    // Two tries, as a file being copied in may fail the first one.
+    static QLibrary *loadLibrary(const QString &path)
+    {
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            auto *lib = new QLibrary(path);
+            if (tryLoad(lib))
+                return lib;
+            delete lib;
+        }
+        return nullptr;
+    }
+
+    std::mutex m_mutex;   // a standard mutex: a ThreadSanitizer build follows it
+    QHash<QString, GetTaxManagerFn> m_entries;
+};
 } // namespace
 
 CMultiProvsTaxMgr::CMultiProvsTaxMgr(int mode, DependantInfoStruct *dependants)
@@ -61,13 +118,9 @@ void CMultiProvsTaxMgr::setDependants(DependantInfoStruct *dependants)
 
 void CMultiProvsTaxMgr::releaseSlot(int p)
 {
+    // the plug-in itself stays loaded in the registry
     delete m_managers[size_t(p)];
     m_managers[size_t(p)] = nullptr;
-    if (QLibrary *lib = m_libraries[size_t(p)]) {
-        lib->unload();
-        delete lib;
-        m_libraries[size_t(p)] = nullptr;
-    }
 }
 
 void CMultiProvsTaxMgr::unloadAll()
@@ -126,32 +179,16 @@ CProvincialTaxManager *CMultiProvsTaxMgr::getManager(int province, bool unloadOt
         return nullptr;
     // Load by full path in the application's folder only: a library of the same
     // name elsewhere on the search path must never run inside the program.
-    const QString path = QStringLiteral("%1/%2").arg(libraryFolder(), fileName);
-    QLibrary *lib = new QLibrary(path);
-    if (!tryLoad(lib)) {
-        delete lib;
-        lib = new QLibrary(path);
-        if (!tryLoad(lib)) {
-            delete lib;
-            gMsgInformation(QStringLiteral("file path"), path, nullptr);
-            return nullptr;
-        }
-    }
-    auto entry = reinterpret_cast<GetTaxManagerFn>(lib->resolve("GetTaxManager"));
-    if (!entry) {
-        lib->unload();
-        delete lib;
+    QString path;
+    bool libraryMissing = false;
+    GetTaxManagerFn entry = PluginRegistry::instance().entry(fileName, path, libraryMissing);
+    if (libraryMissing)
+        gMsgInformation(QStringLiteral("file path"), path, nullptr);
+    CProvincialTaxManager *manager = entry ? entry() : nullptr;
+    if (!manager)
         return nullptr;
-    }
-    CProvincialTaxManager *manager = entry();
-    if (!manager) {
-        lib->unload();
-        delete lib;
-        return nullptr;
-    }
     manager->setDepInfo(m_dependants);
     m_managers[size_t(province)] = manager;
-    m_libraries[size_t(province)] = lib;
     return manager;
 }
 

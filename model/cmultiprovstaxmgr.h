@@ -5,10 +5,10 @@
 #include <QStringList>
 #include <array>
 
-class QLibrary;
 class DependantInfoStruct;
 
 // Loads the provincial plug-ins of one person and fans requests out to them.
+// Managers are the person's own; the plug-in libraries are shared by the process.
 class CMultiProvsTaxMgr
 {
 public:
@@ -73,7 +73,8 @@ public:
     // The folder plug-ins are loaded from: the application's own folder unless set.
     static QString libraryFolder();
     static void setLibraryFolder(const QString &folder);
-    // Library loads tried since the process started (diagnostics and tests).
+    // Library loads tried since the process started (diagnostics and tests). A
+    // plug-in, once loaded, stays loaded for the whole process and is not tried again.
     static int loadAttempts();
 
 private:
@@ -84,7 +85,6 @@ private:
     bool couplePair(CMultiProvsTaxMgr &partner, CProvincialTaxManager *&mine, CProvincialTaxManager *&theirs) const;
 
     std::array<CProvincialTaxManager *, kSlots> m_managers{};
-    std::array<QLibrary *, kSlots> m_libraries{};
     int m_mode;
     int m_currentProvince = 0;
     DependantInfoStruct *m_dependants;

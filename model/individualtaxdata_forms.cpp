@@ -2,6 +2,7 @@
 #include "ctaxdata_form.h"
 #include "cwizdata_dependant.h"
 #include "cwizdata_medexp.h"
+#include "formcast.h"
 #include "formtables.h"
 #include "taxdata_lastyearamounts.h"
 #include "taxdata_rrspcontrib.h"
@@ -61,10 +62,11 @@ CTaxData_Form *IndividualTaxData::getForm(int type, int id, bool create)
 
 TaxData_T1New *IndividualTaxData::t1() const
 {
-    const QVector<FormEntry *> &ofType = m_forms.withKey(1);
+    constexpr int kT1Return = 1;
+    const QVector<FormEntry *> &ofType = m_forms.withKey(kT1Return);
     if (ofType.size() != 1)
         return nullptr;
-    return dynamic_cast<TaxData_T1New *>(ofType.first()->object);
+    return formAs<TaxData_T1New>(ofType.first()->object, kT1Return);
 }
 
 void IndividualTaxData::collectForms(int type, QList<FormEntry *> &list) const

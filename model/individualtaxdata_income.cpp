@@ -1,4 +1,5 @@
 #include "ctaxdata_t5013.h"
+#include "formcast.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
 #include "taxdata_t1163new.h"
@@ -11,10 +12,18 @@
 namespace {
 enum T2125Kind { Business = 0, Professional = 1 };
 
+// Form types of the statements of self-employment income.
+constexpr int kT1163Fishing = 15;
+constexpr int kT2042Farming = 21;
+constexpr int kT5013Partnership = 38;
+constexpr int kT2121Fishing = 51;
+constexpr int kT2125Business = 125;
+constexpr int kT2125Commission = 131;
+
 bool hasT2125OfKind(const EntryList<FormEntry> &forms, int kind)
 {
-    for (const FormEntry *e : forms.withKey(125))
-        if (auto *f = dynamic_cast<const TaxData_T2125_New *>(e->object))
+    for (const FormEntry *e : forms.withKey(kT2125Business))
+        if (auto *f = formAs<TaxData_T2125_New>(e->object, kT2125Business))
             if (f->incomeKind() == kind)
                 return true;
     return false;
@@ -24,11 +33,38 @@ bool hasT2125OfKind(const EntryList<FormEntry> &forms, int kind)
 template <class Question>
 bool anyT5013(const EntryList<FormEntry> &forms, Question ask)
 {
-    for (const FormEntry *e : forms.withKey(38))
-        if (auto *f = dynamic_cast<const CTaxData_T5013 *>(e->object))
+    for (const FormEntry *e : forms.withKey(kT5013Partnership))
+        if (auto *f = formAs<CTaxData_T5013>(e->object, kT5013Partnership))
             if (ask(*f) > 0)
                 return true;
     return false;
+}
+
+// Net income of a statement counted as self-employment income (0 for other forms).
+double statementNetIncome(const CTaxData_Form *o)
+{
+    switch (o->formType()) {
+    case kT1163Fishing:
+        if (auto *f = formAs<TaxData_T1163New>(o, kT1163Fishing))
+            return f->amount(TaxData_T1163New::F_NetIncome);
+        break;
+    case kT2042Farming:
+        if (auto *f = formAs<TaxData_T2042New>(o, kT2042Farming))
+            return f->amount(TaxData_T2042New::F_NetIncome);
+        break;
+    case kT2121Fishing:
+        if (auto *f = formAs<TaxData_T2121New>(o, kT2121Fishing))
+            return f->amount(TaxData_T2121New::F_NetIncome);
+        break;
+    case kT2125Business:
+    case kT2125Commission:
+        if (auto *f = formAs<TaxData_T2125_New>(o, o->formType()))
+            return f->netIncome();   // business or professional, by the form's own kind
+        break;
+    default:
+        break;
+    }
+    return 0.0;
 }
 } // namespace
 
@@ -77,8 +113,8 @@ int IndividualTaxData::countSelfEmploymentForms() const
 {
     int count = 0;
     for (const FormEntry *e : m_forms) {
-        if (e->type == 38) {
-            if (auto *f = dynamic_cast<const CTaxData_T5013 *>(e->object))
+        if (e->type == kT5013Partnership) {
+            if (auto *f = formAs<CTaxData_T5013>(e->object, kT5013Partnership))
                 count += f->GetCountOfSFDForms(1);
         } else if (e->type == 109) {
             count += 2;
@@ -96,20 +132,14 @@ double IndividualTaxData::totalSelfEmploymentIncome() const
         const CTaxData_Form *o = e->object;
         if (!o)
             continue;
-        double income = 0.0;
-        if (auto *f = dynamic_cast<const TaxData_T1163New *>(o))
-            income = f->amount(TaxData_T1163New::F_NetIncome);
-        else if (auto *f = dynamic_cast<const TaxData_T2042New *>(o))
-            income = f->amount(TaxData_T2042New::F_NetIncome);
-        else if (auto *f = dynamic_cast<const TaxData_T2121New *>(o))
-            income = f->amount(TaxData_T2121New::F_NetIncome);
-        else if (auto *f = dynamic_cast<const TaxData_T2125_New *>(o))
-            income = f->netIncome();   // business or professional, by the form's own kind
-        else if (auto *f = dynamic_cast<const CTaxData_T5013 *>(o)) {
+        if (auto *f = formAs<CTaxData_T5013>(o, kT5013Partnership)) {
             total += f->GetTotalNonLossNetIncome();
             continue;
         }
-        if (income >= 0.009 && (e->type == 15 || e->type == 21 || e->type == 51 || e->type == 125 || e->type == 131))
+        const double income = statementNetIncome(o);
+        if (income >= 0.009
+            && (e->type == kT1163Fishing || e->type == kT2042Farming || e->type == kT2121Fishing
+                || e->type == kT2125Business || e->type == kT2125Commission))
             total += income;
     }
     return total;

@@ -1,4 +1,5 @@
 // The slip totals of one person and the slip summary page.
+#include "formcast.h"
 #include "individualtaxdata.h"
 #include "sliptotals.h"
 #include "utils.h"
@@ -494,64 +495,64 @@ void addToTotals(int type, CTaxData_Form *object, SlipTotals &t, const Person &p
 {
     switch (type) {
     case 1:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4 *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4>(object, type))
             addT4(*s, t);
         break;
     case 2:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4A *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4A>(object, type))
             addT4A(*s, t, p);
         break;
     case 3:
-        if (auto s = dynamic_cast<TaxData_Slip_T4AP *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4AP>(object, type))
             addT4AP(*s, t, p);
         break;
     case 4:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4RSP *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4RSP>(object, type))
             addT4RSP(*s, t);
         break;
     case 5:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4E *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4E>(object, type))
             addT4E(*s, t);
         break;
     case 6:
-        if (auto s = dynamic_cast<const CSlipData_T4AOAS *>(object))
+        if (auto s = slipAs<CSlipData_T4AOAS>(object, type))
             addT4AOAS(*s, t);
         break;
     case 7:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4RIF *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4RIF>(object, type))
             addT4RIF(*s, t, p);
         break;
     case 8:
-        if (auto s = dynamic_cast<const TaxData_Slip_T5 *>(object))
+        if (auto s = slipAs<TaxData_Slip_T5>(object, type))
             addT5(*s, t, p);
         break;
     case 9:
-        if (auto s = dynamic_cast<const TaxData_Slip_T3 *>(object))
+        if (auto s = slipAs<TaxData_Slip_T3>(object, type))
             addT3(*s, t);
         break;
     case 10:
-        if (auto s = dynamic_cast<const CSlipData_T5003 *>(object))
+        if (auto s = slipAs<CSlipData_T5003>(object, type))
             t.add(235, s->amount(CSlipData_T5003::F_Box121));
         break;
     case 11:
-        if (auto s = dynamic_cast<const CSlipData_T5007 *>(object))
+        if (auto s = slipAs<CSlipData_T5007>(object, type))
             addT5007(*s, t);
         break;
     case 13:
-        if (auto s = dynamic_cast<const TaxData_Slip_T5013 *>(object))
+        if (auto s = slipAs<TaxData_Slip_T5013>(object, type))
             addT5013(*s, t);
         break;
     case 14:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4PS *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4PS>(object, type))
             addT4PS(*s, t);
         break;
     case 15:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4ARCA *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4ARCA>(object, type))
             for (int i = 0; i < 7; ++i)
                 t.add(299 + i, s->amount(TaxData_Slip_T4ARCA::F_Box14 + i));
         break;
     case 16:
-        if (auto s = dynamic_cast<const TaxData_Slip_T5006 *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_T5006>(object, type)) {
             using S = TaxData_Slip_T5006;
             t.add(296, notBelowZero(s->amount(S::F_Box10) - s->amount(S::F_Box11)));
             t.add(297, notBelowZero(s->amount(S::F_Box12) - s->amount(S::F_Box13)));
@@ -559,23 +560,23 @@ void addToTotals(int type, CTaxData_Form *object, SlipTotals &t, const Person &p
         }
         break;
     case 17:
-        if (auto s = dynamic_cast<const TaxData_Slip_RC62 *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_RC62>(object, type)) {
             t.add(0, s->amount(TaxData_Slip_RC62::F_Box10));
             t.add(1, s->amount(TaxData_Slip_RC62::F_Box12));
         }
         break;
     case 18:
-        if (auto s = dynamic_cast<const TaxData_Slip_RC210 *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_RC210>(object, type)) {
             t.add(2, s->amount(TaxData_Slip_RC210::F_Box10));
             t.add(3, s->amount(TaxData_Slip_RC210::F_Box11));
         }
         break;
     case 21:
-        if (auto s = dynamic_cast<const TaxData_Slip_MBShelterAssist *>(object))
+        if (auto s = slipAs<TaxData_Slip_MBShelterAssist>(object, type))
             t.add(309, s->amount(TaxData_Slip_MBShelterAssist::F_Box10));
         break;
     case 22:
-        if (auto s = dynamic_cast<const TaxData_Slip_PRPP *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_PRPP>(object, type)) {
             using S = TaxData_Slip_PRPP;
             t.add(310, s->amount(S::F_Box10));
             t.add(311, s->amount(S::F_Box11));
@@ -585,14 +586,14 @@ void addToTotals(int type, CTaxData_Form *object, SlipTotals &t, const Person &p
         }
         break;
     case 23:
-        if (auto s = dynamic_cast<const TaxData_Slip_T1204 *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_T1204>(object, type)) {
             t.add(306, s->amount(TaxData_Slip_T1204::F_Box82));
             t.add(307, s->amount(TaxData_Slip_T1204::F_Box84));
             t.increment(308);
         }
         break;
     case 24:
-        if (auto s = dynamic_cast<const TaxData_Slip_NR4 *>(object)) {
+        if (auto s = slipAs<TaxData_Slip_NR4>(object, type)) {
             using S = TaxData_Slip_NR4;
             const double factor = s->amount(S::F_ExchangeRate);
             const int fields[] = {S::F_Box16, S::F_Box17, S::F_Box26, S::F_Box27};
@@ -601,11 +602,11 @@ void addToTotals(int type, CTaxData_Form *object, SlipTotals &t, const Person &p
         }
         break;
     case 25:
-        if (auto s = dynamic_cast<const TaxData_Slip_T2202 *>(object))
+        if (auto s = slipAs<TaxData_Slip_T2202>(object, type))
             addT2202(*s, t);
         break;
     case 26:
-        if (auto s = dynamic_cast<const TaxData_Slip_T4FHSA *>(object))
+        if (auto s = slipAs<TaxData_Slip_T4FHSA>(object, type))
             addT4FHSA(*s, t);
         break;
     default:

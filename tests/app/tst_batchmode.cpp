@@ -2,6 +2,7 @@
 // process and through the program itself without a display.
 #include "batchcalc.h"
 #include "bqtest.h"
+#include "cmultiprovstaxmgr.h"
 #include "creturnfile.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
@@ -22,11 +23,10 @@ const char kCouple[] = R"({"persons": [
   {"firstName": "Robin", "lastName": "Whitfield", "sin": "130692544", "birthDate": "1982-03-04", "province": 9,
    "maritalStatus": 0, "slips": [{"type": 8, "fields": {"Box13": 5000}}]}]})";
 
-std::unique_ptr<CReturnFile> buildCouple()
+std::unique_ptr<CReturnFile> buildCouple(const QByteArray &json = QByteArray(kCouple))
 {
     QString error;
-    std::unique_ptr<CReturnFile> file(
-        returnbuilder::build(QJsonDocument::fromJson(QByteArray(kCouple)).object(), &error));
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(QJsonDocument::fromJson(json).object(), &error));
     if (file)
         returnbuilder::recalculate(*file);
     return file;
@@ -175,6 +175,40 @@ private slots:
         const int status = runBatchCalculation(prefix(), work("list.txt"));
         QVERIFY(QDir::setCurrent(m_work.path()));
         QCOMPARE(status, int(BatchResultNotWritten));
+    }
+
+    // Files recalculated on several threads give the serial run's result file, byte
+    // for byte, every time; the province plug-ins are loaded once, not per file.
+    void parallelRunMatchesSerial()
+    {
+        QByteArray list;
+        for (int i = 0; i < 12; ++i) {
+            QByteArray json(kCouple);
+            json.replace("\"Box14\": 50000", "\"Box14\": " + QByteArray::number(30000 + 4321 * i));
+            json.replace("\"Box13\": 5000", "\"Box13\": " + QByteArray::number(100 + 977 * i));
+            std::unique_ptr<CReturnFile> couple = buildCouple(json);
+            QVERIFY(couple);
+            QCOMPARE(couple->save(prefix() + QStringLiteral("couple%1.r24").arg(i), 1), 0);
+        }
+        const QByteArray others[] = {"good.r24", "nothere.r24", "damaged.r24", "locked.r24", m_longName};
+        for (int i = 0; i < 240; ++i)
+            list += i % 7 == 3 ? others[(i / 7) % 5] + '\n' : "couple" + QByteArray::number((i * 5) % 12) + ".r24\n";
+        QVERIFY(writeFile(work("list.txt"), list));
+
+        QCOMPARE(runBatchCalculation(prefix(), work("list.txt"), 1), int(BatchDone));
+        const QByteArray serial = readAll(work("taxresult.txt"));
+        QCOMPARE(serial.count("\n\n"), 240);
+        for (const char *result : {"read error 255", "read error 112", "cannot find return file"})
+            QVERIFY(serial.contains(result));
+        QVERIFY(serial.contains(m_goodResult));
+        const int loads = CMultiProvsTaxMgr::loadAttempts();
+        for (int run = 0; run < 10; ++run) {
+            QVERIFY(QFile::remove(work("taxresult.txt")));
+            QCOMPARE(runBatchCalculation(prefix(), work("list.txt"), 8), int(BatchDone));
+            QVERIFY2(readAll(work("taxresult.txt")) == serial, qPrintable(QStringLiteral("run %1").arg(run)));
+        }
+        QCOMPARE(CMultiProvsTaxMgr::loadAttempts(), loads);
+        QVERIFY(m_messages.shown().isEmpty());
     }
 
     // The report engine's test return: every form that is not expired, and it reads back.

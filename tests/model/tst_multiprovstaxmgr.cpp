@@ -4,6 +4,9 @@
 #include "messages.h"
 #include <QFile>
 #include <QTemporaryDir>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 // Province numbers of the table: 1 AB, 2 BC, 3 MB, 4 NB, 9 ON.
 class TestMultiProvsTaxMgr : public QObject
@@ -66,6 +69,53 @@ private slots:
         loaded.clear();
         mgr.listLoadedProvinces(loaded);
         QVERIFY(loaded.isEmpty());
+    }
+
+    // A plug-in is loaded once for the process: each person still gets its own
+    // manager, and releasing managers leaves the library loaded.
+    void pluginLoadedOnceForAllManagers()
+    {
+        const int before = CMultiProvsTaxMgr::loadAttempts();
+        CProvincialTaxManager *first = nullptr;
+        {
+            CMultiProvsTaxMgr self(0, nullptr);
+            first = self.getManager(11, false);
+            QVERIFY(first);
+            CMultiProvsTaxMgr spouse(0, nullptr);
+            CProvincialTaxManager *second = spouse.getManager(11, false);
+            QVERIFY(second && second != first);
+            QCOMPARE(second->provinceId(), 11);
+        }
+        CMultiProvsTaxMgr later(0, nullptr);
+        QVERIFY(later.getManager(11, true));
+        later.unloadAll();
+        QVERIFY(later.getManager(11, false));
+        QVERIFY(CMultiProvsTaxMgr::loadAttempts() - before <= 1);
+    }
+
+    // Persons of several threads load, use and release their managers at once.
+    void managersOnSeveralThreads()
+    {
+        std::atomic<int> failures{0};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < 8; ++t)
+            threads.emplace_back([&failures, t] {
+                for (int round = 0; round < 50; ++round) {
+                    DependantInfoStruct deps;
+                    CMultiProvsTaxMgr mgr(0, &deps);
+                    const int province = (t + round) % 2 ? 9 : 11;
+                    CProvincialTaxManager *m = mgr.getManager(province, true);
+                    if (!m || m->provinceId() != province || m->depInfo() != &deps)
+                        ++failures;
+                    mgr.setCurrentProvince(province);
+                    double amount = 0;
+                    mgr.getProvincialValue(11001, amount);
+                }
+            });
+        for (std::thread &thread : threads)
+            thread.join();
+        QCOMPARE(failures.load(), 0);
+        QVERIFY(m_msgs.shown().isEmpty());
     }
 
     void failuresGiveNoManager_data()

@@ -12,7 +12,10 @@
 #include "taxdata_t1135new.h"
 #include "taxdata_t183new.h"
 #include "taxdata_t185.h"
+#include "taxdata_t1163new.h"
 #include "taxdata_t1new.h"
+#include "taxdata_t2042new.h"
+#include "taxdata_t2121new.h"
 #include "taxdata_t2125_new.h"
 #include "utils.h"
 
@@ -358,6 +361,41 @@ private slots:
         QVERIFY(p.hasSelfEmploymentForms());
         QCOMPARE(p.countSelfEmploymentForms(), 3);
         QCOMPARE(p.totalSelfEmploymentIncome(), 1000.0);   // a loss is not added
+    }
+
+    // Each statement adds its own net income, found by its form type; the T5013
+    // adds its partnerships' incomes above zero.
+    void selfEmploymentIncomeOfEachStatement_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("field");
+        QTest::addColumn<double>("income");
+        QTest::addColumn<double>("total");
+        QTest::newRow("T1163 fishing") << 15 << int(TaxData_T1163New::F_NetIncome) << 1500.0 << 1500.0;
+        QTest::newRow("T2042 farming") << 21 << int(TaxData_T2042New::F_NetIncome) << 2100.0 << 2100.0;
+        QTest::newRow("T2121 fishing") << 51 << int(TaxData_T2121New::F_NetIncome) << 5100.0 << 5100.0;
+        QTest::newRow("T2125 business") << 125 << int(TaxData_T2125_New::F_NetIncome) << 1250.0 << 1250.0;
+        QTest::newRow("T2125 commission") << 131 << int(TaxData_T2125_New::F_NetIncome) << 1310.0 << 1310.0;
+        QTest::newRow("T2042 loss") << 21 << int(TaxData_T2042New::F_NetIncome) << -300.0 << 0.0;
+        QTest::newRow("T776 rental, not counted") << 12 << 0 << 0.0 << 0.0;
+        QTest::newRow("T5013 partnerships") << 38 << -1 << 0.0 << 700.0;
+    }
+    void selfEmploymentIncomeOfEachStatement()
+    {
+        QFETCH(int, type);
+        QFETCH(int, field);
+        QFETCH(double, income);
+        QFETCH(double, total);
+        IndividualTaxData p(0, &m_fx.deps);
+        CTaxData_Form *form = p.addForm(type, 0, true, 0, false)->object;
+        QVERIFY(form);
+        if (field >= 0) {
+            form->setAmount(field, income);
+        } else {
+            for (double partnership : {500.0, -250.0, 200.0})
+                form->rows(0).append().setNumber(CTaxData_T5013::C_NetIncome, partnership);
+        }
+        QCOMPARE(p.totalSelfEmploymentIncome(), total);
     }
 };
 

@@ -125,6 +125,41 @@ private slots:
         QCOMPARE(p.forms().count(), 5);
     }
 
+    // Each totalled slip type reaches its own positions: the slip is found by its
+    // type, with every amount of the slip entered.
+    void everyTotalledSlipTypeAdds_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 1; type <= 26; ++type)
+            if (type != 12 && type != 19 && type != 20)   // types that add nothing
+                QTest::addRow("slip %d", type) << type;
+    }
+    void everyTotalledSlipTypeAdds()
+    {
+        QFETCH(int, type);
+        IndividualTaxData p(0, &m_deps);
+        CTaxData_Form *slip = p.addSlip(type, 0, 0)->object;
+        const FieldTable &table = slip->fieldTable();
+        for (int i = 0; i < table.count(); ++i)
+            if (table.spec(i).kind == FieldKind::Amount)
+                slip->fields().setNumber(i, 100.0 + i);
+        SlipTotals t;
+        const SlipTotals fresh;
+        RequiredFormSet forms;
+        p.accumulateSlipTotals(t, forms);
+        bool reached = false;
+        for (int slot = 0; slot < SlipTotals::kSlotCount && !reached; ++slot) {
+            const SlipTotals::SlotSpec &spec = SlipTotals::slotSpec(slot);
+            if (spec.slipType != type)
+                continue;
+            if (spec.kind == SlipTotals::Amount)
+                reached = t.amount(slot) != fresh.amount(slot);
+            else if (spec.kind == SlipTotals::Counter || spec.kind == SlipTotals::Counters2)
+                reached = t.counter(slot) != fresh.counter(slot);
+        }
+        QVERIFY(reached);
+    }
+
     void requiredForms()
     {
         IndividualTaxData p(0, &m_deps);
