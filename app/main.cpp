@@ -51,13 +51,13 @@ int main(int argc, char **argv)
     window->setGeometry(app->savedWindowRect());
     window->setMinimumSize(768, 480);
 
+    // The window shows first; a return named on the command line opens in it.
+    window->show();
     if (args.size() >= 2) {
         const QString path = FileAssociation::localPathFromArgument(args.at(1));
         if (QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive))
             window->openReturnFile(path);
     }
-
-    window->show();
     const int result = QApplication::exec();
     delete app;
     return result;

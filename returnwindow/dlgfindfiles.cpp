@@ -1,6 +1,6 @@
 #include "dlgfindfiles.h"
 #include "ui_dlgfindfiles.h"
-#include "mainwindow.h"
+#include "returnwindowhost.h"
 #include "messages.h"
 #include "tabwndapp.h"
 #include "threadfindfiles.h"
@@ -20,8 +20,9 @@ struct WaitCursor
 };
 } // namespace
 
-DlgFindFiles::DlgFindFiles(const QString &title, const QString &listFilePath, MainWindow *mainWindow)
-    : QDialog(mainWindow), ui(new Ui::DlgFindFiles), m_mainWindow(mainWindow), m_listFilePath(listFilePath)
+DlgFindFiles::DlgFindFiles(const QString &title, const QString &listFilePath, ReturnWindowHost *host)
+    : QDialog(host ? qobject_cast<QWidget *>(host->hostObject()) : nullptr), ui(new Ui::DlgFindFiles), m_host(host),
+      m_listFilePath(listFilePath)
 {
     ui->setupUi(this);
     setWindowTitle(title);
@@ -134,9 +135,9 @@ void DlgFindFiles::on_btnOpenReturn()
         return;
     }
     if (info.suffix().compare(QLatin1String("r24"), Qt::CaseInsensitive) == 0)
-        m_mainWindow->openReturnFile(path);
+        m_host->openReturnFile(path);
     else
-        m_mainWindow->importPriorYearReturn(path);
+        m_host->importPriorYearReturn(path);
     reject();
 }
 
