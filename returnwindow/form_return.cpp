@@ -156,7 +156,7 @@ int Form_Return::openForm(int force, CTaxData_Form *data)
         ui->lblFormDesc->clear();
         return -1;
     }
-    const QString style = pageStyleSheet(m_fontSize, dark);
+    const QString style = pageStyleSheet(m_fontSize, dark) + pageEditorStyle(dark);
     for (BaseTaxPage *page : qAsConst(m_pages)) {
         page->setStyleSheet(style);
         auto *scroll = new ScrollTaxForm(color, this, page);
@@ -243,6 +243,8 @@ int Form_Return::showHelpPage(const QString &url)
     m_currentForm = nullptr;
     auto *browser = new QTextBrowser(ui->tabForm);
     browser->setOpenExternalLinks(true);
+    // the help reads black on white in either theme
+    browser->setStyleSheet(QStringLiteral("QTextBrowser {background-color: white; color: black;}"));
     browser->setSource(QUrl(url));
     ui->tabForm->addTab(new ScrollTaxForm(QStringLiteral("white"), this, browser), tr("Quick Help"));
     return 99;

@@ -131,6 +131,8 @@ public:
     void applyTheme(bool dark);
     void styleTree(const QString &background, int fontSize, bool dark);
     static QString pageStyleSheet(int fontSize, bool dark);
+    // Added after the page style on a dark page, so that typed text shows.
+    static QString pageEditorStyle(bool dark);
     void saveSplitterSizes();
     bool restoreSplitterSizes(int leftWidth);
 

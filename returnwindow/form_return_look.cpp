@@ -95,6 +95,12 @@ const char kTabStyle[] =
 
 constexpr int kLeftPaneWidth = 270;
 
+// The editors of a dark page: the page text is white, so their ground must be dark.
+QString editorStyle(bool dark)
+{
+    return dark ? QStringLiteral(" QLineEdit, QComboBox, QCheckBox {background-color: #1E1E1E;}") : QString();
+}
+
 int leftPaneSetting()
 {
     TabWndApp *app = TabWndApp::instance();
@@ -227,7 +233,7 @@ void Form_Return::applyBackgroundColor()
     const bool dark = isDark(color);
     applyTheme(dark);
     styleTree(color, m_fontSize, dark);
-    const QString style = pageStyleSheet(m_fontSize, dark);
+    const QString style = pageStyleSheet(m_fontSize, dark) + editorStyle(dark);
     for (int i = 0; i < ui->tabForm->count(); ++i) {
         auto *scroll = qobject_cast<ScrollTaxForm *>(ui->tabForm->widget(i));
         if (!scroll)
@@ -261,6 +267,7 @@ void Form_Return::applyTheme(bool dark)
         QStringLiteral("QLabel {color: %1;font-size: 10pt;padding: 2px;}").arg(QLatin1String(t.resultText));
     ui->lblResultLine1->setStyleSheet(result);
     ui->lblResultLine2->setStyleSheet(result);
+    ui->label_3->setStyleSheet(QStringLiteral("QLabel {color: %1;}").arg(QLatin1String(t.resultText)));
 }
 
 void Form_Return::styleTree(const QString &background, int fontSize, bool dark)
@@ -279,6 +286,11 @@ void Form_Return::styleTree(const QString &background, int fontSize, bool dark)
     tree->viewport()->removeEventFilter(this);
     tree->viewport()->installEventFilter(this);
     tree->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QString Form_Return::pageEditorStyle(bool dark)
+{
+    return editorStyle(dark);
 }
 
 QString Form_Return::pageStyleSheet(int fontSize, bool dark)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times the program from its start to its main window mapped on the screen, with
 # a return named on the command line, under Xvfb; prints each run and the median.
+# The map is seen by xev listening on the root window, so no X client is started
+# while the clock runs.
 #   bash tools/starttime.sh [description.json] [runs]
-# Needs a build, xvfb-run and xdotool.
+# Needs a build, xvfb-run and xev (x11-utils).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 desc=${1:-tests/model/returns2024/08-ontario-couple.json}
@@ -15,19 +17,25 @@ mkdir -p "$XDG_RUNTIME_DIR" "$home/Documents" && chmod 700 "$XDG_RUNTIME_DIR"
 "$bin/bqreturntool" build "$desc" "$home/Documents/sample.r24" >/dev/null
 cat > "$home/run.sh" <<INNER
 set -euo pipefail
+# a first start makes the program's folders and database, as on any later start
+'$bin/brackenquill' '$home/Documents/sample.r24' & sleep 3; kill \$!; wait 2>/dev/null || true
 times=()
 for i in \$(seq $runs); do
+  log='$home/xev.log'
+  : > "\$log"
+  stdbuf -oL xev -root -event substructure > "\$log" 2>&1 &
+  xev=\$!
+  sleep 0.5
   start=\$(date +%s%N)
   '$bin/brackenquill' '$home/Documents/sample.r24' &
   pid=\$!
-  # the window is mapped once xdotool finds it visible
-  until xdotool search --sync --onlyvisible --pid \$pid >/dev/null 2>&1; do :; done
+  until grep -q MapNotify "\$log"; do :; done
   end=\$(date +%s%N)
-  kill \$pid; wait \$pid 2>/dev/null || true
+  kill \$pid \$xev; wait \$pid \$xev 2>/dev/null || true
   ms=\$(( (end - start) / 1000000 ))
   echo "run \$i: \$ms ms"
   times+=(\$ms)
 done
-printf '%s\n' "\${times[@]}" | sort -n | awk '{a[NR]=\$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; print "median: " m " ms"}'
+printf '%s\\n' "\${times[@]}" | sort -n | awk '{a[NR]=\$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; print "median: " m " ms"}'
 INNER
 xvfb-run -a -s "-screen 0 1280x900x24" bash "$home/run.sh"

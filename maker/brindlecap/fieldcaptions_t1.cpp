@@ -21,7 +21,6 @@ const FieldCaption kT1Rows[] = {
     {"Postcode", "", "Postal code", 0, nullptr, 0},
     {"Email", "", "Email address", 0, nullptr, 0},
     {"Phone", "", "Telephone number", 0, nullptr, 0},
-    {"ProvinceOfResidence", "", "Province or territory of residence on December 31, 2024", 0, "province", 0},
     {"ProvinceOfBusiness", "", "Province or territory of self-employment", 0, "province", 0},
     {"EntryDate", "", "Date of entry into Canada", 0, nullptr, 0},
     {"DepartureDate", "", "Date of departure from Canada", 0, nullptr, 0},

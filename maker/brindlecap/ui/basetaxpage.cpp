@@ -70,11 +70,12 @@ bool usesValidator(const FieldSpec &spec)
     return spec.sin || spec.kind == FieldKind::Amount || spec.kind == FieldKind::Int || spec.kind == FieldKind::Date;
 }
 
+// An editor's own look (a calculated line's) comes back when its mark goes.
 void mark(QWidget *editor, const QString &message, bool refused)
 {
     editor->setProperty(kMessage, message);
     editor->setToolTip(message);
-    editor->setStyleSheet(message.isEmpty() ? QString()
+    editor->setStyleSheet(message.isEmpty() ? editor->property("baseStyle").toString()
                           : refused ? QStringLiteral("QLineEdit {border: 2px solid #D32F2F; background: #FDECEA;}")
                                     : QStringLiteral("QLineEdit {border: 2px solid #E6A100; background: #FFF8E1;}"));
 }
@@ -149,7 +150,9 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
     if (spec.calculated) {
         line->setReadOnly(true);
         line->setProperty("calculated", true);
-        line->setStyleSheet(QStringLiteral("QLineEdit {background: #ECEFF1; color: #37474F; border: 1px dashed #90A4AE;}"));
+        line->setProperty("baseStyle",
+                          QStringLiteral("QLineEdit {background: #DDE3E8; color: #263238; border: 1px dashed #78909C;}"));
+        line->setStyleSheet(line->property("baseStyle").toString());
         line->setToolTip(tr("Calculated by the program"));
         return line;
     }
@@ -215,7 +218,7 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
         line->setModified(false);
         if (spec.sin)
             checkEditor(line, spec);
-        else
+        else if (!spec.calculated)
             mark(line, QString(), false);
     }
 }
