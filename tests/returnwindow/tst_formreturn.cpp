@@ -188,6 +188,24 @@ private slots:
         delete item;
     }
 
+    // After a rebuild puts another entry on the selected position, its pages show.
+    void rebuildReopensMovedSelection()
+    {
+        Form_Return &w = window();
+        file().addSlip(kT5, 0, 0);
+        w.folderView()->refreshSlips();
+        select(1, person().slips().at(1)->id);
+        CTaxData_Form *second = person().slips().at(1)->object;
+        QCOMPARE(w.currentForm(), second);
+        file().addSlip(kT4, 0, 0);
+        // the first slip goes without the tree being told; the rebuild moves the rest up
+        file().removeSlip(person().slips().at(0)->object);
+        w.refreshTree(false, true);
+        QCOMPARE(w.currentForm(), person().slips().at(1)->object);
+        for (BaseTaxPage *page : w.openPages())
+            QCOMPARE(page->data(), person().slips().at(1)->object);
+    }
+
     void selectionRestoredPerPerson()
     {
         Form_Return &w = window();
