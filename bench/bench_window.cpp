@@ -97,7 +97,7 @@ void BM_EditRoad(benchmark::State &state)
     for (BaseTaxPage *page : window.openPages())
         if (page->getTitle() == QLatin1String("Income"))
             income = page;
-    auto *line = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("10400")));
+    auto *line = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("10105")));
     int n = 0;
     for (auto _ : state) {
         line->setText(QString::number(100 + (n++ % 50)));
