@@ -544,4 +544,4 @@ int main(int argc, char **argv)
     return result;
 }
 
-#include "tst_formreturn.moc"
+#include "tst_returnwindowpages.moc"
