@@ -41,16 +41,22 @@ class TestMainWindowSave : public QObject
     // A change the saved copy does not hold.
     static void edit(Form_Return &w) { w.returnFile()->addSlip(1, 0, 0); }
     // Accepts the next file dialog with the given name.
-    static void answerFileDialog(const QString &name)
+    // Accepts the next file dialog with the given name; waits for it to come up
+    // (a loaded machine may take longer than one timer tick).
+    static void answerFileDialog(const QString &name, int triesLeft = 400)
     {
-        QTimer::singleShot(50, [name] {
-            if (auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                if (auto *edit = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
-                    edit->setText(name);
-                else
-                    dlg->selectFile(name);
-                QMetaObject::invokeMethod(dlg, "accept");
+        QTimer::singleShot(25, [name, triesLeft] {
+            auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dlg) {
+                if (triesLeft > 0)
+                    answerFileDialog(name, triesLeft - 1);
+                return;
             }
+            if (auto *edit = dlg->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                edit->setText(name);
+            else
+                dlg->selectFile(name);
+            QMetaObject::invokeMethod(dlg, "accept");
         });
     }
 
