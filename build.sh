@@ -10,7 +10,7 @@ shift || true
 packages=(build-essential cmake ninja-build ccache pkg-config
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite
   libtinyxml-dev libgnutls28-dev gnutls-bin libbenchmark-dev
-  xvfb xauth xdotool x11-apps imagemagick)
+  xvfb xauth x11-utils imagemagick)
 
 missing=()
 for p in "${packages[@]}"; do
