@@ -7,6 +7,7 @@
 #include "tabwndapp.h"
 #include <QDebug>
 #include <QFileInfo>
+#include <QTimer>
 #include <QSslSocket>
 
 int main(int argc, char **argv)
@@ -61,13 +62,14 @@ int main(int argc, char **argv)
     window->setGeometry(app->savedWindowRect());
     window->setMinimumSize(768, 480);
 
+    // The window shows first; a return named on the command line opens in it
+    // from the event loop, once the window is on the screen.
+    window->show();
     if (args.size() >= 2) {
         const QString path = FileAssociation::localPathFromArgument(args.at(1));
         if (QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive))
-            window->openReturnFile(path);
+            QTimer::singleShot(0, window, [window, path] { window->openReturnFile(path); });
     }
-
-    window->show();
     const int result = QApplication::exec();
     delete app;
     return result;

@@ -51,6 +51,13 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
     m_resultLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar()->addPermanentWidget(m_resultLabel, 2);
 
+    ui->actionNew->setShortcut(QKeySequence::New);
+    ui->actionOpen_File->setShortcut(QKeySequence::Open);
+    ui->actionSave_Return->setShortcut(QKeySequence::Save);
+    ui->actionSave_Return_As->setShortcut(QKeySequence::SaveAs);
+    ui->actionClose_Return->setShortcut(QKeySequence::Close);
+    ui->actionQuit->setShortcut(QKeySequence::Quit);
+
     connect(ui->actionNew, &QAction::triggered, this, &MainWindow::actionNewReturn);
     connect(ui->actionOpen_File, &QAction::triggered, this, &MainWindow::actionOpenReturn);
     connect(ui->actionSave_Return, &QAction::triggered, this, &MainWindow::actionSaveReturn);
@@ -156,11 +163,13 @@ void MainWindow::updateWindowTitle()
 {
     Form_Return *page = currentReturn();
     if (page) {
-        setWindowTitle(QStringLiteral("%1 - %2").arg(appTitle, page->returnTitle()));
+        setWindowTitle(QStringLiteral("%1 - %2[*]").arg(appTitle, page->returnTitle()));
+        setWindowModified(page->isModified());
         QString summary;
         page->updateSummary(summary);
     } else {
         setWindowTitle(QStringLiteral("%1 - %2").arg(appTitle, tr("Build date: %1 %2").arg(buildDate(), buildTime())));
+        setWindowModified(false);
         m_resultLabel->clear();
     }
 
@@ -190,6 +199,12 @@ void MainWindow::updateWindowTitle()
     };
     for (QAction *a : returnActions)
         a->setEnabled(page != nullptr);
+}
+
+void MainWindow::returnModifiedChanged(Form_Return *page)
+{
+    if (page && page == currentReturn())
+        setWindowModified(page->isModified());
 }
 
 bool MainWindow::closeReturnPage(Form_Return *page)

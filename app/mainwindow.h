@@ -1,6 +1,7 @@
 #pragma once
 #include "cstring.h"
 #include "actionshowreturn.h"
+#include "returnwindowhost.h"
 #include <QLabel>
 #include <QMainWindow>
 
@@ -17,7 +18,7 @@ class MainWindow;
 
 // The program's one top-level window: menus, tool bar, status line and the
 // stack of pages (the start page and up to two open returns).
-class MainWindow : public QMainWindow
+class MainWindow : public QMainWindow, public ReturnWindowHost
 {
     Q_OBJECT
 public:
@@ -29,10 +30,13 @@ public:
     // Adds a page for a loaded and recalculated return; the page owns the return file.
     int openReturnPage(int mode, const QFileInfo *fileInfo, CReturnFile *returnFile);
     void updateWindowTitle();
-    // Called back by the return window; inline so that it needs no link to this class.
-    void setResultText(const QString &text) { m_resultLabel->setText(text); }
+    // ---- what the return windows ask of their host
+    QObject *hostObject() override { return this; }
+    void setResultText(const QString &text) override { m_resultLabel->setText(text); }
     // Adds the window's actions to a context menu of the return's tree.
-    void addContextActions(int kind, QMenu *menu);
+    void addContextActions(int kind, QMenu *menu) override;
+    // The title's [*] follows the current return's modified state.
+    void returnModifiedChanged(Form_Return *page) override;
 
     int openReturnCount() const { return m_openReturns; }
     int viewFontSize() const { return m_fontSize; }
@@ -122,8 +126,8 @@ public slots:
 
 public:
     // Loads one return file and shows it (callers check canOpenAnotherReturn).
-    void openReturnFile(const QString &path);
-    void importPriorYearReturn(const QString &path);
+    void openReturnFile(const QString &path) override;
+    void importPriorYearReturn(const QString &path) override;
     // The return window's save result (0 done); 0 also when the user cancels the name.
     // A failed save is reported naming the file, and the return stays modified.
     int saveReturn(Form_Return *page, bool askName);

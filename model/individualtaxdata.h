@@ -86,6 +86,9 @@ public:
     void collectForms(int type, QList<FormEntry *> &list) const;
     int collectForeignTaxCreditForms(QList<CTaxData_Form *> &list) const;
     void removeForm(CTaxData_Form *object, bool unlink, bool withPartner);
+    // Puts the form entries in the given order; false, and nothing changes,
+    // unless order holds exactly the person's entries.
+    bool reorderForms(const QList<FormEntry *> &order);
     int prerequisiteForm(int type);
     CTaxData_Form *partnerForm(CTaxData_Form *object);
     bool setFormLinkedId(CTaxData_Form *object, int linkedId);

@@ -3,6 +3,7 @@
 #include "cenumtaxslipobj.h"
 #include "cenumtaxwizardobj.h"
 #include "individualtaxdata.h"
+#include <algorithm>
 
 // The walks always call the visitor's operations: a visitor that keeps a
 // default gets exactly what the walk itself would do for it (the default item
@@ -61,4 +62,18 @@ bool IndividualTaxData::forEachWizardData(CEnumTaxWizardObj *visitor, void *tree
     for (WizardEntry *e : entries)
         answer = visitor->OnEnumItem(e, tree);
     return answer;
+}
+
+bool IndividualTaxData::reorderForms(const QList<FormEntry *> &order)
+{
+    QList<FormEntry *> sorted = order;
+    QList<FormEntry *> current = m_forms.items();
+    std::sort(sorted.begin(), sorted.end());
+    std::sort(current.begin(), current.end());
+    if (sorted != current)
+        return false;
+    m_forms.takeAll();
+    for (FormEntry *e : order)
+        m_forms.append(e);
+    return true;
 }

@@ -1,32 +1,75 @@
 #include "addtaxformdlg.h"
 #include "formtables.h"
-#include <QDialogButtonBox>
-#include <QListWidget>
-#include <QVBoxLayout>
+#include "tabwndapp.h"
+#include "ui_addtaxformdlg.h"
+#include <QPushButton>
+
+QString &AddTaxFormDlg::filterText()
+{
+    static QString text;
+    return text;
+}
 
 AddTaxFormDlg::AddTaxFormDlg(const QList<int> &types, QWidget *parent)
-    : BaseDialog(parent, tr("Add a Tax Form")), m_list(new QListWidget(this))
+    : QDialog(parent), ui(new Ui::AddTaxFormDlg), m_types(types)
 {
-    for (int type : types) {
-        if (type <= 0 || type >= kFormTableSize)
-            continue;
-        const FormInfo &info = Global_Forms_Info[type];
-        auto *item = new QListWidgetItem(QStringLiteral("%1 - %2").arg(QString::fromUtf8(info.name),
-                                                                       QString::fromUtf8(info.title)), m_list);
-        item->setData(Qt::UserRole, type);
-    }
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_list, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_list);
-    layout->addWidget(buttons);
-    initUI(520, 560);
+    ui->setupUi(this);
+    const QString filter = filterText();
+    ui->edtFilter->setText(filter);
+    loadForms();
 }
 
-int AddTaxFormDlg::selectedType() const
+AddTaxFormDlg::~AddTaxFormDlg()
 {
-    const QListWidgetItem *item = m_list->currentItem();
-    return item ? item->data(Qt::UserRole).toInt() : 0;
+    delete ui;
 }
+
+void AddTaxFormDlg::loadForms()
+{
+    ui->cmbTaxForms->clear();
+    ui->cmbTaxForms->LoadTaxForms(appEdition, m_types, filterText());
+    updateOk();
+}
+
+// Ok only while the drop-down holds a form.
+void AddTaxFormDlg::updateOk()
+{
+    if (QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok))
+        ok->setEnabled(ui->cmbTaxForms->count() > 0);
+}
+
+int AddTaxFormDlg::selectedFormType() const
+{
+    if (m_quickAdd)
+        return m_quickType;
+    return ui->cmbTaxForms->count() ? ui->cmbTaxForms->currentData(Qt::UserRole).toInt() : 0;
+}
+
+void AddTaxFormDlg::on_edtFilter_textChanged(const QString &text)
+{
+    filterText() = text;
+    loadForms();
+}
+
+void AddTaxFormDlg::on_btnClear_clicked()
+{
+    filterText().clear();
+    ui->edtFilter->setText(QString());
+}
+
+void AddTaxFormDlg::quickAdd(int type)
+{
+    m_quickAdd = true;
+    m_quickType = type;
+    accept();
+}
+
+void AddTaxFormDlg::on_btnAddT2125_clicked() { quickAdd(125); }
+void AddTaxFormDlg::on_btnAddT2042_clicked() { quickAdd(21); }
+void AddTaxFormDlg::on_btnAddCommission_clicked() { quickAdd(131); }
+void AddTaxFormDlg::on_btnAddT776_clicked() { quickAdd(12); }
+void AddTaxFormDlg::on_btnAddT2209_clicked() { quickAdd(35); }
+void AddTaxFormDlg::on_btnAddSch7_clicked() { quickAdd(7); }
+void AddTaxFormDlg::on_btnAddSch11_clicked() { quickAdd(11); }
+void AddTaxFormDlg::on_btnAddSch5_clicked() { quickAdd(6); }
+void AddTaxFormDlg::on_btnAddSch9_clicked() { quickAdd(9); }

@@ -1,6 +1,6 @@
 #include "dlgfindfiles.h"
 #include "ui_dlgfindfiles.h"
-#include "mainwindow.h"
+#include "returnwindowhost.h"
 #include "messages.h"
 #include "privatefile.h"
 #include "tabwndapp.h"
@@ -21,8 +21,9 @@ struct WaitCursor
 };
 } // namespace
 
-DlgFindFiles::DlgFindFiles(const QString &title, const QString &listFilePath, MainWindow *mainWindow)
-    : QDialog(mainWindow), ui(new Ui::DlgFindFiles), m_mainWindow(mainWindow), m_listFilePath(listFilePath)
+DlgFindFiles::DlgFindFiles(const QString &title, const QString &listFilePath, ReturnWindowHost *host)
+    : QDialog(host ? qobject_cast<QWidget *>(host->hostObject()) : nullptr), ui(new Ui::DlgFindFiles), m_host(host),
+      m_listFilePath(listFilePath)
 {
     ui->setupUi(this);
     setWindowTitle(title);
@@ -139,9 +140,9 @@ void DlgFindFiles::on_btnOpenReturn()
         return;
     }
     if (info.suffix().compare(QLatin1String("r24"), Qt::CaseInsensitive) == 0)
-        m_mainWindow->openReturnFile(path);
+        m_host->openReturnFile(path);
     else
-        m_mainWindow->importPriorYearReturn(path);
+        m_host->importPriorYearReturn(path);
     reject();
 }
 

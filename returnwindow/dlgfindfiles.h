@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-class MainWindow;
+class ReturnWindowHost;
 class ThreadFindFiles;
 namespace Ui {
 class DlgFindFiles;
@@ -17,7 +17,7 @@ class DlgFindFiles : public QDialog
 {
     Q_OBJECT
 public:
-    DlgFindFiles(const QString &title, const QString &listFilePath, MainWindow *mainWindow);
+    DlgFindFiles(const QString &title, const QString &listFilePath, ReturnWindowHost *host);
     ~DlgFindFiles() override;
 
     // The suffixes searched for an option id (0 last year, 1 this year, 2 older); empty for none.
@@ -50,7 +50,7 @@ private:
     void stopAndWait();
 
     Ui::DlgFindFiles *ui;
-    MainWindow *m_mainWindow;
+    ReturnWindowHost *m_host;
     QStandardItemModel m_results;
     QString m_statusText;
     ThreadFindFiles *m_worker = nullptr;

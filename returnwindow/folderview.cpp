@@ -3,22 +3,29 @@
 #include "ctaxdata_form.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
-#include "mainwindow.h"
+#include "cpoptreeobjs.h"
+#include "formentry.h"
+#include "returnwindowhost.h"
 #include "taxdata_taxnote.h"
 #include <QMenu>
 
 namespace {
-// Form types listed under no section: the result form and its two companions.
-bool isHiddenForm(int type)
+// The entry's data object when it has one.
+CTaxData_Form *objectOf(int section, void *data)
 {
-    return type == 93 || type == 159 || type == 165;
-}
-
-QString wizardName(int type)
-{
-    static const char *const names[] = {"", "General Information", "Last Year's Amounts", "Dependants",
-                                        "Medical Expenses", "RRSP Contributions", "Provincial Information"};
-    return (type >= 1 && type <= 6) ? QString::fromUtf8(names[type]) : QString();
+    if (!data)
+        return nullptr;
+    switch (section) {
+    case FolderView::Forms:
+    case FolderView::Slips:
+        return static_cast<FormEntry *>(data)->object;
+    case FolderView::Notes:
+        return static_cast<NoteEntry *>(data)->note;
+    case FolderView::Wizard:
+        return static_cast<WizardEntry *>(data)->object;
+    default:
+        return nullptr;
+    }
 }
 } // namespace
 
@@ -92,108 +99,43 @@ void FolderView::refreshAll()
     refreshSlips();
 }
 
-QString FolderView::formLabel(const FormEntry *entry) const
-{
-    CString label;
-    if (IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr)
-        person->formDisplayName(m_return->isCoupled(), entry, label);
-    return label;
-}
-
-QString FolderView::slipLabel(bool coupled, const FormEntry *entry) const
-{
-    CString description;
-    if (entry->object) {
-        entry->object->getDescription(description);
-        if (entry->object->isAutoFill())
-            description += QStringLiteral(" by Auto-Fill");
-    }
-    QString label;
-    if (coupled && entry->linkedId > 0)
-        label = QStringLiteral("S-");
-    label += slipName(entry->type);
-    if (!description.isEmpty())
-        label += QStringLiteral(" - ") + description;
-    return label;
-}
-
 void FolderView::refreshForms()
 {
     IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
-    QTreeWidgetItem &root = m_roots[Forms];
-    int next = 0;
-    if (person) {
-        for (FormEntry *entry : person->forms()) {
-            if (isHiddenForm(entry->type))
-                continue;
-            const QString label = formLabel(entry);
-            if (next < root.childCount()) {
-                auto *item = static_cast<TreeItem *>(root.child(next));
-                item->setText(0, label);
-                item->setData(entry);
-            } else {
-                auto *item = new TreeItemForm(entry);
-                item->setText(0, label);
-                root.addChild(item);
-            }
-            ++next;
-        }
+    if (!person) {
+        clearForms();
+        return;
     }
-    for (int i = root.childCount() - 1; i >= next; --i)
-        delete root.takeChild(i);
+    CPopFormObj visitor(m_return->isCoupled(), person);
+    person->forEachForm(&visitor, this);
 }
 
 void FolderView::refreshSlips()
 {
     IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
-    const bool coupled = m_return && m_return->isCoupled();
-    QTreeWidgetItem &root = m_roots[Slips];
-    int next = 0;
-    if (person) {
-        for (FormEntry *entry : person->slips()) {
-            const QString label = slipLabel(coupled, entry);
-            if (next < root.childCount()) {
-                auto *item = static_cast<TreeItem *>(root.child(next));
-                item->setText(0, label);
-                item->setData(entry);
-            } else {
-                auto *item = new TreeItem(entry);
-                item->setText(0, label);
-                root.addChild(item);
-            }
-            ++next;
-        }
+    if (!person) {
+        clearSlips();
+        return;
     }
-    for (int i = root.childCount() - 1; i >= next; --i)
-        delete root.takeChild(i);
+    CPopSlipObj visitor(m_return->isCoupled());
+    person->forEachSlip(&visitor, this);
 }
 
 void FolderView::refreshNotes()
 {
     clearNotes();
-    IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
-    if (!person)
-        return;
-    for (NoteEntry *entry : person->notes()) {
-        auto *item = new TreeItem(entry);
-        CString description;
-        if (entry->note)
-            entry->note->getDescription(description);
-        item->setText(0, description);
-        m_roots[Notes].addChild(item);
+    if (IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr) {
+        CPopNoteObj visitor;
+        person->forEachNote(&visitor, this);
     }
 }
 
 void FolderView::refreshWizard()
 {
     clearSection(m_roots[Wizard]);
-    IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
-    if (!person)
-        return;
-    for (WizardEntry *entry : person->wizardData()) {
-        auto *item = new TreeItem(entry);
-        item->setText(0, wizardName(entry->type));
-        m_roots[Wizard].addChild(item);
+    if (IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr) {
+        CPopWizObj visitor;
+        person->forEachWizardData(&visitor, this);
     }
 }
 
@@ -202,8 +144,13 @@ void FolderView::updateFormLabels()
     QTreeWidgetItem &root = m_roots[Forms];
     for (int i = 0; i < root.childCount(); ++i) {
         auto *item = static_cast<TreeItem *>(root.child(i));
-        if (auto *entry = static_cast<FormEntry *>(item->data()))
-            item->setText(0, formLabel(entry));
+        auto *entry = static_cast<FormEntry *>(item->data());
+        IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
+        if (entry && person) {
+            CString label;
+            person->formDisplayName(m_return->isCoupled(), entry, label);
+            item->setText(0, label);
+        }
     }
 }
 
@@ -213,8 +160,11 @@ void FolderView::updateSlipAndNoteLabels()
     QTreeWidgetItem &slips = m_roots[Slips];
     for (int i = 0; i < slips.childCount(); ++i) {
         auto *item = static_cast<TreeItem *>(slips.child(i));
-        if (auto *entry = static_cast<FormEntry *>(item->data()))
-            item->setText(0, slipLabel(coupled, entry));
+        if (auto *entry = static_cast<FormEntry *>(item->data())) {
+            QString label;
+            buildSlipLabel(coupled, entry, label);
+            item->setText(0, label);
+        }
     }
     QTreeWidgetItem &notes = m_roots[Notes];
     for (int i = 0; i < notes.childCount(); ++i) {
@@ -280,33 +230,36 @@ void *FolderView::getSelection(int &category, int &type, int &id) const
     if (item == &m_roots[Result]) {
         category = 99;
         type = 93;
-        return item;
+        return nullptr;
     }
+    const int section = sectionOf(item);
     void *data = static_cast<TreeItem *>(item)->data();
-    switch (sectionOf(item)) {
+    // an entry without an object counts as nothing selected
+    if (!objectOf(section, data))
+        return nullptr;
+    switch (section) {
     case Forms:
-        if (auto *e = static_cast<FormEntry *>(data)) {
-            category = 0;
-            type = e->type;
-            id = e->id;
-        }
+    case Slips: {
+        auto *e = static_cast<FormEntry *>(data);
+        category = section == Forms ? 0 : 1;
+        type = e->type;
+        id = e->id;
         return data;
-    case Slips:
-        if (auto *e = static_cast<FormEntry *>(data)) {
-            category = 1;
-            type = e->type;
-            id = e->id;
-        }
-        return data;
+    }
     case Notes:
-        if (auto *e = static_cast<NoteEntry *>(data)) {
-            category = 3;
-            id = e->id;
-        }
+        category = 3;
+        id = static_cast<NoteEntry *>(data)->id;
         return data;
     default:
         return nullptr;
     }
+}
+
+CTaxData_Form *FolderView::selectedObject() const
+{
+    QTreeWidgetItem *item = selectedItem();
+    const int section = sectionOf(item);
+    return section < 0 ? nullptr : objectOf(section, static_cast<TreeItem *>(item)->data());
 }
 
 bool FolderView::removeSelectedItem()
@@ -324,7 +277,7 @@ bool FolderView::removeSelectedItem()
 void FolderView::ShowContextMenu(const QPoint &pos)
 {
     QTreeWidgetItem *item = selectedItem();
-    if (!item || !m_mainWindow)
+    if (!item || !m_host)
         return;
     int kind = -1;
     QString title;
@@ -348,6 +301,6 @@ void FolderView::ShowContextMenu(const QPoint &pos)
     if (kind < 0)
         return;
     QMenu menu(title, this);
-    m_mainWindow->addContextActions(kind, &menu);
+    m_host->addContextActions(kind, &menu);
     menu.exec(viewport()->mapToGlobal(pos));
 }

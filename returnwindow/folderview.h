@@ -3,8 +3,8 @@
 #include <QTreeWidget>
 
 class CReturnFile;
-class MainWindow;
-struct FormEntry;
+class CTaxData_Form;
+class ReturnWindowHost;
 
 // The navigation tree of a return window: six sections (Start, Tax Slips,
 // Express Wizard, Tax Notes, Tax Forms, Result) over the entries of the
@@ -19,7 +19,7 @@ public:
 
     void setTaxData(CReturnFile *returnFile);
     // The window whose actions fill the context menus (none: no menus).
-    void setMainWindow(MainWindow *mainWindow) { m_mainWindow = mainWindow; }
+    void setHost(ReturnWindowHost *host) { m_host = host; }
 
     void refreshAll();
     void refreshForms();
@@ -34,11 +34,15 @@ public:
     void selectItem(int &category, int id);
     QTreeWidgetItem *selectedItem() const;
     // Category (0 form, 1 slip, 3 note, 99 Result, -1 none), type and id of
-    // the selection; returns the entry (the root item for Result), or null.
+    // the selection; returns the selected entry, or null (also for Result and
+    // for an item whose entry has no object).
     void *getSelection(int &category, int &type, int &id) const;
+    // The data object of the selected form, slip, note or wizard item; null otherwise.
+    CTaxData_Form *selectedObject() const;
     bool removeSelectedItem();
 
     QTreeWidgetItem *root(int section) { return &m_roots[section]; }
+    const QTreeWidgetItem *root(int section) const { return &m_roots[section]; }
     enum Section { Start, Slips, Wizard, Notes, Forms, Result, SectionCount };
 
 public slots:
@@ -49,11 +53,9 @@ protected:
 
 private:
     static void clearSection(QTreeWidgetItem &root);
-    QString formLabel(const FormEntry *entry) const;
-    QString slipLabel(bool coupled, const FormEntry *entry) const;
     int sectionOf(const QTreeWidgetItem *item) const;
 
     TreeItem m_roots[SectionCount];
     CReturnFile *m_return = nullptr;
-    MainWindow *m_mainWindow = nullptr;
+    ReturnWindowHost *m_host = nullptr;
 };

@@ -6,21 +6,18 @@
 #include "folderview.h"
 #include "formentry.h"
 #include "formtables.h"
-#include "mainwindow.h"
+#include "individualtaxdata.h"
+#include "returnwindowhost.h"
 #include "scrolltaxform.h"
 #include "settingsseam.h"
-#include "taxdata_taxnote.h"
 #include "tabwndapp.h"
-#include <QComboBox>
+#include "taxdata_taxnote.h"
+#include "treeviewdelegate.h"
+#include "ui_form_return.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QSplitter>
-#include <QTabWidget>
 #include <QTextBrowser>
-#include <QVBoxLayout>
 
 namespace {
 // The person selector as the return file fills it.
@@ -47,17 +44,45 @@ QString bkColor()
 {
     return settingsSource()->userSetting(QStringLiteral("BKColor"));
 }
+
+// Dark theme: a valid background colour whose lightness is below 128.
+bool isDarkColor(const QString &name)
+{
+    const QColor color(name);
+    return color.isValid() && color.lightness() < 128;
+}
+
+// The help pages ship in <program folder>/../help.
+QString helpUrl(const char *page)
+{
+    const QString folder = QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../help"));
+    return QUrl::fromLocalFile(folder + QLatin1Char('/') + QLatin1String(page)).toString(QUrl::FullyEncoded);
+}
+
+QString descriptionOf(CTaxData_Form *data)
+{
+    const int type = data->formType();
+    if (data->kind() == CTaxData_Form::KindSlip)
+        return type >= 0 && type < kSlipTableSize ? QString::fromUtf8(Global_Slips_Info[type].title) : QString();
+    if (data->kind() == CTaxData_Form::KindForm)
+        return type >= 0 && type < kFormTableSize ? QString::fromUtf8(Global_Forms_Info[type].title) : QString();
+    if (!dynamic_cast<TaxData_TaxNote *>(data) && type >= 1 && type <= 6)
+        return QString::fromUtf8(Global_TaxWizard_Info[type].name);
+    CString text;
+    data->getDescription(text);
+    return text;
+}
 } // namespace
 
-Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, MainWindow *mainWindow, QWidget *parent,
+Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, ReturnWindowHost *host, QWidget *parent,
                          int number, int mode, int fontSize)
-    : QWidget(parent), m_fontSize(fontSize), m_number(number), m_mode(mode), m_mainWindow(mainWindow),
+    : QWidget(parent), m_fontSize(fontSize), m_number(number), m_mode(mode), m_host(host), ui(new Ui::Form_Return),
       m_return(returnFile)
 {
     WaitCursor wait;
-    buildUi();
-    m_tree->setMainWindow(mainWindow);
-    m_action = new ActionShowReturn(this, QString(), mainWindow ? static_cast<QObject *>(mainWindow) : this);
+    ui->setupUi(this);
+    ui->treeFolderView->setHost(host);
+    m_action = new ActionShowReturn(this, QString(), host ? host->hostObject() : static_cast<QObject *>(this));
     m_name = QStringLiteral("Return %1").arg(number);
     m_action->setObjectName(m_name);
     setFileInfo(fileInfo);
@@ -68,13 +93,14 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Mai
         m_return->settings().getCurrentSelection(person, category, key);
         const bool spouseSelected = m_return->isCoupled() && person == 1;
         m_rebuildGuard = true;
-        ComboAdapter combo(m_combo);
+        ComboAdapter combo(ui->comboBox);
         m_return->fillPersonCombo(combo, spouseSelected);
         m_rebuildGuard = false;
 
-        m_tree->setTaxData(m_return);
+        ui->treeFolderView->setTaxData(m_return);
+        ui->treeFolderView->setItemDelegate(new TreeViewDelegate(ui->treeFolderView));
         int first = 0;
-        m_tree->selectItem(first, 0);
+        ui->treeFolderView->selectItem(first, 0);
         FormEntry *t1 = m_return->findFormEntry(1, 0, false);
         if (t1 && t1->object)
             openForm(0, t1->object);
@@ -83,7 +109,7 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Mai
         m_savedCopy->assign(*m_return);
         recordInReturnList();
     }
-    connect(m_tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+    connect(ui->treeFolderView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Form_Return::onFolderViewSelChange);
 }
 
@@ -91,7 +117,9 @@ Form_Return::~Form_Return()
 {
     // Tearing the tree down changes its selection: nothing is to be opened any more.
     m_rebuildGuard = true;
-    m_tree->selectionModel()->disconnect(this);
+    ui->treeFolderView->selectionModel()->disconnect(this);
+    for (BaseTaxPage *page : qAsConst(m_pages))
+        page->detach();
     if (m_return) {
         m_return->clear();
         delete m_return;
@@ -102,65 +130,13 @@ Form_Return::~Form_Return()
     }
     // The Windows-menu action belongs to the main window; it must not outlive us.
     delete m_action;
+    delete ui;
 }
 
-void Form_Return::buildUi()
-{
-    setWindowTitle(QStringLiteral("Form"));
-    resize(1227, 818);
-    QFont f = font();
-    f.setPointSize(10);
-    setFont(f);
-
-    auto *layout = new QHBoxLayout(this);
-    layout->setObjectName(QStringLiteral("horizontalLayout"));
-    layout->setContentsMargins(3, 3, 3, 3);
-    m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setObjectName(QStringLiteral("splitter"));
-    layout->addWidget(m_splitter);
-
-    auto *left = new QFrame(m_splitter);
-    left->setObjectName(QStringLiteral("frame"));
-    left->setMinimumWidth(10);
-    left->setMaximumWidth(600);
-    left->setFrameShape(QFrame::Box);
-    auto *leftLayout = new QVBoxLayout(left);
-    leftLayout->setObjectName(QStringLiteral("verticalLayout"));
-    auto *label = new QLabel(tr("Switch tax return by selecting name"), left);
-    label->setObjectName(QStringLiteral("label_3"));
-    QFont big = label->font();
-    big.setPointSize(12);
-    label->setFont(big);
-    leftLayout->addWidget(label);
-    m_combo = new QComboBox(left);
-    m_combo->setObjectName(QStringLiteral("comboBox"));
-    leftLayout->addWidget(m_combo);
-    m_tree = new FolderView(left);
-    m_tree->setObjectName(QStringLiteral("treeFolderView"));
-    m_tree->setHeaderHidden(true);
-    leftLayout->addWidget(m_tree, 1);
-    for (int i = 0; i < 3; ++i) {
-        m_result[i] = new QLabel(left);
-        m_result[i]->setObjectName(QStringLiteral("lblResultLine%1").arg(i + 1));
-        leftLayout->addWidget(m_result[i]);
-    }
-
-    auto *right = new QFrame(m_splitter);
-    right->setObjectName(QStringLiteral("frame_2"));
-    auto *rightLayout = new QVBoxLayout(right);
-    rightLayout->setObjectName(QStringLiteral("verticalLayout_2"));
-    rightLayout->setSpacing(5);
-    m_formDesc = new QLabel(right);
-    m_formDesc->setObjectName(QStringLiteral("lblFormDesc"));
-    rightLayout->addWidget(m_formDesc);
-    m_tabs = new QTabWidget(right);
-    m_tabs->setObjectName(QStringLiteral("tabForm"));
-    rightLayout->addWidget(m_tabs, 1);
-    m_splitter->setStretchFactor(1, 1);
-
-    connect(m_combo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &Form_Return::on_comboBox_currentIndexChanged);
-}
+FolderView *Form_Return::folderView() const { return ui->treeFolderView; }
+QTabWidget *Form_Return::formTabs() const { return ui->tabForm; }
+QComboBox *Form_Return::personCombo() const { return ui->comboBox; }
+QSplitter *Form_Return::splitter() const { return ui->splitter; }
 
 // ---- pages
 
@@ -173,46 +149,40 @@ int Form_Return::openForm(int force, CTaxData_Form *data)
     m_currentForm = data;
     QList<BaseTaxPage *> made;
     createPages(data, made, this);
-    for (BaseTaxPage *page : made)
-        m_pages.append(page);
+    m_pages = made;
+    const QString color = bkColor();
+    const bool dark = isDarkColor(color);
     if (m_pages.isEmpty()) {
-        m_formDesc->clear();
+        ui->lblFormDesc->clear();
         return -1;
     }
-    const QString color = bkColor();
+    const QString style = pageStyleSheet(m_fontSize, dark) + pageEditorStyle(dark);
     for (BaseTaxPage *page : qAsConst(m_pages)) {
-        QFont f = page->font();
-        f.setPointSize(m_fontSize);
-        page->setFont(f);
+        page->setStyleSheet(style);
         auto *scroll = new ScrollTaxForm(color, this, page);
-        const int tab = m_tabs->addTab(scroll, page->getTitle());
-        m_tabs->setTabToolTip(tab, page->getTitle());
+        const int tab = ui->tabForm->addTab(scroll, page->getTitle());
+        ui->tabForm->setTabToolTip(tab, page->getTitle());
     }
     for (BaseTaxPage *page : qAsConst(m_pages)) {
         page->syncData();
         connect(page, &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
     }
-    const int type = data->formType();
-    QString description;
-    if (data->kind() == CTaxData_Form::KindSlip && type >= 0 && type < kSlipTableSize)
-        description = QString::fromUtf8(Global_Slips_Info[type].title);
-    else if (data->kind() == CTaxData_Form::KindForm && type >= 0 && type < kFormTableSize)
-        description = QString::fromUtf8(Global_Forms_Info[type].title);
-    else {
-        CString text;
-        data->getDescription(text);
-        description = text;
-    }
-    m_formDesc->setText(description);
+    ui->lblFormDesc->setText(descriptionOf(data));
     return m_pages.size();
 }
 
+// The pages go with their tabs; they are cut from their data first, so that
+// an editor losing the focus meanwhile writes nothing and starts no recalculation.
 void Form_Return::clearFormTabs()
 {
-    m_formDesc->clear();
-    for (int i = 0; i < m_tabs->count(); ++i)
-        m_tabs->widget(i)->deleteLater();
-    m_tabs->clear();
+    ui->lblFormDesc->clear();
+    for (BaseTaxPage *page : qAsConst(m_pages)) {
+        page->detach();
+        page->blockSignals(true);
+    }
+    for (int i = 0; i < ui->tabForm->count(); ++i)
+        ui->tabForm->widget(i)->deleteLater();
+    ui->tabForm->clear();
     m_pages.clear();
 }
 
@@ -224,14 +194,20 @@ void Form_Return::refreshPages()
 
 void Form_Return::refreshTree(bool formsChanged, bool slipsChanged)
 {
+    FolderView *tree = ui->treeFolderView;
     if (formsChanged)
-        m_tree->refreshForms();
+        tree->refreshForms();
     else
-        m_tree->updateFormLabels();
+        tree->updateFormLabels();
     if (slipsChanged)
-        m_tree->refreshSlips();
+        tree->refreshSlips();
     else
-        m_tree->updateSlipAndNoteLabels();
+        tree->updateSlipAndNoteLabels();
+    // A rebuild can move another entry onto the selected position: show that one.
+    if (!m_currentForm || m_rebuildGuard)
+        return;
+    if (CTaxData_Form *shown = tree->selectedObject(); shown && shown != m_currentForm)
+        openForm(0, shown);
 }
 
 void Form_Return::updateSummary(QString &summary)
@@ -242,17 +218,18 @@ void Form_Return::updateSummary(QString &summary)
         summary = m_return->resultSummaryLine(0);
         m_return->balanceSummaries(lines[0], lines[1], lines[2]);
     }
-    if (m_mainWindow)
-        m_mainWindow->setResultText(summary);
-    for (int i = 0; i < 3; ++i)
-        m_result[i]->setText(lines[i]);
+    if (m_host)
+        m_host->setResultText(summary);
+    ui->lblResultLine1->setText(lines[0]);
+    ui->lblResultLine2->setText(lines[1]);
+    ui->lblResultLine3->setText(lines[2]);
 }
 
 void Form_Return::commitCurrentPage()
 {
     if (m_pages.isEmpty())
         return;
-    auto *scroll = qobject_cast<ScrollTaxForm *>(m_tabs->currentWidget());
+    auto *scroll = qobject_cast<ScrollTaxForm *>(ui->tabForm->currentWidget());
     auto *page = scroll ? qobject_cast<BaseTaxPage *>(scroll->getCtntWgt()) : nullptr;
     if (!page)
         return;
@@ -264,10 +241,48 @@ int Form_Return::showHelpPage(const QString &url)
 {
     clearFormTabs();
     m_currentForm = nullptr;
-    auto *browser = new QTextBrowser(m_tabs);
+    auto *browser = new QTextBrowser(ui->tabForm);
+    browser->setOpenExternalLinks(true);
+    // the help reads black on white in either theme
+    browser->setStyleSheet(QStringLiteral("QTextBrowser {background-color: white; color: black;}"));
     browser->setSource(QUrl(url));
-    m_tabs->addTab(new ScrollTaxForm(QStringLiteral("white"), this, browser), tr("Quick Help"));
+    ui->tabForm->addTab(new ScrollTaxForm(QStringLiteral("white"), this, browser), tr("Quick Help"));
     return 99;
+}
+
+bool Form_Return::holdsForm(const CTaxData_Form *data) const
+{
+    IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
+    if (!person || !data)
+        return false;
+    for (const FormEntry *e : person->forms())
+        if (e->object == data)
+            return true;
+    for (const FormEntry *e : person->slips())
+        if (e->object == data)
+            return true;
+    for (const NoteEntry *e : person->notes())
+        if (e->note == data)
+            return true;
+    for (const WizardEntry *e : person->wizardData())
+        if (e->object == data)
+            return true;
+    return false;
+}
+
+bool Form_Return::dropVanishedForm()
+{
+    if (!m_currentForm || holdsForm(m_currentForm))
+        return false;
+    clearFormTabs();
+    m_currentForm = nullptr;
+    return true;
+}
+
+void Form_Return::modifiedChanged()
+{
+    if (m_host)
+        m_host->returnModifiedChanged(this);
 }
 
 // ---- slots
@@ -280,48 +295,48 @@ void Form_Return::onFolderViewSelChange(const QItemSelection &selected, const QI
 {
     if (m_rebuildGuard || selected.indexes().isEmpty() || !m_return)
         return;
-    WaitCursor wait;
-    const int force = selected.indexes().first().row();
-    const QString help =
-        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../help"));
-    QTreeWidgetItem *item = m_tree->currentItem();
+    openSelection(selected.indexes().first().row());
+}
+
+void Form_Return::openSelection(int force)
+{
+    FolderView *tree = ui->treeFolderView;
+    QTreeWidgetItem *item = tree->currentItem();
     if (!item)
         return;
-    QTreeWidgetItem *parent = item->parent();
-    void *data = static_cast<TreeItem *>(item)->data();
-    if (item == m_tree->root(FolderView::Result)) {
+    WaitCursor wait;
+    if (item == tree->root(FolderView::Result))
         openForm(force, m_return->getForm(93, 0, false));
-    } else if (parent == m_tree->root(FolderView::Forms) || parent == m_tree->root(FolderView::Slips)) {
-        if (auto *entry = static_cast<FormEntry *>(data))
-            openForm(force, entry->object);
-    } else if (parent == m_tree->root(FolderView::Wizard)) {
-        if (auto *entry = static_cast<WizardEntry *>(data))
-            openForm(force, entry->object);
-    } else if (parent == m_tree->root(FolderView::Notes)) {
-        if (auto *entry = static_cast<NoteEntry *>(data))
-            openForm(force, static_cast<CTaxData_Form *>(entry->note));
-    } else if (item == m_tree->root(FolderView::Start)) {
-        showHelpPage(QStringLiteral("file:///%1/bkqx_start.html").arg(help));
-    } else if (item == m_tree->root(FolderView::Slips)) {
-        showHelpPage(QStringLiteral("file:///%1/bkqx_slip.html").arg(help));
-    } else if (item == m_tree->root(FolderView::Wizard)) {
-        showHelpPage(QStringLiteral("file:///%1/bkqx_wiz.html").arg(help));
-    } else if (item == m_tree->root(FolderView::Forms)) {
-        showHelpPage(QStringLiteral("file:///%1/bkqx_form.html").arg(help));
-    }
+    else if (CTaxData_Form *data = tree->selectedObject())
+        openForm(force, data);
+    else if (item == tree->root(FolderView::Start))
+        showHelpPage(helpUrl("bkqx_start.html"));
+    else if (item == tree->root(FolderView::Slips))
+        showHelpPage(helpUrl("bkqx_slip.html"));
+    else if (item == tree->root(FolderView::Wizard))
+        showHelpPage(helpUrl("bkqx_wiz.html"));
+    else if (item == tree->root(FolderView::Forms))
+        showHelpPage(helpUrl("bkqx_form.html"));
 }
 
 void Form_Return::onSignalCalc(CTaxData_Form *data, int)
 {
-    if (!m_return)
+    // a page cut from its data, or an edit arriving while a command runs, starts nothing
+    if (!m_return || m_inCalc)
         return;
+    m_inCalc = true;
     const int before = m_return->formCount(0);
     const int changed = m_return->recalculate(data ? data->kind() : -1, data);
     const int after = m_return->formCount(0);
+    const bool vanished = dropVanishedForm();
     refreshPages();
     refreshTree(after != before || changed != 0, false);
+    if (vanished)
+        openSelection(0);
     QString summary;
     updateSummary(summary);
+    m_inCalc = false;
+    modifiedChanged();
 }
 
 void Form_Return::on_comboBox_currentIndexChanged(int)
@@ -329,26 +344,28 @@ void Form_Return::on_comboBox_currentIndexChanged(int)
     if (m_rebuildGuard || !m_return)
         return;
     const int oldIndex = m_return->currentPersonIndex();
-    const int newIndex = m_combo->currentData().toInt();
+    const int newIndex = ui->comboBox->currentData().toInt();
     if (oldIndex == newIndex)
         return;
     WaitCursor wait;
+    FolderView *tree = ui->treeFolderView;
     int category = -1, type = 0, id = 0;
-    m_tree->getSelection(category, type, id);
+    tree->getSelection(category, type, id);
     m_return->settings().setSelection(oldIndex == CReturnFile::kSpouse, category, id);
     if (m_return->setCurrentPerson(newIndex) == oldIndex)
         return;
     m_rebuildGuard = true;
-    m_tree->clearSlips();
-    m_tree->clearForms();
-    m_tree->clearNotes();
+    tree->clearSlips();
+    tree->clearForms();
+    tree->clearNotes();
     clearFormTabs();
-    m_tree->refreshAll();
+    m_currentForm = nullptr;
+    tree->refreshAll();
     m_rebuildGuard = false;
     m_return->settings().getSelection(newIndex == CReturnFile::kSpouse, category, id);
-    m_tree->selectItem(category, id);
-    if (m_mainWindow)
-        m_mainWindow->setResultText(m_return->resultSummaryLine(0));
+    tree->selectItem(category, id);
+    if (m_host)
+        m_host->setResultText(m_return->resultSummaryLine(0));
 }
 
 // ---- file of the return
@@ -406,42 +423,4 @@ bool Form_Return::getTaxpayerText(int kind, CString &text) const
     const bool ok = m_return->getTaxpayerText(kind, value);
     text = value;
     return ok;
-}
-
-// ---- appearance
-
-void Form_Return::setFontSize(int points)
-{
-    m_fontSize = points;
-    if (m_currentForm) {
-        openForm(-1, m_currentForm);
-        applyBackgroundColor();
-    }
-}
-
-bool Form_Return::toggleMaximizeView()
-{
-    QList<int> sizes = m_splitter->sizes();
-    if (sizes.size() < 2)
-        return false;
-    if (sizes[0] > 0) {
-        m_splitterSizes = sizes;
-        m_splitter->setSizes({0, sizes[0] + sizes[1]});
-        return false;
-    }
-    if (m_splitterSizes.size() < 2 || m_splitterSizes[0] <= 0)
-        m_splitterSizes = {250, qMax(1, sizes[1] - 250)};
-    m_splitter->setSizes(m_splitterSizes);
-    return true;
-}
-
-void Form_Return::applyBackgroundColor()
-{
-    const QColor color(bkColor());
-    if (!color.isValid())
-        return;
-    const bool dark = color.lightness() < 128;
-    const QString text = dark ? QStringLiteral("#ffffff") : QStringLiteral("#000000");
-    setStyleSheet(QStringLiteral("Form_Return, QTabWidget, QScrollArea { background-color: %1; color: %2; }")
-                      .arg(color.name(), text));
 }

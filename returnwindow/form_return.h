@@ -8,7 +8,7 @@ class ActionShowReturn;
 class CReturnFile;
 class CTaxData_Form;
 class FolderView;
-class MainWindow;
+class ReturnWindowHost;
 class QComboBox;
 class QFileInfo;
 class QItemSelection;
@@ -16,6 +16,9 @@ class QLabel;
 class QSplitter;
 class QTabWidget;
 class BaseTaxPage;
+namespace Ui {
+class Form_Return;
+}
 
 // The window of one open return: the person selector, the navigation tree and
 // the result lines on the left, the pages of the chosen item on the right.
@@ -23,14 +26,14 @@ class BaseTaxPage;
 // return changed since it was loaded or saved.
 //
 // The main window reaches it through the operations below; the window calls
-// back only MainWindow::setResultText (and only when it was given a main window).
+// back only through its host (ReturnWindowHost), when it was given one.
 class Form_Return : public QWidget
 {
     Q_OBJECT
 public:
     // fileInfo: the return file, or null for a return without a file yet.
     // The window takes ownership of returnFile.
-    Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, MainWindow *mainWindow, QWidget *parent,
+    Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, ReturnWindowHost *host, QWidget *parent,
                 int number, int mode, int fontSize);
     ~Form_Return() override;
 
@@ -76,6 +79,7 @@ public:
     void addSlip(int slipType);
     void addTaxNote();
     void addForm();
+    void addFormOfType(int type);
     int changeFormOrder();
     void removeSelected();
     int shareForm();
@@ -95,6 +99,7 @@ public:
     void fileT183Pad();
     void fileT1135Online();
     void sendFormForESignature(int formType);
+    void querySignatureStatus(int formType);
 
     // ---- province, couple and what-if
     void changeProvince();
@@ -102,17 +107,45 @@ public:
     void optimizeReturn();
     void taxPlanning();
 
-    // ---- appearance
+    // ---- events the pages post, appearance and pane layout
+    enum PageEvent {
+        EventT1013Representative = 1013,
+        EventGoToForm = 1235,
+        EventSendT183 = 1831,
+        EventT183Status = 1832,
+        EventSendRC71 = 1871,
+        EventRC71Status = 1872,
+        EventBusinessAddress = 1873,
+        EventPreparer = 5000,
+        EventSpouseAddress = 5001,
+    };
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    // 0 done, -1 no object, -10 no T1, -100 not a T2125.
+    int copyAddressToT2125(int formType, CTaxData_Form *data);
     void setFontSize(int points);
     int fontSize() const { return m_fontSize; }
     // Collapses the tree pane or restores it; true when it restored it.
     bool toggleMaximizeView();
     void applyBackgroundColor();
+    void applyTheme(bool dark);
+    void styleTree(const QString &background, int fontSize, bool dark);
+    static QString pageStyleSheet(int fontSize, bool dark);
+    // Added after the page style on a dark page, so that typed text shows.
+    static QString pageEditorStyle(bool dark);
+    void saveSplitterSizes();
+    bool restoreSplitterSizes(int leftWidth);
 
     // Widgets, for the main window's context menus and for tests.
-    FolderView *folderView() const { return m_tree; }
-    QTabWidget *formTabs() const { return m_tabs; }
-    QComboBox *personCombo() const { return m_combo; }
+    FolderView *folderView() const;
+    QTabWidget *formTabs() const;
+    QComboBox *personCombo() const;
+    QSplitter *splitter() const;
+    const QList<BaseTaxPage *> &openPages() const { return m_pages; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 public slots:
     void timerTimeout();
@@ -125,8 +158,17 @@ private:
     // province, couple and what-if: the tree rebuilt and the current person's T1 opened
     void reopenAfterReturnChange();
 
-    void buildUi();
     void notAvailable();
+    // After a recalculation: when the shown form left the person's lists, the
+    // tabs are cleared and the tree's selection is opened again.
+    bool dropVanishedForm();
+    // True when the current person's lists hold the object.
+    bool holdsForm(const CTaxData_Form *data) const;
+    // Opens what the tree's current item names (pages or a help page).
+    void openSelection(int force);
+    void modifiedChanged();
+    void afterCommandRecalc();
+    void fillT1013Representative();
     void saveSelection();
     QString backupPath(const QString &path) const;
     int writeReturn(const QString &path);
@@ -138,19 +180,14 @@ private:
     int m_number = 0;
     int m_mode = -1;
     ActionShowReturn *m_action = nullptr;
-    MainWindow *m_mainWindow = nullptr;
+    ReturnWindowHost *m_host = nullptr;
+    Ui::Form_Return *ui = nullptr;
     CReturnFile *m_return = nullptr;
     CReturnFile *m_savedCopy = nullptr;
     QList<BaseTaxPage *> m_pages;
     CString m_folder;
     CString m_fileName;
     QString m_lastSaveError;
-    QList<int> m_splitterSizes;
-
-    QSplitter *m_splitter = nullptr;
-    QComboBox *m_combo = nullptr;
-    FolderView *m_tree = nullptr;
-    QLabel *m_result[3] = {nullptr, nullptr, nullptr};
-    QLabel *m_formDesc = nullptr;
-    QTabWidget *m_tabs = nullptr;
+    bool m_splitterRestored = false;
+    bool m_inCalc = false;
 };

@@ -5,6 +5,7 @@
 #include "messages.h"
 #include "settingsseam.h"
 #include "tabwndapp.h"
+#include "ui_form_return.h"
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,7 +39,7 @@ QString Form_Return::backupPath(const QString &path) const
 void Form_Return::saveSelection()
 {
     int category = -1, type = 0, id = 0;
-    m_tree->getSelection(category, type, id);
+    ui->treeFolderView->getSelection(category, type, id);
     m_return->settings().setSelection(m_return->currentPersonIndex() == CReturnFile::kSpouse, category, id);
 }
 
@@ -61,6 +62,7 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
         return 107;
     }
     saveSelection();
+    saveSplitterSizes();
     // The backup is the same in-memory return, written just before the file.
     // A backup that cannot be written does not stop the save.
     if (withBackup && settingOn("SaveBackup") && QFileInfo::exists(path)) {
@@ -73,6 +75,7 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
         // or removed leaves the return unmodified.
         m_savedCopy->assign(*m_return);
         recordInReturnList();
+        modifiedChanged();
     }
     return status;
 }
@@ -147,6 +150,7 @@ void Form_Return::notAvailable()
 void Form_Return::fileT183Pad() { notAvailable(); }
 void Form_Return::fileT1135Online() { notAvailable(); }
 void Form_Return::sendFormForESignature(int) { notAvailable(); }
+void Form_Return::querySignatureStatus(int) { notAvailable(); }
 void Form_Return::netfileReturn() { notAvailable(); }
 void Form_Return::printWithOptions() { notAvailable(); }
 void Form_Return::reFileReturn() { notAvailable(); }

@@ -2,6 +2,7 @@
 // forms, slips and notes.
 #include "form_return.h"
 #include "addtaxformdlg.h"
+#include "dlgchangeformorder.h"
 #include "creturnfile.h"
 #include "ctaxdata_form.h"
 #include "folderview.h"
@@ -11,6 +12,7 @@
 #include "messages.h"
 #include "tabwndapp.h"
 #include "taxdata_taxnote.h"
+#include "ui_form_return.h"
 
 namespace {
 struct WaitCursor
@@ -32,11 +34,15 @@ void Form_Return::goToForm(int formType)
     const int pre = m_return->prerequisiteForm(formType);
     if (pre != 0 && !m_return->findFormEntry(pre, 0, true))
         return;
-    if (FormEntry *entry = m_return->findFormEntry(formType, 0, true)) {
-        refreshTree(true, false);
-        int category = 0;
-        m_tree->selectItem(category, entry->id);
-    }
+    FormEntry *entry = m_return->findFormEntry(formType, 0, true);
+    if (!entry)
+        return;
+    const int id = entry->id;
+    // the new forms show calculated values and the result lines follow them
+    onSignalCalc(nullptr, -1);
+    refreshTree(true, false);
+    int category = 0;
+    ui->treeFolderView->selectItem(category, id);
 }
 
 void Form_Return::addSlip(int slipType)
@@ -44,10 +50,10 @@ void Form_Return::addSlip(int slipType)
     if (!m_return)
         return;
     FormEntry *entry = m_return->addSlip(slipType, 0, 0);
-    m_tree->refreshSlips();
+    ui->treeFolderView->refreshSlips();
     if (entry) {
         int category = 1;
-        m_tree->selectItem(category, entry->id);
+        ui->treeFolderView->selectItem(category, entry->id);
     }
 }
 
@@ -56,10 +62,10 @@ void Form_Return::addTaxNote()
     if (!m_return)
         return;
     NoteEntry *entry = m_return->addNote(0);
-    m_tree->refreshNotes();
+    ui->treeFolderView->refreshNotes();
     if (entry) {
         int category = 3;
-        m_tree->selectItem(category, entry->id);
+        ui->treeFolderView->selectItem(category, entry->id);
     }
 }
 
@@ -73,24 +79,47 @@ void Form_Return::addForm()
     AddTaxFormDlg dlg(types, this);
     if (dlg.exec() != QDialog::Accepted)
         return;
-    const int type = dlg.selectedType();
-    if (type == 0)
+    addFormOfType(dlg.selectedFormType());
+}
+
+// A recalculation may have dropped the shown form: show the selection instead.
+void Form_Return::afterCommandRecalc()
+{
+    if (dropVanishedForm())
+        openSelection(0);
+    modifiedChanged();
+}
+
+// Adds a form the user chose and opens it, or says why not.
+void Form_Return::addFormOfType(int type)
+{
+    if (type == 0 || !m_return)
         return;
     if (!IsMultipleForm(type) && m_return->hasForm(type)) {
         gMsgInformation(tr("This tax form already exists in the tax return."), this);
         return;
     }
-    if (m_return->addForm(type, 0, false, 0, true)) {
-        onSignalCalc(nullptr, -1);
-        refreshTree(true, false);
-    } else {
+    // inserted into the person's list (an entry made without it belongs to nobody)
+    FormEntry *entry = m_return->addForm(type, 0, true, 0, true);
+    if (!entry) {
         gMsgInformation(tr("Add form failed!"), this);
+        return;
     }
+    const int id = entry->id;
+    onSignalCalc(nullptr, -1);
+    refreshTree(true, false);
+    int category = 0;
+    ui->treeFolderView->selectItem(category, id);
 }
 
 int Form_Return::changeFormOrder()
 {
-    notAvailable();
+    IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
+    if (!person)
+        return 0;
+    DlgChangeFormOrder dlg(person, this);
+    if (dlg.exec() == QDialog::Accepted)
+        refreshTree(true, false);
     return 0;
 }
 
@@ -99,7 +128,7 @@ void Form_Return::removeSelected()
     if (!m_return)
         return;
     int category = -1, type = 0, id = 0;
-    void *selected = m_tree->getSelection(category, type, id);
+    void *selected = ui->treeFolderView->getSelection(category, type, id);
     if (!selected || category == -1)
         return;
     if (category == 1) {
@@ -110,14 +139,14 @@ void Form_Return::removeSelected()
                 return;
             m_return->unshareSlip(slip);
         }
-        if (m_tree->removeSelectedItem()) {
+        if (ui->treeFolderView->removeSelectedItem()) {
             clearFormTabs();
             m_currentForm = nullptr;
             m_return->removeSlip(slip);
         }
     } else if (category == 3) {
         TaxData_TaxNote *note = static_cast<NoteEntry *>(selected)->note;
-        if (m_tree->removeSelectedItem()) {
+        if (ui->treeFolderView->removeSelectedItem()) {
             clearFormTabs();
             m_currentForm = nullptr;
             m_return->removeNote(note);
@@ -125,7 +154,9 @@ void Form_Return::removeSelected()
     } else if (category == 0) {
         CTaxData_Form *form = static_cast<FormEntry *>(selected)->object;
         IndividualTaxData *person = m_return->currentPerson();
-        if (IsFormMandatory(appEdition, person ? person->province() : 0, type) || type == 1) {
+        const bool needed = type == 1 || IsFormMandatory(appEdition, person ? person->province() : 0, type)
+            || (person && person->isFormNeeded(type));
+        if (needed) {
             gMsgInformation(tr("This tax form can NOT be removed, because it's mandatory or necessary for other "
                                "tax slips/forms."),
                             this);
@@ -138,16 +169,21 @@ void Form_Return::removeSelected()
                 return;
             m_return->unshareForm(form);
         }
-        if (m_tree->removeSelectedItem()) {
+        if (ui->treeFolderView->removeSelectedItem()) {
             clearFormTabs();
             m_currentForm = nullptr;
             m_return->removeForm(form, true);
         }
     }
     const int changed = m_return->recalculate(-1, nullptr);
+    const bool vanished = dropVanishedForm();
     refreshTree(changed != 0 || category == 0, category == 1);
+    // the pages of whatever the tree now shows
+    if (vanished || !m_currentForm)
+        openSelection(0);
     QString summary;
     updateSummary(summary);
+    modifiedChanged();
 }
 
 int Form_Return::shareForm()
@@ -159,7 +195,7 @@ int Form_Return::shareForm()
         return 0;
     }
     int category = -1, type = 0, id = 0;
-    auto *entry = static_cast<FormEntry *>(m_tree->getSelection(category, type, id));
+    auto *entry = static_cast<FormEntry *>(ui->treeFolderView->getSelection(category, type, id));
     if (category != 0 || !entry)
         return 0;
     if (!IsFormSharable(type)) {
@@ -173,6 +209,7 @@ int Form_Return::shareForm()
     m_return->shareFormWithSpouse(entry->object, 0);
     m_return->recalculate(0, entry->object);
     refreshTree(true, false);
+    afterCommandRecalc();
     gMsgInformation(tr(kShared), this);
     return 0;
 }
@@ -182,12 +219,13 @@ int Form_Return::unshareForm()
     if (!m_return || !m_return->isCoupled())
         return 0;
     int category = -1, type = 0, id = 0;
-    auto *entry = static_cast<FormEntry *>(m_tree->getSelection(category, type, id));
+    auto *entry = static_cast<FormEntry *>(ui->treeFolderView->getSelection(category, type, id));
     if (category != 0 || !entry || !m_return->isFormShared(entry->object))
         return 0;
     m_return->unshareForm(entry->object);
     m_return->recalculate(0, entry->object);
     refreshTree(false, false);
+    afterCommandRecalc();
     gMsgInformation(tr("Tax form is unshared from spouse's return."));
     return 0;
 }
@@ -201,7 +239,7 @@ int Form_Return::shareSlip()
         return 0;
     }
     int category = -1, type = 0, id = 0;
-    auto *entry = static_cast<FormEntry *>(m_tree->getSelection(category, type, id));
+    auto *entry = static_cast<FormEntry *>(ui->treeFolderView->getSelection(category, type, id));
     if (category != 1 || !entry)
         return 0;
     if (!IsSlipSharable(type) || entry->linkedId > 0) {
@@ -211,6 +249,7 @@ int Form_Return::shareSlip()
     m_return->shareSlipWithSpouse(entry->object, 0);
     const int changed = m_return->recalculate(1, entry->object);
     refreshTree(changed != 0, true);
+    afterCommandRecalc();
     gMsgInformation(tr(kShared));
     return 0;
 }
@@ -224,12 +263,13 @@ int Form_Return::unshareSlip()
         return 0;
     }
     int category = -1, type = 0, id = 0;
-    auto *entry = static_cast<FormEntry *>(m_tree->getSelection(category, type, id));
+    auto *entry = static_cast<FormEntry *>(ui->treeFolderView->getSelection(category, type, id));
     if (category != 1 || !entry || !m_return->isSlipShared(entry->object))
         return 0;
     m_return->unshareSlip(entry->object);
     m_return->recalculate(1, entry->object);
     refreshTree(false, true);
+    afterCommandRecalc();
     gMsgInformation(tr("Tax slip is unshared from spouse's return."));
     return 0;
 }

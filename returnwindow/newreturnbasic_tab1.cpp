@@ -3,6 +3,22 @@
 #include "datanewreturnbasic.h"
 #include "datafields.h"
 #include "newreturnbasic_util.h"
+#include "fieldvalidator.h"
+#include "utils.h"
+
+namespace {
+// A complete S.I.N. whose check digit is wrong is flagged; the wizard still finishes.
+void flagSin(QLineEdit *edit)
+{
+    const QString sin = FieldValidator::normalised(FieldValidator::Sin, edit->text());
+    const bool wrong = sin.size() == 9 && !CheckSIN(sin);
+    const QString message = wrong ? QObject::tr("The S.I.N. check digit is wrong: verify the number") : QString();
+    edit->setProperty("inputMessage", message);
+    edit->setToolTip(message);
+    edit->setStyleSheet(wrong ? QStringLiteral("QLineEdit {border: 2px solid #E6A100; background: #FFF8E1;}")
+                              : QString());
+}
+} // namespace
 
 NewReturnBasic_tab1::NewReturnBasic_tab1(CWSBaseData *data, CTaxData_Form *form, QWidget *parent)
     : PpgWizardPage(data, form, parent), ui(new Ui::NewReturnBasic_tab1),
@@ -11,6 +27,9 @@ NewReturnBasic_tab1::NewReturnBasic_tab1(CWSBaseData *data, CTaxData_Form *form,
     ui->setupUi(this);
     bindFields(data);
     GetDataFromDoc();
+    ui->fld_sin->setValidator(new FieldValidator(FieldValidator::Sin, ui->fld_sin));
+    connect(ui->fld_sin, &QLineEdit::textChanged, this, [this] { flagSin(ui->fld_sin); });
+    flagSin(ui->fld_sin);
 }
 
 NewReturnBasic_tab1::~NewReturnBasic_tab1()

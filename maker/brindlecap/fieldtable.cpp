@@ -1,5 +1,7 @@
 #include "fieldtable.h"
+#include "fieldcaptions.h"
 #include "mydatastream.h"
+#include <QMutex>
 
 FieldTable::FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base)
 {
@@ -30,6 +32,46 @@ void FieldTable::build()
         if (s.code != 0 && !m_byCode.contains(s.code))
             m_byCode.insert(s.code, int(i));
     }
+}
+
+const std::vector<FieldSpec> &FieldTable::describedSpecs(int kind, int type) const
+{
+    static QMutex mutex;
+    QMutexLocker lock(&mutex);
+    const int key = kind * 65536 + type;
+    auto it = m_described.find(key);
+    if (it != m_described.end())
+        return *it;
+    std::vector<FieldSpec> specs = m_specs;
+    if (const FormCaptions *captions = findFormCaptions(kind, type)) {
+        QHash<QString, const FieldCaption *> byKey;
+        for (int i = 0; i < captions->count; ++i)
+            byKey.insert(QString::fromLatin1(captions->rows[i].key), &captions->rows[i]);
+        for (FieldSpec &spec : specs) {
+            const FieldCaption *row = byKey.value(QString::fromLatin1(spec.key));
+            if (!row) {
+                spec.internal = true;
+                continue;
+            }
+            spec.caption = row->caption;
+            spec.line = *row->line ? row->line : nullptr;
+            spec.section = row->section;
+            spec.choices = row->choices;
+            spec.calculated = row->flags & FieldCaption::Calculated;
+            spec.internal = row->flags & FieldCaption::Internal;
+            spec.sin = row->flags & FieldCaption::Sin;
+        }
+    }
+    return *m_described.insert(key, std::move(specs));
+}
+
+QStringList FieldTable::sectionNames(int kind, int type)
+{
+    QStringList names;
+    if (const FormCaptions *captions = findFormCaptions(kind, type))
+        for (int i = 0; i < captions->sectionCount; ++i)
+            names << QString::fromUtf8(captions->sections[i]);
+    return names;
 }
 
 FieldRecord::FieldRecord(const FieldTable &table)

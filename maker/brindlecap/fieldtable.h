@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 #include <vector>
 
@@ -14,6 +15,10 @@ enum class FieldKind : quint8 { Amount = 1, Int = 2, Flag = 3, Date = 4, Text = 
 // it answers to (0 for none) and its default. A transient field lives in memory
 // only: files get its default in its place, and reading never fills it (secrets
 // of the preparer that the calculation copies into a form).
+//
+// What a page shows (caption, line, section, choices and the calculated and
+// internal flags) is not written in the calculator's rows: describedSpecs
+// fills it from the caption tables of the form type.
 struct FieldSpec
 {
     const char *key;
@@ -21,6 +26,13 @@ struct FieldSpec
     int code = 0;
     double defaultValue = 0.0;
     bool transient = false;
+    const char *caption = nullptr;   // UTF-8; null: the key stands for it
+    const char *line = nullptr;      // "10100", "Box 14"; null for none
+    int section = 0;
+    const char *choices = nullptr;   // a choice list's name (choiceList)
+    bool calculated = false;         // worked out by the program: shown read-only
+    bool internal = false;           // kept by the program: shown on no page
+    bool sin = false;                // a social insurance number
 };
 
 // The declared fields of one calculator class, in their stored order.
@@ -43,6 +55,10 @@ public:
     int textCount() const { return m_text; }
     static bool isNumeric(FieldKind k) { return k == FieldKind::Amount || k == FieldKind::Int || k == FieldKind::Flag; }
     bool isTransient(int i) const { return m_specs[size_t(i)].transient; }
+    // The specs with the caption table of a form type merged in (built once
+    // per kind and type); the section names of the type's pages.
+    const std::vector<FieldSpec> &describedSpecs(int kind, int type) const;
+    static QStringList sectionNames(int kind, int type);
     bool hasTransient() const { return m_hasTransient; }
 
 private:
@@ -54,6 +70,7 @@ private:
     int m_numeric = 0;
     int m_text = 0;
     bool m_hasTransient = false;
+    mutable QHash<int, std::vector<FieldSpec>> m_described;
 };
 
 // The values of one object laid out by its table. Dates are kept as text

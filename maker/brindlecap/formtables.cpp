@@ -243,7 +243,13 @@ const ProvInfo Global_Provs_Info[kProvinceCount] = {
 };
 
 const TaxWizardInfo Global_TaxWizard_Info[7] = {
-    {0, false}, {1, true}, {2, true}, {3, false}, {4, false}, {5, false}, {6, true},
+    {0, "", false},
+    {1, "General Information", true},
+    {2, "Last Year's Amounts", true},
+    {3, "Dependants", false},
+    {4, "Medical Expenses", false},
+    {5, "RRSP Contributions", false},
+    {6, "Provincial Information", true},
 };
 
 const FederalFormRow Federal_Forms_Info[] = {

@@ -42,6 +42,7 @@ struct ProvInfo
 struct TaxWizardInfo
 {
     int type;
+    const char *name;     // shown in the tree and as the page's description (UTF-8)
     bool makeAtOnce;
 };
 

@@ -20,7 +20,14 @@ const FieldTable &formFields()
         {"FirstName", FieldKind::Text},
         {"LastName", FieldKind::Text},
         {"SIN", FieldKind::Text},
-        {"Postcode", FieldKind::Text}
+        {"Postcode", FieldKind::Text},
+        {"RepFirstName", FieldKind::Text},
+        {"RepLastName", FieldKind::Text},
+        {"GroupId", FieldKind::Text},
+        {"GroupName", FieldKind::Text},
+        {"BusinessName", FieldKind::Text},
+        {"MailAddress", FieldKind::Text},
+        {"Phone", FieldKind::Text}
     };
     return table;
 }

@@ -1,13 +1,12 @@
-// The New Return wizard's pages, the return window's save and close questions,
-// the main window's save commands and the not-filed report.
+// The New Return wizard's pages and the return window's save and close questions.
 #include "bqtest.h"
 #include "filingdocservices.h"
 #include "creturnfile.h"
 #include "ct1combobox.h"
 #include "datanewreturnbasic.h"
+#include "actionshowreturn.h"
 #include "form_return.h"
 #include "individualtaxdata.h"
-#include "mainwindow.h"
 #include "messages.h"
 #include "newreturnbasic_formoption.h"
 #include "newreturnbasic_spouse.h"
@@ -244,81 +243,6 @@ private slots:
         m_messages.scriptAnswer(MsgButton::Yes);
         QVERIFY(!w.confirmClose(p));
         QVERIFY(m_messages.texts().last().contains(QDir::toNativeSeparators(file)));
-    }
-
-    // ---- the main window's save commands
-
-    void mainWindowSave()
-    {
-        MainWindow main(TabWndApp::instance());
-        main.openReturnPage(-1, nullptr, newReturn(QStringLiteral("Jones")));
-        Form_Return *page = main.currentReturn();
-        QVERIFY(page);
-        // Save on a return without a file asks for a name; the dialog adds ".r24".
-        answerFileDialog(path(QStringLiteral("jones")));
-        QCOMPARE(main.saveReturn(page, false), 0);
-        QCOMPARE(QFileInfo(page->fullPath()).fileName(), QStringLiteral("jones.r24"));
-        QVERIFY(QFile::exists(path(QStringLiteral("jones.r24"))));
-        QCOMPARE(main.statusBar()->currentMessage(), QStringLiteral("File saved"));
-        QVERIFY(main.windowTitle().endsWith(page->returnTitle()));
-
-        // Save As always asks, and the title follows the new path.
-        answerFileDialog(path(QStringLiteral("jones2.r24")));
-        QCOMPARE(main.saveReturn(page, true), 0);
-        QVERIFY(main.windowTitle().endsWith(QDir::toNativeSeparators(path(QStringLiteral("jones2.r24")))));
-
-        // A failed save says so, names the file and keeps the return modified.
-        const QString bad = path(QStringLiteral("nowhere/jones.r24"));
-        const QFileInfo info(bad);
-        page->setFileInfo(&info);
-        edit(*page);
-        m_messages.clear();
-        QVERIFY(main.saveReturn(page, false) != 0);
-        QVERIFY(main.statusBar()->currentMessage() != QStringLiteral("File saved"));
-        QVERIFY(m_messages.texts().join("|").contains(QDir::toNativeSeparators(bad)));
-        QVERIFY(page->isModified());
-    }
-
-    // ---- the not-filed report
-
-    void notFiledReport()
-    {
-        const QString good = path(QStringLiteral("good.r24"));
-        const QString filed = path(QStringLiteral("filed.r24"));
-        const QString damaged = path(QStringLiteral("damaged.r24"));
-        const QString locked = path(QStringLiteral("locked.r24"));
-        const QString missing = path(QStringLiteral("missing.r24"));
-        {
-            std::unique_ptr<CReturnFile> r(newReturn(QStringLiteral("Good")));
-            QCOMPARE(r->save(good, 1), 0);
-            r->markFilingStatus(1, 1, QStringLiteral("ABC123"));
-            QCOMPARE(r->save(filed, 1), 0);
-            std::unique_ptr<CReturnFile> p(newReturn(QStringLiteral("Locked")));
-            p->self()->setPassword(QStringLiteral("secret"));
-            QCOMPARE(p->save(locked, 1), 0);
-            QFile f(damaged);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(QByteArray(64, '\x07'));
-        }
-        const QString report = path(QStringLiteral("report.txt"));
-        int unreadable = -1;
-        m_messages.clear();
-        const int notFiled =
-            MainWindow::writeNotFiledReport({good, filed, damaged, locked, missing}, report, unreadable);
-        QCOMPARE(notFiled, 1);
-        QCOMPARE(unreadable, 3);
-        QVERIFY(m_messages.shown().isEmpty());   // never asks for the password, shows nothing
-        QFile f(report);
-        QVERIFY(f.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QString text = QString::fromUtf8(f.readAll());
-        QVERIFY(text.contains(QStringLiteral("0000 %1\n===> ").arg(good)));
-        QVERIFY(text.contains(QStringLiteral(": (not filed/unknown)")));
-        QVERIFY(!text.contains(QStringLiteral("0001 ")));
-        QVERIFY(text.contains(QStringLiteral("0002 %1\n===> file cannot be read: file damaged").arg(damaged)));
-        QVERIFY(text.contains(QStringLiteral("0003 %1\n===> file cannot be read: protected by a password").arg(locked)));
-        QVERIFY(text.contains(QStringLiteral("0004 %1\n===> file open failed\n\n").arg(missing)));
-        QVERIFY(text.contains(QStringLiteral("Summary: Total files scaned: 5;  Not-filed files: 1\n\n")));
-        QVERIFY(text.contains(QStringLiteral("Files that cannot be read: 3")));
     }
 };
 

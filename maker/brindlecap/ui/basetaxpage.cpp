@@ -1,64 +1,235 @@
 #include "basetaxpage.h"
+#include "ct1combobox.h"
 #include "ctaxdata_form.h"
+#include "fieldcaptions.h"
+#include "fieldvalidator.h"
 #include "formtables.h"
+#include "myevent.h"
+#include "utils.h"
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
-BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, QWidget *parent)
-    : QWidget(parent), m_data(data), m_title(title)
+namespace {
+const char kMessage[] = "inputMessage";
+
+// A button of a page: it posts one of the window's page events.
+struct PageButton
 {
-    auto *layout = new QFormLayout(this);
-    const FieldTable &table = data->fieldTable();
-    for (int i = 0; i < table.count(); ++i) {
-        const FieldSpec &spec = table.spec(i);
-        QString label = QString::fromLatin1(spec.key);
-        if (spec.code > 0 && !label.contains(QString::number(spec.code)))
-            label += QStringLiteral(" (%1)").arg(spec.code);
-        QWidget *editor;
-        if (spec.kind == FieldKind::Flag) {
-            auto *box = new QCheckBox(this);
-            connect(box, &QCheckBox::toggled, this, [this] { editFinished(); });
-            editor = box;
-        } else {
-            auto *line = new QLineEdit(this);
-            if (FieldTable::isNumeric(spec.kind))
-                line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            connect(line, &QLineEdit::editingFinished, this, [this] { editFinished(); });
-            editor = line;
-        }
-        editor->setObjectName(QStringLiteral("fld_") + QString::fromLatin1(spec.key));
-        editor->setProperty("fieldIndex", i);
-        layout->addRow(label, editor);
-        m_editors.append(editor);
+    int kind;
+    int type;
+    int section;
+    const char *text;
+    int event;
+    int targetForm;   // for the go-to-form event
+};
+
+const PageButton kButtons[] = {
+    {CTaxData_Form::KindForm, 1, 0, "Fill in the preparer's information", 5000, 0},
+    {CTaxData_Form::KindForm, 1, 0, "Copy the mailing address to the spouse's return", 5001, 0},
+    {CTaxData_Form::KindForm, 1, 1, "Capital gains: go to Schedule 3", 1235, 4},
+    {CTaxData_Form::KindForm, 1, 1, "Business income: go to T2125", 1235, 125},
+    {CTaxData_Form::KindForm, 1, 2, "RRSP deduction: go to Schedule 7", 1235, 7},
+    {CTaxData_Form::KindForm, 1, 3, "Donations: go to Schedule 9", 1235, 9},
+    {CTaxData_Form::KindForm, 1, 3, "Tuition: go to Schedule 11", 1235, 11},
+    {CTaxData_Form::KindForm, 1, 3, "Spouse and dependants: go to Schedule 5", 1235, 6},
+    {CTaxData_Form::KindForm, 125, 0, "Copy the business address from the T1", 1873, 0},
+    {CTaxData_Form::KindForm, 117, 0, "Fill in the representative", 1013, 0},
+    {CTaxData_Form::KindForm, 96, 0, "Send T183 for e-signature", 1831, 0},
+    {CTaxData_Form::KindForm, 96, 0, "T183 signature status", 1832, 0},
+    {CTaxData_Form::KindForm, 53, 0, "Send RC71 for e-signature", 1871, 0},
+    {CTaxData_Form::KindForm, 53, 0, "RC71 signature status", 1872, 0},
+};
+
+QString rowLabel(const FieldSpec &spec)
+{
+    QString caption = spec.caption ? QString::fromUtf8(spec.caption) : QString::fromLatin1(spec.key);
+    QString line = spec.line ? QString::fromLatin1(spec.line) : QString();
+    if (line.isEmpty() && !spec.caption && spec.code > 0 && !caption.contains(QString::number(spec.code)))
+        line = QString::number(spec.code);
+    return line.isEmpty() ? caption : line + QLatin1Char(' ') + caption;
+}
+
+FieldValidator::Kind validatorKind(const FieldSpec &spec)
+{
+    if (spec.sin)
+        return FieldValidator::Sin;
+    switch (spec.kind) {
+    case FieldKind::Int: return FieldValidator::Integer;
+    case FieldKind::Date: return FieldValidator::Date;
+    default: return FieldValidator::Amount;
     }
+}
+
+bool usesValidator(const FieldSpec &spec)
+{
+    return spec.sin || spec.kind == FieldKind::Amount || spec.kind == FieldKind::Int || spec.kind == FieldKind::Date;
+}
+
+// An editor's own look (a calculated line's) comes back when its mark goes.
+void mark(QWidget *editor, const QString &message, bool refused)
+{
+    editor->setProperty(kMessage, message);
+    editor->setToolTip(message);
+    editor->setStyleSheet(message.isEmpty() ? editor->property("baseStyle").toString()
+                          : refused ? QStringLiteral("QLineEdit {border: 2px solid #D32F2F; background: #FDECEA;}")
+                                    : QStringLiteral("QLineEdit {border: 2px solid #E6A100; background: #FFF8E1;}"));
+}
+} // namespace
+
+BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section, QWidget *parent)
+    : QWidget(parent), m_data(data), m_title(title), m_section(section)
+{
+    const std::vector<FieldSpec> &specs = data->fieldTable().describedSpecs(data->kind(), data->formType());
+    for (int i = 0; i < int(specs.size()); ++i)
+        if (!specs[size_t(i)].internal && specs[size_t(i)].section == section)
+            m_fields.append(i);
 }
 
 BaseTaxPage::~BaseTaxPage() = default;
 
-QWidget *BaseTaxPage::editorFor(const QString &key) const
+const FieldSpec &BaseTaxPage::specOf(int field) const
 {
-    const int i = m_data->fieldTable().indexOf(key);
-    return i >= 0 ? m_editors.value(i) : nullptr;
+    return m_data->fieldTable().describedSpecs(m_data->kind(), m_data->formType())[size_t(field)];
+}
+
+QString BaseTaxPage::inputMessage(const QWidget *editor)
+{
+    return editor ? editor->property(kMessage).toString() : QString();
+}
+
+void BaseTaxPage::showEvent(QShowEvent *event)
+{
+    if (!m_built && m_data) {
+        build();
+        syncData();
+    }
+    QWidget::showEvent(event);
+}
+
+void BaseTaxPage::build()
+{
+    m_built = true;
+    auto *outer = new QVBoxLayout(this);
+    auto *form = new QFormLayout;
+    outer->addLayout(form);
+    for (int field : qAsConst(m_fields)) {
+        const FieldSpec &spec = specOf(field);
+        QWidget *editor = makeEditor(spec, field);
+        editor->setObjectName(QStringLiteral("fld_") + QString::fromLatin1(spec.key));
+        editor->setProperty("fieldIndex", field);
+        form->addRow(rowLabel(spec), editor);
+        m_editors.insert(field, editor);
+    }
+    addButtons();
+    outer->addStretch(1);
+}
+
+QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
+{
+    if (spec.kind == FieldKind::Flag) {
+        auto *box = new QCheckBox(this);
+        box->setEnabled(!spec.calculated);
+        connect(box, &QCheckBox::toggled, this, [this, box] { editFinished(box); });
+        return box;
+    }
+    if (spec.choices && !spec.calculated) {
+        auto *combo = new CT1ComboBox(this);
+        for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
+            combo->addItem(choice.second, choice.first);
+        connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
+        return combo;
+    }
+    auto *line = new QLineEdit(this);
+    if (FieldTable::isNumeric(spec.kind))
+        line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    if (spec.calculated) {
+        line->setReadOnly(true);
+        line->setProperty("calculated", true);
+        line->setProperty("baseStyle",
+                          QStringLiteral("QLineEdit {background: #DDE3E8; color: #263238; border: 1px dashed #78909C;}"));
+        line->setStyleSheet(line->property("baseStyle").toString());
+        line->setToolTip(tr("Calculated by the program"));
+        return line;
+    }
+    if (usesValidator(spec)) {
+        auto *validator = new FieldValidator(validatorKind(spec), line);
+        line->setValidator(validator);
+        // a refused keystroke or text that is not complete yet is shown at once
+        connect(line, &QLineEdit::inputRejected, this,
+                [line, validator] { mark(line, validator->expectation(), true); });
+        connect(line, &QLineEdit::textEdited, this, [this, line, field] { checkEditor(line, specOf(field)); });
+    }
+    connect(line, &QLineEdit::editingFinished, this, [this, line] { editFinished(line); });
+    return line;
+}
+
+void BaseTaxPage::addButtons()
+{
+    const int kind = m_data->kind();
+    const int type = m_data->formType();
+    for (const PageButton &b : kButtons) {
+        if (b.kind != kind || b.type != type || b.section != m_section)
+            continue;
+        auto *button = new QPushButton(tr(b.text), this);
+        const int event = b.event;
+        const int target = b.targetForm;
+        connect(button, &QPushButton::clicked, this, [this, event, target] {
+            QWidget *window = this->window();
+            for (QWidget *w = parentWidget(); w; w = w->parentWidget())
+                if (w->inherits("Form_Return")) {
+                    window = w;
+                    break;
+                }
+            if (event == EventForwardEdit::kType)
+                QCoreApplication::postEvent(window, new EventForwardEdit(target));
+            else
+                QCoreApplication::postEvent(window, new MyEvent(event));
+        });
+        layout()->addWidget(button);
+    }
+}
+
+QWidget *BaseTaxPage::editorFor(const QString &key)
+{
+    if (!m_data)
+        return nullptr;
+    if (!m_built) {
+        build();
+        syncData();
+    }
+    return m_editors.value(m_data->fieldTable().indexOf(key), nullptr);
+}
+
+void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int field)
+{
+    const FieldRecord &values = m_data->fields();
+    if (auto *box = qobject_cast<QCheckBox *>(editor)) {
+        box->setChecked(values.number(field) != 0.0);
+    } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
+        combo->SetCurSelData(int(values.number(field)));
+    } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        line->setText(spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
+                                                     : values.valueText(field));
+        line->setModified(false);
+        if (spec.sin)
+            checkEditor(line, spec);
+        else if (!spec.calculated)
+            mark(line, QString(), false);
+    }
 }
 
 void BaseTaxPage::syncData()
 {
+    if (!m_data || !m_built)
+        return;
     m_loading = true;
-    const FieldRecord &values = m_data->fields();
-    const FieldTable &table = m_data->fieldTable();
-    for (int i = 0; i < m_editors.size(); ++i) {
-        if (auto *box = qobject_cast<QCheckBox *>(m_editors[i])) {
-            box->setChecked(values.number(i) != 0.0);
-        } else if (auto *line = qobject_cast<QLineEdit *>(m_editors[i])) {
-            if (table.spec(i).kind == FieldKind::Amount)
-                line->setText(QString::number(values.number(i), 'f', 2));
-            else
-                line->setText(values.valueText(i));
-            line->setModified(false);
-        }
-    }
+    for (auto it = m_editors.cbegin(); it != m_editors.cend(); ++it)
+        setEditorText(it.value(), specOf(it.key()), it.key());
     m_loading = false;
 }
 
@@ -67,40 +238,67 @@ void BaseTaxPage::refreshPage()
     syncData();
 }
 
-bool BaseTaxPage::writeField(int i)
+bool BaseTaxPage::checkEditor(QWidget *editor, const FieldSpec &spec)
 {
-    FieldRecord &values = m_data->fields();
-    const QString before = values.valueText(i);
-    if (auto *box = qobject_cast<QCheckBox *>(m_editors[i])) {
-        values.setNumber(i, box->isChecked() ? 1 : 0);
-    } else if (auto *line = qobject_cast<QLineEdit *>(m_editors[i])) {
-        QString text = line->text().trimmed();
-        if (FieldTable::isNumeric(m_data->fieldTable().spec(i).kind)) {
-            text.remove(QLatin1Char(','));
-            text.remove(QLatin1Char('$'));
-            if (text.isEmpty())
-                text = QStringLiteral("0");
-        }
-        values.setValueText(i, text);
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    auto *validator = line ? qobject_cast<const FieldValidator *>(line->validator()) : nullptr;
+    if (!validator)
+        return true;
+    QString text = line->text();
+    int pos = 0;
+    if (validator->validate(text, pos) != QValidator::Acceptable) {
+        mark(line, validator->expectation(), true);
+        return false;
     }
-    return values.valueText(i) != before;
+    const QString sin = FieldValidator::normalised(FieldValidator::Sin, text);
+    if (spec.sin && !sin.isEmpty() && !CheckSIN(sin))
+        mark(line, tr("The S.I.N. check digit is wrong: verify the number"), false);
+    else
+        mark(line, QString(), false);
+    return true;
+}
+
+bool BaseTaxPage::writeField(int field, QWidget *editor)
+{
+    const FieldSpec &spec = specOf(field);
+    if (spec.calculated)
+        return false;
+    FieldRecord &values = m_data->fields();
+    const QString before = values.valueText(field);
+    if (auto *box = qobject_cast<QCheckBox *>(editor)) {
+        values.setNumber(field, box->isChecked() ? 1 : 0);
+    } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
+        values.setNumber(field, combo->GetCurSelData());
+    } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        if (!checkEditor(line, spec))
+            return false;
+        const QString text = usesValidator(spec)
+            ? FieldValidator::normalised(validatorKind(spec), line->text())
+            : line->text().trimmed();
+        if (!values.setValueText(field, text)) {
+            mark(line, tr("This value cannot be stored"), true);
+            return false;
+        }
+    }
+    return values.valueText(field) != before;
 }
 
 void BaseTaxPage::commitPage()
 {
-    for (int i = 0; i < m_editors.size(); ++i)
-        writeField(i);
+    if (!m_data)
+        return;
+    for (auto it = m_editors.cbegin(); it != m_editors.cend(); ++it)
+        writeField(it.key(), it.value());
 }
 
-void BaseTaxPage::editFinished()
+void BaseTaxPage::editFinished(QWidget *editor)
 {
-    if (m_loading)
+    if (m_loading || !m_data)
         return;
-    auto *editor = qobject_cast<QWidget *>(sender());
-    const int i = m_editors.indexOf(editor);
-    if (i < 0 || !writeField(i))
+    const int field = m_editors.key(editor, -1);
+    if (field < 0 || !writeField(field, editor))
         return;
-    emit signalCalc(m_data, i);
+    emit signalCalc(m_data, field);
 }
 
 void createPages(CTaxData_Form *data, QList<BaseTaxPage *> &pages, QWidget *parent)
@@ -117,5 +315,11 @@ void createPages(CTaxData_Form *data, QList<BaseTaxPage *> &pages, QWidget *pare
         data->getDescription(description);
         title = description.isEmpty() ? QStringLiteral("Page") : QString(description);
     }
-    pages.append(new BaseTaxPage(data, title, parent));
+    const QStringList sections = FieldTable::sectionNames(data->kind(), data->formType());
+    if (sections.isEmpty()) {
+        pages.append(new BaseTaxPage(data, title, 0, parent));
+        return;
+    }
+    for (int i = 0; i < sections.size(); ++i)
+        pages.append(new BaseTaxPage(data, sections[i], i, parent));
 }

@@ -1,48 +1,71 @@
 #pragma once
+#include <QHash>
 #include <QList>
 #include <QWidget>
 
 class CTaxData_Form;
-class FieldRecord;
-class QFormLayout;
+struct FieldSpec;
 
-// A page that edits one calculator object. This page shows the object's
-// declared fields, one labelled editor per field, in table order: amounts and
-// numbers as right-aligned texts, flags as check boxes, dates and texts as
-// line editors. An edit is written into the object when the editor loses the
-// focus (or by commitPage) and then reported by signalCalc.
+// A page of one section of a calculator object. Each field the page shows is
+// a row "<line or box> <caption>" with an editor for its kind: amounts,
+// integers, dates and S.I.N.s in line editors with a validator, choice lists
+// for coded fields, check boxes for flags. Calculated fields are read-only;
+// internal ones are not shown. Editors are made when the page is first shown
+// (or asked for one). An edit is written into the object when the editor
+// loses the focus (or by commitPage) and then reported by signalCalc; text
+// the validator does not accept is kept, marked and not written.
 class BaseTaxPage : public QWidget
 {
     Q_OBJECT
 public:
-    BaseTaxPage(CTaxData_Form *data, const QString &title, QWidget *parent = nullptr);
+    BaseTaxPage(CTaxData_Form *data, const QString &title, int section, QWidget *parent = nullptr);
     ~BaseTaxPage() override;
 
     CTaxData_Form *data() const { return m_data; }
     QString getTitle() const { return m_title; }
+    int section() const { return m_section; }
     // Fills the editors from the object.
     void syncData();
     // Reloads the editors after the object changed (a recalculation).
     void refreshPage();
-    // Writes every editor's value into the object.
+    // Writes every acceptable editor's value into the object.
     void commitPage();
-    // Editor of a field by its key; null when the page has none.
-    QWidget *editorFor(const QString &key) const;
+    // Cuts the page from its data before it goes: later edits write nothing.
+    void detach() { m_data = nullptr; }
+    // Editor of a field by its key (made now when the page was not shown yet);
+    // null when the page has none.
+    QWidget *editorFor(const QString &key);
+    bool isBuilt() const { return m_built; }
+    // The message of a marked editor (refused input or a S.I.N. flag); empty when not marked.
+    static QString inputMessage(const QWidget *editor);
 
 signals:
     // An edit reached the object; field is the field's index.
     void signalCalc(CTaxData_Form *data, int field);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    void editFinished();
-    bool writeField(int index);
+    void build();
+    QWidget *makeEditor(const FieldSpec &spec, int field);
+    void addButtons();
+    void editFinished(QWidget *editor);
+    // Validates the editor's text and marks it; true when it may be written.
+    bool checkEditor(QWidget *editor, const FieldSpec &spec);
+    bool writeField(int field, QWidget *editor);
+    void setEditorText(QWidget *editor, const FieldSpec &spec, int field);
+    const FieldSpec &specOf(int field) const;
 
     CTaxData_Form *m_data;
     QString m_title;
-    QList<QWidget *> m_editors;     // one per field of the table
+    int m_section;
+    bool m_built = false;
     bool m_loading = false;
+    QList<int> m_fields;                 // the fields this page shows, in table order
+    QHash<int, QWidget *> m_editors;     // by field index
 };
 
-// Makes the pages of an object (one page of its fields) with the given parent
-// and appends them to pages.
+// Makes the pages of an object (one per section that shows a field) with the
+// given parent and appends them to pages.
 void createPages(CTaxData_Form *data, QList<BaseTaxPage *> &pages, QWidget *parent);

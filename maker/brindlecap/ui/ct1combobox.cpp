@@ -27,3 +27,21 @@ int CT1ComboBox::GetCurSelData() const
     const QVariant v = currentData();
     return v.isValid() ? v.toInt() : 0;
 }
+
+void CT1ComboBox::LoadTaxForms(int, const QList<int> &types, const QString &filter)
+{
+    const QString wanted = filter.trimmed();
+    const QSignalBlocker block(this);
+    clear();
+    for (int type : types) {
+        if (type <= 0 || type >= kFormTableSize)
+            continue;
+        const FormInfo &info = Global_Forms_Info[type];
+        const QString name = QString::fromUtf8(info.name);
+        const QString title = QString::fromUtf8(info.title);
+        if (!wanted.isEmpty() && !name.contains(wanted, Qt::CaseInsensitive)
+            && !title.contains(wanted, Qt::CaseInsensitive))
+            continue;
+        addItem(QStringLiteral("%1 - %2").arg(name, title), type);
+    }
+}

@@ -11,6 +11,9 @@ public:
     // Fills the list with the provinces and territories (data 1 to 13) after
     // an empty first item (data 0); the selection keeps its data when it can.
     void LoadProvs();
+    // Fills the list with the offered form types that match the filter (part of
+    // the form's number, name or title, any case); the type is the item's data.
+    void LoadTaxForms(int edition, const QList<int> &types, const QString &filter);
     // Selects the item carrying data; -1 (nothing) when no item does.
     void SetCurSelData(int data);
     // Data of the selected item; 0 when nothing is selected.

@@ -2,6 +2,7 @@
 #include "actionshowreturn.h"
 #include "form_return.h"
 #include "mainwindow.h"
+#include "returnwindowhost.h"
 #include "messages.h"
 #include <QFileInfo>
 
@@ -18,17 +19,16 @@ void record(const QString &call)
 }
 } // namespace
 
-Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, MainWindow *mainWindow, QWidget *parent,
+Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, ReturnWindowHost *host, QWidget *parent,
                          int number, int mode, int fontSize)
-    : QWidget(parent), m_fontSize(fontSize), m_number(number), m_mode(mode), m_mainWindow(mainWindow),
-      m_return(returnFile)
+    : QWidget(parent), m_fontSize(fontSize), m_number(number), m_mode(mode), m_host(host), m_return(returnFile)
 {
     m_name = QStringLiteral("Return %1").arg(number);
     setObjectName(m_name);
     setProperty("hasFile", fileInfo != nullptr);
     if (fileInfo)
         setProperty("title", fileInfo->absoluteFilePath());
-    m_action = new ActionShowReturn(this, QString(), mainWindow);
+    m_action = new ActionShowReturn(this, QString(), host ? host->hostObject() : nullptr);
     m_action->setText(m_name);
     record(QStringLiteral("Form_Return(%1,%2,%3)").arg(number).arg(mode).arg(fontSize));
 }
@@ -42,8 +42,8 @@ void Form_Return::commitCurrentPage() { record(QStringLiteral("commitCurrentPage
 void Form_Return::updateSummary(QString &summary)
 {
     summary = QStringLiteral("summary of %1").arg(m_name);
-    if (m_mainWindow)
-        m_mainWindow->setResultText(summary);
+    if (m_host)
+        m_host->setResultText(summary);
 }
 QString Form_Return::returnTitle() const
 {
@@ -134,3 +134,9 @@ void Form_Return::onFolderViewSelChange(const QItemSelection &, const QItemSelec
 void Form_Return::onSignalCalc(CTaxData_Form *, int) {}
 void Form_Return::onNavigateToForm(int, int) {}
 void Form_Return::on_comboBox_currentIndexChanged(int) {}
+
+// Events and layout of the real window.
+bool Form_Return::event(QEvent *e) { return QWidget::event(e); }
+bool Form_Return::eventFilter(QObject *watched, QEvent *e) { return QWidget::eventFilter(watched, e); }
+void Form_Return::showEvent(QShowEvent *e) { QWidget::showEvent(e); }
+void Form_Return::resizeEvent(QResizeEvent *e) { QWidget::resizeEvent(e); }

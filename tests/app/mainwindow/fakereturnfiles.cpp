@@ -12,3 +12,4 @@ void MainWindow::on_actionCouple_Returns_2to1_triggered() { fakeCalls() << QStri
 void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered() { fakeCalls() << QStringLiteral("notFiled()"); }
 void MainWindow::on_actionFind_Return_Files_triggered() { fakeCalls() << QStringLiteral("findFiles()"); }
 void MainWindow::openReturnFile(const QString &path) { fakeCalls() << QStringLiteral("openReturnFile(%1)").arg(path); }
+void MainWindow::importPriorYearReturn(const QString &path) { fakeCalls() << QStringLiteral("importPriorYearReturn(%1)").arg(path); }

@@ -89,7 +89,7 @@ private slots:
         window->openReturnPage(-1, nullptr, newReturn("Ann", "Smith"));
         Form_Return *page = window->currentReturn();
         QVERIFY(page);
-        QCOMPARE(window->windowTitle(), appTitle + QStringLiteral(" - Untitled (unsaved)"));
+        QCOMPARE(window->windowTitle(), appTitle + QStringLiteral(" - Untitled (unsaved)[*]"));
         QCOMPARE(window->resultLabel()->text(), page->returnFile()->resultSummaryLine(0));
         QVERIFY(!window->resultLabel()->text().isEmpty());
         QVERIFY(window->findChild<QAction *>(QStringLiteral("actionSave_Return"))->isEnabled());

@@ -1,0 +1,146 @@
+// The return window over the coupled bench return (20 slips and 30 forms per
+// person): one edit's road (commit, recalculation, page refresh, tree labels,
+// the modified mark) and opening the return in a window (tree and the first T1
+// page shown). Runs offscreen.
+#include "basetaxpage.h"
+#include "creturnfile.h"
+#include "form_return.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "returnfilefixture.h"
+#include "returnwindowhost.h"
+#include "silentmessages.h"
+#include "tabwndapp.h"
+#include "taxdata_t1new.h"
+#include <QApplication>
+#include <QLineEdit>
+#include <benchmark/benchmark.h>
+
+using namespace returnfixture;
+
+namespace {
+
+void dropLog(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+// As the main window: the modified mark is asked after every edit.
+class BenchHost : public ReturnWindowHost
+{
+public:
+    QObject *hostObject() override { return &m_object; }
+    void setResultText(const QString &text) override { m_text = text; }
+    void addContextActions(int, QMenu *) override {}
+    void returnModifiedChanged(Form_Return *page) override { m_modified = page->isModified(); }
+    void openReturnFile(const QString &) override {}
+    void importPriorYearReturn(const QString &) override {}
+    bool modified() const { return m_modified; }
+
+private:
+    QObject m_object;
+    QString m_text;
+    bool m_modified = false;
+};
+
+void addSlips(IndividualTaxData &p, int count)
+{
+    int made = 0;
+    for (int i = 0; made < count && i < 8 * count; ++i) {
+        const int type = 1 + i % (kSlipTableSize - 1);
+        if (FormEntry *e = p.addSlip(type, 0, 0)) {
+            ++made;
+            for (int box : {14, 16, 18, 22, 24, 26})
+                e->object->setValueByCode(box, 1000.0 + 37.0 * made + box);
+        }
+    }
+}
+
+void addForms(IndividualTaxData &p, int total)
+{
+    for (int type : {4, 6, 7, 9, 11, 125, 12})
+        p.getForm(type, 0, true);
+    p.addTuitionForms();
+    p.addSpouseTransferForms();
+    const QList<int> types = keptFormTypes(p, p.province());
+    for (int i = 0; i < types.size() && p.forms().count() < total; ++i) {
+        const int type = types.at(i);
+        if (type == 161 || type == 159 || type == 165 || p.hasForm(type))
+            continue;
+        p.addForm(type, 0, true, 0, false);
+    }
+}
+
+void makePerson(IndividualTaxData &p, const QString &first)
+{
+    newPerson(p, 9, first, QStringLiteral("Roy"), 0, true);
+    addForms(p, 30);
+    addSlips(p, 20);
+    p.t1()->setAmount(TaxData_T1New::F_10100, 52000);
+}
+
+CReturnFile *benchReturn()
+{
+    auto *rf = new CReturnFile;
+    makePerson(*rf->self(), QStringLiteral("Anne"));
+    makePerson(*rf->spouse(), QStringLiteral("Ben"));
+    rf->dependants().AllocData(12);
+    rf->recalculate(-1, nullptr);
+    return rf;
+}
+
+void BM_EditRoad(benchmark::State &state)
+{
+    BenchHost host;
+    Form_Return window(nullptr, benchReturn(), &host, nullptr, 1, -1, 12);
+    window.resize(1200, 800);
+    window.show();
+    QCoreApplication::processEvents();
+    BaseTaxPage *income = nullptr;
+    for (BaseTaxPage *page : window.openPages())
+        if (page->getTitle() == QLatin1String("Income"))
+            income = page;
+    auto *line = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("10105")));
+    int n = 0;
+    for (auto _ : state) {
+        line->setText(QString::number(100 + (n++ % 50)));
+        income->commitPage();
+        window.onSignalCalc(window.currentForm(), -1);
+    }
+    state.counters["modified"] = host.modified();
+}
+BENCHMARK(BM_EditRoad)->Unit(benchmark::kMillisecond);
+
+void BM_OpenWindow(benchmark::State &state)
+{
+    BenchHost host;
+    std::unique_ptr<CReturnFile> source(benchReturn());
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto *copy = new CReturnFile;
+        copy->assign(*source);
+        state.ResumeTiming();
+        auto *window = new Form_Return(nullptr, copy, &host, nullptr, 1, -1, 12);
+        window->resize(1200, 800);
+        window->show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        delete window;
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_OpenWindow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(dropLog);
+    TabWndApp *app = TabWndApp::create(argc, argv);
+    SilentMessages messages;
+    setMessageHandler(&messages);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    delete app;
+    return 0;
+}

@@ -1,0 +1,37 @@
+#include "fieldcaptions.h"
+#include "formtables.h"
+
+extern const FormCaptions kT1Captions;
+extern const FormCaptions kSlipCaptions[];
+extern const int kSlipCaptionCount;
+
+const FormCaptions *findFormCaptions(int kind, int type)
+{
+    if (kind == kT1Captions.kind && type == kT1Captions.type)
+        return &kT1Captions;
+    for (int i = 0; i < kSlipCaptionCount; ++i)
+        if (kSlipCaptions[i].kind == kind && kSlipCaptions[i].type == type)
+            return &kSlipCaptions[i];
+    return nullptr;
+}
+
+QList<QPair<int, QString>> choiceList(const QString &name)
+{
+    QList<QPair<int, QString>> list;
+    if (name == QLatin1String("province")) {
+        list.append({0, QString()});
+        for (int p = 1; p < kProvinceCount; ++p)
+            list.append({p, provinceName(p)});
+    } else if (name == QLatin1String("marital")) {
+        // the codes of the new-return wizard's choices
+        list = {{0, QStringLiteral("Married")},
+                {1, QStringLiteral("Living common-law")},
+                {2, QStringLiteral("Widowed")},
+                {3, QStringLiteral("Divorced")},
+                {4, QStringLiteral("Separated")},
+                {5, QStringLiteral("Single")}};
+    } else if (name == QLatin1String("language")) {
+        list = {{0, QStringLiteral("English")}, {1, QStringLiteral("French")}};
+    }
+    return list;
+}

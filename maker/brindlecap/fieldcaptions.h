@@ -1,0 +1,38 @@
+#pragma once
+// What a form page shows of a field: its caption, line or box, section and
+// choice list. The rows are data, one table per form or slip type (the
+// fieldcaptions_*.cpp files), keyed by the field's key; FieldTable merges them
+// into its specs for one form type (FieldTable::describedSpecs).
+#include <QList>
+#include <QPair>
+#include <QString>
+
+struct FieldCaption
+{
+    enum Flag : unsigned { Calculated = 1u << 0, Internal = 1u << 1, Sin = 1u << 2 };
+    const char *key;
+    const char *line;       // "10100", "Box 14"; empty for none
+    const char *caption;    // UTF-8
+    int section;            // index into the form's section names
+    const char *choices;    // name of a choice list, or null
+    unsigned flags;
+};
+
+// The caption rows of one form or slip type. When a type has a table, the
+// fields it does not list are kept by the program and shown on no page.
+struct FormCaptions
+{
+    int kind;               // CTaxData_Form kind: 0 form, 1 slip
+    int type;
+    const FieldCaption *rows;
+    int count;
+    const char *const *sections;   // null: one page named after the form
+    int sectionCount;
+};
+
+// The table of a form or slip type; null when it has none.
+const FormCaptions *findFormCaptions(int kind, int type);
+
+// A choice list by name ("province", "marital", "language"): the codes stored
+// and the labels shown, in display order.
+QList<QPair<int, QString>> choiceList(const QString &name);

@@ -1,0 +1,4 @@
+#include "myevent.h"
+
+MyEvent::~MyEvent() = default;
+EventForwardEdit::~EventForwardEdit() = default;

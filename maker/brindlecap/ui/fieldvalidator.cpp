@@ -1,0 +1,76 @@
+#include "fieldvalidator.h"
+#include <QDate>
+#include <QRegularExpression>
+
+FieldValidator::FieldValidator(Kind kind, QObject *parent) : QValidator(parent), m_kind(kind) {}
+
+namespace {
+QValidator::State matchState(const QString &text, const char *acceptable, const char *intermediate)
+{
+    if (QRegularExpression(QString::fromLatin1(acceptable)).match(text).hasMatch())
+        return QValidator::Acceptable;
+    if (QRegularExpression(QString::fromLatin1(intermediate)).match(text).hasMatch())
+        return QValidator::Intermediate;
+    return QValidator::Invalid;
+}
+} // namespace
+
+QValidator::State FieldValidator::validate(QString &input, int &) const
+{
+    const QString text = input.trimmed();
+    if (text.isEmpty())
+        return Acceptable;
+    switch (m_kind) {
+    case Amount: {
+        QString plain = text;
+        plain.remove(QLatin1Char('$'));
+        // thousands separators only in whole groups of three: "12,3" is not 12.3
+        return matchState(plain, "^-?(\\d{1,3}(,\\d{3})+|\\d+)(\\.\\d{0,2})?$", "^-?[\\d,]*(\\.\\d*)?$");
+    }
+    case Integer:
+        return matchState(text, "^-?\\d{1,9}$", "^-$");
+    case Date: {
+        if (QDate::fromString(text, Qt::ISODate).isValid() && text.size() == 10)
+            return Acceptable;
+        return matchState(text, "^$", "^\\d{0,4}(-\\d{0,2}(-\\d{0,2})?)?$");
+    }
+    case Sin: {
+        QString digits = text;
+        digits.remove(QLatin1Char(' '));
+        digits.remove(QLatin1Char('-'));
+        return matchState(digits, "^\\d{9}$", "^\\d{0,8}$");
+    }
+    }
+    return Invalid;
+}
+
+QString FieldValidator::expectation() const
+{
+    switch (m_kind) {
+    case Amount: return tr("Expected an amount, such as 1234.56 or 1,234.56");
+    case Integer: return tr("Expected a whole number");
+    case Date: return tr("Expected a date as YYYY-MM-DD");
+    case Sin: return tr("Expected a 9-digit social insurance number");
+    }
+    return QString();
+}
+
+QString FieldValidator::normalised(Kind kind, const QString &text)
+{
+    QString value = text.trimmed();
+    switch (kind) {
+    case Amount:
+        value.remove(QLatin1Char(','));
+        value.remove(QLatin1Char('$'));
+        return value.isEmpty() ? QStringLiteral("0") : value;
+    case Integer:
+        return value.isEmpty() ? QStringLiteral("0") : value;
+    case Sin:
+        value.remove(QLatin1Char(' '));
+        value.remove(QLatin1Char('-'));
+        return value;
+    case Date:
+        return value;
+    }
+    return value;
+}

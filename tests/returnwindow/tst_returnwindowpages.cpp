@@ -1,0 +1,547 @@
+// The return window over a coupled return: the tree, the item commands and
+// their dialogs, the form pages and their input, the look and the pane layout.
+#include "addtaxformdlg.h"
+#include "basetaxpage.h"
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "ct1combobox.h"
+#include "ctaxdata_form.h"
+#include "datanewreturnbasic.h"
+#include "dlgchangeformorder.h"
+#include "folderview.h"
+#include "form_return.h"
+#include "formentry.h"
+#include "individualtaxdata.h"
+#include "messages.h"
+#include "myevent.h"
+#include "newreturnbasic_tab1.h"
+#include "returnbuilder.h"
+#include "scrolltaxform.h"
+#include "tabwndapp.h"
+#include "taxdata_t1new.h"
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QTimer>
+
+namespace {
+constexpr int kT4 = 1;
+constexpr int kT5 = 8;
+constexpr int kT1 = 1;
+constexpr int kSchedule9 = 9;
+constexpr int kSchedule8 = 150;
+constexpr int kResultForm = 93;
+constexpr int kT2125 = 125;
+
+// A coupled Ontario return: self with a T4, the spouse with a T5 shared with self.
+CReturnFile *coupledReturn()
+{
+    const char *description = R"({"persons": [
+      {"firstName": "Sam", "lastName": "Whitfield", "sin": "046454286", "birthDate": "1980-05-17",
+       "province": 9, "maritalStatus": 0,
+       "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": 9, "Box14": 50000, "Box16": 2766.75, "Box22": 6000}}]},
+      {"firstName": "Robin", "lastName": "Whitfield", "sin": "130692544", "birthDate": "1982-03-04",
+       "province": 9, "maritalStatus": 0,
+       "slips": [{"type": 8, "fields": {"Payer": "Bank", "Box13": 5000}}]}]})";
+    QString error;
+    CReturnFile *file = returnbuilder::build(QJsonDocument::fromJson(description).object(), &error);
+    if (!file)
+        qWarning() << error;
+    else
+        returnbuilder::recalculate(*file);
+    return file;
+}
+
+QTreeWidgetItem *root(Form_Return &w, int section)
+{
+    return w.folderView()->root(section);
+}
+
+BaseTaxPage *pageTitled(Form_Return &w, const QString &title)
+{
+    for (BaseTaxPage *page : w.openPages())
+        if (page->getTitle() == title)
+            return page;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+} // namespace
+
+class TestFormReturn : public QObject
+{
+    Q_OBJECT
+    ScriptedMessages m_messages;
+    std::unique_ptr<Form_Return> m_window;
+
+    Form_Return &window()
+    {
+        m_window.reset(new Form_Return(nullptr, coupledReturn(), nullptr, nullptr, 1, -1, 12));
+        return *m_window;
+    }
+    CReturnFile &file() { return *m_window->returnFile(); }
+    IndividualTaxData &person() { return *file().currentPerson(); }
+    void select(int category, int id)
+    {
+        m_window->folderView()->selectItem(category, id);
+        settle();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QCOMPARE(TabWndApp::instance()->initialize(), 0);
+        setMessageHandler(&m_messages);
+    }
+    void init() { m_messages.clear(); }
+    void cleanup()
+    {
+        m_window.reset();
+        settle();
+    }
+
+    // ---- tree
+
+    void reuseWalk_data()
+    {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("collapsed");
+        QTest::newRow("3 to 5") << 3 << 5 << false;
+        QTest::newRow("5 to 3") << 5 << 3 << false;
+        QTest::newRow("3 to 5, collapsed") << 3 << 5 << true;
+        QTest::newRow("5 to 3, collapsed") << 5 << 3 << true;
+    }
+    void reuseWalk()
+    {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, collapsed);
+        Form_Return &w = window();
+        auto setSlips = [&](int n) {
+            while (person().slips().count() < n)
+                file().addSlip(kT4, 0, 0);
+            while (person().slips().count() > n)
+                file().removeSlip(person().slips().at(person().slips().count() - 1)->object);
+        };
+        setSlips(from);
+        w.folderView()->refreshSlips();
+        QTreeWidgetItem *slips = root(w, FolderView::Slips);
+        slips->setExpanded(!collapsed);
+        QTreeWidgetItem *first = slips->child(0);
+        setSlips(to);
+        w.folderView()->refreshSlips();
+        QCOMPARE(slips->childCount(), to);
+        QCOMPARE(slips->child(0), first);   // rewritten in place
+        for (int i = 0; i < to; ++i)
+            QCOMPARE(static_cast<TreeItem *>(slips->child(i))->data(), static_cast<void *>(person().slips().at(i)));
+    }
+
+    void sharedSlipLabel()
+    {
+        Form_Return &w = window();
+        file().setCurrentPerson(CReturnFile::kSpouse);
+        FormEntry *t5 = person().slips().at(0);
+        file().shareSlipWithSpouse(t5->object, 0);
+        file().setCurrentPerson(CReturnFile::kSelf);
+        w.folderView()->refreshSlips();
+        QStringList labels;
+        for (int i = 0; i < root(w, FolderView::Slips)->childCount(); ++i)
+            labels << root(w, FolderView::Slips)->child(i)->text(0);
+        QVERIFY2(labels.contains(QStringLiteral("T4 - ACME")), qPrintable(labels.join('|')));
+        QVERIFY2(labels.filter(QStringLiteral("S-T5")).size() == 1, qPrintable(labels.join('|')));
+    }
+
+    // The Result root is reported as category 99 with no entry; an item whose
+    // entry has no object counts as nothing selected.
+    void selectionOfRootsAndEmptyEntries()
+    {
+        Form_Return &w = window();
+        w.folderView()->setCurrentItem(root(w, FolderView::Result));
+        int category = 0, type = 0, id = 0;
+        QCOMPARE(w.folderView()->getSelection(category, type, id), nullptr);
+        QCOMPARE(category, 99);
+        QCOMPARE(type, kResultForm);
+
+        FormEntry orphan;
+        orphan.type = kT4;
+        orphan.id = 999;
+        auto *item = new TreeItem(&orphan);
+        root(w, FolderView::Slips)->addChild(item);
+        w.folderView()->setCurrentItem(item);
+        QCOMPARE(w.folderView()->getSelection(category, type, id), nullptr);
+        QCOMPARE(category, -1);
+        m_messages.clear();
+        w.removeSelected();
+        w.shareSlip();
+        QVERIFY(m_messages.shown().isEmpty());
+        delete item;
+    }
+
+    // After a rebuild puts another entry on the selected position, its pages show.
+    void rebuildReopensMovedSelection()
+    {
+        Form_Return &w = window();
+        file().addSlip(kT5, 0, 0);
+        w.folderView()->refreshSlips();
+        select(1, person().slips().at(1)->id);
+        CTaxData_Form *second = person().slips().at(1)->object;
+        QCOMPARE(w.currentForm(), second);
+        file().addSlip(kT4, 0, 0);
+        // the first slip goes without the tree being told; the rebuild moves the rest up
+        file().removeSlip(person().slips().at(0)->object);
+        w.refreshTree(false, true);
+        QCOMPARE(w.currentForm(), person().slips().at(1)->object);
+        for (BaseTaxPage *page : w.openPages())
+            QCOMPARE(page->data(), person().slips().at(1)->object);
+    }
+
+    void selectionRestoredPerPerson()
+    {
+        Form_Return &w = window();
+        const int slipId = person().slips().at(0)->id;
+        select(1, slipId);
+        QComboBox *combo = w.personCombo();
+        combo->setCurrentIndex(combo->findData(CReturnFile::kSpouse));
+        settle();
+        const int spouseSlip = person().slips().at(0)->id;
+        select(1, spouseSlip);
+        combo->setCurrentIndex(combo->findData(CReturnFile::kSelf));
+        settle();
+        int category = -1, type = 0, id = 0;
+        w.folderView()->getSelection(category, type, id);
+        QCOMPARE(category, 1);
+        QCOMPARE(id, slipId);
+        QCOMPARE(w.currentForm(), person().slips().at(0)->object);
+    }
+
+    // ---- events and commands
+
+    void goToFormAnsweredNo()
+    {
+        Form_Return &w = window();
+        m_messages.scriptAnswer(MsgButton::No);
+        QCoreApplication::postEvent(&w, new EventForwardEdit(kSchedule9));
+        settle();
+        QVERIFY(m_messages.texts().join('|').contains(QStringLiteral("Do you want to go to form [Schedule 9]")));
+        QVERIFY(!file().hasForm(kSchedule9));
+    }
+
+    void goToFormAnsweredYes()
+    {
+        Form_Return &w = window();
+        m_messages.scriptAnswer(MsgButton::Yes);
+        QCoreApplication::postEvent(&w, new EventForwardEdit(kSchedule9));
+        settle();
+        QVERIFY(file().hasForm(kSchedule9));
+        QCOMPARE(int(w.currentForm()->formType()), kSchedule9);
+    }
+
+    void addFormOpensItAndRefusesDuplicate()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        QVERIFY2(file().hasForm(kSchedule9), qPrintable(m_messages.texts().join('|')));
+        QVERIFY(w.currentForm());
+        QCOMPARE(int(w.currentForm()->formType()), kSchedule9);
+        int category = -1, type = 0, id = 0;
+        w.folderView()->getSelection(category, type, id);
+        QCOMPARE(category, 0);
+        QCOMPARE(type, kSchedule9);
+        m_messages.clear();
+        w.addFormOfType(kSchedule9);
+        QCOMPARE(m_messages.texts(), QStringList{QStringLiteral("This tax form already exists in the tax return.")});
+        QCOMPARE(file().currentPerson()->countForms(kSchedule9), 1);
+    }
+
+    void addFormDialog()
+    {
+        QList<int> types{kSchedule9, 11, kT2125, 7};
+        AddTaxFormDlg::filterText().clear();
+        {
+            AddTaxFormDlg dlg(types);
+            auto *filter = dlg.findChild<QLineEdit *>(QStringLiteral("edtFilter"));
+            auto *combo = dlg.findChild<CT1ComboBox *>(QStringLiteral("cmbTaxForms"));
+            QCOMPARE(combo->count(), 4);
+            QTest::keyClicks(filter, QStringLiteral("sched"));
+            QCOMPARE(combo->count(), 3);
+            QTest::keyClicks(filter, QStringLiteral("ule 9"));
+            QCOMPARE(combo->count(), 1);
+            QCOMPARE(dlg.selectedFormType(), kSchedule9);
+            QTest::keyClicks(filter, QStringLiteral("zz"));
+            QCOMPARE(dlg.selectedFormType(), 0);
+            QVERIFY(!dlg.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->isEnabled());
+            filter->setText(QStringLiteral("schedule 9"));
+        }
+        {   // the filter survives reopening
+            AddTaxFormDlg dlg(types);
+            QCOMPARE(dlg.findChild<QLineEdit *>(QStringLiteral("edtFilter"))->text(), QStringLiteral("schedule 9"));
+            QCOMPARE(dlg.findChild<CT1ComboBox *>(QStringLiteral("cmbTaxForms"))->count(), 1);
+            QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnClear")), Qt::LeftButton);
+            QCOMPARE(dlg.findChild<CT1ComboBox *>(QStringLiteral("cmbTaxForms"))->count(), 4);
+        }
+        {   // a quick-add button answers its type whatever the list shows
+            AddTaxFormDlg dlg(types);
+            QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnAddT2125")), Qt::LeftButton);
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(dlg.selectedFormType(), kT2125);
+        }
+    }
+
+    void changeFormOrder_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("ok") << true;
+        QTest::newRow("cancel") << false;
+    }
+    void changeFormOrder()
+    {
+        QFETCH(bool, accept);
+        window();
+        file().addForm(kSchedule9, 0, true, 0, false);
+        file().addForm(11, 0, true, 0, false);
+        const QList<FormEntry *> before = person().forms().items();
+        const int resultAt = before.indexOf(person().forms().firstWithKey(kResultForm));
+        QVERIFY(resultAt >= 0);
+        DlgChangeFormOrder dlg(&person());
+        auto *list = dlg.findChild<QListWidget *>(QStringLiteral("listFormsWgt"));
+        list->setCurrentRow(list->count() - 1);
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnUp")), Qt::LeftButton);
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnUp")), Qt::LeftButton);
+        auto *box = dlg.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
+        QTest::mouseClick(box->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+        const QList<FormEntry *> after = person().forms().items();
+        QCOMPARE(after.indexOf(person().forms().firstWithKey(kResultForm)), resultAt);
+        if (accept)
+            QVERIFY(after != before);
+        else
+            QCOMPARE(after, before);
+    }
+
+    // ---- pages and input
+
+    void t1Sections()
+    {
+        Form_Return &w = window();
+        QStringList titles;
+        for (int i = 0; i < w.formTabs()->count(); ++i)
+            titles << w.formTabs()->tabText(i);
+        QCOMPARE(titles, (QStringList{"Identification", "Income", "Deductions", "Credits", "Refund"}));
+        BaseTaxPage *income = pageTitled(w, QStringLiteral("Income"));
+        QVERIFY(!income->isBuilt());   // made when first shown
+        auto *employment = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("10100")));
+        QVERIFY(employment);
+        auto *total = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("15000")));
+        QVERIFY(total && total->isReadOnly());
+        BaseTaxPage *identification = pageTitled(w, QStringLiteral("Identification"));
+        QVERIFY(qobject_cast<CT1ComboBox *>(identification->editorFor(QStringLiteral("MaritalStatus"))));
+        QVERIFY(!identification->editorFor(QStringLiteral("FilingStatus")));   // kept by the program
+    }
+
+    void amountRefusedVisibly()
+    {
+        Form_Return &w = window();
+        BaseTaxPage *income = pageTitled(w, QStringLiteral("Income"));
+        auto *line = qobject_cast<QLineEdit *>(income->editorFor(QStringLiteral("10105")));
+        const int field = person().t1()->fieldTable().indexOf(QStringLiteral("10105"));
+        const double before = person().t1()->amount(field);
+        line->clear();
+        QTest::keyClicks(line, QStringLiteral("12,3x"));
+        QCOMPARE(line->text(), QStringLiteral("12,3"));
+        QVERIFY(!BaseTaxPage::inputMessage(line).isEmpty());
+        income->commitPage();
+        QCOMPARE(person().t1()->amount(field), before);
+        QCOMPARE(line->text(), QStringLiteral("12,3"));   // kept for the user to mend
+        line->setText(QStringLiteral("1,234.50"));
+        income->commitPage();
+        QCOMPARE(person().t1()->amount(field), 1234.5);
+        QVERIFY(BaseTaxPage::inputMessage(line).isEmpty());
+    }
+
+    void sinFlag_data()
+    {
+        QTest::addColumn<QString>("sin");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("good") << "046 454 286" << false;
+        QTest::newRow("wrong check digit") << "046 454 287" << true;
+    }
+    void sinFlag()
+    {
+        QFETCH(QString, sin);
+        QFETCH(bool, flagged);
+        Form_Return &w = window();
+        BaseTaxPage *identification = pageTitled(w, QStringLiteral("Identification"));
+        auto *line = qobject_cast<QLineEdit *>(identification->editorFor(QStringLiteral("SIN")));
+        line->setText(sin);
+        identification->commitPage();
+        QCOMPARE(BaseTaxPage::inputMessage(line).isEmpty(), !flagged);
+        QCOMPARE(person().t1()->text(TaxData_T1New::F_SIN), QString(sin).remove(' '));
+
+        // the new-return wizard flags it too and still accepts the page
+        DataNewReturnBasic data;
+        NewReturnBasic_tab1 tab(&data, nullptr);
+        auto *edit = tab.findChild<QLineEdit *>(QStringLiteral("fld_sin"));
+        edit->setText(sin);
+        QCOMPARE(edit->property("inputMessage").toString().isEmpty(), !flagged);
+    }
+
+    // ---- removals while pages are open (run under AddressSanitizer)
+
+    void removeShownForm()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        QCOMPARE(int(w.currentForm()->formType()), kSchedule9);
+        BaseTaxPage *page = w.openPages().first();
+        QVERIFY(page->editorFor(QString::fromLatin1(page->data()->fieldTable().spec(0).key)));
+        w.removeSelected();
+        settle();
+        QVERIFY(!file().hasForm(kSchedule9));
+        QVERIFY(w.currentForm() != nullptr || w.formTabs()->count() <= 1);
+    }
+
+    void recalculationDropsShownForm()
+    {
+        Form_Return &w = window();
+        QVERIFY(file().hasForm(kSchedule8));   // CPP on the T4
+        int category = 0;
+        w.folderView()->selectItem(category, person().forms().firstWithKey(kSchedule8)->id);
+        settle();
+        CTaxData_Form *sch8 = w.currentForm();
+        QCOMPARE(int(sch8->formType()), kSchedule8);
+        // the T4 now holds QPP instead of CPP contributions: Schedule 8 gives way to the RC381
+        CTaxData_Form *t4 = person().slips().at(0)->object;
+        t4->setValueByCode(16, 0);
+        t4->setValueByCode(17, 2766.75);
+        BaseTaxPage *page = w.openPages().first();
+        emit page->signalCalc(sch8, 0);
+        settle();
+        QVERIFY(!file().hasForm(kSchedule8));
+        QVERIFY(w.currentForm() != sch8);
+        for (BaseTaxPage *open : w.openPages())
+            QVERIFY(open->data() != sch8);
+    }
+
+    void focusLeavesEditedFieldOfRemovedForm()
+    {
+        QWidget top;
+        Form_Return *w = new Form_Return(nullptr, coupledReturn(), nullptr, &top, 1, -1, 12);
+        top.resize(1000, 700);
+        top.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&top));
+        w->addFormOfType(kSchedule9);
+        BaseTaxPage *page = w->openPages().first();
+        auto *line = page->findChild<QLineEdit *>();
+        QVERIFY(line);
+        line->setFocus();
+        QTest::keyClicks(line, QStringLiteral("5"));
+        w->removeSelected();
+        top.setFocus();
+        settle();
+        QVERIFY(!w->returnFile()->hasForm(kSchedule9));
+        delete w;
+    }
+
+    // ---- look and layout
+
+    void fontSizeReachesPages()
+    {
+        Form_Return &w = window();
+        BaseTaxPage *before = w.openPages().first();
+        w.setFontSize(12);
+        QCOMPARE(w.openPages().first(), before);   // an equal size changes nothing
+        w.setFontSize(16);
+        QVERIFY(w.openPages().first()->styleSheet().contains(QStringLiteral("font-size: 16pt")));
+        QVERIFY(w.folderView()->styleSheet().contains(QStringLiteral("font-size: 16pt")));
+    }
+
+    void theme_data()
+    {
+        QTest::addColumn<QString>("color");
+        QTest::addColumn<QString>("tabText");
+        QTest::newRow("dark grey") << "#202020" << "#CCCCCC";
+        QTest::newRow("light grey") << "#F0F0F0" << "#2C5AA0";
+        QTest::newRow("empty") << "" << "#2C5AA0";
+    }
+    void theme()
+    {
+        QFETCH(QString, color);
+        QFETCH(QString, tabText);
+        TabWndApp::instance()->config().BKColor = color;
+        Form_Return &w = window();
+        QVERIFY(w.formTabs()->styleSheet().contains(QStringLiteral("color: %1;").arg(tabText)));
+        TabWndApp::instance()->config().BKColor.clear();
+    }
+
+    void leftPane_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("too narrow a setting") << 1000 << "5" << 270;
+        QTest::newRow("wider than the window") << 1000 << "5000" << 270;
+        QTest::newRow("kept") << 1000 << "300" << 300;
+        QTest::newRow("small window") << 250 << "5" << 1;
+    }
+    void leftPane()
+    {
+        QFETCH(int, width);
+        QFETCH(QString, stored);
+        QFETCH(int, expected);
+        TabWndApp::instance()->config().LeftPaneSize = stored;
+        Form_Return &w = window();
+        w.setMinimumSize(0, 0);
+        w.resize(width, 600);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // a pane of 1 pixel stops at the frame's minimum width
+        const int minimum = w.splitter()->widget(0)->minimumWidth();
+        const QList<int> sizes = w.splitter()->sizes();
+        QCOMPARE(sizes.first(), qMax(expected, minimum));
+        if (width >= 1000) {
+            QVERIFY(!w.toggleMaximizeView());
+            QCOMPARE(w.splitter()->sizes().first(), minimum);
+            QVERIFY(w.toggleMaximizeView());
+            QCOMPARE(w.splitter()->sizes().first(), 270);
+        }
+    }
+
+    void helpPageIsLocalFile()
+    {
+        Form_Return &w = window();
+        w.folderView()->setCurrentItem(root(w, FolderView::Start));
+        settle();
+        QCOMPARE(w.currentForm(), nullptr);
+        auto *scroll = qobject_cast<ScrollTaxForm *>(w.formTabs()->widget(0));
+        auto *browser = scroll ? qobject_cast<QTextBrowser *>(scroll->getCtntWgt()) : nullptr;
+        QVERIFY(browser);
+        QVERIFY(browser->source().isLocalFile());
+        QVERIFY(browser->source().toLocalFile().endsWith(QStringLiteral("/help/bkqx_start.html")));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("Tax Slips")));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    bqtest::isolate();
+    TabWndApp *app = TabWndApp::create(argc, argv);
+    int result;
+    {
+        TestFormReturn tc;
+        result = QTest::qExec(&tc, argc, argv);
+    }
+    delete app;
+    return result;
+}
+
+#include "tst_returnwindowpages.moc"

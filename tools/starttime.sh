@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Times the program from its start to its main window mapped on the screen, with
+# a return named on the command line, under Xvfb; prints each run and the median.
+# The map is seen by xev listening on the root window, so no X client is started
+# while the clock runs.
+#   bash tools/starttime.sh [description.json] [runs]
+# Needs a build, xvfb-run and xev (x11-utils).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+desc=${1:-tests/model/returns2024/08-ontario-couple.json}
+runs=${2:-10}
+bin=$(cd "${BQ_BUILD_DIR:-build}/bin" && pwd)
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run
+mkdir -p "$XDG_RUNTIME_DIR" "$home/Documents" && chmod 700 "$XDG_RUNTIME_DIR"
+"$bin/bqreturntool" build "$desc" "$home/Documents/sample.r24" >/dev/null
+cat > "$home/run.sh" <<INNER
+set -euo pipefail
+# a first start makes the program's folders and database, as on any later start
+'$bin/brackenquill' '$home/Documents/sample.r24' & sleep 3; kill \$!; wait 2>/dev/null || true
+times=()
+for i in \$(seq $runs); do
+  log='$home/xev.log'
+  : > "\$log"
+  stdbuf -oL xev -root -event substructure > "\$log" 2>&1 &
+  xev=\$!
+  sleep 0.5
+  start=\$(date +%s%N)
+  '$bin/brackenquill' '$home/Documents/sample.r24' &
+  pid=\$!
+  until grep -q MapNotify "\$log"; do :; done
+  end=\$(date +%s%N)
+  kill \$pid \$xev; wait \$pid \$xev 2>/dev/null || true
+  ms=\$(( (end - start) / 1000000 ))
+  echo "run \$i: \$ms ms"
+  times+=(\$ms)
+done
+printf '%s\\n' "\${times[@]}" | sort -n | awk '{a[NR]=\$1} END {m=(NR%2)?a[(NR+1)/2]:(a[NR/2]+a[NR/2+1])/2; print "median: " m " ms"}'
+INNER
+xvfb-run -a -s "-screen 0 1280x900x24" bash "$home/run.sh"
