@@ -1,5 +1,6 @@
 // The return window's province, de-couple, planning and optimise commands.
 #include "form_return.h"
+#include "ui_form_return.h"
 #include "creturnfile.h"
 #include "datadlgchangeprov.h"
 #include "datashareamtdlg.h"
@@ -85,7 +86,7 @@ void Form_Return::reopenAfterReturnChange()
     m_rebuildGuard = true;
     refreshTree(true, true);
     int category = 0;
-    m_tree->selectItem(category, 0);
+    ui->treeFolderView->selectItem(category, 0);
     m_rebuildGuard = false;
     if (FormEntry *t1 = m_return->findFormEntry(1, 0, false))
         openForm(-1, t1->object);
@@ -122,11 +123,11 @@ void Form_Return::changeProvince()
         // the old province's forms go away with their pages
         m_rebuildGuard = true;
         clearFormTabs();
-        m_tree->setTaxData(nullptr);
-        m_tree->refreshAll();
+        ui->treeFolderView->setTaxData(nullptr);
+        ui->treeFolderView->refreshAll();
         m_return->setProvince(newProvince, both);
         m_return->recalculate(-1, nullptr);
-        m_tree->setTaxData(m_return);
+        ui->treeFolderView->setTaxData(m_return);
         reopenAfterReturnChange();
     }
     gMsgInformation(tr("Tax return file is changed to the new province, you need to save file the confirm the changes."),
@@ -143,8 +144,8 @@ void Form_Return::deCoupleReturn()
     dialog.setBeforeSplit([this] {
         m_rebuildGuard = true;
         clearFormTabs();
-        m_tree->setTaxData(nullptr);
-        m_tree->refreshAll();
+        ui->treeFolderView->setTaxData(nullptr);
+        ui->treeFolderView->refreshAll();
     });
     if (dialog.exec() != QDialog::Accepted) {
         m_rebuildGuard = false;
@@ -156,7 +157,7 @@ void Form_Return::deCoupleReturn()
     clearFormTabs();
     PersonComboAdapter combo(personCombo());
     m_return->fillPersonCombo(combo, false);
-    m_tree->setTaxData(m_return);
+    ui->treeFolderView->setTaxData(m_return);
     reopenAfterReturnChange();
     setFileInfo(nullptr);
 }
