@@ -1,5 +1,8 @@
-// The time to write and to read a coupled return file with 40 slips and 30 forms per person.
+// The time to write (barcode data of both persons included) and to read a coupled
+// return file with 40 slips and 30 forms per person.
 #include "creturnfile.h"
+#include "filingdocservices.h"
+#include "taxdata_t1new.h"
 #include "returnfilefixture.h"
 #include "silentmessages.h"
 #include <QCoreApplication>
@@ -23,6 +26,9 @@ void makeCouple(CReturnFile &rf)
         fillPerson(*p, 30 - p->forms().count(), 40, 2, p == rf.self() ? 10 : 5000);
         // the set-up may add a few required forms beyond 30
     }
+    // valid SINs not beginning with 0, so that both persons carry barcode data
+    rf.self()->t1()->setSin(QStringLiteral("130692544"));
+    rf.spouse()->t1()->setSin(QStringLiteral("193456787"));
     rf.dependants().AllocData(12);
 }
 
@@ -82,6 +88,7 @@ int main(int argc, char **argv)
     // the province's plug-in stays loaded, as it does while the program runs
     QLibrary plugin(QDir(QCoreApplication::applicationDirPath()).filePath(getOSLibFilename(QStringLiteral("ProvON"))));
     plugin.load();
+    installFilingDocServices();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

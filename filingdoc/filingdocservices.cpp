@@ -1,11 +1,11 @@
 #include "filingdocservices.h"
+#include "barcodedata.h"
 #include "linecoderecords.h"
 #include "mydatastream.h"
 
-void FilingDocServices::writeBarcodeData(IndividualTaxData &, int, MyDataStream &ar)
+void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataStream &ar)
 {
-    // a T1 length of 0 ends the block
-    ar << qint32(0);
+    ::writeBarcodeData(person, ar);
 }
 
 bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool)

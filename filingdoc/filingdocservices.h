@@ -3,9 +3,8 @@
 
 // What the filing documents give the return of one person: its line-code records,
 // its barcode block and its checks before filing. Each override forwards to the
-// free function of its name in the file of its subject (linecoderecords.h). So far a
-// person gets the barcode block of a person without barcode data, and the checks
-// find nothing to report.
+// free function of its name in the file of its subject (barcodedata.h,
+// linecoderecords.h). So far the checks find nothing to report.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:

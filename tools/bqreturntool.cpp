@@ -4,6 +4,8 @@
 //   bqreturntool build <description.json> <return.r24>
 //   bqreturntool lines <description.json | return.r24>
 //   bqreturntool barcodes <return.r24>
+//   bqreturntool barcode <return.r24>
+#include "barcodedecoder.h"
 #include "barcodereader.h"
 #include "creturnfile.h"
 #include "filingdocservices.h"
@@ -72,6 +74,34 @@ int printBarcodes(const QString &path)
     return 0;
 }
 
+// Each person's barcode blocks decoded: the record with its length, then one line
+// entry a line, then "-EOD" when the block ends with it.
+int printDecodedBarcodes(const QString &path)
+{
+    QList<barcodereader::PersonBarcodes> persons;
+    QString error;
+    if (!barcodereader::read(path, persons, &error))
+        return fail(error);
+    QTextStream out(stdout);
+    for (int i = 0; i < persons.size(); ++i) {
+        const QString who = i == 0 ? QStringLiteral("# self") : QStringLiteral("# spouse");
+        out << who << (persons.at(i).hasData ? "" : ": no barcode data") << '\n';
+        for (const QByteArray &text : persons.at(i).texts) {
+            const barcodedecoder::Block b = barcodedecoder::decode(text);
+            if (!b.valid) {
+                out << "unknown block: " << text << '\n';
+                continue;
+            }
+            out << "record " << b.record.size() << ": " << QString::fromUtf8(b.record) << '\n';
+            for (const QByteArray &entry : b.entries)
+                out << "  " << QString::fromUtf8(entry) << '\n';
+            if (b.terminated)
+                out << "-EOD\n";
+        }
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -81,7 +111,8 @@ int main(int argc, char *argv[])
     const QStringList args = app.arguments().mid(1);
     const QString usage = QStringLiteral("usage: bqreturntool build <description.json> <return.r24>\n"
                                          "       bqreturntool lines <description.json | return.r24>\n"
-                                         "       bqreturntool barcodes <return.r24>");
+                                         "       bqreturntool barcodes <return.r24>\n"
+                                         "       bqreturntool barcode <return.r24>");
     if (args.size() == 3 && args.at(0) == QLatin1String("build")) {
         QString error;
         std::unique_ptr<CReturnFile> file = open(args.at(1), error);
@@ -101,5 +132,7 @@ int main(int argc, char *argv[])
     }
     if (args.size() == 2 && args.at(0) == QLatin1String("barcodes"))
         return printBarcodes(args.at(1));
+    if (args.size() == 2 && args.at(0) == QLatin1String("barcode"))
+        return printDecodedBarcodes(args.at(1));
     return fail(usage);
 }

@@ -107,6 +107,21 @@ int CTaxData_Form::ConvertToNetfile(int, NetfileGenObjParamStru &context)
     return written;
 }
 
+int CTaxData_Form::WriteFreeData(int, NetfileGenObjParamStru &context) const
+{
+    const FieldTable &t = fieldTable();
+    int written = 0;
+    for (int i = 0; i < t.count(); ++i) {
+        const FieldSpec &spec = t.spec(i);
+        if (!isLineCode(spec.code, true) || spec.transient || !FieldTable::isNumeric(spec.kind))
+            continue;
+        const double v = m_fields.number(i);
+        written += spec.kind == FieldKind::Amount ? NETFILE_DOLLAR_VALUE_Func(spec.code, v, context)
+                                                  : NETFILE_NUMERIC_VALUE_Func(spec.code, v, context);
+    }
+    return written;
+}
+
 int CTaxData_Form::validate(int, QList<CString> &) { return 0; }
 void CTaxData_Form::setDependants(DependantInfoStruct *dependants) { m_dependants = dependants; }
 

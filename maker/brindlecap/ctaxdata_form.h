@@ -38,6 +38,9 @@ public:
     // five-digit line code (and, for a form written as selected financial data,
     // a four-digit one) with its value. Gives the number of records written.
     virtual int ConvertToNetfile(int mode, NetfileGenObjParamStru &context);
+    // The line entries of the form's barcode block: every numeric field coded with a
+    // line code of four or five digits. Gives the number of records written.
+    int WriteFreeData(int mode, NetfileGenObjParamStru &context) const;
     virtual void setDependants(DependantInfoStruct *dependants);
     virtual void fillForTestPrint();
     // The form's own checks before filing (edition 1 EFILE, 2 NETFILE): appends its

@@ -84,3 +84,8 @@ int CTaxData_T5013::ConvertToNetfile(int, int slot, NetfileGenObjParamStru &cont
     return NETFILE_DOLLAR_VALUE_Func(9369, row.number(C_NetIncome), context)
         + NETFILE_DOLLAR_VALUE_Func(9970, row.number(C_Share), context);
 }
+
+int CTaxData_T5013::WriteFreeData(int mode, int row, NetfileGenObjParamStru &context)
+{
+    return ConvertToNetfile(mode, row, context);
+}

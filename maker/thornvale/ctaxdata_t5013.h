@@ -34,6 +34,8 @@ public:
     // its share; gives the number of records written.
     using CTaxData_Form::ConvertToNetfile;
     int ConvertToNetfile(int mode, int slot, NetfileGenObjParamStru &context);
+    // The line entries of one row's barcode block (the same records as its SFD).
+    int WriteFreeData(int mode, int row, NetfileGenObjParamStru &context);
     double GetTotalNonLossNetIncome() const;
 
 private:

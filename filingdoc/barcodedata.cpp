@@ -1,0 +1,650 @@
+#include "barcodedata.h"
+#include "cmemoryblock.h"
+#include "ctaxdata_rc71.h"
+#include "ctaxdata_t5013.h"
+#include "filingformat.h"
+#include "formentry.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "mydatastream.h"
+#include "netfilerecords.h"
+#include "settingsseam.h"
+#include "sfdbarcodefixeddata.h"
+#include "t1returnbarcodefixeddata.h"
+#include "taxdata_t1new.h"
+#include "taxdata_t2042new.h"
+#include "taxdata_t2091.h"
+#include "taxdata_t2121new.h"
+#include "taxdata_t2125_new.h"
+#include "taxdata_t776new.h"
+#include "taxdata_t777new.h"
+#include "taxdata_tl2_new.h"
+#include "utils.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using T1 = TaxData_T1New;
+using WrittenCodes = QMap<int, NetfileWrittenCode>;
+
+enum FormType {
+    T1Form = 1, T776 = 12, T2042 = 21, T5013 = 38, T2121 = 51, RC71 = 53, T777 = 59, TL2 = 92,
+    T2125 = 125, T2125Partnership = 131, T2091Designation = 147, T2091 = 160,
+};
+enum Province { Manitoba = 3, NewfoundlandLabrador = 5, NorthwestTerritories = 6, Yukon = 13 };
+enum Answer { Yes = 0, No = 1 };
+constexpr int kMaxSfdBlocks = 2;
+constexpr int kProfessional = 1;   // T2125 income kind
+
+T1 *t1Of(IndividualTaxData &person) { return dynamic_cast<T1 *>(person.getForm(T1Form, 0, false)); }
+
+CString format(const char *pattern, long long v)
+{
+    CString s;
+    s.sprintf2023(pattern, v);
+    return s;
+}
+
+// "%09d" of a whole number that must fit nine characters.
+CString nineDigits(double v)
+{
+    const double t = std::trunc(v);
+    const long long n = t > 999999999.0 ? 999999999LL : t < -99999999.0 ? -99999999LL : (long long)t;
+    return format("%09lld", n);
+}
+
+CString ymd(const QDate &d)
+{
+    return d.isValid() ? format("%08lld", d.year() * 10000LL + d.month() * 100 + d.day()) : CString("00000000");
+}
+
+CString provinceCode(int province)
+{
+    return province >= 1 && province < kProvinceCount ? CString(Global_Provs_Info[province].word[0]) : CString();
+}
+
+// The province number (1 to 13) of a code; 0 when none matches.
+int provinceOfCode(const QString &code)
+{
+    const QString c = code.trimmed();
+    for (int p = 1; p < kProvinceCount; ++p)
+        if (!c.isEmpty() && c.compare(QLatin1String(Global_Provs_Info[p].word[0]), Qt::CaseInsensitive) == 0)
+            return p;
+    return 0;
+}
+
+// Amounts of a bankrupt's return: never 0, half away from zero.
+long long oneDollarRule(double x)
+{
+    if (x < -0.5 && (-0.5 - x) >= 0.009)
+        return (long long)(x - 0.5);
+    if (x < 1 && (1 - x) >= 0.009)
+        return 1;
+    return (long long)(x + 0.5);
+}
+
+CString streetText(const T1 &t)
+{
+    QString s = t.text(T1::F_Street);
+    auto add = [&s](const QString &part) {
+        while (s.endsWith(QLatin1Char(' ')))
+            s.chop(1);
+        if (!s.isEmpty())
+            s += QLatin1Char(' ');
+        s += part;
+    };
+    if (!t.text(T1::F_POBox).isEmpty())
+        add(t.text(T1::F_POBox));
+    if (!t.text(T1::F_RuralRoute).isEmpty())
+        add(QStringLiteral("RR ") + t.text(T1::F_RuralRoute));
+    return CString(s);
+}
+
+// An answer 0 (yes) gives yesText, 1 (no) noText; any other leaves the item.
+void setAnswer(FixedBarcodeItem &item, int answer, const char *yesText, const char *noText)
+{
+    if (answer == Yes)
+        item.SetValue(yesText);
+    else if (answer == No)
+        item.SetValue(noText);
+}
+
+// ---- the steps of fillT1BarcodeFixedData
+
+void fillIdentity(IndividualTaxData &person, const T1 &t, T1ReturnBarcodeFixedData &r)
+{
+    if (auto *rc71 = dynamic_cast<CTaxData_RC71 *>(person.getForm(RC71, 0, false)))
+        r.discounterNumber.SetValueLeftPadding(rc71->text(CTaxData_RC71::F_DiscounterCode).trimmed(), '0');
+    r.sin.SetValueLeftPadding(t.sin().remove(QLatin1Char(' ')), '0');
+    r.birthDate.SetValue(GetDateStr(t.dateOfBirth(), 1));
+    r.province.SetValue(provinceCode(person.province()));
+    r.province2.SetValue(provinceCode(person.province()));
+    r.maritalStatus.SetValue(format("%1lld", t.maritalStatus() + 1));
+    if (person.hasSpouseInformation()) {
+        r.spouseSin.SetValueLeftPadding(t.spouseSin().remove(QLatin1Char(' ')), '0');
+        r.spouseFirstName.SetValueRightPadding(t.spouseFirstName(), ' ');
+    }
+    r.firstName.SetValueRightPadding(t.firstName(), ' ');
+    r.lastName.SetValueRightPadding(t.lastName(), ' ');
+    r.blank26.SetAllCharsTo(' ');
+}
+
+void fillAddress(const T1 &t, T1ReturnBarcodeFixedData &r)
+{
+    r.street.SetValueRightPadding(streetText(t), ' ');
+    r.city.SetValueRightPadding(t.text(T1::F_City), ' ');
+    const int mailProvince = provinceOfCode(t.text(T1::F_MailProvince));
+    if (t.flag(T1::F_ForeignMailing) || mailProvince == 0)
+        r.mailProvince.SetAllCharsTo(' ');
+    else
+        r.mailProvince.SetValue(provinceCode(mailProvince));
+    r.postalCode.SetValueRightPadding(GetRawPostcode(t.text(T1::F_Postcode)), ' ');
+    r.email.SetValueRightPadding(t.emailAddress(), ' ');
+    if (t.date(T1::F_DateOfMove).isValid())
+        r.dateOfMove.SetValue(GetDateStr(t.date(T1::F_DateOfMove), 1));
+    setAnswer(r.homeAddressSame, t.intValue(T1::F_HomeAddressSame), "1", "2");
+    const QString phone = t.text(T1::F_Phone);
+    if (phone.trimmed().isEmpty())
+        r.phone.SetAllCharsTo('0');
+    else
+        r.phone.SetValueRightPadding(GetRawPhoneStr(phone, true), ' ');
+    r.language.SetValue(format("%1lld", t.intValue(T1::F_Language) + 1));
+}
+
+void fillSpecialSituations(IndividualTaxData &person, const T1 &t, T1ReturnBarcodeFixedData &r)
+{
+    if (t.CanClaimSpouse()) {
+        r.spouseNetIncome.SetValueLeftPadding(nineDigits(t.amount(T1::F_SpouseNetIncome)), '0');
+        r.spouseUccb.SetValueLeftPadding(nineDigits(t.amount(T1::F_SpouseUCCB)), '0');
+        r.spouseUccbRepayment.SetValueLeftPadding(nineDigits(t.amount(T1::F_SpouseUCCBRepayment)), '0');
+    }
+    if (t.KnowDeceasedDate()) {
+        r.deceased.SetValue("1");
+        r.deceasedDate.SetValue(ymd(t.date(T1::F_DeceasedDate)));
+    }
+    if (t.IsBankrupt()) {
+        r.bankrupt.SetValue("1");
+        r.bankruptNetIncome.SetValueLeftPadding(nineDigits(oneDollarRule(t.amount(T1::F_PostBankruptNetIncome))), '0');
+        if (person.province() == Manitoba)
+            r.bankruptManitobaAmount.SetValueLeftPadding(
+                nineDigits(oneDollarRule(t.amount(T1::F_ManitobaBankruptAmount))), '0');
+    }
+    r.selfEmploymentForms.SetValue(format("%02lld", qBound(0, person.countSelfEmploymentForms(), 99)));
+    r.blank37.SetValueRightPadding(CString(), ' ');
+    r.spouseSelfEmployed.SetValue(t.CanClaimSpouse() && t.flag(T1::F_SpouseSelfEmployed) ? "1" : "0");
+    setAnswer(r.citizenship, t.intValue(T1::F_Citizenship), "1", "2");
+    r.electionsCanada.SetValue(t.flag(T1::F_ElectionsCanada) ? "01" : "02");
+}
+
+void fillProvinceAnswers(IndividualTaxData &person, const T1 &t, T1ReturnBarcodeFixedData &r)
+{
+    r.provinceAnswer1.SetValue("0");
+    r.provinceAnswer2.SetValue("0");
+    r.provinceAnswer3.SetValue("0");
+    r.firstNationCode.SetAllCharsTo('0');
+    if (t.getMainTaxProvince() == Yukon) {
+        const int firstNation = t.intValue(T1::F_YukonFirstNation);
+        if (firstNation > 0) {
+            r.provinceAnswer1.SetValue("1");
+            r.firstNationCode.SetValueLeftPadding(format("%lld", firstNation), '0');
+            setAnswer(r.firstNationId, t.intValue(T1::F_FirstNationIdentification), "1", "2");
+        } else if (t.intValue(T1::F_SettlementLand) == No) {
+            r.provinceAnswer1.SetValue("2");
+        }
+    } else if (person.province() == NorthwestTerritories) {
+        setAnswer(r.provinceAnswer2, t.intValue(T1::F_Tlicho), "1", "2");
+        const int deline = t.intValue(T1::F_Deline);
+        if (deline == Yes) {
+            r.provinceAnswer3.SetValue("1");
+            setAnswer(r.firstNationId, t.intValue(T1::F_FirstNationIdentification), "1", "2");
+        } else if (deline == No) {
+            r.provinceAnswer3.SetValue("2");
+        }
+    } else if (person.province() == NewfoundlandLabrador) {
+        setAnswer(r.provinceAnswer1, t.intValue(T1::F_SettlementLand), "1", "2");
+    }
+}
+
+void fillClosingItems(const T1 &t, T1ReturnBarcodeFixedData &r)
+{
+    const int residence = t.intValue(T1::F_CurrentProvince);
+    if (residence != 0)
+        r.residenceProvince.SetValue(provinceCode(residence));
+    else
+        r.residenceProvince.SetAllCharsTo(' ');
+    if (t.flag(T1::F_T90Flag))
+        r.t90.SetValue("1");
+    if (t.isProvEligibleForCAI())
+        r.ruralSupplement.SetValue(t.flag(T1::F_RuralSupplement) ? "1" : "2");
+    if (t.HasMaritalChange())
+        r.maritalChangeDate.SetValue(FormatQDate(t.date(T1::F_MaritalChangeDate), 7));
+    if (t.isDonorInfoNeeded())
+        r.organDonor.SetValue(t.flag(T1::F_OrganDonor) ? "1" : "2");
+}
+
+// ---- line entries
+
+QByteArray lineEntry(int code, const NetfileWrittenCode &w)
+{
+    CString s;
+    switch (w.entryType) {
+    case 1:
+        if (w.amount < 0)
+            s.sprintf2023("%d&%lld", code, (long long)(-w.amount));
+        else
+            s.sprintf2023("%d%lld", code, (long long)w.amount);
+        break;
+    case 2:
+        if (w.amount < 0)
+            s.sprintf2023("%d&%lld", code, (long long)(w.amount * -100));
+        else
+            s.sprintf2023("%d%lld", code, (long long)(w.amount * 100));
+        break;
+    case 3: s.sprintf2023("%d%d", code, w.number); break;
+    case 4: s = CString(QString::number(code) + w.text); break;
+    default: return QByteArray();
+    }
+    return s.toUtf8();
+}
+
+// A barcode collector run by fill, then its entries and "-EOD" appended to the block.
+template <class Fill>
+void appendCollected(CMemoryBlock &block, Fill fill)
+{
+    CString text;
+    int counter = 0;
+    WrittenCodes written;
+    NetfileGenObjParamStru context;
+    context.mode = 1;
+    context.outputKind = 2;
+    context.recordText = &text;
+    context.counter = &counter;
+    context.writtenCodes = &written;
+    fill(context);
+    appendLineAmounts(written, block);
+    block.Append("-EOD");
+}
+
+// ---- SFD records
+
+CString twoDecimalPercentage(double v)
+{
+    return v > 99.99 ? CString("0000") : format("%04lld", (long long)(v * 100));
+}
+
+CString indicator(bool on) { return on ? CString("1") : CString("2"); }
+
+void startSfdRecord(SFDBarcodeFixedData &r, int number, const char *code)
+{
+    r.blockNumber.SetValue(format("%02lld", qBound(0, number, 99)));
+    r.formCode.SetValue(code);
+}
+
+void blankPartners(SFDBarcodeFixedData &r)
+{
+    for (SFDBarcodeFixedData::Partner &p : r.partners) {
+        p.text1.SetAllCharsTo(' ');
+        p.text2.SetAllCharsTo(' ');
+        p.zeros.SetAllCharsTo('0');
+        p.share.SetAllCharsTo('0');
+    }
+}
+
+// The values of a statement form's record, from its own fields.
+struct StatementValues
+{
+    const char *firstIndicator;      // null: the form's indicator
+    QString code6;
+    bool code6Padded = true;
+    QString sin, text1, text2, postcode;
+    bool blankText2 = false, blankPostcode = false, blankId8 = false;
+    QDate start, end;
+    double percentage = 0.0;
+    QString partner1;
+};
+
+void fillStatement(const StatementValues &v, SFDBarcodeFixedData &r)
+{
+    r.blank2.SetAllCharsTo(' ');
+    r.indicator1.SetValue(v.firstIndicator ? CString(v.firstIndicator) : indicator(false));
+    if (v.code6Padded)
+        r.code6.SetValueRightPadding(v.code6, '0');
+    else
+        r.code6.SetValue(v.code6);
+    r.sin.SetValueLeftPadding(CString(v.sin).remove(QLatin1Char(' ')), '0');
+    r.textLine1.SetValueRightPadding(v.text1, ' ');
+    if (v.blankText2)
+        r.textLine2.SetAllCharsTo(' ');
+    else
+        r.textLine2.SetValueRightPadding(v.text2, ' ');
+    if (v.blankPostcode)
+        r.postalCode.SetAllCharsTo(' ');
+    else
+        r.postalCode.SetValueRightPadding(GetRawPostcode(v.postcode), ' ');
+    r.date1.SetValue(ymd(v.start));
+    r.date2.SetValue(ymd(v.end));
+    r.id9.SetValueRightPadding(CString(), '0');
+    r.percentage.SetValue(twoDecimalPercentage(v.percentage));
+    if (v.blankId8)
+        r.id8.SetAllCharsTo(' ');
+    else
+        r.id8.SetValueRightPadding(CString(), ' ');
+    r.indicator2.SetValue(indicator(false));
+    r.id15.SetValueRightPadding(CString(), ' ');
+    blankPartners(r);
+    if (!v.partner1.isEmpty())
+        r.partners[0].text1.SetValueRightPadding(v.partner1, ' ');
+}
+
+// Record, then the form's line entries.
+template <class Form>
+void finishSfdBlock(SFDBarcodeFixedData &r, Form &form, CMemoryBlock &block)
+{
+    r.OutputToMemoryBlock(block);
+    appendCollected(block, [&form](NetfileGenObjParamStru &c) { form.WriteFreeData(1, c); });
+}
+
+const char *t5013KindCode(int kind)
+{
+    switch (kind) {
+    case CTaxData_T5013::Rental: return "01";
+    case CTaxData_T5013::Business:
+    case CTaxData_T5013::Commission: return "02";
+    case CTaxData_T5013::Professional: return "03";
+    case CTaxData_T5013::Fishing: return "04";
+    case CTaxData_T5013::Farming: return "05";
+    default: return nullptr;
+    }
+}
+
+template <class Form>
+Form *formOf(const FormEntry *entry)
+{
+    return entry ? dynamic_cast<Form *>(entry->object) : nullptr;
+}
+
+// One pass over the person's forms of the given types, in list order.
+template <class Form, class Write>
+void sfdPass(IndividualTaxData &person, std::initializer_list<int> types, Write write)
+{
+    for (const FormEntry *entry : person.forms())
+        if (std::find(types.begin(), types.end(), entry->type) != types.end())
+            if (Form *form = formOf<Form>(entry))
+                write(*form, entry->type);
+}
+
+} // namespace
+
+// ---- eligibility and count
+
+bool isBarcodeEligible(IndividualTaxData &person)
+{
+    const T1 *t = t1Of(person);
+    if (!t)
+        return false;
+    const QString sin = t->sin().remove(QLatin1Char(' '));
+    if (sin.isEmpty() || sin.compare(QLatin1String("000000000"), Qt::CaseInsensitive) == 0)
+        return false;
+    if (!CheckSIN(sin) || sin.startsWith(QLatin1Char('0')))
+        return false;
+    return !t->IsEmmigrant() && !t->IsImmigrant();
+}
+
+int getSfdBlockCount(IndividualTaxData &person)
+{
+    return buildSfdBlocks(person).size();
+}
+
+QList<QByteArray> buildSfdBlocks(IndividualTaxData &person)
+{
+    QList<QByteArray> blocks;
+    const T1 *t = t1Of(person);
+    if (!t || t->IsBankrupt())
+        return blocks;
+    int number = 0;
+    CMemoryBlock block;
+    auto add = [&](auto writeBlock) {
+        block.Init();
+        writeBlock(++number);
+        blocks.append(block.bytes());
+    };
+    sfdPass<TaxData_T776New>(person, {T776}, [&](TaxData_T776New &f, int) {
+        add([&](int n) { writeSfdT776(person, f, block, n); });
+    });
+    sfdPass<TaxData_T2042New>(person, {T2042}, [&](TaxData_T2042New &f, int) {
+        add([&](int n) { writeSfdT2042(person, f, block, n); });
+    });
+    sfdPass<TaxData_T2121New>(person, {T2121}, [&](TaxData_T2121New &f, int) {
+        add([&](int n) { writeSfdT2121(person, f, block, n); });
+    });
+    for (int type : {int(T2125), int(T2125Partnership)})
+        sfdPass<TaxData_T2125_New>(person, {type}, [&](TaxData_T2125_New &f, int ft) {
+            add([&](int n) { writeSfdT2125(person, f, ft, block, n); });
+        });
+    sfdPass<CTaxData_T5013>(person, {T5013},
+                            [&](CTaxData_T5013 &f, int) { writeSfdT5013(person, f, blocks, number); });
+    sfdPass<TaxData_T777New>(person, {T777}, [&](TaxData_T777New &f, int) {
+        add([&](int n) { writeSfdT777(person, f, block, n); });
+    });
+    sfdPass<TaxData_TL2_New>(person, {TL2}, [&](TaxData_TL2_New &f, int) {
+        add([&](int n) { writeSfdTL2(person, f, block, n); });
+    });
+    sfdPass<TaxData_T2091>(person, {T2091, T2091Designation}, [&](TaxData_T2091 &f, int ft) {
+        add([&](int n) { writeSfdT2091(person, f, ft, block, n); });
+    });
+    return blocks;
+}
+
+// ---- T1 block
+
+void fillT1BarcodeFixedData(IndividualTaxData &person, T1ReturnBarcodeFixedData &record)
+{
+    const T1 *t = t1Of(person);
+    if (!t)
+        return;
+    fillIdentity(person, *t, record);
+    fillAddress(*t, record);
+    fillSpecialSituations(person, *t, record);
+    fillProvinceAnswers(person, *t, record);
+    fillClosingItems(*t, record);
+}
+
+void writeT1BarcodeBlock(IndividualTaxData &person, CMemoryBlock &block)
+{
+    const T1 *t = t1Of(person);
+    if (!t)
+        return;
+    const QByteArray code = settingsSource()->configValue(QStringLiteral("EfileSoftwareCode")).toUtf8();
+    T1ReturnBarcodeFixedData record(code.constData());
+    fillT1BarcodeFixedData(person, record);
+    record.OutputToMemoryBlock(block);
+    const CString efileNumber = t->text(T1::F_EFileNumber);
+    appendCollected(block, [&](NetfileGenObjParamStru &c) {
+        person.addNetfileFieldRecords(1, c);
+        if (efileNumber.GetLength() == 5)
+            NETFILE_STRING_VALUE_Func(48900, 5, efileNumber, c);
+    });
+}
+
+void appendLineAmounts(const WrittenCodes &written, CMemoryBlock &block)
+{
+    bool first = true;
+    for (auto it = written.cbegin(); it != written.cend(); ++it) {
+        const QByteArray entry = lineEntry(it.key(), it.value());
+        if (entry.isEmpty())
+            continue;
+        if (!first)
+            block.Append("-");
+        block.Append(entry);
+        first = false;
+    }
+}
+
+// ---- SFD blocks
+
+void fillSfdHeader(IndividualTaxData &person, SFDBarcodeFixedData &r)
+{
+    const T1 *t = t1Of(person);
+    r.blank2.SetAllCharsTo(' ');
+    r.indicator1.SetValue("0");
+    r.code6.SetAllCharsTo('0');
+    r.sin.SetValueLeftPadding(t ? t->sin().remove(QLatin1Char(' ')) : QString(), '0');
+    r.textLine1.SetAllCharsTo(' ');
+    r.textLine2.SetAllCharsTo(' ');
+    r.postalCode.SetAllCharsTo(' ');
+    r.date1.SetValue("00000000");
+    r.date2.SetValue("00000000");
+    r.id9.SetAllCharsTo('0');
+    r.percentage.SetValue("0000");
+    r.id8.SetAllCharsTo(' ');
+    r.indicator2.SetValue("0");
+    r.id15.SetAllCharsTo(' ');
+    blankPartners(r);
+}
+
+void writeSfdT776(IndividualTaxData &, TaxData_T776New &f, CMemoryBlock &block, int number)
+{
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, "01");
+    StatementValues v;
+    v.firstIndicator = "0";
+    v.code6Padded = false;
+    v.sin = f.text(TaxData_T776New::F_OwnerSIN);
+    v.text1 = f.text(TaxData_T776New::F_OwnerName);
+    v.text2 = f.text(TaxData_T776New::F_Address);
+    v.start = f.date(TaxData_T776New::F_FiscalStart);
+    v.end = f.date(TaxData_T776New::F_FiscalEnd);
+    v.percentage = f.amount(TaxData_T776New::F_Percentage);
+    fillStatement(v, r);
+    finishSfdBlock(r, f, block);
+}
+
+template <class Form>
+StatementValues farmingOrFishing(const Form &f)
+{
+    StatementValues v;
+    v.firstIndicator = nullptr;
+    v.sin = f.text(Form::F_OwnerSIN);
+    v.text1 = f.text(Form::F_OwnerName);
+    v.start = f.date(Form::F_FiscalStart);
+    v.end = f.date(Form::F_FiscalEnd);
+    v.percentage = f.amount(Form::F_Percentage);
+    return v;
+}
+
+void writeSfdT2042(IndividualTaxData &, TaxData_T2042New &f, CMemoryBlock &block, int number)
+{
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, "05");
+    StatementValues v = farmingOrFishing(f);
+    v.blankId8 = true;
+    fillStatement(v, r);
+    finishSfdBlock(r, f, block);
+}
+
+void writeSfdT2121(IndividualTaxData &, TaxData_T2121New &f, CMemoryBlock &block, int number)
+{
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, "04");
+    StatementValues v = farmingOrFishing(f);
+    v.blankText2 = true;
+    v.blankPostcode = true;
+    fillStatement(v, r);
+    finishSfdBlock(r, f, block);
+}
+
+void writeSfdT2125(IndividualTaxData &, TaxData_T2125_New &f, int formType, CMemoryBlock &block, int number)
+{
+    using F = TaxData_T2125_New;
+    const bool professional = formType == T2125 && f.intValue(F::F_IncomeKind) == kProfessional;
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, professional ? "03" : "02");
+    StatementValues v;
+    v.firstIndicator = "1";
+    v.sin = f.text(F::F_OwnerSIN);
+    v.text1 = f.text(F::F_BusinessName);
+    v.text2 = f.text(F::F_Address);
+    v.postcode = f.text(F::F_Postcode);
+    v.start = f.date(F::F_FiscalStart);
+    v.end = f.date(F::F_FiscalEnd);
+    v.percentage = f.amount(F::F_Percentage);
+    v.partner1 = f.text(F::F_PartnerName);
+    fillStatement(v, r);
+    finishSfdBlock(r, f, block);
+}
+
+template <class Form>
+void writeSimpleSfd(IndividualTaxData &person, Form &f, const char *code, CMemoryBlock &block, int number)
+{
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, code);
+    fillSfdHeader(person, r);
+    finishSfdBlock(r, f, block);
+}
+
+void writeSfdT777(IndividualTaxData &person, TaxData_T777New &f, CMemoryBlock &block, int number)
+{
+    writeSimpleSfd(person, f, "07", block, number);
+}
+
+void writeSfdTL2(IndividualTaxData &person, TaxData_TL2_New &f, CMemoryBlock &block, int number)
+{
+    writeSimpleSfd(person, f, "08", block, number);
+}
+
+void writeSfdT2091(IndividualTaxData &person, TaxData_T2091 &f, int formType, CMemoryBlock &block, int number)
+{
+    writeSimpleSfd(person, f, formType == T2091 ? "12" : "11", block, number);
+}
+
+void writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, QList<QByteArray> &blocks, int &number)
+{
+    const T1 *t = t1Of(person);
+    const FieldRowList &rows = form.rows(0);
+    for (int i = 0; i < rows.count(); ++i) {
+        const FieldRecord &row = rows.row(i);
+        const char *code = t5013KindCode(int(row.number(CTaxData_T5013::C_Kind)));
+        if (!form.IsThisSFD(i) || !code)
+            continue;
+        SFDBarcodeFixedData r;
+        startSfdRecord(r, ++number, code);
+        StatementValues v;
+        v.firstIndicator = nullptr;
+        v.sin = t ? t->sin() : QString();
+        v.text1 = row.text(CTaxData_T5013::C_Partnership);
+        v.text2 = row.text(CTaxData_T5013::C_Filer);
+        v.percentage = row.number(CTaxData_T5013::C_Share);
+        fillStatement(v, r);
+        blankPartners(r);
+        CMemoryBlock block;
+        r.OutputToMemoryBlock(block);
+        appendCollected(block, [&form, i](NetfileGenObjParamStru &c) { form.WriteFreeData(1, i, c); });
+        blocks.append(block.bytes());
+    }
+}
+
+// ---- the person's barcode block
+
+void writeBarcodeData(IndividualTaxData &person, MyDataStream &ar)
+{
+    if (!isBarcodeEligible(person)) {
+        ar << qint32(0);
+        return;
+    }
+    CMemoryBlock block;
+    writeT1BarcodeBlock(person, block);
+    block.WriteToT1BarcodeArchive(ar);
+    // the count is the number of blocks built, so that the reader always agrees
+    const QList<QByteArray> blocks = buildSfdBlocks(person);
+    if (blocks.isEmpty() || blocks.size() > kMaxSfdBlocks) {
+        ar << qint32(0);
+        return;
+    }
+    ar << qint32(blocks.size());
+    for (const QByteArray &b : blocks) {
+        block.Init();
+        block.Append(b);
+        block.WriteToT1BarcodeArchive(ar);
+    }
+}

@@ -1,0 +1,411 @@
+// The barcode data of each person of a saved return: the T1 record, the SFD
+// records, their line entries, and files that reload whatever the return holds.
+#include "barcodedata.h"
+#include "barcodedecoder.h"
+#include "barcodereader.h"
+#include "bqtest.h"
+#include "cmemoryblock.h"
+#include "creturnfile.h"
+#include "filingdocservices.h"
+#include "fixedbarcodeitem.h"
+#include "individualtaxdata.h"
+#include "list_fixedbarcodeitem.h"
+#include "mydatastream.h"
+#include "returnbuilder.h"
+#include "sfdbarcodefixeddata.h"
+#include "t1returnbarcodefixeddata.h"
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <memory>
+
+namespace {
+
+const QString kValidSin = QStringLiteral("130692544");
+
+// A single person with a valid SIN; members are JSON members of the person.
+QJsonObject personReturn(const QString &members, int province = 9)
+{
+    const QString text = QStringLiteral("{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\","
+                                        "\"sin\":\"%1\",\"birthDate\":\"1980-04-12\",\"province\":%2%3}]}")
+                             .arg(kValidSin)
+                             .arg(province)
+                             .arg(members.isEmpty() ? QString() : QStringLiteral(",") + members);
+    QJsonParseError error;
+    const QJsonObject o = QJsonDocument::fromJson(text.toUtf8(), &error).object();
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "bad description" << error.errorString() << text;
+    return o;
+}
+
+// The person's barcode block as written, read back.
+struct Written
+{
+    qint32 t1Length = -1;
+    QByteArray t1;
+    qint32 sfdCount = -1;
+    QList<QByteArray> sfd;
+    bool whole = false;   // every byte read, nothing left
+
+    explicit Written(IndividualTaxData &person)
+    {
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            writeBarcodeData(person, out);
+        }
+        MyDataStream in(&bytes, false);
+        in >> t1Length;
+        if (t1Length > 0) {
+            t1.resize(t1Length);
+            in.readRawData(t1.data(), t1Length);
+            in >> sfdCount;
+            for (int i = 0; i < sfdCount; ++i) {
+                qint32 k = 0;
+                in >> k;
+                QByteArray b(k, '\0');
+                in.readRawData(b.data(), k);
+                sfd.append(b);
+            }
+        }
+        whole = in.ok() && in.device()->atEnd();
+    }
+};
+
+std::unique_ptr<CReturnFile> built(const QString &members, int province = 9, bool recalc = true)
+{
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(personReturn(members, province), &error));
+    if (!file)
+        qWarning() << error;
+    else if (recalc)
+        returnbuilder::recalculate(*file);
+    return file;
+}
+
+// "block number + form code" of each SFD block, joined by ",".
+QString sfdCodes(const QList<QByteArray> &blocks)
+{
+    QStringList codes;
+    for (const QByteArray &b : blocks)
+        codes << QString::fromLatin1(b.mid(2, 4));
+    return codes.join(QLatin1Char(','));
+}
+
+} // namespace
+
+class TestBarcodeData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void fixedItemsKeepTheirWidth_data();
+    void fixedItemsKeepTheirWidth();
+    void t1Items_data();
+    void t1Items();
+    void sfdBlocks_data();
+    void sfdBlocks();
+    void lineEntries_data();
+    void lineEntries();
+    void fixturesRoundTrip();
+    void hostileReturnsReload_data();
+    void hostileReturnsReload();
+    void ineligiblePersons_data();
+    void ineligiblePersons();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestBarcodeData::initTestCase()
+{
+    installFilingDocServices();
+    QVERIFY(m_dir.isValid());
+}
+
+void TestBarcodeData::fixedItemsKeepTheirWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("leftZero");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("short, right blank") << 4 << "Al" << false << QByteArray("Al  ");
+    QTest::newRow("long name cut") << 4 << "Alexandra" << false << QByteArray("Alex");
+    QTest::newRow("number left 0") << 8 << "1234" << true << QByteArray("00001234");
+    QTest::newRow("accent not split") << 4 << QString::fromUtf8("Bél") << false << QByteArray("B\xc3\xa9l");
+    QTest::newRow("accent at the cut") << 2 << QString::fromUtf8("Bé") << false << QByteArray("B ");
+    QTest::newRow("empty") << 3 << "" << true << QByteArray("000");
+}
+
+void TestBarcodeData::fixedItemsKeepTheirWidth()
+{
+    QFETCH(int, width);
+    QFETCH(QString, value);
+    QFETCH(bool, leftZero);
+    QFETCH(QByteArray, expected);
+    struct Record : List_FixedBarcodeItem
+    {
+        explicit Record(int w) : item(*this, w) {}
+        FixedBarcodeItem item;
+    } record(width);
+    if (leftZero)
+        record.item.SetValueLeftPadding(value, '0');
+    else
+        record.item.SetValueRightPadding(value, ' ');
+    CMemoryBlock block;
+    record.OutputToMemoryBlock(block);
+    QCOMPARE(block.bytes(), expected);
+    QCOMPARE(block.GetSize(), width);
+
+    T1ReturnBarcodeFixedData t1("ABC");
+    QCOMPARE(t1.itemCount(), 49);
+    QCOMPARE(t1.recordWidth(), T1ReturnBarcodeFixedData::kWidth);
+    SFDBarcodeFixedData sfd;
+    QCOMPARE(sfd.itemCount(), 33);
+    QCOMPARE(sfd.recordWidth(), SFDBarcodeFixedData::kWidth);
+}
+
+void TestBarcodeData::t1Items_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<int>("province");
+    QTest::addColumn<int>("position");   // 1-based
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("no RC71") << "\"maritalStatus\":5" << 9 << 7 << QByteArray("00000000");
+    QTest::newRow("RC71 number") << "\"maritalStatus\":5,\"forms\":[{\"type\":53,\"fields\":{\"DiscounterCode\":\"1234\"}}]"
+                                 << 9 << 7 << QByteArray("00001234");
+    QTest::newRow("bankrupt, 0.00") << "\"maritalStatus\":5,\"t1\":{\"BankruptDate\":\"2024-06-30\"}" << 9 << 385
+                                    << QByteArray("1000000001");
+    QTest::newRow("bankrupt, 1234.50")
+        << "\"maritalStatus\":5,\"t1\":{\"BankruptDate\":\"2024-06-30\",\"PostBankruptNetIncome\":1234.5}" << 9 << 386
+        << QByteArray("000001235");
+    QTest::newRow("bankrupt, -10.60")
+        << "\"maritalStatus\":5,\"t1\":{\"BankruptDate\":\"2024-06-30\",\"PostBankruptNetIncome\":-10.6}" << 9 << 386
+        << QByteArray("-00000011");
+    QTest::newRow("street with rural route")
+        << "\"maritalStatus\":5,\"t1\":{\"Street\":\"12 Main St   \",\"RuralRoute\":\"4\"}" << 9 << 136
+        << QByteArray("12 Main St RR 4").leftJustified(60, ' ');
+    QTest::newRow("mailing province") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\"}" << 9 << 246 << QByteArray("ON");
+    QTest::newRow("foreign address") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\",\"ForeignMailing\":1}" << 9
+                                     << 246 << QByteArray("  ");
+    QTest::newRow("no telephone") << "\"maritalStatus\":5" << 9 << 338 << QByteArray("0000000000");
+    QTest::newRow("long telephone cut") << "\"maritalStatus\":5,\"t1\":{\"Phone\":\"613 555 0199 ext 42\"}" << 9 << 338
+                                        << QByteArray("6135550199");
+    QTest::newRow("long spouse name") << "\"maritalStatus\":0,\"t1\":{\"SpouseFirstName\":\"Bartholomew-Jean-Christophe-Alexandre\"}"
+                                      << 9 << 46 << QByteArray("Bart");
+    QTest::newRow("huge spouse income") << "\"maritalStatus\":0,\"t1\":{\"SpouseNetIncome\":2e9}" << 9 << 349
+                                        << QByteArray("999999999");
+    QTest::newRow("Tlicho, Northwest Territories") << "\"maritalStatus\":5,\"t1\":{\"Tlicho\":0}" << 6 << 459
+                                                   << QByteArray("010");
+    QTest::newRow("Tlicho, Nova Scotia") << "\"maritalStatus\":5,\"t1\":{\"Tlicho\":0}" << 7 << 459 << QByteArray("000");
+    QTest::newRow("fixed tail") << "\"maritalStatus\":5" << 9 << 404 << QByteArray("00");
+    QTest::newRow("defaults") << "\"maritalStatus\":5" << 9 << 447 << QByteArray("20260525");
+}
+
+void TestBarcodeData::t1Items()
+{
+    QFETCH(QString, members);
+    QFETCH(int, province);
+    QFETCH(int, position);
+    QFETCH(QByteArray, expected);
+    std::unique_ptr<CReturnFile> file = built(members, province, false);
+    QVERIFY(file);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QVERIFY(w.t1Length > T1ReturnBarcodeFixedData::kWidth);
+    QCOMPARE(w.t1.mid(position - 1, expected.size()), expected);
+    QCOMPARE(barcodedecoder::decode(w.t1).record.size(), T1ReturnBarcodeFixedData::kWidth);
+    QVERIFY(w.t1.endsWith("-EOD"));
+    QCOMPARE(w.t1.left(6), QByteArray("012024"));
+}
+
+void TestBarcodeData::sfdBlocks_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("codes");
+
+    const QString t776 = QStringLiteral("{\"type\":12,\"fields\":{\"GrossRents\":1000}}");
+    const QString t2125 = QStringLiteral("{\"type\":125,\"fields\":{\"GrossIncome\":2000}}");
+    QTest::newRow("T776 then T2125") << QStringLiteral("\"forms\":[%1,%2]").arg(t776, t2125) << 2 << "0101,0202";
+    QTest::newRow("T2125 then T776") << QStringLiteral("\"forms\":[%2,%1]").arg(t776, t2125) << 2 << "0101,0202";
+    QTest::newRow("T777 beside T777S") << "\"forms\":[{\"type\":59},{\"type\":179}]" << 1 << "0107";
+    QTest::newRow("three forms: none")
+        << QStringLiteral("\"forms\":[%1,%2,{\"type\":59}]").arg(t776, t2125) << 0 << "";
+    QTest::newRow("T5013 business and fishing")
+        << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1},{\"Kind\":4,\"IsSFD\":1}]}]" << 2 << "0102,0204";
+    QTest::newRow("T5013 rental and farming")
+        << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":5,\"IsSFD\":1},{\"Kind\":3,\"IsSFD\":1}]}]" << 2 << "0101,0205";
+    QTest::newRow("T5013 kind without code")
+        << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":9,\"IsSFD\":1},{\"Kind\":1,\"IsSFD\":1}]}]" << 1 << "0103";
+    QTest::newRow("T5013 row without statement")
+        << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":0}]}]" << 0 << "";
+    QTest::newRow("T2091 forms") << "\"forms\":[{\"type\":160},{\"type\":147}]" << 2 << "0112,0211";
+    QTest::newRow("TL2 only") << "\"forms\":[{\"type\":92}]" << 1 << "0108";
+    QTest::newRow("bankrupt: none")
+        << QStringLiteral("\"t1\":{\"BankruptDate\":\"2024-06-30\"},\"forms\":[%1]").arg(t776) << 0 << "";
+}
+
+void TestBarcodeData::sfdBlocks()
+{
+    QFETCH(QString, members);
+    QFETCH(int, count);
+    QFETCH(QString, codes);
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":5,") + members);
+    QVERIFY(file);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.sfdCount, count);
+    QCOMPARE(sfdCodes(w.sfd), codes);
+    for (const QByteArray &b : w.sfd) {
+        const barcodedecoder::Block d = barcodedecoder::decode(b);
+        QVERIFY(d.valid && d.terminated);
+        QCOMPARE(d.record.size(), SFDBarcodeFixedData::kWidth);
+    }
+    const int built = getSfdBlockCount(*file->self());
+    QCOMPARE(built <= 2 ? built : 0, count);
+}
+
+void TestBarcodeData::lineEntries_data()
+{
+    QTest::addColumn<int>("entryType");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("dollars") << 1 << 52310.75 << QByteArray("1500052310");
+    QTest::newRow("cents") << 2 << 52310.75 << QByteArray("150005231075");
+    QTest::newRow("negative dollars") << 1 << -12.5 << QByteArray("15000&12");
+    QTest::newRow("negative cents") << 2 << -12.5 << QByteArray("15000&1250");
+    QTest::newRow("integer") << 3 << 3.0 << QByteArray("150003");
+    QTest::newRow("empty map") << 0 << 0.0 << QByteArray();
+}
+
+void TestBarcodeData::lineEntries()
+{
+    QFETCH(int, entryType);
+    QFETCH(double, amount);
+    QFETCH(QByteArray, expected);
+    QMap<int, NetfileWrittenCode> written;
+    if (entryType > 0) {
+        NetfileWrittenCode w;
+        w.entryType = entryType;
+        w.amount = amount;
+        w.number = int(amount);
+        written.insert(15000, w);
+        NetfileWrittenCode text;
+        text.entryType = 4;
+        text.text = QStringLiteral("AB12C");
+        written.insert(48900, text);
+        written.insert(10100, w);   // ascending order whatever the insertion order
+    }
+    CMemoryBlock block;
+    appendLineAmounts(written, block);
+    if (entryType == 0) {
+        QCOMPARE(block.bytes(), QByteArray());
+        return;
+    }
+    QByteArray first = expected;
+    first.replace(0, 5, "10100");
+    QCOMPARE(block.bytes(), first + "-" + expected + "-48900AB12C");
+}
+
+// Every fixture return, saved and reloaded, reads back whole and unchanged.
+void TestBarcodeData::fixturesRoundTrip()
+{
+    const QDir dir(QStringLiteral(BQ_RETURNS2024_DIR));
+    const QStringList names = dir.entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QVERIFY(!names.isEmpty());
+    for (const QString &name : names) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(QJsonDocument::fromJson(f.readAll()).object()));
+        QVERIFY2(file, qPrintable(name));
+        returnbuilder::recalculate(*file);
+        const QString path = m_dir.filePath(name + QStringLiteral(".r24"));
+        QCOMPARE(file->save(path, 1), 0);
+        int code = -1;
+        std::unique_ptr<CReturnFile> back(CReturnFile::load(path, code, 1));
+        QVERIFY2(back && code == 0, qPrintable(QStringLiteral("%1: %2").arg(name).arg(code)));
+        QVERIFY2(!back->differsFrom(*file), qPrintable(name));
+
+        QList<barcodereader::PersonBarcodes> persons;
+        QString error;
+        QVERIFY2(barcodereader::read(path, persons, &error), qPrintable(error));
+        const QList<IndividualTaxData *> people{file->self(), file->spouse()};
+        for (int i = 0; i < persons.size(); ++i) {
+            IndividualTaxData *person = people.value(i);
+            QVERIFY(person);
+            QCOMPARE(persons.at(i).hasData, isBarcodeEligible(*person));
+            if (!persons.at(i).hasData)
+                continue;
+            const barcodedecoder::Block t1 = barcodedecoder::decode(persons.at(i).texts.value(0));
+            QVERIFY2(t1.valid && t1.terminated, qPrintable(name));
+            QCOMPARE(t1.record.size(), T1ReturnBarcodeFixedData::kWidth);
+        }
+    }
+}
+
+void TestBarcodeData::hostileReturnsReload_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::newRow("T777 only") << "\"forms\":[{\"type\":59}]";
+    QTest::newRow("TL2 only") << "\"forms\":[{\"type\":92}]";
+    QTest::newRow("T2091 147 and 160") << "\"forms\":[{\"type\":147},{\"type\":160}]";
+    QTest::newRow("T5013 farming row") << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":3,\"IsSFD\":1}]}]";
+    QTest::newRow("huge amount") << "\"t1\":{\"SpouseNetIncome\":2e9,\"10100\":2e9}";
+    QTest::newRow("long spouse name") << "\"maritalStatus\":0,\"t1\":{\"SpouseFirstName\":\"ABCDEFGHIJABCDEFGHIJABCDEFGHIJABCDEFGHIJ\"}";
+    QString many;
+    for (int i = 0; i < 150; ++i)
+        many += QStringLiteral("%1{\"type\":125}").arg(i ? QStringLiteral(",") : QString());
+    QTest::newRow("150 forms") << QStringLiteral("\"forms\":[%1]").arg(many);
+}
+
+void TestBarcodeData::hostileReturnsReload()
+{
+    QFETCH(QString, members);
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":5,") + members);
+    QVERIFY(file);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.t1.left(T1ReturnBarcodeFixedData::kWidth).size(), T1ReturnBarcodeFixedData::kWidth);
+    QCOMPARE(barcodedecoder::decode(w.t1).record.mid(404 - 1, 2).size(), 2);
+    const QString path = m_dir.filePath(QStringLiteral("hostile.r24"));
+    QCOMPARE(file->save(path, 1), 0);
+    int code = -1;
+    std::unique_ptr<CReturnFile> back(CReturnFile::load(path, code, 1));
+    QCOMPARE(code, 0);
+    QVERIFY(back);
+    QVERIFY(!back->differsFrom(*file));
+}
+
+void TestBarcodeData::ineligiblePersons_data()
+{
+    QTest::addColumn<QString>("sin");
+    QTest::addColumn<QString>("t1");
+    QTest::newRow("starts with 0") << "046454286" << "";
+    QTest::newRow("blank") << "   " << "";
+    QTest::newRow("zeros") << "000000000" << "";
+    QTest::newRow("invalid") << "123456789" << "";
+    QTest::newRow("immigrant") << "130692544" << ",\"t1\":{\"EntryDate\":\"2024-03-01\"}";
+    QTest::newRow("emigrant") << "130692544" << ",\"t1\":{\"DepartureDate\":\"2024-03-01\"}";
+}
+
+void TestBarcodeData::ineligiblePersons()
+{
+    QFETCH(QString, sin);
+    QFETCH(QString, t1);
+    QJsonObject d = personReturn(QStringLiteral("\"maritalStatus\":5") + t1);
+    QJsonObject p = d.value(QStringLiteral("persons")).toArray().at(0).toObject();
+    p.insert(QStringLiteral("sin"), sin);
+    d.insert(QStringLiteral("persons"), QJsonArray{p});
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(d));
+    QVERIFY(file);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.t1Length, 0);
+}
+
+BQ_TEST_MAIN_CORE(TestBarcodeData)
+#include "tst_barcodedata.moc"
