@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include <functional>
 #include <map>
 #include <string>
 
@@ -12,7 +13,8 @@ class TiXmlElement;
 class TaxSlip
 {
 public:
-    explicit TaxSlip(int slipType) : slipType(slipType) {}
+    // Fills boxLabels from the kind's label table (taxsliplabels.cpp).
+    explicit TaxSlip(int slipType);
     TaxSlip(const TaxSlip &) = delete;
     TaxSlip &operator=(const TaxSlip &) = delete;
     virtual ~TaxSlip();
@@ -27,6 +29,15 @@ public:
     virtual int htmlHeader(CString &out, int index);
     // Fills the return's slip object when it is of the kind's class; else nothing.
     virtual int copyToSlip(CTaxData_Form *form) = 0;
+
+    // Reads the tax year, the boxes, the named fields and the version of the slip element.
+    int parseCommon(const TiXmlElement *slip);
+    // The red title line, then the tax year and version lines.
+    int htmlTitle(CString &out, int index) const;
+    // One line per labelled box with a value; answers the number of boxes visited.
+    int htmlBoxList(CString &out) const;
+    // "label: value<br>" unless the value is empty or equals skip (any case).
+    bool htmlBoxLine(CString &out, const std::string &box, const std::string &label, const std::string &skip) const;
 
     // The box's value as a number; 0 when the slip lacks the box.
     double boxAmount(const std::string &box) const;
@@ -44,6 +55,14 @@ public:
     std::map<std::string, CString> boxLabels;
 
 protected:
+    using ChildVisitor = std::function<void(const std::string &name, const char *box, const std::string &text)>;
+    // Each direct child element that has text, in document order; box is the
+    // "boxNumber" attribute or null.
+    static void forEachTextChild(const TiXmlElement *slip, const ChildVisitor &visit);
+    // True when the element name ends with suffix (case kept).
+    static bool nameEndsWith(const std::string &name, const char *suffix);
+    // One header line of a field; the value escaped.
+    static void headerItem(CString &out, const std::string &value, const char *label, const char *skip = "");
     // Writes the listed boxes into the target's amounts of the same box numbers.
     void copyBoxes(CTaxData_Form &target, std::initializer_list<const char *> boxes) const;
 };

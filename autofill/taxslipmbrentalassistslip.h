@@ -8,6 +8,8 @@ class TaxSlipMBRentalAssistSlip : public TaxSlip
 public:
     TaxSlipMBRentalAssistSlip() : TaxSlip(21) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string payerName, shelterBenefitAmount;

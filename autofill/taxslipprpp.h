@@ -8,6 +8,8 @@ class TaxSlipPRPP : public TaxSlip
 public:
     TaxSlipPRPP() : TaxSlip(22) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string contractNumber;

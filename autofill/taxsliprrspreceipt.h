@@ -8,6 +8,8 @@ class TaxSlipRRSPReceipt : public TaxSlip
 public:
     TaxSlipRRSPReceipt() : TaxSlip(20) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string receiptIssuerName;

@@ -8,6 +8,8 @@ class TaxSlipT1204 : public TaxSlip
 public:
     TaxSlipT1204() : TaxSlip(23) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string payerName, box82, box84;

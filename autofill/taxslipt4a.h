@@ -8,6 +8,8 @@ class TaxSlipT4A : public TaxSlip
 public:
     TaxSlipT4A() : TaxSlip(2) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string payerName;

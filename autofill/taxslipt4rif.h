@@ -8,6 +8,8 @@ class TaxSlipT4RIF : public TaxSlip
 public:
     TaxSlipT4RIF() : TaxSlip(7) {}
 
+    int parseSpecialFields(const TiXmlElement *slip) override;
+    int htmlHeader(CString &out, int index) override;
     int copyToSlip(CTaxData_Form *form) override;
 
     std::string payerName;

@@ -1,9 +1,10 @@
 #pragma once
-#include <array>
 #include <string>
 #include <vector>
 
+class CString;
 class TaxSlip;
+class TiXmlElement;
 
 // The downloaded Auto-fill data of one person: the amounts stay the texts of the
 // reply, the slips are owned by the record.
@@ -51,9 +52,20 @@ public:
     TDDTaxDataOnePerson &operator=(const TDDTaxDataOnePerson &) = delete;
     virtual ~TDDTaxDataOnePerson();
 
-    // Takes the slip; false (and the slip deleted) once the record holds kMaxSlips.
+    // Takes the slip; false (the slip deleted and counted in slipsNotKept) once
+    // the record holds kMaxSlips.
     bool addSlip(TaxSlip *slip);
     TaxSlip *slip(int i) const { return slips[size_t(i)]; }
+    int slipCount() const { return int(slips.size()); }
+
+    // Reads the "remark" attribute and one slip per recognised child of the
+    // Slips element; answers the slip count afterwards.
+    int parseSlips(const TiXmlElement *slipsElement);
+    // The slips part of the report page: the count, each slip, the slips not
+    // kept and the remark (data values escaped).
+    void htmlSlips(CString &out) const;
+    // A new slip of the kind named by the element's local name (any case); null when unknown.
+    static TaxSlip *createSlipForElement(const std::string &elementName);
 
     // The required repayment of the year; 0 when there is none.
     double hbpRepaymentForYear(const char *year) const;
@@ -67,6 +79,8 @@ public:
     TddSummary summary;
     TddCarryOver carryOver;
     std::string slipRemark;
-    std::array<TaxSlip *, kMaxSlips> slips{};
-    int slipCount = 0;
+    int slipsNotKept = 0;
+
+private:
+    std::vector<TaxSlip *> slips;
 };

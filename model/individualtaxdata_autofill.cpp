@@ -109,7 +109,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     // 2. The downloaded slips in order.
     RrspTotals rrsp;
     QList<const TaxSlipT5008 *> dispositions;
-    for (int i = 0; i < data.slipCount; ++i) {
+    for (int i = 0; i < data.slipCount(); ++i) {
         TaxSlip *slip = data.slip(i);
         if (!slip)
             continue;

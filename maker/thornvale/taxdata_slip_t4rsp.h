@@ -12,5 +12,9 @@ public:
         F_Box37, F_Count
     };
 
+    // The second switch marks a spousal or common-law partner plan: its boxes
+    // 20, 22 and 26 count as the contributing spouse's income.
+    static constexpr int F_SpousalPlan = F_Switch2;
+
     TaxData_Slip_T4RSP();
 };

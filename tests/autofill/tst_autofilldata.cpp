@@ -148,7 +148,7 @@ private slots:
         for (int i = 0; i < TDDTaxDataOnePerson::kMaxSlips; ++i)
             QVERIFY(p.addSlip(new TaxSlipT4));
         QVERIFY(!p.addSlip(new TaxSlipT5));   // full: the slip is dropped
-        QCOMPARE(p.slipCount, TDDTaxDataOnePerson::kMaxSlips);
+        QCOMPARE(p.slipCount(), TDDTaxDataOnePerson::kMaxSlips);
         QCOMPARE(p.slip(0)->slipType, 1);
     }
 };

@@ -18,6 +18,9 @@
 #include "taxslipt5008.h"
 #include "tddtaxdataoneperson.h"
 #include "utils.h"
+#include "taxdata_slip_t4rsp.h"
+#include <QFile>
+#include <tinyxml.h>
 
 using namespace returnfixture;
 using T1 = TaxData_T1New;
@@ -217,6 +220,31 @@ private slots:
         QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_RRSPDeductionLimit), 18000.0);
         QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_HBPRepayment), 1000.0);
         QCOMPARE(lastYear->amount(TaxData_LastYearAmounts::F_FedUnusedTuition), 3300.0);
+    }
+
+    // A record read from a reply's Slips element: the slips the return takes, copied.
+    void slipsFromFixtureReply()
+    {
+        QFile f(QStringLiteral(BQ_AUTOFILL_FIXTURES "/slips-all-kinds.xml"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        TiXmlDocument doc;
+        doc.Parse(f.readAll().constData(), nullptr, TIXML_ENCODING_UTF8);
+        TDDTaxDataOnePerson d(2024);
+        QCOMPARE(d.parseSlips(doc.RootElement()), 20);
+
+        Person x;
+        QCOMPARE(x.p.applyAutoFillData(d, Everything()), 0);
+        const CTaxData_Form *t4 = x.p.slips().withKey(1).first()->object;
+        QCOMPARE(t4->valueByCode(14), 61250.0);
+        QCOMPARE(t4->text(0), QStringLiteral("A&B <Co>"));   // the name as the CRA gave it
+        const CTaxData_Form *t4rsp = x.p.slips().withKey(4).first()->object;
+        QVERIFY(t4rsp->flag(TaxData_Slip_T4RSP::F_SpousalPlan));
+        QCOMPARE(t4rsp->valueByCode(22), 5000.0);
+        QCOMPARE(x.p.slips().withKey(25).first()->object->valueByCode(26), 3100.0);
+        QCOMPARE(x.p.slips().withKey(26).first()->object->valueByCode(18), 8000.0);
+        auto *sch3 = dynamic_cast<TaxData_Sch3 *>(x.p.getForm(4, 0, false));
+        QVERIFY(sch3);
+        QCOMPARE(sch3->dispositions().row(0).number(TaxData_Sch3::C_Proceeds), 5200.0);
     }
 
     // Twice gives the return that once gives: slips, the business form and the
