@@ -179,3 +179,11 @@ QString TabWndApp::userSetting(const QString &name) const
     }
     return QString();
 }
+
+bool TabWndApp::setUserInt(const QString &name, int value)
+{
+    if (name != QLatin1String("CustomizedClientLetter_Ver"))
+        return false;
+    m_config.CustomizedClientLetter_Ver = value;
+    return setConfigInt("CustomizedClientLetter_Ver", value) >= 0;
+}

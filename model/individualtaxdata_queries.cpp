@@ -1,6 +1,7 @@
 #include "ctaxdata_form.h"
 #include "individualtaxdata.h"
 #include "settingsseam.h"
+#include "taxdata_t183new.h"
 #include "taxdata_t1new.h"
 #include "utils.h"
 
@@ -39,6 +40,14 @@ bool IndividualTaxData::getTaxpayerText(int kind, QString &text) const
     case 1: text = t->sin(); return true;
     case 11: text = t->firstName(); return true;
     case 12: text = t->lastName(); return true;
+    // the after-print address: the T1's e-mail, else the T183's
+    case 15: text = t->emailAddress(); return true;
+    case 16:
+        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(96))) {
+            text = t183->text(TaxData_T183New::F_Email);
+            return true;
+        }
+        return false;
     case 17: text = t->firstName() + QLatin1Char(' ') + t->lastName(); return true;
     default: return false;
     }

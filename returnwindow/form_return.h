@@ -98,8 +98,20 @@ public:
     void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
     void fileT1135Online();
-    void sendFormForESignature(int formType);
+
+    // ---- e-signature service (form_return_esign.cpp)
+    bool hasVantrelCredentials();
+    // 0 with the token, 99 when the log-in failed, 112 without credentials.
+    int loginVantrel(QString &accessToken);
+    void sendForEDelivery(int formType, const QString &receiverEmail, const QString &sin, const QString &firstName,
+                          const QString &pdfFile);
+    void sendForESignature(int formType, bool withDatePosition, const QString &receiverEmail, const QString &sin,
+                           const QString &firstName, const QString &pdfFile);
     void querySignatureStatus(int formType);
+    void sendFormForESignature(int formType);
+    // 100 downloaded, 0 current or none, 99/112 log-in, 106 query or download
+    // failed, 111 bad reply.
+    int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
 
     // ---- province, couple and what-if
     void changeProvince();

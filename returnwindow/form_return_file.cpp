@@ -149,8 +149,6 @@ void Form_Return::notAvailable()
 
 void Form_Return::fileT183Pad() { notAvailable(); }
 void Form_Return::fileT1135Online() { notAvailable(); }
-void Form_Return::sendFormForESignature(int) { notAvailable(); }
-void Form_Return::querySignatureStatus(int) { notAvailable(); }
 void Form_Return::netfileReturn() { notAvailable(); }
 void Form_Return::printWithOptions() { notAvailable(); }
 void Form_Return::reFileReturn() { notAvailable(); }

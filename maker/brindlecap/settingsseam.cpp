@@ -2,6 +2,11 @@
 
 SettingsSource::~SettingsSource() = default;
 
+bool SettingsSource::setUserInt(const QString &, int)
+{
+    return false;
+}
+
 namespace {
 class EmptySettings : public SettingsSource
 {

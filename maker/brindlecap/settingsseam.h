@@ -12,6 +12,9 @@ public:
     virtual QString userSetting(const QString &name) const = 0;
     // A configuration key of gr_path.ini ("EfileSoftwareCode", "OverwriteStatus", ...).
     virtual QString configValue(const QString &key) const = 0;
+    // Stores an integer user setting in memory and in the settings table;
+    // false when it could not be stored (the default source stores nothing).
+    virtual bool setUserInt(const QString &name, int value);
 };
 
 // The source in force; one answering empty texts until another is installed.

@@ -31,7 +31,9 @@ const FieldTable &formFields()
         {"TaxableIncome", FieldKind::Amount},
         {"Refund", FieldKind::Amount},
         {"BalanceOwing", FieldKind::Amount},
-        {"DirectDeposit", FieldKind::Flag}
+        {"DirectDeposit", FieldKind::Flag},
+        {"SignTime", FieldKind::Text},
+        {"ESigned", FieldKind::Flag}
     };
     return table;
 }

@@ -11,6 +11,8 @@ public:
         // the taxpayer and the return's main amounts from the T1
         F_FirstName, F_LastName, F_SIN, F_Street, F_City, F_Postcode, F_Province, F_Phone, F_MailProvince,
         F_TotalIncome, F_NetIncome, F_TaxableIncome, F_Refund, F_BalanceOwing, F_DirectDeposit,
+        // the e-signature: local time of signing ("HH:mm:ss", with F_SignDate) and the signed switch
+        F_SignTime, F_ESigned,
         F_Count
     };
 

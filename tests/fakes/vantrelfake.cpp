@@ -37,15 +37,14 @@ VantrelFake::VantrelFake(FakeHttpsServer &server, const VantrelAccount &account)
     server.route("POST", QByteArray(SignaturePath) + "/*", [this](const FakeRequest &r) { return signatureStatus(r); });
     server.route("POST", FilingPath, [this](const FakeRequest &r) { return filing(r); });
     server.route("POST", TemplatePath, [this](const FakeRequest &r) { return latestTemplate(r); });
-    server.route("GET", TemplatePdfPath, [](const FakeRequest &) {
-        FakeResponse r = FakeResponse::text("%PDF-1.4\n% client letter of the preparer\n%%EOF\n");
-        r.contentType = "application/pdf";
-        return r;
+    server.route("GET", TemplatePdfPath, [this](const FakeRequest &) {
+        QMutexLocker lock(&m_mutex);
+        return templateFile("%PDF-1.4\n% client letter of the preparer\n%%EOF\n", "application/pdf", m_pdfDownload);
     });
-    server.route("GET", TemplateXmlPath, [](const FakeRequest &) {
-        FakeResponse r = FakeResponse::text("<?xml version=\"1.0\"?><clientletter version=\"3\"/>\n");
-        r.contentType = "application/xml";
-        return r;
+    server.route("GET", TemplateXmlPath, [this](const FakeRequest &) {
+        QMutexLocker lock(&m_mutex);
+        return templateFile("<?xml version=\"1.0\"?><clientletter version=\"3\"><page n=\"1\"/></clientletter>\n",
+                            "application/xml", m_xmlDownload);
     });
 }
 
@@ -65,6 +64,44 @@ int VantrelFake::lastRequestId() const
 {
     QMutexLocker lock(&m_mutex);
     return m_nextId - 1;
+}
+
+void VantrelFake::setSignatureReply(const FakeResponse &reply)
+{
+    QMutexLocker lock(&m_mutex);
+    m_signatureReply = reply.body.isEmpty() ? std::nullopt : std::optional<FakeResponse>(reply);
+}
+
+void VantrelFake::setStatusReply(const FakeResponse &reply)
+{
+    QMutexLocker lock(&m_mutex);
+    m_statusReply = reply.body.isEmpty() ? std::nullopt : std::optional<FakeResponse>(reply);
+}
+
+void VantrelFake::setPdfDownload(Download how)
+{
+    QMutexLocker lock(&m_mutex);
+    m_pdfDownload = how;
+}
+
+void VantrelFake::setXmlDownload(Download how)
+{
+    QMutexLocker lock(&m_mutex);
+    m_xmlDownload = how;
+}
+
+// A failing download is a 500; a truncated one announces more bytes than it sends.
+FakeResponse VantrelFake::templateFile(const QByteArray &body, const QByteArray &type, Download how) const
+{
+    if (how == Download::Fail)
+        return FakeResponse::text("server error", 500);
+    if (how == Download::Truncated)
+        return FakeResponse::raw("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
+                                 + QByteArray::number(body.size() + 100) + "\r\nConnection: close\r\n\r\n"
+                                 + body.left(body.size() / 2));
+    FakeResponse r = FakeResponse::text(body);
+    r.contentType = type;
+    return r;
 }
 
 bool VantrelFake::basicOk(const FakeRequest &request) const
@@ -103,6 +140,11 @@ FakeResponse VantrelFake::signatureRequest(const FakeRequest &request)
     if (!lack.isEmpty())
         return missing(lack);
     const QString func = request.bodyValue(QStringLiteral("func"));
+    {
+        QMutexLocker lock(&m_mutex);
+        if (m_signatureReply)
+            return *m_signatureReply;
+    }
     if (request.bodyValue(QStringLiteral("sw")) != QLatin1String("T1KV2024")
         || request.bodyValue(QStringLiteral("login_type")) != QLatin1String("fernquaver")
         || (func != QLatin1String("VANTREL") && func != QLatin1String("DOCDELI")))
@@ -122,6 +164,8 @@ FakeResponse VantrelFake::signatureStatus(const FakeRequest &request) const
     bool ok = false;
     const int id = request.path.mid(int(sizeof SignaturePath)).toInt(&ok);
     QMutexLocker lock(&m_mutex);
+    if (m_statusReply)
+        return *m_statusReply;
     if (!ok || !m_signatures.contains(id))
         return FakeResponse::json({{"message", "No such signature request"}}, 404);
     const Signature s = m_signatures.value(id);

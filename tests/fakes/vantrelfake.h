@@ -2,6 +2,7 @@
 #include "fakeservices.h"
 #include <QMap>
 #include <QMutex>
+#include <optional>
 
 namespace bqfakes {
 
@@ -43,6 +44,15 @@ public:
     void setTemplateVersion(int version);
     int lastRequestId() const;
 
+    // Scenarios: a reply given here replaces the normal one of the route
+    // (after the credentials were checked); an empty body restores it.
+    void setSignatureReply(const FakeResponse &reply);
+    void setStatusReply(const FakeResponse &reply);
+    // How the template files are served.
+    enum class Download { Whole, Fail, Truncated };
+    void setPdfDownload(Download how);
+    void setXmlDownload(Download how);
+
 private:
     struct Signature
     {
@@ -63,6 +73,11 @@ private:
     QMap<int, Signature> m_signatures;
     int m_nextId = 123;
     int m_templateVersion = 3;
+    std::optional<FakeResponse> m_signatureReply;
+    std::optional<FakeResponse> m_statusReply;
+    Download m_pdfDownload = Download::Whole;
+    Download m_xmlDownload = Download::Whole;
+    FakeResponse templateFile(const QByteArray &body, const QByteArray &type, Download how) const;
 };
 
 } // namespace bqfakes

@@ -1,0 +1,7 @@
+#include "printchoices.h"
+
+PrintChoices &PrintChoices::current()
+{
+    static PrintChoices choices;
+    return choices;
+}
