@@ -1,4 +1,5 @@
 #include "tabwndapp.h"
+#include "newversioncheck.h"
 #include "applog.h"
 #include "csingleinstanceguard.h"
 #include "messages.h"
@@ -53,6 +54,9 @@ TabWndApp::TabWndApp(int &argc, char **argv)
 
 TabWndApp::~TabWndApp()
 {
+    // Children (a version check waiting for its worker) go while the application
+    // object still runs event loops; after it, the worker's loop can never end.
+    qDeleteAll(findChildren<NewVersionCheck *>(QString(), Qt::FindDirectChildrenOnly));
     saveOnClose();
     if (settingsSource() == this)
         setSettingsSource(nullptr);
