@@ -1,5 +1,7 @@
 #include "filingdocservices.h"
+#include "envelopevars.h"
 #include "linecoderecords.h"
+#include "t1returndocument.h"
 #include "mydatastream.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &, int, MyDataStream &ar)
@@ -24,11 +26,20 @@ int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<Valid
     return 0;
 }
 
-void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &, int) {}
-
-void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *,
-                                               double *, int)
+void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind)
 {
+    ::fillEfileHeaderVars(person, vars, requestKind);
+}
+
+void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
+                                               QString *text, double *amount, int flag)
+{
+    ::fillNetfileRequestVars(person, vars, edition, text, amount, flag);
+}
+
+int FilingDocServices::buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode)
+{
+    return ::buildNetfileDocument(person, text, mode);
 }
 
 void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)

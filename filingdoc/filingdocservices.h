@@ -5,7 +5,7 @@
 // its barcode block and its checks before filing. Each override forwards to the
 // free function of its name in the file of its subject (linecoderecords.h). So far a
 // person gets the barcode block of a person without barcode data, and the checks
-// find nothing to report.
+// find nothing to report. The envelope variables are in envelopevars.h.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
@@ -14,13 +14,15 @@ public:
     int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) override;
     int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
                             IndividualTaxData &partner) override;
-    void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) override;
+    void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) override;
     void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
                                 QString *text, double *amount, int flag) override;
     // ---- line-code records (linecoderecords.h)
     void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
+    // ---- the T1Return document (t1returndocument.h)
+    int buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode) override;
 };
 
 // Installs the filing documents' services for every person of the process.

@@ -268,10 +268,16 @@ CString CReturnFile::returnFileName() const
     return p ? p->returnFileName() : CString();
 }
 
-void CReturnFile::fillEfileHeaderVars(QMap<QString, QString> &vars, int edition)
+void CReturnFile::fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind)
 {
     if (IndividualTaxData *p = currentPerson())
-        p->fillEfileHeaderVars(vars, edition);
+        p->fillEfileHeaderVars(vars, requestKind);
+}
+
+int CReturnFile::buildNetfileDocument(QString &text, int mode)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->buildNetfileDocument(text, quint8(mode & 0xff)) : -1;
 }
 
 void CReturnFile::fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount,

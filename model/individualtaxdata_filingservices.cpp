@@ -23,3 +23,16 @@ int IndividualTaxData::writeT2091FinancialData(int mode, NetfileGenObjParamStru 
     FilingServices *s = filingServices();
     return s ? s->writeT2091FinancialData(*this, mode, context) : 0;
 }
+
+// ---- filing documents
+
+int IndividualTaxData::FilingServices::buildNetfileDocument(IndividualTaxData &, QString &, quint8)
+{
+    return -1;
+}
+
+int IndividualTaxData::buildNetfileDocument(QString &text, quint8 mode)
+{
+    FilingServices *s = filingServices();
+    return s ? s->buildNetfileDocument(*this, text, mode) : -1;
+}

@@ -31,7 +31,12 @@ const FieldTable &formFields()
         {"TaxableIncome", FieldKind::Amount},
         {"Refund", FieldKind::Amount},
         {"BalanceOwing", FieldKind::Amount},
-        {"DirectDeposit", FieldKind::Flag}
+        {"DirectDeposit", FieldKind::Flag},
+        {"RepresentativeAuthorized", FieldKind::Flag},
+        {"AuthorizationExpiry", FieldKind::Date},
+        {"NoaRetrieval", FieldKind::Flag},
+        {"ESigned", FieldKind::Flag},
+        {"ESignTime", FieldKind::Text}
     };
     return table;
 }

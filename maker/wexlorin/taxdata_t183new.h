@@ -11,6 +11,9 @@ public:
         // the taxpayer and the return's main amounts from the T1
         F_FirstName, F_LastName, F_SIN, F_Street, F_City, F_Postcode, F_Province, F_Phone, F_MailProvince,
         F_TotalIncome, F_NetIncome, F_TaxableIncome, F_Refund, F_BalanceOwing, F_DirectDeposit,
+        // the representative's authorisation and its expiry; the preparer may retrieve the
+        // notice of assessment; signed electronically, and when ("yyyy-MM-ddThh:mm:ss")
+        F_RepresentativeAuthorized, F_AuthorizationExpiry, F_NoaRetrieval, F_ESigned, F_ESignTime,
         F_Count
     };
 
