@@ -1,6 +1,7 @@
 #include "filingdocservices.h"
 #include "envelopevars.h"
 #include "linecoderecords.h"
+#include "paddocument.h"
 #include "t1returndocument.h"
 #include "mydatastream.h"
 
@@ -40,6 +41,21 @@ void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &person, QMap<Q
 int FilingDocServices::buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode)
 {
     return ::buildNetfileDocument(person, text, mode);
+}
+
+int FilingDocServices::validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups)
+{
+    return ::validatePad(person, edition, groups);
+}
+
+int FilingDocServices::getT185PadXml(IndividualTaxData &person, CString &document, CString &summary)
+{
+    return ::getT185PadXml(person, document, summary);
+}
+
+int FilingDocServices::confirmPadWithdrawal(IndividualTaxData &person, CString &text)
+{
+    return ::confirmPadWithdrawal(person, text);
 }
 
 void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)

@@ -23,6 +23,10 @@ public:
     int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     // ---- the T1Return document (t1returndocument.h)
     int buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode) override;
+    // ---- the T185 PAD agreement (paddocument.h)
+    int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary) override;
+    int confirmPadWithdrawal(IndividualTaxData &person, CString &text) override;
 };
 
 // Installs the filing documents' services for every person of the process.

@@ -157,6 +157,10 @@ public:
     // Appends the T1Return filing document (mode bit 0: EFILE); 0, or the failure
     // of the first part that failed, with nothing appended. Without services, -1.
     int buildNetfileDocument(QString &text, quint8 mode);
+    // The T185 PAD agreement: its own checks, its document, the withdrawal sentence.
+    int validatePad(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int getT185PadXml(CString &document, CString &summary);
+    int confirmPadWithdrawal(CString &text);
 
     // ---- line-code records (filled in by the filing documents; nothing without them)
     // Writes every line-code record of the person into the context.
@@ -192,6 +196,10 @@ public:
         virtual int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) = 0;
         // ---- filing documents (default: no document, -1)
         virtual int buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode);
+        // ---- the T185 PAD agreement (default: no checks, no document -100, no sentence)
+        virtual int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups);
+        virtual int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary);
+        virtual int confirmPadWithdrawal(IndividualTaxData &person, CString &text);
     };
     // Installs the services (not owned); null restores the default.
     static void setFilingServices(FilingServices *services);

@@ -12,7 +12,9 @@
 #include "settingsseam.h"
 #include "t1returndocument.h"
 #include "taxdata_t183new.h"
+#include "taxdata_t185.h"
 #include "taxdata_t1new.h"
+#include "validationmessagegroup.h"
 #include "templatefiller.h"
 #include <QDir>
 #include <QJsonDocument>
@@ -123,6 +125,8 @@ private slots:
     void efileVars();
     void efileRequestKindsAndSignatures();
     void testCaseOnlyInTestMode();
+    void padAgreement_data();
+    void padAgreement();
 
 private:
     MapSettings m_settings;
@@ -445,6 +449,63 @@ void TestT1ReturnDocument::testCaseOnlyInTestMode()
     QCOMPARE(test.value(QStringLiteral("testcaseID")), QStringLiteral("12"));
     QCOMPARE(test.value(QStringLiteral("efilerID")), QStringLiteral("T0001"));
     QVERIFY(!zero.contains(QStringLiteral("testcaseID")));
+}
+
+void TestT1ReturnDocument::padAgreement_data()
+{
+    QTest::addColumn<QString>("account");
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<int>("faults");
+    QTest::addColumn<bool>("sentence");
+    QTest::newRow("sound") << "1234567" << 250.5 << 0 << true;
+    QTest::newRow("short account") << "1234" << 250.5 << 1 << true;
+    QTest::newRow("amount 0") << "1234567" << 0.0 << 1 << false;
+    QTest::newRow("amount 0.009") << "1234567" << 0.009 << 0 << true;
+    QTest::newRow("amount 0.008") << "1234567" << 0.008 << 1 << false;
+}
+
+void TestT1ReturnDocument::padAgreement()
+{
+    QFETCH(QString, account);
+    QFETCH(double, amount);
+    QFETCH(int, faults);
+    QFETCH(bool, sentence);
+    std::unique_ptr<CReturnFile> file = person(QString());
+    QVERIFY(file);
+    CString doc, summary, text;
+    QList<ValidationMessageGroup *> groups;
+    QCOMPARE(file->validatePad(1, groups), 0);
+    QCOMPARE(file->getT185PadXml(doc, summary), -100);
+    QCOMPARE(file->confirmPadWithdrawal(text), 0);
+
+    auto *t185 = dynamic_cast<TaxData_T185 *>(file->self()->getForm(181, 0, true));
+    QVERIFY(t185);
+    t185->setText(TaxData_T185::F_Institution, QStringLiteral("004"));
+    t185->setText(TaxData_T185::F_Branch, QStringLiteral("12345"));
+    t185->setText(TaxData_T185::F_Account, account);
+    t185->setAmount(TaxData_T185::F_Amount, amount);
+    t185->setDate(TaxData_T185::F_DebitDate, QDate(2025, 4, 30));
+    t185->setText(TaxData_T185::F_LastName, QStringLiteral("O'Brien & <Sons>"));
+
+    QCOMPARE(file->validatePad(1, groups), faults);
+    QCOMPARE(groups.size(), faults > 0 ? 1 : 0);   // no group when the check adds nothing
+    if (!groups.isEmpty()) {
+        QCOMPARE(groups.first()->kind, 2);
+        QCOMPARE(groups.first()->type, 181);
+    }
+    qDeleteAll(groups);
+    const int made = file->getT185PadXml(doc, summary);
+    QCOMPARE(made, faults > 0 ? -1 : 0);
+    if (made == 0) {
+        QString messages;
+        QVERIFY2(xmllintAccepts(doc, &messages), qPrintable(messages));
+        QCOMPARE(elementText(doc, QStringLiteral("FamilyName")), QStringLiteral("O'Brien & <Sons>"));
+        QCOMPARE(elementText(doc, QStringLiteral("PaymentDate")), QStringLiteral("2025-04-30"));
+        QVERIFY(!summary.contains(account));
+    }
+    QCOMPARE(file->confirmPadWithdrawal(text), sentence ? 1 : 0);
+    if (sentence)
+        QVERIFY(text.contains(QLatin1String("on 2025-04-30")));
 }
 
 QTEST_GUILESS_MAIN(TestT1ReturnDocument)
