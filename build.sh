@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 what=${1:-run}
 shift || true
 
-packages=(build-essential cmake ninja-build ccache pkg-config
+packages=(build-essential cmake ninja-build ccache pkg-config libxml2-utils
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite
   libtinyxml-dev libgnutls28-dev gnutls-bin libbenchmark-dev
   default-jdk-headless libitext-java libasm-java poppler-utils zxing-cpp-tools

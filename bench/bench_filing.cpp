@@ -1,5 +1,6 @@
 // The time to build one person's line-code records and selected financial data,
 // collected for the barcode (output kind 2) and written as filing text (kind 0),
+// and the person's whole EFILE document,
 // on the coupled return of bench_recalc: per person 20 slips and 30 forms, with
 // a T2125 and a T776.
 #include "creturnfile.h"
@@ -88,6 +89,27 @@ void BM_LineCodes(benchmark::State &state)
     state.counters["forms"] = person.forms().count();
 }
 BENCHMARK(BM_LineCodes)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The whole EFILE document of one person, line-code records included.
+void BM_Document(benchmark::State &state)
+{
+    CReturnFile rf;
+    makePerson(*rf.self(), QStringLiteral("Anne"));
+    makePerson(*rf.spouse(), QStringLiteral("Ben"));
+    rf.dependants().AllocData(12);
+    rf.recalculate(-1, nullptr);
+    IndividualTaxData &person = *rf.self();
+    int size = 0;
+    for (auto _ : state) {
+        QString text;
+        if (person.buildNetfileDocument(text, 1) != 0)
+            state.SkipWithError("no document");
+        size = text.size();
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.counters["chars"] = size;
+}
+BENCHMARK(BM_Document)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

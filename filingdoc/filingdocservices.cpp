@@ -1,6 +1,9 @@
 #include "filingdocservices.h"
 #include "barcodedata.h"
+#include "envelopevars.h"
 #include "linecoderecords.h"
+#include "paddocument.h"
+#include "t1returndocument.h"
 #include "mydatastream.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataStream &ar)
@@ -24,11 +27,35 @@ int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<Valid
     return 0;
 }
 
-void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &, int) {}
-
-void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *,
-                                               double *, int)
+void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind)
 {
+    ::fillEfileHeaderVars(person, vars, requestKind);
+}
+
+void FilingDocServices::fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
+                                               QString *text, double *amount, int flag)
+{
+    ::fillNetfileRequestVars(person, vars, edition, text, amount, flag);
+}
+
+int FilingDocServices::buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode)
+{
+    return ::buildNetfileDocument(person, text, mode);
+}
+
+int FilingDocServices::validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups)
+{
+    return ::validatePad(person, edition, groups);
+}
+
+int FilingDocServices::getT185PadXml(IndividualTaxData &person, CString &document, CString &summary)
+{
+    return ::getT185PadXml(person, document, summary);
+}
+
+int FilingDocServices::confirmPadWithdrawal(IndividualTaxData &person, CString &text)
+{
+    return ::confirmPadWithdrawal(person, text);
 }
 
 void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)

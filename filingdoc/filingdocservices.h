@@ -4,7 +4,8 @@
 // What the filing documents give the return of one person: its line-code records,
 // its barcode block and its checks before filing. Each override forwards to the
 // free function of its name in the file of its subject (barcodedata.h,
-// linecoderecords.h). So far the checks find nothing to report.
+// linecoderecords.h). So far the checks find nothing to report. The envelope
+// variables are in envelopevars.h.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
@@ -13,13 +14,19 @@ public:
     int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) override;
     int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
                             IndividualTaxData &partner) override;
-    void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) override;
+    void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) override;
     void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
                                 QString *text, double *amount, int flag) override;
     // ---- line-code records (linecoderecords.h)
     void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
+    // ---- the T1Return document (t1returndocument.h)
+    int buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode) override;
+    // ---- the T185 PAD agreement (paddocument.h)
+    int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary) override;
+    int confirmPadWithdrawal(IndividualTaxData &person, CString &text) override;
 };
 
 // Installs the filing documents' services for every person of the process.

@@ -136,8 +136,15 @@ public:
     bool setValue(int code, bool flag, double amount);
     bool setText(int code, const QString &text);
     CString returnFileName() const;
-    void fillEfileHeaderVars(QMap<QString, QString> &vars, int edition);
+    void fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind);
     void fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount, int flag);
+    // The current person's filing document (its mode's low 8 bits); 0, or the
+    // failure of the first part that failed. -1 without a current person.
+    int buildNetfileDocument(QString &text, int mode);
+    // The current person's T185 PAD agreement (0, -100 and 0 without a current person).
+    int validatePad(int edition, QList<ValidationMessageGroup *> &groups);
+    int getT185PadXml(CString &document, CString &summary);
+    int confirmPadWithdrawal(CString &text);
     void markFilingStatus(int formType, int status, const QString &text);
     int writeSlipSummaryHtml(QTextStream &out);
 

@@ -268,10 +268,34 @@ CString CReturnFile::returnFileName() const
     return p ? p->returnFileName() : CString();
 }
 
-void CReturnFile::fillEfileHeaderVars(QMap<QString, QString> &vars, int edition)
+void CReturnFile::fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind)
 {
     if (IndividualTaxData *p = currentPerson())
-        p->fillEfileHeaderVars(vars, edition);
+        p->fillEfileHeaderVars(vars, requestKind);
+}
+
+int CReturnFile::buildNetfileDocument(QString &text, int mode)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->buildNetfileDocument(text, quint8(mode & 0xff)) : -1;
+}
+
+int CReturnFile::validatePad(int edition, QList<ValidationMessageGroup *> &groups)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->validatePad(quint8(edition), groups) : 0;
+}
+
+int CReturnFile::getT185PadXml(CString &document, CString &summary)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->getT185PadXml(document, summary) : -100;
+}
+
+int CReturnFile::confirmPadWithdrawal(CString &text)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->confirmPadWithdrawal(text) : 0;
 }
 
 void CReturnFile::fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount,

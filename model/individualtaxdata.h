@@ -153,8 +153,17 @@ public:
     bool confirmPersonBeforeFiling(int edition, bool dcnConfirmed);
     int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages);
     int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, IndividualTaxData &partner);
-    void fillEfileHeaderVars(QMap<QString, QString> &vars, int edition);
+    // Request kind 1 is the return's filing.
+    void fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind);
+    // edition: the agreement value; flag: the test case number (0 none).
     void fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount, int flag);
+    // Appends the T1Return filing document (mode bit 0: EFILE); 0, or the failure
+    // of the first part that failed, with nothing appended. Without services, -1.
+    int buildNetfileDocument(QString &text, quint8 mode);
+    // The T185 PAD agreement: its own checks, its document, the withdrawal sentence.
+    int validatePad(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int getT185PadXml(CString &document, CString &summary);
+    int confirmPadWithdrawal(CString &text);
 
     // ---- line-code records (filled in by the filing documents; nothing without them)
     // Writes every line-code record of the person into the context.
@@ -177,7 +186,7 @@ public:
         virtual int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) = 0;
         virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
                                         IndividualTaxData &partner) = 0;
-        virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition) = 0;
+        virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) = 0;
         virtual void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
                                             QString *text, double *amount, int flag) = 0;
         // Each operation of the filing documents on a person has a service virtual of
@@ -188,6 +197,12 @@ public:
         virtual int writeSelectedFinancialData(IndividualTaxData &person, int mode,
                                                NetfileGenObjParamStru &context) = 0;
         virtual int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) = 0;
+        // ---- filing documents (default: no document, -1)
+        virtual int buildNetfileDocument(IndividualTaxData &person, QString &text, quint8 mode);
+        // ---- the T185 PAD agreement (default: no checks, no document -100, no sentence)
+        virtual int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups);
+        virtual int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary);
+        virtual int confirmPadWithdrawal(IndividualTaxData &person, CString &text);
     };
     // Installs the services (not owned); null restores the default.
     static void setFilingServices(FilingServices *services);

@@ -170,10 +170,10 @@ int IndividualTaxData::checkCoupledReturns(int edition, QList<ValidationMessageG
     return s ? s->checkCoupledReturns(*this, edition, messages, partner) : 0;
 }
 
-void IndividualTaxData::fillEfileHeaderVars(QMap<QString, QString> &vars, int edition)
+void IndividualTaxData::fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind)
 {
     if (FilingServices *s = installedServices())
-        s->fillEfileHeaderVars(*this, vars, edition);
+        s->fillEfileHeaderVars(*this, vars, requestKind);
 }
 
 void IndividualTaxData::fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text,

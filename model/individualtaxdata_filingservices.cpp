@@ -23,3 +23,51 @@ int IndividualTaxData::writeT2091FinancialData(int mode, NetfileGenObjParamStru 
     FilingServices *s = filingServices();
     return s ? s->writeT2091FinancialData(*this, mode, context) : 0;
 }
+
+// ---- filing documents
+
+int IndividualTaxData::FilingServices::buildNetfileDocument(IndividualTaxData &, QString &, quint8)
+{
+    return -1;
+}
+
+int IndividualTaxData::buildNetfileDocument(QString &text, quint8 mode)
+{
+    FilingServices *s = filingServices();
+    return s ? s->buildNetfileDocument(*this, text, mode) : -1;
+}
+
+// ---- the T185 PAD agreement
+
+int IndividualTaxData::FilingServices::validatePad(IndividualTaxData &, quint8, QList<ValidationMessageGroup *> &)
+{
+    return 0;
+}
+
+int IndividualTaxData::FilingServices::getT185PadXml(IndividualTaxData &, CString &, CString &)
+{
+    return -100;
+}
+
+int IndividualTaxData::FilingServices::confirmPadWithdrawal(IndividualTaxData &, CString &)
+{
+    return 0;
+}
+
+int IndividualTaxData::validatePad(quint8 edition, QList<ValidationMessageGroup *> &groups)
+{
+    FilingServices *s = filingServices();
+    return s ? s->validatePad(*this, edition, groups) : 0;
+}
+
+int IndividualTaxData::getT185PadXml(CString &document, CString &summary)
+{
+    FilingServices *s = filingServices();
+    return s ? s->getT185PadXml(*this, document, summary) : -100;
+}
+
+int IndividualTaxData::confirmPadWithdrawal(CString &text)
+{
+    FilingServices *s = filingServices();
+    return s ? s->confirmPadWithdrawal(*this, text) : 0;
+}

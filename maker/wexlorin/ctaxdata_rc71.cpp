@@ -16,7 +16,9 @@ const FieldTable &formFields()
         {"FullName", FieldKind::Text},
         {"Text", FieldKind::Text, 10005},
         {"ExpectedRefund", FieldKind::Amount},
-        {"Paid", FieldKind::Amount}
+        {"Paid", FieldKind::Amount},
+        {"ESigned", FieldKind::Flag},
+        {"ESignTime", FieldKind::Text}
     };
     return table;
 }

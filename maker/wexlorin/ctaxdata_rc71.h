@@ -7,7 +7,9 @@ class CTaxData_RC71 : public CTaxData_Form
 public:
     enum Field {
         F_DiscounterName, F_DiscounterCode, F_DiscounterAddress, F_DiscounterPhone, F_FirstName,
-        F_LastName, F_SIN, F_Address, F_FullName, F_Text, F_ExpectedRefund, F_Paid, F_Count
+        F_LastName, F_SIN, F_Address, F_FullName, F_Text, F_ExpectedRefund, F_Paid,
+        // signed electronically, and when ("yyyy-MM-ddThh:mm:ss")
+        F_ESigned, F_ESignTime, F_Count
     };
 
     CTaxData_RC71();

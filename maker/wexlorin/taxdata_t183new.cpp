@@ -33,7 +33,10 @@ const FieldTable &formFields()
         {"BalanceOwing", FieldKind::Amount},
         {"DirectDeposit", FieldKind::Flag},
         {"SignTime", FieldKind::Text},
-        {"ESigned", FieldKind::Flag}
+        {"ESigned", FieldKind::Flag},
+        {"RepresentativeAuthorized", FieldKind::Flag},
+        {"AuthorizationExpiry", FieldKind::Date},
+        {"NoaRetrieval", FieldKind::Flag}
     };
     return table;
 }

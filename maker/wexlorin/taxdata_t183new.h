@@ -13,6 +13,9 @@ public:
         F_TotalIncome, F_NetIncome, F_TaxableIncome, F_Refund, F_BalanceOwing, F_DirectDeposit,
         // the e-signature: local time of signing ("HH:mm:ss", with F_SignDate) and the signed switch
         F_SignTime, F_ESigned,
+        // the representative's authorisation and its expiry; the preparer may retrieve the
+        // notice of assessment
+        F_RepresentativeAuthorized, F_AuthorizationExpiry, F_NoaRetrieval,
         F_Count
     };
 

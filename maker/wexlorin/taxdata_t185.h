@@ -17,4 +17,12 @@ public:
     TaxData_T185();
 
     void Calculate01() override;
+
+    // The agreement's own checks: institution (3 digits), branch (5 digits), account
+    // (5 to 12 digits), an amount, a withdrawal date. Appends a message per fault and
+    // gives the size of the list.
+    int ValidatePAD(int edition, QList<CString> &messages);
+    // The PAD document and the sentence the filing dialog shows; 0, or -1 (nothing
+    // written) when the agreement's own checks find a fault.
+    int getT185PadXMLContent(CString &document, CString &summary);
 };
