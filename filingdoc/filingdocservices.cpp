@@ -1,4 +1,5 @@
 #include "filingdocservices.h"
+#include "filingeligibility.h"
 #include "linecoderecords.h"
 #include "mydatastream.h"
 
@@ -45,6 +46,31 @@ int FilingDocServices::writeSelectedFinancialData(IndividualTaxData &person, int
 int FilingDocServices::writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
 {
     return ::writeT2091FinancialData(person, mode, context);
+}
+
+int FilingDocServices::checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages)
+{
+    return ::checkNetfileEligibility(person, edition, messages);
+}
+
+int FilingDocServices::checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages)
+{
+    return ::checkRefileBankruptcy(person, edition, messages);
+}
+
+int FilingDocServices::checkRefileChanges(IndividualTaxData &person, QList<CString> &messages)
+{
+    return ::checkRefileChanges(person, messages);
+}
+
+int FilingDocServices::takeReFileSnapshot(IndividualTaxData &person)
+{
+    return ::takeReFileSnapshot(person);
+}
+
+int FilingDocServices::clearReFileMark(IndividualTaxData &person)
+{
+    return ::clearReFileMark(person);
 }
 
 void installFilingDocServices()

@@ -3,9 +3,9 @@
 
 // What the filing documents give the return of one person: its line-code records,
 // its barcode block and its checks before filing. Each override forwards to the
-// free function of its name in the file of its subject (linecoderecords.h). So far a
-// person gets the barcode block of a person without barcode data, and the checks
-// find nothing to report.
+// free function of its name in the file of its subject (linecoderecords.h,
+// filingeligibility.h). So far a person gets the barcode block of a person without
+// barcode data, and the checks before filing find nothing to report.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
@@ -21,6 +21,12 @@ public:
     void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
     int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) override;
+    // ---- filing eligibility and Re-File rules (filingeligibility.h)
+    int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
+    int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
+    int checkRefileChanges(IndividualTaxData &person, QList<CString> &messages) override;
+    int takeReFileSnapshot(IndividualTaxData &person) override;
+    int clearReFileMark(IndividualTaxData &person) override;
 };
 
 // Installs the filing documents' services for every person of the process.

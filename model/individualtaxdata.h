@@ -162,6 +162,17 @@ public:
     // Writes one selected-financial-data record per T2091; gives their number.
     int writeT2091FinancialData(int mode, NetfileGenObjParamStru &context);
 
+    // ---- filing eligibility and Re-File rules (filled in by the filing documents)
+    // Each appends its messages to the caller's list and gives the list's size.
+    // edition: 1 EFILE, 2 NETFILE.
+    int checkNetfileEligibility(quint8 edition, QList<CString> &messages);
+    int checkRefileBankruptcy(quint8 edition, QList<CString> &messages);
+    int checkRefileChanges(QList<CString> &messages);
+    // Starts a Re-File: 0, or -1 when the T1 or the result form is missing.
+    int takeReFileSnapshot();
+    // Ends a Re-File: 0.
+    int clearReFileMark();
+
     // What the filing documents provide to the person. The model keeps a
     // well-formed default (an empty barcode block, no checks) until one is installed.
     class FilingServices
@@ -185,6 +196,12 @@ public:
         virtual int writeSelectedFinancialData(IndividualTaxData &person, int mode,
                                                NetfileGenObjParamStru &context) = 0;
         virtual int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context) = 0;
+        // ---- filing eligibility and Re-File rules
+        virtual int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
+        virtual int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
+        virtual int checkRefileChanges(IndividualTaxData &person, QList<CString> &messages) = 0;
+        virtual int takeReFileSnapshot(IndividualTaxData &person) = 0;
+        virtual int clearReFileMark(IndividualTaxData &person) = 0;
     };
     // Installs the services (not owned); null restores the default.
     static void setFilingServices(FilingServices *services);
