@@ -2,6 +2,7 @@
 #include "filingeligibility.h"
 #include "linecoderecords.h"
 #include "mydatastream.h"
+#include "personchecks.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &, int, MyDataStream &ar)
 {
@@ -14,9 +15,9 @@ bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool
     return true;
 }
 
-int FilingDocServices::checkForFiling(IndividualTaxData &, int, QList<ValidationMessageGroup *> &messages)
+int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages)
 {
-    return messages.size();
+    return checkPersonForFiling(person, edition, messages);
 }
 
 int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &,

@@ -5,7 +5,7 @@
 // its barcode block and its checks before filing. Each override forwards to the
 // free function of its name in the file of its subject (linecoderecords.h,
 // filingeligibility.h). So far a person gets the barcode block of a person without
-// barcode data, and the checks before filing find nothing to report.
+// barcode data; the checks before filing are those of personchecks.h.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:

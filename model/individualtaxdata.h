@@ -281,6 +281,9 @@ public:
     // Runs every slip's calculation, adds the slips into the totals (sliptotals.h) and
     // adds the forms they require to the set and, when missing, to the return.
     void accumulateSlipTotals(class SlipTotals &totals, class RequiredFormSet &requiredForms);
+    // Adds the slips into the totals as they stand: no slip calculation, no form added
+    // (the checks before filing read the return without changing it).
+    void addSlipsToTotals(class SlipTotals &totals) const;
     // The slip summary page for checking the return against the paper slips; returns 0.
     int writeSlipSummaryHtml(class QTextStream &out);
     // ==== end of slip totals
