@@ -7,6 +7,7 @@
 #include "taxdata_slip_t3.h"
 #include "taxdata_slip_t5.h"
 #include "taxdata_slip_t5013.h"
+#include "taxdata_t1248schd.h"
 #include "taxdata_t1new.h"
 #include "validationmessagegroup.h"
 #include <QStringList>
@@ -15,8 +16,9 @@ namespace {
 
 enum FormType {
     Schedule2 = 3, Schedule5 = 6, Schedule9 = 9, Schedule11 = 11, T1206 = 29, T691 = 31, T183 = 96,
-    T2091Designation = 147, T2091 = 160,
+    T2091Designation = 147, T2091 = 160, RC381 = 148, Schedule8 = 150, T1248ScheduleD = 207,
 };
+enum CppForm { NoCppForm = 0, CppSchedule8 = 1, CppRC381 = 2 };
 enum SlipType { SlipT3 = 9, SlipT5 = 8, SlipT5013 = 13 };
 constexpr int kEFileBit = 1;
 constexpr int kEFilerIdLength = 5;
@@ -103,6 +105,50 @@ void checkEFilePrerequisites(const Context &c)
                       "EFILER password is missing or invalid in preference settings by menu Start | Preference.");
 }
 
+// ---- identity, residence and the deceased person
+
+void checkResidence(const Context &c)
+{
+    using T1 = TaxData_T1New;
+    if (const auto *schD = dynamic_cast<TaxData_T1248SchD *>(singleForm(c.person, T1248ScheduleD))) {
+        CString text;
+        if (schD->ValidateWithT1(c.edition, text, c.t1.flag(T1::F_ForeignMailing), c.t1.flag(T1::F_FactualResident),
+                                 c.t1.IsImmigrant(), c.t1.IsEmmigrant())
+            > 0)
+            c.messages.append(text);
+    }
+    if (c.t1.flag(T1::F_TaxBeneficiaryElection)) {
+        const bool hasT3 = !c.person.slips().withKey(SlipT3).isEmpty();
+        if (c.person.slips().isEmpty() || !hasT3 || !c.t1.IsDeceased())
+            appendMessage(c.messages, "Tax beneficiary for deceased person requires a T3 slip in the return.");
+        // more than $1 by the amount tolerance
+        if (c.t1.amount(T1::F_52080) - 1.0 < 0.009)
+            appendMessage(c.messages, "Tax beneficiary amount (Field 52080) must be more than $1.");
+    }
+    if (c.person.hasSelfEmploymentForms() && c.t1.intValue(T1::F_ProvinceOfBusiness) == 0)
+        appendMessage(c.messages, "Self-employment activity is claimed, please enter the province for self-employment "
+                                  "on page 1 of form T1.");
+}
+
+// ---- the CPP and QPP contribution forms the T1 calls for
+
+void checkCppForms(const Context &c)
+{
+    const int code = c.t1.cppFormSelector();
+    if (code != NoCppForm && code != CppSchedule8 && code != CppRC381)
+        return;
+    const bool hasSchedule8 = singleForm(c.person, Schedule8) != nullptr;
+    const bool hasRC381 = singleForm(c.person, RC381) != nullptr;
+    if (code != CppSchedule8 && hasSchedule8)
+        appendMessage(c.messages, "Schedule 8 is not needed, please remove it.");
+    if (code == CppRC381 && !hasRC381)
+        appendMessage(c.messages, "Please add form RC381 to tax return to calculate CPP/QPP contribution.");
+    if (code == CppSchedule8 && !hasSchedule8)
+        appendMessage(c.messages, "Please add schedule 8 into tax return to calculate CPP contribution.");
+    if (code != CppRC381 && hasRC381)
+        appendMessage(c.messages, "Please remove form RC381, it's not needed.");
+}
+
 // ---- the provinces' own checks
 
 void checkProvinces(const Context &c)
@@ -139,6 +185,8 @@ int checkPersonForFiling(IndividualTaxData &person, int edition, QList<Validatio
         const Context c{person, *t1, totals, edition, crossForm->messages};
         checkSharedSlips(c);
         checkEFilePrerequisites(c);
+        checkResidence(c);
+        checkCppForms(c);
         checkProvinces(c);
     }
     if (crossForm->messages.isEmpty())

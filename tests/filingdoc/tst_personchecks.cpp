@@ -32,6 +32,8 @@ const char *const kEFilerPassword =
 const char *const kT3Share = "There is a T3 slip which has sharing percentage set to 0. Please correct the sharing "
                              "percentage or remove the T3 slip.";
 const char *const kT5013Ids = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
+const char *const kBeneficiaryT3 = "Tax beneficiary for deceased person requires a T3 slip in the return.";
+const char *const kBeneficiaryAmount = "Tax beneficiary amount (Field 52080) must be more than $1.";
 const char *const kCannotCreate = "Brackenquill cannot create NETFILE/EFILE for this return file.";
 
 QJsonObject personReturn(const QString &members)
@@ -125,6 +127,20 @@ void TestPersonChecks::crossForm_data()
     QTest::newRow("T5013 with a partnership identifier")
         << QStringLiteral("\"slips\":[{\"type\":13,\"fields\":{\"PartnershipId\":\"123456789\"}}]") << 2 << QString()
         << QString() << QStringList() << false;
+    const QString beneficiary = QStringLiteral("\"t1\":{\"TaxBeneficiaryElection\":1,\"DeceasedDate\":\"2024-05-01\","
+                                               "\"Line52080\":%1},\"slips\":[{\"type\":9,\"fields\":{\"SharePercent\":100}}]");
+    QTest::newRow("tax beneficiary of 1.00") << beneficiary.arg(QStringLiteral("1.00")) << 2 << QString() << QString()
+                                             << texts({kBeneficiaryAmount}) << false;
+    QTest::newRow("tax beneficiary of 1.01") << beneficiary.arg(QStringLiteral("1.01")) << 2 << QString() << QString()
+                                             << QStringList() << false;
+    QTest::newRow("tax beneficiary of 1.20") << beneficiary.arg(QStringLiteral("1.20")) << 2 << QString() << QString()
+                                             << QStringList() << false;
+    QTest::newRow("tax beneficiary without T3")
+        << QStringLiteral("\"t1\":{\"TaxBeneficiaryElection\":1,\"DeceasedDate\":\"2024-05-01\",\"Line52080\":50}")
+        << 2 << QString() << QString() << texts({kBeneficiaryT3}) << false;
+    QTest::newRow("Schedule 8 and RC381 not called for")
+        << QStringLiteral("\"forms\":[{\"type\":150},{\"type\":148}]") << 2 << QString() << QString()
+        << texts({"Schedule 8 is not needed, please remove it.", "Please remove form RC381, it's not needed."}) << false;
 }
 
 void TestPersonChecks::crossForm()
