@@ -1,10 +1,12 @@
 #include "filingdocservices.h"
 #include "barcodedata.h"
 #include "envelopevars.h"
+#include "filingeligibility.h"
 #include "linecoderecords.h"
 #include "paddocument.h"
 #include "t1returndocument.h"
 #include "mydatastream.h"
+#include "personchecks.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataStream &ar)
 {
@@ -16,9 +18,9 @@ bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool
     return true;
 }
 
-int FilingDocServices::checkForFiling(IndividualTaxData &, int, QList<ValidationMessageGroup *> &messages)
+int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages)
 {
-    return messages.size();
+    return checkPersonForFiling(person, edition, messages);
 }
 
 int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &,
@@ -72,6 +74,31 @@ int FilingDocServices::writeSelectedFinancialData(IndividualTaxData &person, int
 int FilingDocServices::writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
 {
     return ::writeT2091FinancialData(person, mode, context);
+}
+
+int FilingDocServices::checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages)
+{
+    return ::checkNetfileEligibility(person, edition, messages);
+}
+
+int FilingDocServices::checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages)
+{
+    return ::checkRefileBankruptcy(person, edition, messages);
+}
+
+int FilingDocServices::checkRefileChanges(IndividualTaxData &person, QList<CString> &messages)
+{
+    return ::checkRefileChanges(person, messages);
+}
+
+int FilingDocServices::takeReFileSnapshot(IndividualTaxData &person)
+{
+    return ::takeReFileSnapshot(person);
+}
+
+int FilingDocServices::clearReFileMark(IndividualTaxData &person)
+{
+    return ::clearReFileMark(person);
 }
 
 void installFilingDocServices()

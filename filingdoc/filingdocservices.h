@@ -4,8 +4,8 @@
 // What the filing documents give the return of one person: its line-code records,
 // its barcode block and its checks before filing. Each override forwards to the
 // free function of its name in the file of its subject (barcodedata.h,
-// linecoderecords.h). So far the checks find nothing to report. The envelope
-// variables are in envelopevars.h.
+// linecoderecords.h, filingeligibility.h); the checks before filing are those of
+// personchecks.h. The envelope variables are in envelopevars.h.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
@@ -27,6 +27,12 @@ public:
     int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
     int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary) override;
     int confirmPadWithdrawal(IndividualTaxData &person, CString &text) override;
+    // ---- filing eligibility and Re-File rules (filingeligibility.h)
+    int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
+    int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
+    int checkRefileChanges(IndividualTaxData &person, QList<CString> &messages) override;
+    int takeReFileSnapshot(IndividualTaxData &person) override;
+    int clearReFileMark(IndividualTaxData &person) override;
 };
 
 // Installs the filing documents' services for every person of the process.

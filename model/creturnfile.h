@@ -154,6 +154,12 @@ public:
     int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, bool spouseFirst);
     bool confirmBeforeFiling(int edition, bool dcnConfirmed);
     bool suggestsSchedule6() const;
+    // The eligibility and Re-File rules of the current person (list size; see IndividualTaxData).
+    int checkNetfileEligibility(quint8 edition, QList<CString> &messages);
+    int checkRefileBankruptcy(quint8 edition, QList<CString> &messages);
+    int checkRefileChanges(QList<CString> &messages);
+    int takeReFileSnapshot();
+    int clearReFileMark();
 
     // ---- recalculation
     int recalculate(int kind, void *editedItem);

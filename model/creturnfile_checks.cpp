@@ -129,3 +129,33 @@ bool CReturnFile::suggestsSchedule6() const
         return false;
     return adjustedNetIncome(*mine) + adjustedNetIncome(*theirs) <= limit;
 }
+
+int CReturnFile::checkNetfileEligibility(quint8 edition, QList<CString> &messages)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->checkNetfileEligibility(edition, messages) : messages.size();
+}
+
+int CReturnFile::checkRefileBankruptcy(quint8 edition, QList<CString> &messages)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->checkRefileBankruptcy(edition, messages) : messages.size();
+}
+
+int CReturnFile::checkRefileChanges(QList<CString> &messages)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->checkRefileChanges(messages) : messages.size();
+}
+
+int CReturnFile::takeReFileSnapshot()
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->takeReFileSnapshot() : -1;
+}
+
+int CReturnFile::clearReFileMark()
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->clearReFileMark() : 0;
+}

@@ -174,6 +174,17 @@ public:
     // Writes one selected-financial-data record per T2091; gives their number.
     int writeT2091FinancialData(int mode, NetfileGenObjParamStru &context);
 
+    // ---- filing eligibility and Re-File rules (filled in by the filing documents)
+    // Each appends its messages to the caller's list and gives the list's size.
+    // edition: 1 EFILE, 2 NETFILE.
+    int checkNetfileEligibility(quint8 edition, QList<CString> &messages);
+    int checkRefileBankruptcy(quint8 edition, QList<CString> &messages);
+    int checkRefileChanges(QList<CString> &messages);
+    // Starts a Re-File: 0, or -1 when the T1 or the result form is missing.
+    int takeReFileSnapshot();
+    // Ends a Re-File: 0.
+    int clearReFileMark();
+
     // What the filing documents provide to the person. The model keeps a
     // well-formed default (an empty barcode block, no checks) until one is installed.
     class FilingServices
@@ -203,6 +214,12 @@ public:
         virtual int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups);
         virtual int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary);
         virtual int confirmPadWithdrawal(IndividualTaxData &person, CString &text);
+        // ---- filing eligibility and Re-File rules
+        virtual int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
+        virtual int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
+        virtual int checkRefileChanges(IndividualTaxData &person, QList<CString> &messages) = 0;
+        virtual int takeReFileSnapshot(IndividualTaxData &person) = 0;
+        virtual int clearReFileMark(IndividualTaxData &person) = 0;
     };
     // Installs the services (not owned); null restores the default.
     static void setFilingServices(FilingServices *services);
@@ -282,6 +299,9 @@ public:
     // Runs every slip's calculation, adds the slips into the totals (sliptotals.h) and
     // adds the forms they require to the set and, when missing, to the return.
     void accumulateSlipTotals(class SlipTotals &totals, class RequiredFormSet &requiredForms);
+    // Adds the slips into the totals as they stand: no slip calculation, no form added
+    // (the checks before filing read the return without changing it).
+    void addSlipsToTotals(class SlipTotals &totals) const;
     // The slip summary page for checking the return against the paper slips; returns 0.
     int writeSlipSummaryHtml(class QTextStream &out);
     // ==== end of slip totals

@@ -257,6 +257,10 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         for (int f = KS::F_TotalIncome; f <= KS::F_BalanceOwing; ++f)
             ks->setAmount(f, t->valueByCode(ks->fieldTable().spec(f).code));
         ks->setText(KS::F_TaxYear, QStringLiteral("2024"));
+        ks->setAmount(KS::F_Line11600, t->amount(T1::F_11600));
+        ks->setAmount(KS::F_Line21000, t->amount(T1::F_21000));
+        ks->setAmount(KS::F_Line25200, t->amount(T1::F_25200));
+        ks->setAmount(KS::F_Line25300, t->amount(T1::F_25300));
 
         const double net = t->netBalance();
         ks->setIntValue(KS::F_RefundOrNil, net > 0 && isAmountEntered(net) ? 0 : 1);

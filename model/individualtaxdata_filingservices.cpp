@@ -71,3 +71,35 @@ int IndividualTaxData::confirmPadWithdrawal(CString &text)
     FilingServices *s = filingServices();
     return s ? s->confirmPadWithdrawal(*this, text) : 0;
 }
+
+// ---- filing eligibility and Re-File rules
+
+int IndividualTaxData::checkNetfileEligibility(quint8 edition, QList<CString> &messages)
+{
+    FilingServices *s = filingServices();
+    return s ? s->checkNetfileEligibility(*this, edition, messages) : messages.size();
+}
+
+int IndividualTaxData::checkRefileBankruptcy(quint8 edition, QList<CString> &messages)
+{
+    FilingServices *s = filingServices();
+    return s ? s->checkRefileBankruptcy(*this, edition, messages) : messages.size();
+}
+
+int IndividualTaxData::checkRefileChanges(QList<CString> &messages)
+{
+    FilingServices *s = filingServices();
+    return s ? s->checkRefileChanges(*this, messages) : messages.size();
+}
+
+int IndividualTaxData::takeReFileSnapshot()
+{
+    FilingServices *s = filingServices();
+    return s ? s->takeReFileSnapshot(*this) : -1;
+}
+
+int IndividualTaxData::clearReFileMark()
+{
+    FilingServices *s = filingServices();
+    return s ? s->clearReFileMark(*this) : 0;
+}

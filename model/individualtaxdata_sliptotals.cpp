@@ -632,25 +632,32 @@ bool anyPositive(const SlipTotals &t, std::initializer_list<int> positions)
 
 } // namespace
 
-void IndividualTaxData::accumulateSlipTotals(SlipTotals &totals, RequiredFormSet &requiredForms)
+void IndividualTaxData::addSlipsToTotals(SlipTotals &totals) const
 {
     if (m_slips.isEmpty())
         return;
-
     Person person;
     if (const TaxData_T1New *t1form = t1()) {
         person.age = t1form->GetAge();
         person.over65 = t1form->IsAgeNotUnder65();
     }
     for (const FormEntry *e : m_slips)
-        if (e->object)
-            e->object->calculateData();
-    for (const FormEntry *e : m_slips)
         addToTotals(e->type, e->object, totals, person);
 
     totals.add(191, totals.amount(188));
     if (totals.amount(190) > 500.0)
         totals.add(191, totals.amount(190) - 500.0);
+}
+
+void IndividualTaxData::accumulateSlipTotals(SlipTotals &totals, RequiredFormSet &requiredForms)
+{
+    if (m_slips.isEmpty())
+        return;
+
+    for (const FormEntry *e : m_slips)
+        if (e->object)
+            e->object->calculateData();
+    addSlipsToTotals(totals);
 
     // the forms the slips require, in this order
     auto require = [&](std::initializer_list<int> made, int recorded) {

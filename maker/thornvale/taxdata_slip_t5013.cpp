@@ -31,7 +31,9 @@ const FieldTable &formFields()
         {"AmountW", FieldKind::Amount, 132},
         {"AmountX", FieldKind::Amount, 133},
         {"AmountY", FieldKind::Amount, 134},
-        {"Switch1", FieldKind::Flag}
+        {"Switch1", FieldKind::Flag},
+        {"PartnershipId", FieldKind::Text},
+        {"TaxShelterId", FieldKind::Text}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -7,7 +7,10 @@ class TaxData_T1163New : public TaxData_StatementForm
 public:
     enum Field {
         F_FirstName, F_LastName, F_SIN, F_ParticipantPin, F_FiscalStart, F_FiscalEnd, F_Percentage,
-        F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
+        F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome,
+        // province of the main farmstead (province index, 0 not given)
+        F_MainFarmProvince,
+        F_Count
     };
     // Columns of a income or expense row.
     enum Column {

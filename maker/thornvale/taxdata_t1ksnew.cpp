@@ -101,7 +101,11 @@ const FieldTable &formFields()
         {"T1ALoss", FieldKind::Amount},
         {"T1ADate", FieldKind::Date},
         {"T1DDTransit", FieldKind::Text},
-        {"T1DDAccount", FieldKind::Text}
+        {"T1DDAccount", FieldKind::Text},
+        {"Line11600", FieldKind::Amount},
+        {"Line21000", FieldKind::Amount},
+        {"Line25200", FieldKind::Amount},
+        {"Line25300", FieldKind::Amount}
     };
     return table;
 }
@@ -127,4 +131,6 @@ void TaxData_T1KSNew::resetT1Part()
         else
             setText(f, QString());
     }
+    for (int f = F_Line11600; f <= F_Line25300; ++f)
+        setAmount(f, 0.0);
 }

@@ -35,6 +35,9 @@ public:
         F_T1ANetCapitalLoss, F_T1ACarryBack2021, F_T1ACarryBack2022, F_T1ACarryBack2023,
         F_T1ACarryForward, F_T1AIncome, F_T1ALoss, F_T1ADate,
         F_T1DDTransit, F_T1DDAccount,
+        // pension split and the non-capital and capital loss lines of the T1 as last
+        // calculated (11600, 21000, 25200, 25300), compared by the Re-File change rule
+        F_Line11600, F_Line21000, F_Line25200, F_Line25300,
         F_Count
     };
 

@@ -115,6 +115,11 @@ public:
     void addNetfileFieldRecords(IndividualTaxData &, int, NetfileGenObjParamStru &) override {}
     int writeSelectedFinancialData(IndividualTaxData &, int, NetfileGenObjParamStru &) override { return 0; }
     int writeT2091FinancialData(IndividualTaxData &, int, NetfileGenObjParamStru &) override { return 0; }
+    int checkNetfileEligibility(IndividualTaxData &, quint8, QList<CString> &m) override { return m.size(); }
+    int checkRefileBankruptcy(IndividualTaxData &, quint8, QList<CString> &m) override { return m.size(); }
+    int checkRefileChanges(IndividualTaxData &, QList<CString> &m) override { return m.size(); }
+    int takeReFileSnapshot(IndividualTaxData &) override { return -1; }
+    int clearReFileMark(IndividualTaxData &) override { return 0; }
 };
 
 } // namespace fixturebarcodes
