@@ -40,6 +40,7 @@ bool IndividualTaxData::getTaxpayerText(int kind, QString &text) const
     case 11: text = t->firstName(); return true;
     case 12: text = t->lastName(); return true;
     case 17: text = t->firstName() + QLatin1Char(' ') + t->lastName(); return true;
+    case 19: text = t->text(TaxData_T1New::F_Phone); return true;
     default: return false;
     }
 }

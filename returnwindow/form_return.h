@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "filingrecorder.h"
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -24,7 +25,7 @@ class BaseTaxPage;
 //
 // The main window reaches it through the operations below; the window calls
 // back only MainWindow::setResultText (and only when it was given a main window).
-class Form_Return : public QWidget
+class Form_Return : public QWidget, public FilingRecorder
 {
     Q_OBJECT
 public:
@@ -95,6 +96,9 @@ public:
     void fileT183Pad();
     void fileT1135Online();
     void sendFormForESignature(int formType);
+
+    // ---- filing record (form_return_filingrecord.cpp)
+    int recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
 
     // ---- province, couple and what-if
     void changeProvince();
