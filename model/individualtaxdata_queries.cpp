@@ -49,6 +49,7 @@ bool IndividualTaxData::getTaxpayerText(int kind, QString &text) const
         }
         return false;
     case 17: text = t->firstName() + QLatin1Char(' ') + t->lastName(); return true;
+    case 19: text = t->text(TaxData_T1New::F_Phone); return true;
     default: return false;
     }
 }

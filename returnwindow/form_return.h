@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "filingrecorder.h"
 #include <QList>
 #include <QString>
 #include <QWidget>
@@ -27,7 +28,7 @@ class Form_Return;
 //
 // The main window reaches it through the operations below; the window calls
 // back only through its host (ReturnWindowHost), when it was given one.
-class Form_Return : public QWidget
+class Form_Return : public QWidget, public FilingRecorder
 {
     Q_OBJECT
 public:
@@ -112,6 +113,9 @@ public:
     // 100 downloaded, 0 current or none, 99/112 log-in, 106 query or download
     // failed, 111 bad reply.
     int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+
+    // ---- filing record (form_return_filingrecord.cpp)
+    int recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
 
     // ---- province, couple and what-if
     void changeProvince();

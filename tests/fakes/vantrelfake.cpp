@@ -54,6 +54,12 @@ void VantrelFake::setStatus(int id, const QString &status, const QString &comple
     m_signatures[id] = Signature{status, completedAtUtc};
 }
 
+void VantrelFake::setFilingReply(FilingReply reply)
+{
+    QMutexLocker lock(&m_mutex);
+    m_filingReply = reply;
+}
+
 void VantrelFake::setTemplateVersion(int version)
 {
     QMutexLocker lock(&m_mutex);
@@ -188,7 +194,21 @@ FakeResponse VantrelFake::filing(const FakeRequest &request) const
     if (request.bodyValue(QStringLiteral("func")) != QLatin1String("FLNGRCD")
         || (status != QLatin1String("30100") && status != QLatin1String("30110")))
         return FakeResponse::json({{"message", "unknown function or status"}}, 400);
-    return FakeResponse::text("OK");
+    QMutexLocker lock(&m_mutex);
+    switch (m_filingReply) {
+    case FilingReply::LongSuccess:
+        return FakeResponse::json({{"success", true},
+                                   {"message", "Filing recorded"},
+                                   {"record", QJsonObject{{"form", request.bodyValue(QStringLiteral("form"))},
+                                                          {"status", status},
+                                                          {"notes", QString(240, QLatin1Char('n'))}}}});
+    case FilingReply::Refused: return FakeResponse::json({{"success", false}});
+    case FilingReply::NotJson: return FakeResponse::text("OK");
+    case FilingReply::ServerError:
+        return FakeResponse::json({{"success", false}, {"message", "Server Error"}}, 500);
+    case FilingReply::ShortSuccess: break;
+    }
+    return FakeResponse::json({{"success", true}, {"message", "Filing recorded"}});
 }
 
 FakeResponse VantrelFake::latestTemplate(const FakeRequest &request) const

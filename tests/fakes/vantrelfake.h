@@ -19,7 +19,8 @@ namespace bqfakes {
 //        ["completed_at_utc"]}; an unknown id 404
 //   POST /api/filing                 Basic; form items licdata, sw, func "FLNGRCD",
 //        form, taxpayer_name, taxpayer_phone, login_type, filed_at, tax_year_end,
-//        status "30100" or "30110", confirmation_code, filing_message -> "OK"
+//        status "30100" or "30110", confirmation_code, filing_message -> the reply
+//        chosen with setFilingReply ({"success": true, "message": "Filing recorded"})
 //   POST /api/templates/latest       Bearer; items software_name, software_version,
 //        type, version_info_only -> {"success": true, "data": [...]} with the
 //        template's version and the addresses of its PDF and XML (GET /files/...)
@@ -40,6 +41,15 @@ public:
     // The status a later query of request id answers; completedAt empty leaves
     // "completed_at_utc" out.
     void setStatus(int id, const QString &status, const QString &completedAtUtc = QString());
+    // What a valid filing record gets.
+    enum class FilingReply {
+        ShortSuccess,   // {"success": true, "message": "Filing recorded"}
+        LongSuccess,    // {"success": true, ...} of well over 200 characters
+        Refused,        // {"success": false}
+        NotJson,        // "OK" as plain text
+        ServerError,    // HTTP 500
+    };
+    void setFilingReply(FilingReply reply);
     // 0: the service has no template.
     void setTemplateVersion(int version);
     int lastRequestId() const;
@@ -78,6 +88,7 @@ private:
     Download m_pdfDownload = Download::Whole;
     Download m_xmlDownload = Download::Whole;
     FakeResponse templateFile(const QByteArray &body, const QByteArray &type, Download how) const;
+    FilingReply m_filingReply = FilingReply::ShortSuccess;
 };
 
 } // namespace bqfakes

@@ -39,6 +39,11 @@ Form_Return::~Form_Return()
 }
 
 void Form_Return::commitCurrentPage() { record(QStringLiteral("commitCurrentPage()")); }
+int Form_Return::recordFiling(int formType, bool accepted, const QString &, const QString &)
+{
+    record(QStringLiteral("recordFiling(%1,%2)").arg(formType).arg(accepted));
+    return 0;
+}
 void Form_Return::updateSummary(QString &summary)
 {
     summary = QStringLiteral("summary of %1").arg(m_name);
