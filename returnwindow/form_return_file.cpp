@@ -1,5 +1,6 @@
 // The return window's saving, closing and file-level commands.
 #include "form_return.h"
+#include "privatefile.h"
 #include "creturnfile.h"
 #include "folderview.h"
 #include "messages.h"
@@ -121,13 +122,17 @@ int Form_Return::showSlipSummary()
         WaitCursor wait;
         path = settingsSource()->userSetting(QStringLiteral("RetPath")) + QStringLiteral("/")
             + m_return->returnFileName() + QStringLiteral("_SlipSummary.html");
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-            QTextStream out(&file);
-            out.setCodec("UTF-8");
-            out << "<html><head><title>Slip Summary</title></head><body>";
-            m_return->writeSlipSummaryHtml(out);
-            out << "</body></html>";
+        QString html;
+        QTextStream out(&html);
+        out << "<html><head><title>Slip Summary</title></head><body>";
+        m_return->writeSlipSummaryHtml(out);
+        out << "</body></html>";
+        out.flush();
+        QString error;
+        if (!writeFileWhole(path, html.toUtf8(), &error)) {
+            // the page holds the slips' amounts: a short or failed write is reported, never linked
+            gMsgInformation(tr("Tax Slips Summary"), error, this);
+            return -1;
         }
     }
     QString name;

@@ -244,6 +244,23 @@ private slots:
         QVERIFY(!w.confirmClose(p));
         QVERIFY(m_messages.texts().last().contains(QDir::toNativeSeparators(file)));
     }
+    // The slip summary is written whole and private, and linked; a failed write is
+    // told, and no link is offered to a page that was never written.
+    void slipSummaryWrite()
+    {
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        QCOMPARE(w.showSlipSummary(), 0);
+        const QStringList pages = QDir(m_dir.path()).entryList({QStringLiteral("*_SlipSummary.html")}, QDir::Files);
+        QCOMPARE(pages.size(), 1);
+        const QString page = m_dir.filePath(pages.first());
+        QCOMPARE(QFile::permissions(page) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+        QVERIFY(m_messages.texts().last().contains(QStringLiteral("<a href=")));
+
+        TabWndApp::instance()->config().RetPath = m_dir.filePath(QStringLiteral("missing/folder"));
+        QCOMPARE(w.showSlipSummary(), -1);
+        TabWndApp::instance()->config().RetPath = m_dir.path();
+        QVERIFY(!m_messages.texts().last().contains(QStringLiteral("<a href=")));
+    }
 };
 
 int main(int argc, char **argv)
