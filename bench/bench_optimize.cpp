@@ -5,6 +5,7 @@
 #include "datashareamtdlg.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
+#include "benchreturn.h"
 #include "returnfilefixture.h"
 #include "silentmessages.h"
 #include "taxdata_sch7.h"
@@ -22,19 +23,6 @@ using T1032 = TaxData_T1032_New;
 
 void dropLog(QtMsgType, const QMessageLogContext &, const QString &) {}
 
-void addSlips(IndividualTaxData &p, int count)
-{
-    int made = 0;
-    for (int i = 0; made < count && i < 8 * count; ++i) {
-        const int type = 1 + i % (kSlipTableSize - 1);
-        if (FormEntry *e = p.addSlip(type, 0, 0)) {
-            ++made;
-            for (int box : {14, 16, 18, 22, 24, 26})
-                e->object->setValueByCode(box, 1000.0 + 37.0 * made + box);
-        }
-    }
-}
-
 void makePerson(IndividualTaxData &p, const QString &first)
 {
     newPerson(p, 9, first, QStringLiteral("Roy"), 0, true);
@@ -49,7 +37,7 @@ void makePerson(IndividualTaxData &p, const QString &first)
             continue;
         p.addForm(type, 0, true, 0, false);
     }
-    addSlips(p, 20);
+    benchreturn::addSlips(p, 20);
 }
 
 // The bench couple: self transfers a pension whose maximum split is $30,000.
