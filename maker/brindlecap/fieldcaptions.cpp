@@ -32,6 +32,9 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {5, QStringLiteral("Single")}};
     } else if (name == QLatin1String("language")) {
         list = {{0, QStringLiteral("English")}, {1, QStringLiteral("French")}};
+    } else if (name == QLatin1String("yesno")) {
+        // the filing answers: -1 not answered, 0 yes, 1 no
+        list = {{-1, QString()}, {0, QStringLiteral("Yes")}, {1, QStringLiteral("No")}};
     }
     return list;
 }

@@ -195,6 +195,30 @@ const FieldCaption kT1Rows[] = {
     {"43200", "43200", "Yukon First Nations tax", 4, nullptr, FieldCaption::Calculated},
     {"44100", "44100", "Federal refundable First Nations abatement", 4, nullptr, FieldCaption::Calculated},
     {"12800", "12800", "Support payments received - taxable amount", 1, nullptr, 0},
+    // the filing answers of the identification page
+    {"PriorFiler", "", "Filed a return with the CRA before", 0, nullptr, 0},
+    {"NetfileAccessCode", "", "NETFILE access code (from last year's notice of assessment)", 0, nullptr, 0},
+    {"CurrentProvince", "", "Province or territory of residence today", 0, "province", 0},
+    {"DateOfMove", "", "Date of the move to that province or territory", 0, nullptr, 0},
+    {"HomeAddressSame", "", "Home address the same as the mailing address", 0, "yesno", 0},
+    {"ForeignCountry", "", "Mailing address outside Canada: country", 0, nullptr, 0},
+    {"ForeignState", "", "Mailing address outside Canada: state or region", 0, nullptr, 0},
+    {"Citizenship", "", "Canadian citizen", 0, "yesno", 0},
+    {"SurnameChange", "", "Last name changed since the last return", 0, "yesno", 0},
+    {"YukonFirstNation", "", "Yukon First Nation (code)", 0, nullptr, 0},
+    {"YukonSettlementNumber", "", "Yukon First Nation settlement number", 0, nullptr, 0},
+    {"FirstNationIdentification", "", "Citizen of a Yukon First Nation", 0, "yesno", 0},
+    {"SettlementLand", "", "Resided on Yukon First Nation settlement land", 0, "yesno", 0},
+    {"Tlicho", "", "Resided on Tlicho lands (Northwest Territories)", 0, "yesno", 0},
+    {"Deline", "", "Resided in Deline (Northwest Territories)", 0, "yesno", 0},
+    {"DelineFirstNation", "", "Citizen of the Deline First Nation", 0, "yesno", 0},
+    {"LabradorInuit", "", "Resided in the Labrador Inuit Settlement Area", 0, "yesno", 0},
+    {"PostBankruptNetIncome", "", "Net income after the date of bankruptcy", 0, nullptr, 0},
+    {"PostBankruptAdjNetIncome", "", "Adjusted net income after the date of bankruptcy", 0, nullptr, 0},
+    {"NoFeeCharged", "", "No fee was charged for preparing this return", 0, nullptr, 0},
+    // Schedule 10 (Quebec parental insurance) premiums
+    {"31210", "31210", "PPIP premiums payable on employment income", 3, nullptr, FieldCaption::Calculated},
+    {"31215", "31215", "PPIP premiums payable on self-employment income", 3, nullptr, FieldCaption::Calculated},
 };
 
 const char *const kT1Sections[] = {"Identification", "Income", "Deductions", "Credits", "Refund"};
