@@ -174,6 +174,27 @@ bool replaceByRename(const QString &temporary, const QString &target)
     QFile::remove(old);
     return true;
 }
+// The items of a document request after its file part: who receives it and how it is
+// opened (the S.I.N. masked), then what sends it.
+void addRecipientItems(QWebClient &client, const QString &email, const QString &password, const QString &sin)
+{
+    client.addQueryItem(QStringLiteral("email"), email);
+    client.addQueryItem(QStringLiteral("password"), password);
+    client.addQueryItem(QStringLiteral("licdata"), maskedSin(sin));
+    client.addQueryItem(QStringLiteral("expires_in_days"), QStringLiteral("30"));
+}
+
+void addSenderItems(QWebClient &client, const QString &func, const QString &form, const QString &firstName)
+{
+    client.addQueryItem(QStringLiteral("sw"), QStringLiteral("T1KV2024"));
+    client.addQueryItem(QStringLiteral("func"), func);
+    client.addQueryItem(QStringLiteral("form"), form);
+    client.addQueryItem(QStringLiteral("sender_note"),
+                        QStringLiteral("This is for %1 (tax year %2), default password is last 4 digits of SIN")
+                            .arg(firstName, QStringLiteral("2024")));
+    client.addQueryItem(QStringLiteral("login_type"), QStringLiteral("fernquaver"));
+}
+
 } // namespace
 
 bool Form_Return::hasVantrelCredentials()
@@ -229,17 +250,8 @@ void Form_Return::sendForEDelivery(int formType, const QString &receiverEmail, c
         WaitCursor wait;
         QWebClient client(serviceUrl("/api/signature-requests"), pdfFile, QFileInfo(pdfFile).fileName(),
                           QStringLiteral("document_file"));
-        client.addQueryItem(QStringLiteral("email"), receiverEmail);
-        client.addQueryItem(QStringLiteral("password"), password);
-        client.addQueryItem(QStringLiteral("licdata"), maskedSin(sin));
-        client.addQueryItem(QStringLiteral("expires_in_days"), QStringLiteral("30"));
-        client.addQueryItem(QStringLiteral("sw"), QStringLiteral("T1KV2024"));
-        client.addQueryItem(QStringLiteral("func"), QStringLiteral("DOCDELI"));
-        client.addQueryItem(QStringLiteral("form"), deliveryFormCode(formType));
-        client.addQueryItem(QStringLiteral("sender_note"),
-                            QStringLiteral("This is for %1 (tax year %2), default password is last 4 digits of SIN")
-                                .arg(firstName, QStringLiteral("2024")));
-        client.addQueryItem(QStringLiteral("login_type"), QStringLiteral("fernquaver"));
+        addRecipientItems(client, receiverEmail, password, sin);
+        addSenderItems(client, QStringLiteral("DOCDELI"), deliveryFormCode(formType), firstName);
         QString reply;
         const QByteArray credentials = basicCredentials();
         shown = client.post(reply, credentials.constData(), "Basic") ? replyMessage(reply)
@@ -266,19 +278,10 @@ void Form_Return::sendForESignature(int formType, bool withDatePosition, const Q
         WaitCursor wait;
         QWebClient client(serviceUrl("/api/signature-requests"), pdfFile, QFileInfo(pdfFile).fileName(),
                           QStringLiteral("document_file"));
-        client.addQueryItem(QStringLiteral("email"), receiverEmail);
-        client.addQueryItem(QStringLiteral("password"), password);
-        client.addQueryItem(QStringLiteral("licdata"), maskedSin(sin));
-        client.addQueryItem(QStringLiteral("expires_in_days"), QStringLiteral("30"));
+        addRecipientItems(client, receiverEmail, password, sin);
         if (withDatePosition)
             client.addQueryItem(QStringLiteral("date_pos"), QStringLiteral("[{\"page\": 0}]"));
-        client.addQueryItem(QStringLiteral("sw"), QStringLiteral("T1KV2024"));
-        client.addQueryItem(QStringLiteral("func"), QStringLiteral("VANTREL"));
-        client.addQueryItem(QStringLiteral("form"), signatureFormCode(formType));
-        client.addQueryItem(QStringLiteral("sender_note"),
-                            QStringLiteral("This is for %1 (tax year %2), default password is last 4 digits of SIN")
-                                .arg(firstName, QStringLiteral("2024")));
-        client.addQueryItem(QStringLiteral("login_type"), QStringLiteral("fernquaver"));
+        addSenderItems(client, QStringLiteral("VANTREL"), signatureFormCode(formType), firstName);
         QString reply;
         const QByteArray credentials = basicCredentials();
         if (!client.post(reply, credentials.constData(), "Basic")) {
