@@ -1,13 +1,7 @@
 #include "filingseams.h"
 #include "cjavabridge.h"
 #include "dlgfilingunavailable.h"
-#if __has_include("dlgvalidationmsgs.h")
 #include "dlgvalidationmsgs.h"
-#define BQ_HAS_VALIDATION_DIALOG 1
-#else
-#include "messages.h"
-#include "validationmessagegroup.h"
-#endif
 
 namespace {
 
@@ -33,25 +27,10 @@ NetfileResultRunner &resultRunner()
 void runDefaultValidationDialog(QWidget *parent, const QString &titleA, const QList<ValidationMessageGroup *> &listA,
                                 bool both, const QString &titleB, const QList<ValidationMessageGroup *> &listB)
 {
-#ifdef BQ_HAS_VALIDATION_DIALOG
     DlgValidationMsgs dlg(parent);
     dlg.setMessages(titleA, listA, both, titleB, listB);
     dlg.resize(750, 650);
     dlg.exec();
-#else
-    // until the validation dialog is built: the messages as plain text
-    QStringList lines;
-    auto add = [&lines](const QString &title, const QList<ValidationMessageGroup *> &list) {
-        lines << title;
-        for (const ValidationMessageGroup *g : list)
-            for (const CString &m : g->messages)
-                lines << QStringLiteral("  ") + m;
-    };
-    add(titleA, listA);
-    if (both)
-        add(titleB, listB);
-    gMsgInformation(lines.join(QLatin1Char('\n')), parent);
-#endif
 }
 
 ValidationDialogRunner &validationRunner()

@@ -6,6 +6,7 @@
 #include "dlgfilingterm.h"
 #include "dlgfilingunavailable.h"
 #include "dlgmsgwithlink.h"
+#include "dlgvalidationmsgs.h"
 #include "dlgvantrelafterprint.h"
 #include "filingdocservices.h"
 #include "filingseams.h"
@@ -189,16 +190,6 @@ private slots:
         QCOMPARE(TabWndApp::instance()->initialize(), 0);
         setMessageHandler(&m_messages);
         setReportBridge(&m_bridge);
-        setValidationDialogRunner([this](QWidget *, const QString &titleA,
-                                         const QList<ValidationMessageGroup *> &listA, bool both,
-                                         const QString &titleB, const QList<ValidationMessageGroup *> &listB) {
-            QStringList shown{titleA, QString::number(listA.size()), both ? titleB : QString(),
-                              QString::number(listB.size())};
-            for (const ValidationMessageGroup *g : listA + listB)
-                for (const CString &m : g->messages)
-                    shown << m;
-            m_validationShown = shown;
-        });
         config().RetPath = m_dir.path();
     }
     void cleanupTestCase()
@@ -225,6 +216,16 @@ private slots:
         config().RetPdfPath = m_dir.filePath(QStringLiteral("pdf"));
         config().PdfPathSameAsRet = 0;
         QSqlQuery(TabWndApp::instance()->dbManager().connection()).exec(QStringLiteral("DELETE FROM tb_history"));
+        setValidationDialogRunner([this](QWidget *, const QString &titleA,
+                                         const QList<ValidationMessageGroup *> &listA, bool both,
+                                         const QString &titleB, const QList<ValidationMessageGroup *> &listB) {
+            QStringList shown{titleA, QString::number(listA.size()), both ? titleB : QString(),
+                              QString::number(listB.size())};
+            for (const ValidationMessageGroup *g : listA + listB)
+                for (const CString &m : g->messages)
+                    shown << m;
+            m_validationShown = shown;
+        });
         setNetfileResultRunner([this](const NetfileRequest &request) {
             m_requests << request;
             m_debugFileDuringDialog = QFile::exists(debugFilePath());
@@ -335,6 +336,22 @@ private slots:
         QVERIFY(count >= 2);
         QVERIFY(m_validationShown.contains(
             QStringLiteral("EFILER ID is missing or invalid in preference settings by menu Start | Preference.")));
+    }
+
+    // The validation dialog itself, at its size; the window frees the groups after it.
+    void validationDialog()
+    {
+        setValidationDialogRunner(nullptr);
+        config().BusinessEFileNum = QString();
+        Form_Return w(nullptr, newReturn(false), nullptr, nullptr, 1, -1, 12);
+        QSize size;
+        onNextModal(&m_watches, [&size](QWidget *modal) {
+            QVERIFY(qobject_cast<DlgValidationMsgs *>(modal));
+            size = modal->size();
+            qobject_cast<QDialog *>(modal)->reject();
+        });
+        QVERIFY(w.validateReturn(1, true, false) >= 1);
+        QCOMPARE(size, QSize(750, 650));
     }
 
     void validateQuestions_data()
