@@ -1,6 +1,7 @@
 // The return window's Re-File, validation, filing and print commands, with the
 // filing result dialog, the validation dialog and the report engine scripted.
 #include "bqtest.h"
+#include "canwritefolder.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
 #include "dlgfilingterm.h"
@@ -84,12 +85,15 @@ public:
     int loadCode = 0;
     QList<Run> runs;
     QStringList folders;
+    QStringList jobs;   // "kind category formId mask"
     QString pdfName = QStringLiteral("Ann_Smith.pdf");
 
     int load() override { return loadCode; }
-    int runJob(const CString &, bool, int, int, int, int, const QString &outputFolder, CString &pdf) override
+    int runJob(const CString &, bool, int kind, int category, int formId, int mask, const QString &outputFolder,
+               CString &pdf) override
     {
         folders << outputFolder;
+        jobs << QStringLiteral("%1 %2 %3 %4").arg(kind).arg(category).arg(formId).arg(mask);
         const Run run = runs.isEmpty() ? Run{0, Written} : runs.takeFirst();
         pdf = outputFolder + QLatin1Char('/') + pdfName;
         if (run.pdf == Written) {
@@ -233,6 +237,29 @@ private slots:
         });
     }
     void cleanup() { qDeleteAll(m_watches.findChildren<QTimer *>()); }
+
+    // ---- folders
+
+    void canWriteFolder_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<bool>("writable");
+        QTest::newRow("folder") << m_dir.path() << true;
+        QTest::newRow("missing folder") << m_dir.filePath(QStringLiteral("missing")) << false;
+        QTest::newRow("a file") << m_dir.filePath(QStringLiteral("plain.txt")) << false;
+        QTest::newRow("empty") << QString() << false;
+    }
+    void canWriteFolder()
+    {
+        QFETCH(QString, folder);
+        QFETCH(bool, writable);
+        QFile plain(m_dir.filePath(QStringLiteral("plain.txt")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.close();
+        const QStringList before = QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
+        QCOMPARE(::canWriteFolder(folder), writable);
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::Hidden), before);   // the probe is gone
+    }
 
     // ---- Re-File
 
@@ -671,6 +698,49 @@ private slots:
         QCOMPARE(m_messages.texts().first(),
                  QStringLiteral("Brackenquill cannot write .pdf file in output folder set from preference."));
         QCOMPARE(m_bridge.folders, QStringList{TabWndApp::instance()->localFolder()});
+    }
+
+    // The options chosen reach the engine; validation errors ask before printing.
+    void printWithOptions_data()
+    {
+        QTest::addColumn<bool>("withErrors");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QStringList>("jobs");
+        QTest::newRow("condensed") << false << 0 << QStringList{"fld_PrintOption_1", "fld_Invoice"}
+                                   << QStringList{"1 0 0 0"};
+        QTest::newRow("client copy with letter and invoice")
+            << false << 0 << QStringList{"fld_ClientLetter", "fld_Invoice"} << QStringList{"0 0 0 44"};
+        QTest::newRow("errors, printed anyway") << true << int(MsgButton::Yes) << QStringList() << QStringList{"0 0 0 0"};
+        QTest::newRow("errors, not printed") << true << int(MsgButton::No) << QStringList() << QStringList();
+    }
+    void printWithOptions()
+    {
+        QFETCH(bool, withErrors);
+        QFETCH(int, answer);
+        QFETCH(QStringList, ticked);
+        QFETCH(QStringList, jobs);
+        if (withErrors) {
+            config().BusinessEFileNum = QString();
+            m_messages.scriptAnswer(MsgButton::No);   // the errors are not viewed
+            m_messages.scriptAnswer(answer);
+        }
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("options.r24")));
+        onNextModal(&m_watches, [this, ticked](QWidget *modal) {
+            QCOMPARE(modal->objectName(), QStringLiteral("DlgPrintOption_Info"));
+            for (QAbstractButton *box : modal->findChildren<QAbstractButton *>())
+                if (box->isCheckable() && box->objectName() != QLatin1String("fld_PrintOption_0"))
+                    box->setChecked(ticked.contains(box->objectName()));
+            for (const QString &name : ticked)
+                modal->findChild<QAbstractButton *>(name)->setChecked(true);
+            onNextModal(&m_watches, [](QWidget *after) { qobject_cast<QDialog *>(after)->reject(); });
+            modal->findChild<QAbstractButton *>(QStringLiteral("btnPrint"))->click();
+        });
+        w->printWithOptions();
+        QCOMPARE(m_bridge.jobs, jobs);
+        if (withErrors)
+            QVERIFY(m_messages.texts().contains(QStringLiteral(
+                "Do you still want to generate the printable file? Click 'Yes' button to continue print.")));
     }
 
     void printMask_data()
