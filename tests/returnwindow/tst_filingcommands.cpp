@@ -307,18 +307,27 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("withResult");
         QTest::addColumn<QString>("message");
-        QTest::newRow("copy exists") << "Jones.r24" << true << "a file of that name exists already";
+        QTest::newRow("copy exists") << "Jones.r24" << true << true << "a file of that name exists already";
         // the copy's name fits, its save's temporary name is too long for the file system
         QTest::newRow("copy cannot be saved") << QString(233, QLatin1Char('n')) + QStringLiteral(".r24") << false
-                                              << "ReFile could not write the new file";
+                                              << true << "ReFile could not write the new file";
+        QTest::newRow("no result to keep") << "Brown.r24" << false << false << "cannot be set for ReFile";
     }
     void reFileStops()
     {
         QFETCH(QString, name);
         QFETCH(bool, copyExists);
+        QFETCH(bool, withResult);
         QFETCH(QString, message);
         QScopedPointer<Form_Return> w(savedWindow(name));
+        if (!withResult) {
+            // the snapshot compares against the result form: without it the snapshot fails
+            const int resultForm = 93;
+            w->returnFile()->removeForm(w->returnFile()->getForm(resultForm, 0, false), false);
+            QVERIFY(!w->returnFile()->hasForm(resultForm));
+        }
         const QString original = w->fullPath();
         const QString copy = Form_Return::reFileCopyPath(original, GetCurTime());
         if (copyExists) {
