@@ -624,7 +624,8 @@ private slots:
                               << "The output PDF file is now opened by another application, e.g. Acrobat Reader. "
                                  "Please close the PDF file and try generate PDF file again.\nor anti-virus software "
                                  "blocks pdf file generation., error code is -117.";
-        QTest::newRow("other code") << 0 << -3 << int(ScriptedBridge::Nothing) << "Print error happend, error code is -3.";
+        QTest::newRow("other code") << 0 << -3 << int(ScriptedBridge::Nothing)
+                                    << "Print error happend, error code is -3.";
         QTest::newRow("nothing written") << 0 << 0 << int(ScriptedBridge::Nothing) << kEmptyPdfText;
         QTest::newRow("stale pdf") << 0 << 0 << int(ScriptedBridge::Stale) << kEmptyPdfText;
     }
@@ -720,7 +721,8 @@ private slots:
                                    << QStringList{"1 0 0 0"};
         QTest::newRow("client copy with letter and invoice")
             << false << 0 << QStringList{"fld_ClientLetter", "fld_Invoice"} << QStringList{"0 0 0 44"};
-        QTest::newRow("errors, printed anyway") << true << int(MsgButton::Yes) << QStringList() << QStringList{"0 0 0 0"};
+        QTest::newRow("errors, printed anyway")
+            << true << int(MsgButton::Yes) << QStringList() << QStringList{"0 0 0 0"};
         QTest::newRow("errors, not printed") << true << int(MsgButton::No) << QStringList() << QStringList();
     }
     void printWithOptions()
