@@ -3,6 +3,7 @@
 #include "bqtest.h"
 #include "codedescriptions.h"
 #include "cstring.h"
+#include "mytixmlhandle.h"
 #include "taxslip.h"
 #include "tddtaxdataoneperson.h"
 #include <QFile>
@@ -192,6 +193,32 @@ private slots:
         QVERIFY(!html.contains(QStringLiteral("Tax Year: 2022<br>\nUndeducted")));
         QVERIFY(html.contains(QStringLiteral("Total records: 3 - Re-Assessment In Progress<br>\n"
                                              "<h4>Tax Year: (2021) (2022) (2023) </h4>")));
+    }
+
+    // Every person of a reply, found as the client finds them, gives its golden page.
+    void replyPersonsMatchGolden()
+    {
+        TiXmlDocument doc;
+        doc.Parse(fixture("tdd-reply.xml").toUtf8().constData(), nullptr, TIXML_ENCODING_UTF8);
+        const MyTiXmlHandle first = MyTiXmlHandle(doc.RootElement(), "ns")
+                                        .FirstChildElement("soapenv:Body")
+                                        .FirstChildElement("GetTDDEFileResponse")
+                                        .FirstChildElement("EFileTaxDataDelivery")
+                                        .FirstChildElement("EFileTaxData")
+                                        .FirstChildElement("EFileIndividualIncomeTaxDataItem");
+        QVERIFY(first.exists());
+        int n = 0;
+        for (const TiXmlElement *e = first.ToElement(); e; e = e->NextSiblingElement()) {
+            ++n;
+            TDDTaxDataOnePerson p(2024);
+            QCOMPARE(p.parse(e), 0);
+            const QString html = page(p);
+            QVERIFY(matchesGolden(html, n == 1 ? "tdd-reply-person1.html" : "tdd-reply-person2.html"));
+            QVERIFY(!html.contains(QStringLiteral("<script>")));
+            if (n == 2)
+                QCOMPARE(p.slipCount(), 20);
+        }
+        QCOMPARE(n, 2);
     }
 
     void queries()
