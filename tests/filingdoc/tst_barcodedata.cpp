@@ -366,7 +366,16 @@ void TestBarcodeData::entriesWithoutTheirObject()
     TaxData_T776New stranger;
     FormEntry empty{125, 9001, 0, nullptr};
     FormEntry mistyped{51, 9002, 0, &stranger};
+    // the entries are the test's: taken back out before the person goes, whatever happens
+    struct TakeBack
+    {
+        EntryList<FormEntry> &list;
+        FormEntry *a, *b;
+        ~TakeBack() { list.take(a), list.take(b); }
+    } takeBack{forms, &empty, &mistyped};
     forms.append(&empty);
+    const QString path = m_dir.filePath(QStringLiteral("without-object.r24"));
+    const int saved = file->save(path, 1);
     forms.append(&mistyped);
     const Written w(person);
     const int count = getSfdBlockCount(person);
@@ -376,6 +385,14 @@ void TestBarcodeData::entriesWithoutTheirObject()
     QCOMPARE(w.sfdCount, 1);
     QCOMPARE(count, 1);
     QCOMPARE(sfdCodes(w.sfd), QStringLiteral("0101"));
+
+    // the file saved with the empty entry reloads whole, without it
+    QCOMPARE(saved, 0);
+    int code = -1;
+    std::unique_ptr<CReturnFile> back(CReturnFile::load(path, code, 1));
+    QCOMPARE(code, 0);
+    QVERIFY(back);
+    QVERIFY(!back->differsFrom(*file));
 }
 
 void TestBarcodeData::lineEntries_data()
