@@ -162,6 +162,8 @@ private slots:
     void escapedValuesReadBack();
     void failuresAddNothing();
     void withoutServices();
+    void returnEnvelopes_data();
+    void returnEnvelopes();
 
 private:
     MapSettings m_settings;
@@ -436,6 +438,61 @@ void TestFormDocuments::withoutServices()
     installFilingDocServices();
     QCOMPARE(status, -100);
     QVERIFY(doc.isEmpty());
+}
+
+void TestFormDocuments::returnEnvelopes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("t1");
+    QTest::addColumn<QString>("forms");
+    const QString signedT183 = QStringLiteral("{\"type\":96,\"fields\":{\"ESigned\":1,\"SignDate\":\"2025-03-01\","
+                                              "\"SignTime\":\"10:15:00\",\"RepresentativeAuthorized\":1,"
+                                              "\"AuthorizationExpiry\":\"2026-03-01\"}},"
+                                              "{\"type\":53,\"fields\":{\"DiscounterCode\":\"12&4\",\"ESigned\":1,"
+                                              "\"ESignTime\":\"2025-03-02T09:00:00\"}}");
+    QTest::newRow("efile, returning filer") << 1 << QStringLiteral("\"PriorFiler\":1")
+                                            << QStringLiteral("{\"type\":96}");
+    QTest::newRow("efile, first filing, signed T183 and RC71") << 1 << QString() << signedT183;
+    QTest::newRow("netfile, first filing") << 2 << QString() << QString();
+    QTest::newRow("netfile, access code") << 2 << QStringLiteral("\"PriorFiler\":1,\"NetfileAccessCode\":\"A&<1\"")
+                                          << QString();
+}
+
+// The T1Return document inside the envelope filled from the person's variables
+// (as the senders fill it, with the originating address) parses.
+void TestFormDocuments::returnEnvelopes()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, t1);
+    QFETCH(QString, forms);
+    const QString text = QStringLiteral(
+        "{\"persons\":[{\"firstName\":\"Avery & Jo\",\"lastName\":\"O'Brien <Sons>\",\"sin\":\"046454286\","
+        "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5,\"t1\":{%1},"
+        "\"forms\":[%2]}]}").arg(t1, forms);
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(QJsonDocument::fromJson(text.toUtf8()).object(), &error));
+    QVERIFY2(file, qPrintable(error));
+    returnbuilder::recalculate(*file);
+    m_settings.user.insert(QStringLiteral("BusinessEFilePassword"), QStringLiteral("p&ss<1>"));
+    QString document;
+    QCOMPARE(file->buildNetfileDocument(document, mode), 0);
+    QMap<QString, QString> map;
+    if (mode == 1)
+        file->fillEfileHeaderVars(map, 1);
+    else
+        file->fillNetfileRequestVars(map, 1, nullptr, nullptr, 0);
+    TemplateVars vars;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        vars.insert(it.key().toLatin1(), CString(it.value()));
+    vars.insert("origip", CString(QStringLiteral("0.0.0.0")));
+    const QString envelope = mode == 1
+        ? inEnvelope(document, ":/net/net/ewspart1.xmt", ":/net/net/ewspartend.xmt", vars)
+        : inEnvelope(document, ":/net/net/nwspart1.xmt", ":/net/net/nwspartend.xmt", vars);
+    QVERIFY(!envelope.isEmpty());
+    QString messages;
+    QVERIFY2(xmllintAccepts(envelope, &messages), qPrintable(messages + envelope));
+    if (forms.contains(QLatin1String("ESigned")))
+        QCOMPARE(elementText(envelope, QStringLiteral("ef:RC71ElectronicSignatureIndicator")), QStringLiteral("1"));
 }
 
 QTEST_GUILESS_MAIN(TestFormDocuments)
