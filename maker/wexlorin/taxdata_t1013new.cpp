@@ -108,16 +108,16 @@ void checkRepresentative(const F &f, QList<CString> &messages)
 void checkDates(const F &f, QList<CString> &messages)
 {
     const QDate today = GetCurTime().date();
-    const QDate signed_ = f.date(F::F_SignDate);
-    if (!signed_.isValid()) {
+    const QDate signedOn = f.date(F::F_SignDate);
+    if (!signedOn.isValid()) {
         add(messages, "T1013: enter the date the taxpayer signed the form.");
-    } else if (signed_ > today) {
+    } else if (signedOn > today) {
         add(messages, "T1013: the date of signature cannot be in the future.");
-    } else if (signed_.addMonths(kMonthsToReceive) < today) {
+    } else if (signedOn.addMonths(kMonthsToReceive) < today) {
         add(messages, "T1013: the CRA must receive the form within 6 months of the date it was signed.");
     }
     const QDate expiry = f.date(F::F_Expiry);
-    if (expiry.isValid() && (expiry < today || (signed_.isValid() && expiry <= signed_)))
+    if (expiry.isValid() && (expiry < today || (signedOn.isValid() && expiry <= signedOn)))
         add(messages, "T1013: the expiry date must be later than today and than the date of signature.");
 }
 
