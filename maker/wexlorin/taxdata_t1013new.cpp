@@ -179,15 +179,6 @@ void writeAuthorization(const F &f, QString &xml)
     xml += QLatin1String("\r\n");
 }
 
-// Fills the template text kept in vars under key and appends it.
-int appendPart(QString &out, const TemplateVars &vars, const char *key)
-{
-    const auto it = vars.constFind(QByteArray(key));
-    if (it == vars.constEnd() || it->isEmpty())
-        return TemplateUnreadable;
-    return fillTemplateText(out, *it, vars);
-}
-
 } // namespace
 
 QString TaxData_T1013New::representativeId() const
@@ -227,14 +218,14 @@ int TaxData_T1013New::getT1013XMLContent(CString &document, TemplateVars &vars)
     vars.insert("firstname", CString(text(F_FirstName).trimmed().left(30)));
     vars.insert("lastname", CString(text(F_LastName).trimmed().left(60)));
     QString xml;
-    int result = appendPart(xml, vars, "t1013part1");
+    int result = fillTemplateVar(xml, vars, "t1013part1");
     if (result == TemplateFilled)
-        result = appendPart(xml, vars, "t1013part2");
+        result = fillTemplateVar(xml, vars, "t1013part2");
     if (result != TemplateFilled)
         return result;
     writeRepresentative(*this, xml);
     writeAuthorization(*this, xml);
-    result = appendPart(xml, vars, "t1013partend");
+    result = fillTemplateVar(xml, vars, "t1013partend");
     if (result == TemplateFilled)
         document += xml;
     return result;

@@ -313,14 +313,6 @@ void setCertificationVars(const V &f, TemplateVars &vars)
     setIf(vars, "preparerphone", tenDigitPhone(f.text(V::F_PreparerPhone)));
 }
 
-int appendPart(QString &out, const TemplateVars &vars, const char *key)
-{
-    const auto it = vars.constFind(QByteArray(key));
-    if (it == vars.constEnd() || it->isEmpty())
-        return TemplateUnreadable;
-    return fillTemplateText(out, *it, vars);
-}
-
 } // namespace
 
 QStringList TaxData_T1135New::simplifiedCountries() const
@@ -348,14 +340,14 @@ int TaxData_T1135New::getT1135XMLContent(CString &text, TemplateVars &vars)
     setIdentificationVars(*this, vars);
     setCertificationVars(*this, vars);
     QString xml;
-    int result = appendPart(xml, vars, "t1135part2");
+    int result = fillTemplateVar(xml, vars, "t1135part2");
     if (result != TemplateFilled)
         return result;
     if (intValue(F_Method) == MethodSimplified)
         writeSimplified(*this, xml);
     else
         writeDetailed(*this, xml);
-    result = appendPart(xml, vars, "t1135part3");
+    result = fillTemplateVar(xml, vars, "t1135part3");
     if (result == TemplateFilled)
         text += xml;
     return result;

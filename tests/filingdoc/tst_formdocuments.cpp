@@ -16,6 +16,7 @@
 #include "templatefiller.h"
 #include "utils.h"
 #include "validationmessagegroup.h"
+#include "xmlchecks.h"
 #include <QDir>
 #include <QJsonDocument>
 #include <QProcess>
@@ -69,32 +70,6 @@ const char kDetailedRows[] =
     "\"YearEndCost\":120000,\"Income\":850.49,\"Gain\":0},"
     "{\"Category\":2,\"Description\":\"Fjord Holdings ASA\",\"Country\":\"NOR\",\"MaxCost\":40000,\"YearEndCost\":0,"
     "\"Income\":0,\"Gain\":-2500}";
-
-// xmllint's verdict on a text; its messages on failure.
-bool xmllintAccepts(const QString &xml, QString *messages)
-{
-    QProcess p;
-    p.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("-")});
-    if (!p.waitForStarted())
-        return false;
-    p.write(xml.toUtf8());
-    p.closeWriteChannel();
-    p.waitForFinished();
-    *messages = QString::fromLocal8Bit(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// The text of the first element of the tag (prefix:name); "<absent>" when there is none.
-QString elementText(const QString &xml, const QString &tag)
-{
-    QXmlStreamReader r(xml);
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement() && r.qualifiedName() == tag)
-            return r.readElementText(QXmlStreamReader::IncludeChildElements);
-    }
-    return r.hasError() ? QStringLiteral("<unparsed>") : QStringLiteral("<absent>");
-}
 
 // The document between the head and the end of its request envelope.
 QString inEnvelope(const QString &document, const char *head, const char *end, const TemplateVars &vars)
