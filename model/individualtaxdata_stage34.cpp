@@ -249,6 +249,7 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
                         qMax(0.0, t->amount(T1::F_40400) - t->amount(T1::F_35000) - t->amount(T1::F_40425))
                             + t->amount(T1::F_41000));
         t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+        t691->setAmount(M::F_GainsDeductions, t->amount(T1::F_25395) + t->amount(T1::F_25400));
         t691->setAmount(M::F_CapitalGains,
                         sch3 ? sch3->amount(TaxData_Sch3::F_TaxableGain) + sch3->amount(TaxData_Sch3::F_GiftCapitalGains)
                              : 0.0);

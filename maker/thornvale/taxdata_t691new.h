@@ -17,6 +17,8 @@ public:
         // tax before the carryover, and the carryover applied (line 40427; Carryover is the
         // amount carried from earlier years)
         F_OtherDividends, F_Credits33800, F_PoliticalCredit, F_RegularBeforeCarryover, F_CarryoverApplied,
+        // the capital gains deductions of the return (lines 25395 and 25400)
+        F_GainsDeductions,
         F_Count
     };
 
