@@ -67,6 +67,11 @@ double exemptGainsAdjustment(double gainsDeductions)
     return cents(gains - deductions - cents(gains * kAmtExemptGainsInclusion));
 }
 
+double disallowedDeductions(double halvedDeductions)
+{
+    return cents(std::max(0.0, halvedDeductions) * kAmtDisallowedShare);
+}
+
 double minimumTaxCredits(double credits33800, double donations34900, double political41000)
 {
     return cents(cents(std::max(0.0, credits33800) * kAmtCreditShare)

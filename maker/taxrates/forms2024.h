@@ -76,6 +76,12 @@ constexpr double kRegularGainsInclusion = 0.5;
 // What comes off adjusted taxable income for those gains: the whole gains less the deduction
 // already taken, less the 30 % that stays (0.4 x the deduction at the one-half inclusion rate).
 double exemptGainsAdjustment(double gainsDeductions);
+// Half of these deductions does not reduce adjusted taxable income: interest and carrying
+// charges (line 22100), employment expenses other than those of earning commissions (line
+// 22900), limited-partnership losses (25100) and non-capital losses (25200) of other years.
+constexpr double kAmtDisallowedShare = 0.5;
+double disallowedDeductions(double halvedDeductions);
+
 // The minimum tax credits: half of line 33800, 80 % of line 34900, and the political
 // contribution credit.
 double minimumTaxCredits(double credits33800, double donations34900, double political41000);

@@ -35,6 +35,8 @@ private slots:
     void medicalSupplement();
     void minimumTax_data();
     void minimumTax();
+    void minimumTaxAddBacks_data();
+    void minimumTaxAddBacks();
     void ppip_data();
     void ppip();
     void pensionSplit_data();
@@ -161,6 +163,42 @@ void TestForms2024::minimumTax()
     COMPARE_CENTS(form.amount(M::F_Line95), line95);
     COMPARE_CENTS(form.amount(M::F_MinimumTax), minimumTax);
     COMPARE_CENTS(form.amount(M::F_CarryoverApplied), carryoverApplied);
+}
+
+void TestForms2024::minimumTaxAddBacks_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("gains");
+    QTest::addColumn<double>("gainsDeductions");
+    QTest::addColumn<double>("halved");
+    QTest::addColumn<double>("adjusted");
+    // a gain of 1,000,000 all deducted (500,000): 0 + 500,000 - (1,000,000 - 500,000 - 300,000) = 300,000
+    QTest::newRow("gain under a deduction at 30 %") << 0.0 << 500000.0 << 500000.0 << 0.0 << 300000.0;
+    // half of the gain deducted: 250,000 + 500,000 - (500,000 - 250,000 - 150,000) = 650,000
+    QTest::newRow("gain partly deducted") << 250000.0 << 500000.0 << 250000.0 << 0.0 << 650000.0;
+    // half of 30,000.01 of carrying charges and losses = 15,000.005 -> 15,000.01
+    QTest::newRow("half the deductions back") << 200000.0 << 0.0 << 0.0 << 30000.01 << 215000.01;
+    QTest::newRow("nothing to adjust") << 200000.0 << 0.0 << 0.0 << 0.0 << 200000.0;
+}
+
+// T691 (2024): the gains a capital gains deduction covers count at 30 %; half of the carrying
+// charges, employment expenses and losses of other years does not reduce the income.
+void TestForms2024::minimumTaxAddBacks()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, gains);
+    QFETCH(double, gainsDeductions);
+    QFETCH(double, halved);
+    QFETCH(double, adjusted);
+    using M = TaxData_T691New;
+    M form;
+    form.setAmount(M::F_TaxableIncome, taxable);
+    form.setAmount(M::F_CapitalGains, gains);
+    form.setAmount(M::F_GainsDeductions, gainsDeductions);
+    form.setAmount(M::F_HalvedDeductions, halved);
+    form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    form.CalculateToLine65andMinitaxCarryOverAndLine102();
+    COMPARE_CENTS(form.amount(M::F_AdjustedIncome), adjusted);
 }
 
 void TestForms2024::ppip_data()
