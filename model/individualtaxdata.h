@@ -293,6 +293,8 @@ public:
     double cppPensionableEarnings() const;
     // Box 15 of the T4E slips whose box 7 shows a repayment rate.
     double eiRepaymentBase() const;
+    // Employment expenses of the T777 forms of a commission employee (part of line 22900).
+    double commissionEmployeeExpenses() const;
     int adjustForeignTaxCredits();
     void calculateForeignTaxCredits();
     void copyForeignTaxCreditResults();

@@ -18,6 +18,7 @@
 #include "taxdata_t1new.h"
 #include "taxdata_t2038new.h"
 #include "taxdata_t691new.h"
+#include "taxdata_t777new.h"
 #include "taxdata_t90.h"
 #include "taxdata_ws_d1.h"
 #include <QtGlobal>
@@ -53,6 +54,17 @@ double sumOf(const CTaxData_Form &form, std::initializer_list<int> fields)
 }
 
 } // namespace
+
+// Employment expenses of the T777 forms of a commission employee (line 22900 in part).
+double IndividualTaxData::commissionEmployeeExpenses() const
+{
+    double total = 0.0;
+    for (const FormEntry *e : m_forms.withKey(59))
+        if (const auto *f = dynamic_cast<const TaxData_T777New *>(e->object))
+            if (f->amount(TaxData_T777New::F_Commission) >= 0.01)
+                total += f->amount(TaxData_T777New::F_Deduction);
+    return total;
+}
 
 int IndividualTaxData::calculateStage3(const StageValues &v)
 {
@@ -249,6 +261,10 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
                         qMax(0.0, t->amount(T1::F_40400) - t->amount(T1::F_35000) - t->amount(T1::F_40425))
                             + t->amount(T1::F_41000));
         t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+        t691->setAmount(M::F_GainsDeductions, t->amount(T1::F_25395) + t->amount(T1::F_25400));
+        t691->setAmount(M::F_HalvedDeductions,
+                        t->amount(T1::F_22100) + qMax(0.0, t->amount(T1::F_22900) - commissionEmployeeExpenses())
+                            + t->amount(T1::F_25100) + t->amount(T1::F_25200));
         t691->setAmount(M::F_CapitalGains,
                         sch3 ? sch3->amount(TaxData_Sch3::F_TaxableGain) + sch3->amount(TaxData_Sch3::F_GiftCapitalGains)
                              : 0.0);

@@ -352,7 +352,8 @@ const FieldTable &formFields()
         {"T2121Count", FieldKind::Int},
         {"ContributionIndicator", FieldKind::Int},
         {"31210", FieldKind::Amount, 31210},
-        {"31215", FieldKind::Amount, 31215}
+        {"31215", FieldKind::Amount, 31215},
+        {"25395", FieldKind::Amount, 25395}
     };
     return table;
 }
@@ -728,8 +729,8 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
-    setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25400, F_25500,
-                                     F_25600}));
+    setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25395, F_25400,
+                                     F_25500, F_25600}));
     setAmount(F_26000, qMax(0.0, tax2024::cents(amount(F_23600) - amount(F_25700))));
 }
 

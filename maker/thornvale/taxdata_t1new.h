@@ -118,6 +118,8 @@ public:
         F_ContributionIndicator,
         // PPIP premiums payable on employment and on self-employment income (Schedule 10)
         F_31210, F_31215,
+        // capital gains deduction for a qualifying business transfer (T2048)
+        F_25395,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
