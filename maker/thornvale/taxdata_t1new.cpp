@@ -352,7 +352,8 @@ const FieldTable &formFields()
         {"T2121Count", FieldKind::Int},
         {"ContributionIndicator", FieldKind::Int},
         {"31210", FieldKind::Amount, 31210},
-        {"31215", FieldKind::Amount, 31215}
+        {"31215", FieldKind::Amount, 31215},
+        {"Children30500", FieldKind::Int}
     };
     return table;
 }

@@ -118,6 +118,8 @@ public:
         F_ContributionIndicator,
         // PPIP premiums payable on employment and on self-employment income (Schedule 10)
         F_31210, F_31215,
+        // number of children claimed at line 30500
+        F_Children30500,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -13,7 +13,8 @@ const FieldTable &formFields()
         {"GrossIncome", FieldKind::Amount, 9659},
         {"Expenses", FieldKind::Amount, 9898},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
-        {"NetIncome", FieldKind::Amount, 9946}
+        {"NetIncome", FieldKind::Amount, 9946},
+        {"Postcode", FieldKind::Text}
     };
     return table;
 }

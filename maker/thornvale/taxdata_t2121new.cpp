@@ -13,7 +13,8 @@ const FieldTable &formFields()
         {"GrossIncome", FieldKind::Amount, 8299},
         {"Expenses", FieldKind::Amount, 9368},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
-        {"NetIncome", FieldKind::Amount, 9946}
+        {"NetIncome", FieldKind::Amount, 9946},
+        {"Line5345", FieldKind::Amount}
     };
     return table;
 }

@@ -7,7 +7,10 @@ class TaxData_T2121New : public TaxData_StatementForm
 public:
     enum Field {
         F_OwnerName, F_OwnerSIN, F_FiscalStart, F_FiscalEnd, F_Percentage, F_GrossIncome,
-        F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
+        F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome,
+        // supporting field 5345 (income with tax withheld)
+        F_5345,
+        F_Count
     };
     // Columns of a expense row.
     enum Column {

@@ -25,7 +25,8 @@ const FieldTable &formFields()
         {"CCA", FieldKind::Amount, 9936},
         {"HomeExpenses", FieldKind::Amount, 9945},
         {"NetIncome", FieldKind::Amount, 9946},
-        {"PartnerName", FieldKind::Text}
+        {"PartnerName", FieldKind::Text},
+        {"PlacementAgency", FieldKind::Flag}
     };
     return table;
 }

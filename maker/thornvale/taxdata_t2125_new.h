@@ -10,7 +10,10 @@ public:
         F_IncomeKind, F_OwnerName, F_OwnerSIN, F_BusinessName, F_Description, F_Address, F_City,
         F_Province, F_Postcode, F_FiscalStart, F_FiscalEnd, F_Percentage, F_GrossIncome,
         F_GstIncluded, F_ExpensesTotal, F_NetIncomeBeforeAdj, F_CCA, F_HomeExpenses, F_NetIncome,
-        F_PartnerName, F_Count
+        F_PartnerName,
+        // income earned through a placement agency
+        F_PlacementAgency,
+        F_Count
     };
     // Columns of a expense row.
     enum Column {

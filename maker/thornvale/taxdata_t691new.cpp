@@ -35,7 +35,12 @@ const FieldTable &formFields()
         {"Credits33800", FieldKind::Amount},
         {"PoliticalCredit", FieldKind::Amount},
         {"RegularBeforeCarryover", FieldKind::Amount},
-        {"CarryoverApplied", FieldKind::Amount}
+        {"CarryoverApplied", FieldKind::Amount},
+        {"Line67820", FieldKind::Amount},
+        {"Line6783", FieldKind::Amount},
+        {"Line6784", FieldKind::Amount},
+        {"Line6786", FieldKind::Amount},
+        {"Line67922", FieldKind::Amount}
     };
     return table;
 }

@@ -17,6 +17,8 @@ public:
         // tax before the carryover, and the carryover applied (line 40427; Carryover is the
         // amount carried from earlier years)
         F_OtherDividends, F_Credits33800, F_PoliticalCredit, F_RegularBeforeCarryover, F_CarryoverApplied,
+        // field 67820, lines 6783, 6784 and 6786, field 67922
+        F_67820, F_6783, F_6784, F_6786, F_67922,
         F_Count
     };
 

@@ -1,0 +1,335 @@
+// The checks across forms of one person, rows after the CPP forms: each case sets
+// the values the rows read (no recalculation) and gives the exact messages in order.
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "filingdocservices.h"
+#include "individualtaxdata.h"
+#include "returnbuilder.h"
+#include "taxdata_t1new.h"
+#include "validationmessagegroup.h"
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <memory>
+
+namespace {
+
+constexpr int kCrossForm = 4;
+constexpr int kNetfile = 2;
+
+// The person of every case; the case's members replace or add keys.
+QJsonObject personReturn(const QString &members)
+{
+    QJsonObject person = QJsonDocument::fromJson(
+                             "{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\",\"sin\":\"130692544\","
+                             "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5}")
+                             .object();
+    const QJsonObject extra = QJsonDocument::fromJson(("{" + members + "}").toUtf8()).object();
+    for (auto it = extra.begin(); it != extra.end(); ++it)
+        person.insert(it.key(), it.value());
+    QJsonObject file;
+    file.insert(QStringLiteral("persons"), QJsonArray{person});
+    return file;
+}
+
+QStringList crossFormMessages(const QList<ValidationMessageGroup *> &groups)
+{
+    QStringList list;
+    for (const ValidationMessageGroup *g : groups)
+        if (g->kind == kCrossForm)
+            for (const CString &m : g->messages)
+                list << m;
+    return list;
+}
+
+QStringList texts(std::initializer_list<const char *> messages)
+{
+    QStringList list;
+    for (const char *m : messages)
+        list << QString::fromUtf8(m);
+    return list;
+}
+
+// Messages by row.
+const char *const kRow15 = "Spouse amount can be claimed if the marital status changed during the tax year. Marital "
+                           "status change is claimed on page 1 of form T1.";
+const char *const kRow16 = "Tax payer was married or living with common-law partner, to claim eligible dependant "
+                           "amount on line 30400 on Schedule 5, either (1)Tax payer's marital status changed during "
+                           "the tax year. Claim marital status change on page 1 of T1; or (2) Read the checkbox "
+                           "condition on top of Schedule 5.";
+const char *const kRow17 =
+    "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's or the spouse's S.I.N.";
+const char *const kRow18 = "According to dependant information, you entered more children for field 30500.";
+const char *const kRow19 = "Field 31400 of T1 is too much according to other entries in tax return.";
+const char *const kRow20 = "Please remove Schedule 2 because tax payer is not married or living with common-law "
+                           "partner or widowed in tax year. You may need to claim a marital status change on page 1 "
+                           "of T1.";
+const char *const kRow21 = "Field 36100 of Schedule 2 exceeds maximum amount allowed.";
+const char *const kRow22 = "Remove field 50372 or 50374 in schedule 8 since there is no CPP/QPP retirement benefit "
+                           "reported in T4A(P) slip.";
+const char *const kRow23 =
+    "Field 31217 requires an amount in Field 54493, or 54494 of Schedule 13 or a self-employment income.";
+const char *const kRow24 = "Field 54493 of Schedule 13 cannot be greater than field 10100 of T1.";
+const char *const kRow25 = "Field 54494 of Schedule 13 cannot be greater than field 10000 of form T90.";
+const char *const kRow26 = "Field 53550 in Schedule 13 requires at least one self-employment form and a T4 tax slip "
+                           "showing EI insurable earning.";
+const char *const kRow27 = "PPIP amount in box 55 of T4 slip requires an amount in field 54493 of Schedule 13.";
+const char *const kRow28 =
+    "Line 438 on page 4 of T1 cannot exceed 45 percent of the income tax deducted on Non-Quebec T4 slips.";
+const char *const kRow29 =
+    "Canada training credit (Field 45350) cannot be claimed if tax payer's age is not between 26 and 65.";
+const char *const kRow30 = "Canada training credit (Field 45350) cannot be claimed by a new immigrant tax payer.";
+const char *const kRow31 = "Schedule 12 cannot be claimed if tax payer and spouse are both younger than 18.";
+const char *const kRow32 =
+    "Schedule 12 cannot be claimed if tax payer's age is younger than 18 and doesn't have a spouse.";
+const char *const kRow33 = "Schedule 12 cannot be claimed by a new immigrant tax payer.";
+const char *const kRow34 = "The checkbox selection for who has higher net income in form T778 is wrongfully selected.";
+const char *const kRow35 = "Please add form federal Schedule 3 to your tax return when you have form T1170 in tax "
+                           "return already.";
+const char *const kRow36 =
+    "You entered an amount in line 33700 of Schedule 9, please enter the related entry in schedule 3.";
+const char *const kRow37 =
+    "You entered an amount in line 33900 of Schedule 9, please enter the related fields in schedule 3.";
+const char *const kRow13 = "Please add schedule 8 into tax return to calculate CPP contribution.";
+const char *const kRow38 = "Schedule 8 should be included in the tax return if field 122, 135, 137, 139, 141 or 143 "
+                           "of T1 is claimed.";
+const char *const kRow40 = "Field 65210 in form T1212 requires an entry at field 13200 of Schedule 3.";
+const char *const kRow42 = "Field 68080, in form T936 or reported as supporting field, requires an entry at field "
+                           "14100, 14300 or 23200 of form T1.";
+const char *const kRow43 = "Field 68100 in form T936 requires an entry of field 11400, 11500, 13000, 14100, 14300 or "
+                           "25100 of form T1.";
+const char *const kRow46 = "The supporting field 68080 is claimed for field 23200 of T1, or in form T5013, T1163, and "
+                           "T2042. Please also enter the full amount of field 68080 in form T936.";
+const char *const kRow51 = "Please include form T936 in the tax return since supporting field 68100/68110 is claimed "
+                           "for line 13000 of T1.";
+const char *const kRow53 =
+    "There should be only one form T2091 in tax return according to Field 17900 of Schedule 3.";
+const char *const kRow55 = "Form T2091 is in the return, make sure field 17900 of Schedule 3 is properly answered.";
+const char *const kRow56 =
+    "Answer to field 17905 of Schedule 3 requires a form T2125 to report property-flipping activities.";
+const char *const kRow60 = "Please add form [T90] into return to report tax-exempted income.";
+const char *const kRow66 = "Working Income Tax Benefit cannot be claimed because tax payer died before July 1st in the "
+                           "tax year. Remove form Schedule 6.";
+const char *const kRow67 =
+    "Field 24640 in Schedule 7 cannot be greater than the total of fields 11500, 12900 and 13000 of T1.";
+const char *const kRow68 = "Tax payer who aged over 71 in the tax year can NOT have a RRSP contribution.";
+const char *const kRow70 = "Spouse who aged over 71 in the tax year can NOT have a RRSP contribution.";
+const char *const kRow71 =
+    "RRSP HBP repayment doesn't meet the minimum requirement according to last year assessment.";
+const char *const kRow82 = "Pre-bankrupt tax return cannot claim HBP repayment or LLP repayment amount at field 12900 "
+                           "on page 2 of T1.";
+const char *const kRow85 = "Please remove T1032 of Split Pension Income, or confirm a separation with spouse for less "
+                           "than 90 days in the tax year on page 1 of T1.";
+const char *const kRow86 = "Please enter spouse social insurance number on page 1 of T1 as required by form T1032.";
+const char *const kRow89 = "Field 68330 in form T1206 can NOT be greater than field 12000 of T1.";
+const char *const kRow97 = "Supporting field 67820 for field 22100 or 23200 of T1 is entered, however the full amount "
+                           "of field 67820 is NOT entered in Alternative Minimum Tax form T691.";
+const char *const kRow100 = "Supporting field 67860 for field 22100, 22400 or 23200 is entered in T1 return, however "
+                            "the full amount of field 6786 is NOT entered in Alternative Minimum Tax form T691.";
+const char *const kRow101 = "Claiming supporting field 67820 requires an amount at field 22100 or 23200 of form T1.";
+const char *const kRow107 = "Please lower CCA claim amount (Field 9936) in Rental form T776, CCA claim cannot "
+                            "create/increase a rental loss.";
+const char *const kRow109 = "You added fishing related T4 slip in tax return, you also need to add form T2121 to "
+                            "report the details of fishing activity.";
+const char *const kRow110 = "Form T929 can be included in the tax return only when disability amount is claimed on "
+                            "field 316 of Schedule 1.";
+const char *const kRow111 = "Please remove form T777/T777S or TL2 from the tax return, because there is no work expense "
+                            "claimed on line 22900 of T1.";
+const char *const kRow113 = "Postcode in form T1163 indicates you are NOT doing business in the tax province. Please "
+                            "correct the postcode or the tax return is NOT eligible for NETFILE/EFILE service.";
+const char *const kRow114 = "Postcode in form T2042 indicates you are NOT doing business in the tax province. Please "
+                            "correct the postcode or the tax return is NOT eligible for NETFILE/EFILE service.";
+const char *const kRow116 = "Postcode in Commission form indicates you are NOT doing business in the tax province. "
+                            "Please correct the postcode or the tax return is NOT eligible for NETFILE/EFILE service.";
+const char *const kRow117 = "There is no [T4] tax slip in the return.";
+const char *const kRow118 = "You claimed placement agency income in T4 slip; however, you didn't report the income in "
+                            "any self-employment business form.";
+const char *const kRow119 = "Remove form T1163 since it's not allowed in this tax province.";
+const char *const kRow121 = "Tax form T2125 is needed because tax slip T1204 is entered into tax return.";
+
+} // namespace
+
+class TestCrossFormChecks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { installFilingDocServices(); }
+    void rows_data();
+    void rows();
+};
+
+void TestCrossFormChecks::rows_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<QStringList>("expected");
+
+    QTest::newRow("nothing entered") << QString() << QStringList();
+    // spouse, dependants and pension amounts
+    QTest::newRow("15 spouse amount without a spouse")
+        << "\"forms\":[{\"type\":6,\"fields\":{\"SpouseFlag\":1}}]" << texts({kRow15});
+    QTest::newRow("16 eligible dependant beside a spouse")
+        << "\"maritalStatus\":0,\"forms\":[{\"type\":6,\"fields\":{\"EligibleDependantClaims\":1}}]" << texts({kRow16});
+    QTest::newRow("16 with the checkbox on top")
+        << "\"maritalStatus\":0,\"forms\":[{\"type\":6,\"fields\":{\"EligibleDependantClaims\":1,"
+           "\"DependantCheckbox\":1}}]"
+        << QStringList();
+    QTest::newRow("17 dependant with the person's SIN")
+        << "\"forms\":[{\"type\":6,\"fields\":{\"DependantSIN\":\" 130692544 \"}}]" << texts({kRow17});
+    QTest::newRow("17 dependant SIN of zeros") << "\"forms\":[{\"type\":6,\"fields\":{\"DependantSIN\":\"000000000\"}}]"
+                                               << QStringList();
+    QTest::newRow("18 children without dependants") << "\"t1\":{\"Children30500\":1}" << texts({kRow18});
+    QTest::newRow("19 pension amount over its base") << "\"t1\":{\"31400\":2000,\"11500\":1000}" << texts({kRow19});
+    QTest::newRow("19 pension amount within its base") << "\"t1\":{\"31400\":2000,\"11500\":2000}" << QStringList();
+    QTest::newRow("20, 21 Schedule 2 of a single person")
+        << "\"forms\":[{\"type\":3,\"fields\":{\"Line36100\":60000}}]" << texts({kRow20, kRow21});
+    QTest::newRow("22 Schedule 8 election without a CPP pension")
+        << "\"t1\":{\"CppFormSelector\":1},\"forms\":[{\"type\":150,\"fields\":{\"Line50372\":100}}]"
+        << texts({kRow22});
+    // Schedule 13 and PPIP
+    QTest::newRow("23 enhanced contributions without their base") << "\"t1\":{\"31217\":100}" << texts({kRow23});
+    QTest::newRow("24 to 26 Schedule 13 amounts without their base")
+        << "\"forms\":[{\"type\":139,\"fields\":{\"Line54493\":500,\"Line54494\":100,\"Line53550\":100}}]"
+        << texts({kRow24, kRow25, kRow26});
+    QTest::newRow("27 PPIP on a T4 without Schedule 13")
+        << "\"slips\":[{\"type\":1,\"fields\":{\"Box14\":30000,\"Box55\":100}}]" << texts({kRow27});
+    // credits with age and residence conditions
+    const QString quebec = QStringLiteral("\"province\":11,\"t1\":{\"43800\":%1},"
+                                          "\"slips\":[{\"type\":1,\"fields\":{\"Province\":9,\"Box14\":9000,"
+                                          "\"Box22\":1000}}]");
+    QTest::newRow("28 Quebec transfer over 45 percent") << quebec.arg(460) << texts({kRow28});
+    QTest::newRow("28 Quebec transfer within 45 percent") << quebec.arg(440) << QStringList();
+    const QString training = QStringLiteral("\"birthDate\":\"%1\",\"t1\":{\"45350\":100}");
+    QTest::newRow("29 age 25") << training.arg("1999-06-01") << texts({kRow29});
+    QTest::newRow("29 age 26") << training.arg("1998-06-01") << QStringList();
+    QTest::newRow("29 age 65") << training.arg("1959-06-01") << QStringList();
+    QTest::newRow("29 age 66") << training.arg("1958-06-01") << texts({kRow29});
+    QTest::newRow("30 new immigrant") << "\"t1\":{\"45350\":100,\"EntryDate\":\"2024-03-01\"}" << texts({kRow30});
+    QTest::newRow("30 entry on January 1") << "\"t1\":{\"45350\":100,\"EntryDate\":\"2024-01-01\"}" << QStringList();
+    QTest::newRow("31 both under 18")
+        << "\"birthDate\":\"2008-01-01\",\"maritalStatus\":0,\"t1\":{\"45355\":100,"
+           "\"SpouseDateOfBirth\":\"2008-02-01\"}"
+        << texts({kRow31});
+    QTest::newRow("32 under 18 without a spouse") << "\"birthDate\":\"2008-01-01\",\"t1\":{\"45355\":100}"
+                                                  << texts({kRow32});
+    QTest::newRow("33 new immigrant") << "\"t1\":{\"45355\":100,\"EntryDate\":\"2024-03-01\"}" << texts({kRow33});
+    QTest::newRow("34 T778 of the higher income")
+        << "\"maritalStatus\":0,\"t1\":{\"23600\":50000,\"SpouseNetIncome\":10000},\"forms\":[{\"type\":13}]"
+        << texts({kRow34});
+    QTest::newRow("34 T778 of the lower income")
+        << "\"maritalStatus\":0,\"t1\":{\"23600\":10000,\"SpouseNetIncome\":50000},\"forms\":[{\"type\":13}]"
+        << QStringList();
+    // Schedule 3 prerequisites and self-employment contributions
+    QTest::newRow("35 T1170 without Schedule 3") << "\"forms\":[{\"type\":113}]" << texts({kRow35});
+    QTest::newRow("36, 37 Schedule 9 gifts without dispositions")
+        << "\"forms\":[{\"type\":9,\"fields\":{\"33700\":100,\"Line33900\":100}}]" << texts({kRow36, kRow37});
+    QTest::newRow("36 Schedule 9 gifts with a disposition")
+        << "\"forms\":[{\"type\":9,\"fields\":{\"33700\":100}},{\"type\":4,\"fields\":{\"15300\":100}}]"
+        << QStringList();
+    QTest::newRow("38 business income without Schedule 8")
+        << "\"t1\":{\"13500\":1000,\"ContributionIndicator\":1,\"CppFormSelector\":1}" << texts({kRow13, kRow38});
+    QTest::newRow("40 T1212 without shares") << "\"forms\":[{\"type\":18,\"fields\":{\"Deferred\":100}}]"
+                                             << texts({kRow40});
+    // T936
+    QTest::newRow("42 once for T936 68080 without its base")
+        << "\"forms\":[{\"type\":32,\"fields\":{\"Line68080\":100}}]" << texts({kRow42});
+    QTest::newRow("46 supporting 68080 over the T936")
+        << "\"t1\":{\"Line68080\":100,\"23200\":100},\"forms\":[{\"type\":32,\"fields\":{\"Line68080\":50}}]"
+        << texts({kRow46});
+    QTest::newRow("51 supporting 68100 without T936") << "\"t1\":{\"Line68100\":100}" << texts({kRow51, kRow43});
+    QTest::newRow("without T936, 68080 with line 23200 gives nothing")
+        << "\"t1\":{\"Line68080\":100,\"23200\":100}" << QStringList();
+    // Schedule 3 and principal residence
+    QTest::newRow("53 answer 0 without T2091") << "\"forms\":[{\"type\":4,\"fields\":{\"DesignationAnswer\":0}}]"
+                                               << texts({kRow53});
+    QTest::newRow("55 answer 3 with one T2091")
+        << "\"forms\":[{\"type\":4,\"fields\":{\"DesignationAnswer\":3}},{\"type\":160}]" << texts({kRow55});
+    QTest::newRow("55 T2091 without Schedule 3") << "\"forms\":[{\"type\":160}]" << texts({kRow55});
+    QTest::newRow("56 flipping without T2125") << "\"forms\":[{\"type\":4,\"fields\":{\"FlippingAnswer\":0}}]"
+                                               << texts({kRow56});
+    QTest::newRow("56 flipping with a life event")
+        << "\"forms\":[{\"type\":4,\"fields\":{\"FlippingAnswer\":0,\"LifeEvent\":\"moved for work\"}}]"
+        << QStringList();
+    // tax-exempt income, Schedule 6 and Schedule 7
+    QTest::newRow("60 tax-exempt income without T90") << "\"t1\":{\"TaxExemptIndicator\":1}" << texts({kRow60});
+    QTest::newRow("66 death on June 30") << "\"t1\":{\"DeceasedDate\":\"2024-06-30\"},\"forms\":[{\"type\":119}]"
+                                         << texts({kRow66});
+    QTest::newRow("66 death on July 1") << "\"t1\":{\"DeceasedDate\":\"2024-07-01\"},\"forms\":[{\"type\":119}]"
+                                        << QStringList();
+    const QString transfers = QStringLiteral("\"t1\":{\"11500\":1000},\"forms\":[{\"type\":7,\"fields\":{\"24640\":%1}}]");
+    QTest::newRow("67 transfer of the total plus 0.008") << transfers.arg("1000.008") << QStringList();
+    QTest::newRow("67 transfer of the total plus 0.01") << transfers.arg("1000.01") << texts({kRow67});
+    QTest::newRow("68 contribution at 72")
+        << "\"birthDate\":\"1952-03-01\",\"forms\":[{\"type\":7,\"fields\":{\"24500\":100}}]" << texts({kRow68});
+    QTest::newRow("70 spousal contribution for a spouse of 74")
+        << "\"maritalStatus\":0,\"t1\":{\"SpouseDateOfBirth\":\"1950-03-01\"},"
+           "\"forms\":[{\"type\":7,\"fields\":{\"SpousalCurrent\":100}}]"
+        << texts({kRow70});
+    QTest::newRow("71 HBP repayment under the minimum") << "\"t1\":{\"LYHBPMinimum\":1000}" << texts({kRow71});
+    QTest::newRow("71 HBP repayment at the minimum")
+        << "\"t1\":{\"LYHBPMinimum\":1000,\"HBP12900\":400},\"forms\":[{\"type\":7,\"fields\":{\"HBPRepayment\":600}}]"
+        << QStringList();
+    QTest::newRow("82 pre-bankrupt return with HBP at 12900")
+        << "\"t1\":{\"BankruptDate\":\"2024-05-01\",\"HBP12900\":100}" << texts({kRow82});
+    // pension splitting, T1206 and the minimum tax
+    QTest::newRow("85, 86 T1032 of a single person") << "\"forms\":[{\"type\":118}]" << texts({kRow85, kRow86});
+    QTest::newRow("89 T1206 68330 over line 12000") << "\"forms\":[{\"type\":29,\"fields\":{\"Line68330\":100}}]"
+                                                   << texts({kRow89});
+    QTest::newRow("97 supporting 67820 over the T691")
+        << "\"t1\":{\"Line67820\":100,\"22100\":100},\"forms\":[{\"type\":31}]" << texts({kRow97});
+    QTest::newRow("100 supporting 67860 over the T691")
+        << "\"t1\":{\"Line67860\":100,\"22400\":100},\"forms\":[{\"type\":31}]" << texts({kRow100});
+    QTest::newRow("101 supporting 67820 without its base") << "\"t1\":{\"Line67820\":100}" << texts({kRow101});
+    // other income forms and slips
+    QTest::newRow("107 once for two T776 with a loss and CCA")
+        << "\"t1\":{\"12600\":-1000},\"forms\":[{\"type\":12,\"fields\":{\"NetIncome\":-500}},"
+           "{\"type\":12,\"new\":true,\"fields\":{\"NetIncome\":-500,\"CCA\":100}},"
+           "{\"type\":12,\"new\":true,\"fields\":{\"NetIncome\":-500,\"CCA\":100}}]"
+        << texts({kRow107});
+    QTest::newRow("107 loss of 0.01 is none")
+        << "\"t1\":{\"12600\":-0.01},\"forms\":[{\"type\":12,\"fields\":{\"NetIncome\":-500,\"CCA\":100}}]"
+        << QStringList();
+    QTest::newRow("109 fishing T4 without T2121") << "\"t1\":{\"FishingT4Indicator\":1}" << texts({kRow109});
+    QTest::newRow("110 T929 without the disability amount") << "\"forms\":[{\"type\":14}]" << texts({kRow110});
+    QTest::newRow("111 TL2 without work expenses") << "\"forms\":[{\"type\":92}]" << texts({kRow111});
+    // farm and business forms
+    QTest::newRow("113 twice and 119 once for two T1163 in Ontario")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":["
+           "{\"type\":15,\"fields\":{\"MainFarmProvince\":9,\"Postcode\":\"V6B 1A1\"}},"
+           "{\"type\":15,\"new\":true,\"fields\":{\"MainFarmProvince\":9,\"Postcode\":\"T5J\"}}]"
+        << texts({kRow113, kRow113, kRow119});
+    QTest::newRow("114 T2042 of British Columbia in Ontario")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":21,\"fields\":{\"Postcode\":\"V6B\"}}]"
+        << texts({kRow114});
+    QTest::newRow("116, 117 commission form of a placement agency without T4")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":131,\"fields\":{\"Postcode\":\"\","
+           "\"PlacementAgency\":1}}]"
+        << texts({kRow116, kRow117});
+    QTest::newRow("115, 117 pass with an Ontario T2125 and a T4")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":125,\"fields\":{\"Postcode\":\"M5V 2T6\","
+           "\"PlacementAgency\":1}}],\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":11,\"Box14\":1000}}]"
+        << QStringList();
+    QTest::newRow("118 placement income without a business form")
+        << "\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":11,\"Box14\":1000}}]" << texts({kRow118});
+    QTest::newRow("121 T1204 slip without T2125") << "\"slips\":[{\"type\":23}]" << texts({kRow121});
+}
+
+void TestCrossFormChecks::rows()
+{
+    QFETCH(QString, members);
+    QFETCH(QStringList, expected);
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(personReturn(members), &error));
+    QVERIFY2(file, qPrintable(error));
+    // the calculation gives the T1 its main tax province
+    file->self()->t1()->setMainTaxProvince(file->self()->province());
+    QList<ValidationMessageGroup *> groups;
+    const int count = file->self()->checkForFiling(kNetfile, groups);
+    QCOMPARE(count, groups.size());
+    const QStringList messages = crossFormMessages(groups);
+    qDeleteAll(groups);
+    QCOMPARE(messages, expected);
+}
+
+BQ_TEST_MAIN_CORE(TestCrossFormChecks)
+#include "tst_crossformchecks.moc"
