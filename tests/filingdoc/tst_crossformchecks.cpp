@@ -157,6 +157,10 @@ private slots:
     void initTestCase() { installFilingDocServices(); }
     void rows_data();
     void rows();
+    void ownChecks_data();
+    void ownChecks();
+    void calculatedIndicators_data();
+    void calculatedIndicators();
 };
 
 void TestCrossFormChecks::rows_data()
@@ -329,6 +333,77 @@ void TestCrossFormChecks::rows()
     const QStringList messages = crossFormMessages(groups);
     qDeleteAll(groups);
     QCOMPARE(messages, expected);
+}
+
+void TestCrossFormChecks::ownChecks_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<QStringList>("expected");   // "kind type: message" of the slip and form groups
+    QTest::newRow("valid numbers and amounts")
+        << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"130 692 544\",\"GrossIncome\":9999999999.99}}]"
+        << QStringList();
+    QTest::newRow("T1163 with a SIN the check digit refuses")
+        << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"123456789\"}}]"
+        << QStringList{QStringLiteral("2 15: The social insurance number in \"SIN\" is not valid.")};
+    QTest::newRow("empty and zero numbers pass")
+        << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"000000000\"}},{\"type\":21,\"fields\":{\"OwnerSIN\":\"\"}}]"
+        << QStringList();
+    QTest::newRow("amount beyond a record's width")
+        << "\"forms\":[{\"type\":12,\"fields\":{\"GrossRents\":10000000000}}]"
+        << QStringList{QStringLiteral("2 12: The amount in \"GrossRents\" is out of range.")};
+}
+
+// Every form and slip checks its identifiers and amounts itself.
+void TestCrossFormChecks::ownChecks()
+{
+    QFETCH(QString, members);
+    QFETCH(QStringList, expected);
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(personReturn(members), &error));
+    QVERIFY2(file, qPrintable(error));
+    QList<ValidationMessageGroup *> groups;
+    file->self()->checkForFiling(kNetfile, groups);
+    QStringList own;
+    for (const ValidationMessageGroup *g : qAsConst(groups))
+        if (g->kind != kCrossForm)
+            for (const CString &m : g->messages)
+                own << QStringLiteral("%1 %2: %3").arg(g->kind).arg(g->type).arg(QString(m));
+    qDeleteAll(groups);
+    QCOMPARE(own, expected);
+}
+
+void TestCrossFormChecks::calculatedIndicators_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<bool>("fishingT4");
+    QTest::addColumn<int>("t2121Count");
+    QTest::addColumn<int>("contributions");
+    const QString fisher = QStringLiteral("\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":17,\"Box14\":20000}}]");
+    QTest::newRow("fisher's T4 without T2121") << fisher << true << 0 << 1;
+    QTest::newRow("fisher's T4 with T2121") << fisher + ",\"forms\":[{\"type\":51}]" << true << 1 << 1;
+    QTest::newRow("other T4 at 71") << "\"birthDate\":\"1953-02-01\",\"slips\":[{\"type\":1,\"fields\":{\"Box14\":20000}}]"
+                                    << false << 0 << 0;
+}
+
+// The calculation gives the T1 the values that the rows on fishing and contributions read.
+void TestCrossFormChecks::calculatedIndicators()
+{
+    QFETCH(QString, members);
+    QFETCH(bool, fishingT4);
+    QFETCH(int, t2121Count);
+    QFETCH(int, contributions);
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(personReturn(members)));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const TaxData_T1New *t1 = file->self()->t1();
+    QCOMPARE(t1->flag(TaxData_T1New::F_FishingT4Indicator), fishingT4);
+    QCOMPARE(t1->intValue(TaxData_T1New::F_T2121Count), t2121Count);
+    QCOMPARE(t1->intValue(TaxData_T1New::F_ContributionIndicator), contributions);
+    QList<ValidationMessageGroup *> groups;
+    file->self()->checkForFiling(kNetfile, groups);
+    const QStringList messages = crossFormMessages(groups);
+    qDeleteAll(groups);
+    QCOMPARE(messages.contains(QString::fromUtf8(kRow109)), fishingT4 && t2121Count == 0);
 }
 
 BQ_TEST_MAIN_CORE(TestCrossFormChecks)
