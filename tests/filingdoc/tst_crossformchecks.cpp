@@ -147,6 +147,77 @@ const char *const kRow118 = "You claimed placement agency income in T4 slip; how
 const char *const kRow119 = "Remove form T1163 since it's not allowed in this tax province.";
 const char *const kRow121 = "Tax form T2125 is needed because tax slip T1204 is entered into tax return.";
 
+const char *const kRow44 =
+    "Field 68110 in form T936 can be claimed only when there is an amount at field 13000 of T1.";
+const char *const kRow45 = "Field 68150 in Chart A of form T936 can only be claimed if there is an entry at field "
+                           "17599/17600 of Schedule 3.";
+const char *const kRow47 = "The supporting field 68100 is claimed for line 13000, 25100 of form T1, or for box 26 of "
+                           "T3 tax slip, or box 24, 28 of T4A tax slip, or in form T5013, T1163, and T2042. Please "
+                           "also enter the full amount of field 68100 in form T936.";
+const char *const kRow48 = "The supporting field 68110 is claimed for line 13000 of form T1, or for box 28 of T4A "
+                           "slip. Please also enter the full amount of field 68110 in form T936.";
+const char *const kRow49 = "Field 68140 of form T936 needs an amount in field 17600 of Schedule 3.";
+const char *const kRow50 = "The supporting field 68150 is claimed for box 21 of T3 tax slip. Please also enter the "
+                           "full amount of field 68150 in form T936.";
+const char *const kRow52 = "Field 17599/17600 of Schedule 3 requires a greater amount in field 68140 of Form T936.";
+const char *const kRow54 =
+    "There should be two or more form T2091 in tax return according to Field 17900 of Schedule 3.";
+const char *const kRow61 = "Schedule 6 can not be claimed because you were under age 19 in the tax year.";
+const char *const kRow62 = "Please remove Schedule 6 for CWB because the tax payer is an immigrant in tax year.";
+const char *const kRow63 = "Please remove Schedule 6 for CWB because the tax payer is an emigrant in tax year.";
+const char *const kRow64 = "Please answer, in field 38105 of Schedule 6, whether you want to include tax-exempt "
+                           "income into calculation.";
+const char *const kRow65 = "Field 38105 in schedule 6 requires at least an amount in field 10105/10000/10026/38107/38109.";
+const char *const kRow69 = "You entered spouse RRSP amount, however, your marital status is not married or common-law.";
+const char *const kRow72 =
+    "RRSP LLP repayment doesn't meet the minimum requirement according to last year assessment.";
+const char *const kRow73 = "Please remove form CPT20.";
+const char *const kRow75 = "The total of Field 58750 and 58810 from RC383 cannot be greater than the field 10000 of "
+                           "form T90.";
+const char *const kRow76 = "There should be an amount in field 10686 of schedule 3 since field 66844 is greater than "
+                           "field 66843.";
+const char *const kRow77 = "There should be an amount in field 10684 of schedule 3 since field 66850 is greater than "
+                           "field 66883 in form T2017.";
+const char *const kRow78 = "There should be an amount in field 66905 of form T2017.";
+const char *const kRow79 = "Form T2043 needs farming income in the return, otherwise, remove form T2043.";
+const char *const kRow80 =
+    "Number of months in form Schedule 11 can NOT be more than the pre-bankrupt months in the tax year.";
+const char *const kRow81 = "Number of days in form T2222 can NOT be greater than the pre-bankrupt days in the tax year.";
+const char *const kRow83 =
+    "Pre-bankrupt tax return cannot claim Working Income Tax Benefit. Please remove tax form Schedule 6.";
+const char *const kRow84 = "Pre-bankrupt tax return cannot claim HBP repayment at field 24600 or LLP repayment at "
+                           "field 24620 in Schedule 7.";
+const char *const kRow87 = "Field 68026 of form T1032 cannot be greater than field 13000 of T1.";
+const char *const kRow88 = "Field 43700 of T1 cannot be less than Field 68040 minus Field 68050 of form T1032.";
+const char *const kRow90 = "Field 68340 in form T1206 can NOT be greater than field 12010 of T1.";
+const char *const kRow91 = "Field 68360 of form T1206 cannot be greater than field 23200 of T1.";
+const char *const kRow92 = "Field 67820 of form T691 requires an entry at field 22100 or 23200 of T1.";
+const char *const kRow93 = "You cannot enter an amount at line 6783 in T691 while there is no amount claimed at line "
+                           "12600 in T1.";
+const char *const kRow94 = "You cannot enter an amount at line 6784 in T691 while there is no amount claimed at field "
+                           "12200, 22100 or 23200 in T1.";
+const char *const kRow95 = "You cannot enter an amount at line 6786 in T691 while there is no amount claimed at line "
+                           "22100, 22400 or 23200 in T1.";
+const char *const kRow96 = "Field 67922 of form T691 cannot be greater than field 25300 of T1 return.";
+const char *const kRow98 = "Supporting field 67830 for field 12600 of T1 is entered, however the full amount of field "
+                           "6783 is NOT entered in Alternative Minimum Tax form T691.";
+const char *const kRow99 = "Supporting field 67840 for field 12200, 22100 or 23200 of T1 is entered, however the full "
+                           "amount of field 6784 is NOT entered in Alternative Minimum Tax form T691.";
+const char *const kRow102 = "Claiming supporting field 67830 requires an amount at line 12600 of T1.";
+const char *const kRow103 = "Claiming supporting field 67840 requires an amount at line 12200, 22100 or 23200 of T1.";
+const char *const kRow104 = "Claiming supporting field 67860 requires an amount at line 22100, 22400 or 23200 of T1.";
+const char *const kRow105 = "Field 68270 and field 68280 in form T1172 cannot be greater than field 13000 of T1.";
+const char *const kRow106 = "The supporting field 67650 is claimed for box 11 of T5003 slip, or for field 22400, 23200 "
+                            "of form T1, or in form T5013, T776, T1163, T2042, T2124, T2121. Please also enter the "
+                            "full amount of field 6765 in form T5004.";
+const char *const kRow108 = "You reported income tax deducted in T4F tax slip, however, you didn't enter box 14 of the "
+                            "T4F slip as supporting field 5345 income with tax withheld at the bottom on page 1 of "
+                            "form T2121.";
+const char *const kRow112 = "The province of main farmstead is not same as residence province on Dec. 31.";
+const char *const kRow115 = "Postcode in form T2125 indicates you are NOT doing business in the tax province. Please "
+                            "correct the postcode or the tax return is NOT eligible for NETFILE/EFILE service.";
+const char *const kRow120 = "Remove form T1273 since it's not allowed in this tax province.";
+
 } // namespace
 
 class TestCrossFormChecks : public QObject
@@ -316,6 +387,107 @@ void TestCrossFormChecks::rows_data()
     QTest::newRow("118 placement income without a business form")
         << "\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":11,\"Box14\":1000}}]" << texts({kRow118});
     QTest::newRow("121 T1204 slip without T2125") << "\"slips\":[{\"type\":23}]" << texts({kRow121});
+    // more rows
+    QTest::newRow("43 T936 68100 without its base") << "\"forms\":[{\"type\":32,\"fields\":{\"Line68100\":100}}]"
+                                                    << texts({kRow43});
+    QTest::newRow("44 T936 68110 without line 13000") << "\"forms\":[{\"type\":32,\"fields\":{\"Line68110\":100}}]"
+                                                      << texts({kRow44});
+    QTest::newRow("45 Chart A without Schedule 3") << "\"forms\":[{\"type\":32,\"fields\":{\"Line68150\":100}}]"
+                                                   << texts({kRow45});
+    QTest::newRow("47 supporting 68100 over the T936")
+        << "\"t1\":{\"Line68100\":100,\"13000\":100},\"forms\":[{\"type\":32}]" << texts({kRow47});
+    QTest::newRow("48 supporting 68110 over the T936")
+        << "\"t1\":{\"Line68110\":100,\"13000\":100},\"forms\":[{\"type\":32}]" << texts({kRow48});
+    QTest::newRow("49 T936 68140 without Schedule 3") << "\"forms\":[{\"type\":32,\"fields\":{\"Line68140\":100}}]"
+                                                      << texts({kRow49});
+    QTest::newRow("50, 52 supporting 68150 over Chart A, gains over 68140")
+        << "\"t1\":{\"Line68150\":200},\"forms\":[{\"type\":32,\"fields\":{\"Line68150\":100}},"
+           "{\"type\":4,\"fields\":{\"Line17599\":100}}]"
+        << texts({kRow50, kRow52});
+    QTest::newRow("54 answer 2 with one T2091")
+        << "\"forms\":[{\"type\":4,\"fields\":{\"DesignationAnswer\":2}},{\"type\":147}]" << texts({kRow54});
+    QTest::newRow("54 answer 2 with two T2091")
+        << "\"forms\":[{\"type\":4,\"fields\":{\"DesignationAnswer\":2}},{\"type\":147},{\"type\":160}]"
+        << QStringList();
+    QTest::newRow("61 Schedule 6 at 17 with both claims")
+        << "\"birthDate\":\"2007-01-01\",\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":1,\"Disabled\":1}}]"
+        << texts({kRow61});
+    QTest::newRow("62 Schedule 6 of a new immigrant")
+        << "\"t1\":{\"EntryDate\":\"2024-03-01\"},\"forms\":[{\"type\":119,\"fields\":{\"WorkingIncome\":5000}}]"
+        << texts({kRow62});
+    QTest::newRow("63 Schedule 6 of an emigrant")
+        << "\"t1\":{\"DepartureDate\":\"2024-09-01\"},\"forms\":[{\"type\":119,\"fields\":{\"WorkingIncome\":5000}}]"
+        << texts({kRow63});
+    QTest::newRow("64 tax-exempt income without the answer")
+        << "\"t1\":{\"10105\":100},\"forms\":[{\"type\":119}]" << texts({kRow64});
+    QTest::newRow("65 answer 0 without tax-exempt income")
+        << "\"forms\":[{\"type\":119,\"fields\":{\"Line38105\":0}}]" << texts({kRow65});
+    QTest::newRow("69 spousal contribution of a single person")
+        << "\"forms\":[{\"type\":7,\"fields\":{\"SpousalCurrent\":100}}]" << texts({kRow69});
+    QTest::newRow("72 LLP repayment under the minimum") << "\"t1\":{\"LYLLPMinimum\":500}" << texts({kRow72});
+    QTest::newRow("73 CPT20 beside a Schedule 8 election of none")
+        << "\"t1\":{\"CppFormSelector\":1},\"forms\":[{\"type\":57,\"fields\":{\"ElectF399\":1}},"
+           "{\"type\":150,\"fields\":{\"ElectionPart\":1,\"ElectionAnswer\":0}}]"
+        << texts({kRow73});
+    QTest::newRow("73 CPT20 beside an election with its amount")
+        << "\"t1\":{\"CppFormSelector\":1},\"forms\":[{\"type\":57,\"fields\":{\"ElectF399\":1}},"
+           "{\"type\":150,\"fields\":{\"ElectionPart\":1,\"ElectionAnswer\":1,\"ElectedAmount\":500}}]"
+        << QStringList();
+    QTest::newRow("75 RC383 without T90") << "\"forms\":[{\"type\":149,\"fields\":{\"Line58750\":100}}]"
+                                          << texts({kRow75});
+    QTest::newRow("76 to 78 T2017 without Schedule 3")
+        << "\"forms\":[{\"type\":37,\"fields\":{\"Line66843\":100,\"Line66844\":200,\"Line66850\":200,"
+           "\"Line66883\":100}}]"
+        << texts({kRow76, kRow77, kRow78});
+    QTest::newRow("79 T2043 without farming income") << "\"forms\":[{\"type\":193}]" << texts({kRow79});
+    QTest::newRow("80 Schedule 11 months past the bankruptcy")
+        << "\"t1\":{\"BankruptDate\":\"2024-05-01\"},\"forms\":[{\"type\":11,\"fields\":{\"FullTimeMonths\":12}}]"
+        << texts({kRow80});
+    QTest::newRow("81 T2222 days past the bankruptcy")
+        << "\"t1\":{\"BankruptDate\":\"2024-05-01\"},\"forms\":[{\"type\":49,\"fields\":{\"Days2\":300}}]"
+        << texts({kRow81});
+    QTest::newRow("83 pre-bankrupt return with Schedule 6")
+        << "\"t1\":{\"BankruptDate\":\"2024-05-01\"},\"forms\":[{\"type\":119}]" << texts({kRow83});
+    QTest::newRow("84 pre-bankrupt return with an HBP repayment")
+        << "\"t1\":{\"BankruptDate\":\"2024-05-01\"},\"forms\":[{\"type\":7,\"fields\":{\"HBPRepayment\":100}}]"
+        << texts({kRow84});
+    const QString split = QStringLiteral("\"maritalStatus\":0,\"t1\":{\"SpouseSIN\":\"046454286\"},"
+                                         "\"forms\":[{\"type\":118,\"fields\":{%1}}]");
+    QTest::newRow("87 T1032 68026 over line 13000") << split.arg("\"Line68026\":100") << texts({kRow87});
+    QTest::newRow("88 T1032 68040 over line 43700") << split.arg("\"Line68040\":100") << texts({kRow88});
+    QTest::newRow("88 T1032 68040 less 68050 within line 43700")
+        << split.arg("\"Line68040\":100,\"Line68050\":100") << QStringList();
+    QTest::newRow("90, 91 T1206 over lines 12010 and 23200")
+        << "\"forms\":[{\"type\":29,\"fields\":{\"Line68340\":100,\"Line68360\":100}}]" << texts({kRow90, kRow91});
+    QTest::newRow("92 to 96 T691 amounts without their base")
+        << "\"forms\":[{\"type\":31,\"fields\":{\"Line67820\":100,\"Line6783\":100,\"Line6784\":100,"
+           "\"Line6786\":100,\"Line67922\":100}}]"
+        << texts({kRow92, kRow93, kRow94, kRow95, kRow96});
+    QTest::newRow("98, 99 supporting 67830 and 67840 over the T691")
+        << "\"t1\":{\"Line67830\":100,\"Line67840\":100},\"forms\":[{\"type\":31}]" << texts({kRow98, kRow99});
+    QTest::newRow("102 to 104 supporting fields without T691")
+        << "\"t1\":{\"Line67830\":100,\"Line67840\":100,\"Line67860\":100}" << texts({kRow102, kRow103, kRow104});
+    QTest::newRow("105 T1172 over line 13000") << "\"forms\":[{\"type\":17,\"fields\":{\"Line68270\":100}}]"
+                                               << texts({kRow105});
+    QTest::newRow("106 supporting 67650 over the T5004") << "\"t1\":{\"Line67650\":100},\"forms\":[{\"type\":55}]"
+                                                         << texts({kRow106});
+    QTest::newRow("108 T4F tax without T2121 field 5345")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":51}],"
+           "\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":17,\"Box14\":1000,\"Box22\":100}}]"
+        << texts({kRow108});
+    QTest::newRow("108 passes with field 5345")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":51,\"fields\":{\"Line5345\":1000}}],"
+           "\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":17,\"Box14\":1000,\"Box22\":100}}]"
+        << QStringList();
+    QTest::newRow("112 main farmstead in another province")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":15,\"fields\":{\"MainFarmProvince\":2,"
+           "\"Postcode\":\"K1A 0B1\"}}]"
+        << texts({kRow112, kRow119});
+    QTest::newRow("115 T2125 of British Columbia in Ontario")
+        << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":125,\"fields\":{\"Postcode\":\"V6B\"}}]"
+        << texts({kRow115});
+    QTest::newRow("120 T1273 in British Columbia")
+        << "\"province\":2,\"t1\":{\"ProvinceOfBusiness\":2},\"forms\":[{\"type\":109}]" << texts({kRow120});
 }
 
 void TestCrossFormChecks::rows()
