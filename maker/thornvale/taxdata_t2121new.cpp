@@ -4,7 +4,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
         {"FiscalStart", FieldKind::Date},
@@ -13,9 +13,10 @@ const FieldTable &formFields()
         {"GrossIncome", FieldKind::Amount, 8299},
         {"Expenses", FieldKind::Amount, 9368},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
-        {"NetIncome", FieldKind::Amount, 9946},
+        {"NetIncome", FieldKind::Amount, 9946}
+    }, {
         {"Line5345", FieldKind::Amount}
-    };
+    }));
     return table;
 }
 

@@ -5,7 +5,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"IncomeKind", FieldKind::Int},
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
@@ -25,9 +25,13 @@ const FieldTable &formFields()
         {"CCA", FieldKind::Amount, 9936},
         {"HomeExpenses", FieldKind::Amount, 9945},
         {"NetIncome", FieldKind::Amount, 9946},
-        {"PartnerName", FieldKind::Text},
+        {"PartnerName", FieldKind::Text}
+    }, {
+        {"WebsiteCount", FieldKind::Int},
+        {"Websites", FieldKind::Text},
+        {"InternetIncomePercent", FieldKind::Amount},
         {"PlacementAgency", FieldKind::Flag}
-    };
+    }));
     return table;
 }
 
