@@ -486,6 +486,14 @@ void TestCrossFormChecks::rows_data()
     QTest::newRow("115 T2125 of British Columbia in Ontario")
         << "\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":125,\"fields\":{\"Postcode\":\"V6B\"}}]"
         << texts({kRow115});
+    QTest::newRow("Ontario tuition of the year")
+        << "\"forms\":[{\"type\":27,\"fields\":{\"Tuition\":500}}]"
+        << QStringList{QStringLiteral("Ontario allows no tuition amount for 2024: remove the tuition amount of the "
+                                      "year from its Schedule 11 and claim only the unused amounts carried forward.")};
+    QTest::newRow("Ontario tuition carried forward only")
+        << "\"forms\":[{\"type\":27,\"fields\":{\"CarriedForward\":500}}]" << QStringList();
+    QTest::newRow("British Columbia tuition of the year")
+        << "\"province\":2,\"forms\":[{\"type\":44,\"fields\":{\"Tuition\":500}}]" << QStringList();
     QTest::newRow("120 T1273 in British Columbia")
         << "\"province\":2,\"t1\":{\"ProvinceOfBusiness\":2},\"forms\":[{\"type\":109}]" << texts({kRow120});
 }
