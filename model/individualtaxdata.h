@@ -280,6 +280,9 @@ public:
     bool hasSelfEmploymentForms() const;
     int countSelfEmploymentForms() const;
     double totalSelfEmploymentIncome() const;
+    // The T1's values that the checks before filing read: the T2121 count, the
+    // fishing-T4 indicator and whether self-employment lines are subject to CPP.
+    void fillCheckIndicators(TaxData_T1New &t) const;
 
     // ==== shared calculations
     // The T1's own test, confirmed by the provincial plug-ins.

@@ -274,6 +274,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     t->setAmount(T1::F_12905, st.amount(322) + st.amount(323));
     t->setAmount(T1::F_12906, st.amount(324) + st.amount(325));
     t->setAmount(T1::F_13010, st.amount(191));
+    fillCheckIndicators(*t);
     t->setAmount(T1::F_14400, st.amount(236));
     t->setAmount(T1::F_14500, st.amount(238));
     t->setAmount(T1::F_14600, st.amount(142));

@@ -40,6 +40,9 @@ public:
     void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms) override;
     void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks) override;
     bool isNonRefundableCreditAllUsed() override;
+    // The province's own 2024 rules before filing: Alberta, Ontario and Saskatchewan give
+    // no tuition amount for the year, so their Schedule 11 claims carried-forward amounts only.
+    void checkForFiling(QStringList &messages, CTaxData_Form *t1, const ProvStageForms &forms) override;
 
     // The 428 the last calculation filled: the person's own, or the manager's
     // worksheet when the person holds none; null for Quebec or before a calculation.

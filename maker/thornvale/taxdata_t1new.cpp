@@ -353,7 +353,8 @@ const FieldTable &formFields()
         {"ContributionIndicator", FieldKind::Int},
         {"31210", FieldKind::Amount, 31210},
         {"31215", FieldKind::Amount, 31215},
-        {"25395", FieldKind::Amount, 25395}
+        {"25395", FieldKind::Amount, 25395},
+        {"Children30500", FieldKind::Int}
     };
     return table;
 }

@@ -120,6 +120,8 @@ public:
         F_31210, F_31215,
         // capital gains deduction for a qualifying business transfer (T2048)
         F_25395,
+        // number of children claimed at line 30500
+        F_Children30500,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -14,6 +14,8 @@ const FieldTable &formFields()
         {"Expenses", FieldKind::Amount, 9368},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
         {"NetIncome", FieldKind::Amount, 9946}
+    }, {
+        {"Line5345", FieldKind::Amount}
     }));
     return table;
 }

@@ -13,6 +13,8 @@ public:
         F_IndustryCode, F_BusinessNumber, F_TaxShelterId, F_PartnershipBN, F_Partnership, F_LastYear,
         F_Partner1Name, F_Partner1Address, F_Partner1Share, F_Partner2Name, F_Partner2Address,
         F_Partner2Share, F_Partner3Name, F_Partner3Address, F_Partner3Share,
+        // supporting field 5345 (income with tax withheld)
+        F_5345,
         F_Count
     };
     // Columns of a expense row.

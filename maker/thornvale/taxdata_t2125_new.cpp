@@ -29,7 +29,8 @@ const FieldTable &formFields()
     }, {
         {"WebsiteCount", FieldKind::Int},
         {"Websites", FieldKind::Text},
-        {"InternetIncomePercent", FieldKind::Amount}
+        {"InternetIncomePercent", FieldKind::Amount},
+        {"PlacementAgency", FieldKind::Flag}
     }));
     return table;
 }

@@ -18,6 +18,8 @@ public:
         F_Partner2Share, F_Partner3Name, F_Partner3Address, F_Partner3Share,
         // the Internet business activities: websites, their addresses, the part of the income
         F_WebsiteCount, F_Websites, F_InternetIncomePercent,
+        // income earned through a placement agency
+        F_PlacementAgency,
         F_Count
     };
     // Columns of a expense row.

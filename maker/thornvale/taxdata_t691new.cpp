@@ -37,7 +37,12 @@ const FieldTable &formFields()
         {"RegularBeforeCarryover", FieldKind::Amount},
         {"CarryoverApplied", FieldKind::Amount},
         {"GainsDeductions", FieldKind::Amount},
-        {"HalvedDeductions", FieldKind::Amount}
+        {"HalvedDeductions", FieldKind::Amount},
+        {"Line67820", FieldKind::Amount},
+        {"Line6783", FieldKind::Amount},
+        {"Line6784", FieldKind::Amount},
+        {"Line6786", FieldKind::Amount},
+        {"Line67922", FieldKind::Amount}
     };
     return table;
 }

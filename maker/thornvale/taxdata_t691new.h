@@ -23,6 +23,8 @@ public:
         // expenses other than a commission employee's (line 22900), limited-partnership losses
         // and non-capital losses of other years (lines 25100, 25200)
         F_HalvedDeductions,
+        // field 67820, lines 6783, 6784 and 6786, field 67922
+        F_67820, F_6783, F_6784, F_6786, F_67922,
         F_Count
     };
 

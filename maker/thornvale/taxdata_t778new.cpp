@@ -15,7 +15,10 @@ const FieldTable &formFields()
         {"Deduction", FieldKind::Amount, 21400},
         {"PartnerMark", FieldKind::Flag},
         {"PartnerNetIncome", FieldKind::Amount},
-        {"ChildrenDisabled", FieldKind::Int}
+        {"ChildrenDisabled", FieldKind::Int},
+        {"Exempt", FieldKind::Flag},
+        {"HigherIncomeSelected", FieldKind::Flag},
+        {"SelectionAmount", FieldKind::Amount}
     };
     return table;
 }
