@@ -123,6 +123,7 @@ int CTaxData_Form::WriteFreeData(int, NetfileGenObjParamStru &context) const
 }
 
 int CTaxData_Form::validate(int, QList<CString> &) { return 0; }
+void CTaxData_Form::collectWarnings(QList<CString> &) const {}
 void CTaxData_Form::setDependants(DependantInfoStruct *dependants) { m_dependants = dependants; }
 
 void CTaxData_Form::fillForTestPrint()

@@ -8,7 +8,8 @@ const FieldTable &formFields()
         {"InvestmentExpenses", FieldKind::Amount},
         {"InvestmentIncome", FieldKind::Amount},
         {"PriorCNIL", FieldKind::Amount},
-        {"CNIL", FieldKind::Amount}
+        {"CNIL", FieldKind::Amount},
+        {"AccumulatedCapitalLoss", FieldKind::Amount}
     };
     return table;
 }

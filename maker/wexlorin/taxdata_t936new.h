@@ -6,7 +6,9 @@ class TaxData_T936New : public CTaxData_Form
 {
 public:
     enum Field {
-        F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL, F_Count
+        F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL,
+        // capital losses of prior years carried forward
+        F_AccumulatedCapitalLoss, F_Count
     };
 
     TaxData_T936New();
