@@ -1,7 +1,7 @@
 // Takes a picture of the validation result of a coupled return: the checks of both
 // persons (EFILE) with the checks between spouses, shown as the return window shows
 // them, in two tabs.
-//   bqvalidationshot description.json picture.png
+//   bqvalidationshot description.json picture.png [tab]   (tab 1: the spouse's)
 #include "creturnfile.h"
 #include "dlgvalidationmsgs.h"
 #include "filingdocservices.h"
@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QJsonDocument>
+#include <QTabWidget>
 #include <QTest>
 #include <cstdio>
 #include <memory>
@@ -55,6 +56,8 @@ int main(int argc, char **argv)
         DlgValidationMsgs dlg(nullptr);
         dlg.setMessages(selfName, self, true, spouseName, spouse);
         dlg.resize(750, 650);
+        if (argc > 3)
+            dlg.findChild<QTabWidget *>(QStringLiteral("tabPeople"))->setCurrentIndex(QByteArray(argv[3]).toInt());
         dlg.show();
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();

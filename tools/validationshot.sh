@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A picture under Xvfb of the validation result dialog for a coupled return: the
 # checks of both persons and the checks between spouses, in two tabs.
-#   bash tools/validationshot.sh [description.json] [picture.png]
+#   bash tools/validationshot.sh [description.json] [picture.png] [tab]   (tab 1: the spouse's)
 # Needs a build and xvfb-run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,4 +13,4 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-xvfb-run -a -s "-screen 0 1280x900x24" "$bin/bqvalidationshot" "$desc" "$out"
+xvfb-run -a -s "-screen 0 1280x900x24" "$bin/bqvalidationshot" "$desc" "$out" ${3:-0}
