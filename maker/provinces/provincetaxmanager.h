@@ -18,10 +18,10 @@ public:
     // 42800, already part of line 43500) and the provincial credits (line 47900).
     static constexpr int kInstalmentTaxCode = 63855;
     static constexpr int kInstalmentCreditsCode = 63856;
-    // Value codes answering 1 when the person's benefit application (ON-BEN) applies for
+    // Value codes (outside the line codes) answering 1 when the person's benefit application (ON-BEN) applies for
     // the energy and property tax credit, or for the northern energy credit; 0 otherwise.
-    static constexpr int kEnergyPropertyApplicationCode = 61040;
-    static constexpr int kNorthernEnergyApplicationCode = 61050;
+    static constexpr int kEnergyPropertyApplicationCode = 990001;
+    static constexpr int kNorthernEnergyApplicationCode = 990002;
 
     explicit ProvinceTaxManager(int province);
     ~ProvinceTaxManager() override;
