@@ -1,6 +1,7 @@
 // The questions asked before a person's return is filed, answered from a script.
 #include "bqtest.h"
 #include "creturnfile.h"
+#include "dependantinfostruct.h"
 #include "filingdocservices.h"
 #include "individualtaxdata.h"
 #include "messages.h"
@@ -69,6 +70,10 @@ const char *const kEmail =
     "To register for My Account, go to: \nMy Account for Individuals <%1>";
 const char *const kScheduleD = "Please make sure to select the correct Residency Type for the tax payer in form T1248 "
                                "Schedule D.";
+const char *const kUccbNone = "Press 'OK' button to confirm you and your spouse (if applicable), didn't receive "
+                              "Universal Child Care Benefit (UCCB) in the tax year.";
+const char *const kUccbRepayment = "Press 'OK' button to confirm you and your spouse(if applicable), didn't have any "
+                                   "repayment for Universal Child Care Benefit (UCCB) in the tax year.";
 const char *const kPartnershipLoss = "You reported an amount at field 12200/12600 in T1. If you have any limited "
                                      "partnership loss carry forward amount as supporting field 5354, please enter it "
                                      "in box 31 of T5013 slip; or supporting fields in form T776 or form T5013.";
@@ -169,6 +174,8 @@ private slots:
     void stepsInOrder();
     void editions_data();
     void editions();
+    void youngChildUccb_data();
+    void youngChildUccb();
     void farmingLoss_data();
     void farmingLoss();
     void schedule12_data();
@@ -256,6 +263,38 @@ void TestConfirmations::editions()
     QVERIFY(file);
     QVERIFY(confirm(*file, edition));
     QCOMPARE(shown(), expected);
+}
+
+// A child of 6 or younger brings the UCCB questions when no UCCB amount is entered.
+void TestConfirmations::youngChildUccb_data()
+{
+    QTest::addColumn<QString>("t1");
+    QTest::addColumn<QString>("childBirth");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("nothing entered") << "" << "2018-03-01" << QStringList{kUccbNone, kUccbRepayment};
+    QTest::newRow("UCCB received") << "\"11700\":100" << "2020-03-01" << QStringList{kUccbRepayment};
+    QTest::newRow("UCCB designated to the child") << "\"UCCBDesignated\":100" << "2020-03-01"
+                                                  << QStringList{kUccbRepayment};
+    QTest::newRow("spouse's UCCB repaid") << "\"SpouseUCCBRepayment\":50" << "2020-03-01"
+                                          << QStringList{kUccbNone};
+    QTest::newRow("child of 7") << "" << "2017-03-01" << QStringList();
+}
+
+void TestConfirmations::youngChildUccb()
+{
+    QFETCH(QString, t1);
+    QFETCH(QString, childBirth);
+    QFETCH(QStringList, expected);
+    const QString members = QStringLiteral("\"t1\":{\"15000\":100%1}").arg(t1.isEmpty() ? t1 : QStringLiteral(",") + t1);
+    std::unique_ptr<CReturnFile> file = build(person(members, "1980-04-12", 5));
+    QVERIFY(file);
+    DependantInfoStruct *deps = file->self()->dependants();
+    QVERIFY(deps);
+    deps->AllocData(1);
+    deps->at(0).relation = DependantInfo::Child;
+    deps->at(0).birthDate = QDate::fromString(childBirth, Qt::ISODate);
+    QVERIFY(confirm(*file, kEFile));
+    QCOMPARE(shown().mid(1), expected + QStringList({kRc210, kFhsa}));
 }
 
 void TestConfirmations::farmingLoss_data()
