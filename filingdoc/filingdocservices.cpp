@@ -7,6 +7,8 @@
 #include "paddocument.h"
 #include "t1returndocument.h"
 #include "mydatastream.h"
+#include "confirmations.h"
+#include "couplechecks.h"
 #include "personchecks.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataStream &ar)
@@ -14,9 +16,9 @@ void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataS
     ::writeBarcodeData(person, ar);
 }
 
-bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool)
+bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool)
 {
-    return true;
+    return ::confirmPersonBeforeFiling(person, edition);
 }
 
 int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages)
@@ -24,10 +26,10 @@ int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QL
     return checkPersonForFiling(person, edition, messages);
 }
 
-int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &,
-                                           IndividualTaxData &)
+int FilingDocServices::checkCoupledReturns(IndividualTaxData &person, int edition, QList<CString> &messages,
+                                           IndividualTaxData &partner)
 {
-    return 0;
+    return ::checkCoupledReturns(person, edition, messages, partner);
 }
 
 void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind)

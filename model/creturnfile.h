@@ -157,7 +157,9 @@ public:
     // ---- checks and confirmations before filing
     int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages, QString &names, bool spouseSide,
                        bool withCouple);
-    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, bool spouseFirst);
+    // The couple checks of self against the spouse, or of the spouse against self on the
+    // spouse side; 0 when the file is not coupled, else the list's size.
+    int checkCoupledReturns(int edition, QList<CString> &messages, bool spouseSide);
     bool confirmBeforeFiling(int edition, bool dcnConfirmed);
     bool suggestsSchedule6() const;
     // The eligibility and Re-File rules of the current person (list size; see IndividualTaxData).

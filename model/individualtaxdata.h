@@ -152,7 +152,9 @@ public:
     void skipBarcodeData(MyDataStream &ar);
     bool confirmPersonBeforeFiling(int edition, bool dcnConfirmed);
     int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages);
-    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, IndividualTaxData &partner);
+    // The checks between the person and the partner of a coupled return: appends its
+    // messages and gives the list's size.
+    int checkCoupledReturns(int edition, QList<CString> &messages, IndividualTaxData &partner);
     // Request kind 1 is the return's filing.
     void fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind);
     // edition: the agreement value; flag: the test case number (0 none).
@@ -202,7 +204,7 @@ public:
         virtual void writeBarcodeData(IndividualTaxData &person, int flag, MyDataStream &ar) = 0;
         virtual bool confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool dcnConfirmed) = 0;
         virtual int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) = 0;
-        virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
+        virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<CString> &messages,
                                         IndividualTaxData &partner) = 0;
         virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) = 0;
         virtual void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,

@@ -651,6 +651,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
 
     // 30. restricted farm loss; the answer of the person stays as given
     const double farmNet = t->amount(T1::F_14100);
+    t->setAmount(T1::F_FarmingLoss, farmNet);
     if (t->flag(T1::F_RestrictedFarmLoss) && farmNet < -2500.0 && -2500.0 - farmNet >= 0.009)
         t->setAmount(T1::F_14100, allowedFarmLoss(farmNet, farmNet));
 

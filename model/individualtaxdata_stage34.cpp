@@ -135,14 +135,19 @@ int IndividualTaxData::calculateStage3(const StageValues &v)
         t->setAmount(T1::F_45350, 0.0);
     }
 
-    // 4. Schedule 12 (home accessibility)
+    // 4. Schedule 12 (home accessibility) gives line 31285; the adoption expenses of
+    // line 31300 are those of each child, up to the 2024 maximum per child
     if (auto *sch12 = formOf<TaxData_Sch12_2016>(singleForm(157))) {
         BQ_TRACE("stage 3: TaxData_Sch12_2016::Calculate01");
         sch12->Calculate01();
-        t->setAmount(T1::F_31300, sch12->amount(TaxData_Sch12_2016::F_Amount));
+        t->setAmount(T1::F_31285, sch12->amount(TaxData_Sch12_2016::F_Amount));
     } else {
-        t->setAmount(T1::F_31300, 0.0);
+        t->setAmount(T1::F_31285, 0.0);
     }
+    double adoption = 0.0;
+    for (int child = T1::F_31300Child1; child <= T1::F_31300Child6; ++child)
+        adoption += qBound(0.0, t->amount(child), tax2024::fed::kAdoptionExpensesMax);
+    t->setAmount(T1::F_31300, adoption);
 
     // 5. Schedule 2 inputs
     if (auto *sch2 = formOf<TaxData_Sch2>(singleForm(3))) {

@@ -163,6 +163,8 @@ int CTaxData_Form::validate(int, QList<CString> &messages)
     }
     return messages.size() - before;
 }
+
+void CTaxData_Form::collectWarnings(QList<CString> &) const {}
 void CTaxData_Form::setDependants(DependantInfoStruct *dependants) { m_dependants = dependants; }
 
 void CTaxData_Form::fillForTestPrint()

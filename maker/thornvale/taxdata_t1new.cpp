@@ -354,7 +354,17 @@ const FieldTable &formFields()
         {"31210", FieldKind::Amount, 31210},
         {"31215", FieldKind::Amount, 31215},
         {"25395", FieldKind::Amount, 25395},
-        {"Children30500", FieldKind::Int}
+        {"Children30500", FieldKind::Int},
+        {"31300Child1", FieldKind::Amount},
+        {"31300Child2", FieldKind::Amount},
+        {"31300Child3", FieldKind::Amount},
+        {"31300Child4", FieldKind::Amount},
+        {"31300Child5", FieldKind::Amount},
+        {"31300Child6", FieldKind::Amount},
+        {"InfoChanged", FieldKind::Flag},
+        {"UCCBDesignated", FieldKind::Amount},
+        {"Line5354", FieldKind::Amount},
+        {"FarmingLoss", FieldKind::Amount}
     };
     return table;
 }
@@ -501,6 +511,7 @@ bool TaxData_T1New::IsSpouseAgeNotUnder18() const
 }
 
 bool TaxData_T1New::HasMaritalChange() const { return inTaxYear(date(F_MaritalChangeDate)); }
+bool TaxData_T1New::IsWidowedInTaxYear() const { return maritalStatus() == 2 && HasMaritalChange(); }
 bool TaxData_T1New::IsDeceased() const { return inTaxYear(date(F_DeceasedDate)); }
 bool TaxData_T1New::KnowDeceasedDate() const { return date(F_DeceasedDate).isValid(); }
 

@@ -20,4 +20,6 @@ public:
 
     void Calculate01() override;
     void setDependants(DependantInfoStruct *dependants) override;
+    // Expenses entered without an eligible child.
+    void collectWarnings(QList<CString> &warnings) const override;
 };

@@ -13,7 +13,8 @@ const FieldTable &formFields()
         {"Line68100", FieldKind::Amount},
         {"Line68110", FieldKind::Amount},
         {"Line68140", FieldKind::Amount},
-        {"Line68150", FieldKind::Amount}
+        {"Line68150", FieldKind::Amount},
+        {"AccumulatedCapitalLoss", FieldKind::Amount}
     };
     return table;
 }

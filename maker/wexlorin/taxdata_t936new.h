@@ -9,7 +9,8 @@ public:
         F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL,
         // fields 68080, 68100, 68110, 68140 and 68150 (Chart A)
         F_68080, F_68100, F_68110, F_68140, F_68150,
-        F_Count
+        // capital losses of prior years carried forward
+        F_AccumulatedCapitalLoss, F_Count
     };
 
     TaxData_T936New();
