@@ -90,6 +90,7 @@ void CT1AppConfig::applyServerDefaults()
     setStringValIfNotSet(T1013SERVER, d.craHost);
     setStringValIfNotSet(VantrelServer, d.vantrelRoot);
     setStringValIfNotSet(PrintServer, d.printServer);
+    setStringValIfNotSet(NOATRANSFORMSERVER, d.noaTransformRoot);
 
     const CString code = (productKind() == 1 || productKind() == 2) ? "097" : "095";
     setStringValIfNotSet(NetfileSoftwareCode, code);

@@ -1,6 +1,7 @@
 #include "taxslip.h"
 #include "ctaxdata_form.h"
 #include "formtables.h"
+#include "mytixmlhandle.h"
 #include "taxsliplabels.h"
 #include "textandtime.h"
 #include "utils.h"
@@ -43,7 +44,7 @@ int TaxSlip::parseCommon(const TiXmlElement *slip)
     });
     version.clear();
     if (slip)
-        if (const TiXmlElement *v = slip->FirstChildElement("SlipVersionDescription"))
+        if (const TiXmlElement *v = MyTiXmlHandle::findChild(slip, "SlipVersionDescription", "ns"))
             if (const char *t = v->GetText())
                 version = t;
     return 0;

@@ -77,6 +77,9 @@ private slots:
         QCOMPARE(QString(defaults.tddSignInHost), QString(serverDefaults(false).tddSignInHost));
         QCOMPARE(QString(defaults.noaTransformUrl),
                  QString::fromLatin1(serverDefaults(false).noaTransformRoot) + QStringLiteral("/expnoaserv/ExpNOAServ"));
+        // the notice client reads the root through the key
+        QCOMPARE(QString(defaults.valueText(QStringLiteral("NOATRANSFORMSERVER"))),
+                 QString::fromLatin1(serverDefaults(false).noaTransformRoot));
     }
 
     // The filing host with its port reaches a local server only when test mode

@@ -9,6 +9,7 @@
 #include "crafilingfake.h"
 #include "fakehttpsserver.h"
 #include "handshakedropserver.h"
+#include "noatransformfake.h"
 #include "vantrelfake.h"
 
 #include <QCoreApplication>
@@ -50,6 +51,9 @@ std::vector<Stand> stands()
         {"e-signature service",
          [](FakeHttpsServer &s) { return std::static_pointer_cast<void>(std::make_shared<VantrelFake>(s)); },
          [](const QString &, const QString &baseUrl) { return QStringList{"VantrelServer=" + baseUrl}; }},
+        {"notice-of-assessment transformation",
+         [](FakeHttpsServer &s) { return std::static_pointer_cast<void>(std::make_shared<NoaTransformFake>(s)); },
+         [](const QString &, const QString &baseUrl) { return QStringList{"NOATRANSFORMSERVER=" + baseUrl}; }},
     };
 }
 } // namespace

@@ -59,6 +59,7 @@ private slots:
         for (const char *key : {"EOLSERVER", "NETFILESERVER", "T1013SERVER"})
             QVERIFY2(m_keys.value(key).startsWith(QStringLiteral("127.0.0.1:")), key);
         QVERIFY(m_keys.value("VantrelServer").startsWith(QStringLiteral("https://127.0.0.1:")));
+        QVERIFY(m_keys.value("NOATRANSFORMSERVER").startsWith(QStringLiteral("https://127.0.0.1:")));
     }
 
     void craRoutesAnswerTheirScenario_data()
@@ -109,6 +110,17 @@ private slots:
         const auto reply = curl(arguments + QStringList{m_keys.value("VantrelServer")
                                                         + paths.value(QString::fromLatin1(QTest::currentDataTag()))});
         QCOMPARE(reply.second, 401);
+    }
+
+    void noticeTransformationMakesAPage()
+    {
+        const auto reply = curl({"--data-urlencode",
+                                 "noaxml=<n><ns2:MaskedAccountNumber>xxxxx4286</ns2:MaskedAccountNumber></n>", "-d",
+                                 "testtime=2025-03-01T10:00:00-05:00", "-d", "taxyear=2024", "-d",
+                                 "xsltType=t1noa_2023",
+                                 m_keys.value("NOATRANSFORMSERVER") + "/expnoaserv/ExpNOAServ"});
+        QCOMPARE(reply.second, 200);
+        QVERIFY(reply.first.contains("Social insurance number: xxxxx4286"));
     }
 
     void stopsOnCtrlC()

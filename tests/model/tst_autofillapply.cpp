@@ -247,6 +247,36 @@ private slots:
         QCOMPARE(sch3->dispositions().row(0).number(TaxData_Sch3::C_Proceeds), 5200.0);
     }
 
+    // A whole person read by parse from a fixture item: the plans, tuition,
+    // limits and slips that the return takes.
+    void personFromFixtureReply()
+    {
+        QFile f(QStringLiteral(BQ_AUTOFILL_FIXTURES "/person-full.xml"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        TiXmlDocument doc;
+        doc.Parse(f.readAll().constData(), nullptr, TIXML_ENCODING_UTF8);
+        TDDTaxDataOnePerson d(2024);
+        QCOMPARE(d.parse(doc.RootElement()), 0);
+
+        Person x;
+        x.p.findWizardData(2, true);
+        QCOMPARE(x.p.applyAutoFillData(d, Everything()), 0);
+        const T1 *t = x.p.t1();
+        QCOMPARE(t->instalmentsPaid(), 1200.0);
+        QCOMPARE(t->amount(T1::F_LYFedTuition), 3300.0);
+        QCOMPARE(t->amount(T1::F_LYProvTuition), 2200.0);
+        QCOMPARE(t->amount(T1::F_HBPRepayment), 1000.0);   // the first of two 2024 repayments
+        QCOMPARE(t->amount(T1::F_LLPRepayment), 700.0);
+        const CTaxData_Form *sch7 = x.p.getForm(7, 0, false);
+        QVERIFY(sch7);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_DeductionLimit), 18000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_UnusedContributions), 250.0);
+        QCOMPARE(x.p.getForm(11, 0, false)->amount(TaxData_Sch11::F_TrainingCreditLimit), 500.0);
+        QCOMPARE(x.p.slips().withKey(1).first()->object->valueByCode(14), 61250.0);
+        QCOMPARE(x.p.slips().withKey(8).first()->object->valueByCode(13), 312.18);
+        QVERIFY(x.p.slips().withKey(4).first()->object->flag(TaxData_Slip_T4RSP::F_SpousalPlan));
+    }
+
     // Twice gives the return that once gives: slips, the business form and the
     // Schedule 3 rows are replaced; what the user typed stays.
     void twiceAsOnce()

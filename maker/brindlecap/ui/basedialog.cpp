@@ -1,4 +1,6 @@
 #include "basedialog.h"
+#include <QGuiApplication>
+#include <QScreen>
 
 BaseDialog::BaseDialog(QWidget *parent, const QString &title) : QDialog(parent)
 {
@@ -10,4 +12,16 @@ BaseDialog::BaseDialog(QWidget *parent, const QString &title) : QDialog(parent)
 void BaseDialog::initUI(int width, int height)
 {
     resize(width, height);
+}
+
+void BaseDialog::afterCreateUI()
+{
+    const QWidget *anchor = parentWidget() ? parentWidget()->window() : nullptr;
+    QScreen *screen = anchor && anchor->screen() ? anchor->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize room = screen->availableGeometry().size();
+    if (room.isEmpty())
+        return;
+    resize(size().boundedTo(room));
 }

@@ -8,4 +8,9 @@ class BaseDialog : public QDialog
 public:
     explicit BaseDialog(QWidget *parent = nullptr, const QString &title = QString());
     void initUI(int width, int height);
+
+protected:
+    // Called by a dialog whose widgets are built in code, once they are built and
+    // connected: keeps the start size inside the screen the dialog opens on.
+    void afterCreateUI();
 };

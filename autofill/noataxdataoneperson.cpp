@@ -1,0 +1,299 @@
+#include "noataxdataoneperson.h"
+#include "mytixmlhandle.h"
+#include "privatefile.h"
+#include "qwebclient.h"
+#include "settingsseam.h"
+#include "tddstorage.h"
+#include "textandtime.h"
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QMutex>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QThread>
+#include <QVariant>
+#include <atomic>
+#include <cstring>
+#include <strings.h>
+#include <tinyxml.h>
+
+namespace {
+
+const char kNoaTransformPath[] = "/expnoaserv/ExpNOAServ";
+
+QString utf8(const std::string &s)
+{
+    return QString::fromUtf8(s.data(), int(s.size()));
+}
+
+QMutex g_urlLock;
+QString g_url;
+std::atomic<NoaWaitCursorHook> g_cursorHook{nullptr};
+
+void logText(FILE *log, const std::string &text)
+{
+    if (!log)
+        return;
+    std::fputs(text.c_str(), log);
+    std::fflush(log);
+}
+
+// ---- masking ----
+
+std::string localName(const char *name)
+{
+    const char *colon = std::strrchr(name, ':');
+    return colon ? std::string(colon + 1) : std::string(name);
+}
+
+std::string trimmed(const std::string &s)
+{
+    const size_t first = s.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return std::string();
+    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+void setOnlyText(TiXmlElement *e, const std::string &text)
+{
+    e->Clear();
+    TiXmlText t(text.c_str());
+    e->InsertEndChild(t);
+}
+
+void maskNode(TiXmlNode *node, const std::string &digits, const std::string &masked)
+{
+    for (TiXmlNode *c = node->FirstChild(); c; c = c->NextSibling()) {
+        if (TiXmlElement *e = c->ToElement()) {
+            for (TiXmlAttribute *a = e->FirstAttribute(); a; a = a->Next())
+                if (trimmed(a->ValueStr()) == digits)
+                    a->SetValue(masked.c_str());
+            if (localName(e->Value()) == "MaskedAccountNumber") {
+                setOnlyText(e, masked);
+                continue;
+            }
+            maskNode(e, digits, masked);
+        } else if (TiXmlText *t = c->ToText()) {
+            if (trimmed(t->ValueStr()) == digits)
+                t->SetValue(masked.c_str());
+        }
+    }
+}
+
+// ---- the wait cursor on the application's thread ----
+
+void showWaitCursor(bool busy)
+{
+    const NoaWaitCursorHook hook = g_cursorHook.load();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!hook || !app)
+        return;
+    if (QThread::currentThread() == app->thread())
+        hook(busy);
+    else
+        QMetaObject::invokeMethod(app, [hook, busy] { hook(busy); }, Qt::QueuedConnection);
+}
+
+struct WaitCursor
+{
+    WaitCursor() { showWaitCursor(true); }
+    ~WaitCursor() { showWaitCursor(false); }
+};
+
+// ---- the row ----
+
+bool deleteNoaRow(QSqlDatabase &db, int id, int taxYear)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("delete from tb_taxnoa where uid=:uid and taxyear=%1").arg(taxYear));
+    q.bindValue(QStringLiteral(":uid"), id);
+    return q.exec();
+}
+
+bool insertNoaRow(QSqlDatabase &db, int id, const std::string &time, const std::string &xml,
+                  const std::string &pathOrMessage, int taxYear)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("insert into tb_taxnoa (uid, create_time, data1, htmlfile, taxyear) "
+                             "values (:uid, :time, :data, :path, :year)"));
+    q.bindValue(QStringLiteral(":uid"), id);
+    q.bindValue(QStringLiteral(":time"), utf8(time));
+    q.bindValue(QStringLiteral(":data"), utf8(xml));
+    q.bindValue(QStringLiteral(":path"), utf8(pathOrMessage));
+    q.bindValue(QStringLiteral(":year"), taxYear);
+    if (q.exec())
+        return true;
+    qWarning().noquote() << "Notice of assessment row not stored:" << q.lastError().text();
+    return false;
+}
+
+} // namespace
+
+NOATaxDataOnePerson::NOATaxDataOnePerson(const QString &noticeFolder, int taxYear)
+    : noticeFolder(noticeFolder), dataTaxYear(taxYear)
+{
+}
+
+NOATaxDataOnePerson::~NOATaxDataOnePerson() = default;
+
+int NOATaxDataOnePerson::parseNotice(const TiXmlElement *item)
+{
+    const TiXmlElement *identifier = item ? MyTiXmlHandle::findChild(item, "IndividualTaxpayerIdentifier", "ns") : nullptr;
+    if (!identifier)
+        return -1;
+    taxpayerId = identifier->GetText() ? identifier->GetText() : "";
+    for (const TiXmlElement *e = MyTiXmlHandle::findChild(item, "AssessmentSummaryText", "ns"); e;
+         e = e->NextSiblingElement()) {
+        const char *lang = e->Attribute("xml:lang");
+        if (lang && strcasecmp(lang, "en") == 0)
+            summaryText = e->GetText() ? e->GetText() : "";
+    }
+    hasNotice = MyTiXmlHandle::findChild(item, "T1Notice", "ns") != nullptr;
+    return 0;
+}
+
+std::string NOATaxDataOnePerson::makeMaskedSin(const std::string &sin)
+{
+    const std::string digits = sinDigits(sin);
+    if (digits.size() <= 5)
+        return std::string(digits.size(), 'x');
+    return std::string("xxxxx") + digits.substr(5);
+}
+
+bool NOATaxDataOnePerson::maskSinInXml(std::string &xml, const std::string &digits, const std::string &masked)
+{
+    if (digits.size() != 9)
+        return false;
+    TiXmlDocument doc;
+    doc.Parse(xml.c_str(), nullptr, TIXML_ENCODING_UTF8);
+    if (doc.Error())
+        return false;
+    maskNode(&doc, digits, masked);
+    std::string printed = printDocumentToString(doc);
+    if (printed.find(digits) != std::string::npos)
+        return false;
+    xml.swap(printed);
+    return true;
+}
+
+QString NOATaxDataOnePerson::pagePath(int taxpayerDbId) const
+{
+    return QDir(noticeFolder).filePath(QStringLiteral("noa2024_%1_%2.html").arg(utf8(maskedSin)).arg(taxpayerDbId));
+}
+
+int NOATaxDataOnePerson::saveToDatabase(QSqlDatabase db, FILE *log, const char *sin, std::string &itemXml)
+{
+    try {
+        const std::string time = getXMLDateTimeString(false).toStdStringUTF8();
+        const std::string sinText = sin ? sin : "";
+        maskedSin = makeMaskedSin(sinText);
+        if (!maskSinInXml(itemXml, sinDigits(sinText), maskedSin)) {
+            logText(log, "S.I.N. not masked in the notice XML, nothing saved\n");
+            return 0;
+        }
+        CString name;
+        int id = findTaxpayerBySin(db, sinText, name);
+        if (id == 0)
+            id = insertTaxpayer(db, sinText);
+        if (id <= 0) {
+            logText(log, "no taxpayer for the S.I.N., nothing saved\n");
+            return 0;
+        }
+        const QString masked = utf8(maskedSin);
+        if (hasNotice) {
+            const QString path = pagePath(id);
+            const int made = requestNoaHtml(path, itemXml, time);
+            const std::string stored =
+                made == 0 ? path.toUtf8().toStdString()
+                          : QStringLiteral("For tax payer (S.I.N. %1), the notice page could not be made.")
+                                .arg(masked).toUtf8().toStdString();
+            const int saved = saveNoaRow(db, id, time, itemXml, stored, dataTaxYear);
+            if (made != 0)
+                logText(log, "notice page not made\n");
+            logText(log, QStringLiteral("xslt=%1 save into db=%2\n").arg(made).arg(saved).toStdString());
+            return saved;
+        }
+        const QString message = summaryText.empty()
+            ? QStringLiteral("For tax payer (S.I.N. %1), no message presents.").arg(masked)
+            : QStringLiteral("For tax payer (S.I.N. %1), %2.").arg(masked, utf8(summaryText));
+        const int saved = saveNoaRow(db, id, time, itemXml, message.toUtf8().toStdString(), dataTaxYear);
+        logText(log, QStringLiteral("save into db=%1\n").arg(saved).toStdString());
+        return saved;
+    } catch (...) {
+        logText(log, "failed to save into db\n");
+        return -1;
+    }
+}
+
+int requestNoaHtml(const QString &path, const std::string &xml, const std::string &time)
+{
+    const QString url = noaTransformUrl();
+    if (url.isEmpty()) {
+        qWarning("Notice page not made: no transformation service is configured");
+        return 4;
+    }
+    WaitCursor cursor;
+    QWebClient client(url, true);
+    client.addQueryItem(QStringLiteral("noaxml"), utf8(xml));
+    client.addQueryItem(QStringLiteral("testtime"), utf8(time));
+    client.addQueryItem(QStringLiteral("taxyear"), QStringLiteral("2024"));
+    client.addQueryItem(QStringLiteral("xsltType"), QStringLiteral("t1noa_2023"));
+    QString reply;
+    if (!client.post(reply)) {
+        qWarning().noquote() << "Notice page not made: the transformation failed:" << client.errorText();
+        return 1;
+    }
+    if (reply.trimmed().isEmpty()) {
+        qWarning("Notice page not made: the transformation answered nothing");
+        return 2;
+    }
+    QString error;
+    if (!writeFileWhole(path, reply.toUtf8(), &error)) {
+        qWarning().noquote() << "Notice page not written:" << error;
+        return 3;
+    }
+    return 0;
+}
+
+int saveNoaRow(QSqlDatabase db, int id, const std::string &time, const std::string &xml,
+               const std::string &pathOrMessage, int taxYear)
+{
+    if (id <= 0)
+        return 0;   // no real taxpayer: a row no list shows
+    try {
+        if (!db.transaction())
+            return 0;
+        if (deleteNoaRow(db, id, taxYear) && insertNoaRow(db, id, time, xml, pathOrMessage, taxYear) && db.commit())
+            return 1;
+        db.rollback();   // the earlier notice stays
+        return 0;
+    } catch (...) {
+        db.rollback();
+        return 0;
+    }
+}
+
+QString noaTransformUrl()
+{
+    {
+        QMutexLocker lock(&g_urlLock);
+        if (!g_url.isEmpty())
+            return g_url;
+    }
+    QString root = settingsSource()->configValue(QStringLiteral("NOATRANSFORMSERVER")).trimmed();
+    while (root.endsWith(QLatin1Char('/')))
+        root.chop(1);
+    return root.isEmpty() ? QString() : root + QLatin1String(kNoaTransformPath);
+}
+
+void setNoaTransformUrl(const QString &url)
+{
+    QMutexLocker lock(&g_urlLock);
+    g_url = url;
+}
+
+void setNoaWaitCursorHook(NoaWaitCursorHook hook)
+{
+    g_cursorHook = hook;
+}
