@@ -17,6 +17,7 @@ class QLabel;
 class QSplitter;
 class QTabWidget;
 class BaseTaxPage;
+class ValidationMessageGroup;
 namespace Ui {
 class Form_Return;
 }
@@ -175,6 +176,18 @@ private:
     void reopenAfterReturnChange();
 
     void notAvailable();
+
+    // ---- online form filings (form_return_onlineforms.cpp)
+    // False, after the pre-certified version's message, when the service is off.
+    bool onlineFilingAvailable(bool available);
+    void showFormValidation(const QString &title, const QList<ValidationMessageGroup *> &messages);
+    // "<run folder>/<return file name><suffix>": a scratch name no filing writes.
+    QString scratchFilePath(const char *suffix) const;
+    // The current person's name (first, a blank, last) and S.I.N.
+    void readFilingTaxpayer(QString &name, QString &sin) const;
+    // Runs the form filing dialog; a confirmed filing is saved with its backup.
+    bool runFormFiling(int formId, CString &xml, const QString &statusText);
+    void saveAfterFiling(const QString &confirmation);
     // After a recalculation: when the shown form left the person's lists, the
     // tabs are cleared and the tree's selection is opened again.
     bool dropVanishedForm();

@@ -152,7 +152,6 @@ void Form_Return::notAvailable()
     gMsgInformation(tr("This function is not available yet."), this);
 }
 
-void Form_Return::fileT183Pad() { notAvailable(); }
 void Form_Return::fileT1135Online() { notAvailable(); }
 void Form_Return::netfileReturn() { notAvailable(); }
 void Form_Return::printWithOptions() { notAvailable(); }

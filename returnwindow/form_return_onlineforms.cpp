@@ -1,0 +1,155 @@
+// The online form filings of the current person: the T183 PAD of form T185,
+// the T1135 and the T1013 (E-Auth), each checked, built and handed to the form
+// filing dialog.
+#include "form_return.h"
+#include "cformfilingdlg.h"
+#include "creturnfile.h"
+#include "dlgfilingterm.h"
+#include "dlgmsgwithlink.h"
+#include "dlgvalidationmsgs.h"
+#include "messages.h"
+#include "serverdefaults.h"
+#include "serviceswitches.h"
+#include "tabwndapp.h"
+#include "validationmessagegroup.h"
+#include <QFile>
+
+namespace {
+constexpr int kT1 = 1, kT1135 = 101, kT1013 = 117, kT185 = 181;
+// The T1013 builder's answer for an authorization that is not one for online access.
+constexpr int kNotOnlineAccess = 10;
+
+// Removes, when the attempt ends, a scratch file of the name that older
+// versions wrote the filing document to: the document stays in memory and
+// holds the S.I.N. and bank details.
+class ScratchFileGuard
+{
+public:
+    explicit ScratchFileGuard(const QString &path) : m_path(path) {}
+    ~ScratchFileGuard() { QFile::remove(m_path); }
+    ScratchFileGuard(const ScratchFileGuard &) = delete;
+    ScratchFileGuard &operator=(const ScratchFileGuard &) = delete;
+
+private:
+    QString m_path;
+};
+
+// The message groups of one validation; freed with the holder.
+struct MessageGroups
+{
+    QList<ValidationMessageGroup *> list;
+    MessageGroups() = default;
+    MessageGroups(const MessageGroups &) = delete;
+    MessageGroups &operator=(const MessageGroups &) = delete;
+    ~MessageGroups() { qDeleteAll(list); }
+};
+
+QString supportArticle(const char *query)
+{
+    const TabWndApp *app = TabWndApp::instance();
+    const QString host = app && !app->config().BrackenquillWebServer.isEmpty()
+                             ? QString(app->config().BrackenquillWebServer)
+                             : QString::fromLatin1(kBrackenquillWebServer);
+    return QStringLiteral("https://%1/faq/index.php?%2").arg(host, QLatin1String(query));
+}
+
+QString creationFailed(const char *what, int code)
+{
+    return QCoreApplication::translate("Form_Return", "%1 message creation failed, error code=[%2].")
+        .arg(QLatin1String(what))
+        .arg(code);
+}
+} // namespace
+
+bool Form_Return::onlineFilingAvailable(bool available)
+{
+    if (available)
+        return true;
+    DlgMsgWithLink dlg(tr("Brackenquill pre-certified version"), this);
+    dlg.setMsg1(tr("This feature is under CRA certification. You will need to update software to a certified version "
+                   "later. read FAQ website for details."));
+    dlg.setMsg2(tr("Please refer the following URL:"));
+    dlg.setLink(supportArticle("action=artikel&cat=6&id=16&artlang=en"));
+    dlg.exec();
+    return false;
+}
+
+void Form_Return::showFormValidation(const QString &title, const QList<ValidationMessageGroup *> &messages)
+{
+    DlgValidationMsgs dlg(this);
+    dlg.setMessages(title, messages, false, QString(), QList<ValidationMessageGroup *>());
+    dlg.exec();
+}
+
+QString Form_Return::scratchFilePath(const char *suffix) const
+{
+    const TabWndApp *app = TabWndApp::instance();
+    const QString folder = app ? QString(app->runFolder()) : QString();
+    return folder + QLatin1Char('/') + m_return->returnFileName() + QLatin1String(suffix);
+}
+
+void Form_Return::readFilingTaxpayer(QString &name, QString &sin) const
+{
+    QString first, last;
+    m_return->getTaxpayerText(1, sin);
+    m_return->getTaxpayerText(11, first);
+    m_return->getTaxpayerText(12, last);
+    name = first + QLatin1Char(' ') + last;
+}
+
+bool Form_Return::runFormFiling(int formId, CString &xml, const QString &statusText)
+{
+    const TabWndApp *app = TabWndApp::instance();
+    const QString efilerId = app ? QString(app->config().BusinessEFileNum) : QString();
+    const QString password = app ? QString(app->config().BusinessEFilePassword) : QString();
+    QString name, sin;
+    readFilingTaxpayer(name, sin);
+    CFormFilingDlg dlg(efilerId, password, formId, &xml, m_return, this);
+    dlg.setFiling(name, sin);
+    if (!statusText.isEmpty())
+        dlg.setStatusText(statusText);
+    dlg.exec();
+    if (dlg.filed)
+        saveAfterFiling(dlg.confirmationNumber);
+    return dlg.filed;
+}
+
+// A confirmed filing is saved at once with its backup; a save that fails is
+// told with the confirmation number, which would otherwise be lost.
+void Form_Return::saveAfterFiling(const QString &confirmation)
+{
+    if (save(true) == 0)
+        return;
+    gMsgInformation(tr("The CRA confirmed the filing (confirmation number %1), but the return file could not be "
+                       "saved: %2\nPlease save the return now, so that the confirmation is kept.")
+                        .arg(confirmation, lastSaveError()),
+                    this);
+}
+
+void Form_Return::fileT183Pad()
+{
+    if (!onlineFilingAvailable(padFilingAvailable))
+        return;
+    refreshPages();
+    if (!m_return->hasForm(kT1) || !m_return->hasForm(kT185)) {
+        gMsgInformation(tr("Make sure that you completed form T185 in the return."), nullptr);
+        return;
+    }
+    {
+        MessageGroups messages;
+        if (m_return->validatePad(1, messages.list) > 0) {
+            showFormValidation(tr("T185 PAD Errors Found"), messages.list);
+            return;
+        }
+    }
+    ScratchFileGuard scratch(scratchFilePath("_2024_t183pad.xml"));
+    CString xml, status;
+    const int rc = m_return->getT185PadXml(xml, status);
+    if (rc != 0) {
+        gMsgInformation(creationFailed("T183 PAD", rc), nullptr);
+        return;
+    }
+    runFormFiling(kT185, xml, status);
+    refreshPages();
+}
+
