@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "canwritefolder.h"
 #include "form_return.h"
 #include "newversioncheck.h"
 #include "preferencedlg.h"
@@ -69,6 +70,7 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
     connect(ui->actionWelcome, &QAction::triggered, this, &MainWindow::actionShowWelcome);
     connect(ui->actionAbout_Corvadine, &QAction::triggered, this, &MainWindow::actionAbout);
     connect(ui->actionSend_Return_File_to_Corvadine, &QAction::triggered, this, &MainWindow::onSendReturnFile);
+    connect(ui->actionSend_Log_File, &QAction::triggered, this, &MainWindow::onSendLogFile);
 
     bool ok = false;
     const int size = m_app ? m_app->config().FontSize.toInt(&ok) : kDefaultFontSize;
@@ -355,7 +357,7 @@ Form_Return *MainWindow::committedReturnWithFolder(const QString &folder, const 
     Form_Return *page = committedReturn();
     if (!page)
         return nullptr;
-    if (!makeFolderExists(folder)) {
+    if (!makeFolderExists(folder) || !canWriteFolder(folder)) {
         showInformation(failure, this);
         return nullptr;
     }

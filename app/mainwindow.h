@@ -149,6 +149,7 @@ private:
     // ==== support commands
 public slots:
     void onSendReturnFile();
+    void onSendLogFile();
     void on_actionAuto_Fill_AFR_triggered();
     void on_actionExpress_NOA_triggered();
     void actionAbout();
@@ -161,7 +162,9 @@ public:
     // kind 1 Auto-fill, 0 Express NOA: runs the dialog for the current return, if any.
     void startAutoFill(int kind);
     // Posts the file to the support upload; true when the service took it.
-    static bool uploadFileForHelp(const QString &url, const QString &path, const QString &email, const QString &message);
+    // uploaded: the further "uploaded" item, sent when not empty.
+    static bool uploadFileForHelp(const QString &url, const QString &path, const QString &email, const QString &message,
+                                  const QString &uploaded = QString());
     // The support upload's address from the configuration's upload server.
     QString supportUploadUrl() const;
 

@@ -59,13 +59,15 @@ QString MainWindow::supportUploadUrl() const
 }
 
 bool MainWindow::uploadFileForHelp(const QString &url, const QString &path, const QString &email,
-                                   const QString &message)
+                                   const QString &message, const QString &uploaded)
 {
     const QString uploadName = GetCurTime().toString(QStringLiteral("MMddHHmm-")) + QFileInfo(path).fileName();
     QWebClient client(url, path, uploadName, QStringLiteral("file"));
     client.addQueryItem(QStringLiteral("email"), email);
     client.addQueryItem(QStringLiteral("msg"), message);
     client.addQueryItem(QStringLiteral("path"), path);
+    if (!uploaded.isEmpty())
+        client.addQueryItem(QStringLiteral("uploaded"), uploaded);
     QString reply;
     return client.post(reply);
 }
@@ -87,6 +89,24 @@ void MainWindow::onSendReturnFile()
     beginWaitCursor();
     const bool sent = uploadFileForHelp(supportUploadUrl(), page->fullPath(), dlg.email(),
                                         QStringLiteral("%1\n%2").arg(appTitle, dlg.message()));
+    endWaitCursor();
+    if (sent)
+        showInformation(tr("file is sent successfully, we will contact you at ") + dlg.email(), this);
+    else
+        showInformation(tr("file is NOT sent, please contact us for solution."), this);
+}
+
+void MainWindow::onSendLogFile()
+{
+    DlgSendFileForHelp dlg(this);
+    dlg.setWindowTitle(tr("Send Log File for Help"));
+    if (dlg.exec() != QDialog::Accepted || dlg.email().isEmpty())
+        return;
+    const QString product = QStringLiteral("Brackenquill 2024");
+    const QString logPath = m_app ? QString(m_app->logPath()) : QString();
+    beginWaitCursor();
+    const bool sent = uploadFileForHelp(supportUploadUrl(), logPath, dlg.email(),
+                                        product + QLatin1Char('\n') + dlg.message(), product);
     endWaitCursor();
     if (sent)
         showInformation(tr("file is sent successfully, we will contact you at ") + dlg.email(), this);

@@ -75,6 +75,12 @@ int insertTaxpayer(QSqlDatabase db, const std::string &sin)
     return q.lastInsertId().toInt();
 }
 
+bool replaceTaxDataRows(QSqlDatabase db, int id, const std::string &time, const std::string &xml,
+                        const std::string &html, int year)
+{
+    return id > 0 && deleteRows(db, id) && insertRow(db, id, time, xml, html, year);
+}
+
 int saveTaxDataRow(QSqlDatabase db, int id, const std::string &time, const std::string &xml,
                    const std::string &html, int year)
 {
@@ -82,7 +88,7 @@ int saveTaxDataRow(QSqlDatabase db, int id, const std::string &time, const std::
         return 0;   // no real taxpayer: a row no list shows
     if (!db.transaction())
         return 0;
-    if (deleteRows(db, id) && insertRow(db, id, time, xml, html, year) && db.commit())
+    if (replaceTaxDataRows(db, id, time, xml, html, year) && db.commit())
         return 2;
     db.rollback();   // the earlier download stays
     return 0;

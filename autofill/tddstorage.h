@@ -13,6 +13,10 @@ int findTaxpayerBySin(QSqlDatabase db, const std::string &sin, CString &name);
 // A new taxpayer with an empty name; its id, or 0 when the S.I.N. is not nine
 // digits or the insert fails.
 int insertTaxpayer(QSqlDatabase db, const std::string &sin);
+// The delete and the insert of saveTaxDataRow inside the caller's transaction:
+// true when both succeeded (the caller rolls back otherwise).
+bool replaceTaxDataRows(QSqlDatabase db, int id, const std::string &time, const std::string &xml,
+                        const std::string &html, int year);
 // Replaces the taxpayer's tb_taxdata rows in one transaction: 2 when stored,
 // 0 when nothing changed (no real id, or a statement failed and was rolled back).
 int saveTaxDataRow(QSqlDatabase db, int id, const std::string &time, const std::string &xml,

@@ -874,6 +874,11 @@ int TDDTaxDataOnePerson::saveToDatabase(QSqlDatabase db, FILE *log, const char *
             if (slipsNotKept > 0)
                 std::fprintf(log, "not kept: %d entries of Tax slips\n", slipsNotKept);
         }
+        // the taxpayer and the row in one transaction: nothing half-stored
+        if (!db.transaction()) {
+            logLine(log, "save into db=%d\n", 0);
+            return 2;
+        }
         CString name;
         int id = findTaxpayerBySin(db, sinText, name);
         if (id == 0) {
@@ -881,14 +886,21 @@ int TDDTaxDataOnePerson::saveToDatabase(QSqlDatabase db, FILE *log, const char *
             id = insertTaxpayer(db, sinText);
         }
         if (id <= 0) {
+            db.rollback();
             logLine(log, "no taxpayer for the S.I.N., nothing saved (id=%d)\n", id);
             return 1;
         }
         logLine(log, "save into id=%d\n", id);
-        const int stored = saveTaxDataRow(db, id, time, itemXml ? itemXml : "", page.toStdStringUTF8(), dataTaxYear);
-        logLine(log, "save into db=%d\n", stored);
-        return stored == 2 ? 0 : 2;
+        const bool stored = replaceTaxDataRows(db, id, time, itemXml ? itemXml : "", page.toStdStringUTF8(),
+                                               dataTaxYear)
+            && db.commit();
+        if (!stored)
+            db.rollback();   // the earlier download stays
+        logLine(log, "save into db=%d\n", stored ? 2 : 0);
+        return stored ? 0 : 2;
     } catch (...) {
+        if (db.isOpen())
+            db.rollback();
         if (log) {
             std::fputs("failed to save into db\n", log);
             std::fflush(log);

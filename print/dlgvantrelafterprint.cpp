@@ -39,6 +39,10 @@ QString DlgVantrelAfterPrint::pathOfLink(const QString &link)
     static const QString prefix = QStringLiteral("file:///");
     if (!link.startsWith(prefix, Qt::CaseInsensitive))
         return link;
+    // an encoded file URL (QUrl::fromLocalFile) gives its own path back
+    const QUrl url(link, QUrl::StrictMode);
+    if (url.isValid() && url.isLocalFile() && url.toString(QUrl::FullyEncoded) == link)
+        return url.toLocalFile();
     QString path = link.mid(prefix.size());
     // "file:///" + "/home/..." keeps its slash; "file:///home/..." lost it;
     // "C:/..." is a drive path.

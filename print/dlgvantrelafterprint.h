@@ -12,8 +12,8 @@ class DlgVantrelAfterPrint : public QDialog
 {
     Q_OBJECT
 public:
-    // link: "file:///" followed by the PDF's path (as the print command makes
-    // it) or the path itself.
+    // link: the PDF's encoded file URL (as the print command makes it),
+    // "file:///" followed by the path as it stands, or the path itself.
     DlgVantrelAfterPrint(bool eDeliveryMode, const QString &link, const QString &receiverEmail,
                          QWidget *parent = nullptr);
     ~DlgVantrelAfterPrint() override;

@@ -11,6 +11,9 @@ class CTaxData_Form;
 class FolderView;
 class ReturnWindowHost;
 class QComboBox;
+class QDateTime;
+struct PrintChoices;
+struct NetfileOutcome;
 class QFileInfo;
 class QItemSelection;
 class QLabel;
@@ -96,6 +99,13 @@ public:
     void unsetReFile();
     void netfileReturn();
     void printWithOptions();
+    // Prints through the report engine and offers the PDF for e-signature or
+    // e-delivery. 0 when a PDF was written; its path in pdfPath when given.
+    int printReturn(int kind, int category, int formType, int formId, int mask, CString *pdfPath);
+    // "<folder>/<name without a final .r24>_RF<yyMMddHHmm>.r24"
+    static QString reFileCopyPath(const QString &path, const QDateTime &at);
+    // The report engine's option bits of the print choices.
+    static int printMask(const PrintChoices &choices);
     int showSlipSummary();
     void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
@@ -200,6 +210,19 @@ private:
     void fillT1013Representative();
     void saveSelection();
     QString backupPath(const QString &path) const;
+    // Re-File (form_return_refile.cpp)
+    bool acceptReFileTerms();
+    void switchToReFileCopy(const QString &copy);
+    // filing (form_return_netfile.cpp)
+    bool filingSeasonOpen();
+    bool passesFilingChecks(bool reFile);
+    bool confirmFiling(bool reFile);
+    void recordFilingOutcome(const NetfileOutcome &outcome, int taxpayerId);
+    // printing (form_return_print.cpp)
+    void fetchClientLetterOnce();
+    QString pdfOutputFolder() const;
+    int runReportJob(int kind, int category, int formId, int mask, const QString &folder, CString &pdf);
+    void offerAfterPrint(int formType, const QString &pdf);
     int writeReturn(const QString &path);
 
     QString m_name;

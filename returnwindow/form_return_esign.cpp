@@ -4,6 +4,7 @@
 #include "ctaxdata_rc71.h"
 #include "creturnfile.h"
 #include "form_return.h"
+#include "formentry.h"
 #include "formtables.h"
 #include "messages.h"
 #include "qwebclient.h"
@@ -371,12 +372,14 @@ void Form_Return::querySignatureStatus(int formType)
 
 void Form_Return::sendFormForESignature(int formType)
 {
-    if (!m_return || !m_return->findFormEntry(formType, 0, false)) {
+    FormEntry *entry = m_return ? m_return->findFormEntry(formType, 0, false) : nullptr;
+    if (!entry) {
         gMsgInformation(tr("Form[%1] is not in the tax return.").arg(formName(formType)));
         return;
     }
-    // printing the one form and the after-print dialog belong to the print command
-    notAvailable();
+    // the print offers the signature request once the PDF is written
+    CString path;
+    printReturn(0, 0, formType, entry->id, 0, &path);
 }
 
 int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder)

@@ -32,9 +32,11 @@ QString Form_Return::backupPath(const QString &path) const
 {
     const QFileInfo info(path);
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
-    return QStringLiteral("%1%2%3_backup.%4")
+    // a name without a suffix gets no trailing dot ("Smith" backs up to "Smith_backup")
+    const QString suffix = info.completeSuffix();
+    return QStringLiteral("%1%2%3_backup%4")
         .arg(folder.isEmpty() ? info.absolutePath() : folder, QStringLiteral("/"), info.baseName(),
-             info.completeSuffix());
+             suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
 }
 
 void Form_Return::saveSelection()
@@ -153,24 +155,3 @@ void Form_Return::notAvailable()
 }
 
 void Form_Return::fileT1135Online() { notAvailable(); }
-void Form_Return::netfileReturn() { notAvailable(); }
-void Form_Return::printWithOptions() { notAvailable(); }
-void Form_Return::reFileReturn() { notAvailable(); }
-bool Form_Return::canReFile() { return false; }
-void Form_Return::generateReportTypes(bool writeTestFile)
-{
-    // the report engine's type tables come with printing; the test print return is built here
-    if (!writeTestFile) {
-        notAvailable();
-        return;
-    }
-    beginWaitCursor();
-    TabWndApp::instance()->writeTestPrintFile();
-    endWaitCursor();
-}
-int Form_Return::validateReturn(int, bool, bool)
-{
-    notAvailable();
-    return 0;
-}
-void Form_Return::unsetReFile() { notAvailable(); }

@@ -6,7 +6,7 @@
 #include "creturnfile.h"
 #include "dlgfilingterm.h"
 #include "dlgmsgwithlink.h"
-#include "dlgvalidationmsgs.h"
+#include "filingseams.h"
 #include "messages.h"
 #include "serverdefaults.h"
 #include "serviceswitches.h"
@@ -76,9 +76,7 @@ bool Form_Return::onlineFilingAvailable(bool available)
 
 void Form_Return::showFormValidation(const QString &title, const QList<ValidationMessageGroup *> &messages)
 {
-    DlgValidationMsgs dlg(this);
-    dlg.setMessages(title, messages, false, QString(), QList<ValidationMessageGroup *>());
-    dlg.exec();
+    runValidationDialog(this, title, messages, false, QString(), QList<ValidationMessageGroup *>());
 }
 
 QString Form_Return::scratchFilePath(const char *suffix) const

@@ -153,6 +153,40 @@ private slots:
         QCOMPARE(QString::fromUtf8(parts.at(3).data), QFileInfo(m_returnPath).absoluteFilePath());
     }
 
+    void sendLogFile_data() { sendReturnFile_data(); }
+
+    // The program log goes with its own title, no return needed, marked as uploaded by the program.
+    void sendLogFile()
+    {
+        QFETCH(QString, server);
+        QFETCH(bool, sent);
+        if (!server.isEmpty())
+            app()->config().PrintServer = server;
+        onNextModal(&m_watches, [](QWidget *modal) {
+            auto *dlg = qobject_cast<DlgSendFileForHelp *>(modal);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->windowTitle(), QStringLiteral("Send Log File for Help"));
+            dlg->findChild<QLineEdit *>(QStringLiteral("edtEmail"))->setText(QStringLiteral("ann@example.com"));
+            dlg->findChild<QTextEdit *>(QStringLiteral("edtMsg"))->setPlainText(QStringLiteral("It stops"));
+            dlg->accept();
+        });
+        action("actionSend_Log_File")->trigger();
+        QCOMPARE(m_messages.texts(),
+                 QStringList{sent ? QStringLiteral("file is sent successfully, we will contact you at ann@example.com")
+                                  : QStringLiteral("file is NOT sent, please contact us for solution.")});
+        if (!sent)
+            return;
+        QCOMPARE(m_server.requestCount(), 1);
+        const QList<bqfakes::MultipartPart> parts = m_server.requests().at(0).parts();
+        QCOMPARE(parts.size(), 5);
+        QVERIFY(parts.at(0).fileName.endsWith(QFileInfo(app()->logPath()).fileName().toUtf8()));
+        QCOMPARE(parts.at(2).name, QByteArray("msg"));
+        QCOMPARE(parts.at(2).data, QByteArray("Brackenquill 2024\nIt stops"));
+        QCOMPARE(parts.at(3).data, QFileInfo(app()->logPath()).absoluteFilePath().toUtf8());
+        QCOMPARE(parts.at(4).name, QByteArray("uploaded"));
+        QCOMPARE(parts.at(4).data, QByteArray("Brackenquill 2024"));
+    }
+
     void sendReturnFileStopsEarly_data()
     {
         QTest::addColumn<bool>("hasFile");

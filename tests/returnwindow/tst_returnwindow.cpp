@@ -175,15 +175,20 @@ private slots:
     void saveWithBackup_data()
     {
         QTest::addColumn<bool>("backupOn");
-        QTest::newRow("SaveBackup on") << true;
-        QTest::newRow("SaveBackup off") << false;
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("backupName");
+        QTest::newRow("SaveBackup on") << true << "a.b.r24" << "a_backup.b.r24";
+        QTest::newRow("SaveBackup off") << false << "a.b.r24" << "a_backup.b.r24";
+        QTest::newRow("name without suffix") << true << "Smith" << "Smith_backup";
     }
     void saveWithBackup()
     {
         QFETCH(bool, backupOn);
+        QFETCH(QString, name);
+        QFETCH(QString, backupName);
         TabWndApp::instance()->config().SaveBackup = backupOn ? 1 : 0;
-        const QString file = path(QStringLiteral("a.b.r24"));
-        const QString backup = path(QStringLiteral("a_backup.b.r24"));
+        const QString file = path(name);
+        const QString backup = path(backupName);
         QFile::remove(file);
         QFile::remove(backup);
         Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
@@ -198,6 +203,8 @@ private slots:
         QCOMPARE(w.saveReturn(written, true), 0);
         QVERIFY(!w.isModified());
         QCOMPARE(QFile::exists(backup), backupOn);
+        QCOMPARE(QDir(m_dir.path()).entryList({name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("_backup*")}).size(),
+                 backupOn ? 1 : 0);
         int code = -1;
         std::unique_ptr<CReturnFile> reread(CReturnFile::load(file, code));
         QCOMPARE(code, 0);

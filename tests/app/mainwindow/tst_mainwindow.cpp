@@ -126,8 +126,8 @@ private slots:
                                          "Debit), File T1135 Online, -, Send T183 for E-Signature, Send E-Auth for "
                                          "E-Signature");
         QTest::newRow("Help") << "menuHelp" << "Help"
-                              << split("Find Industry Code, Direct deposit form, Send Return File to Brackenquill, -, "
-                                       "About Brackenquill, Update Brackenquill");
+                              << split("Find Industry Code, Direct deposit form, Send Return File to Brackenquill, "
+                                       "Send Log File for Help, -, About Brackenquill, Update Brackenquill");
     }
     void menus()
     {
