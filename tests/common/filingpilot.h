@@ -48,6 +48,8 @@ public:
     }
 
     bool acceptTerms = true;
+    // Off: result dialogs are left to the test.
+    bool answerResults = true;
     // Presses OK on each form filing dialog that shows (off: the test drives it).
     bool submitFormFiling = false;
     int termsShown = 0;
@@ -68,6 +70,8 @@ private:
     {
         QWidget *w = QApplication::activeModalWidget();
         if (auto *r = qobject_cast<DlgFilingResult *>(w)) {
+            if (!answerResults)
+                return;
             results.append({r->windowTitle(), r->overview(), r->detailsText(), r->bottom(), r->linkText()});
             r->accept();
         } else if (auto *t = qobject_cast<DlgFilingTerm *>(w)) {

@@ -22,6 +22,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 using namespace bqfakes;
 
@@ -293,6 +294,36 @@ private slots:
                  QStringList{"Please enter EFiler ID/password and RepID into preference from menu Start | Preference."});
         QCOMPARE(m_cra.requestCount(), 0);
         QVERIFY(m_pilot.results.isEmpty());
+    }
+
+    // A second OK while the first submission runs (from inside its result
+    // dialog) sends nothing more.
+    void secondOkWhileSubmittingSendsNothing()
+    {
+        m_craFake->setScenario(QStringLiteral("accepted"));
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        CNetfileResultDlg dlg(1, w.returnFile(), false, QString::fromUtf8(fixture::t1Return()), &w);
+        dlg.setTexts(QStringLiteral("Refund: $1,234.00"), QStringLiteral("Marie Tremblay"));
+        QPushButton *ok = dlg.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok);
+        m_pilot.answerResults = false;
+        int results = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &dlg, [&] {
+            if (auto *r = qobject_cast<DlgFilingResult *>(QApplication::activeModalWidget())) {
+                ++results;
+                ok->click();
+                r->accept();
+            }
+        });
+        poll.start(2);
+        QTimer::singleShot(0, ok, &QPushButton::click);
+        dlg.exec();
+        poll.stop();
+        m_pilot.answerResults = true;
+        QCOMPARE(results, 1);
+        QVERIFY(dlg.filed);
+        QCOMPARE(m_cra.requestCount(), 1);
+        QCOMPARE(filingRecords().size(), 1);
     }
 
     void testCaseOnlyInTestMode()
