@@ -2,6 +2,7 @@
 #include "barcodedata.h"
 #include "envelopevars.h"
 #include "filingeligibility.h"
+#include "formdocuments.h"
 #include "linecoderecords.h"
 #include "paddocument.h"
 #include "t1returndocument.h"
@@ -58,6 +59,28 @@ int FilingDocServices::getT185PadXml(IndividualTaxData &person, CString &documen
 int FilingDocServices::confirmPadWithdrawal(IndividualTaxData &person, CString &text)
 {
     return ::confirmPadWithdrawal(person, text);
+}
+
+int FilingDocServices::collectT1013Messages(IndividualTaxData &person, quint8 edition,
+                                            QList<ValidationMessageGroup *> &groups)
+{
+    return ::collectT1013Messages(person, edition, groups);
+}
+
+int FilingDocServices::collectT1135Messages(IndividualTaxData &person, quint8 edition,
+                                            QList<ValidationMessageGroup *> &groups)
+{
+    return ::collectT1135Messages(person, edition, groups);
+}
+
+int FilingDocServices::buildT1013Xml(IndividualTaxData &person, CString &document)
+{
+    return ::buildT1013Xml(person, document);
+}
+
+int FilingDocServices::buildT1135Xml(IndividualTaxData &person, QString &document)
+{
+    return ::buildT1135Xml(person, document);
 }
 
 void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)

@@ -27,6 +27,11 @@ public:
     int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
     int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary) override;
     int confirmPadWithdrawal(IndividualTaxData &person, CString &text) override;
+    // ---- the T1013 and T1135 documents (formdocuments.h)
+    int collectT1013Messages(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int collectT1135Messages(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int buildT1013Xml(IndividualTaxData &person, CString &document) override;
+    int buildT1135Xml(IndividualTaxData &person, QString &document) override;
     // ---- filing eligibility and Re-File rules (filingeligibility.h)
     int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
     int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;

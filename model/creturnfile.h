@@ -145,6 +145,12 @@ public:
     int validatePad(int edition, QList<ValidationMessageGroup *> &groups);
     int getT185PadXml(CString &document, CString &summary);
     int confirmPadWithdrawal(CString &text);
+    // The current person's T1013 and T1135 checks and documents (0, -100 and -100
+    // without a current person).
+    int collectT1013Messages(int edition, QList<ValidationMessageGroup *> &groups);
+    int collectT1135Messages(int edition, QList<ValidationMessageGroup *> &groups);
+    int buildT1013Xml(CString &document);
+    int buildT1135Xml(QString &document);
     void markFilingStatus(int formType, int status, const QString &text);
     int writeSlipSummaryHtml(QTextStream &out);
 

@@ -164,6 +164,13 @@ public:
     int validatePad(quint8 edition, QList<ValidationMessageGroup *> &groups);
     int getT185PadXml(CString &document, CString &summary);
     int confirmPadWithdrawal(CString &text);
+    // The T1013 and T1135 documents and the forms' own checks (a group of kind 2 when
+    // they find anything; 0 without the form). The documents give -100 without the form.
+    int collectT1013Messages(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int collectT1135Messages(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int buildT1013Xml(CString &document);
+    // Appends the T1135 document; 0, or the first failure with nothing appended.
+    int buildT1135Xml(QString &document);
 
     // ---- line-code records (filled in by the filing documents; nothing without them)
     // Writes every line-code record of the person into the context.
@@ -214,6 +221,13 @@ public:
         virtual int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups);
         virtual int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary);
         virtual int confirmPadWithdrawal(IndividualTaxData &person, CString &text);
+        // ---- the T1013 and T1135 documents (default: no checks, no document -100)
+        virtual int collectT1013Messages(IndividualTaxData &person, quint8 edition,
+                                         QList<ValidationMessageGroup *> &groups);
+        virtual int collectT1135Messages(IndividualTaxData &person, quint8 edition,
+                                         QList<ValidationMessageGroup *> &groups);
+        virtual int buildT1013Xml(IndividualTaxData &person, CString &document);
+        virtual int buildT1135Xml(IndividualTaxData &person, QString &document);
         // ---- filing eligibility and Re-File rules
         virtual int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
         virtual int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
