@@ -110,6 +110,9 @@ public:
     void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
     void fileT1135Online();
+    void fileT1013Online();
+    // Shows the T1013 (117) or T1135 (101) form's own checks; the number of errors.
+    int checkFormValidation(int edition, int formId);
 
     // ---- e-signature service (form_return_esign.cpp)
     bool hasVantrelCredentials();

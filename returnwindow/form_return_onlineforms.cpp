@@ -151,3 +151,81 @@ void Form_Return::fileT183Pad()
     refreshPages();
 }
 
+void Form_Return::fileT1135Online()
+{
+    if (!onlineFilingAvailable(t1135FilingAvailable))
+        return;
+    refreshPages();
+    if (!m_return->hasForm(kT1135)) {
+        gMsgInformation(tr("Please add form T1135 into tax return first!"), nullptr);
+        return;
+    }
+    if (checkFormValidation(appEdition, kT1135) > 0)
+        return;
+    QString document;
+    const int rc = m_return->buildT1135Xml(document);
+    if (rc != 0) {
+        gMsgInformation(creationFailed("T1135 Filing", rc), nullptr);
+        return;
+    }
+    CString xml(document);
+    runFormFiling(kT1135, xml, QString());
+    refreshPages();
+}
+
+void Form_Return::fileT1013Online()
+{
+    if (!onlineFilingAvailable(t1013FilingAvailable))
+        return;
+    refreshPages();
+    if (!m_return->hasForm(kT1013)) {
+        gMsgInformation(tr("Please add E-Auth (T1013) form into tax return first!"), nullptr);
+        return;
+    }
+    if (checkFormValidation(1, kT1013) > 0)
+        return;
+    QString name, sin;
+    readFilingTaxpayer(name, sin);
+    {
+        DlgFilingTerm terms(kT1013, this);
+        terms.loadTerms(tr("I agree to the terms and conditions"), QString(),
+                        tr("Authorizing/Cancelling a Representaive for ") + name, ":/net/net/termt1013.txt");
+        if (terms.exec() != QDialog::Accepted)
+            return;
+    }
+    ScratchFileGuard scratch(scratchFilePath("_2024_t1013.xml"));
+    CString xml;
+    const int rc = m_return->buildT1013Xml(xml);
+    if (rc == kNotOnlineAccess) {
+        gMsgInformation(tr("Non-online access authorization of T1013 can NOT be filed online. Please use paper form "
+                           "option."),
+                        nullptr);
+        return;
+    }
+    if (rc != 0) {
+        gMsgInformation(creationFailed("T1013", rc), nullptr);
+        return;
+    }
+    runFormFiling(kT1013, xml, QString());
+    refreshPages();
+}
+
+int Form_Return::checkFormValidation(int edition, int formId)
+{
+    MessageGroups messages;
+    int count = 0;
+    QString title;
+    if (formId == kT1013) {
+        count = m_return->collectT1013Messages(edition, messages.list);
+        title = tr("E-Auth (T1013)");
+    } else if (formId == kT1135) {
+        count = m_return->collectT1135Messages(edition, messages.list);
+        title = tr("T1135");
+    } else {
+        return 0;
+    }
+    if (count <= 0)
+        return 0;
+    showFormValidation(title, messages.list);
+    return count;
+}

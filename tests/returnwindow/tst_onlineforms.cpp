@@ -12,6 +12,7 @@
 #include "qwebclient.h"
 #include "serviceswitches.h"
 #include "tabwndapp.h"
+#include "taxdata_t1135new.h"
 #include "taxdata_t185.h"
 #include "tlsw3client.h"
 #include "validationmessagegroup.h"
@@ -20,7 +21,20 @@
 using namespace bqfakes;
 
 namespace {
-const int kT1 = 1, kT185 = 181;
+const int kT1 = 1, kT1135 = 101, kT1013 = 117, kT185 = 181;
+
+QString fixtureText(const char *name)
+{
+    QFile f(QFINDTESTDATA(QStringLiteral("../craservices/fixtures/%1").arg(QLatin1String(name))));
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+int addErrors(int count, int formType, QList<ValidationMessageGroup *> &groups)
+{
+    if (count > 0)
+        groups.append(new ValidationMessageGroup(2, formType));
+    return count;
+}
 
 // The documents and checks of the forms as a test sets them.
 class FixtureServices : public FilingDocServices
@@ -40,12 +54,39 @@ public:
         ++padBuilds;
         if (padBuilder != 0)
             return padBuilder;
-        QFile f(QFINDTESTDATA("../craservices/fixtures/pad-body.xml"));
-        f.open(QIODevice::ReadOnly);
-        document = QString::fromUtf8(f.readAll());
+        document = fixtureText("pad-body.xml");
         summary = QStringLiteral("Payment of 1,250.00 on 2025-04-30");
         return 0;
     }
+    int collectT1013Messages(IndividualTaxData &, quint8, QList<ValidationMessageGroup *> &groups) override
+    {
+        return addErrors(t1013Errors, kT1013, groups);
+    }
+    int collectT1135Messages(IndividualTaxData &, quint8, QList<ValidationMessageGroup *> &groups) override
+    {
+        return addErrors(t1135Errors, kT1135, groups);
+    }
+    int buildT1013Xml(IndividualTaxData &, CString &document) override
+    {
+        ++t1013Builds;
+        if (t1013Builder != 0)
+            return t1013Builder;
+        document = fixtureText("t1013-batch.xml");
+        return 0;
+    }
+    int buildT1135Xml(IndividualTaxData &, QString &document) override
+    {
+        ++t1135Builds;
+        if (t1135Builder != 0)
+            return t1135Builder;
+        document += QStringLiteral("<?xml version=\"1.0\"?><t1135:ForeignIncomeVerificationStatement "
+                                   "xmlns:t1135=\"urn:t1135\"><t1135:SIN>046454286</t1135:SIN>"
+                                   "</t1135:ForeignIncomeVerificationStatement>");
+        return 0;
+    }
+    int t1013Errors = 0, t1135Errors = 0;
+    int t1013Builder = 0, t1135Builder = 0;
+    int t1013Builds = 0, t1135Builds = 0;
     int padErrors = 0;
     int padBuilder = 0;
     int padValidations = 0;
@@ -215,6 +256,134 @@ private slots:
         // a builder that ran leaves no scratch file behind, not even an older one
         QCOMPARE(QFile::exists(scratch("_2024_t183pad.xml")), m_services.padBuilds == 0);
         QFile::remove(scratch("_2024_t183pad.xml"));
+    }
+
+    // The T1135 and T1013 commands' gates: each stops before anything is sent.
+    void formGates_data()
+    {
+        QTest::addColumn<int>("formId");
+        QTest::addColumn<QString>("gate");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("T1135 switch off") << kT1135 << "switch" << "Brackenquill pre-certified version";
+        QTest::newRow("T1013 switch off") << kT1013 << "switch" << "Brackenquill pre-certified version";
+        QTest::newRow("no T1135") << kT1135 << "no form" << "Please add form T1135 into tax return first!";
+        QTest::newRow("no T1013") << kT1013 << "no form" << "Please add E-Auth (T1013) form into tax return first!";
+        QTest::newRow("T1135 validation errors") << kT1135 << "errors" << "T1135";
+        QTest::newRow("T1013 validation errors") << kT1013 << "errors" << "E-Auth (T1013)";
+        QTest::newRow("T1013 terms refused") << kT1013 << "terms" << "terms";
+        QTest::newRow("T1013 not for online access") << kT1013 << "builder 10"
+            << "Non-online access authorization of T1013 can NOT be filed online. Please use paper form option.";
+        QTest::newRow("T1013 builder failure") << kT1013 << "builder -100"
+                                               << "T1013 message creation failed, error code=[-100].";
+        QTest::newRow("T1135 builder failure") << kT1135 << "builder -100"
+                                               << "T1135 Filing message creation failed, error code=[-100].";
+    }
+    void formGates()
+    {
+        QFETCH(int, formId);
+        QFETCH(QString, gate);
+        QFETCH(QString, told);
+        const bool t1013 = formId == kT1013;
+        if (gate == QLatin1String("switch"))
+            (t1013 ? t1013FilingAvailable : t1135FilingAvailable) = false;
+        if (gate == QLatin1String("errors"))
+            (t1013 ? m_services.t1013Errors : m_services.t1135Errors) = 3;
+        if (gate.startsWith(QLatin1String("builder")))
+            (t1013 ? m_services.t1013Builder : m_services.t1135Builder) = gate.mid(8).toInt();
+        m_pilot.acceptTerms = gate != QLatin1String("terms");
+        QList<int> forms;
+        if (gate != QLatin1String("no form"))
+            forms << formId;
+        Form_Return w(nullptr, newReturn(true, forms), nullptr, nullptr, 1, -1, 12);
+        touch(scratch("_2024_t1013.xml"));
+        if (t1013)
+            w.fileT1013Online();
+        else
+            w.fileT1135Online();
+        QStringList shown = m_messages.texts();
+        for (const FilingPilot::LinkMessage &m : m_pilot.linkMessages)
+            shown << m.title;
+        shown << m_pilot.validationTabs;
+        if (gate == QLatin1String("terms")) {
+            QVERIFY(shown.isEmpty());
+            QCOMPARE(m_pilot.termsShown, 1);
+            QCOMPARE(m_services.t1013Builds, 0);
+        } else {
+            QCOMPARE(shown, QStringList{told});
+        }
+        QCOMPARE(m_pilot.formDialogs, 0);
+        QCOMPARE(m_cra.requestCount(), 0);
+        QCOMPARE(QFile::exists(scratch("_2024_t1013.xml")), m_services.t1013Builds == 0);
+        QFile::remove(scratch("_2024_t1013.xml"));
+        m_pilot.acceptTerms = true;
+    }
+
+    // T1013: only one received form with a confirmation number is a filing,
+    // which is recorded, logged and saved with its backup.
+    void t1013Filing_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("count 0") << "t1013-count-0-confirmed" << false;
+        QTest::newRow("count 1") << "t1013-count-1" << true;
+        QTest::newRow("count 2") << "t1013-count-2" << false;
+    }
+    void t1013Filing()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(bool, confirmed);
+        m_craFake->setScenario(scenario);
+        const QString backup = m_dir.filePath(QStringLiteral("auth_backup.r24"));
+        QFile::remove(m_dir.filePath(QStringLiteral("auth.r24")));
+        QFile::remove(backup);
+        auto w = savedWindow(QStringLiteral("auth.r24"), {kT1013});
+        QVERIFY(w);
+        touch(scratch("_2024_t1013.xml"));
+        w->fileT1013Online();
+        QCOMPARE(m_pilot.termsShown, 1);
+        QCOMPARE(m_pilot.formDialogs, 1);
+        QVERIFY(!QFile::exists(scratch("_2024_t1013.xml")));
+        QCOMPARE(QFile::exists(backup), confirmed);
+        const QList<FakeRequest> records = filingRecords();
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records[0].bodyValue(QStringLiteral("form")), QStringLiteral("T1013"));
+        QCOMPARE(records[0].bodyValue(QStringLiteral("status")), confirmed ? QStringLiteral("30100") : QStringLiteral("30110"));
+        QCOMPARE(efilelog().isEmpty(), !confirmed);
+        QCOMPARE(m_pilot.linkMessages.size(), confirmed ? 0 : 1);
+        QCOMPARE(w->isModified(), !confirmed);   // a failure is marked in memory only
+    }
+
+    // T1135: a confirmed filing is saved at once with its backup; a rejection is marked in memory.
+    void t1135Filing_data()
+    {
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<bool>("confirmed");
+        QTest::newRow("accepted") << "accepted" << true;
+        QTest::newRow("rejected") << "rejected" << false;
+    }
+    void t1135Filing()
+    {
+        QFETCH(QString, scenario);
+        QFETCH(bool, confirmed);
+        m_craFake->setScenario(scenario);
+        const QString file = m_dir.filePath(QStringLiteral("foreign.r24"));
+        const QString backup = m_dir.filePath(QStringLiteral("foreign_backup.r24"));
+        QFile::remove(file);
+        QFile::remove(backup);
+        auto w = savedWindow(QStringLiteral("foreign.r24"), {kT1135});
+        QVERIFY(w);
+        w->fileT1135Online();
+        QCOMPARE(m_pilot.formDialogs, 1);
+        QCOMPARE(QFile::exists(backup), confirmed);
+        QCOMPARE(w->isModified(), !confirmed);
+        int code = -1;
+        std::unique_ptr<CReturnFile> reread(CReturnFile::load(file, code));
+        QCOMPARE(code, 0);
+        reread->setCurrentPerson(-2);
+        QCOMPARE(reread->getForm(kT1135, 0, false)->text(TaxData_T1135New::F_Confirmation),
+                 confirmed ? QStringLiteral("FR240000456") : QString());
+        QCOMPARE(w->returnFile()->getForm(kT1135, 0, false)->intValue(TaxData_T1135New::F_FilingStatus),
+                 confirmed ? 1 : -1);
     }
 
     // Confirmed: saved with its backup; a confirmation beside a rejection is a
