@@ -30,12 +30,14 @@ class FixtureServices : public FilingDocServices
 public:
     void fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &vars, int kind) override
     {
+        testId = vars.contains(QStringLiteral("testid")) ? vars.value(QStringLiteral("testid")) : QStringLiteral("absent");
         const TemplateVars v = fixture::efileVars(vars.value(QStringLiteral("testid")));
         for (auto it = v.cbegin(); it != v.cend(); ++it)
             vars.insert(QString::fromUtf8(it.key()), it.value());
         requestKind = kind;
     }
     int requestKind = 0;
+    QString testId;
 };
 
 // The return window's part: records each filing record it is asked to send.
@@ -339,9 +341,15 @@ private slots:
         QCOMPARE(m_messages.shown().size(), 1);
         QCOMPARE(m_messages.shown()[0].kind, QStringLiteral("input"));
         QCOMPARE(m_messages.shown()[0].title, QStringLiteral("test ID"));
-        QVERIFY(m_cra.requests()[0].body.contains("<comm:TestCaseIdentifier></comm:TestCaseIdentifier>")
-                || m_cra.requests()[0].body.contains("<comm:TestCaseIdentifier/>")
-                || !m_cra.requests()[0].body.contains("TestCaseIdentifier>1"));
+        QCOMPARE(m_services.testId, QString());   // asked, cancelled: an empty "testid"
+        QCOMPARE(m_cra.requestCount(), 1);
+    }
+
+    void t1135OutsideTestModeAsksNothing()
+    {
+        QVERIFY(file(kT1135, QString::fromUtf8(fixture::t1135Document())).filed);
+        QVERIFY(m_messages.shown().isEmpty());
+        QCOMPARE(m_services.testId, QStringLiteral("absent"));
     }
 
     // Failures before a reply is understood leave everything untouched.
