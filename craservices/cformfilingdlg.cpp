@@ -181,6 +181,10 @@ void CFormFilingDlg::accept()
                         this);
         return;
     }
+    if (!returnFile || !formXml) {
+        QDialog::reject();
+        return;
+    }
     Vars vars;
     vars.insert(QStringLiteral("efilerid"), efilerId);
     vars.insert(QStringLiteral("password"), efilerPassword);

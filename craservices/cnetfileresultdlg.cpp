@@ -156,7 +156,7 @@ void CNetfileResultDlg::submit()
             return;
         }
     }
-    if (!submitLock.tryLock(0))
+    if (!returnFile || !submitLock.tryLock(0))
         return;
     if (mode == 1)
         efileReturn(efilerId);
