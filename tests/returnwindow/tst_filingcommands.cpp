@@ -5,7 +5,7 @@
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
 #include "dlgfilingterm.h"
-#include "dlgfilingunavailable.h"
+#include "cnetfileresultdlg.h"
 #include "dlgmsgwithlink.h"
 #include "dlgvalidationmsgs.h"
 #include "dlgvantrelafterprint.h"
@@ -586,23 +586,21 @@ private slots:
         }
     }
 
-    // Until sending exists the dialog says so, shows what would go, and nothing is marked.
-    void leastResultDialog()
+    // The File command opens the submission dialog; cancelled there, nothing is marked.
+    void resultDialogCancelled()
     {
         setNetfileResultRunner(nullptr);
         m_messages.scriptAnswer(MsgButton::No);
         QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("least.r24")));
         QStringList shown;
         onNextModal(&m_watches, [&shown](QWidget *modal) {
-            QVERIFY(qobject_cast<DlgFilingUnavailable *>(modal));
+            QVERIFY(qobject_cast<CNetfileResultDlg *>(modal));
             for (QLabel *label : modal->findChildren<QLabel *>())
                 shown << label->text();
             qobject_cast<QDialog *>(modal)->reject();
         });
         w->netfileReturn();
-        QVERIFY(shown.contains(QStringLiteral("Ann Smith")));
-        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("not available yet")));
-        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral(" bytes")));
+        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("Ann Smith")));
         QVERIFY(!w->isModified());
         QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 0);
     }
