@@ -31,38 +31,38 @@ DlgTDDProgressWait::~DlgTDDProgressWait()
 
 int DlgTDDProgressWait::savedCount() const
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     return m_savedCount;
 }
 
 int DlgTDDProgressWait::skippedCount() const
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     return m_skippedCount;
 }
 
 std::map<std::string, CString> DlgTDDProgressWait::noaMessages() const
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     return m_noaMessages;
 }
 
 int DlgTDDProgressWait::step() const
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     return m_step;
 }
 
 void DlgTDDProgressWait::setImportResult(int savedCount, int skippedCount)
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     m_savedCount = savedCount;
     m_skippedCount = skippedCount;
 }
 
 void DlgTDDProgressWait::addNoaMessage(const std::string &sin, const CString &message)
 {
-    QMutexLocker lock(&m_lock);
+    std::lock_guard<std::mutex> lock(m_lock);
     m_noaMessages[sin] = message;
 }
 
@@ -113,7 +113,7 @@ int DlgTDDProgressWait::setProgress(int step, int code)
 {
     QString message;
     {
-        QMutexLocker lock(&m_lock);
+        std::lock_guard<std::mutex> lock(m_lock);
         m_step = step;
         if (step == 10)
             m_message = tr("Start to token request ...");
@@ -148,7 +148,7 @@ void DlgTDDProgressWait::timerTimeout()
     int step;
     QString message;
     {
-        QMutexLocker lock(&m_lock);
+        std::lock_guard<std::mutex> lock(m_lock);
         if (m_step == m_shownStep)
             return;
         m_shownStep = m_step;
@@ -173,7 +173,7 @@ void DlgTDDProgressWait::timerTimeout()
         m_listener->stop();
     if (step != 100) {
         {
-            QMutexLocker lock(&m_lock);
+            std::lock_guard<std::mutex> lock(m_lock);
             m_message = tr("Error happened in auto-fill, please try again later.");
         }
         showStatus(tr("Error happened in auto-fill, please try again later."));

@@ -2,10 +2,10 @@
 #include "cstring.h"
 #include "tddprogresssink.h"
 #include <QDialog>
-#include <QMutex>
 #include <QStringList>
 #include <atomic>
 #include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -67,7 +67,7 @@ private:
     void finishRun();
 
     Ui::DlgTDDProgressWait *ui;
-    mutable QMutex m_lock;     // step, message, results
+    mutable std::mutex m_lock;  // step, message, results
     int m_step = 0;
     QString m_message;
     int m_shownStep = -1;

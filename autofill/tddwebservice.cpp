@@ -22,7 +22,7 @@ TddProgressSink::~TddProgressSink() = default;
 
 namespace {
 std::atomic<int> gWaitPercent{100};
-QMutex gOpenerMutex;
+std::mutex gOpenerMutex;
 TddWebService::BrowserOpener gOpener;
 
 constexpr int NonceBytes = 16;
@@ -161,7 +161,7 @@ void TddWebService::setRequest(const CString &taxYear, short mode)
     m_taxYear = taxYear;
     m_taxYearNumber = taxYear.toInt();
     m_mode = mode;
-    QMutexLocker lock(&m_cancelMutex);
+    std::lock_guard<std::mutex> lock(m_cancelMutex);
     m_cancelled = false;
 }
 
@@ -183,19 +183,19 @@ bool TddWebService::isBusy() const
 
 void TddWebService::setProgressDialog(TddProgressSink *sink)
 {
-    QMutexLocker lock(&m_sinkMutex);
+    std::lock_guard<std::mutex> lock(m_sinkMutex);
     m_sink = sink;
 }
 
 bool TddWebService::hasProgressDialog()
 {
-    QMutexLocker lock(&m_sinkMutex);
+    std::lock_guard<std::mutex> lock(m_sinkMutex);
     return m_sink != nullptr;
 }
 
 int TddWebService::reportProgress(int step, int code)
 {
-    QMutexLocker lock(&m_sinkMutex);
+    std::lock_guard<std::mutex> lock(m_sinkMutex);
     if (!m_sink || !m_sink->acceptsProgress())
         return 1;
     m_sink->setProgress(step, code);
@@ -204,9 +204,9 @@ int TddWebService::reportProgress(int step, int code)
 
 void TddWebService::cancel()
 {
-    QMutexLocker lock(&m_cancelMutex);
+    std::lock_guard<std::mutex> lock(m_cancelMutex);
     m_cancelled = true;
-    m_cancelWake.wakeAll();
+    m_cancelWake.notify_all();
     // ends the event loop of a post in flight, and every later one of that thread
     if (m_postThread)
         m_postThread->exit(1);
@@ -214,12 +214,8 @@ void TddWebService::cancel()
 
 bool TddWebService::waitFor(int ms)
 {
-    QMutexLocker lock(&m_cancelMutex);
-    QDeadlineTimer deadline(scaledMs(ms));
-    while (!m_cancelled) {
-        if (!m_cancelWake.wait(&m_cancelMutex, deadline))
-            break;
-    }
+    std::unique_lock<std::mutex> lock(m_cancelMutex);
+    m_cancelWake.wait_for(lock, std::chrono::milliseconds(scaledMs(ms)), [this] { return m_cancelled.load(); });
     return !m_cancelled;
 }
 
@@ -235,25 +231,25 @@ int TddWebService::scaledMs(int ms)
 
 QString TddWebService::signInAddress() const
 {
-    QMutexLocker lock(&m_dataMutex);
+    std::lock_guard<std::mutex> lock(m_dataMutex);
     return m_signInAddress;
 }
 
 QByteArray TddWebService::stageToken() const
 {
-    QMutexLocker lock(&m_dataMutex);
+    std::lock_guard<std::mutex> lock(m_dataMutex);
     return m_stageToken;
 }
 
 QByteArray TddWebService::browserToken() const
 {
-    QMutexLocker lock(&m_dataMutex);
+    std::lock_guard<std::mutex> lock(m_dataMutex);
     return m_browserToken;
 }
 
 void TddWebService::setBrowserOpener(BrowserOpener opener)
 {
-    QMutexLocker lock(&gOpenerMutex);
+    std::lock_guard<std::mutex> lock(gOpenerMutex);
     gOpener = std::move(opener);
 }
 
@@ -262,7 +258,7 @@ bool TddWebService::takeToken(const QByteArray &rawToken)
     const QByteArray token = urlDecode(rawToken);
     if (token.size() < 6)
         return true;
-    QMutexLocker lock(&m_dataMutex);
+    std::lock_guard<std::mutex> lock(m_dataMutex);
     m_browserToken = token;
     return false;
 }
@@ -287,7 +283,7 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
     int result = 0;
     try {
         {
-            QMutexLocker lock(&m_cancelMutex);
+            std::lock_guard<std::mutex> lock(m_cancelMutex);
             if (m_cancelled)
                 return TddFailure::PostFailed;
             if (QThread::currentThread() != QCoreApplication::instance()->thread())
@@ -297,7 +293,7 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
         QString text;
         bool ok = client.postSoapXML(request, "text/xml; charset=UTF-8", text);
         {
-            QMutexLocker lock(&m_cancelMutex);
+            std::lock_guard<std::mutex> lock(m_cancelMutex);
             m_postThread = nullptr;
         }
         reply = text.toUtf8();
@@ -325,7 +321,7 @@ int TddWebService::stageRequest()
 {
     std::vector<std::string> sins;
     {
-        QMutexLocker lock(&m_sinkMutex);
+        std::lock_guard<std::mutex> lock(m_sinkMutex);
         if (!m_sink)
             return TddFailure::NoProgressDialog;
         sins = m_sink->requestSins();
@@ -359,7 +355,7 @@ int TddWebService::stageRequest()
         return TddFailure::StageRefused;
     }
     reportProgress(15, 0);
-    QMutexLocker lock(&m_dataMutex);
+    std::lock_guard<std::mutex> lock(m_dataMutex);
     m_stageToken = QByteArray::fromStdString(answer.value);
     return 0;
 }
@@ -390,7 +386,7 @@ int TddWebService::openAuthPage()
     QByteArray timeStamp;
     const QByteArray address = buildSignInAddress(currentTddConfig(), timeStamp);
     {
-        QMutexLocker lock(&m_dataMutex);
+        std::lock_guard<std::mutex> lock(m_dataMutex);
         m_signInAddress = CString(QString::fromUtf8(address));
     }
     reportProgress(20, 0);
@@ -403,7 +399,7 @@ int TddWebService::openAuthPage()
             return;
         BrowserOpener opener;
         {
-            QMutexLocker lock(&gOpenerMutex);
+            std::lock_guard<std::mutex> lock(gOpenerMutex);
             opener = gOpener;
         }
         setSignInPending(true);
@@ -456,7 +452,7 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
         if (isCancelled())
             return GetAnswer::Stop;
         {
-            QMutexLocker lock(&m_sinkMutex);
+            std::lock_guard<std::mutex> lock(m_sinkMutex);
             if (m_sink)
                 m_sink->setImportResult(result, m_lastSkipped);
         }

@@ -1,11 +1,11 @@
 #pragma once
 #include "cstring.h"
 #include <QByteArray>
-#include <QMutex>
 #include <QString>
 #include <QUrl>
-#include <QWaitCondition>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -130,16 +130,17 @@ private:
     int logPostStart(const TddConfig &config, const QByteArray &request);
     void storeDigestMap(std::vector<std::pair<std::string, std::string>> &map) const;
 
-    mutable QMutex m_dataMutex;      // the texts below
+    // std locks, so that thread checkers see them (the system's Qt is not instrumented)
+    mutable std::mutex m_dataMutex;  // the texts below
     CString m_signInAddress;
     QByteArray m_stageToken;
     QByteArray m_browserToken;
 
-    QMutex m_sinkMutex;
+    mutable std::mutex m_sinkMutex;
     TddProgressSink *m_sink = nullptr;
 
-    QMutex m_cancelMutex;
-    QWaitCondition m_cancelWake;
+    std::mutex m_cancelMutex;
+    std::condition_variable m_cancelWake;
     std::atomic<bool> m_cancelled{false};
     QThread *m_postThread = nullptr;  // the worker posting now, under m_cancelMutex
 

@@ -138,7 +138,7 @@ void TddWebService::storeDigestMap(std::vector<std::pair<std::string, std::strin
 {
     std::vector<std::string> sins;
     {
-        QMutexLocker lock(const_cast<QMutex *>(&m_sinkMutex));
+        std::lock_guard<std::mutex> lock(m_sinkMutex);
         if (m_sink)
             sins = m_sink->requestSins();
     }
@@ -260,7 +260,7 @@ int TddWebService::parseNoaResponse(FILE *log, const std::string &reply)
                                            .arg(QString::fromStdString(sin))
                                      : QStringLiteral("For tax payer (S.I.N. %1), %2.")
                                            .arg(QString::fromStdString(sin), summary);
-            QMutexLocker lock(&m_sinkMutex);
+            std::lock_guard<std::mutex> lock(m_sinkMutex);
             if (m_sink)
                 m_sink->addNoaMessage(sin, CString(text));
         }
