@@ -131,8 +131,17 @@ int DlgTDDProgressWait::setProgress(int step, int code)
             m_message = tr("some unpected error occured, code = %1 - %2.").arg(step).arg(code);
         message = m_message;
     }
-    // widgets only on the GUI thread; dropped when the dialog is gone
-    QMetaObject::invokeMethod(this, [this, message] { showStatus(message); }, Qt::QueuedConnection);
+    // widgets only on the GUI thread; dropped when the dialog is gone. The
+    // latest message is shown, so a late call never brings back an older one.
+    Q_UNUSED(message)
+    QMetaObject::invokeMethod(this, [this] {
+        QString latest;
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            latest = m_message;
+        }
+        showStatus(latest);
+    }, Qt::QueuedConnection);
     return 0;
 }
 
@@ -171,6 +180,7 @@ void DlgTDDProgressWait::timerTimeout()
     m_timer->stop();
     if (m_listener && m_listener->progressDialog() == this)
         m_listener->stop();
+    showStatus(message);   // the failure's own message first
     if (step != 100) {
         {
             std::lock_guard<std::mutex> lock(m_lock);

@@ -9,6 +9,7 @@ ThreadTDDGetData::ThreadTDDGetData(TddWebService *client, QObject *parent)
 ThreadTDDGetData::~ThreadTDDGetData()
 {
     wait();
+    m_ran.load(std::memory_order_acquire);
 }
 
 void ThreadTDDGetData::run()
@@ -19,4 +20,5 @@ void ThreadTDDGetData::run()
     } catch (...) {
     }
     m_client->clearBusy();
+    m_ran.store(true, std::memory_order_release);
 }

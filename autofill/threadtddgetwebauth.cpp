@@ -9,13 +9,16 @@ ThreadTDDGetWebAuth::ThreadTDDGetWebAuth(TddWebService *client, QObject *parent)
 ThreadTDDGetWebAuth::~ThreadTDDGetWebAuth()
 {
     wait();
+    m_ran.load(std::memory_order_acquire);
 }
 
 void ThreadTDDGetWebAuth::run()
 {
     setTerminationEnabled(true);
-    if (!m_client->setBusy())
+    if (!m_client->setBusy()) {
+        m_ran.store(true, std::memory_order_release);
         return;
+    }
     int staged = -99;
     try {
         staged = m_client->stageRequest();
@@ -25,4 +28,5 @@ void ThreadTDDGetWebAuth::run()
     m_client->clearBusy();
     if (staged == 0 && !m_client->isCancelled())
         m_client->openAuthPage();
+    m_ran.store(true, std::memory_order_release);
 }

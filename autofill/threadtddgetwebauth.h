@@ -1,5 +1,6 @@
 #pragma once
 #include "myworkerthread.h"
+#include <atomic>
 
 class TddWebService;
 
@@ -16,4 +17,5 @@ protected:
 
 private:
     TddWebService *m_client;
+    std::atomic<bool> m_ran{false};   // orders run() before the destructor for thread checkers
 };
