@@ -110,7 +110,7 @@ public:
     bool isCancelled() const { return m_cancelled.load(); }
     // Waits ms (scaled); false when cancelled before or during the wait.
     bool waitFor(int ms);
-    // Tests shorten every wait of the road (percent of the Part's time, 1..100).
+    // Tests shorten every wait of the road (percent of the full time, 1..100).
     static void setWaitPercent(int percent);
     static int scaledMs(int ms);
 

@@ -227,6 +227,35 @@ private slots:
         QCOMPARE(int(o.messages.size()), 2);
     }
 
+    void storedReplyIsImportedAndTheDialogWaits()
+    {
+        const QByteArray id = TddServicesFake::identifierOf(QStringLiteral("046454286"));
+        QFile reply(m_dir.filePath(QStringLiteral("stored-reply.xml")));
+        QVERIFY(reply.open(QIODevice::WriteOnly));
+        reply.write("<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\"><soapenv:Body>"
+                    "<ns2:GetTDDEFileResponse xmlns:ns2=\"http://www.cra-arc.gc.ca/xmlns/tdd/2-9-2\">"
+                    "<ns2:ReturnCode>20</ns2:ReturnCode><ns2:EFileTaxDataDelivery><ns2:EFileTaxData>"
+                    "<ns2:EFileIndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>" + id
+                    + "</ns2:IndividualTaxpayerIdentifier></ns2:EFileIndividualIncomeTaxDataItem>"
+                      "</ns2:EFileTaxData></ns2:EFileTaxDataDelivery></ns2:GetTDDEFileResponse>"
+                      "</soapenv:Body></soapenv:Envelope>");
+        reply.close();
+        m_settings.values.insert(QStringLiteral("TDDDataFile"), reply.fileName());
+        const int stagesBefore = m_fake->stagedSins().size();
+        std::vector<std::string> sins{"046 454 286"};
+        DlgTDDProgressWait dialog(1, &sins);
+        dialog.show();
+        m_settings.values.remove(QStringLiteral("TDDDataFile"));
+        QCOMPARE(dialog.savedCount(), 1);
+        QTest::qWait(TddWebService::scaledMs(3000));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!TddHttpServer::instance()->isRunning());
+        QCOMPARE(dialog.findChildren<QThread *>().size(), 0);
+        QCOMPARE(m_fake->stagedSins().size(), stagesBefore);
+        QCOMPARE(storedRows("tb_taxdata").size(), 1);
+        dialog.reject();
+    }
+
     void failuresCloseTheDialogWithTheirMessage_data()
     {
         QTest::addColumn<int>("answer");
