@@ -1,6 +1,7 @@
 // The main window's return-file commands: new, open, save, save as, import,
 // couple, the not-filed report and the file search.
 #include "mainwindow.h"
+#include "waitcursor.h"
 #include "ui_mainwindow.h"
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
@@ -30,12 +31,6 @@
 #include <memory>
 
 namespace {
-struct WaitCursor
-{
-    WaitCursor() { beginWaitCursor(); }
-    ~WaitCursor() { endWaitCursor(); }
-};
-
 // Answers every question with its refusing button and every input with
 // Cancel while it lives, so that reading files for a report never asks.
 class SilentMessages

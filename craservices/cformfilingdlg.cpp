@@ -1,8 +1,10 @@
 #include "cformfilingdlg.h"
+#include "waitcursor.h"
 #include "creturnfile.h"
 #include "dlgfilingresult.h"
 #include "dlgmsgwithlink.h"
 #include "filingconfig.h"
+#include "filingdialogsupport.h"
 #include "filingrecorder.h"
 #include "filingsenders.h"
 #include "formtables.h"
@@ -21,37 +23,6 @@ namespace {
 constexpr int kT1135 = 101, kT1013 = 117, kPad = 181;
 const char kSoftwareRevisionDate[] = "2026-05-25";
 
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-TemplateVars toTemplateVars(const QMap<QString, QString> &vars)
-{
-    TemplateVars out;
-    for (auto it = vars.cbegin(); it != vars.cend(); ++it)
-        out.insert(it.key().toUtf8(), CString(it.value()));
-    return out;
-}
-
-CString efileLogPath(bool result)
-{
-    CString path;
-    if (TabWndApp *app = TabWndApp::instance())
-        app->efileLogPath(path, result);
-    else
-        path = filingRunFolder() + (result ? QStringLiteral("/efileresult.txt") : QStringLiteral("/efilelog.txt"));
-    return path;
-}
-
-void appendFilingRecord(const QString &name, const QString &result, const QString &confirmation,
-                        const QString &message)
-{
-    if (TabWndApp *app = TabWndApp::instance())
-        app->appendFilingRecord(name, result, confirmation, message);
-}
-
 bool testMode()
 {
     const TabWndApp *app = TabWndApp::instance();
@@ -61,14 +32,6 @@ bool testMode()
 QString now()
 {
     return GetCurTime().toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
-
-// The CRA's texts shown as HTML: escaped, line ends kept as breaks.
-QString plainToHtml(const QString &text)
-{
-    QString html = text.toHtmlEscaped();
-    html.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
-    return html;
 }
 
 QString formCodeOf(int formId)

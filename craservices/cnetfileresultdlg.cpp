@@ -1,7 +1,9 @@
 #include "cnetfileresultdlg.h"
+#include "waitcursor.h"
 #include "creturnfile.h"
 #include "dlgfilingresult.h"
 #include "filingconfig.h"
+#include "filingdialogsupport.h"
 #include "filingrecorder.h"
 #include "filingsenders.h"
 #include "messages.h"
@@ -17,47 +19,6 @@
 #include <QRegularExpression>
 
 namespace {
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-TemplateVars toTemplateVars(const QMap<QString, QString> &vars)
-{
-    TemplateVars out;
-    for (auto it = vars.cbegin(); it != vars.cend(); ++it)
-        out.insert(it.key().toUtf8(), CString(it.value()));
-    return out;
-}
-
-// efileresult.txt (result) or efilelog.txt.
-CString efileLogPath(bool result)
-{
-    CString path;
-    if (TabWndApp *app = TabWndApp::instance())
-        app->efileLogPath(path, result);
-    else
-        path = filingRunFolder() + (result ? QStringLiteral("/efileresult.txt") : QStringLiteral("/efilelog.txt"));
-    return path;
-}
-
-void appendFilingRecord(const QString &name, const QString &result, const QString &confirmation,
-                        const QString &message)
-{
-    if (TabWndApp *app = TabWndApp::instance())
-        app->appendFilingRecord(name, result, confirmation, message);
-}
-
-// Plain text shown as HTML: escaped, line ends as breaks.
-QString plainToHtml(const QString &text)
-{
-    QString html = text.toHtmlEscaped();
-    html.replace(QLatin1String("\r\n"), QLatin1String("<br/>"));
-    html.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
-    return html;
-}
-
 // The leading integer of the CRA's verification indicator ("0024" is 24); 0 when none.
 int leadingInteger(const QString &text)
 {

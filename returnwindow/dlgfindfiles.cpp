@@ -1,4 +1,5 @@
 #include "dlgfindfiles.h"
+#include "waitcursor.h"
 #include "ui_dlgfindfiles.h"
 #include "returnwindowhost.h"
 #include "messages.h"
@@ -12,14 +13,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTextStream>
-
-namespace {
-struct WaitCursor
-{
-    WaitCursor() { beginWaitCursor(); }
-    ~WaitCursor() { endWaitCursor(); }
-};
-} // namespace
 
 DlgFindFiles::DlgFindFiles(const QString &title, const QString &listFilePath, ReturnWindowHost *host)
     : QDialog(host ? qobject_cast<QWidget *>(host->hostObject()) : nullptr), ui(new Ui::DlgFindFiles), m_host(host),

@@ -1,4 +1,5 @@
 #include "dlgoptimizereturn.h"
+#include "waitcursor.h"
 #include "ui_dlgoptimizereturn.h"
 #include "creturnfile.h"
 #include "datashareamtdlg.h"
@@ -11,12 +12,6 @@
 
 namespace {
 using T1032 = TaxData_T1032_New;
-
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 QString amountText(double v)
 {

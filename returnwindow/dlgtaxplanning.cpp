@@ -1,4 +1,5 @@
 #include "dlgtaxplanning.h"
+#include "waitcursor.h"
 #include "ui_dlgtaxplanning.h"
 #include "creturnfile.h"
 #include "individualtaxdata.h"
@@ -9,12 +10,6 @@
 #include <climits>
 
 namespace {
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
 QString wholeDollars(double v)
 {
     return QStringLiteral("%1").arg(v, 0, 'f', 0);

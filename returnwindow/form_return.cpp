@@ -1,4 +1,5 @@
 #include "form_return.h"
+#include "waitcursor.h"
 #include "actionshowreturn.h"
 #include "basetaxpage.h"
 #include "creturnfile.h"
@@ -35,12 +36,6 @@ private:
 };
 
 // Keeps the wait cursor on for the life of a scope.
-struct WaitCursor
-{
-    WaitCursor() { beginWaitCursor(); }
-    ~WaitCursor() { endWaitCursor(); }
-};
-
 QString bkColor()
 {
     return settingsSource()->userSetting(QStringLiteral("BKColor"));

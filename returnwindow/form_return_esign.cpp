@@ -1,6 +1,7 @@
 // The return window's requests to the e-signature service: e-delivery,
 // e-signature, signature status and the client-letter template.
 #include "ctaxdata_form.h"
+#include "waitcursor.h"
 #include "ctaxdata_rc71.h"
 #include "creturnfile.h"
 #include "form_return.h"
@@ -29,19 +30,6 @@ const char kNotInitiated[] = "E-Signature request has not been initiated!";
 const int kShownReplyChars = 500;
 const int kT183 = 96, kRC71 = 53, kT1013 = 117, kT185 = 181, kT1135 = 101, kT1134 = 177;
 const int kT183RequestId = 10002, kRC71RequestId = 10005;
-
-struct WaitCursor
-{
-    bool on = true;
-    WaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
-    ~WaitCursor() { release(); }
-    void release()
-    {
-        if (on)
-            QGuiApplication::restoreOverrideCursor();
-        on = false;
-    }
-};
 
 QString userSetting(const char *name)
 {

@@ -1,5 +1,6 @@
 // The return window's saving, closing and file-level commands.
 #include "form_return.h"
+#include "waitcursor.h"
 #include "privatefile.h"
 #include "creturnfile.h"
 #include "folderview.h"
@@ -14,12 +15,6 @@
 #include <QUrl>
 
 namespace {
-struct WaitCursor
-{
-    WaitCursor() { beginWaitCursor(); }
-    ~WaitCursor() { endWaitCursor(); }
-};
-
 bool settingOn(const char *name)
 {
     const QString v = settingsSource()->userSetting(QString::fromLatin1(name));

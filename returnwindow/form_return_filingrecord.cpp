@@ -1,4 +1,5 @@
 #include "form_return.h"
+#include "waitcursor.h"
 #include "cjsonhelper.h"
 #include "formtables.h"
 #include "messages.h"
@@ -41,11 +42,6 @@ int judgeFilingReply(const QString &reply)
     return json.getBool(QStringLiteral("success")) ? 0 : -99;
 }
 
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 } // namespace
 
 int Form_Return::recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message)

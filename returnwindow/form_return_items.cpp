@@ -1,6 +1,7 @@
 // The return window's item commands: going to, adding, removing and sharing
 // forms, slips and notes.
 #include "form_return.h"
+#include "waitcursor.h"
 #include "addtaxformdlg.h"
 #include "dlgchangeformorder.h"
 #include "creturnfile.h"
@@ -15,12 +16,6 @@
 #include "ui_form_return.h"
 
 namespace {
-struct WaitCursor
-{
-    WaitCursor() { beginWaitCursor(); }
-    ~WaitCursor() { endWaitCursor(); }
-};
-
 const char kCoupledOnlyForm[] = "Sharing tax form/slip can only be processed in a coupled return file.";
 const char kCoupledOnlySlip[] = "Sharing tax form/slip can only be done in a coupled return file.";
 const char kShared[] = "Tax form/slip is shared to spouse's return, make sure shared tax forms are claimed properly.";

@@ -1,5 +1,6 @@
 // The return window's province, de-couple, planning and optimise commands.
 #include "form_return.h"
+#include "waitcursor.h"
 #include "ui_form_return.h"
 #include "creturnfile.h"
 #include "datadlgchangeprov.h"
@@ -22,12 +23,6 @@
 namespace {
 
 using T1032 = TaxData_T1032_New;
-
-struct WaitCursor
-{
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
 
 class PersonComboAdapter : public CReturnFile::PersonCombo
 {

@@ -1,5 +1,6 @@
 // Printing the return to PDF through the report engine, and what follows a print.
 #include "canwritefolder.h"
+#include "waitcursor.h"
 #include "creturnfile.h"
 #include "dlgprintoption_info.h"
 #include "dlgvantrelafterprint.h"
@@ -27,12 +28,6 @@ const qint64 kTimeGrainMs = 2000;
 
 // The client letter is fetched once per run.
 bool g_clientLetterFetched = false;
-
-struct WaitCursor
-{
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-};
 
 CT1AppConfig &config()
 {
