@@ -85,6 +85,10 @@ bool TddHttpServer::start(int port)
     socket->setMaxRequestBytes(TddListenerRequest::MaxHeaderBytes);
     m_socket = socket;
     connect(m_socket, &QServerSocket::dataReceived, this, &TddHttpServer::dataReceived);
+    connect(m_socket, &QServerSocket::requestTooLarge, this, [this](QTcpSocket *socket) {
+        log("request refused: too large");
+        answer(socket, 400, "text/plain", kHello);
+    });
     log("http server up");
     return true;
 }

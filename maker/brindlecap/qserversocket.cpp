@@ -1,12 +1,17 @@
 #include "qserversocket.h"
 
 #include <QHostAddress>
+#include <QMetaMethod>
 #include <QTcpSocket>
 #include <QTimer>
 
 namespace {
 const char *const BufferProperty = "qserversocket_buffer";
 const char *const DoneProperty = "qserversocket_done";
+const char *const OversizeProperty = "qserversocket_oversize";
+// An oversized request is read on (and dropped) up to this many bytes, so that
+// its answer reaches the client; beyond it the connection is cut.
+constexpr qint64 kDrainLimit = 4 * 1024 * 1024;
 
 // Bytes of a whole request in data, or -1 while it is incomplete.
 int wholeRequestSize(const QByteArray &data)
@@ -64,10 +69,19 @@ void QServerSocket::readFrom(QTcpSocket *socket)
     if (socket->property(DoneProperty).toBool())
         return;   // one request per connection
     QByteArray buffer = socket->property(BufferProperty).toByteArray() + incoming;
+    if (socket->property(OversizeProperty).isValid()) {
+        drainOversized(socket, buffer);
+        return;
+    }
     const int whole = wholeRequestSize(buffer);
     if ((whole < 0 && buffer.size() > m_maxRequestBytes) || whole > m_maxRequestBytes) {
-        socket->abort();
-        socket->deleteLater();
+        if (!isSignalConnected(QMetaMethod::fromSignal(&QServerSocket::requestTooLarge))) {
+            socket->abort();
+            socket->deleteLater();
+            return;
+        }
+        socket->setProperty(OversizeProperty, qint64(0));
+        drainOversized(socket, buffer);
         return;
     }
     if (whole < 0) {
@@ -79,4 +93,26 @@ void QServerSocket::readFrom(QTcpSocket *socket)
     if (auto idle = socket->findChild<QTimer *>())
         idle->stop();
     emit dataReceived(socket, buffer.left(whole));
+}
+
+// Reads an oversized request to the end of its headers without keeping it, then
+// hands the socket over for its answer; a request that never ends is cut.
+void QServerSocket::drainOversized(QTcpSocket *socket, const QByteArray &data)
+{
+    const qint64 seen = socket->property(OversizeProperty).toLongLong() + data.size();
+    socket->setProperty(OversizeProperty, seen);
+    if (data.contains("\r\n\r\n")) {
+        socket->setProperty(BufferProperty, QVariant());
+        socket->setProperty(DoneProperty, true);
+        if (auto idle = socket->findChild<QTimer *>())
+            idle->stop();
+        emit requestTooLarge(socket);
+        return;
+    }
+    if (seen > kDrainLimit) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    socket->setProperty(BufferProperty, data.right(3));
 }

@@ -7,9 +7,10 @@ class QTcpSocket;
 // A local HTTP listener on 127.0.0.1 only (port 0: a free one). Each
 // connection is buffered until its request is whole (the headers, and a body
 // when Content-Length announces one); then dataReceived fires once with the
-// socket and the request. A connection that sends more than the size cap, or
-// stays idle longer than the idle time-out before its request is whole, is
-// closed without an answer. The receiver writes its answer on the socket; the
+// socket and the request. A request over the size cap is read to the end of
+// its headers without being kept and handed to requestTooLarge for its answer
+// (closed without one when nothing listens); a connection idle longer than the
+// idle time-out before its request is whole is closed without an answer. The receiver writes its answer on the socket; the
 // socket is deleted once it disconnects.
 class QServerSocket : public QTcpServer
 {
@@ -26,12 +27,15 @@ public:
 
 signals:
     void dataReceived(QTcpSocket *socket, QByteArray request);
+    // A request longer than the size cap; the receiver answers on the socket.
+    void requestTooLarge(QTcpSocket *socket);
 
 protected:
     void incomingConnection(qintptr descriptor) override;
 
 private:
     void readFrom(QTcpSocket *socket);
+    void drainOversized(QTcpSocket *socket, const QByteArray &data);
 
     int m_maxRequestBytes = DefaultMaxRequestBytes;
     int m_idleTimeoutMs = DefaultIdleTimeoutMs;
