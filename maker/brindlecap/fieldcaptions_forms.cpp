@@ -92,8 +92,8 @@ const FieldCaption kSch6[] = {
 const FieldCaption kSch7[] = {
     {"UnusedContributions", "", "Unused RRSP, PRPP and SPP contributions from your 2023 notice of assessment", 0, nullptr, 0},
     {"DeductionLimit", "", "2024 RRSP deduction limit", 0, nullptr, FieldCaption::Calculated},
-    {"ContribFirst60Days", "24500", "Contributions made from March 1, 2024, to December 31, 2024", 0, nullptr, 0},
-    {"ContribRestOfYear", "24610", "Contributions made from January 1, 2025, to March 3, 2025", 0, nullptr, 0},
+    {"ContribFirst60Days", "", "Contributions made from January 1, 2025, to March 3, 2025", 0, nullptr, 0},
+    {"ContribRestOfYear", "", "Contributions made from March 1, 2024, to December 31, 2024", 0, nullptr, 0},
     {"SpousalPrior", "", "Contributions to your spouse's RRSP or SPP included above", 0, nullptr, 0},
     {"TotalContributions", "24700", "Total contributions", 0, nullptr, FieldCaption::Calculated},
     {"Transfers", "24640", "Transfers", 0, nullptr, FieldCaption::Calculated},
