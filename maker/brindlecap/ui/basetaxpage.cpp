@@ -51,7 +51,8 @@ QString rowLabel(const FieldSpec &spec)
     QString line = spec.line ? QString::fromLatin1(spec.line) : QString();
     if (line.isEmpty() && !spec.caption && spec.code > 0 && !caption.contains(QString::number(spec.code)))
         line = QString::number(spec.code);
-    return line.isEmpty() ? caption : line + QLatin1Char(' ') + caption;
+    // a box known by its number alone is not named twice
+    return line.isEmpty() || line == caption ? caption : line + QLatin1Char(' ') + caption;
 }
 
 FieldValidator::Kind validatorKind(const FieldSpec &spec)
