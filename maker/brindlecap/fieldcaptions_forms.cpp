@@ -396,6 +396,124 @@ const FieldCaption kONBEN[] = {
     {"Reserve", "", "Lived on a reserve in 2024", 0, nullptr, 0},
     {"Student", "", "Lived in a designated student residence in 2024", 0, nullptr, 0},
 };
+// T2204 – Employee overpayment of 2024 CPP contributions and EI premiums
+const FieldCaption kT2204[] = {
+    {"SelfEmploymentIncome", "", "Net self-employment income (Quebec: QPP)", 0, nullptr, 0},
+    {"CPPContributions", "", "CPP contributions deducted (T4 box 16)", 0, nullptr, FieldCaption::Calculated},
+    {"EIPremiums", "", "EI premiums deducted (T4 box 18)", 0, nullptr, FieldCaption::Calculated},
+    {"InsurableEarnings", "", "EI insurable earnings (T4 box 24)", 0, nullptr, FieldCaption::Calculated},
+    {"CPPOverpayment", "44800", "CPP overpayment", 0, nullptr, 0},
+    {"EIOverpayment", "45000", "EI overpayment", 0, nullptr, FieldCaption::Calculated},
+    {"AllowedPremiums", "31200", "EI premiums through employment", 0, nullptr, FieldCaption::Calculated},
+    {"Switch1", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Switch2", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Sch13Result", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1-M – Moving expenses deduction
+const FieldCaption kT1M[] = {
+    {"OldAddress", "", "Address of the old residence", 0, nullptr, 0},
+    {"NewAddress", "", "Address of the new residence", 0, nullptr, 0},
+    {"MoveDate", "", "Date of the move (YYYY-MM-DD)", 0, nullptr, 0},
+    {"DistanceOld", "", "Distance from the old residence to the new work or school location (km)", 0, nullptr, 0},
+    {"DistanceNew", "", "Distance from the new residence to the new work or school location (km)", 0, nullptr, 0},
+    {"Expenses", "", "Total moving expenses", 0, nullptr, 0},
+    {"IncomeAtNewLocation", "", "Net eligible income earned at the new work or school location", 0, nullptr, 0},
+    {"Deduction", "21900", "Moving expenses", 0, nullptr, FieldCaption::Calculated},
+    {"CarryForward", "", "Moving expenses to carry forward to next year", 0, nullptr, FieldCaption::Calculated},
+};
+// T2222 – Northern residents deductions
+const FieldCaption kT2222[] = {
+    {"Zone", "", "Zone of residence (prescribed northern or intermediate zone)", 0, nullptr, 0},
+    {"Days", "", "Days of residence in the prescribed zone in 2024", 0, nullptr, 0},
+    {"ResidencyDeduction", "", "Residency deduction", 0, nullptr, FieldCaption::Calculated},
+    {"TravelDeduction", "", "Travel deduction", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "25500", "Northern residents deductions", 0, nullptr, FieldCaption::Calculated},
+};
+// T5004 – Claim for tax shelter loss or deduction
+const FieldCaption kT5004[] = {
+    {"ShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"Loss", "", "Loss or deduction claimed", 0, nullptr, 0},
+    {"Deduction", "23200", "Amount deducted on line 23200", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T691 – Alternative minimum tax
+const FieldCaption kT691[] = {
+    {"CapitalGainsAnswer", "", "Reported capital gains or losses in 2024", 0, nullptr, 0},
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
+    {"AdjustedIncome", "", "Adjusted taxable income for minimum tax purposes", 0, nullptr, FieldCaption::Calculated},
+    {"Exemption", "", "Basic exemption", 0, nullptr, FieldCaption::Calculated},
+    {"MinimumAmount", "", "Minimum amount", 0, nullptr, FieldCaption::Calculated},
+    {"BasicTax", "", "Gross minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"CreditsApplied", "", "Minimum tax credits", 0, nullptr, FieldCaption::Calculated},
+    {"MinimumTax", "", "Minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"Carryover", "40427", "Minimum tax carryover from prior years", 0, nullptr, 0},
+    {"Result", "", "Additional taxes on minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"CapitalGains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DividendGross", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Donations", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1170Gains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1212Value", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1206Amount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line95", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignTaxPaid", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherGains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1170Line24", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Deductions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ITCAmounts", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DividendCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherDividends", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Credits33800", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PoliticalCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"RegularBeforeCarryover", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CarryoverApplied", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T936 – Calculation of cumulative net investment loss (CNIL)
+const FieldCaption kT936[] = {
+    {"InvestmentExpenses", "", "Investment expenses claimed in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"InvestmentIncome", "", "Investment income reported in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"PriorCNIL", "", "Cumulative net investment loss at the end of 2023", 0, nullptr, 0},
+    {"CNIL", "", "Cumulative net investment loss at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+};
+// T1-DD – Direct deposit request
+const FieldCaption kT1DD[] = {
+    {"Change", "", "Change the account on file", 0, nullptr, 0},
+    {"Branch", "", "Branch number", 0, nullptr, 0},
+    {"Institution", "", "Institution number", 0, nullptr, 0},
+    {"Account", "", "Account number", 0, nullptr, 0},
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Street", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Phone", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2205 – Amounts from a spousal or common-law partner RRSP, RRIF or SPP to include in income
+const FieldCaption kT2205[] = {
+    {"SpouseName", "", "Contributing spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
+    {"Withdrawal", "", "Amounts withdrawn from spousal plans in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"SpousalContribs", "", "Spouse's contributions to spousal plans in 2022, 2023 and 2024", 0, nullptr, 0},
+    {"Income", "", "Amount the contributor includes in income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxDeducted", "", "Income tax deducted on the withdrawal", 0, nullptr, 0},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1206 – Tax on split income
+const FieldCaption kT1206[] = {
+    {"Flag", "", "Split income is from an excluded business or an excluded amount", 0, nullptr, 0},
+    {"SplitIncome", "68130", "Split income", 0, nullptr, 0},
+    {"TOSIDeduction", "23200", "Split income deducted on line 23200", 0, nullptr, FieldCaption::Calculated},
+    {"DividendCredit", "", "Dividend tax credit on split income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxOnSplitIncome", "40424", "Federal tax on split income", 0, nullptr, FieldCaption::Calculated},
+    {"FederalTaxable", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TOSIIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TOSIOther", "", "", 0, nullptr, FieldCaption::Internal},
+};
 } // namespace
 
 extern const FormCaptions kFormCaptions[] = {
@@ -463,5 +581,14 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 95, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
     {0, 111, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
     {0, 34, kONBEN, int(sizeof kONBEN / sizeof kONBEN[0]), nullptr, 0},
+    {0, 23, kT2204, int(sizeof kT2204 / sizeof kT2204[0]), nullptr, 0},
+    {0, 102, kT1M, int(sizeof kT1M / sizeof kT1M[0]), nullptr, 0},
+    {0, 49, kT2222, int(sizeof kT2222 / sizeof kT2222[0]), nullptr, 0},
+    {0, 55, kT5004, int(sizeof kT5004 / sizeof kT5004[0]), nullptr, 0},
+    {0, 31, kT691, int(sizeof kT691 / sizeof kT691[0]), nullptr, 0},
+    {0, 32, kT936, int(sizeof kT936 / sizeof kT936[0]), nullptr, 0},
+    {0, 52, kT1DD, int(sizeof kT1DD / sizeof kT1DD[0]), nullptr, 0},
+    {0, 124, kT2205, int(sizeof kT2205 / sizeof kT2205[0]), nullptr, 0},
+    {0, 29, kT1206, int(sizeof kT1206 / sizeof kT1206[0]), nullptr, 0},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
