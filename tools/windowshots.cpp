@@ -90,8 +90,8 @@ bool takeShots(const QString &description, const QString &folder, const QString 
         showTab(window, QString::fromLatin1(page));
         ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, QString::fromLatin1(page).toLower()));
     }
-    // the provincial tax form and the schedules the return holds
-    for (int type : {24, 6, 7, 9, 11, 150}) {
+    // the provincial tax form, the T183 and the schedules the return holds
+    for (int type : {24, 96, 6, 7, 9, 11, 150}) {
         FormEntry *form = rf->findFormEntry(type, 0, false);
         if (!form)
             continue;

@@ -560,7 +560,7 @@ const FieldCaption kT183[] = {
     {"SIN", "", "Taxpayer: social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"Street", "", "Taxpayer: address", 0, nullptr, FieldCaption::Calculated},
     {"City", "", "Taxpayer: city", 0, nullptr, FieldCaption::Calculated},
-    {"Province", "", "Taxpayer: province or territory", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "Taxpayer: province or territory", 0, "province", FieldCaption::Calculated},
     {"Postcode", "", "Taxpayer: postal code", 0, nullptr, FieldCaption::Calculated},
     {"Phone", "", "Taxpayer: telephone", 0, nullptr, FieldCaption::Calculated},
     {"Email", "", "Taxpayer: email address", 0, nullptr, FieldCaption::Calculated},

@@ -138,8 +138,10 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         connect(box, &QCheckBox::toggled, this, [this, box] { editFinished(box); });
         return box;
     }
-    if (spec.choices && !spec.calculated) {
+    if (spec.choices) {
+        // a calculated code shows its label, read-only
         auto *combo = new CT1ComboBox(this);
+        combo->setEnabled(!spec.calculated);
         for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
             combo->addItem(choice.second, choice.first);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
