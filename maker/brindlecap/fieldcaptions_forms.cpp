@@ -670,6 +670,160 @@ const FieldCaption kD1[] = {
     {"SecurityOptions", "", "Security options deductions", 0, nullptr, FieldCaption::Calculated},
     {"F24901", "", "", 0, nullptr, FieldCaption::Internal},
 };
+// T929 – Disability supports deduction
+const FieldCaption kT929[] = {
+    {"Expenses", "", "Eligible disability support expenses", 0, nullptr, 0},
+    {"EarnedIncome", "", "Earned income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "21500", "Disability supports deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// T1172 – Additional tax on accumulated income payments from RESPs
+const FieldCaption kT1172[] = {
+    {"AIPIncome", "", "Accumulated income payments received (T4A box 040)", 0, nullptr, FieldCaption::Calculated},
+    {"RRSPDeduction", "", "Contributions to an RRSP or SPP deducted against the payments", 0, nullptr, 0},
+    {"SwitchA", "", "The payments were made to you as the subscriber", 0, nullptr, 0},
+    {"SwitchB", "", "Resident of Quebec at the end of 2024", 0, nullptr, 0},
+    {"FederalTax", "", "Federal additional tax", 0, nullptr, FieldCaption::Calculated},
+    {"QuebecTax", "", "Additional tax for Quebec residents", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "", "Tax on accumulated income payments", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1212 – Statement of deferred security options benefits
+const FieldCaption kT1212[] = {
+    {"BalanceLastYear", "", "Deferred security option benefits at the end of 2023", 0, nullptr, 0},
+    {"Deferred", "", "Security option benefits deferred in 2024", 0, nullptr, 0},
+    {"Included", "", "Deferred benefits included in income in 2024", 0, nullptr, 0},
+    {"F67910", "67910", "Balance of deferred security option benefits", 0, nullptr, FieldCaption::Calculated},
+};
+// T2038(IND) – Investment tax credit (individuals)
+const FieldCaption kT2038[] = {
+    {"Expenditures", "", "Qualified expenditures", 0, nullptr, FieldCaption::Calculated},
+    {"CarriedForward", "", "Unused credits from prior years", 0, nullptr, FieldCaption::Calculated},
+    {"NetFederalTax", "", "Net federal tax before the credit", 0, nullptr, FieldCaption::Calculated},
+    {"Credit", "41200", "Investment tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Refund", "45400", "Refund of investment tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"LineC", "", "", 0, nullptr, FieldCaption::Internal},
+    {"AMTAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T691Amount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LineD", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// GST370 – Employee and partner GST/HST rebate application
+const FieldCaption kGST370[] = {
+    {"EligibleExpenses", "", "Eligible expenses on which GST/HST was paid", 0, nullptr, 0},
+    {"GSTRate", "", "GST/HST rate (%)", 0, nullptr, 0},
+    {"Rebate", "45700", "Employee and partner GST/HST rebate", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T626 – Overseas employment tax credit
+const FieldCaption kT626[] = {
+    {"OverseasIncome", "", "Net overseas employment income", 0, nullptr, 0},
+    {"NetIncome", "23600", "Net income", 0, nullptr, 0},
+    {"BasicTax", "", "Basic federal tax", 0, nullptr, 0},
+    {"Credit", "42600", "Overseas employment tax credit", 0, nullptr, 0},
+};
+// T2017 – Summary of reserves on dispositions of capital property
+const FieldCaption kT2017[] = {
+    {"ReserveLastYear", "", "Reserve claimed in 2023", 0, nullptr, 0},
+    {"ReserveThisYear", "", "Reserve claimed for 2024", 0, nullptr, 0},
+    {"GainFromReserve", "17800", "Reserves included in income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T657 – Calculation of capital gains deduction
+const FieldCaption kT657[] = {
+    {"TaxableGains", "", "Taxable capital gains eligible for the deduction", 0, nullptr, FieldCaption::Calculated},
+    {"PriorDeductions", "", "Capital gains deductions claimed in prior years", 0, nullptr, 0},
+    {"CNIL", "", "Cumulative net investment loss at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "25400", "Capital gains deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// T1223 – Clergy residence deduction
+const FieldCaption kT1223[] = {
+    {"Remuneration", "", "Remuneration from the office or employment", 0, nullptr, FieldCaption::Calculated},
+    {"ProvidedResidence", "", "Fair rental value of a residence provided", 0, nullptr, 0},
+    {"RentPaid", "", "Rent paid or fair rental value of the residence", 0, nullptr, 0},
+    {"Months", "", "Months of the year as a member of the clergy", 0, nullptr, 0},
+    {"Deduction", "23100", "Clergy residence deduction", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T746 – Deduction for refund of unused RRSP, PRPP and SPP contributions
+const FieldCaption kT746[] = {
+    {"Refund", "", "Refund of unused contributions received (T4RSP box 20)", 0, nullptr, 0},
+    {"UnusedContributions", "", "Unused contributions included in the refund", 0, nullptr, 0},
+    {"Deduction", "23200", "Deduction on line 23200", 0, nullptr, FieldCaption::Calculated},
+};
+// T1170 – Capital gains on gifts of certain capital property
+const FieldCaption kT1170[] = {
+    {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
+    {"AdjustedCost", "", "Adjusted cost base", 0, nullptr, 0},
+    {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
+    {"Gain", "", "Capital gain", 0, nullptr, FieldCaption::Calculated},
+    {"Exempt", "", "Exempt portion of the gain", 0, nullptr, 0},
+    {"Taxable", "", "Capital gain to report", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "67890", "Capital gains on gifts of certain capital property", 0, nullptr, FieldCaption::Calculated},
+    {"Line24", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T224 – Manitoba community enterprise development tax credit receipt
+const FieldCaption kT224[] = {
+    {"Investment", "", "Eligible investment", 0, nullptr, 0},
+    {"Credit", "", "Community enterprise development tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T225 – Manitoba employee share purchase tax credit receipt
+const FieldCaption kT225[] = {
+    {"Investment", "", "Eligible investment", 0, nullptr, 0},
+    {"Credit", "", "Employee share purchase tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2043 – Return of fuel charge proceeds to farmers tax credit
+const FieldCaption kT2043[] = {
+    {"Province", "", "Province where the farming business operated", 0, "province", 0},
+    {"FarmingExpenses", "", "Eligible farming expenses", 0, nullptr, 0},
+    {"Credit", "47556", "Return of fuel charge proceeds to farmers tax credit", 0, nullptr, FieldCaption::Calculated},
+};
+// T2039 – Air quality improvement tax credit
+const FieldCaption kT2039[] = {
+    {"Expenses", "", "Qualifying ventilation expenditures", 0, nullptr, 0},
+    {"Credit", "47557", "Air quality improvement tax credit", 0, nullptr, 0},
+};
+// T2048 – Canadian journalism labour tax credit
+const FieldCaption kT2048[] = {
+    {"LabourCosts", "", "Qualifying labour expenditures", 0, nullptr, 0},
+    {"Credit", "47555", "Canadian journalism labour tax credit", 0, nullptr, FieldCaption::Calculated},
+};
+// T1198 – Statement of qualifying retroactive lump-sum payment
+const FieldCaption kT1198[] = {
+    {"Payment", "", "Qualifying retroactive lump-sum payment", 0, nullptr, 0},
+    {"Notional", "", "Notional tax on the payment", 0, nullptr, FieldCaption::Calculated},
+    {"Name", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1044 – Non-profit organization information return
+const FieldCaption kT1044[] = {
+    {"Organization", "", "Name of the organization", 0, nullptr, 0},
+    {"Revenue", "", "Total revenue", 0, nullptr, 0},
+    {"Expenses", "", "Total expenses", 0, nullptr, 0},
+};
+// RC359 – Tax on excess employees profit sharing plan amounts
+const FieldCaption kRC359[] = {
+    {"ExcessAmount", "", "Excess EPSP amount", 0, nullptr, 0},
+    {"Tax", "41800", "Tax on excess EPSP amounts", 0, nullptr, FieldCaption::Calculated},
+};
+// RC383 – Tax-exempt earned income and contributions for enhanced CPP/QPP
+const FieldCaption kRC383[] = {
+    {"ExemptIncome", "", "Tax-exempt employment income elected for enhanced CPP contributions", 0, nullptr, 0},
+    {"Contribution", "", "Enhanced CPP contributions on the elected income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "22215", "Deduction for CPP or QPP enhanced contributions on employment income",
+     0, nullptr, FieldCaption::Calculated},
+};
 } // namespace
 
 extern const FormCaptions kFormCaptions[] = {
@@ -753,5 +907,25 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 205, kSch15, int(sizeof kSch15 / sizeof kSch15[0]), nullptr, 0},
     {0, 209, kInstalments, int(sizeof kInstalments / sizeof kInstalments[0]), nullptr, 0},
     {0, 210, kD1, int(sizeof kD1 / sizeof kD1[0]), nullptr, 0},
+    {0, 14, kT929, int(sizeof kT929 / sizeof kT929[0]), nullptr, 0},
+    {0, 17, kT1172, int(sizeof kT1172 / sizeof kT1172[0]), nullptr, 0},
+    {0, 18, kT1212, int(sizeof kT1212 / sizeof kT1212[0]), nullptr, 0},
+    {0, 20, kT2038, int(sizeof kT2038 / sizeof kT2038[0]), nullptr, 0},
+    {0, 28, kGST370, int(sizeof kGST370 / sizeof kGST370[0]), nullptr, 0},
+    {0, 30, kT626, int(sizeof kT626 / sizeof kT626[0]), nullptr, 0},
+    {0, 37, kT2017, int(sizeof kT2017 / sizeof kT2017[0]), nullptr, 0},
+    {0, 40, kT657, int(sizeof kT657 / sizeof kT657[0]), nullptr, 0},
+    {0, 103, kT1223, int(sizeof kT1223 / sizeof kT1223[0]), nullptr, 0},
+    {0, 105, kT746, int(sizeof kT746 / sizeof kT746[0]), nullptr, 0},
+    {0, 113, kT1170, int(sizeof kT1170 / sizeof kT1170[0]), nullptr, 0},
+    {0, 173, kT224, int(sizeof kT224 / sizeof kT224[0]), nullptr, 0},
+    {0, 174, kT225, int(sizeof kT225 / sizeof kT225[0]), nullptr, 0},
+    {0, 193, kT2043, int(sizeof kT2043 / sizeof kT2043[0]), nullptr, 0},
+    {0, 199, kT2039, int(sizeof kT2039 / sizeof kT2039[0]), nullptr, 0},
+    {0, 212, kT2048, int(sizeof kT2048 / sizeof kT2048[0]), nullptr, 0},
+    {0, 213, kT1198, int(sizeof kT1198 / sizeof kT1198[0]), nullptr, 0},
+    {0, 186, kT1044, int(sizeof kT1044 / sizeof kT1044[0]), nullptr, 0},
+    {0, 145, kRC359, int(sizeof kRC359 / sizeof kRC359[0]), nullptr, 0},
+    {0, 149, kRC383, int(sizeof kRC383 / sizeof kRC383[0]), nullptr, 0},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);

@@ -275,7 +275,7 @@ const FieldCaption kT1Rows[] = {
     {"ConfirmationNumber", "", "", 0, nullptr, FieldCaption::Internal},
     {"AutoFill", "", "", 0, nullptr, FieldCaption::Internal},
     {"AutoFillDate", "", "", 0, nullptr, FieldCaption::Internal},
-    {"47557", "", "", 0, nullptr, FieldCaption::Internal},
+    {"47557", "47557", "Air quality improvement tax credit", 4, nullptr, 0},
     {"NetBalance", "", "", 0, nullptr, FieldCaption::Internal},
     {"LYFedTuition", "", "", 0, nullptr, FieldCaption::Internal},
     {"LYProvTuition", "", "", 0, nullptr, FieldCaption::Internal},
