@@ -824,6 +824,195 @@ const FieldCaption kRC383[] = {
     {"Deduction", "22215", "Deduction for CPP or QPP enhanced contributions on employment income",
      0, nullptr, FieldCaption::Calculated},
 };
+// T1163 – AgriStability and AgriInvest programs information and statement of farming activities
+const FieldCaption kT1163[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"ParticipantPin", "", "Participant identification number (PIN)", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the farm", 0, nullptr, 0},
+    {"MainFarmProvince", "", "Province of the main farmstead", 0, "province", 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T2042 – Statement of farming activities
+const FieldCaption kT2042[] = {
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T2121 – Statement of fishing activities
+const FieldCaption kT2121[] = {
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"GrossIncome", "8299", "Gross fishing income", 0, nullptr, 0},
+    {"Expenses", "9368", "Total fishing expenses", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T1A – Request for loss carryback
+const FieldCaption kT1A[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Switch", "", "Apply the 2024 loss to prior years", 0, nullptr, 0},
+    {"NonCapitalLoss", "", "Non-capital loss for 2024", 0, nullptr, FieldCaption::Calculated},
+    {"NetCapitalLoss", "", "Net capital loss for 2024", 0, nullptr, FieldCaption::Calculated},
+    {"CarryBack2021", "", "Loss to apply to 2021", 0, nullptr, 0},
+    {"CarryBack2022", "", "Loss to apply to 2022", 0, nullptr, 0},
+    {"CarryBack2023", "", "Loss to apply to 2023", 0, nullptr, 0},
+    {"DeductionsTotal", "", "Total loss applied to prior years", 0, nullptr, FieldCaption::Calculated},
+    {"CarryForward", "", "Loss available to carry forward", 0, nullptr, FieldCaption::Calculated},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"MailProvince", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1229 – Statement of resource expenses and depletion allowance
+const FieldCaption kT1229[] = {
+    {"Expenses", "", "Resource expenses and depletion allowance claimed", 0, nullptr, 0},
+    {"Deduction", "22400", "Exploration and development expenses", 0, nullptr, FieldCaption::Calculated},
+};
+// RC267 – Employee contributions to a United States retirement plan – temporary assignments
+const FieldCaption kRC267[] = {
+    {"Contributions", "", "Contributions to the United States retirement plan", 0, nullptr, 0},
+    {"RRSPRoom", "", "Unused RRSP deduction room available", 0, nullptr, 0},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// RC268 – Employee contributions to a United States retirement plan – cross-border commuters
+const FieldCaption kRC268[] = {
+    {"Contributions", "", "Contributions to the United States retirement plan", 0, nullptr, 0},
+    {"RRSPRoom", "", "Unused RRSP deduction room available", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// RC269 – Employee contributions to a foreign pension plan or social security arrangement
+const FieldCaption kRC269[] = {
+    {"Contributions", "", "Contributions to the foreign plan or arrangement", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// T1248 Schedule D – Information about your residency status
+const FieldCaption kT1248D[] = {
+    {"ResidencyType", "", "Residency status in 2024", 0, nullptr, 0},
+    {"ForeignMailing", "", "Mailing address outside Canada", 0, nullptr, 0},
+    {"Country", "", "Country of residence", 0, nullptr, 0},
+    {"EntryDate", "", "Date of entry into Canada (YYYY-MM-DD)", 0, nullptr, 0},
+    {"DepartureDate", "", "Date of departure from Canada (YYYY-MM-DD)", 0, nullptr, 0},
+};
+// CPT20 – Election to pay Canada Pension Plan contributions
+const FieldCaption kCPT20[] = {
+    {"ElectF399", "", "Elect to pay CPP contributions on employment income", 0, nullptr, 0},
+    {"ElectDate", "", "Date the election starts (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Line16", "", "Employment earnings not on a T4 slip elected for contributions",
+     0, nullptr, FieldCaption::Calculated},
+    {"Line17", "", "Employment earnings on a T4 slip elected for contributions", 0, nullptr, FieldCaption::Calculated},
+};
+// T185 – Pre-authorized debit agreement
+const FieldCaption kT185[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Institution", "", "Institution number", 0, nullptr, 0},
+    {"Branch", "", "Branch number", 0, nullptr, 0},
+    {"Account", "", "Account number", 0, nullptr, 0},
+    {"FixedAmount", "", "Debit a fixed amount", 0, nullptr, 0},
+    {"Amount", "", "Amount to debit", 0, nullptr, FieldCaption::Calculated},
+    {"DebitDate", "", "Date of the debit (YYYY-MM-DD)", 0, nullptr, 0},
+    {"PadDate", "", "Agreement date", 0, nullptr, FieldCaption::Calculated},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
+    {"Message", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
+    {"PreparerName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EFileNumber", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EFilePassword", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Street", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Phone", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Email", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// RC59 – Business consent for online access
+const FieldCaption kRC59[] = {
+    {"BusinessNumber", "", "Business number (BN)", 0, nullptr, 0},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"ConsentLevel", "", "Level of authorization", 0, nullptr, 0},
+    {"Expiry", "", "Authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
+};
+// RC59X – Cancel business consent or delegated authority
+const FieldCaption kRC59X[] = {
+    {"BusinessNumber", "", "Business number (BN)", 0, nullptr, 0},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"CancelAll", "", "Cancel every authorization", 0, nullptr, 0},
+};
+// T1-ADJ – T1 adjustment request
+const FieldCaption kT1ADJ[] = {
+    {"Name", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Year", "", "Tax year to adjust", 0, nullptr, FieldCaption::Calculated},
+    {"Date", "", "Date of the request", 0, nullptr, 0},
+    {"Reason", "", "Explanation of the change", 0, nullptr, 0},
+    {"RepID", "", "Representative identifier (RepID)", 0, nullptr, 0},
+    {"EFileNumber", "", "EFILE number", 0, nullptr, 0},
+};
+// T2091(IND) – Designation of a property as a principal residence
+const FieldCaption kT2091[] = {
+    {"FullName", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Description", "", "Address or description of the property", 0, nullptr, 0},
+    {"Switch", "", "Type of property", 0, nullptr, 0},
+    {"AcquiredYear", "", "Year the property was acquired", 0, nullptr, 0},
+    {"YearsDesignated", "", "Years designated as principal residence after 1971", 0, nullptr, 0},
+    {"YearsOwned", "", "Years owned after 1971", 0, nullptr, 0},
+    {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
+    {"Cost", "", "Adjusted cost base", 0, nullptr, 0},
+    {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
+    {"Gain", "", "Capital gain before the exemption", 0, nullptr, FieldCaption::Calculated},
+    {"ExemptGain", "", "Principal residence exemption", 0, nullptr, FieldCaption::Calculated},
+    {"Designated", "", "Capital gain after the exemption", 0, nullptr, FieldCaption::Calculated},
+};
+// T1135 – Foreign income verification statement
+const FieldCaption kT1135[] = {
+    {"Kind", "", "Filer: individual, partnership or other", 0, nullptr, 0},
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName2", "", "Second given name", 0, nullptr, 0},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Address", "", "Address", 0, nullptr, 0},
+    {"City", "", "City", 0, nullptr, 0},
+    {"Province", "", "Province or territory", 0, nullptr, 0},
+    {"Postcode", "", "Postal code", 0, nullptr, 0},
+    {"Country", "", "Country", 0, nullptr, 0},
+    {"YearStart", "", "Tax year from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Amended", "", "This is an amended return", 0, nullptr, 0},
+    {"TotalCost", "", "Total cost of specified foreign property", 0, nullptr, FieldCaption::Calculated},
+    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated},
+    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
+    {"OverwriteStatus", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T90 – Income exempt from tax under the Indian Act
+const FieldCaption kT90[] = {
+    {"EmploymentIncome", "", "Tax-exempt employment income", 0, nullptr, FieldCaption::Calculated},
+    {"OtherIncome", "", "Other tax-exempt income", 0, nullptr, FieldCaption::Calculated},
+    {"WorkingIncome", "", "Tax-exempt working income", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeAdd", "", "Amount added to net income for benefits", 0, nullptr, FieldCaption::Calculated},
+    {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
+};
 } // namespace
 
 extern const FormCaptions kFormCaptions[] = {
@@ -927,5 +1116,23 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 186, kT1044, int(sizeof kT1044 / sizeof kT1044[0]), nullptr, 0},
     {0, 145, kRC359, int(sizeof kRC359 / sizeof kRC359[0]), nullptr, 0},
     {0, 149, kRC383, int(sizeof kRC383 / sizeof kRC383[0]), nullptr, 0},
+    {0, 15, kT1163, int(sizeof kT1163 / sizeof kT1163[0]), nullptr, 0},
+    {0, 21, kT2042, int(sizeof kT2042 / sizeof kT2042[0]), nullptr, 0},
+    {0, 51, kT2121, int(sizeof kT2121 / sizeof kT2121[0]), nullptr, 0},
+    {0, 39, kT1A, int(sizeof kT1A / sizeof kT1A[0]), nullptr, 0},
+    {0, 107, kT1229, int(sizeof kT1229 / sizeof kT1229[0]), nullptr, 0},
+    {0, 136, kRC267, int(sizeof kRC267 / sizeof kRC267[0]), nullptr, 0},
+    {0, 137, kRC268, int(sizeof kRC268 / sizeof kRC268[0]), nullptr, 0},
+    {0, 138, kRC269, int(sizeof kRC269 / sizeof kRC269[0]), nullptr, 0},
+    {0, 207, kT1248D, int(sizeof kT1248D / sizeof kT1248D[0]), nullptr, 0},
+    {0, 57, kCPT20, int(sizeof kCPT20 / sizeof kCPT20[0]), nullptr, 0},
+    {0, 181, kT185, int(sizeof kT185 / sizeof kT185[0]), nullptr, 0},
+    {0, 184, kRC59, int(sizeof kRC59 / sizeof kRC59[0]), nullptr, 0},
+    {0, 185, kRC59X, int(sizeof kRC59X / sizeof kRC59X[0]), nullptr, 0},
+    {0, 116, kT1ADJ, int(sizeof kT1ADJ / sizeof kT1ADJ[0]), nullptr, 0},
+    {0, 147, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
+    {0, 160, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
+    {0, 101, kT1135, int(sizeof kT1135 / sizeof kT1135[0]), nullptr, 0},
+    {0, 171, kT90, int(sizeof kT90 / sizeof kT90[0]), nullptr, 0},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
