@@ -1013,6 +1013,50 @@ const FieldCaption kT90[] = {
     {"NetIncomeAdd", "", "Amount added to net income for benefits", 0, nullptr, FieldCaption::Calculated},
     {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
 };
+// T5013 Schedule – Partnership income summary
+const FieldCaption kT5013S[] = {
+    {"TotalNonLossNetIncome", "", "Total net income from partnerships", 0, nullptr, FieldCaption::Calculated},
+};
+// T1219 – Provincial or territorial alternative minimum tax
+const FieldCaption kT1219[] = {
+    {"Province", "", "Province or territory", 0, "province", 0},
+    {"FederalMinimum", "", "Federal minimum tax", 0, nullptr, 0},
+    {"ProvincialMinimum", "", "Provincial or territorial minimum tax", 0, nullptr, 0},
+};
+// TL2 – Claim for meals and lodging expenses
+const FieldCaption kTL2[] = {
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"EmployerName", "", "Employer's name", 0, nullptr, 0},
+    {"Trips", "", "Number of trips", 0, nullptr, 0},
+    {"Meals", "", "Meal expenses", 0, nullptr, 0},
+    {"Lodging", "", "Lodging expenses", 0, nullptr, 0},
+    {"Deduction", "22900", "Other employment expenses", 0, nullptr, FieldCaption::Calculated},
+};
+// T1153 – Pre-bankruptcy and post-bankruptcy return information
+const FieldCaption kT1153[] = {
+    {"FullName", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Street", "", "Address", 0, nullptr, FieldCaption::Calculated},
+    {"TaxpayerCity", "", "City", 0, nullptr, FieldCaption::Calculated},
+    {"ProvinceName", "", "Province or territory", 0, nullptr, FieldCaption::Calculated},
+    {"TaxpayerPostcode", "", "Postal code", 0, nullptr, FieldCaption::Calculated},
+    {"BankruptcyDate", "", "Date of bankruptcy", 0, nullptr, FieldCaption::Calculated},
+    {"TrusteeName", "", "Trustee: name", 0, nullptr, 0},
+    {"TrusteeAddress", "", "Trustee: address", 0, nullptr, 0},
+    {"City", "", "Trustee: city", 0, nullptr, 0},
+    {"Province", "", "Trustee: province or territory", 0, nullptr, 0},
+    {"Postcode", "", "Trustee: postal code", 0, nullptr, 0},
+    {"DiscounterCode", "", "Trustee: code", 0, nullptr, 0},
+    {"EFileNumber", "", "Trustee: EFILE number", 0, nullptr, 0},
+};
+// Schedule 8 (former layout) – CPP contributions and overpayment
+const FieldCaption kSch8Old[] = {
+    {"PensionableEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)", 0, nullptr, 0},
+    {"Contributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)", 0, nullptr, 0},
+    {"SelfEmployedEarnings", "", "Net self-employment earnings", 0, nullptr, 0},
+    {"Months", "", "Months in 2024 for which CPP contributions are required", 0, nullptr, 0},
+    {"Result", "22200", "Deduction for CPP contributions on self-employment income", 0, nullptr, 0},
+};
 } // namespace
 
 extern const FormCaptions kFormCaptions[] = {
@@ -1134,5 +1178,10 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 160, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
     {0, 101, kT1135, int(sizeof kT1135 / sizeof kT1135[0]), nullptr, 0},
     {0, 171, kT90, int(sizeof kT90 / sizeof kT90[0]), nullptr, 0},
+    {0, 38, kT5013S, int(sizeof kT5013S / sizeof kT5013S[0]), nullptr, 0},
+    {0, 89, kT1219, int(sizeof kT1219 / sizeof kT1219[0]), nullptr, 0},
+    {0, 92, kTL2, int(sizeof kTL2 / sizeof kTL2[0]), nullptr, 0},
+    {0, 97, kT1153, int(sizeof kT1153 / sizeof kT1153[0]), nullptr, 0},
+    {0, 8, kSch8Old, int(sizeof kSch8Old / sizeof kSch8Old[0]), nullptr, 0},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
