@@ -5,6 +5,7 @@
 #include "formentry.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
+#include "taxdata_slipbase.h"
 #include "taxdata_t1new.h"
 #include "taxfactory.h"
 #include <memory>
@@ -22,14 +23,17 @@ FormEntry *linkedPartnerEntry(const EntryList<FormEntry> &partnerList, const For
     return nullptr;
 }
 
-// True when the slip holds nothing but what a new slip of its type holds: the
-// copy that sharing made and nobody filled in.
+// True when the slip holds nothing but what a new slip of its type holds, its
+// share aside: the copy that sharing made of a blank slip and nobody filled in.
 bool isBlankSlip(const CTaxData_Form &slip)
 {
     std::unique_ptr<CTaxData_Form> blank(createSlip(slip.formType()));
     if (!blank)
         return false;
     blank->setFlags(slip.flags());
+    auto *blankSlip = dynamic_cast<TaxData_SlipBase *>(blank.get());
+    if (const auto *own = dynamic_cast<const TaxData_SlipBase *>(&slip); own && blankSlip)
+        blankSlip->setSharePercent(own->sharePercent());
     blank->calculateData();
     return !slip.differs(*blank);
 }
@@ -116,6 +120,10 @@ void CReturnFile::shareSlipWithSpouse(CTaxData_Form *slip, int linkedId)
     if (!copy || !copy->object)
         return;
     copy->object->copySharedPart(*slip);
+    // the partner claims the rest: the two shares never count the slip twice
+    auto *copied = dynamic_cast<TaxData_SlipBase *>(copy->object);
+    if (const auto *original = dynamic_cast<const TaxData_SlipBase *>(slip); copied && original)
+        copied->setSharePercent(100.0 - original->sharePercent());
     entry->linkedId = copy->id;
 }
 

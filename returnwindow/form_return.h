@@ -185,6 +185,7 @@ public slots:
     void on_comboBox_currentIndexChanged(int index);
 
 private:
+    void setLeftPaneWidth(int left, int total);
     // province, couple and what-if: the tree rebuilt and the current person's T1 opened
     void reopenAfterReturnChange();
 

@@ -94,6 +94,7 @@ const char kTabStyle[] =
     "QTabBar::tab:!selected {margin-top: 2px;}";
 
 constexpr int kLeftPaneWidth = 270;
+constexpr int kFrameMinimumWidth = 10;   // the designer form's
 
 // The editors of a dark page: the page text is white, so their ground must be dark.
 QString editorStyle(bool dark)
@@ -333,7 +334,7 @@ bool Form_Return::restoreSplitterSizes(int leftWidth)
         return true;
     if (leftWidth < 10 || leftWidth > total)
         leftWidth = total <= kLeftPaneWidth ? 1 : kLeftPaneWidth;
-    ui->splitter->setSizes({leftWidth, total - leftWidth});
+    setLeftPaneWidth(leftWidth, total);
     m_splitterRestored = true;
     return true;
 }
@@ -359,10 +360,18 @@ bool Form_Return::toggleMaximizeView()
         return false;
     const int total = sizes[0] + sizes[1];
     if (sizes[0] > 10) {
-        ui->splitter->setSizes({1, total - 1});
+        setLeftPaneWidth(1, total);
         return false;
     }
     const int left = total <= kLeftPaneWidth ? 30 : kLeftPaneWidth;
-    ui->splitter->setSizes({left, total - left});
+    setLeftPaneWidth(left, total);
     return true;
+}
+
+// The splitter keeps a pane at its minimum width: a collapsed tree pane lowers
+// the frame's minimum to its 1 pixel, an open one has the designer's again.
+void Form_Return::setLeftPaneWidth(int left, int total)
+{
+    ui->frame->setMinimumWidth(left < kFrameMinimumWidth ? left : kFrameMinimumWidth);
+    ui->splitter->setSizes({left, total - left});
 }

@@ -90,6 +90,15 @@ bool takeShots(const QString &description, const QString &folder, const QString 
         showTab(window, QString::fromLatin1(page));
         ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, QString::fromLatin1(page).toLower()));
     }
+    // the provincial tax form, the T183 and the schedules the return holds
+    for (int type : {24, 96, 6, 7, 9, 11, 150}) {
+        FormEntry *form = rf->findFormEntry(type, 0, false);
+        if (!form)
+            continue;
+        tree->selectItem(category, form->id);
+        settle();
+        ok &= shot(window, QStringLiteral("%1/%2-form-%3.png").arg(folder, theme).arg(type));
+    }
     tree->setCurrentItem(tree->root(FolderView::Start));
     ok &= shot(window, QStringLiteral("%1/%2-help.png").arg(folder, theme));
     return ok;

@@ -4,6 +4,8 @@
 extern const FormCaptions kT1Captions;
 extern const FormCaptions kSlipCaptions[];
 extern const int kSlipCaptionCount;
+extern const FormCaptions kFormCaptions[];
+extern const int kFormCaptionCount;
 
 const FormCaptions *findFormCaptions(int kind, int type)
 {
@@ -12,6 +14,9 @@ const FormCaptions *findFormCaptions(int kind, int type)
     for (int i = 0; i < kSlipCaptionCount; ++i)
         if (kSlipCaptions[i].kind == kind && kSlipCaptions[i].type == type)
             return &kSlipCaptions[i];
+    for (int i = 0; i < kFormCaptionCount; ++i)
+        if (kFormCaptions[i].kind == kind && kFormCaptions[i].type == type)
+            return &kFormCaptions[i];
     return nullptr;
 }
 

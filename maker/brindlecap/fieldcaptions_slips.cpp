@@ -282,6 +282,25 @@ const FieldCaption kSlip8[] = {
     {"AmountE", "Box 36", "Box 36", 0, nullptr, 0},
     {"Switch1", "", "Option 1", 0, nullptr, 0},
     {"Switch2", "", "Option 2", 0, nullptr, 0},
+    // each claimant's share of the boxes
+    {"Calc10", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc11", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc12", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc13", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc14", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc15", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc16", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc17", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc18", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc24", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc25", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc26", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc34", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountA", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountC", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountD", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountE", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // T3 – Statement of Trust Income Allocations and Designations
 const FieldCaption kSlip9[] = {
@@ -319,6 +338,33 @@ const FieldCaption kSlip9[] = {
     {"Switch3", "", "Option 3", 0, nullptr, 0},
     {"Switch4", "", "Option 4", 0, nullptr, 0},
     {"Switch5", "", "Option 5", 0, nullptr, 0},
+    // each claimant's share of the boxes
+    {"Calc21", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc23", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc25", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc26", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc30", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc32", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc34", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc39", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc49", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc50", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc51", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc52", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc53", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc54", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc55", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc56", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc57", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc58", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Calc59", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountA", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountC", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountD", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountE", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountF", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CalcAmountG", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // T2202 – Tuition and Enrolment Certificate
 const FieldCaption kSlip25[] = {
@@ -337,6 +383,162 @@ const FieldCaption kSlip25[] = {
     {"Period4FullTime", "Box 25", "Session 4: months full-time", 0, nullptr, 0},
     {"Period4Fees", "Box 26", "Session 4: eligible tuition fees", 0, nullptr, 0},
 };
+// T5003 – Statement of Tax Shelter Information
+const FieldCaption kSlip10[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"ShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"Box121", "Box 121", "Box 121", 0, nullptr, 0},
+};
+// T5007 – Statement of Benefits
+const FieldCaption kSlip11[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Code", "", "Type of benefit (code)", 0, nullptr, 0},
+    {"Box10", "Box 10", "Workers' compensation benefits", 0, nullptr, 0},
+    {"Box11", "Box 11", "Social assistance payments or provincial or territorial supplements", 0, nullptr, 0},
+    {"Box12", "Box 12", "Box 12", 0, nullptr, 0},
+    {"Switch1", "", "Option 1", 0, nullptr, 0},
+};
+// T5013 – Statement of Partnership Income
+const FieldCaption kSlip13[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box5", "Box 5", "Partner's share of the partnership (%)", 0, nullptr, 0},
+    {"PartnershipId", "", "Partnership's account number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"AmountA", "Box 101", "Box 101", 0, nullptr, 0},
+    {"AmountB", "Box 104", "Box 104", 0, nullptr, 0},
+    {"AmountC", "Box 105", "Box 105", 0, nullptr, 0},
+    {"AmountD", "Box 106", "Box 106", 0, nullptr, 0},
+    {"AmountE", "Box 107", "Box 107", 0, nullptr, 0},
+    {"AmountF", "Box 108", "Box 108", 0, nullptr, 0},
+    {"AmountG", "Box 110", "Box 110", 0, nullptr, 0},
+    {"AmountH", "Box 111", "Box 111", 0, nullptr, 0},
+    {"AmountI", "Box 113", "Box 113", 0, nullptr, 0},
+    {"AmountJ", "Box 114", "Box 114", 0, nullptr, 0},
+    {"AmountK", "Box 116", "Business income (loss)", 0, nullptr, 0},
+    {"AmountL", "Box 117", "Professional income (loss)", 0, nullptr, 0},
+    {"AmountM", "Box 118", "Commission income (loss)", 0, nullptr, 0},
+    {"AmountN", "Box 119", "Farming income (loss)", 0, nullptr, 0},
+    {"AmountO", "Box 120", "Fishing income (loss)", 0, nullptr, 0},
+    {"AmountP", "Box 121", "Box 121", 0, nullptr, 0},
+    {"AmountQ", "Box 124", "Box 124", 0, nullptr, 0},
+    {"AmountR", "Box 125", "Box 125", 0, nullptr, 0},
+    {"AmountS", "Box 126", "Box 126", 0, nullptr, 0},
+    {"AmountT", "Box 128", "Interest from Canadian sources", 0, nullptr, 0},
+    {"AmountU", "Box 129", "Box 129", 0, nullptr, 0},
+    {"AmountV", "Box 130", "Box 130", 0, nullptr, 0},
+    {"AmountW", "Box 132", "Box 132", 0, nullptr, 0},
+    {"AmountX", "Box 133", "Box 133", 0, nullptr, 0},
+    {"AmountY", "Box 134", "Box 134", 0, nullptr, 0},
+    {"Switch1", "", "Option 1", 0, nullptr, 0},
+};
+// T4PS – Statement of Employee Profit-Sharing Plan Allocations and Payments
+const FieldCaption kSlip14[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box24", "Box 24", "Eligible dividends: actual amount", 0, nullptr, 0},
+    {"Box25", "Box 25", "Eligible dividends: taxable amount", 0, nullptr, 0},
+    {"Box26", "Box 26", "Eligible dividends: dividend tax credit", 0, nullptr, 0},
+    {"Box30", "Box 30", "Dividends other than eligible: actual amount", 0, nullptr, 0},
+    {"Box31", "Box 31", "Dividends other than eligible: taxable amount", 0, nullptr, 0},
+    {"Box32", "Box 32", "Dividends other than eligible: dividend tax credit", 0, nullptr, 0},
+    {"Box34", "Box 34", "Capital gains or losses", 0, nullptr, 0},
+    {"Box35", "Box 35", "Other employment income", 0, nullptr, 0},
+    {"Box36", "Box 36", "Total amount forfeited due to withdrawal from plan", 0, nullptr, 0},
+    {"Box37", "Box 37", "Foreign non-business income", 0, nullptr, 0},
+    {"Box38", "Box 38", "Foreign capital gains or losses", 0, nullptr, 0},
+    {"Box39", "Box 39", "Foreign non-business income tax", 0, nullptr, 0},
+    {"Box41", "Box 41", "Employer contributions allocated to a specified employee", 0, nullptr, 0},
+    {"Switch1", "", "Option 1", 0, nullptr, 0},
+};
+// T4A-RCA – Statement of Distributions from a Retirement Compensation Arrangement
+const FieldCaption kSlip15[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box14", "Box 14", "Box 14", 0, nullptr, 0},
+    {"Box15", "Box 15", "Box 15", 0, nullptr, 0},
+    {"Box16", "Box 16", "Box 16", 0, nullptr, 0},
+    {"Box17", "Box 17", "Box 17", 0, nullptr, 0},
+    {"Box18", "Box 18", "Box 18", 0, nullptr, 0},
+    {"Box20", "Box 20", "Box 20", 0, nullptr, 0},
+    {"Box22", "Box 22", "Box 22", 0, nullptr, 0},
+};
+// T5006 – Statement of Registered Labour-Sponsored Venture Capital Corporation Class A Shares
+const FieldCaption kSlip16[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Box 10", 0, nullptr, 0},
+    {"Box11", "Box 11", "Box 11", 0, nullptr, 0},
+    {"Box12", "Box 12", "Box 12", 0, nullptr, 0},
+    {"Box13", "Box 13", "Box 13", 0, nullptr, 0},
+    {"Box14", "Box 14", "Box 14", 0, nullptr, 0},
+};
+// RC62 – Universal Child Care Benefit Statement
+const FieldCaption kSlip17[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Total benefit paid", 0, nullptr, 0},
+    {"Box12", "Box 12", "Repayment of previous-year benefits", 0, nullptr, 0},
+};
+// RC210 – Advanced Canada Workers Benefit Statement
+const FieldCaption kSlip18[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Advanced Canada workers benefit payments", 0, nullptr, 0},
+    {"Box11", "Box 11", "Box 11", 0, nullptr, 0},
+};
+// Manitoba Rent Assist Statement
+const FieldCaption kSlip21[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Rent Assist benefits received", 0, nullptr, 0},
+};
+// PRPP Contribution Receipt
+const FieldCaption kSlip22[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Box 10", 0, nullptr, 0},
+    {"Box11", "Box 11", "Box 11", 0, nullptr, 0},
+    {"Box12", "Box 12", "Box 12", 0, nullptr, 0},
+    {"Box13", "Box 13", "Box 13", 0, nullptr, 0},
+    {"Box14", "Box 14", "Box 14", 0, nullptr, 0},
+};
+// T1204 – Government Service Contract Payments
+const FieldCaption kSlip23[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box82", "Box 82", "Service-only payments", 0, nullptr, 0},
+    {"Box84", "Box 84", "Mixed service and goods payments", 0, nullptr, 0},
+};
+// NR4 – Statement of Amounts Paid or Credited to Non-Residents of Canada
+const FieldCaption kSlip24[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"ExchangeRate", "", "Exchange rate to Canadian dollars", 0, nullptr, 0},
+    {"Box16", "Box 16", "Gross income", 0, nullptr, 0},
+    {"Box17", "Box 17", "Non-resident tax withheld", 0, nullptr, 0},
+    {"Box26", "Box 26", "Gross income (second income code)", 0, nullptr, 0},
+    {"Box27", "Box 27", "Non-resident tax withheld (second income code)", 0, nullptr, 0},
+};
+// T4FHSA – First Home Savings Account Statement
+const FieldCaption kSlip26[] = {
+    {"Payer", "", "Payer or issuer", 0, nullptr, 0},
+    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
+    {"Box18", "Box 18", "Contribution", 0, nullptr, 0},
+    {"Box20", "Box 20", "Qualifying withdrawals", 0, nullptr, 0},
+    {"Box22", "Box 22", "Taxable withdrawals", 0, nullptr, 0},
+    {"Box24", "Box 24", "FHSA beneficiary distribution received", 0, nullptr, 0},
+    {"Box26", "Box 26", "Amount deemed received on FHSA cessation", 0, nullptr, 0},
+    {"Box28", "Box 28", "Security for a loan", 0, nullptr, 0},
+    {"Box30", "Box 30", "Income tax deducted", 0, nullptr, 0},
+    {"Box32", "Box 32", "RRSP transfers in", 0, nullptr, 0},
+    {"Box34", "Box 34", "Spousal RRSP transfer in", 0, nullptr, 0},
+    {"Box36", "Box 36", "Designated RRSP or RRIF transfer out", 0, nullptr, 0},
+    {"Box38", "Box 38", "Designated withdrawals", 0, nullptr, 0},
+    {"Switch1", "", "Option 1", 0, nullptr, 0},
+};
 } // namespace
 
 extern const FormCaptions kSlipCaptions[] = {
@@ -350,5 +552,18 @@ extern const FormCaptions kSlipCaptions[] = {
     {1, 8, kSlip8, int(sizeof kSlip8 / sizeof kSlip8[0]), nullptr, 0},
     {1, 9, kSlip9, int(sizeof kSlip9 / sizeof kSlip9[0]), nullptr, 0},
     {1, 25, kSlip25, int(sizeof kSlip25 / sizeof kSlip25[0]), nullptr, 0},
+    {1, 10, kSlip10, int(sizeof kSlip10 / sizeof kSlip10[0]), nullptr, 0},
+    {1, 11, kSlip11, int(sizeof kSlip11 / sizeof kSlip11[0]), nullptr, 0},
+    {1, 13, kSlip13, int(sizeof kSlip13 / sizeof kSlip13[0]), nullptr, 0},
+    {1, 14, kSlip14, int(sizeof kSlip14 / sizeof kSlip14[0]), nullptr, 0},
+    {1, 15, kSlip15, int(sizeof kSlip15 / sizeof kSlip15[0]), nullptr, 0},
+    {1, 16, kSlip16, int(sizeof kSlip16 / sizeof kSlip16[0]), nullptr, 0},
+    {1, 17, kSlip17, int(sizeof kSlip17 / sizeof kSlip17[0]), nullptr, 0},
+    {1, 18, kSlip18, int(sizeof kSlip18 / sizeof kSlip18[0]), nullptr, 0},
+    {1, 21, kSlip21, int(sizeof kSlip21 / sizeof kSlip21[0]), nullptr, 0},
+    {1, 22, kSlip22, int(sizeof kSlip22 / sizeof kSlip22[0]), nullptr, 0},
+    {1, 23, kSlip23, int(sizeof kSlip23 / sizeof kSlip23[0]), nullptr, 0},
+    {1, 24, kSlip24, int(sizeof kSlip24 / sizeof kSlip24[0]), nullptr, 0},
+    {1, 26, kSlip26, int(sizeof kSlip26 / sizeof kSlip26[0]), nullptr, 0},
 };
 extern const int kSlipCaptionCount = int(sizeof kSlipCaptions / sizeof kSlipCaptions[0]);

@@ -18,6 +18,7 @@ public:
     TaxData_Slip_T5();
 
     void calculateData() override;
+    int shareField() const override { return F_SharePercent; }
     // The calculated amount of a box: the entered amount times the recipient's share.
     double calculated(int box) const { return valueByCode(kCalculatedCode + box); }
 };

@@ -29,3 +29,25 @@ void TaxData_SlipBase::applySharePercent(int shareField)
             setValueByCode(kCalculatedCode + code, amount(i) * share);
     }
 }
+
+void TaxData_SlipBase::copySharedPart(const CTaxData_Form &partner)
+{
+    if (&partner == this || &partner.fieldTable() != &fieldTable())
+        return;
+    const int share = shareField();
+    const double own = share < 0 ? 0.0 : amount(share);
+    fields().copyFrom(partner.fields());
+    if (share >= 0)
+        setAmount(share, own);
+}
+
+bool TaxData_SlipBase::isShared() const
+{
+    return shareField() >= 0 && sharePercent() < 100.0 - 0.009;
+}
+
+void TaxData_SlipBase::setSharePercent(double percent)
+{
+    if (shareField() >= 0)
+        setAmount(shareField(), qBound(0.0, percent, 100.0));
+}

@@ -14,6 +14,15 @@ public:
     TaxData_SlipBase(const FieldTable &table, int slipType);
 
     void getDescription(CString &out) const override;
+    // The shared part of a jointly held slip is all of it but the claimant's share.
+    void copySharedPart(const CTaxData_Form &partner) override;
+    // True when the claimant's share is below 100 percent.
+    bool isShared() const override;
+
+    // The field of the claimant's share (a percentage); -1 for a slip without one.
+    virtual int shareField() const { return -1; }
+    double sharePercent() const { return shareField() < 0 ? 100.0 : amount(shareField()); }
+    void setSharePercent(double percent);
 
     // Calculated amounts of a jointly held slip answer at this offset above their box.
     static constexpr int kCalculatedCode = 1000;

@@ -310,6 +310,42 @@ private slots:
         QCOMPARE(rf.self()->slips().count(), 2);
     }
 
+    // Sharing a filled-in T5 gives the partner its boxes and the rest of the
+    // share; an edit of the original reaches the copy and leaves its share.
+    void sharedSlipCopiesBoxes_data()
+    {
+        QTest::addColumn<double>("ownShare");
+        QTest::addColumn<double>("partnerShare");
+        QTest::newRow("whole slip") << 100.0 << 0.0;
+        QTest::newRow("joint account") << 60.0 << 40.0;
+    }
+    void sharedSlipCopiesBoxes()
+    {
+        QFETCH(double, ownShare);
+        QFETCH(double, partnerShare);
+        CReturnFile rf;
+        makeCouple(rf);
+        rf.setCurrentPerson(CReturnFile::kSpouse);
+        FormEntry *t5 = rf.spouse()->addSlip(8, 0, 0);
+        t5->object->setText(TaxData_Slip_T5::F_Payer, QStringLiteral("Bank"));
+        t5->object->setAmount(TaxData_Slip_T5::F_Box13, 5000);
+        t5->object->setAmount(TaxData_Slip_T5::F_SharePercent, ownShare);
+        rf.shareSlipWithSpouse(t5->object);
+        QCOMPARE(rf.self()->slips().count(), 1);
+        CTaxData_Form *copy = rf.self()->slips().at(0)->object;
+        QCOMPARE(copy->text(TaxData_Slip_T5::F_Payer), QStringLiteral("Bank"));
+        QCOMPARE(copy->amount(TaxData_Slip_T5::F_Box13), 5000.0);
+        QCOMPARE(copy->amount(TaxData_Slip_T5::F_SharePercent), partnerShare);
+        QCOMPARE(copy->isShared(), partnerShare < 100);
+
+        t5->object->setAmount(TaxData_Slip_T5::F_Box13, 6000);
+        rf.recalculate(1, t5->object);
+        QCOMPARE(copy->amount(TaxData_Slip_T5::F_Box13), 6000.0);
+        QCOMPARE(copy->amount(TaxData_Slip_T5::F_SharePercent), partnerShare);
+        QCOMPARE(t5->object->amount(TaxData_Slip_T5::F_SharePercent), ownShare);
+        QCOMPARE(copy->amount(TaxData_Slip_T5::F_Calc13), 6000.0 * partnerShare / 100);
+    }
+
     void pensionSplitOnBothSides_data()
     {
         QTest::addColumn<bool>("coupled");

@@ -51,7 +51,8 @@ QString rowLabel(const FieldSpec &spec)
     QString line = spec.line ? QString::fromLatin1(spec.line) : QString();
     if (line.isEmpty() && !spec.caption && spec.code > 0 && !caption.contains(QString::number(spec.code)))
         line = QString::number(spec.code);
-    return line.isEmpty() ? caption : line + QLatin1Char(' ') + caption;
+    // a box known by its number alone is not named twice
+    return line.isEmpty() || line == caption ? caption : line + QLatin1Char(' ') + caption;
 }
 
 FieldValidator::Kind validatorKind(const FieldSpec &spec)
@@ -137,8 +138,10 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         connect(box, &QCheckBox::toggled, this, [this, box] { editFinished(box); });
         return box;
     }
-    if (spec.choices && !spec.calculated) {
+    if (spec.choices) {
+        // a calculated code shows its label, read-only
         auto *combo = new CT1ComboBox(this);
+        combo->setEnabled(!spec.calculated);
         for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
             combo->addItem(choice.second, choice.first);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });

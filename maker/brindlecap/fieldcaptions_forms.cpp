@@ -1,0 +1,1187 @@
+// Captions and line numbers of the forms' page rows (2024 forms): the federal
+// schedules, the provincial 428, 479, S2 and S11 forms and the common forms.
+// A field the recalculation writes is calculated; what the program keeps for
+// itself (intermediate amounts, planning amounts) is listed as internal.
+#include "fieldcaptions.h"
+
+namespace {
+// Schedule 2 – Federal amounts transferred from your spouse or common-law partner
+const FieldCaption kSch2[] = {
+    {"AgeAnswer", "", "Spouse or common-law partner was 65 or older on December 31, 2024", 0, nullptr, 0},
+    {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, 0},
+    {"SpouseAgeAmount", "", "Spouse's age amount", 0, nullptr, FieldCaption::Calculated},
+    {"Pension", "", "Spouse's pension income amount", 0, nullptr, FieldCaption::Calculated},
+    {"Disability", "", "Spouse's disability amount", 0, nullptr, FieldCaption::Calculated},
+    {"Tuition", "36000", "Tuition amount designated to you (spouse's Schedule 11)",
+     0, nullptr, FieldCaption::Calculated},
+    {"SpouseNetIncome", "", "Spouse's net income", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "32600", "Amounts transferred from your spouse or common-law partner",
+     0, nullptr, FieldCaption::Calculated},
+    {"SpouseAmountInput", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseAge65", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseAge18", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CanClaim", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DaysInYear", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ResidenceDays", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 3 – Capital gains (or losses) in 2024
+const FieldCaption kSch3[] = {
+    {"PrincipalResidence", "17905", "Disposed of a principal residence in 2024 (Form T2091(IND))",
+     0, nullptr, FieldCaption::Calculated},
+    {"LifeEvent", "17906", "Principal residence: designation details", 0, nullptr, 0},
+    {"QualifiedSmallBusiness", "10699", "Qualified small business corporation shares – gain",
+     0, nullptr, FieldCaption::Calculated},
+    {"FarmFishProperty", "12399", "Qualified farm or fishing property – gain", 0, nullptr, FieldCaption::Calculated},
+    {"MutualFunds", "13199", "Publicly traded shares, mutual fund units and other shares – gain",
+     0, nullptr, FieldCaption::Calculated},
+    {"RealEstate", "13800", "Real estate, depreciable property and other properties – gain",
+     0, nullptr, FieldCaption::Calculated},
+    {"Bonds", "15300", "Bonds, debentures, promissory notes, crypto-assets and similar properties – gain",
+     0, nullptr, FieldCaption::Calculated},
+    {"OtherMortgage", "15500", "Other mortgage foreclosures and conditional sales repossessions – gain",
+     0, nullptr, FieldCaption::Calculated},
+    {"PersonalUse", "15800", "Personal-use property – gain", 0, nullptr, FieldCaption::Calculated},
+    {"ListedPersonal", "16100", "Listed personal property – net gain", 0, nullptr, 0},
+    {"T3T5Gains", "17400", "Capital gains or losses from T5, T5013 and T4PS slips",
+     0, nullptr, FieldCaption::Calculated},
+    {"T5013Gains", "17600", "Capital gains or losses from T3 slips", 0, nullptr, FieldCaption::Calculated},
+    {"T2017Reserves", "17800", "Reserves included in income (Form T2017)", 0, nullptr, FieldCaption::Calculated},
+    {"T1170Gains", "17900", "Capital gains on gifts of certain capital property (Form T1170)",
+     0, nullptr, FieldCaption::Calculated},
+    {"GiftCapitalGains", "17950", "Gifts of capital property: taxable capital gains",
+     0, nullptr, FieldCaption::Calculated},
+    {"MortgageForeclosure", "18000", "Mortgage foreclosures and conditional sales repossessions – loss", 0, nullptr, 0},
+    {"CapitalLoss", "19000", "Capital loss from a reduction in business investment loss",
+     0, nullptr, FieldCaption::Calculated},
+    {"Total", "19700", "Total capital gains or losses", 0, nullptr, FieldCaption::Calculated},
+    {"CapitalGainsReduction", "19800", "Capital gains reduction", 0, nullptr, FieldCaption::Calculated},
+    {"TaxableGain", "19900", "Total taxable capital gain (or net capital loss) for 2024",
+     0, nullptr, FieldCaption::Calculated},
+    {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FromT3", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FromT5", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 5 – Amounts for spouse or common-law partner and dependants
+const FieldCaption kSch5[] = {
+    {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, 0},
+    {"SpouseNetIncome", "23600", "Spouse's or common-law partner's net income", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseInfirm", "", "Spouse or common-law partner has an impairment in physical or mental functions",
+     0, nullptr, 0},
+    {"SpouseAmount", "30300", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
+    {"EligibleDependant", "30400", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
+    {"EligibleDependantCount", "", "Number of eligible dependants claimed", 0, nullptr, 0},
+    {"CaregiverAmount", "30450", "Canada caregiver amount for other infirm dependants age 18 or older", 0, nullptr, 0},
+    {"CaregiverChild", "30500", "Canada caregiver amount for infirm children under 18", 0, nullptr, 0},
+    {"ProratedDays", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ResidenceDays", "", "", 0, nullptr, FieldCaption::Internal},
+    {"BankruptDays", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DaysInYear", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"MaritalChange", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Date", "", "", 0, nullptr, FieldCaption::Internal},
+    {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 6 – Canada workers benefit
+const FieldCaption kSch6[] = {
+    {"ClaimBenefit", "", "Claim the Canada workers benefit", 0, nullptr, 0},
+    {"Excluded", "",
+     "Not eligible: enrolled full-time student for more than 13 weeks, confined to a prison, or exempt from tax",
+     0, nullptr, 0},
+    {"Student", "", "Full-time student for more than 13 weeks in 2024", 0, nullptr, 0},
+    {"WorkingIncome", "", "Working income", 0, nullptr, FieldCaption::Calculated},
+    {"AdjustedNetIncome", "", "Adjusted family net income", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseWorkingIncome", "", "Spouse's working income", 0, nullptr, FieldCaption::Calculated},
+    {"ACWBReceived", "", "Advanced Canada workers benefit received (RC210 box 10)",
+     0, nullptr, FieldCaption::Calculated},
+    {"Benefit", "45300", "Canada workers benefit", 0, nullptr, FieldCaption::Calculated},
+    {"DisabilitySupplement", "", "Canada workers benefit disability supplement", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseFlag", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EligibleDependant", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomePairA", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomePairB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ACWBOther", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Disabled", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 7 – RRSP, PRPP and SPP contributions and transfers, and HBP and LLP activities
+const FieldCaption kSch7[] = {
+    {"UnusedContributions", "", "Unused RRSP, PRPP and SPP contributions from your 2023 notice of assessment",
+     0, nullptr, 0},
+    {"DeductionLimit", "", "2024 RRSP deduction limit", 0, nullptr, FieldCaption::Calculated},
+    {"ContribFirst60Days", "", "Contributions made from January 1, 2025, to March 3, 2025", 0, nullptr, 0},
+    {"ContribRestOfYear", "", "Contributions made from March 1, 2024, to December 31, 2024", 0, nullptr, 0},
+    {"SpousalPrior", "", "Contributions to your spouse's RRSP or SPP included above", 0, nullptr, 0},
+    {"TotalContributions", "24700", "Total contributions", 0, nullptr, FieldCaption::Calculated},
+    {"Transfers", "24640", "Transfers", 0, nullptr, FieldCaption::Calculated},
+    {"HBPRepayment", "24600", "Repayment under the Home Buyers' Plan (HBP)", 0, nullptr, FieldCaption::Calculated},
+    {"LLPRepayment", "24620", "Repayment under the Lifelong Learning Plan (LLP)", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "20800", "RRSP deduction", 0, nullptr, FieldCaption::Calculated},
+    {"CarryForward", "", "Unused contributions available to carry forward", 0, nullptr, FieldCaption::Calculated},
+    {"SpousalCurrent", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PlannedContributions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PlanCleared", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 8 – CPP contributions and overpayment
+const FieldCaption kSch8[] = {
+    {"CPT20Line16", "", "Form CPT20: employment earnings not on a T4 slip elected for CPP contributions",
+     0, nullptr, 0},
+    {"CPT20Line17", "", "Form CPT20: employment earnings on a T4 slip elected for CPP contributions", 0, nullptr, 0},
+    {"ElectedAmount", "", "Self-employment earnings elected for CPP contributions", 0, nullptr, 0},
+    {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began", 0, nullptr, 0},
+    {"PensionMonths", "", "Month the election to stop contributing starts", 0, nullptr, 0},
+    {"Bill51K", "", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
+    {"T4CppEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)",
+     0, nullptr, FieldCaption::Calculated},
+    {"T4CppContributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)",
+     0, nullptr, FieldCaption::Calculated},
+    {"SelfEmployment", "", "Net self-employment earnings", 0, nullptr, FieldCaption::Calculated},
+    {"BaseContribution", "22215", "Deduction for enhanced CPP contributions on employment income",
+     0, nullptr, FieldCaption::Calculated},
+    {"Line310", "31000", "Base CPP contributions on self-employment income", 0, nullptr, FieldCaption::Calculated},
+    {"Line222", "22200", "Deduction for CPP contributions on self-employment income",
+     0, nullptr, FieldCaption::Calculated},
+    {"SelfContribution", "42100", "CPP contributions payable on self-employment income",
+     0, nullptr, FieldCaption::Calculated},
+    {"Overpayment", "44800", "CPP overpayment", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Months", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SecondMonths", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SelfEmploymentQPP", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CPT30Needed", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Allow372", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Allow374", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EnhancedContribution", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line22215", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line421", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4Amounts", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4QppEarnings", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4QppContributions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4CppSlips", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4QuebecOnlySlips", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 9 – Donations and gifts
+const FieldCaption kSch9[] = {
+    {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
+    {"Donations", "", "Donations to registered charities and other qualified donees",
+     0, nullptr, FieldCaption::Calculated},
+    {"EcologicalGifts", "34200", "Eligible amount of ecological gifts and cultural gifts",
+     0, nullptr, FieldCaption::Calculated},
+    {"CulturalGifts", "34210", "Ecological gifts made after February 10, 2014, and before 2016, included on line 34200",
+     0, nullptr, 0},
+    {"CarriedForward", "", "Unused donations and gifts from prior years", 0, nullptr, 0},
+    {"CapitalGains", "33900", "Gifts of capital property", 0, nullptr, FieldCaption::Calculated},
+    {"Allowable", "34000", "Allowable charitable donations", 0, nullptr, FieldCaption::Calculated},
+    {"Total", "34500", "Total eligible amount of gifts", 0, nullptr, FieldCaption::Calculated},
+    {"Credit", "34900", "Donations and gifts credit", 0, nullptr, FieldCaption::Calculated},
+    {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TaxableIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DonationAdjustment", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PlannedDonations", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PlanCleared", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 10 – Employment insurance premiums on self-employment and other eligible earnings
+const FieldCaption kSch10[] = {
+    {"Opted", "", "Entered into an agreement with the Canada Employment Insurance Commission", 0, nullptr, 0},
+    {"SelfEmployedEarnings", "", "Net self-employment earnings", 0, nullptr, FieldCaption::Calculated},
+    {"Premiums", "31217", "EI premiums on self-employment and other eligible earnings",
+     0, nullptr, FieldCaption::Calculated},
+    {"EmploymentPayable", "31210", "PPIP premiums payable on employment income", 0, nullptr, FieldCaption::Calculated},
+    {"Credit", "31215", "PPIP premiums payable on self-employment income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "22300", "Deduction for PPIP premiums on self-employment income",
+     0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"InsurableEmployment", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherEmployment", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SelfEmployedInsurable", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 11 – Federal tuition, education and textbook amounts and Canada training credit
+const FieldCaption kSch11[] = {
+    {"CarriedForward", "", "Unused federal tuition amounts from your 2023 notice of assessment", 0, nullptr, 0},
+    {"EligibleTuition", "32000", "Eligible tuition fees paid for 2024", 0, nullptr, 0},
+    {"PartTimeMonths", "32010", "Months enrolled part-time", 0, nullptr, 0},
+    {"FullTimeMonths", "32020", "Months enrolled full-time", 0, nullptr, 0},
+    {"TrainingCreditLimit", "", "Canada training credit limit from your 2023 notice of assessment", 0, nullptr, 0},
+    {"Entered", "", "Enter the amounts myself", 0, nullptr, 0},
+    {"TrainingCredit", "45350", "Canada training credit", 0, nullptr, FieldCaption::Calculated},
+    {"Available", "", "Total available tuition amounts", 0, nullptr, FieldCaption::Calculated},
+    {"ClaimedAmount", "32300", "Your 2024 tuition, education and textbook amounts",
+     0, nullptr, FieldCaption::Calculated},
+    {"Transferred", "32700", "Federal tuition amount transferred to a designated individual",
+     0, nullptr, FieldCaption::Calculated},
+    {"CarryForwardNext", "", "Unused federal tuition amounts available for future years",
+     0, nullptr, FieldCaption::Calculated},
+    {"CreditsBefore", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomeBase", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ClaimAllowed", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TaxBase", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 12 – Multigenerational home renovation tax credit
+const FieldCaption kSch12[] = {
+    {"Expenses", "", "Eligible renovation expenses (maximum $50,000)", 0, nullptr, 0},
+    {"Credit", "45355", "Multigenerational home renovation tax credit", 0, nullptr, FieldCaption::Calculated},
+};
+// Schedule 12 – Home accessibility expenses
+const FieldCaption kSch12HAE[] = {
+    {"Expenses", "", "Eligible home accessibility expenses (maximum $20,000)", 0, nullptr, 0},
+    {"Amount", "31285", "Home accessibility expenses", 0, nullptr, FieldCaption::Calculated},
+};
+// T776 – Statement of real estate rentals
+const FieldCaption kT776[] = {
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Address", "", "Address of the property", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of ownership", 0, nullptr, 0},
+    {"GrossRents", "8141", "Gross rents", 0, nullptr, 0},
+    {"OtherIncome", "8230", "Other income", 0, nullptr, 0},
+    {"TotalExpenses", "9949", "Total expenses", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T778 – Child care expenses deduction
+const FieldCaption kT778[] = {
+    {"Expenses", "", "Total child care expenses", 0, nullptr, 0},
+    {"ChildrenUnder7", "", "Number of children born in 2017 or later", 0, nullptr, 0},
+    {"ChildrenOther", "", "Number of children born in 2006 to 2016", 0, nullptr, 0},
+    {"ChildrenDisabled", "", "Number of children eligible for the disability tax credit", 0, nullptr, 0},
+    {"EarnedIncome", "", "Earned income", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
+    {"PartnerMark", "", "The other supporting person had a higher net income", 0, nullptr, 0},
+    {"PartnerNetIncome", "", "Net income of the other supporting person", 0, nullptr, 0},
+    {"Deduction", "21400", "Child care expenses deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// T777 – Statement of employment expenses
+const FieldCaption kT777[] = {
+    {"VehicleExpenses", "9281", "Allowable motor vehicle expenses", 0, nullptr, 0},
+    {"WorkSpace", "9945", "Allowable work-space-in-the-home expenses", 0, nullptr, 0},
+    {"TotalExpenses", "9368", "Total expenses", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "22900", "Other employment expenses", 0, nullptr, FieldCaption::Calculated},
+    {"Commission", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1032 – Joint election to split pension income
+const FieldCaption kT1032[] = {
+    {"Role", "", "Filing as the pensioner or the pension transferee", 0, nullptr, 0},
+    {"Elected", "", "Make the election to split pension income", 0, nullptr, 0},
+    {"LastName", "", "Pensioner: last name", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "Pensioner: first name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Pensioner: social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"SpouseLastName", "", "Pension transferee: last name", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseFirstName", "", "Pension transferee: first name", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseSIN", "", "Pension transferee: social insurance number",
+     0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Months", "", "Months married or living common-law in 2024", 0, nullptr, 0},
+    {"SplitFromPensionPlan", "", "The transfer includes pension income from a registered pension plan", 0, nullptr, 0},
+    {"Switch", "", "Elect the largest amount that gives the lowest combined tax", 0, nullptr, 0},
+    {"EligiblePension", "11500", "Eligible pension income", 0, nullptr, FieldCaption::Calculated},
+    {"OtherPension", "", "Other eligible pension income", 0, nullptr, 0},
+    {"MaxSplit", "", "Maximum amount that can be split", 0, nullptr, FieldCaption::Calculated},
+    {"SplitAmount", "21000", "Deduction for elected split-pension amount", 0, nullptr, FieldCaption::Calculated},
+    {"TaxDeductedTransferred", "", "Income tax deducted that is transferred", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseAge", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Email", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PensionAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomeTax", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomeAdjustmentA", "", "", 0, nullptr, FieldCaption::Internal},
+    {"IncomeAdjustmentB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"F5344", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2209 – Federal foreign tax credits
+const FieldCaption kT2209[] = {
+    {"OverrideIncome", "", "Enter the foreign income and tax myself", 0, nullptr, 0},
+    {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
+    {"BasicFederalTax", "42900", "Basic federal tax", 0, nullptr, FieldCaption::Calculated},
+    {"ForeignNonBusinessIncome", "", "Net foreign non-business income", 0, nullptr, FieldCaption::Calculated},
+    {"ForeignTaxPaid", "43100", "Non-business income tax paid to a foreign country",
+     0, nullptr, FieldCaption::Calculated},
+    {"Credit", "40500", "Federal foreign tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"AdjustedCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TaxBasis", "", "", 0, nullptr, FieldCaption::Internal},
+    {"BasicTaxFloor", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ReportedIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ReportedTaxPaid", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ReportedCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"MinTaxCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2125 – Statement of business or professional activities
+const FieldCaption kT2125[] = {
+    {"IncomeKind", "", "Kind of income: business, professional, commission, farming or fishing", 0, nullptr, 0},
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"Description", "", "Main product or service", 0, nullptr, 0},
+    {"Address", "", "Business address", 0, nullptr, 0},
+    {"City", "", "City", 0, nullptr, 0},
+    {"Province", "", "Province or territory", 0, "province", 0},
+    {"Postcode", "", "Postal code", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"PartnerName", "", "Partnership: name of the partnership", 0, nullptr, 0},
+    {"GrossIncome", "8299", "Gross business or professional income", 0, nullptr, 0},
+    {"GstIncluded", "", "GST/HST, PST and QST collected or collectible included above", 0, nullptr, 0},
+    {"ExpensesTotal", "9368", "Total expenses", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
+    {"HomeExpenses", "9945", "Business-use-of-home expenses", 0, nullptr, 0},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// Form 428 – provincial or territorial tax
+const FieldCaption kT428[] = {
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxOnIncome", "", "Tax on taxable income", 0, nullptr, FieldCaption::Calculated},
+    {"BasicPersonal", "58040", "Basic personal amount", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "58080", "Age amount", 0, nullptr, FieldCaption::Calculated},
+    {"Spouse", "58120", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
+    {"EligibleDependant", "58160", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
+    {"Caregiver", "58185", "Caregiver amount", 0, nullptr, 0},
+    {"CPP", "58240", "CPP or QPP contributions (from line 30800)", 0, nullptr, FieldCaption::Calculated},
+    {"CPPSelf", "58280", "CPP or QPP contributions on self-employment (from line 31000)",
+     0, nullptr, FieldCaption::Calculated},
+    {"EI", "58300", "EI premiums (from line 31200)", 0, nullptr, FieldCaption::Calculated},
+    {"EISelf", "58305", "EI premiums on self-employment (from line 31217)", 0, nullptr, FieldCaption::Calculated},
+    {"EmploymentAmount", "", "Employment amount", 0, nullptr, FieldCaption::Calculated},
+    {"ChildAmount", "", "Amount for children", 0, nullptr, FieldCaption::Calculated},
+    {"Pension", "58360", "Pension income amount", 0, nullptr, FieldCaption::Calculated},
+    {"Disability", "58440", "Disability amount for self", 0, nullptr, FieldCaption::Calculated},
+    {"DisabilityTransferred", "58480", "Disability amount transferred from a dependant",
+     0, nullptr, FieldCaption::Calculated},
+    {"Tuition", "58560", "Tuition and education amounts", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseTransfer", "58640", "Amounts transferred from spouse or common-law partner",
+     0, nullptr, FieldCaption::Calculated},
+    {"Medical", "58689", "Medical expenses", 0, nullptr, FieldCaption::Calculated},
+    {"MedicalOther", "58729", "Allowable medical expenses for other dependants", 0, nullptr, FieldCaption::Calculated},
+    {"TotalAmounts", "58800", "Total provincial credit amounts", 0, nullptr, FieldCaption::Calculated},
+    {"NonRefundableCredits", "58840", "Credit amounts × lowest provincial rate", 0, nullptr, FieldCaption::Calculated},
+    {"Donations", "58969", "Donations and gifts", 0, nullptr, FieldCaption::Calculated},
+    {"TotalCredits", "61500", "Non-refundable tax credits", 0, nullptr, FieldCaption::Calculated},
+    {"DividendCredit", "61520", "Dividend tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"TaxAfterCredits", "", "Tax after non-refundable credits", 0, nullptr, FieldCaption::Calculated},
+    {"Surtax", "", "Surtax", 0, nullptr, FieldCaption::Calculated},
+    {"LowIncomeReduction", "", "Tax reduction", 0, nullptr, FieldCaption::Calculated},
+    {"LowIncomeCredit", "", "Low-income tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"ForeignCredit", "", "Provincial foreign tax credit (Form T2036)", 0, nullptr, 0},
+    {"HealthPremium", "", "Health premium", 0, nullptr, FieldCaption::Calculated},
+    {"ProvincialTax", "42800", "Provincial or territorial tax", 0, nullptr, FieldCaption::Calculated},
+    {"Dependants", "60969", "Number of dependent children (tax reduction)", 0, nullptr, FieldCaption::Calculated},
+    {"DisabilityClaims", "60970", "Number of dependants with an impairment (tax reduction)",
+     0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Age65", "", "", 0, nullptr, FieldCaption::Internal},
+    {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SpouseAge65", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ClaimsSpouse", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ClaimsEligibleDependant", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DependantNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FamilyClaimant", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EligiblePension", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EmploymentIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EligibleDividends", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherDividends", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DonationsAllowed", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Form 479 – provincial or territorial credits
+const FieldCaption kT479[] = {
+    {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0},
+    {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0},
+    {"Age", "", "Age on December 31, 2024", 0, nullptr, 0},
+    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0},
+    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0},
+    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0},
+    {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0},
+    {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated},
+    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+};
+// Provincial Schedule 2 – amounts transferred from your spouse or common-law partner
+const FieldCaption kS2[] = {
+    {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
+    {"Age", "5802", "Spouse's age amount", 0, nullptr, 0},
+    {"Pension", "5804", "Spouse's pension income amount", 0, nullptr, 0},
+    {"Disability", "5806", "Spouse's disability amount", 0, nullptr, 0},
+    {"Tuition", "5808", "Tuition amount designated to you", 0, nullptr, 0},
+    {"SpouseCredits", "", "Spouse's credits used to reduce the spouse's tax", 0, nullptr, 0},
+    {"Result", "58640", "Amounts transferred from spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
+};
+// Provincial Schedule 11 – tuition and education amounts
+const FieldCaption kS11[] = {
+    {"CarriedForward", "11001", "Unused provincial tuition amounts from your 2023 notice of assessment", 0, nullptr, 0},
+    {"Tuition", "", "Eligible tuition fees for 2024", 0, nullptr, 0},
+    {"Available", "", "Total available tuition amounts", 0, nullptr, FieldCaption::Calculated},
+    {"Claimed", "58560", "Tuition and education amounts claimed", 0, nullptr, FieldCaption::Calculated},
+    {"Transferred", "", "Amount transferred to a designated individual", 0, nullptr, 0},
+    {"CarryForwardNext", "", "Unused provincial tuition amounts available for future years",
+     0, nullptr, FieldCaption::Calculated},
+    {"CreditsNeeded", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// ON-BEN – Ontario Trillium Benefit application
+const FieldCaption kONBEN[] = {
+    {"ApplyEnergyPropertyTax", "", "Apply for the Ontario energy and property tax credit", 0, nullptr, 0},
+    {"ApplyNorthernEnergy", "", "Apply for the Northern Ontario energy credit", 0, nullptr, 0},
+    {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0},
+    {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0},
+    {"EnergyCosts", "", "Home energy costs on a reserve", 0, nullptr, 0},
+    {"LongTermCare", "", "Amount paid for accommodation in a public or non-profit long-term care home", 0, nullptr, 0},
+    {"Reserve", "", "Lived on a reserve in 2024", 0, nullptr, 0},
+    {"Student", "", "Lived in a designated student residence in 2024", 0, nullptr, 0},
+};
+// T2204 – Employee overpayment of 2024 CPP contributions and EI premiums
+const FieldCaption kT2204[] = {
+    {"SelfEmploymentIncome", "", "Net self-employment income (Quebec: QPP)", 0, nullptr, 0},
+    {"CPPContributions", "", "CPP contributions deducted (T4 box 16)", 0, nullptr, FieldCaption::Calculated},
+    {"EIPremiums", "", "EI premiums deducted (T4 box 18)", 0, nullptr, FieldCaption::Calculated},
+    {"InsurableEarnings", "", "EI insurable earnings (T4 box 24)", 0, nullptr, FieldCaption::Calculated},
+    {"CPPOverpayment", "44800", "CPP overpayment", 0, nullptr, 0},
+    {"EIOverpayment", "45000", "EI overpayment", 0, nullptr, FieldCaption::Calculated},
+    {"AllowedPremiums", "31200", "EI premiums through employment", 0, nullptr, FieldCaption::Calculated},
+    {"Switch1", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Switch2", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Sch13Result", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1-M – Moving expenses deduction
+const FieldCaption kT1M[] = {
+    {"OldAddress", "", "Address of the old residence", 0, nullptr, 0},
+    {"NewAddress", "", "Address of the new residence", 0, nullptr, 0},
+    {"MoveDate", "", "Date of the move (YYYY-MM-DD)", 0, nullptr, 0},
+    {"DistanceOld", "", "Distance from the old residence to the new work or school location (km)", 0, nullptr, 0},
+    {"DistanceNew", "", "Distance from the new residence to the new work or school location (km)", 0, nullptr, 0},
+    {"Expenses", "", "Total moving expenses", 0, nullptr, 0},
+    {"IncomeAtNewLocation", "", "Net eligible income earned at the new work or school location", 0, nullptr, 0},
+    {"Deduction", "21900", "Moving expenses", 0, nullptr, FieldCaption::Calculated},
+    {"CarryForward", "", "Moving expenses to carry forward to next year", 0, nullptr, FieldCaption::Calculated},
+};
+// T2222 – Northern residents deductions
+const FieldCaption kT2222[] = {
+    {"Zone", "", "Zone of residence (prescribed northern or intermediate zone)", 0, nullptr, 0},
+    {"Days", "", "Days of residence in the prescribed zone in 2024", 0, nullptr, 0},
+    {"ResidencyDeduction", "", "Residency deduction", 0, nullptr, FieldCaption::Calculated},
+    {"TravelDeduction", "", "Travel deduction", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "25500", "Northern residents deductions", 0, nullptr, FieldCaption::Calculated},
+};
+// T5004 – Claim for tax shelter loss or deduction
+const FieldCaption kT5004[] = {
+    {"ShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"Loss", "", "Loss or deduction claimed", 0, nullptr, 0},
+    {"Deduction", "23200", "Amount deducted on line 23200", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T691 – Alternative minimum tax
+const FieldCaption kT691[] = {
+    {"CapitalGainsAnswer", "", "Reported capital gains or losses in 2024", 0, nullptr, 0},
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
+    {"AdjustedIncome", "", "Adjusted taxable income for minimum tax purposes", 0, nullptr, FieldCaption::Calculated},
+    {"Exemption", "", "Basic exemption", 0, nullptr, FieldCaption::Calculated},
+    {"MinimumAmount", "", "Minimum amount", 0, nullptr, FieldCaption::Calculated},
+    {"BasicTax", "", "Gross minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"CreditsApplied", "", "Minimum tax credits", 0, nullptr, FieldCaption::Calculated},
+    {"MinimumTax", "", "Minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"Carryover", "40427", "Minimum tax carryover from prior years", 0, nullptr, 0},
+    {"Result", "", "Additional taxes on minimum tax", 0, nullptr, FieldCaption::Calculated},
+    {"CapitalGains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DividendGross", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Donations", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1170Gains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1212Value", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1206Amount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line95", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ForeignTaxPaid", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherGains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T1170Line24", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Deductions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ITCAmounts", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DividendCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"OtherDividends", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Credits33800", "", "", 0, nullptr, FieldCaption::Internal},
+    {"PoliticalCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"RegularBeforeCarryover", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CarryoverApplied", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T936 – Calculation of cumulative net investment loss (CNIL)
+const FieldCaption kT936[] = {
+    {"InvestmentExpenses", "", "Investment expenses claimed in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"InvestmentIncome", "", "Investment income reported in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"PriorCNIL", "", "Cumulative net investment loss at the end of 2023", 0, nullptr, 0},
+    {"CNIL", "", "Cumulative net investment loss at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+};
+// T1-DD – Direct deposit request
+const FieldCaption kT1DD[] = {
+    {"Change", "", "Change the account on file", 0, nullptr, 0},
+    {"Branch", "", "Branch number", 0, nullptr, 0},
+    {"Institution", "", "Institution number", 0, nullptr, 0},
+    {"Account", "", "Account number", 0, nullptr, 0},
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Street", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Phone", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2205 – Amounts from a spousal or common-law partner RRSP, RRIF or SPP to include in income
+const FieldCaption kT2205[] = {
+    {"SpouseName", "", "Contributing spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
+    {"Withdrawal", "", "Amounts withdrawn from spousal plans in 2024", 0, nullptr, FieldCaption::Calculated},
+    {"SpousalContribs", "", "Spouse's contributions to spousal plans in 2022, 2023 and 2024", 0, nullptr, 0},
+    {"Income", "", "Amount the contributor includes in income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxDeducted", "", "Income tax deducted on the withdrawal", 0, nullptr, 0},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1206 – Tax on split income
+const FieldCaption kT1206[] = {
+    {"Flag", "", "Split income is from an excluded business or an excluded amount", 0, nullptr, 0},
+    {"SplitIncome", "68130", "Split income", 0, nullptr, 0},
+    {"TOSIDeduction", "23200", "Split income deducted on line 23200", 0, nullptr, FieldCaption::Calculated},
+    {"DividendCredit", "", "Dividend tax credit on split income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxOnSplitIncome", "40424", "Federal tax on split income", 0, nullptr, FieldCaption::Calculated},
+    {"FederalTaxable", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TOSIIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TOSIOther", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T183 – Information return for electronic filing of an individual's return
+const FieldCaption kT183[] = {
+    {"FirstName", "", "Taxpayer: first name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Taxpayer: last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Taxpayer: social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Street", "", "Taxpayer: address", 0, nullptr, FieldCaption::Calculated},
+    {"City", "", "Taxpayer: city", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "Taxpayer: province or territory", 0, "province", FieldCaption::Calculated},
+    {"Postcode", "", "Taxpayer: postal code", 0, nullptr, FieldCaption::Calculated},
+    {"Phone", "", "Taxpayer: telephone", 0, nullptr, FieldCaption::Calculated},
+    {"Email", "", "Taxpayer: email address", 0, nullptr, FieldCaption::Calculated},
+    {"TotalIncome", "15000", "Total income", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
+    {"Refund", "48400", "Refund", 0, nullptr, FieldCaption::Calculated},
+    {"BalanceOwing", "48500", "Balance owing", 0, nullptr, FieldCaption::Calculated},
+    {"DirectDeposit", "", "Refund by direct deposit", 0, nullptr, 0},
+    {"PreparerName", "", "Electronic filer: name", 0, nullptr, FieldCaption::Calculated},
+    {"EFileNumber", "", "Electronic filer: EFILE number", 0, nullptr, 0},
+    {"DCN", "", "Document control number (DCN)", 0, nullptr, 0},
+    {"PreAssessment", "", "Authorize the CRA to discuss this return with the filer before assessment", 0, nullptr, 0},
+    {"PostAssessment", "", "Authorize the CRA to discuss the assessment with the filer", 0, nullptr, 0},
+    {"RepresentativeAuthorized", "", "Authorize the electronic filer as representative (Level 2)", 0, nullptr, 0},
+    {"AuthorizationExpiry", "", "Representative authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
+    {"RepId", "", "Representative identifier (RepID)", 0, nullptr, 0},
+    {"NoaRetrieval", "", "The electronic filer may retrieve the notice of assessment", 0, nullptr, 0},
+    {"Text", "", "Declaration text", 0, nullptr, 0},
+    {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
+    {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"EFilePassword", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Amended", "", "", 0, nullptr, FieldCaption::Internal},
+    {"MailProvince", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1013 – Authorizing or cancelling a representative
+const FieldCaption kT1013[] = {
+    {"FirstName", "", "Taxpayer: first name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Taxpayer: last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Taxpayer: social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Postcode", "", "Taxpayer: postal code", 0, nullptr, FieldCaption::Calculated},
+    {"RepId", "", "Representative identifier (RepID)", 0, nullptr, 0},
+    {"GroupId", "", "Group identifier (GroupID)", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number (BN)", 0, nullptr, 0},
+    {"RepFirstName", "", "Representative: first name", 0, nullptr, 0},
+    {"RepLastName", "", "Representative: last name", 0, nullptr, 0},
+    {"GroupName", "", "Group name", 0, nullptr, 0},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"MailAddress", "", "Representative: mailing address", 0, nullptr, 0},
+    {"Phone", "", "Representative: telephone", 0, nullptr, 0},
+    {"Level", "", "Level of authorization", 0, nullptr, FieldCaption::Calculated},
+    {"Expiry", "", "Authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Date", "", "Authorization date (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Text", "", "Tax years or periods authorized", 0, nullptr, 0},
+    {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated},
+    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
+    {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
+    {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// RC71 – Statement of discount transaction
+const FieldCaption kRC71[] = {
+    {"DiscounterName", "", "Discounter: name", 0, nullptr, 0},
+    {"DiscounterCode", "", "Discounter: code", 0, nullptr, 0},
+    {"DiscounterAddress", "", "Discounter: address", 0, nullptr, 0},
+    {"DiscounterPhone", "", "Discounter: telephone", 0, nullptr, 0},
+    {"FirstName", "", "Client: first name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Client: last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Client: social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Address", "", "Client: address", 0, nullptr, FieldCaption::Calculated},
+    {"ExpectedRefund", "", "Expected refund", 0, nullptr, FieldCaption::Calculated},
+    {"Paid", "", "Amount paid to the client", 0, nullptr, FieldCaption::Calculated},
+    {"Text", "", "Statement text", 0, nullptr, FieldCaption::Calculated},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
+    {"ESignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 13 – Employment insurance maternity and parental benefits
+const FieldCaption kSch13[] = {
+    {"Switch", "", "Elect to have the EI maternity and parental benefits repaid through this return", 0, nullptr, 0},
+    {"Input", "", "Net income used for the repayment", 0, nullptr, FieldCaption::Calculated},
+    {"EIBenefits", "", "EI maternity and parental benefits received (T4E)", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "", "EI maternity and parental benefits repayment", 0, nullptr, FieldCaption::Calculated},
+};
+// Schedule 15 – FHSA contributions, transfers and activities
+const FieldCaption kSch15[] = {
+    {"Age", "", "Age at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+    {"Contributions", "", "FHSA contributions made in 2024 (T4FHSA box 18)", 0, nullptr, FieldCaption::Calculated},
+    {"Transfers", "", "Transfers from an RRSP to an FHSA in 2024", 0, nullptr, 0},
+    {"ParticipationRoom", "", "FHSA participation room for 2024", 0, nullptr, 0},
+    {"CarryForward", "", "Undeducted FHSA contributions from prior years", 0, nullptr, 0},
+    {"Deduction", "20805", "FHSA deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// Instalment calculation worksheet
+const FieldCaption kInstalments[] = {
+    {"NetTaxOwing", "", "Net tax owing for 2024", 0, nullptr, FieldCaption::Calculated},
+    {"Instalment2025", "", "Instalments required for 2025", 0, nullptr, FieldCaption::Calculated},
+    {"Quarter", "", "Quarterly instalment", 0, nullptr, FieldCaption::Calculated},
+    {"ProvincialValue1", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ProvincialValue2", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Federal worksheet (5000-D1)
+const FieldCaption kD1[] = {
+    {"EligibleActual", "", "Actual amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
+    {"EligibleTaxable", "", "Taxable amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
+    {"NonEligibleActual", "", "Actual amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"NonEligibleTaxable", "", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"F12000", "12000", "Taxable amount of dividends", 0, nullptr, FieldCaption::Calculated},
+    {"F12010", "12010", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBefore", "", "Net income before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"OASBenefits", "", "Old age security pension", 0, nullptr, FieldCaption::Calculated},
+    {"EIBenefits", "", "Employment insurance benefits", 0, nullptr, FieldCaption::Calculated},
+    {"F23500", "23500", "Social benefits repayment", 0, nullptr, FieldCaption::Calculated},
+    {"SecurityOptions", "", "Security options deductions", 0, nullptr, FieldCaption::Calculated},
+    {"F24901", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T929 – Disability supports deduction
+const FieldCaption kT929[] = {
+    {"Expenses", "", "Eligible disability support expenses", 0, nullptr, 0},
+    {"EarnedIncome", "", "Earned income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "21500", "Disability supports deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// T1172 – Additional tax on accumulated income payments from RESPs
+const FieldCaption kT1172[] = {
+    {"AIPIncome", "", "Accumulated income payments received (T4A box 040)", 0, nullptr, FieldCaption::Calculated},
+    {"RRSPDeduction", "", "Contributions to an RRSP or SPP deducted against the payments", 0, nullptr, 0},
+    {"SwitchA", "", "The payments were made to you as the subscriber", 0, nullptr, 0},
+    {"SwitchB", "", "Resident of Quebec at the end of 2024", 0, nullptr, 0},
+    {"FederalTax", "", "Federal additional tax", 0, nullptr, FieldCaption::Calculated},
+    {"QuebecTax", "", "Additional tax for Quebec residents", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "", "Tax on accumulated income payments", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1212 – Statement of deferred security options benefits
+const FieldCaption kT1212[] = {
+    {"BalanceLastYear", "", "Deferred security option benefits at the end of 2023", 0, nullptr, 0},
+    {"Deferred", "", "Security option benefits deferred in 2024", 0, nullptr, 0},
+    {"Included", "", "Deferred benefits included in income in 2024", 0, nullptr, 0},
+    {"F67910", "67910", "Balance of deferred security option benefits", 0, nullptr, FieldCaption::Calculated},
+};
+// T2038(IND) – Investment tax credit (individuals)
+const FieldCaption kT2038[] = {
+    {"Expenditures", "", "Qualified expenditures", 0, nullptr, FieldCaption::Calculated},
+    {"CarriedForward", "", "Unused credits from prior years", 0, nullptr, FieldCaption::Calculated},
+    {"NetFederalTax", "", "Net federal tax before the credit", 0, nullptr, FieldCaption::Calculated},
+    {"Credit", "41200", "Investment tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Refund", "45400", "Refund of investment tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"LineC", "", "", 0, nullptr, FieldCaption::Internal},
+    {"AMTAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"T691Amount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LineD", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// GST370 – Employee and partner GST/HST rebate application
+const FieldCaption kGST370[] = {
+    {"EligibleExpenses", "", "Eligible expenses on which GST/HST was paid", 0, nullptr, 0},
+    {"GSTRate", "", "GST/HST rate (%)", 0, nullptr, 0},
+    {"Rebate", "45700", "Employee and partner GST/HST rebate", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T626 – Overseas employment tax credit
+const FieldCaption kT626[] = {
+    {"OverseasIncome", "", "Net overseas employment income", 0, nullptr, 0},
+    {"NetIncome", "23600", "Net income", 0, nullptr, 0},
+    {"BasicTax", "", "Basic federal tax", 0, nullptr, 0},
+    {"Credit", "42600", "Overseas employment tax credit", 0, nullptr, 0},
+};
+// T2017 – Summary of reserves on dispositions of capital property
+const FieldCaption kT2017[] = {
+    {"ReserveLastYear", "", "Reserve claimed in 2023", 0, nullptr, 0},
+    {"ReserveThisYear", "", "Reserve claimed for 2024", 0, nullptr, 0},
+    {"GainFromReserve", "17800", "Reserves included in income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T657 – Calculation of capital gains deduction
+const FieldCaption kT657[] = {
+    {"TaxableGains", "", "Taxable capital gains eligible for the deduction", 0, nullptr, FieldCaption::Calculated},
+    {"PriorDeductions", "", "Capital gains deductions claimed in prior years", 0, nullptr, 0},
+    {"CNIL", "", "Cumulative net investment loss at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "25400", "Capital gains deduction", 0, nullptr, FieldCaption::Calculated},
+};
+// T1223 – Clergy residence deduction
+const FieldCaption kT1223[] = {
+    {"Remuneration", "", "Remuneration from the office or employment", 0, nullptr, FieldCaption::Calculated},
+    {"ProvidedResidence", "", "Fair rental value of a residence provided", 0, nullptr, 0},
+    {"RentPaid", "", "Rent paid or fair rental value of the residence", 0, nullptr, 0},
+    {"Months", "", "Months of the year as a member of the clergy", 0, nullptr, 0},
+    {"Deduction", "23100", "Clergy residence deduction", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Year", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T746 – Deduction for refund of unused RRSP, PRPP and SPP contributions
+const FieldCaption kT746[] = {
+    {"Refund", "", "Refund of unused contributions received (T4RSP box 20)", 0, nullptr, 0},
+    {"UnusedContributions", "", "Unused contributions included in the refund", 0, nullptr, 0},
+    {"Deduction", "23200", "Deduction on line 23200", 0, nullptr, FieldCaption::Calculated},
+};
+// T1170 – Capital gains on gifts of certain capital property
+const FieldCaption kT1170[] = {
+    {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
+    {"AdjustedCost", "", "Adjusted cost base", 0, nullptr, 0},
+    {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
+    {"Gain", "", "Capital gain", 0, nullptr, FieldCaption::Calculated},
+    {"Exempt", "", "Exempt portion of the gain", 0, nullptr, 0},
+    {"Taxable", "", "Capital gain to report", 0, nullptr, FieldCaption::Calculated},
+    {"Result", "67890", "Capital gains on gifts of certain capital property", 0, nullptr, FieldCaption::Calculated},
+    {"Line24", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T224 – Manitoba community enterprise development tax credit receipt
+const FieldCaption kT224[] = {
+    {"Investment", "", "Eligible investment", 0, nullptr, 0},
+    {"Credit", "", "Community enterprise development tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T225 – Manitoba employee share purchase tax credit receipt
+const FieldCaption kT225[] = {
+    {"Investment", "", "Eligible investment", 0, nullptr, 0},
+    {"Credit", "", "Employee share purchase tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2043 – Return of fuel charge proceeds to farmers tax credit
+const FieldCaption kT2043[] = {
+    {"Province", "", "Province where the farming business operated", 0, "province", 0},
+    {"FarmingExpenses", "", "Eligible farming expenses", 0, nullptr, 0},
+    {"Credit", "47556", "Return of fuel charge proceeds to farmers tax credit", 0, nullptr, FieldCaption::Calculated},
+};
+// T2039 – Air quality improvement tax credit
+const FieldCaption kT2039[] = {
+    {"Expenses", "", "Qualifying ventilation expenditures", 0, nullptr, 0},
+    {"Credit", "47557", "Air quality improvement tax credit", 0, nullptr, 0},
+};
+// T2048 – Canadian journalism labour tax credit
+const FieldCaption kT2048[] = {
+    {"LabourCosts", "", "Qualifying labour expenditures", 0, nullptr, 0},
+    {"Credit", "47555", "Canadian journalism labour tax credit", 0, nullptr, FieldCaption::Calculated},
+};
+// T1198 – Statement of qualifying retroactive lump-sum payment
+const FieldCaption kT1198[] = {
+    {"Payment", "", "Qualifying retroactive lump-sum payment", 0, nullptr, 0},
+    {"Notional", "", "Notional tax on the payment", 0, nullptr, FieldCaption::Calculated},
+    {"Name", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1044 – Non-profit organization information return
+const FieldCaption kT1044[] = {
+    {"Organization", "", "Name of the organization", 0, nullptr, 0},
+    {"Revenue", "", "Total revenue", 0, nullptr, 0},
+    {"Expenses", "", "Total expenses", 0, nullptr, 0},
+};
+// RC359 – Tax on excess employees profit sharing plan amounts
+const FieldCaption kRC359[] = {
+    {"ExcessAmount", "", "Excess EPSP amount", 0, nullptr, 0},
+    {"Tax", "41800", "Tax on excess EPSP amounts", 0, nullptr, FieldCaption::Calculated},
+};
+// RC383 – Tax-exempt earned income and contributions for enhanced CPP/QPP
+const FieldCaption kRC383[] = {
+    {"ExemptIncome", "", "Tax-exempt employment income elected for enhanced CPP contributions", 0, nullptr, 0},
+    {"Contribution", "", "Enhanced CPP contributions on the elected income", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "22215", "Deduction for CPP or QPP enhanced contributions on employment income",
+     0, nullptr, FieldCaption::Calculated},
+};
+// T1163 – AgriStability and AgriInvest programs information and statement of farming activities
+const FieldCaption kT1163[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"ParticipantPin", "", "Participant identification number (PIN)", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the farm", 0, nullptr, 0},
+    {"MainFarmProvince", "", "Province of the main farmstead", 0, "province", 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T2042 – Statement of farming activities
+const FieldCaption kT2042[] = {
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T2121 – Statement of fishing activities
+const FieldCaption kT2121[] = {
+    {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
+    {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"GrossIncome", "8299", "Gross fishing income", 0, nullptr, 0},
+    {"Expenses", "9368", "Total fishing expenses", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
+// T1A – Request for loss carryback
+const FieldCaption kT1A[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Switch", "", "Apply the 2024 loss to prior years", 0, nullptr, 0},
+    {"NonCapitalLoss", "", "Non-capital loss for 2024", 0, nullptr, FieldCaption::Calculated},
+    {"NetCapitalLoss", "", "Net capital loss for 2024", 0, nullptr, FieldCaption::Calculated},
+    {"CarryBack2021", "", "Loss to apply to 2021", 0, nullptr, 0},
+    {"CarryBack2022", "", "Loss to apply to 2022", 0, nullptr, 0},
+    {"CarryBack2023", "", "Loss to apply to 2023", 0, nullptr, 0},
+    {"DeductionsTotal", "", "Total loss applied to prior years", 0, nullptr, FieldCaption::Calculated},
+    {"CarryForward", "", "Loss available to carry forward", 0, nullptr, FieldCaption::Calculated},
+    {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Address", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"MailProvince", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T1229 – Statement of resource expenses and depletion allowance
+const FieldCaption kT1229[] = {
+    {"Expenses", "", "Resource expenses and depletion allowance claimed", 0, nullptr, 0},
+    {"Deduction", "22400", "Exploration and development expenses", 0, nullptr, FieldCaption::Calculated},
+};
+// RC267 – Employee contributions to a United States retirement plan – temporary assignments
+const FieldCaption kRC267[] = {
+    {"Contributions", "", "Contributions to the United States retirement plan", 0, nullptr, 0},
+    {"RRSPRoom", "", "Unused RRSP deduction room available", 0, nullptr, 0},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// RC268 – Employee contributions to a United States retirement plan – cross-border commuters
+const FieldCaption kRC268[] = {
+    {"Contributions", "", "Contributions to the United States retirement plan", 0, nullptr, 0},
+    {"RRSPRoom", "", "Unused RRSP deduction room available", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// RC269 – Employee contributions to a foreign pension plan or social security arrangement
+const FieldCaption kRC269[] = {
+    {"Contributions", "", "Contributions to the foreign plan or arrangement", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "20700", "Deduction on line 20700", 0, nullptr, FieldCaption::Calculated},
+};
+// T1248 Schedule D – Information about your residency status
+const FieldCaption kT1248D[] = {
+    {"ResidencyType", "", "Residency status in 2024", 0, nullptr, 0},
+    {"ForeignMailing", "", "Mailing address outside Canada", 0, nullptr, 0},
+    {"Country", "", "Country of residence", 0, nullptr, 0},
+    {"EntryDate", "", "Date of entry into Canada (YYYY-MM-DD)", 0, nullptr, 0},
+    {"DepartureDate", "", "Date of departure from Canada (YYYY-MM-DD)", 0, nullptr, 0},
+};
+// CPT20 – Election to pay Canada Pension Plan contributions
+const FieldCaption kCPT20[] = {
+    {"ElectF399", "", "Elect to pay CPP contributions on employment income", 0, nullptr, 0},
+    {"ElectDate", "", "Date the election starts (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Line16", "", "Employment earnings not on a T4 slip elected for contributions",
+     0, nullptr, FieldCaption::Calculated},
+    {"Line17", "", "Employment earnings on a T4 slip elected for contributions", 0, nullptr, FieldCaption::Calculated},
+};
+// T185 – Pre-authorized debit agreement
+const FieldCaption kT185[] = {
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Institution", "", "Institution number", 0, nullptr, 0},
+    {"Branch", "", "Branch number", 0, nullptr, 0},
+    {"Account", "", "Account number", 0, nullptr, 0},
+    {"FixedAmount", "", "Debit a fixed amount", 0, nullptr, 0},
+    {"Amount", "", "Amount to debit", 0, nullptr, FieldCaption::Calculated},
+    {"DebitDate", "", "Date of the debit (YYYY-MM-DD)", 0, nullptr, 0},
+    {"PadDate", "", "Agreement date", 0, nullptr, FieldCaption::Calculated},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
+    {"Message", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
+    {"PreparerName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EFileNumber", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EFilePassword", "", "", 0, nullptr, FieldCaption::Internal},
+    {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Street", "", "", 0, nullptr, FieldCaption::Internal},
+    {"City", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Phone", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Email", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// RC59 – Business consent for online access
+const FieldCaption kRC59[] = {
+    {"BusinessNumber", "", "Business number (BN)", 0, nullptr, 0},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"ConsentLevel", "", "Level of authorization", 0, nullptr, 0},
+    {"Expiry", "", "Authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
+};
+// RC59X – Cancel business consent or delegated authority
+const FieldCaption kRC59X[] = {
+    {"BusinessNumber", "", "Business number (BN)", 0, nullptr, 0},
+    {"BusinessName", "", "Business name", 0, nullptr, 0},
+    {"CancelAll", "", "Cancel every authorization", 0, nullptr, 0},
+};
+// T1-ADJ – T1 adjustment request
+const FieldCaption kT1ADJ[] = {
+    {"Name", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Year", "", "Tax year to adjust", 0, nullptr, FieldCaption::Calculated},
+    {"Date", "", "Date of the request", 0, nullptr, 0},
+    {"Reason", "", "Explanation of the change", 0, nullptr, 0},
+    {"RepID", "", "Representative identifier (RepID)", 0, nullptr, 0},
+    {"EFileNumber", "", "EFILE number", 0, nullptr, 0},
+};
+// T2091(IND) – Designation of a property as a principal residence
+const FieldCaption kT2091[] = {
+    {"FullName", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Description", "", "Address or description of the property", 0, nullptr, 0},
+    {"Switch", "", "Type of property", 0, nullptr, 0},
+    {"AcquiredYear", "", "Year the property was acquired", 0, nullptr, 0},
+    {"YearsDesignated", "", "Years designated as principal residence after 1971", 0, nullptr, 0},
+    {"YearsOwned", "", "Years owned after 1971", 0, nullptr, 0},
+    {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
+    {"Cost", "", "Adjusted cost base", 0, nullptr, 0},
+    {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
+    {"Gain", "", "Capital gain before the exemption", 0, nullptr, FieldCaption::Calculated},
+    {"ExemptGain", "", "Principal residence exemption", 0, nullptr, FieldCaption::Calculated},
+    {"Designated", "", "Capital gain after the exemption", 0, nullptr, FieldCaption::Calculated},
+};
+// T1135 – Foreign income verification statement
+const FieldCaption kT1135[] = {
+    {"Kind", "", "Filer: individual, partnership or other", 0, nullptr, 0},
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName2", "", "Second given name", 0, nullptr, 0},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Address", "", "Address", 0, nullptr, 0},
+    {"City", "", "City", 0, nullptr, 0},
+    {"Province", "", "Province or territory", 0, nullptr, 0},
+    {"Postcode", "", "Postal code", 0, nullptr, 0},
+    {"Country", "", "Country", 0, nullptr, 0},
+    {"YearStart", "", "Tax year from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Amended", "", "This is an amended return", 0, nullptr, 0},
+    {"TotalCost", "", "Total cost of specified foreign property", 0, nullptr, FieldCaption::Calculated},
+    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated},
+    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
+    {"OverwriteStatus", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T90 – Income exempt from tax under the Indian Act
+const FieldCaption kT90[] = {
+    {"EmploymentIncome", "", "Tax-exempt employment income", 0, nullptr, FieldCaption::Calculated},
+    {"OtherIncome", "", "Other tax-exempt income", 0, nullptr, FieldCaption::Calculated},
+    {"WorkingIncome", "", "Tax-exempt working income", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncomeAdd", "", "Amount added to net income for benefits", 0, nullptr, FieldCaption::Calculated},
+    {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T5013 Schedule – Partnership income summary
+const FieldCaption kT5013S[] = {
+    {"TotalNonLossNetIncome", "", "Total net income from partnerships", 0, nullptr, FieldCaption::Calculated},
+};
+// T1219 – Provincial or territorial alternative minimum tax
+const FieldCaption kT1219[] = {
+    {"Province", "", "Province or territory", 0, "province", 0},
+    {"FederalMinimum", "", "Federal minimum tax", 0, nullptr, 0},
+    {"ProvincialMinimum", "", "Provincial or territorial minimum tax", 0, nullptr, 0},
+};
+// TL2 – Claim for meals and lodging expenses
+const FieldCaption kTL2[] = {
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"EmployerName", "", "Employer's name", 0, nullptr, 0},
+    {"Trips", "", "Number of trips", 0, nullptr, 0},
+    {"Meals", "", "Meal expenses", 0, nullptr, 0},
+    {"Lodging", "", "Lodging expenses", 0, nullptr, 0},
+    {"Deduction", "22900", "Other employment expenses", 0, nullptr, FieldCaption::Calculated},
+};
+// T1153 – Pre-bankruptcy and post-bankruptcy return information
+const FieldCaption kT1153[] = {
+    {"FullName", "", "Name", 0, nullptr, FieldCaption::Calculated},
+    {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
+    {"Street", "", "Address", 0, nullptr, FieldCaption::Calculated},
+    {"TaxpayerCity", "", "City", 0, nullptr, FieldCaption::Calculated},
+    {"ProvinceName", "", "Province or territory", 0, nullptr, FieldCaption::Calculated},
+    {"TaxpayerPostcode", "", "Postal code", 0, nullptr, FieldCaption::Calculated},
+    {"BankruptcyDate", "", "Date of bankruptcy", 0, nullptr, FieldCaption::Calculated},
+    {"TrusteeName", "", "Trustee: name", 0, nullptr, 0},
+    {"TrusteeAddress", "", "Trustee: address", 0, nullptr, 0},
+    {"City", "", "Trustee: city", 0, nullptr, 0},
+    {"Province", "", "Trustee: province or territory", 0, nullptr, 0},
+    {"Postcode", "", "Trustee: postal code", 0, nullptr, 0},
+    {"DiscounterCode", "", "Trustee: code", 0, nullptr, 0},
+    {"EFileNumber", "", "Trustee: EFILE number", 0, nullptr, 0},
+};
+// Schedule 8 (former layout) – CPP contributions and overpayment
+const FieldCaption kSch8Old[] = {
+    {"PensionableEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)", 0, nullptr, 0},
+    {"Contributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)", 0, nullptr, 0},
+    {"SelfEmployedEarnings", "", "Net self-employment earnings", 0, nullptr, 0},
+    {"Months", "", "Months in 2024 for which CPP contributions are required", 0, nullptr, 0},
+    {"Result", "22200", "Deduction for CPP contributions on self-employment income", 0, nullptr, 0},
+};
+} // namespace
+
+extern const FormCaptions kFormCaptions[] = {
+    {0, 3, kSch2, int(sizeof kSch2 / sizeof kSch2[0]), nullptr, 0},
+    {0, 4, kSch3, int(sizeof kSch3 / sizeof kSch3[0]), nullptr, 0},
+    {0, 6, kSch5, int(sizeof kSch5 / sizeof kSch5[0]), nullptr, 0},
+    {0, 119, kSch6, int(sizeof kSch6 / sizeof kSch6[0]), nullptr, 0},
+    {0, 7, kSch7, int(sizeof kSch7 / sizeof kSch7[0]), nullptr, 0},
+    {0, 150, kSch8, int(sizeof kSch8 / sizeof kSch8[0]), nullptr, 0},
+    {0, 9, kSch9, int(sizeof kSch9 / sizeof kSch9[0]), nullptr, 0},
+    {0, 10, kSch10, int(sizeof kSch10 / sizeof kSch10[0]), nullptr, 0},
+    {0, 11, kSch11, int(sizeof kSch11 / sizeof kSch11[0]), nullptr, 0},
+    {0, 133, kSch12, int(sizeof kSch12 / sizeof kSch12[0]), nullptr, 0},
+    {0, 157, kSch12HAE, int(sizeof kSch12HAE / sizeof kSch12HAE[0]), nullptr, 0},
+    {0, 12, kT776, int(sizeof kT776 / sizeof kT776[0]), nullptr, 0},
+    {0, 13, kT778, int(sizeof kT778 / sizeof kT778[0]), nullptr, 0},
+    {0, 59, kT777, int(sizeof kT777 / sizeof kT777[0]), nullptr, 0},
+    {0, 118, kT1032, int(sizeof kT1032 / sizeof kT1032[0]), nullptr, 0},
+    {0, 35, kT2209, int(sizeof kT2209 / sizeof kT2209[0]), nullptr, 0},
+    {0, 125, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), nullptr, 0},
+    {0, 131, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), nullptr, 0},
+    {0, 24, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 41, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 45, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 62, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 66, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 70, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 74, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 78, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 81, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 86, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 98, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 108, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
+    {0, 25, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 42, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 63, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 67, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 71, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 75, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 84, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 87, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 112, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 26, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 43, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 47, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 64, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 68, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 72, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 76, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 79, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 82, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 90, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 94, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 110, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 27, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 44, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 48, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 65, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 69, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 73, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 77, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 80, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 83, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 91, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 95, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 111, kS11, int(sizeof kS11 / sizeof kS11[0]), nullptr, 0},
+    {0, 34, kONBEN, int(sizeof kONBEN / sizeof kONBEN[0]), nullptr, 0},
+    {0, 23, kT2204, int(sizeof kT2204 / sizeof kT2204[0]), nullptr, 0},
+    {0, 102, kT1M, int(sizeof kT1M / sizeof kT1M[0]), nullptr, 0},
+    {0, 49, kT2222, int(sizeof kT2222 / sizeof kT2222[0]), nullptr, 0},
+    {0, 55, kT5004, int(sizeof kT5004 / sizeof kT5004[0]), nullptr, 0},
+    {0, 31, kT691, int(sizeof kT691 / sizeof kT691[0]), nullptr, 0},
+    {0, 32, kT936, int(sizeof kT936 / sizeof kT936[0]), nullptr, 0},
+    {0, 52, kT1DD, int(sizeof kT1DD / sizeof kT1DD[0]), nullptr, 0},
+    {0, 124, kT2205, int(sizeof kT2205 / sizeof kT2205[0]), nullptr, 0},
+    {0, 29, kT1206, int(sizeof kT1206 / sizeof kT1206[0]), nullptr, 0},
+    {0, 96, kT183, int(sizeof kT183 / sizeof kT183[0]), nullptr, 0},
+    {0, 117, kT1013, int(sizeof kT1013 / sizeof kT1013[0]), nullptr, 0},
+    {0, 53, kRC71, int(sizeof kRC71 / sizeof kRC71[0]), nullptr, 0},
+    {0, 139, kSch13, int(sizeof kSch13 / sizeof kSch13[0]), nullptr, 0},
+    {0, 205, kSch15, int(sizeof kSch15 / sizeof kSch15[0]), nullptr, 0},
+    {0, 209, kInstalments, int(sizeof kInstalments / sizeof kInstalments[0]), nullptr, 0},
+    {0, 210, kD1, int(sizeof kD1 / sizeof kD1[0]), nullptr, 0},
+    {0, 14, kT929, int(sizeof kT929 / sizeof kT929[0]), nullptr, 0},
+    {0, 17, kT1172, int(sizeof kT1172 / sizeof kT1172[0]), nullptr, 0},
+    {0, 18, kT1212, int(sizeof kT1212 / sizeof kT1212[0]), nullptr, 0},
+    {0, 20, kT2038, int(sizeof kT2038 / sizeof kT2038[0]), nullptr, 0},
+    {0, 28, kGST370, int(sizeof kGST370 / sizeof kGST370[0]), nullptr, 0},
+    {0, 30, kT626, int(sizeof kT626 / sizeof kT626[0]), nullptr, 0},
+    {0, 37, kT2017, int(sizeof kT2017 / sizeof kT2017[0]), nullptr, 0},
+    {0, 40, kT657, int(sizeof kT657 / sizeof kT657[0]), nullptr, 0},
+    {0, 103, kT1223, int(sizeof kT1223 / sizeof kT1223[0]), nullptr, 0},
+    {0, 105, kT746, int(sizeof kT746 / sizeof kT746[0]), nullptr, 0},
+    {0, 113, kT1170, int(sizeof kT1170 / sizeof kT1170[0]), nullptr, 0},
+    {0, 173, kT224, int(sizeof kT224 / sizeof kT224[0]), nullptr, 0},
+    {0, 174, kT225, int(sizeof kT225 / sizeof kT225[0]), nullptr, 0},
+    {0, 193, kT2043, int(sizeof kT2043 / sizeof kT2043[0]), nullptr, 0},
+    {0, 199, kT2039, int(sizeof kT2039 / sizeof kT2039[0]), nullptr, 0},
+    {0, 212, kT2048, int(sizeof kT2048 / sizeof kT2048[0]), nullptr, 0},
+    {0, 213, kT1198, int(sizeof kT1198 / sizeof kT1198[0]), nullptr, 0},
+    {0, 186, kT1044, int(sizeof kT1044 / sizeof kT1044[0]), nullptr, 0},
+    {0, 145, kRC359, int(sizeof kRC359 / sizeof kRC359[0]), nullptr, 0},
+    {0, 149, kRC383, int(sizeof kRC383 / sizeof kRC383[0]), nullptr, 0},
+    {0, 15, kT1163, int(sizeof kT1163 / sizeof kT1163[0]), nullptr, 0},
+    {0, 21, kT2042, int(sizeof kT2042 / sizeof kT2042[0]), nullptr, 0},
+    {0, 51, kT2121, int(sizeof kT2121 / sizeof kT2121[0]), nullptr, 0},
+    {0, 39, kT1A, int(sizeof kT1A / sizeof kT1A[0]), nullptr, 0},
+    {0, 107, kT1229, int(sizeof kT1229 / sizeof kT1229[0]), nullptr, 0},
+    {0, 136, kRC267, int(sizeof kRC267 / sizeof kRC267[0]), nullptr, 0},
+    {0, 137, kRC268, int(sizeof kRC268 / sizeof kRC268[0]), nullptr, 0},
+    {0, 138, kRC269, int(sizeof kRC269 / sizeof kRC269[0]), nullptr, 0},
+    {0, 207, kT1248D, int(sizeof kT1248D / sizeof kT1248D[0]), nullptr, 0},
+    {0, 57, kCPT20, int(sizeof kCPT20 / sizeof kCPT20[0]), nullptr, 0},
+    {0, 181, kT185, int(sizeof kT185 / sizeof kT185[0]), nullptr, 0},
+    {0, 184, kRC59, int(sizeof kRC59 / sizeof kRC59[0]), nullptr, 0},
+    {0, 185, kRC59X, int(sizeof kRC59X / sizeof kRC59X[0]), nullptr, 0},
+    {0, 116, kT1ADJ, int(sizeof kT1ADJ / sizeof kT1ADJ[0]), nullptr, 0},
+    {0, 147, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
+    {0, 160, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
+    {0, 101, kT1135, int(sizeof kT1135 / sizeof kT1135[0]), nullptr, 0},
+    {0, 171, kT90, int(sizeof kT90 / sizeof kT90[0]), nullptr, 0},
+    {0, 38, kT5013S, int(sizeof kT5013S / sizeof kT5013S[0]), nullptr, 0},
+    {0, 89, kT1219, int(sizeof kT1219 / sizeof kT1219[0]), nullptr, 0},
+    {0, 92, kTL2, int(sizeof kTL2 / sizeof kTL2[0]), nullptr, 0},
+    {0, 97, kT1153, int(sizeof kT1153 / sizeof kT1153[0]), nullptr, 0},
+    {0, 8, kSch8Old, int(sizeof kSch8Old / sizeof kSch8Old[0]), nullptr, 0},
+};
+extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);

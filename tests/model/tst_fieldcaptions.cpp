@@ -1,0 +1,128 @@
+// The caption tables of the form pages against the forms' own field tables:
+// every field of a type with a table is listed, shown with a caption or kept
+// by the program on purpose, and every listed key is a field of the type.
+#include "bqtest.h"
+#include "creturnfile.h"
+#include "ctaxdata_form.h"
+#include "fieldcaptions.h"
+#include "formentry.h"
+#include "formtables.h"
+#include "individualtaxdata.h"
+#include "returnbuilder.h"
+#include <QJsonDocument>
+#include <QSet>
+#include <memory>
+
+namespace {
+constexpr int kOntario = 9;
+
+// A single return in the province with a T4, recalculated.
+CReturnFile *returnIn(int province)
+{
+    const QString description = QStringLiteral(R"({"persons": [{"firstName": "Sam", "lastName": "Whitfield",
+        "sin": "046454286", "birthDate": "1960-05-17", "province": %1, "maritalStatus": 5,
+        "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": %1, "Box14": 50000, "Box16": 2766.75}}]}]})")
+                                    .arg(province);
+    CReturnFile *file = returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object());
+    if (file)
+        returnbuilder::recalculate(*file);
+    return file;
+}
+
+// The person's object of the kind and type, made when the return has none.
+CTaxData_Form *objectOf(IndividualTaxData &person, int kind, int type)
+{
+    if (kind == CTaxData_Form::KindSlip) {
+        FormEntry *entry = person.addSlip(type, 0, 0);
+        return entry ? entry->object : nullptr;
+    }
+    if (CTaxData_Form *form = person.getForm(type, 0, false))
+        return form;
+    FormEntry *entry = person.addForm(type, 0, true, 0, true);
+    return entry ? entry->object : nullptr;
+}
+} // namespace
+
+class TestFieldCaptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyFieldListed_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("type");
+        for (int type = 1; type < kSlipTableSize; ++type)
+            if (findFormCaptions(CTaxData_Form::KindSlip, type))
+                QTest::newRow(qPrintable(QStringLiteral("slip %1").arg(Global_Slips_Info[type].name)))
+                    << int(CTaxData_Form::KindSlip) << type;
+        for (int type = 1; type < kFormTableSize; ++type)
+            if (findFormCaptions(CTaxData_Form::KindForm, type))
+                QTest::newRow(qPrintable(QStringLiteral("form %1").arg(Global_Forms_Info[type].name)))
+                    << int(CTaxData_Form::KindForm) << type;
+    }
+    void everyFieldListed()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, type);
+        const int province = kind == CTaxData_Form::KindForm && Global_Forms_Info[type].province
+            ? Global_Forms_Info[type].province : kOntario;
+        std::unique_ptr<CReturnFile> file(returnIn(province));
+        QVERIFY(file);
+        CTaxData_Form *object = objectOf(*file->self(), kind, type);
+        QVERIFY(object);
+        const FieldTable &table = object->fieldTable();
+        const FormCaptions *captions = findFormCaptions(kind, type);
+
+        QSet<QString> listed;
+        for (int i = 0; i < captions->count; ++i) {
+            const FieldCaption &row = captions->rows[i];
+            const QString key = QString::fromLatin1(row.key);
+            QVERIFY2(table.indexOf(key) >= 0, qPrintable(key + QStringLiteral(": no such field")));
+            QVERIFY2(!listed.contains(key), qPrintable(key + QStringLiteral(": listed twice")));
+            listed.insert(key);
+            const bool internal = row.flags & FieldCaption::Internal;
+            QVERIFY2(internal || *row.caption, qPrintable(key + QStringLiteral(": shown without a caption")));
+            QVERIFY2(row.section >= 0 && row.section < qMax(1, captions->sectionCount), row.key);
+        }
+        for (int i = 0; i < table.count(); ++i) {
+            const QString key = QString::fromLatin1(table.spec(i).key);
+            QVERIFY2(listed.contains(key), qPrintable(key + QStringLiteral(": neither captioned nor kept internal")));
+            const FieldSpec &described = table.describedSpecs(kind, type)[size_t(i)];
+            // planning amounts live for the session only: never a page row
+            if (table.isTransient(i))
+                QVERIFY2(described.internal, qPrintable(key + QStringLiteral(": a transient field is shown")));
+        }
+    }
+
+    // A field the recalculation writes is read-only on the page: typed into, it
+    // would be overwritten at once.
+    void calculatedLinesMarked_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("Schedule 9 credit") << 9 << "Credit";
+        QTest::newRow("Schedule 11 claimed") << 11 << "ClaimedAmount";
+        QTest::newRow("ON428 tax") << 24 << "ProvincialTax";
+        QTest::newRow("T2125 net income") << 125 << "NetIncome";
+        QTest::newRow("Schedule 7 deduction") << 7 << "Deduction";
+    }
+    void calculatedLinesMarked()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, key);
+        std::unique_ptr<CReturnFile> file(returnIn(kOntario));
+        CTaxData_Form *object = objectOf(*file->self(), CTaxData_Form::KindForm, type);
+        QVERIFY(object);
+        const int field = object->fieldTable().indexOf(key);
+        const FieldSpec &spec = object->fieldTable().describedSpecs(CTaxData_Form::KindForm, type)[size_t(field)];
+        QVERIFY(spec.calculated && !spec.internal);
+        const double typed = 4321.17;
+        object->setAmount(field, typed);
+        returnbuilder::recalculate(*file);
+        QVERIFY(object->amount(field) != typed);
+    }
+};
+
+BQ_TEST_MAIN_CORE(TestFieldCaptions)
+#include "tst_fieldcaptions.moc"
