@@ -524,13 +524,13 @@ void TestCrossFormChecks::ownChecks_data()
         << QStringList();
     QTest::newRow("T1163 with a SIN the check digit refuses")
         << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"123456789\"}}]"
-        << QStringList{QStringLiteral("2 15: The social insurance number in \"SIN\" is not valid.")};
+        << QStringList{QStringLiteral("2 15: The social insurance number in \"Social insurance number\" is not valid.")};
     QTest::newRow("empty and zero numbers pass")
         << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"000000000\"}},{\"type\":21,\"fields\":{\"OwnerSIN\":\"\"}}]"
         << QStringList();
     QTest::newRow("amount beyond a record's width")
         << "\"forms\":[{\"type\":12,\"fields\":{\"GrossRents\":10000000000}}]"
-        << QStringList{QStringLiteral("2 12: The amount in \"GrossRents\" is out of range.")};
+        << QStringList{QStringLiteral("2 12: The amount in \"Gross rents\" is out of range.")};
 }
 
 // Every form and slip checks its identifiers and amounts itself.
