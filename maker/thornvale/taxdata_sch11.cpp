@@ -43,7 +43,7 @@ void TaxData_Sch11::Calculate01()
 {
     const double available = tax2024::cents(amount(F_CarriedForward) + amount(F_EligibleTuition));
     setAmount(F_Available, available);
-    const double base = isAmountEntered(amount(F_TaxBase)) ? amount(F_TaxBase) : amount(F_IncomeBase);
+    const double base = amount(F_IncomeBase);
     const double needed = qMax(0.0, base - amount(F_CreditsBefore));
     const double claimed = tax2024::cents(qMin(available, needed));
     setAmount(F_ClaimedAmount, claimed);
