@@ -39,6 +39,7 @@ CT1AppConfig::CT1AppConfig()
     registerBool("EnableGenPrint", &EnableGenPrint);
     registerBool("OverwriteStatus", &OverwriteStatus);
     registerString("TDDDataFile", &TDDDataFile);
+    registerString("TDDLISTENPORT", &TDDLISTENPORT);
     registerString("TestCAFile", &TestCAFile);
     registerString("TDDSERVER", &TDDSERVER);
     registerString("TDDSIGNINSERVER", &TDDSIGNINSERVER);

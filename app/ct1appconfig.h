@@ -58,6 +58,8 @@ public:
     bool EnableGenPrint = false;
     bool OverwriteStatus = false;
     CString TDDDataFile;
+    // Port of the Auto-fill listener; empty: 46249, 46248 in the NETFILE edition.
+    CString TDDLISTENPORT;
     // PEM file of a further certificate authority that every web client trusts
     // beside the system's (a local test server's); empty for none. Honoured in
     // test mode (MODEDEBUG) only.

@@ -407,9 +407,10 @@ void MainWindow::on_actionSet_Return_for_ReFile_triggered()
     }
 }
 
-// The E-Auth (former T1013) command has no filing road of its own.
 void MainWindow::on_actionSubmit_E_Auth_former_T1013_triggered()
 {
+    if (Form_Return *page = committedReturnWithFolder(m_app->runFolder(), filingFolderFailure()))
+        page->fileT1013Online();
 }
 
 #define FORWARD(slot, call) \

@@ -234,5 +234,36 @@ void TabWndApp::closeDatabase(QSqlDatabase &db) const
 
 QString TabWndApp::configValue(const QString &key) const
 {
+    QString derived;
+    if (derivedConfigValue(key, derived))
+        return derived;
     return m_config.valueText(key);
+}
+
+// What the Auto-fill client reads beside the keys of gr_path.ini: the endpoint
+// table and secrets of the mode, the folders and the edition.
+bool TabWndApp::derivedConfigValue(const QString &key, QString &value) const
+{
+    const CT1AppConfig &c = m_config;
+    const std::pair<const char *, QString> table[] = {
+        {"tddServiceHost", c.tddServiceHost},
+        {"tddServicePath", c.tddServicePath},
+        {"tddDataServiceName", c.tddDataServiceName},
+        {"tddNoaServiceName", c.tddNoaServiceName},
+        {"tddSignInHost", c.tddSignInHost},
+        {"tddSignInPath", c.tddSignInPath},
+        {"tddScriptUrl", c.tddScriptUrl},
+        {"tddServiceSecret095", c.tddServiceSecrets[1]},
+        {"tddServiceSecretOther", c.tddServiceSecrets[3]},
+        {"noaFolder", c.noaFolder},
+        {"runFolder", m_runFolder},
+        {"databasePath", m_dbPath},
+        {"appEdition", QString::number(appEdition)},
+    };
+    for (const auto &entry : table)
+        if (key == QLatin1String(entry.first)) {
+            value = entry.second;
+            return true;
+        }
+    return false;
 }

@@ -117,6 +117,7 @@ public:
 
     // Settings seam: user settings by name and gr_path.ini keys ("1"/"0" for bools).
     QString userSetting(const QString &name) const override;
+    bool derivedConfigValue(const QString &key, QString &value) const;
     QString configValue(const QString &key) const override;
     bool setUserInt(const QString &name, int value) override;
 

@@ -1,5 +1,6 @@
 #include "widgetmessagehandler.h"
 #include "tabwndapp.h"
+#include "yesnocontinuedialog.h"
 #include <QCheckBox>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -54,4 +55,10 @@ int WidgetMessageHandler::questionWithCheckbox(void *parent, const QString &titl
     const int answer = box.exec();
     checked = check->isChecked();
     return answer;
+}
+
+int WidgetMessageHandler::composed(void *parent, const ComposedMessage &message)
+{
+    YesNoContinueDialog dialog(message, parentWidget(parent));
+    return dialog.exec() == QDialog::Accepted ? 1 : 0;
 }

@@ -13,6 +13,8 @@ public:
     bool inputText(void *parent, const QString &title, const QString &label, QString &value, bool password) override;
     int questionWithCheckbox(void *parent, const QString &title, const QString &text, const QString &checkText,
                              bool &checked, int buttons, int defaultButton) override;
+    // The composed warning dialog: 1 when Continue is pressed.
+    int composed(void *parent, const ComposedMessage &message) override;
     // A critical box with one Ok button.
     void critical(void *parent, const QString &title, const QString &text);
 

@@ -7,6 +7,7 @@
 #include "dataafr.h"
 #include "dlgfilingterm.h"
 #include "dlgtddentersin.h"
+#include "dlgtddprogresswait.h"
 #include "form_return.h"
 #include "messages.h"
 #include "noawaitcursor.h"
@@ -43,6 +44,22 @@ TddDownloadRunner &downloadRunner()
 {
     static TddDownloadRunner runner;
     return runner;
+}
+
+// The download of the program: the progress dialog runs the whole exchange.
+TddDownloadOutcome runProgressDialog(int kind, QList<QByteArray> *sins, QWidget *parent)
+{
+    std::vector<std::string> list;
+    for (const QByteArray &sin : *sins)
+        list.push_back(sin.toStdString());
+    DlgTDDProgressWait progress(kind, &list, parent);
+    progress.exec();
+    TddDownloadOutcome outcome;
+    outcome.savedCount = progress.savedCount();
+    outcome.skippedCount = progress.skippedCount();
+    for (const auto &message : progress.noaMessages())
+        outcome.noaMessages.insert(QByteArray::fromStdString(message.first), message.second);
+    return outcome;
 }
 
 QString configuredNoaFolder()
@@ -367,13 +384,11 @@ void DlgTDDMain::on_btnNew_clicked()
     if (enterSin.exec() != 1)
         return;
 
-    TddDownloadOutcome outcome;
-    if (downloadRunner()) {
-        if (!autoFill)
-            installNoaWaitCursor();
-        outcome = downloadRunner()(autoFill ? 1 : 2, &sins, this);
-    }
-    showDownloadOutcome(outcome);
+    if (!autoFill)
+        installNoaWaitCursor();
+    const TddDownloadRunner &runner = downloadRunner();
+    const int kind = autoFill ? 1 : 2;
+    showDownloadOutcome(runner ? runner(kind, &sins, this) : runProgressDialog(kind, &sins, this));
 }
 
 void DlgTDDMain::showDownloadOutcome(const TddDownloadOutcome &outcome)

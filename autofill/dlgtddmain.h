@@ -41,8 +41,7 @@ public:
                QWidget *parent = nullptr);
     ~DlgTDDMain() override;
 
-    // The download that New runs; the program installs it once (null: none,
-    // New then ends after the S.I.N.s with "No record is found").
+    // Replaces the download that New runs (the progress dialog); null restores it.
     static void setDownloadRunner(TddDownloadRunner runner);
 
     int mode() const { return m_mode; }

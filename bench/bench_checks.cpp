@@ -41,6 +41,48 @@ void BM_CheckForFiling(benchmark::State &state)
 }
 BENCHMARK(BM_CheckForFiling)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
+// The couple checks on both sides of the coupled bench return.
+void BM_CheckCoupledReturns(benchmark::State &state)
+{
+    CReturnFile rf;
+    makePerson(*rf.self(), QStringLiteral("Anne"));
+    makePerson(*rf.spouse(), QStringLiteral("Ben"));
+    rf.dependants().AllocData(12);
+    rf.recalculate(-1, nullptr);
+    int messages = 0;
+    for (auto _ : state) {
+        QList<CString> mine, theirs;
+        messages = rf.checkCoupledReturns(1, mine, false) + rf.checkCoupledReturns(1, theirs, true);
+        benchmark::DoNotOptimize(messages);
+    }
+    state.counters["messages"] = messages;
+}
+BENCHMARK(BM_CheckCoupledReturns)->Unit(benchmark::kMicrosecond);
+
+// The questions before filing of one person, each answered with going on.
+void BM_ConfirmPersonBeforeFiling(benchmark::State &state)
+{
+    CReturnFile rf;
+    makePerson(*rf.self(), QStringLiteral("Anne"));
+    makePerson(*rf.spouse(), QStringLiteral("Ben"));
+    rf.dependants().AllocData(12);
+    rf.recalculate(-1, nullptr);
+    ScriptedMessages answers;
+    MessageHandler *previous = messageHandler();
+    setMessageHandler(&answers);
+    int asked = 0;
+    bool goOn = false;
+    for (auto _ : state) {
+        answers.clear();
+        goOn = rf.self()->confirmPersonBeforeFiling(1, true);
+        asked = answers.shown().size();
+    }
+    setMessageHandler(previous);
+    state.counters["questions"] = asked;
+    state.counters["goOn"] = goOn;
+}
+BENCHMARK(BM_ConfirmPersonBeforeFiling)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)

@@ -1,5 +1,6 @@
 // The EFILE envelope of a 300 KB return, a 20 KB rejection reply with texts and
-// links, and a T1013 reply cut and parsed.
+// links, and a T1013 reply cut and parsed; the form filings' envelopes (a 50 KB
+// T1135 statement, a T1013 batch, a PAD body) and their replies.
 #include "replyparsers.h"
 #include "soapenvelopes.h"
 #include <benchmark/benchmark.h>
@@ -87,6 +88,90 @@ void BM_T1013ReplyCutAndParsed(benchmark::State &state)
     }
 }
 BENCHMARK(BM_T1013ReplyCutAndParsed)->Unit(benchmark::kMicrosecond);
+
+QByteArray t1135Statement()
+{
+    QByteArray doc("<?xml version=\"1.0\"?><t1135:ForeignIncomeVerificationStatement xmlns:t1135=\"urn:t1135\">");
+    for (int i = 0; doc.size() < 50 * 1024; ++i)
+        doc += "<t1135:FundsHeldOutsideCanada><t1135:Name>Banque &amp; Cie " + QByteArray::number(i)
+               + "</t1135:Name><t1135:Country>FRA</t1135:Country><t1135:MaximumCost>"
+               + QByteArray::number(100000 + i) + "</t1135:MaximumCost></t1135:FundsHeldOutsideCanada>";
+    return doc + "</t1135:ForeignIncomeVerificationStatement>";
+}
+
+void BM_T1135Envelope50KB(benchmark::State &state)
+{
+    const QByteArray doc = t1135Statement();
+    const TemplateVars vars = efileVars();
+    for (auto _ : state) {
+        QByteArray out;
+        if (buildEfileSoapFromReturnXml(0, vars, doc, out) != 0)
+            state.SkipWithError("envelope not built");
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_T1135Envelope50KB)->Unit(benchmark::kMillisecond);
+
+void BM_FormEnvelope(benchmark::State &state)
+{
+    const bool isT1013 = state.range(0) == 1;
+    TemplateVars vars;
+    for (const char *key : {"efilerid", "password", "taxyear", "softwarecode", "revdate", "sin"})
+        vars.insert(key, "Value & <1>");
+    const QString body = isT1013
+        ? QStringLiteral("<T1013Batch><Authorization><SIN>046454286</SIN><RepId>RP1234567</RepId>"
+                         "<Level>2</Level></Authorization></T1013Batch>")
+        : QStringLiteral("<pad:PadAgreement><pad:PaymentAmount>1250.00</pad:PaymentAmount><pad:AccountNumber>9876543"
+                         "</pad:AccountNumber></pad:PadAgreement>");
+    for (auto _ : state) {
+        CString out;
+        if (buildTrisSoap(isT1013, vars, body, out) != 0)
+            state.SkipWithError("envelope not built");
+        benchmark::DoNotOptimize(out.data());
+    }
+}
+BENCHMARK(BM_FormEnvelope)->Arg(1)->ArgName("T1013")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FormEnvelope)->Arg(0)->ArgName("PAD")->Unit(benchmark::kMicrosecond);
+
+void BM_T1135ReplyParsed(benchmark::State &state)
+{
+    const QByteArray reply =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><soapenv:Envelope xmlns:soapenv=\"s\"><soapenv:Body>"
+        "<FrrmsEfileReturnResponse><ResultCode>0</ResultCode><TransmissionNumber>FR240000456</TransmissionNumber>"
+        "<t1rsp:FileReturnResponse><t1rsp:Confirmation><t1rsp:EnglishMessage><t1rsp:MessageText>Your T1135 was "
+        "received.</t1rsp:MessageText><t1rsp:Hyperlink><t1rsp:HyperlinkText>T1135</t1rsp:HyperlinkText>"
+        "<t1rsp:HyperlinkTarget>https://www.canada.ca/t1135.html</t1rsp:HyperlinkTarget></t1rsp:Hyperlink>"
+        "</t1rsp:EnglishMessage></t1rsp:Confirmation></t1rsp:FileReturnResponse></FrrmsEfileReturnResponse>"
+        "</soapenv:Body></soapenv:Envelope>";
+    for (auto _ : state) {
+        FilingResult r(101);
+        if (parseEfileResponse(nullptr, reply, 101, r) != 0 || !r.confirmed)
+            state.SkipWithError("reply not parsed");
+        benchmark::DoNotOptimize(r.message.data());
+    }
+}
+BENCHMARK(BM_T1135ReplyParsed)->Unit(benchmark::kMicrosecond);
+
+void BM_PadReplyCutAndParsed(benchmark::State &state)
+{
+    const QByteArray raw =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><soapenv:Envelope xmlns:soapenv=\"s\"><soapenv:Body>"
+        "<PadCreateResponse><Confirmation><ConfirmationNumber>PAD2400790</ConfirmationNumber><ResponseCodeDescription>"
+        "<ResponseCode>0</ResponseCode><EnglishMessage><MessageText>Accepted.</MessageText></EnglishMessage>"
+        "</ResponseCodeDescription><ResponseCodeDescription><ResponseCode>1</ResponseCode><EnglishMessage><MessageText>"
+        "First payment due.</MessageText></EnglishMessage></ResponseCodeDescription></Confirmation></PadCreateResponse>"
+        "</soapenv:Body></soapenv:Envelope>";
+    for (auto _ : state) {
+        const QByteArray xml = cutFormReply(raw);
+        TiXmlDocument doc;
+        doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+        FormFilingReply reply;
+        parsePadResponse(doc.FirstChildElement(), reply);
+        if (reply.responseCodes.size() != 2 || reply.confirmationNumber.isEmpty())
+            state.SkipWithError("reply not parsed");
+    }
+}
+BENCHMARK(BM_PadReplyCutAndParsed)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -291,23 +291,85 @@ void blankPartners(SFDBarcodeFixedData &r)
     }
 }
 
+// "%06d" of a partner's share times 10000; all 0 above 99.
+CString fourDecimalShare(double v)
+{
+    return v > 99.0 || v < 0.0 ? CString("000000") : format("%06lld", (long long)(v * 10000));
+}
+
+// A count above 0.5, truncated; else nothing (the item stays blank).
+CString countText(double v)
+{
+    return v > 0.5 ? format("%lld", (long long)std::trunc(qMin(v, 1e9))) : CString();
+}
+
+// An identifier without its blanks and dashes, upper case.
+QString compactId(const QString &text)
+{
+    QString out = text.trimmed().toUpper();
+    out.remove(QLatin1Char(' '));
+    out.remove(QLatin1Char('-'));
+    return out;
+}
+
+struct PartnerValues
+{
+    QString name, address;
+    double share = 0.0;
+};
+
 // The values of a statement form's record, from its own fields.
 struct StatementValues
 {
     const char *firstIndicator;      // null: the form's indicator
+    bool firstFlag = false;
     QString code6;
     bool code6Padded = true;
     QString sin, text1, text2, postcode;
     bool blankText2 = false, blankPostcode = false, blankId8 = false;
     QDate start, end;
+    QString id9, id8, id15;
     double percentage = 0.0;
-    QString partner1;
+    bool secondFlag = false;
+    PartnerValues partners[SFDBarcodeFixedData::kPartners];
+    // the business statement's counts and long texts
+    double count1 = 0.0, count2 = 0.0;
+    QString longText1, longText2;
 };
+
+// The identification that every statement form carries (statementidentity.h).
+template <class Form>
+void setIdentity(const Form &f, StatementValues &v)
+{
+    v.code6 = f.text(Form::F_IndustryCode).trimmed();
+    v.id9 = compactId(f.text(Form::F_BusinessNumber));
+    v.id8 = compactId(f.text(Form::F_TaxShelterId));
+    v.id15 = compactId(f.text(Form::F_PartnershipBN));
+    v.firstFlag = f.flag(Form::F_Partnership);
+    v.secondFlag = f.flag(Form::F_LastYear);
+    for (int k = 0; k < SFDBarcodeFixedData::kPartners; ++k) {
+        const int first = Form::F_Partner1Name + k * kFieldsPerPartner;
+        v.partners[k].name = f.text(first).trimmed();
+        v.partners[k].address = f.text(first + 1).trimmed();
+        v.partners[k].share = f.amount(first + 2);
+    }
+}
+
+void fillPartners(const StatementValues &v, SFDBarcodeFixedData &r)
+{
+    for (int k = 0; k < SFDBarcodeFixedData::kPartners; ++k) {
+        SFDBarcodeFixedData::Partner &p = r.partners[k];
+        p.text1.SetValueRightPadding(v.partners[k].name, ' ');
+        p.text2.SetValueRightPadding(v.partners[k].address, ' ');
+        p.zeros.SetAllCharsTo('0');
+        p.share.SetValue(fourDecimalShare(v.partners[k].share));
+    }
+}
 
 void fillStatement(const StatementValues &v, SFDBarcodeFixedData &r)
 {
     r.blank2.SetAllCharsTo(' ');
-    r.indicator1.SetValue(v.firstIndicator ? CString(v.firstIndicator) : indicator(false));
+    r.indicator1.SetValue(v.firstIndicator ? CString(v.firstIndicator) : indicator(v.firstFlag));
     if (v.code6Padded)
         r.code6.SetValueRightPadding(v.code6, '0');
     else
@@ -324,17 +386,19 @@ void fillStatement(const StatementValues &v, SFDBarcodeFixedData &r)
         r.postalCode.SetValueRightPadding(GetRawPostcode(v.postcode), ' ');
     r.date1.SetValue(ymd(v.start));
     r.date2.SetValue(ymd(v.end));
-    r.id9.SetValueRightPadding(CString(), '0');
+    r.id9.SetValueRightPadding(v.id9, '0');
     r.percentage.SetValue(twoDecimalPercentage(v.percentage));
     if (v.blankId8)
         r.id8.SetAllCharsTo(' ');
     else
-        r.id8.SetValueRightPadding(CString(), ' ');
-    r.indicator2.SetValue(indicator(false));
-    r.id15.SetValueRightPadding(CString(), ' ');
-    blankPartners(r);
-    if (!v.partner1.isEmpty())
-        r.partners[0].text1.SetValueRightPadding(v.partner1, ' ');
+        r.id8.SetValueRightPadding(v.id8, ' ');
+    r.indicator2.SetValue(indicator(v.secondFlag));
+    r.id15.SetValueRightPadding(v.id15, ' ');
+    r.count1.SetValueRightPadding(countText(v.count1), ' ');
+    r.longText1.SetValueRightPadding(v.longText1, ' ');
+    r.longText2.SetValueRightPadding(v.longText2, ' ');
+    r.count2.SetValueLeftPadding(countText(v.count2), ' ');
+    fillPartners(v, r);
 }
 
 // Record, then the form's line entries.
@@ -505,17 +569,20 @@ void fillSfdHeader(IndividualTaxData &person, SFDBarcodeFixedData &r)
 
 void writeSfdT776(IndividualTaxData &, TaxData_T776New &f, CMemoryBlock &block, int number)
 {
+    using F = TaxData_T776New;
     SFDBarcodeFixedData r;
     startSfdRecord(r, number, "01");
     StatementValues v;
+    setIdentity(f, v);
     v.firstIndicator = "0";
     v.code6Padded = false;
-    v.sin = f.text(TaxData_T776New::F_OwnerSIN);
-    v.text1 = f.text(TaxData_T776New::F_OwnerName);
-    v.text2 = f.text(TaxData_T776New::F_Address);
-    v.start = f.date(TaxData_T776New::F_FiscalStart);
-    v.end = f.date(TaxData_T776New::F_FiscalEnd);
-    v.percentage = f.amount(TaxData_T776New::F_Percentage);
+    v.sin = f.text(F::F_OwnerSIN);
+    v.text1 = f.text(F::F_OwnerName);
+    v.text2 = f.text(F::F_Address);
+    v.postcode = f.text(F::F_Postcode);
+    v.start = f.date(F::F_FiscalStart);
+    v.end = f.date(F::F_FiscalEnd);
+    v.percentage = f.amount(F::F_Percentage);
     fillStatement(v, r);
     finishSfdBlock(r, f, block);
 }
@@ -524,6 +591,7 @@ template <class Form>
 StatementValues farmingOrFishing(const Form &f)
 {
     StatementValues v;
+    setIdentity(f, v);
     v.firstIndicator = nullptr;
     v.sin = f.text(Form::F_OwnerSIN);
     v.text1 = f.text(Form::F_OwnerName);
@@ -538,6 +606,8 @@ void writeSfdT2042(IndividualTaxData &, TaxData_T2042New &f, CMemoryBlock &block
     SFDBarcodeFixedData r;
     startSfdRecord(r, number, "05");
     StatementValues v = farmingOrFishing(f);
+    v.text2 = f.text(TaxData_T2042New::F_Address);
+    v.postcode = f.text(TaxData_T2042New::F_Postcode);
     v.blankId8 = true;
     fillStatement(v, r);
     finishSfdBlock(r, f, block);
@@ -561,6 +631,7 @@ void writeSfdT2125(IndividualTaxData &, TaxData_T2125_New &f, int formType, CMem
     SFDBarcodeFixedData r;
     startSfdRecord(r, number, professional ? "03" : "02");
     StatementValues v;
+    setIdentity(f, v);
     v.firstIndicator = "1";
     v.sin = f.text(F::F_OwnerSIN);
     v.text1 = f.text(F::F_BusinessName);
@@ -569,7 +640,12 @@ void writeSfdT2125(IndividualTaxData &, TaxData_T2125_New &f, int formType, CMem
     v.start = f.date(F::F_FiscalStart);
     v.end = f.date(F::F_FiscalEnd);
     v.percentage = f.amount(F::F_Percentage);
-    v.partner1 = f.text(F::F_PartnerName);
+    if (v.partners[0].name.isEmpty())
+        v.partners[0].name = f.text(F::F_PartnerName).trimmed();
+    v.count1 = f.amount(F::F_WebsiteCount);
+    v.longText1 = f.text(F::F_Description).trimmed();
+    v.longText2 = f.text(F::F_Websites).trimmed();
+    v.count2 = f.amount(F::F_InternetIncomePercent);
     fillStatement(v, r);
     finishSfdBlock(r, f, block);
 }
@@ -598,6 +674,32 @@ void writeSfdT2091(IndividualTaxData &person, TaxData_T2091 &f, int formType, CM
     writeSimpleSfd(person, f, formType == T2091 ? "12" : "11", block, number);
 }
 
+namespace {
+
+// A partnership row's own statement identification; the SIN is the return's.
+StatementValues partnershipValues(const FieldRecord &row, const QString &sin)
+{
+    using P = CTaxData_T5013;
+    StatementValues v;
+    v.firstIndicator = nullptr;
+    v.firstFlag = row.number(P::C_LimitedPartner) != 0.0;
+    v.code6 = row.text(P::C_IndustryCode).trimmed();
+    v.sin = sin;
+    v.text1 = row.text(P::C_Partnership);
+    v.text2 = row.text(P::C_Filer);
+    v.postcode = row.text(P::C_Postcode);
+    v.start = row.date(P::C_FiscalStart);
+    v.end = row.date(P::C_FiscalEnd);
+    v.id9 = compactId(row.text(P::C_BusinessNumber));
+    v.percentage = row.number(P::C_Share);
+    v.id8 = compactId(row.text(P::C_TaxShelterId));
+    v.secondFlag = row.number(P::C_LastYear) != 0.0;
+    v.id15 = compactId(row.text(P::C_PartnershipBN));
+    return v;
+}
+
+} // namespace
+
 void writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, QList<QByteArray> &blocks, int &number)
 {
     const T1 *t = t1Of(person);
@@ -609,13 +711,7 @@ void writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, QList<QByteA
             continue;
         SFDBarcodeFixedData r;
         startSfdRecord(r, ++number, code);
-        StatementValues v;
-        v.firstIndicator = nullptr;
-        v.sin = t ? t->sin() : QString();
-        v.text1 = row.text(CTaxData_T5013::C_Partnership);
-        v.text2 = row.text(CTaxData_T5013::C_Filer);
-        v.percentage = row.number(CTaxData_T5013::C_Share);
-        fillStatement(v, r);
+        fillStatement(partnershipValues(row, t ? t->sin() : QString()), r);
         blankPartners(r);
         CMemoryBlock block;
         r.OutputToMemoryBlock(block);

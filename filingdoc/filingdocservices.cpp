@@ -2,10 +2,13 @@
 #include "barcodedata.h"
 #include "envelopevars.h"
 #include "filingeligibility.h"
+#include "formdocuments.h"
 #include "linecoderecords.h"
 #include "paddocument.h"
 #include "t1returndocument.h"
 #include "mydatastream.h"
+#include "confirmations.h"
+#include "couplechecks.h"
 #include "personchecks.h"
 
 void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataStream &ar)
@@ -13,9 +16,9 @@ void FilingDocServices::writeBarcodeData(IndividualTaxData &person, int, MyDataS
     ::writeBarcodeData(person, ar);
 }
 
-bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &, int, bool)
+bool FilingDocServices::confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool)
 {
-    return true;
+    return ::confirmPersonBeforeFiling(person, edition);
 }
 
 int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages)
@@ -23,10 +26,10 @@ int FilingDocServices::checkForFiling(IndividualTaxData &person, int edition, QL
     return checkPersonForFiling(person, edition, messages);
 }
 
-int FilingDocServices::checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &,
-                                           IndividualTaxData &)
+int FilingDocServices::checkCoupledReturns(IndividualTaxData &person, int edition, QList<CString> &messages,
+                                           IndividualTaxData &partner)
 {
-    return 0;
+    return ::checkCoupledReturns(person, edition, messages, partner);
 }
 
 void FilingDocServices::fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind)
@@ -58,6 +61,28 @@ int FilingDocServices::getT185PadXml(IndividualTaxData &person, CString &documen
 int FilingDocServices::confirmPadWithdrawal(IndividualTaxData &person, CString &text)
 {
     return ::confirmPadWithdrawal(person, text);
+}
+
+int FilingDocServices::collectT1013Messages(IndividualTaxData &person, quint8 edition,
+                                            QList<ValidationMessageGroup *> &groups)
+{
+    return ::collectT1013Messages(person, edition, groups);
+}
+
+int FilingDocServices::collectT1135Messages(IndividualTaxData &person, quint8 edition,
+                                            QList<ValidationMessageGroup *> &groups)
+{
+    return ::collectT1135Messages(person, edition, groups);
+}
+
+int FilingDocServices::buildT1013Xml(IndividualTaxData &person, CString &document)
+{
+    return ::buildT1013Xml(person, document);
+}
+
+int FilingDocServices::buildT1135Xml(IndividualTaxData &person, QString &document)
+{
+    return ::buildT1135Xml(person, document);
 }
 
 void FilingDocServices::addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)

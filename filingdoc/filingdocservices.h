@@ -5,14 +5,14 @@
 // its barcode block and its checks before filing. Each override forwards to the
 // free function of its name in the file of its subject (barcodedata.h,
 // linecoderecords.h, filingeligibility.h); the checks before filing are those of
-// personchecks.h. The envelope variables are in envelopevars.h.
+// personchecks.h, couplechecks.h and confirmations.h. The envelope variables are in envelopevars.h.
 class FilingDocServices : public IndividualTaxData::FilingServices
 {
 public:
     void writeBarcodeData(IndividualTaxData &person, int flag, MyDataStream &ar) override;
     bool confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool dcnConfirmed) override;
     int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) override;
-    int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
+    int checkCoupledReturns(IndividualTaxData &person, int edition, QList<CString> &messages,
                             IndividualTaxData &partner) override;
     void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) override;
     void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
@@ -27,6 +27,11 @@ public:
     int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
     int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary) override;
     int confirmPadWithdrawal(IndividualTaxData &person, CString &text) override;
+    // ---- the T1013 and T1135 documents (formdocuments.h)
+    int collectT1013Messages(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int collectT1135Messages(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups) override;
+    int buildT1013Xml(IndividualTaxData &person, CString &document) override;
+    int buildT1135Xml(IndividualTaxData &person, QString &document) override;
     // ---- filing eligibility and Re-File rules (filingeligibility.h)
     int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;
     int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) override;

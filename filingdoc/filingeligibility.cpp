@@ -152,6 +152,11 @@ void appendFormattedMessage(QList<CString> &messages, const char *format, const 
     messages.append(CString(QString::asprintf(format, argument)));
 }
 
+void appendFormattedMessage(QList<CString> &messages, const char *format, const char *first, const char *second)
+{
+    messages.append(CString(QString::asprintf(format, first, second)));
+}
+
 int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages)
 {
     if (!IsProvinceSupported(person.province()))

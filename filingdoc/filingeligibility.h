@@ -8,6 +8,8 @@ class IndividualTaxData;
 void appendMessage(QList<CString> &messages, const char *text);
 // Formats the text with one text argument (printf style) and appends it.
 void appendFormattedMessage(QList<CString> &messages, const char *format, const char *argument);
+// The same with two text arguments.
+void appendFormattedMessage(QList<CString> &messages, const char *format, const char *first, const char *second);
 
 // Whether the person's return may be filed electronically (edition 1 EFILE, 2 NETFILE);
 // every failing test appends its message. Gives the list's size.

@@ -1,51 +1,72 @@
 #include "personchecks.h"
+#include "cpostcodeinfo.h"
+#include "dependantinfostruct.h"
 #include "filingeligibility.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
+#include "personchecks_p.h"
 #include "settingsseam.h"
 #include "sliptotals.h"
+#include "taxdata_sch13.h"
+#include "taxdata_sch2.h"
+#include "taxdata_sch5.h"
+#include "taxdata_sch8_14.h"
 #include "taxdata_slip_t3.h"
+#include "taxdata_slip_t4.h"
 #include "taxdata_slip_t5.h"
 #include "taxdata_slip_t5013.h"
+#include "taxdata_t1032_new.h"
 #include "taxdata_t1248schd.h"
 #include "taxdata_t1new.h"
+#include "taxdata_t2204_new.h"
+#include "taxdata_t778new.h"
+#include "taxdata_t90.h"
 #include "validationmessagegroup.h"
 #include <QStringList>
 
-namespace {
+namespace personchecks {
 
-enum FormType {
-    Schedule2 = 3, Schedule5 = 6, Schedule9 = 9, Schedule11 = 11, T1206 = 29, T691 = 31, T183 = 96,
-    T2091Designation = 147, T2091 = 160, RC381 = 148, Schedule8 = 150, T1248ScheduleD = 207,
-};
-enum CppForm { NoCppForm = 0, CppSchedule8 = 1, CppRC381 = 2 };
-enum SlipType { SlipT3 = 9, SlipT5 = 8, SlipT5013 = 13 };
-constexpr int kEFileBit = 1;
-constexpr int kEFilerIdLength = 5;
-constexpr int kEFilerPasswordMinLength = 7;
-constexpr int kPartnershipIdMinLength = 9;
-constexpr int kTaxShelterIdMinLength = 6;
-
-const char *const kCannotCreate = "Brackenquill cannot create NETFILE/EFILE for this return file.";
-
-// What the checks across forms read.
-struct Context
-{
-    IndividualTaxData &person;
-    TaxData_T1New &t1;
-    const SlipTotals &totals;
-    int edition;
-    QList<CString> &messages;
-};
-
-bool zero(double v) { return !isAmountEntered(v); }
-
-// The form of the type when the person holds exactly one.
 CTaxData_Form *singleForm(const IndividualTaxData &person, int type)
 {
     const auto &entries = person.forms().withKey(type);
     return entries.size() == 1 ? entries.first()->object : nullptr;
 }
+
+double line(const Context &c, int field)
+{
+    return c.t1.amount(field);
+}
+
+void appendOnce(const Context &c, const char *message)
+{
+    const CString text(message);
+    if (!c.messages.contains(text))
+        appendMessage(c.messages, message);
+}
+
+} // namespace personchecks
+
+using namespace personchecks;
+
+namespace {
+
+constexpr int kEFileBit = 1;
+constexpr int kEFilerIdLength = 5;
+constexpr int kEFilerPasswordMinLength = 7;
+constexpr int kPartnershipIdMinLength = 9;
+constexpr int kTaxShelterIdMinLength = 6;
+constexpr int kSpouseAmountFlag = 303;                  // the Schedule 5 spouse amount is claimed
+constexpr double kSchedule2Maximum36100 = 57552.0;
+constexpr double kQuebecTaxTransferShare = 0.45;        // of the tax deducted on non-Quebec T4 slips
+constexpr int kTrainingCreditMinAge = 26;
+constexpr int kTrainingCreditMaxAge = 65;
+constexpr int kAdultAge = 18;
+constexpr int kEmploymentCodePlacementAgency = 11;
+constexpr int kEmploymentCodeFisher = 17;
+constexpr int kSlotT4Box55 = 63;
+constexpr int kSlotT1204Slips = 308;
+
+const char *const kCannotCreate = "Brackenquill cannot create NETFILE/EFILE for this return file.";
 
 // ---- the frame
 
@@ -63,6 +84,30 @@ void addOwnGroups(const EntryList<FormEntry> &entries, int kind, int edition, bo
         else
             delete group;
     }
+}
+
+SlipSums sumSlips(const IndividualTaxData &person)
+{
+    SlipTotals totals;
+    person.addSlipsToTotals(totals);
+    SlipSums sums;
+    sums.ppipPremiums = totals.amount(kSlotT4Box55);
+    sums.t1204Slips = totals.counter(kSlotT1204Slips);
+    using S = TaxData_Slip_T4;
+    for (const FormEntry *e : person.slips().withKey(SlipT4)) {
+        if (!e->object)
+            continue;
+        sums.anyT4 = true;
+        const CTaxData_Form &slip = *e->object;
+        if (slip.intValue(S::F_Province) != prov::Quebec)
+            sums.nonQuebecT4Tax += slip.amount(S::F_Box22);
+        const int code = slip.intValue(S::F_EmploymentCode);
+        if (code == kEmploymentCodePlacementAgency)
+            sums.placementAgencyIncome += slip.amount(S::F_Box14);
+        else if (code == kEmploymentCodeFisher)
+            sums.fishingT4Tax += slip.amount(S::F_Box22);
+    }
+    return sums;
 }
 
 // ---- the slips
@@ -109,23 +154,23 @@ void checkEFilePrerequisites(const Context &c)
 
 void checkResidence(const Context &c)
 {
-    using T1 = TaxData_T1New;
-    if (const auto *schD = dynamic_cast<TaxData_T1248SchD *>(singleForm(c.person, T1248ScheduleD))) {
+    using T = TaxData_T1New;
+    if (const auto *schD = single<TaxData_T1248SchD>(c.person, T1248ScheduleD)) {
         CString text;
-        if (schD->ValidateWithT1(c.edition, text, c.t1.flag(T1::F_ForeignMailing), c.t1.flag(T1::F_FactualResident),
+        if (schD->ValidateWithT1(c.edition, text, c.t1.flag(T::F_ForeignMailing), c.t1.flag(T::F_FactualResident),
                                  c.t1.IsImmigrant(), c.t1.IsEmmigrant())
             > 0)
             c.messages.append(text);
     }
-    if (c.t1.flag(T1::F_TaxBeneficiaryElection)) {
+    if (c.t1.flag(T::F_TaxBeneficiaryElection)) {
         const bool hasT3 = !c.person.slips().withKey(SlipT3).isEmpty();
         if (c.person.slips().isEmpty() || !hasT3 || !c.t1.IsDeceased())
             appendMessage(c.messages, "Tax beneficiary for deceased person requires a T3 slip in the return.");
         // more than $1 by the amount tolerance
-        if (c.t1.amount(T1::F_52080) - 1.0 < 0.009)
+        if (!exceeds(c.t1.amount(T::F_52080), 1.0))
             appendMessage(c.messages, "Tax beneficiary amount (Field 52080) must be more than $1.");
     }
-    if (c.person.hasSelfEmploymentForms() && c.t1.intValue(T1::F_ProvinceOfBusiness) == 0)
+    if (c.person.hasSelfEmploymentForms() && c.t1.intValue(T::F_ProvinceOfBusiness) == 0)
         appendMessage(c.messages, "Self-employment activity is claimed, please enter the province for self-employment "
                                   "on page 1 of form T1.");
 }
@@ -149,6 +194,159 @@ void checkCppForms(const Context &c)
         appendMessage(c.messages, "Please remove form RC381, it's not needed.");
 }
 
+// ---- spouse, dependants and pension amounts
+
+bool sameSin(const QString &a, const QString &b)
+{
+    return a.compare(b.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+void checkSpouseAndDependants(const Context &c)
+{
+    using T = TaxData_T1New;
+    int spouseClaimed = 0;
+    if (c.person.getFlagValue(kSpouseAmountFlag, spouseClaimed) && spouseClaimed != 0 && !c.t1.CanClaimSpouse())
+        appendMessage(c.messages, "Spouse amount can be claimed if the marital status changed during the tax year. "
+                                  "Marital status change is claimed on page 1 of form T1.");
+    if (const CTaxData_Form *sch5 = singleForm(c.person, Schedule5)) {
+        using S = TaxData_Sch5;
+        if (sch5->intValue(S::F_EligibleDependantClaims) > 0 && !sch5->flag(S::F_DependantCheckbox) && c.t1.HasSpouse()
+            && !c.t1.HasMaritalChange())
+            appendMessage(c.messages,
+                          "Tax payer was married or living with common-law partner, to claim eligible dependant amount "
+                          "on line 30400 on Schedule 5, either (1)Tax payer's marital status changed during the tax "
+                          "year. Claim marital status change on page 1 of T1; or (2) Read the checkbox condition on top "
+                          "of Schedule 5.");
+        const QString sin = sch5->text(S::F_DependantSIN).trimmed();
+        if (!sin.isEmpty() && sin != QLatin1String("000000000")
+            && (sameSin(sin, c.t1.sin()) || sameSin(sin, c.t1.spouseSin())))
+            appendMessage(c.messages, "S.I.N. entered in field 55295 of schedule 5 cannot be identical to tax payer's "
+                                      "or the spouse's S.I.N.");
+    }
+    const DependantInfoStruct *dependants = c.person.dependants();
+    const int children = dependants ? dependants->GetDepChildrenNumberBetweenAges(0, 17) : 0;
+    if (c.t1.intValue(T::F_Children30500) > children)
+        appendMessage(c.messages, "According to dependant information, you entered more children for field 30500.");
+}
+
+// Line 31400 against the pension income it may rest on.
+void checkPensionAmount(const Context &c)
+{
+    using T = TaxData_T1New;
+    double base = line(c, T::F_11500) + line(c, T::F_11600) + line(c, T::F_12900);
+    if (const CTaxData_Form *t1032 = singleForm(c.person, T1032))
+        if (t1032->intValue(TaxData_T1032_New::F_Role) == 0)
+            base -= t1032->amount(TaxData_T1032_New::F_SplitAmount);
+    // the further deduction: other deductions at line 23200
+    base -= line(c, T::F_23200);
+    base -= c.t1.amount(T::F_HBP12900) + c.t1.amount(T::F_LLP12900);
+    const double claimed = line(c, T::F_31400);
+    if (positive(claimed) && exceeds(claimed, base))
+        appendMessage(c.messages, "Field 31400 of T1 is too much according to other entries in tax return.");
+}
+
+void checkSchedule2And8(const Context &c)
+{
+    if (const CTaxData_Form *sch2 = singleForm(c.person, Schedule2)) {
+        if (!c.t1.canClaimSch2())
+            appendMessage(c.messages, "Please remove Schedule 2 because tax payer is not married or living with "
+                                      "common-law partner or widowed in tax year. You may need to claim a marital "
+                                      "status change on page 1 of T1.");
+        if (exceeds(sch2->amount(TaxData_Sch2::F_36100), kSchedule2Maximum36100))
+            appendMessage(c.messages, "Field 36100 of Schedule 2 exceeds maximum amount allowed.");
+    }
+    if (const CTaxData_Form *sch8 = singleForm(c.person, Schedule8)) {
+        using S = TaxData_Sch8_14;
+        if ((positive(sch8->amount(S::F_50372)) || positive(sch8->amount(S::F_50374)))
+            && zero(c.t1.amount(TaxData_T1New::F_CppPensionReceived)))
+            appendMessage(c.messages, "Remove field 50372 or 50374 in schedule 8 since there is no CPP/QPP "
+                                      "retirement benefit reported in T4A(P) slip.");
+    }
+}
+
+// ---- Schedule 13 and PPIP
+
+void checkSchedule13(const Context &c)
+{
+    using T = TaxData_T1New;
+    using S = TaxData_Sch13;
+    const CTaxData_Form *sch13 = singleForm(c.person, Schedule13);
+    if (positive(line(c, T::F_31217))) {
+        const bool enhanced = sch13 && (nonZero(sch13->amount(S::F_54493)) || nonZero(sch13->amount(S::F_54494)));
+        if (!enhanced && !c.t1.HasSelfEmploymentIncome())
+            appendMessage(c.messages, "Field 31217 requires an amount in Field 54493, or 54494 of Schedule 13 or a "
+                                      "self-employment income.");
+    }
+    if (sch13) {
+        if (exceeds(sch13->amount(S::F_54493), line(c, T::F_10100)))
+            appendMessage(c.messages, "Field 54493 of Schedule 13 cannot be greater than field 10100 of T1.");
+        const CTaxData_Form *t90 = singleForm(c.person, T90);
+        const double f54494 = sch13->amount(S::F_54494);
+        if (nonZero(f54494) && (!t90 || exceeds(f54494, t90->amount(TaxData_T90::F_EmploymentIncome))))
+            appendMessage(c.messages, "Field 54494 of Schedule 13 cannot be greater than field 10000 of form T90.");
+        const CTaxData_Form *t2204 = singleForm(c.person, T2204);
+        if (nonZero(sch13->amount(S::F_53550))
+            && (!t2204 || exceeds(1.0, t2204->amount(TaxData_T2204_New::F_InsurableEarnings))
+                || !c.t1.HasSelfEmploymentIncome2()))
+            appendMessage(c.messages, "Field 53550 in Schedule 13 requires at least one self-employment form and a T4 "
+                                      "tax slip showing EI insurable earning.");
+    }
+    if (nonZero(c.slips.ppipPremiums) && (!sch13 || zero(sch13->amount(S::F_54493))))
+        appendMessage(c.messages, "PPIP amount in box 55 of T4 slip requires an amount in field 54493 of Schedule 13.");
+}
+
+// ---- credits with age and residence conditions
+
+bool isNewImmigrant(const TaxData_T1New &t1)
+{
+    return t1.IsImmigrant() && t1.date(TaxData_T1New::F_EntryDate) != QDate(2024, 1, 1);
+}
+
+void checkAgeAndResidenceCredits(const Context &c)
+{
+    using T = TaxData_T1New;
+    if (c.person.province() == prov::Quebec
+        && exceeds(line(c, T::F_43800), kQuebecTaxTransferShare * c.slips.nonQuebecT4Tax))
+        appendMessage(c.messages, "Line 438 on page 4 of T1 cannot exceed 45 percent of the income tax deducted on "
+                                  "Non-Quebec T4 slips.");
+    const int age = c.t1.GetAge();
+    const bool newImmigrant = isNewImmigrant(c.t1);
+    if (nonZero(line(c, T::F_45350))) {
+        if (age < kTrainingCreditMinAge || age > kTrainingCreditMaxAge)
+            appendMessage(c.messages, "Canada training credit (Field 45350) cannot be claimed if tax payer's age is "
+                                      "not between 26 and 65.");
+        if (newImmigrant)
+            appendMessage(c.messages, "Canada training credit (Field 45350) cannot be claimed by a new immigrant tax "
+                                      "payer.");
+    }
+    // the multigenerational home renovation credit that Schedule 12 gives the T1
+    if (nonZero(line(c, T::F_45355))) {
+        if (age < kAdultAge && c.t1.HasSpouse() && c.t1.GetSpouseAge() < kAdultAge)
+            appendMessage(c.messages, "Schedule 12 cannot be claimed if tax payer and spouse are both younger than 18.");
+        if (age < kAdultAge && !c.t1.HasSpouse())
+            appendMessage(c.messages, "Schedule 12 cannot be claimed if tax payer's age is younger than 18 and doesn't "
+                                      "have a spouse.");
+        if (newImmigrant)
+            appendMessage(c.messages, "Schedule 12 cannot be claimed by a new immigrant tax payer.");
+    }
+}
+
+void checkChildCareSelection(const Context &c)
+{
+    using S = TaxData_T778New;
+    const CTaxData_Form *t778 = singleForm(c.person, T778);
+    if (!t778 || !c.t1.HasSpouse() || t778->flag(S::F_Exempt))
+        return;
+    const double own = c.t1.getNetIncForCredit();
+    const double spouse = c.t1.getSpouseNetIncForSpouseCredit(false);
+    const bool wrong = t778->flag(S::F_HigherIncomeSelected)
+                           ? exceeds(spouse, own + t778->amount(S::F_SelectionAmount))
+                           : exceeds(own, spouse);
+    if (wrong)
+        appendMessage(c.messages,
+                      "The checkbox selection for who has higher net income in form T778 is wrongfully selected.");
+}
+
 // ---- the provinces' own checks
 
 void checkProvinces(const Context &c)
@@ -167,6 +365,25 @@ void checkProvinces(const Context &c)
         c.messages.append(CString(text));
 }
 
+void runCrossFormChecks(const Context &c)
+{
+    checkSharedSlips(c);
+    checkEFilePrerequisites(c);
+    checkResidence(c);
+    checkCppForms(c);
+    checkSpouseAndDependants(c);
+    checkPensionAmount(c);
+    checkSchedule2And8(c);
+    checkSchedule13(c);
+    checkAgeAndResidenceCredits(c);
+    checkChildCareSelection(c);
+    checkProvinces(c);
+    checkInvestmentForms(c);
+    checkBenefitsAndPlans(c);
+    checkPensionAndMinimumTax(c);
+    checkBusinessForms(c);
+}
+
 } // namespace
 
 int checkPersonForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &groups)
@@ -180,14 +397,8 @@ int checkPersonForFiling(IndividualTaxData &person, int edition, QList<Validatio
     if (!t1) {
         appendMessage(crossForm->messages, kCannotCreate);
     } else {
-        SlipTotals totals;
-        person.addSlipsToTotals(totals);
-        const Context c{person, *t1, totals, edition, crossForm->messages};
-        checkSharedSlips(c);
-        checkEFilePrerequisites(c);
-        checkResidence(c);
-        checkCppForms(c);
-        checkProvinces(c);
+        const SlipSums sums = sumSlips(person);
+        runCrossFormChecks(Context{person, *t1, sums, edition, bankrupt, crossForm->messages});
     }
     if (crossForm->messages.isEmpty())
         delete crossForm;

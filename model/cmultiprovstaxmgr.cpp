@@ -371,9 +371,9 @@ void CMultiProvsTaxMgr::checkCoupledReturns(QStringList &messages, CMultiProvsTa
         mine->checkCoupledReturns(messages, theirs);
 }
 
-void CMultiProvsTaxMgr::collectWarnings(TaxData_T1New *t1, double value, QStringList &texts)
+void CMultiProvsTaxMgr::collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts)
 {
-    BQ_FOR_EACH_LOADED(m) m->collectWarnings(t1, value, texts);
+    BQ_FOR_EACH_LOADED(m) m->collectWarnings(t1, sch11, texts);
 }
 
 void CMultiProvsTaxMgr::estimateProvincialBenefits(double a, double b, double c, double d)
@@ -393,12 +393,12 @@ bool CMultiProvsTaxMgr::isNonRefundableCreditAllUsed()
     return m ? m->isNonRefundableCreditAllUsed() : false;
 }
 
-bool CMultiProvsTaxMgr::confirmWarnings(TaxData_T1New *t1, double value)
+bool CMultiProvsTaxMgr::confirmWarnings(TaxData_T1New *t1, CTaxData_Form *sch11)
 {
     BQ_FOR_EACH_LOADED(m)
     {
         QStringList texts;
-        m->collectWarnings(t1, value, texts);
+        m->collectWarnings(t1, sch11, texts);
         for (const QString &text : texts)
             if (!CYesNoContinueDlg::warnYesNoMsg(nullptr, QStringLiteral("Brackenquill Warning Message"), text))
                 return false;

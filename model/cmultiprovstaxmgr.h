@@ -59,12 +59,13 @@ public:
     void setProvincialAmount(int code, double amount);
     void checkForFiling(QStringList &messages, CTaxData_Form *form, const ProvStageForms &forms);
     void checkCoupledReturns(QStringList &messages, CMultiProvsTaxMgr &partner);
-    void collectWarnings(TaxData_T1New *t1, double value, QStringList &texts);
+    void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts);
     void estimateProvincialBenefits(double a, double b, double c, double d);
     void getIncomeThresholds(QList<double> &amounts);
     bool isNonRefundableCreditAllUsed();
     // Shows each warning of every loaded plug-in; false at the first one declined.
-    bool confirmWarnings(TaxData_T1New *t1, double value);
+    // sch11: the person's Schedule 11, null when absent.
+    bool confirmWarnings(TaxData_T1New *t1, CTaxData_Form *sch11);
 
     // True when the province is supported and its plug-in loads from the library
     // folder and offers its entry point; shows nothing and keeps nothing loaded.

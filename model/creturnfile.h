@@ -145,13 +145,21 @@ public:
     int validatePad(int edition, QList<ValidationMessageGroup *> &groups);
     int getT185PadXml(CString &document, CString &summary);
     int confirmPadWithdrawal(CString &text);
+    // The current person's T1013 and T1135 checks and documents (0, -100 and -100
+    // without a current person).
+    int collectT1013Messages(int edition, QList<ValidationMessageGroup *> &groups);
+    int collectT1135Messages(int edition, QList<ValidationMessageGroup *> &groups);
+    int buildT1013Xml(CString &document);
+    int buildT1135Xml(QString &document);
     void markFilingStatus(int formType, int status, const QString &text);
     int writeSlipSummaryHtml(QTextStream &out);
 
     // ---- checks and confirmations before filing
     int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages, QString &names, bool spouseSide,
                        bool withCouple);
-    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, bool spouseFirst);
+    // The couple checks of self against the spouse, or of the spouse against self on the
+    // spouse side; 0 when the file is not coupled, else the list's size.
+    int checkCoupledReturns(int edition, QList<CString> &messages, bool spouseSide);
     bool confirmBeforeFiling(int edition, bool dcnConfirmed);
     bool suggestsSchedule6() const;
     // The eligibility and Re-File rules of the current person (list size; see IndividualTaxData).

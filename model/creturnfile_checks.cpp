@@ -24,37 +24,32 @@ double workingIncome(const IndividualTaxData &p, const TaxData_T1New &t)
 
 } // namespace
 
+// The spouse-return group is appended even when it holds no message; the result is
+// the number of groups of the person checks plus the number of couple messages.
 int CReturnFile::checkForFiling(int edition, QList<ValidationMessageGroup *> &messages, QString &names,
                                 bool spouseSide, bool withCouple)
 {
     const bool coupled = isCoupled();
-    IndividualTaxData *p = spouseSide ? (coupled ? spouse() : nullptr) : self();
-    if (p) {
-        QString name;
-        p->getTaxpayerText(17, name);
-        names += name;
-        p->checkForFiling(edition, messages);
-    }
-    if (coupled && withCouple) {
-        QList<ValidationMessageGroup *> coupleMessages;
-        checkCoupledReturns(edition, coupleMessages, spouseSide);
-        if (!coupleMessages.isEmpty()) {
-            auto *group = new ValidationMessageGroup(5);
-            for (ValidationMessageGroup *g : qAsConst(coupleMessages)) {
-                group->messages += g->messages;
-                delete g;
-            }
-            messages.append(group);
-        }
-    }
-    return messages.size();
+    if (spouseSide && !coupled)
+        return 0;
+    IndividualTaxData *p = spouseSide ? spouse() : self();
+    QString name;
+    p->getTaxpayerText(17, name);
+    names = name;
+    const int groups = p->checkForFiling(edition, messages);
+    if (!coupled || !withCouple)
+        return groups;
+    auto *group = new ValidationMessageGroup(5, 0);
+    const int coupleMessages = checkCoupledReturns(edition, group->messages, spouseSide);
+    messages.append(group);
+    return groups + coupleMessages;
 }
 
-int CReturnFile::checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, bool spouseFirst)
+int CReturnFile::checkCoupledReturns(int edition, QList<CString> &messages, bool spouseSide)
 {
     if (!isCoupled())
         return 0;
-    if (spouseFirst)
+    if (spouseSide)
         return spouse()->checkCoupledReturns(edition, messages, *self());
     return self()->checkCoupledReturns(edition, messages, *spouse());
 }

@@ -298,6 +298,30 @@ int CReturnFile::confirmPadWithdrawal(CString &text)
     return p ? p->confirmPadWithdrawal(text) : 0;
 }
 
+int CReturnFile::collectT1013Messages(int edition, QList<ValidationMessageGroup *> &groups)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->collectT1013Messages(quint8(edition), groups) : 0;
+}
+
+int CReturnFile::collectT1135Messages(int edition, QList<ValidationMessageGroup *> &groups)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->collectT1135Messages(quint8(edition), groups) : 0;
+}
+
+int CReturnFile::buildT1013Xml(CString &document)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->buildT1013Xml(document) : -100;
+}
+
+int CReturnFile::buildT1135Xml(QString &document)
+{
+    IndividualTaxData *p = currentPerson();
+    return p ? p->buildT1135Xml(document) : -100;
+}
+
 void CReturnFile::fillNetfileRequestVars(QMap<QString, QString> &vars, int edition, QString *text, double *amount,
                                          int flag)
 {

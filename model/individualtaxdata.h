@@ -152,7 +152,9 @@ public:
     void skipBarcodeData(MyDataStream &ar);
     bool confirmPersonBeforeFiling(int edition, bool dcnConfirmed);
     int checkForFiling(int edition, QList<ValidationMessageGroup *> &messages);
-    int checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages, IndividualTaxData &partner);
+    // The checks between the person and the partner of a coupled return: appends its
+    // messages and gives the list's size.
+    int checkCoupledReturns(int edition, QList<CString> &messages, IndividualTaxData &partner);
     // Request kind 1 is the return's filing.
     void fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind);
     // edition: the agreement value; flag: the test case number (0 none).
@@ -164,6 +166,13 @@ public:
     int validatePad(quint8 edition, QList<ValidationMessageGroup *> &groups);
     int getT185PadXml(CString &document, CString &summary);
     int confirmPadWithdrawal(CString &text);
+    // The T1013 and T1135 documents and the forms' own checks (a group of kind 2 when
+    // they find anything; 0 without the form). The documents give -100 without the form.
+    int collectT1013Messages(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int collectT1135Messages(quint8 edition, QList<ValidationMessageGroup *> &groups);
+    int buildT1013Xml(CString &document);
+    // Appends the T1135 document; 0, or the first failure with nothing appended.
+    int buildT1135Xml(QString &document);
 
     // ---- line-code records (filled in by the filing documents; nothing without them)
     // Writes every line-code record of the person into the context.
@@ -195,7 +204,7 @@ public:
         virtual void writeBarcodeData(IndividualTaxData &person, int flag, MyDataStream &ar) = 0;
         virtual bool confirmPersonBeforeFiling(IndividualTaxData &person, int edition, bool dcnConfirmed) = 0;
         virtual int checkForFiling(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages) = 0;
-        virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<ValidationMessageGroup *> &messages,
+        virtual int checkCoupledReturns(IndividualTaxData &person, int edition, QList<CString> &messages,
                                         IndividualTaxData &partner) = 0;
         virtual void fillEfileHeaderVars(IndividualTaxData &person, QMap<QString, QString> &vars, int requestKind) = 0;
         virtual void fillNetfileRequestVars(IndividualTaxData &person, QMap<QString, QString> &vars, int edition,
@@ -214,6 +223,13 @@ public:
         virtual int validatePad(IndividualTaxData &person, quint8 edition, QList<ValidationMessageGroup *> &groups);
         virtual int getT185PadXml(IndividualTaxData &person, CString &document, CString &summary);
         virtual int confirmPadWithdrawal(IndividualTaxData &person, CString &text);
+        // ---- the T1013 and T1135 documents (default: no checks, no document -100)
+        virtual int collectT1013Messages(IndividualTaxData &person, quint8 edition,
+                                         QList<ValidationMessageGroup *> &groups);
+        virtual int collectT1135Messages(IndividualTaxData &person, quint8 edition,
+                                         QList<ValidationMessageGroup *> &groups);
+        virtual int buildT1013Xml(IndividualTaxData &person, CString &document);
+        virtual int buildT1135Xml(IndividualTaxData &person, QString &document);
         // ---- filing eligibility and Re-File rules
         virtual int checkNetfileEligibility(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
         virtual int checkRefileBankruptcy(IndividualTaxData &person, quint8 edition, QList<CString> &messages) = 0;
@@ -266,6 +282,9 @@ public:
     bool hasSelfEmploymentForms() const;
     int countSelfEmploymentForms() const;
     double totalSelfEmploymentIncome() const;
+    // The T1's values that the checks before filing read: the T2121 count, the
+    // fishing-T4 indicator and whether self-employment lines are subject to CPP.
+    void fillCheckIndicators(TaxData_T1New &t) const;
 
     // ==== shared calculations
     // The T1's own test, confirmed by the provincial plug-ins.
@@ -279,6 +298,8 @@ public:
     double cppPensionableEarnings() const;
     // Box 15 of the T4E slips whose box 7 shows a repayment rate.
     double eiRepaymentBase() const;
+    // Employment expenses of the T777 forms of a commission employee (part of line 22900).
+    double commissionEmployeeExpenses() const;
     int adjustForeignTaxCredits();
     void calculateForeignTaxCredits();
     void copyForeignTaxCreditResults();

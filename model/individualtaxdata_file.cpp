@@ -163,11 +163,10 @@ int IndividualTaxData::checkForFiling(int edition, QList<ValidationMessageGroup 
     return s ? s->checkForFiling(*this, edition, messages) : messages.size();
 }
 
-int IndividualTaxData::checkCoupledReturns(int edition, QList<ValidationMessageGroup *> &messages,
-                                           IndividualTaxData &partner)
+int IndividualTaxData::checkCoupledReturns(int edition, QList<CString> &messages, IndividualTaxData &partner)
 {
     FilingServices *s = installedServices();
-    return s ? s->checkCoupledReturns(*this, edition, messages, partner) : 0;
+    return s ? s->checkCoupledReturns(*this, edition, messages, partner) : messages.size();
 }
 
 void IndividualTaxData::fillEfileHeaderVars(QMap<QString, QString> &vars, int requestKind)

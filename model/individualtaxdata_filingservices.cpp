@@ -72,6 +72,54 @@ int IndividualTaxData::confirmPadWithdrawal(CString &text)
     return s ? s->confirmPadWithdrawal(*this, text) : 0;
 }
 
+// ---- the T1013 and T1135 documents
+
+int IndividualTaxData::FilingServices::collectT1013Messages(IndividualTaxData &, quint8,
+                                                           QList<ValidationMessageGroup *> &)
+{
+    return 0;
+}
+
+int IndividualTaxData::FilingServices::collectT1135Messages(IndividualTaxData &, quint8,
+                                                           QList<ValidationMessageGroup *> &)
+{
+    return 0;
+}
+
+int IndividualTaxData::FilingServices::buildT1013Xml(IndividualTaxData &, CString &)
+{
+    return -100;
+}
+
+int IndividualTaxData::FilingServices::buildT1135Xml(IndividualTaxData &, QString &)
+{
+    return -100;
+}
+
+int IndividualTaxData::collectT1013Messages(quint8 edition, QList<ValidationMessageGroup *> &groups)
+{
+    FilingServices *s = filingServices();
+    return s ? s->collectT1013Messages(*this, edition, groups) : 0;
+}
+
+int IndividualTaxData::collectT1135Messages(quint8 edition, QList<ValidationMessageGroup *> &groups)
+{
+    FilingServices *s = filingServices();
+    return s ? s->collectT1135Messages(*this, edition, groups) : 0;
+}
+
+int IndividualTaxData::buildT1013Xml(CString &document)
+{
+    FilingServices *s = filingServices();
+    return s ? s->buildT1013Xml(*this, document) : -100;
+}
+
+int IndividualTaxData::buildT1135Xml(QString &document)
+{
+    FilingServices *s = filingServices();
+    return s ? s->buildT1135Xml(*this, document) : -100;
+}
+
 // ---- filing eligibility and Re-File rules
 
 int IndividualTaxData::checkNetfileEligibility(quint8 edition, QList<CString> &messages)

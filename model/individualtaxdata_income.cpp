@@ -6,6 +6,8 @@
 #include "taxdata_t2042new.h"
 #include "taxdata_t2121new.h"
 #include "taxdata_t2125_new.h"
+#include "taxdata_slip_t4.h"
+#include "taxdata_t1new.h"
 
 // The person's self-employment and statement forms.
 
@@ -143,4 +145,26 @@ double IndividualTaxData::totalSelfEmploymentIncome() const
             total += income;
     }
     return total;
+}
+
+namespace {
+constexpr int kT2121 = 51;
+constexpr int kSlipT4 = 1;
+constexpr int kEmploymentCodeFisher = 17;   // box 29: self-employed fisher (T4F)
+constexpr int kCppFirstAge = 18;
+constexpr int kCppLastAge = 70;
+} // namespace
+
+void IndividualTaxData::fillCheckIndicators(TaxData_T1New &t) const
+{
+    using T1 = TaxData_T1New;
+    t.setIntValue(T1::F_T2121Count, countForms(kT2121));
+    bool fishingT4 = false;
+    for (const FormEntry *e : m_slips.withKey(kSlipT4))
+        if (e->object && e->object->intValue(TaxData_Slip_T4::F_EmploymentCode) == kEmploymentCodeFisher)
+            fishingT4 = true;
+    t.setFlag(T1::F_FishingT4Indicator, fishingT4);
+    // the CPP covers the years from 18 to 70
+    const int age = t.GetAge();
+    t.setIntValue(T1::F_ContributionIndicator, t.dateOfBirth().isValid() && age >= kCppFirstAge && age <= kCppLastAge);
 }

@@ -124,6 +124,11 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
         object->setText(TaxData_T1135New::F_Postcode, t->text(TaxData_T1New::F_Postcode));
         object->setText(TaxData_T1135New::F_Country, QStringLiteral("CAN"));
         object->setDate(TaxData_T1135New::F_YearStart, QDate(2024, 1, 1));
+        object->setText(TaxData_T1135New::F_Phone, t->text(TaxData_T1New::F_Phone));
+        object->setText(TaxData_T1135New::F_PreparerName, setting("BusinessName"));
+        object->setText(TaxData_T1135New::F_PreparerAddress, setting("BusinessAddr"));
+        object->setText(TaxData_T1135New::F_PreparerPostcode, setting("BusinessPostcode"));
+        object->setText(TaxData_T1135New::F_PreparerPhone, setting("BusinessPhone"));
         break;
     }
     case 116: {

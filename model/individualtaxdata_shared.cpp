@@ -240,7 +240,7 @@ void IndividualTaxData::calculateForeignTaxCredits()
         if (!f->flag(T2209::F_OverrideIncome)) {
             double basis = t->amount(T1::F_23600) + (t1206 ? t1206->amount(TaxData_T1206New::F_SplitIncome) : 0.0);
             for (int d : {T1::F_24400, T1::F_24900, T1::F_25000, T1::F_25100, T1::F_25200, T1::F_25300,
-                          T1::F_25400, T1::F_25500, T1::F_25600})
+                          T1::F_25395, T1::F_25400, T1::F_25500, T1::F_25600})
                 basis -= t->amount(d);
             f->setAmount(T2209::F_NetIncome, basis);
         }

@@ -274,6 +274,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
     t->setAmount(T1::F_12905, st.amount(322) + st.amount(323));
     t->setAmount(T1::F_12906, st.amount(324) + st.amount(325));
     t->setAmount(T1::F_13010, st.amount(191));
+    fillCheckIndicators(*t);
     t->setAmount(T1::F_14400, st.amount(236));
     t->setAmount(T1::F_14500, st.amount(238));
     t->setAmount(T1::F_14600, st.amount(142));
@@ -650,6 +651,7 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
 
     // 30. restricted farm loss; the answer of the person stays as given
     const double farmNet = t->amount(T1::F_14100);
+    t->setAmount(T1::F_FarmingLoss, farmNet);
     if (t->flag(T1::F_RestrictedFarmLoss) && farmNet < -2500.0 && -2500.0 - farmNet >= 0.009)
         t->setAmount(T1::F_14100, allowedFarmLoss(farmNet, farmNet));
 

@@ -545,18 +545,20 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
     setLine(T1::F_24900, wsd1 ? wsd1->amount(TaxData_WS_D1::F_F24901) : 0.0);
 
-    // 39. multigenerational home renovation
+    // 39. capital gains deduction for a qualifying business transfer
     auto *t2048 = as<TaxData_T2048>(singleForm(212));
     if (t2048) {
+        t2048->setAmount(TaxData_T2048::F_InclusionRate, line(T1::F_InclusionRate));
+        t2048->setAmount(TaxData_T2048::F_NetTaxableGains, qMax(0.0, line(T1::F_12700) - line(T1::F_25300)));
         BQ_TRACE("stage 2: TaxData_T2048::Calculate01");
         t2048->Calculate01();
     }
-    setLine(T1::F_45355, t2048 ? t2048->amount(TaxData_T2048::F_Credit) : 0.0);
+    setLine(T1::F_25395, t2048 ? t2048->amount(TaxData_T2048::F_Deduction) : 0.0);
 
-    // 40. capital gains deduction
+    // 40. capital gains deduction, on the gains the business transfer deduction leaves
     auto *t657 = as<TaxData_T657New>(singleForm(40));
     if (t657) {
-        t657->setAmount(TaxData_T657New::F_TaxableGains, line(T1::F_12700));
+        t657->setAmount(TaxData_T657New::F_TaxableGains, qMax(0.0, line(T1::F_12700) - line(T1::F_25395)));
         t657->setAmount(TaxData_T657New::F_CNIL, t936 ? t936->amount(TaxData_T936New::F_CNIL) : 0.0);
         BQ_TRACE("stage 2: TaxData_T657New::Calculate01");
         t657->Calculate01();

@@ -18,6 +18,7 @@
 #include "taxdata_t1new.h"
 #include "taxdata_t2038new.h"
 #include "taxdata_t691new.h"
+#include "taxdata_t777new.h"
 #include "taxdata_t90.h"
 #include "taxdata_ws_d1.h"
 #include <QtGlobal>
@@ -53,6 +54,17 @@ double sumOf(const CTaxData_Form &form, std::initializer_list<int> fields)
 }
 
 } // namespace
+
+// Employment expenses of the T777 forms of a commission employee (line 22900 in part).
+double IndividualTaxData::commissionEmployeeExpenses() const
+{
+    double total = 0.0;
+    for (const FormEntry *e : m_forms.withKey(59))
+        if (const auto *f = dynamic_cast<const TaxData_T777New *>(e->object))
+            if (f->amount(TaxData_T777New::F_Commission) >= 0.01)
+                total += f->amount(TaxData_T777New::F_Deduction);
+    return total;
+}
 
 int IndividualTaxData::calculateStage3(const StageValues &v)
 {
@@ -123,14 +135,19 @@ int IndividualTaxData::calculateStage3(const StageValues &v)
         t->setAmount(T1::F_45350, 0.0);
     }
 
-    // 4. Schedule 12 (home accessibility)
+    // 4. Schedule 12 (home accessibility) gives line 31285; the adoption expenses of
+    // line 31300 are those of each child, up to the 2024 maximum per child
     if (auto *sch12 = formOf<TaxData_Sch12_2016>(singleForm(157))) {
         BQ_TRACE("stage 3: TaxData_Sch12_2016::Calculate01");
         sch12->Calculate01();
-        t->setAmount(T1::F_31300, sch12->amount(TaxData_Sch12_2016::F_Amount));
+        t->setAmount(T1::F_31285, sch12->amount(TaxData_Sch12_2016::F_Amount));
     } else {
-        t->setAmount(T1::F_31300, 0.0);
+        t->setAmount(T1::F_31285, 0.0);
     }
+    double adoption = 0.0;
+    for (int child = T1::F_31300Child1; child <= T1::F_31300Child6; ++child)
+        adoption += qBound(0.0, t->amount(child), tax2024::fed::kAdoptionExpensesMax);
+    t->setAmount(T1::F_31300, adoption);
 
     // 5. Schedule 2 inputs
     if (auto *sch2 = formOf<TaxData_Sch2>(singleForm(3))) {
@@ -249,6 +266,10 @@ int IndividualTaxData::calculateStage4(const StageValues &v)
                         qMax(0.0, t->amount(T1::F_40400) - t->amount(T1::F_35000) - t->amount(T1::F_40425))
                             + t->amount(T1::F_41000));
         t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+        t691->setAmount(M::F_GainsDeductions, t->amount(T1::F_25395) + t->amount(T1::F_25400));
+        t691->setAmount(M::F_HalvedDeductions,
+                        t->amount(T1::F_22100) + qMax(0.0, t->amount(T1::F_22900) - commissionEmployeeExpenses())
+                            + t->amount(T1::F_25100) + t->amount(T1::F_25200));
         t691->setAmount(M::F_CapitalGains,
                         sch3 ? sch3->amount(TaxData_Sch3::F_TaxableGain) + sch3->amount(TaxData_Sch3::F_GiftCapitalGains)
                              : 0.0);

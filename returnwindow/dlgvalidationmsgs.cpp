@@ -148,7 +148,10 @@ void DlgValidationMsgs::addPersonTab(const QString &title, const QList<Validatio
     QFont font = rows->font();
     font.setPointSize(12);
     rows->setFont(font);
-    rows->setUniformItemSizes(true);
+    // long messages wrap within the tab rather than being cut off
+    rows->setWordWrap(true);
+    rows->setResizeMode(QListView::Adjust);
+    rows->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (!hasMessages(list)) {
         rows->addItem(tr("There are no validation errors found in this return, Please check spouse's side."));
     } else {

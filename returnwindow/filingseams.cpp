@@ -1,17 +1,19 @@
 #include "filingseams.h"
 #include "cjavabridge.h"
-#include "dlgfilingunavailable.h"
+#include "cnetfileresultdlg.h"
 #include "dlgvalidationmsgs.h"
 
 namespace {
 
 NetfileOutcome runDefaultResultDialog(const NetfileRequest &request)
 {
-    DlgFilingUnavailable dlg(request.mode, request.returnFile, request.reFile, request.document, request.parent);
+    CNetfileResultDlg dlg(request.mode, request.returnFile, request.reFile, request.document, request.parent);
     dlg.setTexts(request.summary, request.name);
     dlg.exec();
     NetfileOutcome outcome;
-    outcome.sent = false;   // nothing left the program
+    // the CRA answered: accepted, or rejected with its code; a cancel or a failed
+    // exchange leaves the return as it was
+    outcome.sent = dlg.filed || !dlg.confirmationText.isEmpty();
     outcome.filed = dlg.filed;
     outcome.confirmation = dlg.confirmationText;
     outcome.message = dlg.messageText;

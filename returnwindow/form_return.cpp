@@ -9,6 +9,7 @@
 #include "individualtaxdata.h"
 #include "returnwindowhost.h"
 #include "scrolltaxform.h"
+#include "serviceswitches.h"
 #include "settingsseam.h"
 #include "tabwndapp.h"
 #include "taxdata_taxnote.h"
@@ -87,6 +88,8 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Ret
     m_action->setObjectName(m_name);
     setFileInfo(fileInfo);
     applyBackgroundColor();
+    if (TabWndApp::instance() && TabWndApp::instance()->config().MODEDEBUG)
+        setAllServicesAvailable();
 
     if (m_return) {
         int person = 0, category = 0, key = 0;

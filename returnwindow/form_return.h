@@ -20,6 +20,7 @@ class QLabel;
 class QSplitter;
 class QTabWidget;
 class BaseTaxPage;
+class ValidationMessageGroup;
 namespace Ui {
 class Form_Return;
 }
@@ -109,6 +110,9 @@ public:
     void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
     void fileT1135Online();
+    void fileT1013Online();
+    // Shows the T1013 (117) or T1135 (101) form's own checks; the number of errors.
+    int checkFormValidation(int edition, int formId);
 
     // ---- e-signature service (form_return_esign.cpp)
     bool hasVantrelCredentials();
@@ -185,6 +189,18 @@ private:
     void reopenAfterReturnChange();
 
     void notAvailable();
+
+    // ---- online form filings (form_return_onlineforms.cpp)
+    // False, after the pre-certified version's message, when the service is off.
+    bool onlineFilingAvailable(bool available);
+    void showFormValidation(const QString &title, const QList<ValidationMessageGroup *> &messages);
+    // "<run folder>/<return file name><suffix>": a scratch name no filing writes.
+    QString scratchFilePath(const char *suffix) const;
+    // The current person's name (first, a blank, last) and S.I.N.
+    void readFilingTaxpayer(QString &name, QString &sin) const;
+    // Runs the form filing dialog; a confirmed filing is saved with its backup.
+    bool runFormFiling(int formId, CString &xml, const QString &statusText);
+    void saveAfterFiling(const QString &confirmation);
     // After a recalculation: when the shown form left the person's lists, the
     // tabs are cleared and the tree's selection is opened again.
     bool dropVanishedForm();

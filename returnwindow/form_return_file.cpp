@@ -154,5 +154,3 @@ void Form_Return::notAvailable()
     gMsgInformation(tr("This function is not available yet."), this);
 }
 
-void Form_Return::fileT183Pad() { notAvailable(); }
-void Form_Return::fileT1135Online() { notAvailable(); }

@@ -135,7 +135,8 @@ int Form_Return::printReturn(int kind, int category, int formType, int formId, i
         return rc;
     }
     if (!hasFile()) {
-        gMsgInformation(tr("Please save tax return to a tax return file first by menu Start | Save or Start | Save As."));
+        gMsgInformation(
+            tr("Please save tax return to a tax return file first by menu Start | Save or Start | Save As."));
         return 107;
     }
     // the engine reads the saved file: a print of an older file would show old amounts and barcodes

@@ -46,7 +46,8 @@ int Form_Return::validateReturn(int edition, bool askWarnings, bool askErrors)
         }
         return 0;
     }
-    if (askErrors && !gMsgYesNo(tr("This return contains validation errors. Do you want to view the validation errors?")))
+    if (askErrors
+        && !gMsgYesNo(tr("This return contains validation errors. Do you want to view the validation errors?")))
         return count;
     runValidationDialog(this, lists.nameA, lists.a, coupled, lists.nameB, lists.b);
     return count;

@@ -6,6 +6,8 @@
 #include <QTextStream>
 #include <QXmlStreamWriter>
 #include "netfilerecords.h"
+#include "utils.h"
+#include <cmath>
 #include <typeinfo>
 
 CTaxData_Form::CTaxData_Form(const FieldTable &table, int kind, int formType)
@@ -122,7 +124,47 @@ int CTaxData_Form::WriteFreeData(int, NetfileGenObjParamStru &context) const
     return written;
 }
 
-int CTaxData_Form::validate(int, QList<CString> &) { return 0; }
+namespace {
+
+// The largest amount a filing record holds (13 characters with the cents).
+constexpr double kMaxAmount = 9999999999.99;
+
+bool isSinField(const FieldSpec &spec)
+{
+    return spec.kind == FieldKind::Text && (spec.sin || QByteArray(spec.key).endsWith("SIN"));
+}
+
+QString fieldName(const FieldSpec &spec)
+{
+    return QString::fromUtf8(spec.caption ? spec.caption : spec.key);
+}
+
+} // namespace
+
+// The checks every form and slip shares, over its field table: a social insurance
+// number the check digit refuses, an amount no filing record can hold.
+int CTaxData_Form::validate(int, QList<CString> &messages)
+{
+    const int before = messages.size();
+    const std::vector<FieldSpec> &specs = fieldTable().describedSpecs(m_kind, m_formType);
+    for (int i = 0; i < int(specs.size()); ++i) {
+        const FieldSpec &spec = specs[size_t(i)];
+        if (isSinField(spec)) {
+            QString sin = m_fields.text(i);
+            sin.remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
+            if (!sin.isEmpty() && sin != QLatin1String("000000000") && !CheckSIN(sin))
+                messages.append(CString(QStringLiteral("The social insurance number in \"%1\" is not valid.")
+                                            .arg(fieldName(spec))));
+        } else if (spec.kind == FieldKind::Amount) {
+            const double v = m_fields.number(i);
+            if (!std::isfinite(v) || std::fabs(v) > kMaxAmount)
+                messages.append(CString(QStringLiteral("The amount in \"%1\" is out of range.").arg(fieldName(spec))));
+        }
+    }
+    return messages.size() - before;
+}
+
+void CTaxData_Form::collectWarnings(QList<CString> &) const {}
 void CTaxData_Form::setDependants(DependantInfoStruct *dependants) { m_dependants = dependants; }
 
 void CTaxData_Form::fillForTestPrint()

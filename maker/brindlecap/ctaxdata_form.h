@@ -46,6 +46,9 @@ public:
     // The form's own checks before filing (edition 1 EFILE, 2 NETFILE): appends its
     // messages and gives the number it appended. The base has none.
     virtual int validate(int edition, QList<CString> &messages);
+    // Points of the form a preparer is asked to confirm before filing (legal, but often
+    // wrong): appends one text per point. The base has none.
+    virtual void collectWarnings(QList<CString> &warnings) const;
 
     int kind() const { return m_kind; }
     quint16 formType() const { return m_formType; }

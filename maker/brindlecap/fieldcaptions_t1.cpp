@@ -113,6 +113,7 @@ const FieldCaption kT1Rows[] = {
     {"25100", "25100", "Limited partnership losses of other years", 2, nullptr, 0},
     {"25200", "25200", "Non-capital losses of other years", 2, nullptr, 0},
     {"25300", "25300", "Net capital losses of other years", 2, nullptr, 0},
+    {"25395", "25395", "Capital gains deduction for qualifying business transfer", 2, nullptr, FieldCaption::Calculated},
     {"25400", "25400", "Capital gains deduction", 2, nullptr, FieldCaption::Calculated},
     {"25500", "25500", "Northern residents deductions", 2, nullptr, FieldCaption::Calculated},
     {"25600", "25600", "Additional deductions (specify)", 2, nullptr, 0},

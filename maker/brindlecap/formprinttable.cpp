@@ -213,7 +213,7 @@ const FormPrintInfo Global_FormsPrint_Info[214] = {
     {209, "INSTALMENTS", "Instalment Calculation Worksheet", "instalments_2024.xml"},
     {210, "F5000_D1", "Federal Worksheet", "f5000_d1_2024.xml"},
     {211, "UNUSED_211", "", ""},
-    {212, "T2048", "Canadian Journalism Labour Tax Credit", "t2048_2024.xml"},
+    {212, "T2048", "Capital Gains Deduction for Qualifying Business Transfer", "t2048_2024.xml"},
     {213, "T1198", "Statement of Qualifying Retroactive Lump-Sum Payment", "t1198_2024.xml"},
 };
 

@@ -157,7 +157,7 @@ constexpr FormInfo kForms[] = {
     {207, "T1248 Sch D", "Information About Your Residency Status", 0, ADD},
     {209, "Instalments", "Instalment Calculation Worksheet", 0, ADD},
     {210, "5000-D1", "Federal Worksheet", 0, ADD},
-    {212, "T2048", "Canadian Journalism Labour Tax Credit", 0, ADD},
+    {212, "T2048", "Capital Gains Deduction for Qualifying Business Transfer", 0, ADD},
     {213, "T1198", "Statement of Qualifying Retroactive Lump-Sum Payment", 0, ADD},
 };
 

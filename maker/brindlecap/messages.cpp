@@ -17,9 +17,24 @@ int MessageHandler::questionWithCheckbox(void *parent, const QString &title, con
     return question(parent, title, text, buttons, defaultButton);
 }
 
+QStringList ComposedMessage::textLines() const
+{
+    QMap<int, QString> all = lines;
+    if (linkLine > 0)
+        all[linkLine] = QStringLiteral("%1 <%2>").arg(linkLabel, linkAddress);
+    return all.values();
+}
+
+int MessageHandler::composed(void *parent, const ComposedMessage &message)
+{
+    const int b = question(parent, message.title, message.textLines().join(QStringLiteral("\n\n")),
+                           MsgButton::Yes | MsgButton::No, MsgButton::Yes);
+    return b == MsgButton::Yes || b == MsgButton::Ok ? 1 : 0;
+}
+
 void ScriptedMessages::information(void *, const QString &title, const QString &text)
 {
-    m_shown.append({QStringLiteral("information"), detached(title), detached(text)});
+    m_shown.append({QStringLiteral("information"), detached(title), detached(text), QString()});
     qInfo().noquote() << "message:" << title << "-" << text;
 }
 
@@ -33,7 +48,7 @@ static int refusingButton(int buttons)
 
 int ScriptedMessages::question(void *, const QString &title, const QString &text, int buttons, int defaultButton)
 {
-    m_shown.append({QStringLiteral("question"), detached(title), detached(text)});
+    m_shown.append({QStringLiteral("question"), detached(title), detached(text), QString()});
     int answer;
     if (!m_answers.empty()) {
         answer = m_answers.front();
@@ -47,9 +62,25 @@ int ScriptedMessages::question(void *, const QString &title, const QString &text
     return answer;
 }
 
+int ScriptedMessages::composed(void *, const ComposedMessage &message)
+{
+    m_shown.append({QStringLiteral("composed"), detached(message.title),
+                    detached(message.textLines().join(QLatin1Char('\n'))), detached(message.linkAddress)});
+    int answer;
+    if (!m_answers.empty()) {
+        answer = m_answers.front();
+        m_answers.pop_front();
+    } else {
+        answer = m_refuse ? MsgButton::No : MsgButton::Yes;
+    }
+    const int result = answer == MsgButton::Yes || answer == MsgButton::Ok ? 1 : 0;
+    qInfo().noquote() << "composed:" << message.title << "- answered" << result;
+    return result;
+}
+
 bool ScriptedMessages::inputText(void *, const QString &title, const QString &label, QString &value, bool password)
 {
-    m_shown.append({QStringLiteral("input"), detached(title), detached(label)});
+    m_shown.append({QStringLiteral("input"), detached(title), detached(label), QString()});
     if (m_inputs.empty() || m_refuse) {
         qInfo().noquote() << "input:" << title << "-" << label << "- cancelled";
         return false;
@@ -135,6 +166,35 @@ bool CYesNoContinueDlg::warnYesNoMsg(void *parent, const QString &t, const QStri
 {
     const int b = messageHandler()->question(parent, t, text, MsgButton::Yes | MsgButton::No, MsgButton::Yes);
     return b == MsgButton::Yes || b == MsgButton::Ok;
+}
+
+CYesNoContinueDlg::CYesNoContinueDlg(const QString &t, void *parent) : m_parent(parent)
+{
+    m_message.title = t;
+}
+
+void CYesNoContinueDlg::setMsg(int line, const QString &text, bool heading)
+{
+    m_message.lines[line] = text;
+    m_message.headings[line] = heading;
+}
+
+void CYesNoContinueDlg::setLinkMsg(int line, const QString &address, const QString &label)
+{
+    m_message.linkLine = line;
+    m_message.linkAddress = address;
+    m_message.linkLabel = label;
+}
+
+void CYesNoContinueDlg::resize(int width, int height)
+{
+    m_message.width = width;
+    m_message.height = height;
+}
+
+int CYesNoContinueDlg::exec()
+{
+    return messageHandler()->composed(m_parent, m_message);
 }
 
 int COneQOneChkboxDialog::showDialog(void *parent, const QString &t, const QString &text, const QString &checkText,

@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <deque>
@@ -21,6 +22,23 @@ enum : int {
 };
 }
 
+// A question built of numbered lines and at most one link, answered with
+// "go on" (1) or "stop" (0): the composed form of CYesNoContinueDlg.
+struct ComposedMessage
+{
+    QString title;
+    QMap<int, QString> lines;   // by line number, shown in that order
+    QMap<int, bool> headings;   // lines drawn as headings
+    int linkLine = 0;           // 0: no link
+    QString linkAddress;
+    QString linkLabel;
+    int width = 0;              // 0: the dialog's own size
+    int height = 0;
+
+    // The lines in order, the link as "label <address>" on its line.
+    QStringList textLines() const;
+};
+
 // One seam for everything that asks a person. The program installs a handler
 // that shows boxes; tests and the batch mode use ScriptedMessages, which
 // records every text and answers from a script or with the default.
@@ -37,6 +55,9 @@ public:
     // A question with one check box; returns the button and sets checked.
     virtual int questionWithCheckbox(void *parent, const QString &title, const QString &text, const QString &checkText,
                                      bool &checked, int buttons, int defaultButton);
+    // A composed question; 1 to go on, 0 to stop. By default asked as a Yes/No
+    // question of its lines.
+    virtual int composed(void *parent, const ComposedMessage &message);
 };
 
 class ScriptedMessages : public MessageHandler
@@ -44,14 +65,17 @@ class ScriptedMessages : public MessageHandler
 public:
     struct Shown
     {
-        QString kind;   // "information", "question", "input"
+        QString kind;   // "information", "question", "input", "composed"
         QString title;
-        QString text;
+        QString text;   // a composed question's lines joined by newlines
+        QString link;   // a composed question's link address
     };
 
     void information(void *parent, const QString &title, const QString &text) override;
     int question(void *parent, const QString &title, const QString &text, int buttons, int defaultButton) override;
     bool inputText(void *parent, const QString &title, const QString &label, QString &value, bool password) override;
+    // Answered like a Yes/No question whose default is Yes: Yes or Ok go on.
+    int composed(void *parent, const ComposedMessage &message) override;
 
     // Answers used in order; when they run out, questions get their default
     // button (or the refusing one when refuse is set) and inputs are cancelled.
@@ -88,11 +112,26 @@ int gMsgQuestion(const QString &title, const QString &text, int buttons, int def
 // Line input; false when cancelled.
 bool gMsgInputText(const QString &title, const QString &label, QString &value, bool password, void *parent = nullptr);
 
-// The maker's yes/no warning box; true when the user goes on.
+// The maker's warning dialog. The static form is a yes/no box, true when the
+// user goes on; the composed form places texts on numbered lines and a link, and
+// exec() answers 1 to go on. Both ask through the message handler.
 class CYesNoContinueDlg
 {
 public:
+    CYesNoContinueDlg(const QString &title, void *parent);
+
+    // heading: drawn as a heading rather than as text.
+    void setMsg(int line, const QString &text, bool heading);
+    void setLinkMsg(int line, const QString &address, const QString &label);
+    void resize(int width, int height);
+    int exec();
+    const ComposedMessage &message() const { return m_message; }
+
     static bool warnYesNoMsg(void *parent, const QString &title, const QString &text);
+
+private:
+    ComposedMessage m_message;
+    void *m_parent;
 };
 
 // A question with one check box.

@@ -160,6 +160,14 @@ int fillTemplateText(QString &out, const QString &templateText, const TemplateVa
     return result;
 }
 
+int fillTemplateVar(QString &out, const TemplateVars &vars, const char *key)
+{
+    const auto it = vars.constFind(QByteArray(key));
+    if (it == vars.constEnd() || it->isEmpty())
+        return TemplateUnreadable;
+    return fillTemplateText(out, *it, vars);
+}
+
 int processTemplatePartInString(QByteArray &out, const QString &templatePath, const TemplateVars &vars,
                                 int options)
 {

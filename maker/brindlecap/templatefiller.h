@@ -34,6 +34,9 @@ bool loadFileToQString(const QString &path, QString &text, int options);
 // unchanged and, when given, missing receives the variable at fault.
 int fillTemplateText(QString &out, const QString &templateText, const TemplateVars &vars,
                      QString *missing = nullptr);
+// Fills the template text held in vars under key and appends it; TemplateUnreadable
+// when vars has no such text.
+int fillTemplateVar(QString &out, const TemplateVars &vars, const char *key);
 // Fills the template file and appends the result as 8-bit text (encoded as the option says).
 int processTemplatePartInString(QByteArray &out, const QString &templatePath, const TemplateVars &vars,
                                 int options);

@@ -1,5 +1,6 @@
 #include "provincetaxmanager.h"
 #include "formtables.h"
+#include "provincetaxmanager_checks.h"
 #include "taxdata_provbenefitapp.h"
 #include "taxdata_provcredits479.h"
 #include "taxdata_provcreditsinfo.h"
@@ -117,6 +118,10 @@ bool ProvinceTaxManager::releaseWizardData()
 // or from a value it was given.
 bool ProvinceTaxManager::getProvincialValue(int code, double &amount)
 {
+    if (code == kEnergyPropertyApplicationCode || code == kNorthernEnergyApplicationCode) {
+        amount = appliesFor(benefitApplication(), code) ? 1.0 : 0.0;
+        return true;
+    }
     if (code == kInstalmentTaxCode || code == kInstalmentCreditsCode) {
         amount = code == kInstalmentTaxCode ? m_provincialTax : m_provincialCredits;
         return true;

@@ -18,6 +18,10 @@ public:
     // 42800, already part of line 43500) and the provincial credits (line 47900).
     static constexpr int kInstalmentTaxCode = 63855;
     static constexpr int kInstalmentCreditsCode = 63856;
+    // Value codes (outside the line codes) answering 1 when the person's benefit application (ON-BEN) applies for
+    // the energy and property tax credit, or for the northern energy credit; 0 otherwise.
+    static constexpr int kEnergyPropertyApplicationCode = 990001;
+    static constexpr int kNorthernEnergyApplicationCode = 990002;
 
     explicit ProvinceTaxManager(int province);
     ~ProvinceTaxManager() override;
@@ -40,6 +44,13 @@ public:
     void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms) override;
     void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks) override;
     bool isNonRefundableCreditAllUsed() override;
+    // The province's own 2024 rules before filing: Alberta, Ontario and Saskatchewan give
+    // no tuition amount for the year, so their Schedule 11 claims carried-forward amounts only.
+    void checkForFiling(QStringList &messages, CTaxData_Form *t1, const ProvStageForms &forms) override;
+    // The province's points to confirm before filing, and its checks between spouses
+    // (provincetaxmanager_checks.cpp).
+    void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts) override;
+    void checkCoupledReturns(QStringList &messages, CProvincialTaxManager *partner) override;
 
     // The 428 the last calculation filled: the person's own, or the manager's
     // worksheet when the person holds none; null for Quebec or before a calculation.
@@ -51,6 +62,8 @@ public:
 
 private:
     CTaxData_Form *makeForm(int formType) const;
+    // The benefit application this manager made, when it made one.
+    const class TaxData_ProvBenefitApp *benefitApplication() const;
     template <class T> T *ownForm() const;
     bool ownsReturn(const TaxData_T1New *t1) const;
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);

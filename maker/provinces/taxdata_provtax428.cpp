@@ -95,6 +95,7 @@ void TaxData_ProvTax428::Calculate01()
     in.age65OrOlder = flag(F_Age65);
     in.spouseAge65OrOlder = flag(F_SpouseAge65);
     in.disabilityClaims = intValue(F_DisabilityClaims);
+    in.disabled = amount(F_Disability) >= 0.01;
     in.claimsSpouseOrEligibleDependant = flag(F_ClaimsSpouse) || flag(F_ClaimsEligibleDependant);
     in.dependantNetIncome = amount(F_DependantNetIncome);
     in.dependants = intValue(F_Dependants);

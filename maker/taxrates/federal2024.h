@@ -25,6 +25,11 @@ constexpr double kAgeReductionRate = 0.15;
 constexpr double kCanadaEmploymentAmount = 1433.0;
 constexpr double kPensionAmountMax = 2000.0;
 
+// Home buyers' amount (line 31270), for one person or a couple together; adoption
+// expenses (line 31300), per child.
+constexpr double kHomeBuyersAmount = 10000.0;
+constexpr double kAdoptionExpensesMax = 19066.0;
+
 constexpr double kDisabilityAmount = 9872.0;
 constexpr double kDisabilitySupplement = 5758.0;
 constexpr double kDisabilitySupplementThreshold = 3373.0;

@@ -60,6 +60,18 @@ double dividendGrossUp(double taxableEligible, double taxableOther)
                  + cents(other * fed::kOtherGrossUp / (1.0 + fed::kOtherGrossUp)));
 }
 
+double exemptGainsAdjustment(double gainsDeductions)
+{
+    const double deductions = std::max(0.0, gainsDeductions);
+    const double gains = cents(deductions / kRegularGainsInclusion);
+    return cents(gains - deductions - cents(gains * kAmtExemptGainsInclusion));
+}
+
+double disallowedDeductions(double halvedDeductions)
+{
+    return cents(std::max(0.0, halvedDeductions) * kAmtDisallowedShare);
+}
+
 double minimumTaxCredits(double credits33800, double donations34900, double political41000)
 {
     return cents(cents(std::max(0.0, credits33800) * kAmtCreditShare)
@@ -85,6 +97,24 @@ double overseasEmploymentCredit(double overseasIncome, double netIncome, double 
     const double qualifying =
         cents(kOverseasSpecifiedPercentage * std::min(kOverseasIncomeMax, std::max(0.0, overseasIncome)));
     return std::min(basicFederalTax, cents(basicFederalTax * std::min(qualifying, netIncome) / netIncome));
+}
+
+BusinessTransferResult businessTransferDeduction(const BusinessTransferInput &in)
+{
+    BusinessTransferResult r;
+    const double rate = std::max(0.0, std::min(1.0, in.inclusionRate));
+    r.taxableQualifyingGain = cents(std::max(0.0, in.qualifyingGain) * rate);
+    const double share = in.exemptionShare >= 0.01 ? std::min(in.exemptionShare, kBusinessTransferExemption)
+                                                   : kBusinessTransferExemption;
+    r.exemptionLimit = cents(share * rate);
+    const double available = std::max(0.0, in.netTaxableGains);
+    r.deduction = std::min({r.taxableQualifyingGain, r.exemptionLimit, cents(available)});
+    return r;
+}
+
+bool retroactivePaymentQualifies(double principalTotal)
+{
+    return cents(principalTotal) >= kRetroactivePaymentMinimum;
 }
 
 } // namespace forms

@@ -2,7 +2,8 @@
 // 2024 figures and worksheets of the federal forms and lines that carry their own
 // arithmetic: the refundable medical expense supplement (line 45200), the
 // pension split (T1032), the clergy residence deduction (T1223) and the
-// overseas employment tax credit (T626).
+// overseas employment tax credit (T626) and the capital gains deduction for a
+// qualifying business transfer (T2048).
 #include "money2024.h"
 
 namespace tax2024 {
@@ -68,6 +69,19 @@ constexpr double kAmtDonationShare = 0.8;     // of the donations credit (line 3
 // The dividend gross-up taken out of adjusted taxable income: 38 % of the eligible and
 // 15 % of the other dividends actually received, from their taxable amounts.
 double dividendGrossUp(double taxableEligible, double taxableOther);
+// Capital gains that a capital gains deduction covers (lines 25395 and 25400) count at
+// 30 % in adjusted taxable income, not in full.
+constexpr double kAmtExemptGainsInclusion = 0.30;
+constexpr double kRegularGainsInclusion = 0.5;
+// What comes off adjusted taxable income for those gains: the whole gains less the deduction
+// already taken, less the 30 % that stays (0.4 x the deduction at the one-half inclusion rate).
+double exemptGainsAdjustment(double gainsDeductions);
+// Half of these deductions does not reduce adjusted taxable income: interest and carrying
+// charges (line 22100), employment expenses other than those of earning commissions (line
+// 22900), limited-partnership losses (25100) and non-capital losses (25200) of other years.
+constexpr double kAmtDisallowedShare = 0.5;
+double disallowedDeductions(double halvedDeductions);
+
 // The minimum tax credits: half of line 33800, 80 % of line 34900, and the political
 // contribution credit.
 double minimumTaxCredits(double credits33800, double donations34900, double political41000);
@@ -97,6 +111,34 @@ constexpr double kOverseasSpecifiedPercentage = 0.0;
 // Basic federal tax times the specified percentage of the overseas employment
 // income (at most 100,000) over net income; at most the basic federal tax.
 double overseasEmploymentCredit(double overseasIncome, double netIncome, double basicFederalTax);
+
+// T2048 (new for 2024), line 25395: capital gains deduction for a qualifying business
+// transfer (shares of a business sold to an employee ownership trust or a worker
+// cooperative). The vendors of one business share a single exemption of 10,000,000 of
+// capital gains by agreement.
+constexpr double kBusinessTransferExemption = 10000000.0;
+
+struct BusinessTransferInput
+{
+    double qualifyingGain = 0.0;  // capital gains of the year from qualifying business transfers
+    double exemptionShare = 0.0;  // the part of the exemption assigned to this vendor; nil: the whole
+    double inclusionRate = 0.5;   // of capital gains, as a fraction
+    double netTaxableGains = 0.0; // line 12700 less the net capital losses of other years (line 25300)
+};
+
+struct BusinessTransferResult
+{
+    double taxableQualifyingGain = 0.0; // the qualifying gains at the inclusion rate
+    double exemptionLimit = 0.0;        // the vendor's share of the exemption at the inclusion rate
+    double deduction = 0.0;             // line 25395: the least of the two and the net taxable gains
+};
+
+BusinessTransferResult businessTransferDeduction(const BusinessTransferInput &in);
+
+// T1198: a retroactive lump-sum payment qualifies for the special tax calculation when
+// the principal relating to earlier years totals 3,000 or more (interest aside).
+constexpr double kRetroactivePaymentMinimum = 3000.0;
+bool retroactivePaymentQualifies(double principalTotal);
 
 } // namespace forms
 } // namespace tax2024

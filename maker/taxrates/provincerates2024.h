@@ -41,7 +41,7 @@ struct LowIncomeReduction
     double spouse;       // for a spouse or eligible dependant
     double perDependant; // per dependent child (Ontario: per dependant)
     double senior;       // per person 65 or older (Manitoba, Prince Edward Island)
-    double disability;   // per person eligible for the disability amount (Manitoba)
+    double disability;   // per person eligible for the disability amount (Manitoba, Prince Edward Island)
     double rate;
     double threshold;
 };

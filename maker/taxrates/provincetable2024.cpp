@@ -23,9 +23,10 @@ constexpr double kMedicalNotConfirmed = fed::kMedicalThresholdMax;
 // by 15 % of net income over 44,325.
 constexpr IncomeTestedAmount kNuAge{11980.0, 44325.0, kAgeRate};
 // PE428 2024 Part D, low-income tax reduction: per dependent child and per
-// person aged 65 or older.
+// person aged 65 or older, and per person eligible for the disability amount.
 constexpr double kPeChildReduction = 300.0;
 constexpr double kPeAgeReduction = 250.0;
+constexpr double kPeDisabilityReduction = 250.0;
 // -------------------------------------------------------------------------------
 
 const ProvinceRates kProvinces[] = {
@@ -98,8 +99,11 @@ const ProvinceRates kProvinces[] = {
      // donations: NL428 2024 line 58969 (8.7 % / 21.8 %)
      {0.087, 0.218, 0.0, 0.0},
      0, {},
-     // the family part of the reduction is not covered: its base amounts are not confirmed
-     {LowIncomeRule::Family, 974.0, 0.0, 0, 0, 0, 0.16, 23390.0}, false, false,
+     // low-income tax reduction, NL428 2024: 974 for the claimant, 3,130 for a spouse or
+     // eligible dependant, less 16 % of adjusted family net income over 23,390. The
+     // spouse part is derived from the published end points: no reduction from 29,478
+     // (single) and 49,039 (family): 16 % x (49,039 - 23,390) = 4,103.84 = 974 + 3,130
+     {LowIncomeRule::Family, 974.0, 3130.0, 0, 0, 0, 0.16, 23390.0}, false, false,
      7299.0, kMedicalNotConfirmed},
 
     {Province::NT, "NT", 4,
@@ -175,8 +179,11 @@ const ProvinceRates kProvinces[] = {
      0, {},
      // low-income tax reduction, PE428 2024 Part D: 350 for the claimant and 350 for
      // a spouse or eligible dependant, 300 per dependent child, 250 for the claimant
-     // and for a spouse aged 65 or older (the disability part is not covered)
-     {LowIncomeRule::Family, 350.0, 350.0, kPeChildReduction, kPeAgeReduction, 0, 0.05, 21500.0}, false, false,
+     // and for a spouse aged 65 or older, 250 for each of them eligible for the
+     // disability amount
+     {LowIncomeRule::Family, 350.0, 350.0, kPeChildReduction, kPeAgeReduction, kPeDisabilityReduction, 0.05,
+      21500.0},
+     false, false,
      // medical threshold 1,678: PE428 (not indexed)
      6890.0, 1678.0},
 

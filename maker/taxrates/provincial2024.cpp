@@ -114,7 +114,9 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
         if (in.hasSpouse && !in.familyReductionClaimant)
             return 0.0;
         const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
-        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors;
+        // the disability part is for the claimant (a spouse's eligibility is not known here)
+        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors +
+                              (in.disabled ? r.disability : 0.0);
         const double reduction = cents(std::max(0.0, familyIncome - r.threshold) * r.rate);
         return std::max(0.0, cents(amount - reduction));
     }

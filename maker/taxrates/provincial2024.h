@@ -15,6 +15,7 @@ struct ProvincialInput
     bool age65OrOlder = false;
     bool spouseAge65OrOlder = false;
     int disabilityClaims = 0;     // persons of the family eligible for the disability amount
+    bool disabled = false;        // the claimant is eligible for the disability amount
     bool claimsSpouseOrEligibleDependant = false;
     double dependantNetIncome = 0.0; // of the spouse or eligible dependant claimed
     int dependants = 0;           // dependent children (Ontario: and dependants with an impairment)

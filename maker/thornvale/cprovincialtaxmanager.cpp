@@ -35,7 +35,7 @@ bool CProvincialTaxManager::reservedSlot7(int, double &) { return false; }
 void CProvincialTaxManager::setProvincialAmount(int, double) {}
 void CProvincialTaxManager::checkForFiling(QStringList &, CTaxData_Form *, const ProvStageForms &) {}
 void CProvincialTaxManager::checkCoupledReturns(QStringList &, CProvincialTaxManager *) {}
-void CProvincialTaxManager::collectWarnings(TaxData_T1New *, double, QStringList &) {}
+void CProvincialTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStringList &) {}
 void CProvincialTaxManager::estimateProvincialBenefits(double, double, double, double) {}
 void CProvincialTaxManager::getIncomeThresholds(QList<double> &) {}
 bool CProvincialTaxManager::isNonRefundableCreditAllUsed() { return true; }

@@ -73,7 +73,9 @@ public:
     virtual void setProvincialAmount(int code, double amount);
     virtual void checkForFiling(QStringList &messages, CTaxData_Form *form, const ProvStageForms &forms);
     virtual void checkCoupledReturns(QStringList &messages, CProvincialTaxManager *partner);
-    virtual void collectWarnings(TaxData_T1New *t1, double value, QStringList &texts);
+    // The points a preparer is asked to confirm before filing; sch11: the person's
+    // Schedule 11, null when absent.
+    virtual void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts);
     virtual void estimateProvincialBenefits(double a, double b, double c, double d);
     virtual void getIncomeThresholds(QList<double> &amounts);
     virtual bool isNonRefundableCreditAllUsed();

@@ -9,7 +9,10 @@ const FieldTable &formFields()
         {"Days", FieldKind::Int},
         {"ResidencyDeduction", FieldKind::Amount},
         {"TravelDeduction", FieldKind::Amount},
-        {"Deduction", FieldKind::Amount, 25500}
+        {"Deduction", FieldKind::Amount, 25500},
+        {"Days2", FieldKind::Int},
+        {"Days3", FieldKind::Int},
+        {"Days4", FieldKind::Int}
     };
     return table;
 }

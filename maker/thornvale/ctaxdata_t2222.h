@@ -6,7 +6,10 @@ class CTaxData_T2222 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_Zone, F_Days, F_ResidencyDeduction, F_TravelDeduction, F_Deduction, F_Count
+        F_Zone, F_Days, F_ResidencyDeduction, F_TravelDeduction, F_Deduction,
+        // the other three day counts
+        F_Days2, F_Days3, F_Days4,
+        F_Count
     };
 
     CTaxData_T2222();

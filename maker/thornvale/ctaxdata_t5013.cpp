@@ -19,7 +19,16 @@ const FieldTable &rowFields()
         {"Kind", FieldKind::Int},
         {"IsSFD", FieldKind::Flag},
         {"NetIncome", FieldKind::Amount},
-        {"Share", FieldKind::Amount, 0, 100}
+        {"Share", FieldKind::Amount, 0, 100},
+        {"IndustryCode", FieldKind::Text},
+        {"Postcode", FieldKind::Text},
+        {"FiscalStart", FieldKind::Date},
+        {"FiscalEnd", FieldKind::Date},
+        {"LimitedPartner", FieldKind::Flag},
+        {"BusinessNumber", FieldKind::Text},
+        {"TaxShelterId", FieldKind::Text},
+        {"LastYear", FieldKind::Flag},
+        {"PartnershipBN", FieldKind::Text}
     };
     return table;
 }

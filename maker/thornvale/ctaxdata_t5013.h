@@ -11,7 +11,11 @@ public:
     };
     // Columns of a partnership row.
     enum Column {
-        C_Partnership, C_Filer, C_Kind, C_IsSFD, C_NetIncome, C_Share, C_ColumnCount
+        C_Partnership, C_Filer, C_Kind, C_IsSFD, C_NetIncome, C_Share,
+        // the partnership's statement identification
+        C_IndustryCode, C_Postcode, C_FiscalStart, C_FiscalEnd, C_LimitedPartner, C_BusinessNumber,
+        C_TaxShelterId, C_LastYear, C_PartnershipBN,
+        C_ColumnCount
     };
 
     CTaxData_T5013();

@@ -33,7 +33,10 @@ const FieldTable &formFields()
         {"T4CppSlips", FieldKind::Int},
         {"T4QuebecOnlySlips", FieldKind::Int},
         {"T4Exempt", FieldKind::Flag},
-        {"Overpayment", FieldKind::Amount}
+        {"Overpayment", FieldKind::Amount},
+        {"ElectionPart", FieldKind::Flag},
+        {"ElectionAnswer", FieldKind::Int, 0, -1},
+        {"ElectedAmount", FieldKind::Amount}
     };
     return table;
 }

@@ -15,7 +15,10 @@ public:
         F_T4Amounts, F_T4CppEarnings, F_T4CppContributions, F_T4QppEarnings, F_T4QppContributions,
         F_T4CppSlips, F_T4QuebecOnlySlips, F_T4Exempt,
         // contributions deducted over what was required (line 44800)
-        F_Overpayment, F_Count
+        F_Overpayment,
+        // election part in use, its answer (-1 none) and amount
+        F_ElectionPart, F_ElectionAnswer, F_ElectedAmount,
+        F_Count
     };
 
     TaxData_RC381();

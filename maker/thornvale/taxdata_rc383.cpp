@@ -8,7 +8,9 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"ExemptIncome", FieldKind::Amount},
         {"Contribution", FieldKind::Amount},
-        {"Deduction", FieldKind::Amount, 22215}
+        {"Deduction", FieldKind::Amount, 22215},
+        {"Line58750", FieldKind::Amount},
+        {"Line58810", FieldKind::Amount}
     };
     return table;
 }

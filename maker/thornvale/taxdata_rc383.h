@@ -6,7 +6,10 @@ class TaxData_RC383 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_ExemptIncome, F_Contribution, F_Deduction, F_Count
+        F_ExemptIncome, F_Contribution, F_Deduction,
+        // fields 58750 and 58810
+        F_58750, F_58810,
+        F_Count
     };
 
     TaxData_RC383();

@@ -8,7 +8,10 @@ const FieldTable &formFields()
         {"Input", FieldKind::Amount},
         {"EIBenefits", FieldKind::Amount},
         {"Result", FieldKind::Amount},
-        {"Switch", FieldKind::Flag}
+        {"Switch", FieldKind::Flag},
+        {"Line54493", FieldKind::Amount},
+        {"Line54494", FieldKind::Amount},
+        {"Line53550", FieldKind::Amount}
     };
     return table;
 }

@@ -8,7 +8,10 @@ public:
     enum Field {
         F_Input, F_EIBenefits, F_Result,
         // the benefits are typed on the form, not taken from the slips
-        F_Switch, F_Count
+        F_Switch,
+        // fields 54493, 54494 and 53550
+        F_54493, F_54494, F_53550,
+        F_Count
     };
 
     TaxData_Sch13();

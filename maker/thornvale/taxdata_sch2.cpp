@@ -18,7 +18,8 @@ const FieldTable &formFields()
         {"Disability", FieldKind::Amount, 35100},
         {"Tuition", FieldKind::Amount, 36000},
         {"SpouseNetIncome", FieldKind::Amount, 35300},
-        {"Result", FieldKind::Amount, 32600}
+        {"Result", FieldKind::Amount, 32600},
+        {"Line36100", FieldKind::Amount}
     };
     return table;
 }

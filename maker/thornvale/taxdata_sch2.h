@@ -8,7 +8,10 @@ public:
     enum Field {
         F_SpouseAmountInput, F_SpouseAge65, F_SpouseAge18, F_CanClaim, F_AgeAnswer, F_DaysInYear,
         F_ResidenceDays, F_SpouseAgeAmount, F_AllowOverwrite, F_Pension, F_Disability, F_Tuition,
-        F_SpouseNetIncome, F_Result, F_Count
+        F_SpouseNetIncome, F_Result,
+        // amount of field 36100
+        F_36100,
+        F_Count
     };
 
     TaxData_Sch2();

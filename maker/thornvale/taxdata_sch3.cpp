@@ -28,7 +28,13 @@ const FieldTable &formFields()
         {"CapitalLoss", FieldKind::Amount, 19000},
         {"GiftCapitalGains", FieldKind::Amount, 17950},
         {"FromT3", FieldKind::Flag},
-        {"FromT5", FieldKind::Flag}
+        {"FromT5", FieldKind::Flag},
+        {"Line17599", FieldKind::Amount},
+        {"Line13200", FieldKind::Amount},
+        {"Line10684", FieldKind::Amount},
+        {"Line10686", FieldKind::Amount},
+        {"DesignationAnswer", FieldKind::Int, 0, -1},
+        {"FlippingAnswer", FieldKind::Int, 0, -1}
     };
     return table;
 }

@@ -12,7 +12,10 @@ public:
         F_CapitalGainsReduction, F_TaxableGain, F_MortgageForeclosure, F_CapitalLoss,
         F_GiftCapitalGains,
         // gains come from T3 slips, from T5 slips
-        F_FromT3, F_FromT5, F_Count
+        F_FromT3, F_FromT5,
+        // fields 17599, 13200, 10684 and 10686; answers at 17900 and 17905 (-1 none)
+        F_17599, F_13200, F_10684, F_10686, F_DesignationAnswer, F_FlippingAnswer,
+        F_Count
     };
     // Columns of a disposition row.
     enum Column {

@@ -24,7 +24,10 @@ const FieldTable &formFields()
         {"EligibleDependantCount", FieldKind::Int},
         {"CaregiverAmount", FieldKind::Amount, 30450},
         {"CaregiverChild", FieldKind::Amount, 30500},
-        {"SpouseUCCB", FieldKind::Amount}
+        {"SpouseUCCB", FieldKind::Amount},
+        {"DependantCheckbox", FieldKind::Flag},
+        {"DependantSIN", FieldKind::Text},
+        {"EligibleDependantClaims", FieldKind::Int}
     };
     return table;
 }

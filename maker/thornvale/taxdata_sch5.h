@@ -12,6 +12,9 @@ public:
         F_CaregiverChild,
         // the spouse's UCCB from the T1
         F_SpouseUCCB,
+        // the checkbox on top of the schedule; the dependant's SIN (field 55295); the number of
+        // eligible dependants claimed at line 30400
+        F_DependantCheckbox, F_DependantSIN, F_EligibleDependantClaims,
         F_Count
     };
 

@@ -21,7 +21,10 @@ const FieldTable &formFields()
         {"Benefit", FieldKind::Amount, 45300},
         {"DisabilitySupplement", FieldKind::Amount},
         {"Disabled", FieldKind::Flag},
-        {"ClaimBenefit", FieldKind::Flag, 0, 1}
+        {"ClaimBenefit", FieldKind::Flag, 0, 1},
+        {"Line38105", FieldKind::Int, 0, -1},
+        {"Line38107", FieldKind::Amount},
+        {"Line38109", FieldKind::Amount}
     };
     return table;
 }

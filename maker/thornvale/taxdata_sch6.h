@@ -11,6 +11,8 @@ public:
         F_IncomePairB, F_ACWBReceived, F_ACWBOther, F_Benefit, F_DisabilitySupplement,
         // the T1's disability flag; cleared for a full-time student of more than three months
         F_Disabled, F_ClaimBenefit,
+        // answer at field 38105 (0 include tax-exempt income, 1 do not, -1 none); fields 38107 and 38109
+        F_38105, F_38107, F_38109,
         F_Count
     };
 

@@ -37,7 +37,11 @@ const FieldTable &formFields()
         {"T4CppSlips", FieldKind::Int},
         {"T4QuebecOnlySlips", FieldKind::Int},
         {"T4Exempt", FieldKind::Flag},
-        {"Overpayment", FieldKind::Amount}
+        {"Overpayment", FieldKind::Amount},
+        {"ElectionPart", FieldKind::Flag},
+        {"ElectionAnswer", FieldKind::Int, 0, -1},
+        {"Line50372", FieldKind::Amount},
+        {"Line50374", FieldKind::Amount}
     };
     return table;
 }

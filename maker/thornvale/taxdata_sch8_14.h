@@ -18,7 +18,10 @@ public:
         F_T4Amounts, F_T4CppEarnings, F_T4CppContributions, F_T4QppEarnings, F_T4QppContributions,
         F_T4CppSlips, F_T4QuebecOnlySlips, F_T4Exempt,
         // contributions deducted over what was required (line 44800)
-        F_Overpayment, F_Count
+        F_Overpayment,
+        // election part in use, its answer (-1 none) and fields 50372 and 50374
+        F_ElectionPart, F_ElectionAnswer, F_50372, F_50374,
+        F_Count
     };
 
     TaxData_Sch8_14();

@@ -19,7 +19,8 @@ const FieldTable &formFields()
         {"Allowable", FieldKind::Amount, 34000},
         {"DonationAdjustment", FieldKind::Amount, 0, 0.0, true},
         {"PlannedDonations", FieldKind::Amount, 0, 0.0, true},
-        {"PlanCleared", FieldKind::Flag, 0, 1.0, true}
+        {"PlanCleared", FieldKind::Flag, 0, 1.0, true},
+        {"Line33900", FieldKind::Amount}
     };
     return table;
 }

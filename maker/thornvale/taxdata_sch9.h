@@ -16,6 +16,8 @@ public:
         // to (or taken from) the person's own gifts; the planner's donation, which stands for the
         // donations claimed while the plan is not cleared
         F_DonationAdjustment, F_PlannedDonations, F_PlanCleared,
+        // amount of line 33900
+        F_33900,
         F_Count
     };
     // Columns of a donation row.

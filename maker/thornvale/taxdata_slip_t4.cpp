@@ -127,3 +127,16 @@ double TaxData_Slip_T4::insurableEarnings() const
         return box24;
     return std::min(amount(F_Box14), tax2024::payroll::kEiMaxInsurable);
 }
+
+void TaxData_Slip_T4::collectWarnings(QList<CString> &warnings) const
+{
+    const double cpp = amount(F_Box16) + amount(F_Box16A);
+    if (isAmountEntered(cpp) && !isAmountEntered(amount(F_Box26)) && !isCppQppExempt())
+        warnings.append(CString("A T4 slip shows CPP contributions in box 16 but no pensionable earnings in box 26: the "
+                                "employment income of box 14 is used as the pensionable earnings. Please confirm box 26 "
+                                "of the T4 slip."));
+    if (isAmountEntered(amount(F_Box18)) && !isAmountEntered(amount(F_Box24)) && !flag(F_EiExempt))
+        warnings.append(CString("A T4 slip shows EI premiums in box 18 but no insurable earnings in box 24: the "
+                                "employment income of box 14, up to the maximum insurable earnings, is used. Please "
+                                "confirm box 24 of the T4 slip."));
+}

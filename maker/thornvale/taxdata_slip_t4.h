@@ -33,4 +33,6 @@ public:
     // blank on a slip that shows EI premiums and no exemption.
     double insurableEarnings() const;
     double qppContributions() const { return amount(F_Box17); }
+    // Contributions or premiums shown with their earnings box left blank.
+    void collectWarnings(QList<CString> &warnings) const override;
 };

@@ -30,7 +30,10 @@ const FieldTable &formFields()
         {"F5344", FieldKind::Amount, 5344},
         {"Switch", FieldKind::Flag},
         {"Months", FieldKind::Int, 0, 12},
-        {"SplitFromPensionPlan", FieldKind::Flag}
+        {"SplitFromPensionPlan", FieldKind::Flag},
+        {"Line68026", FieldKind::Amount},
+        {"Line68040", FieldKind::Amount},
+        {"Line68050", FieldKind::Amount}
     };
     return table;
 }

@@ -12,7 +12,10 @@ public:
         F_IncomeAdjustmentA, F_IncomeAdjustmentB, F_F5344, F_Switch,
         // months of the year together (Step 3); the split pension is a life annuity from a
         // pension plan (it then counts for a receiving spouse under 65)
-        F_Months, F_SplitFromPensionPlan, F_Count
+        F_Months, F_SplitFromPensionPlan,
+        // fields 68026, 68040 and 68050
+        F_68026, F_68040, F_68050,
+        F_Count
     };
 
     TaxData_T1032_New();

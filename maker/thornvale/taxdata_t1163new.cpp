@@ -16,7 +16,8 @@ const FieldTable &formFields()
         {"Expenses", FieldKind::Amount, 9898},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
         {"NetIncome", FieldKind::Amount, 9946},
-        {"MainFarmProvince", FieldKind::Int}
+        {"MainFarmProvince", FieldKind::Int},
+        {"Postcode", FieldKind::Text}
     };
     return table;
 }

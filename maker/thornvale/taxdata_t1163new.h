@@ -10,6 +10,8 @@ public:
         F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome,
         // province of the main farmstead (province index, 0 not given)
         F_MainFarmProvince,
+        // postal code of the farming business
+        F_Postcode,
         F_Count
     };
     // Columns of a income or expense row.

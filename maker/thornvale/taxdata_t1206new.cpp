@@ -12,7 +12,10 @@ const FieldTable &formFields()
         {"TOSIIncome", FieldKind::Amount},
         {"TOSIDeduction", FieldKind::Amount, 23200},
         {"TOSIOther", FieldKind::Amount},
-        {"Flag", FieldKind::Flag}
+        {"Flag", FieldKind::Flag},
+        {"Line68330", FieldKind::Amount},
+        {"Line68340", FieldKind::Amount},
+        {"Line68360", FieldKind::Amount}
     };
     return table;
 }

@@ -352,7 +352,19 @@ const FieldTable &formFields()
         {"T2121Count", FieldKind::Int},
         {"ContributionIndicator", FieldKind::Int},
         {"31210", FieldKind::Amount, 31210},
-        {"31215", FieldKind::Amount, 31215}
+        {"31215", FieldKind::Amount, 31215},
+        {"25395", FieldKind::Amount, 25395},
+        {"Children30500", FieldKind::Int},
+        {"31300Child1", FieldKind::Amount},
+        {"31300Child2", FieldKind::Amount},
+        {"31300Child3", FieldKind::Amount},
+        {"31300Child4", FieldKind::Amount},
+        {"31300Child5", FieldKind::Amount},
+        {"31300Child6", FieldKind::Amount},
+        {"InfoChanged", FieldKind::Flag},
+        {"UCCBDesignated", FieldKind::Amount},
+        {"Line5354", FieldKind::Amount},
+        {"FarmingLoss", FieldKind::Amount}
     };
     return table;
 }
@@ -499,6 +511,7 @@ bool TaxData_T1New::IsSpouseAgeNotUnder18() const
 }
 
 bool TaxData_T1New::HasMaritalChange() const { return inTaxYear(date(F_MaritalChangeDate)); }
+bool TaxData_T1New::IsWidowedInTaxYear() const { return maritalStatus() == 2 && HasMaritalChange(); }
 bool TaxData_T1New::IsDeceased() const { return inTaxYear(date(F_DeceasedDate)); }
 bool TaxData_T1New::KnowDeceasedDate() const { return date(F_DeceasedDate).isValid(); }
 
@@ -728,8 +741,8 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
-    setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25400, F_25500,
-                                     F_25600}));
+    setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25395, F_25400,
+                                     F_25500, F_25600}));
     setAmount(F_26000, qMax(0.0, tax2024::cents(amount(F_23600) - amount(F_25700))));
 }
 

@@ -118,6 +118,17 @@ public:
         F_ContributionIndicator,
         // PPIP premiums payable on employment and on self-employment income (Schedule 10)
         F_31210, F_31215,
+        // capital gains deduction for a qualifying business transfer (T2048)
+        F_25395,
+        // number of children claimed at line 30500
+        F_Children30500,
+        // ---- the checks between spouses and the confirmations before filing
+        // adoption expenses of field 31300 by child (children 1 to 6); question 4 on page 1
+        // answered Yes (name, address, phone or direct deposit changed); UCCB designated to a
+        // dependant; limited partnership loss carried forward (supporting field 5354); farming
+        // income before the restricted-farm-loss limit (negative: a loss)
+        F_31300Child1, F_31300Child2, F_31300Child3, F_31300Child4, F_31300Child5, F_31300Child6,
+        F_InfoChanged, F_UCCBDesignated, F_5354, F_FarmingLoss,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
@@ -210,6 +221,8 @@ public:
     bool IsSpouseAgeNotUnder65() const;
     bool IsSpouseAgeNotUnder18() const;
     bool HasMaritalChange() const;
+    // Widowed, with the box of a marital status changed in the tax year ticked.
+    bool IsWidowedInTaxYear() const;
     bool IsDeceased() const;
     bool KnowDeceasedDate() const;
     bool IsDeceasedForEfileReporting() const;

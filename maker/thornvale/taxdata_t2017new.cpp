@@ -8,7 +8,12 @@ const FieldTable &formFields()
         {"ReserveLastYear", FieldKind::Amount},
         {"ReserveThisYear", FieldKind::Amount},
         {"GainFromReserve", FieldKind::Amount, 17800},
-        {"Deduction", FieldKind::Amount}
+        {"Deduction", FieldKind::Amount},
+        {"Line66843", FieldKind::Amount},
+        {"Line66844", FieldKind::Amount},
+        {"Line66850", FieldKind::Amount},
+        {"Line66883", FieldKind::Amount},
+        {"Line66905", FieldKind::Amount}
     };
     return table;
 }

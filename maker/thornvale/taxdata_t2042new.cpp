@@ -4,7 +4,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
         {"FiscalStart", FieldKind::Date},
@@ -14,7 +14,10 @@ const FieldTable &formFields()
         {"Expenses", FieldKind::Amount, 9898},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
         {"NetIncome", FieldKind::Amount, 9946}
-    };
+    }, {
+        {"Address", FieldKind::Text},
+        {"Postcode", FieldKind::Text}
+    }));
     return table;
 }
 

@@ -4,7 +4,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
         {"FiscalStart", FieldKind::Date},
@@ -14,7 +14,9 @@ const FieldTable &formFields()
         {"Expenses", FieldKind::Amount, 9368},
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
         {"NetIncome", FieldKind::Amount, 9946}
-    };
+    }, {
+        {"Line5345", FieldKind::Amount}
+    }));
     return table;
 }
 

@@ -5,7 +5,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"IncomeKind", FieldKind::Int},
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
@@ -26,7 +26,12 @@ const FieldTable &formFields()
         {"HomeExpenses", FieldKind::Amount, 9945},
         {"NetIncome", FieldKind::Amount, 9946},
         {"PartnerName", FieldKind::Text}
-    };
+    }, {
+        {"WebsiteCount", FieldKind::Int},
+        {"Websites", FieldKind::Text},
+        {"InternetIncomePercent", FieldKind::Amount},
+        {"PlacementAgency", FieldKind::Flag}
+    }));
     return table;
 }
 

@@ -17,6 +17,14 @@ public:
         // tax before the carryover, and the carryover applied (line 40427; Carryover is the
         // amount carried from earlier years)
         F_OtherDividends, F_Credits33800, F_PoliticalCredit, F_RegularBeforeCarryover, F_CarryoverApplied,
+        // the capital gains deductions of the return (lines 25395 and 25400)
+        F_GainsDeductions,
+        // the deductions of which half is disallowed: carrying charges (line 22100), employment
+        // expenses other than a commission employee's (line 22900), limited-partnership losses
+        // and non-capital losses of other years (lines 25100, 25200)
+        F_HalvedDeductions,
+        // field 67820, lines 6783, 6784 and 6786, field 67922
+        F_67820, F_6783, F_6784, F_6786, F_67922,
         F_Count
     };
 

@@ -5,7 +5,7 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withStatementIdentity({
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
         {"Address", FieldKind::Text},
@@ -18,7 +18,9 @@ const FieldTable &formFields()
         {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
         {"CCA", FieldKind::Amount, 9936},
         {"NetIncome", FieldKind::Amount, 9946}
-    };
+    }, {
+        {"Postcode", FieldKind::Text}
+    }));
     return table;
 }
 

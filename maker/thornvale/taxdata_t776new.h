@@ -1,4 +1,5 @@
 #pragma once
+#include "statementidentity.h"
 #include "taxdata_statementform.h"
 
 // T776: statement of real estate rentals, with one row per expense line.
@@ -7,7 +8,13 @@ class TaxData_T776New : public TaxData_StatementForm
 public:
     enum Field {
         F_OwnerName, F_OwnerSIN, F_Address, F_FiscalStart, F_FiscalEnd, F_Percentage, F_GrossRents,
-        F_OtherIncome, F_TotalExpenses, F_NetIncomeBeforeAdj, F_CCA, F_NetIncome, F_Count
+        F_OtherIncome, F_TotalExpenses, F_NetIncomeBeforeAdj, F_CCA, F_NetIncome,
+        // the statement's identification (statementidentity.h)
+        F_IndustryCode, F_BusinessNumber, F_TaxShelterId, F_PartnershipBN, F_Partnership, F_LastYear,
+        F_Partner1Name, F_Partner1Address, F_Partner1Share, F_Partner2Name, F_Partner2Address,
+        F_Partner2Share, F_Partner3Name, F_Partner3Address, F_Partner3Share,
+        F_Postcode,
+        F_Count
     };
     // Columns of a expense row.
     enum Column {

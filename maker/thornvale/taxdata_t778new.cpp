@@ -15,7 +15,10 @@ const FieldTable &formFields()
         {"Deduction", FieldKind::Amount, 21400},
         {"PartnerMark", FieldKind::Flag},
         {"PartnerNetIncome", FieldKind::Amount},
-        {"ChildrenDisabled", FieldKind::Int}
+        {"ChildrenDisabled", FieldKind::Int},
+        {"Exempt", FieldKind::Flag},
+        {"HigherIncomeSelected", FieldKind::Flag},
+        {"SelectionAmount", FieldKind::Amount}
     };
     return table;
 }
@@ -56,4 +59,14 @@ void TaxData_T778New::setDependants(DependantInfoStruct *dependants)
     setIntValue(F_ChildrenUnder7, dependants->GetDepChildrenNumberBetweenAges_Infirm(0, 6, false));
     setIntValue(F_ChildrenOther, dependants->GetDepChildrenNumberBetweenAges_Infirm(7, 16, false));
     setIntValue(F_ChildrenDisabled, dependants->GetDepChildrenNumberBetweenAges_Infirm(0, kMaxAge, true));
+}
+
+void TaxData_T778New::collectWarnings(QList<CString> &warnings) const
+{
+    const int children = qMax(0, intValue(F_ChildrenUnder7)) + qMax(0, intValue(F_ChildrenOther))
+        + qMax(0, intValue(F_ChildrenDisabled));
+    if (isAmountEntered(amount(F_Expenses)) && children == 0)
+        warnings.append(CString("Child care expenses are entered in form T778, but no eligible child is listed in the "
+                                "dependants, so no deduction is allowed. Please confirm the children's dates of "
+                                "birth."));
 }

@@ -11,6 +11,8 @@ public:
         F_PartnerMark, F_PartnerNetIncome,
         // children eligible for the disability amount, of any age (counted apart from the two above)
         F_ChildrenDisabled,
+        // exemption flag; who has the higher net income (set: the spouse) and the amount that adds to this person's side
+        F_Exempt, F_HigherIncomeSelected, F_SelectionAmount,
         F_Count
     };
 
@@ -18,4 +20,6 @@ public:
 
     void Calculate01() override;
     void setDependants(DependantInfoStruct *dependants) override;
+    // Expenses entered without an eligible child.
+    void collectWarnings(QList<CString> &warnings) const override;
 };

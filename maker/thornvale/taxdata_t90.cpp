@@ -9,7 +9,8 @@ const FieldTable &formFields()
         {"OtherIncome", FieldKind::Amount},
         {"WorkingIncome", FieldKind::Amount},
         {"NetIncomeAdd", FieldKind::Amount},
-        {"Switch", FieldKind::Flag}
+        {"Switch", FieldKind::Flag},
+        {"Line10026", FieldKind::Amount}
     };
     return table;
 }

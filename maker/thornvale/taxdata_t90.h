@@ -8,7 +8,10 @@ public:
     enum Field {
         F_EmploymentIncome, F_OtherIncome, F_WorkingIncome, F_NetIncomeAdd,
         // the slips hold exempt income (set by the calculation)
-        F_Switch, F_Count
+        F_Switch,
+        // field 10026 (field 10000 is the employment income)
+        F_10026,
+        F_Count
     };
 
     TaxData_T90();

@@ -10,7 +10,8 @@ const FieldTable &formFields()
         {"Transfers", FieldKind::Amount},
         {"ParticipationRoom", FieldKind::Amount, 0, 8000},
         {"CarryForward", FieldKind::Amount},
-        {"Deduction", FieldKind::Amount, 20805}
+        {"Deduction", FieldKind::Amount, 20805},
+        {"FirstFhsa68930", FieldKind::Flag}
     };
     return table;
 }

@@ -7,7 +7,8 @@ class TaxData_Sch15 : public CTaxData_Form
 public:
     enum Field {
         F_Age, F_Contributions, F_Transfers, F_ParticipationRoom, F_CarryForward, F_Deduction,
-        F_Count
+        // field 68930: the first FHSA was opened, or a successor holder became one, in 2024
+        F_FirstFhsa68930, F_Count
     };
 
     TaxData_Sch15();

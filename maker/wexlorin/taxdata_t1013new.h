@@ -1,5 +1,6 @@
 #pragma once
 #include "ctaxdata_form.h"
+#include "templatefiller.h"
 
 // T1013: authorizing or cancelling a representative.
 class TaxData_T1013New : public CTaxData_Form
@@ -11,6 +12,8 @@ public:
         F_Postcode,
         // the representative as the preparer's settings give it (with F_RepId and F_BusinessNumber)
         F_RepFirstName, F_RepLastName, F_GroupId, F_GroupName, F_BusinessName, F_MailAddress, F_Phone,
+        // the preparer's EFILE number, set when the document is made
+        F_EFileNumber,
         F_Count
     };
 
@@ -18,4 +21,16 @@ public:
 
     void Calculate01() override;
     bool hasSignDate() const { return date(F_SignDate).isValid(); }
+
+    // The checks of the 2024 form: the taxpayer's SIN and name, one well-formed
+    // representative identifier, the level, the dates of signature and expiry.
+    // None once the form has been filed and accepted.
+    int validate(int edition, QList<CString> &messages) override;
+    // The T1013 document: the templates "t1013part1", "t1013part2" and "t1013partend"
+    // of vars (texts) filled from vars and the form, with the form's sections between
+    // the last two. 0 and the document appended; -1 (nothing appended) when the own
+    // checks find a fault; else the template filler's result.
+    int getT1013XMLContent(CString &document, TemplateVars &vars);
+    // The representative identifier sent: the RepID, else the GroupID, else the business number.
+    QString representativeId() const;
 };

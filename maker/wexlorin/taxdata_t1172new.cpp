@@ -16,7 +16,9 @@ const FieldTable &formFields()
         {"SwitchB", FieldKind::Flag},
         {"FederalTax", FieldKind::Amount},
         {"QuebecTax", FieldKind::Amount},
-        {"Result", FieldKind::Amount}
+        {"Result", FieldKind::Amount},
+        {"Line68270", FieldKind::Amount},
+        {"Line68280", FieldKind::Amount}
     };
     return table;
 }

@@ -7,7 +7,10 @@ class TaxData_T1172New : public CTaxData_Form
 public:
     enum Field {
         F_Province, F_FirstName, F_LastName, F_Address, F_SIN, F_AIPIncome, F_RRSPDeduction,
-        F_SwitchA, F_SwitchB, F_FederalTax, F_QuebecTax, F_Result, F_Count
+        F_SwitchA, F_SwitchB, F_FederalTax, F_QuebecTax, F_Result,
+        // fields 68270 and 68280
+        F_68270, F_68280,
+        F_Count
     };
 
     TaxData_T1172New();

@@ -9,7 +9,8 @@ const FieldTable &formFields()
         {"Loss", FieldKind::Amount},
         {"Deduction", FieldKind::Amount, 23200},
         {"SIN", FieldKind::Text},
-        {"FullName", FieldKind::Text}
+        {"FullName", FieldKind::Text},
+        {"Line6765", FieldKind::Amount}
     };
     return table;
 }

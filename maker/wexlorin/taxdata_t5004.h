@@ -9,6 +9,8 @@ public:
         F_ShelterId, F_Loss, F_Deduction,
         // the claimant from the T1
         F_SIN, F_FullName,
+        // amount of field 6765
+        F_6765,
         F_Count
     };
 

@@ -8,7 +8,13 @@ const FieldTable &formFields()
         {"InvestmentExpenses", FieldKind::Amount},
         {"InvestmentIncome", FieldKind::Amount},
         {"PriorCNIL", FieldKind::Amount},
-        {"CNIL", FieldKind::Amount}
+        {"CNIL", FieldKind::Amount},
+        {"Line68080", FieldKind::Amount},
+        {"Line68100", FieldKind::Amount},
+        {"Line68110", FieldKind::Amount},
+        {"Line68140", FieldKind::Amount},
+        {"Line68150", FieldKind::Amount},
+        {"AccumulatedCapitalLoss", FieldKind::Amount}
     };
     return table;
 }

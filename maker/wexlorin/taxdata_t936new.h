@@ -6,7 +6,11 @@ class TaxData_T936New : public CTaxData_Form
 {
 public:
     enum Field {
-        F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL, F_Count
+        F_InvestmentExpenses, F_InvestmentIncome, F_PriorCNIL, F_CNIL,
+        // fields 68080, 68100, 68110, 68140 and 68150 (Chart A)
+        F_68080, F_68100, F_68110, F_68140, F_68150,
+        // capital losses of prior years carried forward
+        F_AccumulatedCapitalLoss, F_Count
     };
 
     TaxData_T936New();

@@ -269,6 +269,16 @@ private slots:
         c.OverwriteStatus = true;
         QCOMPARE(settingsSource()->configValue("OverwriteStatus"), QString("1"));
         c.OverwriteStatus = false;
+
+        // what the Auto-fill client reads: the endpoint table of the mode, its secrets and folders
+        QCOMPARE(settingsSource()->configValue("tddServiceHost"), QString(c.tddServiceHost));
+        QCOMPARE(settingsSource()->configValue("tddSignInPath"), QString(c.tddSignInPath));
+        QCOMPARE(settingsSource()->configValue("tddServiceSecret095"), QString(c.tddServiceSecrets[1]));
+        QCOMPARE(settingsSource()->configValue("tddServiceSecretOther"), QString(c.tddServiceSecrets[3]));
+        QVERIFY(settingsSource()->configValue("tddServiceSecret095") != settingsSource()->configValue("tddServiceSecretOther"));
+        QCOMPARE(settingsSource()->configValue("runFolder"), QString(app()->runFolder()));
+        QCOMPARE(settingsSource()->configValue("noaFolder"), QString(c.noaFolder));
+        QCOMPARE(settingsSource()->configValue("TDDLISTENPORT"), QString());
     }
 
     void testModeUsesOwnEfileKeys()

@@ -10,6 +10,7 @@
 #include "fakehttpsserver.h"
 #include "handshakedropserver.h"
 #include "noatransformfake.h"
+#include "tddservicesfake.h"
 #include "vantrelfake.h"
 
 #include <QCoreApplication>
@@ -54,6 +55,15 @@ std::vector<Stand> stands()
         {"notice-of-assessment transformation",
          [](FakeHttpsServer &s) { return std::static_pointer_cast<void>(std::make_shared<NoaTransformFake>(s)); },
          [](const QString &, const QString &baseUrl) { return QStringList{"NOATRANSFORMSERVER=" + baseUrl}; }},
+        {"CRA Auto-fill and Express NOA services and sign-in page (listener on 46249)",
+         [](FakeHttpsServer &s) {
+             auto fake = std::make_shared<TddServicesFake>(s);
+             fake->setListenerPort(46249);
+             return std::static_pointer_cast<void>(fake);
+         },
+         [](const QString &hostPort, const QString &) {
+             return QStringList{"TDDSERVER=" + hostPort, "TDDSIGNINSERVER=" + hostPort};
+         }},
     };
 }
 } // namespace

@@ -14,6 +14,11 @@
 #include "returnbuilder.h"
 #include "sfdbarcodefixeddata.h"
 #include "t1returnbarcodefixeddata.h"
+#include "ctaxdata_t5013.h"
+#include "taxdata_t2042new.h"
+#include "taxdata_t2121new.h"
+#include "taxdata_t2125_new.h"
+#include "taxdata_t776new.h"
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -107,6 +112,9 @@ private slots:
     void t1Items();
     void sfdBlocks_data();
     void sfdBlocks();
+    void sfdItems_data();
+    void sfdItems();
+    void entriesWithoutTheirObject();
     void lineEntries_data();
     void lineEntries();
     void fixturesRoundTrip();
@@ -267,6 +275,124 @@ void TestBarcodeData::sfdBlocks()
     }
     const int built = getSfdBlockCount(*file->self());
     QCOMPARE(built <= 2 ? built : 0, count);
+}
+
+void TestBarcodeData::sfdItems_data()
+{
+    QTest::addColumn<QString>("form");   // one form entry
+    QTest::addColumn<int>("position");   // of the item in the record, from 1
+    QTest::addColumn<QByteArray>("expected");
+
+    const QString t2125 = QStringLiteral("{\"type\":125,\"fields\":{%1}}");
+    const QString t5013 = QStringLiteral("{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,%1}]}");
+    QTest::newRow("industry code") << t2125.arg("\"IndustryCode\":\"541211\"") << 10 << QByteArray("541211");
+    QTest::newRow("short industry code padded with 0") << t2125.arg("\"IndustryCode\":\"5412\"") << 10
+                                                       << QByteArray("541200");
+    QTest::newRow("T776 code unpadded") << "{\"type\":12,\"fields\":{\"IndustryCode\":\"5311\"}}" << 10
+                                        << QByteArray("5311  ");
+    QTest::newRow("T776 postal code") << "{\"type\":12,\"fields\":{\"Postcode\":\"k1a 0b1\"}}" << 85
+                                      << QByteArray("K1A0B1");
+    QTest::newRow("business number") << t2125.arg("\"BusinessNumber\":\"123 456 789\"") << 107
+                                     << QByteArray("123456789");
+    QTest::newRow("short business number") << t2125.arg("\"BusinessNumber\":\"12345\"") << 107
+                                           << QByteArray("123450000");
+    QTest::newRow("tax shelter") << t2125.arg("\"TaxShelterId\":\"ts123456\"") << 120 << QByteArray("TS123456");
+    QTest::newRow("partnership business number") << t2125.arg("\"PartnershipBN\":\"123456789RZ0001\"") << 129
+                                                 << QByteArray("123456789RZ0001");
+    QTest::newRow("last year") << t2125.arg("\"LastYear\":1") << 128 << QByteArray("1");
+    QTest::newRow("not last year") << t2125.arg("\"LastYear\":0") << 128 << QByteArray("2");
+    QTest::newRow("T2125 first indicator") << t2125.arg("\"Partnership\":0") << 9 << QByteArray("1");
+    QTest::newRow("T2042 partnership") << "{\"type\":21,\"fields\":{\"Partnership\":1}}" << 9 << QByteArray("1");
+    QTest::newRow("T2121 no partnership") << "{\"type\":51}" << 9 << QByteArray("2");
+    QTest::newRow("T2042 address") << "{\"type\":21,\"fields\":{\"Address\":\"RR 2 Ayr\"}}" << 55
+                                   << QByteArray("RR 2 Ayr").leftJustified(30, ' ');
+    QTest::newRow("T2121 no address") << "{\"type\":51}" << 55 << QByteArray(30, ' ');
+    QTest::newRow("percentage 100") << t2125.arg("\"Percentage\":100") << 116 << QByteArray("0000");
+    QTest::newRow("percentage 50.25") << t2125.arg("\"Percentage\":50.25") << 116 << QByteArray("5025");
+    QTest::newRow("partner share 100") << t2125.arg("\"Partner1Share\":100") << 411 << QByteArray("000000");
+    QTest::newRow("partner share 12.5") << t2125.arg("\"Partner1Share\":12.5") << 411 << QByteArray("125000");
+    QTest::newRow("second partner") << t2125.arg("\"Partner2Name\":\"Lee\",\"Partner2Share\":40")
+                                    << 417 << QByteArray("Lee").leftJustified(30, ' ');
+    QTest::newRow("third partner share") << t2125.arg("\"Partner3Share\":5") << 559 << QByteArray("050000");
+    QTest::newRow("partner name of the older field") << t2125.arg("\"PartnerName\":\"Ames\"") << 343
+                                                     << QByteArray("Ames").leftJustified(30, ' ');
+    QTest::newRow("no websites") << t2125.arg("\"WebsiteCount\":0") << 144 << QByteArray("    ");
+    QTest::newRow("website count 3") << t2125.arg("\"WebsiteCount\":3") << 144 << QByteArray("3   ");
+    QTest::newRow("main product") << t2125.arg("\"Description\":\"Bookkeeping\"") << 148
+                                  << QByteArray("Bookkeeping").leftJustified(96, ' ');
+    QTest::newRow("websites") << t2125.arg("\"Websites\":\"birch.example\"") << 244
+                              << QByteArray("birch.example").leftJustified(96, ' ');
+    QTest::newRow("Internet income part") << t2125.arg("\"InternetIncomePercent\":45.9") << 340 << QByteArray(" 45");
+    QTest::newRow("T5013 industry code") << t5013.arg("\"IndustryCode\":\"5418\"") << 10 << QByteArray("541800");
+    QTest::newRow("T5013 postal code") << t5013.arg("\"Postcode\":\"m5v 2t6\"") << 85 << QByteArray("M5V2T6");
+    QTest::newRow("T5013 fiscal end") << t5013.arg("\"FiscalEnd\":\"2024-12-31\"") << 99 << QByteArray("20241231");
+    QTest::newRow("T5013 limited partner") << t5013.arg("\"LimitedPartner\":1") << 9 << QByteArray("1");
+    QTest::newRow("T5013 business number") << t5013.arg("\"BusinessNumber\":\"987654321\"") << 107
+                                           << QByteArray("987654321");
+    QTest::newRow("T5013 tax shelter") << t5013.arg("\"TaxShelterId\":\"TS000042\"") << 120
+                                       << QByteArray("TS000042");
+    QTest::newRow("T5013 partners blank") << t5013.arg("\"Share\":50") << 343 << QByteArray(30, ' ');
+}
+
+void TestBarcodeData::sfdItems()
+{
+    QFETCH(QString, form);
+    QFETCH(int, position);
+    QFETCH(QByteArray, expected);
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":5,\"forms\":[%1]").arg(form));
+    QVERIFY(file);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.sfdCount, 1);
+    const QByteArray record = barcodedecoder::decode(w.sfd.first()).record;
+    QCOMPARE(record.size(), SFDBarcodeFixedData::kWidth);
+    QCOMPARE(record.mid(position - 1, expected.size()), expected);
+}
+
+void TestBarcodeData::entriesWithoutTheirObject()
+{
+    // the classes' field enums stay in step with their tables
+    QCOMPARE(TaxData_T2125_New(125).fieldTable().count(), int(TaxData_T2125_New::F_Count));
+    QCOMPARE(TaxData_T776New().fieldTable().count(), int(TaxData_T776New::F_Count));
+    QCOMPARE(TaxData_T2042New().fieldTable().count(), int(TaxData_T2042New::F_Count));
+    QCOMPARE(TaxData_T2121New().fieldTable().count(), int(TaxData_T2121New::F_Count));
+    QCOMPARE(CTaxData_T5013().rows(0).table().count(), int(CTaxData_T5013::C_ColumnCount));
+
+    // an entry without an object and one holding another class give no block
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":5,\"forms\":[{\"type\":12}]"));
+    QVERIFY(file);
+    IndividualTaxData &person = *file->self();
+    auto &forms = const_cast<EntryList<FormEntry> &>(person.forms());
+    TaxData_T776New stranger;
+    FormEntry empty{125, 9001, 0, nullptr};
+    FormEntry mistyped{51, 9002, 0, &stranger};
+    // the entries are the test's: taken back out before the person goes, whatever happens
+    struct TakeBack
+    {
+        EntryList<FormEntry> &list;
+        FormEntry *a, *b;
+        ~TakeBack() { list.take(a), list.take(b); }
+    } takeBack{forms, &empty, &mistyped};
+    forms.append(&empty);
+    const QString path = m_dir.filePath(QStringLiteral("without-object.r24"));
+    const int saved = file->save(path, 1);
+    forms.append(&mistyped);
+    const Written w(person);
+    const int count = getSfdBlockCount(person);
+    QVERIFY(forms.take(&empty));
+    QVERIFY(forms.take(&mistyped));
+    QVERIFY(w.whole);
+    QCOMPARE(w.sfdCount, 1);
+    QCOMPARE(count, 1);
+    QCOMPARE(sfdCodes(w.sfd), QStringLiteral("0101"));
+
+    // the file saved with the empty entry reloads whole, without it
+    QCOMPARE(saved, 0);
+    int code = -1;
+    std::unique_ptr<CReturnFile> back(CReturnFile::load(path, code, 1));
+    QCOMPARE(code, 0);
+    QVERIFY(back);
+    QVERIFY(!back->differsFrom(*file));
 }
 
 void TestBarcodeData::lineEntries_data()

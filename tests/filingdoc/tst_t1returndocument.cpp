@@ -15,6 +15,7 @@
 #include "taxdata_t185.h"
 #include "taxdata_t1new.h"
 #include "validationmessagegroup.h"
+#include "xmlchecks.h"
 #include "templatefiller.h"
 #include <QDir>
 #include <QJsonDocument>
@@ -65,32 +66,6 @@ std::unique_ptr<CReturnFile> person(const QString &t1Members)
     if (file)
         returnbuilder::recalculate(*file);
     return file;
-}
-
-// xmllint's verdict on a text; its messages on failure.
-bool xmllintAccepts(const QString &xml, QString *messages)
-{
-    QProcess p;
-    p.start(QStringLiteral("xmllint"), {QStringLiteral("--noout"), QStringLiteral("-")});
-    if (!p.waitForStarted())
-        return false;
-    p.write(xml.toUtf8());
-    p.closeWriteChannel();
-    p.waitForFinished();
-    *messages = QString::fromLocal8Bit(p.readAllStandardError());
-    return p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0;
-}
-
-// The text of the first element of the tag (prefix:name); "<absent>" when there is none.
-QString elementText(const QString &xml, const QString &tag)
-{
-    QXmlStreamReader r(xml);
-    while (!r.atEnd()) {
-        r.readNext();
-        if (r.isStartElement() && r.qualifiedName() == tag)
-            return r.readElementText(QXmlStreamReader::IncludeChildElements);
-    }
-    return r.hasError() ? QStringLiteral("<unparsed>") : QStringLiteral("<absent>");
 }
 
 QString document(CReturnFile &file, quint8 mode, int *status = nullptr)

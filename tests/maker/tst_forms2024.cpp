@@ -4,6 +4,8 @@
 #include "ctaxdata_t1223.h"
 #include "taxdata_sch10.h"
 #include "taxdata_t1032_new.h"
+#include "taxdata_t1198.h"
+#include "taxdata_t2048.h"
 #include "taxdata_t691new.h"
 #include "taxrates2024.h"
 
@@ -33,12 +35,18 @@ private slots:
     void medicalSupplement();
     void minimumTax_data();
     void minimumTax();
+    void minimumTaxAddBacks_data();
+    void minimumTaxAddBacks();
     void ppip_data();
     void ppip();
     void pensionSplit_data();
     void pensionSplit();
     void clergyResidence_data();
     void clergyResidence();
+    void businessTransfer_data();
+    void businessTransfer();
+    void retroactivePayment_data();
+    void retroactivePayment();
 };
 
 void TestForms2024::medicalSupplement_data()
@@ -155,6 +163,42 @@ void TestForms2024::minimumTax()
     COMPARE_CENTS(form.amount(M::F_Line95), line95);
     COMPARE_CENTS(form.amount(M::F_MinimumTax), minimumTax);
     COMPARE_CENTS(form.amount(M::F_CarryoverApplied), carryoverApplied);
+}
+
+void TestForms2024::minimumTaxAddBacks_data()
+{
+    QTest::addColumn<double>("taxable");
+    QTest::addColumn<double>("gains");
+    QTest::addColumn<double>("gainsDeductions");
+    QTest::addColumn<double>("halved");
+    QTest::addColumn<double>("adjusted");
+    // a gain of 1,000,000 all deducted (500,000): 0 + 500,000 - (1,000,000 - 500,000 - 300,000) = 300,000
+    QTest::newRow("gain under a deduction at 30 %") << 0.0 << 500000.0 << 500000.0 << 0.0 << 300000.0;
+    // half of the gain deducted: 250,000 + 500,000 - (500,000 - 250,000 - 150,000) = 650,000
+    QTest::newRow("gain partly deducted") << 250000.0 << 500000.0 << 250000.0 << 0.0 << 650000.0;
+    // half of 30,000.01 of carrying charges and losses = 15,000.005 -> 15,000.01
+    QTest::newRow("half the deductions back") << 200000.0 << 0.0 << 0.0 << 30000.01 << 215000.01;
+    QTest::newRow("nothing to adjust") << 200000.0 << 0.0 << 0.0 << 0.0 << 200000.0;
+}
+
+// T691 (2024): the gains a capital gains deduction covers count at 30 %; half of the carrying
+// charges, employment expenses and losses of other years does not reduce the income.
+void TestForms2024::minimumTaxAddBacks()
+{
+    QFETCH(double, taxable);
+    QFETCH(double, gains);
+    QFETCH(double, gainsDeductions);
+    QFETCH(double, halved);
+    QFETCH(double, adjusted);
+    using M = TaxData_T691New;
+    M form;
+    form.setAmount(M::F_TaxableIncome, taxable);
+    form.setAmount(M::F_CapitalGains, gains);
+    form.setAmount(M::F_GainsDeductions, gainsDeductions);
+    form.setAmount(M::F_HalvedDeductions, halved);
+    form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    form.CalculateToLine65andMinitaxCarryOverAndLine102();
+    COMPARE_CENTS(form.amount(M::F_AdjustedIncome), adjusted);
 }
 
 void TestForms2024::ppip_data()
@@ -293,6 +337,86 @@ void TestForms2024::clergyResidence()
     form.setIntValue(CTaxData_T1223::F_Months, months);
     form.Calculate01();
     COMPARE_CENTS(form.amount(CTaxData_T1223::F_Deduction), deduction);
+}
+
+void TestForms2024::businessTransfer_data()
+{
+    QTest::addColumn<double>("gain");
+    QTest::addColumn<double>("share");
+    QTest::addColumn<double>("netTaxableGains");
+    QTest::addColumn<double>("taxableGain");
+    QTest::addColumn<double>("limit");
+    QTest::addColumn<double>("deduction");
+    // 200,000 x 50 % = 100,000; blank share: the whole 10,000,000 x 50 % = 5,000,000
+    QTest::newRow("gain within everything") << 200000.0 << 0.0 << 150000.0 << 100000.0 << 5000000.0 << 100000.0;
+    // 3,000,000 x 50 % = 1,500,000; a share of 2,000,000 x 50 % = 1,000,000 limits it
+    QTest::newRow("vendor's share limits it") << 3000000.0 << 2000000.0 << 1500000.0 << 1500000.0 << 1000000.0
+                                              << 1000000.0;
+    // a share typed over the exemption counts as the whole
+    QTest::newRow("share over the exemption") << 30000000.0 << 12000000.0 << 15000000.0 << 15000000.0
+                                              << 5000000.0 << 5000000.0;
+    // losses of the year leave 40,000.50 of net taxable gains
+    QTest::newRow("net gains limit it") << 200000.0 << 0.0 << 40000.50 << 100000.0 << 5000000.0 << 40000.50;
+    QTest::newRow("no net gains") << 200000.0 << 0.0 << -5000.0 << 100000.0 << 5000000.0 << 0.0;
+    // 1,001.01 x 50 % = 500.505 -> 500.51
+    QTest::newRow("cents") << 1001.01 << 0.0 << 90000.0 << 500.51 << 5000000.0 << 500.51;
+}
+
+// T2048, line 25395: the least of the qualifying gains, the vendor's share of the exemption
+// (both at the inclusion rate) and the net taxable capital gains.
+void TestForms2024::businessTransfer()
+{
+    QFETCH(double, gain);
+    QFETCH(double, share);
+    QFETCH(double, netTaxableGains);
+    QFETCH(double, taxableGain);
+    QFETCH(double, limit);
+    QFETCH(double, deduction);
+    TaxData_T2048 form;
+    form.setAmount(TaxData_T2048::F_QualifyingGain, gain);
+    form.setAmount(TaxData_T2048::F_ExemptionShare, share);
+    form.setAmount(TaxData_T2048::F_NetTaxableGains, netTaxableGains);
+    QCOMPARE(form.amount(TaxData_T2048::F_InclusionRate), 50.0); // until the return sets it
+    form.setAmount(TaxData_T2048::F_Credit, 1234.0);             // as an earlier build read it
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(TaxData_T2048::F_TaxableQualifyingGain), taxableGain);
+    COMPARE_CENTS(form.amount(TaxData_T2048::F_ExemptionLimit), limit);
+    COMPARE_CENTS(form.amount(TaxData_T2048::F_Deduction), deduction);
+    COMPARE_CENTS(form.amount(TaxData_T2048::F_Credit), 0.0);
+}
+
+void TestForms2024::retroactivePayment_data()
+{
+    QTest::addColumn<double>("typedTotal");
+    QTest::addColumn<double>("year2019");
+    QTest::addColumn<double>("year2023");
+    QTest::addColumn<double>("principal");
+    QTest::addColumn<bool>("qualifies");
+    QTest::newRow("two years reach 3,000") << 0.0 << 1500.0 << 1500.0 << 3000.0 << true;
+    QTest::newRow("a cent short") << 0.0 << 1500.0 << 1499.99 << 2999.99 << false;
+    // the years, when given, stand for the payment whatever total was typed
+    QTest::newRow("years over a typed total") << 9000.0 << 1000.0 << 1000.0 << 2000.0 << false;
+    QTest::newRow("a typed total alone") << 4200.0 << 0.0 << 0.0 << 4200.0 << true;
+    QTest::newRow("a negative year adds nothing") << 0.0 << -800.0 << 3000.0 << 3000.0 << true;
+    QTest::newRow("nothing") << 0.0 << 0.0 << 0.0 << 0.0 << false;
+}
+
+// T1198: the principal relating to earlier years, and the 3,000 it must reach.
+void TestForms2024::retroactivePayment()
+{
+    QFETCH(double, typedTotal);
+    QFETCH(double, year2019);
+    QFETCH(double, year2023);
+    QFETCH(double, principal);
+    QFETCH(bool, qualifies);
+    TaxData_T1198 form;
+    form.setAmount(TaxData_T1198::F_Payment, typedTotal);
+    form.setAmount(TaxData_T1198::F_Year2019, year2019);
+    form.setAmount(TaxData_T1198::F_Year2023, year2023);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(TaxData_T1198::F_PrincipalTotal), principal);
+    QCOMPARE(form.flag(TaxData_T1198::F_Qualifies), qualifies);
+    COMPARE_CENTS(form.amount(TaxData_T1198::F_Notional), 0.0);
 }
 
 BQ_TEST_MAIN_CORE(TestForms2024)

@@ -586,8 +586,8 @@ private slots:
     }
 
     // PE428 low-income tax reduction: 350 each for the claimant and a spouse,
-    // 300 per dependent child, 250 per person 65 or older, less 5 % of family
-    // net income over 21,500.
+    // 300 per dependent child, 250 per person 65 or older, 250 for a claimant
+    // eligible for the disability amount, less 5 % of family net income over 21,500.
     void peiLowIncomeReduction_data()
     {
         QTest::addColumn<double>("netIncome");
@@ -595,12 +595,18 @@ private slots:
         QTest::addColumn<bool>("spouse");
         QTest::addColumn<bool>("spouseSenior");
         QTest::addColumn<int>("children");
+        QTest::addColumn<bool>("disabled");
         QTest::addColumn<double>("available");
-        QTest::newRow("single 25,000") << 25000.0 << false << false << false << 0 << 175.0;      // 350 - 175
-        QTest::newRow("senior 25,000") << 25000.0 << true << false << false << 0 << 425.0;       // 600 - 175
-        QTest::newRow("senior couple 25,000") << 25000.0 << true << true << true << 0 << 1025.0; // 1,200 - 175
-        QTest::newRow("parent of two 25,000") << 25000.0 << false << false << false << 2 << 775.0; // 950 - 175
-        QTest::newRow("senior 35,000") << 35000.0 << true << false << false << 0 << 0.0;          // 600 - 675
+        QTest::newRow("single 25,000") << 25000.0 << false << false << false << 0 << false << 175.0;      // 350 - 175
+        QTest::newRow("senior 25,000") << 25000.0 << true << false << false << 0 << false << 425.0;       // 600 - 175
+        QTest::newRow("senior couple 25,000") << 25000.0 << true << true << true << 0 << false << 1025.0; // 1,200 - 175
+        QTest::newRow("parent of two 25,000") << 25000.0 << false << false << false << 2 << false << 775.0; // 950 - 175
+        QTest::newRow("senior 35,000") << 35000.0 << true << false << false << 0 << false << 0.0;          // 600 - 675
+        QTest::newRow("disabled 25,000") << 25000.0 << false << false << false << 0 << true << 425.0;     // 600 - 175
+        // 350 + 250 + 250 = 850 - 5 % x 7,000 (350) = 500
+        QTest::newRow("disabled senior 28,500") << 28500.0 << true << false << false << 0 << true << 500.0;
+        // 850 - 5 % x 38,500 (1,925): nil, not negative
+        QTest::newRow("disabled senior 60,000") << 60000.0 << true << false << false << 0 << true << 0.0;
     }
     void peiLowIncomeReduction()
     {
@@ -609,6 +615,7 @@ private slots:
         QFETCH(bool, spouse);
         QFETCH(bool, spouseSenior);
         QFETCH(int, children);
+        QFETCH(bool, disabled);
         QFETCH(double, available);
         ProvincialInput in;
         in.province = Province::PE;
@@ -618,6 +625,46 @@ private slots:
         in.hasSpouse = spouse;
         in.spouseAge65OrOlder = spouseSenior;
         in.dependants = children;
+        in.disabled = disabled;
+        COMPARE_CENTS(provincialTax(in).lowIncomeReduction, available);
+    }
+
+    // NL428 low-income tax reduction: 974 for the claimant and 3,130 for a spouse
+    // or eligible dependant, less 16 % of adjusted family net income over 23,390;
+    // nil from 29,478 (single) and 49,040 (family).
+    void newfoundlandLowIncomeReduction_data()
+    {
+        QTest::addColumn<double>("netIncome");
+        QTest::addColumn<double>("spouseNetIncome"); // negative: no spouse
+        QTest::addColumn<bool>("eligibleDependant");
+        QTest::addColumn<bool>("claimant");
+        QTest::addColumn<double>("available");
+        QTest::newRow("single 25,000") << 25000.0 << -1.0 << false << true << 716.40;   // 974 - 257.60
+        QTest::newRow("single 29,478") << 29478.0 << -1.0 << false << true << 0.0;      // 974 - 974.08
+        // family 35,000: 4,104 - 16 % x 11,610 (1,857.60)
+        QTest::newRow("couple 25,000 + 10,000") << 25000.0 << 10000.0 << false << true << 2246.40;
+        // family 49,039: 4,104 - 16 % x 25,649 (4,103.84)
+        QTest::newRow("couple at 49,039") << 40000.0 << 9039.0 << false << true << 0.16;
+        QTest::newRow("couple at 49,040") << 40000.0 << 9040.0 << false << true << 0.0;
+        QTest::newRow("spouse claims it") << 25000.0 << 10000.0 << false << false << 0.0;
+        // eligible dependant, 30,000: 4,104 - 16 % x 6,610 (1,057.60)
+        QTest::newRow("single parent 30,000") << 30000.0 << -1.0 << true << true << 3046.40;
+    }
+    void newfoundlandLowIncomeReduction()
+    {
+        QFETCH(double, netIncome);
+        QFETCH(double, spouseNetIncome);
+        QFETCH(bool, eligibleDependant);
+        QFETCH(bool, claimant);
+        QFETCH(double, available);
+        ProvincialInput in;
+        in.province = Province::NL;
+        in.netIncome = netIncome;
+        in.taxableIncome = 90000.0; // enough tax that the whole reduction is used
+        in.hasSpouse = spouseNetIncome >= 0.0;
+        in.spouseNetIncome = qMax(0.0, spouseNetIncome);
+        in.claimsSpouseOrEligibleDependant = eligibleDependant;
+        in.familyReductionClaimant = claimant;
         COMPARE_CENTS(provincialTax(in).lowIncomeReduction, available);
     }
 

@@ -606,7 +606,8 @@ private slots:
             QList<ValidationMessageGroup *> groups;
             // NETFILE: the EFILE prerequisites do not apply to this bare T1
             QCOMPARE(p.checkForFiling(2, groups), 0);
-            QCOMPARE(p.checkCoupledReturns(1, groups, p), 0);
+            QList<CString> coupleMessages;
+            QCOMPARE(p.checkCoupledReturns(1, coupleMessages, p), 0);
             QVERIFY(p.confirmPersonBeforeFiling(1, true));
         }
         IndividualTaxData::setFilingServices(nullptr);

@@ -235,7 +235,7 @@ private slots:
             m_msgs.scriptAnswer(a);
         CMultiProvsTaxMgr mgr(0, nullptr);
         QVERIFY(mgr.getManager(2, false));
-        QCOMPARE(mgr.confirmWarnings(nullptr, 0.0), result);
+        QCOMPARE(mgr.confirmWarnings(nullptr, nullptr), result);
         QCOMPARE(m_msgs.shown().size(), shown);
         QCOMPARE(m_msgs.shown().first().title, QStringLiteral("Brackenquill Warning Message"));
         QCOMPARE(m_msgs.shown().first().text, QStringLiteral("First warning"));

@@ -106,9 +106,9 @@ public:
     {
         return messages.size();
     }
-    int checkCoupledReturns(IndividualTaxData &, int, QList<ValidationMessageGroup *> &, IndividualTaxData &) override
+    int checkCoupledReturns(IndividualTaxData &, int, QList<CString> &messages, IndividualTaxData &) override
     {
-        return 0;
+        return messages.size();
     }
     void fillEfileHeaderVars(IndividualTaxData &, QMap<QString, QString> &, int) override {}
     void fillNetfileRequestVars(IndividualTaxData &, QMap<QString, QString> &, int, QString *, double *, int) override {}

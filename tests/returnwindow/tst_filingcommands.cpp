@@ -5,7 +5,7 @@
 #include "creturnfile.h"
 #include "datanewreturnbasic.h"
 #include "dlgfilingterm.h"
-#include "dlgfilingunavailable.h"
+#include "cnetfileresultdlg.h"
 #include "dlgmsgwithlink.h"
 #include "dlgvalidationmsgs.h"
 #include "dlgvantrelafterprint.h"
@@ -307,18 +307,27 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("copyExists");
+        QTest::addColumn<bool>("withResult");
         QTest::addColumn<QString>("message");
-        QTest::newRow("copy exists") << "Jones.r24" << true << "a file of that name exists already";
+        QTest::newRow("copy exists") << "Jones.r24" << true << true << "a file of that name exists already";
         // the copy's name fits, its save's temporary name is too long for the file system
         QTest::newRow("copy cannot be saved") << QString(233, QLatin1Char('n')) + QStringLiteral(".r24") << false
-                                              << "ReFile could not write the new file";
+                                              << true << "ReFile could not write the new file";
+        QTest::newRow("no result to keep") << "Brown.r24" << false << false << "cannot be set for ReFile";
     }
     void reFileStops()
     {
         QFETCH(QString, name);
         QFETCH(bool, copyExists);
+        QFETCH(bool, withResult);
         QFETCH(QString, message);
         QScopedPointer<Form_Return> w(savedWindow(name));
+        if (!withResult) {
+            // the snapshot compares against the result form: without it the snapshot fails
+            const int resultForm = 93;
+            w->returnFile()->removeForm(w->returnFile()->getForm(resultForm, 0, false), false);
+            QVERIFY(!w->returnFile()->hasForm(resultForm));
+        }
         const QString original = w->fullPath();
         const QString copy = Form_Return::reFileCopyPath(original, GetCurTime());
         if (copyExists) {
@@ -577,23 +586,21 @@ private slots:
         }
     }
 
-    // Until sending exists the dialog says so, shows what would go, and nothing is marked.
-    void leastResultDialog()
+    // The File command opens the submission dialog; cancelled there, nothing is marked.
+    void resultDialogCancelled()
     {
         setNetfileResultRunner(nullptr);
         m_messages.scriptAnswer(MsgButton::No);
         QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("least.r24")));
         QStringList shown;
         onNextModal(&m_watches, [&shown](QWidget *modal) {
-            QVERIFY(qobject_cast<DlgFilingUnavailable *>(modal));
+            QVERIFY(qobject_cast<CNetfileResultDlg *>(modal));
             for (QLabel *label : modal->findChildren<QLabel *>())
                 shown << label->text();
             qobject_cast<QDialog *>(modal)->reject();
         });
         w->netfileReturn();
-        QVERIFY(shown.contains(QStringLiteral("Ann Smith")));
-        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("not available yet")));
-        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral(" bytes")));
+        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("Ann Smith")));
         QVERIFY(!w->isModified());
         QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 0);
     }
@@ -615,7 +622,8 @@ private slots:
                               << "The output PDF file is now opened by another application, e.g. Acrobat Reader. "
                                  "Please close the PDF file and try generate PDF file again.\nor anti-virus software "
                                  "blocks pdf file generation., error code is -117.";
-        QTest::newRow("other code") << 0 << -3 << int(ScriptedBridge::Nothing) << "Print error happend, error code is -3.";
+        QTest::newRow("other code") << 0 << -3 << int(ScriptedBridge::Nothing)
+                                    << "Print error happend, error code is -3.";
         QTest::newRow("nothing written") << 0 << 0 << int(ScriptedBridge::Nothing) << kEmptyPdfText;
         QTest::newRow("stale pdf") << 0 << 0 << int(ScriptedBridge::Stale) << kEmptyPdfText;
     }
@@ -711,7 +719,8 @@ private slots:
                                    << QStringList{"1 0 0 0"};
         QTest::newRow("client copy with letter and invoice")
             << false << 0 << QStringList{"fld_ClientLetter", "fld_Invoice"} << QStringList{"0 0 0 44"};
-        QTest::newRow("errors, printed anyway") << true << int(MsgButton::Yes) << QStringList() << QStringList{"0 0 0 0"};
+        QTest::newRow("errors, printed anyway")
+            << true << int(MsgButton::Yes) << QStringList() << QStringList{"0 0 0 0"};
         QTest::newRow("errors, not printed") << true << int(MsgButton::No) << QStringList() << QStringList();
     }
     void printWithOptions()

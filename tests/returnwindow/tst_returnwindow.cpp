@@ -203,8 +203,8 @@ private slots:
         QCOMPARE(w.saveReturn(written, true), 0);
         QVERIFY(!w.isModified());
         QCOMPARE(QFile::exists(backup), backupOn);
-        QCOMPARE(QDir(m_dir.path()).entryList({name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("_backup*")}).size(),
-                 backupOn ? 1 : 0);
+        const QString backups = name.section(QLatin1Char('.'), 0, 0) + QStringLiteral("_backup*");
+        QCOMPARE(QDir(m_dir.path()).entryList({backups}).size(), backupOn ? 1 : 0);
         int code = -1;
         std::unique_ptr<CReturnFile> reread(CReturnFile::load(file, code));
         QCOMPARE(code, 0);

@@ -170,6 +170,7 @@ private slots:
         QListWidget *list = rowsOf(dlg, 0);
         QVERIFY(list);
         QCOMPARE(list->font().pointSize(), 12);
+        QVERIFY(list->wordWrap());   // long messages are wrapped, never cut off
         QCOMPARE(rowTexts(list), rows);
     }
 

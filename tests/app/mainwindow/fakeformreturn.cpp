@@ -124,6 +124,7 @@ void Form_Return::printWithOptions() { record(QStringLiteral("printWithOptions()
 int Form_Return::showSlipSummary() { record(QStringLiteral("showSlipSummary()")); return 0; }
 void Form_Return::fileT183Pad() { record(QStringLiteral("fileT183Pad()")); }
 void Form_Return::fileT1135Online() { record(QStringLiteral("fileT1135Online()")); }
+void Form_Return::fileT1013Online() { record(QStringLiteral("fileT1013Online()")); }
 void Form_Return::sendFormForESignature(int formType)
 {
     record(QStringLiteral("sendFormForESignature(%1)").arg(formType));

@@ -286,6 +286,7 @@ private slots:
             {"actionInternetFiling", "netfileReturn()"},
             {"actionSubmit_PAD_Pre_authorized_Debit", "fileT183Pad()"},
             {"actionFile_T1135_Online", "fileT1135Online()"},
+            {"actionSubmit_E_Auth_former_T1013", "fileT1013Online()"},
             {"actionSet_Return_for_ReFile", "reFileReturn()"},
             {"actionGenerate_Print_pdf_Files", "printWithOptions()"},
             {"actionAdd_PRPP_slip", "addSlip(22)"},
@@ -330,11 +331,10 @@ private slots:
         QVERIFY(m_messages.texts().isEmpty());
     }
 
-    void eAuthDoesNothing()
+    void mediumDoesNothing()
     {
         openReturn();
         fakeCalls().clear();
-        action("actionSubmit_E_Auth_former_T1013")->trigger();
         action("actionMedium")->trigger();
         QVERIFY(fakeCalls().isEmpty());
     }

@@ -7,7 +7,7 @@ class WarningManager : public CProvincialTaxManager
 {
 public:
     WarningManager() : CProvincialTaxManager(2) {}
-    void collectWarnings(TaxData_T1New *, double, QStringList &texts) override
+    void collectWarnings(TaxData_T1New *, CTaxData_Form *, QStringList &texts) override
     {
         texts << QStringLiteral("First warning") << QStringLiteral("Second warning") << QStringLiteral("Third warning");
     }

@@ -1,0 +1,97 @@
+// The province's points to confirm before filing and its checks between spouses.
+#include "provincetaxmanager_checks.h"
+#include "cpostcodeinfo.h"
+#include "formtables.h"
+#include "provincetaxmanager.h"
+#include "taxdata_provbenefitapp.h"
+#include "taxdata_provsch11.h"
+#include <QStringList>
+
+namespace {
+// The provinces whose tuition and education credits ended before 2024.
+bool endedTuitionCredit(int province)
+{
+    return province == prov::Alberta || province == prov::Ontario || province == prov::Saskatchewan;
+}
+
+bool entered(double v) { return isAmountEntered(v); }
+
+// Applying for the energy and property tax credit without any cost of the home.
+bool appliesWithoutCosts(const TaxData_ProvBenefitApp &app)
+{
+    using B = TaxData_ProvBenefitApp;
+    if (!app.flag(B::F_ApplyEnergyPropertyTax))
+        return false;
+    if (entered(app.amount(B::F_RentPaid)) || entered(app.amount(B::F_PropertyTax))
+        || entered(app.amount(B::F_LongTermCare)))
+        return false;
+    return !(app.flag(B::F_Reserve) && entered(app.amount(B::F_EnergyCosts)));
+}
+
+bool partnerApplies(CProvincialTaxManager *partner, int code)
+{
+    double value = 0.0;
+    return partner && partner->getProvincialValue(code, value) && value != 0.0;
+}
+
+} // namespace
+
+bool appliesFor(const TaxData_ProvBenefitApp *application, int code)
+{
+    if (!application)
+        return false;
+    if (code == ProvinceTaxManager::kEnergyPropertyApplicationCode)
+        return application->flag(TaxData_ProvBenefitApp::F_ApplyEnergyPropertyTax);
+    if (code == ProvinceTaxManager::kNorthernEnergyApplicationCode)
+        return application->flag(TaxData_ProvBenefitApp::F_ApplyNorthernEnergy);
+    return false;
+}
+
+const TaxData_ProvBenefitApp *ProvinceTaxManager::benefitApplication() const
+{
+    for (CTaxData_Form *f : qAsConst(m_forms))
+        if (auto *app = dynamic_cast<const TaxData_ProvBenefitApp *>(f))
+            return app;
+    return nullptr;
+}
+
+void ProvinceTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStringList &texts)
+{
+    const TaxData_ProvBenefitApp *app = benefitApplication();
+    if (app && appliesWithoutCosts(*app))
+        texts << QStringLiteral("The energy and property tax credit is applied for on form %1 without rent, property "
+                                "tax or long-term care costs for 2024. Please confirm the costs of the principal "
+                                "residence.")
+                     .arg(formName(app->formType()));
+}
+
+// One application per couple: only one spouse applies for each credit.
+void ProvinceTaxManager::checkCoupledReturns(QStringList &messages, CProvincialTaxManager *partner)
+{
+    const TaxData_ProvBenefitApp *app = benefitApplication();
+    if (!app)
+        return;
+    if (appliesFor(app, kEnergyPropertyApplicationCode) && partnerApplies(partner, kEnergyPropertyApplicationCode))
+        messages << QStringLiteral("Only one of you and your spouse can apply for the energy and property tax "
+                                   "credit on form %1.")
+                        .arg(formName(app->formType()));
+    if (appliesFor(app, kNorthernEnergyApplicationCode) && partnerApplies(partner, kNorthernEnergyApplicationCode))
+        messages << QStringLiteral("Only one of you and your spouse can apply for the northern energy credit on "
+                                   "form %1.")
+                        .arg(formName(app->formType()));
+}
+
+void ProvinceTaxManager::checkForFiling(QStringList &messages, CTaxData_Form *, const ProvStageForms &)
+{
+    if (!endedTuitionCredit(m_provinceId))
+        return;
+    for (const CTaxData_Form *form : qAsConst(m_forms)) {
+        const auto *s11 = dynamic_cast<const TaxData_ProvSch11 *>(form);
+        if (s11 && isAmountEntered(s11->amount(TaxData_ProvSch11::F_Tuition))) {
+            messages << QStringLiteral("%1 allows no tuition amount for 2024: remove the tuition amount of the year "
+                                       "from its Schedule 11 and claim only the unused amounts carried forward.")
+                            .arg(provinceName(m_provinceId));
+            return;
+        }
+    }
+}
