@@ -8,6 +8,7 @@
 #include "dlgfilingterm.h"
 #include "dlgtddentersin.h"
 #include "dlgtddmain.h"
+#include "dlgtddprogresswait.h"
 #include "form_return.h"
 #include "formentry.h"
 #include "individualtaxdata.h"
@@ -18,6 +19,7 @@
 #include "wizardbase.h"
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -640,6 +642,44 @@ private slots:
         QCOMPARE(boxes, (QStringList{"For tax payer (S.I.N. xxxxx4286), first.",
                                      "For tax payer (S.I.N. xxxxx3459), <i>second</i>."}));
         QCOMPARE(table(*dlg)->model()->rowCount(), 1);
+    }
+
+    // Without a stand-in, New runs the progress dialog; here it imports a stored reply.
+    void newRunsTheProgressDialog()
+    {
+        const QByteArray id = QCryptographicHash::hash(kOtherSin, QCryptographicHash::Sha256).toHex();
+        const QString path = m_dir.filePath(QStringLiteral("stored-reply.xml"));
+        QVERIFY(writeFile(path,
+                          "<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\"><soapenv:Body>"
+                          "<ns2:GetTDDEFileResponse xmlns:ns2=\"http://www.cra-arc.gc.ca/xmlns/tdd/2-9-2\">"
+                          "<ns2:ReturnCode>20</ns2:ReturnCode><ns2:EFileTaxDataDelivery><ns2:EFileTaxData>"
+                          "<ns2:EFileIndividualIncomeTaxDataItem><ns2:IndividualTaxpayerIdentifier>"
+                              + id
+                              + "</ns2:IndividualTaxpayerIdentifier></ns2:EFileIndividualIncomeTaxDataItem>"
+                                "</ns2:EFileTaxData></ns2:EFileTaxDataDelivery></ns2:GetTDDEFileResponse>"
+                                "</soapenv:Body></soapenv:Envelope>"));
+        TabWndApp::instance()->config().TDDDataFile = CString(path);
+        auto dlg = dialog(1);
+        bool progressShown = false;
+        onNextModal(this, [&](QWidget *modal) {
+            auto *terms = qobject_cast<DlgFilingTerm *>(modal);
+            QVERIFY(terms);
+            terms->findChild<QCheckBox *>(QStringLiteral("fld_bAgree"))->setChecked(true);
+            onNextModal(this, [&](QWidget *next) {
+                onNextModal(this, [&](QWidget *progress) {
+                    progressShown = qobject_cast<DlgTDDProgressWait *>(progress) != nullptr;
+                    qobject_cast<QDialog *>(progress)->reject();
+                });
+                next->findChild<QLineEdit *>(QStringLiteral("edtSin01"))->setText(kOtherSin);
+                next->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+            });
+            terms->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        click(*dlg, "btnNew");
+        TabWndApp::instance()->config().TDDDataFile = CString();
+        QVERIFY(progressShown);
+        QVERIFY(m_messages.texts().isEmpty());
+        QCOMPARE(column(*dlg, 0), QStringList{kOtherSin});
     }
 };
 
