@@ -46,6 +46,9 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {0, QStringLiteral("No election")},
                 {1, QStringLiteral("Elect to stop contributing")},
                 {3, QStringLiteral("Revoke a prior election")}};
+    } else if (name == QLatin1String("foreignmethod")) {
+        // the T1135 reporting method
+        list = {{0, QStringLiteral("Simplified reporting method")}, {1, QStringLiteral("Detailed reporting method")}};
     }
     return list;
 }

@@ -294,9 +294,9 @@ const FieldCaption kT778[] = {
     {"PartnerMark", "", "The other supporting person had a higher net income", 0, nullptr, 0},
     {"PartnerNetIncome", "", "Net income of the other supporting person", 0, nullptr, 0},
     {"Deduction", "21400", "Child care expenses deduction", 0, nullptr, FieldCaption::Calculated},
-    {"Exempt", "", "", 0, nullptr, FieldCaption::Internal},
-    {"HigherIncomeSelected", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SelectionAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Exempt", "", "The lower-net-income rule does not apply (Part C conditions met)", 0, nullptr, 0},
+    {"HigherIncomeSelected", "", "Your spouse or common-law partner has the higher net income", 0, nullptr, 0},
+    {"SelectionAmount", "", "Amount added to your net income when comparing net incomes", 0, nullptr, 0},
 };
 // T777 – Statement of employment expenses
 const FieldCaption kT777[] = {
@@ -1156,7 +1156,7 @@ const FieldCaption kT1135[] = {
     {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
     {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
     {"OverwriteStatus", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Method", "", "Reporting method: simplified (0) or detailed (1)", 0, nullptr, 0},
+    {"Method", "", "Reporting method", 0, "foreignmethod", 0},
     {"HasFunds", "", "Simplified method: funds held outside Canada", 0, nullptr, 0},
     {"HasShares", "", "Simplified method: shares of non-resident corporations", 0, nullptr, 0},
     {"HasIndebtedness", "", "Simplified method: indebtedness owed by non-residents", 0, nullptr, 0},
