@@ -40,6 +40,15 @@ QList<QPair<int, QString>> choiceList(const QString &name)
     } else if (name == QLatin1String("yesno")) {
         // the filing answers: -1 not answered, 0 yes, 1 no
         list = {{-1, QString()}, {0, QStringLiteral("Yes")}, {1, QStringLiteral("No")}};
+    } else if (name == QLatin1String("cppelection")) {
+        // the election part of Schedule 8: 0 none, 1 stop contributing, 3 revoke
+        list = {{-1, QString()},
+                {0, QStringLiteral("No election")},
+                {1, QStringLiteral("Elect to stop contributing")},
+                {3, QStringLiteral("Revoke a prior election")}};
+    } else if (name == QLatin1String("foreignmethod")) {
+        // the T1135 reporting method
+        list = {{0, QStringLiteral("Simplified reporting method")}, {1, QStringLiteral("Detailed reporting method")}};
     }
     return list;
 }

@@ -23,6 +23,8 @@ const FieldCaption kSch2[] = {
     {"CanClaim", "", "", 0, nullptr, FieldCaption::Internal},
     {"DaysInYear", "", "", 0, nullptr, FieldCaption::Internal},
     {"ResidenceDays", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line36100", "", "Amounts transferred from your spouse or common-law partner: supporting amount (field 36100)",
+     0, nullptr, 0},
 };
 // Schedule 3 – Capital gains (or losses) in 2024
 const FieldCaption kSch3[] = {
@@ -60,6 +62,14 @@ const FieldCaption kSch3[] = {
     {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
     {"FromT3", "", "", 0, nullptr, FieldCaption::Internal},
     {"FromT5", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line17599", "17599", "Capital gains or losses from T3 slips – Period 1", 0, nullptr, 0},
+    {"Line13200", "13200", "Publicly traded shares, mutual fund units and other shares – gain, Period 2",
+     0, nullptr, 0},
+    {"Line10684", "10684", "Qualified small business corporation shares – gain, Period 1", 0, nullptr, 0},
+    {"Line10686", "10686", "Qualified farm or fishing property – gain, Period 1", 0, nullptr, 0},
+    {"DesignationAnswer", "", "Principal residence designation (line 17900)", 0, nullptr, 0},
+    {"FlippingAnswer", "", "Disposed of a housing unit that is considered flipped property (line 17905)",
+     0, "yesno", 0},
 };
 // Schedule 5 – Amounts for spouse or common-law partner and dependants
 const FieldCaption kSch5[] = {
@@ -82,6 +92,9 @@ const FieldCaption kSch5[] = {
     {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, 0},
+    {"DependantSIN", "", "Eligible dependant: social insurance number", 0, nullptr, FieldCaption::Sin},
+    {"EligibleDependantClaims", "", "Number of eligible dependants claimed at line 30400", 0, nullptr, 0},
 };
 // Schedule 6 – Canada workers benefit
 const FieldCaption kSch6[] = {
@@ -104,6 +117,9 @@ const FieldCaption kSch6[] = {
     {"IncomePairB", "", "", 0, nullptr, FieldCaption::Internal},
     {"ACWBOther", "", "", 0, nullptr, FieldCaption::Internal},
     {"Disabled", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line38105", "", "Include tax-exempt income from the Indian Act in working income (field 38105)", 0, "yesno", 0},
+    {"Line38107", "", "Tax-exempt working income earned on a reserve (field 38107)", 0, nullptr, 0},
+    {"Line38109", "", "Tax-exempt income included in adjusted family net income (field 38109)", 0, nullptr, 0},
 };
 // Schedule 7 – RRSP, PRPP and SPP contributions and transfers, and HBP and LLP activities
 const FieldCaption kSch7[] = {
@@ -164,6 +180,10 @@ const FieldCaption kSch8[] = {
     {"T4CppSlips", "", "", 0, nullptr, FieldCaption::Internal},
     {"T4QuebecOnlySlips", "", "", 0, nullptr, FieldCaption::Internal},
     {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ElectionPart", "", "Completing the part to stop contributing or revoke a prior election", 0, nullptr, 0},
+    {"ElectionAnswer", "", "Election to stop contributing to the CPP, or to revoke it", 0, "cppelection", 0},
+    {"Line50372", "50372", "Month the election to stop contributing starts", 0, nullptr, 0},
+    {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
 };
 // Schedule 9 – Donations and gifts
 const FieldCaption kSch9[] = {
@@ -184,6 +204,7 @@ const FieldCaption kSch9[] = {
     {"DonationAdjustment", "", "", 0, nullptr, FieldCaption::Internal},
     {"PlannedDonations", "", "", 0, nullptr, FieldCaption::Internal},
     {"PlanCleared", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line33900", "33900", "Gifts of capital property", 0, nullptr, 0},
 };
 // Schedule 10 – Employment insurance premiums on self-employment and other eligible earnings
 const FieldCaption kSch10[] = {
@@ -245,6 +266,22 @@ const FieldCaption kT776[] = {
     {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
+    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
+    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
+    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
+    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
+    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
+    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
+    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
+    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    {"Postcode", "", "Postal code of the property", 0, nullptr, 0},
 };
 // T778 – Child care expenses deduction
 const FieldCaption kT778[] = {
@@ -257,6 +294,9 @@ const FieldCaption kT778[] = {
     {"PartnerMark", "", "The other supporting person had a higher net income", 0, nullptr, 0},
     {"PartnerNetIncome", "", "Net income of the other supporting person", 0, nullptr, 0},
     {"Deduction", "21400", "Child care expenses deduction", 0, nullptr, FieldCaption::Calculated},
+    {"Exempt", "", "The lower-net-income rule does not apply (Part C conditions met)", 0, nullptr, 0},
+    {"HigherIncomeSelected", "", "Your spouse or common-law partner has the higher net income", 0, nullptr, 0},
+    {"SelectionAmount", "", "Amount added to your net income when comparing net incomes", 0, nullptr, 0},
 };
 // T777 – Statement of employment expenses
 const FieldCaption kT777[] = {
@@ -294,6 +334,9 @@ const FieldCaption kT1032[] = {
     {"IncomeAdjustmentA", "", "", 0, nullptr, FieldCaption::Internal},
     {"IncomeAdjustmentB", "", "", 0, nullptr, FieldCaption::Internal},
     {"F5344", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line68026", "", "Pension income split included on line 13000 (field 68026)", 0, nullptr, 0},
+    {"Line68040", "", "Income tax deducted on the split pension income (field 68040)", 0, nullptr, 0},
+    {"Line68050", "", "Income tax deducted transferred to the pension transferee (field 68050)", 0, nullptr, 0},
 };
 // T2209 – Federal foreign tax credits
 const FieldCaption kT2209[] = {
@@ -334,6 +377,25 @@ const FieldCaption kT2125[] = {
     {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
     {"HomeExpenses", "9945", "Business-use-of-home expenses", 0, nullptr, 0},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
+    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
+    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
+    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
+    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
+    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
+    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
+    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
+    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    {"WebsiteCount", "", "Number of websites or webpages your business earns income from", 0, nullptr, 0},
+    {"Websites", "", "Website or webpage addresses", 0, nullptr, 0},
+    {"InternetIncomePercent", "", "Percentage of gross income generated from the websites or webpages", 0, nullptr, 0},
+    {"PlacementAgency", "", "Income earned through a placement or employment agency", 0, nullptr, 0},
 };
 // Form 428 – provincial or territorial tax
 const FieldCaption kT428[] = {
@@ -467,6 +529,9 @@ const FieldCaption kT2222[] = {
     {"ResidencyDeduction", "", "Residency deduction", 0, nullptr, FieldCaption::Calculated},
     {"TravelDeduction", "", "Travel deduction", 0, nullptr, FieldCaption::Calculated},
     {"Deduction", "25500", "Northern residents deductions", 0, nullptr, FieldCaption::Calculated},
+    {"Days2", "", "Days of residence: second period", 0, nullptr, 0},
+    {"Days3", "", "Days of residence: third period", 0, nullptr, 0},
+    {"Days4", "", "Days of residence: fourth period", 0, nullptr, 0},
 };
 // T5004 – Claim for tax shelter loss or deduction
 const FieldCaption kT5004[] = {
@@ -475,6 +540,7 @@ const FieldCaption kT5004[] = {
     {"Deduction", "23200", "Amount deducted on line 23200", 0, nullptr, FieldCaption::Calculated},
     {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
     {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line6765", "", "Full amount of the tax shelter loss or deduction (field 6765)", 0, nullptr, 0},
 };
 // T691 – Alternative minimum tax
 const FieldCaption kT691[] = {
@@ -508,6 +574,13 @@ const FieldCaption kT691[] = {
     {"PoliticalCredit", "", "", 0, nullptr, FieldCaption::Internal},
     {"RegularBeforeCarryover", "", "", 0, nullptr, FieldCaption::Internal},
     {"CarryoverApplied", "", "", 0, nullptr, FieldCaption::Internal},
+    {"GainsDeductions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"HalvedDeductions", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line67820", "", "Carrying charges on tax shelters and resource properties (field 67820)", 0, nullptr, 0},
+    {"Line6783", "", "Losses from rental or leasing property (line 6783)", 0, nullptr, 0},
+    {"Line6784", "", "Losses from limited partnerships and tax shelters (line 6784)", 0, nullptr, 0},
+    {"Line6786", "", "Carrying charges on flow-through shares and resource expenses (line 6786)", 0, nullptr, 0},
+    {"Line67922", "", "Capital gains deduction claimed for minimum tax (field 67922)", 0, nullptr, 0},
 };
 // T936 – Calculation of cumulative net investment loss (CNIL)
 const FieldCaption kT936[] = {
@@ -515,6 +588,12 @@ const FieldCaption kT936[] = {
     {"InvestmentIncome", "", "Investment income reported in 2024", 0, nullptr, FieldCaption::Calculated},
     {"PriorCNIL", "", "Cumulative net investment loss at the end of 2023", 0, nullptr, 0},
     {"CNIL", "", "Cumulative net investment loss at the end of 2024", 0, nullptr, FieldCaption::Calculated},
+    {"Line68080", "", "Chart A: carrying charges and interest (field 68080)", 0, nullptr, 0},
+    {"Line68100", "", "Chart A: other investment expenses (field 68100)", 0, nullptr, 0},
+    {"Line68110", "", "Chart A: losses from limited or non-active partnerships (field 68110)", 0, nullptr, 0},
+    {"Line68140", "", "Chart A: net capital losses of other years from T3 slips (field 68140)", 0, nullptr, 0},
+    {"Line68150", "", "Chart A: other investment income (field 68150)", 0, nullptr, 0},
+    {"AccumulatedCapitalLoss", "", "Capital losses of prior years carried forward", 0, nullptr, 0},
 };
 // T1-DD – Direct deposit request
 const FieldCaption kT1DD[] = {
@@ -552,6 +631,9 @@ const FieldCaption kT1206[] = {
     {"FederalTaxable", "", "", 0, nullptr, FieldCaption::Internal},
     {"TOSIIncome", "", "", 0, nullptr, FieldCaption::Internal},
     {"TOSIOther", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line68330", "", "Split income: taxable dividends (field 68330)", 0, nullptr, 0},
+    {"Line68340", "", "Split income: dividends other than eligible dividends (field 68340)", 0, nullptr, 0},
+    {"Line68360", "", "Split income: carrying charges claimed (field 68360)", 0, nullptr, 0},
 };
 // T183 – Information return for electronic filing of an individual's return
 const FieldCaption kT183[] = {
@@ -613,6 +695,7 @@ const FieldCaption kT1013[] = {
     {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
     {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
     {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
+    {"EFileNumber", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // RC71 – Statement of discount transaction
 const FieldCaption kRC71[] = {
@@ -637,6 +720,9 @@ const FieldCaption kSch13[] = {
     {"Input", "", "Net income used for the repayment", 0, nullptr, FieldCaption::Calculated},
     {"EIBenefits", "", "EI maternity and parental benefits received (T4E)", 0, nullptr, FieldCaption::Calculated},
     {"Result", "", "EI maternity and parental benefits repayment", 0, nullptr, FieldCaption::Calculated},
+    {"Line54493", "", "Employment income for enhanced EI premiums (field 54493)", 0, nullptr, 0},
+    {"Line54494", "", "Tax-exempt employment income for enhanced EI premiums (field 54494)", 0, nullptr, 0},
+    {"Line53550", "", "Self-employment earnings for EI special benefits (field 53550)", 0, nullptr, 0},
 };
 // Schedule 15 – FHSA contributions, transfers and activities
 const FieldCaption kSch15[] = {
@@ -646,6 +732,8 @@ const FieldCaption kSch15[] = {
     {"ParticipationRoom", "", "FHSA participation room for 2024", 0, nullptr, 0},
     {"CarryForward", "", "Undeducted FHSA contributions from prior years", 0, nullptr, 0},
     {"Deduction", "20805", "FHSA deduction", 0, nullptr, FieldCaption::Calculated},
+    {"FirstFhsa68930", "", "The first FHSA was opened, or you became a successor holder, in 2024 (field 68930)",
+     0, nullptr, 0},
 };
 // Instalment calculation worksheet
 const FieldCaption kInstalments[] = {
@@ -690,6 +778,8 @@ const FieldCaption kT1172[] = {
     {"LastName", "", "", 0, nullptr, FieldCaption::Internal},
     {"Address", "", "", 0, nullptr, FieldCaption::Internal},
     {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line68270", "", "Accumulated income payments transferred to an RDSP (field 68270)", 0, nullptr, 0},
+    {"Line68280", "", "Accumulated income payments transferred to an RRSP, PRPP or SPP (field 68280)", 0, nullptr, 0},
 };
 // T1212 – Statement of deferred security options benefits
 const FieldCaption kT1212[] = {
@@ -733,6 +823,11 @@ const FieldCaption kT2017[] = {
     {"ReserveThisYear", "", "Reserve claimed for 2024", 0, nullptr, 0},
     {"GainFromReserve", "17800", "Reserves included in income", 0, nullptr, FieldCaption::Calculated},
     {"Deduction", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line66843", "", "Qualified farm or fishing property: reserve (field 66843)", 0, nullptr, 0},
+    {"Line66844", "", "Qualified farm or fishing property: gain (field 66844)", 0, nullptr, 0},
+    {"Line66850", "", "Qualified small business corporation shares: reserve (field 66850)", 0, nullptr, 0},
+    {"Line66883", "", "Qualified small business corporation shares: gain (field 66883)", 0, nullptr, 0},
+    {"Line66905", "", "Other capital property: reserve (field 66905)", 0, nullptr, 0},
 };
 // T657 – Calculation of capital gains deduction
 const FieldCaption kT657[] = {
@@ -798,6 +893,15 @@ const FieldCaption kT2039[] = {
 const FieldCaption kT2048[] = {
     {"LabourCosts", "", "Qualifying labour expenditures", 0, nullptr, 0},
     {"Credit", "47555", "Canadian journalism labour tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"QualifyingGain", "", "Capital gains from qualifying business transfers in 2024", 0, nullptr, 0},
+    {"ExemptionShare", "", "Your share of the $10,000,000 exemption (blank: all of it)", 0, nullptr, 0},
+    {"InclusionRate", "", "", 0, nullptr, FieldCaption::Internal},
+    {"NetTaxableGains", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TaxableQualifyingGain", "", "Taxable capital gains from qualifying business transfers",
+     0, nullptr, FieldCaption::Calculated},
+    {"ExemptionLimit", "", "Exemption available", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "25395", "Capital gains deduction for qualifying business transfer",
+     0, nullptr, FieldCaption::Calculated},
 };
 // T1198 – Statement of qualifying retroactive lump-sum payment
 const FieldCaption kT1198[] = {
@@ -805,6 +909,18 @@ const FieldCaption kT1198[] = {
     {"Notional", "", "Notional tax on the payment", 0, nullptr, FieldCaption::Calculated},
     {"Name", "", "", 0, nullptr, FieldCaption::Internal},
     {"SIN", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Year2014", "", "Principal relating to 2014", 0, nullptr, 0},
+    {"Year2015", "", "Principal relating to 2015", 0, nullptr, 0},
+    {"Year2016", "", "Principal relating to 2016", 0, nullptr, 0},
+    {"Year2017", "", "Principal relating to 2017", 0, nullptr, 0},
+    {"Year2018", "", "Principal relating to 2018", 0, nullptr, 0},
+    {"Year2019", "", "Principal relating to 2019", 0, nullptr, 0},
+    {"Year2020", "", "Principal relating to 2020", 0, nullptr, 0},
+    {"Year2021", "", "Principal relating to 2021", 0, nullptr, 0},
+    {"Year2022", "", "Principal relating to 2022", 0, nullptr, 0},
+    {"Year2023", "", "Principal relating to 2023", 0, nullptr, 0},
+    {"PrincipalTotal", "", "Total principal", 0, nullptr, FieldCaption::Calculated},
+    {"Qualifies", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // T1044 – Non-profit organization information return
 const FieldCaption kT1044[] = {
@@ -823,6 +939,8 @@ const FieldCaption kRC383[] = {
     {"Contribution", "", "Enhanced CPP contributions on the elected income", 0, nullptr, FieldCaption::Calculated},
     {"Deduction", "22215", "Deduction for CPP or QPP enhanced contributions on employment income",
      0, nullptr, FieldCaption::Calculated},
+    {"Line58750", "", "Tax-exempt employment income elected (field 58750)", 0, nullptr, 0},
+    {"Line58810", "", "Tax-exempt self-employment income elected (field 58810)", 0, nullptr, 0},
 };
 // T1163 – AgriStability and AgriInvest programs information and statement of farming activities
 const FieldCaption kT1163[] = {
@@ -838,6 +956,7 @@ const FieldCaption kT1163[] = {
     {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
     {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+    {"Postcode", "", "Postal code of the farming business", 0, nullptr, 0},
 };
 // T2042 – Statement of farming activities
 const FieldCaption kT2042[] = {
@@ -850,6 +969,23 @@ const FieldCaption kT2042[] = {
     {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
     {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
+    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
+    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
+    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
+    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
+    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
+    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
+    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
+    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    {"Address", "", "Farm address", 0, nullptr, 0},
+    {"Postcode", "", "Postal code of the farm", 0, nullptr, 0},
 };
 // T2121 – Statement of fishing activities
 const FieldCaption kT2121[] = {
@@ -862,6 +998,22 @@ const FieldCaption kT2121[] = {
     {"Expenses", "9368", "Total fishing expenses", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
+    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
+    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
+    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
+    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
+    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
+    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
+    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
+    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    {"Line5345", "", "Fishing income with income tax withheld (field 5345)", 0, nullptr, 0},
 };
 // T1A – Request for loss carryback
 const FieldCaption kT1A[] = {
@@ -1004,6 +1156,26 @@ const FieldCaption kT1135[] = {
     {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
     {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
     {"OverwriteStatus", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Method", "", "Reporting method", 0, "foreignmethod", 0},
+    {"HasFunds", "", "Simplified method: funds held outside Canada", 0, nullptr, 0},
+    {"HasShares", "", "Simplified method: shares of non-resident corporations", 0, nullptr, 0},
+    {"HasIndebtedness", "", "Simplified method: indebtedness owed by non-residents", 0, nullptr, 0},
+    {"HasTrustInterests", "", "Simplified method: interests in non-resident trusts", 0, nullptr, 0},
+    {"HasRealProperty", "", "Simplified method: real property outside Canada", 0, nullptr, 0},
+    {"HasOtherProperty", "", "Simplified method: other property outside Canada", 0, nullptr, 0},
+    {"HasDealerAccount", "", "Simplified method: property held with a Canadian registered securities dealer",
+     0, nullptr, 0},
+    {"Countries", "", "Simplified method: country codes", 0, nullptr, 0},
+    {"SimpleIncome", "", "Simplified method: income from all specified foreign property", 0, nullptr, 0},
+    {"SimpleGain", "", "Simplified method: gain (loss) from the disposition of all specified foreign property",
+     0, nullptr, 0},
+    {"SelfEmployed", "", "Self-employed (for the certification)", 0, nullptr, 0},
+    {"CertDate", "", "Certification date (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Phone", "", "Telephone number", 0, nullptr, 0},
+    {"PreparerName", "", "Preparer: name", 0, nullptr, 0},
+    {"PreparerAddress", "", "Preparer: address", 0, nullptr, 0},
+    {"PreparerPostcode", "", "Preparer: postal code", 0, nullptr, 0},
+    {"PreparerPhone", "", "Preparer: telephone", 0, nullptr, 0},
 };
 // T90 – Income exempt from tax under the Indian Act
 const FieldCaption kT90[] = {
@@ -1012,6 +1184,7 @@ const FieldCaption kT90[] = {
     {"WorkingIncome", "", "Tax-exempt working income", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeAdd", "", "Amount added to net income for benefits", 0, nullptr, FieldCaption::Calculated},
     {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line10026", "", "Tax-exempt employment income: other (field 10026)", 0, nullptr, 0},
 };
 // T5013 Schedule – Partnership income summary
 const FieldCaption kT5013S[] = {

@@ -375,6 +375,17 @@ const FieldCaption kT1Rows[] = {
     {"FishingT4Indicator", "", "", 0, nullptr, FieldCaption::Internal},
     {"T2121Count", "", "", 0, nullptr, FieldCaption::Internal},
     {"ContributionIndicator", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Children30500", "", "Number of infirm children under 18 claimed on line 30500", 3, nullptr, 0},
+    {"31300Child1", "", "Adoption expenses: child 1", 3, nullptr, 0},
+    {"31300Child2", "", "Adoption expenses: child 2", 3, nullptr, 0},
+    {"31300Child3", "", "Adoption expenses: child 3", 3, nullptr, 0},
+    {"31300Child4", "", "Adoption expenses: child 4", 3, nullptr, 0},
+    {"31300Child5", "", "Adoption expenses: child 5", 3, nullptr, 0},
+    {"31300Child6", "", "Adoption expenses: child 6", 3, nullptr, 0},
+    {"InfoChanged", "", "Your name, address, telephone or direct deposit information changed", 0, nullptr, 0},
+    {"UCCBDesignated", "", "UCCB designated to a dependant", 1, nullptr, 0},
+    {"Line5354", "", "Limited partnership losses carried forward from earlier years (field 5354)", 2, nullptr, 0},
+    {"FarmingLoss", "", "", 0, nullptr, FieldCaption::Internal},
 };
 
 const char *const kT1Sections[] = {"Identification", "Income", "Deductions", "Credits", "Refund"};
