@@ -1,6 +1,8 @@
 // Starts every stand-in server of tests/fakes on free ports of 127.0.0.1,
 // prints the gr_path.ini lines that point the program at them, and runs until
-// Ctrl-C (or SIGTERM).
+// Ctrl-C (or SIGTERM). On the way out it lists on stderr every request each
+// server read, with the items of form bodies (passwords masked), so a run of
+// the program can be checked afterwards.
 //
 //   build/bin/bqfakeservers > fragment.ini
 //
@@ -66,6 +68,23 @@ std::vector<Stand> stands()
          }},
     };
 }
+// "<stand>: POST /path (n bytes)", then one line per form item.
+void listRequests(QTextStream &err, const char *stand, const FakeHttpsServer &server)
+{
+    for (const FakeRequest &request : server.requests()) {
+        err << "bqfakeservers: " << stand << ": " << request.method << " " << request.path << " ("
+            << request.body.size() << " bytes)\n";
+        if (!request.header("content-type").startsWith("application/x-www-form-urlencoded"))
+            continue;
+        for (const auto &item : request.formItems()) {
+            const bool secret = item.first.contains(QLatin1String("password"), Qt::CaseInsensitive);
+            err << "    " << item.first << " = " << (secret ? QStringLiteral("*****") : item.second) << "\n";
+        }
+        const QByteArray authorization = request.header("authorization");
+        if (!authorization.isEmpty())
+            err << "    (authorization: " << authorization.left(authorization.indexOf(' ')) << " ...)\n";
+    }
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -112,8 +131,11 @@ int main(int argc, char **argv)
     poll.start(100);
     const int result = app.exec();
     dropper.stop();
-    for (auto &server : servers)
-        server->stop();
+    const std::vector<Stand> named = stands();
+    for (size_t i = 0; i < servers.size(); ++i) {
+        servers[i]->stop();
+        listRequests(err, named[i].name, *servers[i]);
+    }
     err << "bqfakeservers: stopped\n";
     return result;
 }

@@ -432,6 +432,26 @@ private slots:
         QCOMPARE(dlg.detailsText(), QString());
     }
 
+    // The overview of an accepted filing, with its confirmation number and time,
+    // is shown whole in the dialog's width.
+    void resultOverviewShownWhole()
+    {
+        const QString overview = QStringLiteral("Efile is submitted successfully. Result code is [0]. The confirmation "
+                                                "number is [TX240000123].\n2026-12-10 21:08:09");
+        DlgFilingResult dlg(QStringLiteral("Efile Filing Result"));
+        dlg.setResult(overview, QStringLiteral("Your return has been accepted for processing."),
+                      QStringLiteral("Check filing log file (0)"), QStringLiteral("/tmp/efilelog.txt"));
+        dlg.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dlg));
+        auto *label = dlg.findChild<QLabel *>(QStringLiteral("lblOverview"));
+        const QRect room = label->contentsRect();
+        const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+        const QRect needed = label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000), flags, overview);
+        QVERIFY2(needed.width() <= room.width() && needed.height() <= room.height(),
+                 qPrintable(QStringLiteral("needs %1x%2, has %3x%4")
+                                .arg(needed.width()).arg(needed.height()).arg(room.width()).arg(room.height())));
+    }
+
     void afterPageLinks()
     {
         PpgAfterNetfile_tab1 page(true, 1200.0);
