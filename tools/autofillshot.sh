@@ -5,6 +5,7 @@
 # A picture of each step goes to the out-folder; the program's log, the
 # stand-in browser's log and the rows of the database go beside them.
 #   bash tools/autofillshot.sh [out-folder]
+#   AUTOFILLSHOT_KIND=noa bash tools/autofillshot.sh [out-folder]   (View NOA, its message boxes)
 # Needs a build, xvfb-run, xdotool, curl, sqlite3 and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,7 +41,13 @@ echo "Allow2nd=1" >>"$run_folder/gr_path.ini"
 export AUTOFILLSHOT_LOG=$out/xdg-open.txt AUTOFILLSHOT_SIGNIN_DELAY=3
 : >"$AUTOFILLSHOT_LOG"
 export PATH=$standin:$PATH
-export BQ_BIN=$bin OUT=$out
+kind=${AUTOFILLSHOT_KIND:-autofill}
+case $kind in
+  autofill) downs=8 ;;   # Start > Auto-Fill (AFR), counting enabled items with no return open
+  noa) downs=9 ;;        # Start > View NOA
+  *) echo "AUTOFILLSHOT_KIND is autofill or noa"; exit 1 ;;
+esac
+export BQ_BIN=$bin OUT=$out KIND=$kind DOWNS=${AUTOFILL_MENU_DOWNS:-$downs}
 xvfb-run -a -s "-screen 0 1280x900x24" bash -euo pipefail -c '
   shot() { sleep "${2:-1}"; import -window root "$OUT/$1.png"; }
   "$BQ_BIN/brackenquill" >"$OUT/program-stdout.txt" 2>&1 &
@@ -59,7 +66,7 @@ xvfb-run -a -s "-screen 0 1280x900x24" bash -euo pipefail -c '
   eval "$(xdotool getwindowgeometry --shell "$win")"
   xdotool mousemove $((X + 20)) $((Y + 10)) click 1
   shot 2-start-menu 0.7
-  for _ in $(seq "${AUTOFILL_MENU_DOWNS:-8}"); do xdotool key Down; done
+  for _ in $(seq "$DOWNS"); do xdotool key Down; done
   shot 3-menu-autofill 0.5
   xdotool key Return
   shot 4-list-before 1.5
@@ -83,9 +90,15 @@ xvfb-run -a -s "-screen 0 1280x900x24" bash -euo pipefail -c '
   shot 10-progress-saved 4
   shot 11-progress-closing 4
   shot 12-list-after 6
+  if [ "$KIND" = noa ]; then   # one box per notice message, in S.I.N. order
+    for i in 1 2; do
+      xdotool key Return
+      shot "13-after-message-$i" 1
+    done
+  fi
   kill $prog 2>/dev/null || true
   wait $prog 2>/dev/null || true
 '
 db=$(find "$home" -name "mydata2024e.db" | head -1)
-[ -n "$db" ] && sqlite3 "$db" "select id, create_time, taxyear, length(data1), length(html1) from tb_taxdata order by id" >"$out/taxdata-rows.txt" 2>&1 || true
+[ -n "$db" ] && sqlite3 "$db" "select id, create_time, taxyear, length(data1) from tb_taxdata order by id; select id, create_time, taxyear, length(data1) from tb_taxnoa order by id" >"$out/taxdata-rows.txt" 2>&1 || true
 echo "screenshots in $out"
