@@ -13,6 +13,8 @@ DlgTDDEnterSin::DlgTDDEnterSin(QList<QByteArray> *list, QWidget *parent)
         sinEdits[i] = edits[i];
     for (int i = 0; sinList && i < sinList->size() && i < 10; ++i)
         sinEdits[i]->setText(QString::fromLatin1(sinList->at(i)));
+    // the button box comes first among the children: start the keyboard in S.I.N. 1
+    sinEdits[0]->setFocus();
 }
 
 DlgTDDEnterSin::~DlgTDDEnterSin()

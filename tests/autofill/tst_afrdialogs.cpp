@@ -96,6 +96,24 @@ private slots:
         QVERIFY(sins.isEmpty());
     }
 
+    // Opened from New, the dialog takes a S.I.N. typed at once and Return
+    // accepts it: the keyboard starts in the first field, not on Cancel.
+    void sinEntryFromTheKeyboard()
+    {
+        QList<QByteArray> sins;
+        DlgTDDEnterSin dlg(&sins, nullptr);
+        dlg.show();
+        dlg.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(sinEdit(dlg, 1)));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("046454286"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("527123459"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(sins, (QList<QByteArray>{"046454286", "527123459"}));
+    }
+
     void optionValidation_data()
     {
         QTest::addColumn<int>("option");   // the radio clicked; -1 none (the record set to -1 afterwards)
