@@ -4,6 +4,24 @@
 // itself (intermediate amounts, planning amounts) is listed as internal.
 #include "fieldcaptions.h"
 
+// The identification every business, farming, fishing and rental statement carries.
+#define STATEMENT_IDENTITY_ROWS \
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0}, \
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0}, \
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0}, \
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0}, \
+    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0}, \
+    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0}, \
+    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0}, \
+    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0}, \
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0}, \
+    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0}, \
+    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0}, \
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0}, \
+    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0}, \
+    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0}, \
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+
 namespace {
 // Schedule 2 – Federal amounts transferred from your spouse or common-law partner
 const FieldCaption kSch2[] = {
@@ -266,21 +284,7 @@ const FieldCaption kT776[] = {
     {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
-    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
-    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
-    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
-    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
-    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
-    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
-    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
-    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
-    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
-    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
-    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
-    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
-    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
-    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    STATEMENT_IDENTITY_ROWS
     {"Postcode", "", "Postal code of the property", 0, nullptr, 0},
 };
 // T778 – Child care expenses deduction
@@ -377,21 +381,7 @@ const FieldCaption kT2125[] = {
     {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
     {"HomeExpenses", "9945", "Business-use-of-home expenses", 0, nullptr, 0},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
-    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
-    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
-    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
-    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
-    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
-    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
-    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
-    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
-    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
-    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
-    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
-    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
-    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
-    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    STATEMENT_IDENTITY_ROWS
     {"WebsiteCount", "", "Number of websites or webpages your business earns income from", 0, nullptr, 0},
     {"Websites", "", "Website or webpage addresses", 0, nullptr, 0},
     {"InternetIncomePercent", "", "Percentage of gross income generated from the websites or webpages", 0, nullptr, 0},
@@ -969,21 +959,7 @@ const FieldCaption kT2042[] = {
     {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
     {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
-    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
-    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
-    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
-    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
-    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
-    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
-    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
-    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
-    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
-    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
-    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
-    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
-    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
-    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    STATEMENT_IDENTITY_ROWS
     {"Address", "", "Farm address", 0, nullptr, 0},
     {"Postcode", "", "Postal code of the farm", 0, nullptr, 0},
 };
@@ -998,21 +974,7 @@ const FieldCaption kT2121[] = {
     {"Expenses", "9368", "Total fishing expenses", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
-    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
-    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
-    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
-    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0},
-    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0},
-    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0},
-    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0},
-    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0},
-    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0},
-    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0},
-    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0},
-    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0},
-    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0},
-    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+    STATEMENT_IDENTITY_ROWS
     {"Line5345", "", "Fishing income with income tax withheld (field 5345)", 0, nullptr, 0},
 };
 // T1A – Request for loss carryback
