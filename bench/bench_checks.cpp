@@ -24,10 +24,7 @@ void BM_CheckForFiling(benchmark::State &state)
 {
     const int edition = int(state.range(0));
     CReturnFile rf;
-    makePerson(*rf.self(), QStringLiteral("Anne"));
-    makePerson(*rf.spouse(), QStringLiteral("Ben"));
-    rf.dependants().AllocData(12);
-    rf.recalculate(-1, nullptr);
+    makeCoupledReturn(rf);
     IndividualTaxData &person = *rf.self();
     int groups = 0;
     for (auto _ : state) {
@@ -45,10 +42,7 @@ BENCHMARK(BM_CheckForFiling)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 void BM_CheckCoupledReturns(benchmark::State &state)
 {
     CReturnFile rf;
-    makePerson(*rf.self(), QStringLiteral("Anne"));
-    makePerson(*rf.spouse(), QStringLiteral("Ben"));
-    rf.dependants().AllocData(12);
-    rf.recalculate(-1, nullptr);
+    makeCoupledReturn(rf);
     int messages = 0;
     for (auto _ : state) {
         QList<CString> mine, theirs;
@@ -63,10 +57,7 @@ BENCHMARK(BM_CheckCoupledReturns)->Unit(benchmark::kMicrosecond);
 void BM_ConfirmPersonBeforeFiling(benchmark::State &state)
 {
     CReturnFile rf;
-    makePerson(*rf.self(), QStringLiteral("Anne"));
-    makePerson(*rf.spouse(), QStringLiteral("Ben"));
-    rf.dependants().AllocData(12);
-    rf.recalculate(-1, nullptr);
+    makeCoupledReturn(rf);
     ScriptedMessages answers;
     MessageHandler *previous = messageHandler();
     setMessageHandler(&answers);

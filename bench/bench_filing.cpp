@@ -26,10 +26,7 @@ void BM_LineCodes(benchmark::State &state)
 {
     const auto kind = quint8(state.range(0));
     CReturnFile rf;
-    makePerson(*rf.self(), QStringLiteral("Anne"));
-    makePerson(*rf.spouse(), QStringLiteral("Ben"));
-    rf.dependants().AllocData(12);
-    rf.recalculate(-1, nullptr);
+    makeCoupledReturn(rf);
     IndividualTaxData &person = *rf.self();
     int records = 0;
     for (auto _ : state) {
@@ -57,10 +54,7 @@ BENCHMARK(BM_LineCodes)->Arg(0)->Arg(2)->Unit(benchmark::kMicrosecond);
 void BM_Document(benchmark::State &state)
 {
     CReturnFile rf;
-    makePerson(*rf.self(), QStringLiteral("Anne"));
-    makePerson(*rf.spouse(), QStringLiteral("Ben"));
-    rf.dependants().AllocData(12);
-    rf.recalculate(-1, nullptr);
+    makeCoupledReturn(rf);
     IndividualTaxData &person = *rf.self();
     int size = 0;
     for (auto _ : state) {

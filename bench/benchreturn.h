@@ -3,6 +3,7 @@
 // kinds (or more) and 30 forms (Schedules 3, 5, 7, 9, 10, 11, a T2125, a T776, the
 // pension split, the clergy residence, overseas employment and minimum tax forms, the
 // provincial forms).
+#include "creturnfile.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
 #include "returnfilefixture.h"
@@ -49,6 +50,15 @@ inline void makePerson(IndividualTaxData &p, const QString &first, int slips = 2
     TaxData_T1New *t = p.t1();
     t->setAmount(TaxData_T1New::F_10100, 52000);
     t->setAmount(TaxData_T1New::F_12100, 800);
+}
+
+// Fills rf as the coupled bench return (Anne and Ben, 12 dependant slots), recalculated.
+inline void makeCoupledReturn(CReturnFile &rf)
+{
+    makePerson(*rf.self(), QStringLiteral("Anne"));
+    makePerson(*rf.spouse(), QStringLiteral("Ben"));
+    rf.dependants().AllocData(12);
+    rf.recalculate(-1, nullptr);
 }
 
 } // namespace benchreturn
