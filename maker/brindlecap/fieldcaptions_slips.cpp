@@ -88,8 +88,9 @@ const FieldCaption kSlip1[] = {
     {"AmountJ", "", "Other information: amount J", 0, nullptr, 0},
     {"AmountK", "", "Other information: amount K", 0, nullptr, 0},
     {"AmountL", "", "Other information: amount L", 0, nullptr, 0},
-    {"Box24Given", "", "Box 24given", 0, nullptr, 0},
-    {"Box26Given", "", "Box 26given", 0, nullptr, 0},
+    // set by the Auto-fill copy when the download gave the box; read by no calculation
+    {"Box24Given", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Box26Given", "", "", 0, nullptr, FieldCaption::Internal},
     {"EiExempt", "Box 28", "Exempt from EI", 0, nullptr, 0},
 };
 // T4A – Statement of Pension, Retirement, Annuity, and Other Income
