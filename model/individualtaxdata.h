@@ -417,6 +417,15 @@ public:
     // ==== end of results and Auto-fill
 
 private:
+    // Each stage's named steps (individualtaxdata_stage*.cpp) work on the person's forms.
+    friend class Stage0Steps;
+    friend class Stage1Steps;
+    friend class Stage2Steps;
+    friend class Stage3Steps;
+    friend class Stage4Steps;
+    friend class Stage5Steps;
+    friend class Stage6Steps;
+
     void markT1FilingStatus(int status, const QString &text);
     void markT1013FilingStatus(int status, const QString &text);
     void markT1135FilingStatus(int status, const QString &text);

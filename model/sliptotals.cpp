@@ -4,8 +4,8 @@
 
 SlipTotals::SlipTotals()
 {
-    m_slots[239].amount = 1.0;       // running minimum of the T5007 amounts
-    m_slots[70].flags[2] = true;     // stays true while every T4 has its first switch set
+    m_slots[SlipSlot::T5007Code3SmallestThirdAmount].amount = 1.0;       // running minimum of the T5007 amounts
+    m_slots[SlipSlot::T4SecondSwitchByBox26PlaceEveryFirstSwitchSet].flags[2] = true;     // stays true while every T4 has its first switch set
 }
 
 const SlipTotals::Slot &SlipTotals::at(int slot, SlotKind one, SlotKind many) const
@@ -62,12 +62,12 @@ void SlipTotals::increment(int slot, int which)
 
 int SlipTotals::code11T4Count() const
 {
-    return counter(31, 0) + counter(31, 1);
+    return counter(SlipSlot::T4SlipsQuebecWithoutBox16Others, 0) + counter(SlipSlot::T4SlipsQuebecWithoutBox16Others, 1);
 }
 
 int SlipTotals::code11T4WithAmountCount() const
 {
-    return counter(31, 1);
+    return counter(SlipSlot::T4SlipsQuebecWithoutBox16Others, 1);
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "slipslots.h"
 #include <array>
 #include <cstdint>
 #include <set>
@@ -13,7 +14,8 @@ public:
 
 // The totals of one person's slips: 332 positions, grouped by slip type, each an
 // amount, a flag, three flags or one or two counters (see sliptotals_table.cpp).
-// A fresh record holds 0 everywhere but position 239 (1.0) and the third flag of 70 (true).
+// A fresh record holds 0 everywhere but T5007Code3SmallestThirdAmount (1.0) and the third
+// flag of T4SecondSwitchByBox26PlaceEveryFirstSwitchSet (true).
 class SlipTotals
 {
 public:
@@ -22,6 +24,7 @@ public:
     enum SlotKind : std::uint8_t { Amount, Flag, Flags3, Counter, Counters2 };
     struct SlotSpec
     {
+        int slot;            // its position (a SlipSlot name)
         SlotKind kind;
         int slipType;        // the slip type that fills it; 0 for none
         const char *what;    // what it holds
@@ -34,16 +37,16 @@ public:
     double amount(int slot) const;
     void add(int slot, double value);
     void set(int slot, double value);
-    // Flag positions (which 0 to 2 for position 70).
+    // Flag positions (which 0 to 2 for a Flags3 position).
     bool flag(int slot, int which = 0) const;
     void setFlag(int slot, bool value, int which = 0);
-    // Counter positions (which 0 or 1 for position 31).
+    // Counter positions (which 0 or 1 for a Counters2 position).
     int counter(int slot, int which = 0) const;
     void increment(int slot, int which = 0);
 
     // The exempt-income flag: some slip holds income exempt under the Indian Act.
-    bool hasExemptIncome() const { return flag(34); }
-    void setExemptIncome() { setFlag(34, true); }
+    bool hasExemptIncome() const { return flag(SlipSlot::ExemptIncomeUnderTheIndianAct); }
+    void setExemptIncome() { setFlag(SlipSlot::ExemptIncomeUnderTheIndianAct, true); }
 
     // Number of T4 slips added, and of those not counted as Quebec slips without CPP.
     int code11T4Count() const;

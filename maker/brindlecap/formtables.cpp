@@ -1,4 +1,5 @@
 #include "formtables.h"
+#include "formtypes.h"
 
 namespace {
 
@@ -174,6 +175,144 @@ constexpr FormRows buildFormRows()
 }
 
 constexpr FormRows kFormRows = buildFormRows();
+
+// Each name of formtypes.h stands for the row of that name.
+constexpr bool sameName(const char *a, const char *b)
+{
+    return *a == *b && (*a == 0 || sameName(a + 1, b + 1));
+}
+static_assert(sameName(kFormRows.rows[FormType::T1].name, "T1"), "FormType::T1");
+static_assert(sameName(kFormRows.rows[FormType::Schedule2].name, "Schedule 2"), "FormType::Schedule2");
+static_assert(sameName(kFormRows.rows[FormType::Schedule3].name, "Schedule 3"), "FormType::Schedule3");
+static_assert(sameName(kFormRows.rows[FormType::Schedule5].name, "Schedule 5"), "FormType::Schedule5");
+static_assert(sameName(kFormRows.rows[FormType::Schedule7].name, "Schedule 7"), "FormType::Schedule7");
+static_assert(sameName(kFormRows.rows[FormType::Schedule8Old].name, "Schedule 8 (old)"), "FormType::Schedule8Old");
+static_assert(sameName(kFormRows.rows[FormType::Schedule9].name, "Schedule 9"), "FormType::Schedule9");
+static_assert(sameName(kFormRows.rows[FormType::Schedule10].name, "Schedule 10"), "FormType::Schedule10");
+static_assert(sameName(kFormRows.rows[FormType::Schedule11].name, "Schedule 11"), "FormType::Schedule11");
+static_assert(sameName(kFormRows.rows[FormType::T776].name, "T776"), "FormType::T776");
+static_assert(sameName(kFormRows.rows[FormType::T778].name, "T778"), "FormType::T778");
+static_assert(sameName(kFormRows.rows[FormType::T929].name, "T929"), "FormType::T929");
+static_assert(sameName(kFormRows.rows[FormType::T1163].name, "T1163"), "FormType::T1163");
+static_assert(sameName(kFormRows.rows[FormType::T1172].name, "T1172"), "FormType::T1172");
+static_assert(sameName(kFormRows.rows[FormType::T1212].name, "T1212"), "FormType::T1212");
+static_assert(sameName(kFormRows.rows[FormType::T2038IND].name, "T2038(IND)"), "FormType::T2038IND");
+static_assert(sameName(kFormRows.rows[FormType::T2042].name, "T2042"), "FormType::T2042");
+static_assert(sameName(kFormRows.rows[FormType::T2204].name, "T2204"), "FormType::T2204");
+static_assert(sameName(kFormRows.rows[FormType::ON428].name, "ON428"), "FormType::ON428");
+static_assert(sameName(kFormRows.rows[FormType::ON479].name, "ON479"), "FormType::ON479");
+static_assert(sameName(kFormRows.rows[FormType::ON_S2].name, "ON(S2)"), "FormType::ON_S2");
+static_assert(sameName(kFormRows.rows[FormType::ON_S11].name, "ON(S11)"), "FormType::ON_S11");
+static_assert(sameName(kFormRows.rows[FormType::GST370].name, "GST370"), "FormType::GST370");
+static_assert(sameName(kFormRows.rows[FormType::T1206].name, "T1206"), "FormType::T1206");
+static_assert(sameName(kFormRows.rows[FormType::T626].name, "T626"), "FormType::T626");
+static_assert(sameName(kFormRows.rows[FormType::T691].name, "T691"), "FormType::T691");
+static_assert(sameName(kFormRows.rows[FormType::T936].name, "T936"), "FormType::T936");
+static_assert(sameName(kFormRows.rows[FormType::ON_BEN].name, "ON-BEN"), "FormType::ON_BEN");
+static_assert(sameName(kFormRows.rows[FormType::T2209].name, "T2209"), "FormType::T2209");
+static_assert(sameName(kFormRows.rows[FormType::T2017].name, "T2017"), "FormType::T2017");
+static_assert(sameName(kFormRows.rows[FormType::T5013Schedule].name, "T5013 Schedule"), "FormType::T5013Schedule");
+static_assert(sameName(kFormRows.rows[FormType::T1A].name, "T1A"), "FormType::T1A");
+static_assert(sameName(kFormRows.rows[FormType::T657].name, "T657"), "FormType::T657");
+static_assert(sameName(kFormRows.rows[FormType::BC428].name, "BC428"), "FormType::BC428");
+static_assert(sameName(kFormRows.rows[FormType::BC479].name, "BC479"), "FormType::BC479");
+static_assert(sameName(kFormRows.rows[FormType::BC_S2].name, "BC(S2)"), "FormType::BC_S2");
+static_assert(sameName(kFormRows.rows[FormType::BC_S11].name, "BC(S11)"), "FormType::BC_S11");
+static_assert(sameName(kFormRows.rows[FormType::AB428].name, "AB428"), "FormType::AB428");
+static_assert(sameName(kFormRows.rows[FormType::AB_S2].name, "AB(S2)"), "FormType::AB_S2");
+static_assert(sameName(kFormRows.rows[FormType::AB_S11].name, "AB(S11)"), "FormType::AB_S11");
+static_assert(sameName(kFormRows.rows[FormType::T2222].name, "T2222"), "FormType::T2222");
+static_assert(sameName(kFormRows.rows[FormType::T2121].name, "T2121"), "FormType::T2121");
+static_assert(sameName(kFormRows.rows[FormType::T1DD].name, "T1DD"), "FormType::T1DD");
+static_assert(sameName(kFormRows.rows[FormType::RC71].name, "RC71"), "FormType::RC71");
+static_assert(sameName(kFormRows.rows[FormType::T5004].name, "T5004"), "FormType::T5004");
+static_assert(sameName(kFormRows.rows[FormType::CPT20].name, "CPT20"), "FormType::CPT20");
+static_assert(sameName(kFormRows.rows[FormType::T777].name, "T777"), "FormType::T777");
+static_assert(sameName(kFormRows.rows[FormType::NL428].name, "NL428"), "FormType::NL428");
+static_assert(sameName(kFormRows.rows[FormType::NL479].name, "NL479"), "FormType::NL479");
+static_assert(sameName(kFormRows.rows[FormType::NL_S2].name, "NL(S2)"), "FormType::NL_S2");
+static_assert(sameName(kFormRows.rows[FormType::NL_S11].name, "NL(S11)"), "FormType::NL_S11");
+static_assert(sameName(kFormRows.rows[FormType::NS428].name, "NS428"), "FormType::NS428");
+static_assert(sameName(kFormRows.rows[FormType::NS479].name, "NS479"), "FormType::NS479");
+static_assert(sameName(kFormRows.rows[FormType::NS_S2].name, "NS(S2)"), "FormType::NS_S2");
+static_assert(sameName(kFormRows.rows[FormType::NS_S11].name, "NS(S11)"), "FormType::NS_S11");
+static_assert(sameName(kFormRows.rows[FormType::NT428].name, "NT428"), "FormType::NT428");
+static_assert(sameName(kFormRows.rows[FormType::NT479].name, "NT479"), "FormType::NT479");
+static_assert(sameName(kFormRows.rows[FormType::NT_S2].name, "NT(S2)"), "FormType::NT_S2");
+static_assert(sameName(kFormRows.rows[FormType::NT_S11].name, "NT(S11)"), "FormType::NT_S11");
+static_assert(sameName(kFormRows.rows[FormType::NU428].name, "NU428"), "FormType::NU428");
+static_assert(sameName(kFormRows.rows[FormType::NU479].name, "NU479"), "FormType::NU479");
+static_assert(sameName(kFormRows.rows[FormType::NU_S2].name, "NU(S2)"), "FormType::NU_S2");
+static_assert(sameName(kFormRows.rows[FormType::NU_S11].name, "NU(S11)"), "FormType::NU_S11");
+static_assert(sameName(kFormRows.rows[FormType::PE428].name, "PE428"), "FormType::PE428");
+static_assert(sameName(kFormRows.rows[FormType::PE_S2].name, "PE(S2)"), "FormType::PE_S2");
+static_assert(sameName(kFormRows.rows[FormType::PE_S11].name, "PE(S11)"), "FormType::PE_S11");
+static_assert(sameName(kFormRows.rows[FormType::SK428].name, "SK428"), "FormType::SK428");
+static_assert(sameName(kFormRows.rows[FormType::SK_S2].name, "SK(S2)"), "FormType::SK_S2");
+static_assert(sameName(kFormRows.rows[FormType::SK_S11].name, "SK(S11)"), "FormType::SK_S11");
+static_assert(sameName(kFormRows.rows[FormType::SK479].name, "SK479"), "FormType::SK479");
+static_assert(sameName(kFormRows.rows[FormType::MB428].name, "MB428"), "FormType::MB428");
+static_assert(sameName(kFormRows.rows[FormType::MB479].name, "MB479"), "FormType::MB479");
+static_assert(sameName(kFormRows.rows[FormType::T1219].name, "T1219"), "FormType::T1219");
+static_assert(sameName(kFormRows.rows[FormType::MB_S2].name, "MB(S2)"), "FormType::MB_S2");
+static_assert(sameName(kFormRows.rows[FormType::MB_S11].name, "MB(S11)"), "FormType::MB_S11");
+static_assert(sameName(kFormRows.rows[FormType::TL2].name, "TL2"), "FormType::TL2");
+static_assert(sameName(kFormRows.rows[FormType::T1Summary].name, "T1 Summary"), "FormType::T1Summary");
+static_assert(sameName(kFormRows.rows[FormType::NB_S2].name, "NB(S2)"), "FormType::NB_S2");
+static_assert(sameName(kFormRows.rows[FormType::NB_S11].name, "NB(S11)"), "FormType::NB_S11");
+static_assert(sameName(kFormRows.rows[FormType::T183].name, "T183"), "FormType::T183");
+static_assert(sameName(kFormRows.rows[FormType::T1153].name, "T1153"), "FormType::T1153");
+static_assert(sameName(kFormRows.rows[FormType::NB428].name, "NB428"), "FormType::NB428");
+static_assert(sameName(kFormRows.rows[FormType::T1135].name, "T1135"), "FormType::T1135");
+static_assert(sameName(kFormRows.rows[FormType::T1_M].name, "T1-M"), "FormType::T1_M");
+static_assert(sameName(kFormRows.rows[FormType::T1223].name, "T1223"), "FormType::T1223");
+static_assert(sameName(kFormRows.rows[FormType::T746].name, "T746"), "FormType::T746");
+static_assert(sameName(kFormRows.rows[FormType::T1229].name, "T1229"), "FormType::T1229");
+static_assert(sameName(kFormRows.rows[FormType::YT428].name, "YT428"), "FormType::YT428");
+static_assert(sameName(kFormRows.rows[FormType::T1273].name, "T1273"), "FormType::T1273");
+static_assert(sameName(kFormRows.rows[FormType::YT_S2].name, "YT(S2)"), "FormType::YT_S2");
+static_assert(sameName(kFormRows.rows[FormType::YT_S11].name, "YT(S11)"), "FormType::YT_S11");
+static_assert(sameName(kFormRows.rows[FormType::YT479].name, "YT479"), "FormType::YT479");
+static_assert(sameName(kFormRows.rows[FormType::T1170].name, "T1170"), "FormType::T1170");
+static_assert(sameName(kFormRows.rows[FormType::T1_ADJ].name, "T1-ADJ"), "FormType::T1_ADJ");
+static_assert(sameName(kFormRows.rows[FormType::T1013].name, "T1013"), "FormType::T1013");
+static_assert(sameName(kFormRows.rows[FormType::T1032].name, "T1032"), "FormType::T1032");
+static_assert(sameName(kFormRows.rows[FormType::Schedule6].name, "Schedule 6"), "FormType::Schedule6");
+static_assert(sameName(kFormRows.rows[FormType::T2205].name, "T2205"), "FormType::T2205");
+static_assert(sameName(kFormRows.rows[FormType::T2125].name, "T2125"), "FormType::T2125");
+static_assert(sameName(kFormRows.rows[FormType::T2125Partnership].name, "T2125 (Partnership)"), "FormType::T2125Partnership");
+static_assert(sameName(kFormRows.rows[FormType::Schedule12].name, "Schedule 12"), "FormType::Schedule12");
+static_assert(sameName(kFormRows.rows[FormType::RC267].name, "RC267"), "FormType::RC267");
+static_assert(sameName(kFormRows.rows[FormType::RC268].name, "RC268"), "FormType::RC268");
+static_assert(sameName(kFormRows.rows[FormType::RC269].name, "RC269"), "FormType::RC269");
+static_assert(sameName(kFormRows.rows[FormType::Schedule13].name, "Schedule 13"), "FormType::Schedule13");
+static_assert(sameName(kFormRows.rows[FormType::RC359].name, "RC359"), "FormType::RC359");
+static_assert(sameName(kFormRows.rows[FormType::T2091IND].name, "T2091(IND)"), "FormType::T2091IND");
+static_assert(sameName(kFormRows.rows[FormType::RC381].name, "RC381"), "FormType::RC381");
+static_assert(sameName(kFormRows.rows[FormType::RC383].name, "RC383"), "FormType::RC383");
+static_assert(sameName(kFormRows.rows[FormType::Schedule8].name, "Schedule 8"), "FormType::Schedule8");
+static_assert(sameName(kFormRows.rows[FormType::ProvincialWorksheet].name, "Provincial Worksheet"), "FormType::ProvincialWorksheet");
+static_assert(sameName(kFormRows.rows[FormType::Schedule12HAE].name, "Schedule 12 (HAE)"), "FormType::Schedule12HAE");
+static_assert(sameName(kFormRows.rows[FormType::T1SummaryReFile].name, "T1 Summary (Re-File)"), "FormType::T1SummaryReFile");
+static_assert(sameName(kFormRows.rows[FormType::T2091IND_WS].name, "T2091(IND)-WS"), "FormType::T2091IND_WS");
+static_assert(sameName(kFormRows.rows[FormType::ProvincialCredits].name, "Provincial Credits"), "FormType::ProvincialCredits");
+static_assert(sameName(kFormRows.rows[FormType::T1Summary2023].name, "T1 Summary (2023)"), "FormType::T1Summary2023");
+static_assert(sameName(kFormRows.rows[FormType::T90].name, "T90"), "FormType::T90");
+static_assert(sameName(kFormRows.rows[FormType::T224].name, "T224"), "FormType::T224");
+static_assert(sameName(kFormRows.rows[FormType::T225].name, "T225"), "FormType::T225");
+static_assert(sameName(kFormRows.rows[FormType::T777S].name, "T777S"), "FormType::T777S");
+static_assert(sameName(kFormRows.rows[FormType::T185].name, "T185"), "FormType::T185");
+static_assert(sameName(kFormRows.rows[FormType::RC59].name, "RC59"), "FormType::RC59");
+static_assert(sameName(kFormRows.rows[FormType::RC59X].name, "RC59X"), "FormType::RC59X");
+static_assert(sameName(kFormRows.rows[FormType::T1044].name, "T1044"), "FormType::T1044");
+static_assert(sameName(kFormRows.rows[FormType::T2043].name, "T2043"), "FormType::T2043");
+static_assert(sameName(kFormRows.rows[FormType::T2039].name, "T2039"), "FormType::T2039");
+static_assert(sameName(kFormRows.rows[FormType::Schedule15].name, "Schedule 15"), "FormType::Schedule15");
+static_assert(sameName(kFormRows.rows[FormType::T1248SchD].name, "T1248 Sch D"), "FormType::T1248SchD");
+static_assert(sameName(kFormRows.rows[FormType::Instalments].name, "Instalments"), "FormType::Instalments");
+static_assert(sameName(kFormRows.rows[FormType::Worksheet5000D1].name, "5000-D1"), "FormType::Worksheet5000D1");
+static_assert(sameName(kFormRows.rows[FormType::T2048].name, "T2048"), "FormType::T2048");
+static_assert(sameName(kFormRows.rows[FormType::T1198].name, "T1198"), "FormType::T1198");
 
 constexpr ProvinceFormRow kAB[] = {{45, 1}, {47, 0}, {48, 0}};
 constexpr ProvinceFormRow kBC[] = {{41, 1}, {42, 1}, {43, 0}, {44, 0}};

@@ -5,6 +5,7 @@
 #include "datafields.h"
 #include "dependantinfostruct.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "messages.h"
 #include "mydatastream.h"
 #include "utils.h"
@@ -157,6 +158,60 @@ private slots:
         for (int p = 1; p < kProvinceCount; ++p)
             for (int i = 0; i < Province_Forms_Info[p].count; ++i)
                 QCOMPARE(getFormProv(Province_Forms_Info[p].rows[i].type), p);
+    }
+
+    // The names of slip types and provinces stand for their rows (form types are
+    // checked where their table is compiled).
+    void namedCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("province");
+        QTest::newRow("SlipType::T4") << int(SlipType::T4) << QStringLiteral("T4") << false;
+        QTest::newRow("SlipType::T4A") << int(SlipType::T4A) << QStringLiteral("T4A") << false;
+        QTest::newRow("SlipType::T4AP") << int(SlipType::T4AP) << QStringLiteral("T4A(P)") << false;
+        QTest::newRow("SlipType::T4RSP") << int(SlipType::T4RSP) << QStringLiteral("T4RSP") << false;
+        QTest::newRow("SlipType::T4E") << int(SlipType::T4E) << QStringLiteral("T4E") << false;
+        QTest::newRow("SlipType::T4AOAS") << int(SlipType::T4AOAS) << QStringLiteral("T4A(OAS)") << false;
+        QTest::newRow("SlipType::T4RIF") << int(SlipType::T4RIF) << QStringLiteral("T4RIF") << false;
+        QTest::newRow("SlipType::T5") << int(SlipType::T5) << QStringLiteral("T5") << false;
+        QTest::newRow("SlipType::T3") << int(SlipType::T3) << QStringLiteral("T3") << false;
+        QTest::newRow("SlipType::T5003") << int(SlipType::T5003) << QStringLiteral("T5003") << false;
+        QTest::newRow("SlipType::T5007") << int(SlipType::T5007) << QStringLiteral("T5007") << false;
+        QTest::newRow("SlipType::T5013") << int(SlipType::T5013) << QStringLiteral("T5013") << false;
+        QTest::newRow("SlipType::T4PS") << int(SlipType::T4PS) << QStringLiteral("T4PS") << false;
+        QTest::newRow("SlipType::T4A_RCA") << int(SlipType::T4A_RCA) << QStringLiteral("T4A-RCA") << false;
+        QTest::newRow("SlipType::T5006") << int(SlipType::T5006) << QStringLiteral("T5006") << false;
+        QTest::newRow("SlipType::RC62") << int(SlipType::RC62) << QStringLiteral("RC62") << false;
+        QTest::newRow("SlipType::RC210") << int(SlipType::RC210) << QStringLiteral("RC210") << false;
+        QTest::newRow("SlipType::T5008") << int(SlipType::T5008) << QStringLiteral("T5008") << false;
+        QTest::newRow("SlipType::RRSP") << int(SlipType::RRSP) << QStringLiteral("RRSP") << false;
+        QTest::newRow("SlipType::MBRentAssist") << int(SlipType::MBRentAssist) << QStringLiteral("MB Rent Assist") << false;
+        QTest::newRow("SlipType::PRPP") << int(SlipType::PRPP) << QStringLiteral("PRPP") << false;
+        QTest::newRow("SlipType::T1204") << int(SlipType::T1204) << QStringLiteral("T1204") << false;
+        QTest::newRow("SlipType::NR4") << int(SlipType::NR4) << QStringLiteral("NR4") << false;
+        QTest::newRow("SlipType::T2202") << int(SlipType::T2202) << QStringLiteral("T2202") << false;
+        QTest::newRow("SlipType::T4FHSA") << int(SlipType::T4FHSA) << QStringLiteral("T4FHSA") << false;
+        QTest::newRow("Province::Alberta") << int(Province::Alberta) << QStringLiteral("AB") << true;
+        QTest::newRow("Province::BritishColumbia") << int(Province::BritishColumbia) << QStringLiteral("BC") << true;
+        QTest::newRow("Province::Manitoba") << int(Province::Manitoba) << QStringLiteral("MB") << true;
+        QTest::newRow("Province::NewBrunswick") << int(Province::NewBrunswick) << QStringLiteral("NB") << true;
+        QTest::newRow("Province::NewfoundlandandLabrador") << int(Province::NewfoundlandandLabrador) << QStringLiteral("NL") << true;
+        QTest::newRow("Province::NorthwestTerritories") << int(Province::NorthwestTerritories) << QStringLiteral("NT") << true;
+        QTest::newRow("Province::NovaScotia") << int(Province::NovaScotia) << QStringLiteral("NS") << true;
+        QTest::newRow("Province::Nunavut") << int(Province::Nunavut) << QStringLiteral("NU") << true;
+        QTest::newRow("Province::Ontario") << int(Province::Ontario) << QStringLiteral("ON") << true;
+        QTest::newRow("Province::PrinceEdwardIsland") << int(Province::PrinceEdwardIsland) << QStringLiteral("PE") << true;
+        QTest::newRow("Province::Quebec") << int(Province::Quebec) << QStringLiteral("QC") << true;
+        QTest::newRow("Province::Saskatchewan") << int(Province::Saskatchewan) << QStringLiteral("SK") << true;
+        QTest::newRow("Province::Yukon") << int(Province::Yukon) << QStringLiteral("YT") << true;
+    }
+    void namedCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        QFETCH(bool, province);
+        QCOMPARE(QString::fromUtf8(province ? Global_Provs_Info[code].word[0] : Global_Slips_Info[code].name), name);
     }
 
     void helpers()
