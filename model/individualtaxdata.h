@@ -2,7 +2,9 @@
 #include "cmultiprovstaxmgr.h"
 #include "creservedarea.h"
 #include "cstring.h"
+#include "formcast.h"
 #include "formentry.h"
+#include "formtypes.h"
 #include "individualtaxdata_entrylist.h"
 #include <QDate>
 #include <QList>
@@ -432,6 +434,9 @@ private:
     void markT185FilingStatus(int status, const QString &text);
     // The object of the only form of the type; null for none or several.
     CTaxData_Form *singleForm(int type) const;
+    // The only form of the type as its class (formcast.h); null for none or several.
+    template <class F>
+    F *singleFormAs(FormType::Type type) const { return formAs<F>(singleForm(type), type); }
     void deleteFormObject(CTaxData_Form *object);
     void unlinkAndDeleteForm(FormEntry *entry);
 
