@@ -17,7 +17,7 @@ const FieldTable &formFields()
         {"TrainingCredit", FieldKind::Amount, 45350},
         {"Available", FieldKind::Amount},
         {"ClaimedAmount", FieldKind::Amount, 32300},
-        {"Transferred", FieldKind::Amount, 32400},
+        {"Transferred", FieldKind::Amount, 32700},
         {"CarryForwardNext", FieldKind::Amount, 59140},
         {"TaxBase", FieldKind::Amount},
         {"Entered", FieldKind::Flag}

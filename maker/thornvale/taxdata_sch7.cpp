@@ -8,18 +8,19 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"UnusedContributions", FieldKind::Amount},
         {"DeductionLimit", FieldKind::Amount},
-        {"ContribFirst60Days", FieldKind::Amount, 24500},
-        {"ContribRestOfYear", FieldKind::Amount, 24610},
+        {"ContribFirst60Days", FieldKind::Amount},
+        {"ContribRestOfYear", FieldKind::Amount},
         {"SpousalPrior", FieldKind::Amount},
         {"SpousalCurrent", FieldKind::Amount},
-        {"TotalContributions", FieldKind::Amount, 24700},
+        {"TotalContributions", FieldKind::Amount},
         {"Transfers", FieldKind::Amount, 24640},
-        {"HBPRepayment", FieldKind::Amount, 24630},
+        {"HBPRepayment", FieldKind::Amount, 24600},
         {"LLPRepayment", FieldKind::Amount, 24620},
         {"Deduction", FieldKind::Amount, 20800},
         {"CarryForward", FieldKind::Amount},
         {"PlannedContributions", FieldKind::Amount, 0, 0.0, true},
-        {"PlanCleared", FieldKind::Flag, 0, 1.0, true}
+        {"PlanCleared", FieldKind::Flag, 0, 1.0, true},
+        {"ContributionsOfYear", FieldKind::Amount, 24500}
     };
     return table;
 }
@@ -38,6 +39,7 @@ void TaxData_Sch7::Calculate01()
     const double total = tax2024::cents(amount(F_UnusedContributions) + amount(F_ContribFirst60Days)
                                         + amount(F_ContribRestOfYear));
     setAmount(F_TotalContributions, total);
+    setAmount(F_ContributionsOfYear, tax2024::cents(amount(F_ContribRestOfYear) + amount(F_ContribFirst60Days)));
     double available = qMax(0.0, tax2024::cents(total - amount(F_HBPRepayment) - amount(F_LLPRepayment)));
     if (!flag(F_PlanCleared))
         available = qMax(0.0, tax2024::cents(amount(F_PlannedContributions)));

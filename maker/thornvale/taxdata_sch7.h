@@ -12,6 +12,8 @@ public:
         // internal, set only on a scratch copy by the planner (never saved): while the plan is
         // not cleared, the planned contribution stands for the year's contributions
         F_PlannedContributions, F_PlanCleared,
+        // line 24500: the contributions from March 1, 2024, to March 3, 2025
+        F_ContributionsOfYear,
         F_Count
     };
 

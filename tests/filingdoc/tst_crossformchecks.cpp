@@ -335,7 +335,7 @@ void TestCrossFormChecks::rows_data()
     QTest::newRow("67 transfer of the total plus 0.008") << transfers.arg("1000.008") << QStringList();
     QTest::newRow("67 transfer of the total plus 0.01") << transfers.arg("1000.01") << texts({kRow67});
     QTest::newRow("68 contribution at 72")
-        << "\"birthDate\":\"1952-03-01\",\"forms\":[{\"type\":7,\"fields\":{\"24500\":100}}]" << texts({kRow68});
+        << "\"birthDate\":\"1952-03-01\",\"forms\":[{\"type\":7,\"fields\":{\"ContribFirst60Days\":100}}]" << texts({kRow68});
     QTest::newRow("70 spousal contribution for a spouse of 74")
         << "\"maritalStatus\":0,\"t1\":{\"SpouseDateOfBirth\":\"1950-03-01\"},"
            "\"forms\":[{\"type\":7,\"fields\":{\"SpousalCurrent\":100}}]"

@@ -1,5 +1,8 @@
 // The T1's queries for the filing documents and its checks.
 #include "bqtest.h"
+#include "netfilerecords.h"
+#include "taxdata_sch11.h"
+#include "taxdata_sch7.h"
 #include "taxdata_t1new.h"
 
 using T1 = TaxData_T1New;
@@ -63,6 +66,40 @@ private slots:
         for (int f : {T1::F_12599, T1::F_14299, T1::F_67650, T1::F_68150, T1::F_55320})
             QCOMPARE(t.fieldTable().spec(f).code, 0);
         QVERIFY(t.fieldTable().isTransient(T1::F_SpecialRecordMarker));
+    }
+
+    // Schedules 7 and 11 file their amounts under the 2024 forms' line codes: the
+    // contributions of the year at 24500 (not HBP withdrawals at 24700), the HBP repayment
+    // at 24600, the tuition transferred at 32700 (32400 is the T1's transfer from a child).
+    void scheduleLineCodes()
+    {
+        TaxData_Sch7 sch7;
+        sch7.setAmount(TaxData_Sch7::F_UnusedContributions, 2000.0);
+        sch7.setAmount(TaxData_Sch7::F_ContribRestOfYear, 1000.0);
+        sch7.setAmount(TaxData_Sch7::F_ContribFirst60Days, 500.0);
+        sch7.setAmount(TaxData_Sch7::F_HBPRepayment, 300.0);
+        sch7.setAmount(TaxData_Sch7::F_DeductionLimit, 10000.0);
+        sch7.Calculate01();
+        TaxData_Sch11 sch11;
+        sch11.setAmount(TaxData_Sch11::F_Transferred, 400.0);
+        QString text;
+        for (CTaxData_Form *form : {static_cast<CTaxData_Form *>(&sch7), static_cast<CTaxData_Form *>(&sch11)}) {
+            CString out;
+            int counter = 0;
+            QMap<int, NetfileWrittenCode> codes;
+            NetfileGenObjParamStru c;
+            c.outputKind = 0;
+            c.recordText = &out;
+            c.counter = &counter;
+            c.writtenCodes = &codes;
+            form->ConvertToNetfile(1, c);
+            text += QString(out);
+        }
+        QVERIFY2(text.contains(QLatin1String("<t1:Line24500>1500.00</t1:Line24500>")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("<t1:Line24600>300.00</t1:Line24600>")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("<t1:Line32700>400.00</t1:Line32700>")), qPrintable(text));
+        for (const char *wrong : {"Line24700", "Line24610", "Line24630", "Line32400"})
+            QVERIFY2(!text.contains(QLatin1String(wrong)), wrong);
     }
 };
 
