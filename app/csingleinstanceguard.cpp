@@ -1,4 +1,7 @@
 #include "csingleinstanceguard.h"
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
 QString makeKey(const QString &title)
@@ -11,6 +14,11 @@ QString makeKey(const QString &title)
 CSingleInstanceGuard::CSingleInstanceGuard(const QString &title, QObject *parent)
     : m_title(title), m_key(makeKey(title)), m_memory(m_key, parent)
 {
+#ifdef Q_OS_UNIX
+    // Segments are machine-wide here, not per session: one per user, so that a
+    // second user of the machine is not told the program is already running.
+    m_memory.setNativeKey(m_memory.nativeKey() + QStringLiteral("_u") + QString::number(::getuid()));
+#endif
 }
 
 CSingleInstanceGuard::~CSingleInstanceGuard()

@@ -5,7 +5,7 @@
 class QObject;
 
 // Keeps one shared-memory segment of 8 bytes, keyed by the instance title and
-// "_bkqx", for as long as the program runs. A segment left behind by an
+// "_bkqx" (one per user), for as long as the program runs. A segment left behind by an
 // instance that crashed is cleared before it is taken.
 class CSingleInstanceGuard
 {
@@ -19,6 +19,8 @@ public:
     bool acquire();
     void release();
     const QString &key() const { return m_key; }
+    // The segment's name in the system (the key, made per user on Unix).
+    QString nativeKey() const { return m_memory.nativeKey(); }
 
 private:
     QString m_title;

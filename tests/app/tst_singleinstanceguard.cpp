@@ -43,19 +43,44 @@ private slots:
         const QString t = title() + QStringLiteral(" stale");
         const pid_t child = fork();
         if (child == 0) {
-            QSharedMemory crashed(t + QStringLiteral("_bkqx"));
+            QSharedMemory crashed;
+            crashed.setNativeKey(CSingleInstanceGuard(t).nativeKey());
             _exit(crashed.create(8) ? 0 : 1);
         }
         int status = -1;
         QCOMPARE(waitpid(child, &status, 0), child);
         QVERIFY(WIFEXITED(status));
         QCOMPARE(WEXITSTATUS(status), 0);
-        QVERIFY(QFile::exists(QSharedMemory(t + QStringLiteral("_bkqx")).nativeKey())); // left behind
+        QVERIFY(QFile::exists(CSingleInstanceGuard(t).nativeKey())); // left behind
 
         CSingleInstanceGuard next(t);
         QVERIFY(!next.otherInstanceRunning());
         QVERIFY(next.acquire());
         next.release();
+    }
+
+    // Another user of the machine runs a copy of their own.
+    void otherUserNotBlocked()
+    {
+        if (::geteuid() != 0)
+            QSKIP("acting as a second user needs root");
+        CSingleInstanceGuard mine(title() + QStringLiteral(" users"));
+        QVERIFY(mine.acquire());
+        const pid_t child = fork();
+        if (child == 0) {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                _exit(2);
+            CSingleInstanceGuard theirs(title() + QStringLiteral(" users"));
+            const bool ok = !theirs.otherInstanceRunning() && theirs.acquire();
+            theirs.release();
+            _exit(ok ? 0 : 1);
+        }
+        int status = -1;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
+        CSingleInstanceGuard again(title() + QStringLiteral(" users"));
+        QVERIFY(again.otherInstanceRunning());
     }
 };
 
