@@ -1,18 +1,8 @@
 #include "returnfileentriesmodel.h"
 #include <QAbstractProxyModel>
 
-ReturnFileEntriesModel::ReturnFileEntriesModel(QObject *parent) : QAbstractTableModel(parent)
+ReturnFileEntriesModel::ReturnFileEntriesModel(QObject *parent) : OwningTableModel(parent)
 {
-}
-
-ReturnFileEntriesModel::~ReturnFileEntriesModel()
-{
-    qDeleteAll(m_entries);
-}
-
-int ReturnFileEntriesModel::rowCount(const QModelIndex &) const
-{
-    return m_entries.size();
 }
 
 int ReturnFileEntriesModel::columnCount(const QModelIndex &) const
@@ -22,9 +12,9 @@ int ReturnFileEntriesModel::columnCount(const QModelIndex &) const
 
 QVariant ReturnFileEntriesModel::data(const QModelIndex &index, int role) const
 {
-    if ((role != Qt::DisplayRole && role != Qt::EditRole) || index.row() < 0 || index.row() >= m_entries.size())
+    const ReturnFileEntry *e = entryAt(index.row());
+    if ((role != Qt::DisplayRole && role != Qt::EditRole) || !e)
         return QVariant();
-    const ReturnFileEntry *e = m_entries.at(index.row());
     switch (index.column()) {
     case 0: return e->name;
     case 1: return e->openTime;
@@ -45,39 +35,10 @@ QVariant ReturnFileEntriesModel::headerData(int section, Qt::Orientation orienta
     }
 }
 
-void ReturnFileEntriesModel::appendEntry(ReturnFileEntry *entry)
-{
-    const int row = m_entries.size();
-    beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(entry);
-    endInsertRows();
-}
-
-bool ReturnFileEntriesModel::removeEntries(int row)
-{
-    if (row < 0 || row >= m_entries.size())
-        return false;
-    beginRemoveRows(QModelIndex(), row, row);
-    delete m_entries.takeAt(row);
-    endRemoveRows();
-    return true;
-}
-
-void ReturnFileEntriesModel::clear()
-{
-    if (m_entries.isEmpty())
-        return;
-    beginRemoveRows(QModelIndex(), 0, m_entries.size() - 1);
-    qDeleteAll(m_entries);
-    m_entries.clear();
-    endRemoveRows();
-}
-
 QString ReturnFileEntriesModel::pathAt(int row) const
 {
-    if (row < 0 || row >= m_entries.size())
-        return QString();
-    return m_entries.at(row)->path;
+    const ReturnFileEntry *e = entryAt(row);
+    return e ? e->path : QString();
 }
 
 QString ReturnFileEntriesModel::pathAt(const QModelIndex &index) const

@@ -1,16 +1,6 @@
 #include "tdddataentriesmodel.h"
 
-TDDDataEntriesModel::TDDDataEntriesModel(QObject *parent) : QAbstractTableModel(parent) {}
-
-TDDDataEntriesModel::~TDDDataEntriesModel()
-{
-    qDeleteAll(m_entries);
-}
-
-int TDDDataEntriesModel::rowCount(const QModelIndex &) const
-{
-    return m_entries.size();
-}
+TDDDataEntriesModel::TDDDataEntriesModel(QObject *parent) : OwningTableModel(parent) {}
 
 int TDDDataEntriesModel::columnCount(const QModelIndex &) const
 {
@@ -50,37 +40,4 @@ QVariant TDDDataEntriesModel::headerData(int section, Qt::Orientation orientatio
     default:
         return QVariant();
     }
-}
-
-void TDDDataEntriesModel::addEntry(TDDDataEntry *entry)
-{
-    const int row = m_entries.size();
-    beginInsertRows(QModelIndex(), row, row);
-    m_entries.append(entry);
-    endInsertRows();
-}
-
-bool TDDDataEntriesModel::removeEntry(int row)
-{
-    if (row < 0 || row >= m_entries.size())
-        return false;
-    beginRemoveRows(QModelIndex(), row, row);
-    delete m_entries.takeAt(row);
-    endRemoveRows();
-    return true;
-}
-
-void TDDDataEntriesModel::clear()
-{
-    if (m_entries.isEmpty())
-        return;
-    beginRemoveRows(QModelIndex(), 0, m_entries.size() - 1);
-    qDeleteAll(m_entries);
-    m_entries.clear();
-    endRemoveRows();
-}
-
-TDDDataEntry *TDDDataEntriesModel::entryAt(int row) const
-{
-    return row >= 0 && row < m_entries.size() ? m_entries.at(row) : nullptr;
 }
