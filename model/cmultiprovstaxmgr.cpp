@@ -1,5 +1,6 @@
 #include "cmultiprovstaxmgr.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "messages.h"
 #include <QCoreApplication>
 #include <QDir>
@@ -131,7 +132,7 @@ void CMultiProvsTaxMgr::unloadAll()
 
 bool CMultiProvsTaxMgr::getProvinceLibraryName(int province, QString &name) const
 {
-    if (province < 0 || province >= kProvinceCount)
+    if (province < Province::None || province >= kProvinceCount)
         return false;
     const char *base = Global_Provs_Info[province].word[3];
     if (!base || !*base)
@@ -142,7 +143,7 @@ bool CMultiProvsTaxMgr::getProvinceLibraryName(int province, QString &name) cons
 
 CProvincialTaxManager *CMultiProvsTaxMgr::loadedManager(int province) const
 {
-    if (province < 0 || province >= kSlots)
+    if (province < Province::None || province >= kSlots)
         return nullptr;
     return m_managers[size_t(province)];
 }

@@ -2,6 +2,7 @@
 #include "ctaxdata_form.h"
 #include "formentry.h"
 #include "formtables.h"
+#include "formtypes.h"
 #include "netfilegenobjparamstru.h"
 
 bool CNetfileGenObj::OnEnumItem(FormEntry *entry, void *param)
@@ -10,12 +11,13 @@ bool CNetfileGenObj::OnEnumItem(FormEntry *entry, void *param)
     if (!entry)
         return true;
     const int type = entry->type;
-    if (type == 19 || type == 22 || type == 33 || type == 109 || IsFilingSFDForm(type))
+    if (type == FormType::T2032Old || type == FormType::T2124Old || type == FormType::T2032Old2
+        || type == FormType::T1273 || IsFilingSFDForm(type))
         return true;
     auto *p = static_cast<NetfileGenObjParamStru *>(param);
     if (entry->object && p)
         entry->object->ConvertToNetfile(p->mode, *p);
-    if (type == 35 && p && p->counter)
+    if (type == FormType::T2209 && p && p->counter)
         ++*p->counter;
     return true;
 }

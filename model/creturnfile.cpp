@@ -86,9 +86,9 @@ bool CReturnFile::isCoupled() const
 {
     if (!spouse())
         return false;
-    if (self()->hasForm(1))
-        return spouse()->hasForm(1);
-    return spouse()->hasForm(161);
+    if (self()->hasForm(FormType::T1))
+        return spouse()->hasForm(FormType::T1);
+    return spouse()->hasForm(FormType::ProvincialCredits);
 }
 
 int CReturnFile::coupleWith(const CReturnFile &other)
@@ -158,7 +158,7 @@ void CReturnFile::listLoadedProvinces(QList<int> &list) const
 void listAvailableForms(const QList<int> &provinces, QList<int> &types)
 {
     for (int province : provinces) {
-        if (province < 0 || province >= kProvinceCount)
+        if (province < Province::None || province >= kProvinceCount)
             continue;
         const ProvinceForms &rows = Province_Forms_Info[province];
         for (int i = 0; i < rows.count; ++i)
@@ -169,7 +169,7 @@ void listAvailableForms(const QList<int> &provinces, QList<int> &types)
         const FederalFormRow &row = Federal_Forms_Info[i];
         if (!(row.flag1 & 1) || row.flag2 != 0 || IsFormExpired(row.type, 0))
             continue;
-        if (row.type == 93 || row.type == 1 || row.type == 10)
+        if (row.type == FormType::T1Summary || row.type == FormType::T1 || row.type == FormType::Schedule10)
             continue;
         types.append(row.type);
     }
@@ -210,17 +210,17 @@ int CReturnFile::applyNewReturnData(const DataNewReturnBasic &data)
         if (wanted)
             p->getForm(type, 0, true);
     };
-    add(me, data.fld_bSch3.value(), 4);
-    add(me, data.fld_bSch4.value(), 210);
-    add(me, data.fld_bSch6.value(), 119);
-    add(me, data.fld_bSch7.value(), 7);
-    add(me, data.fld_bSch9.value(), 9);
+    add(me, data.fld_bSch3.value(), FormType::Schedule3);
+    add(me, data.fld_bSch4.value(), FormType::Worksheet5000D1);
+    add(me, data.fld_bSch6.value(), FormType::Schedule6);
+    add(me, data.fld_bSch7.value(), FormType::Schedule7);
+    add(me, data.fld_bSch9.value(), FormType::Schedule9);
     if (data.fld_bSch11.value())
         me->addTuitionForms();
-    add(me, data.fld_bSch15.value(), 205);
-    add(me, data.fld_bT776.value(), 12);
-    add(me, data.fld_bT2125.value(), 125);
-    add(me, data.fld_bT1DD.value(), 52);
+    add(me, data.fld_bSch15.value(), FormType::Schedule15);
+    add(me, data.fld_bT776.value(), FormType::T776);
+    add(me, data.fld_bT2125.value(), FormType::T2125);
+    add(me, data.fld_bT1DD.value(), FormType::T1DD);
     if (withSpouse)
         me->addSpouseTransferForms();
 
@@ -230,12 +230,12 @@ int CReturnFile::applyNewReturnData(const DataNewReturnBasic &data)
                           data.fld_LastNameSpouse.value(), data.fld_sinSpouse.value(), data.fld_dobSpouse.value(),
                           status, data.fld_FirstName.value(), data.fld_LastName.value(), data.fld_sin.value(),
                           data.fld_dob.value(), true);
-        add(sp, data.fld_bSch7.value(), 7);
-        add(sp, data.fld_bT776.value(), 12);
+        add(sp, data.fld_bSch7.value(), FormType::Schedule7);
+        add(sp, data.fld_bT776.value(), FormType::T776);
         if (data.fld_bSch11.value())
             sp->addTuitionForms();
         sp->addSpouseTransferForms();
-        add(sp, data.fld_bSch6.value(), 119);
+        add(sp, data.fld_bSch6.value(), FormType::Schedule6);
     }
     m_dependants.AllocData(DependantInfoStruct::kSlots);
     return recalculate(-1, nullptr);

@@ -108,7 +108,7 @@ bool CReturnFile::confirmBeforeFiling(int edition, bool dcnConfirmed)
 bool CReturnFile::suggestsSchedule6() const
 {
     const IndividualTaxData *p = currentPerson();
-    if (!p || p->hasForm(119))
+    if (!p || p->hasForm(FormType::Schedule6))
         return false;
     if (!isCoupled())
         return p->passesCwbIncomeTest();

@@ -132,7 +132,7 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
 {
     // refuse before the file is touched
     const int province = self()->province();
-    if (province < 1 || province > 13) {
+    if (province < Province::Alberta || province > Province::Yukon) {
         if (error)
             *error = noProvinceText();
         return kDamaged;
@@ -184,7 +184,7 @@ int CReturnFile::serialize(int edition, MyDataStream &ar)
     if (ar.IsStoring()) {
         // a return without a province would be written as a damaged file: write nothing
         const int province = me->province();
-        if (province < 1 || province > 13) {
+        if (province < Province::Alberta || province > Province::Yukon) {
             gMsgInformation(messageTitle(), noProvinceText(), nullptr);
             return kDamaged;
         }

@@ -176,9 +176,9 @@ FormEntry *CReturnFile::addForm(int type, int id, bool insert, int linkedId, boo
         return nullptr;
     FormEntry *e = p->addForm(type, id, insert, linkedId, prefill);
     // the pension split needs the T1032 on both sides
-    if (type == 118 && isCoupled())
+    if (type == FormType::T1032 && isCoupled())
         if (IndividualTaxData *partner = otherPerson())
-            partner->findFormEntry(118, 0, true);
+            partner->findFormEntry(FormType::T1032, 0, true);
     return e;
 }
 

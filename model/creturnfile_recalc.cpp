@@ -65,8 +65,8 @@ void exchangeStage0(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
         copyIdentity(*ot, *ct);
     }
     using S = TaxData_T1032_New;
-    auto *c = singleForm<S>(cur, 118);
-    auto *o = singleForm<S>(other, 118);
+    auto *c = singleForm<S>(cur, FormType::T1032);
+    auto *o = singleForm<S>(other, FormType::T1032);
     if (!c || !o)
         return;
     const int role = c->intValue(S::F_Role);
@@ -96,7 +96,7 @@ void attributeT2205(IndividualTaxData &owner, T1 &ownerT1, T1 &partnerT1)
 {
     using S = CTaxData_T2205;
     const QString partnerName = partnerT1.firstName() + QLatin1Char(' ') + partnerT1.lastName();
-    for (FormEntry *e : owner.forms().withKey(124)) {
+    for (FormEntry *e : owner.forms().withKey(FormType::T2205)) {
         if (!e->object)
             continue;
         e->object->setText(S::F_SpouseName, partnerName);
@@ -136,8 +136,8 @@ void exchangeStage2(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
         copyIncomes(*ct, *ot);
         copyIncomes(*ot, *ct);
         using S = TaxData_T778New;
-        auto *c = singleForm<S>(cur, 13);
-        auto *o = singleForm<S>(other, 13);
+        auto *c = singleForm<S>(cur, FormType::T778);
+        auto *o = singleForm<S>(other, FormType::T778);
         if (c && c->flag(S::F_PartnerMark)) {
             if (o)
                 o->setAmount(S::F_PartnerNetIncome, ct->netIncome());
@@ -163,13 +163,13 @@ double prorated(double amount, const T1 &from, const T1 &to)
 void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const IndividualTaxData &partner, const T1 &theirs)
 {
     using S = TaxData_Sch2;
-    auto *sch2 = singleForm<S>(me, 3);
+    auto *sch2 = singleForm<S>(me, FormType::Schedule2);
     if (!sch2)
         return;
     sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
     sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
     sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
-    const auto *sch11 = singleForm<const TaxData_Sch11>(partner, 11);
+    const auto *sch11 = singleForm<const TaxData_Sch11>(partner, FormType::Schedule11);
     sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_Transferred) : 0.0);
 }
 
@@ -221,8 +221,8 @@ void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
     cur.provinceManager().exchangeStage4(other.provinceManager());
 
     using S = TaxData_Sch6;
-    auto *c = singleForm<S>(cur, 119);
-    auto *o = singleForm<S>(other, 119);
+    auto *c = singleForm<S>(cur, FormType::Schedule6);
+    auto *o = singleForm<S>(other, FormType::Schedule6);
     if (c && o)
         crossSch6(*c, *o);
     else if (c)
@@ -235,7 +235,8 @@ void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
         if (o)
             fillSch6FromPartner(*o, c != nullptr, cur, *ct);
         using P = TaxData_T1032_New;
-        for (auto side : {std::make_pair(singleForm<P>(cur, 118), ot), std::make_pair(singleForm<P>(other, 118), ct)}) {
+        for (auto side : {std::make_pair(singleForm<P>(cur, FormType::T1032), ot),
+                          std::make_pair(singleForm<P>(other, FormType::T1032), ct)}) {
             if (P *t1032 = side.first)
                 t1032->setAmount(t1032->intValue(P::F_Role) == 0 ? P::F_IncomeAdjustmentA : P::F_IncomeAdjustmentB,
                                  pensionIncome(*side.second));

@@ -50,7 +50,7 @@ void IndividualTaxData::clear()
     bool provincialRecords = false;
     for (WizardEntry *e : m_wizardData.takeAll()) {
         // the provincial record belongs to the plug-ins, which release it below
-        if (e->type == 6)
+        if (e->type == WizardRecord::Provincial)
             provincialRecords = true;
         else
             delete e->object;
@@ -183,7 +183,7 @@ void IndividualTaxData::setProvince(int oldProvince, int newProvince)
     const int previous = m_province;
     m_province = newProvince;
     // Province 0 is the federal side: leaving "no province" removes nothing.
-    if (oldProvince > 0) {
+    if (oldProvince > Province::None) {
         QList<FormEntry *> gone;
         for (FormEntry *e : m_forms)
             if (e->object && getFormProv(e->type) == oldProvince)
@@ -195,7 +195,7 @@ void IndividualTaxData::setProvince(int oldProvince, int newProvince)
     // The provincial wizard record lives in its plug-in's code: it is released
     // through the plug-ins before they are unloaded, and the new province makes its own.
     bool remakeWizardRecord = false;
-    WizardEntry *record = m_wizardData.firstWithKey(6);
+    WizardEntry *record = m_wizardData.firstWithKey(WizardRecord::Provincial);
     if (record && (previous != newProvince || !m_provinceManager.loadedManager(newProvince))) {
         m_wizardData.take(record);
         delete record;
@@ -204,8 +204,8 @@ void IndividualTaxData::setProvince(int oldProvince, int newProvince)
     }
     m_provinceManager.getManager(newProvince, true);
     if (remakeWizardRecord)
-        findWizardData(6, true);
-    if (newProvince < 0 || newProvince >= kProvinceCount)
+        findWizardData(WizardRecord::Provincial, true);
+    if (newProvince < Province::None || newProvince >= kProvinceCount)
         return;
     const ProvinceForms &rows = Province_Forms_Info[newProvince];
     for (int i = 0; i < rows.count; ++i)

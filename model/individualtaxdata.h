@@ -132,7 +132,7 @@ public:
         int version = 0;         // the block's file version
         CString marker;          // reserved slot 2 as read
         bool provinceReady = false;
-        bool summarySeen = false; // a form of type 93 has been read
+        bool summarySeen = false; // a T1 Summary has been read
     };
     // Before the person block is written: the summary first, version, year and the reserved slots.
     void prepareForWrite();
@@ -336,7 +336,7 @@ public:
                        const QDate &dateOfBirth, int maritalStatus, const QString &spouseFirstName,
                        const QString &spouseLastName, const QString &spouseSin, const QDate &spouseDateOfBirth,
                        bool coupled);
-    // Finds or makes every form the return needs; flags bit 0 adds the T183 (form 96).
+    // Finds or makes every form the return needs; flags bit 0 adds the T183.
     void addMandatoryForms(int flags, int province);
     // Whether the province, the Re-File state, the slips or the T1 call for the form type.
     bool isFormNeeded(int type);
@@ -360,7 +360,7 @@ public:
     int resolveProvincialForm(int type);
     // Schedule 2, Schedule 11 and the T778's partner; the number of forms made.
     int resolveProvincialForms();
-    // Makes form 150 (selector 1) or 148 (selector 2) when missing; 1 when made.
+    // Makes Schedule 8 (selector 1) or the RC381 (selector 2) when missing; 1 when made.
     int ensureForm148or150(int selector);
     // Drops the CPP form that the T1's selector does not ask for; 1 when removed.
     int removeForm148or150();

@@ -19,14 +19,6 @@
 
 namespace {
 
-constexpr int kT5008 = 19;
-constexpr int kRrspReceipt = 20;
-constexpr int kT1204 = 23;
-constexpr int kSch3 = 4;
-constexpr int kSch7 = 7;
-constexpr int kSch11 = 11;
-constexpr int kBusinessStatement = 125;
-constexpr int kLastYearAmounts = 2;
 constexpr int kProvincialTuitionCode = 11001;
 
 double amountOf(const std::string &text)
@@ -95,15 +87,15 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     // The business forms made for T1204 slips are refilled in place, so that they keep
     // their place, their id and what the user added to them; those left over at the end go.
     QList<FormEntry *> earlierStatements;
-    if (options.isSlipKindSelected(kT1204)) {
+    if (options.isSlipKindSelected(SlipType::T1204)) {
         QList<FormEntry *> statements;
-        collectForms(kBusinessStatement, statements);
+        collectForms(FormType::T2125, statements);
         for (FormEntry *e : qAsConst(statements))
             if (e->object && e->object->isAutoFill())
                 earlierStatements.append(e);
     }
-    if (options.isSlipKindSelected(kT5008))
-        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(kSch3, 0, false)))
+    if (options.isSlipKindSelected(SlipType::T5008))
+        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(FormType::Schedule3, 0, false)))
             removeAutoFillRows(sch3->dispositions());
 
     // 2. The downloaded slips in order.
@@ -113,7 +105,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         TaxSlip *slip = data.slip(i);
         if (!slip)
             continue;
-        if (slip->slipType == kRrspReceipt) {
+        if (slip->slipType == SlipType::RRSP) {
             if (const auto *receipt = dynamic_cast<const TaxSlipRRSPReceipt *>(slip)) {
                 const bool spousal = amountOf(receipt->spouseContributionIndicator) >= 0.1;
                 const double prior = amountOf(receipt->priorYearContribution);
@@ -123,7 +115,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
             }
             continue;
         }
-        if (slip->slipType == kT5008) {
+        if (slip->slipType == SlipType::T5008) {
             if (const auto *t5008 = dynamic_cast<const TaxSlipT5008 *>(slip))
                 dispositions.append(t5008);
             continue;
@@ -136,9 +128,9 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         slip->copyToSlip(entry->object);
         entry->object->setAutoFill(true);
 
-        if (slip->slipType == kT1204) {
+        if (slip->slipType == SlipType::T1204) {
             const auto *t1204 = dynamic_cast<const TaxSlipT1204 *>(slip);
-            FormEntry *form = earlierStatements.isEmpty() ? addForm(kBusinessStatement, nextEntryId(), true, 0, true)
+            FormEntry *form = earlierStatements.isEmpty() ? addForm(FormType::T2125, nextEntryId(), true, 0, true)
                                                           : earlierStatements.takeFirst();
             auto *statement = form ? dynamic_cast<TaxData_T2125_New *>(form->object) : nullptr;
             if (statement) {
@@ -157,8 +149,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         removeForm(e->object, true, false);
 
     // 3. The T5008 dispositions after the rows Schedule 3 holds.
-    if (!dispositions.isEmpty() && options.isSlipKindSelected(kT5008)) {
-        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(kSch3, 0, true))) {
+    if (!dispositions.isEmpty() && options.isSlipKindSelected(SlipType::T5008)) {
+        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(FormType::Schedule3, 0, true))) {
             FieldRowList &rows = sch3->dispositions();
             for (const TaxSlipT5008 *slip : qAsConst(dispositions))
                 fillT5008Row(rows.append(), *slip);
@@ -166,7 +158,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     }
 
     TaxData_T1New *t = t1();
-    auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(findWizardData(kLastYearAmounts, false));
+    auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(findWizardData(WizardRecord::LastYearAmounts, false));
 
     // 4. Instalments.
     if (options.isInstalmentSelected() && t)
@@ -186,7 +178,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
             }
         }
         m_provinceManager.setProvincialAmount(kProvincialTuitionCode, provincial);
-        if (CTaxData_Form *sch11 = getForm(kSch11, 0, false)) {
+        if (CTaxData_Form *sch11 = getForm(FormType::Schedule11, 0, false)) {
             sch11->setAmount(TaxData_Sch11::F_TrainingCreditLimit, amountOf(data.summary.trainingCreditLimit));
             sch11->setAmount(TaxData_Sch11::F_CarriedForward, federal);
         }
@@ -194,7 +186,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
 
     // 6. RRSP receipts.
     if (options.isRRSPContributionSelected() && rrsp.any()) {
-        if (CTaxData_Form *sch7 = getForm(kSch7, 0, true)) {
+        if (CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true)) {
             sch7->setAmount(TaxData_Sch7::F_ContribFirst60Days, rrsp.ownPrior);
             sch7->setAmount(TaxData_Sch7::F_ContribRestOfYear, rrsp.ownCurrent);
             sch7->setAmount(TaxData_Sch7::F_SpousalPrior, rrsp.spousalPrior);
@@ -207,7 +199,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         const double limit = amountOf(data.summary.rrspDeductionLimit);
         const double unused = amountOf(data.summary.rrspUnusedContribution);
         if (limit >= 0.009 || unused >= 0.009) {
-            if (CTaxData_Form *sch7 = getForm(kSch7, 0, true)) {
+            if (CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true)) {
                 sch7->setAmount(TaxData_Sch7::F_DeductionLimit, limit);
                 sch7->setAmount(TaxData_Sch7::F_UnusedContributions, unused);
             }

@@ -13,7 +13,15 @@ namespace {
 bool isDroppedAtImport(int type)
 {
     switch (type) {
-    case 8: case 34: case 58: case 100: case 114: case 120: case 134: case 141: case 159:
+    case FormType::Schedule8Old:
+    case FormType::ON_BEN:
+    case FormType::Retired58:
+    case FormType::Obsolete100:
+    case FormType::Obsolete114:
+    case FormType::Obsolete120:
+    case FormType::Obsolete134:
+    case FormType::Obsolete141:
+    case FormType::T1SummaryReFile:
         return true;
     default:
         return false;
@@ -26,12 +34,12 @@ constexpr double kMovingAmountLimit = 20000.0;
 
 void IndividualTaxData::carryForwardPriorYear(const ImportPriorYearOptions &options, int edition)
 {
-    if (!hasForm(1))
+    if (!hasForm(FormType::T1))
         return;
 
-    // form 165 keeps last year's summary
-    auto *summary = dynamic_cast<TaxData_T1KSNew *>(getForm(93, 0, true));
-    auto *priorSummary = dynamic_cast<TaxData_T1KSNew *>(getForm(165, 0, true));
+    // the prior-year summary keeps last year's summary
+    auto *summary = dynamic_cast<TaxData_T1KSNew *>(getForm(FormType::T1Summary, 0, true));
+    auto *priorSummary = dynamic_cast<TaxData_T1KSNew *>(getForm(FormType::T1Summary2023, 0, true));
     if (summary && priorSummary)
         *priorSummary = *summary;
 
@@ -47,10 +55,10 @@ void IndividualTaxData::carryForwardPriorYear(const ImportPriorYearOptions &opti
         const bool refused = !options.keepFormsUnchanged && !object->mayCarryForward(edition, m_province);
         if (refused || isDroppedAtImport(type) || isDroppedAtImport(e->type)) {
             removed.append(object);
-        } else if (type == 148) {
+        } else if (type == FormType::RC381) {
             added.append(new TaxData_Sch8_14);
             removed.append(object);
-        } else if (e->type != 165) {
+        } else if (e->type != FormType::T1Summary2023) {
             object->carryForward(options.copyAllData || (options.includeSelfBusinessData && IsSFDForm(type)));
         }
     }

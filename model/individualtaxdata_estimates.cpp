@@ -161,9 +161,9 @@ double pensionAdjustment(const IndividualTaxData &p)
     for (const FormEntry *e : p.slips()) {
         if (!e->object)
             continue;
-        if (e->type == 1)
+        if (e->type == SlipType::T4)
             total += e->object->valueByCode(52);
-        else if (e->type == 2)
+        else if (e->type == SlipType::T4A)
             total += e->object->valueByCode(34);
     }
     return total;
@@ -184,7 +184,7 @@ int youngDependants(const DependantInfoStruct *deps)
 
 KS *summaryOf(IndividualTaxData *p)
 {
-    return p ? dynamic_cast<KS *>(p->getForm(93, 0, false)) : nullptr;
+    return p ? dynamic_cast<KS *>(p->getForm(FormType::T1Summary, 0, false)) : nullptr;
 }
 
 // Next year's RRSP deduction limit from the T1's earned income and the year's pension adjustment.
@@ -272,8 +272,8 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         ks->setAmount(KS::F_RRSPLimitNext, rrspLimitNextYear(*t, pensionAdjustment(*this)));
 
         double loss = 0.0;
-        if (const CTaxData_Form *sch3 = getForm(4, 0, false)) {
-            if (const CTaxData_Form *t1a = getForm(39, 0, false)) {
+        if (const CTaxData_Form *sch3 = getForm(FormType::Schedule3, 0, false)) {
+            if (const CTaxData_Form *t1a = getForm(FormType::T1A, 0, false)) {
                 loss = t1a->amount(TaxData_T1ANew::F_NonCapitalLoss);
             } else {
                 const double gain = sch3->amount(TaxData_Sch3::F_Total);
@@ -335,10 +335,10 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
             TaxData_Benefit_CAI rebate;
             rebate.province = t->getMainTaxProvince() > 0 ? t->getMainTaxProvince() : t->provinceOfResidence();
             rebate.withSpouse = hasSpouse && !leaveSpouseOut;
-            const auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(getForm(6, 0, false));
+            const auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(getForm(FormType::Schedule5, 0, false));
             rebate.eligibleDependant = sch5 && isAmountEntered(sch5->amount(TaxData_Sch5::F_EligibleDependant));
             rebate.children = youngDependants(deps) - (rebate.eligibleDependant ? 1 : 0);
-            rebate.rural = rebate.province != 10 && t->flag(T1::F_RuralSupplement);
+            rebate.rural = rebate.province != Province::PrinceEdwardIsland && t->flag(T1::F_RuralSupplement);
             rebate.age = t->GetAge();
             cai = rebate.Calculate01();
         }
@@ -349,7 +349,7 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
 
     // moving expenses left for next year
     double moving = 0.0;
-    for (const FormEntry *e : m_forms.withKey(102))
+    for (const FormEntry *e : m_forms.withKey(FormType::T1_M))
         if (e->object)
             moving += std::max(e->object->amount(TaxData_T1MNew::F_Expenses) -
                                    e->object->amount(TaxData_T1MNew::F_Deduction),
@@ -359,18 +359,18 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
     // the year's schedules: cleared, then filled from the forms the person holds
     for (int f = KS::F_Sch2SpouseAgeAmount; f <= KS::F_T1DDAccount; ++f)
         ks->fields().setValueText(f, QString());
-    copyFields(*ks, getForm(3, 0, false), kSch2);
-    const CTaxData_Form *sch3 = getForm(4, 0, false);
+    copyFields(*ks, getForm(FormType::Schedule2, 0, false), kSch2);
+    const CTaxData_Form *sch3 = getForm(FormType::Schedule3, 0, false);
     copyFields(*ks, sch3, kSch3);
     copyRowSums(*ks, sch3, kSch3Rows);
-    copyFields(*ks, getForm(7, 0, false), kSch7);
-    copyFields(*ks, getForm(11, 0, false), kSch11);
-    if (const CTaxData_Form *t1a = getForm(39, 0, false)) {
+    copyFields(*ks, getForm(FormType::Schedule7, 0, false), kSch7);
+    copyFields(*ks, getForm(FormType::Schedule11, 0, false), kSch11);
+    if (const CTaxData_Form *t1a = getForm(FormType::T1A, 0, false)) {
         copyFields(*ks, t1a, kT1A);
         copyRowSums(*ks, t1a, kT1ARows);
         ks->setDate(KS::F_T1ADate, GetCurTime().date());
     }
-    if (const CTaxData_Form *dd = getForm(52, 0, false)) {
+    if (const CTaxData_Form *dd = getForm(FormType::T1DD, 0, false)) {
         const QString branch = dd->text(CTaxData_T1DD::F_Branch).trimmed();
         const QString institution = dd->text(CTaxData_T1DD::F_Institution).trimmed();
         ks->setText(KS::F_T1DDTransit, institution.isEmpty() ? branch : branch + QLatin1Char('-') + institution);

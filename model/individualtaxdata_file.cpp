@@ -36,7 +36,7 @@ int IndividualTaxData::readFormRecord(ReadContext &ctx, int type, int id, int li
         linkedId = 0;
     }
     bool retained = !isObsoleteForm(type);
-    if (type == 93) {
+    if (type == FormType::T1Summary) {
         retained = retained && !ctx.summarySeen;
         ctx.summarySeen = true;
     }
@@ -53,7 +53,7 @@ int IndividualTaxData::readFormRecord(ReadContext &ctx, int type, int id, int li
         ownEntry = !retained;
     }
     const int read = entry->object ? entry->object->serialise(ctx.version, ctx.marker, ar) : 0;
-    if (type == 102)
+    if (type == FormType::T1_M)
         if (auto *t1m = dynamic_cast<TaxData_T1MNew *>(entry->object))
             m_movingAmountCarried = t1m->amount(TaxData_T1MNew::F_CarryForward);
     if (ownEntry) {

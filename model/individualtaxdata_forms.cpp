@@ -15,7 +15,7 @@
 
 FormEntry *IndividualTaxData::addForm(int type, int id, bool insert, int linkedId, bool prefill)
 {
-    if (type == 177 || type == 178)
+    if (type == FormType::Retired177 || type == FormType::Retired178)
         return nullptr;
     CTaxData_Form *object = type >= 0 ? createForm(unsigned(type)) : nullptr;
     if (!object)
@@ -62,11 +62,10 @@ CTaxData_Form *IndividualTaxData::getForm(int type, int id, bool create)
 
 TaxData_T1New *IndividualTaxData::t1() const
 {
-    constexpr int kT1Return = 1;
-    const QVector<FormEntry *> &ofType = m_forms.withKey(kT1Return);
+    const QVector<FormEntry *> &ofType = m_forms.withKey(FormType::T1);
     if (ofType.size() != 1)
         return nullptr;
-    return formAs<TaxData_T1New>(ofType.first()->object, kT1Return);
+    return formAs<TaxData_T1New>(ofType.first()->object, FormType::T1);
 }
 
 void IndividualTaxData::collectForms(int type, QList<FormEntry *> &list) const
@@ -77,7 +76,7 @@ void IndividualTaxData::collectForms(int type, QList<FormEntry *> &list) const
 
 int IndividualTaxData::collectForeignTaxCreditForms(QList<CTaxData_Form *> &list) const
 {
-    for (FormEntry *e : m_forms.withKey(35))
+    for (FormEntry *e : m_forms.withKey(FormType::T2209))
         if (e->object)
             list.append(e->object);
     return 0;
@@ -159,23 +158,23 @@ void IndividualTaxData::formDisplayName(bool sharedPrefix, const FormEntry *entr
 
 void IndividualTaxData::moveT1KSFirst()
 {
-    if (FormEntry *e = m_forms.firstWithKey(93))
+    if (FormEntry *e = m_forms.firstWithKey(FormType::T1Summary))
         m_forms.moveToFront(e);
 }
 
 bool IndividualTaxData::isObsoleteForm(int type) const
 {
     switch (type) {
-    case 19:
-    case 22:
-    case 33:
+    case FormType::T2032Old:
+    case FormType::T2124Old:
+    case FormType::T2032Old2:
         return m_taxYear > 2007;
-    case 100:
-    case 114:
-    case 115:
-    case 120:
-    case 134:
-    case 141:
+    case FormType::Obsolete100:
+    case FormType::Obsolete114:
+    case FormType::Obsolete115:
+    case FormType::Obsolete120:
+    case FormType::Obsolete134:
+    case FormType::Obsolete141:
         return true;
     default:
         return IsFormExpired(type, 0);
@@ -288,12 +287,12 @@ WizardEntry *IndividualTaxData::addWizardData(int type)
 {
     CTaxData_Form *object = nullptr;
     switch (type) {
-    case 1: object = new TaxData_Wizard_General; break;
-    case 2: object = new TaxData_LastYearAmounts; break;
-    case 3: object = new CWizData_Dependant; break;
-    case 4: object = new CWizData_MedExp; break;
-    case 5: object = new TaxData_RRSPContrib; break;
-    case 6: object = m_provinceManager.createWizardData(); break;
+    case WizardRecord::General: object = new TaxData_Wizard_General; break;
+    case WizardRecord::LastYearAmounts: object = new TaxData_LastYearAmounts; break;
+    case WizardRecord::Dependants: object = new CWizData_Dependant; break;
+    case WizardRecord::MedicalExpenses: object = new CWizData_MedExp; break;
+    case WizardRecord::RrspContributions: object = new TaxData_RRSPContrib; break;
+    case WizardRecord::Provincial: object = m_provinceManager.createWizardData(); break;
     default: break;
     }
     if (!object)

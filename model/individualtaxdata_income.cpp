@@ -14,18 +14,10 @@
 namespace {
 enum T2125Kind { Business = 0, Professional = 1 };
 
-// Form types of the statements of self-employment income.
-constexpr int kT1163Fishing = 15;
-constexpr int kT2042Farming = 21;
-constexpr int kT5013Partnership = 38;
-constexpr int kT2121Fishing = 51;
-constexpr int kT2125Business = 125;
-constexpr int kT2125Commission = 131;
-
 bool hasT2125OfKind(const EntryList<FormEntry> &forms, int kind)
 {
-    for (const FormEntry *e : forms.withKey(kT2125Business))
-        if (auto *f = formAs<TaxData_T2125_New>(e->object, kT2125Business))
+    for (const FormEntry *e : forms.withKey(FormType::T2125))
+        if (auto *f = formAs<TaxData_T2125_New>(e->object, FormType::T2125))
             if (f->incomeKind() == kind)
                 return true;
     return false;
@@ -35,8 +27,8 @@ bool hasT2125OfKind(const EntryList<FormEntry> &forms, int kind)
 template <class Question>
 bool anyT5013(const EntryList<FormEntry> &forms, Question ask)
 {
-    for (const FormEntry *e : forms.withKey(kT5013Partnership))
-        if (auto *f = formAs<CTaxData_T5013>(e->object, kT5013Partnership))
+    for (const FormEntry *e : forms.withKey(FormType::T5013Schedule))
+        if (auto *f = formAs<CTaxData_T5013>(e->object, FormType::T5013Schedule))
             if (ask(*f) > 0)
                 return true;
     return false;
@@ -46,20 +38,20 @@ bool anyT5013(const EntryList<FormEntry> &forms, Question ask)
 double statementNetIncome(const CTaxData_Form *o)
 {
     switch (o->formType()) {
-    case kT1163Fishing:
-        if (auto *f = formAs<TaxData_T1163New>(o, kT1163Fishing))
+    case FormType::T1163:
+        if (auto *f = formAs<TaxData_T1163New>(o, FormType::T1163))
             return f->amount(TaxData_T1163New::F_NetIncome);
         break;
-    case kT2042Farming:
-        if (auto *f = formAs<TaxData_T2042New>(o, kT2042Farming))
+    case FormType::T2042:
+        if (auto *f = formAs<TaxData_T2042New>(o, FormType::T2042))
             return f->amount(TaxData_T2042New::F_NetIncome);
         break;
-    case kT2121Fishing:
-        if (auto *f = formAs<TaxData_T2121New>(o, kT2121Fishing))
+    case FormType::T2121:
+        if (auto *f = formAs<TaxData_T2121New>(o, FormType::T2121))
             return f->amount(TaxData_T2121New::F_NetIncome);
         break;
-    case kT2125Business:
-    case kT2125Commission:
+    case FormType::T2125:
+    case FormType::T2125Partnership:
         if (auto *f = formAs<TaxData_T2125_New>(o, o->formType()))
             return f->netIncome();   // business or professional, by the form's own kind
         break;
@@ -72,7 +64,8 @@ double statementNetIncome(const CTaxData_Form *o)
 
 bool IndividualTaxData::hasRentalIncome() const
 {
-    return hasForm(12) || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveRentalIncome(); });
+    return hasForm(FormType::T776)
+        || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveRentalIncome(); });
 }
 
 bool IndividualTaxData::hasBusinessIncome() const
@@ -83,18 +76,20 @@ bool IndividualTaxData::hasBusinessIncome() const
 
 bool IndividualTaxData::hasFishingIncome() const
 {
-    return hasForm(51) || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveFishIncome(); });
+    return hasForm(FormType::T2121)
+        || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveFishIncome(); });
 }
 
 bool IndividualTaxData::hasFarmingIncome() const
 {
-    return hasForm(15) || hasForm(21) || hasForm(109)
+    return hasForm(FormType::T1163) || hasForm(FormType::T2042) || hasForm(FormType::T1273)
         || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveFarmIncome(); });
 }
 
 bool IndividualTaxData::hasCommissionIncome() const
 {
-    return hasForm(131) || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveCommissionIncome(); });
+    return hasForm(FormType::T2125Partnership)
+        || anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.HaveCommissionIncome(); });
 }
 
 bool IndividualTaxData::hasProfessionalIncome() const
@@ -105,7 +100,8 @@ bool IndividualTaxData::hasProfessionalIncome() const
 
 bool IndividualTaxData::hasSelfEmploymentForms() const
 {
-    for (int type : {15, 19, 21, 22, 33, 51, 109, 125, 131})
+    for (int type : {FormType::T1163, FormType::T2032Old, FormType::T2042, FormType::T2124Old, FormType::T2032Old2,
+                     FormType::T2121, FormType::T1273, FormType::T2125, FormType::T2125Partnership})
         if (hasForm(type))
             return true;
     return anyT5013(m_forms, [](const CTaxData_T5013 &f) { return f.GetCountOfSFDForms(0); });
@@ -115,10 +111,10 @@ int IndividualTaxData::countSelfEmploymentForms() const
 {
     int count = 0;
     for (const FormEntry *e : m_forms) {
-        if (e->type == kT5013Partnership) {
-            if (auto *f = formAs<CTaxData_T5013>(e->object, kT5013Partnership))
+        if (e->type == FormType::T5013Schedule) {
+            if (auto *f = formAs<CTaxData_T5013>(e->object, FormType::T5013Schedule))
                 count += f->GetCountOfSFDForms(1);
-        } else if (e->type == 109) {
+        } else if (e->type == FormType::T1273) {
             count += 2;
         } else if (IsSFDForm(e->type)) {
             count += 1;
@@ -134,22 +130,20 @@ double IndividualTaxData::totalSelfEmploymentIncome() const
         const CTaxData_Form *o = e->object;
         if (!o)
             continue;
-        if (auto *f = formAs<CTaxData_T5013>(o, kT5013Partnership)) {
+        if (auto *f = formAs<CTaxData_T5013>(o, FormType::T5013Schedule)) {
             total += f->GetTotalNonLossNetIncome();
             continue;
         }
         const double income = statementNetIncome(o);
         if (income >= 0.009
-            && (e->type == kT1163Fishing || e->type == kT2042Farming || e->type == kT2121Fishing
-                || e->type == kT2125Business || e->type == kT2125Commission))
+            && (e->type == FormType::T1163 || e->type == FormType::T2042 || e->type == FormType::T2121
+                || e->type == FormType::T2125 || e->type == FormType::T2125Partnership))
             total += income;
     }
     return total;
 }
 
 namespace {
-constexpr int kT2121 = 51;
-constexpr int kSlipT4 = 1;
 constexpr int kEmploymentCodeFisher = 17;   // box 29: self-employed fisher (T4F)
 constexpr int kCppFirstAge = 18;
 constexpr int kCppLastAge = 70;
@@ -158,9 +152,9 @@ constexpr int kCppLastAge = 70;
 void IndividualTaxData::fillCheckIndicators(TaxData_T1New &t) const
 {
     using T1 = TaxData_T1New;
-    t.setIntValue(T1::F_T2121Count, countForms(kT2121));
+    t.setIntValue(T1::F_T2121Count, countForms(FormType::T2121));
     bool fishingT4 = false;
-    for (const FormEntry *e : m_slips.withKey(kSlipT4))
+    for (const FormEntry *e : m_slips.withKey(SlipType::T4))
         if (e->object && e->object->intValue(TaxData_Slip_T4::F_EmploymentCode) == kEmploymentCodeFisher)
             fishingT4 = true;
     t.setFlag(T1::F_FishingT4Indicator, fishingT4);

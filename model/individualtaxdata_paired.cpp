@@ -16,10 +16,10 @@ int IndividualTaxData::resolveProvincialForm(int type)
 
 int IndividualTaxData::resolveProvincialForms()
 {
-    int made = resolveProvincialForm(3) + resolveProvincialForm(11);
+    int made = resolveProvincialForm(FormType::Schedule2) + resolveProvincialForm(FormType::Schedule11);
     // the T778 brings its partner, never the other way round
-    if (hasForm(13)) {
-        const int partner = m_provinceManager.prerequisiteForm(13);
+    if (hasForm(FormType::T778)) {
+        const int partner = m_provinceManager.prerequisiteForm(FormType::T778);
         if (partner != 0 && !hasForm(partner) && getForm(partner, 0, true))
             ++made;
     }
@@ -30,9 +30,9 @@ int IndividualTaxData::ensureForm148or150(int selector)
 {
     int type;
     if (selector == 1)
-        type = 150;
+        type = FormType::Schedule8;
     else if (selector == 2)
-        type = 148;
+        type = FormType::RC381;
     else
         return 0;
     if (hasForm(type))
@@ -47,8 +47,8 @@ int IndividualTaxData::removeForm148or150()
         return 0;
     int drop;
     switch (t->cppFormSelector()) {
-    case 1: drop = 148; break;
-    case 2: drop = 150; break;
+    case 1: drop = FormType::RC381; break;
+    case 2: drop = FormType::Schedule8; break;
     default: return 0;
     }
     const FormEntry *e = m_forms.firstWithKey(drop);
@@ -60,9 +60,9 @@ int IndividualTaxData::removeForm148or150()
 
 void IndividualTaxData::syncSch5DateToT1(bool editedIsOther, int editedType)
 {
-    if (editedIsOther || editedType != 6)
+    if (editedIsOther || editedType != FormType::Schedule5)
         return;
-    auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(singleForm(6));
+    auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(singleForm(FormType::Schedule5));
     TaxData_T1New *t = t1();
     if (sch5 && t)
         t->setSch5Date(sch5->date(TaxData_Sch5::F_Date));

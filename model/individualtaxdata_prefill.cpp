@@ -43,40 +43,40 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
     if (!object || !t)
         return;
     switch (object->formType()) {
-    case 1:
+    case FormType::T1:
         fillPreparerInfo();
         break;
-    case 6:
+    case FormType::Schedule5:
         if (t->CanClaimSpouse())
             object->setFlag(TaxData_Sch5::F_SpouseFlag, true);
         break;
-    case 7:
-    case 11:
-    case 18:
-        if (CTaxData_Form *record = findWizardData(2, false))
+    case FormType::Schedule7:
+    case FormType::Schedule11:
+    case FormType::T1212:
+        if (CTaxData_Form *record = findWizardData(WizardRecord::LastYearAmounts, false))
             applyLastYearRecord(record, true);
         break;
-    case 12:
+    case FormType::T776:
         fillOwner(object, TaxData_T776New::F_OwnerName, TaxData_T776New::F_OwnerSIN, *t);
         break;
-    case 21:
+    case FormType::T2042:
         fillOwner(object, TaxData_T2042New::F_OwnerName, TaxData_T2042New::F_OwnerSIN, *t);
         break;
-    case 51:
+    case FormType::T2121:
         fillOwner(object, TaxData_T2121New::F_OwnerName, TaxData_T2121New::F_OwnerSIN, *t);
         break;
-    case 125:
-    case 131:
+    case FormType::T2125:
+    case FormType::T2125Partnership:
         fillOwner(object, TaxData_T2125_New::F_OwnerName, TaxData_T2125_New::F_OwnerSIN, *t);
-        if (object->formType() == 131)
+        if (object->formType() == FormType::T2125Partnership)
             object->setIntValue(TaxData_T2125_New::F_IncomeKind, 0);
         break;
-    case 15:
+    case FormType::T1163:
         object->setText(TaxData_T1163New::F_FirstName, t->firstName());
         object->setText(TaxData_T1163New::F_LastName, t->lastName());
         object->setText(TaxData_T1163New::F_SIN, t->sin());
         break;
-    case 53: {
+    case FormType::RC71: {
         const QString address = QStringList{setting("BusinessAddr"), setting("BusinessCity"), setting("BusinessProv"),
                                             setting("BusinessPostcode")}
                                     .join(QStringLiteral(", "));
@@ -86,10 +86,10 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
         object->setText(CTaxData_RC71::F_DiscounterPhone, setting("BusinessPhone"));
         break;
     }
-    case 92:
+    case FormType::TL2:
         object->setText(TaxData_TL2_New::F_SIN, t->sin());
         break;
-    case 96: {
+    case FormType::T183: {
         object->setText(TaxData_T183New::F_PreparerName, setting("BusinessName"));
         const QString efile = setting("BusinessEFileNum");
         if (!efile.isEmpty())
@@ -99,7 +99,7 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
         object->setDate(TaxData_T183New::F_SignDate, QDate());
         break;
     }
-    case 97:
+    case FormType::T1153:
         object->setText(CTaxData_T1153::F_TrusteeName, setting("BusinessName"));
         object->setText(CTaxData_T1153::F_DiscounterCode, setting("DiscounterCode"));
         object->setText(CTaxData_T1153::F_TrusteeAddress, setting("BusinessAddr"));
@@ -108,7 +108,7 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
         object->setText(CTaxData_T1153::F_Province, setting("BusinessProv"));
         object->setText(CTaxData_T1153::F_Postcode, setting("BusinessPostcode"));
         break;
-    case 101: {
+    case FormType::T1135: {
         QString first;
         CString second;
         splitFullName(first, second);
@@ -131,18 +131,18 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
         object->setText(TaxData_T1135New::F_PreparerPhone, setting("BusinessPhone"));
         break;
     }
-    case 116: {
-        const QVector<FormEntry *> &adj = m_forms.withKey(116);
+    case FormType::T1_ADJ: {
+        const QVector<FormEntry *> &adj = m_forms.withKey(FormType::T1_ADJ);
         if (adj.size() == 1 && adj.first()->object)
             adj.first()->object->setText(CTaxData_T1ADJ::F_Date,
                                          GetCurTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
         break;
     }
-    case 117:
+    case FormType::T1013:
         object->setDate(TaxData_T1013New::F_Date, GetCurTime().date());
         object->setText(TaxData_T1013New::F_Text, t->ConstructFullName());
         break;
-    case 119:
+    case FormType::Schedule6:
         object->setFlag(TaxData_Sch6::F_SpouseFlag, !t->CanClaimSpouse());
         break;
     default:

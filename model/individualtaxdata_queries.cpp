@@ -43,7 +43,7 @@ bool IndividualTaxData::getTaxpayerText(int kind, QString &text) const
     // the after-print address: the T1's e-mail, else the T183's
     case 15: text = t->emailAddress(); return true;
     case 16:
-        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(96))) {
+        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(FormType::T183))) {
             text = t183->text(TaxData_T183New::F_Email);
             return true;
         }
@@ -83,10 +83,10 @@ bool IndividualTaxData::getIntValue(int code, int &value) const
 void IndividualTaxData::markFilingStatus(int formType, int status, const QString &text)
 {
     switch (formType) {
-    case 1: markT1FilingStatus(status, text); break;
-    case 117: markT1013FilingStatus(status, text); break;
-    case 101: markT1135FilingStatus(status, text); break;
-    case 181: markT185FilingStatus(status, text); break;
+    case FormType::T1: markT1FilingStatus(status, text); break;
+    case FormType::T1013: markT1013FilingStatus(status, text); break;
+    case FormType::T1135: markT1135FilingStatus(status, text); break;
+    case FormType::T185: markT185FilingStatus(status, text); break;
     default: break;
     }
 }
@@ -123,7 +123,7 @@ CString IndividualTaxData::returnFileName() const
 
 CString IndividualTaxData::resultSummaryLine() const
 {
-    const QVector<FormEntry *> &ofType = m_forms.withKey(1);
+    const QVector<FormEntry *> &ofType = m_forms.withKey(FormType::T1);
     if (ofType.isEmpty())
         return CString("No tax return is opened.");
     const TaxData_T1New *t = ofType.size() == 1 ? dynamic_cast<const TaxData_T1New *>(ofType.first()->object) : nullptr;

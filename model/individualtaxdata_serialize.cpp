@@ -144,7 +144,7 @@ int IndividualTaxData::readPersonBlock(int edition, MyDataStream &ar)
     if (!ar.ok())
         return kDamaged;
     m_nextEntryId = nextId;
-    if (province < 0 || province > 13)
+    if (province < Province::None || province > Province::Yukon)
         return kProvinceRefused;
     storeReadProvince(province);
     ctx.provinceReady = loadProvincePlugin();
@@ -156,7 +156,7 @@ int IndividualTaxData::readPersonBlock(int edition, MyDataStream &ar)
     if (count > 0 && !ctx.provinceReady) {
         // Without the province's calculators every form would be dropped (the T1
         // with them) and a later save would write the empty return over the file.
-        if (province == 0)
+        if (province == Province::None)
             return kDamaged;
         gMsgInformation(messageTitle(),
                         QStringLiteral("The calculation library of %1 could not be loaded, so this return file "

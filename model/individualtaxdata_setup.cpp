@@ -8,14 +8,24 @@
 
 namespace {
 
-// Provincial tuition schedule by province; 0 where the province has none.
-constexpr int kTuitionForms[kProvinceCount] = {0, 48, 44, 91, 95, 65, 73, 69, 77, 27, 80, 0, 83, 111};
+// Provincial tuition schedule by province, in the order of the province codes; 0 where the province has none.
+constexpr int kTuitionForms[kProvinceCount] = {
+    0, FormType::AB_S11, FormType::BC_S11, FormType::MB_S11, FormType::NB_S11, FormType::NL_S11, FormType::NT_S11,
+    FormType::NS_S11, FormType::NU_S11, FormType::ON_S11, FormType::PE_S11, 0, FormType::SK_S11, FormType::YT_S11};
 // Provincial schedule of amounts transferred from the spouse.
-constexpr int kSpouseTransferForms[kProvinceCount] = {0, 47, 43, 90, 94, 64, 72, 68, 76, 26, 79, 0, 82, 110};
+constexpr int kSpouseTransferForms[kProvinceCount] = {
+    0, FormType::AB_S2, FormType::BC_S2, FormType::MB_S2, FormType::NB_S2, FormType::NL_S2, FormType::NT_S2,
+    FormType::NS_S2, FormType::NU_S2, FormType::ON_S2, FormType::PE_S2, 0, FormType::SK_S2, FormType::YT_S2};
+static_assert(kTuitionForms[Province::Alberta] == FormType::AB_S11 && kTuitionForms[Province::Quebec] == 0
+                  && kTuitionForms[Province::Yukon] == FormType::YT_S11,
+              "kTuitionForms follows the province codes");
+static_assert(kSpouseTransferForms[Province::Alberta] == FormType::AB_S2 && kSpouseTransferForms[Province::Quebec] == 0
+                  && kSpouseTransferForms[Province::Yukon] == FormType::YT_S2,
+              "kSpouseTransferForms follows the province codes");
 
 int provincialForm(const int (&table)[kProvinceCount], int province)
 {
-    return province >= 0 && province < kProvinceCount ? table[province] : 0;
+    return province >= Province::None && province < kProvinceCount ? table[province] : 0;
 }
 
 } // namespace
@@ -52,21 +62,21 @@ void IndividualTaxData::initNewReturn(int province, const QString &firstName, co
         findWizardData(Global_TaxWizard_Info[row].type, Global_TaxWizard_Info[row].makeAtOnce);
 
     setSpouseAmountFlags();
-    m_provinceManager.setUpNewReturn(t1(), getForm(6, 0, false));
+    m_provinceManager.setUpNewReturn(t1(), getForm(FormType::Schedule5, 0, false));
 }
 
 void IndividualTaxData::addMandatoryForms(int flags, int province)
 {
-    CTaxData_Form *summary = getForm(93, 0, true);
-    getForm(1, 0, true);
+    CTaxData_Form *summary = getForm(FormType::T1Summary, 0, true);
+    getForm(FormType::T1, 0, true);
 
     TaxData_T1New *t = t1();
     if (t && t->isReFile()) {
         bool haveCopy = false;
-        for (const FormEntry *e : m_forms.withKey(159))
+        for (const FormEntry *e : m_forms.withKey(FormType::T1SummaryReFile))
             haveCopy = haveCopy || e->object;
         if (!haveCopy) {
-            auto *target = dynamic_cast<TaxData_T1KSNew *>(getForm(159, 0, true));
+            auto *target = dynamic_cast<TaxData_T1KSNew *>(getForm(FormType::T1SummaryReFile, 0, true));
             auto *source = dynamic_cast<TaxData_T1KSNew *>(summary);
             if (target && source)
                 *target = *source;
@@ -74,7 +84,7 @@ void IndividualTaxData::addMandatoryForms(int flags, int province)
     }
 
     if (flags & 1)
-        getForm(96, 0, true);
+        getForm(FormType::T183, 0, true);
 
     RequiredFormSet slipForms;
     bool slipFormsKnown = false;
@@ -83,7 +93,7 @@ void IndividualTaxData::addMandatoryForms(int flags, int province)
         if (isFormNeeded(type, slipForms, slipFormsKnown))
             findFormEntry(type, 0, true);
     }
-    if (province < 0 || province > 13)
+    if (province < Province::None || province > Province::Yukon)
         return;
     const ProvinceForms &rows = Province_Forms_Info[province];
     for (int i = 0; i < rows.count; ++i) {
@@ -103,7 +113,7 @@ bool IndividualTaxData::isFormNeeded(int type)
 bool IndividualTaxData::isFormNeeded(int type, RequiredFormSet &slipForms, bool &slipFormsKnown)
 {
     const TaxData_T1New *t = t1();
-    if (IsFormMandatory(1, m_province, type) || (type == 159 && t && t->isReFile()))
+    if (IsFormMandatory(1, m_province, type) || (type == FormType::T1SummaryReFile && t && t->isReFile()))
         return true;
 
     if (!slipFormsKnown) {
@@ -112,17 +122,17 @@ bool IndividualTaxData::isFormNeeded(int type, RequiredFormSet &slipForms, bool 
         slipFormsKnown = true;
     }
     if (slipForms.contains(type))
-        return type != 35 || countForms(35) < 2;
+        return type != FormType::T2209 || countForms(FormType::T2209) < 2;
 
     // the dividend worksheet, while the T1 holds taxable dividends
-    if (type == 210 && t)
+    if (type == FormType::Worksheet5000D1 && t)
         return isAmountEntered(t->amount(TaxData_T1New::F_12000)) || isAmountEntered(t->amount(TaxData_T1New::F_12010));
     return false;
 }
 
 void IndividualTaxData::completeAfterRead(int flags)
 {
-    const FormEntry *t1Entry = m_forms.firstWithKey(1);
+    const FormEntry *t1Entry = m_forms.firstWithKey(FormType::T1);
     if (!t1Entry || !t1Entry->object)
         return;
     addMandatoryForms(flags, m_province);
@@ -132,14 +142,14 @@ void IndividualTaxData::completeAfterRead(int flags)
 
 void IndividualTaxData::addTuitionForms()
 {
-    findFormEntry(11, 0, true);
+    findFormEntry(FormType::Schedule11, 0, true);
     if (const int type = provincialForm(kTuitionForms, m_province))
         findFormEntry(type, 0, true);
 }
 
 void IndividualTaxData::addSpouseTransferForms()
 {
-    findFormEntry(3, 0, true);
+    findFormEntry(FormType::Schedule2, 0, true);
     if (const int type = provincialForm(kSpouseTransferForms, m_province))
         findFormEntry(type, 0, true);
 }
@@ -150,7 +160,7 @@ void IndividualTaxData::addAllForms()
     // unloading the others: each provincial form is then released through the plug-in
     // that made it when the person is cleared or destroyed, and the plug-ins unloaded.
     QList<CProvincialTaxManager *> managers;
-    for (int province = 1; province <= 13; ++province)
+    for (int province = Province::Alberta; province <= Province::Yukon; ++province)
         if (IsProvinceSupported(province))
             if (CProvincialTaxManager *m = m_provinceManager.getManager(province, false))
                 managers.append(m);

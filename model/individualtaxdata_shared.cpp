@@ -64,11 +64,11 @@ constexpr CwbThresholds kNone = {{0, 0}, {0, 0}, {0, 0}, {0, 0}};
 
 const CwbThresholds &cwbThresholds(int province)
 {
-    if (province < 1 || province > 13)
+    if (province < Province::Alberta || province > Province::Yukon)
         return kNone;
-    if (province == 1)
+    if (province == Province::Alberta)
         return kAlberta;
-    if (province == 8)
+    if (province == Province::Nunavut)
         return kNunavut;
     return kFederal;
 }
@@ -157,12 +157,12 @@ int IndividualTaxData::otherPlanMonthCount(int monthsBefore) const
 
 double IndividualTaxData::cppExemptEarnings(double cap) const
 {
-    auto *cpt20 = dynamic_cast<const TaxData_CPT20_New *>(singleForm(57));
+    auto *cpt20 = dynamic_cast<const TaxData_CPT20_New *>(singleForm(FormType::CPT20));
     const bool elected = cpt20 && cpt20->hadElectedIncomeToPayCPP();
     double total = 0.0;
-    for (const FormEntry *e : m_slips.withKey(1)) {
+    for (const FormEntry *e : m_slips.withKey(SlipType::T4)) {
         auto *t4 = dynamic_cast<const TaxData_Slip_T4 *>(e->object);
-        if (!t4 || t4->intValue(TaxData_Slip_T4::F_Province) != 11)
+        if (!t4 || t4->intValue(TaxData_Slip_T4::F_Province) != Province::Quebec)
             continue;
         if (t4->qppContributions() >= 0.009)
             continue;
@@ -179,11 +179,11 @@ double IndividualTaxData::cppExemptEarnings(double cap) const
 double IndividualTaxData::cppPensionableEarnings() const
 {
     double total = 0.0;
-    for (const FormEntry *e : m_slips.withKey(1)) {
+    for (const FormEntry *e : m_slips.withKey(SlipType::T4)) {
         auto *t4 = dynamic_cast<const TaxData_Slip_T4 *>(e->object);
         if (!t4)
             continue;
-        if (t4->intValue(TaxData_Slip_T4::F_Province) != 11) {
+        if (t4->intValue(TaxData_Slip_T4::F_Province) != Province::Quebec) {
             if (!t4->isCppQppExempt())
                 total += t4->pensionableEarnings();
         } else if (t4->qppContributions() >= 0.009 && t4->amount(TaxData_Slip_T4::F_Box16) < 0.009) {
@@ -197,7 +197,7 @@ double IndividualTaxData::cppPensionableEarnings() const
 double IndividualTaxData::eiRepaymentBase() const
 {
     double total = 0.0;
-    for (const FormEntry *e : m_slips.withKey(5)) {
+    for (const FormEntry *e : m_slips.withKey(SlipType::T4E)) {
         auto *t4e = dynamic_cast<const TaxData_Slip_T4E *>(e->object);
         if (t4e && isAmountEntered(t4e->amount(TaxData_Slip_T4E::F_Box7)))
             total += qMax(0.0, t4e->amount(TaxData_Slip_T4E::F_Box15));
@@ -211,7 +211,7 @@ int IndividualTaxData::adjustForeignTaxCredits()
     if (t)
         t->setAmount(T1::F_ForeignTaxAdjusted, 0.0);
     double total = 0.0;
-    for (const FormEntry *e : m_forms.withKey(35)) {
+    for (const FormEntry *e : m_forms.withKey(FormType::T2209)) {
         if (auto *f = dynamic_cast<T2209 *>(e->object)) {
             f->Adjust15Percent();
             total += f->adjustedCredit();
@@ -227,12 +227,12 @@ void IndividualTaxData::calculateForeignTaxCredits()
     T1 *t = t1();
     if (!t)
         return;
-    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(31));
-    auto *t1206 = dynamic_cast<const TaxData_T1206New *>(singleForm(29));
+    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(FormType::T691));
+    auto *t1206 = dynamic_cast<const TaxData_T1206New *>(singleForm(FormType::T1206));
     const double basicTax = t->amount(T1::F_40600);
     const double taxBasis = qMax(0.0, basicTax + t->amount(T1::F_40425) - t->amount(T1::F_41200) - t->amount(T1::F_41400));
     QList<T2209 *> list;
-    for (const FormEntry *e : m_forms.withKey(35))
+    for (const FormEntry *e : m_forms.withKey(FormType::T2209))
         if (auto *f = dynamic_cast<T2209 *>(e->object))
             list.append(f);
 
@@ -275,8 +275,8 @@ void IndividualTaxData::calculateForeignTaxCredits()
 
 void IndividualTaxData::copyForeignTaxCreditResults()
 {
-    auto *t691 = dynamic_cast<const TaxData_T691New *>(singleForm(31));
-    for (const FormEntry *e : m_forms.withKey(35)) {
+    auto *t691 = dynamic_cast<const TaxData_T691New *>(singleForm(FormType::T691));
+    for (const FormEntry *e : m_forms.withKey(FormType::T2209)) {
         auto *f = dynamic_cast<T2209 *>(e->object);
         if (!f)
             continue;
@@ -308,7 +308,8 @@ double IndividualTaxData::workingIncome() const
         total = enteredOrZero(t->amount(T1::F_10105)) + t->amount(T1::F_10100) + t->amount(T1::F_10400)
             + t->amount(T1::F_13010);
     for (const FormEntry *e : m_forms) {
-        if (e->type != 15 && e->type != 21 && e->type != 51 && e->type != 125 && e->type != 131)
+        if (e->type != FormType::T1163 && e->type != FormType::T2042 && e->type != FormType::T2121
+            && e->type != FormType::T2125 && e->type != FormType::T2125Partnership)
             continue;
         total += enteredOrZero(statementNetIncome(e->object));
     }
@@ -317,7 +318,7 @@ double IndividualTaxData::workingIncome() const
 
 double IndividualTaxData::getT778IncomeAdjustment() const
 {
-    auto *t778 = dynamic_cast<const TaxData_T778New *>(singleForm(13));
+    auto *t778 = dynamic_cast<const TaxData_T778New *>(singleForm(FormType::T778));
     const T1 *t = t1();
     if (!t778 || !t)
         return 0.0;
@@ -394,7 +395,7 @@ void IndividualTaxData::calculatePensionSplitTax()
     if (!t)
         return;
     using S = TaxData_T1032_New;
-    auto *t1032 = dynamic_cast<S *>(singleForm(118));
+    auto *t1032 = dynamic_cast<S *>(singleForm(FormType::T1032));
     if (!t1032) {
         for (int f : {T1::F_SplitPensionAmount, T1::F_SplitPensionAdjust, T1::F_SplitPensionTax, T1::F_11600})
             t->setAmount(f, 0.0);
@@ -432,8 +433,8 @@ void IndividualTaxData::setDefaultAnswers()
     T1 *t = t1();
     if (!t)
         return;
-    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(31));
-    auto *ws = dynamic_cast<const TaxData_WS_D1 *>(singleForm(210));
+    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(FormType::T691));
+    auto *ws = dynamic_cast<const TaxData_WS_D1 *>(singleForm(FormType::Worksheet5000D1));
     if (!isAmountEntered(t->amount(T1::F_DividendAnswer))) {
         bool dividends = isAmountEntered(t->amount(T1::F_12000)) || isAmountEntered(t->amount(T1::F_12010));
         if (ws)
@@ -500,7 +501,7 @@ bool IndividualTaxData::mayQualifyForCwb() const
         working += t->amount(T1::F_SpouseNetIncome);
     const double net = adjustedNetIncome(*t);
     double a, limit;
-    if (m_province == 11) {
+    if (m_province == Province::Quebec) {
         const QuebecCwbCase c = quebecCwbCase(spouse, children);
         a = c.threshold;
         limit = c.limit;

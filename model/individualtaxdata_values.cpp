@@ -37,18 +37,18 @@ bool IndividualTaxData::getFlagValue(int code, int &value) const
         return true;
     }
     case 303:
-        if (const FormEntry *sch5 = m_forms.firstWithKey(6))
+        if (const FormEntry *sch5 = m_forms.firstWithKey(FormType::Schedule5))
             if (sch5->object)
                 value = int(sch5->object->valueByCode(303));
         return true;
     case 10003:
-        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(96))) {
+        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(FormType::T183))) {
             value = t183->hasSignDate() ? 1 : 0;
             return true;
         }
         return false;
     case 10004:
-        if (auto *t1013 = dynamic_cast<const TaxData_T1013New *>(singleForm(117))) {
+        if (auto *t1013 = dynamic_cast<const TaxData_T1013New *>(singleForm(FormType::T1013))) {
             value = t1013->hasSignDate() ? 1 : 0;
             return true;
         }
@@ -68,13 +68,13 @@ bool IndividualTaxData::setValue(int code, bool flag, double amount)
         }
         return false;
     case 10322:
-        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(118))) {
+        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(FormType::T1032))) {
             t1032->setFlag(TaxData_T1032_New::F_Elected, flag);
             return true;
         }
         return false;
     case 10321:
-        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(118))) {
+        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(FormType::T1032))) {
             t1032->setAmount(TaxData_T1032_New::F_SplitAmount, amount);
             return true;
         }
@@ -87,12 +87,12 @@ bool IndividualTaxData::setValue(int code, bool flag, double amount)
 bool IndividualTaxData::setText(int code, const QString &text)
 {
     if (code == 10002) {
-        if (auto *t183 = dynamic_cast<TaxData_T183New *>(singleForm(96))) {
+        if (auto *t183 = dynamic_cast<TaxData_T183New *>(singleForm(FormType::T183))) {
             t183->CTaxData_Form::setText(TaxData_T183New::F_Text, text);
             return true;
         }
     } else if (code == 10005) {
-        if (auto *rc71 = dynamic_cast<CTaxData_RC71 *>(singleForm(53))) {
+        if (auto *rc71 = dynamic_cast<CTaxData_RC71 *>(singleForm(FormType::RC71))) {
             rc71->CTaxData_Form::setText(CTaxData_RC71::F_Text, text);
             return true;
         }
@@ -108,7 +108,7 @@ CTaxData_Form *IndividualTaxData::singleForm(int type) const
 
 void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T1013New *>(singleForm(117));
+    auto *f = dynamic_cast<TaxData_T1013New *>(singleForm(FormType::T1013));
     if (!f)
         return;
     if (f->intValue(TaxData_T1013New::F_FilingStatus) == 1) {
@@ -132,7 +132,7 @@ void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
 
 void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T1135New *>(singleForm(101));
+    auto *f = dynamic_cast<TaxData_T1135New *>(singleForm(FormType::T1135));
     if (!f)
         return;
     f->setIntValue(TaxData_T1135New::F_FilingStatus, status);
@@ -145,7 +145,7 @@ void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
 
 void IndividualTaxData::markT185FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T185 *>(singleForm(181));
+    auto *f = dynamic_cast<TaxData_T185 *>(singleForm(FormType::T185));
     if (!f || status != 1)
         return;
     const QString padDate = nowText();
@@ -160,12 +160,12 @@ bool IndividualTaxData::hasSpouseInformation() const
     const TaxData_T1New *t = t1();
     if (t && t->HasSpouse())
         return true;
-    for (const FormEntry *e : m_forms.withKey(118))
+    for (const FormEntry *e : m_forms.withKey(FormType::T1032))
         if (e->object)
             return true;
     if (!t || !t->CanClaimSpouse())
         return false;
-    const FormEntry *sch5 = m_forms.firstWithKey(6);
+    const FormEntry *sch5 = m_forms.firstWithKey(FormType::Schedule5);
     return sch5 && sch5->object && sch5->object->flag(TaxData_Sch5::F_SpouseFlag);
 }
 
@@ -175,7 +175,7 @@ void IndividualTaxData::setSpouseAmountFlags()
     if (!t)
         return;
     if (t->CanClaimSpouse()) {
-        if (CTaxData_Form *sch5 = getForm(6, 0, true))
+        if (CTaxData_Form *sch5 = getForm(FormType::Schedule5, 0, true))
             sch5->setFlag(TaxData_Sch5::F_SpouseFlag, true);
     } else {
         t->setSpouseAmountClaim(0);

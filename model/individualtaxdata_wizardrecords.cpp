@@ -54,12 +54,12 @@ CTaxData_Form *IndividualTaxData::applyWizardRecord(int type)
     if (!record)
         return nullptr;
     switch (type) {
-    case 1: return applyGeneralRecord(record);
-    case 2: return applyLastYearRecord(record);
-    case 3: return applyDependantRecord(record);
-    case 4: return applyMedicalRecord(record);
-    case 5: return applyRrspRecord(record);
-    case 6:
+    case WizardRecord::General: return applyGeneralRecord(record);
+    case WizardRecord::LastYearAmounts: return applyLastYearRecord(record);
+    case WizardRecord::Dependants: return applyDependantRecord(record);
+    case WizardRecord::MedicalExpenses: return applyMedicalRecord(record);
+    case WizardRecord::RrspContributions: return applyRrspRecord(record);
+    case WizardRecord::Provincial:
         m_provinceManager.applyWizardData();
         return record;
     default:
@@ -77,9 +77,9 @@ CTaxData_Form *IndividualTaxData::applyGeneralRecord(CTaxData_Form *record)
     CTaxData_Form *touched = t;
     const double donations = record->amount(G::F_Donations);
     const double ecological = record->amount(G::F_EcologicalGifts);
-    // form 9 is made only for an amount to put on it
-    if (hasForm(9) || isAmountEntered(donations) || isAmountEntered(ecological)) {
-        if (CTaxData_Form *sch9 = getForm(9, 0, true)) {
+    // Schedule 9 is made only for an amount to put on it
+    if (hasForm(FormType::Schedule9) || isAmountEntered(donations) || isAmountEntered(ecological)) {
+        if (CTaxData_Form *sch9 = getForm(FormType::Schedule9, 0, true)) {
             sch9->setAmount(TaxData_Sch9::F_Donations, donations);
             sch9->setAmount(TaxData_Sch9::F_EcologicalGifts, ecological);
             touched = sch9;
@@ -110,19 +110,19 @@ CTaxData_Form *IndividualTaxData::applyLastYearRecord(CTaxData_Form *record, boo
     put(t, T1::F_LLPRepayment, record->amount(L::F_LLPRepayment));
     put(t, T1::F_LYT1212Balance, record->amount(L::F_T1212Balance));
     put(t, T1::F_LYNetCapitalLosses, record->amount(L::F_NetCapitalLosses));
-    if (CTaxData_Form *sch7 = singleForm(7)) {
+    if (CTaxData_Form *sch7 = singleForm(FormType::Schedule7)) {
         put(sch7, TaxData_Sch7::F_DeductionLimit, t->amount(T1::F_LYRRSPLimit));
         put(sch7, TaxData_Sch7::F_UnusedContributions, t->amount(T1::F_LYUnusedRRSP));
         touched = sch7;
     }
-    if (CTaxData_Form *sch11 = singleForm(11)) {
+    if (CTaxData_Form *sch11 = singleForm(FormType::Schedule11)) {
         put(sch11, TaxData_Sch11::F_CarriedForward, t->amount(T1::F_LYFedTuition));
         touched = sch11;
     }
     double provincial = 0.0;
     if (!onlyEmpty || !m_provinceManager.getProvincialValue(11001, provincial))
         m_provinceManager.setProvincialAmount(11001, t->amount(T1::F_LYProvTuition));
-    if (CTaxData_Form *t1212 = singleForm(18)) {
+    if (CTaxData_Form *t1212 = singleForm(FormType::T1212)) {
         put(t1212, TaxData_T1212New::F_BalanceLastYear, t->amount(T1::F_LYT1212Balance));
         touched = t1212;
     }
@@ -175,11 +175,11 @@ CTaxData_Form *IndividualTaxData::applyRrspRecord(CTaxData_Form *record)
     auto *rrsp = dynamic_cast<R *>(record);
     if (!t || !rrsp)
         return nullptr;
-    if (!rrsp->hasContributions() && !hasForm(7)) {
+    if (!rrsp->hasContributions() && !hasForm(FormType::Schedule7)) {
         t->setAmount(T1::F_RRSPContribRest, rrsp->amount(R::F_ContribRestOfYear));
         return t;
     }
-    CTaxData_Form *sch7 = getForm(7, 0, true);
+    CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true);
     if (sch7) {
         sch7->setAmount(TaxData_Sch7::F_UnusedContributions, rrsp->amount(R::F_UnusedContributions));
         sch7->setAmount(TaxData_Sch7::F_HBPRepayment, rrsp->amount(R::F_HBPRepayment));
@@ -196,16 +196,16 @@ CTaxData_Form *IndividualTaxData::applyRrspRecord(CTaxData_Form *record)
 // Refills every wizard record from the return.
 void IndividualTaxData::refreshWizardRecords(bool)
 {
-    if (CTaxData_Form *r = findWizardData(3, false))
+    if (CTaxData_Form *r = findWizardData(WizardRecord::Dependants, false))
         refreshDependantRecord(r);
-    if (CTaxData_Form *r = findWizardData(4, false))
+    if (CTaxData_Form *r = findWizardData(WizardRecord::MedicalExpenses, false))
         refreshMedicalRecord(r);
     m_provinceManager.fillWizardData();
-    if (CTaxData_Form *r = findWizardData(1, false))
+    if (CTaxData_Form *r = findWizardData(WizardRecord::General, false))
         refreshGeneralRecord(r);
-    if (CTaxData_Form *r = findWizardData(2, false))
+    if (CTaxData_Form *r = findWizardData(WizardRecord::LastYearAmounts, false))
         refreshLastYearRecord(r);
-    if (CTaxData_Form *r = findWizardData(5, false))
+    if (CTaxData_Form *r = findWizardData(WizardRecord::RrspContributions, false))
         refreshRrspRecord(r);
 }
 
@@ -257,7 +257,7 @@ void IndividualTaxData::refreshGeneralRecord(CTaxData_Form *record)
         record->setFlag(p.record, t->flag(p.t1));
     record->setAmount(G::F_Instalments, t->amount(T1::F_47600));
     record->setAmount(G::F_OtherIncome, t->amount(T1::F_13000));
-    const CTaxData_Form *sch9 = singleForm(9);
+    const CTaxData_Form *sch9 = singleForm(FormType::Schedule9);
     record->setAmount(G::F_Donations, sch9 ? sch9->amount(TaxData_Sch9::F_Donations) : 0.0);
     record->setAmount(G::F_EcologicalGifts, sch9 ? sch9->amount(TaxData_Sch9::F_EcologicalGifts) : 0.0);
 }
@@ -271,27 +271,27 @@ void IndividualTaxData::refreshLastYearRecord(CTaxData_Form *record)
     record->setAmount(L::F_LLPRepayment, t->amount(T1::F_LLPRepayment));
     record->setAmount(L::F_NetCapitalLosses, t->amount(T1::F_LYNetCapitalLosses));
     // a form's value wins and is kept on the T1 for when the form is gone
-    if (const CTaxData_Form *sch7 = singleForm(7)) {
+    if (const CTaxData_Form *sch7 = singleForm(FormType::Schedule7)) {
         t->setAmount(T1::F_LYRRSPLimit, sch7->amount(TaxData_Sch7::F_DeductionLimit));
         t->setAmount(T1::F_LYUnusedRRSP, sch7->amount(TaxData_Sch7::F_UnusedContributions));
     }
     record->setAmount(L::F_RRSPDeductionLimit, t->amount(T1::F_LYRRSPLimit));
     record->setAmount(L::F_UnusedRRSPContrib, t->amount(T1::F_LYUnusedRRSP));
-    if (const CTaxData_Form *sch11 = singleForm(11))
+    if (const CTaxData_Form *sch11 = singleForm(FormType::Schedule11))
         t->setAmount(T1::F_LYFedTuition, sch11->amount(TaxData_Sch11::F_CarriedForward));
     record->setAmount(L::F_FedUnusedTuition, t->amount(T1::F_LYFedTuition));
     double provincial = 0.0;
     if (m_provinceManager.getProvincialValue(11001, provincial))
         t->setAmount(T1::F_LYProvTuition, provincial);
     record->setAmount(L::F_ProvUnusedTuition, t->amount(T1::F_LYProvTuition));
-    if (const CTaxData_Form *t1212 = singleForm(18))
+    if (const CTaxData_Form *t1212 = singleForm(FormType::T1212))
         t->setAmount(T1::F_LYT1212Balance, t1212->amount(TaxData_T1212New::F_BalanceLastYear));
     record->setAmount(L::F_T1212Balance, t->amount(T1::F_LYT1212Balance));
 }
 
 void IndividualTaxData::refreshRrspRecord(CTaxData_Form *record)
 {
-    if (const CTaxData_Form *sch7 = singleForm(7)) {
+    if (const CTaxData_Form *sch7 = singleForm(FormType::Schedule7)) {
         record->setAmount(R::F_UnusedContributions, sch7->amount(TaxData_Sch7::F_UnusedContributions));
         record->setAmount(R::F_HBPRepayment, sch7->amount(TaxData_Sch7::F_HBPRepayment));
         record->setAmount(R::F_LLPRepayment, sch7->amount(TaxData_Sch7::F_LLPRepayment));

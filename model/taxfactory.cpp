@@ -11,6 +11,7 @@
 #include "ctaxdata_t1dd.h"
 #include "ctaxdata_t2222.h"
 #include "ctaxdata_t5013.h"
+#include "formtypes.h"
 #include "taxdata_cpt20_new.h"
 #include "taxdata_rc267new.h"
 #include "taxdata_rc268new.h"
@@ -111,86 +112,90 @@
 CTaxData_Form *createForm(unsigned int type)
 {
     switch (type) {
-    case 1: return new TaxData_T1New;
-    case 2: case 5: case 151: case 166: case 198: return new TaxData_UnusedForm;
-    case 3: return new TaxData_Sch2;
-    case 4: return new TaxData_Sch3;
-    case 6: return new TaxData_Sch5;
-    case 7: return new TaxData_Sch7;
-    case 8: return new TaxData_Sch8;
-    case 9: return new TaxData_Sch9;
-    case 10: return new TaxData_Sch10;
-    case 11: return new TaxData_Sch11;
-    case 12: return new TaxData_T776New;
-    case 13: return new TaxData_T778New;
-    case 14: return new TaxData_T929New;
-    case 15: return new TaxData_T1163New;
-    case 17: return new TaxData_T1172New;
-    case 18: return new TaxData_T1212New;
-    case 20: return new TaxData_T2038New;
-    case 21: return new TaxData_T2042New;
-    case 23: return new TaxData_T2204_New;
-    case 28: return new CTaxData_GST370;
-    case 29: return new TaxData_T1206New;
-    case 30: return new TaxData_T626_New;
-    case 31: return new TaxData_T691New;
-    case 32: return new TaxData_T936New;
-    case 35: return new TaxData_T2209_2036;
-    case 37: return new TaxData_T2017New;
-    case 38: return new CTaxData_T5013;
-    case 39: return new TaxData_T1ANew;
-    case 40: return new TaxData_T657New;
-    case 49: return new CTaxData_T2222;
-    case 51: return new TaxData_T2121New;
-    case 52: return new CTaxData_T1DD;
-    case 53: return new CTaxData_RC71;
-    case 55: return new TaxData_T5004;
-    case 57: return new TaxData_CPT20_New;
-    case 59: return new TaxData_T777New;
-    case 89: return new CTaxData_T1219;
-    case 92: return new TaxData_TL2_New;
-    case 93: case 159: case 165: return new TaxData_T1KSNew;
-    case 96: return new TaxData_T183New;
-    case 97: return new CTaxData_T1153;
-    case 101: return new TaxData_T1135New;
-    case 102: return new TaxData_T1MNew;
-    case 103: return new CTaxData_T1223;
-    case 105: return new TaxData_T746New;
-    case 107: return new CTaxData_T1229;
-    case 113: return new TaxData_T1170;
-    case 116: return new CTaxData_T1ADJ;
-    case 117: return new TaxData_T1013New;
-    case 118: return new TaxData_T1032_New;
-    case 119: return new TaxData_Sch6;
-    case 124: return new CTaxData_T2205;
-    case 125: case 131: return new TaxData_T2125_New(int(type));
-    case 133: return new TaxData_Sch12_MultigHomeReno;
-    case 136: return new TaxData_RC267New;
-    case 137: return new TaxData_RC268New;
-    case 138: return new TaxData_RC269;
-    case 139: return new TaxData_Sch13;
-    case 145: return new TaxData_RC359;
-    case 147: case 160: return new TaxData_T2091(int(type));
-    case 148: return new TaxData_RC381;
-    case 149: return new TaxData_RC383;
-    case 150: return new TaxData_Sch8_14;
-    case 157: return new TaxData_Sch12_2016;
-    case 171: return new TaxData_T90;
-    case 173: return new TaxData_T224;
-    case 174: return new TaxData_T225;
-    case 179: return new TaxData_T777Covid19;
-    case 181: return new TaxData_T185;
-    case 184: return new TaxData_RC59_e;
-    case 185: return new TaxData_RC59X_e;
-    case 186: return new TaxData_T1044;
-    case 193: return new TaxData_T2043;
-    case 199: return new TaxData_T2039;
-    case 205: return new TaxData_Sch15;
-    case 207: return new TaxData_T1248SchD;
-    case 209: return new TaxData_InstalmentCalc;
-    case 210: return new TaxData_WS_D1;
-    case 212: return new TaxData_T2048;
-    case 213: return new TaxData_T1198;
+    case FormType::T1: return new TaxData_T1New;
+    case FormType::Unused2:
+    case FormType::Unused5:
+    case FormType::Unused151:
+    case FormType::Unused166:
+    case FormType::Unused198: return new TaxData_UnusedForm;
+    case FormType::Schedule2: return new TaxData_Sch2;
+    case FormType::Schedule3: return new TaxData_Sch3;
+    case FormType::Schedule5: return new TaxData_Sch5;
+    case FormType::Schedule7: return new TaxData_Sch7;
+    case FormType::Schedule8Old: return new TaxData_Sch8;
+    case FormType::Schedule9: return new TaxData_Sch9;
+    case FormType::Schedule10: return new TaxData_Sch10;
+    case FormType::Schedule11: return new TaxData_Sch11;
+    case FormType::T776: return new TaxData_T776New;
+    case FormType::T778: return new TaxData_T778New;
+    case FormType::T929: return new TaxData_T929New;
+    case FormType::T1163: return new TaxData_T1163New;
+    case FormType::T1172: return new TaxData_T1172New;
+    case FormType::T1212: return new TaxData_T1212New;
+    case FormType::T2038IND: return new TaxData_T2038New;
+    case FormType::T2042: return new TaxData_T2042New;
+    case FormType::T2204: return new TaxData_T2204_New;
+    case FormType::GST370: return new CTaxData_GST370;
+    case FormType::T1206: return new TaxData_T1206New;
+    case FormType::T626: return new TaxData_T626_New;
+    case FormType::T691: return new TaxData_T691New;
+    case FormType::T936: return new TaxData_T936New;
+    case FormType::T2209: return new TaxData_T2209_2036;
+    case FormType::T2017: return new TaxData_T2017New;
+    case FormType::T5013Schedule: return new CTaxData_T5013;
+    case FormType::T1A: return new TaxData_T1ANew;
+    case FormType::T657: return new TaxData_T657New;
+    case FormType::T2222: return new CTaxData_T2222;
+    case FormType::T2121: return new TaxData_T2121New;
+    case FormType::T1DD: return new CTaxData_T1DD;
+    case FormType::RC71: return new CTaxData_RC71;
+    case FormType::T5004: return new TaxData_T5004;
+    case FormType::CPT20: return new TaxData_CPT20_New;
+    case FormType::T777: return new TaxData_T777New;
+    case FormType::T1219: return new CTaxData_T1219;
+    case FormType::TL2: return new TaxData_TL2_New;
+    case FormType::T1Summary: case FormType::T1SummaryReFile: case FormType::T1Summary2023: return new TaxData_T1KSNew;
+    case FormType::T183: return new TaxData_T183New;
+    case FormType::T1153: return new CTaxData_T1153;
+    case FormType::T1135: return new TaxData_T1135New;
+    case FormType::T1_M: return new TaxData_T1MNew;
+    case FormType::T1223: return new CTaxData_T1223;
+    case FormType::T746: return new TaxData_T746New;
+    case FormType::T1229: return new CTaxData_T1229;
+    case FormType::T1170: return new TaxData_T1170;
+    case FormType::T1_ADJ: return new CTaxData_T1ADJ;
+    case FormType::T1013: return new TaxData_T1013New;
+    case FormType::T1032: return new TaxData_T1032_New;
+    case FormType::Schedule6: return new TaxData_Sch6;
+    case FormType::T2205: return new CTaxData_T2205;
+    case FormType::T2125: case FormType::T2125Partnership: return new TaxData_T2125_New(int(type));
+    case FormType::Schedule12: return new TaxData_Sch12_MultigHomeReno;
+    case FormType::RC267: return new TaxData_RC267New;
+    case FormType::RC268: return new TaxData_RC268New;
+    case FormType::RC269: return new TaxData_RC269;
+    case FormType::Schedule13: return new TaxData_Sch13;
+    case FormType::RC359: return new TaxData_RC359;
+    case FormType::T2091IND: case FormType::T2091IND_WS: return new TaxData_T2091(int(type));
+    case FormType::RC381: return new TaxData_RC381;
+    case FormType::RC383: return new TaxData_RC383;
+    case FormType::Schedule8: return new TaxData_Sch8_14;
+    case FormType::Schedule12HAE: return new TaxData_Sch12_2016;
+    case FormType::T90: return new TaxData_T90;
+    case FormType::T224: return new TaxData_T224;
+    case FormType::T225: return new TaxData_T225;
+    case FormType::T777S: return new TaxData_T777Covid19;
+    case FormType::T185: return new TaxData_T185;
+    case FormType::RC59: return new TaxData_RC59_e;
+    case FormType::RC59X: return new TaxData_RC59X_e;
+    case FormType::T1044: return new TaxData_T1044;
+    case FormType::T2043: return new TaxData_T2043;
+    case FormType::T2039: return new TaxData_T2039;
+    case FormType::Schedule15: return new TaxData_Sch15;
+    case FormType::T1248SchD: return new TaxData_T1248SchD;
+    case FormType::Instalments: return new TaxData_InstalmentCalc;
+    case FormType::Worksheet5000D1: return new TaxData_WS_D1;
+    case FormType::T2048: return new TaxData_T2048;
+    case FormType::T1198: return new TaxData_T1198;
     default: return nullptr;
     }
 }
@@ -198,29 +203,29 @@ CTaxData_Form *createForm(unsigned int type)
 CTaxData_Form *createSlip(unsigned int type)
 {
     switch (type) {
-    case 1: return new TaxData_Slip_T4;
-    case 2: return new TaxData_Slip_T4A;
-    case 3: return new TaxData_Slip_T4AP;
-    case 4: return new TaxData_Slip_T4RSP;
-    case 5: return new TaxData_Slip_T4E;
-    case 6: return new CSlipData_T4AOAS;
-    case 7: return new TaxData_Slip_T4RIF;
-    case 8: return new TaxData_Slip_T5;
-    case 9: return new TaxData_Slip_T3;
-    case 10: return new CSlipData_T5003;
-    case 11: return new CSlipData_T5007;
-    case 13: return new TaxData_Slip_T5013;
-    case 14: return new TaxData_Slip_T4PS;
-    case 15: return new TaxData_Slip_T4ARCA;
-    case 16: return new TaxData_Slip_T5006;
-    case 17: return new TaxData_Slip_RC62;
-    case 18: return new TaxData_Slip_RC210;
-    case 21: return new TaxData_Slip_MBShelterAssist;
-    case 22: return new TaxData_Slip_PRPP;
-    case 23: return new TaxData_Slip_T1204;
-    case 24: return new TaxData_Slip_NR4;
-    case 25: return new TaxData_Slip_T2202;
-    case 26: return new TaxData_Slip_T4FHSA;
+    case SlipType::T4: return new TaxData_Slip_T4;
+    case SlipType::T4A: return new TaxData_Slip_T4A;
+    case SlipType::T4AP: return new TaxData_Slip_T4AP;
+    case SlipType::T4RSP: return new TaxData_Slip_T4RSP;
+    case SlipType::T4E: return new TaxData_Slip_T4E;
+    case SlipType::T4AOAS: return new CSlipData_T4AOAS;
+    case SlipType::T4RIF: return new TaxData_Slip_T4RIF;
+    case SlipType::T5: return new TaxData_Slip_T5;
+    case SlipType::T3: return new TaxData_Slip_T3;
+    case SlipType::T5003: return new CSlipData_T5003;
+    case SlipType::T5007: return new CSlipData_T5007;
+    case SlipType::T5013: return new TaxData_Slip_T5013;
+    case SlipType::T4PS: return new TaxData_Slip_T4PS;
+    case SlipType::T4A_RCA: return new TaxData_Slip_T4ARCA;
+    case SlipType::T5006: return new TaxData_Slip_T5006;
+    case SlipType::RC62: return new TaxData_Slip_RC62;
+    case SlipType::RC210: return new TaxData_Slip_RC210;
+    case SlipType::MBRentAssist: return new TaxData_Slip_MBShelterAssist;
+    case SlipType::PRPP: return new TaxData_Slip_PRPP;
+    case SlipType::T1204: return new TaxData_Slip_T1204;
+    case SlipType::NR4: return new TaxData_Slip_NR4;
+    case SlipType::T2202: return new TaxData_Slip_T2202;
+    case SlipType::T4FHSA: return new TaxData_Slip_T4FHSA;
     default: return nullptr;
     }
 }

@@ -313,6 +313,23 @@ static_assert(sameName(kFormRows.rows[FormType::Instalments].name, "Instalments"
 static_assert(sameName(kFormRows.rows[FormType::Worksheet5000D1].name, "5000-D1"), "FormType::Worksheet5000D1");
 static_assert(sameName(kFormRows.rows[FormType::T2048].name, "T2048"), "FormType::T2048");
 static_assert(sameName(kFormRows.rows[FormType::T1198].name, "T1198"), "FormType::T1198");
+static_assert(sameName(kFormRows.rows[FormType::Unused2].name, "Unused"), "FormType::Unused2");
+static_assert(sameName(kFormRows.rows[FormType::Unused5].name, "Unused"), "FormType::Unused5");
+static_assert(sameName(kFormRows.rows[FormType::T2032Old].name, "T2032"), "FormType::T2032Old");
+static_assert(sameName(kFormRows.rows[FormType::T2124Old].name, "T2124"), "FormType::T2124Old");
+static_assert(sameName(kFormRows.rows[FormType::T2032Old2].name, "T2032"), "FormType::T2032Old2");
+static_assert(sameName(kFormRows.rows[FormType::Retired58].name, ""), "FormType::Retired58");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete100].name, "Obsolete"), "FormType::Obsolete100");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete114].name, "Obsolete"), "FormType::Obsolete114");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete115].name, "Obsolete"), "FormType::Obsolete115");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete120].name, "Obsolete"), "FormType::Obsolete120");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete134].name, "Obsolete"), "FormType::Obsolete134");
+static_assert(sameName(kFormRows.rows[FormType::Obsolete141].name, "Obsolete"), "FormType::Obsolete141");
+static_assert(sameName(kFormRows.rows[FormType::Unused151].name, "Unused"), "FormType::Unused151");
+static_assert(sameName(kFormRows.rows[FormType::Unused166].name, "Unused"), "FormType::Unused166");
+static_assert(sameName(kFormRows.rows[FormType::Retired177].name, ""), "FormType::Retired177");
+static_assert(sameName(kFormRows.rows[FormType::Retired178].name, ""), "FormType::Retired178");
+static_assert(sameName(kFormRows.rows[FormType::Unused198].name, "Unused"), "FormType::Unused198");
 
 constexpr ProvinceFormRow kAB[] = {{45, 1}, {47, 0}, {48, 0}};
 constexpr ProvinceFormRow kBC[] = {{41, 1}, {42, 1}, {43, 0}, {44, 0}};

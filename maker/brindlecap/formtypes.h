@@ -137,6 +137,25 @@ enum Type : int {
     Worksheet5000D1 = 210,
     T2048 = 212,
     T1198 = 213,
+
+    // Codes of former years: the table keeps their rows obsolete, unused or empty.
+    Unused2 = 2,
+    Unused5 = 5,
+    T2032Old = 19,
+    T2124Old = 22,
+    T2032Old2 = 33,
+    Retired58 = 58,
+    Obsolete100 = 100,
+    Obsolete114 = 114,
+    Obsolete115 = 115,
+    Obsolete120 = 120,
+    Obsolete134 = 134,
+    Obsolete141 = 141,
+    Unused151 = 151,
+    Unused166 = 166,
+    Retired177 = 177,
+    Retired178 = 178,
+    Unused198 = 198,
 };
 } // namespace FormType
 
@@ -188,3 +207,14 @@ enum Code : int {
     Yukon = 13, // YT
 };
 } // namespace Province
+
+namespace WizardRecord {
+enum Type : int {
+    General = 1,
+    LastYearAmounts = 2,
+    Dependants = 3,
+    MedicalExpenses = 4,
+    RrspContributions = 5,
+    Provincial = 6,
+};
+} // namespace WizardRecord

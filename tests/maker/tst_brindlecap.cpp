@@ -214,6 +214,19 @@ private slots:
         QCOMPARE(QString::fromUtf8(province ? Global_Provs_Info[code].word[0] : Global_Slips_Info[code].name), name);
     }
 
+    void namedWizardRecords()
+    {
+        const std::pair<int, const char *> named[] = {
+            {WizardRecord::General, "General Information"}, {WizardRecord::LastYearAmounts, "Last Year's Amounts"},
+            {WizardRecord::Dependants, "Dependants"}, {WizardRecord::MedicalExpenses, "Medical Expenses"},
+            {WizardRecord::RrspContributions, "RRSP Contributions"}, {WizardRecord::Provincial, "Provincial Information"},
+        };
+        for (const auto &n : named) {
+            QCOMPARE(Global_TaxWizard_Info[n.first].type, n.first);
+            QCOMPARE(Global_TaxWizard_Info[n.first].name, n.second);
+        }
+    }
+
     void helpers()
     {
         QCOMPARE(div(10.0, 4.0), 2.5);
