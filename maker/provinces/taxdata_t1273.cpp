@@ -4,18 +4,11 @@ namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withPeriodAndIncome({
         {"OwnerName", FieldKind::Text},
         {"OwnerSIN", FieldKind::Text},
-        {"ParticipantPin", FieldKind::Text},
-        {"FiscalStart", FieldKind::Date},
-        {"FiscalEnd", FieldKind::Date},
-        {"Percentage", FieldKind::Amount, 0, 100},
-        {"GrossIncome", FieldKind::Amount, 9659},
-        {"Expenses", FieldKind::Amount, 9898},
-        {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
-        {"NetIncome", FieldKind::Amount, 9946}
-    };
+        {"ParticipantPin", FieldKind::Text}
+    }, kFarmingLines));
     return table;
 }
 

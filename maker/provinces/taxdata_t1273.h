@@ -9,10 +9,6 @@ public:
         F_OwnerName, F_OwnerSIN, F_ParticipantPin, F_FiscalStart, F_FiscalEnd, F_Percentage,
         F_GrossIncome, F_Expenses, F_NetIncomeBeforeAdj, F_NetIncome, F_Count
     };
-    // Columns of a income or expense row.
-    enum Column {
-        C_Description, C_Code, C_Amount, C_ColumnCount
-    };
 
     // One class serves every province: province is the maker, formType its form.
     TaxData_T1273(int province, int formType);

@@ -1,9 +1,10 @@
 #include "statementidentity.h"
+#include <utility>
 
-std::vector<FieldSpec> withStatementIdentity(std::initializer_list<FieldSpec> own,
+std::vector<FieldSpec> withStatementIdentity(std::vector<FieldSpec> own,
                                              std::initializer_list<FieldSpec> after)
 {
-    std::vector<FieldSpec> specs(own);
+    std::vector<FieldSpec> specs = std::move(own);
     const FieldSpec identity[] = {
         {"IndustryCode", FieldKind::Text},
         {"BusinessNumber", FieldKind::Text},

@@ -12,5 +12,5 @@
 // Its own later additions follow them.
 constexpr int kStatementPartners = 3;
 constexpr int kFieldsPerPartner = 3;
-std::vector<FieldSpec> withStatementIdentity(std::initializer_list<FieldSpec> own,
+std::vector<FieldSpec> withStatementIdentity(std::vector<FieldSpec> own,
                                              std::initializer_list<FieldSpec> after = {});

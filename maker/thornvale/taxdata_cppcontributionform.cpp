@@ -1,10 +1,56 @@
 #include "taxdata_cppcontributionform.h"
+#include "formtypes.h"
 #include "pensionplanlines.h"
 #include "taxrates2024.h"
 
-namespace {
-constexpr int kQuebec = 11;
-} // namespace
+const FieldTable &TaxData_CppContributionForm::commonFields()
+{
+    static const FieldTable table{
+        {"Province", FieldKind::Int},
+        {"Months", FieldKind::Int},
+        {"SecondMonths", FieldKind::Int},
+        {"SelfEmployment", FieldKind::Amount},
+        {"SelfEmploymentQPP", FieldKind::Amount},
+        {"CPT20Line16", FieldKind::Amount},
+        {"CPT20Line17", FieldKind::Amount},
+        {"Age", FieldKind::Int},
+        {"Deceased", FieldKind::Flag},
+        {"CPT30Needed", FieldKind::Flag},
+        {"Allow372", FieldKind::Flag},
+        {"Allow374", FieldKind::Flag},
+        {"Switch", FieldKind::Flag},
+        {"BaseContribution", FieldKind::Amount, 22215},
+        {"EnhancedContribution", FieldKind::Amount},
+        {"SelfContribution", FieldKind::Amount, 42100},
+        {"Line310", FieldKind::Amount, 31000},
+        {"Line222", FieldKind::Amount, 22200},
+        {"Line22215", FieldKind::Amount},
+        {"Line421", FieldKind::Amount}
+    };
+    return table;
+}
+
+std::vector<FieldSpec> TaxData_CppContributionForm::withSlipAndElectionRows(std::initializer_list<FieldSpec> before,
+                                                                           std::initializer_list<FieldSpec> after)
+{
+    std::vector<FieldSpec> specs(before);
+    const FieldSpec shared[] = {
+        {"T4Amounts", FieldKind::Flag},
+        {"T4CppEarnings", FieldKind::Amount},
+        {"T4CppContributions", FieldKind::Amount},
+        {"T4QppEarnings", FieldKind::Amount},
+        {"T4QppContributions", FieldKind::Amount},
+        {"T4CppSlips", FieldKind::Int},
+        {"T4QuebecOnlySlips", FieldKind::Int},
+        {"T4Exempt", FieldKind::Flag},
+        {"Overpayment", FieldKind::Amount},
+        {"ElectionPart", FieldKind::Flag},
+        {"ElectionAnswer", FieldKind::Int, 0, -1},
+    };
+    specs.insert(specs.end(), std::begin(shared), std::end(shared));
+    specs.insert(specs.end(), after.begin(), after.end());
+    return specs;
+}
 
 TaxData_CppContributionForm::Keys TaxData_CppContributionForm::keysOf(const FieldTable &t)
 {
@@ -47,7 +93,7 @@ void TaxData_CppContributionForm::Calculate01()
     double selfEmployment = amount(k.selfEmployment);
     bool quebec = false;
     if (m_bothPlans) {
-        quebec = getMainTaxProvince() == kQuebec || intValue(k.province) == kQuebec;
+        quebec = getMainTaxProvince() == Province::Quebec || intValue(k.province) == Province::Quebec;
         earnings += amount(k.qppEarnings);
         contributions += amount(k.qppContributions);
         selfEmployment += amount(k.selfEmploymentQpp);

@@ -1,12 +1,32 @@
 #pragma once
 #include "ctaxdata_form.h"
+#include "fieldtable.h"
+#include <initializer_list>
+#include <vector>
 
 // The one body of Schedule 8 and RC381: the CPP (and QPP) contributions of one
-// person against what the 2024 rates require. Each form keeps its own field
-// table; the fields this body works are found by their keys, which both share.
+// person against what the 2024 rates require. Both forms' tables open with the
+// common rows below; each adds its own, with the slip and election rows both hold
+// (withSlipAndElectionRows) among them. The fields this body works are found by
+// their keys.
 class TaxData_CppContributionForm : public CTaxData_Form
 {
 public:
+    enum CommonField {
+        F_Province, F_Months, F_SecondMonths, F_SelfEmployment, F_SelfEmploymentQPP, F_CPT20Line16,
+        F_CPT20Line17, F_Age, F_Deceased, F_CPT30Needed, F_Allow372, F_Allow374, F_Switch,
+        F_BaseContribution, F_EnhancedContribution, F_SelfContribution, F_Line310, F_Line222,
+        F_Line22215, F_Line421,
+        F_CommonCount
+    };
+
+    // The rows every table opens with (CommonField), the base of each form's table.
+    static const FieldTable &commonFields();
+    // A form's own rows around the rows of the T4 slips' totals, the overpayment and
+    // the election's part and answer, which both forms hold in this order.
+    static std::vector<FieldSpec> withSlipAndElectionRows(std::initializer_list<FieldSpec> before,
+                                                          std::initializer_list<FieldSpec> after);
+
     void Calculate01() override;
     // Whole months of the year that count when age or death cuts the year.
     void mockCPPQPPMonthIfNeeded();

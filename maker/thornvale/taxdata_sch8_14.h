@@ -6,13 +6,11 @@ class TaxData_Sch8_14 : public TaxData_CppContributionForm
 {
 public:
     enum Field {
-        F_Province, F_Months, F_SecondMonths, F_SelfEmployment, F_SelfEmploymentQPP, F_CPT20Line16,
-        F_CPT20Line17, F_Age, F_Deceased, F_CPT30Needed, F_Allow372, F_Allow374, F_Switch,
-        F_BaseContribution, F_EnhancedContribution, F_SelfContribution, F_Line310, F_Line222,
-        F_Line22215, F_Line421,
+        // the common rows (TaxData_CppContributionForm::CommonField) come first; then,
         // with a CPP pension received in the year: the elected amount, the months before it
         // started, the months it was paid and the Bill 51 amount
-        F_ElectedAmount, F_MonthsBeforePension, F_PensionMonths, F_Bill51K,
+        F_ElectedAmount = TaxData_CppContributionForm::F_CommonCount, F_MonthsBeforePension, F_PensionMonths,
+        F_Bill51K,
         // the T4 slips: some hold CPP or QPP amounts; CPP and QPP earnings and contributions;
         // slips with CPP and Quebec slips without it; some slip is exempt from contributions
         F_T4Amounts, F_T4CppEarnings, F_T4CppContributions, F_T4QppEarnings, F_T4QppContributions,

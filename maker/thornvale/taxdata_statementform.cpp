@@ -21,6 +21,24 @@ const FieldTable &TaxData_StatementForm::incomeExpenseRows()
     return table;
 }
 
+std::vector<FieldSpec> withPeriodAndIncome(std::initializer_list<FieldSpec> owner, StatementIncomeLines lines,
+                                           std::initializer_list<FieldSpec> after)
+{
+    std::vector<FieldSpec> specs(owner);
+    const FieldSpec periodAndIncome[] = {
+        {"FiscalStart", FieldKind::Date},
+        {"FiscalEnd", FieldKind::Date},
+        {"Percentage", FieldKind::Amount, 0, 100},
+        {"GrossIncome", FieldKind::Amount, lines.grossIncome},
+        {"Expenses", FieldKind::Amount, lines.expenses},
+        {"NetIncomeBeforeAdj", FieldKind::Amount, lines.beforeAdjustments},
+        {"NetIncome", FieldKind::Amount, 9946},
+    };
+    specs.insert(specs.end(), std::begin(periodAndIncome), std::end(periodAndIncome));
+    specs.insert(specs.end(), after.begin(), after.end());
+    return specs;
+}
+
 void TaxData_StatementForm::calculateNetIncome(double income, double expenses, double deductions)
 {
     const double before = roundToCent(income - expenses);

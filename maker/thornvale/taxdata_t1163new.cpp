@@ -1,30 +1,25 @@
 #include "taxdata_t1163new.h"
+#include "formtypes.h"
 
 namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table{
+    static const FieldTable table(withPeriodAndIncome({
         {"FirstName", FieldKind::Text},
         {"LastName", FieldKind::Text},
         {"SIN", FieldKind::Text},
-        {"ParticipantPin", FieldKind::Text},
-        {"FiscalStart", FieldKind::Date},
-        {"FiscalEnd", FieldKind::Date},
-        {"Percentage", FieldKind::Amount, 0, 100},
-        {"GrossIncome", FieldKind::Amount, 9659},
-        {"Expenses", FieldKind::Amount, 9898},
-        {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
-        {"NetIncome", FieldKind::Amount, 9946},
+        {"ParticipantPin", FieldKind::Text}
+    }, kFarmingLines, {
         {"MainFarmProvince", FieldKind::Int},
         {"Postcode", FieldKind::Text}
-    };
+    }));
     return table;
 }
 
 } // namespace
 
-TaxData_T1163New::TaxData_T1163New() : TaxData_StatementForm(formFields(), 15, incomeExpenseRows())
+TaxData_T1163New::TaxData_T1163New() : TaxData_StatementForm(formFields(), FormType::T1163, incomeExpenseRows())
 {
 }
 

@@ -14,10 +14,6 @@ public:
         F_Postcode,
         F_Count
     };
-    // Columns of a income or expense row.
-    enum Column {
-        C_Description, C_Code, C_Amount, C_ColumnCount
-    };
 
     TaxData_T1163New();
 

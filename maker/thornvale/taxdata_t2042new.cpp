@@ -1,20 +1,14 @@
 #include "taxdata_t2042new.h"
+#include "formtypes.h"
 
 namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table(withStatementIdentity({
+    static const FieldTable table(withStatementIdentity(withPeriodAndIncome({
         {"OwnerName", FieldKind::Text},
-        {"OwnerSIN", FieldKind::Text},
-        {"FiscalStart", FieldKind::Date},
-        {"FiscalEnd", FieldKind::Date},
-        {"Percentage", FieldKind::Amount, 0, 100},
-        {"GrossIncome", FieldKind::Amount, 9659},
-        {"Expenses", FieldKind::Amount, 9898},
-        {"NetIncomeBeforeAdj", FieldKind::Amount, 9899},
-        {"NetIncome", FieldKind::Amount, 9946}
-    }, {
+        {"OwnerSIN", FieldKind::Text}
+    }, kFarmingLines), {
         {"Address", FieldKind::Text},
         {"Postcode", FieldKind::Text}
     }));
@@ -23,7 +17,7 @@ const FieldTable &formFields()
 
 } // namespace
 
-TaxData_T2042New::TaxData_T2042New() : TaxData_StatementForm(formFields(), 21, incomeExpenseRows())
+TaxData_T2042New::TaxData_T2042New() : TaxData_StatementForm(formFields(), FormType::T2042, incomeExpenseRows())
 {
 }
 

@@ -1,20 +1,14 @@
 #include "taxdata_t2121new.h"
+#include "formtypes.h"
 
 namespace {
 
 const FieldTable &formFields()
 {
-    static const FieldTable table(withStatementIdentity({
+    static const FieldTable table(withStatementIdentity(withPeriodAndIncome({
         {"OwnerName", FieldKind::Text},
-        {"OwnerSIN", FieldKind::Text},
-        {"FiscalStart", FieldKind::Date},
-        {"FiscalEnd", FieldKind::Date},
-        {"Percentage", FieldKind::Amount, 0, 100},
-        {"GrossIncome", FieldKind::Amount, 8299},
-        {"Expenses", FieldKind::Amount, 9368},
-        {"NetIncomeBeforeAdj", FieldKind::Amount, 9369},
-        {"NetIncome", FieldKind::Amount, 9946}
-    }, {
+        {"OwnerSIN", FieldKind::Text}
+    }, kFishingLines), {
         {"Line5345", FieldKind::Amount}
     }));
     return table;
@@ -22,7 +16,7 @@ const FieldTable &formFields()
 
 } // namespace
 
-TaxData_T2121New::TaxData_T2121New() : TaxData_StatementForm(formFields(), 51, incomeExpenseRows())
+TaxData_T2121New::TaxData_T2121New() : TaxData_StatementForm(formFields(), FormType::T2121, incomeExpenseRows())
 {
 }
 

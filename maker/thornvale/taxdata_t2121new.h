@@ -17,11 +17,6 @@ public:
         F_5345,
         F_Count
     };
-    // Columns of a expense row.
-    enum Column {
-        C_Description, C_Code, C_Amount, C_ColumnCount
-    };
-
     TaxData_T2121New();
 
     void Calculate01() override;
