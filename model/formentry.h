@@ -24,7 +24,7 @@ struct NoteEntry
     TaxData_TaxNote *note = nullptr;
 };
 
-// A tax-wizard data record: type 1 to 6.
+// A tax-wizard data record: type WizardRecord::General to WizardRecord::Provincial.
 struct WizardEntry
 {
     int type = 0;

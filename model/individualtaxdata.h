@@ -295,7 +295,7 @@ public:
     int cppMonthCount(int monthsBefore) const;
     // Months that count for another pension plan; may be negative.
     int otherPlanMonthCount(int monthsBefore) const;
-    // Earnings of Quebec employment (T4 province 11) without QPP contributions, each slip capped.
+    // Earnings of Quebec employment (T4 province Quebec) without QPP contributions, each slip capped.
     double cppExemptEarnings(double cap) const;
     double cppPensionableEarnings() const;
     // Box 15 of the T4E slips whose box 7 shows a repayment rate.
