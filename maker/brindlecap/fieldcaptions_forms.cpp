@@ -573,6 +573,7 @@ const FieldCaption kT691[] = {
     {"Line6784", "", "Losses from limited partnerships and tax shelters (line 6784)", 0, nullptr, 0},
     {"Line6786", "", "Carrying charges on flow-through shares and resource expenses (line 6786)", 0, nullptr, 0},
     {"Line67922", "", "Capital gains deduction claimed for minimum tax (field 67922)", 0, nullptr, 0},
+    {"SecurityOptions", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // T936 – Calculation of cumulative net investment loss (CNIL)
 const FieldCaption kT936[] = {

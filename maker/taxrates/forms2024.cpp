@@ -72,6 +72,16 @@ double disallowedDeductions(double halvedDeductions)
     return cents(std::max(0.0, halvedDeductions) * kAmtDisallowedShare);
 }
 
+double donatedSecuritiesGains(double zeroInclusionGains)
+{
+    return cents(std::max(0.0, zeroInclusionGains) * kAmtDonatedGainsInclusion);
+}
+
+double securityOptionsAddBack(double deductions24900)
+{
+    return cents(std::max(0.0, deductions24900));
+}
+
 double minimumTaxCredits(double credits33800, double donations34900, double political41000)
 {
     return cents(cents(std::max(0.0, credits33800) * kAmtCreditShare)

@@ -81,6 +81,13 @@ double exemptGainsAdjustment(double gainsDeductions);
 // 22900), limited-partnership losses (25100) and non-capital losses (25200) of other years.
 constexpr double kAmtDisallowedShare = 0.5;
 double disallowedDeductions(double halvedDeductions);
+// Capital gains on gifts of publicly listed securities, which taxable income leaves out
+// (zero inclusion), count at 30 % in adjusted taxable income.
+constexpr double kAmtDonatedGainsInclusion = 0.30;
+double donatedSecuritiesGains(double zeroInclusionGains);
+// The security options deductions (line 24900: 110(1)(d) and (d.1)) come back whole: the
+// benefit counts at 100 % in adjusted taxable income.
+double securityOptionsAddBack(double deductions24900);
 
 // The minimum tax credits: half of line 33800, 80 % of line 34900, and the political
 // contribution credit.

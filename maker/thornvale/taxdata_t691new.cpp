@@ -42,7 +42,8 @@ const FieldTable &formFields()
         {"Line6783", FieldKind::Amount},
         {"Line6784", FieldKind::Amount},
         {"Line6786", FieldKind::Amount},
-        {"Line67922", FieldKind::Amount}
+        {"Line67922", FieldKind::Amount},
+        {"SecurityOptions", FieldKind::Amount}
     };
     return table;
 }
@@ -62,17 +63,20 @@ void TaxData_T691New::Calculate01()
 
 // Adjusted taxable income: taxable income with the whole of the capital gains and the
 // dividends as received (without their gross-up), the gains that a capital gains deduction
-// covers at 30 % only, and half of certain deductions added back; less the basic exemption
-// at 20.5 %. The carryover of earlier years
-// applies only up to the regular tax over the minimum amount.
+// covers and the gains on gifts of listed securities at 30 % only, the security options
+// benefit whole, and half of certain deductions added back; less the basic exemption at
+// 20.5 %. The carryover of earlier years applies only up to the regular tax over the
+// minimum amount.
 void TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
 {
     namespace F = tax2024::forms;
     const double other = qMax(0.0, amount(F_OtherDividends));
     const double grossUp = F::dividendGrossUp(amount(F_DividendGross) - other, other);
-    const double adjusted = tax2024::cents(amount(F_TaxableIncome) + amount(F_CapitalGains) + amount(F_T1170Gains)
-                                           - grossUp - F::exemptGainsAdjustment(amount(F_GainsDeductions))
-                                           + F::disallowedDeductions(amount(F_HalvedDeductions)));
+    const double adjusted = tax2024::cents(amount(F_TaxableIncome) + amount(F_CapitalGains)
+                                           + F::donatedSecuritiesGains(amount(F_T1170Gains)) - grossUp
+                                           - F::exemptGainsAdjustment(amount(F_GainsDeductions))
+                                           + F::disallowedDeductions(amount(F_HalvedDeductions))
+                                           + F::securityOptionsAddBack(amount(F_SecurityOptions)));
     setAmount(F_AdjustedIncome, adjusted);
     setAmount(F_MinimumAmount, tax2024::cents(qMax(0.0, adjusted - amount(F_Exemption)) * F::kAmtRate));
     CalculateCredits();

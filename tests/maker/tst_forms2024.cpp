@@ -171,24 +171,37 @@ void TestForms2024::minimumTaxAddBacks_data()
     QTest::addColumn<double>("gains");
     QTest::addColumn<double>("gainsDeductions");
     QTest::addColumn<double>("halved");
+    QTest::addColumn<double>("giftGains");
+    QTest::addColumn<double>("securityOptions");
     QTest::addColumn<double>("adjusted");
     // a gain of 1,000,000 all deducted (500,000): 0 + 500,000 - (1,000,000 - 500,000 - 300,000) = 300,000
-    QTest::newRow("gain under a deduction at 30 %") << 0.0 << 500000.0 << 500000.0 << 0.0 << 300000.0;
+    QTest::newRow("gain under a deduction at 30 %") << 0.0 << 500000.0 << 500000.0 << 0.0 << 0.0 << 0.0 << 300000.0;
     // half of the gain deducted: 250,000 + 500,000 - (500,000 - 250,000 - 150,000) = 650,000
-    QTest::newRow("gain partly deducted") << 250000.0 << 500000.0 << 250000.0 << 0.0 << 650000.0;
+    QTest::newRow("gain partly deducted") << 250000.0 << 500000.0 << 250000.0 << 0.0 << 0.0 << 0.0 << 650000.0;
     // half of 30,000.01 of carrying charges and losses = 15,000.005 -> 15,000.01
-    QTest::newRow("half the deductions back") << 200000.0 << 0.0 << 0.0 << 30000.01 << 215000.01;
-    QTest::newRow("nothing to adjust") << 200000.0 << 0.0 << 0.0 << 0.0 << 200000.0;
+    QTest::newRow("half the deductions back") << 200000.0 << 0.0 << 0.0 << 30000.01 << 0.0 << 0.0 << 215000.01;
+    QTest::newRow("nothing to adjust") << 200000.0 << 0.0 << 0.0 << 0.0 << 0.0 << 0.0 << 200000.0;
+    // listed shares given with a gain of 100,000.10 (nil in taxable income): 30 % = 30,000.03
+    QTest::newRow("gift of listed securities at 30 %")
+        << 150000.0 << 0.0 << 0.0 << 0.0 << 100000.10 << 0.0 << 180000.03;
+    // an option benefit of 200,000 with 100,000 deducted on line 24900: the benefit counts whole
+    QTest::newRow("security options benefit whole")
+        << 200000.0 << 0.0 << 0.0 << 0.0 << 0.0 << 100000.0 << 300000.0;
+    QTest::newRow("both, with the carrying charges")
+        << 200000.0 << 0.0 << 0.0 << 20000.0 << 50000.0 << 40000.0 << 265000.0;
 }
 
-// T691 (2024): the gains a capital gains deduction covers count at 30 %; half of the carrying
-// charges, employment expenses and losses of other years does not reduce the income.
+// T691 (2024): the gains a capital gains deduction covers and the gains on gifts of listed
+// securities count at 30 %, the security options benefit whole; half of the carrying charges,
+// employment expenses and losses of other years does not reduce the income.
 void TestForms2024::minimumTaxAddBacks()
 {
     QFETCH(double, taxable);
     QFETCH(double, gains);
     QFETCH(double, gainsDeductions);
     QFETCH(double, halved);
+    QFETCH(double, giftGains);
+    QFETCH(double, securityOptions);
     QFETCH(double, adjusted);
     using M = TaxData_T691New;
     M form;
@@ -196,6 +209,8 @@ void TestForms2024::minimumTaxAddBacks()
     form.setAmount(M::F_CapitalGains, gains);
     form.setAmount(M::F_GainsDeductions, gainsDeductions);
     form.setAmount(M::F_HalvedDeductions, halved);
+    form.setAmount(M::F_T1170Gains, giftGains);
+    form.setAmount(M::F_SecurityOptions, securityOptions);
     form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
     form.CalculateToLine65andMinitaxCarryOverAndLine102();
     COMPARE_CENTS(form.amount(M::F_AdjustedIncome), adjusted);
