@@ -28,6 +28,7 @@ void TaxData_T1170::Calculate01()
     const double gain = qMax(0.0, amount(F_Proceeds) - amount(F_AdjustedCost) - amount(F_Outlays));
     setAmount(F_Gain, gain);
     setAmount(F_Taxable, qMax(0.0, gain - amount(F_Exempt)));
-    setAmount(F_Line24, amount(F_Exempt));
+    // the part of the gain left out of income (at most the gain), for the T691
+    setAmount(F_Line24, qMin(gain, qMax(0.0, amount(F_Exempt))));
     setAmount(F_Result, amount(F_Taxable));
 }

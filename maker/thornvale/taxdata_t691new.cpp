@@ -72,8 +72,10 @@ void TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102()
     namespace F = tax2024::forms;
     const double other = qMax(0.0, amount(F_OtherDividends));
     const double grossUp = F::dividendGrossUp(amount(F_DividendGross) - other, other);
+    // T1170Gains (the gifts' gains as Schedule 3 holds them) is not counted: the gifts' gains
+    // that taxable income leaves out come from the T1170 (T1170Line24)
     const double adjusted = tax2024::cents(amount(F_TaxableIncome) + amount(F_CapitalGains)
-                                           + F::donatedSecuritiesGains(amount(F_T1170Gains)) - grossUp
+                                           + F::donatedSecuritiesGains(amount(F_T1170Line24)) - grossUp
                                            - F::exemptGainsAdjustment(amount(F_GainsDeductions))
                                            + F::disallowedDeductions(amount(F_HalvedDeductions))
                                            + F::securityOptionsAddBack(amount(F_SecurityOptions)));

@@ -12,7 +12,7 @@ public:
         // foreign income and tax of the T2209, default answer of the capital gains question
         F_ForeignIncome, F_ForeignTaxPaid, F_CapitalGainsAnswer,
         // further inputs from Schedule 3, the T1170, the T1206 or the T1, the T2038 and the T1
-        // (T1170Gains: the gains on gifts of listed securities that taxable income leaves out)
+        // (T1170Line24: the T1170's gains on gifts that taxable income leaves out)
         F_OtherGains, F_T1170Line24, F_Deductions, F_ITCAmounts, F_DividendCredit,
         // the taxable other dividends (line 12010), the credits of lines 33800 and 41000, regular
         // tax before the carryover, and the carryover applied (line 40427; Carryover is the

@@ -4,6 +4,7 @@
 #include "ctaxdata_t1223.h"
 #include "taxdata_sch10.h"
 #include "taxdata_t1032_new.h"
+#include "taxdata_t1170.h"
 #include "taxdata_t1198.h"
 #include "taxdata_t2048.h"
 #include "taxdata_t691new.h"
@@ -37,6 +38,8 @@ private slots:
     void minimumTax();
     void minimumTaxAddBacks_data();
     void minimumTaxAddBacks();
+    void giftOfListedShares_data();
+    void giftOfListedShares();
     void ppip_data();
     void ppip();
     void pensionSplit_data();
@@ -209,8 +212,50 @@ void TestForms2024::minimumTaxAddBacks()
     form.setAmount(M::F_CapitalGains, gains);
     form.setAmount(M::F_GainsDeductions, gainsDeductions);
     form.setAmount(M::F_HalvedDeductions, halved);
-    form.setAmount(M::F_T1170Gains, giftGains);
+    form.setAmount(M::F_T1170Line24, giftGains);
     form.setAmount(M::F_SecurityOptions, securityOptions);
+    form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    form.CalculateToLine65andMinitaxCarryOverAndLine102();
+    COMPARE_CENTS(form.amount(M::F_AdjustedIncome), adjusted);
+}
+
+void TestForms2024::giftOfListedShares_data()
+{
+    QTest::addColumn<double>("proceeds");
+    QTest::addColumn<double>("cost");
+    QTest::addColumn<double>("exempt");
+    QTest::addColumn<double>("reported");
+    QTest::addColumn<double>("leftOut");
+    QTest::addColumn<double>("adjusted");
+    // gain 60,000 all left out of income: 30 % = 18,000 in adjusted taxable income
+    QTest::newRow("whole gain left out") << 100000.0 << 40000.0 << 60000.0 << 0.0 << 60000.0 << 218000.0;
+    // gain 60,000, 20,000 left out: 40,000 reported, 6,000 counted
+    QTest::newRow("part left out") << 100000.0 << 40000.0 << 20000.0 << 40000.0 << 20000.0 << 206000.0;
+    // an exempt part typed over the gain counts only up to the gain
+    QTest::newRow("exempt over the gain") << 100000.0 << 40000.0 << 90000.0 << 0.0 << 60000.0 << 218000.0;
+    QTest::newRow("a loss: nothing") << 30000.0 << 40000.0 << 5000.0 << 0.0 << 0.0 << 200000.0;
+}
+
+// T1170 to T691: the gain left out of taxable income counts at 30 % for the minimum tax.
+void TestForms2024::giftOfListedShares()
+{
+    QFETCH(double, proceeds);
+    QFETCH(double, cost);
+    QFETCH(double, exempt);
+    QFETCH(double, reported);
+    QFETCH(double, leftOut);
+    QFETCH(double, adjusted);
+    TaxData_T1170 gift;
+    gift.setAmount(TaxData_T1170::F_Proceeds, proceeds);
+    gift.setAmount(TaxData_T1170::F_AdjustedCost, cost);
+    gift.setAmount(TaxData_T1170::F_Exempt, exempt);
+    gift.Calculate01();
+    COMPARE_CENTS(gift.amount(TaxData_T1170::F_Taxable), reported);
+    COMPARE_CENTS(gift.feedT691Line24(), leftOut);
+    using M = TaxData_T691New;
+    M form;
+    form.setAmount(M::F_TaxableIncome, 200000.0);
+    form.setAmount(M::F_T1170Line24, gift.feedT691Line24());
     form.setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
     form.CalculateToLine65andMinitaxCarryOverAndLine102();
     COMPARE_CENTS(form.amount(M::F_AdjustedIncome), adjusted);
