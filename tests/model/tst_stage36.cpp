@@ -100,7 +100,7 @@ private slots:
         QFETCH(QDate, entryDate);
         QFETCH(int, bankruptDays);
         QFETCH(int, residenceDays);
-        auto p = person(9, {6});
+        auto p = person(Province::Ontario, {FormType::Schedule5});
         T1 *t = p->t1();
         t->setDate(T1::F_BankruptDate, bankruptDate);
         t->setDate(T1::F_EntryDate, entryDate);
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(t->amount(T1::F_ResidenceDays), double(residenceDays));
         QCOMPARE(t->amount(T1::F_ResidenceDays2), double(residenceDays));
         QCOMPARE(t->amount(T1::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
-        CTaxData_Form *sch5 = p->getForm(6, 0, false);
+        CTaxData_Form *sch5 = p->getForm(FormType::Schedule5, 0, false);
         QCOMPARE(sch5->amount(TaxData_Sch5::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
         QCOMPARE(sch5->amount(TaxData_Sch5::F_BankruptDays), double(bankruptDays));
         QCOMPARE(sch5->amount(TaxData_Sch5::F_DaysInYear), 366.0);
@@ -135,14 +135,14 @@ private slots:
         QFETCH(bool, withT1206);
         QFETCH(double, splitDeduction);
         QFETCH(double, expected);
-        auto p = person(9, {11});
+        auto p = person(Province::Ontario, {FormType::Schedule11});
         if (withT1206)
-            p->getForm(29, 0, true);
+            p->getForm(FormType::T1206, 0, true);
         T1 *t = p->t1();
         t->setAmount(T1::F_26000, 60000.0);
         t->setAmount(T1::F_40400, 9300.0);
         t->setAmount(T1::F_23200, splitDeduction);
-        CTaxData_Form *sch11 = p->getForm(11, 0, false);
+        CTaxData_Form *sch11 = p->getForm(FormType::Schedule11, 0, false);
         sch11->setAmount(TaxData_Sch11::F_IncomeBase, previousBase);
         p->calculateStage(false, 0, 3, false);
         QCOMPARE(sch11->amount(TaxData_Sch11::F_IncomeBase), expected);
@@ -153,10 +153,12 @@ private slots:
         QTest::addColumn<int>("province");
         QTest::addColumn<int>("mainTaxProvince");
         QTest::addColumn<bool>("abated");
-        QTest::newRow("Quebec") << 11 << 11 << true;
-        QTest::newRow("Ontario") << 9 << 9 << false;
-        QTest::newRow("Quebec person, Ontario main tax province") << 11 << 9 << false;
-        QTest::newRow("main tax province Quebec decides") << 9 << 11 << true;
+        QTest::newRow("Quebec") << int(Province::Quebec) << int(Province::Quebec) << true;
+        QTest::newRow("Ontario") << int(Province::Ontario) << int(Province::Ontario) << false;
+        QTest::newRow("Quebec person, Ontario main tax province")
+            << int(Province::Quebec) << int(Province::Ontario) << false;
+        QTest::newRow("main tax province Quebec decides")
+            << int(Province::Ontario) << int(Province::Quebec) << true;
     }
     void stage4QuebecAbatement()
     {
@@ -190,18 +192,50 @@ private slots:
         QFETCH(bool, withSch2);
         QFETCH(QDate, bankruptDate);
         QFETCH(double, ratio);
-        auto p = withSch2 ? person(9, {3}) : person(9);
+        auto p = withSch2 ? person(Province::Ontario, {FormType::Schedule2}) : person(Province::Ontario);
         T1 *t = p->t1();
         t->setMaritalStatus(0);
         t->setAmount(T1::F_SpouseNetIncome, 5000.0);
         t->setAmount(T1::F_32600, 999.0);
         t->setDate(T1::F_BankruptDate, bankruptDate);
         if (withSch2)
-            p->getForm(3, 0, false)->setAmount(TaxData_Sch2::F_Pension, 2000.0);
+            p->getForm(FormType::Schedule2, 0, false)->setAmount(TaxData_Sch2::F_Pension, 2000.0);
         p->calculateStage(false, 0, 4, false);
-        const double result = withSch2 ? p->getForm(3, 0, false)->amount(TaxData_Sch2::F_Result) : 0.0;
+        const double result =
+            withSch2 ? p->getForm(FormType::Schedule2, 0, false)->amount(TaxData_Sch2::F_Result) : 0.0;
         QVERIFY(!withSch2 || result > 0.0);
         QCOMPARE(t->amount(T1::F_32600), result * ratio);
+    }
+
+    // Without the form a line comes from, the amount of an earlier pass is cleared.
+    void stagesClearLinesWithoutForms_data()
+    {
+        QTest::addColumn<uint>("stage");
+        QTest::addColumn<int>("field");
+        QTest::newRow("spouse amount, no Schedule 5") << 3u << int(T1::F_30300);
+        QTest::newRow("eligible dependant, no Schedule 5") << 3u << int(T1::F_30400);
+        QTest::newRow("caregiver amount, no Schedule 5") << 3u << int(T1::F_30450);
+        QTest::newRow("tuition, no Schedule 11") << 3u << int(T1::F_32300);
+        QTest::newRow("training credit, no Schedule 11") << 3u << int(T1::F_45350);
+        QTest::newRow("home accessibility, no Schedule 12") << 3u << int(T1::F_31285);
+        QTest::newRow("donations, no Schedule 9") << 4u << int(T1::F_34900);
+        QTest::newRow("minimum tax carryover, no T691") << 4u << int(T1::F_40427);
+        QTest::newRow("minimum tax excess, no T691") << 4u << int(T1::F_MinimumTaxExcess);
+        QTest::newRow("investment tax credit, no T2038") << 4u << int(T1::F_41200);
+        QTest::newRow("investment tax credit refund, no T2038") << 4u << int(T1::F_45400);
+        QTest::newRow("split income tax, no T1206") << 4u << int(T1::F_40424);
+        QTest::newRow("accumulated income payments, no T1172") << 4u << int(T1::F_T1172Tax);
+    }
+    void stagesClearLinesWithoutForms()
+    {
+        QFETCH(uint, stage);
+        QFETCH(int, field);
+        auto p = person(Province::Ontario);
+        T1 *t = p->t1();
+        t->setAmount(T1::F_26000, 50000.0);
+        t->setAmount(field, 321.0);
+        QCOMPARE(p->calculateStage(false, 0, stage, false), 0);
+        QCOMPARE(t->amount(field), 0.0);
     }
 
     void stage5YukonLines_data()
