@@ -151,7 +151,8 @@ void Stage3Steps::schedule11()
     if (hasT1206)
         base += m_t->amount(T1::F_23200);
     sch11->setAmount(S::F_IncomeBase, qMax(0.0, base));
-    sch11->setFlag(S::F_ClaimAllowed, m_t->isClaimAllowed(0, 45350));
+    // the training credit of line 45350, whatever the province
+    sch11->setFlag(S::F_ClaimAllowed, m_t->isClaimAllowed(Province::None, 45350));
     sch11->setAmount(S::F_CreditsBefore, creditsBeforeTuition());
     sch11->Calculate01();
     m_t->setAmount(T1::F_32300, sch11->amount(S::F_ClaimedAmount));
