@@ -1,8 +1,10 @@
 // Stages 3 and 4: days, Schedules 5, 11, 12 and 2; then the federal tax.
-#include "calctrace.h"
-#include "taxrates2024.h"
 #include "ctaxdata_t1219.h"
+#include "formcast.h"
+#include "formtypes.h"
 #include "individualtaxdata.h"
+#include "stageamounts.h"
+#include "stagesteps.h"
 #include "struct_tax_stairs_jurisdiction.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch12_2016.h"
@@ -21,6 +23,7 @@
 #include "taxdata_t777new.h"
 #include "taxdata_t90.h"
 #include "taxdata_ws_d1.h"
+#include "taxrates2024.h"
 #include <QtGlobal>
 
 namespace {
@@ -34,16 +37,8 @@ constexpr double kLowestRate = 0.15;
 constexpr double kAgeAmountMax = 8790.0;
 constexpr double kAgeAmountThreshold = 44325.0;
 constexpr double kAgeAmountRate = 0.15;
-// Alternative minimum tax exemption (2024).
 // Refundable Quebec abatement.
 constexpr double kQuebecAbatementRate = 0.165;
-constexpr int kQuebec = 11;
-
-template <class F>
-F *formOf(CTaxData_Form *object)
-{
-    return dynamic_cast<F *>(object);
-}
 
 double sumOf(const CTaxData_Form &form, std::initializer_list<int> fields)
 {
@@ -59,415 +54,589 @@ double sumOf(const CTaxData_Form &form, std::initializer_list<int> fields)
 double IndividualTaxData::commissionEmployeeExpenses() const
 {
     double total = 0.0;
-    for (const FormEntry *e : m_forms.withKey(59))
-        if (const auto *f = dynamic_cast<const TaxData_T777New *>(e->object))
+    for (const FormEntry *e : m_forms.withKey(FormType::T777))
+        if (const auto *f = formAs<TaxData_T777New>(e->object, FormType::T777))
             if (f->amount(TaxData_T777New::F_Commission) >= 0.01)
                 total += f->amount(TaxData_T777New::F_Deduction);
     return total;
 }
 
-int IndividualTaxData::calculateStage3(const StageValues &v)
+// ---- stage 3: the days of the year and the credit schedules before the federal tax
+
+class Stage3Steps
 {
-    T1 *t = v.t1;
-    const int prorated = qMin(v.residenceDays, v.bankruptDays);
+public:
+    Stage3Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &v)
+        : m_p(person), m_v(v), m_t(v.t1), m_prorated(qMin(v.residenceDays, v.bankruptDays))
+    {
+    }
 
-    // 1. day counts
-    t->setAmount(T1::F_DaysInYear, v.daysInYear);
-    t->setAmount(T1::F_DaysBeforeBankruptcy, v.bankruptDays);
-    t->setAmount(T1::F_ResidenceDays, v.residenceDays);
-    t->setAmount(T1::F_ResidenceDays2, v.residenceDays);
-    t->setAmount(T1::F_ProratedDays, prorated);
+    void dayCounts();
+    void schedule5();
+    void schedule11();
+    void schedule12();
+    void adoptionExpenses();
+    void schedule2Inputs();
 
-    // 2. Schedule 5
-    if (auto *sch5 = formOf<TaxData_Sch5>(singleForm(6))) {
-        using S = TaxData_Sch5;
-        sch5->setAmount(S::F_ProratedDays, prorated);
-        sch5->setAmount(S::F_ResidenceDays, v.residenceDays);
-        sch5->setAmount(S::F_BankruptDays, v.bankruptDays);
-        sch5->setAmount(S::F_DaysInYear, v.daysInYear);
-        sch5->setAmount(S::F_OtherAmount, t->amount(T1::F_23600));
-        BQ_TRACE("stage 3: TaxData_T1New::HasMaritalChange");
-        sch5->setFlag(S::F_MaritalChange, t->HasMaritalChange());
-        sch5->setDate(S::F_Date, t->sch5Date());
-        BQ_TRACE("stage 3: TaxData_T1New::HasSpouse");
-        sch5->setFlag(S::F_HasSpouse, t->HasSpouse());
-        BQ_TRACE("stage 3: TaxData_T1New::CanClaimSpouse");
-        sch5->setFlag(S::F_CanClaimSpouse, t->CanClaimSpouse());
-        BQ_TRACE("stage 3: TaxData_T1New::getSpouseNetIncForSpouseCredit");
-        sch5->setAmount(S::F_SpouseNetIncome, t->getSpouseNetIncForSpouseCredit(true));
-        sch5->setAmount(S::F_SpouseUCCB, t->amount(T1::F_SpouseUCCB));
-        BQ_TRACE("stage 3: TaxData_Sch5::Calculate01");
-        sch5->Calculate01();
-        t->setAmount(T1::F_30300, sch5->amount(S::F_SpouseAmount));
-        t->setAmount(T1::F_30400, sch5->amount(S::F_EligibleDependant));
-        t->setAmount(T1::F_30450, sch5->amount(S::F_CaregiverAmount));
-    } else {
+private:
+    double creditsBeforeTuition() const;
+
+    IndividualTaxData &m_p;
+    const IndividualTaxData::StageValues &m_v;
+    T1 *m_t;
+    const int m_prorated;
+};
+
+void Stage3Steps::dayCounts()
+{
+    m_t->setAmount(T1::F_DaysInYear, m_v.daysInYear);
+    m_t->setAmount(T1::F_DaysBeforeBankruptcy, m_v.bankruptDays);
+    m_t->setAmount(T1::F_ResidenceDays, m_v.residenceDays);
+    m_t->setAmount(T1::F_ResidenceDays2, m_v.residenceDays);
+    m_t->setAmount(T1::F_ProratedDays, m_prorated);
+}
+
+// Spouse, eligible dependant and caregiver amounts (lines 30300, 30400, 30450).
+void Stage3Steps::schedule5()
+{
+    using S = TaxData_Sch5;
+    auto *sch5 = m_p.singleFormAs<S>(FormType::Schedule5);
+    if (!sch5) {
         for (int f : {T1::F_30300, T1::F_30400, T1::F_30450})
-            t->setAmount(f, 0.0);
+            m_t->setAmount(f, 0.0);
+        return;
     }
+    sch5->setAmount(S::F_ProratedDays, m_prorated);
+    sch5->setAmount(S::F_ResidenceDays, m_v.residenceDays);
+    sch5->setAmount(S::F_BankruptDays, m_v.bankruptDays);
+    sch5->setAmount(S::F_DaysInYear, m_v.daysInYear);
+    sch5->setAmount(S::F_OtherAmount, m_t->amount(T1::F_23600));
+    sch5->setFlag(S::F_MaritalChange, m_t->HasMaritalChange());
+    sch5->setDate(S::F_Date, m_t->sch5Date());
+    sch5->setFlag(S::F_HasSpouse, m_t->HasSpouse());
+    sch5->setFlag(S::F_CanClaimSpouse, m_t->CanClaimSpouse());
+    sch5->setAmount(S::F_SpouseNetIncome, m_t->getSpouseNetIncForSpouseCredit(true));
+    sch5->setAmount(S::F_SpouseUCCB, m_t->amount(T1::F_SpouseUCCB));
+    sch5->Calculate01();
+    m_t->setAmount(T1::F_30300, sch5->amount(S::F_SpouseAmount));
+    m_t->setAmount(T1::F_30400, sch5->amount(S::F_EligibleDependant));
+    m_t->setAmount(T1::F_30450, sch5->amount(S::F_CaregiverAmount));
+}
 
-    // 3. Schedule 11
-    if (auto *sch11 = formOf<TaxData_Sch11>(singleForm(11))) {
-        using S = TaxData_Sch11;
-        const bool hasT1206 = singleForm(29) != nullptr;
-        const double tax = t->amount(T1::F_40400);
-        sch11->setAmount(S::F_TaxBase, tax);
-        double base = sch11->amount(S::F_IncomeBase) - kFirstBracketTop >= 0.009 ? tax / kLowestRate
-                                                                                 : t->amount(T1::F_26000);
-        if (hasT1206)
-            base += t->amount(T1::F_23200);
-        sch11->setAmount(S::F_IncomeBase, qMax(0.0, base));
-        BQ_TRACE("stage 3: TaxData_T1New::isClaimAllowed");
-        sch11->setFlag(S::F_ClaimAllowed, t->isClaimAllowed(0, 45350));
-        // the credits claimed before tuition (Schedule 12's line from the previous pass)
-        sch11->setAmount(S::F_CreditsBefore,
-                         sumOf(*t, {T1::F_30000, T1::F_30100, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450,
-                                    T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31205, T1::F_31210,
-                                    T1::F_31215, T1::F_31217, T1::F_31220,
-                                    T1::F_31240, T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350,
-                                    T1::F_31400, T1::F_31600, T1::F_31800, T1::F_31900}));
-        BQ_TRACE("stage 3: TaxData_Sch11::Calculate01");
-        sch11->Calculate01();
-        t->setAmount(T1::F_32300, sch11->amount(S::F_ClaimedAmount));
-        t->setAmount(T1::F_45350, sch11->amount(S::F_TrainingCredit));
-    } else {
-        t->setAmount(T1::F_32300, 0.0);
-        t->setAmount(T1::F_45350, 0.0);
+// The credits claimed before tuition (Schedule 12's line from the previous pass).
+double Stage3Steps::creditsBeforeTuition() const
+{
+    return sumOf(*m_t, {T1::F_30000, T1::F_30100, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450,
+                        T1::F_30500, T1::F_30800, T1::F_31000, T1::F_31200, T1::F_31205, T1::F_31210,
+                        T1::F_31215, T1::F_31217, T1::F_31220, T1::F_31240, T1::F_31260, T1::F_31270,
+                        T1::F_31285, T1::F_31300, T1::F_31350, T1::F_31400, T1::F_31600, T1::F_31800,
+                        T1::F_31900});
+}
+
+// Tuition amount claimed (line 32300) and the Canada training credit (line 45350).
+void Stage3Steps::schedule11()
+{
+    using S = TaxData_Sch11;
+    auto *sch11 = m_p.singleFormAs<S>(FormType::Schedule11);
+    if (!sch11) {
+        m_t->setAmount(T1::F_32300, 0.0);
+        m_t->setAmount(T1::F_45350, 0.0);
+        return;
     }
+    const bool hasT1206 = m_p.singleForm(FormType::T1206) != nullptr;
+    const double tax = m_t->amount(T1::F_40400);
+    sch11->setAmount(S::F_TaxBase, tax);
+    double base = positive(sch11->amount(S::F_IncomeBase) - kFirstBracketTop) ? tax / kLowestRate
+                                                                              : m_t->amount(T1::F_26000);
+    if (hasT1206)
+        base += m_t->amount(T1::F_23200);
+    sch11->setAmount(S::F_IncomeBase, qMax(0.0, base));
+    // the training credit of line 45350, whatever the province
+    sch11->setFlag(S::F_ClaimAllowed, m_t->isClaimAllowed(Province::None, 45350));
+    sch11->setAmount(S::F_CreditsBefore, creditsBeforeTuition());
+    sch11->Calculate01();
+    m_t->setAmount(T1::F_32300, sch11->amount(S::F_ClaimedAmount));
+    m_t->setAmount(T1::F_45350, sch11->amount(S::F_TrainingCredit));
+}
 
-    // 4. Schedule 12 (home accessibility) gives line 31285; the adoption expenses of
-    // line 31300 are those of each child, up to the 2024 maximum per child
-    if (auto *sch12 = formOf<TaxData_Sch12_2016>(singleForm(157))) {
-        BQ_TRACE("stage 3: TaxData_Sch12_2016::Calculate01");
+// The home accessibility expenses (line 31285).
+void Stage3Steps::schedule12()
+{
+    if (auto *sch12 = m_p.singleFormAs<TaxData_Sch12_2016>(FormType::Schedule12HAE)) {
         sch12->Calculate01();
-        t->setAmount(T1::F_31285, sch12->amount(TaxData_Sch12_2016::F_Amount));
+        m_t->setAmount(T1::F_31285, sch12->amount(TaxData_Sch12_2016::F_Amount));
     } else {
-        t->setAmount(T1::F_31285, 0.0);
+        m_t->setAmount(T1::F_31285, 0.0);
     }
+}
+
+// Line 31300: the adoption expenses of each child, up to the maximum per child.
+void Stage3Steps::adoptionExpenses()
+{
     double adoption = 0.0;
     for (int child = T1::F_31300Child1; child <= T1::F_31300Child6; ++child)
-        adoption += qBound(0.0, t->amount(child), tax2024::fed::kAdoptionExpensesMax);
-    t->setAmount(T1::F_31300, adoption);
+        adoption += qBound(0.0, m_t->amount(child), tax2024::fed::kAdoptionExpensesMax);
+    m_t->setAmount(T1::F_31300, adoption);
+}
 
-    // 5. Schedule 2 inputs
-    if (auto *sch2 = formOf<TaxData_Sch2>(singleForm(3))) {
-        using S = TaxData_Sch2;
-        BQ_TRACE("stage 3: STRUCT_TAX_STAIRS_JURISDICTION::CalcAlgoForSpouseF260S2");
-        sch2->setAmount(S::F_SpouseAmountInput,
-                        T1::m_taxStairs.CalcAlgoForSpouseF260S2(t->amount(T1::F_26000), sch2->amount(S::F_Result)));
-        BQ_TRACE("stage 3: TaxData_T1New::IsSpouseAgeNotUnder65");
-        sch2->setFlag(S::F_SpouseAge65, t->IsSpouseAgeNotUnder65());
-        BQ_TRACE("stage 3: TaxData_T1New::IsSpouseAgeNotUnder18");
-        sch2->setFlag(S::F_SpouseAge18, t->IsSpouseAgeNotUnder18());
-        BQ_TRACE("stage 3: TaxData_T1New::canClaimSch2");
-        sch2->setFlag(S::F_CanClaim, t->canClaimSch2());
-    }
+void Stage3Steps::schedule2Inputs()
+{
+    using S = TaxData_Sch2;
+    auto *sch2 = m_p.singleFormAs<S>(FormType::Schedule2);
+    if (!sch2)
+        return;
+    sch2->setAmount(S::F_SpouseAmountInput,
+                    T1::m_taxStairs.CalcAlgoForSpouseF260S2(m_t->amount(T1::F_26000), sch2->amount(S::F_Result)));
+    sch2->setFlag(S::F_SpouseAge65, m_t->IsSpouseAgeNotUnder65());
+    sch2->setFlag(S::F_SpouseAge18, m_t->IsSpouseAgeNotUnder18());
+    sch2->setFlag(S::F_CanClaim, m_t->canClaimSch2());
+}
+
+namespace {
+const StageStep<Stage3Steps> kStage3[] = {
+    {"day counts", &Stage3Steps::dayCounts},
+    {"Schedule 5", &Stage3Steps::schedule5},
+    {"Schedule 11", &Stage3Steps::schedule11},
+    {"Schedule 12", &Stage3Steps::schedule12},
+    {"adoption expenses", &Stage3Steps::adoptionExpenses},
+    {"Schedule 2 inputs", &Stage3Steps::schedule2Inputs},
+};
+} // namespace
+
+int IndividualTaxData::calculateStage3(const StageValues &v)
+{
+    Stage3Steps steps(*this, v);
+    runStageSteps("stage 3", kStage3, steps);
     return 0;
 }
 
-int IndividualTaxData::calculateStage4(const StageValues &v)
+// ---- stage 4: the federal tax, the minimum tax and the provinces' tax
+
+class Stage4Steps
 {
-    T1 *t = v.t1;
-    const int daysInYear = int(t->amount(T1::F_DaysInYear));
-    const int residenceDays = int(t->amount(T1::F_ResidenceDays));
+public:
+    Stage4Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &v);
 
-    // 1. forms of this stage
-    auto *sch3 = formOf<TaxData_Sch3>(singleForm(4));
-    auto *wsD1 = formOf<TaxData_WS_D1>(singleForm(210));
-    auto *t691 = formOf<TaxData_T691New>(singleForm(31));
-    auto *t1219 = formOf<CTaxData_T1219>(singleForm(89));
-    auto *t1170 = formOf<TaxData_T1170>(singleForm(113));
-    auto *sch2 = formOf<TaxData_Sch2>(singleForm(3));
-    auto *sch5 = formOf<TaxData_Sch5>(singleForm(6));
+    void schedule2Transfer();
+    void donations();
+    void t1FlagsAndMedicalExpenses();
+    void federalTaxFirstStep();
+    void basicFederalTax();
+    void minimumTaxToLine65();
+    void quebecAbatement();
+    void foreignTaxCredits();
+    void provincesFirstPart();
+    void investmentTaxCreditToLineD();
+    void minimumTaxToLine95();
+    void investmentTaxCredit();
+    void netFederalTaxBeforeSplitIncome();
+    void federalTaxOnSplitIncome();
+    void minimumTax();
+    void accumulatedIncomePayments();
+    void netFederalTax();
+    void provincialTax();
+    void selfEmploymentTotals();
+    void workersBenefitInputs();
+    void indianActIncome();
 
-    // 2. Schedule 2: amounts transferred from the spouse, prorated to the pre-bankruptcy days
-    if (sch2) {
-        using S = TaxData_Sch2;
-        BQ_TRACE("stage 4: TaxData_T1New::canClaimSch2");
-        const bool ageFlag = t->canClaimSch2() ? sch2->flag(S::F_AgeAnswer) : false;
-        sch2->setAmount(S::F_DaysInYear, daysInYear);
-        sch2->setAmount(S::F_ResidenceDays, residenceDays);
-        BQ_TRACE("stage 4: TaxData_T1New::getSpouseNetIncForSpouseCredit");
-        const double spouseNet = t->getSpouseNetIncForSpouseCredit(false);
-        BQ_TRACE("stage 4: TaxData_T1New::CalculateAgeAmount");
-        sch2->setAmount(S::F_SpouseAgeAmount,
-                        t->CalculateAgeAmount(ageFlag, spouseNet, v.daysInYear, v.daysInYear, kAgeAmountMax,
+private:
+    void setMinimumTaxIncome();
+    void setMinimumTaxGains();
+    bool minimumTaxPayable() const { return m_t691 && positive(m_t691->amount(TaxData_T691New::F_MinimumTax)); }
+
+    IndividualTaxData &m_p;
+    const IndividualTaxData::StageValues &m_v;
+    T1 *m_t;
+    // the forms of this stage, found before its first step
+    TaxData_Sch3 *m_sch3;
+    TaxData_WS_D1 *m_wsD1;
+    TaxData_T691New *m_t691;
+    CTaxData_T1219 *m_t1219;
+    TaxData_T1170 *m_t1170;
+    TaxData_Sch2 *m_sch2;
+    TaxData_Sch5 *m_sch5;
+    // found by the steps that first use them
+    TaxData_T1206New *m_t1206 = nullptr;
+    TaxData_T2038New *m_t2038 = nullptr;
+    TaxData_Sch6 *m_sch6 = nullptr;
+    double m_t1212Value = 0.0;
+    bool m_minimumTax = false;
+};
+
+Stage4Steps::Stage4Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &v)
+    : m_p(person),
+      m_v(v),
+      m_t(v.t1),
+      m_sch3(person.singleFormAs<TaxData_Sch3>(FormType::Schedule3)),
+      m_wsD1(person.singleFormAs<TaxData_WS_D1>(FormType::Worksheet5000D1)),
+      m_t691(person.singleFormAs<TaxData_T691New>(FormType::T691)),
+      m_t1219(person.singleFormAs<CTaxData_T1219>(FormType::T1219)),
+      m_t1170(person.singleFormAs<TaxData_T1170>(FormType::T1170)),
+      m_sch2(person.singleFormAs<TaxData_Sch2>(FormType::Schedule2)),
+      m_sch5(person.singleFormAs<TaxData_Sch5>(FormType::Schedule5))
+{
+}
+
+// Amounts transferred from the spouse (line 32600), prorated to the days before bankruptcy.
+void Stage4Steps::schedule2Transfer()
+{
+    using S = TaxData_Sch2;
+    if (!m_sch2) {
+        m_t->setAmount(T1::F_32600, 0.0);
+        return;
+    }
+    const bool ageFlag = m_t->canClaimSch2() ? m_sch2->flag(S::F_AgeAnswer) : false;
+    m_sch2->setAmount(S::F_DaysInYear, int(m_t->amount(T1::F_DaysInYear)));
+    m_sch2->setAmount(S::F_ResidenceDays, int(m_t->amount(T1::F_ResidenceDays)));
+    const double spouseNet = m_t->getSpouseNetIncForSpouseCredit(false);
+    m_sch2->setAmount(S::F_SpouseAgeAmount,
+                      m_t->CalculateAgeAmount(ageFlag, spouseNet, m_v.daysInYear, m_v.daysInYear, kAgeAmountMax,
                                               kAgeAmountThreshold, kAgeAmountRate));
-        BQ_TRACE("stage 4: TaxData_T1New::canNotOverwriteSpouseAgeAmount");
-        if (t->canNotOverwriteSpouseAgeAmount())
-            sch2->setFlag(S::F_AllowOverwrite, false);
-        BQ_TRACE("stage 4: TaxData_Sch2::Calculate01");
-        sch2->Calculate01();
-        t->setAmount(T1::F_32600, v.daysInYear > 0 ? sch2->amount(S::F_Result) * v.bankruptDays / v.daysInYear : 0.0);
-    } else {
-        t->setAmount(T1::F_32600, 0.0);
+    if (m_t->canNotOverwriteSpouseAgeAmount())
+        m_sch2->setFlag(S::F_AllowOverwrite, false);
+    m_sch2->Calculate01();
+    m_t->setAmount(T1::F_32600, m_v.daysInYear > 0
+                                    ? m_sch2->amount(S::F_Result) * m_v.bankruptDays / m_v.daysInYear
+                                    : 0.0);
+}
+
+// Schedule 9 gives the donations credit (line 34900).
+void Stage4Steps::donations()
+{
+    using S = TaxData_Sch9;
+    auto *sch9 = m_p.singleFormAs<S>(FormType::Schedule9);
+    if (!sch9) {
+        m_t->setAmount(T1::F_34900, 0.0);
+        return;
     }
+    sch9->setAmount(S::F_CapitalGains, m_t->amount(T1::F_12700));
+    sch9->setFlag(S::F_Deceased, m_t->IsDeceased());
+    sch9->setAmount(S::F_NetIncome, m_t->amount(T1::F_23600));
+    sch9->setAmount(S::F_TaxableIncome, m_t->amount(T1::F_26000));
+    sch9->Calculate01();
+    m_t->setAmount(T1::F_34900, sch9->amount(S::F_Credit));
+}
 
-    // 3. Schedule 9: donations
-    if (auto *sch9 = formOf<TaxData_Sch9>(singleForm(9))) {
-        using S = TaxData_Sch9;
-        sch9->setAmount(S::F_CapitalGains, t->amount(T1::F_12700));
-        BQ_TRACE("stage 4: TaxData_T1New::IsDeceased");
-        sch9->setFlag(S::F_Deceased, t->IsDeceased());
-        sch9->setAmount(S::F_NetIncome, t->amount(T1::F_23600));
-        sch9->setAmount(S::F_TaxableIncome, t->amount(T1::F_26000));
-        BQ_TRACE("stage 4: TaxData_Sch9::Calculate01");
-        sch9->Calculate01();
-        t->setAmount(T1::F_34900, sch9->amount(S::F_Credit));
-    } else {
-        t->setAmount(T1::F_34900, 0.0);
-    }
+// The T1's flags, the caregiver amount for children from Schedule 5, allowable medical expenses.
+void Stage4Steps::t1FlagsAndMedicalExpenses()
+{
+    m_t->setFlag(T1::F_DeceasedFlag, m_t->IsDeceased());
+    m_t->setFlag(T1::F_Under18Flag, m_t->IsAgeUnder18());
+    m_t->setFlag(T1::F_SpouseInfoFlag, m_p.hasSpouseInformation());
+    m_t->setAmount(T1::F_30500, m_sch5 ? m_sch5->amount(TaxData_Sch5::F_CaregiverChild) : 0.0);
+    m_t->setAmount(T1::F_33200, m_t->amount(T1::F_33099) + m_t->amount(T1::F_33199));
+}
 
-    // 4. T1 flags; the caregiver amount for children from Schedule 5; allowable medical expenses
-    BQ_TRACE("stage 4: TaxData_T1New::IsDeceased");
-    t->setFlag(T1::F_DeceasedFlag, t->IsDeceased());
-    BQ_TRACE("stage 4: TaxData_T1New::IsAgeUnder18");
-    t->setFlag(T1::F_Under18Flag, t->IsAgeUnder18());
-    BQ_TRACE("stage 4: IndividualTaxData::hasSpouseInformation");
-    t->setFlag(T1::F_SpouseInfoFlag, hasSpouseInformation());
-    t->setAmount(T1::F_30500, sch5 ? sch5->amount(TaxData_Sch5::F_CaregiverChild) : 0.0);
-    t->setAmount(T1::F_33200, t->amount(T1::F_33099) + t->amount(T1::F_33199));
+// The non-refundable credits and the first step of the federal tax.
+void Stage4Steps::federalTaxFirstStep()
+{
+    m_t->CalculateLine314ByWorkSheet();
+    m_p.calculatePensionSplitTax();
+    m_t->CalculateField338AndField410_414();
+    m_t->CalculateField350();
+    m_t->CalculateFedTax1stStep();
+}
 
-    // 5. credits and the first step of the federal tax
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateLine314ByWorkSheet");
-    t->CalculateLine314ByWorkSheet();
-    BQ_TRACE("stage 4: IndividualTaxData::calculatePensionSplitTax");
-    calculatePensionSplitTax();
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField338AndField410_414");
-    t->CalculateField338AndField410_414();
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField350");
-    t->CalculateField350();
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateFedTax1stStep");
-    t->CalculateFedTax1stStep();
+// Tax on split income, basic federal tax (line 40400), deferred security option benefits.
+void Stage4Steps::basicFederalTax()
+{
+    m_t1206 = m_p.singleFormAs<TaxData_T1206New>(FormType::T1206);
+    m_t->setAmount(T1::F_40424, m_t1206 ? m_t1206->amount(TaxData_T1206New::F_TaxOnSplitIncome) : 0.0);
+    m_t->CalculateField404();
+    if (auto *t1212 = m_p.singleFormAs<TaxData_T1212New>(FormType::T1212))
+        m_t1212Value = t1212->getF67910();
+    m_t->setAmount(T1::F_T1212Deferred, m_t1212Value);
+}
 
-    // 6. tax on split income, basic federal tax, deferred security option benefits
-    auto *t1206 = formOf<TaxData_T1206New>(singleForm(29));
-    t->setAmount(T1::F_40424, t1206 ? t1206->amount(TaxData_T1206New::F_TaxOnSplitIncome) : 0.0);
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField404");
-    t->CalculateField404();
-    double t1212Value = 0.0;
-    if (auto *t1212 = formOf<TaxData_T1212New>(singleForm(18))) {
-        BQ_TRACE("stage 4: TaxData_T1212New::getF67910");
-        t1212Value = t1212->getF67910();
-    }
-    t->setAmount(T1::F_T1212Deferred, t1212Value);
+// The T691's income and credit lines from the T1.
+void Stage4Steps::setMinimumTaxIncome()
+{
+    using M = TaxData_T691New;
+    m_t691->setAmount(M::F_TaxableIncome, m_t->amount(T1::F_26000));
+    m_t691->setAmount(M::F_DividendGross, m_t->amount(T1::F_12000));
+    m_t691->setAmount(M::F_OtherDividends, m_t->amount(T1::F_12010));
+    m_t691->setAmount(M::F_Donations, m_t->amount(T1::F_34900));
+    m_t691->setAmount(M::F_Credits33800, m_t->amount(T1::F_33800));
+    m_t691->setAmount(M::F_PoliticalCredit, m_t->amount(T1::F_41000));
+    // basic federal tax before the carryover, with the political contribution credit as in the comparison
+    m_t691->setAmount(M::F_RegularBeforeCarryover,
+                      qMax(0.0, m_t->amount(T1::F_40400) - m_t->amount(T1::F_35000) - m_t->amount(T1::F_40425))
+                          + m_t->amount(T1::F_41000));
+    m_t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
+    m_t691->setAmount(M::F_GainsDeductions, m_t->amount(T1::F_25395) + m_t->amount(T1::F_25400));
+    m_t691->setAmount(M::F_HalvedDeductions,
+                      m_t->amount(T1::F_22100)
+                          + qMax(0.0, m_t->amount(T1::F_22900) - m_p.commissionEmployeeExpenses())
+                          + m_t->amount(T1::F_25100) + m_t->amount(T1::F_25200));
+}
 
-    // 7. minimum tax up to its line 65
-    if (t691) {
-        using M = TaxData_T691New;
-        t691->setAmount(M::F_TaxableIncome, t->amount(T1::F_26000));
-        t691->setAmount(M::F_DividendGross, t->amount(T1::F_12000));
-        t691->setAmount(M::F_OtherDividends, t->amount(T1::F_12010));
-        t691->setAmount(M::F_Donations, t->amount(T1::F_34900));
-        t691->setAmount(M::F_Credits33800, t->amount(T1::F_33800));
-        t691->setAmount(M::F_PoliticalCredit, t->amount(T1::F_41000));
-        // basic federal tax before the carryover, with the political contribution credit as in the comparison
-        t691->setAmount(M::F_RegularBeforeCarryover,
-                        qMax(0.0, t->amount(T1::F_40400) - t->amount(T1::F_35000) - t->amount(T1::F_40425))
-                            + t->amount(T1::F_41000));
-        t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
-        t691->setAmount(M::F_GainsDeductions, t->amount(T1::F_25395) + t->amount(T1::F_25400));
-        t691->setAmount(M::F_HalvedDeductions,
-                        t->amount(T1::F_22100) + qMax(0.0, t->amount(T1::F_22900) - commissionEmployeeExpenses())
-                            + t->amount(T1::F_25100) + t->amount(T1::F_25200));
-        t691->setAmount(M::F_CapitalGains,
-                        sch3 ? sch3->amount(TaxData_Sch3::F_TaxableGain) + sch3->amount(TaxData_Sch3::F_GiftCapitalGains)
+// The T691's capital gains lines from Schedule 3 and the T1170.
+void Stage4Steps::setMinimumTaxGains()
+{
+    using M = TaxData_T691New;
+    using G = TaxData_Sch3;
+    using C = TaxData_T1170;
+    m_t691->setAmount(M::F_CapitalGains,
+                      m_sch3 ? m_sch3->amount(G::F_TaxableGain) + m_sch3->amount(G::F_GiftCapitalGains) : 0.0);
+    m_t691->setAmount(M::F_OtherGains,
+                      m_sch3 ? sumOf(*m_sch3, {G::F_T3T5Gains, G::F_T5013Gains, G::F_T2017Reserves, G::F_T1170Gains})
                              : 0.0);
-        t691->setAmount(M::F_OtherGains,
-                        sch3 ? sumOf(*sch3, {TaxData_Sch3::F_T3T5Gains, TaxData_Sch3::F_T5013Gains,
-                                             TaxData_Sch3::F_T2017Reserves, TaxData_Sch3::F_T1170Gains})
-                             : 0.0);
-        t691->setAmount(M::F_T1170Gains,
-                        t1170 ? sumOf(*t1170, {TaxData_T1170::F_Gain, TaxData_T1170::F_Exempt, TaxData_T1170::F_Taxable,
-                                               TaxData_T1170::F_Result})
-                              : 0.0);
-        double line24 = 0.0;
-        if (t1170) {
-            BQ_TRACE("stage 4: TaxData_T1170::feedT691Line24");
-            line24 = t1170->feedT691Line24();
-        }
-        t691->setAmount(M::F_T1170Line24, line24);
-        t691->setAmount(M::F_T1212Value, t1212Value);
-        t691->setAmount(M::F_T1206Amount, t1206 ? t1206->amount(TaxData_T1206New::F_SplitIncome) : 0.0);
-        t691->setAmount(M::F_Deductions, t1206 ? t1206->amount(TaxData_T1206New::F_TOSIDeduction)
-                                               : t->amount(T1::F_23200));
-        BQ_TRACE("stage 4: TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102");
-        t691->CalculateToLine65andMinitaxCarryOverAndLine102();
-        t->setAmount(T1::F_40427, t691->amount(M::F_CarryoverApplied));
-    } else {
-        t->setAmount(T1::F_40427, 0.0);
-    }
+    m_t691->setAmount(M::F_T1170Gains,
+                      m_t1170 ? sumOf(*m_t1170, {C::F_Gain, C::F_Exempt, C::F_Taxable, C::F_Result}) : 0.0);
+    m_t691->setAmount(M::F_T1170Line24, m_t1170 ? m_t1170->feedT691Line24() : 0.0);
+}
 
-    // 8. basic federal tax; the Quebec abatement only where the main tax province is Quebec
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField429AndNonResiSurTax");
-    t->CalculateField429AndNonResiSurTax();
-    const double basicTax = t->amount(T1::F_42900);
-    t->setAmount(T1::F_BasicFedTaxCopy, basicTax);
-    const bool minimumTaxQuebec = t691 && province() == kQuebec
-        && t691->amount(TaxData_T691New::F_MinimumTax) >= 0.009;
-    t->setAmount(T1::F_AbatementBase, minimumTaxQuebec ? t691->amount(TaxData_T691New::F_Line95) : basicTax);
-    t->setAmount(T1::F_44000, t->getMainTaxProvince() == kQuebec
-                                  ? kQuebecAbatementRate * t->amount(T1::F_AbatementBase)
-                                  : 0.0);
-
-    // 9. foreign tax credits, then the provinces' first part
-    BQ_TRACE("stage 4: IndividualTaxData::calculateForeignTaxCredits");
-    calculateForeignTaxCredits();
-    BQ_TRACE("stage 4: CMultiProvsTaxMgr::calculateStagePart1");
-    m_provinceManager.calculateStagePart1(t);
-
-    // 10. investment tax credit up to line C; net federal tax before it
-    auto *t2038 = formOf<TaxData_T2038New>(singleForm(20));
-    if (t2038) {
-        BQ_TRACE("stage 4: TaxData_T2038New::CalculateToLineC");
-        t2038->CalculateToLineC();
-        t->setAmount(T1::F_41200, t2038->amount(TaxData_T2038New::F_LineC));
+// The minimum tax up to its line 65 and the carryover applied (line 40427).
+void Stage4Steps::minimumTaxToLine65()
+{
+    using M = TaxData_T691New;
+    if (!m_t691) {
+        m_t->setAmount(T1::F_40427, 0.0);
+        return;
     }
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField406");
-    t->CalculateField406();
-    if (t2038) {
-        using I = TaxData_T2038New;
-        t2038->setAmount(I::F_NetFederalTax, t->amount(T1::F_40600) - t->amount(T1::F_40500));
-        t2038->setAmount(I::F_AMTAmount, t->amount(T1::F_40427));
-        BQ_TRACE("stage 4: TaxData_T2038New::CalculateToLineD");
-        t2038->CalculateToLineD();
-    }
+    setMinimumTaxIncome();
+    setMinimumTaxGains();
+    m_t691->setAmount(M::F_T1212Value, m_t1212Value);
+    m_t691->setAmount(M::F_T1206Amount, m_t1206 ? m_t1206->amount(TaxData_T1206New::F_SplitIncome) : 0.0);
+    m_t691->setAmount(M::F_Deductions, m_t1206 ? m_t1206->amount(TaxData_T1206New::F_TOSIDeduction)
+                                               : m_t->amount(T1::F_23200));
+    m_t691->CalculateToLine65andMinitaxCarryOverAndLine102();
+    m_t->setAmount(T1::F_40427, m_t691->amount(M::F_CarryoverApplied));
+}
 
-    // 11. minimum tax to line 95; the investment tax credit to its end
-    if (t691) {
-        using M = TaxData_T691New;
-        t691->setAmount(M::F_Credits33800, t->amount(T1::F_33800));
-        t691->setAmount(M::F_Donations, t->amount(T1::F_34900));
-        t691->setAmount(M::F_PoliticalCredit, t->amount(T1::F_41000));
-        t691->setAmount(M::F_ITCAmounts, t2038 ? t2038->amount(TaxData_T2038New::F_LineC)
-                                                     + t2038->amount(TaxData_T2038New::F_LineD)
-                                               : 0.0);
-        t691->setAmount(M::F_DividendCredit, t->amount(T1::F_40425));
-        BQ_TRACE("stage 4: TaxData_T691New::CalculateToLine95");
-        t691->CalculateToLine95();
-    }
-    const bool minimumTax = t691 && t691->amount(TaxData_T691New::F_MinimumTax) >= 0.009;
-    if (t2038) {
-        using I = TaxData_T2038New;
-        t2038->setAmount(I::F_T691Amount, t691 ? t691->amount(TaxData_T691New::F_Line95) : 0.0);
-        BQ_TRACE("stage 4: TaxData_T2038New::CalculateToEnd");
-        t2038->CalculateToEnd(minimumTax);
-        t->setAmount(T1::F_41200, t2038->amount(I::F_Credit));
-        t->setAmount(T1::F_45400, t2038->amount(I::F_Refund));
-    } else {
-        t->setAmount(T1::F_41200, 0.0);
-        t->setAmount(T1::F_45400, 0.0);
-    }
+// Basic federal tax (line 42900); the Quebec abatement only where the main tax province is Quebec.
+void Stage4Steps::quebecAbatement()
+{
+    m_t->CalculateField429AndNonResiSurTax();
+    const double basicTax = m_t->amount(T1::F_42900);
+    m_t->setAmount(T1::F_BasicFedTaxCopy, basicTax);
+    const bool minimumTaxQuebec = m_p.province() == Province::Quebec && minimumTaxPayable();
+    m_t->setAmount(T1::F_AbatementBase,
+                   minimumTaxQuebec ? m_t691->amount(TaxData_T691New::F_Line95) : basicTax);
+    m_t->setAmount(T1::F_44000, m_t->getMainTaxProvince() == Province::Quebec
+                                    ? kQuebecAbatementRate * m_t->amount(T1::F_AbatementBase)
+                                    : 0.0);
+}
 
-    // 12. net federal tax
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateField417");
-    t->CalculateField417(minimumTax);
+void Stage4Steps::foreignTaxCredits()
+{
+    m_p.calculateForeignTaxCredits();
+}
 
-    // 13. federal tax on split income; minimum tax to its end
-    if (t1206) {
-        using S = TaxData_T1206New;
-        t1206->setAmount(S::F_FederalTaxable, t->amount(T1::F_26000));
-        t1206->setAmount(S::F_DividendCredit, t->amount(T1::F_40425));
-        t1206->setAmount(S::F_TOSIOther, t->amount(T1::F_23200));
-        BQ_TRACE("stage 4: TaxData_T1206New::CalculateFederal");
-        t1206->CalculateFederal();
-        t->setFlag(T1::F_SplitIncomeFlag, true);
-        t->setAmount(T1::F_40424, t1206->amount(S::F_TaxOnSplitIncome));
-    } else {
-        t->setFlag(T1::F_SplitIncomeFlag, false);
-        t->setAmount(T1::F_40424, 0.0);
-    }
-    if (t691) {
-        using M = TaxData_T691New;
-        // regular tax for the comparison: three T1 amounts and the tax on split income
-        const double splitTax = t1206 ? t1206->amount(TaxData_T1206New::F_TaxOnSplitIncome) : 0.0;
-        t691->setAmount(M::F_BasicTax,
-                        t->amount(T1::F_42900) + t->amount(T1::F_41000) + t->amount(T1::F_41200) + splitTax);
-        BQ_TRACE("stage 4: TaxData_T691New::CalculateToEnd");
-        t691->CalculateToEnd();
-        const bool applies = isAmountEntered(t691->amount(M::F_MinimumAmount))
-            && isAmountEntered(t691->amount(M::F_Line95)) && isAmountEntered(t691->amount(M::F_MinimumTax));
-        // cleared otherwise, so that an amount of an earlier pass does not stay
-        t->setAmount(T1::F_MinimumTaxExcess, applies ? t691->amount(M::F_Result) : 0.0);
-    } else {
-        t->setAmount(T1::F_MinimumTaxExcess, 0.0);
-    }
+void Stage4Steps::provincesFirstPart()
+{
+    m_p.m_provinceManager.calculateStagePart1(m_t);
+}
 
-    // 14. tax on accumulated income payments; replaces the part added on the previous pass
-    auto *t1172 = formOf<TaxData_T1172New>(singleForm(17));
+// The investment tax credit up to line D, with the net federal tax before it between.
+void Stage4Steps::investmentTaxCreditToLineD()
+{
+    using I = TaxData_T2038New;
+    m_t2038 = m_p.singleFormAs<I>(FormType::T2038IND);
+    if (m_t2038) {
+        m_t2038->CalculateToLineC();
+        m_t->setAmount(T1::F_41200, m_t2038->amount(I::F_LineC));
+    }
+    m_t->CalculateField406();
+    if (m_t2038) {
+        m_t2038->setAmount(I::F_NetFederalTax, m_t->amount(T1::F_40600) - m_t->amount(T1::F_40500));
+        m_t2038->setAmount(I::F_AMTAmount, m_t->amount(T1::F_40427));
+        m_t2038->CalculateToLineD();
+    }
+}
+
+void Stage4Steps::minimumTaxToLine95()
+{
+    using M = TaxData_T691New;
+    if (m_t691) {
+        m_t691->setAmount(M::F_Credits33800, m_t->amount(T1::F_33800));
+        m_t691->setAmount(M::F_Donations, m_t->amount(T1::F_34900));
+        m_t691->setAmount(M::F_PoliticalCredit, m_t->amount(T1::F_41000));
+        m_t691->setAmount(M::F_ITCAmounts, m_t2038 ? m_t2038->amount(TaxData_T2038New::F_LineC)
+                                                         + m_t2038->amount(TaxData_T2038New::F_LineD)
+                                                   : 0.0);
+        m_t691->setAmount(M::F_DividendCredit, m_t->amount(T1::F_40425));
+        m_t691->CalculateToLine95();
+    }
+    m_minimumTax = minimumTaxPayable();
+}
+
+// The investment tax credit to its end: line 41200 and the refund of line 45400.
+void Stage4Steps::investmentTaxCredit()
+{
+    using I = TaxData_T2038New;
+    if (!m_t2038) {
+        m_t->setAmount(T1::F_41200, 0.0);
+        m_t->setAmount(T1::F_45400, 0.0);
+        return;
+    }
+    m_t2038->setAmount(I::F_T691Amount, m_t691 ? m_t691->amount(TaxData_T691New::F_Line95) : 0.0);
+    m_t2038->CalculateToEnd(m_minimumTax);
+    m_t->setAmount(T1::F_41200, m_t2038->amount(I::F_Credit));
+    m_t->setAmount(T1::F_45400, m_t2038->amount(I::F_Refund));
+}
+
+void Stage4Steps::netFederalTaxBeforeSplitIncome()
+{
+    m_t->CalculateField417(m_minimumTax);
+}
+
+// The T1206's federal part: tax on split income (line 40424).
+void Stage4Steps::federalTaxOnSplitIncome()
+{
+    using S = TaxData_T1206New;
+    if (!m_t1206) {
+        m_t->setFlag(T1::F_SplitIncomeFlag, false);
+        m_t->setAmount(T1::F_40424, 0.0);
+        return;
+    }
+    m_t1206->setAmount(S::F_FederalTaxable, m_t->amount(T1::F_26000));
+    m_t1206->setAmount(S::F_DividendCredit, m_t->amount(T1::F_40425));
+    m_t1206->setAmount(S::F_TOSIOther, m_t->amount(T1::F_23200));
+    m_t1206->CalculateFederal();
+    m_t->setFlag(T1::F_SplitIncomeFlag, true);
+    m_t->setAmount(T1::F_40424, m_t1206->amount(S::F_TaxOnSplitIncome));
+}
+
+// The minimum tax to its end; its excess over the regular tax on the T1.
+void Stage4Steps::minimumTax()
+{
+    using M = TaxData_T691New;
+    if (!m_t691) {
+        m_t->setAmount(T1::F_MinimumTaxExcess, 0.0);
+        return;
+    }
+    // regular tax for the comparison: three T1 amounts and the tax on split income
+    const double splitTax = m_t1206 ? m_t1206->amount(TaxData_T1206New::F_TaxOnSplitIncome) : 0.0;
+    m_t691->setAmount(M::F_BasicTax, m_t->amount(T1::F_42900) + m_t->amount(T1::F_41000)
+                                         + m_t->amount(T1::F_41200) + splitTax);
+    m_t691->CalculateToEnd();
+    const bool applies = nonZero(m_t691->amount(M::F_MinimumAmount)) && nonZero(m_t691->amount(M::F_Line95))
+        && nonZero(m_t691->amount(M::F_MinimumTax));
+    // cleared otherwise, so that an amount of an earlier pass does not stay
+    m_t->setAmount(T1::F_MinimumTaxExcess, applies ? m_t691->amount(M::F_Result) : 0.0);
+}
+
+// Tax on accumulated income payments; replaces the part added to line 41800 on the previous pass.
+void Stage4Steps::accumulatedIncomePayments()
+{
+    using A = TaxData_T1172New;
     double aipTax = 0.0;
-    if (t1172) {
-        using A = TaxData_T1172New;
-        t1172->setIntValue(A::F_Province, province());
-        t1172->setText(A::F_FirstName, t->firstName());
-        t1172->setText(A::F_LastName, t->lastName());
+    if (auto *t1172 = m_p.singleFormAs<A>(FormType::T1172)) {
+        t1172->setIntValue(A::F_Province, m_p.province());
+        t1172->setText(A::F_FirstName, m_t->firstName());
+        t1172->setText(A::F_LastName, m_t->lastName());
         CString address;
-        BQ_TRACE("stage 4: TaxData_T1New::GetFullAddressWithoutPostcode");
-        t->GetFullAddressWithoutPostcode(0, address);
+        m_t->GetFullAddressWithoutPostcode(0, address);
         t1172->setText(A::F_Address, address);
-        t1172->setText(A::F_SIN, t->sin());
-        BQ_TRACE("stage 4: TaxData_T1172New::Calculate01");
+        t1172->setText(A::F_SIN, m_t->sin());
         t1172->Calculate01();
         const int field = !t1172->flag(A::F_SwitchA) ? A::F_FederalTax
                                                      : (t1172->flag(A::F_SwitchB) ? A::F_QuebecTax : A::F_Result);
         aipTax = t1172->amount(field);
     }
-    t->setAmount(T1::F_41800, t->amount(T1::F_41800) - t->amount(T1::F_T1172Tax) + aipTax);
-    t->setAmount(T1::F_T1172Tax, aipTax);
+    m_t->setAmount(T1::F_41800, m_t->amount(T1::F_41800) - m_t->amount(T1::F_T1172Tax) + aipTax);
+    m_t->setAmount(T1::F_T1172Tax, aipTax);
+}
 
-    // 15. net federal tax
-    BQ_TRACE("stage 4: TaxData_T1New::CalculateFedTax");
-    t->CalculateFedTax();
+void Stage4Steps::netFederalTax()
+{
+    m_t->CalculateFedTax();
+}
 
-    // 16. the provinces' tax; self-employment totals
+// The provinces' tax on their 428 forms.
+void Stage4Steps::provincialTax()
+{
     QList<CTaxData_Form *> foreignTaxCredits;
-    collectForeignTaxCreditForms(foreignTaxCredits);
+    m_p.collectForeignTaxCreditForms(foreignTaxCredits);
     ProvStageForms forms;
-    forms.t1 = t;
-    forms.sch3 = sch3;
-    forms.sch2 = sch2;
-    forms.wsD1 = wsD1;
-    forms.sch5 = sch5;
-    forms.sch9 = singleForm(9);
-    forms.sch11 = singleForm(11);
-    forms.t1206 = t1206;
+    forms.t1 = m_t;
+    forms.sch3 = m_sch3;
+    forms.sch2 = m_sch2;
+    forms.wsD1 = m_wsD1;
+    forms.sch5 = m_sch5;
+    forms.sch9 = m_p.singleForm(FormType::Schedule9);
+    forms.sch11 = m_p.singleForm(FormType::Schedule11);
+    forms.t1206 = m_t1206;
     forms.foreignTaxCredits = &foreignTaxCredits;
-    forms.t691 = t691;
-    forms.t1219 = t1219;
-    BQ_TRACE("stage 4: CMultiProvsTaxMgr::calculateStagePart4");
-    m_provinceManager.calculateStagePart4(forms);
-    BQ_TRACE("stage 4: IndividualTaxData::totalSelfEmploymentIncome");
-    const double selfEmployment = totalSelfEmploymentIncome();
-    t->setAmount(T1::F_SelfEmploymentTotal, selfEmployment);
-    BQ_TRACE("stage 4: IndividualTaxData::selfEmploymentIncomeRemainder");
-    t->setAmount(T1::F_SelfEmploymentRemainder, selfEmploymentIncomeRemainder(selfEmployment));
+    forms.t691 = m_t691;
+    forms.t1219 = m_t1219;
+    m_p.m_provinceManager.calculateStagePart4(forms);
+}
 
-    // 17. Canada workers benefit inputs; income exempt under the Indian Act
-    auto *sch6 = formOf<TaxData_Sch6>(singleForm(119));
-    if (sch6) {
-        using W = TaxData_Sch6;
-        sch6->setIntValue(W::F_SpouseFlag, t->HasSpouse() ? 1 : 0);
-        sch6->setFlag(W::F_EligibleDependant, isAmountEntered(t->amount(T1::F_30400)));
-        sch6->setFlag(W::F_Disabled, t->isDisabled());
-        sch6->setAmount(W::F_WorkingIncome,
-                        t->amount(T1::F_10100) + t->amount(T1::F_10400) + t->amount(T1::F_SelfEmploymentTotal));
-        sch6->setAmount(W::F_AdjustedNetIncome, t->amount(T1::F_23600) + t->amount(T1::F_21300)
-                                                     + t->amount(T1::F_23200) - t->amount(T1::F_11700)
-                                                     - t->amount(T1::F_12500));
-        sch6->setAmount(W::F_SpouseNetIncome, t->amount(T1::F_SpouseNetIncome) - t->amount(T1::F_SpouseUCCB));
-        sch6->setAmount(W::F_IncomePairA, t->amount(T1::F_23600));
-        sch6->setAmount(W::F_IncomePairB, t->amount(T1::F_23600));
+void Stage4Steps::selfEmploymentTotals()
+{
+    const double selfEmployment = m_p.totalSelfEmploymentIncome();
+    m_t->setAmount(T1::F_SelfEmploymentTotal, selfEmployment);
+    m_t->setAmount(T1::F_SelfEmploymentRemainder, m_p.selfEmploymentIncomeRemainder(selfEmployment));
+}
+
+// Schedule 6's inputs for the Canada workers benefit.
+void Stage4Steps::workersBenefitInputs()
+{
+    using W = TaxData_Sch6;
+    m_sch6 = m_p.singleFormAs<W>(FormType::Schedule6);
+    if (!m_sch6)
+        return;
+    m_sch6->setIntValue(W::F_SpouseFlag, m_t->HasSpouse() ? 1 : 0);
+    m_sch6->setFlag(W::F_EligibleDependant, nonZero(m_t->amount(T1::F_30400)));
+    m_sch6->setFlag(W::F_Disabled, m_t->isDisabled());
+    m_sch6->setAmount(W::F_WorkingIncome, m_t->amount(T1::F_10100) + m_t->amount(T1::F_10400)
+                                              + m_t->amount(T1::F_SelfEmploymentTotal));
+    m_sch6->setAmount(W::F_AdjustedNetIncome, m_t->amount(T1::F_23600) + m_t->amount(T1::F_21300)
+                                                  + m_t->amount(T1::F_23200) - m_t->amount(T1::F_11700)
+                                                  - m_t->amount(T1::F_12500));
+    m_sch6->setAmount(W::F_SpouseNetIncome, m_t->amount(T1::F_SpouseNetIncome) - m_t->amount(T1::F_SpouseUCCB));
+    m_sch6->setAmount(W::F_IncomePairA, m_t->amount(T1::F_23600));
+    m_sch6->setAmount(W::F_IncomePairB, m_t->amount(T1::F_23600));
+}
+
+// The T90's income exempt under the Indian Act, added to Schedule 6's income pairs.
+void Stage4Steps::indianActIncome()
+{
+    using W = TaxData_Sch6;
+    auto *t90 = m_p.singleFormAs<TaxData_T90>(FormType::T90);
+    if (!t90)
+        return;
+    m_t->setFlag(T1::F_T90Flag, true);
+    t90->Calculate01();
+    if (m_sch6) {
+        m_sch6->setAmount(W::F_IncomePairA,
+                          m_sch6->amount(W::F_IncomePairA) + t90->amount(TaxData_T90::F_WorkingIncome));
+        m_sch6->setAmount(W::F_IncomePairB,
+                          m_sch6->amount(W::F_IncomePairB) + t90->amount(TaxData_T90::F_NetIncomeAdd));
     }
-    if (auto *t90 = formOf<TaxData_T90>(singleForm(171))) {
-        t->setFlag(T1::F_T90Flag, true);
-        BQ_TRACE("stage 4: TaxData_T90::Calculate01");
-        t90->Calculate01();
-        if (sch6) {
-            sch6->setAmount(TaxData_Sch6::F_IncomePairA,
-                            sch6->amount(TaxData_Sch6::F_IncomePairA) + t90->amount(TaxData_T90::F_WorkingIncome));
-            sch6->setAmount(TaxData_Sch6::F_IncomePairB,
-                            sch6->amount(TaxData_Sch6::F_IncomePairB) + t90->amount(TaxData_T90::F_NetIncomeAdd));
-        }
-    }
+}
+
+namespace {
+const StageStep<Stage4Steps> kStage4[] = {
+    {"Schedule 2 transfer", &Stage4Steps::schedule2Transfer},
+    {"donations", &Stage4Steps::donations},
+    {"T1 flags and medical expenses", &Stage4Steps::t1FlagsAndMedicalExpenses},
+    {"federal tax first step", &Stage4Steps::federalTaxFirstStep},
+    {"basic federal tax", &Stage4Steps::basicFederalTax},
+    {"minimum tax to line 65", &Stage4Steps::minimumTaxToLine65},
+    {"Quebec abatement", &Stage4Steps::quebecAbatement},
+    {"foreign tax credits", &Stage4Steps::foreignTaxCredits},
+    {"provinces first part", &Stage4Steps::provincesFirstPart},
+    {"investment tax credit to line D", &Stage4Steps::investmentTaxCreditToLineD},
+    {"minimum tax to line 95", &Stage4Steps::minimumTaxToLine95},
+    {"investment tax credit", &Stage4Steps::investmentTaxCredit},
+    {"net federal tax before split income", &Stage4Steps::netFederalTaxBeforeSplitIncome},
+    {"federal tax on split income", &Stage4Steps::federalTaxOnSplitIncome},
+    {"minimum tax", &Stage4Steps::minimumTax},
+    {"accumulated income payments", &Stage4Steps::accumulatedIncomePayments},
+    {"net federal tax", &Stage4Steps::netFederalTax},
+    {"provincial tax", &Stage4Steps::provincialTax},
+    {"self-employment totals", &Stage4Steps::selfEmploymentTotals},
+    {"Canada workers benefit inputs", &Stage4Steps::workersBenefitInputs},
+    {"Indian Act income", &Stage4Steps::indianActIncome},
+};
+} // namespace
+
+int IndividualTaxData::calculateStage4(const StageValues &v)
+{
+    Stage4Steps steps(*this, v);
+    runStageSteps("stage 4", kStage4, steps);
     return 0;
 }

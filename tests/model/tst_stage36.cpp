@@ -100,7 +100,7 @@ private slots:
         QFETCH(QDate, entryDate);
         QFETCH(int, bankruptDays);
         QFETCH(int, residenceDays);
-        auto p = person(9, {6});
+        auto p = person(Province::Ontario, {FormType::Schedule5});
         T1 *t = p->t1();
         t->setDate(T1::F_BankruptDate, bankruptDate);
         t->setDate(T1::F_EntryDate, entryDate);
@@ -110,7 +110,7 @@ private slots:
         QCOMPARE(t->amount(T1::F_ResidenceDays), double(residenceDays));
         QCOMPARE(t->amount(T1::F_ResidenceDays2), double(residenceDays));
         QCOMPARE(t->amount(T1::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
-        CTaxData_Form *sch5 = p->getForm(6, 0, false);
+        CTaxData_Form *sch5 = p->getForm(FormType::Schedule5, 0, false);
         QCOMPARE(sch5->amount(TaxData_Sch5::F_ProratedDays), double(qMin(bankruptDays, residenceDays)));
         QCOMPARE(sch5->amount(TaxData_Sch5::F_BankruptDays), double(bankruptDays));
         QCOMPARE(sch5->amount(TaxData_Sch5::F_DaysInYear), 366.0);
@@ -135,14 +135,14 @@ private slots:
         QFETCH(bool, withT1206);
         QFETCH(double, splitDeduction);
         QFETCH(double, expected);
-        auto p = person(9, {11});
+        auto p = person(Province::Ontario, {FormType::Schedule11});
         if (withT1206)
-            p->getForm(29, 0, true);
+            p->getForm(FormType::T1206, 0, true);
         T1 *t = p->t1();
         t->setAmount(T1::F_26000, 60000.0);
         t->setAmount(T1::F_40400, 9300.0);
         t->setAmount(T1::F_23200, splitDeduction);
-        CTaxData_Form *sch11 = p->getForm(11, 0, false);
+        CTaxData_Form *sch11 = p->getForm(FormType::Schedule11, 0, false);
         sch11->setAmount(TaxData_Sch11::F_IncomeBase, previousBase);
         p->calculateStage(false, 0, 3, false);
         QCOMPARE(sch11->amount(TaxData_Sch11::F_IncomeBase), expected);
@@ -153,10 +153,12 @@ private slots:
         QTest::addColumn<int>("province");
         QTest::addColumn<int>("mainTaxProvince");
         QTest::addColumn<bool>("abated");
-        QTest::newRow("Quebec") << 11 << 11 << true;
-        QTest::newRow("Ontario") << 9 << 9 << false;
-        QTest::newRow("Quebec person, Ontario main tax province") << 11 << 9 << false;
-        QTest::newRow("main tax province Quebec decides") << 9 << 11 << true;
+        QTest::newRow("Quebec") << int(Province::Quebec) << int(Province::Quebec) << true;
+        QTest::newRow("Ontario") << int(Province::Ontario) << int(Province::Ontario) << false;
+        QTest::newRow("Quebec person, Ontario main tax province")
+            << int(Province::Quebec) << int(Province::Ontario) << false;
+        QTest::newRow("main tax province Quebec decides")
+            << int(Province::Ontario) << int(Province::Quebec) << true;
     }
     void stage4QuebecAbatement()
     {
@@ -190,18 +192,50 @@ private slots:
         QFETCH(bool, withSch2);
         QFETCH(QDate, bankruptDate);
         QFETCH(double, ratio);
-        auto p = withSch2 ? person(9, {3}) : person(9);
+        auto p = withSch2 ? person(Province::Ontario, {FormType::Schedule2}) : person(Province::Ontario);
         T1 *t = p->t1();
         t->setMaritalStatus(0);
         t->setAmount(T1::F_SpouseNetIncome, 5000.0);
         t->setAmount(T1::F_32600, 999.0);
         t->setDate(T1::F_BankruptDate, bankruptDate);
         if (withSch2)
-            p->getForm(3, 0, false)->setAmount(TaxData_Sch2::F_Pension, 2000.0);
+            p->getForm(FormType::Schedule2, 0, false)->setAmount(TaxData_Sch2::F_Pension, 2000.0);
         p->calculateStage(false, 0, 4, false);
-        const double result = withSch2 ? p->getForm(3, 0, false)->amount(TaxData_Sch2::F_Result) : 0.0;
+        const double result =
+            withSch2 ? p->getForm(FormType::Schedule2, 0, false)->amount(TaxData_Sch2::F_Result) : 0.0;
         QVERIFY(!withSch2 || result > 0.0);
         QCOMPARE(t->amount(T1::F_32600), result * ratio);
+    }
+
+    // Without the form a line comes from, the amount of an earlier pass is cleared.
+    void stagesClearLinesWithoutForms_data()
+    {
+        QTest::addColumn<uint>("stage");
+        QTest::addColumn<int>("field");
+        QTest::newRow("spouse amount, no Schedule 5") << 3u << int(T1::F_30300);
+        QTest::newRow("eligible dependant, no Schedule 5") << 3u << int(T1::F_30400);
+        QTest::newRow("caregiver amount, no Schedule 5") << 3u << int(T1::F_30450);
+        QTest::newRow("tuition, no Schedule 11") << 3u << int(T1::F_32300);
+        QTest::newRow("training credit, no Schedule 11") << 3u << int(T1::F_45350);
+        QTest::newRow("home accessibility, no Schedule 12") << 3u << int(T1::F_31285);
+        QTest::newRow("donations, no Schedule 9") << 4u << int(T1::F_34900);
+        QTest::newRow("minimum tax carryover, no T691") << 4u << int(T1::F_40427);
+        QTest::newRow("minimum tax excess, no T691") << 4u << int(T1::F_MinimumTaxExcess);
+        QTest::newRow("investment tax credit, no T2038") << 4u << int(T1::F_41200);
+        QTest::newRow("investment tax credit refund, no T2038") << 4u << int(T1::F_45400);
+        QTest::newRow("split income tax, no T1206") << 4u << int(T1::F_40424);
+        QTest::newRow("accumulated income payments, no T1172") << 4u << int(T1::F_T1172Tax);
+    }
+    void stagesClearLinesWithoutForms()
+    {
+        QFETCH(uint, stage);
+        QFETCH(int, field);
+        auto p = person(Province::Ontario);
+        T1 *t = p->t1();
+        t->setAmount(T1::F_26000, 50000.0);
+        t->setAmount(field, 321.0);
+        QCOMPARE(p->calculateStage(false, 0, stage, false), 0);
+        QCOMPARE(t->amount(field), 0.0);
     }
 
     void stage5YukonLines_data()
@@ -372,45 +406,53 @@ private slots:
             QCOMPARE(p.t1()->amount(T1::F_DaysInYear), 1.0);
     }
 
-    void stage3Order()
+    // Every step of stages 3 and 4 runs in this order, with or without the forms it works on.
+    void stage3And4Order_data()
     {
-        auto p = person(9, {6, 11, 29, 157, 3});
-        const QStringList expected{
-            "TaxData_T1New::HasMaritalChange", "TaxData_T1New::HasSpouse", "TaxData_T1New::CanClaimSpouse",
-            "TaxData_T1New::getSpouseNetIncForSpouseCredit", "TaxData_Sch5::Calculate01",
-            "TaxData_T1New::isClaimAllowed", "TaxData_Sch11::Calculate01", "TaxData_Sch12_2016::Calculate01",
-            "STRUCT_TAX_STAIRS_JURISDICTION::CalcAlgoForSpouseF260S2", "TaxData_T1New::IsSpouseAgeNotUnder65",
-            "TaxData_T1New::IsSpouseAgeNotUnder18", "TaxData_T1New::canClaimSch2"};
-        QCOMPARE(runTraced(*p, 3), expected);
+        QTest::addColumn<int>("province");
+        QTest::addColumn<QList<int>>("types");
+        QTest::newRow("Quebec, every form") << int(Province::Quebec)
+                                            << QList<int>{FormType::Schedule2, FormType::Schedule3,
+                                                          FormType::Schedule5, FormType::Schedule9,
+                                                          FormType::Schedule11, FormType::Schedule12HAE,
+                                                          FormType::T1172, FormType::T1212, FormType::T2038IND,
+                                                          FormType::T1206, FormType::T691, FormType::T1170,
+                                                          FormType::Schedule6, FormType::T90,
+                                                          FormType::Worksheet5000D1};
+        QTest::newRow("Ontario, T1 alone") << int(Province::Ontario) << QList<int>{};
     }
-
-    void stage4Order()
+    void stage3And4Order()
     {
-        auto p = person(11, {3, 4, 6, 9, 17, 18, 20, 29, 31, 113, 119, 171, 210});
-        const QStringList expected{
-            "TaxData_T1New::canClaimSch2", "TaxData_T1New::getSpouseNetIncForSpouseCredit",
-            "TaxData_T1New::CalculateAgeAmount", "TaxData_T1New::canNotOverwriteSpouseAgeAmount",
-            "TaxData_Sch2::Calculate01",
-            "TaxData_T1New::IsDeceased", "TaxData_Sch9::Calculate01",
-            "TaxData_T1New::IsDeceased", "TaxData_T1New::IsAgeUnder18", "IndividualTaxData::hasSpouseInformation",
-            "TaxData_T1New::CalculateLine314ByWorkSheet", "IndividualTaxData::calculatePensionSplitTax",
-            "TaxData_T1New::CalculateField338AndField410_414", "TaxData_T1New::CalculateField350",
-            "TaxData_T1New::CalculateFedTax1stStep",
-            "TaxData_T1New::CalculateField404", "TaxData_T1212New::getF67910",
-            "TaxData_T1170::feedT691Line24", "TaxData_T691New::CalculateToLine65andMinitaxCarryOverAndLine102",
-            "TaxData_T1New::CalculateField429AndNonResiSurTax",
-            "IndividualTaxData::calculateForeignTaxCredits", "CMultiProvsTaxMgr::calculateStagePart1",
-            "TaxData_T2038New::CalculateToLineC", "TaxData_T1New::CalculateField406",
-            "TaxData_T2038New::CalculateToLineD",
-            "TaxData_T691New::CalculateToLine95", "TaxData_T2038New::CalculateToEnd",
-            "TaxData_T1New::CalculateField417",
-            "TaxData_T1206New::CalculateFederal", "TaxData_T691New::CalculateToEnd",
-            "TaxData_T1New::GetFullAddressWithoutPostcode", "TaxData_T1172New::Calculate01",
-            "TaxData_T1New::CalculateFedTax",
-            "CMultiProvsTaxMgr::calculateStagePart4", "IndividualTaxData::totalSelfEmploymentIncome",
-            "IndividualTaxData::selfEmploymentIncomeRemainder",
-            "TaxData_T90::Calculate01"};
-        QCOMPARE(runTraced(*p, 4), expected);
+        QFETCH(int, province);
+        QFETCH(QList<int>, types);
+        auto p = person(province);
+        for (int type : qAsConst(types))
+            QVERIFY(p->getForm(type, 0, true));
+        const QStringList expected3{"day counts", "Schedule 5", "Schedule 11", "Schedule 12", "adoption expenses",
+                                    "Schedule 2 inputs"};
+        QCOMPARE(runTraced(*p, 3), expected3);
+        const QStringList expected4{"Schedule 2 transfer",
+                                    "donations",
+                                    "T1 flags and medical expenses",
+                                    "federal tax first step",
+                                    "basic federal tax",
+                                    "minimum tax to line 65",
+                                    "Quebec abatement",
+                                    "foreign tax credits",
+                                    "provinces first part",
+                                    "investment tax credit to line D",
+                                    "minimum tax to line 95",
+                                    "investment tax credit",
+                                    "net federal tax before split income",
+                                    "federal tax on split income",
+                                    "minimum tax",
+                                    "accumulated income payments",
+                                    "net federal tax",
+                                    "provincial tax",
+                                    "self-employment totals",
+                                    "Canada workers benefit inputs",
+                                    "Indian Act income"};
+        QCOMPARE(runTraced(*p, 4), expected4);
     }
 
     void stage5And6Order()
