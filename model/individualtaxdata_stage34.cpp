@@ -364,25 +364,23 @@ void Stage4Steps::setMinimumTaxIncome()
                           + m_t->amount(T1::F_41000));
     m_t691->setAmount(M::F_Exemption, tax2024::forms::kAmtExemption);
     m_t691->setAmount(M::F_GainsDeductions, m_t->amount(T1::F_25395) + m_t->amount(T1::F_25400));
+    m_t691->setAmount(M::F_SecurityOptions, m_t->amount(T1::F_24900));
     m_t691->setAmount(M::F_HalvedDeductions,
                       m_t->amount(T1::F_22100)
                           + qMax(0.0, m_t->amount(T1::F_22900) - m_p.commissionEmployeeExpenses())
                           + m_t->amount(T1::F_25100) + m_t->amount(T1::F_25200));
 }
 
-// The T691's capital gains lines from Schedule 3 and the T1170.
+// The T691's capital gains lines from Schedule 3 and the T1170: the gains left out on
+// gifts of listed securities count through the T1170's line 24 (at 30 %), not whole.
 void Stage4Steps::setMinimumTaxGains()
 {
     using M = TaxData_T691New;
     using G = TaxData_Sch3;
-    using C = TaxData_T1170;
-    m_t691->setAmount(M::F_CapitalGains,
-                      m_sch3 ? m_sch3->amount(G::F_TaxableGain) + m_sch3->amount(G::F_GiftCapitalGains) : 0.0);
+    m_t691->setAmount(M::F_CapitalGains, m_sch3 ? m_sch3->amount(G::F_TaxableGain) : 0.0);
     m_t691->setAmount(M::F_OtherGains,
                       m_sch3 ? sumOf(*m_sch3, {G::F_T3T5Gains, G::F_T5013Gains, G::F_T2017Reserves, G::F_T1170Gains})
                              : 0.0);
-    m_t691->setAmount(M::F_T1170Gains,
-                      m_t1170 ? sumOf(*m_t1170, {C::F_Gain, C::F_Exempt, C::F_Taxable, C::F_Result}) : 0.0);
     m_t691->setAmount(M::F_T1170Line24, m_t1170 ? m_t1170->feedT691Line24() : 0.0);
 }
 

@@ -9,10 +9,12 @@
 #include "taxdata_instalmentcalc.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch2.h"
+#include "taxdata_sch3.h"
 #include "taxdata_sch5.h"
 #include "taxdata_t1anew.h"
 #include "taxdata_t1ksnew.h"
 #include "taxdata_t1new.h"
+#include "taxdata_t691new.h"
 #include "utils.h"
 #include <QMap>
 #include <cmath>
@@ -176,6 +178,23 @@ private slots:
         // the abatement is kept to the cent
         QVERIFY(qAbs(t->amount(T1::F_44000) - (abated ? 0.165 * basic : 0.0)) < 0.006);
         QCOMPARE(t->amount(T1::F_44000) != 0.0, abated);
+    }
+
+    // The T691 counts the security options deductions whole and takes Schedule 3's
+    // taxable gain without the gifts' left-out gains (those come at 30 % from the T1170).
+    void stage4MinimumTaxInputs()
+    {
+        auto p = person(Province::Ontario, {FormType::Schedule3, FormType::T691});
+        T1 *t = p->t1();
+        t->setAmount(T1::F_26000, 300000.0);
+        t->setAmount(T1::F_24900, 100000.0);
+        auto *sch3 = formAs<TaxData_Sch3>(p->getForm(FormType::Schedule3, 0, false), FormType::Schedule3);
+        sch3->setAmount(TaxData_Sch3::F_TaxableGain, 10000.0);
+        sch3->setAmount(TaxData_Sch3::F_GiftCapitalGains, 5000.0);
+        QCOMPARE(p->calculateStage(false, 0, 4, false), 0);
+        auto *t691 = formAs<TaxData_T691New>(p->getForm(FormType::T691, 0, false), FormType::T691);
+        QCOMPARE(t691->amount(TaxData_T691New::F_SecurityOptions), 100000.0);
+        QCOMPARE(t691->amount(TaxData_T691New::F_CapitalGains), 10000.0);
     }
 
     void stage4SpouseTransfer_data()
