@@ -707,22 +707,11 @@ int IndividualTaxData::calculateStage1(const StageValues &v)
         sch3->setFlag(S::F_Deceased, deceased);
         sch3->setAmount(S::F_PrincipalResidence, designatedA + designatedB);
         sch3->setAmount(S::F_CapitalGainsReduction, 0.0);
-        if (t1170) {
-            using G = TaxData_T1170;
-            const int from[] = {G::F_Proceeds, G::F_AdjustedCost, G::F_Outlays, G::F_Gain, G::F_Exempt, G::F_Taxable};
-            const int to[] = {S::F_QualifiedSmallBusiness, S::F_FarmFishProperty, S::F_MutualFunds, S::F_RealEstate,
-                              S::F_Bonds, S::F_OtherMortgage};
-            for (int i = 0; i < 6; ++i) {
-                const double value = t1170->amount(from[i]);
-                sch3->setAmount(to[i], positive(value) ? value : 0.0);
-            }
-            sch3->setAmount(S::F_T1170Gains, t1170->amount(G::F_Gain));
-            sch3->setAmount(S::F_GiftCapitalGains, t1170->amount(G::F_Exempt));
-        } else {
-            for (int f : {S::F_QualifiedSmallBusiness, S::F_FarmFishProperty, S::F_MutualFunds, S::F_RealEstate,
-                          S::F_Bonds, S::F_OtherMortgage, S::F_T1170Gains, S::F_GiftCapitalGains})
-                sch3->setAmount(f, 0.0);
-        }
+        for (int f : {S::F_QualifiedSmallBusiness, S::F_FarmFishProperty, S::F_MutualFunds, S::F_RealEstate,
+                      S::F_Bonds, S::F_OtherMortgage, S::F_GiftCapitalGains})
+            sch3->setAmount(f, 0.0);
+        // line 17900: the part of the gifts' gain that is not left out of income
+        sch3->setAmount(S::F_T1170Gains, t1170 ? t1170->amount(TaxData_T1170::F_Taxable) : 0.0);
         sch3->setAmount(S::F_T2017Reserves, t2017 ? t2017->amount(TaxData_T2017New::F_GainFromReserve) : 0.0);
         sch3->setAmount(S::F_PersonalUse, t2017 ? -t2017->amount(TaxData_T2017New::F_Deduction) : 0.0);
         BQ_TRACE("stage 1: TaxData_Sch3::CalculateBeforeLine193");
