@@ -55,9 +55,9 @@ int IndividualTaxData::calculateStage(bool editedIsOther, int editedType, unsign
     // nothing, a block read without its plug-in) is left out of the calculation.
     if (!v.t1)
         return 0;
-    v.sch5 = dynamic_cast<TaxData_Sch5 *>(getForm(6, 0, false));
-    v.t183 = dynamic_cast<TaxData_T183New *>(getForm(96, 0, false));
-    v.t1013 = dynamic_cast<TaxData_T1013New *>(getForm(117, 0, false));
+    v.sch5 = formAs<TaxData_Sch5>(getForm(FormType::Schedule5, 0, false), FormType::Schedule5);
+    v.t183 = formAs<TaxData_T183New>(getForm(FormType::T183, 0, false), FormType::T183);
+    v.t1013 = formAs<TaxData_T1013New>(getForm(FormType::T1013, 0, false), FormType::T1013);
 
     v.t1->setSin(nineDigitSin(v.t1->sin()));
     const QString spouseSin = v.t1->spouseSin();
@@ -99,7 +99,7 @@ int IndividualTaxData::calculateStage0(const StageValues &v)
     BQ_TRACE("stage 0: CProvincialTaxManager::calculateStagePart3");
     m_provinceManager.calculateStagePart3(v.editedIsOther, v.editedType, t);
 
-    const auto *schD = dynamic_cast<const TaxData_T1248SchD *>(getForm(207, 0, false));
+    const auto *schD = formAs<TaxData_T1248SchD>(getForm(FormType::T1248SchD, 0, false), FormType::T1248SchD);
     t->setFlag(T1::F_FactualResident, schD && schD->isFactualResident());
 
     // the lines to which the spousal RRSP/RRIF attribution (T2205) adds in stage 1
@@ -133,7 +133,7 @@ int IndividualTaxData::calculateStage0(const StageValues &v)
         t183->setText(F::F_SoftwareCode, code);
     }
 
-    if (auto *t185 = dynamic_cast<TaxData_T185 *>(getForm(181, 0, false))) {
+    if (auto *t185 = formAs<TaxData_T185>(getForm(FormType::T185, 0, false), FormType::T185)) {
         BQ_TRACE("stage 0: T185");
         t185->setText(TaxData_T185::F_PreparerName, businessName);
         t185->setText(TaxData_T185::F_EFileNumber, efileNumber);
@@ -152,7 +152,7 @@ int IndividualTaxData::calculateStage0(const StageValues &v)
         t1013->Calculate01();
     }
 
-    if (const CTaxData_Form *t1dd = getForm(52, 0, false)) {
+    if (const CTaxData_Form *t1dd = getForm(FormType::T1DD, 0, false)) {
         t->setText(T1::F_DDBranch, t1dd->text(CTaxData_T1DD::F_Branch));
         t->setText(T1::F_DDInstitution, t1dd->text(CTaxData_T1DD::F_Institution));
         t->setText(T1::F_DDAccount, t1dd->text(CTaxData_T1DD::F_Account));
@@ -162,7 +162,7 @@ int IndividualTaxData::calculateStage0(const StageValues &v)
         t->setText(T1::F_DDAccount, QString());
     }
 
-    if (auto *t1198 = dynamic_cast<TaxData_T1198 *>(getForm(213, 0, false))) {
+    if (auto *t1198 = formAs<TaxData_T1198>(getForm(FormType::T1198, 0, false), FormType::T1198)) {
         t1198->setText(TaxData_T1198::F_Name, t->ConstructFullName());
         t1198->setText(TaxData_T1198::F_SIN, t->sin());
         BQ_TRACE("stage 0: TaxData_T1198::Calculate01");

@@ -7,6 +7,7 @@
 #include "ctaxdata_t2222.h"
 #include "individualtaxdata.h"
 #include "sliptotals.h"
+#include "stageamounts.h"
 #include "taxdata_cpt20_new.h"
 #include "taxdata_rc267new.h"
 #include "taxdata_rc268new.h"
@@ -42,13 +43,6 @@ namespace {
 
 using T1 = TaxData_T1New;
 
-bool positive(double v) { return v >= 0.009; }
-
-template <class F>
-F *as(CTaxData_Form *object)
-{
-    return dynamic_cast<F *>(object);
-}
 
 // The inputs that Schedule 8 and RC381 share (both declare the same fields).
 template <class F>
@@ -84,7 +78,7 @@ void putCppInputs(F *f, const T1 &t, int months, int otherMonths, double cppSE, 
 void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTotals &st)
 {
     using T1 = TaxData_T1New;
-    auto *sch10 = dynamic_cast<TaxData_Sch10 *>(form);
+    auto *sch10 = formAs<TaxData_Sch10>(form, FormType::Schedule10);
     if (!sch10) {
         t.setAmount(T1::F_31210, 0.0);
         t.setAmount(T1::F_31215, 0.0);
@@ -96,8 +90,8 @@ void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTota
     for (int f : {T1::F_13500, T1::F_13700, T1::F_13900, T1::F_14100, T1::F_14300})
         selfEmployment += t.amount(f);
     sch10->setIntValue(P::F_Province, t.getMainTaxProvince());
-    sch10->setAmount(P::F_InsurableEmployment, quebec ? st.amount(37) : 0.0);
-    sch10->setAmount(P::F_OtherEmployment, quebec ? st.amount(38) : 0.0);
+    sch10->setAmount(P::F_InsurableEmployment, quebec ? st.amount(SlipSlot::T4Box14Quebec) : 0.0);
+    sch10->setAmount(P::F_OtherEmployment, quebec ? st.amount(SlipSlot::T4Box14OtherProvinces) : 0.0);
     sch10->setAmount(P::F_SelfEmployedEarnings, quebec ? tax2024::cents(selfEmployment) : 0.0);
     sch10->Calculate01();
     t.setAmount(T1::F_31210, sch10->amount(P::F_EmploymentPayable));
@@ -125,14 +119,14 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     t->CalculateTotalIncome(true);
 
     // 2. RRSP deduction
-    auto *sch7 = as<TaxData_Sch7>(singleForm(7));
+    auto *sch7 = singleFormAs<TaxData_Sch7>(FormType::Schedule7);
     if (sch7) {
         // the limit typed on Schedule 7 wins; the T1's carried amount fills it only
         // when it is empty, or when the preparer has just changed it on the T1
         const double typed = sch7->amount(TaxData_Sch7::F_DeductionLimit);
         const double carried = line(T1::F_LYRRSPLimit);
         const bool t1Edited = !v.editedIsOther && v.editedType == 1 && std::abs(typed - carried) >= 0.005;
-        if (!isAmountEntered(typed) || t1Edited)
+        if (!nonZero(typed) || t1Edited)
             sch7->setAmount(TaxData_Sch7::F_DeductionLimit, carried);
         setLine(T1::F_LYRRSPLimit, sch7->amount(TaxData_Sch7::F_DeductionLimit));
         BQ_TRACE("stage 2: TaxData_Sch7::Calculate01");
@@ -141,7 +135,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     setLine(T1::F_20800, sch7 ? sch7->amount(TaxData_Sch7::F_Deduction) : 0.0);
 
     // 3. FHSA deduction
-    auto *sch15 = as<TaxData_Sch15>(singleForm(205));
+    auto *sch15 = singleFormAs<TaxData_Sch15>(FormType::Schedule15);
     if (sch15) {
         BQ_TRACE("stage 2: TaxData_T1New::GetAge");
         sch15->setIntValue(TaxData_Sch15::F_Age, t->GetAge());
@@ -151,7 +145,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     setLine(T1::F_20805, sch15 ? sch15->amount(TaxData_Sch15::F_Deduction) : 0.0);
 
     // 4. disability supports deduction: earned income, positive self-employment and scholarships
-    auto *t929 = as<TaxData_T929New>(singleForm(14));
+    auto *t929 = singleFormAs<TaxData_T929New>(FormType::T929);
     if (t929) {
         double earned = line(T1::F_10100) + line(T1::F_10400);
         for (int f : {T1::F_10105, T1::F_13010, T1::F_13500, T1::F_13700, T1::F_13900, T1::F_14100, T1::F_14300})
@@ -165,8 +159,8 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
 
     // 5. moving expenses: last year's unused part and every T1-M
     setLine(T1::F_21900, line(T1::F_LYMovingExpenses));
-    for (FormEntry *e : m_forms.withKey(102)) {
-        auto *f = as<TaxData_T1MNew>(e->object);
+    for (FormEntry *e : m_forms.withKey(FormType::T1_M)) {
+        auto *f = formAs<TaxData_T1MNew>(e->object, FormType::T1_M);
         if (!f)
             continue;
         BQ_TRACE("stage 2: TaxData_T1MNew::Calculate01");
@@ -175,8 +169,8 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 6. exploration and development expenses
-    auto *t1229 = as<CTaxData_T1229>(singleForm(107));
-    auto *t2038 = as<TaxData_T2038New>(singleForm(20));
+    auto *t1229 = singleFormAs<CTaxData_T1229>(FormType::T1229);
+    auto *t2038 = singleFormAs<TaxData_T2038New>(FormType::T2038IND);
     if (t1229) {
         BQ_TRACE("stage 2: CTaxData_T1229::Calculate01");
         t1229->Calculate01();
@@ -190,21 +184,21 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 7. security option benefits of the T4 and T4PS slips
-    setLine(T1::F_SecurityOptions, st.amount(76) + st.amount(291));
+    setLine(T1::F_SecurityOptions, st.amount(SlipSlot::T4AmountJ) + st.amount(SlipSlot::T4PSAmount9));
 
     // 8. employment expenses
     setLine(T1::F_22900, 0.0);
-    for (FormEntry *e : m_forms.withKey(59)) {
-        auto *f = as<TaxData_T777New>(e->object);
+    for (FormEntry *e : m_forms.withKey(FormType::T777)) {
+        auto *f = formAs<TaxData_T777New>(e->object, FormType::T777);
         if (!f)
             continue;
-        f->setAmount(TaxData_T777New::F_Commission, st.amount(32));
+        f->setAmount(TaxData_T777New::F_Commission, st.amount(SlipSlot::T4Box14));
         BQ_TRACE("stage 2: TaxData_T777New::Calculate01");
         f->Calculate01();
         addLine(T1::F_22900, f->amount(TaxData_T777New::F_Deduction));
     }
-    for (FormEntry *e : m_forms.withKey(92)) {
-        auto *f = as<TaxData_TL2_New>(e->object);
+    for (FormEntry *e : m_forms.withKey(FormType::TL2)) {
+        auto *f = formAs<TaxData_TL2_New>(e->object, FormType::TL2);
         if (!f)
             continue;
         f->setText(TaxData_TL2_New::F_SIN, t->sin());
@@ -214,7 +208,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 9. excess FHSA amounts
-    if (auto *rc359 = as<TaxData_RC359>(singleForm(145))) {
+    if (auto *rc359 = singleFormAs<TaxData_RC359>(FormType::RC359)) {
         rc359->setMainTaxProvince(m_province);
         BQ_TRACE("stage 2: TaxData_RC359::Calculate01");
         rc359->Calculate01();
@@ -223,7 +217,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 10. clergy residence deduction
-    auto *t1223 = as<CTaxData_T1223>(singleForm(103));
+    auto *t1223 = singleFormAs<CTaxData_T1223>(FormType::T1223);
     if (t1223) {
         using C = CTaxData_T1223;
         t1223->setText(C::F_FirstName, t->firstName());
@@ -245,8 +239,8 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     t->getSelfEmploymentIncomeForCPP(cppSE, qppSE);
 
     // 12. EI premiums on self-employment
-    auto *t2204 = as<TaxData_T2204_New>(singleForm(23));
-    if (auto *sch13 = as<TaxData_Sch13>(singleForm(139))) {
+    auto *t2204 = singleFormAs<TaxData_T2204_New>(FormType::T2204);
+    if (auto *sch13 = singleFormAs<TaxData_Sch13>(FormType::Schedule13)) {
         double input = 0.0;
         for (int f : {T1::F_13500, T1::F_13700, T1::F_13900, T1::F_14100, T1::F_14300, T1::F_12200})
             input += line(f);
@@ -272,12 +266,12 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 12a. PPIP premiums of Schedule 10, for a resident of Quebec
-    calculatePpipSchedule(*t, singleForm(10), st);
+    calculatePpipSchedule(*t, singleForm(FormType::Schedule10), st);
 
     // 13. election to pay CPP contributions: its inputs from Schedule 8, else RC381
-    auto *rc381 = as<TaxData_RC381>(singleForm(148));
-    auto *sch8 = as<TaxData_Sch8_14>(singleForm(150));
-    auto *cpt20 = as<TaxData_CPT20_New>(singleForm(57));
+    auto *rc381 = singleFormAs<TaxData_RC381>(FormType::RC381);
+    auto *sch8 = singleFormAs<TaxData_Sch8_14>(FormType::Schedule8);
+    auto *cpt20 = singleFormAs<TaxData_CPT20_New>(FormType::CPT20);
     if (cpt20) {
         using C = TaxData_CPT20_New;
         if (sch8) {
@@ -295,8 +289,8 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 14. months that count for the CPP and for the other plan
-    const int pensionMonths = int(st.amount(161));
-    const int otherPensionMonths = int(st.amount(155));
+    const int pensionMonths = int(st.amount(SlipSlot::T4APLargestAmountKFirstSwitchClear));
+    const int otherPensionMonths = int(st.amount(SlipSlot::T4APLargestAmountHFirstSwitchClear));
     BQ_TRACE("stage 2: IndividualTaxData::cppMonthCount");
     int months = cppMonthCount(pensionMonths);
     BQ_TRACE("stage 2: IndividualTaxData::otherPlanMonthCount");
@@ -311,7 +305,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         selfEmployed = cpt20->hadElectedIncomeToPayCPP();
     }
     if (selfEmployed && t->cppFormSelector() != 2) {
-        if (m_province == 11) {
+        if (m_province == Province::Quebec) {
             if (otherMonths > 0)
                 t->setCppFormSelector(2);
         } else if (months >= 1) {
@@ -401,7 +395,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         setLine(T1::F_30800, base);
         // CPP (or QPP) deducted over what the earnings required is refunded; a
         // resident of Quebec claims it on the Quebec return instead
-        setLine(T1::F_44800, m_province == 11 ? 0.0 : overpaid);
+        setLine(T1::F_44800, m_province == Province::Quebec ? 0.0 : overpaid);
     }
     BQ_TRACE("stage 2: TaxData_T1New::IsBankrupt");
     if (t->IsBankrupt()) {
@@ -410,7 +404,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 21. no CPP or QPP payable on self-employment
-    t->setFlag(T1::F_NoSelfEmployedCpp, !(positive(line(T1::F_42100)) || m_province == 11));
+    t->setFlag(T1::F_NoSelfEmployedCpp, !(positive(line(T1::F_42100)) || m_province == Province::Quebec));
 
     // 22. the exploration deduction again
     if (t1229)
@@ -421,7 +415,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     adjustForeignTaxCredits();
 
     // 24. split income is deducted here and taxed in stage 4
-    if (auto *t1206 = as<TaxData_T1206New>(singleForm(29))) {
+    if (auto *t1206 = singleFormAs<TaxData_T1206New>(FormType::T1206)) {
         using S = TaxData_T1206New;
         t1206->setAmount(S::F_FederalTaxable, line(T1::F_26000));
         t1206->setAmount(S::F_DividendCredit, line(T1::F_40425));
@@ -432,14 +426,14 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 26. unused RRSP contributions refunded (T746)
-    if (auto *t746 = as<TaxData_T746New>(singleForm(105))) {
+    if (auto *t746 = singleFormAs<TaxData_T746New>(FormType::T746)) {
         BQ_TRACE("stage 2: TaxData_T746New::Calculate01");
         t746->Calculate01();
         addLine(T1::F_23200, t746->amount(TaxData_T746New::F_Deduction));
     }
 
     // 27. contributions to foreign plans (RC267, RC268) and the employee's foreign pension plan (RC269)
-    if (auto *rc267 = as<TaxData_RC267New>(singleForm(136))) {
+    if (auto *rc267 = singleFormAs<TaxData_RC267New>(FormType::RC267)) {
         BQ_TRACE("stage 2: TaxData_RC267New::Calculate01");
         rc267->Calculate01();
         addLine(T1::F_20800, rc267->amount(TaxData_RC267New::F_Deduction));
@@ -447,7 +441,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     } else {
         setLine(T1::F_20810, 0.0);
     }
-    if (auto *rc268 = as<TaxData_RC268New>(singleForm(137))) {
+    if (auto *rc268 = singleFormAs<TaxData_RC268New>(FormType::RC268)) {
         rc268->setAmount(TaxData_RC268New::F_RRSPRoom, sch7 ? sch7->amount(TaxData_Sch7::F_DeductionLimit) : 0.0);
         BQ_TRACE("stage 2: TaxData_RC268New::Calculate01");
         rc268->Calculate01();
@@ -456,7 +450,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     } else {
         setLine(T1::F_20600, 0.0);
     }
-    auto *rc269 = as<TaxData_RC269>(singleForm(138));
+    auto *rc269 = singleFormAs<TaxData_RC269>(FormType::RC269);
     if (rc269) {
         rc269->setAmount(TaxData_RC269::F_Contributions, line(T1::F_20700));
         BQ_TRACE("stage 2: TaxData_RC269::Calculate01");
@@ -469,7 +463,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     t->CalculateNetIncomeBeforeF21700();
 
     // 29. mortgage foreclosures; the inclusion rate of 2024
-    if (auto *sch3 = as<TaxData_Sch3>(singleForm(4))) {
+    if (auto *sch3 = singleFormAs<TaxData_Sch3>(FormType::Schedule3)) {
         BQ_TRACE("stage 2: TaxData_Sch3::getMortgageForClosureAndConditionSale");
         setLine(T1::F_MortgageForeclosure, sch3->getMortgageForClosureAndConditionSale());
     }
@@ -480,7 +474,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     t->CalculateNetIncomeBeforeCCT();
 
     // 31. child care expenses
-    auto *t778 = as<TaxData_T778New>(singleForm(13));
+    auto *t778 = singleFormAs<TaxData_T778New>(FormType::T778);
     if (t778) {
         t778->setAmount(TaxData_T778New::F_NetIncome, line(T1::F_15000) - line(T1::F_20700) - line(T1::F_20800));
         BQ_TRACE("stage 2: IndividualTaxData::workingIncome");
@@ -499,7 +493,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
         setLine(T1::F_RppFromSlips, line(T1::F_20700) - rc269->amount(TaxData_RC269::F_Deduction));
 
     // 34. social benefits repayment
-    auto *wsd1 = as<TaxData_WS_D1>(singleForm(210));
+    auto *wsd1 = singleFormAs<TaxData_WS_D1>(FormType::Worksheet5000D1);
     if (wsd1) {
         wsd1->setAmount(TaxData_WS_D1::F_NetIncomeBefore, line(T1::F_23400));
         wsd1->setAmount(TaxData_WS_D1::F_OASBenefits, line(T1::F_11300));
@@ -518,7 +512,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     t->CalculateNetIncomeAfterCCT(true);
 
     // 36. cumulative net investment loss: investment income against carrying charges and losses
-    auto *t936 = as<TaxData_T936New>(singleForm(32));
+    auto *t936 = singleFormAs<TaxData_T936New>(FormType::T936);
     if (t936) {
         auto negPart = [](double x) { return x < 0.0 ? -x : 0.0; };
         auto posPart = [](double x) { return x > 0.0 ? x : 0.0; };
@@ -535,7 +529,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     }
 
     // 37. minimum tax carryover
-    auto *t691 = as<TaxData_T691New>(singleForm(31));
+    auto *t691 = singleFormAs<TaxData_T691New>(FormType::T691);
     setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
 
     // 38. security options deductions
@@ -546,7 +540,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     setLine(T1::F_24900, wsd1 ? wsd1->amount(TaxData_WS_D1::F_F24901) : 0.0);
 
     // 39. capital gains deduction for a qualifying business transfer
-    auto *t2048 = as<TaxData_T2048>(singleForm(212));
+    auto *t2048 = singleFormAs<TaxData_T2048>(FormType::T2048);
     if (t2048) {
         t2048->setAmount(TaxData_T2048::F_InclusionRate, line(T1::F_InclusionRate));
         t2048->setAmount(TaxData_T2048::F_NetTaxableGains, qMax(0.0, line(T1::F_12700) - line(T1::F_25300)));
@@ -556,7 +550,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     setLine(T1::F_25395, t2048 ? t2048->amount(TaxData_T2048::F_Deduction) : 0.0);
 
     // 40. capital gains deduction, on the gains the business transfer deduction leaves
-    auto *t657 = as<TaxData_T657New>(singleForm(40));
+    auto *t657 = singleFormAs<TaxData_T657New>(FormType::T657);
     if (t657) {
         t657->setAmount(TaxData_T657New::F_TaxableGains, qMax(0.0, line(T1::F_12700) - line(T1::F_25395)));
         t657->setAmount(TaxData_T657New::F_CNIL, t936 ? t936->amount(TaxData_T936New::F_CNIL) : 0.0);
@@ -566,7 +560,7 @@ int IndividualTaxData::calculateStage2(const StageValues &v)
     setLine(T1::F_25400, t657 ? t657->amount(TaxData_T657New::F_Deduction) : 0.0);
 
     // 41. northern residents deductions
-    auto *t2222 = as<CTaxData_T2222>(singleForm(49));
+    auto *t2222 = singleFormAs<CTaxData_T2222>(FormType::T2222);
     if (t2222) {
         BQ_TRACE("stage 2: CTaxData_T2222::Calculate01");
         t2222->Calculate01();

@@ -1,5 +1,6 @@
 // Stages 5 and 6: credits, balance and the filing forms; the CPP form and the instalments.
 #include "calctrace.h"
+#include "stageamounts.h"
 #include "ctaxdata_gst370.h"
 #include "ctaxdata_rc71.h"
 #include "ctaxdata_t1153.h"
@@ -35,12 +36,6 @@ constexpr int kYukon = 13;
 // Provincial values of the instalment worksheet.
 constexpr int kInstalmentValue1 = 63855;
 constexpr int kInstalmentValue2 = 63856;
-
-template <class F>
-F *formOf(CTaxData_Form *object)
-{
-    return dynamic_cast<F *>(object);
-}
 
 QString userSetting(const char *name)
 {
@@ -151,15 +146,15 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     T1 *t = v.t1;
 
     // 1. forms of this stage
-    CTaxData_Form *sch2 = singleForm(3);
-    auto *sch3 = formOf<TaxData_Sch3>(singleForm(4));
-    CTaxData_Form *sch9 = singleForm(9);
-    auto *sch11 = formOf<TaxData_Sch11>(singleForm(11));
-    CTaxData_Form *t691 = singleForm(31);
-    CTaxData_Form *t1206 = singleForm(29);
-    CTaxData_Form *t1219 = singleForm(89);
-    CTaxData_Form *t2017 = singleForm(37);
-    CTaxData_Form *form156 = singleForm(156);
+    CTaxData_Form *sch2 = singleForm(FormType::Schedule2);
+    auto *sch3 = singleFormAs<TaxData_Sch3>(FormType::Schedule3);
+    CTaxData_Form *sch9 = singleForm(FormType::Schedule9);
+    auto *sch11 = singleFormAs<TaxData_Sch11>(FormType::Schedule11);
+    CTaxData_Form *t691 = singleForm(FormType::T691);
+    CTaxData_Form *t1206 = singleForm(FormType::T1206);
+    CTaxData_Form *t1219 = singleForm(FormType::T1219);
+    CTaxData_Form *t2017 = singleForm(FormType::T2017);
+    CTaxData_Form *form156 = singleForm(FormType::ProvincialWorksheet);
 
     // 2. foreign tax credits as reported
     BQ_TRACE("stage 5: IndividualTaxData::copyForeignTaxCreditResults");
@@ -184,7 +179,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     m_provinceManager.calculateStagePart5(t, forms);
 
     // 4. T225, then T224, between the provinces' parts 6 and 7
-    if (auto *t225 = formOf<TaxData_T225>(singleForm(174))) {
+    if (auto *t225 = singleFormAs<TaxData_T225>(FormType::T225)) {
         BQ_TRACE("stage 5: TaxData_T1New::GetAge");
         t225->setIntValue(TaxData_T225::F_Age, t->GetAge());
         BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart6");
@@ -194,7 +189,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
         BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart7");
         m_provinceManager.calculateStagePart7(174, t225);
     }
-    if (auto *t224 = formOf<TaxData_T224>(singleForm(173))) {
+    if (auto *t224 = singleFormAs<TaxData_T224>(FormType::T224)) {
         BQ_TRACE("stage 5: TaxData_T1New::GetAge");
         t224->setIntValue(TaxData_T224::F_Age, t->GetAge());
         BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart6");
@@ -215,14 +210,14 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     t->setAmount(T1::F_42800, 0.0);
     QStringList messages;
     BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart2");
-    m_provinceManager.calculateStagePart2(t, 0, singleForm(6), &messages);
+    m_provinceManager.calculateStagePart2(t, 0, singleForm(FormType::Schedule5), &messages);
 
     // 7. Canada workers benefit
-    if (auto *sch6 = formOf<TaxData_Sch6>(singleForm(119))) {
+    if (auto *sch6 = singleFormAs<TaxData_Sch6>(FormType::Schedule6)) {
         using W = TaxData_Sch6;
         sch6->setMainTaxProvince(t->getMainTaxProvince());
         // a full-time student for more than three months cannot claim
-        if (sch11 && sch6->flag(W::F_Student) && sch11->amount(TaxData_Sch11::F_FullTimeMonths) - 3.0 >= 0.009)
+        if (sch11 && sch6->flag(W::F_Student) && positive(sch11->amount(TaxData_Sch11::F_FullTimeMonths) - 3.0))
             sch6->setFlag(W::F_ClaimBenefit, false);
         BQ_TRACE("stage 5: TaxData_Sch6::Calculate01");
         sch6->Calculate01();
@@ -237,7 +232,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     calculateMedicalSupplement(*t);
 
     // 8. multigenerational home renovation
-    if (auto *reno = formOf<TaxData_Sch12_MultigHomeReno>(singleForm(133))) {
+    if (auto *reno = singleFormAs<TaxData_Sch12_MultigHomeReno>(FormType::Schedule12)) {
         BQ_TRACE("stage 5: TaxData_Sch12_MultigHomeReno::Calculate01");
         reno->Calculate01();
         t->setAmount(T1::F_45355, reno->amount(TaxData_Sch12_MultigHomeReno::F_Credit));
@@ -246,7 +241,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 9. GST/HST rebate
-    if (auto *gst = formOf<CTaxData_GST370>(singleForm(28))) {
+    if (auto *gst = singleFormAs<CTaxData_GST370>(FormType::GST370)) {
         using G = CTaxData_GST370;
         gst->setText(G::F_FirstName, t->firstName());
         gst->setText(G::F_LastName, t->lastName());
@@ -264,7 +259,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     t->CalculateBeforeLine437(true);
 
     // 11. pension split after the total payable
-    if (auto *t1032 = formOf<TaxData_T1032_New>(singleForm(118))) {
+    if (auto *t1032 = singleFormAs<TaxData_T1032_New>(FormType::T1032)) {
         using S = TaxData_T1032_New;
         const double payable = t->amount(T1::F_43500) + t->amount(T1::F_SplitPensionTax) + t->amount(T1::F_43700);
         t1032->setAmount(t1032->flag(S::F_Switch) ? S::F_IncomeAdjustmentA : S::F_IncomeAdjustmentB, payable);
@@ -277,7 +272,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     t->CalculateBalance(true);
 
     // 13. loss carry-back
-    if (auto *t1a = formOf<TaxData_T1ANew>(singleForm(39))) {
+    if (auto *t1a = singleFormAs<TaxData_T1ANew>(FormType::T1A)) {
         using A = TaxData_T1ANew;
         t1a->setText(A::F_FullName, fullName(*t));
         t1a->setText(A::F_Address, address(*t, 10));
@@ -290,7 +285,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
         t1a->setText(A::F_LastName, t->lastName());
         fillLossCarryBack(*t1a, *t);
         double capitalLoss = 0.0;
-        if (sch3 && sch3->amount(TaxData_Sch3::F_TaxableGain) < 0.009)
+        if (sch3 && !positive(sch3->amount(TaxData_Sch3::F_TaxableGain)))
             capitalLoss = -sch3->amount(TaxData_Sch3::F_TaxableGain);
         t1a->setAmount(A::F_NetCapitalLoss, capitalLoss);
         BQ_TRACE("stage 5: TaxData_T1ANew::Calculate01");
@@ -298,7 +293,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 14. tax shelter
-    if (auto *t5004 = formOf<TaxData_T5004>(singleForm(55))) {
+    if (auto *t5004 = singleFormAs<TaxData_T5004>(FormType::T5004)) {
         t5004->setText(TaxData_T5004::F_SIN, t->sin());
         t5004->setText(TaxData_T5004::F_FullName, fullName(*t));
         BQ_TRACE("stage 5: TaxData_T5004::Calculate01");
@@ -306,7 +301,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 15. direct deposit
-    auto *t1dd = formOf<CTaxData_T1DD>(singleForm(52));
+    auto *t1dd = singleFormAs<CTaxData_T1DD>(FormType::T1DD);
     if (t1dd) {
         fillIdentity(*t1dd, *t);
         BQ_TRACE("stage 5: CTaxData_T1DD::Calculate01");
@@ -314,7 +309,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 16. electronic filing information
-    if (auto *t183 = formOf<TaxData_T183New>(singleForm(96))) {
+    if (auto *t183 = singleFormAs<TaxData_T183New>(FormType::T183)) {
         using E = TaxData_T183New;
         fillIdentity(*t183, *t);
         t183->setText(E::F_MailProvince, t->text(T1::F_MailProvince));
@@ -330,7 +325,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 17. pre-authorised debit
-    if (auto *t185 = formOf<TaxData_T185>(singleForm(181))) {
+    if (auto *t185 = singleFormAs<TaxData_T185>(FormType::T185)) {
         using P = TaxData_T185;
         fillIdentity(*t185, *t);
         t185->setText(P::F_Email, t->emailAddress());
@@ -341,7 +336,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 18. discounted refund
-    if (auto *rc71 = formOf<CTaxData_RC71>(singleForm(53))) {
+    if (auto *rc71 = singleFormAs<CTaxData_RC71>(FormType::RC71)) {
         using R = CTaxData_RC71;
         const QString discounter = userSetting("DiscounterCode");
         if (!discounter.isEmpty())
@@ -358,7 +353,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 19. adjustment request
-    if (auto *adj = formOf<CTaxData_T1ADJ>(singleForm(116))) {
+    if (auto *adj = singleFormAs<CTaxData_T1ADJ>(FormType::T1_ADJ)) {
         using J = CTaxData_T1ADJ;
         const QString rep = userSetting("T1013RepID");
         if (!rep.isEmpty())
@@ -374,7 +369,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 20. foreign income verification
-    if (auto *t1135 = formOf<TaxData_T1135New>(singleForm(101))) {
+    if (auto *t1135 = singleFormAs<TaxData_T1135New>(FormType::T1135)) {
         using V = TaxData_T1135New;
         t1135->setAmount(V::F_TotalCost, 0.0);
         BQ_TRACE("stage 5: TaxData_T1135New::isIndividual");
@@ -388,7 +383,7 @@ int IndividualTaxData::calculateStage5(const StageValues &v)
     }
 
     // 21. bankruptcy information
-    if (auto *t1153 = formOf<CTaxData_T1153>(singleForm(97))) {
+    if (auto *t1153 = singleFormAs<CTaxData_T1153>(FormType::T1153)) {
         using B = CTaxData_T1153;
         t1153->setText(B::F_FullName, fullName(*t));
         t1153->setText(B::F_SIN, t->sin());
@@ -423,8 +418,8 @@ int IndividualTaxData::calculateStage6(const StageValues &v)
     const int removed = removeForm148or150();
 
     // 3-4. instalments
-    auto *t1ks = singleForm(93);
-    if (auto *instalments = formOf<TaxData_InstalmentCalc>(singleForm(209))) {
+    auto *t1ks = singleForm(FormType::T1Summary);
+    if (auto *instalments = singleFormAs<TaxData_InstalmentCalc>(FormType::Instalments)) {
         double first = 0.0;
         double second = 0.0;
         BQ_TRACE("stage 6: CMultiProvsTaxMgr::getProvincialValue");
