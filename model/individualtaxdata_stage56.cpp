@@ -1,5 +1,5 @@
 // Stages 5 and 6: credits, balance and the filing forms; the CPP form and the instalments.
-#include "calctrace.h"
+#include "stagesteps.h"
 #include "stageamounts.h"
 #include "ctaxdata_gst370.h"
 #include "ctaxdata_rc71.h"
@@ -32,7 +32,6 @@ namespace {
 
 using T1 = TaxData_T1New;
 
-constexpr int kYukon = 13;
 // Provincial values of the instalment worksheet.
 constexpr int kInstalmentValue1 = 63855;
 constexpr int kInstalmentValue2 = 63856;
@@ -56,7 +55,6 @@ QString fullName(const T1 &t)
 QString address(const T1 &t, int kind)
 {
     CString out;
-    BQ_TRACE("stage 5: TaxData_T1New::GetFullAddressWithoutPostcode");
     t.GetFullAddressWithoutPostcode(kind, out);
     return out;
 }
@@ -141,301 +139,411 @@ void calculateMedicalSupplement(T1 &t)
 
 } // namespace
 
-int IndividualTaxData::calculateStage5(const StageValues &v)
+// The steps of stage 5 and the forms they share.
+class Stage5Steps
 {
-    T1 *t = v.t1;
-
-    // 1. forms of this stage
-    CTaxData_Form *sch2 = singleForm(FormType::Schedule2);
-    auto *sch3 = singleFormAs<TaxData_Sch3>(FormType::Schedule3);
-    CTaxData_Form *sch9 = singleForm(FormType::Schedule9);
-    auto *sch11 = singleFormAs<TaxData_Sch11>(FormType::Schedule11);
-    CTaxData_Form *t691 = singleForm(FormType::T691);
-    CTaxData_Form *t1206 = singleForm(FormType::T1206);
-    CTaxData_Form *t1219 = singleForm(FormType::T1219);
-    CTaxData_Form *t2017 = singleForm(FormType::T2017);
-    CTaxData_Form *form156 = singleForm(FormType::ProvincialWorksheet);
-
-    // 2. foreign tax credits as reported
-    BQ_TRACE("stage 5: IndividualTaxData::copyForeignTaxCreditResults");
-    copyForeignTaxCreditResults();
-    QList<CTaxData_Form *> foreignTaxCredits;
-    collectForeignTaxCreditForms(foreignTaxCredits);
-
-    // 3. the provinces' credits (refundable provincial credits start from 0)
-    ProvStageForms forms;
-    forms.t1 = t;
-    forms.form156 = form156;
-    forms.sch2 = sch2;
-    forms.sch3 = sch3;
-    forms.sch9 = sch9;
-    forms.t1206 = t1206;
-    forms.foreignTaxCredits = &foreignTaxCredits;
-    forms.t691 = t691;
-    forms.t1219 = t1219;
-    forms.t2017 = t2017;
-    t->setAmount(T1::F_47900, 0.0);
-    BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart5");
-    m_provinceManager.calculateStagePart5(t, forms);
-
-    // 4. T225, then T224, between the provinces' parts 6 and 7
-    if (auto *t225 = singleFormAs<TaxData_T225>(FormType::T225)) {
-        BQ_TRACE("stage 5: TaxData_T1New::GetAge");
-        t225->setIntValue(TaxData_T225::F_Age, t->GetAge());
-        BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart6");
-        m_provinceManager.calculateStagePart6(174, t225);
-        BQ_TRACE("stage 5: TaxData_T225::Calculate01");
-        t225->Calculate01();
-        BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart7");
-        m_provinceManager.calculateStagePart7(174, t225);
-    }
-    if (auto *t224 = singleFormAs<TaxData_T224>(FormType::T224)) {
-        BQ_TRACE("stage 5: TaxData_T1New::GetAge");
-        t224->setIntValue(TaxData_T224::F_Age, t->GetAge());
-        BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart6");
-        m_provinceManager.calculateStagePart6(173, t224);
-        BQ_TRACE("stage 5: TaxData_T224::Calculate01");
-        t224->Calculate01();
-        BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart7");
-        m_provinceManager.calculateStagePart7(173, t224);
+public:
+    Stage5Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &values)
+        : m_p(person), m_v(values), m_t(values.t1)
+    {
     }
 
-    // 5. Yukon First Nations tax and abatement only in Yukon
-    if (province() != kYukon) {
-        t->setAmount(T1::F_43200, 0.0);
-        t->setAmount(T1::F_44100, 0.0);
-    }
+    void foreignTaxCredits();
+    void provincialCredits();
+    void fuelChargeForms();
+    void yukonLines();
+    void provincialTax();
+    void workersBenefit();
+    void medicalSupplement();
+    void homeRenovation();
+    void gstRebate();
+    void totalPayable();
+    void pensionSplit();
+    void balance();
+    void lossCarryBack();
+    void taxShelter();
+    void directDeposit();
+    void electronicFiling();
+    void preAuthorisedDebit();
+    void discountedRefund();
+    void adjustmentRequest();
+    void foreignIncome();
+    void bankruptcy();
+    void wizardRecords();
 
-    // 6. the provinces' tax (provincial tax starts from 0)
-    t->setAmount(T1::F_42800, 0.0);
-    QStringList messages;
-    BQ_TRACE("stage 5: CMultiProvsTaxMgr::calculateStagePart2");
-    m_provinceManager.calculateStagePart2(t, 0, singleForm(FormType::Schedule5), &messages);
+private:
+    template <class Form>
+    void runProvincialFuelChargeForm(FormType::Type type);
 
-    // 7. Canada workers benefit
-    if (auto *sch6 = singleFormAs<TaxData_Sch6>(FormType::Schedule6)) {
-        using W = TaxData_Sch6;
-        sch6->setMainTaxProvince(t->getMainTaxProvince());
-        // a full-time student for more than three months cannot claim
-        if (sch11 && sch6->flag(W::F_Student) && positive(sch11->amount(TaxData_Sch11::F_FullTimeMonths) - 3.0))
-            sch6->setFlag(W::F_ClaimBenefit, false);
-        BQ_TRACE("stage 5: TaxData_Sch6::Calculate01");
-        sch6->Calculate01();
-        t->setAmount(T1::F_45300, sch6->amount(W::F_Benefit));
-        t->setAmount(T1::F_41500, sch6->amount(W::F_ACWBReceived));
-    } else {
-        t->setAmount(T1::F_45300, 0.0);
-        t->setAmount(T1::F_41500, 0.0);
-    }
+    IndividualTaxData &m_p;
+    const IndividualTaxData::StageValues &m_v;
+    T1 *m_t;
+    QList<CTaxData_Form *> m_foreignTaxCredits;
+    CTaxData_T1DD *m_t1dd = nullptr;
+};
 
-    // 7a. refundable medical expense supplement
-    calculateMedicalSupplement(*t);
-
-    // 8. multigenerational home renovation
-    if (auto *reno = singleFormAs<TaxData_Sch12_MultigHomeReno>(FormType::Schedule12)) {
-        BQ_TRACE("stage 5: TaxData_Sch12_MultigHomeReno::Calculate01");
-        reno->Calculate01();
-        t->setAmount(T1::F_45355, reno->amount(TaxData_Sch12_MultigHomeReno::F_Credit));
-    } else {
-        t->setAmount(T1::F_45355, 0.0);
-    }
-
-    // 9. GST/HST rebate
-    if (auto *gst = singleFormAs<CTaxData_GST370>(FormType::GST370)) {
-        using G = CTaxData_GST370;
-        gst->setText(G::F_FirstName, t->firstName());
-        gst->setText(G::F_LastName, t->lastName());
-        gst->setText(G::F_SIN, t->sin());
-        gst->setText(G::F_Year, QStringLiteral("2024"));
-        BQ_TRACE("stage 5: CTaxData_GST370::Calculate01");
-        gst->Calculate01();
-        t->setAmount(T1::F_45700, gst->amount(G::F_Rebate));
-    } else {
-        t->setAmount(T1::F_45700, 0.0);
-    }
-
-    // 10. total payable
-    BQ_TRACE("stage 5: TaxData_T1New::CalculateBeforeLine437");
-    t->CalculateBeforeLine437(true);
-
-    // 11. pension split after the total payable
-    if (auto *t1032 = singleFormAs<TaxData_T1032_New>(FormType::T1032)) {
-        using S = TaxData_T1032_New;
-        const double payable = t->amount(T1::F_43500) + t->amount(T1::F_SplitPensionTax) + t->amount(T1::F_43700);
-        t1032->setAmount(t1032->flag(S::F_Switch) ? S::F_IncomeAdjustmentA : S::F_IncomeAdjustmentB, payable);
-        BQ_TRACE("stage 5: TaxData_T1032_New::CalculateIncomeTaxAfterAdjustment");
-        t1032->CalculateIncomeTaxAfterAdjustment();
-    }
-
-    // 12. balance
-    BQ_TRACE("stage 5: TaxData_T1New::CalculateBalance");
-    t->CalculateBalance(true);
-
-    // 13. loss carry-back
-    if (auto *t1a = singleFormAs<TaxData_T1ANew>(FormType::T1A)) {
-        using A = TaxData_T1ANew;
-        t1a->setText(A::F_FullName, fullName(*t));
-        t1a->setText(A::F_Address, address(*t, 10));
-        t1a->setText(A::F_City, t->text(T1::F_City));
-        t1a->setText(A::F_MailProvince, t->text(T1::F_MailProvince));
-        t1a->setText(A::F_Postcode, t->text(T1::F_Postcode));
-        t1a->setIntValue(A::F_Province, t->provinceOfResidence());
-        t1a->setText(A::F_SIN, t->sin());
-        t1a->setText(A::F_FirstName, t->firstName());
-        t1a->setText(A::F_LastName, t->lastName());
-        fillLossCarryBack(*t1a, *t);
-        double capitalLoss = 0.0;
-        if (sch3 && !positive(sch3->amount(TaxData_Sch3::F_TaxableGain)))
-            capitalLoss = -sch3->amount(TaxData_Sch3::F_TaxableGain);
-        t1a->setAmount(A::F_NetCapitalLoss, capitalLoss);
-        BQ_TRACE("stage 5: TaxData_T1ANew::Calculate01");
-        t1a->Calculate01();
-    }
-
-    // 14. tax shelter
-    if (auto *t5004 = singleFormAs<TaxData_T5004>(FormType::T5004)) {
-        t5004->setText(TaxData_T5004::F_SIN, t->sin());
-        t5004->setText(TaxData_T5004::F_FullName, fullName(*t));
-        BQ_TRACE("stage 5: TaxData_T5004::Calculate01");
-        t5004->Calculate01();
-    }
-
-    // 15. direct deposit
-    auto *t1dd = singleFormAs<CTaxData_T1DD>(FormType::T1DD);
-    if (t1dd) {
-        fillIdentity(*t1dd, *t);
-        BQ_TRACE("stage 5: CTaxData_T1DD::Calculate01");
-        t1dd->Calculate01();
-    }
-
-    // 16. electronic filing information
-    if (auto *t183 = singleFormAs<TaxData_T183New>(FormType::T183)) {
-        using E = TaxData_T183New;
-        fillIdentity(*t183, *t);
-        t183->setText(E::F_MailProvince, t->text(T1::F_MailProvince));
-        t183->setAmount(E::F_TotalIncome, t->amount(T1::F_15000));
-        t183->setAmount(E::F_NetIncome, t->amount(T1::F_23600));
-        t183->setAmount(E::F_TaxableIncome, t->amount(T1::F_26000));
-        t183->setAmount(E::F_Refund, t->amount(T1::F_48400));
-        t183->setAmount(E::F_BalanceOwing, t->amount(T1::F_48500));
-        BQ_TRACE("stage 5: TaxData_T183New::Calculate01");
-        t183->Calculate01();
-        if (t1dd)
-            t183->setFlag(E::F_DirectDeposit, true);
-    }
-
-    // 17. pre-authorised debit
-    if (auto *t185 = singleFormAs<TaxData_T185>(FormType::T185)) {
-        using P = TaxData_T185;
-        fillIdentity(*t185, *t);
-        t185->setText(P::F_Email, t->emailAddress());
-        if (!t185->flag(P::F_FixedAmount))
-            t185->setAmount(P::F_Amount, t->amount(T1::F_48500));
-        BQ_TRACE("stage 5: TaxData_T185::Calculate01");
-        t185->Calculate01();
-    }
-
-    // 18. discounted refund
-    if (auto *rc71 = singleFormAs<CTaxData_RC71>(FormType::RC71)) {
-        using R = CTaxData_RC71;
-        const QString discounter = userSetting("DiscounterCode");
-        if (!discounter.isEmpty())
-            rc71->setText(R::F_DiscounterCode, discounter);
-        rc71->setText(R::F_FirstName, t->firstName());
-        rc71->setText(R::F_LastName, t->lastName());
-        rc71->setText(R::F_SIN, t->sin());
-        rc71->setText(R::F_Address, address(*t, 0));
-        rc71->setText(R::F_FullName, fullName(*t));
-        rc71->setText(R::F_Text, t->text(T1::F_Phone));
-        rc71->setAmount(R::F_ExpectedRefund, t->amount(T1::F_48400));
-        BQ_TRACE("stage 5: CTaxData_RC71::Calculate01");
-        rc71->Calculate01();
-    }
-
-    // 19. adjustment request
-    if (auto *adj = singleFormAs<CTaxData_T1ADJ>(FormType::T1_ADJ)) {
-        using J = CTaxData_T1ADJ;
-        const QString rep = userSetting("T1013RepID");
-        if (!rep.isEmpty())
-            adj->setText(J::F_RepID, rep);
-        const QString efile = userSetting("BusinessEFileNum");
-        if (!efile.isEmpty())
-            adj->setText(J::F_EFileNumber, efile);
-        adj->setIntValue(J::F_Year, 2024);
-        adj->setText(J::F_Name, t->lastName() + QStringLiteral(", ") + t->firstName());
-        adj->setText(J::F_SIN, t->sin());
-        BQ_TRACE("stage 5: CTaxData_T1ADJ::Calculate01");
-        adj->Calculate01();
-    }
-
-    // 20. foreign income verification
-    if (auto *t1135 = singleFormAs<TaxData_T1135New>(FormType::T1135)) {
-        using V = TaxData_T1135New;
-        t1135->setAmount(V::F_TotalCost, 0.0);
-        BQ_TRACE("stage 5: TaxData_T1135New::isIndividual");
-        if (t1135->isIndividual())
-            t1135->setText(V::F_FirstName, fullName(*t));
-        t1135->setText(V::F_LastName, t->lastName());
-        t1135->setText(V::F_SIN, t->sin());
-        BQ_TRACE("stage 5: TaxData_T1135New::Calculate01");
-        t1135->Calculate01();
-        t1135->setFlag(V::F_OverwriteStatus, configSwitch("OverwriteStatus"));
-    }
-
-    // 21. bankruptcy information
-    if (auto *t1153 = singleFormAs<CTaxData_T1153>(FormType::T1153)) {
-        using B = CTaxData_T1153;
-        t1153->setText(B::F_FullName, fullName(*t));
-        t1153->setText(B::F_SIN, t->sin());
-        t1153->setText(B::F_Street, t->text(T1::F_Street));
-        t1153->setDate(B::F_BankruptcyDate, t->date(T1::F_BankruptDate));
-        t1153->setText(B::F_TaxpayerCity, t->text(T1::F_City));
-        if (!t->flag(T1::F_ForeignMailing))
-            t1153->setText(B::F_ProvinceName, provinceName(t->provinceOfResidence()));
-        t1153->setText(B::F_TaxpayerPostcode, t->text(T1::F_Postcode));
-    }
-
-    // 22-23. the tax-wizard records from the return, then each one calculated
-    BQ_TRACE("stage 5: IndividualTaxData::refreshWizardRecords");
-    refreshWizardRecords(v.isSpouse);
-    for (const WizardEntry *w : m_wizardData) {
-        if (!w->object)
-            continue;
-        BQ_TRACE("stage 5: CTaxData_Form::calculateData");
-        w->object->calculateData();
-    }
-    return 0;
+void Stage5Steps::foreignTaxCredits()
+{
+    m_p.copyForeignTaxCreditResults();
+    m_p.collectForeignTaxCreditForms(m_foreignTaxCredits);
 }
 
-int IndividualTaxData::calculateStage6(const StageValues &v)
+// The provinces' credits; refundable provincial credits start from 0.
+void Stage5Steps::provincialCredits()
 {
-    // 1. default answers
-    BQ_TRACE("stage 6: IndividualTaxData::setDefaultAnswers");
-    setDefaultAnswers();
+    ProvStageForms forms;
+    forms.t1 = m_t;
+    forms.form156 = m_p.singleForm(FormType::ProvincialWorksheet);
+    forms.sch2 = m_p.singleForm(FormType::Schedule2);
+    forms.sch3 = m_p.singleFormAs<TaxData_Sch3>(FormType::Schedule3);
+    forms.sch9 = m_p.singleForm(FormType::Schedule9);
+    forms.t1206 = m_p.singleForm(FormType::T1206);
+    forms.foreignTaxCredits = &m_foreignTaxCredits;
+    forms.t691 = m_p.singleForm(FormType::T691);
+    forms.t1219 = m_p.singleForm(FormType::T1219);
+    forms.t2017 = m_p.singleForm(FormType::T2017);
+    m_t->setAmount(T1::F_47900, 0.0);
+    m_p.m_provinceManager.calculateStagePart5(m_t, forms);
+}
 
-    // 2. the CPP form the T1 no longer asks for
-    BQ_TRACE("stage 6: IndividualTaxData::removeForm148or150");
-    const int removed = removeForm148or150();
+// A fuel-charge form between the provinces' parts 6 and 7.
+template <class Form>
+void Stage5Steps::runProvincialFuelChargeForm(FormType::Type type)
+{
+    if (auto *form = m_p.singleFormAs<Form>(type)) {
+        form->setIntValue(Form::F_Age, m_t->GetAge());
+        m_p.m_provinceManager.calculateStagePart6(type, form);
+        form->Calculate01();
+        m_p.m_provinceManager.calculateStagePart7(type, form);
+    }
+}
 
-    // 3-4. instalments
-    auto *t1ks = singleForm(FormType::T1Summary);
-    if (auto *instalments = singleFormAs<TaxData_InstalmentCalc>(FormType::Instalments)) {
+// T225, then T224.
+void Stage5Steps::fuelChargeForms()
+{
+    runProvincialFuelChargeForm<TaxData_T225>(FormType::T225);
+    runProvincialFuelChargeForm<TaxData_T224>(FormType::T224);
+}
+
+// Yukon First Nations tax and abatement only in Yukon.
+void Stage5Steps::yukonLines()
+{
+    if (m_p.province() != Province::Yukon) {
+        m_t->setAmount(T1::F_43200, 0.0);
+        m_t->setAmount(T1::F_44100, 0.0);
+    }
+}
+
+// The provinces' tax; provincial tax starts from 0.
+void Stage5Steps::provincialTax()
+{
+    m_t->setAmount(T1::F_42800, 0.0);
+    QStringList messages;
+    m_p.m_provinceManager.calculateStagePart2(m_t, 0, m_p.singleForm(FormType::Schedule5), &messages);
+}
+
+// A full-time student for more than three months cannot claim.
+void Stage5Steps::workersBenefit()
+{
+    auto *sch6 = m_p.singleFormAs<TaxData_Sch6>(FormType::Schedule6);
+    if (!sch6) {
+        m_t->setAmount(T1::F_45300, 0.0);
+        m_t->setAmount(T1::F_41500, 0.0);
+        return;
+    }
+    using W = TaxData_Sch6;
+    auto *sch11 = m_p.singleFormAs<TaxData_Sch11>(FormType::Schedule11);
+    sch6->setMainTaxProvince(m_t->getMainTaxProvince());
+    if (sch11 && sch6->flag(W::F_Student) && positive(sch11->amount(TaxData_Sch11::F_FullTimeMonths) - 3.0))
+        sch6->setFlag(W::F_ClaimBenefit, false);
+    sch6->Calculate01();
+    m_t->setAmount(T1::F_45300, sch6->amount(W::F_Benefit));
+    m_t->setAmount(T1::F_41500, sch6->amount(W::F_ACWBReceived));
+}
+
+void Stage5Steps::medicalSupplement()
+{
+    calculateMedicalSupplement(*m_t);
+}
+
+void Stage5Steps::homeRenovation()
+{
+    auto *reno = m_p.singleFormAs<TaxData_Sch12_MultigHomeReno>(FormType::Schedule12);
+    if (reno)
+        reno->Calculate01();
+    m_t->setAmount(T1::F_45355, reno ? reno->amount(TaxData_Sch12_MultigHomeReno::F_Credit) : 0.0);
+}
+
+void Stage5Steps::gstRebate()
+{
+    auto *gst = m_p.singleFormAs<CTaxData_GST370>(FormType::GST370);
+    if (gst) {
+        using G = CTaxData_GST370;
+        gst->setText(G::F_FirstName, m_t->firstName());
+        gst->setText(G::F_LastName, m_t->lastName());
+        gst->setText(G::F_SIN, m_t->sin());
+        gst->setText(G::F_Year, QStringLiteral("2024"));
+        gst->Calculate01();
+    }
+    m_t->setAmount(T1::F_45700, gst ? gst->amount(CTaxData_GST370::F_Rebate) : 0.0);
+}
+
+void Stage5Steps::totalPayable()
+{
+    m_t->CalculateBeforeLine437(true);
+}
+
+// The pension split after the total payable.
+void Stage5Steps::pensionSplit()
+{
+    if (auto *t1032 = m_p.singleFormAs<TaxData_T1032_New>(FormType::T1032)) {
+        using S = TaxData_T1032_New;
+        const double payable =
+            m_t->amount(T1::F_43500) + m_t->amount(T1::F_SplitPensionTax) + m_t->amount(T1::F_43700);
+        t1032->setAmount(t1032->flag(S::F_Switch) ? S::F_IncomeAdjustmentA : S::F_IncomeAdjustmentB, payable);
+        t1032->CalculateIncomeTaxAfterAdjustment();
+    }
+}
+
+void Stage5Steps::balance()
+{
+    m_t->CalculateBalance(true);
+}
+
+void Stage5Steps::lossCarryBack()
+{
+    auto *t1a = m_p.singleFormAs<TaxData_T1ANew>(FormType::T1A);
+    if (!t1a)
+        return;
+    using A = TaxData_T1ANew;
+    t1a->setText(A::F_FullName, fullName(*m_t));
+    t1a->setText(A::F_Address, address(*m_t, 10));
+    t1a->setText(A::F_City, m_t->text(T1::F_City));
+    t1a->setText(A::F_MailProvince, m_t->text(T1::F_MailProvince));
+    t1a->setText(A::F_Postcode, m_t->text(T1::F_Postcode));
+    t1a->setIntValue(A::F_Province, m_t->provinceOfResidence());
+    t1a->setText(A::F_SIN, m_t->sin());
+    t1a->setText(A::F_FirstName, m_t->firstName());
+    t1a->setText(A::F_LastName, m_t->lastName());
+    fillLossCarryBack(*t1a, *m_t);
+    auto *sch3 = m_p.singleFormAs<TaxData_Sch3>(FormType::Schedule3);
+    double capitalLoss = 0.0;
+    if (sch3 && !positive(sch3->amount(TaxData_Sch3::F_TaxableGain)))
+        capitalLoss = -sch3->amount(TaxData_Sch3::F_TaxableGain);
+    t1a->setAmount(A::F_NetCapitalLoss, capitalLoss);
+    t1a->Calculate01();
+}
+
+void Stage5Steps::taxShelter()
+{
+    if (auto *t5004 = m_p.singleFormAs<TaxData_T5004>(FormType::T5004)) {
+        t5004->setText(TaxData_T5004::F_SIN, m_t->sin());
+        t5004->setText(TaxData_T5004::F_FullName, fullName(*m_t));
+        t5004->Calculate01();
+    }
+}
+
+void Stage5Steps::directDeposit()
+{
+    m_t1dd = m_p.singleFormAs<CTaxData_T1DD>(FormType::T1DD);
+    if (m_t1dd) {
+        fillIdentity(*m_t1dd, *m_t);
+        m_t1dd->Calculate01();
+    }
+}
+
+void Stage5Steps::electronicFiling()
+{
+    auto *t183 = m_p.singleFormAs<TaxData_T183New>(FormType::T183);
+    if (!t183)
+        return;
+    using E = TaxData_T183New;
+    fillIdentity(*t183, *m_t);
+    t183->setText(E::F_MailProvince, m_t->text(T1::F_MailProvince));
+    t183->setAmount(E::F_TotalIncome, m_t->amount(T1::F_15000));
+    t183->setAmount(E::F_NetIncome, m_t->amount(T1::F_23600));
+    t183->setAmount(E::F_TaxableIncome, m_t->amount(T1::F_26000));
+    t183->setAmount(E::F_Refund, m_t->amount(T1::F_48400));
+    t183->setAmount(E::F_BalanceOwing, m_t->amount(T1::F_48500));
+    t183->Calculate01();
+    if (m_t1dd)
+        t183->setFlag(E::F_DirectDeposit, true);
+}
+
+void Stage5Steps::preAuthorisedDebit()
+{
+    if (auto *t185 = m_p.singleFormAs<TaxData_T185>(FormType::T185)) {
+        using P = TaxData_T185;
+        fillIdentity(*t185, *m_t);
+        t185->setText(P::F_Email, m_t->emailAddress());
+        if (!t185->flag(P::F_FixedAmount))
+            t185->setAmount(P::F_Amount, m_t->amount(T1::F_48500));
+        t185->Calculate01();
+    }
+}
+
+void Stage5Steps::discountedRefund()
+{
+    auto *rc71 = m_p.singleFormAs<CTaxData_RC71>(FormType::RC71);
+    if (!rc71)
+        return;
+    using R = CTaxData_RC71;
+    const QString discounter = userSetting("DiscounterCode");
+    if (!discounter.isEmpty())
+        rc71->setText(R::F_DiscounterCode, discounter);
+    rc71->setText(R::F_FirstName, m_t->firstName());
+    rc71->setText(R::F_LastName, m_t->lastName());
+    rc71->setText(R::F_SIN, m_t->sin());
+    rc71->setText(R::F_Address, address(*m_t, 0));
+    rc71->setText(R::F_FullName, fullName(*m_t));
+    rc71->setText(R::F_Text, m_t->text(T1::F_Phone));
+    rc71->setAmount(R::F_ExpectedRefund, m_t->amount(T1::F_48400));
+    rc71->Calculate01();
+}
+
+void Stage5Steps::adjustmentRequest()
+{
+    auto *adj = m_p.singleFormAs<CTaxData_T1ADJ>(FormType::T1_ADJ);
+    if (!adj)
+        return;
+    using J = CTaxData_T1ADJ;
+    const QString rep = userSetting("T1013RepID");
+    if (!rep.isEmpty())
+        adj->setText(J::F_RepID, rep);
+    const QString efile = userSetting("BusinessEFileNum");
+    if (!efile.isEmpty())
+        adj->setText(J::F_EFileNumber, efile);
+    adj->setIntValue(J::F_Year, 2024);
+    adj->setText(J::F_Name, m_t->lastName() + QStringLiteral(", ") + m_t->firstName());
+    adj->setText(J::F_SIN, m_t->sin());
+    adj->Calculate01();
+}
+
+void Stage5Steps::foreignIncome()
+{
+    auto *t1135 = m_p.singleFormAs<TaxData_T1135New>(FormType::T1135);
+    if (!t1135)
+        return;
+    using V = TaxData_T1135New;
+    t1135->setAmount(V::F_TotalCost, 0.0);
+    if (t1135->isIndividual())
+        t1135->setText(V::F_FirstName, fullName(*m_t));
+    t1135->setText(V::F_LastName, m_t->lastName());
+    t1135->setText(V::F_SIN, m_t->sin());
+    t1135->Calculate01();
+    t1135->setFlag(V::F_OverwriteStatus, configSwitch("OverwriteStatus"));
+}
+
+void Stage5Steps::bankruptcy()
+{
+    auto *t1153 = m_p.singleFormAs<CTaxData_T1153>(FormType::T1153);
+    if (!t1153)
+        return;
+    using B = CTaxData_T1153;
+    t1153->setText(B::F_FullName, fullName(*m_t));
+    t1153->setText(B::F_SIN, m_t->sin());
+    t1153->setText(B::F_Street, m_t->text(T1::F_Street));
+    t1153->setDate(B::F_BankruptcyDate, m_t->date(T1::F_BankruptDate));
+    t1153->setText(B::F_TaxpayerCity, m_t->text(T1::F_City));
+    if (!m_t->flag(T1::F_ForeignMailing))
+        t1153->setText(B::F_ProvinceName, provinceName(m_t->provinceOfResidence()));
+    t1153->setText(B::F_TaxpayerPostcode, m_t->text(T1::F_Postcode));
+}
+
+// The tax-wizard records from the return, then each one calculated.
+void Stage5Steps::wizardRecords()
+{
+    m_p.refreshWizardRecords(m_v.isSpouse);
+    for (const WizardEntry *w : m_p.m_wizardData)
+        if (w->object)
+            w->object->calculateData();
+}
+
+// The steps of stage 6: default answers, the CPP form no longer asked for, instalments.
+class Stage6Steps
+{
+public:
+    Stage6Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &values)
+        : m_p(person), m_v(values)
+    {
+    }
+
+    void defaultAnswers() { m_p.setDefaultAnswers(); }
+    void unusedCppForm() { m_removed = m_p.removeForm148or150(); }
+    void instalments();
+    int removed() const { return m_removed; }
+
+private:
+    IndividualTaxData &m_p;
+    const IndividualTaxData::StageValues &m_v;
+    int m_removed = 0;
+};
+
+void Stage6Steps::instalments()
+{
+    auto *t1ks = m_p.singleForm(FormType::T1Summary);
+    if (auto *instalments = m_p.singleFormAs<TaxData_InstalmentCalc>(FormType::Instalments)) {
         double first = 0.0;
         double second = 0.0;
-        BQ_TRACE("stage 6: CMultiProvsTaxMgr::getProvincialValue");
-        if (!m_provinceManager.getProvincialValue(kInstalmentValue1, first))
+        if (!m_p.m_provinceManager.getProvincialValue(kInstalmentValue1, first))
             first = 0.0;
-        BQ_TRACE("stage 6: CMultiProvsTaxMgr::getProvincialValue");
-        if (!m_provinceManager.getProvincialValue(kInstalmentValue2, second))
+        if (!m_p.m_provinceManager.getProvincialValue(kInstalmentValue2, second))
             second = 0.0;
         instalments->setAmount(TaxData_InstalmentCalc::F_ProvincialValue1, first);
         instalments->setAmount(TaxData_InstalmentCalc::F_ProvincialValue2, second);
-        BQ_TRACE("stage 6: TaxData_InstalmentCalc::Calculate");
-        instalments->Calculate(v.t1, t1ks);
+        instalments->Calculate(m_v.t1, t1ks);
     } else if (t1ks) {
         using K = TaxData_T1KSNew;
         for (int f : {K::F_Instalment1, K::F_Instalment2, K::F_Instalment3, K::F_Instalment4})
             t1ks->setAmount(f, 0.0);
     }
-    return removed;
+}
+
+namespace {
+
+const StageStep<Stage5Steps> kStage5[] = {
+    {"foreign tax credits", &Stage5Steps::foreignTaxCredits},
+    {"provincial credits", &Stage5Steps::provincialCredits},
+    {"fuel charge forms", &Stage5Steps::fuelChargeForms},
+    {"Yukon lines", &Stage5Steps::yukonLines},
+    {"provincial tax", &Stage5Steps::provincialTax},
+    {"Canada workers benefit", &Stage5Steps::workersBenefit},
+    {"medical expense supplement", &Stage5Steps::medicalSupplement},
+    {"multigenerational home renovation", &Stage5Steps::homeRenovation},
+    {"GST/HST rebate", &Stage5Steps::gstRebate},
+    {"total payable", &Stage5Steps::totalPayable},
+    {"pension split", &Stage5Steps::pensionSplit},
+    {"balance", &Stage5Steps::balance},
+    {"loss carry-back", &Stage5Steps::lossCarryBack},
+    {"tax shelter", &Stage5Steps::taxShelter},
+    {"direct deposit", &Stage5Steps::directDeposit},
+    {"electronic filing information", &Stage5Steps::electronicFiling},
+    {"pre-authorised debit", &Stage5Steps::preAuthorisedDebit},
+    {"discounted refund", &Stage5Steps::discountedRefund},
+    {"adjustment request", &Stage5Steps::adjustmentRequest},
+    {"foreign income verification", &Stage5Steps::foreignIncome},
+    {"bankruptcy information", &Stage5Steps::bankruptcy},
+    {"tax-wizard records", &Stage5Steps::wizardRecords},
+};
+
+const StageStep<Stage6Steps> kStage6[] = {
+    {"default answers", &Stage6Steps::defaultAnswers},
+    {"unused CPP form", &Stage6Steps::unusedCppForm},
+    {"instalments", &Stage6Steps::instalments},
+};
+
+} // namespace
+
+int IndividualTaxData::calculateStage5(const StageValues &v)
+{
+    Stage5Steps steps(*this, v);
+    runStageSteps("stage 5", kStage5, steps);
+    return 0;
+}
+
+int IndividualTaxData::calculateStage6(const StageValues &v)
+{
+    Stage6Steps steps(*this, v);
+    runStageSteps("stage 6", kStage6, steps);
+    return steps.removed();
 }
