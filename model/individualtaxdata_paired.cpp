@@ -47,8 +47,8 @@ int IndividualTaxData::removeForm148or150()
         return 0;
     int drop;
     switch (t->cppFormSelector()) {
-    case 1: drop = FormType::RC381; break;
-    case 2: drop = FormType::Schedule8; break;
+    case TaxData_T1New::Schedule8Form: drop = FormType::RC381; break;
+    case TaxData_T1New::Rc381Form: drop = FormType::Schedule8; break;
     default: return 0;
     }
     const FormEntry *e = m_forms.firstWithKey(drop);

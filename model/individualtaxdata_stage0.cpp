@@ -1,6 +1,6 @@
 // The stage dispatch: what is looked up and worked out before every stage, and
 // stage 0, which sets the return up for the calculation.
-#include "calctrace.h"
+#include "stagesteps.h"
 #include "ctaxdata_t1dd.h"
 #include "datafields.h"
 #include "individualtaxdata.h"
@@ -84,89 +84,142 @@ int IndividualTaxData::calculateStage(bool editedIsOther, int editedType, unsign
     }
 }
 
+// The steps of stage 0: the provincial forms, the filing marks, and the preparer's and
+// taxpayer's details on the filing forms.
+class Stage0Steps
+{
+public:
+    Stage0Steps(IndividualTaxData &person, const IndividualTaxData::StageValues &values)
+        : m_p(person), m_v(values), m_t(values.t1)
+    {
+    }
+    int formsMade() const { return m_made; }
+
+    void provincialForms() { m_made = m_p.resolveProvincialForms(); }
+    void schedule5Date() { m_p.syncSch5DateToT1(m_v.editedIsOther, m_v.editedType); }
+    void provincialFormInfo() { m_p.m_provinceManager.setTaxFormInfo(m_t, m_v.sch5); }
+    void provincialSetUp() { m_p.m_provinceManager.calculateStagePart3(m_v.editedIsOther, m_v.editedType, m_t); }
+    void filingMarks();
+    void preparer();
+    void t183();
+    void t185();
+    void t1013();
+    void directDeposit();
+    void t1198();
+
+private:
+    using T1 = TaxData_T1New;
+
+    IndividualTaxData &m_p;
+    const IndividualTaxData::StageValues &m_v;
+    T1 *m_t;
+    int m_made = 0;
+};
+
+// Residence, the lines the spousal attribution (T2205) adds to in stage 1, and the
+// electronic return.
+void Stage0Steps::filingMarks()
+{
+    const auto *schD = formAs<TaxData_T1248SchD>(m_p.getForm(FormType::T1248SchD, 0, false), FormType::T1248SchD);
+    m_t->setFlag(T1::F_FactualResident, schD && schD->isFactualResident());
+    m_t->setAmount(T1::F_SpousalTransfer, 0.0);
+    m_t->setAmount(T1::F_13000, 0.0);
+    m_t->setAmount(T1::F_11500, 0.0);
+    m_t->setIntValue(T1::F_OnlineMail, m_t->intValue(T1::F_OnlineMail) == 1 ? 1 : 0);
+    m_t->setIntValue(T1::F_ElectronicReturn, 1);
+}
+
+void Stage0Steps::preparer()
+{
+    if (m_t->intValue(T1::F_OwnPreparerData) == 0)
+        m_p.fillPreparerInfo();
+}
+
+// The preparer's EFILE number and representative ID fill the T183 only where empty.
+void Stage0Steps::t183()
+{
+    TaxData_T183New *t183 = m_v.t183;
+    if (!t183)
+        return;
+    using F = TaxData_T183New;
+    t183->setFlag(F::F_Amended, m_t->intValue(T1::F_ReFile) != 0);
+    t183->setText(F::F_Email, m_t->emailAddress());
+    t183->setText(F::F_PreparerName, userSetting("BusinessName"));
+    const QString efileNumber = userSetting("BusinessEFileNum");
+    if (!efileNumber.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_EFileNumber)))
+        t183->setText(F::F_EFileNumber, efileNumber);
+    const QString repId = userSetting("T1013RepID");
+    if (!repId.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_RepId)))
+        t183->setText(F::F_RepId, repId);
+    t183->setText(F::F_EFilePassword, userSetting("BusinessEFilePassword"));
+    t183->setText(F::F_SoftwareCode, softwareCode());
+}
+
+void Stage0Steps::t185()
+{
+    auto *t185 = formAs<TaxData_T185>(m_p.getForm(FormType::T185, 0, false), FormType::T185);
+    if (!t185)
+        return;
+    t185->setText(TaxData_T185::F_PreparerName, userSetting("BusinessName"));
+    t185->setText(TaxData_T185::F_EFileNumber, userSetting("BusinessEFileNum"));
+    t185->setText(TaxData_T185::F_EFilePassword, userSetting("BusinessEFilePassword"));
+    t185->setText(TaxData_T185::F_SoftwareCode, softwareCode());
+}
+
+void Stage0Steps::t1013()
+{
+    TaxData_T1013New *t1013 = m_v.t1013;
+    if (!t1013)
+        return;
+    using F = TaxData_T1013New;
+    t1013->setText(F::F_SoftwareCode, softwareCode() + QLatin1Char('H'));
+    t1013->setText(F::F_FirstName, m_t->firstName());
+    t1013->setText(F::F_LastName, m_t->lastName());
+    t1013->setText(F::F_SIN, m_t->sin());
+    t1013->setText(F::F_Postcode, m_t->text(T1::F_Postcode));
+    t1013->Calculate01();
+}
+
+// The account of the T1-DD on the T1; none without the form.
+void Stage0Steps::directDeposit()
+{
+    const CTaxData_Form *t1dd = m_p.getForm(FormType::T1DD, 0, false);
+    m_t->setText(T1::F_DDBranch, t1dd ? t1dd->text(CTaxData_T1DD::F_Branch) : QString());
+    m_t->setText(T1::F_DDInstitution, t1dd ? t1dd->text(CTaxData_T1DD::F_Institution) : QString());
+    m_t->setText(T1::F_DDAccount, t1dd ? t1dd->text(CTaxData_T1DD::F_Account) : QString());
+}
+
+void Stage0Steps::t1198()
+{
+    auto *t1198 = formAs<TaxData_T1198>(m_p.getForm(FormType::T1198, 0, false), FormType::T1198);
+    if (!t1198)
+        return;
+    t1198->setText(TaxData_T1198::F_Name, m_t->ConstructFullName());
+    t1198->setText(TaxData_T1198::F_SIN, m_t->sin());
+    t1198->Calculate01();
+}
+
+namespace {
+
+const StageStep<Stage0Steps> kStage0[] = {
+    {"provincial forms", &Stage0Steps::provincialForms},
+    {"Schedule 5 date", &Stage0Steps::schedule5Date},
+    {"provincial form info", &Stage0Steps::provincialFormInfo},
+    {"provincial set-up", &Stage0Steps::provincialSetUp},
+    {"filing marks", &Stage0Steps::filingMarks},
+    {"preparer", &Stage0Steps::preparer},
+    {"T183", &Stage0Steps::t183},
+    {"T185", &Stage0Steps::t185},
+    {"T1013", &Stage0Steps::t1013},
+    {"direct deposit", &Stage0Steps::directDeposit},
+    {"T1198", &Stage0Steps::t1198},
+};
+
+} // namespace
+
 int IndividualTaxData::calculateStage0(const StageValues &v)
 {
-    T1 *t = v.t1;
-
-    BQ_TRACE("stage 0: IndividualTaxData::resolveProvincialForms");
-    const int result = resolveProvincialForms();
-
-    BQ_TRACE("stage 0: IndividualTaxData::syncSch5DateToT1");
-    syncSch5DateToT1(v.editedIsOther, v.editedType);
-
-    BQ_TRACE("stage 0: CProvincialTaxManager::setTaxFormInfo");
-    m_provinceManager.setTaxFormInfo(t, v.sch5);
-    BQ_TRACE("stage 0: CProvincialTaxManager::calculateStagePart3");
-    m_provinceManager.calculateStagePart3(v.editedIsOther, v.editedType, t);
-
-    const auto *schD = formAs<TaxData_T1248SchD>(getForm(FormType::T1248SchD, 0, false), FormType::T1248SchD);
-    t->setFlag(T1::F_FactualResident, schD && schD->isFactualResident());
-
-    // the lines to which the spousal RRSP/RRIF attribution (T2205) adds in stage 1
-    t->setAmount(T1::F_SpousalTransfer, 0.0);
-    t->setAmount(T1::F_13000, 0.0);
-    t->setAmount(T1::F_11500, 0.0);
-    t->setIntValue(T1::F_OnlineMail, t->intValue(T1::F_OnlineMail) == 1 ? 1 : 0);
-    t->setIntValue(T1::F_ElectronicReturn, 1);
-    if (t->intValue(T1::F_OwnPreparerData) == 0) {
-        BQ_TRACE("stage 0: IndividualTaxData::fillPreparerInfo");
-        fillPreparerInfo();
-    }
-
-    const QString businessName = userSetting("BusinessName");
-    const QString efileNumber = userSetting("BusinessEFileNum");
-    const QString efilePassword = userSetting("BusinessEFilePassword");
-    const QString code = softwareCode();
-
-    if (TaxData_T183New *t183 = v.t183) {
-        BQ_TRACE("stage 0: T183");
-        using F = TaxData_T183New;
-        t183->setFlag(F::F_Amended, t->intValue(T1::F_ReFile) != 0);
-        t183->setText(F::F_Email, t->emailAddress());
-        t183->setText(F::F_PreparerName, businessName);
-        if (!efileNumber.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_EFileNumber)))
-            t183->setText(F::F_EFileNumber, efileNumber);
-        const QString repId = userSetting("T1013RepID");
-        if (!repId.isEmpty() && CStringField::IsEmptyIfRemoveBlank(t183->text(F::F_RepId)))
-            t183->setText(F::F_RepId, repId);
-        t183->setText(F::F_EFilePassword, efilePassword);
-        t183->setText(F::F_SoftwareCode, code);
-    }
-
-    if (auto *t185 = formAs<TaxData_T185>(getForm(FormType::T185, 0, false), FormType::T185)) {
-        BQ_TRACE("stage 0: T185");
-        t185->setText(TaxData_T185::F_PreparerName, businessName);
-        t185->setText(TaxData_T185::F_EFileNumber, efileNumber);
-        t185->setText(TaxData_T185::F_EFilePassword, efilePassword);
-        t185->setText(TaxData_T185::F_SoftwareCode, code);
-    }
-
-    if (TaxData_T1013New *t1013 = v.t1013) {
-        using F = TaxData_T1013New;
-        t1013->setText(F::F_SoftwareCode, code + QLatin1Char('H'));
-        t1013->setText(F::F_FirstName, t->firstName());
-        t1013->setText(F::F_LastName, t->lastName());
-        t1013->setText(F::F_SIN, t->sin());
-        t1013->setText(F::F_Postcode, t->text(T1::F_Postcode));
-        BQ_TRACE("stage 0: TaxData_T1013New::Calculate01");
-        t1013->Calculate01();
-    }
-
-    if (const CTaxData_Form *t1dd = getForm(FormType::T1DD, 0, false)) {
-        t->setText(T1::F_DDBranch, t1dd->text(CTaxData_T1DD::F_Branch));
-        t->setText(T1::F_DDInstitution, t1dd->text(CTaxData_T1DD::F_Institution));
-        t->setText(T1::F_DDAccount, t1dd->text(CTaxData_T1DD::F_Account));
-    } else {
-        t->setText(T1::F_DDBranch, QString());
-        t->setText(T1::F_DDInstitution, QString());
-        t->setText(T1::F_DDAccount, QString());
-    }
-
-    if (auto *t1198 = formAs<TaxData_T1198>(getForm(FormType::T1198, 0, false), FormType::T1198)) {
-        t1198->setText(TaxData_T1198::F_Name, t->ConstructFullName());
-        t1198->setText(TaxData_T1198::F_SIN, t->sin());
-        BQ_TRACE("stage 0: TaxData_T1198::Calculate01");
-        t1198->Calculate01();
-    }
-    return result;
+    Stage0Steps steps(*this, v);
+    runStageSteps("stage 0", kStage0, steps);
+    return steps.formsMade();
 }

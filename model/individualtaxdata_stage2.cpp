@@ -80,7 +80,7 @@ void calculatePpipSchedule(TaxData_T1New &t, CTaxData_Form *form, const SlipTota
         return;
     }
     using P = TaxData_Sch10;
-    const bool quebec = t.getMainTaxProvince() == 11;
+    const bool quebec = t.getMainTaxProvince() == Province::Quebec;
     double selfEmployment = 0.0;
     for (int f : {T1::F_13500, T1::F_13700, T1::F_13900, T1::F_14100, T1::F_14300})
         selfEmployment += t.amount(f);
@@ -373,12 +373,12 @@ void Stage2Steps::cppFormChoice()
     bool selfEmployed = m_t->HasSelfEmploymentIncome();
     if (!selfEmployed && m_cpt20)
         selfEmployed = m_cpt20->hadElectedIncomeToPayCPP();
-    if (selfEmployed && m_t->cppFormSelector() != 2) {
+    if (selfEmployed && m_t->cppFormSelector() != T1::Rc381Form) {
         if (m_p.m_province == Province::Quebec) {
             if (m_otherMonths > 0)
-                m_t->setCppFormSelector(2);
+                m_t->setCppFormSelector(T1::Rc381Form);
         } else if (m_months >= 1) {
-            m_t->setCppFormSelector(1);
+            m_t->setCppFormSelector(T1::Schedule8Form);
         }
     }
     m_selector = m_t->cppFormSelector();
@@ -390,7 +390,7 @@ void Stage2Steps::rc381Inputs()
         return;
     putCppInputs(m_rc381, *m_t, m_months, m_otherMonths, m_cppSE, m_qppSE, m_cpt20);
     m_rc381->mockCPPQPPMonthIfNeeded();
-    if (m_selector == 2)
+    if (m_selector == T1::Rc381Form)
         m_months = m_rc381->intValue(TaxData_RC381::F_Months);
 }
 
@@ -402,7 +402,7 @@ void Stage2Steps::schedule8Inputs()
     using S = TaxData_Sch8_14;
     putCppInputs(m_sch8, *m_t, m_months, m_otherMonths, m_cppSE, m_qppSE, m_cpt20);
     m_sch8->mockCPPQPPMonthIfNeeded();
-    if (m_selector == 1)
+    if (m_selector == T1::Schedule8Form)
         m_months = m_sch8->intValue(S::F_Months);
     const bool pension = m_t->flag(T1::F_CppPensionReceived);
     m_sch8->setFlag(S::F_Switch, pension);
@@ -453,10 +453,10 @@ void Stage2Steps::cppLines()
 {
     double l222 = 0.0, l22215 = 0.0, l310 = 0.0, l421 = 0.0, base = 0.0, overpaid = 0.0;
     bool filled = false;
-    if (m_selector == 2 && m_rc381) {
+    if (m_selector == T1::Rc381Form && m_rc381) {
         m_rc381->getCPPRelatedAmounts(l222, l22215, l310, l421, base, overpaid);
         filled = true;
-    } else if (m_selector == 1 && m_sch8) {
+    } else if (m_selector == T1::Schedule8Form && m_sch8) {
         m_sch8->getCPPRelatedAmounts(l222, l22215, l310, l421, base, overpaid);
         filled = true;
     }

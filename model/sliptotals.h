@@ -1,4 +1,5 @@
 #pragma once
+#include <initializer_list>
 #include "cstring.h"
 #include "slipslots.h"
 #include <array>
@@ -35,6 +36,14 @@ public:
 
     // Amount positions.
     double amount(int slot) const;
+    // The sum of the amount positions given.
+    double sum(std::initializer_list<int> positions) const
+    {
+        double total = 0.0;
+        for (int s : positions)
+            total += amount(s);
+        return total;
+    }
     void add(int slot, double value);
     void set(int slot, double value);
     // Flag positions (which 0 to 2 for a Flags3 position).

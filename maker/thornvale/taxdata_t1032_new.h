@@ -18,6 +18,9 @@ public:
         F_Count
     };
 
+    // F_Role: the pensioner who splits the pension, or the spouse who receives it.
+    enum Role { Pensioner = 0, Receiver = 1 };
+
     TaxData_T1032_New();
 
     void Calculate01() override;

@@ -197,7 +197,8 @@ public:
     double spouseAmountClaim() const { return amount(F_30300); }
     double lastYearMovingExpenses() const { return amount(F_LYMovingExpenses); }
     void setLastYearMovingExpenses(double v) { setAmount(F_LYMovingExpenses, v); }
-    // 1 Schedule 8 (form 150), 2 RC381 (form 148), other values neither.
+    // Which CPP form the return takes: Schedule 8 (form 150), RC381 (form 148) or neither.
+    enum CppForm { NoCppForm = 0, Schedule8Form = 1, Rc381Form = 2 };
     int cppFormSelector() const { return intValue(F_CppFormSelector); }
     void setCppFormSelector(int v) { setIntValue(F_CppFormSelector, v); }
     bool isDisabled() const { return flag(F_Disabled); }
