@@ -13,6 +13,7 @@
 #include "taxdata_t185.h"
 #include "taxdata_t1new.h"
 #include "utils.h"
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +32,9 @@ QString softwareCode()
 // A SIN as its digits alone, at most nine of them.
 QString nineDigitSin(const QString &text)
 {
+    const auto asciiDigit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    if (text.size() == 9 && std::all_of(text.begin(), text.end(), asciiDigit))
+        return text;   // already stored so: most calls
     return GetPureDigitStr(text).left(9);
 }
 

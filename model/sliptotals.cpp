@@ -8,34 +8,6 @@ SlipTotals::SlipTotals()
     m_slots[SlipSlot::T4SecondSwitchByBox26PlaceEveryFirstSwitchSet].flags[2] = true;     // stays true while every T4 has its first switch set
 }
 
-const SlipTotals::Slot &SlipTotals::at(int slot, SlotKind one, SlotKind many) const
-{
-    Q_ASSERT(slot >= 0 && slot < kSlotCount);
-    Q_ASSERT(slotSpec(slot).kind == one || slotSpec(slot).kind == many);
-    Q_UNUSED(one) Q_UNUSED(many)
-    return m_slots[size_t(slot)];
-}
-
-SlipTotals::Slot &SlipTotals::at(int slot, SlotKind one, SlotKind many)
-{
-    return const_cast<Slot &>(static_cast<const SlipTotals *>(this)->at(slot, one, many));
-}
-
-double SlipTotals::amount(int slot) const
-{
-    return at(slot, Amount, Amount).amount;
-}
-
-void SlipTotals::add(int slot, double value)
-{
-    at(slot, Amount, Amount).amount += value;
-}
-
-void SlipTotals::set(int slot, double value)
-{
-    at(slot, Amount, Amount).amount = value;
-}
-
 bool SlipTotals::flag(int slot, int which) const
 {
     Q_ASSERT(which == 0 || (which < 3 && slotSpec(slot).kind == Flags3));

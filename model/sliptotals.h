@@ -80,3 +80,20 @@ private:
 
     std::array<Slot, kSlotCount> m_slots;
 };
+
+inline const SlipTotals::Slot &SlipTotals::at(int slot, SlotKind one, SlotKind many) const
+{
+    Q_ASSERT(slot >= 0 && slot < kSlotCount);
+    Q_ASSERT(slotSpec(slot).kind == one || slotSpec(slot).kind == many);
+    Q_UNUSED(one) Q_UNUSED(many)
+    return m_slots[size_t(slot)];
+}
+
+inline SlipTotals::Slot &SlipTotals::at(int slot, SlotKind one, SlotKind many)
+{
+    return const_cast<Slot &>(static_cast<const SlipTotals *>(this)->at(slot, one, many));
+}
+
+inline double SlipTotals::amount(int slot) const { return at(slot, Amount, Amount).amount; }
+inline void SlipTotals::add(int slot, double value) { at(slot, Amount, Amount).amount += value; }
+inline void SlipTotals::set(int slot, double value) { at(slot, Amount, Amount).amount = value; }

@@ -75,7 +75,8 @@ QStringList FieldTable::sectionNames(int kind, int type)
 }
 
 FieldRecord::FieldRecord(const FieldTable &table)
-    : m_table(&table), m_num(size_t(table.numericCount())), m_str(size_t(table.textCount()))
+    : m_table(&table), m_num(size_t(table.numericCount())), m_str(size_t(table.textCount())),
+      m_days(size_t(table.textCount()), kUnparsed)
 {
     reset();
 }
@@ -87,13 +88,17 @@ void FieldRecord::reset()
         if (FieldTable::isNumeric(s.kind))
             m_num[size_t(m_table->slot(i))] = s.defaultValue;
         else
-            m_str[size_t(m_table->slot(i))].clear();
+            setText(i, QString());
     }
 }
 
 QDate FieldRecord::date(int i) const
 {
-    return QDate::fromString(text(i), Qt::ISODate);
+    const size_t s = size_t(m_table->slot(i));
+    qint64 &day = m_days[s];
+    if (day == kUnparsed)
+        day = QDate::fromString(m_str[s], Qt::ISODate).toJulianDay();
+    return QDate::fromJulianDay(day);
 }
 
 void FieldRecord::setDate(int i, const QDate &d)
@@ -160,6 +165,7 @@ void FieldRecord::copyFrom(const FieldRecord &other)
         return;
     m_num = other.m_num;
     m_str = other.m_str;
+    m_days = other.m_days;
 }
 
 static void skipValue(MyDataStream &ar, quint8 kind)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <limits>
 #include <vector>
 
 class MyDataStream;
@@ -74,7 +75,8 @@ private:
 };
 
 // The values of one object laid out by its table. Dates are kept as text
-// ("yyyy-MM-dd") in the text store so that a record has just two arrays.
+// ("yyyy-MM-dd") in the text store; a date is parsed once, on first use after
+// its text was set, and kept as its day number beside the text.
 class FieldRecord
 {
 public:
@@ -86,7 +88,12 @@ public:
     double number(int i) const { return m_num[size_t(m_table->slot(i))]; }
     void setNumber(int i, double v) { m_num[size_t(m_table->slot(i))] = v; }
     const QString &text(int i) const { return m_str[size_t(m_table->slot(i))]; }
-    void setText(int i, const QString &v) { m_str[size_t(m_table->slot(i))] = v; }
+    void setText(int i, const QString &v)
+    {
+        const size_t s = size_t(m_table->slot(i));
+        m_str[s] = v;
+        m_days[s] = kUnparsed;
+    }
     QDate date(int i) const;
     void setDate(int i, const QDate &d);
 
@@ -106,6 +113,10 @@ private:
     const FieldTable *m_table;
     std::vector<double> m_num;
     std::vector<QString> m_str;
+    // The day number of each text slot's date (QDate's null day for none), or
+    // kUnparsed until date() first reads it.
+    static constexpr qint64 kUnparsed = std::numeric_limits<qint64>::max();
+    mutable std::vector<qint64> m_days;
 };
 
 // A repeating group of rows (Schedule 3 dispositions, donations, expense lines).
