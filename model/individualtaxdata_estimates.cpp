@@ -358,7 +358,7 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
 
     // the year's schedules: cleared, then filled from the forms the person holds
     for (int f = KS::F_Sch2SpouseAgeAmount; f <= KS::F_T1DDAccount; ++f)
-        ks->fields().setValueText(f, QString());
+        ks->fields().clearValue(f);
     copyFields(*ks, getForm(FormType::Schedule2, 0, false), kSch2);
     const CTaxData_Form *sch3 = getForm(FormType::Schedule3, 0, false);
     copyFields(*ks, sch3, kSch3);

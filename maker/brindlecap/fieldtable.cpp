@@ -101,9 +101,44 @@ QDate FieldRecord::date(int i) const
     return QDate::fromJulianDay(day);
 }
 
+// "yyyy-MM-dd" as QDate::toString(Qt::ISODate) writes it, without its formatter.
+static QString isoDateText(const QDate &d)
+{
+    int y = 0, m = 0, day = 0;
+    d.getDate(&y, &m, &day);
+    if (y < 1 || y > 9999)
+        return d.toString(Qt::ISODate);
+    const char text[10] = {char('0' + y / 1000), char('0' + y / 100 % 10), char('0' + y / 10 % 10), char('0' + y % 10),
+                           '-', char('0' + m / 10), char('0' + m % 10), '-', char('0' + day / 10), char('0' + day % 10)};
+    return QString::fromLatin1(text, 10);
+}
+
+// Text of the form "dddd-dd-dd" with ASCII digits.
+static bool isIsoDateText(const QString &t)
+{
+    if (t.size() != 10)
+        return false;
+    for (int k = 0; k < 10; ++k) {
+        const QChar c = t.at(k);
+        const bool ok = k == 4 || k == 7 ? c == QLatin1Char('-') : c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
 void FieldRecord::setDate(int i, const QDate &d)
 {
-    setText(i, d.isValid() ? d.toString(Qt::ISODate) : QString());
+    const size_t s = size_t(m_table->slot(i));
+    if (!d.isValid()) {
+        setText(i, QString());
+        return;
+    }
+    // the same date written again keeps its text (already as written here), and allocates nothing
+    if (m_days[s] == d.toJulianDay() && isIsoDateText(m_str[s]))
+        return;
+    setText(i, isoDateText(d));
+    m_days[s] = d.toJulianDay();
 }
 
 QString FieldRecord::valueText(int i) const

@@ -100,6 +100,14 @@ public:
     // Value by key or code as text / number; unknown keys answer empty / 0.
     QString valueText(int i) const;
     bool setValueText(int i, const QString &v);
+    // Clears a value as an empty text does: 0 for a number, no text or date.
+    void clearValue(int i)
+    {
+        if (FieldTable::isNumeric(m_table->spec(i).kind))
+            setNumber(i, 0.0);
+        else
+            setText(i, QString());
+    }
 
     bool sameValues(const FieldRecord &other) const;
     void copyFrom(const FieldRecord &other);   // both of one table

@@ -75,5 +75,6 @@ TaxData_Slip_T3::TaxData_Slip_T3() : TaxData_SlipBase(formFields(), 9)
 
 void TaxData_Slip_T3::calculateData()
 {
-    applySharePercent(F_SharePercent);
+    static const std::vector<SharedBox> boxes = sharedBoxes(fieldTable());
+    applySharePercent(F_SharePercent, boxes);
 }

@@ -56,5 +56,6 @@ TaxData_Slip_T5::TaxData_Slip_T5() : TaxData_SlipBase(formFields(), 8)
 
 void TaxData_Slip_T5::calculateData()
 {
-    applySharePercent(F_SharePercent);
+    static const std::vector<SharedBox> boxes = sharedBoxes(fieldTable());
+    applySharePercent(F_SharePercent, boxes);
 }

@@ -19,15 +19,25 @@ void TaxData_SlipBase::getDescription(CString &out) const
     out = CString(text(F_Payer));
 }
 
-void TaxData_SlipBase::applySharePercent(int shareField)
+std::vector<TaxData_SlipBase::SharedBox> TaxData_SlipBase::sharedBoxes(const FieldTable &t)
 {
-    const double share = amount(shareField) / 100.0;
-    const FieldTable &t = fieldTable();
+    std::vector<SharedBox> boxes;
     for (int i = 0; i < t.count(); ++i) {
         const int code = t.spec(i).code;
-        if (code > 0 && code < kCalculatedCode && t.spec(i).kind == FieldKind::Amount)
-            setValueByCode(kCalculatedCode + code, amount(i) * share);
+        if (code <= 0 || code >= kCalculatedCode || t.spec(i).kind != FieldKind::Amount)
+            continue;
+        const int calculated = t.indexOfCode(kCalculatedCode + code);
+        if (calculated >= 0 && FieldTable::isNumeric(t.spec(calculated).kind))
+            boxes.push_back({i, calculated});
     }
+    return boxes;
+}
+
+void TaxData_SlipBase::applySharePercent(int shareField, const std::vector<SharedBox> &boxes)
+{
+    const double share = amount(shareField) / 100.0;
+    for (const SharedBox &b : boxes)
+        setAmount(b.calculated, amount(b.box) * share);
 }
 
 void TaxData_SlipBase::copySharedPart(const CTaxData_Form &partner)

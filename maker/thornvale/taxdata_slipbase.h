@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 #include "ctaxdata_form.h"
 
 // Base of the slip classes: the payer's identity, then the slip's own boxes.
@@ -28,6 +29,15 @@ public:
     static constexpr int kCalculatedCode = 1000;
 
 protected:
-    // Fills each calculated amount with the box amount times the share (a percentage).
-    void applySharePercent(int shareField);
+    // An entered box and its calculated counterpart, by field index.
+    struct SharedBox
+    {
+        int box;
+        int calculated;
+    };
+    // The boxes of a slip table that have a calculated counterpart.
+    static std::vector<SharedBox> sharedBoxes(const FieldTable &table);
+    // Fills each calculated amount with the box amount times the share (a percentage);
+    // `boxes` are sharedBoxes(fieldTable()), worked out once per slip class.
+    void applySharePercent(int shareField, const std::vector<SharedBox> &boxes);
 };
