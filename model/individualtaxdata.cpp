@@ -1,6 +1,7 @@
 #include "individualtaxdata.h"
 #include "ctaxdata_form.h"
 #include "formtables.h"
+#include "sliptotals.h"
 #include "taxdata_taxnote.h"
 
 const char *const IndividualTaxData::kMarkerText = "BQ24R0tnFile7x2";

@@ -10,6 +10,9 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <memory>
+
+class SlipTotals;
 
 class CTaxData_Form;
 class TaxData_T1New;
@@ -321,10 +324,10 @@ public:
     // ==== slip totals
     // Runs every slip's calculation, adds the slips into the totals (sliptotals.h) and
     // adds the forms they require to the set and, when missing, to the return.
-    void accumulateSlipTotals(class SlipTotals &totals, class RequiredFormSet &requiredForms);
+    void accumulateSlipTotals(SlipTotals &totals, class RequiredFormSet &requiredForms);
     // Adds the slips into the totals as they stand: no slip calculation, no form added
     // (the checks before filing read the return without changing it).
-    void addSlipsToTotals(class SlipTotals &totals) const;
+    void addSlipsToTotals(SlipTotals &totals) const;
     // The slip summary page for checking the return against the paper slips; returns 0.
     int writeSlipSummaryHtml(class QTextStream &out);
     // ==== end of slip totals
@@ -461,6 +464,10 @@ private:
     bool hasDependentChildren() const;
     // ==== end of members: shared calculations
     // ==== members: slip totals
+    // The slip totals of stage 1, taken by stage 2 of the same round (nothing between
+    // them changes a slip); held only from stage 1 to the next stage.
+    std::unique_ptr<SlipTotals> m_stage1Totals;
+    bool m_stage1TotalsHeld = false;
     // ==== end of members: slip totals
     // ==== members: new return set-up
     // isFormNeeded with the forms the slips require worked out at most once per caller:

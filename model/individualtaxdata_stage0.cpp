@@ -76,6 +76,8 @@ int IndividualTaxData::calculateStage(bool editedIsOther, int editedType, unsign
 
     if (stage > 6)
         return 0;
+    if (stage != 1 && stage != 2)
+        m_stage1TotalsHeld = false;
     BQ_TRACE(kStageTrace[isSpouse ? 1 : 0][stage]);
     switch (stage) {
     case 0: return calculateStage0(v);

@@ -302,6 +302,10 @@ void Stage1Steps::slipTotals()
 {
     RequiredFormSet required;
     m_p.accumulateSlipTotals(m_st, required);
+    if (!m_p.m_stage1Totals)
+        m_p.m_stage1Totals = std::make_unique<SlipTotals>();
+    *m_p.m_stage1Totals = m_st;
+    m_p.m_stage1TotalsHeld = true;
     m_wsd1 = m_p.singleFormAs<TaxData_WS_D1>(FormType::Worksheet5000D1);
     m_sch3 = m_p.singleFormAs<TaxData_Sch3>(FormType::Schedule3);
     m_sch9 = m_p.singleFormAs<TaxData_Sch9>(FormType::Schedule9);

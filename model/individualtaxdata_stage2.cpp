@@ -172,10 +172,16 @@ private:
     int m_months = 0, m_otherMonths = 0, m_selector = 0;
 };
 
+// The slip totals of stage 1 when it ran just before, else totalled here.
 void Stage2Steps::totalIncome()
 {
-    RequiredFormSet required;
-    m_p.accumulateSlipTotals(m_st, required);
+    if (m_p.m_stage1TotalsHeld) {
+        m_st = *m_p.m_stage1Totals;
+        m_p.m_stage1TotalsHeld = false;
+    } else {
+        RequiredFormSet required;
+        m_p.accumulateSlipTotals(m_st, required);
+    }
     m_t->CalculateTotalIncome(true);
 }
 

@@ -13,14 +13,6 @@ double div(double numerator, double denominator, double fallback)
     return numerator / denominator;
 }
 
-double roundToCent(double v)
-{
-    // a small nudge absorbs binary error such as 1.005 stored as 1.00499999
-    const double scaled = std::fabs(v) * 100.0;
-    const double r = std::floor(scaled + 0.5 + 1e-7) / 100.0;
-    return v < 0 ? -r : r;
-}
-
 int GetDaysInYear(int year)
 {
     return QDate::isLeapYear(year) ? 366 : 365;

@@ -3,13 +3,20 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <cmath>
 #include <functional>
 #include <string>
 
 // Division with a fallback for a zero divisor.
 double div(double numerator, double denominator, double fallback = 0.0);
-// Rounds half away from zero to the cent.
-double roundToCent(double v);
+// Rounds half away from zero to the cent; a small nudge absorbs binary error
+// such as 1.005 stored as 1.00499999.
+inline double roundToCent(double v)
+{
+    const double scaled = std::fabs(v) * 100.0;
+    const double r = std::floor(scaled + 0.5 + 1e-7) / 100.0;
+    return v < 0 ? -r : r;
+}
 int GetDaysInYear(int year);
 // Days of the tax year spent in Canada given the dates of entry and departure
 // (invalid dates mean the whole year on that side).
