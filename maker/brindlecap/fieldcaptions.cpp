@@ -39,14 +39,6 @@ QList<const RowListCaptions *> findRowListCaptions(int kind, int type)
     return lists;
 }
 
-const FieldCaption *columnCaption(const RowListCaptions &list, const char *key)
-{
-    for (int i = 0; i < list.count; ++i)
-        if (qstrcmp(list.columns[i].key, key) == 0)
-            return &list.columns[i];
-    return nullptr;
-}
-
 QList<QPair<int, QString>> choiceList(const QString &name)
 {
     QList<QPair<int, QString>> list;

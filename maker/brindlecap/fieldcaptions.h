@@ -31,8 +31,9 @@ struct FormCaptions
 };
 
 // The columns of one row list of a form type (CTaxData_Form::rows(list)), keyed
-// by the row table's keys. A column the table does not list, or lists as
-// internal, is kept by the program and shown in no table.
+// by the row table's keys, in the order the table shows them. A column the
+// table does not list, or lists as internal, is kept by the program and shown
+// in no table.
 struct RowListCaptions
 {
     enum Flag : unsigned { FixedRows = 1u << 0 };   // the program keeps the rows: none added or removed
@@ -51,8 +52,6 @@ const FormCaptions *findFormCaptions(int kind, int type);
 
 // The row-list tables of a form or slip type, in list order; empty when it has none.
 QList<const RowListCaptions *> findRowListCaptions(int kind, int type);
-// The caption row of a column by its key; null when the list does not name it.
-const FieldCaption *columnCaption(const RowListCaptions &list, const char *key);
 
 // A choice list by name ("province", "marital", "language"): the codes stored
 // and the labels shown, in display order.

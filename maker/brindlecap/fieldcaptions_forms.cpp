@@ -236,7 +236,7 @@ const FieldCaption kSch9[] = {
     {"CulturalGifts", "34210", "Ecological gifts made after February 10, 2014, and before 2016, included on line 34200",
      0, nullptr, 0},
     {"CarriedForward", "", "Unused donations and gifts from prior years", 0, nullptr, 0},
-    {"CapitalGains", "33900", "Gifts of capital property", 0, nullptr, FieldCaption::Calculated},
+    {"CapitalGains", "12700", "Taxable capital gains (for the limit on gifts)", 0, nullptr, FieldCaption::Calculated},
     {"Allowable", "34000", "Allowable charitable donations", 0, nullptr, FieldCaption::Calculated},
     {"Total", "34500", "Total eligible amount of gifts", 0, nullptr, FieldCaption::Calculated},
     {"Credit", "34900", "Donations and gifts credit", 0, nullptr, FieldCaption::Calculated},
@@ -1232,17 +1232,17 @@ const FieldCaption kSch8Old[] = {
 // Schedule 3: one row per property disposed of
 const FieldCaption kSch3Dispositions[] = {
     {"Description", "", "Description of the property", 0, nullptr, 0},
+    {"Category", "", "Kind of property", 0, "capitalproperty", 0},
     {"Year", "", "Year of acquisition", 0, nullptr, 0},
     {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
     {"Cost", "", "Adjusted cost base", 0, nullptr, 0},
     {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
     {"GainOrLoss", "", "Gain (or loss)", 0, nullptr, FieldCaption::Calculated},
-    {"Category", "", "Kind of property", 0, "capitalproperty", 0},
     {"AutoFill", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // Schedule 9: one row per official receipt
 const FieldCaption kSch9Donations[] = {
-    {"Charity", "", "Registered charity or other qualified donee", 0, nullptr, 0},
+    {"Charity", "", "Charity or other qualified donee", 0, nullptr, 0},
     {"ReceiptNumber", "", "Receipt number", 0, nullptr, 0},
     {"Amount", "", "Eligible amount of the gift", 0, nullptr, 0},
     {"Kind", "", "", 0, nullptr, FieldCaption::Internal},

@@ -95,6 +95,24 @@ private slots:
         }
     }
 
+    // No two shown rows of a type read the same: one label would name two amounts.
+    void labelsDistinct_data() { everyFieldListed_data(); }
+    void labelsDistinct()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, type);
+        const FormCaptions *captions = findFormCaptions(kind, type);
+        QSet<QString> labels;
+        for (int i = 0; i < captions->count; ++i) {
+            const FieldCaption &row = captions->rows[i];
+            if (row.flags & FieldCaption::Internal)
+                continue;
+            const QString label = QString::fromLatin1(row.line) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
+            QVERIFY2(!labels.contains(label), qPrintable(label));
+            labels.insert(label);
+        }
+    }
+
     // Every row list of a type with a table is shown in a table: each column
     // captioned or kept internal, each listed key a column of the list.
     void everyRowColumnListed_data() { everyFieldListed_data(); }

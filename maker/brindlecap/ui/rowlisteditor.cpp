@@ -5,6 +5,7 @@
 #include "fieldvalidator.h"
 #include "utils.h"
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -43,6 +44,13 @@ QString headerText(const FieldCaption &caption)
 {
     const QString text = QString::fromUtf8(caption.caption);
     return *caption.line ? QString::fromLatin1(caption.line) + QLatin1Char(' ') + text : text;
+}
+
+// Wide enough for the caption and at least as wide as the column's kind needs.
+int columnWidth(const RowListEditor::Column &c, const QFontMetrics &metrics)
+{
+    const int least = c.caption->choices || c.kind == FieldKind::Text ? 200 : c.kind == FieldKind::Amount ? 120 : 80;
+    return qBound(least, metrics.horizontalAdvance(headerText(*c.caption)) + 24, 400);
 }
 
 QString choiceLabel(const char *choices, int code)
@@ -160,11 +168,13 @@ bool RowListEditor::Column::editable() const
 RowListEditor::RowListEditor(CTaxData_Form *data, const RowListCaptions &captions, QWidget *parent)
     : QWidget(parent), m_data(data), m_captions(captions)
 {
+    // the columns in the caption table's order
     const FieldTable &rowTable = data->rows(captions.list).table();
-    for (int i = 0; i < rowTable.count(); ++i) {
-        const FieldCaption *caption = columnCaption(captions, rowTable.spec(i).key);
-        if (caption && !(caption->flags & FieldCaption::Internal))
-            m_columns.append({i, rowTable.spec(i).kind, caption});
+    for (int i = 0; i < captions.count; ++i) {
+        const FieldCaption &caption = captions.columns[i];
+        const int field = rowTable.indexOf(QLatin1String(caption.key));
+        if (field >= 0 && !(caption.flags & FieldCaption::Internal))
+            m_columns.append({field, rowTable.spec(field).kind, &caption});
     }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -180,7 +190,8 @@ RowListEditor::RowListEditor(CTaxData_Form *data, const RowListCaptions &caption
         header->setToolTip(header->text() + (m_columns[c].editable() ? QString() : tr(" (calculated)")));
         m_table->setHorizontalHeaderItem(c, header);
     }
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (int c = 0; c < m_columns.size(); ++c)
+        m_table->setColumnWidth(c, columnWidth(m_columns[c], m_table->horizontalHeader()->fontMetrics()));
     m_table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(m_table);
     connect(m_table, &QTableWidget::itemChanged, this, &RowListEditor::cellChanged);
