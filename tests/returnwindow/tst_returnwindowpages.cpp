@@ -753,6 +753,13 @@ private slots:
         TabWndApp::instance()->config().BKColor = color;
         Form_Return &w = window();
         QVERIFY(w.formTabs()->styleSheet().contains(QStringLiteral("color: %1;").arg(tabText)));
+        // a page button keeps its light face, so its text stays dark in either theme
+        BaseTaxPage *identification = pageTitled(w, QStringLiteral("Identification"));
+        identification->editorFor(QString());
+        auto *button = identification->findChild<QPushButton *>();
+        QVERIFY(button);
+        button->ensurePolished();
+        QVERIFY(button->palette().color(QPalette::ButtonText).lightness() < 128);
         TabWndApp::instance()->config().BKColor.clear();
     }
 
