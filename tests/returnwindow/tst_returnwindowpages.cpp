@@ -502,6 +502,24 @@ private slots:
         QVERIFY(w.isModified());
     }
 
+    // A command that commits the page (saving, printing) takes a cell still being edited.
+    void openCellCommittedWithPage()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        QVERIFY(rows->addRow());
+        QTableWidget *table = rows->table();
+        table->setCurrentCell(0, rows->columnOf(QStringLiteral("Amount")));
+        table->editItem(table->currentItem());
+        auto *line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(line);
+        QTest::keyClicks(line, QStringLiteral("40"));
+        w.commitCurrentPage();
+        QCOMPARE(w.currentForm()->rows(0).row(0).number(TaxData_Sch9::C_Amount), 40.0);
+        QCOMPARE(person().t1()->valueByCode(34900), 6.0);
+    }
+
     // Text a column does not accept stays in the cell, marked, and nothing is written.
     void badCellInputRefused_data()
     {
@@ -705,8 +723,15 @@ private slots:
             QVERIFY(open->data() != sch8);
     }
 
+    void focusLeavesEditedFieldOfRemovedForm_data()
+    {
+        QTest::addColumn<bool>("rowCell");
+        QTest::newRow("page field") << false;
+        QTest::newRow("row cell") << true;
+    }
     void focusLeavesEditedFieldOfRemovedForm()
     {
+        QFETCH(bool, rowCell);
         QWidget top;
         Form_Return *w = new Form_Return(nullptr, coupledReturn(), nullptr, &top, 1, -1, 12);
         top.resize(1000, 700);
@@ -714,7 +739,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&top));
         w->addFormOfType(kSchedule9);
         BaseTaxPage *page = w->openPages().first();
-        auto *line = page->findChild<QLineEdit *>();
+        QLineEdit *line = page->findChild<QLineEdit *>();
+        if (rowCell) {
+            RowListEditor *rows = page->rowListEditor(0);
+            QVERIFY(rows->addRow());
+            QTableWidget *table = rows->table();
+            table->setCurrentCell(0, rows->columnOf(QStringLiteral("Amount")));
+            table->editItem(table->currentItem());
+            line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        }
         QVERIFY(line);
         line->setFocus();
         QTest::keyClicks(line, QStringLiteral("5"));
