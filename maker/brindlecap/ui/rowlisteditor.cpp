@@ -178,6 +178,20 @@ RowListEditor::RowListEditor(CTaxData_Form *data, const RowListCaptions &caption
     }
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    makeTable();
+    layout->addWidget(m_table);
+    m_message = new QLabel(this);
+    m_message->setObjectName(QStringLiteral("rowMessage"));
+    m_message->setStyleSheet(QStringLiteral("QLabel {color: #D32F2F;}"));
+    m_message->setWordWrap(true);
+    m_message->hide();
+    layout->addWidget(m_message);
+    if (!(captions.flags & RowListCaptions::FixedRows))
+        layout->addLayout(makeButtons());
+}
+
+void RowListEditor::makeTable()
+{
     m_table = new RowTable(0, m_columns.size(), this);
     m_table->setObjectName(QStringLiteral("rowTable"));
     m_table->setItemDelegate(new CellDelegate(this));
@@ -189,36 +203,28 @@ RowListEditor::RowListEditor(CTaxData_Form *data, const RowListCaptions &caption
         auto *header = new QTableWidgetItem(headerText(*m_columns[c].caption));
         header->setToolTip(header->text() + (m_columns[c].editable() ? QString() : tr(" (calculated)")));
         m_table->setHorizontalHeaderItem(c, header);
-    }
-    for (int c = 0; c < m_columns.size(); ++c)
         m_table->setColumnWidth(c, columnWidth(m_columns[c], m_table->horizontalHeader()->fontMetrics()));
-    m_table->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(m_table);
-    connect(m_table, &QTableWidget::itemChanged, this, &RowListEditor::cellChanged);
-
-    m_message = new QLabel(this);
-    m_message->setObjectName(QStringLiteral("rowMessage"));
-    m_message->setStyleSheet(QStringLiteral("QLabel {color: #D32F2F;}"));
-    m_message->setWordWrap(true);
-    m_message->hide();
-    layout->addWidget(m_message);
-
-    if (!(captions.flags & RowListCaptions::FixedRows)) {
-        auto *buttons = new QHBoxLayout;
-        m_add = new QPushButton(tr("Add row"), this);
-        m_add->setObjectName(QStringLiteral("btnAddRow"));
-        m_remove = new QPushButton(tr("Remove row"), this);
-        m_remove->setObjectName(QStringLiteral("btnRemoveRow"));
-        buttons->addWidget(m_add);
-        buttons->addWidget(m_remove);
-        buttons->addStretch(1);
-        layout->addLayout(buttons);
-        connect(m_add, &QPushButton::clicked, this, [this] { addRow(); });
-        connect(m_remove, &QPushButton::clicked, this, [this] { removeRow(m_table->currentRow()); });
-        connect(m_table, &QTableWidget::currentCellChanged, this,
-                [this](int row) { m_remove->setEnabled(row >= 0 && row < m_table->rowCount()); });
-        m_remove->setEnabled(false);
     }
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    connect(m_table, &QTableWidget::itemChanged, this, &RowListEditor::cellChanged);
+}
+
+QHBoxLayout *RowListEditor::makeButtons()
+{
+    auto *buttons = new QHBoxLayout;
+    m_add = new QPushButton(tr("Add row"), this);
+    m_add->setObjectName(QStringLiteral("btnAddRow"));
+    m_remove = new QPushButton(tr("Remove row"), this);
+    m_remove->setObjectName(QStringLiteral("btnRemoveRow"));
+    m_remove->setEnabled(false);
+    buttons->addWidget(m_add);
+    buttons->addWidget(m_remove);
+    buttons->addStretch(1);
+    connect(m_add, &QPushButton::clicked, this, [this] { addRow(); });
+    connect(m_remove, &QPushButton::clicked, this, [this] { removeRow(m_table->currentRow()); });
+    connect(m_table, &QTableWidget::currentCellChanged, this,
+            [this](int row) { m_remove->setEnabled(row >= 0 && row < m_table->rowCount()); });
+    return buttons;
 }
 
 int RowListEditor::list() const

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class CTaxData_Form;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 struct FieldCaption;
@@ -56,6 +57,8 @@ signals:
     void edited();
 
 private:
+    void makeTable();
+    QHBoxLayout *makeButtons();
     void setCell(int row, int column);
     void cellChanged(QTableWidgetItem *item);
     // Writes the cell into its row: 1 changed, 0 unchanged, -1 refused.
