@@ -47,7 +47,7 @@
      1, nullptr, FieldCaption::Calculated}, \
     {"Line22215", "22215", "Deduction for CPP or QPP enhanced contributions on employment income", \
      1, nullptr, FieldCaption::Calculated}, \
-    {"Overpayment", "44800", "CPP overpayment", 1, nullptr, FieldCaption::Calculated}, \
+    {"Overpayment", "44800", "CPP or QPP overpayment", 1, nullptr, FieldCaption::Calculated}, \
     {"SelfEmployment", "", "Net self-employment earnings", 2, nullptr, FieldCaption::Calculated}, \
     {"SelfEmploymentQPP", "", "Net self-employment earnings under the QPP", 2, nullptr, qpp}, \
     {"ElectedAmount", "", "Self-employment earnings elected for CPP contributions", 2, nullptr, 0}, \
