@@ -520,6 +520,31 @@ private slots:
         QCOMPARE(person().t1()->valueByCode(34900), 6.0);
     }
 
+    // A coded column stores the chosen code and shows its label; a flag column its check.
+    void choiceAndFlagCells()
+    {
+        window();
+        FormEntry *entry = person().addForm(kT5013Schedule, 0, true, 0, true);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(entry->object, pages, &parent);
+        RowListEditor *rows = rowTable(pages);
+        QVERIFY(rows && rows->addRow());
+        QTableWidget *table = rows->table();
+        const FieldRecord &record = entry->object->rows(0).row(0);
+        const int kind = rows->columnOf(QStringLiteral("Kind"));
+        table->setCurrentCell(0, kind);
+        table->editItem(table->currentItem());
+        auto *combo = qobject_cast<CT1ComboBox *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(combo);
+        combo->SetCurSelData(3);
+        rows->commitEditor();
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("Kind"))), 3.0);
+        QCOMPARE(table->item(0, kind)->text(), QStringLiteral("Farming"));
+        table->item(0, rows->columnOf(QStringLiteral("IsSFD")))->setCheckState(Qt::Checked);
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("IsSFD"))), 1.0);
+    }
+
     // Text a column does not accept stays in the cell, marked, and nothing is written.
     void badCellInputRefused_data()
     {
