@@ -96,10 +96,13 @@ const char kTabStyle[] =
 constexpr int kLeftPaneWidth = 270;
 constexpr int kFrameMinimumWidth = 10;   // the designer form's
 
-// The editors of a dark page: the page text is white, so their ground must be dark.
+// The editors of a dark page: the page text is white, so their ground must be
+// dark; the buttons keep their light face, so their text stays dark.
 QString editorStyle(bool dark)
 {
-    return dark ? QStringLiteral(" QLineEdit, QComboBox, QCheckBox {background-color: #1E1E1E;}") : QString();
+    return dark ? QStringLiteral(" QLineEdit, QComboBox, QCheckBox, QTableWidget {background-color: #1E1E1E;}"
+                                 " QPushButton {color: #000000;}")
+                : QString();
 }
 
 int leftPaneSetting()

@@ -1,7 +1,9 @@
 // Takes pictures of the return window over a coupled return for a look at its
 // tree, pages and help: the spouse's first slip is shared, then the window is
-// shown with the light theme and with a dark background colour.
+// shown with the light theme and with a dark background colour. A form with a
+// row list is shown at the page of its table.
 //   bqwindowshots description.json out-folder
+#include "basetaxpage.h"
 #include "creturnfile.h"
 #include "folderview.h"
 #include "form_return.h"
@@ -13,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <cstdio>
@@ -65,6 +69,17 @@ int showTab(Form_Return &window, const QString &title)
     return -1;
 }
 
+// Shows the first page that holds a row list, when the form has one.
+void showRowListPage(Form_Return &window)
+{
+    const QList<BaseTaxPage *> &pages = window.openPages();
+    for (int i = 0; i < pages.size(); ++i)
+        if (pages[i]->rowListEditor(0)) {
+            window.formTabs()->setCurrentIndex(i);
+            return;
+        }
+}
+
 bool takeShots(const QString &description, const QString &folder, const QString &theme, const QString &color)
 {
     TabWndApp::instance()->config().BKColor = color;
@@ -90,13 +105,20 @@ bool takeShots(const QString &description, const QString &folder, const QString 
         showTab(window, QString::fromLatin1(page));
         ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, QString::fromLatin1(page).toLower()));
     }
-    // the provincial tax form, the T183 and the schedules the return holds
-    for (int type : {24, 96, 6, 7, 9, 11, 150}) {
+    // the end of the credits page: the medical expenses table
+    if (auto *scroll = qobject_cast<QScrollArea *>(window.formTabs()->currentWidget())) {
+        settle();
+        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+        ok &= shot(window, QStringLiteral("%1/%2-t1-credits-end.png").arg(folder, theme));
+    }
+    // the provincial tax form, the T183, the schedules and the statements the return holds
+    for (int type : {24, 96, 6, 7, 9, 11, 150, 148, 4, 125, 12, 101}) {
         FormEntry *form = rf->findFormEntry(type, 0, false);
         if (!form)
             continue;
         tree->selectItem(category, form->id);
         settle();
+        showRowListPage(window);
         ok &= shot(window, QStringLiteral("%1/%2-form-%3.png").arg(folder, theme).arg(type));
     }
     tree->setCurrentItem(tree->root(FolderView::Start));

@@ -1,11 +1,16 @@
 #include "fieldcaptions.h"
 #include "formtables.h"
+#include <algorithm>
 
 extern const FormCaptions kT1Captions;
 extern const FormCaptions kSlipCaptions[];
 extern const int kSlipCaptionCount;
 extern const FormCaptions kFormCaptions[];
 extern const int kFormCaptionCount;
+extern const RowListCaptions kRowListCaptions[];
+extern const int kRowListCaptionCount;
+extern const RowListCaptions kT1RowLists[];
+extern const int kT1RowListCount;
 
 const FormCaptions *findFormCaptions(int kind, int type)
 {
@@ -18,6 +23,20 @@ const FormCaptions *findFormCaptions(int kind, int type)
         if (kFormCaptions[i].kind == kind && kFormCaptions[i].type == type)
             return &kFormCaptions[i];
     return nullptr;
+}
+
+QList<const RowListCaptions *> findRowListCaptions(int kind, int type)
+{
+    QList<const RowListCaptions *> lists;
+    for (int i = 0; i < kT1RowListCount; ++i)
+        if (kT1RowLists[i].kind == kind && kT1RowLists[i].type == type)
+            lists.append(&kT1RowLists[i]);
+    for (int i = 0; i < kRowListCaptionCount; ++i)
+        if (kRowListCaptions[i].kind == kind && kRowListCaptions[i].type == type)
+            lists.append(&kRowListCaptions[i]);
+    std::sort(lists.begin(), lists.end(),
+              [](const RowListCaptions *a, const RowListCaptions *b) { return a->list < b->list; });
+    return lists;
 }
 
 QList<QPair<int, QString>> choiceList(const QString &name)
@@ -49,6 +68,35 @@ QList<QPair<int, QString>> choiceList(const QString &name)
     } else if (name == QLatin1String("foreignmethod")) {
         // the T1135 reporting method
         list = {{0, QStringLiteral("Simplified reporting method")}, {1, QStringLiteral("Detailed reporting method")}};
+    } else if (name == QLatin1String("foreigncategory")) {
+        // the T1135 categories of specified foreign property, in the form's order
+        list = {{0, QString()},
+                {1, QStringLiteral("Funds held outside Canada")},
+                {2, QStringLiteral("Shares of non-resident corporations")},
+                {3, QStringLiteral("Indebtedness owed by non-residents")},
+                {4, QStringLiteral("Interests in non-resident trusts")},
+                {5, QStringLiteral("Real property outside Canada")},
+                {6, QStringLiteral("Other property outside Canada")},
+                {7, QStringLiteral("Property held with a Canadian registered securities dealer")}};
+    } else if (name == QLatin1String("capitalproperty")) {
+        // the kind of a Schedule 3 disposition: the schedule's numbered sections
+        list = {{0, QString()},
+                {1, QStringLiteral("Qualified small business corporation shares")},
+                {2, QStringLiteral("Qualified farm or fishing property")},
+                {3, QStringLiteral("Publicly traded shares, mutual fund units and other shares")},
+                {4, QStringLiteral("Real estate, depreciable property and other properties")},
+                {5, QStringLiteral("Bonds, debentures, promissory notes and similar properties")},
+                {6, QStringLiteral("Other mortgage foreclosures and conditional sales repossessions")},
+                {7, QStringLiteral("Personal-use property")},
+                {8, QStringLiteral("Listed personal property")}};
+    } else if (name == QLatin1String("partnershipkind")) {
+        // the kind of a T5013 partnership row
+        list = {{0, QStringLiteral("Business")},
+                {1, QStringLiteral("Professional")},
+                {2, QStringLiteral("Commission")},
+                {3, QStringLiteral("Farming")},
+                {4, QStringLiteral("Fishing")},
+                {5, QStringLiteral("Rental")}};
     }
     return list;
 }

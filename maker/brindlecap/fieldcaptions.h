@@ -30,8 +30,28 @@ struct FormCaptions
     int sectionCount;
 };
 
+// The columns of one row list of a form type (CTaxData_Form::rows(list)), keyed
+// by the row table's keys, in the order the table shows them. A column the
+// table does not list, or lists as internal, is kept by the program and shown
+// in no table.
+struct RowListCaptions
+{
+    enum Flag : unsigned { FixedRows = 1u << 0 };   // the program keeps the rows: none added or removed
+    int kind;
+    int type;
+    int list;
+    const char *title;      // heading over the table, UTF-8
+    int section;            // the page that shows the table
+    const FieldCaption *columns;
+    int count;
+    unsigned flags;
+};
+
 // The table of a form or slip type; null when it has none.
 const FormCaptions *findFormCaptions(int kind, int type);
+
+// The row-list tables of a form or slip type, in list order; empty when it has none.
+QList<const RowListCaptions *> findRowListCaptions(int kind, int type);
 
 // A choice list by name ("province", "marital", "language"): the codes stored
 // and the labels shown, in display order.

@@ -3,24 +3,75 @@
 // A field the recalculation writes is calculated; what the program keeps for
 // itself (intermediate amounts, planning amounts) is listed as internal.
 #include "fieldcaptions.h"
+#include "formtypes.h"
 
-// The identification every business, farming, fishing and rental statement carries.
-#define STATEMENT_IDENTITY_ROWS \
-    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0}, \
-    {"BusinessNumber", "", "Business number", 0, nullptr, 0}, \
-    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0}, \
-    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0}, \
-    {"Partnership", "", "You are a partner of a partnership", 0, nullptr, 0}, \
-    {"LastYear", "", "2024 was the last year of this activity", 0, nullptr, 0}, \
-    {"Partner1Name", "", "Partner 1: name", 0, nullptr, 0}, \
-    {"Partner1Address", "", "Partner 1: address", 0, nullptr, 0}, \
-    {"Partner1Share", "", "Partner 1: percentage of the partnership", 0, nullptr, 0}, \
-    {"Partner2Name", "", "Partner 2: name", 0, nullptr, 0}, \
-    {"Partner2Address", "", "Partner 2: address", 0, nullptr, 0}, \
-    {"Partner2Share", "", "Partner 2: percentage of the partnership", 0, nullptr, 0}, \
-    {"Partner3Name", "", "Partner 3: name", 0, nullptr, 0}, \
-    {"Partner3Address", "", "Partner 3: address", 0, nullptr, 0}, \
-    {"Partner3Share", "", "Partner 3: percentage of the partnership", 0, nullptr, 0},
+// The identification every business, farming, fishing and rental statement
+// carries, and its partners, on the page of the section given.
+#define STATEMENT_IDENTITY_ROWS(s) \
+    {"IndustryCode", "", "Industry code (NAICS)", s, nullptr, 0}, \
+    {"BusinessNumber", "", "Business number", s, nullptr, 0}, \
+    {"TaxShelterId", "", "Tax shelter identification number", s, nullptr, 0}, \
+    {"PartnershipBN", "", "Partnership business number", s, nullptr, 0}, \
+    {"Partnership", "", "You are a partner of a partnership", s, nullptr, 0}, \
+    {"LastYear", "", "2024 was the last year of this activity", s, nullptr, 0},
+#define STATEMENT_PARTNER_ROWS(s) \
+    {"Partner1Name", "", "Partner 1: name", s, nullptr, 0}, \
+    {"Partner1Address", "", "Partner 1: address", s, nullptr, 0}, \
+    {"Partner1Share", "", "Partner 1: percentage of the partnership", s, nullptr, 0}, \
+    {"Partner2Name", "", "Partner 2: name", s, nullptr, 0}, \
+    {"Partner2Address", "", "Partner 2: address", s, nullptr, 0}, \
+    {"Partner2Share", "", "Partner 2: percentage of the partnership", s, nullptr, 0}, \
+    {"Partner3Name", "", "Partner 3: name", s, nullptr, 0}, \
+    {"Partner3Address", "", "Partner 3: address", s, nullptr, 0}, \
+    {"Partner3Share", "", "Partner 3: percentage of the partnership", s, nullptr, 0},
+
+// The rows Schedule 8 and the RC381 share (the one body of both forms): the
+// election, the T4 slips' totals, the contributions on employment and on
+// self-employment, on the pages "Election", "Employment income" and
+// "Self-employment". qpp: the flags of the Quebec plan's rows, which only the
+// RC381 shows.
+#define CPP_CONTRIBUTION_ROWS(qpp) \
+    {"ElectionPart", "", "Completing the part to stop contributing or revoke a prior election", 0, nullptr, 0}, \
+    {"ElectionAnswer", "", "Election to stop contributing to the CPP, or to revoke it", 0, "cppelection", 0}, \
+    {"T4CppEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"T4CppContributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"T4QppEarnings", "", "Total QPP pensionable earnings (box 26 of the T4 slips with QPP contributions)", \
+     1, nullptr, qpp}, \
+    {"T4QppContributions", "", "Total QPP contributions deducted (box 17 of all T4 slips)", 1, nullptr, qpp}, \
+    {"CPT20Line16", "", "Form CPT20: employment earnings not on a T4 slip elected for CPP contributions", \
+     1, nullptr, 0}, \
+    {"CPT20Line17", "", "Form CPT20: employment earnings on a T4 slip elected for CPP contributions", 1, nullptr, 0}, \
+    {"BaseContribution", "30800", "Base CPP or QPP contributions through employment income", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"Line22215", "22215", "Deduction for CPP or QPP enhanced contributions on employment income", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"Overpayment", "44800", "CPP or QPP overpayment", 1, nullptr, FieldCaption::Calculated}, \
+    {"SelfEmployment", "", "Net self-employment earnings", 2, nullptr, FieldCaption::Calculated}, \
+    {"SelfEmploymentQPP", "", "Net self-employment earnings under the QPP", 2, nullptr, qpp}, \
+    {"ElectedAmount", "", "Self-employment earnings elected for CPP contributions", 2, nullptr, 0}, \
+    {"Line310", "31000", "Base CPP or QPP contributions on self-employment income and other earnings", \
+     2, nullptr, FieldCaption::Calculated}, \
+    {"Line222", "22200", "Deduction for CPP or QPP contributions on self-employment income and other earnings", \
+     2, nullptr, FieldCaption::Calculated}, \
+    {"SelfContribution", "42100", "CPP contributions payable on self-employment income and other earnings", \
+     2, nullptr, FieldCaption::Calculated}, \
+    {"Province", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Months", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"SecondMonths", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Age", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Deceased", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"CPT30Needed", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Allow372", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Allow374", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Switch", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"EnhancedContribution", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Line421", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"T4Amounts", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"T4CppSlips", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"T4QuebecOnlySlips", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
 
 namespace {
 // Schedule 2 – Federal amounts transferred from your spouse or common-law partner
@@ -47,8 +98,8 @@ const FieldCaption kSch2[] = {
 // Schedule 3 – Capital gains (or losses) in 2024
 const FieldCaption kSch3[] = {
     {"PrincipalResidence", "17905", "Disposed of a principal residence in 2024 (Form T2091(IND))",
-     0, nullptr, FieldCaption::Calculated},
-    {"LifeEvent", "17906", "Principal residence: designation details", 0, nullptr, 0},
+     2, nullptr, FieldCaption::Calculated},
+    {"LifeEvent", "17906", "Principal residence: designation details", 2, nullptr, 0},
     {"QualifiedSmallBusiness", "10699", "Qualified small business corporation shares – gain",
      0, nullptr, FieldCaption::Calculated},
     {"FarmFishProperty", "12399", "Qualified farm or fishing property – gain", 0, nullptr, FieldCaption::Calculated},
@@ -63,32 +114,34 @@ const FieldCaption kSch3[] = {
     {"PersonalUse", "15800", "Personal-use property – gain", 0, nullptr, FieldCaption::Calculated},
     {"ListedPersonal", "16100", "Listed personal property – net gain", 0, nullptr, 0},
     {"T3T5Gains", "17400", "Capital gains or losses from T5, T5013 and T4PS slips",
-     0, nullptr, FieldCaption::Calculated},
-    {"T5013Gains", "17600", "Capital gains or losses from T3 slips", 0, nullptr, FieldCaption::Calculated},
-    {"T2017Reserves", "17800", "Reserves included in income (Form T2017)", 0, nullptr, FieldCaption::Calculated},
+     1, nullptr, FieldCaption::Calculated},
+    {"T5013Gains", "17600", "Capital gains or losses from T3 slips", 1, nullptr, FieldCaption::Calculated},
+    {"T2017Reserves", "17800", "Reserves included in income (Form T2017)", 1, nullptr, FieldCaption::Calculated},
     {"T1170Gains", "17900", "Capital gains on gifts of certain capital property (Form T1170)",
-     0, nullptr, FieldCaption::Calculated},
+     1, nullptr, FieldCaption::Calculated},
     {"GiftCapitalGains", "17950", "Gifts of capital property: taxable capital gains",
-     0, nullptr, FieldCaption::Calculated},
+     1, nullptr, FieldCaption::Calculated},
     {"MortgageForeclosure", "18000", "Mortgage foreclosures and conditional sales repossessions – loss", 0, nullptr, 0},
     {"CapitalLoss", "19000", "Capital loss from a reduction in business investment loss",
-     0, nullptr, FieldCaption::Calculated},
-    {"Total", "19700", "Total capital gains or losses", 0, nullptr, FieldCaption::Calculated},
-    {"CapitalGainsReduction", "19800", "Capital gains reduction", 0, nullptr, FieldCaption::Calculated},
+     1, nullptr, FieldCaption::Calculated},
+    {"Total", "19700", "Total capital gains or losses", 3, nullptr, FieldCaption::Calculated},
+    {"CapitalGainsReduction", "19800", "Capital gains reduction", 3, nullptr, FieldCaption::Calculated},
     {"TaxableGain", "19900", "Total taxable capital gain (or net capital loss) for 2024",
-     0, nullptr, FieldCaption::Calculated},
+     3, nullptr, FieldCaption::Calculated},
     {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
     {"FromT3", "", "", 0, nullptr, FieldCaption::Internal},
     {"FromT5", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Line17599", "17599", "Capital gains or losses from T3 slips – Period 1", 0, nullptr, 0},
+    {"Line17599", "17599", "Capital gains or losses from T3 slips – Period 1", 1, nullptr, 0},
     {"Line13200", "13200", "Publicly traded shares, mutual fund units and other shares – gain, Period 2",
      0, nullptr, 0},
     {"Line10684", "10684", "Qualified small business corporation shares – gain, Period 1", 0, nullptr, 0},
     {"Line10686", "10686", "Qualified farm or fishing property – gain, Period 1", 0, nullptr, 0},
-    {"DesignationAnswer", "", "Principal residence designation (line 17900)", 0, nullptr, 0},
+    {"DesignationAnswer", "", "Principal residence designation (line 17900)", 2, nullptr, 0},
     {"FlippingAnswer", "", "Disposed of a housing unit that is considered flipped property (line 17905)",
-     0, "yesno", 0},
+     2, "yesno", 0},
 };
+const char *const kSch3Sections[] = {"Properties disposed of", "Slips and reserves", "Principal residence",
+                                     "Taxable capital gain"};
 // Schedule 5 – Amounts for spouse or common-law partner and dependants
 const FieldCaption kSch5[] = {
     {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, 0},
@@ -161,50 +214,18 @@ const FieldCaption kSch7[] = {
 };
 // Schedule 8 – CPP contributions and overpayment
 const FieldCaption kSch8[] = {
-    {"CPT20Line16", "", "Form CPT20: employment earnings not on a T4 slip elected for CPP contributions",
-     0, nullptr, 0},
-    {"CPT20Line17", "", "Form CPT20: employment earnings on a T4 slip elected for CPP contributions", 0, nullptr, 0},
-    {"ElectedAmount", "", "Self-employment earnings elected for CPP contributions", 0, nullptr, 0},
+    CPP_CONTRIBUTION_ROWS(FieldCaption::Internal)
     {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began", 0, nullptr, 0},
     {"PensionMonths", "", "Month the election to stop contributing starts", 0, nullptr, 0},
     {"Bill51K", "", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
-    {"T4CppEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)",
-     0, nullptr, FieldCaption::Calculated},
-    {"T4CppContributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)",
-     0, nullptr, FieldCaption::Calculated},
-    {"SelfEmployment", "", "Net self-employment earnings", 0, nullptr, FieldCaption::Calculated},
-    {"BaseContribution", "22215", "Deduction for enhanced CPP contributions on employment income",
-     0, nullptr, FieldCaption::Calculated},
-    {"Line310", "31000", "Base CPP contributions on self-employment income", 0, nullptr, FieldCaption::Calculated},
-    {"Line222", "22200", "Deduction for CPP contributions on self-employment income",
-     0, nullptr, FieldCaption::Calculated},
-    {"SelfContribution", "42100", "CPP contributions payable on self-employment income",
-     0, nullptr, FieldCaption::Calculated},
-    {"Overpayment", "44800", "CPP overpayment", 0, nullptr, FieldCaption::Calculated},
-    {"Province", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Months", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SecondMonths", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SelfEmploymentQPP", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Age", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Deceased", "", "", 0, nullptr, FieldCaption::Internal},
-    {"CPT30Needed", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Allow372", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Allow374", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Switch", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EnhancedContribution", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Line22215", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Line421", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4Amounts", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4QppEarnings", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4QppContributions", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4CppSlips", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4QuebecOnlySlips", "", "", 0, nullptr, FieldCaption::Internal},
-    {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
-    {"ElectionPart", "", "Completing the part to stop contributing or revoke a prior election", 0, nullptr, 0},
-    {"ElectionAnswer", "", "Election to stop contributing to the CPP, or to revoke it", 0, "cppelection", 0},
     {"Line50372", "50372", "Month the election to stop contributing starts", 0, nullptr, 0},
     {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
 };
+// RC381 – Inter-provincial calculation for CPP and QPP contributions and overpayments
+const FieldCaption kRC381[] = {
+    CPP_CONTRIBUTION_ROWS(FieldCaption::Calculated)
+};
+const char *const kCppSections[] = {"Election", "Employment income", "Self-employment"};
 // Schedule 9 – Donations and gifts
 const FieldCaption kSch9[] = {
     {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
@@ -215,7 +236,7 @@ const FieldCaption kSch9[] = {
     {"CulturalGifts", "34210", "Ecological gifts made after February 10, 2014, and before 2016, included on line 34200",
      0, nullptr, 0},
     {"CarriedForward", "", "Unused donations and gifts from prior years", 0, nullptr, 0},
-    {"CapitalGains", "33900", "Gifts of capital property", 0, nullptr, FieldCaption::Calculated},
+    {"CapitalGains", "12700", "Taxable capital gains (for the limit on gifts)", 0, nullptr, FieldCaption::Calculated},
     {"Allowable", "34000", "Allowable charitable donations", 0, nullptr, FieldCaption::Calculated},
     {"Total", "34500", "Total eligible amount of gifts", 0, nullptr, FieldCaption::Calculated},
     {"Credit", "34900", "Donations and gifts credit", 0, nullptr, FieldCaption::Calculated},
@@ -279,16 +300,19 @@ const FieldCaption kT776[] = {
     {"Address", "", "Address of the property", 0, nullptr, 0},
     {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
     {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
-    {"Percentage", "", "Your percentage of ownership", 0, nullptr, 0},
-    {"GrossRents", "8141", "Gross rents", 0, nullptr, 0},
-    {"OtherIncome", "8230", "Other income", 0, nullptr, 0},
-    {"TotalExpenses", "9949", "Total expenses", 0, nullptr, FieldCaption::Calculated},
-    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
-    {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
-    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    STATEMENT_IDENTITY_ROWS
+    {"Percentage", "", "Your percentage of ownership", 1, nullptr, 0},
+    {"GrossRents", "8141", "Gross rents", 2, nullptr, 0},
+    {"OtherIncome", "8230", "Other income", 2, nullptr, 0},
+    {"TotalExpenses", "9949", "Total expenses", 3, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 3, nullptr, FieldCaption::Calculated},
+    {"CCA", "9936", "Capital cost allowance", 4, nullptr, 0},
+    {"NetIncome", "9946", "Net income (loss)", 4, nullptr, FieldCaption::Calculated},
+    STATEMENT_IDENTITY_ROWS(0)
+    STATEMENT_PARTNER_ROWS(1)
     {"Postcode", "", "Postal code of the property", 0, nullptr, 0},
 };
+const char *const kT776Sections[] = {"Identification", "Co-owners and partners", "Income", "Expenses",
+                                     "Net income"};
 // T778 – Child care expenses deduction
 const FieldCaption kT778[] = {
     {"Expenses", "", "Total child care expenses", 0, nullptr, 0},
@@ -374,21 +398,24 @@ const FieldCaption kT2125[] = {
     {"Postcode", "", "Postal code", 0, nullptr, 0},
     {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
     {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
-    {"Percentage", "", "Your percentage of the business", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the business", 4, nullptr, 0},
     {"PartnerName", "", "Partnership: name of the partnership", 0, nullptr, 0},
-    {"GrossIncome", "8299", "Gross business or professional income", 0, nullptr, 0},
-    {"GstIncluded", "", "GST/HST, PST and QST collected or collectible included above", 0, nullptr, 0},
-    {"ExpensesTotal", "9368", "Total expenses", 0, nullptr, FieldCaption::Calculated},
-    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
-    {"CCA", "9936", "Capital cost allowance", 0, nullptr, 0},
-    {"HomeExpenses", "9945", "Business-use-of-home expenses", 0, nullptr, 0},
-    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    STATEMENT_IDENTITY_ROWS
-    {"WebsiteCount", "", "Number of websites or webpages your business earns income from", 0, nullptr, 0},
-    {"Websites", "", "Website or webpage addresses", 0, nullptr, 0},
-    {"InternetIncomePercent", "", "Percentage of gross income generated from the websites or webpages", 0, nullptr, 0},
+    {"GrossIncome", "8299", "Gross business or professional income", 2, nullptr, 0},
+    {"GstIncluded", "", "GST/HST, PST and QST collected or collectible included above", 2, nullptr, 0},
+    {"ExpensesTotal", "9368", "Total expenses", 3, nullptr, FieldCaption::Calculated},
+    {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 3, nullptr, FieldCaption::Calculated},
+    {"CCA", "9936", "Capital cost allowance", 4, nullptr, 0},
+    {"HomeExpenses", "9945", "Business-use-of-home expenses", 4, nullptr, 0},
+    {"NetIncome", "9946", "Net income (loss)", 4, nullptr, FieldCaption::Calculated},
+    STATEMENT_IDENTITY_ROWS(0)
+    STATEMENT_PARTNER_ROWS(5)
+    {"WebsiteCount", "", "Number of websites or webpages your business earns income from", 1, nullptr, 0},
+    {"Websites", "", "Website or webpage addresses", 1, nullptr, 0},
+    {"InternetIncomePercent", "", "Percentage of gross income generated from the websites or webpages", 1, nullptr, 0},
     {"PlacementAgency", "", "Income earned through a placement or employment agency", 0, nullptr, 0},
 };
+const char *const kT2125Sections[] = {"Identification", "Internet business", "Income", "Expenses", "Net income",
+                                      "Partners"};
 // Form 428 – provincial or territorial tax
 const FieldCaption kT428[] = {
     {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
@@ -962,7 +989,8 @@ const FieldCaption kT2042[] = {
     {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
     {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    STATEMENT_IDENTITY_ROWS
+    STATEMENT_IDENTITY_ROWS(0)
+    STATEMENT_PARTNER_ROWS(0)
     {"Address", "", "Farm address", 0, nullptr, 0},
     {"Postcode", "", "Postal code of the farm", 0, nullptr, 0},
 };
@@ -977,7 +1005,8 @@ const FieldCaption kT2121[] = {
     {"Expenses", "9368", "Total fishing expenses", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBeforeAdj", "9369", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
     {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
-    STATEMENT_IDENTITY_ROWS
+    STATEMENT_IDENTITY_ROWS(0)
+    STATEMENT_PARTNER_ROWS(0)
     {"Line5345", "", "Fishing income with income tax withheld (field 5345)", 0, nullptr, 0},
 };
 // T1A – Request for loss carryback
@@ -1122,26 +1151,28 @@ const FieldCaption kT1135[] = {
     {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
     {"OverwriteStatus", "", "", 0, nullptr, FieldCaption::Internal},
     {"Method", "", "Reporting method", 0, "foreignmethod", 0},
-    {"HasFunds", "", "Simplified method: funds held outside Canada", 0, nullptr, 0},
-    {"HasShares", "", "Simplified method: shares of non-resident corporations", 0, nullptr, 0},
-    {"HasIndebtedness", "", "Simplified method: indebtedness owed by non-residents", 0, nullptr, 0},
-    {"HasTrustInterests", "", "Simplified method: interests in non-resident trusts", 0, nullptr, 0},
-    {"HasRealProperty", "", "Simplified method: real property outside Canada", 0, nullptr, 0},
-    {"HasOtherProperty", "", "Simplified method: other property outside Canada", 0, nullptr, 0},
+    {"HasFunds", "", "Simplified method: funds held outside Canada", 1, nullptr, 0},
+    {"HasShares", "", "Simplified method: shares of non-resident corporations", 1, nullptr, 0},
+    {"HasIndebtedness", "", "Simplified method: indebtedness owed by non-residents", 1, nullptr, 0},
+    {"HasTrustInterests", "", "Simplified method: interests in non-resident trusts", 1, nullptr, 0},
+    {"HasRealProperty", "", "Simplified method: real property outside Canada", 1, nullptr, 0},
+    {"HasOtherProperty", "", "Simplified method: other property outside Canada", 1, nullptr, 0},
     {"HasDealerAccount", "", "Simplified method: property held with a Canadian registered securities dealer",
-     0, nullptr, 0},
-    {"Countries", "", "Simplified method: country codes", 0, nullptr, 0},
-    {"SimpleIncome", "", "Simplified method: income from all specified foreign property", 0, nullptr, 0},
+     1, nullptr, 0},
+    {"Countries", "", "Simplified method: country codes", 1, nullptr, 0},
+    {"SimpleIncome", "", "Simplified method: income from all specified foreign property", 1, nullptr, 0},
     {"SimpleGain", "", "Simplified method: gain (loss) from the disposition of all specified foreign property",
-     0, nullptr, 0},
-    {"SelfEmployed", "", "Self-employed (for the certification)", 0, nullptr, 0},
-    {"CertDate", "", "Certification date (YYYY-MM-DD)", 0, nullptr, 0},
-    {"Phone", "", "Telephone number", 0, nullptr, 0},
-    {"PreparerName", "", "Preparer: name", 0, nullptr, 0},
-    {"PreparerAddress", "", "Preparer: address", 0, nullptr, 0},
-    {"PreparerPostcode", "", "Preparer: postal code", 0, nullptr, 0},
-    {"PreparerPhone", "", "Preparer: telephone", 0, nullptr, 0},
+     1, nullptr, 0},
+    {"SelfEmployed", "", "Self-employed (for the certification)", 3, nullptr, 0},
+    {"CertDate", "", "Certification date (YYYY-MM-DD)", 3, nullptr, 0},
+    {"Phone", "", "Telephone number", 3, nullptr, 0},
+    {"PreparerName", "", "Preparer: name", 3, nullptr, 0},
+    {"PreparerAddress", "", "Preparer: address", 3, nullptr, 0},
+    {"PreparerPostcode", "", "Preparer: postal code", 3, nullptr, 0},
+    {"PreparerPhone", "", "Preparer: telephone", 3, nullptr, 0},
 };
+const char *const kT1135Sections[] = {"Identification", "Part A – Simplified method", "Part B – Detailed method",
+                                      "Certification"};
 // T90 – Income exempt from tax under the Indian Act
 const FieldCaption kT90[] = {
     {"EmploymentIncome", "", "Tax-exempt employment income", 0, nullptr, FieldCaption::Calculated},
@@ -1195,27 +1226,119 @@ const FieldCaption kSch8Old[] = {
     {"Months", "", "Months in 2024 for which CPP contributions are required", 0, nullptr, 0},
     {"Result", "22200", "Deduction for CPP contributions on self-employment income", 0, nullptr, 0},
 };
+
+// ---- the columns of the forms' row lists
+
+// Schedule 3: one row per property disposed of
+const FieldCaption kSch3Dispositions[] = {
+    {"Description", "", "Description of the property", 0, nullptr, 0},
+    {"Category", "", "Kind of property", 0, "capitalproperty", 0},
+    {"Year", "", "Year of acquisition", 0, nullptr, 0},
+    {"Proceeds", "", "Proceeds of disposition", 0, nullptr, 0},
+    {"Cost", "", "Adjusted cost base", 0, nullptr, 0},
+    {"Outlays", "", "Outlays and expenses", 0, nullptr, 0},
+    {"GainOrLoss", "", "Gain (or loss)", 0, nullptr, FieldCaption::Calculated},
+    {"AutoFill", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// Schedule 9: one row per official receipt
+const FieldCaption kSch9Donations[] = {
+    {"Charity", "", "Charity or other qualified donee", 0, nullptr, 0},
+    {"ReceiptNumber", "", "Receipt number", 0, nullptr, 0},
+    {"Amount", "", "Eligible amount of the gift", 0, nullptr, 0},
+    {"Kind", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T776 and T2125: one row per expense line, less its personal part
+const FieldCaption kStatementExpenses[] = {
+    {"Description", "", "Expense", 0, nullptr, 0},
+    {"Code", "", "Line", 0, nullptr, 0},
+    {"Amount", "", "Total expense", 0, nullptr, 0},
+    {"PersonalPart", "", "Personal part", 0, nullptr, 0},
+};
+// T777, T2042, T2121 and T1163: one row per income or expense line
+const FieldCaption kStatementLines[] = {
+    {"Description", "", "Description", 0, nullptr, 0},
+    {"Code", "", "Line", 0, nullptr, 0},
+    {"Amount", "", "Amount", 0, nullptr, 0},
+};
+// T2209: one row per country
+const FieldCaption kT2209Countries[] = {
+    {"Country", "", "Country", 0, nullptr, 0},
+    {"NonBusinessIncome", "", "Net foreign non-business income", 0, nullptr, 0},
+    {"TaxPaid", "", "Non-business income tax paid", 0, nullptr, 0},
+    {"BusinessIncome", "", "Net foreign business income", 0, nullptr, 0},
+    {"BusinessTaxPaid", "", "Business income tax paid", 0, nullptr, 0},
+};
+// T1135: one row per specified foreign property
+const FieldCaption kT1135Properties[] = {
+    {"Category", "", "Category", 0, "foreigncategory", 0},
+    {"Description", "", "Name or description", 0, nullptr, 0},
+    {"Country", "", "Country code", 0, nullptr, 0},
+    {"MaxCost", "", "Maximum cost amount in the year", 0, nullptr, 0},
+    {"YearEndCost", "", "Cost amount at year end", 0, nullptr, 0},
+    {"Income", "", "Income (loss)", 0, nullptr, 0},
+    {"Gain", "", "Gain (loss) on disposition", 0, nullptr, 0},
+    {"CapitalReceived", "", "Capital received (trusts)", 0, nullptr, 0},
+};
+// T1-ADJ: one row per line to change
+const FieldCaption kT1ADJLines[] = {
+    {"Line", "", "Line number", 0, nullptr, 0},
+    {"PreviousAmount", "", "Amount previously reported", 0, nullptr, 0},
+    {"Change", "", "Amount of change (+ or –)", 0, nullptr, 0},
+    {"RevisedAmount", "", "Revised amount", 0, nullptr, FieldCaption::Calculated},
+};
+// T5013 schedule: one row per partnership
+const FieldCaption kT5013Partnerships[] = {
+    {"Partnership", "", "Partnership name", 0, nullptr, 0},
+    {"Filer", "", "Partnership's filer identification number", 0, nullptr, 0},
+    {"Kind", "", "Kind of income", 0, "partnershipkind", 0},
+    {"IsSFD", "", "Files its own statement", 0, nullptr, 0},
+    {"NetIncome", "", "Your net income (loss)", 0, nullptr, 0},
+    {"Share", "", "Your share (%)", 0, nullptr, 0},
+    {"IndustryCode", "", "Industry code (NAICS)", 0, nullptr, 0},
+    {"Postcode", "", "Postal code", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to", 0, nullptr, 0},
+    {"LimitedPartner", "", "Limited partner", 0, nullptr, 0},
+    {"BusinessNumber", "", "Business number", 0, nullptr, 0},
+    {"TaxShelterId", "", "Tax shelter identification number", 0, nullptr, 0},
+    {"LastYear", "", "2024 was the last year", 0, nullptr, 0},
+    {"PartnershipBN", "", "Partnership business number", 0, nullptr, 0},
+};
+// T1A: the non-capital loss by source
+const FieldCaption kT1ASources[] = {
+    {"Source", "", "Source of income or loss", 0, nullptr, 0},
+    {"Income", "", "Income", 0, nullptr, 0},
+    {"Loss", "", "Loss", 0, nullptr, 0},
+};
+// CPT20: the T4 slips' amounts, kept by the program
+const FieldCaption kCPT20Slips[] = {
+    {"Pensionable", "", "CPP pensionable earnings (box 26)", 0, nullptr, FieldCaption::Calculated},
+    {"Contributions", "", "CPP contributions deducted (box 16)", 0, nullptr, FieldCaption::Calculated},
+    {"Province", "", "Province of employment", 0, "province", FieldCaption::Calculated},
+    {"Exempt", "", "Exempt from CPP contributions", 0, nullptr, FieldCaption::Calculated},
+};
 } // namespace
 
 extern const FormCaptions kFormCaptions[] = {
     {0, 3, kSch2, int(sizeof kSch2 / sizeof kSch2[0]), nullptr, 0},
-    {0, 4, kSch3, int(sizeof kSch3 / sizeof kSch3[0]), nullptr, 0},
+    {0, 4, kSch3, int(sizeof kSch3 / sizeof kSch3[0]), kSch3Sections, 4},
     {0, 6, kSch5, int(sizeof kSch5 / sizeof kSch5[0]), nullptr, 0},
     {0, 119, kSch6, int(sizeof kSch6 / sizeof kSch6[0]), nullptr, 0},
     {0, 7, kSch7, int(sizeof kSch7 / sizeof kSch7[0]), nullptr, 0},
-    {0, 150, kSch8, int(sizeof kSch8 / sizeof kSch8[0]), nullptr, 0},
+    {0, 150, kSch8, int(sizeof kSch8 / sizeof kSch8[0]), kCppSections, 3},
+    {0, FormType::RC381, kRC381, int(sizeof kRC381 / sizeof kRC381[0]), kCppSections, 3},
     {0, 9, kSch9, int(sizeof kSch9 / sizeof kSch9[0]), nullptr, 0},
     {0, 10, kSch10, int(sizeof kSch10 / sizeof kSch10[0]), nullptr, 0},
     {0, 11, kSch11, int(sizeof kSch11 / sizeof kSch11[0]), nullptr, 0},
     {0, 133, kSch12, int(sizeof kSch12 / sizeof kSch12[0]), nullptr, 0},
     {0, 157, kSch12HAE, int(sizeof kSch12HAE / sizeof kSch12HAE[0]), nullptr, 0},
-    {0, 12, kT776, int(sizeof kT776 / sizeof kT776[0]), nullptr, 0},
+    {0, 12, kT776, int(sizeof kT776 / sizeof kT776[0]), kT776Sections, 5},
     {0, 13, kT778, int(sizeof kT778 / sizeof kT778[0]), nullptr, 0},
     {0, 59, kT777, int(sizeof kT777 / sizeof kT777[0]), nullptr, 0},
     {0, 118, kT1032, int(sizeof kT1032 / sizeof kT1032[0]), nullptr, 0},
     {0, 35, kT2209, int(sizeof kT2209 / sizeof kT2209[0]), nullptr, 0},
-    {0, 125, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), nullptr, 0},
-    {0, 131, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), nullptr, 0},
+    {0, 125, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
+    {0, 131, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
     {0, 24, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 41, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 45, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
@@ -1314,7 +1437,7 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 116, kT1ADJ, int(sizeof kT1ADJ / sizeof kT1ADJ[0]), nullptr, 0},
     {0, 147, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
     {0, 160, kT2091, int(sizeof kT2091 / sizeof kT2091[0]), nullptr, 0},
-    {0, 101, kT1135, int(sizeof kT1135 / sizeof kT1135[0]), nullptr, 0},
+    {0, 101, kT1135, int(sizeof kT1135 / sizeof kT1135[0]), kT1135Sections, 4},
     {0, 171, kT90, int(sizeof kT90 / sizeof kT90[0]), nullptr, 0},
     {0, 38, kT5013S, int(sizeof kT5013S / sizeof kT5013S[0]), nullptr, 0},
     {0, 89, kT1219, int(sizeof kT1219 / sizeof kT1219[0]), nullptr, 0},
@@ -1323,3 +1446,24 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 8, kSch8Old, int(sizeof kSch8Old / sizeof kSch8Old[0]), nullptr, 0},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
+
+#define ROW_COLUMNS(t) t, int(sizeof t / sizeof t[0])
+extern const RowListCaptions kRowListCaptions[] = {
+    {0, FormType::Schedule3, 0, "Properties disposed of", 0, ROW_COLUMNS(kSch3Dispositions), 0},
+    {0, FormType::Schedule9, 0, "Donations and gifts (one row per receipt)", 0, ROW_COLUMNS(kSch9Donations), 0},
+    {0, FormType::T776, 0, "Expenses", 3, ROW_COLUMNS(kStatementExpenses), 0},
+    {0, FormType::T2125, 0, "Expenses", 3, ROW_COLUMNS(kStatementExpenses), 0},
+    {0, FormType::T2125Partnership, 0, "Expenses", 3, ROW_COLUMNS(kStatementExpenses), 0},
+    {0, FormType::T777, 0, "Employment expenses", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T2042, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T2121, 0, "Fishing expenses", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T1163, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T2209, 0, "Foreign income and tax by country", 0, ROW_COLUMNS(kT2209Countries), 0},
+    {0, FormType::T1135, 0, "Specified foreign property", 2, ROW_COLUMNS(kT1135Properties), 0},
+    {0, FormType::T1_ADJ, 0, "Lines to change", 0, ROW_COLUMNS(kT1ADJLines), 0},
+    {0, FormType::T5013Schedule, 0, "Partnerships", 0, ROW_COLUMNS(kT5013Partnerships), 0},
+    {0, FormType::T1A, 0, "Non-capital loss by source", 0, ROW_COLUMNS(kT1ASources), 0},
+    {0, FormType::CPT20, 0, "Amounts of the T4 slips", 0, ROW_COLUMNS(kCPT20Slips), RowListCaptions::FixedRows},
+};
+#undef ROW_COLUMNS
+extern const int kRowListCaptionCount = int(sizeof kRowListCaptions / sizeof kRowListCaptions[0]);

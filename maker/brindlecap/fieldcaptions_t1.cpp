@@ -3,6 +3,7 @@
 // A line the recalculation writes (from slips, forms, wizard entries or other
 // lines) is calculated: typed into, it would be overwritten at once.
 #include "fieldcaptions.h"
+#include "formtypes.h"
 
 namespace {
 const FieldCaption kT1Rows[] = {
@@ -392,3 +393,22 @@ const char *const kT1Sections[] = {"Identification", "Income", "Deductions", "Cr
 } // namespace
 
 extern const FormCaptions kT1Captions{0, 1, kT1Rows, int(sizeof kT1Rows / sizeof kT1Rows[0]), kT1Sections, 5};
+
+namespace {
+// The medical expenses by dependant: row 1 you, your spouse or common-law
+// partner and your children under 18; each further row one other dependant.
+const FieldCaption kT1Medical[] = {
+    {"Expenses", "", "Medical expenses paid", 0, nullptr, 0},
+    {"Reimbursed", "", "Amount reimbursed", 0, nullptr, 0},
+    {"Other1", "", "Net income of the dependant (rows 2 and after)", 0, nullptr, 0},
+    {"Other2", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Allowable", "", "Allowable amount", 0, nullptr, FieldCaption::Calculated},
+};
+} // namespace
+
+extern const RowListCaptions kT1RowLists[] = {
+    {0, FormType::T1, 0, "Medical expenses (row 1: you, your spouse or common-law partner and your children under 18; "
+              "each further row: one other dependant)",
+     3, kT1Medical, int(sizeof kT1Medical / sizeof kT1Medical[0]), RowListCaptions::FixedRows},
+};
+extern const int kT1RowListCount = int(sizeof kT1RowLists / sizeof kT1RowLists[0]);

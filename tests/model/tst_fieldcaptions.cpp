@@ -95,6 +95,60 @@ private slots:
         }
     }
 
+    // No two shown rows of a type read the same: one label would name two amounts.
+    void labelsDistinct_data() { everyFieldListed_data(); }
+    void labelsDistinct()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, type);
+        const FormCaptions *captions = findFormCaptions(kind, type);
+        QSet<QString> labels;
+        for (int i = 0; i < captions->count; ++i) {
+            const FieldCaption &row = captions->rows[i];
+            if (row.flags & FieldCaption::Internal)
+                continue;
+            const QString label = QString::fromLatin1(row.line) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
+            QVERIFY2(!labels.contains(label), qPrintable(label));
+            labels.insert(label);
+        }
+    }
+
+    // Every row list of a type with a table is shown in a table: each column
+    // captioned or kept internal, each listed key a column of the list.
+    void everyRowColumnListed_data() { everyFieldListed_data(); }
+    void everyRowColumnListed()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, type);
+        const int province = kind == CTaxData_Form::KindForm && Global_Forms_Info[type].province
+            ? Global_Forms_Info[type].province : kOntario;
+        std::unique_ptr<CReturnFile> file(returnIn(province));
+        CTaxData_Form *object = objectOf(*file->self(), kind, type);
+        QVERIFY(object);
+        const QList<const RowListCaptions *> lists = findRowListCaptions(kind, type);
+        QCOMPARE(lists.size(), object->rowListCount());
+        const int sections = qMax(1, findFormCaptions(kind, type)->sectionCount);
+        for (const RowListCaptions *captions : lists) {
+            QVERIFY(captions->list < object->rowListCount());
+            QVERIFY(captions->section >= 0 && captions->section < sections);
+            const FieldTable &columns = object->rows(captions->list).table();
+            QSet<QString> listed;
+            for (int i = 0; i < captions->count; ++i) {
+                const FieldCaption &column = captions->columns[i];
+                const QString key = QString::fromLatin1(column.key);
+                QVERIFY2(columns.indexOf(key) >= 0, qPrintable(key + QStringLiteral(": no such column")));
+                QVERIFY2(!listed.contains(key), qPrintable(key + QStringLiteral(": listed twice")));
+                listed.insert(key);
+                QVERIFY2((column.flags & FieldCaption::Internal) || *column.caption,
+                         qPrintable(key + QStringLiteral(": shown without a caption")));
+                if (column.choices)
+                    QVERIFY2(!choiceList(QString::fromLatin1(column.choices)).isEmpty(), column.choices);
+            }
+            for (int i = 0; i < columns.count(); ++i)
+                QVERIFY2(listed.contains(QString::fromLatin1(columns.spec(i).key)), columns.spec(i).key);
+        }
+    }
+
     // A field the recalculation writes is read-only on the page: typed into, it
     // would be overwritten at once.
     void calculatedLinesMarked_data()

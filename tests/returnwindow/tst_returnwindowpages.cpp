@@ -16,8 +16,10 @@
 #include "myevent.h"
 #include "newreturnbasic_tab1.h"
 #include "returnbuilder.h"
+#include "rowlisteditor.h"
 #include "scrolltaxform.h"
 #include "tabwndapp.h"
+#include "taxdata_sch9.h"
 #include "taxdata_t1new.h"
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -28,6 +30,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -40,6 +43,12 @@ constexpr int kSchedule9 = 9;
 constexpr int kSchedule8 = 150;
 constexpr int kResultForm = 93;
 constexpr int kT2125 = 125;
+constexpr int kSchedule3 = 4;
+constexpr int kT776 = 12;
+constexpr int kT1135 = 101;
+constexpr int kT1Adj = 116;
+constexpr int kT5013Schedule = 38;
+constexpr int kRC381 = 148;
 
 // A coupled Ontario return: self with a T4, the spouse with a T5 shared with self.
 CReturnFile *coupledReturn()
@@ -58,6 +67,53 @@ CReturnFile *coupledReturn()
     else
         returnbuilder::recalculate(*file);
     return file;
+}
+
+// A single Ontario return whose T4 has the given pension plan box: 16 (CPP) or 17 (QPP).
+CReturnFile *singleReturn(int pensionBox)
+{
+    const QString description = QStringLiteral(R"({"persons": [
+      {"firstName": "Sam", "lastName": "Whitfield", "sin": "046454286", "birthDate": "1980-05-17",
+       "province": 9, "maritalStatus": 5,
+       "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": 9, "Box14": 50000, "Box26": 50000,
+                                        "Box%1": 2766.75}}]}]})").arg(pensionBox);
+    CReturnFile *file = returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object());
+    if (file)
+        returnbuilder::recalculate(*file);
+    return file;
+}
+
+// The table of the form's first row list among its pages.
+RowListEditor *rowTable(const QList<BaseTaxPage *> &pages)
+{
+    for (BaseTaxPage *page : pages)
+        if (RowListEditor *rows = page->rowListEditor(0))
+            return rows;
+    return nullptr;
+}
+
+// Types text into a cell through its editor and presses Enter; false when the cell has no editor.
+bool typeIntoCell(RowListEditor *rows, int row, int column, const QString &text)
+{
+    QTableWidget *table = rows->table();
+    table->setCurrentCell(row, column);
+    table->editItem(table->item(row, column));
+    auto *line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+    if (!line)
+        return false;
+    line->selectAll();
+    QTest::keyClicks(line, text);
+    QTest::keyClick(line, Qt::Key_Enter);
+    QCoreApplication::processEvents();
+    return true;
+}
+
+QStringList tabTitles(const QList<BaseTaxPage *> &pages)
+{
+    QStringList titles;
+    for (BaseTaxPage *page : pages)
+        titles << page->getTitle();
+    return titles;
 }
 
 QTreeWidgetItem *root(Form_Return &w, int section)
@@ -422,6 +478,239 @@ private slots:
         Q_UNUSED(w);
     }
 
+    // ---- row lists
+
+    // A donation typed into a new row of the Schedule 9 page reaches the T1's
+    // line 34900 through the recalculation, and the page shows the new credit.
+    void donationRowRecalculates()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        BaseTaxPage *page = w.openPages().first();
+        RowListEditor *rows = page->rowListEditor(0);
+        QVERIFY(rows);
+        QCOMPARE(person().t1()->valueByCode(34900), 0.0);
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnAddRow")), Qt::LeftButton);
+        CTaxData_Form *sch9 = w.currentForm();
+        QCOMPARE(sch9->rows(0).count(), 1);
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("Amount")), QStringLiteral("1,000")));
+        QCOMPARE(sch9->rows(0).row(0).number(TaxData_Sch9::C_Amount), 1000.0);
+        // 15 % of the first 200, 29 % of the other 800
+        QCOMPARE(person().t1()->valueByCode(34900), 262.0);
+        QCOMPARE(qobject_cast<QLineEdit *>(page->editorFor(QStringLiteral("Credit")))->text(), QStringLiteral("262.00"));
+        QCOMPARE(rows->table()->item(0, rows->columnOf(QStringLiteral("Amount")))->text(), QStringLiteral("1000.00"));
+        QVERIFY(w.isModified());
+    }
+
+    // A command that commits the page (saving, printing) takes a cell still being edited.
+    void openCellCommittedWithPage()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        QVERIFY(rows->addRow());
+        QTableWidget *table = rows->table();
+        table->setCurrentCell(0, rows->columnOf(QStringLiteral("Amount")));
+        table->editItem(table->currentItem());
+        auto *line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(line);
+        QTest::keyClicks(line, QStringLiteral("40"));
+        w.commitCurrentPage();
+        QCOMPARE(w.currentForm()->rows(0).row(0).number(TaxData_Sch9::C_Amount), 40.0);
+        QCOMPARE(person().t1()->valueByCode(34900), 6.0);
+    }
+
+    // A coded column stores the chosen code and shows its label; a flag column its check.
+    void choiceAndFlagCells()
+    {
+        window();
+        FormEntry *entry = person().addForm(kT5013Schedule, 0, true, 0, true);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(entry->object, pages, &parent);
+        RowListEditor *rows = rowTable(pages);
+        QVERIFY(rows && rows->addRow());
+        QTableWidget *table = rows->table();
+        const FieldRecord &record = entry->object->rows(0).row(0);
+        const int kind = rows->columnOf(QStringLiteral("Kind"));
+        table->setCurrentCell(0, kind);
+        table->editItem(table->currentItem());
+        auto *combo = qobject_cast<CT1ComboBox *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(combo);
+        combo->SetCurSelData(3);
+        rows->commitEditor();
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("Kind"))), 3.0);
+        QCOMPARE(table->item(0, kind)->text(), QStringLiteral("Farming"));
+        table->item(0, rows->columnOf(QStringLiteral("IsSFD")))->setCheckState(Qt::Checked);
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("IsSFD"))), 1.0);
+    }
+
+    // Text a column does not accept stays in the cell, marked, and nothing is written.
+    void badCellInputRefused_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("Schedule 9 amount") << kSchedule9 << "Amount" << "12,3x" << "12,3";
+        QTest::newRow("T1-ADJ line number") << kT1Adj << "Line" << "-x" << "-";
+        QTest::newRow("T5013 fiscal start") << kT5013Schedule << "FiscalStart" << "2024-13" << "2024-13";
+    }
+    void badCellInputRefused()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        window();
+        FormEntry *entry = person().addForm(type, 0, true, 0, true);
+        QVERIFY(entry && entry->object);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(entry->object, pages, &parent);
+        RowListEditor *rows = rowTable(pages);
+        QVERIFY(rows && rows->addRow());
+        const int column = rows->columnOf(key);
+        QVERIFY(column >= 0);
+        const FieldRecord &record = entry->object->rows(0).row(0);
+        const int field = record.table().indexOf(key);
+        const QString before = record.valueText(field);
+        QVERIFY(typeIntoCell(rows, 0, column, typed));
+        QCOMPARE(record.valueText(field), before);
+        QCOMPARE(rows->table()->item(0, column)->text(), kept);
+        QVERIFY(!rows->cellMessage(0, column).isEmpty());
+        auto *message = rows->findChild<QLabel *>(QStringLiteral("rowMessage"));
+        QVERIFY(message && !message->isHidden() && message->text().contains(QStringLiteral("not written")));
+    }
+
+    void removeRow()
+    {
+        Form_Return &w = window();
+        w.addFormOfType(kSchedule9);
+        CTaxData_Form *sch9 = w.currentForm();
+        for (double amount : {100.0, 300.0})
+            sch9->rows(0).append().setNumber(TaxData_Sch9::C_Amount, amount);
+        w.onSignalCalc(sch9, -1);
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        QCOMPARE(rows->table()->rowCount(), 2);
+        rows->table()->setCurrentCell(0, 0);
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnRemoveRow")), Qt::LeftButton);
+        QCOMPARE(sch9->rows(0).count(), 1);
+        QCOMPARE(sch9->rows(0).row(0).number(TaxData_Sch9::C_Amount), 300.0);
+        QCOMPARE(sch9->amount(TaxData_Sch9::F_Total), 300.0);
+        QCOMPARE(rows->table()->rowCount(), 1);
+    }
+
+    // After the recalculation a calculated column shows its new value, read-only.
+    void calculatedColumnRefreshed_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("calculated");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Schedule 3 gain") << kSchedule3 << "Proceeds" << "5,000" << "GainOrLoss" << "5000.00";
+        QTest::newRow("T1-ADJ revised amount") << kT1Adj << "Change" << "250" << "RevisedAmount" << "250.00";
+    }
+    void calculatedColumnRefreshed()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, calculated);
+        QFETCH(QString, shown);
+        Form_Return &w = window();
+        w.addFormOfType(type);
+        QCOMPARE(int(w.currentForm()->formType()), type);
+        RowListEditor *rows = rowTable(w.openPages());
+        QVERIFY(rows && rows->addRow());
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(key), typed));
+        QTableWidgetItem *result = rows->table()->item(0, rows->columnOf(calculated));
+        QCOMPARE(result->text(), shown);
+        QVERIFY(!(result->flags() & Qt::ItemIsEditable));
+    }
+
+    // Larger forms show one page per section of the printed form; the row list
+    // sits on its section's page.
+    void sectionedForms_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("titles");
+        QTest::addColumn<QString>("rowsOn");
+        QTest::newRow("Schedule 3") << kSchedule3
+            << QStringList{"Properties disposed of", "Slips and reserves", "Principal residence", "Taxable capital gain"}
+            << "Properties disposed of";
+        QTest::newRow("T2125") << kT2125
+            << QStringList{"Identification", "Internet business", "Income", "Expenses", "Net income", "Partners"}
+            << "Expenses";
+        QTest::newRow("T776") << kT776
+            << QStringList{"Identification", "Co-owners and partners", "Income", "Expenses", "Net income"} << "Expenses";
+        QTest::newRow("T1135") << kT1135
+            << QStringList{"Identification", "Part A – Simplified method", "Part B – Detailed method", "Certification"}
+            << "Part B – Detailed method";
+        QTest::newRow("Schedule 8") << kSchedule8
+            << QStringList{"Election", "Employment income", "Self-employment"} << QString();
+    }
+    void sectionedForms()
+    {
+        QFETCH(int, type);
+        QFETCH(QStringList, titles);
+        QFETCH(QString, rowsOn);
+        window();
+        CTaxData_Form *form = file().getForm(type, 0, false);
+        if (!form)
+            form = person().addForm(type, 0, true, 0, true)->object;
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(form, pages, &parent);
+        QCOMPARE(tabTitles(pages), titles);
+        for (BaseTaxPage *page : pages)
+            QCOMPARE(page->rowListEditor(0) != nullptr, page->getTitle() == rowsOn);
+    }
+
+    // The RC381 page shows captions, not keys; on it and on Schedule 8 each
+    // line numbered as a T1 line shows that line's amount.
+    void cppFormLines_data()
+    {
+        QTest::addColumn<int>("pensionBox");
+        QTest::addColumn<int>("type");
+        QTest::newRow("Schedule 8, CPP") << 16 << kSchedule8;
+        QTest::newRow("RC381, QPP") << 17 << kRC381;
+    }
+    void cppFormLines()
+    {
+        QFETCH(int, pensionBox);
+        QFETCH(int, type);
+        m_window.reset(new Form_Return(nullptr, singleReturn(pensionBox), nullptr, nullptr, 1, -1, 12));
+        CTaxData_Form *form = file().getForm(type, 0, false);
+        QVERIFY(form);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(form, pages, &parent);
+        QCOMPARE(tabTitles(pages), (QStringList{"Election", "Employment income", "Self-employment"}));
+        int lines = 0;
+        for (BaseTaxPage *page : pages) {
+            page->editorFor(QString());   // builds the page
+            auto *rowsLayout = qobject_cast<QFormLayout *>(page->layout()->itemAt(0)->layout());
+            QVERIFY(rowsLayout);
+            for (int r = 0; r < rowsLayout->rowCount(); ++r) {
+                auto *label = qobject_cast<QLabel *>(rowsLayout->itemAt(r, QFormLayout::LabelRole)->widget());
+                QWidget *field = rowsLayout->itemAt(r, QFormLayout::FieldRole)->widget();
+                auto *editor = qobject_cast<QLineEdit *>(field);
+                const QString key = field->objectName().mid(4);   // "fld_<key>"
+                QVERIFY2(label && !key.isEmpty() && !label->text().contains(key), qPrintable(label->text()));
+                // a T1 line: five digits from 20000 to 49999
+                const int line = label->text().section(QLatin1Char(' '), 0, 0).toInt();
+                if (!editor || line < 20000 || line > 49999)
+                    continue;
+                QCOMPARE(editor->text(), QString::number(person().t1()->valueByCode(line), 'f', 2));
+                ++lines;
+            }
+        }
+        QVERIFY(lines >= 5);
+        QVERIFY(person().t1()->valueByCode(30800) > 0);
+    }
+
     // ---- removals while pages are open (run under AddressSanitizer)
 
     void removeShownForm()
@@ -459,8 +748,15 @@ private slots:
             QVERIFY(open->data() != sch8);
     }
 
+    void focusLeavesEditedFieldOfRemovedForm_data()
+    {
+        QTest::addColumn<bool>("rowCell");
+        QTest::newRow("page field") << false;
+        QTest::newRow("row cell") << true;
+    }
     void focusLeavesEditedFieldOfRemovedForm()
     {
+        QFETCH(bool, rowCell);
         QWidget top;
         Form_Return *w = new Form_Return(nullptr, coupledReturn(), nullptr, &top, 1, -1, 12);
         top.resize(1000, 700);
@@ -468,7 +764,15 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&top));
         w->addFormOfType(kSchedule9);
         BaseTaxPage *page = w->openPages().first();
-        auto *line = page->findChild<QLineEdit *>();
+        QLineEdit *line = page->findChild<QLineEdit *>();
+        if (rowCell) {
+            RowListEditor *rows = page->rowListEditor(0);
+            QVERIFY(rows->addRow());
+            QTableWidget *table = rows->table();
+            table->setCurrentCell(0, rows->columnOf(QStringLiteral("Amount")));
+            table->editItem(table->currentItem());
+            line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        }
         QVERIFY(line);
         line->setFocus();
         QTest::keyClicks(line, QStringLiteral("5"));
@@ -507,6 +811,13 @@ private slots:
         TabWndApp::instance()->config().BKColor = color;
         Form_Return &w = window();
         QVERIFY(w.formTabs()->styleSheet().contains(QStringLiteral("color: %1;").arg(tabText)));
+        // a page button keeps its light face, so its text stays dark in either theme
+        BaseTaxPage *identification = pageTitled(w, QStringLiteral("Identification"));
+        identification->editorFor(QString());
+        auto *button = identification->findChild<QPushButton *>();
+        QVERIFY(button);
+        button->ensurePolished();
+        QVERIFY(button->palette().color(QPalette::ButtonText).lightness() < 128);
         TabWndApp::instance()->config().BKColor.clear();
     }
 

@@ -5,6 +5,7 @@
 #include "fieldvalidator.h"
 #include "formtables.h"
 #include "myevent.h"
+#include "rowlisteditor.h"
 #include "utils.h"
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -126,6 +127,7 @@ void BaseTaxPage::build()
         form->addRow(rowLabel(spec), editor);
         m_editors.insert(field, editor);
     }
+    addRowLists();
     addButtons();
     outer->addStretch(1);
 }
@@ -171,6 +173,26 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
     return line;
 }
 
+void BaseTaxPage::addRowLists()
+{
+    for (const RowListCaptions *captions : findRowListCaptions(m_data->kind(), m_data->formType())) {
+        if (captions->section != m_section || captions->list >= m_data->rowListCount())
+            continue;
+        auto *title = new QLabel(QString::fromUtf8(captions->title), this);
+        title->setWordWrap(true);
+        title->setStyleSheet(QStringLiteral("QLabel {font-weight: bold; margin-top: 8px;}"));
+        auto *editor = new RowListEditor(m_data, *captions, this);
+        editor->setObjectName(QStringLiteral("rows_%1").arg(captions->list));
+        connect(editor, &RowListEditor::edited, this, [this] {
+            if (m_data && !m_committing)
+                emit signalCalc(m_data, -1);
+        });
+        layout()->addWidget(title);
+        layout()->addWidget(editor);
+        m_rowLists.append(editor);
+    }
+}
+
 void BaseTaxPage::addButtons()
 {
     const int kind = m_data->kind();
@@ -195,6 +217,27 @@ void BaseTaxPage::addButtons()
         });
         layout()->addWidget(button);
     }
+}
+
+void BaseTaxPage::detach()
+{
+    m_data = nullptr;
+    for (RowListEditor *editor : qAsConst(m_rowLists))
+        editor->detach();
+}
+
+RowListEditor *BaseTaxPage::rowListEditor(int list)
+{
+    if (!m_data)
+        return nullptr;
+    if (!m_built) {
+        build();
+        syncData();
+    }
+    for (RowListEditor *editor : qAsConst(m_rowLists))
+        if (editor->list() == list)
+            return editor;
+    return nullptr;
 }
 
 QWidget *BaseTaxPage::editorFor(const QString &key)
@@ -233,6 +276,8 @@ void BaseTaxPage::syncData()
     m_loading = true;
     for (auto it = m_editors.cbegin(); it != m_editors.cend(); ++it)
         setEditorText(it.value(), specOf(it.key()), it.key());
+    for (RowListEditor *editor : qAsConst(m_rowLists))
+        editor->syncData();
     m_loading = false;
 }
 
@@ -292,6 +337,11 @@ void BaseTaxPage::commitPage()
         return;
     for (auto it = m_editors.cbegin(); it != m_editors.cend(); ++it)
         writeField(it.key(), it.value());
+    // the caller recalculates once for the whole page
+    m_committing = true;
+    for (RowListEditor *editor : qAsConst(m_rowLists))
+        editor->commitEditor();
+    m_committing = false;
 }
 
 void BaseTaxPage::editFinished(QWidget *editor)

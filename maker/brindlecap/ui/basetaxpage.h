@@ -4,14 +4,16 @@
 #include <QWidget>
 
 class CTaxData_Form;
+class RowListEditor;
 struct FieldSpec;
 
 // A page of one section of a calculator object. Each field the page shows is
 // a row "<line or box> <caption>" with an editor for its kind: amounts,
 // integers, dates and S.I.N.s in line editors with a validator, choice lists
 // for coded fields, check boxes for flags. Calculated fields are read-only;
-// internal ones are not shown. Editors are made when the page is first shown
-// (or asked for one). An edit is written into the object when the editor
+// internal ones are not shown. The row lists captioned for the page's section
+// follow as tables (RowListEditor). Editors are made when the page is first
+// shown (or asked for one). An edit is written into the object when the editor
 // loses the focus (or by commitPage) and then reported by signalCalc; text
 // the validator does not accept is kept, marked and not written.
 class BaseTaxPage : public QWidget
@@ -31,10 +33,13 @@ public:
     // Writes every acceptable editor's value into the object.
     void commitPage();
     // Cuts the page from its data before it goes: later edits write nothing.
-    void detach() { m_data = nullptr; }
+    void detach();
     // Editor of a field by its key (made now when the page was not shown yet);
     // null when the page has none.
     QWidget *editorFor(const QString &key);
+    // The table of a row list of the object (made now when the page was not
+    // shown yet); null when the page has none.
+    RowListEditor *rowListEditor(int list);
     bool isBuilt() const { return m_built; }
     // The message of a marked editor (refused input or a S.I.N. flag); empty when not marked.
     static QString inputMessage(const QWidget *editor);
@@ -49,6 +54,7 @@ protected:
 private:
     void build();
     QWidget *makeEditor(const FieldSpec &spec, int field);
+    void addRowLists();
     void addButtons();
     void editFinished(QWidget *editor);
     // Validates the editor's text and marks it; true when it may be written.
@@ -62,8 +68,10 @@ private:
     int m_section;
     bool m_built = false;
     bool m_loading = false;
+    bool m_committing = false;
     QList<int> m_fields;                 // the fields this page shows, in table order
     QHash<int, QWidget *> m_editors;     // by field index
+    QList<RowListEditor *> m_rowLists;
 };
 
 // Makes the pages of an object (one per section that shows a field) with the
