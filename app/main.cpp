@@ -3,12 +3,14 @@
 #include "filingconfig.h"
 #include "filingdocservices.h"
 #include "fileassociation.h"
+#include "fontwarmup.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
 #include <QDebug>
 #include <QFileInfo>
 #include <QTimer>
 #include <QSslSocket>
+#include <memory>
 
 namespace {
 // Loading the TLS libraries to ask takes a while: it is done once the window is up.
@@ -40,6 +42,9 @@ int main(int argc, char **argv)
     const bool batch = isBatchCommandLine(argc, argv);
     if (batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    // the window's first text needs the font configuration: it loads meanwhile
+    std::unique_ptr<FontWarmUp> fonts(batch ? nullptr : new FontWarmUp);
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // No widget of the program draws with OpenGL: raster windows spare loading
