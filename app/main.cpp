@@ -8,7 +8,6 @@
 #include "tabwndapp.h"
 #include <QDebug>
 #include <QFileInfo>
-#include <QTimer>
 #include <QSslSocket>
 #include <memory>
 
@@ -89,7 +88,7 @@ int main(int argc, char **argv)
     // line follow from the event loop, once the window is on the screen.
     window->show();
     const QString path = returnToOpen(args);
-    QTimer::singleShot(0, window, [window, path] {
+    window->whenOnScreen([window, path] {
         checkSsl();
         if (!path.isEmpty())
             window->openReturnFile(path);
