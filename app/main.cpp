@@ -3,12 +3,34 @@
 #include "filingconfig.h"
 #include "filingdocservices.h"
 #include "fileassociation.h"
+#include "fontwarmup.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
 #include <QDebug>
 #include <QFileInfo>
-#include <QTimer>
 #include <QSslSocket>
+#include <memory>
+
+namespace {
+// Loading the TLS libraries to ask takes a while: it is done once the window is up.
+void checkSsl()
+{
+    if (!QSslSocket::supportsSsl())
+        showInformation(QCoreApplication::translate("main", "This system's SSL/TLS (%1/%2), please email these "
+                                                            "details and OS version for support.")
+                            .arg(QSslSocket::sslLibraryBuildVersionString())
+                            .arg(QSslSocket::sslLibraryVersionNumber()));
+}
+
+// The return file named on the command line, or nothing.
+QString returnToOpen(const QStringList &args)
+{
+    if (args.size() < 2)
+        return QString();
+    const QString path = FileAssociation::localPathFromArgument(args.at(1));
+    return QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive) ? path : QString();
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -20,7 +42,13 @@ int main(int argc, char **argv)
     if (batch && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 
+    // the window's first text needs the font configuration: it loads meanwhile
+    std::unique_ptr<FontWarmUp> fonts(batch ? nullptr : new FontWarmUp);
+
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // No widget of the program draws with OpenGL: raster windows spare loading
+    // the GL libraries when the first window is made.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets, true);
     TabWndApp *app = TabWndApp::create(argc, argv);
     if (batch)
         setMessageHandler(&BatchMessages::instance());
@@ -48,12 +76,6 @@ int main(int argc, char **argv)
         return runBatchCalculation(args.value(2), args.value(3));
     }
 
-    if (!QSslSocket::supportsSsl())
-        showInformation(QCoreApplication::translate("main", "This system's SSL/TLS (%1/%2), please email these "
-                                                            "details and OS version for support.")
-                            .arg(QSslSocket::sslLibraryBuildVersionString())
-                            .arg(QSslSocket::sslLibraryVersionNumber()));
-
     QApplication::setWindowIcon(QIcon(appEdition == 2 ? QStringLiteral(":/res/images/netfile-2024.ico")
                                                       : QStringLiteral(":/res/images/efile-2024.ico")));
 
@@ -62,14 +84,15 @@ int main(int argc, char **argv)
     window->setGeometry(app->savedWindowRect());
     window->setMinimumSize(768, 480);
 
-    // The window shows first; a return named on the command line opens in it
-    // from the event loop, once the window is on the screen.
+    // The window shows first; the TLS check and a return named on the command
+    // line follow from the event loop, once the window is on the screen.
     window->show();
-    if (args.size() >= 2) {
-        const QString path = FileAssociation::localPathFromArgument(args.at(1));
-        if (QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive))
-            QTimer::singleShot(0, window, [window, path] { window->openReturnFile(path); });
-    }
+    const QString path = returnToOpen(args);
+    window->whenOnScreen([window, path] {
+        checkSsl();
+        if (!path.isEmpty())
+            window->openReturnFile(path);
+    });
     const int result = QApplication::exec();
     delete app;
     return result;

@@ -11,6 +11,7 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 MainWindow *theMainWindow = nullptr;
@@ -258,6 +259,41 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     QTimer::singleShot(50, this, &MainWindow::delayedShowUp);
+}
+
+void MainWindow::whenOnScreen(std::function<void()> step)
+{
+    m_onScreenStep = std::move(step);
+    QWindow *handle = windowHandle();
+    if (!handle || handle->isExposed()) {
+        QTimer::singleShot(0, this, &MainWindow::runOnScreenStep);
+        return;
+    }
+    handle->installEventFilter(this);
+    m_onScreenLatest.setSingleShot(true);
+    connect(&m_onScreenLatest, &QTimer::timeout, this, &MainWindow::runOnScreenStep, Qt::UniqueConnection);
+    m_onScreenLatest.start(1000);
+}
+
+// The expose paints the window; the step follows from the event loop.
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::runOnScreenStep);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::runOnScreenStep()
+{
+    m_onScreenLatest.stop();
+    if (QWindow *handle = windowHandle())
+        handle->removeEventFilter(this);
+    const std::function<void()> step = std::move(m_onScreenStep);
+    m_onScreenStep = nullptr;
+    if (step)
+        step();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

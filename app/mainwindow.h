@@ -4,6 +4,8 @@
 #include "returnwindowhost.h"
 #include <QLabel>
 #include <QMainWindow>
+#include <QTimer>
+#include <functional>
 
 class QMenu;
 class TabWndApp;
@@ -44,6 +46,10 @@ public:
     ViewIntroduction *startPage() const { return m_startPage; }
     // The return window of the current page, or null when the start page is current.
     Form_Return *currentReturn() const;
+    // Runs a step from the event loop once the shown window is on the screen
+    // (first exposed and painted); after a second at the latest, for a window
+    // the desktop never exposes.
+    void whenOnScreen(std::function<void()> step);
 
 public slots:
     void closeCurrentReturn();
@@ -173,6 +179,7 @@ private:
     // ==== end of support commands
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -188,6 +195,7 @@ private:
     void fillToolBar();
     void addSlip(int slipType);
     void changeFontSize(int step);
+    void runOnScreenStep();
 
     TabWndApp *m_app;
     Ui::MainWindow *ui;
@@ -195,6 +203,8 @@ private:
     ViewIntroduction *m_startPage = nullptr;
     int m_openReturns = 0;
     QLabel *m_resultLabel = nullptr;
+    std::function<void()> m_onScreenStep;
+    QTimer m_onScreenLatest;
 };
 
 // The single main window; made on the first call.

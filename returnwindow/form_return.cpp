@@ -165,6 +165,12 @@ int Form_Return::openForm(int force, CTaxData_Form *data)
         page->syncData();
         connect(page, &BaseTaxPage::signalCalc, this, &Form_Return::onSignalCalc);
     }
+    // A window not shown yet (one opening) has its first page make its editors
+    // now, in place and hidden (asking for an editor builds a page): made once
+    // the page is shown, each editor would be shown on its own and the page
+    // laid out again and again.
+    if (!m_pages.first()->isBuilt())
+        m_pages.first()->editorFor(QString());
     ui->lblFormDesc->setText(descriptionOf(data));
     return m_pages.size();
 }

@@ -2,9 +2,10 @@
 # Times the program from its start to its main window mapped on the screen, with
 # a return named on the command line, under Xvfb; prints each run and the median.
 # The map is seen by xev listening on the root window, so no X client is started
-# while the clock runs.
+# while the clock runs; its output is read as it comes, and the clock is the
+# shell's own ($EPOCHREALTIME), so that the timing starts and waits for nothing.
 #   bash tools/starttime.sh [description.json] [runs]
-# Needs a build, xvfb-run and xev (x11-utils).
+# Needs a build, bash 5, xvfb-run and xev (x11-utils).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 desc=${1:-tests/model/returns2024/08-ontario-couple.json}
@@ -19,20 +20,19 @@ cat > "$home/run.sh" <<INNER
 set -euo pipefail
 # a first start makes the program's folders and database, as on any later start
 '$bin/brackenquill' '$home/Documents/sample.r24' & sleep 3; kill \$!; wait 2>/dev/null || true
+micros() { local t=\${1/./}; echo \$((10#\$t)); }
 times=()
 for i in \$(seq $runs); do
-  log='$home/xev.log'
-  : > "\$log"
-  stdbuf -oL xev -root -event substructure > "\$log" 2>&1 &
-  xev=\$!
+  coproc XEV { exec stdbuf -oL xev -root -event substructure 2>&1; }
+  xev=\$XEV_PID
   sleep 0.5
-  start=\$(date +%s%N)
+  start=\$EPOCHREALTIME
   '$bin/brackenquill' '$home/Documents/sample.r24' &
   pid=\$!
-  until grep -q MapNotify "\$log"; do :; done
-  end=\$(date +%s%N)
+  while read -r line <&"\${XEV[0]}"; do [[ \$line == MapNotify* ]] && break; done
+  end=\$EPOCHREALTIME
   kill \$pid \$xev; wait \$pid \$xev 2>/dev/null || true
-  ms=\$(( (end - start) / 1000000 ))
+  ms=\$(( (\$(micros \$end) - \$(micros \$start)) / 1000 ))
   echo "run \$i: \$ms ms"
   times+=(\$ms)
 done

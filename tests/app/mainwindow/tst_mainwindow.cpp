@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStackedWidget>
 #include <QToolBar>
+#include <QWindow>
 
 namespace {
 QStringList menuEntries(const QMenu *menu)
@@ -507,6 +508,32 @@ private slots:
         QMenu menu;
         m_window->addContextActions(kind, &menu);
         QCOMPARE(menu.actions().isEmpty() ? QStringList() : menuEntries(&menu), entries);
+    }
+
+    // The step after the window shows (the named return's opening) waits for the
+    // window to be on the screen, runs from the event loop, and runs once.
+    void stepWhenOnScreen_data()
+    {
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("shown window") << true;
+        QTest::newRow("window not shown") << false;
+    }
+    void stepWhenOnScreen()
+    {
+        QFETCH(bool, shown);
+        if (shown)
+            m_window->show();
+        int runs = 0;
+        bool exposed = false;
+        m_window->whenOnScreen([&] {
+            ++runs;
+            exposed = m_window->windowHandle() && m_window->windowHandle()->isExposed();
+        });
+        QCOMPARE(runs, 0);
+        QTRY_COMPARE(runs, 1);
+        QCOMPARE(exposed, shown);
+        QTest::qWait(1200);
+        QCOMPARE(runs, 1);
     }
 
     void createMainWindowOnce()
