@@ -19,7 +19,7 @@ const FieldTable &TaxData_CppContributionForm::commonFields()
         {"Allow372", FieldKind::Flag},
         {"Allow374", FieldKind::Flag},
         {"Switch", FieldKind::Flag},
-        {"BaseContribution", FieldKind::Amount, 22215},
+        {"BaseContribution", FieldKind::Amount, 30800},
         {"EnhancedContribution", FieldKind::Amount},
         {"SelfContribution", FieldKind::Amount, 42100},
         {"Line310", FieldKind::Amount, 31000},

@@ -3,6 +3,7 @@
 #include "netfilerecords.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch7.h"
+#include "taxdata_sch8_14.h"
 #include "taxdata_t1new.h"
 
 using T1 = TaxData_T1New;
@@ -82,8 +83,12 @@ private slots:
         sch7.Calculate01();
         TaxData_Sch11 sch11;
         sch11.setAmount(TaxData_Sch11::F_Transferred, 400.0);
+        // Schedule 8's base contribution is the line 30800 credit, not the 22215 deduction
+        TaxData_Sch8_14 sch8;
+        sch8.setAmount(TaxData_Sch8_14::F_BaseContribution, 3200.0);
         QString text;
-        for (CTaxData_Form *form : {static_cast<CTaxData_Form *>(&sch7), static_cast<CTaxData_Form *>(&sch11)}) {
+        for (CTaxData_Form *form : {static_cast<CTaxData_Form *>(&sch7), static_cast<CTaxData_Form *>(&sch11),
+                                    static_cast<CTaxData_Form *>(&sch8)}) {
             CString out;
             int counter = 0;
             QMap<int, NetfileWrittenCode> codes;
@@ -98,6 +103,8 @@ private slots:
         QVERIFY2(text.contains(QLatin1String("<t1:Line24500>1500.00</t1:Line24500>")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("<t1:Line24600>300.00</t1:Line24600>")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("<t1:Line32700>400.00</t1:Line32700>")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("<t1:Line30800>3200.00</t1:Line30800>")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String("<t1:Line22215>3200.00")), qPrintable(text));
         for (const char *wrong : {"Line24700", "Line24610", "Line24630", "Line32400"})
             QVERIFY2(!text.contains(QLatin1String(wrong)), wrong);
     }
