@@ -227,7 +227,7 @@ void setSpouseAndPrograms(IndividualTaxData &person, const T1 &t, TemplateVars &
     }
     vars.insert("isIndian", CString(person.hasForm(kT90) ? QStringLiteral("1") : QStringLiteral("0")));
     if (t.isDonorInfoNeeded())
-        vars.insert("Donor", CString(t.flag(T1::F_OrganDonor) ? QStringLiteral("2") : QStringLiteral("1")));
+        vars.insert("Donor", CString(t.flag(T1::F_OrganDonor) ? QStringLiteral("1") : QStringLiteral("2")));
 }
 
 // The records of the document: line codes, then (not bankrupt) the SFD with its count, then the T2091s.

@@ -122,10 +122,12 @@ private:
     int m_made = 0;
 };
 
-// Residence, the lines the spousal attribution (T2205) adds to in stage 1, and the
-// electronic return.
+// Residence (the province of the return is the province of residence on December 31,
+// which the filing forms, the carbon rebate and the donor questions read), the lines the
+// spousal attribution (T2205) adds to in stage 1, and the electronic return.
 void Stage0Steps::filingMarks()
 {
+    m_t->setProvinceOfResidence(m_p.m_province);
     const auto *schD = formAs<TaxData_T1248SchD>(m_p.getForm(FormType::T1248SchD, 0, false), FormType::T1248SchD);
     m_t->setFlag(T1::F_FactualResident, schD && schD->isFactualResident());
     m_t->setAmount(T1::F_SpousalTransfer, 0.0);

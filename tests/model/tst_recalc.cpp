@@ -179,6 +179,29 @@ private slots:
         QCOMPARE(t->spouseSin(), QStringLiteral("   "));
     }
 
+    // The province of residence on the T1 is the return's province, so the filing forms
+    // carry it (the T183 shows it) and the donor and rural questions are asked.
+    void provinceOfResidence_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::newRow("Ontario") << int(Province::Ontario);
+        QTest::newRow("Alberta") << int(Province::Alberta);
+    }
+    void provinceOfResidence()
+    {
+        QFETCH(int, province);
+        CReturnFile rf;
+        newPerson(*rf.self(), province, QStringLiteral("Anne"), QStringLiteral("Roy"), 0, false);
+        auto *t183 = rf.self()->getForm(FormType::T183, 0, true);
+        QVERIFY(t183);
+        rf.recalculate(-1, nullptr);
+        const T1 *t = rf.self()->t1();
+        QCOMPARE(t->provinceOfResidence(), province);
+        QCOMPARE(t183->intValue(TaxData_T183New::F_Province), province);
+        QVERIFY(t->isProvEligibleForCAI());
+        QCOMPARE(t->isDonorInfoNeeded(), province == Province::Ontario);
+    }
+
     void stageSevenDoesNothing()
     {
         CReturnFile rf;
