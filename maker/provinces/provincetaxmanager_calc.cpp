@@ -12,6 +12,8 @@
 #include "taxrates2024.h"
 
 #include <algorithm>
+#include <type_traits>
+#include <typeinfo>
 #include <cstring>
 
 namespace {
@@ -56,11 +58,14 @@ double allowedDonations(const TaxData_Sch9 &sch9, double netIncome)
 
 } // namespace
 
+// The plug-in's form classes are final, so the exact class decides: a comparison of
+// type identities, cheaper than a dynamic_cast across libraries.
 template <class T> T *ProvinceTaxManager::ownForm() const
 {
+    static_assert(std::is_final<T>::value, "a provincial form class has no subclasses");
     for (CTaxData_Form *f : m_forms)
-        if (auto *t = dynamic_cast<T *>(f))
-            return t;
+        if (f && typeid(*f) == typeid(T))
+            return static_cast<T *>(f);
     return nullptr;
 }
 

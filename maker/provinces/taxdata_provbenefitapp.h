@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial benefit application (ON-BEN) of the provinces that have one.
-class TaxData_ProvBenefitApp : public CTaxData_Form
+class TaxData_ProvBenefitApp final : public CTaxData_Form
 {
 public:
     enum Field {

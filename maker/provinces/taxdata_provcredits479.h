@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial or territorial credits (form 479) of any province.
-class TaxData_ProvCredits479 : public CTaxData_Form
+class TaxData_ProvCredits479 final : public CTaxData_Form
 {
 public:
     enum Field {

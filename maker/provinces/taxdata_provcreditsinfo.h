@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial credits and benefits information.
-class TaxData_ProvCreditsInfo : public CTaxData_Form
+class TaxData_ProvCreditsInfo final : public CTaxData_Form
 {
 public:
     enum Field {

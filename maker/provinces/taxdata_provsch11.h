@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial tuition and education amounts (S11) of any province.
-class TaxData_ProvSch11 : public CTaxData_Form
+class TaxData_ProvSch11 final : public CTaxData_Form
 {
 public:
     enum Field {

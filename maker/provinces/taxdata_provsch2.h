@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial amounts transferred from the spouse or common-law partner (S2) of any province.
-class TaxData_ProvSch2 : public CTaxData_Form
+class TaxData_ProvSch2 final : public CTaxData_Form
 {
 public:
     enum Field {

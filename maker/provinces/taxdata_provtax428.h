@@ -4,7 +4,7 @@
 // Provincial or territorial tax (form 428) of any province.
 // Rates and amounts come from the province's own 2024 tables; the class holds
 // the lines and the facts of the person that the lines are worked from.
-class TaxData_ProvTax428 : public CTaxData_Form
+class TaxData_ProvTax428 final : public CTaxData_Form
 {
 public:
     enum Field {

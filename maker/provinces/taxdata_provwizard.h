@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Tax-wizard record 6: the province's own answers.
-class TaxData_ProvWizard : public CTaxData_Form
+class TaxData_ProvWizard final : public CTaxData_Form
 {
 public:
     enum Field {

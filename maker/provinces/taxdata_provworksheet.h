@@ -2,7 +2,7 @@
 #include "ctaxdata_form.h"
 
 // Provincial worksheet: the worked values of the provincial tax.
-class TaxData_ProvWorksheet : public CTaxData_Form
+class TaxData_ProvWorksheet final : public CTaxData_Form
 {
 public:
     enum Field {

@@ -335,7 +335,7 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
             TaxData_Benefit_CAI rebate;
             rebate.province = t->getMainTaxProvince() > 0 ? t->getMainTaxProvince() : t->provinceOfResidence();
             rebate.withSpouse = hasSpouse && !leaveSpouseOut;
-            const auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(getForm(FormType::Schedule5, 0, false));
+            const auto *sch5 = formAs<TaxData_Sch5>(getForm(FormType::Schedule5, 0, false), FormType::Schedule5);
             rebate.eligibleDependant = sch5 && isAmountEntered(sch5->amount(TaxData_Sch5::F_EligibleDependant));
             rebate.children = youngDependants(deps) - (rebate.eligibleDependant ? 1 : 0);
             rebate.rural = rebate.province != Province::PrinceEdwardIsland && t->flag(T1::F_RuralSupplement);

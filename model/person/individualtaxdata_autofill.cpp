@@ -95,7 +95,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
                 earlierStatements.append(e);
     }
     if (options.isSlipKindSelected(SlipType::T5008))
-        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(FormType::Schedule3, 0, false)))
+        if (auto *sch3 = formAs<TaxData_Sch3>(getForm(FormType::Schedule3, 0, false), FormType::Schedule3))
             removeAutoFillRows(sch3->dispositions());
 
     // 2. The downloaded slips in order.
@@ -150,7 +150,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
 
     // 3. The T5008 dispositions after the rows Schedule 3 holds.
     if (!dispositions.isEmpty() && options.isSlipKindSelected(SlipType::T5008)) {
-        if (auto *sch3 = dynamic_cast<TaxData_Sch3 *>(getForm(FormType::Schedule3, 0, true))) {
+        if (auto *sch3 = formAs<TaxData_Sch3>(getForm(FormType::Schedule3, 0, true), FormType::Schedule3)) {
             FieldRowList &rows = sch3->dispositions();
             for (const TaxSlipT5008 *slip : qAsConst(dispositions))
                 fillT5008Row(rows.append(), *slip);

@@ -62,7 +62,7 @@ void IndividualTaxData::syncSch5DateToT1(bool editedIsOther, int editedType)
 {
     if (editedIsOther || editedType != FormType::Schedule5)
         return;
-    auto *sch5 = dynamic_cast<const TaxData_Sch5 *>(singleForm(FormType::Schedule5));
+    auto *sch5 = formAs<TaxData_Sch5>(singleForm(FormType::Schedule5), FormType::Schedule5);
     TaxData_T1New *t = t1();
     if (sch5 && t)
         t->setSch5Date(sch5->date(TaxData_Sch5::F_Date));

@@ -43,7 +43,7 @@ bool IndividualTaxData::getTaxpayerText(int kind, QString &text) const
     // the after-print address: the T1's e-mail, else the T183's
     case 15: text = t->emailAddress(); return true;
     case 16:
-        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(FormType::T183))) {
+        if (auto *t183 = formAs<TaxData_T183New>(singleForm(FormType::T183), FormType::T183)) {
             text = t183->text(TaxData_T183New::F_Email);
             return true;
         }

@@ -103,16 +103,30 @@ double roundToDollar(double v)
 double enteredOrZero(double v) { return v >= 0.009 ? v : 0.0; }
 
 // Net income of a farming, fishing or business statement.
-double statementNetIncome(const CTaxData_Form *o)
+// The net income of a farming, fishing or business statement, found by its form type.
+double statementNetIncome(const FormEntry &e)
 {
-    if (auto *f = dynamic_cast<const TaxData_T1163New *>(o))
-        return f->amount(TaxData_T1163New::F_NetIncome);
-    if (auto *f = dynamic_cast<const TaxData_T2042New *>(o))
-        return f->amount(TaxData_T2042New::F_NetIncome);
-    if (auto *f = dynamic_cast<const TaxData_T2121New *>(o))
-        return f->amount(TaxData_T2121New::F_NetIncome);
-    if (auto *f = dynamic_cast<const TaxData_T2125_New *>(o))
-        return f->netIncome();
+    switch (e.type) {
+    case FormType::T1163:
+        if (auto *f = formAs<TaxData_T1163New>(e.object, FormType::T1163))
+            return f->amount(TaxData_T1163New::F_NetIncome);
+        break;
+    case FormType::T2042:
+        if (auto *f = formAs<TaxData_T2042New>(e.object, FormType::T2042))
+            return f->amount(TaxData_T2042New::F_NetIncome);
+        break;
+    case FormType::T2121:
+        if (auto *f = formAs<TaxData_T2121New>(e.object, FormType::T2121))
+            return f->amount(TaxData_T2121New::F_NetIncome);
+        break;
+    case FormType::T2125:
+    case FormType::T2125Partnership:
+        if (auto *f = formAs<TaxData_T2125_New>(e.object, FormType::Type(e.type)))
+            return f->netIncome();
+        break;
+    default:
+        break;
+    }
     return 0.0;
 }
 
@@ -157,11 +171,11 @@ int IndividualTaxData::otherPlanMonthCount(int monthsBefore) const
 
 double IndividualTaxData::cppExemptEarnings(double cap) const
 {
-    auto *cpt20 = dynamic_cast<const TaxData_CPT20_New *>(singleForm(FormType::CPT20));
+    auto *cpt20 = formAs<TaxData_CPT20_New>(singleForm(FormType::CPT20), FormType::CPT20);
     const bool elected = cpt20 && cpt20->hadElectedIncomeToPayCPP();
     double total = 0.0;
     for (const FormEntry *e : m_slips.withKey(SlipType::T4)) {
-        auto *t4 = dynamic_cast<const TaxData_Slip_T4 *>(e->object);
+        auto *t4 = slipAs<TaxData_Slip_T4>(e->object, SlipType::T4);
         if (!t4 || t4->intValue(TaxData_Slip_T4::F_Province) != Province::Quebec)
             continue;
         if (t4->qppContributions() >= 0.009)
@@ -180,7 +194,7 @@ double IndividualTaxData::cppPensionableEarnings() const
 {
     double total = 0.0;
     for (const FormEntry *e : m_slips.withKey(SlipType::T4)) {
-        auto *t4 = dynamic_cast<const TaxData_Slip_T4 *>(e->object);
+        auto *t4 = slipAs<TaxData_Slip_T4>(e->object, SlipType::T4);
         if (!t4)
             continue;
         if (t4->intValue(TaxData_Slip_T4::F_Province) != Province::Quebec) {
@@ -198,7 +212,7 @@ double IndividualTaxData::eiRepaymentBase() const
 {
     double total = 0.0;
     for (const FormEntry *e : m_slips.withKey(SlipType::T4E)) {
-        auto *t4e = dynamic_cast<const TaxData_Slip_T4E *>(e->object);
+        auto *t4e = slipAs<TaxData_Slip_T4E>(e->object, SlipType::T4E);
         if (t4e && isAmountEntered(t4e->amount(TaxData_Slip_T4E::F_Box7)))
             total += qMax(0.0, t4e->amount(TaxData_Slip_T4E::F_Box15));
     }
@@ -212,7 +226,7 @@ int IndividualTaxData::adjustForeignTaxCredits()
         t->setAmount(T1::F_ForeignTaxAdjusted, 0.0);
     double total = 0.0;
     for (const FormEntry *e : m_forms.withKey(FormType::T2209)) {
-        if (auto *f = dynamic_cast<T2209 *>(e->object)) {
+        if (auto *f = formAs<T2209>(e->object, FormType::T2209)) {
             f->Adjust15Percent();
             total += f->adjustedCredit();
         }
@@ -227,13 +241,13 @@ void IndividualTaxData::calculateForeignTaxCredits()
     T1 *t = t1();
     if (!t)
         return;
-    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(FormType::T691));
-    auto *t1206 = dynamic_cast<const TaxData_T1206New *>(singleForm(FormType::T1206));
+    auto *t691 = formAs<TaxData_T691New>(singleForm(FormType::T691), FormType::T691);
+    auto *t1206 = formAs<TaxData_T1206New>(singleForm(FormType::T1206), FormType::T1206);
     const double basicTax = t->amount(T1::F_40600);
     const double taxBasis = qMax(0.0, basicTax + t->amount(T1::F_40425) - t->amount(T1::F_41200) - t->amount(T1::F_41400));
     QList<T2209 *> list;
     for (const FormEntry *e : m_forms.withKey(FormType::T2209))
-        if (auto *f = dynamic_cast<T2209 *>(e->object))
+        if (auto *f = formAs<T2209>(e->object, FormType::T2209))
             list.append(f);
 
     for (T2209 *f : qAsConst(list)) {
@@ -275,9 +289,9 @@ void IndividualTaxData::calculateForeignTaxCredits()
 
 void IndividualTaxData::copyForeignTaxCreditResults()
 {
-    auto *t691 = dynamic_cast<const TaxData_T691New *>(singleForm(FormType::T691));
+    auto *t691 = formAs<TaxData_T691New>(singleForm(FormType::T691), FormType::T691);
     for (const FormEntry *e : m_forms.withKey(FormType::T2209)) {
-        auto *f = dynamic_cast<T2209 *>(e->object);
+        auto *f = formAs<T2209>(e->object, FormType::T2209);
         if (!f)
             continue;
         f->setAmount(T2209::F_ReportedIncome, f->amount(T2209::F_NetIncome));
@@ -311,14 +325,14 @@ double IndividualTaxData::workingIncome() const
         if (e->type != FormType::T1163 && e->type != FormType::T2042 && e->type != FormType::T2121
             && e->type != FormType::T2125 && e->type != FormType::T2125Partnership)
             continue;
-        total += enteredOrZero(statementNetIncome(e->object));
+        total += enteredOrZero(statementNetIncome(*e));
     }
     return total;
 }
 
 double IndividualTaxData::getT778IncomeAdjustment() const
 {
-    auto *t778 = dynamic_cast<const TaxData_T778New *>(singleForm(FormType::T778));
+    auto *t778 = formAs<TaxData_T778New>(singleForm(FormType::T778), FormType::T778);
     const T1 *t = t1();
     if (!t778 || !t)
         return 0.0;
@@ -395,7 +409,7 @@ void IndividualTaxData::calculatePensionSplitTax()
     if (!t)
         return;
     using S = TaxData_T1032_New;
-    auto *t1032 = dynamic_cast<S *>(singleForm(FormType::T1032));
+    auto *t1032 = formAs<S>(singleForm(FormType::T1032), FormType::T1032);
     if (!t1032) {
         for (int f : {T1::F_SplitPensionAmount, T1::F_SplitPensionAdjust, T1::F_SplitPensionTax, T1::F_11600})
             t->setAmount(f, 0.0);
@@ -433,8 +447,8 @@ void IndividualTaxData::setDefaultAnswers()
     T1 *t = t1();
     if (!t)
         return;
-    auto *t691 = dynamic_cast<TaxData_T691New *>(singleForm(FormType::T691));
-    auto *ws = dynamic_cast<const TaxData_WS_D1 *>(singleForm(FormType::Worksheet5000D1));
+    auto *t691 = formAs<TaxData_T691New>(singleForm(FormType::T691), FormType::T691);
+    auto *ws = formAs<TaxData_WS_D1>(singleForm(FormType::Worksheet5000D1), FormType::Worksheet5000D1);
     if (!isAmountEntered(t->amount(T1::F_DividendAnswer))) {
         bool dividends = isAmountEntered(t->amount(T1::F_12000)) || isAmountEntered(t->amount(T1::F_12010));
         if (ws)

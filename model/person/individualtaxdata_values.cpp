@@ -42,13 +42,13 @@ bool IndividualTaxData::getFlagValue(int code, int &value) const
                 value = int(sch5->object->valueByCode(303));
         return true;
     case 10003:
-        if (auto *t183 = dynamic_cast<const TaxData_T183New *>(singleForm(FormType::T183))) {
+        if (auto *t183 = formAs<TaxData_T183New>(singleForm(FormType::T183), FormType::T183)) {
             value = t183->hasSignDate() ? 1 : 0;
             return true;
         }
         return false;
     case 10004:
-        if (auto *t1013 = dynamic_cast<const TaxData_T1013New *>(singleForm(FormType::T1013))) {
+        if (auto *t1013 = formAs<TaxData_T1013New>(singleForm(FormType::T1013), FormType::T1013)) {
             value = t1013->hasSignDate() ? 1 : 0;
             return true;
         }
@@ -68,13 +68,13 @@ bool IndividualTaxData::setValue(int code, bool flag, double amount)
         }
         return false;
     case 10322:
-        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(FormType::T1032))) {
+        if (auto *t1032 = formAs<TaxData_T1032_New>(singleForm(FormType::T1032), FormType::T1032)) {
             t1032->setFlag(TaxData_T1032_New::F_Elected, flag);
             return true;
         }
         return false;
     case 10321:
-        if (auto *t1032 = dynamic_cast<TaxData_T1032_New *>(singleForm(FormType::T1032))) {
+        if (auto *t1032 = formAs<TaxData_T1032_New>(singleForm(FormType::T1032), FormType::T1032)) {
             t1032->setAmount(TaxData_T1032_New::F_SplitAmount, amount);
             return true;
         }
@@ -87,12 +87,12 @@ bool IndividualTaxData::setValue(int code, bool flag, double amount)
 bool IndividualTaxData::setText(int code, const QString &text)
 {
     if (code == 10002) {
-        if (auto *t183 = dynamic_cast<TaxData_T183New *>(singleForm(FormType::T183))) {
+        if (auto *t183 = formAs<TaxData_T183New>(singleForm(FormType::T183), FormType::T183)) {
             t183->CTaxData_Form::setText(TaxData_T183New::F_Text, text);
             return true;
         }
     } else if (code == 10005) {
-        if (auto *rc71 = dynamic_cast<CTaxData_RC71 *>(singleForm(FormType::RC71))) {
+        if (auto *rc71 = formAs<CTaxData_RC71>(singleForm(FormType::RC71), FormType::RC71)) {
             rc71->CTaxData_Form::setText(CTaxData_RC71::F_Text, text);
             return true;
         }
@@ -108,7 +108,7 @@ CTaxData_Form *IndividualTaxData::singleForm(int type) const
 
 void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T1013New *>(singleForm(FormType::T1013));
+    auto *f = formAs<TaxData_T1013New>(singleForm(FormType::T1013), FormType::T1013);
     if (!f)
         return;
     if (f->intValue(TaxData_T1013New::F_FilingStatus) == 1) {
@@ -132,7 +132,7 @@ void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
 
 void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T1135New *>(singleForm(FormType::T1135));
+    auto *f = formAs<TaxData_T1135New>(singleForm(FormType::T1135), FormType::T1135);
     if (!f)
         return;
     f->setIntValue(TaxData_T1135New::F_FilingStatus, status);
@@ -145,7 +145,7 @@ void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
 
 void IndividualTaxData::markT185FilingStatus(int status, const QString &text)
 {
-    auto *f = dynamic_cast<TaxData_T185 *>(singleForm(FormType::T185));
+    auto *f = formAs<TaxData_T185>(singleForm(FormType::T185), FormType::T185);
     if (!f || status != 1)
         return;
     const QString padDate = nowText();

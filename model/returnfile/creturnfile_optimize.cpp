@@ -24,12 +24,12 @@ double toCents(double v)
 
 T1032 *t1032Of(IndividualTaxData *p)
 {
-    return dynamic_cast<T1032 *>(p->getForm(FormType::T1032, 0, false));
+    return formAs<T1032>(p->getForm(FormType::T1032, 0, false), FormType::T1032);
 }
 
 TaxData_Sch9 *sch9Of(IndividualTaxData *p)
 {
-    return dynamic_cast<TaxData_Sch9 *>(p->getForm(FormType::Schedule9, 0, true));
+    return formAs<TaxData_Sch9>(p->getForm(FormType::Schedule9, 0, true), FormType::Schedule9);
 }
 
 // What one spouse has and can give.

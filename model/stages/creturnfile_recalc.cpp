@@ -34,7 +34,7 @@ template <class Form>
 Form *singleForm(const IndividualTaxData &p, int type)
 {
     const QVector<FormEntry *> &v = p.forms().withKey(type);
-    return v.size() == 1 ? dynamic_cast<Form *>(v.first()->object) : nullptr;
+    return v.size() == 1 ? formAs<Form>(v.first()->object, type) : nullptr;
 }
 
 // ---- stage 0: identity into the partner's T1 as the spouse's, and the T1032 election
