@@ -1268,7 +1268,7 @@ const FieldCaption kT2209Countries[] = {
     {"BusinessIncome", "", "Net foreign business income", 0, nullptr, 0},
     {"BusinessTaxPaid", "", "Business income tax paid", 0, nullptr, 0},
 };
-// T1135: one row per specified foreign property
+// T1135: one row per foreign property held
 const FieldCaption kT1135Properties[] = {
     {"Category", "", "Category", 0, "foreigncategory", 0},
     {"Description", "", "Name or description", 0, nullptr, 0},
