@@ -1,12 +1,9 @@
 // Calculation stages 1 and 2 of one person: the order of their calls and their edge cases.
 #include "bqtest.h"
-#include "formtypes.h"
 #include "calctrace.h"
-#include "dependantinfostruct.h"
-#include "individualtaxdata.h"
+#include "stagefixture.h"
 #include "taxdata_cpt20_new.h"
 #include "taxdata_slip_t3.h"
-#include "taxdata_slip_t4.h"
 #include "taxdata_t1mnew.h"
 #include "taxdata_t1new.h"
 #include "taxdata_t2042new.h"
@@ -14,8 +11,8 @@
 #include "taxdata_t929new.h"
 #include "taxdata_t90.h"
 #include <QSet>
-#include <memory>
 
+using namespace stagefixture;
 using T1 = TaxData_T1New;
 using T4 = TaxData_Slip_T4;
 
@@ -45,41 +42,14 @@ class TestStage12 : public QObject
     Q_OBJECT
 
 private:
-    DependantInfoStruct m_deps;
-
-    // A person of the province with a T1 and the forms of the types given.
-    std::unique_ptr<IndividualTaxData> person(int province, std::initializer_list<int> forms = {})
-    {
-        auto p = std::make_unique<IndividualTaxData>(0, &m_deps);
-        p->storeReadProvince(province);
-        p->getForm(1, 0, true);
-        for (int type : forms)
-            if (!p->getForm(type, 0, true))
-                qWarning("form %d not made", type);
-        T1 *t = p->t1();
-        t->setFirstName(QStringLiteral("Ada"));
-        t->setLastName(QStringLiteral("Lamont"));
-        t->setSin(QStringLiteral("046454286"));
-        t->setDateOfBirth(QDate(1980, 5, 1));
-        return p;
-    }
-    static T4 *addT4(IndividualTaxData &p, int province, double box14, double box16, double box17, double box26)
-    {
-        auto *t4 = static_cast<T4 *>(p.addSlip(1, 0, 0)->object);
-        t4->setIntValue(T4::F_Province, province);
-        t4->setAmount(T4::F_Box14, box14);
-        t4->setAmount(T4::F_Box16, box16);
-        t4->setAmount(T4::F_Box17, box17);
-        t4->setAmount(T4::F_Box26, box26);
-        return t4;
-    }
+    StagePersons m_persons{QDate(1980, 5, 1)};
 
 private slots:
     void withoutT1()
     {
-        IndividualTaxData p(0, &m_deps);
-        p.storeReadProvince(9);
-        addT4(p, 9, 50000, 2000, 0, 50000);
+        IndividualTaxData p(0, &m_persons.deps);
+        p.storeReadProvince(Province::Ontario);
+        addT4(p, Province::Ontario, 50000, 2000, 0, 50000);
         for (unsigned int stage : {1u, 2u})
             QCOMPARE(p.calculateStage(false, 0, stage, false), 0);
         IndividualTaxData::StageValues v;
@@ -103,11 +73,11 @@ private slots:
         QFETCH(QList<double>, box71);
         QFETCH(bool, made);
         QFETCH(int, result);
-        auto p = person(9);
+        auto p = m_persons.person(Province::Ontario);
         for (double amount : box71)
-            addT4(*p, 9, 0, 0, 0, 0)->setAmount(T4::F_Box71, amount);
+            addT4(*p, Province::Ontario, 0, 0, 0, 0)->setAmount(T4::F_Box71, amount);
         QCOMPARE(p->calculateStage(false, 0, 1, false), result);
-        auto *t90 = dynamic_cast<TaxData_T90 *>(p->getForm(171, 0, false));
+        auto *t90 = dynamic_cast<TaxData_T90 *>(p->getForm(FormType::T90, 0, false));
         QCOMPARE(t90 != nullptr, made);
         if (t90) {
             double total = 0.0;
@@ -134,8 +104,8 @@ private slots:
         QFETCH(double, net);
         QFETCH(bool, restricted);
         QFETCH(double, line14100);
-        auto p = person(9, {21});
-        auto *farm = static_cast<TaxData_T2042New *>(p->getForm(21, 0, false));
+        auto p = m_persons.person(Province::Ontario, {FormType::T2042});
+        auto *farm = static_cast<TaxData_T2042New *>(p->getForm(FormType::T2042, 0, false));
         farm->setAmount(TaxData_T2042New::F_Expenses, -net);
         farm->setAmount(TaxData_T2042New::F_Percentage, 100);
         T1 *t = p->t1();
@@ -159,11 +129,12 @@ private slots:
     {
         QFETCH(int, slips);
         QFETCH(int, entries);
-        auto p = person(9, {57});
+        auto p = m_persons.person(Province::Ontario, {FormType::CPT20});
         for (int i = 1; i <= slips; ++i)
-            addT4(*p, i == 7 ? 11 : 9, 777.0 * i, 10.0 * i, 0, i == 1 ? 0.0 : 1000.0 * i);
+            addT4(*p, i == 7 ? Province::Quebec : Province::Ontario, 777.0 * i, 10.0 * i, 0,
+                  i == 1 ? 0.0 : 1000.0 * i);
         p->calculateStage(false, 0, 1, false);
-        auto *cpt20 = static_cast<TaxData_CPT20_New *>(p->getForm(57, 0, false));
+        auto *cpt20 = static_cast<TaxData_CPT20_New *>(p->getForm(FormType::CPT20, 0, false));
         const FieldRowList &rows = cpt20->rows(0);
         QCOMPARE(rows.count(), entries);
         // a slip without pensionable earnings gives its employment income
@@ -171,7 +142,7 @@ private slots:
         const FieldRecord &last = rows.row(entries - 1);
         QCOMPARE(last.number(TaxData_CPT20_New::C_Pensionable), entries == 1 ? 777.0 : 1000.0 * entries);
         QCOMPARE(last.number(TaxData_CPT20_New::C_Contributions), 10.0 * entries);
-        QCOMPARE(last.number(TaxData_CPT20_New::C_Province), 9.0);
+        QCOMPARE(last.number(TaxData_CPT20_New::C_Province), double(Province::Ontario));
     }
 
     void cppFormSelector_data()
@@ -180,8 +151,8 @@ private slots:
         QTest::addColumn<double>("box17");
         QTest::addColumn<int>("selector");
         QTest::addColumn<int>("form");
-        QTest::newRow("CPP and QPP: the Quebec plan") << 1500.0 << 900.0 << 2 << 148;
-        QTest::newRow("CPP only") << 1500.0 << 0.0 << 1 << 150;
+        QTest::newRow("CPP and QPP: the Quebec plan") << 1500.0 << 900.0 << 2 << int(FormType::RC381);
+        QTest::newRow("CPP only") << 1500.0 << 0.0 << 1 << int(FormType::Schedule8);
         QTest::newRow("neither") << 0.0 << 0.0 << 0 << 0;
     }
     void cppFormSelector()
@@ -190,14 +161,14 @@ private slots:
         QFETCH(double, box17);
         QFETCH(int, selector);
         QFETCH(int, form);
-        auto p = person(9);
-        addT4(*p, 9, 40000, box16, box17, 0);
+        auto p = m_persons.person(Province::Ontario);
+        addT4(*p, Province::Ontario, 40000, box16, box17, 0);
         p->calculateStage(false, 0, 1, false);
         QCOMPARE(p->t1()->cppFormSelector(), selector);
         if (form)
             QVERIFY(p->hasForm(form));
         else
-            QVERIFY(!p->hasForm(148) && !p->hasForm(150));
+            QVERIFY(!p->hasForm(FormType::RC381) && !p->hasForm(FormType::Schedule8));
     }
 
     void deathBenefitExcess_data()
@@ -211,8 +182,8 @@ private slots:
     {
         QFETCH(double, amount);
         QFETCH(double, otherIncome);
-        auto p = person(9);
-        static_cast<TaxData_Slip_T3 *>(p->addSlip(9, 0, 0)->object)->setAmount(TaxData_Slip_T3::F_AmountE, amount);
+        auto p = m_persons.person(Province::Ontario);
+        addSlip<TaxData_Slip_T3>(*p, SlipType::T3, {{TaxData_Slip_T3::F_AmountE, amount}});
         p->calculateStage(false, 0, 1, false);
         QVERIFY(qAbs(p->t1()->amount(T1::F_13000) - otherIncome) < 1e-6);
     }
@@ -228,14 +199,14 @@ private slots:
     {
         QFETCH(double, proceeds);
         QFETCH(bool, sch3);
-        auto p = person(9, {147});
-        auto *f = p->getForm(147, 0, false);
+        auto p = m_persons.person(Province::Ontario, {FormType::T2091IND});
+        auto *f = p->getForm(FormType::T2091IND, 0, false);
         f->setAmount(TaxData_T2091::F_Proceeds, proceeds);
         f->setAmount(TaxData_T2091::F_Cost, 300000.0);
         f->setIntValue(TaxData_T2091::F_YearsOwned, 10);
         f->setIntValue(TaxData_T2091::F_YearsDesignated, 4);
         p->calculateStage(false, 0, 1, false);
-        QCOMPARE(p->hasForm(4), sch3);
+        QCOMPARE(p->hasForm(FormType::Schedule3), sch3);
     }
 
     // Stage 1 runs its named steps in the same order whatever forms exist.
@@ -251,7 +222,7 @@ private slots:
     void stage1Order()
     {
         QFETCH(QList<int>, forms);
-        auto p = person(Province::Ontario);
+        auto p = m_persons.person(Province::Ontario);
         for (int type : forms)
             QVERIFY(p->getForm(type, 0, true));
         addT4(*p, Province::Ontario, 40000, 1500, 0, 40000);
@@ -284,7 +255,7 @@ private slots:
     void stage2Order()
     {
         QFETCH(QList<int>, forms);
-        auto p = person(Province::Ontario);
+        auto p = m_persons.person(Province::Ontario);
         for (int type : forms)
             QVERIFY(p->getForm(type, 0, true));
         p->t1()->setCppFormSelector(2);
@@ -306,9 +277,9 @@ private slots:
 
     void movingExpensesAddUp()
     {
-        auto p = person(9);
+        auto p = m_persons.person(Province::Ontario);
         for (double claim : {1200.0, 800.0}) {
-            CTaxData_Form *f = p->addForm(102, 0, true, 0, false)->object;
+            CTaxData_Form *f = p->addForm(FormType::T1_M, 0, true, 0, false)->object;
             f->setAmount(TaxData_T1MNew::F_DistanceOld, 100);
             f->setAmount(TaxData_T1MNew::F_Expenses, claim);
             f->setAmount(TaxData_T1MNew::F_IncomeAtNewLocation, 50000);
@@ -330,11 +301,11 @@ private slots:
     {
         QFETCH(double, business);
         QFETCH(double, earned);
-        auto p = person(9, {14});
+        auto p = m_persons.person(Province::Ontario, {FormType::T929});
         p->t1()->setAmount(T1::F_10100, 1000.0);
         p->t1()->setAmount(T1::F_13500, business);
         p->calculateStage(false, 0, 2, false);
-        QCOMPARE(p->getForm(14, 0, false)->amount(TaxData_T929New::F_EarnedIncome), earned);
+        QCOMPARE(p->getForm(FormType::T929, 0, false)->amount(TaxData_T929New::F_EarnedIncome), earned);
     }
 
     void selfEmployedCppForm_data()
@@ -343,10 +314,10 @@ private slots:
         QTest::addColumn<QDate>("birth");
         QTest::addColumn<int>("before");
         QTest::addColumn<int>("after");
-        QTest::newRow("Ontario: Schedule 8") << 9 << QDate(1980, 5, 1) << 0 << 1;
-        QTest::newRow("Ontario, no CPP months: kept") << 9 << QDate(1950, 5, 1) << 0 << 0;
-        QTest::newRow("Quebec with months of the other plan") << 11 << QDate(1980, 5, 1) << 1 << 2;
-        QTest::newRow("the Quebec plan is kept") << 9 << QDate(1980, 5, 1) << 2 << 2;
+        QTest::newRow("Ontario: Schedule 8") << int(Province::Ontario) << QDate(1980, 5, 1) << 0 << 1;
+        QTest::newRow("Ontario, no CPP months: kept") << int(Province::Ontario) << QDate(1950, 5, 1) << 0 << 0;
+        QTest::newRow("Quebec with months of the other plan") << int(Province::Quebec) << QDate(1980, 5, 1) << 1 << 2;
+        QTest::newRow("the Quebec plan is kept") << int(Province::Ontario) << QDate(1980, 5, 1) << 2 << 2;
     }
     void selfEmployedCppForm()
     {
@@ -354,7 +325,7 @@ private slots:
         QFETCH(QDate, birth);
         QFETCH(int, before);
         QFETCH(int, after);
-        auto p = person(province);
+        auto p = m_persons.person(province);
         T1 *t = p->t1();
         t->setDateOfBirth(birth);
         t->setAmount(T1::F_13500, 20000.0);

@@ -3,9 +3,8 @@
 #include "calctrace.h"
 #include "ctaxdata_rc71.h"
 #include "ctaxdata_t1adj.h"
-#include "dependantinfostruct.h"
-#include "individualtaxdata.h"
 #include "settingsseam.h"
+#include "stagefixture.h"
 #include "taxdata_instalmentcalc.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch2.h"
@@ -13,13 +12,12 @@
 #include "taxdata_sch5.h"
 #include "taxdata_t1anew.h"
 #include "taxdata_t1ksnew.h"
-#include "taxdata_t1new.h"
 #include "taxdata_t691new.h"
 #include "utils.h"
 #include <QMap>
 #include <cmath>
-#include <memory>
 
+using namespace stagefixture;
 using T1 = TaxData_T1New;
 
 namespace {
@@ -56,25 +54,9 @@ class TestStage36 : public QObject
     Q_OBJECT
 
 private:
-    DependantInfoStruct m_deps;
+    // no date of birth; taxed in the person's province from the start
+    StagePersons m_persons{QDate(), true};
     MapSettings m_settings;
-
-    // A person in the province with a T1 and the forms of the types given.
-    std::unique_ptr<IndividualTaxData> person(int province, std::initializer_list<int> forms = {})
-    {
-        auto p = std::make_unique<IndividualTaxData>(0, &m_deps);
-        p->storeReadProvince(province);
-        p->getForm(1, 0, true);
-        for (int type : forms)
-            if (!p->getForm(type, 0, true))
-                qWarning("form %d not made", type);
-        T1 *t = p->t1();
-        t->setMainTaxProvince(province);
-        t->setFirstName(QStringLiteral("Ada"));
-        t->setLastName(QStringLiteral("Lamont"));
-        t->setSin(QStringLiteral("046454286"));
-        return p;
-    }
 
 private slots:
     void init() { setSettingsSource(&m_settings); }
@@ -102,7 +84,7 @@ private slots:
         QFETCH(QDate, entryDate);
         QFETCH(int, bankruptDays);
         QFETCH(int, residenceDays);
-        auto p = person(Province::Ontario, {FormType::Schedule5});
+        auto p = m_persons.person(Province::Ontario, {FormType::Schedule5});
         T1 *t = p->t1();
         t->setDate(T1::F_BankruptDate, bankruptDate);
         t->setDate(T1::F_EntryDate, entryDate);
@@ -137,7 +119,7 @@ private slots:
         QFETCH(bool, withT1206);
         QFETCH(double, splitDeduction);
         QFETCH(double, expected);
-        auto p = person(Province::Ontario, {FormType::Schedule11});
+        auto p = m_persons.person(Province::Ontario, {FormType::Schedule11});
         if (withT1206)
             p->getForm(FormType::T1206, 0, true);
         T1 *t = p->t1();
@@ -167,7 +149,7 @@ private slots:
         QFETCH(int, province);
         QFETCH(int, mainTaxProvince);
         QFETCH(bool, abated);
-        auto p = person(province);
+        auto p = m_persons.person(province);
         T1 *t = p->t1();
         t->setMainTaxProvince(mainTaxProvince);
         t->setAmount(T1::F_26000, 80000.0);
@@ -184,7 +166,7 @@ private slots:
     // taxable gain without the gifts' left-out gains (those come at 30 % from the T1170).
     void stage4MinimumTaxInputs()
     {
-        auto p = person(Province::Ontario, {FormType::Schedule3, FormType::T691});
+        auto p = m_persons.person(Province::Ontario, {FormType::Schedule3, FormType::T691});
         T1 *t = p->t1();
         t->setAmount(T1::F_26000, 300000.0);
         t->setAmount(T1::F_24900, 100000.0);
@@ -211,7 +193,8 @@ private slots:
         QFETCH(bool, withSch2);
         QFETCH(QDate, bankruptDate);
         QFETCH(double, ratio);
-        auto p = withSch2 ? person(Province::Ontario, {FormType::Schedule2}) : person(Province::Ontario);
+        auto p = withSch2 ? m_persons.person(Province::Ontario, {FormType::Schedule2})
+                          : m_persons.person(Province::Ontario);
         T1 *t = p->t1();
         t->setMaritalStatus(0);
         t->setAmount(T1::F_SpouseNetIncome, 5000.0);
@@ -249,7 +232,7 @@ private slots:
     {
         QFETCH(uint, stage);
         QFETCH(int, field);
-        auto p = person(Province::Ontario);
+        auto p = m_persons.person(Province::Ontario);
         T1 *t = p->t1();
         t->setAmount(T1::F_26000, 50000.0);
         t->setAmount(field, 321.0);
@@ -261,14 +244,14 @@ private slots:
     {
         QTest::addColumn<int>("province");
         QTest::addColumn<double>("expected");
-        QTest::newRow("Yukon keeps them") << 13 << 250.0;
-        QTest::newRow("elsewhere 0") << 12 << 0.0;
+        QTest::newRow("Yukon keeps them") << int(Province::Yukon) << 250.0;
+        QTest::newRow("elsewhere 0") << int(Province::Saskatchewan) << 0.0;
     }
     void stage5YukonLines()
     {
         QFETCH(int, province);
         QFETCH(double, expected);
-        auto p = person(province);
+        auto p = m_persons.person(province);
         T1 *t = p->t1();
         t->setAmount(T1::F_43200, 250.0);
         t->setAmount(T1::F_44100, 250.0);
@@ -293,9 +276,9 @@ private slots:
         QFETCH(QString, repId);
         QFETCH(QString, expectedDiscounter);
         QFETCH(QString, expectedRepId);
-        auto p = person(9, {53, 116});
-        CTaxData_Form *rc71 = p->getForm(53, 0, false);
-        CTaxData_Form *adj = p->getForm(116, 0, false);
+        auto p = m_persons.person(Province::Ontario, {FormType::RC71, FormType::T1_ADJ});
+        CTaxData_Form *rc71 = p->getForm(FormType::RC71, 0, false);
+        CTaxData_Form *adj = p->getForm(FormType::T1_ADJ, 0, false);
         rc71->setText(CTaxData_RC71::F_DiscounterCode, QStringLiteral("TYPED"));
         adj->setText(CTaxData_T1ADJ::F_RepID, QStringLiteral("REPTYPED"));
         m_settings.user[QStringLiteral("DiscounterCode")] = discounter;
@@ -321,10 +304,10 @@ private slots:
         QFETCH(double, rental);
         QFETCH(double, income);
         QFETCH(double, loss);
-        auto p = person(9, {39});
+        auto p = m_persons.person(Province::Ontario, {FormType::T1A});
         p->t1()->setAmount(T1::F_12600, rental);
         p->calculateStage(false, 0, 5, false);
-        const FieldRowList &rows = p->getForm(39, 0, false)->rows(0);
+        const FieldRowList &rows = p->getForm(FormType::T1A, 0, false)->rows(0);
         QVERIFY(rows.count() >= 3);
         const FieldRecord &r = rows.row(2); // rental source
         QCOMPARE(r.number(TaxData_T1ANew::C_Income), income);
@@ -344,17 +327,17 @@ private slots:
     {
         QFETCH(bool, withT1KS);
         QFETCH(bool, withWorksheet);
-        auto p = person(9);
+        auto p = m_persons.person(Province::Ontario);
         if (withT1KS)
-            p->getForm(93, 0, true);
+            p->getForm(FormType::T1Summary, 0, true);
         if (withWorksheet)
-            p->getForm(209, 0, true);
+            p->getForm(FormType::Instalments, 0, true);
         const int formsBefore = p->formCount(0);
-        CTaxData_Form *t1ks = p->getForm(93, 0, false);
+        CTaxData_Form *t1ks = p->getForm(FormType::T1Summary, 0, false);
         if (t1ks)
             for (int f : {TaxData_T1KSNew::F_Instalment1, TaxData_T1KSNew::F_Instalment4})
                 t1ks->setAmount(f, 700.0);
-        CTaxData_Form *sheet = p->getForm(209, 0, false);
+        CTaxData_Form *sheet = p->getForm(FormType::Instalments, 0, false);
         if (sheet)
             sheet->setAmount(TaxData_InstalmentCalc::F_ProvincialValue1, 55.0);
         QCOMPARE(p->calculateStage(false, 0, 6, false), 0);
@@ -385,11 +368,11 @@ private slots:
         QFETCH(int, result);
         QFETCH(bool, has148);
         QFETCH(bool, has150);
-        auto p = person(9, {148, 150});
+        auto p = m_persons.person(Province::Ontario, {FormType::RC381, FormType::Schedule8});
         p->t1()->setCppFormSelector(selector);
         QCOMPARE(p->calculateStage(false, 0, 6, false), result);
-        QCOMPARE(p->hasForm(148), has148);
-        QCOMPARE(p->hasForm(150), has150);
+        QCOMPARE(p->hasForm(FormType::RC381), has148);
+        QCOMPARE(p->hasForm(FormType::Schedule8), has150);
     }
 
     // A person without a T1 passes every stage untouched; stage 7 does nothing.
@@ -405,13 +388,14 @@ private slots:
     {
         QFETCH(bool, withT1);
         QFETCH(uint, stage);
-        IndividualTaxData p(0, &m_deps);
-        p.storeReadProvince(9);
+        IndividualTaxData p(0, &m_persons.deps);
+        p.storeReadProvince(Province::Ontario);
         if (withT1)
-            p.getForm(1, 0, true)->setAmount(T1::F_DaysInYear, 1.0);
-        for (int type : {6, 93, 150, 148, 209, 39})
+            p.getForm(FormType::T1, 0, true)->setAmount(T1::F_DaysInYear, 1.0);
+        for (int type : {FormType::Schedule5, FormType::T1Summary, FormType::Schedule8, FormType::RC381,
+                         FormType::Instalments, FormType::T1A})
             p.getForm(type, 0, true);
-        CTaxData_Form *sch5 = p.getForm(6, 0, false);
+        CTaxData_Form *sch5 = p.getForm(FormType::Schedule5, 0, false);
         sch5->setAmount(TaxData_Sch5::F_DaysInYear, 1.0);
         QStringList trace;
         {
@@ -444,7 +428,7 @@ private slots:
     {
         QFETCH(int, province);
         QFETCH(QList<int>, types);
-        auto p = person(province);
+        auto p = m_persons.person(province);
         for (int type : qAsConst(types))
             QVERIFY(p->getForm(type, 0, true));
         const QStringList expected3{"day counts", "Schedule 5", "Schedule 11", "Schedule 12", "adoption expenses",
@@ -488,7 +472,7 @@ private slots:
     void stage5And6Order()
     {
         QFETCH(QList<int>, forms);
-        auto p = person(Province::Ontario);
+        auto p = m_persons.person(Province::Ontario);
         for (int type : forms)
             QVERIFY(p->getForm(type, 0, true));
         p->addWizardData(1);
