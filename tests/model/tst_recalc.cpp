@@ -6,8 +6,8 @@
 #include "ctaxdata_t1dd.h"
 #include "ctaxdata_t2205.h"
 #include "messages.h"
-#include "returnfilefixture.h"
 #include "settingsseam.h"
+#include "stagefixture.h"
 #include "taxdata_sch2.h"
 #include "taxdata_sch6.h"
 #include "taxdata_t1013new.h"
@@ -16,7 +16,7 @@
 #include "taxdata_t778new.h"
 #include <QRegularExpression>
 
-using namespace returnfixture;
+using namespace stagefixture;
 using T1 = TaxData_T1New;
 
 namespace {
@@ -29,12 +29,6 @@ public:
     QMap<QString, QString> values;
     QMap<QString, QString> config;
 };
-
-void makeCouple(CReturnFile &rf)
-{
-    newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 0, true);
-    newPerson(*rf.spouse(), 9, QStringLiteral("Ben"), QStringLiteral("Roy"), 0, true);
-}
 
 // The driver's own entries of a trace: stages per person, exchanges, estimates.
 QStringList driverOrder(const QStringList &trace)
@@ -91,7 +85,7 @@ private slots:
     {
         QFETCH(int, current);
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
+        anne(*rf.self());
         rf.setCurrentPerson(current);
         QStringList trace;
         {
@@ -133,9 +127,9 @@ private slots:
     void stage0Order()
     {
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
+        anne(*rf.self());
         IndividualTaxData &p = *rf.self();
-        for (int type : {96, 181, 117, 52, 213})
+        for (int type : {FormType::T183, FormType::T185, FormType::T1013, FormType::T1DD, FormType::T1198})
             QVERIFY(p.getForm(type, 0, true));
         QStringList trace;
         {
@@ -167,7 +161,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, stored);
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 0, false);
+        anne(*rf.self(), Province::Ontario, kMarried);
         T1 *t = rf.self()->t1();
         t->setSin(typed);
         t->setSpouseSin(typed);
@@ -191,7 +185,7 @@ private slots:
     {
         QFETCH(int, province);
         CReturnFile rf;
-        newPerson(*rf.self(), province, QStringLiteral("Anne"), QStringLiteral("Roy"), 0, false);
+        anne(*rf.self(), province, kMarried);
         auto *t183 = rf.self()->getForm(FormType::T183, 0, true);
         QVERIFY(t183);
         rf.recalculate(-1, nullptr);
@@ -205,8 +199,8 @@ private slots:
     void stageSevenDoesNothing()
     {
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
-        rf.self()->getForm(3, 0, true);   // Schedule 2 without its provincial partner
+        anne(*rf.self());
+        rf.self()->getForm(FormType::Schedule2, 0, true); // without its provincial partner
         CReturnFile copy;
         copy.assign(rf);
         QStringList trace;
@@ -239,9 +233,9 @@ private slots:
         m_settings.values["BusinessEFilePassword"] = "secret";
         m_settings.config["EfileSoftwareCode"] = "0777";
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
-        auto *t183 = static_cast<TaxData_T183New *>(rf.self()->getForm(96, 0, true));
-        auto *t1013 = static_cast<TaxData_T1013New *>(rf.self()->getForm(117, 0, true));
+        anne(*rf.self());
+        auto *t183 = static_cast<TaxData_T183New *>(rf.self()->getForm(FormType::T183, 0, true));
+        auto *t1013 = static_cast<TaxData_T1013New *>(rf.self()->getForm(FormType::T1013, 0, true));
         t183->setText(TaxData_T183New::F_EFileNumber, typed);
         rf.self()->calculateStage(false, 0, 0, false);
         QCOMPARE(t183->text(TaxData_T183New::F_EFileNumber), result);
@@ -254,12 +248,12 @@ private slots:
     void directDeposit()
     {
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
+        anne(*rf.self());
         T1 *t = rf.self()->t1();
         t->setText(T1::F_DDAccount, QStringLiteral("stale"));
         rf.self()->calculateStage(false, 0, 0, false);
         QVERIFY(t->text(T1::F_DDAccount).isEmpty());
-        CTaxData_Form *dd = rf.self()->getForm(52, 0, true);
+        CTaxData_Form *dd = rf.self()->getForm(FormType::T1DD, 0, true);
         dd->setText(CTaxData_T1DD::F_Account, QStringLiteral("1234567"));
         dd->setText(CTaxData_T1DD::F_Branch, QStringLiteral("00011"));
         rf.self()->calculateStage(false, 0, 0, false);
@@ -272,9 +266,9 @@ private slots:
     void personWithoutT1()
     {
         CReturnFile rf;
-        // a coupled file whose self holds no T1: the spouse holds a T1 and form 161
-        newPerson(*rf.spouse(), 9, QStringLiteral("Ben"), QStringLiteral("Roy"), 0, true);
-        QVERIFY(rf.spouse()->getForm(161, 0, true));
+        // a coupled file whose self holds no T1: the spouse holds a T1 and the provincial credits
+        ben(*rf.spouse());
+        QVERIFY(rf.spouse()->getForm(FormType::ProvincialCredits, 0, true));
         QVERIFY(rf.isCoupled());
         QStringList trace;
         {
@@ -294,26 +288,26 @@ private slots:
     void provinceChangeRemakesWizardRecord()
     {
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
+        anne(*rf.self());
         IndividualTaxData &p = *rf.self();
-        QVERIFY(p.findWizardData(6, false));
-        p.setProvince(9, 1);
-        CTaxData_Form *record = p.findWizardData(6, false);
+        QVERIFY(p.findWizardData(WizardRecord::Provincial, false));
+        p.setProvince(Province::Ontario, Province::Alberta);
+        CTaxData_Form *record = p.findWizardData(WizardRecord::Provincial, false);
         QVERIFY(record);
         // the record is the one the loaded (new) plug-in holds
         QCOMPARE(record, p.provinceManager().createWizardData());
         QList<int> loaded;
         p.provinceManager().listLoadedProvinces(loaded);
-        QCOMPARE(loaded, QList<int>{1});
+        QCOMPARE(loaded, QList<int>{Province::Alberta});
         rf.recalculate(-1, nullptr);
 
         // the same province again keeps its plug-in and its record
-        CProvincialTaxManager *manager = p.provinceManager().loadedManager(1);
+        CProvincialTaxManager *manager = p.provinceManager().loadedManager(Province::Alberta);
         const int loads = CMultiProvsTaxMgr::loadAttempts();
-        p.setProvince(1, 1);
-        QCOMPARE(p.provinceManager().loadedManager(1), manager);
+        p.setProvince(Province::Alberta, Province::Alberta);
+        QCOMPARE(p.provinceManager().loadedManager(Province::Alberta), manager);
         QCOMPARE(CMultiProvsTaxMgr::loadAttempts(), loads);
-        QCOMPARE(p.findWizardData(6, false), record);
+        QCOMPARE(p.findWizardData(WizardRecord::Provincial, false), record);
     }
 
     // ---- the edited item
@@ -322,13 +316,13 @@ private slots:
     {
         CReturnFile rf;
         makeCouple(rf);
-        CTaxData_Form *mine = rf.self()->getForm(12, 0, true);
+        CTaxData_Form *mine = rf.self()->getForm(FormType::T776, 0, true);
         rf.shareFormWithSpouse(mine);
         FormEntry *entry = rf.self()->formEntryOf(mine);
         QVERIFY(entry->linkedId > 0);
         // the partner's copy deleted: the link goes, the calculation goes on
-        rf.spouse()->removeForm(rf.spouse()->getForm(12, entry->linkedId, false), true, false);
-        QVERIFY(!rf.spouse()->hasForm(12));
+        rf.spouse()->removeForm(rf.spouse()->getForm(FormType::T776, entry->linkedId, false), true, false);
+        QVERIFY(!rf.spouse()->hasForm(FormType::T776));
         rf.recalculate(0, mine);
         QCOMPARE(entry->linkedId, 0);
     }
@@ -363,8 +357,8 @@ private slots:
         using S = TaxData_T1032_New;
         CReturnFile rf;
         makeCouple(rf);
-        CTaxData_Form *c = rf.self()->getForm(118, 0, true);
-        CTaxData_Form *o = rf.spouse()->getForm(118, 0, true);
+        CTaxData_Form *c = rf.self()->getForm(FormType::T1032, 0, true);
+        CTaxData_Form *o = rf.spouse()->getForm(FormType::T1032, 0, true);
         c->setIntValue(S::F_Role, currentRole);
         o->setIntValue(S::F_Role, currentRole);
         c->setAmount(S::F_SplitAmount, 1000);
@@ -386,7 +380,7 @@ private slots:
         a->setAmount(T1::F_11700, 120);
         a->setAmount(T1::F_21300, 30);
         b->setDateOfBirth(QDate(1950, 1, 1)); // 74: the RRIF line of 65 and over
-        CTaxData_Form *t2205 = rf.self()->getForm(124, 0, true);
+        CTaxData_Form *t2205 = rf.self()->getForm(FormType::T2205, 0, true);
         t2205->setAmount(CTaxData_T2205::F_Income, 500);
         b->setAmount(T1::F_11500, 100);
         rf.exchangeBetweenSpouses(1);
@@ -408,8 +402,8 @@ private slots:
         a->setAmount(T1::F_23600, 41000);
         a->setAmount(T1::F_26000, 40000);
         b->setAmount(T1::F_23600, 52000);
-        CTaxData_Form *ca = rf.self()->getForm(13, 0, true);
-        CTaxData_Form *cb = rf.spouse()->getForm(13, 0, true);
+        CTaxData_Form *ca = rf.self()->getForm(FormType::T778, 0, true);
+        CTaxData_Form *cb = rf.spouse()->getForm(FormType::T778, 0, true);
         cb->setFlag(S::F_PartnerMark, true);
         rf.exchangeBetweenSpouses(2);
         QCOMPARE(b->amount(T1::F_SpouseNetIncome), 41000.0);
@@ -440,7 +434,7 @@ private slots:
         a->setAmount(T1::F_ResidenceDays, 183);
         a->setAmount(T1::F_DaysInYear, 366);
         b->setAmount(T1::F_31400, 2000);
-        CTaxData_Form *sch2 = rf.self()->getForm(3, 0, true);
+        CTaxData_Form *sch2 = rf.self()->getForm(FormType::Schedule2, 0, true);
         rf.exchangeBetweenSpouses(3);
         QCOMPARE(sch2->amount(TaxData_Sch2::F_Pension), pension);
         QCOMPARE(sch2->amount(TaxData_Sch2::F_Tuition), 0.0); // the partner holds no Schedule 11 amount
@@ -452,12 +446,12 @@ private slots:
         CReturnFile rf;
         makeCouple(rf);
         rf.spouse()->t1()->setAmount(T1::F_10100, 15000);
-        CTaxData_Form *mine = rf.self()->getForm(119, 0, true);
+        CTaxData_Form *mine = rf.self()->getForm(FormType::Schedule6, 0, true);
         rf.exchangeBetweenSpouses(4);
         QVERIFY(mine->flag(S::F_SpouseFlag));
         QCOMPARE(mine->amount(S::F_SpouseWorkingIncome), 15000.0);
 
-        CTaxData_Form *theirs = rf.spouse()->getForm(119, 0, true);
+        CTaxData_Form *theirs = rf.spouse()->getForm(FormType::Schedule6, 0, true);
         mine->setAmount(S::F_WorkingIncome, 8000);
         theirs->setAmount(S::F_WorkingIncome, 15000);
         rf.exchangeBetweenSpouses(4);
@@ -468,7 +462,7 @@ private slots:
     void singleFileExchangesNothing()
     {
         CReturnFile rf;
-        newPerson(*rf.self(), 9, QStringLiteral("Anne"), QStringLiteral("Roy"), 5, false);
+        anne(*rf.self());
         rf.self()->t1()->setSpouseFirstName(QStringLiteral("Kept"));
         rf.exchangeBetweenSpouses(0);
         QCOMPARE(rf.self()->t1()->spouseFirstName(), QStringLiteral("Kept"));
