@@ -1,16 +1,31 @@
 #include "mydatastream.h"
+#include <QBuffer>
+#include <QDate>
 #include <QIODevice>
+#include <cstring>
+#include <limits>
 
 MyDataStream::MyDataStream(QIODevice *device, bool storing)
     : QDataStream(device), m_storing(storing)
 {
     setUp();
+    if (!storing)
+        takeBytes(device);
 }
 
 MyDataStream::MyDataStream(QByteArray *buffer, bool storing)
     : QDataStream(buffer, storing ? QIODevice::WriteOnly : QIODevice::ReadOnly), m_storing(storing)
 {
     setUp();
+    if (!storing && buffer) {
+        m_data = *buffer;
+        m_inMemory = true;
+    }
+}
+
+MyDataStream::~MyDataStream()
+{
+    syncDevice();
 }
 
 void MyDataStream::setUp()
@@ -20,12 +35,195 @@ void MyDataStream::setUp()
     setFloatingPointPrecision(QDataStream::DoublePrecision);
 }
 
+// A sequential device is read as it comes; anything else is taken whole.
+void MyDataStream::takeBytes(QIODevice *device)
+{
+    if (!device || !device->isReadable() || device->isSequential()
+        || device->size() > std::numeric_limits<int>::max())
+        return;
+    if (auto *buffer = qobject_cast<QBuffer *>(device)) {
+        m_data = buffer->data();
+        m_pos = int(buffer->pos());
+    } else {
+        m_deviceOffset = device->pos();
+        m_data = device->readAll();
+    }
+    m_inMemory = true;
+}
+
+QIODevice *MyDataStream::device() const
+{
+    syncDevice();
+    return QDataStream::device();
+}
+
+void MyDataStream::syncDevice() const
+{
+    QIODevice *d = QDataStream::device();
+    if (m_inMemory && d && d->isOpen() && d->pos() != m_deviceOffset + m_pos)
+        d->seek(m_deviceOffset + m_pos);
+}
+
+const char *MyDataStream::take(qint64 n)
+{
+    const qint64 left = m_data.size() - m_pos;
+    if (n > left) {
+        m_pos = m_data.size();
+        setStatus(QDataStream::ReadPastEnd);
+        return nullptr;
+    }
+    const char *p = m_data.constData() + m_pos;
+    m_pos += int(n);
+    return p;
+}
+
 qint64 MyDataStream::bytesLeft() const
 {
-    QIODevice *d = device();
+    if (m_inMemory)
+        return m_data.size() - m_pos;
+    QIODevice *d = QDataStream::device();
     if (!d || d->isSequential())
         return -1;
     return d->bytesAvailable();
+}
+
+bool MyDataStream::atEnd() const
+{
+    return m_inMemory ? m_pos >= m_data.size() : QDataStream::atEnd();
+}
+
+QByteArray MyDataStream::peekRaw(int maxLen) const
+{
+    if (m_inMemory)
+        return m_data.mid(m_pos, qMax(0, maxLen));
+    QIODevice *d = QDataStream::device();
+    return d ? d->peek(maxLen) : QByteArray();
+}
+
+int MyDataStream::readRawData(char *s, int len)
+{
+    if (!m_inMemory)
+        return QDataStream::readRawData(s, len);
+    const int n = qBound(0, len, m_data.size() - m_pos);
+    std::memcpy(s, m_data.constData() + m_pos, size_t(n));
+    m_pos += n;
+    if (n != len)
+        setStatus(QDataStream::ReadPastEnd);
+    return n;
+}
+
+int MyDataStream::skipRawData(int len)
+{
+    if (!m_inMemory)
+        return QDataStream::skipRawData(len);
+    const int n = qBound(0, len, m_data.size() - m_pos);
+    m_pos += n;
+    if (n != len)
+        setStatus(QDataStream::ReadPastEnd);
+    return n;
+}
+
+MyDataStream &MyDataStream::operator>>(qint8 &v)
+{
+    if (!m_inMemory) {
+        QDataStream::operator>>(v);
+        return *this;
+    }
+    const char *p = take(1);
+    v = p ? qint8(*p) : 0;
+    return *this;
+}
+
+MyDataStream &MyDataStream::operator>>(quint8 &v)
+{
+    qint8 b = 0;
+    *this >> b;
+    v = quint8(b);
+    return *this;
+}
+
+MyDataStream &MyDataStream::operator>>(bool &v)
+{
+    qint8 b = 0;
+    *this >> b;
+    v = b != 0;
+    return *this;
+}
+
+MyDataStream &MyDataStream::operator>>(double &v)
+{
+    if (!m_inMemory) {
+        QDataStream::operator>>(v);
+        return *this;
+    }
+    quint64 bits = 0;
+    readInt(bits);
+    std::memcpy(&v, &bits, sizeof v);
+    return *this;
+}
+
+// The precision is DoublePrecision: a float is stored as a double.
+MyDataStream &MyDataStream::operator>>(float &v)
+{
+    if (!m_inMemory) {
+        QDataStream::operator>>(v);
+        return *this;
+    }
+    double d = 0;
+    *this >> d;
+    v = float(d);
+    return *this;
+}
+
+// A byte count (0xffffffff for a null text), then UTF-16 in the stream's byte order.
+MyDataStream &MyDataStream::operator>>(QString &v)
+{
+    if (!m_inMemory) {
+        static_cast<QDataStream &>(*this) >> v;
+        return *this;
+    }
+    quint32 bytes = 0;
+    *this >> bytes;
+    if (bytes == 0xffffffffu) {
+        v.clear();
+    } else if (bytes == 0) {
+        v = QString(QLatin1String(""));
+    } else if (bytes & 1) {
+        v.clear();
+        setStatus(QDataStream::ReadCorruptData);
+    } else if (const char *p = take(bytes)) {
+        const int len = int(bytes / 2);
+        v.resize(len);
+        ushort *out = reinterpret_cast<ushort *>(v.data());
+        std::memcpy(out, p, bytes);
+        if (QSysInfo::ByteOrder == QSysInfo::BigEndian)
+            qbswap<sizeof(ushort)>(out, len, out);
+    } else {
+        v.clear();
+    }
+    return *this;
+}
+
+// The day number; one outside QDate's range goes through QDataStream so that it
+// is kept as it was read.
+MyDataStream &MyDataStream::operator>>(QDate &v)
+{
+    if (!m_inMemory) {
+        static_cast<QDataStream &>(*this) >> v;
+        return *this;
+    }
+    const char *p = take(8);
+    const qint64 day = p ? qFromLittleEndian<qint64>(p) : 0;
+    const QDate d = QDate::fromJulianDay(day);
+    if (d.isValid() || day == QDate().toJulianDay()) {
+        v = d;
+        return *this;
+    }
+    QDataStream one(QByteArray(p, 8));
+    one.setVersion(kStreamVersion);
+    one.setByteOrder(QDataStream::LittleEndian);
+    one >> v;
+    return *this;
 }
 
 bool MyDataStream::readCount(qint32 &count, qint64 minItemBytes)
