@@ -17,10 +17,8 @@ MyDataStream::MyDataStream(QByteArray *buffer, bool storing)
     : QDataStream(buffer, storing ? QIODevice::WriteOnly : QIODevice::ReadOnly), m_storing(storing)
 {
     setUp();
-    if (!storing && buffer) {
-        m_data = *buffer;
-        m_inMemory = true;
-    }
+    if (!storing && buffer)
+        takeBytes(*buffer, 0);
 }
 
 MyDataStream::~MyDataStream()
@@ -42,12 +40,18 @@ void MyDataStream::takeBytes(QIODevice *device)
         || device->size() > std::numeric_limits<int>::max())
         return;
     if (auto *buffer = qobject_cast<QBuffer *>(device)) {
-        m_data = buffer->data();
-        m_pos = int(buffer->pos());
+        takeBytes(buffer->data(), buffer->pos());
     } else {
         m_deviceOffset = device->pos();
-        m_data = device->readAll();
+        takeBytes(device->readAll(), 0);
     }
+}
+
+void MyDataStream::takeBytes(const QByteArray &bytes, qint64 at)
+{
+    m_data = bytes;
+    m_cur = m_data.constData() + qBound(qint64(0), at, qint64(m_data.size()));
+    m_end = m_data.constData() + m_data.size();
     m_inMemory = true;
 }
 
@@ -60,27 +64,21 @@ QIODevice *MyDataStream::device() const
 void MyDataStream::syncDevice() const
 {
     QIODevice *d = QDataStream::device();
-    if (m_inMemory && d && d->isOpen() && d->pos() != m_deviceOffset + m_pos)
-        d->seek(m_deviceOffset + m_pos);
+    if (m_inMemory && d && d->isOpen() && d->pos() != m_deviceOffset + position())
+        d->seek(m_deviceOffset + position());
 }
 
-const char *MyDataStream::take(qint64 n)
+const char *MyDataStream::takeShort()
 {
-    const qint64 left = m_data.size() - m_pos;
-    if (n > left) {
-        m_pos = m_data.size();
-        setStatus(QDataStream::ReadPastEnd);
-        return nullptr;
-    }
-    const char *p = m_data.constData() + m_pos;
-    m_pos += int(n);
-    return p;
+    m_cur = m_end;
+    setStatus(QDataStream::ReadPastEnd);
+    return nullptr;
 }
 
 qint64 MyDataStream::bytesLeft() const
 {
     if (m_inMemory)
-        return m_data.size() - m_pos;
+        return m_end - m_cur;
     QIODevice *d = QDataStream::device();
     if (!d || d->isSequential())
         return -1;
@@ -89,13 +87,13 @@ qint64 MyDataStream::bytesLeft() const
 
 bool MyDataStream::atEnd() const
 {
-    return m_inMemory ? m_pos >= m_data.size() : QDataStream::atEnd();
+    return m_inMemory ? m_cur >= m_end : QDataStream::atEnd();
 }
 
 QByteArray MyDataStream::peekRaw(int maxLen) const
 {
     if (m_inMemory)
-        return m_data.mid(m_pos, qMax(0, maxLen));
+        return m_data.mid(int(position()), qMax(0, maxLen));
     QIODevice *d = QDataStream::device();
     return d ? d->peek(maxLen) : QByteArray();
 }
@@ -104,9 +102,9 @@ int MyDataStream::readRawData(char *s, int len)
 {
     if (!m_inMemory)
         return QDataStream::readRawData(s, len);
-    const int n = qBound(0, len, m_data.size() - m_pos);
-    std::memcpy(s, m_data.constData() + m_pos, size_t(n));
-    m_pos += n;
+    const int n = qBound(0, len, int(m_end - m_cur));
+    std::memcpy(s, m_cur, size_t(n));
+    m_cur += n;
     if (n != len)
         setStatus(QDataStream::ReadPastEnd);
     return n;
@@ -116,50 +114,11 @@ int MyDataStream::skipRawData(int len)
 {
     if (!m_inMemory)
         return QDataStream::skipRawData(len);
-    const int n = qBound(0, len, m_data.size() - m_pos);
-    m_pos += n;
+    const int n = qBound(0, len, int(m_end - m_cur));
+    m_cur += n;
     if (n != len)
         setStatus(QDataStream::ReadPastEnd);
     return n;
-}
-
-MyDataStream &MyDataStream::operator>>(qint8 &v)
-{
-    if (!m_inMemory) {
-        QDataStream::operator>>(v);
-        return *this;
-    }
-    const char *p = take(1);
-    v = p ? qint8(*p) : 0;
-    return *this;
-}
-
-MyDataStream &MyDataStream::operator>>(quint8 &v)
-{
-    qint8 b = 0;
-    *this >> b;
-    v = quint8(b);
-    return *this;
-}
-
-MyDataStream &MyDataStream::operator>>(bool &v)
-{
-    qint8 b = 0;
-    *this >> b;
-    v = b != 0;
-    return *this;
-}
-
-MyDataStream &MyDataStream::operator>>(double &v)
-{
-    if (!m_inMemory) {
-        QDataStream::operator>>(v);
-        return *this;
-    }
-    quint64 bits = 0;
-    readInt(bits);
-    std::memcpy(&v, &bits, sizeof v);
-    return *this;
 }
 
 // The precision is DoublePrecision: a float is stored as a double.
@@ -193,7 +152,7 @@ MyDataStream &MyDataStream::operator>>(QString &v)
         setStatus(QDataStream::ReadCorruptData);
     } else if (const char *p = take(bytes)) {
         const int len = int(bytes / 2);
-        v.resize(len);
+        v = QString(len, Qt::Uninitialized);
         ushort *out = reinterpret_cast<ushort *>(v.data());
         std::memcpy(out, p, bytes);
         if (QSysInfo::ByteOrder == QSysInfo::BigEndian)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QDataStream>
+#include <cstring>
 
 class QIODevice;
 class QDate;
@@ -39,16 +40,32 @@ public:
     QByteArray peekRaw(int maxLen) const;
 
     using QDataStream::operator<<;
-    MyDataStream &operator>>(qint8 &v);
-    MyDataStream &operator>>(quint8 &v);
-    MyDataStream &operator>>(bool &v);
+    MyDataStream &operator>>(qint8 &v) { return readInt(v); }
+    MyDataStream &operator>>(quint8 &v) { return readInt(v); }
+    MyDataStream &operator>>(bool &v)
+    {
+        qint8 b = 0;
+        readInt(b);
+        v = b != 0;
+        return *this;
+    }
     MyDataStream &operator>>(qint16 &v) { return readInt(v); }
     MyDataStream &operator>>(quint16 &v) { return readInt(v); }
     MyDataStream &operator>>(qint32 &v) { return readInt(v); }
     MyDataStream &operator>>(quint32 &v) { return readInt(v); }
     MyDataStream &operator>>(qint64 &v) { return readInt(v); }
     MyDataStream &operator>>(quint64 &v) { return readInt(v); }
-    MyDataStream &operator>>(double &v);
+    MyDataStream &operator>>(double &v)
+    {
+        if (!m_inMemory) {
+            QDataStream::operator>>(v);
+            return *this;
+        }
+        quint64 bits = 0;
+        readInt(bits);
+        std::memcpy(&v, &bits, sizeof v);
+        return *this;
+    }
     MyDataStream &operator>>(float &v);
     MyDataStream &operator>>(QString &v);
     MyDataStream &operator>>(QDate &v);
@@ -65,16 +82,27 @@ public:
 private:
     void setUp();
     void takeBytes(QIODevice *device);
+    void takeBytes(const QByteArray &bytes, qint64 at);
     // Start of the next n bytes, or null when fewer are left: then the rest is
     // consumed and the stream is marked ReadPastEnd.
-    const char *take(qint64 n);
+    const char *take(qint64 n)
+    {
+        if (n > m_end - m_cur)
+            return takeShort();
+        const char *p = m_cur;
+        m_cur += n;
+        return p;
+    }
+    const char *takeShort();
+    qint64 position() const { return m_cur - m_data.constData(); }
     template<typename T>
     MyDataStream &readInt(T &v);
 
     bool m_storing;
     bool m_inMemory = false;   // loading from m_data
     QByteArray m_data;
-    int m_pos = 0;
+    const char *m_cur = nullptr;   // next byte to read in m_data
+    const char *m_end = nullptr;
     qint64 m_deviceOffset = 0; // device position of m_data's first byte
 };
 
