@@ -28,6 +28,7 @@ void FieldTable::build()
         m_slot[i] = isNumeric(s.kind) ? m_numeric++ : m_text++;
         if (isNumeric(s.kind))
             m_numDefaults.push_back(s.defaultValue);
+        m_readKind.push_back(s.transient ? 0 : quint8(s.kind));
         m_hasTransient = m_hasTransient || s.transient;
         const QString key = QString::fromLatin1(s.key);
         Q_ASSERT_X(!m_byKey.contains(key), "FieldTable", s.key);
@@ -239,20 +240,16 @@ bool FieldRecord::serialise(MyDataStream &ar)
         ar >> kind;
         if (!ar.ok())
             break;
-        if (i >= n || quint8(m_table->spec(i).kind) != kind || m_table->spec(i).transient) {
+        if (i >= n || m_table->readKind(i) != kind) {
             skipValue(ar, kind);
             continue;
         }
+        const size_t s = size_t(m_table->slot(i));
         switch (FieldKind(kind)) {
-        case FieldKind::Amount: { double d = 0; ar >> d; setNumber(i, d); break; }
-        case FieldKind::Int: { qint32 v = 0; ar >> v; setNumber(i, v); break; }
-        case FieldKind::Flag: { quint8 v = 0; ar >> v; setNumber(i, v ? 1 : 0); break; }
-        default: {
-            const size_t s = size_t(m_table->slot(i));
-            ar >> m_str[s];
-            m_days[s] = kUnparsed;
-            break;
-        }
+        case FieldKind::Amount: ar >> m_num[s]; break;
+        case FieldKind::Int: { qint32 v = 0; ar >> v; m_num[s] = v; break; }
+        case FieldKind::Flag: { quint8 v = 0; ar >> v; m_num[s] = v ? 1 : 0; break; }
+        default: ar >> m_str[s]; m_days[s] = kUnparsed; break;
         }
     }
     return ar.ok();

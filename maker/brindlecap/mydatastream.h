@@ -85,7 +85,7 @@ private:
     void takeBytes(const QByteArray &bytes, qint64 at);
     // Start of the next n bytes, or null when fewer are left: then the rest is
     // consumed and the stream is marked ReadPastEnd.
-    const char *take(qint64 n)
+    Q_ALWAYS_INLINE const char *take(qint64 n)
     {
         if (n > m_end - m_cur)
             return takeShort();
@@ -96,7 +96,7 @@ private:
     const char *takeShort();
     qint64 position() const { return m_cur - m_data.constData(); }
     template<typename T>
-    MyDataStream &readInt(T &v);
+    Q_ALWAYS_INLINE MyDataStream &readInt(T &v);
 
     bool m_storing;
     bool m_inMemory = false;   // loading from m_data
@@ -116,7 +116,7 @@ struct SyncedReading
 #include <QtEndian>
 
 template<typename T>
-MyDataStream &MyDataStream::readInt(T &v)
+inline MyDataStream &MyDataStream::readInt(T &v)
 {
     if (!m_inMemory) {
         QDataStream::operator>>(v);
