@@ -2,6 +2,7 @@
 #include "fieldcaptions.h"
 #include "mydatastream.h"
 #include <QMutex>
+#include <algorithm>
 
 FieldTable::FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base)
 {
@@ -25,6 +26,9 @@ void FieldTable::build()
     for (size_t i = 0; i < m_specs.size(); ++i) {
         const FieldSpec &s = m_specs[i];
         m_slot[i] = isNumeric(s.kind) ? m_numeric++ : m_text++;
+        if (isNumeric(s.kind))
+            m_numDefaults.push_back(s.defaultValue);
+        m_readKind.push_back(s.transient ? 0 : quint8(s.kind));
         m_hasTransient = m_hasTransient || s.transient;
         const QString key = QString::fromLatin1(s.key);
         Q_ASSERT_X(!m_byKey.contains(key), "FieldTable", s.key);
@@ -75,21 +79,17 @@ QStringList FieldTable::sectionNames(int kind, int type)
 }
 
 FieldRecord::FieldRecord(const FieldTable &table)
-    : m_table(&table), m_num(size_t(table.numericCount())), m_str(size_t(table.textCount())),
+    : m_table(&table), m_num(table.numericDefaults()), m_str(size_t(table.textCount())),
       m_days(size_t(table.textCount()), kUnparsed)
 {
-    reset();
 }
 
 void FieldRecord::reset()
 {
-    for (int i = 0; i < m_table->count(); ++i) {
-        const FieldSpec &s = m_table->spec(i);
-        if (FieldTable::isNumeric(s.kind))
-            m_num[size_t(m_table->slot(i))] = s.defaultValue;
-        else
-            setText(i, QString());
-    }
+    m_num = m_table->numericDefaults();
+    for (QString &t : m_str)
+        t = QString();
+    std::fill(m_days.begin(), m_days.end(), kUnparsed);
 }
 
 QDate FieldRecord::date(int i) const
@@ -240,15 +240,16 @@ bool FieldRecord::serialise(MyDataStream &ar)
         ar >> kind;
         if (!ar.ok())
             break;
-        if (i >= n || quint8(m_table->spec(i).kind) != kind || m_table->spec(i).transient) {
+        if (i >= n || m_table->readKind(i) != kind) {
             skipValue(ar, kind);
             continue;
         }
+        const size_t s = size_t(m_table->slot(i));
         switch (FieldKind(kind)) {
-        case FieldKind::Amount: { double d = 0; ar >> d; setNumber(i, d); break; }
-        case FieldKind::Int: { qint32 v = 0; ar >> v; setNumber(i, v); break; }
-        case FieldKind::Flag: { quint8 v = 0; ar >> v; setNumber(i, v ? 1 : 0); break; }
-        default: { QString s; ar >> s; setText(i, s); break; }
+        case FieldKind::Amount: ar >> m_num[s]; break;
+        case FieldKind::Int: { qint32 v = 0; ar >> v; m_num[s] = v; break; }
+        case FieldKind::Flag: { quint8 v = 0; ar >> v; m_num[s] = v ? 1 : 0; break; }
+        default: ar >> m_str[s]; m_days[s] = kUnparsed; break;
         }
     }
     return ar.ok();

@@ -61,11 +61,17 @@ public:
     const std::vector<FieldSpec> &describedSpecs(int kind, int type) const;
     static QStringList sectionNames(int kind, int type);
     bool hasTransient() const { return m_hasTransient; }
+    // The kind a stored value must have to be read into field i; 0 for a transient field.
+    quint8 readKind(int i) const { return m_readKind[size_t(i)]; }
+    // The defaults of the numeric store, by slot.
+    const std::vector<double> &numericDefaults() const { return m_numDefaults; }
 
 private:
     void build();
     std::vector<FieldSpec> m_specs;
     std::vector<int> m_slot;
+    std::vector<double> m_numDefaults;
+    std::vector<quint8> m_readKind;
     QHash<QString, int> m_byKey;
     QHash<int, int> m_byCode;
     int m_numeric = 0;

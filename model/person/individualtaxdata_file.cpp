@@ -117,7 +117,7 @@ void IndividualTaxData::writeBarcodeData(int flag, MyDataStream &ar)
 
 void IndividualTaxData::skipBarcodeData(MyDataStream &ar)
 {
-    QIODevice *device = ar.device();
+    const SyncedReading synced{ar};
     qint32 n = 0;
     ar >> n;
     if (!ar.ok() || n < 1)
@@ -125,20 +125,20 @@ void IndividualTaxData::skipBarcodeData(MyDataStream &ar)
     if (ar.skipRawData(n) != n)
         return;
     qint32 m = 0;
-    if (device && device->bytesAvailable() >= 4)
+    const qint64 left = ar.bytesLeft();
+    if (left >= 4 || (left < 0 && ar.device() && ar.device()->bytesAvailable() >= 4))
         ar >> m;
     if (!ar.ok() || m <= 0)
         return;
     if (m_fileVersion < 66064) {
         // older files may hold SFD blocks whose lengths do not match: find the
         // closing marker instead
-        if (!device)
+        if (ar.bytesLeft() < 0)
             return;
-        const qint64 start = device->pos();
-        const QByteArray ahead = device->peek(3100);
+        const QByteArray ahead = ar.peekRaw(3100);
         const int at = ahead.indexOf(QByteArray(8, char(0x62)));
         if (at >= 0)
-            device->seek(start + at);
+            ar.skipRawData(at);
         return;
     }
     for (qint32 i = 0; i < m; ++i) {

@@ -43,6 +43,7 @@ bool readBarcodeMark(MyDataStream &ar)
 
 int IndividualTaxData::serialize(int edition, MyDataStream &ar)
 {
+    const SyncedReading synced{ar};
     try {
         return ar.IsStoring() ? writePersonBlock(ar) : readPersonBlock(edition, ar);
     } catch (const std::exception &e) {

@@ -179,6 +179,7 @@ bool CReturnFile::askPassword() const
 
 int CReturnFile::serialize(int edition, MyDataStream &ar)
 {
+    const SyncedReading synced{ar};
     IndividualTaxData *me = self();
     IndividualTaxData *partner = spouse();
     if (ar.IsStoring()) {

@@ -9,8 +9,41 @@
 #include "messages.h"
 #include "mydatastream.h"
 #include "utils.h"
+#include <QBuffer>
+#include <QDataStream>
 
 namespace {
+// Reads the values named by ops ("c" qint8, "C" quint8, "b" bool, "h"/"H" 16 bits,
+// "i"/"I" 32 bits, "q"/"Q" 64 bits, "d" double, "f" float, "s" text, "D" date,
+// "r" 5 raw bytes, "k" 5 skipped) and notes each value with the stream's status.
+template<typename S>
+QStringList readOps(S &s, const QString &ops)
+{
+    QStringList seen;
+    auto note = [&](const QString &v) { seen << v + QLatin1Char('/') + QString::number(int(s.status())); };
+    for (QChar op : ops) {
+        switch (op.toLatin1()) {
+        case 'c': { qint8 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'C': { quint8 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'b': { bool v = true; s >> v; note(QString::number(v)); break; }
+        case 'h': { qint16 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'H': { quint16 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'i': { qint32 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'I': { quint32 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'q': { qint64 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'Q': { quint64 v = 7; s >> v; note(QString::number(v)); break; }
+        case 'd': { double v = 7; s >> v; note(QString::number(v, 'g', 17)); break; }
+        case 'f': { float v = 7; s >> v; note(QString::number(double(v), 'g', 9)); break; }
+        case 's': { QString v = QStringLiteral("x"); s >> v; note(v.isNull() ? QStringLiteral("null") : '<' + v + '>'); break; }
+        case 'D': { QDate v(2000, 1, 1); s >> v; note(QString::number(v.toJulianDay()) + QString::number(v.isValid())); break; }
+        case 'r': { char b[5] = {}; const int n = s.readRawData(b, 5); note(QString::number(n) + QLatin1String(QByteArray(b, 5).toHex())); break; }
+        case 'k': note(QString::number(s.skipRawData(5))); break;
+        }
+    }
+    seen << QStringLiteral("at %1 end %2").arg(s.device()->pos()).arg(s.atEnd());
+    return seen;
+}
+
 // A small calculator class with a row list, as the calculators declare theirs.
 class SampleForm : public CTaxData_Form
 {
@@ -56,6 +89,56 @@ class TestBrindlecap : public QObject
 {
     Q_OBJECT
 private slots:
+    // Loading decodes from memory: every value, status and position as QDataStream
+    // gives them, for the whole stream and for every cut of it.
+    void streamReadsAsQDataStream_data()
+    {
+        QTest::addColumn<QString>("ops");
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray numbers;
+        {
+            QDataStream out(&numbers, QIODevice::WriteOnly);
+            out.setVersion(MyDataStream::kStreamVersion);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out << qint8(-3) << quint8(250) << qint8(2) << qint16(-300) << quint16(65000) << qint32(-70000)
+                << quint32(4000000000u) << qint64(-5000000000LL) << quint64(1) << 1234.5 << -0.1 << 2.5;
+        }
+        QTest::newRow("numbers") << "cCbhHiIqQddf" << numbers;
+        QByteArray texts;
+        {
+            QDataStream out(&texts, QIODevice::WriteOnly);
+            out.setVersion(MyDataStream::kStreamVersion);
+            out.setByteOrder(QDataStream::LittleEndian);
+            out << QString() << QString(QLatin1String("")) << QStringLiteral("Roy \u00e9") << QDate(2024, 2, 29)
+                << QDate() << qint64(-1000000000000000LL) << quint32(3) << quint16(1) << quint32(0x7ffffff0);
+        }
+        QTest::newRow("texts and dates") << "sssDDDssi" << texts;
+        QTest::newRow("raw and skipped") << "rkrki" << QByteArray("abcdefghijklmnop");
+    }
+
+    void streamReadsAsQDataStream()
+    {
+        QFETCH(QString, ops);
+        QFETCH(QByteArray, bytes);
+        for (int cut = 0; cut <= bytes.size(); ++cut) {
+            QByteArray part = bytes.left(cut);
+            QBuffer plainDevice(&part);
+            plainDevice.open(QIODevice::ReadOnly);
+            QDataStream plain(&plainDevice);
+            plain.setVersion(MyDataStream::kStreamVersion);
+            plain.setByteOrder(QDataStream::LittleEndian);
+            plain.setFloatingPointPrecision(QDataStream::DoublePrecision);
+            const QStringList expected = readOps(plain, ops);
+
+            QBuffer device(&part);
+            device.open(QIODevice::ReadOnly);
+            MyDataStream fromDevice(&device, false);
+            QCOMPARE(readOps(fromDevice, ops), expected);
+            MyDataStream fromBytes(&part, false);
+            QCOMPARE(readOps(fromBytes, ops), expected);
+        }
+    }
+
     void cstringMembers()
     {
         CString s("Line 10100 and 10100");
