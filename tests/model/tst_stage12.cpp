@@ -333,6 +333,31 @@ private slots:
         p->calculateStage(false, 0, 2, false);
         QCOMPARE(t->cppFormSelector(), after);
     }
+
+    // Self-employment earnings go to the plan of the province of residence: the QPP for
+    // a resident of Quebec, the CPP elsewhere.
+    void selfEmploymentPlan_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<double>("cpp");
+        QTest::addColumn<double>("qpp");
+        QTest::newRow("Quebec") << int(Province::Quebec) << 0.0 << 20000.0;
+        QTest::newRow("Ontario") << int(Province::Ontario) << 20000.0 << 0.0;
+    }
+    void selfEmploymentPlan()
+    {
+        QFETCH(int, province);
+        QFETCH(double, cpp);
+        QFETCH(double, qpp);
+        auto p = m_persons.person(province);
+        T1 *t = p->t1();
+        t->setAmount(T1::F_13500, 20000.0);
+        p->calculateStage(false, 0, 0, false);
+        double cppEarnings = -1.0, qppEarnings = -1.0;
+        t->getSelfEmploymentIncomeForCPP(cppEarnings, qppEarnings);
+        QCOMPARE(cppEarnings, cpp);
+        QCOMPARE(qppEarnings, qpp);
+    }
 };
 
 BQ_TEST_MAIN_CORE(TestStage12)
