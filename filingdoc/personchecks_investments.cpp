@@ -108,7 +108,7 @@ void checkWithT936(const Context &c, const CTaxData_Form &t936)
     if (nonZero(t936.amount(CNIL::F_68110)) && lacks68110Base(c))
         appendMessage(c.messages, kT936Field68110);
     if (nonZero(t936.amount(CNIL::F_68150))
-        && (!sch3 || zero(sch3->amount(S3::F_17599) + sch3->amount(S3::F_T5013Gains))))
+        && (!sch3 || zero(sch3->amount(S3::F_17599) + sch3->amount(S3::F_T3T5Gains))))
         appendMessage(c.messages, "Field 68150 in Chart A of form T936 can only be claimed if there is an entry at "
                                   "field 17599/17600 of Schedule 3.");
     if (exceeds(c.t1.amount(T::F_68080), t936.amount(CNIL::F_68080)))
@@ -150,7 +150,7 @@ void checkPrincipalResidence(const Context &c, int t2091Count, int t2125Count)
             appendMessage(c.messages, anyAnswer);
         return;
     }
-    const double gains = sch3->amount(S3::F_17599) + sch3->amount(S3::F_T5013Gains);
+    const double gains = sch3->amount(S3::F_17599) + sch3->amount(S3::F_T3T5Gains);
     const CTaxData_Form *t936 = singleForm(c.person, T936);
     if (positive(gains) && (!t936 || exceeds(gains, t936->amount(CNIL::F_68140))))
         appendMessage(c.messages,

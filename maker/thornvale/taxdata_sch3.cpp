@@ -9,18 +9,18 @@ const FieldTable &formFields()
         {"Deceased", FieldKind::Flag},
         {"PrincipalResidence", FieldKind::Flag, 17905},
         {"LifeEvent", FieldKind::Text, 17906},
-        {"QualifiedSmallBusiness", FieldKind::Amount, 10699},
-        {"FarmFishProperty", FieldKind::Amount, 12399},
-        {"MutualFunds", FieldKind::Amount, 13199},
-        {"RealEstate", FieldKind::Amount, 13800},
-        {"Bonds", FieldKind::Amount, 15300},
-        {"OtherMortgage", FieldKind::Amount, 15500},
+        {"QualifiedSmallBusiness", FieldKind::Amount, 10700},
+        {"FarmFishProperty", FieldKind::Amount, 11000},
+        {"MutualFunds", FieldKind::Amount, 13200},
+        {"RealEstate", FieldKind::Amount, 13600},
+        {"Bonds", FieldKind::Amount, 13800},
+        {"OtherMortgage", FieldKind::Amount, 15300},
         {"PersonalUse", FieldKind::Amount, 15800},
-        {"ListedPersonal", FieldKind::Amount, 16100},
-        {"T3T5Gains", FieldKind::Amount, 17400},
-        {"T5013Gains", FieldKind::Amount, 17600},
-        {"T2017Reserves", FieldKind::Amount, 17800},
-        {"T1170Gains", FieldKind::Amount, 17900},
+        {"ListedPersonal", FieldKind::Amount, 15900},
+        {"T3T5Gains", FieldKind::Amount, 17600},
+        {"T5013Gains", FieldKind::Amount, 17400},
+        {"T2017Reserves", FieldKind::Amount, 19200},
+        {"T1170Gains", FieldKind::Amount},
         {"Total", FieldKind::Amount, 19700},
         {"CapitalGainsReduction", FieldKind::Amount, 19800},
         {"TaxableGain", FieldKind::Amount, 19900},
@@ -70,19 +70,43 @@ void TaxData_Sch3::Calculate01()
     CalculateTaxableCapGain();
 }
 
-// Each disposition's gain or loss (proceeds less cost and outlays), plus the
-// gains carried from the slips, reserves and other forms.
+// Each disposition's gain or loss, the section lines by kind of property, and the
+// total with the gains carried from the slips, reserves and other forms.
 void TaxData_Sch3::CalculateBeforeLine193()
 {
+    const double uncategorised = sumDispositionsByKind();
+    double total = uncategorised;
+    for (int f : {F_QualifiedSmallBusiness, F_FarmFishProperty, F_MutualFunds, F_RealEstate, F_Bonds, F_OtherMortgage,
+                  F_PersonalUse, F_ListedPersonal, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains,
+                  F_GiftCapitalGains})
+        total += amount(f);
+    setAmount(F_Total, tax2024::cents(total));
+}
+
+// Works each row's gain (proceeds less cost and outlays; a loss on personal-use
+// property is nil) and fills the section line of its kind; a net loss on listed
+// personal property offsets only such gains, so that line is never below nil.
+// Returns the gains and losses of rows without a kind, which count in the total.
+double TaxData_Sch3::sumDispositionsByKind()
+{
+    static constexpr int sectionOf[] = {-1, F_QualifiedSmallBusiness, F_FarmFishProperty, F_MutualFunds, F_RealEstate,
+                                        F_Bonds, F_OtherMortgage, F_PersonalUse, F_ListedPersonal};
+    static_assert(sizeof(sectionOf) / sizeof(sectionOf[0]) == K_KindCount, "one section per kind");
+    double sections[K_KindCount] = {};
     FieldRowList &list = rows(0);
     for (int i = 0; i < list.count(); ++i) {
         FieldRecord &r = list.row(i);
-        r.setNumber(C_GainOrLoss, tax2024::cents(r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays)));
+        double gain = tax2024::cents(r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays));
+        const int kind = int(r.number(C_Category));
+        if (kind == K_PersonalUse && gain < 0)
+            gain = 0.0;
+        r.setNumber(C_GainOrLoss, gain);
+        sections[kind > K_None && kind < K_KindCount ? kind : K_None] += gain;
     }
-    double total = list.sum(C_GainOrLoss);
-    for (int f : {F_QualifiedSmallBusiness, F_FarmFishProperty, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_GiftCapitalGains})
-        total += amount(f);
-    setAmount(F_Total, tax2024::cents(total));
+    sections[K_ListedPersonal] = qMax(0.0, sections[K_ListedPersonal]);
+    for (int kind = K_None + 1; kind < K_KindCount; ++kind)
+        setAmount(sectionOf[kind], tax2024::cents(sections[kind]));
+    return sections[K_None];
 }
 
 // Line 19900: the net gain after the reduction, at the 2024 inclusion rate of

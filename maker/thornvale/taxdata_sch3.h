@@ -25,6 +25,13 @@ public:
         C_ColumnCount
     };
 
+    // Kind of property of a disposition row (column C_Category): the schedule's sections.
+    enum Kind {
+        K_None, K_SmallBusinessShares, K_FarmFishProperty, K_Shares, K_RealEstate, K_Bonds, K_OtherMortgage,
+        K_PersonalUse, K_ListedPersonal,
+        K_KindCount
+    };
+
     TaxData_Sch3();
 
     void Calculate01() override;
@@ -35,4 +42,7 @@ public:
     // True when a life event is given at 17906; its text in out.
     bool getF17906LifeEvents(CString &out) const;
     FieldRowList &dispositions() { return rows(0); }
+
+private:
+    double sumDispositionsByKind();
 };

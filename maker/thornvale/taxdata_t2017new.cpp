@@ -7,7 +7,7 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"ReserveLastYear", FieldKind::Amount},
         {"ReserveThisYear", FieldKind::Amount},
-        {"GainFromReserve", FieldKind::Amount, 17800},
+        {"GainFromReserve", FieldKind::Amount},
         {"Deduction", FieldKind::Amount},
         {"Line66843", FieldKind::Amount},
         {"Line66844", FieldKind::Amount},

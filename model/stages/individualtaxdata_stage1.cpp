@@ -425,8 +425,9 @@ void Stage1Steps::slipInvestmentAmounts()
         m_wsd1->setAmount(W::F_EligibleTaxable, slip(S::T3Box50));
     }
     if (m_sch3) {
-        m_sch3->setAmount(TaxData_Sch3::F_T3T5Gains, slip(S::T3Box21) + slip(S::T5Box18));
-        m_sch3->setAmount(TaxData_Sch3::F_T5013Gains, slip(S::T5013AmountT) + slip(S::T4PSAmount7));
+        // line 17600 takes the T3 slips, line 17400 the T5, T5013 and T4PS slips
+        m_sch3->setAmount(TaxData_Sch3::F_T3T5Gains, slip(S::T3Box21));
+        m_sch3->setAmount(TaxData_Sch3::F_T5013Gains, slip(S::T5Box18) + slip(S::T5013AmountT) + slip(S::T4PSAmount7));
         m_sch3->setFlag(TaxData_Sch3::F_FromT3, nonZero(slip(S::T3Box21)));
         m_sch3->setFlag(TaxData_Sch3::F_FromT5, nonZero(slip(S::T5Box18)));
     }
@@ -901,13 +902,13 @@ void Stage1Steps::capitalGains()
         m_sch3->setFlag(S::F_Deceased, deceased);
         m_sch3->setAmount(S::F_PrincipalResidence, m_designated);
         m_sch3->setAmount(S::F_CapitalGainsReduction, 0.0);
-        for (int f : {S::F_QualifiedSmallBusiness, S::F_FarmFishProperty, S::F_MutualFunds, S::F_RealEstate,
-                      S::F_Bonds, S::F_OtherMortgage, S::F_GiftCapitalGains})
-            m_sch3->setAmount(f, 0.0);
+        m_sch3->setAmount(S::F_GiftCapitalGains, 0.0);
         // line 17900: the part of the gifts' gain that is not left out of income
         m_sch3->setAmount(S::F_T1170Gains, m_t1170 ? m_t1170->amount(TaxData_T1170::F_Taxable) : 0.0);
-        m_sch3->setAmount(S::F_T2017Reserves, m_t2017 ? m_t2017->amount(TaxData_T2017New::F_GainFromReserve) : 0.0);
-        m_sch3->setAmount(S::F_PersonalUse, m_t2017 ? -m_t2017->amount(TaxData_T2017New::F_Deduction) : 0.0);
+        // line 19200: last year's reserves come into income, this year's are deducted
+        m_sch3->setAmount(S::F_T2017Reserves, m_t2017 ? m_t2017->amount(TaxData_T2017New::F_GainFromReserve)
+                                                            - m_t2017->amount(TaxData_T2017New::F_Deduction)
+                                                      : 0.0);
         m_sch3->CalculateBeforeLine193();
         m_sch3->CalculateTaxableCapGain();
         setLine(T1::F_MortgageForeclosure, m_sch3->getMortgageForClosureAndConditionSale());

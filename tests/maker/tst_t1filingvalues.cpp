@@ -2,6 +2,7 @@
 #include "bqtest.h"
 #include "netfilerecords.h"
 #include "taxdata_sch11.h"
+#include "taxdata_sch3.h"
 #include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
 #include "taxdata_t1new.h"
@@ -86,20 +87,7 @@ private slots:
         // Schedule 8's base contribution is the line 30800 credit, not the 22215 deduction
         TaxData_Sch8_14 sch8;
         sch8.setAmount(TaxData_Sch8_14::F_BaseContribution, 3200.0);
-        QString text;
-        for (CTaxData_Form *form : {static_cast<CTaxData_Form *>(&sch7), static_cast<CTaxData_Form *>(&sch11),
-                                    static_cast<CTaxData_Form *>(&sch8)}) {
-            CString out;
-            int counter = 0;
-            QMap<int, NetfileWrittenCode> codes;
-            NetfileGenObjParamStru c;
-            c.outputKind = 0;
-            c.recordText = &out;
-            c.counter = &counter;
-            c.writtenCodes = &codes;
-            form->ConvertToNetfile(1, c);
-            text += QString(out);
-        }
+        const QString text = filingText(sch7) + filingText(sch11) + filingText(sch8);
         QVERIFY2(text.contains(QLatin1String("<t1:Line24500>1500.00</t1:Line24500>")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("<t1:Line24600>300.00</t1:Line24600>")), qPrintable(text));
         QVERIFY2(text.contains(QLatin1String("<t1:Line32700>400.00</t1:Line32700>")), qPrintable(text));
@@ -107,6 +95,57 @@ private slots:
         QVERIFY2(!text.contains(QLatin1String("<t1:Line22215>3200.00")), qPrintable(text));
         for (const char *wrong : {"Line24700", "Line24610", "Line24630", "Line32400"})
             QVERIFY2(!text.contains(QLatin1String(wrong)), wrong);
+    }
+
+    // Schedule 3 fills each section from the rows of its kind and files it under the
+    // 2024 gain code (not the proceeds codes 10699 and 13199); a personal-use loss is
+    // nil, listed personal property nets to no less than nil, and the slip lines carry
+    // the T3 slips at 17600 and the T5, T5013 and T4PS slips at 17400.
+    void scheduleThreeSections()
+    {
+        using S = TaxData_Sch3;
+        S sch3;
+        const struct { int kind; double gain; } rows[] = {
+            {S::K_SmallBusinessShares, 100}, {S::K_FarmFishProperty, 200}, {S::K_Shares, 300}, {S::K_Shares, 50},
+            {S::K_RealEstate, 400}, {S::K_Bonds, 500}, {S::K_OtherMortgage, 600}, {S::K_PersonalUse, 700},
+            {S::K_PersonalUse, -900}, {S::K_ListedPersonal, 800}, {S::K_ListedPersonal, -1000}, {S::K_None, -20}};
+        for (const auto &r : rows) {
+            FieldRecord &row = sch3.dispositions().append();
+            row.setNumber(S::C_Proceeds, 1000.0 + r.gain);
+            row.setNumber(S::C_Cost, 1000.0);
+            row.setNumber(S::C_Category, r.kind);
+        }
+        sch3.setAmount(S::F_T3T5Gains, 11.0);
+        sch3.setAmount(S::F_T5013Gains, 22.0);
+        sch3.setAmount(S::F_T2017Reserves, 33.0);
+        sch3.Calculate01();
+        QCOMPARE(sch3.dispositions().row(8).number(S::C_GainOrLoss), 0.0);
+        QCOMPARE(sch3.amount(S::F_ListedPersonal), 0.0);
+        // the sections, the row without a kind and the slip and reserve lines, each once
+        QCOMPARE(sch3.amount(S::F_Total), 100.0 + 200 + 350 + 400 + 500 + 600 + 700 - 20 + 11 + 22 + 33);
+        const QString text = filingText(sch3);
+        for (const char *line : {"<t1:Line10700>100.00<", "<t1:Line11000>200.00<", "<t1:Line13200>350.00<",
+                                 "<t1:Line13600>400.00<", "<t1:Line13800>500.00<", "<t1:Line15300>600.00<",
+                                 "<t1:Line15800>700.00<", "<t1:Line17600>11.00<", "<t1:Line17400>22.00<",
+                                 "<t1:Line19200>33.00<"})
+            QVERIFY2(text.contains(QLatin1String(line)), line);
+        for (const char *wrong : {"Line10699", "Line12399", "Line13199", "Line15500", "Line16100", "Line17800"})
+            QVERIFY2(!text.contains(QLatin1String(wrong)), wrong);
+    }
+
+private:
+    static QString filingText(CTaxData_Form &form)
+    {
+        CString out;
+        int counter = 0;
+        QMap<int, NetfileWrittenCode> codes;
+        NetfileGenObjParamStru c;
+        c.outputKind = 0;
+        c.recordText = &out;
+        c.counter = &counter;
+        c.writtenCodes = &codes;
+        form.ConvertToNetfile(1, c);
+        return QString(out);
     }
 };
 
