@@ -58,7 +58,7 @@ void checkSchedule3Prerequisites(const Context &c)
                                   "tax return already.");
     if (const CTaxData_Form *sch9 = singleForm(c.person, Schedule9)) {
         const bool dispositions = hasDispositions(sch3);
-        if (nonZero(sch9->amount(TaxData_Sch9::F_CarriedForward)) && !dispositions)
+        if (nonZero(sch9->amount(TaxData_Sch9::F_DepreciableGifts)) && !dispositions)
             appendMessage(c.messages, "You entered an amount in line 33700 of Schedule 9, please enter the related "
                                       "entry in schedule 3.");
         if (nonZero(sch9->amount(TaxData_Sch9::F_33900)) && !dispositions)

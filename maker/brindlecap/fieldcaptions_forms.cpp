@@ -235,7 +235,7 @@ const FieldCaption kSch9[] = {
      0, nullptr, FieldCaption::Calculated},
     {"CulturalGifts", "34210", "Ecological gifts made after February 10, 2014, and before 2016, included on line 34200",
      0, nullptr, 0},
-    {"CarriedForward", "", "Unused donations and gifts from prior years", 0, nullptr, 0},
+    {"DepreciableGifts", "33700", "Gifts of depreciable capital property", 0, nullptr, 0},
     {"CapitalGains", "12700", "Taxable capital gains (for the limit on gifts)", 0, nullptr, FieldCaption::Calculated},
     {"Allowable", "34000", "Allowable charitable donations", 0, nullptr, FieldCaption::Calculated},
     {"Total", "34500", "Total eligible amount of gifts", 0, nullptr, FieldCaption::Calculated},

@@ -44,12 +44,12 @@ double nonNegative(double v)
     return std::max(0.0, v);
 }
 
-// Gifts the year allows: this year's gifts and those carried forward up to 75 %
+// Gifts the year allows: this year's gifts (with gifts of depreciable property) up to 75 %
 // of net income (all of it in the year of death), plus cultural and ecological gifts.
 double allowedDonations(const TaxData_Sch9 &sch9, double netIncome)
 {
     const double gifts = sch9.amount(TaxData_Sch9::F_Donations) + sch9.rows(0).sum(TaxData_Sch9::C_Amount) +
-                         sch9.amount(TaxData_Sch9::F_CarriedForward);
+                         sch9.amount(TaxData_Sch9::F_DepreciableGifts);
     const double limit = sch9.flag(TaxData_Sch9::F_Deceased) ? netIncome : tax2024::cents(netIncome * 0.75);
     return tax2024::cents(std::min(nonNegative(gifts), nonNegative(limit)) +
                           nonNegative(sch9.amount(TaxData_Sch9::F_EcologicalGifts)) +

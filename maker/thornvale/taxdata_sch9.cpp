@@ -8,10 +8,10 @@ const FieldTable &formFields()
     static const FieldTable table{
         {"NetIncome", FieldKind::Amount, 23600},
         {"Deceased", FieldKind::Flag},
-        {"Donations", FieldKind::Amount, 34000},
+        {"Donations", FieldKind::Amount},
         {"EcologicalGifts", FieldKind::Amount, 34200},
         {"CulturalGifts", FieldKind::Amount, 34210},
-        {"CarriedForward", FieldKind::Amount, 33700},
+        {"DepreciableGifts", FieldKind::Amount, 33700},
         {"Total", FieldKind::Amount, 34500},
         {"Credit", FieldKind::Amount, 34900},
         {"CapitalGains", FieldKind::Amount},
@@ -43,7 +43,7 @@ TaxData_Sch9::TaxData_Sch9() : CTaxData_Form(formFields(), KindForm, 9)
     addRowList(rowFields());
 }
 
-// Gifts of the year and those carried forward, claimed up to 75 % of net income
+// Gifts of the year (with gifts of depreciable property), claimed up to 75 % of net income
 // (plus 25 % of the taxable capital gains on gifted property; the whole net
 // income in the year of death); ecological and cultural gifts have no limit.
 // The credit: 15 % on the first 200, 33 % on the part covered by taxable income
@@ -51,7 +51,7 @@ TaxData_Sch9::TaxData_Sch9() : CTaxData_Form(formFields(), KindForm, 9)
 void TaxData_Sch9::Calculate01()
 {
     const double total = qMax(0.0, tax2024::cents(amount(F_Donations) + rows(0).sum(C_Amount)
-                                                  + amount(F_CarriedForward) + amount(F_DonationAdjustment)));
+                                                  + amount(F_DepreciableGifts) + amount(F_DonationAdjustment)));
     setAmount(F_Total, total);
     const double net = qMax(0.0, amount(F_NetIncome));
     const double limit = flag(F_Deceased) ? net : net * 0.75 + qMax(0.0, amount(F_CapitalGains)) * 0.25;

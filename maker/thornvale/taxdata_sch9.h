@@ -6,7 +6,7 @@ class TaxData_Sch9 : public CTaxData_Form
 {
 public:
     enum Field {
-        F_NetIncome, F_Deceased, F_Donations, F_EcologicalGifts, F_CulturalGifts, F_CarriedForward,
+        F_NetIncome, F_Deceased, F_Donations, F_EcologicalGifts, F_CulturalGifts, F_DepreciableGifts,
         F_Total, F_Credit,
         // taxable capital gains from the T1
         F_CapitalGains,

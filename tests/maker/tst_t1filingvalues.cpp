@@ -5,6 +5,7 @@
 #include "taxdata_sch3.h"
 #include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
+#include "taxdata_sch9.h"
 #include "taxdata_t1new.h"
 
 using T1 = TaxData_T1New;
@@ -95,6 +96,25 @@ private slots:
         QVERIFY2(!text.contains(QLatin1String("<t1:Line22215>3200.00")), qPrintable(text));
         for (const char *wrong : {"Line24700", "Line24610", "Line24630", "Line32400"})
             QVERIFY2(!text.contains(QLatin1String(wrong)), wrong);
+    }
+
+    // Schedule 9 files the allowable donations at 34000, not the slips' donations that are
+    // one part of them.
+    void scheduleNineAllowable()
+    {
+        using S = TaxData_Sch9;
+        S sch9;
+        sch9.setAmount(S::F_NetIncome, 10000.0);
+        sch9.setAmount(S::F_Donations, 300.0);
+        sch9.setAmount(S::F_DepreciableGifts, 1200.0);   // gifts of depreciable property, line 33700
+        sch9.rows(0).append().setNumber(S::C_Amount, 8000.0);
+        sch9.setAmount(S::F_TaxableIncome, 10000.0);
+        sch9.setPlan(0.0, true);
+        sch9.Calculate01();
+        QCOMPARE(sch9.amount(S::F_Allowable), 7500.0);
+        const QString text = filingText(sch9);
+        QVERIFY2(text.contains(QLatin1String("<t1:Line34000>7500.00<")), qPrintable(text));
+        QVERIFY2(text.contains(QLatin1String("<t1:Line33700>1200.00<")), qPrintable(text));
     }
 
     // Schedule 3 fills each section from the rows of its kind and files it under the
