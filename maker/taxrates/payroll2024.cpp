@@ -38,6 +38,21 @@ PensionContributions fromTiers(PensionPlan plan, const Tiers &t, int multiplier)
     c.total = cents(c.base + c.firstAdditional + c.secondAdditional);
     return c;
 }
+
+// An employee's contribution on the first tier is one product, as the payroll deducts
+// it, split into its base and first additional parts in the ratio of their rates; so
+// the parts add up to the contribution and a slip deducted exactly shows no overpayment.
+PensionContributions employeeFromTiers(PensionPlan plan, const Tiers &t)
+{
+    PensionContributions c;
+    const double rate = baseRate(plan) + payroll::kFirstAdditionalRate;
+    const double firstTier = cents(t.first * rate);
+    c.firstAdditional = cents(firstTier * payroll::kFirstAdditionalRate / rate);
+    c.base = cents(firstTier - c.firstAdditional);
+    c.secondAdditional = cents(t.second * payroll::kSecondAdditionalRate);
+    c.total = cents(firstTier + c.secondAdditional);
+    return c;
+}
 } // namespace
 
 PensionLimits pensionLimits(int months)
@@ -54,7 +69,7 @@ PensionLimits pensionLimits(int months)
 
 PensionContributions employeePensionContributions(PensionPlan plan, double pensionableEarnings, int months)
 {
-    PensionContributions c = fromTiers(plan, tiers(pensionableEarnings, pensionLimits(months)), 1);
+    PensionContributions c = employeeFromTiers(plan, tiers(pensionableEarnings, pensionLimits(months)));
     c.creditPart = c.base;
     c.deductionPart = cents(c.firstAdditional + c.secondAdditional);
     return c;

@@ -149,6 +149,9 @@ private slots:
         // CPP2 4 % of 68,500 to 73,200 deducted
         QTest::newRow("cpp below exemption") << "cpp" << 3000.0 << 0.0 << 12 << 0.0 << 0.0 << 0.0;
         QTest::newRow("cpp 60,000") << "cpp" << 60000.0 << 0.0 << 12 << 3361.75 << 2796.75 << 565.0; // 56,500 x 4.95 % / 1 %
+        // odd cents: 56,623.45 x 5.95 % = 3,369.10 as deducted, split 1 / 5.95 (566.24) and the rest;
+        // rounding 4.95 % and 1 % apart would ask 3,369.09 and refund a cent at line 44800
+        QTest::newRow("cpp odd cents") << "cpp" << 60123.45 << 0.0 << 12 << 3369.10 << 2802.86 << 566.24;
         QTest::newRow("cpp edge 68,500") << "cpp" << 68500.0 << 0.0 << 12 << 3867.50 << 3217.50 << 650.0;
         QTest::newRow("cpp 80,000") << "cpp" << 80000.0 << 0.0 << 12 << 4055.50 << 3217.50 << 838.0; // 3,867.50 + 4,700 x 4 % (188)
         // six months: YMPE 34,250, exemption 1,750, YAMPE 36,600 -> 32,500 x 5.95 % + 2,350 x 4 %
