@@ -472,18 +472,37 @@ const FieldCaption kT428[] = {
     {"DonationsAllowed", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // Form 479 – provincial or territorial credits
+#define BQ_479_COMMON_ROWS \
+    {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0}, \
+    {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0}, \
+    {"Age", "", "Age on December 31, 2024", 0, nullptr, FieldCaption::Calculated}, \
+    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0}, \
+    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
+    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
+    {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0}, \
+    {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}, \
+    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated}, \
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated}
 const FieldCaption kT479[] = {
-    {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0},
-    {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0},
-    {"Age", "", "Age on December 31, 2024", 0, nullptr, 0},
-    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0},
-    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0},
-    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0},
-    {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0},
-    {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated},
-    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+    BQ_479_COMMON_ROWS,
+    {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal},
+    {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal},
+    {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
 };
+// ON479 – Ontario credits: the common rows and the seniors' credits
+const FieldCaption kON479[] = {
+    BQ_479_COMMON_ROWS,
+    {"TransitCosts", "63100", "Ontario seniors' public transit tax credit – eligible transit costs (65 or older)",
+     0, nullptr, 0},
+    {"TransitCredit", "", "Ontario seniors' public transit tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"CareExpenses", "", "Ontario seniors care at home tax credit – eligible medical expenses (70 or older)",
+     0, nullptr, 0},
+    {"CareCredit", "63095", "Ontario seniors care at home tax credit", 0, nullptr, FieldCaption::Calculated},
+    {"FamilyNetIncome", "", "Family net income", 0, nullptr, FieldCaption::Calculated},
+};
+#undef BQ_479_COMMON_ROWS
 // Provincial Schedule 2 – amounts transferred from your spouse or common-law partner
 const FieldCaption kS2[] = {
     {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
@@ -1351,7 +1370,7 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 86, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 98, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 108, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 25, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 25, kON479, int(sizeof kON479 / sizeof kON479[0]), nullptr, 0},
     {0, 42, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 63, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 67, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},

@@ -211,7 +211,11 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     auto *credits = ownForm<TaxData_ProvCredits479>();
     if (!credits)
         return territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted);
-    credits->setAmount(TaxData_ProvCredits479::F_AdjustedNetIncome, adjusted);
+    using C = TaxData_ProvCredits479;
+    credits->setAmount(C::F_AdjustedNetIncome, adjusted);
+    credits->setIntValue(C::F_Age, t1.GetAge());
+    credits->setAmount(C::F_FamilyNetIncome,
+                       cents(t1.amount(T1::F_23600) + (t1.HasSpouse() ? t1.amount(T1::F_SpouseNetIncome) : 0.0)));
     credits->Calculate01();
     return credits->amount(TaxData_ProvCredits479::F_Total);
 }

@@ -15,7 +15,12 @@ const FieldTable &formFields()
         {"OtherCredits", FieldKind::Amount},
         {"Total", FieldKind::Amount, 47900},
         {"AdjustedNetIncome", FieldKind::Amount},
-        {"CostOfLiving", FieldKind::Amount}
+        {"CostOfLiving", FieldKind::Amount},
+        {"TransitCosts", FieldKind::Amount, 63100},
+        {"TransitCredit", FieldKind::Amount},
+        {"CareExpenses", FieldKind::Amount},
+        {"CareCredit", FieldKind::Amount, 63095},
+        {"FamilyNetIncome", FieldKind::Amount}
     };
     return table;
 }
@@ -30,9 +35,14 @@ TaxData_ProvCredits479::TaxData_ProvCredits479(int province, int formType) : CTa
 void TaxData_ProvCredits479::Calculate01()
 {
     using namespace tax2024;
-    const double costOfLiving =
-        territorialCostOfLivingCredit(static_cast<Province>(getMainTaxProvince()), amount(F_AdjustedNetIncome));
+    const auto province = static_cast<Province>(getMainTaxProvince());
+    const double costOfLiving = territorialCostOfLivingCredit(province, amount(F_AdjustedNetIncome));
     setAmount(F_CostOfLiving, costOfLiving);
-    setAmount(F_Total, cents(costOfLiving + amount(F_SpouseCredit) + amount(F_FitnessAmount) + amount(F_ChildrenArts) +
-                             amount(F_OtherCredits)));
+    const bool ontario = province == Province::ON;
+    const int age = intValue(F_Age);
+    setAmount(F_TransitCredit, ontario ? ontarioSeniorsTransitCredit(amount(F_TransitCosts), age) : 0.0);
+    setAmount(F_CareCredit,
+              ontario ? ontarioSeniorsCareAtHomeCredit(amount(F_CareExpenses), amount(F_FamilyNetIncome), age) : 0.0);
+    setAmount(F_Total, cents(costOfLiving + amount(F_TransitCredit) + amount(F_CareCredit) + amount(F_SpouseCredit) +
+                             amount(F_FitnessAmount) + amount(F_ChildrenArts) + amount(F_OtherCredits)));
 }

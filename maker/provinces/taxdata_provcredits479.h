@@ -9,12 +9,17 @@ public:
         F_RentPaid, F_PropertyTax, F_Age, F_SpouseCredit, F_FitnessAmount, F_ChildrenArts,
         F_OtherCredits, F_Total,
         // adjusted net income (filled from the T1) and the territory's cost of living credit
-        F_AdjustedNetIncome, F_CostOfLiving, F_Count
+        F_AdjustedNetIncome, F_CostOfLiving,
+        // Ontario: seniors' public transit costs and credit, seniors care at home expenses
+        // and credit, and the family net income it is reduced on (the T1's and the spouse's)
+        F_TransitCosts, F_TransitCredit, F_CareExpenses, F_CareCredit, F_FamilyNetIncome,
+        F_Count
     };
 
     // One class serves every province: province is the maker, formType its form.
     TaxData_ProvCredits479(int province, int formType);
 
-    // The credits entered, plus the cost of living credit in the territories that have one.
+    // The credits entered, plus the cost of living credit in the territories that have one
+    // and Ontario's seniors' credits (on the age and incomes filled in from the T1).
     void Calculate01() override;
 };

@@ -317,3 +317,26 @@ double territorialCostOfLivingCredit(Province province, double adjustedNetIncome
 }
 
 } // namespace tax2024
+
+// ==== Ontario credits of the ON479 (line 47900) =============================
+namespace tax2024 {
+
+double ontarioSeniorsTransitCredit(double eligibleCosts, int age)
+{
+    namespace on = ontario479;
+    if (age < on::kTransitAge)
+        return 0.0;
+    return cents(clampAmount(eligibleCosts, 0.0, on::kTransitMaxCosts) * on::kTransitRate);
+}
+
+double ontarioSeniorsCareAtHomeCredit(double medicalExpenses, double familyNetIncome, int age)
+{
+    namespace on = ontario479;
+    if (age < on::kCareAge)
+        return 0.0;
+    const double credit = std::min(on::kCareMax, cents(std::max(0.0, medicalExpenses) * on::kCareRate));
+    const double reduction = cents(std::max(0.0, familyNetIncome - on::kCareThreshold) * on::kCareReductionRate);
+    return std::max(0.0, cents(credit - reduction));
+}
+
+} // namespace tax2024

@@ -112,4 +112,28 @@ double costOfLivingAdjustedNetIncome(double line23600, double line11700, double 
 // income; nil for any other province.
 double territorialCostOfLivingCredit(Province province, double adjustedNetIncome);
 
+namespace ontario479 {
+// ON479 (2024), Ontario seniors' public transit tax credit (line 63100): 15 % of
+// the eligible transit costs, at most 3,000 of them, for a person 65 or older.
+constexpr double kTransitRate = 0.15;
+constexpr double kTransitMaxCosts = 3000.0;
+constexpr int kTransitAge = 65;
+// ON479 (2024), Ontario seniors care at home tax credit (line 63095): 25 % of the
+// eligible medical expenses, at most 1,500, less 5 % of the family net income over
+// 35,000, for a person 70 or older.
+constexpr double kCareRate = 0.25;
+constexpr double kCareMax = 1500.0;
+constexpr double kCareThreshold = 35000.0;
+constexpr double kCareReductionRate = 0.05;
+constexpr int kCareAge = 70;
+} // namespace ontario479
+
+// The Ontario seniors' public transit tax credit of a person of the given age at the
+// end of the year; nil under 65.
+double ontarioSeniorsTransitCredit(double eligibleCosts, int age);
+// The Ontario seniors care at home tax credit of a person of the given age at the
+// end of the year, on the family net income (the person's and the spouse's lines
+// 23600); nil under 70.
+double ontarioSeniorsCareAtHomeCredit(double medicalExpenses, double familyNetIncome, int age);
+
 } // namespace tax2024

@@ -689,6 +689,36 @@ private slots:
         COMPARE_CENTS(eiBenefitsRepayment(base, netIncome), repayment);
     }
 
+    // ON479: the seniors' public transit credit from 65, the seniors care at home credit
+    // from 70, reduced by 5 % of the family net income over 35,000
+    void ontarioSeniorsCredits_data()
+    {
+        QTest::addColumn<QString>("credit");
+        QTest::addColumn<double>("amount");
+        QTest::addColumn<double>("familyNetIncome");
+        QTest::addColumn<int>("age");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("transit at 64") << "transit" << 1200.0 << 0.0 << 64 << 0.0;
+        QTest::newRow("transit at 65") << "transit" << 1200.0 << 0.0 << 65 << 180.0;     // 15 % x 1,200
+        QTest::newRow("transit over 3,000") << "transit" << 4000.0 << 0.0 << 80 << 450.0; // 15 % x 3,000
+        QTest::newRow("care at 69") << "care" << 4000.0 << 30000.0 << 69 << 0.0;
+        QTest::newRow("care under the threshold") << "care" << 4000.0 << 35000.0 << 70 << 1000.0; // 25 % x 4,000
+        QTest::newRow("care at its maximum") << "care" << 8000.0 << 20000.0 << 75 << 1500.0;
+        QTest::newRow("care reduced") << "care" << 4000.0 << 40000.0 << 72 << 750.0; // 1,000 - 5 % x 5,000
+        QTest::newRow("care reduced to nil") << "care" << 8000.0 << 70000.0 << 72 << 0.0; // 1,500 - 1,750
+    }
+    void ontarioSeniorsCredits()
+    {
+        QFETCH(QString, credit);
+        QFETCH(double, amount);
+        QFETCH(double, familyNetIncome);
+        QFETCH(int, age);
+        QFETCH(double, expected);
+        const double got = credit == QLatin1String("transit") ? ontarioSeniorsTransitCredit(amount, age)
+                                                              : ontarioSeniorsCareAtHomeCredit(amount, familyNetIncome, age);
+        COMPARE_CENTS(got, expected);
+    }
+
     void tableCoversTwelve()
     {
         for (int p = 1; p <= 13; ++p) {
