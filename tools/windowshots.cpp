@@ -112,7 +112,7 @@ bool takeShots(const QString &description, const QString &folder, const QString 
         ok &= shot(window, QStringLiteral("%1/%2-t1-credits-end.png").arg(folder, theme));
     }
     // the provincial tax form, the T183, the schedules and the statements the return holds
-    for (int type : {24, 96, 6, 7, 9, 11, 150, 148, 4, 125, 12, 101}) {
+    for (int type : {24, 25, 96, 6, 7, 9, 11, 150, 148, 4, 125, 12, 101}) {
         FormEntry *form = rf->findFormEntry(type, 0, false);
         if (!form)
             continue;

@@ -480,20 +480,21 @@ const FieldCaption kT428[] = {
     {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
     {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
     {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0}, \
-    {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}, \
-    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated}, \
-    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated}
+    {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}
 const FieldCaption kT479[] = {
     BQ_479_COMMON_ROWS,
+    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated},
     {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal},
     {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal},
     {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal},
     {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal},
     {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
 };
 // ON479 – Ontario credits: the common rows and the seniors' credits
 const FieldCaption kON479[] = {
     BQ_479_COMMON_ROWS,
+    {"CostOfLiving", "", "", 0, nullptr, FieldCaption::Internal},
     {"TransitCosts", "63100", "Ontario seniors' public transit tax credit – eligible transit costs (65 or older)",
      0, nullptr, 0},
     {"TransitCredit", "", "Ontario seniors' public transit tax credit", 0, nullptr, FieldCaption::Calculated},
@@ -501,6 +502,7 @@ const FieldCaption kON479[] = {
      0, nullptr, 0},
     {"CareCredit", "63095", "Ontario seniors care at home tax credit", 0, nullptr, FieldCaption::Calculated},
     {"FamilyNetIncome", "", "Family net income", 0, nullptr, FieldCaption::Calculated},
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
 };
 #undef BQ_479_COMMON_ROWS
 // Provincial Schedule 2 – amounts transferred from your spouse or common-law partner
