@@ -56,6 +56,26 @@ double allowedDonations(const TaxData_Sch9 &sch9, double netIncome)
                           nonNegative(sch9.amount(TaxData_Sch9::F_CulturalGifts)));
 }
 
+// The medical expenses of the other dependants (the T1's rows after the first), each
+// over the province's threshold on the dependant's net income; line 33199 as typed
+// when no row holds an expense (the T1 works its lines from the rows the same way).
+double otherDependantsMedical(const TaxData_T1New &t1, tax2024::Province province)
+{
+    using T = TaxData_T1New;
+    const FieldRowList &rows = t1.rows(0);
+    bool anyRow = false;
+    double total = 0.0;
+    for (int i = 0; i < rows.count(); ++i) {
+        const FieldRecord &r = rows.row(i);
+        anyRow = anyRow || isAmountEntered(r.number(T::M_Expenses));
+        if (i == 0)
+            continue;
+        const double paid = nonNegative(r.number(T::M_Expenses) - r.number(T::M_Reimbursed));
+        total += nonNegative(tax2024::cents(paid - tax2024::provincialMedicalThreshold(province, r.number(T::M_Other1))));
+    }
+    return anyRow ? tax2024::cents(total) : nonNegative(t1.amount(T::F_33199));
+}
+
 } // namespace
 
 // The plug-in's form classes are final, so the exact class decides: a comparison of
@@ -137,13 +157,12 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
                    isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
     form.setIntValue(F428::F_DisabilityClaims, (selfDisabled ? 1 : 0) + (isAmountEntered(transfer) ? 1 : 0));
 
-    // medical expenses over the province's threshold instead of the federal one
+    // the expenses of line 33099 (before any threshold) over the province's threshold
     const double medical = t1.amount(T1::F_33099);
     form.setAmount(F428::F_Medical, isAmountEntered(medical)
-                                         ? nonNegative(cents(medical + medicalExpenseThreshold(net) -
-                                                             provincialMedicalThreshold(province, net)))
+                                         ? nonNegative(cents(medical - provincialMedicalThreshold(province, net)))
                                          : 0.0);
-    form.setAmount(F428::F_MedicalOther, nonNegative(t1.amount(T1::F_33199)));
+    form.setAmount(F428::F_MedicalOther, otherDependantsMedical(t1, province));
 
     const double dividends = t1.amount(T1::F_12000);
     const double other = nonNegative(t1.amount(T1::F_12010));

@@ -179,13 +179,13 @@ private slots:
         QTest::newRow("ON 100,000 first surtax tier")
             << 9 << employee(100000, 3217.50, 1049.12, 99162) << 0 << 0.0 << 0.0
             << Lines{{"TaxAfterCredits", 6122.42}, {"Surtax", 113.68}, {"HealthPremium", 750.0}, {"42800", 6986.10}};
-        // ON 250,000, net 249,162, medical 4,000 (federal 4,000 - 2,759 = 1,241), gifts 5,000.
+        // ON 250,000, net 249,162, medical expenses 4,000 (line 33099, before any threshold), gifts 5,000.
         // Tax: 21,074.54 to 220,000 + 29,162 x 13.16 % (3,837.72) = 24,912.26; medical 4,000 - 2,806
         // = 1,194; (12,399 + 3,217.50 + 1,049.12 + 1,194) x 5.05 % = 901.91; gifts 200 x 5.05 % +
         // 4,800 x 11.16 % = 545.78; 23,464.57; surtax 20 % x 17,910.57 (3,582.11) + 36 % x 16,356.57
         // (5,888.37) = 9,470.48; premium 900
         QTest::newRow("ON 250,000 both surtax tiers")
-            << 9 << with(employee(250000, 3217.50, 1049.12, 249162), {{"33099", 1241}}) << 0 << 5000.0 << 0.0
+            << 9 << with(employee(250000, 3217.50, 1049.12, 249162), {{"33099", 4000}}) << 0 << 5000.0 << 0.0
             << Lines{{"TaxOnIncome", 24912.26}, {"Medical", 1194.0}, {"Donations", 545.78},
                      {"TaxAfterCredits", 23464.57}, {"Surtax", 9470.48}, {"HealthPremium", 900.0},
                      {"42800", 33835.05}};
