@@ -118,7 +118,7 @@ void checkTransferredTuition(const Side &me, const Side &partner, QList<CString>
     if (!sch2 || !isAmountEntered(sch2->amount(TaxData_Sch2::F_Tuition)))
         return;
     const auto *sch11 = formAs<TaxData_Sch11>(partner.form(Schedule11), Schedule11);
-    if (!sch11 || exceeds(sch2->amount(TaxData_Sch2::F_Tuition), sch11->amount(TaxData_Sch11::F_Transferred)))
+    if (!sch11 || exceeds(sch2->amount(TaxData_Sch2::F_Tuition), sch11->amount(TaxData_Sch11::F_TransferClaimed)))
         appendMessage(messages, "To claim an amount in field 36000 of Schedule 2, there has to be an even larger amount "
                                 "in field 32700 of spouse Schedule 11.");
 }

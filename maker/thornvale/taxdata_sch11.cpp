@@ -17,10 +17,11 @@ const FieldTable &formFields()
         {"TrainingCredit", FieldKind::Amount, 45350},
         {"Available", FieldKind::Amount},
         {"ClaimedAmount", FieldKind::Amount, 32300},
-        {"Transferred", FieldKind::Amount, 32700},
+        {"Transferred", FieldKind::Amount},
         {"CarryForwardNext", FieldKind::Amount, 59140},
         {"TaxBase", FieldKind::Amount},
-        {"Entered", FieldKind::Flag}
+        {"Entered", FieldKind::Flag},
+        {"TransferClaimed", FieldKind::Amount, 32700}
     };
     return table;
 }
@@ -50,8 +51,9 @@ void TaxData_Sch11::Calculate01()
     const double claimedThisYear = qMax(0.0, claimed - amount(F_CarriedForward));
     const double unusedThisYear = qMax(0.0, amount(F_EligibleTuition) - claimedThisYear);
     const double transferable = qMin(unusedThisYear, qMax(0.0, kTransferLimit - claimedThisYear));
-    setAmount(F_Transferred, tax2024::cents(qBound(0.0, amount(F_Transferred), transferable)));
-    setAmount(F_CarryForwardNext, tax2024::cents(available - claimed - amount(F_Transferred)));
+    // the amount designated stays as typed; what this year allows of it is transferred
+    setAmount(F_TransferClaimed, tax2024::cents(qBound(0.0, amount(F_Transferred), transferable)));
+    setAmount(F_CarryForwardNext, tax2024::cents(available - claimed - amount(F_TransferClaimed)));
     const double ctc = qMin(amount(F_TrainingCreditLimit), amount(F_EligibleTuition) * 0.5);
     setAmount(F_TrainingCredit, flag(F_ClaimAllowed) ? tax2024::cents(qMax(0.0, ctc)) : 0.0);
 }

@@ -10,7 +10,9 @@ public:
         F_FullTimeMonths, F_PartTimeMonths, F_TrainingCreditLimit, F_TrainingCredit, F_Available,
         F_ClaimedAmount, F_Transferred, F_CarryForwardNext, F_TaxBase,
         // the months and fees are typed on the form rather than taken from the slips
-        F_Entered, F_Count
+        F_Entered,
+        // line 32700: the amount designated for transfer (F_Transferred), within this year's limit
+        F_TransferClaimed, F_Count
     };
 
     TaxData_Sch11();

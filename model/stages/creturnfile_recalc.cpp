@@ -6,6 +6,7 @@
 #include "ctaxdata_form.h"
 #include "ctaxdata_t2205.h"
 #include "individualtaxdata.h"
+#include "stageamounts.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch2.h"
 #include "taxdata_sch6.h"
@@ -160,17 +161,31 @@ double prorated(double amount, const T1 &from, const T1 &to)
     return amount * div(to.amount(T1::F_ResidenceDays), to.amount(T1::F_DaysInYear), 0);
 }
 
+// The partner's own credits, claimed before any amount is transferred: the basic
+// personal amount, the spouse and dependant amounts, CPP, QPP, EI and PPIP, the Canada
+// employment amount and the other credits that cannot be transferred.
+double ownCreditsBeforeTransfer(const T1 &t)
+{
+    return sumOf(t, {T1::F_30000, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450, T1::F_30800, T1::F_31000,
+                     T1::F_31200, T1::F_31205, T1::F_31210, T1::F_31215, T1::F_31217, T1::F_31220, T1::F_31240,
+                     T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350});
+}
+
 void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const IndividualTaxData &partner, const T1 &theirs)
 {
     using S = TaxData_Sch2;
     auto *sch2 = singleForm<S>(me, FormType::Schedule2);
     if (!sch2)
         return;
+    // what the partner's own tax needs of the transferable amounts: the partner's taxable
+    // income as a credit base, less the partner's own credits
+    sch2->setAmount(S::F_SpouseAmountInput,
+                    T1::m_taxStairs.CalcAlgoForSpouseF260S2(theirs.amount(T1::F_26000), ownCreditsBeforeTransfer(theirs)));
     sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
     sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
     sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
     const auto *sch11 = singleForm<const TaxData_Sch11>(partner, FormType::Schedule11);
-    sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_Transferred) : 0.0);
+    sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_TransferClaimed) : 0.0);
 }
 
 void exchangeStage3(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)

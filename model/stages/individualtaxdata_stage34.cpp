@@ -40,13 +40,6 @@ constexpr double kAgeAmountRate = 0.15;
 // Refundable Quebec abatement.
 constexpr double kQuebecAbatementRate = 0.165;
 
-double sumOf(const CTaxData_Form &form, std::initializer_list<int> fields)
-{
-    double total = 0.0;
-    for (int f : fields)
-        total += form.amount(f);
-    return total;
-}
 
 } // namespace
 
@@ -185,8 +178,6 @@ void Stage3Steps::schedule2Inputs()
     auto *sch2 = m_p.singleFormAs<S>(FormType::Schedule2);
     if (!sch2)
         return;
-    sch2->setAmount(S::F_SpouseAmountInput,
-                    T1::m_taxStairs.CalcAlgoForSpouseF260S2(m_t->amount(T1::F_26000), sch2->amount(S::F_Result)));
     sch2->setFlag(S::F_SpouseAge65, m_t->IsSpouseAgeNotUnder65());
     sch2->setFlag(S::F_SpouseAge18, m_t->IsSpouseAgeNotUnder18());
     sch2->setFlag(S::F_CanClaim, m_t->canClaimSch2());
@@ -285,7 +276,10 @@ void Stage4Steps::schedule2Transfer()
         m_t->setAmount(T1::F_32600, 0.0);
         return;
     }
-    const bool ageFlag = m_t->canClaimSch2() ? m_sch2->flag(S::F_AgeAnswer) : false;
+    // the spouse's age amount: when the preparer says the spouse is 65 or older, or the
+    // spouse's date of birth shows it
+    const bool ageFlag =
+        m_t->canClaimSch2() && (m_sch2->flag(S::F_AgeAnswer) || m_sch2->flag(S::F_SpouseAge65));
     m_sch2->setAmount(S::F_DaysInYear, int(m_t->amount(T1::F_DaysInYear)));
     m_sch2->setAmount(S::F_ResidenceDays, int(m_t->amount(T1::F_ResidenceDays)));
     const double spouseNet = m_t->getSpouseNetIncForSpouseCredit(false);

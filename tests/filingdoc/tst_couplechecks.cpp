@@ -133,10 +133,10 @@ void TestCoupleChecks::rows_data()
         << "\"forms\":[{\"type\":3,\"fields\":{\"36000\":3000}}]" << "" << QStringList{kTuition};
     QTest::newRow("13: tuition over what the spouse transfers")
         << "\"forms\":[{\"type\":3,\"fields\":{\"36000\":3000}}]"
-        << "\"forms\":[{\"type\":11,\"fields\":{\"Transferred\":2000}}]" << QStringList{kTuition};
+        << "\"forms\":[{\"type\":11,\"fields\":{\"TransferClaimed\":2000}}]" << QStringList{kTuition};
     QTest::newRow("13: tuition within what the spouse transfers")
         << "\"forms\":[{\"type\":3,\"fields\":{\"36000\":3000}}]"
-        << "\"forms\":[{\"type\":11,\"fields\":{\"Transferred\":3000}}]" << QStringList();
+        << "\"forms\":[{\"type\":11,\"fields\":{\"TransferClaimed\":3000}}]" << QStringList();
     QTest::newRow("14: neither claims the basic CWB")
         << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]"
         << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]" << QStringList{kBasicCwb};

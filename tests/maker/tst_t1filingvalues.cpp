@@ -84,7 +84,7 @@ private slots:
         sch7.setAmount(TaxData_Sch7::F_DeductionLimit, 10000.0);
         sch7.Calculate01();
         TaxData_Sch11 sch11;
-        sch11.setAmount(TaxData_Sch11::F_Transferred, 400.0);
+        sch11.setAmount(TaxData_Sch11::F_TransferClaimed, 400.0);
         // Schedule 8's base contribution is the line 30800 credit, not the 22215 deduction
         TaxData_Sch8_14 sch8;
         sch8.setAmount(TaxData_Sch8_14::F_BaseContribution, 3200.0);
