@@ -51,6 +51,8 @@ public:
     // (provincetaxmanager_checks.cpp).
     void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts) override;
     void checkCoupledReturns(QStringList &messages, CProvincialTaxManager *partner) override;
+    // The provincial Schedule 2 of a person takes the partner's amounts (same province).
+    void exchangeStage4(CProvincialTaxManager *partner) override;
 
     // The 428 the last calculation filled: the person's own, or the manager's
     // worksheet when the person holds none; null for Quebec or before a calculation.

@@ -239,6 +239,33 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     return credits->amount(TaxData_ProvCredits479::F_Total);
 }
 
+// The partner's age, pension and disability amounts and the provincial tuition the
+// partner transfers, less what the partner's own tax needs of them: the partner's tax on
+// income as a base at the lowest rate, less the partner's own other amounts.
+void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
+{
+    using S2 = TaxData_ProvSch2;
+    auto *s2 = ownForm<S2>();
+    const auto *other = dynamic_cast<const ProvinceTaxManager *>(partner);
+    if (!s2 || !other || other->m_provinceId != m_provinceId || !other->lastTaxForm())
+        return;
+    const tax2024::ProvinceRates *rates = tax2024::provinceRates(m_provinceId);
+    if (!rates)
+        return;
+    const TaxData_ProvTax428 &theirs = *other->lastTaxForm();
+    s2->setAmount(S2::F_SpouseTaxableIncome, theirs.amount(F428::F_TaxableIncome));
+    s2->setAmount(S2::F_Age, theirs.amount(F428::F_Age));
+    s2->setAmount(S2::F_Pension, theirs.amount(F428::F_Pension));
+    s2->setAmount(S2::F_Disability, theirs.amount(F428::F_Disability));
+    const auto *s11 = other->ownForm<TaxData_ProvSch11>();
+    s2->setAmount(S2::F_Tuition, s11 ? s11->amount(TaxData_ProvSch11::F_Transferred) : 0.0);
+    const double transferable = theirs.amount(F428::F_Age) + theirs.amount(F428::F_Pension) +
+                                theirs.amount(F428::F_Disability);
+    const double ownAmounts = theirs.amountsBeforeTuition() - transferable;
+    s2->setAmount(S2::F_SpouseCredits,
+                  nonNegative(tax2024::cents(theirs.amount(F428::F_TaxOnIncome) / rates->lowestRate - ownAmounts)));
+}
+
 void ProvinceTaxManager::writeLines(TaxData_T1New *t1) const
 {
     t1->setAmount(T1::F_42800, m_provincialTax);
