@@ -29,6 +29,10 @@ constexpr double kPensionAmountMax = 2000.0;
 // expenses (line 31300), per child.
 constexpr double kHomeBuyersAmount = 10000.0;
 constexpr double kAdoptionExpensesMax = 19066.0;
+// Volunteer firefighters' and search and rescue volunteers' amounts (lines 31220 and
+// 31240), and the digital news subscription expenses (line 31350), each at most.
+constexpr double kVolunteerAmount = 3000.0;
+constexpr double kDigitalNewsMax = 500.0;
 
 constexpr double kDisabilityAmount = 9872.0;
 constexpr double kDisabilitySupplement = 5758.0;

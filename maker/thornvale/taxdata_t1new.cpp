@@ -764,6 +764,17 @@ void TaxData_T1New::CalculateLine314ByWorkSheet()
     setAmount(F_31400, tax2024::federalPensionAmount(amount(F_11500) + amount(F_11600)));
 }
 
+// The typed credit amounts that have a fixed maximum are held to it.
+void TaxData_T1New::limitTypedAmounts()
+{
+    namespace fed = tax2024::fed;
+    const struct { int field; double max; } limits[] = {
+        {F_31220, fed::kVolunteerAmount}, {F_31240, fed::kVolunteerAmount},
+        {F_31270, fed::kHomeBuyersAmount}, {F_31350, fed::kDigitalNewsMax}};
+    for (const auto &l : limits)
+        setAmount(l.field, qBound(0.0, amount(l.field), l.max));
+}
+
 // Schedule 1 Part B: the amounts worked out from the return (basic personal
 // amount with its reduction, age, Canada employment, disability, medical
 // expenses), the total 33500 and its credit 33800; and the political
@@ -775,6 +786,7 @@ void TaxData_T1New::CalculateField338AndField410_414()
     setAmount(F_30000, tax2024::federalBasicPersonalAmount(net));
     setAmount(F_30100, IsAgeNotUnder65() ? tax2024::federalAgeAmount(net) : 0.0);
     setAmount(F_31260, tax2024::canadaEmploymentAmount(amount(F_10100) + amount(F_10400)));
+    limitTypedAmounts();
     if (isDisabled())
         setAmount(F_31600, tax2024::federalDisabilityAmount(IsAgeUnder18()));
 

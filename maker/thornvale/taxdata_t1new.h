@@ -278,6 +278,7 @@ public:
     double CalculateAgeAmount(bool eligible, double netIncome, int days, int daysInYear,
                               double maxAmount, double threshold, double rate) const;
     void CalculateLine314ByWorkSheet();
+    void limitTypedAmounts();
     void CalculateField338AndField410_414();
     void CalculateField350();
     void CalculateFedTax1stStep();
