@@ -677,10 +677,6 @@ void Stage1Steps::accruedAnnuityIncome()
 void Stage1Steps::repaymentsAndWithdrawals()
 {
     using S = SlipSlot::Slot;
-    if (m_sch7) {
-        m_sch7->setAmount(TaxData_Sch7::F_HBPRepayment, slip(S::T4RSPBox25));
-        m_sch7->setAmount(TaxData_Sch7::F_LLPRepayment, slip(S::T4RSPBox27));
-    }
     if (auto *t2205 = m_p.singleFormAs<CTaxData_T2205>(FormType::T2205))
         t2205->setAmount(CTaxData_T2205::F_Withdrawal, slip(S::T4RSPBoxes202226SecondSwitch));
     if (auto *t1172 = m_p.singleFormAs<TaxData_T1172New>(FormType::T1172))
