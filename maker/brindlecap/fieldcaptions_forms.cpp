@@ -151,6 +151,8 @@ const FieldCaption kSch5[] = {
     {"SpouseAmount", "30300", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
     {"EligibleDependant", "30400", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
     {"EligibleDependantCount", "", "Number of eligible dependants claimed", 0, nullptr, 0},
+    {"SpouseCaregiver", "30425", "Canada caregiver amount for an infirm spouse or common-law partner",
+     0, nullptr, FieldCaption::Calculated},
     {"CaregiverAmount", "30450", "Canada caregiver amount for other infirm dependants age 18 or older", 0, nullptr, 0},
     {"CaregiverChild", "30500", "Canada caregiver amount for infirm children under 18", 0, nullptr, 0},
     {"ProratedDays", "", "", 0, nullptr, FieldCaption::Internal},

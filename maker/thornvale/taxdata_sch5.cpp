@@ -27,7 +27,8 @@ const FieldTable &formFields()
         {"SpouseUCCB", FieldKind::Amount},
         {"DependantCheckbox", FieldKind::Flag},
         {"DependantSIN", FieldKind::Text},
-        {"EligibleDependantClaims", FieldKind::Int}
+        {"EligibleDependantClaims", FieldKind::Int},
+        {"SpouseCaregiver", FieldKind::Amount, 30425}
     };
     return table;
 }
@@ -56,6 +57,12 @@ void TaxData_Sch5::Calculate01()
     const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
     for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount})
         setAmount(f, tax2024::cents(amount(f) * ratio));
+    // an infirm spouse: the caregiver amount on the spouse's net income, less line 30300
+    const bool infirmSpouse = flag(F_CanClaimSpouse) && flag(F_SpouseFlag) && flag(F_SpouseInfirm);
+    const double caregiver =
+        infirmSpouse ? tax2024::cents(tax2024::canadaCaregiverInfirmDependantAmount(amount(F_SpouseNetIncome)) * ratio)
+                     : 0.0;
+    setAmount(F_SpouseCaregiver, qMax(0.0, tax2024::cents(caregiver - amount(F_SpouseAmount))));
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)

@@ -15,6 +15,8 @@ public:
         // the checkbox on top of the schedule; the dependant's SIN (field 55295); the number of
         // eligible dependants claimed at line 30400
         F_DependantCheckbox, F_DependantSIN, F_EligibleDependantClaims,
+        // line 30425: the Canada caregiver amount for an infirm spouse, beyond the spouse amount
+        F_SpouseCaregiver,
         F_Count
     };
 

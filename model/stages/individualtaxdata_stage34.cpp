@@ -89,13 +89,13 @@ void Stage3Steps::dayCounts()
     m_t->setAmount(T1::F_ProratedDays, m_prorated);
 }
 
-// Spouse, eligible dependant and caregiver amounts (lines 30300, 30400, 30450).
+// Spouse, eligible dependant and caregiver amounts (lines 30300, 30400, 30425, 30450).
 void Stage3Steps::schedule5()
 {
     using S = TaxData_Sch5;
     auto *sch5 = m_p.singleFormAs<S>(FormType::Schedule5);
     if (!sch5) {
-        for (int f : {T1::F_30300, T1::F_30400, T1::F_30450})
+        for (int f : {T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450})
             m_t->setAmount(f, 0.0);
         return;
     }
@@ -114,6 +114,7 @@ void Stage3Steps::schedule5()
     m_t->setAmount(T1::F_30300, sch5->amount(S::F_SpouseAmount));
     m_t->setAmount(T1::F_30400, sch5->amount(S::F_EligibleDependant));
     m_t->setAmount(T1::F_30450, sch5->amount(S::F_CaregiverAmount));
+    m_t->setAmount(T1::F_30425, sch5->amount(S::F_SpouseCaregiver));
 }
 
 // The credits claimed before tuition (Schedule 12's line from the previous pass).
