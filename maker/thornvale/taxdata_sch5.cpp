@@ -53,16 +53,14 @@ void TaxData_Sch5::Calculate01()
         setAmount(F_SpouseAmount, 0.0);
     if (flag(F_HasSpouse))
         setAmount(F_EligibleDependant, 0.0);
+    // an infirm spouse: the caregiver amount on the spouse's net income beyond line 30300
+    const bool infirmSpouse = flag(F_CanClaimSpouse) && flag(F_SpouseFlag) && flag(F_SpouseInfirm);
+    setAmount(F_SpouseCaregiver,
+              infirmSpouse ? tax2024::canadaCaregiverTopUp(amount(F_SpouseNetIncome), amount(F_SpouseAmount)) : 0.0);
     const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
     const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
-    for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount})
+    for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount, F_SpouseCaregiver})
         setAmount(f, tax2024::cents(amount(f) * ratio));
-    // an infirm spouse: the caregiver amount on the spouse's net income, less line 30300
-    const bool infirmSpouse = flag(F_CanClaimSpouse) && flag(F_SpouseFlag) && flag(F_SpouseInfirm);
-    const double caregiver =
-        infirmSpouse ? tax2024::cents(tax2024::canadaCaregiverInfirmDependantAmount(amount(F_SpouseNetIncome)) * ratio)
-                     : 0.0;
-    setAmount(F_SpouseCaregiver, qMax(0.0, tax2024::cents(caregiver - amount(F_SpouseAmount))));
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)
