@@ -157,6 +157,16 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
                    isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
     form.setIntValue(F428::F_DisabilityClaims, (selfDisabled ? 1 : 0) + (isAmountEntered(transfer) ? 1 : 0));
 
+    // the caregiver amount for a dependant 18 or older claimed federally (line 30450), on the
+    // dependant's income that the federal amount shows; a full federal amount shows an income
+    // under its threshold, taken as nil
+    const double caregiver = t1.amount(T1::F_30450);
+    const double caregiverNet = caregiver < fed::kCaregiverAmount - 0.005
+                                    ? nonNegative(fed::kCaregiverThreshold + fed::kCaregiverAmount - caregiver)
+                                    : 0.0;
+    form.setAmount(F428::F_Caregiver,
+                   isAmountEntered(caregiver) ? provincialCaregiverAmount(province, caregiverNet) : 0.0);
+
     // the expenses of line 33099 (before any threshold) over the province's threshold
     const double medical = t1.amount(T1::F_33099);
     form.setAmount(F428::F_Medical, isAmountEntered(medical)

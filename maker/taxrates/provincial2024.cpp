@@ -233,6 +233,17 @@ double provincialDisabilityAmount(Province province)
     return p ? p->disabilityAmount : 0.0;
 }
 
+double provincialCaregiverAmount(Province province, double dependantNetIncome)
+{
+    struct Caregiver { Province province; double amount; double threshold; };
+    static constexpr Caregiver kCaregiver[] = {
+        {Province::BC, 5505.0, 18629.0}, {Province::NB, 5686.0, 19417.0}, {Province::ON, 5844.0, 19994.0}};
+    for (const Caregiver &c : kCaregiver)
+        if (c.province == province)
+            return std::max(0.0, cents(c.amount - std::max(0.0, dependantNetIncome - c.threshold)));
+    return 0.0;
+}
+
 double provincialMedicalThreshold(Province province, double netIncome)
 {
     const ProvinceRates *p = provinceRates(province);

@@ -67,6 +67,11 @@ double provincialDividendCredit(Province province, double eligibleGrossedUp, dou
 double provincialSurtax(Province province, double taxAfterCredits);
 // Line 58440 for a person eligible for the disability amount (no supplement for minors).
 double provincialDisabilityAmount(Province province);
+// The province's caregiver amount for an infirm dependant 18 or older, reduced by the
+// dependant's net income over its threshold: BC428 5,505 over 18,629; NB428 5,686 over
+// 19,417; ON428 5,844 over 19,994 (2024). Nil where the 2024 figures are not in the
+// rate table.
+double provincialCaregiverAmount(Province province, double dependantNetIncome);
 // Medical expenses count over this: the lesser of 3 % of net income and the province's maximum.
 double provincialMedicalThreshold(Province province, double netIncome);
 
