@@ -100,6 +100,8 @@ const FieldCaption kT1Rows[] = {
     {"21700", "21700", "Allowable business investment loss deduction", 2, nullptr, 0},
     {"21900", "21900", "Moving expenses", 2, nullptr, FieldCaption::Calculated},
     {"22000", "22000", "Support payments made - allowable deduction", 2, nullptr, 0},
+    {"CarryingCharges", "", "Carrying charges and interest expenses paid to earn investment income (other than "
+                            "on T5013 slips)", 2, nullptr, 0},
     {"22100", "22100", "Carrying charges, interest expenses and other expenses", 2, nullptr, FieldCaption::Calculated},
     {"22200", "22200", "Deduction for CPP or QPP contributions on self-employment income and other earnings",
      2, nullptr, FieldCaption::Calculated},

@@ -364,7 +364,8 @@ const FieldTable &formFields()
         {"InfoChanged", FieldKind::Flag},
         {"UCCBDesignated", FieldKind::Amount},
         {"Line5354", FieldKind::Amount},
-        {"FarmingLoss", FieldKind::Amount}
+        {"FarmingLoss", FieldKind::Amount},
+        {"CarryingCharges", FieldKind::Amount}
     };
     return table;
 }

@@ -129,6 +129,9 @@ public:
         // income before the restricted-farm-loss limit (negative: a loss)
         F_31300Child1, F_31300Child2, F_31300Child3, F_31300Child4, F_31300Child5, F_31300Child6,
         F_InfoChanged, F_UCCBDesignated, F_5354, F_FarmingLoss,
+        // carrying charges and interest expenses typed by the preparer (line 22100 adds them
+        // to those of the T5013 slips)
+        F_CarryingCharges,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

@@ -757,7 +757,7 @@ void Stage1Steps::statementLinesFromZero()
 }
 
 // The partnerships' shares of income by kind, and the T5013 slips' limited partnership
-// income and carrying charges.
+// income and carrying charges, with the carrying charges the preparer typed.
 void Stage1Steps::partnerships()
 {
     for (int f : {T1::F_RentalSources, T1::F_BusinessSources, T1::F_ProfessionalSources, T1::F_FarmingSources,
@@ -786,7 +786,7 @@ void Stage1Steps::partnerships()
     }
     addLine(T1::F_12200, slip(SlipSlot::T5013AmountA));
     addLine(T1::F_12100, slip(SlipSlot::T5013AmountB) + slip(SlipSlot::T5013AmountC));
-    addLine(T1::F_22100, slip(SlipSlot::T5013AmountG) + slip(SlipSlot::T5013AmountI));
+    addLine(T1::F_22100, slip(SlipSlot::T5013AmountG) + slip(SlipSlot::T5013AmountI) + line(T1::F_CarryingCharges));
 }
 
 void Stage1Steps::deferredOptionsAndT2043()
