@@ -56,6 +56,8 @@ const FieldTable &rowFields()
 
 // Capital gains inclusion rate of 2024.
 constexpr double kInclusionRate = 0.5;
+// Personal-use and listed personal property: the least proceeds and cost counted.
+constexpr double kPersonalPropertyFloor = 1000.0;
 
 } // namespace
 
@@ -83,9 +85,10 @@ void TaxData_Sch3::CalculateBeforeLine193()
     setAmount(F_Total, tax2024::cents(total));
 }
 
-// Works each row's gain (proceeds less cost and outlays; a loss on personal-use
-// property is nil) and fills the section line of its kind; a net loss on listed
-// personal property offsets only such gains, so that line is never below nil.
+// Works each row's gain (proceeds less cost and outlays; for personal-use and listed
+// personal property each of proceeds and cost at least 1,000, and a personal-use loss
+// nil) and fills the section line of its kind; a net loss on listed personal property
+// offsets only such gains, so that line is never below nil.
 // Returns the gains and losses of rows without a kind, which count in the total.
 double TaxData_Sch3::sumDispositionsByKind()
 {
@@ -96,8 +99,15 @@ double TaxData_Sch3::sumDispositionsByKind()
     FieldRowList &list = rows(0);
     for (int i = 0; i < list.count(); ++i) {
         FieldRecord &r = list.row(i);
-        double gain = tax2024::cents(r.number(C_Proceeds) - r.number(C_Cost) - r.number(C_Outlays));
         const int kind = int(r.number(C_Category));
+        double proceeds = r.number(C_Proceeds);
+        double cost = r.number(C_Cost);
+        if (kind == K_PersonalUse || kind == K_ListedPersonal) {
+            // the $1,000 rule: proceeds and cost are each at least 1,000
+            proceeds = qMax(proceeds, kPersonalPropertyFloor);
+            cost = qMax(cost, kPersonalPropertyFloor);
+        }
+        double gain = tax2024::cents(proceeds - cost - r.number(C_Outlays));
         if (kind == K_PersonalUse && gain < 0)
             gain = 0.0;
         r.setNumber(C_GainOrLoss, gain);

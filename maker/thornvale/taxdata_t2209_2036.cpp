@@ -1,4 +1,5 @@
 #include "taxdata_t2209_2036.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -41,10 +42,17 @@ TaxData_T2209_2036::TaxData_T2209_2036() : CTaxData_Form(formFields(), KindForm,
     addRowList(rowFields());
 }
 
+// The tax paid on the slips' foreign property income counts up to 15 % of that income;
+// the rest is deducted at line 23200 instead.
+double TaxData_T2209_2036::slipTaxOver15Percent() const
+{
+    return qMax(0.0, tax2024::cents(amount(F_ForeignTaxPaid) - amount(F_ForeignNonBusinessIncome) * 0.15));
+}
+
 void TaxData_T2209_2036::Calculate01()
 {
     const double income = amount(F_ForeignNonBusinessIncome) + rows(0).sum(C_NonBusinessIncome);
-    const double paid = amount(F_ForeignTaxPaid) + rows(0).sum(C_TaxPaid);
+    const double paid = amount(F_ForeignTaxPaid) - slipTaxOver15Percent() + rows(0).sum(C_TaxPaid);
     const double share = amount(F_NetIncome) > 0 ? qMin(1.0, income / amount(F_NetIncome)) : 0.0;
     setAmount(F_Credit, qMax(0.0, qMin(paid, amount(F_BasicFederalTax) * share)));
 }

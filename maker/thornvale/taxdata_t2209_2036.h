@@ -26,6 +26,8 @@ public:
     double adjustedCredit() const { return amount(F_AdjustedCredit); }
     // Totals of the form and its country rows.
     double nonBusinessIncome() const { return amount(F_ForeignNonBusinessIncome) + rows(0).sum(C_NonBusinessIncome); }
+    // The slips' foreign tax over 15 % of their property income (deducted, not credited).
+    double slipTaxOver15Percent() const;
     double nonBusinessTaxPaid() const { return amount(F_ForeignTaxPaid) + rows(0).sum(C_TaxPaid); }
     double businessIncome() const { return rows(0).sum(C_BusinessIncome); }
     double businessTaxPaid() const { return rows(0).sum(C_BusinessTaxPaid); }

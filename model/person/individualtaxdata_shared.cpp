@@ -243,7 +243,9 @@ void IndividualTaxData::calculateForeignTaxCredits()
         return;
     auto *t691 = formAs<TaxData_T691New>(singleForm(FormType::T691), FormType::T691);
     auto *t1206 = formAs<TaxData_T1206New>(singleForm(FormType::T1206), FormType::T1206);
-    const double basicTax = t->amount(T1::F_40600);
+    // the basic federal tax of the T2209: line 42900 with the dividend tax credit and the
+    // minimum tax carryover added back (line 40600 has this credit already taken off)
+    const double basicTax = qMax(0.0, t->amount(T1::F_42900) + t->amount(T1::F_40425) + t->amount(T1::F_40427));
     const double taxBasis = qMax(0.0, basicTax + t->amount(T1::F_40425) - t->amount(T1::F_41200) - t->amount(T1::F_41400));
     QList<T2209 *> list;
     for (const FormEntry *e : m_forms.withKey(FormType::T2209))

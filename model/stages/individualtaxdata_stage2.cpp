@@ -23,6 +23,7 @@
 #include "taxdata_t1206new.h"
 #include "taxdata_t1mnew.h"
 #include "taxdata_t1new.h"
+#include "taxdata_t2209_2036.h"
 #include "taxdata_t2038new.h"
 #include "taxdata_t2048.h"
 #include "taxdata_t2204_new.h"
@@ -491,9 +492,14 @@ void Stage2Steps::explorationAgain()
         setLine(T1::F_22400, m_t1229->amount(CTaxData_T1229::F_Deduction));
 }
 
+// The foreign tax credits' 15 % adjustment; the slips' foreign tax over 15 % of their
+// property income is deducted at line 23200.
 void Stage2Steps::foreignTaxCredits()
 {
     m_p.adjustForeignTaxCredits();
+    for (const FormEntry *e : m_p.m_forms.withKey(FormType::T2209))
+        if (const auto *f = formAs<TaxData_T2209_2036>(e->object, FormType::T2209))
+            addLine(T1::F_23200, f->slipTaxOver15Percent());
 }
 
 // Split income is deducted here and taxed in stage 4.

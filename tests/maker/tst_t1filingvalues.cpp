@@ -119,7 +119,8 @@ private slots:
 
     // Schedule 3 fills each section from the rows of its kind and files it under the
     // 2024 gain code (not the proceeds codes 10699 and 13199); a personal-use loss is
-    // nil, listed personal property nets to no less than nil, and the slip lines carry
+    // nil, personal property counts proceeds and cost of at least 1,000, listed personal
+    // property nets to no less than nil, and the slip lines carry
     // the T3 slips at 17600 and the T5, T5013 and T4PS slips at 17400.
     void scheduleThreeSections()
     {
@@ -131,10 +132,15 @@ private slots:
             {S::K_PersonalUse, -900}, {S::K_ListedPersonal, 800}, {S::K_ListedPersonal, -1000}, {S::K_None, -20}};
         for (const auto &r : rows) {
             FieldRecord &row = sch3.dispositions().append();
-            row.setNumber(S::C_Proceeds, 1000.0 + r.gain);
-            row.setNumber(S::C_Cost, 1000.0);
+            row.setNumber(S::C_Proceeds, 5000.0 + r.gain);
+            row.setNumber(S::C_Cost, 5000.0);
             row.setNumber(S::C_Category, r.kind);
         }
+        // the $1,000 rule: a cost of 200 counts as 1,000
+        FieldRecord &small = sch3.dispositions().append();
+        small.setNumber(S::C_Proceeds, 1500.0);
+        small.setNumber(S::C_Cost, 200.0);
+        small.setNumber(S::C_Category, S::K_PersonalUse);
         sch3.setAmount(S::F_T3T5Gains, 11.0);
         sch3.setAmount(S::F_T5013Gains, 22.0);
         sch3.setAmount(S::F_T2017Reserves, 33.0);
@@ -142,11 +148,11 @@ private slots:
         QCOMPARE(sch3.dispositions().row(8).number(S::C_GainOrLoss), 0.0);
         QCOMPARE(sch3.amount(S::F_ListedPersonal), 0.0);
         // the sections, the row without a kind and the slip and reserve lines, each once
-        QCOMPARE(sch3.amount(S::F_Total), 100.0 + 200 + 350 + 400 + 500 + 600 + 700 - 20 + 11 + 22 + 33);
+        QCOMPARE(sch3.amount(S::F_Total), 100.0 + 200 + 350 + 400 + 500 + 600 + 1200 - 20 + 11 + 22 + 33);
         const QString text = filingText(sch3);
         for (const char *line : {"<t1:Line10700>100.00<", "<t1:Line11000>200.00<", "<t1:Line13200>350.00<",
                                  "<t1:Line13600>400.00<", "<t1:Line13800>500.00<", "<t1:Line15300>600.00<",
-                                 "<t1:Line15800>700.00<", "<t1:Line17600>11.00<", "<t1:Line17400>22.00<",
+                                 "<t1:Line15800>1200.00<", "<t1:Line17600>11.00<", "<t1:Line17400>22.00<",
                                  "<t1:Line19200>33.00<"})
             QVERIFY2(text.contains(QLatin1String(line)), line);
         for (const char *wrong : {"Line10699", "Line12399", "Line13199", "Line15500", "Line16100", "Line17800"})

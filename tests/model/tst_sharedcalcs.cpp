@@ -139,7 +139,10 @@ private slots:
     {
         IndividualTaxData p(0, &m_fx.deps);
         T1 *t1 = addT1(p);
-        t1->setAmount(T1::F_40600, 1000.0);
+        // basic federal tax of the T2209: line 42900 with the dividend credit added back
+        t1->setAmount(T1::F_42900, 800.0);
+        t1->setAmount(T1::F_40425, 200.0);
+        t1->setAmount(T1::F_40600, 600.0);
         t1->setAmount(T1::F_23600, 50000.0);
         t1->setAmount(T1::F_25300, 1000.0);
         static_cast<TaxData_T1206New *>(p.getForm(29, 0, true))->setAmount(TaxData_T1206New::F_SplitIncome, 1000.0);
