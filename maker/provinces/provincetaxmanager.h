@@ -71,6 +71,7 @@ private:
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
     void claimTuition(TaxData_ProvTax428 &form);
+    void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
     void writeLines(TaxData_T1New *t1) const;
 

@@ -3,6 +3,7 @@
 #include "dependantinfostruct.h"
 #include "formtables.h"
 #include "taxdata_provcredits479.h"
+#include "taxdata_t2209_2036.h"
 #include "taxdata_provsch11.h"
 #include "taxdata_provsch2.h"
 #include "taxdata_provtax428.h"
@@ -225,6 +226,7 @@ void ProvinceTaxManager::calculateProvince(TaxData_T1New *t1, const ProvStageFor
     }
     form->setAmount(F428::F_SpouseTransfer, transfer);
     claimTuition(*form);
+    foreignTaxCredit(*form, forms);
     m_lastForm = form;
     m_provincialTax = form->amount(F428::F_ProvincialTax);
     m_provincialCredits = calculateCredits(*t1);
@@ -247,6 +249,30 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
                        cents(t1.amount(T1::F_23600) + (t1.HasSpouse() ? t1.amount(T1::F_SpouseNetIncome) : 0.0)));
     credits->Calculate01();
     return credits->amount(TaxData_ProvCredits479::F_Total);
+}
+
+// The provincial foreign tax credit (T2036), per T2209: the non-business tax the federal
+// credit left over, up to the provincial tax in the proportion of that country's income
+// to the T2209's net income. Without T2209 forms the amount typed on the 428 stays.
+void ProvinceTaxManager::foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms)
+{
+    using T2209 = TaxData_T2209_2036;
+    if (!forms.foreignTaxCredits || forms.foreignTaxCredits->isEmpty())
+        return;
+    form.setAmount(F428::F_ForeignCredit, 0.0);
+    form.Calculate01();
+    const double provincialTax = form.amount(F428::F_ProvincialTax) - form.amount(F428::F_HealthPremium);
+    double credit = 0.0;
+    for (const CTaxData_Form *f : *forms.foreignTaxCredits) {
+        const auto *t2209 = dynamic_cast<const T2209 *>(f);
+        if (!t2209 || t2209->amount(T2209::F_NetIncome) <= 0.0)
+            continue;
+        const double left = t2209->nonBusinessTaxPaid() - t2209->slipTaxOver15Percent() - t2209->amount(T2209::F_Credit);
+        const double share = std::min(1.0, t2209->nonBusinessIncome() / t2209->amount(T2209::F_NetIncome));
+        credit += std::min(nonNegative(left), tax2024::cents(nonNegative(provincialTax) * share));
+    }
+    form.setAmount(F428::F_ForeignCredit, tax2024::cents(credit));
+    form.Calculate01();
 }
 
 // The partner's age, pension and disability amounts and the provincial tuition the
