@@ -30,8 +30,9 @@ constexpr double kPensionAmountMax = 2000.0;
 constexpr double kHomeBuyersAmount = 10000.0;
 constexpr double kAdoptionExpensesMax = 19066.0;
 // Volunteer firefighters' and search and rescue volunteers' amounts (lines 31220 and
-// 31240), and the digital news subscription expenses (line 31350), each at most.
-constexpr double kVolunteerAmount = 3000.0;
+// 31240; doubled to 6,000 from 2024), and the digital news subscription expenses (line
+// 31350), each at most.
+constexpr double kVolunteerAmount = 6000.0;
 constexpr double kDigitalNewsMax = 500.0;
 
 constexpr double kDisabilityAmount = 9872.0;
