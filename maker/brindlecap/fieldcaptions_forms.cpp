@@ -198,7 +198,7 @@ const FieldCaption kSch6[] = {
 const FieldCaption kSch7[] = {
     {"UnusedContributions", "", "Unused RRSP, PRPP and SPP contributions from your 2023 notice of assessment",
      0, nullptr, 0},
-    {"DeductionLimit", "", "2024 RRSP deduction limit", 0, nullptr, FieldCaption::Calculated},
+    {"DeductionLimit", "", "2024 RRSP deduction limit (from your 2023 notice of assessment)", 0, nullptr, 0},
     {"ContribFirst60Days", "", "Contributions made from January 1, 2025, to March 3, 2025", 0, nullptr, 0},
     {"ContribRestOfYear", "", "Contributions made from March 1, 2024, to December 31, 2024", 0, nullptr, 0},
     {"ContributionsOfYear", "24500", "Contributions made from March 1, 2024, to March 3, 2025", 0, nullptr,
