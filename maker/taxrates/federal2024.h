@@ -34,6 +34,9 @@ constexpr double kAdoptionExpensesMax = 19066.0;
 // 31350), each at most.
 constexpr double kVolunteerAmount = 6000.0;
 constexpr double kDigitalNewsMax = 500.0;
+// Eligible educator school supply tax credit (line 46900): 25 % of at most 1,000 of supplies.
+constexpr double kEducatorSuppliesMax = 1000.0;
+constexpr double kEducatorSuppliesRate = 0.25;
 
 constexpr double kDisabilityAmount = 9872.0;
 constexpr double kDisabilitySupplement = 5758.0;

@@ -365,7 +365,8 @@ const FieldTable &formFields()
         {"UCCBDesignated", FieldKind::Amount},
         {"Line5354", FieldKind::Amount},
         {"FarmingLoss", FieldKind::Amount},
-        {"CarryingCharges", FieldKind::Amount}
+        {"CarryingCharges", FieldKind::Amount},
+        {"46800", FieldKind::Amount, 46800}
     };
     return table;
 }
@@ -742,6 +743,8 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
 
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
+    // line 25000: workers' compensation, social assistance and net federal supplements
+    setAmount(F_25000, tax2024::cents(qMax(0.0, amount(F_14400)) + qMax(0.0, amount(F_14500)) + qMax(0.0, amount(F_14600))));
     setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25395, F_25400,
                                      F_25500, F_25600}));
     setAmount(F_26000, qMax(0.0, tax2024::cents(amount(F_23600) - amount(F_25700))));
@@ -903,6 +906,9 @@ void TaxData_T1New::CalculateBeforeLine437(bool)
 // (48400) or the balance owing (48500).
 void TaxData_T1New::CalculateBalance(bool)
 {
+    // line 46900: 25 % of the eligible educator school supplies, at most 1,000 of them
+    setAmount(F_46900, tax2024::cents(qBound(0.0, amount(F_46800), tax2024::fed::kEducatorSuppliesMax)
+                                      * tax2024::fed::kEducatorSuppliesRate));
     const double credits = sumOf(*this, {F_43700, F_44000, F_44100, F_44800, F_45000, F_45200, F_45300, F_45350,
                                          F_45355, F_45400, F_45600, F_45700, F_46900, F_47555, F_47556, F_47557,
                                          F_47600, F_47900});

@@ -132,6 +132,8 @@ public:
         // carrying charges and interest expenses typed by the preparer (line 22100 adds them
         // to those of the T5013 slips)
         F_CarryingCharges,
+        // eligible educator school supplies (line 46800; the credit at 46900)
+        F_46800,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
