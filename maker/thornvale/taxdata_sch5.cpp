@@ -28,7 +28,8 @@ const FieldTable &formFields()
         {"DependantCheckbox", FieldKind::Flag},
         {"DependantSIN", FieldKind::Text},
         {"EligibleDependantClaims", FieldKind::Int},
-        {"SpouseCaregiver", FieldKind::Amount, 30425}
+        {"SpouseCaregiver", FieldKind::Amount, 30425},
+        {"DependantCaregiver", FieldKind::Amount}
     };
     return table;
 }

@@ -17,6 +17,8 @@ public:
         F_DependantCheckbox, F_DependantSIN, F_EligibleDependantClaims,
         // line 30425: the Canada caregiver amount for an infirm spouse, beyond the spouse amount
         F_SpouseCaregiver,
+        // the same amount typed for an infirm eligible dependant 18 or older
+        F_DependantCaregiver,
         F_Count
     };
 

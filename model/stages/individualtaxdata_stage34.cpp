@@ -114,7 +114,7 @@ void Stage3Steps::schedule5()
     m_t->setAmount(T1::F_30300, sch5->amount(S::F_SpouseAmount));
     m_t->setAmount(T1::F_30400, sch5->amount(S::F_EligibleDependant));
     m_t->setAmount(T1::F_30450, sch5->amount(S::F_CaregiverAmount));
-    m_t->setAmount(T1::F_30425, sch5->amount(S::F_SpouseCaregiver));
+    m_t->setAmount(T1::F_30425, tax2024::cents(sch5->amount(S::F_SpouseCaregiver) + sch5->amount(S::F_DependantCaregiver)));
 }
 
 // The credits claimed before tuition (Schedule 12's line from the previous pass).
