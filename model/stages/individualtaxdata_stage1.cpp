@@ -608,8 +608,8 @@ void Stage1Steps::otherSlipLines()
 {
     using S = SlipSlot::Slot;
     setLine(T1::F_40427, m_t691 ? m_t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
-    setLine(T1::F_43700, slips({S::T4Box22, S::T4ABox22, S::T4AOASBox22, S::T4EBox22, S::T4RSPBox30, S::T4RIFBox28,
-                                S::NR4Amount2}));
+    setLine(T1::F_43700, slips({S::T4Box22, S::T4ABox22, S::T4AOASBox22, S::T4APAmountE, S::T4EBox22, S::T4RSPBox30,
+                                S::T4RIFBox28, S::NR4Amount2}));
     double other = line(T1::F_13000) + slip(S::T3AmountC);
     if (slip(S::T4ABox106) > kDeathBenefitExemption)
         other += slip(S::T4ABox106) - kDeathBenefitExemption;
