@@ -366,7 +366,8 @@ const FieldTable &formFields()
         {"Line5354", FieldKind::Amount},
         {"FarmingLoss", FieldKind::Amount},
         {"CarryingCharges", FieldKind::Amount},
-        {"46800", FieldKind::Amount, 46800}
+        {"46800", FieldKind::Amount, 46800},
+        {"AnnuityPensionIncome", FieldKind::Amount}
     };
     return table;
 }
@@ -761,11 +762,11 @@ double TaxData_T1New::CalculateAgeAmount(bool eligible, double netIncome, int da
     return tax2024::cents(reduced * qBound(0, days, daysInYear) / daysInYear);
 }
 
-// Line 31400: eligible pension income (line 11500 and the split pension of
-// line 11600), at most the federal maximum.
+// Line 31400: eligible pension income (line 11500, the split pension of line 11600
+// and, at 65 or older, RRSP annuity payments), at most the federal maximum.
 void TaxData_T1New::CalculateLine314ByWorkSheet()
 {
-    setAmount(F_31400, tax2024::federalPensionAmount(amount(F_11500) + amount(F_11600)));
+    setAmount(F_31400, tax2024::federalPensionAmount(amount(F_11500) + amount(F_11600) + amount(F_AnnuityPensionIncome)));
 }
 
 // The typed credit amounts that have a fixed maximum are held to it.

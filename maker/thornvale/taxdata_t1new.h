@@ -134,6 +134,8 @@ public:
         F_CarryingCharges,
         // eligible educator school supplies (line 46800; the credit at 46900)
         F_46800,
+        // RRSP annuity payments that are eligible pension income (line 31400) at 65 or older
+        F_AnnuityPensionIncome,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

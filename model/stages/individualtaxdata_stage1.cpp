@@ -670,6 +670,9 @@ void Stage1Steps::rc383()
 void Stage1Steps::accruedAnnuityIncome()
 {
     m_age = m_t->GetAge();
+    // RRSP annuity payments count as pension income for the pension amount from 65
+    setLine(T1::F_AnnuityPensionIncome,
+            m_age >= kPensionAge ? slip(SlipSlot::T4RSPBox16) + slip(SlipSlot::T4RSPBox16FirstSwitch) : 0.0);
     const double annuity = slip(SlipSlot::T5AmountASecondSwitchOr65) + slip(SlipSlot::T5AmountA);
     addLine(m_age < kPensionAge ? T1::F_12100 : T1::F_11500, annuity);
 }
