@@ -22,6 +22,8 @@ constexpr double kQppEmployeeMax = 4160.0;     // 6.40 % of 65,000
 constexpr double kSecondAdditionalMax = 188.0; // 4 % of 4,700
 
 constexpr double kEiMaxInsurable = 63200.0;
+// Insurable earnings of at most this give a refund of every EI premium deducted (T2204).
+constexpr double kEiRefundAllEarnings = 2000.0;
 constexpr double kEiRate = 0.0166;
 constexpr double kEiRateQuebec = 0.0132;
 constexpr double kEiMaxPremium = 1049.12;

@@ -38,7 +38,10 @@ void TaxData_T2204_New::Calculate01()
         return;
     }
     const bool quebec = flag(F_Switch2) || getMainTaxProvince() == 11;
-    const double required = tax2024::eiPremium(amount(F_InsurableEarnings), quebec);
+    // on insurable earnings of 2,000 or less no premium is payable: all is refunded
+    const double insurable = amount(F_InsurableEarnings);
+    const double required =
+        insurable <= tax2024::payroll::kEiRefundAllEarnings ? 0.0 : tax2024::eiPremium(insurable, quebec);
     setAmount(F_AllowedPremiums, qMin(paid, required));
     setAmount(F_EIOverpayment, tax2024::cents(paid - amount(F_AllowedPremiums)));
 }
