@@ -239,16 +239,34 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     using namespace tax2024;
     const double adjusted = costOfLivingAdjustedNetIncome(t1.amount(T1::F_23600), t1.amount(T1::F_11700),
                                                           t1.amount(T1::F_12500), t1.amount(T1::F_21300));
+    const double personal = manitobaCredit(t1);
     auto *credits = ownForm<TaxData_ProvCredits479>();
     if (!credits)
-        return territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted);
+        return cents(territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted) + personal);
     using C = TaxData_ProvCredits479;
     credits->setAmount(C::F_AdjustedNetIncome, adjusted);
     credits->setIntValue(C::F_Age, t1.GetAge());
     credits->setAmount(C::F_FamilyNetIncome,
                        cents(t1.amount(T1::F_23600) + (t1.HasSpouse() ? t1.amount(T1::F_SpouseNetIncome) : 0.0)));
     credits->Calculate01();
-    return credits->amount(TaxData_ProvCredits479::F_Total);
+    return cents(credits->amount(TaxData_ProvCredits479::F_Total) + personal);
+}
+
+// The Manitoba personal tax credit: the spouse with the higher net income claims the
+// family's parts; nil in other provinces.
+double ProvinceTaxManager::manitobaCredit(const TaxData_T1New &t1) const
+{
+    if (m_provinceId != static_cast<int>(tax2024::Province::MB))
+        return 0.0;
+    const double net = t1.amount(T1::F_23600);
+    const bool hasSpouse = t1.HasSpouse();
+    const double spouseNet = hasSpouse ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
+    if (hasSpouse && net < spouseNet)
+        return 0.0;
+    int amounts = 1 + (t1.IsAgeNotUnder65() ? 1 : 0) + (isAmountEntered(t1.amount(T1::F_31600)) ? 1 : 0);
+    if (hasSpouse)
+        amounts += 1 + (t1.IsSpouseAgeNotUnder65() ? 1 : 0);
+    return tax2024::manitobaPersonalTaxCredit(amounts, net + spouseNet);
 }
 
 // The provincial foreign tax credit (T2036), per T2209: the non-business tax the federal

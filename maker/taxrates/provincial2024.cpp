@@ -332,6 +332,13 @@ double territorialCostOfLivingCredit(Province province, double adjustedNetIncome
 // ==== Ontario credits of the ON479 (line 47900) =============================
 namespace tax2024 {
 
+double manitobaPersonalTaxCredit(int amounts, double familyNetIncome)
+{
+    namespace mb = manitoba479;
+    const double credit = std::max(0, amounts) * mb::kPersonalAmount;
+    return std::max(0.0, cents(credit - cents(std::max(0.0, familyNetIncome) * mb::kReductionRate)));
+}
+
 double ontarioSeniorsTransitCredit(double eligibleCosts, int age)
 {
     namespace on = ontario479;

@@ -117,6 +117,18 @@ double costOfLivingAdjustedNetIncome(double line23600, double line11700, double 
 // income; nil for any other province.
 double territorialCostOfLivingCredit(Province province, double adjustedNetIncome);
 
+namespace manitoba479 {
+// MB479 (2024), Manitoba personal tax credit: 195 basic, 195 more for each of the claimant
+// and the spouse 65 or older or entitled to the disability amount, 195 for the spouse,
+// less 1 % of the family net income; one spouse claims for the family.
+constexpr double kPersonalAmount = 195.0;
+constexpr double kReductionRate = 0.01;
+} // namespace manitoba479
+
+// The Manitoba personal tax credit of the family's claimant: `amounts` is the number of
+// 195 parts (basic, spouse, age and disability parts).
+double manitobaPersonalTaxCredit(int amounts, double familyNetIncome);
+
 namespace ontario479 {
 // ON479 (2024), Ontario seniors' public transit tax credit (line 63100): 15 % of
 // the eligible transit costs, at most 3,000 of them, for a person 65 or older.
