@@ -89,6 +89,13 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {6, QStringLiteral("Other mortgage foreclosures and conditional sales repossessions")},
                 {7, QStringLiteral("Personal-use property")},
                 {8, QStringLiteral("Listed personal property")}};
+    } else if (name == QLatin1String("businesskind")) {
+        // the kind of income of a T2125
+        list = {{0, QStringLiteral("Business")},
+                {1, QStringLiteral("Professional")},
+                {2, QStringLiteral("Commission")},
+                {3, QStringLiteral("Farming")},
+                {4, QStringLiteral("Fishing")}};
     } else if (name == QLatin1String("partnershipkind")) {
         // the kind of a T5013 partnership row
         list = {{0, QStringLiteral("Business")},

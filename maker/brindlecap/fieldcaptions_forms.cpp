@@ -395,7 +395,7 @@ const FieldCaption kT2209[] = {
 };
 // T2125 – Statement of business or professional activities
 const FieldCaption kT2125[] = {
-    {"IncomeKind", "", "Kind of income: business, professional, commission, farming or fishing", 0, nullptr, 0},
+    {"IncomeKind", "", "Kind of income", 0, "businesskind", 0},
     {"OwnerName", "", "Your name", 0, nullptr, FieldCaption::Calculated},
     {"OwnerSIN", "", "Your social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"BusinessName", "", "Business name", 0, nullptr, 0},

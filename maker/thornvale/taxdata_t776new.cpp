@@ -48,5 +48,8 @@ void TaxData_T776New::Calculate01()
     for (int i = 0; i < rows(0).count(); ++i)
         expenses += rows(0).row(i).number(C_Amount) - rows(0).row(i).number(C_PersonalPart);
     setAmount(F_TotalExpenses, roundToCent(expenses));
-    calculateNetIncome(amount(F_GrossRents) + amount(F_OtherIncome), amount(F_TotalExpenses), amount(F_CCA));
+    // capital cost allowance may not make or increase a rental loss
+    const double income = amount(F_GrossRents) + amount(F_OtherIncome);
+    const double cca = qBound(0.0, amount(F_CCA), qMax(0.0, roundToCent(income - amount(F_TotalExpenses))));
+    calculateNetIncome(income, amount(F_TotalExpenses), cca);
 }

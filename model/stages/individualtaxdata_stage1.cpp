@@ -89,9 +89,30 @@ int t5013Line(int kind)
 
 // The self-employment line of a T2125 by its kind of income (0 business, 1 professional,
 // 2 commission); the partnership's T2125 is always of the commission kind.
+// The kinds of a T2125 (its IncomeKind field, the "businesskind" choices).
+enum BusinessKind { Business = 0, Professional = 1, Commission = 2, Farming = 3, Fishing = 4 };
+
+// The T1 net line of a T2125's kind, and its gross line.
 int t2125Line(int kind)
 {
-    return kind == 0 ? T1::F_13500 : kind == 1 ? T1::F_13700 : T1::F_13900;
+    switch (kind) {
+    case Business: return T1::F_13500;
+    case Professional: return T1::F_13700;
+    case Farming: return T1::F_14100;
+    case Fishing: return T1::F_14300;
+    default: return T1::F_13900;
+    }
+}
+
+int t2125GrossLine(int kind)
+{
+    switch (kind) {
+    case Business: return T1::F_13499;
+    case Professional: return T1::F_13699;
+    case Farming: return T1::F_14099;
+    case Fishing: return T1::F_14299;
+    default: return T1::F_13899;
+    }
 }
 
 // The gross income of one statement and the T1 gross line it adds to; -1 for other forms.
@@ -109,8 +130,7 @@ int statementGrossLine(const FormEntry &e, double &gross)
     case FormType::T2125Partnership:
         if (auto *business = formAs<TaxData_T2125_New>(f, FormType::Type(e.type))) {
             gross = business->amount(TaxData_T2125_New::F_GrossIncome);
-            const int kind = e.type == FormType::T2125Partnership ? 2 : business->incomeKind();
-            return kind == 0 ? T1::F_13499 : kind == 1 ? T1::F_13699 : T1::F_13899;
+            return t2125GrossLine(e.type == FormType::T2125Partnership ? Commission : business->incomeKind());
         }
         break;
     case FormType::T1163:
