@@ -60,7 +60,9 @@ void TaxData_T2125_New::Calculate01()
         expenses += rows(0).row(i).number(C_Amount) - rows(0).row(i).number(C_PersonalPart);
     setAmount(F_ExpensesTotal, expenses);
     setAmount(F_NetIncomeBeforeAdj, amount(F_GrossIncome) - amount(F_GstIncluded) - expenses);
-    const double beforeHome = amount(F_NetIncomeBeforeAdj) - amount(F_CCA);
-    const double home = beforeHome > 0 ? qMin(amount(F_HomeExpenses), beforeHome) : 0.0;
-    setAmount(F_NetIncome, roundToCent((beforeHome - home) * amount(F_Percentage) / 100.0));
+    // the person's share of the net income first (line 9369); the person's own
+    // business-use-of-home expenses come off the share and may not make a loss
+    const double share = roundToCent((amount(F_NetIncomeBeforeAdj) - amount(F_CCA)) * amount(F_Percentage) / 100.0);
+    const double home = share > 0 ? qMin(amount(F_HomeExpenses), share) : 0.0;
+    setAmount(F_NetIncome, roundToCent(share - home));
 }
