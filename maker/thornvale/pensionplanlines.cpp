@@ -26,8 +26,9 @@ PensionPlanLines pensionPlanLines(bool quebecPlan, double pensionableEarnings, d
     }
 
     if (months > 0 && selfEmploymentEarnings > 0.0) {
-        const PensionContributions own =
-            selfEmployedPensionContributions(plan, selfEmploymentEarnings, earnings, months);
+        // a part of the year (turning 18 or 70, death): the earnings of its months
+        const double ownEarnings = months < 12 ? cents(selfEmploymentEarnings * months / 12.0) : selfEmploymentEarnings;
+        const PensionContributions own = selfEmployedPensionContributions(plan, ownEarnings, earnings, months);
         l.line31000 = own.creditPart;
         l.line22200 = own.deductionPart;
         l.line42100 = own.total;

@@ -113,7 +113,8 @@ void TaxData_CppContributionForm::mockCPPQPPMonthIfNeeded()
 {
     if (intValue(m_keys.months) <= 0 || intValue(m_keys.months) > 12)
         setIntValue(m_keys.months, 12);
-    if (intValue(m_keys.age) >= 70 && !flag(m_keys.cpt30Needed))
+    // past 70 nothing is paid; in the year of the 70th birthday the months up to it count
+    if (intValue(m_keys.age) > 70 && !flag(m_keys.cpt30Needed))
         setIntValue(m_keys.months, 0);
 }
 
