@@ -93,6 +93,7 @@ const FieldCaption kT1Rows[] = {
     {"20805", "20805", "FHSA deduction", 2, nullptr, FieldCaption::Calculated},
     {"20810", "20810", "PRPP employer contributions", 2, nullptr, FieldCaption::Calculated},
     {"21000", "21000", "Deduction for elected split-pension amount", 2, nullptr, FieldCaption::Calculated},
+    {"DuesPaid", "", "Union, professional or like dues paid by receipt (not on a T4 slip)", 2, nullptr, 0},
     {"21200", "21200", "Annual union, professional, or like dues", 2, nullptr, FieldCaption::Calculated},
     {"21300", "21300", "UCCB repayment", 2, nullptr, FieldCaption::Calculated},
     {"21400", "21400", "Child care expenses", 2, nullptr, FieldCaption::Calculated},

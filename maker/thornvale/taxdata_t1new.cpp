@@ -367,7 +367,8 @@ const FieldTable &formFields()
         {"FarmingLoss", FieldKind::Amount},
         {"CarryingCharges", FieldKind::Amount},
         {"46800", FieldKind::Amount, 46800},
-        {"AnnuityPensionIncome", FieldKind::Amount}
+        {"AnnuityPensionIncome", FieldKind::Amount},
+        {"DuesPaid", FieldKind::Amount}
     };
     return table;
 }

@@ -136,6 +136,8 @@ public:
         F_46800,
         // RRSP annuity payments that are eligible pension income (line 31400) at 65 or older
         F_AnnuityPensionIncome,
+        // union and professional dues paid by receipt (line 21200 adds those of the T4 slips)
+        F_DuesPaid,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).

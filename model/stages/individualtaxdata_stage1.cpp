@@ -429,7 +429,7 @@ void Stage1Steps::slipIncomeLines()
     setLine(T1::F_14500, slip(S::T5007SecondAmount));
     setLine(T1::F_14600, slip(S::T4AOASBox21));
     setLine(T1::F_20700, slip(S::T4Box20));
-    setLine(T1::F_21200, slip(S::T4Box44));
+    setLine(T1::F_21200, slip(S::T4Box44) + line(T1::F_DuesPaid));
     m_t->setFlag(T1::F_T90Flag, m_st.hasExemptIncome());
 }
 
