@@ -36,3 +36,8 @@ void TaxData_T777New::Calculate01()
     setAmount(F_TotalExpenses, rows(0).sum(C_Amount));
     setAmount(F_Deduction, amount(F_TotalExpenses) + amount(F_VehicleExpenses) + amount(F_WorkSpace));
 }
+
+void TaxData_T777New::limitToCommissions(double commissions)
+{
+    setAmount(F_Deduction, qMin(amount(F_Deduction), qMax(0.0, commissions)));
+}

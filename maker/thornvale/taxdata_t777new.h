@@ -16,4 +16,6 @@ public:
     TaxData_T777New();
 
     void Calculate01() override;
+    // A commission employee's expenses are deducted up to the commissions received.
+    void limitToCommissions(double commissions);
 };

@@ -261,7 +261,7 @@ void Stage2Steps::securityOptionBenefits()
     setLine(T1::F_SecurityOptions, m_st.amount(SlipSlot::T4AmountJ) + m_st.amount(SlipSlot::T4PSAmount9));
 }
 
-// Every T777 (with the commissions of the T4 slips) and every TL2.
+// Every T777 (a commission employee's held to the commissions of the T4 slips) and every TL2.
 void Stage2Steps::employmentExpenses()
 {
     setLine(T1::F_22900, 0.0);
@@ -269,8 +269,12 @@ void Stage2Steps::employmentExpenses()
         auto *f = formAs<TaxData_T777New>(e->object, FormType::T777);
         if (!f)
             continue;
-        f->setAmount(TaxData_T777New::F_Commission, m_st.amount(SlipSlot::T4Box14));
+        // a commission employee (commissions in T4 box 42) deducts no more than the commissions
+        const double commissions = m_st.amount(SlipSlot::T4Box42);
+        f->setFlag(TaxData_T777New::F_Commission, positive(commissions));
         f->Calculate01();
+        if (positive(commissions))
+            f->limitToCommissions(commissions);
         addLine(T1::F_22900, f->amount(TaxData_T777New::F_Deduction));
     }
     for (FormEntry *e : m_p.m_forms.withKey(FormType::TL2)) {
