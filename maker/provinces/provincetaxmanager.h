@@ -74,6 +74,7 @@ private:
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
     double manitobaCredit(const TaxData_T1New &t1) const;
+    double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     void writeLines(TaxData_T1New *t1) const;
 
     QSet<CTaxData_Form *> m_forms;

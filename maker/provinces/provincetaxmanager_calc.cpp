@@ -239,7 +239,7 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     using namespace tax2024;
     const double adjusted = costOfLivingAdjustedNetIncome(t1.amount(T1::F_23600), t1.amount(T1::F_11700),
                                                           t1.amount(T1::F_12500), t1.amount(T1::F_21300));
-    const double personal = manitobaCredit(t1);
+    const double personal = manitobaCredit(t1) + bcSalesTaxCredit(t1, adjusted);
     auto *credits = ownForm<TaxData_ProvCredits479>();
     if (!credits)
         return cents(territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted) + personal);
@@ -250,6 +250,20 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
                        cents(t1.amount(T1::F_23600) + (t1.HasSpouse() ? t1.amount(T1::F_SpouseNetIncome) : 0.0)));
     credits->Calculate01();
     return cents(credits->amount(TaxData_ProvCredits479::F_Total) + personal);
+}
+
+// The British Columbia sales tax credit of the spouse with the higher net income, on the
+// adjusted family net income; nil in other provinces.
+double ProvinceTaxManager::bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const
+{
+    if (m_provinceId != static_cast<int>(tax2024::Province::BC))
+        return 0.0;
+    const bool hasSpouse = t1.HasSpouse();
+    const double spouseNet = hasSpouse ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
+    if (hasSpouse && t1.amount(T1::F_23600) < spouseNet)
+        return 0.0;
+    const bool family = hasSpouse || isAmountEntered(t1.amount(T1::F_30400));
+    return tax2024::bcSalesTaxCredit(hasSpouse, family, adjustedNetIncome + spouseNet);
 }
 
 // The Manitoba personal tax credit: the spouse with the higher net income claims the

@@ -339,6 +339,14 @@ double manitobaPersonalTaxCredit(int amounts, double familyNetIncome)
     return std::max(0.0, cents(credit - cents(std::max(0.0, familyNetIncome) * mb::kReductionRate)));
 }
 
+double bcSalesTaxCredit(bool hasSpouse, bool family, double adjustedFamilyNetIncome)
+{
+    namespace bc = bc479;
+    const double credit = bc::kSalesTaxCredit * (hasSpouse ? 2 : 1);
+    const double over = std::max(0.0, adjustedFamilyNetIncome - (family ? bc::kFamilyThreshold : bc::kSingleThreshold));
+    return std::max(0.0, cents(credit - cents(over * bc::kReductionRate)));
+}
+
 double ontarioSeniorsTransitCredit(double eligibleCosts, int age)
 {
     namespace on = ontario479;

@@ -129,6 +129,18 @@ constexpr double kReductionRate = 0.01;
 // 195 parts (basic, spouse, age and disability parts).
 double manitobaPersonalTaxCredit(int amounts, double familyNetIncome);
 
+namespace bc479 {
+// BC479 (2024), basic sales tax credit: 75 for the claimant and 75 for a spouse, less 2 %
+// of the adjusted family net income over 15,000 (18,000 with a spouse or an eligible
+// dependant); one spouse claims for both.
+constexpr double kSalesTaxCredit = 75.0;
+constexpr double kSingleThreshold = 15000.0;
+constexpr double kFamilyThreshold = 18000.0;
+constexpr double kReductionRate = 0.02;
+} // namespace bc479
+
+double bcSalesTaxCredit(bool hasSpouse, bool family, double adjustedFamilyNetIncome);
+
 namespace ontario479 {
 // ON479 (2024), Ontario seniors' public transit tax credit (line 63100): 15 % of
 // the eligible transit costs, at most 3,000 of them, for a person 65 or older.
