@@ -578,19 +578,22 @@ void Stage1Steps::eiAndPpip()
 {
     using S = SlipSlot::Slot;
     const int exemptFlags = S::T4SecondSwitchByBox26PlaceEveryFirstSwitchSet;
+    // PPIP premiums (box 55) are claimed as such by a resident of Quebec only; anyone else
+    // counts them with the EI premiums, at the EI rate outside Quebec
+    const bool quebecResident = m_p.m_province == Province::Quebec;
     auto *t2204 = m_p.singleFormAs<TaxData_T2204_New>(FormType::T2204);
     if (t2204) {
         using F = TaxData_T2204_New;
         t2204->setAmount(F::F_CPPContributions, slip(S::T4Box16) + slip(S::T4Box16A));
-        t2204->setAmount(F::F_EIPremiums, slip(S::T4Box18));
+        t2204->setAmount(F::F_EIPremiums, slip(S::T4Box18) + (quebecResident ? 0.0 : slip(S::T4Box55)));
         t2204->setAmount(F::F_InsurableEarnings, slip(S::T4Box24));
         t2204->setFlag(F::F_Switch1, m_st.code11T4Count() >= 1 && m_st.flag(exemptFlags, 2));
     }
-    setLine(T1::F_31205, std::min(slip(S::T4Box55), kMaxPpipPremium));
+    setLine(T1::F_31205, quebecResident ? std::min(slip(S::T4Box55), kMaxPpipPremium) : 0.0);
     const bool quebecPlans =
         positive(slip(S::T4Box14Quebec)) || positive(slip(S::T4Box17)) || positive(slip(S::T4Box17A));
     if (t2204)
-        t2204->setFlag(TaxData_T2204_New::F_Switch2, quebecPlans);
+        t2204->setFlag(TaxData_T2204_New::F_Switch2, quebecPlans && quebecResident);
     m_t->setFlag(T1::F_QuebecPlans, quebecPlans);
     const bool exempt = m_st.flag(exemptFlags, 0) || m_st.flag(exemptFlags, 1) || m_st.flag(S::T4ThirdSwitch);
     if (m_rc381)
