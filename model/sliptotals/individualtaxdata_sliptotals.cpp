@@ -119,6 +119,7 @@ void addT4(const TaxData_Slip_T4 &s, SlipTotals &t)
     t.add(SlipSlot::T4Box67, b67);
     t.add(SlipSlot::T4Box71, s.amount(S::F_Box71));
     t.add(SlipSlot::T4AmountJ, s.amount(S::F_AmountJ));
+    t.add(SlipSlot::T4SecurityOptionsDeductions, s.amount(S::F_Box39) + s.amount(S::F_Box41));
     t.add(SlipSlot::T4AmountK, s.amount(S::F_AmountK));
     if (sw4)
         t.add(SlipSlot::T4AmountKFourthSwitch, s.amount(S::F_AmountK));

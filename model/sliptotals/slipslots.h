@@ -336,6 +336,7 @@ enum Slot : int {
     T4FHSABox34, // 329
     T4FHSABox36, // 330
     T4FHSABox38, // 331
+    T4SecurityOptionsDeductions, // 332: T4 boxes 39 and 41
     Count
 };
 } // namespace SlipSlot

@@ -13,14 +13,14 @@ public:
     bool contains(int type) const { return find(type) != end(); }
 };
 
-// The totals of one person's slips: 332 positions, grouped by slip type, each an
+// The totals of one person's slips: 333 positions, grouped by slip type, each an
 // amount, a flag, three flags or one or two counters (see sliptotals_table.cpp).
 // A fresh record holds 0 everywhere but T5007Code3SmallestThirdAmount (1.0) and the third
 // flag of T4SecondSwitchByBox26PlaceEveryFirstSwitchSet (true).
 class SlipTotals
 {
 public:
-    static constexpr int kSlotCount = 332;
+    static constexpr int kSlotCount = 333;
 
     enum SlotKind : std::uint8_t { Amount, Flag, Flags3, Counter, Counters2 };
     struct SlotSpec

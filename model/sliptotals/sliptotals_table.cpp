@@ -1,7 +1,7 @@
 #include "sliptotals.h"
 #include "slipslots.h"
 
-// The 332 positions of the slip totals: kind, the slip type that fills each, and what it holds.
+// The 333 positions of the slip totals: kind, the slip type that fills each, and what it holds.
 namespace {
 
 constexpr SlipTotals::SlotSpec kSlots[SlipTotals::kSlotCount] = {
@@ -337,6 +337,7 @@ constexpr SlipTotals::SlotSpec kSlots[SlipTotals::kSlotCount] = {
     {SlipSlot::T4FHSABox34, SlipTotals::Amount, 26, "T4FHSA box 34"},
     {SlipSlot::T4FHSABox36, SlipTotals::Amount, 26, "T4FHSA box 36"},
     {SlipSlot::T4FHSABox38, SlipTotals::Amount, 26, "T4FHSA box 38"},
+    {SlipSlot::T4SecurityOptionsDeductions, SlipTotals::Amount, 1, "T4 boxes 39 and 41"},
 };
 
 // Every row stands at the position its name gives.

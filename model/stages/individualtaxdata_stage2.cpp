@@ -637,11 +637,14 @@ void Stage2Steps::minimumTaxCarryover()
     setLine(T1::F_40427, t691 ? t691->amount(TaxData_T691New::F_CarryoverApplied) : 0.0);
 }
 
+// Line 24900: the deductions the T4 slips report (boxes 39 and 41); without them, the
+// worksheet's half of the benefits.
 void Stage2Steps::securityOptionsDeductions()
 {
     if (m_wsd1)
         m_wsd1->CalculateF24901();
-    setLine(T1::F_24900, m_wsd1 ? m_wsd1->amount(TaxData_WS_D1::F_F24901) : 0.0);
+    const double fromSlips = m_st.amount(SlipSlot::T4SecurityOptionsDeductions);
+    setLine(T1::F_24900, positive(fromSlips) ? fromSlips : m_wsd1 ? m_wsd1->amount(TaxData_WS_D1::F_F24901) : 0.0);
 }
 
 // The capital gains deduction for a qualifying business transfer.
