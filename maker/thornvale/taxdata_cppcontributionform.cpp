@@ -113,8 +113,10 @@ void TaxData_CppContributionForm::mockCPPQPPMonthIfNeeded()
 {
     if (intValue(m_keys.months) <= 0 || intValue(m_keys.months) > 12)
         setIntValue(m_keys.months, 12);
-    // past 70 nothing is paid; in the year of the 70th birthday the months up to it count
-    if (intValue(m_keys.age) > 70 && !flag(m_keys.cpt30Needed))
+    // past 70 nothing is paid; in the year of the 70th birthday the months up to it count;
+    // under 18 all year nothing is owed, and what was deducted is refunded
+    const int age = intValue(m_keys.age);
+    if ((age > 70 && !flag(m_keys.cpt30Needed)) || (age > 0 && age < 18))
         setIntValue(m_keys.months, 0);
 }
 

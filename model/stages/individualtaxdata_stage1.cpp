@@ -636,7 +636,7 @@ void Stage1Steps::otherSlipLines()
     double other = line(T1::F_13000) + slip(S::T3AmountC);
     if (slip(S::T4ABox106) > kDeathBenefitExemption)
         other += slip(S::T4ABox106) - kDeathBenefitExemption;
-    other += slips({S::T4ABox28, S::T4ABox30, S::T4ABox109, S::T4AAmountA, S::T4AAmountB, S::T4AAmountF,
+    other += slips({S::T4ABox28, S::T4ABox30, S::T4ABox42, S::T4ABox109, S::T4AAmountA, S::T4AAmountB, S::T4AAmountF,
                     S::T4AAmountC, S::T4ABox124SecondSelector0, S::T4ABox124SecondSelector1, S::T4ABox48,
                     S::T4ABox128, S::T4AAmountL, S::T4ABox135, S::T4AAmountM, S::T4AAmountN, S::T4AAmountP,
                     S::T4ABox197, S::T4ABox198, S::T4ABox200, S::T4ABox201, S::T4ABox203, S::T4ABox204,
