@@ -141,6 +141,7 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     }
     form.setIntValue(F428::F_Dependants, dependants);
 
+    form.setAmount(F428::F_StudentLoanInterest, nonNegative(t1.amount(T1::F_31900)));
     form.setAmount(F428::F_CPP, t1.amount(T1::F_30800));
     form.setAmount(F428::F_CPPSelf, t1.amount(T1::F_31000));
     form.setAmount(F428::F_EI, t1.amount(T1::F_31200));

@@ -55,14 +55,16 @@ const FieldTable &formFields()
         {"Surtax", FieldKind::Amount},
         {"LowIncomeReduction", FieldKind::Amount},
         {"LowIncomeCredit", FieldKind::Amount},
-        {"HealthPremium", FieldKind::Amount}
+        {"HealthPremium", FieldKind::Amount},
+        {"StudentLoanInterest", FieldKind::Amount, 58520}
     };
     return table;
 }
 
 // Credit lines that other forms fill, in the order of the form.
 constexpr int kEnteredBeforeTuition[] = {
-    TaxData_ProvTax428::F_Caregiver, TaxData_ProvTax428::F_Disability, TaxData_ProvTax428::F_DisabilityTransferred};
+    TaxData_ProvTax428::F_Caregiver, TaxData_ProvTax428::F_Disability, TaxData_ProvTax428::F_DisabilityTransferred,
+    TaxData_ProvTax428::F_StudentLoanInterest};
 constexpr int kEnteredFromTuition[] = {
     TaxData_ProvTax428::F_Tuition, TaxData_ProvTax428::F_SpouseTransfer, TaxData_ProvTax428::F_Medical,
     TaxData_ProvTax428::F_MedicalOther};
@@ -78,7 +80,8 @@ double TaxData_ProvTax428::amountsBeforeTuition() const
 {
     double total = 0.0;
     for (int f : {F_BasicPersonal, F_Age, F_Spouse, F_EligibleDependant, F_Caregiver, F_CPP, F_CPPSelf, F_EI,
-                  F_EISelf, F_EmploymentAmount, F_ChildAmount, F_Pension, F_Disability, F_DisabilityTransferred})
+                  F_EISelf, F_EmploymentAmount, F_ChildAmount, F_Pension, F_Disability, F_DisabilityTransferred,
+                  F_StudentLoanInterest})
         total += amount(f);
     return tax2024::cents(total);
 }

@@ -21,6 +21,8 @@ public:
         // further lines of the form
         F_EmploymentAmount, F_ChildAmount, F_TotalCredits, F_TaxAfterCredits, F_Surtax,
         F_LowIncomeReduction, F_LowIncomeCredit, F_HealthPremium,
+        // interest paid on student loans (line 58520, from the T1's line 31900)
+        F_StudentLoanInterest,
         F_Count
     };
 
