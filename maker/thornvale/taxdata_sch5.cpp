@@ -58,10 +58,17 @@ void TaxData_Sch5::Calculate01()
     const bool infirmSpouse = flag(F_CanClaimSpouse) && flag(F_SpouseFlag) && flag(F_SpouseInfirm);
     setAmount(F_SpouseCaregiver,
               infirmSpouse ? tax2024::canadaCaregiverTopUp(amount(F_SpouseNetIncome), amount(F_SpouseAmount)) : 0.0);
-    const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
-    const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
-    for (int f : {F_SpouseAmount, F_EligibleDependant, F_CaregiverAmount, F_SpouseCaregiver})
-        setAmount(f, tax2024::cents(amount(f) * ratio));
+    // the worked amounts are prorated in place; the typed ones stay as typed and are
+    // prorated on their way to the T1 (prorating them in place did it again each pass)
+    for (int f : {F_SpouseAmount, F_SpouseCaregiver})
+        setAmount(f, prorated(amount(f)));
+}
+
+double TaxData_Sch5::prorated(double amount) const
+{
+    const double days = this->amount(F_DaysInYear) > 0 ? this->amount(F_DaysInYear) : 366.0;
+    const double ratio = this->amount(F_ProratedDays) > 0 ? qMin(1.0, this->amount(F_ProratedDays) / days) : 1.0;
+    return tax2024::cents(amount * ratio);
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)

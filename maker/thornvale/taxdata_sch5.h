@@ -25,5 +25,7 @@ public:
     TaxData_Sch5();
 
     void Calculate01() override;
+    // An amount prorated by the days of the year that count (residence, bankruptcy).
+    double prorated(double amount) const;
     void setDependants(DependantInfoStruct *dependants) override;
 };

@@ -112,9 +112,10 @@ void Stage3Steps::schedule5()
     sch5->setAmount(S::F_SpouseUCCB, m_t->amount(T1::F_SpouseUCCB));
     sch5->Calculate01();
     m_t->setAmount(T1::F_30300, sch5->amount(S::F_SpouseAmount));
-    m_t->setAmount(T1::F_30400, sch5->amount(S::F_EligibleDependant));
-    m_t->setAmount(T1::F_30450, sch5->amount(S::F_CaregiverAmount));
-    m_t->setAmount(T1::F_30425, tax2024::cents(sch5->amount(S::F_SpouseCaregiver) + sch5->amount(S::F_DependantCaregiver)));
+    m_t->setAmount(T1::F_30400, sch5->prorated(sch5->amount(S::F_EligibleDependant)));
+    m_t->setAmount(T1::F_30450, sch5->prorated(sch5->amount(S::F_CaregiverAmount)));
+    m_t->setAmount(T1::F_30425, tax2024::cents(sch5->amount(S::F_SpouseCaregiver)
+                                               + sch5->prorated(sch5->amount(S::F_DependantCaregiver))));
 }
 
 // The credits claimed before tuition (Schedule 12's line from the previous pass).
