@@ -432,6 +432,7 @@ const FieldCaption kT428[] = {
     {"Age", "58080", "Age amount", 0, nullptr, FieldCaption::Calculated},
     {"Spouse", "58120", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
     {"EligibleDependant", "58160", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
+    {"ResidenceShare", "", "", 0, nullptr, FieldCaption::Internal},
     {"StudentLoanInterest", "58520", "Interest paid on student loans", 0, nullptr, FieldCaption::Calculated},
     {"Caregiver", "58185", "Caregiver amount", 0, nullptr, FieldCaption::Calculated},
     {"CPP", "58240", "CPP or QPP contributions (from line 30800)", 0, nullptr, FieldCaption::Calculated},

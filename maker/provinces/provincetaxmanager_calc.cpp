@@ -126,8 +126,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     double dependantNet = 0.0;
     if (claimsSpouse)
         dependantNet = spouseNet;
-    else if (claimsDependant) // the dependant's income is what the federal amount left out
-        dependantNet = nonNegative(cents(federalBasicPersonalAmount(net) - eligibleDependant));
+    else if (claimsDependant) // the dependant's income is what the federal amount (before proration) left out
+        dependantNet = nonNegative(cents(federalBasicPersonalAmount(net) - eligibleDependant / t1.residenceShare()));
     form.setAmount(F428::F_DependantNetIncome, dependantNet);
 
     // of a couple, the spouse with the higher net income claims the family's amounts
@@ -142,6 +142,7 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     form.setIntValue(F428::F_Dependants, dependants);
 
     form.setAmount(F428::F_StudentLoanInterest, nonNegative(t1.amount(T1::F_31900)));
+    form.setAmount(F428::F_ResidenceShare, t1.residenceShare());
     form.setAmount(F428::F_CPP, t1.amount(T1::F_30800));
     form.setAmount(F428::F_CPPSelf, t1.amount(T1::F_31000));
     form.setAmount(F428::F_EI, t1.amount(T1::F_31200));

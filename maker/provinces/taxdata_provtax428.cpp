@@ -56,7 +56,8 @@ const FieldTable &formFields()
         {"LowIncomeReduction", FieldKind::Amount},
         {"LowIncomeCredit", FieldKind::Amount},
         {"HealthPremium", FieldKind::Amount},
-        {"StudentLoanInterest", FieldKind::Amount, 58520}
+        {"StudentLoanInterest", FieldKind::Amount, 58520},
+        {"ResidenceShare", FieldKind::Amount, 0, 1.0}
     };
     return table;
 }
@@ -115,6 +116,7 @@ void TaxData_ProvTax428::Calculate01()
     in.donations = amount(F_DonationsAllowed);
     in.eligibleDividendsGrossedUp = amount(F_EligibleDividends);
     in.otherDividendsGrossedUp = amount(F_OtherDividends);
+    in.residenceShare = amount(F_ResidenceShare) > 0.0 ? amount(F_ResidenceShare) : 1.0;
 
     const ProvincialResult r = provincialTax(in);
     setAmount(F_TaxOnIncome, r.taxOnIncome);

@@ -23,6 +23,8 @@ public:
         F_LowIncomeReduction, F_LowIncomeCredit, F_HealthPremium,
         // interest paid on student loans (line 58520, from the T1's line 31900)
         F_StudentLoanInterest,
+        // the part of the year a newcomer or emigrant was resident (1 for everyone else)
+        F_ResidenceShare,
         F_Count
     };
 

@@ -144,11 +144,12 @@ ProvincialResult provincialTax(const ProvincialInput &in)
 
     r.taxOnIncome = taxOnBrackets(p.brackets, p.bracketCount, in.taxableIncome);
 
-    r.basicPersonalAmount = bpaFor(p, in.netIncome, in.taxableIncome);
+    const double share = std::min(1.0, std::max(0.0, in.residenceShare));
+    r.basicPersonalAmount = cents(bpaFor(p, in.netIncome, in.taxableIncome) * share);
     if (in.age65OrOlder)
-        r.ageAmount = ageFor(p, in.netIncome, in.taxableIncome);
+        r.ageAmount = cents(ageFor(p, in.netIncome, in.taxableIncome) * share);
     if (in.claimsSpouseOrEligibleDependant)
-        r.spouseAmount = spouseFor(p, in.netIncome, in.taxableIncome, in.dependantNetIncome);
+        r.spouseAmount = cents(spouseFor(p, in.netIncome, in.taxableIncome, in.dependantNetIncome) * share);
     r.pensionAmount = clampAmount(cents(in.eligiblePensionIncome), 0.0, p.pensionMax);
     r.employmentAmount = clampAmount(cents(in.employmentIncome), 0.0, p.employmentAmount);
     r.childAmount = cents(p.childAmount * std::max(0, in.dependants));

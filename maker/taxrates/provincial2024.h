@@ -27,6 +27,7 @@ struct ProvincialInput
     double donations = 0.0;          // eligible gifts allowed this year
     double eligibleDividendsGrossedUp = 0.0;
     double otherDividendsGrossedUp = 0.0;
+    double residenceShare = 1.0;     // a newcomer or emigrant: the personal amounts for the days resident
 };
 
 // The lines of the provincial form.

@@ -770,6 +770,13 @@ void TaxData_T1New::CalculateLine314ByWorkSheet()
     setAmount(F_31400, tax2024::federalPensionAmount(amount(F_11500) + amount(F_11600) + amount(F_AnnuityPensionIncome)));
 }
 
+double TaxData_T1New::residenceShare() const
+{
+    const double days = amount(F_DaysInYear);
+    const double resident = amount(F_ResidenceDays);
+    return shouldProrateAsImmigrant() && days > 0 && resident > 0 && resident < days ? resident / days : 1.0;
+}
+
 // The typed credit amounts that have a fixed maximum are held to it.
 void TaxData_T1New::limitTypedAmounts()
 {
@@ -789,12 +796,14 @@ void TaxData_T1New::limitTypedAmounts()
 void TaxData_T1New::CalculateField338AndField410_414()
 {
     const double net = amount(F_23600);
-    setAmount(F_30000, tax2024::federalBasicPersonalAmount(net));
-    setAmount(F_30100, IsAgeNotUnder65() ? tax2024::federalAgeAmount(net) : 0.0);
+    // a newcomer or emigrant claims the personal amounts for the days resident
+    const double share = residenceShare();
+    setAmount(F_30000, tax2024::cents(tax2024::federalBasicPersonalAmount(net) * share));
+    setAmount(F_30100, IsAgeNotUnder65() ? tax2024::cents(tax2024::federalAgeAmount(net) * share) : 0.0);
     setAmount(F_31260, tax2024::canadaEmploymentAmount(amount(F_10100) + amount(F_10400)));
     limitTypedAmounts();
     if (isDisabled())
-        setAmount(F_31600, tax2024::federalDisabilityAmount(IsAgeUnder18()));
+        setAmount(F_31600, tax2024::cents(tax2024::federalDisabilityAmount(IsAgeUnder18()) * share));
 
     // medical expenses: row 0 the person, the spouse and children under 18; the
     // other rows one other dependant each (M_Other1 the dependant's net income)

@@ -288,6 +288,8 @@ public:
                               double maxAmount, double threshold, double rate) const;
     void CalculateLine314ByWorkSheet();
     void limitTypedAmounts();
+    // The part of the year a newcomer or emigrant was resident (1 for everyone else).
+    double residenceShare() const;
     void CalculateField338AndField410_414();
     void CalculateField350();
     void CalculateFedTax1stStep();
