@@ -155,7 +155,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     const double disability = provincialDisabilityAmount(province);
     const bool selfDisabled = isAmountEntered(t1.amount(T1::F_31600));
     const double transfer = t1.amount(T1::F_31800);
-    form.setAmount(F428::F_Disability, selfDisabled ? disability : 0.0);
+    const double supplement = t1.IsAgeUnder18() ? provincialDisabilitySupplement(province, t1.amount(T1::F_21500)) : 0.0;
+    form.setAmount(F428::F_Disability, selfDisabled ? cents((disability + supplement) * t1.residenceShare()) : 0.0);
     form.setAmount(F428::F_DisabilityTransferred,
                    isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
     form.setIntValue(F428::F_DisabilityClaims, (selfDisabled ? 1 : 0) + (isAmountEntered(transfer) ? 1 : 0));

@@ -234,6 +234,21 @@ double provincialDisabilityAmount(Province province)
     return p ? p->disabilityAmount : 0.0;
 }
 
+double provincialDisabilitySupplement(Province province, double careExpensesClaimed)
+{
+    struct Supplement { Province province; double amount; double threshold; }; // threshold 0: not known
+    static constexpr Supplement kSupplement[] = {
+        {Province::BC, 5505.0, 3196.0}, {Province::NB, 5686.0, 3330.0}, {Province::NL, 3435.0, 0.0},
+        {Province::NS, 3449.0, 0.0},    {Province::ON, 5843.0, 3422.0}, {Province::PE, 4019.0, 0.0}};
+    for (const Supplement &s : kSupplement) {
+        if (s.province != province)
+            continue;
+        const double over = s.threshold > 0.0 ? std::max(0.0, careExpensesClaimed - s.threshold) : 0.0;
+        return std::max(0.0, cents(s.amount - over));
+    }
+    return 0.0;
+}
+
 double provincialCaregiverAmount(Province province, double dependantNetIncome)
 {
     struct Caregiver { Province province; double amount; double threshold; };

@@ -68,6 +68,11 @@ double provincialDividendCredit(Province province, double eligibleGrossedUp, dou
 double provincialSurtax(Province province, double taxAfterCredits);
 // Line 58440 for a person eligible for the disability amount (no supplement for minors).
 double provincialDisabilityAmount(Province province);
+// The province's supplement to the disability amount for a person under 18 (2024: BC
+// 5,505; NB 5,686; NL 3,435; NS 3,449; ON 5,843; PE 4,019), reduced by the care
+// expenses claimed over the province's threshold where the table has it (BC 3,196;
+// NB 3,330; ON 3,422); nil where the rate table has no 2024 figure.
+double provincialDisabilitySupplement(Province province, double careExpensesClaimed);
 // The province's caregiver amount for an infirm dependant 18 or older, reduced by the
 // dependant's net income over its threshold: BC428 5,505 over 18,629; NB428 5,686 over
 // 19,417; ON428 5,844 over 19,994 (2024). Nil where the 2024 figures are not in the

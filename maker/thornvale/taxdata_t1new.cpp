@@ -803,7 +803,8 @@ void TaxData_T1New::CalculateField338AndField410_414()
     setAmount(F_31260, tax2024::canadaEmploymentAmount(amount(F_10100) + amount(F_10400)));
     limitTypedAmounts();
     if (isDisabled())
-        setAmount(F_31600, tax2024::cents(tax2024::federalDisabilityAmount(IsAgeUnder18()) * share));
+        // under 18: the supplement is reduced by the disability supports claimed (line 21500)
+        setAmount(F_31600, tax2024::cents(tax2024::federalDisabilityAmount(IsAgeUnder18(), amount(F_21500)) * share));
 
     // medical expenses: row 0 the person, the spouse and children under 18; the
     // other rows one other dependant each (M_Other1 the dependant's net income)
