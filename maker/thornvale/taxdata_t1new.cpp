@@ -368,7 +368,9 @@ const FieldTable &formFields()
         {"CarryingCharges", FieldKind::Amount},
         {"46800", FieldKind::Amount, 46800},
         {"AnnuityPensionIncome", FieldKind::Amount},
-        {"DuesPaid", FieldKind::Amount}
+        {"DuesPaid", FieldKind::Amount},
+        {"NetCapitalLossClaim", FieldKind::Amount},
+        {"NetCapitalLossClaimTaken", FieldKind::Flag}
     };
     return table;
 }
@@ -743,8 +745,23 @@ void TaxData_T1New::CalculateNetIncomeAfterCCT(bool)
     setAmount(F_23600, qMax(0.0, tax2024::cents(beforeAdjustments - amount(F_23500))));
 }
 
+// Line 25300: the net capital losses of other years claimed, up to the taxable capital
+// gains of the year (against any income in the year of death). A return saved before the
+// claim had its own field keeps the amount its line 25300 held.
+void TaxData_T1New::CalculateNetCapitalLosses()
+{
+    if (!flag(F_NetCapitalLossClaimTaken)) {
+        if (!isAmountEntered(amount(F_NetCapitalLossClaim)))
+            setAmount(F_NetCapitalLossClaim, amount(F_25300));
+        setFlag(F_NetCapitalLossClaimTaken, true);
+    }
+    const double claim = qMax(0.0, amount(F_NetCapitalLossClaim));
+    setAmount(F_25300, IsDeceased() ? claim : qMin(claim, qMax(0.0, amount(F_12700))));
+}
+
 void TaxData_T1New::CalculateTaxableIncome(bool)
 {
+    CalculateNetCapitalLosses();
     // line 25000: workers' compensation, social assistance and net federal supplements
     setAmount(F_25000, tax2024::cents(qMax(0.0, amount(F_14400)) + qMax(0.0, amount(F_14500)) + qMax(0.0, amount(F_14600))));
     setAmount(F_25700, sumOf(*this, {F_24400, F_24900, F_25000, F_25100, F_25200, F_25300, F_25395, F_25400,

@@ -138,6 +138,9 @@ public:
         F_AnnuityPensionIncome,
         // union and professional dues paid by receipt (line 21200 adds those of the T4 slips)
         F_DuesPaid,
+        // net capital losses of other years the preparer claims (line 25300 holds what the year
+        // allows), and whether a line 25300 typed before this field existed was taken into it
+        F_NetCapitalLossClaim, F_NetCapitalLossClaimTaken,
         F_Count
     };
     // Columns of the per-dependant medical table (12 rows).
@@ -284,6 +287,7 @@ public:
     void CalculateNetIncomeBeforeF23500();
     void CalculateNetIncomeAfterCCT(bool final);
     void CalculateTaxableIncome(bool final);
+    void CalculateNetCapitalLosses();
     double CalculateAgeAmount(bool eligible, double netIncome, int days, int daysInYear,
                               double maxAmount, double threshold, double rate) const;
     void CalculateLine314ByWorkSheet();
