@@ -252,7 +252,9 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     credits->setAmount(C::F_FamilyNetIncome,
                        cents(t1.amount(T1::F_23600) + (t1.HasSpouse() ? t1.amount(T1::F_SpouseNetIncome) : 0.0)));
     credits->Calculate01();
-    return cents(credits->amount(TaxData_ProvCredits479::F_Total) + personal);
+    // the province's own credits worked from the return are part of the form's total
+    credits->setAmount(C::F_Total, cents(credits->amount(C::F_Total) + personal));
+    return credits->amount(C::F_Total);
 }
 
 // The British Columbia sales tax credit of the spouse with the higher net income, on the
