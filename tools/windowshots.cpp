@@ -101,7 +101,7 @@ bool takeShots(const QString &description, const QString &folder, const QString 
     category = 0;
     tree->selectItem(category, rf->findFormEntry(1, 0, false)->id);
     settle();
-    for (const char *page : {"Identification", "Income", "Credits"}) {
+    for (const char *page : {"Identification", "Income", "Deductions", "Credits"}) {
         showTab(window, QString::fromLatin1(page));
         ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, QString::fromLatin1(page).toLower()));
     }
