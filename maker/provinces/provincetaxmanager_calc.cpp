@@ -7,6 +7,7 @@
 #include "taxdata_provsch11.h"
 #include "taxdata_provsch2.h"
 #include "taxdata_provtax428.h"
+#include <QVarLengthArray>
 #include "taxdata_sch5.h"
 #include "taxdata_sch9.h"
 #include "taxdata_t1new.h"
@@ -296,18 +297,29 @@ void ProvinceTaxManager::foreignTaxCredit(TaxData_ProvTax428 &form, const ProvSt
     using T2209 = TaxData_T2209_2036;
     if (!forms.foreignTaxCredits || forms.foreignTaxCredits->isEmpty())
         return;
-    form.setAmount(F428::F_ForeignCredit, 0.0);
-    form.Calculate01();
-    const double provincialTax = form.amount(F428::F_ProvincialTax) - form.amount(F428::F_HealthPremium);
-    double credit = 0.0;
+    // each form's tax left after the federal credit, and its share of the income
+    struct Part { double left; double share; };
+    QVarLengthArray<Part, 4> parts;
     for (const CTaxData_Form *f : *forms.foreignTaxCredits) {
         const auto *t2209 = dynamic_cast<const T2209 *>(f);
         if (!t2209 || t2209->amount(T2209::F_NetIncome) <= 0.0)
             continue;
         const double left = t2209->nonBusinessTaxPaid() - t2209->slipTaxOver15Percent() - t2209->amount(T2209::F_Credit);
-        const double share = std::min(1.0, t2209->nonBusinessIncome() / t2209->amount(T2209::F_NetIncome));
-        credit += std::min(nonNegative(left), tax2024::cents(nonNegative(provincialTax) * share));
+        if (left >= 0.005)
+            parts.append({left, std::min(1.0, t2209->nonBusinessIncome() / t2209->amount(T2209::F_NetIncome))});
     }
+    const bool hadCredit = isAmountEntered(form.amount(F428::F_ForeignCredit));
+    form.setAmount(F428::F_ForeignCredit, 0.0);
+    if (parts.isEmpty()) {
+        if (hadCredit)
+            form.Calculate01();
+        return;
+    }
+    form.Calculate01();
+    const double provincialTax = nonNegative(form.amount(F428::F_ProvincialTax) - form.amount(F428::F_HealthPremium));
+    double credit = 0.0;
+    for (const Part &p : parts)
+        credit += std::min(p.left, tax2024::cents(provincialTax * p.share));
     form.setAmount(F428::F_ForeignCredit, tax2024::cents(credit));
     form.Calculate01();
 }

@@ -6,11 +6,6 @@
 
 namespace tax2024 {
 
-double cents(double v)
-{
-    return roundToCent(v);
-}
-
 double taxOnBrackets(const Bracket *brackets, int count, double income)
 {
     if (count <= 0 || income <= brackets[0].lower)

@@ -1,10 +1,14 @@
 #pragma once
 // Money helpers shared by the 2024 calculators.
+#include "utils.h"
 
 namespace tax2024 {
 
 // Rounds half away from zero to the cent, as the forms round their lines.
-double cents(double v);
+inline double cents(double v)
+{
+    return roundToCent(v);
+}
 
 // One bracket of a rate schedule: the rate applies to income above `lower`.
 struct Bracket
