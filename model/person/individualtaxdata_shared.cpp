@@ -428,14 +428,13 @@ void IndividualTaxData::calculatePensionSplitTax()
         t->setAmount(T1::F_31400, t->amount(T1::F_SplitPensionAmount));
         t->setAmount(T1::F_43700, qMax(0.0, tax2024::cents(t->amount(T1::F_43700) - t1032->getF5344())));
     } else {
-        // the split counts for the receiving spouse's pension amount at 65 or older, or
-        // when it is a life annuity from a pension plan
-        const bool splitCounts = t->IsAgeNotUnder65() || t1032->intValue(S::F_Age) < 65
-                                 || t1032->flag(S::F_SplitFromPensionPlan);
+        // the split keeps the kind it had in the pensioner's hands, whatever the receiving
+        // spouse's age: eligible pension income of a pensioner of 65 or older, or a pension
+        // plan's life annuity (the only pension a pensioner under 65 may split); either
+        // counts for the receiving spouse's pension amount
         const double own = t1032->amount(S::F_OtherPension);
         t->setAmount(T1::F_SplitPensionTax, t1032->getF5344());
-        t->setAmount(T1::F_SplitPensionAmount,
-                     qMin(tax2024::cents(own + (splitCounts ? t->amount(T1::F_11600) : 0.0)), cap));
+        t->setAmount(T1::F_SplitPensionAmount, qMin(tax2024::cents(own + t->amount(T1::F_11600)), cap));
         t->setAmount(T1::F_SplitPensionAdjust, t1032->amount(S::F_SplitAmount));
         t->setAmount(T1::F_31400, t->amount(T1::F_SplitPensionAmount));
         t->setAmount(T1::F_43700, tax2024::cents(t->amount(T1::F_43700) + t1032->getF5344()));

@@ -734,14 +734,15 @@ void Stage1Steps::fhsaAndTuition()
         sch11->setAmount(TaxData_Sch11::F_EligibleTuition, fees);
 }
 
-// The tax that moves with the split is the tax deducted on the pension income
-// (T4A box 22, T4RIF box 28), not the tax of every slip.
+// The tax that moves with the split is the tax deducted on the pension income that may be
+// split (T4A box 22; T4RIF box 28 from 65, when the RRIF is eligible pension income), not
+// the tax of every slip.
 void Stage1Steps::pensionSplit()
 {
     m_p.calculatePensionSplit(m_t1032);
     if (m_t1032 && m_t1032->intValue(TaxData_T1032_New::F_Role) == TaxData_T1032_New::Pensioner)
         m_t1032->setAmount(TaxData_T1032_New::F_TaxDeductedTransferred,
-                           slip(SlipSlot::T4ABox22) + slip(SlipSlot::T4RIFBox28));
+                           slip(SlipSlot::T4ABox22) + (m_age >= kPensionAge ? slip(SlipSlot::T4RIFBox28) : 0.0));
 }
 
 // The edited tax-wizard record into the return.
