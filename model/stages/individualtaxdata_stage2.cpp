@@ -393,6 +393,9 @@ void Stage2Steps::cppFormChoice()
         }
     }
     m_selector = m_t->cppFormSelector();
+    // a self-employed resident of Quebec contributes to the QPP, worked on RC381 (made when missing)
+    if (selfEmployed && m_selector == T1::Rc381Form && m_p.m_province == Province::Quebec && !m_rc381)
+        m_rc381 = formAs<TaxData_RC381>(m_p.getForm(FormType::RC381, 0, true), FormType::RC381);
 }
 
 void Stage2Steps::rc381Inputs()
@@ -475,9 +478,12 @@ void Stage2Steps::cppLines()
         setLine(T1::F_22200, l222);
         setLine(T1::F_22215, l22215);
         setLine(T1::F_31000, l310);
-        setLine(T1::F_42100, l421);
+        // a resident of Quebec pays the QPP on self-employment and claims an overpayment on
+        // the Quebec return: the federal return has neither line
+        const bool quebec = m_p.m_province == Province::Quebec;
+        setLine(T1::F_42100, quebec ? 0.0 : l421);
         setLine(T1::F_30800, base);
-        setLine(T1::F_44800, m_p.m_province == Province::Quebec ? 0.0 : overpaid);
+        setLine(T1::F_44800, quebec ? 0.0 : overpaid);
     }
     if (m_t->IsBankrupt()) {
         setLine(T1::F_22200, 0.0);
