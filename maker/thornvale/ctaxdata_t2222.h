@@ -15,4 +15,6 @@ public:
     CTaxData_T2222();
 
     void Calculate01() override;
+    // The deductions with the residency deduction held to 20 % of the net income.
+    void calculateWithNetIncome(double netIncome);
 };

@@ -681,7 +681,7 @@ void Stage2Steps::northernResidents()
 {
     auto *t2222 = m_p.singleFormAs<CTaxData_T2222>(FormType::T2222);
     if (t2222)
-        t2222->Calculate01();
+        t2222->calculateWithNetIncome(line(T1::F_23600));
     setLine(T1::F_25500, t2222 ? t2222->amount(CTaxData_T2222::F_Deduction) : 0.0);
 }
 
