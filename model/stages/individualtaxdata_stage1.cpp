@@ -409,8 +409,9 @@ void Stage1Steps::slipIncomeLines()
     if (slip(S::T3AmountE) - kDeathBenefitExemption >= 0.009)
         otherIncome += slip(S::T3AmountE) - kDeathBenefitExemption;
     setLine(T1::F_13000, otherIncome);
+    // other employment income, with T4PS box 35
     setLine(T1::F_10400, slips({S::T4ABox107, S::T4ABox104LessAmountD, S::T4ABox118, S::T4ABox119, S::T4ABox127,
-                                S::T4AAmountJ, S::T4AAmountO, S::T4AAmountQ}));
+                                S::T4AAmountJ, S::T4AAmountO, S::T4AAmountQ, S::T4PSAmount8}));
     setLine(T1::F_11500, slips({S::T4ABox16, S::T4ABox24, S::T4AAmountK, S::T4AAmountR, S::T4RIFBox16FirstSwitchOr65,
                                 S::T4RIFBox20FirstSwitchOr65, S::T4RIFBox22SwitchOr65}));
     setLine(T1::F_11700, slip(S::RC62Box10));
@@ -649,6 +650,11 @@ void Stage1Steps::otherSlipLines()
         using W = TaxData_WS_D1;
         m_wsd1->setAmount(W::F_NonEligibleActual, m_wsd1->amount(W::F_NonEligibleActual) + t5->calculated(kT5Box10));
         m_wsd1->setAmount(W::F_EligibleActual, m_wsd1->amount(W::F_EligibleActual) + t5->calculated(kT5Box24));
+    }
+    if (m_wsd1) { // the T4PS slips' actual dividends: eligible (box 24) and other (box 30)
+        using W = TaxData_WS_D1;
+        m_wsd1->setAmount(W::F_EligibleActual, m_wsd1->amount(W::F_EligibleActual) + slip(S::T4PSAmount1));
+        m_wsd1->setAmount(W::F_NonEligibleActual, m_wsd1->amount(W::F_NonEligibleActual) + slip(S::T4PSAmount4));
     }
     if (m_t2209) {
         using F = TaxData_T2209_2036;
