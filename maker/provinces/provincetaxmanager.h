@@ -73,6 +73,7 @@ private:
     void claimTuition(TaxData_ProvTax428 &form);
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
+    static bool claimsForFamily(const TaxData_T1New &t1, double &spouseNet);
     double manitobaCredit(const TaxData_T1New &t1) const;
     double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     void writeLines(TaxData_T1New *t1) const;

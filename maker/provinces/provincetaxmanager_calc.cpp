@@ -258,16 +258,24 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     return credits->amount(C::F_Total);
 }
 
+// Of a couple, the spouse with the higher net income claims the family's credits (the
+// other claims none); spouseNet gets the spouse's net income, nil without a spouse.
+bool ProvinceTaxManager::claimsForFamily(const TaxData_T1New &t1, double &spouseNet)
+{
+    spouseNet = t1.HasSpouse() ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
+    return !t1.HasSpouse() || t1.amount(T1::F_23600) >= spouseNet;
+}
+
 // The British Columbia sales tax credit of the spouse with the higher net income, on the
 // adjusted family net income; nil in other provinces.
 double ProvinceTaxManager::bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const
 {
     if (m_provinceId != static_cast<int>(tax2024::Province::BC))
         return 0.0;
-    const bool hasSpouse = t1.HasSpouse();
-    const double spouseNet = hasSpouse ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
-    if (hasSpouse && t1.amount(T1::F_23600) < spouseNet)
+    double spouseNet = 0.0;
+    if (!claimsForFamily(t1, spouseNet))
         return 0.0;
+    const bool hasSpouse = t1.HasSpouse();
     const bool family = hasSpouse || isAmountEntered(t1.amount(T1::F_30400));
     return tax2024::bcSalesTaxCredit(hasSpouse, family, adjustedNetIncome + spouseNet);
 }
@@ -278,11 +286,11 @@ double ProvinceTaxManager::manitobaCredit(const TaxData_T1New &t1) const
 {
     if (m_provinceId != static_cast<int>(tax2024::Province::MB))
         return 0.0;
+    double spouseNet = 0.0;
+    if (!claimsForFamily(t1, spouseNet))
+        return 0.0;
     const double net = t1.amount(T1::F_23600);
     const bool hasSpouse = t1.HasSpouse();
-    const double spouseNet = hasSpouse ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
-    if (hasSpouse && net < spouseNet)
-        return 0.0;
     int amounts = 1 + (t1.IsAgeNotUnder65() ? 1 : 0) + (isAmountEntered(t1.amount(T1::F_31600)) ? 1 : 0);
     if (hasSpouse)
         amounts += 1 + (t1.IsSpouseAgeNotUnder65() ? 1 : 0);

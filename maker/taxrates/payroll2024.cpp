@@ -28,13 +28,13 @@ Tiers tiers(double earnings, const PensionLimits &l)
     return t;
 }
 
-PensionContributions fromTiers(PensionPlan plan, const Tiers &t, int multiplier)
+// A self-employed person pays both shares (employee and employer), each rounded on its own.
+PensionContributions selfEmployedFromTiers(PensionPlan plan, const Tiers &t)
 {
     PensionContributions c;
-    // each share (employee, employer) is rounded on its own
-    c.base = cents(t.first * baseRate(plan)) * multiplier;
-    c.firstAdditional = cents(t.first * payroll::kFirstAdditionalRate) * multiplier;
-    c.secondAdditional = cents(t.second * payroll::kSecondAdditionalRate) * multiplier;
+    c.base = cents(t.first * baseRate(plan)) * 2;
+    c.firstAdditional = cents(t.first * payroll::kFirstAdditionalRate) * 2;
+    c.secondAdditional = cents(t.second * payroll::kSecondAdditionalRate) * 2;
     c.total = cents(c.base + c.firstAdditional + c.secondAdditional);
     return c;
 }
@@ -95,7 +95,7 @@ PensionContributions selfEmployedPensionContributions(PensionPlan plan, double s
     Tiers own;
     own.first = all.first - onEmployment.first;
     own.second = all.second - onEmployment.second;
-    PensionContributions c = fromTiers(plan, own, 2);
+    PensionContributions c = selfEmployedFromTiers(plan, own);
     c.creditPart = cents(c.base / 2.0);
     c.deductionPart = cents(c.total - c.creditPart);
     return c;

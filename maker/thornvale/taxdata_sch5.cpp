@@ -64,11 +64,11 @@ void TaxData_Sch5::Calculate01()
         setAmount(f, prorated(amount(f)));
 }
 
-double TaxData_Sch5::prorated(double amount) const
+double TaxData_Sch5::prorated(double value) const
 {
-    const double days = this->amount(F_DaysInYear) > 0 ? this->amount(F_DaysInYear) : 366.0;
-    const double ratio = this->amount(F_ProratedDays) > 0 ? qMin(1.0, this->amount(F_ProratedDays) / days) : 1.0;
-    return tax2024::cents(amount * ratio);
+    const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
+    const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
+    return tax2024::cents(value * ratio);
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)

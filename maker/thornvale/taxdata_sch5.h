@@ -26,6 +26,6 @@ public:
 
     void Calculate01() override;
     // An amount prorated by the days of the year that count (residence, bankruptcy).
-    double prorated(double amount) const;
+    double prorated(double value) const;
     void setDependants(DependantInfoStruct *dependants) override;
 };
