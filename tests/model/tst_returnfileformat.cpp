@@ -340,6 +340,40 @@ private slots:
         QVERIFY(m_messages.texts().join('\n').contains(QStringLiteral("could not be loaded")));
     }
 
+    // The bytes around the barcode block are read past whatever they hold.
+    void barcodeMarkerValuesIgnored_data()
+    {
+        QTest::addColumn<char>("byte");
+        QTest::newRow("zero") << char(0);
+        QTest::newRow("0xff") << char(0xff);
+        QTest::newRow("capital B") << 'B';
+    }
+    void barcodeMarkerValuesIgnored()
+    {
+        QFETCH(char, byte);
+        Block b = sampleBlock(66098);
+        b.password.clear();
+        const QByteArray sound = buildFile(b);
+        QByteArray run;
+        {
+            MyDataStream ar(&run, true);
+            ar.writeRawData(QByteArray(8, 'b').constData(), 8);
+            ar << qint32(0);
+            ar.writeRawData(QByteArray(8, 'b').constData(), 8);
+        }
+        QByteArray other = QByteArray(8, byte) + run.mid(8, 4) + QByteArray(8, byte);
+        QByteArray bytes = sound;
+        const int at = bytes.indexOf(run);
+        QVERIFY(at > 0);
+        bytes.replace(at, run.size(), other);
+        CReturnFile expected, rf;
+        QCOMPARE(read(sound, expected), 0);
+        QCOMPARE(read(bytes, rf), 0);
+        QString why;
+        QVERIFY2(sameEntries(*expected.self(), *rf.self(), &why), qPrintable(why));
+        QCOMPARE(rf.self()->forms().count(), expected.self()->forms().count());
+    }
+
     void cutShort()
     {
         Block b = sampleBlock(66098);
