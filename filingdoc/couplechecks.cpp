@@ -127,8 +127,9 @@ void checkSharedClaims(const Side &me, const Side &partner, QList<CString> &mess
 {
     const auto *mySch6 = formAs<TaxData_Sch6>(me.form(Schedule6), Schedule6);
     const auto *theirSch6 = formAs<TaxData_Sch6>(partner.form(Schedule6), Schedule6);
-    if (mySch6 && theirSch6 && !mySch6->flag(TaxData_Sch6::F_ClaimBenefit)
-        && !theirSch6->flag(TaxData_Sch6::F_ClaimBenefit))
+    // the basic CWB goes to one spouse only: both claiming it is the fault
+    if (mySch6 && theirSch6 && mySch6->flag(TaxData_Sch6::F_ClaimBenefit)
+        && theirSch6->flag(TaxData_Sch6::F_ClaimBenefit))
         appendMessage(messages, "Only one person between Married or Common-law couple can claim basic CWB benefit in "
                                 "schedule 6.");
     const auto *myT778 = formAs<TaxData_T778New>(me.form(T778), T778);

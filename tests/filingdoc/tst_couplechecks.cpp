@@ -137,9 +137,14 @@ void TestCoupleChecks::rows_data()
     QTest::newRow("13: tuition within what the spouse transfers")
         << "\"forms\":[{\"type\":3,\"fields\":{\"36000\":3000}}]"
         << "\"forms\":[{\"type\":11,\"fields\":{\"TransferClaimed\":3000}}]" << QStringList();
+    QTest::newRow("14: both claim the basic CWB")
+        << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":1}}]"
+        << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":1}}]" << QStringList{kBasicCwb};
+    QTest::newRow("14: both claim by default") << "\"forms\":[{\"type\":119}]" << "\"forms\":[{\"type\":119}]"
+                                               << QStringList{kBasicCwb};
     QTest::newRow("14: neither claims the basic CWB")
         << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]"
-        << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]" << QStringList{kBasicCwb};
+        << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]" << QStringList();
     QTest::newRow("14: one claims the basic CWB")
         << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":1}}]"
         << "\"forms\":[{\"type\":119,\"fields\":{\"ClaimBenefit\":0}}]" << QStringList();
