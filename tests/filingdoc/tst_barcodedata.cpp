@@ -405,6 +405,19 @@ void TestBarcodeData::lineEntries_data()
     QTest::newRow("negative dollars") << 1 << -12.5 << QByteArray("15000&12");
     QTest::newRow("negative cents") << 2 << -12.5 << QByteArray("15000&1250");
     QTest::newRow("integer") << 3 << 3.0 << QByteArray("150003");
+    // cents of the amount as written, never a cent lost to its binary form
+    QTest::newRow("0.29") << 2 << 0.29 << QByteArray("1500029");
+    QTest::newRow("1.15") << 2 << 1.15 << QByteArray("15000115");
+    QTest::newRow("4.35") << 2 << 4.35 << QByteArray("15000435");
+    QTest::newRow("8.70") << 2 << 8.70 << QByteArray("15000870");
+    QTest::newRow("99,999.99") << 2 << 99999.99 << QByteArray("150009999999");
+    QTest::newRow("-4.35") << 2 << -4.35 << QByteArray("15000&435");
+    QTest::newRow("0.1 + 0.2") << 2 << 0.1 + 0.2 << QByteArray("1500030");
+    QTest::newRow("1.1 + 2.2") << 2 << 1.1 + 2.2 << QByteArray("15000330");
+    QTest::newRow("half a cent truncated") << 2 << 4.355 << QByteArray("15000435");
+    QTest::newRow("largest amount") << 2 << 9999999999.99 << QByteArray("15000999999999999");
+    QTest::newRow("dollars of 0.29 * 100") << 1 << 0.29 * 100 << QByteArray("1500029");
+    QTest::newRow("dollars of 999.999") << 1 << 999.999 << QByteArray("15000999");
     QTest::newRow("empty map") << 0 << 0.0 << QByteArray();
 }
 
