@@ -10,6 +10,7 @@
 #include "netfilerecords.h"
 #include "settingsseam.h"
 #include "sfdbarcodefixeddata.h"
+#include "t1answers.h"
 #include "t1returnbarcodefixeddata.h"
 #include "taxdata_t1new.h"
 #include "taxdata_t2042new.h"
@@ -32,7 +33,7 @@ enum FormType {
     T1Form = 1, T776 = 12, T2042 = 21, T5013 = 38, T2121 = 51, RC71 = 53, T777 = 59, TL2 = 92,
     T2125 = 125, T2125Partnership = 131, T2091Designation = 147, T2091 = 160,
 };
-enum Province { Manitoba = 3, NewfoundlandLabrador = 5, NorthwestTerritories = 6, Yukon = 13 };
+enum Province { Manitoba = 3 };
 enum Answer { Yes = 0, No = 1 };
 constexpr int kMaxSfdBlocks = 2;
 constexpr int kProfessional = 1;   // T2125 income kind
@@ -110,6 +111,15 @@ void setAnswer(FixedBarcodeItem &item, int answer, const char *yesText, const ch
         item.SetValue(noText);
 }
 
+// The answer as the document files it; the item's zeros when it is not filed.
+void setFiled(FixedBarcodeItem &item, const QString &answer)
+{
+    if (answer.isEmpty())
+        item.SetAllCharsTo('0');
+    else
+        item.SetValue(CString(answer));
+}
+
 // ---- the steps of fillT1BarcodeFixedData
 
 void fillIdentity(IndividualTaxData &person, const T1 &t, T1ReturnBarcodeFixedData &r)
@@ -141,8 +151,9 @@ void fillAddress(const T1 &t, T1ReturnBarcodeFixedData &r)
         r.mailProvince.SetValue(provinceCode(mailProvince));
     r.postalCode.SetValueRightPadding(GetRawPostcode(t.text(T1::F_Postcode)), ' ');
     r.email.SetValueRightPadding(t.emailAddress(), ' ');
-    if (t.date(T1::F_DateOfMove).isValid())
-        r.dateOfMove.SetValue(GetDateStr(t.date(T1::F_DateOfMove), 1));
+    const QDate moved = t1answers::dateOfMove(t);
+    if (moved.isValid())
+        r.dateOfMove.SetValue(GetDateStr(moved, 1));
     setAnswer(r.homeAddressSame, t.intValue(T1::F_HomeAddressSame), "1", "2");
     const QString phone = t.text(T1::F_Phone);
     if (phone.trimmed().isEmpty())
@@ -172,38 +183,22 @@ void fillSpecialSituations(IndividualTaxData &person, const T1 &t, T1ReturnBarco
     }
     r.selfEmploymentForms.SetValue(format("%02lld", qBound(0, person.countSelfEmploymentForms(), 99)));
     r.blank37.SetValueRightPadding(CString(), ' ');
-    r.spouseSelfEmployed.SetValue(t.CanClaimSpouse() && t.flag(T1::F_SpouseSelfEmployed) ? "1" : "0");
+    r.spouseSelfEmployed.SetValue(CString(t1answers::spouseSelfEmployed(t)));
     setAnswer(r.citizenship, t.intValue(T1::F_Citizenship), "1", "2");
-    r.electionsCanada.SetValue(t.flag(T1::F_ElectionsCanada) ? "01" : "02");
+    setFiled(r.electionsCanada, t1answers::electionsCanada(t));
 }
 
 void fillProvinceAnswers(IndividualTaxData &person, const T1 &t, T1ReturnBarcodeFixedData &r)
 {
-    r.provinceAnswer1.SetValue("0");
-    r.provinceAnswer2.SetValue("0");
-    r.provinceAnswer3.SetValue("0");
-    r.firstNationCode.SetAllCharsTo('0');
-    if (t.getMainTaxProvince() == Yukon) {
-        const int firstNation = t.intValue(T1::F_YukonFirstNation);
-        if (firstNation > 0) {
-            r.provinceAnswer1.SetValue("1");
-            r.firstNationCode.SetValueLeftPadding(format("%lld", firstNation), '0');
-            setAnswer(r.firstNationId, t.intValue(T1::F_FirstNationIdentification), "1", "2");
-        } else if (t.intValue(T1::F_SettlementLand) == No) {
-            r.provinceAnswer1.SetValue("2");
-        }
-    } else if (person.province() == NorthwestTerritories) {
-        setAnswer(r.provinceAnswer2, t.intValue(T1::F_Tlicho), "1", "2");
-        const int deline = t.intValue(T1::F_Deline);
-        if (deline == Yes) {
-            r.provinceAnswer3.SetValue("1");
-            setAnswer(r.firstNationId, t.intValue(T1::F_FirstNationIdentification), "1", "2");
-        } else if (deline == No) {
-            r.provinceAnswer3.SetValue("2");
-        }
-    } else if (person.province() == NewfoundlandLabrador) {
-        setAnswer(r.provinceAnswer1, t.intValue(T1::F_SettlementLand), "1", "2");
-    }
+    const t1answers::Territory a = t1answers::territory(t, person.province());
+    setFiled(r.provinceAnswer1, a.landResidence);
+    setFiled(r.provinceAnswer2, a.tlicho);
+    setFiled(r.provinceAnswer3, a.deline);
+    if (a.firstNation.isEmpty())
+        r.firstNationCode.SetAllCharsTo('0');
+    else
+        r.firstNationCode.SetValueLeftPadding(CString(a.firstNation), '0');
+    setFiled(r.firstNationId, a.firstNationId);
 }
 
 void fillClosingItems(const T1 &t, T1ReturnBarcodeFixedData &r)
@@ -225,22 +220,29 @@ void fillClosingItems(const T1 &t, T1ReturnBarcodeFixedData &r)
 
 // ---- line entries
 
+// The magnitude of an amount in whole units of 1/scale dollar, truncated: the
+// amount is taken to the millionth first, so 4.35 gives 435 cents and not the
+// 434 of its binary form.
+long long wholeUnits(double amount, long long scale)
+{
+    const long long millionths = std::llround(std::fabs(amount) * 1e6);
+    return millionths / (1000000 / scale);
+}
+
+// "code" and the units, or "code&" and the units of a negative amount.
+CString unitsEntry(int code, double amount, long long scale)
+{
+    CString s;
+    s.sprintf2023(amount < 0 ? "%d&%lld" : "%d%lld", code, wholeUnits(amount, scale));
+    return s;
+}
+
 QByteArray lineEntry(int code, const NetfileWrittenCode &w)
 {
     CString s;
     switch (w.entryType) {
-    case 1:
-        if (w.amount < 0)
-            s.sprintf2023("%d&%lld", code, (long long)(-w.amount));
-        else
-            s.sprintf2023("%d%lld", code, (long long)w.amount);
-        break;
-    case 2:
-        if (w.amount < 0)
-            s.sprintf2023("%d&%lld", code, (long long)(w.amount * -100));
-        else
-            s.sprintf2023("%d%lld", code, (long long)(w.amount * 100));
-        break;
+    case 1: s = unitsEntry(code, w.amount, 1); break;
+    case 2: s = unitsEntry(code, w.amount, 100); break;
     case 3: s.sprintf2023("%d%d", code, w.number); break;
     case 4: s = CString(QString::number(code) + w.text); break;
     default: return QByteArray();

@@ -4,6 +4,7 @@
 #include "formtables.h"
 #include "individualtaxdata.h"
 #include "linecoderecords.h"
+#include "t1answers.h"
 #include "netfilegenobjparamstru.h"
 #include "settingsseam.h"
 #include "taxdata_t1new.h"
@@ -15,9 +16,6 @@ namespace {
 
 using T1 = TaxData_T1New;
 
-constexpr int kNorthwestTerritories = 6;
-constexpr int kYukon = 13;
-constexpr int kNewfoundland = 5;
 constexpr int kT90 = 171;
 constexpr int kChoiceYes = 0;
 constexpr int kChoiceNo = 1;
@@ -30,15 +28,6 @@ QString config(const char *key)
 }
 
 CString number(int n) { return CString(QString::number(n)); }
-
-// "1" for the yes choice, "2" for no, nothing otherwise.
-void setChoice(TemplateVars &vars, const char *key, int choice)
-{
-    if (choice == kChoiceYes)
-        vars.insert(key, CString(QStringLiteral("1")));
-    else if (choice == kChoiceNo)
-        vars.insert(key, CString(QStringLiteral("2")));
-}
 
 void setDate(TemplateVars &vars, const char *key, const QDate &date)
 {
@@ -106,30 +95,24 @@ void setBasicAndMarital(const T1 &t, TemplateVars &vars)
     } else {
         vars.insert("maritalchg", CString(QStringLiteral("2")));
     }
-    const bool selfEmployed = t.HasSpouse() && t.flag(T1::F_SelfEmployedJune15);
-    vars.insert("spouseselfemp", CString(selfEmployed ? QStringLiteral("1") : QStringLiteral("0")));
+    vars.insert("spouseselfemp", CString(t1answers::spouseSelfEmployed(t)));
+}
+
+// Inserts text under key unless it is empty.
+void setAnswer(TemplateVars &vars, const char *key, const QString &text)
+{
+    if (!text.isEmpty())
+        vars.insert(key, CString(text));
 }
 
 void setTerritoryData(const T1 &t, int province, TemplateVars &vars)
 {
-    if (province == kYukon) {
-        const int residence = t.intValue(T1::F_YukonFirstNation);
-        if (residence == kChoiceYes) {
-            vars.insert("AborLandResidence", CString(QStringLiteral("1")));
-            vars.insert("ytfirstnation", CString(t.text(T1::F_YukonSettlementNumber).trimmed()));
-            setChoice(vars, "firstnationIDInd", t.intValue(T1::F_FirstNationIdentification));
-        } else if (residence == kChoiceNo) {
-            vars.insert("AborLandResidence", CString(QStringLiteral("2")));
-        }
-    } else if (province == kNorthwestTerritories) {
-        setChoice(vars, "tlicho", t.intValue(T1::F_Tlicho));
-        const int deline = t.intValue(T1::F_Deline);
-        setChoice(vars, "deline", deline);
-        if (deline == kChoiceYes)
-            vars.insert("firstnationIDInd", number(t.intValue(T1::F_DelineFirstNation) + 1));
-    } else if (province == kNewfoundland) {
-        setChoice(vars, "AborLandResidence", t.intValue(T1::F_LabradorInuit));
-    }
+    const t1answers::Territory a = t1answers::territory(t, province);
+    setAnswer(vars, "AborLandResidence", a.landResidence);
+    setAnswer(vars, "ytfirstnation", a.firstNation);
+    setAnswer(vars, "firstnationIDInd", a.firstNationId);
+    setAnswer(vars, "tlicho", a.tlicho);
+    setAnswer(vars, "deline", a.deline);
 }
 
 void setResidence(IndividualTaxData &person, const T1 &t, TemplateVars &vars)
@@ -156,8 +139,7 @@ void setNames(IndividualTaxData &person, const T1 &t, TemplateVars &vars)
     person.getFilingIdentity(sin, first, second, last, further, birth, balance);
     vars.insert("firstname", first.isEmpty() ? CString(QStringLiteral("X")) : convertToXMLString(first));
     vars.insert("lastname", convertToXMLString(t.lastName().trimmed()));
-    if (t.intValue(T1::F_SurnameChange) == kChoiceYes)
-        vars.insert("namechanged", CString(QStringLiteral("2")));
+    setAnswer(vars, "namechanged", t1answers::yesNo(t.intValue(T1::F_SurnameChange)));
 }
 
 void setContact(IndividualTaxData &person, const T1 &t, TemplateVars &vars, quint8 mode)
@@ -181,9 +163,7 @@ void setContact(IndividualTaxData &person, const T1 &t, TemplateVars &vars, quin
 
 void setDatesAndRural(const T1 &t, TemplateVars &vars)
 {
-    const QDate moved = t.date(T1::F_DateOfMove);
-    if (moved.isValid() && (moved.year() == 2024 || moved.year() == 2025))
-        setDate(vars, "dateofmove", moved);
+    setDate(vars, "dateofmove", t1answers::dateOfMove(t));
     if (t.IsImmigrant())
         setDate(vars, "EntryDate", t.date(T1::F_EntryDate));
     if (t.IsEmmigrant())
@@ -218,13 +198,7 @@ void setSpouseAndPrograms(IndividualTaxData &person, const T1 &t, TemplateVars &
     }
     const int citizen = t.intValue(T1::F_Citizenship);
     vars.insert("citizen", number(citizen == 0 || citizen == 1 ? citizen + 1 : 0));
-    if (citizen == 0) {
-        const int elections = t.intValue(T1::F_ElectionsCanada);
-        if (elections == kChoiceYes)
-            vars.insert("elecanauth", CString(QStringLiteral("01")));
-        else if (elections == kChoiceNo)
-            vars.insert("elecanauth", CString(QStringLiteral("02")));
-    }
+    setAnswer(vars, "elecanauth", t1answers::electionsCanada(t));
     vars.insert("isIndian", CString(person.hasForm(kT90) ? QStringLiteral("1") : QStringLiteral("0")));
     if (t.isDonorInfoNeeded())
         vars.insert("Donor", CString(t.flag(T1::F_OrganDonor) ? QStringLiteral("1") : QStringLiteral("2")));

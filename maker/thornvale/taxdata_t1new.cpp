@@ -1,4 +1,5 @@
 #include "taxdata_t1new.h"
+#include "netfilerecords.h"
 #include "taxrates2024.h"
 #include "utils.h"
 
@@ -946,4 +947,12 @@ void TaxData_T1New::CalculateBalance(bool)
     setAmount(F_NetBalance, net);
     setAmount(F_48500, net > 0 ? net : 0.0);
     setAmount(F_48400, net < 0 ? -net : 0.0);
+}
+
+// Line 26600 is a question: 1 when the box is ticked (foreign property costing more
+// than CAN$100,000), 2 when it is not.
+int TaxData_T1New::ConvertToNetfile(int mode, NetfileGenObjParamStru &context)
+{
+    const int written = CTaxData_Form::ConvertToNetfile(mode, context);
+    return written + NETFILE_NUMERIC_VALUE_Func(26600, flag(F_ForeignPropertyOver100K) ? 1 : 2, context);
 }

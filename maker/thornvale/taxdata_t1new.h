@@ -154,6 +154,8 @@ public:
 
     void Calculate01() override;
     void carryForward(bool keepData) override;
+    // The records of the lines, then the foreign property answer of line 26600.
+    int ConvertToNetfile(int mode, NetfileGenObjParamStru &context) override;
 
     // Identity as stored.
     QString firstName() const { return text(F_FirstName); }

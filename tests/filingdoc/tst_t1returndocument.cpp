@@ -180,6 +180,11 @@ void TestT1ReturnDocument::part1Values_data()
     QTest::newRow("first-time filer family name empty") << QString() << int(kEfile) << "comm:FamilyName" << "";
     QTest::newRow("returning filer without first name")
         << QStringLiteral("\"PriorFiler\":1,\"FirstName\":\"\"") << int(kEfile) << "comm:GivenName" << "X";
+    QTest::newRow("last name changed") << named + QStringLiteral(",\"SurnameChange\":0") << int(kEfile)
+                                       << "tp:SurnameChangeIndicator" << "1";
+    QTest::newRow("last name not changed") << named + QStringLiteral(",\"SurnameChange\":1") << int(kEfile)
+                                           << "tp:SurnameChangeIndicator" << "2";
+    QTest::newRow("last name change unanswered") << named << int(kEfile) << "tp:SurnameChangeIndicator" << QString();
     QTest::newRow("re-file efile") << QStringLiteral("\"ReFile\":1") << int(kEfile) << "comm:SoftwareID" << "BQ24R";
     QTest::newRow("re-file amended") << QStringLiteral("\"ReFile\":1") << int(kEfile) << "t1:AmendedTaxReturnIndicator"
                                      << "1";
