@@ -27,6 +27,7 @@ const char kWebAddress[] = "https://www.vantrel.ca";
 const char kOperationFailed[] = "Operation failed, check vantrel points and make sure vpn/firewall doesn't block.";
 const char kInvalidResult[] = "Invalid result returned.";
 const char kNotInitiated[] = "E-Signature request has not been initiated!";
+const char kQueryFailed[] = "Network query failed critically.";
 const int kShownReplyChars = 500;
 const int kT183 = 96, kRC71 = 53, kT1013 = 117, kT185 = 181, kT1135 = 101, kT1134 = 177;
 const int kT183RequestId = 10002, kRC71RequestId = 10005;
@@ -318,11 +319,14 @@ void Form_Return::querySignatureStatus(int formType)
     if (!client.post(reply, bearer.constData(), "Bearer")) {
         shown = tr(kOperationFailed);
     } else {
-        const QJsonObject object = replyObject(reply);
-        if (!object.contains(QStringLiteral("sr_id"))) {
+        bool isObject = false;
+        const QJsonObject object = replyObject(reply, &isObject);
+        const QJsonValue status = object.value(QStringLiteral("status"));
+        if (!isObject || !(status.isUndefined() || status.isNull() || status.isString())) {
+            shown = tr(kQueryFailed);   // a reply that cannot be read as a status
+        } else if (!object.contains(QStringLiteral("sr_id"))) {
             shown = invalidResult(reply);
         } else {
-            const QJsonValue status = object.value(QStringLiteral("status"));
             const QString statusText = status.toString();
             if (statusText.compare(QLatin1String("completed"), Qt::CaseInsensitive) != 0) {
                 shown += statusText + tr(" Signature time is not available.");

@@ -712,7 +712,7 @@ const FieldCaption kT183[] = {
     {"AuthorizationExpiry", "", "Representative authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
     {"RepId", "", "Representative identifier (RepID)", 0, nullptr, 0},
     {"NoaRetrieval", "", "The electronic filer may retrieve the notice of assessment", 0, nullptr, 0},
-    {"Text", "", "Declaration text", 0, nullptr, 0},
+    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated},
     {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
     {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
     {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
@@ -1165,7 +1165,7 @@ const FieldCaption kT2091[] = {
 // T1135 – Foreign income verification statement
 const FieldCaption kT1135[] = {
     {"Kind", "", "Filer: individual, partnership or other", 0, nullptr, 0},
-    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    {"FirstName", "", "Full name", 0, nullptr, FieldCaption::Calculated},
     {"FirstName2", "", "Second given name", 0, nullptr, 0},
     {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
     {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},

@@ -157,6 +157,11 @@ private slots:
                  QStringLiteral("Send Document for E-Signature through https://www.vantrel.ca"));
         QCOMPARE(texts().last(), QStringLiteral("The signature request was sent."));
         QCOMPARE(t183(w)->text(TaxData_T183New::F_Text), QStringLiteral("123"));
+        // the page shows the id for what it is, and the preparer cannot change it
+        const FieldSpec &shown = t183(w)->fieldTable().describedSpecs(CTaxData_Form::KindForm, 96)[size_t(
+            t183(w)->fieldTable().indexOf(QStringLiteral("Text")))];
+        QCOMPARE(QString::fromUtf8(shown.caption), QStringLiteral("E-signature request id"));
+        QVERIFY(shown.calculated);
     }
 
     void eSignatureStoresOnlyForT183AndRC71_data()
@@ -378,8 +383,15 @@ private slots:
         QTest::newRow("log-in refused") << "wrong" << QByteArray()
                                         << "Cannot login into vantrel, please check vantrel email/password setting in "
                                            "preference";
-        QTest::newRow("markup") << "s3cret" << QByteArray("<b>maintenance</b>")
-                                << "Invalid result returned.\n<b>maintenance</b>";
+        // a reply that is no status at all, against a status without its request id
+        QTest::newRow("markup") << "s3cret" << QByteArray("<b>maintenance</b>") << "Network query failed critically.";
+        QTest::newRow("cut short") << "s3cret" << QByteArray("{\"sr_id\":123,\"status\":\"compl")
+                                   << "Network query failed critically.";
+        QTest::newRow("JSON array") << "s3cret" << QByteArray("[{\"sr_id\":123}]") << "Network query failed critically.";
+        QTest::newRow("status not text") << "s3cret" << QByteArray("{\"sr_id\":123,\"status\":{\"a\":1}}")
+                                         << "Network query failed critically.";
+        QTest::newRow("no request id") << "s3cret" << QByteArray("{\"status\":\"completed\"}")
+                                       << "Invalid result returned.\n{\"status\":\"completed\"}";
     }
     void statusQueryFailures()
     {
