@@ -136,7 +136,12 @@ void Form_Return::recordFilingOutcome(const NetfileOutcome &outcome, int taxpaye
         return;
     }
     m_return->markFilingStatus(kFormT1, 1, outcome.confirmation);
-    if (save(true) != 0)
+    if (!hasFile())   // nothing failed: there is no file to save into yet
+        gMsgInformation(tr("The return was filed, confirmation number %1. It has not been saved to a file yet: "
+                           "save it now, so that the filing is kept.")
+                            .arg(outcome.confirmation),
+                        this);
+    else if (save(true) != 0)
         gMsgInformation(tr("The return was filed, confirmation number %1, but saving the return file %2 failed: %3\n"
                            "Save the return again before closing it, so that the filing is kept.")
                             .arg(outcome.confirmation, QDir::toNativeSeparators(fullPath()), m_lastSaveError),

@@ -586,6 +586,22 @@ private slots:
         }
     }
 
+    // An accepted return that was never saved is told so, not that a save failed.
+    void filingOutcomeNeverSaved()
+    {
+        m_outcome = {true, true, QStringLiteral("CN12345"), QStringLiteral("result text")};
+        m_messages.scriptAnswer(MsgButton::No);
+        QScopedPointer<Form_Return> w(new Form_Return(nullptr, newReturn(false), nullptr, nullptr, 1, -1, 12));
+        QVERIFY(!w->hasFile());
+        w->netfileReturn();
+        QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 1);
+        QCOMPARE(m_messages.texts().last(),
+                 QStringLiteral("The return was filed, confirmation number CN12345. It has not been saved to a file "
+                                "yet: save it now, so that the filing is kept."));
+        QVERIFY(w->isModified());
+        QCOMPARE(history(1019), QStringList{QStringLiteral("result text")});
+    }
+
     // The File command opens the submission dialog; cancelled there, nothing is marked.
     void resultDialogCancelled()
     {
