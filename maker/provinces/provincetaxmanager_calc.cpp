@@ -393,7 +393,7 @@ void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
     s2->setAmount(S2::F_Pension, theirs.amount(F428::F_Pension));
     s2->setAmount(S2::F_Disability, theirs.amount(F428::F_Disability));
     const auto *s11 = other->ownForm<TaxData_ProvSch11>();
-    s2->setAmount(S2::F_Tuition, s11 ? s11->amount(TaxData_ProvSch11::F_Transferred) : 0.0);
+    s2->setAmount(S2::F_Tuition, s11 ? s11->transferClaimed() : 0.0);
     const double transferable = theirs.amount(F428::F_Age) + theirs.amount(F428::F_Pension) +
                                 theirs.amount(F428::F_Disability);
     const double ownAmounts = theirs.amountsBeforeTuition() - transferable + theirs.amount(F428::F_Tuition);
