@@ -8,6 +8,7 @@
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
 #include "taxdata_instalmentcalc.h"
+#include "taxdata_rc383.h"
 #include "taxdata_sch6.h"
 #include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
@@ -205,6 +206,7 @@ private slots:
     void rrspLimitTypedOnT1First();
     void workersBenefit_data();
     void workersBenefit();
+    void prppExemptIncomeForm();
 };
 
 void TestReturns2024::returns_data()
@@ -714,4 +716,22 @@ void TestReturns2024::workersBenefit()
 }
 
 BQ_TEST_MAIN_CORE(TestReturns2024)
+// RC383 is the PRPP form of tax-exempt earned income: with T4 box 71 earnings of 30,000 and
+// PRPP contributions of 1,000 + 500 on the slip, 58820 holds the 1,500; it files no CPP line.
+void TestReturns2024::prppExemptIncomeForm()
+{
+    const QJsonObject t4{{QStringLiteral("Province"), 9}, {QStringLiteral("Box71"), 30000}};
+    const QJsonObject prpp{{QStringLiteral("Box13"), 1000}, {QStringLiteral("Box14"), 500}};
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(oneOntarian({slip(1, t4), slip(22, prpp)})));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const QVector<FormEntry *> &forms = file->self()->forms().withKey(149);
+    QCOMPARE(forms.size(), 1);
+    const CTaxData_Form *rc383 = forms.first()->object;
+    QCOMPARE(rc383->amount(TaxData_RC383::F_ExemptIncome), 30000.0);
+    QCOMPARE(rc383->amount(TaxData_RC383::F_58820), 1500.0);
+    QCOMPARE(rc383->fieldTable().indexOfCode(22215), -1);
+    QCOMPARE(file->self()->t1()->amount(TaxData_T1New::F_22215), 0.0);
+}
+
 #include "tst_returns2024.moc"
