@@ -206,6 +206,7 @@ private slots:
     void rrspLimitTypedOnT1First();
     void workersBenefit_data();
     void workersBenefit();
+    void coupleWorkersBenefit();
     void prppExemptIncomeForm();
 };
 
@@ -715,7 +716,39 @@ void TestReturns2024::workersBenefit()
     QCOMPARE(sch6.amount(TaxData_Sch6::F_Benefit), 0.0);
 }
 
-BQ_TEST_MAIN_CORE(TestReturns2024)
+// Of a couple, the basic amount only for the spouse who takes it; both DTC-eligible: each
+// supplement is reduced at 7.5 %.
+void TestReturns2024::coupleWorkersBenefit()
+{
+    using S = TaxData_Sch6;
+    TaxData_Sch6 sch6;
+    sch6.setIntValue(S::F_SpouseFlag, 1);
+    sch6.setAmount(S::F_WorkingIncome, 10000.0);
+    sch6.setAmount(S::F_SpouseWorkingIncome, 10000.0);
+    sch6.setAmount(S::F_AdjustedNetIncome, 10000.0);
+    sch6.setAmount(S::F_SpouseNetIncome, 10000.0);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 2739.0); // 27 % x 17,000 over the family maximum
+    sch6.setPartnerFacts(true, false);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 0.0);
+    sch6.setPartnerFacts(false, false);
+    sch6.setFlag(S::F_ClaimBenefit, false);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 0.0);
+
+    // family adjusted net income 54,000: 821 - 15 % x 5,909 < 0; at 7.5 %: 821 - 443.18 = 377.82
+    sch6.setFlag(S::F_Disabled, true);
+    sch6.setAmount(S::F_WorkingIncome, 20000.0);
+    sch6.setAmount(S::F_AdjustedNetIncome, 27000.0);
+    sch6.setAmount(S::F_SpouseNetIncome, 27000.0);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_DisabilitySupplement), 0.0);
+    sch6.setPartnerFacts(false, true);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_DisabilitySupplement), 377.82);
+}
+
 // RC383 is the PRPP form of tax-exempt earned income: with T4 box 71 earnings of 30,000 and
 // PRPP contributions of 1,000 + 500 on the slip, 58820 holds the 1,500; it files no CPP line.
 void TestReturns2024::prppExemptIncomeForm()
@@ -734,4 +767,5 @@ void TestReturns2024::prppExemptIncomeForm()
     QCOMPARE(file->self()->t1()->amount(TaxData_T1New::F_22215), 0.0);
 }
 
+BQ_TEST_MAIN_CORE(TestReturns2024)
 #include "tst_returns2024.moc"
