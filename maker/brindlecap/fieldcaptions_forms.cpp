@@ -458,6 +458,12 @@ const FieldCaption kT428[] = {
     {"DividendCredit", "61520", "Dividend tax credit", 0, nullptr, FieldCaption::Calculated},
     {"TaxAfterCredits", "", "Tax after non-refundable credits", 0, nullptr, FieldCaption::Calculated},
     {"Surtax", "", "Surtax", 0, nullptr, FieldCaption::Calculated},
+    {"MinimumTaxCarryover", "", "Provincial or territorial minimum tax carryover", 0, nullptr,
+     FieldCaption::Calculated},
+    {"AdditionalMinimumTax", "", "Provincial or territorial additional tax for minimum tax purposes", 0, nullptr,
+     FieldCaption::Calculated},
+    {"FederalMinimumTax", "", "", 0, nullptr, FieldCaption::Internal},
+    {"FederalMinimumTaxCarryover", "", "", 0, nullptr, FieldCaption::Internal},
     {"LowIncomeReduction", "", "Tax reduction", 0, nullptr, FieldCaption::Calculated},
     {"LowIncomeCredit", "", "Low-income tax credit", 0, nullptr, FieldCaption::Calculated},
     {"ForeignCredit", "", "Provincial foreign tax credit (Form T2036)", 0, nullptr, 0},
@@ -984,14 +990,15 @@ const FieldCaption kRC359[] = {
     {"ExcessAmount", "", "Excess EPSP amount", 0, nullptr, 0},
     {"Tax", "41800", "Tax on excess EPSP amounts", 0, nullptr, FieldCaption::Calculated},
 };
-// RC383 – Tax-exempt earned income and contributions for enhanced CPP/QPP
+// RC383 – Tax-exempt earned income and contributions for a pooled registered pension plan
 const FieldCaption kRC383[] = {
-    {"ExemptIncome", "", "Tax-exempt employment income elected for enhanced CPP contributions", 0, nullptr, 0},
-    {"Contribution", "", "Enhanced CPP contributions on the elected income", 0, nullptr, FieldCaption::Calculated},
-    {"Deduction", "22215", "Deduction for CPP or QPP enhanced contributions on employment income",
-     0, nullptr, FieldCaption::Calculated},
-    {"Line58750", "", "Tax-exempt employment income elected (field 58750)", 0, nullptr, 0},
-    {"Line58810", "", "Tax-exempt self-employment income elected (field 58810)", 0, nullptr, 0},
+    {"ExemptIncome", "", "Tax-exempt employment earnings on the slips (T4 box 71)", 0, nullptr, 0},
+    {"Contribution", "", "PRPP contributions on the slips (amount e)", 0, nullptr, FieldCaption::Calculated},
+    {"Deduction", "", "PRPP contributions on the slips (amount d)", 0, nullptr, FieldCaption::Calculated},
+    {"Line58750", "58750", "Tax-exempt employment earnings", 0, nullptr, 0},
+    {"Line58810", "58810", "Tax-exempt self-employment and other earned income", 0, nullptr, 0},
+    {"Line58820", "58820", "Total eligible PRPP contributions from tax-exempt income", 0, nullptr,
+     FieldCaption::Calculated},
 };
 // T1163 – AgriStability and AgriInvest programs information and statement of farming activities
 const FieldCaption kT1163[] = {

@@ -150,7 +150,7 @@ const FormPrintInfo Global_FormsPrint_Info[214] = {
     {146, "UNUSED_146", "", ""},
     {147, "T2091_IND", "Designation of a Property as a Principal Residence by an Individual", "t2091_ind_2024.xml"},
     {148, "RC381", "Inter-Provincial Calculation for CPP and QPP Contributions and Overpayments", "rc381_2024.xml"},
-    {149, "RC383", "Tax-Exempt Earned Income and Contributions for Enhanced CPP/QPP", "rc383_2024.xml"},
+    {149, "RC383", "Tax-Exempt Earned Income and Contributions for a Pooled Registered Pension Plan", "rc383_2024.xml"},
     {150, "SCHEDULE_8", "Canada Pension Plan Contributions and Overpayment", "schedule_8_2024.xml"},
     {151, "UNUSED_151", "Unused form", ""},
     {152, "UNUSED_152", "", ""},

@@ -133,7 +133,7 @@ constexpr FormInfo kForms[] = {
     {145, "RC359", "Tax on Excess Employees Profit Sharing Plan Amounts", 0, ADD},
     {147, "T2091(IND)", "Designation of a Property as a Principal Residence by an Individual", 0, ADD | MUL},
     {148, "RC381", "Inter-Provincial Calculation for CPP and QPP Contributions and Overpayments", 0, ADD},
-    {149, "RC383", "Tax-Exempt Earned Income and Contributions for Enhanced CPP/QPP", 0, ADD},
+    {149, "RC383", "Tax-Exempt Earned Income and Contributions for a Pooled Registered Pension Plan", 0, ADD},
     {150, "Schedule 8", "Canada Pension Plan Contributions and Overpayment", 0, ADD},
     {151, "Unused", "Unused form", 0, EXP | HID},
     {156, "Provincial Worksheet", "Provincial Worksheet", 0, HID},

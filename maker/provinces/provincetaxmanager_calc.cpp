@@ -2,7 +2,10 @@
 #include "provincetaxmanager.h"
 #include "dependantinfostruct.h"
 #include "formtables.h"
+#include "provincetaxmanager_checks.h"
+#include "taxdata_provbenefitapp.h"
 #include "taxdata_provcredits479.h"
+#include "taxdata_t1ksnew.h"
 #include "taxdata_t2209_2036.h"
 #include "taxdata_provsch11.h"
 #include "taxdata_provsch2.h"
@@ -14,6 +17,7 @@
 #include "taxrates2024.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 #include <typeinfo>
 #include <cstring>
@@ -132,7 +136,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     form.setAmount(F428::F_DependantNetIncome, dependantNet);
 
     // of a couple, the spouse with the higher net income claims the family's amounts
-    const bool familyClaimant = !hasSpouse || net >= spouseNet;
+    double familySpouseNet = 0.0;
+    const bool familyClaimant = claimsForFamily(t1, familySpouseNet);
     form.setFlag(F428::F_FamilyClaimant, familyClaimant);
     int dependants = 0;
     if (familyClaimant && depInfo()) {
@@ -186,6 +191,10 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
 
     const auto *sch9 = dynamic_cast<const TaxData_Sch9 *>(forms.sch9);
     form.setAmount(F428::F_DonationsAllowed, sch9 ? allowedDonations(*sch9, net) : 0.0);
+
+    // the federal minimum tax over the regular tax, and the carryover applied
+    form.setAmount(F428::F_FederalMinimumTax, nonNegative(t1.amount(T1::F_MinimumTaxExcess)));
+    form.setAmount(F428::F_FederalMinimumTaxCarryover, nonNegative(t1.amount(T1::F_40427)));
 }
 
 // Tuition is claimed up to what the tax still needs after the amounts before it.
@@ -243,7 +252,8 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
     using namespace tax2024;
     const double adjusted = costOfLivingAdjustedNetIncome(t1.amount(T1::F_23600), t1.amount(T1::F_11700),
                                                           t1.amount(T1::F_12500), t1.amount(T1::F_21300));
-    const double personal = manitobaCredit(t1) + bcSalesTaxCredit(t1, adjusted);
+    const double personal =
+        manitobaCredit(t1) + bcSalesTaxCredit(t1, adjusted) + territorySupplement(t1, adjusted);
     auto *credits = ownForm<TaxData_ProvCredits479>();
     if (!credits)
         return cents(territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted) + personal);
@@ -259,11 +269,42 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
 }
 
 // Of a couple, the spouse with the higher net income claims the family's credits (the
-// other claims none); spouseNet gets the spouse's net income, nil without a spouse.
+// other claims none); of equal incomes, the spouse with the lower S.I.N. (so that one
+// claims, not both); spouseNet gets the spouse's net income, nil without a spouse.
 bool ProvinceTaxManager::claimsForFamily(const TaxData_T1New &t1, double &spouseNet)
 {
     spouseNet = t1.HasSpouse() ? nonNegative(t1.getSpouseNetIncForSpouseCredit(true)) : 0.0;
-    return !t1.HasSpouse() || t1.amount(T1::F_23600) >= spouseNet;
+    if (!t1.HasSpouse())
+        return true;
+    const double net = t1.amount(T1::F_23600);
+    if (std::abs(net - spouseNet) >= 0.005)
+        return net > spouseNet;
+    const QString spouseSin = t1.spouseSin().trimmed();
+    return spouseSin.isEmpty() || t1.sin().trimmed() <= spouseSin;
+}
+
+// The territories' supplements to the cost of living credit: the NT479 supplement of the
+// family's claimant 18 or older, the NU479 supplement of a single parent.
+double ProvinceTaxManager::territorySupplement(const TaxData_T1New &t1, double adjustedNetIncome) const
+{
+    using namespace tax2024;
+    const Province province = static_cast<Province>(m_provinceId);
+    if (province == Province::NT) {
+        double spouseNet = 0.0;
+        if (t1.GetAge() < costofliving::kNtSupplementAge || !claimsForFamily(t1, spouseNet))
+            return 0.0;
+        const double spouseAdjusted =
+            costOfLivingAdjustedNetIncome(spouseNet, t1.amount(T1::F_SpouseUCCB), t1.amount(T1::F_SpouseRDSPIncome),
+                                          t1.amount(T1::F_SpouseUCCBRepayment));
+        return northwestTerritoriesSupplement(t1.HasSpouse(), territorialCostOfLivingCredit(province, adjustedNetIncome),
+                                              territorialCostOfLivingCredit(province, spouseAdjusted));
+    }
+    if (province == Province::NU) {
+        const bool singleParent = !t1.HasSpouse() && depInfo() &&
+                                  depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge - 1) > 0;
+        return singleParent ? nunavutSingleParentSupplement(adjustedNetIncome) : 0.0;
+    }
+    return 0.0;
 }
 
 // The British Columbia sales tax credit of the spouse with the higher net income, on the
@@ -334,7 +375,8 @@ void ProvinceTaxManager::foreignTaxCredit(TaxData_ProvTax428 &form, const ProvSt
 
 // The partner's age, pension and disability amounts and the provincial tuition the
 // partner transfers, less what the partner's own tax needs of them: the partner's tax on
-// income as a base at the lowest rate, less the partner's own other amounts.
+// income as a base at the lowest rate, less the partner's own other amounts and own
+// tuition claim.
 void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
 {
     using S2 = TaxData_ProvSch2;
@@ -351,10 +393,10 @@ void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
     s2->setAmount(S2::F_Pension, theirs.amount(F428::F_Pension));
     s2->setAmount(S2::F_Disability, theirs.amount(F428::F_Disability));
     const auto *s11 = other->ownForm<TaxData_ProvSch11>();
-    s2->setAmount(S2::F_Tuition, s11 ? s11->amount(TaxData_ProvSch11::F_Transferred) : 0.0);
+    s2->setAmount(S2::F_Tuition, s11 ? s11->transferClaimed() : 0.0);
     const double transferable = theirs.amount(F428::F_Age) + theirs.amount(F428::F_Pension) +
                                 theirs.amount(F428::F_Disability);
-    const double ownAmounts = theirs.amountsBeforeTuition() - transferable;
+    const double ownAmounts = theirs.amountsBeforeTuition() - transferable + theirs.amount(F428::F_Tuition);
     s2->setAmount(S2::F_SpouseCredits,
                   nonNegative(tax2024::cents(theirs.amount(F428::F_TaxOnIncome) / rates->lowestRate - ownAmounts)));
 }
@@ -390,8 +432,41 @@ void ProvinceTaxManager::calculateStagePart5(TaxData_T1New *t1, const ProvStageF
 
 void ProvinceTaxManager::fillResultForm(bool, TaxData_T1New *t1, CTaxData_Form *t1ks)
 {
-    if (t1ks && t1 && ownsReturn(t1))
-        t1ks->setValueByCode(42800, m_provincialTax);
+    if (!t1ks || !t1 || !ownsReturn(t1))
+        return;
+    t1ks->setValueByCode(42800, m_provincialTax);
+    if (auto *ks = dynamic_cast<TaxData_T1KSNew *>(t1ks))
+        ks->setAmount(TaxData_T1KSNew::F_ProvincialBenefitEstimate, m_benefitAsked ? benefitEstimate(*t1) : 0.0);
+    m_benefitAsked = false;
+}
+
+// The summary asks for the province's benefit estimate before it is filled.
+void ProvinceTaxManager::estimateProvincialBenefits(double, double, double, double)
+{
+    m_benefitAsked = true;
+}
+
+// The province's benefits paid on the 2024 return: Ontario's Trillium Benefit (the most
+// it pays, to the spouse who claims the family's credits). British Columbia pays no
+// climate action tax credit on the 2024 return; the other provinces' figures are not known.
+double ProvinceTaxManager::benefitEstimate(const TaxData_T1New &t1) const
+{
+    if (m_provinceId != kOntario)
+        return 0.0;
+    double spouseNet = 0.0;
+    if (!claimsForFamily(t1, spouseNet))
+        return 0.0;
+    const TaxData_ProvBenefitApp *app = benefitApplication();
+    tax2024::OntarioBenefitInput in;
+    in.hasSpouse = t1.HasSpouse();
+    in.children = depInfo() ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge - 1) : 0;
+    in.senior = t1.IsAgeNotUnder65() || (in.hasSpouse && t1.IsSpouseAgeNotUnder65());
+    in.energyProperty = appliesFor(app, kEnergyPropertyApplicationCode) &&
+                        (isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_RentPaid)) ||
+                         isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_PropertyTax)) ||
+                         isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_LongTermCare)));
+    in.northernEnergy = appliesFor(app, kNorthernEnergyApplicationCode);
+    return tax2024::ontarioTrilliumBenefitMaximum(in);
 }
 
 // As the federal test: the credits cover the whole tax on income.

@@ -30,5 +30,11 @@ void TaxData_ProvSch11::Calculate01()
     setAmount(F_Available, available);
     const double claimed = qMin(available, qMax(0.0, amount(F_CreditsNeeded)));
     setAmount(F_Claimed, claimed);
-    setAmount(F_CarryForwardNext, qMax(0.0, available - claimed - amount(F_Transferred)));
+    setAmount(F_CarryForwardNext, qMax(0.0, available - claimed - transferClaimed()));
+}
+
+double TaxData_ProvSch11::transferClaimed() const
+{
+    const double left = qMax(0.0, amount(F_Available) - amount(F_Claimed));
+    return qMin(qMax(0.0, amount(F_Transferred)), left);
 }

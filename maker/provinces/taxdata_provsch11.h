@@ -14,4 +14,6 @@ public:
     TaxData_ProvSch11(int province, int formType);
 
     void Calculate01() override;
+    // The transfer designated (Transferred) up to what is left after the person's own claim.
+    double transferClaimed() const;
 };

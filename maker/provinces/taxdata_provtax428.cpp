@@ -57,7 +57,11 @@ const FieldTable &formFields()
         {"LowIncomeCredit", FieldKind::Amount},
         {"HealthPremium", FieldKind::Amount},
         {"StudentLoanInterest", FieldKind::Amount, 58520},
-        {"ResidenceShare", FieldKind::Amount, 0, 1.0}
+        {"ResidenceShare", FieldKind::Amount, 0, 1.0},
+        {"FederalMinimumTax", FieldKind::Amount},
+        {"FederalMinimumTaxCarryover", FieldKind::Amount},
+        {"MinimumTaxCarryover", FieldKind::Amount},
+        {"AdditionalMinimumTax", FieldKind::Amount}
     };
     return table;
 }
@@ -117,6 +121,8 @@ void TaxData_ProvTax428::Calculate01()
     in.eligibleDividendsGrossedUp = amount(F_EligibleDividends);
     in.otherDividendsGrossedUp = amount(F_OtherDividends);
     in.residenceShare = amount(F_ResidenceShare) > 0.0 ? amount(F_ResidenceShare) : 1.0;
+    in.federalMinimumTaxExcess = amount(F_FederalMinimumTax);
+    in.federalMinimumTaxCarryover = amount(F_FederalMinimumTaxCarryover);
 
     const ProvincialResult r = provincialTax(in);
     setAmount(F_TaxOnIncome, r.taxOnIncome);
@@ -134,6 +140,8 @@ void TaxData_ProvTax428::Calculate01()
     setAmount(F_DividendCredit, r.dividendCredit);
     setAmount(F_TaxAfterCredits, r.taxAfterCredits);
     setAmount(F_Surtax, r.surtax);
+    setAmount(F_MinimumTaxCarryover, r.minimumTaxCarryover);
+    setAmount(F_AdditionalMinimumTax, r.additionalMinimumTax);
     setAmount(F_LowIncomeReduction, r.lowIncomeReduction);
     setAmount(F_LowIncomeCredit, r.lowIncomeCredit);
     setAmount(F_HealthPremium, r.healthPremium);

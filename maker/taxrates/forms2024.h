@@ -147,5 +147,13 @@ BusinessTransferResult businessTransferDeduction(const BusinessTransferInput &in
 constexpr double kRetroactivePaymentMinimum = 3000.0;
 bool retroactivePaymentQualifies(double principalTotal);
 
+// T2043 (2024): return of fuel charge proceeds to farmers, 2.29 per 1,000 of eligible
+// farming expenses in AB, SK, MB, ON, NB, NS, PE and NL; nothing unless the eligible
+// farming expenses are 25,000 or more.
+constexpr double kFuelChargeFarmRate = 2.29 / 1000.0;
+constexpr double kFuelChargeFarmMinimumExpenses = 25000.0;
+// province: the program's number (0 not known, taken as one of the eight).
+double fuelChargeFarmCredit(double eligibleExpenses, int province);
+
 } // namespace forms
 } // namespace tax2024

@@ -44,6 +44,7 @@ struct LowIncomeReduction
     double disability;   // per person eligible for the disability amount (Manitoba, Prince Edward Island)
     double rate;
     double threshold;
+    double familyThreshold = 0.0; // Family rule: of a claimant with a spouse or eligible dependant (0: threshold)
 };
 
 struct SurtaxTier
@@ -99,6 +100,11 @@ struct ProvinceRates
     double disabilityAmount;    // line 58440; nil where no 2024 figure is confirmed
     double medicalThresholdMax; // medical expenses count over the lesser of 3 % of net income and this
 };
+
+// The province's additional tax for minimum tax purposes is this share of the federal
+// minimum tax over the regular tax (T691); the same share of the federal carryover
+// (line 40427) comes off the provincial tax. Nil for Quebec or an unknown number.
+double provincialMinimumTaxFactor(Province province);
 
 // The table of the twelve; nullptr for Quebec or an unknown number.
 const ProvinceRates *provinceRates(Province province);

@@ -12,10 +12,19 @@ namespace {
 constexpr IncomeTestedAmount kNone{0.0, 0.0, 0.0};
 constexpr LowIncomeReduction kNoReduction{LowIncomeRule::None, 0, 0, 0, 0, 0, 0, 0};
 constexpr double kAgeRate = 0.15;
-// The provincial maximum of the medical-expense threshold is not in our 2024
-// data for AB, NB, NL, NT, NU and SK: those rows use the federal maximum. It
-// matters only when 3 % of net income exceeds it (net income above about 92,000).
+// The provincial maximum of the medical-expense threshold is not found for NL in
+// 2024: its row uses the federal maximum. It matters only when 3 % of net income
+// exceeds it (net income above about 92,000).
 constexpr double kMedicalNotConfirmed = fed::kMedicalThresholdMax;
+// Medical-expense maximums of 2024: AB428 2,828 (2023's 2,714 indexed by 4.2 %),
+// NB428 line 43 2,724, SK428 2,610 (indexed from 2017's 2,268); NT and NU follow the
+// federal 2,759.
+constexpr double kAbMedicalMax = 2828.0;
+constexpr double kNbMedicalMax = 2724.0;
+constexpr double kSkMedicalMax = 2610.0;
+constexpr double kTerritoryMedicalMax = fed::kMedicalThresholdMax;
+// NT428 2024 disability amount: 2023's 13,456 indexed by the territory's 4.7 %.
+constexpr double kNtDisabilityAmount = 14088.0;
 
 // ---- 2024 figures added with their form lines --------------------------------
 // NU428 2024 line 58080: the 2023 maximum 11,442 indexed by Nunavut's 4.7 %
@@ -41,7 +50,7 @@ const ProvinceRates kProvinces[] = {
      {0.60, 0.21, 0.0, 0.0},
      0, {},
      kNoReduction, false, false,
-     16882.0, kMedicalNotConfirmed},
+     16882.0, kAbMedicalMax},
 
     {Province::BC, "BC", 7,
      {{0.0, 0.0506}, {47937.0, 0.077}, {95875.0, 0.105}, {110076.0, 0.1229}, {133664.0, 0.147},
@@ -85,7 +94,7 @@ const ProvinceRates kProvinces[] = {
      {0.094, 0.1795, 0.0, 0.0},
      0, {},
      {LowIncomeRule::Family, 781.0, 781.0, 0, 0, 0, 0.03, 21343.0}, false, false,
-     9747.0, kMedicalNotConfirmed},
+     9747.0, kNbMedicalMax},
 
     {Province::NL, "NL", 8,
      {{0.0, 0.087}, {43198.0, 0.145}, {86395.0, 0.158}, {154244.0, 0.178}, {215943.0, 0.198},
@@ -99,11 +108,10 @@ const ProvinceRates kProvinces[] = {
      // donations: NL428 2024 line 58969 (8.7 % / 21.8 %)
      {0.087, 0.218, 0.0, 0.0},
      0, {},
-     // low-income tax reduction, NL428 2024: 974 for the claimant, 3,130 for a spouse or
-     // eligible dependant, less 16 % of adjusted family net income over 23,390. The
-     // spouse part is derived from the published end points: no reduction from 29,478
-     // (single) and 49,039 (family): 16 % x (49,039 - 23,390) = 4,103.84 = 974 + 3,130
-     {LowIncomeRule::Family, 974.0, 3130.0, 0, 0, 0, 0.16, 23390.0}, false, false,
+     // low-income tax reduction, NL428 2024: 974 for the claimant and 544 for a spouse or
+     // eligible dependant, less 16 % of net income over 23,390 (single) or of adjusted
+     // family net income over 39,551 (family); nil from 29,478 and 49,039
+     {LowIncomeRule::Family, 974.0, 544.0, 0, 0, 0, 0.16, 23390.0, 39551.0}, false, false,
      7299.0, kMedicalNotConfirmed},
 
     {Province::NT, "NT", 4,
@@ -119,8 +127,7 @@ const ProvinceRates kProvinces[] = {
      {0.059, 0.1405, 0.0, 0.0},
      0, {},
      kNoReduction, false, false,
-     // disability amount: no confirmed 2024 figure, nil
-     0.0, kMedicalNotConfirmed},
+     kNtDisabilityAmount, kTerritoryMedicalMax},
 
     {Province::NS, "NS", 5,
      {{0.0, 0.0879}, {29590.0, 0.1495}, {59180.0, 0.1667}, {93000.0, 0.175}, {150000.0, 0.21}},
@@ -150,8 +157,8 @@ const ProvinceRates kProvinces[] = {
      {0.04, 0.115, 0.0, 0.0},
      0, {},
      kNoReduction, false, false,
-     // disability amount: no confirmed 2024 figure, nil
-     0.0, kMedicalNotConfirmed},
+     // disability amount: no 2024 figure found, nil
+     0.0, kTerritoryMedicalMax},
 
     {Province::ON, "ON", 5,
      {{0.0, 0.0505}, {51446.0, 0.0915}, {102894.0, 0.1116}, {150000.0, 0.1216}, {220000.0, 0.1316}},
@@ -201,7 +208,7 @@ const ProvinceRates kProvinces[] = {
      0, {},
      kNoReduction, false, false,
      // disability 10,894: 2023's 10,405 indexed by 4.7 %
-     10894.0, kMedicalNotConfirmed},
+     10894.0, kSkMedicalMax},
 
     {Province::YT, "YT", 5,
      {{0.0, 0.064}, {55867.0, 0.09}, {111733.0, 0.109}, {173205.0, 0.128}, {500000.0, 0.15}},
@@ -218,7 +225,29 @@ const ProvinceRates kProvinces[] = {
      // disability and medical threshold as federal
      fed::kDisabilityAmount, fed::kMedicalThresholdMax},
 };
+// Additional tax for minimum tax purposes, 2024: the share of the federal excess.
+// AB 35 %, BC 33.7 %, NB 57 %, NL 58 %, NS 57.5 %, NT 45 %, PE 57.5 %, SK 50 % (two
+// sources each); MB 50 % and NU 45 % (one source); YT 42.67 % (6.4 / 15, derived);
+// ON 33.67 % (the 2023 Worksheet ON428: its 2024 figure is not confirmed).
+struct MinimumTaxFactor
+{
+    Province province;
+    double factor;
+};
+constexpr MinimumTaxFactor kMinimumTaxFactors[] = {
+    {Province::AB, 0.35},  {Province::BC, 0.337}, {Province::MB, 0.50},   {Province::NB, 0.57},
+    {Province::NL, 0.58},  {Province::NT, 0.45},  {Province::NS, 0.575},  {Province::NU, 0.45},
+    {Province::ON, 0.3367}, {Province::PE, 0.575}, {Province::SK, 0.50},  {Province::YT, 0.4267},
+};
 } // namespace
+
+double provincialMinimumTaxFactor(Province province)
+{
+    for (const MinimumTaxFactor &m : kMinimumTaxFactors)
+        if (m.province == province)
+            return m.factor;
+    return 0.0;
+}
 
 const ProvinceRates *provinceRates(Province province)
 {

@@ -117,7 +117,8 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
         // the disability part is for the claimant (a spouse's eligibility is not known here)
         const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors +
                               (in.disabled ? r.disability : 0.0);
-        const double reduction = cents(std::max(0.0, familyIncome - r.threshold) * r.rate);
+        const double threshold = withSpouse && r.familyThreshold > 0.0 ? r.familyThreshold : r.threshold;
+        const double reduction = cents(std::max(0.0, familyIncome - threshold) * r.rate);
         return std::max(0.0, cents(amount - reduction));
     }
     case LowIncomeRule::ManitobaFamily: {
@@ -131,6 +132,19 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
     }
     }
     return 0.0;
+}
+// The province's share of the federal minimum tax carryover comes off the tax after the
+// dividend credit; its share of the federal minimum tax excess is added (in Ontario with
+// the surtax that the additional tax brings on the tax after credits).
+double minimumTaxLines(const ProvinceRates &p, const ProvincialInput &in, double tax, ProvincialResult &r)
+{
+    const double factor = provincialMinimumTaxFactor(p.province);
+    r.minimumTaxCarryover = std::min(tax, cents(std::max(0.0, in.federalMinimumTaxCarryover) * factor));
+    r.additionalMinimumTax = cents(std::max(0.0, in.federalMinimumTaxExcess) * factor);
+    if (r.additionalMinimumTax > 0.0 && p.surtaxCount > 0)
+        r.additionalMinimumTax = cents(r.additionalMinimumTax + surtaxFor(p, r.taxAfterCredits + r.additionalMinimumTax) -
+                                       r.surtax);
+    return cents(tax - r.minimumTaxCarryover + r.additionalMinimumTax);
 }
 } // namespace
 
@@ -165,8 +179,11 @@ ProvincialResult provincialTax(const ProvincialInput &in)
     r.taxAfterCredits = std::max(0.0, cents(r.taxOnIncome - r.nonRefundableCredits));
     r.surtax = surtaxFor(p, r.taxAfterCredits);
     double tax = std::max(0.0, cents(r.taxAfterCredits + r.surtax - r.dividendCredit));
+    tax = minimumTaxLines(p, in, tax, r);
 
-    r.lowIncomeReduction = std::min(tax, lowIncomeFor(p, in, tax));
+    // a person who pays the Ontario additional tax for minimum tax purposes gets no Ontario tax reduction
+    const bool noReduction = p.lowIncome.rule == LowIncomeRule::Ontario && r.additionalMinimumTax > 0.0;
+    r.lowIncomeReduction = noReduction ? 0.0 : std::min(tax, lowIncomeFor(p, in, tax));
     tax = cents(tax - r.lowIncomeReduction);
     if (p.lowIncomeIndividuals) {
         r.lowIncomeCredit = std::min(tax, ontarioLowIncomeIndividualsCredit(in.employmentIncome, in.netIncome,
@@ -343,6 +360,20 @@ double territorialCostOfLivingCredit(Province province, double adjustedNetIncome
     }
 }
 
+double northwestTerritoriesSupplement(bool hasSpouse, double ownBasicCredit, double spouseBasicCredit)
+{
+    namespace col = costofliving;
+    const double minimum = col::kNtSupplement * (hasSpouse ? 2 : 1);
+    return std::max(0.0, cents(minimum - ownBasicCredit - (hasSpouse ? spouseBasicCredit : 0.0)));
+}
+
+double nunavutSingleParentSupplement(double adjustedNetIncome)
+{
+    namespace col = costofliving;
+    const double over = std::max(0.0, adjustedNetIncome - col::kNuSingleParentThreshold);
+    return std::min(col::kNuSingleParentMax, cents(over * col::kNuRate));
+}
+
 } // namespace tax2024
 
 // ==== Ontario credits of the ON479 (line 47900) =============================
@@ -361,6 +392,18 @@ double bcSalesTaxCredit(bool hasSpouse, bool family, double adjustedFamilyNetInc
     const double credit = bc::kSalesTaxCredit * (hasSpouse ? 2 : 1);
     const double over = std::max(0.0, adjustedFamilyNetIncome - (family ? bc::kFamilyThreshold : bc::kSingleThreshold));
     return std::max(0.0, cents(credit - cents(over * bc::kReductionRate)));
+}
+
+double ontarioTrilliumBenefitMaximum(const OntarioBenefitInput &in)
+{
+    namespace ob = ontarioBenefit;
+    const int persons = 1 + (in.hasSpouse ? 1 : 0) + std::max(0, in.children);
+    double total = ob::kSalesTaxCredit * persons;
+    if (in.energyProperty)
+        total += in.senior ? ob::kEnergyPropertySeniorMax : ob::kEnergyPropertyMax;
+    if (in.northernEnergy)
+        total += in.hasSpouse || in.children > 0 ? ob::kNorthernEnergyFamily : ob::kNorthernEnergySingle;
+    return cents(total);
 }
 
 double ontarioSeniorsTransitCredit(double eligibleCosts, int age)

@@ -28,6 +28,8 @@ struct ProvincialInput
     double eligibleDividendsGrossedUp = 0.0;
     double otherDividendsGrossedUp = 0.0;
     double residenceShare = 1.0;     // a newcomer or emigrant: the personal amounts for the days resident
+    double federalMinimumTaxExcess = 0.0; // the T691's minimum tax over the regular federal tax
+    double federalMinimumTaxCarryover = 0.0; // line 40427
 };
 
 // The lines of the provincial form.
@@ -47,6 +49,8 @@ struct ProvincialResult
     double dividendCredit = 0.0;
     double taxAfterCredits = 0.0;   // after the non-refundable credits: the surtax is worked on it
     double surtax = 0.0;            // taken before the dividend credit
+    double minimumTaxCarryover = 0.0;  // the province's share of line 40427, the part that could be used
+    double additionalMinimumTax = 0.0; // additional tax for minimum tax purposes (Ontario: with its surtax)
     double lowIncomeReduction = 0.0; // the part that could be used
     double lowIncomeCredit = 0.0;    // Ontario LIFT credit, the part that could be used
     double healthPremium = 0.0;
@@ -110,10 +114,24 @@ constexpr double kNtSecondRate = 0.0125;
 constexpr double kNtThirdBase = 762.0;
 constexpr double kNtThirdRate = 0.01;
 constexpr double kNtMax = 942.0;
-// NU479 (2024), cost of living tax credit: 2 % of adjusted net income, at most 1,500.
+// NT479 (2024), supplement for a resident 18 or older: 350, and 350 more with a spouse
+// at the end of the year, less the basic credits of both; one spouse claims it.
+constexpr double kNtSupplement = 350.0;
+constexpr int kNtSupplementAge = 18;
+// NU479 (2024), cost of living tax credit: 2 % of adjusted net income, at most 1,500;
+// a single parent's supplement (line 63940): 2 % of adjusted net income over 60,000,
+// at most 255.12.
 constexpr double kNuRate = 0.02;
 constexpr double kNuMax = 1500.0;
+constexpr double kNuSingleParentThreshold = 60000.0;
+constexpr double kNuSingleParentMax = 255.12;
 } // namespace costofliving
+
+// The NT479 supplement of the family's claimant from the basic credits of the claimant
+// and of the spouse (nil without one).
+double northwestTerritoriesSupplement(bool hasSpouse, double ownBasicCredit, double spouseBasicCredit);
+// The NU479 single parent supplement on the parent's adjusted net income.
+double nunavutSingleParentSupplement(double adjustedNetIncome);
 
 // Adjusted net income of the 479 forms: line 23600 less the UCCB (line 11700)
 // and RDSP income (line 12500), plus the UCCB repaid (line 21300). An RDSP
@@ -162,6 +180,31 @@ constexpr double kCareThreshold = 35000.0;
 constexpr double kCareReductionRate = 0.05;
 constexpr int kCareAge = 70;
 } // namespace ontario479
+
+namespace ontarioBenefit {
+// Ontario Trillium Benefit paid from July 2025 to June 2026 on the 2024 return, the
+// most each part pays: the sales tax credit 371 per adult and per child; the energy and
+// property tax credit 1,283 (1,461 at 65 or older); the northern Ontario energy credit
+// 185 (285 for a family). Their 2025-26 income reductions are not known here.
+constexpr double kSalesTaxCredit = 371.0;
+constexpr double kEnergyPropertyMax = 1283.0;
+constexpr double kEnergyPropertySeniorMax = 1461.0;
+constexpr double kNorthernEnergySingle = 185.0;
+constexpr double kNorthernEnergyFamily = 285.0;
+constexpr int kSeniorAge = 65;
+} // namespace ontarioBenefit
+
+struct OntarioBenefitInput
+{
+    bool hasSpouse = false;
+    int children = 0;
+    bool senior = false;           // the applicant or the spouse is 65 or older
+    bool energyProperty = false;   // applies for the energy and property tax credit, with rent or property tax paid
+    bool northernEnergy = false;   // applies for the northern Ontario energy credit
+};
+
+// The most the Ontario Trillium Benefit pays the family on the 2024 return.
+double ontarioTrilliumBenefitMaximum(const OntarioBenefitInput &in);
 
 // The Ontario seniors' public transit tax credit of a person of the given age at the
 // end of the year; nil under 65.

@@ -37,7 +37,8 @@ TaxData_Sch6::TaxData_Sch6() : CTaxData_Form(formFields(), KindForm, 119)
 
 // The 2024 basic amount and, for a person eligible for the disability tax
 // credit, the disability supplement (Schedule 6, Parts B and C); line 45300 is
-// their sum. Family amounts with a spouse or an eligible dependant.
+// their sum. Family amounts with a spouse or an eligible dependant; the basic
+// amount only when claimed.
 void TaxData_Sch6::Calculate01()
 {
     const bool family = flag(F_SpouseFlag) || flag(F_EligibleDependant);
@@ -48,10 +49,14 @@ void TaxData_Sch6::Calculate01()
         setAmount(F_Benefit, 0.0);
         return;
     }
-    const double basic = tax2024::cwbBasicAmount(working, net, family);
+    // the basic amount only for the person who claims it: of a couple, one spouse
+    const bool claims = flag(F_ClaimBenefit) && !m_partnerClaimsBasic;
+    const double basic = claims ? tax2024::cwbBasicAmount(working, net, family) : 0.0;
     // the supplement is worked on the person's own working income
     const double supplement =
-        flag(F_Disabled) ? tax2024::cwbDisabilitySupplement(amount(F_WorkingIncome), net, family) : 0.0;
+        flag(F_Disabled) ? tax2024::cwbDisabilitySupplement(amount(F_WorkingIncome), net, family,
+                                                            flag(F_SpouseFlag) && m_partnerDisabled)
+                         : 0.0;
     setAmount(F_DisabilitySupplement, supplement);
     setAmount(F_Benefit, tax2024::cents(basic + supplement));
 }

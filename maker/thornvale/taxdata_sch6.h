@@ -23,4 +23,18 @@ public:
     void setACWBAmounts(double received, double other);
     // True when part A (the benefit) is in use.
     bool isFirstPartInNetfile() const;
+
+    // Set for each calculation by the couple's exchange: the partner takes the family's
+    // basic amount (one spouse only), and the partner is eligible for the disability
+    // supplement too (each then reduces it at half the rate).
+    void setPartnerFacts(bool partnerClaimsBasic, bool partnerDisabled)
+    {
+        m_partnerClaimsBasic = partnerClaimsBasic;
+        m_partnerDisabled = partnerDisabled;
+    }
+    bool partnerClaimsBasic() const { return m_partnerClaimsBasic; }
+
+private:
+    bool m_partnerClaimsBasic = false;
+    bool m_partnerDisabled = false;
 };

@@ -105,7 +105,8 @@ const FieldTable &formFields()
         {"Line11600", FieldKind::Amount},
         {"Line21000", FieldKind::Amount},
         {"Line25200", FieldKind::Amount},
-        {"Line25300", FieldKind::Amount}
+        {"Line25300", FieldKind::Amount},
+        {"ProvincialBenefitEstimate", FieldKind::Amount}
     };
     return table;
 }

@@ -38,6 +38,9 @@ public:
         // pension split and the non-capital and capital loss lines of the T1 as last
         // calculated (11600, 21000, 25200, 25300), compared by the Re-File change rule
         F_Line11600, F_Line21000, F_Line25200, F_Line25300,
+        // the province's benefit estimate from the return (its plug-in fills it; nil where
+        // the province has none)
+        F_ProvincialBenefitEstimate,
         F_Count
     };
 

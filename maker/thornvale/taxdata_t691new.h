@@ -20,9 +20,9 @@ public:
         F_OtherDividends, F_Credits33800, F_PoliticalCredit, F_RegularBeforeCarryover, F_CarryoverApplied,
         // the capital gains deductions of the return (lines 25395 and 25400)
         F_GainsDeductions,
-        // the deductions of which half is disallowed: carrying charges (line 22100), employment
-        // expenses other than a commission employee's (line 22900), limited-partnership losses
-        // and non-capital losses of other years (lines 25100, 25200)
+        // the deductions of which half is disallowed (T691 (24): dues, child care, disability
+        // supports, moving, CPP/QPP/PPIP deductions, carrying charges, employment expenses other
+        // than a commission employee's, clergy residence, lines 24400, 25000, 25100, 25200, 25500)
         F_HalvedDeductions,
         // field 67820, lines 6783, 6784 and 6786, field 67922
         F_67820, F_6783, F_6784, F_6786, F_67922,

@@ -1,4 +1,5 @@
 #include "taxdata_t2043.h"
+#include "taxrates2024.h"
 
 namespace {
 
@@ -20,7 +21,5 @@ TaxData_T2043::TaxData_T2043() : CTaxData_Form(formFields(), KindForm, 193)
 
 void TaxData_T2043::Calculate01()
 {
-    // Holds no 2024 arithmetic yet: totals what its callers read afterwards.
-    // 2024 payment rate 1.43 per 1000 of eligible farming expenses.
-    setAmount(F_Credit, qMax(0.0, amount(F_FarmingExpenses)) * 1.43 / 1000.0);
+    setAmount(F_Credit, tax2024::forms::fuelChargeFarmCredit(amount(F_FarmingExpenses), intValue(F_Province)));
 }

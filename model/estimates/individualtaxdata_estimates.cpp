@@ -344,6 +344,7 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         }
         ks->setAmount(KS::F_CAIEstimate, cai);
 
+        ks->setAmount(KS::F_ProvincialBenefitEstimate, 0.0); // the province's plug-in fills it
         provincialBenefitEstimates(gstComputed, partner);
     }
 

@@ -163,12 +163,13 @@ double prorated(double amount, const T1 &from, const T1 &to)
 
 // The partner's own credits, claimed before any amount is transferred: the basic
 // personal amount, the spouse and dependant amounts, CPP, QPP, EI and PPIP, the Canada
-// employment amount and the other credits that cannot be transferred.
+// employment amount, the other credits that cannot be transferred and the partner's
+// own tuition claim (line 32300).
 double ownCreditsBeforeTransfer(const T1 &t)
 {
     return sumOf(t, {T1::F_30000, T1::F_30300, T1::F_30400, T1::F_30425, T1::F_30450, T1::F_30800, T1::F_31000,
                      T1::F_31200, T1::F_31205, T1::F_31210, T1::F_31215, T1::F_31217, T1::F_31220, T1::F_31240,
-                     T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350});
+                     T1::F_31260, T1::F_31270, T1::F_31285, T1::F_31300, T1::F_31350, T1::F_32300});
 }
 
 void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const IndividualTaxData &partner, const T1 &theirs)
@@ -230,7 +231,22 @@ double pensionIncome(const T1 &t)
     return t.amount(T1::F_11500) + t.amount(T1::F_11600) + t.amount(T1::F_12900);
 }
 
-void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
+// One spouse takes the family's basic workers benefit: the one who claims it, and when
+// both claim, the return's first person (the couple checks warn of it).
+void shareSch6(TaxData_Sch6 *first, TaxData_Sch6 *second, const T1 *firstT1, const T1 *secondT1)
+{
+    using S = TaxData_Sch6;
+    const bool firstClaims = first && first->flag(S::F_ClaimBenefit) && !first->flag(S::F_Excluded)
+                             && !first->flag(S::F_Student);
+    const bool firstDisabled = first ? first->flag(S::F_Disabled) : firstT1 && firstT1->isDisabled();
+    const bool secondDisabled = second ? second->flag(S::F_Disabled) : secondT1 && secondT1->isDisabled();
+    if (first)
+        first->setPartnerFacts(false, secondDisabled);
+    if (second)
+        second->setPartnerFacts(firstClaims, firstDisabled);
+}
+
+void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot, bool curIsFirst)
 {
     other.provinceManager().exchangeStage4(cur.provinceManager());
     cur.provinceManager().exchangeStage4(other.provinceManager());
@@ -238,6 +254,10 @@ void exchangeStage4(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
     using S = TaxData_Sch6;
     auto *c = singleForm<S>(cur, FormType::Schedule6);
     auto *o = singleForm<S>(other, FormType::Schedule6);
+    if (curIsFirst)
+        shareSch6(c, o, ct, ot);
+    else
+        shareSch6(o, c, ot, ct);
     if (c && o)
         crossSch6(*c, *o);
     else if (c)
@@ -340,7 +360,7 @@ void CReturnFile::exchangeBetweenSpouses(int stage)
     case 1: exchangeStage1(cur, other, ct, ot); break;
     case 2: exchangeStage2(cur, other, ct, ot); break;
     case 3: exchangeStage3(cur, other, ct, ot); break;
-    case 4: exchangeStage4(cur, other, ct, ot); break;
+    case 4: exchangeStage4(cur, other, ct, ot, &cur == self()); break;
     case 5: exchangeStage5(cur, other); break;
     default: break;
     }

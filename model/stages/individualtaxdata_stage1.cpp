@@ -828,8 +828,11 @@ void Stage1Steps::deferredOptionsAndT2043()
         m_t1212->Calculate01();
         setLine(T1::F_T1212Deferred, m_t1212->getF67910());
     }
-    if (auto *t2043 = m_p.singleFormAs<TaxData_T2043>(FormType::T2043))
+    // the fuel charge credit of the T2043 is the T1's line 47556
+    if (auto *t2043 = m_p.singleFormAs<TaxData_T2043>(FormType::T2043)) {
         t2043->Calculate01();
+        setLine(T1::F_47556, t2043->amount(TaxData_T2043::F_Credit));
+    }
 }
 
 // Each statement of the kind adds its net income to its line.

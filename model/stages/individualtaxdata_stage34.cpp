@@ -344,6 +344,18 @@ void Stage4Steps::basicFederalTax()
     m_t->setAmount(T1::F_T1212Deferred, m_t1212Value);
 }
 
+// The deductions of which the minimum tax allows only half (T691 (24)): union and
+// professional dues, child care, disability supports, moving, CPP/QPP on self-employment
+// and enhanced contributions, PPIP, carrying charges, clergy residence, the Canadian
+// Forces and police deduction, line 25000, limited-partnership and non-capital losses,
+// the northern residents deductions; employment expenses apart (a commission employee's
+// count whole).
+namespace {
+const std::initializer_list<int> kMinimumTaxHalvedLines = {
+    T1::F_21200, T1::F_21400, T1::F_21500, T1::F_21900, T1::F_22100, T1::F_22200, T1::F_22215, T1::F_22300,
+    T1::F_23100, T1::F_24400, T1::F_25000, T1::F_25100, T1::F_25200, T1::F_25500};
+} // namespace
+
 // The T691's income and credit lines from the T1.
 void Stage4Steps::setMinimumTaxIncome()
 {
@@ -362,9 +374,8 @@ void Stage4Steps::setMinimumTaxIncome()
     m_t691->setAmount(M::F_GainsDeductions, m_t->amount(T1::F_25395) + m_t->amount(T1::F_25400));
     m_t691->setAmount(M::F_SecurityOptions, m_t->amount(T1::F_24900));
     m_t691->setAmount(M::F_HalvedDeductions,
-                      m_t->amount(T1::F_22100)
-                          + qMax(0.0, m_t->amount(T1::F_22900) - m_p.commissionEmployeeExpenses())
-                          + m_t->amount(T1::F_25100) + m_t->amount(T1::F_25200));
+                      sumOf(*m_t, kMinimumTaxHalvedLines)
+                          + qMax(0.0, m_t->amount(T1::F_22900) - m_p.commissionEmployeeExpenses()));
 }
 
 // The T691's capital gains lines from Schedule 3 and the T1170: the gains left out on
@@ -412,9 +423,12 @@ void Stage4Steps::quebecAbatement()
                                     : 0.0);
 }
 
+// The 15 % adjustment again on the credits just worked: stage 2 could only take those of
+// the pass before, and a recalculation run again would otherwise move it.
 void Stage4Steps::foreignTaxCredits()
 {
     m_p.calculateForeignTaxCredits();
+    m_p.adjustForeignTaxCredits();
 }
 
 void Stage4Steps::provincesFirstPart()
@@ -572,6 +586,7 @@ void Stage4Steps::workersBenefitInputs()
     m_sch6 = m_p.singleFormAs<W>(FormType::Schedule6);
     if (!m_sch6)
         return;
+    m_sch6->setPartnerFacts(false, false); // the couple's exchange after this stage sets them
     m_sch6->setIntValue(W::F_SpouseFlag, m_t->HasSpouse() ? 1 : 0);
     m_sch6->setFlag(W::F_EligibleDependant, nonZero(m_t->amount(T1::F_30400)));
     m_sch6->setFlag(W::F_Disabled, m_t->isDisabled());

@@ -221,7 +221,7 @@ private slots:
         QTest::newRow("cwb family") << "cwbFamily" << 40000.0 << 40000.0 << 1213.95;       // 2,739 - 15 % x 10,167
         QTest::newRow("cwb family nil") << "cwbFamily" << 48093.0 << 48093.0 << 0.0;       // 15 % x 18,260 = 2,739
         QTest::newRow("cwb disability") << "cwbDisability" << 30000.0 << 30000.0 << 821.0;
-        QTest::newRow("cwb disability phase-out") << "cwbDisability" << 40000.0 << 40000.0 << 333.35; // 821 - 15 % x 3,251
+        QTest::newRow("cwb disability phase-out") << "cwbDisability" << 40000.0 << 40000.0 << 333.20; // 821 - 15 % x 3,252
         // RRSP: earned income of the year before
         QTest::newRow("rrsp 2024 18 %") << "rrsp2024" << 100000.0 << 0.0 << 18000.0;
         QTest::newRow("rrsp 2024 limit") << "rrsp2024" << 200000.0 << 0.0 << 31560.0;
@@ -644,14 +644,18 @@ private slots:
         QTest::addColumn<double>("available");
         QTest::newRow("single 25,000") << 25000.0 << -1.0 << false << true << 716.40;   // 974 - 257.60
         QTest::newRow("single 29,478") << 29478.0 << -1.0 << false << true << 0.0;      // 974 - 974.08
-        // family 35,000: 4,104 - 16 % x 11,610 (1,857.60)
-        QTest::newRow("couple 25,000 + 10,000") << 25000.0 << 10000.0 << false << true << 2246.40;
-        // family 49,039: 4,104 - 16 % x 25,649 (4,103.84)
-        QTest::newRow("couple at 49,039") << 40000.0 << 9039.0 << false << true << 0.16;
+        // family 35,000: 974 + 544, under the family threshold 39,551
+        QTest::newRow("couple 25,000 + 10,000") << 25000.0 << 10000.0 << false << true << 1518.0;
+        // family 45,000: 1,518 - 16 % x 5,449 (871.84)
+        QTest::newRow("couple 35,000 + 10,000") << 35000.0 << 10000.0 << false << true << 646.16;
+        // family 49,039: 1,518 - 16 % x 9,488 (1,518.08)
+        QTest::newRow("couple at 49,039") << 40000.0 << 9039.0 << false << true << 0.0;
         QTest::newRow("couple at 49,040") << 40000.0 << 9040.0 << false << true << 0.0;
         QTest::newRow("spouse claims it") << 25000.0 << 10000.0 << false << false << 0.0;
-        // eligible dependant, 30,000: 4,104 - 16 % x 6,610 (1,057.60)
-        QTest::newRow("single parent 30,000") << 30000.0 << -1.0 << true << true << 3046.40;
+        // eligible dependant, 30,000: 974 + 544, under the family threshold 39,551
+        QTest::newRow("single parent 30,000") << 30000.0 << -1.0 << true << true << 1518.0;
+        // eligible dependant, 42,000: 1,518 - 16 % x 2,449 (391.84)
+        QTest::newRow("single parent 42,000") << 42000.0 << -1.0 << true << true << 1126.16;
     }
     void newfoundlandLowIncomeReduction()
     {
@@ -669,6 +673,104 @@ private slots:
         in.claimsSpouseOrEligibleDependant = eligibleDependant;
         in.familyReductionClaimant = claimant;
         COMPARE_CENTS(provincialTax(in).lowIncomeReduction, available);
+    }
+
+    // The additional tax for minimum tax purposes is the province's share of the federal
+    // excess; in Ontario with the surtax it brings (none on a small tax).
+    void minimumTaxFactor_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<double>("additional");
+        const struct { Province p; double share; } rows[] = {
+            {Province::AB, 350.0}, {Province::BC, 337.0}, {Province::MB, 500.0}, {Province::NB, 570.0},
+            {Province::NL, 580.0}, {Province::NT, 450.0}, {Province::NS, 575.0}, {Province::NU, 450.0},
+            {Province::ON, 336.70}, {Province::PE, 575.0}, {Province::SK, 500.0}, {Province::YT, 426.70}};
+        for (const auto &r : rows)
+            QTest::newRow(provinceRates(r.p)->code) << int(r.p) << r.share;
+        QTest::newRow("QC") << int(Province::QC) << 0.0;
+    }
+    void minimumTaxFactor()
+    {
+        QFETCH(int, province);
+        QFETCH(double, additional);
+        ProvincialInput in;
+        in.province = static_cast<Province>(province);
+        in.federalMinimumTaxExcess = 1000.0;
+        in.netIncome = 1000000.0; // no low-income reduction
+        const ProvincialResult r = provincialTax(in);
+        COMPARE_CENTS(r.additionalMinimumTax, additional);
+        COMPARE_CENTS(r.netTax, additional);
+    }
+    void minimumTaxLines()
+    {
+        // AB, 100,000: 10,000 - 21,885 x 10 % = 7,811.50; 35 % of a carryover of 1,000 comes off
+        ProvincialInput ab;
+        ab.province = Province::AB;
+        ab.taxableIncome = ab.netIncome = 100000.0;
+        ab.federalMinimumTaxCarryover = 1000.0;
+        COMPARE_CENTS(provincialTax(ab).minimumTaxCarryover, 350.0);
+        COMPARE_CENTS(provincialTax(ab).netTax, 7461.50);
+        // ON, 20,000: 1,010.00 - 626.15 = 383.85; the tax reduction 572 - 383.85 = 188.15 ...
+        ProvincialInput on;
+        on.province = Province::ON;
+        on.taxableIncome = on.netIncome = 20000.0;
+        COMPARE_CENTS(provincialTax(on).netTax, 195.70);
+        // ... is not allowed with an additional tax for minimum tax purposes (33.67 % of 100)
+        on.federalMinimumTaxExcess = 100.0;
+        COMPARE_CENTS(provincialTax(on).lowIncomeReduction, 0.0);
+        COMPARE_CENTS(provincialTax(on).netTax, 417.52);
+        // ON surtax on the additional tax: 33.67 % of 20,000 = 6,734 on top of the tax after credits
+        // at 150,000 (12,562.55 - 626.15 = 11,936.40), over both thresholds: 56 % x 6,734 = 3,771.04
+        on.taxableIncome = on.netIncome = 150000.0;
+        on.federalMinimumTaxExcess = 20000.0;
+        COMPARE_CENTS(provincialTax(on).additionalMinimumTax, 6734.0 + 3771.04);
+    }
+
+    void medicalThresholds_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<double>("maximum");
+        QTest::newRow("AB") << int(Province::AB) << 2828.0;
+        QTest::newRow("NB") << int(Province::NB) << 2724.0;
+        QTest::newRow("SK") << int(Province::SK) << 2610.0;
+        QTest::newRow("NT as federal") << int(Province::NT) << 2759.0;
+        QTest::newRow("NU as federal") << int(Province::NU) << 2759.0;
+        QTest::newRow("NL not found: federal") << int(Province::NL) << 2759.0;
+    }
+    void medicalThresholds()
+    {
+        QFETCH(int, province);
+        QFETCH(double, maximum);
+        COMPARE_CENTS(provincialMedicalThreshold(static_cast<Province>(province), 200000.0), maximum);
+        COMPARE_CENTS(provincialMedicalThreshold(static_cast<Province>(province), 50000.0), 1500.0);
+    }
+
+    void newFigures()
+    {
+        COMPARE_CENTS(provincialDisabilityAmount(Province::NT), 14088.0);
+        COMPARE_CENTS(provincialDisabilityAmount(Province::NU), 0.0); // not found
+        // T2043: 2.29 per 1,000 from 25,000 of eligible farming expenses (ON 9, BC 2)
+        COMPARE_CENTS(forms::fuelChargeFarmCredit(40000.0, 9), 91.60);
+        COMPARE_CENTS(forms::fuelChargeFarmCredit(25000.0, 9), 57.25);
+        COMPARE_CENTS(forms::fuelChargeFarmCredit(24999.99, 9), 0.0);
+        COMPARE_CENTS(forms::fuelChargeFarmCredit(40000.0, 2), 0.0);
+        // NT479 supplement: 350 (700 with a spouse) less the basic credits
+        COMPARE_CENTS(northwestTerritoriesSupplement(false, 260.0, 0.0), 90.0);
+        COMPARE_CENTS(northwestTerritoriesSupplement(true, 260.0, 78.0), 362.0);
+        COMPARE_CENTS(northwestTerritoriesSupplement(true, 500.0, 300.0), 0.0);
+        // NU479 single parent: 2 % over 60,000, at most 255.12 (reached at 72,756)
+        COMPARE_CENTS(nunavutSingleParentSupplement(60000.0), 0.0);
+        COMPARE_CENTS(nunavutSingleParentSupplement(65000.0), 100.0);
+        COMPARE_CENTS(nunavutSingleParentSupplement(80000.0), 255.12);
+        // Ontario Trillium Benefit at most: one adult 371 with 1,461 at 65 or older; a couple with
+        // two children 4 x 371, the energy and property tax credit 1,283, the northern credit 285
+        OntarioBenefitInput senior;
+        senior.senior = senior.energyProperty = true;
+        COMPARE_CENTS(ontarioTrilliumBenefitMaximum(senior), 1832.0);
+        OntarioBenefitInput family;
+        family.hasSpouse = family.energyProperty = family.northernEnergy = true;
+        family.children = 2;
+        COMPARE_CENTS(ontarioTrilliumBenefitMaximum(family), 3052.0);
     }
 
     void eiRepayment_data()

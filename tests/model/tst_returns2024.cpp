@@ -2,11 +2,13 @@
 // lines worked out by hand in each description; and single calculators where
 // their arithmetic has edges of its own.
 #include "bqtest.h"
+#include "dependantinfostruct.h"
 #include "filingdocservices.h"
 #include "creturnfile.h"
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
 #include "taxdata_instalmentcalc.h"
+#include "taxdata_rc383.h"
 #include "taxdata_sch6.h"
 #include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
@@ -51,6 +53,41 @@ QStringList differences(const QJsonObject &actual, const QJsonObject &expected, 
     return out;
 }
 
+// The amounts of person p's T1 summary (form 93) by field key.
+QJsonObject summaryValues(const CReturnFile &file, int p)
+{
+    QJsonObject out;
+    const IndividualTaxData *person = p == 0 ? file.self() : file.spouse();
+    if (!person || person->forms().withKey(93).isEmpty())
+        return out;
+    const CTaxData_Form *ks = person->forms().withKey(93).first()->object;
+    if (!ks)
+        return out;
+    for (int i = 0; i < ks->fieldTable().count(); ++i)
+        if (ks->fieldTable().spec(i).kind == FieldKind::Amount)
+            out.insert(QLatin1String(ks->fieldTable().spec(i).key), ks->amount(i));
+    return out;
+}
+
+// The return of a description, with its dependants ("dependants": first name, birth
+// date, relation 1 child or 2 other, infirm) in the household record.
+CReturnFile *buildDescribed(const QJsonObject &description, QString *error = nullptr)
+{
+    CReturnFile *file = returnbuilder::build(description, error);
+    if (!file)
+        return nullptr;
+    const QJsonArray dependants = description.value(QStringLiteral("dependants")).toArray();
+    for (int i = 0; i < dependants.size() && i < file->dependants().count(); ++i) {
+        const QJsonObject d = dependants.at(i).toObject();
+        DependantInfo &slot = file->dependants().at(i);
+        slot.firstName = d.value(QStringLiteral("firstName")).toString();
+        slot.birthDate = QDate::fromString(d.value(QStringLiteral("birthDate")).toString(), Qt::ISODate);
+        slot.relation = d.value(QStringLiteral("relation")).toInt(DependantInfo::Child);
+        slot.infirm = d.value(QStringLiteral("infirm")).toBool();
+    }
+    return file;
+}
+
 QJsonObject describedReturn(const QString &name)
 {
     return readDescription(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(name));
@@ -91,6 +128,38 @@ QJsonObject oneOntarian(const QJsonArray &slips)
     return QJsonObject{{QStringLiteral("persons"), QJsonArray{person}}};
 }
 
+// Every value of every form and slip of both persons ("who type/id key=value").
+QStringList allValues(const CReturnFile &file)
+{
+    QStringList out;
+    const char *who[] = {"self", "spouse"};
+    for (int p = 0; p < 2; ++p) {
+        const IndividualTaxData *person = p == 0 ? file.self() : file.spouse();
+        if (!person)
+            continue;
+        for (const EntryList<FormEntry> *list : {&person->forms(), &person->slips()}) {
+            for (const FormEntry *e : *list) {
+                if (!e->object)
+                    continue;
+                const QString where =
+                    QStringLiteral("%1 %2/%3 ").arg(QLatin1String(who[p])).arg(e->object->formType()).arg(e->id);
+                const FieldRecord &r = e->object->fields();
+                for (int i = 0; i < r.table().count(); ++i)
+                    out << where + QLatin1String(r.table().spec(i).key) + QLatin1Char('=') + r.valueText(i);
+                for (int l = 0; l < e->object->rowListCount(); ++l) {
+                    const FieldRowList &rows = e->object->rows(l);
+                    for (int n = 0; n < rows.count(); ++n)
+                        for (int i = 0; i < rows.row(n).table().count(); ++i)
+                            out << where + QStringLiteral("row %1.%2 ").arg(l).arg(n) +
+                                       QLatin1String(rows.row(n).table().spec(i).key) + QLatin1Char('=') +
+                                       rows.row(n).valueText(i);
+                }
+            }
+        }
+    }
+    return out;
+}
+
 QJsonObject slip(int type, const QJsonObject &fields)
 {
     return QJsonObject{{QStringLiteral("type"), type}, {QStringLiteral("fields"), fields}};
@@ -108,6 +177,8 @@ private slots:
     void returns();
     void savedReturnReadsBack_data();
     void savedReturnReadsBack();
+    void recalculationSettles_data() { returns_data(); }
+    void recalculationSettles();
 
     void basicPersonalAmount_data();
     void basicPersonalAmount();
@@ -135,6 +206,8 @@ private slots:
     void rrspLimitTypedOnT1First();
     void workersBenefit_data();
     void workersBenefit();
+    void coupleWorkersBenefit();
+    void prppExemptIncomeForm();
 };
 
 void TestReturns2024::returns_data()
@@ -153,7 +226,7 @@ void TestReturns2024::returns()
     const QJsonObject description = readDescription(path);
     QVERIFY2(!description.value(QStringLiteral("working")).toArray().isEmpty(), "the working is missing");
     QString error;
-    std::unique_ptr<CReturnFile> file(returnbuilder::build(description, &error));
+    std::unique_ptr<CReturnFile> file(buildDescribed(description, &error));
     QVERIFY2(file, qPrintable(error));
     returnbuilder::recalculate(*file);
 
@@ -165,8 +238,29 @@ void TestReturns2024::returns()
         wrong << differences(actual, expectedOf(description.value(QStringLiteral("expected")), p), QLatin1String(who[p]));
         wrong << differences(actual, expectedOf(description.value(QStringLiteral("expectedProvincial")), p),
                              QLatin1String(who[p]));
+        wrong << differences(summaryValues(*file, p),
+                             expectedOf(description.value(QStringLiteral("expectedSummary")), p),
+                             QLatin1String(who[p]) + QLatin1String(" summary"));
     }
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("; "))));
+}
+
+// A recalculation run again on a calculated return changes no value of any form.
+void TestReturns2024::recalculationSettles()
+{
+    QFETCH(QString, path);
+    std::unique_ptr<CReturnFile> file(buildDescribed(readDescription(path)));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const QStringList before = allValues(*file);
+    returnbuilder::recalculate(*file);
+    const QStringList after = allValues(*file);
+    QCOMPARE(after.size(), before.size());
+    QStringList moved;
+    for (int i = 0; i < before.size(); ++i)
+        if (before.at(i) != after.at(i))
+            moved << before.at(i) + QStringLiteral(" -> ") + after.at(i).section(QLatin1Char('='), -1);
+    QVERIFY2(moved.isEmpty(), qPrintable(moved.join(QLatin1String("; "))));
 }
 
 void TestReturns2024::savedReturnReadsBack_data()
@@ -598,8 +692,8 @@ void TestReturns2024::workersBenefit_data()
     QTest::newRow("disabled 20,000") << 20000.0 << true << 821.0 << 2411.0;
     // 1,590 - 15 % x 3,851 (577.65); supplement whole
     QTest::newRow("disabled 30,000") << 30000.0 << true << 821.0 << 1833.35;
-    // basic nil (1,590 - 15 % x 13,851); supplement 821 - 15 % x 3,251 (487.65)
-    QTest::newRow("disabled 40,000") << 40000.0 << true << 333.35 << 333.35;
+    // basic nil (1,590 - 15 % x 13,851); supplement 821 - 15 % x (40,000 - 36,748) (487.80)
+    QTest::newRow("disabled 40,000") << 40000.0 << true << 333.20 << 333.20;
     QTest::newRow("single 40,000") << 40000.0 << false << 0.0 << 0.0;
 }
 
@@ -620,6 +714,57 @@ void TestReturns2024::workersBenefit()
     sch6.setFlag(TaxData_Sch6::F_Excluded, true);
     sch6.Calculate01();
     QCOMPARE(sch6.amount(TaxData_Sch6::F_Benefit), 0.0);
+}
+
+// Of a couple, the basic amount only for the spouse who takes it; both DTC-eligible: each
+// supplement is reduced at 7.5 %.
+void TestReturns2024::coupleWorkersBenefit()
+{
+    using S = TaxData_Sch6;
+    TaxData_Sch6 sch6;
+    sch6.setIntValue(S::F_SpouseFlag, 1);
+    sch6.setAmount(S::F_WorkingIncome, 10000.0);
+    sch6.setAmount(S::F_SpouseWorkingIncome, 10000.0);
+    sch6.setAmount(S::F_AdjustedNetIncome, 10000.0);
+    sch6.setAmount(S::F_SpouseNetIncome, 10000.0);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 2739.0); // 27 % x 17,000 over the family maximum
+    sch6.setPartnerFacts(true, false);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 0.0);
+    sch6.setPartnerFacts(false, false);
+    sch6.setFlag(S::F_ClaimBenefit, false);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_Benefit), 0.0);
+
+    // family adjusted net income 54,000: 821 - 15 % x 5,909 < 0; at 7.5 %: 821 - 443.18 = 377.82
+    sch6.setFlag(S::F_Disabled, true);
+    sch6.setAmount(S::F_WorkingIncome, 20000.0);
+    sch6.setAmount(S::F_AdjustedNetIncome, 27000.0);
+    sch6.setAmount(S::F_SpouseNetIncome, 27000.0);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_DisabilitySupplement), 0.0);
+    sch6.setPartnerFacts(false, true);
+    sch6.Calculate01();
+    QCOMPARE(sch6.amount(S::F_DisabilitySupplement), 377.82);
+}
+
+// RC383 is the PRPP form of tax-exempt earned income: with T4 box 71 earnings of 30,000 and
+// PRPP contributions of 1,000 + 500 on the slip, 58820 holds the 1,500; it files no CPP line.
+void TestReturns2024::prppExemptIncomeForm()
+{
+    const QJsonObject t4{{QStringLiteral("Province"), 9}, {QStringLiteral("Box71"), 30000}};
+    const QJsonObject prpp{{QStringLiteral("Box13"), 1000}, {QStringLiteral("Box14"), 500}};
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(oneOntarian({slip(1, t4), slip(22, prpp)})));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    const QVector<FormEntry *> &forms = file->self()->forms().withKey(149);
+    QCOMPARE(forms.size(), 1);
+    const CTaxData_Form *rc383 = forms.first()->object;
+    QCOMPARE(rc383->amount(TaxData_RC383::F_ExemptIncome), 30000.0);
+    QCOMPARE(rc383->amount(TaxData_RC383::F_58820), 1500.0);
+    QCOMPARE(rc383->fieldTable().indexOfCode(22215), -1);
+    QCOMPARE(file->self()->t1()->amount(TaxData_T1New::F_22215), 0.0);
 }
 
 BQ_TEST_MAIN_CORE(TestReturns2024)

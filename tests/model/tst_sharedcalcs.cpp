@@ -346,8 +346,9 @@ private slots:
         QTest::newRow("ON single over the nil point") << 9 << 5 << false << false << 3000.01 << 36749.01 << false << false;
         QTest::newRow("ON single below the threshold") << 9 << 5 << false << false << 2999.99 << 20000.0 << false << false;
         QTest::newRow("ON single with children") << 9 << 4 << true << false << 5000.0 << 48000.0 << true << true;
-        QTest::newRow("ON single disabled") << 9 << 5 << false << true << 1150.01 << 42222.0 << true << true;
-        QTest::newRow("ON single disabled over") << 9 << 5 << false << true << 1150.01 << 42222.34 << false << false;
+        // the supplement's nil point: 36,748 + 821 / 15 % = 42,221.33
+        QTest::newRow("ON single disabled") << 9 << 5 << false << true << 1150.01 << 42221.0 << true << true;
+        QTest::newRow("ON single disabled over") << 9 << 5 << false << true << 1150.01 << 42221.34 << false << false;
         QTest::newRow("ON widowed, family limit") << 9 << 2 << false << false << 0.0 << 48093.0 << false << true;
         QTest::newRow("ON married over the family limit") << 9 << 0 << false << false << 9000.0 << 48093.01 << false << false;
         // Alberta and Nunavut have their own 2024 figures
