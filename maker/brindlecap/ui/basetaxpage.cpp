@@ -20,6 +20,7 @@
 
 namespace {
 const char kMessage[] = "inputMessage";
+const int kLongestCaptionLine = 340;   // pixels
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -74,6 +75,24 @@ bool usesValidator(const FieldSpec &spec)
 {
     return spec.sin || spec.kind == FieldKind::Amount || spec.kind == FieldKind::Int || spec.kind == FieldKind::Date;
 }
+
+// A row's caption: one line when it is short, wrapped at a fixed width when it
+// is long, measured in the font the page's style gives it.
+class CaptionLabel : public QLabel
+{
+public:
+    CaptionLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { setWordWrap(true); }
+    QSize sizeHint() const override { return fitted(); }
+    QSize minimumSizeHint() const override { return fitted(); }
+
+private:
+    QSize fitted() const
+    {
+        const QMargins m = contentsMargins();
+        const int width = qMin(fontMetrics().horizontalAdvance(text()) + 8, kLongestCaptionLine) + m.left() + m.right();
+        return QSize(width, heightForWidth(width));
+    }
+};
 
 // A number editor is as wide as the largest amount needs and no wider, so the
 // values form one column beside the captions; a text editor takes at least a
@@ -144,8 +163,7 @@ void BaseTaxPage::build()
         editor->setProperty("fieldIndex", field);
         fitEditorWidth(editor, spec);
         // a long caption wraps rather than pushing the values out of sight
-        auto *label = new QLabel(rowLabel(spec), this);
-        label->setWordWrap(true);
+        auto *label = new CaptionLabel(rowLabel(spec), this);
         label->setBuddy(editor);
         form->addRow(label, editor);
         m_editors.insert(field, editor);
