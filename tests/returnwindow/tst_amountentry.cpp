@@ -11,12 +11,14 @@
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "returnbuilder.h"
+#include "rowlisteditor.h"
 #include "tabwndapp.h"
 #include <QApplication>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTabWidget>
 
 namespace {
@@ -135,6 +137,48 @@ private slots:
         line->setSelection(0, 1);   // as a drag would leave it
         QTest::mouseRelease(line, Qt::LeftButton, Qt::NoModifier, QPoint(4, line->height() / 2));
         QCOMPARE(line->selectedText(), QStringLiteral("6"));
+    }
+
+    // A table's amount cell opened by a double click, then typed into, takes the typed amount.
+    void typedCellAmountReplaces()
+    {
+        Form_Return &w = showSlip(kT4);
+        w.addFormOfType(9);   // Schedule 9: a row per receipt
+        settle();
+        RowListEditor *rows = nullptr;
+        for (BaseTaxPage *page : w.openPages())
+            if (!rows)
+                rows = page->rowListEditor(0);
+        QVERIFY(rows && rows->addRow());
+        const int column = rows->columnOf(QStringLiteral("Amount"));
+        QVERIFY(column >= 0);
+        QTableWidget *table = rows->table();
+        for (int i = 0; i < w.formTabs()->count(); ++i)
+            if (w.formTabs()->widget(i)->isAncestorOf(table))
+                w.formTabs()->setCurrentIndex(i);
+        settle();
+        QCOMPARE(table->item(0, column)->text(), QStringLiteral("0.00"));
+        const QRect cell = table->visualItemRect(table->item(0, column));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        auto *line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(line);
+        QTest::keyClicks(line, QStringLiteral("75"));
+        QTest::keyClick(line, Qt::Key_Enter);
+        settle();
+        const FieldRecord &record = w.currentForm()->rows(0).row(0);
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("Amount"))), 75.0);
+
+        // a gift is never negative: refused in the cell as on a page
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        line = qobject_cast<QLineEdit *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(line);
+        QTest::keyClicks(line, QStringLiteral("-5"));
+        table->setFocus();   // leaves the cell: its text is committed
+        settle();
+        QCOMPARE(record.number(record.table().indexOf(QStringLiteral("Amount"))), 75.0);
+        QVERIFY2(rows->cellMessage(0, column).contains(QStringLiteral("cannot be negative")),
+                 qPrintable(rows->cellMessage(0, column)));
     }
 
     // On a 1280 x 800 screen every page of the T1 and of a slip shows its
