@@ -92,13 +92,14 @@ private slots:
     void typedAmountReplaces_data()
     {
         QTest::addColumn<bool>("byMouse");
-        QTest::addColumn<int>("clickX");   // from the left edge; -1 the right edge
+        QTest::addColumn<int>("clickX");   // from the left edge; -1 the right edge; by Tab: 1 edits the field before
         QTest::addColumn<QString>("typed");
         QTest::addColumn<double>("expected");
         QTest::newRow("click at the left") << true << 4 << "1049.12" << 1049.12;
         QTest::newRow("click at the right") << true << -1 << "9800" << 9800.0;
         QTest::newRow("tab in") << false << 0 << "9800" << 9800.0;
         QTest::newRow("tab in, separators") << false << 0 << "1,049.12" << 1049.12;
+        QTest::newRow("tab in from an edited amount") << false << 1 << "9800" << 9800.0;
     }
     void typedAmountReplaces()
     {
@@ -110,12 +111,20 @@ private slots:
         QLineEdit *line = editor("Box22");
         QVERIFY(line);
         QWidget *before = line->previousInFocusChain();
+        while (before != line && !(before->focusPolicy() & Qt::TabFocus))
+            before = before->previousInFocusChain();
         QCOMPARE(line->text(), QStringLiteral("6000.00"));
         if (byMouse) {
             const QPoint at(clickX < 0 ? line->width() - 4 : clickX, line->height() / 2);
             QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, at);
         } else {
             before->setFocus(Qt::OtherFocusReason);
+            if (clickX > 0) {   // the amount before is changed: leaving it recalculates the return
+                auto *previous = qobject_cast<QLineEdit *>(before);
+                QVERIFY(previous);
+                previous->selectAll();
+                QTest::keyClicks(previous, QStringLiteral("123"));
+            }
             QTest::keyClick(before, Qt::Key_Tab);
         }
         QVERIFY(line->hasFocus());
