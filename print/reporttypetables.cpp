@@ -10,6 +10,7 @@
 #include "taxdata_taxnote.h"
 #include "taxfactory.h"
 #include <QDir>
+#include <QHash>
 #include <QLibrary>
 #include <QSaveFile>
 #include <memory>
@@ -53,13 +54,33 @@ void writeSource(const QString &folder, const QString &name, const QString &text
     file.commit();
 }
 
+// The T1's captions by line code: the caption of a line that a form without
+// captions of its own (the program's T1 summaries) carries too.
+const QHash<int, QString> &t1CaptionsByCode()
+{
+    static const QHash<int, QString> captions = [] {
+        QHash<int, QString> byCode;
+        std::unique_ptr<CTaxData_Form> t1(createForm(1));
+        if (!t1)
+            return byCode;
+        for (const FieldSpec &spec : t1->fieldTable().describedSpecs(t1->kind(), t1->formType()))
+            if (spec.code > 0 && spec.caption && !spec.internal)
+                byCode.insert(spec.code, QString::fromUtf8(spec.caption));
+        return byCode;
+    }();
+    return captions;
+}
+
 // A field's caption as the pages show it (the print's code column gives its
-// line); empty when the key stands for it; null (Java) for a field kept by the program.
+// line); else the T1's caption of its line; empty when the key stands for it;
+// null (Java) for a field kept by the program.
 QString captionLiteral(const FieldSpec &spec)
 {
     if (spec.internal)
         return QStringLiteral("null");
-    return javaStringLiteral(spec.caption ? QString::fromUtf8(spec.caption) : QString());
+    if (spec.caption)
+        return javaStringLiteral(QString::fromUtf8(spec.caption));
+    return javaStringLiteral(spec.code > 0 ? t1CaptionsByCode().value(spec.code) : QString());
 }
 
 // A coded field's labels as "code=label|code=label"; empty for other fields.

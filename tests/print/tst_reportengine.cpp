@@ -184,7 +184,7 @@ private slots:
         // the captions the pages show, a province by its name, never the program's keys
         QTest::newRow("captions") << 0 << QStringList{"Employment income", "Province of employment", "Ontario",
                                                       "Total income", "Basic personal amount"}
-                                  << QStringList{"Box14", "BasicPersonal", "Province 9.00"};
+                                  << QStringList{"Box14", "BasicPersonal", "Province 9.00", "TotalIncome"};
         QTest::newRow("invoice") << 0x08 << QStringList{"Invoice", "Bill to: Sam Whitfield"} << QStringList{"Dear Sam"};
     }
     void clientCopy()

@@ -189,13 +189,25 @@ public class ClientCopy
             double value = v.number(i);
             if (codes[i] == 0 || !v.isNumber(i) || Math.abs(value) < 0.005 || !layout.shown(l, i))
                 continue;
-            String choice = l < 0 ? layout.choiceLabel(i, value) : null;
             table.addCell(cell(String.valueOf(codes[i]), Element.ALIGN_LEFT));
             table.addCell(cell(prefix + layout.caption(l, i), Element.ALIGN_LEFT));
-            table.addCell(cell(choice != null ? choice : amount(value), Element.ALIGN_RIGHT));
+            table.addCell(cell(valueText(layout, l, i, value), Element.ALIGN_RIGHT));
             ++added;
         }
         return added;
+    }
+
+    // A choice by its label, a ticked box as "Yes", a whole number without cents, else an amount.
+    static String valueText(FieldLayout layout, int l, int i, double value)
+    {
+        String choice = l < 0 ? layout.choiceLabel(i, value) : null;
+        if (choice != null)
+            return choice;
+        switch (layout.kind(l, i)) {
+        case 2: return String.valueOf(Math.round(value));
+        case 3: return "Yes";
+        default: return amount(value);
+        }
     }
 
     private PdfPCell cell(String text, int align)

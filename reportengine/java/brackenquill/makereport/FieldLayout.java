@@ -15,6 +15,9 @@ public class FieldLayout
     public final int[] codes;
     public final String[][] rowKeys;
     public final int[][] rowCodes;
+    // 1 amount, 2 whole number, 3 flag, 4 date, 5 text; null when the class has none
+    private int[] kinds;
+    private int[][] rowKinds;
     // null when the class has no captions; an entry is null for a field no page shows
     private String[] captions;
     private String[] choices;
@@ -73,6 +76,13 @@ public class FieldLayout
         return String.valueOf(Math.round(value));
     }
 
+    // The kind of a field (list l's rows when l >= 0); 1 (amount) when unknown.
+    public int kind(int l, int i)
+    {
+        int[] k = l < 0 ? kinds : (rowKinds != null && l < rowKinds.length ? rowKinds[l] : null);
+        return k != null && i < k.length ? k[i] : 1;
+    }
+
     static FieldLayout ofClass(String simpleName)
     {
         FieldLayout layout;
@@ -85,6 +95,13 @@ public class FieldLayout
             return null;
         } catch (LinkageError e) {
             return null;
+        }
+        try {
+            Class<?> c = Class.forName("brackenquill.makereport." + simpleName);
+            layout.kinds = (int[]) c.getField("KINDS").get(null);
+            layout.rowKinds = (int[][]) c.getField("ROW_KINDS").get(null);
+        } catch (ReflectiveOperationException e) {
+            // every value printed as an amount
         }
         try {
             Class<?> c = Class.forName("brackenquill.makereport." + simpleName + "Captions");
