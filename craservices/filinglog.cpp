@@ -38,6 +38,28 @@ void FilingLog::close()
         m_file.close();
 }
 
+namespace {
+// A bank account keeps its last three characters ("****543"); a short one none.
+QString maskAccounts(const QString &t)
+{
+    static const QRegularExpression account(QStringLiteral(
+        "(<([A-Za-z0-9_.:-]*AccountNumber)(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    int last = 0;
+    auto it = account.globalMatch(t);
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const QString number = m.captured(3).trimmed();
+        out += t.midRef(last, m.capturedStart(3) - last);
+        const int kept = number.size() > 5 ? 3 : 0;
+        out += QString(number.size() - kept, QLatin1Char('*')) + number.right(kept);
+        last = m.capturedEnd(3);
+    }
+    return out + t.midRef(last);
+}
+} // namespace
+
 QByteArray FilingLog::mask(const QByteArray &text)
 {
     static const QRegularExpression secret(QStringLiteral(
@@ -46,6 +68,7 @@ QByteArray FilingLog::mask(const QByteArray &text)
     static const QRegularExpression sin(QStringLiteral("(?<![0-9A-Za-z])([0-9])[0-9]{2}([ -]?)[0-9]{3}\\2[0-9]([0-9]{2})(?![0-9A-Za-z])"));
     QString t = QString::fromUtf8(text);
     t.replace(secret, QStringLiteral("\\1****\\4"));
+    t = maskAccounts(t);
     QString out;
     int last = 0;
     auto it = sin.globalMatch(t);

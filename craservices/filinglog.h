@@ -5,7 +5,8 @@
 
 // The filing exchange log (efileresult.txt). Created owner-only; every text
 // written has its secrets masked first: the contents of password, access-code
-// and birth-date elements become "****" and every S.I.N. "1*****789". The
+// and birth-date elements become "****", a bank account number "****543"
+// (its last three kept) and every S.I.N. "1*****789". The
 // wire keeps the real values; only the log is masked.
 class FilingLog
 {

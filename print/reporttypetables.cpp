@@ -2,12 +2,15 @@
 #include "cmultiprovstaxmgr.h"
 #include "cprovincialtaxmanager.h"
 #include "ctaxdata_form.h"
+#include "fieldcaptions.h"
+#include "fieldtable.h"
 #include "formprinttable.h"
 #include "formtables.h"
 #include "settingsseam.h"
 #include "taxdata_taxnote.h"
 #include "taxfactory.h"
 #include <QDir>
+#include <QHash>
 #include <QLibrary>
 #include <QSaveFile>
 #include <memory>
@@ -49,6 +52,87 @@ void writeSource(const QString &folder, const QString &name, const QString &text
     if (file.write(bytes) != bytes.size() || !file.flush() || file.error() != QFileDevice::NoError)
         return;
     file.commit();
+}
+
+// The T1's captions by line code: the caption of a line that a form without
+// captions of its own (the program's T1 summaries) carries too.
+const QHash<int, QString> &t1CaptionsByCode()
+{
+    static const QHash<int, QString> captions = [] {
+        QHash<int, QString> byCode;
+        std::unique_ptr<CTaxData_Form> t1(createForm(1));
+        if (!t1)
+            return byCode;
+        for (const FieldSpec &spec : t1->fieldTable().describedSpecs(t1->kind(), t1->formType()))
+            if (spec.code > 0 && spec.caption && !spec.internal)
+                byCode.insert(spec.code, QString::fromUtf8(spec.caption));
+        return byCode;
+    }();
+    return captions;
+}
+
+// A field's caption as the pages show it (the print's code column gives its
+// line); else the T1's caption of its line; empty when the key stands for it;
+// null (Java) for a field kept by the program.
+QString captionLiteral(const FieldSpec &spec)
+{
+    if (spec.internal)
+        return QStringLiteral("null");
+    if (spec.caption)
+        return javaStringLiteral(QString::fromUtf8(spec.caption));
+    return javaStringLiteral(spec.code > 0 ? t1CaptionsByCode().value(spec.code) : QString());
+}
+
+// A coded field's labels as "code=label|code=label"; empty for other fields.
+QString choicesLiteral(const char *choices)
+{
+    QStringList pairs;
+    if (choices)
+        for (const auto &choice : choiceList(QString::fromLatin1(choices)))
+            pairs << QStringLiteral("%1=%2").arg(choice.first).arg(QString(choice.second).remove(QLatin1Char('|')));
+    return javaStringLiteral(pairs.join(QLatin1Char('|')));
+}
+
+// The captions of one row list's columns, by the row table's order.
+QString rowCaptionsLiteral(const CTaxData_Form &form, int list)
+{
+    const FieldTable &table = form.rows(list).table();
+    const RowListCaptions *columns = nullptr;
+    for (const RowListCaptions *c : findRowListCaptions(form.kind(), form.formType()))
+        if (c->list == list)
+            columns = c;
+    QStringList out;
+    for (int i = 0; i < table.count(); ++i) {
+        QString literal = columns ? QStringLiteral("null") : javaStringLiteral(QString());
+        for (int c = 0; columns && c < columns->count; ++c) {
+            const FieldCaption &caption = columns->columns[c];
+            if (QLatin1String(caption.key) == QLatin1String(table.spec(i).key) && !(caption.flags & FieldCaption::Internal))
+                literal = javaStringLiteral(QString::fromUtf8(caption.caption));
+        }
+        out << literal;
+    }
+    return QLatin1Char('{') + out.join(QStringLiteral(", ")) + QLatin1Char('}');
+}
+
+// The client copy's captions of a data class, beside it as <class>Captions:
+// the labels the pages show, aligned with the class's KEYS and ROW_KEYS.
+void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, const QString &className)
+{
+    const std::vector<FieldSpec> &specs = form.fieldTable().describedSpecs(form.kind(), form.formType());
+    QStringList captions, choices, rows;
+    for (const FieldSpec &spec : specs) {
+        captions << captionLiteral(spec);
+        choices << choicesLiteral(spec.choices);
+    }
+    for (int l = 0; l < form.rowListCount(); ++l)
+        rows << rowCaptionsLiteral(form, l);
+    QString s = QStringLiteral("package brackenquill.makereport;\n\n"
+                               "// Captions of %1 as the pages show them (null: not shown), and coded fields' labels.\n"
+                               "public class %1Captions\n{\n").arg(className);
+    s += QStringLiteral("    public static final String[] CAPTIONS = {%1};\n").arg(captions.join(QStringLiteral(", ")));
+    s += QStringLiteral("    public static final String[] CHOICES = {%1};\n").arg(choices.join(QStringLiteral(", ")));
+    s += QStringLiteral("    public static final String[][] ROW_CAPTIONS = {%1};\n}\n").arg(rows.join(QStringLiteral(", ")));
+    writeSource(javaFolder, className + QStringLiteral("Captions.java"), s);
 }
 
 bool isNoXmlForm(int type)
@@ -115,7 +199,10 @@ void writeFormFiles(const FormPrintInfo &row, std::vector<ProvincePlugin> &plugi
         return;
     const QString name = QString::fromUtf8(row.constName);
     const QString fileName = QString::fromUtf8(row.fileName);
-    if (!fileName.isEmpty() && form->writeJavaClass(javaFolder, name, 0) == 0 && !isNoXmlForm(row.type)) {
+    const bool written = !fileName.isEmpty() && form->writeJavaClass(javaFolder, name, 0) == 0;
+    if (written)
+        writeCaptionClass(*form, javaFolder, name);
+    if (written && !isNoXmlForm(row.type)) {
         form->writeXml(config("XMLPATH"), name, fileName, kFileVersion);
         form->writeBlankFormXml(config("BFORM_XMLPATH"), name, fileName, kFileVersion);
     }
@@ -176,7 +263,8 @@ void writeSlipDataTypeJava()
         if (!slip)
             continue;
         const QString name = QString::fromUtf8(row.constName);
-        slip->writeJavaClass(javaFolder, name, 0);
+        if (slip->writeJavaClass(javaFolder, name, 0) == 0)
+            writeCaptionClass(*slip, javaFolder, name);
         slip->writeXml(config("BFORM_XMLPATH"), name, name + QStringLiteral(".xml"), kFileVersion);
     }
     QString s = header("SlipDataType");

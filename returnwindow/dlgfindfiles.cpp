@@ -113,7 +113,8 @@ void DlgFindFiles::onThreadFinished()
 {
     if (!m_worker)
         return;
-    m_statusText = m_worker->isCancelled() ? tr("search stopped") : tr("search completed");
+    // the same words whether the walk ended by itself or was stopped
+    m_statusText = tr("search stopped");
     ui->lblSearching->setText(m_statusText);
     m_worker = nullptr;
     saveResults();

@@ -1,4 +1,5 @@
 // The return window's saving, closing and file-level commands.
+#include "dlgmsgwithlink.h"
 #include "form_return.h"
 #include "waitcursor.h"
 #include "privatefile.h"
@@ -134,11 +135,11 @@ int Form_Return::showSlipSummary()
     }
     QString name;
     m_return->getTaxpayerText(17, name);
-    const QString link = QUrl::fromLocalFile(path).toString();
-    gMsgInformation(tr("Tax Slips Summary"),
-                    tr("click this link to view the tax slips summary for") + QStringLiteral(" ") + name.toHtmlEscaped()
-                        + QStringLiteral("<br><a href=\"%1\">%2</a>").arg(link, path.toHtmlEscaped()),
-                    this);
+    DlgMsgWithLink dlg(tr("Tax Slips Summary"), this);
+    dlg.setMsg1(tr("click this link to view the tax slips summary for"));
+    dlg.setMsg2(name);
+    dlg.setLink(QUrl::fromLocalFile(path).toString());
+    dlg.exec();
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
@@ -155,6 +156,11 @@ int Form_Return::printReturn(int kind, int category, int formType, int formId, i
                            "generation."));
         return -1;
     }
+    // the print holds the client's S.I.N. and amounts: private, as the return file is
+    if (!QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        gMsgInformation(tr("The print %1 could not be made private to you: check who can read it.")
+                            .arg(QDir::toNativeSeparators(pdf)),
+                        this);
     if (pdfPath)
         *pdfPath = QDir::toNativeSeparators(pdf);
     offerAfterPrint(formType, pdf);

@@ -58,17 +58,6 @@ CReturnFile *load(const QString &description)
     return rf;
 }
 
-int showTab(Form_Return &window, const QString &title)
-{
-    QTabWidget *tabs = window.formTabs();
-    for (int i = 0; i < tabs->count(); ++i)
-        if (tabs->tabText(i) == title) {
-            tabs->setCurrentIndex(i);
-            return i;
-        }
-    return -1;
-}
-
 // Shows the first page that holds a row list, when the form has one.
 void showRowListPage(Form_Return &window)
 {
@@ -87,7 +76,8 @@ bool takeShots(const QString &description, const QString &folder, const QString 
     if (!rf)
         return false;
     Form_Return window(nullptr, rf, nullptr, nullptr, 1, -1, 11);
-    window.resize(1280, 860);
+    // as the main window holds it on a 1280 x 800 screen
+    window.resize(1274, 680);
     window.show();
     settle();
     bool ok = true;
@@ -101,15 +91,17 @@ bool takeShots(const QString &description, const QString &folder, const QString 
     category = 0;
     tree->selectItem(category, rf->findFormEntry(1, 0, false)->id);
     settle();
-    for (const char *page : {"Identification", "Income", "Deductions", "Credits"}) {
-        showTab(window, QString::fromLatin1(page));
-        ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, QString::fromLatin1(page).toLower()));
-    }
-    // the end of the credits page: the medical expenses table
-    if (auto *scroll = qobject_cast<QScrollArea *>(window.formTabs()->currentWidget())) {
-        settle();
-        scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
-        ok &= shot(window, QStringLiteral("%1/%2-t1-credits-end.png").arg(folder, theme));
+    // every T1 page, its top and, when it scrolls, its end
+    QTabWidget *tabs = window.formTabs();
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        const QString page = tabs->tabText(i).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
+        ok &= shot(window, QStringLiteral("%1/%2-t1-%3.png").arg(folder, theme, page));
+        auto *scroll = qobject_cast<QScrollArea *>(tabs->currentWidget());
+        if (scroll && scroll->verticalScrollBar()->maximum() > 0) {
+            scroll->verticalScrollBar()->setValue(scroll->verticalScrollBar()->maximum());
+            ok &= shot(window, QStringLiteral("%1/%2-t1-%3-end.png").arg(folder, theme, page));
+        }
     }
     // the provincial tax form, the T183, the schedules and the statements the return holds
     for (int type : {24, 25, 96, 6, 7, 9, 11, 150, 148, 4, 125, 12, 101}) {

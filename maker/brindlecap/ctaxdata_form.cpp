@@ -1,4 +1,5 @@
 #include "ctaxdata_form.h"
+#include "formtypes.h"
 #include "formtables.h"
 #include "mydatastream.h"
 #include <QDir>
@@ -129,6 +130,13 @@ namespace {
 // The largest amount a filing record holds (13 characters with the cents).
 constexpr double kMaxAmount = 9999999999.99;
 
+// The summaries the program keeps of the T1 (never shown) copy its identity.
+bool isT1Summary(int kind, int type)
+{
+    return kind == CTaxData_Form::KindForm
+        && (type == FormType::T1Summary || type == FormType::T1SummaryReFile || type == FormType::T1Summary2023);
+}
+
 bool isSinField(const FieldSpec &spec)
 {
     return spec.kind == FieldKind::Text && (spec.sin || QByteArray(spec.key).endsWith("SIN"));
@@ -150,6 +158,9 @@ int CTaxData_Form::validate(int, QList<CString> &messages)
     for (int i = 0; i < int(specs.size()); ++i) {
         const FieldSpec &spec = specs[size_t(i)];
         if (isSinField(spec)) {
+            // a calculated S.I.N. is a copy of one typed elsewhere and checked there
+            if (spec.calculated || isT1Summary(m_kind, m_formType))
+                continue;
             QString sin = m_fields.text(i);
             sin.remove(QLatin1Char(' ')).remove(QLatin1Char('-'));
             if (!sin.isEmpty() && sin != QLatin1String("000000000") && !CheckSIN(sin))

@@ -248,6 +248,11 @@ private slots:
         QTest::newRow("no dot after at") << QStringLiteral("ann@example") << false;
         QTest::newRow("no at") << QStringLiteral("ann.example.ca") << false;
         QTest::newRow("empty") << QString() << false;
+        QTest::newRow("domain longer than 4 letters") << QStringLiteral("ann@example.museum") << false;
+        QTest::newRow("surrounding blanks") << QStringLiteral(" ann@example.ca ") << false;
+        QTest::newRow("blank inside") << QStringLiteral("ann lee@example.ca") << false;
+        QTest::newRow("quote") << QStringLiteral("o'brien@example.ca") << false;
+        QTest::newRow("plus and percent") << QStringLiteral("ann+tax%1@mail.example.info") << true;
     }
 
     void emailCheck()

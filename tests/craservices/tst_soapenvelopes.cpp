@@ -192,6 +192,13 @@ void TestSoapEnvelopes::logMasksSecrets_data()
                                 << QByteArray("<tp:TaxpayerBirthDate>****</tp:TaxpayerBirthDate>");
     QTest::newRow("sin") << QByteArray("sin 046454286, 046 454 286 and 046-454-286")
                          << QByteArray("sin 0*****286, 0** *** 286 and 0**-***-286");
+    QTest::newRow("pad bank account") << QByteArray("<pad:AccountNumber>9876543</pad:AccountNumber>")
+                                      << QByteArray("<pad:AccountNumber>****543</pad:AccountNumber>");
+    QTest::newRow("bank account with institution and branch")
+        << QByteArray("<pad:FinancialInstitutionNumber>004</pad:FinancialInstitutionNumber>"
+                      "<pad:BranchNumber>12345</pad:BranchNumber><AccountNumber>12</AccountNumber>")
+        << QByteArray("<pad:FinancialInstitutionNumber>004</pad:FinancialInstitutionNumber>"
+                      "<pad:BranchNumber>12345</pad:BranchNumber><AccountNumber>**</AccountNumber>");
     QTest::newRow("transmission number kept") << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>")
                                               << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>");
     QTest::newRow("longer numbers kept") << QByteArray("TX2400001234 and 1234567890")

@@ -230,6 +230,7 @@ private slots:
     void rows();
     void ownChecks_data();
     void ownChecks();
+    void wrongSinReportedOnce();
     void calculatedIndicators_data();
     void calculatedIndicators();
 };
@@ -522,9 +523,12 @@ void TestCrossFormChecks::ownChecks_data()
     QTest::newRow("valid numbers and amounts")
         << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"130 692 544\",\"GrossIncome\":9999999999.99}}]"
         << QStringList();
-    QTest::newRow("T1163 with a SIN the check digit refuses")
-        << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"123456789\"}}]"
-        << QStringList{QStringLiteral("2 15: The social insurance number in \"Social insurance number\" is not valid.")};
+    // the T1163's S.I.N. is the T1's, copied: told once, on the T1 (wrongSinReportedOnce)
+    QTest::newRow("T1163 with a copied SIN the check digit refuses")
+        << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"123456789\"}}]" << QStringList();
+    QTest::newRow("Schedule 5 dependant with a SIN the check digit refuses")
+        << "\"forms\":[{\"type\":6,\"fields\":{\"DependantSIN\":\"123456789\"}}]"
+        << QStringList{QStringLiteral("2 6: The social insurance number in \"Eligible dependant: social insurance number\" is not valid.")};
     QTest::newRow("empty and zero numbers pass")
         << "\"forms\":[{\"type\":15,\"fields\":{\"SIN\":\"000000000\"}},{\"type\":21,\"fields\":{\"OwnerSIN\":\"\"}}]"
         << QStringList();
@@ -550,6 +554,27 @@ void TestCrossFormChecks::ownChecks()
                 own << QStringLiteral("%1 %2: %3").arg(g->kind).arg(g->type).arg(QString(m));
     qDeleteAll(groups);
     QCOMPARE(own, expected);
+}
+
+// A wrong S.I.N. is told once, where it was typed, not again by every form
+// that copies it (T183, direct deposit).
+void TestCrossFormChecks::wrongSinReportedOnce()
+{
+    QString error;
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(
+        personReturn("\"sin\":\"130692545\",\"forms\":[{\"type\":96},{\"type\":52}]"), &error));
+    QVERIFY2(file, qPrintable(error));
+    returnbuilder::recalculate(*file);
+    QList<ValidationMessageGroup *> groups;
+    file->self()->checkForFiling(kNetfile, groups);
+    QStringList sinMessages;
+    for (const ValidationMessageGroup *g : qAsConst(groups))
+        for (const CString &m : g->messages)
+            if (QString(m).contains(QLatin1String("social insurance number"), Qt::CaseInsensitive))
+                sinMessages << QStringLiteral("%1 %2: %3").arg(g->kind).arg(g->type).arg(QString(m));
+    qDeleteAll(groups);
+    QVERIFY2(sinMessages.size() == 1, qPrintable(sinMessages.join(QLatin1Char('\n'))));
+    QVERIFY2(sinMessages.first().startsWith(QLatin1String("2 1: ")), qPrintable(sinMessages.first()));
 }
 
 void TestCrossFormChecks::calculatedIndicators_data()

@@ -181,6 +181,10 @@ private slots:
         QTest::newRow("full S.I.N.") << 0x10 << QStringList{"S.I.N.: 046454286"} << QStringList{"0*****286"};
         QTest::newRow("client letter") << 0x24 << QStringList{"Dear Sam,", "0*****286"} << QStringList{"Invoice"};
         QTest::newRow("one letter bit only") << 0x04 << QStringList{} << QStringList{"Dear Sam"};
+        // the captions the pages show, a province by its name, never the program's keys
+        QTest::newRow("captions") << 0 << QStringList{"Employment income", "Province of employment", "Ontario",
+                                                      "Total income", "Basic personal amount"}
+                                  << QStringList{"Box14", "BasicPersonal", "Province 9.00", "TotalIncome"};
         QTest::newRow("invoice") << 0x08 << QStringList{"Invoice", "Bill to: Sam Whitfield"} << QStringList{"Dear Sam"};
     }
     void clientCopy()

@@ -706,6 +706,9 @@ private slots:
         QVERIFY2(link.contains(href.toHtmlEscaped()), qPrintable(link));
         QCOMPARE(QUrl(href).toLocalFile(), pdf);
         QCOMPARE(DlgVantrelAfterPrint::pathOfLink(href), pdf);
+        // written by the engine with the usual mode, left private to the owner
+        QCOMPARE(QFile::permissions(pdf) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+                 QFile::ReadOwner | QFile::WriteOwner);
         QFile::remove(pdf);
     }
 

@@ -4,6 +4,7 @@
 #include "creturnfile.h"
 #include "ct1combobox.h"
 #include "datanewreturnbasic.h"
+#include "dlgmsgwithlink.h"
 #include "actionshowreturn.h"
 #include "form_return.h"
 #include "individualtaxdata.h"
@@ -23,6 +24,7 @@
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 class TestReturnWindow : public QObject
 {
@@ -256,16 +258,28 @@ private slots:
     void slipSummaryWrite()
     {
         Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        QString title, link;
+        QTimer::singleShot(0, [&title, &link] {
+            auto *dlg = qobject_cast<DlgMsgWithLink *>(QApplication::activeModalWidget());
+            if (!dlg)
+                return;
+            title = dlg->windowTitle();
+            link = dlg->link();
+            dlg->accept();
+        });
         QCOMPARE(w.showSlipSummary(), 0);
         const QStringList pages = QDir(m_dir.path()).entryList({QStringLiteral("*_SlipSummary.html")}, QDir::Files);
         QCOMPARE(pages.size(), 1);
         const QString page = m_dir.filePath(pages.first());
         QCOMPARE(QFile::permissions(page) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
-        QVERIFY(m_messages.texts().last().contains(QStringLiteral("<a href=")));
+        QCOMPARE(title, QStringLiteral("Tax Slips Summary"));   // the message with a link, not an information box
+        QCOMPARE(QUrl(link).toLocalFile(), page);
 
+        m_messages.clear();
         TabWndApp::instance()->config().RetPath = m_dir.filePath(QStringLiteral("missing/folder"));
         QCOMPARE(w.showSlipSummary(), -1);
         TabWndApp::instance()->config().RetPath = m_dir.path();
+        QCOMPARE(m_messages.shown().size(), 1);   // the failure alone: no link to a page never written
         QVERIFY(!m_messages.texts().last().contains(QStringLiteral("<a href=")));
     }
 };

@@ -1,5 +1,6 @@
 #include "basetaxpage.h"
 #include "ct1combobox.h"
+#include "doublelineedit.h"
 #include "ctaxdata_form.h"
 #include "fieldcaptions.h"
 #include "fieldvalidator.h"
@@ -9,14 +10,17 @@
 #include "utils.h"
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace {
 const char kMessage[] = "inputMessage";
+const int kLongestCaptionLine = 340;   // pixels
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -72,6 +76,39 @@ bool usesValidator(const FieldSpec &spec)
     return spec.sin || spec.kind == FieldKind::Amount || spec.kind == FieldKind::Int || spec.kind == FieldKind::Date;
 }
 
+// A row's caption: one line when it is short, wrapped at a fixed width when it
+// is long, measured in the font the page's style gives it.
+class CaptionLabel : public QLabel
+{
+public:
+    CaptionLabel(const QString &text, QWidget *parent) : QLabel(text, parent) { setWordWrap(true); }
+    QSize sizeHint() const override { return fitted(); }
+    QSize minimumSizeHint() const override { return fitted(); }
+
+private:
+    QSize fitted() const
+    {
+        const QMargins m = contentsMargins();
+        const int width = qMin(fontMetrics().horizontalAdvance(text()) + 8, kLongestCaptionLine) + m.left() + m.right();
+        return QSize(width, heightForWidth(width));
+    }
+};
+
+// A number editor is as wide as the largest amount needs and no wider, so the
+// values form one column beside the captions; a text editor takes at least a
+// name's width.
+void fitEditorWidth(QWidget *editor, const FieldSpec &spec)
+{
+    const QFontMetrics metrics(editor->font());
+    const int amountWidth = metrics.horizontalAdvance(QStringLiteral("-999,999,999.99")) + 24;
+    if (qobject_cast<QLineEdit *>(editor) && FieldTable::isNumeric(spec.kind)) {
+        editor->setMinimumWidth(amountWidth);
+        editor->setMaximumWidth(amountWidth * 3 / 2);
+    } else if (qobject_cast<QLineEdit *>(editor)) {
+        editor->setMinimumWidth(amountWidth);
+    }
+}
+
 // An editor's own look (a calculated line's) comes back when its mark goes.
 void mark(QWidget *editor, const QString &message, bool refused)
 {
@@ -124,7 +161,11 @@ void BaseTaxPage::build()
         QWidget *editor = makeEditor(spec, field);
         editor->setObjectName(QStringLiteral("fld_") + QString::fromLatin1(spec.key));
         editor->setProperty("fieldIndex", field);
-        form->addRow(rowLabel(spec), editor);
+        fitEditorWidth(editor, spec);
+        // a long caption wraps rather than pushing the values out of sight
+        auto *label = new CaptionLabel(rowLabel(spec), this);
+        label->setBuddy(editor);
+        form->addRow(label, editor);
         m_editors.insert(field, editor);
     }
     addRowLists();
@@ -149,7 +190,8 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
         return combo;
     }
-    auto *line = new QLineEdit(this);
+    // an entered number is replaced, not joined, by what is typed on entry
+    auto *line = FieldTable::isNumeric(spec.kind) && !spec.calculated ? new DoubleLineEdit(this) : new QLineEdit(this);
     if (FieldTable::isNumeric(spec.kind))
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (spec.calculated) {
@@ -163,6 +205,7 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
     }
     if (usesValidator(spec)) {
         auto *validator = new FieldValidator(validatorKind(spec), line);
+        validator->setNegativeAllowed(amountMayBeNegative(m_data->kind(), m_data->formType(), spec.key, spec.caption));
         line->setValidator(validator);
         // a refused keystroke or text that is not complete yet is shown at once
         connect(line, &QLineEdit::inputRejected, this,
@@ -295,7 +338,10 @@ bool BaseTaxPage::checkEditor(QWidget *editor, const FieldSpec &spec)
     QString text = line->text();
     int pos = 0;
     if (validator->validate(text, pos) != QValidator::Acceptable) {
-        mark(line, validator->expectation(), true);
+        mark(line, validator->problem(text), true);
+        // a minus is a slip easily missed: say so at the field at once
+        if (validator->refusesNegative(text) && line->isVisible())
+            QToolTip::showText(line->mapToGlobal(QPoint(0, line->height())), validator->problem(text), line);
         return false;
     }
     const QString sin = FieldValidator::normalised(FieldValidator::Sin, text);

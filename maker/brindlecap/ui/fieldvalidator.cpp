@@ -15,7 +15,23 @@ QValidator::State matchState(const QString &text, const char *acceptable, const 
 }
 } // namespace
 
-QValidator::State FieldValidator::validate(QString &input, int &) const
+bool FieldValidator::refusesNegative(const QString &text) const
+{
+    if (m_negativeAllowed || (m_kind != Amount && m_kind != Integer))
+        return false;
+    QString plain = text.trimmed();
+    plain.remove(QLatin1Char('$'));
+    return plain.startsWith(QLatin1Char('-'));
+}
+
+QValidator::State FieldValidator::validate(QString &input, int &pos) const
+{
+    const State state = validateForm(input, pos);
+    // a number below zero is kept so that the editor can say why, never stored
+    return state != Invalid && refusesNegative(input) ? Intermediate : state;
+}
+
+QValidator::State FieldValidator::validateForm(QString &input, int &) const
 {
     const QString text = input.trimmed();
     if (text.isEmpty())
@@ -53,6 +69,22 @@ QString FieldValidator::expectation() const
     case Sin: return tr("Expected a 9-digit social insurance number");
     }
     return QString();
+}
+
+QString FieldValidator::problem(const QString &text) const
+{
+    return refusesNegative(text) ? tr("This line cannot be negative: enter the amount without a minus sign")
+                                 : expectation();
+}
+
+bool amountMayBeNegative(int kind, int type, const char *key, const char *caption)
+{
+    const int kSlipKind = 1;
+    const int kPartnershipSlip = 13;   // T5013
+    if (kind == kSlipKind && type == kPartnershipSlip)
+        return qstrcmp(key, "Box5") != 0;   // the partner's share in per cent
+    const QString text = QString::fromUtf8(caption ? caption : "").toLower();
+    return text.contains(QLatin1String("(loss)")) || text.contains(QLatin1String("or loss"));
 }
 
 QString FieldValidator::normalised(Kind kind, const QString &text)

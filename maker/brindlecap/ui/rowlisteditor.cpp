@@ -114,6 +114,7 @@ public:
             line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         if (usesValidator(c)) {
             auto *validator = new FieldValidator(validatorKind(c), line);
+            validator->setNegativeAllowed(m_owner->negativeAllowed(c));
             line->setValidator(validator);
             // a refused keystroke shows at once
             QObject::connect(line, &QLineEdit::inputRejected, line, [line, validator] {
@@ -332,6 +333,11 @@ void RowListEditor::showMessage()
     m_message->setVisible(!text.isEmpty());
 }
 
+bool RowListEditor::negativeAllowed(const Column &c) const
+{
+    return amountMayBeNegative(m_captions.kind, m_captions.type, c.caption->key, c.caption->caption);
+}
+
 int RowListEditor::writeCell(QTableWidgetItem *item)
 {
     const Column &c = m_columns[item->column()];
@@ -347,10 +353,11 @@ int RowListEditor::writeCell(QTableWidgetItem *item)
     } else {
         QString text = item->text();
         if (usesValidator(c)) {
-            const FieldValidator validator(validatorKind(c));
+            FieldValidator validator(validatorKind(c));
+            validator.setNegativeAllowed(negativeAllowed(c));
             int pos = 0;
             if (validator.validate(text, pos) != QValidator::Acceptable) {
-                markCell(item, validator.expectation(), true);
+                markCell(item, validator.problem(text), true);
                 return -1;
             }
             text = FieldValidator::normalised(validatorKind(c), text);

@@ -49,6 +49,8 @@ public:
     bool addRow();
     // Removes the row; false when there is none or the rows are the program's.
     bool removeRow(int row);
+    // Whether the column takes an amount below zero (a loss).
+    bool negativeAllowed(const Column &c) const;
     // The message of a refused or flagged cell; empty when the cell is not marked.
     QString cellMessage(int row, int column) const;
 

@@ -169,30 +169,45 @@ public class ClientCopy
                 if (!e.fields.isNumber(i) && !e.fields.text(i).trim().isEmpty())
                     doc.add(new Paragraph(e.fields.text(i), body));
         } else if (layout != null) {
-            rows += addValues(table, e.fields, layout.keys, layout.codes, "");
+            rows += addValues(table, e.fields, layout, -1, "");
             for (int l = 0; l < e.rowLists.size() && l < layout.rowKeys.length; ++l)
                 for (int r = 0; r < e.rowLists.get(l).size(); ++r)
-                    rows += addValues(table, e.rowLists.get(l).get(r), layout.rowKeys[l], layout.rowCodes[l],
-                                      "Row " + (r + 1) + ": ");
+                    rows += addValues(table, e.rowLists.get(l).get(r), layout, l, "Row " + (r + 1) + ": ");
         }
         if (rows > 0)
             doc.add(table);
         doc.add(new Paragraph(" ", body));
     }
 
-    private int addValues(PdfPTable table, FieldValues v, String[] keys, int[] codes, String prefix)
+    // The coded values of the fields (list l's row when l >= 0) that a page shows,
+    // under the page's captions; a coded choice shows its label.
+    private int addValues(PdfPTable table, FieldValues v, FieldLayout layout, int l, String prefix)
     {
+        int[] codes = l < 0 ? layout.codes : layout.rowCodes[l];
         int added = 0;
         for (int i = 0; i < v.count() && i < codes.length; ++i) {
             double value = v.number(i);
-            if (codes[i] == 0 || !v.isNumber(i) || Math.abs(value) < 0.005)
+            if (codes[i] == 0 || !v.isNumber(i) || Math.abs(value) < 0.005 || !layout.shown(l, i))
                 continue;
             table.addCell(cell(String.valueOf(codes[i]), Element.ALIGN_LEFT));
-            table.addCell(cell(prefix + keys[i], Element.ALIGN_LEFT));
-            table.addCell(cell(amount(value), Element.ALIGN_RIGHT));
+            table.addCell(cell(prefix + layout.caption(l, i), Element.ALIGN_LEFT));
+            table.addCell(cell(valueText(layout, l, i, value), Element.ALIGN_RIGHT));
             ++added;
         }
         return added;
+    }
+
+    // A choice by its label, a ticked box as "Yes", a whole number without cents, else an amount.
+    static String valueText(FieldLayout layout, int l, int i, double value)
+    {
+        String choice = l < 0 ? layout.choiceLabel(i, value) : null;
+        if (choice != null)
+            return choice;
+        switch (layout.kind(l, i)) {
+        case 2: return String.valueOf(Math.round(value));
+        case 3: return "Yes";
+        default: return amount(value);
+        }
     }
 
     private PdfPCell cell(String text, int align)
@@ -222,7 +237,7 @@ public class ClientCopy
                 if (layout.codes[i] != line)
                     continue;
                 table.addCell(cell(String.valueOf(line), Element.ALIGN_LEFT));
-                table.addCell(cell(layout.keys[i], Element.ALIGN_LEFT));
+                table.addCell(cell(layout.caption(-1, i), Element.ALIGN_LEFT));
                 table.addCell(cell(amount(t1.fields.number(i)), Element.ALIGN_RIGHT));
                 break;
             }

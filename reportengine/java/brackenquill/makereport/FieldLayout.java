@@ -6,7 +6,8 @@ import java.util.HashMap;
 import java.util.Map;
 
 // The field table of one form, slip or note class, from the data class that the
-// program generates for it (KEYS, KINDS, CODES and the rows' ROW_KEYS, ROW_CODES).
+// program generates for it (KEYS, KINDS, CODES and the rows' ROW_KEYS, ROW_CODES),
+// with the captions the pages show from its <class>Captions, when there is one.
 public class FieldLayout
 {
     public final String className;
@@ -14,6 +15,13 @@ public class FieldLayout
     public final int[] codes;
     public final String[][] rowKeys;
     public final int[][] rowCodes;
+    // 1 amount, 2 whole number, 3 flag, 4 date, 5 text; null when the class has none
+    private int[] kinds;
+    private int[][] rowKinds;
+    // null when the class has no captions; an entry is null for a field no page shows
+    private String[] captions;
+    private String[] choices;
+    private String[][] rowCaptions;
 
     private static final Map<Integer, FieldLayout> forms = new HashMap<Integer, FieldLayout>();
     private static final Map<Integer, FieldLayout> slips = new HashMap<Integer, FieldLayout>();
@@ -38,18 +46,74 @@ public class FieldLayout
         return -1;
     }
 
+    // Whether a page shows the field (i of the fields, or of list l's rows when l >= 0).
+    public boolean shown(int l, int i)
+    {
+        String[] c = l < 0 ? captions : (rowCaptions != null && l < rowCaptions.length ? rowCaptions[l] : null);
+        return c == null || (i < c.length && c[i] != null);
+    }
+
+    // The caption a page shows; the key when there is none.
+    public String caption(int l, int i)
+    {
+        String[] c = l < 0 ? captions : (rowCaptions != null && l < rowCaptions.length ? rowCaptions[l] : null);
+        String[] k = l < 0 ? keys : rowKeys[l];
+        if (c != null && i < c.length && c[i] != null && !c[i].isEmpty())
+            return c[i];
+        return k[i];
+    }
+
+    // The label of a coded field's value ("Ontario" for 9); null when the field is not coded.
+    public String choiceLabel(int i, double value)
+    {
+        if (choices == null || i >= choices.length || choices[i].isEmpty())
+            return null;
+        for (String pair : choices[i].split("\\|")) {
+            int eq = pair.indexOf('=');
+            if (eq > 0 && pair.substring(0, eq).equals(String.valueOf(Math.round(value))))
+                return pair.substring(eq + 1);
+        }
+        return String.valueOf(Math.round(value));
+    }
+
+    // The kind of a field (list l's rows when l >= 0); 1 (amount) when unknown.
+    public int kind(int l, int i)
+    {
+        int[] k = l < 0 ? kinds : (rowKinds != null && l < rowKinds.length ? rowKinds[l] : null);
+        return k != null && i < k.length ? k[i] : 1;
+    }
+
     static FieldLayout ofClass(String simpleName)
     {
+        FieldLayout layout;
         try {
             Class<?> c = Class.forName("brackenquill.makereport." + simpleName);
-            return new FieldLayout(simpleName, (String[]) c.getField("KEYS").get(null),
-                                   (int[]) c.getField("CODES").get(null), (String[][]) c.getField("ROW_KEYS").get(null),
-                                   (int[][]) c.getField("ROW_CODES").get(null));
+            layout = new FieldLayout(simpleName, (String[]) c.getField("KEYS").get(null),
+                                     (int[]) c.getField("CODES").get(null), (String[][]) c.getField("ROW_KEYS").get(null),
+                                     (int[][]) c.getField("ROW_CODES").get(null));
         } catch (ReflectiveOperationException e) {
             return null;
         } catch (LinkageError e) {
             return null;
         }
+        try {
+            Class<?> c = Class.forName("brackenquill.makereport." + simpleName);
+            layout.kinds = (int[]) c.getField("KINDS").get(null);
+            layout.rowKinds = (int[][]) c.getField("ROW_KINDS").get(null);
+        } catch (ReflectiveOperationException e) {
+            // every value printed as an amount
+        }
+        try {
+            Class<?> c = Class.forName("brackenquill.makereport." + simpleName + "Captions");
+            layout.captions = (String[]) c.getField("CAPTIONS").get(null);
+            layout.choices = (String[]) c.getField("CHOICES").get(null);
+            layout.rowCaptions = (String[][]) c.getField("ROW_CAPTIONS").get(null);
+        } catch (ReflectiveOperationException e) {
+            // printed by their keys
+        } catch (LinkageError e) {
+            // printed by their keys
+        }
+        return layout;
     }
 
     // Each constant CONST_<name> of a type table names the data class <name>.
