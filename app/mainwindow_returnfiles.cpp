@@ -219,6 +219,12 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
     return status;
 }
 
+bool MainWindow::saveReturnUnderNewName(Form_Return *page)
+{
+    // a cancelled name leaves the page without a file
+    return page && saveReturn(page, true) == 0 && page->hasFile() && !page->isModified();
+}
+
 bool MainWindow::askSaveFileName(CReturnFile *returnFile, QString &path)
 {
     const QString proposed = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName()

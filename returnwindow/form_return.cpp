@@ -285,8 +285,7 @@ bool Form_Return::dropVanishedForm()
 
 void Form_Return::modifiedChanged()
 {
-    if (m_host)
-        m_host->returnModifiedChanged(this);
+    emit returnChanged();
 }
 
 // ---- slots
@@ -384,6 +383,7 @@ void Form_Return::setFileInfo(const QFileInfo *fileInfo)
         m_fileName.clear();
     }
     m_action->setText(m_name + QStringLiteral(" - ") + returnTitle());
+    emit returnChanged();
 }
 
 QString Form_Return::returnTitle() const

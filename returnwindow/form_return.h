@@ -74,7 +74,8 @@ public:
     // failure code, and the return stays modified.
     int saveReturn(QString &path, bool withBackup);
     int save(bool withBackup);
-    // True when the window may close; asks the discard or save question.
+    // True when the window may close; asks whether to save a return never
+    // saved or changed since it was saved.
     bool confirmClose(QString &path);
     // Text of the last failed write (empty after a good one).
     const QString &lastSaveError() const { return m_lastSaveError; }
@@ -107,7 +108,8 @@ public:
     // The report engine's option bits of the print choices.
     static int printMask(const PrintChoices &choices);
     int showSlipSummary();
-    void generateReportTypes(bool writeTestFile);
+    // The developer's print files: the test return, or the report engine's type tables.
+    static void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
     void fileT1135Online();
     void fileT1013Online();
@@ -173,6 +175,11 @@ public:
     QSplitter *splitter() const;
     const QList<BaseTaxPage *> &openPages() const { return m_pages; }
 
+signals:
+    // The return or its file changed (an edit, a command, a save, a new file
+    // name): the holder refreshes its title and modified mark.
+    void returnChanged();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -213,6 +220,7 @@ private:
     void afterCommandRecalc();
     void fillT1013Representative();
     void saveSelection();
+    bool saveBeforeClose(QString &path);
     QString backupPath(const QString &path) const;
     // Re-File (form_return_refile.cpp)
     bool acceptReFileTerms();

@@ -284,8 +284,10 @@ void Form_Return::sendForESignature(int formType, bool withDatePosition, const Q
                 const int id = object.value(QStringLiteral("sr_id")).toInt(0);
                 qInfo().noquote() << "send esign, returns srcID: " << id;
                 const int code = formType == kT183 ? kT183RequestId : formType == kRC71 ? kRC71RequestId : 0;
-                if (code && m_return)
+                if (code && m_return) {
                     m_return->setText(code, QString::number(id));
+                    modifiedChanged();
+                }
             }
         }
     }
@@ -349,6 +351,7 @@ void Form_Return::querySignatureStatus(int formType)
                             t183->setFlag(TaxData_T183New::F_ESigned, true);
                         }
                         refreshPages();
+                        modifiedChanged();
                     }
                 }
             }

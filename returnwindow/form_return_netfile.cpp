@@ -177,7 +177,10 @@ void Form_Return::netfileReturn()
         gMsgInformation(cannotCreate);
         return;
     }
-    if (!confirmFiling(reFile))
+    const bool confirmed = confirmFiling(reFile);
+    // the multiple-year answer is kept in the return either way
+    modifiedChanged();
+    if (!confirmed)
         return;
 
     const int taxpayerId = saveTaxpayer(database(), sin, name, QString(), QString());
@@ -193,4 +196,5 @@ void Form_Return::netfileReturn()
     request.parent = this;
     recordFilingOutcome(runNetfileResultDialog(request), taxpayerId);
     refreshPages();
+    modifiedChanged();
 }

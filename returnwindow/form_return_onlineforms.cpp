@@ -109,6 +109,8 @@ bool Form_Return::runFormFiling(int formId, CString &xml, const QString &statusT
     dlg.exec();
     if (dlg.filed)
         saveAfterFiling(dlg.confirmationNumber);
+    // the dialog marks the form's filing status, filed or not
+    modifiedChanged();
     return dlg.filed;
 }
 

@@ -125,6 +125,7 @@ void Form_Return::changeProvince()
         ui->treeFolderView->setTaxData(m_return);
         reopenAfterReturnChange();
     }
+    modifiedChanged();
     gMsgInformation(tr("Tax return file is changed to the new province, you need to save file the confirm the changes."),
                     this);
 }
@@ -154,6 +155,7 @@ void Form_Return::deCoupleReturn()
     m_return->fillPersonCombo(combo, false);
     ui->treeFolderView->setTaxData(m_return);
     reopenAfterReturnChange();
+    // the window now holds a new return: its title and the next save's name follow
     setFileInfo(nullptr);
 }
 
@@ -231,4 +233,5 @@ void Form_Return::optimizeReturn()
     refreshPages();
     QString summary;
     updateSummary(summary);
+    modifiedChanged();
 }

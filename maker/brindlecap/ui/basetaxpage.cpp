@@ -316,6 +316,9 @@ bool BaseTaxPage::writeField(int field, QWidget *editor)
     if (auto *box = qobject_cast<QCheckBox *>(editor)) {
         values.setNumber(field, box->isChecked() ? 1 : 0);
     } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
+        // a list left blank (no stored value among its choices) keeps the stored value
+        if (combo->currentIndex() < 0)
+            return false;
         values.setNumber(field, combo->GetCurSelData());
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         if (!checkEditor(line, spec))
