@@ -141,6 +141,9 @@ public:
     // The return window's save result (0 done); 0 also when the user cancels the name.
     // A failed save is reported naming the file, and the return stays modified.
     int saveReturn(Form_Return *page, bool askName);
+    // The name the save dialog proposes: the returns folder and the persons'
+    // names, made unique when a file of that name exists already.
+    QString proposedSaveFileName(const CReturnFile *returnFile) const;
     // The save dialog; true with the chosen path (".r24" added when it has no suffix).
     bool askSaveFileName(CReturnFile *returnFile, QString &path);
     // Writes the not-filed report of the given return files; gives the number of

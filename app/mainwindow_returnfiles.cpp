@@ -219,6 +219,15 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
     return status;
 }
 
+QString MainWindow::proposedSaveFileName(const CReturnFile *returnFile) const
+{
+    const QString base = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName();
+    QString proposed = base + QStringLiteral(".r24");
+    for (int n = 2; QFileInfo::exists(proposed); ++n)
+        proposed = base + QStringLiteral("_%1.r24").arg(n);
+    return proposed;
+}
+
 bool MainWindow::saveReturnUnderNewName(Form_Return *page)
 {
     // a cancelled name leaves the page without a file
@@ -227,8 +236,7 @@ bool MainWindow::saveReturnUnderNewName(Form_Return *page)
 
 bool MainWindow::askSaveFileName(CReturnFile *returnFile, QString &path)
 {
-    const QString proposed = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName()
-        + QStringLiteral(".r24");
+    const QString proposed = proposedSaveFileName(returnFile);
     QString chosen = QFileDialog::getSaveFileName(this, tr("Save Return File"), proposed,
                                                   QStringLiteral("Return file (*.r24)"));
     if (chosen.isEmpty())

@@ -17,6 +17,8 @@
 
 namespace {
 const char kMessage[] = "inputMessage";
+// the text an editor was given from the stored value
+const char kShownText[] = "shownText";
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -261,6 +263,7 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         line->setText(spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
                                                      : values.valueText(field));
+        line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)
             checkEditor(line, spec);
@@ -321,6 +324,9 @@ bool BaseTaxPage::writeField(int field, QWidget *editor)
             return false;
         values.setNumber(field, combo->GetCurSelData());
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        // the stored value as shown, unchanged: written back it could only be rounded or trimmed
+        if (line->text() == line->property(kShownText).toString())
+            return false;
         if (!checkEditor(line, spec))
             return false;
         const QString text = usesValidator(spec)
