@@ -166,8 +166,10 @@ QString TabWndApp::userSetting(const QString &name) const
         return LastOpenPath;
     if (name == QLatin1String("LastImportPath"))
         return LastImportPath;
+    // The EFILE number and password answer to the key they were loaded from as well
+    // (the test-mode keys in test mode).
     for (const SettingDef &d : kSettings) {
-        if (name != QLatin1String(d.key))
+        if (name != QLatin1String(d.key) && name != QLatin1String(rowName(d, efileNumKey(), efilePasswordKey())))
             continue;
         switch (d.kind) {
         case Kind::Text:

@@ -1,5 +1,8 @@
 #include "bqtest.h"
 #include "csingleinstanceguard.h"
+#include "dependantinfostruct.h"
+#include "envelopevars.h"
+#include "individualtaxdata.h"
 #include "messages.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
@@ -301,6 +304,44 @@ private slots:
         QCOMPARE(QString(v), QString("TEST2"));
         QCOMPARE(getConfigString("BusinessEFilePassword", v), 0);
         QVERIFY(getConfigString("BusinessEFilePasswordDbg", v) > 0);
+    }
+
+    // What the EFILE envelope reads from the application's own settings lookup,
+    // in each mode, after the settings were loaded.
+    void efileKeysThroughTheSettingsLookup_data()
+    {
+        QTest::addColumn<bool>("testMode");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("test number") << true << "BusinessEFileNumDbg" << "TEST1";
+        QTest::newRow("test password") << true << "BusinessEFilePasswordDbg" << "tpw";
+        QTest::newRow("production number") << false << "BusinessEFileNum" << "PROD1";
+        QTest::newRow("production password") << false << "BusinessEFilePassword" << "ppw";
+        QTest::newRow("test number not loaded") << false << "BusinessEFileNumDbg" << "";
+        QTest::newRow("test password not loaded") << false << "BusinessEFilePasswordDbg" << "";
+    }
+    void efileKeysThroughTheSettingsLookup()
+    {
+        QFETCH(bool, testMode);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QCOMPARE(app()->initialize(), 0);
+        clearConfigTable();
+        setConfigString("BusinessEFileNum", "PROD1");
+        setConfigString("BusinessEFilePassword", "ppw");
+        setConfigString("BusinessEFileNumDbg", "TEST1");
+        setConfigString("BusinessEFilePasswordDbg", "tpw");
+        app()->config().MODEDEBUG = testMode;
+        QCOMPARE(app()->readSettings(), 0);
+        QCOMPARE(settingsSource()->userSetting(key), expected);
+
+        // the filer's number and password of the EFILE request
+        DependantInfoStruct dependants;
+        IndividualTaxData person(0, &dependants);
+        QMap<QString, QString> vars;
+        fillEfileHeaderVars(person, vars, 1);
+        QCOMPARE(vars.value("efilerID"), QString(testMode ? "TEST1" : "PROD1"));
+        QCOMPARE(vars.value("efpasd"), QString(testMode ? "tpw" : "ppw"));
     }
 
     void backgroundColourOfSevenCharacters_data()
