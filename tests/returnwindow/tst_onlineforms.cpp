@@ -12,6 +12,7 @@
 #include "qwebclient.h"
 #include "serviceswitches.h"
 #include "tabwndapp.h"
+#include "taxdata_t1013new.h"
 #include "taxdata_t1135new.h"
 #include "taxdata_t185.h"
 #include "tlsw3client.h"
@@ -351,6 +352,46 @@ private slots:
         QCOMPARE(efilelog().isEmpty(), !confirmed);
         QCOMPARE(m_pilot.linkMessages.size(), confirmed ? 0 : 1);
         QCOMPARE(w->isModified(), !confirmed);   // a failure is marked in memory only
+    }
+
+    // The whole T1013 road in test mode, with the real document builder: the
+    // EFILE number loaded from the test-mode key reaches the TRIS request, and
+    // the confirmed authorization is saved as filed.
+    void t1013RoadInTestMode()
+    {
+        FilingDocServices real;
+        IndividualTaxData::setFilingServices(&real);
+        config().MODEDEBUG = true;
+        config().BusinessEFileNum = CString("T9876");   // as read from BusinessEFileNumDbg
+        m_craFake->setScenario(QStringLiteral("t1013-count-1"));
+        QFile::remove(m_dir.filePath(QStringLiteral("road.r24")));
+        auto w = savedWindow(QStringLiteral("road.r24"), {});
+        QVERIFY(w);
+        w->addFormOfType(kT1013);   // as the add-form command does
+        auto *t1013 = dynamic_cast<TaxData_T1013New *>(w->returnFile()->getForm(kT1013, 0, false));
+        QVERIFY(t1013);
+        // prefilled with the year of the return, not with the taxpayer's name
+        QCOMPARE(t1013->text(TaxData_T1013New::F_Text), QStringLiteral("2024"));
+        t1013->setText(TaxData_T1013New::F_RepId, QStringLiteral("RABC123"));
+        t1013->setDate(TaxData_T1013New::F_SignDate, QDate::currentDate());
+        w->returnFile()->recalculate(-1, nullptr);
+
+        w->fileT1013Online();
+        IndividualTaxData::setFilingServices(&m_services);
+        QCOMPARE(m_messages.texts(), QStringList());
+        QCOMPARE(m_pilot.formDialogs, 1);
+        QByteArray sent;
+        for (const FakeRequest &r : m_cra.requests())
+            if (r.path.contains("TRISWebService"))
+                sent = r.body;
+        QVERIFY2(sent.contains("<wsse:Username>T9876</wsse:Username>"), sent.constData());
+        QVERIFY(sent.contains("RABC123"));
+        QVERIFY(!w->isModified());   // saved as filed
+        int code = -1;
+        std::unique_ptr<CReturnFile> reread(CReturnFile::load(w->fullPath(), code, 1));
+        QCOMPARE(code, 0);
+        auto *filed = dynamic_cast<TaxData_T1013New *>(reread->getForm(kT1013, 0, false));
+        QVERIFY(filed && !filed->text(TaxData_T1013New::F_Confirmation).isEmpty());
     }
 
     // T1135: a confirmed filing is saved at once with its backup; a rejection is marked in memory.
