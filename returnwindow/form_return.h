@@ -54,6 +54,9 @@ public:
     void refreshPages();
     void refreshTree(bool formsChanged, bool slipsChanged);
     void updateSummary(QString &summary);
+    // The current person's filing state in words ("EFiled and accepted ..."); empty before any filing.
+    QString filingStateText() const;
+    QLabel *filingStateLabel() const { return m_filingState; }
     // Lets the page being edited commit its field, then recalculates.
     void commitCurrentPage();
     int showHelpPage(const QString &url);
@@ -217,6 +220,7 @@ private:
     // Opens what the tree's current item names (pages or a help page).
     void openSelection(int force);
     void modifiedChanged();
+    void showFilingState();
     void afterCommandRecalc();
     void fillT1013Representative();
     void saveSelection();
@@ -229,6 +233,8 @@ private:
     bool filingSeasonOpen();
     bool passesFilingChecks(bool reFile);
     bool confirmFiling(bool reFile);
+    // An accepted return sent again as an original: false unless the user insists.
+    bool confirmFilingAgain();
     void recordFilingOutcome(const NetfileOutcome &outcome, int taxpayerId);
     // printing (form_return_print.cpp)
     void fetchClientLetterOnce();
@@ -253,5 +259,6 @@ private:
     CString m_fileName;
     QString m_lastSaveError;
     bool m_splitterRestored = false;
+    QLabel *m_filingState = nullptr;
     bool m_inCalc = false;
 };
