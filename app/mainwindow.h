@@ -151,6 +151,8 @@ public:
     // Returns the number not filed, or -1 when the report cannot be created.
     static int writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable);
 
+    static QString maritalStatusChanges(const CReturnFile &coupled, int selfBefore, int spouseBefore);
+
 private:
     void offerToForgetMissingFile(const QString &path);
     void recordReturnSins(const CReturnFile *returnFile, const QString &path);

@@ -234,4 +234,16 @@ void Form_Return::optimizeReturn()
     QString summary;
     updateSummary(summary);
     modifiedChanged();
+    wait.release();
+    // only the pension split reaches the return: say so, and what the user does for the rest
+    if (mine && theirs)
+        gMsgInformation(tr("The pension split of %1 is set in both persons' T1032. The donation allocation of the "
+                           "optimization is not applied: to use it, enter the donations shown in each person's "
+                           "Schedule 9.")
+                            .arg(QString::number(bestSplit, 'f', 2)),
+                        this);
+    else
+        gMsgInformation(tr("No pension split was set: both persons need a form T1032. Nothing of the optimization "
+                           "was applied."),
+                        this);
 }
