@@ -5,6 +5,7 @@
 #include "ctaxdata_rc71.h"
 #include "creturnfile.h"
 #include "form_return.h"
+#include "serviceswitches.h"
 #include "formentry.h"
 #include "formtables.h"
 #include "messages.h"
@@ -224,7 +225,7 @@ int Form_Return::loginVantrel(QString &accessToken)
 void Form_Return::sendForEDelivery(int formType, const QString &receiverEmail, const QString &sin,
                                    const QString &firstName, const QString &pdfFile)
 {
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eDeliveryAvailable, this) || !hasVantrelCredentials())
         return;
     const QString password = sin.right(4);
     const QString text = tr("An E-Delivery link email will be sent to %1. Client can download file using %2 (last 4 "
@@ -252,7 +253,7 @@ void Form_Return::sendForEDelivery(int formType, const QString &receiverEmail, c
 void Form_Return::sendForESignature(int formType, bool withDatePosition, const QString &receiverEmail,
                                     const QString &sin, const QString &firstName, const QString &pdfFile)
 {
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eSignatureAvailable, this) || !hasVantrelCredentials())
         return;
     const QString password = sin.right(4);
     const QString text = tr("An E-Signature link email will be sent to %1. Client can access to sign the file using "
@@ -298,7 +299,7 @@ void Form_Return::querySignatureStatus(int formType)
 {
     if (formType != kT183 && formType != kRC71)
         return;
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eSignatureAvailable, this) || !hasVantrelCredentials())
         return;
     CTaxData_Form *form = m_return ? m_return->getForm(formType, 0, false) : nullptr;
     QString id;

@@ -8,6 +8,7 @@
 #include "messages.h"
 #include "privatefile.h"
 #include "serverdefaults.h"
+#include "serviceswitches.h"
 #include "tabwndapp.h"
 #include "taxdata_t1new.h"
 #include "taxpayerhistory.h"
@@ -162,12 +163,16 @@ void Form_Return::recordFilingOutcome(const NetfileOutcome &outcome, int taxpaye
 
 void Form_Return::netfileReturn()
 {
-    if (!m_return || !filingSeasonOpen())
+    if (!m_return)
         return;
-    refreshPages();
     int mark = 0;
     m_return->getIntValue(kReFileMark, mark);
     const bool reFile = mark != 0;
+    // the edition's filing service (NETFILE in the NETFILE edition), or ReFILE for an amended return
+    const bool service = reFile ? refileFilingAvailable : appEdition == 2 ? netfileFilingAvailable : efileFilingAvailable;
+    if (!serviceAvailable(service, this) || !filingSeasonOpen())
+        return;
+    refreshPages();
     if (!reFile && !confirmFilingAgain())
         return;
     if (!passesFilingChecks(reFile))
