@@ -586,6 +586,25 @@ private slots:
         }
     }
 
+    // The File command opens the submission dialog; cancelled there, nothing is marked.
+    void resultDialogCancelled()
+    {
+        setNetfileResultRunner(nullptr);
+        m_messages.scriptAnswer(MsgButton::No);
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("least.r24")));
+        QStringList shown;
+        onNextModal(&m_watches, [&shown](QWidget *modal) {
+            QVERIFY(qobject_cast<CNetfileResultDlg *>(modal));
+            for (QLabel *label : modal->findChildren<QLabel *>())
+                shown << label->text();
+            qobject_cast<QDialog *>(modal)->reject();
+        });
+        w->netfileReturn();
+        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("Ann Smith")));
+        QVERIFY(!w->isModified());
+        QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 0);
+    }
+
     // An accepted return shows its filed state; filing it again as an original
     // first warns, and only Yes sends it. A Re-File is not asked.
     void filingAnAcceptedReturnAgain_data()
@@ -630,25 +649,6 @@ private slots:
                 QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:07:30 "
                                "(confirmation number CN777)."));
         QCOMPARE(asked, !reFile);
-    }
-
-    // The File command opens the submission dialog; cancelled there, nothing is marked.
-    void resultDialogCancelled()
-    {
-        setNetfileResultRunner(nullptr);
-        m_messages.scriptAnswer(MsgButton::No);
-        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("least.r24")));
-        QStringList shown;
-        onNextModal(&m_watches, [&shown](QWidget *modal) {
-            QVERIFY(qobject_cast<CNetfileResultDlg *>(modal));
-            for (QLabel *label : modal->findChildren<QLabel *>())
-                shown << label->text();
-            qobject_cast<QDialog *>(modal)->reject();
-        });
-        w->netfileReturn();
-        QVERIFY(shown.join(QLatin1Char('\n')).contains(QStringLiteral("Ann Smith")));
-        QVERIFY(!w->isModified());
-        QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 0);
     }
 
     // ---- printing

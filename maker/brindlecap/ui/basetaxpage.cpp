@@ -17,8 +17,6 @@
 
 namespace {
 const char kMessage[] = "inputMessage";
-// the text an editor was given from the stored value
-const char kShownText[] = "shownText";
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -252,6 +250,9 @@ QWidget *BaseTaxPage::editorFor(const QString &key)
     }
     return m_editors.value(m_data->fieldTable().indexOf(key), nullptr);
 }
+
+// the property holding the text an editor was given from the stored value
+static const char kShownText[] = "shownText";
 
 void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int field)
 {
