@@ -88,7 +88,6 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Ret
     m_filingState = new QLabel(ui->frame);
     m_filingState->setObjectName(QStringLiteral("lblFilingState"));
     m_filingState->setWordWrap(true);
-    m_filingState->setStyleSheet(QStringLiteral("QLabel {color: #1B5E20; font-weight: bold; padding: 2px;}"));
     m_filingState->hide();
     ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->lblResultLine3) + 1, m_filingState);
     applyBackgroundColor();

@@ -272,6 +272,9 @@ void Form_Return::applyTheme(bool dark)
                                    .arg(QLatin1String(t.frameBackground)));
     ui->lblFormDesc->setStyleSheet(QStringLiteral("QLabel {color: %1;font-size: 14pt;font-weight: bold;padding: 4px;}")
                                        .arg(QLatin1String(t.descriptionText)));
+    if (m_filingState)
+        m_filingState->setStyleSheet(QStringLiteral("QLabel {color: %1;font-weight: bold;padding: 2px;}")
+                                         .arg(QLatin1String(t.descriptionText)));
     const QString result =
         QStringLiteral("QLabel {color: %1;font-size: 10pt;padding: 2px;}").arg(QLatin1String(t.resultText));
     ui->lblResultLine1->setStyleSheet(result);
