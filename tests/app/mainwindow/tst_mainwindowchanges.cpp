@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -112,6 +113,19 @@ void postPageEvent(Form_Return *page, int type)
 QAction *action(MainWindow &w, const char *name)
 {
     return w.findChild<QAction *>(QLatin1String(name));
+}
+
+CReturnFile *newReturn()
+{
+    DataNewReturnBasic data;
+    data.fld_FirstName = CString("Cy");
+    data.fld_LastName = CString("New");
+    data.fld_TaxPronv = kOntario;
+    data.fld_MaritalStatus = 5;
+    auto *r = new CReturnFile(0);
+    r->applyNewReturnData(data);
+    r->recalculate(-1, nullptr);
+    return r;
 }
 
 using Command = std::function<void(MainWindow &, Form_Return *)>;
@@ -280,6 +294,46 @@ private slots:
         m_messages.scriptAnswer(MsgButton::No);
         window.actionCloseReturn();
         QCOMPARE(window.openReturnCount(), 0);
+    }
+
+    // Closing a return that was never saved asks the one save question: Yes
+    // saves it under the name chosen, Cancel keeps it open, No discards it.
+    void closingANewReturnSavesOnYes_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("Yes") << int(MsgButton::Yes) << true << true;
+        QTest::newRow("Cancel") << int(MsgButton::Cancel) << false << false;
+        QTest::newRow("No") << int(MsgButton::No) << true << false;
+    }
+    void closingANewReturnSavesOnYes()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(bool, saved);
+        const QString path = QDir(bqtest::isolatedHome().path()).filePath(QStringLiteral("new-%1.r24").arg(answer));
+        QFile::remove(path);
+        MainWindow window(app());
+        window.openReturnPage(-1, nullptr, newReturn());
+        m_messages.scriptAnswer(answer);
+        if (answer == MsgButton::Yes)
+            onModal([path](QWidget *d) {
+                auto *dialog = qobject_cast<QFileDialog *>(d);
+                QVERIFY(dialog);
+                dialog->selectFile(path);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+        window.actionCloseReturn();
+        QCOMPARE(m_messages.texts(),
+                 QStringList(QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
+                                            "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing")));
+        QCOMPARE(window.openReturnCount(), closed ? 0 : 1);
+        QCOMPARE(QFileInfo::exists(path), saved);
+        if (!closed) {
+            m_messages.scriptAnswer(MsgButton::No);
+            window.actionCloseReturn();
+        }
     }
 
     // The save of a return without a file (de-coupled, coupled, imported)
