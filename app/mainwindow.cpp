@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "canwritefolder.h"
 #include "form_return.h"
+#include "messages.h"
 #include "newversioncheck.h"
 #include "preferencedlg.h"
 #include "tabwndapp.h"
@@ -72,6 +73,12 @@ MainWindow::MainWindow(TabWndApp *app, QWidget *parent)
     connect(ui->actionAbout_Corvadine, &QAction::triggered, this, &MainWindow::actionAbout);
     connect(ui->actionSend_Return_File_to_Corvadine, &QAction::triggered, this, &MainWindow::onSendReturnFile);
     connect(ui->actionSend_Log_File, &QAction::triggered, this, &MainWindow::onSendLogFile);
+
+    if (m_app && m_app->config().EnableGenPrint) {
+        m_generatePrintFiles = ui->menuHelp->addAction(tr("Generate Print Files"));
+        m_generatePrintFiles->setObjectName(QStringLiteral("actionGenerate_Print_Files"));
+        connect(m_generatePrintFiles, &QAction::triggered, this, &MainWindow::actionGeneratePrintFiles);
+    }
 
     bool ok = false;
     const int size = m_app ? m_app->config().FontSize.toInt(&ok) : kDefaultFontSize;
@@ -158,6 +165,7 @@ int MainWindow::openReturnPage(int mode, const QFileInfo *fileInfo, CReturnFile 
     ui->stackedWidget->setCurrentWidget(page);
     ui->menuWindows->addAction(page->showAction());
     connect(page->showAction(), &QAction::triggered, this, &MainWindow::actionShowReturn);
+    connect(page, &Form_Return::returnChanged, this, &MainWindow::onReturnChanged);
     updateWindowTitle();
     return 0;
 }
@@ -166,8 +174,7 @@ void MainWindow::updateWindowTitle()
 {
     Form_Return *page = currentReturn();
     if (page) {
-        setWindowTitle(QStringLiteral("%1 - %2[*]").arg(appTitle, page->returnTitle()));
-        setWindowModified(page->isModified());
+        showReturnTitle(page);
         QString summary;
         page->updateSummary(summary);
     } else {
@@ -204,11 +211,19 @@ void MainWindow::updateWindowTitle()
         a->setEnabled(page != nullptr);
 }
 
-void MainWindow::returnModifiedChanged(Form_Return *page)
+void MainWindow::showReturnTitle(Form_Return *page)
 {
-    if (page && page == currentReturn())
-        setWindowModified(page->isModified());
+    setWindowTitle(QStringLiteral("%1 - %2[*]").arg(appTitle, page->returnTitle()));
+    setWindowModified(page->isModified());
 }
+
+void MainWindow::onReturnChanged()
+{
+    auto *page = qobject_cast<Form_Return *>(sender());
+    if (page && page == currentReturn())
+        showReturnTitle(page);
+}
+
 
 bool MainWindow::closeReturnPage(Form_Return *page)
 {
@@ -326,6 +341,13 @@ void MainWindow::actionShowReturn()
         return;
     ui->stackedWidget->setCurrentWidget(action->returnWindow());
     updateWindowTitle();
+}
+
+// A developer command: it needs no open return.
+void MainWindow::actionGeneratePrintFiles()
+{
+    const bool testFile = gMsgYesNo(tr("Creat test data file?"), this);
+    Form_Return::generateReportTypes(testFile);
 }
 
 void MainWindow::on_actionPreference_triggered()

@@ -37,12 +37,13 @@ public:
     void setResultText(const QString &text) override { m_resultLabel->setText(text); }
     // Adds the window's actions to a context menu of the return's tree.
     void addContextActions(int kind, QMenu *menu) override;
-    // The title's [*] follows the current return's modified state.
-    void returnModifiedChanged(Form_Return *page) override;
+    bool saveReturnUnderNewName(Form_Return *page) override;
 
     int openReturnCount() const { return m_openReturns; }
     int viewFontSize() const { return m_fontSize; }
     QLabel *resultLabel() const { return m_resultLabel; }
+    // Help | "Generate Print Files"; null unless EnableGenPrint was on at construction.
+    QAction *generatePrintFilesAction() const { return m_generatePrintFiles; }
     ViewIntroduction *startPage() const { return m_startPage; }
     // The return window of the current page, or null when the start page is current.
     Form_Return *currentReturn() const;
@@ -52,6 +53,9 @@ public:
     void whenOnScreen(std::function<void()> step);
 
 public slots:
+    // A return window's return or file changed: the title and its [*] follow
+    // when that window is the current page.
+    void onReturnChanged();
     void closeCurrentReturn();
     void actionCloseReturn() { closeCurrentReturn(); }
     void actionShowWelcome();
@@ -137,12 +141,17 @@ public:
     // The return window's save result (0 done); 0 also when the user cancels the name.
     // A failed save is reported naming the file, and the return stays modified.
     int saveReturn(Form_Return *page, bool askName);
+    // The name the save dialog proposes: the returns folder and the persons'
+    // names, made unique when a file of that name exists already.
+    QString proposedSaveFileName(const CReturnFile *returnFile) const;
     // The save dialog; true with the chosen path (".r24" added when it has no suffix).
     bool askSaveFileName(CReturnFile *returnFile, QString &path);
     // Writes the not-filed report of the given return files; gives the number of
     // returns not filed and of files that could not be read. Never asks anything.
     // Returns the number not filed, or -1 when the report cannot be created.
     static int writeNotFiledReport(const QStringList &paths, const QString &reportPath, int &unreadable);
+
+    static QString maritalStatusChanges(const CReturnFile &coupled, int selfBefore, int spouseBefore);
 
 private:
     void offerToForgetMissingFile(const QString &path);
@@ -163,6 +172,8 @@ public slots:
     void on_actionFind_Industry_Code_triggered();
     void on_actionDirect_deposit_form_triggered();
     void on_actionUpdate_Brackenquill_triggered();
+    // Help | "Generate Print Files" (only with EnableGenPrint)
+    void actionGeneratePrintFiles();
 
 public:
     // kind 1 Auto-fill, 0 Express NOA: runs the dialog for the current return, if any.
@@ -193,6 +204,7 @@ private:
     // Closes one return page after its save question; false when it stays.
     bool closeReturnPage(Form_Return *page);
     void fillToolBar();
+    void showReturnTitle(Form_Return *page);
     void addSlip(int slipType);
     void changeFontSize(int step);
     void runOnScreenStep();
@@ -203,6 +215,7 @@ private:
     ViewIntroduction *m_startPage = nullptr;
     int m_openReturns = 0;
     QLabel *m_resultLabel = nullptr;
+    QAction *m_generatePrintFiles = nullptr;
     std::function<void()> m_onScreenStep;
     QTimer m_onScreenLatest;
 };

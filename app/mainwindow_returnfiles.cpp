@@ -1,6 +1,7 @@
 // The main window's return-file commands: new, open, save, save as, import,
 // couple, the not-filed report and the file search.
 #include "mainwindow.h"
+#include "fieldcaptions.h"
 #include "waitcursor.h"
 #include "ui_mainwindow.h"
 #include "creturnfile.h"
@@ -219,10 +220,24 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
     return status;
 }
 
+QString MainWindow::proposedSaveFileName(const CReturnFile *returnFile) const
+{
+    const QString base = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName();
+    QString proposed = base + QStringLiteral(".r24");
+    for (int n = 2; QFileInfo::exists(proposed); ++n)
+        proposed = base + QStringLiteral("_%1.r24").arg(n);
+    return proposed;
+}
+
+bool MainWindow::saveReturnUnderNewName(Form_Return *page)
+{
+    // a cancelled name leaves the page without a file
+    return page && saveReturn(page, true) == 0 && page->hasFile() && !page->isModified();
+}
+
 bool MainWindow::askSaveFileName(CReturnFile *returnFile, QString &path)
 {
-    const QString proposed = QString(m_app->config().RetPath) + QStringLiteral("/") + returnFile->fileBaseName()
-        + QStringLiteral(".r24");
+    const QString proposed = proposedSaveFileName(returnFile);
     QString chosen = QFileDialog::getSaveFileName(this, tr("Save Return File"), proposed,
                                                   QStringLiteral("Return file (*.r24)"));
     if (chosen.isEmpty())
@@ -309,9 +324,45 @@ void MainWindow::on_actionCouple_Returns_2to1_triggered()
         return;
     }
     // The source files stay as they are: the coupled return opens without a file.
+    const int selfBefore = first->self()->maritalStatus();
+    const int spouseBefore = second->self()->maritalStatus();
     first->coupleWith(*second);
     first->recalculate(-1, nullptr);
+    const QString changes = maritalStatusChanges(*first, selfBefore, spouseBefore);
     openReturnPage(-1, nullptr, first.release());
+    if (!changes.isEmpty()) {
+        wait.release();
+        gMsgInformation(changes, this);
+    }
+}
+
+// Coupling makes both persons married or common-law: the persons whose status
+// it changed, in words; empty when it changed none.
+QString MainWindow::maritalStatusChanges(const CReturnFile &coupled, int selfBefore, int spouseBefore)
+{
+    const QList<QPair<int, QString>> names = choiceList(QStringLiteral("marital"));
+    auto nameOf = [&names](int status) {
+        for (const auto &n : names)
+            if (n.first == status)
+                return n.second;
+        return tr("not chosen");
+    };
+    QStringList lines;
+    const IndividualTaxData *persons[] = {coupled.self(), coupled.spouse()};
+    const int before[] = {selfBefore, spouseBefore};
+    for (int i = 0; i < 2; ++i) {
+        const int after = persons[i]->maritalStatus();
+        if (after == before[i])
+            continue;
+        QString name;
+        persons[i]->getTaxpayerText(17, name);
+        lines << tr("%1: %2 (was %3)").arg(name, nameOf(after), nameOf(before[i]));
+    }
+    if (lines.isEmpty())
+        return QString();
+    return tr("A coupled return is for spouses or common-law partners, so the marital status was changed:\n\n%1\n\n"
+              "Check it on each person's T1 before saving the coupled return.")
+        .arg(lines.join(QLatin1Char('\n')));
 }
 
 void MainWindow::on_actionFind_Return_Files_triggered()

@@ -5,6 +5,7 @@
 #include "dlgtddmain.h"
 #include "form_return.h"
 #include "mainwindow.h"
+#include "serviceswitches.h"
 #include "qwebclient.h"
 #include "serverdefaults.h"
 #include "tabwndapp.h"
@@ -75,7 +76,7 @@ bool MainWindow::uploadFileForHelp(const QString &url, const QString &path, cons
 void MainWindow::onSendReturnFile()
 {
     Form_Return *page = committedReturn();
-    if (!page)
+    if (!page || !serviceAvailable(supportUploadAvailable, this))
         return;
     if (!page->hasFile()) {
         showInformation(tr("Please save return to a file first."), this);
@@ -98,6 +99,8 @@ void MainWindow::onSendReturnFile()
 
 void MainWindow::onSendLogFile()
 {
+    if (!serviceAvailable(supportUploadAvailable, this))
+        return;
     DlgSendFileForHelp dlg(this);
     dlg.setWindowTitle(tr("Send Log File for Help"));
     if (dlg.exec() != QDialog::Accepted || dlg.email().isEmpty())
@@ -118,6 +121,8 @@ void MainWindow::onSendLogFile()
 
 void MainWindow::startAutoFill(int kind)
 {
+    if (!serviceAvailable(kind == 1 ? autoFillAvailable : expressNoaAvailable, this))
+        return;
     CString sin;
     Form_Return *page = currentReturn();
     if (page)

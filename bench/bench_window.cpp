@@ -39,7 +39,12 @@ public:
     QObject *hostObject() override { return &m_object; }
     void setResultText(const QString &text) override { m_text = text; }
     void addContextActions(int, QMenu *) override {}
-    void returnModifiedChanged(Form_Return *page) override { m_modified = page->isModified(); }
+    bool saveReturnUnderNewName(Form_Return *) override { return false; }
+    // the main window's slot: the modified mark is asked after every change
+    void watch(Form_Return *page)
+    {
+        QObject::connect(page, &Form_Return::returnChanged, &m_object, [this, page] { m_modified = page->isModified(); });
+    }
     void openReturnFile(const QString &) override {}
     void importPriorYearReturn(const QString &) override {}
     bool modified() const { return m_modified; }
@@ -64,6 +69,7 @@ void BM_EditRoad(benchmark::State &state)
 {
     BenchHost host;
     Form_Return window(nullptr, benchReturn(), &host, nullptr, 1, -1, 12);
+    host.watch(&window);
     window.resize(1200, 800);
     window.show();
     QCoreApplication::processEvents();

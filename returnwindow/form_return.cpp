@@ -13,12 +13,14 @@
 #include "serviceswitches.h"
 #include "settingsseam.h"
 #include "tabwndapp.h"
+#include "taxdata_t1new.h"
 #include "taxdata_taxnote.h"
 #include "treeviewdelegate.h"
 #include "ui_form_return.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTextBrowser>
 
 namespace {
@@ -82,6 +84,12 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Ret
     m_name = QStringLiteral("Return %1").arg(number);
     m_action->setObjectName(m_name);
     setFileInfo(fileInfo);
+    // under the result lines: whether (and when) the shown person's return was filed
+    m_filingState = new QLabel(ui->frame);
+    m_filingState->setObjectName(QStringLiteral("lblFilingState"));
+    m_filingState->setWordWrap(true);
+    m_filingState->hide();
+    ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->lblResultLine3) + 1, m_filingState);
     applyBackgroundColor();
     if (TabWndApp::instance() && TabWndApp::instance()->config().MODEDEBUG)
         setAllServicesAvailable();
@@ -227,6 +235,34 @@ void Form_Return::updateSummary(QString &summary)
     ui->lblResultLine1->setText(lines[0]);
     ui->lblResultLine2->setText(lines[1]);
     ui->lblResultLine3->setText(lines[2]);
+    showFilingState();
+}
+
+void Form_Return::showFilingState()
+{
+    const QString state = filingStateText();
+    m_filingState->setText(state);
+    m_filingState->setVisible(!state.isEmpty());
+}
+
+QString Form_Return::filingStateText() const
+{
+    const IndividualTaxData *person = m_return ? m_return->currentPerson() : nullptr;
+    const TaxData_T1New *t1 = person ? person->t1() : nullptr;
+    if (!t1)
+        return QString();
+    switch (t1->filingStatus()) {
+    case 1:
+        return tr("EFiled and accepted by the CRA on %1, confirmation number %2")
+            .arg(t1->filingTime(), t1->confirmationNumber());
+    case 2:
+        return tr("Set for ReFile: an amended return, not sent yet");
+    case 3:
+        return tr("ReFiled and accepted by the CRA on %1, confirmation number %2")
+            .arg(t1->filingTime(), t1->confirmationNumber());
+    default:
+        return QString();
+    }
 }
 
 void Form_Return::commitCurrentPage()
@@ -285,8 +321,8 @@ bool Form_Return::dropVanishedForm()
 
 void Form_Return::modifiedChanged()
 {
-    if (m_host)
-        m_host->returnModifiedChanged(this);
+    showFilingState();
+    emit returnChanged();
 }
 
 // ---- slots
@@ -370,6 +406,7 @@ void Form_Return::on_comboBox_currentIndexChanged(int)
     tree->selectItem(category, id);
     if (m_host)
         m_host->setResultText(m_return->resultSummaryLine(0));
+    showFilingState();
 }
 
 // ---- file of the return
@@ -384,6 +421,7 @@ void Form_Return::setFileInfo(const QFileInfo *fileInfo)
         m_fileName.clear();
     }
     m_action->setText(m_name + QStringLiteral(" - ") + returnTitle());
+    emit returnChanged();
 }
 
 QString Form_Return::returnTitle() const

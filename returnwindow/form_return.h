@@ -54,6 +54,9 @@ public:
     void refreshPages();
     void refreshTree(bool formsChanged, bool slipsChanged);
     void updateSummary(QString &summary);
+    // The current person's filing state in words ("EFiled and accepted ..."); empty before any filing.
+    QString filingStateText() const;
+    QLabel *filingStateLabel() const { return m_filingState; }
     // Lets the page being edited commit its field, then recalculates.
     void commitCurrentPage();
     int showHelpPage(const QString &url);
@@ -74,7 +77,8 @@ public:
     // failure code, and the return stays modified.
     int saveReturn(QString &path, bool withBackup);
     int save(bool withBackup);
-    // True when the window may close; asks the discard or save question.
+    // True when the window may close; asks whether to save a return never
+    // saved or changed since it was saved.
     bool confirmClose(QString &path);
     // Text of the last failed write (empty after a good one).
     const QString &lastSaveError() const { return m_lastSaveError; }
@@ -107,7 +111,8 @@ public:
     // The report engine's option bits of the print choices.
     static int printMask(const PrintChoices &choices);
     int showSlipSummary();
-    void generateReportTypes(bool writeTestFile);
+    // The developer's print files: the test return, or the report engine's type tables.
+    static void generateReportTypes(bool writeTestFile);
     void fileT183Pad();
     void fileT1135Online();
     void fileT1013Online();
@@ -173,6 +178,11 @@ public:
     QSplitter *splitter() const;
     const QList<BaseTaxPage *> &openPages() const { return m_pages; }
 
+signals:
+    // The return or its file changed (an edit, a command, a save, a new file
+    // name): the holder refreshes its title and modified mark.
+    void returnChanged();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -210,9 +220,11 @@ private:
     // Opens what the tree's current item names (pages or a help page).
     void openSelection(int force);
     void modifiedChanged();
+    void showFilingState();
     void afterCommandRecalc();
     void fillT1013Representative();
     void saveSelection();
+    bool saveBeforeClose(QString &path);
     QString backupPath(const QString &path) const;
     // Re-File (form_return_refile.cpp)
     bool acceptReFileTerms();
@@ -221,6 +233,8 @@ private:
     bool filingSeasonOpen();
     bool passesFilingChecks(bool reFile);
     bool confirmFiling(bool reFile);
+    // An accepted return sent again as an original: false unless the user insists.
+    bool confirmFilingAgain();
     void recordFilingOutcome(const NetfileOutcome &outcome, int taxpayerId);
     // printing (form_return_print.cpp)
     void fetchClientLetterOnce();
@@ -245,5 +259,6 @@ private:
     CString m_fileName;
     QString m_lastSaveError;
     bool m_splitterRestored = false;
+    QLabel *m_filingState = nullptr;
     bool m_inCalc = false;
 };

@@ -5,6 +5,7 @@
 #include "ctaxdata_rc71.h"
 #include "creturnfile.h"
 #include "form_return.h"
+#include "serviceswitches.h"
 #include "formentry.h"
 #include "formtables.h"
 #include "messages.h"
@@ -225,7 +226,7 @@ int Form_Return::loginVantrel(QString &accessToken)
 void Form_Return::sendForEDelivery(int formType, const QString &receiverEmail, const QString &sin,
                                    const QString &firstName, const QString &pdfFile)
 {
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eDeliveryAvailable, this) || !hasVantrelCredentials())
         return;
     const QString password = sin.right(4);
     const QString text = tr("An E-Delivery link email will be sent to %1. Client can download file using %2 (last 4 "
@@ -253,7 +254,7 @@ void Form_Return::sendForEDelivery(int formType, const QString &receiverEmail, c
 void Form_Return::sendForESignature(int formType, bool withDatePosition, const QString &receiverEmail,
                                     const QString &sin, const QString &firstName, const QString &pdfFile)
 {
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eSignatureAvailable, this) || !hasVantrelCredentials())
         return;
     const QString password = sin.right(4);
     const QString text = tr("An E-Signature link email will be sent to %1. Client can access to sign the file using "
@@ -285,8 +286,10 @@ void Form_Return::sendForESignature(int formType, bool withDatePosition, const Q
                 const int id = object.value(QStringLiteral("sr_id")).toInt(0);
                 qInfo().noquote() << "send esign, returns srcID: " << id;
                 const int code = formType == kT183 ? kT183RequestId : formType == kRC71 ? kRC71RequestId : 0;
-                if (code && m_return)
+                if (code && m_return) {
                     m_return->setText(code, QString::number(id));
+                    modifiedChanged();
+                }
             }
         }
     }
@@ -297,7 +300,7 @@ void Form_Return::querySignatureStatus(int formType)
 {
     if (formType != kT183 && formType != kRC71)
         return;
-    if (!hasVantrelCredentials())
+    if (!serviceAvailable(eSignatureAvailable, this) || !hasVantrelCredentials())
         return;
     CTaxData_Form *form = m_return ? m_return->getForm(formType, 0, false) : nullptr;
     QString id;
@@ -353,6 +356,7 @@ void Form_Return::querySignatureStatus(int formType)
                             t183->setFlag(TaxData_T183New::F_ESigned, true);
                         }
                         refreshPages();
+                        modifiedChanged();
                     }
                 }
             }

@@ -3,6 +3,7 @@
 #include "form_return.h"
 #include "waitcursor.h"
 #include "privatefile.h"
+#include "returnwindowhost.h"
 #include "creturnfile.h"
 #include "folderview.h"
 #include "messages.h"
@@ -85,30 +86,38 @@ int Form_Return::save(bool withBackup)
     return saveReturn(path, withBackup);
 }
 
+// A return never saved and a saved return with changes get the same question,
+// whose Yes always saves (a new return under a name the user chooses).
 bool Form_Return::confirmClose(QString &path)
 {
-    if (!hasFile()) {
-        if (!gMsgYesNo(tr("You haven't save this return file, confirm 'Yes' to discard this return file?")))
-            return false;
+    path = fullPath();
+    if (hasFile() && !isModified()) {
         clearFormTabs();
         return true;
     }
-    if (isModified()) {
-        const int answer = gMsgQuestion(tr("Do you want to save changed data to return file before closing?\n\n"
-                                           "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing"),
-                                        MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel,
-                                        this);
-        if (answer == MsgButton::Cancel)
-            return false;
-        if (answer == MsgButton::Yes && saveReturn(path, true) != 0) {
-            // A failed save keeps the window (and the user's work) open.
-            gMsgInformation(tr("Saving return file %1 failed: %2").arg(QDir::toNativeSeparators(path), m_lastSaveError),
-                            this);
-            return false;
-        }
-    }
+    const int answer = gMsgQuestion(tr("Do you want to save changed data to return file before closing?\n\n"
+                                       "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing"),
+                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel, this);
+    if (answer == MsgButton::Cancel)
+        return false;
+    if (answer == MsgButton::Yes && !saveBeforeClose(path))
+        return false;
     clearFormTabs();
     return true;
+}
+
+// False (the window stays open, with the user's work) when the save did not happen.
+bool Form_Return::saveBeforeClose(QString &path)
+{
+    if (!hasFile()) {
+        const bool saved = m_host && m_host->saveReturnUnderNewName(this);
+        path = fullPath();
+        return saved;
+    }
+    if (saveReturn(path, true) == 0)
+        return true;
+    gMsgInformation(tr("Saving return file %1 failed: %2").arg(QDir::toNativeSeparators(path), m_lastSaveError), this);
+    return false;
 }
 
 int Form_Return::showSlipSummary()

@@ -1,4 +1,5 @@
 #include "form_return.h"
+#include "serviceswitches.h"
 #include "waitcursor.h"
 #include "cjsonhelper.h"
 #include "formtables.h"
@@ -47,7 +48,8 @@ int judgeFilingReply(const QString &reply)
 int Form_Return::recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message)
 {
     TabWndApp *app = TabWndApp::instance();
-    if (!app || !app->config().FilingReport)
+    // the record is sent after the filing, unasked: a service that is off is skipped in silence
+    if (!app || !app->config().FilingReport || !filingRecordAvailable)
         return 0;
     const QString email = app->config().VantrelEmail;
     const QString password = app->config().VantrelPswd;

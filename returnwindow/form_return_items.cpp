@@ -50,6 +50,7 @@ void Form_Return::addSlip(int slipType)
         int category = 1;
         ui->treeFolderView->selectItem(category, entry->id);
     }
+    modifiedChanged();
 }
 
 void Form_Return::addTaxNote()
@@ -62,6 +63,7 @@ void Form_Return::addTaxNote()
         int category = 3;
         ui->treeFolderView->selectItem(category, entry->id);
     }
+    modifiedChanged();
 }
 
 void Form_Return::addForm()
@@ -113,8 +115,10 @@ int Form_Return::changeFormOrder()
     if (!person)
         return 0;
     DlgChangeFormOrder dlg(person, this);
-    if (dlg.exec() == QDialog::Accepted)
+    if (dlg.exec() == QDialog::Accepted) {
         refreshTree(true, false);
+        modifiedChanged();
+    }
     return 0;
 }
 

@@ -129,6 +129,7 @@ bool Form_Return::event(QEvent *e)
     case EventT1013Representative:
         fillT1013Representative();
         refreshPages();
+        modifiedChanged();
         return true;
     case EventGoToForm: {
         const int type = static_cast<EventForwardEdit *>(e)->formType();
@@ -152,15 +153,19 @@ bool Form_Return::event(QEvent *e)
     case EventBusinessAddress:
         copyAddressToT2125(m_currentForm ? m_currentForm->formType() : 0, m_currentForm);
         refreshPages();
+        modifiedChanged();
         return true;
     case EventPreparer:
         if (m_return)
             m_return->fillPreparerInfo();
         refreshPages();
+        modifiedChanged();
         return true;
     case EventSpouseAddress:
-        if (m_return && m_return->syncSpouseMailingAddress() > 0)
+        if (m_return && m_return->syncSpouseMailingAddress() > 0) {
+            modifiedChanged();
             gMsgInformation(tr("Mailing address is copied into spouse's return!"), this);
+        }
         return true;
     default:
         return QWidget::event(e);
@@ -267,6 +272,9 @@ void Form_Return::applyTheme(bool dark)
                                    .arg(QLatin1String(t.frameBackground)));
     ui->lblFormDesc->setStyleSheet(QStringLiteral("QLabel {color: %1;font-size: 14pt;font-weight: bold;padding: 4px;}")
                                        .arg(QLatin1String(t.descriptionText)));
+    if (m_filingState)
+        m_filingState->setStyleSheet(QStringLiteral("QLabel {color: %1;font-weight: bold;padding: 2px;}")
+                                         .arg(QLatin1String(t.descriptionText)));
     const QString result =
         QStringLiteral("QLabel {color: %1;font-size: 10pt;padding: 2px;}").arg(QLatin1String(t.resultText));
     ui->lblResultLine1->setStyleSheet(result);

@@ -4,10 +4,13 @@
 #include "dlgmsgwithlink.h"
 #include "filingseams.h"
 #include "form_return.h"
+#include "individualtaxdata.h"
 #include "messages.h"
 #include "privatefile.h"
 #include "serverdefaults.h"
+#include "serviceswitches.h"
 #include "tabwndapp.h"
+#include "taxdata_t1new.h"
 #include "taxpayerhistory.h"
 #include "utils.h"
 #include <QDir>
@@ -106,6 +109,20 @@ bool Form_Return::passesFilingChecks(bool reFile)
     return true;
 }
 
+// The CRA refuses a second original of a return it accepted: changes go by ReFile.
+bool Form_Return::confirmFilingAgain()
+{
+    const TaxData_T1New *t1 = m_return->currentPerson() ? m_return->currentPerson()->t1() : nullptr;
+    if (!t1 || (t1->filingStatus() != 1 && t1->filingStatus() != 3))
+        return true;
+    return gMsgQuestion(tr("This return was already filed and accepted by the CRA on %1 (confirmation number %2).\n\n"
+                           "Sending it again as an original return files a duplicate, which the CRA refuses. To send "
+                           "changes, use \"Set Return for ReFile\" first.\n\nDo you want to file it again anyway?")
+                            .arg(t1->filingTime(), t1->confirmationNumber()),
+                        MsgButton::Yes | MsgButton::No, MsgButton::No, this)
+        == MsgButton::Yes;
+}
+
 // The multiple-year question, the confirmations and the amended-return question.
 bool Form_Return::confirmFiling(bool reFile)
 {
@@ -151,12 +168,18 @@ void Form_Return::recordFilingOutcome(const NetfileOutcome &outcome, int taxpaye
 
 void Form_Return::netfileReturn()
 {
-    if (!m_return || !filingSeasonOpen())
+    if (!m_return)
         return;
-    refreshPages();
     int mark = 0;
     m_return->getIntValue(kReFileMark, mark);
     const bool reFile = mark != 0;
+    // the edition's filing service (NETFILE in the NETFILE edition), or ReFILE for an amended return
+    const bool service = reFile ? refileFilingAvailable : appEdition == 2 ? netfileFilingAvailable : efileFilingAvailable;
+    if (!serviceAvailable(service, this) || !filingSeasonOpen())
+        return;
+    refreshPages();
+    if (!reFile && !confirmFilingAgain())
+        return;
     if (!passesFilingChecks(reFile))
         return;
     QString sin, name;
@@ -182,7 +205,10 @@ void Form_Return::netfileReturn()
         gMsgInformation(cannotCreate);
         return;
     }
-    if (!confirmFiling(reFile))
+    const bool confirmed = confirmFiling(reFile);
+    // the multiple-year answer is kept in the return either way
+    modifiedChanged();
+    if (!confirmed)
         return;
 
     const int taxpayerId = saveTaxpayer(database(), sin, name, QString(), QString());
@@ -198,4 +224,5 @@ void Form_Return::netfileReturn()
     request.parent = this;
     recordFilingOutcome(runNetfileResultDialog(request), taxpayerId);
     refreshPages();
+    modifiedChanged();
 }

@@ -5,10 +5,8 @@
 #include "cformfilingdlg.h"
 #include "creturnfile.h"
 #include "dlgfilingterm.h"
-#include "dlgmsgwithlink.h"
 #include "filingseams.h"
 #include "messages.h"
-#include "serverdefaults.h"
 #include "serviceswitches.h"
 #include "tabwndapp.h"
 #include "validationmessagegroup.h"
@@ -44,15 +42,6 @@ struct MessageGroups
     ~MessageGroups() { qDeleteAll(list); }
 };
 
-QString supportArticle(const char *query)
-{
-    const TabWndApp *app = TabWndApp::instance();
-    const QString host = app && !app->config().BrackenquillWebServer.isEmpty()
-                             ? QString(app->config().BrackenquillWebServer)
-                             : QString::fromLatin1(kBrackenquillWebServer);
-    return QStringLiteral("https://%1/faq/index.php?%2").arg(host, QLatin1String(query));
-}
-
 QString creationFailed(const char *what, int code)
 {
     return QCoreApplication::translate("Form_Return", "%1 message creation failed, error code=[%2].")
@@ -63,15 +52,7 @@ QString creationFailed(const char *what, int code)
 
 bool Form_Return::onlineFilingAvailable(bool available)
 {
-    if (available)
-        return true;
-    DlgMsgWithLink dlg(tr("Brackenquill pre-certified version"), this);
-    dlg.setMsg1(tr("This feature is under CRA certification. You will need to update software to a certified version "
-                   "later. read FAQ website for details."));
-    dlg.setMsg2(tr("Please refer the following URL:"));
-    dlg.setLink(supportArticle("action=artikel&cat=6&id=16&artlang=en"));
-    dlg.exec();
-    return false;
+    return serviceAvailable(available, this);
 }
 
 void Form_Return::showFormValidation(const QString &title, const QList<ValidationMessageGroup *> &messages)
@@ -109,6 +90,8 @@ bool Form_Return::runFormFiling(int formId, CString &xml, const QString &statusT
     dlg.exec();
     if (dlg.filed)
         saveAfterFiling(dlg.confirmationNumber);
+    // the dialog marks the form's filing status, filed or not
+    modifiedChanged();
     return dlg.filed;
 }
 

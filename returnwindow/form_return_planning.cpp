@@ -125,6 +125,7 @@ void Form_Return::changeProvince()
         ui->treeFolderView->setTaxData(m_return);
         reopenAfterReturnChange();
     }
+    modifiedChanged();
     gMsgInformation(tr("Tax return file is changed to the new province, you need to save file the confirm the changes."),
                     this);
 }
@@ -154,6 +155,7 @@ void Form_Return::deCoupleReturn()
     m_return->fillPersonCombo(combo, false);
     ui->treeFolderView->setTaxData(m_return);
     reopenAfterReturnChange();
+    // the window now holds a new return: its title and the next save's name follow
     setFileInfo(nullptr);
 }
 
@@ -231,4 +233,17 @@ void Form_Return::optimizeReturn()
     refreshPages();
     QString summary;
     updateSummary(summary);
+    modifiedChanged();
+    wait.release();
+    // only the pension split reaches the return: say so, and what the user does for the rest
+    if (mine && theirs)
+        gMsgInformation(tr("The pension split of %1 is set in both persons' T1032. The donation allocation of the "
+                           "optimization is not applied: to use it, enter the donations shown in each person's "
+                           "Schedule 9.")
+                            .arg(QString::number(bestSplit, 'f', 2)),
+                        this);
+    else
+        gMsgInformation(tr("No pension split was set: both persons need a form T1032. Nothing of the optimization "
+                           "was applied."),
+                        this);
 }

@@ -84,6 +84,7 @@ void Form_Return::reFileReturn()
     }
     switchToReFileCopy(copy);
     refreshPages();
+    modifiedChanged();
 }
 
 // The window shows and saves the copy from now on; a copy that cannot be
@@ -116,4 +117,5 @@ void Form_Return::unsetReFile()
     if (m_return)
         m_return->clearReFileMark();
     refreshPages();
+    modifiedChanged();
 }

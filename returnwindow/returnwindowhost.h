@@ -16,8 +16,9 @@ public:
     virtual void setResultText(const QString &text) = 0;
     // Fills a context menu of the tree with the host's actions of that kind.
     virtual void addContextActions(int kind, QMenu *menu) = 0;
-    // A return window's modified state may have changed (edit, save, close).
-    virtual void returnModifiedChanged(Form_Return *page) = 0;
+    // Saves a return that has no file yet under a name the user chooses;
+    // true when it was saved.
+    virtual bool saveReturnUnderNewName(Form_Return *page) = 0;
     // Opens a found return file of this year, or imports one of an earlier year.
     virtual void openReturnFile(const QString &path) = 0;
     virtual void importPriorYearReturn(const QString &path) = 0;

@@ -3,6 +3,7 @@
 #include "mydatastream.h"
 #include <QMutex>
 #include <algorithm>
+#include <cmath>
 
 FieldTable::FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base)
 {
@@ -177,18 +178,25 @@ bool FieldRecord::setValueText(int i, const QString &v)
     return true;
 }
 
+namespace {
+// Two amounts are the same when they differ only by the rounding of a
+// recalculation that added the same figures in another order.
+bool sameNumber(double a, double b)
+{
+    return std::fabs(a - b) <= 1e-9 * std::max({1.0, std::fabs(a), std::fabs(b)});
+}
+} // namespace
+
 bool FieldRecord::sameValues(const FieldRecord &other) const
 {
     if (m_table != other.m_table)
         return false;
-    if (!m_table->hasTransient())
-        return m_num == other.m_num && m_str == other.m_str;
     // transient fields are never saved, so they never make a record differ
     for (int i = 0; i < m_table->count(); ++i) {
         if (m_table->isTransient(i))
             continue;
         const bool numeric = FieldTable::isNumeric(m_table->spec(i).kind);
-        if (numeric ? number(i) != other.number(i) : text(i) != other.text(i))
+        if (numeric ? !sameNumber(number(i), other.number(i)) : text(i) != other.text(i))
             return false;
     }
     return true;

@@ -140,7 +140,8 @@ void IndividualTaxData::prefillForm(CTaxData_Form *object)
     }
     case FormType::T1013:
         object->setDate(TaxData_T1013New::F_Date, GetCurTime().date());
-        object->setText(TaxData_T1013New::F_Text, t->ConstructFullName());
+        // the tax years or periods authorized: this return's year
+        object->setText(TaxData_T1013New::F_Text, QString::number(m_taxYear));
         break;
     case FormType::Schedule6:
         object->setFlag(TaxData_Sch6::F_SpouseFlag, !t->CanClaimSpouse());

@@ -621,6 +621,52 @@ private slots:
         QCOMPARE(w->returnFile()->self()->t1()->filingStatus(), 0);
     }
 
+    // An accepted return shows its filed state; filing it again as an original
+    // first warns, and only Yes sends it. A Re-File is not asked.
+    void filingAnAcceptedReturnAgain_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("reFile");
+        QTest::addColumn<int>("sent");
+        QTest::newRow("No: nothing sent") << int(MsgButton::No) << false << 0;
+        QTest::newRow("Yes: sent again") << int(MsgButton::Yes) << false << 1;
+        QTest::newRow("set for ReFile: not asked") << int(MsgButton::Yes) << true << 1;
+    }
+    void filingAnAcceptedReturnAgain()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, reFile);
+        QFETCH(int, sent);
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("filed.r24")));
+        QVERIFY(w->filingStateText().isEmpty());
+        QString summary;
+        w->updateSummary(summary);
+        QVERIFY(w->filingStateLabel()->isHidden());
+        m_outcome = {true, true, QStringLiteral("CN777"), QStringLiteral("accepted")};
+        m_messages.scriptAnswer(MsgButton::No);   // not a multiple-year filing
+        w->netfileReturn();
+        QCOMPARE(m_requests.size(), 1);
+        const QString state = QStringLiteral("EFiled and accepted by the CRA on 2025-03-05 14:07:30, confirmation number CN777");
+        QCOMPARE(w->filingStateText(), state);
+        QCOMPARE(w->filingStateLabel()->text(), state);
+        QVERIFY(!w->filingStateLabel()->isHidden());
+
+        if (reFile) {
+            QCOMPARE(w->returnFile()->takeReFileSnapshot(), 0);
+            QCOMPARE(w->filingStateText(), QStringLiteral("Set for ReFile: an amended return, not sent yet"));
+        }
+        m_messages.clear();
+        m_messages.scriptAnswer(answer);
+        m_messages.scriptAnswer(MsgButton::Yes);
+        w->netfileReturn();
+        QCOMPARE(m_requests.size(), 1 + sent);
+        const bool asked = !m_messages.texts().isEmpty()
+            && m_messages.texts().first().startsWith(
+                QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:07:30 "
+                               "(confirmation number CN777)."));
+        QCOMPARE(asked, !reFile);
+    }
+
     // ---- printing
 
     void printFailures_data()

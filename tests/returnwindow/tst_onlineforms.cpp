@@ -8,10 +8,12 @@
 #include "filingdocservices.h"
 #include "filingpilot.h"
 #include "form_return.h"
+#include "mainwindow.h"
 #include "messages.h"
 #include "qwebclient.h"
 #include "serviceswitches.h"
 #include "tabwndapp.h"
+#include "taxdata_t1013new.h"
 #include "taxdata_t1135new.h"
 #include "taxdata_t185.h"
 #include "tlsw3client.h"
@@ -351,6 +353,100 @@ private slots:
         QCOMPARE(efilelog().isEmpty(), !confirmed);
         QCOMPARE(m_pilot.linkMessages.size(), confirmed ? 0 : 1);
         QCOMPARE(w->isModified(), !confirmed);   // a failure is marked in memory only
+    }
+
+    // A service that is off stops its command with the pre-certified version's
+    // message before anything is asked or sent; the filing record, sent unasked
+    // after a filing, is skipped in silence.
+    void serviceSwitchesOff_data()
+    {
+        QTest::addColumn<int>("service");
+        const char *names[] = {"EFILE",      "NETFILE edition", "ReFILE",      "T183 PAD",     "T1135",
+                               "T1013",      "Auto-fill",       "Express NOA", "e-signature",  "e-delivery",
+                               "filing record", "support upload"};
+        for (int i = 0; i < 12; ++i)
+            QTest::newRow(names[i]) << i;
+    }
+    void serviceSwitchesOff()
+    {
+        QFETCH(int, service);
+        bool *switches[] = {&efileFilingAvailable, &netfileFilingAvailable, &refileFilingAvailable,
+                            &padFilingAvailable,   &t1135FilingAvailable,   &t1013FilingAvailable,
+                            &autoFillAvailable,    &expressNoaAvailable,    &eSignatureAvailable,
+                            &eDeliveryAvailable,   &filingRecordAvailable,  &supportUploadAvailable};
+        config().MODEDEBUG = true;   // no season gate
+        auto w = savedWindow(QStringLiteral("switch.r24"), {kT1013, kT1135, kT185});
+        QVERIFY(w);
+        MainWindow main(TabWndApp::instance());
+        *switches[service] = false;   // after the window: made in test mode, it sets every switch on
+        const int edition = appEdition;
+        switch (service) {
+        case 0: w->netfileReturn(); break;
+        case 1: appEdition = 2; w->netfileReturn(); appEdition = edition; break;
+        case 2: QCOMPARE(w->returnFile()->takeReFileSnapshot(), 0); w->netfileReturn(); break;
+        case 3: w->fileT183Pad(); break;
+        case 4: w->fileT1135Online(); break;
+        case 5: w->fileT1013Online(); break;
+        case 6: main.startAutoFill(1); break;
+        case 7: main.startAutoFill(0); break;
+        case 8: w->querySignatureStatus(96); break;
+        case 9: w->sendForEDelivery(96, QStringLiteral("c@example.com"), QString(), QString(), QString()); break;
+        case 10: QCOMPARE(w->recordFiling(1, true, QStringLiteral("CN1"), QString()), 0); break;
+        case 11: main.onSendLogFile(); break;
+        }
+        const bool silent = service == 10;
+        QCOMPARE(m_pilot.linkMessages.size(), silent ? 0 : 1);
+        if (!silent)
+            QCOMPARE(m_pilot.linkMessages.first().title, QStringLiteral("Brackenquill pre-certified version"));
+        QCOMPARE(m_messages.texts(), QStringList());
+        QCOMPARE(m_pilot.termsShown + m_pilot.formDialogs, 0);
+        QVERIFY(m_cra.requests().isEmpty());
+        QVERIFY(m_vantrel.requests().isEmpty());
+
+        // a window made in test mode sets every service on again
+        Form_Return again(nullptr, newReturn(true, {}), nullptr, nullptr, 2, -1, 12);
+        for (bool *on : switches)
+            QVERIFY(*on);
+    }
+
+    // The whole T1013 road in test mode, with the real document builder: the
+    // EFILE number loaded from the test-mode key reaches the TRIS request, and
+    // the confirmed authorization is saved as filed.
+    void t1013RoadInTestMode()
+    {
+        FilingDocServices real;
+        IndividualTaxData::setFilingServices(&real);
+        config().MODEDEBUG = true;
+        config().BusinessEFileNum = CString("T9876");   // as read from BusinessEFileNumDbg
+        m_craFake->setScenario(QStringLiteral("t1013-count-1"));
+        QFile::remove(m_dir.filePath(QStringLiteral("road.r24")));
+        auto w = savedWindow(QStringLiteral("road.r24"), {});
+        QVERIFY(w);
+        w->addFormOfType(kT1013);   // as the add-form command does
+        auto *t1013 = dynamic_cast<TaxData_T1013New *>(w->returnFile()->getForm(kT1013, 0, false));
+        QVERIFY(t1013);
+        // prefilled with the year of the return, not with the taxpayer's name
+        QCOMPARE(t1013->text(TaxData_T1013New::F_Text), QStringLiteral("2024"));
+        t1013->setText(TaxData_T1013New::F_RepId, QStringLiteral("RABC123"));
+        t1013->setDate(TaxData_T1013New::F_SignDate, QDate::currentDate());
+        w->returnFile()->recalculate(-1, nullptr);
+
+        w->fileT1013Online();
+        IndividualTaxData::setFilingServices(&m_services);
+        QCOMPARE(m_messages.texts(), QStringList());
+        QCOMPARE(m_pilot.formDialogs, 1);
+        QByteArray sent;
+        for (const FakeRequest &r : m_cra.requests())
+            if (r.path.contains("TRISWebService"))
+                sent = r.body;
+        QVERIFY2(sent.contains("<wsse:Username>T9876</wsse:Username>"), sent.constData());
+        QVERIFY(sent.contains("RABC123"));
+        QVERIFY(!w->isModified());   // saved as filed
+        int code = -1;
+        std::unique_ptr<CReturnFile> reread(CReturnFile::load(w->fullPath(), code, 1));
+        QCOMPARE(code, 0);
+        auto *filed = dynamic_cast<TaxData_T1013New *>(reread->getForm(kT1013, 0, false));
+        QVERIFY(filed && !filed->text(TaxData_T1013New::F_Confirmation).isEmpty());
     }
 
     // T1135: a confirmed filing is saved at once with its backup; a rejection is marked in memory.

@@ -548,6 +548,11 @@ private slots:
         QVERIFY(!r->differsFrom(expected));
         QCOMPARE(t1032Of(r->self())->amount(T1032::F_SplitAmount), best);
         QVERIFY(!hasForm(r->self(), kSchedule9));
+        // what was set, and that the donations were not, is told
+        QCOMPARE(m_messages.texts().size(), 1);
+        QVERIFY(m_messages.texts().first().startsWith(
+            QStringLiteral("The pension split of %1 is set in both persons' T1032.").arg(best, 0, 'f', 2)));
+        QVERIFY(m_messages.texts().first().contains(QStringLiteral("donation allocation")));
     }
 
     // ---- online mail sign-up page

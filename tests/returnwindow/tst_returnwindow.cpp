@@ -168,11 +168,17 @@ private slots:
         QCOMPARE(w.showAction()->text(), QStringLiteral("Return 1 - Untitled (unsaved)"));
         QVERIFY(!w.isModified());
         QString p;
-        m_messages.scriptAnswer(MsgButton::No);
+        // the question of a changed saved return: Yes saves, No discards
+        m_messages.scriptAnswer(MsgButton::Cancel);
         QVERIFY(!w.confirmClose(p));
+        QCOMPARE(m_messages.texts().last(),
+                 QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
+                                "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing"));
+        // Yes with nobody to ask for a file name saves nothing: the window stays
         m_messages.scriptAnswer(MsgButton::Yes);
+        QVERIFY(!w.confirmClose(p));
+        m_messages.scriptAnswer(MsgButton::No);
         QVERIFY(w.confirmClose(p));
-        QVERIFY(m_messages.texts().last().startsWith("You haven't save this return file"));
     }
     void saveWithBackup_data()
     {

@@ -294,6 +294,9 @@ QWidget *BaseTaxPage::editorFor(const QString &key)
     return m_editors.value(m_data->fieldTable().indexOf(key), nullptr);
 }
 
+// the property holding the text an editor was given from the stored value
+static const char kShownText[] = "shownText";
+
 void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int field)
 {
     const FieldRecord &values = m_data->fields();
@@ -304,6 +307,7 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         line->setText(spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
                                                      : values.valueText(field));
+        line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)
             checkEditor(line, spec);
@@ -362,8 +366,14 @@ bool BaseTaxPage::writeField(int field, QWidget *editor)
     if (auto *box = qobject_cast<QCheckBox *>(editor)) {
         values.setNumber(field, box->isChecked() ? 1 : 0);
     } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
+        // a list left blank (no stored value among its choices) keeps the stored value
+        if (combo->currentIndex() < 0)
+            return false;
         values.setNumber(field, combo->GetCurSelData());
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+        // the stored value as shown, unchanged: written back it could only be rounded or trimmed
+        if (line->text() == line->property(kShownText).toString())
+            return false;
         if (!checkEditor(line, spec))
             return false;
         const QString text = usesValidator(spec)

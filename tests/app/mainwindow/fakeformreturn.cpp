@@ -70,15 +70,15 @@ bool Form_Return::getTaxpayerText(int kind, CString &text) const
 bool Form_Return::confirmClose(QString &path)
 {
     record(QStringLiteral("confirmClose(%1)").arg(m_name));
-    if (!hasFile())
-        return gMsgYesNo(QStringLiteral("You haven't save this return file, confirm 'Yes' to discard this return file?"));
-    if (!isModified())
+    if (hasFile() && !isModified())
         return true;
     const int answer = gMsgQuestion(QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
                                                    "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing"),
-                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Yes);
+                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel);
     if (answer == MsgButton::Cancel)
         return false;
+    if (answer == MsgButton::Yes && !hasFile())
+        return m_host && m_host->saveReturnUnderNewName(this);
     if (answer == MsgButton::Yes)
         saveReturn(path, true);
     return true;
@@ -125,6 +125,10 @@ int Form_Return::showSlipSummary() { record(QStringLiteral("showSlipSummary()"))
 void Form_Return::fileT183Pad() { record(QStringLiteral("fileT183Pad()")); }
 void Form_Return::fileT1135Online() { record(QStringLiteral("fileT1135Online()")); }
 void Form_Return::fileT1013Online() { record(QStringLiteral("fileT1013Online()")); }
+void Form_Return::generateReportTypes(bool writeTestFile)
+{
+    record(QStringLiteral("generateReportTypes(%1)").arg(writeTestFile));
+}
 void Form_Return::sendFormForESignature(int formType)
 {
     record(QStringLiteral("sendFormForESignature(%1)").arg(formType));

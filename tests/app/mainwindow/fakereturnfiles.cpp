@@ -13,3 +13,4 @@ void MainWindow::on_actionFind_Returns_Not_Filed_Online_triggered() { fakeCalls(
 void MainWindow::on_actionFind_Return_Files_triggered() { fakeCalls() << QStringLiteral("findFiles()"); }
 void MainWindow::openReturnFile(const QString &path) { fakeCalls() << QStringLiteral("openReturnFile(%1)").arg(path); }
 void MainWindow::importPriorYearReturn(const QString &path) { fakeCalls() << QStringLiteral("importPriorYearReturn(%1)").arg(path); }
+bool MainWindow::saveReturnUnderNewName(Form_Return *) { fakeCalls() << QStringLiteral("saveReturnUnderNewName()"); return false; }

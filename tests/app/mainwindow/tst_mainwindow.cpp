@@ -407,11 +407,12 @@ private slots:
     void closeSkipsSavedReturns()
     {
         openReturn(true, false);
-        openReturn(false, false); // never saved: asked about
-        m_messages.scriptAnswer(MsgButton::Yes);
+        openReturn(false, false); // never saved: asked about, as a changed one is
+        m_messages.scriptAnswer(MsgButton::No);
         QVERIFY(m_window->close());
         QCOMPARE(m_messages.texts(),
-                 QStringList{QStringLiteral("You haven't save this return file, confirm 'Yes' to discard this return file?")});
+                 QStringList{QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
+                                            "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing")});
     }
 
     // Quit closes the window, so the save questions run.

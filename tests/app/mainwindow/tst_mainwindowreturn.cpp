@@ -18,6 +18,8 @@
 #include <sys/stat.h>
 
 namespace {
+const QString kSaveQuestion = QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
+                                             "'Yes' to save it, 'No' to discard changes, or 'Cancel' closing");
 QStringList g_warnings;
 QtMessageHandler g_previous = nullptr;
 void collectWarnings(QtMsgType type, const QMessageLogContext &context, const QString &msg)
@@ -101,15 +103,14 @@ private slots:
         page->showAction()->trigger(); // made by the return window's library
         QCOMPARE(window->currentReturn(), page);
 
-        // Quit asks about the return that was never saved; No keeps the window.
+        // Quit asks about the return that was never saved; Cancel keeps the window, No discards.
         window->show();
-        m_messages.scriptAnswer(MsgButton::No);
+        m_messages.scriptAnswer(MsgButton::Cancel);
         window->findChild<QAction *>(QStringLiteral("actionQuit"))->trigger();
         QVERIFY(window->isVisible());
         QCOMPARE(window->openReturnCount(), 1);
-        QCOMPARE(m_messages.texts(),
-                 QStringList{QStringLiteral("You haven't save this return file, confirm 'Yes' to discard this return file?")});
-        m_messages.scriptAnswer(MsgButton::Yes);
+        QCOMPARE(m_messages.texts(), QStringList{kSaveQuestion});
+        m_messages.scriptAnswer(MsgButton::No);
         window->findChild<QAction *>(QStringLiteral("actionQuit"))->trigger();
         QVERIFY(!window->isVisible());
         QCOMPARE(window->openReturnCount(), 0);

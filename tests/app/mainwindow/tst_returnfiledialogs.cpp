@@ -75,13 +75,14 @@ class TestReturnFileDialogs : public QObject
 
     // A single return saved at name: married (spouse named on the T1, no
     // spouse return), with one note and one T4 slip.
-    QString saveSingle(const QString &name, const QString &first, const QString &spouseFirst = QStringLiteral("Bob"))
+    QString saveSingle(const QString &name, const QString &first, const QString &spouseFirst = QStringLiteral("Bob"),
+                       int maritalStatus = 0)
     {
         DataNewReturnBasic data;
         data.fld_FirstName = CString(first);
         data.fld_LastName = CString("Smith");
         data.fld_TaxPronv = 9;
-        data.fld_MaritalStatus = 0;
+        data.fld_MaritalStatus = maritalStatus;
         data.fld_dob = QDate(1980, 1, 1);
         data.fld_FirstNameSpouse = CString(spouseFirst);
         data.fld_LastNameSpouse = CString("Smith");
@@ -254,14 +255,23 @@ private slots:
     void coupleReturns_data()
     {
         QTest::addColumn<bool>("secondDamaged");
-        QTest::newRow("two single returns") << false;
-        QTest::newRow("second file damaged") << true;
+        QTest::addColumn<int>("bobStatus");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("two married persons' returns") << false << 0 << QString();
+        QTest::newRow("a single person becomes married")
+            << false << 5
+            << QStringLiteral("A coupled return is for spouses or common-law partners, so the marital status was "
+                              "changed:\n\nBob Smith: Married (was Single)\n\nCheck it on each person's T1 before "
+                              "saving the coupled return.");
+        QTest::newRow("second file damaged") << true << 0 << QString();
     }
     void coupleReturns()
     {
         QFETCH(bool, secondDamaged);
+        QFETCH(int, bobStatus);
+        QFETCH(QString, told);
         const QString ann = saveSingle(QStringLiteral("couple/ann.r24"), QStringLiteral("Ann"), QStringLiteral("X"));
-        QString bob = saveSingle(QStringLiteral("couple/bob.r24"), QStringLiteral("Bob"), QStringLiteral("Y"));
+        QString bob = saveSingle(QStringLiteral("couple/bob.r24"), QStringLiteral("Bob"), QStringLiteral("Y"), bobStatus);
         if (secondDamaged) {
             bob = path(QStringLiteral("couple/damaged.r24"));
             QFile f(bob);
@@ -300,6 +310,7 @@ private slots:
         QCOMPARE(r->spouse()->firstName(), QStringLiteral("Bob"));
         QCOMPARE(r->self()->maritalStatus(), 0);
         QCOMPARE(r->spouse()->maritalStatus(), 0);
+        QCOMPARE(m_messages.texts(), told.isEmpty() ? QStringList() : QStringList(told));
     }
 
     // ---- the search thread
