@@ -101,10 +101,9 @@ void TabWndApp::applyWindowRule()
     if (c.Width == 0 || c.Height == 0) {
         const QScreen *screen = QGuiApplication::primaryScreen();
         const QRect s = screen ? screen->geometry() : QRect();
-        // the computed size leaves the same margin as the (20, 60) corner it is placed at,
-        // so the whole window, status line included, fits on the screen
-        c.Width = s.width() - 2 * 20;
-        c.Height = s.height() - 2 * 60;
+        // no saved size: the screen less twice the saved corner
+        c.Width = s.width() - 2 * c.LeftX;
+        c.Height = s.height() - 2 * c.LeftY;
         computed = true;
     }
     qInfo().noquote() << "left x: " << c.LeftX;

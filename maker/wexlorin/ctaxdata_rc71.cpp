@@ -18,7 +18,8 @@ const FieldTable &formFields()
         {"ExpectedRefund", FieldKind::Amount},
         {"Paid", FieldKind::Amount},
         {"ESigned", FieldKind::Flag},
-        {"ESignTime", FieldKind::Text}
+        {"ESignTime", FieldKind::Text},
+        {"ClientPhone", FieldKind::Text}
     };
     return table;
 }

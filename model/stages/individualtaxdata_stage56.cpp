@@ -396,7 +396,7 @@ void Stage5Steps::discountedRefund()
     rc71->setText(R::F_SIN, m_t->sin());
     rc71->setText(R::F_Address, address(*m_t, 0));
     rc71->setText(R::F_FullName, fullName(*m_t));
-    rc71->setText(R::F_Text, m_t->text(T1::F_Phone));
+    rc71->setText(R::F_ClientPhone, m_t->text(T1::F_Phone));
     rc71->setAmount(R::F_ExpectedRefund, m_t->amount(T1::F_48400));
     rc71->Calculate01();
 }

@@ -367,10 +367,10 @@ private slots:
         const QRect s = QGuiApplication::primaryScreen()->geometry();
         QTest::addColumn<QList<int>>("stored"); // LeftX, LeftY, Width, Height; -1 not stored
         QTest::addColumn<QRect>("expected");
-        // a computed size keeps the (20, 60) margin on both sides, so the window fits the screen
-        QTest::newRow("nothing stored") << QList<int>{-1, -1, -1, -1} << QRect(20, 60, s.width() - 40, s.height() - 120);
+        // no saved size: the screen less twice the saved corner, placed at (20, 60)
+        QTest::newRow("nothing stored") << QList<int>{-1, -1, -1, -1} << QRect(20, 60, s.width(), s.height());
         QTest::newRow("position, no size") << QList<int>{100, 50, -1, -1}
-                                           << QRect(20, 60, s.width() - 40, s.height() - 120);
+                                           << QRect(20, 60, s.width() - 200, s.height() - 100);
         QTest::newRow("on screen") << QList<int>{30, 40, 700, 500} << QRect(30, 40, 700, 500);
         QTest::newRow("bottom-right edge") << QList<int>{s.right(), s.bottom(), 700, 500}
                                            << QRect(s.right(), s.bottom(), 700, 500);

@@ -290,6 +290,19 @@ private slots:
         QCOMPARE(adj->intValue(CTaxData_T1ADJ::F_Year), 2024);
     }
 
+    // The RC71 keeps the e-signature request id through a recalculation; the client's
+    // telephone has its own field.
+    void stage5KeepsRC71RequestId()
+    {
+        auto p = m_persons.person(Province::Ontario, {FormType::RC71});
+        CTaxData_Form *rc71 = p->getForm(FormType::RC71, 0, false);
+        p->getForm(FormType::T1, 0, true)->setText(T1::F_Phone, QStringLiteral("6135550101"));
+        QVERIFY(p->setText(10005, QStringLiteral("123")));
+        p->calculateStage(false, 0, 5, false);
+        QCOMPARE(rc71->text(CTaxData_RC71::F_Text), QStringLiteral("123"));
+        QCOMPARE(rc71->text(CTaxData_RC71::F_ClientPhone), QStringLiteral("6135550101"));
+    }
+
     void stage5LossCarryBack_data()
     {
         QTest::addColumn<double>("rental");
