@@ -25,6 +25,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include "mytixmlhandle.h"
 #include <tinyxml.h>
 
 namespace {
@@ -226,8 +227,7 @@ int DlgTDDMain::loadEntryXml(int id, TDDTaxDataOnePerson &person)
             return 0;
         const QByteArray xml = query.value(QStringLiteral("data1")).toString().toUtf8();
         TiXmlDocument doc;
-        doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
-        if (doc.Error())
+        if (!parseXmlText(doc, xml))
             return -2;
         const TiXmlElement *item = doc.FirstChildElement();
         // A document without the person's item would give an empty record.

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <cstdio>
 #include <functional>
@@ -105,6 +106,16 @@ public:
     bool isSignInPending() const { return m_signInPending.load(); }
     void setSignInPending(bool pending) { m_signInPending = pending; }
 
+    // Any local process can send the listener a token. A token that comes while
+    // a worker checks another is kept (oldest first, a few at most) and tried
+    // when the web service refuses the one in hand; false when it is not kept.
+    bool offerToken(const QByteArray &rawToken);
+    // How long a worker whose token was refused waits for another (scaled
+    // like every wait); tests shorten it.
+    static void setTokenGraceMs(int ms);
+    static constexpr int DefaultTokenGraceMs = 5 * 60 * 1000;
+    static constexpr size_t MaxOfferedTokens = 16;
+
     // Stops the run: waits return at once, later posts fail, no progress.
     void cancel();
     bool isCancelled() const { return m_cancelled.load(); }
@@ -124,7 +135,10 @@ public:
     static void setBrowserOpener(BrowserOpener opener);
 
 private:
-    enum class GetAnswer { Imported, Again, Stop };
+    enum class GetAnswer { Imported, Again, Stop, TokenRefused };
+    bool nextOfferedToken(QByteArray &token);
+    GetAnswer refuseToken(int failure, FILE *log);
+    GetAnswer getDataTries(QByteArray token, FILE *log);
     GetAnswer getDataOnce(int tryIndex, QByteArray &token, FILE *log);
     QByteArray buildSignInAddress(const TddConfig &config, QByteArray &timeStampOut) const;
     int logPostStart(const TddConfig &config, const QByteArray &request);
@@ -143,6 +157,7 @@ private:
     std::condition_variable m_cancelWake;
     std::atomic<bool> m_cancelled{false};
     QThread *m_postThread = nullptr;  // the worker posting now, under m_cancelMutex
+    std::deque<QByteArray> m_offeredTokens;   // decoded, under m_cancelMutex
 
     std::atomic<bool> m_busy{false};
     std::atomic<bool> m_signInPending{false};
@@ -150,4 +165,5 @@ private:
     CString m_taxYear;
     int m_taxYearNumber = 0;
     int m_lastSkipped = 0;
+    int m_refusedFailure = 0;   // worker thread only
 };

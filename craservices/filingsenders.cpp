@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTcpSocket>
 #include <exception>
+#include "mytixmlhandle.h"
 #include <tinyxml.h>
 
 const char RefileTermsPage[] = "https://www.canada.ca/en/revenue-agency/services/e-services/e-services-individuals/"
@@ -337,7 +338,7 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         log.write("xml=>\n" + xml);
         TiXmlDocument doc;
         if (!xml.isEmpty())
-            doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+            parseXmlText(doc, xml);
         if (xml.isEmpty() || doc.Error() || !doc.FirstChildElement()) {
             reply.responseText = QStringLiteral("response parse failed.");
             log.write("cannot parse returned response.\n");

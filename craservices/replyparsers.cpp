@@ -55,8 +55,7 @@ MyTiXmlHandle bodyOf(const TiXmlDocument &doc)
 
 bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
 {
-    doc.Parse(reply.constData(), nullptr, TIXML_ENCODING_UTF8);
-    return !doc.Error() && doc.FirstChildElement();
+    return parseXmlText(doc, reply) && doc.FirstChildElement();
 }
 
 // Error codes and texts of a processing error.
