@@ -164,6 +164,7 @@ void TddWebService::setRequest(const CString &taxYear, short mode)
     std::lock_guard<std::mutex> lock(m_cancelMutex);
     m_cancelled = false;
     m_offeredTokens.clear();
+    setFailure(QString());
 }
 
 bool TddWebService::setBusy()
@@ -263,6 +264,26 @@ int TddWebService::scaledMs(int ms)
     return int(qint64(ms) * gWaitPercent.load() / 100);
 }
 
+void TddWebService::setFailure(const QString &failure)
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    m_lastFailure = failure;
+}
+
+QString TddWebService::lastFailure() const
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    return m_lastFailure;
+}
+
+// What a reply that was not understood says of itself.
+static QString replyFailure(int read, const TddServiceReply &answer)
+{
+    if (read == 1)
+        return QStringLiteral("the reply is not well-formed XML");
+    return QString(answer.message);
+}
+
 QString TddWebService::signInAddress() const
 {
     std::lock_guard<std::mutex> lock(m_dataMutex);
@@ -340,6 +361,14 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
         if (!ok || isCancelled()) {
             log.printf("TDD web service step failed.\n");
             result = TddFailure::PostFailed;
+            if (!isCancelled()) {
+                QString why = client.errorText();
+                if (why.isEmpty() && client.responseCode() != 0)
+                    why = QStringLiteral("the service answered HTTP status %1").arg(client.responseCode());
+                setFailure(why);
+                if (!why.isEmpty())
+                    log.printf("reason: %s\n", why.toUtf8().constData());
+            }
         } else {
             log.printf("reply %d bytes, status %d\n", int(reply.size()), client.responseCode());
         }
@@ -383,8 +412,11 @@ int TddWebService::stageRequest()
     }
     reportProgress(10, 0);
     TddServiceReply answer;
-    parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
+    const int read =
+        parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
     if (answer.returnCode.trimmed().compare(QLatin1String("0"), Qt::CaseInsensitive) != 0) {
+        setFailure(read != 0 ? replyFailure(read, answer)
+                             : QStringLiteral("the service answered code %1").arg(QString(answer.returnCode)));
         reportProgress(1000, TddFailure::StageRefused);
         return TddFailure::StageRefused;
     }
@@ -469,6 +501,7 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
         if (log)
             std::fprintf(log, "get-data try %d: unreadable reply (%d)\n", tryIndex + 1, read);
         const int failure = read == 1 ? TddFailure::GetUnreadable : TddFailure::GetFault;
+        setFailure(replyFailure(read, answer));
         if (tryIndex == 0 && read == 10)
             return refuseToken(failure, log);
         reportProgress(1000, failure);

@@ -125,6 +125,10 @@ public:
     static void setWaitPercent(int percent);
     static int scaledMs(int ms);
 
+    // Why the last run failed, when known (the connection's error, an
+    // unreadable reply, the service's fault); empty otherwise.
+    QString lastFailure() const;
+
     QString signInAddress() const;
     QByteArray stageToken() const;
     QByteArray browserToken() const;
@@ -142,6 +146,7 @@ private:
     GetAnswer getDataOnce(int tryIndex, QByteArray &token, FILE *log);
     QByteArray buildSignInAddress(const TddConfig &config, QByteArray &timeStampOut) const;
     int logPostStart(const TddConfig &config, const QByteArray &request);
+    void setFailure(const QString &failure);
     void storeDigestMap(std::vector<std::pair<std::string, std::string>> &map) const;
 
     // std locks, so that thread checkers see them (the system's Qt is not instrumented)
@@ -149,6 +154,7 @@ private:
     CString m_signInAddress;
     QByteArray m_stageToken;
     QByteArray m_browserToken;
+    QString m_lastFailure;
 
     mutable std::mutex m_sinkMutex;
     TddProgressSink *m_sink = nullptr;

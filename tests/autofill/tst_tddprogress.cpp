@@ -290,6 +290,20 @@ private slots:
         QCOMPARE(storedRows("tb_taxdata").size(), 1);
     }
 
+    // A service whose certificate is not trusted: the run fails, and the
+    // reason that the main dialog shows names the certificate.
+    void untrustedServiceGivesItsReason()
+    {
+        QWebClient::setDefaultCaFile(QString());
+        const Outcome o = run(1, {"046454286"});
+        QWebClient::setDefaultCaFile(m_server.caFile());
+        QVERIFY(o.closed);
+        QVERIFY2(o.history.contains(QStringLiteral("some error occured, code = -20")),
+                 qPrintable(o.history.join(QLatin1Char('|'))));
+        const QString why = TddHttpServer::instance()->client().lastFailure();
+        QVERIFY2(why.contains(QLatin1String("certificate"), Qt::CaseInsensitive), qPrintable(why));
+    }
+
     void failuresCloseTheDialogWithTheirMessage_data()
     {
         QTest::addColumn<int>("answer");
