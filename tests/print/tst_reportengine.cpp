@@ -285,6 +285,10 @@ private slots:
         for (const QString &s : {QStringLiteral("Name: ") + firstName + QLatin1Char(' ') + lastName, street,
                                  QStringLiteral("Bill to: ") + firstName})
             QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
+        // embedded, and in the body's weight: only headings are bold, and they are Latin
+        const QByteArray fonts = runTool(QStringLiteral("pdffonts"), {r.pdfNames.at(0)});
+        QVERIFY2(fonts.contains("+DejaVuSans ") || fonts.contains("+DroidSansFallback "), fonts.constData());
+        QVERIFY2(!fonts.contains("DejaVuSans-Bold"), fonts.constData());
     }
 
     void personWithoutBarcodeData()

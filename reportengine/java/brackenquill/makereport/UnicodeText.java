@@ -31,7 +31,8 @@ final class UnicodeText
     {
         FontSelector selector = new FontSelector();
         selector.addFont(style);
-        boolean isBold = (style.getStyle() & Font.BOLD) != 0
+        // a style left undefined (-1) is not bold; Helvetica-Bold says so in its name
+        boolean isBold = (style.getCalculatedStyle() & Font.BOLD) != 0
             || (style.getBaseFont() != null && style.getBaseFont().getPostscriptFontName().contains("Bold"));
         for (BaseFont base : fonts(isBold))
             selector.addFont(new Font(base, style.getSize(), Font.NORMAL, style.getColor()));
