@@ -11,7 +11,8 @@ packages=(build-essential cmake ninja-build ccache pkg-config libxml2-utils
   qtbase5-dev qtbase5-dev-tools libqt5sql5-sqlite
   libtinyxml-dev libgnutls28-dev gnutls-bin libbenchmark-dev libfontconfig-dev
   default-jdk-headless libitext-java libasm-java poppler-utils zxing-cpp-tools
-  xvfb xauth curl iproute2 x11-utils imagemagick xdotool sqlite3)
+  xvfb xauth curl iproute2 x11-utils imagemagick xdotool sqlite3
+  fonts-dejavu-core fonts-droid-fallback)
 
 missing=()
 for p in "${packages[@]}"; do

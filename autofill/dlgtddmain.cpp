@@ -12,6 +12,7 @@
 #include "messages.h"
 #include "noawaitcursor.h"
 #include "tabwndapp.h"
+#include "tddhttpserver.h"
 #include "tddstorage.h"
 #include "tddtaxdataoneperson.h"
 #include "wizardbase.h"
@@ -25,6 +26,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <QVariant>
+#include "mytixmlhandle.h"
 #include <tinyxml.h>
 
 namespace {
@@ -59,6 +61,8 @@ TddDownloadOutcome runProgressDialog(int kind, QList<QByteArray> *sins, QWidget 
     outcome.skippedCount = progress.skippedCount();
     for (const auto &message : progress.noaMessages())
         outcome.noaMessages.insert(QByteArray::fromStdString(message.first), message.second);
+    if (TddHttpServer *listener = TddHttpServer::instance())
+        outcome.failure = listener->client().lastFailure();
     return outcome;
 }
 
@@ -226,8 +230,7 @@ int DlgTDDMain::loadEntryXml(int id, TDDTaxDataOnePerson &person)
             return 0;
         const QByteArray xml = query.value(QStringLiteral("data1")).toString().toUtf8();
         TiXmlDocument doc;
-        doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
-        if (doc.Error())
+        if (!parseXmlText(doc, xml))
             return -2;
         const TiXmlElement *item = doc.FirstChildElement();
         // A document without the person's item would give an empty record.
@@ -397,6 +400,8 @@ void DlgTDDMain::showDownloadOutcome(const TddDownloadOutcome &outcome)
         QString text = tr("No record is found at the CRA system, please try later!");
         if (outcome.skippedCount > 0)
             text += QLatin1Char('\n') + tr("%1 record(s) did not match the S.I.N.s entered.").arg(outcome.skippedCount);
+        if (!outcome.failure.isEmpty())
+            text += QLatin1Char('\n') + tr("Reason: %1").arg(outcome.failure);
         gMsgInformation(text);
         return;
     }

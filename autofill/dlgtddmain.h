@@ -25,6 +25,7 @@ struct TddDownloadOutcome
     int savedCount = 0;
     int skippedCount = 0;
     QMap<QByteArray, CString> noaMessages;
+    QString failure;   // why the download failed, when known
 };
 // Runs one download (kind 1 Auto-fill, 2 NOA) for the S.I.N.s, modally over parent.
 using TddDownloadRunner =

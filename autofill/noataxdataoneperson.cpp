@@ -166,8 +166,7 @@ bool NOATaxDataOnePerson::maskSinInXml(std::string &xml, const std::string &digi
     if (digits.size() != 9)
         return false;
     TiXmlDocument doc;
-    doc.Parse(xml.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    if (doc.Error())
+    if (!parseXmlText(doc, xml))
         return false;
     maskNode(&doc, digits, masked);
     std::string printed = printDocumentToString(doc);

@@ -108,26 +108,29 @@ quint16 TddHttpServer::port() const
     return m_socket ? m_socket->serverPort() : 0;
 }
 
-bool TddHttpServer::acceptToken(const QByteArray &rawToken, const QByteArray &decoded)
+TddHttpServer::TokenTaken TddHttpServer::acceptToken(const QByteArray &rawToken, const QByteArray &decoded)
 {
     if (decoded.size() < 6) {
         log("token refused: too short");
-        return false;
+        return TokenTaken::No;
     }
     if (!m_dialog || !m_client.isSignInPending()) {
         log("token refused: no sign-in pending");
-        return false;
+        return TokenTaken::No;
     }
     if (!m_client.setBusy()) {
+        if (m_client.offerToken(rawToken)) {
+            log("token kept: a worker checks another");
+            return TokenTaken::Kept;
+        }
         log("token refused: a worker is running");
-        return false;
+        return TokenTaken::No;
     }
     if (m_client.takeToken(rawToken)) {
         m_client.clearBusy();
-        return false;
+        return TokenTaken::No;
     }
-    m_client.setSignInPending(false);
-    return true;
+    return TokenTaken::StartWorker;
 }
 
 void TddHttpServer::startDataWorker()
@@ -170,7 +173,8 @@ void TddHttpServer::dataReceived(QTcpSocket *socket, QByteArray data)
             break;
         }
         m_client.reportProgress(30, 0);
-        if (!acceptToken(request.rawToken, request.token)) {
+        const TokenTaken taken = acceptToken(request.rawToken, request.token);
+        if (taken == TokenTaken::No) {
             answer(socket, 400, "text/plain", kHello);
             return;
         }
@@ -180,7 +184,8 @@ void TddHttpServer::dataReceived(QTcpSocket *socket, QByteArray data)
         QByteArray page;
         processTemplatePartInString(page, QStringLiteral(":/tdd/tdd/tdd_logouthtml.xmt"), vars, TemplateUtf8);
         answer(socket, 200, "text/html", page);
-        startDataWorker();
+        if (taken == TokenTaken::StartWorker)
+            startDataWorker();
     } catch (...) {
         log("svr accept exception");
         m_client.reportProgress(1000, 0);

@@ -37,9 +37,11 @@ public slots:
 
 private:
     TddHttpServer();
-    // Takes the token when a sign-in of this run waits for it and the client is
-    // idle; the worker then holds the busy flag.
-    bool acceptToken(const QByteArray &rawToken, const QByteArray &decoded);
+    enum class TokenTaken { No, StartWorker, Kept };
+    // Takes the token when a sign-in of this run waits for it: an idle client
+    // gets it (the worker then holds the busy flag); a busy one keeps it in case
+    // the token being checked is refused.
+    TokenTaken acceptToken(const QByteArray &rawToken, const QByteArray &decoded);
     void startDataWorker();
     void answer(QTcpSocket *socket, int status, const QByteArray &contentType, const QByteArray &body);
     void log(const char *text) const;

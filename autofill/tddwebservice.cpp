@@ -22,6 +22,7 @@ TddProgressSink::~TddProgressSink() = default;
 
 namespace {
 std::atomic<int> gWaitPercent{100};
+std::atomic<int> gTokenGraceMs{TddWebService::DefaultTokenGraceMs};
 std::mutex gOpenerMutex;
 TddWebService::BrowserOpener gOpener;
 
@@ -117,8 +118,7 @@ int parseSoapResponse(const QByteArray &reply, const char *responseElement, cons
                       TddServiceReply &out)
 {
     TiXmlDocument doc;
-    doc.Parse(reply.constData(), nullptr, TIXML_ENCODING_UTF8);
-    if (doc.Error()) {
+    if (!parseXmlText(doc, reply)) {
         out.message = "response parse error";
         return 1;
     }
@@ -163,6 +163,8 @@ void TddWebService::setRequest(const CString &taxYear, short mode)
     m_mode = mode;
     std::lock_guard<std::mutex> lock(m_cancelMutex);
     m_cancelled = false;
+    m_offeredTokens.clear();
+    setFailure(QString());
 }
 
 bool TddWebService::setBusy()
@@ -219,6 +221,39 @@ bool TddWebService::waitFor(int ms)
     return !m_cancelled;
 }
 
+bool TddWebService::offerToken(const QByteArray &rawToken)
+{
+    const QByteArray token = urlDecode(rawToken);
+    if (token.size() < 6)
+        return false;
+    std::lock_guard<std::mutex> lock(m_cancelMutex);
+    if (m_offeredTokens.size() >= MaxOfferedTokens)
+        return false;
+    m_offeredTokens.push_back(token);
+    m_cancelWake.notify_all();
+    return true;
+}
+
+void TddWebService::setTokenGraceMs(int ms)
+{
+    gTokenGraceMs = ms > 0 ? ms : DefaultTokenGraceMs;
+}
+
+// Waits (at most the grace time) for a token offered while the last was checked.
+bool TddWebService::nextOfferedToken(QByteArray &token)
+{
+    std::unique_lock<std::mutex> lock(m_cancelMutex);
+    m_cancelWake.wait_for(lock, std::chrono::milliseconds(scaledMs(gTokenGraceMs.load())),
+                          [this] { return m_cancelled.load() || !m_offeredTokens.empty(); });
+    if (m_cancelled || m_offeredTokens.empty())
+        return false;
+    token = m_offeredTokens.front();
+    m_offeredTokens.pop_front();
+    std::lock_guard<std::mutex> data(m_dataMutex);
+    m_browserToken = token;
+    return true;
+}
+
 void TddWebService::setWaitPercent(int percent)
 {
     gWaitPercent = qBound(1, percent, 100);
@@ -227,6 +262,26 @@ void TddWebService::setWaitPercent(int percent)
 int TddWebService::scaledMs(int ms)
 {
     return int(qint64(ms) * gWaitPercent.load() / 100);
+}
+
+void TddWebService::setFailure(const QString &failure)
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    m_lastFailure = failure;
+}
+
+QString TddWebService::lastFailure() const
+{
+    std::lock_guard<std::mutex> lock(m_dataMutex);
+    return m_lastFailure;
+}
+
+// What a reply that was not understood says of itself.
+static QString replyFailure(int read, const TddServiceReply &answer)
+{
+    if (read == 1)
+        return QStringLiteral("the reply is not well-formed XML");
+    return QString(answer.message);
 }
 
 QString TddWebService::signInAddress() const
@@ -306,6 +361,14 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
         if (!ok || isCancelled()) {
             log.printf("TDD web service step failed.\n");
             result = TddFailure::PostFailed;
+            if (!isCancelled()) {
+                QString why = client.errorText();
+                if (why.isEmpty() && client.responseCode() != 0)
+                    why = QStringLiteral("the service answered HTTP status %1").arg(client.responseCode());
+                setFailure(why);
+                if (!why.isEmpty())
+                    log.printf("reason: %s\n", why.toUtf8().constData());
+            }
         } else {
             log.printf("reply %d bytes, status %d\n", int(reply.size()), client.responseCode());
         }
@@ -349,8 +412,11 @@ int TddWebService::stageRequest()
     }
     reportProgress(10, 0);
     TddServiceReply answer;
-    parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
+    const int read =
+        parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
     if (answer.returnCode.trimmed().compare(QLatin1String("0"), Qt::CaseInsensitive) != 0) {
+        setFailure(read != 0 ? replyFailure(read, answer)
+                             : QStringLiteral("the service answered code %1").arg(QString(answer.returnCode)));
         reportProgress(1000, TddFailure::StageRefused);
         return TddFailure::StageRefused;
     }
@@ -434,13 +500,21 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
     if (read != 0) {
         if (log)
             std::fprintf(log, "get-data try %d: unreadable reply (%d)\n", tryIndex + 1, read);
-        reportProgress(1000, read == 1 ? TddFailure::GetUnreadable : TddFailure::GetFault);
+        const int failure = read == 1 ? TddFailure::GetUnreadable : TddFailure::GetFault;
+        setFailure(replyFailure(read, answer));
+        if (tryIndex == 0 && read == 10)
+            return refuseToken(failure, log);
+        reportProgress(1000, failure);
         return GetAnswer::Stop;
     }
     const double number = myStringToDouble(answer.returnCode.trimmed());
     const int code = std::isfinite(number) && std::fabs(number) < 1e9 ? int(std::trunc(number)) : -1;
     if (log)
         std::fprintf(log, "get-data try %d: code %d, reply %d bytes\n", tryIndex + 1, code, int(reply.size()));
+    if (tryIndex == 0 && code == TddFailure::NotAuthorised)
+        return refuseToken(code, log);
+    // the service took the browser's token: the sign-in is over
+    setSignInPending(false);
     if (code == 20) {
         const std::string text = reply.toStdString();
         int result = 0;
@@ -472,17 +546,44 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
     return GetAnswer::Again;
 }
 
+TddWebService::GetAnswer TddWebService::refuseToken(int failure, FILE *log)
+{
+    if (log)
+        std::fprintf(log, "the browser's token was refused; waiting for another\n");
+    m_refusedFailure = failure;
+    return GetAnswer::TokenRefused;
+}
+
+TddWebService::GetAnswer TddWebService::getDataTries(QByteArray token, FILE *log)
+{
+    for (int i = 0; i < GetDataTries; ++i) {
+        if (isCancelled())
+            return GetAnswer::Stop;
+        const GetAnswer answer = getDataOnce(i, token, log);
+        if (answer != GetAnswer::Again)
+            return answer;
+    }
+    if (!isCancelled())
+        reportProgress(1000, TddFailure::NotReady);
+    return GetAnswer::Stop;
+}
+
+// A token that the service refuses (a forged one from another local process)
+// does not end the sign-in: the next token that came, or comes within the
+// grace time, is tried; only then is the refusal reported.
 void TddWebService::fetchData()
 {
     TddLogFile log(currentTddConfig().listenerLogPath());
     QByteArray token = browserToken();
-    for (int i = 0; i < GetDataTries; ++i) {
-        if (isCancelled())
-            return;
-        const GetAnswer answer = getDataOnce(i, token, log.stream());
-        if (answer != GetAnswer::Again)
-            return;
+    while (getDataTries(token, log.stream()) == GetAnswer::TokenRefused) {
+        reportProgress(20, 0);
+        if (!nextOfferedToken(token)) {
+            if (!isCancelled())
+                reportProgress(1000, m_refusedFailure);
+            break;
+        }
     }
-    if (!isCancelled())
-        reportProgress(1000, TddFailure::NotReady);
+    setSignInPending(false);
+    std::lock_guard<std::mutex> lock(m_cancelMutex);
+    m_offeredTokens.clear();
 }

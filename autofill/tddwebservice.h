@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <cstdio>
 #include <functional>
@@ -105,6 +106,16 @@ public:
     bool isSignInPending() const { return m_signInPending.load(); }
     void setSignInPending(bool pending) { m_signInPending = pending; }
 
+    // Any local process can send the listener a token. A token that comes while
+    // a worker checks another is kept (oldest first, a few at most) and tried
+    // when the web service refuses the one in hand; false when it is not kept.
+    bool offerToken(const QByteArray &rawToken);
+    // How long a worker whose token was refused waits for another (scaled
+    // like every wait); tests shorten it.
+    static void setTokenGraceMs(int ms);
+    static constexpr int DefaultTokenGraceMs = 5 * 60 * 1000;
+    static constexpr size_t MaxOfferedTokens = 16;
+
     // Stops the run: waits return at once, later posts fail, no progress.
     void cancel();
     bool isCancelled() const { return m_cancelled.load(); }
@@ -113,6 +124,10 @@ public:
     // Tests shorten every wait of the road (percent of the full time, 1..100).
     static void setWaitPercent(int percent);
     static int scaledMs(int ms);
+
+    // Why the last run failed, when known (the connection's error, an
+    // unreadable reply, the service's fault); empty otherwise.
+    QString lastFailure() const;
 
     QString signInAddress() const;
     QByteArray stageToken() const;
@@ -124,10 +139,14 @@ public:
     static void setBrowserOpener(BrowserOpener opener);
 
 private:
-    enum class GetAnswer { Imported, Again, Stop };
+    enum class GetAnswer { Imported, Again, Stop, TokenRefused };
+    bool nextOfferedToken(QByteArray &token);
+    GetAnswer refuseToken(int failure, FILE *log);
+    GetAnswer getDataTries(QByteArray token, FILE *log);
     GetAnswer getDataOnce(int tryIndex, QByteArray &token, FILE *log);
     QByteArray buildSignInAddress(const TddConfig &config, QByteArray &timeStampOut) const;
     int logPostStart(const TddConfig &config, const QByteArray &request);
+    void setFailure(const QString &failure);
     void storeDigestMap(std::vector<std::pair<std::string, std::string>> &map) const;
 
     // std locks, so that thread checkers see them (the system's Qt is not instrumented)
@@ -135,6 +154,7 @@ private:
     CString m_signInAddress;
     QByteArray m_stageToken;
     QByteArray m_browserToken;
+    QString m_lastFailure;
 
     mutable std::mutex m_sinkMutex;
     TddProgressSink *m_sink = nullptr;
@@ -143,6 +163,7 @@ private:
     std::condition_variable m_cancelWake;
     std::atomic<bool> m_cancelled{false};
     QThread *m_postThread = nullptr;  // the worker posting now, under m_cancelMutex
+    std::deque<QByteArray> m_offeredTokens;   // decoded, under m_cancelMutex
 
     std::atomic<bool> m_busy{false};
     std::atomic<bool> m_signInPending{false};
@@ -150,4 +171,5 @@ private:
     CString m_taxYear;
     int m_taxYearNumber = 0;
     int m_lastSkipped = 0;
+    int m_refusedFailure = 0;   // worker thread only
 };

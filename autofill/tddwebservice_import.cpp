@@ -158,8 +158,7 @@ int TddWebService::parseTaxDataResponse(FILE *log, const std::string &reply)
     if (!waitFor(1000))
         return 0;
     TiXmlDocument doc;
-    doc.Parse(reply.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    if (doc.Error())
+    if (!parseXmlText(doc, reply))
         return -2;
     reportProgress(81, 0);
     const MyTiXmlHandle delivery = MyTiXmlHandle(doc.RootElement(), "ns")
@@ -215,8 +214,7 @@ int TddWebService::parseNoaResponse(FILE *log, const std::string &reply)
     if (!waitFor(1000))
         return 0;
     TiXmlDocument doc;
-    doc.Parse(reply.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    if (doc.Error())
+    if (!parseXmlText(doc, reply))
         return -2;
     reportProgress(81, 0);
     const MyTiXmlHandle notice = MyTiXmlHandle(doc.RootElement())

@@ -194,7 +194,10 @@ void CFormFilingDlg::fileT1135(Vars &vars)
     const QString time = now();
     const QString title = tr("T1135 Web Service Result");
     if (rc != 0) {
-        gMsgInformation(tr("Error filing T1135, return code = %1.").arg(rc), this);
+        QString text = tr("Error filing T1135, return code = %1.").arg(rc);
+        if (!reply.failure.isEmpty())
+            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
+        gMsgInformation(text, this);
         return;
     }
     const bool confirmed = !reply.confirmation.isEmpty();
@@ -236,7 +239,10 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
     const QString title = tr("%1 Filing Result").arg(formCode);
     if (rc != 0) {
         DlgMsgWithLink msg(tr("Online Filing Failed"), this);
-        msg.setMsg1(tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc));
+        QString text = tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc);
+        if (!reply.failure.isEmpty())
+            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
+        msg.setMsg1(text);
         msg.exec();
         return;
     }

@@ -179,7 +179,9 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = result.detail;
     else
         why = QStringLiteral("efile failed, check firewall and write file access");
-    const QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code));
+    QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code));
+    if (!result.failure.isEmpty() && code != EfileSentNoReply)
+        text += QStringLiteral("\nReason: ") + result.failure;
     showResult(tr("Efile Filing Result"), tr("EFile Filing Failed"), plainToHtml(text), tr("Check filing result file"),
                exchangeLog);
 }
@@ -258,7 +260,9 @@ void CNetfileResultDlg::netfileReturn()
                                  "support.");
             break;
         }
-        const QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc));
+        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc));
+        if (!result.failure.isEmpty())
+            text += QStringLiteral("\nReason: ") + result.failure;
         showResult(title, tr("NetFile Filing Failed"), plainToHtml(text), tr("Check filing result file"), exchangeLog);
         return;
     }

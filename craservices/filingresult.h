@@ -21,6 +21,10 @@ public:
     CString detail;
     CString cvIndicator;
     CString message;
+    // Why the exchange failed, when that is known: the connection's own error
+    // (an untrusted or expired certificate, a time-out) or why the reply could
+    // not be read. Shown beside the failure message and written to the log.
+    CString failure;
 };
 
 // Result of one T1013 or T183 PAD reply.
@@ -32,6 +36,7 @@ struct FormFilingReply
     QStringList responseCodes;
     // PAD: the reply carried a Rejection, ProcessingError or SystemError.
     bool rejected = false;
+    CString failure;   // as FilingResult::failure
 };
 
 // What the T1135 sender hands to the form filing dialog.
@@ -41,4 +46,5 @@ struct T1135FilingReply
     CString confirmation;
     CString resultCode;
     CString message;
+    CString failure;   // as FilingResult::failure
 };

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTcpSocket>
 #include <exception>
+#include "mytixmlhandle.h"
 #include <tinyxml.h>
 
 const char RefileTermsPage[] = "https://www.canada.ca/en/revenue-agency/services/e-services/e-services-individuals/"
@@ -32,6 +33,13 @@ const char kT1135Path[] = "/ebci/efes/frrms/ws/services/FileFormService";
 QByteArray line(const QString &text)
 {
     return text.toUtf8() + '\n';
+}
+
+// The reason of a failure goes into the exchange log beside the service's words.
+void logFailure(FilingLog &log, const QString &failure)
+{
+    if (!failure.isEmpty())
+        log.write(QStringLiteral("reason: %1\n").arg(failure));
 }
 
 // One TLS exchange: connected tells whether the session came up; true with the reply body.
@@ -113,9 +121,11 @@ void runDiagnostics(FilingLog &log, const QString &hostValue)
 enum class EfileRoad { Replied, Failed, SentNoReply };
 
 // Steps 6 to 9 of the EFILE exchange: TLS, else (when nothing was sent) the fallback client.
-EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, QByteArray &reply)
+EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, QByteArray &reply,
+                    QString &failure)
 {
     TlsExchange x = postOverTls(cfg.eolServer, kEfilePath, request);
+    failure = x.raw.errorText;
     if (x.replied) {
         reply = x.reply;
         return EfileRoad::Replied;
@@ -131,6 +141,7 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
             return EfileRoad::SentNoReply;
         }
     } else if (log.isOpen()) {
+        log.write(QStringLiteral("tlsError: %1\n").arg(x.raw.errorText));
         runDiagnostics(log, cfg.eolServer);
     }
     QWebClient web(QStringLiteral("https://") + cfg.eolServer + QLatin1String(kEfilePath), false);
@@ -144,13 +155,18 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
         ok = true;
     }
     log.write(QStringLiteral("Fallback to QWebClient: %1\n").arg(ok ? QStringLiteral("success") : QStringLiteral("failed")));
+    if (!ok && !web.errorText().isEmpty() && web.errorText() != failure)
+        failure += QStringLiteral("; then ") + web.errorText();
     return ok ? EfileRoad::Replied : EfileRoad::Failed;
 }
 
 int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, FilingResult &result)
 {
     QByteArray reply;
-    const EfileRoad road = postEfile(log, cfg, request, reply);
+    QString failure;
+    const EfileRoad road = postEfile(log, cfg, request, reply, failure);
+    if (road != EfileRoad::Replied)
+        result.failure = failure;
     if (road == EfileRoad::SentNoReply) {
         result.resultCode = QString::number(EfileSentNoReply);
         result.detail = QStringLiteral("The return was sent but no complete reply came back; check its filing "
@@ -161,11 +177,14 @@ int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &req
     if (road == EfileRoad::Failed) {
         log.write("use tls\n");
         log.write("EFile web service failed, make sure VPN/Firewall is off and try again.\n");
+        logFailure(log, failure);
         return 106;
     }
     if (cfg.fullLog)
         log.write(reply + ".\n\n");
-    return parseEfileResponse(log.isOpen() ? &log : nullptr, reply, 1, result);
+    const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, reply, 1, result);
+    logFailure(log, result.failure);
+    return rc;
 }
 
 } // namespace
@@ -229,12 +248,17 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
         const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
         if (!x.replied) {
             result.detail += QStringLiteral(" Online filing failed.\n");
+            result.failure = x.raw.errorText;
             log.write("\n" + x.reply + "\n");
+            logFailure(log, result.failure);
             return -20;
         }
         if (cfg.fullLog)
             log.write("\n" + x.reply + "\n");
-        return parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result) ? 1 : 0;
+        const bool unreadable = parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result);
+        if (unreadable)
+            logFailure(log, result.failure);
+        return unreadable ? 1 : 0;
     } catch (...) {
         result.detail += QStringLiteral(" Exception occurred.\n");
         log.write(" Exception occurred.\n");
@@ -262,8 +286,10 @@ int requestNetfileTerms(FilingResult &result, bool refile)
         const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
         if (!x.replied) {
             result.detail += QStringLiteral(" read Netfile Term failed or network interruption.\n");
+            result.failure = x.raw.errorText;
             log.write("use tls\n");
             log.write(result.detail);
+            logFailure(log, result.failure);
             return -50;
         }
         if (cfg.modeDebug) {
@@ -273,6 +299,7 @@ int requestNetfileTerms(FilingResult &result, bool refile)
         if (parseNetfileTermsResponse(x.reply, result) != 0) {
             result.detail += QStringLiteral(" parses Netfile Term failed.\n");
             log.write(result.detail);
+            logFailure(log, result.failure);
             return 51;
         }
         return 0;
@@ -290,8 +317,10 @@ int askNetfileTerms(int &agreement, bool refile, QWidget *parent)
     const int rc = requestNetfileTerms(terms, refile);
     QApplication::restoreOverrideCursor();
     if (rc != 0) {
-        messageHandler()->information(nullptr, gMsgGetTitle(),
-                                      QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc));
+        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc);
+        if (!terms.failure.isEmpty())
+            text += QStringLiteral("\nReason: ") + terms.failure;
+        messageHandler()->information(nullptr, gMsgGetTitle(), text);
         return rc;
     }
     DlgFilingTerm dlg(refile ? 1 : 0, parent);
@@ -328,7 +357,9 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         const TlsExchange x = postOverTls(cfg.t1013Server, isT1013 ? kT1013Path : kPadPath, bytes);
         if (!x.replied) {
             reply.responseText = QStringLiteral("web service failed.");
+            reply.failure = x.raw.errorText;
             log.write("T1013 web service failed.\n");
+            logFailure(log, reply.failure);
             log.write(reply.responseText.toUtf8() + "\n\n");
             return -10;
         }
@@ -337,10 +368,13 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         log.write("xml=>\n" + xml);
         TiXmlDocument doc;
         if (!xml.isEmpty())
-            doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+            parseXmlText(doc, xml);
         if (xml.isEmpty() || doc.Error() || !doc.FirstChildElement()) {
             reply.responseText = QStringLiteral("response parse failed.");
+            reply.failure = xml.isEmpty() ? QStringLiteral("the reply holds no XML document")
+                                          : xmlReplyFailure(xml, doc);
             log.write("cannot parse returned response.\n");
+            logFailure(log, reply.failure);
             return -100;
         }
         const int rc = isT1013 ? parseTrisResponse(doc.FirstChildElement(), reply)
@@ -373,7 +407,9 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
     try {
         const TlsExchange x = postOverTls(cfg.eolServer, kT1135Path, request);
         if (!x.replied) {
+            reply.failure = x.raw.errorText;
             log.write("T1135 web service failed.\n");
+            logFailure(log, reply.failure);
             return -10;
         }
         log.write("\n" + x.reply + "\n");
@@ -386,6 +422,8 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
             reply.resultCode = result.resultCode;
             reply.message = result.message;
         }
+        reply.failure = result.failure;
+        logFailure(log, reply.failure);
         return rc;
     } catch (...) {
         log.write("Please try again, make sure Brackenquill is permitted by firewall to use Internet.\n");

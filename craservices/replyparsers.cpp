@@ -55,9 +55,26 @@ MyTiXmlHandle bodyOf(const TiXmlDocument &doc)
 
 bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
 {
-    doc.Parse(reply.constData(), nullptr, TIXML_ENCODING_UTF8);
-    return !doc.Error() && doc.FirstChildElement();
+    return parseXmlText(doc, reply) && doc.FirstChildElement();
 }
+
+} // namespace
+
+QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
+{
+    if (reply.trimmed().isEmpty())
+        return QStringLiteral("the reply is empty");
+    if (doc.Error())
+        return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
+            .arg(QString::fromUtf8(doc.ErrorDesc()))
+            .arg(doc.ErrorRow())
+            .arg(doc.ErrorCol());
+    if (!doc.FirstChildElement())
+        return QStringLiteral("the reply holds no XML element");
+    return QString();
+}
+
+namespace {
 
 // Error codes and texts of a processing error.
 void processingErrorSteps(const MyTiXmlHandle &p, FilingResult &result)
@@ -204,6 +221,7 @@ int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, Filing
     if (!parseXml(doc, reply)) {
         result.resultCode = "-1";
         result.detail = QStringLiteral("CRA system returns invalid response.");
+        result.failure = xmlReplyFailure(reply, doc);
         return 113;
     }
     const MyTiXmlHandle body = bodyOf(doc);
@@ -224,6 +242,7 @@ int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result)
     if (!parseXml(doc, reply)) {
         result.confirmed = false;
         result.detail = QStringLiteral("unknown error");
+        result.failure = xmlReplyFailure(reply, doc);
         rc = -1;
     }
     const MyTiXmlHandle tc = bodyOf(doc)
@@ -253,6 +272,7 @@ bool parseNetfileResponse(FilingLog *log, int kind, const QByteArray &reply, Fil
     if (!parseXml(doc, reply)) {
         result.confirmed = false;
         result.detail = QStringLiteral("response error");
+        result.failure = xmlReplyFailure(reply, doc);
         if (log)
             log->write("CRA system returns invalid response, please retry later.\n\n");
         return true;

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 class FilingLog;
+class TiXmlDocument;
 class TiXmlElement;
 
 // Result of parseEfileResponse for the CRA's end-of-line notice: the service is
@@ -17,6 +18,9 @@ void appendMessageTextsHtml(CString &text, const TiXmlElement *first);
 void appendHyperlinksHtml(CString &text, const TiXmlElement *first);
 
 // kind 1 EFILE and ReFILE, 101 T1135. 0, 111, 113, 132 or 190.
+// Why text is not a usable XML reply ("" when it is one).
+QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc);
+
 int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, FilingResult &result);
 // 0 or -1.
 int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result);

@@ -4,6 +4,8 @@
 #include <QDebug>
 #include <QFileInfo>
 #include <QLibrary>
+#include <csetjmp>
+#include <csignal>
 #include <cstdio>
 #include <vector>
 
@@ -47,6 +49,46 @@ private:
     JNIEnv *m_env;
     bool m_pushed;
 };
+
+// A machine that fails to start ends the process through its exit or abort
+// hook. While this thread starts one, the hooks jump back into startVm instead.
+thread_local sigjmp_buf *t_startJump = nullptr;
+
+void JNICALL onVmExit(jint)
+{
+    if (sigjmp_buf *jump = t_startJump)
+        siglongjmp(*jump, 1);
+}
+
+void JNICALL onVmAbort()
+{
+    if (sigjmp_buf *jump = t_startJump)
+        siglongjmp(*jump, 1);
+}
+
+// The signals the machine takes over while it starts; a failed start gives them back.
+const int kVmSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGPIPE, SIGXFSZ, SIGQUIT,
+                          SIGUSR2, SIGHUP, SIGINT, SIGTERM, SIGTRAP};
+constexpr size_t kVmSignalCount = sizeof(kVmSignals) / sizeof(kVmSignals[0]);
+
+// Calls create with the hooks armed; false when the machine gave up on its start.
+bool createWithinHooks(CreateVmFn create, JavaVM **vm, void **env, JavaVMInitArgs *args, jint &result)
+{
+    struct sigaction saved[kVmSignalCount];
+    for (size_t i = 0; i < kVmSignalCount; ++i)
+        sigaction(kVmSignals[i], nullptr, &saved[i]);
+    sigjmp_buf jump;
+    if (sigsetjmp(jump, 1) != 0) {
+        t_startJump = nullptr;
+        for (size_t i = 0; i < kVmSignalCount; ++i)
+            sigaction(kVmSignals[i], &saved[i], nullptr);
+        return false;
+    }
+    t_startJump = &jump;
+    result = create(vm, env, args);
+    t_startJump = nullptr;
+    return true;
+}
 
 struct MethodSpec
 {
@@ -124,6 +166,8 @@ int CJavaBridge::createJavaVM()
 
 int CJavaBridge::startVm()
 {
+    if (startFailed)
+        return -10;
     if (!library)
         return -21;
     auto getDefaultArgs = reinterpret_cast<GetDefaultArgsFn>(library->resolve("JNI_GetDefaultJavaVMInitArgs"));
@@ -144,20 +188,33 @@ int CJavaBridge::startVm()
     // The options are sized to their text: a class path has no length limit.
     QByteArray classPathOption = QByteArrayLiteral("-Djava.class.path=") + classPath.toUtf8();
     QByteArray headlessOption = QByteArrayLiteral("-Djava.awt.headless=true");
-    JavaVMOption options[2];
+    QByteArray exitOption = QByteArrayLiteral("exit");
+    QByteArray abortOption = QByteArrayLiteral("abort");
+    JavaVMOption options[4];
     options[0].optionString = classPathOption.data();
     options[0].extraInfo = nullptr;
     options[1].optionString = headlessOption.data();
     options[1].extraInfo = nullptr;
+    options[2].optionString = exitOption.data();
+    options[2].extraInfo = reinterpret_cast<void *>(&onVmExit);
+    options[3].optionString = abortOption.data();
+    options[3].extraInfo = reinterpret_cast<void *>(&onVmAbort);
     initArgs.version = JNI_VERSION_1_2;
-    initArgs.nOptions = 2;
+    initArgs.nOptions = 4;
     initArgs.options = options;
     initArgs.ignoreUnrecognized = JNI_FALSE;
 
     JavaVM *madeVm = nullptr;
     void *madeEnv = nullptr;
-    const jint created = createVm(&madeVm, &madeEnv, &initArgs);
+    jint created = JNI_ERR;
+    const bool returned = createWithinHooks(createVm, &madeVm, &madeEnv, &initArgs, created);
     initArgs.options = nullptr;   // the option texts live on this frame only
+    if (!returned) {
+        // a machine that gave up part way cannot be made again in this process
+        startFailed = true;
+        std::fputs("The Java virtual machine could not start; printing needs a restart of the program.\n", stderr);
+        return -10;
+    }
     if (created != 0 || !madeVm || !madeEnv)
         return -10;
     vm = madeVm;

@@ -60,6 +60,7 @@ private:
     JNIEnv *env = nullptr;
     JavaVMInitArgs initArgs{};
     bool loaded = false;
+    bool startFailed = false;   // the machine gave up its start: no second try in this process
     CString classPath;
     CString pdfPath;
     CString xmlPath;

@@ -248,6 +248,11 @@ bool FieldRecord::serialise(MyDataStream &ar)
         ar >> kind;
         if (!ar.ok())
             break;
+        if (kind < quint8(FieldKind::Amount) || kind > quint8(FieldKind::Text)) {
+            ar.setStatus(QDataStream::ReadCorruptData);   // no such kind: the file is damaged
+            break;
+        }
+        // a transient field (read kind 0) or one whose kind changed is skipped
         if (i >= n || m_table->readKind(i) != kind) {
             skipValue(ar, kind);
             continue;

@@ -111,3 +111,15 @@ std::string printDocumentToString(const TiXmlDocument &document)
     document.Accept(&printer);
     return printer.Str();
 }
+
+bool parseXmlText(TiXmlDocument &doc, const char *data, size_t size, TiXmlEncoding encoding)
+{
+    // a lead byte announces at most 4 bytes; the parser stops at the first zero after it
+    constexpr size_t kPadding = 16;
+    std::string padded;
+    padded.reserve(size + kPadding);
+    padded.append(data, size);
+    padded.append(kPadding, '\0');
+    doc.Parse(padded.c_str(), nullptr, encoding);
+    return !doc.Error();
+}

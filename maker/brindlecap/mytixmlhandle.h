@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include <QByteArray>
 #include <string>
 #include <tinyxml.h>
 
@@ -60,3 +61,18 @@ CString getElementSubEleStringAttribute(const TiXmlNode *parent, const char *nam
 std::string printElementToString(const TiXmlElement *element);
 // The whole document (declaration included) as XML text, on one line.
 std::string printDocumentToString(const TiXmlDocument &document);
+
+// Parses text that came from outside (a reply, a downloaded or stored document).
+// TinyXML steps over a whole UTF-8 sequence from its lead byte and so reads past
+// the end of text that stops inside one: the text is parsed from a copy that
+// ends in enough zero bytes. True when the document is well formed.
+bool parseXmlText(TiXmlDocument &doc, const char *data, size_t size,
+                  TiXmlEncoding encoding = TIXML_ENCODING_UTF8);
+inline bool parseXmlText(TiXmlDocument &doc, const QByteArray &text, TiXmlEncoding encoding = TIXML_ENCODING_UTF8)
+{
+    return parseXmlText(doc, text.constData(), size_t(text.size()), encoding);
+}
+inline bool parseXmlText(TiXmlDocument &doc, const std::string &text, TiXmlEncoding encoding = TIXML_ENCODING_UTF8)
+{
+    return parseXmlText(doc, text.data(), text.size(), encoding);
+}

@@ -1,5 +1,7 @@
 #include "privatefile.h"
+#include <QDateTime>
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -98,6 +100,30 @@ bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error
         return false;
     }
     return commitSaveFile(file, error);
+}
+
+int removeStaleSaveFiles(const QString &path, int minAgeSeconds)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    if (name.isEmpty())
+        return 0;
+    // QSaveFile's temporary: the target's name, a dot and six letters or digits
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(QRegularExpression::escape(name)
+                                                                         + QStringLiteral("\\.[A-Za-z0-9]{6}")));
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
+    const QDir folder = target.absoluteDir();
+    int removed = 0;
+    for (const QFileInfo &candidate : folder.entryInfoList({name + QStringLiteral(".??????")},
+                                                           QDir::Files | QDir::Hidden | QDir::System)) {
+        if (!pattern.match(candidate.fileName()).hasMatch() || candidate.isSymLink() || !candidate.isFile())
+            continue;
+        if (candidate.ownerId() != ::getuid() || candidate.lastModified().toUTC() > before)
+            continue;
+        if (QFile::remove(candidate.filePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 bool makePrivateFolder(const QString &path)

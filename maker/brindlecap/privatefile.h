@@ -19,5 +19,10 @@ bool openPrivateSaveFile(QSaveFile &file);
 bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
 // The whole of bytes replaces the file at path (private), or nothing changes.
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+// A save that was killed leaves its temporary file (the whole return, S.I.N.s
+// included) beside the target: "<name>.XXXXXX". Removes those of path that are
+// regular files of this user and older than minAgeSeconds (a save of another
+// process may be under way); the number removed.
+int removeStaleSaveFiles(const QString &path, int minAgeSeconds = 10);
 // Creates a folder and its parents; the folders made here are owner-only (0700).
 bool makePrivateFolder(const QString &path);

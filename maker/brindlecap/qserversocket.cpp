@@ -34,6 +34,14 @@ int wholeRequestSize(const QByteArray &data)
 }
 } // namespace
 
+// The first timer made for a connection is its idle timer.
+static void stopIdleTimer(QTcpSocket *socket)
+{
+    const QList<QTimer *> timers = socket->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    if (!timers.isEmpty())
+        timers.first()->stop();
+}
+
 QServerSocket::QServerSocket(quint16 port, QObject *parent) : QTcpServer(parent)
 {
     listen(QHostAddress::LocalHost, port);
@@ -55,6 +63,20 @@ void QServerSocket::incomingConnection(qintptr descriptor)
     idle->setSingleShot(true);
     connect(idle, &QTimer::timeout, socket, [socket] { socket->abort(); socket->deleteLater(); });
     idle->start(m_idleTimeoutMs);
+    // the whole request has its time, however its bytes are paced; an answered
+    // connection that the peer holds open is cut after as long again
+    auto deadline = new QTimer(socket);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, socket, [socket, deadline, this] {
+        if (socket->property(DoneProperty).toBool() && !deadline->property(DoneProperty).toBool()) {
+            deadline->setProperty(DoneProperty, true);
+            deadline->start(m_requestTimeoutMs);
+            return;
+        }
+        socket->abort();
+        socket->deleteLater();
+    });
+    deadline->start(m_requestTimeoutMs);
     connect(socket, &QTcpSocket::readyRead, this, [this, socket, idle] {
         if (!socket->property(DoneProperty).toBool())
             idle->start(m_idleTimeoutMs);
@@ -90,8 +112,7 @@ void QServerSocket::readFrom(QTcpSocket *socket)
     }
     socket->setProperty(BufferProperty, QVariant());
     socket->setProperty(DoneProperty, true);
-    if (auto idle = socket->findChild<QTimer *>())
-        idle->stop();
+    stopIdleTimer(socket);
     emit dataReceived(socket, buffer.left(whole));
 }
 
@@ -104,8 +125,7 @@ void QServerSocket::drainOversized(QTcpSocket *socket, const QByteArray &data)
     if (data.contains("\r\n\r\n")) {
         socket->setProperty(BufferProperty, QVariant());
         socket->setProperty(DoneProperty, true);
-        if (auto idle = socket->findChild<QTimer *>())
-            idle->stop();
+        stopIdleTimer(socket);
         emit requestTooLarge(socket);
         return;
     }

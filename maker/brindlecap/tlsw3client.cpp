@@ -140,40 +140,99 @@ bool parseHead(const QByteArray &head, ReplyHead &out)
 
 enum class Chunks { Incomplete, Done, Bad, TooLarge };
 
-Chunks dechunk(const QByteArray &data, QByteArray &body, qint64 cap)
+// Decodes a chunked body as its bytes arrive: each byte is looked at once.
+class ChunkDecoder
 {
-    body.clear();
-    int at = 0;
-    for (;;) {
-        const int eol = data.indexOf("\r\n", at);
-        if (eol < 0)
-            return data.size() - at > 1024 ? Chunks::Bad : Chunks::Incomplete;
-        bool ok = false;
-        const qint64 size = data.mid(at, eol - at).split(';').value(0).trimmed().toLongLong(&ok, 16);
-        if (!ok || size < 0)
-            return Chunks::Bad;
-        if (body.size() + size > cap)
-            return Chunks::TooLarge;
-        at = eol + 2;
-        if (size == 0) {
-            // trailers, then the blank line
-            int line = at;
-            for (;;) {
-                const int end = data.indexOf("\r\n", line);
-                if (end < 0)
+public:
+    explicit ChunkDecoder(qint64 cap) : m_cap(cap) {}
+
+    Chunks feed(const char *data, int size)
+    {
+        m_pending.append(data, size);
+        const Chunks c = decode();
+        m_pending.remove(0, m_at);   // only an unfinished size or trailer line stays
+        m_at = 0;
+        return c;
+    }
+    const QByteArray &body() const { return m_body; }
+
+private:
+    enum class State { Size, Data, DataEnd, Trailer, Done };
+
+    Chunks decode()
+    {
+        for (;;) {
+            switch (m_state) {
+            case State::Size: {
+                const int eol = m_pending.indexOf("\r\n", m_at);
+                if (eol < 0)
+                    return m_pending.size() - m_at > 1024 ? Chunks::Bad : Chunks::Incomplete;
+                bool ok = false;
+                const qint64 size = m_pending.mid(m_at, eol - m_at).split(';').value(0).trimmed().toLongLong(&ok, 16);
+                if (!ok || size < 0)
+                    return Chunks::Bad;
+                if (m_body.size() + size > m_cap)
+                    return Chunks::TooLarge;
+                m_at = eol + 2;
+                m_left = size;
+                m_state = size == 0 ? State::Trailer : State::Data;
+                break;
+            }
+            case State::Data: {
+                const int take = int(qMin<qint64>(m_left, m_pending.size() - m_at));
+                m_body.append(m_pending.constData() + m_at, take);
+                m_at += take;
+                m_left -= take;
+                if (m_left > 0)
                     return Chunks::Incomplete;
-                if (end == line)
-                    return Chunks::Done;
-                line = end + 2;
+                m_state = State::DataEnd;
+                break;
+            }
+            case State::DataEnd:
+                if (m_pending.size() - m_at < 2)
+                    return Chunks::Incomplete;
+                if (m_pending.mid(m_at, 2) != "\r\n")
+                    return Chunks::Bad;
+                m_at += 2;
+                m_state = State::Size;
+                break;
+            case State::Trailer: {
+                // trailers, then the blank line
+                const int end = m_pending.indexOf("\r\n", m_at);
+                if (end < 0)
+                    return m_pending.size() - m_at > TLSW3Client::MaxHeaderBytes ? Chunks::Bad : Chunks::Incomplete;
+                m_state = end == m_at ? State::Done : State::Trailer;
+                m_at = end + 2;
+                break;
+            }
+            case State::Done:
+                return Chunks::Done;
             }
         }
-        if (data.size() < at + size + 2)
-            return Chunks::Incomplete;
-        if (data.mid(int(at + size), 2) != "\r\n")
-            return Chunks::Bad;
-        body += data.mid(at, int(size));
-        at += int(size) + 2;
     }
+
+    qint64 m_cap;
+    QByteArray m_pending;
+    int m_at = 0;
+    QByteArray m_body;
+    State m_state = State::Size;
+    qint64 m_left = 0;
+};
+// 0 while chunks are still to come, 1 when the body is whole (it is then in
+// the reply), -1 when the body cannot be read.
+int chunkState(Chunks c, const ChunkDecoder &chunks, RawHTTPSoapResponseStru &reply)
+{
+    switch (c) {
+    case Chunks::Incomplete: return 0;
+    case Chunks::Done: reply.body.Append(chunks.body()); return 1;
+    default: return -1;
+    }
+}
+
+QString chunkError(Chunks c, qint64 cap)
+{
+    return c == Chunks::TooLarge ? QStringLiteral("The reply is larger than %1 bytes").arg(cap)
+                                 : QStringLiteral("The reply's chunked body is malformed");
 }
 } // namespace
 
@@ -405,21 +464,28 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
         }
     }
 
-    // the reply: status line and headers, then the body by its framing
+    // the reply: status line and headers, then the body by its framing. The
+    // time-out covers the whole reply, however the server paces its bytes.
     clock.restart();
     QByteArray data;
     ReplyHead head;
     int headEnd = -1;
+    int searchedTo = 0;
     bool closed = false;
+    ChunkDecoder chunks(m_maxReplyBytes);
     char buffer[16384];
     for (;;) {
+        if (clock.elapsed() > m_timeouts.readMs)
+            return failed(QStringLiteral("No complete reply within %1 ms").arg(m_timeouts.readMs));
         if (headEnd < 0) {
-            const int end = data.indexOf("\r\n\r\n");
+            const int end = data.indexOf("\r\n\r\n", qMax(0, searchedTo - 3));
+            searchedTo = data.size();
             if (end >= 0) {
                 if (!parseHead(data.left(end), head))
                     return failed(QStringLiteral("The server's reply is not HTTP"));
                 if (head.status < 200) {   // 100 Continue and friends: skip
                     data.remove(0, end + 4);
+                    searchedTo = 0;
                     continue;
                 }
                 headEnd = end + 4;
@@ -428,6 +494,13 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
                 reply.reasonPhrase = CString(QString::fromLatin1(head.reason));
                 if (head.framing == Framing::Length && head.length > m_maxReplyBytes)
                     return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
+                if (head.framing == Framing::Chunked) {
+                    // the chunks go to the decoder as they come; data keeps the head only
+                    const Chunks c = chunks.feed(data.constData() + headEnd, data.size() - headEnd);
+                    data.truncate(headEnd);
+                    if (const int r = chunkState(c, chunks, reply))
+                        return r > 0 ? finish(keepAlive) : failed(chunkError(c, m_maxReplyBytes));
+                }
             } else if (data.size() > MaxHeaderBytes) {
                 return failed(QStringLiteral("The reply's headers are too long"));
             }
@@ -437,19 +510,6 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
             if (head.framing == Framing::Length && have >= head.length) {
                 reply.body.Append(data.constData() + headEnd, int(head.length));
                 break;
-            }
-            // the last chunk ends in a line break: parse only then
-            if (head.framing == Framing::Chunked && data.endsWith("\r\n")) {
-                QByteArray body;
-                const Chunks c = dechunk(data.mid(headEnd), body, m_maxReplyBytes);
-                if (c == Chunks::Bad)
-                    return failed(QStringLiteral("The reply's chunked body is malformed"));
-                if (c == Chunks::TooLarge)
-                    return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
-                if (c == Chunks::Done) {
-                    reply.body.Append(body);
-                    break;
-                }
             }
             if (head.framing == Framing::Close && have > m_maxReplyBytes)
                 return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
@@ -466,7 +526,13 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
         }
         const ssize_t n = gnutls_record_recv(tls, buffer, sizeof buffer);
         if (n > 0) {
-            data.append(buffer, int(n));
+            if (headEnd >= 0 && head.framing == Framing::Chunked) {
+                const Chunks c = chunks.feed(buffer, int(n));
+                if (const int r = chunkState(c, chunks, reply))
+                    return r > 0 ? finish(keepAlive) : failed(chunkError(c, m_maxReplyBytes));
+            } else {
+                data.append(buffer, int(n));
+            }
         } else if (n == 0 || n == GNUTLS_E_PREMATURE_TERMINATION) {
             closed = true;
         } else if (n == GNUTLS_E_AGAIN || n == GNUTLS_E_INTERRUPTED) {
@@ -477,7 +543,13 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
             return failed(QStringLiteral("Reading the reply failed: %1").arg(QString::fromUtf8(gnutls_strerror(int(n)))));
         }
     }
+    return finish(keepAlive);
+}
+
+bool TLSW3Client::finish(bool keepAlive)
+{
     if (!keepAlive)
         Close();
     return true;
 }
+

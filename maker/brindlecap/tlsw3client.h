@@ -68,6 +68,7 @@ public:
 private:
     struct Session;
     bool fail(const QString &text);
+    bool finish(bool keepAlive);
 
     std::unique_ptr<Session> m_session;
     Timeouts m_timeouts;

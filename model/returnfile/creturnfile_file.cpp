@@ -110,6 +110,7 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
             *failure = notOpenedReason(path);
         return nullptr;
     }
+    removeStaleSaveFiles(path);
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
     std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
@@ -137,6 +138,7 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
             *error = noProvinceText();
         return kDamaged;
     }
+    removeStaleSaveFiles(path);
     QSaveFile file(path);
     if (!openPrivateSaveFile(file)) {
         if (error)

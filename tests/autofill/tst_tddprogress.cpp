@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSqlQuery>
+#include <QTimer>
 
 using bqfakes::TddServicesFake;
 using Answer = TddServicesFake::Answer;
@@ -100,6 +101,7 @@ private slots:
     void init()
     {
         TddWebService::setWaitPercent(10);
+        TddWebService::setTokenGraceMs(2000);
         m_fake->setOptions({});
         QSqlQuery q(database());
         q.exec(QStringLiteral("delete from tb_taxdata"));
@@ -254,6 +256,52 @@ private slots:
         QCOMPARE(m_fake->stagedSins().size(), stagesBefore);
         QCOMPARE(storedRows("tb_taxdata").size(), 1);
         dialog.reject();
+    }
+
+    // Another local process sends the listener its own token before the user
+    // has signed in: the web service refuses it, and the genuine return that
+    // follows is still taken and imported.
+    void forgedTokenThenTheGenuineOne()
+    {
+        TddWebService::setTokenGraceMs(60000);
+        const int refusalsBefore = m_fake->getDataRequests();
+        QList<QByteArray> forgedAnswers;
+        QThread *forger = nullptr;
+        const quint16 port = m_port;
+        TddWebService::setBrowserOpener([&](const QUrl &url) {
+            forger = QThread::create([&forgedAnswers, port] {
+                forgedAnswers << tddtest::blockingExchange(port, {"GET /taxdata?t=forged-by-another-process HTTP/1.1\r\n\r\n"});
+            });
+            forger->start();
+            // the genuine return comes after the forged token was refused
+            QTimer::singleShot(1000, [url] { QDesktopServices::openUrl(url); });
+            return true;
+        });
+        const Outcome o = run(1, {"046454286"});
+        TddWebService::setBrowserOpener(nullptr);
+        QVERIFY(forger && forger->wait(5000));
+        delete forger;
+        QVERIFY(o.closed);
+        QVERIFY2(o.history.contains(QStringLiteral("1 record(s) saved into tax data locally (1001).")),
+                 qPrintable(o.history.join(QLatin1Char('|'))));
+        QCOMPARE(forgedAnswers.size(), 1);
+        QVERIFY(forgedAnswers.first().startsWith("HTTP/1.0 200 OK"));
+        QCOMPARE(m_fake->getDataRequests() - refusalsBefore, 2);   // the forged token, then the genuine
+        QCOMPARE(storedRows("tb_taxdata").size(), 1);
+    }
+
+    // A service whose certificate is not trusted: the run fails, and the
+    // reason that the main dialog shows names the certificate.
+    void untrustedServiceGivesItsReason()
+    {
+        QWebClient::setDefaultCaFile(QString());
+        const Outcome o = run(1, {"046454286"});
+        QWebClient::setDefaultCaFile(m_server.caFile());
+        QVERIFY(o.closed);
+        QVERIFY2(o.history.contains(QStringLiteral("some error occured, code = -20")),
+                 qPrintable(o.history.join(QLatin1Char('|'))));
+        const QString why = TddHttpServer::instance()->client().lastFailure();
+        QVERIFY2(why.contains(QLatin1String("certificate"), Qt::CaseInsensitive), qPrintable(why));
     }
 
     void failuresCloseTheDialogWithTheirMessage_data()

@@ -192,10 +192,11 @@ void TestFilingSenders::efileResults_data()
     QTest::addColumn<int>("rc");
     QTest::addColumn<bool>("confirmed");
     QTest::addColumn<QString>("resultCode");
-    QTest::newRow("rejected") << "rejected" << 0 << false << "2001";
-    QTest::newRow("end-of-line notice") << "eol-132" << 132 << false << "132";
-    QTest::newRow("fault") << "fault" << 190 << false << "-100";
-    QTest::newRow("malformed") << "malformed" << 113 << false << "-1";
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("rejected") << "rejected" << 0 << false << "2001" << "";
+    QTest::newRow("end-of-line notice") << "eol-132" << 132 << false << "132" << "";
+    QTest::newRow("fault") << "fault" << 190 << false << "-100" << "";
+    QTest::newRow("malformed") << "malformed" << 113 << false << "-1" << "the reply is not well-formed XML: ";
 }
 
 void TestFilingSenders::efileResults()
@@ -206,6 +207,10 @@ void TestFilingSenders::efileResults()
     QTEST(sendEfileRequest(vars, fixture::t1Return(), r), "rc");
     QTEST(r.confirmed, "confirmed");
     QTEST(QString(r.resultCode), "resultCode");
+    // an unreadable reply says why, to the user and in the log
+    QFETCH(QString, failure);
+    QVERIFY2(failure.isEmpty() ? r.failure.isEmpty() : QString(r.failure).startsWith(failure), qPrintable(r.failure));
+    QCOMPARE(log().contains("reason: " + failure.toUtf8()), !failure.isEmpty());
     // Both switches off: host and time first, no request text.
     const QByteArray text = log();
     QVERIFY(text.startsWith(QStringLiteral("127.0.0.1:%1\n").arg(m_server.port()).toUtf8()));
@@ -284,23 +289,31 @@ void TestFilingSenders::untrustedServerIsATransportFailure()
 {
     TLSW3Client::setTestCaFile(QString());
     QWebClient::setDefaultCaFile(QString());
+    // each failure names the certificate, not the firewall, and logs it
+    const QString untrusted = QStringLiteral("The certificate is NOT trusted");
     TemplateVars efile = fixture::efileVars(QStringLiteral("accepted"));
     FilingResult r(1);
     QCOMPARE(sendEfileRequest(efile, fixture::t1Return(), r), 106);
+    QVERIFY2(QString(r.failure).contains(untrusted), qPrintable(r.failure));
+    QVERIFY(log().contains("reason: The TLS handshake with 127.0.0.1 failed: " + untrusted.toUtf8()));
     TemplateVars netfile = fixture::netfileVars(QStringLiteral("accepted"));
     FilingResult n(1);
     QCOMPARE(sendNetfileRequest(netfile, fixture::t1Return(), n), -20);
+    QVERIFY2(QString(n.failure).contains(untrusted), qPrintable(n.failure));
     FilingResult t(0);
     QCOMPARE(requestNetfileTerms(t, false), -50);
+    QVERIFY2(QString(t.failure).contains(untrusted), qPrintable(t.failure));
     TemplateVars tris;
     tris.insert("efilerid", "X1");
     tris.insert("password", "p");
     tris.insert("taxyear", "2024");
     FormFilingReply f;
     QCOMPARE(sendTrisOrPadRequest(true, tris, QStringLiteral("<T1013/>"), f), -10);
+    QVERIFY2(QString(f.failure).contains(untrusted), qPrintable(f.failure));
     TemplateVars t1135 = fixture::efileVars(QStringLiteral("accepted"));
     T1135FilingReply reply;
     QCOMPARE(sendT1135Request(t1135, fixture::t1135Document(), reply), -10);
+    QVERIFY2(QString(reply.failure).contains(untrusted), qPrintable(reply.failure));
     QCOMPARE(m_server.requestCount(), 0);
 }
 
@@ -444,8 +457,10 @@ void TestFilingSenders::termsFailureIsShownWithItsCode()
     QCOMPARE(askNetfileTerms(agreement, false, nullptr), -50);
     setMessageHandler(nullptr);
     QCOMPARE(agreement, 0);
-    QCOMPARE(messages.texts(),
-             QStringList{QStringLiteral("Msg:  read Netfile Term failed or network interruption.\n; Code: -50.")});
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY2(messages.texts().first().startsWith(
+                 QStringLiteral("Msg:  read Netfile Term failed or network interruption.\n; Code: -50.\nReason: Cannot connect")),
+             qPrintable(messages.texts().first()));
     QVERIFY(log().contains("use tls\n read Netfile Term failed or network interruption.\n"));
 }
 

@@ -2,7 +2,11 @@
 #include "bqtest.h"
 #include "crafilingfake.h"
 #include "filinglog.h"
+#include "mytixmlhandle.h"
 #include "replyparsers.h"
+#include "tddwebservice.h"
+#include <sys/mman.h>
+#include <unistd.h>
 #include <tinyxml.h>
 
 namespace {
@@ -29,6 +33,35 @@ const QString kProcessingError = QStringLiteral(
     "The return could not be processed.<br/><br/>Error code: (12345)<br/>"
     "<br/>Error Message:<br/>Line 30000 does not agree with the date of birth.");
 
+// Bytes that end right before a page the process may not read: a parser that
+// reads past the end of its input crashes instead of reading stray memory.
+class GuardedBytes
+{
+public:
+    explicit GuardedBytes(const QByteArray &bytes)
+    {
+        const size_t page = size_t(sysconf(_SC_PAGESIZE));
+        m_size = 2 * page;
+        void *map = mmap(nullptr, m_size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (map == MAP_FAILED)
+            qFatal("no memory for a guard page");
+        m_map = static_cast<char *>(map);
+        mprotect(m_map + page, page, PROT_NONE);
+        m_data = m_map + page - bytes.size();
+        memcpy(m_data, bytes.constData(), size_t(bytes.size()));
+        m_length = bytes.size();
+    }
+    ~GuardedBytes() { munmap(m_map, m_size); }
+    // Not a copy: the reply as it sits before the guard, without a terminating zero.
+    QByteArray reply() const { return QByteArray::fromRawData(m_data, m_length); }
+
+private:
+    char *m_map = nullptr;
+    size_t m_size = 0;
+    char *m_data = nullptr;
+    int m_length = 0;
+};
+
 } // namespace
 
 class TestReplyParsers : public QObject
@@ -44,6 +77,8 @@ private slots:
     void codeFamily184();
     void formReplyCut_data();
     void formReplyCut();
+    void replyEndingInsideACharacter_data();
+    void replyEndingInsideACharacter();
 };
 
 void TestReplyParsers::filingReplies_data()
@@ -271,6 +306,39 @@ void TestReplyParsers::formReplyCut()
 {
     QFETCH(QByteArray, raw);
     QTEST(cutFormReply(raw), "cut");
+}
+
+// A reply that ends inside a UTF-8 sequence (its lead byte last, with or
+// without the zero after it) is read without a byte past its end, by every
+// parser of the filing and Auto-fill replies.
+void TestReplyParsers::replyEndingInsideACharacter_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("text, three-byte lead") << QByteArray("<a>\xEA");
+    QTest::newRow("text, four-byte lead, zero") << QByteArray("<a>\xF0", 5);
+    QTest::newRow("name, lead") << QByteArray("<soapenv:Envelope><\xE2");
+    QTest::newRow("attribute, lead, zero") << QByteArray("<a b='\xEF", 8);
+    QTest::newRow("after the declaration") << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\xEF");
+    QTest::newRow("byte-order mark cut") << QByteArray("\xEF");
+}
+
+void TestReplyParsers::replyEndingInsideACharacter()
+{
+    QFETCH(QByteArray, bytes);
+    const GuardedBytes guarded(bytes);
+    const QByteArray raw = guarded.reply();
+    FilingResult efile(1);
+    QCOMPARE(parseEfileResponse(nullptr, raw, 1, efile), 113);
+    FilingResult t1135(101);
+    QCOMPARE(parseEfileResponse(nullptr, raw, 101, t1135), 113);
+    FilingResult netfile(1);
+    QVERIFY(parseNetfileResponse(nullptr, 1, raw, netfile));
+    FilingResult terms(0);
+    QCOMPARE(parseNetfileTermsResponse(raw, terms), -1);
+    TddServiceReply autoFill;
+    QVERIFY(parseSoapResponse(raw, "GetTDDEFileResponse", "TokenIdentifier", autoFill) != 0);
+    TiXmlDocument doc;
+    parseXmlText(doc, raw.constData(), size_t(raw.size()));   // a declaration alone may pass
 }
 
 BQ_TEST_MAIN_CORE(TestReplyParsers)

@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QLibrary>
+#include <memory>
 #include <sys/resource.h>
 
 namespace {
@@ -183,8 +184,13 @@ private slots:
         for (const QFileInfo &fi : dir.entryInfoList({QStringLiteral("*.r24")}, QDir::Files, QDir::Name)) {
             QFile f(fi.filePath());
             QVERIFY(f.open(QIODevice::ReadOnly));
-            m_corpus.insert(fi.fileName(), f.readAll());
+            // files found damaged in the field (named "damaged-...") must be refused
+            if (fi.fileName().startsWith(QLatin1String("damaged-")))
+                m_damaged.insert(fi.filePath(), f.readAll());
+            else
+                m_corpus.insert(fi.fileName(), f.readAll());
         }
+        QVERIFY(!m_damaged.isEmpty());
         QVERIFY(m_corpus.size() >= 3);
         // held loaded, so that each read does not load and unload the plug-ins
         for (int province : {2, 9}) {
@@ -265,6 +271,25 @@ private slots:
         QVERIFY(cases > 100);
     }
 
+    // Each is refused with the reader's damaged-file reason, through the same
+    // load that the window and batch mode use.
+    void damagedFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("path");
+        for (auto it = m_damaged.cbegin(); it != m_damaged.cend(); ++it)
+            QTest::newRow(qPrintable(QFileInfo(it.key()).fileName())) << it.key();
+    }
+    void damagedFilesAreRefused()
+    {
+        QFETCH(QString, path);
+        QVERIFY(readBytes(m_damaged.value(path)) != 0);
+        int code = 0;
+        QString failure;
+        std::unique_ptr<CReturnFile> rf(CReturnFile::load(path, code, 1, &failure));
+        QVERIFY(code != 0);
+        QCOMPARE(failure, QStringLiteral("the file is damaged"));
+    }
+
     // Small files cut at every byte.
     void everyCut()
     {
@@ -277,6 +302,7 @@ private slots:
 private:
     SilentMessages m_messages;
     QMap<QString, QByteArray> m_corpus;
+    QMap<QString, QByteArray> m_damaged;   // by path
 };
 
 BQ_TEST_MAIN_CORE(TestReturnFileReplay)

@@ -118,6 +118,44 @@ private slots:
         QVERIFY(closedByServer(client.data(), 3000));
         QCOMPARE(spy.count(), 0);
     }
+
+    // A byte every 100 ms keeps the idle timer from firing; the request's own
+    // deadline still cuts the connection, and nothing is handed on.
+    void drippingRequestIsCut()
+    {
+        QServerSocket server(0);
+        server.setIdleTimeout(300);
+        server.setRequestTimeout(800);
+        QSignalSpy spy(&server, &QServerSocket::dataReceived);
+        QScopedPointer<QTcpSocket> client(connectTo(server));
+        QVERIFY(client);
+        QElapsedTimer clock;
+        clock.start();
+        const QByteArray request = "GET /taxdata?t=abcdefgh HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+        int sent = 0;
+        while (client->state() == QAbstractSocket::ConnectedState && clock.elapsed() < 5000) {
+            client->write(request.mid(sent++ % request.size(), 1));
+            QTest::qWait(100);
+        }
+        QVERIFY(client->state() != QAbstractSocket::ConnectedState);
+        QVERIFY2(clock.elapsed() >= 700 && clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(spy.count(), 0);
+    }
+
+    // An answered connection that the peer never closes does not stay open.
+    void answeredConnectionHeldOpenIsCut()
+    {
+        QServerSocket server(0);
+        server.setRequestTimeout(300);
+        connect(&server, &QServerSocket::dataReceived, [](QTcpSocket *socket, const QByteArray &) {
+            socket->write("HTTP/1.0 200 OK\n\n");
+        });
+        QScopedPointer<QTcpSocket> client(connectTo(server));
+        QVERIFY(client);
+        client->write("GET / HTTP/1.1\r\n\r\n");
+        QVERIFY(closedByServer(client.data(), 3000));
+        QCOMPARE(client->readAll(), QByteArray("HTTP/1.0 200 OK\n\n"));
+    }
 };
 
 BQ_TEST_MAIN_CORE(TestQServerSocket)

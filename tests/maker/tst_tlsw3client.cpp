@@ -73,6 +73,16 @@ private slots:
             return FakeResponse::raw("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"
                                      "5\r\n<a>hi\r\n4;x=1\r\n</a>\r\n0\r\nX-Trailer: 1\r\n\r\n");
         });
+        m_server.route("POST", "/oneByteChunks", [](const FakeRequest &) {
+            QByteArray raw = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+            raw.reserve(7 * 1024 * 1024);
+            for (int i = 0; i < 1024 * 1024; ++i) {
+                raw += "1\r\n";
+                raw += char('a' + i % 26);
+                raw += "\r\n";
+            }
+            return FakeResponse::raw(raw + "0\r\n\r\n");
+        });
         m_server.route("POST", "/closeDelimited", [](const FakeRequest &) {
             return FakeResponse::raw("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.0 200 OK\r\nContent-Type: text/xml\r\n\r\n"
                                      "<whole>until the close</whole>");
@@ -163,6 +173,26 @@ private slots:
         QVERIFY2(QString(e.reply.errorText).contains(error), qPrintable(e.reply.errorText));
         QVERIFY(e.elapsedMs < 5000);
         QCOMPARE(m_server.requestCount(), 1);
+    }
+
+    // Each byte of a chunked body is decoded once, as it comes: a megabyte in
+    // one-byte chunks is read well within the time-out.
+    void chunkedReplyWithinDeadline()
+    {
+        TLSW3Client client;
+        TLSW3Client::Timeouts t = quickTimeouts();
+        t.readMs = 10000;
+        client.setTimeouts(t);
+        QVERIFY(client.Connect(hostPort(m_server)));
+        QElapsedTimer clock;
+        clock.start();
+        RawHTTPSoapResponseStru reply;
+        QVERIFY2(client.CallSoap("/oneByteChunks", false, kSoapType, "<x/>", 4, reply), qPrintable(reply.errorText));
+        const QByteArray body = reply.body.bytes();
+        QCOMPARE(body.size(), 1024 * 1024);
+        QCOMPARE(body.left(3), QByteArray("abc"));
+        QCOMPARE(body.at(body.size() - 1), char('a' + (1024 * 1024 - 1) % 26));
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     }
 
     void replyOverCapFails()

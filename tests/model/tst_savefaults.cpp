@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -188,6 +189,49 @@ private slots:
         QVERIFY(makePrivateFolder(folder));
         QCOMPARE(modeOf(path(QStringLiteral("made"))), 0700);
         QCOMPARE(modeOf(folder), 0700);
+    }
+
+    // A save killed before its commit can leave QSaveFile's temporary file
+    // ("<name>.XXXXXX" where the file system has no unnamed files), which holds
+    // the whole return. The next open or save of that return removes it once it
+    // is older than a save can take; a fresh one, or another file's, stays.
+    void killedSaveLeavesNoTemporaryFile_data()
+    {
+        QTest::addColumn<bool>("bySave");
+        QTest::newRow("next open") << false;
+        QTest::newRow("next save") << true;
+    }
+    void killedSaveLeavesNoTemporaryFile()
+    {
+        QFETCH(bool, bySave);
+        const QString file = path(QStringLiteral("killed-%1.r24").arg(bySave));
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Di"), 2);
+        QCOMPARE(rf.save(file, 1), 0);
+        const QString stale = file + QStringLiteral(".k3Xq9Z");
+        const QString notOurs = file + QStringLiteral(".other.AbC123");
+        const QString notAReturn = path(QStringLiteral("killed-%1.r2.k3Xq9Z").arg(bySave));
+        for (const QString &left : {stale, notOurs, notAReturn})
+            QVERIFY(writeFileWhole(left, write(rf)));
+        const auto reopenOrSave = [&] {
+            if (bySave)
+                return rf.save(file, 1) == 0;
+            int code = -1;
+            std::unique_ptr<CReturnFile> loaded(CReturnFile::load(file, code, 1));
+            return loaded && code == 0;
+        };
+        // a fresh one may belong to a save under way
+        QVERIFY(reopenOrSave());
+        QVERIFY(QFileInfo::exists(stale));
+        for (const QString &left : {stale, notOurs, notAReturn}) {
+            QFile f(left);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        }
+        QVERIFY(reopenOrSave());
+        QVERIFY(!QFileInfo::exists(stale));
+        QVERIFY(QFileInfo::exists(notOurs));
+        QVERIFY(QFileInfo::exists(notAReturn));
     }
 
     // A FIFO, a folder or a device is refused at once, without being opened.

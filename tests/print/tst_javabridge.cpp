@@ -175,6 +175,20 @@ private slots:
         QCOMPARE(r.jobs, QList<int>({0}));
     }
 
+    // A machine that gives up its start would end the process (and lose unsaved
+    // edits): the load fails with a code instead, and no second start is tried.
+    void machineThatCannotStart()
+    {
+        const probe::Result r = probe::run(engineArgs(QStringLiteral(BQ_ENGINE_BASIC_JAR), folder(QStringLiteral("nostart")))
+                                               << QStringLiteral("--loads") << QStringLiteral("2")
+                                               << QStringLiteral("return.r24"),
+                                           {{QStringLiteral("JAVA_TOOL_OPTIONS"), QStringLiteral("-Xmx1m")}});
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.loads, QList<int>({-10, -10}));
+        QCOMPARE(r.jobs, QList<int>({-99}));
+        QVERIFY2(r.output.contains(QLatin1String("Too small maximum heap")), qPrintable(r.output));
+    }
+
     void checkedJniStaysQuiet()
     {
         const probe::Result r = probe::run(engineArgs(QStringLiteral(BQ_ENGINE_BASIC_JAR), folder(QStringLiteral("xcheck")))

@@ -248,6 +248,53 @@ private slots:
         QVERIFY(QFile::exists(r.pdfNames.at(0)));
     }
 
+    // Names and addresses in other scripts reach the client copy as written
+    // (the fonts for them are embedded), read back as text from the PDF.
+    void nonLatinNameAndAddress_data()
+    {
+        QTest::addColumn<QString>("firstName");
+        QTest::addColumn<QString>("lastName");
+        QTest::addColumn<QString>("street");
+        QTest::newRow("Cyrillic") << QStringLiteral("\u0410\u043d\u043d\u0430") << QStringLiteral("\u041f\u0435\u0442\u0440\u043e\u0432\u0430")
+                                  << QStringLiteral("\u0443\u043b. \u041b\u0435\u043d\u0438\u043d\u0430 5");
+        QTest::newRow("Chinese and Japanese") << QStringLiteral("\u6d69\u7136") << QStringLiteral("\u738b")
+                                              << QStringLiteral("\u6771\u4eac\u90fd 1-2-3");
+        QTest::newRow("Greek and accents") << QStringLiteral("\u0394\u03ae\u03bc\u03b7\u03c4\u03c1\u03b1") << QStringLiteral("C\u00f4t\u00e9")
+                                           << QStringLiteral("\u0152uvre \u2116 7");
+    }
+    void nonLatinNameAndAddress()
+    {
+        QFETCH(QString, firstName);
+        QFETCH(QString, lastName);
+        QFETCH(QString, street);
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/01-ontario-employee.json"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QJsonObject description = QJsonDocument::fromJson(f.readAll()).object();
+        QJsonArray persons = description.value(QStringLiteral("persons")).toArray();
+        QJsonObject self = persons.at(0).toObject();
+        self.insert(QStringLiteral("firstName"), firstName);
+        self.insert(QStringLiteral("lastName"), lastName);
+        self.insert(QStringLiteral("t1"), QJsonObject{{QStringLiteral("Street"), street}});
+        persons.replace(0, self);
+        description.insert(QStringLiteral("persons"), persons);
+        QString error;
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(description, &error));
+        QVERIFY2(file, qPrintable(error));
+        const QString r24 = m_dir.filePath(QStringLiteral("script-%1.r24").arg(QTest::currentDataTag()).replace(' ', '_'));
+        QCOMPARE(file->save(r24, 1, &error), 0);
+        const probe::Result r = print(r24, m_dir.filePath(QStringLiteral("script")), 0, 0x08);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        for (const QString &s : {QStringLiteral("Name: ") + firstName + QLatin1Char(' ') + lastName, street,
+                                 QStringLiteral("Bill to: ") + firstName})
+            QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
+        // embedded, and in the body's weight: only headings are bold, and they are Latin
+        const QByteArray fonts = runTool(QStringLiteral("pdffonts"), {r.pdfNames.at(0)});
+        QVERIFY2(fonts.contains("+DejaVuSans ") || fonts.contains("+DroidSansFallback "), fonts.constData());
+        QVERIFY2(!fonts.contains("DejaVuSans-Bold"), fonts.constData());
+    }
+
     void personWithoutBarcodeData()
     {
         // saved without the fixture writer: every person's block is a single 0

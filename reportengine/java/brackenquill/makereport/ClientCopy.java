@@ -71,7 +71,7 @@ public class ClientCopy
         if (!job.header)
             return;
         String when = new SimpleDateFormat("yyyy-MM-dd", Locale.CANADA).format(new Date());
-        doc.add(new Paragraph("Brackenquill 2024 - client copy printed " + when, small));
+        doc.add(text("Brackenquill 2024 - client copy printed " + when, small));
     }
 
     private void writeLetter(Document doc, PdfWriter writer) throws DocumentException, IOException
@@ -83,38 +83,38 @@ public class ClientCopy
             for (int i = 1; i <= reader.getNumberOfPages(); ++i) {
                 PdfImportedPage page = writer.getImportedPage(reader, i);
                 doc.newPage();
-                doc.add(new Paragraph(" ", small));   // the page needs content of its own to be kept
+                doc.add(text(" ", small));   // the page needs content of its own to be kept
                 cb.addTemplate(page, 0, 0);
             }
             doc.newPage();
             return;
         }
-        doc.add(new Paragraph(new SimpleDateFormat("MMMM d, yyyy", Locale.CANADA).format(new Date()), body));
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph(id.fullName(), body));
+        doc.add(text(new SimpleDateFormat("MMMM d, yyyy", Locale.CANADA).format(new Date()), body));
+        doc.add(text(" ", body));
+        doc.add(text(id.fullName(), body));
         for (String line : id.address)
-            doc.add(new Paragraph(line, body));
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph("Dear " + (id.firstName.isEmpty() ? "client" : id.firstName) + ",", body));
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph("Enclosed is a copy of your 2024 income tax and benefit return as prepared. Please review "
+            doc.add(text(line, body));
+        doc.add(text(" ", body));
+        doc.add(text("Dear " + (id.firstName.isEmpty() ? "client" : id.firstName) + ",", body));
+        doc.add(text(" ", body));
+        doc.add(text("Enclosed is a copy of your 2024 income tax and benefit return as prepared. Please review "
                                   + "it, keep it with your records for six years, and tell us at once if anything in it "
                                   + "is not correct.",
                               body));
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph("Thank you for letting us prepare your return.", body));
+        doc.add(text(" ", body));
+        doc.add(text("Thank you for letting us prepare your return.", body));
         doc.newPage();
     }
 
     private void writeIdentification(Document doc) throws DocumentException
     {
         writeHeader(doc);
-        doc.add(new Paragraph("2024 T1 Income Tax and Benefit Return", title));
-        doc.add(new Paragraph("Name: " + id.fullName(), body));
+        doc.add(text("2024 T1 Income Tax and Benefit Return", title));
+        doc.add(text("Name: " + id.fullName(), body));
         for (String line : id.address)
-            doc.add(new Paragraph(line, body));
-        doc.add(new Paragraph("S.I.N.: " + id.sinShown(job.has(ReportJob.MASK_FULL_SIN)), body));
-        doc.add(new Paragraph(" ", body));
+            doc.add(text(line, body));
+        doc.add(text("S.I.N.: " + id.sinShown(job.has(ReportJob.MASK_FULL_SIN)), body));
+        doc.add(text(" ", body));
     }
 
     private void writeAllEntries(Document doc) throws DocumentException
@@ -159,7 +159,7 @@ public class ClientCopy
 
     private void writeEntry(Document doc, ReturnEntry e) throws DocumentException
     {
-        doc.add(new Paragraph(entryName(e), heading));
+        doc.add(text(entryName(e), heading));
         FieldLayout layout = layoutOf(e);
         PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2f});
         table.setWidthPercentage(100);
@@ -167,7 +167,7 @@ public class ClientCopy
         if (e.category == ReturnEntry.NOTE) {
             for (int i = 0; i < e.fields.count(); ++i)
                 if (!e.fields.isNumber(i) && !e.fields.text(i).trim().isEmpty())
-                    doc.add(new Paragraph(e.fields.text(i), body));
+                    doc.add(text(e.fields.text(i), body));
         } else if (layout != null) {
             rows += addValues(table, e.fields, layout, -1, "");
             for (int l = 0; l < e.rowLists.size() && l < layout.rowKeys.length; ++l)
@@ -176,7 +176,7 @@ public class ClientCopy
         }
         if (rows > 0)
             doc.add(table);
-        doc.add(new Paragraph(" ", body));
+        doc.add(text(" ", body));
     }
 
     // The coded values of the fields (list l's row when l >= 0) that a page shows,
@@ -212,7 +212,7 @@ public class ClientCopy
 
     private PdfPCell cell(String text, int align)
     {
-        PdfPCell c = new PdfPCell(new Paragraph(text, body));
+        PdfPCell c = new PdfPCell(text(text, body));
         c.setBorder(0);
         c.setHorizontalAlignment(align);
         return c;
@@ -225,7 +225,7 @@ public class ClientCopy
 
     private void writeResult(Document doc) throws DocumentException
     {
-        doc.add(new Paragraph("Result of the 2024 return", heading));
+        doc.add(text("Result of the 2024 return", heading));
         ReturnEntry t1 = person.firstForm(1);
         FieldLayout layout = FieldLayout.form(1);
         if (t1 == null || layout == null)
@@ -249,26 +249,32 @@ public class ClientCopy
     {
         doc.newPage();
         writeHeader(doc);
-        doc.add(new Paragraph("Invoice", title));
+        doc.add(text("Invoice", title));
         ReturnEntry t1 = person.firstForm(1);
         FieldLayout layout = FieldLayout.form(1);
         if (t1 != null && layout != null) {
             String preparer = t1.fields.text(layout.indexOf("PreparerName")).trim();
             if (!preparer.isEmpty()) {
-                doc.add(new Paragraph(preparer, body));
-                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerAddress")).trim(), body));
-                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerCityLine")).trim(), body));
-                doc.add(new Paragraph(t1.fields.text(layout.indexOf("PreparerPhone")).trim(), body));
+                doc.add(text(preparer, body));
+                doc.add(text(t1.fields.text(layout.indexOf("PreparerAddress")).trim(), body));
+                doc.add(text(t1.fields.text(layout.indexOf("PreparerCityLine")).trim(), body));
+                doc.add(text(t1.fields.text(layout.indexOf("PreparerPhone")).trim(), body));
             }
         }
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph("Bill to: " + id.fullName(), body));
+        doc.add(text(" ", body));
+        doc.add(text("Bill to: " + id.fullName(), body));
         for (String line : id.address)
-            doc.add(new Paragraph(line, body));
-        doc.add(new Paragraph(" ", body));
-        doc.add(new Paragraph("Preparation of the 2024 T1 income tax and benefit return: forms " + person.forms.size()
+            doc.add(text(line, body));
+        doc.add(text(" ", body));
+        doc.add(text("Preparation of the 2024 T1 income tax and benefit return: forms " + person.forms.size()
                                   + ", slips " + person.slips.size() + ".",
                               body));
-        doc.add(new Paragraph("Amount due: ____________", body));
+        doc.add(text("Amount due: ____________", body));
+    }
+
+    // A paragraph whose characters all print, whatever their script.
+    private static Paragraph text(String text, Font font)
+    {
+        return new Paragraph(UnicodeText.phrase(text, font));
     }
 }

@@ -50,7 +50,7 @@ public class CondensedPrint
         doc.open();
         Font font = FontFactory.getFont(FontFactory.HELVETICA, 10);
         if (person.t1Block == null) {
-            doc.add(new Paragraph(id.fullName() + " - no barcode data in this return file", font));
+            doc.add(text(id.fullName() + " - no barcode data in this return file", font));
             doc.close();
             return;
         }
@@ -69,7 +69,7 @@ public class CondensedPrint
                 if (!first)
                     doc.newPage();
                 first = false;
-                doc.add(new Paragraph(id.fullName() + " - " + names.get(b) + ", part " + (p + 1) + " of " + parts.size(),
+                doc.add(text(id.fullName() + " - " + names.get(b) + ", part " + (p + 1) + " of " + parts.size(),
                                       font));
                 doc.add(symbol(parts.get(p), doc));
             }
@@ -88,5 +88,11 @@ public class CondensedPrint
         float height = doc.getPageSize().getHeight() - doc.topMargin() - doc.bottomMargin() - 40;
         image.scaleToFit(width, height);
         return image;
+    }
+
+    // A paragraph whose characters all print, whatever their script.
+    private static Paragraph text(String text, Font font)
+    {
+        return new Paragraph(UnicodeText.phrase(text, font));
     }
 }
