@@ -284,6 +284,16 @@ int DlgTDDMain::deleteEntry(int id)
     }
 }
 
+QString DlgTDDMain::importedText(const QStringList &imported)
+{
+    if (imported.isEmpty())
+        return tr("Auto-fill brought nothing into the return for the items chosen.");
+    QString text = tr("Auto-fill brought into the return:");
+    for (const QString &line : imported)
+        text += QStringLiteral("\n- ") + line;
+    return text;
+}
+
 bool DlgTDDMain::belongsToReturn(const QString &entrySin) const
 {
     const std::string mine = sinDigits(m_returnSin.toStdString());
@@ -343,16 +353,22 @@ void DlgTDDMain::viewTaxData(const TDDDataEntry &entry)
 void DlgTDDMain::importIntoReturn(const TDDDataEntry &entry, int taxYear, const DataAFR &options)
 {
     TDDTaxDataOnePerson person(taxYear);
+    QStringList imported;
+    bool read = false;
     {
         WaitCursor busy;
-        if (loadEntryXml(entry.id, person) == 1) {
-            m_returnWindow->returnFile()->importAutoFill(person, options);
+        read = loadEntryXml(entry.id, person) == 1;
+        if (read) {
+            m_returnWindow->returnFile()->importAutoFill(person, options, &imported);
             m_returnWindow->refreshTree(true, true);
-            close();
-            return;
         }
     }
-    gMsgInformation(tr("The stored tax data cannot be read; the return has not been changed."), this);
+    if (!read) {
+        gMsgInformation(tr("The stored tax data cannot be read; the return has not been changed."), this);
+        return;
+    }
+    close();
+    gMsgInformation(importedText(imported));
 }
 
 void DlgTDDMain::viewNoa(const TDDDataEntry &entry)

@@ -72,6 +72,8 @@ public:
     QString noaPageFile(const QString &stored) const;
     // True when the entry's S.I.N. is the open return's (compared by digits).
     bool belongsToReturn(const QString &entrySin) const;
+    // The closing message of an import: the lines of what came in.
+    static QString importedText(const QStringList &imported);
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -47,14 +47,6 @@ std::string localName(const char *name)
     return colon ? std::string(colon + 1) : std::string(name);
 }
 
-std::string trimmed(const std::string &s)
-{
-    const size_t first = s.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return std::string();
-    return s.substr(first, s.find_last_not_of(" \t\r\n") - first + 1);
-}
-
 void setOnlyText(TiXmlElement *e, const std::string &text)
 {
     e->Clear();
@@ -62,23 +54,74 @@ void setOnlyText(TiXmlElement *e, const std::string &text)
     e->InsertEndChild(t);
 }
 
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The S.I.N.'s digits as written in text starting at pos: the nine digits
+// together or in groups of three split by one blank or dash. Answers the
+// length matched, 0 when none.
+size_t sinAt(const std::string &text, size_t pos, const std::string &digits)
+{
+    size_t i = pos;
+    for (size_t d = 0; d < digits.size(); ++d) {
+        if ((d == 3 || d == 6) && i < text.size() && (text[i] == ' ' || text[i] == '-') && i > pos &&
+            i + 1 < text.size() && isDigit(text[i + 1]))
+            ++i;
+        if (i >= text.size() || text[i] != digits[d])
+            return 0;
+        ++i;
+    }
+    return i - pos;
+}
+
+// Replaces each place where the S.I.N. stands on its own (no digit right
+// before or after it); a longer number that merely holds the nine digits is
+// left as it is. True when something was replaced.
+bool maskSinRuns(std::string &text, const std::string &digits, const std::string &masked)
+{
+    bool changed = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (i > 0 && isDigit(text[i - 1]))
+            continue;
+        const size_t length = sinAt(text, i, digits);
+        if (length == 0 || (i + length < text.size() && isDigit(text[i + length])))
+            continue;
+        text.replace(i, length, masked);
+        i += masked.size() - 1;
+        changed = true;
+    }
+    return changed;
+}
+
 void maskNode(TiXmlNode *node, const std::string &digits, const std::string &masked)
 {
     for (TiXmlNode *c = node->FirstChild(); c; c = c->NextSibling()) {
         if (TiXmlElement *e = c->ToElement()) {
-            for (TiXmlAttribute *a = e->FirstAttribute(); a; a = a->Next())
-                if (trimmed(a->ValueStr()) == digits)
-                    a->SetValue(masked.c_str());
+            for (TiXmlAttribute *a = e->FirstAttribute(); a; a = a->Next()) {
+                std::string value = a->ValueStr();
+                if (maskSinRuns(value, digits, masked))
+                    a->SetValue(value.c_str());
+            }
             if (localName(e->Value()) == "MaskedAccountNumber") {
                 setOnlyText(e, masked);
                 continue;
             }
             maskNode(e, digits, masked);
-        } else if (TiXmlText *t = c->ToText()) {
-            if (trimmed(t->ValueStr()) == digits)
-                t->SetValue(masked.c_str());
+        } else if (c->ToText() || c->ToComment()) {
+            std::string value = c->ValueStr();
+            if (maskSinRuns(value, digits, masked))
+                c->SetValue(value.c_str());
         }
     }
+}
+
+// True when the S.I.N. still stands on its own somewhere in text.
+bool holdsSin(const std::string &text, const std::string &digits)
+{
+    std::string copy = text;
+    return maskSinRuns(copy, digits, std::string("x"));
 }
 
 // ---- the wait cursor on the application's thread ----
@@ -170,7 +213,7 @@ bool NOATaxDataOnePerson::maskSinInXml(std::string &xml, const std::string &digi
         return false;
     maskNode(&doc, digits, masked);
     std::string printed = printDocumentToString(doc);
-    if (printed.find(digits) != std::string::npos)
+    if (holdsSin(printed, digits))
         return false;
     xml.swap(printed);
     return true;
@@ -187,6 +230,8 @@ int NOATaxDataOnePerson::saveToDatabase(QSqlDatabase db, FILE *log, const char *
         const std::string time = getXMLDateTimeString(false).toStdStringUTF8();
         const std::string sinText = sin ? sin : "";
         maskedSin = makeMaskedSin(sinText);
+        if (sinDigits(sinText).size() == 9)
+            maskSinRuns(summaryText, sinDigits(sinText), maskedSin);   // the stored message too
         if (!maskSinInXml(itemXml, sinDigits(sinText), maskedSin)) {
             logText(log, "S.I.N. not masked in the notice XML, nothing saved\n");
             return 0;

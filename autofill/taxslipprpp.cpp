@@ -10,6 +10,7 @@ int TaxSlipPRPP::copyToSlip(CTaxData_Form *form)
         return 0;
     using S = TaxData_Slip_PRPP;
     s->setText(S::F_AccountNumber, QString::fromUtf8(contractNumber.c_str()));
+    s->setText(S::F_Version, QString::fromUtf8(slipVersionDescription.c_str()).trimmed());
     s->setAmount(S::F_Box10, myStringToDouble(employeeCurrentYear));
     s->setAmount(S::F_Box11, myStringToDouble(employeePriorYear));
     s->setAmount(S::F_Box12, myStringToDouble(employerContribution));

@@ -1,5 +1,6 @@
 #include "taxslipt2202.h"
 #include "taxdata_slip_t2202.h"
+#include "mytixmlhandle.h"
 #include "textandtime.h"
 #include "utils.h"
 #include <QDebug>
@@ -7,9 +8,17 @@
 
 namespace {
 
+// The reply's elements may carry a namespace prefix ("ns2:FromPeriod").
+const char kPrefix[] = "ns";
+
+const TiXmlElement *child(const TiXmlElement *parent, const char *name)
+{
+    return parent ? MyTiXmlHandle::findChild(parent, name, kPrefix) : nullptr;
+}
+
 std::string childText(const TiXmlElement *parent, const char *name)
 {
-    const TiXmlElement *e = parent->FirstChildElement(name);
+    const TiXmlElement *e = child(parent, name);
     const char *t = e ? e->GetText() : nullptr;
     return t ? std::string(t) : std::string();
 }
@@ -25,8 +34,7 @@ int TaxSlipT2202::parseSessions(const TiXmlElement *slip)
 {
     sessions.clear();
     sessionsNotKept = 0;
-    const TiXmlElement *periods = slip ? slip->FirstChildElement("TuitionSessionPeriods") : nullptr;
-    const TiXmlElement *period = periods ? periods->FirstChildElement("TuitionSessionPeriod") : nullptr;
+    const TiXmlElement *period = child(child(slip, "TuitionSessionPeriods"), "TuitionSessionPeriod");
     for (; period; period = period->NextSiblingElement()) {
         if (sessionCount() >= kMaxSessions) {
             ++sessionsNotKept;
@@ -77,9 +85,16 @@ int TaxSlipT2202::copyToSlip(CTaxData_Form *form)
         return 0;
     using S = TaxData_Slip_T2202;
     s->setText(S::F_Payer, QString::fromUtf8(issuerName.c_str()).trimmed());
+    s->setText(S::F_Box10, boxString("10"));
+    s->setText(S::F_SchoolType, boxString("11"));
+    s->setText(S::F_FlyingSchool, boxString("12"));
+    s->setText(S::F_ProgramName, boxString("13"));
+    s->setText(S::F_StudentNumber, boxString("14"));
     s->setText(S::F_AccountNumber, boxString("15"));
     for (int n = 0; n < sessionCount() && n < S::kPeriods; ++n) {
         const Session &p = sessions[size_t(n)];
+        s->setText(S::F_Period1From + 2 * n, QString::fromUtf8(p.sessionFrom.c_str()).trimmed());
+        s->setText(S::F_Period1To + 2 * n, QString::fromUtf8(p.sessionTo.c_str()).trimmed());
         s->setAmount(S::F_Period1PartTime + 3 * n, myStringToDouble(p.sessionPartTimeMonths));
         s->setAmount(S::F_Period1FullTime + 3 * n, myStringToDouble(p.sessionFullTimeMonths));
         s->setAmount(S::F_Period1Fees + 3 * n, myStringToDouble(p.sessionEligibleFees));

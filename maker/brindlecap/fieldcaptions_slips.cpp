@@ -370,19 +370,32 @@ const FieldCaption kSlip9[] = {
 // T2202 – Tuition and Enrolment Certificate
 const FieldCaption kSlip25[] = {
     {"Payer", "", "Payer or issuer", 0, nullptr, 0},
-    {"AccountNumber", "", "Account or reference number", 0, nullptr, 0},
-    {"Period1PartTime", "Box 24", "Session 1: months part-time", 0, nullptr, 0},
-    {"Period1FullTime", "Box 25", "Session 1: months full-time", 0, nullptr, 0},
-    {"Period1Fees", "Box 26", "Session 1: eligible tuition fees", 0, nullptr, 0},
-    {"Period2PartTime", "Box 24", "Session 2: months part-time", 0, nullptr, 0},
-    {"Period2FullTime", "Box 25", "Session 2: months full-time", 0, nullptr, 0},
-    {"Period2Fees", "Box 26", "Session 2: eligible tuition fees", 0, nullptr, 0},
-    {"Period3PartTime", "Box 24", "Session 3: months part-time", 0, nullptr, 0},
-    {"Period3FullTime", "Box 25", "Session 3: months full-time", 0, nullptr, 0},
-    {"Period3Fees", "Box 26", "Session 3: eligible tuition fees", 0, nullptr, 0},
-    {"Period4PartTime", "Box 24", "Session 4: months part-time", 0, nullptr, 0},
-    {"Period4FullTime", "Box 25", "Session 4: months full-time", 0, nullptr, 0},
-    {"Period4Fees", "Box 26", "Session 4: eligible tuition fees", 0, nullptr, 0},
+    {"AccountNumber", "Box 15", "Filer account number", 0, nullptr, 0},
+    {"Box10", "Box 10", "Box 10", 0, nullptr, 0},
+    {"SchoolType", "Box 11", "School type", 0, nullptr, 0},
+    {"FlyingSchool", "Box 12", "Flying school or club", 0, nullptr, 0},
+    {"ProgramName", "Box 13", "Name of program or course", 0, nullptr, 0},
+    {"StudentNumber", "Box 14", "Student number", 0, nullptr, 0},
+    {"Period1From", "Box 19", "Session 1: from (YYYY-MM)", 0, nullptr, 0},
+    {"Period1To", "Box 20", "Session 1: to (YYYY-MM)", 0, nullptr, 0},
+    {"Period1PartTime", "Box 21", "Session 1: months part-time", 0, nullptr, 0},
+    {"Period1FullTime", "Box 22", "Session 1: months full-time", 0, nullptr, 0},
+    {"Period1Fees", "Box 23", "Session 1: eligible tuition fees", 0, nullptr, 0},
+    {"Period2From", "Box 19", "Session 2: from (YYYY-MM)", 0, nullptr, 0},
+    {"Period2To", "Box 20", "Session 2: to (YYYY-MM)", 0, nullptr, 0},
+    {"Period2PartTime", "Box 21", "Session 2: months part-time", 0, nullptr, 0},
+    {"Period2FullTime", "Box 22", "Session 2: months full-time", 0, nullptr, 0},
+    {"Period2Fees", "Box 23", "Session 2: eligible tuition fees", 0, nullptr, 0},
+    {"Period3From", "Box 19", "Session 3: from (YYYY-MM)", 0, nullptr, 0},
+    {"Period3To", "Box 20", "Session 3: to (YYYY-MM)", 0, nullptr, 0},
+    {"Period3PartTime", "Box 21", "Session 3: months part-time", 0, nullptr, 0},
+    {"Period3FullTime", "Box 22", "Session 3: months full-time", 0, nullptr, 0},
+    {"Period3Fees", "Box 23", "Session 3: eligible tuition fees", 0, nullptr, 0},
+    {"Period4From", "Box 19", "Session 4: from (YYYY-MM)", 0, nullptr, 0},
+    {"Period4To", "Box 20", "Session 4: to (YYYY-MM)", 0, nullptr, 0},
+    {"Period4PartTime", "Box 21", "Session 4: months part-time", 0, nullptr, 0},
+    {"Period4FullTime", "Box 22", "Session 4: months full-time", 0, nullptr, 0},
+    {"Period4Fees", "Box 23", "Session 4: eligible tuition fees", 0, nullptr, 0},
 };
 // T5003 – Statement of Tax Shelter Information
 const FieldCaption kSlip10[] = {
@@ -505,6 +518,7 @@ const FieldCaption kSlip22[] = {
     {"Box12", "Box 12", "Box 12", 0, nullptr, 0},
     {"Box13", "Box 13", "Box 13", 0, nullptr, 0},
     {"Box14", "Box 14", "Box 14", 0, nullptr, 0},
+    {"Version", "", "Slip version", 0, nullptr, 0},
 };
 // T1204 – Government Service Contract Payments
 const FieldCaption kSlip23[] = {

@@ -9,7 +9,8 @@ const FieldTable &formFields()
         {"Box11", FieldKind::Amount, 11},
         {"Box12", FieldKind::Amount, 12},
         {"Box13", FieldKind::Amount, 13},
-        {"Box14", FieldKind::Amount, 14}
+        {"Box14", FieldKind::Amount, 14},
+        {"Version", FieldKind::Text}
     }, &TaxData_SlipBase::commonFields());
     return table;
 }

@@ -417,8 +417,10 @@ public:
     // Hands the T1 and the summary's results to the provincial plug-ins' benefit estimates.
     void provincialBenefitEstimates(bool gstCreditComputed, IndividualTaxData *partner);
     // Copies the chosen downloaded data into the return, replacing what an earlier run
-    // brought in; returns 0.
-    int applyAutoFillData(const class TDDTaxDataOnePerson &data, const class DataAFR &options);
+    // brought in; returns 0. When imported is given, one line per slip and amount
+    // that came in is appended to it.
+    int applyAutoFillData(const class TDDTaxDataOnePerson &data, const class DataAFR &options,
+                          class QStringList *imported = nullptr);
     // ==== end of results and Auto-fill
 
 private:

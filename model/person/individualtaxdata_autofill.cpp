@@ -14,8 +14,11 @@
 #include "taxslipt1204.h"
 #include "taxslipt5008.h"
 #include "tddtaxdataoneperson.h"
+#include "formtables.h"
 #include "utils.h"
 #include <QList>
+#include <QLocale>
+#include <QStringList>
 
 namespace {
 
@@ -31,6 +34,34 @@ std::string boxOr(const TaxSlip &slip, const std::string &member, const char *bo
 {
     return member.empty() ? slip.boxText(box) : member;
 }
+
+QString money(double v)
+{
+    return QLocale(QLocale::English, QLocale::Canada).toString(v, 'f', 2);
+}
+
+// What a run brought in, one line each, for the closing message.
+class ImportNotes
+{
+public:
+    explicit ImportNotes(QStringList *lines) : m_lines(lines) {}
+    void add(const QString &line)
+    {
+        if (m_lines)
+            m_lines->append(line);
+    }
+    void slip(int type, const CTaxData_Form &slip)
+    {
+        CString payer;
+        slip.getDescription(payer);
+        const QString name = QString(payer).trimmed();
+        add(name.isEmpty() ? QStringLiteral("%1 slip").arg(slipName(type))
+                           : QStringLiteral("%1 slip: %2").arg(slipName(type), name));
+    }
+
+private:
+    QStringList *m_lines;
+};
 
 // The four sums of the downloaded RRSP receipts.
 struct RrspTotals
@@ -71,8 +102,10 @@ void fillT5008Row(FieldRecord &row, const TaxSlipT5008 &slip)
 
 } // namespace
 
-int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const DataAFR &options)
+int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const DataAFR &options,
+                                          QStringList *imported)
 {
+    ImportNotes notes(imported);
     // 1. What an earlier run added for the kinds chosen now goes first.
     for (bool removed = true; removed;) {
         removed = false;
@@ -100,6 +133,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
 
     // 2. The downloaded slips in order.
     RrspTotals rrsp;
+    int tuitionSlips = 0;
     QList<const TaxSlipT5008 *> dispositions;
     for (int i = 0; i < data.slipCount(); ++i) {
         TaxSlip *slip = data.slip(i);
@@ -127,6 +161,9 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
             continue;
         slip->copyToSlip(entry->object);
         entry->object->setAutoFill(true);
+        notes.slip(slip->slipType, *entry->object);
+        if (slip->slipType == SlipType::T2202)
+            ++tuitionSlips;
 
         if (slip->slipType == SlipType::T1204) {
             const auto *t1204 = dynamic_cast<const TaxSlipT1204 *>(slip);
@@ -141,6 +178,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
                                                  amountOf(boxOr(*t1204, t1204->box84, "84"))
                                            : slip->boxAmount("82") + slip->boxAmount("84");
                 statement->setAmount(TaxData_T2125_New::F_GrossIncome, gross);
+                notes.add(QStringLiteral("Business statement \"Government Service Contract\": gross income %1")
+                              .arg(money(gross)));
             }
         }
     }
@@ -154,6 +193,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
             FieldRowList &rows = sch3->dispositions();
             for (const TaxSlipT5008 *slip : qAsConst(dispositions))
                 fillT5008Row(rows.append(), *slip);
+            notes.add(QStringLiteral("T5008 slips: %1 disposition(s) added to Schedule 3").arg(dispositions.size()));
         }
     }
 
@@ -161,14 +201,24 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(findWizardData(WizardRecord::LastYearAmounts, false));
 
     // 4. Instalments.
-    if (options.isInstalmentSelected() && t)
-        t->setInstalmentsPaid(amountOf(data.summary.instalmentAmount));
+    if (options.isInstalmentSelected() && t) {
+        const double instalments = amountOf(data.summary.instalmentAmount);
+        t->setInstalmentsPaid(instalments);
+        if (instalments >= 0.009)
+            notes.add(QStringLiteral("Instalments paid: %1").arg(money(instalments)));
+    }
 
-    // 5. Tuition carried from 2023.
+    // 5. Tuition carried from 2023. The tuition forms are made only when something
+    // goes into them: a carry-forward or a T2202 slip of this run.
     if (options.isTuitionSelected()) {
-        addTuitionForms();
         const double federal = data.federalTuitionCarryForwardForYear("2023");
         const double provincial = data.provincialTuitionCarryForwardForYear("2023");
+        const double trainingLimit = amountOf(data.summary.trainingCreditLimit);
+        if (federal >= 0.009 || provincial >= 0.009 || tuitionSlips > 0)
+            addTuitionForms();
+        if (federal >= 0.009 || provincial >= 0.009)
+            notes.add(QStringLiteral("Unused tuition amounts from 2023: federal %1, provincial %2")
+                          .arg(money(federal), money(provincial)));
         if (lastYear) {
             lastYear->setFedUnusedTuition(federal);
             lastYear->setProvUnusedTuition(provincial);
@@ -179,8 +229,10 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         }
         m_provinceManager.setProvincialAmount(kProvincialTuitionCode, provincial);
         if (CTaxData_Form *sch11 = getForm(FormType::Schedule11, 0, false)) {
-            sch11->setAmount(TaxData_Sch11::F_TrainingCreditLimit, amountOf(data.summary.trainingCreditLimit));
+            sch11->setAmount(TaxData_Sch11::F_TrainingCreditLimit, trainingLimit);
             sch11->setAmount(TaxData_Sch11::F_CarriedForward, federal);
+            if (trainingLimit >= 0.009)
+                notes.add(QStringLiteral("Canada training credit limit: %1").arg(money(trainingLimit)));
         }
     }
 
@@ -191,6 +243,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
             sch7->setAmount(TaxData_Sch7::F_ContribRestOfYear, rrsp.ownCurrent);
             sch7->setAmount(TaxData_Sch7::F_SpousalPrior, rrsp.spousalPrior);
             sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, rrsp.spousalCurrent);
+            notes.add(QStringLiteral("RRSP contribution receipts on Schedule 7: own %1, to a spouse's plan %2")
+                          .arg(money(rrsp.ownPrior + rrsp.ownCurrent), money(rrsp.spousalPrior + rrsp.spousalCurrent)));
         }
     }
 
@@ -199,6 +253,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         const double limit = amountOf(data.summary.rrspDeductionLimit);
         const double unused = amountOf(data.summary.rrspUnusedContribution);
         if (limit >= 0.009 || unused >= 0.009) {
+            notes.add(QStringLiteral("RRSP deduction limit %1, unused RRSP contributions %2")
+                          .arg(money(limit), money(unused)));
             if (CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true)) {
                 sch7->setAmount(TaxData_Sch7::F_DeductionLimit, limit);
                 sch7->setAmount(TaxData_Sch7::F_UnusedContributions, unused);
@@ -217,6 +273,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         if ((hbp >= 0.009 || llp >= 0.009) && lastYear) {
             lastYear->setAmount(TaxData_LastYearAmounts::F_HBPRepayment, hbp);
             lastYear->setAmount(TaxData_LastYearAmounts::F_LLPRepayment, llp);
+            notes.add(QStringLiteral("Required repayments for 2024: Home Buyers' Plan %1, Lifelong Learning Plan %2")
+                          .arg(money(hbp), money(llp)));
             if (t) {
                 t->setAmount(TaxData_T1New::F_HBPRepayment, hbp);
                 t->setAmount(TaxData_T1New::F_LLPRepayment, llp);

@@ -172,8 +172,10 @@ public:
     // ---- recalculation
     int recalculate(int kind, void *editedItem);
     // Puts the downloaded Auto-fill data chosen in options into the current person,
-    // then recalculates the file; returns 0.
-    int importAutoFill(const class TDDTaxDataOnePerson &data, const class DataAFR &options);
+    // then recalculates the file; returns 0. imported, when given, receives a line
+    // per slip and amount that came in.
+    int importAutoFill(const class TDDTaxDataOnePerson &data, const class DataAFR &options,
+                       class QStringList *imported = nullptr);
     void exchangeBetweenSpouses(int stage);
 
     // ---- couple optimisation, on a scratch copy (nothing happens unless both persons have a T1)

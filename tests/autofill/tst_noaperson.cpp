@@ -171,31 +171,49 @@ private slots:
         QCOMPARE(QString::fromStdString(NOATaxDataOnePerson::makeMaskedSin(sin.toStdString())), masked);
     }
 
+    // The S.I.N. is masked wherever it stands on its own; a longer number that
+    // holds its nine digits is not the S.I.N. and stays.
     void maskInXml_data()
     {
         QTest::addColumn<QString>("xml");
         QTest::addColumn<bool>("masked");
-        QTest::newRow("no prefix") << "<a><MaskedAccountNumber>046454286</MaskedAccountNumber></a>" << true;
-        QTest::newRow("ns2") << "<a><ns2:MaskedAccountNumber>046454286</ns2:MaskedAccountNumber></a>" << true;
-        QTest::newRow("tddnoa") << "<a><tddnoa:MaskedAccountNumber>046454286</tddnoa:MaskedAccountNumber></a>" << true;
-        QTest::newRow("self-closing") << "<a><ns2:MaskedAccountNumber/><b>046454286</b></a>" << true;
-        QTest::newRow("at position 0") << "<MaskedAccountNumber>046454286</MaskedAccountNumber>" << true;
-        QTest::newRow("absent, S.I.N. elsewhere") << "<a><Other> 046454286 </Other><c s=\"046454286\"/></a>" << true;
-        QTest::newRow("inside a longer text") << "<a><Note>SIN 046454286 on file</Note></a>" << false;
-        QTest::newRow("not XML") << "<a><b>046454286</a>" << false;
+        QTest::addColumn<QString>("present");   // a text the result holds
+        QTest::addColumn<QString>("absent");    // a text the result no longer holds
+        const QString digits = QStringLiteral("046454286");
+        QTest::newRow("no prefix") << "<a><MaskedAccountNumber>046454286</MaskedAccountNumber></a>" << true
+                                   << "xxxxx4286" << digits;
+        QTest::newRow("ns2") << "<a><ns2:MaskedAccountNumber>046454286</ns2:MaskedAccountNumber></a>" << true
+                             << "xxxxx4286" << digits;
+        QTest::newRow("tddnoa") << "<a><tddnoa:MaskedAccountNumber>046454286</tddnoa:MaskedAccountNumber></a>"
+                                << true << "xxxxx4286" << digits;
+        QTest::newRow("self-closing") << "<a><ns2:MaskedAccountNumber/><b>046454286</b></a>" << true << "xxxxx4286"
+                                      << digits;
+        QTest::newRow("at position 0") << "<MaskedAccountNumber>046454286</MaskedAccountNumber>" << true
+                                       << "xxxxx4286" << digits;
+        QTest::newRow("absent, S.I.N. elsewhere") << "<a><Other> 046454286 </Other><c s=\"046454286\"/></a>" << true
+                                                  << "s=\"xxxxx4286\"" << digits;
+        QTest::newRow("inside a longer text") << "<a><Note>SIN 046454286 on file</Note></a>" << true
+                                              << "SIN xxxxx4286 on file" << digits;
+        QTest::newRow("grouped by blanks and dashes")
+            << "<a><Note>SIN 046 454 286.</Note><b n=\"046-454-286\"/></a>" << true << "SIN xxxxx4286." << "454";
+        QTest::newRow("inside a longer number") << "<a><Ref>10464542869</Ref><Id>046454286</Id></a>" << true
+                                                << "<Ref>10464542869</Ref>" << "<Id>046454286";
+        QTest::newRow("in a comment") << "<a><!-- 046454286 --></a>" << true << "xxxxx4286" << digits;
+        QTest::newRow("not XML") << "<a><b>046454286</a>" << false << "<b>046454286</a>" << "xxxxx";
     }
     void maskInXml()
     {
         QFETCH(QString, xml);
         QFETCH(bool, masked);
+        QFETCH(QString, present);
+        QFETCH(QString, absent);
         std::string text = xml.toStdString();
         QCOMPARE(NOATaxDataOnePerson::maskSinInXml(text, "046454286", "xxxxx4286"), masked);
-        if (masked) {
-            QVERIFY(text.find("046454286") == std::string::npos);
-            QVERIFY(text.find("xxxxx4286") != std::string::npos);
-        } else {
-            QCOMPARE(QString::fromStdString(text), xml);
-        }
+        const QString result = QString::fromStdString(text);
+        if (!masked)
+            QCOMPARE(result, xml);
+        QVERIFY2(result.contains(present), qPrintable(result));
+        QVERIFY2(!result.contains(absent), qPrintable(result));
     }
 
     // Every fixture item: the stored XML and the service see only the masked S.I.N.
@@ -283,12 +301,32 @@ private slots:
         QCOMPARE(count(QStringLiteral("select count(*) from tb_taxnoa where data1<>'earlier' and uid=%1").arg(id)), 0);
     }
 
+    // A notice that holds the S.I.N. inside longer values is stored, masked.
+    void sinInsideLongerValuesIsStored()
+    {
+        std::string xml = "<Item><IndividualTaxpayerIdentifier>g</IndividualTaxpayerIdentifier>"
+                          "<ns2:MaskedAccountNumber>655557777</ns2:MaskedAccountNumber>"
+                          "<AssessmentSummaryText xml:lang=\"en\">Refund for 655 557 777 sent</AssessmentSummaryText>"
+                          "<Reference>96555577771</Reference></Item>";
+        QCOMPARE(save(xml, "655557777"), 1);
+        const QString stored = text(QStringLiteral("select data1 from tb_taxnoa where uid=%1").arg(idOf("655557777")));
+        QVERIFY(!stored.contains(QStringLiteral(">655557777<")));
+        QVERIFY(stored.contains(QStringLiteral("Refund for xxxxx7777 sent")));
+        QVERIFY(stored.contains(QStringLiteral("<Reference>96555577771</Reference>")));
+        QVERIFY(!stored.contains(QStringLiteral("655 557 777")));
+        QCOMPARE(text(QStringLiteral("select htmlfile from tb_taxnoa where uid=%1").arg(idOf("655557777"))),
+                 QStringLiteral("For tax payer (S.I.N. xxxxx7777), Refund for xxxxx7777 sent."));
+    }
+
     void unmaskableOrNoTaxpayerStoresNothing()
     {
         const int rows = count(QStringLiteral("select count(*) from tb_taxnoa"));
-        std::string inText = "<Item><IndividualTaxpayerIdentifier>e</IndividualTaxpayerIdentifier>"
-                             "<Note>SIN 655557777 on file</Note></Item>";
-        QCOMPARE(save(inText, "655557777"), 0);
+        NOATaxDataOnePerson unreadable(folder(), 2024);
+        std::string item = "<Item><IndividualTaxpayerIdentifier>e</IndividualTaxpayerIdentifier></Item>";
+        QCOMPARE(parseItem(unreadable, item), 0);
+        std::string broken = "<Item><IndividualTaxpayerIdentifier>e</IndividualTaxpayerIdentifier>"
+                             "<Note>SIN 655557777 on file</Item>";
+        QCOMPARE(unreadable.saveToDatabase(m_db, nullptr, "655557777", broken), 0);
         std::string shortSin = "<Item><IndividualTaxpayerIdentifier>f</IndividualTaxpayerIdentifier></Item>";
         QCOMPARE(save(shortSin, "12345"), 0);
         QCOMPARE(count(QStringLiteral("select count(*) from tb_taxnoa")), rows);

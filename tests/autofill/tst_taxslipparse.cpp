@@ -1,6 +1,8 @@
 // Reading the downloaded slips of a reply: the factory, the common reading, the
 // twenty kinds' own fields, their report lines and the kept limits.
 #include "bqtest.h"
+#include "mydatastream.h"
+#include "taxdata_slip_prpp.h"
 #include "taxdata_slip_t2202.h"
 #include "taxdata_slip_t4fhsa.h"
 #include "taxdata_slip_t4rsp.h"
@@ -253,6 +255,49 @@ private slots:
         s->htmlHeader(out, 1);
         QCOMPARE(s->htmlBoxList(out), 1);
         QCOMPARE(QString(out), QStringLiteral("<h4>Contract Number: P-1<br>\n</h4>"));
+    }
+
+    // The fields the T2202 and PRPP slips gained come after the earlier ones: a
+    // record written with the earlier layout reads as before, the new fields empty.
+    void earlierSlipRecordsReadAsBefore()
+    {
+        static const FieldTable earlierPrpp({{"Box10", FieldKind::Amount, 10}, {"Box11", FieldKind::Amount, 11},
+                                             {"Box12", FieldKind::Amount, 12}, {"Box13", FieldKind::Amount, 13},
+                                             {"Box14", FieldKind::Amount, 14}},
+                                            &TaxData_SlipBase::commonFields());
+        FieldRecord old(earlierPrpp);
+        old.setText(TaxData_SlipBase::F_AccountNumber, QStringLiteral("PR-1"));
+        old.setNumber(TaxData_Slip_PRPP::F_Box14, 42.5);
+        QByteArray bytes;
+        {
+            MyDataStream out(&bytes, true);
+            QVERIFY(old.serialise(out));
+        }
+        TaxData_Slip_PRPP prpp;
+        prpp.setText(TaxData_Slip_PRPP::F_Version, QStringLiteral("stale"));
+        prpp.fields().reset();
+        MyDataStream in(&bytes, false);
+        QVERIFY(prpp.fields().serialise(in));
+        QCOMPARE(prpp.text(TaxData_Slip_PRPP::F_AccountNumber), QStringLiteral("PR-1"));
+        QCOMPARE(prpp.amount(TaxData_Slip_PRPP::F_Box14), 42.5);
+        QCOMPARE(prpp.text(TaxData_Slip_PRPP::F_Version), QString());
+
+        // and the new fields go round a file
+        TaxData_Slip_T2202 t;
+        t.setText(TaxData_Slip_T2202::F_ProgramName, QStringLiteral("Nursing"));
+        t.setText(TaxData_Slip_T2202::F_Period1From + 2 * 3, QStringLiteral("2024-09"));
+        t.setAmount(TaxData_Slip_T2202::F_Period4Fees, 900.0);
+        QByteArray saved;
+        {
+            MyDataStream out(&saved, true);
+            QVERIFY(t.fields().serialise(out));
+        }
+        TaxData_Slip_T2202 back;
+        MyDataStream in2(&saved, false);
+        QVERIFY(back.fields().serialise(in2));
+        QCOMPARE(back.text(TaxData_Slip_T2202::F_ProgramName), QStringLiteral("Nursing"));
+        QCOMPARE(back.periodFrom(3), QStringLiteral("2024-09"));
+        QCOMPARE(back.fees(3), 900.0);
     }
 
     void slipLimitCountsWhatIsCut()

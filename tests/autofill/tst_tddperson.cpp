@@ -385,12 +385,12 @@ private slots:
         std::vector<std::string> found(8);
         std::vector<std::thread> threads;
         for (size_t i = 0; i < found.size(); ++i)
-            threads.emplace_back([&found, i] { found[i] = codeDescription(i % 2 ? "CSLP" : "FRO"); });
+            threads.emplace_back([&found, i] { found[i] = codeDescription(i % 2 ? "CSLP" : "ONMOF"); });
         for (std::thread &t : threads)
             t.join();
         for (size_t i = 0; i < found.size(); ++i)
             QCOMPARE(found[i], std::string(i % 2 ? "Toll-Free       888-815-4514 Ext      "
-                                                 : "Toll-Free       800-267-7263 Ext      "));
+                                                 : "Toll-Free       866-668-8297 Ext      "));
         QCOMPARE(codeDescription("OAS"), std::string("Toll-Free       800-277-9914 Ext      "));
         QVERIFY(codeDescription("NOSUCH").empty());
         QVERIFY(codeDescription("").empty());

@@ -19,6 +19,9 @@
 #include "tddtaxdataoneperson.h"
 #include "utils.h"
 #include "taxdata_slip_t4rsp.h"
+#include "taxdata_slip_prpp.h"
+#include "taxdata_slip_t2202.h"
+#include "taxslipt2202.h"
 #include <QFile>
 #include <tinyxml.h>
 
@@ -414,6 +417,147 @@ private slots:
         QVERIFY(x.p.hasForm(11));
         QCOMPARE(x.p.forms().count(), formsBefore + (hadSch11 ? 0 : 1));
         QVERIFY(x.p.slips().isEmpty());
+    }
+
+    // The tuition forms come only with something to hold: a carry-forward or a T2202 slip.
+    void tuitionFormsOnlyWithSomethingToHold_data()
+    {
+        QTest::addColumn<QString>("federal");
+        QTest::addColumn<QString>("provincial");
+        QTest::addColumn<bool>("withT2202");
+        QTest::addColumn<bool>("made");
+        QTest::newRow("nothing but instalments") << "" << "" << false << false;
+        QTest::newRow("zero carry-forwards") << "0.00" << "0" << false << false;
+        QTest::newRow("federal carry-forward") << "1200" << "" << false << true;
+        QTest::newRow("provincial carry-forward") << "" << "800" << false << true;
+        QTest::newRow("a T2202 slip") << "" << "" << true << true;
+    }
+    void tuitionFormsOnlyWithSomethingToHold()
+    {
+        QFETCH(QString, federal);
+        QFETCH(QString, provincial);
+        QFETCH(bool, withT2202);
+        QFETCH(bool, made);
+        Person x;   // Ontario: Schedule 11 and the provincial tuition form (type 27)
+        x.p.removeForm(x.p.getForm(11, 0, false), true, false);
+        x.p.removeForm(x.p.getForm(27, 0, false), true, false);
+        TDDTaxDataOnePerson d(2024);
+        d.summary.instalmentAmount = "100.00";
+        d.summary.trainingCreditLimit = "500";
+        if (!federal.isEmpty())
+            d.carryOver.federalTuition.push_back({"2023", federal.toStdString()});
+        if (!provincial.isEmpty())
+            d.carryOver.provincialTuition.push_back({"2023", provincial.toStdString()});
+        if (withT2202)
+            d.addSlip(new TaxSlipT2202);
+        x.p.applyAutoFillData(d, Everything());
+        QCOMPARE(x.p.hasForm(11), made);
+        QCOMPARE(x.p.hasForm(27), made);
+        QCOMPARE(x.p.t1()->instalmentsPaid(), 100.0);
+        if (made)
+            QCOMPARE(x.p.getForm(11, 0, false)->amount(TaxData_Sch11::F_TrainingCreditLimit), 500.0);
+    }
+
+    // The closing message's lines: each slip and amount that came in, nothing else.
+    void importListsWhatCameIn()
+    {
+        Person x;
+        x.p.findWizardData(2, true);
+        TDDTaxDataOnePerson d(2024);
+        fillDownload(d);
+        QStringList imported;
+        x.p.applyAutoFillData(d, Everything(), &imported);
+        QCOMPARE(imported, (QStringList{
+                               "T4 slip: Acme",
+                               "T5 slip",
+                               "T1204 slip",
+                               "Business statement \"Government Service Contract\": gross income 5,500.25",
+                               "T5008 slips: 2 disposition(s) added to Schedule 3",
+                               "Instalments paid: 1,200.00",
+                               "Unused tuition amounts from 2023: federal 3,300.00, provincial 2,200.00",
+                               "Canada training credit limit: 500.00",
+                               "RRSP contribution receipts on Schedule 7: own 3,000.00, to a spouse's plan 700.00",
+                               "RRSP deduction limit 18,000.00, unused RRSP contributions 250.00",
+                               "Required repayments for 2024: Home Buyers' Plan 1,000.00, Lifelong Learning Plan 700.00",
+                           }));
+
+        QStringList none;
+        Person y;
+        TDDTaxDataOnePerson empty(2024);
+        y.p.applyAutoFillData(empty, Everything(), &none);
+        QVERIFY2(none.isEmpty(), qPrintable(none.join(QLatin1Char('\n'))));
+    }
+
+    // A downloaded person whose elements carry a namespace prefix: the T2202 with its
+    // school, program, student and sessions, and the PRPP slip with its version, come in whole.
+    void prefixedT2202AndPrppImportWhole()
+    {
+        const QByteArray xml = R"(<ns2:EFileIndividualIncomeTaxDataItem xmlns:ns2="urn:x">
+  <ns2:IndividualTaxpayerIdentifier>abc</ns2:IndividualTaxpayerIdentifier>
+  <ns2:Slips>
+    <ns2:T2202Slip>
+      <ns2:TaxYear>2024</ns2:TaxYear>
+      <ns2:SchoolIssuerName>Northern College</ns2:SchoolIssuerName>
+      <ns2:SchoolTypeCode boxNumber="11">1</ns2:SchoolTypeCode>
+      <ns2:FlyingSchoolClubCode boxNumber="12">0</ns2:FlyingSchoolClubCode>
+      <ns2:ProgramName boxNumber="13">Practical Nursing</ns2:ProgramName>
+      <ns2:StudentNumber boxNumber="14"> S-4471 </ns2:StudentNumber>
+      <ns2:FilerAccountNumber boxNumber="15">123456789RZ0001</ns2:FilerAccountNumber>
+      <ns2:TuitionSessionPeriods>
+        <ns2:TuitionSessionPeriod>
+          <ns2:FromPeriod>2024-01</ns2:FromPeriod><ns2:ToPeriod>2024-04</ns2:ToPeriod>
+          <ns2:PartTimeMonthCount>0</ns2:PartTimeMonthCount><ns2:FullTimeMonthCount>4</ns2:FullTimeMonthCount>
+          <ns2:TuitionSessionEligibleFeesAmount>3100.00</ns2:TuitionSessionEligibleFeesAmount>
+        </ns2:TuitionSessionPeriod>
+        <ns2:TuitionSessionPeriod>
+          <ns2:FromPeriod>2024-09</ns2:FromPeriod><ns2:ToPeriod>2024-12</ns2:ToPeriod>
+          <ns2:PartTimeMonthCount>4</ns2:PartTimeMonthCount><ns2:FullTimeMonthCount>0</ns2:FullTimeMonthCount>
+          <ns2:TuitionSessionEligibleFeesAmount>2950.50</ns2:TuitionSessionEligibleFeesAmount>
+        </ns2:TuitionSessionPeriod>
+      </ns2:TuitionSessionPeriods>
+    </ns2:T2202Slip>
+    <ns2:PRPPSlip>
+      <ns2:SlipVersionDescription>Amended</ns2:SlipVersionDescription>
+      <ns2:PooledRegisteredPensionPlanContractNumber>PR-88</ns2:PooledRegisteredPensionPlanContractNumber>
+      <ns2:EmployeeCurrentYearPooledRegisteredPensionPlanContributionAmount>1500.00</ns2:EmployeeCurrentYearPooledRegisteredPensionPlanContributionAmount>
+      <ns2:EmployerPooledRegisteredPensionPlanContributionAmount>750.00</ns2:EmployerPooledRegisteredPensionPlanContributionAmount>
+    </ns2:PRPPSlip>
+  </ns2:Slips>
+</ns2:EFileIndividualIncomeTaxDataItem>)";
+        TiXmlDocument doc;
+        doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+        QVERIFY(!doc.Error());
+        TDDTaxDataOnePerson d(2024);
+        QCOMPARE(d.parse(doc.RootElement()), 0);
+        QCOMPARE(d.slipCount(), 2);
+
+        Person x;
+        QStringList imported;
+        x.p.applyAutoFillData(d, Everything(), &imported);
+        QCOMPARE(imported.mid(0, 2), (QStringList{"T2202 slip: Northern College", "PRPP slip"}));
+
+        const auto *t = dynamic_cast<const TaxData_Slip_T2202 *>(x.p.slips().withKey(25).first()->object);
+        QVERIFY(t);
+        QCOMPARE(t->text(TaxData_Slip_T2202::F_SchoolType), QStringLiteral("1"));
+        QCOMPARE(t->text(TaxData_Slip_T2202::F_FlyingSchool), QStringLiteral("0"));
+        QCOMPARE(t->text(TaxData_Slip_T2202::F_ProgramName), QStringLiteral("Practical Nursing"));
+        QCOMPARE(t->text(TaxData_Slip_T2202::F_StudentNumber), QStringLiteral("S-4471"));
+        QCOMPARE(t->text(TaxData_Slip_T2202::F_AccountNumber), QStringLiteral("123456789RZ0001"));
+        QCOMPARE(t->periodFrom(0), QStringLiteral("2024-01"));
+        QCOMPARE(t->periodTo(0), QStringLiteral("2024-04"));
+        QCOMPARE(t->periodFrom(1), QStringLiteral("2024-09"));
+        QCOMPARE(t->periodTo(1), QStringLiteral("2024-12"));
+        QCOMPARE(t->periodFrom(2), QString());
+        QCOMPARE(t->fees(0), 3100.0);
+        QCOMPARE(t->fullTimeMonths(0), 4.0);
+        QCOMPARE(t->fees(1), 2950.5);
+        QCOMPARE(t->partTimeMonths(1), 4.0);
+
+        const CTaxData_Form *prpp = x.p.slips().withKey(22).first()->object;
+        QCOMPARE(prpp->text(TaxData_Slip_PRPP::F_Version), QStringLiteral("Amended"));
+        QCOMPARE(prpp->text(TaxData_Slip_PRPP::F_AccountNumber), QStringLiteral("PR-88"));
+        QCOMPARE(prpp->amount(TaxData_Slip_PRPP::F_Box10), 1500.0);
+        QCOMPARE(prpp->amount(TaxData_Slip_PRPP::F_Box12), 750.0);
     }
 
     // Through the return file: the current person gets the data and the file is recalculated.
