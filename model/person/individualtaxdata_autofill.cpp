@@ -209,13 +209,16 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     }
 
     // 5. Tuition carried from 2023. The tuition forms are made only when something
-    // goes into them: a carry-forward or a T2202 slip of this run.
+    // goes into them: a carry-forward or a T2202 slip of this run; Schedule 11 also
+    // for a training credit limit.
     if (options.isTuitionSelected()) {
         const double federal = data.federalTuitionCarryForwardForYear("2023");
         const double provincial = data.provincialTuitionCarryForwardForYear("2023");
         const double trainingLimit = amountOf(data.summary.trainingCreditLimit);
         if (federal >= 0.009 || provincial >= 0.009 || tuitionSlips > 0)
             addTuitionForms();
+        else if (trainingLimit >= 0.009)
+            findFormEntry(FormType::Schedule11, 0, true);
         if (federal >= 0.009 || provincial >= 0.009)
             notes.add(QStringLiteral("Unused tuition amounts from 2023: federal %1, provincial %2")
                           .arg(money(federal), money(provincial)));

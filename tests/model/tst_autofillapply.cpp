@@ -419,31 +419,37 @@ private slots:
         QVERIFY(x.p.slips().isEmpty());
     }
 
-    // The tuition forms come only with something to hold: a carry-forward or a T2202 slip.
+    // The tuition forms come only with something to hold: a carry-forward or a T2202 slip;
+    // Schedule 11 alone for a training credit limit.
     void tuitionFormsOnlyWithSomethingToHold_data()
     {
         QTest::addColumn<QString>("federal");
         QTest::addColumn<QString>("provincial");
+        QTest::addColumn<QString>("limit");
         QTest::addColumn<bool>("withT2202");
-        QTest::addColumn<bool>("made");
-        QTest::newRow("nothing but instalments") << "" << "" << false << false;
-        QTest::newRow("zero carry-forwards") << "0.00" << "0" << false << false;
-        QTest::newRow("federal carry-forward") << "1200" << "" << false << true;
-        QTest::newRow("provincial carry-forward") << "" << "800" << false << true;
-        QTest::newRow("a T2202 slip") << "" << "" << true << true;
+        QTest::addColumn<bool>("schedule11");
+        QTest::addColumn<bool>("provincialForm");
+        QTest::newRow("nothing but instalments") << "" << "" << "" << false << false << false;
+        QTest::newRow("zero carry-forwards") << "0.00" << "0" << "0.00" << false << false << false;
+        QTest::newRow("training credit limit only") << "" << "" << "500" << false << true << false;
+        QTest::newRow("federal carry-forward") << "1200" << "" << "500" << false << true << true;
+        QTest::newRow("provincial carry-forward") << "" << "800" << "" << false << true << true;
+        QTest::newRow("a T2202 slip") << "" << "" << "500" << true << true << true;
     }
     void tuitionFormsOnlyWithSomethingToHold()
     {
         QFETCH(QString, federal);
         QFETCH(QString, provincial);
+        QFETCH(QString, limit);
         QFETCH(bool, withT2202);
-        QFETCH(bool, made);
+        QFETCH(bool, schedule11);
+        QFETCH(bool, provincialForm);
         Person x;   // Ontario: Schedule 11 and the provincial tuition form (type 27)
         x.p.removeForm(x.p.getForm(11, 0, false), true, false);
         x.p.removeForm(x.p.getForm(27, 0, false), true, false);
         TDDTaxDataOnePerson d(2024);
         d.summary.instalmentAmount = "100.00";
-        d.summary.trainingCreditLimit = "500";
+        d.summary.trainingCreditLimit = limit.toStdString();
         if (!federal.isEmpty())
             d.carryOver.federalTuition.push_back({"2023", federal.toStdString()});
         if (!provincial.isEmpty())
@@ -451,11 +457,11 @@ private slots:
         if (withT2202)
             d.addSlip(new TaxSlipT2202);
         x.p.applyAutoFillData(d, Everything());
-        QCOMPARE(x.p.hasForm(11), made);
-        QCOMPARE(x.p.hasForm(27), made);
+        QCOMPARE(x.p.hasForm(11), schedule11);
+        QCOMPARE(x.p.hasForm(27), provincialForm);
         QCOMPARE(x.p.t1()->instalmentsPaid(), 100.0);
-        if (made)
-            QCOMPARE(x.p.getForm(11, 0, false)->amount(TaxData_Sch11::F_TrainingCreditLimit), 500.0);
+        if (schedule11)
+            QCOMPARE(x.p.getForm(11, 0, false)->amount(TaxData_Sch11::F_TrainingCreditLimit), limit.toDouble());
     }
 
     // The closing message's lines: each slip and amount that came in, nothing else.
