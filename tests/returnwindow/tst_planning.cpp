@@ -2,6 +2,7 @@
 // dialogs and wizard pages, and the new-return and coupling pages' province and
 // file checks.
 #include "bqtest.h"
+#include "modalwindows.h"
 #include "cmultiprovstaxmgr.h"
 #include "creturnfile.h"
 #include "ct1combobox.h"
@@ -58,32 +59,8 @@ constexpr int kSchedule9 = 9;
 constexpr int kT4 = 1;
 constexpr int kT4A = 2;
 
-// Runs f on the next modal window once it is shown.
-void onModal(std::function<void(QWidget *)> f)
-{
-    auto *timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, f, tries] {
-        QWidget *w = QApplication::activeModalWidget();
-        const bool shown = w && w->isVisible();
-        if (shown || ++*tries >= 400) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        if (shown)
-            f(w);
-    });
-    timer->start(10);
-}
-
-void finishWizard(QWidget *w)
-{
-    auto *wizard = qobject_cast<QWizard *>(w);
-    QVERIFY(wizard);
-    wizard->button(QWizard::FinishButton)->click();
-    if (wizard->isVisible())
-        wizard->reject(); // refused: end the run
-}
+using bqtest::finishWizard;
+using bqtest::onModal;
 
 void rejectModal(QWidget *w)
 {

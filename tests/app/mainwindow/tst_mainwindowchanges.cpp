@@ -2,6 +2,7 @@
 // changes nothing, and every command that changes the return sets the title's
 // modified mark (and, for a new return, the title) at once.
 #include "bqtest.h"
+#include "modalwindows.h"
 #include "creturnfile.h"
 #include "ct1combobox.h"
 #include "datanewreturnbasic.h"
@@ -38,32 +39,8 @@ const QString kPassword = QStringLiteral("Pw-1");
 constexpr int kOntario = 9;
 constexpr int kAlberta = 1;
 
-// Runs f on the next modal window once it is shown.
-void onModal(std::function<void(QWidget *)> f)
-{
-    auto *timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, f, tries] {
-        QWidget *w = QApplication::activeModalWidget();
-        const bool shown = w && w->isVisible();
-        if (shown || ++*tries >= 400) {
-            timer->stop();
-            timer->deleteLater();
-        }
-        if (shown)
-            f(w);
-    });
-    timer->start(10);
-}
-
-void finishWizard(QWidget *w)
-{
-    auto *wizard = qobject_cast<QWizard *>(w);
-    QVERIFY(wizard);
-    wizard->button(QWizard::FinishButton)->click();
-    if (wizard->isVisible())
-        wizard->reject();
-}
+using bqtest::finishWizard;
+using bqtest::onModal;
 
 void addSlip(IndividualTaxData *p, int type, int box, double amount)
 {
