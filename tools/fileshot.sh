@@ -72,26 +72,27 @@ startProgram() {
 }
 stopProgram() { kill "$program" 2>/dev/null || true; wait "$program" 2>/dev/null || true; }
 
-# The toolbar of the return window at 1280x900 (the window fills the screen).
+# The toolbar of the return window at 1280x900: on a first start the window is the
+# screen's size at (20, 60), so the dialogs centred on it sit 20 right and 60 down.
 efileButton=(742 112)
 preferenceButton=(966 112)
 
 enterPreferences() {
   click "${preferenceButton[@]}"
   # Vantrel: credentials and the filing report
-  click 884 157
-  typeIn 697 260 preparer@example.com
-  typeIn 697 295 s3cret
-  click 277 329
+  click 904 217
+  typeIn 717 320 preparer@example.com
+  typeIn 717 355 s3cret
+  click 297 389
   shot 01-preferences-vantrel
   # Tax preparer: business name, backup, EFiler number and password
-  click 496 157
-  typeIn 795 197 "Lakeview Tax Services"
-  click 277 439
-  typeIn 795 473 A1234
-  typeIn 795 508 efpass12
+  click 516 217
+  typeIn 815 257 "Lakeview Tax Services"
+  click 297 499
+  typeIn 815 533 A1234
+  typeIn 815 568 efpass12
   shot 02-preferences-preparer
-  click 847 664
+  click 867 724
 }
 
 # Runs the File command up to the submission dialog (every question answered
@@ -105,7 +106,7 @@ fileReturn() {   # fileReturn name testcase [tries of a quarter second for the r
     xdotool key Return
   done
   waitWindow "EFile Tax Return to CRA" 4 || { echo "FAIL - $1: the submission dialog did not appear"; return 1; }
-  if [ -n "$2" ]; then typeIn 760 257 "$2"; fi
+  if [ -n "$2" ]; then typeIn 780 317 "$2"; fi
   shot "$1-submission"
   xdotool key Return
   if waitWindow "Efile Filing Result" "${3:-80}"; then shot "$1-result"; xdotool key Return; fi
