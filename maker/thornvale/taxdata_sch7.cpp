@@ -31,6 +31,11 @@ TaxData_Sch7::TaxData_Sch7() : CTaxData_Form(formFields(), KindForm, 7)
 {
 }
 
+void TaxData_Sch7::carryForward(bool)
+{
+    openWithClosingAmounts({{F_UnusedContributions, F_CarryForward}});
+}
+
 void TaxData_Sch7::Calculate01()
 {
     // Unused contributions and this year's, less those designated as HBP or LLP

@@ -20,6 +20,8 @@ public:
     TaxData_Sch7();
 
     void Calculate01() override;
+    // Next year opens with this year's unused contributions; its own amounts start empty.
+    void carryForward(bool keepData) override;
     // What the planner reads: the deduction limit and the contributions claimed (line 20800).
     double maximumValue() const { return amount(F_DeductionLimit); }
     double startingValue() const { return amount(F_Deduction); }
