@@ -48,24 +48,41 @@ constexpr CarriedOnT1 kCarriedOnT1[] = {
     {TaxData_T1New::F_LYT1212Balance, FormType::T1212, TaxData_T1212New::F_BalanceLastYear},
 };
 
-// Last year's carried amounts as its T1 kept them, before the T1 is carried forward.
+// The schedule that holds the provincial unused tuition (its value code).
+bool hasProvincialTuitionForm(const IndividualTaxData &p)
+{
+    for (const FormEntry *e : p.forms())
+        if (e->object && e->object->kind() == CTaxData_Form::KindForm && e->object->hasCode(kProvincialTuitionCode))
+            return true;
+    return false;
+}
+
+// Last year's carried amounts as its T1 kept them, and whether last year had the form
+// that opens with each, seen before the forms are carried forward.
 struct LastYearOnT1
 {
     double amounts[std::size(kCarriedOnT1)] = {};
+    bool hadForm[std::size(kCarriedOnT1)] = {};
     double provincialTuition = 0.0;
+    bool hadProvincialForm = false;
 };
 
-LastYearOnT1 carriedOnT1(const TaxData_T1New &t)
+LastYearOnT1 carriedOnT1(const IndividualTaxData &p)
 {
     LastYearOnT1 kept;
-    for (size_t i = 0; i < std::size(kCarriedOnT1); ++i)
-        kept.amounts[i] = t.amount(kCarriedOnT1[i].t1Field);
-    kept.provincialTuition = t.amount(TaxData_T1New::F_LYProvTuition);
+    const TaxData_T1New *t = p.t1();
+    for (size_t i = 0; i < std::size(kCarriedOnT1); ++i) {
+        kept.amounts[i] = t ? t->amount(kCarriedOnT1[i].t1Field) : 0.0;
+        kept.hadForm[i] = p.hasForm(kCarriedOnT1[i].formType);
+    }
+    kept.provincialTuition = t ? t->amount(TaxData_T1New::F_LYProvTuition) : 0.0;
+    kept.hadProvincialForm = hasProvincialTuitionForm(p);
     return kept;
 }
 
-// The T1 keeps what the forms carried: each form's opening amount or, where last year
-// had no such form, the amount it kept itself, which nothing claimed last year.
+// The T1 keeps what the forms carried: each form's opening amount (none when the form,
+// having nothing to carry, did not continue) or, where last year had no such form, the
+// amount the T1 kept itself, which nothing claimed last year.
 void keepCarriedOnT1(IndividualTaxData &p, const LastYearOnT1 &lastYear)
 {
     TaxData_T1New *t = p.t1();
@@ -74,13 +91,15 @@ void keepCarriedOnT1(IndividualTaxData &p, const LastYearOnT1 &lastYear)
     for (size_t i = 0; i < std::size(kCarriedOnT1); ++i) {
         const CarriedOnT1 &c = kCarriedOnT1[i];
         const CTaxData_Form *form = p.getForm(c.formType, 0, false);
-        t->setAmount(c.t1Field, form ? form->amount(c.formField) : lastYear.amounts[i]);
+        t->setAmount(c.t1Field, form ? form->amount(c.formField) : lastYear.hadForm[i] ? 0.0 : lastYear.amounts[i]);
     }
     double provincial = 0.0;
-    if (!p.provinceManager().getProvincialValue(kProvincialTuitionCode, provincial)) {
+    if (!lastYear.hadProvincialForm) {
         provincial = lastYear.provincialTuition;
         if (isAmountEntered(provincial))
             p.provinceManager().setProvincialAmount(kProvincialTuitionCode, provincial);
+    } else if (!hasProvincialTuitionForm(p) || !p.provinceManager().getProvincialValue(kProvincialTuitionCode, provincial)) {
+        provincial = 0.0;
     }
     t->setAmount(TaxData_T1New::F_LYProvTuition, provincial);
 }
@@ -91,7 +110,7 @@ void IndividualTaxData::carryForwardPriorYear(const ImportPriorYearOptions &opti
 {
     if (!hasForm(FormType::T1))
         return;
-    const LastYearOnT1 lastYear = t1() ? carriedOnT1(*t1()) : LastYearOnT1{};
+    const LastYearOnT1 lastYear = carriedOnT1(*this);
 
     // the prior-year summary keeps last year's summary
     auto *summary = dynamic_cast<TaxData_T1KSNew *>(getForm(FormType::T1Summary, 0, true));

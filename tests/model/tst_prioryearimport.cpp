@@ -54,16 +54,17 @@ const char *const kReturn2023 = R"({ "persons": [ {
                                  "IncomeAtNewLocation": 1000, "Deduction": 1000, "CarryForward": 4000 } }
     ] } ] })";
 
-// Bo Roy's 2023 return (Ontario, single): the Ontario tuition carried in was used up, and
-// the T1 alone kept a federal tuition amount of 1,500 and unused RRSP contributions of 700
-// (typed in the wizard without Schedule 11 or 7, so nothing of them was claimed in 2023).
+// Bo Roy's 2023 return (Ontario, single): the Ontario tuition carried in was used up (its T1
+// kept the 600 it opened with), and the T1 alone kept a federal tuition amount of 1,500 and
+// unused RRSP contributions of 700 (typed in the wizard without Schedule 11 or 7, so
+// nothing of them was claimed in 2023).
 // ON(S11):      unused Ontario tuition from 2022   600.00
 //               - claimed at line 58560            600.00
 //               = unused at the end of 2023          0.00
 const char *const kReturnWithoutForms2023 = R"({ "persons": [ {
     "firstName": "Bo", "lastName": "Roy", "sin": "046454286", "birthDate": "1990-02-02",
     "province": 9, "maritalStatus": 5,
-    "t1": { "LYFedTuition": 1500, "LYUnusedRRSP": 700 },
+    "t1": { "LYFedTuition": 1500, "LYProvTuition": 600, "LYUnusedRRSP": 700 },
     "forms": [ { "type": 27, "fields": { "CarriedForward": 600, "Claimed": 600, "CarryForwardNext": 0 } } ]
     } ] })";
 
@@ -169,6 +170,7 @@ private slots:
         const IndividualTaxData &p = *file->self();
         QVERIFY(!p.hasForm(27));
         QVERIFY(!p.hasForm(11) && !p.hasForm(7));
+        QCOMPARE(p.t1()->amount(T1::F_LYProvTuition), 0.0);
         QCOMPARE(p.t1()->amount(T1::F_LYFedTuition), 1500.0);
         QCOMPARE(p.t1()->amount(T1::F_LYUnusedRRSP), 700.0);
     }
