@@ -124,6 +124,7 @@ class TestFilingCommands : public QObject
     NetfileOutcome m_outcome;
     QStringList m_validationShown;
     bool m_debugFileDuringDialog = false;
+    QByteArray m_debugDocument;   // the test-mode filing document while the dialog runs
 
     static CT1AppConfig &config() { return TabWndApp::instance()->config(); }
 
@@ -210,6 +211,7 @@ private slots:
         m_requests.clear();
         m_validationShown.clear();
         m_outcome = NetfileOutcome();
+        m_debugDocument.clear();
         m_bridge = ScriptedBridge();
         setCurTimeSource([] { return QDateTime(QDate(2025, 3, 5), QTime(14, 7, 30)); });
         config().MODEDEBUG = true;
@@ -233,6 +235,7 @@ private slots:
         setNetfileResultRunner([this](const NetfileRequest &request) {
             m_requests << request;
             m_debugFileDuringDialog = QFile::exists(debugFilePath());
+            m_debugDocument = fileBytes(debugFilePath());
             return m_outcome;
         });
     }
@@ -537,6 +540,12 @@ private slots:
         QCOMPARE(m_requests.size(), 1);
         QCOMPARE(m_requests.first().reFile, reFile);
         QCOMPARE(w->returnFile()->self()->t1()->isMultipleYearFiling(), multipleYear);
+        // the document sent carries the answer, and it is the one written in test mode
+        const QString sent = m_requests.first().document;
+        QCOMPARE(sent.contains(QStringLiteral(
+                     "<t1:MultipleTaxYearReturnIndicator>1</t1:MultipleTaxYearReturnIndicator>")),
+                 multipleYear);
+        QCOMPARE(m_debugDocument, sent.toUtf8());
         const QStringList texts = m_messages.texts();
         const auto asked = [&texts](const QString &text) {
             return std::any_of(texts.begin(), texts.end(), [&text](const QString &t) { return t.contains(text); });
@@ -584,6 +593,19 @@ private slots:
             QVERIFY(m_messages.texts().last().contains(QStringLiteral("CN12345")));
             QVERIFY(m_messages.texts().last().contains(QStringLiteral("outcome.r24")));
         }
+        if (!filed || saveFails)
+            return;
+        // the file saved is the return recalculated: an edit committed at once
+        // changes nothing, and closing asks nothing
+        w->commitCurrentPage();
+        QVERIFY(!w->isModified());
+        const QString again = m_dir.filePath(QStringLiteral("outcome-recalculated.r24"));
+        QCOMPARE(w->returnFile()->save(again, 1), 0);
+        QCOMPARE(fileBytes(path), fileBytes(again));
+        const int asked = m_messages.texts().size();
+        QString closed;
+        QVERIFY(w->confirmClose(closed));
+        QCOMPARE(m_messages.texts().size(), asked);
     }
 
     // An accepted return that was never saved is told so, not that a save failed.
