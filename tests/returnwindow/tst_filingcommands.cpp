@@ -16,6 +16,7 @@
 #include "messages.h"
 #include "printchoices.h"
 #include "tabwndapp.h"
+#include "taxdata_t183new.h"
 #include "taxdata_t1new.h"
 #include "utils.h"
 #include "validationmessagegroup.h"
@@ -148,6 +149,10 @@ class TestFilingCommands : public QObject
         auto *r = new CReturnFile(0);
         r->applyNewReturnData(data);
         r->recalculate(0, nullptr);
+        // the preparer's control number of each return, on its T183
+        for (IndividualTaxData *p : {r->self(), r->spouse()})
+            if (CTaxData_Form *t183 = p ? p->getForm(96, 0, false) : nullptr)
+                t183->setText(TaxData_T183New::F_DCN, QStringLiteral("00417"));
         return r;
     }
 
