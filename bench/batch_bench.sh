@@ -5,7 +5,7 @@
 # the time per return shows what the size of the folder costs. Prints the time
 # of each size and checks both result files are the same.
 #
-#   bench/batch_bench.sh [build folder] [sizes...]     (default: build 250 500 1000)
+#   bench/batch_bench.sh [build folder] [sizes...]     (default: build 1000 10000)
 #
 # Everything happens in a temporary folder (its own HOME); hyperfine is used
 # when it is installed, else the median of five runs by the shell's clock.
@@ -13,7 +13,7 @@ set -eu
 
 BUILD=${1:-build}
 [ $# -gt 0 ] && shift
-SIZES=${*:-"250 500 1000"}
+SIZES=${*:-"1000 10000"}
 MAX=0
 for n in $SIZES; do [ "$n" -gt "$MAX" ] && MAX=$n; done
 . "$(dirname "$0")/batch_setup.sh"
