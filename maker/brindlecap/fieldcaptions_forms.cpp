@@ -588,6 +588,23 @@ const FieldCaption kT2222[] = {
     {"Days2", "", "Days of residence: second period", 0, nullptr, 0},
     {"Days3", "", "Days of residence: third period", 0, nullptr, 0},
     {"Days4", "", "Days of residence: fourth period", 0, nullptr, 0},
+    {"AdditionalDays", "", "Days of the additional residency amount: you maintained and lived in a dwelling in the "
+                           "zone and no one else living in it claims the basic residency amount for those days",
+     0, nullptr, 0},
+    {"BoardAndLodging", "", "Non-taxable benefits for board and lodging in the zone (such as T4 box 31 for a special "
+                            "work site in the zone)", 0, nullptr, 0},
+    {"SpouseClaimsBasic", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2222 – the trips of the travel deduction
+const FieldCaption kT2222Trips[] = {
+    {"Traveller", "", "Traveller (empty: you)", 0, nullptr, 0},
+    {"Medical", "", "Trip to obtain medical services", 0, nullptr, 0},
+    {"EmployerBenefit", "", "Taxable travel benefit from your employer for the trip (T4 box 32)", 0, nullptr, 0},
+    {"StandardAmount", "", "Part of the traveller's 1,200 standard amount given to the trip (no employer benefit)",
+     0, nullptr, 0},
+    {"Expenses", "", "Travel expenses of the trip", 0, nullptr, 0},
+    {"Airfare", "", "Lowest return airfare to the nearest designated city", 0, nullptr, 0},
+    {"Deduction", "", "Travel deduction for the trip", 0, nullptr, FieldCaption::Calculated},
 };
 // T5004 – Claim for tax shelter loss or deduction
 const FieldCaption kT5004[] = {
@@ -1503,6 +1520,8 @@ extern const RowListCaptions kRowListCaptions[] = {
     {0, FormType::T5013Schedule, 0, "Partnerships", 0, ROW_COLUMNS(kT5013Partnerships), 0},
     {0, FormType::T1A, 0, "Non-capital loss by source", 0, ROW_COLUMNS(kT1ASources), 0},
     {0, FormType::CPT20, 0, "Amounts of the T4 slips", 0, ROW_COLUMNS(kCPT20Slips), RowListCaptions::FixedRows},
+    {0, FormType::T2222, 0, "Trips of the travel deduction (at most two trips a traveller that are not for medical "
+                            "services)", 0, ROW_COLUMNS(kT2222Trips), 0},
 };
 #undef ROW_COLUMNS
 extern const int kRowListCaptionCount = int(sizeof kRowListCaptions / sizeof kRowListCaptions[0]);
