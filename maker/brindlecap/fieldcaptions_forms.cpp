@@ -580,7 +580,8 @@ const FieldCaption kT1M[] = {
 };
 // T2222 – Northern residents deductions
 const FieldCaption kT2222[] = {
-    {"Zone", "", "Zone of residence (prescribed northern or intermediate zone)", 0, nullptr, 0},
+    {"Zone", "", "Zone of residence: 1 prescribed northern zone (A), 2 prescribed intermediate zone (B)", 0, nullptr,
+     0},
     {"Days", "", "Days of residence in the prescribed zone in 2024", 0, nullptr, 0},
     {"ResidencyDeduction", "", "Residency deduction", 0, nullptr, FieldCaption::Calculated},
     {"TravelDeduction", "", "Travel deduction", 0, nullptr, FieldCaption::Calculated},
@@ -588,6 +589,22 @@ const FieldCaption kT2222[] = {
     {"Days2", "", "Days of residence: second period", 0, nullptr, 0},
     {"Days3", "", "Days of residence: third period", 0, nullptr, 0},
     {"Days4", "", "Days of residence: fourth period", 0, nullptr, 0},
+    {"AdditionalDays", "", "Days of the additional residency amount: you maintained and lived in a dwelling in the "
+                           "zone and no one else living in it claims the basic residency amount for those days",
+     0, nullptr, 0},
+    {"BoardAndLodging", "", "Non-taxable benefits for board and lodging in the zone (such as T4 box 31 for a special "
+                            "work site in the zone)", 0, nullptr, 0},
+    {"SpouseClaimsBasic", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2222 – the trips of the travel deduction
+const FieldCaption kT2222Trips[] = {
+    {"Traveller", "", "Traveller (empty: you)", 0, nullptr, 0},
+    {"Medical", "", "Medical trip", 0, nullptr, 0},
+    {"EmployerBenefit", "", "Employer travel benefit", 0, nullptr, 0},
+    {"StandardAmount", "", "Standard amount used", 0, nullptr, 0},
+    {"Expenses", "", "Travel expenses", 0, nullptr, 0},
+    {"Airfare", "", "Lowest return airfare", 0, nullptr, 0},
+    {"Deduction", "", "Deduction", 0, nullptr, FieldCaption::Calculated},
 };
 // T5004 – Claim for tax shelter loss or deduction
 const FieldCaption kT5004[] = {
@@ -1503,6 +1520,12 @@ extern const RowListCaptions kRowListCaptions[] = {
     {0, FormType::T5013Schedule, 0, "Partnerships", 0, ROW_COLUMNS(kT5013Partnerships), 0},
     {0, FormType::T1A, 0, "Non-capital loss by source", 0, ROW_COLUMNS(kT1ASources), 0},
     {0, FormType::CPT20, 0, "Amounts of the T4 slips", 0, ROW_COLUMNS(kCPT20Slips), RowListCaptions::FixedRows},
+    {0, FormType::T2222, 0, "Trips of the travel deduction: each gives the lowest of the taxable travel benefit from "
+                            "the employer (T4 box 32) or, for a traveller without one, the part of the traveller's "
+                            "1,200 standard amount used for the trip, the travel expenses and the lowest return "
+                            "airfare to the nearest designated city (half in the intermediate zone); a traveller's "
+                            "trips beyond the second that are not medical give nothing",
+     0, ROW_COLUMNS(kT2222Trips), 0},
 };
 #undef ROW_COLUMNS
 extern const int kRowListCaptionCount = int(sizeof kRowListCaptions / sizeof kRowListCaptions[0]);

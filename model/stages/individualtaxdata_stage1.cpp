@@ -341,6 +341,8 @@ void Stage1Steps::resetSlipAmounts()
     if (m_t2222) {
         m_t2222->setAmount(CTaxData_T2222::F_TravelDeduction, 0.0);
         m_t2222->setAmount(CTaxData_T2222::F_Deduction, 0.0);
+        // the exchange with a coupled spouse sets it again
+        m_t2222->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, false);
     }
     if (m_t2209) {
         using F = TaxData_T2209_2036;
@@ -489,15 +491,13 @@ void Stage1Steps::exemptIncome()
     m_t->setFlag(T1::F_NoCppBenefits, !nonZero(slip(S::T4APAmountA)) && !nonZero(slip(S::T4APAmountC)));
 }
 
-// EI benefits, travel, remuneration and foreign income of the slips on their forms.
+// EI benefits, remuneration and foreign income of the slips on their forms.
 void Stage1Steps::slipAmountsOnForms()
 {
     using S = SlipSlot::Slot;
     auto *sch13 = m_p.singleFormAs<TaxData_Sch13>(FormType::Schedule13);
     if (sch13 && !sch13->flag(TaxData_Sch13::F_Switch))
         sch13->setAmount(TaxData_Sch13::F_EIBenefits, slip(S::T4EBox14WithBox22));
-    if (m_t2222)
-        m_t2222->setAmount(CTaxData_T2222::F_TravelDeduction, slip(S::T4AmountF));
     if (auto *t1223 = m_p.singleFormAs<CTaxData_T1223>(FormType::T1223))
         t1223->setAmount(CTaxData_T1223::F_Remuneration, slip(S::T4Box14));
     m_t691 = m_p.singleFormAs<TaxData_T691New>(FormType::T691);

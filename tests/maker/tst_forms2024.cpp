@@ -2,6 +2,7 @@
 // cases worked by hand; the working of each expected value is beside its row.
 #include "bqtest.h"
 #include "ctaxdata_t1223.h"
+#include "ctaxdata_t2222.h"
 #include "taxdata_sch10.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1170.h"
@@ -50,6 +51,10 @@ private slots:
     void businessTransfer();
     void retroactivePayment_data();
     void retroactivePayment();
+    void northernResidency_data();
+    void northernResidency();
+    void northernTravel_data();
+    void northernTravel();
 };
 
 void TestForms2024::medicalSupplement_data()
@@ -477,6 +482,140 @@ void TestForms2024::retroactivePayment()
     COMPARE_CENTS(form.amount(TaxData_T1198::F_PrincipalTotal), principal);
     QCOMPARE(form.flag(TaxData_T1198::F_Qualifies), qualifies);
     COMPARE_CENTS(form.amount(TaxData_T1198::F_Notional), 0.0);
+}
+
+void TestForms2024::northernResidency_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("additionalDays");
+    QTest::addColumn<bool>("spouseClaimsBasic");
+    QTest::addColumn<double>("boardAndLodging");
+    QTest::addColumn<double>("netIncome");
+    QTest::addColumn<double>("residency");
+    QTest::addColumn<int>("messages");
+    // zone A, 366 x 11.00 = 4,026.00
+    QTest::newRow("basic amount") << 1 << 366 << 0 << false << 0.0 << 80000.0 << 4026.0 << 0;
+    // 366 x 11.00 basic + 366 x 11.00 additional = 8,052.00
+    QTest::newRow("additional amount") << 1 << 366 << 366 << false << 0.0 << 80000.0 << 8052.0 << 0;
+    // 300 additional days of the 366: 4,026.00 + 3,300.00
+    QTest::newRow("additional for part of the period") << 1 << 366 << 300 << false << 0.0 << 80000.0 << 7326.0 << 0;
+    // more additional days than days of residence: held to the 366 days, and refused before filing
+    QTest::newRow("additional days over the days") << 1 << 366 << 400 << false << 0.0 << 80000.0 << 8052.0 << 1;
+    // the spouse in the dwelling claims the basic amount: no additional amount
+    QTest::newRow("spouse claims the basic amount") << 1 << 366 << 366 << true << 0.0 << 80000.0 << 4026.0 << 0;
+    // zone B: (366 + 366) x 5.50 = 4,026.00
+    QTest::newRow("intermediate zone") << 2 << 366 << 366 << false << 0.0 << 80000.0 << 4026.0 << 0;
+    // 200 x 11.00 = 2,200.00 less board and lodging 1,000.00
+    QTest::newRow("board and lodging") << 1 << 200 << 0 << false << 1000.0 << 80000.0 << 1200.0 << 0;
+    // zone B: 366 x 5.50 = 2,013.00 less half of the board and lodging 1,000.00 = 1,513.00
+    QTest::newRow("board and lodging, intermediate zone") << 2 << 366 << 0 << false << 1000.0 << 80000.0 << 1513.0 << 0;
+    QTest::newRow("board and lodging over the amounts") << 1 << 100 << 0 << false << 5000.0 << 80000.0 << 0.0 << 0;
+    // 20 % of 30,000 = 6,000.00 < 8,052.00
+    QTest::newRow("20 % of net income") << 1 << 366 << 366 << false << 0.0 << 30000.0 << 6000.0 << 0;
+    QTest::newRow("a loss: nothing") << 1 << 366 << 366 << false << 0.0 << -5000.0 << 0.0 << 0;
+    QTest::newRow("no zone") << 0 << 366 << 366 << false << 0.0 << 80000.0 << 0.0 << 0;
+}
+
+// T2222 Step 1, the residency deduction, worked by the form's class.
+void TestForms2024::northernResidency()
+{
+    QFETCH(int, zone);
+    QFETCH(int, days);
+    QFETCH(int, additionalDays);
+    QFETCH(bool, spouseClaimsBasic);
+    QFETCH(double, boardAndLodging);
+    QFETCH(double, netIncome);
+    QFETCH(double, residency);
+    QFETCH(int, messages);
+    CTaxData_T2222 form;
+    form.setIntValue(CTaxData_T2222::F_Zone, zone);
+    form.setIntValue(CTaxData_T2222::F_Days, days);
+    form.setIntValue(CTaxData_T2222::F_AdditionalDays, additionalDays);
+    form.setFlag(CTaxData_T2222::F_SpouseClaimsBasic, spouseClaimsBasic);
+    form.setAmount(CTaxData_T2222::F_BoardAndLodging, boardAndLodging);
+    form.calculateWithNetIncome(netIncome);
+    COMPARE_CENTS(form.amount(CTaxData_T2222::F_ResidencyDeduction), residency);
+    COMPARE_CENTS(form.amount(CTaxData_T2222::F_Deduction), residency);
+    QList<CString> texts;
+    QCOMPARE(form.validate(1, texts), messages);
+    QCOMPARE(texts.size(), messages);
+}
+
+void TestForms2024::northernTravel_data()
+{
+    // each trip: traveller, medical, employer benefit, standard amount, expenses, lowest return airfare
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QVariantList>("trips");
+    QTest::addColumn<QVariantList>("deductions");
+    QTest::addColumn<int>("warnings");
+    auto trip = [](const QString &who, bool medical, double employer, double standard, double expenses, double airfare) {
+        return QVariant(QVariantList{who, medical, employer, standard, expenses, airfare});
+    };
+    // lowest of the standard amount 1,200, the expenses 1,500 and the airfare 900
+    QTest::newRow("standard amount") << 1 << QVariantList{trip("", false, 0, 1200, 1500, 900)} << QVariantList{900.0}
+                                     << 0;
+    // lowest of the employer's benefit 700, 1,500 and 900
+    QTest::newRow("employer benefit") << 1 << QVariantList{trip("", false, 700, 0, 1500, 900)} << QVariantList{700.0}
+                                      << 0;
+    // 1,000 then 1,000 of the standard amount: the second trip keeps the 200 left of 1,200
+    QTest::newRow("standard amount used up")
+        << 1 << QVariantList{trip("", false, 0, 1000, 1500, 900), trip("", false, 0, 1000, 1500, 900)}
+        << QVariantList{900.0, 200.0} << 0;
+    // a third trip not for medical services gives nothing; a medical trip always counts
+    QTest::newRow("two trips that are not medical")
+        << 1
+        << QVariantList{trip("", false, 500, 0, 800, 900), trip("", false, 500, 0, 800, 900),
+                        trip("", false, 500, 0, 800, 900), trip("", true, 500, 0, 800, 900)}
+        << QVariantList{500.0, 500.0, 0.0, 500.0} << 0;
+    // each traveller has a standard amount of 1,200; names match whatever their case and spaces
+    QTest::newRow("a standard amount each")
+        << 1
+        << QVariantList{trip("", false, 0, 1200, 1500, 1300), trip("Sam", false, 0, 1200, 1500, 1300),
+                        trip(" sam ", true, 0, 1200, 1500, 1300)}
+        << QVariantList{1200.0, 1200.0, 0.0} << 0;
+    // an employer benefit for one of Sam's trips leaves Sam no standard amount for another
+    QTest::newRow("no standard amount beside an employer benefit")
+        << 1 << QVariantList{trip("Sam", false, 500, 0, 800, 900), trip("Sam", false, 0, 600, 800, 900)}
+        << QVariantList{500.0, 0.0} << 0;
+    // zone B: half of the lowest of 1,200, 1,500 and 901 = 450.50
+    QTest::newRow("intermediate zone") << 2 << QVariantList{trip("", false, 0, 1200, 1500, 901)}
+                                       << QVariantList{450.5} << 0;
+    // no airfare typed: nothing, and a point to confirm before filing
+    QTest::newRow("no airfare") << 1 << QVariantList{trip("", false, 0, 1200, 1500, 0)} << QVariantList{0.0} << 1;
+}
+
+// T2222 Step 2, the travel deduction, trip by trip; it is not held to 20 % of net income.
+void TestForms2024::northernTravel()
+{
+    QFETCH(int, zone);
+    QFETCH(QVariantList, trips);
+    QFETCH(QVariantList, deductions);
+    QFETCH(int, warnings);
+    using T = CTaxData_T2222;
+    T form;
+    form.setIntValue(T::F_Zone, zone);
+    for (const QVariant &t : trips) {
+        const QVariantList v = t.toList();
+        FieldRecord &row = form.rows().append();
+        row.setText(T::C_Traveller, v.at(0).toString());
+        row.setNumber(T::C_Medical, v.at(1).toBool() ? 1 : 0);
+        row.setNumber(T::C_EmployerBenefit, v.at(2).toDouble());
+        row.setNumber(T::C_StandardAmount, v.at(3).toDouble());
+        row.setNumber(T::C_Expenses, v.at(4).toDouble());
+        row.setNumber(T::C_Airfare, v.at(5).toDouble());
+    }
+    form.calculateWithNetIncome(1000.0);
+    double total = 0.0;
+    for (int i = 0; i < deductions.size(); ++i) {
+        COMPARE_CENTS(form.rows().row(i).number(T::C_Deduction), deductions.at(i).toDouble());
+        total += deductions.at(i).toDouble();
+    }
+    COMPARE_CENTS(form.amount(T::F_TravelDeduction), total);
+    COMPARE_CENTS(form.amount(T::F_Deduction), total);
+    QList<CString> texts;
+    form.collectWarnings(texts);
+    QCOMPARE(texts.size(), warnings);
 }
 
 BQ_TEST_MAIN_CORE(TestForms2024)
