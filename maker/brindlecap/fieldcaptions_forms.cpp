@@ -35,11 +35,17 @@
     {"ElectionAnswer", "", "Election to stop contributing to the CPP, or to revoke it", 0, "cppelection", 0}, \
     {"T4CppEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)", \
      1, nullptr, FieldCaption::Calculated}, \
-    {"T4CppContributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)", \
+    {"T4CppContributions", "50340", \
+     "Total base and first additional CPP contributions deducted (box 16 of all T4 slips)", \
      1, nullptr, FieldCaption::Calculated}, \
     {"T4QppEarnings", "", "Total QPP pensionable earnings (box 26 of the T4 slips with QPP contributions)", \
      1, nullptr, qpp}, \
-    {"T4QppContributions", "", "Total QPP contributions deducted (box 17 of all T4 slips)", 1, nullptr, qpp}, \
+    {"T4QppContributions", "", "Total base and first additional QPP contributions deducted (box 17 of all T4 slips)", \
+     1, nullptr, qpp}, \
+    {"T4Cpp2Contributions", "50341", "Total second additional CPP contributions deducted (box 16A of all T4 slips)", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"T4Qpp2Contributions", "", "Total second additional QPP contributions deducted (box 17A of all T4 slips)", \
+     1, nullptr, qpp}, \
     {"CPT20Line16", "", "Form CPT20: employment earnings not on a T4 slip elected for CPP contributions", \
      1, nullptr, 0}, \
     {"CPT20Line17", "", "Form CPT20: employment earnings on a T4 slip elected for CPP contributions", 1, nullptr, 0}, \

@@ -269,7 +269,7 @@ private:
         return f;
     }
     void statements(const StatementSpec &spec);
-    void putT4Totals(CTaxData_Form *f, int amounts, int cppE, int cppC, int qppE, int qppC, int slips, int qSlips);
+    void putT4Totals(TaxData_CppContributionForm *f, int amounts, int slips, int qSlips);
     double taxableCapitalGain(bool deceased) const;
 
     IndividualTaxData &m_p;
@@ -543,17 +543,14 @@ void Stage1Steps::cppFormChoice()
     m_made += m_p.ensureForm148or150(selector);
 }
 
-void Stage1Steps::putT4Totals(CTaxData_Form *f, int amounts, int cppE, int cppC, int qppE, int qppC, int slips,
-                              int qSlips)
+void Stage1Steps::putT4Totals(TaxData_CppContributionForm *f, int amounts, int slips, int qSlips)
 {
     using S = SlipSlot::Slot;
     const int withCpp = m_st.code11T4WithAmountCount();
     f->setFlag(amounts, nonZero(slip(S::T4Box16)) || nonZero(slip(S::T4Box16A)) || nonZero(slip(S::T4Box17))
                             || nonZero(slip(S::T4Box17A)));
-    f->setAmount(cppE, slip(S::T4Box26Others));
-    f->setAmount(cppC, slip(S::T4Box16) + slip(S::T4Box16A));
-    f->setAmount(qppE, slip(S::T4Box26QuebecWithoutBox16));
-    f->setAmount(qppC, slip(S::T4Box17) + slip(S::T4Box17A));
+    f->setT4Contributions({slip(S::T4Box26Others), slip(S::T4Box16), slip(S::T4Box16A),
+                           slip(S::T4Box26QuebecWithoutBox16), slip(S::T4Box17), slip(S::T4Box17A)});
     f->setIntValue(slips, withCpp);
     f->setIntValue(qSlips, m_st.code11T4Count() - withCpp);
 }
@@ -564,13 +561,11 @@ void Stage1Steps::t4TotalsOnCppForms()
     m_sch8 = m_p.singleFormAs<TaxData_Sch8_14>(FormType::Schedule8);
     if (m_rc381) {
         using R = TaxData_RC381;
-        putT4Totals(m_rc381, R::F_T4Amounts, R::F_T4CppEarnings, R::F_T4CppContributions, R::F_T4QppEarnings,
-                    R::F_T4QppContributions, R::F_T4CppSlips, R::F_T4QuebecOnlySlips);
+        putT4Totals(m_rc381, R::F_T4Amounts, R::F_T4CppSlips, R::F_T4QuebecOnlySlips);
     }
     if (m_sch8) {
         using S = TaxData_Sch8_14;
-        putT4Totals(m_sch8, S::F_T4Amounts, S::F_T4CppEarnings, S::F_T4CppContributions, S::F_T4QppEarnings,
-                    S::F_T4QppContributions, S::F_T4CppSlips, S::F_T4QuebecOnlySlips);
+        putT4Totals(m_sch8, S::F_T4Amounts, S::F_T4CppSlips, S::F_T4QuebecOnlySlips);
     }
 }
 
