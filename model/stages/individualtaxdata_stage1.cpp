@@ -663,16 +663,20 @@ void Stage1Steps::otherSlipLines()
     setLine(T1::F_10100, std::max(line(T1::F_10100), slip(S::T4Box14) + slip(S::T4AmountJ)));
 }
 
-// PRPP contributions on Schedule 7, made when a slip reports some.
+// PRPP contributions on Schedule 7, made when a slip reports the member's: the current
+// year's (box 10) and the prior year's (box 11, January 1 to March 3, 2025) count as
+// the member's own; the employer's (box 12) go to line 20810.
 void Stage1Steps::prppContributions()
 {
     using S = SlipSlot::Slot;
     m_sch7 = formMadeWhen<TaxData_Sch7>(FormType::Schedule7,
                                          positive(slip(S::PRPPAmountA)) || positive(slip(S::PRPPAmountB)));
     if (m_sch7) {
-        m_sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, slip(S::PRPPAmountA));
-        m_sch7->setAmount(TaxData_Sch7::F_Transfers, slip(S::PRPPAmountB));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPRestOfYear, slip(S::PRPPAmountA));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPFirst60Days, slip(S::PRPPAmountB));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPEmployer, slip(S::PRPPAmountC));
     }
+    setLine(T1::F_20810, slip(S::PRPPAmountC));
 }
 
 void Stage1Steps::rc383()
