@@ -105,7 +105,9 @@ const FieldCaption kSch2[] = {
 };
 // Schedule 3 – Capital gains (or losses) in 2024
 const FieldCaption kSch3[] = {
-    {"PrincipalResidence", "17905", "Disposed of a principal residence in 2024 (Form T2091(IND))",
+    {"PrincipalResidence", "", "Disposed of a principal residence in 2024 (Form T2091(IND))",
+     2, nullptr, FieldCaption::Calculated},
+    {"PrincipalResidenceGain", "", "Capital gain on the principal residence (Form T2091(IND)), in line 15800",
      2, nullptr, FieldCaption::Calculated},
     {"LifeEvent", "17906", "Principal residence: designation details", 2, nullptr, 0},
     {"QualifiedSmallBusiness", "10700", "Qualified small business corporation shares – gain",
@@ -145,6 +147,7 @@ const FieldCaption kSch3[] = {
     {"Line10684", "10684", "Qualified small business corporation shares – gain, Period 1", 0, nullptr, 0},
     {"Line10686", "10686", "Qualified farm or fishing property – gain, Period 1", 0, nullptr, 0},
     {"DesignationAnswer", "", "Principal residence designation (line 17900)", 2, nullptr, 0},
+    {"Line17900", "", "", 0, nullptr, FieldCaption::Internal},
     {"FlippingAnswer", "", "Disposed of a housing unit that is considered flipped property (line 17905)",
      2, "yesno", 0},
 };

@@ -293,6 +293,8 @@ private:
     TaxData_T1170 *m_t1170 = nullptr;
     TaxData_T2017New *m_t2017 = nullptr;
     int m_age = 0;
+    // the T2091 forms and their capital gain after the exemption
+    int m_residences = 0;
     double m_designated = 0.0;
 };
 
@@ -881,7 +883,7 @@ void Stage1Steps::fishingAndBusinessStatements()
     setSelfEmploymentGrossLines(*m_t, m_p.m_forms);
 }
 
-// Principal residence designations; Schedule 3 is made for a designated gain.
+// Principal residence designations; Schedule 3 is made for a gain left after the exemption.
 void Stage1Steps::principalResidences()
 {
     for (FormType::Type type : {FormType::T2091IND, FormType::T2091IND_WS}) {
@@ -892,6 +894,7 @@ void Stage1Steps::principalResidences()
             f->setText(TaxData_T2091::F_FullName, m_t->ConstructFullName());
             f->setText(TaxData_T2091::F_SIN, m_t->sin());
             f->Calculate01();
+            ++m_residences;
             m_designated += f->designatedAmount();
         }
     }
@@ -931,7 +934,8 @@ void Stage1Steps::capitalGains()
         using S = TaxData_Sch3;
         const bool deceased = m_t->IsDeceased();
         m_sch3->setFlag(S::F_Deceased, deceased);
-        m_sch3->setAmount(S::F_PrincipalResidence, m_designated);
+        m_sch3->setFlag(S::F_PrincipalResidence, m_residences > 0);
+        m_sch3->setAmount(S::F_PrincipalResidenceGain, m_designated);
         m_sch3->setAmount(S::F_CapitalGainsReduction, 0.0);
         m_sch3->setAmount(S::F_GiftCapitalGains, 0.0);
         // line 17900: the part of the gifts' gain that is not left out of income
