@@ -7,8 +7,10 @@
 #include "cmemoryblock.h"
 #include "creturnfile.h"
 #include "filingdocservices.h"
+#include "individualtaxdata.h"
 #include "returnbuilder.h"
 #include "settingsseam.h"
+#include "validationmessagegroup.h"
 #include "xmlchecks.h"
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -111,6 +113,7 @@ private slots:
     void cleanupTestCase();
     void documentAndBarcode_data();
     void documentAndBarcode();
+    void prppReceiptPassesScheduleSevenChecks();
 
 private:
     CReturnFile *returnOf(const QString &name);
@@ -198,6 +201,24 @@ void TestFiledFigures::documentAndBarcode()
     const barcodedecoder::Block b = barcodedecoder::decode(block.bytes());
     QVERIFY(b.valid && b.terminated);
     QCOMPARE(lineEntry(b, line.toLatin1()), entry);
+}
+
+// A PRPP receipt is neither a transfer (24640) nor a contribution to a spouse's plan.
+void TestFiledFigures::prppReceiptPassesScheduleSevenChecks()
+{
+    CReturnFile *file = returnOf(QStringLiteral("PRPP"));
+    QVERIFY(file);
+    QList<ValidationMessageGroup *> groups;
+    file->self()->checkForFiling(1, groups);
+    QStringList messages;
+    for (const ValidationMessageGroup *g : qAsConst(groups))
+        for (const CString &m : g->messages)
+            messages << QString(m);
+    qDeleteAll(groups);
+    for (const QString &m : qAsConst(messages)) {
+        QVERIFY2(!m.contains(QLatin1String("24640")), qPrintable(m));
+        QVERIFY2(!m.contains(QLatin1String("spouse RRSP")), qPrintable(m));
+    }
 }
 
 BQ_TEST_MAIN_CORE(TestFiledFigures)
