@@ -199,6 +199,7 @@ void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const Individual
                     T1::m_taxStairs.CalcAlgoForSpouseF260S2(theirs.amount(T1::F_26000), ownCreditsBeforeTransfer(theirs)));
     sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
     sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
+    sch2->setAmount(S::F_CaregiverChildren, prorated(theirs.amount(T1::F_30500), theirs, mine));
     sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
     const auto *sch11 = singleForm<const TaxData_Sch11>(partner, FormType::Schedule11);
     sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_TransferClaimed) : 0.0);
