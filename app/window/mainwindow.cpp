@@ -11,8 +11,8 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QCoreApplication>
-#include <QTimer>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace {

@@ -68,6 +68,16 @@ class TestReturnWindow : public QObject
         });
     }
 
+    // The wizard's taxpayer page on data, shown and active; null when the window never became active.
+    static NewReturnBasic_tab1 *showTaxpayerPage(WizardBase &wizard, DataNewReturnBasic &data)
+    {
+        auto *page = new NewReturnBasic_tab1(&data, nullptr, &wizard);
+        wizard.addPage(page);
+        wizard.show();
+        QApplication::setActiveWindow(&wizard);
+        return QTest::qWaitForWindowActive(&wizard) ? page : nullptr;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -126,6 +136,7 @@ private slots:
         QCOMPARE(data.fld_FirstName.value(), CString("Ann"));
         QTEST(page->nextId(), "next");
     }
+
     // The date of birth on the taxpayer page: a click into it and the date
     // typed gives the date; a click on a part of it while in it types over that part.
     void dateOfBirthTyped_data()
@@ -146,11 +157,8 @@ private slots:
         DataNewReturnBasic data;
         data.fld_dob = QDate(1980, 1, 1);
         WizardBase wizard(nullptr, QStringLiteral("t"));
-        auto *page = new NewReturnBasic_tab1(&data, nullptr, &wizard);
-        wizard.addPage(page);
-        wizard.show();
-        QApplication::setActiveWindow(&wizard);
-        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        NewReturnBasic_tab1 *page = showTaxpayerPage(wizard, data);
+        QVERIFY(page);
         auto *date = page->findChild<QDateEdit *>("fld_dob");
         QLineEdit *text = date->findChild<QLineEdit *>();
         // "1980/01/01": the year at the left, the day at the right
@@ -171,11 +179,8 @@ private slots:
         data.fld_dob = QDate(1980, 1, 1);
         data.fld_TaxPronv = 9;
         WizardBase wizard(nullptr, QStringLiteral("t"));
-        auto *page = new NewReturnBasic_tab1(&data, nullptr, &wizard);
-        wizard.addPage(page);
-        wizard.show();
-        QApplication::setActiveWindow(&wizard);
-        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+        NewReturnBasic_tab1 *page = showTaxpayerPage(wizard, data);
+        QVERIFY(page);
         page->findChild<StringLineEdit *>("fld_FirstName")->setFocus();
         for (int notches : {-1, 3}) {
             bqtest::turnWheel(page->findChild<QDateEdit *>("fld_dob"), notches);
