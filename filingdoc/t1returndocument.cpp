@@ -45,24 +45,6 @@ int appendFilled(QString &text, const QString &path, const TemplateVars &vars)
     return result;
 }
 
-// The code of a mailing province given as code, name or index; else the text itself.
-QString mailingProvinceCode(const QString &text)
-{
-    const QString t = text.trimmed();
-    for (int p = 1; p < kProvinceCount; ++p) {
-        const ProvInfo &info = Global_Provs_Info[p];
-        if (t.compare(QLatin1String(info.word[0]), Qt::CaseInsensitive) == 0
-            || t.compare(QLatin1String(info.word[1]), Qt::CaseInsensitive) == 0
-            || t.compare(QLatin1String(info.word[2]), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(info.word[0]);
-    }
-    bool ok = false;
-    const int index = t.toInt(&ok);
-    if (ok && index > 0 && index < kProvinceCount)
-        return provinceCode(index);
-    return t.toUpper();
-}
-
 void setSoftwareAndAmendment(const T1 &t, TemplateVars &vars, quint8 mode)
 {
     if (t.flag(T1::F_AutoFill)) {
@@ -353,7 +335,8 @@ void writeCanadianAddress(const T1 &t, const QString &street, QString &content)
     writeXMLOpenTagString(content, QStringLiteral("comm:CanadianMailingAddress"));
     writeXMLString(content, QStringLiteral("comm:AddressStreetText"), street, 60);
     writeXMLString(content, QStringLiteral("comm:AddressMunicipalityName"), t.text(T1::F_City).trimmed(), 50);
-    writeXMLString(content, QStringLiteral("comm:AddressProvinceCode"), mailingProvinceCode(t.text(T1::F_MailProvince)), 0);
+    writeXMLString(content, QStringLiteral("comm:AddressProvinceCode"), provinceCode(t1answers::mailingProvince(t)),
+                   0);
     writeXMLString(content, QStringLiteral("comm:AddressPostalCode"), GetRawPostcode(t.text(T1::F_Postcode)), 0);
     writeXMLCloseTagString(content, QStringLiteral("comm:CanadianMailingAddress"));
 }

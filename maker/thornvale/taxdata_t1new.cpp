@@ -721,8 +721,9 @@ void TaxData_T1New::CalculateLine213ByWorkSheet()
 
 void TaxData_T1New::CalculateNetIncomeBeforeF21700()
 {
-    setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_20810, F_21000, F_21200, F_21300, F_21400,
-                                     F_21500, F_PlanDeduction}));
+    // line 20810 (the employer's PRPP contributions) is a memo: Schedule 7 counts it
+    setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_21000, F_21200, F_21300, F_21400, F_21500,
+                                     F_PlanDeduction}));
 }
 
 void TaxData_T1New::CalculateNetIncomeBeforeCCT()

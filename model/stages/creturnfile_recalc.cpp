@@ -5,6 +5,7 @@
 #include "creturnfile.h"
 #include "ctaxdata_form.h"
 #include "ctaxdata_t2205.h"
+#include "ctaxdata_t2222.h"
 #include "individualtaxdata.h"
 #include "stageamounts.h"
 #include "taxdata_sch11.h"
@@ -83,7 +84,8 @@ void exchangeStage0(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
     o->setAmount(S::F_IncomeTax, c->amount(S::F_IncomeTax));
 }
 
-// ---- stage 1: the CWB adjustments, self-employment, the spousal RRSP/RRIF attribution
+// ---- stage 1: the CWB adjustments, self-employment, the spousal RRSP/RRIF attribution, the
+// northern residency of the dwelling
 
 void copyCwbAdjustments(const T1 &from, T1 &to)
 {
@@ -110,8 +112,21 @@ void attributeT2205(IndividualTaxData &owner, T1 &ownerT1, T1 &partnerT1)
     }
 }
 
+// Spouses live in one dwelling: a spouse who claims the basic residency amount leaves the
+// other no additional residency amount.
+void shareNorthernResidency(IndividualTaxData &cur, IndividualTaxData &other)
+{
+    auto *c = singleForm<CTaxData_T2222>(cur, FormType::T2222);
+    auto *o = singleForm<CTaxData_T2222>(other, FormType::T2222);
+    if (c)
+        c->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, o && o->claimsBasicAmount());
+    if (o)
+        o->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, c && c->claimsBasicAmount());
+}
+
 void exchangeStage1(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
 {
+    shareNorthernResidency(cur, other);
     if (!ct || !ot)
         return;
     copyCwbAdjustments(*ct, *ot);
@@ -208,6 +223,7 @@ void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const Individual
                     T1::m_taxStairs.CalcAlgoForSpouseF260S2(theirs.amount(T1::F_26000), ownCreditsBeforeTransfer(theirs)));
     sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
     sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
+    sch2->setAmount(S::F_CaregiverChildren, prorated(theirs.amount(T1::F_30500), theirs, mine));
     sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
     const auto *sch11 = singleForm<const TaxData_Sch11>(partner, FormType::Schedule11);
     sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_TransferClaimed) : 0.0);
