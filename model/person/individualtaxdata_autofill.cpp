@@ -230,14 +230,6 @@ void importRrspLimit(IndividualTaxData &p, const TDDTaxDataOnePerson &data, Impo
         {{sch7, S::F_UnusedContributions}, {lastYear, L::F_UnusedRRSPContrib}}, unused);
 }
 
-// Removes the Schedule 3 rows that an earlier run appended.
-void removeAutoFillRows(FieldRowList &rows)
-{
-    for (int i = rows.count() - 1; i >= 0; --i)
-        if (rows.row(i).number(TaxData_Sch3::C_AutoFill) != 0.0)
-            rows.removeAt(i);
-}
-
 // The Home Buyers' Plan and Lifelong Learning Plan repayments required for 2024, kept
 // by the wizard record of last year's amounts and the T1.
 void importRepayments(IndividualTaxData &p, const TDDTaxDataOnePerson &data, ImportNotes &notes)
@@ -251,6 +243,14 @@ void importRepayments(IndividualTaxData &p, const TDDTaxDataOnePerson &data, Imp
         {{t, TaxData_T1New::F_HBPRepayment}, {lastYear, L::F_HBPRepayment}}, heldRepayment(data.summary.hbp, "2024"));
     put(notes, QStringLiteral("Lifelong Learning Plan repayment required for 2024"),
         {{t, TaxData_T1New::F_LLPRepayment}, {lastYear, L::F_LLPRepayment}}, heldRepayment(data.summary.llp, "2024"));
+}
+
+// Removes the Schedule 3 rows that an earlier run appended.
+void removeAutoFillRows(FieldRowList &rows)
+{
+    for (int i = rows.count() - 1; i >= 0; --i)
+        if (rows.row(i).number(TaxData_Sch3::C_AutoFill) != 0.0)
+            rows.removeAt(i);
 }
 
 // One disposition row per downloaded T5008: its quantity and securities, proceeds and cost.
