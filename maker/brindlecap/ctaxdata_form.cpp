@@ -54,6 +54,18 @@ void CTaxData_Form::carryForward(bool keepData)
     m_flags = 0;
 }
 
+void CTaxData_Form::openWithClosingAmounts(std::initializer_list<CarriedAmount> carried)
+{
+    std::vector<double> closing;
+    closing.reserve(carried.size());
+    for (const CarriedAmount &c : carried)
+        closing.push_back(amount(c.closing));
+    CTaxData_Form::carryForward(false);
+    auto value = closing.cbegin();
+    for (const CarriedAmount &c : carried)
+        setAmount(c.opening, *value++);
+}
+
 void CTaxData_Form::copySharedPart(const CTaxData_Form &) {}
 
 bool CTaxData_Form::isShared() const { return false; }

@@ -178,6 +178,7 @@ const FieldCaption kSch5[] = {
     {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DefaultClaim", "", "", 0, nullptr, FieldCaption::Internal},
     {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, 0},
     {"DependantSIN", "", "Eligible dependant: social insurance number", 0, nullptr, FieldCaption::Sin},
     {"EligibleDependantClaims", "", "Number of eligible dependants claimed at line 30400", 0, nullptr, 0},

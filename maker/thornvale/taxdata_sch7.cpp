@@ -36,6 +36,11 @@ TaxData_Sch7::TaxData_Sch7() : CTaxData_Form(formFields(), KindForm, 7)
 {
 }
 
+void TaxData_Sch7::carryForward(bool)
+{
+    openWithClosingAmounts({{F_UnusedContributions, F_CarryForward}});
+}
+
 // A schedule stored before the PRPP fields holds in the spouse's current contributions
 // and the transfers what the calculation put there from the PRPP slips, never a typed
 // amount: those two start empty, and the slips fill the PRPP fields again.

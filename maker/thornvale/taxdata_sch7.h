@@ -29,6 +29,8 @@ public:
 
     int serialise(int version, const CString &marker, MyDataStream &ar) override;
     void Calculate01() override;
+    // Next year opens with this year's unused contributions; its own amounts start empty.
+    void carryForward(bool keepData) override;
     // What the planner reads: the deduction limit and the contributions claimed (line 20800).
     double maximumValue() const { return amount(F_DeductionLimit); }
     double startingValue() const { return amount(F_Deduction); }

@@ -466,11 +466,16 @@ void TaxData_T1New::carryForward(bool keepData)
             fields().setValueText(f, kept.valueText(f));
     } else {
         CTaxData_Form::carryForward(true);
-        // A new year's return starts unfiled.
+        // A new year's return starts unfiled, and what last year brought in from the year
+        // before is not what it carries on (the person's return sets that afresh).
         setReFile(false);
         setFilingStatus(0);
         setFilingTime(QString());
         setConfirmationNumber(QString());
+        for (int f : {F_LYFedTuition, F_LYProvTuition, F_LYRRSPLimit, F_LYUnusedRRSP, F_HBPRepayment,
+                      F_LLPRepayment, F_RRSPContribFirst60, F_RRSPContribRest, F_LYT1212Balance,
+                      F_LYNetCapitalLosses, F_LYMovingExpenses})
+            setAmount(f, 0.0);
     }
     while (rows(0).count() < kMedicalRows)
         rows(0).append();

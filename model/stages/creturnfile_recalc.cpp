@@ -10,6 +10,7 @@
 #include "stageamounts.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch2.h"
+#include "taxdata_sch5.h"
 #include "taxdata_sch6.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1new.h"
@@ -163,6 +164,29 @@ void exchangeStage2(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
         }
     }
     other.provinceManager().exchangeStage2(cur.provinceManager());
+}
+
+// Of a couple, one return claims the spouse amount by default: that of the spouse with the
+// higher net income, whose claim the other's income reduces least and who has the tax to
+// use it (the first person on equal incomes). A box the preparer set stays as set.
+void shareSpouseAmount(IndividualTaxData &first, IndividualTaxData &second)
+{
+    using S = TaxData_Sch5;
+    auto *a = singleForm<S>(first, FormType::Schedule5);
+    auto *b = singleForm<S>(second, FormType::Schedule5);
+    const bool aDefault = a && a->keepsDefaultClaim();
+    const bool bDefault = b && b->keepsDefaultClaim();
+    const T1 *at = first.t1();
+    const T1 *bt = second.t1();
+    if (aDefault && bDefault && at && bt) {
+        const bool firstClaims = at->netIncome() - bt->netIncome() > -0.005;
+        a->setDefaultClaim(firstClaims);
+        b->setDefaultClaim(!firstClaims);
+    } else if (aDefault && !bDefault) {
+        a->setDefaultClaim(!(b && b->flag(S::F_SpouseFlag)));
+    } else if (bDefault && !aDefault) {
+        b->setDefaultClaim(!(a && a->flag(S::F_SpouseFlag)));
+    }
 }
 
 // ---- stage 3: the amounts Schedule 2 takes from the partner
@@ -374,7 +398,10 @@ void CReturnFile::exchangeBetweenSpouses(int stage)
     switch (stage) {
     case 0: exchangeStage0(cur, other, ct, ot); break;
     case 1: exchangeStage1(cur, other, ct, ot); break;
-    case 2: exchangeStage2(cur, other, ct, ot); break;
+    case 2:
+        exchangeStage2(cur, other, ct, ot);
+        shareSpouseAmount(*self(), *spouse());
+        break;
     case 3: exchangeStage3(cur, other, ct, ot); break;
     case 4: exchangeStage4(cur, other, ct, ot, &cur == self()); break;
     case 5: exchangeStage5(cur, other); break;

@@ -344,6 +344,7 @@ private slots:
     void viewOwnEntryFillsTheReturn()
     {
         std::unique_ptr<Form_Return> w(returnWindow());
+        w->returnFile()->currentPerson()->t1()->setInstalmentsPaid(500);   // typed before the import
         const int id = taxData(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, personXml());
         QVERIFY(id > 0);
         // The return's S.I.N. with blanks still matches the stored digits.
@@ -375,10 +376,10 @@ private slots:
         QCOMPARE(countAutoFilledSlips(*p, 8), 0);
         QVERIFY(treeHasText(*w, QStringLiteral("by Auto-Fill")));
         QVERIFY(!dlg->isVisible());
-        // the closing message lists what came in, and only that
+        // the closing message lists what came in, and only that, with the typed amount it replaced
         QCOMPARE(m_messages.texts(), QStringList{"Auto-fill brought into the return:\n"
                                                  "- T4 slip: A&B <Co>\n"
-                                                 "- Instalments paid: 1,200.00"});
+                                                 "- Instalments paid: 1,200.00 (replaces 500.00)"});
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
