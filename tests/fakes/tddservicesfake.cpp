@@ -86,6 +86,12 @@ void TddServicesFake::setListenerPort(quint16 port)
     m_listenerPort = port;
 }
 
+void TddServicesFake::expectToken(const QByteArray &token)
+{
+    QMutexLocker lock(&m_mutex);
+    m_expectedToken = token;
+}
+
 QStringList TddServicesFake::stagedSins() const
 {
     QMutexLocker lock(&m_mutex);

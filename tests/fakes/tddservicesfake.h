@@ -68,6 +68,9 @@ public:
 
     void setOptions(const Options &options);
     void setListenerPort(quint16 port);
+    // The token the next get-data must carry, as if the sign-in page had
+    // issued it (a test that sends the listener its own token).
+    void expectToken(const QByteArray &token);
 
     // What the fake saw.
     QStringList stagedSins() const;
