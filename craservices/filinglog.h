@@ -6,7 +6,8 @@
 // The filing exchange log (efileresult.txt). Created owner-only; every text
 // written has its secrets masked first: the contents of password, access-code
 // and birth-date elements become "****", a bank account number "****543"
-// (its last three kept) and every S.I.N. "1*****789". The
+// (its last three kept) and every S.I.N. "1*****789": in the elements that
+// hold one whatever follows it, elsewhere nine digits standing alone. The
 // wire keeps the real values; only the log is masked.
 class FilingLog
 {

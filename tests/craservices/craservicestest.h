@@ -9,9 +9,10 @@ class TestSettings : public SettingsSource
 public:
     TestSettings() { setSettingsSource(this); }
     ~TestSettings() override { setSettingsSource(nullptr); }
-    QString userSetting(const QString &) const override { return QString(); }
+    QString userSetting(const QString &key) const override { return preferences.value(key); }
     QString configValue(const QString &key) const override { return values.value(key); }
     QMap<QString, QString> values;
+    QMap<QString, QString> preferences;
 };
 
 namespace fixture {

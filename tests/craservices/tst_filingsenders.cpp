@@ -2,18 +2,23 @@
 #include "bqtest.h"
 #include "craservicestest.h"
 #include "crafilingfake.h"
+#include "creturnfile.h"
 #include "dlgfilingterm.h"
 #include "fakehttpsserver.h"
 #include "filingconfig.h"
 #include "filingsenders.h"
+#include "formdocuments.h"
 #include "messages.h"
 #include "mytixmlhandle.h"
 #include "qwebclient.h"
 #include "replyparsers.h"
+#include "returnbuilder.h"
 #include "tlsw3client.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QDialogButtonBox>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -74,6 +79,7 @@ private slots:
     void documentWithoutReturnSendsNothing();
     void formRequests_data();
     void formRequests();
+    void t1013DocumentLogHoldsNoSin();
     void t1135Requests_data();
     void t1135Requests();
     void refileTermsAcceptedAndRefused();
@@ -110,6 +116,7 @@ void TestFilingSenders::init()
     m_fake.setScenario(QString());
     m_server.clearRequests();
     m_settings.values.clear();
+    m_settings.preferences.clear();
     useHost(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
     QFile::remove(m_dir.filePath(QStringLiteral("efileresult.txt")));
 }
@@ -392,6 +399,39 @@ void TestFilingSenders::formRequests()
     QVERIFY(text.contains(t1013 ? "<wsse:Password>****</wsse:Password>"
                                 : "<padrq:PasswordIdentifier>****</padrq:PasswordIdentifier>"));
     QVERIFY(!text.contains(fixture::Sin));
+}
+
+// The T1013 as the program makes it: its unique document number (the S.I.N.
+// and then the signing date) and its client are masked in the log.
+void TestFilingSenders::t1013DocumentLogHoldsNoSin()
+{
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");   // the request is logged
+    const QString description =
+        QStringLiteral("{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\",\"sin\":\"%1\","
+                       "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5,\"forms\":[{\"type\":117,"
+                       "\"fields\":{\"SIN\":\"%1\",\"FirstName\":\"Avery\",\"LastName\":\"Lindqvist\","
+                       "\"RepId\":\"RABC123\",\"Level\":1,\"SignDate\":\"%2\"}}]}]}")
+            .arg(QLatin1String(fixture::Sin), QDate::currentDate().toString(Qt::ISODate));
+    QString error;
+    std::unique_ptr<CReturnFile> file(
+        returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object(), &error));
+    QVERIFY2(file, qPrintable(error));
+    m_settings.preferences[QStringLiteral("BusinessEFileNumDbg")] = QStringLiteral("X1234");
+    CString body;
+    QCOMPARE(buildT1013Xml(*file->self(), body), 0);
+    QVERIFY(QString(body).contains(QStringLiteral("<tris:UniqueDocumentNumber>%1").arg(QLatin1String(fixture::Sin))));
+    TemplateVars vars;
+    vars.insert("efilerid", "X1234");
+    vars.insert("password", "pw");
+    vars.insert("taxyear", "2024");
+    m_fake.setScenario(QStringLiteral("t1013-count-1"));
+    FormFilingReply reply;
+    QCOMPARE(sendTrisOrPadRequest(true, vars, body, reply), 0);
+    const QByteArray text = log();
+    QVERIFY2(text.contains(QByteArray("<tris:UniqueDocumentNumber>") + fixture::MaskedSin), text.constData());
+    QVERIFY(text.contains(QByteArray("<tris:ClientID>") + fixture::MaskedSin + "</tris:ClientID>"));
+    QVERIFY(!text.contains(fixture::Sin));
+    QVERIFY(m_server.requests().first().body.contains(fixture::Sin));
 }
 
 void TestFilingSenders::t1135Requests_data()
