@@ -8,6 +8,7 @@
 bool FilingLog::open(const QString &path, bool append)
 {
     close();
+    m_quiet = false;
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC), 0600);
     if (fd < 0)
@@ -21,10 +22,22 @@ bool FilingLog::open(const QString &path, bool append)
     return true;
 }
 
-void FilingLog::write(const QByteArray &text)
+void FilingLog::put(const QByteArray &text)
 {
     if (m_file.isOpen())
         m_file.write(mask(text));
+}
+
+void FilingLog::write(const QByteArray &text)
+{
+    if (!m_quiet)
+        put(text);
+}
+
+void FilingLog::writeReason(const QString &failure)
+{
+    if (!failure.isEmpty())
+        put(QStringLiteral("reason: %1\n").arg(failure).toUtf8());
 }
 
 void FilingLog::flush()

@@ -23,6 +23,12 @@ public:
     void write(const QByteArray &text);
     void write(const QString &text) { write(text.toUtf8()); }
     void write(const char *text) { write(QByteArray(text)); }
+    // Why the exchange failed, "reason: <failure>" on a line (nothing for an
+    // empty failure); written in quiet mode too.
+    void writeReason(const QString &failure);
+    // Quiet: write() writes nothing more (the request alone is wanted), only
+    // the reasons of a failure.
+    void setQuiet(bool quiet) { m_quiet = quiet; }
     void flush();
     void close();
 
@@ -30,5 +36,8 @@ public:
     static QByteArray mask(const QByteArray &text);
 
 private:
+    void put(const QByteArray &text);
+
     QFile m_file;
+    bool m_quiet = false;
 };

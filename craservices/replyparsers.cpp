@@ -2,6 +2,7 @@
 #include "filinglog.h"
 #include "mytixmlhandle.h"
 #include "settingsseam.h"
+#include <QRegularExpression>
 #include <QUrl>
 #include <tinyxml.h>
 
@@ -60,10 +61,57 @@ bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
 
 } // namespace
 
+namespace {
+
+// The title of an HTML page, in plain words ("" when it has none).
+QString htmlTitle(const QByteArray &page)
+{
+    static const QRegularExpression title(QStringLiteral("<title[^>]*>([^<]*)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString text = title.match(QString::fromUtf8(page.left(64 * 1024))).captured(1).simplified();
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text.left(200);
+}
+
+bool looksLikeHtml(const QByteArray &reply)
+{
+    const QByteArray head = reply.left(1024).trimmed().toLower();
+    return head.startsWith("<!doctype html") || head.contains("<html");
+}
+
+QString htmlPageFailure(const QByteArray &reply)
+{
+    const QString title = htmlTitle(reply);
+    return title.isEmpty() ? QStringLiteral("the reply is a web page, not the CRA's XML")
+                           : QStringLiteral("the reply is a web page (\"%1\"), not the CRA's XML").arg(title);
+}
+
+QString elementName(const TiXmlElement *e)
+{
+    return e ? QString::fromUtf8(e->Value()) : QString();
+}
+
+} // namespace
+
+QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted)
+{
+    const TiXmlElement *root = doc.FirstChildElement();
+    if (looksLikeHtml(reply) || elementName(root).compare(QLatin1String("html"), Qt::CaseInsensitive) == 0)
+        return htmlPageFailure(reply);
+    const TiXmlElement *body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body").ToElement();
+    if (!body)
+        return QStringLiteral("the reply is <%1>, not the CRA's SOAP envelope").arg(elementName(root));
+    const TiXmlElement *first = body->FirstChildElement();
+    return first ? QStringLiteral("the reply holds <%1>, not %2").arg(elementName(first), wanted)
+                 : QStringLiteral("the reply's body is empty, without %1").arg(wanted);
+}
+
 QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
 {
     if (reply.trimmed().isEmpty())
         return QStringLiteral("the reply is empty");
+    if (looksLikeHtml(reply))
+        return htmlPageFailure(reply);
     if (doc.Error())
         return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
             .arg(QString::fromUtf8(doc.ErrorDesc()))
@@ -122,6 +170,17 @@ void rejectionSteps(const MyTiXmlHandle &frr, FilingResult &result)
         processingErrorSteps(p, result);
 }
 
+// The fault's own words for the user: its text, else its code.
+QString faultFailure(const MyTiXmlHandle &fault)
+{
+    const QString text = childText(fault.ToElement(), "faultstring").simplified();
+    const QString code = childText(fault.ToElement(), "faultcode").simplified();
+    if (!text.isEmpty())
+        return QStringLiteral("the CRA's service answered with a fault: %1").arg(text);
+    return code.isEmpty() ? QStringLiteral("the CRA's service answered with a fault without its text")
+                          : QStringLiteral("the CRA's service answered with the fault %1").arg(code);
+}
+
 int readEfileResponse(const MyTiXmlHandle &response, FilingResult &result)
 {
     result.message.clear();
@@ -151,6 +210,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
     if (fault.exists()) {
         const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("XML fault error, no details.");
+        result.failure = faultFailure(fault);
         return 190;
     }
     const MyTiXmlHandle frrms = body.FirstChildElement("FrrmsEfileReturnResponse");
@@ -225,9 +285,11 @@ int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, Filing
         return 113;
     }
     const MyTiXmlHandle body = bodyOf(doc);
-    const MyTiXmlHandle response =
-        body.FirstChildElement(kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse");
+    const char *responseName = kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse";
+    const MyTiXmlHandle response = body.FirstChildElement(responseName);
     const int rc = response.exists() ? readEfileResponse(response, result) : readEfileOtherReply(body, result);
+    if (rc == 111)
+        result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     if (log) {
         log->write(result.message.toUtf8());
         log->write("\n");
@@ -251,6 +313,10 @@ int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result)
     if (!tc.exists()) {
         result.confirmed = false;
         result.detail = QStringLiteral("CRA system returns invalid response.");
+        const MyTiXmlHandle fault = bodyOf(doc).FirstChildElement("soapenv:Fault");
+        if (rc == 0)
+            result.failure = fault.exists() ? faultFailure(fault)
+                                            : unexpectedReplyFailure(reply, doc, QStringLiteral("the terms"));
         return -1;
     }
     result.confirmed = true;
@@ -298,8 +364,11 @@ bool parseNetfileResponse(FilingLog *log, int kind, const QByteArray &reply, Fil
         }
     } else {
         result.confirmed = false;
-        const MyTiXmlHandle fs = body.FirstChildElement("soapenv:Fault").FirstChildElement("faultstring");
+        const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault");
+        const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("Error: no T1 return response and Fault");
+        result.failure = fault.exists() ? faultFailure(fault)
+                                        : unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     }
     if (log && !isOn(settingsSource()->configValue(QStringLiteral("MODEDEBUG")))) {
         log->write(result.message.toUtf8());
@@ -378,6 +447,23 @@ int parsePadResponse(const TiXmlElement *root, FormFilingReply &reply)
     if (f.exists())
         reply.responseText += childText(f.ToElement(), "faultstring");
     return 0;
+}
+
+QString parseFormReply(const QByteArray &reply, const QByteArray &xml, TiXmlDocument &doc, bool isT1013)
+{
+    if (looksLikeHtml(reply))
+        return htmlPageFailure(reply);
+    if (xml.isEmpty())
+        return reply.trimmed().isEmpty() ? QStringLiteral("the reply is empty")
+                                         : QStringLiteral("the reply holds no XML document");
+    if (!parseXml(doc, xml))
+        return xmlReplyFailure(xml, doc);
+    const MyTiXmlHandle body = bodyOf(doc);
+    if (body.FirstChildElement("soapenv:Fault").exists()
+        || body.FirstChildElement(isT1013 ? "trisr:Response" : "PadCreateResponse").exists())
+        return QString();
+    return unexpectedReplyFailure(reply, doc, isT1013 ? QStringLiteral("a T1013 response")
+                                                      : QStringLiteral("a PAD response"));
 }
 
 QByteArray cutFormReply(const QByteArray &reply)

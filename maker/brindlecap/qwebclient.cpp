@@ -137,6 +137,7 @@ QString QWebClient::defaultCaFile()
 void QWebClient::reset()
 {
     m_status = 0;
+    m_reason.clear();
     m_body.clear();
     m_error.clear();
     m_timedOut = false;
@@ -265,6 +266,7 @@ bool QWebClient::run(const char *method, const QUrl &url, QNetworkRequest &reque
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     m_status = status.isValid() ? status.toInt() : 0;
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    m_reason = reason;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorString = reply->errorString();
     reply->disconnect();

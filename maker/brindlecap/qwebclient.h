@@ -66,9 +66,10 @@ public:
     // GET into filePath; the file is replaced only when the whole body came.
     bool download(const QString &filePath);
 
-    // Of the last call: the HTTP status (0 when no reply came), the raw body
+    // Of the last call: the HTTP status (0 when no reply came) and its reason, the raw body
     // (empty after a download) and the error text (empty after success).
     int responseCode() const { return m_status; }
+    QString reasonPhrase() const { return m_reason; }
     QByteArray responseBody() const { return m_body; }
     QString errorText() const { return m_error; }
     bool timedOut() const { return m_timedOut; }
@@ -112,6 +113,7 @@ private:
     qint64 m_maxDownloadBytes = DefaultMaxDownloadBytes;
 
     int m_status = 0;
+    QString m_reason;
     QByteArray m_body;
     QString m_error;
     bool m_timedOut = false;

@@ -71,6 +71,10 @@ private slots:
     void efileResults_data();
     void efileResults();
     void efileDebugLogHoldsOnlyTheRequest();
+    void testModeLogKeepsWhyARequestFailed_data();
+    void testModeLogKeepsWhyARequestFailed();
+    void netfileRepliesNotUnderstood_data();
+    void netfileRepliesNotUnderstood();
     void efileClosedPortRunsDiagnosticsAndFallback();
     void efileFallbackAfterFailedHandshake_data();
     void efileFallbackAfterFailedHandshake();
@@ -202,8 +206,21 @@ void TestFilingSenders::efileResults_data()
     QTest::addColumn<QString>("failure");
     QTest::newRow("rejected") << "rejected" << 0 << false << "2001" << "";
     QTest::newRow("end-of-line notice") << "eol-132" << 132 << false << "132" << "";
-    QTest::newRow("fault") << "fault" << 190 << false << "-100" << "";
-    QTest::newRow("malformed") << "malformed" << 113 << false << "-1" << "the reply is not well-formed XML: ";
+    QTest::newRow("fault") << "fault" << 190 << false << "-100"
+                           << "HTTP 200 OK; the CRA's service answered with a fault: The request could not be processed.";
+    QTest::newRow("fault with HTTP 500")
+        << "fault-not-registered-500" << 190 << false << "-100"
+        << "HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number X1234 is not "
+           "registered.";
+    QTest::newRow("malformed") << "malformed" << 113 << false << "-1" << "HTTP 200 OK; the reply is not well-formed XML: ";
+    QTest::newRow("web page with HTTP 503")
+        << "web-page-503" << 111 << false << "-1"
+        << "HTTP 503 Service Unavailable; the reply is a web page (\"503 Service Unavailable\"), not the CRA's XML";
+    QTest::newRow("web page, not XML, with HTTP 500")
+        << "broken-page-500" << 113 << false << "-1"
+        << "HTTP 500 Internal Server Error; the reply is a web page (\"Error 500 & more\"), not the CRA's XML";
+    QTest::newRow("another XML document") << "other-document" << 111 << false << "-1"
+                                          << "HTTP 200 OK; the reply holds <Maintenance>, not a filing result";
 }
 
 void TestFilingSenders::efileResults()
@@ -234,6 +251,62 @@ void TestFilingSenders::efileDebugLogHoldsOnlyTheRequest()
     QVERIFY(text.startsWith("use tls\n<?xml"));
     QVERIFY(text.endsWith("</soapenv:Envelope>\n"));
     QCOMPARE(text.count("use tls"), 1);
+}
+
+// Test mode without the full log: the request, and only why it failed.
+void TestFilingSenders::testModeLogKeepsWhyARequestFailed_data()
+{
+    QTest::addColumn<bool>("efile");
+    QTest::newRow("EFILE") << true;
+    QTest::newRow("NETFILE") << false;
+}
+
+void TestFilingSenders::testModeLogKeepsWhyARequestFailed()
+{
+    QFETCH(bool, efile);
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");
+    FilingResult r(1);
+    if (efile) {
+        TemplateVars vars = fixture::efileVars(QStringLiteral("web-page-503"));
+        QCOMPARE(sendEfileRequest(vars, fixture::t1Return(), r), 111);
+    } else {
+        TemplateVars vars = fixture::netfileVars(QStringLiteral("web-page-503"));
+        QCOMPARE(sendNetfileRequest(vars, fixture::t1Return(), r), 0);
+    }
+    const QByteArray text = log();
+    QVERIFY2(text.endsWith("</soapenv:Envelope>\nreason: HTTP 503 Service Unavailable; the reply is a web page "
+                           "(\"503 Service Unavailable\"), not the CRA's XML\n"),
+             text.constData());
+    QVERIFY(!text.contains("<html>"));
+}
+
+// A NETFILE reply that is no filing result: not confirmed, with why.
+void TestFilingSenders::netfileRepliesNotUnderstood_data()
+{
+    QTest::addColumn<QString>("testCase");
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("web page") << "web-page-503" << 0
+                              << "HTTP 503 Service Unavailable; the reply is a web page (\"503 Service Unavailable\"), "
+                                 "not the CRA's XML";
+    QTest::newRow("web page, not XML") << "broken-page-500" << 1
+                                       << "HTTP 500 Internal Server Error; the reply is a web page (\"Error 500 & "
+                                          "more\"), not the CRA's XML";
+    QTest::newRow("fault") << "fault-not-registered-500" << 0
+                           << "HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number "
+                              "X1234 is not registered.";
+}
+
+void TestFilingSenders::netfileRepliesNotUnderstood()
+{
+    QFETCH(QString, testCase);
+    QFETCH(QString, failure);
+    TemplateVars vars = fixture::netfileVars(testCase);
+    FilingResult r(1);
+    QTEST(sendNetfileRequest(vars, fixture::t1Return(), r), "rc");
+    QVERIFY(!r.confirmed);
+    QCOMPARE(QString(r.failure), failure);
+    QVERIFY(log().contains("reason: " + failure.toUtf8() + "\n"));
 }
 
 void TestFilingSenders::efileClosedPortRunsDiagnosticsAndFallback()
@@ -357,6 +430,15 @@ void TestFilingSenders::formRequests_data()
                                  << "xml=>";
     QTest::newRow("t1013 not xml") << true << "http-500" << false << -100 << "" << "response parse failed."
                                    << "cannot parse returned response.\n";
+    // a web page is no answer of the CRA's: nothing is taken from it
+    QTest::newRow("t1013 web page") << true << "web-page-503" << false << -100 << "" << "response parse failed."
+                                    << "reason: HTTP 503 Service Unavailable; the reply is a web page";
+    QTest::newRow("pad web page, not XML") << false << "broken-page-500" << false << -100 << ""
+                                           << "response parse failed."
+                                           << "reason: HTTP 500 Internal Server Error; the reply is a web page";
+    QTest::newRow("pad another document") << false << "other-document" << false << -100 << ""
+                                          << "response parse failed."
+                                          << "reason: HTTP 200 OK; the reply holds <Maintenance>, not a PAD response";
     QTest::newRow("t1013 closed port") << true << "" << true << -10 << "" << "web service failed."
                                        << "T1013 web service failed.\n";
     QTest::newRow("pad confirmed") << false << "pad-confirmed" << false << 0 << "PAD2400789"
@@ -447,6 +529,12 @@ void TestFilingSenders::t1135Requests_data()
     QTest::newRow("rejected") << "rejected" << false << 0 << 0 << "" << "2101" << "reporting period is not valid";
     QTest::newRow("fault") << "fault" << false << 190 << 0 << "" << "" << "The request could not be processed.";
     QTest::newRow("closed port") << "accepted" << true << -10 << 0 << "" << "" << "T1135 web service failed.\n";
+    QTest::newRow("fault with HTTP 500")
+        << "fault-not-registered-500" << false << 190 << 0 << "" << ""
+        << "reason: HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number X1234 is "
+           "not registered.";
+    QTest::newRow("web page") << "web-page-503" << false << 111 << 0 << "" << ""
+                              << "reason: HTTP 503 Service Unavailable; the reply is a web page";
 }
 
 void TestFilingSenders::t1135Requests()

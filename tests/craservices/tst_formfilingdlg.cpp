@@ -367,6 +367,17 @@ private slots:
         QTest::newRow("T1135 closed port") << kT1135 << "" << "Error filing T1135, return code = -10." + refused;
         QTest::newRow("T1135 no reply") << kT1135 << "silence" << "Error filing T1135, return code = -10." + silent;
         QTest::newRow("T1135 end-of-line notice") << kT1135 << "eol-132" << "Error filing T1135, return code = 132.";
+        // a reply that is not the CRA's answer: its HTTP status and the fault's text or what came
+        const QString webPage = QStringLiteral("\nReason: HTTP 503 Service Unavailable; the reply is a web page "
+                                               "(\"503 Service Unavailable\"), not the CRA's XML");
+        QTest::newRow("T1013 web page") << kT1013 << "web-page-503"
+                                        << "E-Auth form submission failed. The error code is -100." + webPage;
+        QTest::newRow("PAD web page") << kPad << "web-page-503"
+                                      << "T183-PAD form submission failed. The error code is -100." + webPage;
+        QTest::newRow("T1135 web page") << kT1135 << "web-page-503" << "Error filing T1135, return code = 111." + webPage;
+        QTest::newRow("T1135 fault") << kT1135 << "fault-not-registered-500"
+                                     << "Error filing T1135, return code = 190.\nReason: HTTP 500 Internal Server Error; "
+                                        "the CRA's service answered with a fault: EFILE number X1234 is not registered.";
     }
     void transportFailures()
     {

@@ -10,9 +10,11 @@ namespace bqfakes {
 // and ReFILE, NETFILE and its terms, T1013, PAD and T1135. Each request must
 // carry "text/xml; charset=UTF-8" (else 415). The reply is the file
 // "<service>-<scenario>.xml", else "common-<scenario>.xml", of the template
-// folder (tests/fakes/cra), sent as it stands with that content type; an
-// unknown scenario gets 400. The scenarios "http-500", "silence" and "drop"
-// (the connection closed after the whole request was read) need no file.
+// folder (tests/fakes/cra), sent as it stands with that content type, or
+// "common-<scenario>.html" as a web page; an unknown scenario gets 400. A
+// scenario ending in "-4xx" or "-5xx" is the one before it sent with that
+// HTTP status ("web-page-503"). The scenarios "http-500", "silence" and
+// "drop" (the connection closed after the whole request was read) need no file.
 //
 // The scenario of a request, first found of:
 //  1. the override (setScenario), until cleared;
