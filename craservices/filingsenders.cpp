@@ -60,6 +60,14 @@ struct TlsExchange
     QByteArray reply;
 
     HttpStatus status() const { return {raw.statusCode, raw.reasonPhrase}; }
+    // Why no reply came; once the request went out, the CRA may have the filing.
+    QString failure() const
+    {
+        if (!raw.requestSent)
+            return raw.errorText;
+        return raw.errorText + QStringLiteral("; the request was sent, so the CRA may have the filing: check its "
+                                              "status with the CRA before filing it again");
+    }
 };
 
 TlsExchange postOverTls(const QString &hostValue, const char *path, const QByteArray &request)
@@ -261,7 +269,7 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
         const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
         if (!x.replied) {
             result.detail += QStringLiteral(" Online filing failed.\n");
-            result.failure = x.raw.errorText;
+            result.failure = x.failure();
             log.write("\n" + x.reply + "\n");
             log.writeReason(result.failure);
             return -20;
@@ -371,7 +379,7 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         const TlsExchange x = postOverTls(cfg.t1013Server, isT1013 ? kT1013Path : kPadPath, bytes);
         if (!x.replied) {
             reply.responseText = QStringLiteral("web service failed.");
-            reply.failure = x.raw.errorText;
+            reply.failure = x.failure();
             log.write("T1013 web service failed.\n");
             log.writeReason(reply.failure);
             log.write(reply.responseText.toUtf8() + "\n\n");
@@ -420,7 +428,7 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
     try {
         const TlsExchange x = postOverTls(cfg.eolServer, kT1135Path, request);
         if (!x.replied) {
-            reply.failure = x.raw.errorText;
+            reply.failure = x.failure();
             log.write("T1135 web service failed.\n");
             log.writeReason(reply.failure);
             return -10;

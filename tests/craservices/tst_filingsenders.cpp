@@ -79,6 +79,8 @@ private slots:
     void efileFallbackAfterFailedHandshake_data();
     void efileFallbackAfterFailedHandshake();
     void efileDroppedAfterSendingIsNotPostedAgain();
+    void othersDroppedAfterSendingMayBeFiled_data();
+    void othersDroppedAfterSendingMayBeFiled();
     void untrustedServerIsATransportFailure();
     void documentWithoutReturnSendsNothing();
     void formRequests_data();
@@ -363,6 +365,54 @@ void TestFilingSenders::efileDroppedAfterSendingIsNotPostedAgain()
     QVERIFY(text.contains("TLS CallSoap failed.\n"));
     QVERIFY(text.contains("the CRA may have the return"));
     QVERIFY(!text.contains("Fallback"));
+}
+
+// As for EFILE: a request that went out without a reply may be filed.
+void TestFilingSenders::othersDroppedAfterSendingMayBeFiled_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::addColumn<int>("rc");
+    QTest::newRow("NETFILE") << "netfile" << -20;
+    QTest::newRow("T1013") << "t1013" << -10;
+    QTest::newRow("PAD") << "pad" << -10;
+    QTest::newRow("T1135") << "t1135" << -10;
+}
+
+void TestFilingSenders::othersDroppedAfterSendingMayBeFiled()
+{
+    QFETCH(QString, service);
+    m_fake.setScenario(QStringLiteral("drop"));
+    QString failure;
+    int rc = 0;
+    if (service == QLatin1String("netfile")) {
+        TemplateVars vars = fixture::netfileVars(QString());
+        FilingResult r(1);
+        rc = sendNetfileRequest(vars, fixture::t1Return(), r);
+        failure = r.failure;
+    } else if (service == QLatin1String("t1135")) {
+        TemplateVars vars = fixture::efileVars(QString());
+        T1135FilingReply reply;
+        rc = sendT1135Request(vars, fixture::t1135Document(), reply);
+        failure = reply.failure;
+    } else {
+        TemplateVars vars;
+        vars.insert("efilerid", "X1234");
+        vars.insert("password", "pw");
+        vars.insert("taxyear", "2024");
+        vars.insert("softwarecode", "097");
+        vars.insert("revdate", "2024-12-01");
+        vars.insert("sin", fixture::Sin);
+        FormFilingReply reply;
+        rc = sendTrisOrPadRequest(service == QLatin1String("t1013"), vars, QStringLiteral("<body/>"), reply);
+        failure = reply.failure;
+    }
+    QTEST(rc, "rc");
+    QCOMPARE(m_server.requestCount(), 1);
+    const QString note = QStringLiteral("; the request was sent, so the CRA may have the filing: check its status with "
+                                        "the CRA before filing it again");
+    QVERIFY2(failure.startsWith(QLatin1String("The server closed the connection")) && failure.endsWith(note),
+             qPrintable(failure));
+    QVERIFY(log().contains(note.toUtf8()));
 }
 
 void TestFilingSenders::untrustedServerIsATransportFailure()

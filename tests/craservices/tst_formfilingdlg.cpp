@@ -359,7 +359,10 @@ private slots:
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("message");
         const QString refused = QStringLiteral("\nReason: Cannot connect to 127.0.0.1:");
-        const QString silent = QStringLiteral("\nReason: No complete reply within ");
+        // sent, but no reply: the CRA may have it
+        const QString silent = QStringLiteral("\nReason: No complete reply within 1500 ms; the request was sent, so the "
+                                              "CRA may have the filing: check its status with the CRA before filing it "
+                                              "again");
         QTest::newRow("T1013 closed port") << kT1013 << "" << "E-Auth form submission failed. The error code is -10." + refused;
         QTest::newRow("T1013 no reply") << kT1013 << "silence" << "E-Auth form submission failed. The error code is -10." + silent;
         QTest::newRow("PAD closed port") << kPad << "" << "T183-PAD form submission failed. The error code is -10." + refused;
@@ -400,6 +403,8 @@ private slots:
         QVERIFY(m_calls.isEmpty());
         QVERIFY(efilelog().isEmpty());
         QVERIFY(m_pilot.results.isEmpty());
+        const QString shown = formId == kT1135 ? m_messages.texts().value(0) : m_pilot.linkMessages.value(0).msg1;
+        QCOMPARE(shown.contains(QLatin1String("the CRA may have the filing")), scenario == QLatin1String("silence"));
         if (formId == kT1135) {
             QCOMPARE(m_messages.texts().size(), 1);
             QVERIFY2(m_messages.texts().first().startsWith(message), qPrintable(m_messages.texts().first()));
