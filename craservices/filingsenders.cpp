@@ -48,7 +48,7 @@ QString withStatus(const HttpStatus &status, const QString &failure)
 {
     if (failure.isEmpty() || status.code == 0)
         return failure;
-    return QStringLiteral("HTTP %1 %2").arg(status.code).arg(status.reason).trimmed() + QStringLiteral("; ") + failure;
+    return httpStatusText(status.code, status.reason) + QStringLiteral("; ") + failure;
 }
 
 // One TLS exchange: connected tells whether the session came up; true with the reply body.

@@ -1,8 +1,8 @@
 #include "replyparsers.h"
 #include "filinglog.h"
 #include "mytixmlhandle.h"
+#include "qwebclient.h"
 #include "settingsseam.h"
-#include <QRegularExpression>
 #include <QUrl>
 #include <tinyxml.h>
 
@@ -63,27 +63,14 @@ bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
 
 namespace {
 
-// The title of an HTML page, in plain words ("" when it has none).
-QString htmlTitle(const QByteArray &page)
-{
-    static const QRegularExpression title(QStringLiteral("<title[^>]*>([^<]*)</title>"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    QString text = title.match(QString::fromUtf8(page.left(64 * 1024))).captured(1).simplified();
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text.left(200);
-}
-
 bool looksLikeHtml(const QByteArray &reply)
 {
-    const QByteArray head = reply.left(1024).trimmed().toLower();
-    return head.startsWith("<!doctype html") || head.contains("<html");
+    return !webPageReply(reply).isEmpty();
 }
 
 QString htmlPageFailure(const QByteArray &reply)
 {
-    const QString title = htmlTitle(reply);
-    return title.isEmpty() ? QStringLiteral("the reply is a web page, not the CRA's XML")
-                           : QStringLiteral("the reply is a web page (\"%1\"), not the CRA's XML").arg(title);
+    return QStringLiteral("the reply is %1, not the CRA's XML").arg(webPageReply(reply));
 }
 
 QString elementName(const TiXmlElement *e)

@@ -7,6 +7,12 @@
 #include <QUrl>
 #include <functional>
 
+// In plain words for messages: "HTTP 503 Service Unavailable" ("" for status 0).
+QString httpStatusText(int status, const QString &reason);
+// A reply that is a web page where XML was asked for: "a web page ("<its
+// title>")"; "" for any other reply.
+QString webPageReply(const QByteArray &reply);
+
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
