@@ -51,6 +51,7 @@ public:
         Malformed,     // not XML
         Silent,        // no answer at all
         Unavailable,   // HTTP 503 without a SOAP body
+        WebPage,       // HTTP 500 with a web page (well-formed XML) in place of the SOAP answer
     };
 
     struct Options
