@@ -57,6 +57,19 @@ inline TemplateVars efileVars(const QString &testCase)
     return v;
 }
 
+// The variables of a T1013 or PAD envelope.
+inline TemplateVars formVars(const char *password)
+{
+    TemplateVars v;
+    v.insert("efilerid", "X1234");
+    v.insert("password", password);
+    v.insert("taxyear", "2024");
+    v.insert("softwarecode", "097");
+    v.insert("revdate", "2024-12-01");
+    v.insert("sin", Sin);
+    return v;
+}
+
 inline TemplateVars netfileVars(const QString &testCase)
 {
     TemplateVars v;

@@ -395,13 +395,7 @@ void TestFilingSenders::othersDroppedAfterSendingMayBeFiled()
         rc = sendT1135Request(vars, fixture::t1135Document(), reply);
         failure = reply.failure;
     } else {
-        TemplateVars vars;
-        vars.insert("efilerid", "X1234");
-        vars.insert("password", "pw");
-        vars.insert("taxyear", "2024");
-        vars.insert("softwarecode", "097");
-        vars.insert("revdate", "2024-12-01");
-        vars.insert("sin", fixture::Sin);
+        TemplateVars vars = fixture::formVars("pw");
         FormFilingReply reply;
         rc = sendTrisOrPadRequest(service == QLatin1String("t1013"), vars, QStringLiteral("<body/>"), reply);
         failure = reply.failure;
@@ -512,13 +506,7 @@ void TestFilingSenders::formRequests()
         useHost(QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort()));
     m_fake.setScenario(scenario);
     m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");   // the request is logged, masked
-    TemplateVars vars;
-    vars.insert("efilerid", "X1234");
-    vars.insert("password", "pad-secret");
-    vars.insert("taxyear", "2024");
-    vars.insert("softwarecode", "097");
-    vars.insert("revdate", "2024-12-01");
-    vars.insert("sin", fixture::Sin);
+    TemplateVars vars = fixture::formVars("pad-secret");
     FormFilingReply reply;
     QTEST(sendTrisOrPadRequest(t1013, vars, t1013 ? QStringLiteral("<T1013/>") : QStringLiteral("<pad:Agreement/>"),
                                reply),
@@ -552,10 +540,7 @@ void TestFilingSenders::t1013DocumentLogHoldsNoSin()
     CString body;
     QCOMPARE(buildT1013Xml(*file->self(), body), 0);
     QVERIFY(QString(body).contains(QStringLiteral("<tris:UniqueDocumentNumber>%1").arg(QLatin1String(fixture::Sin))));
-    TemplateVars vars;
-    vars.insert("efilerid", "X1234");
-    vars.insert("password", "pw");
-    vars.insert("taxyear", "2024");
+    TemplateVars vars = fixture::formVars("pw");
     m_fake.setScenario(QStringLiteral("t1013-count-1"));
     FormFilingReply reply;
     QCOMPARE(sendTrisOrPadRequest(true, vars, body, reply), 0);

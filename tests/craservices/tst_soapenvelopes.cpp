@@ -156,12 +156,7 @@ void TestSoapEnvelopes::termsAndFormEnvelopes()
     QCOMPARE(QString::fromUtf8(rq->Attribute("xmlns:xsi")), QStringLiteral("http://www.w3.org/2001/XMLSchema"));
     QCOMPARE(childNames(rq->FirstChildElement("file")), QStringList{"T1013"});
 
-    TemplateVars pad;
-    pad.insert("efilerid", "X1234");
-    pad.insert("password", "pw");
-    pad.insert("softwarecode", "097");
-    pad.insert("revdate", "2024-12-01");
-    pad.insert("sin", fixture::Sin);
+    TemplateVars pad = fixture::formVars("pw");
     CString padText;
     QCOMPARE(buildTrisSoap(false, pad, QStringLiteral("<pad:PadAgreement/>"), padText), 0);
     TiXmlDocument padDoc;
