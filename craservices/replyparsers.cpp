@@ -59,10 +59,6 @@ bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
     return parseXmlText(doc, reply) && doc.FirstChildElement();
 }
 
-} // namespace
-
-namespace {
-
 bool looksLikeHtml(const QByteArray &reply)
 {
     return !webPageReply(reply).isEmpty();
@@ -83,7 +79,7 @@ QString elementName(const TiXmlElement *e)
 QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted)
 {
     const TiXmlElement *root = doc.FirstChildElement();
-    if (looksLikeHtml(reply) || elementName(root).compare(QLatin1String("html"), Qt::CaseInsensitive) == 0)
+    if (looksLikeHtml(reply))
         return htmlPageFailure(reply);
     const TiXmlElement *body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body").ToElement();
     if (!body)

@@ -30,7 +30,6 @@ QString parseFormReply(const QByteArray &reply, const QByteArray &xml, TiXmlDocu
 
 // kind 1 EFILE and ReFILE, 101 T1135. 0, 111, 113, 132 or 190; after 111, 113
 // and 190 the failure says what the reply held (the fault's text).
-
 int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, FilingResult &result);
 // 0 or -1.
 int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result);
