@@ -75,7 +75,8 @@ QString CraFilingFake::scenarioForTestCase(const QString &identifier)
     static const char *const byNumber[] = {
         nullptr, "accepted", "rejected", "processing-error", "system-error", "system-processing-error", "fault",
         "fault-no-string", "eol-132", "malformed", "empty", "no-declaration", "http-500", "silence", "drop",
-        "accepted-cv2139", "accepted-cv24", "accepted-cv0024", "accepted",
+        "accepted-cv2139", "accepted-cv24", "accepted-cv0024", "accepted", "web-page-503", "broken-page-500",
+        "fault-not-registered-500", "other-document",
     };
     bool ok = false;
     const int n = identifier.toInt(&ok);

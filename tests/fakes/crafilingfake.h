@@ -45,7 +45,9 @@ public:
     // 4 system-error, 5 system-processing-error, 6 fault, 7 fault-no-string,
     // 8 eol-132, 9 malformed, 10 empty, 11 no-declaration, 12 http-500,
     // 13 silence, 14 drop, 15..18 accepted-cv2139, -cv24, -cv0024 and
-    // accepted again; anything else is taken as a scenario name.
+    // accepted again, 19 web-page-503, 20 broken-page-500, 21
+    // fault-not-registered-500, 22 other-document; anything else is taken as
+    // a scenario name.
     static QString scenarioForTestCase(const QString &identifier);
     // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.).
     static QString scenarioForSin(const QString &sin);
