@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char kMessage[] = "inputMessage";
@@ -127,6 +128,9 @@ BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section,
     for (int i = 0; i < int(specs.size()); ++i)
         if (!specs[size_t(i)].internal && specs[size_t(i)].section == section)
             m_fields.append(i);
+    // the rows as the form has them, which is not always the stored order
+    std::stable_sort(m_fields.begin(), m_fields.end(),
+                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
 }
 
 BaseTaxPage::~BaseTaxPage() = default;
@@ -305,8 +309,12 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
     } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
         combo->SetCurSelData(int(values.number(field)));
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        line->setText(spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
-                                                     : values.valueText(field));
+        QString text = spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
+                                                      : values.valueText(field);
+        // a code not given yet (its default below 0) is blank, not a number
+        if (spec.kind == FieldKind::Int && spec.defaultValue < 0 && values.number(field) == spec.defaultValue)
+            text.clear();
+        line->setText(text);
         line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)
