@@ -932,7 +932,7 @@ const FieldCaption kD1[] = {
     {"EligibleActual", "", "Actual amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"EligibleTaxable", "", "Taxable amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"NonEligibleActual", "", "Actual amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
-    {"NonEligibleTaxable", "", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"NonEligibleTaxable", "", "", 0, nullptr, FieldCaption::Internal},   // shown as line 12010
     {"F12000", "12000", "Taxable amount of dividends", 0, nullptr, FieldCaption::Calculated},
     {"F12010", "12010", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBefore", "", "Net income before adjustments", 0, nullptr, FieldCaption::Calculated},
