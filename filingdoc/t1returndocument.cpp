@@ -11,6 +11,8 @@
 #include "templatefiller.h"
 #include "xmlwriters.h"
 #include <QDate>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -27,7 +29,7 @@ QString config(const char *key)
     return settingsSource()->configValue(QString::fromLatin1(key)).trimmed();
 }
 
-CString number(int n) { return CString(QString::number(n)); }
+CString number(qint64 n) { return CString(QString::number(n)); }
 
 void setDate(TemplateVars &vars, const char *key, const QDate &date)
 {
@@ -207,17 +209,31 @@ CString recordText(IndividualTaxData &person, const T1 &t, quint8 mode)
 
 } // namespace
 
-int wholeSpouseAmount(double amount)
+namespace {
+// Truncated toward zero, range-safe: NaN gives 0.
+qint64 wholeTruncated(double amount)
 {
-    return int(amount < -0.009 ? amount - 0.5 : amount + 0.5);
+    // the filing checks refuse amounts past ten digits; beyond 64 bits is held at its end
+    constexpr double limit = 9.2e18;
+    if (std::isnan(amount))
+        return 0;
+    if (std::fabs(amount) >= limit)
+        return amount > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return qint64(amount);
+}
+} // namespace
+
+qint64 wholeSpouseAmount(double amount)
+{
+    return wholeTruncated(amount < -0.009 ? amount - 0.5 : amount + 0.5);
 }
 
-int wholeBankruptAmount(double amount)
+qint64 wholeBankruptAmount(double amount)
 {
     if (amount < -0.509)
-        return int(amount - 0.5);
+        return wholeTruncated(amount - 0.5);
     if (amount >= 0.991)
-        return int(amount + 0.5);
+        return wholeTruncated(amount + 0.5);
     return 1;
 }
 
@@ -298,14 +314,14 @@ void writeSpouseInfoXml(IndividualTaxData &person, CString &out)
     QString text;
     writeXMLString(text, QStringLiteral("tp:SpouseSocialInsuranceNumber"), t->spouseSin(), 0);
     writeXMLString(text, QStringLiteral("tp:SpouseGivenName"), t->spouseFirstName().left(4), 0);
-    const int netIncome = wholeSpouseAmount(t->amount(T1::F_SpouseNetIncome));
+    const qint64 netIncome = wholeSpouseAmount(t->amount(T1::F_SpouseNetIncome));
     if (netIncome > 0)
         text += QStringLiteral("<tp:SpouseNetIncomeAmount>%1</tp:SpouseNetIncomeAmount>").arg(netIncome);
-    const int uccb = int(t->amount(T1::F_SpouseUCCB));
+    const qint64 uccb = wholeTruncated(t->amount(T1::F_SpouseUCCB));
     if (uccb != 0)
         text += QStringLiteral("<tp:SpouseUniversalChildCareBenefitAmount>%1</tp:SpouseUniversalChildCareBenefitAmount>")
                     .arg(uccb);
-    const int repaid = int(t->amount(T1::F_SpouseUCCBRepayment));
+    const qint64 repaid = wholeTruncated(t->amount(T1::F_SpouseUCCBRepayment));
     if (repaid != 0)
         text += QStringLiteral("<tp:SpouseUniversalChildCareRepaymentAmount>%1</tp:SpouseUniversalChildCareRepaymentAmount>")
                     .arg(repaid);

@@ -110,6 +110,18 @@ void fitEditorWidth(QWidget *editor, const FieldSpec &spec)
     }
 }
 
+// An entered number or date is replaced, not joined, by what is typed on entry.
+QLineEdit *newLineEditor(const FieldSpec &spec, QWidget *parent)
+{
+    if (spec.calculated)
+        return new QLineEdit(parent);
+    if (FieldTable::isNumeric(spec.kind))
+        return new DoubleLineEdit(parent);
+    if (spec.kind == FieldKind::Date)
+        return new EntryLineEdit(parent);
+    return new QLineEdit(parent);
+}
+
 // An editor's own look (a calculated line's) comes back when its mark goes.
 void mark(QWidget *editor, const QString &message, bool refused)
 {
@@ -194,8 +206,7 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
         return combo;
     }
-    // an entered number is replaced, not joined, by what is typed on entry
-    auto *line = FieldTable::isNumeric(spec.kind) && !spec.calculated ? new DoubleLineEdit(this) : new QLineEdit(this);
+    auto *line = newLineEditor(spec, this);
     if (FieldTable::isNumeric(spec.kind))
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (spec.calculated) {
@@ -314,7 +325,10 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
         // a code not given yet (its default below 0) is blank, not a number
         if (spec.kind == FieldKind::Int && spec.defaultValue < 0 && values.number(field) == spec.defaultValue)
             text.clear();
-        line->setText(text);
+        if (auto *entry = qobject_cast<EntryLineEdit *>(line))
+            entry->showText(text);
+        else
+            line->setText(text);
         line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)
