@@ -11,6 +11,7 @@
 #include "dlgvantrelafterprint.h"
 #include "filingdocservices.h"
 #include "filingseams.h"
+#include "folderview.h"
 #include "form_return.h"
 #include "individualtaxdata.h"
 #include "messages.h"
@@ -843,6 +844,40 @@ private slots:
         if (withErrors)
             QVERIFY(m_messages.texts().contains(QStringLiteral(
                 "Do you still want to generate the printable file? Click 'Yes' button to continue print.")));
+    }
+
+    // "Print currently selected form only" hands the engine what the tree has
+    // selected: a form or a slip by its entry's id, the result page by its category.
+    void currentFormOnly_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::newRow("a form (T183)") << 0;
+        QTest::newRow("a slip (T4)") << 1;
+        QTest::newRow("the result page") << 99;
+    }
+    void currentFormOnly()
+    {
+        QFETCH(int, category);
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("selected.r24")));
+        int id = 0;
+        if (category == 0) {
+            id = w->returnFile()->findFormEntry(96, 0, false)->id;
+            w->folderView()->selectItem(category, id);
+        } else if (category == 1) {
+            w->addSlip(1);   // selects the new slip
+            int c = 0, type = 0;
+            w->folderView()->getSelection(c, type, id);
+            QVERIFY(c == 1 && id > 0);
+        } else {
+            w->folderView()->setCurrentItem(w->folderView()->root(FolderView::Result));
+        }
+        onNextModal(&m_watches, [this](QWidget *modal) {
+            modal->findChild<QAbstractButton *>(QStringLiteral("fld_CurFormOnly"))->setChecked(true);
+            onNextModal(&m_watches, [](QWidget *after) { qobject_cast<QDialog *>(after)->reject(); });
+            modal->findChild<QAbstractButton *>(QStringLiteral("btnPrint"))->click();
+        });
+        w->printWithOptions();
+        QCOMPARE(m_bridge.jobs, QStringList{QStringLiteral("0 %1 %2 0").arg(category).arg(id)});
     }
 
     void printMask_data()
