@@ -671,11 +671,12 @@ private slots:
         QString summary;
         w->updateSummary(summary);
         QVERIFY(w->filingStateLabel()->isHidden());
-        m_outcome = {true, true, QStringLiteral("CN777"), QStringLiteral("accepted")};
+        // the CRA answered at 14:05:10, as the result showed; the clock reads 14:07:30 when it is closed
+        m_outcome = {true, true, QStringLiteral("CN777"), QStringLiteral("accepted"), QStringLiteral("2025-03-05 14:05:10")};
         m_messages.scriptAnswer(MsgButton::No);   // not a multiple-year filing
         w->netfileReturn();
         QCOMPARE(m_requests.size(), 1);
-        const QString state = QStringLiteral("EFiled and accepted by the CRA on 2025-03-05 14:07:30, confirmation number CN777");
+        const QString state = QStringLiteral("EFiled and accepted by the CRA on 2025-03-05 14:05:10, confirmation number CN777");
         QCOMPARE(w->filingStateText(), state);
         QCOMPARE(w->filingStateLabel()->text(), state);
         QVERIFY(!w->filingStateLabel()->isHidden());
@@ -691,7 +692,7 @@ private slots:
         QCOMPARE(m_requests.size(), 1 + sent);
         const bool asked = !m_messages.texts().isEmpty()
             && m_messages.texts().first().startsWith(
-                QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:07:30 "
+                QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:05:10 "
                                "(confirmation number CN777)."));
         QCOMPARE(asked, !reFile);
     }
