@@ -22,6 +22,7 @@
 namespace {
 const char kMessage[] = "inputMessage";
 const int kLongestCaptionLine = 340;   // pixels
+const char kCalculatedBackground[] = "#DDE3E8";   // of what the program works out
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -201,6 +202,11 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         // a calculated code shows its label, read-only
         auto *combo = new CT1ComboBox(this);
         combo->setEnabled(!spec.calculated);
+        if (spec.calculated) {
+            combo->setStyleSheet(QStringLiteral("QComboBox {background: %1; color: #263238; border: 1px dashed #78909C;}")
+                                     .arg(QLatin1String(kCalculatedBackground)));
+            combo->setToolTip(tr("Calculated by the program"));
+        }
         for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
             combo->addItem(choice.second, choice.first);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
@@ -213,7 +219,8 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         line->setReadOnly(true);
         line->setProperty("calculated", true);
         line->setProperty("baseStyle",
-                          QStringLiteral("QLineEdit {background: #DDE3E8; color: #263238; border: 1px dashed #78909C;}"));
+                          QStringLiteral("QLineEdit {background: %1; color: #263238; border: 1px dashed #78909C;}")
+                              .arg(QLatin1String(kCalculatedBackground)));
         line->setStyleSheet(line->property("baseStyle").toString());
         line->setToolTip(tr("Calculated by the program"));
         return line;
