@@ -153,6 +153,18 @@ class TestTddMainDialog : public QObject
         r->recalculate(0, nullptr);
         return r;
     }
+    // The Auto-fill wizard, when it comes, finished with its options as they come up.
+    void finishWizardAsItComes()
+    {
+        onNextModal(this, [](QWidget *modal) {
+            auto *wizard = qobject_cast<WizardBase *>(modal);
+            QVERIFY(wizard);
+            wizard->next();
+            wizard->next();
+            wizard->button(QWizard::FinishButton)->click();
+        });
+    }
+
     static Form_Return *returnWindow(const char *sin = kOwnSin)
     {
         return new Form_Return(nullptr, newReturn(sin), nullptr, nullptr, 1, -1, 12);
@@ -403,13 +415,7 @@ private slots:
         auto dlg = dialog(1, QStringLiteral("527123459"), w.get());
         table(*dlg)->selectRow(0);
         m_messages.scriptAnswer(answer);
-        onNextModal(this, [](QWidget *modal) {
-            auto *wizard = qobject_cast<WizardBase *>(modal);
-            QVERIFY(wizard);
-            wizard->next();
-            wizard->next();
-            wizard->button(QWizard::FinishButton)->click();
-        });
+        finishWizardAsItComes();
         click(*dlg, "btnView");
         const QStringList texts = m_messages.texts();
         QVERIFY(!texts.isEmpty());
@@ -502,13 +508,7 @@ private slots:
              {QString::fromUtf8(data1), good});
         auto dlg = dialog(1, kOwnSin, w.get());
         table(*dlg)->selectRow(0);
-        onNextModal(this, [&](QWidget *modal) {
-            auto *wizard = qobject_cast<WizardBase *>(modal);
-            QVERIFY(wizard);
-            wizard->next();
-            wizard->next();
-            wizard->button(QWizard::FinishButton)->click();
-        });
+        finishWizardAsItComes();
         click(*dlg, "btnView");
         QCOMPARE(m_messages.texts(), QStringList{"The stored tax data cannot be read; the return has not been changed."});
         QCOMPARE(p->slips().count(), slipsBefore);

@@ -152,6 +152,12 @@ class TestFormReturn : public QObject
     }
     CReturnFile &file() { return *m_window->returnFile(); }
     IndividualTaxData &person() { return *file().currentPerson(); }
+    // The person's form of the type, added when the return has none.
+    CTaxData_Form *formOfType(int type)
+    {
+        CTaxData_Form *form = file().getForm(type, 0, false);
+        return form ? form : person().addForm(type, 0, true, 0, true)->object;
+    }
     void select(int category, int id)
     {
         m_window->folderView()->selectItem(category, id);
@@ -606,9 +612,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, shown);
         window();
-        CTaxData_Form *form = file().getForm(type, 0, false);
-        if (!form)
-            form = person().addForm(type, 0, true, 0, true)->object;
+        CTaxData_Form *form = formOfType(type);
         if (type == kSchedule8)
             form->setAmount(form->fieldTable().indexOf(key), 3);
         QWidget parent;
@@ -824,9 +828,7 @@ private slots:
         QFETCH(QStringList, titles);
         QFETCH(QString, rowsOn);
         window();
-        CTaxData_Form *form = file().getForm(type, 0, false);
-        if (!form)
-            form = person().addForm(type, 0, true, 0, true)->object;
+        CTaxData_Form *form = formOfType(type);
         QWidget parent;
         QList<BaseTaxPage *> pages;
         createPages(form, pages, &parent);
