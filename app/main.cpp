@@ -81,7 +81,7 @@ int main(int argc, char **argv)
 
     MainWindow *window = createMainWindow();
     app->setMainWindow(window);
-    window->setGeometry(app->savedWindowRect());
+    window->placeOnScreen(app->savedWindowRect());
     window->setMinimumSize(768, 480);
 
     // The window shows first; the TLS check and a return named on the command
@@ -89,6 +89,8 @@ int main(int argc, char **argv)
     window->show();
     const QString path = returnToOpen(args);
     window->whenOnScreen([window, path] {
+        // the desktop's frame is known now: the whole window stays in sight
+        window->placeOnScreen(window->geometry());
         checkSsl();
         if (!path.isEmpty())
             window->openReturnFile(path);

@@ -168,8 +168,9 @@ void CNetfileResultDlg::efileReturn(const QString &efilerId)
         efileRejected(result, dcn, now, exchangeLog);
 }
 
-// The CRA's end-of-line notice and a request without a complete reply are
-// failures told in their own words; nothing is recorded.
+// The CRA's end-of-line notice, a request without a complete reply and a
+// reply that is no filing result are failures told in their own words (the
+// reason says the HTTP status and the fault's text); nothing is recorded.
 void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, const CString &exchangeLog)
 {
     QString why;
@@ -177,6 +178,10 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = result.message;
     else if (code == EfileSentNoReply)
         why = result.detail;
+    else if (code == 190)
+        why = QStringLiteral("the CRA's filing service refused the request");
+    else if (code == 111 || code == 113)
+        why = QStringLiteral("the reply to the filing is not the CRA's filing result");
     else
         why = QStringLiteral("efile failed, check firewall and write file access");
     QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code));
@@ -270,7 +275,9 @@ void CNetfileResultDlg::netfileReturn()
         netfileAccepted(result);
         return;
     }
-    const QString text = QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail);
+    QString text = QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail);
+    if (!result.failure.isEmpty())   // a fault or a reply that is no filing result
+        text += QStringLiteral("\nReason: ") + result.failure;
     showResult(title, text, result.message, tr("Check filing result file"), exchangeLog);
     confirmationText.clear();
     filed = false;

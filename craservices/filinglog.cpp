@@ -1,5 +1,6 @@
 #include "filinglog.h"
 #include <QRegularExpression>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +8,7 @@
 bool FilingLog::open(const QString &path, bool append)
 {
     close();
+    m_quiet = false;
     const QByteArray name = QFile::encodeName(path);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC), 0600);
     if (fd < 0)
@@ -20,10 +22,22 @@ bool FilingLog::open(const QString &path, bool append)
     return true;
 }
 
-void FilingLog::write(const QByteArray &text)
+void FilingLog::put(const QByteArray &text)
 {
     if (m_file.isOpen())
         m_file.write(mask(text));
+}
+
+void FilingLog::write(const QByteArray &text)
+{
+    if (!m_quiet)
+        put(text);
+}
+
+void FilingLog::writeReason(const QString &failure)
+{
+    if (!failure.isEmpty())
+        put(QStringLiteral("reason: %1\n").arg(failure).toUtf8());
 }
 
 void FilingLog::flush()
@@ -39,24 +53,44 @@ void FilingLog::close()
 }
 
 namespace {
-// A bank account keeps its last three characters ("****543"); a short one none.
-QString maskAccounts(const QString &t)
+// t with the captured group of every match of re replaced by what masked makes of it.
+QString maskCaptured(const QString &t, const QRegularExpression &re, int group,
+                     const std::function<QString(const QString &)> &masked)
 {
-    static const QRegularExpression account(QStringLiteral(
-        "(<([A-Za-z0-9_.:-]*AccountNumber)(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
-        QRegularExpression::CaseInsensitiveOption);
     QString out;
     int last = 0;
-    auto it = account.globalMatch(t);
+    auto it = re.globalMatch(t);
     while (it.hasNext()) {
         const QRegularExpressionMatch m = it.next();
-        const QString number = m.captured(3).trimmed();
-        out += t.midRef(last, m.capturedStart(3) - last);
-        const int kept = number.size() > 5 ? 3 : 0;
-        out += QString(number.size() - kept, QLatin1Char('*')) + number.right(kept);
-        last = m.capturedEnd(3);
+        out += t.midRef(last, m.capturedStart(group) - last);
+        out += masked(m.captured(group));
+        last = m.capturedEnd(group);
     }
     return out + t.midRef(last);
+}
+
+// A bank account keeps its last three characters ("****543"); a short one none.
+QString maskAccount(const QString &content)
+{
+    const QString number = content.trimmed();
+    const int kept = number.size() > 5 ? 3 : 0;
+    return QString(number.size() - kept, QLatin1Char('*')) + number.right(kept);
+}
+
+// The first nine digits of text as a S.I.N. is shown (1*****789: the first and
+// the last three kept, blanks and hyphens between them too); what follows
+// them stays. Fewer digits are all starred.
+QString maskLeadingSin(const QString &text)
+{
+    QList<int> digits;
+    for (int i = 0; i < text.size() && digits.size() < 9; ++i)
+        if (text.at(i).isDigit())
+            digits << i;
+    QString out = text;
+    for (int k = 0; k < digits.size(); ++k)
+        if (digits.size() < 9 || (k > 0 && k < 6))
+            out[digits.at(k)] = QLatin1Char('*');
+    return out;
 }
 } // namespace
 
@@ -65,26 +99,22 @@ QByteArray FilingLog::mask(const QByteArray &text)
     static const QRegularExpression secret(QStringLiteral(
         "(<([A-Za-z0-9_.:-]*(?:Password|Pswd|AccessCode|BirthDate)[A-Za-z0-9_.-]*)(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression sin(QStringLiteral("(?<![0-9A-Za-z])([0-9])[0-9]{2}([ -]?)[0-9]{3}\\2[0-9]([0-9]{2})(?![0-9A-Za-z])"));
+    static const QRegularExpression account(QStringLiteral(
+        "(<([A-Za-z0-9_.:-]*AccountNumber)(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
+        QRegularExpression::CaseInsensitiveOption);
+    // The elements that hold a S.I.N. by their name, whatever follows it in
+    // them (the T1013's unique document number is the S.I.N. and the date).
+    static const QRegularExpression sinElement(QStringLiteral(
+        "(<((?:[A-Za-z0-9_.-]+:)?(?:[A-Za-z0-9_.-]*SocialInsuranceNumber|ClientID|UniqueDocumentNumber|SIN))"
+        "(?:\\s[^>]*)?>)([^<]*)(</\\2>)"),
+        QRegularExpression::CaseInsensitiveOption);
+    // Any other nine digits standing alone, bare or in groups of three.
+    static const QRegularExpression sin(QStringLiteral(
+        "(?<![0-9A-Za-z])[0-9]{3}([ -]?)[0-9]{3}\\1[0-9]{3}(?![0-9A-Za-z])"));
     QString t = QString::fromUtf8(text);
     t.replace(secret, QStringLiteral("\\1****\\4"));
-    t = maskAccounts(t);
-    QString out;
-    int last = 0;
-    auto it = sin.globalMatch(t);
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        out += t.midRef(last, m.capturedStart() - last);
-        const QString whole = m.captured(0);
-        // 1*****789: first digit and last three kept, separators too.
-        QString masked = whole.left(1);
-        for (int i = 1; i < whole.size() - 3; ++i)
-            masked += whole.at(i) == QLatin1Char(' ') || whole.at(i) == QLatin1Char('-') ? whole.at(i)
-                                                                                         : QLatin1Char('*');
-        masked += whole.right(3);
-        out += masked;
-        last = m.capturedEnd();
-    }
-    out += t.midRef(last);
-    return out.toUtf8();
+    t = maskCaptured(t, account, 3, maskAccount);
+    t = maskCaptured(t, sinElement, 3, maskLeadingSin);
+    t = maskCaptured(t, sin, 0, maskLeadingSin);
+    return t.toUtf8();
 }

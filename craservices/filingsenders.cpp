@@ -35,11 +35,20 @@ QByteArray line(const QString &text)
     return text.toUtf8() + '\n';
 }
 
-// The reason of a failure goes into the exchange log beside the service's words.
-void logFailure(FilingLog &log, const QString &failure)
+// The HTTP status a reply came with; code 0 when none came.
+struct HttpStatus
 {
-    if (!failure.isEmpty())
-        log.write(QStringLiteral("reason: %1\n").arg(failure));
+    int code = 0;
+    QString reason;
+};
+
+// A reply that was not understood: what was wrong with it, after the HTTP
+// status it came with ("HTTP 503 Service Unavailable; the reply is a web page ...").
+QString withStatus(const HttpStatus &status, const QString &failure)
+{
+    if (failure.isEmpty() || status.code == 0)
+        return failure;
+    return httpStatusText(status.code, status.reason) + QStringLiteral("; ") + failure;
 }
 
 // One TLS exchange: connected tells whether the session came up; true with the reply body.
@@ -49,6 +58,16 @@ struct TlsExchange
     bool replied = false;
     RawHTTPSoapResponseStru raw;
     QByteArray reply;
+
+    HttpStatus status() const { return {raw.statusCode, raw.reasonPhrase}; }
+    // Why no reply came; once the request went out, the CRA may have the filing.
+    QString failure() const
+    {
+        if (!raw.requestSent)
+            return raw.errorText;
+        return raw.errorText + QStringLiteral("; the request was sent, so the CRA may have the filing: check its "
+                                              "status with the CRA before filing it again");
+    }
 };
 
 TlsExchange postOverTls(const QString &hostValue, const char *path, const QByteArray &request)
@@ -122,12 +141,13 @@ enum class EfileRoad { Replied, Failed, SentNoReply };
 
 // Steps 6 to 9 of the EFILE exchange: TLS, else (when nothing was sent) the fallback client.
 EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, QByteArray &reply,
-                    QString &failure)
+                    HttpStatus &status, QString &failure)
 {
     TlsExchange x = postOverTls(cfg.eolServer, kEfilePath, request);
     failure = x.raw.errorText;
     if (x.replied) {
         reply = x.reply;
+        status = x.status();
         return EfileRoad::Replied;
     }
     if (x.connected) {
@@ -154,6 +174,7 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
         reply = web.responseBody();
         ok = true;
     }
+    status = {web.responseCode(), web.reasonPhrase()};
     log.write(QStringLiteral("Fallback to QWebClient: %1\n").arg(ok ? QStringLiteral("success") : QStringLiteral("failed")));
     if (!ok && !web.errorText().isEmpty() && web.errorText() != failure)
         failure += QStringLiteral("; then ") + web.errorText();
@@ -163,8 +184,9 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
 int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, FilingResult &result)
 {
     QByteArray reply;
+    HttpStatus status;
     QString failure;
-    const EfileRoad road = postEfile(log, cfg, request, reply, failure);
+    const EfileRoad road = postEfile(log, cfg, request, reply, status, failure);
     if (road != EfileRoad::Replied)
         result.failure = failure;
     if (road == EfileRoad::SentNoReply) {
@@ -177,13 +199,14 @@ int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &req
     if (road == EfileRoad::Failed) {
         log.write("use tls\n");
         log.write("EFile web service failed, make sure VPN/Firewall is off and try again.\n");
-        logFailure(log, failure);
+        log.writeReason(failure);
         return 106;
     }
     if (cfg.fullLog)
         log.write(reply + ".\n\n");
     const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, reply, 1, result);
-    logFailure(log, result.failure);
+    result.failure = withStatus(status, result.failure);
+    log.writeReason(result.failure);
     return rc;
 }
 
@@ -205,8 +228,7 @@ int sendEfileRequest(TemplateVars &vars, const QByteArray &document, FilingResul
         log.write("use tls\n");
         log.write(request);
         log.flush();
-        if (!cfg.fullLog)
-            log.close();
+        log.setQuiet(!cfg.fullLog);   // the request, and later only why it failed
     } else {
         log.write(line(cfg.eolServer));
         log.write(line(time));
@@ -238,8 +260,7 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
     if (cfg.modeDebug || cfg.fullLog) {
         log.write(request);
         log.flush();
-        if (!cfg.fullLog)
-            log.close();
+        log.setQuiet(!cfg.fullLog);
     } else {
         log.write(line(cfg.netfileServer));
         log.write(line(time));
@@ -248,16 +269,16 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
         const TlsExchange x = postOverTls(cfg.netfileServer, kNetfilePath, request);
         if (!x.replied) {
             result.detail += QStringLiteral(" Online filing failed.\n");
-            result.failure = x.raw.errorText;
+            result.failure = x.failure();
             log.write("\n" + x.reply + "\n");
-            logFailure(log, result.failure);
+            log.writeReason(result.failure);
             return -20;
         }
         if (cfg.fullLog)
             log.write("\n" + x.reply + "\n");
         const bool unreadable = parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result);
-        if (unreadable)
-            logFailure(log, result.failure);
+        result.failure = withStatus(x.status(), result.failure);
+        log.writeReason(result.failure);
         return unreadable ? 1 : 0;
     } catch (...) {
         result.detail += QStringLiteral(" Exception occurred.\n");
@@ -289,7 +310,7 @@ int requestNetfileTerms(FilingResult &result, bool refile)
             result.failure = x.raw.errorText;
             log.write("use tls\n");
             log.write(result.detail);
-            logFailure(log, result.failure);
+            log.writeReason(result.failure);
             return -50;
         }
         if (cfg.modeDebug) {
@@ -298,8 +319,9 @@ int requestNetfileTerms(FilingResult &result, bool refile)
         }
         if (parseNetfileTermsResponse(x.reply, result) != 0) {
             result.detail += QStringLiteral(" parses Netfile Term failed.\n");
+            result.failure = withStatus(x.status(), result.failure);
             log.write(result.detail);
-            logFailure(log, result.failure);
+            log.writeReason(result.failure);
             return 51;
         }
         return 0;
@@ -357,24 +379,23 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         const TlsExchange x = postOverTls(cfg.t1013Server, isT1013 ? kT1013Path : kPadPath, bytes);
         if (!x.replied) {
             reply.responseText = QStringLiteral("web service failed.");
-            reply.failure = x.raw.errorText;
+            reply.failure = x.failure();
             log.write("T1013 web service failed.\n");
-            logFailure(log, reply.failure);
+            log.writeReason(reply.failure);
             log.write(reply.responseText.toUtf8() + "\n\n");
             return -10;
         }
         log.write(x.reply + "\n\n");
         const QByteArray xml = cutFormReply(x.reply);
         log.write("xml=>\n" + xml);
+        // only the CRA's own XML is its answer: a web page or anything else is a failed exchange
         TiXmlDocument doc;
-        if (!xml.isEmpty())
-            parseXmlText(doc, xml);
-        if (xml.isEmpty() || doc.Error() || !doc.FirstChildElement()) {
+        const QString failure = parseFormReply(x.reply, xml, doc, isT1013);
+        if (!failure.isEmpty()) {
             reply.responseText = QStringLiteral("response parse failed.");
-            reply.failure = xml.isEmpty() ? QStringLiteral("the reply holds no XML document")
-                                          : xmlReplyFailure(xml, doc);
+            reply.failure = withStatus(x.status(), failure);
             log.write("cannot parse returned response.\n");
-            logFailure(log, reply.failure);
+            log.writeReason(reply.failure);
             return -100;
         }
         const int rc = isT1013 ? parseTrisResponse(doc.FirstChildElement(), reply)
@@ -407,9 +428,9 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
     try {
         const TlsExchange x = postOverTls(cfg.eolServer, kT1135Path, request);
         if (!x.replied) {
-            reply.failure = x.raw.errorText;
+            reply.failure = x.failure();
             log.write("T1135 web service failed.\n");
-            logFailure(log, reply.failure);
+            log.writeReason(reply.failure);
             return -10;
         }
         log.write("\n" + x.reply + "\n");
@@ -422,8 +443,8 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
             reply.resultCode = result.resultCode;
             reply.message = result.message;
         }
-        reply.failure = result.failure;
-        logFailure(log, reply.failure);
+        reply.failure = withStatus(x.status(), result.failure);
+        log.writeReason(reply.failure);
         return rc;
     } catch (...) {
         log.write("Please try again, make sure Brackenquill is permitted by firewall to use Internet.\n");

@@ -1,6 +1,7 @@
 #include "replyparsers.h"
 #include "filinglog.h"
 #include "mytixmlhandle.h"
+#include "qwebclient.h"
 #include "settingsseam.h"
 #include <QUrl>
 #include <tinyxml.h>
@@ -58,12 +59,42 @@ bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
     return parseXmlText(doc, reply) && doc.FirstChildElement();
 }
 
+bool looksLikeHtml(const QByteArray &reply)
+{
+    return !webPageReply(reply).isEmpty();
+}
+
+QString htmlPageFailure(const QByteArray &reply)
+{
+    return QStringLiteral("the reply is %1, not the CRA's XML").arg(webPageReply(reply));
+}
+
+QString elementName(const TiXmlElement *e)
+{
+    return e ? QString::fromUtf8(e->Value()) : QString();
+}
+
 } // namespace
+
+QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted)
+{
+    const TiXmlElement *root = doc.FirstChildElement();
+    if (looksLikeHtml(reply))
+        return htmlPageFailure(reply);
+    const TiXmlElement *body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body").ToElement();
+    if (!body)
+        return QStringLiteral("the reply is <%1>, not the CRA's SOAP envelope").arg(elementName(root));
+    const TiXmlElement *first = body->FirstChildElement();
+    return first ? QStringLiteral("the reply holds <%1>, not %2").arg(elementName(first), wanted)
+                 : QStringLiteral("the reply's body is empty, without %1").arg(wanted);
+}
 
 QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
 {
     if (reply.trimmed().isEmpty())
         return QStringLiteral("the reply is empty");
+    if (looksLikeHtml(reply))
+        return htmlPageFailure(reply);
     if (doc.Error())
         return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
             .arg(QString::fromUtf8(doc.ErrorDesc()))
@@ -122,6 +153,17 @@ void rejectionSteps(const MyTiXmlHandle &frr, FilingResult &result)
         processingErrorSteps(p, result);
 }
 
+// The fault's own words for the user: its text, else its code.
+QString faultFailure(const MyTiXmlHandle &fault)
+{
+    const QString text = childText(fault.ToElement(), "faultstring").simplified();
+    const QString code = childText(fault.ToElement(), "faultcode").simplified();
+    if (!text.isEmpty())
+        return QStringLiteral("the CRA's service answered with a fault: %1").arg(text);
+    return code.isEmpty() ? QStringLiteral("the CRA's service answered with a fault without its text")
+                          : QStringLiteral("the CRA's service answered with the fault %1").arg(code);
+}
+
 int readEfileResponse(const MyTiXmlHandle &response, FilingResult &result)
 {
     result.message.clear();
@@ -151,6 +193,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
     if (fault.exists()) {
         const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("XML fault error, no details.");
+        result.failure = faultFailure(fault);
         return 190;
     }
     const MyTiXmlHandle frrms = body.FirstChildElement("FrrmsEfileReturnResponse");
@@ -225,9 +268,11 @@ int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, Filing
         return 113;
     }
     const MyTiXmlHandle body = bodyOf(doc);
-    const MyTiXmlHandle response =
-        body.FirstChildElement(kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse");
+    const char *responseName = kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse";
+    const MyTiXmlHandle response = body.FirstChildElement(responseName);
     const int rc = response.exists() ? readEfileResponse(response, result) : readEfileOtherReply(body, result);
+    if (rc == 111)
+        result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     if (log) {
         log->write(result.message.toUtf8());
         log->write("\n");
@@ -251,6 +296,10 @@ int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result)
     if (!tc.exists()) {
         result.confirmed = false;
         result.detail = QStringLiteral("CRA system returns invalid response.");
+        const MyTiXmlHandle fault = bodyOf(doc).FirstChildElement("soapenv:Fault");
+        if (rc == 0)
+            result.failure = fault.exists() ? faultFailure(fault)
+                                            : unexpectedReplyFailure(reply, doc, QStringLiteral("the terms"));
         return -1;
     }
     result.confirmed = true;
@@ -298,8 +347,11 @@ bool parseNetfileResponse(FilingLog *log, int kind, const QByteArray &reply, Fil
         }
     } else {
         result.confirmed = false;
-        const MyTiXmlHandle fs = body.FirstChildElement("soapenv:Fault").FirstChildElement("faultstring");
+        const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault");
+        const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("Error: no T1 return response and Fault");
+        result.failure = fault.exists() ? faultFailure(fault)
+                                        : unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     }
     if (log && !isOn(settingsSource()->configValue(QStringLiteral("MODEDEBUG")))) {
         log->write(result.message.toUtf8());
@@ -378,6 +430,23 @@ int parsePadResponse(const TiXmlElement *root, FormFilingReply &reply)
     if (f.exists())
         reply.responseText += childText(f.ToElement(), "faultstring");
     return 0;
+}
+
+QString parseFormReply(const QByteArray &reply, const QByteArray &xml, TiXmlDocument &doc, bool isT1013)
+{
+    if (looksLikeHtml(reply))
+        return htmlPageFailure(reply);
+    if (xml.isEmpty())
+        return reply.trimmed().isEmpty() ? QStringLiteral("the reply is empty")
+                                         : QStringLiteral("the reply holds no XML document");
+    if (!parseXml(doc, xml))
+        return xmlReplyFailure(xml, doc);
+    const MyTiXmlHandle body = bodyOf(doc);
+    if (body.FirstChildElement("soapenv:Fault").exists()
+        || body.FirstChildElement(isT1013 ? "trisr:Response" : "PadCreateResponse").exists())
+        return QString();
+    return unexpectedReplyFailure(reply, doc, isT1013 ? QStringLiteral("a T1013 response")
+                                                      : QStringLiteral("a PAD response"));
 }
 
 QByteArray cutFormReply(const QByteArray &reply)

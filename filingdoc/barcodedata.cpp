@@ -65,16 +65,6 @@ CString provinceCode(int province)
     return province >= 1 && province < kProvinceCount ? CString(Global_Provs_Info[province].word[0]) : CString();
 }
 
-// The province number (1 to 13) of a code; 0 when none matches.
-int provinceOfCode(const QString &code)
-{
-    const QString c = code.trimmed();
-    for (int p = 1; p < kProvinceCount; ++p)
-        if (!c.isEmpty() && c.compare(QLatin1String(Global_Provs_Info[p].word[0]), Qt::CaseInsensitive) == 0)
-            return p;
-    return 0;
-}
-
 // Amounts of a bankrupt's return: never 0, half away from zero.
 long long oneDollarRule(double x)
 {
@@ -144,7 +134,7 @@ void fillAddress(const T1 &t, T1ReturnBarcodeFixedData &r)
 {
     r.street.SetValueRightPadding(streetText(t), ' ');
     r.city.SetValueRightPadding(t.text(T1::F_City), ' ');
-    const int mailProvince = provinceOfCode(t.text(T1::F_MailProvince));
+    const int mailProvince = t1answers::mailingProvince(t);
     if (t.flag(T1::F_ForeignMailing) || mailProvince == 0)
         r.mailProvince.SetAllCharsTo(' ');
     else

@@ -300,28 +300,24 @@ void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjPa
 
 int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
 {
-    // the records first, so that the count is the number actually written
-    CString records;
-    NetfileGenObjParamStru recordContext = context;
-    recordContext.recordText = &records;
+    // the count of self-employment forms, which the barcode files too
+    const int count = person.countSelfEmploymentForms();
+    if (count <= 0)
+        return 0;
+    if (context.outputKind == 0 && context.recordText)
+        writeXMLString(*context.recordText, kSfdCountTag, QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0')), 0);
     int written = 0;
-    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125Partnership, mode, recordContext);
-    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125, mode, recordContext);
-    written += writeSfdRecordsOf<TaxData_T776New>(person, T776, mode, recordContext);
-    written += writeSfdRecordsOf<TaxData_T2121New>(person, T2121, mode, recordContext);
-    written += writeSfdRecordsOf<TaxData_T2042New>(person, T2042, mode, recordContext);
-    written += writeSfdRecordsOf<TaxData_T1163New>(person, T1163, mode, recordContext);
-    written += writeT5013Records(person, mode, recordContext);
+    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125Partnership, mode, context);
+    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125, mode, context);
+    written += writeSfdRecordsOf<TaxData_T776New>(person, T776, mode, context);
+    written += writeSfdRecordsOf<TaxData_T2121New>(person, T2121, mode, context);
+    written += writeSfdRecordsOf<TaxData_T2042New>(person, T2042, mode, context);
+    written += writeSfdRecordsOf<TaxData_T1163New>(person, T1163, mode, context);
+    written += writeT5013Records(person, mode, context);
     const T1 *t = person.t1();
     if (t && reaches(t->amount(T1::F_22900))) {
-        written += writeSfdRecordsOf<TaxData_T777New>(person, T777, mode, recordContext);
-        written += writeSfdRecordsOf<TaxData_TL2_New>(person, TL2, mode, recordContext);
-    }
-    if (written <= 0)
-        return 0;
-    if (context.outputKind == 0 && context.recordText) {
-        writeXMLString(*context.recordText, kSfdCountTag, QStringLiteral("%1").arg(written, 2, 10, QLatin1Char('0')), 0);
-        *context.recordText += records;
+        written += writeSfdRecordsOf<TaxData_T777New>(person, T777, mode, context);
+        written += writeSfdRecordsOf<TaxData_TL2_New>(person, TL2, mode, context);
     }
     return written;
 }

@@ -9,8 +9,8 @@ class IndividualTaxData;
 // Every line-code record of the person: the walk over the forms, then the T1's own records.
 void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
 // The SFD records of the business forms, preceded by "t1:SelectedFinancialDataRecordCount"
-// with the number of records actually written (two digits); neither count nor record
-// when none is written. Gives that number.
+// with the number of self-employment forms (two digits, as the barcode's); neither count
+// nor record when that number is 0. Gives the number of records written.
 int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
 // One SFD record per T2091 (types 160 and 147) in list order, with no count; gives their number.
 int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);

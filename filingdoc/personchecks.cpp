@@ -7,6 +7,7 @@
 #include "personchecks_p.h"
 #include "settingsseam.h"
 #include "sliptotals.h"
+#include "t1answers.h"
 #include "taxdata_sch13.h"
 #include "taxdata_sch2.h"
 #include "taxdata_sch5.h"
@@ -17,6 +18,7 @@
 #include "taxdata_slip_t5013.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1248schd.h"
+#include "taxdata_t183new.h"
 #include "taxdata_t1new.h"
 #include "taxdata_t2204_new.h"
 #include "taxdata_t778new.h"
@@ -140,8 +142,11 @@ void checkEFilePrerequisites(const Context &c)
 {
     if (!(c.edition & kEFileBit))
         return;
-    if (!singleForm(c.person, T183))
+    const CTaxData_Form *t183 = singleForm(c.person, T183);
+    if (!t183)
         appendMessage(c.messages, "Add form T183 - Information Return of Electronic Filing, to the tax return.");
+    else if (t183->text(TaxData_T183New::F_DCN).trimmed().isEmpty())
+        appendMessage(c.messages, "Enter the document control number (DCN) of this return in form T183.");
     const SettingsSource *settings = settingsSource();
     if (settings->userSetting(QStringLiteral("BusinessEFileNum")).trimmed().size() != kEFilerIdLength)
         appendMessage(c.messages, "EFILER ID is missing or invalid in preference settings by menu Start | Preference.");
@@ -173,6 +178,13 @@ void checkResidence(const Context &c)
     if (c.person.hasSelfEmploymentForms() && c.t1.intValue(T::F_ProvinceOfBusiness) == 0)
         appendMessage(c.messages, "Self-employment activity is claimed, please enter the province for self-employment "
                                   "on page 1 of form T1.");
+    // only a province's two-letter code is filed
+    const QString mailing = c.t1.text(T::F_MailProvince).trimmed();
+    if (!c.t1.flag(T::F_ForeignMailing) && !mailing.isEmpty() && t1answers::mailingProvince(c.t1) == 0)
+        appendFormattedMessage(c.messages,
+                               "The province or territory of the mailing address on page 1 of T1 is \"%s\": enter "
+                               "its two-letter code (AB, BC, MB, NB, NL, NS, NT, NU, ON, PE, QC, SK or YT).",
+                               mailing.toUtf8().constData());
 }
 
 // ---- the CPP and QPP contribution forms the T1 calls for

@@ -185,7 +185,7 @@ void checkBankruptcy(const Context &c)
         if (const CTaxData_Form *t2222 = singleForm(c.person, T2222)) {
             using D = CTaxData_T2222;
             const int days = c.t1.GetBankruptDaysInTaxYear();
-            for (int f : {D::F_Days, D::F_Days2, D::F_Days3, D::F_Days4}) {
+            for (int f : {D::F_Days, D::F_Days2, D::F_Days3, D::F_Days4, D::F_AdditionalDays}) {
                 if (int(std::trunc(t2222->amount(f))) > days) {
                     appendMessage(c.messages, "Number of days in form T2222 can NOT be greater than the pre-bankrupt "
                                               "days in the tax year.");

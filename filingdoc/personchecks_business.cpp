@@ -1,6 +1,7 @@
 // Checks across forms: other income forms and slips, then the farm and business
 // forms and the last checks.
 #include "cpostcodeinfo.h"
+#include "ctaxdata_t5013.h"
 #include "filingeligibility.h"
 #include "individualtaxdata.h"
 #include "personchecks_p.h"
@@ -20,6 +21,7 @@ using T = TaxData_T1New;
 
 constexpr double kRentalLossLimit = -0.01;   // a loss counts below this by the amount tolerance
 constexpr int kPostalAreaLength = 3;
+constexpr int kFiledPartnershipRows = 4;
 
 bool isRentalLoss(double net) { return exceeds(kRentalLossLimit, net); }
 
@@ -77,6 +79,23 @@ void checkFishingAndWorkForms(const Context &c)
                                   "expense claimed on line 22900 of T1.");
 }
 
+// The filing document carries the statements of a T5013's first four rows only.
+void checkPartnershipStatements(const Context &c, const CTaxData_T5013 &form)
+{
+    const FieldRowList &rows = form.rows(0);
+    for (int i = kFiledPartnershipRows; i < rows.count(); ++i) {
+        if (!form.IsThisSFD(i))
+            continue;
+        const QString name = rows.row(i).text(CTaxData_T5013::C_Partnership).trimmed();
+        const QString row = name.isEmpty() ? QString::number(i + 1) : QStringLiteral("%1 (%2)").arg(i + 1).arg(name);
+        appendFormattedMessage(c.messages,
+                               "Partnership row %s of the T5013 Schedule files its own statement, but only the "
+                               "statements of the first four rows can be filed electronically: move it into the "
+                               "first four rows, clear \"Files its own statement\" on it, or file the return on paper.",
+                               row.toUtf8().constData());
+    }
+}
+
 bool postCodeOutsideProvince(const Context &c, const CTaxData_Form &form, int postcodeField)
 {
     const QString area = form.text(postcodeField).trimmed().left(kPostalAreaLength);
@@ -119,6 +138,11 @@ int checkBusinessPlaces(const Context &c)
                                                 "eligible for NETFILE/EFILE service.");
             if (form->flag(TaxData_T2125_New::F_PlacementAgency))
                 ++placementForms;
+            break;
+        case T5013:
+            if (!c.bankrupt)
+                if (auto *t5013 = dynamic_cast<const CTaxData_T5013 *>(form))
+                    checkPartnershipStatements(c, *t5013);
             break;
         default:
             break;

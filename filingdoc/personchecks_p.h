@@ -14,7 +14,7 @@ namespace personchecks {
 enum FormType {
     Schedule2 = 3, Schedule3 = 4, Schedule5 = 6, Schedule7 = 7, Schedule9 = 9, Schedule11 = 11,
     T776 = 12, T778 = 13, T929 = 14, T1163 = 15, T1172 = 17, T1212 = 18, T2042 = 21, T2204 = 23,
-    T1206 = 29, T691 = 31, T936 = 32, T2017 = 37, T2222 = 49, T2121 = 51, T5004 = 55, CPT20 = 57,
+    T1206 = 29, T691 = 31, T936 = 32, T2017 = 37, T5013 = 38, T2222 = 49, T2121 = 51, T5004 = 55, CPT20 = 57,
     T777 = 59, TL2 = 92, T183 = 96, T1273 = 109, T1170 = 113, T1032 = 118, Schedule6 = 119,
     T2125 = 125, T2125Commission = 131, Schedule12 = 133, Schedule13 = 139, T2091Designation = 147,
     RC381 = 148, RC383 = 149, Schedule8 = 150, T2091 = 160, T90 = 171, T777S = 179, T2043 = 193,

@@ -1,4 +1,5 @@
 #include "t1answers.h"
+#include "formtables.h"
 #include "taxdata_t1new.h"
 
 namespace t1answers {
@@ -71,6 +72,15 @@ QDate dateOfMove(const TaxData_T1New &t1)
 {
     const QDate moved = t1.date(T1::F_DateOfMove);
     return moved.isValid() && (moved.year() == 2024 || moved.year() == 2025) ? moved : QDate();
+}
+
+int mailingProvince(const TaxData_T1New &t1)
+{
+    const QString code = t1.text(T1::F_MailProvince).trimmed();
+    for (int p = 1; p < kProvinceCount; ++p)
+        if (!code.isEmpty() && code.compare(provinceCode(p), Qt::CaseInsensitive) == 0)
+            return p;
+    return 0;
 }
 
 Territory territory(const TaxData_T1New &t1, int province)

@@ -23,6 +23,11 @@ QString spouseSelfEmployed(const TaxData_T1New &t1);
 // year or the next; an invalid date otherwise.
 QDate dateOfMove(const TaxData_T1New &t1);
 
+// The province or territory (1 to 13) whose two-letter code the mailing address
+// holds, in either letter case; 0 for anything else (a name, an abbreviation,
+// nothing at all). Only the code is filed.
+int mailingProvince(const TaxData_T1New &t1);
+
 // The residence answers of Yukon, the Northwest Territories and Newfoundland and
 // Labrador, each "1" yes or "2" no, of the person's province.
 struct Territory

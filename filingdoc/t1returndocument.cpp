@@ -11,6 +11,8 @@
 #include "templatefiller.h"
 #include "xmlwriters.h"
 #include <QDate>
+#include <cmath>
+#include <limits>
 
 namespace {
 
@@ -27,7 +29,7 @@ QString config(const char *key)
     return settingsSource()->configValue(QString::fromLatin1(key)).trimmed();
 }
 
-CString number(int n) { return CString(QString::number(n)); }
+CString number(qint64 n) { return CString(QString::number(n)); }
 
 void setDate(TemplateVars &vars, const char *key, const QDate &date)
 {
@@ -43,24 +45,6 @@ int appendFilled(QString &text, const QString &path, const TemplateVars &vars)
     if (result == TemplateFilled)
         text += QString::fromUtf8(out);
     return result;
-}
-
-// The code of a mailing province given as code, name or index; else the text itself.
-QString mailingProvinceCode(const QString &text)
-{
-    const QString t = text.trimmed();
-    for (int p = 1; p < kProvinceCount; ++p) {
-        const ProvInfo &info = Global_Provs_Info[p];
-        if (t.compare(QLatin1String(info.word[0]), Qt::CaseInsensitive) == 0
-            || t.compare(QLatin1String(info.word[1]), Qt::CaseInsensitive) == 0
-            || t.compare(QLatin1String(info.word[2]), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(info.word[0]);
-    }
-    bool ok = false;
-    const int index = t.toInt(&ok);
-    if (ok && index > 0 && index < kProvinceCount)
-        return provinceCode(index);
-    return t.toUpper();
 }
 
 void setSoftwareAndAmendment(const T1 &t, TemplateVars &vars, quint8 mode)
@@ -225,17 +209,31 @@ CString recordText(IndividualTaxData &person, const T1 &t, quint8 mode)
 
 } // namespace
 
-int wholeSpouseAmount(double amount)
+namespace {
+// Truncated toward zero, range-safe: NaN gives 0.
+qint64 wholeTruncated(double amount)
 {
-    return int(amount < -0.009 ? amount - 0.5 : amount + 0.5);
+    // the filing checks refuse amounts past ten digits; beyond 64 bits is held at its end
+    constexpr double limit = 9.2e18;
+    if (std::isnan(amount))
+        return 0;
+    if (std::fabs(amount) >= limit)
+        return amount > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    return qint64(amount);
+}
+} // namespace
+
+qint64 wholeSpouseAmount(double amount)
+{
+    return wholeTruncated(amount < -0.009 ? amount - 0.5 : amount + 0.5);
 }
 
-int wholeBankruptAmount(double amount)
+qint64 wholeBankruptAmount(double amount)
 {
     if (amount < -0.509)
-        return int(amount - 0.5);
+        return wholeTruncated(amount - 0.5);
     if (amount >= 0.991)
-        return int(amount + 0.5);
+        return wholeTruncated(amount + 0.5);
     return 1;
 }
 
@@ -316,14 +314,14 @@ void writeSpouseInfoXml(IndividualTaxData &person, CString &out)
     QString text;
     writeXMLString(text, QStringLiteral("tp:SpouseSocialInsuranceNumber"), t->spouseSin(), 0);
     writeXMLString(text, QStringLiteral("tp:SpouseGivenName"), t->spouseFirstName().left(4), 0);
-    const int netIncome = wholeSpouseAmount(t->amount(T1::F_SpouseNetIncome));
+    const qint64 netIncome = wholeSpouseAmount(t->amount(T1::F_SpouseNetIncome));
     if (netIncome > 0)
         text += QStringLiteral("<tp:SpouseNetIncomeAmount>%1</tp:SpouseNetIncomeAmount>").arg(netIncome);
-    const int uccb = int(t->amount(T1::F_SpouseUCCB));
+    const qint64 uccb = wholeTruncated(t->amount(T1::F_SpouseUCCB));
     if (uccb != 0)
         text += QStringLiteral("<tp:SpouseUniversalChildCareBenefitAmount>%1</tp:SpouseUniversalChildCareBenefitAmount>")
                     .arg(uccb);
-    const int repaid = int(t->amount(T1::F_SpouseUCCBRepayment));
+    const qint64 repaid = wholeTruncated(t->amount(T1::F_SpouseUCCBRepayment));
     if (repaid != 0)
         text += QStringLiteral("<tp:SpouseUniversalChildCareRepaymentAmount>%1</tp:SpouseUniversalChildCareRepaymentAmount>")
                     .arg(repaid);
@@ -353,7 +351,8 @@ void writeCanadianAddress(const T1 &t, const QString &street, QString &content)
     writeXMLOpenTagString(content, QStringLiteral("comm:CanadianMailingAddress"));
     writeXMLString(content, QStringLiteral("comm:AddressStreetText"), street, 60);
     writeXMLString(content, QStringLiteral("comm:AddressMunicipalityName"), t.text(T1::F_City).trimmed(), 50);
-    writeXMLString(content, QStringLiteral("comm:AddressProvinceCode"), mailingProvinceCode(t.text(T1::F_MailProvince)), 0);
+    writeXMLString(content, QStringLiteral("comm:AddressProvinceCode"), provinceCode(t1answers::mailingProvince(t)),
+                   0);
     writeXMLString(content, QStringLiteral("comm:AddressPostalCode"), GetRawPostcode(t.text(T1::F_Postcode)), 0);
     writeXMLCloseTagString(content, QStringLiteral("comm:CanadianMailingAddress"));
 }

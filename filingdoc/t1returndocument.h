@@ -22,6 +22,6 @@ void writeSpouseInfoXml(IndividualTaxData &person, CString &out);
 void writeMailingAddressXml(IndividualTaxData &person, QString &out);
 
 // An amount made whole for the document: half away from zero, below -0.009 rounded down.
-int wholeSpouseAmount(double amount);
+qint64 wholeSpouseAmount(double amount);
 // A post-bankruptcy income for the document: between -0.509 and 0.991 it is 1.
-int wholeBankruptAmount(double amount);
+qint64 wholeBankruptAmount(double amount);

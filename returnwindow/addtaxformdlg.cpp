@@ -14,9 +14,13 @@ AddTaxFormDlg::AddTaxFormDlg(const QList<int> &types, QWidget *parent)
     : QDialog(parent), ui(new Ui::AddTaxFormDlg), m_types(types)
 {
     ui->setupUi(this);
+    // Enter adds the form chosen in the drop-down, and nothing while it is empty
+    if (QPushButton *ok = ui->buttonBox->button(QDialogButtonBox::Ok))
+        ok->setDefault(true);
     const QString filter = filterText();
     ui->edtFilter->setText(filter);
     loadForms();
+    ui->edtFilter->setFocus();
 }
 
 AddTaxFormDlg::~AddTaxFormDlg()

@@ -39,16 +39,23 @@ void DlgChangeFormOrder::moveRow(int from, int to)
     std::swap(m_slots[size_t(from)], m_slots[size_t(to)]);
 }
 
+// The list keeps a current row even when none is selected: only a selected row moves.
+int DlgChangeFormOrder::selectedRow() const
+{
+    const QList<QListWidgetItem *> selected = ui->listFormsWgt->selectedItems();
+    return selected.isEmpty() ? -1 : ui->listFormsWgt->row(selected.first());
+}
+
 void DlgChangeFormOrder::on_btnUp_clicked()
 {
-    const int row = ui->listFormsWgt->currentRow();
+    const int row = selectedRow();
     if (row > 0)
         moveRow(row, row - 1);
 }
 
 void DlgChangeFormOrder::on_btnDown_clicked()
 {
-    const int row = ui->listFormsWgt->currentRow();
+    const int row = selectedRow();
     if (row >= 0 && row < m_count - 1)
         moveRow(row, row + 1);
 }

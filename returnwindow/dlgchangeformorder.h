@@ -24,6 +24,8 @@ public slots:
     void on_buttonBox_accepted();
 
 private:
+    // The selected row; -1 when no row is selected.
+    int selectedRow() const;
     void moveRow(int from, int to);
 
     Ui::DlgChangeFormOrder *ui;

@@ -9,6 +9,7 @@
 #include "formentry.h"
 #include "formtables.h"
 #include "messages.h"
+#include "pdfcheck.h"
 #include "qwebclient.h"
 #include "settingsseam.h"
 #include "taxdata_t183new.h"
@@ -130,12 +131,6 @@ QString downloadChecked(const QString &url, const QString &target, bool (*check)
         return QString();
     }
     return temporary;
-}
-
-bool isPdf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) && f.read(5) == "%PDF-";
 }
 
 bool isXml(const QString &path)
@@ -408,10 +403,12 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     const QString pdfPath = pdfFolder + QDir::separator() + QStringLiteral("t1_clientletter_own.pdf");
     const QString xmlPath = xmlFolder + QDir::separator() + QStringLiteral("t1_clientletter_own.xml");
     const int stored = userSetting("CustomizedClientLetter_Ver").toInt();
-    if (stored >= version && QFile::exists(pdfPath))
+    // a template on disk that is not whole is fetched again, whatever its version
+    if (stored >= version && isWholePdfFile(pdfPath))
         return 0;
     qInfo().noquote() << "tempVer:" << version;
-    const QString pdfTemp = downloadChecked(first.value(QStringLiteral("template_pdf_url")).toString(), pdfPath, isPdf);
+    const QString pdfTemp = downloadChecked(first.value(QStringLiteral("template_pdf_url")).toString(), pdfPath,
+                                            isWholePdfFile);
     if (pdfTemp.isEmpty())
         return 106;
     const QString xmlTemp = downloadChecked(first.value(QStringLiteral("template_xml_url")).toString(), xmlPath, isXml);

@@ -148,11 +148,11 @@ void Form_Return::recordFilingOutcome(const NetfileOutcome &outcome, int taxpaye
 {
     if (!outcome.sent)
         return;
-    if (!outcome.filed) {
-        m_return->markFilingStatus(kFormT1, -1, outcome.confirmation);
+    // recalculated, so that the summary carries the confirmation too
+    m_return->markFilingStatus(kFormT1, outcome.filed ? 1 : -1, outcome.confirmation);
+    m_return->recalculate(-1, nullptr);
+    if (!outcome.filed)
         return;
-    }
-    m_return->markFilingStatus(kFormT1, 1, outcome.confirmation);
     if (!hasFile())   // nothing failed: there is no file to save into yet
         gMsgInformation(tr("The return was filed, confirmation number %1. It has not been saved to a file yet: "
                            "save it now, so that the filing is kept.")
@@ -195,6 +195,12 @@ void Form_Return::netfileReturn()
         gMsgInformation(cannotCreate);
         return;
     }
+    const bool confirmed = confirmFiling(reFile);
+    // the multiple-year answer is kept in the return either way
+    modifiedChanged();
+    if (!confirmed)
+        return;
+    // built after the questions, so that it carries their answers
     QString document;
     const int built = m_return->buildNetfileDocument(document, kEfileMode);
     if (built != 0) {
@@ -205,11 +211,6 @@ void Form_Return::netfileReturn()
         gMsgInformation(cannotCreate);
         return;
     }
-    const bool confirmed = confirmFiling(reFile);
-    // the multiple-year answer is kept in the return either way
-    modifiedChanged();
-    if (!confirmed)
-        return;
 
     const int taxpayerId = saveTaxpayer(database(), sin, name, QString(), QString());
     const QString summary = m_return->resultSummaryLine(0);

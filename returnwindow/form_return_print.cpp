@@ -9,6 +9,7 @@
 #include "form_return.h"
 #include "messages.h"
 #include "printchoices.h"
+#include "privatefile.h"
 #include "reporttypetables.h"
 #include "tabwndapp.h"
 #include "ui_form_return.h"
@@ -16,7 +17,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QUrl>
@@ -156,8 +156,9 @@ int Form_Return::printReturn(int kind, int category, int formType, int formId, i
                            "generation."));
         return -1;
     }
-    // the print holds the client's S.I.N. and amounts: private, as the return file is
-    if (!QFile::setPermissions(pdf, QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+    // the print holds the client's S.I.N. and amounts: our engine makes it owner-only,
+    // an engine configured in its place may not
+    if (!makePrivateFile(pdf))
         gMsgInformation(tr("The print %1 could not be made private to you: check who can read it.")
                             .arg(QDir::toNativeSeparators(pdf)),
                         this);

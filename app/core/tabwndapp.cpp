@@ -174,6 +174,16 @@ QRect TabWndApp::savedWindowRect() const
     return QRect(m_config.LeftX, m_config.LeftY, m_config.Width, m_config.Height);
 }
 
+QRect fitWindowRect(const QRect &window, const QRect &available)
+{
+    if (!available.isValid())
+        return window;
+    QRect fitted(window.topLeft(), window.size().boundedTo(available.size()));
+    fitted.moveLeft(qBound(available.left(), fitted.left(), available.right() - fitted.width() + 1));
+    fitted.moveTop(qBound(available.top(), fitted.top(), available.bottom() - fitted.height() + 1));
+    return fitted;
+}
+
 // ---- recent return files ----
 
 ReturnFileEntriesModel *TabWndApp::reloadReturnList(const QString &filter)

@@ -53,6 +53,7 @@ public:
     // "%1 is already running!" and returns false: the process must stop, having
     // opened and changed nothing.
     bool takeInstanceGuard(CSingleInstanceGuard &guard, const QString &instanceTitle);
+    // The window's rectangle by the saved geometry and the first-start rule.
     QRect savedWindowRect() const;
 
     // The main window (null until main stores it); the parent of message boxes.
@@ -151,6 +152,10 @@ int showInformation(const QString &text, QWidget *parent = nullptr);
 // True when the answer is Yes or Ok.
 bool askQuestion(const QString &text, QWidget *parent = nullptr);
 int askQuestionTitled(const QString &text, QWidget *parent, QMessageBox::StandardButtons buttons);
+
+// A window's rectangle moved, and shrunk where it is larger, as little as it
+// takes to lie whole inside the available area; unchanged without an area.
+QRect fitWindowRect(const QRect &window, const QRect &available);
 
 void beginWaitCursor();
 void endWaitCursor();

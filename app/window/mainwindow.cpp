@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -30,6 +31,13 @@ QString buildDate()
 QString buildTime()
 {
     return QString::fromLatin1(__TIME__);
+}
+
+// A return never saved (new, coupled, de-coupled, imported) is unsaved work as
+// much as a changed one.
+bool hasUnsavedWork(const Form_Return *page)
+{
+    return !page->hasFile() || page->isModified();
 }
 } // namespace
 
@@ -214,7 +222,7 @@ void MainWindow::updateWindowTitle()
 void MainWindow::showReturnTitle(Form_Return *page)
 {
     setWindowTitle(QStringLiteral("%1 - %2[*]").arg(appTitle, page->returnTitle()));
-    setWindowModified(page->isModified());
+    setWindowModified(hasUnsavedWork(page));
 }
 
 void MainWindow::onReturnChanged()
@@ -258,7 +266,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
     for (Form_Return *page : pages) {
         page->commitCurrentPage();
-        if (!page->isModified() && page->hasFile())
+        if (!hasUnsavedWork(page))
             continue;
         ui->stackedWidget->setCurrentWidget(page);
         updateWindowTitle();
@@ -274,6 +282,19 @@ void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     QTimer::singleShot(50, this, &MainWindow::delayedShowUp);
+}
+
+void MainWindow::placeOnScreen(const QRect &rect)
+{
+    QScreen *screen = QGuiApplication::screenAt(rect.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect frame = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QRect available = screen ? screen->availableGeometry() : QRect();
+    setGeometry(fitWindowRect(rect + margins, available) - margins);
 }
 
 void MainWindow::whenOnScreen(std::function<void()> step)

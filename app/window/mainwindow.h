@@ -51,6 +51,10 @@ public:
     // (first exposed and painted); after a second at the latest, for a window
     // the desktop never exposes.
     void whenOnScreen(std::function<void()> step);
+    // Places the window at rect, moved and shrunk as little as it takes for
+    // the whole window, its frame included once it has one, to lie inside the
+    // available area of its screen.
+    void placeOnScreen(const QRect &rect);
 
 public slots:
     // A return window's return or file changed: the title and its [*] follow

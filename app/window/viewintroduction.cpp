@@ -27,6 +27,10 @@ ViewIntroduction::ViewIntroduction(TabWndApp *app, MainWindow *mainWindow, QWidg
         QStringLiteral("QHeaderView::section {background-color: cyan; font-weight: bold; height:24;}"));
     view->horizontalHeader()->setStretchLastSection(true);
     view->setSortingEnabled(true);
+    // a path too long for its column keeps its file name in sight (on its one
+    // line): an original return and its Re-File copy differ only there
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideMiddle);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &ViewIntroduction::ShowContextMenu);

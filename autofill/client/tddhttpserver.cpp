@@ -79,6 +79,10 @@ bool TddHttpServer::start(int port)
     auto socket = new QServerSocket(quint16(port), this);
     if (!socket->isListening()) {
         log("http server cannot bind its port");
+        m_client.setFailure(QStringLiteral("the local port %1, where the browser comes back from the CRA sign-in, "
+                                           "cannot be opened (%2); another program may be using it")
+                                .arg(port)
+                                .arg(socket->errorString()));
         delete socket;
         return false;
     }

@@ -20,7 +20,7 @@ public:
     ~TddHttpServer() override;
 
     // Binds 127.0.0.1:port (a listening socket that exists is replaced); false
-    // when the port cannot be bound.
+    // when the port cannot be bound (the client's failure then says why).
     bool start(int port);
     void stop();
     bool isRunning() const { return m_socket != nullptr; }

@@ -129,8 +129,10 @@ int parseSoapResponse(const QByteArray &reply, const char *responseElement, cons
         out.value = getElementSubEleStringText(response, valueElement, "ns").toStdStringUTF8();
         return 0;
     }
-    const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault").FirstChildElement("faultstring");
-    out.message = fault.exists() ? fault.text() : CString("Error: no response and Fault");
+    const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault");
+    out.fault = fault.exists();
+    const MyTiXmlHandle text = fault.FirstChildElement("faultstring");
+    out.message = text.exists() ? text.text() : CString("Error: no response and Fault");
     return 10;
 }
 
@@ -276,12 +278,21 @@ QString TddWebService::lastFailure() const
     return m_lastFailure;
 }
 
-// What a reply that was not understood says of itself.
-static QString replyFailure(int read, const TddServiceReply &answer)
+// What a reply that was not understood was, after the HTTP status it came with.
+static QString replyFailure(int read, const TddServiceReply &answer, const QByteArray &reply,
+                            const QString &httpStatus)
 {
-    if (read == 1)
-        return QStringLiteral("the reply is not well-formed XML");
-    return QString(answer.message);
+    QString what;
+    const QString page = webPageReply(reply);
+    if (!page.isEmpty())
+        what = QStringLiteral("the reply is %1, not the service's XML").arg(page);
+    else if (read == 1)
+        what = QStringLiteral("the reply is not well-formed XML");
+    else if (answer.fault)
+        what = QStringLiteral("the service answered with a fault: %1").arg(QString(answer.message));
+    else
+        what = QStringLiteral("the reply is not the service's answer");
+    return httpStatus.isEmpty() ? what : httpStatus + QStringLiteral("; ") + what;
 }
 
 QString TddWebService::signInAddress() const
@@ -329,7 +340,7 @@ int TddWebService::logPostStart(const TddConfig &config, const QByteArray &reque
     return 0;
 }
 
-int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
+int TddWebService::postSoap(const QByteArray &request, QByteArray &reply, QString *httpStatus)
 {
     const TddConfig config = currentTddConfig();
     logPostStart(config, request);
@@ -352,6 +363,8 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply)
             m_postThread = nullptr;
         }
         reply = text.toUtf8();
+        if (httpStatus)
+            *httpStatus = httpStatusText(client.responseCode(), client.reasonPhrase());
         // a SOAP fault comes with status 500: its body is the reply to read
         if (!ok && client.responseCode() == 500 && !client.responseBody().isEmpty()) {
             reply = client.responseBody();
@@ -405,7 +418,8 @@ int TddWebService::stageRequest()
     request += m_mode == 1 ? "</StageTDDEFile></S:Body></S:Envelope>" : "</StageNOA></S:Body></S:Envelope>";
 
     QByteArray reply;
-    const int posted = postSoap(request, reply);
+    QString httpStatus;
+    const int posted = postSoap(request, reply, &httpStatus);
     if (posted != 0) {
         reportProgress(1000, posted);
         return posted;
@@ -415,7 +429,7 @@ int TddWebService::stageRequest()
     const int read =
         parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
     if (answer.returnCode.trimmed().compare(QLatin1String("0"), Qt::CaseInsensitive) != 0) {
-        setFailure(read != 0 ? replyFailure(read, answer)
+        setFailure(read != 0 ? replyFailure(read, answer, reply, httpStatus)
                              : QStringLiteral("the service answered code %1").arg(QString(answer.returnCode)));
         reportProgress(1000, TddFailure::StageRefused);
         return TddFailure::StageRefused;
@@ -488,7 +502,8 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
     }
     reportProgress(t - 6, 0);
     QByteArray reply;
-    if (postSoap(request, reply) != 0) {
+    QString httpStatus;
+    if (postSoap(request, reply, &httpStatus) != 0) {
         if (!isCancelled())
             reportProgress(1000, TddFailure::GetPostFailed);
         return GetAnswer::Stop;
@@ -500,9 +515,11 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
     if (read != 0) {
         if (log)
             std::fprintf(log, "get-data try %d: unreadable reply (%d)\n", tryIndex + 1, read);
-        const int failure = read == 1 ? TddFailure::GetUnreadable : TddFailure::GetFault;
-        setFailure(replyFailure(read, answer));
-        if (tryIndex == 0 && read == 10)
+        // only the service's fault can be its refusal of the browser's token;
+        // any other reply ends the run at once
+        const int failure = answer.fault ? TddFailure::GetFault : TddFailure::GetUnreadable;
+        setFailure(replyFailure(read, answer, reply, httpStatus));
+        if (tryIndex == 0 && answer.fault)
             return refuseToken(failure, log);
         reportProgress(1000, failure);
         return GetAnswer::Stop;

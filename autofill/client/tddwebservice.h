@@ -39,6 +39,7 @@ struct TddServiceReply
     CString returnCode;   // ReturnCode
     std::string value;    // the requested element's text (TokenIdentifier)
     CString message;      // a parse or fault message
+    bool fault = false;   // result 10 with a SOAP fault (else the reply holds neither)
 };
 
 // The request documents. Each request carries 16 fresh bytes of the system
@@ -99,8 +100,9 @@ public:
     int parseTaxDataResponse(FILE *log, const std::string &reply);
     int parseNoaResponse(FILE *log, const std::string &reply);
     int lastSkippedCount() const { return m_lastSkipped; }
-    // One SOAP post: 0, -20 failed, -99 exception.
-    int postSoap(const QByteArray &request, QByteArray &reply);
+    // One SOAP post: 0, -20 failed, -99 exception. httpStatus, when given,
+    // gets the reply's status in plain words ("HTTP 500 Internal Server Error").
+    int postSoap(const QByteArray &request, QByteArray &reply, QString *httpStatus = nullptr);
 
     // A sign-in of this run waits for the browser's return.
     bool isSignInPending() const { return m_signInPending.load(); }
@@ -126,8 +128,10 @@ public:
     static int scaledMs(int ms);
 
     // Why the last run failed, when known (the connection's error, an
-    // unreadable reply, the service's fault); empty otherwise.
+    // unreadable reply, the service's fault, the listener's port); empty
+    // otherwise. A new run (setRequest) clears it.
     QString lastFailure() const;
+    void setFailure(const QString &failure);
 
     QString signInAddress() const;
     QByteArray stageToken() const;
@@ -146,7 +150,6 @@ private:
     GetAnswer getDataOnce(int tryIndex, QByteArray &token, FILE *log);
     QByteArray buildSignInAddress(const TddConfig &config, QByteArray &timeStampOut) const;
     int logPostStart(const TddConfig &config, const QByteArray &request);
-    void setFailure(const QString &failure);
     void storeDigestMap(std::vector<std::pair<std::string, std::string>> &map) const;
 
     // std locks, so that thread checkers see them (the system's Qt is not instrumented)

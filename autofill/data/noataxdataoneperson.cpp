@@ -59,16 +59,23 @@ bool isDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+bool isWordChar(char c)
+{
+    return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+
 // The S.I.N.'s digits as written in text starting at pos: the nine digits
-// together or in groups of three split by one blank or dash. Answers the
-// length matched, 0 when none.
+// together or in groups of three split by one blank, dash or dot (the same
+// twice). Answers the length matched, 0 when none.
 size_t sinAt(const std::string &text, size_t pos, const std::string &digits)
 {
     size_t i = pos;
+    char separator = 0;
     for (size_t d = 0; d < digits.size(); ++d) {
-        if ((d == 3 || d == 6) && i < text.size() && (text[i] == ' ' || text[i] == '-') && i > pos &&
-            i + 1 < text.size() && isDigit(text[i + 1]))
-            ++i;
+        if (d == 3 && i < text.size() && (text[i] == ' ' || text[i] == '-' || text[i] == '.'))
+            separator = text[i++];
+        else if (d == 6 && separator != 0 && !(i < text.size() && text[i++] == separator))
+            return 0;
         if (i >= text.size() || text[i] != digits[d])
             return 0;
         ++i;
@@ -76,23 +83,50 @@ size_t sinAt(const std::string &text, size_t pos, const std::string &digits)
     return i - pos;
 }
 
-// Replaces each place where the S.I.N. stands on its own (no digit right
-// before or after it); a longer number that merely holds the nine digits is
+// True when text[from, to) stands as a value of its own: no letter or digit
+// touches it, and it is not the whole part or the fraction of a decimal
+// number ("046454286.00", "1.046454286").
+bool standsAlone(const std::string &text, size_t from, size_t to)
+{
+    if (from > 0 && isWordChar(text[from - 1]))
+        return false;
+    if (from > 1 && (text[from - 1] == '.' || text[from - 1] == ',') && isDigit(text[from - 2]))
+        return false;
+    if (to < text.size() && isWordChar(text[to]))
+        return false;
+    return !(to + 1 < text.size() && (text[to] == '.' || text[to] == ',') && isDigit(text[to + 1]));
+}
+
+// Replaces each place where the S.I.N. stands as a value of its own; a number
+// or code that merely holds its nine digits (an amount, an account number) is
 // left as it is. True when something was replaced.
 bool maskSinRuns(std::string &text, const std::string &digits, const std::string &masked)
 {
     bool changed = false;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (i > 0 && isDigit(text[i - 1]))
-            continue;
         const size_t length = sinAt(text, i, digits);
-        if (length == 0 || (i + length < text.size() && isDigit(text[i + length])))
+        if (length == 0 || !standsAlone(text, i, i + length))
             continue;
         text.replace(i, length, masked);
         i += masked.size() - 1;
         changed = true;
     }
     return changed;
+}
+
+// An element that holds a S.I.N. by its name: the notice's masked account
+// number (which holds the taxpayer's) or a social insurance number.
+enum class SinElement { None, AccountNumber, Sin };
+
+SinElement sinElementOf(const char *name)
+{
+    const std::string local = localName(name);
+    if (local == "MaskedAccountNumber")
+        return SinElement::AccountNumber;
+    static const std::string sinName = "SocialInsuranceNumber";
+    const bool endsInSin = local.size() >= sinName.size()
+                           && local.compare(local.size() - sinName.size(), sinName.size(), sinName) == 0;
+    return endsInSin || strcasecmp(local.c_str(), "SIN") == 0 ? SinElement::Sin : SinElement::None;
 }
 
 void maskNode(TiXmlNode *node, const std::string &digits, const std::string &masked)
@@ -104,9 +138,19 @@ void maskNode(TiXmlNode *node, const std::string &digits, const std::string &mas
                 if (maskSinRuns(value, digits, masked))
                     a->SetValue(value.c_str());
             }
-            if (localName(e->Value()) == "MaskedAccountNumber") {
+            switch (sinElementOf(e->Value())) {
+            case SinElement::AccountNumber:
                 setOnlyText(e, masked);
                 continue;
+            case SinElement::Sin:
+                // whoever's it is (a spouse's too), shown as the taxpayer's is
+                if (e->GetText() && !sinDigits(e->GetText()).empty()) {
+                    setOnlyText(e, NOATaxDataOnePerson::makeMaskedSin(e->GetText()));
+                    continue;
+                }
+                break;
+            case SinElement::None:
+                break;
             }
             maskNode(e, digits, masked);
         } else if (c->ToText() || c->ToComment()) {

@@ -413,11 +413,11 @@ void DlgTDDMain::on_btnNew_clicked()
 void DlgTDDMain::showDownloadOutcome(const TddDownloadOutcome &outcome)
 {
     if (outcome.savedCount < 1) {
-        QString text = tr("No record is found at the CRA system, please try later!");
+        // a run that failed says what failed, not that the CRA has no record
+        QString text = outcome.failure.isEmpty() ? tr("No record is found at the CRA system, please try later!")
+                                                 : tr("The download from the CRA failed: %1").arg(outcome.failure);
         if (outcome.skippedCount > 0)
             text += QLatin1Char('\n') + tr("%1 record(s) did not match the S.I.N.s entered.").arg(outcome.skippedCount);
-        if (!outcome.failure.isEmpty())
-            text += QLatin1Char('\n') + tr("Reason: %1").arg(outcome.failure);
         gMsgInformation(text);
         return;
     }

@@ -54,31 +54,48 @@ void CTaxData_Form::carryForward(bool keepData)
     m_flags = 0;
 }
 
+void CTaxData_Form::openWithClosingAmounts(std::initializer_list<CarriedAmount> carried)
+{
+    std::vector<double> closing;
+    closing.reserve(carried.size());
+    for (const CarriedAmount &c : carried)
+        closing.push_back(amount(c.closing));
+    CTaxData_Form::carryForward(false);
+    auto value = closing.cbegin();
+    for (const CarriedAmount &c : carried)
+        setAmount(c.opening, *value++);
+}
+
 void CTaxData_Form::copySharedPart(const CTaxData_Form &) {}
 
 bool CTaxData_Form::isShared() const { return false; }
 
+// A row list added to a class later is appended: a file written before it holds fewer
+// lists, and the others are read empty.
 int CTaxData_Form::serialise(int, const CString &, MyDataStream &ar)
 {
+    qint32 lists = qint32(m_rowLists.size());
     if (ar.IsStoring()) {
-        ar << quint32(m_flags) << qint32(m_rowLists.size());
+        ar << quint32(m_flags) << lists;
     } else {
         quint32 f = 0;
-        qint32 lists = 0;
         ar >> f;
         if (!ar.readCount(lists, 4))
             return -1;
         m_flags = f;
-        if (lists != qint32(m_rowLists.size())) {
+        if (lists > qint32(m_rowLists.size())) {
             ar.setStatus(QDataStream::ReadCorruptData);
             return -1;
         }
     }
     if (!m_fields.serialise(ar))
         return -1;
-    for (FieldRowList &l : m_rowLists)
-        if (!l.serialise(ar))
+    for (size_t i = 0; i < m_rowLists.size(); ++i) {
+        if (qint32(i) >= lists)
+            m_rowLists[i].clear();
+        else if (!m_rowLists[i].serialise(ar))
             return -1;
+    }
     return ar.ok() ? 0 : -1;
 }
 

@@ -2,6 +2,7 @@
 #include "cstring.h"
 #include "fieldtable.h"
 #include <QList>
+#include <initializer_list>
 #include <vector>
 
 class MyDataStream;
@@ -100,6 +101,16 @@ public:
 
 protected:
     int addRowList(const FieldTable &rowTable);
+
+    // The carry-forward of a form whose amounts run on from year to year: the new year
+    // opens each field `opening` with this year's amount of its `closing` field, and every
+    // other value starts afresh, whatever the import keeps of other forms.
+    struct CarriedAmount
+    {
+        int opening;
+        int closing;
+    };
+    void openWithClosingAmounts(std::initializer_list<CarriedAmount> carried);
 
 private:
     FieldRecord m_fields;

@@ -35,11 +35,17 @@
     {"ElectionAnswer", "", "Election to stop contributing to the CPP, or to revoke it", 0, "cppelection", 0}, \
     {"T4CppEarnings", "50339", "Total CPP pensionable earnings (box 26 of all T4 slips)", \
      1, nullptr, FieldCaption::Calculated}, \
-    {"T4CppContributions", "50340", "Total CPP contributions deducted (box 16 of all T4 slips)", \
+    {"T4CppContributions", "50340", \
+     "Total base and first additional CPP contributions deducted (box 16 of all T4 slips)", \
      1, nullptr, FieldCaption::Calculated}, \
     {"T4QppEarnings", "", "Total QPP pensionable earnings (box 26 of the T4 slips with QPP contributions)", \
      1, nullptr, qpp}, \
-    {"T4QppContributions", "", "Total QPP contributions deducted (box 17 of all T4 slips)", 1, nullptr, qpp}, \
+    {"T4QppContributions", "", "Total base and first additional QPP contributions deducted (box 17 of all T4 slips)", \
+     1, nullptr, qpp}, \
+    {"T4Cpp2Contributions", "50341", "Total second additional CPP contributions deducted (box 16A of all T4 slips)", \
+     1, nullptr, FieldCaption::Calculated}, \
+    {"T4Qpp2Contributions", "", "Total second additional QPP contributions deducted (box 17A of all T4 slips)", \
+     1, nullptr, qpp}, \
     {"CPT20Line16", "", "Form CPT20: employment earnings not on a T4 slip elected for CPP contributions", \
      1, nullptr, 0}, \
     {"CPT20Line17", "", "Form CPT20: employment earnings on a T4 slip elected for CPP contributions", 1, nullptr, 0}, \
@@ -78,9 +84,11 @@ namespace {
 const FieldCaption kSch2[] = {
     {"AgeAnswer", "", "Spouse or common-law partner was 65 or older on December 31, 2024", 0, nullptr, 0},
     {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, 0},
-    {"SpouseAgeAmount", "", "Spouse's age amount", 0, nullptr, FieldCaption::Calculated},
-    {"Pension", "", "Spouse's pension income amount", 0, nullptr, FieldCaption::Calculated},
-    {"Disability", "", "Spouse's disability amount", 0, nullptr, FieldCaption::Calculated},
+    {"SpouseAgeAmount", "35200", "Spouse's age amount", 0, nullptr, FieldCaption::Calculated},
+    {"CaregiverChildren", "35300", "Spouse's Canada caregiver amount for infirm children under 18 years of age",
+     0, nullptr, FieldCaption::Calculated},
+    {"Pension", "35500", "Spouse's pension income amount", 0, nullptr, FieldCaption::Calculated},
+    {"Disability", "35700", "Spouse's disability amount", 0, nullptr, FieldCaption::Calculated},
     {"Tuition", "36000", "Tuition amount designated to you (spouse's Schedule 11)",
      0, nullptr, FieldCaption::Calculated},
     {"SpouseNetIncome", "", "Spouse's net income", 0, nullptr, FieldCaption::Calculated},
@@ -97,7 +105,9 @@ const FieldCaption kSch2[] = {
 };
 // Schedule 3 – Capital gains (or losses) in 2024
 const FieldCaption kSch3[] = {
-    {"PrincipalResidence", "17905", "Disposed of a principal residence in 2024 (Form T2091(IND))",
+    {"PrincipalResidence", "", "Disposed of a principal residence in 2024 (Form T2091(IND))",
+     2, nullptr, FieldCaption::Calculated},
+    {"PrincipalResidenceGain", "", "Capital gain on the principal residence (Form T2091(IND)), in line 15800",
      2, nullptr, FieldCaption::Calculated},
     {"LifeEvent", "17906", "Principal residence: designation details", 2, nullptr, 0},
     {"QualifiedSmallBusiness", "10700", "Qualified small business corporation shares – gain",
@@ -137,6 +147,7 @@ const FieldCaption kSch3[] = {
     {"Line10684", "10684", "Qualified small business corporation shares – gain, Period 1", 0, nullptr, 0},
     {"Line10686", "10686", "Qualified farm or fishing property – gain, Period 1", 0, nullptr, 0},
     {"DesignationAnswer", "", "Principal residence designation (line 17900)", 2, nullptr, 0},
+    {"Line17900", "", "", 0, nullptr, FieldCaption::Internal},
     {"FlippingAnswer", "", "Disposed of a housing unit that is considered flipped property (line 17905)",
      2, "yesno", 0},
 };
@@ -167,6 +178,7 @@ const FieldCaption kSch5[] = {
     {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DefaultClaim", "", "", 0, nullptr, FieldCaption::Internal},
     {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, 0},
     {"DependantSIN", "", "Eligible dependant: social insurance number", 0, nullptr, FieldCaption::Sin},
     {"EligibleDependantClaims", "", "Number of eligible dependants claimed at line 30400", 0, nullptr, 0},
@@ -201,22 +213,32 @@ const FieldCaption kSch7[] = {
     {"UnusedContributions", "", "Unused RRSP, PRPP and SPP contributions from your 2023 notice of assessment",
      0, nullptr, 0},
     {"DeductionLimit", "", "2024 RRSP deduction limit (from your 2023 notice of assessment)", 0, nullptr, 0},
-    {"ContribFirst60Days", "", "Contributions made from January 1, 2025, to March 3, 2025", 0, nullptr, 0},
-    {"ContribRestOfYear", "", "Contributions made from March 1, 2024, to December 31, 2024", 0, nullptr, 0},
+    {"ContribRestOfYear", "", "Contributions to your own RRSP or SPP from March 1, 2024, to December 31, 2024",
+     0, nullptr, 0},
+    {"SpousalCurrent", "", "Contributions to your spouse's RRSP or SPP from March 1, 2024, to December 31, 2024",
+     0, nullptr, 0},
+    {"PRPPRestOfYear", "", "PRPP contributions from March 1, 2024, to December 31, 2024 (PRPP receipts)",
+     0, nullptr, FieldCaption::Calculated},
+    {"ContribFirst60Days", "", "Contributions to your own RRSP or SPP from January 1, 2025, to March 3, 2025",
+     0, nullptr, 0},
+    {"SpousalPrior", "", "Contributions to your spouse's RRSP or SPP from January 1, 2025, to March 3, 2025",
+     0, nullptr, 0},
+    {"PRPPFirst60Days", "", "PRPP contributions from January 1, 2025, to March 3, 2025 (PRPP receipts)",
+     0, nullptr, FieldCaption::Calculated},
     {"ContributionsOfYear", "24500", "Contributions made from March 1, 2024, to March 3, 2025", 0, nullptr,
      FieldCaption::Calculated},
-    {"SpousalPrior", "", "Contributions to your spouse's RRSP or SPP included above", 0, nullptr, 0},
     {"TotalContributions", "", "Total contributions", 0, nullptr, FieldCaption::Calculated},
-    {"Transfers", "24640", "Transfers", 0, nullptr, FieldCaption::Calculated},
+    {"Transfers", "24640", "Transfers", 0, nullptr, 0},
+    {"PRPPEmployer", "20810", "PRPP employer contributions (PRPP receipts)", 0, nullptr, FieldCaption::Calculated},
     {"HBPRepayment", "24600", "Contributions designated as a repayment under the Home Buyers' Plan (HBP)",
      0, nullptr, 0},
     {"LLPRepayment", "24620", "Contributions designated as a repayment under the Lifelong Learning Plan (LLP)",
      0, nullptr, 0},
     {"Deduction", "20800", "RRSP deduction", 0, nullptr, FieldCaption::Calculated},
     {"CarryForward", "", "Unused contributions available to carry forward", 0, nullptr, FieldCaption::Calculated},
-    {"SpousalCurrent", "", "", 0, nullptr, FieldCaption::Internal},
     {"PlannedContributions", "", "", 0, nullptr, FieldCaption::Internal},
     {"PlanCleared", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Layout", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // Schedule 8 – CPP contributions and overpayment
 const FieldCaption kSch8[] = {
@@ -558,7 +580,8 @@ const FieldCaption kT1M[] = {
 };
 // T2222 – Northern residents deductions
 const FieldCaption kT2222[] = {
-    {"Zone", "", "Zone of residence (prescribed northern or intermediate zone)", 0, nullptr, 0},
+    {"Zone", "", "Zone of residence: 1 prescribed northern zone (A), 2 prescribed intermediate zone (B)", 0, nullptr,
+     0},
     {"Days", "", "Days of residence in the prescribed zone in 2024", 0, nullptr, 0},
     {"ResidencyDeduction", "", "Residency deduction", 0, nullptr, FieldCaption::Calculated},
     {"TravelDeduction", "", "Travel deduction", 0, nullptr, FieldCaption::Calculated},
@@ -566,6 +589,22 @@ const FieldCaption kT2222[] = {
     {"Days2", "", "Days of residence: second period", 0, nullptr, 0},
     {"Days3", "", "Days of residence: third period", 0, nullptr, 0},
     {"Days4", "", "Days of residence: fourth period", 0, nullptr, 0},
+    {"AdditionalDays", "", "Days of the additional residency amount: you maintained and lived in a dwelling in the "
+                           "zone and no one else living in it claims the basic residency amount for those days",
+     0, nullptr, 0},
+    {"BoardAndLodging", "", "Non-taxable benefits for board and lodging in the zone (such as T4 box 31 for a special "
+                            "work site in the zone)", 0, nullptr, 0},
+    {"SpouseClaimsBasic", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// T2222 – the trips of the travel deduction
+const FieldCaption kT2222Trips[] = {
+    {"Traveller", "", "Traveller (empty: you)", 0, nullptr, 0},
+    {"Medical", "", "Medical trip", 0, nullptr, 0},
+    {"EmployerBenefit", "", "Employer travel benefit", 0, nullptr, 0},
+    {"StandardAmount", "", "Standard amount used", 0, nullptr, 0},
+    {"Expenses", "", "Travel expenses", 0, nullptr, 0},
+    {"Airfare", "", "Lowest return airfare", 0, nullptr, 0},
+    {"Deduction", "", "Deduction", 0, nullptr, FieldCaption::Calculated},
 };
 // T5004 – Claim for tax shelter loss or deduction
 const FieldCaption kT5004[] = {
@@ -1469,6 +1508,12 @@ extern const RowListCaptions kRowListCaptions[] = {
     {0, FormType::T5013Schedule, 0, "Partnerships", 0, ROW_COLUMNS(kT5013Partnerships), 0},
     {0, FormType::T1A, 0, "Non-capital loss by source", 0, ROW_COLUMNS(kT1ASources), 0},
     {0, FormType::CPT20, 0, "Amounts of the T4 slips", 0, ROW_COLUMNS(kCPT20Slips), RowListCaptions::FixedRows},
+    {0, FormType::T2222, 0, "Trips of the travel deduction: each gives the lowest of the taxable travel benefit from "
+                            "the employer (T4 box 32) or, for a traveller without one, the part of the traveller's "
+                            "1,200 standard amount used for the trip, the travel expenses and the lowest return "
+                            "airfare to the nearest designated city (half in the intermediate zone); a traveller's "
+                            "trips beyond the second that are not medical give nothing",
+     0, ROW_COLUMNS(kT2222Trips), 0},
 };
 #undef ROW_COLUMNS
 extern const int kRowListCaptionCount = int(sizeof kRowListCaptions / sizeof kRowListCaptions[0]);

@@ -20,7 +20,7 @@ const FieldCaption kT1Rows[] = {
     {"POBox", "", "PO box", 0, nullptr, 0},
     {"RuralRoute", "", "Rural route", 0, nullptr, 0},
     {"City", "", "City", 0, nullptr, 0},
-    {"MailProvince", "", "Province or territory (mailing)", 0, nullptr, 0},
+    {"MailProvince", "", "Province or territory (mailing), two-letter code", 0, nullptr, 0},
     {"Postcode", "", "Postal code", 0, nullptr, 0},
     {"Email", "", "Email address", 0, nullptr, 0},
     {"Phone", "", "Telephone number", 0, nullptr, 0},

@@ -1,12 +1,17 @@
 #include "privatefile.h"
 #include <QDateTime>
 #include <QDir>
-#include <QRegularExpression>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QStringList>
+#include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +31,77 @@ void setError(QString *error, const QString &text)
 {
     if (error)
         *error = text;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Qt loses the reason of a write that falls short part way ("Unknown error"):
+// the system's own is in errno right after the failed call.
+QString describeFailedWrite(const QFileDevice &file, int error)
+{
+    return error != 0 ? systemReason(error) : describe(file);
+}
+
+QString cannotWrite(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
+}
+
+// Bytes a temporary gathers before they go to the disk.
+constexpr int kWriteChunk = 64 * 1024;
+const QLatin1String kTemporaryTag(".bqsave-");
+constexpr int kTemporaryRandomChars = 6;
+
+// The file a write to path replaces: a symbolic link stays and its target is replaced.
+QString finalTarget(const QString &path)
+{
+    QFileInfo info(path);
+    for (int depth = 0; depth < 128 && info.isSymLink(); ++depth)
+        info.setFile(info.symLinkTarget());
+    return info.isSymLink() ? path : info.filePath();
+}
+
+QString temporaryPrefix(const QFileInfo &target)
+{
+    return QLatin1Char('.') + target.fileName() + kTemporaryTag;
+}
+
+QString randomLettersAndDigits(int count)
+{
+    static const char kChars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QLatin1Char(kChars[QRandomGenerator::global()->bounded(int(sizeof kChars) - 1)]);
+    return text;
+}
+
+bool isTemporaryName(const QString &name, const QString &prefix)
+{
+    if (name.size() != prefix.size() + kTemporaryRandomChars || !name.startsWith(prefix))
+        return false;
+    for (int i = prefix.size(); i < name.size(); ++i) {
+        const ushort c = name.at(i).unicode();
+        if (c > 127 || !std::isalnum(c))
+            return false;
+    }
+    return true;
+}
+
+// Empty, or beginning with leadingBytes.
+bool holdsOnly(const QString &path, const QByteArray &leadingBytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.size() == 0 || (!leadingBytes.isEmpty() && file.read(leadingBytes.size()) == leadingBytes);
+}
+
+mode_t ownerMode(QFileDevice::Permissions permissions)
+{
+    return (permissions & QFileDevice::ReadOwner ? S_IRUSR : 0) | (permissions & QFileDevice::WriteOwner ? S_IWUSR : 0);
 }
 } // namespace
 
@@ -73,8 +149,9 @@ bool commitSaveFile(QSaveFile &file, QString *error)
 {
     // QSaveFile buffers small files: the bytes reach the disk only here, and
     // Qt 5's commit() renames the file even when that last write fails.
+    errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        setError(error, QStringLiteral("The file %1 cannot be written: %2").arg(file.fileName(), describe(file)));
+        setError(error, cannotWrite(file.fileName(), describeFailedWrite(file, errno)));
         file.cancelWriting();
         file.commit(); // drops the temporary file; the old file stays
         return false;
@@ -88,37 +165,145 @@ bool commitSaveFile(QSaveFile &file, QString *error)
 
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(path);
-    if (!openPrivateSaveFile(file)) {
-        setError(error, QStringLiteral("The file %1 cannot be written: %2").arg(path, describe(file)));
+    ReplacingFile file(path);
+    if (!file.open() || file.write(bytes) != bytes.size() || !file.commit()) {
+        setError(error, cannotWrite(path, file.errorString()));
+        file.cancel();
         return false;
     }
-    if (file.write(bytes) != bytes.size()) {
-        setError(error, QStringLiteral("The file %1 cannot be written: %2").arg(path, describe(file)));
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return commitSaveFile(file, error);
+    return true;
 }
 
-int removeStaleSaveFiles(const QString &path, int minAgeSeconds)
+ReplacingFile::ReplacingFile(const QString &target) : m_target(target) {}
+
+ReplacingFile::~ReplacingFile()
 {
-    const QFileInfo target(path);
-    const QString name = target.fileName();
-    if (name.isEmpty())
-        return 0;
-    // QSaveFile's temporary: the target's name, a dot and six letters or digits
-    const QRegularExpression pattern(QRegularExpression::anchoredPattern(QRegularExpression::escape(name)
-                                                                         + QStringLiteral("\\.[A-Za-z0-9]{6}")));
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
-    const QDir folder = target.absoluteDir();
-    int removed = 0;
-    for (const QFileInfo &candidate : folder.entryInfoList({name + QStringLiteral(".??????")},
-                                                           QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!pattern.match(candidate.fileName()).hasMatch() || candidate.isSymLink() || !candidate.isFile())
+    cancel();
+}
+
+bool ReplacingFile::open(OpenMode)
+{
+    if (isOpen()) {
+        setErrorString(QStringLiteral("the file is already open"));
+        return false;
+    }
+    const QFileInfo target(finalTarget(m_target));
+    if (target.isDir())
+        return fail(QStringLiteral("it is a folder"));
+    if (target.exists() && ::access(QFile::encodeName(target.filePath()).constData(), W_OK) != 0)
+        return failWithSystemError();
+    const mode_t mode = ownerMode(privateFilePermissions(target.filePath()));
+    const QString stem = target.absoluteDir().filePath(temporaryPrefix(target));
+    for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
+        const QString candidate = stem + randomLettersAndDigits(kTemporaryRandomChars);
+        m_fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+        if (m_fd >= 0)
+            m_temporary = candidate;
+        else if (errno != EEXIST)
+            return failWithSystemError();
+    }
+    if (m_fd < 0)
+        return fail(systemReason(EEXIST));
+    if (mode != (S_IRUSR | S_IWUSR) && ::fchmod(m_fd, mode) != 0)
+        return failWithSystemError();
+    m_buffer.reserve(kWriteChunk);
+    return QIODevice::open(WriteOnly | Unbuffered);
+}
+
+qint64 ReplacingFile::writeData(const char *data, qint64 len)
+{
+    if (m_fd < 0)
+        return -1;
+    m_buffer.append(data, int(len));
+    if (m_buffer.size() >= kWriteChunk && !flush())
+        return -1;
+    return len;
+}
+
+bool ReplacingFile::flush()
+{
+    if (m_fd < 0)
+        return false;
+    const char *p = m_buffer.constData();
+    qint64 left = m_buffer.size();
+    while (left > 0) {
+        const ssize_t n = ::write(m_fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
             continue;
-        if (candidate.ownerId() != ::getuid() || candidate.lastModified().toUTC() > before)
+        if (n <= 0)
+            return n == 0 ? fail(systemReason(EIO)) : failWithSystemError();
+        p += n;
+        left -= n;
+    }
+    m_buffer.clear();
+    return true;
+}
+
+bool ReplacingFile::commit()
+{
+    if (m_fd < 0 || !flush())
+        return false;
+    if (::fsync(m_fd) != 0)
+        return failWithSystemError();
+    const int fd = m_fd;
+    m_fd = -1;
+    if (::close(fd) != 0)
+        return failWithSystemError();
+    const QByteArray target = QFile::encodeName(finalTarget(m_target));
+    if (::rename(QFile::encodeName(m_temporary).constData(), target.constData()) != 0)
+        return failWithSystemError();
+    m_temporary.clear();
+    QIODevice::close();
+    return true;
+}
+
+void ReplacingFile::cancel()
+{
+    dropTemporary();
+    if (isOpen())
+        QIODevice::close();
+}
+
+// The device stays open (a stream's later writes fail quietly) until cancel or close.
+bool ReplacingFile::fail(const QString &reason)
+{
+    setErrorString(reason);
+    dropTemporary();
+    return false;
+}
+
+bool ReplacingFile::failWithSystemError()
+{
+    return fail(systemReason(errno));
+}
+
+void ReplacingFile::dropTemporary()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    if (!m_temporary.isEmpty())
+        ::unlink(QFile::encodeName(m_temporary).constData());
+    m_temporary.clear();
+    m_buffer.clear();
+}
+
+int removeStaleSaveFiles(const QString &path, const QByteArray &leadingBytes, int minAgeSeconds)
+{
+    const QFileInfo target(finalTarget(path));
+    if (target.fileName().isEmpty())
+        return 0;
+    const QString prefix = temporaryPrefix(target);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
+    int removed = 0;
+    QDirIterator it(target.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        if (!isTemporaryName(it.fileName(), prefix))
+            continue;
+        const QFileInfo candidate = it.fileInfo();
+        if (candidate.isSymLink() || !candidate.isFile() || candidate.ownerId() != ::getuid()
+            || candidate.lastModified().toUTC() > before || !holdsOnly(candidate.filePath(), leadingBytes))
             continue;
         if (QFile::remove(candidate.filePath()))
             ++removed;

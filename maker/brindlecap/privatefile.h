@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QFileDevice>
+#include <QIODevice>
 #include <QString>
 
 class QSaveFile;
@@ -19,10 +20,53 @@ bool openPrivateSaveFile(QSaveFile &file);
 bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
 // The whole of bytes replaces the file at path (private), or nothing changes.
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-// A save that was killed leaves its temporary file (the whole return, S.I.N.s
-// included) beside the target: "<name>.XXXXXX". Removes those of path that are
-// regular files of this user and older than minAgeSeconds (a save of another
-// process may be under way); the number removed.
-int removeStaleSaveFiles(const QString &path, int minAgeSeconds = 10);
+
+// A file that replaces its target whole or not at all. The bytes go to a
+// temporary beside the target, ".<name>.bqsave-XXXXXX", owner-only from its
+// creation (or the target's stricter mode), which takes the target's place
+// only when every byte reached the disk. A failure leaves the target as it was,
+// removes the temporary and gives the system's reason in errorString().
+class ReplacingFile : public QIODevice
+{
+public:
+    explicit ReplacingFile(const QString &target);
+    ~ReplacingFile() override;
+    ReplacingFile(const ReplacingFile &) = delete;
+    ReplacingFile &operator=(const ReplacingFile &) = delete;
+
+    // Only for writing: the mode is WriteOnly whatever is asked.
+    bool open(OpenMode mode = WriteOnly) override;
+    bool isSequential() const override { return true; }
+    // Writes out what is buffered (the temporary then holds every byte written).
+    bool flush();
+    bool commit();
+    // Drops what was written; the target stays as it was.
+    void cancel();
+    void close() override { cancel(); }
+
+    QString target() const { return m_target; }
+    QString temporaryPath() const { return m_temporary; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 len) override;
+
+private:
+    bool fail(const QString &reason);
+    bool failWithSystemError();
+    void dropTemporary();
+
+    QString m_target;
+    QString m_temporary;
+    int m_fd = -1;
+    QByteArray m_buffer;
+};
+
+// A save that was killed leaves its temporary beside the target (the whole
+// return, S.I.N.s included). Removes those of path, known by their name and by
+// what they hold (nothing, or first leadingBytes), that are regular files of
+// this user older than minAgeSeconds (a save of another process may be under
+// way); the number removed. A file of any other name or content stays.
+int removeStaleSaveFiles(const QString &path, const QByteArray &leadingBytes, int minAgeSeconds = 10);
 // Creates a folder and its parents; the folders made here are owner-only (0700).
 bool makePrivateFolder(const QString &path);

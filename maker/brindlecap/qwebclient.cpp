@@ -11,6 +11,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include "privatefile.h"
 #include <QSslCertificate>
@@ -83,6 +84,23 @@ QByteArray quotedParameter(const QString &text)
 }
 } // namespace
 
+QString httpStatusText(int status, const QString &reason)
+{
+    return status == 0 ? QString() : QStringLiteral("HTTP %1 %2").arg(status).arg(reason).trimmed();
+}
+
+QString webPageReply(const QByteArray &reply)
+{
+    const QByteArray head = reply.left(1024).trimmed().toLower();
+    if (!head.startsWith("<!doctype html") && !head.contains("<html"))
+        return QString();
+    static const QRegularExpression title(QStringLiteral("<title[^>]*>([^<]*)</title>"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    QString text = title.match(QString::fromUtf8(reply.left(64 * 1024))).captured(1).simplified();
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text.isEmpty() ? QStringLiteral("a web page") : QStringLiteral("a web page (\"%1\")").arg(text.left(200));
+}
+
 QWebClient::QWebClient(const QString &url, bool trace)
     : m_url(QUrl(url, QUrl::TolerantMode)), m_trace(trace), m_timeoutMs(defaultTimeout())
 {
@@ -137,6 +155,7 @@ QString QWebClient::defaultCaFile()
 void QWebClient::reset()
 {
     m_status = 0;
+    m_reason.clear();
     m_body.clear();
     m_error.clear();
     m_timedOut = false;
@@ -265,6 +284,7 @@ bool QWebClient::run(const char *method, const QUrl &url, QNetworkRequest &reque
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     m_status = status.isValid() ? status.toInt() : 0;
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+    m_reason = reason;
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorString = reply->errorString();
     reply->disconnect();

@@ -7,6 +7,12 @@
 #include <QUrl>
 #include <functional>
 
+// In plain words for messages: "HTTP 503 Service Unavailable" ("" for status 0).
+QString httpStatusText(int status, const QString &reason);
+// A reply that is a web page where XML was asked for: "a web page ("<its
+// title>")"; "" for any other reply.
+QString webPageReply(const QByteArray &reply);
+
 class QNetworkAccessManager;
 class QNetworkReply;
 class QNetworkRequest;
@@ -66,9 +72,10 @@ public:
     // GET into filePath; the file is replaced only when the whole body came.
     bool download(const QString &filePath);
 
-    // Of the last call: the HTTP status (0 when no reply came), the raw body
+    // Of the last call: the HTTP status (0 when no reply came) and its reason, the raw body
     // (empty after a download) and the error text (empty after success).
     int responseCode() const { return m_status; }
+    QString reasonPhrase() const { return m_reason; }
     QByteArray responseBody() const { return m_body; }
     QString errorText() const { return m_error; }
     bool timedOut() const { return m_timedOut; }
@@ -112,6 +119,7 @@ private:
     qint64 m_maxDownloadBytes = DefaultMaxDownloadBytes;
 
     int m_status = 0;
+    QString m_reason;
     QByteArray m_body;
     QString m_error;
     bool m_timedOut = false;

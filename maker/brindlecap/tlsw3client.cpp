@@ -141,6 +141,8 @@ bool parseHead(const QByteArray &head, ReplyHead &out)
 enum class Chunks { Incomplete, Done, Bad, TooLarge };
 
 // Decodes a chunked body as its bytes arrive: each byte is looked at once.
+// The cap holds for every byte of the body as sent: data, size lines and
+// trailers alike.
 class ChunkDecoder
 {
 public:
@@ -150,8 +152,11 @@ public:
     {
         m_pending.append(data, size);
         const Chunks c = decode();
+        m_read += m_at;
         m_pending.remove(0, m_at);   // only an unfinished size or trailer line stays
         m_at = 0;
+        if (c != Chunks::Bad && m_read + m_pending.size() > m_cap)
+            return Chunks::TooLarge;
         return c;
     }
     const QByteArray &body() const { return m_body; }
@@ -171,7 +176,7 @@ private:
                 const qint64 size = m_pending.mid(m_at, eol - m_at).split(';').value(0).trimmed().toLongLong(&ok, 16);
                 if (!ok || size < 0)
                     return Chunks::Bad;
-                if (m_body.size() + size > m_cap)
+                if (m_read + eol + 2 + size > m_cap)
                     return Chunks::TooLarge;
                 m_at = eol + 2;
                 m_left = size;
@@ -212,6 +217,7 @@ private:
     }
 
     qint64 m_cap;
+    qint64 m_read = 0;   // bytes of the body decoded, framing included
     QByteArray m_pending;
     int m_at = 0;
     QByteArray m_body;

@@ -166,7 +166,13 @@ int ProvinceTaxManager::prerequisiteForm(int formType)
         return 0;
     if (formType == 3)
         return kSpouseTransfer[m_provinceId];
-    if (formType == 11)
+    if (formType == 11) {
+        // where the tuition amount ended, the schedule comes only with an amount carried to it
+        double carried = 0.0;
+        if (endedTuitionCredit(m_provinceId)
+            && !(getProvincialValue(kUnusedTuitionCode, carried) && isAmountEntered(carried)))
+            return 0;
         return kTuition[m_provinceId];
+    }
     return 0;
 }

@@ -47,8 +47,6 @@ public:
     int calculateStagePart4(const ProvStageForms &forms) override;
     void calculateStagePart5(TaxData_T1New *t1, const ProvStageForms &forms) override;
     void fillResultForm(bool flag, TaxData_T1New *t1, CTaxData_Form *t1ks) override;
-    void estimateProvincialBenefits(double gstComputed, double netIncome, double spouseNetIncome,
-                                    double gstEstimate) override;
     bool isNonRefundableCreditAllUsed() override;
     // The province's own 2024 rules before filing: Alberta, Ontario and Saskatchewan give
     // no tuition amount for the year, so their Schedule 11 claims carried-forward amounts only.
@@ -96,7 +94,6 @@ private:
     double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     double territorySupplement(const TaxData_T1New &t1, double adjustedNetIncome) const;
     void writeLines(TaxData_T1New *t1) const;
-    double benefitEstimate(const TaxData_T1New &t1) const;
 
     QSet<CTaxData_Form *> m_forms;
     CTaxData_Form *m_wizard = nullptr;
@@ -107,7 +104,6 @@ private:
     double m_provincialTax = 0.0;
     double m_provincialCredits = 0.0;
     bool m_calculated = false;
-    bool m_benefitAsked = false;
     int m_taxFormType = -1; // the province's 428, -1 until looked up
 };
 

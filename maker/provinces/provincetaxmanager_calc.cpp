@@ -3,9 +3,7 @@
 #include "dependantinfostruct.h"
 #include "formtables.h"
 #include "provincetaxmanager_checks.h"
-#include "taxdata_provbenefitapp.h"
 #include "taxdata_provcredits479.h"
-#include "taxdata_t1ksnew.h"
 #include "taxdata_t2209_2036.h"
 #include "taxdata_provsch11.h"
 #include "taxdata_provsch2.h"
@@ -436,43 +434,12 @@ void ProvinceTaxManager::calculateStagePart5(TaxData_T1New *t1, const ProvStageF
     calculateProvince(t1, forms);
 }
 
+// The summary's provincial tax; its benefit estimates are the return model's.
 void ProvinceTaxManager::fillResultForm(bool, TaxData_T1New *t1, CTaxData_Form *t1ks)
 {
     if (!t1ks || !t1 || !ownsReturn(t1))
         return;
     t1ks->setValueByCode(42800, m_provincialTax);
-    if (auto *ks = dynamic_cast<TaxData_T1KSNew *>(t1ks))
-        ks->setAmount(TaxData_T1KSNew::F_ProvincialBenefitEstimate, m_benefitAsked ? benefitEstimate(*t1) : 0.0);
-    m_benefitAsked = false;
-}
-
-// The summary asks for the province's benefit estimate before it is filled.
-void ProvinceTaxManager::estimateProvincialBenefits(double, double, double, double)
-{
-    m_benefitAsked = true;
-}
-
-// The province's benefits paid on the 2024 return: Ontario's Trillium Benefit (the most
-// it pays, to the spouse who claims the family's credits). British Columbia pays no
-// climate action tax credit on the 2024 return; the other provinces' figures are not known.
-double ProvinceTaxManager::benefitEstimate(const TaxData_T1New &t1) const
-{
-    if (m_provinceId != kOntario)
-        return 0.0;
-    double spouseNet = 0.0;
-    if (!claimsForFamily(t1, spouseNet))
-        return 0.0;
-    const TaxData_ProvBenefitApp *app = benefitApplication();
-    tax2024::OntarioBenefitInput in;
-    in.hasSpouse = t1.HasSpouse();
-    in.children = depInfo() ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge - 1) : 0;
-    in.senior = t1.IsAgeNotUnder65() || (in.hasSpouse && t1.IsSpouseAgeNotUnder65());
-    in.energyProperty = appliesFor(app, kEnergyPropertyApplicationCode) &&
-                        (isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_RentPaid)) ||
-                         isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_PropertyTax)) ||
-                         isAmountEntered(app->amount(TaxData_ProvBenefitApp::F_LongTermCare)));
-    in.northernEnergy = appliesFor(app, kNorthernEnergyApplicationCode);
-    return tax2024::ontarioTrilliumBenefitMaximum(in);
 }
 
 // As the federal test: the credits cover the whole tax on income.

@@ -8,13 +8,12 @@
 #include "taxdata_provtax428.h"
 #include <QStringList>
 
-namespace {
-// The provinces whose tuition and education credits ended before 2024.
 bool endedTuitionCredit(int province)
 {
     return province == prov::Alberta || province == prov::Ontario || province == prov::Saskatchewan;
 }
 
+namespace {
 bool entered(double v) { return isAmountEntered(v); }
 
 // Applying for the energy and property tax credit without any cost of the home.

@@ -1,4 +1,5 @@
 #include "taxdata_provsch11.h"
+#include "provincetaxmanager_checks.h"
 
 namespace {
 
@@ -21,6 +22,16 @@ const FieldTable &formFields()
 TaxData_ProvSch11::TaxData_ProvSch11(int province, int formType) : CTaxData_Form(formFields(), KindForm, formType)
 {
     setMainTaxProvince(province);
+}
+
+bool TaxData_ProvSch11::mayCarryForward(int, int) const
+{
+    return !endedTuitionCredit(getMainTaxProvince()) || isAmountEntered(amount(F_CarryForwardNext));
+}
+
+void TaxData_ProvSch11::carryForward(bool)
+{
+    openWithClosingAmounts({{F_CarriedForward, F_CarryForwardNext}});
 }
 
 // The carried amount is used first, then this year's fees, up to the credits still needed.

@@ -14,6 +14,10 @@ public:
     TaxData_ProvSch11(int province, int formType);
 
     void Calculate01() override;
+    // Next year opens with this year's unused amount; its own amounts start empty. Where
+    // the province's tuition amount ended, a schedule with nothing to carry goes.
+    bool mayCarryForward(int edition, int province) const override;
+    void carryForward(bool keepData) override;
     // The transfer designated (Transferred) up to what is left after the person's own claim.
     double transferClaimed() const;
 };

@@ -155,5 +155,17 @@ constexpr double kFuelChargeFarmMinimumExpenses = 25000.0;
 // province: the program's number (0 not known, taken as one of the eight).
 double fuelChargeFarmCredit(double eligibleExpenses, int province);
 
+// T2222 (2024): northern residents deductions. In the northern zone (A) the basic and the
+// additional residency amounts are 11.00 a day each (not indexed); in the intermediate
+// zone (B) every amount of the form, the travel deduction too, counts for half.
+constexpr double kNorthernDailyAmount = 11.0;
+constexpr double kIntermediateZoneShare = 0.5;
+// The residency deduction is at most 20 % of net income (line 23600).
+constexpr double kNorthernNetIncomeShare = 0.2;
+// Travel: the standard amount a traveller may spread over the year's trips instead of an
+// employer's travel benefit, and the trips a traveller may claim that are not for medical care.
+constexpr double kNorthernStandardTravelAmount = 1200.0;
+constexpr int kNorthernNonMedicalTrips = 2;
+
 } // namespace forms
 } // namespace tax2024

@@ -441,18 +441,6 @@ double bcSalesTaxCredit(bool hasSpouse, bool family, double adjustedFamilyNetInc
     return std::max(0.0, cents(credit - cents(over * bc::kReductionRate)));
 }
 
-double ontarioTrilliumBenefitMaximum(const OntarioBenefitInput &in)
-{
-    namespace ob = ontarioBenefit;
-    const int persons = 1 + (in.hasSpouse ? 1 : 0) + std::max(0, in.children);
-    double total = ob::kSalesTaxCredit * persons;
-    if (in.energyProperty)
-        total += in.senior ? ob::kEnergyPropertySeniorMax : ob::kEnergyPropertyMax;
-    if (in.northernEnergy)
-        total += in.hasSpouse || in.children > 0 ? ob::kNorthernEnergyFamily : ob::kNorthernEnergySingle;
-    return cents(total);
-}
-
 double ontarioSeniorsTransitCredit(double eligibleCosts, int age)
 {
     namespace on = ontario479;

@@ -187,31 +187,6 @@ constexpr double kCareReductionRate = 0.05;
 constexpr int kCareAge = 70;
 } // namespace ontario479
 
-namespace ontarioBenefit {
-// Ontario Trillium Benefit paid from July 2025 to June 2026 on the 2024 return, the
-// most each part pays: the sales tax credit 371 per adult and per child; the energy and
-// property tax credit 1,283 (1,461 at 65 or older); the northern Ontario energy credit
-// 185 (285 for a family). Their 2025-26 income reductions are not known here.
-constexpr double kSalesTaxCredit = 371.0;
-constexpr double kEnergyPropertyMax = 1283.0;
-constexpr double kEnergyPropertySeniorMax = 1461.0;
-constexpr double kNorthernEnergySingle = 185.0;
-constexpr double kNorthernEnergyFamily = 285.0;
-constexpr int kSeniorAge = 65;
-} // namespace ontarioBenefit
-
-struct OntarioBenefitInput
-{
-    bool hasSpouse = false;
-    int children = 0;
-    bool senior = false;           // the applicant or the spouse is 65 or older
-    bool energyProperty = false;   // applies for the energy and property tax credit, with rent or property tax paid
-    bool northernEnergy = false;   // applies for the northern Ontario energy credit
-};
-
-// The most the Ontario Trillium Benefit pays the family on the 2024 return.
-double ontarioTrilliumBenefitMaximum(const OntarioBenefitInput &in);
-
 // The Ontario seniors' public transit tax credit of a person of the given age at the
 // end of the year; nil under 65.
 double ontarioSeniorsTransitCredit(double eligibleCosts, int age);

@@ -4,26 +4,43 @@
 
 using namespace tax2024;
 
-PensionPlanLines pensionPlanLines(bool quebecPlan, double pensionableEarnings, double employeeContributions,
+namespace {
+
+double baseRate(PensionPlan plan)
+{
+    return plan == PensionPlan::Qpp ? payroll::kQppBaseRate : payroll::kCppBaseRate;
+}
+
+// Each tier of what was deducted counts up to what that tier requires; the rest is
+// overpaid. What counts of the first tier is split in the ratio of the base and first
+// additional rates (CPP: 4.95 / 5.95, 83.1933 % base); the second additional part is
+// deducted whole. A tier the employer did not deduct takes nothing from the other.
+void employmentLines(PensionPlan plan, const PensionContributions &required, const DeductedContributions &deducted,
+                     PensionPlanLines &l)
+{
+    const double firstPaid = std::max(0.0, cents(deducted.firstTier));
+    const double secondPaid = std::max(0.0, cents(deducted.secondAdditional));
+    const double firstRequired = cents(required.base + required.firstAdditional);
+    const double firstCounted = std::min(firstPaid, firstRequired);
+    const double secondCounted = std::min(secondPaid, required.secondAdditional);
+    const double rate = baseRate(plan) + payroll::kFirstAdditionalRate;
+    const double firstAdditional = cents(firstCounted * payroll::kFirstAdditionalRate / rate);
+    l.line30800 = cents(firstCounted - firstAdditional);
+    l.line22215 = cents(firstAdditional + secondCounted);
+    l.line44800 = cents(firstPaid - firstCounted + secondPaid - secondCounted);
+}
+
+} // namespace
+
+PensionPlanLines pensionPlanLines(bool quebecPlan, double pensionableEarnings, const DeductedContributions &deducted,
                                   double selfEmploymentEarnings, int months)
 {
     PensionPlanLines l;
     const PensionPlan plan = quebecPlan ? PensionPlan::Qpp : PensionPlan::Cpp;
     const double earnings = std::max(0.0, pensionableEarnings);
-    const double paid = std::max(0.0, cents(employeeContributions));
     const PensionContributions required =
         months > 0 ? employeePensionContributions(plan, earnings, months) : PensionContributions();
-
-    // What was deducted counts up to what was required; the rest is overpaid. A
-    // shortfall is split between base and enhanced in the proportion required.
-    if (paid >= required.total) {
-        l.line30800 = required.creditPart;
-        l.line22215 = required.deductionPart;
-        l.line44800 = cents(paid - required.total);
-    } else if (required.total > 0.0) {
-        l.line30800 = cents(paid * required.creditPart / required.total);
-        l.line22215 = cents(paid - l.line30800);
-    }
+    employmentLines(plan, required, deducted, l);
 
     if (months > 0 && selfEmploymentEarnings > 0.0) {
         // a part of the year (turning 18 or 70, death): the earnings of its months

@@ -13,7 +13,15 @@ struct PensionPlanLines
     double line44800 = 0.0; // overpayment
 };
 
+// What the employer deducted: the base and first additional contributions (T4 box 16
+// or 17) apart from the second additional ones (box 16A or 17A).
+struct DeductedContributions
+{
+    double firstTier = 0.0;
+    double secondAdditional = 0.0;
+};
+
 // quebecPlan: the Quebec plan's base rate applies. months: the months of the year
 // that count (12 for a full year; 0 when no contribution is required).
-PensionPlanLines pensionPlanLines(bool quebecPlan, double pensionableEarnings, double employeeContributions,
+PensionPlanLines pensionPlanLines(bool quebecPlan, double pensionableEarnings, const DeductedContributions &deducted,
                                   double selfEmploymentEarnings, int months);

@@ -61,7 +61,8 @@ TaxData_CppContributionForm::Keys TaxData_CppContributionForm::keysOf(const Fiel
     };
     return Keys{at("Province"), at("Months"), at("Age"), at("CPT30Needed"), at("SelfEmployment"),
                 at("SelfEmploymentQPP"), at("T4CppEarnings"), at("T4CppContributions"), at("T4QppEarnings"),
-                at("T4QppContributions"), at("BaseContribution"), at("EnhancedContribution"),
+                at("T4QppContributions"), at("T4Cpp2Contributions"), at("T4Qpp2Contributions"),
+                at("BaseContribution"), at("EnhancedContribution"),
                 at("SelfContribution"), at("Line310"), at("Line222"), at("Line22215"), at("Line421"),
                 at("Overpayment")};
 }
@@ -89,16 +90,17 @@ void TaxData_CppContributionForm::Calculate01()
 {
     const Keys &k = m_keys;
     double earnings = amount(k.cppEarnings);
-    double contributions = amount(k.cppContributions);
+    DeductedContributions deducted{amount(k.cppContributions), amount(k.cpp2Contributions)};
     double selfEmployment = amount(k.selfEmployment);
     bool quebec = false;
     if (m_bothPlans) {
         quebec = getMainTaxProvince() == Province::Quebec || intValue(k.province) == Province::Quebec;
         earnings += amount(k.qppEarnings);
-        contributions += amount(k.qppContributions);
+        deducted.firstTier += amount(k.qppContributions);
+        deducted.secondAdditional += amount(k.qpp2Contributions);
         selfEmployment += amount(k.selfEmploymentQpp);
     }
-    const PensionPlanLines l = pensionPlanLines(quebec, earnings, contributions, selfEmployment, contributionMonths());
+    const PensionPlanLines l = pensionPlanLines(quebec, earnings, deducted, selfEmployment, contributionMonths());
     setAmount(k.base, l.line30800);
     setAmount(k.line22215, l.line22215);
     setAmount(k.line310, l.line31000);
@@ -107,6 +109,16 @@ void TaxData_CppContributionForm::Calculate01()
     setAmount(k.selfContribution, l.line42100);
     setAmount(k.enhanced, tax2024::cents(l.line22215 + l.line22200 - l.line31000));
     setAmount(k.overpayment, l.line44800);
+}
+
+void TaxData_CppContributionForm::setT4Contributions(const T4Contributions &c)
+{
+    setAmount(m_keys.cppEarnings, c.cppEarnings);
+    setAmount(m_keys.cppContributions, c.cpp);
+    setAmount(m_keys.cpp2Contributions, c.cpp2);
+    setAmount(m_keys.qppEarnings, c.qppEarnings);
+    setAmount(m_keys.qppContributions, c.qpp);
+    setAmount(m_keys.qpp2Contributions, c.qpp2);
 }
 
 void TaxData_CppContributionForm::mockCPPQPPMonthIfNeeded()

@@ -7,8 +7,8 @@
 // The one body of Schedule 8 and RC381: the CPP (and QPP) contributions of one
 // person against what the 2024 rates require. Both forms' tables open with the
 // common rows below; each adds its own, with the slip and election rows both hold
-// (withSlipAndElectionRows) among them. The fields this body works are found by
-// their keys.
+// (withSlipAndElectionRows) among them, and ends with the T4 slips' second
+// additional contributions. The fields this body works are found by their keys.
 class TaxData_CppContributionForm : public CTaxData_Form
 {
 public:
@@ -27,6 +27,15 @@ public:
     static std::vector<FieldSpec> withSlipAndElectionRows(std::initializer_list<FieldSpec> before,
                                                           std::initializer_list<FieldSpec> after);
 
+    // The T4 slips' totals: pensionable earnings (box 26) and the contributions
+    // deducted, those of the base and first additional rates (boxes 16 and 17) apart
+    // from the second additional ones (boxes 16A and 17A).
+    struct T4Contributions
+    {
+        double cppEarnings, cpp, cpp2, qppEarnings, qpp, qpp2;
+    };
+    void setT4Contributions(const T4Contributions &c);
+
     void Calculate01() override;
     // Whole months of the year that count when age or death cuts the year.
     void mockCPPQPPMonthIfNeeded();
@@ -44,7 +53,7 @@ private:
     struct Keys
     {
         int province, months, age, cpt30Needed, selfEmployment, selfEmploymentQpp;
-        int cppEarnings, cppContributions, qppEarnings, qppContributions;
+        int cppEarnings, cppContributions, qppEarnings, qppContributions, cpp2Contributions, qpp2Contributions;
         int base, enhanced, selfContribution, line310, line222, line22215, line421, overpayment;
     };
     static Keys keysOf(const FieldTable &fields);

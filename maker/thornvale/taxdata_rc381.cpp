@@ -6,7 +6,9 @@ namespace {
 const FieldTable &formFields()
 {
     static const FieldTable table(TaxData_CppContributionForm::withSlipAndElectionRows({}, {
-        {"ElectedAmount", FieldKind::Amount}
+        {"ElectedAmount", FieldKind::Amount},
+        {"T4Cpp2Contributions", FieldKind::Amount},
+        {"T4Qpp2Contributions", FieldKind::Amount}
     }), &TaxData_CppContributionForm::commonFields());
     return table;
 }

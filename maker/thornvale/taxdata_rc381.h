@@ -15,6 +15,8 @@ public:
         F_Overpayment,
         // election part in use, its answer (-1 none) and amount
         F_ElectionPart, F_ElectionAnswer, F_ElectedAmount,
+        // the T4 slips' second additional contributions: CPP (box 16A), QPP (box 17A)
+        F_T4Cpp2Contributions, F_T4Qpp2Contributions,
         F_Count
     };
 

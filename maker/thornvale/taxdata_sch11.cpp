@@ -35,6 +35,11 @@ TaxData_Sch11::TaxData_Sch11() : CTaxData_Form(formFields(), KindForm, 11)
 {
 }
 
+void TaxData_Sch11::carryForward(bool)
+{
+    openWithClosingAmounts({{F_CarriedForward, F_CarryForwardNext}});
+}
+
 // The amount carried from earlier years first, then this year's fees, claimed
 // only as far as the income base (taxable income, or the tax expressed at the
 // lowest rate) exceeds the credits claimed before tuition. Of this year's fees

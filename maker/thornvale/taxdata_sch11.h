@@ -18,6 +18,8 @@ public:
     TaxData_Sch11();
 
     void Calculate01() override;
+    // Next year opens with this year's unused amount; its own amounts start empty.
+    void carryForward(bool keepData) override;
     // The unused amount carried to next year.
     double getF59140() const { return amount(F_CarryForwardNext); }
 };

@@ -11,6 +11,8 @@ public:
         F_SpouseNetIncome, F_Result,
         // amount of field 36100
         F_36100,
+        // the spouse's Canada caregiver amount for infirm children under 18 (their line 30500)
+        F_CaregiverChildren,
         F_Count
     };
 

@@ -7,7 +7,7 @@ const FieldTable &formFields()
 {
     static const FieldTable table{
         {"Deceased", FieldKind::Flag},
-        {"PrincipalResidence", FieldKind::Flag, 17905},
+        {"PrincipalResidence", FieldKind::Flag},
         {"LifeEvent", FieldKind::Text, 17906},
         {"QualifiedSmallBusiness", FieldKind::Amount, 10700},
         {"FarmFishProperty", FieldKind::Amount, 11000},
@@ -34,7 +34,9 @@ const FieldTable &formFields()
         {"Line10684", FieldKind::Amount},
         {"Line10686", FieldKind::Amount},
         {"DesignationAnswer", FieldKind::Int, 0, -1},
-        {"FlippingAnswer", FieldKind::Int, 0, -1}
+        {"FlippingAnswer", FieldKind::Int, 0, -1},
+        {"PrincipalResidenceGain", FieldKind::Amount},
+        {"Line17900", FieldKind::Int, 17900}
     };
     return table;
 }
@@ -76,6 +78,9 @@ void TaxData_Sch3::Calculate01()
 // total with the gains carried from the slips, reserves and other forms.
 void TaxData_Sch3::CalculateBeforeLine193()
 {
+    // line 17900 files the designation box ticked: 1, 2 or 3
+    const int answer = intValue(F_DesignationAnswer);
+    setIntValue(F_17900, answer >= 0 && answer <= 2 ? answer + 1 : 0);
     const double uncategorised = sumDispositionsByKind();
     double total = uncategorised;
     for (int f : {F_QualifiedSmallBusiness, F_FarmFishProperty, F_MutualFunds, F_RealEstate, F_Bonds, F_OtherMortgage,
@@ -88,7 +93,8 @@ void TaxData_Sch3::CalculateBeforeLine193()
 // Works each row's gain (proceeds less cost and outlays; for personal-use and listed
 // personal property each of proceeds and cost at least 1,000, and a personal-use loss
 // nil) and fills the section line of its kind; a net loss on listed personal property
-// offsets only such gains, so that line is never below nil.
+// offsets only such gains, so that line is never below nil. The gain of the T2091
+// forms (a principal residence is personal-use property) goes on line 15800.
 // Returns the gains and losses of rows without a kind, which count in the total.
 double TaxData_Sch3::sumDispositionsByKind()
 {
@@ -96,6 +102,7 @@ double TaxData_Sch3::sumDispositionsByKind()
                                         F_Bonds, F_OtherMortgage, F_PersonalUse, F_ListedPersonal};
     static_assert(sizeof(sectionOf) / sizeof(sectionOf[0]) == K_KindCount, "one section per kind");
     double sections[K_KindCount] = {};
+    sections[K_PersonalUse] = amount(F_PrincipalResidenceGain);
     FieldRowList &list = rows(0);
     for (int i = 0; i < list.count(); ++i) {
         FieldRecord &r = list.row(i);

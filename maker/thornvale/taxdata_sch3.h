@@ -6,6 +6,7 @@ class TaxData_Sch3 : public CTaxData_Form
 {
 public:
     enum Field {
+        // deceased; a T2091 is in the return; the life event of the designation (17906)
         F_Deceased, F_PrincipalResidence, F_LifeEvent, F_QualifiedSmallBusiness,
         F_FarmFishProperty, F_MutualFunds, F_RealEstate, F_Bonds, F_OtherMortgage, F_PersonalUse,
         F_ListedPersonal, F_T3T5Gains, F_T5013Gains, F_T2017Reserves, F_T1170Gains, F_Total,
@@ -15,6 +16,8 @@ public:
         F_FromT3, F_FromT5,
         // fields 17599, 13200, 10684 and 10686; answers at 17900 and 17905 (-1 none)
         F_17599, F_13200, F_10684, F_10686, F_DesignationAnswer, F_FlippingAnswer,
+        // the capital gain of the T2091 forms (on line 15800); the box of line 17900 as filed
+        F_PrincipalResidenceGain, F_17900,
         F_Count
     };
     // Columns of a disposition row.

@@ -29,7 +29,8 @@ const FieldTable &formFields()
         {"DependantSIN", FieldKind::Text},
         {"EligibleDependantClaims", FieldKind::Int},
         {"SpouseCaregiver", FieldKind::Amount, 30425},
-        {"DependantCaregiver", FieldKind::Amount}
+        {"DependantCaregiver", FieldKind::Amount},
+        {"DefaultClaim", FieldKind::Int, 0, -1}
     };
     return table;
 }
@@ -69,6 +70,24 @@ double TaxData_Sch5::prorated(double value) const
     const double days = amount(F_DaysInYear) > 0 ? amount(F_DaysInYear) : 366.0;
     const double ratio = amount(F_ProratedDays) > 0 ? qMin(1.0, amount(F_ProratedDays) / days) : 1.0;
     return tax2024::cents(value * ratio);
+}
+
+bool TaxData_Sch5::keepsDefaultClaim()
+{
+    const int set = intValue(F_DefaultClaim);
+    if (set < 0)
+        return false;
+    if (flag(F_SpouseFlag) != (set == 1)) {
+        setIntValue(F_DefaultClaim, -1);
+        return false;
+    }
+    return true;
+}
+
+void TaxData_Sch5::setDefaultClaim(bool claim)
+{
+    setFlag(F_SpouseFlag, claim);
+    setIntValue(F_DefaultClaim, claim ? 1 : 0);
 }
 
 void TaxData_Sch5::setDependants(DependantInfoStruct *dependants)

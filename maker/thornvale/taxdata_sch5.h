@@ -19,6 +19,9 @@ public:
         F_SpouseCaregiver,
         // the same amount typed for an infirm eligible dependant 18 or older
         F_DependantCaregiver,
+        // the spouse-amount box as a couple's default last set it (1 ticked, 0 not); -1 when
+        // the preparer's choice holds (a box the default never set, or one the preparer changed)
+        F_DefaultClaim,
         F_Count
     };
 
@@ -28,4 +31,9 @@ public:
     // An amount prorated by the days of the year that count (residence, bankruptcy).
     double prorated(double value) const;
     void setDependants(DependantInfoStruct *dependants) override;
+    // True while the spouse-amount box holds what the default set last; once the preparer
+    // has changed it, false from then on.
+    bool keepsDefaultClaim();
+    // Ticks the box or not, as the default.
+    void setDefaultClaim(bool claim);
 };

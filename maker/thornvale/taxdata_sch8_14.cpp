@@ -12,7 +12,9 @@ const FieldTable &formFields()
         {"Bill51K", FieldKind::Amount}
     }, {
         {"Line50372", FieldKind::Amount},
-        {"Line50374", FieldKind::Amount}
+        {"Line50374", FieldKind::Amount},
+        {"T4Cpp2Contributions", FieldKind::Amount},
+        {"T4Qpp2Contributions", FieldKind::Amount}
     }), &TaxData_CppContributionForm::commonFields());
     return table;
 }

@@ -19,6 +19,8 @@ public:
         F_Overpayment,
         // election part in use, its answer (-1 none) and fields 50372 and 50374
         F_ElectionPart, F_ElectionAnswer, F_50372, F_50374,
+        // the T4 slips' second additional contributions: CPP (box 16A), QPP (box 17A)
+        F_T4Cpp2Contributions, F_T4Qpp2Contributions,
         F_Count
     };
 

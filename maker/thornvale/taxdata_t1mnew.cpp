@@ -24,6 +24,11 @@ TaxData_T1MNew::TaxData_T1MNew() : CTaxData_Form(formFields(), KindForm, 102)
 {
 }
 
+void TaxData_T1MNew::carryForward(bool)
+{
+    openWithClosingAmounts({});
+}
+
 void TaxData_T1MNew::Calculate01()
 {
     // Eligible only when the new home is at least 40 km closer to the new work place.

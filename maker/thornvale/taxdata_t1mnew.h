@@ -13,4 +13,7 @@ public:
     TaxData_T1MNew();
 
     void Calculate01() override;
+    // Last year's move is not this year's: the form starts empty (the person's return
+    // carries its unused expenses to the T1).
+    void carryForward(bool keepData) override;
 };

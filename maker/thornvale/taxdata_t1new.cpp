@@ -466,11 +466,16 @@ void TaxData_T1New::carryForward(bool keepData)
             fields().setValueText(f, kept.valueText(f));
     } else {
         CTaxData_Form::carryForward(true);
-        // A new year's return starts unfiled.
+        // A new year's return starts unfiled, and what last year brought in from the year
+        // before is not what it carries on (the person's return sets that afresh).
         setReFile(false);
         setFilingStatus(0);
         setFilingTime(QString());
         setConfirmationNumber(QString());
+        for (int f : {F_LYFedTuition, F_LYProvTuition, F_LYRRSPLimit, F_LYUnusedRRSP, F_HBPRepayment,
+                      F_LLPRepayment, F_RRSPContribFirst60, F_RRSPContribRest, F_LYT1212Balance,
+                      F_LYNetCapitalLosses, F_LYMovingExpenses})
+            setAmount(f, 0.0);
     }
     while (rows(0).count() < kMedicalRows)
         rows(0).append();
@@ -716,8 +721,9 @@ void TaxData_T1New::CalculateLine213ByWorkSheet()
 
 void TaxData_T1New::CalculateNetIncomeBeforeF21700()
 {
-    setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_20810, F_21000, F_21200, F_21300, F_21400,
-                                     F_21500, F_PlanDeduction}));
+    // line 20810 (the employer's PRPP contributions) is a memo: Schedule 7 counts it
+    setAmount(F_23300, sumOf(*this, {F_20700, F_20800, F_20805, F_21000, F_21200, F_21300, F_21400, F_21500,
+                                     F_PlanDeduction}));
 }
 
 void TaxData_T1New::CalculateNetIncomeBeforeCCT()

@@ -24,6 +24,11 @@ TaxData_T2017New::TaxData_T2017New() : CTaxData_Form(formFields(), KindForm, 37)
 {
 }
 
+void TaxData_T2017New::carryForward(bool)
+{
+    openWithClosingAmounts({{F_ReserveLastYear, F_ReserveThisYear}});
+}
+
 void TaxData_T2017New::Calculate01()
 {
     setAmount(F_GainFromReserve, amount(F_ReserveLastYear));

@@ -15,4 +15,6 @@ public:
     TaxData_T2017New();
 
     void Calculate01() override;
+    // Next year opens with this year's reserve, which it brings back into income.
+    void carryForward(bool keepData) override;
 };

@@ -19,6 +19,11 @@ TaxData_T1212New::TaxData_T1212New() : CTaxData_Form(formFields(), KindForm, 18)
 {
 }
 
+void TaxData_T1212New::carryForward(bool)
+{
+    openWithClosingAmounts({{F_BalanceLastYear, F_F67910}});
+}
+
 void TaxData_T1212New::Calculate01()
 {
     setAmount(F_F67910, qMax(0.0, amount(F_BalanceLastYear) + amount(F_Deferred) - amount(F_Included)));

@@ -12,5 +12,7 @@ public:
     TaxData_T1212New();
 
     void Calculate01() override;
+    // Next year opens with this year's balance (line 67910).
+    void carryForward(bool keepData) override;
     double getF67910() const { return amount(F_F67910); }
 };

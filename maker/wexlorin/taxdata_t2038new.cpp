@@ -24,6 +24,12 @@ TaxData_T2038New::TaxData_T2038New() : CTaxData_Form(formFields(), KindForm, 20)
 {
 }
 
+void TaxData_T2038New::carryForward(bool)
+{
+    setAmount(F_CarriedForward, qMax(0.0, amount(F_LineC) - amount(F_Credit) - amount(F_Refund)));
+    openWithClosingAmounts({{F_CarriedForward, F_CarriedForward}});
+}
+
 void TaxData_T2038New::Calculate01()
 {
     CalculateToLineC();

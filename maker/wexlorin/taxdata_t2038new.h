@@ -13,6 +13,8 @@ public:
     TaxData_T2038New();
 
     void Calculate01() override;
+    // Next year opens with the credit neither used nor refunded this year.
+    void carryForward(bool keepData) override;
     void CalculateToLineC();
     void CalculateToLineD();
     void CalculateToEnd(bool minimumTax);

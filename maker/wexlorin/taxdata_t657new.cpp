@@ -19,6 +19,12 @@ TaxData_T657New::TaxData_T657New() : CTaxData_Form(formFields(), KindForm, 40)
 {
 }
 
+void TaxData_T657New::carryForward(bool)
+{
+    setAmount(F_PriorDeductions, amount(F_PriorDeductions) + amount(F_Deduction));
+    openWithClosingAmounts({{F_PriorDeductions, F_PriorDeductions}});
+}
+
 void TaxData_T657New::Calculate01()
 {
     // 2024 lifetime limit 1250000 (625000 of taxable gains).

@@ -12,4 +12,6 @@ public:
     TaxData_T657New();
 
     void Calculate01() override;
+    // Next year's deductions of earlier years include this year's.
+    void carryForward(bool keepData) override;
 };

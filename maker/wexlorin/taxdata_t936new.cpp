@@ -25,6 +25,11 @@ TaxData_T936New::TaxData_T936New() : CTaxData_Form(formFields(), KindForm, 32)
 {
 }
 
+void TaxData_T936New::carryForward(bool)
+{
+    openWithClosingAmounts({{F_PriorCNIL, F_CNIL}});
+}
+
 void TaxData_T936New::Calculate01()
 {
     setAmount(F_CNIL, amount(F_PriorCNIL) + qMax(0.0, amount(F_InvestmentExpenses) - amount(F_InvestmentIncome)));

@@ -16,4 +16,6 @@ public:
     TaxData_T936New();
 
     void Calculate01() override;
+    // Next year opens with the cumulative net investment loss at the end of this year.
+    void carryForward(bool keepData) override;
 };

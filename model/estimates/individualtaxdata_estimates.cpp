@@ -3,6 +3,7 @@
 #include "individualtaxdata.h"
 #include "taxrates2024.h"
 #include "benefitestimators.h"
+#include "provincialbenefits.h"
 #include "ctaxdata_t1dd.h"
 #include "dependantinfostruct.h"
 #include "taxdata_benefit_cai.h"
@@ -146,6 +147,12 @@ double spouseAdjustedNetIncome(const T1 &t, IndividualTaxData *partner)
     return t.amount(T1::F_SpouseNetIncome) - t.amount(T1::F_SpouseUCCB) + t.amount(T1::F_SpouseUCCBRepayment);
 }
 
+// The adjusted family net income of the benefits.
+double familyNetIncome(const T1 &t, IndividualTaxData *partner)
+{
+    return adjustedNetIncome(t) + (t.HasSpouse() ? spouseAdjustedNetIncome(t, partner) : 0.0);
+}
+
 double spouseNetIncome(const T1 &t, IndividualTaxData *partner)
 {
     if (partner)
@@ -180,6 +187,76 @@ int youngDependants(const DependantInfoStruct *deps)
                 ++n;
         }
     return n;
+}
+
+bool hasDisabilityAmount(IndividualTaxData *p)
+{
+    return p && p->t1() && isAmountEntered(p->t1()->amount(T1::F_31600));
+}
+
+// The family as the provincial benefit estimates take it.
+BenefitFamily benefitFamily(const IndividualTaxData &p, const T1 &t, IndividualTaxData *partner)
+{
+    namespace pb = tax2024::provbenefits;
+    BenefitFamily f;
+    f.familyNetIncome = familyNetIncome(t, partner);
+    f.hasSpouse = t.HasSpouse();
+    f.familyWorkingIncome = p.workingIncome() + (partner && f.hasSpouse ? partner->workingIncome() : 0.0);
+    f.senior = t.GetAge() >= pb::on::kSeniorAge || (f.hasSpouse && t.GetSpouseAge() >= pb::on::kSeniorAge);
+    f.disabledPersons = (isAmountEntered(t.amount(T1::F_31600)) ? 1 : 0)
+                        + (f.hasSpouse && hasDisabilityAmount(partner) ? 1 : 0);
+    if (const DependantInfoStruct *deps = p.dependants()) {
+        f.childrenUnder6 = deps->GetDepChildrenNumberBetweenAges(0, 5);
+        f.children6To17 = deps->GetDepChildrenNumberBetweenAges(6, 17);
+        f.children18 = deps->GetDepChildrenNumberBetweenAges(18, 18);
+        f.schoolAgeChildren = deps->GetDepChildrenNumberBetweenAges(pb::nb::kSchoolFirstAge, pb::nb::kSchoolLastAge);
+        f.disabledPersons += deps->GetInfirmDependantsNumberNotUnderAge(-1);
+    }
+    return f;
+}
+
+// What the person's ON-BEN holds, read by its keys (the form is the province plug-in's).
+OntarioHousing ontarioHousing(IndividualTaxData &p)
+{
+    OntarioHousing h;
+    const CTaxData_Form *app = p.getForm(FormType::ON_BEN, 0, false);
+    if (!app)
+        return h;
+    auto number = [app](const char *key) {
+        const int i = app->fieldTable().indexOf(QLatin1String(key));
+        return i < 0 ? 0.0 : app->amount(i);
+    };
+    h.appliesEnergyProperty = number("ApplyEnergyPropertyTax") != 0.0;
+    h.appliesNorthern = number("ApplyNorthernEnergy") != 0.0;
+    h.rent = number("RentPaid");
+    h.propertyTax = number("PropertyTax");
+    h.reserveEnergy = number("EnergyCosts");
+    h.longTermCare = number("LongTermCare");
+    h.studentResidence = number("Student") != 0.0;
+    return h;
+}
+
+// The Trillium Benefit goes to the spouse who applies for its housing credits on the ON-BEN;
+// without an application, its sales tax credit goes with the GST/HST credit. The senior
+// homeowners' grant goes to the person 64 or older whose ON-BEN shows the property tax.
+double ontarioHousingBenefits(IndividualTaxData &p, const BenefitFamily &family, bool gstCreditComputed,
+                              IndividualTaxData *partner)
+{
+    namespace on = tax2024::provbenefits::on;
+    const int age = p.t1()->GetAge();
+    OntarioHousing housing = ontarioHousing(p);
+    const bool applies = housing.appliesEnergyProperty || housing.appliesNorthern;
+    if (!applies && partner && family.hasSpouse) {
+        const OntarioHousing theirs = ontarioHousing(*partner);
+        if (theirs.appliesEnergyProperty || theirs.appliesNorthern)
+            gstCreditComputed = false;
+    }
+    // the housing credits are for a person 18 or older, a spouse or a parent
+    if (age < 18 && !family.isFamily())
+        housing.appliesEnergyProperty = housing.appliesNorthern = false;
+    const double grant = age >= on::kSeniorAge ? ontarioSeniorHomeownersGrant(family, housing.propertyTax) : 0.0;
+    const bool salesTax = gstCreditComputed || (applies && p.isEligibleForGstHstCredit(partner));
+    return ontarioTrilliumBenefit(family, housing, salesTax, grant) + grant;
 }
 
 KS *summaryOf(IndividualTaxData *p)
@@ -283,11 +360,8 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         }
         ks->setAmount(KS::F_LossCarried, loss);
 
-        // adjusted family net income
         const bool hasSpouse = t->HasSpouse();
-        double familyIncome = adjustedNetIncome(*t);
-        if (hasSpouse)
-            familyIncome += spouseAdjustedNetIncome(*t, partner);
+        const double familyIncome = familyNetIncome(*t, partner);
 
         // GST/HST credit
         const DependantInfoStruct *deps = m_dependants;
@@ -344,7 +418,6 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         }
         ks->setAmount(KS::F_CAIEstimate, cai);
 
-        ks->setAmount(KS::F_ProvincialBenefitEstimate, 0.0); // the province's plug-in fills it
         provincialBenefitEstimates(gstComputed, partner);
     }
 
@@ -401,13 +474,27 @@ bool IndividualTaxData::isEligibleForGstHstCredit(IndividualTaxData *partner)
     return count > 0 || hasSpouse || ageTest;
 }
 
+// The province's benefits on the summary: those paid with the GST/HST credit where that credit
+// is estimated, those paid with the Canada child benefit where it is, Ontario's Trillium Benefit
+// and senior homeowners' grant, and Newfoundland and Labrador's disability benefit.
 void IndividualTaxData::provincialBenefitEstimates(bool gstCreditComputed, IndividualTaxData *partner)
 {
     const T1 *t = t1();
-    const KS *ks = summaryOf(this);
+    KS *ks = summaryOf(this);
     if (!t || !ks)
         return;
     m_provinceManager.estimateProvincialBenefits(gstCreditComputed ? 1.0 : 0.0, t->netIncome(),
                                                  t->HasSpouse() ? spouseNetIncome(*t, partner) : 0.0,
                                                  ks->amount(KS::F_GSTCreditEstimate));
+    const BenefitFamily family = benefitFamily(*this, *t, partner);
+    double total = 0.0;
+    if (gstCreditComputed)
+        total += provincialCreditsWithGstHst(m_province, family);
+    if (!ks->flag(KS::F_CCBFlag) && m_dependants)
+        total += provincialChildBenefits(m_province, family);
+    if (m_province == Province::Ontario)
+        total += ontarioHousingBenefits(*this, family, gstCreditComputed, partner);
+    if (m_province == Province::NewfoundlandandLabrador && isAmountEntered(t->amount(T1::F_31600)))
+        total += nlDisabilityBenefit(family.familyNetIncome, t->GetAge(), hasDisabilityAmount(partner));
+    ks->setAmount(KS::F_ProvincialBenefitEstimate, roundToCent(total));
 }

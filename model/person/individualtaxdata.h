@@ -414,7 +414,7 @@ public:
     // ==== results and Auto-fill
     // Whether the person may receive the GST/HST credit (deceased, emigrant, age and dependants).
     bool isEligibleForGstHstCredit(IndividualTaxData *partner);
-    // Hands the T1 and the summary's results to the provincial plug-ins' benefit estimates.
+    // The summary's estimate of the province's benefits (the plug-ins are told of it too).
     void provincialBenefitEstimates(bool gstCreditComputed, IndividualTaxData *partner);
     // Copies the chosen downloaded data into the return, replacing what an earlier run
     // brought in; returns 0. When imported is given, one line per slip and amount

@@ -1,6 +1,8 @@
 // Copying the downloaded Auto-fill data into a person's return. What a run adds
 // carries the Auto-fill mark (slips and forms) or the Auto-fill column (Schedule 3
 // rows), so that the next run replaces it and leaves what the user typed alone.
+// An amount goes in only when the download holds it; one that replaces another
+// amount of the return is named with it in the closing message.
 #include "individualtaxdata.h"
 #include "dataafr.h"
 #include "taxdata_lastyearamounts.h"
@@ -19,6 +21,9 @@
 #include <QList>
 #include <QLocale>
 #include <QStringList>
+#include <cmath>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -40,6 +45,41 @@ QString money(double v)
     return QLocale(QLocale::English, QLocale::Canada).toString(v, 'f', 2);
 }
 
+// A downloaded amount, when the download holds it: an empty text holds none.
+using Held = std::optional<double>;
+
+Held heldAmount(const std::string &text)
+{
+    if (QString::fromStdString(text).trimmed().isEmpty())
+        return std::nullopt;
+    return myStringToDouble(text);
+}
+
+// The amount of a year's entry of a downloaded list (repayments, tuition carried forward).
+template <class Entry>
+Held heldForYear(const std::vector<Entry> &list, std::string Entry::*year, std::string Entry::*amount,
+                 const char *wanted)
+{
+    for (const Entry &e : list)
+        if (e.*year == wanted)
+            return heldAmount(e.*amount);
+    return std::nullopt;
+}
+
+Held heldRepayment(const TDDTaxDataOnePerson::RepaymentPlan &plan, const char *year)
+{
+    using R = TDDTaxDataOnePerson::RequiredRepayment;
+    return heldForYear(plan.requiredRepayments, &R::year, &R::amount, year);
+}
+
+Held heldTuition(const std::vector<TDDTaxDataOnePerson::TuitionCarryForward> &list, const char *year)
+{
+    using T = TDDTaxDataOnePerson::TuitionCarryForward;
+    return heldForYear(list, &T::taxYear, &T::carryForwardAvailableAmount, year);
+}
+
+bool entered(const Held &v) { return v && isAmountEntered(*v); }
+
 // What a run brought in, one line each, for the closing message.
 class ImportNotes
 {
@@ -58,24 +98,152 @@ public:
         add(name.isEmpty() ? QStringLiteral("%1 slip").arg(slipName(type))
                            : QStringLiteral("%1 slip: %2").arg(slipName(type), name));
     }
+    // A downloaded amount that took the place of what the return held: named with
+    // the amount it replaced when that was another one.
+    void amount(const QString &what, double before, double after)
+    {
+        if (isAmountEntered(before) && std::abs(before - after) >= 0.005)
+            add(QStringLiteral("%1: %2 (replaces %3)").arg(what, money(after), money(before)));
+        else if (isAmountEntered(after))
+            add(QStringLiteral("%1: %2").arg(what, money(after)));
+    }
 
 private:
     QStringList *m_lines;
 };
 
+// Where a downloaded amount goes: a field of a form, wizard record or the T1 (none when null).
+struct Target
+{
+    CTaxData_Form *form;
+    int field;
+};
+
+// Puts a held amount into its targets; the first target present is where the return
+// shows it, and what it held there is named when the download replaces it.
+void put(ImportNotes &notes, const QString &what, std::initializer_list<Target> targets, const Held &value)
+{
+    if (!value)
+        return;
+    bool noted = false;
+    for (const Target &t : targets) {
+        if (!t.form)
+            continue;
+        if (!noted)
+            notes.amount(what, t.form->amount(t.field), *value);
+        noted = true;
+        t.form->setAmount(t.field, *value);
+    }
+}
+
+// A sum of downloaded amounts, held when any of them is.
+struct HeldSum
+{
+    Held total;
+    void add(const std::string &text)
+    {
+        if (const Held v = heldAmount(text))
+            total = total.value_or(0.0) + *v;
+    }
+};
+
 // The four sums of the downloaded RRSP receipts.
 struct RrspTotals
 {
-    double ownPrior = 0.0;
-    double ownCurrent = 0.0;
-    double spousalPrior = 0.0;
-    double spousalCurrent = 0.0;
+    HeldSum ownPrior, ownCurrent, spousalPrior, spousalCurrent;
 
-    bool any() const
+    void add(const TaxSlipRRSPReceipt &receipt)
     {
-        return ownPrior >= 0.009 || ownCurrent >= 0.009 || spousalPrior >= 0.009 || spousalCurrent >= 0.009;
+        const bool spousal = amountOf(receipt.spouseContributionIndicator) >= 0.1;
+        (spousal ? spousalPrior : ownPrior).add(receipt.priorYearContribution);
+        (spousal ? spousalCurrent : ownCurrent).add(receipt.currentYearContribution);
+    }
+    bool anyEntered() const
+    {
+        return entered(ownPrior.total) || entered(ownCurrent.total) || entered(spousalPrior.total)
+            || entered(spousalCurrent.total);
     }
 };
+
+// Tuition carried from 2023 and the training credit limit. Schedule 11 is made only when
+// something goes into it (a carry-forward, a T2202 slip of this run, a limit); the
+// provincial form only for a provincial carry-forward (a province that still gives a
+// tuition amount pairs it with Schedule 11 when the return is calculated).
+void importTuition(IndividualTaxData &p, const TDDTaxDataOnePerson &data, bool withSlips, ImportNotes &notes)
+{
+    const Held federal = heldTuition(data.carryOver.federalTuition, "2023");
+    const Held provincial = heldTuition(data.carryOver.provincialTuition, "2023");
+    const Held limit = heldAmount(data.summary.trainingCreditLimit);
+    if (entered(provincial))
+        p.addTuitionForms();
+    CTaxData_Form *sch11 = p.getForm(FormType::Schedule11, 0, entered(federal) || entered(limit) || withSlips);
+    TaxData_T1New *t = p.t1();
+    // the T1 keeps the carried amounts beside the wizard record
+    CTaxData_Form *lastYear = p.findWizardData(WizardRecord::LastYearAmounts, false);
+    TaxData_T1New *t1ForRecord = lastYear ? t : nullptr;
+    put(notes, QStringLiteral("Unused federal tuition amounts from 2023"),
+        {{sch11, TaxData_Sch11::F_CarriedForward}, {t1ForRecord, TaxData_T1New::F_LYFedTuition},
+         {lastYear, TaxData_LastYearAmounts::F_FedUnusedTuition}},
+        federal);
+    if (provincial) {
+        double before = 0.0;
+        if (!p.provinceManager().getProvincialValue(kProvincialTuitionCode, before) && t)
+            before = t->amount(TaxData_T1New::F_LYProvTuition);
+        notes.amount(QStringLiteral("Unused provincial tuition amounts from 2023"), before, *provincial);
+        p.provinceManager().setProvincialAmount(kProvincialTuitionCode, *provincial);
+        for (const Target &target : {Target{t1ForRecord, TaxData_T1New::F_LYProvTuition},
+                                     Target{lastYear, TaxData_LastYearAmounts::F_ProvUnusedTuition}})
+            if (target.form)
+                target.form->setAmount(target.field, *provincial);
+    }
+    put(notes, QStringLiteral("Canada training credit limit"), {{sch11, TaxData_Sch11::F_TrainingCreditLimit}},
+        limit);
+}
+
+// The RRSP receipts on Schedule 7, made only for an amount to hold.
+void importReceipts(IndividualTaxData &p, const RrspTotals &rrsp, ImportNotes &notes)
+{
+    using S = TaxData_Sch7;
+    CTaxData_Form *sch7 = p.getForm(FormType::Schedule7, 0, rrsp.anyEntered());
+    put(notes, QStringLiteral("RRSP receipts, prior-year contributions"), {{sch7, S::F_ContribFirst60Days}},
+        rrsp.ownPrior.total);
+    put(notes, QStringLiteral("RRSP receipts, current-year contributions"), {{sch7, S::F_ContribRestOfYear}},
+        rrsp.ownCurrent.total);
+    put(notes, QStringLiteral("RRSP receipts to a spouse's plan, prior-year contributions"),
+        {{sch7, S::F_SpousalPrior}}, rrsp.spousalPrior.total);
+    put(notes, QStringLiteral("RRSP receipts to a spouse's plan, current-year contributions"),
+        {{sch7, S::F_SpousalCurrent}}, rrsp.spousalCurrent.total);
+}
+
+// The RRSP deduction limit and unused contributions on Schedule 7 and in the wizard record.
+void importRrspLimit(IndividualTaxData &p, const TDDTaxDataOnePerson &data, ImportNotes &notes)
+{
+    using S = TaxData_Sch7;
+    using L = TaxData_LastYearAmounts;
+    const Held limit = heldAmount(data.summary.rrspDeductionLimit);
+    const Held unused = heldAmount(data.summary.rrspUnusedContribution);
+    CTaxData_Form *sch7 = p.getForm(FormType::Schedule7, 0, entered(limit) || entered(unused));
+    CTaxData_Form *lastYear = p.findWizardData(WizardRecord::LastYearAmounts, false);
+    put(notes, QStringLiteral("RRSP deduction limit"),
+        {{sch7, S::F_DeductionLimit}, {lastYear, L::F_RRSPDeductionLimit}}, limit);
+    put(notes, QStringLiteral("Unused RRSP contributions"),
+        {{sch7, S::F_UnusedContributions}, {lastYear, L::F_UnusedRRSPContrib}}, unused);
+}
+
+// The Home Buyers' Plan and Lifelong Learning Plan repayments required for 2024, kept
+// by the wizard record of last year's amounts and the T1.
+void importRepayments(IndividualTaxData &p, const TDDTaxDataOnePerson &data, ImportNotes &notes)
+{
+    using L = TaxData_LastYearAmounts;
+    CTaxData_Form *lastYear = p.findWizardData(WizardRecord::LastYearAmounts, false);
+    if (!lastYear)
+        return;
+    TaxData_T1New *t = p.t1();
+    put(notes, QStringLiteral("Home Buyers' Plan repayment required for 2024"),
+        {{t, TaxData_T1New::F_HBPRepayment}, {lastYear, L::F_HBPRepayment}}, heldRepayment(data.summary.hbp, "2024"));
+    put(notes, QStringLiteral("Lifelong Learning Plan repayment required for 2024"),
+        {{t, TaxData_T1New::F_LLPRepayment}, {lastYear, L::F_LLPRepayment}}, heldRepayment(data.summary.llp, "2024"));
+}
 
 // Removes the Schedule 3 rows that an earlier run appended.
 void removeAutoFillRows(FieldRowList &rows)
@@ -140,13 +308,8 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         if (!slip)
             continue;
         if (slip->slipType == SlipType::RRSP) {
-            if (const auto *receipt = dynamic_cast<const TaxSlipRRSPReceipt *>(slip)) {
-                const bool spousal = amountOf(receipt->spouseContributionIndicator) >= 0.1;
-                const double prior = amountOf(receipt->priorYearContribution);
-                const double current = amountOf(receipt->currentYearContribution);
-                (spousal ? rrsp.spousalPrior : rrsp.ownPrior) += prior;
-                (spousal ? rrsp.spousalCurrent : rrsp.ownCurrent) += current;
-            }
+            if (const auto *receipt = dynamic_cast<const TaxSlipRRSPReceipt *>(slip))
+                rrsp.add(*receipt);
             continue;
         }
         if (slip->slipType == SlipType::T5008) {
@@ -197,93 +360,19 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         }
     }
 
+    // 4. to 8.: each amount only when the download holds it.
     TaxData_T1New *t = t1();
-    auto *lastYear = dynamic_cast<TaxData_LastYearAmounts *>(findWizardData(WizardRecord::LastYearAmounts, false));
-
-    // 4. Instalments.
-    if (options.isInstalmentSelected() && t) {
-        const double instalments = amountOf(data.summary.instalmentAmount);
-        t->setInstalmentsPaid(instalments);
-        if (instalments >= 0.009)
-            notes.add(QStringLiteral("Instalments paid: %1").arg(money(instalments)));
-    }
-
-    // 5. Tuition carried from 2023. The tuition forms are made only when something
-    // goes into them: a carry-forward or a T2202 slip of this run; Schedule 11 also
-    // for a training credit limit.
-    if (options.isTuitionSelected()) {
-        const double federal = data.federalTuitionCarryForwardForYear("2023");
-        const double provincial = data.provincialTuitionCarryForwardForYear("2023");
-        const double trainingLimit = amountOf(data.summary.trainingCreditLimit);
-        if (federal >= 0.009 || provincial >= 0.009 || tuitionSlips > 0)
-            addTuitionForms();
-        else if (trainingLimit >= 0.009)
-            findFormEntry(FormType::Schedule11, 0, true);
-        if (federal >= 0.009 || provincial >= 0.009)
-            notes.add(QStringLiteral("Unused tuition amounts from 2023: federal %1, provincial %2")
-                          .arg(money(federal), money(provincial)));
-        if (lastYear) {
-            lastYear->setFedUnusedTuition(federal);
-            lastYear->setProvUnusedTuition(provincial);
-            if (t) {
-                t->setAmount(TaxData_T1New::F_LYFedTuition, federal);
-                t->setAmount(TaxData_T1New::F_LYProvTuition, provincial);
-            }
-        }
-        m_provinceManager.setProvincialAmount(kProvincialTuitionCode, provincial);
-        if (CTaxData_Form *sch11 = getForm(FormType::Schedule11, 0, false)) {
-            sch11->setAmount(TaxData_Sch11::F_TrainingCreditLimit, trainingLimit);
-            sch11->setAmount(TaxData_Sch11::F_CarriedForward, federal);
-            if (trainingLimit >= 0.009)
-                notes.add(QStringLiteral("Canada training credit limit: %1").arg(money(trainingLimit)));
-        }
-    }
-
-    // 6. RRSP receipts.
-    if (options.isRRSPContributionSelected() && rrsp.any()) {
-        if (CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true)) {
-            sch7->setAmount(TaxData_Sch7::F_ContribFirst60Days, rrsp.ownPrior);
-            sch7->setAmount(TaxData_Sch7::F_ContribRestOfYear, rrsp.ownCurrent);
-            sch7->setAmount(TaxData_Sch7::F_SpousalPrior, rrsp.spousalPrior);
-            sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, rrsp.spousalCurrent);
-            notes.add(QStringLiteral("RRSP contribution receipts on Schedule 7: own %1, to a spouse's plan %2")
-                          .arg(money(rrsp.ownPrior + rrsp.ownCurrent), money(rrsp.spousalPrior + rrsp.spousalCurrent)));
-        }
-    }
-
-    // 7. RRSP deduction limit and unused contributions.
-    if (options.isRRSPLimitSelected()) {
-        const double limit = amountOf(data.summary.rrspDeductionLimit);
-        const double unused = amountOf(data.summary.rrspUnusedContribution);
-        if (limit >= 0.009 || unused >= 0.009) {
-            notes.add(QStringLiteral("RRSP deduction limit %1, unused RRSP contributions %2")
-                          .arg(money(limit), money(unused)));
-            if (CTaxData_Form *sch7 = getForm(FormType::Schedule7, 0, true)) {
-                sch7->setAmount(TaxData_Sch7::F_DeductionLimit, limit);
-                sch7->setAmount(TaxData_Sch7::F_UnusedContributions, unused);
-            }
-            if (lastYear) {
-                lastYear->setAmount(TaxData_LastYearAmounts::F_RRSPDeductionLimit, limit);
-                lastYear->setAmount(TaxData_LastYearAmounts::F_UnusedRRSPContrib, unused);
-            }
-        }
-    }
-
-    // 8. Home Buyers' Plan and Lifelong Learning Plan repayments of 2024.
-    if (options.isHBPLLPSelected()) {
-        const double hbp = data.hbpRepaymentForYear("2024");
-        const double llp = data.llpRepaymentForYear("2024");
-        if ((hbp >= 0.009 || llp >= 0.009) && lastYear) {
-            lastYear->setAmount(TaxData_LastYearAmounts::F_HBPRepayment, hbp);
-            lastYear->setAmount(TaxData_LastYearAmounts::F_LLPRepayment, llp);
-            notes.add(QStringLiteral("Required repayments for 2024: Home Buyers' Plan %1, Lifelong Learning Plan %2")
-                          .arg(money(hbp), money(llp)));
-            if (t) {
-                t->setAmount(TaxData_T1New::F_HBPRepayment, hbp);
-                t->setAmount(TaxData_T1New::F_LLPRepayment, llp);
-            }
-        }
-    }
+    if (options.isInstalmentSelected() && t)
+        put(notes, QStringLiteral("Instalments paid"), {{t, TaxData_T1New::F_47600}},
+            heldAmount(data.summary.instalmentAmount));
+    if (options.isTuitionSelected())
+        importTuition(*this, data, tuitionSlips > 0, notes);
+    if (options.isRRSPContributionSelected())
+        importReceipts(*this, rrsp, notes);
+    if (options.isRRSPLimitSelected())
+        importRrspLimit(*this, data, notes);
+    if (options.isHBPLLPSelected())
+        importRepayments(*this, data, notes);
 
     // 9. The T1 records the import.
     if (t) {

@@ -2,10 +2,14 @@
 #include "formtables.h"
 #include "importprioryearoptions.h"
 #include "individualtaxdata.h"
+#include "taxdata_sch11.h"
+#include "taxdata_sch7.h"
 #include "taxdata_sch8_14.h"
+#include "taxdata_t1212new.h"
 #include "taxdata_t1ksnew.h"
 #include "taxdata_t1new.h"
 #include "taxdata_taxnote.h"
+#include <iterator>
 
 namespace {
 
@@ -29,6 +33,76 @@ bool isDroppedAtImport(int type)
 }
 
 constexpr double kMovingAmountLimit = 20000.0;
+constexpr int kProvincialTuitionCode = 11001;
+
+// An amount carried from last year that the T1 keeps beside the form that opens with it.
+struct CarriedOnT1
+{
+    int t1Field;
+    int formType;
+    int formField;
+};
+constexpr CarriedOnT1 kCarriedOnT1[] = {
+    {TaxData_T1New::F_LYFedTuition, FormType::Schedule11, TaxData_Sch11::F_CarriedForward},
+    {TaxData_T1New::F_LYUnusedRRSP, FormType::Schedule7, TaxData_Sch7::F_UnusedContributions},
+    {TaxData_T1New::F_LYT1212Balance, FormType::T1212, TaxData_T1212New::F_BalanceLastYear},
+};
+
+// The schedule that holds the provincial unused tuition (its value code).
+bool hasProvincialTuitionForm(const IndividualTaxData &p)
+{
+    for (const FormEntry *e : p.forms())
+        if (e->object && e->object->kind() == CTaxData_Form::KindForm && e->object->hasCode(kProvincialTuitionCode))
+            return true;
+    return false;
+}
+
+// Last year's carried amounts as its T1 kept them, and whether last year had the form
+// that opens with each, seen before the forms are carried forward.
+struct LastYearOnT1
+{
+    double amounts[std::size(kCarriedOnT1)] = {};
+    bool hadForm[std::size(kCarriedOnT1)] = {};
+    double provincialTuition = 0.0;
+    bool hadProvincialForm = false;
+};
+
+LastYearOnT1 carriedOnT1(const IndividualTaxData &p)
+{
+    LastYearOnT1 kept;
+    const TaxData_T1New *t = p.t1();
+    for (size_t i = 0; i < std::size(kCarriedOnT1); ++i) {
+        kept.amounts[i] = t ? t->amount(kCarriedOnT1[i].t1Field) : 0.0;
+        kept.hadForm[i] = p.hasForm(kCarriedOnT1[i].formType);
+    }
+    kept.provincialTuition = t ? t->amount(TaxData_T1New::F_LYProvTuition) : 0.0;
+    kept.hadProvincialForm = hasProvincialTuitionForm(p);
+    return kept;
+}
+
+// The T1 keeps what the forms carried: each form's opening amount (none when the form,
+// having nothing to carry, did not continue) or, where last year had no such form, the
+// amount the T1 kept itself, which nothing claimed last year.
+void keepCarriedOnT1(IndividualTaxData &p, const LastYearOnT1 &lastYear)
+{
+    TaxData_T1New *t = p.t1();
+    if (!t)
+        return;
+    for (size_t i = 0; i < std::size(kCarriedOnT1); ++i) {
+        const CarriedOnT1 &c = kCarriedOnT1[i];
+        const CTaxData_Form *form = p.getForm(c.formType, 0, false);
+        t->setAmount(c.t1Field, form ? form->amount(c.formField) : lastYear.hadForm[i] ? 0.0 : lastYear.amounts[i]);
+    }
+    double provincial = 0.0;
+    if (!lastYear.hadProvincialForm) {
+        provincial = lastYear.provincialTuition;
+        if (isAmountEntered(provincial))
+            p.provinceManager().setProvincialAmount(kProvincialTuitionCode, provincial);
+    } else if (!hasProvincialTuitionForm(p) || !p.provinceManager().getProvincialValue(kProvincialTuitionCode, provincial)) {
+        provincial = 0.0;
+    }
+    t->setAmount(TaxData_T1New::F_LYProvTuition, provincial);
+}
 
 } // namespace
 
@@ -36,6 +110,7 @@ void IndividualTaxData::carryForwardPriorYear(const ImportPriorYearOptions &opti
 {
     if (!hasForm(FormType::T1))
         return;
+    const LastYearOnT1 lastYear = carriedOnT1(*this);
 
     // the prior-year summary keeps last year's summary
     auto *summary = dynamic_cast<TaxData_T1KSNew *>(getForm(FormType::T1Summary, 0, true));
@@ -78,6 +153,7 @@ void IndividualTaxData::carryForwardPriorYear(const ImportPriorYearOptions &opti
         m_forms.append(entry);
     }
 
+    keepCarriedOnT1(*this, lastYear);
     if (m_movingAmountCarried >= 0.009 && kMovingAmountLimit - m_movingAmountCarried >= 0.009)
         if (TaxData_T1New *t = t1())
             t->setLastYearMovingExpenses(m_movingAmountCarried);

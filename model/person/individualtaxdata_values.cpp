@@ -175,8 +175,9 @@ void IndividualTaxData::setSpouseAmountFlags()
     if (!t)
         return;
     if (t->CanClaimSpouse()) {
-        if (CTaxData_Form *sch5 = getForm(FormType::Schedule5, 0, true))
-            sch5->setFlag(TaxData_Sch5::F_SpouseFlag, true);
+        // ticked by default: in a couple the return of the spouse who can use it keeps it
+        if (auto *sch5 = formAs<TaxData_Sch5>(getForm(FormType::Schedule5, 0, true), FormType::Schedule5))
+            sch5->setDefaultClaim(true);
     } else {
         t->setSpouseAmountClaim(0);
     }

@@ -10,7 +10,6 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <exception>
 #include <memory>
 
@@ -70,6 +69,21 @@ QString notOpenedReason(const QString &path)
     return QStringLiteral("the file is not readable");
 }
 
+// What every return file this program writes begins with: self's file version,
+// tax year and the constant 1.
+QByteArray writtenFileStart()
+{
+    QByteArray bytes;
+    MyDataStream ar(&bytes, true);
+    ar << qint32(kCurrentVersion) << qint32(IndividualTaxData::kTaxYear) << qint32(1);
+    return bytes;
+}
+
+QString cannotWrite(const QString &path, const QIODevice &file)
+{
+    return QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
+}
+
 QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
 {
     const int version = returnFile.self()->fileVersion();
@@ -110,7 +124,15 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
             *failure = notOpenedReason(path);
         return nullptr;
     }
-    removeStaleSaveFiles(path);
+    // the reader takes a file whole into memory: a huge one is refused unread
+    if (file.size() > kMaxFileBytes) {
+        code = kDamaged;
+        if (failure)
+            *failure = QStringLiteral("it is not a return file (it is far larger than any return)");
+        else
+            gMsgInformation(messageTitle(), damagedFileText(), nullptr);
+        return new CReturnFile(0);
+    }
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
     std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
@@ -138,25 +160,28 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
             *error = noProvinceText();
         return kDamaged;
     }
-    removeStaleSaveFiles(path);
-    QSaveFile file(path);
-    if (!openPrivateSaveFile(file)) {
+    removeStaleSaveFiles(path, writtenFileStart());
+    ReplacingFile file(path);
+    if (!file.open()) {
         if (error)
-            *error = QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
+            *error = cannotWrite(path, file);
         return kNotOpened;
     }
     MyDataStream ar(&file, true);
     const int result = serialize(edition, ar);
+    if (ar.status() == QDataStream::WriteFailed || (result == kOk && !file.commit())) {
+        if (error)
+            *error = cannotWrite(path, file);
+        return kNotOpened;
+    }
     if (result != kOk || !ar.ok()) {
-        file.cancelWriting();
+        file.cancel();
         if (error)
             *error = QStringLiteral("The return could not be written (code %1); the file %2 was not changed.")
                          .arg(result != kOk ? result : kDamaged)
                          .arg(path);
         return result != kOk ? result : kDamaged;
     }
-    if (!commitSaveFile(file, error))
-        return kNotOpened;
     return kOk;
 }
 

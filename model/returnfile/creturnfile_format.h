@@ -24,6 +24,10 @@ constexpr int kBarcodeMarkLength = 8;
 // Every object's data begins with its flags, its row-list count and its field count.
 constexpr qint64 kMinObjectBytes = 4 + 4 + 2;
 
+// A file larger than this is no return: a coupled return with every form and
+// 300 slips for each spouse takes about 200 KB.
+constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
+
 // Result codes.
 constexpr int kOk = 0;
 constexpr int kNotOpened = 107;

@@ -5,10 +5,12 @@
 #include "creturnfile.h"
 #include "ctaxdata_form.h"
 #include "ctaxdata_t2205.h"
+#include "ctaxdata_t2222.h"
 #include "individualtaxdata.h"
 #include "stageamounts.h"
 #include "taxdata_sch11.h"
 #include "taxdata_sch2.h"
+#include "taxdata_sch5.h"
 #include "taxdata_sch6.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1new.h"
@@ -82,7 +84,8 @@ void exchangeStage0(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
     o->setAmount(S::F_IncomeTax, c->amount(S::F_IncomeTax));
 }
 
-// ---- stage 1: the CWB adjustments, self-employment, the spousal RRSP/RRIF attribution
+// ---- stage 1: the CWB adjustments, self-employment, the spousal RRSP/RRIF attribution, the
+// northern residency of the dwelling
 
 void copyCwbAdjustments(const T1 &from, T1 &to)
 {
@@ -109,8 +112,21 @@ void attributeT2205(IndividualTaxData &owner, T1 &ownerT1, T1 &partnerT1)
     }
 }
 
+// Spouses live in one dwelling: a spouse who claims the basic residency amount leaves the
+// other no additional residency amount.
+void shareNorthernResidency(IndividualTaxData &cur, IndividualTaxData &other)
+{
+    auto *c = singleForm<CTaxData_T2222>(cur, FormType::T2222);
+    auto *o = singleForm<CTaxData_T2222>(other, FormType::T2222);
+    if (c)
+        c->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, o && o->claimsBasicAmount());
+    if (o)
+        o->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, c && c->claimsBasicAmount());
+}
+
 void exchangeStage1(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1 *ot)
 {
+    shareNorthernResidency(cur, other);
     if (!ct || !ot)
         return;
     copyCwbAdjustments(*ct, *ot);
@@ -150,6 +166,29 @@ void exchangeStage2(IndividualTaxData &cur, IndividualTaxData &other, T1 *ct, T1
     other.provinceManager().exchangeStage2(cur.provinceManager());
 }
 
+// Of a couple, one return claims the spouse amount by default: that of the spouse with the
+// higher net income, whose claim the other's income reduces least and who has the tax to
+// use it (the first person on equal incomes). A box the preparer set stays as set.
+void shareSpouseAmount(IndividualTaxData &first, IndividualTaxData &second)
+{
+    using S = TaxData_Sch5;
+    auto *a = singleForm<S>(first, FormType::Schedule5);
+    auto *b = singleForm<S>(second, FormType::Schedule5);
+    const bool aDefault = a && a->keepsDefaultClaim();
+    const bool bDefault = b && b->keepsDefaultClaim();
+    const T1 *at = first.t1();
+    const T1 *bt = second.t1();
+    if (aDefault && bDefault && at && bt) {
+        const bool firstClaims = at->netIncome() - bt->netIncome() > -0.005;
+        a->setDefaultClaim(firstClaims);
+        b->setDefaultClaim(!firstClaims);
+    } else if (aDefault && !bDefault) {
+        a->setDefaultClaim(!(b && b->flag(S::F_SpouseFlag)));
+    } else if (bDefault && !aDefault) {
+        b->setDefaultClaim(!(a && a->flag(S::F_SpouseFlag)));
+    }
+}
+
 // ---- stage 3: the amounts Schedule 2 takes from the partner
 
 // A partner's amount as the receiving person counts it: prorated by the receiver's
@@ -184,6 +223,7 @@ void fillSch2FromPartner(IndividualTaxData &me, const T1 &mine, const Individual
                     T1::m_taxStairs.CalcAlgoForSpouseF260S2(theirs.amount(T1::F_26000), ownCreditsBeforeTransfer(theirs)));
     sch2->setAmount(S::F_Pension, prorated(theirs.amount(T1::F_31400), theirs, mine));
     sch2->setAmount(S::F_Disability, prorated(theirs.amount(T1::F_31600), theirs, mine));
+    sch2->setAmount(S::F_CaregiverChildren, prorated(theirs.amount(T1::F_30500), theirs, mine));
     sch2->setAmount(S::F_SpouseNetIncome, theirs.netIncome());
     const auto *sch11 = singleForm<const TaxData_Sch11>(partner, FormType::Schedule11);
     sch2->setAmount(S::F_Tuition, sch11 ? sch11->amount(TaxData_Sch11::F_TransferClaimed) : 0.0);
@@ -358,7 +398,10 @@ void CReturnFile::exchangeBetweenSpouses(int stage)
     switch (stage) {
     case 0: exchangeStage0(cur, other, ct, ot); break;
     case 1: exchangeStage1(cur, other, ct, ot); break;
-    case 2: exchangeStage2(cur, other, ct, ot); break;
+    case 2:
+        exchangeStage2(cur, other, ct, ot);
+        shareSpouseAmount(*self(), *spouse());
+        break;
     case 3: exchangeStage3(cur, other, ct, ot); break;
     case 4: exchangeStage4(cur, other, ct, ot, &cur == self()); break;
     case 5: exchangeStage5(cur, other); break;

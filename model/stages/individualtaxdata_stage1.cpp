@@ -269,7 +269,7 @@ private:
         return f;
     }
     void statements(const StatementSpec &spec);
-    void putT4Totals(CTaxData_Form *f, int amounts, int cppE, int cppC, int qppE, int qppC, int slips, int qSlips);
+    void putT4Totals(TaxData_CppContributionForm *f, int amounts, int slips, int qSlips);
     double taxableCapitalGain(bool deceased) const;
 
     IndividualTaxData &m_p;
@@ -293,6 +293,8 @@ private:
     TaxData_T1170 *m_t1170 = nullptr;
     TaxData_T2017New *m_t2017 = nullptr;
     int m_age = 0;
+    // the T2091 forms and their capital gain after the exemption
+    int m_residences = 0;
     double m_designated = 0.0;
 };
 
@@ -341,6 +343,8 @@ void Stage1Steps::resetSlipAmounts()
     if (m_t2222) {
         m_t2222->setAmount(CTaxData_T2222::F_TravelDeduction, 0.0);
         m_t2222->setAmount(CTaxData_T2222::F_Deduction, 0.0);
+        // the exchange with a coupled spouse sets it again
+        m_t2222->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, false);
     }
     if (m_t2209) {
         using F = TaxData_T2209_2036;
@@ -489,15 +493,13 @@ void Stage1Steps::exemptIncome()
     m_t->setFlag(T1::F_NoCppBenefits, !nonZero(slip(S::T4APAmountA)) && !nonZero(slip(S::T4APAmountC)));
 }
 
-// EI benefits, travel, remuneration and foreign income of the slips on their forms.
+// EI benefits, remuneration and foreign income of the slips on their forms.
 void Stage1Steps::slipAmountsOnForms()
 {
     using S = SlipSlot::Slot;
     auto *sch13 = m_p.singleFormAs<TaxData_Sch13>(FormType::Schedule13);
     if (sch13 && !sch13->flag(TaxData_Sch13::F_Switch))
         sch13->setAmount(TaxData_Sch13::F_EIBenefits, slip(S::T4EBox14WithBox22));
-    if (m_t2222)
-        m_t2222->setAmount(CTaxData_T2222::F_TravelDeduction, slip(S::T4AmountF));
     if (auto *t1223 = m_p.singleFormAs<CTaxData_T1223>(FormType::T1223))
         t1223->setAmount(CTaxData_T1223::F_Remuneration, slip(S::T4Box14));
     m_t691 = m_p.singleFormAs<TaxData_T691New>(FormType::T691);
@@ -543,17 +545,14 @@ void Stage1Steps::cppFormChoice()
     m_made += m_p.ensureForm148or150(selector);
 }
 
-void Stage1Steps::putT4Totals(CTaxData_Form *f, int amounts, int cppE, int cppC, int qppE, int qppC, int slips,
-                              int qSlips)
+void Stage1Steps::putT4Totals(TaxData_CppContributionForm *f, int amounts, int slips, int qSlips)
 {
     using S = SlipSlot::Slot;
     const int withCpp = m_st.code11T4WithAmountCount();
     f->setFlag(amounts, nonZero(slip(S::T4Box16)) || nonZero(slip(S::T4Box16A)) || nonZero(slip(S::T4Box17))
                             || nonZero(slip(S::T4Box17A)));
-    f->setAmount(cppE, slip(S::T4Box26Others));
-    f->setAmount(cppC, slip(S::T4Box16) + slip(S::T4Box16A));
-    f->setAmount(qppE, slip(S::T4Box26QuebecWithoutBox16));
-    f->setAmount(qppC, slip(S::T4Box17) + slip(S::T4Box17A));
+    f->setT4Contributions({slip(S::T4Box26Others), slip(S::T4Box16), slip(S::T4Box16A),
+                           slip(S::T4Box26QuebecWithoutBox16), slip(S::T4Box17), slip(S::T4Box17A)});
     f->setIntValue(slips, withCpp);
     f->setIntValue(qSlips, m_st.code11T4Count() - withCpp);
 }
@@ -564,13 +563,11 @@ void Stage1Steps::t4TotalsOnCppForms()
     m_sch8 = m_p.singleFormAs<TaxData_Sch8_14>(FormType::Schedule8);
     if (m_rc381) {
         using R = TaxData_RC381;
-        putT4Totals(m_rc381, R::F_T4Amounts, R::F_T4CppEarnings, R::F_T4CppContributions, R::F_T4QppEarnings,
-                    R::F_T4QppContributions, R::F_T4CppSlips, R::F_T4QuebecOnlySlips);
+        putT4Totals(m_rc381, R::F_T4Amounts, R::F_T4CppSlips, R::F_T4QuebecOnlySlips);
     }
     if (m_sch8) {
         using S = TaxData_Sch8_14;
-        putT4Totals(m_sch8, S::F_T4Amounts, S::F_T4CppEarnings, S::F_T4CppContributions, S::F_T4QppEarnings,
-                    S::F_T4QppContributions, S::F_T4CppSlips, S::F_T4QuebecOnlySlips);
+        putT4Totals(m_sch8, S::F_T4Amounts, S::F_T4CppSlips, S::F_T4QuebecOnlySlips);
     }
 }
 
@@ -668,16 +665,20 @@ void Stage1Steps::otherSlipLines()
     setLine(T1::F_10100, std::max(line(T1::F_10100), slip(S::T4Box14) + slip(S::T4AmountJ)));
 }
 
-// PRPP contributions on Schedule 7, made when a slip reports some.
+// PRPP contributions on Schedule 7, made when a slip reports the member's: the current
+// year's (box 10) and the prior year's (box 11, January 1 to March 3, 2025) count as
+// the member's own; the employer's (box 12) go to line 20810.
 void Stage1Steps::prppContributions()
 {
     using S = SlipSlot::Slot;
     m_sch7 = formMadeWhen<TaxData_Sch7>(FormType::Schedule7,
                                          positive(slip(S::PRPPAmountA)) || positive(slip(S::PRPPAmountB)));
     if (m_sch7) {
-        m_sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, slip(S::PRPPAmountA));
-        m_sch7->setAmount(TaxData_Sch7::F_Transfers, slip(S::PRPPAmountB));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPRestOfYear, slip(S::PRPPAmountA));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPFirst60Days, slip(S::PRPPAmountB));
+        m_sch7->setAmount(TaxData_Sch7::F_PRPPEmployer, slip(S::PRPPAmountC));
     }
+    setLine(T1::F_20810, slip(S::PRPPAmountC));
 }
 
 void Stage1Steps::rc383()
@@ -882,7 +883,7 @@ void Stage1Steps::fishingAndBusinessStatements()
     setSelfEmploymentGrossLines(*m_t, m_p.m_forms);
 }
 
-// Principal residence designations; Schedule 3 is made for a designated gain.
+// Principal residence designations; Schedule 3 is made for a gain left after the exemption.
 void Stage1Steps::principalResidences()
 {
     for (FormType::Type type : {FormType::T2091IND, FormType::T2091IND_WS}) {
@@ -893,6 +894,7 @@ void Stage1Steps::principalResidences()
             f->setText(TaxData_T2091::F_FullName, m_t->ConstructFullName());
             f->setText(TaxData_T2091::F_SIN, m_t->sin());
             f->Calculate01();
+            ++m_residences;
             m_designated += f->designatedAmount();
         }
     }
@@ -932,7 +934,8 @@ void Stage1Steps::capitalGains()
         using S = TaxData_Sch3;
         const bool deceased = m_t->IsDeceased();
         m_sch3->setFlag(S::F_Deceased, deceased);
-        m_sch3->setAmount(S::F_PrincipalResidence, m_designated);
+        m_sch3->setFlag(S::F_PrincipalResidence, m_residences > 0);
+        m_sch3->setAmount(S::F_PrincipalResidenceGain, m_designated);
         m_sch3->setAmount(S::F_CapitalGainsReduction, 0.0);
         m_sch3->setAmount(S::F_GiftCapitalGains, 0.0);
         // line 17900: the part of the gifts' gain that is not left out of income

@@ -541,7 +541,6 @@ void Stage2Steps::foreignPlans()
         rc267->Calculate01();
         addLine(T1::F_20800, rc267->amount(TaxData_RC267New::F_Deduction));
     }
-    setLine(T1::F_20810, rc267 ? rc267->amount(TaxData_RC267New::F_Contributions) : 0.0);
     auto *rc268 = m_p.singleFormAs<TaxData_RC268New>(FormType::RC268);
     if (rc268) {
         rc268->setAmount(TaxData_RC268New::F_RRSPRoom, m_sch7 ? m_sch7->amount(TaxData_Sch7::F_DeductionLimit) : 0.0);

@@ -144,6 +144,28 @@ private slots:
         QCOMPARE(readAll(work("taxresult.txt")), entry(path, m_goodResult));
     }
 
+    // The user's own files next to a listed return (each a whole return, old
+    // enough to look like a killed save's) are never touched by a batch run.
+    void filesBesideAReturnStay()
+    {
+        const QByteArray good = readAll(prefix() + "good.r24");
+        QTemporaryDir folder;
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("client.r24")), good));
+        QStringList beside;
+        for (const char *name : {"client.r24.backup", "client.r24.BACKUP", "client.r24.2024v1", "client.r24.copy01"}) {
+            beside << folder.filePath(QString::fromLatin1(name));
+            QVERIFY(writeFile(beside.last(), good));
+            QFile f(beside.last());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime));
+        }
+        QVERIFY(writeFile(work("list.txt"), "client.r24\n"));
+        QCOMPARE(runBatchCalculation(folder.path() + QLatin1Char('/'), work("list.txt")), int(BatchDone));
+        QCOMPARE(readAll(work("taxresult.txt")), entry("client.r24", m_goodResult));
+        for (const QString &path : beside)
+            QCOMPARE(readAll(path), good);
+    }
+
     void refusals()
     {
         BatchMessages &batch = BatchMessages::instance();

@@ -392,6 +392,32 @@ private slots:
         QCOMPARE(app()->savedWindowRect(), expected);
     }
 
+    // The rule's rectangle is then fitted inside the screen's available area:
+    // moved, and shrunk only where it is larger. At 1280 x 800 the 1280 x 800
+    // window of a first start at (20, 60) comes to (0, 0), its status bar in sight.
+    void windowFitsTheScreen_data()
+    {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QRect>("expected");
+        const QRect screen(0, 0, 1280, 800);
+        QTest::newRow("first start at 1280 x 800") << QRect(20, 60, 1280, 800) << screen << screen;
+        QTest::newRow("a panel along the top") << QRect(20, 60, 1280, 800) << QRect(0, 28, 1280, 772)
+                                               << QRect(0, 28, 1280, 772);
+        QTest::newRow("inside: kept") << QRect(30, 40, 700, 500) << screen << QRect(30, 40, 700, 500);
+        QTest::newRow("past the bottom-right corner") << QRect(900, 500, 700, 500) << screen
+                                                      << QRect(580, 300, 700, 500);
+        QTest::newRow("a screen left of the first") << QRect(-1500, 100, 800, 600) << QRect(-1920, 0, 1920, 1040)
+                                                    << QRect(-1500, 100, 800, 600);
+        QTest::newRow("no area known") << QRect(20, 60, 1280, 800) << QRect() << QRect(20, 60, 1280, 800);
+    }
+    void windowFitsTheScreen()
+    {
+        QFETCH(QRect, window);
+        QFETCH(QRect, available);
+        QTEST(fitWindowRect(window, available), "expected");
+    }
+
     void saveOnCloseStoresWindowAndPaths()
     {
         QCOMPARE(app()->initialize(), 0);

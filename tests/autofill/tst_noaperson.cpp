@@ -199,6 +199,19 @@ private slots:
         QTest::newRow("inside a longer number") << "<a><Ref>10464542869</Ref><Id>046454286</Id></a>" << true
                                                 << "<Ref>10464542869</Ref>" << "<Id>046454286";
         QTest::newRow("in a comment") << "<a><!-- 046454286 --></a>" << true << "xxxxx4286" << digits;
+        QTest::newRow("grouped by dots") << "<a><Note>SIN 046.454.286</Note></a>" << true << "SIN xxxxx4286"
+                                         << "454";
+        // values that merely hold the digits stay as they are
+        QTest::newRow("amount with cents") << "<a><Amount>046454286.00</Amount><Id>046454286</Id></a>" << true
+                                           << "<Amount>046454286.00</Amount>" << "<Id>046454286";
+        QTest::newRow("account number") << "<a><Account>RC046454286X</Account><Id>046454286</Id></a>" << true
+                                        << "<Account>RC046454286X</Account>" << "<Id>046454286";
+        QTest::newRow("fraction") << "<a><Rate>0.046454286</Rate><Id>046454286</Id></a>" << true
+                                  << "<Rate>0.046454286</Rate>" << "<Id>046454286";
+        QTest::newRow("social insurance number elements")
+            << "<a><ns2:SocialInsuranceNumber>046 454 286</ns2:SocialInsuranceNumber>"
+               "<SpouseSocialInsuranceNumber>130692544</SpouseSocialInsuranceNumber></a>"
+            << true << "<SpouseSocialInsuranceNumber>xxxxx2544</SpouseSocialInsuranceNumber>" << "454";
         QTest::newRow("not XML") << "<a><b>046454286</a>" << false << "<b>046454286</a>" << "xxxxx";
     }
     void maskInXml()

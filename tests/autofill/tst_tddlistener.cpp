@@ -171,18 +171,24 @@ private slots:
     void secondTokenIsKeptAndStartsNothing()
     {
         waitForWorkers();
-        // a worker checks the first token: the next is kept in case the first is refused
+        // The worker's get-data with the first token gets no answer until the
+        // cancel (the fake takes that token as the sign-in's, so it does not
+        // refuse it): the next token is kept in case the first is refused.
+        m_fake->expectToken("first1");
         m_fake->setOptions({bqfakes::TddServicesFake::Answer::Silent});
         m_listener->client().setSignInPending(true);
         const int before = m_listener->dataWorkersStarted();
+        const int gets = m_fake->getDataRequests();
         const QByteArray end = " HTTP/1.1\r\n\r\n";
         QVERIFY(tddtest::exchange(m_port, {"GET /taxdata?t=first1" + end}).startsWith("HTTP/1.0 200 OK"));
         QVERIFY(tddtest::exchange(m_port, {"GET /taxdata?t=second" + end}).startsWith("HTTP/1.0 200 OK"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_fake->getDataRequests() - gets, 1, 10000);
         QCOMPARE(m_listener->dataWorkersStarted() - before, 1);
         QCOMPARE(m_listener->client().browserToken(), QByteArray("first1"));
         m_listener->client().cancel();
         waitForWorkers();
         QVERIFY(!m_listener->client().isSignInPending());
+        QCOMPARE(m_fake->getDataRequests() - gets, 1);
         m_listener->client().setRequest(CString("2024"), 1);
         m_fake->setOptions({});
     }

@@ -344,6 +344,7 @@ private slots:
     void viewOwnEntryFillsTheReturn()
     {
         std::unique_ptr<Form_Return> w(returnWindow());
+        w->returnFile()->currentPerson()->t1()->setInstalmentsPaid(500);   // typed before the import
         const int id = taxData(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, personXml());
         QVERIFY(id > 0);
         // The return's S.I.N. with blanks still matches the stored digits.
@@ -375,10 +376,10 @@ private slots:
         QCOMPARE(countAutoFilledSlips(*p, 8), 0);
         QVERIFY(treeHasText(*w, QStringLiteral("by Auto-Fill")));
         QVERIFY(!dlg->isVisible());
-        // the closing message lists what came in, and only that
+        // the closing message lists what came in, and only that, with the typed amount it replaced
         QCOMPARE(m_messages.texts(), QStringList{"Auto-fill brought into the return:\n"
                                                  "- T4 slip: A&B <Co>\n"
-                                                 "- Instalments paid: 1,200.00"});
+                                                 "- Instalments paid: 1,200.00 (replaces 500.00)"});
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -558,16 +559,23 @@ private slots:
         QTest::addColumn<int>("skipped");
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("failure");
         QTest::newRow("nothing stored") << 1 << 0 << 0
-                                        << QStringList{"No record is found at the CRA system, please try later!"} << 0;
+                                        << QStringList{"No record is found at the CRA system, please try later!"} << 0
+                                        << QString();
         QTest::newRow("import failed") << 2 << -3 << 0
-                                       << QStringList{"No record is found at the CRA system, please try later!"} << 0;
+                                       << QStringList{"No record is found at the CRA system, please try later!"} << 0
+                                       << QString();
         QTest::newRow("only unmatched items")
             << 1 << 0 << 2
             << QStringList{"No record is found at the CRA system, please try later!\n"
                            "2 record(s) did not match the S.I.N.s entered."}
-            << 0;
-        QTest::newRow("two stored") << 1 << 2 << 1 << QStringList() << 2;
+            << 0 << QString();
+        QTest::newRow("two stored") << 1 << 2 << 1 << QStringList() << 2 << QString();
+        // a failed run says what failed, not that there is no record
+        QTest::newRow("run failed") << 1 << 0 << 0
+                                    << QStringList{"The download from the CRA failed: HTTP 503 Service Unavailable"} << 0
+                                    << "HTTP 503 Service Unavailable";
     }
     void newShowsTheOutcome()
     {
@@ -576,6 +584,7 @@ private slots:
         QFETCH(int, skipped);
         QFETCH(QStringList, messages);
         QFETCH(int, rows);
+        QFETCH(QString, failure);
         QList<QByteArray> requested;
         int kind = 0;
         DlgTDDMain::setDownloadRunner([&](int k, QList<QByteArray> *sins, QWidget *) {
@@ -586,6 +595,7 @@ private slots:
             TddDownloadOutcome outcome;
             outcome.savedCount = saved;
             outcome.skippedCount = skipped;
+            outcome.failure = failure;
             return outcome;
         });
         auto dlg = dialog(mode);

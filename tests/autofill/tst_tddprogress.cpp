@@ -312,24 +312,34 @@ private slots:
         QTest::addColumn<bool>("browserRefuses");
         QTest::addColumn<bool>("portTaken");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("why");   // what the main dialog is told; empty: not checked
         QTest::newRow("code 10") << int(Answer::NotAuthorised) << 0 << false << false << false
-                                 << "some error occured, code = 10";
+                                 << "some error occured, code = 10" << QString();
         QTest::newRow("another code") << int(Answer::OtherCode) << 0 << false << false << false
-                                      << "some error occured, code = 30";
+                                      << "some error occured, code = 30" << QString();
         QTest::newRow("three not ready") << int(Answer::Data) << 3 << false << false << false
-                                         << "some error occured, code = -30";
+                                         << "some error occured, code = -30" << QString();
         QTest::newRow("failed post") << int(Answer::Unavailable) << 0 << false << false << false
-                                     << "some error occured, code = -21";
+                                     << "some error occured, code = -21" << "HTTP status 503";
         QTest::newRow("fault") << int(Answer::Fault) << 0 << false << false << false
-                               << "some error occured, code = -13";
+                               << "some error occured, code = -13"
+                               << "HTTP 500 Internal Server Error; the service answered with a fault: service unavailable";
         QTest::newRow("malformed") << int(Answer::Malformed) << 0 << false << false << false
-                                   << "some error occured, code = -12";
+                                   << "some error occured, code = -12"
+                                   << "HTTP 200 OK; the reply is not well-formed XML";
+        // a reply that is not the service's answer ends the run at once, with what it was
+        QTest::newRow("web page") << int(Answer::WebPage) << 0 << false << false << false
+                                  << "some error occured, code = -12"
+                                  << "HTTP 500 Internal Server Error; the reply is a web page (\"Service Unavailable\"), "
+                                     "not the service's XML";
         QTest::newRow("staging fault") << int(Answer::Data) << 0 << true << false << false
-                                       << "initial web service handshake failed, code = 100";
+                                       << "initial web service handshake failed, code = 100"
+                                       << "HTTP 500 Internal Server Error; the service answered with a fault: staging refused";
         QTest::newRow("browser refused") << int(Answer::Data) << 0 << false << true << false
-                                         << "some error occured, code = 99";
+                                         << "some error occured, code = 99" << QString();
         QTest::newRow("port taken") << int(Answer::Data) << 0 << false << false << true
-                                    << "some error occured, code = -31";
+                                    << "some error occured, code = -31"
+                                    << "where the browser comes back from the CRA sign-in, cannot be opened";
     }
 
     void failuresCloseTheDialogWithTheirMessage()
@@ -340,6 +350,7 @@ private slots:
         QFETCH(bool, browserRefuses);
         QFETCH(bool, portTaken);
         QFETCH(QString, message);
+        QFETCH(QString, why);
         TddServicesFake::Options options;
         options.answer = Answer(answer);
         options.notReadyCount = notReady;
@@ -356,6 +367,8 @@ private slots:
         QVERIFY2(o.history.contains(message), qPrintable(o.history.join(QLatin1Char('|'))));
         QCOMPARE(o.history.last(), QStringLiteral("Error happened in auto-fill, please try again later."));
         QCOMPARE(o.saved, 0);
+        const QString failure = TddHttpServer::instance()->client().lastFailure();
+        QVERIFY2(failure.contains(why), qPrintable(failure));
     }
 
     void cancelEndsTheRunAtOnce_data()

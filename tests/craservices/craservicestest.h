@@ -9,9 +9,10 @@ class TestSettings : public SettingsSource
 public:
     TestSettings() { setSettingsSource(this); }
     ~TestSettings() override { setSettingsSource(nullptr); }
-    QString userSetting(const QString &) const override { return QString(); }
+    QString userSetting(const QString &key) const override { return preferences.value(key); }
     QString configValue(const QString &key) const override { return values.value(key); }
     QMap<QString, QString> values;
+    QMap<QString, QString> preferences;
 };
 
 namespace fixture {
@@ -53,6 +54,19 @@ inline TemplateVars efileVars(const QString &testCase)
     v.insert("precntctcode", "1");
     v.insert("postcntctcode", "1");
     v.insert("origip", "10.0.0.1");   // the senders set their own
+    return v;
+}
+
+// The variables of a T1013 or PAD envelope.
+inline TemplateVars formVars(const char *password)
+{
+    TemplateVars v;
+    v.insert("efilerid", "X1234");
+    v.insert("password", password);
+    v.insert("taxyear", "2024");
+    v.insert("softwarecode", "097");
+    v.insert("revdate", "2024-12-01");
+    v.insert("sin", Sin);
     return v;
 }
 

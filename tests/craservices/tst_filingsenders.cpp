@@ -2,18 +2,23 @@
 #include "bqtest.h"
 #include "craservicestest.h"
 #include "crafilingfake.h"
+#include "creturnfile.h"
 #include "dlgfilingterm.h"
 #include "fakehttpsserver.h"
 #include "filingconfig.h"
 #include "filingsenders.h"
+#include "formdocuments.h"
 #include "messages.h"
 #include "mytixmlhandle.h"
 #include "qwebclient.h"
 #include "replyparsers.h"
+#include "returnbuilder.h"
 #include "tlsw3client.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QDate>
 #include <QDialogButtonBox>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -66,14 +71,21 @@ private slots:
     void efileResults_data();
     void efileResults();
     void efileDebugLogHoldsOnlyTheRequest();
+    void testModeLogKeepsWhyARequestFailed_data();
+    void testModeLogKeepsWhyARequestFailed();
+    void netfileRepliesNotUnderstood_data();
+    void netfileRepliesNotUnderstood();
     void efileClosedPortRunsDiagnosticsAndFallback();
     void efileFallbackAfterFailedHandshake_data();
     void efileFallbackAfterFailedHandshake();
     void efileDroppedAfterSendingIsNotPostedAgain();
+    void othersDroppedAfterSendingMayBeFiled_data();
+    void othersDroppedAfterSendingMayBeFiled();
     void untrustedServerIsATransportFailure();
     void documentWithoutReturnSendsNothing();
     void formRequests_data();
     void formRequests();
+    void t1013DocumentLogHoldsNoSin();
     void t1135Requests_data();
     void t1135Requests();
     void refileTermsAcceptedAndRefused();
@@ -110,6 +122,7 @@ void TestFilingSenders::init()
     m_fake.setScenario(QString());
     m_server.clearRequests();
     m_settings.values.clear();
+    m_settings.preferences.clear();
     useHost(QStringLiteral("127.0.0.1:%1").arg(m_server.port()));
     QFile::remove(m_dir.filePath(QStringLiteral("efileresult.txt")));
 }
@@ -195,8 +208,21 @@ void TestFilingSenders::efileResults_data()
     QTest::addColumn<QString>("failure");
     QTest::newRow("rejected") << "rejected" << 0 << false << "2001" << "";
     QTest::newRow("end-of-line notice") << "eol-132" << 132 << false << "132" << "";
-    QTest::newRow("fault") << "fault" << 190 << false << "-100" << "";
-    QTest::newRow("malformed") << "malformed" << 113 << false << "-1" << "the reply is not well-formed XML: ";
+    QTest::newRow("fault") << "fault" << 190 << false << "-100"
+                           << "HTTP 200 OK; the CRA's service answered with a fault: The request could not be processed.";
+    QTest::newRow("fault with HTTP 500")
+        << "fault-not-registered-500" << 190 << false << "-100"
+        << "HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number X1234 is not "
+           "registered.";
+    QTest::newRow("malformed") << "malformed" << 113 << false << "-1" << "HTTP 200 OK; the reply is not well-formed XML: ";
+    QTest::newRow("web page with HTTP 503")
+        << "web-page-503" << 111 << false << "-1"
+        << "HTTP 503 Service Unavailable; the reply is a web page (\"503 Service Unavailable\"), not the CRA's XML";
+    QTest::newRow("web page, not XML, with HTTP 500")
+        << "broken-page-500" << 113 << false << "-1"
+        << "HTTP 500 Internal Server Error; the reply is a web page (\"Error 500 & more\"), not the CRA's XML";
+    QTest::newRow("another XML document") << "other-document" << 111 << false << "-1"
+                                          << "HTTP 200 OK; the reply holds <Maintenance>, not a filing result";
 }
 
 void TestFilingSenders::efileResults()
@@ -227,6 +253,62 @@ void TestFilingSenders::efileDebugLogHoldsOnlyTheRequest()
     QVERIFY(text.startsWith("use tls\n<?xml"));
     QVERIFY(text.endsWith("</soapenv:Envelope>\n"));
     QCOMPARE(text.count("use tls"), 1);
+}
+
+// Test mode without the full log: the request, and only why it failed.
+void TestFilingSenders::testModeLogKeepsWhyARequestFailed_data()
+{
+    QTest::addColumn<bool>("efile");
+    QTest::newRow("EFILE") << true;
+    QTest::newRow("NETFILE") << false;
+}
+
+void TestFilingSenders::testModeLogKeepsWhyARequestFailed()
+{
+    QFETCH(bool, efile);
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");
+    FilingResult r(1);
+    if (efile) {
+        TemplateVars vars = fixture::efileVars(QStringLiteral("web-page-503"));
+        QCOMPARE(sendEfileRequest(vars, fixture::t1Return(), r), 111);
+    } else {
+        TemplateVars vars = fixture::netfileVars(QStringLiteral("web-page-503"));
+        QCOMPARE(sendNetfileRequest(vars, fixture::t1Return(), r), 0);
+    }
+    const QByteArray text = log();
+    QVERIFY2(text.endsWith("</soapenv:Envelope>\nreason: HTTP 503 Service Unavailable; the reply is a web page "
+                           "(\"503 Service Unavailable\"), not the CRA's XML\n"),
+             text.constData());
+    QVERIFY(!text.contains("<html>"));
+}
+
+// A NETFILE reply that is no filing result: not confirmed, with why.
+void TestFilingSenders::netfileRepliesNotUnderstood_data()
+{
+    QTest::addColumn<QString>("testCase");
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("web page") << "web-page-503" << 0
+                              << "HTTP 503 Service Unavailable; the reply is a web page (\"503 Service Unavailable\"), "
+                                 "not the CRA's XML";
+    QTest::newRow("web page, not XML") << "broken-page-500" << 1
+                                       << "HTTP 500 Internal Server Error; the reply is a web page (\"Error 500 & "
+                                          "more\"), not the CRA's XML";
+    QTest::newRow("fault") << "fault-not-registered-500" << 0
+                           << "HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number "
+                              "X1234 is not registered.";
+}
+
+void TestFilingSenders::netfileRepliesNotUnderstood()
+{
+    QFETCH(QString, testCase);
+    QFETCH(QString, failure);
+    TemplateVars vars = fixture::netfileVars(testCase);
+    FilingResult r(1);
+    QTEST(sendNetfileRequest(vars, fixture::t1Return(), r), "rc");
+    QVERIFY(!r.confirmed);
+    QCOMPARE(QString(r.failure), failure);
+    QVERIFY(log().contains("reason: " + failure.toUtf8() + "\n"));
 }
 
 void TestFilingSenders::efileClosedPortRunsDiagnosticsAndFallback()
@@ -283,6 +365,48 @@ void TestFilingSenders::efileDroppedAfterSendingIsNotPostedAgain()
     QVERIFY(text.contains("TLS CallSoap failed.\n"));
     QVERIFY(text.contains("the CRA may have the return"));
     QVERIFY(!text.contains("Fallback"));
+}
+
+// As for EFILE: a request that went out without a reply may be filed.
+void TestFilingSenders::othersDroppedAfterSendingMayBeFiled_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::addColumn<int>("rc");
+    QTest::newRow("NETFILE") << "netfile" << -20;
+    QTest::newRow("T1013") << "t1013" << -10;
+    QTest::newRow("PAD") << "pad" << -10;
+    QTest::newRow("T1135") << "t1135" << -10;
+}
+
+void TestFilingSenders::othersDroppedAfterSendingMayBeFiled()
+{
+    QFETCH(QString, service);
+    m_fake.setScenario(QStringLiteral("drop"));
+    QString failure;
+    int rc = 0;
+    if (service == QLatin1String("netfile")) {
+        TemplateVars vars = fixture::netfileVars(QString());
+        FilingResult r(1);
+        rc = sendNetfileRequest(vars, fixture::t1Return(), r);
+        failure = r.failure;
+    } else if (service == QLatin1String("t1135")) {
+        TemplateVars vars = fixture::efileVars(QString());
+        T1135FilingReply reply;
+        rc = sendT1135Request(vars, fixture::t1135Document(), reply);
+        failure = reply.failure;
+    } else {
+        TemplateVars vars = fixture::formVars("pw");
+        FormFilingReply reply;
+        rc = sendTrisOrPadRequest(service == QLatin1String("t1013"), vars, QStringLiteral("<body/>"), reply);
+        failure = reply.failure;
+    }
+    QTEST(rc, "rc");
+    QCOMPARE(m_server.requestCount(), 1);
+    const QString note = QStringLiteral("; the request was sent, so the CRA may have the filing: check its status with "
+                                        "the CRA before filing it again");
+    QVERIFY2(failure.startsWith(QLatin1String("The server closed the connection")) && failure.endsWith(note),
+             qPrintable(failure));
+    QVERIFY(log().contains(note.toUtf8()));
 }
 
 void TestFilingSenders::untrustedServerIsATransportFailure()
@@ -350,6 +474,15 @@ void TestFilingSenders::formRequests_data()
                                  << "xml=>";
     QTest::newRow("t1013 not xml") << true << "http-500" << false << -100 << "" << "response parse failed."
                                    << "cannot parse returned response.\n";
+    // a web page is no answer of the CRA's: nothing is taken from it
+    QTest::newRow("t1013 web page") << true << "web-page-503" << false << -100 << "" << "response parse failed."
+                                    << "reason: HTTP 503 Service Unavailable; the reply is a web page";
+    QTest::newRow("pad web page, not XML") << false << "broken-page-500" << false << -100 << ""
+                                           << "response parse failed."
+                                           << "reason: HTTP 500 Internal Server Error; the reply is a web page";
+    QTest::newRow("pad another document") << false << "other-document" << false << -100 << ""
+                                          << "response parse failed."
+                                          << "reason: HTTP 200 OK; the reply holds <Maintenance>, not a PAD response";
     QTest::newRow("t1013 closed port") << true << "" << true << -10 << "" << "web service failed."
                                        << "T1013 web service failed.\n";
     QTest::newRow("pad confirmed") << false << "pad-confirmed" << false << 0 << "PAD2400789"
@@ -373,13 +506,7 @@ void TestFilingSenders::formRequests()
         useHost(QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort()));
     m_fake.setScenario(scenario);
     m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");   // the request is logged, masked
-    TemplateVars vars;
-    vars.insert("efilerid", "X1234");
-    vars.insert("password", "pad-secret");
-    vars.insert("taxyear", "2024");
-    vars.insert("softwarecode", "097");
-    vars.insert("revdate", "2024-12-01");
-    vars.insert("sin", fixture::Sin);
+    TemplateVars vars = fixture::formVars("pad-secret");
     FormFilingReply reply;
     QTEST(sendTrisOrPadRequest(t1013, vars, t1013 ? QStringLiteral("<T1013/>") : QStringLiteral("<pad:Agreement/>"),
                                reply),
@@ -392,6 +519,36 @@ void TestFilingSenders::formRequests()
     QVERIFY(text.contains(t1013 ? "<wsse:Password>****</wsse:Password>"
                                 : "<padrq:PasswordIdentifier>****</padrq:PasswordIdentifier>"));
     QVERIFY(!text.contains(fixture::Sin));
+}
+
+// The T1013 as the program makes it: its unique document number (the S.I.N.
+// and then the signing date) and its client are masked in the log.
+void TestFilingSenders::t1013DocumentLogHoldsNoSin()
+{
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");   // the request is logged
+    const QString description =
+        QStringLiteral("{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\",\"sin\":\"%1\","
+                       "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5,\"forms\":[{\"type\":117,"
+                       "\"fields\":{\"SIN\":\"%1\",\"FirstName\":\"Avery\",\"LastName\":\"Lindqvist\","
+                       "\"RepId\":\"RABC123\",\"Level\":1,\"SignDate\":\"%2\"}}]}]}")
+            .arg(QLatin1String(fixture::Sin), QDate::currentDate().toString(Qt::ISODate));
+    QString error;
+    std::unique_ptr<CReturnFile> file(
+        returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object(), &error));
+    QVERIFY2(file, qPrintable(error));
+    m_settings.preferences[QStringLiteral("BusinessEFileNumDbg")] = QStringLiteral("X1234");
+    CString body;
+    QCOMPARE(buildT1013Xml(*file->self(), body), 0);
+    QVERIFY(QString(body).contains(QStringLiteral("<tris:UniqueDocumentNumber>%1").arg(QLatin1String(fixture::Sin))));
+    TemplateVars vars = fixture::formVars("pw");
+    m_fake.setScenario(QStringLiteral("t1013-count-1"));
+    FormFilingReply reply;
+    QCOMPARE(sendTrisOrPadRequest(true, vars, body, reply), 0);
+    const QByteArray text = log();
+    QVERIFY2(text.contains(QByteArray("<tris:UniqueDocumentNumber>") + fixture::MaskedSin), text.constData());
+    QVERIFY(text.contains(QByteArray("<tris:ClientID>") + fixture::MaskedSin + "</tris:ClientID>"));
+    QVERIFY(!text.contains(fixture::Sin));
+    QVERIFY(m_server.requests().first().body.contains(fixture::Sin));
 }
 
 void TestFilingSenders::t1135Requests_data()
@@ -407,6 +564,12 @@ void TestFilingSenders::t1135Requests_data()
     QTest::newRow("rejected") << "rejected" << false << 0 << 0 << "" << "2101" << "reporting period is not valid";
     QTest::newRow("fault") << "fault" << false << 190 << 0 << "" << "" << "The request could not be processed.";
     QTest::newRow("closed port") << "accepted" << true << -10 << 0 << "" << "" << "T1135 web service failed.\n";
+    QTest::newRow("fault with HTTP 500")
+        << "fault-not-registered-500" << false << 190 << 0 << "" << ""
+        << "reason: HTTP 500 Internal Server Error; the CRA's service answered with a fault: EFILE number X1234 is "
+           "not registered.";
+    QTest::newRow("web page") << "web-page-503" << false << 111 << 0 << "" << ""
+                              << "reason: HTTP 503 Service Unavailable; the reply is a web page";
 }
 
 void TestFilingSenders::t1135Requests()

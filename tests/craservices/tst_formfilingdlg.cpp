@@ -359,7 +359,10 @@ private slots:
         QTest::addColumn<QString>("scenario");
         QTest::addColumn<QString>("message");
         const QString refused = QStringLiteral("\nReason: Cannot connect to 127.0.0.1:");
-        const QString silent = QStringLiteral("\nReason: No complete reply within ");
+        // sent, but no reply: the CRA may have it
+        const QString silent = QStringLiteral("\nReason: No complete reply within 1500 ms; the request was sent, so the "
+                                              "CRA may have the filing: check its status with the CRA before filing it "
+                                              "again");
         QTest::newRow("T1013 closed port") << kT1013 << "" << "E-Auth form submission failed. The error code is -10." + refused;
         QTest::newRow("T1013 no reply") << kT1013 << "silence" << "E-Auth form submission failed. The error code is -10." + silent;
         QTest::newRow("PAD closed port") << kPad << "" << "T183-PAD form submission failed. The error code is -10." + refused;
@@ -367,6 +370,17 @@ private slots:
         QTest::newRow("T1135 closed port") << kT1135 << "" << "Error filing T1135, return code = -10." + refused;
         QTest::newRow("T1135 no reply") << kT1135 << "silence" << "Error filing T1135, return code = -10." + silent;
         QTest::newRow("T1135 end-of-line notice") << kT1135 << "eol-132" << "Error filing T1135, return code = 132.";
+        // a reply that is not the CRA's answer: its HTTP status and the fault's text or what came
+        const QString webPage = QStringLiteral("\nReason: HTTP 503 Service Unavailable; the reply is a web page "
+                                               "(\"503 Service Unavailable\"), not the CRA's XML");
+        QTest::newRow("T1013 web page") << kT1013 << "web-page-503"
+                                        << "E-Auth form submission failed. The error code is -100." + webPage;
+        QTest::newRow("PAD web page") << kPad << "web-page-503"
+                                      << "T183-PAD form submission failed. The error code is -100." + webPage;
+        QTest::newRow("T1135 web page") << kT1135 << "web-page-503" << "Error filing T1135, return code = 111." + webPage;
+        QTest::newRow("T1135 fault") << kT1135 << "fault-not-registered-500"
+                                     << "Error filing T1135, return code = 190.\nReason: HTTP 500 Internal Server Error; "
+                                        "the CRA's service answered with a fault: EFILE number X1234 is not registered.";
     }
     void transportFailures()
     {
@@ -389,6 +403,8 @@ private slots:
         QVERIFY(m_calls.isEmpty());
         QVERIFY(efilelog().isEmpty());
         QVERIFY(m_pilot.results.isEmpty());
+        const QString shown = formId == kT1135 ? m_messages.texts().value(0) : m_pilot.linkMessages.value(0).msg1;
+        QCOMPARE(shown.contains(QLatin1String("the CRA may have the filing")), scenario == QLatin1String("silence"));
         if (formId == kT1135) {
             QCOMPARE(m_messages.texts().size(), 1);
             QVERIFY2(m_messages.texts().first().startsWith(message), qPrintable(m_messages.texts().first()));

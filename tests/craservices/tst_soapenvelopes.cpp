@@ -156,12 +156,7 @@ void TestSoapEnvelopes::termsAndFormEnvelopes()
     QCOMPARE(QString::fromUtf8(rq->Attribute("xmlns:xsi")), QStringLiteral("http://www.w3.org/2001/XMLSchema"));
     QCOMPARE(childNames(rq->FirstChildElement("file")), QStringList{"T1013"});
 
-    TemplateVars pad;
-    pad.insert("efilerid", "X1234");
-    pad.insert("password", "pw");
-    pad.insert("softwarecode", "097");
-    pad.insert("revdate", "2024-12-01");
-    pad.insert("sin", fixture::Sin);
+    TemplateVars pad = fixture::formVars("pw");
     CString padText;
     QCOMPARE(buildTrisSoap(false, pad, QStringLiteral("<pad:PadAgreement/>"), padText), 0);
     TiXmlDocument padDoc;
@@ -199,6 +194,25 @@ void TestSoapEnvelopes::logMasksSecrets_data()
                       "<pad:BranchNumber>12345</pad:BranchNumber><AccountNumber>12</AccountNumber>")
         << QByteArray("<pad:FinancialInstitutionNumber>004</pad:FinancialInstitutionNumber>"
                       "<pad:BranchNumber>12345</pad:BranchNumber><AccountNumber>**</AccountNumber>");
+    // every element of the requests and documents that holds a S.I.N., whatever follows it there
+    QTest::newRow("T1 taxpayer") << QByteArray("<tp:TaxpayerSocialInsuranceNumber>046454286</tp:TaxpayerSocialInsuranceNumber>")
+                                 << QByteArray("<tp:TaxpayerSocialInsuranceNumber>0*****286</tp:TaxpayerSocialInsuranceNumber>");
+    QTest::newRow("T1 spouse") << QByteArray("<tp:SpouseSocialInsuranceNumber>130 692 544</tp:SpouseSocialInsuranceNumber>")
+                               << QByteArray("<tp:SpouseSocialInsuranceNumber>1** *** 544</tp:SpouseSocialInsuranceNumber>");
+    QTest::newRow("T1135") << QByteArray("<ccms:SocialInsuranceNumber>046454286</ccms:SocialInsuranceNumber>")
+                           << QByteArray("<ccms:SocialInsuranceNumber>0*****286</ccms:SocialInsuranceNumber>");
+    QTest::newRow("PAD envelope")
+        << QByteArray("<padrq:TaxpayerSocialInsuranceNumber>046454286</padrq:TaxpayerSocialInsuranceNumber>")
+        << QByteArray("<padrq:TaxpayerSocialInsuranceNumber>0*****286</padrq:TaxpayerSocialInsuranceNumber>");
+    QTest::newRow("PAD agreement") << QByteArray("<SocialInsuranceNumber>046454286</SocialInsuranceNumber>")
+                                   << QByteArray("<SocialInsuranceNumber>0*****286</SocialInsuranceNumber>");
+    QTest::newRow("T1013 client") << QByteArray("<tris:ClientID>046454286</tris:ClientID>")
+                                  << QByteArray("<tris:ClientID>0*****286</tris:ClientID>");
+    QTest::newRow("T1013 unique document number, the date after the S.I.N.")
+        << QByteArray("<tris:UniqueDocumentNumber>04645428620250301</tris:UniqueDocumentNumber>")
+        << QByteArray("<tris:UniqueDocumentNumber>0*****28620250301</tris:UniqueDocumentNumber>");
+    QTest::newRow("S.I.N. element with fewer digits") << QByteArray("<t1135:SIN>04645</t1135:SIN>")
+                                                      << QByteArray("<t1135:SIN>*****</t1135:SIN>");
     QTest::newRow("transmission number kept") << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>")
                                               << QByteArray("<TransmissionNumber>TX240000123</TransmissionNumber>");
     QTest::newRow("longer numbers kept") << QByteArray("TX2400001234 and 1234567890")

@@ -75,7 +75,8 @@ QString CraFilingFake::scenarioForTestCase(const QString &identifier)
     static const char *const byNumber[] = {
         nullptr, "accepted", "rejected", "processing-error", "system-error", "system-processing-error", "fault",
         "fault-no-string", "eol-132", "malformed", "empty", "no-declaration", "http-500", "silence", "drop",
-        "accepted-cv2139", "accepted-cv24", "accepted-cv0024", "accepted",
+        "accepted-cv2139", "accepted-cv24", "accepted-cv0024", "accepted", "web-page-503", "broken-page-500",
+        "fault-not-registered-500", "other-document",
     };
     bool ok = false;
     const int n = identifier.toInt(&ok);
@@ -134,21 +135,26 @@ FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scen
         r.contentType = "text/plain; charset=UTF-8";
         return r;
     }
-    // a scenario name is a plain word: never a path
-    static const QRegularExpression word(QStringLiteral("^[a-z0-9-]+$"));
-    if (!word.match(scenario).hasMatch())
+    // a scenario name is a plain word: never a path; a last part of 4xx or 5xx is the status
+    static const QRegularExpression word(QStringLiteral("^([a-z0-9-]+?)(?:-([45][0-9][0-9]))?$"));
+    const QRegularExpressionMatch m = word.match(scenario);
+    if (!m.hasMatch())
         return FakeResponse::text("unknown scenario", 400);
+    const QString name = m.captured(1);
+    const int status = m.captured(2).isEmpty() ? 200 : m.captured(2).toInt();
     const QDir dir(m_folder);
-    QStringList candidates{service + QLatin1Char('-') + scenario + QStringLiteral(".xml"),
-                           QStringLiteral("common-") + scenario + QStringLiteral(".xml")};
-    if (scenario.startsWith(service + QLatin1Char('-')))
-        candidates.prepend(scenario + QStringLiteral(".xml"));
-    for (const QString &name : candidates) {
-        QFile file(dir.filePath(name));
+    QStringList candidates{service + QLatin1Char('-') + name + QStringLiteral(".xml"),
+                           QStringLiteral("common-") + name + QStringLiteral(".xml"),
+                           QStringLiteral("common-") + name + QStringLiteral(".html")};
+    if (name.startsWith(service + QLatin1Char('-')))
+        candidates.prepend(name + QStringLiteral(".xml"));
+    for (const QString &candidate : candidates) {
+        QFile file(dir.filePath(candidate));
         if (!file.open(QIODevice::ReadOnly))
             continue;
-        FakeResponse r = FakeResponse::text(file.readAll());
-        r.contentType = ContentType;
+        FakeResponse r = FakeResponse::text(file.readAll(), status);
+        r.contentType = candidate.endsWith(QLatin1String(".html")) ? QByteArray("text/html; charset=UTF-8")
+                                                                   : QByteArray(ContentType);
         return r;
     }
     return FakeResponse::text("unknown scenario " + scenario.toUtf8() + " for " + service.toUtf8(), 400);

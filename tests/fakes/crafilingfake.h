@@ -10,9 +10,11 @@ namespace bqfakes {
 // and ReFILE, NETFILE and its terms, T1013, PAD and T1135. Each request must
 // carry "text/xml; charset=UTF-8" (else 415). The reply is the file
 // "<service>-<scenario>.xml", else "common-<scenario>.xml", of the template
-// folder (tests/fakes/cra), sent as it stands with that content type; an
-// unknown scenario gets 400. The scenarios "http-500", "silence" and "drop"
-// (the connection closed after the whole request was read) need no file.
+// folder (tests/fakes/cra), sent as it stands with that content type, or
+// "common-<scenario>.html" as a web page; an unknown scenario gets 400. A
+// scenario ending in "-4xx" or "-5xx" is the one before it sent with that
+// HTTP status ("web-page-503"). The scenarios "http-500", "silence" and
+// "drop" (the connection closed after the whole request was read) need no file.
 //
 // The scenario of a request, first found of:
 //  1. the override (setScenario), until cleared;
@@ -43,7 +45,9 @@ public:
     // 4 system-error, 5 system-processing-error, 6 fault, 7 fault-no-string,
     // 8 eol-132, 9 malformed, 10 empty, 11 no-declaration, 12 http-500,
     // 13 silence, 14 drop, 15..18 accepted-cv2139, -cv24, -cv0024 and
-    // accepted again; anything else is taken as a scenario name.
+    // accepted again, 19 web-page-503, 20 broken-page-500, 21
+    // fault-not-registered-500, 22 other-document; anything else is taken as
+    // a scenario name.
     static QString scenarioForTestCase(const QString &identifier);
     // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.).
     static QString scenarioForSin(const QString &sin);

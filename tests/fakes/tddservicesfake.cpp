@@ -86,6 +86,12 @@ void TddServicesFake::setListenerPort(quint16 port)
     m_listenerPort = port;
 }
 
+void TddServicesFake::expectToken(const QByteArray &token)
+{
+    QMutexLocker lock(&m_mutex);
+    m_expectedToken = token;
+}
+
 QStringList TddServicesFake::stagedSins() const
 {
     QMutexLocker lock(&m_mutex);
@@ -201,6 +207,13 @@ FakeResponse TddServicesFake::soap(const FakeRequest &request, bool noa)
         return FakeResponse::silent();
     case Answer::Unavailable:
         return FakeResponse::text("busy", 503);
+    case Answer::WebPage: {
+        FakeResponse page = FakeResponse::text("<html><head><title>Service Unavailable</title></head>"
+                                               "<body><p>Please try again later.</p></body></html>",
+                                               500);
+        page.contentType = "text/html; charset=UTF-8";
+        return page;
+    }
     case Answer::Data:
         break;
     }

@@ -51,6 +51,7 @@ public:
         Malformed,     // not XML
         Silent,        // no answer at all
         Unavailable,   // HTTP 503 without a SOAP body
+        WebPage,       // HTTP 500 with a web page (well-formed XML) in place of the SOAP answer
     };
 
     struct Options
@@ -68,6 +69,9 @@ public:
 
     void setOptions(const Options &options);
     void setListenerPort(quint16 port);
+    // The token the next get-data must carry, as if the sign-in page had
+    // issued it (a test that sends the listener its own token).
+    void expectToken(const QByteArray &token);
 
     // What the fake saw.
     QStringList stagedSins() const;

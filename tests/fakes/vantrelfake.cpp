@@ -1,4 +1,5 @@
 #include "vantrelfake.h"
+#include "pdffixture.h"
 
 #include <QJsonArray>
 
@@ -39,7 +40,7 @@ VantrelFake::VantrelFake(FakeHttpsServer &server, const VantrelAccount &account)
     server.route("POST", TemplatePath, [this](const FakeRequest &r) { return latestTemplate(r); });
     server.route("GET", TemplatePdfPath, [this](const FakeRequest &) {
         QMutexLocker lock(&m_mutex);
-        return templateFile("%PDF-1.4\n% client letter of the preparer\n%%EOF\n", "application/pdf", m_pdfDownload);
+        return templateFile(letterPdf("Client letter of the preparer"), "application/pdf", m_pdfDownload);
     });
     server.route("GET", TemplateXmlPath, [this](const FakeRequest &) {
         QMutexLocker lock(&m_mutex);
@@ -105,9 +106,14 @@ FakeResponse VantrelFake::templateFile(const QByteArray &body, const QByteArray 
         return FakeResponse::raw("HTTP/1.1 200 OK\r\nContent-Type: " + type + "\r\nContent-Length: "
                                  + QByteArray::number(body.size() + 100) + "\r\nConnection: close\r\n\r\n"
                                  + body.left(body.size() / 2));
-    FakeResponse r = FakeResponse::text(body);
+    FakeResponse r = FakeResponse::text(how == Download::NotWhole ? body.left(body.size() / 2) : body);
     r.contentType = type;
     return r;
+}
+
+QByteArray VantrelFake::letterPdf(const QByteArray &text)
+{
+    return pdffixture::onePage(text);
 }
 
 bool VantrelFake::basicOk(const FakeRequest &request) const

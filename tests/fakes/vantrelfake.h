@@ -53,13 +53,17 @@ public:
     // 0: the service has no template.
     void setTemplateVersion(int version);
     int lastRequestId() const;
+    // A whole one-page PDF showing text (the template's PDF shows "Client letter
+    // of the preparer").
+    static QByteArray letterPdf(const QByteArray &text);
 
     // Scenarios: a reply given here replaces the normal one of the route
     // (after the credentials were checked); an empty body restores it.
     void setSignatureReply(const FakeResponse &reply);
     void setStatusReply(const FakeResponse &reply);
-    // How the template files are served.
-    enum class Download { Whole, Fail, Truncated };
+    // How the template files are served: NotWhole sends, as if whole, only the
+    // first half of the file.
+    enum class Download { Whole, Fail, Truncated, NotWhole };
     void setPdfDownload(Download how);
     void setXmlDownload(Download how);
 

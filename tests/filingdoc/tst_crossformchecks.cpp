@@ -145,6 +145,10 @@ const char *const kRow117 = "There is no [T4] tax slip in the return.";
 const char *const kRow118 = "You claimed placement agency income in T4 slip; however, you didn't report the income in "
                             "any self-employment business form.";
 const char *const kRow119 = "Remove form T1163 since it's not allowed in this tax province.";
+const QString kFifthStatement =
+    QStringLiteral("Partnership row %1 of the T5013 Schedule files its own statement, but only the statements of the "
+                   "first four rows can be filed electronically: move it into the first four rows, clear \"Files its "
+                   "own statement\" on it, or file the return on paper.");
 const char *const kRow121 = "Tax form T2125 is needed because tax slip T1204 is entered into tax return.";
 
 const char *const kRow44 =
@@ -388,6 +392,22 @@ void TestCrossFormChecks::rows_data()
     QTest::newRow("118 placement income without a business form")
         << "\"slips\":[{\"type\":1,\"fields\":{\"EmploymentCode\":11,\"Box14\":1000}}]" << texts({kRow118});
     QTest::newRow("121 T1204 slip without T2125") << "\"slips\":[{\"type\":23}]" << texts({kRow121});
+    // a T5013 files the statements of its first four rows only
+    const QString statement = QStringLiteral("{\"Partnership\":\"%1\",\"Kind\":0,\"IsSFD\":%2,\"NetIncome\":1000}");
+    auto partnerships = [&statement](const QList<int> &statements) {
+        QStringList rows;
+        for (int i = 0; i < statements.size(); ++i)
+            rows << statement.arg(i == 4 ? QStringLiteral("Maple Ridge LP") : QString()).arg(statements[i]);
+        return QStringLiteral("\"t1\":{\"ProvinceOfBusiness\":9},\"forms\":[{\"type\":38,\"rows\":[%1]}]")
+            .arg(rows.join(QLatin1Char(',')));
+    };
+    QTest::newRow("T5013 statement on its fifth row")
+        << partnerships({1, 1, 1, 1, 1}) << QStringList{kFifthStatement.arg(QStringLiteral("5 (Maple Ridge LP)"))};
+    QTest::newRow("T5013 statements on its fifth and sixth rows")
+        << partnerships({0, 0, 0, 0, 1, 1})
+        << QStringList{kFifthStatement.arg(QStringLiteral("5 (Maple Ridge LP)")), kFifthStatement.arg(6)};
+    QTest::newRow("T5013 with four statements and a fifth row without")
+        << partnerships({1, 1, 1, 1, 0}) << QStringList();
     // more rows
     QTest::newRow("43 T936 68100 without its base") << "\"forms\":[{\"type\":32,\"fields\":{\"Line68100\":100}}]"
                                                     << texts({kRow43});

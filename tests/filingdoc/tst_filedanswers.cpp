@@ -150,6 +150,17 @@ void TestFiledAnswers::documentAndBarcodeAgree_data()
     row("married", Ontario, Married, "", "tp:TaxpayerMaritalStatusCode", "1", 36, "1");
     row("single", Ontario, Single, "", "tp:TaxpayerMaritalStatusCode", "6", 36, "6");
 
+    // the mailing province is filed as its two-letter code; anything else is not a province
+    const char *mailing = "comm:AddressProvinceCode";
+    row("mailing province code", Ontario, Single, "\"MailProvince\":\"ON\"", mailing, "ON", 246, "ON");
+    row("mailing province code in lower case", Ontario, Single, "\"MailProvince\":\" qc \"", mailing, "QC", 246, "QC");
+    row("mailing province name", Ontario, Single, "\"MailProvince\":\"Ontario\"", mailing, "", 246, "  ");
+    row("mailing province abbreviation", Ontario, Single, "\"MailProvince\":\"Ont.\"", mailing, "", 246, "  ");
+    row("mailing province name with an accent", Ontario, Single, "\"MailProvince\":\"Qu\\u00e9bec\"", mailing, "",
+        246, "  ");
+    row("foreign mailing address", Ontario, Single, "\"MailProvince\":\"ON\",\"ForeignMailing\":1", mailing, absent,
+        246, "  ");
+
     const char *moved = "tp:ProvinceOfResidenceEffectiveDate";
     row("moved in 2024", Ontario, Single, "\"DateOfMove\":\"2024-06-01\"", moved, "2024-06-01", 329, "20240601");
     row("moved in 2023", Ontario, Single, "\"DateOfMove\":\"2023-06-01\"", moved, absent, 329, "00000000");

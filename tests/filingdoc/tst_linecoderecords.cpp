@@ -86,9 +86,9 @@ private slots:
     void ontarioEmployee();
     void edgeCases_data();
     void edgeCases();
-    void recordCountMatchesRecords_data();
-    void recordCountMatchesRecords();
-    void t1273NotCounted();
+    void selectedFinancialData_data();
+    void selectedFinancialData();
+    void t1273Counted();
     void hasAnyFieldCode_data();
     void hasAnyFieldCode();
     void buildingLeavesReturnUnchanged_data();
@@ -197,33 +197,43 @@ void TestLineCodeRecords::edgeCases()
     }
 }
 
-void TestLineCodeRecords::recordCountMatchesRecords_data()
+// The count filed is the number of self-employment forms (each statement form
+// one, a T1273 two, a T5013 its statement rows), which the barcode's item 31
+// gives too; without one the business forms file nothing.
+void TestLineCodeRecords::selectedFinancialData_data()
 {
     QTest::addColumn<QString>("members");
+    QTest::addColumn<int>("count");    // 0: no count filed
     QTest::addColumn<int>("sfd");      // SFD records of the business forms
     QTest::addColumn<int>("t2091");    // T2091 records
 
+    const QString t777 = QStringLiteral("{\"type\":59,\"fields\":{\"TotalExpenses\":300,\"Deduction\":300}}");
     QTest::newRow("T777 without its T1 amount")
-        << QStringLiteral("\"forms\":[{\"type\":59,\"fields\":{\"TotalExpenses\":300}}]") << 0 << 0;
-    QTest::newRow("T777 with its T1 amount")
-        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[{\"type\":59,\"fields\":{\"TotalExpenses\":300,\"Deduction\":300}}]")
-        << 1 << 0;
-    QTest::newRow("TL2 with the T1 amount")
-        << QStringLiteral("\"t1\":{\"22900\":80},\"forms\":[{\"type\":92,\"fields\":{\"Meals\":80,\"Deduction\":80}}]") << 1 << 0;
-    QTest::newRow("T5013 with two SFD rows")
+        << QStringLiteral("\"forms\":[{\"type\":59,\"fields\":{\"TotalExpenses\":300}}]") << 0 << 0 << 0;
+    QTest::newRow("T777 alone, with its T1 amount")
+        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[%1]").arg(t777) << 0 << 0 << 0;
+    QTest::newRow("TL2 alone, with the T1 amount")
+        << QStringLiteral("\"t1\":{\"22900\":80},\"forms\":[{\"type\":92,\"fields\":{\"Meals\":80,\"Deduction\":80}}]")
+        << 0 << 0 << 0;
+    QTest::newRow("T2125 and a T777 with its T1 amount")
+        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[{\"type\":125,\"fields\":{\"GrossIncome\":9000}},%1]")
+               .arg(t777)
+        << 1 << 2 << 0;
+    QTest::newRow("T5013 with two statement rows")
         << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,\"NetIncome\":5000,\"Share\":50},"
-                          "{\"Kind\":3,\"IsSFD\":1,\"NetIncome\":-200,\"Share\":25},{\"Kind\":5,\"IsSFD\":0,\"NetIncome\":10}]}]")
-        << 2 << 0;
-    QTest::newRow("T2091") << QStringLiteral("\"forms\":[{\"type\":160,\"fields\":{\"Proceeds\":500000}}]") << 0 << 1;
+                          "{\"Kind\":1,\"IsSFD\":1,\"NetIncome\":-200,\"Share\":25},{\"Kind\":5,\"IsSFD\":0,\"NetIncome\":10}]}]")
+        << 2 << 2 << 0;
+    QTest::newRow("T2091") << QStringLiteral("\"forms\":[{\"type\":160,\"fields\":{\"Proceeds\":500000}}]") << 0 << 0 << 1;
     QTest::newRow("T2125, T776 and a T2091")
         << QStringLiteral("\"forms\":[{\"type\":125,\"fields\":{\"GrossIncome\":9000}},{\"type\":12,\"fields\":{\"GrossRents\":1200}},"
                           "{\"type\":147}]")
-        << 2 << 1;
+        << 2 << 2 << 1;
 }
 
-void TestLineCodeRecords::recordCountMatchesRecords()
+void TestLineCodeRecords::selectedFinancialData()
 {
     QFETCH(QString, members);
+    QFETCH(int, count);
     QFETCH(int, sfd);
     QFETCH(int, t2091);
     QString error;
@@ -235,20 +245,24 @@ void TestLineCodeRecords::recordCountMatchesRecords()
     // every record once: the walk writes none of the forms written as selected financial data
     QCOMPARE(int(r.text.count(QLatin1String("<sfd:SelectedFinancialData>"))), sfd + t2091);
     QCOMPARE(int(r.text.count(QLatin1String("</sfd:SelectedFinancialData>"))), sfd + t2091);
-    const QString count = QStringLiteral("<t1:SelectedFinancialDataRecordCount>%1</t1:SelectedFinancialDataRecordCount>")
-                              .arg(sfd, 2, 10, QLatin1Char('0'));
-    QCOMPARE(r.text.contains(QLatin1String("SelectedFinancialDataRecordCount")), sfd > 0);
-    if (sfd > 0)
-        QCOMPARE(int(r.text.count(count)), 1);
-    QCOMPARE(int(r.text.count(QLatin1String("<t1:Line9368>"))), members.contains(QLatin1String("\"22900\":300")) ? 1 : 0);
+    QCOMPARE(int(r.text.count(QLatin1String("SelectedFinancialDataRecordCount>"))), count > 0 ? 2 : 0);
+    if (count > 0) {
+        const QString filed =
+            QStringLiteral("<t1:SelectedFinancialDataRecordCount>%1</t1:SelectedFinancialDataRecordCount>")
+                .arg(count, 2, 10, QLatin1Char('0'));
+        QVERIFY2(r.text.contains(filed), qPrintable(r.text));
+    }
+    // the T777's record, filed only beside a statement form
+    const bool t777Filed = count > 0 && members.contains(QLatin1String("\"22900\":300"));
+    QCOMPARE(int(r.text.count(QLatin1String("<t1:Line9368>"))), t777Filed ? 1 : 0);
     // the statements' codes stay in their records, out of the person's line codes
     for (int statementCode : {8141, 8299, 9368, 9369, 9970})
         QVERIFY(!r.codes.contains(statementCode));
 }
 
-// A T1273 counts twice in the person's self-employment count but is never written;
-// the count written is the number of records.
-void TestLineCodeRecords::t1273NotCounted()
+// A T1273 counts twice among the self-employment forms, though its statement is
+// not among the records written.
+void TestLineCodeRecords::t1273Counted()
 {
     QVERIFY(m_fx.setUp());
     {
@@ -257,10 +271,9 @@ void TestLineCodeRecords::t1273NotCounted()
         QVERIFY(p.getForm(1, 0, true));
         QVERIFY(p.addForm(109, 0, true, 0, false));
         QVERIFY(p.addForm(125, 0, true, 0, false));
-        QCOMPARE(p.countSelfEmploymentForms(), 3);
         const Records r(p, 1, 0);
         QCOMPARE(r.sfd, 1);
-        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>01</t1:SelectedFinancialDataRecordCount>")));
+        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>03</t1:SelectedFinancialDataRecordCount>")));
         QCOMPARE(int(r.text.count(QLatin1String("<sfd:SelectedFinancialData>"))), 1);
     }
     m_fx.tearDown();   // the other tests use the program's plug-ins

@@ -29,6 +29,10 @@ const char *const kT183 = "Add form T183 - Information Return of Electronic Fili
 const char *const kEFilerId = "EFILER ID is missing or invalid in preference settings by menu Start | Preference.";
 const char *const kEFilerPassword =
     "EFILER password is missing or invalid in preference settings by menu Start | Preference.";
+const char *const kDcn = "Enter the document control number (DCN) of this return in form T183.";
+const QString kMailingProvince =
+    QStringLiteral("The province or territory of the mailing address on page 1 of T1 is \"%1\": enter its two-letter "
+                   "code (AB, BC, MB, NB, NL, NS, NT, NU, ON, PE, QC, SK or YT).");
 const char *const kT3Share = "There is a T3 slip which has sharing percentage set to 0. Please correct the sharing "
                              "percentage or remove the T3 slip.";
 const char *const kT5013Ids = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
@@ -105,13 +109,17 @@ void TestPersonChecks::crossForm_data()
 
     const QString id = QStringLiteral("A1B2C");
     const QString password = QStringLiteral("secret7");
-    const QString t183 = QStringLiteral("\"forms\":[{\"type\":96}]");
+    const QString t183 = QStringLiteral("\"forms\":[{\"type\":96,\"fields\":{\"DCN\":\"00417\"}}]");
     QTest::newRow("NETFILE, nothing wrong") << QString() << 2 << QString() << QString() << QStringList() << false;
     QTest::newRow("EFILE without T183 or preferences")
         << QString() << 1 << QString() << QString() << texts({kT183, kEFilerId, kEFilerPassword}) << true;
     QTest::newRow("NETFILE without T183 or preferences")
         << QString() << 2 << QString() << QString() << QStringList() << true;
     QTest::newRow("EFILE, all there") << t183 << 1 << id << password << QStringList() << false;
+    QTest::newRow("EFILE, T183 without its DCN") << QString() << 1 << id << password << texts({kDcn}) << false;
+    QTest::newRow("EFILE, T183 DCN of blanks") << QStringLiteral("\"forms\":[{\"type\":96,\"fields\":{\"DCN\":\"  \"}}]")
+                                               << 1 << id << password << texts({kDcn}) << false;
+    QTest::newRow("NETFILE, T183 without its DCN") << QString() << 2 << QString() << QString() << QStringList() << false;
     QTest::newRow("EFILER number with a blank after it") << t183 << 1 << id + QLatin1Char(' ') << password
                                                         << QStringList() << false;
     QTest::newRow("EFILER number of six") << t183 << 1 << QStringLiteral("A1B2C3") << password << texts({kEFilerId}) << false;
@@ -138,6 +146,16 @@ void TestPersonChecks::crossForm_data()
     QTest::newRow("tax beneficiary without T3")
         << QStringLiteral("\"t1\":{\"TaxBeneficiaryElection\":1,\"DeceasedDate\":\"2024-05-01\",\"Line52080\":50}")
         << 2 << QString() << QString() << texts({kBeneficiaryT3}) << false;
+    const QString mailing = QStringLiteral("\"t1\":{\"MailProvince\":\"%1\"%2}");
+    for (const QString &typed : {QStringLiteral("Ontario"), QStringLiteral("Ont."), QStringLiteral("Qu\u00e9bec")})
+        QTest::newRow(qPrintable(QStringLiteral("mailing province %1").arg(typed)))
+            << mailing.arg(typed, QString()) << 2 << QString() << QString()
+            << QStringList{kMailingProvince.arg(typed)} << false;
+    QTest::newRow("mailing province code") << mailing.arg(QStringLiteral(" on "), QString()) << 2 << QString()
+                                           << QString() << QStringList() << false;
+    QTest::newRow("mailing province of a foreign address")
+        << mailing.arg(QStringLiteral("Ontario"), QStringLiteral(",\"ForeignMailing\":1")) << 2 << QString()
+        << QString() << QStringList() << false;
     QTest::newRow("Schedule 8 and RC381 not called for")
         << QStringLiteral("\"forms\":[{\"type\":150},{\"type\":148}]") << 2 << QString() << QString()
         << texts({"Schedule 8 is not needed, please remove it.", "Please remove form RC381, it's not needed."}) << false;

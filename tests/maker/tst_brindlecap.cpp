@@ -438,6 +438,38 @@ private slots:
         QCOMPARE(f.rows().count(), 0);
     }
 
+    // A class that gained a row list reads a file written before it, which holds no list;
+    // a file with more lists than the class has is damaged.
+    void rowListAddedLater()
+    {
+        QByteArray before;
+        {
+            MyDataStream out(&before, true);
+            out << quint32(0) << qint32(0);
+            FieldRecord rec(SampleForm::table());
+            rec.setNumber(SampleForm::Amount, 12.5);
+            rec.serialise(out);
+        }
+        SampleForm f;
+        f.rows().append();
+        MyDataStream in(&before, false);
+        QCOMPARE(f.serialise(66098, CString(), in), 0);
+        QCOMPARE(f.amount(SampleForm::Amount), 12.5);
+        QCOMPARE(f.rows().count(), 0);
+
+        QByteArray more;
+        {
+            MyDataStream out(&more, true);
+            out << quint32(0) << qint32(2);
+            FieldRecord rec(SampleForm::table());
+            rec.serialise(out);
+            out << qint32(0) << qint32(0);
+        }
+        SampleForm g;
+        MyDataStream in2(&more, false);
+        QVERIFY(g.serialise(66098, CString(), in2) != 0);
+    }
+
     void dependantsRecord()
     {
         DependantInfoStruct d;

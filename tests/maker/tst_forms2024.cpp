@@ -2,7 +2,11 @@
 // cases worked by hand; the working of each expected value is beside its row.
 #include "bqtest.h"
 #include "ctaxdata_t1223.h"
+#include "ctaxdata_t2222.h"
+#include "mydatastream.h"
 #include "taxdata_sch10.h"
+#include "taxdata_sch7.h"
+#include "taxdata_sch8_14.h"
 #include "taxdata_t1032_new.h"
 #include "taxdata_t1170.h"
 #include "taxdata_t1198.h"
@@ -50,6 +54,16 @@ private slots:
     void businessTransfer();
     void retroactivePayment_data();
     void retroactivePayment();
+    void northernResidency_data();
+    void northernResidency();
+    void northernTravel_data();
+    void northernTravel();
+    void cppOnEmployment_data();
+    void cppOnEmployment();
+    void rrspDeduction_data();
+    void rrspDeduction();
+    void rrspStoredBeforePrpp_data();
+    void rrspStoredBeforePrpp();
 };
 
 void TestForms2024::medicalSupplement_data()
@@ -477,6 +491,270 @@ void TestForms2024::retroactivePayment()
     COMPARE_CENTS(form.amount(TaxData_T1198::F_PrincipalTotal), principal);
     QCOMPARE(form.flag(TaxData_T1198::F_Qualifies), qualifies);
     COMPARE_CENTS(form.amount(TaxData_T1198::F_Notional), 0.0);
+}
+
+void TestForms2024::northernResidency_data()
+{
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("additionalDays");
+    QTest::addColumn<bool>("spouseClaimsBasic");
+    QTest::addColumn<double>("boardAndLodging");
+    QTest::addColumn<double>("netIncome");
+    QTest::addColumn<double>("residency");
+    QTest::addColumn<int>("messages");
+    // zone A, 366 x 11.00 = 4,026.00
+    QTest::newRow("basic amount") << 1 << 366 << 0 << false << 0.0 << 80000.0 << 4026.0 << 0;
+    // 366 x 11.00 basic + 366 x 11.00 additional = 8,052.00
+    QTest::newRow("additional amount") << 1 << 366 << 366 << false << 0.0 << 80000.0 << 8052.0 << 0;
+    // 300 additional days of the 366: 4,026.00 + 3,300.00
+    QTest::newRow("additional for part of the period") << 1 << 366 << 300 << false << 0.0 << 80000.0 << 7326.0 << 0;
+    // more additional days than days of residence: held to the 366 days, and refused before filing
+    QTest::newRow("additional days over the days") << 1 << 366 << 400 << false << 0.0 << 80000.0 << 8052.0 << 1;
+    // the spouse in the dwelling claims the basic amount: no additional amount
+    QTest::newRow("spouse claims the basic amount") << 1 << 366 << 366 << true << 0.0 << 80000.0 << 4026.0 << 0;
+    // zone B: (366 + 366) x 5.50 = 4,026.00
+    QTest::newRow("intermediate zone") << 2 << 366 << 366 << false << 0.0 << 80000.0 << 4026.0 << 0;
+    // 200 x 11.00 = 2,200.00 less board and lodging 1,000.00
+    QTest::newRow("board and lodging") << 1 << 200 << 0 << false << 1000.0 << 80000.0 << 1200.0 << 0;
+    // zone B: 366 x 5.50 = 2,013.00 less half of the board and lodging 1,000.00 = 1,513.00
+    QTest::newRow("board and lodging, intermediate zone") << 2 << 366 << 0 << false << 1000.0 << 80000.0 << 1513.0 << 0;
+    QTest::newRow("board and lodging over the amounts") << 1 << 100 << 0 << false << 5000.0 << 80000.0 << 0.0 << 0;
+    // 20 % of 30,000 = 6,000.00 < 8,052.00
+    QTest::newRow("20 % of net income") << 1 << 366 << 366 << false << 0.0 << 30000.0 << 6000.0 << 0;
+    QTest::newRow("a loss: nothing") << 1 << 366 << 366 << false << 0.0 << -5000.0 << 0.0 << 0;
+    QTest::newRow("no zone") << 0 << 366 << 366 << false << 0.0 << 80000.0 << 0.0 << 0;
+}
+
+// T2222 Step 1, the residency deduction, worked by the form's class.
+void TestForms2024::northernResidency()
+{
+    QFETCH(int, zone);
+    QFETCH(int, days);
+    QFETCH(int, additionalDays);
+    QFETCH(bool, spouseClaimsBasic);
+    QFETCH(double, boardAndLodging);
+    QFETCH(double, netIncome);
+    QFETCH(double, residency);
+    QFETCH(int, messages);
+    CTaxData_T2222 form;
+    form.setIntValue(CTaxData_T2222::F_Zone, zone);
+    form.setIntValue(CTaxData_T2222::F_Days, days);
+    form.setIntValue(CTaxData_T2222::F_AdditionalDays, additionalDays);
+    form.setFlag(CTaxData_T2222::F_SpouseClaimsBasic, spouseClaimsBasic);
+    form.setAmount(CTaxData_T2222::F_BoardAndLodging, boardAndLodging);
+    form.calculateWithNetIncome(netIncome);
+    COMPARE_CENTS(form.amount(CTaxData_T2222::F_ResidencyDeduction), residency);
+    COMPARE_CENTS(form.amount(CTaxData_T2222::F_Deduction), residency);
+    QList<CString> texts;
+    QCOMPARE(form.validate(1, texts), messages);
+    QCOMPARE(texts.size(), messages);
+}
+
+void TestForms2024::northernTravel_data()
+{
+    // each trip: traveller, medical, employer benefit, standard amount, expenses, lowest return airfare
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<QVariantList>("trips");
+    QTest::addColumn<QVariantList>("deductions");
+    QTest::addColumn<int>("warnings");
+    auto trip = [](const QString &who, bool medical, double employer, double standard, double expenses, double airfare) {
+        return QVariant(QVariantList{who, medical, employer, standard, expenses, airfare});
+    };
+    // lowest of the standard amount 1,200, the expenses 1,500 and the airfare 900
+    QTest::newRow("standard amount") << 1 << QVariantList{trip("", false, 0, 1200, 1500, 900)} << QVariantList{900.0}
+                                     << 0;
+    // lowest of the employer's benefit 700, 1,500 and 900
+    QTest::newRow("employer benefit") << 1 << QVariantList{trip("", false, 700, 0, 1500, 900)} << QVariantList{700.0}
+                                      << 0;
+    // 1,000 then 1,000 of the standard amount: the second trip keeps the 200 left of 1,200
+    QTest::newRow("standard amount used up")
+        << 1 << QVariantList{trip("", false, 0, 1000, 1500, 900), trip("", false, 0, 1000, 1500, 900)}
+        << QVariantList{900.0, 200.0} << 0;
+    // a third trip not for medical services gives nothing; a medical trip always counts
+    QTest::newRow("two trips that are not medical")
+        << 1
+        << QVariantList{trip("", false, 500, 0, 800, 900), trip("", false, 500, 0, 800, 900),
+                        trip("", false, 500, 0, 800, 900), trip("", true, 500, 0, 800, 900)}
+        << QVariantList{500.0, 500.0, 0.0, 500.0} << 0;
+    // each traveller has a standard amount of 1,200; names match whatever their case and spaces
+    QTest::newRow("a standard amount each")
+        << 1
+        << QVariantList{trip("", false, 0, 1200, 1500, 1300), trip("Sam", false, 0, 1200, 1500, 1300),
+                        trip(" sam ", true, 0, 1200, 1500, 1300)}
+        << QVariantList{1200.0, 1200.0, 0.0} << 0;
+    // an employer benefit for one of Sam's trips leaves Sam no standard amount for another
+    QTest::newRow("no standard amount beside an employer benefit")
+        << 1 << QVariantList{trip("Sam", false, 500, 0, 800, 900), trip("Sam", false, 0, 600, 800, 900)}
+        << QVariantList{500.0, 0.0} << 0;
+    // zone B: half of the lowest of 1,200, 1,500 and 901 = 450.50
+    QTest::newRow("intermediate zone") << 2 << QVariantList{trip("", false, 0, 1200, 1500, 901)}
+                                       << QVariantList{450.5} << 0;
+    // no airfare typed: nothing, and a point to confirm before filing
+    QTest::newRow("no airfare") << 1 << QVariantList{trip("", false, 0, 1200, 1500, 0)} << QVariantList{0.0} << 1;
+}
+
+// T2222 Step 2, the travel deduction, trip by trip; it is not held to 20 % of net income.
+void TestForms2024::northernTravel()
+{
+    QFETCH(int, zone);
+    QFETCH(QVariantList, trips);
+    QFETCH(QVariantList, deductions);
+    QFETCH(int, warnings);
+    using T = CTaxData_T2222;
+    T form;
+    form.setIntValue(T::F_Zone, zone);
+    for (const QVariant &t : trips) {
+        const QVariantList v = t.toList();
+        FieldRecord &row = form.rows().append();
+        row.setText(T::C_Traveller, v.at(0).toString());
+        row.setNumber(T::C_Medical, v.at(1).toBool() ? 1 : 0);
+        row.setNumber(T::C_EmployerBenefit, v.at(2).toDouble());
+        row.setNumber(T::C_StandardAmount, v.at(3).toDouble());
+        row.setNumber(T::C_Expenses, v.at(4).toDouble());
+        row.setNumber(T::C_Airfare, v.at(5).toDouble());
+    }
+    form.calculateWithNetIncome(1000.0);
+    double total = 0.0;
+    for (int i = 0; i < deductions.size(); ++i) {
+        COMPARE_CENTS(form.rows().row(i).number(T::C_Deduction), deductions.at(i).toDouble());
+        total += deductions.at(i).toDouble();
+    }
+    COMPARE_CENTS(form.amount(T::F_TravelDeduction), total);
+    COMPARE_CENTS(form.amount(T::F_Deduction), total);
+    QList<CString> texts;
+    form.collectWarnings(texts);
+    QCOMPARE(texts.size(), warnings);
+}
+
+void TestForms2024::cppOnEmployment_data()
+{
+    QTest::addColumn<double>("earnings");  // box 26
+    QTest::addColumn<double>("box16");
+    QTest::addColumn<double>("box16A");
+    QTest::addColumn<double>("line30800");
+    QTest::addColumn<double>("line22215");
+    QTest::addColumn<double>("line44800");
+    // required (68,500 - 3,500) x 5.95 % = 3,867.50: 30800 = 3,867.50 x 4.95 / 5.95 = 3,217.50,
+    // 650.00 first additional; the CPP2 of 109.38 never deducted takes nothing from box 16
+    QTest::newRow("no CPP2 deducted") << 71234.56 << 3867.50 << 0.0 << 3217.50 << 650.00 << 0.0;
+    // (71,234.56 - 68,500) x 4 % = 109.38 deducted: 22215 = 650.00 + 109.38
+    QTest::newRow("CPP2 deducted") << 71234.56 << 3867.50 << 109.38 << 3217.50 << 759.38 << 0.0;
+    // two employers: box 16 of 5,000 over the 3,867.50 required: 1,132.50 overpaid
+    QTest::newRow("box 16 over the maximum") << 71234.56 << 5000.0 << 0.0 << 3217.50 << 650.00 << 1132.50;
+    // CPP2 at most (73,200 - 68,500) x 4 % = 188.00: 62.00 of 250.00 overpaid
+    QTest::newRow("box 16A over the maximum") << 80000.0 << 3867.50 << 250.0 << 3217.50 << 838.00 << 62.00;
+    // required (40,000 - 3,500) x 5.95 % = 2,171.75; the 1,000 deducted is split:
+    // 1,000 x 1 / 5.95 = 168.07 first additional, 831.93 base
+    QTest::newRow("box 16 short") << 40000.0 << 1000.0 << 0.0 << 831.93 << 168.07 << 0.0;
+}
+
+// Schedule 8, employment only: each part of what was deducted against its own requirement.
+void TestForms2024::cppOnEmployment()
+{
+    QFETCH(double, earnings);
+    QFETCH(double, box16);
+    QFETCH(double, box16A);
+    QFETCH(double, line30800);
+    QFETCH(double, line22215);
+    QFETCH(double, line44800);
+    TaxData_Sch8_14 form;
+    form.setT4Contributions({earnings, box16, box16A, 0.0, 0.0, 0.0});
+    form.Calculate01();
+    double l22200, l22215, l31000, l42100, l30800, l44800;
+    form.getCPPRelatedAmounts(l22200, l22215, l31000, l42100, l30800, l44800);
+    COMPARE_CENTS(l30800, line30800);
+    COMPARE_CENTS(l22215, line22215);
+    COMPARE_CENTS(l44800, line44800);
+}
+
+void TestForms2024::rrspDeduction_data()
+{
+    QTest::addColumn<QList<double>>("typed"); // own, spouse's plan (line 2, line 3), transfers, limit
+    QTest::addColumn<QList<double>>("prpp");  // member's (line 2, line 3), employer's
+    QTest::addColumn<double>("line24500");
+    QTest::addColumn<double>("line20800");
+    const QList<double> noPrpp{0.0, 0.0, 0.0};
+    QTest::newRow("own plan") << QList<double>{5000, 0, 0, 0, 18000} << noPrpp << 5000.0 << 5000.0;
+    QTest::newRow("spouse's plan") << QList<double>{0, 5000, 0, 0, 18000} << noPrpp << 5000.0 << 5000.0;
+    // 3,000 + 2,000 to the spouse's plan, room 4,000: 1,000 carried forward
+    QTest::newRow("spouse's plan over the room") << QList<double>{0, 3000, 2000, 0, 4000} << noPrpp << 5000.0
+                                                 << 4000.0;
+    QTest::newRow("PRPP receipts") << QList<double>{0, 0, 0, 0, 18000} << QList<double>{1500, 300, 0} << 1800.0
+                                   << 1800.0;
+    // own 10,000 + PRPP 1,500 = 11,500; room 12,000 less the employer's 750 = 11,250
+    QTest::newRow("employer's PRPP contributions use room")
+        << QList<double>{10000, 0, 0, 0, 12000} << QList<double>{1500, 0, 750} << 11500.0 << 11250.0;
+    // transfers of 5,000 are deducted beyond a room of 1,000: 6,000
+    QTest::newRow("transfers") << QList<double>{6000, 0, 0, 5000, 1000} << noPrpp << 6000.0 << 6000.0;
+}
+
+// Schedule 7: contributions to the person's own plans, to the spouse's and by PRPP
+// receipts count on lines 2 and 3 alike.
+void TestForms2024::rrspDeduction()
+{
+    QFETCH(QList<double>, typed);
+    QFETCH(QList<double>, prpp);
+    QFETCH(double, line24500);
+    QFETCH(double, line20800);
+    using S = TaxData_Sch7;
+    S form;
+    form.setAmount(S::F_ContribRestOfYear, typed[0]);
+    form.setAmount(S::F_SpousalCurrent, typed[1]);
+    form.setAmount(S::F_SpousalPrior, typed[2]);
+    form.setAmount(S::F_Transfers, typed[3]);
+    form.setAmount(S::F_DeductionLimit, typed[4]);
+    form.setAmount(S::F_PRPPRestOfYear, prpp[0]);
+    form.setAmount(S::F_PRPPFirst60Days, prpp[1]);
+    form.setAmount(S::F_PRPPEmployer, prpp[2]);
+    form.Calculate01();
+    COMPARE_CENTS(form.amount(S::F_ContributionsOfYear), line24500);
+    COMPARE_CENTS(form.amount(S::F_Deduction), line20800);
+}
+
+void TestForms2024::rrspStoredBeforePrpp_data()
+{
+    QTest::addColumn<int>("storedFields");
+    QTest::addColumn<double>("spousal");
+    QTest::addColumn<double>("transfers");
+    // before the PRPP fields the calculation wrote the PRPP slips' amounts in these two
+    QTest::newRow("stored before the PRPP fields") << int(TaxData_Sch7::F_PRPPRestOfYear) << 0.0 << 0.0;
+    QTest::newRow("stored with them") << int(TaxData_Sch7::F_Count) << 1500.0 << 300.0;
+}
+
+// A Schedule 7 read from a file: the spouse's contributions and the transfers it holds.
+void TestForms2024::rrspStoredBeforePrpp()
+{
+    QFETCH(int, storedFields);
+    QFETCH(double, spousal);
+    QFETCH(double, transfers);
+    using S = TaxData_Sch7;
+    S written;
+    written.setAmount(S::F_ContribRestOfYear, 2000.0);
+    written.setAmount(S::F_SpousalCurrent, 1500.0);
+    written.setAmount(S::F_Transfers, 300.0);
+    QByteArray bytes;
+    {
+        MyDataStream out(&bytes, true);
+        out << quint32(0) << qint32(0) << quint16(storedFields);
+        for (int i = 0; i < storedFields; ++i) {
+            const FieldSpec &spec = written.fieldTable().spec(i);
+            out << quint8(spec.kind);
+            if (spec.kind == FieldKind::Int)
+                out << qint32(written.intValue(i));
+            else if (spec.kind == FieldKind::Flag)
+                out << quint8(written.flag(i));
+            else
+                out << written.amount(i);
+        }
+    }
+    S read;
+    MyDataStream in(&bytes, false);
+    QCOMPARE(read.serialise(66098, CString(), in), 0);
+    QCOMPARE(read.amount(S::F_ContribRestOfYear), 2000.0);
+    QCOMPARE(read.amount(S::F_SpousalCurrent), spousal);
+    QCOMPARE(read.amount(S::F_Transfers), transfers);
+    QCOMPARE(read.intValue(S::F_Layout), int(S::kLayoutPRPP));
 }
 
 BQ_TEST_MAIN_CORE(TestForms2024)

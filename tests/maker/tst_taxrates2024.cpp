@@ -853,15 +853,6 @@ private slots:
         COMPARE_CENTS(nunavutSingleParentSupplement(60000.0), 0.0);
         COMPARE_CENTS(nunavutSingleParentSupplement(65000.0), 100.0);
         COMPARE_CENTS(nunavutSingleParentSupplement(80000.0), 255.12);
-        // Ontario Trillium Benefit at most: one adult 371 with 1,461 at 65 or older; a couple with
-        // two children 4 x 371, the energy and property tax credit 1,283, the northern credit 285
-        OntarioBenefitInput senior;
-        senior.senior = senior.energyProperty = true;
-        COMPARE_CENTS(ontarioTrilliumBenefitMaximum(senior), 1832.0);
-        OntarioBenefitInput family;
-        family.hasSpouse = family.energyProperty = family.northernEnergy = true;
-        family.children = 2;
-        COMPARE_CENTS(ontarioTrilliumBenefitMaximum(family), 3052.0);
     }
 
     void eiRepayment_data()

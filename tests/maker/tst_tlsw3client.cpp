@@ -83,6 +83,19 @@ private slots:
             }
             return FakeResponse::raw(raw + "0\r\n\r\n");
         });
+        // a short body, then trailers (or chunk extensions) without end
+        m_server.route("POST", "/manyTrailers", [](const FakeRequest &) {
+            QByteArray raw = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n";
+            for (int i = 0; i < 400; ++i)
+                raw += "X-Trailer-" + QByteArray::number(i) + ": " + QByteArray(100, 't') + "\r\n";
+            return FakeResponse::raw(raw + "\r\n");
+        });
+        m_server.route("POST", "/longExtensions", [](const FakeRequest &) {
+            QByteArray raw = "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n";
+            for (int i = 0; i < 400; ++i)
+                raw += "1;x=" + QByteArray(1000, 'e') + "\r\na\r\n";
+            return FakeResponse::raw(raw + "0\r\n\r\n");
+        });
         m_server.route("POST", "/closeDelimited", [](const FakeRequest &) {
             return FakeResponse::raw("HTTP/1.1 100 Continue\r\n\r\nHTTP/1.0 200 OK\r\nContent-Type: text/xml\r\n\r\n"
                                      "<whole>until the close</whole>");
@@ -204,6 +217,27 @@ private slots:
         RawHTTPSoapResponseStru reply;
         QVERIFY(!client.CallSoap("/big", false, kSoapType, "<x/>", 4, reply));
         QVERIFY2(QString(reply.errorText).contains(QStringLiteral("larger than 1000")), qPrintable(reply.errorText));
+        QVERIFY(reply.body.IsEmpty());
+    }
+
+    // What frames a chunked body counts with it: trailers and chunk
+    // extensions far beyond the cap end the reply, however short its data.
+    void chunkFramingCountsWithTheBody_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::newRow("trailers") << QByteArray("/manyTrailers");
+        QTest::newRow("chunk extensions") << QByteArray("/longExtensions");
+    }
+    void chunkFramingCountsWithTheBody()
+    {
+        QFETCH(QByteArray, path);
+        TLSW3Client client;
+        client.setTimeouts(quickTimeouts());
+        client.setMaxReplyBytes(20000);
+        QVERIFY(client.Connect(hostPort(m_server)));
+        RawHTTPSoapResponseStru reply;
+        QVERIFY(!client.CallSoap(path.constData(), false, kSoapType, "<x/>", 4, reply));
+        QVERIFY2(QString(reply.errorText).contains(QStringLiteral("larger than 20000")), qPrintable(reply.errorText));
         QVERIFY(reply.body.IsEmpty());
     }
 

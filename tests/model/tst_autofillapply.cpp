@@ -147,6 +147,32 @@ int countSlips(const IndividualTaxData &p, int type, bool marked)
     return n;
 }
 
+// What the preparer typed before the import: instalments, tuition carried from 2023
+// (federal, Ontario), the training credit limit, Schedule 7 and the plan repayments.
+void typeAmounts(IndividualTaxData &p)
+{
+    p.findWizardData(2, true);
+    T1 *t = p.t1();
+    t->setInstalmentsPaid(500);
+    CTaxData_Form *sch11 = p.getForm(11, 0, true);
+    sch11->setAmount(TaxData_Sch11::F_CarriedForward, 2000);
+    sch11->setAmount(TaxData_Sch11::F_TrainingCreditLimit, 400);
+    t->setAmount(T1::F_LYFedTuition, 2000);
+    p.getForm(27, 0, true);
+    p.provinceManager().setProvincialAmount(11001, 600);
+    t->setAmount(T1::F_LYProvTuition, 600);
+    CTaxData_Form *sch7 = p.getForm(7, 0, true);
+    sch7->setAmount(TaxData_Sch7::F_UnusedContributions, 1500);
+    sch7->setAmount(TaxData_Sch7::F_DeductionLimit, 6000);
+    sch7->setAmount(TaxData_Sch7::F_ContribRestOfYear, 2500);
+    sch7->setAmount(TaxData_Sch7::F_SpousalCurrent, 300);
+    t->setAmount(T1::F_HBPRepayment, 1000);
+    t->setAmount(T1::F_LLPRepayment, 700);
+    // the import's own record of itself, as the run sets it
+    t->setFlag(T1::F_AutoFill, true);
+    t->setDate(T1::F_AutoFillDate, QDate(2025, 3, 3));
+}
+
 } // namespace
 
 class TestAutoFillApply : public QObject
@@ -432,9 +458,10 @@ private slots:
         QTest::newRow("nothing but instalments") << "" << "" << "" << false << false << false;
         QTest::newRow("zero carry-forwards") << "0.00" << "0" << "0.00" << false << false << false;
         QTest::newRow("training credit limit only") << "" << "" << "500" << false << true << false;
-        QTest::newRow("federal carry-forward") << "1200" << "" << "500" << false << true << true;
+        // Ontario gives no tuition amount of its own: its form comes only with an amount carried
+        QTest::newRow("federal carry-forward") << "1200" << "" << "500" << false << true << false;
         QTest::newRow("provincial carry-forward") << "" << "800" << "" << false << true << true;
-        QTest::newRow("a T2202 slip") << "" << "" << "500" << true << true << true;
+        QTest::newRow("a T2202 slip") << "" << "" << "500" << true << true << false;
     }
     void tuitionFormsOnlyWithSomethingToHold()
     {
@@ -480,11 +507,17 @@ private slots:
                                "Business statement \"Government Service Contract\": gross income 5,500.25",
                                "T5008 slips: 2 disposition(s) added to Schedule 3",
                                "Instalments paid: 1,200.00",
-                               "Unused tuition amounts from 2023: federal 3,300.00, provincial 2,200.00",
+                               "Unused federal tuition amounts from 2023: 3,300.00",
+                               "Unused provincial tuition amounts from 2023: 2,200.00",
                                "Canada training credit limit: 500.00",
-                               "RRSP contribution receipts on Schedule 7: own 3,000.00, to a spouse's plan 700.00",
-                               "RRSP deduction limit 18,000.00, unused RRSP contributions 250.00",
-                               "Required repayments for 2024: Home Buyers' Plan 1,000.00, Lifelong Learning Plan 700.00",
+                               "RRSP receipts, prior-year contributions: 1,000.00",
+                               "RRSP receipts, current-year contributions: 2,000.00",
+                               "RRSP receipts to a spouse's plan, prior-year contributions: 300.00",
+                               "RRSP receipts to a spouse's plan, current-year contributions: 400.00",
+                               "RRSP deduction limit: 18,000.00",
+                               "Unused RRSP contributions: 250.00",
+                               "Home Buyers' Plan repayment required for 2024: 1,000.00",
+                               "Lifelong Learning Plan repayment required for 2024: 700.00",
                            }));
 
         QStringList none;
@@ -492,6 +525,106 @@ private slots:
         TDDTaxDataOnePerson empty(2024);
         y.p.applyAutoFillData(empty, Everything(), &none);
         QVERIFY2(none.isEmpty(), qPrintable(none.join(QLatin1Char('\n'))));
+    }
+
+    // A download that holds none of the items changes nothing and says nothing; one that
+    // holds some changes only those, and names each typed amount it replaces.
+    void typedAmountsKeptUnlessDownloaded()
+    {
+        Person x;
+        typeAmounts(x.p);
+        const QStringList before = snapshot(x.p);
+        QStringList imported;
+        TDDTaxDataOnePerson none(2024);
+        x.p.applyAutoFillData(none, Everything(), &imported);
+        QCOMPARE(snapshot(x.p), before);
+        QVERIFY2(imported.isEmpty(), qPrintable(imported.join(QLatin1Char('\n'))));
+
+        TDDTaxDataOnePerson some(2024);
+        some.summary.rrspDeductionLimit = "18000";          // no unused contributions
+        some.summary.hbp.requiredRepayments.push_back({"2024", "1200"});   // no LLP
+        some.carryOver.federalTuition.push_back({"2023", "3300"});       // no provincial
+        some.addSlip(receipt("", "", "2000"));              // own, current year only
+        x.p.applyAutoFillData(some, Everything(), &imported);
+        QCOMPARE(imported, (QStringList{
+                               "Unused federal tuition amounts from 2023: 3,300.00 (replaces 2,000.00)",
+                               "RRSP receipts, current-year contributions: 2,000.00 (replaces 2,500.00)",
+                               "RRSP deduction limit: 18,000.00 (replaces 6,000.00)",
+                               "Home Buyers' Plan repayment required for 2024: 1,200.00 (replaces 1,000.00)",
+                           }));
+        const T1 *t = x.p.t1();
+        QCOMPARE(t->instalmentsPaid(), 500.0);
+        QCOMPARE(t->amount(T1::F_LLPRepayment), 700.0);
+        QCOMPARE(t->amount(T1::F_HBPRepayment), 1200.0);
+        const CTaxData_Form *sch11 = x.p.getForm(11, 0, false);
+        QCOMPARE(sch11->amount(TaxData_Sch11::F_CarriedForward), 3300.0);
+        QCOMPARE(sch11->amount(TaxData_Sch11::F_TrainingCreditLimit), 400.0);
+        double provincial = 0.0;
+        QVERIFY(x.p.provinceManager().getProvincialValue(11001, provincial));
+        QCOMPARE(provincial, 600.0);
+        const CTaxData_Form *sch7 = x.p.getForm(7, 0, false);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_DeductionLimit), 18000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_UnusedContributions), 1500.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribRestOfYear), 2000.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribFirst60Days), 0.0);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_SpousalCurrent), 300.0);
+    }
+
+    // Through the return file, as the issue saw it: instalments of 500 and a 2023 tuition
+    // carry-forward of 2,000 typed, a download with neither, and the refund stays as it was.
+    void refundKeptWhenDownloadHoldsNeither()
+    {
+        CReturnFile rf;
+        newPerson(*rf.self(), 9, QStringLiteral("Ann"), QStringLiteral("Lee"), 5, false);
+        IndividualTaxData &p = *rf.self();
+        p.addSlip(1, 0, 0)->object->setValueByCode(14, 40000);
+        p.t1()->setInstalmentsPaid(500);
+        p.getForm(11, 0, true)->setAmount(TaxData_Sch11::F_CarriedForward, 2000);
+        rf.recalculate(-1, nullptr);
+        const double refund = p.t1()->amount(T1::F_48400) - p.t1()->amount(T1::F_48500);
+        QCOMPARE(p.t1()->amount(T1::F_32300), 2000.0);
+
+        TDDTaxDataOnePerson none(2024);
+        QStringList imported;
+        QCOMPARE(rf.importAutoFill(none, Everything(), &imported), 0);
+        QCOMPARE(p.t1()->instalmentsPaid(), 500.0);
+        QCOMPARE(p.t1()->amount(T1::F_32300), 2000.0);
+        QCOMPARE(p.t1()->amount(T1::F_48400) - p.t1()->amount(T1::F_48500), refund);
+        QVERIFY(imported.isEmpty());
+    }
+
+    // Ontario gives no tuition amount for 2024: a T2202 brings Schedule 11, and the ON(S11)
+    // only with an Ontario amount carried from 2023 to hold, also after the recalculation.
+    void ontarioTuitionFormOnlyWithCarryForward_data()
+    {
+        QTest::addColumn<QString>("provincial");
+        QTest::addColumn<bool>("ontarioForm");
+        QTest::newRow("T2202 alone") << QString() << false;
+        QTest::newRow("T2202 and an Ontario carry-forward of 0") << QStringLiteral("0.00") << false;
+        QTest::newRow("T2202 and an Ontario carry-forward of 800") << QStringLiteral("800") << true;
+    }
+    void ontarioTuitionFormOnlyWithCarryForward()
+    {
+        QFETCH(QString, provincial);
+        QFETCH(bool, ontarioForm);
+        CReturnFile rf;
+        newPerson(*rf.self(), 9, QStringLiteral("Ann"), QStringLiteral("Lee"), 5, false);
+        IndividualTaxData &p = *rf.self();
+        QVERIFY(!p.hasForm(11) && !p.hasForm(27));
+        TDDTaxDataOnePerson d(2024);
+        auto *slip = new TaxSlipT2202;
+        slip->sessions.push_back({"2024-09", "2024-12", "0", "4", "3100.00"});
+        d.addSlip(slip);
+        if (!provincial.isEmpty())
+            d.carryOver.provincialTuition.push_back({"2023", provincial.toStdString()});
+        QCOMPARE(rf.importAutoFill(d, Everything()), 0);
+        QVERIFY(p.hasForm(11));
+        QCOMPARE(p.getForm(11, 0, false)->amount(TaxData_Sch11::F_EligibleTuition), 3100.0);
+        QCOMPARE(p.hasForm(27), ontarioForm);
+        rf.recalculate(-1, nullptr);
+        QCOMPARE(p.hasForm(27), ontarioForm);
+        if (ontarioForm)
+            QCOMPARE(p.getForm(27, 0, false)->valueByCode(11001), 800.0);   // its carried amount
     }
 
     // A downloaded person whose elements carry a namespace prefix: the T2202 with its

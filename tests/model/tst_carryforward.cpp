@@ -10,6 +10,8 @@
 #include "taxdata_t1new.h"
 #include "taxdata_t776new.h"
 #include "taxdata_taxnote.h"
+#include "taxfactory.h"
+#include <memory>
 
 class TestCarryForward : public QObject
 {
@@ -153,6 +155,67 @@ private slots:
         p.carryForwardPriorYear(options);
         QCOMPARE(formTypes(p), (QList<int>{1, 150, 93, 165}));
         QCOMPARE(p.getForm(150, 0, false)->amount(TaxData_Sch8_14::F_SelfEmployment), 1200.0);
+    }
+
+    // A form whose amounts run on from year to year opens the new year with last year's
+    // closing amount, whether the import keeps data or not; everything else starts afresh.
+    void formsOpenWithClosingAmounts_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("lastYear");   // "Key=amount ..."
+        QTest::addColumn<QString>("opening");    // the field that opens the new year
+        QTest::addColumn<double>("carried");
+        // 3,000 carried in + 9,000 fees - 2,000 claimed = 10,000 unused
+        QTest::newRow("Schedule 11") << 11
+            << "CarriedForward=3000 EligibleTuition=9000 FullTimeMonths=8 ClaimedAmount=2000 CarryForwardNext=10000"
+            << "CarriedForward" << 10000.0;
+        // 500 unused + 10,000 contributed - 2,000 deducted = 8,500 unused
+        QTest::newRow("Schedule 7") << 7
+            << "UnusedContributions=500 ContribRestOfYear=10000 DeductionLimit=2000 Deduction=2000 CarryForward=8500"
+            << "UnusedContributions" << 8500.0;
+        // the unused 4,000 goes to the T1 (movingAmount below); the form starts empty
+        QTest::newRow("T1-M") << 102 << "Expenses=5000 IncomeAtNewLocation=1000 Deduction=1000 CarryForward=4000"
+                              << "" << 0.0;
+        // 1,200 + 300 deferred - 500 included = 1,000 at line 67910
+        QTest::newRow("T1212") << 18 << "BalanceLastYear=1200 Deferred=300 Included=500 F67910=1000"
+                               << "BalanceLastYear" << 1000.0;
+        // the reserve claimed this year is brought back into income next year
+        QTest::newRow("T2017") << 37 << "ReserveLastYear=800 ReserveThisYear=600 GainFromReserve=800 Deduction=600"
+                               << "ReserveLastYear" << 600.0;
+        // 250 from earlier years + 900 expenses - 400 income = 750 at the end of the year
+        QTest::newRow("T936") << 32 << "InvestmentExpenses=900 InvestmentIncome=400 PriorCNIL=250 CNIL=750"
+                              << "PriorCNIL" << 750.0;
+        // 100,000 deducted in earlier years + 20,000 this year
+        QTest::newRow("T657") << 40 << "TaxableGains=20000 PriorDeductions=100000 Deduction=20000"
+                              << "PriorDeductions" << 120000.0;
+        // 15 % of 6,000 + 600 carried in = 1,500 available, 900 used against the tax: 600 left
+        QTest::newRow("T2038") << 20 << "Expenditures=6000 CarriedForward=600 LineC=1500 Credit=900"
+                               << "CarriedForward" << 600.0;
+    }
+    void formsOpenWithClosingAmounts()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, lastYear);
+        QFETCH(QString, opening);
+        QFETCH(double, carried);
+        for (bool keepData : {false, true}) {
+            std::unique_ptr<CTaxData_Form> form(createForm(type));
+            QVERIFY(form);
+            for (const QString &pair : lastYear.split(QLatin1Char(' '))) {
+                const QStringList kv = pair.split(QLatin1Char('='));
+                QVERIFY2(form->setValueByKey(kv.at(0), kv.at(1)), qPrintable(pair));
+            }
+            form->carryForward(keepData);
+            const FieldTable &table = form->fieldTable();
+            for (int i = 0; i < table.count(); ++i) {
+                const FieldSpec &spec = table.spec(i);
+                if (!FieldTable::isNumeric(spec.kind))
+                    continue;
+                const double expected = QLatin1String(spec.key) == opening ? carried : spec.defaultValue;
+                QVERIFY2(qAbs(form->fields().number(i) - expected) < 0.005,
+                         qPrintable(QStringLiteral("%1 %2").arg(spec.key).arg(keepData)));
+            }
+        }
     }
 
     void movingAmount_data()

@@ -2,6 +2,7 @@
 // the benefit estimates, the year's schedules and the file password it carries.
 #include "bqtest.h"
 #include "creturnfile.h"
+#include "formtypes.h"
 #include "ctaxdata_t1dd.h"
 #include "messages.h"
 #include "returnfilefixture.h"
@@ -190,6 +191,108 @@ private slots:
         x.summary()->setFlag(KS::F_CCBFlag, withheld);
         x.p.estimateBenefits(true, nullptr);
         QCOMPARE(qRound64(x.summary()->amount(KS::F_CCBEstimate) * 100), qRound64(expected * 100));
+    }
+
+    // The summary's provincial benefit estimate, from the return: Ontario's falls with income and
+    // follows the rent (the occupancy cost); a senior is 64 or older on December 31; the sales
+    // tax credit counts children under 19. The working of each value is in
+    // tst_benefitestimators beside the benefit's own cases.
+    void provincialEstimate_data()
+    {
+        QTest::addColumn<int>("province");
+        QTest::addColumn<QDate>("birth");
+        QTest::addColumn<double>("netIncome");
+        QTest::addColumn<QDate>("child");
+        QTest::addColumn<double>("rent");
+        QTest::addColumn<double>("propertyTax");
+        QTest::addColumn<bool>("disabled");
+        QTest::addColumn<double>("expected");
+        const QDate none;
+        const QDate senior(1950, 9, 9);
+        const QDate adult(1980, 5, 17);
+        // sales tax 371 + energy and property 285 + 798
+        QTest::newRow("ON senior renter, 15,000") << 9 << senior << 15000.0 << none << 9600.0 << 0.0 << false << 1454.0;
+        // sales tax nil; 1,083 less 2 % x (40,000 - 35,632)
+        QTest::newRow("ON senior renter, 40,000") << 9 << senior << 40000.0 << none << 9600.0 << 0.0 << false << 995.64;
+        QTest::newRow("ON senior renter, 250,000") << 9 << senior << 250000.0 << none << 9600.0 << 0.0 << false << 0.0;
+        // 64 on December 31, 2024 is a senior
+        QTest::newRow("ON renter of 64") << 9 << QDate(1960, 12, 31) << 15000.0 << none << 9600.0 << 0.0 << false
+                                         << 1454.0;
+        // 63: 371 + 285 + 71 + 192 = 919
+        QTest::newRow("ON renter of 63") << 9 << QDate(1961, 1, 1) << 15000.0 << none << 9600.0 << 0.0 << false
+                                         << 919.0;
+        // sales tax 371; energy and property 885 cut to 385 by the grant; the grant 500
+        QTest::newRow("ON senior homeowner") << 9 << senior << 20000.0 << none << 0.0 << 600.0 << false << 1256.0;
+        // no ON-BEN: sales tax 2 x 371 (with the GST/HST credit) + child benefit 1,727 - 290.88
+        QTest::newRow("ON single parent") << 9 << adult << 30000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false
+                                          << 742.0 + 1436.12;
+        // a child of 18 counts for the sales tax credit, not for the child benefit
+        QTest::newRow("ON parent of 18") << 9 << adult << 20000.0 << QDate(2006, 3, 3) << 0.0 << 0.0 << false << 742.0;
+        // 429 + 429 (the child as eligible dependant)
+        QTest::newRow("SK single parent") << 12 << adult << 30000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false << 858.0;
+        QTest::newRow("BC single parent") << 2 << adult << 20000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false << 2250.0;
+        // disability benefit 4,800 - 2,066.78; income supplement 254 + 266 + 231
+        QTest::newRow("NL disability amount") << 5 << adult << 35000.0 << none << 0.0 << 0.0 << true << 2733.22 + 751.0;
+        QTest::newRow("NT child of 9") << 6 << adult << 25000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false << 652.0;
+        QTest::newRow("PE single") << 10 << adult << 40000.0 << none << 0.0 << 0.0 << false << 160.0;
+        QTest::newRow("MB: none known") << 3 << adult << 10000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false << 0.0;
+        QTest::newRow("YT: none known") << 13 << adult << 10000.0 << QDate(2015, 3, 3) << 0.0 << 0.0 << false << 0.0;
+    }
+    void provincialEstimate()
+    {
+        QFETCH(int, province);
+        QFETCH(QDate, birth);
+        QFETCH(double, netIncome);
+        QFETCH(QDate, child);
+        QFETCH(double, rent);
+        QFETCH(double, propertyTax);
+        QFETCH(bool, disabled);
+        QFETCH(double, expected);
+        Person x(province);
+        x.t1()->setDateOfBirth(birth);
+        x.t1()->setAmount(T1::F_23600, netIncome);
+        if (disabled)
+            x.t1()->setAmount(T1::F_31600, 9872);
+        if (child.isValid())
+            x.addChild(0, child);
+        if (rent > 0 || propertyTax > 0) {
+            CTaxData_Form *app = x.p.getForm(FormType::ON_BEN, 0, true);
+            QVERIFY(app);
+            QVERIFY(app->setValueByKey(QStringLiteral("ApplyEnergyPropertyTax"), QStringLiteral("1")));
+            QVERIFY(app->setValueByKey(QStringLiteral("RentPaid"), QString::number(rent)));
+            QVERIFY(app->setValueByKey(QStringLiteral("PropertyTax"), QString::number(propertyTax)));
+        }
+        x.p.estimateBenefits(true, nullptr);
+        QCOMPARE(qRound64(x.summary()->amount(KS::F_ProvincialBenefitEstimate) * 100), qRound64(expected * 100));
+    }
+
+    // A couple's Trillium Benefit goes to the spouse who applies on the ON-BEN, its sales tax
+    // credit with it; without an application the sales tax credit goes with the GST/HST credit.
+    void ontarioCouple()
+    {
+        DependantInfoStruct deps;
+        deps.AllocData(DependantInfoStruct::kSlots);
+        IndividualTaxData a(0, &deps), b(0, &deps);
+        newPerson(a, 9, QStringLiteral("Ann"), QStringLiteral("Lee"), 0, true);
+        newPerson(b, 9, QStringLiteral("Bob"), QStringLiteral("Lee"), 0, true);
+        a.t1()->setAmount(T1::F_23600, 10000);
+        b.t1()->setAmount(T1::F_23600, 30000);
+        auto estimate = [](IndividualTaxData &p) {
+            return dynamic_cast<KS *>(p.getForm(93, 0, false))->amount(KS::F_ProvincialBenefitEstimate);
+        };
+        // family 40,000: sales tax 742 - 4 % x 4,368 = 567.28, with the GST/HST credit (Ann)
+        a.estimateBenefits(true, &b);
+        b.estimateBenefits(false, &a);
+        QCOMPARE(estimate(a), 567.28);
+        QCOMPARE(estimate(b), 0.0);
+        // Bob applies with rent 12,000: 285 + 71 + 240 = 596 less 2 % x 4,368 = 508.64
+        CTaxData_Form *app = b.getForm(FormType::ON_BEN, 0, true);
+        app->setValueByKey(QStringLiteral("ApplyEnergyPropertyTax"), QStringLiteral("1"));
+        app->setValueByKey(QStringLiteral("RentPaid"), QStringLiteral("12000"));
+        a.estimateBenefits(true, &b);
+        b.estimateBenefits(false, &a);
+        QCOMPARE(estimate(a), 0.0);
+        QCOMPARE(estimate(b), 567.28 + 508.64);
     }
 
     void carbonRebate_data()

@@ -2,6 +2,8 @@
 // provincial plug-ins beside the test.
 #include "bqtest.h"
 #include "cmultiprovstaxmgr.h"
+#include "creturnfile.h"
+#include "datanewreturnbasic.h"
 #include "ctaxdata_form.h"
 #include "dependantinfostruct.h"
 #include "formtables.h"
@@ -108,6 +110,59 @@ private slots:
         p.addSpouseTransferForms();
         p.addSpouseTransferForms();   // found, not made twice
         QCOMPARE(formTypes(p), (QList<int>{93, 1, 96, 24, 6, 3, 26}));
+    }
+
+    // A couple made by the wizard claims the spouse amount (line 30300) on one return only:
+    // that of the spouse with the higher net income, whose claim the other's income reduces
+    // least. 15,705 - 5,000 = 10,705. Once the preparer sets a box, it stays as set.
+    void coupleClaimsSpouseAmountOnce_data()
+    {
+        QTest::addColumn<double>("selfIncome");
+        QTest::addColumn<double>("spouseIncome");
+        QTest::addColumn<double>("selfClaim");
+        QTest::addColumn<double>("spouseClaim");
+        QTest::newRow("the taxpayer earns more") << 12000.0 << 5000.0 << 10705.0 << 0.0;
+        QTest::newRow("the spouse earns more") << 5000.0 << 12000.0 << 0.0 << 10705.0;
+    }
+    void coupleClaimsSpouseAmountOnce()
+    {
+        QFETCH(double, selfIncome);
+        QFETCH(double, spouseIncome);
+        QFETCH(double, selfClaim);
+        QFETCH(double, spouseClaim);
+        DataNewReturnBasic data;
+        data.fld_FirstName.setValue(CString(QStringLiteral("Ann")));
+        data.fld_LastName.setValue(CString(QStringLiteral("Lee")));
+        data.fld_TaxPronv.setValue(9);
+        data.fld_MaritalStatus.setValue(0);
+        data.fld_FirstNameSpouse.setValue(CString(QStringLiteral("Bo")));
+        data.fld_LastNameSpouse.setValue(CString(QStringLiteral("Lee")));
+        data.fld_TaxPronvSpouse.setValue(9);
+        data.fld_Coupled.setValue(true);
+        data.fld_dob.setValue(QDate(1980, 1, 1));
+        data.fld_dobSpouse.setValue(QDate(1980, 1, 1));
+        CReturnFile rf;
+        QCOMPARE(rf.applyNewReturnData(data), 0);
+        rf.self()->addSlip(1, 0, 0)->object->setValueByCode(14, selfIncome);
+        rf.spouse()->addSlip(1, 0, 0)->object->setValueByCode(14, spouseIncome);
+        rf.recalculate(-1, nullptr);
+        QCOMPARE(rf.self()->t1()->amount(TaxData_T1New::F_30300), selfClaim);
+        QCOMPARE(rf.spouse()->t1()->amount(TaxData_T1New::F_30300), spouseClaim);
+
+        // the preparer ticks the other box: that return claims and the default gives way;
+        // the preparer ticks the first one again: both boxes stay as set
+        IndividualTaxData *claimer = selfClaim > 0 ? rf.self() : rf.spouse();
+        IndividualTaxData *other = selfClaim > 0 ? rf.spouse() : rf.self();
+        CTaxData_Form *otherBox = other->getForm(6, 0, false);
+        otherBox->setFlag(TaxData_Sch5::F_SpouseFlag, true);
+        rf.recalculate(0, otherBox);
+        QCOMPARE(other->t1()->amount(TaxData_T1New::F_30300), 3705.0);   // 15,705 - 12,000
+        QCOMPARE(claimer->t1()->amount(TaxData_T1New::F_30300), 0.0);
+        CTaxData_Form *claimerBox = claimer->getForm(6, 0, false);
+        claimerBox->setFlag(TaxData_Sch5::F_SpouseFlag, true);
+        rf.recalculate(0, claimerBox);
+        QCOMPARE(claimer->t1()->amount(TaxData_T1New::F_30300), 10705.0);
+        QCOMPARE(other->t1()->amount(TaxData_T1New::F_30300), 3705.0);
     }
 
     void readReFileReturnGetsSummaryCopy_data()

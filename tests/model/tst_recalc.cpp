@@ -417,13 +417,16 @@ private slots:
     {
         QTest::addColumn<bool>("receiverImmigrant");
         QTest::addColumn<double>("pension");
-        QTest::newRow("resident receiver") << false << 2000.0;
-        QTest::newRow("immigrant receiver") << true << 1000.0;
+        QTest::addColumn<double>("caregiver");
+        // the partner's 31400 of 2,000 and 30500 of 2,616, at 183 / 366 for an immigrant
+        QTest::newRow("resident receiver") << false << 2000.0 << 2616.0;
+        QTest::newRow("immigrant receiver") << true << 1000.0 << 1308.0;
     }
     void exchangeStage3Proration()
     {
         QFETCH(bool, receiverImmigrant);
         QFETCH(double, pension);
+        QFETCH(double, caregiver);
         CReturnFile rf;
         makeCouple(rf);
         T1 *a = rf.self()->t1();
@@ -434,9 +437,11 @@ private slots:
         a->setAmount(T1::F_ResidenceDays, 183);
         a->setAmount(T1::F_DaysInYear, 366);
         b->setAmount(T1::F_31400, 2000);
+        b->setAmount(T1::F_30500, 2616);
         CTaxData_Form *sch2 = rf.self()->getForm(FormType::Schedule2, 0, true);
         rf.exchangeBetweenSpouses(3);
         QCOMPARE(sch2->amount(TaxData_Sch2::F_Pension), pension);
+        QCOMPARE(sch2->amount(TaxData_Sch2::F_CaregiverChildren), caregiver);
         QCOMPARE(sch2->amount(TaxData_Sch2::F_Tuition), 0.0); // the partner holds no Schedule 11 amount
     }
 

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -27,6 +28,12 @@ QByteArray runTool(const QString &program, const QStringList &args)
     if (!p.waitForFinished(120000))
         return QByteArray();
     return p.readAllStandardOutput();
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 QString pdfText(const QString &pdf, int page = 0)
@@ -333,6 +340,35 @@ private slots:
         const QString text = pdfText(r.pdfNames.at(0));
         QVERIFY(text.contains(QLatin1String("T1 barcode, part 1")));
         QVERIFY(!text.contains(QLatin1String("SFD barcode")));
+    }
+
+    // A print is owner-only from its creation (nothing makes it so afterwards:
+    // the probe changes no mode, and the umask lets others read). One that fails
+    // part way, here on a client-letter template that is not a whole PDF, leaves
+    // the earlier PDF of the same name as it was, and nothing beside it.
+    void failedPrintKeepsTheEarlierPdf()
+    {
+        ::umask(022);
+        const QString out = m_dir.filePath(QStringLiteral("again"));
+        const probe::Result first = print(m_couple, out, 0, 0);
+        QCOMPARE(first.jobs, QList<int>({0}));
+        const QString pdf = first.pdfNames.at(0);
+        struct stat st{};
+        QCOMPARE(::stat(QFile::encodeName(pdf).constData(), &st), 0);
+        QCOMPARE(st.st_mode & 0777, mode_t(0600));
+        const QByteArray earlier = contents(pdf);
+        QVERIFY(earlier.startsWith("%PDF-"));
+
+        const QString templateFolder = m_dir.filePath(QStringLiteral("damaged-template"));
+        QVERIFY(QDir().mkpath(templateFolder));
+        QFile damaged(templateFolder + QStringLiteral("/t1_clientletter_own.pdf"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        QVERIFY(damaged.write(earlier.left(earlier.size() / 2)) > 0);
+        damaged.close();
+        const probe::Result r = print(m_couple, out, 0, 0x24, false, 0, 0, templateFolder);
+        QCOMPARE(r.jobs, QList<int>({-117}));
+        QCOMPARE(contents(pdf), earlier);
+        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("couple.pdf")});
     }
 
     void checkedJniStaysQuietOverFiftyPrints()

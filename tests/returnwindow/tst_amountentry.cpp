@@ -1,8 +1,15 @@
 // Typing amounts into a shown return window as a preparer does: entering a
-// field by a click or by Tab, then typing, gives the typed amount; a minus is
-// refused where the line cannot be negative.
+// field by a click or by Tab, or coming back to it after a dialog, then typing,
+// gives the typed amount; a minus is refused where the line cannot be
+// negative; a date is typed after a click; the mouse wheel scrolls the page
+// and changes no answer.
 #include "basetaxpage.h"
 #include "bqtest.h"
+#include "ct1combobox.h"
+#include "doublelineedit.h"
+#include "fieldvalidator.h"
+#include "guiinput.h"
+#include "modalwindows.h"
 #include "creturnfile.h"
 #include "ctaxdata_form.h"
 #include "folderview.h"
@@ -14,16 +21,37 @@
 #include "rowlisteditor.h"
 #include "tabwndapp.h"
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTabWidget>
+#include <functional>
 
 namespace {
 constexpr int kT4 = 1;
 constexpr int kT5013 = 13;
+constexpr int kT1 = 1;
+constexpr int kSchedule9 = 9;
+
+using EditorTest = std::function<bool(QWidget *)>;
+
+// The kind of value a line editor checks; -1 for none.
+int validatorKind(QWidget *editor)
+{
+    auto *line = qobject_cast<QLineEdit *>(editor);
+    auto *validator = line ? qobject_cast<const FieldValidator *>(line->validator()) : nullptr;
+    return validator ? int(validator->kind()) : -1;
+}
+
+bool editable(QWidget *w)
+{
+    auto *line = qobject_cast<QLineEdit *>(w);
+    return w->isEnabled() && !(line && line->isReadOnly());
+}
 
 CReturnFile *sampleReturn()
 {
@@ -45,20 +73,29 @@ void settle()
 }
 } // namespace
 
+Q_DECLARE_METATYPE(EditorTest)
+
 class TestAmountEntry : public QObject
 {
     Q_OBJECT
     std::unique_ptr<Form_Return> m_window;
     ScriptedMessages m_messages;
 
-    // The window shown and active, with the pages of a slip of the type open.
-    Form_Return &showSlip(int slipType)
+    // The window shown and active, with the T1 open.
+    Form_Return &showWindow()
     {
         m_window.reset(new Form_Return(nullptr, sampleReturn(), nullptr, nullptr, 1, -1, 12));
         m_window->resize(1200, 760);
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
         [&] { QVERIFY(QTest::qWaitForWindowActive(m_window.get())); }();
+        settle();
+        return *m_window;
+    }
+    // The window shown and active, with the pages of a slip of the type open.
+    Form_Return &showSlip(int slipType)
+    {
+        showWindow();
         for (FormEntry *e : m_window->returnFile()->currentPerson()->slips().items())
             if (e->type == slipType) {
                 int category = 1;
@@ -68,6 +105,32 @@ class TestAmountEntry : public QObject
         return *m_window;
     }
     CTaxData_Form *shownData() { return m_window->openPages().value(0)->data(); }
+    // The window shown with the pages of the person's form of the type open.
+    Form_Return &showForm(int formType)
+    {
+        showWindow();
+        if (formType == kSchedule9)
+            m_window->addFormOfType(kSchedule9);
+        int category = 0;
+        m_window->folderView()->selectItem(category, m_window->returnFile()->findFormEntry(formType, 0, false)->id);
+        settle();
+        return *m_window;
+    }
+    // The first editor the test takes on the shown form's pages, with its tab made current.
+    QWidget *findEditor(const EditorTest &test)
+    {
+        QTabWidget *tabs = m_window->formTabs();
+        for (int t = 0; t < tabs->count(); ++t) {
+            tabs->setCurrentIndex(t);
+            settle();
+            auto *scroll = qobject_cast<QScrollArea *>(tabs->currentWidget());
+            for (QWidget *w : scroll->widget()->findChildren<QWidget *>())
+                if ((w->objectName().startsWith(QLatin1String("fld_")) || w->objectName() == QLatin1String("rowTable"))
+                    && test(w))
+                    return w;
+        }
+        return nullptr;
+    }
     QLineEdit *editor(const char *key)
     {
         auto *line = qobject_cast<QLineEdit *>(m_window->openPages().value(0)->editorFor(QString::fromLatin1(key)));
@@ -146,6 +209,162 @@ private slots:
         line->setSelection(0, 1);   // as a drag would leave it
         QTest::mouseRelease(line, Qt::LeftButton, Qt::NoModifier, QPoint(4, line->height() / 2));
         QCOMPARE(line->selectedText(), QStringLiteral("6"));
+    }
+
+    // Coming back to an amount after a dialog, after a command that shows the
+    // stored amounts anew, or after another window had the focus: a click in
+    // it and typing replaces the amount (1150.35, never 1150351150.35).
+    void comingBackReplaces_data()
+    {
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("Add a Tax Form, cancelled") << "dialog";
+        QTest::newRow("a command's commit, no dialog") << "commit";
+        QTest::newRow("another window had the focus") << "other window";
+    }
+    void comingBackReplaces()
+    {
+        QFETCH(QString, meanwhile);
+        showSlip(kT4);
+        QLineEdit *line = editor("Box22");
+        const QPoint nearLeft(4, line->height() / 2);
+        QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, nearLeft);
+        QTest::keyClicks(line, QStringLiteral("1150.35"));
+        QVERIFY(line->hasFocus());
+        if (meanwhile == QLatin1String("other window")) {
+            QWidget other;
+            other.show();
+            QApplication::setActiveWindow(&other);
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+        } else {
+            // as the main window's commands do: the edit in the field first, then the command
+            m_window->commitCurrentPage();
+            if (meanwhile == QLatin1String("dialog")) {
+                bool shown = false;
+                bqtest::onModal([&shown](QWidget *d) {
+                    shown = qobject_cast<QDialog *>(d);
+                    QMetaObject::invokeMethod(d, "reject");
+                });
+                m_window->addForm();
+                QVERIFY(shown);
+            }
+        }
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        settle();
+        line = editor("Box22");
+        QCOMPARE(line->text(), QStringLiteral("1150.35"));
+        QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, nearLeft);
+        QTest::keyClicks(line, QStringLiteral("1150.35"));
+        QCOMPARE(line->text(), QStringLiteral("1150.35"));
+        QTest::keyClick(line, Qt::Key_Tab);
+        settle();
+        QCOMPARE(stored("Box22"), 1150.35);
+    }
+
+    // Tab into an amount, then a click in it places the cursor as usual.
+    void clickAfterTabPlacesTheCursor()
+    {
+        showSlip(kT4);
+        QLineEdit *line = editor("Box22");
+        line->setFocus(Qt::TabFocusReason);
+        QCOMPARE(line->selectedText(), QStringLiteral("6000.00"));
+        QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, QPoint(line->width() - 4, line->height() / 2));
+        QVERIFY(!line->hasSelectedText());
+        QTest::keyClicks(line, QStringLiteral("5"));
+        QCOMPARE(line->text(), QStringLiteral("6000.005"));
+    }
+
+    // A click into the date of birth, then typing the date, gives the date:
+    // as its digits alone or with its dashes.
+    void dateTypedAfterAClick_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("digits") << "19700523";
+        QTest::newRow("with dashes") << "1970-05-23";
+    }
+    void dateTypedAfterAClick()
+    {
+        QFETCH(QString, typed);
+        showForm(kT1);
+        auto *line = qobject_cast<QLineEdit *>(m_window->openPages().value(0)->editorFor(QStringLiteral("DateOfBirth")));
+        QVERIFY(line);
+        settle();
+        QCOMPARE(line->text(), QStringLiteral("1980-05-17"));
+        QTest::mouseClick(line, Qt::LeftButton, Qt::NoModifier, QPoint(line->width() / 2, line->height() / 2));
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text(), QStringLiteral("1970-05-23"));
+        QTest::keyClick(line, Qt::Key_Tab);
+        settle();
+        QCOMPARE(shownData()->fields().valueText(shownData()->fieldTable().indexOf(QStringLiteral("DateOfBirth"))),
+                 QStringLiteral("1970-05-23"));
+    }
+
+    // The wheel turned over any editor of a page that does not have the focus
+    // scrolls the page and changes no answer: the return stays unmodified.
+    void wheelScrollsThePage_data()
+    {
+        QTest::addColumn<int>("slipType");   // 0: a form
+        QTest::addColumn<int>("formType");
+        QTest::addColumn<EditorTest>("editor");
+        QTest::newRow("choice list") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return qobject_cast<CT1ComboBox *>(w) && editable(w);
+        });
+        QTest::newRow("check box") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return qobject_cast<QCheckBox *>(w) && editable(w);
+        });
+        QTest::newRow("amount") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return qobject_cast<DoubleLineEdit *>(w) && validatorKind(w) == FieldValidator::Amount;
+        });
+        QTest::newRow("whole number") << kT4 << 0 << EditorTest([](QWidget *w) {
+            return qobject_cast<DoubleLineEdit *>(w) && validatorKind(w) == FieldValidator::Integer;
+        });
+        QTest::newRow("date") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return editable(w) && validatorKind(w) == FieldValidator::Date;
+        });
+        QTest::newRow("S.I.N.") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return editable(w) && validatorKind(w) == FieldValidator::Sin;
+        });
+        QTest::newRow("text") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return qobject_cast<QLineEdit *>(w) && editable(w) && !qobject_cast<QLineEdit *>(w)->validator();
+        });
+        QTest::newRow("calculated line") << 0 << kT1 << EditorTest([](QWidget *w) {
+            return qobject_cast<QLineEdit *>(w) && !editable(w);
+        });
+        QTest::newRow("table of rows") << 0 << kSchedule9 << EditorTest([](QWidget *w) {
+            return qobject_cast<QTableWidget *>(w) != nullptr;
+        });
+    }
+    void wheelScrollsThePage()
+    {
+        QFETCH(int, slipType);
+        QFETCH(int, formType);
+        QFETCH(EditorTest, editor);
+        if (slipType)
+            showSlip(slipType);
+        else
+            showForm(formType);
+        m_window->resize(1000, 360);   // every page scrolls
+        settle();
+        CReturnFile answers;
+        answers.assign(*m_window->returnFile());
+        QWidget *w = findEditor(editor);
+        QVERIFY(w);
+        auto *scroll = qobject_cast<QScrollArea *>(m_window->formTabs()->currentWidget());
+        QScrollBar *bar = scroll->verticalScrollBar();
+        QVERIFY2(bar->maximum() > 0, "the page does not scroll");
+        m_window->formTabs()->setFocus();   // away from the editor
+        settle();
+        for (int notches : {-1, 1, -3}) {
+            scroll->ensureWidgetVisible(w, 0, 0);
+            // down where the page can go down, else up
+            const int turn = bar->value() < bar->maximum() ? -qAbs(notches) : qAbs(notches);
+            const int before = bar->value();
+            bqtest::turnWheel(qobject_cast<QAbstractScrollArea *>(w) ? qobject_cast<QAbstractScrollArea *>(w)->viewport() : w,
+                      turn);
+            settle();
+            QVERIFY2(turn < 0 ? bar->value() > before : bar->value() < before, qPrintable(w->objectName()));
+            QVERIFY2(!m_window->returnFile()->differsFrom(answers), qPrintable(w->objectName()));
+        }
     }
 
     // A table's amount cell opened by a double click, then typed into, takes the typed amount.

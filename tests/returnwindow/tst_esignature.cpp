@@ -420,37 +420,43 @@ private slots:
         QCOMPARE(m_server->requestCount(), 0);
     }
 
-    // The template: downloaded when newer or missing, kept when a download fails.
+    // The template: downloaded when newer, missing or not whole on disk; only a
+    // whole PDF and XML are kept, else the files on disk stay as they were.
     void clientLetterTemplate_data()
     {
         QTest::addColumn<int>("storedVersion");
-        QTest::addColumn<bool>("pdfPresent");
+        QTest::addColumn<QByteArray>("localPdf");
         QTest::addColumn<int>("pdfHow");
         QTest::addColumn<int>("xmlHow");
         QTest::addColumn<int>("result");
         const int whole = int(VantrelFake::Download::Whole), fail = int(VantrelFake::Download::Fail),
-                  cut = int(VantrelFake::Download::Truncated);
-        QTest::newRow("newer") << 2 << true << whole << whole << 100;
-        QTest::newRow("current") << 3 << true << whole << whole << 0;
-        QTest::newRow("current, PDF deleted") << 3 << false << whole << whole << 100;
-        QTest::newRow("XML fails") << 2 << true << whole << fail << 106;
-        QTest::newRow("XML truncated") << 2 << true << whole << cut << 106;
-        QTest::newRow("PDF truncated") << 2 << true << cut << whole << 106;
-        QTest::newRow("PDF fails") << 2 << true << fail << whole << 106;
+                  cut = int(VantrelFake::Download::Truncated), notWhole = int(VantrelFake::Download::NotWhole);
+        const QByteArray oldPdf = VantrelFake::letterPdf("Old letter"), none;
+        const QByteArray damagedPdf = oldPdf.left(oldPdf.size() - 30) + "\n%%EOF\n";
+        QTest::newRow("newer") << 2 << oldPdf << whole << whole << 100;
+        QTest::newRow("current") << 3 << oldPdf << whole << whole << 0;
+        QTest::newRow("current, PDF deleted") << 3 << none << whole << whole << 100;
+        QTest::newRow("current, PDF on disk not whole") << 3 << damagedPdf << whole << whole << 100;
+        QTest::newRow("XML fails") << 2 << oldPdf << whole << fail << 106;
+        QTest::newRow("XML truncated") << 2 << oldPdf << whole << cut << 106;
+        QTest::newRow("PDF truncated") << 2 << oldPdf << cut << whole << 106;
+        QTest::newRow("PDF fails") << 2 << oldPdf << fail << whole << 106;
+        QTest::newRow("PDF not whole") << 2 << oldPdf << notWhole << whole << 106;
+        QTest::newRow("PDF not whole, none on disk") << 2 << none << notWhole << whole << 106;
     }
     void clientLetterTemplate()
     {
         QFETCH(int, storedVersion);
-        QFETCH(bool, pdfPresent);
+        QFETCH(QByteArray, localPdf);
         QFETCH(int, pdfHow);
         QFETCH(int, xmlHow);
         QFETCH(int, result);
         QTemporaryDir pdfDir, xmlDir;
         const QString pdf = pdfDir.filePath(QStringLiteral("t1_clientletter_own.pdf"));
         const QString xml = xmlDir.filePath(QStringLiteral("t1_clientletter_own.xml"));
-        const QByteArray oldPdf = "%PDF-1.4\nold\n%%EOF\n", oldXml = "<clientletter version=\"2\"/>";
-        if (pdfPresent)
-            QVERIFY(writeFile(pdf, oldPdf));
+        const QByteArray oldXml = "<clientletter version=\"2\"/>";
+        if (!localPdf.isEmpty())
+            QVERIFY(writeFile(pdf, localPdf));
         QVERIFY(writeFile(xml, oldXml));
         m_settings.user[QStringLiteral("CustomizedClientLetter_Ver")] = QString::number(storedVersion);
         m_fake->setPdfDownload(VantrelFake::Download(pdfHow));
@@ -461,16 +467,17 @@ private slots:
         const QString version = m_settings.user.value(QStringLiteral("CustomizedClientLetter_Ver"));
         if (result == 100) {
             QCOMPARE(version, QStringLiteral("3"));
-            QVERIFY(contents(pdf).startsWith("%PDF-1.4\n% client letter"));
+            QCOMPARE(contents(pdf), VantrelFake::letterPdf("Client letter of the preparer"));
             QVERIFY(contents(xml).contains("<page n=\"1\"/>"));
         } else {
             QCOMPARE(version, QString::number(storedVersion));
-            QCOMPARE(contents(pdf), pdfPresent ? oldPdf : QByteArray());
+            QCOMPARE(contents(pdf), localPdf);
             QCOMPARE(contents(xml), oldXml);
         }
         if (result == 0)
             QCOMPARE(m_server->requestCount(), 2);   // log-in and the query only
-        QCOMPARE(QDir(pdfDir.path()).entryList(QDir::Files | QDir::Hidden).size(), result == 100 || pdfPresent ? 1 : 0);
+        QCOMPARE(QDir(pdfDir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+                 result == 100 || !localPdf.isEmpty() ? 1 : 0);
         QCOMPARE(QDir(xmlDir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     }
 

@@ -261,6 +261,15 @@ private slots:
             << "eol-132" << "Msg: 132 means EFile system is not operational at this time.; Code: 132.";
         QTest::newRow("closed port") << "" << "Msg: efile failed, check firewall and write file access; Code: 106.";
         QTest::newRow("no reply") << "silence" << "check its filing status with the CRA before filing it again.; Code: 107.";
+        // a reply that is no filing result: the HTTP status and the fault's text or what came
+        QTest::newRow("fault") << "fault-not-registered-500"
+                               << "Msg: the CRA's filing service refused the request; Code: 190.\nReason: HTTP 500 "
+                                  "Internal Server Error; the CRA's service answered with a fault: EFILE number X1234 "
+                                  "is not registered.";
+        QTest::newRow("web page") << "web-page-503"
+                                  << "Msg: the reply to the filing is not the CRA's filing result; Code: 111.\nReason: "
+                                     "HTTP 503 Service Unavailable; the reply is a web page (\"503 Service "
+                                     "Unavailable\"), not the CRA's XML";
     }
     void efileFailures()
     {
@@ -405,6 +414,19 @@ private slots:
         QCOMPARE(m_pilot.results.size(), 1);
         QCOMPARE(m_pilot.results[0].overview, QStringLiteral("Netfile submission is NOT successful!\nResult code is [2001]"));
         QVERIFY(m_pilot.afterPages.isEmpty());
+        QVERIFY(efilelog().isEmpty());
+    }
+
+    void netfileWebPageSaysWhy()
+    {
+        m_services.testCase = QStringLiteral("web-page-503");
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        const Outcome o = run(w, 2);
+        QVERIFY(!o.filed);
+        QCOMPARE(m_pilot.results.size(), 1);
+        QCOMPARE(m_pilot.results[0].overview,
+                 QStringLiteral("Netfile submission is NOT successful!\nResult code is []\nReason: HTTP 503 Service "
+                                "Unavailable; the reply is a web page (\"503 Service Unavailable\"), not the CRA's XML"));
         QVERIFY(efilelog().isEmpty());
     }
 

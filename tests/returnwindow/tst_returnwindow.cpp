@@ -7,6 +7,7 @@
 #include "dlgmsgwithlink.h"
 #include "actionshowreturn.h"
 #include "form_return.h"
+#include "guiinput.h"
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "newreturnbasic_formoption.h"
@@ -67,6 +68,16 @@ class TestReturnWindow : public QObject
         });
     }
 
+    // The wizard's taxpayer page on data, shown and active; null when the window never became active.
+    static NewReturnBasic_tab1 *showTaxpayerPage(WizardBase &wizard, DataNewReturnBasic &data)
+    {
+        auto *page = new NewReturnBasic_tab1(&data, nullptr, &wizard);
+        wizard.addPage(page);
+        wizard.show();
+        QApplication::setActiveWindow(&wizard);
+        return QTest::qWaitForWindowActive(&wizard) ? page : nullptr;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -125,6 +136,60 @@ private slots:
         QCOMPARE(data.fld_FirstName.value(), CString("Ann"));
         QTEST(page->nextId(), "next");
     }
+
+    // The date of birth on the taxpayer page: a click into it and the date
+    // typed gives the date; a click on a part of it while in it types over that part.
+    void dateOfBirthTyped_data()
+    {
+        QTest::addColumn<QString>("clickOn");   // "year", "day" or "day, again"
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("digits") << "day" << "19700523" << QDate(1970, 5, 23);
+        QTest::newRow("with slashes") << "year" << "1970/05/23" << QDate(1970, 5, 23);
+        QTest::newRow("a one-digit month") << "day" << "1970/5/23" << QDate(1970, 5, 23);
+        QTest::newRow("the day alone") << "day, again" << "23" << QDate(1980, 1, 23);
+    }
+    void dateOfBirthTyped()
+    {
+        QFETCH(QString, clickOn);
+        QFETCH(QString, typed);
+        QFETCH(QDate, expected);
+        DataNewReturnBasic data;
+        data.fld_dob = QDate(1980, 1, 1);
+        WizardBase wizard(nullptr, QStringLiteral("t"));
+        NewReturnBasic_tab1 *page = showTaxpayerPage(wizard, data);
+        QVERIFY(page);
+        auto *date = page->findChild<QDateEdit *>("fld_dob");
+        QLineEdit *text = date->findChild<QLineEdit *>();
+        // "1980/01/01": the year at the left, the day at the right
+        const QPoint year(text->fontMetrics().horizontalAdvance(QStringLiteral("19")), text->height() / 2);
+        const QPoint day(text->fontMetrics().horizontalAdvance(QStringLiteral("1980/01/0")), text->height() / 2);
+        QTest::mouseClick(text, Qt::LeftButton, Qt::NoModifier, clickOn == QLatin1String("year") ? year : day);
+        if (clickOn == QLatin1String("day, again"))
+            QTest::mouseClick(text, Qt::LeftButton, Qt::NoModifier, day);
+        QTest::keyClicks(date, typed);
+        QCOMPARE(date->date(), expected);
+        QCOMPARE(data.fld_dob.value(), expected);
+    }
+
+    // The wheel turned over a choice list or a date it is not in changes nothing.
+    void wheelChangesNoAnswer()
+    {
+        DataNewReturnBasic data;
+        data.fld_dob = QDate(1980, 1, 1);
+        data.fld_TaxPronv = 9;
+        WizardBase wizard(nullptr, QStringLiteral("t"));
+        NewReturnBasic_tab1 *page = showTaxpayerPage(wizard, data);
+        QVERIFY(page);
+        page->findChild<StringLineEdit *>("fld_FirstName")->setFocus();
+        for (int notches : {-1, 3}) {
+            bqtest::turnWheel(page->findChild<QDateEdit *>("fld_dob"), notches);
+            bqtest::turnWheel(page->findChild<CT1ComboBox *>("fld_TaxPronv"), notches);
+        }
+        QCOMPARE(data.fld_dob.value(), QDate(1980, 1, 1));
+        QCOMPARE(data.fld_TaxPronv.value(), 9);
+    }
+
     void spousePage()
     {
         DataNewReturnBasic data;

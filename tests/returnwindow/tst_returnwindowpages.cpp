@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSplitter>
 #include <QTableWidget>
 #include <QTabWidget>
@@ -356,6 +357,50 @@ private slots:
         }
     }
 
+    // Enter in the filter adds the form the drop-down shows, and nothing (no
+    // quick-add form either) while the filter matches nothing.
+    void addFormDialogEnter_data()
+    {
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<int>("type");
+        QTest::newRow("matching one form") << "schedule 9" << true << kSchedule9;
+        QTest::newRow("matching nothing") << "zz" << false << 0;
+    }
+    void addFormDialogEnter()
+    {
+        QFETCH(QString, filter);
+        QList<int> types{kSchedule9, 11, kT2125, 7};
+        AddTaxFormDlg::filterText().clear();
+        AddTaxFormDlg dlg(types);
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        auto *edit = dlg.findChild<QLineEdit *>(QStringLiteral("edtFilter"));
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClicks(edit, filter);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTEST(dlg.result() == QDialog::Accepted, "accepted");
+        QTEST(dlg.selectedFormType(), "type");
+        AddTaxFormDlg::filterText().clear();
+    }
+
+    // Each form offered is listed once, the self-employment forms too.
+    void addFormDialogListsEachFormOnce()
+    {
+        QList<int> types;
+        listAvailableForms({9}, types);
+        QVERIFY(types.count(kT2125) > 1);   // a federal form and a self-employment form
+        AddTaxFormDlg::filterText().clear();
+        AddTaxFormDlg dlg(types);
+        auto *combo = dlg.findChild<CT1ComboBox *>(QStringLiteral("cmbTaxForms"));
+        QSet<int> listed;
+        for (int i = 0; i < combo->count(); ++i)
+            listed.insert(combo->itemData(i).toInt());
+        QCOMPARE(listed.size(), combo->count());
+        QCOMPARE(listed, QSet<int>(types.begin(), types.end()));
+    }
+
     void changeFormOrder_data()
     {
         QTest::addColumn<bool>("accept");
@@ -384,6 +429,24 @@ private slots:
             QVERIFY(after != before);
         else
             QCOMPARE(after, before);
+    }
+
+    // Up and Down move nothing while no row is selected, though the list has a current row.
+    void changeFormOrderNeedsASelection()
+    {
+        window();
+        file().addForm(kSchedule9, 0, true, 0, false);
+        const QList<FormEntry *> before = person().forms().items();
+        DlgChangeFormOrder dlg(&person());
+        auto *list = dlg.findChild<QListWidget *>(QStringLiteral("listFormsWgt"));
+        list->setCurrentRow(0, QItemSelectionModel::NoUpdate);   // as focusing the list leaves it
+        const QString first = list->item(0)->text();
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnDown")), Qt::LeftButton);
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnUp")), Qt::LeftButton);
+        QTest::mouseClick(dlg.findChild<QPushButton *>(QStringLiteral("btnDown")), Qt::LeftButton);
+        QCOMPARE(list->item(0)->text(), first);
+        dlg.findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(person().forms().items(), before);
     }
 
     // ---- pages and input

@@ -109,6 +109,18 @@ void fitEditorWidth(QWidget *editor, const FieldSpec &spec)
     }
 }
 
+// An entered number or date is replaced, not joined, by what is typed on entry.
+QLineEdit *newLineEditor(const FieldSpec &spec, QWidget *parent)
+{
+    if (spec.calculated)
+        return new QLineEdit(parent);
+    if (FieldTable::isNumeric(spec.kind))
+        return new DoubleLineEdit(parent);
+    if (spec.kind == FieldKind::Date)
+        return new EntryLineEdit(parent);
+    return new QLineEdit(parent);
+}
+
 // An editor's own look (a calculated line's) comes back when its mark goes.
 void mark(QWidget *editor, const QString &message, bool refused)
 {
@@ -190,8 +202,7 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
         return combo;
     }
-    // an entered number is replaced, not joined, by what is typed on entry
-    auto *line = FieldTable::isNumeric(spec.kind) && !spec.calculated ? new DoubleLineEdit(this) : new QLineEdit(this);
+    auto *line = newLineEditor(spec, this);
     if (FieldTable::isNumeric(spec.kind))
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (spec.calculated) {
@@ -305,8 +316,12 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
     } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
         combo->SetCurSelData(int(values.number(field)));
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        line->setText(spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
-                                                     : values.valueText(field));
+        const QString text = spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
+                                                            : values.valueText(field);
+        if (auto *entry = qobject_cast<EntryLineEdit *>(line))
+            entry->showText(text);
+        else
+            line->setText(text);
         line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)

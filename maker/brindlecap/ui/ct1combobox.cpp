@@ -1,8 +1,23 @@
 #include "ct1combobox.h"
 #include "formtables.h"
+#include <QSet>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
-CT1ComboBox::CT1ComboBox(QWidget *parent) : QComboBox(parent) {}
+CT1ComboBox::CT1ComboBox(QWidget *parent) : QComboBox(parent)
+{
+    // the wheel does not give it the focus
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void CT1ComboBox::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
 
 void CT1ComboBox::LoadProvs()
 {
@@ -33,8 +48,9 @@ void CT1ComboBox::LoadTaxForms(int, const QList<int> &types, const QString &filt
     const QString wanted = filter.trimmed();
     const QSignalBlocker block(this);
     clear();
+    QSet<int> listed;
     for (int type : types) {
-        if (type <= 0 || type >= kFormTableSize)
+        if (type <= 0 || type >= kFormTableSize || listed.contains(type))
             continue;
         const FormInfo &info = Global_Forms_Info[type];
         const QString name = QString::fromUtf8(info.name);
@@ -43,5 +59,6 @@ void CT1ComboBox::LoadTaxForms(int, const QList<int> &types, const QString &filt
             && !title.contains(wanted, Qt::CaseInsensitive))
             continue;
         addItem(QStringLiteral("%1 - %2").arg(name, title), type);
+        listed.insert(type);
     }
 }

@@ -13,6 +13,34 @@ QValidator::State matchState(const QString &text, const char *acceptable, const 
         return QValidator::Intermediate;
     return QValidator::Invalid;
 }
+
+// Digits typed at the end past a date's year or month run on into the next
+// part: "19800" becomes "1980-0", so a date may be typed as its eight digits.
+void runOnDateDigits(QString &input, int &pos)
+{
+    if (pos != input.size())
+        return;
+    QStringList parts = input.split(QLatin1Char('-'));
+    if (parts.size() > 3)
+        return;
+    for (const QString &part : qAsConst(parts))
+        for (const QChar c : part)
+            if (!c.isDigit())
+                return;
+    for (int i = 0; i < 2 && i < parts.size(); ++i) {
+        const int width = i == 0 ? 4 : 2;
+        if (parts[i].size() <= width)
+            continue;
+        const QString extra = parts[i].mid(width);
+        parts[i].truncate(width);
+        if (i + 1 < parts.size())
+            parts[i + 1].prepend(extra);
+        else
+            parts.append(extra);
+    }
+    input = parts.join(QLatin1Char('-'));
+    pos = input.size();
+}
 } // namespace
 
 bool FieldValidator::refusesNegative(const QString &text) const
@@ -26,6 +54,8 @@ bool FieldValidator::refusesNegative(const QString &text) const
 
 QValidator::State FieldValidator::validate(QString &input, int &pos) const
 {
+    if (m_kind == Date)
+        runOnDateDigits(input, pos);
     const State state = validateForm(input, pos);
     // a number below zero is kept so that the editor can say why, never stored
     return state != Invalid && refusesNegative(input) ? Intermediate : state;

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QToolBar>
 #include <QWindow>
@@ -535,6 +536,16 @@ private slots:
         QCOMPARE(exposed, shown);
         QTest::qWait(1200);
         QCOMPARE(runs, 1);
+    }
+
+    // Placed at a rectangle as large as the screen and below its top, the
+    // window lies whole inside the screen's available area.
+    void placedInsideTheScreen()
+    {
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        m_window->placeOnScreen(QRect(available.left() + 20, available.top() + 60, available.width(),
+                                      available.height()));
+        QCOMPARE(m_window->geometry(), available);
     }
 
     void createMainWindowOnce()

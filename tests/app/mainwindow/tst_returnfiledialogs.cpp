@@ -303,6 +303,9 @@ private slots:
         QCOMPARE(main.openReturnCount(), 1);
         Form_Return *page = main.currentReturn();
         QVERIFY(!page->hasFile());
+        // not saved yet: marked as de-coupling marks its return
+        QVERIFY(main.isWindowModified());
+        QVERIFY(main.windowTitle().endsWith(QStringLiteral(" - Untitled (unsaved)[*]")));
         CReturnFile *r = page->returnFile();
         QVERIFY(r->isCoupled());
         QVERIFY(r->self()->isCoupled() && r->spouse()->isCoupled());

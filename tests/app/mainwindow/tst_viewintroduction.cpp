@@ -134,6 +134,33 @@ private slots:
         QCOMPARE(view()->model()->index(rowOf(recorded[1]), 2).data().toString(), m_paths[1]);
     }
 
+    // An original return and its Re-File copy in a folder too long for the
+    // path column do not show as the same row: each file name stays in sight.
+    void originalAndReFileCopyTellApart()
+    {
+        const QString folder = QStringLiteral("Clients of the downtown office/2024 returns of the Whitfield household/");
+        const QString original = writeFile(folder + QStringLiteral("Whitfield.r24"));
+        const QString copy = writeFile(folder + QStringLiteral("Whitfield_RF2503051407.r24"));
+        app()->saveReturnFileEntry(QStringLiteral("Sam Whitfield"), QString(), original);
+        app()->saveReturnFileEntry(QStringLiteral("Sam Whitfield"), QString(), copy);
+        m_window->resize(1280, 800);
+        filter()->setText(QStringLiteral("Whitfield"));
+        QCoreApplication::processEvents();
+        QModelIndex originalCell, copyCell;
+        for (int r = 0; r < view()->model()->rowCount(); ++r) {
+            const QModelIndex cell = view()->model()->index(r, 2);
+            if (cell.data().toString() == original)
+                originalCell = cell;
+            else if (cell.data().toString() == copy)
+                copyCell = cell;
+        }
+        QVERIFY(originalCell.isValid() && copyCell.isValid());
+        const QRect a = view()->visualRect(originalCell);
+        const QRect b = view()->visualRect(copyCell);
+        QVERIFY(view()->fontMetrics().horizontalAdvance(original) > a.width());   // the path is cut
+        QVERIFY(view()->viewport()->grab(a).toImage() != view()->viewport()->grab(b).toImage());
+    }
+
     void sortByHeader()
     {
         view()->sortByColumn(0, Qt::DescendingOrder);

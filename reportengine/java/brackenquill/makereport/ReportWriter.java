@@ -1,9 +1,14 @@
 package brackenquill.makereport;
 
 import java.io.File;
-import java.io.FileOutputStream;
 import java.io.IOException;
 import java.io.OutputStream;
+import java.io.RandomAccessFile;
+import java.nio.charset.StandardCharsets;
+import java.nio.file.Files;
+import java.nio.file.Path;
+import java.nio.file.StandardCopyOption;
+import java.nio.file.attribute.PosixFilePermissions;
 
 // One report job: the saved return read back, then the PDF written.
 public class ReportWriter
@@ -41,23 +46,64 @@ public class ReportWriter
         return job.data.self.t1Block == null ? NO_BARCODE_DATA : READ_OK;
     }
 
+    // The PDF goes to an owner-only temporary beside it, which replaces an
+    // earlier PDF of the same name only once it is written whole.
     public int write(boolean spouse, int category, int entryId)
     {
         if (job.data == null)
             return NOTHING_READ;
         PersonData person = job.data.person(spouse);
         File out = new File(job.outputFolder, fileStem(spouse) + ".pdf");
-        try (OutputStream stream = new FileOutputStream(out)) {
-            if (job.kind != 0)
-                new CondensedPrint(person).write(stream);
-            else
-                new ClientCopy(job, person).write(stream, category, entryId);
+        Path temporary = null;
+        try {
+            temporary = privateTemporary(out);
+            try (OutputStream stream = Files.newOutputStream(temporary)) {
+                if (job.kind != 0)
+                    new CondensedPrint(person).write(stream);
+                else
+                    new ClientCopy(job, person).write(stream, category, entryId);
+            }
+            if (!isWholePdf(temporary.toFile()))
+                throw new IOException("the PDF written is not whole");
+            Files.move(temporary, out.toPath(), StandardCopyOption.REPLACE_EXISTING, StandardCopyOption.ATOMIC_MOVE);
         } catch (Exception e) {
             System.err.println("report engine: " + out.getPath() + ": " + e);
+            if (temporary != null)
+                temporary.toFile().delete();
             return WRITE_FAILED;
         }
         pdfName = out.getPath();
         return WRITE_OK;
+    }
+
+    private static Path privateTemporary(File out) throws IOException
+    {
+        Path folder = out.getAbsoluteFile().getParentFile().toPath();
+        String prefix = "." + out.getName() + ".";
+        try {
+            return Files.createTempFile(folder, prefix, ".part",
+                                        PosixFilePermissions.asFileAttribute(PosixFilePermissions.fromString("rw-------")));
+        } catch (UnsupportedOperationException e) {
+            return Files.createTempFile(folder, prefix, ".part");   // no POSIX modes on this file system
+        }
+    }
+
+    // iText ends a document it closed with its trailer: "%%EOF" in the last bytes.
+    static boolean isWholePdf(File pdf) throws IOException
+    {
+        try (RandomAccessFile f = new RandomAccessFile(pdf, "r")) {
+            long size = f.length();
+            if (size < 16)
+                return false;
+            byte[] head = new byte[5];
+            f.readFully(head);
+            int tailSize = (int) Math.min(size, 64);
+            byte[] tail = new byte[tailSize];
+            f.seek(size - tailSize);
+            f.readFully(tail);
+            return new String(head, StandardCharsets.ISO_8859_1).equals("%PDF-")
+                && new String(tail, StandardCharsets.ISO_8859_1).trim().endsWith("%%EOF");
+        }
     }
 
     private String fileStem(boolean spouse)
