@@ -105,7 +105,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     const double net = t1.amount(T1::F_23600);
     form.setAmount(F428::F_TaxableIncome, t1.amount(T1::F_26000));
     form.setAmount(F428::F_NetIncome, net);
-    form.setFlag(F428::F_Age65, t1.IsAgeNotUnder65());
+    const int age = t1.dateOfBirth().isValid() ? t1.GetAge() : -1; // -1: no date of birth
+    form.setFlag(F428::F_Age65, age >= 65);
 
     // spouse, or else an eligible dependant when the federal return claims one
     const bool hasSpouse = t1.HasSpouse();
@@ -158,7 +159,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     const double disability = provincialDisabilityAmount(province);
     const bool selfDisabled = isAmountEntered(t1.amount(T1::F_31600));
     const double transfer = t1.amount(T1::F_31800);
-    const double supplement = t1.IsAgeUnder18() ? provincialDisabilitySupplement(province, t1.amount(T1::F_21500)) : 0.0;
+    const bool minor = age >= 0 && age < 18;
+    const double supplement = minor ? provincialDisabilitySupplement(province, t1.amount(T1::F_21500)) : 0.0;
     form.setAmount(F428::F_Disability, selfDisabled ? cents((disability + supplement) * t1.residenceShare()) : 0.0);
     form.setAmount(F428::F_DisabilityTransferred,
                    isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
