@@ -196,6 +196,17 @@ private:
         return file;
     }
     bool confirm(CReturnFile &file, int edition) { return file.self()->confirmPersonBeforeFiling(edition, true); }
+    // An EFILE confirmation of a person of the province with the forms given (calculated first or not).
+    bool confirmProvincial(int province, const QString &forms, bool calculated)
+    {
+        std::unique_ptr<CReturnFile> file = build(
+            person(QStringLiteral("\"t1\":{\"15000\":100},\"forms\":[%1]").arg(forms), "1980-04-12", 5, province));
+        if (!file)
+            return false;
+        if (calculated)
+            returnbuilder::recalculate(*file);
+        return confirm(*file, kEFile);
+    }
     // Texts shown, with the kind for composed and Yes/No questions of their own title.
     QStringList shown() const
     {
@@ -430,11 +441,7 @@ void TestConfirmations::typedProvincialAmounts()
     QFETCH(int, province);
     QFETCH(QString, forms);
     QFETCH(QString, expected);
-    std::unique_ptr<CReturnFile> file =
-        build(person(QStringLiteral("\"t1\":{\"15000\":100},\"forms\":[%1]").arg(forms), "1980-04-12", 5, province));
-    QVERIFY(file);
-    returnbuilder::recalculate(*file);
-    QVERIFY(confirm(*file, kEFile));
+    QVERIFY(confirmProvincial(province, forms, true));
     QCOMPARE(shown().contains(expected), !expected.isEmpty());
     QCOMPARE(shown().filter(QStringLiteral("is more than its limit")).size(), expected.isEmpty() ? 0 : 1);
 }
@@ -444,10 +451,7 @@ void TestConfirmations::provincialWarnings()
     QFETCH(int, province);
     QFETCH(QString, forms);
     QFETCH(QStringList, expected);
-    std::unique_ptr<CReturnFile> file =
-        build(person(QStringLiteral("\"t1\":{\"15000\":100},\"forms\":[%1]").arg(forms), "1980-04-12", 5, province));
-    QVERIFY(file);
-    QVERIFY(confirm(*file, kEFile));
+    QVERIFY(confirmProvincial(province, forms, false));
     QCOMPARE(shown().mid(1), QStringList({kRc210, kFhsa}) + expected);
 }
 
