@@ -12,6 +12,7 @@ extern const RowListCaptions kRowListCaptions[];
 extern const int kRowListCaptionCount;
 extern const RowListCaptions kT1RowLists[];
 extern const int kT1RowListCount;
+const FormCaptions *provincialTaxCaptions(int type);
 
 const FormCaptions *findFormCaptions(int kind, int type)
 {
@@ -23,7 +24,7 @@ const FormCaptions *findFormCaptions(int kind, int type)
     for (int i = 0; i < kFormCaptionCount; ++i)
         if (kFormCaptions[i].kind == kind && kFormCaptions[i].type == type)
             return &kFormCaptions[i];
-    return nullptr;
+    return kind == 0 ? provincialTaxCaptions(type) : nullptr;
 }
 
 QList<const RowListCaptions *> findRowListCaptions(int kind, int type)

@@ -571,88 +571,48 @@ const FieldCaption kT2125[] = {
 };
 const char *const kT2125Sections[] = {"Identification", "Internet business", "Income", "Expenses", "Net income",
                                       "Partners"};
-// Form 428 – provincial or territorial tax
-const FieldCaption kT428[] = {
-    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
-    {"TaxOnIncome", "", "Tax on taxable income", 0, nullptr, FieldCaption::Calculated},
-    {"BasicPersonal", "58040", "Basic personal amount", 0, nullptr, FieldCaption::Calculated},
-    {"Age", "58080", "Age amount", 0, nullptr, FieldCaption::Calculated},
-    {"Spouse", "58120", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
-    {"EligibleDependant", "58160", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
-    {"ResidenceShare", "", "", 0, nullptr, FieldCaption::Internal},
-    {"StudentLoanInterest", "58520", "Interest paid on student loans", 0, nullptr, FieldCaption::Calculated},
-    {"Caregiver", "58185", "Caregiver amount", 0, nullptr, FieldCaption::Calculated},
-    {"CPP", "58240", "CPP or QPP contributions (from line 30800)", 0, nullptr, FieldCaption::Calculated},
-    {"CPPSelf", "58280", "CPP or QPP contributions on self-employment (from line 31000)",
-     0, nullptr, FieldCaption::Calculated},
-    {"EI", "58300", "EI premiums (from line 31200)", 0, nullptr, FieldCaption::Calculated},
-    {"EISelf", "58305", "EI premiums on self-employment (from line 31217)", 0, nullptr, FieldCaption::Calculated},
-    {"EmploymentAmount", "", "Employment amount", 0, nullptr, FieldCaption::Calculated},
-    {"ChildAmount", "", "Amount for children", 0, nullptr, FieldCaption::Calculated},
-    {"Pension", "58360", "Pension income amount", 0, nullptr, FieldCaption::Calculated},
-    {"Disability", "58440", "Disability amount for self", 0, nullptr, FieldCaption::Calculated},
-    {"DisabilityTransferred", "58480", "Disability amount transferred from a dependant",
-     0, nullptr, FieldCaption::Calculated},
-    {"Tuition", "58560", "Tuition and education amounts", 0, nullptr, FieldCaption::Calculated},
-    {"SpouseTransfer", "58640", "Amounts transferred from spouse or common-law partner",
-     0, nullptr, FieldCaption::Calculated},
-    {"Medical", "58689", "Medical expenses", 0, nullptr, FieldCaption::Calculated},
-    {"MedicalOther", "58729", "Allowable medical expenses for other dependants", 0, nullptr, FieldCaption::Calculated},
-    {"TotalAmounts", "58800", "Total provincial credit amounts", 0, nullptr, FieldCaption::Calculated},
-    {"NonRefundableCredits", "58840", "Credit amounts × lowest provincial rate", 0, nullptr, FieldCaption::Calculated},
-    {"Donations", "58969", "Donations and gifts", 0, nullptr, FieldCaption::Calculated},
-    {"TotalCredits", "61500", "Non-refundable tax credits", 0, nullptr, FieldCaption::Calculated},
-    {"DividendCredit", "61520", "Dividend tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"TaxAfterCredits", "", "Tax after non-refundable credits", 0, nullptr, FieldCaption::Calculated},
-    {"Surtax", "", "Surtax", 0, nullptr, FieldCaption::Calculated},
-    {"MinimumTaxCarryover", "", "Provincial or territorial minimum tax carryover", 0, nullptr,
-     FieldCaption::Calculated},
-    {"AdditionalMinimumTax", "", "Provincial or territorial additional tax for minimum tax purposes", 0, nullptr,
-     FieldCaption::Calculated},
-    {"FederalMinimumTax", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FederalMinimumTaxCarryover", "", "", 0, nullptr, FieldCaption::Internal},
-    {"LowIncomeReduction", "", "Tax reduction", 0, nullptr, FieldCaption::Calculated},
-    {"LowIncomeCredit", "", "Low-income tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"ForeignCredit", "", "Provincial foreign tax credit (Form T2036)", 0, nullptr, 0},
-    {"HealthPremium", "", "Health premium", 0, nullptr, FieldCaption::Calculated},
-    {"ProvincialTax", "42800", "Provincial or territorial tax", 0, nullptr, FieldCaption::Calculated},
-    {"Dependants", "60969", "Number of dependent children (tax reduction)", 0, nullptr, FieldCaption::Calculated},
-    {"DisabilityClaims", "60970", "Number of dependants with an impairment (tax reduction)",
-     0, nullptr, FieldCaption::Calculated},
-    {"NetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Age65", "", "", 0, nullptr, FieldCaption::Internal},
-    {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SpouseNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SpouseAge65", "", "", 0, nullptr, FieldCaption::Internal},
-    {"ClaimsSpouse", "", "", 0, nullptr, FieldCaption::Internal},
-    {"ClaimsEligibleDependant", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DependantNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FamilyClaimant", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EligiblePension", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EmploymentIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EligibleDividends", "", "", 0, nullptr, FieldCaption::Internal},
-    {"OtherDividends", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DonationsAllowed", "", "", 0, nullptr, FieldCaption::Internal},
-};
 // Form 479 – provincial or territorial credits
-#define BQ_479_COMMON_ROWS \
+#define BQ_479_HOME_ROWS \
     {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0}, \
     {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0}, \
     {"Age", "", "Age on December 31, 2024", 0, nullptr, FieldCaption::Calculated}, \
-    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0}, \
-    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
-    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
+    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0}
+#define BQ_479_OTHER_ROWS \
     {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0}, \
     {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}
+#define BQ_479_COMMON_ROWS \
+    BQ_479_HOME_ROWS, \
+    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
+    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
+    BQ_479_OTHER_ROWS
+#define BQ_479_TERRITORY_ROWS \
+    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated}, \
+    {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated}
 const FieldCaption kT479[] = {
     BQ_479_COMMON_ROWS,
-    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal},
-    {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal},
-    {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal},
-    {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// MB479 – Manitoba credits: its fitness and arts amounts are on the MB428
+const FieldCaption kMB479[] = {
+    BQ_479_HOME_ROWS,
+    {"FitnessAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ChildrenArts", "", "", 0, nullptr, FieldCaption::Internal},
+    BQ_479_OTHER_ROWS,
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// NS479 – Nova Scotia credits: the common rows and the volunteer credit
+const FieldCaption kNS479[] = {
+    BQ_479_COMMON_ROWS,
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "62400", "Volunteer firefighters and ground search and rescue tax credit", 0, nullptr,
+     FieldCaption::Calculated},
 };
 // ON479 – Ontario credits: the common rows and the seniors' credits
 const FieldCaption kON479[] = {
@@ -666,14 +626,32 @@ const FieldCaption kON479[] = {
     {"CareCredit", "63095", "Ontario seniors care at home tax credit", 0, nullptr, FieldCaption::Calculated},
     {"FamilyNetIncome", "", "Family net income", 0, nullptr, FieldCaption::Calculated},
     {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
 };
 #undef BQ_479_COMMON_ROWS
+#undef BQ_479_HOME_ROWS
+#undef BQ_479_OTHER_ROWS
+#undef BQ_479_TERRITORY_ROWS
 // Provincial Schedule 2 – amounts transferred from your spouse or common-law partner
 const FieldCaption kS2[] = {
     {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
     {"Age", "5802", "Spouse's age amount", 0, nullptr, 0},
     {"Pension", "5804", "Spouse's pension income amount", 0, nullptr, 0},
     {"Disability", "5806", "Spouse's disability amount", 0, nullptr, 0},
+    {"Tuition", "5808", "Tuition amount designated to you", 0, nullptr, 0},
+    {"SpouseCredits", "", "Spouse's credits used to reduce the spouse's tax", 0, nullptr, 0},
+    {"Result", "58640", "Amounts transferred from spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
+    {"SeniorSupplement", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ChildAmount", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// SK(S2) – the common rows and the spouse's senior supplementary and dependent children amounts
+const FieldCaption kSKS2[] = {
+    {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
+    {"Age", "5802", "Spouse's age amount", 0, nullptr, 0},
+    {"SeniorSupplement", "", "Spouse's senior supplementary amount", 0, nullptr, 0},
+    {"Pension", "5804", "Spouse's pension income amount", 0, nullptr, 0},
+    {"Disability", "5806", "Spouse's disability amount", 0, nullptr, 0},
+    {"ChildAmount", "", "Spouse's amount for dependent children born in 2006 or later", 0, nullptr, 0},
     {"Tuition", "5808", "Tuition amount designated to you", 0, nullptr, 0},
     {"SpouseCredits", "", "Spouse's credits used to reduce the spouse's tax", 0, nullptr, 0},
     {"Result", "58640", "Amounts transferred from spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
@@ -1556,26 +1534,14 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 35, kT2209, int(sizeof kT2209 / sizeof kT2209[0]), nullptr, 0},
     {0, 125, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
     {0, 131, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
-    {0, 24, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 41, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 45, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 62, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 66, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 70, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 74, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 78, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 81, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 86, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 98, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 108, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 25, kON479, int(sizeof kON479 / sizeof kON479[0]), nullptr, 0},
     {0, 42, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 63, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
-    {0, 67, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 67, kNS479, int(sizeof kNS479 / sizeof kNS479[0]), nullptr, 0},
     {0, 71, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 75, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 84, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
-    {0, 87, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 87, kMB479, int(sizeof kMB479 / sizeof kMB479[0]), nullptr, 0},
     {0, 112, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 26, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 43, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
@@ -1585,7 +1551,7 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 72, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 76, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 79, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
-    {0, 82, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 82, kSKS2, int(sizeof kSKS2 / sizeof kSKS2[0]), nullptr, 0},
     {0, 90, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 94, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 110, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
