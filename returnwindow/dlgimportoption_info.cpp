@@ -1,7 +1,7 @@
 #include "dlgimportoption_info.h"
 #include "ui_dlgimportoption_info.h"
-#include "importprioryearoptions.h"
 #include "creturnfile.h"
+#include "importprioryearoptions.h"
 #include "individualtaxdata.h"
 #include "messages.h"
 
