@@ -80,10 +80,131 @@
     {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
 
 namespace {
+// The T1 summary: the result page. Everything on it is worked out from the
+// return, but for the three estimate choices and the file's password.
+#define CALC FieldCaption::Calculated
+const FieldCaption kT1Summary[] = {
+    {"FullName", "", "Taxpayer", 0, nullptr, CALC},
+    {"SIN", "", "Social insurance number (S.I.N.)", 0, nullptr, CALC | FieldCaption::Sin},
+    {"Province", "", "Province or territory of residence on December 31, 2024", 0, "province", CALC},
+    {"TaxYear", "", "Tax year", 0, nullptr, CALC},
+    {"TotalIncome", "15000", "Total income", 0, nullptr, CALC},
+    {"NetIncome", "23600", "Net income", 0, nullptr, CALC},
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, CALC},
+    {"NonRefundable", "35000", "Total federal non-refundable tax credits", 0, nullptr, CALC},
+    {"NetFederalTax", "42000", "Net federal tax", 0, nullptr, CALC},
+    {"ProvincialTax", "42800", "Provincial or territorial tax", 0, nullptr, CALC},
+    {"TotalPayable", "43500", "Total payable", 0, nullptr, CALC},
+    {"TotalCredits", "48200", "Total credits", 0, nullptr, CALC},
+    {"Refund", "48400", "Your refund", 0, nullptr, CALC},
+    {"BalanceOwing", "48500", "Balance owing", 0, nullptr, CALC},
+    {"RefundOrNil", "", "Result of the return", 0, "refundornil", CALC},
+    {"AverageTaxRate", "", "Average tax rate (% of total income)", 0, nullptr, CALC},
+    {"Line11600", "11600", "Elected split-pension amount", 0, nullptr, CALC},
+    {"Line21000", "21000", "Deduction for elected split-pension amount", 0, nullptr, CALC},
+    {"Line25200", "25200", "Non-capital losses of other years", 0, nullptr, CALC},
+    {"Line25300", "25300", "Net capital losses of other years", 0, nullptr, CALC},
+    {"EFileNumber", "", "EFILE number of the preparer", 0, nullptr, CALC},
+    {"Confirmation", "", "Filing confirmation number", 0, nullptr, CALC},
+    {"FirstName", "", "First name", 1, nullptr, CALC},
+    {"LastName", "", "Last name", 1, nullptr, CALC},
+    {"Address", "", "Mailing address", 1, nullptr, CALC},
+    {"DateOfBirth", "", "Date of birth", 1, nullptr, CALC},
+    {"MaritalStatus", "", "Marital status on December 31, 2024", 1, "marital", CALC},
+    {"SpouseSIN", "", "Spouse or common-law partner: S.I.N.", 1, nullptr, CALC | FieldCaption::Sin},
+    {"SpouseFirstName", "", "Spouse or common-law partner: first name", 1, nullptr, CALC},
+    {"SpouseLastName", "", "Spouse or common-law partner: last name", 1, nullptr, CALC},
+    {"SpouseDateOfBirth", "", "Spouse or common-law partner: date of birth", 1, nullptr, CALC},
+    // typed here, kept in the return file; never printed
+    {"Password", "", "Password of the return file (blank: none)", 1, nullptr, FieldCaption::NoPrint},
+    {"GSTCreditFlag", "", "GST/HST credit: do not estimate it (of a couple: estimate it for the spouse with the "
+                          "higher net income instead)", 2, nullptr, 0},
+    {"GSTCreditEstimate", "", "GST/HST credit, July 2025 to June 2026 (estimate)", 2, nullptr, CALC},
+    {"CCBFlag", "", "Canada child benefit: do not estimate it", 2, nullptr, 0},
+    {"CCBEstimate", "", "Canada child benefit, July 2025 to June 2026 (estimate)", 2, nullptr, CALC},
+    {"CAIFlag", "", "Canada carbon rebate: estimate it", 2, nullptr, 0},
+    {"CAIEstimate", "", "Canada carbon rebate (estimate)", 2, nullptr, CALC},
+    {"ProvincialBenefitEstimate", "", "Provincial or territorial benefits, July 2025 to June 2026 (estimate)",
+     2, nullptr, CALC},
+    {"Instalment1", "", "2025 instalment due March 15, 2025", 2, nullptr, CALC},
+    {"Instalment2", "", "2025 instalment due June 15, 2025", 2, nullptr, CALC},
+    {"Instalment3", "", "2025 instalment due September 15, 2025", 2, nullptr, CALC},
+    {"Instalment4", "", "2025 instalment due December 15, 2025", 2, nullptr, CALC},
+    {"RRSPLimitNext", "", "RRSP deduction room earned for 2025 (18% of 2024 earned income, less the pension "
+                          "adjustment)", 2, nullptr, CALC},
+    {"LossCarried", "", "Loss to carry back or forward", 2, nullptr, CALC},
+    {"MovingCarryForward", "", "Moving expenses to carry forward to 2025", 2, nullptr, CALC},
+    {"Sch2SpouseAgeAmount", "", "Schedule 2: spouse's age amount", 3, nullptr, CALC},
+    {"Sch2Pension", "", "Schedule 2: spouse's pension income amount", 3, nullptr, CALC},
+    {"Sch2Disability", "", "Schedule 2: spouse's disability amount", 3, nullptr, CALC},
+    {"Sch2Tuition", "36000", "Schedule 2: tuition amount designated to you", 3, nullptr, CALC},
+    {"Sch2SpouseNetIncome", "", "Schedule 2: spouse's net income", 3, nullptr, CALC},
+    {"Sch2Result", "32600", "Schedule 2: amounts transferred from your spouse or common-law partner",
+     3, nullptr, CALC},
+    {"Sch3SmallBusiness", "10700", "Schedule 3: qualified small business corporation shares – gain", 3, nullptr, CALC},
+    {"Sch3FarmFish", "11000", "Schedule 3: qualified farm or fishing property – gain", 3, nullptr, CALC},
+    {"Sch3MutualFunds", "13200", "Schedule 3: publicly traded shares, mutual fund units and other shares – gain",
+     3, nullptr, CALC},
+    {"Sch3RealEstate", "13600", "Schedule 3: real estate, depreciable property and other properties – gain",
+     3, nullptr, CALC},
+    {"Sch3Bonds", "13800", "Schedule 3: bonds, debentures, promissory notes and similar properties – gain",
+     3, nullptr, CALC},
+    {"Sch3OtherMortgage", "15300", "Schedule 3: other mortgage foreclosures and conditional sales repossessions "
+                                   "– gain", 3, nullptr, CALC},
+    {"Sch3PersonalUse", "15800", "Schedule 3: personal-use property – gain", 3, nullptr, CALC},
+    {"Sch3ListedPersonal", "15900", "Schedule 3: listed personal property – net gain", 3, nullptr, CALC},
+    {"Sch3T3T5Gains", "17600", "Schedule 3: capital gains or losses from T3 slips", 3, nullptr, CALC},
+    {"Sch3T5013Gains", "17400", "Schedule 3: capital gains or losses from T5, T5013 and T4PS slips",
+     3, nullptr, CALC},
+    {"Sch3T2017Reserves", "19200", "Schedule 3: reserves included in income", 3, nullptr, CALC},
+    {"Sch3T1170Gains", "", "Schedule 3: capital gains on gifts of certain capital property", 3, nullptr, CALC},
+    {"Sch3GiftGains", "17950", "Schedule 3: gifts of capital property – taxable capital gains", 3, nullptr, CALC},
+    {"Sch3MortgageForeclosure", "18000", "Schedule 3: mortgage foreclosures and conditional sales repossessions "
+                                         "– loss", 3, nullptr, CALC},
+    {"Sch3CapitalLoss", "19000", "Schedule 3: capital loss from a reduction in business investment loss",
+     3, nullptr, CALC},
+    {"Sch3Total", "19700", "Schedule 3: total capital gains or losses", 3, nullptr, CALC},
+    {"Sch3GainsReduction", "19800", "Schedule 3: capital gains reduction", 3, nullptr, CALC},
+    {"Sch3TaxableGain", "19900", "Schedule 3: total taxable capital gain (or net capital loss)", 3, nullptr, CALC},
+    {"Sch3Proceeds", "", "Schedule 3: proceeds of disposition of all properties", 3, nullptr, CALC},
+    {"Sch3Cost", "", "Schedule 3: adjusted cost base of all properties", 3, nullptr, CALC},
+    {"Sch3Outlays", "", "Schedule 3: outlays and expenses of all properties", 3, nullptr, CALC},
+    {"Sch3GainOrLoss", "", "Schedule 3: gain (or loss) on all properties", 3, nullptr, CALC},
+    {"Sch7Unused", "", "Schedule 7: unused contributions from your 2023 notice of assessment", 3, nullptr, CALC},
+    {"Sch7Limit", "", "Schedule 7: 2024 RRSP deduction limit", 3, nullptr, CALC},
+    {"Sch7RestOfYear", "", "Schedule 7: contributions from March 1, 2024, to December 31, 2024", 3, nullptr, CALC},
+    {"Sch7First60", "", "Schedule 7: contributions from January 1, 2025, to March 3, 2025", 3, nullptr, CALC},
+    {"Sch7Total", "", "Schedule 7: total contributions", 3, nullptr, CALC},
+    {"Sch7HBP", "24600", "Schedule 7: repayment under the Home Buyers' Plan", 3, nullptr, CALC},
+    {"Sch7LLP", "24620", "Schedule 7: repayment under the Lifelong Learning Plan", 3, nullptr, CALC},
+    {"Sch7Deduction", "20800", "Schedule 7: RRSP deduction", 3, nullptr, CALC},
+    {"Sch7CarryForward", "", "Schedule 7: unused contributions to carry forward", 3, nullptr, CALC},
+    {"Sch11Available", "", "Schedule 11: total available tuition amounts", 3, nullptr, CALC},
+    {"Sch11Claimed", "32300", "Schedule 11: your 2024 tuition, education and textbook amounts", 3, nullptr, CALC},
+    {"Sch11CarryForward", "", "Schedule 11: unused tuition amounts for future years", 3, nullptr, CALC},
+    {"T1AFullName", "", "T1A: name", 3, nullptr, CALC},
+    {"T1AAddress", "", "T1A: address", 3, nullptr, CALC},
+    {"T1ASIN", "", "T1A: social insurance number", 3, nullptr, CALC | FieldCaption::Sin},
+    {"T1AFirstName", "", "T1A: first name", 3, nullptr, CALC},
+    {"T1ALastName", "", "T1A: last name", 3, nullptr, CALC},
+    {"T1ANonCapitalLoss", "", "T1A: non-capital loss for 2024", 3, nullptr, CALC},
+    {"T1ANetCapitalLoss", "", "T1A: net capital loss for 2024", 3, nullptr, CALC},
+    {"T1ACarryBack2021", "", "T1A: loss applied to 2021", 3, nullptr, CALC},
+    {"T1ACarryBack2022", "", "T1A: loss applied to 2022", 3, nullptr, CALC},
+    {"T1ACarryBack2023", "", "T1A: loss applied to 2023", 3, nullptr, CALC},
+    {"T1ACarryForward", "", "T1A: loss available to carry forward", 3, nullptr, CALC},
+    {"T1AIncome", "", "T1A: income from all sources", 3, nullptr, CALC},
+    {"T1ALoss", "", "T1A: losses from all sources", 3, nullptr, CALC},
+    {"T1ADate", "", "T1A: date of the request", 3, nullptr, CALC},
+    {"T1DDTransit", "", "Direct deposit: branch and institution numbers", 3, nullptr, CALC},
+    {"T1DDAccount", "", "Direct deposit: account number", 3, nullptr, CALC},
+};
+#undef CALC
+const char *const kT1SummarySections[] = {"Result", "Identification", "Benefits and next year", "Schedules"};
 // Schedule 2 – Federal amounts transferred from your spouse or common-law partner
 const FieldCaption kSch2[] = {
     {"AgeAnswer", "", "Spouse or common-law partner was 65 or older on December 31, 2024", 0, nullptr, 0},
-    {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, 0},
+    {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, FieldCaption::NoPrint},
     {"SpouseAgeAmount", "35200", "Spouse's age amount", 0, nullptr, FieldCaption::Calculated},
     {"CaregiverChildren", "35300", "Spouse's Canada caregiver amount for infirm children under 18 years of age",
      0, nullptr, FieldCaption::Calculated},
@@ -155,13 +276,12 @@ const char *const kSch3Sections[] = {"Properties disposed of", "Slips and reserv
                                      "Taxable capital gain"};
 // Schedule 5 – Amounts for spouse or common-law partner and dependants
 const FieldCaption kSch5[] = {
-    {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, 0},
+    {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, FieldCaption::NoPrint},
     {"SpouseNetIncome", "23600", "Spouse's or common-law partner's net income", 0, nullptr, FieldCaption::Calculated},
     {"SpouseInfirm", "", "Spouse or common-law partner has an impairment in physical or mental functions",
      0, nullptr, 0},
     {"SpouseAmount", "30300", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
     {"EligibleDependant", "30400", "Amount for an eligible dependant", 0, nullptr, 0},
-    {"EligibleDependantCount", "", "Number of eligible dependants claimed", 0, nullptr, 0},
     {"SpouseCaregiver", "30425", "Canada caregiver amount for an infirm spouse or common-law partner",
      0, nullptr, FieldCaption::Calculated},
     {"DependantCaregiver", "30425", "Canada caregiver amount for an infirm eligible dependant age 18 or older",
@@ -179,13 +299,15 @@ const FieldCaption kSch5[] = {
     {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
     {"DefaultClaim", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, 0},
+    // the dependants record's slots, kept by the program
+    {"EligibleDependantCount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, FieldCaption::NoPrint},
     {"DependantSIN", "", "Eligible dependant: social insurance number", 0, nullptr, FieldCaption::Sin},
     {"EligibleDependantClaims", "", "Number of eligible dependants claimed at line 30400", 0, nullptr, 0},
 };
 // Schedule 6 – Canada workers benefit
 const FieldCaption kSch6[] = {
-    {"ClaimBenefit", "", "Claim the Canada workers benefit", 0, nullptr, 0},
+    {"ClaimBenefit", "", "Claim the Canada workers benefit", 0, nullptr, FieldCaption::NoPrint},
     {"Excluded", "",
      "Not eligible: enrolled full-time student for more than 13 weeks, confined to a prison, or exempt from tax",
      0, nullptr, 0},
@@ -243,11 +365,13 @@ const FieldCaption kSch7[] = {
 // Schedule 8 – CPP contributions and overpayment
 const FieldCaption kSch8[] = {
     CPP_CONTRIBUTION_ROWS(FieldCaption::Internal)
-    {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began", 0, nullptr, 0},
-    {"PensionMonths", "", "Month the election to stop contributing starts", 0, nullptr, 0},
-    {"Bill51K", "", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
-    {"Line50372", "50372", "Month the election to stop contributing starts", 0, nullptr, 0},
-    {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
+    {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began",
+     0, nullptr, FieldCaption::Calculated},
+    // copied by the calculation for the pension months, read by nothing shown
+    {"PensionMonths", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Bill51K", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line50372", "50372", "Month the election to stop contributing starts", 0, "month", 0},
+    {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, "month", 0},
 };
 // RC381 – Inter-provincial calculation for CPP and QPP contributions and overpayments
 const FieldCaption kRC381[] = {
@@ -297,7 +421,7 @@ const FieldCaption kSch11[] = {
     {"PartTimeMonths", "32010", "Months enrolled part-time", 0, nullptr, 0},
     {"FullTimeMonths", "32020", "Months enrolled full-time", 0, nullptr, 0},
     {"TrainingCreditLimit", "", "Canada training credit limit from your 2023 notice of assessment", 0, nullptr, 0},
-    {"Entered", "", "Enter the amounts myself", 0, nullptr, 0},
+    {"Entered", "", "Enter the amounts myself", 0, nullptr, FieldCaption::NoPrint},
     {"TrainingCredit", "45350", "Canada training credit", 0, nullptr, FieldCaption::Calculated},
     {"Available", "", "Total available tuition amounts", 0, nullptr, FieldCaption::Calculated},
     {"ClaimedAmount", "32300", "Your 2024 tuition, education and textbook amounts",
@@ -379,7 +503,8 @@ const FieldCaption kT1032[] = {
      0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"Months", "", "Months married or living common-law in 2024", 0, nullptr, 0},
     {"SplitFromPensionPlan", "", "The transfer includes pension income from a registered pension plan", 0, nullptr, 0},
-    {"Switch", "", "Elect the largest amount that gives the lowest combined tax", 0, nullptr, 0},
+    {"Switch", "", "Elect the largest amount that gives the lowest combined tax", 0, nullptr,
+     FieldCaption::NoPrint},
     {"EligiblePension", "11500", "Eligible pension income", 0, nullptr, FieldCaption::Calculated},
     {"OtherPension", "", "Other eligible pension income", 0, nullptr, 0},
     {"MaxSplit", "", "Maximum amount that can be split", 0, nullptr, FieldCaption::Calculated},
@@ -400,7 +525,7 @@ const FieldCaption kT1032[] = {
 };
 // T2209 – Federal foreign tax credits
 const FieldCaption kT2209[] = {
-    {"OverrideIncome", "", "Enter the foreign income and tax myself", 0, nullptr, 0},
+    {"OverrideIncome", "", "Enter the foreign income and tax myself", 0, nullptr, FieldCaption::NoPrint},
     {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
     {"BasicFederalTax", "42900", "Basic federal tax", 0, nullptr, FieldCaption::Calculated},
     {"ForeignNonBusinessIncome", "", "Net foreign non-business income", 0, nullptr, FieldCaption::Calculated},
@@ -735,10 +860,10 @@ const FieldCaption kT183[] = {
     {"AuthorizationExpiry", "", "Representative authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
     {"RepId", "", "Representative identifier (RepID)", 0, nullptr, 0},
     {"NoaRetrieval", "", "The electronic filer may retrieve the notice of assessment", 0, nullptr, 0},
-    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated},
+    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
-    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
-    {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"EFilePassword", "", "", 0, nullptr, FieldCaption::Internal},
     {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
     {"Amended", "", "", 0, nullptr, FieldCaption::Internal},
@@ -764,10 +889,11 @@ const FieldCaption kT1013[] = {
     {"Date", "", "Authorization date (YYYY-MM-DD)", 0, nullptr, 0},
     {"Text", "", "Tax years or periods authorized", 0, nullptr, 0},
     {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
-    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated},
-    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
-    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
-    {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
+    // the online filing's record, not part of the authorization the client signs
+    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
     {"EFileNumber", "", "", 0, nullptr, FieldCaption::Internal},
 };
@@ -783,10 +909,10 @@ const FieldCaption kRC71[] = {
     {"Address", "", "Client: address", 0, nullptr, FieldCaption::Calculated},
     {"ExpectedRefund", "", "Expected refund", 0, nullptr, FieldCaption::Calculated},
     {"Paid", "", "Amount paid to the client", 0, nullptr, 0},
-    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated},
+    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"ClientPhone", "", "Client: telephone", 0, nullptr, FieldCaption::Calculated},
-    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
-    {"ESignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"ESignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // Schedule 13 – Employment insurance maternity and parental benefits
@@ -823,7 +949,7 @@ const FieldCaption kD1[] = {
     {"EligibleActual", "", "Actual amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"EligibleTaxable", "", "Taxable amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"NonEligibleActual", "", "Actual amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
-    {"NonEligibleTaxable", "", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"NonEligibleTaxable", "", "", 0, nullptr, FieldCaption::Internal},   // shown as line 12010
     {"F12000", "12000", "Taxable amount of dividends", 0, nullptr, FieldCaption::Calculated},
     {"F12010", "12010", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBefore", "", "Net income before adjustments", 0, nullptr, FieldCaption::Calculated},
@@ -1085,6 +1211,19 @@ const FieldCaption kT1A[] = {
     {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
     {"Province", "", "", 0, nullptr, FieldCaption::Internal},
 };
+// T1273 – Harmonized AgriStability and AgriInvest programs: statement of farming activities
+const FieldCaption kT1273[] = {
+    {"OwnerName", "", "Participant: name", 0, nullptr, 0},
+    {"OwnerSIN", "", "Participant: social insurance number", 0, nullptr, FieldCaption::Sin},
+    {"ParticipantPin", "", "Participant identification number (PIN)", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the farm", 0, nullptr, 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
 // T1229 – Statement of resource expenses and depletion allowance
 const FieldCaption kT1229[] = {
     {"Expenses", "", "Resource expenses and depletion allowance claimed", 0, nullptr, 0},
@@ -1189,8 +1328,8 @@ const FieldCaption kT2091[] = {
 };
 // T1135 – Foreign income verification statement
 const FieldCaption kT1135[] = {
-    {"Kind", "", "Filer: individual, partnership or other", 0, nullptr, 0},
-    {"FirstName", "", "Full name", 0, nullptr, FieldCaption::Calculated},
+    {"Kind", "", "Filer type", 0, "t1135filer", 0},
+    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
     {"FirstName2", "", "Second given name", 0, nullptr, 0},
     {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
     {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
@@ -1488,6 +1627,8 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 92, kTL2, int(sizeof kTL2 / sizeof kTL2[0]), nullptr, 0},
     {0, 97, kT1153, int(sizeof kT1153 / sizeof kT1153[0]), nullptr, 0},
     {0, 8, kSch8Old, int(sizeof kSch8Old / sizeof kSch8Old[0]), nullptr, 0},
+    {0, 109, kT1273, int(sizeof kT1273 / sizeof kT1273[0]), nullptr, 0},
+    {0, 93, kT1Summary, int(sizeof kT1Summary / sizeof kT1Summary[0]), kT1SummarySections, 4},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
 
@@ -1502,6 +1643,7 @@ extern const RowListCaptions kRowListCaptions[] = {
     {0, FormType::T2042, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T2121, 0, "Fishing expenses", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T1163, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T1273, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T2209, 0, "Foreign income and tax by country", 0, ROW_COLUMNS(kT2209Countries), 0},
     {0, FormType::T1135, 0, "Specified foreign property", 2, ROW_COLUMNS(kT1135Properties), 0},
     {0, FormType::T1_ADJ, 0, "Lines to change", 0, ROW_COLUMNS(kT1ADJLines), 0},

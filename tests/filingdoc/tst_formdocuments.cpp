@@ -245,14 +245,14 @@ void TestFormDocuments::t1135Header()
     QCOMPARE(elementText(doc, QStringLiteral("t1135:GivenName")), QStringLiteral("Avery"));
     QCOMPARE(elementText(doc, QStringLiteral("t1135:GainLossAmount")), QStringLiteral("-200"));
     QCOMPARE(elementText(doc, QStringLiteral("t1135:PreparerName")), QStringLiteral("Birch & Co Tax"));
-    // the page's name field holds the whole name and says so
+    // a whole name typed into the page's first-name field is still filed by its given name
     auto *t1135 = dynamic_cast<TaxData_T1135New *>(file->getForm(kFormT1135, 0, false));
     QVERIFY(t1135);
     QCOMPARE(t1135->text(TaxData_T1135New::F_FirstName), QStringLiteral("Avery Lindqvist"));
     const FieldTable &table = t1135->fieldTable();
     const FieldSpec &name = table.describedSpecs(CTaxData_Form::KindForm, kFormT1135)[size_t(
         table.indexOf(QStringLiteral("FirstName")))];
-    QCOMPARE(QString::fromUtf8(name.caption), QStringLiteral("Full name"));
+    QCOMPARE(QString::fromUtf8(name.caption), QStringLiteral("First name"));
 }
 
 void TestFormDocuments::t1013Checks_data()
