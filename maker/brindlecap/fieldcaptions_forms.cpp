@@ -1329,9 +1329,10 @@ const FieldCaption kT2091[] = {
 // T1135 – Foreign income verification statement
 const FieldCaption kT1135[] = {
     {"Kind", "", "Filer type", 0, "t1135filer", 0},
-    {"FirstName", "", "First name", 0, nullptr, FieldCaption::Calculated},
+    // holds the whole name; the document files its given names and the last name apart
+    {"FirstName", "", "Full name", 0, nullptr, FieldCaption::Calculated},
     {"FirstName2", "", "Second given name", 0, nullptr, 0},
-    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated | FieldCaption::Internal},
     {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"Address", "", "Address", 0, nullptr, 0},
     {"City", "", "City", 0, nullptr, 0},

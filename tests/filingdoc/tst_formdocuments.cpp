@@ -252,7 +252,12 @@ void TestFormDocuments::t1135Header()
     const FieldTable &table = t1135->fieldTable();
     const FieldSpec &name = table.describedSpecs(CTaxData_Form::KindForm, kFormT1135)[size_t(
         table.indexOf(QStringLiteral("FirstName")))];
-    QCOMPARE(QString::fromUtf8(name.caption), QStringLiteral("First name"));
+    QCOMPARE(QString::fromUtf8(name.caption), QStringLiteral("Full name"));
+    // the last name is in the full name already: filed, not shown a second time
+    const FieldSpec &last = table.describedSpecs(CTaxData_Form::KindForm, kFormT1135)[size_t(
+        table.indexOf(QStringLiteral("LastName")))];
+    QVERIFY(last.internal);
+    QCOMPARE(elementText(doc, QStringLiteral("t1135:FamilyName")), QStringLiteral("Lindqvist"));
 }
 
 void TestFormDocuments::t1013Checks_data()
