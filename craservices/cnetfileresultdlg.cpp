@@ -134,10 +134,20 @@ void CNetfileResultDlg::showResult(const QString &title, const QString &overview
     dlg.exec();
 }
 
+// "Check filing log file (n)", and what kept the filing record from the
+// e-signature service when it was not sent.
+QString CNetfileResultDlg::logLine(int recorded) const
+{
+    const QString line = tr("Check filing log file (%1)").arg(recorded);
+    return recordProblem.isEmpty() ? line : line + QLatin1Char('\n') + recordProblem;
+}
+
 int CNetfileResultDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
 {
     auto *recorder = dynamic_cast<FilingRecorder *>(m_parent);
-    return recorder ? recorder->recordFiling(1, accepted, confirmation, message) : 0;
+    const int recorded = recorder ? recorder->recordFiling(1, accepted, confirmation, message) : 0;
+    recordProblem = recorder ? recorder->filingRecordProblem() : QString();
+    return recorded;
 }
 
 void CNetfileResultDlg::efileReturn(const QString &efilerId)
@@ -204,9 +214,10 @@ void CNetfileResultDlg::efileAccepted(FilingResult &result, const CString &now)
     const int recorded = recordFiling(true, result.confirmation, result.message);
     QString details = result.message;
     details.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
-    showResult(tr("Efile Filing Result"), text, details, tr("Check filing log file (%1)").arg(recorded), filingLog);
+    showResult(tr("Efile Filing Result"), text, details, logLine(recorded), filingLog);
     confirmationText = result.confirmation;
     messageText = result.message;
+    answerTime = now;
     filed = true;
 }
 
@@ -228,9 +239,9 @@ void CNetfileResultDlg::efileRejected(const FilingResult &result, const QString 
         confirmationText = QStringLiteral("code=%1").arg(result.resultCode);
     }
     text += now;
+    answerTime = now;
     const int recorded = recordFiling(false, confirmationText, text);
-    showResult(tr("Efile Filing Result"), text, result.message, tr("Check filing log file (%1)").arg(recorded),
-               exchangeLog);
+    showResult(tr("Efile Filing Result"), text, result.message, logLine(recorded), exchangeLog);
 }
 
 void CNetfileResultDlg::netfileReturn()
@@ -296,6 +307,7 @@ void CNetfileResultDlg::netfileAccepted(const FilingResult &result)
     showResult(tr("Netfile Filing Result"), text, details, tr("Check filing log file"), filingLog);
     confirmationText = result.confirmation;
     messageText = result.message;
+    answerTime = now;
     filed = true;
     if (!netfileNotice.isEmpty() || balance > 0.01 || balance < -0.01)
         showAfterNetfilePage();

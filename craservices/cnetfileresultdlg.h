@@ -31,6 +31,8 @@ public:
     QString confirmationText;
     // After success the reply's message (with the EFILE notices).
     QString messageText;
+    // The time the result shows for the CRA's answer ("yyyy-MM-dd HH:mm:ss", local).
+    QString answerTime;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -52,6 +54,7 @@ private:
     void showResult(const QString &title, const QString &overview, const QString &details, const QString &bottom,
                     const QString &file);
     int recordFiling(bool accepted, const QString &confirmation, const QString &message);
+    QString logLine(int recorded) const;
     bool testMode() const;
 
     QWidget *m_parent;
@@ -66,4 +69,5 @@ private:
     QString testCase;
     QString netfileNotice;
     double balance = 0;
+    QString recordProblem;   // of the last filing record
 };

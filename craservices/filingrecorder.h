@@ -11,4 +11,6 @@ public:
     // 0 sent (or filing records off), -1 no service credentials, -99 the
     // service did not accept the record, -100 the post failed.
     virtual int recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) = 0;
+    // What went wrong with the last record, in a sentence for the preparer; empty when it was sent.
+    virtual QString filingRecordProblem() const { return QString(); }
 };

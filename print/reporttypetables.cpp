@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QLibrary>
 #include <QSaveFile>
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -55,7 +56,7 @@ void writeSource(const QString &folder, const QString &name, const QString &text
 }
 
 // The T1's captions by line code: the caption of a line that a form without
-// captions of its own (the program's T1 summaries) carries too.
+// captions of its own carries too.
 const QHash<int, QString> &t1CaptionsByCode()
 {
     static const QHash<int, QString> captions = [] {
@@ -71,16 +72,25 @@ const QHash<int, QString> &t1CaptionsByCode()
     return captions;
 }
 
-// A field's caption as the pages show it (the print's code column gives its
-// line); else the T1's caption of its line; empty when the key stands for it;
-// null (Java) for a field kept by the program.
+// A field's caption as the pages show it; else the T1's caption of its line;
+// empty when the key stands for it; null (Java) for a field kept by the
+// program or one the client copy leaves out.
 QString captionLiteral(const FieldSpec &spec)
 {
-    if (spec.internal)
+    if (spec.internal || spec.noPrint)
         return QStringLiteral("null");
     if (spec.caption)
         return javaStringLiteral(QString::fromUtf8(spec.caption));
     return javaStringLiteral(spec.code > 0 ? t1CaptionsByCode().value(spec.code) : QString());
+}
+
+// The line or box a page shows beside the caption ("30300", "Box 14"); a form
+// without captions of its own shows its line codes.
+QString lineLiteral(const FieldSpec &spec, bool captioned)
+{
+    if (spec.line)
+        return javaStringLiteral(QString::fromLatin1(spec.line));
+    return javaStringLiteral(!captioned && spec.code > 0 ? QString::number(spec.code) : QString());
 }
 
 // A coded field's labels as "code=label|code=label"; empty for other fields.
@@ -106,7 +116,8 @@ QString rowCaptionsLiteral(const CTaxData_Form &form, int list)
         QString literal = columns ? QStringLiteral("null") : javaStringLiteral(QString());
         for (int c = 0; columns && c < columns->count; ++c) {
             const FieldCaption &caption = columns->columns[c];
-            if (QLatin1String(caption.key) == QLatin1String(table.spec(i).key) && !(caption.flags & FieldCaption::Internal))
+            const unsigned hidden = FieldCaption::Internal | FieldCaption::NoPrint;
+            if (QLatin1String(caption.key) == QLatin1String(table.spec(i).key) && !(caption.flags & hidden))
                 literal = javaStringLiteral(QString::fromUtf8(caption.caption));
         }
         out << literal;
@@ -115,23 +126,43 @@ QString rowCaptionsLiteral(const CTaxData_Form &form, int list)
 }
 
 // The client copy's captions of a data class, beside it as <class>Captions:
-// the labels the pages show, aligned with the class's KEYS and ROW_KEYS.
+// the labels, lines and S.I.N. marks the pages show, aligned with the class's
+// KEYS and ROW_KEYS, and the order in which the pages show the fields.
 void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, const QString &className)
 {
     const std::vector<FieldSpec> &specs = form.fieldTable().describedSpecs(form.kind(), form.formType());
-    QStringList captions, choices, rows;
-    for (const FieldSpec &spec : specs) {
+    const bool captioned = findFormCaptions(form.kind(), form.formType()) != nullptr;
+    QStringList captions, choices, lines, sins, order, rows;
+    std::vector<int> shownOrder;
+    for (int i = 0; i < int(specs.size()); ++i) {
+        const FieldSpec &spec = specs[size_t(i)];
         captions << captionLiteral(spec);
         choices << choicesLiteral(spec.choices);
+        lines << lineLiteral(spec, captioned);
+        sins << QLatin1String(spec.sin ? "true" : "false");
+        shownOrder.push_back(i);
     }
+    std::stable_sort(shownOrder.begin(), shownOrder.end(),
+                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
+    for (int i : shownOrder)
+        order << QString::number(i);
     for (int l = 0; l < form.rowListCount(); ++l)
         rows << rowCaptionsLiteral(form, l);
     QString s = QStringLiteral("package brackenquill.makereport;\n\n"
-                               "// Captions of %1 as the pages show them (null: not shown), and coded fields' labels.\n"
+                               "// Captions of %1 as the pages show them (null: not printed), coded fields' labels,\n"
+                               "// lines, S.I.N. fields and the pages' order of the fields.\n"
                                "public class %1Captions\n{\n").arg(className);
-    s += QStringLiteral("    public static final String[] CAPTIONS = {%1};\n").arg(captions.join(QStringLiteral(", ")));
-    s += QStringLiteral("    public static final String[] CHOICES = {%1};\n").arg(choices.join(QStringLiteral(", ")));
-    s += QStringLiteral("    public static final String[][] ROW_CAPTIONS = {%1};\n}\n").arg(rows.join(QStringLiteral(", ")));
+    const auto array = [&s](const char *type, const char *name, const QStringList &items) {
+        s += QStringLiteral("    public static final %1 %2 = {%3};\n")
+                 .arg(QLatin1String(type), QLatin1String(name), items.join(QStringLiteral(", ")));
+    };
+    array("String[]", "CAPTIONS", captions);
+    array("String[]", "CHOICES", choices);
+    array("String[]", "LINES", lines);
+    array("boolean[]", "SIN", sins);
+    array("int[]", "ORDER", order);
+    array("String[][]", "ROW_CAPTIONS", rows);
+    s += QStringLiteral("}\n");
     writeSource(javaFolder, className + QStringLiteral("Captions.java"), s);
 }
 

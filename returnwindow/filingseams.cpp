@@ -17,6 +17,7 @@ NetfileOutcome runDefaultResultDialog(const NetfileRequest &request)
     outcome.filed = dlg.filed;
     outcome.confirmation = dlg.confirmationText;
     outcome.message = dlg.messageText;
+    outcome.time = dlg.answerTime;
     return outcome;
 }
 

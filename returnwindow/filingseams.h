@@ -28,6 +28,7 @@ struct NetfileOutcome
     bool filed = false;
     QString confirmation;
     QString message;
+    QString time;   // of the CRA's answer, as the result dialog showed it
 };
 
 using NetfileResultRunner = std::function<NetfileOutcome(const NetfileRequest &)>;

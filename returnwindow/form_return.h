@@ -135,6 +135,7 @@ public:
 
     // ---- filing record (form_return_filingrecord.cpp)
     int recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
+    QString filingRecordProblem() const override { return m_filingRecordProblem; }
 
     // ---- province, couple and what-if
     void changeProvince();
@@ -258,6 +259,7 @@ private:
     CString m_folder;
     CString m_fileName;
     QString m_lastSaveError;
+    QString m_filingRecordProblem;   // of the last filing record, for the filing result
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

@@ -13,6 +13,7 @@
 #include "qwebclient.h"
 #include "settingsseam.h"
 #include "taxdata_t183new.h"
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextDocument>
 #include <QXmlStreamReader>
 
 namespace {
@@ -73,10 +75,19 @@ QJsonObject replyObject(const QString &reply, bool *isObject = nullptr)
     return doc.object();
 }
 
+// The service's own words as they stand: markup in them is shown, not rendered
+// (a box takes text as rich text only when its first line looks like markup).
+QString shownAsText(const QString &text)
+{
+    if (!Qt::mightBeRichText(text))
+        return text;
+    return QCoreApplication::translate("Form_Return", "The e-signature service answers:") + QLatin1Char('\n') + text;
+}
+
 QString replyMessage(const QString &reply)
 {
     const QString message = replyObject(reply).value(QStringLiteral("message")).toString();
-    return message.isEmpty() ? invalidResult(reply) : message;
+    return message.isEmpty() ? invalidResult(reply) : shownAsText(message);
 }
 
 QString signatureFormCode(int formType)
@@ -283,6 +294,7 @@ void Form_Return::sendForESignature(int formType, bool withDatePosition, const Q
                 const int code = formType == kT183 ? kT183RequestId : formType == kRC71 ? kRC71RequestId : 0;
                 if (code && m_return) {
                     m_return->setText(code, QString::number(id));
+                    refreshPages();   // an open T183 or RC71 page shows the new request
                     modifiedChanged();
                 }
             }
@@ -358,7 +370,7 @@ void Form_Return::querySignatureStatus(int formType)
         }
     }
     wait.release();
-    gMsgInformation(shown, this);
+    gMsgInformation(shownAsText(shown), this);
 }
 
 void Form_Return::sendFormForESignature(int formType)

@@ -43,10 +43,25 @@ int judgeFilingReply(const QString &reply)
     return json.getBool(QStringLiteral("success")) ? 0 : -99;
 }
 
+// Why a filing record's post failed: the service's refusal of the log-in, or
+// what kept the request from an answer.
+QString filingRecordFailure(const QWebClient &client)
+{
+    const int status = client.responseCode();
+    if (status == 401 || status == 403)
+        return QCoreApplication::translate("Form_Return",
+                                           "The filing record was not sent to the e-signature service: it refused "
+                                           "the log-in. Check the e-signature (Vantrel) email and password in the "
+                                           "preferences.");
+    return QCoreApplication::translate("Form_Return", "The filing record was not sent to the e-signature service: %1.")
+        .arg(client.errorText().isEmpty() ? QStringLiteral("no answer") : client.errorText());
+}
+
 } // namespace
 
 int Form_Return::recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message)
 {
+    m_filingRecordProblem.clear();
     TabWndApp *app = TabWndApp::instance();
     // the record is sent after the filing, unasked: a service that is off is skipped in silence
     if (!app || !app->config().FilingReport || !filingRecordAvailable)
@@ -56,6 +71,8 @@ int Form_Return::recordFiling(int formType, bool accepted, const QString &confir
     if (email.isEmpty() || password.isEmpty()) {
         gMsgInformation(tr("Enter Vantrel points email/password in preference, they are used for filing report."),
                         nullptr);
+        m_filingRecordProblem = tr("The filing record was not sent to the e-signature service: its email and "
+                                   "password are not set in the preferences.");
         return -1;
     }
 
@@ -81,7 +98,12 @@ int Form_Return::recordFiling(int formType, bool accepted, const QString &confir
 
     const QByteArray credentials = (email + QLatin1Char(':') + password).toUtf8().toBase64();
     QString reply;
-    if (!client.post(reply, credentials.constData(), "Basic"))
+    if (!client.post(reply, credentials.constData(), "Basic")) {
+        m_filingRecordProblem = filingRecordFailure(client);
         return -100;
-    return judgeFilingReply(reply);
+    }
+    const int judged = judgeFilingReply(reply);
+    if (judged != 0)
+        m_filingRecordProblem = tr("The e-signature service did not accept the filing record.");
+    return judged;
 }

@@ -23,6 +23,7 @@
 
 namespace {
 const int kRC71 = 53, kT183 = 96, kT1013 = 117;
+const int kCategoryForm = 0, kCategorySlip = 1, kCategoryNote = 3;
 const int kT183SecondSigner = 10003, kT1013SecondSigner = 10004;
 // A file system that keeps modification times to two seconds still shows a new PDF as new.
 const qint64 kTimeGrainMs = 2000;
@@ -99,7 +100,8 @@ void Form_Return::printWithOptions()
     int category = 0, type = 0, formId = 0;
     if (choices.currentFormOnly) {
         ui->treeFolderView->getSelection(category, type, formId);
-        if (category != 0)
+        // a form, a slip or a note is printed by its entry's id; a section has none
+        if (category != kCategoryForm && category != kCategorySlip && category != kCategoryNote)
             formId = 0;
     }
     if (config().MODEDEBUG && config().EnableGenPrint)

@@ -86,6 +86,10 @@ bool fillPerson(IndividualTaxData &person, const QJsonObject &p, const QString &
     }
     if (!setFields(t1->fields(), p.value(QStringLiteral("t1")).toObject(), who + QStringLiteral(" T1"), error))
         return false;
+    const QJsonArray t1Rows = p.value(QStringLiteral("t1Rows")).toArray();
+    for (const QJsonValue &row : t1Rows)
+        if (!setFields(t1->rows(0).append(), row.toObject(), who + QStringLiteral(" T1 row"), error))
+            return false;
     const QJsonArray slips = p.value(QStringLiteral("slips")).toArray();
     for (int i = 0; i < slips.size(); ++i) {
         const QJsonObject s = slips.at(i).toObject();

@@ -6,6 +6,7 @@
 //   { "persons": [ { "firstName", "lastName", "sin", "birthDate": "1980-01-31",
 //                    "province": 9, "maritalStatus": 5,
 //                    "t1": { "<T1 field key>": value, ... },
+//                    "t1Rows": [ { "<T1 medical row key>": value, ... } ],
 //                    "slips": [ { "type": 1, "fields": { "Box14": 60000, ... } } ],
 //                    "forms": [ { "type": 9, "fields": { ... },
 //                                 "rows": [ { "<row field key>": value, ... } ] } ] },

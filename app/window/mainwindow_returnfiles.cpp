@@ -283,6 +283,7 @@ void MainWindow::importPriorYearReturn(const QString &path)
     ImportPriorYearOptions options;
     options.keepNotes = true;
     DlgImportOption_Info dialog(&options, this);
+    dialog.setPriorYearReturn(returnFile.get());
     if (!dialog.exec())
         return;
     // The imported return has no file yet: the next save asks for a name.

@@ -107,6 +107,7 @@ void DlgTDDProgressWait::importStoredReply(const QString &path)
     const int result = m_mode == 1 ? client.parseTaxDataResponse(log.stream(), reply)
                                    : client.parseNoaResponse(log.stream(), reply);
     setImportResult(result, client.lastSkippedCount());
+    m_runEnded = true;
 }
 
 int DlgTDDProgressWait::setProgress(int step, int code)
@@ -178,6 +179,7 @@ void DlgTDDProgressWait::timerTimeout()
         return;
     }
     m_timer->stop();
+    m_runEnded = true;
     if (m_listener && m_listener->progressDialog() == this)
         m_listener->stop();
     showStatus(message);   // the failure's own message first

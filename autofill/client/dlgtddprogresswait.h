@@ -39,6 +39,9 @@ public:
     std::map<std::string, CString> noaMessages() const;
 
     int step() const;
+    // True when the dialog was closed before the run came to its end (Cancel,
+    // Escape or the window's close): nothing is to be said about the CRA's data.
+    bool cancelled() const { return !m_runEnded; }
     // The status texts shown, in order (the latest last).
     QStringList statusHistory() const { return m_statusHistory; }
 
@@ -82,5 +85,6 @@ private:
     std::atomic<bool> m_accepts{true};
     bool m_started = false;
     bool m_finished = false;
+    bool m_runEnded = false;   // the last poll or the stored-reply import ended the run
     QStringList m_statusHistory;
 };

@@ -9,9 +9,11 @@
 #include "dlgtddentersin.h"
 #include "dlgtddprogresswait.h"
 #include "form_return.h"
+#include "individualtaxdata.h"
 #include "messages.h"
 #include "noawaitcursor.h"
 #include "tabwndapp.h"
+#include "taxdata_t1new.h"
 #include "tddhttpserver.h"
 #include "tddstorage.h"
 #include "tddtaxdataoneperson.h"
@@ -41,6 +43,8 @@ const char *const kPageNoa = "select p.sin, htmlfile, create_time from tb_taxnoa
 const char *const kStoredXml = "select data1, create_time from tb_taxdata where id=:id order by create_time desc";
 const char *const kDeleteTaxData = "delete from tb_taxdata where id=:uid";
 const char *const kDeleteNoa = "delete from tb_taxnoa where id=:uid";
+// The T1's filing status of a return the CRA accepted, as filed and as ReFiled.
+constexpr int kFiledAccepted = 1, kReFiledAccepted = 3;
 
 TddDownloadRunner &downloadRunner()
 {
@@ -59,6 +63,7 @@ TddDownloadOutcome runProgressDialog(int kind, QList<QByteArray> *sins, QWidget 
     TddDownloadOutcome outcome;
     outcome.savedCount = progress.savedCount();
     outcome.skippedCount = progress.skippedCount();
+    outcome.cancelled = progress.cancelled();
     for (const auto &message : progress.noaMessages())
         outcome.noaMessages.insert(QByteArray::fromStdString(message.first), message.second);
     if (TddHttpServer *listener = TddHttpServer::instance())
@@ -350,8 +355,27 @@ void DlgTDDMain::viewTaxData(const TDDDataEntry &entry)
     importIntoReturn(entry, taxYear, options);
 }
 
+// A return the CRA has accepted takes changes only by a ReFile: asked before
+// the import changes it; true when the import may go on.
+bool DlgTDDMain::confirmImportIntoFiledReturn(bool &filed)
+{
+    const IndividualTaxData *person = m_returnWindow->returnFile()->currentPerson();
+    const TaxData_T1New *t1 = person ? person->t1() : nullptr;
+    filed = t1 && (t1->filingStatus() == kFiledAccepted || t1->filingStatus() == kReFiledAccepted);
+    if (!filed)
+        return true;
+    return gMsgYesNo(tr("This return was filed and accepted by the CRA on %1 (confirmation number %2). Auto-fill "
+                        "changes its amounts, and the CRA takes changes to it only by a ReFile.\n\nImport the data "
+                        "into it anyway?")
+                         .arg(t1->filingTime(), t1->confirmationNumber()),
+                     this);
+}
+
 void DlgTDDMain::importIntoReturn(const TDDDataEntry &entry, int taxYear, const DataAFR &options)
 {
+    bool filed = false;
+    if (!confirmImportIntoFiledReturn(filed))
+        return;
     TDDTaxDataOnePerson person(taxYear);
     QStringList imported;
     bool read = false;
@@ -368,7 +392,11 @@ void DlgTDDMain::importIntoReturn(const TDDDataEntry &entry, int taxYear, const 
         return;
     }
     close();
-    gMsgInformation(importedText(imported));
+    QString text = importedText(imported);
+    if (filed)
+        text += QStringLiteral("\n\n") + tr("This return was already filed: it needs a ReFile to send these "
+                                             "changes (\"Set Return for ReFile\", then file it).");
+    gMsgInformation(text);
 }
 
 void DlgTDDMain::viewNoa(const TDDDataEntry &entry)
@@ -412,6 +440,9 @@ void DlgTDDMain::on_btnNew_clicked()
 
 void DlgTDDMain::showDownloadOutcome(const TddDownloadOutcome &outcome)
 {
+    // a download the preparer stopped found nothing to say about the CRA's records
+    if (outcome.cancelled && outcome.savedCount < 1)
+        return;
     if (outcome.savedCount < 1) {
         // a run that failed says what failed, not that the CRA has no record
         QString text = outcome.failure.isEmpty() ? tr("No record is found at the CRA system, please try later!")

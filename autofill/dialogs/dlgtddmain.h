@@ -26,6 +26,7 @@ struct TddDownloadOutcome
     int skippedCount = 0;
     QMap<QByteArray, CString> noaMessages;
     QString failure;   // why the download failed, when known
+    bool cancelled = false;   // the preparer closed the progress before the run ended
 };
 // Runs one download (kind 1 Auto-fill, 2 NOA) for the S.I.N.s, modally over parent.
 using TddDownloadRunner =
@@ -88,6 +89,7 @@ private:
     int loadEntries(const char *statement);
     int selectedSourceRow() const;
     void viewTaxData(const TDDDataEntry &entry);
+    bool confirmImportIntoFiledReturn(bool &filed);
     void importIntoReturn(const TDDDataEntry &entry, int taxYear, const class DataAFR &options);
     void viewNoa(const TDDDataEntry &entry);
     void showDownloadOutcome(const TddDownloadOutcome &outcome);

@@ -1,5 +1,6 @@
 #include "fieldcaptions.h"
 #include "formtables.h"
+#include <QLocale>
 #include <algorithm>
 
 extern const FormCaptions kT1Captions;
@@ -11,6 +12,7 @@ extern const RowListCaptions kRowListCaptions[];
 extern const int kRowListCaptionCount;
 extern const RowListCaptions kT1RowLists[];
 extern const int kT1RowListCount;
+const FormCaptions *provincialTaxCaptions(int type);
 
 const FormCaptions *findFormCaptions(int kind, int type)
 {
@@ -22,7 +24,7 @@ const FormCaptions *findFormCaptions(int kind, int type)
     for (int i = 0; i < kFormCaptionCount; ++i)
         if (kFormCaptions[i].kind == kind && kFormCaptions[i].type == type)
             return &kFormCaptions[i];
-    return nullptr;
+    return kind == 0 ? provincialTaxCaptions(type) : nullptr;
 }
 
 QList<const RowListCaptions *> findRowListCaptions(int kind, int type)
@@ -65,6 +67,20 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {0, QStringLiteral("No election")},
                 {1, QStringLiteral("Elect to stop contributing")},
                 {3, QStringLiteral("Revoke a prior election")}};
+    } else if (name == QLatin1String("month")) {
+        // a month of the year; 0 none
+        list.append({0, QString()});
+        for (int m = 1; m <= 12; ++m)
+            list.append({m, QLocale(QLocale::English).standaloneMonthName(m)});
+    } else if (name == QLatin1String("refundornil")) {
+        // the summary's result: 0 an amount owing, 1 a refund or nothing owing
+        list = {{0, QStringLiteral("Balance owing")}, {1, QStringLiteral("Refund or nothing owing")}};
+    } else if (name == QLatin1String("t1135filer")) {
+        // the filers of the T1135, in the form's order; only an individual's is filed from a return
+        list = {{0, QStringLiteral("Individual")},
+                {1, QStringLiteral("Corporation")},
+                {2, QStringLiteral("Trust")},
+                {3, QStringLiteral("Partnership")}};
     } else if (name == QLatin1String("foreignmethod")) {
         // the T1135 reporting method
         list = {{0, QStringLiteral("Simplified reporting method")}, {1, QStringLiteral("Detailed reporting method")}};

@@ -9,7 +9,9 @@
 
 struct FieldCaption
 {
-    enum Flag : unsigned { Calculated = 1u << 0, Internal = 1u << 1, Sin = 1u << 2 };
+    // NoPrint: shown on the page, left out of the client copy (a secret, or a
+    // switch of the program's own that is no line of the form)
+    enum Flag : unsigned { Calculated = 1u << 0, Internal = 1u << 1, Sin = 1u << 2, NoPrint = 1u << 3 };
     const char *key;
     const char *line;       // "10100", "Box 14"; empty for none
     const char *caption;    // UTF-8
@@ -53,6 +55,6 @@ const FormCaptions *findFormCaptions(int kind, int type);
 // The row-list tables of a form or slip type, in list order; empty when it has none.
 QList<const RowListCaptions *> findRowListCaptions(int kind, int type);
 
-// A choice list by name ("province", "marital", "language"): the codes stored
+// A choice list by name ("province", "marital", "month", ...): the codes stored
 // and the labels shown, in display order.
 QList<QPair<int, QString>> choiceList(const QString &name);

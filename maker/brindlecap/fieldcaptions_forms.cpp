@@ -80,10 +80,131 @@
     {"T4Exempt", "", "", 0, nullptr, FieldCaption::Internal},
 
 namespace {
+// The T1 summary: the result page. Everything on it is worked out from the
+// return, but for the three estimate choices and the file's password.
+#define CALC FieldCaption::Calculated
+const FieldCaption kT1Summary[] = {
+    {"FullName", "", "Taxpayer", 0, nullptr, CALC},
+    {"SIN", "", "Social insurance number (S.I.N.)", 0, nullptr, CALC | FieldCaption::Sin},
+    {"Province", "", "Province or territory of residence on December 31, 2024", 0, "province", CALC},
+    {"TaxYear", "", "Tax year", 0, nullptr, CALC},
+    {"TotalIncome", "15000", "Total income", 0, nullptr, CALC},
+    {"NetIncome", "23600", "Net income", 0, nullptr, CALC},
+    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, CALC},
+    {"NonRefundable", "35000", "Total federal non-refundable tax credits", 0, nullptr, CALC},
+    {"NetFederalTax", "42000", "Net federal tax", 0, nullptr, CALC},
+    {"ProvincialTax", "42800", "Provincial or territorial tax", 0, nullptr, CALC},
+    {"TotalPayable", "43500", "Total payable", 0, nullptr, CALC},
+    {"TotalCredits", "48200", "Total credits", 0, nullptr, CALC},
+    {"Refund", "48400", "Your refund", 0, nullptr, CALC},
+    {"BalanceOwing", "48500", "Balance owing", 0, nullptr, CALC},
+    {"RefundOrNil", "", "Result of the return", 0, "refundornil", CALC},
+    {"AverageTaxRate", "", "Average tax rate (% of total income)", 0, nullptr, CALC},
+    {"Line11600", "11600", "Elected split-pension amount", 0, nullptr, CALC},
+    {"Line21000", "21000", "Deduction for elected split-pension amount", 0, nullptr, CALC},
+    {"Line25200", "25200", "Non-capital losses of other years", 0, nullptr, CALC},
+    {"Line25300", "25300", "Net capital losses of other years", 0, nullptr, CALC},
+    {"EFileNumber", "", "EFILE number of the preparer", 0, nullptr, CALC},
+    {"Confirmation", "", "Filing confirmation number", 0, nullptr, CALC},
+    {"FirstName", "", "First name", 1, nullptr, CALC},
+    {"LastName", "", "Last name", 1, nullptr, CALC},
+    {"Address", "", "Mailing address", 1, nullptr, CALC},
+    {"DateOfBirth", "", "Date of birth", 1, nullptr, CALC},
+    {"MaritalStatus", "", "Marital status on December 31, 2024", 1, "marital", CALC},
+    {"SpouseSIN", "", "Spouse or common-law partner: S.I.N.", 1, nullptr, CALC | FieldCaption::Sin},
+    {"SpouseFirstName", "", "Spouse or common-law partner: first name", 1, nullptr, CALC},
+    {"SpouseLastName", "", "Spouse or common-law partner: last name", 1, nullptr, CALC},
+    {"SpouseDateOfBirth", "", "Spouse or common-law partner: date of birth", 1, nullptr, CALC},
+    // typed here, kept in the return file; never printed
+    {"Password", "", "Password of the return file (blank: none)", 1, nullptr, FieldCaption::NoPrint},
+    {"GSTCreditFlag", "", "GST/HST credit: do not estimate it (of a couple: estimate it for the spouse with the "
+                          "higher net income instead)", 2, nullptr, 0},
+    {"GSTCreditEstimate", "", "GST/HST credit, July 2025 to June 2026 (estimate)", 2, nullptr, CALC},
+    {"CCBFlag", "", "Canada child benefit: do not estimate it", 2, nullptr, 0},
+    {"CCBEstimate", "", "Canada child benefit, July 2025 to June 2026 (estimate)", 2, nullptr, CALC},
+    {"CAIFlag", "", "Canada carbon rebate: estimate it", 2, nullptr, 0},
+    {"CAIEstimate", "", "Canada carbon rebate (estimate)", 2, nullptr, CALC},
+    {"ProvincialBenefitEstimate", "", "Provincial or territorial benefits, July 2025 to June 2026 (estimate)",
+     2, nullptr, CALC},
+    {"Instalment1", "", "2025 instalment due March 15, 2025", 2, nullptr, CALC},
+    {"Instalment2", "", "2025 instalment due June 15, 2025", 2, nullptr, CALC},
+    {"Instalment3", "", "2025 instalment due September 15, 2025", 2, nullptr, CALC},
+    {"Instalment4", "", "2025 instalment due December 15, 2025", 2, nullptr, CALC},
+    {"RRSPLimitNext", "", "RRSP deduction room earned for 2025 (18% of 2024 earned income, less the pension "
+                          "adjustment)", 2, nullptr, CALC},
+    {"LossCarried", "", "Loss to carry back or forward", 2, nullptr, CALC},
+    {"MovingCarryForward", "", "Moving expenses to carry forward to 2025", 2, nullptr, CALC},
+    {"Sch2SpouseAgeAmount", "", "Schedule 2: spouse's age amount", 3, nullptr, CALC},
+    {"Sch2Pension", "", "Schedule 2: spouse's pension income amount", 3, nullptr, CALC},
+    {"Sch2Disability", "", "Schedule 2: spouse's disability amount", 3, nullptr, CALC},
+    {"Sch2Tuition", "36000", "Schedule 2: tuition amount designated to you", 3, nullptr, CALC},
+    {"Sch2SpouseNetIncome", "", "Schedule 2: spouse's net income", 3, nullptr, CALC},
+    {"Sch2Result", "32600", "Schedule 2: amounts transferred from your spouse or common-law partner",
+     3, nullptr, CALC},
+    {"Sch3SmallBusiness", "10700", "Schedule 3: qualified small business corporation shares – gain", 3, nullptr, CALC},
+    {"Sch3FarmFish", "11000", "Schedule 3: qualified farm or fishing property – gain", 3, nullptr, CALC},
+    {"Sch3MutualFunds", "13200", "Schedule 3: publicly traded shares, mutual fund units and other shares – gain",
+     3, nullptr, CALC},
+    {"Sch3RealEstate", "13600", "Schedule 3: real estate, depreciable property and other properties – gain",
+     3, nullptr, CALC},
+    {"Sch3Bonds", "13800", "Schedule 3: bonds, debentures, promissory notes and similar properties – gain",
+     3, nullptr, CALC},
+    {"Sch3OtherMortgage", "15300", "Schedule 3: other mortgage foreclosures and conditional sales repossessions "
+                                   "– gain", 3, nullptr, CALC},
+    {"Sch3PersonalUse", "15800", "Schedule 3: personal-use property – gain", 3, nullptr, CALC},
+    {"Sch3ListedPersonal", "15900", "Schedule 3: listed personal property – net gain", 3, nullptr, CALC},
+    {"Sch3T3T5Gains", "17600", "Schedule 3: capital gains or losses from T3 slips", 3, nullptr, CALC},
+    {"Sch3T5013Gains", "17400", "Schedule 3: capital gains or losses from T5, T5013 and T4PS slips",
+     3, nullptr, CALC},
+    {"Sch3T2017Reserves", "19200", "Schedule 3: reserves included in income", 3, nullptr, CALC},
+    {"Sch3T1170Gains", "", "Schedule 3: capital gains on gifts of certain capital property", 3, nullptr, CALC},
+    {"Sch3GiftGains", "17950", "Schedule 3: gifts of capital property – taxable capital gains", 3, nullptr, CALC},
+    {"Sch3MortgageForeclosure", "18000", "Schedule 3: mortgage foreclosures and conditional sales repossessions "
+                                         "– loss", 3, nullptr, CALC},
+    {"Sch3CapitalLoss", "19000", "Schedule 3: capital loss from a reduction in business investment loss",
+     3, nullptr, CALC},
+    {"Sch3Total", "19700", "Schedule 3: total capital gains or losses", 3, nullptr, CALC},
+    {"Sch3GainsReduction", "19800", "Schedule 3: capital gains reduction", 3, nullptr, CALC},
+    {"Sch3TaxableGain", "19900", "Schedule 3: total taxable capital gain (or net capital loss)", 3, nullptr, CALC},
+    {"Sch3Proceeds", "", "Schedule 3: proceeds of disposition of all properties", 3, nullptr, CALC},
+    {"Sch3Cost", "", "Schedule 3: adjusted cost base of all properties", 3, nullptr, CALC},
+    {"Sch3Outlays", "", "Schedule 3: outlays and expenses of all properties", 3, nullptr, CALC},
+    {"Sch3GainOrLoss", "", "Schedule 3: gain (or loss) on all properties", 3, nullptr, CALC},
+    {"Sch7Unused", "", "Schedule 7: unused contributions from your 2023 notice of assessment", 3, nullptr, CALC},
+    {"Sch7Limit", "", "Schedule 7: 2024 RRSP deduction limit", 3, nullptr, CALC},
+    {"Sch7RestOfYear", "", "Schedule 7: contributions from March 1, 2024, to December 31, 2024", 3, nullptr, CALC},
+    {"Sch7First60", "", "Schedule 7: contributions from January 1, 2025, to March 3, 2025", 3, nullptr, CALC},
+    {"Sch7Total", "", "Schedule 7: total contributions", 3, nullptr, CALC},
+    {"Sch7HBP", "24600", "Schedule 7: repayment under the Home Buyers' Plan", 3, nullptr, CALC},
+    {"Sch7LLP", "24620", "Schedule 7: repayment under the Lifelong Learning Plan", 3, nullptr, CALC},
+    {"Sch7Deduction", "20800", "Schedule 7: RRSP deduction", 3, nullptr, CALC},
+    {"Sch7CarryForward", "", "Schedule 7: unused contributions to carry forward", 3, nullptr, CALC},
+    {"Sch11Available", "", "Schedule 11: total available tuition amounts", 3, nullptr, CALC},
+    {"Sch11Claimed", "32300", "Schedule 11: your 2024 tuition, education and textbook amounts", 3, nullptr, CALC},
+    {"Sch11CarryForward", "", "Schedule 11: unused tuition amounts for future years", 3, nullptr, CALC},
+    {"T1AFullName", "", "T1A: name", 3, nullptr, CALC},
+    {"T1AAddress", "", "T1A: address", 3, nullptr, CALC},
+    {"T1ASIN", "", "T1A: social insurance number", 3, nullptr, CALC | FieldCaption::Sin},
+    {"T1AFirstName", "", "T1A: first name", 3, nullptr, CALC},
+    {"T1ALastName", "", "T1A: last name", 3, nullptr, CALC},
+    {"T1ANonCapitalLoss", "", "T1A: non-capital loss for 2024", 3, nullptr, CALC},
+    {"T1ANetCapitalLoss", "", "T1A: net capital loss for 2024", 3, nullptr, CALC},
+    {"T1ACarryBack2021", "", "T1A: loss applied to 2021", 3, nullptr, CALC},
+    {"T1ACarryBack2022", "", "T1A: loss applied to 2022", 3, nullptr, CALC},
+    {"T1ACarryBack2023", "", "T1A: loss applied to 2023", 3, nullptr, CALC},
+    {"T1ACarryForward", "", "T1A: loss available to carry forward", 3, nullptr, CALC},
+    {"T1AIncome", "", "T1A: income from all sources", 3, nullptr, CALC},
+    {"T1ALoss", "", "T1A: losses from all sources", 3, nullptr, CALC},
+    {"T1ADate", "", "T1A: date of the request", 3, nullptr, CALC},
+    {"T1DDTransit", "", "Direct deposit: branch and institution numbers", 3, nullptr, CALC},
+    {"T1DDAccount", "", "Direct deposit: account number", 3, nullptr, CALC},
+};
+#undef CALC
+const char *const kT1SummarySections[] = {"Result", "Identification", "Benefits and next year", "Schedules"};
 // Schedule 2 – Federal amounts transferred from your spouse or common-law partner
 const FieldCaption kSch2[] = {
     {"AgeAnswer", "", "Spouse or common-law partner was 65 or older on December 31, 2024", 0, nullptr, 0},
-    {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, 0},
+    {"AllowOverwrite", "", "Enter the spouse's amounts myself", 0, nullptr, FieldCaption::NoPrint},
     {"SpouseAgeAmount", "35200", "Spouse's age amount", 0, nullptr, FieldCaption::Calculated},
     {"CaregiverChildren", "35300", "Spouse's Canada caregiver amount for infirm children under 18 years of age",
      0, nullptr, FieldCaption::Calculated},
@@ -155,13 +276,12 @@ const char *const kSch3Sections[] = {"Properties disposed of", "Slips and reserv
                                      "Taxable capital gain"};
 // Schedule 5 – Amounts for spouse or common-law partner and dependants
 const FieldCaption kSch5[] = {
-    {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, 0},
+    {"SpouseFlag", "", "Claim the spouse or common-law partner amount", 0, nullptr, FieldCaption::NoPrint},
     {"SpouseNetIncome", "23600", "Spouse's or common-law partner's net income", 0, nullptr, FieldCaption::Calculated},
     {"SpouseInfirm", "", "Spouse or common-law partner has an impairment in physical or mental functions",
      0, nullptr, 0},
     {"SpouseAmount", "30300", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
     {"EligibleDependant", "30400", "Amount for an eligible dependant", 0, nullptr, 0},
-    {"EligibleDependantCount", "", "Number of eligible dependants claimed", 0, nullptr, 0},
     {"SpouseCaregiver", "30425", "Canada caregiver amount for an infirm spouse or common-law partner",
      0, nullptr, FieldCaption::Calculated},
     {"DependantCaregiver", "30425", "Canada caregiver amount for an infirm eligible dependant age 18 or older",
@@ -179,13 +299,15 @@ const FieldCaption kSch5[] = {
     {"CanClaimSpouse", "", "", 0, nullptr, FieldCaption::Internal},
     {"SpouseUCCB", "", "", 0, nullptr, FieldCaption::Internal},
     {"DefaultClaim", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, 0},
+    // the dependants record's slots, kept by the program
+    {"EligibleDependantCount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"DependantCheckbox", "", "Claiming an amount for an eligible dependant", 0, nullptr, FieldCaption::NoPrint},
     {"DependantSIN", "", "Eligible dependant: social insurance number", 0, nullptr, FieldCaption::Sin},
     {"EligibleDependantClaims", "", "Number of eligible dependants claimed at line 30400", 0, nullptr, 0},
 };
 // Schedule 6 – Canada workers benefit
 const FieldCaption kSch6[] = {
-    {"ClaimBenefit", "", "Claim the Canada workers benefit", 0, nullptr, 0},
+    {"ClaimBenefit", "", "Claim the Canada workers benefit", 0, nullptr, FieldCaption::NoPrint},
     {"Excluded", "",
      "Not eligible: enrolled full-time student for more than 13 weeks, confined to a prison, or exempt from tax",
      0, nullptr, 0},
@@ -243,11 +365,13 @@ const FieldCaption kSch7[] = {
 // Schedule 8 – CPP contributions and overpayment
 const FieldCaption kSch8[] = {
     CPP_CONTRIBUTION_ROWS(FieldCaption::Internal)
-    {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began", 0, nullptr, 0},
-    {"PensionMonths", "", "Month the election to stop contributing starts", 0, nullptr, 0},
-    {"Bill51K", "", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
-    {"Line50372", "50372", "Month the election to stop contributing starts", 0, nullptr, 0},
-    {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, nullptr, 0},
+    {"MonthsBeforePension", "", "Months in 2024 before the CPP or QPP retirement pension began",
+     0, nullptr, FieldCaption::Calculated},
+    // copied by the calculation for the pension months, read by nothing shown
+    {"PensionMonths", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Bill51K", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Line50372", "50372", "Month the election to stop contributing starts", 0, "month", 0},
+    {"Line50374", "50374", "Month a prior election to stop contributing is revoked", 0, "month", 0},
 };
 // RC381 – Inter-provincial calculation for CPP and QPP contributions and overpayments
 const FieldCaption kRC381[] = {
@@ -297,7 +421,7 @@ const FieldCaption kSch11[] = {
     {"PartTimeMonths", "32010", "Months enrolled part-time", 0, nullptr, 0},
     {"FullTimeMonths", "32020", "Months enrolled full-time", 0, nullptr, 0},
     {"TrainingCreditLimit", "", "Canada training credit limit from your 2023 notice of assessment", 0, nullptr, 0},
-    {"Entered", "", "Enter the amounts myself", 0, nullptr, 0},
+    {"Entered", "", "Enter the amounts myself", 0, nullptr, FieldCaption::NoPrint},
     {"TrainingCredit", "45350", "Canada training credit", 0, nullptr, FieldCaption::Calculated},
     {"Available", "", "Total available tuition amounts", 0, nullptr, FieldCaption::Calculated},
     {"ClaimedAmount", "32300", "Your 2024 tuition, education and textbook amounts",
@@ -379,7 +503,8 @@ const FieldCaption kT1032[] = {
      0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"Months", "", "Months married or living common-law in 2024", 0, nullptr, 0},
     {"SplitFromPensionPlan", "", "The transfer includes pension income from a registered pension plan", 0, nullptr, 0},
-    {"Switch", "", "Elect the largest amount that gives the lowest combined tax", 0, nullptr, 0},
+    {"Switch", "", "Elect the largest amount that gives the lowest combined tax", 0, nullptr,
+     FieldCaption::NoPrint},
     {"EligiblePension", "11500", "Eligible pension income", 0, nullptr, FieldCaption::Calculated},
     {"OtherPension", "", "Other eligible pension income", 0, nullptr, 0},
     {"MaxSplit", "", "Maximum amount that can be split", 0, nullptr, FieldCaption::Calculated},
@@ -400,7 +525,7 @@ const FieldCaption kT1032[] = {
 };
 // T2209 – Federal foreign tax credits
 const FieldCaption kT2209[] = {
-    {"OverrideIncome", "", "Enter the foreign income and tax myself", 0, nullptr, 0},
+    {"OverrideIncome", "", "Enter the foreign income and tax myself", 0, nullptr, FieldCaption::NoPrint},
     {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
     {"BasicFederalTax", "42900", "Basic federal tax", 0, nullptr, FieldCaption::Calculated},
     {"ForeignNonBusinessIncome", "", "Net foreign non-business income", 0, nullptr, FieldCaption::Calculated},
@@ -446,88 +571,48 @@ const FieldCaption kT2125[] = {
 };
 const char *const kT2125Sections[] = {"Identification", "Internet business", "Income", "Expenses", "Net income",
                                       "Partners"};
-// Form 428 – provincial or territorial tax
-const FieldCaption kT428[] = {
-    {"TaxableIncome", "26000", "Taxable income", 0, nullptr, FieldCaption::Calculated},
-    {"TaxOnIncome", "", "Tax on taxable income", 0, nullptr, FieldCaption::Calculated},
-    {"BasicPersonal", "58040", "Basic personal amount", 0, nullptr, FieldCaption::Calculated},
-    {"Age", "58080", "Age amount", 0, nullptr, FieldCaption::Calculated},
-    {"Spouse", "58120", "Spouse or common-law partner amount", 0, nullptr, FieldCaption::Calculated},
-    {"EligibleDependant", "58160", "Amount for an eligible dependant", 0, nullptr, FieldCaption::Calculated},
-    {"ResidenceShare", "", "", 0, nullptr, FieldCaption::Internal},
-    {"StudentLoanInterest", "58520", "Interest paid on student loans", 0, nullptr, FieldCaption::Calculated},
-    {"Caregiver", "58185", "Caregiver amount", 0, nullptr, FieldCaption::Calculated},
-    {"CPP", "58240", "CPP or QPP contributions (from line 30800)", 0, nullptr, FieldCaption::Calculated},
-    {"CPPSelf", "58280", "CPP or QPP contributions on self-employment (from line 31000)",
-     0, nullptr, FieldCaption::Calculated},
-    {"EI", "58300", "EI premiums (from line 31200)", 0, nullptr, FieldCaption::Calculated},
-    {"EISelf", "58305", "EI premiums on self-employment (from line 31217)", 0, nullptr, FieldCaption::Calculated},
-    {"EmploymentAmount", "", "Employment amount", 0, nullptr, FieldCaption::Calculated},
-    {"ChildAmount", "", "Amount for children", 0, nullptr, FieldCaption::Calculated},
-    {"Pension", "58360", "Pension income amount", 0, nullptr, FieldCaption::Calculated},
-    {"Disability", "58440", "Disability amount for self", 0, nullptr, FieldCaption::Calculated},
-    {"DisabilityTransferred", "58480", "Disability amount transferred from a dependant",
-     0, nullptr, FieldCaption::Calculated},
-    {"Tuition", "58560", "Tuition and education amounts", 0, nullptr, FieldCaption::Calculated},
-    {"SpouseTransfer", "58640", "Amounts transferred from spouse or common-law partner",
-     0, nullptr, FieldCaption::Calculated},
-    {"Medical", "58689", "Medical expenses", 0, nullptr, FieldCaption::Calculated},
-    {"MedicalOther", "58729", "Allowable medical expenses for other dependants", 0, nullptr, FieldCaption::Calculated},
-    {"TotalAmounts", "58800", "Total provincial credit amounts", 0, nullptr, FieldCaption::Calculated},
-    {"NonRefundableCredits", "58840", "Credit amounts × lowest provincial rate", 0, nullptr, FieldCaption::Calculated},
-    {"Donations", "58969", "Donations and gifts", 0, nullptr, FieldCaption::Calculated},
-    {"TotalCredits", "61500", "Non-refundable tax credits", 0, nullptr, FieldCaption::Calculated},
-    {"DividendCredit", "61520", "Dividend tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"TaxAfterCredits", "", "Tax after non-refundable credits", 0, nullptr, FieldCaption::Calculated},
-    {"Surtax", "", "Surtax", 0, nullptr, FieldCaption::Calculated},
-    {"MinimumTaxCarryover", "", "Provincial or territorial minimum tax carryover", 0, nullptr,
-     FieldCaption::Calculated},
-    {"AdditionalMinimumTax", "", "Provincial or territorial additional tax for minimum tax purposes", 0, nullptr,
-     FieldCaption::Calculated},
-    {"FederalMinimumTax", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FederalMinimumTaxCarryover", "", "", 0, nullptr, FieldCaption::Internal},
-    {"LowIncomeReduction", "", "Tax reduction", 0, nullptr, FieldCaption::Calculated},
-    {"LowIncomeCredit", "", "Low-income tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"ForeignCredit", "", "Provincial foreign tax credit (Form T2036)", 0, nullptr, 0},
-    {"HealthPremium", "", "Health premium", 0, nullptr, FieldCaption::Calculated},
-    {"ProvincialTax", "42800", "Provincial or territorial tax", 0, nullptr, FieldCaption::Calculated},
-    {"Dependants", "60969", "Number of dependent children (tax reduction)", 0, nullptr, FieldCaption::Calculated},
-    {"DisabilityClaims", "60970", "Number of dependants with an impairment (tax reduction)",
-     0, nullptr, FieldCaption::Calculated},
-    {"NetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Age65", "", "", 0, nullptr, FieldCaption::Internal},
-    {"HasSpouse", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SpouseNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"SpouseAge65", "", "", 0, nullptr, FieldCaption::Internal},
-    {"ClaimsSpouse", "", "", 0, nullptr, FieldCaption::Internal},
-    {"ClaimsEligibleDependant", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DependantNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FamilyClaimant", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EligiblePension", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EmploymentIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"EligibleDividends", "", "", 0, nullptr, FieldCaption::Internal},
-    {"OtherDividends", "", "", 0, nullptr, FieldCaption::Internal},
-    {"DonationsAllowed", "", "", 0, nullptr, FieldCaption::Internal},
-};
 // Form 479 – provincial or territorial credits
-#define BQ_479_COMMON_ROWS \
+#define BQ_479_HOME_ROWS \
     {"RentPaid", "6110", "Rent paid in 2024", 0, nullptr, 0}, \
     {"PropertyTax", "6112", "Property tax paid in 2024", 0, nullptr, 0}, \
     {"Age", "", "Age on December 31, 2024", 0, nullptr, FieldCaption::Calculated}, \
-    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0}, \
-    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
-    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
+    {"SpouseCredit", "", "Credit for the spouse or common-law partner", 0, nullptr, 0}
+#define BQ_479_OTHER_ROWS \
     {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0}, \
     {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}
+#define BQ_479_COMMON_ROWS \
+    BQ_479_HOME_ROWS, \
+    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
+    {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
+    BQ_479_OTHER_ROWS
+#define BQ_479_TERRITORY_ROWS \
+    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated}, \
+    {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal}, \
+    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated}
 const FieldCaption kT479[] = {
     BQ_479_COMMON_ROWS,
-    {"CostOfLiving", "", "Cost of living tax credit", 0, nullptr, FieldCaption::Calculated},
-    {"TransitCosts", "", "", 0, nullptr, FieldCaption::Internal},
-    {"TransitCredit", "", "", 0, nullptr, FieldCaption::Internal},
-    {"CareExpenses", "", "", 0, nullptr, FieldCaption::Internal},
-    {"CareCredit", "", "", 0, nullptr, FieldCaption::Internal},
-    {"FamilyNetIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// MB479 – Manitoba credits: its fitness and arts amounts are on the MB428
+const FieldCaption kMB479[] = {
+    BQ_479_HOME_ROWS,
+    {"FitnessAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ChildrenArts", "", "", 0, nullptr, FieldCaption::Internal},
+    BQ_479_OTHER_ROWS,
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// NS479 – Nova Scotia credits: the common rows and the volunteer credit
+const FieldCaption kNS479[] = {
+    BQ_479_COMMON_ROWS,
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "62400", "Volunteer firefighters and ground search and rescue tax credit", 0, nullptr,
+     FieldCaption::Calculated},
 };
 // ON479 – Ontario credits: the common rows and the seniors' credits
 const FieldCaption kON479[] = {
@@ -541,14 +626,32 @@ const FieldCaption kON479[] = {
     {"CareCredit", "63095", "Ontario seniors care at home tax credit", 0, nullptr, FieldCaption::Calculated},
     {"FamilyNetIncome", "", "Family net income", 0, nullptr, FieldCaption::Calculated},
     {"Total", "47900", "Provincial or territorial credits", 0, nullptr, FieldCaption::Calculated},
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
 };
 #undef BQ_479_COMMON_ROWS
+#undef BQ_479_HOME_ROWS
+#undef BQ_479_OTHER_ROWS
+#undef BQ_479_TERRITORY_ROWS
 // Provincial Schedule 2 – amounts transferred from your spouse or common-law partner
 const FieldCaption kS2[] = {
     {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
     {"Age", "5802", "Spouse's age amount", 0, nullptr, 0},
     {"Pension", "5804", "Spouse's pension income amount", 0, nullptr, 0},
     {"Disability", "5806", "Spouse's disability amount", 0, nullptr, 0},
+    {"Tuition", "5808", "Tuition amount designated to you", 0, nullptr, 0},
+    {"SpouseCredits", "", "Spouse's credits used to reduce the spouse's tax", 0, nullptr, 0},
+    {"Result", "58640", "Amounts transferred from spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
+    {"SeniorSupplement", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ChildAmount", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// SK(S2) – the common rows and the spouse's senior supplementary and dependent children amounts
+const FieldCaption kSKS2[] = {
+    {"SpouseTaxableIncome", "", "Spouse's taxable income", 0, nullptr, 0},
+    {"Age", "5802", "Spouse's age amount", 0, nullptr, 0},
+    {"SeniorSupplement", "", "Spouse's senior supplementary amount", 0, nullptr, 0},
+    {"Pension", "5804", "Spouse's pension income amount", 0, nullptr, 0},
+    {"Disability", "5806", "Spouse's disability amount", 0, nullptr, 0},
+    {"ChildAmount", "", "Spouse's amount for dependent children born in 2006 or later", 0, nullptr, 0},
     {"Tuition", "5808", "Tuition amount designated to you", 0, nullptr, 0},
     {"SpouseCredits", "", "Spouse's credits used to reduce the spouse's tax", 0, nullptr, 0},
     {"Result", "58640", "Amounts transferred from spouse or common-law partner", 0, nullptr, FieldCaption::Calculated},
@@ -757,10 +860,10 @@ const FieldCaption kT183[] = {
     {"AuthorizationExpiry", "", "Representative authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
     {"RepId", "", "Representative identifier (RepID)", 0, nullptr, 0},
     {"NoaRetrieval", "", "The electronic filer may retrieve the notice of assessment", 0, nullptr, 0},
-    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated},
+    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
-    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
-    {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"SignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"EFilePassword", "", "", 0, nullptr, FieldCaption::Internal},
     {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
     {"Amended", "", "", 0, nullptr, FieldCaption::Internal},
@@ -786,10 +889,11 @@ const FieldCaption kT1013[] = {
     {"Date", "", "Authorization date (YYYY-MM-DD)", 0, nullptr, 0},
     {"Text", "", "Tax years or periods authorized", 0, nullptr, 0},
     {"SignDate", "", "Date signed (YYYY-MM-DD)", 0, nullptr, 0},
-    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated},
-    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated},
-    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated},
-    {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated},
+    // the online filing's record, not part of the authorization the client signs
+    {"FilingStatus", "", "Filing status", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"FilingTime", "", "Time filed", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"Confirmation", "", "Confirmation number", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"Error", "", "Message from the CRA", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"SoftwareCode", "", "", 0, nullptr, FieldCaption::Internal},
     {"EFileNumber", "", "", 0, nullptr, FieldCaption::Internal},
 };
@@ -805,10 +909,10 @@ const FieldCaption kRC71[] = {
     {"Address", "", "Client: address", 0, nullptr, FieldCaption::Calculated},
     {"ExpectedRefund", "", "Expected refund", 0, nullptr, FieldCaption::Calculated},
     {"Paid", "", "Amount paid to the client", 0, nullptr, 0},
-    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated},
+    {"Text", "", "E-signature request id", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"ClientPhone", "", "Client: telephone", 0, nullptr, FieldCaption::Calculated},
-    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated},
-    {"ESignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated},
+    {"ESigned", "", "Signed electronically", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
+    {"ESignTime", "", "Time of the electronic signature", 0, nullptr, FieldCaption::Calculated | FieldCaption::NoPrint},
     {"FullName", "", "", 0, nullptr, FieldCaption::Internal},
 };
 // Schedule 13 – Employment insurance maternity and parental benefits
@@ -845,7 +949,7 @@ const FieldCaption kD1[] = {
     {"EligibleActual", "", "Actual amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"EligibleTaxable", "", "Taxable amount of eligible dividends", 0, nullptr, FieldCaption::Calculated},
     {"NonEligibleActual", "", "Actual amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
-    {"NonEligibleTaxable", "", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
+    {"NonEligibleTaxable", "", "", 0, nullptr, FieldCaption::Internal},   // shown as line 12010
     {"F12000", "12000", "Taxable amount of dividends", 0, nullptr, FieldCaption::Calculated},
     {"F12010", "12010", "Taxable amount of dividends other than eligible", 0, nullptr, FieldCaption::Calculated},
     {"NetIncomeBefore", "", "Net income before adjustments", 0, nullptr, FieldCaption::Calculated},
@@ -1107,6 +1211,19 @@ const FieldCaption kT1A[] = {
     {"Postcode", "", "", 0, nullptr, FieldCaption::Internal},
     {"Province", "", "", 0, nullptr, FieldCaption::Internal},
 };
+// T1273 – Harmonized AgriStability and AgriInvest programs: statement of farming activities
+const FieldCaption kT1273[] = {
+    {"OwnerName", "", "Participant: name", 0, nullptr, 0},
+    {"OwnerSIN", "", "Participant: social insurance number", 0, nullptr, FieldCaption::Sin},
+    {"ParticipantPin", "", "Participant identification number (PIN)", 0, nullptr, 0},
+    {"FiscalStart", "", "Fiscal period from (YYYY-MM-DD)", 0, nullptr, 0},
+    {"FiscalEnd", "", "Fiscal period to (YYYY-MM-DD)", 0, nullptr, 0},
+    {"Percentage", "", "Your percentage of the farm", 0, nullptr, 0},
+    {"GrossIncome", "9659", "Gross farming income", 0, nullptr, 0},
+    {"Expenses", "9898", "Total farm expenses", 0, nullptr, 0},
+    {"NetIncomeBeforeAdj", "9899", "Net income (loss) before adjustments", 0, nullptr, FieldCaption::Calculated},
+    {"NetIncome", "9946", "Net income (loss)", 0, nullptr, FieldCaption::Calculated},
+};
 // T1229 – Statement of resource expenses and depletion allowance
 const FieldCaption kT1229[] = {
     {"Expenses", "", "Resource expenses and depletion allowance claimed", 0, nullptr, 0},
@@ -1211,10 +1328,11 @@ const FieldCaption kT2091[] = {
 };
 // T1135 – Foreign income verification statement
 const FieldCaption kT1135[] = {
-    {"Kind", "", "Filer: individual, partnership or other", 0, nullptr, 0},
+    {"Kind", "", "Filer type", 0, "t1135filer", 0},
+    // holds the whole name; the document files its given names and the last name apart
     {"FirstName", "", "Full name", 0, nullptr, FieldCaption::Calculated},
     {"FirstName2", "", "Second given name", 0, nullptr, 0},
-    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated},
+    {"LastName", "", "Last name", 0, nullptr, FieldCaption::Calculated | FieldCaption::Internal},
     {"SIN", "", "Social insurance number", 0, nullptr, FieldCaption::Calculated | FieldCaption::Sin},
     {"Address", "", "Address", 0, nullptr, 0},
     {"City", "", "City", 0, nullptr, 0},
@@ -1417,26 +1535,14 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 35, kT2209, int(sizeof kT2209 / sizeof kT2209[0]), nullptr, 0},
     {0, 125, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
     {0, 131, kT2125, int(sizeof kT2125 / sizeof kT2125[0]), kT2125Sections, 6},
-    {0, 24, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 41, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 45, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 62, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 66, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 70, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 74, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 78, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 81, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 86, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 98, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
-    {0, 108, kT428, int(sizeof kT428 / sizeof kT428[0]), nullptr, 0},
     {0, 25, kON479, int(sizeof kON479 / sizeof kON479[0]), nullptr, 0},
     {0, 42, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 63, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
-    {0, 67, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 67, kNS479, int(sizeof kNS479 / sizeof kNS479[0]), nullptr, 0},
     {0, 71, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 75, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 84, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
-    {0, 87, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 87, kMB479, int(sizeof kMB479 / sizeof kMB479[0]), nullptr, 0},
     {0, 112, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 26, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 43, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
@@ -1446,7 +1552,7 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 72, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 76, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 79, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
-    {0, 82, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
+    {0, 82, kSKS2, int(sizeof kSKS2 / sizeof kSKS2[0]), nullptr, 0},
     {0, 90, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 94, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 110, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
@@ -1522,6 +1628,8 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 92, kTL2, int(sizeof kTL2 / sizeof kTL2[0]), nullptr, 0},
     {0, 97, kT1153, int(sizeof kT1153 / sizeof kT1153[0]), nullptr, 0},
     {0, 8, kSch8Old, int(sizeof kSch8Old / sizeof kSch8Old[0]), nullptr, 0},
+    {0, 109, kT1273, int(sizeof kT1273 / sizeof kT1273[0]), nullptr, 0},
+    {0, 93, kT1Summary, int(sizeof kT1Summary / sizeof kT1Summary[0]), kT1SummarySections, 4},
 };
 extern const int kFormCaptionCount = int(sizeof kFormCaptions / sizeof kFormCaptions[0]);
 
@@ -1536,6 +1644,7 @@ extern const RowListCaptions kRowListCaptions[] = {
     {0, FormType::T2042, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T2121, 0, "Fishing expenses", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T1163, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
+    {0, FormType::T1273, 0, "Income and expense details", 0, ROW_COLUMNS(kStatementLines), 0},
     {0, FormType::T2209, 0, "Foreign income and tax by country", 0, ROW_COLUMNS(kT2209Countries), 0},
     {0, FormType::T1135, 0, "Specified foreign property", 2, ROW_COLUMNS(kT1135Properties), 0},
     {0, FormType::T1_ADJ, 0, "Lines to change", 0, ROW_COLUMNS(kT1ADJLines), 0},

@@ -222,7 +222,8 @@ const FieldCaption kT1Rows[] = {
     {"12800", "12800", "Support payments received - taxable amount", 1, nullptr, 0},
     // the filing answers of the identification page
     {"PriorFiler", "", "Filed a return with the CRA before", 0, nullptr, 0},
-    {"NetfileAccessCode", "", "NETFILE access code (from last year's notice of assessment)", 0, nullptr, 0},
+    {"NetfileAccessCode", "", "NETFILE access code (from last year's notice of assessment)", 0, nullptr,
+     FieldCaption::NoPrint},
     {"CurrentProvince", "", "Province or territory of residence today", 0, "province", 0},
     {"DateOfMove", "", "Date of the move to that province or territory", 0, nullptr, 0},
     {"HomeAddressSame", "", "Home address the same as the mailing address", 0, "yesno", 0},
@@ -230,7 +231,7 @@ const FieldCaption kT1Rows[] = {
     {"ForeignState", "", "Mailing address outside Canada: state or region", 0, nullptr, 0},
     {"Citizenship", "", "Canadian citizen", 0, "yesno", 0},
     {"SurnameChange", "", "Last name changed since the last return", 0, "yesno", 0},
-    {"YukonFirstNation", "", "Yukon First Nation (code)", 0, nullptr, 0},
+    {"YukonFirstNation", "", "Yukon First Nation: its five-digit code (blank: none)", 0, nullptr, 0},
     {"YukonSettlementNumber", "", "Yukon First Nation settlement number", 0, nullptr, 0},
     {"FirstNationIdentification", "", "Citizen of a Yukon First Nation", 0, "yesno", 0},
     {"SettlementLand", "", "Resided on Yukon First Nation settlement land", 0, "yesno", 0},

@@ -49,15 +49,17 @@ const std::vector<FieldSpec> &FieldTable::describedSpecs(int kind, int type) con
         return *it;
     std::vector<FieldSpec> specs = m_specs;
     if (const FormCaptions *captions = findFormCaptions(kind, type)) {
-        QHash<QString, const FieldCaption *> byKey;
+        QHash<QString, int> byKey;
         for (int i = 0; i < captions->count; ++i)
-            byKey.insert(QString::fromLatin1(captions->rows[i].key), &captions->rows[i]);
+            byKey.insert(QString::fromLatin1(captions->rows[i].key), i);
         for (FieldSpec &spec : specs) {
-            const FieldCaption *row = byKey.value(QString::fromLatin1(spec.key));
-            if (!row) {
+            const int order = byKey.value(QString::fromLatin1(spec.key), -1);
+            if (order < 0) {
                 spec.internal = true;
                 continue;
             }
+            const FieldCaption *row = &captions->rows[order];
+            spec.order = order;
             spec.caption = row->caption;
             spec.line = *row->line ? row->line : nullptr;
             spec.section = row->section;
@@ -65,6 +67,7 @@ const std::vector<FieldSpec> &FieldTable::describedSpecs(int kind, int type) con
             spec.calculated = row->flags & FieldCaption::Calculated;
             spec.internal = row->flags & FieldCaption::Internal;
             spec.sin = row->flags & FieldCaption::Sin;
+            spec.noPrint = row->flags & FieldCaption::NoPrint;
         }
     }
     return *m_described.insert(key, std::move(specs));

@@ -34,6 +34,8 @@ struct FieldSpec
     bool calculated = false;         // worked out by the program: shown read-only
     bool internal = false;           // kept by the program: shown on no page
     bool sin = false;                // a social insurance number
+    bool noPrint = false;            // shown, but left out of the client copy
+    int order = -1;                  // its row in the caption table: pages show rows in that order
 };
 
 // The declared fields of one calculator class, in their stored order.

@@ -1,8 +1,12 @@
 #pragma once
 #include "cprovincialtaxmanager.h"
+#include "ctaxdata_form.h"
 #include <QSet>
+#include <type_traits>
+#include <typeinfo>
 
 class TaxData_ProvTax428;
+namespace tax2024 { struct PerPersonLimit; }
 
 // The manager that every provincial plug-in hands out, set up for its province.
 // It makes its province's forms, the forms every province makes (109, 156, 161)
@@ -53,6 +57,8 @@ public:
     void checkCoupledReturns(QStringList &messages, CProvincialTaxManager *partner) override;
     // The provincial Schedule 2 of a person takes the partner's amounts (same province).
     void exchangeStage4(CProvincialTaxManager *partner) override;
+    // The part of the partner's low-income reduction left unused (NB, NL, PE).
+    void exchangeStage5(CProvincialTaxManager *partner) override;
 
     // The 428 the last calculation filled: the person's own, or the manager's
     // worksheet when the person holds none; null for Quebec or before a calculation.
@@ -70,10 +76,20 @@ private:
     bool ownsReturn(const TaxData_T1New *t1) const;
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
+    // The further credit lines (provincetaxmanager_lines.cpp).
+    void fillCreditLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
+    void caregiverLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
+    void volunteerLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
+    void childrenLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
+    void typedLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
+    double typedAmountCap(const tax2024::PerPersonLimit &limit, bool adults, const TaxData_T1New &t1) const;
+    void federalCopies(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
+    static void typedAmountWarnings(const TaxData_ProvTax428 &form, QStringList &texts);
     void claimTuition(TaxData_ProvTax428 &form);
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
     static bool claimsForFamily(const TaxData_T1New &t1, double &spouseNet);
+    static bool claimsAsLowerIncome(const TaxData_T1New &t1, bool taxable);
     double manitobaCredit(const TaxData_T1New &t1) const;
     double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     double territorySupplement(const TaxData_T1New &t1, double adjustedNetIncome) const;
@@ -88,4 +104,16 @@ private:
     double m_provincialTax = 0.0;
     double m_provincialCredits = 0.0;
     bool m_calculated = false;
+    int m_taxFormType = -1; // the province's 428, -1 until looked up
 };
+
+// The plug-in's form classes are final, so the exact class decides: a comparison of
+// type identities, cheaper than a dynamic_cast across libraries.
+template <class T> T *ProvinceTaxManager::ownForm() const
+{
+    static_assert(std::is_final<T>::value, "a provincial form class has no subclasses");
+    for (CTaxData_Form *f : m_forms)
+        if (f && typeid(*f) == typeid(T))
+            return static_cast<T *>(f);
+    return nullptr;
+}

@@ -61,12 +61,14 @@ double allowedDonations(const TaxData_Sch9 &sch9, double netIncome)
 }
 
 // The medical expenses of the other dependants (the T1's rows after the first), each
-// over the province's threshold on the dependant's net income; line 33199 as typed
-// when no row holds an expense (the T1 works its lines from the rows the same way).
+// over the province's threshold on the dependant's net income and up to the province's
+// maximum for a dependant (Ontario); line 33199 as typed when no row holds an expense
+// (the T1 works its lines from the rows the same way).
 double otherDependantsMedical(const TaxData_T1New &t1, tax2024::Province province)
 {
     using T = TaxData_T1New;
     const FieldRowList &rows = t1.rows(0);
+    const double max = tax2024::provincialOtherDependantMedicalMax(province);
     bool anyRow = false;
     double total = 0.0;
     for (int i = 0; i < rows.count(); ++i) {
@@ -75,23 +77,15 @@ double otherDependantsMedical(const TaxData_T1New &t1, tax2024::Province provinc
         if (i == 0)
             continue;
         const double paid = nonNegative(r.number(T::M_Expenses) - r.number(T::M_Reimbursed));
-        total += nonNegative(tax2024::cents(paid - tax2024::provincialMedicalThreshold(province, r.number(T::M_Other1))));
+        double allowable = nonNegative(tax2024::cents(paid - tax2024::provincialMedicalThreshold(province, r.number(T::M_Other1))));
+        if (max > 0.0)
+            allowable = std::min(allowable, max);
+        total += allowable;
     }
     return anyRow ? tax2024::cents(total) : nonNegative(t1.amount(T::F_33199));
 }
 
 } // namespace
-
-// The plug-in's form classes are final, so the exact class decides: a comparison of
-// type identities, cheaper than a dynamic_cast across libraries.
-template <class T> T *ProvinceTaxManager::ownForm() const
-{
-    static_assert(std::is_final<T>::value, "a provincial form class has no subclasses");
-    for (CTaxData_Form *f : m_forms)
-        if (f && typeid(*f) == typeid(T))
-            return static_cast<T *>(f);
-    return nullptr;
-}
 
 // A manager writes only into the return of its own province (a T1 without a
 // province is taken as its own).
@@ -111,7 +105,8 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     const double net = t1.amount(T1::F_23600);
     form.setAmount(F428::F_TaxableIncome, t1.amount(T1::F_26000));
     form.setAmount(F428::F_NetIncome, net);
-    form.setFlag(F428::F_Age65, t1.IsAgeNotUnder65());
+    const int age = t1.dateOfBirth().isValid() ? t1.GetAge() : -1; // -1: no date of birth
+    form.setFlag(F428::F_Age65, age >= 65);
 
     // spouse, or else an eligible dependant when the federal return claims one
     const bool hasSpouse = t1.HasSpouse();
@@ -129,9 +124,14 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     double dependantNet = 0.0;
     if (claimsSpouse)
         dependantNet = spouseNet;
-    else if (claimsDependant) // the dependant's income is what the federal amount (before proration) left out
-        dependantNet = nonNegative(cents(federalBasicPersonalAmount(net) - eligibleDependant / t1.residenceShare()));
+    else if (claimsDependant) // the dependant's income is what the federal amount (before proration) left out,
+        // with the infirm add-on when the federal caregiver amount is claimed for the dependant (line 30425)
+        dependantNet = nonNegative(cents(federalBasicPersonalAmount(net) +
+                                         (isAmountEntered(t1.amount(T1::F_30425)) ? fed::kCaregiverInfirmAddOn : 0.0) -
+                                         eligibleDependant / t1.residenceShare()));
     form.setAmount(F428::F_DependantNetIncome, dependantNet);
+    form.setAmount(F428::F_FederalSpouseAmount,
+                   claimsSpouse ? t1.amount(T1::F_30300) : (claimsDependant ? eligibleDependant : 0.0));
 
     // of a couple, the spouse with the higher net income claims the family's amounts
     double familySpouseNet = 0.0;
@@ -159,21 +159,12 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     const double disability = provincialDisabilityAmount(province);
     const bool selfDisabled = isAmountEntered(t1.amount(T1::F_31600));
     const double transfer = t1.amount(T1::F_31800);
-    const double supplement = t1.IsAgeUnder18() ? provincialDisabilitySupplement(province, t1.amount(T1::F_21500)) : 0.0;
+    const bool minor = age >= 0 && age < 18;
+    const double supplement = minor ? provincialDisabilitySupplement(province, t1.amount(T1::F_21500)) : 0.0;
     form.setAmount(F428::F_Disability, selfDisabled ? cents((disability + supplement) * t1.residenceShare()) : 0.0);
     form.setAmount(F428::F_DisabilityTransferred,
                    isAmountEntered(transfer) ? cents(disability * std::min(1.0, transfer / fed::kDisabilityAmount)) : 0.0);
     form.setIntValue(F428::F_DisabilityClaims, (selfDisabled ? 1 : 0) + (isAmountEntered(transfer) ? 1 : 0));
-
-    // the caregiver amount for a dependant 18 or older claimed federally (line 30450), on the
-    // dependant's income that the federal amount shows; a full federal amount shows an income
-    // under its threshold, taken as nil
-    const double caregiver = t1.amount(T1::F_30450);
-    const double caregiverNet = caregiver < fed::kCaregiverAmount - 0.005
-                                    ? nonNegative(fed::kCaregiverThreshold + fed::kCaregiverAmount - caregiver)
-                                    : 0.0;
-    form.setAmount(F428::F_Caregiver,
-                   isAmountEntered(caregiver) ? provincialCaregiverAmount(province, caregiverNet) : 0.0);
 
     // the expenses of line 33099 (before any threshold) over the province's threshold
     const double medical = t1.amount(T1::F_33099);
@@ -193,17 +184,20 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     // the federal minimum tax over the regular tax, and the carryover applied
     form.setAmount(F428::F_FederalMinimumTax, nonNegative(t1.amount(T1::F_MinimumTaxExcess)));
     form.setAmount(F428::F_FederalMinimumTaxCarryover, nonNegative(t1.amount(T1::F_40427)));
+    fillCreditLines(form, t1, forms);
 }
 
 // Tuition is claimed up to what the tax still needs after the amounts before it.
 void ProvinceTaxManager::claimTuition(TaxData_ProvTax428 &form)
 {
     form.setAmount(F428::F_Tuition, 0.0);
-    form.Calculate01();
     auto *s11 = ownForm<TaxData_ProvSch11>();
     const tax2024::ProvinceRates *rates = tax2024::provinceRates(m_provinceId);
-    if (!s11 || !rates)
+    if (!s11 || !rates) {
+        form.Calculate01();
         return;
+    }
+    form.calculateCreditAmounts();
     const double needed = tax2024::cents(form.amount(F428::F_TaxOnIncome) / rates->lowestRate - form.amountsBeforeTuition());
     s11->setAmount(TaxData_ProvSch11::F_CreditsNeeded, nonNegative(needed));
     s11->Calculate01();
@@ -218,7 +212,9 @@ void ProvinceTaxManager::calculateProvince(TaxData_T1New *t1, const ProvStageFor
     m_calculated = true;
     m_lastForm = nullptr;
     m_provincialTax = m_provincialCredits = 0.0;
-    const int type = taxFormType(m_provinceId);
+    if (m_taxFormType < 0) // the form table's rows are read once
+        m_taxFormType = taxFormType(m_provinceId);
+    const int type = m_taxFormType;
     if (!tax2024::provinceRates(m_provinceId) || type == 0) { // Quebec: its tax is on its own return
         writeLines(t1);
         return;
@@ -252,10 +248,15 @@ double ProvinceTaxManager::calculateCredits(const TaxData_T1New &t1)
                                                           t1.amount(T1::F_12500), t1.amount(T1::F_21300));
     const double personal =
         manitobaCredit(t1) + bcSalesTaxCredit(t1, adjusted) + territorySupplement(t1, adjusted);
+    // Nova Scotia's refundable credit of a volunteer who claims the federal amount
+    const bool volunteer = isAmountEntered(t1.amount(T1::F_31220)) || isAmountEntered(t1.amount(T1::F_31240));
+    const double volunteerCredit = volunteer ? refundableVolunteerCredit(static_cast<Province>(m_provinceId)) : 0.0;
     auto *credits = ownForm<TaxData_ProvCredits479>();
     if (!credits)
-        return cents(territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted) + personal);
+        return cents(territorialCostOfLivingCredit(static_cast<Province>(m_provinceId), adjusted) + personal +
+                     volunteerCredit);
     using C = TaxData_ProvCredits479;
+    credits->setAmount(C::F_VolunteerCredit, volunteerCredit);
     credits->setAmount(C::F_AdjustedNetIncome, adjusted);
     credits->setIntValue(C::F_Age, t1.GetAge());
     credits->setAmount(C::F_FamilyNetIncome,
@@ -363,7 +364,11 @@ void ProvinceTaxManager::foreignTaxCredit(TaxData_ProvTax428 &form, const ProvSt
         return;
     }
     form.Calculate01();
-    const double provincialTax = nonNegative(form.amount(F428::F_ProvincialTax) - form.amount(F428::F_HealthPremium));
+    // the tax the credit comes off: before the health premium and the credits claimed after it
+    const double provincialTax =
+        nonNegative(form.amount(F428::F_ProvincialTax) - form.amount(F428::F_HealthPremium) +
+                    form.amount(F428::F_FoodDonationCreditBC) + form.amount(F428::F_FoodDonationCredit) +
+                    form.amount(F428::F_PoliticalCredit) + form.amount(F428::F_VolunteerCredit));
     double credit = 0.0;
     for (const Part &p : parts)
         credit += std::min(p.left, tax2024::cents(provincialTax * p.share));
@@ -371,10 +376,10 @@ void ProvinceTaxManager::foreignTaxCredit(TaxData_ProvTax428 &form, const ProvSt
     form.Calculate01();
 }
 
-// The partner's age, pension and disability amounts and the provincial tuition the
-// partner transfers, less what the partner's own tax needs of them: the partner's tax on
-// income as a base at the lowest rate, less the partner's own other amounts and own
-// tuition claim.
+// The partner's age, pension and disability amounts (Saskatchewan's senior supplement and
+// child amount too) and the provincial tuition the partner transfers, less what the
+// partner's own tax needs of them: the partner's tax on income as a base at the lowest
+// rate, less the partner's own other amounts and own tuition claim.
 void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
 {
     using S2 = TaxData_ProvSch2;
@@ -388,12 +393,15 @@ void ProvinceTaxManager::exchangeStage4(CProvincialTaxManager *partner)
     const TaxData_ProvTax428 &theirs = *other->lastTaxForm();
     s2->setAmount(S2::F_SpouseTaxableIncome, theirs.amount(F428::F_TaxableIncome));
     s2->setAmount(S2::F_Age, theirs.amount(F428::F_Age));
+    s2->setAmount(S2::F_SeniorSupplement, theirs.amount(F428::F_SeniorSupplement));
     s2->setAmount(S2::F_Pension, theirs.amount(F428::F_Pension));
     s2->setAmount(S2::F_Disability, theirs.amount(F428::F_Disability));
+    s2->setAmount(S2::F_ChildAmount, theirs.amount(F428::F_ChildAmount));
     const auto *s11 = other->ownForm<TaxData_ProvSch11>();
     s2->setAmount(S2::F_Tuition, s11 ? s11->transferClaimed() : 0.0);
-    const double transferable = theirs.amount(F428::F_Age) + theirs.amount(F428::F_Pension) +
-                                theirs.amount(F428::F_Disability);
+    const double transferable = theirs.amount(F428::F_Age) + theirs.amount(F428::F_SeniorSupplement) +
+                                theirs.amount(F428::F_Pension) + theirs.amount(F428::F_Disability) +
+                                theirs.amount(F428::F_ChildAmount);
     const double ownAmounts = theirs.amountsBeforeTuition() - transferable + theirs.amount(F428::F_Tuition);
     s2->setAmount(S2::F_SpouseCredits,
                   nonNegative(tax2024::cents(theirs.amount(F428::F_TaxOnIncome) / rates->lowestRate - ownAmounts)));

@@ -5,6 +5,7 @@
 #include "provincetaxmanager.h"
 #include "taxdata_provbenefitapp.h"
 #include "taxdata_provsch11.h"
+#include "taxdata_provtax428.h"
 #include <QStringList>
 
 bool endedTuitionCredit(int province)
@@ -62,6 +63,34 @@ void ProvinceTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStri
                                 "tax or long-term care costs for 2024. Please confirm the costs of the principal "
                                 "residence.")
                      .arg(formName(app->formType()));
+    if (m_lastForm)
+        typedAmountWarnings(*m_lastForm, texts);
+}
+
+// A typed amount over its limit (for the persons the dependants list, where the limit is per
+// person): the claim is the limit.
+void ProvinceTaxManager::typedAmountWarnings(const TaxData_ProvTax428 &form, QStringList &texts)
+{
+    using F = TaxData_ProvTax428;
+    struct Typed { int typed; int line; const char *name; bool perPerson; };
+    static constexpr Typed kTyped[] = {{F::F_FitnessFees, F::F_Fitness, "fitness amount", true},
+                                       {F::F_ArtsFees, F::F_ChildrenArts, "children's arts amount", true},
+                                       {F::F_WellnessFees, F::F_Wellness, "children's wellness amount", true},
+                                       {F::F_TeacherSupplyExpenses, F::F_TeacherSupplies,
+                                        "teacher school supply amount", false}};
+    for (const Typed &t : kTyped) {
+        const double typed = form.amount(t.typed), claimed = form.amount(t.line);
+        if (typed - claimed < 0.005)
+            continue;
+        QString text = QStringLiteral("The %1 entered on form %2 (%3) is more than its limit")
+                           .arg(QLatin1String(t.name), formName(form.formType()), QString::number(typed, 'f', 2));
+        if (t.perPerson)
+            text += QStringLiteral(" for the persons in the dependants list");
+        text += QStringLiteral(": %1 is claimed.").arg(QString::number(claimed, 'f', 2));
+        if (t.perPerson)
+            text += QStringLiteral(" Please confirm the dependants' birth dates and disabilities.");
+        texts << text;
+    }
 }
 
 // One application per couple: only one spouse applies for each credit.

@@ -20,7 +20,8 @@ const FieldTable &formFields()
         {"TransitCredit", FieldKind::Amount},
         {"CareExpenses", FieldKind::Amount},
         {"CareCredit", FieldKind::Amount, 63095},
-        {"FamilyNetIncome", FieldKind::Amount}
+        {"FamilyNetIncome", FieldKind::Amount},
+        {"VolunteerCredit", FieldKind::Amount, 62400}
     };
     return table;
 }
@@ -43,6 +44,7 @@ void TaxData_ProvCredits479::Calculate01()
     setAmount(F_TransitCredit, ontario ? ontarioSeniorsTransitCredit(amount(F_TransitCosts), age) : 0.0);
     setAmount(F_CareCredit,
               ontario ? ontarioSeniorsCareAtHomeCredit(amount(F_CareExpenses), amount(F_FamilyNetIncome), age) : 0.0);
+    const double typedAmounts = province == Province::MB ? 0.0 : amount(F_FitnessAmount) + amount(F_ChildrenArts);
     setAmount(F_Total, cents(costOfLiving + amount(F_TransitCredit) + amount(F_CareCredit) + amount(F_SpouseCredit) +
-                             amount(F_FitnessAmount) + amount(F_ChildrenArts) + amount(F_OtherCredits)));
+                             typedAmounts + amount(F_OtherCredits) + amount(F_VolunteerCredit)));
 }

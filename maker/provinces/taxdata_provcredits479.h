@@ -13,13 +13,16 @@ public:
         // Ontario: seniors' public transit costs and credit, seniors care at home expenses
         // and credit, and the family net income it is reduced on (the T1's and the spouse's)
         F_TransitCosts, F_TransitCredit, F_CareExpenses, F_CareCredit, F_FamilyNetIncome,
+        // Nova Scotia: the volunteer firefighters and ground search and rescue credit (62400)
+        F_VolunteerCredit,
         F_Count
     };
 
     // One class serves every province: province is the maker, formType its form.
     TaxData_ProvCredits479(int province, int formType);
 
-    // The credits entered, plus the cost of living credit in the territories that have one
-    // and Ontario's seniors' credits (on the age and incomes filled in from the T1).
+    // The credits entered, plus the cost of living credit in the territories that have one,
+    // Ontario's seniors' credits (on the age and incomes filled in from the T1) and Nova
+    // Scotia's volunteer credit. Manitoba's fitness and arts amounts are on its 428.
     void Calculate01() override;
 };

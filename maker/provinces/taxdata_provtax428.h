@@ -1,5 +1,6 @@
 #pragma once
 #include "ctaxdata_form.h"
+#include "provincial2024.h"
 
 // Provincial or territorial tax (form 428) of any province.
 // Rates and amounts come from the province's own 2024 tables; the class holds
@@ -28,6 +29,28 @@ public:
         // minimum tax: the federal excess of the T691 and line 40427 (facts), the province's
         // share of the carryover applied and its additional tax for minimum tax purposes
         F_FederalMinimumTax, F_FederalMinimumTaxCarryover, F_MinimumTaxCarryover, F_AdditionalMinimumTax,
+        // further credit lines: caregivers and infirm dependants (58175, 58400, 58200; Yukon's
+        // copies of the federal 30425, 30450 and 30500), volunteers, children, adoption, home
+        // buyers, Saskatchewan's senior supplement and child count, the amounts typed below,
+        // tuition transferred from a child (typed)
+        F_CaregiverBC, F_CaregiverAmount, F_InfirmDependants, F_YukonCaregiverSpouse, F_YukonInfirmDependants,
+        F_YukonInfirmChildren, F_VolunteerFirefighters, F_SearchAndRescue, F_FirstResponders, F_YoungChildren,
+        F_YoungChildrenCount, F_ChildCare, F_Fitness, F_ChildrenArts, F_Adoption, F_HomeBuyers,
+        F_SeniorSupplement, F_ChildrenCount, F_Wellness, F_TeacherSupplies, F_TuitionFromChild,
+        // Part C: tax on split income, the part of the spouse's low-income reduction claimed
+        // and the part of this person's left unused (NB, NL, PE), farmers' food donations
+        // (BC 58980, NS and ON 62150), political contributions (NB), the volunteer
+        // firefighters' credit (NU)
+        F_SplitIncomeTax, F_SpouseLowIncomeReduction, F_LowIncomeUnused, F_FoodDonationCreditBC,
+        F_FoodDonationCredit, F_PoliticalCredit, F_VolunteerCredit,
+        // amounts and answers the preparer types; the spouse's unused low-income reduction
+        // (a couple's comes from the spouse's form)
+        F_FitnessFees, F_ArtsFees, F_WellnessFees, F_TeacherSupplyExpenses, F_FarmerFoodGifts,
+        F_PoliticalContributions, F_FirstResponderVolunteer, F_DependantsLivedWithYou,
+        F_SpouseUnusedReduction,
+        // facts: split income (T1206), the federal 30300 or 30400 amount, a disabled spouse,
+        // a firefighter's federal claim (line 31220)
+        F_SplitIncome, F_FederalSpouseAmount, F_SpouseDisabled, F_FirefighterClaimed,
         F_Count
     };
 
@@ -41,4 +64,11 @@ public:
 
     // Credit amounts before tuition (lines 58040 to 58520), for the tuition schedule.
     double amountsBeforeTuition() const;
+    // Only the tax on taxable income and the lines the form works before tuition.
+    void calculateCreditAmounts();
+
+private:
+    void setWorkedAmounts(const tax2024::ProvincialResult &r);
+    tax2024::ProvincialInput provincialInput() const;
+    double otherCredits(double tax);
 };

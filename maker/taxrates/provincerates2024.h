@@ -40,11 +40,12 @@ struct LowIncomeReduction
     double self;         // the claimant's amount (Ontario: the basic reduction)
     double spouse;       // for a spouse or eligible dependant
     double perDependant; // per dependent child (Ontario: per dependant)
-    double senior;       // per person 65 or older (Manitoba, Prince Edward Island)
-    double disability;   // per person eligible for the disability amount (Manitoba, Prince Edward Island)
+    double senior;       // per person 65 or older (Prince Edward Island)
+    double disability;   // per disability amount claimed (Manitoba)
     double rate;
     double threshold;
     double familyThreshold = 0.0; // Family rule: of a claimant with a spouse or eligible dependant (0: threshold)
+    bool spouseTransfer = false;  // the spouse who does not claim it may claim the part left unused
 };
 
 struct SurtaxTier
@@ -75,7 +76,7 @@ struct ProvinceRates
 
     IncomeTestedAmount age;           // on net income
     IncomeTestedAmount ageSupplement; // on taxable income (Nova Scotia)
-    double seniorSupplement;          // flat, for 65 or older (Saskatchewan)
+    double seniorSupplement;          // flat, for 65 or older (Saskatchewan's line 58220)
 
     // Spouse and eligible dependant: lesser of spouseMax and spouseBase less the
     // dependant's net income (FollowsFederal: both equal the reduced basic amount).
@@ -84,7 +85,7 @@ struct ProvinceRates
 
     double pensionMax;
     double employmentAmount; // provincial Canada employment amount (Yukon)
-    double childAmount;      // per dependent child under 18 (Saskatchewan)
+    double childAmount;      // per dependent child born in 2006 or later (Saskatchewan's line 58210)
 
     double dividendEligibleRate; // of the grossed-up amount
     double dividendOtherRate;

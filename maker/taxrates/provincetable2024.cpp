@@ -32,10 +32,9 @@ constexpr double kNtDisabilityAmount = 14088.0;
 // by 15 % of net income over 44,325.
 constexpr IncomeTestedAmount kNuAge{11980.0, 44325.0, kAgeRate};
 // PE428 2024 Part D, low-income tax reduction: per dependent child and per
-// person aged 65 or older, and per person eligible for the disability amount.
+// person aged 65 or older (the form has no part for a disability).
 constexpr double kPeChildReduction = 300.0;
 constexpr double kPeAgeReduction = 250.0;
-constexpr double kPeDisabilityReduction = 250.0;
 // -------------------------------------------------------------------------------
 
 const ProvinceRates kProvinces[] = {
@@ -76,9 +75,9 @@ const ProvinceRates kProvinces[] = {
      // donations: MB428 2024 line 58969 (10.8 % / 17.4 %)
      {0.108, 0.174, 0.0, 0.0},
      0, {},
-     // family tax benefit (MB428-A 2024): 2,065 each for the claimant, a spouse or
-     // eligible dependant and each person 65 or older; 2,752 per dependent child and
-     // per person eligible for the disability amount; less 9 % of family net income
+     // family tax benefit (MB428-A 2024): 2,065 for the filer and for each of a spouse or
+     // eligible dependant claimed, the filer 65 or older and a spouse claimed 65 or older;
+     // 2,752 per dependent child and per disability amount; less 9 % of the filer's net income
      {LowIncomeRule::ManitobaFamily, 2065.0, 2065.0, 2752.0, 2065.0, 2752.0, 0.09, 0.0}, false, false,
      // disability 6,180 and medical threshold 1,728: frozen amounts of MB428
      6180.0, 1728.0},
@@ -93,7 +92,8 @@ const ProvinceRates kProvinces[] = {
      // donations: NB428 2024 line 58969 (9.4 % / 17.95 %)
      {0.094, 0.1795, 0.0, 0.0},
      0, {},
-     {LowIncomeRule::Family, 781.0, 781.0, 0, 0, 0, 0.03, 21343.0}, false, false,
+     // low-income tax reduction: the spouse may claim the part left unused (line 61560)
+     {LowIncomeRule::Family, 781.0, 781.0, 0, 0, 0, 0.03, 21343.0, 0.0, true}, false, false,
      9747.0, kNbMedicalMax},
 
     {Province::NL, "NL", 8,
@@ -110,8 +110,9 @@ const ProvinceRates kProvinces[] = {
      0, {},
      // low-income tax reduction, NL428 2024: 974 for the claimant and 544 for a spouse or
      // eligible dependant, less 16 % of net income over 23,390 (single) or of adjusted
-     // family net income over 39,551 (family); nil from 29,478 and 49,039
-     {LowIncomeRule::Family, 974.0, 544.0, 0, 0, 0, 0.16, 23390.0, 39551.0}, false, false,
+     // family net income over 39,551 (family); nil from 29,478 and 49,039; the spouse may
+     // claim the part left unused
+     {LowIncomeRule::Family, 974.0, 544.0, 0, 0, 0, 0.16, 23390.0, 39551.0, true}, false, false,
      7299.0, kMedicalNotConfirmed},
 
     {Province::NT, "NT", 4,
@@ -186,10 +187,8 @@ const ProvinceRates kProvinces[] = {
      0, {},
      // low-income tax reduction, PE428 2024 Part D: 350 for the claimant and 350 for
      // a spouse or eligible dependant, 300 per dependent child, 250 for the claimant
-     // and for a spouse aged 65 or older, 250 for each of them eligible for the
-     // disability amount
-     {LowIncomeRule::Family, 350.0, 350.0, kPeChildReduction, kPeAgeReduction, kPeDisabilityReduction, 0.05,
-      21500.0},
+     // and for a spouse aged 65 or older; the spouse may claim the part left unused (63360)
+     {LowIncomeRule::Family, 350.0, 350.0, kPeChildReduction, kPeAgeReduction, 0.0, 0.05, 21500.0, 0.0, true},
      false, false,
      // medical threshold 1,678: PE428 (not indexed)
      6890.0, 1678.0},
@@ -197,7 +196,7 @@ const ProvinceRates kProvinces[] = {
     {Province::SK, "SK", 3,
      {{0.0, 0.105}, {52057.0, 0.125}, {148734.0, 0.145}},
      0.105, BpaRule::Flat, 18491.0, kNone,
-     // age 5,633 over 41,933 and senior supplement 1,488: SK428 2024 lines 58080 / 58185
+     // age 5,633 over 41,933 and senior supplement 1,488: SK428 2024 lines 58080 / 58220
      // (2023's 5,380 / 40,051 / 1,421 indexed by 4.7 %)
      {5633.0, 41933.0, kAgeRate}, kNone, 1488.0,
      18491.0, 20340.0,

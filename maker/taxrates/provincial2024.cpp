@@ -1,6 +1,7 @@
 #include "provincial2024.h"
 
 #include "federal2024.h"
+#include "provincialcredits2024.h"
 
 #include <algorithm>
 
@@ -50,21 +51,25 @@ double bpaFor(const ProvinceRates &p, double netIncome, double taxableIncome)
 
 double ageFor(const ProvinceRates &p, double netIncome, double taxableIncome)
 {
-    return cents(incomeTested(p.age, netIncome) + incomeTested(p.ageSupplement, taxableIncome) + p.seniorSupplement);
+    return cents(incomeTested(p.age, netIncome) + incomeTested(p.ageSupplement, taxableIncome));
 }
 
+// Nova Scotia (Worksheet NS428): the base amount less the dependant's income over the
+// spouseMax - spouseBase allowance, plus the supplement less the dependant's whole income.
 double spouseFor(const ProvinceRates &p, double claimantNet, double claimantTaxable, double dependantNet)
 {
-    double max = p.spouseMax;
-    double base = p.spouseBase;
+    const double income = std::max(0.0, dependantNet);
     if (p.bpaRule == BpaRule::FollowsFederal) {
-        max = base = federalBasicPersonalAmount(claimantNet);
-    } else if (p.bpaRule == BpaRule::Supplemented) {
-        const double supplement = incomeTested(p.supplement, claimantTaxable);
-        max += supplement;
-        base += supplement;
+        const double bpa = federalBasicPersonalAmount(claimantNet);
+        return clampAmount(cents(bpa - income), 0.0, bpa);
     }
-    return clampAmount(cents(base - std::max(0.0, dependantNet)), 0.0, max);
+    const double base = clampAmount(cents(p.spouseBase - income), 0.0, p.spouseMax);
+    if (p.bpaRule != BpaRule::Supplemented)
+        return base;
+    const double allowance = p.spouseBase - p.spouseMax;
+    const double supplement = incomeTested(p.supplement, claimantTaxable);
+    return cents(clampAmount(cents(p.spouseBase - std::max(allowance, income)), 0.0, p.spouseMax) +
+                 std::max(0.0, cents(supplement - income)));
 }
 
 double donationFor(const ProvinceRates &p, double donations, double taxableIncome)
@@ -94,8 +99,26 @@ double surtaxFor(const ProvinceRates &p, double taxAfterCredits)
     return cents(surtax);
 }
 
+// MB428-A: each spouse works his or her own benefit: the basic amount; as much again for a
+// spouse (58120) or eligible dependant (58160) claimed, for being 65 or older, and for a
+// spouse claimed on 58120 who is 65 or older; the disability part for such a spouse who is
+// disabled, for each disability amount claimed (58440, 58480) and for each dependent child;
+// less 9 % of the filer's own net income; credited at the lowest rate.
+double manitobaFamilyTaxBenefit(const ProvinceRates &p, const ProvincialInput &in, double spouseAmount)
+{
+    const LowIncomeReduction &r = p.lowIncome;
+    const bool claimed = spouseAmount >= 0.01; // an amount on 58120 or 58160
+    const bool spouseClaimed = claimed && in.claimsSpouseAmount;
+    const int basics = 1 + (claimed ? 1 : 0) + (in.age65OrOlder ? 1 : 0) +
+                       (spouseClaimed && in.spouseAge65OrOlder ? 1 : 0);
+    const int disabilityParts = std::max(0, in.disabilityClaims) + (spouseClaimed && in.spouseDisabled ? 1 : 0);
+    const double amount = r.self * basics + r.disability * disabilityParts + r.perDependant * std::max(0, in.dependants);
+    const double base = std::max(0.0, cents(amount - cents(std::max(0.0, in.netIncome) * r.rate)));
+    return cents(base * p.lowestRate);
+}
+
 // The reduction available before it is limited to the tax.
-double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double taxAfterSurtax)
+double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double taxAfterSurtax, double spouseAmount)
 {
     const LowIncomeReduction &r = p.lowIncome;
     const bool withSpouse = in.hasSpouse || in.claimsSpouseOrEligibleDependant;
@@ -114,22 +137,13 @@ double lowIncomeFor(const ProvinceRates &p, const ProvincialInput &in, double ta
         if (in.hasSpouse && !in.familyReductionClaimant)
             return 0.0;
         const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
-        // the disability part is for the claimant (a spouse's eligibility is not known here)
-        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors +
-                              (in.disabled ? r.disability : 0.0);
+        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.perDependant * children + r.senior * seniors;
         const double threshold = withSpouse && r.familyThreshold > 0.0 ? r.familyThreshold : r.threshold;
         const double reduction = cents(std::max(0.0, familyIncome - threshold) * r.rate);
         return std::max(0.0, cents(amount - reduction));
     }
-    case LowIncomeRule::ManitobaFamily: {
-        if (in.hasSpouse && !in.familyReductionClaimant)
-            return 0.0;
-        const int seniors = (in.age65OrOlder ? 1 : 0) + (in.hasSpouse && in.spouseAge65OrOlder ? 1 : 0);
-        const double amount = r.self + (withSpouse ? r.spouse : 0.0) + r.senior * seniors +
-                              r.disability * std::max(0, in.disabilityClaims) + r.perDependant * children;
-        const double base = std::max(0.0, cents(amount - cents(familyIncome * r.rate)));
-        return cents(base * p.lowestRate);
-    }
+    case LowIncomeRule::ManitobaFamily:
+        return manitobaFamilyTaxBenefit(p, in, spouseAmount);
     }
     return 0.0;
 }
@@ -146,7 +160,74 @@ double minimumTaxLines(const ProvinceRates &p, const ProvincialInput &in, double
                                        r.surtax);
     return cents(tax - r.minimumTaxCarryover + r.additionalMinimumTax);
 }
+
+// Part B: the credit amounts at the lowest rate, the donation and dividend credits.
+void creditLines(const ProvinceRates &p, const ProvincialInput &in, ProvincialResult &r)
+{
+    const double share = std::min(1.0, std::max(0.0, in.residenceShare));
+    r.basicPersonalAmount = cents(bpaFor(p, in.netIncome, in.taxableIncome) * share);
+    if (in.age65OrOlder) {
+        r.ageAmount = cents(ageFor(p, in.netIncome, in.taxableIncome) * share);
+        r.seniorSupplement = cents(p.seniorSupplement * share);
+    }
+    if (in.claimsSpouseOrEligibleDependant) // Yukon copies the federal line, prorated already
+        r.spouseAmount = p.bpaRule == BpaRule::FollowsFederal
+                             ? std::max(0.0, in.federalSpouseAmount)
+                             : cents(spouseFor(p, in.netIncome, in.taxableIncome, in.dependantNetIncome) * share);
+    r.pensionAmount = clampAmount(cents(in.eligiblePensionIncome), 0.0, p.pensionMax);
+    r.employmentAmount = clampAmount(cents(in.employmentIncome), 0.0, p.employmentAmount);
+    r.childAmount = cents(p.childAmount * std::max(0, in.dependants));
+    r.creditAmounts = cents(r.basicPersonalAmount + r.ageAmount + r.seniorSupplement + r.spouseAmount +
+                            r.pensionAmount + r.employmentAmount + r.childAmount + in.cppEiAmounts +
+                            in.otherCreditAmounts);
+    r.creditsAtLowestRate = cents(r.creditAmounts * p.lowestRate);
+    r.donationCredit = donationFor(p, in.donations, in.taxableIncome);
+    r.nonRefundableCredits = cents(r.creditsAtLowestRate + r.donationCredit);
+    r.dividendCredit = dividendFor(p, in.eligibleDividendsGrossedUp, in.otherDividendsGrossedUp);
+}
+
+// The tax on income and on split income less the non-refundable credits, which cannot
+// take the tax below the tax on split income.
+double taxAfterCredits(const ProvincialInput &in, ProvincialResult &r)
+{
+    r.splitIncomeTax = in.splitIncome > 0.0 ? provincialTaxOnSplitIncome(in.province, in.splitIncome) : 0.0;
+    const double after = std::max(0.0, cents(r.taxOnIncome + r.splitIncomeTax - r.nonRefundableCredits));
+    return std::max(after, r.splitIncomeTax);
+}
+
+// The low-income reductions: the province's own, then (NB, NL, PE) the part the spouse
+// could not use; Ontario's LIFT credit.
+double lowIncomeLines(const ProvinceRates &p, const ProvincialInput &in, double tax, ProvincialResult &r)
+{
+    // a person who pays the Ontario additional tax for minimum tax purposes gets no Ontario tax reduction
+    const bool noReduction = p.lowIncome.rule == LowIncomeRule::Ontario && r.additionalMinimumTax > 0.0;
+    const double available = noReduction ? 0.0 : lowIncomeFor(p, in, tax, r.spouseAmount);
+    r.lowIncomeReduction = std::min(tax, available);
+    tax = cents(tax - r.lowIncomeReduction);
+    if (p.lowIncome.spouseTransfer) {
+        r.lowIncomeUnused = cents(available - r.lowIncomeReduction);
+        if (in.hasSpouse && !in.familyReductionClaimant)
+            r.spouseLowIncomeReduction = std::min(tax, std::max(0.0, cents(in.spouseUnusedReduction)));
+        tax = cents(tax - r.spouseLowIncomeReduction);
+    }
+    if (p.lowIncomeIndividuals) {
+        r.lowIncomeCredit = std::min(tax, ontarioLowIncomeIndividualsCredit(in.employmentIncome, in.netIncome,
+                                                                            in.hasSpouse, in.spouseNetIncome));
+        tax = cents(tax - r.lowIncomeCredit);
+    }
+    return tax;
+}
 } // namespace
+
+ProvincialResult provincialCreditAmounts(const ProvincialInput &in)
+{
+    ProvincialResult r;
+    if (const ProvinceRates *p = provinceRates(in.province)) {
+        r.taxOnIncome = taxOnBrackets(p->brackets, p->bracketCount, in.taxableIncome);
+        creditLines(*p, in, r);
+    }
+    return r;
+}
 
 ProvincialResult provincialTax(const ProvincialInput &in)
 {
@@ -157,39 +238,15 @@ ProvincialResult provincialTax(const ProvincialInput &in)
     const ProvinceRates &p = *rates;
 
     r.taxOnIncome = taxOnBrackets(p.brackets, p.bracketCount, in.taxableIncome);
-
-    const double share = std::min(1.0, std::max(0.0, in.residenceShare));
-    r.basicPersonalAmount = cents(bpaFor(p, in.netIncome, in.taxableIncome) * share);
-    if (in.age65OrOlder)
-        r.ageAmount = cents(ageFor(p, in.netIncome, in.taxableIncome) * share);
-    if (in.claimsSpouseOrEligibleDependant)
-        r.spouseAmount = cents(spouseFor(p, in.netIncome, in.taxableIncome, in.dependantNetIncome) * share);
-    r.pensionAmount = clampAmount(cents(in.eligiblePensionIncome), 0.0, p.pensionMax);
-    r.employmentAmount = clampAmount(cents(in.employmentIncome), 0.0, p.employmentAmount);
-    r.childAmount = cents(p.childAmount * std::max(0, in.dependants));
-    r.creditAmounts = cents(r.basicPersonalAmount + r.ageAmount + r.spouseAmount + r.pensionAmount +
-                            r.employmentAmount + r.childAmount + in.cppEiAmounts + in.otherCreditAmounts);
-    r.creditsAtLowestRate = cents(r.creditAmounts * p.lowestRate);
-    r.donationCredit = donationFor(p, in.donations, in.taxableIncome);
-    r.nonRefundableCredits = cents(r.creditsAtLowestRate + r.donationCredit);
-    r.dividendCredit = dividendFor(p, in.eligibleDividendsGrossedUp, in.otherDividendsGrossedUp);
+    creditLines(p, in, r);
 
     // the form's order: the surtax on the tax after the non-refundable credits,
     // then the dividend credit, then the low-income reduction (ON428 Part C)
-    r.taxAfterCredits = std::max(0.0, cents(r.taxOnIncome - r.nonRefundableCredits));
+    r.taxAfterCredits = taxAfterCredits(in, r);
     r.surtax = surtaxFor(p, r.taxAfterCredits);
     double tax = std::max(0.0, cents(r.taxAfterCredits + r.surtax - r.dividendCredit));
     tax = minimumTaxLines(p, in, tax, r);
-
-    // a person who pays the Ontario additional tax for minimum tax purposes gets no Ontario tax reduction
-    const bool noReduction = p.lowIncome.rule == LowIncomeRule::Ontario && r.additionalMinimumTax > 0.0;
-    r.lowIncomeReduction = noReduction ? 0.0 : std::min(tax, lowIncomeFor(p, in, tax));
-    tax = cents(tax - r.lowIncomeReduction);
-    if (p.lowIncomeIndividuals) {
-        r.lowIncomeCredit = std::min(tax, ontarioLowIncomeIndividualsCredit(in.employmentIncome, in.netIncome,
-                                                                            in.hasSpouse, in.spouseNetIncome));
-        tax = cents(tax - r.lowIncomeCredit);
-    }
+    tax = lowIncomeLines(p, in, tax, r);
     if (p.healthPremium)
         r.healthPremium = ontarioHealthPremium(in.taxableIncome);
     r.netTax = cents(tax + r.healthPremium);
@@ -253,27 +310,17 @@ double provincialDisabilityAmount(Province province)
 
 double provincialDisabilitySupplement(Province province, double careExpensesClaimed)
 {
-    struct Supplement { Province province; double amount; double threshold; }; // threshold 0: not known
+    struct Supplement { Province province; double amount; double threshold; };
+    // the NL (2,920) and NS (2,346) thresholds from one source each; YT follows the federal figures
     static constexpr Supplement kSupplement[] = {
-        {Province::BC, 5505.0, 3196.0}, {Province::NB, 5686.0, 3330.0}, {Province::NL, 3435.0, 0.0},
-        {Province::NS, 3449.0, 0.0},    {Province::ON, 5843.0, 3422.0}, {Province::PE, 4019.0, 0.0}};
+        {Province::BC, 5505.0, 3196.0}, {Province::NB, 5686.0, 3330.0}, {Province::NL, 3435.0, 2920.0},
+        {Province::NS, 3449.0, 2346.0}, {Province::ON, 5843.0, 3422.0}, {Province::PE, 4019.0, 2354.0},
+        {Province::YT, fed::kDisabilitySupplement, fed::kDisabilitySupplementThreshold}};
     for (const Supplement &s : kSupplement) {
         if (s.province != province)
             continue;
-        const double over = s.threshold > 0.0 ? std::max(0.0, careExpensesClaimed - s.threshold) : 0.0;
-        return std::max(0.0, cents(s.amount - over));
+        return std::max(0.0, cents(s.amount - std::max(0.0, careExpensesClaimed - s.threshold)));
     }
-    return 0.0;
-}
-
-double provincialCaregiverAmount(Province province, double dependantNetIncome)
-{
-    struct Caregiver { Province province; double amount; double threshold; };
-    static constexpr Caregiver kCaregiver[] = {
-        {Province::BC, 5505.0, 18629.0}, {Province::NB, 5686.0, 19417.0}, {Province::ON, 5844.0, 19994.0}};
-    for (const Caregiver &c : kCaregiver)
-        if (c.province == province)
-            return std::max(0.0, cents(c.amount - std::max(0.0, dependantNetIncome - c.threshold)));
     return 0.0;
 }
 

@@ -14,10 +14,12 @@ struct ProvincialInput
     double spouseNetIncome = 0.0; // makes up the family net income with netIncome
     bool age65OrOlder = false;
     bool spouseAge65OrOlder = false;
-    int disabilityClaims = 0;     // persons of the family eligible for the disability amount
-    bool disabled = false;        // the claimant is eligible for the disability amount
+    int disabilityClaims = 0;     // disability amounts claimed (lines 58440 and 58480)
     bool claimsSpouseOrEligibleDependant = false;
+    bool claimsSpouseAmount = false; // line 58120 (not an eligible dependant)
+    bool spouseDisabled = false;     // the spouse's disability amount is transferred (Manitoba)
     double dependantNetIncome = 0.0; // of the spouse or eligible dependant claimed
+    double federalSpouseAmount = 0.0; // the federal line 30300 or 30400 claimed (Yukon copies it)
     int dependants = 0;           // dependent children (Ontario: and dependants with an impairment)
     bool familyReductionClaimant = true; // false: the spouse claims the family's low-income reduction
     double eligiblePensionIncome = 0.0;
@@ -30,6 +32,8 @@ struct ProvincialInput
     double residenceShare = 1.0;     // a newcomer or emigrant: the personal amounts for the days resident
     double federalMinimumTaxExcess = 0.0; // the T691's minimum tax over the regular federal tax
     double federalMinimumTaxCarryover = 0.0; // line 40427
+    double splitIncome = 0.0;        // T1206: split income, taxed at the top rate (line 61510)
+    double spouseUnusedReduction = 0.0; // NB, NL, PE: the spouse's low-income reduction left unused
 };
 
 // The lines of the provincial form.
@@ -37,7 +41,8 @@ struct ProvincialResult
 {
     double taxOnIncome = 0.0;
     double basicPersonalAmount = 0.0;
-    double ageAmount = 0.0; // with any supplement for seniors
+    double ageAmount = 0.0;
+    double seniorSupplement = 0.0; // Saskatchewan's line 58220
     double spouseAmount = 0.0;
     double pensionAmount = 0.0;
     double employmentAmount = 0.0;
@@ -47,11 +52,14 @@ struct ProvincialResult
     double donationCredit = 0.0;
     double nonRefundableCredits = 0.0; // credits at the lowest rate plus the donation credit
     double dividendCredit = 0.0;
+    double splitIncomeTax = 0.0;    // line 61510
     double taxAfterCredits = 0.0;   // after the non-refundable credits: the surtax is worked on it
     double surtax = 0.0;            // taken before the dividend credit
     double minimumTaxCarryover = 0.0;  // the province's share of line 40427, the part that could be used
     double additionalMinimumTax = 0.0; // additional tax for minimum tax purposes (Ontario: with its surtax)
     double lowIncomeReduction = 0.0; // the part that could be used
+    double lowIncomeUnused = 0.0;    // the part that could not (a spouse may claim it: NB, NL, PE)
+    double spouseLowIncomeReduction = 0.0; // the spouse's unused part claimed
     double lowIncomeCredit = 0.0;    // Ontario LIFT credit, the part that could be used
     double healthPremium = 0.0;
     double netTax = 0.0;             // provincial tax of the form
@@ -59,6 +67,9 @@ struct ProvincialResult
 
 // The whole provincial form; all zero for Quebec (no provincial tax on the T1).
 ProvincialResult provincialTax(const ProvincialInput &in);
+// Only the tax on taxable income and the credit lines of Part B (the amounts a schedule
+// that claims up to the tax needs, such as the tuition schedule).
+ProvincialResult provincialCreditAmounts(const ProvincialInput &in);
 
 // The pieces, for a calculator that needs one line.
 double provincialTaxOnIncome(Province province, double taxableIncome);
@@ -72,16 +83,11 @@ double provincialDividendCredit(Province province, double eligibleGrossedUp, dou
 double provincialSurtax(Province province, double taxAfterCredits);
 // Line 58440 for a person eligible for the disability amount (no supplement for minors).
 double provincialDisabilityAmount(Province province);
-// The province's supplement to the disability amount for a person under 18 (2024: BC
-// 5,505; NB 5,686; NL 3,435; NS 3,449; ON 5,843; PE 4,019), reduced by the care
-// expenses claimed over the province's threshold where the table has it (BC 3,196;
-// NB 3,330; ON 3,422); nil where the rate table has no 2024 figure.
+// The province's supplement to the disability amount for a person under 18, reduced by
+// the care expenses claimed over the province's threshold (2024: BC 5,505 over 3,196;
+// NB 5,686 over 3,330; NL 3,435 over 2,920; NS 3,449 over 2,346; ON 5,843 over 3,422;
+// PE 4,019 over 2,354; YT the federal 5,758 over 3,373); nil where no 2024 figure is known.
 double provincialDisabilitySupplement(Province province, double careExpensesClaimed);
-// The province's caregiver amount for an infirm dependant 18 or older, reduced by the
-// dependant's net income over its threshold: BC428 5,505 over 18,629; NB428 5,686 over
-// 19,417; ON428 5,844 over 19,994 (2024). Nil where the 2024 figures are not in the
-// rate table.
-double provincialCaregiverAmount(Province province, double dependantNetIncome);
 // Medical expenses count over this: the lesser of 3 % of net income and the province's maximum.
 double provincialMedicalThreshold(Province province, double netIncome);
 

@@ -6,4 +6,5 @@
 #include "money2024.h"
 #include "payroll2024.h"
 #include "provincial2024.h"
+#include "provincialcredits2024.h"
 #include "provincerates2024.h"

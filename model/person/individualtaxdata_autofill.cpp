@@ -14,6 +14,7 @@
 #include "taxslip.h"
 #include "taxsliprrspreceipt.h"
 #include "taxslipt1204.h"
+#include "taxslipt2202.h"
 #include "taxslipt5008.h"
 #include "tddtaxdataoneperson.h"
 #include "formtables.h"
@@ -325,8 +326,15 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
         slip->copyToSlip(entry->object);
         entry->object->setAutoFill(true);
         notes.slip(slip->slipType, *entry->object);
-        if (slip->slipType == SlipType::T2202)
+        if (slip->slipType == SlipType::T2202) {
             ++tuitionSlips;
+            const auto *t2202 = dynamic_cast<const TaxSlipT2202 *>(slip);
+            if (t2202 && t2202->sessionsNotKept > 0)
+                notes.add(QStringLiteral("T2202 slip: %1 tuition session(s) after the first %2 were not copied; "
+                                         "enter them on the slip yourself")
+                              .arg(t2202->sessionsNotKept)
+                              .arg(TaxSlipT2202::kMaxSessions));
+        }
 
         if (slip->slipType == SlipType::T1204) {
             const auto *t1204 = dynamic_cast<const TaxSlipT1204 *>(slip);

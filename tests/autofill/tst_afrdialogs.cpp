@@ -7,6 +7,7 @@
 #include "dlgtddentersin.h"
 #include "messages.h"
 #include "styledcheckbox.h"
+#include "wizardbase.h"
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -14,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 
 namespace {
 QLineEdit *sinEdit(QDialog &dlg, int n)
@@ -202,6 +204,25 @@ private slots:
         QVERIFY(!text->toPlainText().contains(QLatin1String("<h3>")));
         AFR_Message message(nullptr, nullptr);
         QCOMPARE(message.windowTitle(), QStringLiteral("AFR_Message"));
+    }
+
+    // A long report opens at its top, in a box that takes the room the wizard gives the page.
+    void dataPageOpensAtTheTopAndFillsThePage()
+    {
+        QString html;
+        for (int i = 1; i <= 200; ++i)
+            html += QStringLiteral("<p>Slip line %1</p>").arg(i);
+        WizardBase wizard(nullptr, QStringLiteral("Auto-Fill Tax Return"));
+        auto *page = new AFR_Data(html, &wizard);
+        wizard.addPage(page);
+        wizard.initUI(740, 600);
+        wizard.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&wizard));
+        auto *text = page->findChild<QPlainTextEdit *>(QStringLiteral("txtTaxData"));
+        QCOMPARE(text->verticalScrollBar()->value(), 0);
+        QVERIFY(text->verticalScrollBar()->maximum() > 0);
+        QVERIFY2(text->height() > page->height() / 2, qPrintable(QStringLiteral("%1 of %2").arg(text->height()).arg(page->height())));
+        QVERIFY2(text->width() > page->width() * 3 / 4, qPrintable(QStringLiteral("%1 of %2").arg(text->width()).arg(page->width())));
     }
 };
 

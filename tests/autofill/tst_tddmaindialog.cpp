@@ -153,6 +153,18 @@ class TestTddMainDialog : public QObject
         r->recalculate(0, nullptr);
         return r;
     }
+    // The Auto-fill wizard, when it comes, finished with its options as they come up.
+    void finishWizardAsItComes()
+    {
+        onNextModal(this, [](QWidget *modal) {
+            auto *wizard = qobject_cast<WizardBase *>(modal);
+            QVERIFY(wizard);
+            wizard->next();
+            wizard->next();
+            wizard->button(QWizard::FinishButton)->click();
+        });
+    }
+
     static Form_Return *returnWindow(const char *sin = kOwnSin)
     {
         return new Form_Return(nullptr, newReturn(sin), nullptr, nullptr, 1, -1, 12);
@@ -383,6 +395,47 @@ private slots:
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
+    // A return the CRA accepted changes only by a ReFile: the import asks first
+    // and, when it goes on, says the return needs a ReFile.
+    void viewIntoAFiledReturnAsksFirst_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("No: nothing imported") << int(MsgButton::No);
+        QTest::newRow("Yes: imported, a ReFile said") << int(MsgButton::Yes);
+    }
+    void viewIntoAFiledReturnAsksFirst()
+    {
+        QFETCH(int, answer);
+        std::unique_ptr<Form_Return> w(returnWindow());
+        TaxData_T1New *t1 = w->returnFile()->currentPerson()->t1();
+        t1->setFilingStatus(1);
+        t1->setFilingTime(QStringLiteral("2025-03-05 14:05:10"));
+        t1->setConfirmationNumber(QStringLiteral("CN777"));
+        QVERIFY(taxData(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, personXml()) > 0);
+        auto dlg = dialog(1, QStringLiteral("527123459"), w.get());
+        table(*dlg)->selectRow(0);
+        m_messages.scriptAnswer(answer);
+        finishWizardAsItComes();
+        click(*dlg, "btnView");
+        const QStringList texts = m_messages.texts();
+        QVERIFY(!texts.isEmpty());
+        QVERIFY2(texts.first().startsWith(QLatin1String("This return was filed and accepted by the CRA on "
+                                                        "2025-03-05 14:05:10 (confirmation number CN777).")),
+                 qPrintable(texts.first()));
+        IndividualTaxData *p = w->returnFile()->currentPerson();
+        if (answer == int(MsgButton::No)) {
+            QCOMPARE(texts.size(), 1);
+            QCOMPARE(countAutoFilledSlips(*p, 1), 0);
+            QVERIFY(dlg->isVisible());
+            return;
+        }
+        QVERIFY(countAutoFilledSlips(*p, 1) > 0);
+        QCOMPARE(texts.size(), 2);
+        QVERIFY2(texts.last().endsWith(QLatin1String("This return was already filed: it needs a ReFile to send these "
+                                                     "changes (\"Set Return for ReFile\", then file it).")),
+                 qPrintable(texts.last()));
+    }
+
     void viewWithoutMatchImportsNothing_data()
     {
         QTest::addColumn<QString>("returnSin");
@@ -455,13 +508,7 @@ private slots:
              {QString::fromUtf8(data1), good});
         auto dlg = dialog(1, kOwnSin, w.get());
         table(*dlg)->selectRow(0);
-        onNextModal(this, [&](QWidget *modal) {
-            auto *wizard = qobject_cast<WizardBase *>(modal);
-            QVERIFY(wizard);
-            wizard->next();
-            wizard->next();
-            wizard->button(QWizard::FinishButton)->click();
-        });
+        finishWizardAsItComes();
         click(*dlg, "btnView");
         QCOMPARE(m_messages.texts(), QStringList{"The stored tax data cannot be read; the return has not been changed."});
         QCOMPARE(p->slips().count(), slipsBefore);
@@ -560,22 +607,25 @@ private slots:
         QTest::addColumn<QStringList>("messages");
         QTest::addColumn<int>("rows");
         QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("cancelled");
         QTest::newRow("nothing stored") << 1 << 0 << 0
                                         << QStringList{"No record is found at the CRA system, please try later!"} << 0
-                                        << QString();
+                                        << QString() << false;
         QTest::newRow("import failed") << 2 << -3 << 0
                                        << QStringList{"No record is found at the CRA system, please try later!"} << 0
-                                       << QString();
+                                       << QString() << false;
         QTest::newRow("only unmatched items")
             << 1 << 0 << 2
             << QStringList{"No record is found at the CRA system, please try later!\n"
                            "2 record(s) did not match the S.I.N.s entered."}
-            << 0 << QString();
-        QTest::newRow("two stored") << 1 << 2 << 1 << QStringList() << 2 << QString();
+            << 0 << QString() << false;
+        QTest::newRow("two stored") << 1 << 2 << 1 << QStringList() << 2 << QString() << false;
         // a failed run says what failed, not that there is no record
         QTest::newRow("run failed") << 1 << 0 << 0
                                     << QStringList{"The download from the CRA failed: HTTP 503 Service Unavailable"} << 0
-                                    << "HTTP 503 Service Unavailable";
+                                    << "HTTP 503 Service Unavailable" << false;
+        // the preparer pressed Cancel: nothing is said of the CRA's records
+        QTest::newRow("cancelled") << 1 << 0 << 0 << QStringList() << 0 << QString() << true;
     }
     void newShowsTheOutcome()
     {
@@ -585,6 +635,7 @@ private slots:
         QFETCH(QStringList, messages);
         QFETCH(int, rows);
         QFETCH(QString, failure);
+        QFETCH(bool, cancelled);
         QList<QByteArray> requested;
         int kind = 0;
         DlgTDDMain::setDownloadRunner([&](int k, QList<QByteArray> *sins, QWidget *) {
@@ -596,6 +647,7 @@ private slots:
             outcome.savedCount = saved;
             outcome.skippedCount = skipped;
             outcome.failure = failure;
+            outcome.cancelled = cancelled;
             return outcome;
         });
         auto dlg = dialog(mode);

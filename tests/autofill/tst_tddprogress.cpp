@@ -34,6 +34,7 @@ class TstTddProgress : public QObject
         int skipped = 0;
         std::map<std::string, CString> messages;
         bool closed = false;
+        bool cancelled = false;   // closed before the run ended
     };
 
     Outcome run(int mode, std::vector<std::string> sins, int timeoutMs = 20000)
@@ -46,6 +47,7 @@ class TstTddProgress : public QObject
         o.saved = dialog.savedCount();
         o.skipped = dialog.skippedCount();
         o.messages = dialog.noaMessages();
+        o.cancelled = dialog.cancelled();
         return o;
     }
 
@@ -140,6 +142,7 @@ private slots:
         QVERIFY2(o.history.contains(QStringLiteral("2 record(s) saved into tax data locally (1002).")),
                  qPrintable(o.history.join(QLatin1Char('|'))));
         QCOMPARE(o.saved, 2);
+        QVERIFY(!o.cancelled);
         QCOMPARE(o.skipped, selfClosing ? 2 : 1);
         QCOMPARE(m_fake->stagedSins(), (QStringList{"046454286", "130692544"}));
         QCOMPARE(m_fake->refusals(), refusalsBefore);
@@ -255,6 +258,7 @@ private slots:
         QCOMPARE(m_fake->stagedSins().size(), stagesBefore);
         QCOMPARE(storedRows("tb_taxdata").size(), 1);
         dialog.reject();
+        QVERIFY(!dialog.cancelled());   // closed after its import
     }
 
     // Another local process sends the listener its own token before the user
@@ -366,6 +370,7 @@ private slots:
         QVERIFY2(o.history.contains(message), qPrintable(o.history.join(QLatin1Char('|'))));
         QCOMPARE(o.history.last(), QStringLiteral("Error happened in auto-fill, please try again later."));
         QCOMPARE(o.saved, 0);
+        QVERIFY(!o.cancelled);   // the run ended: its failure is told
         const QString failure = TddHttpServer::instance()->client().lastFailure();
         QVERIFY2(failure.contains(why), qPrintable(failure));
     }
@@ -406,6 +411,7 @@ private slots:
         else
             dialog->close();
         QVERIFY(!dialog->isVisible());
+        QVERIFY(dialog->cancelled());   // nothing is to be said of the CRA's records
         for (QThread *w : workers)
             QVERIFY(w->isFinished());
         dialog.reset();

@@ -181,6 +181,8 @@ private slots:
     void slipAndFormWarnings();
     void provincialWarnings_data();
     void provincialWarnings();
+    void typedProvincialAmounts_data();
+    void typedProvincialAmounts();
     void declinedSlipWarning();
     void withoutT1();
 
@@ -194,6 +196,17 @@ private:
         return file;
     }
     bool confirm(CReturnFile &file, int edition) { return file.self()->confirmPersonBeforeFiling(edition, true); }
+    // An EFILE confirmation of a person of the province with the forms given (calculated first or not).
+    bool confirmProvincial(int province, const QString &forms, bool calculated)
+    {
+        std::unique_ptr<CReturnFile> file = build(
+            person(QStringLiteral("\"t1\":{\"15000\":100},\"forms\":[%1]").arg(forms), "1980-04-12", 5, province));
+        if (!file)
+            return false;
+        if (calculated)
+            returnbuilder::recalculate(*file);
+        return confirm(*file, kEFile);
+    }
     // Texts shown, with the kind for composed and Yes/No questions of their own title.
     QStringList shown() const
     {
@@ -403,15 +416,42 @@ void TestConfirmations::provincialWarnings_data()
         << 9 << "{\"type\":34,\"fields\":{\"ApplyEnergyPropertyTax\":1,\"RentPaid\":12000}}" << QStringList();
 }
 
+// A typed 428 amount over its limit for the persons of the dependants list is confirmed
+// (on a calculated return, as the program asks before filing).
+void TestConfirmations::typedProvincialAmounts_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("forms");
+    QTest::addColumn<QString>("expected");
+    // no child in the dependants list: the limit, and the claim, is nil
+    QTest::newRow("MB428 fitness fees without a child")
+        << 3 << "{\"type\":86,\"fields\":{\"FitnessFees\":300}}"
+        << "The fitness amount entered on form MB428 (300.00) is more than its limit for the persons in the "
+           "dependants list: 0.00 is claimed. Please confirm the dependants' birth dates and disabilities.";
+    QTest::newRow("PE428 teacher supplies over 500")
+        << 10 << "{\"type\":78,\"fields\":{\"TeacherSupplyExpenses\":650}}"
+        << "The teacher school supply amount entered on form PE428 (650.00) is more than its limit: 500.00 is "
+           "claimed.";
+    QTest::newRow("PE428 teacher supplies within the limit")
+        << 10 << "{\"type\":78,\"fields\":{\"TeacherSupplyExpenses\":400}}" << QString();
+}
+
+void TestConfirmations::typedProvincialAmounts()
+{
+    QFETCH(int, province);
+    QFETCH(QString, forms);
+    QFETCH(QString, expected);
+    QVERIFY(confirmProvincial(province, forms, true));
+    QCOMPARE(shown().contains(expected), !expected.isEmpty());
+    QCOMPARE(shown().filter(QStringLiteral("is more than its limit")).size(), expected.isEmpty() ? 0 : 1);
+}
+
 void TestConfirmations::provincialWarnings()
 {
     QFETCH(int, province);
     QFETCH(QString, forms);
     QFETCH(QStringList, expected);
-    std::unique_ptr<CReturnFile> file =
-        build(person(QStringLiteral("\"t1\":{\"15000\":100},\"forms\":[%1]").arg(forms), "1980-04-12", 5, province));
-    QVERIFY(file);
-    QVERIFY(confirm(*file, kEFile));
+    QVERIFY(confirmProvincial(province, forms, false));
     QCOMPARE(shown().mid(1), QStringList({kRc210, kFhsa}) + expected);
 }
 

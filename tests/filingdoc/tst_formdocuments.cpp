@@ -245,7 +245,7 @@ void TestFormDocuments::t1135Header()
     QCOMPARE(elementText(doc, QStringLiteral("t1135:GivenName")), QStringLiteral("Avery"));
     QCOMPARE(elementText(doc, QStringLiteral("t1135:GainLossAmount")), QStringLiteral("-200"));
     QCOMPARE(elementText(doc, QStringLiteral("t1135:PreparerName")), QStringLiteral("Birch & Co Tax"));
-    // the page's name field holds the whole name and says so
+    // a whole name typed into the page's first-name field is still filed by its given name
     auto *t1135 = dynamic_cast<TaxData_T1135New *>(file->getForm(kFormT1135, 0, false));
     QVERIFY(t1135);
     QCOMPARE(t1135->text(TaxData_T1135New::F_FirstName), QStringLiteral("Avery Lindqvist"));
@@ -253,6 +253,11 @@ void TestFormDocuments::t1135Header()
     const FieldSpec &name = table.describedSpecs(CTaxData_Form::KindForm, kFormT1135)[size_t(
         table.indexOf(QStringLiteral("FirstName")))];
     QCOMPARE(QString::fromUtf8(name.caption), QStringLiteral("Full name"));
+    // the last name is in the full name already: filed, not shown a second time
+    const FieldSpec &last = table.describedSpecs(CTaxData_Form::KindForm, kFormT1135)[size_t(
+        table.indexOf(QStringLiteral("LastName")))];
+    QVERIFY(last.internal);
+    QCOMPARE(elementText(doc, QStringLiteral("t1135:FamilyName")), QStringLiteral("Lindqvist"));
 }
 
 void TestFormDocuments::t1013Checks_data()

@@ -211,14 +211,15 @@ private slots:
             << Lines{{"TaxOnIncome", 3002.60}, {"DividendCredit", 144.90}, {"42800", 1380.31}};
         // SK married with two children, spouse's net income 10,000: pay 70,000, net 70,000 - 650 - 60
         // = 69,290. Tax 52,057 x 10.5 % (5,465.99) + 17,233 x 12.5 % (2,154.13) = 7,620.12;
-        // spouse 20,340 - 10,000 = 10,340; children 2 x 7,015; (18,491 + 10,340 + 14,030 + 3,217.50
-        // + 1,049.12) x 10.5 % = 4,948.40
+        // spouse 20,340 - 10,000 = 10,340; the children's amount (58210) is the lower-income
+        // spouse's to claim first (it reaches this return only through SK(S2)); (18,491 + 10,340
+        // + 3,217.50 + 1,049.12) x 10.5 % = 3,475.25
         QTest::newRow("SK family")
             << 12 << with(employee(70000, 3217.50, 1049.12, 69290),
                           {{"MaritalStatus", 1}, {"SpouseNetIncome", 10000}, {"30300", 5705}})
             << 2 << 0.0 << 0.0
-            << Lines{{"Spouse", 10340.0}, {"ChildAmount", 14030.0}, {"NonRefundableCredits", 4948.40},
-                     {"42800", 2671.72}};
+            << Lines{{"Spouse", 10340.0}, {"ChildAmount", 0.0}, {"NonRefundableCredits", 3475.25},
+                     {"42800", 4144.87}};
         // YT 60,000: 55,867 x 6.4 % (3,575.49) + 3,568 x 9 % (321.12) = 3,896.61; (15,705 + 2,796.75
         // + 996 + employment 1,433) x 6.4 % = 1,339.57
         QTest::newRow("YT 60,000")

@@ -699,6 +699,34 @@ private slots:
         QCOMPARE(prpp->amount(TaxData_Slip_PRPP::F_Box12), 750.0);
     }
 
+    // A slip holds four sessions: the closing message names those not copied.
+    void sessionsBeyondTheFourthNamed()
+    {
+        QByteArray sessions;
+        for (int month = 1; month <= 6; ++month)
+            sessions += QStringLiteral("<TuitionSessionPeriod><FromPeriod>2024-%1</FromPeriod><ToPeriod>2024-%1</ToPeriod>"
+                                       "<TuitionSessionEligibleFeesAmount>100.00</TuitionSessionEligibleFeesAmount>"
+                                       "</TuitionSessionPeriod>")
+                            .arg(month, 2, 10, QLatin1Char('0'))
+                            .toLatin1();
+        const QByteArray xml = "<EFileIndividualIncomeTaxDataItem><IndividualTaxpayerIdentifier>abc"
+                               "</IndividualTaxpayerIdentifier><Slips><T2202Slip><TaxYear>2024</TaxYear>"
+                               "<SchoolIssuerName>Northern College</SchoolIssuerName><TuitionSessionPeriods>"
+                               + sessions + "</TuitionSessionPeriods></T2202Slip></Slips></EFileIndividualIncomeTaxDataItem>";
+        TiXmlDocument doc;
+        doc.Parse(xml.constData(), nullptr, TIXML_ENCODING_UTF8);
+        QVERIFY(!doc.Error());
+        TDDTaxDataOnePerson d(2024);
+        QCOMPARE(d.parse(doc.RootElement()), 0);
+        Person x;
+        QStringList imported;
+        x.p.applyAutoFillData(d, Everything(), &imported);
+        QCOMPARE(imported.mid(0, 2),
+                 (QStringList{"T2202 slip: Northern College",
+                              "T2202 slip: 2 tuition session(s) after the first 4 were not copied; enter them on the "
+                              "slip yourself"}));
+    }
+
     // Through the return file: the current person gets the data and the file is recalculated.
     void importThroughReturnFile()
     {

@@ -9,12 +9,15 @@
 #include "formtables.h"
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
+#include <QHash>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QSet>
 #include <memory>
 
 namespace {
 constexpr int kOntario = 9;
+constexpr int kT1Summary = 93;
 
 // A single return in the province with a T4, recalculated.
 CReturnFile *returnIn(int province)
@@ -95,21 +98,25 @@ private slots:
         }
     }
 
-    // No two shown rows of a type read the same: one label would name two amounts.
+    // No two shown rows of a type read the same: one caption names two values
+    // only on two lines of the form (the T1's two social benefits repayments).
     void labelsDistinct_data() { everyFieldListed_data(); }
     void labelsDistinct()
     {
         QFETCH(int, kind);
         QFETCH(int, type);
         const FormCaptions *captions = findFormCaptions(kind, type);
-        QSet<QString> labels;
+        QHash<QString, QString> lineOf;   // by caption
         for (int i = 0; i < captions->count; ++i) {
             const FieldCaption &row = captions->rows[i];
             if (row.flags & FieldCaption::Internal)
                 continue;
-            const QString label = QString::fromLatin1(row.line) + QLatin1Char(' ') + QString::fromUtf8(row.caption);
-            QVERIFY2(!labels.contains(label), qPrintable(label));
-            labels.insert(label);
+            const QString caption = QString::fromUtf8(row.caption);
+            const QString line = QString::fromLatin1(row.line);
+            if (lineOf.contains(caption))
+                QVERIFY2(!line.isEmpty() && !lineOf.value(caption).isEmpty() && lineOf.value(caption) != line,
+                         qPrintable(caption));
+            lineOf.insert(caption, line);
         }
     }
 
@@ -147,6 +154,33 @@ private slots:
             for (int i = 0; i < columns.count(); ++i)
                 QVERIFY2(listed.contains(QString::fromLatin1(columns.spec(i).key)), columns.spec(i).key);
         }
+    }
+
+    // The result page names every field of the T1 summary in words, never by
+    // its key ("Province 9", "CAIFlag", "Instalment1"); a code shows its label;
+    // only the estimate choices and the file's password take input.
+    void summaryInWords()
+    {
+        std::unique_ptr<CReturnFile> file(returnIn(kOntario));
+        CTaxData_Form *summary = file->self()->getForm(kT1Summary, 0, false);
+        QVERIFY(summary);
+        const FieldTable &table = summary->fieldTable();
+        const std::vector<FieldSpec> &specs = table.describedSpecs(summary->kind(), summary->formType());
+        static const QRegularExpression identifier(QStringLiteral("[a-z][A-Z]|[A-Z]{2}[a-z]|[A-Za-z][0-9]+$"));
+        const QSet<QString> typed{"CAIFlag", "CCBFlag", "GSTCreditFlag", "Password"};
+        for (int i = 0; i < table.count(); ++i) {
+            const FieldSpec &spec = specs[size_t(i)];
+            const QString key = QString::fromLatin1(spec.key);
+            QVERIFY2(!spec.internal && spec.caption, qPrintable(key));
+            const QString caption = QString::fromUtf8(spec.caption);
+            QVERIFY2(caption != key && !identifier.match(caption).hasMatch(), qPrintable(key + ": " + caption));
+            QVERIFY2(spec.calculated != typed.contains(key), qPrintable(key));
+            if (spec.kind == FieldKind::Int)
+                QVERIFY2(spec.choices && !choiceList(QString::fromLatin1(spec.choices)).isEmpty(), qPrintable(key));
+        }
+        const FieldSpec &province = specs[size_t(table.indexOf(QStringLiteral("ProvincialBenefitEstimate")))];
+        QVERIFY(QString::fromUtf8(province.caption).contains(QLatin1String("(estimate)")));
+        QVERIFY(specs[size_t(table.indexOf(QStringLiteral("Password")))].noPrint);
     }
 
     // A field the recalculation writes is read-only on the page: typed into, it

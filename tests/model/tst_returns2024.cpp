@@ -4,6 +4,7 @@
 #include "bqtest.h"
 #include "dependantinfostruct.h"
 #include "filingdocservices.h"
+#include "formtables.h"
 #include "creturnfile.h"
 #include "individualtaxdata.h"
 #include "returnbuilder.h"
@@ -69,8 +70,30 @@ QJsonObject summaryValues(const CReturnFile &file, int p)
     return out;
 }
 
+// The amounts of person p's provincial form 428: a line by its code ("58330"), an
+// uncoded line by its field key.
+QJsonObject provincialFormValues(const CReturnFile &file, int p)
+{
+    QJsonObject out;
+    const IndividualTaxData *person = p == 0 ? file.self() : file.spouse();
+    if (!person)
+        return out;
+    for (const FormEntry *e : person->forms()) {
+        const QByteArray name = e->object ? QByteArray(Global_Forms_Info[e->object->formType()].name) : QByteArray();
+        if (!name.endsWith("428"))
+            continue;
+        const FieldTable &table = e->object->fieldTable();
+        for (int i = 0; i < table.count(); ++i) {
+            const FieldSpec &spec = table.spec(i);
+            if (FieldTable::isNumeric(spec.kind))
+                out.insert(spec.code ? QString::number(spec.code) : QLatin1String(spec.key), e->object->amount(i));
+        }
+    }
+    return out;
+}
+
 // The return of a description, with its dependants ("dependants": first name, birth
-// date, relation 1 child or 2 other, infirm) in the household record.
+// date, relation 1 child or 2 other, infirm, net income) in the household record.
 CReturnFile *buildDescribed(const QJsonObject &description, QString *error = nullptr)
 {
     CReturnFile *file = returnbuilder::build(description, error);
@@ -84,6 +107,7 @@ CReturnFile *buildDescribed(const QJsonObject &description, QString *error = nul
         slot.birthDate = QDate::fromString(d.value(QStringLiteral("birthDate")).toString(), Qt::ISODate);
         slot.relation = d.value(QStringLiteral("relation")).toInt(DependantInfo::Child);
         slot.infirm = d.value(QStringLiteral("infirm")).toBool();
+        slot.netIncome = d.value(QStringLiteral("netIncome")).toDouble();
     }
     return file;
 }
@@ -208,7 +232,77 @@ private slots:
     void workersBenefit();
     void coupleWorkersBenefit();
     void prppExemptIncomeForm();
+
+    void provincialCreditCases_data();
+    void provincialCreditCases();
 };
+
+// The returns of the reference's provincial credit cases: a T4 of 50,000 (or the couples
+// and singles named), with one federal line typed. Each row: the case, the case it is
+// compared with (empty: none), the person, the line and the expected amount (with a case to
+// compare, the expected change of the line). A 50,000 T4 puts every case in the province's
+// first bracket, so a new credit amount comes off 42800 at the lowest rate.
+void TestReturns2024::provincialCreditCases_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<int>("person");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<double>("expected");
+    // line 31220 claimed: the province's volunteer amount at its lowest rate
+    QTest::newRow("BC volunteer firefighter") << "bc-50k-vfa" << "bc-50k" << 0 << "42800" << -151.80; // 3,000 x 5.06 %
+    QTest::newRow("NB volunteer firefighter") << "nb-50k-vfa" << "nb-50k" << 0 << "42800" << -470.00; // 5,000 x 9.4 %
+    QTest::newRow("SK volunteer firefighter") << "sk-50k-vfa" << "sk-50k" << 0 << "42800" << -315.00; // 3,000 x 10.5 %
+    QTest::newRow("NL volunteer firefighter") << "nl-50k-vfa" << "nl-50k" << 0 << "42800" << -261.00; // 3,000 x 8.7 %
+    // Nunavut's volunteer firefighters' tax credit (703) off the tax
+    QTest::newRow("NU volunteer firefighter") << "nu-50k-vfa" << "nu-50k" << 0 << "42800" << -703.00;
+    // Nova Scotia's refundable credit (62400) on line 47900, the tax unchanged
+    QTest::newRow("NS volunteer firefighter credit") << "ns-50k-vfa" << "ns-50k" << 0 << "47900" << 500.00;
+    QTest::newRow("NS volunteer firefighter tax") << "ns-50k-vfa" << "ns-50k" << 0 << "42800" << 0.0;
+    // line 31300 for one child, 12,000 of expenses: the province's amount up to its maximum
+    QTest::newRow("BC adoption") << "bc-50k-adopt" << "bc-50k" << 0 << "42800" << -607.20;   // 12,000 x 5.06 %
+    QTest::newRow("MB adoption") << "mb-50k-adopt" << "mb-50k" << 0 << "42800" << -1080.00;  // 10,000 x 10.8 %
+    QTest::newRow("ON adoption") << "on-50k-adopt" << "on-50k" << 0 << "42800" << -606.00;   // 12,000 x 5.05 %
+    QTest::newRow("AB adoption") << "ab-50k-adopt" << "ab-50k" << 0 << "42800" << -1200.00;  // 12,000 x 10 %
+    QTest::newRow("YT adoption") << "yt-50k-adopt" << "yt-50k" << 0 << "42800" << -768.00;   // 12,000 x 6.4 %
+    // MB428-A on the spouse's own net income 18,845 (19,000 less the enhanced CPP 155):
+    // 2,065 - 9 % x 18,845 (1,696.05) = 368.95 x 10.8 % = 39.85, as a single person's
+    QTest::newRow("MB family tax benefit of the spouse") << "mb-couple-30k-19k" << "" << 1 << "42800" << 174.24;
+    QTest::newRow("MB family tax benefit single") << "mb-single-19k" << "" << 0 << "42800" << 174.24;
+    // NS spouse amount (Worksheet NS428), supplement 3,000 - 6 % x (49,535 - 25,000) = 1,527.90:
+    // spouse's income 5,000: 9,329 - 5,000 = 4,329 and no supplement; 500: 8,481 + 1,027.90;
+    // nil: 8,481 + 1,527.90
+    QTest::newRow("NS spouse with 5,000") << "ns-couple-spouse5000" << "" << 0 << "42800" << 4047.16;
+    QTest::newRow("NS spouse with 500") << "ns-couple-spouse500" << "" << 0 << "42800" << 3591.84;
+    QTest::newRow("NS spouse with nil") << "ns-couple-spouse0" << "" << 0 << "42800" << 3547.89;
+    // PE single, 27,000, eligible for the disability amount: tax after credits 459.68; the
+    // low-income reduction 350 - 5 % x (26,737.50 - 21,500) = 88.125 -> 86.75 (no disability part)
+    QTest::newRow("PE disabled single") << "pe-single-27k-disabled" << "" << 0 << "42800" << 372.93;
+}
+
+void TestReturns2024::provincialCreditCases()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, base);
+    QFETCH(int, person);
+    QFETCH(QString, line);
+    QFETCH(double, expected);
+    const QDir dir(QStringLiteral(BQ_PROVINCIAL_CREDITS_DIR));
+    auto lineOf = [&](const QString &caseName, double &value) {
+        QString error;
+        std::unique_ptr<CReturnFile> file(buildDescribed(readDescription(dir.filePath(caseName + ".json")), &error));
+        QVERIFY2(file, qPrintable(caseName + ": " + error));
+        returnbuilder::recalculate(*file);
+        const QJsonObject lines = returnbuilder::calculatedLines(*file);
+        value = lines.value(QLatin1String(person == 0 ? "self" : "spouse")).toObject().value(line).toDouble();
+    };
+    double got = 0.0, before = 0.0;
+    lineOf(name, got);
+    if (!base.isEmpty())
+        lineOf(base, before);
+    QVERIFY2(qAbs(got - before - expected) < 0.005,
+             qPrintable(QStringLiteral("%1: got %2, expected %3").arg(line).arg(got - before, 0, 'f', 2).arg(expected, 0, 'f', 2)));
+}
 
 void TestReturns2024::returns_data()
 {
@@ -238,6 +332,9 @@ void TestReturns2024::returns()
         wrong << differences(actual, expectedOf(description.value(QStringLiteral("expected")), p), QLatin1String(who[p]));
         wrong << differences(actual, expectedOf(description.value(QStringLiteral("expectedProvincial")), p),
                              QLatin1String(who[p]));
+        wrong << differences(provincialFormValues(*file, p),
+                             expectedOf(description.value(QStringLiteral("expected428")), p),
+                             QLatin1String(who[p]) + QLatin1String(" 428"));
         wrong << differences(summaryValues(*file, p),
                              expectedOf(description.value(QStringLiteral("expectedSummary")), p),
                              QLatin1String(who[p]) + QLatin1String(" summary"));

@@ -3,6 +3,7 @@
 // client copy shows what its print mask and selection ask for.
 #include "bqtest.h"
 #include "creturnfile.h"
+#include "fieldtable.h"
 #include "fixturebarcodes.h"
 #include "formentry.h"
 #include "individualtaxdata.h"
@@ -10,6 +11,7 @@
 #include "returnbuilder.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -73,6 +75,8 @@ private:
     fixturebarcodes::Writer m_writer;
     QString m_couple, m_selfEmployed;
     int m_t183Id = 0;
+    int m_t4Id = 0;
+    QStringList m_summaryKeys;   // the fields of the T1 summary, by their keys
 
     QString save(const QString &json, const QString &name, bool addT183)
     {
@@ -86,7 +90,9 @@ private:
             // a text of more than 8-bit letters, as stored in UTF-8
             self.insert(QStringLiteral("t1"), QJsonObject{{QStringLiteral("City"), QStringLiteral("Trois-Rivi\u00e8res \u7a0e")}});
             QJsonArray forms = self.value(QStringLiteral("forms")).toArray();
-            forms.append(QJsonObject{{QStringLiteral("type"), 96}});
+            forms.append(QJsonObject{{QStringLiteral("type"), 96},
+                                     {QStringLiteral("fields"), QJsonObject{{QStringLiteral("DCN"), QStringLiteral("AB123456")},
+                                                                            {QStringLiteral("PreAssessment"), 1}}}});
             self.insert(QStringLiteral("forms"), forms);
             persons.replace(0, self);
             description.insert(QStringLiteral("persons"), persons);
@@ -96,10 +102,17 @@ private:
         if (!file)
             return QString();
         returnbuilder::recalculate(*file);
-        if (addT183)
+        if (addT183) {
             for (const FormEntry *e : file->self()->forms())
                 if (e->type == 96)
                     m_t183Id = e->id;
+            for (const FormEntry *e : file->self()->slips())
+                if (e->type == 1)
+                    m_t4Id = e->id;
+            const FieldTable &summary = file->self()->getForm(93, 0, false)->fieldTable();
+            for (int i = 0; i < summary.count(); ++i)
+                m_summaryKeys << QString::fromLatin1(summary.spec(i).key);
+        }
         const QString path = m_dir.filePath(name);
         return file->save(path, 1, &error) == 0 ? path : QString();
     }
@@ -234,15 +247,85 @@ private slots:
         QVERIFY(!text.contains(QLatin1String("Dear Sam")));
     }
 
-    void selectedFormAlone()
+    // One entry printed alone shows its content as its page does (the T183 the
+    // client signs: names, amounts, answers), under a file name of its own that
+    // leaves the whole return's copy as it was.
+    void selectedEntryAlone_data()
     {
-        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("selected")), 0, 0, false, 0, m_t183Id);
+        QTest::addColumn<int>("category");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("T183") << 0 << "couple_T183_%1.pdf"
+                              << QStringList{"T183 - Information Return", "Taxpayer: first name", "Sam",
+                                             "Taxpayer: social insurance number", "0*****286", "15000", "Total income",
+                                             "50,000.00", "Document control number (DCN)", "AB123456",
+                                             "Authorize the CRA to discuss this return with the filer", "Yes"};
+        QTest::newRow("T4 slip") << 1 << "couple_T4_%1.pdf"
+                                 << QStringList{"Slip T4", "Box 14", "Employment income", "50,000.00", "Box 10",
+                                                "Province of employment", "Ontario"};
+    }
+    void selectedEntryAlone()
+    {
+        QFETCH(int, category);
+        QFETCH(QString, name);
+        QFETCH(QStringList, shown);
+        const QString out = m_dir.filePath(QStringLiteral("selected-%1").arg(category));
+        const probe::Result whole = print(m_couple, out, 0, 0);
+        QCOMPARE(whole.jobs, QList<int>({0}));
+        const QByteArray wholeText = pdfText(whole.pdfNames.at(0)).toUtf8();
+        const int id = category == 0 ? m_t183Id : m_t4Id;
+        const probe::Result r = print(m_couple, out, 0, 0, false, category, id);
         QVERIFY2(r.finished, qPrintable(r.output));
         QCOMPARE(r.jobs, QList<int>({0}));
+        QCOMPARE(QFileInfo(r.pdfNames.at(0)).fileName(), name.arg(id));
         const QString text = pdfText(r.pdfNames.at(0));
-        QVERIFY2(text.contains(QLatin1String("T183 - Information Return")), qPrintable(text));
-        QVERIFY2(!text.contains(QLatin1String("Slip T4")), qPrintable(text));
+        for (const QString &s : shown)
+            QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
+        QVERIFY2(!text.contains(QLatin1String(category == 0 ? "Slip T4" : "T183")), qPrintable(text));
         QVERIFY2(!text.contains(QLatin1String("ON428")), qPrintable(text));
+        QCOMPARE(pdfText(whole.pdfNames.at(0)).toUtf8(), wholeText);
+    }
+
+    // The client copy and the result page name no field by its key: not the
+    // summary's ("Province 9", "MaritalStatus 0", "CAIFlag", "Instalment1",
+    // "Password"), not a program's code ("303 Claim the spouse ... Yes").
+    void noInternalNames_data()
+    {
+        QTest::addColumn<bool>("spouse");
+        QTest::addColumn<int>("category");
+        QTest::newRow("whole copy, self") << false << 0;
+        QTest::newRow("whole copy, spouse") << true << 0;
+        QTest::newRow("result page, self") << false << 99;
+        QTest::newRow("result page, spouse") << true << 99;
+    }
+    void noInternalNames()
+    {
+        QFETCH(bool, spouse);
+        QFETCH(int, category);
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("names-%1").arg(QTest::currentDataTag()))
+                                                    .replace(' ', '_').replace(',', '_'),
+                                      0, 0, spouse, category, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY(text.contains(QLatin1String("T1 Summary")));
+        QVERIFY(text.contains(QLatin1String("Province or territory of residence on December 31, 2024")));
+        QVERIFY(text.contains(QLatin1String("Ontario")));
+        QVERIFY(text.contains(QLatin1String("Married")));
+        // the summary's own rows: from its heading to the next entry's
+        const QString summary = text.mid(text.indexOf(QLatin1String("T1 Summary"))).section(QStringLiteral("\nT1 - "), 0, 0);
+        static const QRegularExpression runTogether(QStringLiteral("[a-z][A-Z]|[A-Z]{2}[a-z]|[0-9]"));
+        for (const QString &key : m_summaryKeys) {
+            // a key of words run together never shows; one that is a word never stands for a caption
+            if (runTogether.match(key).hasMatch())
+                QVERIFY2(!text.contains(key), qPrintable(key));
+            QVERIFY2(!summary.contains(QRegularExpression(QStringLiteral("(^|\\n)\\s*%1\\s+-?[0-9]").arg(key))),
+                     qPrintable(key));
+        }
+        QVERIFY(!text.contains(QLatin1String("Password")));
+        QVERIFY(!text.contains(QRegularExpression(QStringLiteral("(^|\\n)\\s*[0-9]{3}\\s"))));   // a three-digit code
+        QVERIFY(!text.contains(QLatin1String("Claim the spouse")));
+        if (category == 0)
+            QVERIFY(text.contains(QLatin1String("Yukon")) == false);   // a code not given prints nothing
     }
 
     void outputFolderWithAccentAndCjk()

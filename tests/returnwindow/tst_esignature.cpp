@@ -1,4 +1,5 @@
 // The return window's requests to the e-signature service, against the fake.
+#include "basetaxpage.h"
 #include "bqtest.h"
 #include "creturnfile.h"
 #include "ctaxdata_rc71.h"
@@ -15,6 +16,7 @@
 #include "vantrelfake.h"
 #include <QApplication>
 #include <QBuffer>
+#include <QLineEdit>
 #include <QMap>
 #include <QTextDocument>
 
@@ -162,6 +164,27 @@ private slots:
             t183(w)->fieldTable().indexOf(QStringLiteral("Text")))];
         QCOMPARE(QString::fromUtf8(shown.caption), QStringLiteral("E-signature request id"));
         QVERIFY(shown.calculated);
+    }
+
+    // The service's message is its own words: markup in it is shown, not
+    // rendered; the open T183 page shows the new request id at once.
+    void eSignatureReplyAsTextAndOnThePage()
+    {
+        m_fake->setSignatureReply(FakeResponse::text(R"({"sr_id":124,"message":"<h1>Sent</h1> to <b>ann</b>"})"));
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        w.goToForm(96);
+        QCoreApplication::processEvents();
+        QLineEdit *requestId = nullptr;
+        for (BaseTaxPage *page : w.openPages())
+            if (!requestId)
+                requestId = qobject_cast<QLineEdit *>(page->editorFor(QStringLiteral("Text")));
+        QVERIFY(requestId);
+        QVERIFY(requestId->text().isEmpty());
+        w.sendForESignature(96, false, QStringLiteral("ann@example.com"), QStringLiteral("046454286"),
+                            QStringLiteral("Ann"), m_pdf);
+        QVERIFY(!Qt::mightBeRichText(texts().last()));
+        QVERIFY(texts().last().endsWith(QLatin1String("\n<h1>Sent</h1> to <b>ann</b>")));
+        QCOMPARE(requestId->text(), QStringLiteral("124"));
     }
 
     void eSignatureStoresOnlyForT183AndRC71_data()

@@ -11,6 +11,7 @@
 #include "dlgvantrelafterprint.h"
 #include "filingdocservices.h"
 #include "filingseams.h"
+#include "folderview.h"
 #include "form_return.h"
 #include "individualtaxdata.h"
 #include "messages.h"
@@ -670,11 +671,12 @@ private slots:
         QString summary;
         w->updateSummary(summary);
         QVERIFY(w->filingStateLabel()->isHidden());
-        m_outcome = {true, true, QStringLiteral("CN777"), QStringLiteral("accepted")};
+        // the CRA answered at 14:05:10, as the result showed; the clock reads 14:07:30 when it is closed
+        m_outcome = {true, true, QStringLiteral("CN777"), QStringLiteral("accepted"), QStringLiteral("2025-03-05 14:05:10")};
         m_messages.scriptAnswer(MsgButton::No);   // not a multiple-year filing
         w->netfileReturn();
         QCOMPARE(m_requests.size(), 1);
-        const QString state = QStringLiteral("EFiled and accepted by the CRA on 2025-03-05 14:07:30, confirmation number CN777");
+        const QString state = QStringLiteral("EFiled and accepted by the CRA on 2025-03-05 14:05:10, confirmation number CN777");
         QCOMPARE(w->filingStateText(), state);
         QCOMPARE(w->filingStateLabel()->text(), state);
         QVERIFY(!w->filingStateLabel()->isHidden());
@@ -690,7 +692,7 @@ private slots:
         QCOMPARE(m_requests.size(), 1 + sent);
         const bool asked = !m_messages.texts().isEmpty()
             && m_messages.texts().first().startsWith(
-                QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:07:30 "
+                QStringLiteral("This return was already filed and accepted by the CRA on 2025-03-05 14:05:10 "
                                "(confirmation number CN777)."));
         QCOMPARE(asked, !reFile);
     }
@@ -843,6 +845,40 @@ private slots:
         if (withErrors)
             QVERIFY(m_messages.texts().contains(QStringLiteral(
                 "Do you still want to generate the printable file? Click 'Yes' button to continue print.")));
+    }
+
+    // "Print currently selected form only" hands the engine what the tree has
+    // selected: a form or a slip by its entry's id, the result page by its category.
+    void currentFormOnly_data()
+    {
+        QTest::addColumn<int>("category");
+        QTest::newRow("a form (T183)") << 0;
+        QTest::newRow("a slip (T4)") << 1;
+        QTest::newRow("the result page") << 99;
+    }
+    void currentFormOnly()
+    {
+        QFETCH(int, category);
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("selected.r24")));
+        int id = 0;
+        if (category == 0) {
+            id = w->returnFile()->findFormEntry(96, 0, false)->id;
+            w->folderView()->selectItem(category, id);
+        } else if (category == 1) {
+            w->addSlip(1);   // selects the new slip
+            int c = 0, type = 0;
+            w->folderView()->getSelection(c, type, id);
+            QVERIFY(c == 1 && id > 0);
+        } else {
+            w->folderView()->setCurrentItem(w->folderView()->root(FolderView::Result));
+        }
+        onNextModal(&m_watches, [this](QWidget *modal) {
+            modal->findChild<QAbstractButton *>(QStringLiteral("fld_CurFormOnly"))->setChecked(true);
+            onNextModal(&m_watches, [](QWidget *after) { qobject_cast<QDialog *>(after)->reject(); });
+            modal->findChild<QAbstractButton *>(QStringLiteral("btnPrint"))->click();
+        });
+        w->printWithOptions();
+        QCOMPARE(m_bridge.jobs, QStringList{QStringLiteral("0 %1 %2 0").arg(category).arg(id)});
     }
 
     void printMask_data()

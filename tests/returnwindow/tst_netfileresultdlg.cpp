@@ -117,7 +117,7 @@ class TestNetfileResultDlg : public QObject
     struct Outcome
     {
         bool filed;
-        QString confirmation, message;
+        QString confirmation, message, answerTime;
     };
     Outcome run(Form_Return &w, int mode, bool ok = true, const QString &testCase = QString())
     {
@@ -129,7 +129,7 @@ class TestNetfileResultDlg : public QObject
             box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
         dlg.exec();
-        return {dlg.filed, dlg.confirmationText, dlg.messageText};
+        return {dlg.filed, dlg.confirmationText, dlg.messageText, dlg.answerTime};
     }
 
 private slots:
@@ -217,6 +217,41 @@ private slots:
         QCOMPARE(sent[0].header("authorization"),
                  QByteArray("Basic ") + QByteArray("preparer@example.com:s3cret").toBase64());
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // A filing record that did not reach the e-signature service: the result
+    // says what failed beside the Part's "Check filing log file (n)"; the time it
+    // shows for the CRA's answer is the one handed back to the return window.
+    void filingRecordNotSent_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("recordRefused");
+        QTest::addColumn<QString>("bottom");
+        QTest::newRow("log-in refused")
+            << "wrong" << false
+            << "Check filing log file (-100)\nThe filing record was not sent to the e-signature service: it refused "
+               "the log-in. Check the e-signature (Vantrel) email and password in the preferences.";
+        QTest::newRow("record refused")
+            << "s3cret" << true
+            << "Check filing log file (-99)\nThe e-signature service did not accept the filing record.";
+    }
+    void filingRecordNotSent()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, recordRefused);
+        QFETCH(QString, bottom);
+        config().VantrelPswd = CString(password);
+        m_vantrelFake->setFilingReply(recordRefused ? VantrelFake::FilingReply::Refused
+                                                    : VantrelFake::FilingReply::ShortSuccess);
+        m_craFake->setScenario(QStringLiteral("accepted"));
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        const Outcome o = run(w, 1);
+        m_vantrelFake->setFilingReply(VantrelFake::FilingReply::ShortSuccess);
+        QVERIFY(o.filed);
+        QCOMPARE(m_pilot.results.size(), 1);
+        QCOMPARE(m_pilot.results[0].bottom, bottom);
+        QVERIFY(!o.answerTime.isEmpty());
+        QVERIFY2(m_pilot.results[0].overview.endsWith(o.answerTime), qPrintable(m_pilot.results[0].overview));
     }
 
     void efileRejected_data()

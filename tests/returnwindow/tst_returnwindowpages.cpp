@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSplitter>
 #include <QTableWidget>
@@ -42,6 +43,7 @@ constexpr int kT5 = 8;
 constexpr int kT1 = 1;
 constexpr int kSchedule9 = 9;
 constexpr int kSchedule8 = 150;
+constexpr int kSchedule7 = 7;
 constexpr int kResultForm = 93;
 constexpr int kT2125 = 125;
 constexpr int kSchedule3 = 4;
@@ -150,6 +152,12 @@ class TestFormReturn : public QObject
     }
     CReturnFile &file() { return *m_window->returnFile(); }
     IndividualTaxData &person() { return *file().currentPerson(); }
+    // The person's form of the type, added when the return has none.
+    CTaxData_Form *formOfType(int type)
+    {
+        CTaxData_Form *form = file().getForm(type, 0, false);
+        return form ? form : person().addForm(type, 0, true, 0, true)->object;
+    }
     void select(int category, int id)
     {
         m_window->folderView()->selectItem(category, id);
@@ -541,6 +549,106 @@ private slots:
         Q_UNUSED(w);
     }
 
+    // The result page: captions in words (never the key), choices by their
+    // labels, the worked-out amounts read-only: a refund typed over is not taken.
+    void resultPage()
+    {
+        Form_Return &w = window();
+        w.folderView()->setCurrentItem(root(w, FolderView::Result));
+        settle();
+        QCOMPARE(tabTitles(w.openPages()), (QStringList{"Result", "Identification", "Benefits and next year", "Schedules"}));
+        for (BaseTaxPage *page : w.openPages()) {
+            page->editorFor(QString());   // builds the page
+            auto *rows = qobject_cast<QFormLayout *>(page->layout()->itemAt(0)->layout());
+            QVERIFY(rows && rows->rowCount() > 0);
+            for (int r = 0; r < rows->rowCount(); ++r) {
+                auto *label = qobject_cast<QLabel *>(rows->itemAt(r, QFormLayout::LabelRole)->widget());
+                const QString key = rows->itemAt(r, QFormLayout::FieldRole)->widget()->objectName().mid(4);
+                QVERIFY(label);
+                // a key of words run together ("MaritalStatus", "CAIFlag", "Instalment1") is never shown;
+                // one that is a word ("Refund") is never the whole caption
+                static const QRegularExpression runTogether(QStringLiteral("[a-z][A-Z]|[A-Z]{2}[a-z]|[0-9]"));
+                const QString caption = label->text().section(QLatin1Char(' '), label->text().at(0).isDigit() ? 1 : 0);
+                QVERIFY2(caption != key && !(runTogether.match(key).hasMatch() && label->text().contains(key)),
+                         qPrintable(label->text()));
+            }
+        }
+        BaseTaxPage *result = pageTitled(w, QStringLiteral("Result"));
+        auto *province = qobject_cast<CT1ComboBox *>(result->editorFor(QStringLiteral("Province")));
+        QVERIFY(province && !province->isEnabled());
+        QCOMPARE(province->currentText(), QStringLiteral("Ontario"));
+        auto *refund = qobject_cast<QLineEdit *>(result->editorFor(QStringLiteral("Refund")));
+        QVERIFY(refund && refund->isReadOnly());
+        // T4: tax deducted 6,000.00 against 4,745.67 payable (the T1's own lines)
+        QCOMPARE(refund->text(), QString::number(person().t1()->valueByCode(48400), 'f', 2));
+        QTest::keyClicks(refund, QStringLiteral("999"));
+        result->commitPage();
+        QCOMPARE(refund->text(), QString::number(person().t1()->valueByCode(48400), 'f', 2));
+        BaseTaxPage *identification = pageTitled(w, QStringLiteral("Identification"));
+        auto *marital = qobject_cast<CT1ComboBox *>(identification->editorFor(QStringLiteral("MaritalStatus")));
+        QVERIFY(marital && marital->currentText() == QStringLiteral("Married"));
+        auto *password = qobject_cast<QLineEdit *>(identification->editorFor(QStringLiteral("Password")));
+        QVERIFY(password && !password->isReadOnly());
+        BaseTaxPage *benefits = pageTitled(w, QStringLiteral("Benefits and next year"));
+        for (const char *flag : {"CAIFlag", "CCBFlag", "GSTCreditFlag"})
+            QVERIFY(benefits->editorFor(QString::fromLatin1(flag))->isEnabled());
+    }
+
+    // Values a form page shows in words or as what they are: a code not given
+    // is blank, a month by its name, the T1135 filer by its kind; Schedule 7's
+    // contributions of 2024 before those of 2025.
+    void valuesAsTheFormHasThem_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("T1, Yukon First Nation not given") << kT1 << "YukonFirstNation" << "";
+        QTest::newRow("Schedule 8, election month") << kSchedule8 << "Line50372" << "March";
+        QTest::newRow("T1135, filer type") << kT1135 << "Kind" << "Individual";
+    }
+    void valuesAsTheFormHasThem()
+    {
+        QFETCH(int, type);
+        QFETCH(QString, key);
+        QFETCH(QString, shown);
+        window();
+        CTaxData_Form *form = formOfType(type);
+        if (type == kSchedule8)
+            form->setAmount(form->fieldTable().indexOf(key), 3);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(form, pages, &parent);
+        QWidget *editor = nullptr;
+        for (BaseTaxPage *page : pages)
+            if (!editor)
+                editor = page->editorFor(key);
+        QVERIFY(editor);
+        if (auto *combo = qobject_cast<CT1ComboBox *>(editor))
+            QCOMPARE(combo->currentText(), shown);
+        else
+            QCOMPARE(qobject_cast<QLineEdit *>(editor)->text(), shown);
+    }
+
+    void schedule7RowsInTheFormsOrder()
+    {
+        window();
+        CTaxData_Form *sch7 = person().getForm(kSchedule7, 0, true);
+        QVERIFY(sch7);
+        QWidget parent;
+        QList<BaseTaxPage *> pages;
+        createPages(sch7, pages, &parent);
+        BaseTaxPage *page = pages.first();
+        QWidget *contributions2024 = page->editorFor(QStringLiteral("ContribRestOfYear"));
+        QWidget *contributions2025 = page->editorFor(QStringLiteral("ContribFirst60Days"));
+        auto *rows = qobject_cast<QFormLayout *>(page->layout()->itemAt(0)->layout());
+        int of2024 = -1, of2025 = -1;
+        QFormLayout::ItemRole role;
+        rows->getWidgetPosition(contributions2024, &of2024, &role);
+        rows->getWidgetPosition(contributions2025, &of2025, &role);
+        QVERIFY(of2024 >= 0 && of2025 >= 0);
+        QVERIFY(of2024 < of2025);
+    }
+
     // ---- row lists
 
     // A donation typed into a new row of the Schedule 9 page reaches the T1's
@@ -720,9 +828,7 @@ private slots:
         QFETCH(QStringList, titles);
         QFETCH(QString, rowsOn);
         window();
-        CTaxData_Form *form = file().getForm(type, 0, false);
-        if (!form)
-            form = person().addForm(type, 0, true, 0, true)->object;
+        CTaxData_Form *form = formOfType(type);
         QWidget parent;
         QList<BaseTaxPage *> pages;
         createPages(form, pages, &parent);

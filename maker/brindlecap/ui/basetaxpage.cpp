@@ -17,10 +17,12 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char kMessage[] = "inputMessage";
 const int kLongestCaptionLine = 340;   // pixels
+const char kCalculatedBackground[] = "#DDE3E8";   // of what the program works out
 
 // A button of a page: it posts one of the window's page events.
 struct PageButton
@@ -139,6 +141,9 @@ BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section,
     for (int i = 0; i < int(specs.size()); ++i)
         if (!specs[size_t(i)].internal && specs[size_t(i)].section == section)
             m_fields.append(i);
+    // the rows as the form has them, which is not always the stored order
+    std::stable_sort(m_fields.begin(), m_fields.end(),
+                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
 }
 
 BaseTaxPage::~BaseTaxPage() = default;
@@ -197,6 +202,11 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         // a calculated code shows its label, read-only
         auto *combo = new CT1ComboBox(this);
         combo->setEnabled(!spec.calculated);
+        if (spec.calculated) {
+            combo->setStyleSheet(QStringLiteral("QComboBox {background: %1; color: #263238; border: 1px dashed #78909C;}")
+                                     .arg(QLatin1String(kCalculatedBackground)));
+            combo->setToolTip(tr("Calculated by the program"));
+        }
         for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
             combo->addItem(choice.second, choice.first);
         connect(combo, QOverload<int>::of(&QComboBox::activated), this, [this, combo] { editFinished(combo); });
@@ -209,7 +219,8 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         line->setReadOnly(true);
         line->setProperty("calculated", true);
         line->setProperty("baseStyle",
-                          QStringLiteral("QLineEdit {background: #DDE3E8; color: #263238; border: 1px dashed #78909C;}"));
+                          QStringLiteral("QLineEdit {background: %1; color: #263238; border: 1px dashed #78909C;}")
+                              .arg(QLatin1String(kCalculatedBackground)));
         line->setStyleSheet(line->property("baseStyle").toString());
         line->setToolTip(tr("Calculated by the program"));
         return line;
@@ -316,8 +327,11 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
     } else if (auto *combo = qobject_cast<CT1ComboBox *>(editor)) {
         combo->SetCurSelData(int(values.number(field)));
     } else if (auto *line = qobject_cast<QLineEdit *>(editor)) {
-        const QString text = spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
-                                                            : values.valueText(field);
+        QString text = spec.kind == FieldKind::Amount ? QString::number(values.number(field), 'f', 2)
+                                                      : values.valueText(field);
+        // a code not given yet (its default below 0) is blank, not a number
+        if (spec.kind == FieldKind::Int && spec.defaultValue < 0 && values.number(field) == spec.defaultValue)
+            text.clear();
         if (auto *entry = qobject_cast<EntryLineEdit *>(line))
             entry->showText(text);
         else

@@ -69,7 +69,7 @@ private:
     bool m_built = false;
     bool m_loading = false;
     bool m_committing = false;
-    QList<int> m_fields;                 // the fields this page shows, in table order
+    QList<int> m_fields;                 // the fields this page shows, in caption-table order
     QHash<int, QWidget *> m_editors;     // by field index
     QList<RowListEditor *> m_rowLists;
 };

@@ -84,8 +84,9 @@ class TestReturnFileDialogs : public QObject
         data.fld_TaxPronv = 9;
         data.fld_MaritalStatus = maritalStatus;
         data.fld_dob = QDate(1980, 1, 1);
+        // no spouse's first name: no spouse at all
         data.fld_FirstNameSpouse = CString(spouseFirst);
-        data.fld_LastNameSpouse = CString("Smith");
+        data.fld_LastNameSpouse = CString(spouseFirst.isEmpty() ? "" : "Smith");
         data.fld_dobSpouse = QDate(1981, 2, 2);
         CReturnFile r(0);
         r.applyNewReturnData(data);
@@ -202,6 +203,48 @@ private slots:
         QCOMPARE(QString(TabWndApp::instance()->LastImportPath), QFileInfo(path("prior")).canonicalFilePath());
         QCOMPARE(contents(prior), before);   // the source file is never written
     }
+    // "Make coupled" tells before the spouse's return is made and the marital
+    // status changed, and refuses a prior-year return that names no spouse.
+    void importMakeCoupledAsks_data()
+    {
+        QTest::addColumn<QString>("spouse");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("imported");
+        QTest::newRow("a named spouse, Yes") << "Bob" << int(MsgButton::Yes) << true;
+        QTest::newRow("a named spouse, No: the options stay open") << "Bob" << int(MsgButton::No) << false;
+        QTest::newRow("no spouse: refused, the options stay open") << "" << int(MsgButton::Yes) << false;
+    }
+    void importMakeCoupledAsks()
+    {
+        QFETCH(QString, spouse);
+        QFETCH(int, answer);
+        QFETCH(bool, imported);
+        const QString prior = saveSingle(QStringLiteral("prior/ask.r23"), QStringLiteral("Ann"), spouse,
+                                         spouse.isEmpty() ? 5 : 0);
+        MainWindow main(TabWndApp::instance());
+        m_messages.clear();
+        m_messages.scriptAnswer(answer);
+        bool stayedOpen = false;
+        onModal<DlgImportOption_Info>([&stayedOpen](DlgImportOption_Info *dlg) {
+            dlg->findChild<QAbstractButton *>("fld_bMakeCoupled")->click();
+            dlg->findChild<QPushButton *>("btnImport")->click();
+            stayedOpen = dlg->isVisible();
+            if (stayedOpen)
+                dlg->findChild<QPushButton *>("btnCancel")->click();
+        });
+        main.importPriorYearReturn(prior);
+        QCOMPARE(stayedOpen, !imported);
+        QCOMPARE(main.openReturnCount(), imported ? 1 : 0);
+        QCOMPARE(m_messages.texts().size(), 1);
+        QVERIFY2(m_messages.texts().first().contains(spouse.isEmpty() ? QStringLiteral("names no spouse")
+                                                                       : QStringLiteral("Bob Smith")),
+                 qPrintable(m_messages.texts().first()));
+        if (imported) {
+            QVERIFY(main.currentReturn()->returnFile()->isCoupled());
+            QVERIFY(m_messages.texts().first().contains(QLatin1String("the marital status becomes Married")));
+        }
+    }
+
     void importCancelledOrFailing()
     {
         const QString prior = saveSingle(QStringLiteral("prior/cancel.r23"), QStringLiteral("Ann"));

@@ -29,8 +29,7 @@ public class ClientCopy
     public static final int CATEGORY_NONE = -1, CATEGORY_FORM = 0, CATEGORY_SLIP = 1, CATEGORY_NOTE = 3,
                             CATEGORY_RESULT = 99;
     static final String LETTER_TEMPLATE = "t1_clientletter_own.pdf";
-    // The T1 lines of the result page.
-    private static final int[] RESULT_LINES = {15000, 23600, 26000, 35000, 42000, 43500, 43700, 48200, 48400, 48500};
+    static final int T1_SUMMARY = 93;
 
     private final ReportJob job;
     private final PersonData person;
@@ -53,7 +52,7 @@ public class ClientCopy
         PdfWriter writer = PdfWriter.getInstance(doc, out);
         doc.addTitle("2024 T1 return of " + id.fullName());
         doc.open();
-        boolean selected = category != CATEGORY_NONE && (category != 0 || entryId != 0);
+        boolean selected = isSelection(category, entryId);
         if (!selected && job.has(ReportJob.MASK_CLIENT_LETTER))
             writeLetter(doc, writer);
         writeIdentification(doc);
@@ -64,6 +63,29 @@ public class ClientCopy
         if (!selected && job.has(ReportJob.MASK_INVOICE))
             writeInvoice(doc);
         doc.close();
+    }
+
+    // Whether a job prints one entry (or the result page) rather than the whole return.
+    static boolean isSelection(int category, int entryId)
+    {
+        return category != CATEGORY_NONE && (category != CATEGORY_FORM || entryId != 0);
+    }
+
+    // The file name's part for a print of one entry: "_T183_112", "_T4_105",
+    // "_summary"; empty for the whole return.
+    static String selectionSuffix(PersonData person, int category, int entryId)
+    {
+        if (!isSelection(category, entryId))
+            return "";
+        if (category == CATEGORY_RESULT)
+            return "_summary";
+        List<ReturnEntry> list = category == CATEGORY_SLIP ? person.slips
+                               : category == CATEGORY_NOTE ? person.notes : person.forms;
+        String name = category == CATEGORY_NOTE ? "note" : "entry";
+        for (ReturnEntry e : list)
+            if (e.id == entryId && e.category != ReturnEntry.NOTE)
+                name = entryName(e).replaceFirst("^Slip ", "").replaceFirst(" - .*$", "");
+        return "_" + name.replaceAll("[^A-Za-z0-9]", "") + "_" + entryId;
     }
 
     private void writeHeader(Document doc) throws DocumentException
@@ -161,7 +183,7 @@ public class ClientCopy
     {
         doc.add(text(entryName(e), heading));
         FieldLayout layout = layoutOf(e);
-        PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2f});
+        PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2.6f});
         table.setWidthPercentage(100);
         int rows = 0;
         if (e.category == ReturnEntry.NOTE) {
@@ -179,33 +201,48 @@ public class ClientCopy
         doc.add(text(" ", body));
     }
 
-    // The coded values of the fields (list l's row when l >= 0) that a page shows,
-    // under the page's captions; a coded choice shows its label.
+    // The values of the fields (list l's row when l >= 0) that a page shows, in
+    // the page's order under its captions and lines: an amount or a number that is
+    // not nil, a ticked box, a date or a text given; a choice by its label.
     private int addValues(PdfPTable table, FieldValues v, FieldLayout layout, int l, String prefix)
     {
-        int[] codes = l < 0 ? layout.codes : layout.rowCodes[l];
         int added = 0;
-        for (int i = 0; i < v.count() && i < codes.length; ++i) {
-            double value = v.number(i);
-            if (codes[i] == 0 || !v.isNumber(i) || Math.abs(value) < 0.005 || !layout.shown(l, i))
+        int[] order = l < 0 ? layout.order() : null;
+        int count = l < 0 ? order.length : layout.rowKeys[l].length;
+        for (int n = 0; n < count; ++n) {
+            int i = l < 0 ? order[n] : n;
+            if (i >= v.count() || !layout.shown(l, i))
                 continue;
-            table.addCell(cell(String.valueOf(codes[i]), Element.ALIGN_LEFT));
+            String value = valueText(v, layout, l, i);
+            if (value == null)
+                continue;
+            table.addCell(cell(l < 0 ? layout.line(i) : "", Element.ALIGN_LEFT));
             table.addCell(cell(prefix + layout.caption(l, i), Element.ALIGN_LEFT));
-            table.addCell(cell(valueText(layout, l, i, value), Element.ALIGN_RIGHT));
+            table.addCell(cell(value, v.isNumber(i) ? Element.ALIGN_RIGHT : Element.ALIGN_LEFT));
             ++added;
         }
         return added;
     }
 
-    // A choice by its label, a ticked box as "Yes", a whole number without cents, else an amount.
-    static String valueText(FieldLayout layout, int l, int i, double value)
+    // A field's value as printed; null when there is nothing to print.
+    private String valueText(FieldValues v, FieldLayout layout, int l, int i)
     {
+        if (!v.isNumber(i)) {
+            String text = v.text(i).trim();
+            if (text.isEmpty())
+                return null;
+            return l < 0 && layout.isSin(i) ? Identification.sinShown(text.replace(" ", ""), job.has(ReportJob.MASK_FULL_SIN))
+                                            : text;
+        }
+        double value = v.number(i);
         String choice = l < 0 ? layout.choiceLabel(i, value) : null;
         if (choice != null)
-            return choice;
-        switch (layout.kind(l, i)) {
-        case 2: return String.valueOf(Math.round(value));
-        case 3: return "Yes";
+            return choice.isEmpty() ? null : choice;
+        if (Math.abs(value) < 0.005)
+            return null;
+        switch (v.kinds[i]) {
+        case FieldValues.INT: return value < 0 ? null : String.valueOf(Math.round(value));   // below 0: not given
+        case FieldValues.FLAG: return "Yes";
         default: return amount(value);
         }
     }
@@ -223,26 +260,12 @@ public class ClientCopy
         return String.format(Locale.CANADA, "%,.2f", v);
     }
 
+    // The result page: the T1 summary, as its page shows it.
     private void writeResult(Document doc) throws DocumentException
     {
-        doc.add(text("Result of the 2024 return", heading));
-        ReturnEntry t1 = person.firstForm(1);
-        FieldLayout layout = FieldLayout.form(1);
-        if (t1 == null || layout == null)
-            return;
-        PdfPTable table = new PdfPTable(new float[] {1.2f, 5f, 2f});
-        table.setWidthPercentage(100);
-        for (int line : RESULT_LINES) {
-            for (int i = 0; i < layout.codes.length && i < t1.fields.count(); ++i) {
-                if (layout.codes[i] != line)
-                    continue;
-                table.addCell(cell(String.valueOf(line), Element.ALIGN_LEFT));
-                table.addCell(cell(layout.caption(-1, i), Element.ALIGN_LEFT));
-                table.addCell(cell(amount(t1.fields.number(i)), Element.ALIGN_RIGHT));
-                break;
-            }
-        }
-        doc.add(table);
+        ReturnEntry summary = person.firstForm(T1_SUMMARY);
+        if (summary != null)
+            writeEntry(doc, summary);
     }
 
     private void writeInvoice(Document doc) throws DocumentException

@@ -18,9 +18,12 @@ public class FieldLayout
     // 1 amount, 2 whole number, 3 flag, 4 date, 5 text; null when the class has none
     private int[] kinds;
     private int[][] rowKinds;
-    // null when the class has no captions; an entry is null for a field no page shows
+    // null when the class has no captions; an entry is null for a field not printed
     private String[] captions;
     private String[] choices;
+    private String[] lines;
+    private boolean[] sins;
+    private int[] order;
     private String[][] rowCaptions;
 
     private static final Map<Integer, FieldLayout> forms = new HashMap<Integer, FieldLayout>();
@@ -76,6 +79,31 @@ public class FieldLayout
         return String.valueOf(Math.round(value));
     }
 
+    // The line or box a page shows beside a field ("30300", "Box 14"); its line
+    // code when the class has no captions.
+    public String line(int i)
+    {
+        if (lines != null)
+            return i < lines.length ? lines[i] : "";
+        return i < codes.length && codes[i] > 0 ? String.valueOf(codes[i]) : "";
+    }
+
+    public boolean isSin(int i)
+    {
+        return sins != null && i < sins.length && sins[i];
+    }
+
+    // The fields in the order the pages show them; the stored order without captions.
+    public int[] order()
+    {
+        if (order != null)
+            return order;
+        int[] stored = new int[keys.length];
+        for (int i = 0; i < stored.length; ++i)
+            stored[i] = i;
+        return stored;
+    }
+
     // The kind of a field (list l's rows when l >= 0); 1 (amount) when unknown.
     public int kind(int l, int i)
     {
@@ -108,6 +136,9 @@ public class FieldLayout
             layout.captions = (String[]) c.getField("CAPTIONS").get(null);
             layout.choices = (String[]) c.getField("CHOICES").get(null);
             layout.rowCaptions = (String[][]) c.getField("ROW_CAPTIONS").get(null);
+            layout.lines = (String[]) c.getField("LINES").get(null);
+            layout.sins = (boolean[]) c.getField("SIN").get(null);
+            layout.order = (int[]) c.getField("ORDER").get(null);
         } catch (ReflectiveOperationException e) {
             // printed by their keys
         } catch (LinkageError e) {

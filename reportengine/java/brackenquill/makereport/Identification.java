@@ -55,8 +55,13 @@ public class Identification
         return join(firstName, lastName, " ");
     }
 
-    // "1*****789": the first digit and the last three.
     public String sinShown(boolean full)
+    {
+        return sinShown(sin, full);
+    }
+
+    // "1*****789": the first digit and the last three.
+    public static String sinShown(String sin, boolean full)
     {
         if (full || sin.length() < 4)
             return sin;

@@ -53,7 +53,9 @@ public class ReportWriter
         if (job.data == null)
             return NOTHING_READ;
         PersonData person = job.data.person(spouse);
-        File out = new File(job.outputFolder, fileStem(spouse) + ".pdf");
+        // one entry printed alone does not take the name of the whole return's copy
+        String selection = job.kind == 0 ? ClientCopy.selectionSuffix(person, category, entryId) : "";
+        File out = new File(job.outputFolder, fileStem(spouse) + selection + ".pdf");
         Path temporary = null;
         try {
             temporary = privateTemporary(out);
