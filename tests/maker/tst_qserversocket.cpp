@@ -119,10 +119,9 @@ private slots:
         QCOMPARE(spy.count(), 0);
     }
 
-    // A byte every 100 ms would keep an idle timer from firing; the request's
-    // own deadline still cuts the connection, and nothing is handed on. (The
-    // idle timer keeps its own length: a pause of the machine must not let it
-    // cut the connection first.)
+    // A request dripped a byte every 100 ms is cut by its own deadline, and
+    // nothing is handed on. The idle timer keeps its own length: a pause of
+    // the machine between two bytes must not let it cut the connection first.
     void drippingRequestIsCut()
     {
         QServerSocket server(0);
