@@ -483,5 +483,5 @@ void TestFormDocuments::returnEnvelopes()
         QCOMPARE(elementText(envelope, QStringLiteral("ef:RC71ElectronicSignatureIndicator")), QStringLiteral("1"));
 }
 
-QTEST_GUILESS_MAIN(TestFormDocuments)
+BQ_TEST_MAIN_CORE(TestFormDocuments)
 #include "tst_formdocuments.moc"

@@ -498,5 +498,5 @@ void TestT1ReturnDocument::padAgreement()
         QVERIFY(text.contains(QLatin1String("on 2025-04-30")));
 }
 
-QTEST_GUILESS_MAIN(TestT1ReturnDocument)
+BQ_TEST_MAIN_CORE(TestT1ReturnDocument)
 #include "tst_t1returndocument.moc"

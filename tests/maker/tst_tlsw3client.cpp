@@ -12,15 +12,7 @@ namespace {
 const char kSoapPath[] = "/ebci/pfeo/ws/services/FileReturnService";
 const char kSoapType[] = "text/xml; charset=UTF-8";
 
-TLSW3Client::Timeouts quickTimeouts()
-{
-    TLSW3Client::Timeouts t;
-    t.connectMs = 2000;
-    t.handshakeMs = 2000;
-    t.writeMs = 2000;
-    t.readMs = 700;
-    return t;
-}
+const int kDefaultReadMs = TLSW3Client::Timeouts().readMs;
 
 struct Exchange
 {
@@ -31,17 +23,20 @@ struct Exchange
     qint64 elapsedMs = 0;
 };
 
-Exchange post(const QString &host, const QByteArray &body, const char *path = kSoapPath, bool keepAlive = false)
+// With the client's own time-outs; a test of a silent server gives the reply a short one.
+Exchange post(const QString &host, const QByteArray &body, const char *path = kSoapPath, int readMs = kDefaultReadMs)
 {
     Exchange e;
     QElapsedTimer clock;
     clock.start();
     TLSW3Client client;
-    client.setTimeouts(quickTimeouts());
+    TLSW3Client::Timeouts t;
+    t.readMs = readMs;
+    client.setTimeouts(t);
     e.connected = client.Connect(host, 443);
     e.connectError = client.errorText();
     if (e.connected)
-        e.called = client.CallSoap(path, keepAlive, kSoapType, body.constData(), body.size(), e.reply);
+        e.called = client.CallSoap(path, false, kSoapType, body.constData(), body.size(), e.reply);
     e.elapsedMs = clock.elapsed();
     return e;
 }
@@ -170,22 +165,25 @@ private slots:
     {
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QString>("error");
-        QTest::newRow("silence times out") << QByteArray("/silent") << "No complete reply within 700 ms";
-        QTest::newRow("drop after request") << QByteArray("/drop") << "closed the connection without a reply";
-        QTest::newRow("body cut short") << QByteArray("/truncated") << "before the whole reply";
-        QTest::newRow("not HTTP") << QByteArray("/garbage") << "not HTTP";
+        QTest::addColumn<int>("readMs");
+        QTest::newRow("silence times out") << QByteArray("/silent") << "No complete reply within 700 ms" << 700;
+        QTest::newRow("drop after request") << QByteArray("/drop") << "closed the connection without a reply"
+                                            << kDefaultReadMs;
+        QTest::newRow("body cut short") << QByteArray("/truncated") << "before the whole reply" << kDefaultReadMs;
+        QTest::newRow("not HTTP") << QByteArray("/garbage") << "not HTTP" << kDefaultReadMs;
     }
     void brokenRepliesFail()
     {
         QFETCH(QByteArray, path);
         QFETCH(QString, error);
-        const Exchange e = post(hostPort(m_server), "<x/>", path.constData());
+        QFETCH(int, readMs);
+        const Exchange e = post(hostPort(m_server), "<x/>", path.constData(), readMs);
         QVERIFY(e.connected);
         QVERIFY(!e.called);
         QCOMPARE(e.reply.requestSent, 1);
         QVERIFY2(QString(e.reply.errorText).contains(error), qPrintable(e.reply.errorText));
-        QVERIFY(e.elapsedMs < 5000);
-        QCOMPARE(m_server.requestCount(), 1);
+        // the client may give up on silence before the server has read the request
+        QTRY_COMPARE(m_server.requestCount(), 1);
     }
 
     // Each byte of a chunked body is decoded once, as it comes: a megabyte in
@@ -193,7 +191,7 @@ private slots:
     void chunkedReplyWithinDeadline()
     {
         TLSW3Client client;
-        TLSW3Client::Timeouts t = quickTimeouts();
+        TLSW3Client::Timeouts t;
         t.readMs = 10000;
         client.setTimeouts(t);
         QVERIFY(client.Connect(hostPort(m_server)));
@@ -211,7 +209,6 @@ private slots:
     void replyOverCapFails()
     {
         TLSW3Client client;
-        client.setTimeouts(quickTimeouts());
         client.setMaxReplyBytes(1000);
         QVERIFY(client.Connect(hostPort(m_server)));
         RawHTTPSoapResponseStru reply;
@@ -232,7 +229,6 @@ private slots:
     {
         QFETCH(QByteArray, path);
         TLSW3Client client;
-        client.setTimeouts(quickTimeouts());
         client.setMaxReplyBytes(20000);
         QVERIFY(client.Connect(hostPort(m_server)));
         RawHTTPSoapResponseStru reply;
@@ -244,7 +240,6 @@ private slots:
     void keepAliveLeavesSessionOpen()
     {
         TLSW3Client client;
-        client.setTimeouts(quickTimeouts());
         QVERIFY(client.Connect(hostPort(m_server)));
         RawHTTPSoapResponseStru reply;
         QVERIFY(client.CallSoap(kSoapPath, true, kSoapType, "<a/>", 4, reply));
@@ -328,7 +323,7 @@ private slots:
         QVERIFY(mute.listen(QHostAddress::LocalHost, 0));
         mute.pauseAccepting();
         TLSW3Client client;
-        TLSW3Client::Timeouts t = quickTimeouts();
+        TLSW3Client::Timeouts t;
         t.handshakeMs = 400;
         client.setTimeouts(t);
         QElapsedTimer clock;

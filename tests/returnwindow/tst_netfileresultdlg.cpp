@@ -142,11 +142,6 @@ private slots:
         m_vantrelFake = std::make_unique<VantrelFake>(m_vantrel);
         QVERIFY2(m_cra.start(), qPrintable(m_cra.errorString()));
         QVERIFY2(m_vantrel.start(), qPrintable(m_vantrel.errorString()));
-        TLSW3Client::Timeouts quick;
-        quick.connectMs = quick.handshakeMs = quick.writeMs = 3000;
-        quick.readMs = 1500;
-        TLSW3Client::setDefaultTimeouts(quick);
-        QWebClient::setDefaultTimeout(3000);
         setFilingRunFolder(QFileInfo(runFile("efileresult.txt")).absolutePath());
     }
     void init()
@@ -157,6 +152,7 @@ private slots:
         m_cra.clearRequests();
         m_vantrel.clearRequests();
         m_craFake->setScenario(QString());
+        TLSW3Client::setDefaultTimeouts(TLSW3Client::Timeouts());   // a reply that comes is never cut short
         m_services.notice.clear();
         m_services.balance = 0;
         m_services.testCase.clear();
@@ -314,6 +310,11 @@ private slots:
             config().EOLSERVER = QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort());
         else
             m_craFake->setScenario(scenario);
+        if (scenario == QLatin1String("silence")) {
+            TLSW3Client::Timeouts quick;
+            quick.readMs = 1500;
+            TLSW3Client::setDefaultTimeouts(quick);
+        }
         Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
         const Outcome o = run(w, 1);
         QVERIFY(!o.filed);

@@ -174,11 +174,6 @@ private slots:
         m_vantrelFake = std::make_unique<VantrelFake>(m_vantrel);
         QVERIFY2(m_cra.start(), qPrintable(m_cra.errorString()));
         QVERIFY2(m_vantrel.start(), qPrintable(m_vantrel.errorString()));
-        TLSW3Client::Timeouts quick;
-        quick.connectMs = quick.handshakeMs = quick.writeMs = 3000;
-        quick.readMs = 1500;
-        TLSW3Client::setDefaultTimeouts(quick);
-        QWebClient::setDefaultTimeout(3000);
         QDir().mkpath(runFolder());
         setFilingRunFolder(runFolder());
         m_pilot.submitFormFiling = true;
@@ -190,6 +185,7 @@ private slots:
         m_cra.clearRequests();
         m_vantrel.clearRequests();
         m_craFake->setScenario(QString());
+        TLSW3Client::setDefaultTimeouts(TLSW3Client::Timeouts());   // a reply that comes is never cut short
         m_services = FixtureServices();
         setAllServicesAvailable();
         TLSW3Client::setTestCaFile(m_cra.caFile());
@@ -497,6 +493,11 @@ private slots:
         QFETCH(QString, scenario);
         QFETCH(bool, confirmed);
         m_craFake->setScenario(scenario);
+        if (scenario == QLatin1String("silence")) {
+            TLSW3Client::Timeouts quick;
+            quick.readMs = 1500;
+            TLSW3Client::setDefaultTimeouts(quick);
+        }
         const QString file = m_dir.filePath(QStringLiteral("pad.r24"));
         const QString backup = m_dir.filePath(QStringLiteral("pad_backup.r24"));
         QFile::remove(file);
@@ -506,7 +507,7 @@ private slots:
         touch(scratch("_2024_t183pad.xml"));
         w->fileT183Pad();
         QCOMPARE(m_pilot.formDialogs, 1);
-        QCOMPARE(m_cra.requestCount(), 1);
+        QTRY_COMPARE(m_cra.requestCount(), 1);   // the client may give up on silence before the fake read it
         QVERIFY(!QFile::exists(scratch("_2024_t183pad.xml")));
         QCOMPARE(QFile::exists(backup), confirmed);
         QVERIFY(!w->isModified());
