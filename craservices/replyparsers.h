@@ -17,12 +17,6 @@ void appendMessageTextsHtml(CString &text, const TiXmlElement *first);
 // siblings; only http and https targets become links, others are shown as text.
 void appendHyperlinksHtml(CString &text, const TiXmlElement *first);
 
-// Why text is not a usable XML reply ("" when it is one): empty, a web page,
-// not well-formed.
-QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc);
-// What a well-formed reply holds in place of the wanted one (a web page, another
-// root or body element).
-QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted);
 // Parses xml, the XML cut from a T1013 (or PAD) reply, into doc: "" when it is
 // the CRA's answer (a SOAP envelope whose body holds the service's response or
 // a fault), else what the reply is instead (a web page, not XML, ...).
