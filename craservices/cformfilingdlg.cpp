@@ -158,11 +158,12 @@ void CFormFilingDlg::accept()
     QDialog::accept();
 }
 
-int CFormFilingDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
+FilingRecorder::Result CFormFilingDlg::recordFiling(bool accepted, const QString &confirmation,
+                                                    const QString &message)
 {
     auto *recorder = dynamic_cast<FilingRecorder *>(m_parent);
     if (!recorder)
-        return 0;
+        return {};
     WaitCursor wait;
     return recorder->recordFiling(formId, accepted, confirmation, message);
 }
@@ -202,19 +203,19 @@ void CFormFilingDlg::fileT1135(Vars &vars)
     }
     const bool confirmed = !reply.confirmation.isEmpty();
     filed = confirmed;
-    recordFiling(confirmed, reply.confirmation, reply.message);
+    const FilingRecorder::Result recorded = recordFiling(confirmed, reply.confirmation, reply.message);
     if (confirmed) {
         confirmationNumber = reply.confirmation;
         returnFile->markFilingStatus(formId, 1, reply.confirmation);
         const QString line = QStringLiteral("%1 is submitted successfully. Time: %2").arg(QStringLiteral("T1135"), time);
         appendFilingRecord(taxpayerName, line, reply.confirmation, reply.message);
-        showResult(title, line, reply.message, QString(), efileLogPath(false));
+        showResult(title, line, reply.message, recorded.problem, efileLogPath(false));
         return;
     }
     const QString line = QStringLiteral("%1 submission failed. \nThe error codes are [%2].\nTime: %3")
                              .arg(taxpayerName, reply.resultCode, time);
     returnFile->markFilingStatus(formId, -1, line);
-    showResult(title, line, reply.message, QString(), efileLogPath(true));
+    showResult(title, line, reply.message, recorded.problem, efileLogPath(true));
 }
 
 void CFormFilingDlg::fileAuthOrPad(Vars &vars)
@@ -252,7 +253,7 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
     const bool confirmed = !reply.confirmationNumber.isEmpty()
                            && (isT1013 ? reply.receivedFormsCount == 1 : !reply.rejected);
     filed = confirmed;
-    recordFiling(confirmed, reply.confirmationNumber, reply.responseText);
+    const FilingRecorder::Result recorded = recordFiling(confirmed, reply.confirmationNumber, reply.responseText);
     if (confirmed) {
         confirmationNumber = reply.confirmationNumber;
         returnFile->markFilingStatus(formId, 1, reply.confirmationNumber);
@@ -261,7 +262,7 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
         if (!codes.isEmpty())
             details += QStringLiteral("\nFiling services return these codes: %1").arg(codes);
         appendFilingRecord(taxpayerName, line, reply.confirmationNumber, reply.responseText);
-        showResult(title, line, plainToHtml(details), QString(), efileLogPath(false));
+        showResult(title, line, plainToHtml(details), recorded.problem, efileLogPath(false));
         return;
     }
     returnFile->markFilingStatus(formId, -1, codes);
@@ -269,12 +270,12 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
                                 .arg(formCode, reply.responseText, codes);
     if (isT1013) {
         DlgMsgWithLink msg(tr("Online Filing Error Occured"), this);
-        msg.setMsg1(failure);
+        msg.setMsg1(recorded.belowLine(failure));
         msg.setMsg2(tr("To find out what the error code means, follow the link below"));
         msg.setLink(errorCodesArticle());
         msg.exec();
         return;
     }
-    showResult(title, tr("Online Filing Error Occured"), plainToHtml(failure), tr("Check filing result file"),
-               efileLogPath(true));
+    showResult(title, tr("Online Filing Error Occured"), plainToHtml(failure),
+               recorded.belowLine(tr("Check filing result file")), efileLogPath(true));
 }

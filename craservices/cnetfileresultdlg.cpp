@@ -134,20 +134,15 @@ void CNetfileResultDlg::showResult(const QString &title, const QString &overview
     dlg.exec();
 }
 
-// "Check filing log file (n)", and what kept the filing record from the
-// e-signature service when it was not sent.
-QString CNetfileResultDlg::logLine(int recorded) const
-{
-    const QString line = tr("Check filing log file (%1)").arg(recorded);
-    return recordProblem.isEmpty() ? line : line + QLatin1Char('\n') + recordProblem;
-}
-
-int CNetfileResultDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
+// Reports the filing through the parent's FilingRecorder; gives the result's
+// bottom line: "Check filing log file (n)", and what kept the filing record
+// from the e-signature service when it was not sent.
+QString CNetfileResultDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
 {
     auto *recorder = dynamic_cast<FilingRecorder *>(m_parent);
-    const int recorded = recorder ? recorder->recordFiling(1, accepted, confirmation, message) : 0;
-    recordProblem = recorder ? recorder->filingRecordProblem() : QString();
-    return recorded;
+    const FilingRecorder::Result recorded =
+        recorder ? recorder->recordFiling(1, accepted, confirmation, message) : FilingRecorder::Result();
+    return recorded.belowLine(tr("Check filing log file (%1)").arg(recorded.status));
 }
 
 void CNetfileResultDlg::efileReturn(const QString &efilerId)
@@ -211,10 +206,10 @@ void CNetfileResultDlg::efileAccepted(FilingResult &result, const CString &now)
     const QString notice = verificationNotice(result.cvIndicator);
     if (!notice.isEmpty())
         result.message += QStringLiteral("\n\n") + notice;
-    const int recorded = recordFiling(true, result.confirmation, result.message);
+    const QString bottom = recordFiling(true, result.confirmation, result.message);
     QString details = result.message;
     details.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
-    showResult(tr("Efile Filing Result"), text, details, logLine(recorded), filingLog);
+    showResult(tr("Efile Filing Result"), text, details, bottom, filingLog);
     confirmationText = result.confirmation;
     messageText = result.message;
     answerTime = now;
@@ -240,8 +235,8 @@ void CNetfileResultDlg::efileRejected(const FilingResult &result, const QString 
     }
     text += now;
     answerTime = now;
-    const int recorded = recordFiling(false, confirmationText, text);
-    showResult(tr("Efile Filing Result"), text, result.message, logLine(recorded), exchangeLog);
+    const QString bottom = recordFiling(false, confirmationText, text);
+    showResult(tr("Efile Filing Result"), text, result.message, bottom, exchangeLog);
 }
 
 void CNetfileResultDlg::netfileReturn()
