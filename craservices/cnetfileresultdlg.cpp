@@ -183,9 +183,9 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = result.message;
     else if (code == EfileSentNoReply)
         why = result.detail;
-    else if (code == 190)
+    else if (code == EfileFaultReply)
         why = QStringLiteral("the CRA's filing service refused the request");
-    else if (code == 111 || code == 113)
+    else if (code == EfileNoFilingResult || code == EfileNotXml)
         why = QStringLiteral("the reply to the filing is not the CRA's filing result");
     else
         why = QStringLiteral("efile failed, check firewall and write file access");

@@ -200,7 +200,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
         const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("XML fault error, no details.");
         result.failure = faultFailure(fault);
-        return 190;
+        return EfileFaultReply;
     }
     const MyTiXmlHandle frrms = body.FirstChildElement("FrrmsEfileReturnResponse");
     if (frrms.exists()) {
@@ -220,7 +220,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
     }
     result.resultCode = "-1";
     result.message = QStringLiteral("Efile error, no response, nor fault error");
-    return 111;
+    return EfileNoFilingResult;
 }
 
 bool isOn(const QString &value)
@@ -271,13 +271,13 @@ int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, Filing
         result.resultCode = "-1";
         result.detail = QStringLiteral("CRA system returns invalid response.");
         result.failure = xmlReplyFailure(reply, doc);
-        return 113;
+        return EfileNotXml;
     }
     const MyTiXmlHandle body = bodyOf(doc);
     const char *responseName = kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse";
     const MyTiXmlHandle response = body.FirstChildElement(responseName);
     const int rc = response.exists() ? readEfileResponse(response, result) : readEfileOtherReply(body, result);
-    if (rc == 111)
+    if (rc == EfileNoFilingResult)
         result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     if (log) {
         log->write(result.message.toUtf8());
