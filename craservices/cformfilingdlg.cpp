@@ -195,10 +195,7 @@ void CFormFilingDlg::fileT1135(Vars &vars)
     const QString time = now();
     const QString title = tr("T1135 Web Service Result");
     if (rc != 0) {
-        QString text = tr("Error filing T1135, return code = %1.").arg(rc);
-        if (!reply.failure.isEmpty())
-            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
-        gMsgInformation(text, this);
+        gMsgInformation(withReason(tr("Error filing T1135, return code = %1.").arg(rc), reply.failure), this);
         return;
     }
     const bool confirmed = !reply.confirmation.isEmpty();
@@ -240,10 +237,8 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
     const QString title = tr("%1 Filing Result").arg(formCode);
     if (rc != 0) {
         DlgMsgWithLink msg(tr("Online Filing Failed"), this);
-        QString text = tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc);
-        if (!reply.failure.isEmpty())
-            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
-        msg.setMsg1(text);
+        msg.setMsg1(withReason(tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc),
+                               reply.failure));
         msg.exec();
         return;
     }

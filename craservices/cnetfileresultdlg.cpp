@@ -189,9 +189,9 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = QStringLiteral("the reply to the filing is not the CRA's filing result");
     else
         why = QStringLiteral("efile failed, check firewall and write file access");
-    QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code));
-    if (!result.failure.isEmpty() && code != EfileSentNoReply)
-        text += QStringLiteral("\nReason: ") + result.failure;
+    // a request sent without a complete reply is told by its message alone
+    const QString failure = code == EfileSentNoReply ? QString() : QString(result.failure);
+    const QString text = withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code)), failure);
     showResult(tr("Efile Filing Result"), tr("EFile Filing Failed"), plainToHtml(text), tr("Check filing result file"),
                exchangeLog);
 }
@@ -271,9 +271,8 @@ void CNetfileResultDlg::netfileReturn()
                                  "support.");
             break;
         }
-        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc));
-        if (!result.failure.isEmpty())
-            text += QStringLiteral("\nReason: ") + result.failure;
+        const QString text = withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc)),
+                                        result.failure);
         showResult(title, tr("NetFile Filing Failed"), plainToHtml(text), tr("Check filing result file"), exchangeLog);
         return;
     }
@@ -281,9 +280,9 @@ void CNetfileResultDlg::netfileReturn()
         netfileAccepted(result);
         return;
     }
-    QString text = QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail);
-    if (!result.failure.isEmpty())   // a fault or a reply that is no filing result
-        text += QStringLiteral("\nReason: ") + result.failure;
+    // the reason: a fault or a reply that is no filing result
+    const QString text = withReason(
+        QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail), result.failure);
     showResult(title, text, result.message, tr("Check filing result file"), exchangeLog);
     confirmationText.clear();
     filed = false;

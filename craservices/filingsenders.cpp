@@ -1,6 +1,7 @@
 #include "filingsenders.h"
 #include "dlgfilingterm.h"
 #include "filingconfig.h"
+#include "filingdialogsupport.h"
 #include "filinglog.h"
 #include "messages.h"
 #include "qwebclient.h"
@@ -340,10 +341,8 @@ int askNetfileTerms(int &agreement, bool refile, QWidget *parent)
     const int rc = requestNetfileTerms(terms, refile);
     QApplication::restoreOverrideCursor();
     if (rc != 0) {
-        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc);
-        if (!terms.failure.isEmpty())
-            text += QStringLiteral("\nReason: ") + terms.failure;
-        messageHandler()->information(nullptr, gMsgGetTitle(), text);
+        const QString text = QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc);
+        messageHandler()->information(nullptr, gMsgGetTitle(), withReason(text, terms.failure));
         return rc;
     }
     DlgFilingTerm dlg(refile ? 1 : 0, parent);
