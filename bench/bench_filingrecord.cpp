@@ -45,7 +45,7 @@ void BM_RecordFiling(benchmark::State &state)
     c.VantrelPswd = CString("s3cret");
     Form_Return w(nullptr, benchReturn(), nullptr, nullptr, 1, -1, 12);
     for (auto _ : state) {
-        if (w.recordFiling(1, true, QStringLiteral("12345678"), QStringLiteral("Accepted")) != 0)
+        if (w.recordFiling(1, true, QStringLiteral("12345678"), QStringLiteral("Accepted")).status != 0)
             state.SkipWithError("the record was not accepted");
     }
 }

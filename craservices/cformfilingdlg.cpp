@@ -158,11 +158,12 @@ void CFormFilingDlg::accept()
     QDialog::accept();
 }
 
-int CFormFilingDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
+FilingRecorder::Result CFormFilingDlg::recordFiling(bool accepted, const QString &confirmation,
+                                                    const QString &message)
 {
     auto *recorder = dynamic_cast<FilingRecorder *>(m_parent);
     if (!recorder)
-        return 0;
+        return {};
     WaitCursor wait;
     return recorder->recordFiling(formId, accepted, confirmation, message);
 }
@@ -194,27 +195,24 @@ void CFormFilingDlg::fileT1135(Vars &vars)
     const QString time = now();
     const QString title = tr("T1135 Web Service Result");
     if (rc != 0) {
-        QString text = tr("Error filing T1135, return code = %1.").arg(rc);
-        if (!reply.failure.isEmpty())
-            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
-        gMsgInformation(text, this);
+        gMsgInformation(withReason(tr("Error filing T1135, return code = %1.").arg(rc), reply.failure), this);
         return;
     }
     const bool confirmed = !reply.confirmation.isEmpty();
     filed = confirmed;
-    recordFiling(confirmed, reply.confirmation, reply.message);
+    const FilingRecorder::Result recorded = recordFiling(confirmed, reply.confirmation, reply.message);
     if (confirmed) {
         confirmationNumber = reply.confirmation;
         returnFile->markFilingStatus(formId, 1, reply.confirmation);
         const QString line = QStringLiteral("%1 is submitted successfully. Time: %2").arg(QStringLiteral("T1135"), time);
         appendFilingRecord(taxpayerName, line, reply.confirmation, reply.message);
-        showResult(title, line, reply.message, QString(), efileLogPath(false));
+        showResult(title, line, reply.message, recorded.problem, efileLogPath(false));
         return;
     }
     const QString line = QStringLiteral("%1 submission failed. \nThe error codes are [%2].\nTime: %3")
                              .arg(taxpayerName, reply.resultCode, time);
     returnFile->markFilingStatus(formId, -1, line);
-    showResult(title, line, reply.message, QString(), efileLogPath(true));
+    showResult(title, line, reply.message, recorded.problem, efileLogPath(true));
 }
 
 void CFormFilingDlg::fileAuthOrPad(Vars &vars)
@@ -239,10 +237,8 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
     const QString title = tr("%1 Filing Result").arg(formCode);
     if (rc != 0) {
         DlgMsgWithLink msg(tr("Online Filing Failed"), this);
-        QString text = tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc);
-        if (!reply.failure.isEmpty())
-            text += QStringLiteral("\n") + tr("Reason: %1").arg(reply.failure);
-        msg.setMsg1(text);
+        msg.setMsg1(withReason(tr("%1 form submission failed. The error code is %2.").arg(formCode).arg(rc),
+                               reply.failure));
         msg.exec();
         return;
     }
@@ -252,7 +248,7 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
     const bool confirmed = !reply.confirmationNumber.isEmpty()
                            && (isT1013 ? reply.receivedFormsCount == 1 : !reply.rejected);
     filed = confirmed;
-    recordFiling(confirmed, reply.confirmationNumber, reply.responseText);
+    const FilingRecorder::Result recorded = recordFiling(confirmed, reply.confirmationNumber, reply.responseText);
     if (confirmed) {
         confirmationNumber = reply.confirmationNumber;
         returnFile->markFilingStatus(formId, 1, reply.confirmationNumber);
@@ -261,7 +257,7 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
         if (!codes.isEmpty())
             details += QStringLiteral("\nFiling services return these codes: %1").arg(codes);
         appendFilingRecord(taxpayerName, line, reply.confirmationNumber, reply.responseText);
-        showResult(title, line, plainToHtml(details), QString(), efileLogPath(false));
+        showResult(title, line, plainToHtml(details), recorded.problem, efileLogPath(false));
         return;
     }
     returnFile->markFilingStatus(formId, -1, codes);
@@ -269,12 +265,12 @@ void CFormFilingDlg::fileAuthOrPad(Vars &vars)
                                 .arg(formCode, reply.responseText, codes);
     if (isT1013) {
         DlgMsgWithLink msg(tr("Online Filing Error Occured"), this);
-        msg.setMsg1(failure);
+        msg.setMsg1(recorded.belowLine(failure));
         msg.setMsg2(tr("To find out what the error code means, follow the link below"));
         msg.setLink(errorCodesArticle());
         msg.exec();
         return;
     }
-    showResult(title, tr("Online Filing Error Occured"), plainToHtml(failure), tr("Check filing result file"),
-               efileLogPath(true));
+    showResult(title, tr("Online Filing Error Occured"), plainToHtml(failure),
+               recorded.belowLine(tr("Check filing result file")), efileLogPath(true));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "filingrecorder.h"
 #include <QDialog>
 #include <QMap>
 
@@ -35,7 +36,7 @@ private:
     using Vars = QMap<QString, QString>;
     void fileT1135(Vars &vars);
     void fileAuthOrPad(Vars &vars);
-    int recordFiling(bool accepted, const QString &confirmation, const QString &message);
+    FilingRecorder::Result recordFiling(bool accepted, const QString &confirmation, const QString &message);
     void showResult(const QString &title, const QString &overview, const QString &details, const QString &bottom,
                     const QString &file);
 

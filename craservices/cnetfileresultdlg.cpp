@@ -134,20 +134,15 @@ void CNetfileResultDlg::showResult(const QString &title, const QString &overview
     dlg.exec();
 }
 
-// "Check filing log file (n)", and what kept the filing record from the
-// e-signature service when it was not sent.
-QString CNetfileResultDlg::logLine(int recorded) const
-{
-    const QString line = tr("Check filing log file (%1)").arg(recorded);
-    return recordProblem.isEmpty() ? line : line + QLatin1Char('\n') + recordProblem;
-}
-
-int CNetfileResultDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
+// Reports the filing through the parent's FilingRecorder; gives the result's
+// bottom line: "Check filing log file (n)", and what kept the filing record
+// from the e-signature service when it was not sent.
+QString CNetfileResultDlg::recordFiling(bool accepted, const QString &confirmation, const QString &message)
 {
     auto *recorder = dynamic_cast<FilingRecorder *>(m_parent);
-    const int recorded = recorder ? recorder->recordFiling(1, accepted, confirmation, message) : 0;
-    recordProblem = recorder ? recorder->filingRecordProblem() : QString();
-    return recorded;
+    const FilingRecorder::Result recorded =
+        recorder ? recorder->recordFiling(1, accepted, confirmation, message) : FilingRecorder::Result();
+    return recorded.belowLine(tr("Check filing log file (%1)").arg(recorded.status));
 }
 
 void CNetfileResultDlg::efileReturn(const QString &efilerId)
@@ -188,15 +183,15 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = result.message;
     else if (code == EfileSentNoReply)
         why = result.detail;
-    else if (code == 190)
+    else if (code == EfileFaultReply)
         why = QStringLiteral("the CRA's filing service refused the request");
-    else if (code == 111 || code == 113)
+    else if (code == EfileNoFilingResult || code == EfileNotXml)
         why = QStringLiteral("the reply to the filing is not the CRA's filing result");
     else
         why = QStringLiteral("efile failed, check firewall and write file access");
-    QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code));
-    if (!result.failure.isEmpty() && code != EfileSentNoReply)
-        text += QStringLiteral("\nReason: ") + result.failure;
+    // a request sent without a complete reply is told by its message alone
+    const QString failure = code == EfileSentNoReply ? QString() : QString(result.failure);
+    const QString text = withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code)), failure);
     showResult(tr("Efile Filing Result"), tr("EFile Filing Failed"), plainToHtml(text), tr("Check filing result file"),
                exchangeLog);
 }
@@ -211,10 +206,10 @@ void CNetfileResultDlg::efileAccepted(FilingResult &result, const CString &now)
     const QString notice = verificationNotice(result.cvIndicator);
     if (!notice.isEmpty())
         result.message += QStringLiteral("\n\n") + notice;
-    const int recorded = recordFiling(true, result.confirmation, result.message);
+    const QString bottom = recordFiling(true, result.confirmation, result.message);
     QString details = result.message;
     details.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
-    showResult(tr("Efile Filing Result"), text, details, logLine(recorded), filingLog);
+    showResult(tr("Efile Filing Result"), text, details, bottom, filingLog);
     confirmationText = result.confirmation;
     messageText = result.message;
     answerTime = now;
@@ -240,8 +235,8 @@ void CNetfileResultDlg::efileRejected(const FilingResult &result, const QString 
     }
     text += now;
     answerTime = now;
-    const int recorded = recordFiling(false, confirmationText, text);
-    showResult(tr("Efile Filing Result"), text, result.message, logLine(recorded), exchangeLog);
+    const QString bottom = recordFiling(false, confirmationText, text);
+    showResult(tr("Efile Filing Result"), text, result.message, bottom, exchangeLog);
 }
 
 void CNetfileResultDlg::netfileReturn()
@@ -276,9 +271,8 @@ void CNetfileResultDlg::netfileReturn()
                                  "support.");
             break;
         }
-        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc));
-        if (!result.failure.isEmpty())
-            text += QStringLiteral("\nReason: ") + result.failure;
+        const QString text = withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(rc)),
+                                        result.failure);
         showResult(title, tr("NetFile Filing Failed"), plainToHtml(text), tr("Check filing result file"), exchangeLog);
         return;
     }
@@ -286,9 +280,9 @@ void CNetfileResultDlg::netfileReturn()
         netfileAccepted(result);
         return;
     }
-    QString text = QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail);
-    if (!result.failure.isEmpty())   // a fault or a reply that is no filing result
-        text += QStringLiteral("\nReason: ") + result.failure;
+    // the reason: a fault or a reply that is no filing result
+    const QString text = withReason(
+        QStringLiteral("Netfile submission is NOT successful!\nResult code is [%1]").arg(result.detail), result.failure);
     showResult(title, text, result.message, tr("Check filing result file"), exchangeLog);
     confirmationText.clear();
     filed = false;

@@ -53,8 +53,7 @@ private:
     void showAfterNetfilePage();
     void showResult(const QString &title, const QString &overview, const QString &details, const QString &bottom,
                     const QString &file);
-    int recordFiling(bool accepted, const QString &confirmation, const QString &message);
-    QString logLine(int recorded) const;
+    QString recordFiling(bool accepted, const QString &confirmation, const QString &message);
     bool testMode() const;
 
     QWidget *m_parent;
@@ -69,5 +68,4 @@ private:
     QString testCase;
     QString netfileNotice;
     double balance = 0;
-    QString recordProblem;   // of the last filing record
 };

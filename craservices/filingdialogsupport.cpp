@@ -34,3 +34,8 @@ QString plainToHtml(const QString &text)
     html.replace(QLatin1Char('\n'), QLatin1String("<br/>"));
     return html;
 }
+
+QString withReason(const QString &text, const QString &failure)
+{
+    return failure.isEmpty() ? text : text + QStringLiteral("\nReason: ") + failure;
+}

@@ -15,3 +15,5 @@ void appendFilingRecord(const QString &name, const QString &result, const QStrin
                         const QString &message);
 // Plain text shown as HTML: escaped, line ends as breaks.
 QString plainToHtml(const QString &text);
+// A failure message, and below it "Reason: " and why the exchange failed, when that is known.
+QString withReason(const QString &text, const QString &failure);

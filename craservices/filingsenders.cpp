@@ -1,6 +1,7 @@
 #include "filingsenders.h"
 #include "dlgfilingterm.h"
 #include "filingconfig.h"
+#include "filingdialogsupport.h"
 #include "filinglog.h"
 #include "messages.h"
 #include "qwebclient.h"
@@ -35,22 +36,6 @@ QByteArray line(const QString &text)
     return text.toUtf8() + '\n';
 }
 
-// The HTTP status a reply came with; code 0 when none came.
-struct HttpStatus
-{
-    int code = 0;
-    QString reason;
-};
-
-// A reply that was not understood: what was wrong with it, after the HTTP
-// status it came with ("HTTP 503 Service Unavailable; the reply is a web page ...").
-QString withStatus(const HttpStatus &status, const QString &failure)
-{
-    if (failure.isEmpty() || status.code == 0)
-        return failure;
-    return httpStatusText(status.code, status.reason) + QStringLiteral("; ") + failure;
-}
-
 // One TLS exchange: connected tells whether the session came up; true with the reply body.
 struct TlsExchange
 {
@@ -59,7 +44,11 @@ struct TlsExchange
     RawHTTPSoapResponseStru raw;
     QByteArray reply;
 
-    HttpStatus status() const { return {raw.statusCode, raw.reasonPhrase}; }
+    // What was wrong with a reply that was not understood, after the HTTP status it came with.
+    QString withStatus(const QString &failure) const
+    {
+        return withHttpStatus(raw.statusCode, raw.reasonPhrase, failure);
+    }
     // Why no reply came; once the request went out, the CRA may have the filing.
     QString failure() const
     {
@@ -139,16 +128,29 @@ void runDiagnostics(FilingLog &log, const QString &hostValue)
 
 enum class EfileRoad { Replied, Failed, SentNoReply };
 
-// Steps 6 to 9 of the EFILE exchange: TLS, else (when nothing was sent) the fallback client.
-EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, QByteArray &reply,
-                    HttpStatus &status, QString &failure)
+// What the EFILE post brought back: the reply and the HTTP status it came
+// with, or why none came.
+struct EfilePost
 {
+    EfileRoad road = EfileRoad::Failed;
+    QByteArray reply;
+    int status = 0;
+    QString reason;
+    QString failure;
+};
+
+// Steps 6 to 9 of the EFILE exchange: TLS, else (when nothing was sent) the fallback client.
+EfilePost postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &request)
+{
+    EfilePost post;
     TlsExchange x = postOverTls(cfg.eolServer, kEfilePath, request);
-    failure = x.raw.errorText;
+    post.failure = x.raw.errorText;
     if (x.replied) {
-        reply = x.reply;
-        status = x.status();
-        return EfileRoad::Replied;
+        post.road = EfileRoad::Replied;
+        post.reply = x.reply;
+        post.status = x.raw.statusCode;
+        post.reason = x.raw.reasonPhrase;
+        return post;
     }
     if (x.connected) {
         log.write("TLS CallSoap failed.\n");
@@ -158,7 +160,8 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
             // A second post could file the return twice.
             log.write("The request was sent but no complete reply came: the CRA may have the return. "
                       "Check its filing status before filing it again.\n");
-            return EfileRoad::SentNoReply;
+            post.road = EfileRoad::SentNoReply;
+            return post;
         }
     } else if (log.isOpen()) {
         log.write(QStringLiteral("tlsError: %1\n").arg(x.raw.errorText));
@@ -168,44 +171,43 @@ EfileRoad postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
     QString text;
     bool ok = web.postSoapXML(request, kContentType, text, nullptr, nullptr);
     if (ok) {
-        reply = text.toUtf8();
+        post.reply = text.toUtf8();
     } else if (web.responseCode() != 0 && !web.responseBody().isEmpty()) {
         // An error status with a body (a SOAP fault comes with 500) is still the CRA's reply.
-        reply = web.responseBody();
+        post.reply = web.responseBody();
         ok = true;
     }
-    status = {web.responseCode(), web.reasonPhrase()};
+    post.status = web.responseCode();
+    post.reason = web.reasonPhrase();
     log.write(QStringLiteral("Fallback to QWebClient: %1\n").arg(ok ? QStringLiteral("success") : QStringLiteral("failed")));
-    if (!ok && !web.errorText().isEmpty() && web.errorText() != failure)
-        failure += QStringLiteral("; then ") + web.errorText();
-    return ok ? EfileRoad::Replied : EfileRoad::Failed;
+    if (!ok && !web.errorText().isEmpty() && web.errorText() != post.failure)
+        post.failure += QStringLiteral("; then ") + web.errorText();
+    post.road = ok ? EfileRoad::Replied : EfileRoad::Failed;
+    return post;
 }
 
 int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &request, FilingResult &result)
 {
-    QByteArray reply;
-    HttpStatus status;
-    QString failure;
-    const EfileRoad road = postEfile(log, cfg, request, reply, status, failure);
-    if (road != EfileRoad::Replied)
-        result.failure = failure;
-    if (road == EfileRoad::SentNoReply) {
+    const EfilePost post = postEfile(log, cfg, request);
+    if (post.road != EfileRoad::Replied)
+        result.failure = post.failure;
+    if (post.road == EfileRoad::SentNoReply) {
         result.resultCode = QString::number(EfileSentNoReply);
         result.detail = QStringLiteral("The return was sent but no complete reply came back; check its filing "
                                        "status with the CRA before filing it again.");
         result.message = result.detail;
         return EfileSentNoReply;
     }
-    if (road == EfileRoad::Failed) {
+    if (post.road == EfileRoad::Failed) {
         log.write("use tls\n");
         log.write("EFile web service failed, make sure VPN/Firewall is off and try again.\n");
-        log.writeReason(failure);
+        log.writeReason(post.failure);
         return 106;
     }
     if (cfg.fullLog)
-        log.write(reply + ".\n\n");
-    const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, reply, 1, result);
-    result.failure = withStatus(status, result.failure);
+        log.write(post.reply + ".\n\n");
+    const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, post.reply, 1, result);
+    result.failure = withHttpStatus(post.status, post.reason, result.failure);
     log.writeReason(result.failure);
     return rc;
 }
@@ -277,7 +279,7 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
         if (cfg.fullLog)
             log.write("\n" + x.reply + "\n");
         const bool unreadable = parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result);
-        result.failure = withStatus(x.status(), result.failure);
+        result.failure = x.withStatus(result.failure);
         log.writeReason(result.failure);
         return unreadable ? 1 : 0;
     } catch (...) {
@@ -319,7 +321,7 @@ int requestNetfileTerms(FilingResult &result, bool refile)
         }
         if (parseNetfileTermsResponse(x.reply, result) != 0) {
             result.detail += QStringLiteral(" parses Netfile Term failed.\n");
-            result.failure = withStatus(x.status(), result.failure);
+            result.failure = x.withStatus(result.failure);
             log.write(result.detail);
             log.writeReason(result.failure);
             return 51;
@@ -339,10 +341,8 @@ int askNetfileTerms(int &agreement, bool refile, QWidget *parent)
     const int rc = requestNetfileTerms(terms, refile);
     QApplication::restoreOverrideCursor();
     if (rc != 0) {
-        QString text = QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc);
-        if (!terms.failure.isEmpty())
-            text += QStringLiteral("\nReason: ") + terms.failure;
-        messageHandler()->information(nullptr, gMsgGetTitle(), text);
+        const QString text = QStringLiteral("Msg: %1; Code: %2.").arg(terms.detail).arg(rc);
+        messageHandler()->information(nullptr, gMsgGetTitle(), withReason(text, terms.failure));
         return rc;
     }
     DlgFilingTerm dlg(refile ? 1 : 0, parent);
@@ -393,7 +393,7 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         const QString failure = parseFormReply(x.reply, xml, doc, isT1013);
         if (!failure.isEmpty()) {
             reply.responseText = QStringLiteral("response parse failed.");
-            reply.failure = withStatus(x.status(), failure);
+            reply.failure = x.withStatus(failure);
             log.write("cannot parse returned response.\n");
             log.writeReason(reply.failure);
             return -100;
@@ -443,7 +443,7 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
             reply.resultCode = result.resultCode;
             reply.message = result.message;
         }
-        reply.failure = withStatus(x.status(), result.failure);
+        reply.failure = x.withStatus(result.failure);
         log.writeReason(reply.failure);
         return rc;
     } catch (...) {

@@ -59,14 +59,11 @@ bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
     return parseXmlText(doc, reply) && doc.FirstChildElement();
 }
 
-bool looksLikeHtml(const QByteArray &reply)
+// "the reply is a web page (...), not the CRA's XML"; "" for any other reply.
+QString webPageFailure(const QByteArray &reply)
 {
-    return !webPageReply(reply).isEmpty();
-}
-
-QString htmlPageFailure(const QByteArray &reply)
-{
-    return QStringLiteral("the reply is %1, not the CRA's XML").arg(webPageReply(reply));
+    const QString page = webPageReply(reply);
+    return page.isEmpty() ? QString() : QStringLiteral("the reply is %1, not the CRA's XML").arg(page);
 }
 
 QString elementName(const TiXmlElement *e)
@@ -75,35 +72,6 @@ QString elementName(const TiXmlElement *e)
 }
 
 } // namespace
-
-QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted)
-{
-    const TiXmlElement *root = doc.FirstChildElement();
-    if (looksLikeHtml(reply))
-        return htmlPageFailure(reply);
-    const TiXmlElement *body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body").ToElement();
-    if (!body)
-        return QStringLiteral("the reply is <%1>, not the CRA's SOAP envelope").arg(elementName(root));
-    const TiXmlElement *first = body->FirstChildElement();
-    return first ? QStringLiteral("the reply holds <%1>, not %2").arg(elementName(first), wanted)
-                 : QStringLiteral("the reply's body is empty, without %1").arg(wanted);
-}
-
-QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
-{
-    if (reply.trimmed().isEmpty())
-        return QStringLiteral("the reply is empty");
-    if (looksLikeHtml(reply))
-        return htmlPageFailure(reply);
-    if (doc.Error())
-        return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
-            .arg(QString::fromUtf8(doc.ErrorDesc()))
-            .arg(doc.ErrorRow())
-            .arg(doc.ErrorCol());
-    if (!doc.FirstChildElement())
-        return QStringLiteral("the reply holds no XML element");
-    return QString();
-}
 
 namespace {
 
@@ -164,6 +132,44 @@ QString faultFailure(const MyTiXmlHandle &fault)
                           : QStringLiteral("the CRA's service answered with the fault %1").arg(code);
 }
 
+// Why a reply is not a usable XML reply ("" when it is one): empty, a web
+// page, not well-formed.
+QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
+{
+    if (reply.trimmed().isEmpty())
+        return QStringLiteral("the reply is empty");
+    const QString page = webPageFailure(reply);
+    if (!page.isEmpty())
+        return page;
+    if (doc.Error())
+        return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
+            .arg(QString::fromUtf8(doc.ErrorDesc()))
+            .arg(doc.ErrorRow())
+            .arg(doc.ErrorCol());
+    if (!doc.FirstChildElement())
+        return QStringLiteral("the reply holds no XML element");
+    return QString();
+}
+
+// What a well-formed reply holds in place of the wanted one: a web page, the
+// CRA's fault, another root or body element.
+QString unexpectedReplyFailure(const QByteArray &reply, const TiXmlDocument &doc, const QString &wanted)
+{
+    const QString page = webPageFailure(reply);
+    if (!page.isEmpty())
+        return page;
+    const TiXmlElement *root = doc.FirstChildElement();
+    const TiXmlElement *body = MyTiXmlHandle(root).FirstChildElement("soapenv:Body").ToElement();
+    if (!body)
+        return QStringLiteral("the reply is <%1>, not the CRA's SOAP envelope").arg(elementName(root));
+    const MyTiXmlHandle fault = MyTiXmlHandle(body).FirstChildElement("soapenv:Fault");
+    if (fault.exists())
+        return faultFailure(fault);
+    const TiXmlElement *first = body->FirstChildElement();
+    return first ? QStringLiteral("the reply holds <%1>, not %2").arg(elementName(first), wanted)
+                 : QStringLiteral("the reply's body is empty, without %1").arg(wanted);
+}
+
 int readEfileResponse(const MyTiXmlHandle &response, FilingResult &result)
 {
     result.message.clear();
@@ -194,7 +200,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
         const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("XML fault error, no details.");
         result.failure = faultFailure(fault);
-        return 190;
+        return EfileFaultReply;
     }
     const MyTiXmlHandle frrms = body.FirstChildElement("FrrmsEfileReturnResponse");
     if (frrms.exists()) {
@@ -214,7 +220,7 @@ int readEfileOtherReply(const MyTiXmlHandle &body, FilingResult &result)
     }
     result.resultCode = "-1";
     result.message = QStringLiteral("Efile error, no response, nor fault error");
-    return 111;
+    return EfileNoFilingResult;
 }
 
 bool isOn(const QString &value)
@@ -265,13 +271,13 @@ int parseEfileResponse(FilingLog *log, const QByteArray &reply, int kind, Filing
         result.resultCode = "-1";
         result.detail = QStringLiteral("CRA system returns invalid response.");
         result.failure = xmlReplyFailure(reply, doc);
-        return 113;
+        return EfileNotXml;
     }
     const MyTiXmlHandle body = bodyOf(doc);
     const char *responseName = kind == 101 ? "FrrmsEfileReturnResponse" : "t1ersp:EfileReturnResponse";
     const MyTiXmlHandle response = body.FirstChildElement(responseName);
     const int rc = response.exists() ? readEfileResponse(response, result) : readEfileOtherReply(body, result);
-    if (rc == 111)
+    if (rc == EfileNoFilingResult)
         result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     if (log) {
         log->write(result.message.toUtf8());
@@ -296,10 +302,8 @@ int parseNetfileTermsResponse(const QByteArray &reply, FilingResult &result)
     if (!tc.exists()) {
         result.confirmed = false;
         result.detail = QStringLiteral("CRA system returns invalid response.");
-        const MyTiXmlHandle fault = bodyOf(doc).FirstChildElement("soapenv:Fault");
         if (rc == 0)
-            result.failure = fault.exists() ? faultFailure(fault)
-                                            : unexpectedReplyFailure(reply, doc, QStringLiteral("the terms"));
+            result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("the terms"));
         return -1;
     }
     result.confirmed = true;
@@ -350,8 +354,7 @@ bool parseNetfileResponse(FilingLog *log, int kind, const QByteArray &reply, Fil
         const MyTiXmlHandle fault = body.FirstChildElement("soapenv:Fault");
         const MyTiXmlHandle fs = fault.FirstChildElement("faultstring");
         result.message = fs.exists() ? QString(escapeHtml(fs.text())) : QStringLiteral("Error: no T1 return response and Fault");
-        result.failure = fault.exists() ? faultFailure(fault)
-                                        : unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
+        result.failure = unexpectedReplyFailure(reply, doc, QStringLiteral("a filing result"));
     }
     if (log && !isOn(settingsSource()->configValue(QStringLiteral("MODEDEBUG")))) {
         log->write(result.message.toUtf8());
@@ -434,8 +437,9 @@ int parsePadResponse(const TiXmlElement *root, FormFilingReply &reply)
 
 QString parseFormReply(const QByteArray &reply, const QByteArray &xml, TiXmlDocument &doc, bool isT1013)
 {
-    if (looksLikeHtml(reply))
-        return htmlPageFailure(reply);
+    const QString page = webPageFailure(reply);
+    if (!page.isEmpty())
+        return page;
     if (xml.isEmpty())
         return reply.trimmed().isEmpty() ? QStringLiteral("the reply is empty")
                                          : QStringLiteral("the reply holds no XML document");

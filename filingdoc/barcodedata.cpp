@@ -12,6 +12,7 @@
 #include "sfdbarcodefixeddata.h"
 #include "t1answers.h"
 #include "t1returnbarcodefixeddata.h"
+#include "t1returndocument.h"
 #include "taxdata_t1new.h"
 #include "taxdata_t2042new.h"
 #include "taxdata_t2091.h"
@@ -63,16 +64,6 @@ CString ymd(const QDate &d)
 CString provinceCode(int province)
 {
     return province >= 1 && province < kProvinceCount ? CString(Global_Provs_Info[province].word[0]) : CString();
-}
-
-// Amounts of a bankrupt's return: never 0, half away from zero.
-long long oneDollarRule(double x)
-{
-    if (x < -0.5 && (-0.5 - x) >= 0.009)
-        return (long long)(x - 0.5);
-    if (x < 1 && (1 - x) >= 0.009)
-        return 1;
-    return (long long)(x + 0.5);
 }
 
 CString streetText(const T1 &t)
@@ -166,10 +157,11 @@ void fillSpecialSituations(IndividualTaxData &person, const T1 &t, T1ReturnBarco
     }
     if (t.IsBankrupt()) {
         r.bankrupt.SetValue("1");
-        r.bankruptNetIncome.SetValueLeftPadding(nineDigits(oneDollarRule(t.amount(T1::F_PostBankruptNetIncome))), '0');
+        r.bankruptNetIncome.SetValueLeftPadding(
+            nineDigits(wholeBankruptAmount(t.amount(T1::F_PostBankruptNetIncome))), '0');
         if (person.province() == Manitoba)
             r.bankruptManitobaAmount.SetValueLeftPadding(
-                nineDigits(oneDollarRule(t.amount(T1::F_ManitobaBankruptAmount))), '0');
+                nineDigits(wholeBankruptAmount(t.amount(T1::F_ManitobaBankruptAmount))), '0');
     }
     r.selfEmploymentForms.SetValue(format("%02lld", qBound(0, person.countSelfEmploymentForms(), 99)));
     r.blank37.SetValueRightPadding(CString(), ' ');

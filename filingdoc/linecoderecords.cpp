@@ -235,7 +235,7 @@ int writeT5013Records(const IndividualTaxData &person, int mode, NetfileGenObjPa
         auto *form = dynamic_cast<CTaxData_T5013 *>(e->object);
         if (!form)
             continue;
-        for (int slot = 0; slot < 4; ++slot) {
+        for (int slot = 0; slot < kFiledPartnershipRows; ++slot) {
             if (!form->IsThisSFD(slot))
                 continue;
             writeSfdRecord(context, [form, mode, slot](NetfileGenObjParamStru &c) { form->ConvertToNetfile(mode, slot, c); });

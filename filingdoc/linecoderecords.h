@@ -3,6 +3,9 @@
 
 class IndividualTaxData;
 
+// The filing document carries the statements of a T5013's first rows only.
+constexpr int kFiledPartnershipRows = 4;
+
 // The line-code records of one person and the selected financial data (SFD) of
 // the business forms, written through the record writers into a context.
 

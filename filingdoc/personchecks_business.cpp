@@ -4,6 +4,7 @@
 #include "ctaxdata_t5013.h"
 #include "filingeligibility.h"
 #include "individualtaxdata.h"
+#include "linecoderecords.h"
 #include "personchecks_p.h"
 #include "taxdata_t1163new.h"
 #include "taxdata_t1172new.h"
@@ -21,7 +22,6 @@ using T = TaxData_T1New;
 
 constexpr double kRentalLossLimit = -0.01;   // a loss counts below this by the amount tolerance
 constexpr int kPostalAreaLength = 3;
-constexpr int kFiledPartnershipRows = 4;
 
 bool isRentalLoss(double net) { return exceeds(kRentalLossLimit, net); }
 

@@ -76,11 +76,7 @@ QDate dateOfMove(const TaxData_T1New &t1)
 
 int mailingProvince(const TaxData_T1New &t1)
 {
-    const QString code = t1.text(T1::F_MailProvince).trimmed();
-    for (int p = 1; p < kProvinceCount; ++p)
-        if (!code.isEmpty() && code.compare(provinceCode(p), Qt::CaseInsensitive) == 0)
-            return p;
-    return 0;
+    return provinceFromCode(t1.text(T1::F_MailProvince));
 }
 
 Territory territory(const TaxData_T1New &t1, int province)

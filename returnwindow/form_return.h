@@ -134,8 +134,7 @@ public:
     int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
 
     // ---- filing record (form_return_filingrecord.cpp)
-    int recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
-    QString filingRecordProblem() const override { return m_filingRecordProblem; }
+    Result recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
 
     // ---- province, couple and what-if
     void changeProvince();
@@ -259,7 +258,6 @@ private:
     CString m_folder;
     CString m_fileName;
     QString m_lastSaveError;
-    QString m_filingRecordProblem;   // of the last filing record, for the filing result
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

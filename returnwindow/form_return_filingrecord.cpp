@@ -3,7 +3,6 @@
 #include "waitcursor.h"
 #include "cjsonhelper.h"
 #include "formtables.h"
-#include "messages.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
 #include <QApplication>
@@ -59,22 +58,18 @@ QString filingRecordFailure(const QWebClient &client)
 
 } // namespace
 
-int Form_Return::recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message)
+FilingRecorder::Result Form_Return::recordFiling(int formType, bool accepted, const QString &confirmation,
+                                                 const QString &message)
 {
-    m_filingRecordProblem.clear();
     TabWndApp *app = TabWndApp::instance();
     // the record is sent after the filing, unasked: a service that is off is skipped in silence
     if (!app || !app->config().FilingReport || !filingRecordAvailable)
-        return 0;
+        return {};
     const QString email = app->config().VantrelEmail;
     const QString password = app->config().VantrelPswd;
-    if (email.isEmpty() || password.isEmpty()) {
-        gMsgInformation(tr("Enter Vantrel points email/password in preference, they are used for filing report."),
-                        nullptr);
-        m_filingRecordProblem = tr("The filing record was not sent to the e-signature service: its email and "
-                                   "password are not set in the preferences.");
-        return -1;
-    }
+    if (email.isEmpty() || password.isEmpty())
+        return {-1, tr("The filing record was not sent to the e-signature service: its email and password are not "
+                       "set in the preferences.")};
 
     WaitCursor wait;
     CString sin, name, phone;
@@ -98,12 +93,9 @@ int Form_Return::recordFiling(int formType, bool accepted, const QString &confir
 
     const QByteArray credentials = (email + QLatin1Char(':') + password).toUtf8().toBase64();
     QString reply;
-    if (!client.post(reply, credentials.constData(), "Basic")) {
-        m_filingRecordProblem = filingRecordFailure(client);
-        return -100;
-    }
-    const int judged = judgeFilingReply(reply);
-    if (judged != 0)
-        m_filingRecordProblem = tr("The e-signature service did not accept the filing record.");
-    return judged;
+    if (!client.post(reply, credentials.constData(), "Basic"))
+        return {-100, filingRecordFailure(client)};
+    if (judgeFilingReply(reply) != 0)
+        return {-99, tr("The e-signature service did not accept the filing record.")};
+    return {};
 }

@@ -113,7 +113,7 @@ bool Form_Return::passesFilingChecks(bool reFile)
 bool Form_Return::confirmFilingAgain()
 {
     const TaxData_T1New *t1 = m_return->currentPerson() ? m_return->currentPerson()->t1() : nullptr;
-    if (!t1 || (t1->filingStatus() != 1 && t1->filingStatus() != 3))
+    if (!t1 || !t1->acceptedByCra())
         return true;
     return gMsgQuestion(tr("This return was already filed and accepted by the CRA on %1 (confirmation number %2).\n\n"
                            "Sending it again as an original return files a duplicate, which the CRA refuses. To send "

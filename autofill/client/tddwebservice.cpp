@@ -279,8 +279,8 @@ QString TddWebService::lastFailure() const
 }
 
 // What a reply that was not understood was, after the HTTP status it came with.
-static QString replyFailure(int read, const TddServiceReply &answer, const QByteArray &reply,
-                            const QString &httpStatus)
+static QString replyFailure(int read, const TddServiceReply &answer, const QByteArray &reply, int status,
+                            const QString &reason)
 {
     QString what;
     const QString page = webPageReply(reply);
@@ -292,7 +292,7 @@ static QString replyFailure(int read, const TddServiceReply &answer, const QByte
         what = QStringLiteral("the service answered with a fault: %1").arg(QString(answer.message));
     else
         what = QStringLiteral("the reply is not the service's answer");
-    return httpStatus.isEmpty() ? what : httpStatus + QStringLiteral("; ") + what;
+    return withHttpStatus(status, reason, what);
 }
 
 QString TddWebService::signInAddress() const
@@ -340,7 +340,7 @@ int TddWebService::logPostStart(const TddConfig &config, const QByteArray &reque
     return 0;
 }
 
-int TddWebService::postSoap(const QByteArray &request, QByteArray &reply, QString *httpStatus)
+int TddWebService::postSoap(const QByteArray &request, QByteArray &reply, int *status, QString *reason)
 {
     const TddConfig config = currentTddConfig();
     logPostStart(config, request);
@@ -363,8 +363,10 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply, QStrin
             m_postThread = nullptr;
         }
         reply = text.toUtf8();
-        if (httpStatus)
-            *httpStatus = httpStatusText(client.responseCode(), client.reasonPhrase());
+        if (status)
+            *status = client.responseCode();
+        if (reason)
+            *reason = client.reasonPhrase();
         // a SOAP fault comes with status 500: its body is the reply to read
         if (!ok && client.responseCode() == 500 && !client.responseBody().isEmpty()) {
             reply = client.responseBody();
@@ -377,7 +379,8 @@ int TddWebService::postSoap(const QByteArray &request, QByteArray &reply, QStrin
             if (!isCancelled()) {
                 QString why = client.errorText();
                 if (why.isEmpty() && client.responseCode() != 0)
-                    why = QStringLiteral("the service answered HTTP status %1").arg(client.responseCode());
+                    why = QStringLiteral("the service answered %1")
+                              .arg(httpStatusText(client.responseCode(), client.reasonPhrase()));
                 setFailure(why);
                 if (!why.isEmpty())
                     log.printf("reason: %s\n", why.toUtf8().constData());
@@ -418,8 +421,9 @@ int TddWebService::stageRequest()
     request += m_mode == 1 ? "</StageTDDEFile></S:Body></S:Envelope>" : "</StageNOA></S:Body></S:Envelope>";
 
     QByteArray reply;
-    QString httpStatus;
-    const int posted = postSoap(request, reply, &httpStatus);
+    int status = 0;
+    QString reason;
+    const int posted = postSoap(request, reply, &status, &reason);
     if (posted != 0) {
         reportProgress(1000, posted);
         return posted;
@@ -429,7 +433,7 @@ int TddWebService::stageRequest()
     const int read =
         parseSoapResponse(reply, m_mode == 1 ? "StageTDDEFileResponse" : "StageNOAResponse", "TokenIdentifier", answer);
     if (answer.returnCode.trimmed().compare(QLatin1String("0"), Qt::CaseInsensitive) != 0) {
-        setFailure(read != 0 ? replyFailure(read, answer, reply, httpStatus)
+        setFailure(read != 0 ? replyFailure(read, answer, reply, status, reason)
                              : QStringLiteral("the service answered code %1").arg(QString(answer.returnCode)));
         reportProgress(1000, TddFailure::StageRefused);
         return TddFailure::StageRefused;
@@ -502,8 +506,9 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
     }
     reportProgress(t - 6, 0);
     QByteArray reply;
-    QString httpStatus;
-    if (postSoap(request, reply, &httpStatus) != 0) {
+    int status = 0;
+    QString reason;
+    if (postSoap(request, reply, &status, &reason) != 0) {
         if (!isCancelled())
             reportProgress(1000, TddFailure::GetPostFailed);
         return GetAnswer::Stop;
@@ -518,7 +523,7 @@ TddWebService::GetAnswer TddWebService::getDataOnce(int tryIndex, QByteArray &to
         // only the service's fault can be its refusal of the browser's token;
         // any other reply ends the run at once
         const int failure = answer.fault ? TddFailure::GetFault : TddFailure::GetUnreadable;
-        setFailure(replyFailure(read, answer, reply, httpStatus));
+        setFailure(replyFailure(read, answer, reply, status, reason));
         if (tryIndex == 0 && answer.fault)
             return refuseToken(failure, log);
         reportProgress(1000, failure);

@@ -100,9 +100,9 @@ public:
     int parseTaxDataResponse(FILE *log, const std::string &reply);
     int parseNoaResponse(FILE *log, const std::string &reply);
     int lastSkippedCount() const { return m_lastSkipped; }
-    // One SOAP post: 0, -20 failed, -99 exception. httpStatus, when given,
-    // gets the reply's status in plain words ("HTTP 500 Internal Server Error").
-    int postSoap(const QByteArray &request, QByteArray &reply, QString *httpStatus = nullptr);
+    // One SOAP post: 0, -20 failed, -99 exception. status and reason, when
+    // given, get the reply's HTTP status (0 when none came) and its reason.
+    int postSoap(const QByteArray &request, QByteArray &reply, int *status = nullptr, QString *reason = nullptr);
 
     // A sign-in of this run waits for the browser's return.
     bool isSignInPending() const { return m_signInPending.load(); }

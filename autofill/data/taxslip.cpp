@@ -148,13 +148,3 @@ int slipBoxCode(const std::string &box)
     return std::atoi(box.c_str());
 }
 
-int provinceFromCode(const std::string &code)
-{
-    const QString c = QString::fromUtf8(code.c_str()).trimmed();
-    if (c.isEmpty())
-        return 0;
-    for (int p = 1; p < kProvinceCount; ++p)
-        if (provinceCode(p).compare(c, Qt::CaseInsensitive) == 0)
-            return p;
-    return 0;
-}

@@ -69,5 +69,3 @@ protected:
 
 // The return's code of a box number text: "16A" answers as 1601.
 int slipBoxCode(const std::string &box);
-// Province number (1 to 13) of a province code such as "ON"; 0 when unknown.
-int provinceFromCode(const std::string &code);

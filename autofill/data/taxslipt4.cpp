@@ -1,6 +1,7 @@
 #include "taxslipt4.h"
 #include <tinyxml.h>
 #include <cstring>
+#include "formtables.h"
 #include "taxdata_slip_t4.h"
 #include "utils.h"
 
@@ -11,7 +12,7 @@ int TaxSlipT4::copyToSlip(CTaxData_Form *form)
         return 0;
     using S = TaxData_Slip_T4;
     s->setText(S::F_Payer, QString::fromUtf8(employerName.c_str()));
-    s->setIntValue(S::F_Province, provinceFromCode(province));
+    s->setIntValue(S::F_Province, provinceFromCode(QString::fromStdString(province)));
     copyBoxes(*s, {"14", "16", "16A", "17", "17A", "18", "20", "22"});
     // earnings boxes only when given, with their flags
     if (boxAmount("24") >= 0.009) {

@@ -43,8 +43,6 @@ const char *const kPageNoa = "select p.sin, htmlfile, create_time from tb_taxnoa
 const char *const kStoredXml = "select data1, create_time from tb_taxdata where id=:id order by create_time desc";
 const char *const kDeleteTaxData = "delete from tb_taxdata where id=:uid";
 const char *const kDeleteNoa = "delete from tb_taxnoa where id=:uid";
-// The T1's filing status of a return the CRA accepted, as filed and as ReFiled.
-constexpr int kFiledAccepted = 1, kReFiledAccepted = 3;
 
 TddDownloadRunner &downloadRunner()
 {
@@ -361,7 +359,7 @@ bool DlgTDDMain::confirmImportIntoFiledReturn(bool &filed)
 {
     const IndividualTaxData *person = m_returnWindow->returnFile()->currentPerson();
     const TaxData_T1New *t1 = person ? person->t1() : nullptr;
-    filed = t1 && (t1->filingStatus() == kFiledAccepted || t1->filingStatus() == kReFiledAccepted);
+    filed = t1 && t1->acceptedByCra();
     if (!filed)
         return true;
     return gMsgYesNo(tr("This return was filed and accepted by the CRA on %1 (confirmation number %2). Auto-fill "

@@ -514,6 +514,17 @@ QString provinceCode(int province)
     return QString::fromUtf8(Global_Provs_Info[province].word[0]);
 }
 
+int provinceFromCode(const QString &code)
+{
+    const QString c = code.trimmed();
+    if (c.isEmpty())
+        return 0;
+    for (int p = 1; p < kProvinceCount; ++p)
+        if (provinceCode(p).compare(c, Qt::CaseInsensitive) == 0)
+            return p;
+    return 0;
+}
+
 QString getOSLibFilename(const QString &baseName)
 {
     if (baseName.isEmpty())

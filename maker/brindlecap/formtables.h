@@ -101,5 +101,7 @@ QString formCode(int type);
 QString slipName(int type);
 QString provinceName(int province);
 QString provinceCode(int province);
+// Province number (1 to 13) of a province code such as "ON", any case; 0 when unknown.
+int provinceFromCode(const QString &code);
 // The platform's file name of a library from its base name ("ProvON" -> "libProvON.so").
 QString getOSLibFilename(const QString &baseName);

@@ -89,6 +89,13 @@ QString httpStatusText(int status, const QString &reason)
     return status == 0 ? QString() : QStringLiteral("HTTP %1 %2").arg(status).arg(reason).trimmed();
 }
 
+QString withHttpStatus(int status, const QString &reason, const QString &failure)
+{
+    if (failure.isEmpty() || status == 0)
+        return failure;
+    return httpStatusText(status, reason) + QStringLiteral("; ") + failure;
+}
+
 QString webPageReply(const QByteArray &reply)
 {
     const QByteArray head = reply.left(1024).trimmed().toLower();
@@ -295,7 +302,7 @@ bool QWebClient::run(const char *method, const QUrl &url, QNetworkRequest &reque
     else if (!stopReason.isEmpty())
         m_error = stopReason;
     else if (m_status >= 300)
-        m_error = QStringLiteral("HTTP status %1 %2").arg(m_status).arg(reason).trimmed();
+        m_error = httpStatusText(m_status, reason);
     else if (error == QNetworkReply::RemoteHostClosedError)
         m_error = QStringLiteral("The server closed the connection before a complete reply");
     else if (error != QNetworkReply::NoError)

@@ -9,6 +9,9 @@
 
 // In plain words for messages: "HTTP 503 Service Unavailable" ("" for status 0).
 QString httpStatusText(int status, const QString &reason);
+// A failure after the status its reply came with ("HTTP 503 Service Unavailable;
+// the reply is a web page ..."); the failure alone for status 0 or no failure.
+QString withHttpStatus(int status, const QString &reason, const QString &failure);
 // A reply that is a web page where XML was asked for: "a web page ("<its
 // title>")"; "" for any other reply.
 QString webPageReply(const QByteArray &reply);

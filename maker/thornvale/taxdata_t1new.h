@@ -192,6 +192,8 @@ public:
     // 0 not filed, 1 filed, 2 amended return in preparation, 3 amended return filed.
     int filingStatus() const { return intValue(F_FilingStatus); }
     void setFilingStatus(int s) { setIntValue(F_FilingStatus, s); }
+    // Filed and accepted by the CRA, as an original or as a ReFile.
+    bool acceptedByCra() const { return filingStatus() == 1 || filingStatus() == 3; }
     QString filingTime() const { return text(F_FilingTime); }
     void setFilingTime(const QString &v) { setText(F_FilingTime, v); }
     QString confirmationNumber() const { return text(F_ConfirmationNumber); }

@@ -85,11 +85,10 @@ void CReturnFile::titleText(QString &out) const
         const TaxData_T1New *t1 = p->t1();
         if (!t1)
             return;
-        const int status = t1->filingStatus();
-        if (status == 1 || status == 3)
+        if (t1->acceptedByCra())
             return;
         out += t1->ConstructFullName();
-        out += status == 2 ? QStringLiteral(": (amended)") : QStringLiteral(": (not filed/unknown)");
+        out += t1->filingStatus() == 2 ? QStringLiteral(": (amended)") : QStringLiteral(": (not filed/unknown)");
         out += QStringLiteral("  ");
     };
     append(self());

@@ -323,7 +323,7 @@ private slots:
         QTest::newRow("three not ready") << int(Answer::Data) << 3 << false << false << false
                                          << "some error occured, code = -30" << QString();
         QTest::newRow("failed post") << int(Answer::Unavailable) << 0 << false << false << false
-                                     << "some error occured, code = -21" << "HTTP status 503";
+                                     << "some error occured, code = -21" << "HTTP 503 Service Unavailable";
         QTest::newRow("fault") << int(Answer::Fault) << 0 << false << false << false
                                << "some error occured, code = -13"
                                << "HTTP 500 Internal Server Error; the service answered with a fault: service unavailable";

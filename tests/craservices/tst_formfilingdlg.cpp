@@ -50,12 +50,13 @@ public:
         bool accepted;
         QString confirmation, message;
     };
-    int recordFiling(int form, bool accepted, const QString &confirmation, const QString &message) override
+    Result recordFiling(int form, bool accepted, const QString &confirmation, const QString &message) override
     {
         calls.append({form, accepted, confirmation, message});
-        return 0;
+        return {problem.isEmpty() ? 0 : -100, problem};
     }
     QList<Call> calls;
+    QString problem;   // what keeps each record from the e-signature service
 };
 
 QString fixtureText(const char *name)
@@ -98,6 +99,7 @@ class TestFormFilingDlg : public QObject
     Outcome file(int formId, const QString &document, const QString &password = QString::fromLatin1(fixture::EfilePassword))
     {
         RecorderWindow window;
+        window.problem = m_recordProblem;
         m_recorder = &window;
         CString xml(document);
         CFormFilingDlg dlg(QStringLiteral("X1234"), password, formId, &xml, m_return.get(), &window);
@@ -112,6 +114,7 @@ class TestFormFilingDlg : public QObject
     }
     RecorderWindow *m_recorder = nullptr;
     QList<RecorderWindow::Call> m_calls;
+    QString m_recordProblem;
 
 private slots:
     void initTestCase()
@@ -128,6 +131,7 @@ private slots:
         m_messages.clear();
         m_pilot.clear();
         m_cra.clearRequests();
+        m_recordProblem.clear();
         m_fake->setScenario(QString());
         TLSW3Client::setDefaultTimeouts(TLSW3Client::Timeouts());   // a reply that comes is never cut short
         TLSW3Client::setTestCaFile(m_cra.caFile());
@@ -327,6 +331,31 @@ private slots:
             QVERIFY(m_pilot.results[0].link.contains(QLatin1String("efileresult.txt")));
             QVERIFY(efilelog().isEmpty());
         }
+    }
+
+    // A filing record that did not reach the e-signature service is told with the filing's result.
+    void recordProblemInTheResult_data()
+    {
+        QTest::addColumn<int>("formId");
+        QTest::addColumn<QString>("scenario");
+        QTest::addColumn<QString>("bottom");
+        const QString problem = QStringLiteral("The e-signature service did not accept the filing record.");
+        QTest::newRow("T1135 accepted") << kT1135 << "accepted" << problem;
+        QTest::newRow("T1135 rejected") << kT1135 << "rejected" << problem;
+        QTest::newRow("PAD rejected") << kPad << "pad-confirmed-rejected" << "Check filing result file\n" + problem;
+    }
+    void recordProblemInTheResult()
+    {
+        QFETCH(int, formId);
+        QFETCH(QString, scenario);
+        QFETCH(QString, bottom);
+        m_recordProblem = QStringLiteral("The e-signature service did not accept the filing record.");
+        m_fake->setScenario(scenario);
+        file(formId, formId == kPad ? fixtureText("pad-body.xml") : QString::fromUtf8(fixture::t1135Document()));
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(m_pilot.results.size(), 1);
+        QCOMPARE(m_pilot.results[0].bottom, bottom);
+        QVERIFY(m_messages.shown().isEmpty());
     }
 
     // In test mode the T1135 filing asks for the test-case ID; cancelling still files.

@@ -14,6 +14,7 @@
 #include "returnbuilder.h"
 #include "sfdbarcodefixeddata.h"
 #include "t1returnbarcodefixeddata.h"
+#include "taxdata_t1new.h"
 #include "ctaxdata_t5013.h"
 #include "taxdata_t2042new.h"
 #include "taxdata_t2121new.h"
@@ -24,6 +25,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -110,6 +112,8 @@ private slots:
     void fixedItemsKeepTheirWidth();
     void t1Items_data();
     void t1Items();
+    void bankruptAmountsPastTheRange_data();
+    void bankruptAmountsPastTheRange();
     void sfdBlocks_data();
     void sfdBlocks();
     void sfdItems_data();
@@ -228,6 +232,36 @@ void TestBarcodeData::t1Items()
     QCOMPARE(barcodedecoder::decode(w.t1).record.size(), T1ReturnBarcodeFixedData::kWidth);
     QVERIFY(w.t1.endsWith("-EOD"));
     QCOMPARE(w.t1.left(6), QByteArray("012024"));
+}
+
+void TestBarcodeData::bankruptAmountsPastTheRange_data()
+{
+    QTest::addColumn<double>("amount");
+    QTest::addColumn<QByteArray>("expected");   // nine characters, held at their ends
+    QTest::newRow("huge income") << 1e30 << QByteArray("999999999");
+    QTest::newRow("infinite income") << std::numeric_limits<double>::infinity() << QByteArray("999999999");
+    QTest::newRow("huge loss") << -1e30 << QByteArray("-99999999");
+    // not a number: no income past a dollar, so the one dollar the rule files
+    QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << QByteArray("000000001");
+}
+
+// The post-bankruptcy net income and the Manitoba amount of a bankrupt's record.
+void TestBarcodeData::bankruptAmountsPastTheRange()
+{
+    QFETCH(double, amount);
+    QFETCH(QByteArray, expected);
+    std::unique_ptr<CReturnFile> file =
+        built(QStringLiteral("\"maritalStatus\":5,\"t1\":{\"BankruptDate\":\"2024-06-30\"}"), Province::Manitoba, false);
+    QVERIFY(file);
+    TaxData_T1New *t1 = file->self()->t1();
+    QVERIFY(t1);
+    t1->setAmount(TaxData_T1New::F_PostBankruptNetIncome, amount);
+    t1->setAmount(TaxData_T1New::F_ManitobaBankruptAmount, amount);
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.t1.mid(384, 1), QByteArray("1"));   // bankrupt
+    QCOMPARE(w.t1.mid(385, 9), expected);           // post-bankruptcy net income
+    QCOMPARE(w.t1.mid(394, 9), expected);           // Manitoba amount
 }
 
 void TestBarcodeData::sfdBlocks_data()

@@ -234,6 +234,10 @@ private slots:
         QTest::newRow("record refused")
             << "s3cret" << true
             << "Check filing log file (-99)\nThe e-signature service did not accept the filing record.";
+        QTest::newRow("no password")
+            << "" << false
+            << "Check filing log file (-1)\nThe filing record was not sent to the e-signature service: its email and "
+               "password are not set in the preferences.";
     }
     void filingRecordNotSent()
     {
@@ -250,6 +254,7 @@ private slots:
         QVERIFY(o.filed);
         QCOMPARE(m_pilot.results.size(), 1);
         QCOMPARE(m_pilot.results[0].bottom, bottom);
+        QVERIFY(m_messages.shown().isEmpty());   // told once, in the result
         QVERIFY(!o.answerTime.isEmpty());
         QVERIFY2(m_pilot.results[0].overview.endsWith(o.answerTime), qPrintable(m_pilot.results[0].overview));
     }

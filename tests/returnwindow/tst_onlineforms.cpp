@@ -387,7 +387,7 @@ private slots:
         case 7: main.startAutoFill(0); break;
         case 8: w->querySignatureStatus(96); break;
         case 9: w->sendForEDelivery(96, QStringLiteral("c@example.com"), QString(), QString(), QString()); break;
-        case 10: QCOMPARE(w->recordFiling(1, true, QStringLiteral("CN1"), QString()), 0); break;
+        case 10: QCOMPARE(w->recordFiling(1, true, QStringLiteral("CN1"), QString()).status, 0); break;
         case 11: main.onSendLogFile(); break;
         }
         const bool silent = service == 10;

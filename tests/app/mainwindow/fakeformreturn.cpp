@@ -39,10 +39,10 @@ Form_Return::~Form_Return()
 }
 
 void Form_Return::commitCurrentPage() { record(QStringLiteral("commitCurrentPage()")); }
-int Form_Return::recordFiling(int formType, bool accepted, const QString &, const QString &)
+FilingRecorder::Result Form_Return::recordFiling(int formType, bool accepted, const QString &, const QString &)
 {
     record(QStringLiteral("recordFiling(%1,%2)").arg(formType).arg(accepted));
-    return 0;
+    return {};
 }
 void Form_Return::updateSummary(QString &summary)
 {
