@@ -45,11 +45,6 @@ QString describeFailedWrite(const QFileDevice &file, int error)
     return error != 0 ? systemReason(error) : describe(file);
 }
 
-QString cannotWrite(const QString &path, const QString &reason)
-{
-    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
-}
-
 // Bytes a temporary gathers before they go to the disk.
 constexpr int kWriteChunk = 64 * 1024;
 const QLatin1String kTemporaryTag(".bqsave-");
@@ -151,23 +146,28 @@ bool commitSaveFile(QSaveFile &file, QString *error)
     // Qt 5's commit() renames the file even when that last write fails.
     errno = 0;
     if (!file.flush() || file.error() != QFileDevice::NoError) {
-        setError(error, cannotWrite(file.fileName(), describeFailedWrite(file, errno)));
+        setError(error, cannotWriteText(file.fileName(), describeFailedWrite(file, errno)));
         file.cancelWriting();
         file.commit(); // drops the temporary file; the old file stays
         return false;
     }
     if (!file.commit()) {
-        setError(error, QStringLiteral("The file %1 cannot be written: %2").arg(file.fileName(), describe(file)));
+        setError(error, cannotWriteText(file.fileName(), describe(file)));
         return false;
     }
     return true;
+}
+
+QString cannotWriteText(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
 }
 
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     ReplacingFile file(path);
     if (!file.open() || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, cannotWrite(path, file.errorString()));
+        setError(error, cannotWriteText(path, file.errorString()));
         file.cancel();
         return false;
     }

@@ -18,6 +18,8 @@ bool openPrivateSaveFile(QSaveFile &file);
 // Writes out what the QSaveFile still buffers, checks every write, then commits;
 // on any failure the target is left as it was and error (when given) says why.
 bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
+// The message of a write to path that failed for reason.
+QString cannotWriteText(const QString &path, const QString &reason);
 // The whole of bytes replaces the file at path (private), or nothing changes.
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 

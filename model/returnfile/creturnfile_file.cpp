@@ -79,11 +79,6 @@ QByteArray writtenFileStart()
     return bytes;
 }
 
-QString cannotWrite(const QString &path, const QIODevice &file)
-{
-    return QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
-}
-
 QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
 {
     const int version = returnFile.self()->fileVersion();
@@ -164,14 +159,14 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
     ReplacingFile file(path);
     if (!file.open()) {
         if (error)
-            *error = cannotWrite(path, file);
+            *error = cannotWriteText(path, file.errorString());
         return kNotOpened;
     }
     MyDataStream ar(&file, true);
     const int result = serialize(edition, ar);
     if (ar.status() == QDataStream::WriteFailed || (result == kOk && !file.commit())) {
         if (error)
-            *error = cannotWrite(path, file);
+            *error = cannotWriteText(path, file.errorString());
         return kNotOpened;
     }
     if (result != kOk || !ar.ok()) {
