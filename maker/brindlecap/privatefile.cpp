@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringList>
 #include <cctype>
 #include <cerrno>
@@ -21,12 +20,6 @@ constexpr QFileDevice::Permissions kGroupAndOther = QFileDevice::ReadGroup | QFi
     | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 constexpr QFileDevice::Permissions kOwnerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
-QString describe(const QFileDevice &file)
-{
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("write error") : reason;
-}
-
 void setError(QString *error, const QString &text)
 {
     if (error)
@@ -36,13 +29,6 @@ void setError(QString *error, const QString &text)
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Qt loses the reason of a write that falls short part way ("Unknown error"):
-// the system's own is in errno right after the failed call.
-QString describeFailedWrite(const QFileDevice &file, int error)
-{
-    return error != 0 ? systemReason(error) : describe(file);
 }
 
 // Bytes a temporary gathers before they go to the disk.
@@ -126,36 +112,6 @@ bool makePrivateFile(const QString &path)
         return false;
     const QFileDevice::Permissions p = QFile::permissions(path);
     return !(p & kGroupAndOther) || QFile::setPermissions(path, p & ~kGroupAndOther);
-}
-
-bool openPrivateSaveFile(QSaveFile &file)
-{
-    const QFileDevice::Permissions mode = privateFilePermissions(file.fileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!file.setPermissions(mode)) {
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
-bool commitSaveFile(QSaveFile &file, QString *error)
-{
-    // QSaveFile buffers small files: the bytes reach the disk only here, and
-    // Qt 5's commit() renames the file even when that last write fails.
-    errno = 0;
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        setError(error, cannotWriteText(file.fileName(), describeFailedWrite(file, errno)));
-        file.cancelWriting();
-        file.commit(); // drops the temporary file; the old file stays
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, cannotWriteText(file.fileName(), describe(file)));
-        return false;
-    }
-    return true;
 }
 
 QString cannotWriteText(const QString &path, const QString &reason)

@@ -4,8 +4,6 @@
 #include <QIODevice>
 #include <QString>
 
-class QSaveFile;
-
 // Files that hold a return's data (S.I.N.s, incomes, passwords) are private to
 // their owner, and a file that replaces another is written whole or not at all.
 
@@ -13,11 +11,6 @@ class QSaveFile;
 QFileDevice::Permissions privateFilePermissions(const QString &existingPath);
 // Makes the file (mode 0600) when it is missing; an existing regular file loses group and other access.
 bool makePrivateFile(const QString &path);
-// Opens a QSaveFile for writing with the private permissions of its target.
-bool openPrivateSaveFile(QSaveFile &file);
-// Writes out what the QSaveFile still buffers, checks every write, then commits;
-// on any failure the target is left as it was and error (when given) says why.
-bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
 // The message of a write to path that failed for reason.
 QString cannotWriteText(const QString &path, const QString &reason);
 // The whole of bytes replaces the file at path (private), or nothing changes.
