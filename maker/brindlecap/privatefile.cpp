@@ -80,6 +80,20 @@ bool holdsOnly(const QString &path, const QByteArray &leadingBytes)
     return file.size() == 0 || (!leadingBytes.isEmpty() && file.read(leadingBytes.size()) == leadingBytes);
 }
 
+// A rename lasts through a power cut only once its folder reaches the disk.
+bool syncFolderOf(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
+}
+
 mode_t ownerMode(QFileDevice::Permissions permissions)
 {
     return (permissions & QFileDevice::ReadOwner ? S_IRUSR : 0) | (permissions & QFileDevice::WriteOwner ? S_IWUSR : 0);
@@ -144,6 +158,7 @@ bool ReplacingFile::open(OpenMode)
         return false;
     }
     const QFileInfo target(finalTarget(m_target));
+    m_replaced = target.absoluteFilePath();
     if (target.isDir())
         return fail(QStringLiteral("it is a folder"));
     if (target.exists() && ::access(QFile::encodeName(target.filePath()).constData(), W_OK) != 0)
@@ -205,10 +220,11 @@ bool ReplacingFile::commit()
     m_fd = -1;
     if (::close(fd) != 0)
         return failWithSystemError();
-    const QByteArray target = QFile::encodeName(finalTarget(m_target));
-    if (::rename(QFile::encodeName(m_temporary).constData(), target.constData()) != 0)
+    if (::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_replaced).constData()) != 0)
         return failWithSystemError();
     m_temporary.clear();
+    if (!syncFolderOf(m_replaced))
+        return failWithSystemError();
     QIODevice::close();
     return true;
 }

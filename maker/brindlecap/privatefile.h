@@ -19,8 +19,10 @@ bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error
 // A file that replaces its target whole or not at all. The bytes go to a
 // temporary beside the target, ".<name>.bqsave-XXXXXX", owner-only from its
 // creation (or the target's stricter mode), which takes the target's place
-// only when every byte reached the disk. A failure leaves the target as it was,
-// removes the temporary and gives the system's reason in errorString().
+// only when every byte reached the disk; the folder is synced after the rename.
+// A target that is a symbolic link stays: the file it led to at open() is
+// replaced. A failure before the rename leaves the target as it was, removes
+// the temporary and gives the system's reason in errorString().
 class ReplacingFile : public QIODevice
 {
 public:
@@ -52,6 +54,7 @@ private:
     void dropTemporary();
 
     QString m_target;
+    QString m_replaced;   // the file the commit replaces: the target, or where its links led at open
     QString m_temporary;
     int m_fd = -1;
     QByteArray m_buffer;

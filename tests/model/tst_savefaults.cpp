@@ -15,6 +15,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -96,7 +97,32 @@ void makeReturn(CReturnFile &rf, const QString &first, int forms)
     fillPerson(*rf.self(), forms, 2, 1, 7);
 }
 
+// The folder syncs of this process, seen by the fsync below: for each, whether
+// the watched file already held the wanted bytes; with fail set they fail (EIO).
+struct FolderSyncs
+{
+    QString watched;
+    QByteArray wanted;
+    bool fail = false;
+    QList<bool> heldWanted;
+};
+FolderSyncs g_folderSyncs;
+
 } // namespace
+
+// Every fsync of the program passes here on its way to the system.
+extern "C" int fsync(int fd)
+{
+    struct stat st{};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && !g_folderSyncs.watched.isEmpty()) {
+        g_folderSyncs.heldWanted << (contents(g_folderSyncs.watched) == g_folderSyncs.wanted);
+        if (g_folderSyncs.fail) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
 
 class TestSaveFaults : public QObject
 {
@@ -201,6 +227,48 @@ private slots:
         QCOMPARE(contents(file), QByteArray("previous report\n"));
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QFileInfo(file).fileName()),
                  QStringList{QFileInfo(file).fileName()});
+    }
+
+    // A commit ends with the folder synced after the rename (else a power cut can
+    // bring the old file back after success was reported); a failed sync is reported.
+    void commitSyncsTheFolder()
+    {
+        const QString file = path(QStringLiteral("synced.txt"));
+        QVERIFY(writeFileWhole(file, "old"));
+        g_folderSyncs.watched = file;
+        g_folderSyncs.wanted = "new";
+        const bool written = writeFileWhole(file, "new");
+        const QList<bool> seen = g_folderSyncs.heldWanted;
+        g_folderSyncs.fail = true;
+        QString error;
+        const bool failed = !writeFileWhole(file, "newer", &error);
+        g_folderSyncs = FolderSyncs();
+        QVERIFY(written);
+        QCOMPARE(seen, QList<bool>{true});
+        QVERIFY(failed);
+        QCOMPARE(error, QStringLiteral("The file %1 cannot be written: %2")
+                            .arg(file, QString::fromLocal8Bit(std::strerror(EIO))));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("synced.txt")),
+                 QStringList{QStringLiteral("synced.txt")});
+    }
+
+    // A link is followed once, when the file is opened: the commit replaces the file
+    // the temporary was made beside, even when the link was changed meanwhile.
+    void linkFollowedWhenOpened()
+    {
+        const QString first = path(QStringLiteral("first.txt"));
+        const QString second = path(QStringLiteral("second.txt"));
+        const QString link = path(QStringLiteral("link.txt"));
+        QVERIFY(writeFileWhole(first, "first") && writeFileWhole(second, "second"));
+        QVERIFY(QFile::link(first, link));
+        ReplacingFile file(link);
+        QVERIFY(file.open());
+        QVERIFY(file.write("replaced") == 8);
+        QVERIFY(QFile::remove(link) && QFile::link(second, link));
+        QVERIFY2(file.commit(), qPrintable(file.errorString()));
+        QCOMPARE(contents(first), QByteArray("replaced"));
+        QCOMPARE(contents(second), QByteArray("second"));
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void privateFiles()
