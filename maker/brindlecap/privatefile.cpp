@@ -71,13 +71,51 @@ bool isTemporaryName(const QString &name, const QString &prefix)
     return true;
 }
 
-// Empty, or beginning with leadingBytes.
-bool holdsOnly(const QString &path, const QByteArray &leadingBytes)
+// The open file of size bytes is empty, or begins with leadingBytes.
+bool holdsOnly(int fd, off_t size, const QByteArray &leadingBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (size == 0)
+        return true;
+    if (leadingBytes.isEmpty() || size < leadingBytes.size())
         return false;
-    return file.size() == 0 || (!leadingBytes.isEmpty() && file.read(leadingBytes.size()) == leadingBytes);
+    QByteArray head(leadingBytes.size(), '\0');
+    for (int got = 0; got < head.size();) {
+        const ssize_t n = ::read(fd, head.data() + got, size_t(head.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        got += int(n);
+    }
+    return head == leadingBytes;
+}
+
+qint64 modifiedMSecs(const struct stat &st)
+{
+    return qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+}
+
+// The file at path is a temporary a killed save left: a regular file of this user,
+// last changed before beforeMSecs, holding nothing or leadingBytes. It is opened
+// without following a link or waiting on a FIFO, and checked through that
+// descriptor; identity is what was checked.
+bool isStaleTemporary(const QByteArray &path, const QByteArray &leadingBytes, qint64 beforeMSecs, struct stat &identity)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool stale = ::fstat(fd, &identity) == 0 && S_ISREG(identity.st_mode) && identity.st_uid == ::getuid()
+        && modifiedMSecs(identity) <= beforeMSecs && holdsOnly(fd, identity.st_size, leadingBytes);
+    ::close(fd);
+    return stale;
+}
+
+// Removes path when the name still leads to the file that was checked.
+bool removeIfStill(const QByteArray &path, const struct stat &checked)
+{
+    struct stat now{};
+    return ::lstat(path.constData(), &now) == 0 && now.st_dev == checked.st_dev && now.st_ino == checked.st_ino
+        && ::unlink(path.constData()) == 0;
 }
 
 // A rename lasts through a power cut only once its folder reaches the disk.
@@ -266,18 +304,16 @@ int removeStaleSaveFiles(const QString &path, const QByteArray &leadingBytes, in
     if (target.fileName().isEmpty())
         return 0;
     const QString prefix = temporaryPrefix(target);
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
+    const qint64 before = QDateTime::currentMSecsSinceEpoch() - qint64(minAgeSeconds) * 1000;
     int removed = 0;
     QDirIterator it(target.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         if (!isTemporaryName(it.fileName(), prefix))
             continue;
-        const QFileInfo candidate = it.fileInfo();
-        if (candidate.isSymLink() || !candidate.isFile() || candidate.ownerId() != ::getuid()
-            || candidate.lastModified().toUTC() > before || !holdsOnly(candidate.filePath(), leadingBytes))
-            continue;
-        if (QFile::remove(candidate.filePath()))
+        const QByteArray candidate = QFile::encodeName(it.filePath());
+        struct stat checked{};
+        if (isStaleTemporary(candidate, leadingBytes, before, checked) && removeIfStill(candidate, checked))
             ++removed;
     }
     return removed;

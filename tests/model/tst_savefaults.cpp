@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
 #include <sys/syscall.h>
@@ -62,11 +63,12 @@ int modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
+// Two minutes old, without opening the file or following a link.
 bool makeOld(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite)
-        && f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
+    const timespec old{::time(nullptr) - 120, 0};
+    const timespec times[2] = {old, old};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // A save of bytes to path in a child process killed before it replaced the file;
@@ -343,6 +345,32 @@ private slots:
         for (const QString &f : kept)
             QVERIFY2(QFileInfo::exists(f), qPrintable(f));
         QCOMPARE(contents(kept.first()), whole);
+    }
+
+    // A FIFO or a link named like a temporary is neither opened, nor followed, nor
+    // removed: the save does not wait on the FIFO, and the link and its file stay.
+    void fifoAndLinkNamedLikeTemporariesStay()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("client.r24"));
+        const QString other = folder.filePath(QStringLiteral("other.r24"));
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Hal"), 2);
+        QCOMPARE(rf.save(file, 1), 0);
+        QCOMPARE(rf.save(other, 1), 0);
+        const QByteArray whole = write(rf);
+        const QString fifo = folder.filePath(QStringLiteral(".client.r24.bqsave-Fifo01"));
+        const QString link = folder.filePath(QStringLiteral(".client.r24.bqsave-Link01"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(other, link));
+        for (const QString &f : {fifo, link, other})
+            QVERIFY(makeOld(f));
+
+        QCOMPARE(rf.save(file, 1), 0);
+        struct stat st{};
+        QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(other), whole);
     }
 
     // A FIFO, a folder or a device is refused at once, without being opened.
