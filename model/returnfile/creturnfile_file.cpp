@@ -164,18 +164,20 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
     }
     MyDataStream ar(&file, true);
     const int result = serialize(edition, ar);
-    if (ar.status() == QDataStream::WriteFailed || (result == kOk && !file.commit())) {
-        if (error)
-            *error = cannotWriteText(path, file.errorString());
-        return kNotOpened;
-    }
-    if (result != kOk || !ar.ok()) {
+    const bool writeFailed = ar.status() == QDataStream::WriteFailed;
+    if (!writeFailed && (result != kOk || !ar.ok())) {
         file.cancel();
         if (error)
             *error = QStringLiteral("The return could not be written (code %1); the file %2 was not changed.")
                          .arg(result != kOk ? result : kDamaged)
                          .arg(path);
         return result != kOk ? result : kDamaged;
+    }
+    // only a return written whole replaces the file
+    if (writeFailed || !file.commit()) {
+        if (error)
+            *error = cannotWriteText(path, file.errorString());
+        return kNotOpened;
     }
     return kOk;
 }
