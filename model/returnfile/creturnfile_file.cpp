@@ -69,16 +69,6 @@ QString notOpenedReason(const QString &path)
     return QStringLiteral("the file is not readable");
 }
 
-// What every return file this program writes begins with: self's file version,
-// tax year and the constant 1.
-QByteArray writtenFileStart()
-{
-    QByteArray bytes;
-    MyDataStream ar(&bytes, true);
-    ar << qint32(kCurrentVersion) << qint32(IndividualTaxData::kTaxYear) << qint32(1);
-    return bytes;
-}
-
 QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
 {
     const int version = returnFile.self()->fileVersion();
@@ -155,7 +145,8 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
             *error = noProvinceText();
         return kDamaged;
     }
-    removeStaleSaveFiles(path, writtenFileStart());
+    // a return file begins with self's person block
+    removeStaleSaveFiles(path, IndividualTaxData::writtenBlockStart());
     ReplacingFile file(path);
     if (!file.open()) {
         if (error)
