@@ -46,14 +46,15 @@ QString money(double v)
     return QLocale(QLocale::English, QLocale::Canada).toString(v, 'f', 2);
 }
 
-// A downloaded amount, when the download holds it: an empty text holds none.
+// A downloaded amount, when the download holds it: only a number is one (an
+// empty text, "n/a" or any other word holds none).
 using Held = std::optional<double>;
 
 Held heldAmount(const std::string &text)
 {
-    if (QString::fromStdString(text).trimmed().isEmpty())
-        return std::nullopt;
-    return myStringToDouble(text);
+    bool number = false;
+    const double value = myStringToDouble(text, &number);
+    return number ? Held(value) : std::nullopt;
 }
 
 // The amount of a year's entry of a downloaded list (repayments, tuition carried forward).
