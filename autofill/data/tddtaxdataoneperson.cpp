@@ -68,20 +68,21 @@ const SlipKindRow kSlipKinds[] = {
     {"T4FHSASlip", make<TaxSlipT4FHSA>},
 };
 
-double repaymentForYear(const TDDTaxDataOnePerson::RepaymentPlan &plan, const char *year)
+std::optional<double> repaymentForYear(const TDDTaxDataOnePerson::RepaymentPlan &plan, const char *year)
 {
     for (const auto &r : plan.requiredRepayments)
         if (r.year == year)
-            return myStringToDouble(r.amount);
-    return 0.0;
+            return TDDTaxDataOnePerson::heldAmount(r.amount);
+    return std::nullopt;
 }
 
-double tuitionForYear(const std::vector<TDDTaxDataOnePerson::TuitionCarryForward> &list, const char *year)
+std::optional<double> tuitionForYear(const std::vector<TDDTaxDataOnePerson::TuitionCarryForward> &list,
+                                     const char *year)
 {
     for (const auto &t : list)
         if (t.taxYear == year)
-            return myStringToDouble(t.carryForwardAvailableAmount);
-    return 0.0;
+            return TDDTaxDataOnePerson::heldAmount(t.carryForwardAvailableAmount);
+    return std::nullopt;
 }
 
 } // namespace
@@ -138,22 +139,29 @@ int TDDTaxDataOnePerson::parseSlips(const TiXmlElement *slipsElement)
     return slipCount();
 }
 
-double TDDTaxDataOnePerson::hbpRepaymentForYear(const char *year) const
+std::optional<double> TDDTaxDataOnePerson::heldAmount(const std::string &text)
+{
+    bool number = false;
+    const double value = myStringToDouble(text, &number);
+    return number ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<double> TDDTaxDataOnePerson::hbpRepaymentForYear(const char *year) const
 {
     return repaymentForYear(summary.hbp, year);
 }
 
-double TDDTaxDataOnePerson::llpRepaymentForYear(const char *year) const
+std::optional<double> TDDTaxDataOnePerson::llpRepaymentForYear(const char *year) const
 {
     return repaymentForYear(summary.llp, year);
 }
 
-double TDDTaxDataOnePerson::federalTuitionCarryForwardForYear(const char *year) const
+std::optional<double> TDDTaxDataOnePerson::federalTuitionCarryForwardForYear(const char *year) const
 {
     return tuitionForYear(carryOver.federalTuition, year);
 }
 
-double TDDTaxDataOnePerson::provincialTuitionCarryForwardForYear(const char *year) const
+std::optional<double> TDDTaxDataOnePerson::provincialTuitionCarryForwardForYear(const char *year) const
 {
     return tuitionForYear(carryOver.provincialTuition, year);
 }

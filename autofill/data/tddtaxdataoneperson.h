@@ -2,6 +2,7 @@
 #include <QSqlDatabase>
 #include <array>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -183,12 +184,15 @@ public:
     // True when the six amounts of the record are all zero (empty counts as zero).
     static bool allZero(const RrspHistoryRecord &record);
 
-    // The required repayment of the year; 0 when there is none.
-    double hbpRepaymentForYear(const char *year) const;
-    double llpRepaymentForYear(const char *year) const;
-    // The carry-forward available of the tuition entry of the tax year; 0 when there is none.
-    double federalTuitionCarryForwardForYear(const char *year) const;
-    double provincialTuitionCarryForwardForYear(const char *year) const;
+    // The amount a downloaded text holds: only a number is one (an empty text,
+    // "n/a" or any other word holds none).
+    static std::optional<double> heldAmount(const std::string &text);
+    // The amount of the first required repayment of the year; none without one.
+    std::optional<double> hbpRepaymentForYear(const char *year) const;
+    std::optional<double> llpRepaymentForYear(const char *year) const;
+    // The carry-forward available of the first tuition entry of the tax year; none without one.
+    std::optional<double> federalTuitionCarryForwardForYear(const char *year) const;
+    std::optional<double> provincialTuitionCarryForwardForYear(const char *year) const;
 
     // The lists that were full, in reading order (the slips are in slipsNotKept).
     const std::vector<Cut> &cuts() const { return listCuts; }

@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringList>
 #include <cctype>
 #include <cerrno>
@@ -21,12 +20,6 @@ constexpr QFileDevice::Permissions kGroupAndOther = QFileDevice::ReadGroup | QFi
     | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
 constexpr QFileDevice::Permissions kOwnerAll = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
-QString describe(const QFileDevice &file)
-{
-    const QString reason = file.errorString();
-    return reason.isEmpty() ? QStringLiteral("write error") : reason;
-}
-
 void setError(QString *error, const QString &text)
 {
     if (error)
@@ -36,18 +29,6 @@ void setError(QString *error, const QString &text)
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
-}
-
-// Qt loses the reason of a write that falls short part way ("Unknown error"):
-// the system's own is in errno right after the failed call.
-QString describeFailedWrite(const QFileDevice &file, int error)
-{
-    return error != 0 ? systemReason(error) : describe(file);
-}
-
-QString cannotWrite(const QString &path, const QString &reason)
-{
-    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
 }
 
 // Bytes a temporary gathers before they go to the disk.
@@ -90,13 +71,65 @@ bool isTemporaryName(const QString &name, const QString &prefix)
     return true;
 }
 
-// Empty, or beginning with leadingBytes.
-bool holdsOnly(const QString &path, const QByteArray &leadingBytes)
+// The open file of size bytes is empty, or begins with leadingBytes.
+bool holdsOnly(int fd, off_t size, const QByteArray &leadingBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (size == 0)
+        return true;
+    if (leadingBytes.isEmpty() || size < leadingBytes.size())
         return false;
-    return file.size() == 0 || (!leadingBytes.isEmpty() && file.read(leadingBytes.size()) == leadingBytes);
+    QByteArray head(leadingBytes.size(), '\0');
+    for (int got = 0; got < head.size();) {
+        const ssize_t n = ::read(fd, head.data() + got, size_t(head.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        got += int(n);
+    }
+    return head == leadingBytes;
+}
+
+qint64 modifiedMSecs(const struct stat &st)
+{
+    return qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+}
+
+// The file at path is a temporary a killed save left: a regular file of this user,
+// last changed before beforeMSecs, holding nothing or leadingBytes. It is opened
+// without following a link or waiting on a FIFO, and checked through that
+// descriptor; identity is what was checked.
+bool isStaleTemporary(const QByteArray &path, const QByteArray &leadingBytes, qint64 beforeMSecs, struct stat &identity)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool stale = ::fstat(fd, &identity) == 0 && S_ISREG(identity.st_mode) && identity.st_uid == ::getuid()
+        && modifiedMSecs(identity) <= beforeMSecs && holdsOnly(fd, identity.st_size, leadingBytes);
+    ::close(fd);
+    return stale;
+}
+
+// Removes path when the name still leads to the file that was checked.
+bool removeIfStill(const QByteArray &path, const struct stat &checked)
+{
+    struct stat now{};
+    return ::lstat(path.constData(), &now) == 0 && now.st_dev == checked.st_dev && now.st_ino == checked.st_ino
+        && ::unlink(path.constData()) == 0;
+}
+
+// A rename lasts through a power cut only once its folder reaches the disk.
+bool syncFolderOf(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::fsync(fd) == 0;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
 }
 
 mode_t ownerMode(QFileDevice::Permissions permissions)
@@ -133,41 +166,16 @@ bool makePrivateFile(const QString &path)
     return !(p & kGroupAndOther) || QFile::setPermissions(path, p & ~kGroupAndOther);
 }
 
-bool openPrivateSaveFile(QSaveFile &file)
+QString cannotWriteText(const QString &path, const QString &reason)
 {
-    const QFileDevice::Permissions mode = privateFilePermissions(file.fileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!file.setPermissions(mode)) {
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
-bool commitSaveFile(QSaveFile &file, QString *error)
-{
-    // QSaveFile buffers small files: the bytes reach the disk only here, and
-    // Qt 5's commit() renames the file even when that last write fails.
-    errno = 0;
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        setError(error, cannotWrite(file.fileName(), describeFailedWrite(file, errno)));
-        file.cancelWriting();
-        file.commit(); // drops the temporary file; the old file stays
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, QStringLiteral("The file %1 cannot be written: %2").arg(file.fileName(), describe(file)));
-        return false;
-    }
-    return true;
+    return QStringLiteral("The file %1 cannot be written: %2").arg(path, reason);
 }
 
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     ReplacingFile file(path);
     if (!file.open() || file.write(bytes) != bytes.size() || !file.commit()) {
-        setError(error, cannotWrite(path, file.errorString()));
+        setError(error, cannotWriteText(path, file.errorString()));
         file.cancel();
         return false;
     }
@@ -188,6 +196,7 @@ bool ReplacingFile::open(OpenMode)
         return false;
     }
     const QFileInfo target(finalTarget(m_target));
+    m_replaced = target.absoluteFilePath();
     if (target.isDir())
         return fail(QStringLiteral("it is a folder"));
     if (target.exists() && ::access(QFile::encodeName(target.filePath()).constData(), W_OK) != 0)
@@ -249,10 +258,11 @@ bool ReplacingFile::commit()
     m_fd = -1;
     if (::close(fd) != 0)
         return failWithSystemError();
-    const QByteArray target = QFile::encodeName(finalTarget(m_target));
-    if (::rename(QFile::encodeName(m_temporary).constData(), target.constData()) != 0)
+    if (::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_replaced).constData()) != 0)
         return failWithSystemError();
     m_temporary.clear();
+    if (!syncFolderOf(m_replaced))
+        return failWithSystemError();
     QIODevice::close();
     return true;
 }
@@ -294,18 +304,16 @@ int removeStaleSaveFiles(const QString &path, const QByteArray &leadingBytes, in
     if (target.fileName().isEmpty())
         return 0;
     const QString prefix = temporaryPrefix(target);
-    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-minAgeSeconds);
+    const qint64 before = QDateTime::currentMSecsSinceEpoch() - qint64(minAgeSeconds) * 1000;
     int removed = 0;
     QDirIterator it(target.absolutePath(), QDir::Files | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         if (!isTemporaryName(it.fileName(), prefix))
             continue;
-        const QFileInfo candidate = it.fileInfo();
-        if (candidate.isSymLink() || !candidate.isFile() || candidate.ownerId() != ::getuid()
-            || candidate.lastModified().toUTC() > before || !holdsOnly(candidate.filePath(), leadingBytes))
-            continue;
-        if (QFile::remove(candidate.filePath()))
+        const QByteArray candidate = QFile::encodeName(it.filePath());
+        struct stat checked{};
+        if (isStaleTemporary(candidate, leadingBytes, before, checked) && removeIfStill(candidate, checked))
             ++removed;
     }
     return removed;

@@ -4,8 +4,6 @@
 #include <QIODevice>
 #include <QString>
 
-class QSaveFile;
-
 // Files that hold a return's data (S.I.N.s, incomes, passwords) are private to
 // their owner, and a file that replaces another is written whole or not at all.
 
@@ -13,19 +11,18 @@ class QSaveFile;
 QFileDevice::Permissions privateFilePermissions(const QString &existingPath);
 // Makes the file (mode 0600) when it is missing; an existing regular file loses group and other access.
 bool makePrivateFile(const QString &path);
-// Opens a QSaveFile for writing with the private permissions of its target.
-bool openPrivateSaveFile(QSaveFile &file);
-// Writes out what the QSaveFile still buffers, checks every write, then commits;
-// on any failure the target is left as it was and error (when given) says why.
-bool commitSaveFile(QSaveFile &file, QString *error = nullptr);
+// The message of a write to path that failed for reason.
+QString cannotWriteText(const QString &path, const QString &reason);
 // The whole of bytes replaces the file at path (private), or nothing changes.
 bool writeFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // A file that replaces its target whole or not at all. The bytes go to a
 // temporary beside the target, ".<name>.bqsave-XXXXXX", owner-only from its
 // creation (or the target's stricter mode), which takes the target's place
-// only when every byte reached the disk. A failure leaves the target as it was,
-// removes the temporary and gives the system's reason in errorString().
+// only when every byte reached the disk; the folder is synced after the rename.
+// A target that is a symbolic link stays: the file it led to at open() is
+// replaced. A failure before the rename leaves the target as it was, removes
+// the temporary and gives the system's reason in errorString().
 class ReplacingFile : public QIODevice
 {
 public:
@@ -57,6 +54,7 @@ private:
     void dropTemporary();
 
     QString m_target;
+    QString m_replaced;   // the file the commit replaces: the target, or where its links led at open
     QString m_temporary;
     int m_fd = -1;
     QByteArray m_buffer;

@@ -12,7 +12,6 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include "privatefile.h"
 #include <QSslCertificate>
 #include <QSslConfiguration>
@@ -442,17 +441,16 @@ bool QWebClient::download(const QString &filePath)
     const QUrl url = urlWithItems();
     if (!prepare(request, url))
         return false;
-    QSaveFile file(filePath);
-    if (!openPrivateSaveFile(file))
+    ReplacingFile file(filePath);
+    if (!file.open())
         return fail(QStringLiteral("Cannot write %1: %2").arg(filePath, file.errorString()));
     const bool ok = run("GET", url, request,
                         [](QNetworkAccessManager &m, const QNetworkRequest &r) { return m.get(r); }, &file);
     if (!ok) {
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
-    QString error;
-    if (!commitSaveFile(file, &error))
-        return fail(error);
+    if (!file.commit())
+        return fail(cannotWriteText(filePath, file.errorString()));
     return true;
 }

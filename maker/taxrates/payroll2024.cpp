@@ -39,21 +39,34 @@ PensionContributions selfEmployedFromTiers(PensionPlan plan, const Tiers &t)
     return c;
 }
 
+double firstTierRate(PensionPlan plan)
+{
+    return baseRate(plan) + payroll::kFirstAdditionalRate;
+}
+
 // An employee's contribution on the first tier is one product, as the payroll deducts
 // it, split into its base and first additional parts in the ratio of their rates; so
 // the parts add up to the contribution and a slip deducted exactly shows no overpayment.
 PensionContributions employeeFromTiers(PensionPlan plan, const Tiers &t)
 {
     PensionContributions c;
-    const double rate = baseRate(plan) + payroll::kFirstAdditionalRate;
-    const double firstTier = cents(t.first * rate);
-    c.firstAdditional = cents(firstTier * payroll::kFirstAdditionalRate / rate);
-    c.base = cents(firstTier - c.firstAdditional);
+    const double firstTier = cents(t.first * firstTierRate(plan));
+    const FirstTierParts parts = splitFirstTier(plan, firstTier);
+    c.base = parts.base;
+    c.firstAdditional = parts.firstAdditional;
     c.secondAdditional = cents(t.second * payroll::kSecondAdditionalRate);
     c.total = cents(firstTier + c.secondAdditional);
     return c;
 }
 } // namespace
+
+FirstTierParts splitFirstTier(PensionPlan plan, double firstTierAmount)
+{
+    FirstTierParts parts;
+    parts.firstAdditional = cents(firstTierAmount * payroll::kFirstAdditionalRate / firstTierRate(plan));
+    parts.base = cents(firstTierAmount - parts.firstAdditional);
+    return parts;
+}
 
 PensionLimits pensionLimits(int months)
 {

@@ -56,6 +56,16 @@ struct PensionContributions
     double deductionPart = 0.0;
 };
 
+// A contribution on the first tier (earnings above the exemption, up to the
+// YMPE) split into its base and first additional parts in the ratio of their
+// rates (CPP: 4.95 / 5.95 base); the parts add up to the amount.
+struct FirstTierParts
+{
+    double base = 0.0;
+    double firstAdditional = 0.0;
+};
+FirstTierParts splitFirstTier(PensionPlan plan, double firstTierAmount);
+
 // Required employee contributions on pensionable employment earnings.
 PensionContributions employeePensionContributions(PensionPlan plan, double pensionableEarnings, int months = 12);
 PensionContributions cppEmployee(double pensionableEarnings, int months = 12);

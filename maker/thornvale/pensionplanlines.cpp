@@ -6,11 +6,6 @@ using namespace tax2024;
 
 namespace {
 
-double baseRate(PensionPlan plan)
-{
-    return plan == PensionPlan::Qpp ? payroll::kQppBaseRate : payroll::kCppBaseRate;
-}
-
 // Each tier of what was deducted counts up to what that tier requires; the rest is
 // overpaid. What counts of the first tier is split in the ratio of the base and first
 // additional rates (CPP: 4.95 / 5.95, 83.1933 % base); the second additional part is
@@ -23,10 +18,9 @@ void employmentLines(PensionPlan plan, const PensionContributions &required, con
     const double firstRequired = cents(required.base + required.firstAdditional);
     const double firstCounted = std::min(firstPaid, firstRequired);
     const double secondCounted = std::min(secondPaid, required.secondAdditional);
-    const double rate = baseRate(plan) + payroll::kFirstAdditionalRate;
-    const double firstAdditional = cents(firstCounted * payroll::kFirstAdditionalRate / rate);
-    l.line30800 = cents(firstCounted - firstAdditional);
-    l.line22215 = cents(firstAdditional + secondCounted);
+    const FirstTierParts counted = splitFirstTier(plan, firstCounted);
+    l.line30800 = counted.base;
+    l.line22215 = cents(counted.firstAdditional + secondCounted);
     l.line44800 = cents(firstPaid - firstCounted + secondPaid - secondCounted);
 }
 

@@ -6,6 +6,7 @@
 #include "formentry.h"
 #include "formtypes.h"
 #include "individualtaxdata_entrylist.h"
+#include <QByteArray>
 #include <QDate>
 #include <QList>
 #include <QMap>
@@ -379,6 +380,9 @@ public:
     // 119 (province out of range), 251/252/253 (a note, slip or form not made, or
     // forms whose province has no plug-in), 255 (a damaged or cut-short block).
     int serialize(int edition, MyDataStream &ar);
+    // What every person block this program writes begins with: the file version,
+    // the tax year and the constant 1.
+    static QByteArray writtenBlockStart();
     // ==== end of person block of the return file
 
     // ==== calculation stages

@@ -24,7 +24,6 @@
 #include <QStringList>
 #include <cmath>
 #include <optional>
-#include <vector>
 
 namespace {
 
@@ -46,38 +45,8 @@ QString money(double v)
     return QLocale(QLocale::English, QLocale::Canada).toString(v, 'f', 2);
 }
 
-// A downloaded amount, when the download holds it: an empty text holds none.
+// A downloaded amount, when the download holds it (TDDTaxDataOnePerson::heldAmount).
 using Held = std::optional<double>;
-
-Held heldAmount(const std::string &text)
-{
-    if (QString::fromStdString(text).trimmed().isEmpty())
-        return std::nullopt;
-    return myStringToDouble(text);
-}
-
-// The amount of a year's entry of a downloaded list (repayments, tuition carried forward).
-template <class Entry>
-Held heldForYear(const std::vector<Entry> &list, std::string Entry::*year, std::string Entry::*amount,
-                 const char *wanted)
-{
-    for (const Entry &e : list)
-        if (e.*year == wanted)
-            return heldAmount(e.*amount);
-    return std::nullopt;
-}
-
-Held heldRepayment(const TDDTaxDataOnePerson::RepaymentPlan &plan, const char *year)
-{
-    using R = TDDTaxDataOnePerson::RequiredRepayment;
-    return heldForYear(plan.requiredRepayments, &R::year, &R::amount, year);
-}
-
-Held heldTuition(const std::vector<TDDTaxDataOnePerson::TuitionCarryForward> &list, const char *year)
-{
-    using T = TDDTaxDataOnePerson::TuitionCarryForward;
-    return heldForYear(list, &T::taxYear, &T::carryForwardAvailableAmount, year);
-}
 
 bool entered(const Held &v) { return v && isAmountEntered(*v); }
 
@@ -143,7 +112,7 @@ struct HeldSum
     Held total;
     void add(const std::string &text)
     {
-        if (const Held v = heldAmount(text))
+        if (const Held v = TDDTaxDataOnePerson::heldAmount(text))
             total = total.value_or(0.0) + *v;
     }
 };
@@ -172,9 +141,9 @@ struct RrspTotals
 // tuition amount pairs it with Schedule 11 when the return is calculated).
 void importTuition(IndividualTaxData &p, const TDDTaxDataOnePerson &data, bool withSlips, ImportNotes &notes)
 {
-    const Held federal = heldTuition(data.carryOver.federalTuition, "2023");
-    const Held provincial = heldTuition(data.carryOver.provincialTuition, "2023");
-    const Held limit = heldAmount(data.summary.trainingCreditLimit);
+    const Held federal = data.federalTuitionCarryForwardForYear("2023");
+    const Held provincial = data.provincialTuitionCarryForwardForYear("2023");
+    const Held limit = TDDTaxDataOnePerson::heldAmount(data.summary.trainingCreditLimit);
     if (entered(provincial))
         p.addTuitionForms();
     CTaxData_Form *sch11 = p.getForm(FormType::Schedule11, 0, entered(federal) || entered(limit) || withSlips);
@@ -221,8 +190,8 @@ void importRrspLimit(IndividualTaxData &p, const TDDTaxDataOnePerson &data, Impo
 {
     using S = TaxData_Sch7;
     using L = TaxData_LastYearAmounts;
-    const Held limit = heldAmount(data.summary.rrspDeductionLimit);
-    const Held unused = heldAmount(data.summary.rrspUnusedContribution);
+    const Held limit = TDDTaxDataOnePerson::heldAmount(data.summary.rrspDeductionLimit);
+    const Held unused = TDDTaxDataOnePerson::heldAmount(data.summary.rrspUnusedContribution);
     CTaxData_Form *sch7 = p.getForm(FormType::Schedule7, 0, entered(limit) || entered(unused));
     CTaxData_Form *lastYear = p.findWizardData(WizardRecord::LastYearAmounts, false);
     put(notes, QStringLiteral("RRSP deduction limit"),
@@ -241,9 +210,9 @@ void importRepayments(IndividualTaxData &p, const TDDTaxDataOnePerson &data, Imp
         return;
     TaxData_T1New *t = p.t1();
     put(notes, QStringLiteral("Home Buyers' Plan repayment required for 2024"),
-        {{t, TaxData_T1New::F_HBPRepayment}, {lastYear, L::F_HBPRepayment}}, heldRepayment(data.summary.hbp, "2024"));
+        {{t, TaxData_T1New::F_HBPRepayment}, {lastYear, L::F_HBPRepayment}}, data.hbpRepaymentForYear("2024"));
     put(notes, QStringLiteral("Lifelong Learning Plan repayment required for 2024"),
-        {{t, TaxData_T1New::F_LLPRepayment}, {lastYear, L::F_LLPRepayment}}, heldRepayment(data.summary.llp, "2024"));
+        {{t, TaxData_T1New::F_LLPRepayment}, {lastYear, L::F_LLPRepayment}}, data.llpRepaymentForYear("2024"));
 }
 
 // Removes the Schedule 3 rows that an earlier run appended.
@@ -372,7 +341,7 @@ int IndividualTaxData::applyAutoFillData(const TDDTaxDataOnePerson &data, const 
     TaxData_T1New *t = t1();
     if (options.isInstalmentSelected() && t)
         put(notes, QStringLiteral("Instalments paid"), {{t, TaxData_T1New::F_47600}},
-            heldAmount(data.summary.instalmentAmount));
+            TDDTaxDataOnePerson::heldAmount(data.summary.instalmentAmount));
     if (options.isTuitionSelected())
         importTuition(*this, data, tuitionSlips > 0, notes);
     if (options.isRRSPContributionSelected())

@@ -50,11 +50,20 @@ int IndividualTaxData::serialize(int edition, MyDataStream &ar)
     return kDamaged;
 }
 
+QByteArray IndividualTaxData::writtenBlockStart()
+{
+    QByteArray bytes;
+    MyDataStream ar(&bytes, true);
+    ar << qint32(kCurrentFileVersion) << qint32(kTaxYear) << qint32(1);
+    return bytes;
+}
+
 int IndividualTaxData::writePersonBlock(MyDataStream &ar)
 {
     prepareForWrite();
-    ar << qint32(m_fileVersion) << qint32(m_taxYear);
-    ar << qint32(1) << qint32(m_reservedWord);
+    const QByteArray start = writtenBlockStart();
+    ar.writeRawData(start.constData(), start.size());
+    ar << qint32(m_reservedWord);
     m_reservedStrings.serialise(ar);
     ar << qint32(m_nextEntryId) << qint32(m_province);
     const CString marker = m_reservedStrings.get(2);

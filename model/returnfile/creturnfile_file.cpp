@@ -69,21 +69,6 @@ QString notOpenedReason(const QString &path)
     return QStringLiteral("the file is not readable");
 }
 
-// What every return file this program writes begins with: self's file version,
-// tax year and the constant 1.
-QByteArray writtenFileStart()
-{
-    QByteArray bytes;
-    MyDataStream ar(&bytes, true);
-    ar << qint32(kCurrentVersion) << qint32(IndividualTaxData::kTaxYear) << qint32(1);
-    return bytes;
-}
-
-QString cannotWrite(const QString &path, const QIODevice &file)
-{
-    return QStringLiteral("The file %1 cannot be written: %2").arg(path, file.errorString());
-}
-
 QString readFailureReason(int code, const CReturnFile &returnFile, const QList<QPair<QString, QString>> &held)
 {
     const int version = returnFile.self()->fileVersion();
@@ -160,27 +145,30 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
             *error = noProvinceText();
         return kDamaged;
     }
-    removeStaleSaveFiles(path, writtenFileStart());
+    // a return file begins with self's person block
+    removeStaleSaveFiles(path, IndividualTaxData::writtenBlockStart());
     ReplacingFile file(path);
     if (!file.open()) {
         if (error)
-            *error = cannotWrite(path, file);
+            *error = cannotWriteText(path, file.errorString());
         return kNotOpened;
     }
     MyDataStream ar(&file, true);
     const int result = serialize(edition, ar);
-    if (ar.status() == QDataStream::WriteFailed || (result == kOk && !file.commit())) {
-        if (error)
-            *error = cannotWrite(path, file);
-        return kNotOpened;
-    }
-    if (result != kOk || !ar.ok()) {
+    const bool writeFailed = ar.status() == QDataStream::WriteFailed;
+    if (!writeFailed && (result != kOk || !ar.ok())) {
         file.cancel();
         if (error)
             *error = QStringLiteral("The return could not be written (code %1); the file %2 was not changed.")
                          .arg(result != kOk ? result : kDamaged)
                          .arg(path);
         return result != kOk ? result : kDamaged;
+    }
+    // only a return written whole replaces the file
+    if (writeFailed || !file.commit()) {
+        if (error)
+            *error = cannotWriteText(path, file.errorString());
+        return kNotOpened;
     }
     return kOk;
 }

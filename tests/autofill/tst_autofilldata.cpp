@@ -17,6 +17,9 @@
 #include "taxdata_slip_t4a.h"
 #include "taxdata_slip_t5.h"
 #include <memory>
+#include <optional>
+
+using Amount = std::optional<double>;   // a downloaded amount, or none
 
 class TstAutofillData : public QObject
 {
@@ -136,14 +139,16 @@ private slots:
     void personQueries()
     {
         TDDTaxDataOnePerson p(2024);
-        QCOMPARE(p.hbpRepaymentForYear("2024"), 0.0);
+        QCOMPARE(p.hbpRepaymentForYear("2024"), Amount());
         p.summary.hbp.requiredRepayments = {{"2023", "900"}, {"2024", "1000.50"}, {"2024", "5"}, {"", "7"}};
         p.summary.llp.requiredRepayments = {{"2024", "600"}};
         p.carryOver.federalTuition = {{"2021", "10"}, {"2022", "20"}, {"2023", "3,400.25"}};
-        QCOMPARE(p.hbpRepaymentForYear("2024"), 1000.5);   // the first of the year
-        QCOMPARE(p.llpRepaymentForYear("2024"), 600.0);
-        QCOMPARE(p.federalTuitionCarryForwardForYear("2023"), 3400.25);
-        QCOMPARE(p.provincialTuitionCarryForwardForYear("2023"), 0.0);
+        QCOMPARE(p.hbpRepaymentForYear("2024"), Amount(1000.5));   // the first of the year
+        QCOMPARE(p.llpRepaymentForYear("2024"), Amount(600.0));
+        QCOMPARE(p.federalTuitionCarryForwardForYear("2023"), Amount(3400.25));
+        QCOMPARE(p.provincialTuitionCarryForwardForYear("2023"), Amount());
+        p.carryOver.provincialTuition = {{"2023", "n/a"}, {"2023", "500"}};
+        QCOMPARE(p.provincialTuitionCarryForwardForYear("2023"), Amount());   // the first entry holds no number
 
         for (int i = 0; i < TDDTaxDataOnePerson::kMaxSlips; ++i)
             QVERIFY(p.addSlip(new TaxSlipT4));

@@ -13,9 +13,12 @@
 #include <cstdio>
 #include <thread>
 #include <tinyxml.h>
+#include <optional>
 #include <vector>
 
 namespace {
+
+using Amount = std::optional<double>;   // a downloaded amount, or none
 
 QString readFile(const QString &path)
 {
@@ -225,15 +228,15 @@ private slots:
     {
         TDDTaxDataOnePerson p(2024);
         QCOMPARE(parseText(p, fixture("person-full.xml")), 0);
-        QCOMPARE(p.hbpRepaymentForYear("2024"), 1000.0);   // the first of two 2024 entries
-        QCOMPARE(p.hbpRepaymentForYear("2025"), 1000.0);
-        QCOMPARE(p.hbpRepaymentForYear(""), 50.0);         // only the entry without a year
-        QCOMPARE(p.hbpRepaymentForYear("2026"), 0.0);
-        QCOMPARE(p.llpRepaymentForYear("2024"), 700.0);
-        QCOMPARE(p.federalTuitionCarryForwardForYear("2023"), 3300.0);
-        QCOMPARE(p.federalTuitionCarryForwardForYear("2022"), 2000.0);
-        QCOMPARE(p.provincialTuitionCarryForwardForYear("2023"), 2200.0);
-        QCOMPARE(p.provincialTuitionCarryForwardForYear("2022"), 0.0);
+        QCOMPARE(p.hbpRepaymentForYear("2024"), Amount(1000.0));   // the first of two 2024 entries
+        QCOMPARE(p.hbpRepaymentForYear("2025"), Amount(1000.0));
+        QCOMPARE(p.hbpRepaymentForYear(""), Amount(50.0));         // only the entry without a year
+        QCOMPARE(p.hbpRepaymentForYear("2026"), Amount());
+        QCOMPARE(p.llpRepaymentForYear("2024"), Amount(700.0));
+        QCOMPARE(p.federalTuitionCarryForwardForYear("2023"), Amount(3300.0));
+        QCOMPARE(p.federalTuitionCarryForwardForYear("2022"), Amount(2000.0));
+        QCOMPARE(p.provincialTuitionCarryForwardForYear("2023"), Amount(2200.0));
+        QCOMPARE(p.provincialTuitionCarryForwardForYear("2022"), Amount());
     }
 
     void identifierOnlyAndMissing()
@@ -244,10 +247,10 @@ private slots:
         QVERIFY(only.summary.unfiledYears.empty() && only.summary.rrspHistory.empty());
         QVERIFY(only.client.setoffs.empty() && only.carryOver.federalTuition.empty());
         QCOMPARE(only.slipCount(), 0);
-        QCOMPARE(only.hbpRepaymentForYear("2024"), 0.0);
-        QCOMPARE(only.llpRepaymentForYear("2024"), 0.0);
-        QCOMPARE(only.federalTuitionCarryForwardForYear("2023"), 0.0);
-        QCOMPARE(only.provincialTuitionCarryForwardForYear("2023"), 0.0);
+        QCOMPARE(only.hbpRepaymentForYear("2024"), Amount());
+        QCOMPARE(only.llpRepaymentForYear("2024"), Amount());
+        QCOMPARE(only.federalTuitionCarryForwardForYear("2023"), Amount());
+        QCOMPARE(only.provincialTuitionCarryForwardForYear("2023"), Amount());
         QVERIFY(matchesGolden(page(only), "person-identifier-only.html"));
 
         TDDTaxDataOnePerson none(2024);
@@ -308,8 +311,8 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not kept")));
         QCOMPARE(parseText(p, xml), 0);
         QCOMPARE(int(p.summary.hbp.requiredRepayments.size()), 10);
-        QCOMPARE(p.hbpRepaymentForYear("2009"), 100.0);
-        QCOMPARE(p.hbpRepaymentForYear("2010"), 0.0);   // the eleventh
+        QCOMPARE(p.hbpRepaymentForYear("2009"), Amount(100.0));
+        QCOMPARE(p.hbpRepaymentForYear("2010"), Amount());   // the eleventh
         QCOMPARE(int(p.client.setoffs.size()), 40);
         QCOMPARE(int(p.carryOver.federalTuition.size()), 20);
         QCOMPARE(p.slipCount(), 2048);

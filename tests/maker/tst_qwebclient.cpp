@@ -7,7 +7,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using namespace bqfakes;
@@ -334,10 +336,13 @@ private slots:
             setrlimit(RLIMIT_FSIZE, &saved);
         }
         QVERIFY(!downloaded);
-        QVERIFY(!client.errorText().isEmpty());
+        QVERIFY2(client.errorText().endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(client.errorText()));
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("earlier letter"));
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("*full.pdf*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("full.pdf")});   // no temporary left
         // with room again: the file is replaced, owner-only
         QVERIFY2(client.download(target), qPrintable(client.errorText()));
         QCOMPARE(QFile::permissions(target) & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());

@@ -570,6 +570,32 @@ private slots:
         QCOMPARE(sch7->amount(TaxData_Sch7::F_SpousalCurrent), 300.0);
     }
 
+    // A downloaded text that is not a number holds no amount: what the user typed
+    // stays, and the closing message names nothing.
+    void textsThatAreNoNumberKeepTypedAmounts()
+    {
+        Person x;
+        typeAmounts(x.p);
+        const QStringList before = snapshot(x.p);
+        TDDTaxDataOnePerson d(2024);
+        d.summary.instalmentAmount = "n/a";
+        d.summary.trainingCreditLimit = "N/A";
+        d.summary.rrspDeductionLimit = "-";
+        d.summary.rrspUnusedContribution = "unknown";
+        d.summary.hbp.requiredRepayments.push_back({"2024", "n/a"});
+        d.summary.llp.requiredRepayments.push_back({"2024", "none"});
+        d.carryOver.federalTuition.push_back({"2023", "n/a"});
+        d.carryOver.provincialTuition.push_back({"2023", "n/a"});
+        d.addSlip(receipt("", "n/a", "n/a"));
+        QStringList imported;
+        x.p.applyAutoFillData(d, Everything(), &imported);
+        QCOMPARE(snapshot(x.p), before);
+        QVERIFY2(imported.isEmpty(), qPrintable(imported.join(QLatin1Char('\n'))));
+        double provincial = 0.0;
+        QVERIFY(x.p.provinceManager().getProvincialValue(11001, provincial));
+        QCOMPARE(provincial, 600.0);
+    }
+
     // Through the return file, as the issue saw it: instalments of 500 and a 2023 tuition
     // carry-forward of 2,000 typed, a download with neither, and the refund stays as it was.
     void refundKeptWhenDownloadHoldsNeither()

@@ -12,7 +12,6 @@
 #include "settingsseam.h"
 #include "taxdata_t183new.h"
 #include "taxfactory.h"
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 using namespace returnfixture;

@@ -9,13 +9,14 @@
 #include "privatefile.h"
 #include "returnfilefixture.h"
 #include <QElapsedTimer>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/syscall.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -62,11 +63,12 @@ int modeOf(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
+// Two minutes old, without opening the file or following a link.
 bool makeOld(const QString &path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadWrite)
-        && f.setFileTime(QDateTime::currentDateTime().addSecs(-120), QFileDevice::FileModificationTime);
+    const timespec old{::time(nullptr) - 120, 0};
+    const timespec times[2] = {old, old};
+    return ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 // A save of bytes to path in a child process killed before it replaced the file;
@@ -97,7 +99,32 @@ void makeReturn(CReturnFile &rf, const QString &first, int forms)
     fillPerson(*rf.self(), forms, 2, 1, 7);
 }
 
+// The folder syncs of this process, seen by the fsync below: for each, whether
+// the watched file already held the wanted bytes; with fail set they fail (EIO).
+struct FolderSyncs
+{
+    QString watched;
+    QByteArray wanted;
+    bool fail = false;
+    QList<bool> heldWanted;
+};
+FolderSyncs g_folderSyncs;
+
 } // namespace
+
+// Every fsync of the program passes here on its way to the system.
+extern "C" int fsync(int fd)
+{
+    struct stat st{};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && !g_folderSyncs.watched.isEmpty()) {
+        g_folderSyncs.heldWanted << (contents(g_folderSyncs.watched) == g_folderSyncs.wanted);
+        if (g_folderSyncs.fail) {
+            errno = EIO;
+            return -1;
+        }
+    }
+    return int(::syscall(SYS_fsync, fd));
+}
 
 class TestSaveFaults : public QObject
 {
@@ -157,8 +184,8 @@ private slots:
         QCOMPARE(contents(file), wanted);
     }
 
-    // A small file is written only when QSaveFile commits: a failure there is
-    // reported and the old file stays (every writer of the program goes this way).
+    // A small file is written only at the commit: a failure there is reported
+    // and the old file stays (every writer of the program goes this way).
     void fullDiskKeepsPreviousFile_data()
     {
         QTest::addColumn<int>("size");
@@ -183,24 +210,67 @@ private slots:
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QFileInfo(file).fileName()),
                  QStringList{QFileInfo(file).fileName()});   // no temporary file left behind
 
-        // the same with a QSaveFile the caller writes itself: a small write is only
+        // the same with a ReplacingFile the caller writes itself: a small write is only
         // buffered and looks whole, so the failure shows up at the commit; a larger
         // one falls short at once and the caller cancels
-        QSaveFile save(file);
-        QVERIFY(openPrivateSaveFile(save));
+        ReplacingFile save(file);
+        QVERIFY(save.open());
         {
             FileSizeLimit full(100);
             const QByteArray data(size, 'y');
             const bool whole = save.write(data) == data.size();
-            QCOMPARE(whole, size < 16384);
-            if (!whole)
-                save.cancelWriting();
-            written = commitSaveFile(save, &error);
+            QCOMPARE(whole, size < 64 * 1024);   // what it gathers before writing
+            written = whole && save.commit();
+            error = save.errorString();
+            save.cancel();
         }
         QVERIFY(!written);
-        if (size < 16384)
-            QCOMPARE(error, QStringLiteral("The file %1 cannot be written: %2").arg(file, tooLarge()));
+        QCOMPARE(error, tooLarge());
         QCOMPARE(contents(file), QByteArray("previous report\n"));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QFileInfo(file).fileName()),
+                 QStringList{QFileInfo(file).fileName()});
+    }
+
+    // A commit ends with the folder synced after the rename (else a power cut can
+    // bring the old file back after success was reported); a failed sync is reported.
+    void commitSyncsTheFolder()
+    {
+        const QString file = path(QStringLiteral("synced.txt"));
+        QVERIFY(writeFileWhole(file, "old"));
+        g_folderSyncs.watched = file;
+        g_folderSyncs.wanted = "new";
+        const bool written = writeFileWhole(file, "new");
+        const QList<bool> seen = g_folderSyncs.heldWanted;
+        g_folderSyncs.fail = true;
+        QString error;
+        const bool failed = !writeFileWhole(file, "newer", &error);
+        g_folderSyncs = FolderSyncs();
+        QVERIFY(written);
+        QCOMPARE(seen, QList<bool>{true});
+        QVERIFY(failed);
+        QCOMPARE(error, QStringLiteral("The file %1 cannot be written: %2")
+                            .arg(file, QString::fromLocal8Bit(std::strerror(EIO))));
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("synced.txt")),
+                 QStringList{QStringLiteral("synced.txt")});
+    }
+
+    // A link is followed once, when the file is opened: the commit replaces the file
+    // the temporary was made beside, even when the link was changed meanwhile.
+    void linkFollowedWhenOpened()
+    {
+        const QString first = path(QStringLiteral("first.txt"));
+        const QString second = path(QStringLiteral("second.txt"));
+        const QString link = path(QStringLiteral("link.txt"));
+        QVERIFY(writeFileWhole(first, "first") && writeFileWhole(second, "second"));
+        QVERIFY(QFile::link(first, link));
+        ReplacingFile file(link);
+        QVERIFY(file.open());
+        QVERIFY(file.write("replaced") == 8);
+        QVERIFY(QFile::remove(link) && QFile::link(second, link));
+        QVERIFY2(file.commit(), qPrintable(file.errorString()));
+        QCOMPARE(contents(first), QByteArray("replaced"));
+        QCOMPARE(contents(second), QByteArray("second"));
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void privateFiles()
@@ -275,6 +345,32 @@ private slots:
         for (const QString &f : kept)
             QVERIFY2(QFileInfo::exists(f), qPrintable(f));
         QCOMPARE(contents(kept.first()), whole);
+    }
+
+    // A FIFO or a link named like a temporary is neither opened, nor followed, nor
+    // removed: the save does not wait on the FIFO, and the link and its file stay.
+    void fifoAndLinkNamedLikeTemporariesStay()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("client.r24"));
+        const QString other = folder.filePath(QStringLiteral("other.r24"));
+        CReturnFile rf;
+        makeReturn(rf, QStringLiteral("Hal"), 2);
+        QCOMPARE(rf.save(file, 1), 0);
+        QCOMPARE(rf.save(other, 1), 0);
+        const QByteArray whole = write(rf);
+        const QString fifo = folder.filePath(QStringLiteral(".client.r24.bqsave-Fifo01"));
+        const QString link = folder.filePath(QStringLiteral(".client.r24.bqsave-Link01"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(other, link));
+        for (const QString &f : {fifo, link, other})
+            QVERIFY(makeOld(f));
+
+        QCOMPARE(rf.save(file, 1), 0);
+        struct stat st{};
+        QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(contents(other), whole);
     }
 
     // A FIFO, a folder or a device is refused at once, without being opened.
