@@ -51,6 +51,8 @@ CString format(const char *pattern, long long v)
 // "%09d" of a whole number that must fit nine characters.
 CString nineDigits(double v)
 {
+    if (std::isnan(v))
+        return CString("000000000");
     const double t = std::trunc(v);
     const long long n = t > 999999999.0 ? 999999999LL : t < -99999999.0 ? -99999999LL : (long long)t;
     return format("%09lld", n);

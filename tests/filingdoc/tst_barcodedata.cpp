@@ -114,6 +114,7 @@ private slots:
     void t1Items();
     void bankruptAmountsPastTheRange_data();
     void bankruptAmountsPastTheRange();
+    void spouseAmountNotANumber();
     void sfdBlocks_data();
     void sfdBlocks();
     void sfdItems_data();
@@ -262,6 +263,19 @@ void TestBarcodeData::bankruptAmountsPastTheRange()
     QCOMPARE(w.t1.mid(384, 1), QByteArray("1"));   // bankrupt
     QCOMPARE(w.t1.mid(385, 9), expected);           // post-bankruptcy net income
     QCOMPARE(w.t1.mid(394, 9), expected);           // Manitoba amount
+}
+
+// A damaged amount is no figure: the spouse's net income is filed as nil.
+void TestBarcodeData::spouseAmountNotANumber()
+{
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":0"), Province::Ontario, false);
+    QVERIFY(file);
+    TaxData_T1New *t1 = file->self()->t1();
+    QVERIFY(t1);
+    t1->setAmount(TaxData_T1New::F_SpouseNetIncome, std::numeric_limits<double>::quiet_NaN());
+    const Written w(*file->self());
+    QVERIFY(w.whole);
+    QCOMPARE(w.t1.mid(348, 9), QByteArray("000000000"));   // spouse's net income
 }
 
 void TestBarcodeData::sfdBlocks_data()
