@@ -214,5 +214,5 @@ private:
     int m_current = kSelf;
 };
 
-// Appends the form types that the user may add to a return of these provinces.
+// Appends the form types that the user may add to a return of these provinces, each once.
 void listAvailableForms(const QList<int> &provinces, QList<int> &types);
