@@ -13,7 +13,6 @@
 #include <QHash>
 #include <QLibrary>
 #include <QSaveFile>
-#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -133,18 +132,13 @@ void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, con
     const std::vector<FieldSpec> &specs = form.fieldTable().describedSpecs(form.kind(), form.formType());
     const bool captioned = findFormCaptions(form.kind(), form.formType()) != nullptr;
     QStringList captions, choices, lines, sins, order, rows;
-    std::vector<int> shownOrder;
-    for (int i = 0; i < int(specs.size()); ++i) {
-        const FieldSpec &spec = specs[size_t(i)];
+    for (const FieldSpec &spec : specs) {
         captions << captionLiteral(spec);
         choices << choicesLiteral(spec.choices);
         lines << lineLiteral(spec, captioned);
         sins << QLatin1String(spec.sin ? "true" : "false");
-        shownOrder.push_back(i);
     }
-    std::stable_sort(shownOrder.begin(), shownOrder.end(),
-                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
-    for (int i : shownOrder)
+    for (int i : form.fieldTable().shownOrder(form.kind(), form.formType()))
         order << QString::number(i);
     for (int l = 0; l < form.rowListCount(); ++l)
         rows << rowCaptionsLiteral(form, l);

@@ -33,8 +33,8 @@ public:
     void updateSlipAndNoteLabels();
     void selectItem(int &category, int id);
     QTreeWidgetItem *selectedItem() const;
-    // Category (0 form, 1 slip, 3 note, 99 Result, -1 none), type and id of
-    // the selection; returns the selected entry, or null (also for Result and
+    // Category (0 form, 1 slip, 3 note, 99 Result, -1 none), type and id (0
+    // unless a form, slip or note) of the selection; returns the selected entry, or null (also for Result and
     // for an item whose entry has no object).
     void *getSelection(int &category, int &type, int &id) const;
     // The data object of the selected form, slip, note or wizard item; null otherwise.

@@ -446,6 +446,11 @@ bool Form_Return::isModified() const
     return m_return && m_savedCopy && m_return->differsFrom(*m_savedCopy);
 }
 
+bool Form_Return::hasUnsavedWork() const
+{
+    return !hasFile() || isModified();
+}
+
 int Form_Return::recordInReturnList()
 {
     if (!m_return || !hasFile())

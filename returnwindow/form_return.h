@@ -68,6 +68,9 @@ public:
     QString fullPath() const;
     bool hasFile() const;
     bool isModified() const;
+    // A return never saved (new, coupled, de-coupled, imported) is unsaved work
+    // as much as a changed one.
+    bool hasUnsavedWork() const;
     int recordInReturnList();
     bool getTaxpayerText(int kind, CString &text) const;
 

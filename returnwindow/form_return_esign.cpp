@@ -13,7 +13,6 @@
 #include "qwebclient.h"
 #include "settingsseam.h"
 #include "taxdata_t183new.h"
-#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -23,7 +22,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextDocument>
 #include <QXmlStreamReader>
 
 namespace {
@@ -60,8 +58,7 @@ QString maskedSin(const QString &sin)
     return sin.left(1) + QStringLiteral("*****") + sin.mid(6);
 }
 
-// A line break after the first sentence keeps a message box from taking
-// markup in the reply as rich text.
+// The reply, cut short, on a line of its own below the first sentence.
 QString invalidResult(const QString &reply)
 {
     return QLatin1String(kInvalidResult) + QLatin1Char('\n') + reply.left(kShownReplyChars);
@@ -75,19 +72,10 @@ QJsonObject replyObject(const QString &reply, bool *isObject = nullptr)
     return doc.object();
 }
 
-// The service's own words as they stand: markup in them is shown, not rendered
-// (a box takes text as rich text only when its first line looks like markup).
-QString shownAsText(const QString &text)
-{
-    if (!Qt::mightBeRichText(text))
-        return text;
-    return QCoreApplication::translate("Form_Return", "The e-signature service answers:") + QLatin1Char('\n') + text;
-}
-
 QString replyMessage(const QString &reply)
 {
     const QString message = replyObject(reply).value(QStringLiteral("message")).toString();
-    return message.isEmpty() ? invalidResult(reply) : shownAsText(message);
+    return message.isEmpty() ? invalidResult(reply) : message;
 }
 
 QString signatureFormCode(int formType)
@@ -370,7 +358,7 @@ void Form_Return::querySignatureStatus(int formType)
         }
     }
     wait.release();
-    gMsgInformation(shownAsText(shown), this);
+    gMsgInformation(shown, this);
 }
 
 void Form_Return::sendFormForESignature(int formType)

@@ -91,7 +91,7 @@ int Form_Return::save(bool withBackup)
 bool Form_Return::confirmClose(QString &path)
 {
     path = fullPath();
-    if (hasFile() && !isModified()) {
+    if (!hasUnsavedWork()) {
         clearFormTabs();
         return true;
     }

@@ -148,12 +148,9 @@ void Form_Return::recordFilingOutcome(const NetfileOutcome &outcome, int taxpaye
 {
     if (!outcome.sent)
         return;
-    // recalculated, so that the summary carries the confirmation too
-    m_return->markFilingStatus(kFormT1, outcome.filed ? 1 : -1, outcome.confirmation);
-    // the time of the CRA's answer that the result showed, not of the dialog's closing
-    TaxData_T1New *t1 = m_return->currentPerson() ? m_return->currentPerson()->t1() : nullptr;
-    if (t1 && !outcome.time.isEmpty())
-        t1->setFilingTime(outcome.time);
+    // stamped with the time of the CRA's answer that the result showed, not of the
+    // dialog's closing; recalculated, so that the summary carries the confirmation too
+    m_return->markFilingStatus(kFormT1, outcome.filed ? 1 : -1, outcome.confirmation, outcome.time);
     m_return->recalculate(-1, nullptr);
     if (!outcome.filed)
         return;

@@ -23,7 +23,6 @@
 
 namespace {
 const int kRC71 = 53, kT183 = 96, kT1013 = 117;
-const int kCategoryForm = 0, kCategorySlip = 1, kCategoryNote = 3;
 const int kT183SecondSigner = 10003, kT1013SecondSigner = 10004;
 // A file system that keeps modification times to two seconds still shows a new PDF as new.
 const qint64 kTimeGrainMs = 2000;
@@ -98,12 +97,9 @@ void Form_Return::printWithOptions()
     }
     fetchClientLetterOnce();
     int category = 0, type = 0, formId = 0;
-    if (choices.currentFormOnly) {
+    // a form, a slip or a note is printed by its entry's id; a section has none
+    if (choices.currentFormOnly)
         ui->treeFolderView->getSelection(category, type, formId);
-        // a form, a slip or a note is printed by its entry's id; a section has none
-        if (category != kCategoryForm && category != kCategorySlip && category != kCategoryNote)
-            formId = 0;
-    }
     if (config().MODEDEBUG && config().EnableGenPrint)
         gMsgInformation(tr("print category - %3 formtype %1 formid %2").arg(type).arg(formId).arg(category), this);
     CString path;

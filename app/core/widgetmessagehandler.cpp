@@ -14,9 +14,12 @@ QWidget *WidgetMessageHandler::parentWidget(void *parent)
     return app ? app->mainWidget() : nullptr;
 }
 
+// Shown as it stands: a message may carry a service's or the CRA's own words.
 void WidgetMessageHandler::information(void *parent, const QString &title, const QString &text)
 {
-    QMessageBox::information(parentWidget(parent), title, text);
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parentWidget(parent));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void WidgetMessageHandler::critical(void *parent, const QString &title, const QString &text)

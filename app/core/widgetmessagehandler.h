@@ -4,7 +4,8 @@
 class QWidget;
 
 // The program's message handler: real message boxes and input dialogs. A null
-// parent is the application's main window.
+// parent is the application's main window. An information box shows its text
+// as plain text, never as markup.
 class WidgetMessageHandler : public MessageHandler
 {
 public:

@@ -32,13 +32,6 @@ QString buildTime()
 {
     return QString::fromLatin1(__TIME__);
 }
-
-// A return never saved (new, coupled, de-coupled, imported) is unsaved work as
-// much as a changed one.
-bool hasUnsavedWork(const Form_Return *page)
-{
-    return !page->hasFile() || page->isModified();
-}
 } // namespace
 
 MainWindow *createMainWindow(QWidget *parent)
@@ -222,7 +215,7 @@ void MainWindow::updateWindowTitle()
 void MainWindow::showReturnTitle(Form_Return *page)
 {
     setWindowTitle(QStringLiteral("%1 - %2[*]").arg(appTitle, page->returnTitle()));
-    setWindowModified(hasUnsavedWork(page));
+    setWindowModified(page->hasUnsavedWork());
 }
 
 void MainWindow::onReturnChanged()
@@ -266,7 +259,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
     for (Form_Return *page : pages) {
         page->commitCurrentPage();
-        if (!hasUnsavedWork(page))
+        if (!page->hasUnsavedWork())
             continue;
         ui->stackedWidget->setCurrentWidget(page);
         updateWindowTitle();

@@ -232,7 +232,7 @@ QString MainWindow::proposedSaveFileName(const CReturnFile *returnFile) const
 bool MainWindow::saveReturnUnderNewName(Form_Return *page)
 {
     // a cancelled name leaves the page without a file
-    return page && saveReturn(page, true) == 0 && page->hasFile() && !page->isModified();
+    return page && saveReturn(page, true) == 0 && !page->hasUnsavedWork();
 }
 
 bool MainWindow::askSaveFileName(CReturnFile *returnFile, QString &path)

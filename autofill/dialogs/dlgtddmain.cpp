@@ -23,7 +23,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QUrl>
@@ -82,16 +81,6 @@ struct WaitCursor
     ~WaitCursor() { QApplication::restoreOverrideCursor(); }
 };
 } // namespace
-
-void showPlainInformation(const QString &text, QWidget *parent)
-{
-    TabWndApp *app = TabWndApp::instance();
-    if (!parent && app)
-        parent = app->mainWidget();
-    QMessageBox box(QMessageBox::Information, gMsgGetTitle(), text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-}
 
 DlgTDDMain::DlgTDDMain(int mode, QSqlDatabase *database, const CString *returnSin, Form_Return *returnWindow,
                        QWidget *parent)
@@ -403,7 +392,7 @@ void DlgTDDMain::viewNoa(const TDDDataEntry &entry)
     int taxYear = 0;
     loadEntryHtml(entry.id, sin, taxYear, page);
     if (page.startsWith(QLatin1String("For "))) {
-        showPlainInformation(page, this);
+        gMsgInformation(page, this);
         return;
     }
     const QString file = noaPageFile(page);
@@ -452,5 +441,5 @@ void DlgTDDMain::showDownloadOutcome(const TddDownloadOutcome &outcome)
     }
     reloadEntries();
     for (auto it = outcome.noaMessages.cbegin(); it != outcome.noaMessages.cend(); ++it)
-        showPlainInformation(QString(it.value()), nullptr);
+        gMsgInformation(QString(it.value()));
 }

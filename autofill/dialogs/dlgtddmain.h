@@ -103,7 +103,3 @@ private:
     Ui::DlgTDDMain *ui;
     QString m_noaFolder;
 };
-
-// An information box that shows text as it stands, never as markup (for texts
-// that come from the CRA).
-void showPlainInformation(const QString &text, QWidget *parent = nullptr);

@@ -282,12 +282,12 @@ QString keyList(const FieldTable &t)
     return keys.join(QStringLiteral(", "));
 }
 
-QString numberList(const FieldTable &t, bool codes)
+QString codeList(const FieldTable &t)
 {
-    QStringList values;
+    QStringList codes;
     for (int i = 0; i < t.count(); ++i)
-        values << QString::number(codes ? t.spec(i).code : int(t.spec(i).kind));
-    return values.join(QStringLiteral(", "));
+        codes << QString::number(t.spec(i).code);
+    return codes.join(QStringLiteral(", "));
 }
 
 void writeFieldElements(QXmlStreamWriter &xml, const FieldTable &t, bool codedOnly)
@@ -315,22 +315,16 @@ int CTaxData_Form::writeJavaClass(const QString &folder, const QString &classNam
     QString src;
     QTextStream out(&src);
     out << "package brackenquill.makereport;\n\n"
-        << "// Fields of form type " << formType() << ": keys, kinds (1 amount, 2 integer, 3 flag, 4 date, 5 text)\n"
-        << "// and line codes, in stored order; then the same for each list of rows.\n"
+        << "// Fields of form type " << formType() << ": keys and line codes, in stored order;\n"
+        << "// then the keys of each list of rows.\n"
         << "public class " << className << "\n{\n"
         << "    public static final int TYPE = " << formType() << ";\n"
         << "    public static final String[] KEYS = {" << keyList(fieldTable()) << "};\n"
-        << "    public static final int[] KINDS = {" << numberList(fieldTable(), false) << "};\n"
-        << "    public static final int[] CODES = {" << numberList(fieldTable(), true) << "};\n";
-    QStringList rowKeys, rowKinds, rowCodes;
-    for (const FieldRowList &l : m_rowLists) {
+        << "    public static final int[] CODES = {" << codeList(fieldTable()) << "};\n";
+    QStringList rowKeys;
+    for (const FieldRowList &l : m_rowLists)
         rowKeys << QLatin1Char('{') + keyList(l.table()) + QLatin1Char('}');
-        rowKinds << QLatin1Char('{') + numberList(l.table(), false) + QLatin1Char('}');
-        rowCodes << QLatin1Char('{') + numberList(l.table(), true) + QLatin1Char('}');
-    }
     out << "    public static final String[][] ROW_KEYS = {" << rowKeys.join(QStringLiteral(", ")) << "};\n"
-        << "    public static final int[][] ROW_KINDS = {" << rowKinds.join(QStringLiteral(", ")) << "};\n"
-        << "    public static final int[][] ROW_CODES = {" << rowCodes.join(QStringLiteral(", ")) << "};\n"
         << "}\n";
     out.flush();
     QSaveFile file(QDir(folder).filePath(className + QStringLiteral(".java")));

@@ -88,7 +88,7 @@ public:
     bool setValueByKey(const QString &key, const QString &value);
 
     // Files of the report engine (a developer function), written from the field
-    // table: the Java data class of the fields' keys, kinds and line codes, and
+    // table: the Java data class of the fields' keys and line codes, and
     // the form's XML files. Each returns 0 when its file was written whole.
     int writeJavaClass(const QString &folder, const QString &className, int flag) const;
     int writeXml(const QString &folder, const QString &name, const QString &fileName, int version) const;

@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 FieldTable::FieldTable(std::initializer_list<FieldSpec> specs, const FieldTable *base)
 {
@@ -41,12 +42,34 @@ void FieldTable::build()
 
 const std::vector<FieldSpec> &FieldTable::describedSpecs(int kind, int type) const
 {
+    return described(kind, type).specs;
+}
+
+const std::vector<int> &FieldTable::shownOrder(int kind, int type) const
+{
+    return described(kind, type).shownOrder;
+}
+
+const FieldTable::Described &FieldTable::described(int kind, int type) const
+{
     static QMutex mutex;
     QMutexLocker lock(&mutex);
     const int key = kind * 65536 + type;
     auto it = m_described.find(key);
     if (it != m_described.end())
         return *it;
+    Described d;
+    d.specs = withCaptions(kind, type);
+    d.shownOrder.resize(d.specs.size());
+    std::iota(d.shownOrder.begin(), d.shownOrder.end(), 0);
+    const std::vector<FieldSpec> &specs = d.specs;
+    std::stable_sort(d.shownOrder.begin(), d.shownOrder.end(),
+                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
+    return *m_described.insert(key, std::move(d));
+}
+
+std::vector<FieldSpec> FieldTable::withCaptions(int kind, int type) const
+{
     std::vector<FieldSpec> specs = m_specs;
     if (const FormCaptions *captions = findFormCaptions(kind, type)) {
         QHash<QString, int> byKey;
@@ -70,7 +93,7 @@ const std::vector<FieldSpec> &FieldTable::describedSpecs(int kind, int type) con
             spec.noPrint = row->flags & FieldCaption::NoPrint;
         }
     }
-    return *m_described.insert(key, std::move(specs));
+    return specs;
 }
 
 QStringList FieldTable::sectionNames(int kind, int type)

@@ -61,6 +61,9 @@ public:
     // The specs with the caption table of a form type merged in (built once
     // per kind and type); the section names of the type's pages.
     const std::vector<FieldSpec> &describedSpecs(int kind, int type) const;
+    // The indexes of the described specs in the order the pages show them: by
+    // their caption rows, which is not always the stored order (kept among equals).
+    const std::vector<int> &shownOrder(int kind, int type) const;
     static QStringList sectionNames(int kind, int type);
     bool hasTransient() const { return m_hasTransient; }
     // The kind a stored value must have to be read into field i; 0 for a transient field.
@@ -69,7 +72,14 @@ public:
     const std::vector<double> &numericDefaults() const { return m_numDefaults; }
 
 private:
+    struct Described
+    {
+        std::vector<FieldSpec> specs;
+        std::vector<int> shownOrder;
+    };
     void build();
+    const Described &described(int kind, int type) const;
+    std::vector<FieldSpec> withCaptions(int kind, int type) const;
     std::vector<FieldSpec> m_specs;
     std::vector<int> m_slot;
     std::vector<double> m_numDefaults;
@@ -79,7 +89,7 @@ private:
     int m_numeric = 0;
     int m_text = 0;
     bool m_hasTransient = false;
-    mutable QHash<int, std::vector<FieldSpec>> m_described;
+    mutable QHash<int, Described> m_described;
 };
 
 // The values of one object laid out by its table. Dates are kept as text

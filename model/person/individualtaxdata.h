@@ -254,7 +254,8 @@ public:
     bool getIntValue(int code, int &value) const;
     bool setValue(int code, bool flag, double amount);
     bool setText(int code, const QString &text);
-    void markFilingStatus(int formType, int status, const QString &text);
+    // Records a filing's outcome, stamped with time ("yyyy-MM-dd hh:mm:ss"; empty: now).
+    void markFilingStatus(int formType, int status, const QString &text, const QString &time = QString());
     CString returnFileName() const;
     CString resultSummaryLine() const;
     void getFilingIdentity(QString &sin, QString &firstName, QString &middleName, QString &lastName,
@@ -437,10 +438,10 @@ private:
     friend class Stage5Steps;
     friend class Stage6Steps;
 
-    void markT1FilingStatus(int status, const QString &text);
-    void markT1013FilingStatus(int status, const QString &text);
-    void markT1135FilingStatus(int status, const QString &text);
-    void markT185FilingStatus(int status, const QString &text);
+    void markT1FilingStatus(int status, const QString &text, const QString &time);
+    void markT1013FilingStatus(int status, const QString &text, const QString &time);
+    void markT1135FilingStatus(int status, const QString &text, const QString &time);
+    void markT185FilingStatus(int status, const QString &text, const QString &time);
     // The object of the only form of the type; null for none or several.
     CTaxData_Form *singleForm(int type) const;
     // The only form of the type as its class (formcast.h); null for none or several.

@@ -80,32 +80,32 @@ bool IndividualTaxData::getIntValue(int code, int &value) const
     return getFlagValue(code, value);
 }
 
-void IndividualTaxData::markFilingStatus(int formType, int status, const QString &text)
+void IndividualTaxData::markFilingStatus(int formType, int status, const QString &text, const QString &time)
 {
+    const QString stamp = time.isEmpty() ? GetCurTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")) : time;
     switch (formType) {
-    case FormType::T1: markT1FilingStatus(status, text); break;
-    case FormType::T1013: markT1013FilingStatus(status, text); break;
-    case FormType::T1135: markT1135FilingStatus(status, text); break;
-    case FormType::T185: markT185FilingStatus(status, text); break;
+    case FormType::T1: markT1FilingStatus(status, text, stamp); break;
+    case FormType::T1013: markT1013FilingStatus(status, text, stamp); break;
+    case FormType::T1135: markT1135FilingStatus(status, text, stamp); break;
+    case FormType::T185: markT185FilingStatus(status, text, stamp); break;
     default: break;
     }
 }
 
-void IndividualTaxData::markT1FilingStatus(int status, const QString &text)
+void IndividualTaxData::markT1FilingStatus(int status, const QString &text, const QString &time)
 {
     TaxData_T1New *t = t1();
     if (!t)
         return;
-    const QString now = GetCurTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     if (status == 1) {
-        t->setFilingTime(now);
+        t->setFilingTime(time);
         t->setFilingStatus(t->isReFile() ? 3 : 1);
         t->setConfirmationNumber(text);
         return;
     }
     if (status == -1) {
         t->setConfirmationNumber(text);
-        t->setFilingTime(now);
+        t->setFilingTime(time);
     } else {
         t->setFilingStatus(status);
     }

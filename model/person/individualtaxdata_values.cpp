@@ -8,16 +8,8 @@
 #include "taxdata_t183new.h"
 #include "taxdata_t185.h"
 #include "taxdata_t1new.h"
-#include "utils.h"
 
 // Flags and texts by code, and the record of a filing's outcome.
-
-namespace {
-QString nowText()
-{
-    return GetCurTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-}
-} // namespace
 
 bool IndividualTaxData::getFlagValue(int code, int &value) const
 {
@@ -106,7 +98,7 @@ CTaxData_Form *IndividualTaxData::singleForm(int type) const
     return ofType.size() == 1 ? ofType.first()->object : nullptr;
 }
 
-void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
+void IndividualTaxData::markT1013FilingStatus(int status, const QString &text, const QString &time)
 {
     auto *f = formAs<TaxData_T1013New>(singleForm(FormType::T1013), FormType::T1013);
     if (!f)
@@ -114,14 +106,14 @@ void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
     if (f->intValue(TaxData_T1013New::F_FilingStatus) == 1) {
         // already accepted: only a new acceptance renews it
         if (status == 1) {
-            f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, nowText());
+            f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, time);
             f->CTaxData_Form::setText(TaxData_T1013New::F_Confirmation, text);
             f->CTaxData_Form::setText(TaxData_T1013New::F_Error, QString());
         }
         return;
     }
     f->setIntValue(TaxData_T1013New::F_FilingStatus, status);
-    f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, nowText());
+    f->CTaxData_Form::setText(TaxData_T1013New::F_FilingTime, time);
     if (status == 1) {
         f->CTaxData_Form::setText(TaxData_T1013New::F_Confirmation, text);
         f->CTaxData_Form::setText(TaxData_T1013New::F_Error, QString());
@@ -130,29 +122,28 @@ void IndividualTaxData::markT1013FilingStatus(int status, const QString &text)
     }
 }
 
-void IndividualTaxData::markT1135FilingStatus(int status, const QString &text)
+void IndividualTaxData::markT1135FilingStatus(int status, const QString &text, const QString &time)
 {
     auto *f = formAs<TaxData_T1135New>(singleForm(FormType::T1135), FormType::T1135);
     if (!f)
         return;
     f->setIntValue(TaxData_T1135New::F_FilingStatus, status);
-    f->CTaxData_Form::setText(TaxData_T1135New::F_FilingTime, nowText());
+    f->CTaxData_Form::setText(TaxData_T1135New::F_FilingTime, time);
     if (status == 1)
         f->CTaxData_Form::setText(TaxData_T1135New::F_Confirmation, text);
     if (f->flag(TaxData_T1135New::F_Amended))
         f->setIntValue(TaxData_T1135New::F_FilingStatus, status == 1 ? 3 : 2);
 }
 
-void IndividualTaxData::markT185FilingStatus(int status, const QString &text)
+void IndividualTaxData::markT185FilingStatus(int status, const QString &text, const QString &time)
 {
     auto *f = formAs<TaxData_T185>(singleForm(FormType::T185), FormType::T185);
     if (!f || status != 1)
         return;
-    const QString padDate = nowText();
     f->CTaxData_Form::setText(TaxData_T185::F_Confirmation, text);
-    f->CTaxData_Form::setText(TaxData_T185::F_PadDate, padDate);
+    f->CTaxData_Form::setText(TaxData_T185::F_PadDate, time);
     f->CTaxData_Form::setText(TaxData_T185::F_Message,
-                              QStringLiteral("You sent a PAD at %1, confirmation number [%2].").arg(padDate, text));
+                              QStringLiteral("You sent a PAD at %1, confirmation number [%2].").arg(time, text));
 }
 
 bool IndividualTaxData::hasSpouseInformation() const

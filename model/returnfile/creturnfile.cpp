@@ -157,13 +157,18 @@ void CReturnFile::listLoadedProvinces(QList<int> &list) const
 
 void listAvailableForms(const QList<int> &provinces, QList<int> &types)
 {
+    // a form of several tables (the T2125 is federal and self-employment) is listed once
+    const auto add = [&types](int type) {
+        if (!types.contains(type))
+            types.append(type);
+    };
     for (int province : provinces) {
         if (province < Province::None || province >= kProvinceCount)
             continue;
         const ProvinceForms &rows = Province_Forms_Info[province];
         for (int i = 0; i < rows.count; ++i)
             if (rows.rows[i].mustHave == 0)
-                types.append(rows.rows[i].type);
+                add(rows.rows[i].type);
     }
     for (int i = 0; i < Federal_Forms_Num; ++i) {
         const FederalFormRow &row = Federal_Forms_Info[i];
@@ -171,10 +176,10 @@ void listAvailableForms(const QList<int> &provinces, QList<int> &types)
             continue;
         if (row.type == FormType::T1Summary || row.type == FormType::T1 || row.type == FormType::Schedule10)
             continue;
-        types.append(row.type);
+        add(row.type);
     }
     for (int i = 0; i < SFD_Forms_Num; ++i)
-        types.append(SFD_Forms_Info[i]);
+        add(SFD_Forms_Info[i]);
 }
 
 void CReturnFile::importPriorYear(const ImportPriorYearOptions &options, int edition)

@@ -151,7 +151,8 @@ public:
     int collectT1135Messages(int edition, QList<ValidationMessageGroup *> &groups);
     int buildT1013Xml(CString &document);
     int buildT1135Xml(QString &document);
-    void markFilingStatus(int formType, int status, const QString &text);
+    // The current person's filing outcome, stamped with time (empty: now).
+    void markFilingStatus(int formType, int status, const QString &text, const QString &time = QString());
     int writeSlipSummaryHtml(QTextStream &out);
 
     // ---- checks and confirmations before filing
@@ -213,5 +214,5 @@ private:
     int m_current = kSelf;
 };
 
-// Appends the form types that the user may add to a return of these provinces.
+// Appends the form types that the user may add to a return of these provinces, each once.
 void listAvailableForms(const QList<int> &provinces, QList<int> &types);

@@ -328,10 +328,10 @@ void CReturnFile::fillNetfileRequestVars(QMap<QString, QString> &vars, int editi
         p->fillNetfileRequestVars(vars, edition, text, amount, flag);
 }
 
-void CReturnFile::markFilingStatus(int formType, int status, const QString &text)
+void CReturnFile::markFilingStatus(int formType, int status, const QString &text, const QString &time)
 {
     if (IndividualTaxData *p = currentPerson())
-        p->markFilingStatus(formType, status, text);
+        p->markFilingStatus(formType, status, text, time);
 }
 
 int CReturnFile::writeSlipSummaryHtml(QTextStream &out)

@@ -544,16 +544,28 @@ private slots:
         QCOMPARE(m_messages.texts(), QStringList({"Go on?", "Which?", "Done"}));
     }
 
+    // Real boxes; an information box shows its text as it stands, markup and all
+    // (it may carry a service's or the CRA's own words).
     void messageBoxesAreReal()
     {
         WidgetMessageHandler boxes;
         setMessageHandler(&boxes);
         clickLater(QMessageBox::No);
         const int answer = askQuestionTitled("Really?", nullptr, QMessageBox::Yes | QMessageBox::No);
-        clickLater(QMessageBox::Ok);
-        showInformation("Shown in a box");
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&shown, &format] {
+            if (auto box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                format = box->textFormat();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        showInformation("<b>Shown</b> in a box");
         setMessageHandler(&m_messages);
         QCOMPARE(answer, int(QMessageBox::No));
+        QCOMPARE(shown, QStringLiteral("<b>Shown</b> in a box"));
+        QCOMPARE(format, Qt::PlainText);
         QVERIFY(m_messages.shown().isEmpty());
     }
 

@@ -13,6 +13,7 @@
 #include "formentry.h"
 #include "individualtaxdata.h"
 #include "messages.h"
+#include "realboxes.h"
 #include "tabwndapp.h"
 #include "taxdata_t1new.h"
 #include "tddtaxdataoneperson.h"
@@ -541,6 +542,7 @@ private slots:
 
     void noaMessageRowIsShownAsPlainText()
     {
+        const bqtest::RealBoxes realBoxes(m_messages);
         const QString text = QStringLiteral("For tax payer (S.I.N. xxxxx3459), <b>notice</b> <a href=\"x\">held</a>.");
         noa(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, text);
         auto dlg = dialog(2);
@@ -673,6 +675,7 @@ private slots:
     // The notices' messages, one plain box each, in S.I.N. order.
     void newShowsEachNoticeMessage()
     {
+        const bqtest::RealBoxes realBoxes(m_messages);
         DlgTDDMain::setDownloadRunner([&](int, QList<QByteArray> *, QWidget *) {
             noa(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, QStringLiteral("For tax payer (S.I.N. xxxxx3459), a."));
             TddDownloadOutcome outcome;

@@ -8,8 +8,10 @@
 #include "form_return.h"
 #include "individualtaxdata.h"
 #include "messages.h"
+#include "modalwindows.h"
 #include "mydatastream.h"
 #include "qwebclient.h"
+#include "realboxes.h"
 #include "settingsseam.h"
 #include "tabwndapp.h"
 #include "taxdata_t183new.h"
@@ -18,6 +20,7 @@
 #include <QBuffer>
 #include <QLineEdit>
 #include <QMap>
+#include <QMessageBox>
 #include <QTextDocument>
 
 using namespace bqfakes;
@@ -180,10 +183,26 @@ private slots:
                 requestId = qobject_cast<QLineEdit *>(page->editorFor(QStringLiteral("Text")));
         QVERIFY(requestId);
         QVERIFY(requestId->text().isEmpty());
-        w.sendForESignature(96, false, QStringLiteral("ann@example.com"), QStringLiteral("046454286"),
-                            QStringLiteral("Ann"), m_pdf);
-        QVERIFY(!Qt::mightBeRichText(texts().last()));
-        QVERIFY(texts().last().endsWith(QLatin1String("\n<h1>Sent</h1> to <b>ann</b>")));
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        bqtest::onModal([&shown, &format](QWidget *question) {
+            bqtest::onModal([&shown, &format](QWidget *answer) {
+                if (auto *box = qobject_cast<QMessageBox *>(answer)) {
+                    shown = box->text();
+                    format = box->textFormat();
+                }
+                answer->close();
+            });
+            if (auto *box = qobject_cast<QMessageBox *>(question))
+                box->button(QMessageBox::Yes)->click();
+        });
+        {
+            const bqtest::RealBoxes realBoxes(m_messages);
+            w.sendForESignature(96, false, QStringLiteral("ann@example.com"), QStringLiteral("046454286"),
+                                QStringLiteral("Ann"), m_pdf);
+        }
+        QCOMPARE(shown, QStringLiteral("<h1>Sent</h1> to <b>ann</b>"));
+        QCOMPARE(format, Qt::PlainText);
         QCOMPARE(requestId->text(), QStringLiteral("124"));
     }
 

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <algorithm>
 
 namespace {
 const char kMessage[] = "inputMessage";
@@ -137,13 +136,11 @@ void mark(QWidget *editor, const QString &message, bool refused)
 BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section, QWidget *parent)
     : QWidget(parent), m_data(data), m_title(title), m_section(section)
 {
-    const std::vector<FieldSpec> &specs = data->fieldTable().describedSpecs(data->kind(), data->formType());
-    for (int i = 0; i < int(specs.size()); ++i)
+    const FieldTable &table = data->fieldTable();
+    const std::vector<FieldSpec> &specs = table.describedSpecs(data->kind(), data->formType());
+    for (int i : table.shownOrder(data->kind(), data->formType()))
         if (!specs[size_t(i)].internal && specs[size_t(i)].section == section)
             m_fields.append(i);
-    // the rows as the form has them, which is not always the stored order
-    std::stable_sort(m_fields.begin(), m_fields.end(),
-                     [&specs](int a, int b) { return specs[size_t(a)].order < specs[size_t(b)].order; });
 }
 
 BaseTaxPage::~BaseTaxPage() = default;

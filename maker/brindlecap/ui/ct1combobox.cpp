@@ -1,6 +1,5 @@
 #include "ct1combobox.h"
 #include "formtables.h"
-#include <QSet>
 #include <QSignalBlocker>
 #include <QWheelEvent>
 
@@ -48,9 +47,8 @@ void CT1ComboBox::LoadTaxForms(int, const QList<int> &types, const QString &filt
     const QString wanted = filter.trimmed();
     const QSignalBlocker block(this);
     clear();
-    QSet<int> listed;
     for (int type : types) {
-        if (type <= 0 || type >= kFormTableSize || listed.contains(type))
+        if (type <= 0 || type >= kFormTableSize)
             continue;
         const FormInfo &info = Global_Forms_Info[type];
         const QString name = QString::fromUtf8(info.name);
@@ -59,6 +57,5 @@ void CT1ComboBox::LoadTaxForms(int, const QList<int> &types, const QString &filt
             && !title.contains(wanted, Qt::CaseInsensitive))
             continue;
         addItem(QStringLiteral("%1 - %2").arg(name, title), type);
-        listed.insert(type);
     }
 }

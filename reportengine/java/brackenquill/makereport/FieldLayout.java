@@ -6,7 +6,7 @@ import java.util.HashMap;
 import java.util.Map;
 
 // The field table of one form, slip or note class, from the data class that the
-// program generates for it (KEYS, KINDS, CODES and the rows' ROW_KEYS, ROW_CODES),
+// program generates for it (KEYS, CODES and the rows' ROW_KEYS),
 // with the captions the pages show from its <class>Captions, when there is one.
 public class FieldLayout
 {
@@ -14,10 +14,6 @@ public class FieldLayout
     public final String[] keys;
     public final int[] codes;
     public final String[][] rowKeys;
-    public final int[][] rowCodes;
-    // 1 amount, 2 whole number, 3 flag, 4 date, 5 text; null when the class has none
-    private int[] kinds;
-    private int[][] rowKinds;
     // null when the class has no captions; an entry is null for a field not printed
     private String[] captions;
     private String[] choices;
@@ -32,13 +28,12 @@ public class FieldLayout
     private static FieldLayout note;
     private static boolean loaded = false;
 
-    private FieldLayout(String className, String[] keys, int[] codes, String[][] rowKeys, int[][] rowCodes)
+    private FieldLayout(String className, String[] keys, int[] codes, String[][] rowKeys)
     {
         this.className = className;
         this.keys = keys;
         this.codes = codes;
         this.rowKeys = rowKeys;
-        this.rowCodes = rowCodes;
     }
 
     public int indexOf(String key)
@@ -104,32 +99,17 @@ public class FieldLayout
         return stored;
     }
 
-    // The kind of a field (list l's rows when l >= 0); 1 (amount) when unknown.
-    public int kind(int l, int i)
-    {
-        int[] k = l < 0 ? kinds : (rowKinds != null && l < rowKinds.length ? rowKinds[l] : null);
-        return k != null && i < k.length ? k[i] : 1;
-    }
-
     static FieldLayout ofClass(String simpleName)
     {
         FieldLayout layout;
         try {
             Class<?> c = Class.forName("brackenquill.makereport." + simpleName);
             layout = new FieldLayout(simpleName, (String[]) c.getField("KEYS").get(null),
-                                     (int[]) c.getField("CODES").get(null), (String[][]) c.getField("ROW_KEYS").get(null),
-                                     (int[][]) c.getField("ROW_CODES").get(null));
+                                     (int[]) c.getField("CODES").get(null), (String[][]) c.getField("ROW_KEYS").get(null));
         } catch (ReflectiveOperationException e) {
             return null;
         } catch (LinkageError e) {
             return null;
-        }
-        try {
-            Class<?> c = Class.forName("brackenquill.makereport." + simpleName);
-            layout.kinds = (int[]) c.getField("KINDS").get(null);
-            layout.rowKinds = (int[][]) c.getField("ROW_KINDS").get(null);
-        } catch (ReflectiveOperationException e) {
-            // every value printed as an amount
         }
         try {
             Class<?> c = Class.forName("brackenquill.makereport." + simpleName + "Captions");
