@@ -76,6 +76,7 @@ private:
     bool ownsReturn(const TaxData_T1New *t1) const;
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
+    int familyDependants(const TaxData_T1New &t1, bool familyClaimant) const;
     // The further credit lines (provincetaxmanager_lines.cpp).
     void fillCreditLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
     void caregiverLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;

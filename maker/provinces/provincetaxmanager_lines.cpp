@@ -160,7 +160,7 @@ void ProvinceTaxManager::volunteerLines(TaxData_ProvTax428 &form, const TaxData_
 }
 
 // Line 58230 (NS, PE, NU) of the spouse with the lower net income, and Saskatchewan's
-// children born in 2006 or later (58209, 58210) of the spouse with the lower taxable income.
+// count of children born in 2006 or later (58209), the facts' dependants.
 void ProvinceTaxManager::childrenLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const
 {
     using namespace tax2024;
@@ -182,14 +182,9 @@ void ProvinceTaxManager::childrenLines(TaxData_ProvTax428 &form, const TaxData_T
     form.setIntValue(F428::F_YoungChildrenCount, count);
     form.setAmount(F428::F_YoungChildren, rule == YoungChildrenRule::None ? 0.0 : cents(each * count));
 
-    int children = 0;
     const ProvinceRates *rates = provinceRates(province);
-    if (rates && rates->childAmount > 0.0) {
-        if (depInfo() && claimsAsLowerIncome(t1, true))
-            children = depInfo()->GetDepChildrenNumberBetweenAges(0, kAdultAge);
-        form.setIntValue(F428::F_Dependants, children);
-    }
-    form.setIntValue(F428::F_ChildrenCount, children);
+    form.setIntValue(F428::F_ChildrenCount,
+                     rates && rates->childAmount > 0.0 ? form.intValue(F428::F_Dependants) : 0);
 }
 
 // The most the typed amount of a line may be: its limit for each person of the household
