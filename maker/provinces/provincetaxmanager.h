@@ -76,7 +76,7 @@ private:
     bool ownsReturn(const TaxData_T1New *t1) const;
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
-    int familyDependants(const TaxData_T1New &t1, bool familyClaimant) const;
+    int familyDependants(const TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
     // The further credit lines (provincetaxmanager_lines.cpp).
     void fillCreditLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
     void caregiverLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
@@ -90,7 +90,7 @@ private:
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
     static bool claimsForFamily(const TaxData_T1New &t1, double &spouseNet);
-    static bool claimsAsLowerIncome(const TaxData_T1New &t1, bool taxable);
+    static bool claimsAsLowerIncome(const TaxData_ProvTax428 &form, const TaxData_T1New &t1, bool taxable);
     double manitobaCredit(const TaxData_T1New &t1) const;
     double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     double territorySupplement(const TaxData_T1New &t1, double adjustedNetIncome) const;

@@ -137,7 +137,7 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     double familySpouseNet = 0.0;
     const bool familyClaimant = claimsForFamily(t1, familySpouseNet);
     form.setFlag(F428::F_FamilyClaimant, familyClaimant);
-    form.setIntValue(F428::F_Dependants, familyDependants(t1, familyClaimant));
+    form.setIntValue(F428::F_Dependants, familyDependants(form, t1));
 
     form.setAmount(F428::F_StudentLoanInterest, nonNegative(t1.amount(T1::F_31900)));
     form.setAmount(F428::F_ResidenceShare, t1.residenceShare());
@@ -184,14 +184,14 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
 // The dependants the 428's family lines count: Saskatchewan's children (58209) of the spouse
 // with the lower taxable income; elsewhere the children (Ontario: and the infirm dependants
 // 19 or older) of the family's claimant.
-int ProvinceTaxManager::familyDependants(const TaxData_T1New &t1, bool familyClaimant) const
+int ProvinceTaxManager::familyDependants(const TaxData_ProvTax428 &form, const TaxData_T1New &t1) const
 {
     if (!depInfo())
         return 0;
     const tax2024::ProvinceRates *rates = tax2024::provinceRates(m_provinceId);
     if (rates && rates->childAmount > 0.0)
-        return claimsAsLowerIncome(t1, true) ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge) : 0;
-    if (!familyClaimant)
+        return claimsAsLowerIncome(form, t1, true) ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge) : 0;
+    if (!form.flag(F428::F_FamilyClaimant))
         return 0;
     int dependants = depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge);
     if (m_provinceId == kOntario)

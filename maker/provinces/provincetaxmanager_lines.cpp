@@ -52,18 +52,18 @@ double incomeBehindFederalCaregiver(double federalAmount)
 } // namespace
 
 // Of a couple, the spouse with the lower income claims (of equal incomes, the one that
-// claimsForFamily leaves out); taxable: compare taxable incomes (the spouse's net income
-// stands for it on a return of one person).
-bool ProvinceTaxManager::claimsAsLowerIncome(const TaxData_T1New &t1, bool taxable)
+// is not the family's claimant of the 428's facts); taxable: compare taxable incomes (the
+// spouse's net income stands for it on a return of one person).
+bool ProvinceTaxManager::claimsAsLowerIncome(const TaxData_ProvTax428 &form, const TaxData_T1New &t1, bool taxable)
 {
     if (!t1.HasSpouse())
         return true;
-    double spouseNet = 0.0;
-    const bool familyClaimant = claimsForFamily(t1, spouseNet);
+    const bool familyClaimant = form.flag(F428::F_FamilyClaimant);
     if (!taxable)
         return !familyClaimant;
     const double own = t1.amount(T1::F_26000);
-    const double theirs = t1.isCoupledReturn() ? t1.amount(T1::F_SpouseTaxableIncome) : spouseNet;
+    const double theirs =
+        t1.isCoupledReturn() ? t1.amount(T1::F_SpouseTaxableIncome) : form.amount(F428::F_SpouseNetIncome);
     if (std::abs(own - theirs) >= 0.005)
         return own < theirs;
     return !familyClaimant;
@@ -167,7 +167,7 @@ void ProvinceTaxManager::childrenLines(TaxData_ProvTax428 &form, const TaxData_T
     const auto province = static_cast<Province>(m_provinceId);
     const YoungChildrenRule rule = provincialYoungChildrenRule(province);
     int count = 0;
-    if (rule != YoungChildrenRule::None && depInfo() && claimsAsLowerIncome(t1, false)) {
+    if (rule != YoungChildrenRule::None && depInfo() && claimsAsLowerIncome(form, t1, false)) {
         for (int i = 0; i < depInfo()->count(); ++i) {
             const DependantInfo &d = depInfo()->at(i);
             if (d.relation != DependantInfo::Child || !d.birthDate.isValid())
