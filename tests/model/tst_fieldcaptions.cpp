@@ -9,6 +9,7 @@
 #include "formentry.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
+#include "provincialcredits2024.h"
 #include "returnbuilder.h"
 #include <QHash>
 #include <QJsonDocument>
@@ -242,6 +243,33 @@ private slots:
         QVERIFY(on428);
         QCOMPARE(shownOnLine(*on428, "60969"), double(children));
         QCOMPARE(shownOnLine(*on428, "60970"), double(impaired));
+    }
+
+    // A fitness or arts amount is typed on the 479 only where the province's 428 has no such
+    // line (MB fitness and arts, YT arts): on both it would be claimed twice.
+    void typedAmountsOnOneForm()
+    {
+        using tax2024::TypedAmount;
+        const std::pair<const char *, TypedAmount> rows[] = {{"FitnessAmount", TypedAmount::Fitness},
+                                                             {"ChildrenArts", TypedAmount::Arts}};
+        int forms = 0;
+        for (int type = 1; type < kFormTableSize; ++type) {
+            const FormInfo &info = Global_Forms_Info[type];
+            if (!info.name || !QByteArray(info.name).endsWith("479") || !findFormCaptions(CTaxData_Form::KindForm, type))
+                continue;
+            ++forms;
+            std::unique_ptr<CReturnFile> file(returnIn(info.province));
+            const CTaxData_Form *object = objectOf(*file->self(), CTaxData_Form::KindForm, type);
+            QVERIFY(object);
+            const auto province = static_cast<tax2024::Province>(info.province);
+            for (const auto &row : rows) {
+                const int field = object->fieldTable().indexOf(QLatin1String(row.first));
+                const FieldSpec &spec = object->fieldTable().describedSpecs(CTaxData_Form::KindForm, type)[size_t(field)];
+                const bool on428 = tax2024::provincialTypedAmountLimit(province, row.second) != nullptr;
+                QVERIFY2(spec.internal == on428, qPrintable(QStringLiteral("%1 %2").arg(info.name, row.first)));
+            }
+        }
+        QVERIFY(forms > 0);
     }
 
     // A field the recalculation writes is read-only on the page: typed into, it
