@@ -76,6 +76,7 @@ public:
     // The points a preparer is asked to confirm before filing; sch11: the person's
     // Schedule 11, null when absent.
     virtual void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts);
+    // Never called (the benefit estimates are the program's own): kept for its place in the virtual table.
     virtual void estimateProvincialBenefits(double a, double b, double c, double d);
     virtual void getIncomeThresholds(QList<double> &amounts);
     virtual bool isNonRefundableCreditAllUsed();

@@ -483,9 +483,6 @@ void IndividualTaxData::provincialBenefitEstimates(bool gstCreditComputed, Indiv
     KS *ks = summaryOf(this);
     if (!t || !ks)
         return;
-    m_provinceManager.estimateProvincialBenefits(gstCreditComputed ? 1.0 : 0.0, t->netIncome(),
-                                                 t->HasSpouse() ? spouseNetIncome(*t, partner) : 0.0,
-                                                 ks->amount(KS::F_GSTCreditEstimate));
     const BenefitFamily family = benefitFamily(*this, *t, partner);
     double total = 0.0;
     if (gstCreditComputed)
