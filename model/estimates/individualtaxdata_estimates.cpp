@@ -215,24 +215,48 @@ BenefitFamily benefitFamily(const IndividualTaxData &p, const T1 &t, IndividualT
     return f;
 }
 
-// What the person's ON-BEN holds, read by its keys (the form is the province plug-in's).
+// The positions of the ON-BEN fields the estimates read, found by their keys (the form is the
+// province plug-in's) once for each field table; -1 for a key the table lacks.
+struct OnBenFields
+{
+    enum { Apply, Northern, Rent, PropertyTax, Energy, LongTermCare, Student, Count };
+    const FieldTable *table = nullptr;
+    int index[Count] = {};
+};
+
+const OnBenFields &onBenFields(const FieldTable &table)
+{
+    static const char *const kKeys[OnBenFields::Count] = {"ApplyEnergyPropertyTax", "ApplyNorthernEnergy",
+                                                          "RentPaid", "PropertyTax", "EnergyCosts",
+                                                          "LongTermCare", "Student"};
+    thread_local OnBenFields fields;   // batch mode recalculates on several threads
+    if (fields.table != &table) {
+        fields.table = &table;
+        for (int i = 0; i < OnBenFields::Count; ++i)
+            fields.index[i] = table.indexOf(QLatin1String(kKeys[i]));
+    }
+    return fields;
+}
+
+// What the person's ON-BEN holds.
 OntarioHousing ontarioHousing(IndividualTaxData &p)
 {
     OntarioHousing h;
     const CTaxData_Form *app = p.getForm(FormType::ON_BEN, 0, false);
     if (!app)
         return h;
-    auto number = [app](const char *key) {
-        const int i = app->fieldTable().indexOf(QLatin1String(key));
+    const OnBenFields &fields = onBenFields(app->fieldTable());
+    auto number = [&](int which) {
+        const int i = fields.index[which];
         return i < 0 ? 0.0 : app->amount(i);
     };
-    h.appliesEnergyProperty = number("ApplyEnergyPropertyTax") != 0.0;
-    h.appliesNorthern = number("ApplyNorthernEnergy") != 0.0;
-    h.rent = number("RentPaid");
-    h.propertyTax = number("PropertyTax");
-    h.reserveEnergy = number("EnergyCosts");
-    h.longTermCare = number("LongTermCare");
-    h.studentResidence = number("Student") != 0.0;
+    h.appliesEnergyProperty = number(OnBenFields::Apply) != 0.0;
+    h.appliesNorthern = number(OnBenFields::Northern) != 0.0;
+    h.rent = number(OnBenFields::Rent);
+    h.propertyTax = number(OnBenFields::PropertyTax);
+    h.reserveEnergy = number(OnBenFields::Energy);
+    h.longTermCare = number(OnBenFields::LongTermCare);
+    h.studentResidence = number(OnBenFields::Student) != 0.0;
     return h;
 }
 
