@@ -16,8 +16,6 @@ namespace tax2024 { struct PerPersonLimit; }
 class ProvinceTaxManager : public CProvincialTaxManager
 {
 public:
-    // Value code of the provincial unused tuition carried from last year.
-    static constexpr int kUnusedTuitionCode = 11001;
     // Value codes of the instalment worksheet: the provincial tax on the T1 (line
     // 42800, already part of line 43500) and the provincial credits (line 47900).
     static constexpr int kInstalmentTaxCode = 63855;

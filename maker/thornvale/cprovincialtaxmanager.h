@@ -33,6 +33,9 @@ struct ProvStageForms
 class CProvincialTaxManager
 {
 public:
+    // Value code of the provincial unused tuition carried from last year.
+    static constexpr int kUnusedTuitionCode = 11001;
+
     explicit CProvincialTaxManager(int provinceId = 0);
     virtual ~CProvincialTaxManager();
 
