@@ -580,9 +580,10 @@ const char *const kT2125Sections[] = {"Identification", "Internet business", "In
 #define BQ_479_OTHER_ROWS \
     {"OtherCredits", "", "Other provincial or territorial credits", 0, nullptr, 0}, \
     {"AdjustedNetIncome", "", "Adjusted net income", 0, nullptr, FieldCaption::Calculated}
+#define BQ_479_FITNESS_ROW {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}
 #define BQ_479_COMMON_ROWS \
     BQ_479_HOME_ROWS, \
-    {"FitnessAmount", "", "Fitness amount", 0, nullptr, 0}, \
+    BQ_479_FITNESS_ROW, \
     {"ChildrenArts", "", "Children's arts amount", 0, nullptr, 0}, \
     BQ_479_OTHER_ROWS
 #define BQ_479_TERRITORY_ROWS \
@@ -602,6 +603,15 @@ const FieldCaption kT479[] = {
 const FieldCaption kMB479[] = {
     BQ_479_HOME_ROWS,
     {"FitnessAmount", "", "", 0, nullptr, FieldCaption::Internal},
+    {"ChildrenArts", "", "", 0, nullptr, FieldCaption::Internal},
+    BQ_479_OTHER_ROWS,
+    BQ_479_TERRITORY_ROWS,
+    {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
+};
+// YT479 – Yukon credits: its arts amount is on the YT428
+const FieldCaption kYT479[] = {
+    BQ_479_HOME_ROWS,
+    BQ_479_FITNESS_ROW,
     {"ChildrenArts", "", "", 0, nullptr, FieldCaption::Internal},
     BQ_479_OTHER_ROWS,
     BQ_479_TERRITORY_ROWS,
@@ -629,6 +639,7 @@ const FieldCaption kON479[] = {
     {"VolunteerCredit", "", "", 0, nullptr, FieldCaption::Internal},
 };
 #undef BQ_479_COMMON_ROWS
+#undef BQ_479_FITNESS_ROW
 #undef BQ_479_HOME_ROWS
 #undef BQ_479_OTHER_ROWS
 #undef BQ_479_TERRITORY_ROWS
@@ -1543,7 +1554,7 @@ extern const FormCaptions kFormCaptions[] = {
     {0, 75, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 84, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
     {0, 87, kMB479, int(sizeof kMB479 / sizeof kMB479[0]), nullptr, 0},
-    {0, 112, kT479, int(sizeof kT479 / sizeof kT479[0]), nullptr, 0},
+    {0, 112, kYT479, int(sizeof kYT479 / sizeof kYT479[0]), nullptr, 0},
     {0, 26, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 43, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},
     {0, 47, kS2, int(sizeof kS2 / sizeof kS2[0]), nullptr, 0},

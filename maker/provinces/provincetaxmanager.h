@@ -16,8 +16,6 @@ namespace tax2024 { struct PerPersonLimit; }
 class ProvinceTaxManager : public CProvincialTaxManager
 {
 public:
-    // Value code of the provincial unused tuition carried from last year.
-    static constexpr int kUnusedTuitionCode = 11001;
     // Value codes of the instalment worksheet: the provincial tax on the T1 (line
     // 42800, already part of line 43500) and the provincial credits (line 47900).
     static constexpr int kInstalmentTaxCode = 63855;
@@ -76,6 +74,7 @@ private:
     bool ownsReturn(const TaxData_T1New *t1) const;
     void calculateProvince(TaxData_T1New *t1, const ProvStageForms &forms);
     void fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
+    int familyDependants(const TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
     // The further credit lines (provincetaxmanager_lines.cpp).
     void fillCreditLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1, const ProvStageForms &forms) const;
     void caregiverLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
@@ -89,7 +88,7 @@ private:
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);
     static bool claimsForFamily(const TaxData_T1New &t1, double &spouseNet);
-    static bool claimsAsLowerIncome(const TaxData_T1New &t1, bool taxable);
+    static bool claimsAsLowerIncome(const TaxData_ProvTax428 &form, const TaxData_T1New &t1, bool taxable);
     double manitobaCredit(const TaxData_T1New &t1) const;
     double bcSalesTaxCredit(const TaxData_T1New &t1, double adjustedNetIncome) const;
     double territorySupplement(const TaxData_T1New &t1, double adjustedNetIncome) const;

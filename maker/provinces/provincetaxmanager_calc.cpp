@@ -137,13 +137,11 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     double familySpouseNet = 0.0;
     const bool familyClaimant = claimsForFamily(t1, familySpouseNet);
     form.setFlag(F428::F_FamilyClaimant, familyClaimant);
-    int dependants = 0;
-    if (familyClaimant && depInfo()) {
-        dependants = depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge);
-        if (m_provinceId == kOntario)
-            dependants += depInfo()->GetInfirmDependantsNumberNotUnderAge(kChildMaxAge + 1);
-    }
-    form.setIntValue(F428::F_Dependants, dependants);
+    form.setIntValue(F428::F_Dependants, familyDependants(form, t1));
+    // Ontario's tax reduction also counts the claimant's dependants with an impairment
+    const bool impaired = familyClaimant && m_provinceId == kOntario && depInfo();
+    form.setIntValue(F428::F_ImpairedDependants,
+                     impaired ? depInfo()->GetInfirmDependantsNumberNotUnderAge(kChildMaxAge + 1) : 0);
 
     form.setAmount(F428::F_StudentLoanInterest, nonNegative(t1.amount(T1::F_31900)));
     form.setAmount(F428::F_ResidenceShare, t1.residenceShare());
@@ -185,6 +183,18 @@ void ProvinceTaxManager::fillFacts(TaxData_ProvTax428 &form, const TaxData_T1New
     form.setAmount(F428::F_FederalMinimumTax, nonNegative(t1.amount(T1::F_MinimumTaxExcess)));
     form.setAmount(F428::F_FederalMinimumTaxCarryover, nonNegative(t1.amount(T1::F_40427)));
     fillCreditLines(form, t1, forms);
+}
+
+// The children the 428's family lines count: Saskatchewan's (58209) of the spouse with the
+// lower taxable income; elsewhere those of the family's claimant.
+int ProvinceTaxManager::familyDependants(const TaxData_ProvTax428 &form, const TaxData_T1New &t1) const
+{
+    if (!depInfo())
+        return 0;
+    const tax2024::ProvinceRates *rates = tax2024::provinceRates(m_provinceId);
+    if (rates && rates->childAmount > 0.0)
+        return claimsAsLowerIncome(form, t1, true) ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge) : 0;
+    return form.flag(F428::F_FamilyClaimant) ? depInfo()->GetDepChildrenNumberBetweenAges(0, kChildMaxAge) : 0;
 }
 
 // Tuition is claimed up to what the tax still needs after the amounts before it.

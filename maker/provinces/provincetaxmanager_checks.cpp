@@ -1,7 +1,7 @@
 // The province's points to confirm before filing and its checks between spouses.
 #include "provincetaxmanager_checks.h"
-#include "cpostcodeinfo.h"
 #include "formtables.h"
+#include "provincialcredits2024.h"
 #include "provincetaxmanager.h"
 #include "taxdata_provbenefitapp.h"
 #include "taxdata_provsch11.h"
@@ -10,7 +10,7 @@
 
 bool endedTuitionCredit(int province)
 {
-    return province == prov::Alberta || province == prov::Ontario || province == prov::Saskatchewan;
+    return tax2024::tuitionAmountEnded(static_cast<tax2024::Province>(province));
 }
 
 namespace {

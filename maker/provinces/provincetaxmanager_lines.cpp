@@ -52,18 +52,18 @@ double incomeBehindFederalCaregiver(double federalAmount)
 } // namespace
 
 // Of a couple, the spouse with the lower income claims (of equal incomes, the one that
-// claimsForFamily leaves out); taxable: compare taxable incomes (the spouse's net income
-// stands for it on a return of one person).
-bool ProvinceTaxManager::claimsAsLowerIncome(const TaxData_T1New &t1, bool taxable)
+// is not the family's claimant of the 428's facts); taxable: compare taxable incomes (the
+// spouse's net income stands for it on a return of one person).
+bool ProvinceTaxManager::claimsAsLowerIncome(const TaxData_ProvTax428 &form, const TaxData_T1New &t1, bool taxable)
 {
     if (!t1.HasSpouse())
         return true;
-    double spouseNet = 0.0;
-    const bool familyClaimant = claimsForFamily(t1, spouseNet);
+    const bool familyClaimant = form.flag(F428::F_FamilyClaimant);
     if (!taxable)
         return !familyClaimant;
     const double own = t1.amount(T1::F_26000);
-    const double theirs = t1.isCoupledReturn() ? t1.amount(T1::F_SpouseTaxableIncome) : spouseNet;
+    const double theirs =
+        t1.isCoupledReturn() ? t1.amount(T1::F_SpouseTaxableIncome) : form.amount(F428::F_SpouseNetIncome);
     if (std::abs(own - theirs) >= 0.005)
         return own < theirs;
     return !familyClaimant;
@@ -160,14 +160,14 @@ void ProvinceTaxManager::volunteerLines(TaxData_ProvTax428 &form, const TaxData_
 }
 
 // Line 58230 (NS, PE, NU) of the spouse with the lower net income, and Saskatchewan's
-// children born in 2006 or later (58209, 58210) of the spouse with the lower taxable income.
+// count of children born in 2006 or later (58209), the facts' dependants.
 void ProvinceTaxManager::childrenLines(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const
 {
     using namespace tax2024;
     const auto province = static_cast<Province>(m_provinceId);
     const YoungChildrenRule rule = provincialYoungChildrenRule(province);
     int count = 0;
-    if (rule != YoungChildrenRule::None && depInfo() && claimsAsLowerIncome(t1, false)) {
+    if (rule != YoungChildrenRule::None && depInfo() && claimsAsLowerIncome(form, t1, false)) {
         for (int i = 0; i < depInfo()->count(); ++i) {
             const DependantInfo &d = depInfo()->at(i);
             if (d.relation != DependantInfo::Child || !d.birthDate.isValid())
@@ -182,14 +182,9 @@ void ProvinceTaxManager::childrenLines(TaxData_ProvTax428 &form, const TaxData_T
     form.setIntValue(F428::F_YoungChildrenCount, count);
     form.setAmount(F428::F_YoungChildren, rule == YoungChildrenRule::None ? 0.0 : cents(each * count));
 
-    int children = 0;
     const ProvinceRates *rates = provinceRates(province);
-    if (rates && rates->childAmount > 0.0) {
-        if (depInfo() && claimsAsLowerIncome(t1, true))
-            children = depInfo()->GetDepChildrenNumberBetweenAges(0, kAdultAge);
-        form.setIntValue(F428::F_Dependants, children);
-    }
-    form.setIntValue(F428::F_ChildrenCount, children);
+    form.setIntValue(F428::F_ChildrenCount,
+                     rates && rates->childAmount > 0.0 ? form.intValue(F428::F_Dependants) : 0);
 }
 
 // The most the typed amount of a line may be: its limit for each person of the household

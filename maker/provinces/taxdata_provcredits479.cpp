@@ -26,6 +26,13 @@ const FieldTable &formFields()
     return table;
 }
 
+// A fitness or arts amount typed on the 479 is a credit there only where the province's 428
+// has no such line (Manitoba's fitness and arts, Yukon's arts are on the 428).
+double typedAmount(const CTaxData_Form &form, tax2024::Province province, tax2024::TypedAmount line, int field)
+{
+    return tax2024::provincialTypedAmountLimit(province, line) ? 0.0 : form.amount(field);
+}
+
 } // namespace
 
 TaxData_ProvCredits479::TaxData_ProvCredits479(int province, int formType) : CTaxData_Form(formFields(), KindForm, formType)
@@ -44,7 +51,8 @@ void TaxData_ProvCredits479::Calculate01()
     setAmount(F_TransitCredit, ontario ? ontarioSeniorsTransitCredit(amount(F_TransitCosts), age) : 0.0);
     setAmount(F_CareCredit,
               ontario ? ontarioSeniorsCareAtHomeCredit(amount(F_CareExpenses), amount(F_FamilyNetIncome), age) : 0.0);
-    const double typedAmounts = province == Province::MB ? 0.0 : amount(F_FitnessAmount) + amount(F_ChildrenArts);
+    const double typedAmounts = typedAmount(*this, province, TypedAmount::Fitness, F_FitnessAmount) +
+                                typedAmount(*this, province, TypedAmount::Arts, F_ChildrenArts);
     setAmount(F_Total, cents(costOfLiving + amount(F_TransitCredit) + amount(F_CareCredit) + amount(F_SpouseCredit) +
                              typedAmounts + amount(F_OtherCredits) + amount(F_VolunteerCredit)));
 }

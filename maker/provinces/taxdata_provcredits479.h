@@ -23,6 +23,7 @@ public:
 
     // The credits entered, plus the cost of living credit in the territories that have one,
     // Ontario's seniors' credits (on the age and incomes filled in from the T1) and Nova
-    // Scotia's volunteer credit. Manitoba's fitness and arts amounts are on its 428.
+    // Scotia's volunteer credit. The fitness and arts amounts count only where the 428 has
+    // no such line (Manitoba's fitness and arts, Yukon's arts are claimed on the 428).
     void Calculate01() override;
 };

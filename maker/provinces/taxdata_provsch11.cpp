@@ -1,4 +1,5 @@
 #include "taxdata_provsch11.h"
+#include "cprovincialtaxmanager.h"
 #include "provincetaxmanager_checks.h"
 
 namespace {
@@ -6,7 +7,7 @@ namespace {
 const FieldTable &formFields()
 {
     static const FieldTable table{
-        {"CarriedForward", FieldKind::Amount, 11001},
+        {"CarriedForward", FieldKind::Amount, CProvincialTaxManager::kUnusedTuitionCode},
         {"Tuition", FieldKind::Amount},
         {"CreditsNeeded", FieldKind::Amount},
         {"Available", FieldKind::Amount},

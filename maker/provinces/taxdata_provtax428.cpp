@@ -102,7 +102,8 @@ const FieldTable &formFields()
         {"SplitIncome", FieldKind::Amount},
         {"FederalSpouseAmount", FieldKind::Amount},
         {"SpouseDisabled", FieldKind::Flag},
-        {"FirefighterClaimed", FieldKind::Flag}
+        {"FirefighterClaimed", FieldKind::Flag},
+        {"ImpairedDependants", FieldKind::Int}
     };
     return table;
 }
@@ -158,7 +159,7 @@ tax2024::ProvincialInput TaxData_ProvTax428::provincialInput() const
     in.spouseDisabled = flag(F_SpouseDisabled);
     in.dependantNetIncome = amount(F_DependantNetIncome);
     in.federalSpouseAmount = amount(F_FederalSpouseAmount);
-    in.dependants = intValue(F_Dependants);
+    in.dependants = intValue(F_Dependants) + intValue(F_ImpairedDependants);
     in.familyReductionClaimant = flag(F_FamilyClaimant);
     in.eligiblePensionIncome = amount(F_EligiblePension);
     in.employmentIncome = amount(F_EmploymentIncome);

@@ -51,6 +51,8 @@ public:
         // facts: split income (T1206), the federal 30300 or 30400 amount, a disabled spouse,
         // a firefighter's federal claim (line 31220)
         F_SplitIncome, F_FederalSpouseAmount, F_SpouseDisabled, F_FirefighterClaimed,
+        // fact: Ontario's dependants with an impairment (60970), beside the children of F_Dependants
+        F_ImpairedDependants,
         F_Count
     };
 

@@ -1,11 +1,12 @@
 #include "taxdata_provwizard.h"
+#include "cprovincialtaxmanager.h"
 
 namespace {
 
 const FieldTable &formFields()
 {
     static const FieldTable table{
-        {"ProvUnusedTuition", FieldKind::Amount, 11001},
+        {"ProvUnusedTuition", FieldKind::Amount, CProvincialTaxManager::kUnusedTuitionCode},
         {"RentPaid", FieldKind::Amount},
         {"PropertyTax", FieldKind::Amount},
         {"ApplyBenefits", FieldKind::Flag}

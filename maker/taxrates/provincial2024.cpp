@@ -54,8 +54,8 @@ double ageFor(const ProvinceRates &p, double netIncome, double taxableIncome)
     return cents(incomeTested(p.age, netIncome) + incomeTested(p.ageSupplement, taxableIncome));
 }
 
-// Nova Scotia (Worksheet NS428): the base amount less the dependant's income over the
-// spouseMax - spouseBase allowance, plus the supplement less the dependant's whole income.
+// The lesser of spouseMax and spouseBase less the dependant's income; Nova Scotia
+// (Worksheet NS428) adds the supplement less the dependant's whole income.
 double spouseFor(const ProvinceRates &p, double claimantNet, double claimantTaxable, double dependantNet)
 {
     const double income = std::max(0.0, dependantNet);
@@ -66,10 +66,8 @@ double spouseFor(const ProvinceRates &p, double claimantNet, double claimantTaxa
     const double base = clampAmount(cents(p.spouseBase - income), 0.0, p.spouseMax);
     if (p.bpaRule != BpaRule::Supplemented)
         return base;
-    const double allowance = p.spouseBase - p.spouseMax;
     const double supplement = incomeTested(p.supplement, claimantTaxable);
-    return cents(clampAmount(cents(p.spouseBase - std::max(allowance, income)), 0.0, p.spouseMax) +
-                 std::max(0.0, cents(supplement - income)));
+    return cents(base + std::max(0.0, cents(supplement - income)));
 }
 
 double donationFor(const ProvinceRates &p, double donations, double taxableIncome)

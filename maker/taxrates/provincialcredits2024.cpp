@@ -150,15 +150,14 @@ const PerPersonLimit *provincialTypedAmountLimit(Province province, TypedAmount 
     return nullptr;
 }
 
+bool tuitionAmountEnded(Province province)
+{
+    return province == Province::AB || province == Province::ON || province == Province::SK;
+}
+
 bool hasTuitionFromChild(Province province)
 {
-    switch (province) {
-    case Province::BC: case Province::MB: case Province::NB: case Province::NL: case Province::NS:
-    case Province::NT: case Province::NU: case Province::PE: case Province::YT:
-        return true;
-    default:
-        return false;
-    }
+    return province != Province::QC && !tuitionAmountEnded(province);
 }
 
 double farmersFoodDonationCredit(Province province, double qualifyingGifts)

@@ -70,8 +70,11 @@ enum class TypedAmount { Fitness, Arts, Wellness, TeacherSupplies };
 // Null where the province has no such line.
 const PerPersonLimit *provincialTypedAmountLimit(Province province, TypedAmount line);
 
+// The provinces whose tuition and education amounts ended before 2024 (AB, ON, SK): their
+// Schedule 11 holds only the amounts carried from earlier years.
+bool tuitionAmountEnded(Province province);
 // Line 58600, tuition transferred from a child or grandchild (typed as designated): the
-// provinces that give a tuition amount for 2024 (not AB, ON, SK).
+// provinces on the T1 that give a tuition amount for 2024.
 bool hasTuitionFromChild(Province province);
 
 // Part C credits. Farmers' donations of food (BC 58980, NS and ON 62150): 25 % of the

@@ -33,6 +33,9 @@ struct ProvStageForms
 class CProvincialTaxManager
 {
 public:
+    // Value code of the provincial unused tuition carried from last year.
+    static constexpr int kUnusedTuitionCode = 11001;
+
     explicit CProvincialTaxManager(int provinceId = 0);
     virtual ~CProvincialTaxManager();
 
@@ -76,6 +79,7 @@ public:
     // The points a preparer is asked to confirm before filing; sch11: the person's
     // Schedule 11, null when absent.
     virtual void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts);
+    // Never called (the benefit estimates are the program's own): kept for its place in the virtual table.
     virtual void estimateProvincialBenefits(double a, double b, double c, double d);
     virtual void getIncomeThresholds(QList<double> &amounts);
     virtual bool isNonRefundableCreditAllUsed();

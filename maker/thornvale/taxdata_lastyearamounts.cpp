@@ -1,4 +1,5 @@
 #include "taxdata_lastyearamounts.h"
+#include "cprovincialtaxmanager.h"
 
 namespace {
 
@@ -6,7 +7,7 @@ const FieldTable &formFields()
 {
     static const FieldTable table{
         {"FedUnusedTuition", FieldKind::Amount},
-        {"ProvUnusedTuition", FieldKind::Amount, 11001},
+        {"ProvUnusedTuition", FieldKind::Amount, CProvincialTaxManager::kUnusedTuitionCode},
         {"RRSPDeductionLimit", FieldKind::Amount},
         {"UnusedRRSPContrib", FieldKind::Amount},
         {"HBPRepayment", FieldKind::Amount, 24630},

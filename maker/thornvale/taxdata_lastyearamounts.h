@@ -14,7 +14,5 @@ public:
     TaxData_LastYearAmounts();
 
     double fedUnusedTuition() const { return amount(F_FedUnusedTuition); }
-    void setFedUnusedTuition(double v) { setAmount(F_FedUnusedTuition, v); }
     double provUnusedTuition() const { return amount(F_ProvUnusedTuition); }
-    void setProvUnusedTuition(double v) { setAmount(F_ProvUnusedTuition, v); }
 };

@@ -26,7 +26,7 @@ TaxData_T1MNew::TaxData_T1MNew() : CTaxData_Form(formFields(), KindForm, 102)
 
 void TaxData_T1MNew::carryForward(bool)
 {
-    openWithClosingAmounts({});
+    CTaxData_Form::carryForward(false);
 }
 
 void TaxData_T1MNew::Calculate01()

@@ -194,45 +194,107 @@ bool hasDisabilityAmount(IndividualTaxData *p)
     return p && p->t1() && isAmountEntered(p->t1()->amount(T1::F_31600));
 }
 
-// The family as the provincial benefit estimates take it.
-BenefitFamily benefitFamily(const IndividualTaxData &p, const T1 &t, IndividualTaxData *partner)
+// The dependants the GST/HST credit, the child benefit and the provincial benefits count,
+// in one pass of the household record; ages at the end of the year.
+struct ChildCounts
+{
+    int others = 0;           // dependants other than children
+    int under6 = 0;
+    int from6To17 = 0;
+    int aged18 = 0;
+    int schoolAge = 0;        // New Brunswick's school supplement
+    int infirmUnder18 = 0;    // dependants of any relation
+    int infirm = 0;           // dependants of any relation and age
+};
+
+ChildCounts childCounts(const DependantInfoStruct *deps)
+{
+    namespace nb = tax2024::provbenefits::nb;
+    ChildCounts c;
+    if (!deps)
+        return c;
+    for (int i = 0; i < deps->count(); ++i) {
+        const DependantInfo &d = deps->at(i);
+        if (d.relation == DependantInfo::None)
+            continue;
+        c.others += d.relation == DependantInfo::Other ? 1 : 0;
+        const int age = d.ageAtYearEnd();
+        if (d.infirm) {
+            ++c.infirm;
+            c.infirmUnder18 += age >= 0 && age < 18 ? 1 : 0;
+        }
+        if (d.relation != DependantInfo::Child || age < 0)
+            continue;
+        c.under6 += age <= 5 ? 1 : 0;
+        c.from6To17 += age >= 6 && age <= 17 ? 1 : 0;
+        c.aged18 += age == 18 ? 1 : 0;
+        c.schoolAge += age >= nb::kSchoolFirstAge && age <= nb::kSchoolLastAge ? 1 : 0;
+    }
+    return c;
+}
+
+// The family as the provincial benefit estimates of the province take it.
+BenefitFamily benefitFamily(const IndividualTaxData &p, int province, const T1 &t, IndividualTaxData *partner)
 {
     namespace pb = tax2024::provbenefits;
     BenefitFamily f;
     f.familyNetIncome = familyNetIncome(t, partner);
     f.hasSpouse = t.HasSpouse();
-    f.familyWorkingIncome = p.workingIncome() + (partner && f.hasSpouse ? partner->workingIncome() : 0.0);
+    if (readsFamilyWorkingIncome(province))
+        f.familyWorkingIncome = p.workingIncome() + (partner && f.hasSpouse ? partner->workingIncome() : 0.0);
     f.senior = t.GetAge() >= pb::on::kSeniorAge || (f.hasSpouse && t.GetSpouseAge() >= pb::on::kSeniorAge);
+    const ChildCounts children = childCounts(p.dependants());
+    f.childrenUnder6 = children.under6;
+    f.children6To17 = children.from6To17;
+    f.children18 = children.aged18;
+    f.schoolAgeChildren = children.schoolAge;
     f.disabledPersons = (isAmountEntered(t.amount(T1::F_31600)) ? 1 : 0)
-                        + (f.hasSpouse && hasDisabilityAmount(partner) ? 1 : 0);
-    if (const DependantInfoStruct *deps = p.dependants()) {
-        f.childrenUnder6 = deps->GetDepChildrenNumberBetweenAges(0, 5);
-        f.children6To17 = deps->GetDepChildrenNumberBetweenAges(6, 17);
-        f.children18 = deps->GetDepChildrenNumberBetweenAges(18, 18);
-        f.schoolAgeChildren = deps->GetDepChildrenNumberBetweenAges(pb::nb::kSchoolFirstAge, pb::nb::kSchoolLastAge);
-        f.disabledPersons += deps->GetInfirmDependantsNumberNotUnderAge(-1);
-    }
+                        + (f.hasSpouse && hasDisabilityAmount(partner) ? 1 : 0) + children.infirm;
     return f;
 }
 
-// What the person's ON-BEN holds, read by its keys (the form is the province plug-in's).
+// The positions of the ON-BEN fields the estimates read, found by their keys (the form is the
+// province plug-in's) once for each field table; -1 for a key the table lacks.
+struct OnBenFields
+{
+    enum { Apply, Northern, Rent, PropertyTax, Energy, LongTermCare, Student, Count };
+    const FieldTable *table = nullptr;
+    int index[Count] = {};
+};
+
+const OnBenFields &onBenFields(const FieldTable &table)
+{
+    static const char *const kKeys[OnBenFields::Count] = {"ApplyEnergyPropertyTax", "ApplyNorthernEnergy",
+                                                          "RentPaid", "PropertyTax", "EnergyCosts",
+                                                          "LongTermCare", "Student"};
+    thread_local OnBenFields fields;   // batch mode recalculates on several threads
+    if (fields.table != &table) {
+        fields.table = &table;
+        for (int i = 0; i < OnBenFields::Count; ++i)
+            fields.index[i] = table.indexOf(QLatin1String(kKeys[i]));
+    }
+    return fields;
+}
+
+// What the person's ON-BEN holds.
 OntarioHousing ontarioHousing(IndividualTaxData &p)
 {
     OntarioHousing h;
     const CTaxData_Form *app = p.getForm(FormType::ON_BEN, 0, false);
     if (!app)
         return h;
-    auto number = [app](const char *key) {
-        const int i = app->fieldTable().indexOf(QLatin1String(key));
+    const OnBenFields &fields = onBenFields(app->fieldTable());
+    auto number = [&](int which) {
+        const int i = fields.index[which];
         return i < 0 ? 0.0 : app->amount(i);
     };
-    h.appliesEnergyProperty = number("ApplyEnergyPropertyTax") != 0.0;
-    h.appliesNorthern = number("ApplyNorthernEnergy") != 0.0;
-    h.rent = number("RentPaid");
-    h.propertyTax = number("PropertyTax");
-    h.reserveEnergy = number("EnergyCosts");
-    h.longTermCare = number("LongTermCare");
-    h.studentResidence = number("Student") != 0.0;
+    h.appliesEnergyProperty = number(OnBenFields::Apply) != 0.0;
+    h.appliesNorthern = number(OnBenFields::Northern) != 0.0;
+    h.rent = number(OnBenFields::Rent);
+    h.propertyTax = number(OnBenFields::PropertyTax);
+    h.reserveEnergy = number(OnBenFields::Energy);
+    h.longTermCare = number(OnBenFields::LongTermCare);
+    h.studentResidence = number(OnBenFields::Student) != 0.0;
     return h;
 }
 
@@ -365,8 +427,9 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
 
         // GST/HST credit
         const DependantInfoStruct *deps = m_dependants;
-        const int children = deps ? deps->GetDepChildrenNumberForLine305() : 0;
-        const int others = deps ? deps->GetDepOtherThanChildrenNumberForLine305() : 0;
+        const ChildCounts counts = childCounts(deps);
+        const int children = counts.under6 + counts.from6To17;
+        const int others = counts.others;
         const bool withheld = ks->flag(KS::F_GSTCreditFlag);
         const double ownNet = t->netIncome();
         const bool leaveSpouseOut = t->flag(T1::F_LeaveSpouseOut);
@@ -398,9 +461,7 @@ void IndividualTaxData::estimateBenefits(bool isFirst, IndividualTaxData *partne
         // Canada child benefit
         double ccb = 0.0;
         if (!ks->flag(KS::F_CCBFlag) && deps)
-            ccb = estimateChildBenefit(m_province, deps->GetDepChildrenNumberBetweenAges(0, 5),
-                                       deps->GetDepChildrenNumberBetweenAges(6, 17),
-                                       deps->GetInfirmDependentNumberUnderAge18(), familyIncome);
+            ccb = estimateChildBenefit(m_province, counts.under6, counts.from6To17, counts.infirmUnder18, familyIncome);
         ks->setAmount(KS::F_CCBEstimate, ccb);
 
         // carbon rebate
@@ -483,10 +544,11 @@ void IndividualTaxData::provincialBenefitEstimates(bool gstCreditComputed, Indiv
     KS *ks = summaryOf(this);
     if (!t || !ks)
         return;
-    m_provinceManager.estimateProvincialBenefits(gstCreditComputed ? 1.0 : 0.0, t->netIncome(),
-                                                 t->HasSpouse() ? spouseNetIncome(*t, partner) : 0.0,
-                                                 ks->amount(KS::F_GSTCreditEstimate));
-    const BenefitFamily family = benefitFamily(*this, *t, partner);
+    if (!hasProvincialBenefitEstimate(m_province)) {
+        ks->setAmount(KS::F_ProvincialBenefitEstimate, 0.0);
+        return;
+    }
+    const BenefitFamily family = benefitFamily(*this, m_province, *t, partner);
     double total = 0.0;
     if (gstCreditComputed)
         total += provincialCreditsWithGstHst(m_province, family);

@@ -307,3 +307,14 @@ double provincialChildBenefits(int province, const BenefitFamily &f)
     default: return 0.0;
     }
 }
+
+bool hasProvincialBenefitEstimate(int province)
+{
+    return province != Province::Manitoba && province != Province::Quebec && province != Province::Yukon &&
+           province != Province::Nunavut;
+}
+
+bool readsFamilyWorkingIncome(int province)
+{
+    return province == Province::Alberta || province == Province::NewBrunswick;
+}

@@ -75,3 +75,7 @@ double nwtChildBenefit(const BenefitFamily &f);
 // with the Canada child benefit; 0 where none is known.
 double provincialCreditsWithGstHst(int province, const BenefitFamily &f);
 double provincialChildBenefits(int province, const BenefitFamily &f);
+// False for the provinces with no benefit estimated (Manitoba, Quebec, Yukon, Nunavut).
+bool hasProvincialBenefitEstimate(int province);
+// True for the provinces whose benefits read the family's working income (Alberta, New Brunswick).
+bool readsFamilyWorkingIncome(int province);

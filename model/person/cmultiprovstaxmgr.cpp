@@ -377,11 +377,6 @@ void CMultiProvsTaxMgr::collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11,
     BQ_FOR_EACH_LOADED(m) m->collectWarnings(t1, sch11, texts);
 }
 
-void CMultiProvsTaxMgr::estimateProvincialBenefits(double a, double b, double c, double d)
-{
-    BQ_FOR_EACH_LOADED(m) m->estimateProvincialBenefits(a, b, c, d);
-}
-
 void CMultiProvsTaxMgr::getIncomeThresholds(QList<double> &amounts)
 {
     if (CProvincialTaxManager *m = firstLoaded())

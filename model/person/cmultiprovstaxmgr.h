@@ -60,7 +60,6 @@ public:
     void checkForFiling(QStringList &messages, CTaxData_Form *form, const ProvStageForms &forms);
     void checkCoupledReturns(QStringList &messages, CMultiProvsTaxMgr &partner);
     void collectWarnings(TaxData_T1New *t1, CTaxData_Form *sch11, QStringList &texts);
-    void estimateProvincialBenefits(double a, double b, double c, double d);
     void getIncomeThresholds(QList<double> &amounts);
     bool isNonRefundableCreditAllUsed();
     // Shows each warning of every loaded plug-in; false at the first one declined.

@@ -27,7 +27,7 @@
 
 namespace {
 
-constexpr int kProvincialTuitionCode = 11001;
+constexpr int kProvincialTuitionCode = CProvincialTaxManager::kUnusedTuitionCode;
 
 double amountOf(const std::string &text)
 {

@@ -33,7 +33,6 @@ bool isDroppedAtImport(int type)
 }
 
 constexpr double kMovingAmountLimit = 20000.0;
-constexpr int kProvincialTuitionCode = 11001;
 
 // An amount carried from last year that the T1 keeps beside the form that opens with it.
 struct CarriedOnT1
@@ -52,7 +51,8 @@ constexpr CarriedOnT1 kCarriedOnT1[] = {
 bool hasProvincialTuitionForm(const IndividualTaxData &p)
 {
     for (const FormEntry *e : p.forms())
-        if (e->object && e->object->kind() == CTaxData_Form::KindForm && e->object->hasCode(kProvincialTuitionCode))
+        if (e->object && e->object->kind() == CTaxData_Form::KindForm &&
+            e->object->hasCode(CProvincialTaxManager::kUnusedTuitionCode))
             return true;
     return false;
 }
@@ -93,12 +93,13 @@ void keepCarriedOnT1(IndividualTaxData &p, const LastYearOnT1 &lastYear)
         const CTaxData_Form *form = p.getForm(c.formType, 0, false);
         t->setAmount(c.t1Field, form ? form->amount(c.formField) : lastYear.hadForm[i] ? 0.0 : lastYear.amounts[i]);
     }
+    constexpr int code = CProvincialTaxManager::kUnusedTuitionCode;
     double provincial = 0.0;
     if (!lastYear.hadProvincialForm) {
         provincial = lastYear.provincialTuition;
         if (isAmountEntered(provincial))
-            p.provinceManager().setProvincialAmount(kProvincialTuitionCode, provincial);
-    } else if (!hasProvincialTuitionForm(p) || !p.provinceManager().getProvincialValue(kProvincialTuitionCode, provincial)) {
+            p.provinceManager().setProvincialAmount(code, provincial);
+    } else if (!hasProvincialTuitionForm(p) || !p.provinceManager().getProvincialValue(code, provincial)) {
         provincial = 0.0;
     }
     t->setAmount(TaxData_T1New::F_LYProvTuition, provincial);

@@ -119,9 +119,10 @@ CTaxData_Form *IndividualTaxData::applyLastYearRecord(CTaxData_Form *record, boo
         put(sch11, TaxData_Sch11::F_CarriedForward, t->amount(T1::F_LYFedTuition));
         touched = sch11;
     }
+    constexpr int code = CProvincialTaxManager::kUnusedTuitionCode;
     double provincial = 0.0;
-    if (!onlyEmpty || !m_provinceManager.getProvincialValue(11001, provincial))
-        m_provinceManager.setProvincialAmount(11001, t->amount(T1::F_LYProvTuition));
+    if (!onlyEmpty || !m_provinceManager.getProvincialValue(code, provincial))
+        m_provinceManager.setProvincialAmount(code, t->amount(T1::F_LYProvTuition));
     if (CTaxData_Form *t1212 = singleForm(FormType::T1212)) {
         put(t1212, TaxData_T1212New::F_BalanceLastYear, t->amount(T1::F_LYT1212Balance));
         touched = t1212;
@@ -281,7 +282,7 @@ void IndividualTaxData::refreshLastYearRecord(CTaxData_Form *record)
         t->setAmount(T1::F_LYFedTuition, sch11->amount(TaxData_Sch11::F_CarriedForward));
     record->setAmount(L::F_FedUnusedTuition, t->amount(T1::F_LYFedTuition));
     double provincial = 0.0;
-    if (m_provinceManager.getProvincialValue(11001, provincial))
+    if (m_provinceManager.getProvincialValue(CProvincialTaxManager::kUnusedTuitionCode, provincial))
         t->setAmount(T1::F_LYProvTuition, provincial);
     record->setAmount(L::F_ProvUnusedTuition, t->amount(T1::F_LYProvTuition));
     if (const CTaxData_Form *t1212 = singleForm(FormType::T1212))

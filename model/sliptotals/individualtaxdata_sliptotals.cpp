@@ -94,7 +94,7 @@ void addT4(const TaxData_Slip_T4 &s, SlipTotals &t)
     case 1: t.add(SlipSlot::T4AmountESecondSelector1, s.amount(S::F_AmountE)); break;
     default: break;
     }
-    t.add(SlipSlot::T4AmountF, s.amount(S::F_AmountF));
+    // amount f keeps its slot (T4AmountF), which nothing reads: not summed
     t.add(SlipSlot::T4AmountG, s.amount(S::F_AmountG));
     t.add(SlipSlot::T4Box42, s.amount(S::F_Box42));
     t.add(SlipSlot::T4AmountH, s.amount(S::F_AmountH));

@@ -340,12 +340,9 @@ void Stage1Steps::resetSlipAmounts()
 {
     if (m_wsd1)
         m_wsd1->resetDivDetailsAmounts();
-    if (m_t2222) {
-        m_t2222->setAmount(CTaxData_T2222::F_TravelDeduction, 0.0);
-        m_t2222->setAmount(CTaxData_T2222::F_Deduction, 0.0);
-        // the exchange with a coupled spouse sets it again
+    // the exchange with a coupled spouse sets it again
+    if (m_t2222)
         m_t2222->setFlag(CTaxData_T2222::F_SpouseClaimsBasic, false);
-    }
     if (m_t2209) {
         using F = TaxData_T2209_2036;
         for (int f : {F::F_ForeignNonBusinessIncome, F::F_ForeignTaxPaid, F::F_ReportedIncome, F::F_ReportedTaxPaid})

@@ -4,10 +4,12 @@
 #include "bqtest.h"
 #include "creturnfile.h"
 #include "ctaxdata_form.h"
+#include "dependantinfostruct.h"
 #include "fieldcaptions.h"
 #include "formentry.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
+#include "provincialcredits2024.h"
 #include "returnbuilder.h"
 #include <QHash>
 #include <QJsonDocument>
@@ -18,18 +20,36 @@
 namespace {
 constexpr int kOntario = 9;
 constexpr int kT1Summary = 93;
+constexpr int kON428 = 24;
+
+// A single return in the province with a T4 (and the T1 facts given), not yet recalculated.
+CReturnFile *builtIn(int province, const QString &t1Facts = QStringLiteral("{}"))
+{
+    const QString description = QStringLiteral(R"({"persons": [{"firstName": "Sam", "lastName": "Whitfield",
+        "sin": "046454286", "birthDate": "1960-05-17", "province": %1, "maritalStatus": 5, "t1": %2,
+        "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": %1, "Box14": 50000, "Box16": 2766.75}}]}]})")
+                                    .arg(province)
+                                    .arg(t1Facts);
+    return returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object());
+}
 
 // A single return in the province with a T4, recalculated.
 CReturnFile *returnIn(int province)
 {
-    const QString description = QStringLiteral(R"({"persons": [{"firstName": "Sam", "lastName": "Whitfield",
-        "sin": "046454286", "birthDate": "1960-05-17", "province": %1, "maritalStatus": 5,
-        "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": %1, "Box14": 50000, "Box16": 2766.75}}]}]})")
-                                    .arg(province);
-    CReturnFile *file = returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object());
+    CReturnFile *file = builtIn(province);
     if (file)
         returnbuilder::recalculate(*file);
     return file;
+}
+
+// The value of the shown row of the form's page that stands on the line; -1 without one.
+double shownOnLine(const CTaxData_Form &form, const char *line)
+{
+    const std::vector<FieldSpec> &specs = form.fieldTable().describedSpecs(form.kind(), form.formType());
+    for (size_t i = 0; i < specs.size(); ++i)
+        if (!specs[i].internal && specs[i].line && qstrcmp(specs[i].line, line) == 0)
+            return form.amount(int(i));
+    return -1;
 }
 
 // The person's object of the kind and type, made when the return has none.
@@ -181,6 +201,75 @@ private slots:
         const FieldSpec &province = specs[size_t(table.indexOf(QStringLiteral("ProvincialBenefitEstimate")))];
         QVERIFY(QString::fromUtf8(province.caption).contains(QLatin1String("(estimate)")));
         QVERIFY(specs[size_t(table.indexOf(QStringLiteral("Password")))].noPrint);
+    }
+
+    // The ON428's Ontario tax reduction rows: 60969 the dependent children born in 2006 or
+    // later, 60970 the dependants with a mental or physical impairment (here the infirm
+    // dependants 19 or older of the household), whatever disability amounts are claimed.
+    void ontarioReductionRows_data()
+    {
+        QTest::addColumn<bool>("disabled");
+        QTest::addColumn<bool>("infirmParent");
+        QTest::addColumn<int>("children");
+        QTest::addColumn<int>("impaired");
+        // a child of 2010 (14) and the filer's infirm mother of 1950 (74)
+        QTest::newRow("child and infirm parent") << false << true << 1 << 1;
+        // the filer's own disability amount (58440) is not a dependant with an impairment
+        QTest::newRow("own disability amount, child") << true << false << 1 << 0;
+    }
+    void ontarioReductionRows()
+    {
+        QFETCH(bool, disabled);
+        QFETCH(bool, infirmParent);
+        QFETCH(int, children);
+        QFETCH(int, impaired);
+        std::unique_ptr<CReturnFile> file(
+            builtIn(kOntario, disabled ? QStringLiteral(R"({"Disabled": true})") : QStringLiteral("{}")));
+        QVERIFY(file);
+        DependantInfo &child = file->dependants().at(0);
+        child.firstName = QStringLiteral("Noor");
+        child.birthDate = QDate(2010, 4, 2);
+        child.relation = DependantInfo::Child;
+        if (infirmParent) {
+            DependantInfo &mother = file->dependants().at(1);
+            mother.firstName = QStringLiteral("Ada");
+            mother.birthDate = QDate(1950, 8, 9);
+            mother.relation = DependantInfo::Other;
+            mother.infirm = true;
+            mother.netIncome = 9000;
+        }
+        returnbuilder::recalculate(*file);
+        const CTaxData_Form *on428 = file->self()->getForm(kON428, 0, false);
+        QVERIFY(on428);
+        QCOMPARE(shownOnLine(*on428, "60969"), double(children));
+        QCOMPARE(shownOnLine(*on428, "60970"), double(impaired));
+    }
+
+    // A fitness or arts amount is typed on the 479 only where the province's 428 has no such
+    // line (MB fitness and arts, YT arts): on both it would be claimed twice.
+    void typedAmountsOnOneForm()
+    {
+        using tax2024::TypedAmount;
+        const std::pair<const char *, TypedAmount> rows[] = {{"FitnessAmount", TypedAmount::Fitness},
+                                                             {"ChildrenArts", TypedAmount::Arts}};
+        int forms = 0;
+        for (int type = 1; type < kFormTableSize; ++type) {
+            const FormInfo &info = Global_Forms_Info[type];
+            if (!info.name || !QByteArray(info.name).endsWith("479") || !findFormCaptions(CTaxData_Form::KindForm, type))
+                continue;
+            ++forms;
+            std::unique_ptr<CReturnFile> file(returnIn(info.province));
+            const CTaxData_Form *object = objectOf(*file->self(), CTaxData_Form::KindForm, type);
+            QVERIFY(object);
+            const auto province = static_cast<tax2024::Province>(info.province);
+            for (const auto &row : rows) {
+                const int field = object->fieldTable().indexOf(QLatin1String(row.first));
+                const FieldSpec &spec = object->fieldTable().describedSpecs(CTaxData_Form::KindForm, type)[size_t(field)];
+                const bool on428 = tax2024::provincialTypedAmountLimit(province, row.second) != nullptr;
+                QVERIFY2(spec.internal == on428, qPrintable(QStringLiteral("%1 %2").arg(info.name, row.first)));
+            }
+        }
+        QVERIFY(forms > 0);
     }
 
     // A field the recalculation writes is read-only on the page: typed into, it

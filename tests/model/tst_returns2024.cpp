@@ -265,6 +265,10 @@ void TestReturns2024::provincialCreditCases_data()
     QTest::newRow("ON adoption") << "on-50k-adopt" << "on-50k" << 0 << "42800" << -606.00;   // 12,000 x 5.05 %
     QTest::newRow("AB adoption") << "ab-50k-adopt" << "ab-50k" << 0 << "42800" << -1200.00;  // 12,000 x 10 %
     QTest::newRow("YT adoption") << "yt-50k-adopt" << "yt-50k" << 0 << "42800" << -768.00;   // 12,000 x 6.4 %
+    // Yukon children's arts fees of 400 for a child of 9, typed on the YT428 and on the YT479:
+    // claimed once, on 58326 (400 x 6.4 %), not as a refundable credit on line 47900 too
+    QTest::newRow("YT arts on the 428") << "yt-50k-arts" << "yt-50k" << 0 << "42800" << -25.60;
+    QTest::newRow("YT arts not on the 479") << "yt-50k-arts" << "yt-50k" << 0 << "47900" << 0.0;
     // MB428-A on the spouse's own net income 18,845 (19,000 less the enhanced CPP 155):
     // 2,065 - 9 % x 18,845 (1,696.05) = 368.95 x 10.8 % = 39.85, as a single person's
     QTest::newRow("MB family tax benefit of the spouse") << "mb-couple-30k-19k" << "" << 1 << "42800" << 174.24;
