@@ -4,6 +4,7 @@
 #include "provincialcredits2024.h"
 #include "provincetaxmanager.h"
 #include "taxdata_provbenefitapp.h"
+#include "taxdata_provcredits479.h"
 #include "taxdata_provsch11.h"
 #include "taxdata_provtax428.h"
 #include <QStringList>
@@ -63,8 +64,35 @@ void ProvinceTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStri
                                 "tax or long-term care costs for 2024. Please confirm the costs of the principal "
                                 "residence.")
                      .arg(formName(app->formType()));
-    if (m_lastForm)
+    if (m_lastForm) {
         typedAmountWarnings(*m_lastForm, texts);
+        amountsOnTheWrongFormWarnings(*m_lastForm, texts);
+    }
+}
+
+// A fitness or arts amount typed on the 479 (files of before) where the 428 now claims it: kept
+// in the file but not counted, so the preparer is told where it goes.
+void ProvinceTaxManager::amountsOnTheWrongFormWarnings(const TaxData_ProvTax428 &form, QStringList &texts) const
+{
+    using C = TaxData_ProvCredits479;
+    struct Typed { int field; tax2024::TypedAmount line; const char *name; const char *code; };
+    static constexpr Typed kTyped[] = {{C::F_FitnessAmount, tax2024::TypedAmount::Fitness, "fitness amount", "58325"},
+                                       {C::F_ChildrenArts, tax2024::TypedAmount::Arts, "children's arts amount", "58326"}};
+    const auto province = static_cast<tax2024::Province>(m_provinceId);
+    for (const CTaxData_Form *f : qAsConst(m_forms)) {
+        const auto *credits = dynamic_cast<const C *>(f);
+        if (!credits)
+            continue;
+        for (const Typed &t : kTyped) {
+            const double typed = credits->amount(t.field);
+            if (typed < 0.005 || !tax2024::provincialTypedAmountLimit(province, t.line))
+                continue;
+            texts << QStringLiteral("The %1 entered on form %2 (%3) is not counted there: enter it on line %4 of "
+                                    "form %5.")
+                         .arg(QLatin1String(t.name), formName(credits->formType()), QString::number(typed, 'f', 2),
+                              QLatin1String(t.code), formName(form.formType()));
+        }
+    }
 }
 
 // A typed amount over its limit (for the persons the dependants list, where the limit is per
