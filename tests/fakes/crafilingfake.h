@@ -21,7 +21,7 @@ namespace bqfakes {
 //  2. EFILE, ReFILE, NETFILE, T1135: the envelope's comm:TestCaseIdentifier,
 //     a scenario name or a number of scenarioForTestCase;
 //  3. T1013 and PAD: the taxpayer's S.I.N. (the first element whose text is
-//     nine digits), looked up in scenarioForSin;
+//     nine digits), looked up in that service's own table (scenarioForSin);
 //  4. "accepted" (EFILE, T1135, NETFILE), "t1013-count-1", "pad-confirmed".
 // A NETFILE request whose body holds TermsAndConditionsRequest (or its
 // ReFILE form) gets the terms reply "netfile-terms.xml".
@@ -49,8 +49,9 @@ public:
     // fault-not-registered-500, 22 other-document; anything else is taken as
     // a scenario name.
     static QString scenarioForTestCase(const QString &identifier);
-    // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.).
-    static QString scenarioForSin(const QString &sin);
+    // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.): the
+    // scenario of sin for service ("t1013" or "pad"), empty when it has none.
+    static QString scenarioForSin(const QString &service, const QString &sin);
     static QString sinForScenario(const QString &scenario);
 
     static QString defaultTemplateFolder();
