@@ -35,6 +35,20 @@ const SinScenario kSinScenarios[] = {
     {"pad", "900000001", "http-500"},
 };
 
+// The head of a 200 reply of the CRA's content type announcing length bytes.
+QByteArray replyHead(qint64 length)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Type: " + QByteArray(CraFilingFake::ContentType) + "\r\nContent-Length: "
+           + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
+}
+
+QString defaultScenario(const QString &service)
+{
+    return service == QLatin1String("t1013") ? QStringLiteral("t1013-count-1")
+         : service == QLatin1String("pad")   ? QStringLiteral("pad-confirmed")
+                                             : QStringLiteral("accepted");
+}
+
 QString firstElementText(const QByteArray &body, const QByteArray &element)
 {
     const QRegularExpression re(QStringLiteral("<%1(\\s[^>]*)?>([^<]*)</%1>").arg(QRegularExpression::escape(QString::fromLatin1(element))));
@@ -125,10 +139,19 @@ FakeResponse CraFilingFake::answer(const QString &service, const FakeRequest &re
     if (scenario.isEmpty() && service != QLatin1String("t1013") && service != QLatin1String("pad"))
         scenario = scenarioForTestCase(firstElementText(request.body, "comm:TestCaseIdentifier"));
     if (scenario.isEmpty())
-        scenario = service == QLatin1String("t1013") ? QStringLiteral("t1013-count-1")
-            : service == QLatin1String("pad")        ? QStringLiteral("pad-confirmed")
-                                                     : QStringLiteral("accepted");
+        scenario = defaultScenario(service);
     return replyFor(service, scenario);
+}
+
+FakeResponse CraFilingFake::brokenReply(const QString &scenario, const QByteArray &body)
+{
+    if (scenario == QLatin1String("oversized"))   // the start of a reply announced as 100 MB
+        return FakeResponse::raw(replyHead(OversizedReplyBytes) + body.left(body.size() / 2));
+    if (scenario == QLatin1String("cut-off"))     // the first half of the body, then the close
+        return FakeResponse::raw(replyHead(body.size()) + body.left(body.size() / 2));
+    // the whole reply but its last byte, one byte per tick: it never ends
+    const QByteArray whole = replyHead(body.size()) + body;
+    return FakeResponse::drip(whole.left(whole.size() - 1), DripMs);
 }
 
 FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scenario) const
@@ -137,6 +160,15 @@ FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scen
         return FakeResponse::silent();
     if (scenario == QLatin1String("drop"))
         return FakeResponse::drop();
+    if (scenario == QLatin1String("oversized") || scenario == QLatin1String("drip")
+        || scenario == QLatin1String("cut-off"))
+        return brokenReply(scenario, replyFor(service, defaultScenario(service)).body);
+    if (scenario == QLatin1String("redirect")) {
+        FakeResponse r = FakeResponse::text("<html><head><title>302 Found</title></head><body>Moved</body></html>", 302);
+        r.contentType = "text/html; charset=UTF-8";
+        r.headers.append(qMakePair(QByteArray("Location"), QByteArray(RedirectTarget)));
+        return r;
+    }
     if (scenario == QLatin1String("http-500")) {
         FakeResponse r = FakeResponse::text("Internal Server Error", 500);
         r.contentType = "text/plain; charset=UTF-8";

@@ -14,7 +14,11 @@ namespace bqfakes {
 // "common-<scenario>.html" as a web page; an unknown scenario gets 400. A
 // scenario ending in "-4xx" or "-5xx" is the one before it sent with that
 // HTTP status ("web-page-503"). The scenarios "http-500", "silence" and
-// "drop" (the connection closed after the whole request was read) need no file.
+// "drop" (the connection closed after the whole request was read) need no
+// file; nor do the broken forms of the service's default reply: "oversized"
+// (announced as 100 MB, closed after its first bytes), "cut-off" (closed
+// half-way through the body), "drip" (one byte per DripMs, never ending), and
+// "redirect" (302 to RedirectTarget).
 //
 // The scenario of a request, first found of:
 //  1. the override (setScenario), until cleared;
@@ -34,6 +38,9 @@ public:
     static constexpr char PadPath[] = "/ebci/rjpt/epads_ws/services/PadService";
     static constexpr char T1135Path[] = "/ebci/efes/frrms/ws/services/FileFormService";
     static constexpr char ContentType[] = "text/xml; charset=UTF-8";
+    static constexpr char RedirectTarget[] = "https://maintenance.example.ca/ebci/moved";
+    static constexpr qint64 OversizedReplyBytes = 100 * 1024 * 1024;
+    static constexpr int DripMs = 100;
 
     // Mounts the routes on server; templates from folder (default: the source tree's).
     explicit CraFilingFake(FakeHttpsServer &server, const QString &templateFolder = QString());
@@ -59,6 +66,7 @@ public:
 private:
     FakeResponse answer(const QString &service, const FakeRequest &request);
     FakeResponse replyFor(const QString &service, const QString &scenario) const;
+    static FakeResponse brokenReply(const QString &scenario, const QByteArray &body);
 
     QString m_folder;
     mutable QMutex m_mutex;
