@@ -189,9 +189,10 @@ void CNetfileResultDlg::showEfileFailure(int code, const FilingResult &result, c
         why = QStringLiteral("the reply to the filing is not the CRA's filing result");
     else
         why = QStringLiteral("efile failed, check firewall and write file access");
-    // a request sent without a complete reply is told by its message alone
-    const QString failure = code == EfileSentNoReply ? QString() : QString(result.failure);
-    const QString text = withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code)), failure);
+    // a request sent without a complete reply names why (too large, timed
+    // out, cut off) beside the advice to check the filing status
+    const QString text =
+        withReason(QStringLiteral("Msg: %1; Code: %2.").arg(why, QString::number(code)), result.failure);
     showResult(tr("Efile Filing Result"), tr("EFile Filing Failed"), plainToHtml(text), tr("Check filing result file"),
                exchangeLog);
 }

@@ -36,6 +36,18 @@ QByteArray line(const QString &text)
     return text.toUtf8() + '\n';
 }
 
+// A redirect is never followed: a filing goes to the configured server only.
+// "" for any other status.
+QString redirectFailure(int status, const QString &location)
+{
+    if (status < 300 || status >= 400)
+        return QString();
+    if (location.trimmed().isEmpty())
+        return QStringLiteral("the server redirected the request; the redirect was not followed");
+    return QStringLiteral("the server redirected the request to %1; the redirect was not followed")
+        .arg(location.trimmed().left(200));
+}
+
 // One TLS exchange: connected tells whether the session came up; true with the reply body.
 struct TlsExchange
 {
@@ -49,6 +61,8 @@ struct TlsExchange
     {
         return withHttpStatus(raw.statusCode, raw.reasonPhrase, failure);
     }
+    // A redirect's failure, "" for any other reply.
+    QString redirect() const { return redirectFailure(raw.statusCode, raw.location); }
     // Why no reply came; once the request went out, the CRA may have the filing.
     QString failure() const
     {
@@ -136,6 +150,7 @@ struct EfilePost
     QByteArray reply;
     int status = 0;
     QString reason;
+    QString location;
     QString failure;
 };
 
@@ -150,6 +165,7 @@ EfilePost postEfile(FilingLog &log, const FilingConfig &cfg, const QByteArray &r
         post.reply = x.reply;
         post.status = x.raw.statusCode;
         post.reason = x.raw.reasonPhrase;
+        post.location = x.raw.location;
         return post;
     }
     if (x.connected) {
@@ -196,6 +212,7 @@ int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &req
         result.detail = QStringLiteral("The return was sent but no complete reply came back; check its filing "
                                        "status with the CRA before filing it again.");
         result.message = result.detail;
+        log.writeReason(result.failure);
         return EfileSentNoReply;
     }
     if (post.road == EfileRoad::Failed) {
@@ -206,6 +223,14 @@ int efileExchange(FilingLog &log, const FilingConfig &cfg, const QByteArray &req
     }
     if (cfg.fullLog)
         log.write(post.reply + ".\n\n");
+    const QString redirect = redirectFailure(post.status, post.location);
+    if (!redirect.isEmpty()) {
+        result.resultCode = "-1";
+        result.detail = QStringLiteral("CRA system returns invalid response.");
+        result.failure = withHttpStatus(post.status, post.reason, redirect);
+        log.writeReason(result.failure);
+        return EfileNoFilingResult;
+    }
     const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, post.reply, 1, result);
     result.failure = withHttpStatus(post.status, post.reason, result.failure);
     log.writeReason(result.failure);
@@ -278,6 +303,13 @@ int sendNetfileRequest(TemplateVars &vars, const QByteArray &document, FilingRes
         }
         if (cfg.fullLog)
             log.write("\n" + x.reply + "\n");
+        if (!x.redirect().isEmpty()) {
+            result.confirmed = false;
+            result.detail = QStringLiteral("response error");
+            result.failure = x.withStatus(x.redirect());
+            log.writeReason(result.failure);
+            return 1;
+        }
         const bool unreadable = parseNetfileResponse(log.isOpen() ? &log : nullptr, 1, x.reply, result);
         result.failure = x.withStatus(result.failure);
         log.writeReason(result.failure);
@@ -318,6 +350,14 @@ int requestNetfileTerms(FilingResult &result, bool refile)
         if (cfg.modeDebug) {
             log.write("use tls\n");
             log.write(x.reply);
+        }
+        if (!x.redirect().isEmpty()) {
+            result.confirmed = false;
+            result.detail += QStringLiteral(" parses Netfile Term failed.\n");
+            result.failure = x.withStatus(x.redirect());
+            log.write(result.detail);
+            log.writeReason(result.failure);
+            return 51;
         }
         if (parseNetfileTermsResponse(x.reply, result) != 0) {
             result.detail += QStringLiteral(" parses Netfile Term failed.\n");
@@ -390,7 +430,9 @@ int sendTrisOrPadRequest(bool isT1013, TemplateVars &vars, const QString &body, 
         log.write("xml=>\n" + xml);
         // only the CRA's own XML is its answer: a web page or anything else is a failed exchange
         TiXmlDocument doc;
-        const QString failure = parseFormReply(x.reply, xml, doc, isT1013);
+        QString failure = x.redirect();
+        if (failure.isEmpty())
+            failure = parseFormReply(x.reply, xml, doc, isT1013);
         if (!failure.isEmpty()) {
             reply.responseText = QStringLiteral("response parse failed.");
             reply.failure = x.withStatus(failure);
@@ -434,6 +476,11 @@ int sendT1135Request(TemplateVars &vars, const QByteArray &document, T1135Filing
             return -10;
         }
         log.write("\n" + x.reply + "\n");
+        if (!x.redirect().isEmpty()) {
+            reply.failure = x.withStatus(x.redirect());
+            log.writeReason(reply.failure);
+            return EfileNoFilingResult;
+        }
         FilingResult result(101);
         const int rc = parseEfileResponse(log.isOpen() ? &log : nullptr, x.reply, 101, result);
         if (rc == 0) {

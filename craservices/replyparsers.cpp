@@ -3,6 +3,7 @@
 #include "mytixmlhandle.h"
 #include "qwebclient.h"
 #include "settingsseam.h"
+#include <QRegularExpression>
 #include <QUrl>
 #include <tinyxml.h>
 
@@ -54,9 +55,20 @@ MyTiXmlHandle bodyOf(const TiXmlDocument &doc)
     return MyTiXmlHandle(doc.FirstChildElement()).FirstChildElement("soapenv:Body");
 }
 
+// A document type declaration before the root element. The CRA's replies
+// carry none, and the parser would read one's internal subset as the end of
+// the document: such a reply is refused whole.
+bool hasDoctype(const QByteArray &reply)
+{
+    static const QRegularExpression rootStart(QStringLiteral("<[A-Za-z_]"));
+    const QString text = QString::fromLatin1(reply.left(64 * 1024));
+    const int root = text.indexOf(rootStart);
+    return text.left(root < 0 ? text.size() : root).contains(QLatin1String("<!DOCTYPE"), Qt::CaseInsensitive);
+}
+
 bool parseXml(TiXmlDocument &doc, const QByteArray &reply)
 {
-    return parseXmlText(doc, reply) && doc.FirstChildElement();
+    return !hasDoctype(reply) && parseXmlText(doc, reply) && doc.FirstChildElement();
 }
 
 // "the reply is a web page (...), not the CRA's XML"; "" for any other reply.
@@ -64,6 +76,12 @@ QString webPageFailure(const QByteArray &reply)
 {
     const QString page = webPageReply(reply);
     return page.isEmpty() ? QString() : QStringLiteral("the reply is %1, not the CRA's XML").arg(page);
+}
+
+// A reply of plain text (an error status's words).
+QString noXmlDocument()
+{
+    return QStringLiteral("the reply holds no XML document");
 }
 
 QString elementName(const TiXmlElement *e)
@@ -133,7 +151,7 @@ QString faultFailure(const MyTiXmlHandle &fault)
 }
 
 // Why a reply is not a usable XML reply ("" when it is one): empty, a web
-// page, not well-formed.
+// page, a document type declaration, text without XML, not well-formed.
 QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
 {
     if (reply.trimmed().isEmpty())
@@ -141,6 +159,11 @@ QString xmlReplyFailure(const QByteArray &reply, const TiXmlDocument &doc)
     const QString page = webPageFailure(reply);
     if (!page.isEmpty())
         return page;
+    if (hasDoctype(reply))
+        return QStringLiteral("the reply holds a document type declaration (<!DOCTYPE>), which is refused: the "
+                              "CRA's replies carry none");
+    if (!reply.contains('<'))
+        return noXmlDocument();
     if (doc.Error())
         return QStringLiteral("the reply is not well-formed XML: %1 (line %2, column %3)")
             .arg(QString::fromUtf8(doc.ErrorDesc()))
@@ -441,8 +464,7 @@ QString parseFormReply(const QByteArray &reply, const QByteArray &xml, TiXmlDocu
     if (!page.isEmpty())
         return page;
     if (xml.isEmpty())
-        return reply.trimmed().isEmpty() ? QStringLiteral("the reply is empty")
-                                         : QStringLiteral("the reply holds no XML document");
+        return reply.trimmed().isEmpty() ? QStringLiteral("the reply is empty") : noXmlDocument();
     if (!parseXml(doc, xml))
         return xmlReplyFailure(xml, doc);
     const MyTiXmlHandle body = bodyOf(doc);

@@ -8,6 +8,7 @@ struct RawHTTPSoapResponseStru
 {
     CString responseCode;   // the status as text ("200"); empty when no status line came
     CString reasonPhrase;   // the status line's reason ("OK")
+    CString location;       // a redirect's Location header, never followed
     CMemoryBlock body;      // the reply body, framing removed
     CString errorText;      // why the call failed; empty after a complete reply
     // 1 once any byte of the request went out: the server may have received

@@ -91,6 +91,7 @@ struct ReplyHead
 {
     int status = 0;
     QByteArray reason;
+    QByteArray location;
     Framing framing = Framing::Close;
     qint64 length = 0;
 };
@@ -122,6 +123,8 @@ bool parseHead(const QByteArray &head, ReplyHead &out)
         const QByteArray value = line.mid(colon + 1).trimmed();
         if (name == "transfer-encoding" && value.toLower().contains("chunked")) {
             out.framing = Framing::Chunked;
+        } else if (name == "location") {
+            out.location = value;
         } else if (name == "content-length" && !haveLength) {
             out.length = value.toLongLong(&ok);
             if (!ok || out.length < 0)
@@ -160,6 +163,7 @@ public:
         return c;
     }
     const QByteArray &body() const { return m_body; }
+    qint64 decoded() const { return m_body.size(); }
 
 private:
     enum class State { Size, Data, DataEnd, Trailer, Done };
@@ -233,6 +237,34 @@ int chunkState(Chunks c, const ChunkDecoder &chunks, RawHTTPSoapResponseStru &re
     case Chunks::Done: reply.body.Append(chunks.body()); return 1;
     default: return -1;
     }
+}
+
+// "60 s", "0.7 s".
+QString seconds(int ms)
+{
+    return QStringLiteral("%1 s").arg(ms / 1000.0);
+}
+
+QString replyTimedOut(int ms)
+{
+    return QStringLiteral("No complete reply: timed out after %1").arg(seconds(ms));
+}
+
+// How far the reply had come when the server closed the connection: into
+// its headers, or into a body of announced bytes (-1 when chunked).
+QString closedInHead(qint64 got)
+{
+    return got == 0 ? QStringLiteral("The server closed the connection without a reply")
+                    : QStringLiteral("The server closed the connection after %1 bytes, before the reply's headers "
+                                     "ended").arg(got);
+}
+
+QString closedInBody(qint64 got, qint64 announced)
+{
+    if (announced >= 0)
+        return QStringLiteral("The server closed the connection after %1 of the reply's %2 bytes")
+            .arg(got).arg(announced);
+    return QStringLiteral("The server closed the connection after %1 bytes of the reply, before its end").arg(got);
 }
 
 QString chunkError(Chunks c, qint64 cap)
@@ -426,6 +458,7 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
 {
     reply.responseCode.clear();
     reply.reasonPhrase.clear();
+    reply.location.clear();
     reply.body.Init();
     reply.errorText.clear();
     reply.requestSent = 0;
@@ -482,7 +515,7 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
     char buffer[16384];
     for (;;) {
         if (clock.elapsed() > m_timeouts.readMs)
-            return failed(QStringLiteral("No complete reply within %1 ms").arg(m_timeouts.readMs));
+            return failed(replyTimedOut(m_timeouts.readMs));
         if (headEnd < 0) {
             const int end = data.indexOf("\r\n\r\n", qMax(0, searchedTo - 3));
             searchedTo = data.size();
@@ -498,6 +531,7 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
                 reply.statusCode = head.status;
                 reply.responseCode = CString(QString::number(head.status));
                 reply.reasonPhrase = CString(QString::fromLatin1(head.reason));
+                reply.location = CString(QString::fromUtf8(head.location));
                 if (head.framing == Framing::Length && head.length > m_maxReplyBytes)
                     return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
                 if (head.framing == Framing::Chunked) {
@@ -520,15 +554,16 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
             if (head.framing == Framing::Close && have > m_maxReplyBytes)
                 return failed(QStringLiteral("The reply is larger than %1 bytes").arg(m_maxReplyBytes));
             if (closed) {
-                if (head.framing != Framing::Close)
-                    return failed(QStringLiteral("The server closed the connection before the whole reply"));
+                if (head.framing == Framing::Length)
+                    return failed(closedInBody(have, head.length));
+                if (head.framing == Framing::Chunked)
+                    return failed(closedInBody(chunks.decoded(), -1));
                 reply.body.Append(data.constData() + headEnd, int(have));
                 keepAlive = false;
                 break;
             }
         } else if (closed) {
-            return failed(data.isEmpty() ? QStringLiteral("The server closed the connection without a reply")
-                                         : QStringLiteral("The server closed the connection before the whole reply"));
+            return failed(closedInHead(data.size()));
         }
         const ssize_t n = gnutls_record_recv(tls, buffer, sizeof buffer);
         if (n > 0) {
@@ -544,7 +579,7 @@ bool TLSW3Client::CallSoap(const char *path, bool keepAlive, const char *content
         } else if (n == GNUTLS_E_AGAIN || n == GNUTLS_E_INTERRUPTED) {
             if (gnutls_record_check_pending(tls) == 0
                 && !waitFor(fd, POLLIN, remainingMs(clock, m_timeouts.readMs)))
-                return failed(QStringLiteral("No complete reply within %1 ms").arg(m_timeouts.readMs));
+                return failed(replyTimedOut(m_timeouts.readMs));
         } else {
             return failed(QStringLiteral("Reading the reply failed: %1").arg(QString::fromUtf8(gnutls_strerror(int(n)))));
         }

@@ -53,6 +53,46 @@ QString elementOf(const QByteArray &envelope, const char *name)
     return t ? QString::fromUtf8(t) : QString();
 }
 
+// What a sender gave: its result and why it failed.
+struct Sent
+{
+    int rc = 0;
+    QString failure;
+};
+
+// Files a small document through the sender of service ("efile", "netfile",
+// "terms", "t1013", "pad" or "t1135").
+Sent sendTo(const QString &service)
+{
+    Sent sent;
+    if (service == QLatin1String("efile")) {
+        TemplateVars vars = fixture::efileVars(QString());
+        FilingResult r(1);
+        sent.rc = sendEfileRequest(vars, fixture::t1Return(), r);
+        sent.failure = r.failure;
+    } else if (service == QLatin1String("netfile")) {
+        TemplateVars vars = fixture::netfileVars(QString());
+        FilingResult r(1);
+        sent.rc = sendNetfileRequest(vars, fixture::t1Return(), r);
+        sent.failure = r.failure;
+    } else if (service == QLatin1String("terms")) {
+        FilingResult r(0);
+        sent.rc = requestNetfileTerms(r, false);
+        sent.failure = r.failure;
+    } else if (service == QLatin1String("t1135")) {
+        TemplateVars vars = fixture::efileVars(QString());
+        T1135FilingReply reply;
+        sent.rc = sendT1135Request(vars, fixture::t1135Document(), reply);
+        sent.failure = reply.failure;
+    } else {
+        TemplateVars vars = fixture::formVars("pw");
+        FormFilingReply reply;
+        sent.rc = sendTrisOrPadRequest(service == QLatin1String("t1013"), vars, QStringLiteral("<body/>"), reply);
+        sent.failure = reply.failure;
+    }
+    return sent;
+}
+
 } // namespace
 
 class TestFilingSenders : public QObject
@@ -79,6 +119,10 @@ private slots:
     void efileFallbackAfterFailedHandshake_data();
     void efileFallbackAfterFailedHandshake();
     void efileDroppedAfterSendingIsNotPostedAgain();
+    void efileWithoutCompleteReplyNamesWhy_data();
+    void efileWithoutCompleteReplyNamesWhy();
+    void repliesRefusedForWhatTheyAre_data();
+    void repliesRefusedForWhatTheyAre();
     void othersDroppedAfterSendingMayBeFiled_data();
     void othersDroppedAfterSendingMayBeFiled();
     void untrustedServerIsATransportFailure();
@@ -108,15 +152,15 @@ private:
 void TestFilingSenders::initTestCase()
 {
     QVERIFY2(m_server.start(), qPrintable(m_server.errorString()));
-    TLSW3Client::Timeouts quick;
-    quick.connectMs = quick.handshakeMs = quick.writeMs = quick.readMs = 5000;
-    TLSW3Client::setDefaultTimeouts(quick);
     QWebClient::setDefaultTimeout(5000);
     setFilingRunFolder(m_dir.path());
 }
 
 void TestFilingSenders::init()
 {
+    TLSW3Client::Timeouts quick;
+    quick.connectMs = quick.handshakeMs = quick.writeMs = quick.readMs = 5000;
+    TLSW3Client::setDefaultTimeouts(quick);
     TLSW3Client::setTestCaFile(m_server.caFile());
     QWebClient::setDefaultCaFile(m_server.caFile());
     m_fake.setScenario(QString());
@@ -367,6 +411,86 @@ void TestFilingSenders::efileDroppedAfterSendingIsNotPostedAgain()
     QVERIFY(!text.contains("Fallback"));
 }
 
+// A reply too large, one that never ends and one cut off: each named, on the
+// result and in the test mode's log, beside the advice to check the status.
+void TestFilingSenders::efileWithoutCompleteReplyNamesWhy_data()
+{
+    QTest::addColumn<QString>("testCase");
+    QTest::addColumn<QString>("failure");
+    // the client keeps at most 16 MiB of a reply: 16 * 1024 * 1024 bytes
+    QTest::newRow("reply of 100 MB") << "oversized" << "The reply is larger than 16777216 bytes";
+    // a byte per tick, never ending: the client's read time-out, 300 ms here
+    QTest::newRow("dripping reply") << "drip" << "No complete reply: timed out after 0.3 s";
+    // the stand-in closes after the first half of the accepted reply's body
+    QFile accepted(CraFilingFake::defaultTemplateFolder() + QStringLiteral("/efile-accepted.xml"));
+    QVERIFY(accepted.open(QIODevice::ReadOnly));
+    const qint64 size = accepted.size();
+    QTest::newRow("cut off mid-body") << "cut-off"
+                                      << QStringLiteral("The server closed the connection after %1 of the reply's %2 "
+                                                        "bytes").arg(size / 2).arg(size);
+}
+
+void TestFilingSenders::efileWithoutCompleteReplyNamesWhy()
+{
+    QFETCH(QString, testCase);
+    QFETCH(QString, failure);
+    TLSW3Client::Timeouts timeouts = TLSW3Client::defaultTimeouts();
+    timeouts.readMs = 300;   // the drip never ends, whatever the time-out
+    TLSW3Client::setDefaultTimeouts(timeouts);
+    m_settings.values[QStringLiteral("MODEDEBUG")] = QStringLiteral("1");
+    TemplateVars vars = fixture::efileVars(testCase);
+    FilingResult r(1);
+    QCOMPARE(sendEfileRequest(vars, fixture::t1Return(), r), int(EfileSentNoReply));
+    QCOMPARE(QString(r.failure), failure);
+    QVERIFY(QString(r.detail).contains(QLatin1String("check its filing status with the CRA before filing it again")));
+    QTRY_COMPARE(m_server.requestCount(), 1);   // not posted again
+    const QByteArray text = log();
+    QVERIFY2(text.endsWith("</soapenv:Envelope>\nreason: " + failure.toUtf8() + "\n"), text.constData());
+}
+
+// Replies that are no answer, named for what they are by every sender: a
+// redirect (never followed), a document type declaration, an error status's
+// plain text (the stand-in's "Internal Server Error").
+void TestFilingSenders::repliesRefusedForWhatTheyAre_data()
+{
+    QTest::addColumn<QString>("service");
+    QTest::addColumn<QString>("scenario");
+    QTest::addColumn<int>("rc");
+    QTest::addColumn<QString>("failure");
+    const QString redirect = QStringLiteral("HTTP 302 Found; the server redirected the request to %1; the redirect "
+                                            "was not followed").arg(QLatin1String(CraFilingFake::RedirectTarget));
+    const QString doctype = QStringLiteral("HTTP 200 OK; the reply holds a document type declaration (<!DOCTYPE>), "
+                                           "which is refused: the CRA's replies carry none");
+    const QString text = QStringLiteral("HTTP 500 Internal Server Error; the reply holds no XML document");
+    QTest::newRow("EFILE redirect") << "efile" << "redirect" << 111 << redirect;
+    QTest::newRow("NETFILE redirect") << "netfile" << "redirect" << 1 << redirect;
+    QTest::newRow("terms redirect") << "terms" << "redirect" << 51 << redirect;
+    QTest::newRow("T1013 redirect") << "t1013" << "redirect" << -100 << redirect;
+    QTest::newRow("PAD redirect") << "pad" << "redirect" << -100 << redirect;
+    QTest::newRow("T1135 redirect") << "t1135" << "redirect" << 111 << redirect;
+    QTest::newRow("EFILE DOCTYPE") << "efile" << "doctype" << 113 << doctype;
+    QTest::newRow("NETFILE DOCTYPE") << "netfile" << "doctype" << 1 << doctype;
+    QTest::newRow("T1013 DOCTYPE") << "t1013" << "doctype" << -100 << doctype;
+    QTest::newRow("PAD DOCTYPE") << "pad" << "doctype" << -100 << doctype;
+    QTest::newRow("T1135 DOCTYPE") << "t1135" << "doctype" << 113 << doctype;
+    QTest::newRow("EFILE plain text") << "efile" << "http-500" << 113 << text;
+    QTest::newRow("T1013 plain text") << "t1013" << "http-500" << -100 << text;
+    QTest::newRow("T1135 plain text") << "t1135" << "http-500" << 113 << text;
+}
+
+void TestFilingSenders::repliesRefusedForWhatTheyAre()
+{
+    QFETCH(QString, service);
+    QFETCH(QString, scenario);
+    QFETCH(QString, failure);
+    m_fake.setScenario(scenario);
+    const Sent sent = sendTo(service);
+    QTEST(sent.rc, "rc");
+    QCOMPARE(sent.failure, failure);
+    QVERIFY2(log().contains("reason: " + failure.toUtf8() + "\n"), log().constData());
+    QCOMPARE(m_server.requestCount(), 1);   // the redirect's target is never asked
+}
+
 // As for EFILE: a request that went out without a reply may be filed.
 void TestFilingSenders::othersDroppedAfterSendingMayBeFiled_data()
 {
@@ -382,25 +506,9 @@ void TestFilingSenders::othersDroppedAfterSendingMayBeFiled()
 {
     QFETCH(QString, service);
     m_fake.setScenario(QStringLiteral("drop"));
-    QString failure;
-    int rc = 0;
-    if (service == QLatin1String("netfile")) {
-        TemplateVars vars = fixture::netfileVars(QString());
-        FilingResult r(1);
-        rc = sendNetfileRequest(vars, fixture::t1Return(), r);
-        failure = r.failure;
-    } else if (service == QLatin1String("t1135")) {
-        TemplateVars vars = fixture::efileVars(QString());
-        T1135FilingReply reply;
-        rc = sendT1135Request(vars, fixture::t1135Document(), reply);
-        failure = reply.failure;
-    } else {
-        TemplateVars vars = fixture::formVars("pw");
-        FormFilingReply reply;
-        rc = sendTrisOrPadRequest(service == QLatin1String("t1013"), vars, QStringLiteral("<body/>"), reply);
-        failure = reply.failure;
-    }
-    QTEST(rc, "rc");
+    const Sent sent = sendTo(service);
+    const QString failure = sent.failure;
+    QTEST(sent.rc, "rc");
     QCOMPARE(m_server.requestCount(), 1);
     const QString note = QStringLiteral("; the request was sent, so the CRA may have the filing: check its status with "
                                         "the CRA before filing it again");

@@ -386,7 +386,7 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString refused = QStringLiteral("\nReason: Cannot connect to 127.0.0.1:");
         // sent, but no reply: the CRA may have it
-        const QString silent = QStringLiteral("\nReason: No complete reply within 1500 ms; the request was sent, so the "
+        const QString silent = QStringLiteral("\nReason: No complete reply: timed out after 1.5 s; the request was sent, so the "
                                               "CRA may have the filing: check its status with the CRA before filing it "
                                               "again");
         QTest::newRow("T1013 closed port") << kT1013 << "" << "E-Auth form submission failed. The error code is -10." + refused;

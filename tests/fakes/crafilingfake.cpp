@@ -9,24 +9,45 @@ namespace bqfakes {
 namespace {
 struct SinScenario
 {
+    const char *service;
     const char *sin;
     const char *scenario;
 };
 
-// Valid S.I.N.s picked for the T1013 and PAD scenarios.
+// Valid S.I.N.s picked for the T1013 and PAD scenarios, each service its own:
+// a S.I.N. of one service's table is no scenario of the other's, which files
+// it with its default reply. The scenarios both services share ("fault",
+// "malformed", "http-500") have one S.I.N. in both tables.
 const SinScenario kSinScenarios[] = {
-    {"046454286", "t1013-count-0"},
-    {"130692544", "t1013-count-1"},
-    {"193456787", "t1013-count-2"},
-    {"211111125", "t1013-no-declaration"},
-    {"327000006", "pad-confirmed"},
-    {"404040404", "pad-rejected"},
-    {"527000004", "pad-system-error"},
-    {"618181812", "pad-confirmed-rejected"},
-    {"707070702", "fault"},
-    {"800000002", "malformed"},
-    {"900000001", "http-500"},
+    {"t1013", "046454286", "t1013-count-0"},
+    {"t1013", "130692544", "t1013-count-1"},
+    {"t1013", "193456787", "t1013-count-2"},
+    {"t1013", "211111125", "t1013-no-declaration"},
+    {"t1013", "707070702", "fault"},
+    {"t1013", "800000002", "malformed"},
+    {"t1013", "900000001", "http-500"},
+    {"pad", "327000006", "pad-confirmed"},
+    {"pad", "404040404", "pad-rejected"},
+    {"pad", "527000004", "pad-system-error"},
+    {"pad", "618181812", "pad-confirmed-rejected"},
+    {"pad", "707070702", "fault"},
+    {"pad", "800000002", "malformed"},
+    {"pad", "900000001", "http-500"},
 };
+
+// The head of a 200 reply of the CRA's content type announcing length bytes.
+QByteArray replyHead(qint64 length)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Type: " + QByteArray(CraFilingFake::ContentType) + "\r\nContent-Length: "
+           + QByteArray::number(length) + "\r\nConnection: close\r\n\r\n";
+}
+
+QString defaultScenario(const QString &service)
+{
+    return service == QLatin1String("t1013") ? QStringLiteral("t1013-count-1")
+         : service == QLatin1String("pad")   ? QStringLiteral("pad-confirmed")
+                                             : QStringLiteral("accepted");
+}
 
 QString firstElementText(const QByteArray &body, const QByteArray &element)
 {
@@ -85,10 +106,10 @@ QString CraFilingFake::scenarioForTestCase(const QString &identifier)
     return identifier.trimmed();
 }
 
-QString CraFilingFake::scenarioForSin(const QString &sin)
+QString CraFilingFake::scenarioForSin(const QString &service, const QString &sin)
 {
     for (const SinScenario &s : kSinScenarios)
-        if (sin == QLatin1String(s.sin))
+        if (service == QLatin1String(s.service) && sin == QLatin1String(s.sin))
             return QString::fromLatin1(s.scenario);
     return {};
 }
@@ -114,14 +135,23 @@ FakeResponse CraFilingFake::answer(const QString &service, const FakeRequest &re
         && request.body.contains("TermsAndConditionsRequest"))
         return replyFor(service, QStringLiteral("terms"));
     if (scenario.isEmpty() && (service == QLatin1String("t1013") || service == QLatin1String("pad")))
-        scenario = scenarioForSin(firstSin(request.body));
+        scenario = scenarioForSin(service, firstSin(request.body));
     if (scenario.isEmpty() && service != QLatin1String("t1013") && service != QLatin1String("pad"))
         scenario = scenarioForTestCase(firstElementText(request.body, "comm:TestCaseIdentifier"));
     if (scenario.isEmpty())
-        scenario = service == QLatin1String("t1013") ? QStringLiteral("t1013-count-1")
-            : service == QLatin1String("pad")        ? QStringLiteral("pad-confirmed")
-                                                     : QStringLiteral("accepted");
+        scenario = defaultScenario(service);
     return replyFor(service, scenario);
+}
+
+FakeResponse CraFilingFake::brokenReply(const QString &scenario, const QByteArray &body)
+{
+    if (scenario == QLatin1String("oversized"))   // the start of a reply announced as 100 MB
+        return FakeResponse::raw(replyHead(OversizedReplyBytes) + body.left(body.size() / 2));
+    if (scenario == QLatin1String("cut-off"))     // the first half of the body, then the close
+        return FakeResponse::raw(replyHead(body.size()) + body.left(body.size() / 2));
+    // the whole reply but its last byte, one byte per tick: it never ends
+    const QByteArray whole = replyHead(body.size()) + body;
+    return FakeResponse::drip(whole.left(whole.size() - 1), DripMs);
 }
 
 FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scenario) const
@@ -130,6 +160,15 @@ FakeResponse CraFilingFake::replyFor(const QString &service, const QString &scen
         return FakeResponse::silent();
     if (scenario == QLatin1String("drop"))
         return FakeResponse::drop();
+    if (scenario == QLatin1String("oversized") || scenario == QLatin1String("drip")
+        || scenario == QLatin1String("cut-off"))
+        return brokenReply(scenario, replyFor(service, defaultScenario(service)).body);
+    if (scenario == QLatin1String("redirect")) {
+        FakeResponse r = FakeResponse::text("<html><head><title>302 Found</title></head><body>Moved</body></html>", 302);
+        r.contentType = "text/html; charset=UTF-8";
+        r.headers.append(qMakePair(QByteArray("Location"), QByteArray(RedirectTarget)));
+        return r;
+    }
     if (scenario == QLatin1String("http-500")) {
         FakeResponse r = FakeResponse::text("Internal Server Error", 500);
         r.contentType = "text/plain; charset=UTF-8";

@@ -14,14 +14,18 @@ namespace bqfakes {
 // "common-<scenario>.html" as a web page; an unknown scenario gets 400. A
 // scenario ending in "-4xx" or "-5xx" is the one before it sent with that
 // HTTP status ("web-page-503"). The scenarios "http-500", "silence" and
-// "drop" (the connection closed after the whole request was read) need no file.
+// "drop" (the connection closed after the whole request was read) need no
+// file; nor do the broken forms of the service's default reply: "oversized"
+// (announced as 100 MB, closed after its first bytes), "cut-off" (closed
+// half-way through the body), "drip" (one byte per DripMs, never ending), and
+// "redirect" (302 to RedirectTarget).
 //
 // The scenario of a request, first found of:
 //  1. the override (setScenario), until cleared;
 //  2. EFILE, ReFILE, NETFILE, T1135: the envelope's comm:TestCaseIdentifier,
 //     a scenario name or a number of scenarioForTestCase;
 //  3. T1013 and PAD: the taxpayer's S.I.N. (the first element whose text is
-//     nine digits), looked up in scenarioForSin;
+//     nine digits), looked up in that service's own table (scenarioForSin);
 //  4. "accepted" (EFILE, T1135, NETFILE), "t1013-count-1", "pad-confirmed".
 // A NETFILE request whose body holds TermsAndConditionsRequest (or its
 // ReFILE form) gets the terms reply "netfile-terms.xml".
@@ -34,6 +38,9 @@ public:
     static constexpr char PadPath[] = "/ebci/rjpt/epads_ws/services/PadService";
     static constexpr char T1135Path[] = "/ebci/efes/frrms/ws/services/FileFormService";
     static constexpr char ContentType[] = "text/xml; charset=UTF-8";
+    static constexpr char RedirectTarget[] = "https://maintenance.example.ca/ebci/moved";
+    static constexpr qint64 OversizedReplyBytes = 100 * 1024 * 1024;
+    static constexpr int DripMs = 100;
 
     // Mounts the routes on server; templates from folder (default: the source tree's).
     explicit CraFilingFake(FakeHttpsServer &server, const QString &templateFolder = QString());
@@ -49,8 +56,9 @@ public:
     // fault-not-registered-500, 22 other-document; anything else is taken as
     // a scenario name.
     static QString scenarioForTestCase(const QString &identifier);
-    // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.).
-    static QString scenarioForSin(const QString &sin);
+    // S.I.N.s of the T1013 and PAD scenarios (each a valid S.I.N.): the
+    // scenario of sin for service ("t1013" or "pad"), empty when it has none.
+    static QString scenarioForSin(const QString &service, const QString &sin);
     static QString sinForScenario(const QString &scenario);
 
     static QString defaultTemplateFolder();
@@ -58,6 +66,7 @@ public:
 private:
     FakeResponse answer(const QString &service, const FakeRequest &request);
     FakeResponse replyFor(const QString &service, const QString &scenario) const;
+    static FakeResponse brokenReply(const QString &scenario, const QByteArray &body);
 
     QString m_folder;
     mutable QMutex m_mutex;

@@ -10,6 +10,7 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 namespace bqfakes {
@@ -50,6 +51,7 @@ QByteArray reasonPhrase(int status)
 {
     switch (status) {
     case 200: return "OK";
+    case 302: return "Found";
     case 201: return "Created";
     case 204: return "No Content";
     case 400: return "Bad Request";
@@ -277,6 +279,15 @@ FakeResponse FakeResponse::drop()
     return r;
 }
 
+FakeResponse FakeResponse::drip(const QByteArray &bytes, int ms)
+{
+    FakeResponse r;
+    r.action = Action::Drip;
+    r.body = bytes;
+    r.dripMs = qMax(1, ms);
+    return r;
+}
+
 // ---- the server ----
 
 namespace {
@@ -386,6 +397,9 @@ protected:
             switch (response.action) {
             case FakeResponse::Action::Silent:
                 return;
+            case FakeResponse::Action::Drip:
+                drip(socket, response);
+                return;
             case FakeResponse::Action::Drop:
                 break;
             case FakeResponse::Action::Raw:
@@ -402,6 +416,23 @@ protected:
     }
 
 private:
+    // One byte per tick on the socket's thread; the timer goes with the socket.
+    static void drip(QTcpSocket *socket, const FakeResponse &response)
+    {
+        auto *timer = new QTimer(socket);
+        auto sent = std::make_shared<int>(0);
+        const QByteArray bytes = response.body;
+        connect(timer, &QTimer::timeout, socket, [socket, timer, sent, bytes] {
+            if (*sent >= bytes.size()) {
+                timer->stop();
+                return;
+            }
+            socket->write(bytes.constData() + *sent, 1);
+            ++*sent;
+        });
+        timer->start(response.dripMs);
+    }
+
     FakeHttpsServer::Private *m_owner;
 };
 } // namespace

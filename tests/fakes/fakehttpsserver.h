@@ -48,18 +48,22 @@ struct FakeResponse
         Raw,      // body written as it stands (a malformed reply), then closed
         Silent,   // nothing is ever written; the connection stays open until stop()
         Drop,     // the connection is closed without a byte
+        Drip,     // body written one byte per tick; the connection then stays open until stop()
     };
     Action action = Action::Reply;
     int status = 200;
     QByteArray contentType = "text/plain; charset=UTF-8";
     QByteArray body;
     QList<QPair<QByteArray, QByteArray>> headers;
+    int dripMs = 0;           // Drip: the tick
 
     static FakeResponse text(const QByteArray &body, int status = 200);
     static FakeResponse json(const QJsonObject &object, int status = 200);
     static FakeResponse raw(const QByteArray &bytes);
     static FakeResponse silent();
     static FakeResponse drop();
+    // bytes (as they stand) one at a time, one every ms, and then nothing more
+    static FakeResponse drip(const QByteArray &bytes, int ms);
 };
 
 using FakeHandler = std::function<FakeResponse(const FakeRequest &)>;

@@ -5,6 +5,7 @@
 #include "tlsw3client.h"
 #include "vantrelfake.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -207,6 +208,56 @@ private slots:
         QCOMPARE(r.status, 415);
         r = postTo(m_cra.port(), CraFilingFake::EfilePath, withTestCase(efile, "../../etc/passwd"));
         QCOMPARE(r.status, 400);
+    }
+
+    // Each sample return of tools/ files every form against the stand-ins: its
+    // S.I.N. picks a scenario of one service only, the others give their
+    // default answer (EFILE, NETFILE and T1135 go without a test case).
+    void sampleReturnsFileEachForm_data()
+    {
+        QTest::addColumn<QByteArray>("path");
+        QTest::addColumn<QByteArray>("envelope");
+        QTest::addColumn<QString>("response");
+        const struct
+        {
+            const char *form;
+            const char *path;
+            const char *fixture;
+            const char *response;
+        } forms[] = {
+            {"EFILE", CraFilingFake::EfilePath, "efile-envelope.xml", "t1ersp:EfileReturnResponse"},
+            {"NETFILE", CraFilingFake::NetfilePath, "netfile-envelope.xml", "t1rsp:NetfileReturnResponse"},
+            {"T1013", CraFilingFake::T1013Path, "t1013-envelope.xml", "trisr:Response"},
+            {"T1135", CraFilingFake::T1135Path, "t1135-envelope.xml", "FrrmsEfileReturnResponse"},
+            {"PAD", CraFilingFake::PadPath, "pad-envelope.xml", "PadCreateResponse"},
+        };
+        for (const char *sample : {"fileshot-return.json", "windowshots-rows.json"}) {
+            QFile file(QStringLiteral(BQ_SAMPLE_RETURNS) + QLatin1Char('/') + QLatin1String(sample));
+            QVERIFY2(file.open(QIODevice::ReadOnly), sample);
+            const QJsonArray persons = QJsonDocument::fromJson(file.readAll()).object().value("persons").toArray();
+            QVERIFY(!persons.isEmpty());
+            for (const QJsonValue &person : persons) {
+                const QString sin = person.toObject().value("sin").toString();
+                for (const auto &f : forms) {
+                    QByteArray envelope = withSin(fixture(QLatin1String(f.fixture)), sin);
+                    if (envelope.contains("<comm:TestCaseIdentifier>"))
+                        envelope = withTestCase(envelope, "");
+                    QTest::addRow("%s %s %s", sample, qPrintable(sin), f.form)
+                        << QByteArray(f.path) << envelope << QString::fromLatin1(f.response);
+                }
+            }
+        }
+    }
+    void sampleReturnsFileEachForm()
+    {
+        QFETCH(QByteArray, path);
+        QFETCH(QByteArray, envelope);
+        QFETCH(QString, response);
+        const Reply r = postTo(m_cra.port(), path.constData(), envelope);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY2(r.status == 200, r.body.constData());
+        QVERIFY2(textAt(r.body, QStringLiteral("soapenv:Body/") + response) != QLatin1String("<absent>"),
+                 r.body.constData());
     }
 
     void overrideWinsOverEnvelope()

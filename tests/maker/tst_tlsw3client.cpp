@@ -166,10 +166,11 @@ private slots:
         QTest::addColumn<QByteArray>("path");
         QTest::addColumn<QString>("error");
         QTest::addColumn<int>("readMs");
-        QTest::newRow("silence times out") << QByteArray("/silent") << "No complete reply within 700 ms" << 700;
+        QTest::newRow("silence times out") << QByteArray("/silent") << "No complete reply: timed out after 0.7 s" << 700;
         QTest::newRow("drop after request") << QByteArray("/drop") << "closed the connection without a reply"
                                             << kDefaultReadMs;
-        QTest::newRow("body cut short") << QByteArray("/truncated") << "before the whole reply" << kDefaultReadMs;
+        QTest::newRow("body cut short") << QByteArray("/truncated") << "closed the connection after 5 of the reply's 100 bytes"
+                                        << kDefaultReadMs;
         QTest::newRow("not HTTP") << QByteArray("/garbage") << "not HTTP" << kDefaultReadMs;
     }
     void brokenRepliesFail()

@@ -296,7 +296,25 @@ private slots:
         QTest::newRow("end-of-line notice")
             << "eol-132" << "Msg: 132 means EFile system is not operational at this time.; Code: 132.";
         QTest::newRow("closed port") << "" << "Msg: efile failed, check firewall and write file access; Code: 106.";
-        QTest::newRow("no reply") << "silence" << "check its filing status with the CRA before filing it again.; Code: 107.";
+        // sent without a complete reply: why, beside the advice to check the status
+        const QString sentNoReply = QStringLiteral("Msg: The return was sent but no complete reply came back; check its "
+                                                   "filing status with the CRA before filing it again.; Code: 107.\n"
+                                                   "Reason: ");
+        QTest::newRow("no reply") << "silence" << sentNoReply + "No complete reply: timed out after 1.5 s";
+        QTest::newRow("reply never ends") << "drip" << sentNoReply + "No complete reply: timed out after 1.5 s";
+        // the client keeps at most 16 MiB of a reply: 16 * 1024 * 1024 bytes
+        QTest::newRow("reply of 100 MB") << "oversized" << sentNoReply + "The reply is larger than 16777216 bytes";
+        QFile accepted(CraFilingFake::defaultTemplateFolder() + QStringLiteral("/efile-accepted.xml"));
+        QVERIFY(accepted.open(QIODevice::ReadOnly));
+        QTest::newRow("reply cut off") << "cut-off"
+                                       << sentNoReply + QStringLiteral("The server closed the connection after %1 of the "
+                                                                       "reply's %2 bytes")
+                                                            .arg(accepted.size() / 2)
+                                                            .arg(accepted.size());
+        QTest::newRow("redirect") << "redirect"
+                                  << "Msg: the reply to the filing is not the CRA's filing result; Code: 111.\nReason: "
+                                     "HTTP 302 Found; the server redirected the request to "
+                                     + QLatin1String(CraFilingFake::RedirectTarget) + "; the redirect was not followed";
         // a reply that is no filing result: the HTTP status and the fault's text or what came
         QTest::newRow("fault") << "fault-not-registered-500"
                                << "Msg: the CRA's filing service refused the request; Code: 190.\nReason: HTTP 500 "
@@ -315,7 +333,7 @@ private slots:
             config().EOLSERVER = QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort());
         else
             m_craFake->setScenario(scenario);
-        if (scenario == QLatin1String("silence")) {
+        if (scenario == QLatin1String("silence") || scenario == QLatin1String("drip")) {
             TLSW3Client::Timeouts quick;
             quick.readMs = 1500;
             TLSW3Client::setDefaultTimeouts(quick);
