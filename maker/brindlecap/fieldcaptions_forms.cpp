@@ -381,7 +381,9 @@ const char *const kCppSections[] = {"Election", "Employment income", "Self-emplo
 // Schedule 9 – Donations and gifts
 const FieldCaption kSch9[] = {
     {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
-    {"Donations", "", "Donations to registered charities and other qualified donees",
+    {"CharityDonations", "", "Donations to registered charities and other qualified donees",
+     0, nullptr, FieldCaption::Calculated},
+    {"Donations", "", "Of which carried in from slips (T4 box 46, T4A box 046) or the Express Wizard",
      0, nullptr, FieldCaption::Calculated},
     {"EcologicalGifts", "34200", "Eligible amount of ecological gifts and cultural gifts",
      0, nullptr, FieldCaption::Calculated},
