@@ -265,6 +265,12 @@ void TestReturns2024::provincialCreditCases_data()
     QTest::newRow("ON adoption") << "on-50k-adopt" << "on-50k" << 0 << "42800" << -606.00;   // 12,000 x 5.05 %
     QTest::newRow("AB adoption") << "ab-50k-adopt" << "ab-50k" << 0 << "42800" << -1200.00;  // 12,000 x 10 %
     QTest::newRow("YT adoption") << "yt-50k-adopt" << "yt-50k" << 0 << "42800" << -768.00;   // 12,000 x 6.4 %
+    // NL428 line 58330: 8,000 x 8.7 %; 12,000 is held at 11,878 (the 2024 maximum is not known,
+    // 11,878 is within it): 58800 13,949.75 (10,818 + CPP 2,301.75 + EI 830) x 8.7 % = 1,213.63
+    // rises to 25,827.75 x 8.7 % = 2,247.01, by 1,033.38; typed on the NL428, 12,000 x 8.7 %
+    QTest::newRow("NL adoption") << "nl-50k-adopt8000" << "nl-50k" << 0 << "42800" << -696.00;
+    QTest::newRow("NL adoption over 11,878") << "nl-50k-adopt" << "nl-50k" << 0 << "42800" << -1033.38;
+    QTest::newRow("NL adoption line typed") << "nl-50k-adopt-typed" << "nl-50k" << 0 << "42800" << -1044.00;
     // Yukon children's arts fees of 400 for a child of 9, typed on the YT428 and on the YT479:
     // claimed once, on 58326 (400 x 6.4 %), not as a refundable credit on line 47900 too
     QTest::newRow("YT arts on the 428") << "yt-50k-arts" << "yt-50k" << 0 << "42800" << -25.60;
