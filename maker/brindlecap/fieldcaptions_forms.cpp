@@ -326,6 +326,7 @@ const FieldCaption kSch6[] = {
     {"IncomePairB", "", "", 0, nullptr, FieldCaption::Internal},
     {"ACWBOther", "", "", 0, nullptr, FieldCaption::Internal},
     {"Disabled", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Dependants", "", "", 0, nullptr, FieldCaption::Internal},
     {"Line38105", "", "Include tax-exempt income from the Indian Act in working income (field 38105)", 0, "yesno", 0},
     {"Line38107", "", "Tax-exempt working income earned on a reserve (field 38107)", 0, nullptr, 0},
     {"Line38109", "", "Tax-exempt income included in adjusted family net income (field 38109)", 0, nullptr, 0},
