@@ -326,6 +326,7 @@ const FieldCaption kSch6[] = {
     {"IncomePairB", "", "", 0, nullptr, FieldCaption::Internal},
     {"ACWBOther", "", "", 0, nullptr, FieldCaption::Internal},
     {"Disabled", "", "", 0, nullptr, FieldCaption::Internal},
+    {"Dependants", "", "", 0, nullptr, FieldCaption::Internal},
     {"Line38105", "", "Include tax-exempt income from the Indian Act in working income (field 38105)", 0, "yesno", 0},
     {"Line38107", "", "Tax-exempt working income earned on a reserve (field 38107)", 0, nullptr, 0},
     {"Line38109", "", "Tax-exempt income included in adjusted family net income (field 38109)", 0, nullptr, 0},
@@ -381,7 +382,9 @@ const char *const kCppSections[] = {"Election", "Employment income", "Self-emplo
 // Schedule 9 – Donations and gifts
 const FieldCaption kSch9[] = {
     {"NetIncome", "23600", "Net income", 0, nullptr, FieldCaption::Calculated},
-    {"Donations", "", "Donations to registered charities and other qualified donees",
+    {"CharityDonations", "", "Donations to registered charities and other qualified donees",
+     0, nullptr, FieldCaption::Calculated},
+    {"Donations", "", "Of which carried in from slips (T4 box 46, T4A box 046) or the Express Wizard",
      0, nullptr, FieldCaption::Calculated},
     {"EcologicalGifts", "34200", "Eligible amount of ecological gifts and cultural gifts",
      0, nullptr, FieldCaption::Calculated},

@@ -207,7 +207,7 @@ const FieldCaption kT1Rows[] = {
     {"45600", "45600", "Part XII.2 tax credit", 4, nullptr, 0},
     {"45700", "45700", "Employee and partner GST/HST rebate", 4, nullptr, FieldCaption::Calculated},
     {"AnnuityPensionIncome", "", "", 0, nullptr, FieldCaption::Internal},
-    {"46800", "46800", "Eligible educator school supplies expenses", 4, nullptr, 0},
+    {"46800", "46800", "Eligible educator school supply expenses", 4, nullptr, 0},
     {"46900", "46900", "Eligible educator school supply tax credit", 4, nullptr, FieldCaption::Calculated},
     {"47555", "47555", "Canadian journalism labour tax credit", 4, nullptr, 0},
     {"47556", "47556", "Return of fuel charge proceeds to farmers tax credit", 4, nullptr, 0},

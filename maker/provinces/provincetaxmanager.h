@@ -85,6 +85,7 @@ private:
     void federalCopies(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const;
     static void typedAmountWarnings(const TaxData_ProvTax428 &form, QStringList &texts);
     void amountsOnTheWrongFormWarnings(const TaxData_ProvTax428 &form, QStringList &texts) const;
+    void adoptionMaximumWarning(const TaxData_ProvTax428 &form, const TaxData_T1New &t1, QStringList &texts) const;
     void claimTuition(TaxData_ProvTax428 &form);
     void foreignTaxCredit(TaxData_ProvTax428 &form, const ProvStageForms &forms);
     double calculateCredits(const TaxData_T1New &t1);

@@ -7,6 +7,7 @@
 #include "taxdata_provcredits479.h"
 #include "taxdata_provsch11.h"
 #include "taxdata_provtax428.h"
+#include "taxdata_t1new.h"
 #include <QStringList>
 
 bool endedTuitionCredit(int province)
@@ -56,7 +57,7 @@ const TaxData_ProvBenefitApp *ProvinceTaxManager::benefitApplication() const
     return nullptr;
 }
 
-void ProvinceTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStringList &texts)
+void ProvinceTaxManager::collectWarnings(TaxData_T1New *t1, CTaxData_Form *, QStringList &texts)
 {
     const TaxData_ProvBenefitApp *app = benefitApplication();
     if (app && appliesWithoutCosts(*app))
@@ -67,7 +68,29 @@ void ProvinceTaxManager::collectWarnings(TaxData_T1New *, CTaxData_Form *, QStri
     if (m_lastForm) {
         typedAmountWarnings(*m_lastForm, texts);
         amountsOnTheWrongFormWarnings(*m_lastForm, texts);
+        if (t1)
+            adoptionMaximumWarning(*m_lastForm, *t1, texts);
     }
+}
+
+// Adoption expenses held to the amount known to be within a maximum the program does not know
+// (NL), and no line typed in their place: the preparer may raise the line by hand.
+void ProvinceTaxManager::adoptionMaximumWarning(const TaxData_ProvTax428 &form, const TaxData_T1New &t1,
+                                                QStringList &texts) const
+{
+    using F = TaxData_ProvTax428;
+    const auto province = static_cast<tax2024::Province>(m_provinceId);
+    const double federal = t1.amount(TaxData_T1New::F_31300), claimed = form.amount(F::F_Adoption);
+    if (tax2024::provincialAdoptionMaximumKnown(province) || federal - claimed < 0.005
+        || entered(form.amount(F::F_AdoptionClaimed)))
+        return;
+    texts << QStringLiteral("The adoption expenses of line 31300 (%1) are more than form %2 claims on line 58330 "
+                            "(%3): the 2024 %4 maximum per child is not known to the program, which claims at most "
+                            "%5 a child. If the form's maximum allows more, type line 58330 on form %2 (Amounts you "
+                            "enter).")
+                 .arg(QString::number(federal, 'f', 2), formName(form.formType()), QString::number(claimed, 'f', 2),
+                      provinceName(m_provinceId),
+                      QString::number(tax2024::provincialAdoptionMaximum(province), 'f', 2));
 }
 
 // A fitness or arts amount typed on the 479 (files of before) where the 428 now claims it: kept

@@ -236,7 +236,8 @@ void ProvinceTaxManager::typedLines(TaxData_ProvTax428 &form, const TaxData_T1Ne
 }
 
 // Lines that take a federal amount: adoption (58330, each child's expenses up to the
-// province's maximum), Newfoundland and Labrador's child care amount (58320, line 21400),
+// province's maximum; where that maximum is not known, the typed line raises it up to the
+// federal line 31300), Newfoundland and Labrador's child care amount (58320, line 21400),
 // Saskatchewan's first-time home buyers' amount (58357, line 31270).
 void ProvinceTaxManager::federalCopies(TaxData_ProvTax428 &form, const TaxData_T1New &t1) const
 {
@@ -246,6 +247,9 @@ void ProvinceTaxManager::federalCopies(TaxData_ProvTax428 &form, const TaxData_T
     for (int child = T1::F_31300Child1; child <= T1::F_31300Child6; ++child)
         if (isAmountEntered(t1.amount(child)))
             adoption += provincialAdoptionAmount(province, t1.amount(child));
+    const double typed = form.amount(F428::F_AdoptionClaimed);
+    if (!provincialAdoptionMaximumKnown(province) && isAmountEntered(typed) && isAmountEntered(adoption))
+        adoption = std::max(adoption, std::min(cents(typed), t1.amount(T1::F_31300)));
     form.setAmount(F428::F_Adoption, cents(adoption));
     form.setAmount(F428::F_ChildCare, province == Province::NL ? std::max(0.0, t1.amount(T1::F_21400)) : 0.0);
     form.setAmount(F428::F_HomeBuyers,

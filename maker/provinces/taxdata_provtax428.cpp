@@ -103,7 +103,8 @@ const FieldTable &formFields()
         {"FederalSpouseAmount", FieldKind::Amount},
         {"SpouseDisabled", FieldKind::Flag},
         {"FirefighterClaimed", FieldKind::Flag},
-        {"ImpairedDependants", FieldKind::Int}
+        {"ImpairedDependants", FieldKind::Int},
+        {"AdoptionClaimed", FieldKind::Amount}
     };
     return table;
 }

@@ -53,6 +53,9 @@ public:
         F_SplitIncome, F_FederalSpouseAmount, F_SpouseDisabled, F_FirefighterClaimed,
         // fact: Ontario's dependants with an impairment (60970), beside the children of F_Dependants
         F_ImpairedDependants,
+        // typed: line 58330 as the preparer works it, where the province's maximum per child
+        // is not known to the program (NL) and allows more than the amount the line is held to
+        F_AdoptionClaimed,
         F_Count
     };
 

@@ -24,13 +24,41 @@ constexpr double kDisabilityThresholdFamily = 48091.0;
 } // namespace cwb
 
 // Basic CWB of a single person or of a family (spouse or eligible dependant),
-// from working income (of the family) and adjusted family net income. The
-// special regimes of Quebec, Alberta and Nunavut are not covered.
+// from working income (of the family) and adjusted family net income, with the
+// figures of the provinces without a regime of their own.
 double cwbBasicAmount(double workingIncome, double adjustedFamilyNetIncome, bool family);
 
 // Disability supplement of a person eligible for the disability tax credit.
 double cwbDisabilitySupplement(double workingIncome, double adjustedFamilyNetIncome, bool family,
                                bool spouseAlsoEligible = false);
+
+// Alberta, Quebec and Nunavut set their own parameters of the benefit. Outside Quebec a
+// single parent and a couple with or without dependants are one "family"; Quebec tells the
+// four apart.
+enum class CwbFamilyType { Single, SingleParent, Couple, CoupleWithDependants };
+
+// One part of the benefit (the basic amount or the disability supplement): the phase-in rate
+// of working income over the start, at most the maximum, less the phase-out rate of adjusted
+// family net income over the threshold.
+struct CwbRule
+{
+    double phaseInStart;
+    double phaseInRate;
+    double maximum;
+    double threshold;
+    double phaseOutRate;
+    // both spouses eligible for the supplement: each reduces it at half the rate (where known)
+    bool halvedForTwo;
+};
+const CwbRule &cwbBasicRule(int province, CwbFamilyType type);
+const CwbRule &cwbDisabilityRule(int province, CwbFamilyType type);
+double cwbAmount(const CwbRule &rule, double workingIncome, double adjustedFamilyNetIncome,
+                 bool spouseAlsoEligible = false);
+
+// A couple's lower-earning spouse: working income up to 15,955 (14,000 of 2021 indexed to
+// 2024, a derived figure) is left out of the adjusted family net income, in every province.
+constexpr double kCwbSecondaryEarnerExemption = 15955.0;
+double cwbSecondaryEarnerExemption(double workingIncome, double spouseWorkingIncome);
 
 namespace rrsp {
 constexpr double kEarnedIncomeRate = 0.18;

@@ -36,10 +36,12 @@ constexpr ProvinceAmount kVolunteer[] = {
     {Province::BC, 3000.0}, {Province::NB, 5000.0}, {Province::NL, 3000.0}, {Province::SK, 3000.0}};
 
 // 58330 per child: AB 18,975 (2023's 18,210 indexed by 4.2 %); BC and YT the federal 19,066;
-// MB 10,000; ON 15,127.
+// MB 10,000; ON 15,127. NL's 2024 maximum was not published: 11,878 (2016) is the last one
+// known, and it has only risen since, so any claim up to it is within the 2024 maximum.
 constexpr ProvinceAmount kAdoptionMax[] = {{Province::AB, 18975.0},
                                            {Province::BC, fed::kAdoptionExpensesMax},
                                            {Province::MB, 10000.0},
+                                           {Province::NL, 11878.0},
                                            {Province::ON, 15127.0},
                                            {Province::YT, fed::kAdoptionExpensesMax}};
 
@@ -97,8 +99,17 @@ bool hasFirstResponderAmount(Province province)
 
 double provincialAdoptionAmount(Province province, double childExpenses)
 {
-    const double max = amountOf(std::begin(kAdoptionMax), std::end(kAdoptionMax), province);
-    return clampAmount(cents(childExpenses), 0.0, max);
+    return clampAmount(cents(childExpenses), 0.0, provincialAdoptionMaximum(province));
+}
+
+double provincialAdoptionMaximum(Province province)
+{
+    return amountOf(std::begin(kAdoptionMax), std::end(kAdoptionMax), province);
+}
+
+bool provincialAdoptionMaximumKnown(Province province)
+{
+    return province != Province::NL;
 }
 
 double dependantAmount(const DependantAmount &rule, double dependantNetIncome)

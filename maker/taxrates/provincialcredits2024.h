@@ -14,8 +14,13 @@ double provincialVolunteerAmount(Province province);
 bool hasFirstResponderAmount(Province province);
 
 // Line 58330: one child's adoption expenses up to the province's maximum per child
-// (AB 18,975; BC and YT 19,066; MB 10,000; ON 15,127).
+// (AB 18,975; BC and YT 19,066; MB 10,000; ON 15,127; NL 11,878, see below).
 double provincialAdoptionAmount(Province province, double childExpenses);
+// The maximum per child of line 58330 (0: no such line).
+double provincialAdoptionMaximum(Province province);
+// False where the 2024 maximum per child was not published (NL): the amount the program
+// holds the line to is then one known to be within it, and the preparer may raise it.
+bool provincialAdoptionMaximumKnown(Province province);
 
 // An amount for a dependant, reduced by the dependant's net income over a threshold.
 struct DependantAmount

@@ -24,7 +24,8 @@ const FieldTable &formFields()
         {"ClaimBenefit", FieldKind::Flag, 0, 1},
         {"Line38105", FieldKind::Int, 0, -1},
         {"Line38107", FieldKind::Amount},
-        {"Line38109", FieldKind::Amount}
+        {"Line38109", FieldKind::Amount},
+        {"Dependants", FieldKind::Int, 0, 0.0, true}
     };
     return table;
 }
@@ -38,24 +39,34 @@ TaxData_Sch6::TaxData_Sch6() : CTaxData_Form(formFields(), KindForm, 119)
 // The 2024 basic amount and, for a person eligible for the disability tax
 // credit, the disability supplement (Schedule 6, Parts B and C); line 45300 is
 // their sum. Family amounts with a spouse or an eligible dependant; the basic
-// amount only when claimed.
+// amount only when claimed. Alberta, Quebec and Nunavut residents have their own
+// parameters; a couple's lower earner's working income is partly left out of the
+// adjusted family net income.
 void TaxData_Sch6::Calculate01()
 {
-    const bool family = flag(F_SpouseFlag) || flag(F_EligibleDependant);
-    const double working = amount(F_WorkingIncome) + (family ? amount(F_SpouseWorkingIncome) : 0.0);
-    const double net = amount(F_AdjustedNetIncome) + (family ? amount(F_SpouseNetIncome) : 0.0);
+    using tax2024::CwbFamilyType;
+    const bool spouse = flag(F_SpouseFlag);
+    const bool family = spouse || flag(F_EligibleDependant);
     if (flag(F_Excluded) || flag(F_Student)) {
         setAmount(F_DisabilitySupplement, 0.0);
         setAmount(F_Benefit, 0.0);
         return;
     }
+    const CwbFamilyType type = spouse ? (intValue(F_Dependants) > 0 ? CwbFamilyType::CoupleWithDependants
+                                                                    : CwbFamilyType::Couple)
+                                      : (family ? CwbFamilyType::SingleParent : CwbFamilyType::Single);
+    const double working = amount(F_WorkingIncome) + (family ? amount(F_SpouseWorkingIncome) : 0.0);
+    double net = amount(F_AdjustedNetIncome) + (family ? amount(F_SpouseNetIncome) : 0.0);
+    if (spouse)
+        net -= tax2024::cwbSecondaryEarnerExemption(amount(F_WorkingIncome), amount(F_SpouseWorkingIncome));
+    const int province = getMainTaxProvince();
     // the basic amount only for the person who claims it: of a couple, one spouse
     const bool claims = flag(F_ClaimBenefit) && !m_partnerClaimsBasic;
-    const double basic = claims ? tax2024::cwbBasicAmount(working, net, family) : 0.0;
+    const double basic = claims ? tax2024::cwbAmount(tax2024::cwbBasicRule(province, type), working, net) : 0.0;
     // the supplement is worked on the person's own working income
     const double supplement =
-        flag(F_Disabled) ? tax2024::cwbDisabilitySupplement(amount(F_WorkingIncome), net, family,
-                                                            flag(F_SpouseFlag) && m_partnerDisabled)
+        flag(F_Disabled) ? tax2024::cwbAmount(tax2024::cwbDisabilityRule(province, type), amount(F_WorkingIncome),
+                                              net, spouse && m_partnerDisabled)
                          : 0.0;
     setAmount(F_DisabilitySupplement, supplement);
     setAmount(F_Benefit, tax2024::cents(basic + supplement));

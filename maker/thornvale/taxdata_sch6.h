@@ -13,6 +13,8 @@ public:
         F_Disabled, F_ClaimBenefit,
         // answer at field 38105 (0 include tax-exempt income, 1 do not, -1 none); fields 38107 and 38109
         F_38105, F_38107, F_38109,
+        // the household's children under 19 (tells Quebec's couples with dependants apart); not saved
+        F_Dependants,
         F_Count
     };
 

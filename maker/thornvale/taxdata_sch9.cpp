@@ -20,7 +20,8 @@ const FieldTable &formFields()
         {"DonationAdjustment", FieldKind::Amount, 0, 0.0, true},
         {"PlannedDonations", FieldKind::Amount, 0, 0.0, true},
         {"PlanCleared", FieldKind::Flag, 0, 1.0, true},
-        {"Line33900", FieldKind::Amount}
+        {"Line33900", FieldKind::Amount},
+        {"CharityDonations", FieldKind::Amount}
     };
     return table;
 }
@@ -50,8 +51,9 @@ TaxData_Sch9::TaxData_Sch9() : CTaxData_Form(formFields(), KindForm, 9)
 // in the top bracket, 29 % on the rest.
 void TaxData_Sch9::Calculate01()
 {
-    const double total = qMax(0.0, tax2024::cents(amount(F_Donations) + rows(0).sum(C_Amount)
-                                                  + amount(F_DepreciableGifts) + amount(F_DonationAdjustment)));
+    setAmount(F_CharityDonations, tax2024::cents(amount(F_Donations) + rows(0).sum(C_Amount)));
+    const double total = qMax(0.0, tax2024::cents(amount(F_CharityDonations) + amount(F_DepreciableGifts)
+                                                  + amount(F_DonationAdjustment)));
     setAmount(F_Total, total);
     const double net = qMax(0.0, amount(F_NetIncome));
     const double limit = flag(F_Deceased) ? net : net * 0.75 + qMax(0.0, amount(F_CapitalGains)) * 0.25;

@@ -6,6 +6,7 @@ class TaxData_Sch9 : public CTaxData_Form
 {
 public:
     enum Field {
+        // F_Donations: carried in from the slips (T4 box 46, T4A box 046) or the Express Wizard
         F_NetIncome, F_Deceased, F_Donations, F_EcologicalGifts, F_CulturalGifts, F_DepreciableGifts,
         F_Total, F_Credit,
         // taxable capital gains from the T1
@@ -18,6 +19,8 @@ public:
         F_DonationAdjustment, F_PlannedDonations, F_PlanCleared,
         // amount of line 33900
         F_33900,
+        // the form's first line: the receipts and the donations carried in (F_Donations)
+        F_CharityDonations,
         F_Count
     };
     // Columns of a donation row.

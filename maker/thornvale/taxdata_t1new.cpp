@@ -807,7 +807,8 @@ void TaxData_T1New::limitTypedAmounts()
     namespace fed = tax2024::fed;
     const struct { int field; double max; } limits[] = {
         {F_31220, fed::kVolunteerAmount}, {F_31240, fed::kVolunteerAmount},
-        {F_31270, fed::kHomeBuyersAmount}, {F_31350, fed::kDigitalNewsMax}};
+        {F_31270, fed::kHomeBuyersAmount}, {F_31350, fed::kDigitalNewsMax},
+        {F_46800, fed::kEducatorSuppliesMax}};
     for (const auto &l : limits)
         setAmount(l.field, qBound(0.0, amount(l.field), l.max));
 }

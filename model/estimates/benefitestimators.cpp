@@ -4,31 +4,33 @@
 
 namespace {
 
-// Benefit year July 2024 to June 2025.
+// Benefit year July 2025 to June 2026, worked on the 2024 return's adjusted family net income.
 namespace ccb {
-constexpr double maxUnder6 = 7787.0;
-constexpr double max6To17 = 6570.0;
-constexpr double maxDisability = 3322.0;
-constexpr double threshold1 = 36502.0;
-constexpr double threshold2 = 79087.0;
+constexpr double maxUnder6 = 7997.0;
+constexpr double max6To17 = 6748.0;
+constexpr double maxDisability = 3411.0;
+constexpr double threshold1 = 37487.0;
+constexpr double threshold2 = 81222.0;
 
-// Indexed by the number of children, 1 to "4 or more".
+// Indexed by the number of children, 1 to "4 or more". The base reduction is the
+// first rate over the whole first band (43,735), to the dollar.
 constexpr double firstRate[4] = {0.07, 0.135, 0.19, 0.23};
-constexpr double baseReduction[4] = {2981.0, 5749.0, 8091.0, 9795.0};
+constexpr double baseReduction[4] = {3061.0, 5904.0, 8310.0, 10059.0};
 constexpr double secondRate[4] = {0.032, 0.057, 0.08, 0.095};
 
 constexpr double disabilityRateOne = 0.032;
 constexpr double disabilityRateMore = 0.057;
 } // namespace ccb
 
+// July 2025 to June 2026 (2024 base year).
 namespace gst {
-constexpr double perAdult = 340.0;
-constexpr double couple = 680.0;
-constexpr double perChild = 179.0;
-constexpr double maxSupplement = 179.0;
-constexpr double supplementBase = 11039.0;
+constexpr double perAdult = 349.0;
+constexpr double couple = 698.0;
+constexpr double perChild = 184.0;
+constexpr double maxSupplement = 184.0;
+constexpr double supplementBase = 11337.0;
 constexpr double supplementRate = 0.02;
-constexpr double reductionThreshold = 44324.0;
+constexpr double reductionThreshold = 45521.0;
 constexpr double reductionRate = 0.05;
 } // namespace gst
 

@@ -1,5 +1,6 @@
 // Stages 3 and 4: days, Schedules 5, 11, 12 and 2; then the federal tax.
 #include "ctaxdata_t1219.h"
+#include "dependantinfostruct.h"
 #include "formcast.h"
 #include "formtypes.h"
 #include "individualtaxdata.h"
@@ -590,6 +591,8 @@ void Stage4Steps::workersBenefitInputs()
     m_sch6->setIntValue(W::F_SpouseFlag, m_t->HasSpouse() ? 1 : 0);
     m_sch6->setFlag(W::F_EligibleDependant, nonZero(m_t->amount(T1::F_30400)));
     m_sch6->setFlag(W::F_Disabled, m_t->isDisabled());
+    const DependantInfoStruct *dependants = m_p.m_dependants;
+    m_sch6->setIntValue(W::F_Dependants, dependants ? dependants->GetDepChildrenNumberBetweenAges(0, 18) : 0);
     m_sch6->setAmount(W::F_WorkingIncome, m_t->amount(T1::F_10100) + m_t->amount(T1::F_10400)
                                               + m_t->amount(T1::F_SelfEmploymentTotal));
     m_sch6->setAmount(W::F_AdjustedNetIncome, m_t->amount(T1::F_23600) + m_t->amount(T1::F_21300)

@@ -185,6 +185,8 @@ private slots:
     void provincialWarnings();
     void typedProvincialAmounts_data();
     void typedProvincialAmounts();
+    void nlAdoptionMaximum_data();
+    void nlAdoptionMaximum();
     void declinedSlipWarning();
     void withoutT1();
 
@@ -460,6 +462,41 @@ void TestConfirmations::typedProvincialAmounts()
     QCOMPARE(shown().contains(expected), !expected.isEmpty());
     const QRegularExpression warning(QStringLiteral("is more than its limit|is not counted there"));
     QCOMPARE(shown().filter(warning).size(), expected.isEmpty() ? 0 : 1);
+}
+
+// NL428 line 58330: the 2024 maximum per child is not known; 11,878 is within it. More is held at
+// 11,878 and confirmed before filing, unless the preparer typed the line.
+void TestConfirmations::nlAdoptionMaximum_data()
+{
+    QTest::addColumn<double>("expenses");
+    QTest::addColumn<double>("typed");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("8,000: within") << 8000.0 << 0.0 << QString();
+    QTest::newRow("12,000: held at 11,878")
+        << 12000.0 << 0.0
+        << "The adoption expenses of line 31300 (12000.00) are more than form NL428 claims on line 58330 "
+           "(11878.00): the 2024 Newfoundland and Labrador maximum per child is not known to the program, which "
+           "claims at most 11878.00 a child. If the form's maximum allows more, type line 58330 on form NL428 "
+           "(Amounts you enter).";
+    QTest::newRow("12,000, the line typed") << 12000.0 << 12000.0 << QString();
+}
+
+void TestConfirmations::nlAdoptionMaximum()
+{
+    QFETCH(double, expenses);
+    QFETCH(double, typed);
+    QFETCH(QString, expected);
+    const QString members = QStringLiteral("\"t1\":{\"15000\":30000,\"31300Child1\":%1},"
+                                           "\"forms\":[{\"type\":%2,\"fields\":{\"AdoptionClaimed\":%3}}]")
+                                .arg(expenses)
+                                .arg(int(FormType::NL428))
+                                .arg(typed);
+    std::unique_ptr<CReturnFile> file = build(person(members, "1980-04-12", 5, int(Province::NewfoundlandandLabrador)));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    QVERIFY(confirm(*file, kEFile));
+    const QStringList adoption = shown().filter(QStringLiteral("adoption expenses"));
+    QCOMPARE(adoption, expected.isEmpty() ? QStringList() : QStringList{expected});
 }
 
 void TestConfirmations::provincialWarnings()

@@ -86,6 +86,15 @@ QString description(const QString &name)
         // 24500 = 5,000; 20800 = 5,000.
         return single(kMarried, QLatin1String(kT4Of80000), "{\"type\":7,\"fields\":{\"DeductionLimit\":18000,\"SpousalCurrent\":5000}}");
     }
+    if (name == QLatin1String("educator")) {
+        // A teacher types 1,200 of school supplies; the T1 reads "Eligible educator school
+        // supply expenses (maximum $1,000)": 46800 = 1,000; 46900 = 1,000 x 25 % = 250.00.
+        return QStringLiteral("{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\","
+                              "\"sin\":\"130692544\",\"birthDate\":\"1980-04-12\",\"province\":9,"
+                              "\"maritalStatus\":%1,\"slips\":[%2],\"t1\":{\"46800\":1200}}]}")
+            .arg(kSingle)
+            .arg(QLatin1String(kT4Of80000));
+    }
     // T2091: gain 800,000 - 400,000 - 20,000 = 380,000; exemption 380,000 x (1 + 5) / 15 =
     // 152,000; gain 228,000 on Schedule 3 line 15800; 19900 = 228,000 x 50 % = 114,000 = 12700.
     // Line 17900: the second box (designated for some years only).
@@ -178,6 +187,8 @@ void TestFiledFigures::documentAndBarcode_data()
     row("PRPP: employer contributions not deducted", "PRPP", "23600", "78200.00", "236007820000");
     row("spousal RRSP: contributions of the year", "spousal RRSP", "24500", "5000.00", "24500500000");
     row("spousal RRSP: deduction", "spousal RRSP", "20800", "5000.00", "20800500000");
+    row("educator: supplies held to 1,000", "educator", "46800", "1000.00", "46800100000");
+    row("educator: credit 25 % of 1,000", "educator", "46900", "250.00", "4690025000");
     row("T2091: gain on Schedule 3", "T2091", "15800", "228000.00", "1580022800000");
     row("T2091: taxable capital gain", "T2091", "12700", "114000.00", "1270011400000");
     row("T2091: designation box", "T2091", "17900", "2", "179002");

@@ -441,7 +441,9 @@ private slots:
         QTest::newRow("AB adoption 20,000") << "adoption" << Province::AB << 20000.0 << 18975.0;
         QTest::newRow("MB adoption 20,000") << "adoption" << Province::MB << 20000.0 << 10000.0;
         QTest::newRow("ON adoption 20,000") << "adoption" << Province::ON << 20000.0 << 15127.0;
-        QTest::newRow("NL adoption not known") << "adoption" << Province::NL << 20000.0 << 0.0;
+        // NL's 2024 maximum is not known: held at 11,878 (2016's), which is within it
+        QTest::newRow("NL adoption 20,000") << "adoption" << Province::NL << 20000.0 << 11878.0;
+        QTest::newRow("NL adoption 8,000") << "adoption" << Province::NL << 8000.0 << 8000.0;
         QTest::newRow("NB volunteer") << "volunteer" << Province::NB << 0.0 << 5000.0;
         QTest::newRow("MB volunteer not known") << "volunteer" << Province::MB << 0.0 << 0.0;
         // NB428 political contributions: 75 % / 50 % / 33 1/3 %, at most 500

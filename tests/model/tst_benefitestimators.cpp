@@ -83,28 +83,35 @@ private slots:
         QTest::addColumn<double>("income");
         QTest::addColumn<double>("expected");
 
+        // July 2025 to June 2026: 7,997 a child under 6, 6,748 from 6 to 17, 3,411 with the
+        // disability amount; reduced over 37,487 at 7 / 13.5 / 19 / 23 % (1 / 2 / 3 / 4+ children),
+        // over 81,222 by the whole first band (3,061 / 5,904 / 8,310 / 10,059 = rate x 43,735)
+        // and 3.2 / 5.7 / 8 / 9.5 % of the excess
         QTest::newRow("no children") << 0 << 0 << 0 << 20000.0 << 0.0;
         QTest::newRow("no children, disability count alone") << 0 << 0 << 1 << 20000.0 << 0.0;
         QTest::newRow("negative counts") << -1 << 0 << 0 << 20000.0 << 0.0;
-        QTest::newRow("one under 6, zero income") << 1 << 0 << 0 << 0.0 << 7787.0;
-        QTest::newRow("one under 6, 30000") << 1 << 0 << 0 << 30000.0 << 7787.0;
-        QTest::newRow("one under 6, first threshold") << 1 << 0 << 0 << 36502.0 << 7787.0;
-        QTest::newRow("one under 6, just above") << 1 << 0 << 0 << 36602.0 << 7780.0;
-        QTest::newRow("one under 6, second threshold") << 1 << 0 << 0 << 79087.0 << 4806.05;
-        QTest::newRow("one under 6, 100000") << 1 << 0 << 0 << 100000.0 << 4136.784;
-        QTest::newRow("one 6 to 17, 50000") << 0 << 1 << 0 << 50000.0 << 6570.0 - 13498.0 * 0.07;
-        QTest::newRow("two, 79087") << 1 << 1 << 0 << 79087.0 << 14357.0 - 42585.0 * 0.135;
-        QTest::newRow("two, 100000") << 1 << 1 << 0 << 100000.0 << 14357.0 - (5749.0 + 20913.0 * 0.057);
-        QTest::newRow("three, 100000") << 0 << 3 << 0 << 100000.0 << 19710.0 - (8091.0 + 20913.0 * 0.08);
-        QTest::newRow("four, 60000") << 2 << 2 << 0 << 60000.0 << 28714.0 - 23498.0 * 0.23;
+        QTest::newRow("one under 6, zero income") << 1 << 0 << 0 << 0.0 << 7997.0;
+        QTest::newRow("one under 6, 30000") << 1 << 0 << 0 << 30000.0 << 7997.0;
+        QTest::newRow("one under 6, first threshold") << 1 << 0 << 0 << 37487.0 << 7997.0;
+        QTest::newRow("one under 6, just above") << 1 << 0 << 0 << 37587.0 << 7990.0;
+        // 7,997 - 43,735 x 7 %
+        QTest::newRow("one under 6, second threshold") << 1 << 0 << 0 << 81222.0 << 4935.55;
+        // 7,997 - (3,061 + 18,778 x 3.2 %)
+        QTest::newRow("one under 6, 100000") << 1 << 0 << 0 << 100000.0 << 4335.104;
+        QTest::newRow("one 6 to 17, 50000") << 0 << 1 << 0 << 50000.0 << 6748.0 - 12513.0 * 0.07;
+        QTest::newRow("two, 81222") << 1 << 1 << 0 << 81222.0 << 14745.0 - 43735.0 * 0.135;
+        QTest::newRow("two, 100000") << 1 << 1 << 0 << 100000.0 << 14745.0 - (5904.0 + 18778.0 * 0.057);
+        QTest::newRow("three, 100000") << 0 << 3 << 0 << 100000.0 << 20244.0 - (8310.0 + 18778.0 * 0.08);
+        QTest::newRow("four, 60000") << 2 << 2 << 0 << 60000.0 << 29490.0 - 22513.0 * 0.23;
         QTest::newRow("five use the four column") << 2 << 3 << 0 << 100000.0
-                                                  << 35284.0 - (9795.0 + 20913.0 * 0.095);
+                                                  << 36238.0 - (10059.0 + 18778.0 * 0.095);
         QTest::newRow("phased out, never negative") << 0 << 1 << 0 << 300000.0 << 0.0;
-        QTest::newRow("one disabled, 30000") << 1 << 0 << 1 << 30000.0 << 7787.0 + 3322.0;
-        QTest::newRow("one disabled, 100000") << 1 << 0 << 1 << 100000.0 << 4136.784 + 2652.784;
+        QTest::newRow("one disabled, 30000") << 1 << 0 << 1 << 30000.0 << 7997.0 + 3411.0;
+        // 3,411 - 18,778 x 3.2 %
+        QTest::newRow("one disabled, 100000") << 1 << 0 << 1 << 100000.0 << 4335.104 + 2810.104;
         QTest::newRow("two disabled, 100000") << 1 << 1 << 2 << 100000.0
-                                              << 14357.0 - (5749.0 + 20913.0 * 0.057)
-                                                     + 6644.0 - 20913.0 * 0.057;
+                                              << 14745.0 - (5904.0 + 18778.0 * 0.057)
+                                                     + 6822.0 - 18778.0 * 0.057;
         QTest::newRow("disability phased out too") << 0 << 1 << 1 << 220000.0 << 0.0;
     }
     void childBenefit()
@@ -133,29 +140,39 @@ private slots:
         QTest::addColumn<int>("children");
         QTest::addColumn<double>("expected");
 
-        QTest::newRow("single, zero income") << 0.0 << false << 0.0 << false << 0 << 340.0;
-        QTest::newRow("single, supplement base") << 11039.0 << false << 0.0 << false << 0 << 340.0;
+        // July 2025 to June 2026: 349 a person, 349 for a spouse or a single parent's first
+        // child, 184 each other child; a single person's additional 2 % over 11,337, at most 184
+        // (in full for a single parent); less 5 % of family income over 45,521. The rows marked
+        // "chart" are the CRA's payments chart of that year.
+        QTest::newRow("single, zero income") << 0.0 << false << 0.0 << false << 0 << 349.0;
+        QTest::newRow("single, supplement base") << 11337.0 << false << 0.0 << false << 0 << 349.0;
         QTest::newRow("single, supplement phasing in") << 15000.0 << false << 0.0 << false << 0
-                                                      << 340.0 + 3961.0 * 0.02;
-        QTest::newRow("single, supplement just full") << 19989.0 << false << 0.0 << false << 0 << 519.0;
-        QTest::newRow("single, 20000") << 20000.0 << false << 0.0 << false << 0 << 519.0;
-        QTest::newRow("single, reduction threshold") << 44324.0 << false << 0.0 << false << 0 << 519.0;
-        QTest::newRow("single, 50000") << 50000.0 << false << 0.0 << false << 0 << 235.2;
-        QTest::newRow("single, reduced to nothing") << 54704.0 << false << 0.0 << false << 0 << 0.0;
+                                                      << 349.0 + 3663.0 * 0.02;
+        QTest::newRow("single, supplement just full") << 20537.0 << false << 0.0 << false << 0 << 533.0;
+        // chart: 349 + 8,663 x 2 % = 349 + 173.26
+        QTest::newRow("single, 20000") << 20000.0 << false << 0.0 << false << 0 << 522.26;
+        QTest::newRow("single, reduction threshold") << 45521.0 << false << 0.0 << false << 0 << 533.0;
+        // chart: 533 - 4,479 x 5 % = 533 - 223.95
+        QTest::newRow("single, 50000") << 50000.0 << false << 0.0 << false << 0 << 309.05;
+        QTest::newRow("single, reduced to nothing") << 56181.0 << false << 0.0 << false << 0 << 0.0;
         QTest::newRow("single, never negative") << 90000.0 << false << 0.0 << false << 0 << 0.0;
-        QTest::newRow("spouse, two children, 40000") << 25000.0 << true << 15000.0 << false << 2 << 1038.0;
-        QTest::newRow("spouse, no children, 0") << 0.0 << true << 0.0 << false << 0 << 680.0;
-        QTest::newRow("spouse, family income reduces") << 30000.0 << true << 24324.0 << false << 1
-                                                       << 859.0 - 10000.0 * 0.05;
-        QTest::newRow("spouse, negative count") << 0.0 << true << 0.0 << false << -2 << 680.0;
+        // chart: 349 + 349 + 2 x 184
+        QTest::newRow("spouse, two children, 40000") << 25000.0 << true << 15000.0 << false << 2 << 1066.0;
+        // chart: 349 + 349
+        QTest::newRow("spouse, no children, 40000") << 25000.0 << true << 15000.0 << false << 0 << 698.0;
+        QTest::newRow("spouse, no children, 0") << 0.0 << true << 0.0 << false << 0 << 698.0;
+        QTest::newRow("spouse, family income reduces") << 30000.0 << true << 25521.0 << false << 1
+                                                       << 882.0 - 10000.0 * 0.05;
+        QTest::newRow("spouse, negative count") << 0.0 << true << 0.0 << false << -2 << 698.0;
+        // chart: 349 + 349 (first child) + 184 (additional, in full)
         QTest::newRow("single parent, one child, low income") << 12000.0 << false << 0.0 << true << 0
-                                                              << 680.0 + 179.0;
+                                                              << 882.0;
         QTest::newRow("single parent, three children") << 30000.0 << false << 0.0 << true << 2
-                                                       << 680.0 + 358.0 + 179.0;
+                                                       << 698.0 + 368.0 + 184.0;
         QTest::newRow("single parent, 60000") << 60000.0 << false << 0.0 << true << 1
-                                              << 1038.0 - 15676.0 * 0.05;
+                                              << 1066.0 - 14479.0 * 0.05;
         QTest::newRow("single, children without dependant") << 5000.0 << false << 0.0 << false << 2
-                                                            << 340.0 + 179.0;
+                                                            << 349.0 + 184.0;
     }
     void gstHstCredit()
     {

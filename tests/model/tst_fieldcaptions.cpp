@@ -272,6 +272,41 @@ private slots:
         QVERIFY(forms > 0);
     }
 
+    // Schedule 9's first line holds the official receipts: two receipts of 1,000 and 500,
+    // no donation on a slip: line 1 = 1,500.00; line 34000 = the lesser of 1,500 and 75 % of
+    // the net income of 50,000 (37,500) = 1,500.00.
+    // The amount carried in from slips and the Express Wizard is 0.00, on a row of its own.
+    void scheduleNineReceiptsOnTheFormsLine()
+    {
+        const QString description = QStringLiteral(R"({"persons": [{"firstName": "Sam", "lastName": "Whitfield",
+            "sin": "046454286", "birthDate": "1960-05-17", "province": 9, "maritalStatus": 5,
+            "slips": [{"type": 1, "fields": {"Payer": "ACME", "Province": 9, "Box14": 50000}}],
+            "forms": [{"type": 9, "rows": [{"Charity": "Food bank", "ReceiptNumber": "FB-1", "Amount": 1000},
+                                           {"Charity": "Library", "ReceiptNumber": "L-9", "Amount": 500}]}]}]})");
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(QJsonDocument::fromJson(description.toUtf8()).object()));
+        QVERIFY(file);
+        returnbuilder::recalculate(*file);
+        const CTaxData_Form *sch9 = file->self()->getForm(9, 0, false);
+        QVERIFY(sch9);
+        const std::vector<FieldSpec> &specs = sch9->fieldTable().describedSpecs(CTaxData_Form::KindForm, 9);
+        auto shownAs = [&](const QString &caption) {
+            for (size_t i = 0; i < specs.size(); ++i)
+                if (!specs[i].internal && specs[i].caption && QString::fromUtf8(specs[i].caption) == caption)
+                    return sch9->amount(int(i));
+            return -1.0;
+        };
+        QCOMPARE(shownAs(QStringLiteral("Donations to registered charities and other qualified donees")), 1500.0);
+        QCOMPARE(shownOnLine(*sch9, "34000"), 1500.0);
+        int carriedIn = -1;
+        for (size_t i = 0; i < specs.size(); ++i)
+            if (qstrcmp(specs[i].key, "Donations") == 0)
+                carriedIn = int(i);
+        QVERIFY(carriedIn >= 0 && !specs[size_t(carriedIn)].internal);
+        const QString caption = QString::fromUtf8(specs[size_t(carriedIn)].caption);
+        QVERIFY2(caption.contains(QLatin1String("Express Wizard")), qPrintable(caption));
+        QCOMPARE(sch9->amount(carriedIn), 0.0);
+    }
+
     // A field the recalculation writes is read-only on the page: typed into, it
     // would be overwritten at once.
     void calculatedLinesMarked_data()

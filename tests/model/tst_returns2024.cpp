@@ -231,6 +231,9 @@ private slots:
     void workersBenefit_data();
     void workersBenefit();
     void coupleWorkersBenefit();
+    void provincialWorkersBenefit_data();
+    void provincialWorkersBenefit();
+    void workersBenefitDependants();
     void prppExemptIncomeForm();
 
     void provincialCreditCases_data();
@@ -265,6 +268,12 @@ void TestReturns2024::provincialCreditCases_data()
     QTest::newRow("ON adoption") << "on-50k-adopt" << "on-50k" << 0 << "42800" << -606.00;   // 12,000 x 5.05 %
     QTest::newRow("AB adoption") << "ab-50k-adopt" << "ab-50k" << 0 << "42800" << -1200.00;  // 12,000 x 10 %
     QTest::newRow("YT adoption") << "yt-50k-adopt" << "yt-50k" << 0 << "42800" << -768.00;   // 12,000 x 6.4 %
+    // NL428 line 58330: 8,000 x 8.7 %; 12,000 is held at 11,878 (the 2024 maximum is not known,
+    // 11,878 is within it): 58800 13,949.75 (10,818 + CPP 2,301.75 + EI 830) x 8.7 % = 1,213.63
+    // rises to 25,827.75 x 8.7 % = 2,247.01, by 1,033.38; typed on the NL428, 12,000 x 8.7 %
+    QTest::newRow("NL adoption") << "nl-50k-adopt8000" << "nl-50k" << 0 << "42800" << -696.00;
+    QTest::newRow("NL adoption over 11,878") << "nl-50k-adopt" << "nl-50k" << 0 << "42800" << -1033.38;
+    QTest::newRow("NL adoption line typed") << "nl-50k-adopt-typed" << "nl-50k" << 0 << "42800" << -1044.00;
     // Yukon children's arts fees of 400 for a child of 9, typed on the YT428 and on the YT479:
     // claimed once, on 58326 (400 x 6.4 %), not as a refundable credit on line 47900 too
     QTest::newRow("YT arts on the 428") << "yt-50k-arts" << "yt-50k" << 0 << "42800" << -25.60;
@@ -838,9 +847,11 @@ void TestReturns2024::coupleWorkersBenefit()
     sch6.Calculate01();
     QCOMPARE(sch6.amount(S::F_Benefit), 0.0);
 
-    // family adjusted net income 54,000: 821 - 15 % x 5,909 < 0; at 7.5 %: 821 - 443.18 = 377.82
+    // family adjusted net income 54,000 (the spouse earns nothing: no secondary earner
+    // exemption): 821 - 15 % x 5,909 < 0; at 7.5 %: 821 - 443.18 = 377.82
     sch6.setFlag(S::F_Disabled, true);
     sch6.setAmount(S::F_WorkingIncome, 20000.0);
+    sch6.setAmount(S::F_SpouseWorkingIncome, 0.0);
     sch6.setAmount(S::F_AdjustedNetIncome, 27000.0);
     sch6.setAmount(S::F_SpouseNetIncome, 27000.0);
     sch6.Calculate01();
@@ -848,6 +859,119 @@ void TestReturns2024::coupleWorkersBenefit()
     sch6.setPartnerFacts(false, true);
     sch6.Calculate01();
     QCOMPARE(sch6.amount(S::F_DisabilitySupplement), 377.82);
+}
+
+// Line 45300 of Alberta, Quebec and Nunavut residents, with their own 2024 parameters; the rest
+// of Canada for comparison. Working and adjusted net incomes of the person and the spouse.
+void TestReturns2024::provincialWorkersBenefit_data()
+{
+    QTest::addColumn<int>("province");
+    QTest::addColumn<QString>("household"); // single, single parent, couple, couple with dependants
+    QTest::addColumn<double>("working");
+    QTest::addColumn<double>("net");
+    QTest::addColumn<double>("spouseWorking");
+    QTest::addColumn<double>("spouseNet");
+    QTest::addColumn<bool>("disabled");
+    QTest::addColumn<double>("benefit");
+    const int AB = Province::Alberta, QC = Province::Quebec, NU = Province::Nunavut, ON = Province::Ontario;
+    // single, working and net income 12,000: the phase-in below each maximum, no reduction
+    QTest::newRow("ON single") << ON << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << false
+                               << 1590.00;                                   // 27 % x 9,000 = 2,430 -> 1,590
+    QTest::newRow("AB single") << AB << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << false
+                               << 1704.00;                                   // 21 % x 9,240 = 1,940.40 -> 1,704
+    QTest::newRow("NU single") << NU << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << false
+                               << 840.00;                                    // 14 % x 6,000
+    QTest::newRow("QC single") << QC << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << false
+                               << 3580.80;                                   // 37.3 % x 9,600
+    QTest::newRow("QC single parent 12,000") << QC << "single parent" << 12000.0 << 12000.0 << 0.0 << 0.0 << false
+                                             << 1920.00;                     // 20 % x 9,600, under 1,977.15
+    // a family earning 25,000 (one earner) with adjusted family net income 35,000
+    QTest::newRow("ON family") << ON << "couple" << 25000.0 << 35000.0 << 0.0 << 0.0 << false
+                               << 1963.95;                                   // 2,739 - 15 % x 5,167
+    QTest::newRow("AB family") << AB << "couple" << 25000.0 << 35000.0 << 0.0 << 0.0 << false
+                               << 2087.65;                                   // 2,551 - 15 % x 3,089 (463.35)
+    QTest::newRow("NU family") << NU << "couple" << 25000.0 << 35000.0 << 0.0 << 0.0 << false
+                               << 2371.00;                                   // 14 % x 19,000 over 2,371; under 35,957
+    QTest::newRow("QC couple") << QC << "couple" << 25000.0 << 35000.0 << 0.0 << 0.0 << false
+                               << 3030.01;                                   // 5,755.64 - 20 % x 13,628.16 (2,725.63)
+    QTest::newRow("QC couple with dependants") << QC << "couple with dependants" << 25000.0 << 35000.0 << 0.0 << 0.0
+                                               << false << 993.94;           // 3,687.93 - 20 % x 13,469.93 (2,693.99)
+    QTest::newRow("QC single parent") << QC << "single parent" << 25000.0 << 35000.0 << 0.0 << 0.0 << false
+                                      << 0.0;                                // 1,977.15 - 20 % x 20,969.92 < 0
+    // the same 25,000 earned 15,000 / 10,000: the lower earner's 10,000 (under 15,955) is left
+    // out, adjusted family net income 25,000
+    QTest::newRow("ON two earners") << ON << "couple" << 15000.0 << 20000.0 << 10000.0 << 15000.0 << false << 2739.00;
+    QTest::newRow("AB two earners") << AB << "couple" << 15000.0 << 20000.0 << 10000.0 << 15000.0 << false << 2551.00;
+    QTest::newRow("NU two earners") << NU << "couple" << 15000.0 << 20000.0 << 10000.0 << 15000.0 << false << 2371.00;
+    QTest::newRow("QC two earners") << QC << "couple" << 15000.0 << 20000.0 << 10000.0 << 15000.0 << false
+                                    << 5030.01;                              // 5,755.64 - 20 % x 3,628.16 (725.63)
+    QTest::newRow("QC two earners with dependants") << QC << "couple with dependants" << 15000.0 << 20000.0 << 10000.0
+                                                    << 15000.0 << false << 2993.94; // 3,687.93 - 693.99
+    // the disability supplement, single at 12,000: Quebec 40 % x 10,800 over 827.72; Nunavut
+    // 26 % x 7,200 over 912; Alberta 27 % x 11,090 over 821
+    QTest::newRow("QC single disabled") << QC << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << true
+                                        << 3580.80 + 827.72;
+    QTest::newRow("NU single disabled") << NU << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << true
+                                        << 840.00 + 912.00;
+    QTest::newRow("AB single disabled") << AB << "single" << 12000.0 << 12000.0 << 0.0 << 0.0 << true
+                                        << 1704.00 + 821.00;
+    // Nunavut's slow phase-out: single at 40,000, 1,578 - 4 % x 13,873 (554.92); the supplement
+    // whole (under 65,577)
+    QTest::newRow("NU single 40,000") << NU << "single" << 40000.0 << 40000.0 << 0.0 << 0.0 << true
+                                      << 1023.08 + 912.00;
+}
+
+void TestReturns2024::provincialWorkersBenefit()
+{
+    using S = TaxData_Sch6;
+    QFETCH(int, province);
+    QFETCH(QString, household);
+    QFETCH(double, working);
+    QFETCH(double, net);
+    QFETCH(double, spouseWorking);
+    QFETCH(double, spouseNet);
+    QFETCH(bool, disabled);
+    QFETCH(double, benefit);
+    const bool couple = household.startsWith(QLatin1String("couple"));
+    TaxData_Sch6 sch6;
+    sch6.setMainTaxProvince(province);
+    sch6.setIntValue(S::F_SpouseFlag, couple ? 1 : 0);
+    sch6.setFlag(S::F_EligibleDependant, household == QLatin1String("single parent"));
+    sch6.setIntValue(S::F_Dependants, household.endsWith(QLatin1String("dependants")) ? 2 : 0);
+    sch6.setFlag(S::F_Disabled, disabled);
+    sch6.setAmount(S::F_WorkingIncome, working);
+    sch6.setAmount(S::F_AdjustedNetIncome, net);
+    sch6.setAmount(S::F_SpouseWorkingIncome, spouseWorking);
+    sch6.setAmount(S::F_SpouseNetIncome, spouseNet);
+    sch6.Calculate01();
+    QVERIFY2(qAbs(sch6.amount(S::F_Benefit) - benefit) < 0.005,
+             qPrintable(QStringLiteral("45300: got %1").arg(sch6.amount(S::F_Benefit), 0, 'f', 2)));
+}
+
+// Schedule 6 counts the household's children under 19 at the end of 2024 (Quebec's couples
+// with dependants): born 2010 and 2006 count, 2005 (19) does not.
+void TestReturns2024::workersBenefitDependants()
+{
+    QJsonObject description = oneOntarian({slip(1, QJsonObject{{QStringLiteral("Province"), 9},
+                                                                {QStringLiteral("Box14"), 20000}})});
+    QJsonArray persons = description.value(QStringLiteral("persons")).toArray();
+    QJsonObject person = persons.at(0).toObject();
+    person.insert(QStringLiteral("forms"), QJsonArray{QJsonObject{{QStringLiteral("type"), 119}}});
+    persons.replace(0, person);
+    description.insert(QStringLiteral("persons"), persons);
+    QJsonArray children;
+    for (const char *birth : {"2010-03-03", "2006-12-31", "2005-06-06"})
+        children.append(QJsonObject{{QStringLiteral("firstName"), QStringLiteral("Kim")},
+                                    {QStringLiteral("birthDate"), QLatin1String(birth)},
+                                    {QStringLiteral("relation"), 1}});
+    description.insert(QStringLiteral("dependants"), children);
+    QString error;
+    std::unique_ptr<CReturnFile> file(buildDescribed(description, &error));
+    QVERIFY2(file, qPrintable(error));
+    returnbuilder::recalculate(*file);
+    const CTaxData_Form *sch6 = file->self()->getForm(119, 0, false);
+    QVERIFY(sch6);
+    QCOMPARE(sch6->intValue(TaxData_Sch6::F_Dependants), 2);
 }
 
 // RC383 is the PRPP form of tax-exempt earned income: with T4 box 71 earnings of 30,000 and
