@@ -210,6 +210,7 @@ private:
     bool closeReturnPage(Form_Return *page);
     void fillToolBar();
     void showReturnTitle(Form_Return *page);
+    void enableReturnCommands(bool returnCurrent);
     void addSlip(int slipType);
     void changeFontSize(int step);
     void runOnScreenStep();
