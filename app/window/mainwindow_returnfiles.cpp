@@ -49,6 +49,9 @@ private:
     MessageHandler *m_previous;
 };
 
+// The reading result of a file not meant for this version of the program.
+constexpr int kNotForThisVersion = 119;
+
 QString readErrorText(int code)
 {
     switch (code) {
@@ -150,7 +153,7 @@ void MainWindow::openReturnFile(const QString &path)
 // One box: what failed, then the file and the reason it was not opened.
 void MainWindow::showOpenFailure(int code, const QString &path, const QString &reason)
 {
-    const QString headline = code == 119 ? tr("The return file is not meant for this version of software!")
+    const QString headline = code == kNotForThisVersion ? tr("The return file is not meant for this version of software!")
                                          : tr("Open return file failed!");
     gMsgInformation(headline + QLatin1Char('\n')
                         + tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), reason),
