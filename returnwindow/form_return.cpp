@@ -319,6 +319,20 @@ bool Form_Return::dropVanishedForm()
     return true;
 }
 
+void Form_Return::showChangedReturn()
+{
+    if (!m_return)
+        return;
+    const bool vanished = dropVanishedForm();
+    refreshPages();
+    refreshTree(true, true);
+    if (vanished)
+        openSelection(0);
+    QString summary;
+    updateSummary(summary);
+    modifiedChanged();
+}
+
 void Form_Return::modifiedChanged()
 {
     showFilingState();

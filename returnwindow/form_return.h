@@ -53,6 +53,9 @@ public:
     void clearFormTabs();
     void refreshPages();
     void refreshTree(bool formsChanged, bool slipsChanged);
+    // After the return was changed and recalculated from outside the pages (an
+    // Auto-fill import): the open pages, the tree and the result lines show it.
+    void showChangedReturn();
     void updateSummary(QString &summary);
     // The current person's filing state in words ("EFiled and accepted ..."); empty before any filing.
     QString filingStateText() const;

@@ -43,8 +43,8 @@ export AUTOFILLSHOT_LOG=$out/xdg-open.txt AUTOFILLSHOT_SIGNIN_DELAY=3
 export PATH=$standin:$PATH
 kind=${AUTOFILLSHOT_KIND:-autofill}
 case $kind in
-  autofill) downs=8 ;;   # Start > Auto-Fill (AFR), counting enabled items with no return open
-  noa) downs=9 ;;        # Start > View NOA
+  autofill) downs=6 ;;   # Start > Auto-Fill (AFR), counting enabled items with no return open
+  noa) downs=7 ;;        # Start > View NOA
   *) echo "AUTOFILLSHOT_KIND is autofill or noa"; exit 1 ;;
 esac
 export BQ_BIN=$bin OUT=$out KIND=$kind DOWNS=${AUTOFILL_MENU_DOWNS:-$downs}

@@ -183,7 +183,13 @@ void MainWindow::updateWindowTitle()
         setWindowModified(false);
         m_resultLabel->clear();
     }
+    enableReturnCommands(page != nullptr);
+}
 
+// The commands of the current return need a return page; the further ones that
+// act on an open return are offered while one is open.
+void MainWindow::enableReturnCommands(bool returnCurrent)
+{
     QAction *const returnActions[] = {
         ui->actionSave_Return,
         ui->actionClose_Return,
@@ -209,7 +215,27 @@ void MainWindow::updateWindowTitle()
         ui->actionSend_Return_File_to_Corvadine,
     };
     for (QAction *a : returnActions)
-        a->setEnabled(page != nullptr);
+        a->setEnabled(returnCurrent);
+
+    QAction *const openReturnActions[] = {
+        ui->actionSave_Return_As,          ui->actionRemove_Selected_Slip,
+        ui->actionRemove_Selected_Form_Schedule, ui->actionSlip_summary,
+        ui->actionShare_slip_with_spouse,  ui->actionUn_share_slip_with_spouse,
+        ui->actionChange_Tax_Province,     ui->actionUn_share_form_with_spouse,
+        ui->actionUn_set_Return_for_ReFile, ui->actionFile_T1135_Online,
+        ui->actionAdd_PRPP_slip,           ui->actionAdd_RC62_slip,
+        ui->actionAdd_RC210_slip,          ui->actionAdd_Manitoba_shelter_benefit_slip,
+        ui->actionAdd_T4A_slip,            ui->actionAdd_T4A_OAS_slip,
+        ui->actionAdd_T4A_P_slip,          ui->actionAdd_T4A_RCA_slip,
+        ui->actionAdd_T4E_slip,            ui->actionAdd_T4FHSA_slip,
+        ui->actionAdd_T4PS_slip,           ui->actionAdd_T4RIF_slip,
+        ui->actionAdd_T4RSP_slip,          ui->actionAdd_T1204_slip,
+        ui->actionAdd_T2202_slip,          ui->actionAdd_T5003_slip,
+        ui->actionAdd_T5006_slip,          ui->actionAdd_T5007,
+        ui->actionAdd_T5013_slip,          ui->actionAdd_NR4_slip,
+    };
+    for (QAction *a : openReturnActions)
+        a->setEnabled(m_openReturns > 0);
 }
 
 void MainWindow::showReturnTitle(Form_Return *page)

@@ -158,6 +158,7 @@ public:
     static QString maritalStatusChanges(const CReturnFile &coupled, int selfBefore, int spouseBefore);
 
 private:
+    void showOpenFailure(int code, const QString &path, const QString &reason);
     void offerToForgetMissingFile(const QString &path);
     void recordReturnSins(const CReturnFile *returnFile, const QString &path);
     // ==== end of return files
@@ -209,6 +210,7 @@ private:
     bool closeReturnPage(Form_Return *page);
     void fillToolBar();
     void showReturnTitle(Form_Return *page);
+    void enableReturnCommands(bool returnCurrent);
     void addSlip(int slipType);
     void changeFontSize(int step);
     void runOnScreenStep();

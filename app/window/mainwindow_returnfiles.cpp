@@ -49,6 +49,9 @@ private:
     MessageHandler *m_previous;
 };
 
+// The reading result of a file not meant for this version of the program.
+constexpr int kNotForThisVersion = 119;
+
 QString readErrorText(int code)
 {
     switch (code) {
@@ -126,10 +129,8 @@ void MainWindow::openReturnFile(const QString &path)
         return;
     }
     if (!returnFile || code != 0) {
-        // one message, naming the file and the reason
         statusBar()->showMessage(tr("File open failed"));
-        gMsgInformation(tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), failure),
-                        this);
+        showOpenFailure(code, path, failure);
         return;
     }
     int year = returnFile->self()->taxYear();
@@ -149,6 +150,16 @@ void MainWindow::openReturnFile(const QString &path)
     statusBar()->showMessage(tr("File read successfully"));
 }
 
+// One box: what failed, then the file and the reason it was not opened.
+void MainWindow::showOpenFailure(int code, const QString &path, const QString &reason)
+{
+    const QString headline = code == kNotForThisVersion ? tr("The return file is not meant for this version of software!")
+                                         : tr("Open return file failed!");
+    gMsgInformation(headline + QLatin1Char('\n')
+                        + tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), reason),
+                    this);
+}
+
 // The list of return files finds a return by its persons' S.I.N.s as well as by their names.
 void MainWindow::recordReturnSins(const CReturnFile *returnFile, const QString &path)
 {
@@ -166,9 +177,7 @@ void MainWindow::offerToForgetMissingFile(const QString &path)
 {
     const QString shown = QDir::toNativeSeparators(path);
     if (!m_app->isListedReturnFile(path)) {
-        gMsgInformation(tr("The return file %1 was not opened: the file is missing (it was moved, renamed or "
-                           "deleted).").arg(shown),
-                        this);
+        showOpenFailure(0, path, QStringLiteral("the file is missing (it was moved, renamed or deleted)"));
         return;
     }
     if (gMsgYesNo(tr("The return file %1 is missing: it was moved, renamed or deleted.\n\n"

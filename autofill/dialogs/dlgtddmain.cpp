@@ -371,7 +371,7 @@ void DlgTDDMain::importIntoReturn(const TDDDataEntry &entry, int taxYear, const 
         read = loadEntryXml(entry.id, person) == 1;
         if (read) {
             m_returnWindow->returnFile()->importAutoFill(person, options, &imported);
-            m_returnWindow->refreshTree(true, true);
+            m_returnWindow->showChangedReturn();
         }
     }
     if (!read) {

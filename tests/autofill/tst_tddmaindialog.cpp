@@ -1,6 +1,7 @@
 // The Auto-fill / Express NOA main dialog against a database of stored
 // downloads: the list, Remove, View (the wizard and the import into the open
 // return, the notice pages) and New with the download stood in for.
+#include "basetaxpage.h"
 #include "bqtest.h"
 #include "creturnfile.h"
 #include "dataafr.h"
@@ -24,6 +25,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -394,6 +396,55 @@ private slots:
                                                  "- T4 slip: A&B <Co>\n"
                                                  "- Instalments paid: 1,200.00 (replaces 500.00)"});
         QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    // The import shows on every open page at once: the page of the T1 or of the
+    // General Information record showing the instalments typed before shows
+    // what the download holds (1,200.00), and the result lines follow.
+    void importShownOnOpenPages_data()
+    {
+        QTest::addColumn<int>("wizardRecord");   // 0: the T1's page
+        QTest::addColumn<QString>("key");
+        QTest::newRow("T1, line 47600") << 0 << "47600";
+        QTest::newRow("General Information") << int(WizardRecord::General) << "Instalments";
+    }
+    void importShownOnOpenPages()
+    {
+        QFETCH(int, wizardRecord);
+        QFETCH(QString, key);
+        std::unique_ptr<Form_Return> w(returnWindow());
+        IndividualTaxData *p = w->returnFile()->currentPerson();
+        p->t1()->setInstalmentsPaid(250);
+        w->returnFile()->recalculate(-1, nullptr);
+        if (wizardRecord != 0) {
+            for (const WizardEntry *e : p->wizardData())
+                if (e->type == wizardRecord)
+                    QVERIFY(w->openForm(0, e->object) > 0);
+        }
+        QLineEdit *shown = nullptr;
+        for (BaseTaxPage *page : w->openPages())
+            if (!shown)
+                shown = qobject_cast<QLineEdit *>(page->editorFor(key));
+        QVERIFY(shown);
+        w->refreshPages();
+        QString summary;
+        w->updateSummary(summary);
+        QCOMPARE(shown->text(), QStringLiteral("250.00"));
+        auto *selfLine = w->findChild<QLabel *>(QStringLiteral("lblResultLine1"));
+        const QString selfBefore = selfLine->text();
+
+        QVERIFY(taxData(taxpayer(kOwnSin), "2025-03-01 10:00:00", 2024, personXml()) > 0);
+        auto dlg = dialog(1, QStringLiteral("527123459"), w.get());
+        table(*dlg)->selectRow(0);
+        finishWizardAsItComes();
+        click(*dlg, "btnView");
+        QCOMPARE(p->t1()->instalmentsPaid(), 1200.0);
+        QCOMPARE(shown->text(), QStringLiteral("1200.00"));
+        // 950.00 more paid by instalments: the balance line is another
+        QString selfText, spouseText, familyText;
+        w->returnFile()->balanceSummaries(selfText, spouseText, familyText);
+        QVERIFY(selfText != selfBefore);
+        QCOMPARE(selfLine->text(), selfText);
     }
 
     // A return the CRA accepted changes only by a ReFile: the import asks first

@@ -11,6 +11,7 @@
 #include "folderview.h"
 #include "form_return.h"
 #include "formentry.h"
+#include "guiinput.h"
 #include "individualtaxdata.h"
 #include "messages.h"
 #include "myevent.h"
@@ -290,6 +291,31 @@ private slots:
         QCOMPARE(category, 1);
         QCOMPARE(id, slipId);
         QCOMPARE(w.currentForm(), person().slips().at(0)->object);
+    }
+
+    // The wheel turned over the person selector switches the person only while
+    // the selector has the focus, as in the other choice lists.
+    void personSelectorTakesWheelWithFocus()
+    {
+        QWidget top;
+        auto *w = new Form_Return(nullptr, coupledReturn(), nullptr, &top, 1, -1, 12);
+        top.resize(1000, 700);
+        top.show();
+        QApplication::setActiveWindow(&top);
+        QVERIFY(QTest::qWaitForWindowActive(&top));
+        QComboBox *combo = w->personCombo();
+        w->folderView()->setFocus();
+        for (int notches : {-1, 1, -3})
+            bqtest::turnWheel(combo, notches);
+        settle();
+        QCOMPARE(w->returnFile()->currentPersonIndex(), int(CReturnFile::kSelf));
+        QCOMPARE(combo->currentData().toInt(), int(CReturnFile::kSelf));
+        combo->setFocus();
+        QVERIFY(combo->hasFocus());
+        bqtest::turnWheel(combo, -1);   // down: the next person
+        settle();
+        QCOMPARE(w->returnFile()->currentPersonIndex(), int(CReturnFile::kSpouse));
+        delete w;
     }
 
     // ---- events and commands

@@ -207,21 +207,41 @@ private slots:
             "actionSubmit_T1135", "actionSubmit_E_Auth_former_T1013", "actionSubmit_PAD_Pre_authorized_Debit",
             "actionSend_T183_for_E_Signature", "actionSend_E_Auth_for_E_Signature",
             "actionSend_Return_File_to_Corvadine"};
+        // the further commands that act on an open return (each forwards to it)
+        const char *const openReturnNames[] = {
+            "actionSave_Return_As", "actionRemove_Selected_Slip", "actionRemove_Selected_Form_Schedule", "actionSlip_summary",
+            "actionShare_slip_with_spouse", "actionUn_share_slip_with_spouse", "actionChange_Tax_Province",
+            "actionUn_share_form_with_spouse", "actionUn_set_Return_for_ReFile", "actionFile_T1135_Online",
+            "actionAdd_PRPP_slip", "actionAdd_RC62_slip", "actionAdd_RC210_slip",
+            "actionAdd_Manitoba_shelter_benefit_slip", "actionAdd_T4A_slip", "actionAdd_T4A_OAS_slip",
+            "actionAdd_T4A_P_slip", "actionAdd_T4A_RCA_slip", "actionAdd_T4E_slip", "actionAdd_T4FHSA_slip",
+            "actionAdd_T4PS_slip", "actionAdd_T4RIF_slip", "actionAdd_T4RSP_slip", "actionAdd_T1204_slip",
+            "actionAdd_T2202_slip", "actionAdd_T5003_slip", "actionAdd_T5006_slip", "actionAdd_T5007",
+            "actionAdd_T5013_slip", "actionAdd_NR4_slip"};
         QSet<QAction *> returnActions;
         for (const char *n : names)
             returnActions << action(n);
         QCOMPARE(returnActions.size(), 22);
+        QSet<QAction *> openReturnActions;
+        for (const char *n : openReturnNames)
+            openReturnActions << action(n);
+        QVERIFY(!openReturnActions.contains(nullptr));
+        QCOMPARE(openReturnActions.size(), 30);
         auto check = [&](bool returnCurrent) {
+            const bool anyOpen = m_window->openReturnCount() > 0;
             for (QAction *a : m_window->findChildren<QAction *>()) {
                 if (a->objectName().isEmpty() || qobject_cast<QMenu *>(a->parent()))
                     continue;
-                const bool expected = returnActions.contains(a) ? returnCurrent : true;
+                const bool expected = returnActions.contains(a) ? returnCurrent
+                                      : openReturnActions.contains(a) ? anyOpen : true;
                 if (a->isEnabled() != expected)
                     return a->objectName();
             }
             return QString();
         };
+        // No return open: no command that acts on one is offered.
         QCOMPARE(check(false), QString());
+        QVERIFY(!action("actionUn_set_Return_for_ReFile")->isEnabled());
         Form_Return *first = openReturn();
         QCOMPARE(check(true), QString());
         openReturn();
@@ -372,9 +392,13 @@ private slots:
         action("actionClose_Return")->trigger();
         QCOMPARE(m_window->currentReturn(), first);
         first->setProperty("modified", false);
+        QVERIFY(action("actionUn_set_Return_for_ReFile")->isEnabled());
         action("actionClose_Return")->trigger();
         QCOMPARE(m_window->openReturnCount(), 0);
         QCOMPARE(stack()->currentWidget(), m_window->startPage());
+        // the last return closed: its commands go with it
+        QVERIFY(!action("actionUn_set_Return_for_ReFile")->isEnabled());
+        QVERIFY(!action("actionAdd_T4A_slip")->isEnabled());
     }
 
     // Closing the window asks about every modified return in turn, also while

@@ -49,6 +49,34 @@ QString savedReturn(const QString &name, const char *first, const char *sin = ""
     return file->save(path, 1) == 0 ? path : QString();
 }
 
+// Self's block holds its entry counter and then its province (Ontario here), both
+// 32-bit little-endian; an unusual counter finds them in the saved bytes.
+constexpr qint32 kMarkCounter = 0x51A7C0DE;
+QByteArray savedReturnWithCounter(const QString &name)
+{
+    const QString path = QDir(bqtest::isolatedHome().path()).filePath(name);
+    std::unique_ptr<CReturnFile> file(newReturn("Kim", "Tester"));
+    file->self()->setEntryIdCounter(kMarkCounter);
+    if (file->save(path, 1) != 0)
+        return QByteArray();
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+QByteArray withProvince(QByteArray bytes, qint32 province)
+{
+    QByteArray counterThenOntario;
+    MyDataStream ar(&counterThenOntario, true);
+    ar << kMarkCounter << qint32(9);
+    const int at = bytes.indexOf(counterThenOntario);
+    if (at < 0)
+        return QByteArray();
+    QByteArray replaced;
+    MyDataStream out(&replaced, true);
+    out << province;
+    bytes.replace(at + 4, 4, replaced);
+    return bytes;
+}
+
 void writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
@@ -160,21 +188,28 @@ private slots:
         delete window;
     }
 
-    // A file that is not opened: one message naming the file and the reason.
+    // A file that is not opened: one message, headed by what failed, naming the file and the reason.
     void openFailureIsOneMessage_data()
     {
         QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("headline");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("truncated") << "truncated" << "the file is damaged";
-        QTest::newRow("a text file renamed .r24") << "text" << "it is not a return file";
-        QTest::newRow("a later version") << "later" << "it was prepared by a later version of Brackenquill";
-        QTest::newRow("password refused") << "password" << "the password was refused";
-        QTest::newRow("a FIFO") << "fifo" << "it is not a regular file";
-        QTest::newRow("missing, not listed") << "missing" << "the file is missing (it was moved, renamed or deleted)";
+        const QString failed = QStringLiteral("Open return file failed!");
+        QTest::newRow("truncated") << "truncated" << failed << "the file is damaged";
+        QTest::newRow("a text file renamed .r24") << "text" << failed << "it is not a return file";
+        QTest::newRow("a later version") << "later" << failed << "it was prepared by a later version of Brackenquill";
+        QTest::newRow("password refused") << "password" << failed << "the password was refused";
+        QTest::newRow("a FIFO") << "fifo" << failed << "it is not a regular file";
+        QTest::newRow("missing, not listed") << "missing" << failed
+                                             << "the file is missing (it was moved, renamed or deleted)";
+        // reading result 119
+        QTest::newRow("province out of range") << "province" << "The return file is not meant for this version of software!"
+                                               << "it is not meant for this version of the program";
     }
     void openFailureIsOneMessage()
     {
         QFETCH(QString, kind);
+        QFETCH(QString, headline);
         QFETCH(QString, reason);
         m_messages.clear();
         MainWindow window(app());
@@ -203,6 +238,8 @@ private slots:
             m_messages.scriptInput(QStringLiteral("wrong"));
         } else if (kind == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else if (kind == QLatin1String("province")) {
+            writeBytes(path, withProvince(savedReturnWithCounter(QStringLiteral("counter.r24")), 14));
         }
         window.openReturnFile(path);
         QCOMPARE(window.openReturnCount(), 0);
@@ -210,8 +247,8 @@ private slots:
         for (const ScriptedMessages::Shown &m : m_messages.shown())
             if (m.kind == QLatin1String("information") || m.kind == QLatin1String("question"))
                 shown << m.text;
-        QCOMPARE(shown, QStringList(QStringLiteral("The return file %1 was not opened: %2.")
-                                        .arg(QDir::toNativeSeparators(path), reason)));
+        QCOMPARE(shown, QStringList(headline + QStringLiteral("\nThe return file %1 was not opened: %2.")
+                                                   .arg(QDir::toNativeSeparators(path), reason)));
         QFile::remove(path);
     }
 
