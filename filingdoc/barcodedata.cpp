@@ -70,7 +70,10 @@ CString provinceCode(int province)
 
 CString streetText(const T1 &t)
 {
-    QString s = t.text(T1::F_Street);
+    // the street line as the filing document forms it, apartment included
+    CString line;
+    t.GetFullAddressWithoutPostcode(11, line);
+    QString s = line;
     auto add = [&s](const QString &part) {
         while (s.endsWith(QLatin1Char(' ')))
             s.chop(1);

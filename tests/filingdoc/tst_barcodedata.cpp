@@ -201,6 +201,11 @@ void TestBarcodeData::t1Items_data()
     QTest::newRow("street with rural route")
         << "\"maritalStatus\":5,\"t1\":{\"Street\":\"12 Main St   \",\"RuralRoute\":\"4\"}" << 9 << 136
         << QByteArray("12 Main St RR 4").leftJustified(60, ' ');
+    // the street line as the filing document forms it ("5-12 Birch Ave"), then the
+    // second address field and the rural route
+    QTest::newRow("apartment, PO box and rural route")
+        << "\"maritalStatus\":5,\"t1\":{\"AptNo\":\"5\",\"Street\":\"12 Birch Ave\",\"POBox\":\"77\",\"RuralRoute\":\"4\"}"
+        << 9 << 136 << QByteArray("5-12 Birch Ave 77 RR 4").leftJustified(60, ' ');
     QTest::newRow("mailing province") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\"}" << 9 << 246 << QByteArray("ON");
     QTest::newRow("foreign address") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\",\"ForeignMailing\":1}" << 9
                                      << 246 << QByteArray("  ");
