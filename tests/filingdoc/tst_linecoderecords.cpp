@@ -197,9 +197,9 @@ void TestLineCodeRecords::edgeCases()
     }
 }
 
-// The count filed is the number of self-employment forms (each statement form
-// one, a T1273 two, a T5013 its statement rows), which the barcode's item 31
-// gives too; without one the business forms file nothing.
+// The count filed is the number of the records that follow it (each statement
+// form one, a T5013 each statement row, a T777 or TL2 when line 22900 claims it),
+// which the barcode's item 31 gives too; the T2091 records are not counted.
 void TestLineCodeRecords::selectedFinancialData_data()
 {
     QTest::addColumn<QString>("members");
@@ -211,14 +211,23 @@ void TestLineCodeRecords::selectedFinancialData_data()
     QTest::newRow("T777 without its T1 amount")
         << QStringLiteral("\"forms\":[{\"type\":59,\"fields\":{\"TotalExpenses\":300}}]") << 0 << 0 << 0;
     QTest::newRow("T777 alone, with its T1 amount")
-        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[%1]").arg(t777) << 0 << 0 << 0;
+        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[%1]").arg(t777) << 1 << 1 << 0;
     QTest::newRow("TL2 alone, with the T1 amount")
         << QStringLiteral("\"t1\":{\"22900\":80},\"forms\":[{\"type\":92,\"fields\":{\"Meals\":80,\"Deduction\":80}}]")
-        << 0 << 0 << 0;
+        << 1 << 1 << 0;
     QTest::newRow("T2125 and a T777 with its T1 amount")
         << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[{\"type\":125,\"fields\":{\"GrossIncome\":9000}},%1]")
                .arg(t777)
-        << 1 << 2 << 0;
+        << 2 << 2 << 0;
+    // business, farming, fishing and rental rows: four statements, four counted
+    QTest::newRow("T5013 with four statement rows of each kind")
+        << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,\"NetIncome\":100},"
+                          "{\"Kind\":3,\"IsSFD\":1,\"NetIncome\":200},{\"Kind\":4,\"IsSFD\":1,\"NetIncome\":300},"
+                          "{\"Kind\":5,\"IsSFD\":1,\"NetIncome\":400}]}]")
+        << 4 << 4 << 0;
+    QTest::newRow("T5013 farming row alone")
+        << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":3,\"IsSFD\":1,\"NetIncome\":200}]}]")
+        << 1 << 1 << 0;
     QTest::newRow("T5013 with two statement rows")
         << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,\"NetIncome\":5000,\"Share\":50},"
                           "{\"Kind\":1,\"IsSFD\":1,\"NetIncome\":-200,\"Share\":25},{\"Kind\":5,\"IsSFD\":0,\"NetIncome\":10}]}]")
@@ -252,16 +261,17 @@ void TestLineCodeRecords::selectedFinancialData()
                 .arg(count, 2, 10, QLatin1Char('0'));
         QVERIFY2(r.text.contains(filed), qPrintable(r.text));
     }
-    // the T777's record, filed only beside a statement form
-    const bool t777Filed = count > 0 && members.contains(QLatin1String("\"22900\":300"));
+    // the T777's record, filed when line 22900 claims it
+    const bool t777Filed = members.contains(QLatin1String("\"22900\":300"));
     QCOMPARE(int(r.text.count(QLatin1String("<t1:Line9368>"))), t777Filed ? 1 : 0);
     // the statements' codes stay in their records, out of the person's line codes
     for (int statementCode : {8141, 8299, 9368, 9369, 9970})
         QVERIFY(!r.codes.contains(statementCode));
 }
 
-// A T1273 counts twice among the self-employment forms, though its statement is
-// not among the records written.
+// A T1273 counts twice among the self-employment forms (the limit of the
+// eligibility rules), but its statement is not among the records written, so the
+// record count leaves it out.
 void TestLineCodeRecords::t1273Counted()
 {
     QVERIFY(m_fx.setUp());
@@ -272,8 +282,9 @@ void TestLineCodeRecords::t1273Counted()
         QVERIFY(p.addForm(109, 0, true, 0, false));
         QVERIFY(p.addForm(125, 0, true, 0, false));
         const Records r(p, 1, 0);
+        QCOMPARE(p.countSelfEmploymentForms(), 3);
         QCOMPARE(r.sfd, 1);
-        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>03</t1:SelectedFinancialDataRecordCount>")));
+        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>01</t1:SelectedFinancialDataRecordCount>")));
         QCOMPARE(int(r.text.count(QLatin1String("<sfd:SelectedFinancialData>"))), 1);
     }
     m_fx.tearDown();   // the other tests use the program's plug-ins
