@@ -150,10 +150,18 @@ class TestFilingCommands : public QObject
         auto *r = new CReturnFile(0);
         r->applyNewReturnData(data);
         r->recalculate(0, nullptr);
-        // the preparer's control number of each return, on its T183
-        for (IndividualTaxData *p : {r->self(), r->spouse()})
+        // the preparer's control number of each return, on its T183, and the
+        // mailing address the wizard does not ask for
+        for (IndividualTaxData *p : {r->self(), r->spouse()}) {
             if (CTaxData_Form *t183 = p ? p->getForm(96, 0, false) : nullptr)
                 t183->setText(TaxData_T183New::F_DCN, QStringLiteral("00417"));
+            if (TaxData_T1New *t1 = p ? p->t1() : nullptr) {
+                t1->setText(TaxData_T1New::F_Street, QStringLiteral("12 Birch Ave"));
+                t1->setText(TaxData_T1New::F_City, QStringLiteral("Ottawa"));
+                t1->setText(TaxData_T1New::F_MailProvince, QStringLiteral("ON"));
+                t1->setText(TaxData_T1New::F_Postcode, QStringLiteral("K1A 0B1"));
+            }
+        }
         return r;
     }
 
