@@ -8,6 +8,7 @@
 #include "mydatastream.h"
 #include "personfixture.h"
 #include "returnbuilder.h"
+#include "taxdata_slip_t4.h"
 #include "taxdata_t1new.h"
 #include <QDir>
 #include <QJsonDocument>
@@ -89,6 +90,7 @@ private slots:
     void selectedFinancialData_data();
     void selectedFinancialData();
     void t1273Counted();
+    void reFileSnapshotNotFiled();
     void hasAnyFieldCode_data();
     void hasAnyFieldCode();
     void buildingLeavesReturnUnchanged_data();
@@ -288,6 +290,31 @@ void TestLineCodeRecords::t1273Counted()
         QCOMPARE(int(r.text.count(QLatin1String("<sfd:SelectedFinancialData>"))), 1);
     }
     m_fx.tearDown();   // the other tests use the program's plug-ins
+}
+
+// The Re-File snapshot keeps the result as first filed, for the Re-File change
+// rules only: the amended return files the current result and nothing of it.
+void TestLineCodeRecords::reFileSnapshotNotFiled()
+{
+    const QJsonObject description = readJson(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(QStringLiteral("01-ontario-employee.json")));
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(description));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    IndividualTaxData &self = *file->self();
+    // filed with a balance owing of 83.21 (tax 9083.21, deducted 9000.00)
+    QVERIFY(qAbs(Records(self, 1, 2).amount(48500) - 83.21) < 0.005);
+    QCOMPARE(self.takeReFileSnapshot(), 0);
+    // more tax deducted typed: 9500.00 - 9083.21 = 416.79 refund, nothing owing
+    QCOMPARE(self.slips().count(), 1);
+    self.slips().at(0)->object->setAmount(TaxData_Slip_T4::F_Box22, 9500.0);
+    returnbuilder::recalculate(*file);
+
+    const Records filed(self, 1, 0);
+    QVERIFY2(filed.text.contains(QLatin1String("<t1:Line48400>416.79</t1:Line48400>")), qPrintable(filed.text));
+    QVERIFY2(!filed.text.contains(QLatin1String("Line48500")), qPrintable(filed.text));
+    const Records barcode(self, 1, 2);
+    QVERIFY(qAbs(barcode.amount(48400) - 416.79) < 0.005);
+    QVERIFY(!barcode.codes.contains(48500));
 }
 
 void TestLineCodeRecords::hasAnyFieldCode_data()
