@@ -9,6 +9,7 @@
 #include "mydatastream.h"
 #include "netfilerecords.h"
 #include "settingsseam.h"
+#include "sfdstatements.h"
 #include "sfdbarcodefixeddata.h"
 #include "t1answers.h"
 #include "t1returnbarcodefixeddata.h"
@@ -70,7 +71,10 @@ CString provinceCode(int province)
 
 CString streetText(const T1 &t)
 {
-    QString s = t.text(T1::F_Street);
+    // the street line as the filing document forms it, apartment included
+    CString line;
+    t.GetFullAddressWithoutPostcode(11, line);
+    QString s = line;
     auto add = [&s](const QString &part) {
         while (s.endsWith(QLatin1Char(' ')))
             s.chop(1);
@@ -165,7 +169,8 @@ void fillSpecialSituations(IndividualTaxData &person, const T1 &t, T1ReturnBarco
             r.bankruptManitobaAmount.SetValueLeftPadding(
                 nineDigits(wholeBankruptAmount(t.amount(T1::F_ManitobaBankruptAmount))), '0');
     }
-    r.selfEmploymentForms.SetValue(format("%02lld", qBound(0, person.countSelfEmploymentForms(), 99)));
+    // the document's SFD record count
+    r.selfEmploymentForms.SetValue(format("%02lld", qBound(0, sfdRecordCount(sfdStatements(person)), 99)));
     r.blank37.SetValueRightPadding(CString(), ' ');
     r.spouseSelfEmployed.SetValue(CString(t1answers::spouseSelfEmployed(t)));
     setAnswer(r.citizenship, t.intValue(T1::F_Citizenship), "1", "2");
@@ -408,20 +413,15 @@ const char *t5013KindCode(int kind)
     }
 }
 
-template <class Form>
-Form *formOf(const FormEntry *entry)
+// The barcode's order of the SFD records: its passes over the form list by type;
+// -1 for a record it has no block for (a T1163).
+int barcodePass(int formType)
 {
-    return entry ? dynamic_cast<Form *>(entry->object) : nullptr;
-}
-
-// One pass over the person's forms of the given types, in list order.
-template <class Form, class Write>
-void sfdPass(IndividualTaxData &person, std::initializer_list<int> types, Write write)
-{
-    for (const FormEntry *entry : person.forms())
-        if (std::find(types.begin(), types.end(), entry->type) != types.end())
-            if (Form *form = formOf<Form>(entry))
-                write(*form, entry->type);
+    static const int order[] = {T776, T2042, T2121, T2125, T2125Partnership, T5013, T777, TL2};
+    for (int i = 0; i < int(sizeof order / sizeof order[0]); ++i)
+        if (order[i] == formType)
+            return i;
+    return formType == T2091 || formType == T2091Designation ? int(sizeof order / sizeof order[0]) : -1;
 }
 
 } // namespace
@@ -448,42 +448,42 @@ int getSfdBlockCount(IndividualTaxData &person)
 
 QList<QByteArray> buildSfdBlocks(IndividualTaxData &person)
 {
+    // the document's SFD records, in the barcode's order
+    QList<SfdStatement> statements = sfdStatements(person);
+    std::stable_sort(statements.begin(), statements.end(), [](const SfdStatement &a, const SfdStatement &b) {
+        return barcodePass(a.formType) < barcodePass(b.formType);
+    });
     QList<QByteArray> blocks;
-    const T1 *t = t1Of(person);
-    if (!t || t->IsBankrupt())
-        return blocks;
-    int number = 0;
     CMemoryBlock block;
-    auto add = [&](auto writeBlock) {
+    for (const SfdStatement &s : statements) {
         block.Init();
-        writeBlock(++number);
+        if (!writeSfdBlock(person, s, block, blocks.size() + 1))
+            return {};   // one the barcode cannot hold: it holds none rather than others than filed
         blocks.append(block.bytes());
-    };
-    sfdPass<TaxData_T776New>(person, {T776}, [&](TaxData_T776New &f, int) {
-        add([&](int n) { writeSfdT776(person, f, block, n); });
-    });
-    sfdPass<TaxData_T2042New>(person, {T2042}, [&](TaxData_T2042New &f, int) {
-        add([&](int n) { writeSfdT2042(person, f, block, n); });
-    });
-    sfdPass<TaxData_T2121New>(person, {T2121}, [&](TaxData_T2121New &f, int) {
-        add([&](int n) { writeSfdT2121(person, f, block, n); });
-    });
-    for (int type : {int(T2125), int(T2125Partnership)})
-        sfdPass<TaxData_T2125_New>(person, {type}, [&](TaxData_T2125_New &f, int ft) {
-            add([&](int n) { writeSfdT2125(person, f, ft, block, n); });
-        });
-    sfdPass<CTaxData_T5013>(person, {T5013},
-                            [&](CTaxData_T5013 &f, int) { writeSfdT5013(person, f, blocks, number); });
-    sfdPass<TaxData_T777New>(person, {T777}, [&](TaxData_T777New &f, int) {
-        add([&](int n) { writeSfdT777(person, f, block, n); });
-    });
-    sfdPass<TaxData_TL2_New>(person, {TL2}, [&](TaxData_TL2_New &f, int) {
-        add([&](int n) { writeSfdTL2(person, f, block, n); });
-    });
-    sfdPass<TaxData_T2091>(person, {T2091, T2091Designation}, [&](TaxData_T2091 &f, int ft) {
-        add([&](int n) { writeSfdT2091(person, f, ft, block, n); });
-    });
+    }
     return blocks;
+}
+
+bool writeSfdBlock(IndividualTaxData &person, const SfdStatement &s, CMemoryBlock &block, int number)
+{
+    CTaxData_Form &f = *s.form;
+    switch (s.formType) {
+    case T776: writeSfdT776(person, static_cast<TaxData_T776New &>(f), block, number); return true;
+    case T2042: writeSfdT2042(person, static_cast<TaxData_T2042New &>(f), block, number); return true;
+    case T2121: writeSfdT2121(person, static_cast<TaxData_T2121New &>(f), block, number); return true;
+    case T2125:
+    case T2125Partnership:
+        writeSfdT2125(person, static_cast<TaxData_T2125_New &>(f), s.formType, block, number);
+        return true;
+    case T5013: return writeSfdT5013(person, static_cast<CTaxData_T5013 &>(f), s.row, block, number);
+    case T777: writeSfdT777(person, static_cast<TaxData_T777New &>(f), block, number); return true;
+    case TL2: writeSfdTL2(person, static_cast<TaxData_TL2_New &>(f), block, number); return true;
+    case T2091:
+    case T2091Designation:
+        writeSfdT2091(person, static_cast<TaxData_T2091 &>(f), s.formType, block, number);
+        return true;
+    default: return false;
+    }
 }
 
 // ---- T1 block
@@ -686,24 +686,22 @@ StatementValues partnershipValues(const FieldRecord &row, const QString &sin)
 
 } // namespace
 
-void writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, QList<QByteArray> &blocks, int &number)
+bool writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, int row, CMemoryBlock &block, int number)
 {
+    if (row < 0 || row >= form.rows(0).count())
+        return false;
+    const FieldRecord &values = form.rows(0).row(row);
+    const char *code = t5013KindCode(int(values.number(CTaxData_T5013::C_Kind)));
+    if (!code)
+        return false;
     const T1 *t = t1Of(person);
-    const FieldRowList &rows = form.rows(0);
-    for (int i = 0; i < rows.count(); ++i) {
-        const FieldRecord &row = rows.row(i);
-        const char *code = t5013KindCode(int(row.number(CTaxData_T5013::C_Kind)));
-        if (!form.IsThisSFD(i) || !code)
-            continue;
-        SFDBarcodeFixedData r;
-        startSfdRecord(r, ++number, code);
-        fillStatement(partnershipValues(row, t ? t->sin() : QString()), r);
-        blankPartners(r);
-        CMemoryBlock block;
-        r.OutputToMemoryBlock(block);
-        appendCollected(block, [&form, i](NetfileGenObjParamStru &c) { form.WriteFreeData(1, i, c); });
-        blocks.append(block.bytes());
-    }
+    SFDBarcodeFixedData r;
+    startSfdRecord(r, number, code);
+    fillStatement(partnershipValues(values, t ? t->sin() : QString()), r);
+    blankPartners(r);
+    r.OutputToMemoryBlock(block);
+    appendCollected(block, [&form, row](NetfileGenObjParamStru &c) { form.WriteFreeData(1, row, c); });
+    return true;
 }
 
 // ---- the person's barcode block

@@ -8,6 +8,7 @@ class CTaxData_T5013;
 class IndividualTaxData;
 class MyDataStream;
 class SFDBarcodeFixedData;
+struct SfdStatement;
 class T1ReturnBarcodeFixedData;
 class TaxData_T2042New;
 class TaxData_T2091;
@@ -23,11 +24,15 @@ class TaxData_TL2_New;
 // Whether the person gets barcode data at all: a T1 with a valid SIN not starting
 // with 0, neither emigrant nor immigrant.
 bool isBarcodeEligible(IndividualTaxData &person);
-// The number of SFD blocks the writer makes for the person (0 without a T1 or when
-// bankrupt); may be above 2, in which case none is written.
+// The number of SFD blocks the writer makes for the person; may be above 2, in
+// which case none is written.
 int getSfdBlockCount(IndividualTaxData &person);
-// The SFD block texts of the person, in the writer's order, numbered from 1.
+// The SFD block texts of the person: one per SFD record of the filing document
+// (sfdStatements), in the barcode's order, numbered from 1; none when one of the
+// records has no block.
 QList<QByteArray> buildSfdBlocks(IndividualTaxData &person);
+// One SFD record's block; false when the barcode has none for it.
+bool writeSfdBlock(IndividualTaxData &person, const SfdStatement &statement, CMemoryBlock &block, int number);
 
 void fillT1BarcodeFixedData(IndividualTaxData &person, T1ReturnBarcodeFixedData &record);
 // Appends the whole T1 block text; nothing without a T1.
@@ -45,9 +50,8 @@ void writeSfdT2125(IndividualTaxData &person, TaxData_T2125_New &form, int formT
 void writeSfdT777(IndividualTaxData &person, TaxData_T777New &form, CMemoryBlock &block, int number);
 void writeSfdTL2(IndividualTaxData &person, TaxData_TL2_New &form, CMemoryBlock &block, int number);
 void writeSfdT2091(IndividualTaxData &person, TaxData_T2091 &form, int formType, CMemoryBlock &block, int number);
-// One block per row that files a statement of its own and whose kind has a code;
-// each raises number first and is appended to blocks.
-void writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, QList<QByteArray> &blocks, int &number);
+// The block of one partnership row; false when the row's kind has no code.
+bool writeSfdT5013(IndividualTaxData &person, CTaxData_T5013 &form, int row, CMemoryBlock &block, int number);
 
 // The person's barcode block of the return file.
 void writeBarcodeData(IndividualTaxData &person, MyDataStream &ar);

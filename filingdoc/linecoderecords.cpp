@@ -3,17 +3,10 @@
 #include "ctaxdata_t5013.h"
 #include "individualtaxdata.h"
 #include "netfilerecords.h"
+#include "sfdstatements.h"
 #include "taxdata_sch3.h"
 #include "taxdata_sch6.h"
-#include "taxdata_t1163new.h"
 #include "taxdata_t1new.h"
-#include "taxdata_t2042new.h"
-#include "taxdata_t2091.h"
-#include "taxdata_t2121new.h"
-#include "taxdata_t2125_new.h"
-#include "taxdata_t776new.h"
-#include "taxdata_t777new.h"
-#include "taxdata_tl2_new.h"
 #include "xmlwriters.h"
 #include <cmath>
 #include <functional>
@@ -213,34 +206,21 @@ void writeSfdRecord(NetfileGenObjParamStru &context, const std::function<void(Ne
     writeSfdCloseTag(recordContext);
 }
 
-// Every form of the type whose object is of the class, in list order; gives how many.
-template <class Form>
-int writeSfdRecordsOf(const IndividualTaxData &person, int type, int mode, NetfileGenObjParamStru &context)
+// Writes the records of the statements taken by pick; gives how many.
+template <class Pick>
+int writeSfdRecords(const QList<SfdStatement> &statements, int mode, NetfileGenObjParamStru &context, Pick pick)
 {
     int written = 0;
-    for (const FormEntry *e : person.forms().withKey(type)) {
-        auto *form = dynamic_cast<Form *>(e->object);
-        if (!form)
+    for (const SfdStatement &s : statements) {
+        if (!pick(s))
             continue;
-        writeSfdRecord(context, [form, mode](NetfileGenObjParamStru &c) { form->ConvertToNetfile(mode, c); });
+        writeSfdRecord(context, [&s, mode](NetfileGenObjParamStru &c) {
+            if (s.row >= 0)
+                static_cast<CTaxData_T5013 *>(s.form)->ConvertToNetfile(mode, s.row, c);
+            else
+                s.form->ConvertToNetfile(mode, c);
+        });
         ++written;
-    }
-    return written;
-}
-
-int writeT5013Records(const IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
-{
-    int written = 0;
-    for (const FormEntry *e : person.forms().withKey(T5013)) {
-        auto *form = dynamic_cast<CTaxData_T5013 *>(e->object);
-        if (!form)
-            continue;
-        for (int slot = 0; slot < kFiledPartnershipRows; ++slot) {
-            if (!form->IsThisSFD(slot))
-                continue;
-            writeSfdRecord(context, [form, mode, slot](NetfileGenObjParamStru &c) { form->ConvertToNetfile(mode, slot, c); });
-            ++written;
-        }
     }
     return written;
 }
@@ -300,39 +280,17 @@ void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjPa
 
 int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
 {
-    // the count of self-employment forms, which the barcode files too
-    const int count = person.countSelfEmploymentForms();
+    // the count is of the records that follow, as the barcode's item 31
+    const QList<SfdStatement> statements = sfdStatements(person);
+    const int count = sfdRecordCount(statements);
     if (count <= 0)
         return 0;
     if (context.outputKind == 0 && context.recordText)
         writeXMLString(*context.recordText, kSfdCountTag, QStringLiteral("%1").arg(count, 2, 10, QLatin1Char('0')), 0);
-    int written = 0;
-    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125Partnership, mode, context);
-    written += writeSfdRecordsOf<TaxData_T2125_New>(person, T2125, mode, context);
-    written += writeSfdRecordsOf<TaxData_T776New>(person, T776, mode, context);
-    written += writeSfdRecordsOf<TaxData_T2121New>(person, T2121, mode, context);
-    written += writeSfdRecordsOf<TaxData_T2042New>(person, T2042, mode, context);
-    written += writeSfdRecordsOf<TaxData_T1163New>(person, T1163, mode, context);
-    written += writeT5013Records(person, mode, context);
-    const T1 *t = person.t1();
-    if (t && reaches(t->amount(T1::F_22900))) {
-        written += writeSfdRecordsOf<TaxData_T777New>(person, T777, mode, context);
-        written += writeSfdRecordsOf<TaxData_TL2_New>(person, TL2, mode, context);
-    }
-    return written;
+    return writeSfdRecords(statements, mode, context, [](const SfdStatement &s) { return s.counted; });
 }
 
 int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context)
 {
-    int written = 0;
-    for (const FormEntry *e : person.forms()) {
-        if (e->type != T2091 && e->type != T2091Designation)
-            continue;
-        auto *form = dynamic_cast<TaxData_T2091 *>(e->object);
-        if (!form)
-            continue;
-        writeSfdRecord(context, [form, mode](NetfileGenObjParamStru &c) { form->ConvertToNetfile(mode, c); });
-        ++written;
-    }
-    return written;
+    return writeSfdRecords(sfdStatements(person), mode, context, [](const SfdStatement &s) { return !s.counted; });
 }

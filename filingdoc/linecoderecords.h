@@ -11,9 +11,9 @@ constexpr int kFiledPartnershipRows = 4;
 
 // Every line-code record of the person: the walk over the forms, then the T1's own records.
 void addNetfileFieldRecords(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
-// The SFD records of the business forms, preceded by "t1:SelectedFinancialDataRecordCount"
-// with the number of self-employment forms (two digits, as the barcode's); neither count
-// nor record when that number is 0. Gives the number of records written.
+// The counted SFD records (sfdStatements), preceded by "t1:SelectedFinancialDataRecordCount"
+// with their number (two digits, as the barcode's item 31); neither count nor record
+// when there is none. Gives the number of records written.
 int writeSelectedFinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);
 // One SFD record per T2091 (types 160 and 147) in list order, with no count; gives their number.
 int writeT2091FinancialData(IndividualTaxData &person, int mode, NetfileGenObjParamStru &context);

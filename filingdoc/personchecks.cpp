@@ -1,6 +1,7 @@
 #include "personchecks.h"
 #include "cpostcodeinfo.h"
 #include "dependantinfostruct.h"
+#include "filingformat.h"
 #include "filingeligibility.h"
 #include "formtables.h"
 #include "individualtaxdata.h"
@@ -185,6 +186,59 @@ void checkResidence(const Context &c)
                                "The province or territory of the mailing address on page 1 of T1 is \"%s\": enter "
                                "its two-letter code (AB, BC, MB, NB, NL, NS, NT, NU, ON, PE, QC, SK or YT).",
                                mailing.toUtf8().constData());
+}
+
+// "a", "a and b", "a, b and c"
+QString spokenList(const QStringList &parts)
+{
+    if (parts.size() < 2)
+        return parts.join(QString());
+    return QStringList(parts.mid(0, parts.size() - 1)).join(QStringLiteral(", ")) + QStringLiteral(" and ")
+        + parts.last();
+}
+
+bool blank(const TaxData_T1New &t1, int field)
+{
+    return t1.text(field).trimmed().isEmpty();
+}
+
+// What the filed mailing address lacks: the street line (or a PO box or rural
+// route), the city, and the province and postal code of a Canadian address or
+// the country (and a US state and ZIP code) of a foreign one.
+void checkMailingAddress(const Context &c)
+{
+    using T = TaxData_T1New;
+    QStringList missing;
+    if (blank(c.t1, T::F_Street) && blank(c.t1, T::F_POBox) && blank(c.t1, T::F_RuralRoute))
+        missing << QStringLiteral("street");
+    if (blank(c.t1, T::F_City))
+        missing << QStringLiteral("city");
+    const bool foreign = c.t1.flag(T::F_ForeignMailing);
+    if (!foreign) {
+        // a province typed but not a code is named by its own message above
+        if (blank(c.t1, T::F_MailProvince))
+            missing << QStringLiteral("province");
+        if (GetRawPostcode(c.t1.text(T::F_Postcode)).isEmpty())
+            missing << QStringLiteral("postal code");
+    } else {
+        const QString country = c.t1.text(T::F_ForeignCountry).trimmed();
+        if (country.isEmpty())
+            missing << QStringLiteral("country");
+        if (country.compare(QLatin1String("USA"), Qt::CaseInsensitive) == 0) {
+            if (blank(c.t1, T::F_ForeignState))
+                missing << QStringLiteral("state");
+            if (blank(c.t1, T::F_Postcode))
+                missing << QStringLiteral("ZIP code");
+        }
+    }
+    if (missing.isEmpty())
+        return;
+    appendFormattedMessage(c.messages,
+                           foreign ? "The foreign mailing address on page 1 of T1 has no %s: enter the whole address "
+                                     "before filing."
+                                   : "The mailing address on page 1 of T1 has no %s: enter the whole address before "
+                                     "filing.",
+                           spokenList(missing).toUtf8().constData());
 }
 
 // ---- the CPP and QPP contribution forms the T1 calls for
@@ -382,6 +436,7 @@ void runCrossFormChecks(const Context &c)
     checkSharedSlips(c);
     checkEFilePrerequisites(c);
     checkResidence(c);
+    checkMailingAddress(c);
     checkCppForms(c);
     checkSpouseAndDependants(c);
     checkPensionAmount(c);

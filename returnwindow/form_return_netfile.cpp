@@ -126,13 +126,16 @@ bool Form_Return::confirmFilingAgain()
 // The multiple-year question, the confirmations and the amended-return question.
 bool Form_Return::confirmFiling(bool reFile)
 {
-    if (!reFile
-        && gMsgYesNo(tr("<h3>EFile accepts the current year (%1) and up to 7 prior-year returns. If you intend to "
-                        "file one tax payer's multiple-year returns today or within next two days, click 'Yes' button "
-                        "on every return for this tax payer.</h3><br><br>In order to accurately assess your "
-                        "returns, file your returns in order, oldest return first.")
-                         .arg(QStringLiteral("2024"))))
-        m_return->setValue(kMultipleYearFiling, true, 0);
+    // the mark follows the answer just given: No clears one left by an earlier Yes
+    if (!reFile) {
+        const bool multipleYears =
+            gMsgYesNo(tr("<h3>EFile accepts the current year (%1) and up to 7 prior-year returns. If you intend to "
+                         "file one tax payer's multiple-year returns today or within next two days, click 'Yes' "
+                         "button on every return for this tax payer.</h3><br><br>In order to accurately assess "
+                         "your returns, file your returns in order, oldest return first.")
+                          .arg(QStringLiteral("2024")));
+        m_return->setValue(kMultipleYearFiling, multipleYears, 0);
+    }
     if (!config().NoWarningMsg && !m_return->confirmBeforeFiling(kEfileMode, reFile))
         return false;
     // asked whether or not the confirmations are turned off

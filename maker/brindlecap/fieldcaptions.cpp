@@ -112,6 +112,10 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {2, QStringLiteral("Commission")},
                 {3, QStringLiteral("Farming")},
                 {4, QStringLiteral("Fishing")}};
+    } else if (name == QLatin1String("t1013level")) {
+        // the T1013's levels of authorization
+        list = {{1, QStringLiteral("Level 1: review the client's information")},
+                {2, QStringLiteral("Level 2: review the client's information and make changes")}};
     } else if (name == QLatin1String("partnershipkind")) {
         // the kind of a T5013 partnership row
         list = {{0, QStringLiteral("Business")},

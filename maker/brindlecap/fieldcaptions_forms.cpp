@@ -898,7 +898,7 @@ const FieldCaption kT1013[] = {
     {"BusinessName", "", "Business name", 0, nullptr, 0},
     {"MailAddress", "", "Representative: mailing address", 0, nullptr, 0},
     {"Phone", "", "Representative: telephone", 0, nullptr, 0},
-    {"Level", "", "Level of authorization", 0, nullptr, FieldCaption::Calculated},
+    {"Level", "", "Level of authorization", 0, "t1013level", 0},
     {"Expiry", "", "Authorization expires (YYYY-MM-DD)", 0, nullptr, 0},
     {"Date", "", "Authorization date (YYYY-MM-DD)", 0, nullptr, 0},
     {"Text", "", "Tax years or periods authorized", 0, nullptr, 0},

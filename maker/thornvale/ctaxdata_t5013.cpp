@@ -59,11 +59,12 @@ bool CTaxData_T5013::IsThisSFD(int row) const
     return row >= 0 && row < rows(0).count() && rows(0).row(row).number(C_IsSFD) != 0.0;
 }
 
-int CTaxData_T5013::GetCountOfSFDForms(int mode) const
+int CTaxData_T5013::GetCountOfSFDForms(int) const
 {
+    // a farming row files its statement as any other
     int n = 0;
     for (int i = 0; i < rows(0).count(); ++i)
-        if (IsThisSFD(i) && (mode == 0 || int(rows(0).row(i).number(C_Kind)) != Farming))
+        if (IsThisSFD(i))
             ++n;
     return n;
 }

@@ -30,7 +30,7 @@ public:
     int HaveFarmIncome() const { return countKind(Farming); }
     int HaveCommissionIncome() const { return countKind(Commission); }
     int HaveProfessionalIncome() const { return countKind(Professional); }
-    // Rows that make a statement of their own; mode 0 counts the statement rows, 1 every row that files one.
+    // Rows that make a statement of their own, whatever their kind (both modes).
     int GetCountOfSFDForms(int mode) const;
     int GetCountOfBarcodeSFDForms() const;
     bool IsThisSFD(int row) const;

@@ -41,12 +41,8 @@ const FieldTable &formFields()
 
 TaxData_T1013New::TaxData_T1013New() : CTaxData_Form(formFields(), KindForm, 117)
 {
-}
-
-void TaxData_T1013New::Calculate01()
-{
-    if (intValue(F_Level) < 1 || intValue(F_Level) > 2)
-        setIntValue(F_Level, 1);
+    // the preparer's choice; a new authorization starts at level 1
+    setIntValue(F_Level, 1);
 }
 
 namespace {

@@ -19,7 +19,6 @@ public:
 
     TaxData_T1013New();
 
-    void Calculate01() override;
     bool hasSignDate() const { return date(F_SignDate).isValid(); }
 
     // The checks of the 2024 form: the taxpayer's SIN and name, one well-formed

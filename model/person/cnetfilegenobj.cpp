@@ -14,6 +14,10 @@ bool CNetfileGenObj::OnEnumItem(FormEntry *entry, void *param)
     if (type == FormType::T2032Old || type == FormType::T2124Old || type == FormType::T2032Old2
         || type == FormType::T1273 || IsFilingSFDForm(type))
         return true;
+    // the Re-File snapshot keeps the result as first filed, for the Re-File change
+    // rules only: its stale lines are never filed
+    if (type == FormType::T1SummaryReFile)
+        return true;
     auto *p = static_cast<NetfileGenObjParamStru *>(param);
     if (entry->object && p)
         entry->object->ConvertToNetfile(p->mode, *p);

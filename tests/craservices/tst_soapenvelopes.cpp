@@ -5,6 +5,9 @@
 #include "mytixmlhandle.h"
 #include "soapenvelopes.h"
 #include <tinyxml.h>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
 
 namespace {
 QStringList childNames(const TiXmlElement *e)
@@ -34,6 +37,8 @@ private slots:
     void filingBodyCut_data();
     void filingBodyCut();
     void termsAndFormEnvelopes();
+    void xsiPrefixBoundToInstance_data();
+    void xsiPrefixBoundToInstance();
     void logMasksSecrets_data();
     void logMasksSecrets();
 };
@@ -153,7 +158,8 @@ void TestSoapEnvelopes::termsAndFormEnvelopes()
              QStringLiteral("p<w"));
     const TiXmlElement *rq = root.FirstChildElement("soap-env:Body").FirstChildElement("tris:Request").ToElement();
     QCOMPARE(QString::fromUtf8(rq->Attribute("xsi:type")), QStringLiteral("tris:Request"));
-    QCOMPARE(QString::fromUtf8(rq->Attribute("xmlns:xsi")), QStringLiteral("http://www.w3.org/2001/XMLSchema"));
+    QCOMPARE(QString::fromUtf8(rq->Attribute("xmlns:xsi")),
+             QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
     QCOMPARE(childNames(rq->FirstChildElement("file")), QStringList{"T1013"});
 
     TemplateVars pad = fixture::formVars("pw");
@@ -169,6 +175,33 @@ void TestSoapEnvelopes::termsAndFormEnvelopes()
     pad.remove("sin");
     CString failed;
     QVERIFY(buildTrisSoap(false, pad, QString(), failed) != 0);
+}
+
+// Every template the senders fill: an xsi: attribute (xsi:type, xsi:schemaLocation)
+// belongs to the XML Schema instance namespace, so each declaration of the prefix
+// binds it there.
+void TestSoapEnvelopes::xsiPrefixBoundToInstance_data()
+{
+    QTest::addColumn<QString>("path");
+    const QStringList templates = QDir(QStringLiteral(":/net/net")).entryList({QStringLiteral("*.xmt")}, QDir::Files);
+    QVERIFY(templates.contains(QStringLiteral("t1013wspart1.xmt")));
+    for (const QString &name : templates)
+        QTest::newRow(qPrintable(name)) << QStringLiteral(":/net/net/") + name;
+}
+
+void TestSoapEnvelopes::xsiPrefixBoundToInstance()
+{
+    QFETCH(QString, path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const QRegularExpression declaration(QStringLiteral("xmlns:xsi\\s*=\\s*\"([^\"]*)\""));
+    int declared = 0;
+    for (auto it = declaration.globalMatch(text); it.hasNext(); ++declared)
+        QCOMPARE(it.next().captured(1), QStringLiteral("http://www.w3.org/2001/XMLSchema-instance"));
+    // a template using the prefix declares it itself
+    if (text.contains(QLatin1String("xsi:type")) || text.contains(QLatin1String("xsi:schemaLocation")))
+        QVERIFY(declared > 0);
 }
 
 void TestSoapEnvelopes::logMasksSecrets_data()

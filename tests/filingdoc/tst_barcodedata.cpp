@@ -9,6 +9,7 @@
 #include "filingdocservices.h"
 #include "fixedbarcodeitem.h"
 #include "individualtaxdata.h"
+#include "linecoderecords.h"
 #include "list_fixedbarcodeitem.h"
 #include "mydatastream.h"
 #include "returnbuilder.h"
@@ -24,6 +25,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <limits>
 #include <memory>
@@ -101,6 +103,39 @@ QString sfdCodes(const QList<QByteArray> &blocks)
     return codes.join(QLatin1Char(','));
 }
 
+// The selected financial data of the person's EFILE document: its record count
+// ("" when none is filed) and the form codes of its records, in filing order.
+struct FiledSfd
+{
+    QString count;
+    QStringList records;   // the codes of each record, joined by "+"
+
+    explicit FiledSfd(IndividualTaxData &person)
+    {
+        CString text;
+        int counter = 0;
+        QMap<int, NetfileWrittenCode> codes;
+        NetfileGenObjParamStru c;
+        c.mode = 1;
+        c.outputKind = 0;
+        c.recordText = &text;
+        c.counter = &counter;
+        c.writtenCodes = &codes;
+        writeSelectedFinancialData(person, 1, c);
+        writeT2091FinancialData(person, 1, c);
+        const QRegularExpression countTag(QStringLiteral("<t1:SelectedFinancialDataRecordCount>(\\d+)<"));
+        count = countTag.match(text).captured(1);
+        const QRegularExpression record(QStringLiteral("<sfd:SelectedFinancialData>(.*?)</sfd:SelectedFinancialData>"));
+        for (auto it = record.globalMatch(text); it.hasNext();) {
+            QStringList lines;
+            const QRegularExpression line(QStringLiteral("<[a-z0-9]+:Line(\\d+)>"));
+            for (auto l = line.globalMatch(it.next().captured(1)); l.hasNext();)
+                lines << l.next().captured(1);
+            records << lines.join(QLatin1Char('+'));
+        }
+    }
+};
+
 } // namespace
 
 class TestBarcodeData : public QObject
@@ -119,6 +154,8 @@ private slots:
     void sfdBlocks();
     void sfdItems_data();
     void sfdItems();
+    void sfdAsFiled_data();
+    void sfdAsFiled();
     void entriesWithoutTheirObject();
     void lineEntries_data();
     void lineEntries();
@@ -201,6 +238,11 @@ void TestBarcodeData::t1Items_data()
     QTest::newRow("street with rural route")
         << "\"maritalStatus\":5,\"t1\":{\"Street\":\"12 Main St   \",\"RuralRoute\":\"4\"}" << 9 << 136
         << QByteArray("12 Main St RR 4").leftJustified(60, ' ');
+    // the street line as the filing document forms it ("5-12 Birch Ave"), then the
+    // second address field and the rural route
+    QTest::newRow("apartment, PO box and rural route")
+        << "\"maritalStatus\":5,\"t1\":{\"AptNo\":\"5\",\"Street\":\"12 Birch Ave\",\"POBox\":\"77\",\"RuralRoute\":\"4\"}"
+        << 9 << 136 << QByteArray("5-12 Birch Ave 77 RR 4").leftJustified(60, ' ');
     QTest::newRow("mailing province") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\"}" << 9 << 246 << QByteArray("ON");
     QTest::newRow("foreign address") << "\"maritalStatus\":5,\"t1\":{\"MailProvince\":\"ON\",\"ForeignMailing\":1}" << 9
                                      << 246 << QByteArray("  ");
@@ -288,9 +330,14 @@ void TestBarcodeData::sfdBlocks_data()
     const QString t2125 = QStringLiteral("{\"type\":125,\"fields\":{\"GrossIncome\":2000}}");
     QTest::newRow("T776 then T2125") << QStringLiteral("\"forms\":[%1,%2]").arg(t776, t2125) << 2 << "0101,0202";
     QTest::newRow("T2125 then T776") << QStringLiteral("\"forms\":[%2,%1]").arg(t776, t2125) << 2 << "0101,0202";
-    QTest::newRow("T777 beside T777S") << "\"forms\":[{\"type\":59},{\"type\":179}]" << 1 << "0107";
+    QTest::newRow("T777 beside T777S")
+        << "\"forms\":[{\"type\":59,\"fields\":{\"VehicleExpenses\":300}},"
+           "{\"type\":179}]"
+        << 1 << "0107";
     QTest::newRow("three forms: none")
-        << QStringLiteral("\"forms\":[%1,%2,{\"type\":59}]").arg(t776, t2125) << 0 << "";
+        << QStringLiteral("\"forms\":[%1,%2,{\"type\":59,\"fields\":{\"VehicleExpenses\":300}}]")
+               .arg(t776, t2125)
+        << 0 << "";
     QTest::newRow("T5013 business and fishing")
         << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1},{\"Kind\":4,\"IsSFD\":1}]}]" << 2 << "0102,0204";
     QTest::newRow("T5013 rental and farming")
@@ -300,7 +347,9 @@ void TestBarcodeData::sfdBlocks_data()
     QTest::newRow("T5013 row without statement")
         << "\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":0}]}]" << 0 << "";
     QTest::newRow("T2091 forms") << "\"forms\":[{\"type\":160},{\"type\":147}]" << 2 << "0112,0211";
-    QTest::newRow("TL2 only") << "\"forms\":[{\"type\":92}]" << 1 << "0108";
+    QTest::newRow("TL2 only")
+        << "\"forms\":[{\"type\":92,\"fields\":{\"Meals\":80,\"Deduction\":80}}]" << 1
+        << "0108";
     QTest::newRow("bankrupt: none")
         << QStringLiteral("\"t1\":{\"BankruptDate\":\"2024-06-30\"},\"forms\":[%1]").arg(t776) << 0 << "";
 }
@@ -395,6 +444,70 @@ void TestBarcodeData::sfdItems()
     const QByteArray record = barcodedecoder::decode(w.sfd.first()).record;
     QCOMPARE(record.size(), SFDBarcodeFixedData::kWidth);
     QCOMPARE(record.mid(position - 1, expected.size()), expected);
+}
+
+// The count filed (the document's and item 31), the document's records and the
+// barcode's blocks are the same records: every statement the document files, and
+// where there are at most two, the blocks of exactly those.
+void TestBarcodeData::sfdAsFiled_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<QString>("count");       // the document's, "" when none is filed
+    QTest::addColumn<int>("records");         // sfd:SelectedFinancialData records
+    QTest::addColumn<QByteArray>("item31");
+    QTest::addColumn<QString>("blocks");      // block number + form code of each block
+    QTest::addColumn<int>("selfEmployment");  // the eligibility's count: each statement, every T5013 row
+
+    const QString row = QStringLiteral("{\"Kind\":%1,\"IsSFD\":1,\"NetIncome\":1000,\"Share\":50}");
+    const QString rows = QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[%1]}]");
+    // four rows, each its own statement: business, farming, fishing, rental
+    QTest::newRow("T5013, four statement rows")
+        << rows.arg(QStringList{row.arg(0), row.arg(3), row.arg(4), row.arg(5)}.join(QLatin1Char(','))) << "04" << 4
+        << QByteArray("04") << "" << 4;
+    QTest::newRow("T5013, farming row alone") << rows.arg(row.arg(3)) << "01" << 1 << QByteArray("01") << "0105" << 1;
+    // a fifth statement row is not filed (the checks before filing name it)
+    QTest::newRow("T5013, five statement rows")
+        << rows.arg(QStringList{row.arg(0), row.arg(0), row.arg(0), row.arg(0), row.arg(2)}.join(QLatin1Char(',')))
+        << "04" << 4 << QByteArray("04") << "" << 5;
+    const QString t777 = QStringLiteral("{\"type\":59,\"fields\":{\"VehicleExpenses\":300}}");
+    QTest::newRow("T2125 and a T777 claimed on line 22900")
+        << QStringLiteral("\"forms\":[{\"type\":125,\"fields\":{\"GrossIncome\":9000}},%1]")
+               .arg(t777)
+        << "02" << 2 << QByteArray("02") << "0102,0207" << 1;
+    QTest::newRow("T777 alone, claimed") << QStringLiteral("\"forms\":[%1]").arg(t777)
+                                         << "01" << 1 << QByteArray("01") << "0107" << 0;
+    QTest::newRow("T777 not claimed") << "\"forms\":[{\"type\":59}]" << "" << 0 << QByteArray("00") << "" << 0;
+    // the T1163's statement has no barcode block: the barcode holds none rather than another set
+    QTest::newRow("T1163 and a T776")
+        << "\"forms\":[{\"type\":15},{\"type\":12,\"fields\":{\"GrossRents\":1000}}]" << "02" << 2
+        << QByteArray("02") << "" << 2;
+    // bankrupt: no statements, no count; the T2091 is filed and so is its block
+    QTest::newRow("bankrupt, T776 and T2091")
+        << "\"t1\":{\"BankruptDate\":\"2024-06-30\"},\"forms\":[{\"type\":12,\"fields\":{\"GrossRents\":1000}},"
+           "{\"type\":160}]"
+        << "" << 1 << QByteArray("00") << "0112" << 1;
+}
+
+void TestBarcodeData::sfdAsFiled()
+{
+    QFETCH(QString, members);
+    QFETCH(QString, count);
+    QFETCH(int, records);
+    QFETCH(QByteArray, item31);
+    QFETCH(QString, blocks);
+    QFETCH(int, selfEmployment);
+    std::unique_ptr<CReturnFile> file = built(QStringLiteral("\"maritalStatus\":5,") + members);
+    QVERIFY(file);
+    IndividualTaxData &person = *file->self();
+    const FiledSfd filed(person);
+    QCOMPARE(filed.count, count);
+    QCOMPARE(filed.records.size(), records);
+    const Written w(person);
+    QVERIFY(w.whole);
+    QCOMPARE(w.t1.mid(403, 2), item31);
+    QCOMPARE(sfdCodes(w.sfd), blocks);
+    QCOMPARE(w.sfdCount, int(w.sfd.size()));
+    QCOMPARE(person.countSelfEmploymentForms(), selfEmployment);
 }
 
 void TestBarcodeData::entriesWithoutTheirObject()

@@ -207,7 +207,8 @@ void TestCoupleChecks::singleReturn()
 {
     const QJsonObject description = QJsonDocument::fromJson(
         "{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\",\"sin\":\"130692544\","
-        "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":0,\"t1\":{\"30300\":2000}}]}").object();
+        "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":0,\"t1\":{\"30300\":2000,"
+        "\"Street\":\"12 Birch Ave\",\"City\":\"Ottawa\",\"MailProvince\":\"ON\",\"Postcode\":\"K1A 0B1\"}}]}").object();
     std::unique_ptr<CReturnFile> file = buildFile(description);
     QVERIFY(file);
     QList<ValidationMessageGroup *> groups;

@@ -17,16 +17,28 @@ namespace {
 constexpr int kCrossForm = 4;
 constexpr int kNetfile = 2;
 
-// The person of every case; the case's members replace or add keys.
+// The person of every case, with a whole mailing address; the case's members
+// replace or add keys, its T1 values those of the address.
 QJsonObject personReturn(const QString &members)
 {
     QJsonObject person = QJsonDocument::fromJson(
                              "{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\",\"sin\":\"130692544\","
-                             "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5}")
+                             "\"birthDate\":\"1980-04-12\",\"province\":9,\"maritalStatus\":5,"
+                             "\"t1\":{\"Street\":\"12 Birch Ave\",\"City\":\"Ottawa\",\"MailProvince\":\"ON\","
+                             "\"Postcode\":\"K1A 0B1\"}}")
                              .object();
     const QJsonObject extra = QJsonDocument::fromJson(("{" + members + "}").toUtf8()).object();
-    for (auto it = extra.begin(); it != extra.end(); ++it)
-        person.insert(it.key(), it.value());
+    for (auto it = extra.begin(); it != extra.end(); ++it) {
+        if (it.key() == QLatin1String("t1")) {
+            QJsonObject t1 = person.value(it.key()).toObject();
+            const QJsonObject given = it.value().toObject();
+            for (auto f = given.begin(); f != given.end(); ++f)
+                t1.insert(f.key(), f.value());
+            person.insert(it.key(), t1);
+        } else {
+            person.insert(it.key(), it.value());
+        }
+    }
     QJsonObject file;
     file.insert(QStringLiteral("persons"), QJsonArray{person});
     return file;

@@ -8,6 +8,7 @@
 #include "mydatastream.h"
 #include "personfixture.h"
 #include "returnbuilder.h"
+#include "taxdata_slip_t4.h"
 #include "taxdata_t1new.h"
 #include <QDir>
 #include <QJsonDocument>
@@ -89,6 +90,7 @@ private slots:
     void selectedFinancialData_data();
     void selectedFinancialData();
     void t1273Counted();
+    void reFileSnapshotNotFiled();
     void hasAnyFieldCode_data();
     void hasAnyFieldCode();
     void buildingLeavesReturnUnchanged_data();
@@ -197,9 +199,9 @@ void TestLineCodeRecords::edgeCases()
     }
 }
 
-// The count filed is the number of self-employment forms (each statement form
-// one, a T1273 two, a T5013 its statement rows), which the barcode's item 31
-// gives too; without one the business forms file nothing.
+// The count filed is the number of the records that follow it (each statement
+// form one, a T5013 each statement row, a T777 or TL2 when line 22900 claims it),
+// which the barcode's item 31 gives too; the T2091 records are not counted.
 void TestLineCodeRecords::selectedFinancialData_data()
 {
     QTest::addColumn<QString>("members");
@@ -211,14 +213,23 @@ void TestLineCodeRecords::selectedFinancialData_data()
     QTest::newRow("T777 without its T1 amount")
         << QStringLiteral("\"forms\":[{\"type\":59,\"fields\":{\"TotalExpenses\":300}}]") << 0 << 0 << 0;
     QTest::newRow("T777 alone, with its T1 amount")
-        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[%1]").arg(t777) << 0 << 0 << 0;
+        << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[%1]").arg(t777) << 1 << 1 << 0;
     QTest::newRow("TL2 alone, with the T1 amount")
         << QStringLiteral("\"t1\":{\"22900\":80},\"forms\":[{\"type\":92,\"fields\":{\"Meals\":80,\"Deduction\":80}}]")
-        << 0 << 0 << 0;
+        << 1 << 1 << 0;
     QTest::newRow("T2125 and a T777 with its T1 amount")
         << QStringLiteral("\"t1\":{\"22900\":300},\"forms\":[{\"type\":125,\"fields\":{\"GrossIncome\":9000}},%1]")
                .arg(t777)
-        << 1 << 2 << 0;
+        << 2 << 2 << 0;
+    // business, farming, fishing and rental rows: four statements, four counted
+    QTest::newRow("T5013 with four statement rows of each kind")
+        << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,\"NetIncome\":100},"
+                          "{\"Kind\":3,\"IsSFD\":1,\"NetIncome\":200},{\"Kind\":4,\"IsSFD\":1,\"NetIncome\":300},"
+                          "{\"Kind\":5,\"IsSFD\":1,\"NetIncome\":400}]}]")
+        << 4 << 4 << 0;
+    QTest::newRow("T5013 farming row alone")
+        << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":3,\"IsSFD\":1,\"NetIncome\":200}]}]")
+        << 1 << 1 << 0;
     QTest::newRow("T5013 with two statement rows")
         << QStringLiteral("\"forms\":[{\"type\":38,\"rows\":[{\"Kind\":0,\"IsSFD\":1,\"NetIncome\":5000,\"Share\":50},"
                           "{\"Kind\":1,\"IsSFD\":1,\"NetIncome\":-200,\"Share\":25},{\"Kind\":5,\"IsSFD\":0,\"NetIncome\":10}]}]")
@@ -252,16 +263,17 @@ void TestLineCodeRecords::selectedFinancialData()
                 .arg(count, 2, 10, QLatin1Char('0'));
         QVERIFY2(r.text.contains(filed), qPrintable(r.text));
     }
-    // the T777's record, filed only beside a statement form
-    const bool t777Filed = count > 0 && members.contains(QLatin1String("\"22900\":300"));
+    // the T777's record, filed when line 22900 claims it
+    const bool t777Filed = members.contains(QLatin1String("\"22900\":300"));
     QCOMPARE(int(r.text.count(QLatin1String("<t1:Line9368>"))), t777Filed ? 1 : 0);
     // the statements' codes stay in their records, out of the person's line codes
     for (int statementCode : {8141, 8299, 9368, 9369, 9970})
         QVERIFY(!r.codes.contains(statementCode));
 }
 
-// A T1273 counts twice among the self-employment forms, though its statement is
-// not among the records written.
+// A T1273 counts twice among the self-employment forms (the limit of the
+// eligibility rules), but its statement is not among the records written, so the
+// record count leaves it out.
 void TestLineCodeRecords::t1273Counted()
 {
     QVERIFY(m_fx.setUp());
@@ -272,11 +284,37 @@ void TestLineCodeRecords::t1273Counted()
         QVERIFY(p.addForm(109, 0, true, 0, false));
         QVERIFY(p.addForm(125, 0, true, 0, false));
         const Records r(p, 1, 0);
+        QCOMPARE(p.countSelfEmploymentForms(), 3);
         QCOMPARE(r.sfd, 1);
-        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>03</t1:SelectedFinancialDataRecordCount>")));
+        QVERIFY(r.text.contains(QLatin1String("<t1:SelectedFinancialDataRecordCount>01</t1:SelectedFinancialDataRecordCount>")));
         QCOMPARE(int(r.text.count(QLatin1String("<sfd:SelectedFinancialData>"))), 1);
     }
     m_fx.tearDown();   // the other tests use the program's plug-ins
+}
+
+// The Re-File snapshot keeps the result as first filed, for the Re-File change
+// rules only: the amended return files the current result and nothing of it.
+void TestLineCodeRecords::reFileSnapshotNotFiled()
+{
+    const QJsonObject description = readJson(QDir(QStringLiteral(BQ_RETURNS2024_DIR)).filePath(QStringLiteral("01-ontario-employee.json")));
+    std::unique_ptr<CReturnFile> file(returnbuilder::build(description));
+    QVERIFY(file);
+    returnbuilder::recalculate(*file);
+    IndividualTaxData &self = *file->self();
+    // filed with a balance owing of 83.21 (tax 9083.21, deducted 9000.00)
+    QVERIFY(qAbs(Records(self, 1, 2).amount(48500) - 83.21) < 0.005);
+    QCOMPARE(self.takeReFileSnapshot(), 0);
+    // more tax deducted typed: 9500.00 - 9083.21 = 416.79 refund, nothing owing
+    QCOMPARE(self.slips().count(), 1);
+    self.slips().at(0)->object->setAmount(TaxData_Slip_T4::F_Box22, 9500.0);
+    returnbuilder::recalculate(*file);
+
+    const Records filed(self, 1, 0);
+    QVERIFY2(filed.text.contains(QLatin1String("<t1:Line48400>416.79</t1:Line48400>")), qPrintable(filed.text));
+    QVERIFY2(!filed.text.contains(QLatin1String("Line48500")), qPrintable(filed.text));
+    const Records barcode(self, 1, 2);
+    QVERIFY(qAbs(barcode.amount(48400) - 416.79) < 0.005);
+    QVERIFY(!barcode.codes.contains(48500));
 }
 
 void TestLineCodeRecords::hasAnyFieldCode_data()

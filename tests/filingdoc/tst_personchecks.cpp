@@ -9,6 +9,7 @@
 #include "taxdata_t1new.h"
 #include "validationmessagegroup.h"
 #include <QDir>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <memory>
@@ -33,6 +34,10 @@ const char *const kDcn = "Enter the document control number (DCN) of this return
 const QString kMailingProvince =
     QStringLiteral("The province or territory of the mailing address on page 1 of T1 is \"%1\": enter its two-letter "
                    "code (AB, BC, MB, NB, NL, NS, NT, NU, ON, PE, QC, SK or YT).");
+const QString kMailingMissing =
+    QStringLiteral("The mailing address on page 1 of T1 has no %1: enter the whole address before filing.");
+const QString kForeignMissing =
+    QStringLiteral("The foreign mailing address on page 1 of T1 has no %1: enter the whole address before filing.");
 const char *const kT3Share = "There is a T3 slip which has sharing percentage set to 0. Please correct the sharing "
                              "percentage or remove the T3 slip.";
 const char *const kT5013Ids = "Please complete partnership ID and/or tax shelter ID in T5013 slip.";
@@ -40,13 +45,28 @@ const char *const kBeneficiaryT3 = "Tax beneficiary for deceased person requires
 const char *const kBeneficiaryAmount = "Tax beneficiary amount (Field 52080) must be more than $1.";
 const char *const kCannotCreate = "Brackenquill cannot create NETFILE/EFILE for this return file.";
 
+// A single person of Ontario with a whole Canadian mailing address; the T1 values
+// among the members replace those of the address.
 QJsonObject personReturn(const QString &members)
 {
     const QString text = QStringLiteral("{\"persons\":[{\"firstName\":\"Avery\",\"lastName\":\"Lindqvist\","
                                         "\"sin\":\"130692544\",\"birthDate\":\"1980-04-12\",\"province\":9,"
                                         "\"maritalStatus\":5%1}]}")
                              .arg(members.isEmpty() ? QString() : QStringLiteral(",") + members);
-    return QJsonDocument::fromJson(text.toUtf8()).object();
+    QJsonObject file = QJsonDocument::fromJson(text.toUtf8()).object();
+    QJsonArray persons = file.value(QStringLiteral("persons")).toArray();
+    QJsonObject person = persons.first().toObject();
+    QJsonObject t1{{QStringLiteral("Street"), QStringLiteral("12 Birch Ave")},
+                   {QStringLiteral("City"), QStringLiteral("Ottawa")},
+                   {QStringLiteral("MailProvince"), QStringLiteral("ON")},
+                   {QStringLiteral("Postcode"), QStringLiteral("K1A 0B1")}};
+    const QJsonObject given = person.value(QStringLiteral("t1")).toObject();
+    for (auto it = given.begin(); it != given.end(); ++it)
+        t1.insert(it.key(), it.value());
+    person.insert(QStringLiteral("t1"), t1);
+    persons.replace(0, person);
+    file.insert(QStringLiteral("persons"), persons);
+    return file;
 }
 
 QJsonObject readJson(const QString &path)
@@ -154,8 +174,31 @@ void TestPersonChecks::crossForm_data()
     QTest::newRow("mailing province code") << mailing.arg(QStringLiteral(" on "), QString()) << 2 << QString()
                                            << QString() << QStringList() << false;
     QTest::newRow("mailing province of a foreign address")
-        << mailing.arg(QStringLiteral("Ontario"), QStringLiteral(",\"ForeignMailing\":1")) << 2 << QString()
+        << mailing.arg(QStringLiteral("Ontario"), QStringLiteral(",\"ForeignMailing\":1,\"ForeignCountry\":\"FRA\""))
+        << 2 << QString() << QString() << QStringList() << false;
+    // what is missing of the address filed, in both editions
+    const QString address = QStringLiteral("\"t1\":{%1}");
+    const QString none = address.arg(QStringLiteral("\"Street\":\"\",\"City\":\" \",\"MailProvince\":\"\",\"Postcode\":\"\""));
+    QTest::newRow("no mailing address, NETFILE")
+        << none << 2 << QString() << QString() << QStringList{kMailingMissing.arg("street, city, province and postal code")}
+        << false;
+    QTest::newRow("no mailing address, EFILE")
+        << none + QStringLiteral(",") + t183 << 1 << id << password
+        << QStringList{kMailingMissing.arg("street, city, province and postal code")} << false;
+    QTest::newRow("empty mailing province") << address.arg(QStringLiteral("\"MailProvince\":\"  \"")) << 2 << QString()
+                                            << QString() << QStringList{kMailingMissing.arg("province")} << false;
+    QTest::newRow("postal code of signs only") << address.arg(QStringLiteral("\"Postcode\":\" - \"")) << 2 << QString()
+                                               << QString() << QStringList{kMailingMissing.arg("postal code")} << false;
+    QTest::newRow("PO box and rural route for a street")
+        << address.arg(QStringLiteral("\"Street\":\"\",\"POBox\":\"77\",\"RuralRoute\":\"4\"")) << 2 << QString()
         << QString() << QStringList() << false;
+    QTest::newRow("foreign address without country")
+        << address.arg(QStringLiteral("\"ForeignMailing\":1,\"MailProvince\":\"\",\"Postcode\":\"\"")) << 2
+        << QString() << QString() << QStringList{kForeignMissing.arg("country")} << false;
+    QTest::newRow("US address without state or ZIP code")
+        << address.arg(QStringLiteral("\"ForeignMailing\":1,\"ForeignCountry\":\"usa\",\"City\":\"\",\"Postcode\":\"\""))
+        << 1 << QString() << QString() << QStringList{kT183, kEFilerId, kEFilerPassword, kForeignMissing.arg("city, state and ZIP code")}
+        << true;
     QTest::newRow("Schedule 8 and RC381 not called for")
         << QStringLiteral("\"forms\":[{\"type\":150},{\"type\":148}]") << 2 << QString() << QString()
         << texts({"Schedule 8 is not needed, please remove it.", "Please remove form RC381, it's not needed."}) << false;

@@ -592,6 +592,11 @@ private slots:
                 installFilingDocServices();
             IndividualTaxData p(0, &m_fx.deps);
             p.addForm(1, 0, true, 0, false);
+            // the mailing address the checks before filing ask for
+            p.t1()->setText(TaxData_T1New::F_Street, QStringLiteral("12 Birch Ave"));
+            p.t1()->setText(TaxData_T1New::F_City, QStringLiteral("Ottawa"));
+            p.t1()->setText(TaxData_T1New::F_MailProvince, QStringLiteral("ON"));
+            p.t1()->setText(TaxData_T1New::F_Postcode, QStringLiteral("K1A 0B1"));
             QByteArray file;
             {
                 MyDataStream out(&file, true);

@@ -150,10 +150,18 @@ class TestFilingCommands : public QObject
         auto *r = new CReturnFile(0);
         r->applyNewReturnData(data);
         r->recalculate(0, nullptr);
-        // the preparer's control number of each return, on its T183
-        for (IndividualTaxData *p : {r->self(), r->spouse()})
+        // the preparer's control number of each return, on its T183, and the
+        // mailing address the wizard does not ask for
+        for (IndividualTaxData *p : {r->self(), r->spouse()}) {
             if (CTaxData_Form *t183 = p ? p->getForm(96, 0, false) : nullptr)
                 t183->setText(TaxData_T183New::F_DCN, QStringLiteral("00417"));
+            if (TaxData_T1New *t1 = p ? p->t1() : nullptr) {
+                t1->setText(TaxData_T1New::F_Street, QStringLiteral("12 Birch Ave"));
+                t1->setText(TaxData_T1New::F_City, QStringLiteral("Ottawa"));
+                t1->setText(TaxData_T1New::F_MailProvince, QStringLiteral("ON"));
+                t1->setText(TaxData_T1New::F_Postcode, QStringLiteral("K1A 0B1"));
+            }
+        }
         return r;
     }
 
@@ -515,23 +523,29 @@ private slots:
         QVERIFY(m_debugFileDuringDialog);
     }
 
-    // Yes to the multiple-year question marks the return; the Re-File mark skips
-    // the question and, with NoWarningMsg, the confirmations but not the amended question.
+    // Yes to the multiple-year question marks the return, No clears a mark left by an
+    // earlier Yes; the Re-File mark skips the question and, with NoWarningMsg, the
+    // confirmations but not the amended question.
     void filingQuestions_data()
     {
+        QTest::addColumn<bool>("markedBefore");
         QTest::addColumn<bool>("reFile");
         QTest::addColumn<bool>("noWarning");
         QTest::addColumn<int>("firstAnswer");
         QTest::addColumn<bool>("multipleYear");
         QTest::addColumn<bool>("dcnAsked");
         QTest::addColumn<bool>("amendedAsked");
-        QTest::newRow("multiple years, yes") << false << false << int(MsgButton::Yes) << true << true << false;
-        QTest::newRow("multiple years, no") << false << false << int(MsgButton::No) << false << true << false;
-        QTest::newRow("re-file, no warnings") << true << true << int(MsgButton::Yes) << false << false << true;
-        QTest::newRow("re-file") << true << false << int(MsgButton::Yes) << false << false << true;
+        QTest::newRow("multiple years, yes") << false << false << false << int(MsgButton::Yes) << true << true << false;
+        QTest::newRow("multiple years, no") << false << false << false << int(MsgButton::No) << false << true << false;
+        QTest::newRow("no after an earlier yes")
+            << true << false << false << int(MsgButton::No) << false << true << false;
+        QTest::newRow("yes again") << true << false << false << int(MsgButton::Yes) << true << true << false;
+        QTest::newRow("re-file, no warnings") << false << true << true << int(MsgButton::Yes) << false << false << true;
+        QTest::newRow("re-file") << false << true << false << int(MsgButton::Yes) << false << false << true;
     }
     void filingQuestions()
     {
+        QFETCH(bool, markedBefore);
         QFETCH(bool, reFile);
         QFETCH(bool, noWarning);
         QFETCH(int, firstAnswer);
@@ -540,6 +554,8 @@ private slots:
         QFETCH(bool, amendedAsked);
         config().NoWarningMsg = noWarning;
         QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("questions.r24")));
+        if (markedBefore)   // as an earlier filing answered Yes
+            QVERIFY(w->returnFile()->self()->setValue(3, true, 0));
         if (reFile)
             QCOMPARE(w->returnFile()->takeReFileSnapshot(), 0);
         m_messages.scriptAnswer(firstAnswer);

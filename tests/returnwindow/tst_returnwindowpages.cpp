@@ -8,6 +8,7 @@
 #include "ctaxdata_form.h"
 #include "datanewreturnbasic.h"
 #include "dlgchangeformorder.h"
+#include "filingdocservices.h"
 #include "folderview.h"
 #include "form_return.h"
 #include "formentry.h"
@@ -21,7 +22,9 @@
 #include "scrolltaxform.h"
 #include "tabwndapp.h"
 #include "taxdata_sch9.h"
+#include "taxdata_t1013new.h"
 #include "taxdata_t1new.h"
+#include "utils.h"
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -50,6 +53,7 @@ constexpr int kT2125 = 125;
 constexpr int kSchedule3 = 4;
 constexpr int kT776 = 12;
 constexpr int kT1135 = 101;
+constexpr int kT1013 = 117;
 constexpr int kT1Adj = 116;
 constexpr int kT5013Schedule = 38;
 constexpr int kRC381 = 148;
@@ -653,6 +657,48 @@ private slots:
             QCOMPARE(combo->currentText(), shown);
         else
             QCOMPARE(qobject_cast<QLineEdit *>(editor)->text(), shown);
+    }
+
+    // The T1013's level of authorization is the preparer's choice, 1 or 2: kept
+    // through the recalculation and filed as chosen.
+    void t1013LevelChosen()
+    {
+        installFilingDocServices();
+        Form_Return &w = window();
+        w.addFormOfType(kT1013);
+        BaseTaxPage *page = w.openPages().first();
+        auto *combo = qobject_cast<CT1ComboBox *>(page->editorFor(QStringLiteral("Level")));
+        QVERIFY(combo);
+        QVERIFY(combo->isEnabled());
+        QList<int> levels;
+        for (int i = 0; i < combo->count(); ++i)
+            levels << combo->itemData(i).toInt();
+        QCOMPARE(levels, (QList<int>{1, 2}));
+        QCOMPARE(combo->currentData().toInt(), 1);   // a new authorization starts at level 1
+        combo->SetCurSelData(2);
+        page->commitPage();
+        CTaxData_Form *t1013 = w.currentForm();
+        QCOMPARE(t1013->intValue(TaxData_T1013New::F_Level), 2);
+        file().recalculate(-1, nullptr);
+        QCOMPARE(t1013->intValue(TaxData_T1013New::F_Level), 2);
+        QCOMPARE(combo->currentData().toInt(), 2);
+
+        t1013->setText(TaxData_T1013New::F_RepId, QStringLiteral("A1B2C3D"));
+        t1013->setText(TaxData_T1013New::F_RepFirstName, QStringLiteral("Jo"));
+        t1013->setText(TaxData_T1013New::F_RepLastName, QStringLiteral("Tremblay"));
+        // signed today, for the CRA must receive it within six months
+        const QDate today = GetCurTime().date();
+        t1013->setDate(TaxData_T1013New::F_SignDate, today);
+        t1013->setDate(TaxData_T1013New::F_Expiry, today.addYears(2));
+        CT1AppConfig &config = TabWndApp::instance()->config();
+        const QString efiler = config.BusinessEFileNum;
+        config.BusinessEFileNum = QStringLiteral("X1234");
+        CString document;
+        const int built = file().buildT1013Xml(document);
+        config.BusinessEFileNum = efiler;
+        QCOMPARE(built, 0);
+        QVERIFY2(document.contains(QLatin1String("<tris:AuthorizationLevelCode>2</tris:AuthorizationLevelCode>")),
+                 qPrintable(document));
     }
 
     void schedule7RowsInTheFormsOrder()
