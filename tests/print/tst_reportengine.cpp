@@ -73,7 +73,7 @@ class TestReportEngine : public QObject
 private:
     QTemporaryDir m_dir;
     fixturebarcodes::Writer m_writer;
-    QString m_couple, m_selfEmployed;
+    QString m_couple, m_selfEmployed, m_senior;
     int m_t183Id = 0;
     int m_t4Id = 0;
     QStringList m_summaryKeys;   // the fields of the T1 summary, by their keys
@@ -139,9 +139,11 @@ private slots:
         IndividualTaxData::setFilingServices(&m_writer);
         m_couple = save(QStringLiteral("08-ontario-couple.json"), QStringLiteral("couple.r24"), true);
         m_selfEmployed = save(QStringLiteral("04-novascotia-selfemployed.json"), QStringLiteral("selfemployed.r24"), false);
+        m_senior = save(QStringLiteral("02-bc-senior.json"), QStringLiteral("senior.r24"), false);
         IndividualTaxData::setFilingServices(nullptr);
         QVERIFY(!m_couple.isEmpty());
         QVERIFY(!m_selfEmployed.isEmpty());
+        QVERIFY(!m_senior.isEmpty());
         QVERIFY(m_t183Id > 0);
     }
 
@@ -261,7 +263,7 @@ private slots:
                                              "50,000.00", "Document control number (DCN)", "AB123456",
                                              "Authorize the CRA to discuss this return with the filer", "Yes"};
         QTest::newRow("T4 slip") << 1 << "couple_T4_%1.pdf"
-                                 << QStringList{"Slip T4", "Box 14", "Employment income", "50,000.00", "Box 10",
+                                 << QStringList{"T4 - Statement of Remuneration Paid", "Box 14", "Employment income", "50,000.00", "Box 10",
                                                 "Province of employment", "Ontario"};
     }
     void selectedEntryAlone()
@@ -281,9 +283,25 @@ private slots:
         const QString text = pdfText(r.pdfNames.at(0));
         for (const QString &s : shown)
             QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
-        QVERIFY2(!text.contains(QLatin1String(category == 0 ? "Slip T4" : "T183")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String(category == 0 ? "Statement of Remuneration Paid" : "T183")),
+                 qPrintable(text));
         QVERIFY2(!text.contains(QLatin1String("ON428")), qPrintable(text));
         QCOMPARE(pdfText(whole.pdfNames.at(0)).toUtf8(), wholeText);
+    }
+
+    // A slip is headed by its own name and title, as the slip itself shows
+    // them, never by the program's name of its kind.
+    void slipsUnderTheirOwnNames()
+    {
+        const probe::Result r = print(m_senior, m_dir.filePath(QStringLiteral("senior")), 0, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        for (const char *heading : {"T4A(OAS) - Statement of Old Age Security",
+                                    "T4A(P) - Statement of Canada Pension Plan Benefits"})
+            QVERIFY2(text.contains(QLatin1String(heading)), qPrintable(QLatin1String(heading) + QStringLiteral(" missing in:\n") + text));
+        for (const char *name : {"T4A_OAS", "T4A_P", "Slip "})
+            QVERIFY2(!text.contains(QLatin1String(name)), qPrintable(text));
     }
 
     // The client copy and the result page name no field by its key: not the

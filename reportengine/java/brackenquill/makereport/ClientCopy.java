@@ -166,11 +166,21 @@ public class ClientCopy
             InfoFileItem info = TaxFormType.getFormTypeInfo(e.type);
             return info == null ? "Form " + e.type : info.strName + " - " + info.strTitle;
         }
-        if (e.category == ReturnEntry.SLIP) {
-            String name = FieldLayout.slipName(e.type);
-            return "Slip " + (name == null ? String.valueOf(e.type) : name.replaceFirst("^SLIP_", ""));
-        }
+        if (e.category == ReturnEntry.SLIP)
+            return slipHeading(e.type);
         return "Note";
+    }
+
+    // A slip under its own name and title: "T4A(OAS) - Statement of Old Age Security".
+    static String slipHeading(int type)
+    {
+        FieldLayout layout = FieldLayout.slip(type);
+        String name = layout == null ? "" : layout.name();
+        if (name.isEmpty()) {
+            String constant = FieldLayout.slipName(type);
+            return "Slip " + (constant == null ? String.valueOf(type) : constant.replaceFirst("^SLIP_", ""));
+        }
+        return layout.title().isEmpty() ? name : name + " - " + layout.title();
     }
 
     private FieldLayout layoutOf(ReturnEntry e)
