@@ -249,6 +249,56 @@ private slots:
         QVERIFY(!text.contains(QLatin1String("Dear Sam")));
     }
 
+    // A customised letter on disk that is not whole: the standard letter is
+    // printed in its place, and the copy with it.
+    void damagedLetterTemplateGivesTheStandardLetter()
+    {
+        QString error;
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/01-ontario-employee.json"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        std::unique_ptr<CReturnFile> other(returnbuilder::build(QJsonDocument::fromJson(f.readAll()).object(), &error));
+        QVERIFY(other);
+        const QString otherR24 = m_dir.filePath(QStringLiteral("damaged-letter.r24"));
+        QCOMPARE(other->save(otherR24, 1, &error), 0);
+        const QString pdfFolder = m_dir.filePath(QStringLiteral("damaged-pdf"));
+        const probe::Result made = print(otherR24, pdfFolder, 0, 0);
+        QCOMPARE(made.jobs, QList<int>({0}));
+        // cut short, then closed as if whole: the cross-references point past its end
+        const QByteArray whole = contents(made.pdfNames.at(0));
+        QFile letter(pdfFolder + QStringLiteral("/t1_clientletter_own.pdf"));
+        QVERIFY(letter.open(QIODevice::WriteOnly));
+        letter.write(whole.left(whole.size() - 300) + "\n%%EOF\n");
+        letter.close();
+
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("damaged-letter")), 0, 0x24, false, 0, 0,
+                                      pdfFolder);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY2(text.contains(QLatin1String("Dear Sam,")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Name: Sam Whitfield")));
+    }
+
+    // An output folder that does not exist yet is made, owner-only, with the
+    // folders above it that are missing.
+    void outputFolderNotYetMade()
+    {
+        const QString above = m_dir.filePath(QStringLiteral("made-by-the-engine"));
+        const QString out = above + QStringLiteral("/pdf");
+        const probe::Result r = probe::run({QStringLiteral("--set"),
+                                            QStringLiteral("JAVACLASSPATH=" BQ_BIN_DIR "/itext13.jar:" BQ_BIN_DIR "/mr.jar"),
+                                            QStringLiteral("--out"), out, QStringLiteral("--jobs"), QStringLiteral("1"),
+                                            m_couple});
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QCOMPARE(QFileInfo(r.pdfNames.at(0)).absolutePath(), QFileInfo(out).absoluteFilePath());
+        for (const QString &folder : {above, out}) {
+            struct stat st;
+            QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+            QCOMPARE(int(st.st_mode & 0777), 0700);
+        }
+    }
+
     // One entry printed alone shows its content as its page does (the T183 the
     // client signs: names, amounts, answers), under a file name of its own that
     // leaves the whole return's copy as it was.
@@ -445,8 +495,9 @@ private slots:
 
     // A print is owner-only from its creation (nothing makes it so afterwards:
     // the probe changes no mode, and the umask lets others read). One that fails
-    // part way, here on a client-letter template that is not a whole PDF, leaves
-    // the earlier PDF of the same name as it was, and nothing beside it.
+    // part way, here when the written PDF cannot take its place (a folder of
+    // files holds its name), leaves what stood there as it was, and nothing
+    // beside it.
     void failedPrintKeepsTheEarlierPdf()
     {
         ::umask(022);
@@ -457,19 +508,19 @@ private slots:
         struct stat st{};
         QCOMPARE(::stat(QFile::encodeName(pdf).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, mode_t(0600));
-        const QByteArray earlier = contents(pdf);
-        QVERIFY(earlier.startsWith("%PDF-"));
+        QVERIFY(contents(pdf).startsWith("%PDF-"));
 
-        const QString templateFolder = m_dir.filePath(QStringLiteral("damaged-template"));
-        QVERIFY(QDir().mkpath(templateFolder));
-        QFile damaged(templateFolder + QStringLiteral("/t1_clientletter_own.pdf"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        QVERIFY(damaged.write(earlier.left(earlier.size() / 2)) > 0);
-        damaged.close();
-        const probe::Result r = print(m_couple, out, 0, 0x24, false, 0, 0, templateFolder);
+        QVERIFY(QFile::remove(pdf));
+        QVERIFY(QDir().mkpath(pdf));
+        QFile kept(pdf + QStringLiteral("/kept.txt"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("in the way");
+        kept.close();
+        const probe::Result r = print(m_couple, out, 0, 0);
         QCOMPARE(r.jobs, QList<int>({-117}));
-        QCOMPARE(contents(pdf), earlier);
-        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("couple.pdf")});
+        QCOMPARE(contents(kept.fileName()), QByteArray("in the way"));
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("couple.pdf")});
     }
 
     void checkedJniStaysQuietOverFiftyPrints()

@@ -98,9 +98,8 @@ public class ClientCopy
 
     private void writeLetter(Document doc, PdfWriter writer) throws DocumentException, IOException
     {
-        File template = new File(job.pdfFolder, LETTER_TEMPLATE);
-        if (template.isFile()) {
-            PdfReader reader = new PdfReader(template.getPath());
+        PdfReader reader = openTemplate(new File(job.pdfFolder, LETTER_TEMPLATE));
+        if (reader != null) {
             PdfContentByte cb = writer.getDirectContent();
             for (int i = 1; i <= reader.getNumberOfPages(); ++i) {
                 PdfImportedPage page = writer.getImportedPage(reader, i);
@@ -111,6 +110,25 @@ public class ClientCopy
             doc.newPage();
             return;
         }
+        writeStandardLetter(doc);
+    }
+
+    // The preparer's own letter; null when there is none or it is damaged: the
+    // standard letter is printed then.
+    private static PdfReader openTemplate(File template)
+    {
+        if (!template.isFile() || !PdfCheck.isWhole(template))
+            return null;
+        try {
+            return new PdfReader(template.getPath());
+        } catch (IOException | RuntimeException e) {
+            System.err.println("report engine: " + template.getPath() + ": " + e);
+            return null;
+        }
+    }
+
+    private void writeStandardLetter(Document doc) throws DocumentException
+    {
         doc.add(text(new SimpleDateFormat("MMMM d, yyyy", Locale.CANADA).format(new Date()), body));
         doc.add(text(" ", body));
         doc.add(text(id.fullName(), body));
