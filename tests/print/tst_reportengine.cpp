@@ -38,9 +38,11 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString pdfText(const QString &pdf, int page = 0)
+QString pdfText(const QString &pdf, int page = 0, bool layout = false)
 {
     QStringList args;
+    if (layout)
+        args << QStringLiteral("-layout");
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
     return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-")));
@@ -178,7 +180,9 @@ private slots:
         QVERIFY(!pages.isEmpty());
         QList<QByteArray> decoded;
         static const QRegularExpression part(QStringLiteral("part (\\d+) of (\\d+)"));
-        for (int i = 0; i < pages.size(); ++i) {
+        // the first page is the return's identification and certification, without a symbol
+        QVERIFY(!part.match(pdfText(pdf, 1)).hasMatch());
+        for (int i = 1; i < pages.size(); ++i) {
             const QByteArray bytes = runTool(QStringLiteral("ZXingReader"),
                                              {QStringLiteral("-format"), QStringLiteral("PDF417"), QStringLiteral("-bytes"),
                                               out + QLatin1Char('/') + pages.at(i)});
@@ -189,8 +193,39 @@ private slots:
             else
                 decoded << bytes;
         }
-        QCOMPARE(pages.size() > stored.size(), continued);
+        QCOMPARE(pages.size() - 1 > stored.size(), continued);
         QCOMPARE(decoded, stored);
+    }
+
+    // The condensed print is signed and mailed: its first page carries the
+    // T1's identification and mailing address and the certification with the
+    // lines to sign, give a telephone number and date; the page has no symbol.
+    void condensedPrintFirstPage()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("condensed-first"));
+        const probe::Result r = print(m_couple, out, 1, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString pdf = r.pdfNames.at(0);
+        const QString first = pdfText(pdf, 1, true).simplified();   // a caption and its value on one line
+        for (const char *shown :
+             {"T1 Income Tax and Benefit Return 2024", "Identification", "First name Sam", "Last name Whitfield",
+              "Mailing address", "Social insurance number (SIN) 046 454 286", "Date of birth (YYYY/MM/DD)",
+              "Province or territory of residence on December 31, 2024", "Ontario", "Certification",
+              "I certify that the information given on this return and in any documents attached is correct, "
+              "complete, and fully discloses all of my income.",
+              "Sign here", "It is a serious offence to make a false return.", "Telephone", "Date"})
+            QVERIFY2(first.contains(QString::fromUtf8(shown)), qPrintable(QString::fromUtf8(shown) + QStringLiteral(" missing in:\n") + first));
+        QVERIFY2(first.contains(QStringLiteral("Trois-Rivi\u00e8res")), qPrintable(first));
+        QVERIFY(!first.contains(QLatin1String("part 1 of")));
+        runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                                             QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                             QStringLiteral("1"), pdf, out + QStringLiteral("/first")});
+        const QStringList pages = QDir(out).entryList({QStringLiteral("first*.png")}, QDir::Files);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(runTool(QStringLiteral("ZXingReader"), {QStringLiteral("-format"), QStringLiteral("PDF417"),
+                                                        QStringLiteral("-bytes"), out + QLatin1Char('/') + pages.first()})
+                    .isEmpty());
     }
 
     void clientCopy_data()
@@ -352,6 +387,36 @@ private slots:
             QVERIFY2(text.contains(QLatin1String(heading)), qPrintable(QLatin1String(heading) + QStringLiteral(" missing in:\n") + text));
         for (const char *name : {"T4A_OAS", "T4A_P", "Slip "})
             QVERIFY2(!text.contains(QLatin1String(name)), qPrintable(text));
+    }
+
+    // The T183 sent for e-signature carries what is signed: the taxpayer's and
+    // the electronic filer's declarations, each with its lines to sign and date.
+    void t183CarriesItsDeclarationsAndSignatureLines()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("t183-signed"));
+        const probe::Result r = print(m_couple, out, 0, 0, false, 0, m_t183Id);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0), 0, true);
+        const QString flowing = text.simplified();
+        for (const char *shown :
+             {"Declaration of the taxpayer",
+              "I declare that the information entered in this form is correct and complete",
+              "I authorize the electronic filer named in this form to file my 2024 income tax and benefit return "
+              "electronically.",
+              "Declaration of the electronic filer", "I declare that the return filed electronically is the one"})
+            QVERIFY2(flowing.contains(QLatin1String(shown)), qPrintable(QLatin1String(shown) + QStringLiteral(" missing in:\n") + text));
+        // each a line of its own, in the order they are signed
+        QStringList lines;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            if (line.trimmed().startsWith(QLatin1String("Taxpayer's signature"))
+                || line.trimmed().startsWith(QLatin1String("Preparer's signature"))
+                || line.trimmed() == QLatin1String("Date"))
+                lines << line.trimmed();
+        QCOMPARE(lines, (QStringList{"Taxpayer's signature", "Date", "Preparer's signature", "Date"}));
+        // a slip printed alone has none
+        const probe::Result slip = print(m_couple, out, 0, 0, false, 1, m_t4Id);
+        QVERIFY(!pdfText(slip.pdfNames.at(0)).contains(QLatin1String("Declaration of the taxpayer")));
     }
 
     // The client copy and the result page name no field by its key: not the

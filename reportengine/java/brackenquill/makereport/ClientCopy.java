@@ -30,6 +30,7 @@ public class ClientCopy
                             CATEGORY_RESULT = 99;
     static final String LETTER_TEMPLATE = "t1_clientletter_own.pdf";
     static final int T1_SUMMARY = 93;
+    static final int T183 = 96;
 
     private final ReportJob job;
     private final PersonData person;
@@ -226,7 +227,40 @@ public class ClientCopy
         }
         if (rows > 0)
             doc.add(table);
+        if (e.category == ReturnEntry.FORM && e.type == T183)
+            writeT183Declarations(doc, e);
         doc.add(text(" ", body));
+    }
+
+    static final String T183_TAXPAYER_DECLARATION =
+        "I declare that the information entered in this form is correct and complete, and that the return it "
+        + "describes fully discloses my income from all sources. I authorize the electronic filer named in this "
+        + "form to file my 2024 income tax and benefit return electronically. I understand that it is a serious "
+        + "offence to make a false return.";
+    static final String T183_FILER_DECLARATION =
+        "I declare that the return filed electronically is the one prepared from the information the taxpayer "
+        + "gave, as this form describes it, and that I will keep this form, signed by the taxpayer, for six years "
+        + "and give it to the Canada Revenue Agency on request.";
+
+    // What the T183 is signed for: the taxpayer's and the electronic filer's
+    // declarations, each with its lines to sign and date.
+    private void writeT183Declarations(Document doc, ReturnEntry t183) throws DocumentException
+    {
+        FieldLayout layout = FieldLayout.form(T183);
+        String preparer = layout == null ? "" : t183.fields.text(layout.indexOf("PreparerName")).trim();
+        String efileNumber = layout == null ? "" : t183.fields.text(layout.indexOf("EFileNumber")).trim();
+        doc.add(text(" ", body));
+        doc.add(text("Declaration of the taxpayer", heading));
+        doc.add(text(T183_TAXPAYER_DECLARATION, body));
+        doc.add(new SignatureLines(body).line("Taxpayer's signature", "").line("Date", "").table());
+        doc.add(text(" ", body));
+        doc.add(text("Declaration of the electronic filer", heading));
+        doc.add(text(T183_FILER_DECLARATION, body));
+        doc.add(new SignatureLines(body).line("Name of the electronic filer", preparer)
+                    .line("EFILE number", efileNumber)
+                    .line("Preparer's signature", "")
+                    .line("Date", "")
+                    .table());
     }
 
     // The values of the fields (list l's row when l >= 0) that a page shows, in
