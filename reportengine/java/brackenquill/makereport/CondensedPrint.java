@@ -66,7 +66,7 @@ public class CondensedPrint
             blocks.add(person.sfdBlocks.get(i));
             names.add("SFD barcode " + (i + 1));
         }
-        boolean first = true;   // the page after the first page is open already
+        boolean first = true;   // the first symbol goes on the page opened after the first page
         for (int b = 0; b < blocks.size(); ++b) {
             List<byte[]> parts = parts(blocks.get(b));
             for (int p = 0; p < parts.size(); ++p) {
