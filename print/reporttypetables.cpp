@@ -126,8 +126,10 @@ QString rowCaptionsLiteral(const CTaxData_Form &form, int list)
 
 // The client copy's captions of a data class, beside it as <class>Captions:
 // the labels, lines and S.I.N. marks the pages show, aligned with the class's
-// KEYS and ROW_KEYS, and the order in which the pages show the fields.
-void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, const QString &className)
+// KEYS and ROW_KEYS, the order in which the pages show the fields, and the
+// name and title a slip is printed under ("T4A(OAS)", empty for a form).
+void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, const QString &className,
+                       const SlipInfo *slip = nullptr)
 {
     const std::vector<FieldSpec> &specs = form.fieldTable().describedSpecs(form.kind(), form.formType());
     const bool captioned = findFormCaptions(form.kind(), form.formType()) != nullptr;
@@ -156,6 +158,9 @@ void writeCaptionClass(const CTaxData_Form &form, const QString &javaFolder, con
     array("boolean[]", "SIN", sins);
     array("int[]", "ORDER", order);
     array("String[][]", "ROW_CAPTIONS", rows);
+    s += QStringLiteral("    public static final String NAME = %1;\n    public static final String TITLE = %2;\n")
+             .arg(javaStringLiteral(slip ? QString::fromUtf8(slip->name) : QString()),
+                  javaStringLiteral(slip ? QString::fromUtf8(slip->title) : QString()));
     s += QStringLiteral("}\n");
     writeSource(javaFolder, className + QStringLiteral("Captions.java"), s);
 }
@@ -289,7 +294,8 @@ void writeSlipDataTypeJava()
             continue;
         const QString name = QString::fromUtf8(row.constName);
         if (slip->writeJavaClass(javaFolder, name, 0) == 0)
-            writeCaptionClass(*slip, javaFolder, name);
+            writeCaptionClass(*slip, javaFolder, name,
+                              row.type > 0 && row.type < kSlipTableSize ? &Global_Slips_Info[row.type] : nullptr);
         slip->writeXml(config("BFORM_XMLPATH"), name, name + QStringLiteral(".xml"), kFileVersion);
     }
     QString s = header("SlipDataType");

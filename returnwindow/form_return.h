@@ -16,6 +16,7 @@ struct PrintChoices;
 struct NetfileOutcome;
 class QFileInfo;
 class QItemSelection;
+class QJsonObject;
 class QLabel;
 class QSplitter;
 class QTabWidget;
@@ -136,8 +137,10 @@ public:
     void querySignatureStatus(int formType);
     void sendFormForESignature(int formType);
     // 100 downloaded, 0 current or none, 99/112 log-in, 106 query or download
-    // failed, 111 bad reply.
+    // failed, 111 bad reply. The folders are made (owner-only) when missing.
     int fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder);
+    // Why the last fetch of the client-letter template failed; empty after a success.
+    const QString &clientLetterFailure() const { return m_clientLetterFailure; }
 
     // ---- filing record (form_return_filingrecord.cpp)
     Result recordFiling(int formType, bool accepted, const QString &confirmation, const QString &message) override;
@@ -244,6 +247,8 @@ private:
     void recordFilingOutcome(const NetfileOutcome &outcome, int taxpayerId);
     // printing (form_return_print.cpp)
     void fetchClientLetterOnce();
+    int storeClientLetter(const QJsonObject &templateInfo, const QString &pdfPath, const QString &xmlPath);
+    void warnOfDamagedClientLetter();
     QString pdfOutputFolder() const;
     int runReportJob(int kind, int category, int formId, int mask, const QString &folder, CString &pdf);
     void offerAfterPrint(int formType, const QString &pdf);
@@ -264,6 +269,7 @@ private:
     CString m_folder;
     CString m_fileName;
     QString m_lastSaveError;
+    QString m_clientLetterFailure;
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

@@ -10,9 +10,11 @@
 #include "formtables.h"
 #include "messages.h"
 #include "pdfcheck.h"
+#include "privatefile.h"
 #include "qwebclient.h"
 #include "settingsseam.h"
 #include "taxdata_t183new.h"
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QDir>
@@ -119,17 +121,23 @@ QDateTime parseUtc(const QString &text)
 }
 
 // Writes url into a temporary file beside target; the temporary's path, or
-// empty when the download failed or its content is not what check accepts.
-QString downloadChecked(const QString &url, const QString &target, bool (*check)(const QString &))
+// empty (with why) when the download failed or its content is not what check
+// accepts.
+QString downloadChecked(const QString &url, const QString &target, bool (*check)(const QString &), QString &why)
 {
     const QString temporary = target + QStringLiteral(".download");
     QFile::remove(temporary);
     QWebClient client(url, false);
-    if (!client.download(temporary) || !check(temporary)) {
-        QFile::remove(temporary);
-        return QString();
-    }
-    return temporary;
+    const bool downloaded = client.download(temporary);
+    if (downloaded && check(temporary))
+        return temporary;
+    why = downloaded ? QCoreApplication::translate("Form_Return", "%1 came incomplete or damaged")
+                           .arg(QFileInfo(target).fileName())
+                     : QCoreApplication::translate("Form_Return", "%1 could not be downloaded (%2)")
+                           .arg(QFileInfo(target).fileName(),
+                                client.errorText().isEmpty() ? QStringLiteral("no answer") : client.errorText());
+    QFile::remove(temporary);
+    return QString();
 }
 
 bool isXml(const QString &path)
@@ -376,6 +384,7 @@ void Form_Return::sendFormForESignature(int formType)
 int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QString &xmlFolder)
 {
     qInfo("fetchCustomizedClientLetter");
+    m_clientLetterFailure.clear();
     QString token;
     const int login = loginVantrel(token);
     if (login != 0) {
@@ -389,12 +398,17 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     client.addQueryItem(QStringLiteral("version_info_only"), QStringLiteral("0"));
     QString reply;
     const QByteArray bearer = token.toUtf8();
-    if (!client.post(reply, bearer.constData(), "Bearer"))
+    if (!client.post(reply, bearer.constData(), "Bearer")) {
+        m_clientLetterFailure = tr("the service did not answer the request for it (%1)")
+                                    .arg(client.errorText().isEmpty() ? QStringLiteral("no answer") : client.errorText());
         return 106;
+    }
     bool isObject = false;
     const QJsonObject object = replyObject(reply, &isObject);
-    if (!isObject || !object.value(QStringLiteral("success")).toBool(false))
+    if (!isObject || !object.value(QStringLiteral("success")).toBool(false)) {
+        m_clientLetterFailure = tr("the service's answer could not be read");
         return 111;
+    }
     const QJsonArray data = object.value(QStringLiteral("data")).toArray();
     if (data.isEmpty())
         return 0;
@@ -407,11 +421,28 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     if (stored >= version && isWholePdfFile(pdfPath))
         return 0;
     qInfo().noquote() << "tempVer:" << version;
-    const QString pdfTemp = downloadChecked(first.value(QStringLiteral("template_pdf_url")).toString(), pdfPath,
-                                            isWholePdfFile);
+    const int result = storeClientLetter(first, pdfPath, xmlPath);
+    if (result == 100)
+        settingsSource()->setUserInt(QStringLiteral("CustomizedClientLetter_Ver"), version);
+    return result;
+}
+
+// Downloads the template's PDF and XML beside their places and puts them in
+// place only when both came whole: 100, or 106 with why.
+int Form_Return::storeClientLetter(const QJsonObject &templateInfo, const QString &pdfPath, const QString &xmlPath)
+{
+    for (const QString &folder : {QFileInfo(pdfPath).path(), QFileInfo(xmlPath).path()}) {
+        if (!makePrivateFolder(folder)) {
+            m_clientLetterFailure = tr("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+            return 106;
+        }
+    }
+    const QString pdfTemp = downloadChecked(templateInfo.value(QStringLiteral("template_pdf_url")).toString(), pdfPath,
+                                            isWholePdfFile, m_clientLetterFailure);
     if (pdfTemp.isEmpty())
         return 106;
-    const QString xmlTemp = downloadChecked(first.value(QStringLiteral("template_xml_url")).toString(), xmlPath, isXml);
+    const QString xmlTemp = downloadChecked(templateInfo.value(QStringLiteral("template_xml_url")).toString(), xmlPath,
+                                            isXml, m_clientLetterFailure);
     if (xmlTemp.isEmpty()) {
         QFile::remove(pdfTemp);
         return 106;
@@ -419,12 +450,13 @@ int Form_Return::fetchCustomizedClientLetter(const QString &pdfFolder, const QSt
     if (!replaceByRename(pdfTemp, pdfPath)) {
         QFile::remove(pdfTemp);
         QFile::remove(xmlTemp);
+        m_clientLetterFailure = tr("%1 cannot be replaced").arg(QDir::toNativeSeparators(pdfPath));
         return 106;
     }
     if (!replaceByRename(xmlTemp, xmlPath)) {
         QFile::remove(xmlTemp);
+        m_clientLetterFailure = tr("%1 cannot be replaced").arg(QDir::toNativeSeparators(xmlPath));
         return 106;
     }
-    settingsSource()->setUserInt(QStringLiteral("CustomizedClientLetter_Ver"), version);
     return 100;
 }

@@ -3,6 +3,7 @@
 #include "waitcursor.h"
 #include "cjsonhelper.h"
 #include "formtables.h"
+#include "messages.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
 #include <QApplication>
@@ -67,9 +68,11 @@ FilingRecorder::Result Form_Return::recordFiling(int formType, bool accepted, co
         return {};
     const QString email = app->config().VantrelEmail;
     const QString password = app->config().VantrelPswd;
-    if (email.isEmpty() || password.isEmpty())
+    if (email.isEmpty() || password.isEmpty()) {
+        gMsgInformation(tr("Enter Vantrel points email/password in preference, they are used for filing report."));
         return {-1, tr("The filing record was not sent to the e-signature service: its email and password are not "
                        "set in the preferences.")};
+    }
 
     WaitCursor wait;
     CString sin, name, phone;

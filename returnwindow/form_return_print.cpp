@@ -8,6 +8,7 @@
 #include "folderview.h"
 #include "form_return.h"
 #include "messages.h"
+#include "pdfcheck.h"
 #include "printchoices.h"
 #include "privatefile.h"
 #include "reporttypetables.h"
@@ -96,6 +97,8 @@ void Form_Return::printWithOptions()
         return;
     }
     fetchClientLetterOnce();
+    if (choices.clientLetter == 1)
+        warnOfDamagedClientLetter();
     int category = 0, type = 0, formId = 0;
     // a form, a slip or a note is printed by its entry's id; a section has none
     if (choices.currentFormOnly)
@@ -110,9 +113,33 @@ void Form_Return::fetchClientLetterOnce()
 {
     if (!config().CustomizedClientLetter || g_clientLetterFetched)
         return;
-    if (fetchCustomizedClientLetter(config().PDFPATH, config().XMLPATH) == 100)
-        gMsgInformation(tr("Customized client letter is deployed!"), this);
     g_clientLetterFetched = true;
+    const int result = fetchCustomizedClientLetter(config().PDFPATH, config().XMLPATH);
+    if (result == 100)
+        gMsgInformation(tr("Customized client letter is deployed!"), this);
+    else if (!clientLetterFailure().isEmpty())   // a failed log-in has said why itself
+        gMsgInformation(tr("The customized client letter was not downloaded: %1.").arg(clientLetterFailure()), this);
+}
+
+// A template on disk that is not whole is not printed: the engine prints the
+// standard letter, and the template is fetched again at the next print.
+void Form_Return::warnOfDamagedClientLetter()
+{
+    const QString path = QString(config().PDFPATH) + QDir::separator() + QStringLiteral("t1_clientletter_own.pdf");
+    if (!QFileInfo::exists(path) || isWholePdfFile(path))
+        return;
+    const QString shown = QDir::toNativeSeparators(path);
+    if (!config().CustomizedClientLetter) {
+        gMsgInformation(tr("The customized client letter %1 is damaged: the standard client letter is printed.")
+                            .arg(shown),
+                        this);
+        return;
+    }
+    g_clientLetterFetched = false;
+    gMsgInformation(tr("The customized client letter %1 is damaged: the standard client letter is printed, and the "
+                       "customized one will be downloaded again at the next print.")
+                        .arg(shown),
+                    this);
 }
 
 int Form_Return::printReturn(int kind, int category, int formType, int formId, int mask, CString *pdfPath)

@@ -3,6 +3,7 @@
 #include "cryptocoding.h"
 #include "mytixmlhandle.h"
 #include "noataxdataoneperson.h"
+#include "rawxmllayout.h"
 #include "tddconfig.h"
 #include "tddlogfile.h"
 #include "tddprogresssink.h"
@@ -110,8 +111,8 @@ TiXmlElement *childAt(TiXmlNode *parent, int index)
 
 // The whole reply with only the one item kept among the items: a copy of the
 // document, the other items removed, printed.
-std::string noaItemDocument(const TiXmlDocument &doc, const TiXmlElement *firstItem, size_t itemCount,
-                            size_t keep)
+std::string printedItemDocument(const TiXmlDocument &doc, const TiXmlElement *firstItem, size_t itemCount,
+                                size_t keep)
 {
     // the container's path of child indices from the root element
     std::vector<int> path;
@@ -131,6 +132,61 @@ std::string noaItemDocument(const TiXmlDocument &doc, const TiXmlElement *firstI
     for (TiXmlElement *d : drop)
         container->RemoveChild(d);
     return printDocumentToString(copy);
+}
+
+// The element's place in document order among all the elements; -1 when it is not there.
+int documentIndex(const TiXmlNode *node, const TiXmlElement *target, int &counted)
+{
+    for (const TiXmlElement *e = node->FirstChildElement(); e; e = e->NextSiblingElement()) {
+        if (e == target)
+            return counted;
+        ++counted;
+        const int found = documentIndex(e, target, counted);
+        if (found >= 0)
+            return found;
+    }
+    return -1;
+}
+
+// The items' places in the reply's text: the first item's element and the
+// elements after it beside it, as many as the parsed items and of the same
+// names. Empty when they do not match.
+std::vector<const RawXmlLayout::Element *> itemPlaces(const RawXmlLayout &layout, int first,
+                                                      const std::vector<TiXmlElement *> &items)
+{
+    std::vector<const RawXmlLayout::Element *> places;
+    if (first < 0 || size_t(first) >= layout.elements.size())
+        return places;
+    const int parent = layout.elements[size_t(first)].parent;
+    for (size_t n = size_t(first); n < layout.elements.size() && places.size() < items.size(); ++n) {
+        const RawXmlLayout::Element &e = layout.elements[n];
+        if (e.parent != parent)
+            continue;
+        if (e.name != items[places.size()]->ValueStr())
+            return {};
+        places.push_back(&e);
+    }
+    if (places.size() != items.size())
+        places.clear();
+    return places;
+}
+
+// The whole reply with only the one item kept among the items, every byte of
+// the reply as it came but those of the other items; the printed copy when the
+// items cannot be found in the reply's text.
+std::string noaItemDocument(const std::string &reply, const TiXmlDocument &doc,
+                            const std::vector<TiXmlElement *> &items, size_t keep)
+{
+    RawXmlLayout layout;
+    int counted = 0;
+    const int first = documentIndex(&doc, items.front(), counted);
+    const std::vector<const RawXmlLayout::Element *> places =
+        layout.scan(reply) ? itemPlaces(layout, first, items) : std::vector<const RawXmlLayout::Element *>();
+    if (places.empty())
+        return printedItemDocument(doc, items.front(), items.size(), keep);
+    const RawXmlLayout::Element &kept = *places[keep];
+    return reply.substr(0, places.front()->start) + reply.substr(kept.start, kept.end - kept.start)
+           + reply.substr(places.back()->end);
 }
 } // namespace
 
@@ -262,7 +318,7 @@ int TddWebService::parseNoaResponse(FILE *log, const std::string &reply)
             if (m_sink)
                 m_sink->addNoaMessage(sin, CString(text));
         }
-        std::string itemDocument = noaItemDocument(doc, items.front(), items.size(), i);
+        std::string itemDocument = noaItemDocument(reply, doc, items, i);
         const int saved = record.saveToDatabase(connection.database(), log, sin.c_str(), itemDocument);
         const std::string masked = maskSinForLog(sin);
         if (saved == 1) {

@@ -2,6 +2,7 @@
 #include "mytixmlhandle.h"
 #include "privatefile.h"
 #include "qwebclient.h"
+#include "rawxmllayout.h"
 #include "settingsseam.h"
 #include "tddstorage.h"
 #include "textandtime.h"
@@ -13,6 +14,7 @@
 #include <QSqlQuery>
 #include <QThread>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <strings.h>
@@ -41,19 +43,6 @@ void logText(FILE *log, const std::string &text)
 
 // ---- masking ----
 
-std::string localName(const char *name)
-{
-    const char *colon = std::strrchr(name, ':');
-    return colon ? std::string(colon + 1) : std::string(name);
-}
-
-void setOnlyText(TiXmlElement *e, const std::string &text)
-{
-    e->Clear();
-    TiXmlText t(text.c_str());
-    e->InsertEndChild(t);
-}
-
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -64,18 +53,47 @@ bool isWordChar(char c)
     return isDigit(c) || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The separator of the S.I.N.'s groups at i: a dash, a dot or a run of blanks
+// (a line end too); empty when none stands there.
+std::string separatorAt(const std::string &text, size_t i)
+{
+    if (i >= text.size())
+        return std::string();
+    if (text[i] == '-' || text[i] == '.')
+        return text.substr(i, 1);
+    size_t end = i;
+    while (end < text.size() && isBlank(text[end]))
+        ++end;
+    return text.substr(i, end - i);
+}
+
+bool sameSeparator(const std::string &a, const std::string &b)
+{
+    return a == b || (!a.empty() && !b.empty() && isBlank(a[0]) && isBlank(b[0]));
+}
+
 // The S.I.N.'s digits as written in text starting at pos: the nine digits
-// together or in groups of three split by one blank, dash or dot (the same
-// twice). Answers the length matched, 0 when none.
+// together or in groups of three split by the same separator twice. Answers
+// the length matched, 0 when none.
 size_t sinAt(const std::string &text, size_t pos, const std::string &digits)
 {
     size_t i = pos;
-    char separator = 0;
+    std::string separator;
     for (size_t d = 0; d < digits.size(); ++d) {
-        if (d == 3 && i < text.size() && (text[i] == ' ' || text[i] == '-' || text[i] == '.'))
-            separator = text[i++];
-        else if (d == 6 && separator != 0 && !(i < text.size() && text[i++] == separator))
-            return 0;
+        if (d == 3) {
+            separator = separatorAt(text, i);
+            i += separator.size();
+        } else if (d == 6 && !separator.empty()) {
+            const std::string second = separatorAt(text, i);
+            if (!sameSeparator(separator, second))
+                return 0;
+            i += second.size();
+        }
         if (i >= text.size() || text[i] != digits[d])
             return 0;
         ++i;
@@ -118,9 +136,9 @@ bool maskSinRuns(std::string &text, const std::string &digits, const std::string
 // number (which holds the taxpayer's) or a social insurance number.
 enum class SinElement { None, AccountNumber, Sin };
 
-SinElement sinElementOf(const char *name)
+SinElement sinElementOf(const std::string &name)
 {
-    const std::string local = localName(name);
+    const std::string local = RawXmlLayout::localName(name);
     if (local == "MaskedAccountNumber")
         return SinElement::AccountNumber;
     static const std::string sinName = "SocialInsuranceNumber";
@@ -129,36 +147,69 @@ SinElement sinElementOf(const char *name)
     return endsInSin || strcasecmp(local.c_str(), "SIN") == 0 ? SinElement::Sin : SinElement::None;
 }
 
-void maskNode(TiXmlNode *node, const std::string &digits, const std::string &masked)
+// The value of an element of text only, without the blanks around it:
+// [from, to). False for an empty element, one with elements, comments or
+// sections inside (their text is masked where the S.I.N. stands).
+bool valueRange(const std::string &xml, const RawXmlLayout::Element &e, size_t &from, size_t &to)
 {
-    for (TiXmlNode *c = node->FirstChild(); c; c = c->NextSibling()) {
-        if (TiXmlElement *e = c->ToElement()) {
-            for (TiXmlAttribute *a = e->FirstAttribute(); a; a = a->Next()) {
-                std::string value = a->ValueStr();
-                if (maskSinRuns(value, digits, masked))
-                    a->SetValue(value.c_str());
-            }
-            switch (sinElementOf(e->Value())) {
-            case SinElement::AccountNumber:
-                setOnlyText(e, masked);
-                continue;
-            case SinElement::Sin:
-                // whoever's it is (a spouse's too), shown as the taxpayer's is
-                if (e->GetText() && !sinDigits(e->GetText()).empty()) {
-                    setOnlyText(e, NOATaxDataOnePerson::makeMaskedSin(e->GetText()));
-                    continue;
-                }
-                break;
-            case SinElement::None:
-                break;
-            }
-            maskNode(e, digits, masked);
-        } else if (c->ToText() || c->ToComment()) {
-            std::string value = c->ValueStr();
-            if (maskSinRuns(value, digits, masked))
-                c->SetValue(value.c_str());
-        }
+    if (e.selfClosing || e.hasChildElements)
+        return false;
+    from = e.contentStart;
+    to = e.contentEnd;
+    const size_t markup = xml.find('<', from);
+    if (markup != std::string::npos && markup < to)
+        return false;
+    while (from < to && isBlank(xml[from]))
+        ++from;
+    while (to > from && isBlank(xml[to - 1]))
+        --to;
+    return from < to;
+}
+
+// What replaces a S.I.N. element's value: the account number always becomes
+// the masked S.I.N.; a social insurance number (a spouse's too) its own masked
+// form, unless it is masked already. Empty: the value stays.
+std::string maskedValue(SinElement kind, const std::string &raw, const std::string &masked)
+{
+    if (kind == SinElement::AccountNumber)
+        return masked;
+    const std::string value = RawXmlLayout::resolveReferences(raw);
+    return sinDigits(value).size() > 4 ? NOATaxDataOnePerson::makeMaskedSin(value) : std::string();
+}
+
+struct Edit
+{
+    size_t at;
+    size_t length;
+    std::string text;
+};
+
+// The replacements that mask the S.I.N., last in the text first.
+std::vector<Edit> maskingEdits(const std::string &xml, const RawXmlLayout &layout, const std::string &digits,
+                               const std::string &masked)
+{
+    std::vector<Edit> edits;
+    std::vector<bool> replaced(layout.elements.size(), false);
+    for (size_t n = 0; n < layout.elements.size(); ++n) {
+        const SinElement kind = sinElementOf(layout.elements[n].name);
+        size_t from = 0, to = 0;
+        if (kind == SinElement::None || !valueRange(xml, layout.elements[n], from, to))
+            continue;
+        const std::string value = maskedValue(kind, xml.substr(from, to - from), masked);
+        if (value.empty())
+            continue;
+        edits.push_back({from, to - from, value});
+        replaced[n] = true;
     }
+    for (const RawXmlLayout::Piece &p : layout.pieces) {
+        if (p.kind == RawXmlLayout::PieceKind::Text && p.element >= 0 && replaced[size_t(p.element)])
+            continue;
+        std::string value = xml.substr(p.at, p.length);
+        if (maskSinRuns(value, digits, masked))
+            edits.push_back({p.at, p.length, value});
+    }
+    std::sort(edits.begin(), edits.end(), [](const Edit &a, const Edit &b) { return a.at > b.at; });
+    return edits;
 }
 
 // True when the S.I.N. still stands on its own somewhere in text.
@@ -166,6 +217,14 @@ bool holdsSin(const std::string &text, const std::string &digits)
 {
     std::string copy = text;
     return maskSinRuns(copy, digits, std::string("x"));
+}
+
+// True when the XML does not read, or its values (references resolved) still
+// hold the S.I.N. somewhere.
+bool xmlHoldsSin(const std::string &xml, const std::string &digits)
+{
+    TiXmlDocument doc;
+    return !parseXmlText(doc, xml) || holdsSin(printDocumentToString(doc), digits);
 }
 
 // ---- the wait cursor on the application's thread ----
@@ -253,13 +312,15 @@ bool NOATaxDataOnePerson::maskSinInXml(std::string &xml, const std::string &digi
     if (digits.size() != 9)
         return false;
     TiXmlDocument doc;
-    if (!parseXmlText(doc, xml))
+    RawXmlLayout layout;
+    if (!parseXmlText(doc, xml) || !layout.scan(xml))
         return false;
-    maskNode(&doc, digits, masked);
-    std::string printed = printDocumentToString(doc);
-    if (holdsSin(printed, digits))
+    std::string result = xml;
+    for (const Edit &edit : maskingEdits(xml, layout, digits, masked))
+        result.replace(edit.at, edit.length, edit.text);
+    if (xmlHoldsSin(result, digits))
         return false;
-    xml.swap(printed);
+    xml.swap(result);
     return true;
 }
 

@@ -32,16 +32,17 @@ public:
     // gives "xxxxx4286"); a S.I.N. of other length has its first five digits
     // (or all) replaced.
     static std::string makeMaskedSin(const std::string &sin);
-    // Replaces the content of every element whose local name is
-    // MaskedAccountNumber with masked, that of a social insurance number
-    // element (a name ending in SocialInsuranceNumber, or SIN) with its own
-    // masked form, and the S.I.N. where it stands as a value of its own in a
-    // text, comment or attribute (nine digits, or three groups of three split
-    // by a blank, dash or dot, no letter or digit touching it) with masked.
-    // A number or code that merely holds the nine digits (an amount with
-    // cents, an account number) is not the S.I.N. and stays. False (xml
-    // unchanged) when the XML does not parse or the S.I.N. still stands on
-    // its own in the printed result.
+    // Masks the S.I.N. in the XML text where it stands and keeps every other
+    // byte as it came. The value of every element whose local name is
+    // MaskedAccountNumber becomes masked; that of a social insurance number
+    // element (a name ending in SocialInsuranceNumber, or SIN) its own masked
+    // form; and the S.I.N. where it stands as a value of its own in a text,
+    // comment, section or attribute (nine digits, or three groups of three
+    // split by a dash, a dot or blanks, no letter or digit touching it) becomes
+    // masked. A number or code that merely holds the nine digits (an amount
+    // with cents, an account number) is not the S.I.N. and stays. False (xml
+    // unchanged) when the XML does not read or its values would still hold
+    // the S.I.N.
     static bool maskSinInXml(std::string &xml, const std::string &sinDigits, const std::string &masked);
     // The page's file: "noa2024_<masked S.I.N.>_<taxpayer id>.html" in the notice folder.
     QString pagePath(int taxpayerDbId) const;

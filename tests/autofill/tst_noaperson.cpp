@@ -229,6 +229,53 @@ private slots:
         QVERIFY2(!result.contains(absent), qPrintable(result));
     }
 
+    // Only the S.I.N.'s characters change: every other byte of the notice is
+    // stored and sent as it came (blanks under xml:space="preserve", the
+    // indentation and line ends, empty elements, references, quotes).
+    void maskingKeepsEveryOtherByte()
+    {
+        const std::string item =
+            "<ns2:NoticeOfAssessmentItem xmlns:ns2='urn:example:noa'>\r\n"
+            "\t<ns2:IndividualTaxpayerIdentifier>id-046</ns2:IndividualTaxpayerIdentifier>\r\n"
+            "    <ns2:T1Notice>\n"
+            "      <ns2:MaskedAccountNumber>\n        046454286\n      </ns2:MaskedAccountNumber>\n"
+            "      <ns2:Line xml:space=\"preserve\">Balance  owing:\n  $1,234.00</ns2:Line>\n"
+            "      <ns2:Holder   sin = '046 454 286' >Anne &amp; Luc &#x20AC;&#233; &lt;T&gt;</ns2:Holder>\n"
+            "      <ns2:Empty></ns2:Empty><ns2:Closed/><ns2:Spaced />\n"
+            "      <!-- SIN 046-454-286 on file -->\n"
+            "      <ns2:Note><![CDATA[SIN 046454286 <kept>]]></ns2:Note>\n"
+            "      <ns2:SpouseSocialInsuranceNumber>130&#54;92544</ns2:SpouseSocialInsuranceNumber>\n"
+            "    </ns2:T1Notice>\n"
+            "</ns2:NoticeOfAssessmentItem>\n";
+        // by hand: the account number's value, the attribute, the comment and the
+        // section hold xxxxx4286 in place of the S.I.N.; the spouse's number
+        // (130 6 92544 once its reference is read) its own xxxxx2544
+        const std::string expected =
+            "<ns2:NoticeOfAssessmentItem xmlns:ns2='urn:example:noa'>\r\n"
+            "\t<ns2:IndividualTaxpayerIdentifier>id-046</ns2:IndividualTaxpayerIdentifier>\r\n"
+            "    <ns2:T1Notice>\n"
+            "      <ns2:MaskedAccountNumber>\n        xxxxx4286\n      </ns2:MaskedAccountNumber>\n"
+            "      <ns2:Line xml:space=\"preserve\">Balance  owing:\n  $1,234.00</ns2:Line>\n"
+            "      <ns2:Holder   sin = 'xxxxx4286' >Anne &amp; Luc &#x20AC;&#233; &lt;T&gt;</ns2:Holder>\n"
+            "      <ns2:Empty></ns2:Empty><ns2:Closed/><ns2:Spaced />\n"
+            "      <!-- SIN xxxxx4286 on file -->\n"
+            "      <ns2:Note><![CDATA[SIN xxxxx4286 <kept>]]></ns2:Note>\n"
+            "      <ns2:SpouseSocialInsuranceNumber>xxxxx2544</ns2:SpouseSocialInsuranceNumber>\n"
+            "    </ns2:T1Notice>\n"
+            "</ns2:NoticeOfAssessmentItem>\n";
+        std::string masked = item;
+        QVERIFY(NOATaxDataOnePerson::maskSinInXml(masked, "046454286", "xxxxx4286"));
+        QCOMPARE(QByteArray::fromStdString(masked), QByteArray::fromStdString(expected));
+
+        // what is stored and what the transformation service gets
+        const std::string document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + item;
+        std::string xml = document;
+        QCOMPARE(save(xml, "046454286"), 1);
+        const QString stored = text(QStringLiteral("select data1 from tb_taxnoa where uid=%1").arg(idOf("046454286")));
+        QCOMPARE(stored.toUtf8(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n" + QByteArray::fromStdString(expected));
+        QCOMPARE(sentXml(), QStringList(stored));
+    }
+
     // Every fixture item: the stored XML and the service see only the masked S.I.N.
     void fixtureItemsAreStoredMasked()
     {

@@ -261,6 +261,54 @@ private slots:
         QVERIFY(!dialog.cancelled());   // closed after its import
     }
 
+    // A notice reply of two items: each person's row holds the reply as it came,
+    // the other item left out and the S.I.N.'s characters masked, every other
+    // byte (declaration, indentation, line ends, blanks kept, empty elements,
+    // references) unchanged.
+    void noticeKeepsTheRepliesBytes()
+    {
+        const QByteArray first = TddServicesFake::identifierOf(QStringLiteral("046454286"));
+        const QByteArray second = TddServicesFake::identifierOf(QStringLiteral("130692544"));
+        const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+                                "<soapenv:Envelope xmlns:soapenv=\"http://schemas.xmlsoap.org/soap/envelope/\">\r\n"
+                                "  <soapenv:Body>\r\n    <GetNOAResponse>\r\n      <NoticeOfAssessment>\r\n"
+                                "        <NoticeOfAssessmentData>\r\n          ";
+        const QByteArray itemA = "<NoticeOfAssessmentItem>\r\n"
+                                 "            <IndividualTaxpayerIdentifier>" + first + "</IndividualTaxpayerIdentifier>\r\n"
+                                 "            <AssessmentSummaryText xml:lang='en' xml:space=\"preserve\">Balance  owing:\r\n"
+                                 "  $1,234.00 &amp; interest</AssessmentSummaryText>\r\n"
+                                 "            <Holder sin=\"046454286\"></Holder><Empty/>\r\n"
+                                 "          </NoticeOfAssessmentItem>";
+        const QByteArray itemB = "<NoticeOfAssessmentItem>\r\n"
+                                 "            <IndividualTaxpayerIdentifier>" + second + "</IndividualTaxpayerIdentifier>\r\n"
+                                 "            <AssessmentSummaryText xml:lang=\"en\">Assessed &#8212; as filed</AssessmentSummaryText>\r\n"
+                                 "          </NoticeOfAssessmentItem>";
+        const QByteArray tail = "\r\n        </NoticeOfAssessmentData>\r\n      </NoticeOfAssessment>\r\n"
+                                "    </GetNOAResponse>\r\n  </soapenv:Body>\r\n</soapenv:Envelope>\r\n";
+        QFile reply(m_dir.filePath(QStringLiteral("stored-notice.xml")));
+        QVERIFY(reply.open(QIODevice::WriteOnly));
+        reply.write(head + itemA + "\r\n          " + itemB + tail);
+        reply.close();
+        m_settings.values.insert(QStringLiteral("TDDDataFile"), reply.fileName());
+        std::vector<std::string> sins{"046454286", "130692544"};
+        {
+            DlgTDDProgressWait dialog(2, &sins);
+            dialog.show();
+            m_settings.values.remove(QStringLiteral("TDDDataFile"));
+            QCOMPARE(dialog.savedCount(), 2);
+            dialog.reject();
+        }
+        // by hand: the whole reply with the other item and the blanks before it
+        // left out; the first item's attribute holds xxxxx4286 for the S.I.N.
+        QByteArray maskedA = itemA;
+        maskedA.replace("sin=\"046454286\"", "sin=\"xxxxx4286\"");
+        const auto rows = storedRows("tb_taxnoa");
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows.at(0).first, QStringLiteral("046454286"));
+        QCOMPARE(rows.at(0).second.toUtf8(), head + maskedA + tail);
+        QCOMPARE(rows.at(1).second.toUtf8(), head + itemB + tail);
+    }
+
     // Another local process sends the listener its own token before the user
     // has signed in: the web service refuses it, and the genuine return that
     // follows is still taken and imported.

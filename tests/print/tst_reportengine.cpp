@@ -38,9 +38,11 @@ QByteArray contents(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString pdfText(const QString &pdf, int page = 0)
+QString pdfText(const QString &pdf, int page = 0, bool layout = false)
 {
     QStringList args;
+    if (layout)
+        args << QStringLiteral("-layout");
     if (page > 0)
         args << QStringLiteral("-f") << QString::number(page) << QStringLiteral("-l") << QString::number(page);
     return QString::fromUtf8(runTool(QStringLiteral("pdftotext"), args << pdf << QStringLiteral("-")));
@@ -73,7 +75,7 @@ class TestReportEngine : public QObject
 private:
     QTemporaryDir m_dir;
     fixturebarcodes::Writer m_writer;
-    QString m_couple, m_selfEmployed;
+    QString m_couple, m_selfEmployed, m_senior;
     int m_t183Id = 0;
     int m_t4Id = 0;
     QStringList m_summaryKeys;   // the fields of the T1 summary, by their keys
@@ -139,9 +141,11 @@ private slots:
         IndividualTaxData::setFilingServices(&m_writer);
         m_couple = save(QStringLiteral("08-ontario-couple.json"), QStringLiteral("couple.r24"), true);
         m_selfEmployed = save(QStringLiteral("04-novascotia-selfemployed.json"), QStringLiteral("selfemployed.r24"), false);
+        m_senior = save(QStringLiteral("02-bc-senior.json"), QStringLiteral("senior.r24"), false);
         IndividualTaxData::setFilingServices(nullptr);
         QVERIFY(!m_couple.isEmpty());
         QVERIFY(!m_selfEmployed.isEmpty());
+        QVERIFY(!m_senior.isEmpty());
         QVERIFY(m_t183Id > 0);
     }
 
@@ -176,7 +180,9 @@ private slots:
         QVERIFY(!pages.isEmpty());
         QList<QByteArray> decoded;
         static const QRegularExpression part(QStringLiteral("part (\\d+) of (\\d+)"));
-        for (int i = 0; i < pages.size(); ++i) {
+        // the first page is the return's identification and certification, without a symbol
+        QVERIFY(!part.match(pdfText(pdf, 1)).hasMatch());
+        for (int i = 1; i < pages.size(); ++i) {
             const QByteArray bytes = runTool(QStringLiteral("ZXingReader"),
                                              {QStringLiteral("-format"), QStringLiteral("PDF417"), QStringLiteral("-bytes"),
                                               out + QLatin1Char('/') + pages.at(i)});
@@ -187,8 +193,39 @@ private slots:
             else
                 decoded << bytes;
         }
-        QCOMPARE(pages.size() > stored.size(), continued);
+        QCOMPARE(pages.size() - 1 > stored.size(), continued);
         QCOMPARE(decoded, stored);
+    }
+
+    // The condensed print is signed and mailed: its first page carries the
+    // T1's identification and mailing address and the certification with the
+    // lines to sign, give a telephone number and date; the page has no symbol.
+    void condensedPrintFirstPage()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("condensed-first"));
+        const probe::Result r = print(m_couple, out, 1, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString pdf = r.pdfNames.at(0);
+        const QString first = pdfText(pdf, 1, true).simplified();   // a caption and its value on one line
+        for (const char *shown :
+             {"T1 Income Tax and Benefit Return 2024", "Identification", "First name Sam", "Last name Whitfield",
+              "Mailing address", "Social insurance number (SIN) 046 454 286", "Date of birth (YYYY/MM/DD)",
+              "Province or territory of residence on December 31, 2024", "Ontario", "Certification",
+              "I certify that the information given on this return and in any documents attached is correct, "
+              "complete, and fully discloses all of my income.",
+              "Sign here", "It is a serious offence to make a false return.", "Telephone", "Date"})
+            QVERIFY2(first.contains(QString::fromUtf8(shown)), qPrintable(QString::fromUtf8(shown) + QStringLiteral(" missing in:\n") + first));
+        QVERIFY2(first.contains(QStringLiteral("Trois-Rivi\u00e8res")), qPrintable(first));
+        QVERIFY(!first.contains(QLatin1String("part 1 of")));
+        runTool(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+                                             QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                             QStringLiteral("1"), pdf, out + QStringLiteral("/first")});
+        const QStringList pages = QDir(out).entryList({QStringLiteral("first*.png")}, QDir::Files);
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(runTool(QStringLiteral("ZXingReader"), {QStringLiteral("-format"), QStringLiteral("PDF417"),
+                                                        QStringLiteral("-bytes"), out + QLatin1Char('/') + pages.first()})
+                    .isEmpty());
     }
 
     void clientCopy_data()
@@ -247,6 +284,56 @@ private slots:
         QVERIFY(!text.contains(QLatin1String("Dear Sam")));
     }
 
+    // A customised letter on disk that is not whole: the standard letter is
+    // printed in its place, and the copy with it.
+    void damagedLetterTemplateGivesTheStandardLetter()
+    {
+        QString error;
+        QFile f(QStringLiteral(BQ_RETURNS_DIR "/01-ontario-employee.json"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        std::unique_ptr<CReturnFile> other(returnbuilder::build(QJsonDocument::fromJson(f.readAll()).object(), &error));
+        QVERIFY(other);
+        const QString otherR24 = m_dir.filePath(QStringLiteral("damaged-letter.r24"));
+        QCOMPARE(other->save(otherR24, 1, &error), 0);
+        const QString pdfFolder = m_dir.filePath(QStringLiteral("damaged-pdf"));
+        const probe::Result made = print(otherR24, pdfFolder, 0, 0);
+        QCOMPARE(made.jobs, QList<int>({0}));
+        // cut short, then closed as if whole: the cross-references point past its end
+        const QByteArray whole = contents(made.pdfNames.at(0));
+        QFile letter(pdfFolder + QStringLiteral("/t1_clientletter_own.pdf"));
+        QVERIFY(letter.open(QIODevice::WriteOnly));
+        letter.write(whole.left(whole.size() - 300) + "\n%%EOF\n");
+        letter.close();
+
+        const probe::Result r = print(m_couple, m_dir.filePath(QStringLiteral("damaged-letter")), 0, 0x24, false, 0, 0,
+                                      pdfFolder);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        QVERIFY2(text.contains(QLatin1String("Dear Sam,")), qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Name: Sam Whitfield")));
+    }
+
+    // An output folder that does not exist yet is made, owner-only, with the
+    // folders above it that are missing.
+    void outputFolderNotYetMade()
+    {
+        const QString above = m_dir.filePath(QStringLiteral("made-by-the-engine"));
+        const QString out = above + QStringLiteral("/pdf");
+        const probe::Result r = probe::run({QStringLiteral("--set"),
+                                            QStringLiteral("JAVACLASSPATH=" BQ_BIN_DIR "/itext13.jar:" BQ_BIN_DIR "/mr.jar"),
+                                            QStringLiteral("--out"), out, QStringLiteral("--jobs"), QStringLiteral("1"),
+                                            m_couple});
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        QCOMPARE(QFileInfo(r.pdfNames.at(0)).absolutePath(), QFileInfo(out).absoluteFilePath());
+        for (const QString &folder : {above, out}) {
+            struct stat st;
+            QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+            QCOMPARE(int(st.st_mode & 0777), 0700);
+        }
+    }
+
     // One entry printed alone shows its content as its page does (the T183 the
     // client signs: names, amounts, answers), under a file name of its own that
     // leaves the whole return's copy as it was.
@@ -261,7 +348,7 @@ private slots:
                                              "50,000.00", "Document control number (DCN)", "AB123456",
                                              "Authorize the CRA to discuss this return with the filer", "Yes"};
         QTest::newRow("T4 slip") << 1 << "couple_T4_%1.pdf"
-                                 << QStringList{"Slip T4", "Box 14", "Employment income", "50,000.00", "Box 10",
+                                 << QStringList{"T4 - Statement of Remuneration Paid", "Box 14", "Employment income", "50,000.00", "Box 10",
                                                 "Province of employment", "Ontario"};
     }
     void selectedEntryAlone()
@@ -281,9 +368,55 @@ private slots:
         const QString text = pdfText(r.pdfNames.at(0));
         for (const QString &s : shown)
             QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" missing in:\n") + text));
-        QVERIFY2(!text.contains(QLatin1String(category == 0 ? "Slip T4" : "T183")), qPrintable(text));
+        QVERIFY2(!text.contains(QLatin1String(category == 0 ? "Statement of Remuneration Paid" : "T183")),
+                 qPrintable(text));
         QVERIFY2(!text.contains(QLatin1String("ON428")), qPrintable(text));
         QCOMPARE(pdfText(whole.pdfNames.at(0)).toUtf8(), wholeText);
+    }
+
+    // A slip is headed by its own name and title, as the slip itself shows
+    // them, never by the program's name of its kind.
+    void slipsUnderTheirOwnNames()
+    {
+        const probe::Result r = print(m_senior, m_dir.filePath(QStringLiteral("senior")), 0, 0);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0));
+        for (const char *heading : {"T4A(OAS) - Statement of Old Age Security",
+                                    "T4A(P) - Statement of Canada Pension Plan Benefits"})
+            QVERIFY2(text.contains(QLatin1String(heading)), qPrintable(QLatin1String(heading) + QStringLiteral(" missing in:\n") + text));
+        for (const char *name : {"T4A_OAS", "T4A_P", "Slip "})
+            QVERIFY2(!text.contains(QLatin1String(name)), qPrintable(text));
+    }
+
+    // The T183 sent for e-signature carries what is signed: the taxpayer's and
+    // the electronic filer's declarations, each with its lines to sign and date.
+    void t183CarriesItsDeclarationsAndSignatureLines()
+    {
+        const QString out = m_dir.filePath(QStringLiteral("t183-signed"));
+        const probe::Result r = print(m_couple, out, 0, 0, false, 0, m_t183Id);
+        QVERIFY2(r.finished, qPrintable(r.output));
+        QCOMPARE(r.jobs, QList<int>({0}));
+        const QString text = pdfText(r.pdfNames.at(0), 0, true);
+        const QString flowing = text.simplified();
+        for (const char *shown :
+             {"Declaration of the taxpayer",
+              "I declare that the information entered in this form is correct and complete",
+              "I authorize the electronic filer named in this form to file my 2024 income tax and benefit return "
+              "electronically.",
+              "Declaration of the electronic filer", "I declare that the return filed electronically is the one"})
+            QVERIFY2(flowing.contains(QLatin1String(shown)), qPrintable(QLatin1String(shown) + QStringLiteral(" missing in:\n") + text));
+        // each a line of its own, in the order they are signed
+        QStringList lines;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            if (line.trimmed().startsWith(QLatin1String("Taxpayer's signature"))
+                || line.trimmed().startsWith(QLatin1String("Preparer's signature"))
+                || line.trimmed() == QLatin1String("Date"))
+                lines << line.trimmed();
+        QCOMPARE(lines, (QStringList{"Taxpayer's signature", "Date", "Preparer's signature", "Date"}));
+        // a slip printed alone has none
+        const probe::Result slip = print(m_couple, out, 0, 0, false, 1, m_t4Id);
+        QVERIFY(!pdfText(slip.pdfNames.at(0)).contains(QLatin1String("Declaration of the taxpayer")));
     }
 
     // The client copy and the result page name no field by its key: not the
@@ -427,8 +560,9 @@ private slots:
 
     // A print is owner-only from its creation (nothing makes it so afterwards:
     // the probe changes no mode, and the umask lets others read). One that fails
-    // part way, here on a client-letter template that is not a whole PDF, leaves
-    // the earlier PDF of the same name as it was, and nothing beside it.
+    // part way, here when the written PDF cannot take its place (a folder of
+    // files holds its name), leaves what stood there as it was, and nothing
+    // beside it.
     void failedPrintKeepsTheEarlierPdf()
     {
         ::umask(022);
@@ -439,19 +573,19 @@ private slots:
         struct stat st{};
         QCOMPARE(::stat(QFile::encodeName(pdf).constData(), &st), 0);
         QCOMPARE(st.st_mode & 0777, mode_t(0600));
-        const QByteArray earlier = contents(pdf);
-        QVERIFY(earlier.startsWith("%PDF-"));
+        QVERIFY(contents(pdf).startsWith("%PDF-"));
 
-        const QString templateFolder = m_dir.filePath(QStringLiteral("damaged-template"));
-        QVERIFY(QDir().mkpath(templateFolder));
-        QFile damaged(templateFolder + QStringLiteral("/t1_clientletter_own.pdf"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        QVERIFY(damaged.write(earlier.left(earlier.size() / 2)) > 0);
-        damaged.close();
-        const probe::Result r = print(m_couple, out, 0, 0x24, false, 0, 0, templateFolder);
+        QVERIFY(QFile::remove(pdf));
+        QVERIFY(QDir().mkpath(pdf));
+        QFile kept(pdf + QStringLiteral("/kept.txt"));
+        QVERIFY(kept.open(QIODevice::WriteOnly));
+        kept.write("in the way");
+        kept.close();
+        const probe::Result r = print(m_couple, out, 0, 0);
         QCOMPARE(r.jobs, QList<int>({-117}));
-        QCOMPARE(contents(pdf), earlier);
-        QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("couple.pdf")});
+        QCOMPARE(contents(kept.fileName()), QByteArray("in the way"));
+        QCOMPARE(QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("couple.pdf")});
     }
 
     void checkedJniStaysQuietOverFiftyPrints()

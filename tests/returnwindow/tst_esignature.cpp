@@ -471,20 +471,25 @@ private slots:
         QTest::addColumn<int>("pdfHow");
         QTest::addColumn<int>("xmlHow");
         QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("why");   // what the print says of a failure
         const int whole = int(VantrelFake::Download::Whole), fail = int(VantrelFake::Download::Fail),
                   cut = int(VantrelFake::Download::Truncated), notWhole = int(VantrelFake::Download::NotWhole);
         const QByteArray oldPdf = VantrelFake::letterPdf("Old letter"), none;
         const QByteArray damagedPdf = oldPdf.left(oldPdf.size() - 30) + "\n%%EOF\n";
-        QTest::newRow("newer") << 2 << oldPdf << whole << whole << 100;
-        QTest::newRow("current") << 3 << oldPdf << whole << whole << 0;
-        QTest::newRow("current, PDF deleted") << 3 << none << whole << whole << 100;
-        QTest::newRow("current, PDF on disk not whole") << 3 << damagedPdf << whole << whole << 100;
-        QTest::newRow("XML fails") << 2 << oldPdf << whole << fail << 106;
-        QTest::newRow("XML truncated") << 2 << oldPdf << whole << cut << 106;
-        QTest::newRow("PDF truncated") << 2 << oldPdf << cut << whole << 106;
-        QTest::newRow("PDF fails") << 2 << oldPdf << fail << whole << 106;
-        QTest::newRow("PDF not whole") << 2 << oldPdf << notWhole << whole << 106;
-        QTest::newRow("PDF not whole, none on disk") << 2 << none << notWhole << whole << 106;
+        const QString pdfFailed = QStringLiteral("t1_clientletter_own.pdf could not be downloaded (");
+        const QString pdfDamaged = QStringLiteral("t1_clientletter_own.pdf came incomplete or damaged");
+        QTest::newRow("newer") << 2 << oldPdf << whole << whole << 100 << QString();
+        QTest::newRow("current") << 3 << oldPdf << whole << whole << 0 << QString();
+        QTest::newRow("current, PDF deleted") << 3 << none << whole << whole << 100 << QString();
+        QTest::newRow("current, PDF on disk not whole") << 3 << damagedPdf << whole << whole << 100 << QString();
+        QTest::newRow("XML fails") << 2 << oldPdf << whole << fail << 106
+                                   << "t1_clientletter_own.xml could not be downloaded (";
+        QTest::newRow("XML truncated") << 2 << oldPdf << whole << cut << 106
+                                       << "t1_clientletter_own.xml could not be downloaded (";
+        QTest::newRow("PDF truncated") << 2 << oldPdf << cut << whole << 106 << pdfFailed;
+        QTest::newRow("PDF fails") << 2 << oldPdf << fail << whole << 106 << pdfFailed;
+        QTest::newRow("PDF not whole") << 2 << oldPdf << notWhole << whole << 106 << pdfDamaged;
+        QTest::newRow("PDF not whole, none on disk") << 2 << none << notWhole << whole << 106 << pdfDamaged;
     }
     void clientLetterTemplate()
     {
@@ -493,6 +498,7 @@ private slots:
         QFETCH(int, pdfHow);
         QFETCH(int, xmlHow);
         QFETCH(int, result);
+        QFETCH(QString, why);
         QTemporaryDir pdfDir, xmlDir;
         const QString pdf = pdfDir.filePath(QStringLiteral("t1_clientletter_own.pdf"));
         const QString xml = xmlDir.filePath(QStringLiteral("t1_clientletter_own.xml"));
@@ -506,6 +512,8 @@ private slots:
 
         Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
         QCOMPARE(w.fetchCustomizedClientLetter(pdfDir.path(), xmlDir.path()), result);
+        QVERIFY2(why.isEmpty() ? w.clientLetterFailure().isEmpty() : w.clientLetterFailure().startsWith(why),
+                 qPrintable(w.clientLetterFailure()));
         const QString version = m_settings.user.value(QStringLiteral("CustomizedClientLetter_Ver"));
         if (result == 100) {
             QCOMPARE(version, QStringLiteral("3"));
@@ -521,6 +529,32 @@ private slots:
         QCOMPARE(QDir(pdfDir.path()).entryList(QDir::Files | QDir::Hidden).size(),
                  result == 100 || !localPdf.isEmpty() ? 1 : 0);
         QCOMPARE(QDir(xmlDir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    // The configured folders that do not exist yet are made, owner-only, before
+    // the template is written into them; one that cannot be made is named.
+    void clientLetterFoldersAreMade()
+    {
+        QTemporaryDir base;
+        const QString pdfDir = base.filePath(QStringLiteral("install/pdf"));
+        const QString xmlDir = base.filePath(QStringLiteral("install/xml"));
+        m_settings.user[QStringLiteral("CustomizedClientLetter_Ver")] = QStringLiteral("0");
+        Form_Return w(nullptr, newReturn(), nullptr, nullptr, 1, -1, 12);
+        QCOMPARE(w.fetchCustomizedClientLetter(pdfDir, xmlDir), 100);
+        QCOMPARE(contents(pdfDir + QStringLiteral("/t1_clientletter_own.pdf")),
+                 VantrelFake::letterPdf("Client letter of the preparer"));
+        QVERIFY(contents(xmlDir + QStringLiteral("/t1_clientletter_own.xml")).contains("<page n=\"1\"/>"));
+        const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        for (const QString &folder : {base.filePath(QStringLiteral("install")), pdfDir, xmlDir})
+            QCOMPARE(QFile::permissions(folder) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), ownerOnly);
+
+        QVERIFY(writeFile(base.filePath(QStringLiteral("blocker")), "a file, not a folder"));
+        const QString blocked = base.filePath(QStringLiteral("blocker/pdf"));
+        m_settings.user[QStringLiteral("CustomizedClientLetter_Ver")] = QStringLiteral("0");
+        QCOMPARE(w.fetchCustomizedClientLetter(blocked, xmlDir), 106);
+        QCOMPARE(w.clientLetterFailure(),
+                 QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(blocked)));
+        QCOMPARE(m_settings.user.value(QStringLiteral("CustomizedClientLetter_Ver")), QStringLiteral("0"));
     }
 
     void templateLoginRefused()

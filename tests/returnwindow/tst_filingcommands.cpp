@@ -9,6 +9,7 @@
 #include "dlgmsgwithlink.h"
 #include "dlgvalidationmsgs.h"
 #include "dlgvantrelafterprint.h"
+#include "fakehttpsserver.h"
 #include "filingdocservices.h"
 #include "filingseams.h"
 #include "folderview.h"
@@ -20,6 +21,8 @@
 #include "taxdata_t183new.h"
 #include "taxdata_t1new.h"
 #include "utils.h"
+#include "qwebclient.h"
+#include "vantrelfake.h"
 #include "validationmessagegroup.h"
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -31,6 +34,8 @@
 #include <QUrl>
 #include <algorithm>
 #include <functional>
+
+using namespace bqfakes;
 
 namespace {
 const QString kSeasonText =
@@ -895,6 +900,83 @@ private slots:
         });
         w->printWithOptions();
         QCOMPARE(m_bridge.jobs, QStringList{QStringLiteral("0 %1 %2 0").arg(category).arg(id)});
+    }
+
+    // Prints the return with the client letter ticked, the after-print dialog closed.
+    void printWithClientLetter(Form_Return &w)
+    {
+        onNextModal(&m_watches, [this](QWidget *modal) {
+            modal->findChild<QAbstractButton *>(QStringLiteral("fld_ClientLetter"))->setChecked(true);
+            onNextModal(&m_watches, [](QWidget *after) { qobject_cast<QDialog *>(after)->reject(); });
+            modal->findChild<QAbstractButton *>(QStringLiteral("btnPrint"))->click();
+        });
+        w.printWithOptions();
+    }
+
+    // A customised letter on disk that is not whole: the print says so, and the
+    // engine (asked for the letter as before) prints the standard one.
+    void damagedClientLetter_data()
+    {
+        QTest::addColumn<bool>("customized");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("customized letter off")
+            << false << "The customized client letter %1 is damaged: the standard client letter is printed.";
+        QTest::newRow("customized letter on")
+            << true << "The customized client letter %1 is damaged: the standard client letter is printed, and the "
+                       "customized one will be downloaded again at the next print.";
+    }
+    void damagedClientLetter()
+    {
+        QFETCH(bool, customized);
+        QFETCH(QString, said);
+        QTemporaryDir pdfDir;
+        const QString letter = pdfDir.filePath(QStringLiteral("t1_clientletter_own.pdf"));
+        QFile f(letter);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("%PDF-1.4\n1 0 obj<<>>endobj\nstartxref\n999\n%%EOF\n");
+        f.close();
+        const CString pdfPath = config().PDFPATH;
+        config().PDFPATH = pdfDir.path();
+        config().CustomizedClientLetter = customized;
+        config().VantrelEmail = CString();   // the fetch stops at the log-in
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("letter.r24")));
+        printWithClientLetter(*w);
+        config().PDFPATH = pdfPath;
+        config().CustomizedClientLetter = false;
+        QCOMPARE(m_bridge.jobs, QStringList{"0 0 0 36"});
+        QVERIFY2(m_messages.texts().contains(said.arg(QDir::toNativeSeparators(letter))),
+                 qPrintable(m_messages.texts().join(QLatin1Char('|'))));
+        QVERIFY(QFile::exists(letter));   // kept as it is until a whole one replaces it
+    }
+
+    // A template that cannot be downloaded is not passed over in silence.
+    void failedClientLetterDownloadSaysWhy()
+    {
+        FakeHttpsServer server;
+        VantrelFake fake(server);
+        QVERIFY(server.start());
+        QWebClient::setDefaultCaFile(server.caFile());
+        fake.setPdfDownload(VantrelFake::Download::Fail);
+        QTemporaryDir folders;
+        const CString pdfPath = config().PDFPATH, xmlPath = config().XMLPATH;
+        config().PDFPATH = folders.filePath(QStringLiteral("pdf"));
+        config().XMLPATH = folders.filePath(QStringLiteral("xml"));
+        config().CustomizedClientLetter = true;
+        config().VantrelServer = server.baseUrl();
+        config().VantrelEmail = CString("preparer@example.com");
+        config().VantrelPswd = CString("s3cret");
+        QScopedPointer<Form_Return> w(savedWindow(QStringLiteral("download.r24")));
+        printWithClientLetter(*w);
+        QWebClient::setDefaultCaFile(QString());
+        config().PDFPATH = pdfPath;
+        config().XMLPATH = xmlPath;
+        config().CustomizedClientLetter = false;
+        QCOMPARE(m_bridge.jobs, QStringList{"0 0 0 36"});
+        const QString said = m_messages.texts().value(0);
+        QVERIFY2(said.startsWith(QStringLiteral("The customized client letter was not downloaded: "
+                                                "t1_clientletter_own.pdf could not be downloaded (")),
+                 qPrintable(said));
+        QVERIFY(QFileInfo(folders.filePath(QStringLiteral("pdf"))).isDir());
     }
 
     void printMask_data()

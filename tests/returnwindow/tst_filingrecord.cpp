@@ -143,10 +143,12 @@ private slots:
         const FilingRecorder::Result recorded = w.recordFiling(1, true, QStringLiteral("1"), QString());
         QCOMPARE(recorded.status, -1);
         QCOMPARE(filingRequests().size(), 0);
-        // said once, by the filing's result: no message of its own
+        // the box asks for them, over the main window; the filing's result keeps its line
         QCOMPARE(recorded.problem, QStringLiteral("The filing record was not sent to the e-signature service: its "
                                                   "email and password are not set in the preferences."));
-        QVERIFY(m_messages.shown().isEmpty());
+        QCOMPARE(m_messages.texts(), QStringList(QStringLiteral("Enter Vantrel points email/password in preference, "
+                                                                "they are used for filing report.")));
+        QCOMPARE(m_messages.shown().first().kind, QStringLiteral("information"));
     }
 
     // The reply's status and JSON decide, not its length.

@@ -30,6 +30,7 @@ public class ClientCopy
                             CATEGORY_RESULT = 99;
     static final String LETTER_TEMPLATE = "t1_clientletter_own.pdf";
     static final int T1_SUMMARY = 93;
+    static final int T183 = 96;
 
     private final ReportJob job;
     private final PersonData person;
@@ -98,9 +99,8 @@ public class ClientCopy
 
     private void writeLetter(Document doc, PdfWriter writer) throws DocumentException, IOException
     {
-        File template = new File(job.pdfFolder, LETTER_TEMPLATE);
-        if (template.isFile()) {
-            PdfReader reader = new PdfReader(template.getPath());
+        PdfReader reader = openTemplate(new File(job.pdfFolder, LETTER_TEMPLATE));
+        if (reader != null) {
             PdfContentByte cb = writer.getDirectContent();
             for (int i = 1; i <= reader.getNumberOfPages(); ++i) {
                 PdfImportedPage page = writer.getImportedPage(reader, i);
@@ -111,6 +111,25 @@ public class ClientCopy
             doc.newPage();
             return;
         }
+        writeStandardLetter(doc);
+    }
+
+    // The preparer's own letter; null when there is none or it is damaged: the
+    // standard letter is printed then.
+    private static PdfReader openTemplate(File template)
+    {
+        if (!template.isFile() || !PdfCheck.isWhole(template))
+            return null;
+        try {
+            return new PdfReader(template.getPath());
+        } catch (IOException | RuntimeException e) {
+            System.err.println("report engine: " + template.getPath() + ": " + e);
+            return null;
+        }
+    }
+
+    private void writeStandardLetter(Document doc) throws DocumentException
+    {
         doc.add(text(new SimpleDateFormat("MMMM d, yyyy", Locale.CANADA).format(new Date()), body));
         doc.add(text(" ", body));
         doc.add(text(id.fullName(), body));
@@ -166,11 +185,21 @@ public class ClientCopy
             InfoFileItem info = TaxFormType.getFormTypeInfo(e.type);
             return info == null ? "Form " + e.type : info.strName + " - " + info.strTitle;
         }
-        if (e.category == ReturnEntry.SLIP) {
-            String name = FieldLayout.slipName(e.type);
-            return "Slip " + (name == null ? String.valueOf(e.type) : name.replaceFirst("^SLIP_", ""));
-        }
+        if (e.category == ReturnEntry.SLIP)
+            return slipHeading(e.type);
         return "Note";
+    }
+
+    // A slip under its own name and title: "T4A(OAS) - Statement of Old Age Security".
+    static String slipHeading(int type)
+    {
+        FieldLayout layout = FieldLayout.slip(type);
+        String name = layout == null ? "" : layout.name();
+        if (name.isEmpty()) {
+            String constant = FieldLayout.slipName(type);
+            return "Slip " + (constant == null ? String.valueOf(type) : constant.replaceFirst("^SLIP_", ""));
+        }
+        return layout.title().isEmpty() ? name : name + " - " + layout.title();
     }
 
     private FieldLayout layoutOf(ReturnEntry e)
@@ -198,7 +227,40 @@ public class ClientCopy
         }
         if (rows > 0)
             doc.add(table);
+        if (e.category == ReturnEntry.FORM && e.type == T183)
+            writeT183Declarations(doc, e);
         doc.add(text(" ", body));
+    }
+
+    static final String T183_TAXPAYER_DECLARATION =
+        "I declare that the information entered in this form is correct and complete, and that the return it "
+        + "describes fully discloses my income from all sources. I authorize the electronic filer named in this "
+        + "form to file my 2024 income tax and benefit return electronically. I understand that it is a serious "
+        + "offence to make a false return.";
+    static final String T183_FILER_DECLARATION =
+        "I declare that the return filed electronically is the one prepared from the information the taxpayer "
+        + "gave, as this form describes it, and that I will keep this form, signed by the taxpayer, for six years "
+        + "and give it to the Canada Revenue Agency on request.";
+
+    // What the T183 is signed for: the taxpayer's and the electronic filer's
+    // declarations, each with its lines to sign and date.
+    private void writeT183Declarations(Document doc, ReturnEntry t183) throws DocumentException
+    {
+        FieldLayout layout = FieldLayout.form(T183);
+        String preparer = layout == null ? "" : t183.fields.text(layout.indexOf("PreparerName")).trim();
+        String efileNumber = layout == null ? "" : t183.fields.text(layout.indexOf("EFileNumber")).trim();
+        doc.add(text(" ", body));
+        doc.add(text("Declaration of the taxpayer", heading));
+        doc.add(text(T183_TAXPAYER_DECLARATION, body));
+        doc.add(new SignatureLines(body).line("Taxpayer's signature", "").line("Date", "").table());
+        doc.add(text(" ", body));
+        doc.add(text("Declaration of the electronic filer", heading));
+        doc.add(text(T183_FILER_DECLARATION, body));
+        doc.add(new SignatureLines(body).line("Name of the electronic filer", preparer)
+                    .line("EFILE number", efileNumber)
+                    .line("Preparer's signature", "")
+                    .line("Date", "")
+                    .table());
     }
 
     // The values of the fields (list l's row when l >= 0) that a page shows, in

@@ -8,6 +8,7 @@ import com.lowagie.text.Image;
 import com.lowagie.text.PageSize;
 import com.lowagie.text.Paragraph;
 import com.lowagie.text.pdf.BarcodePDF417;
+import com.lowagie.text.pdf.PdfPTable;
 import com.lowagie.text.pdf.PdfWriter;
 import java.io.IOException;
 import java.io.OutputStream;
@@ -15,8 +16,9 @@ import java.util.ArrayList;
 import java.util.Arrays;
 import java.util.List;
 
-// The condensed print for paper filing: one PDF417 symbol a page for each part of
-// each barcode block (the T1 block, then the SFD blocks), with a readable line.
+// The condensed print for paper filing: the return's first page (identification,
+// mailing address, certification to sign), then one PDF417 symbol a page for each
+// part of each barcode block (the T1 block, then the SFD blocks), with a readable line.
 public class CondensedPrint
 {
     // Bytes a symbol holds: byte compaction packs 6 bytes in 5 codewords, and
@@ -49,6 +51,8 @@ public class CondensedPrint
         PdfWriter.getInstance(doc, out);
         doc.open();
         Font font = FontFactory.getFont(FontFactory.HELVETICA, 10);
+        writeFirstPage(doc);
+        doc.newPage();
         if (person.t1Block == null) {
             doc.add(text(id.fullName() + " - no barcode data in this return file", font));
             doc.close();
@@ -62,7 +66,7 @@ public class CondensedPrint
             blocks.add(person.sfdBlocks.get(i));
             names.add("SFD barcode " + (i + 1));
         }
-        boolean first = true;
+        boolean first = true;   // the first symbol goes on the page opened after the first page
         for (int b = 0; b < blocks.size(); ++b) {
             List<byte[]> parts = parts(blocks.get(b));
             for (int p = 0; p < parts.size(); ++p) {
@@ -75,6 +79,62 @@ public class CondensedPrint
             }
         }
         doc.close();
+    }
+
+    // The return's first page as the CRA's T1 carries it: the identification with
+    // the mailing address, and the certification the taxpayer signs and dates.
+    private void writeFirstPage(Document doc) throws DocumentException
+    {
+        Font title = FontFactory.getFont(FontFactory.HELVETICA_BOLD, 14);
+        Font heading = FontFactory.getFont(FontFactory.HELVETICA_BOLD, 11);
+        Font body = FontFactory.getFont(FontFactory.HELVETICA, 10);
+        doc.add(text("T1 Income Tax and Benefit Return 2024", title));
+        doc.add(text("Condensed barcode print for paper filing with the Canada Revenue Agency", body));
+        doc.add(text(" ", body));
+        doc.add(text("Identification", heading));
+        PdfPTable table = new PdfPTable(new float[] {4.2f, 2.8f});
+        table.setWidthPercentage(100);
+        row(table, "First name", id.firstName, body);
+        row(table, "Last name", id.lastName, body);
+        for (int i = 0; i < id.address.size(); ++i)
+            row(table, i == 0 ? "Mailing address" : "", id.address.get(i), body);
+        if (id.address.isEmpty())
+            row(table, "Mailing address", "", body);
+        row(table, "Email address", id.email, body);
+        row(table, "Social insurance number (SIN)", spaced(id.sin), body);
+        row(table, "Date of birth (YYYY/MM/DD)", id.dateOfBirth, body);
+        row(table, "Province or territory of residence on December 31, 2024", id.residence, body);
+        doc.add(table);
+        writeCertification(doc, heading, body);
+    }
+
+    // The certification above the lines to sign, give a telephone number and date.
+    private void writeCertification(Document doc, Font heading, Font body) throws DocumentException
+    {
+        doc.add(text(" ", body));
+        doc.add(text("Certification", heading));
+        doc.add(text(CERTIFICATION, body));
+        doc.add(text(" ", body));
+        doc.add(new SignatureLines(body).line("Sign here", "")
+                    .note("It is a serious offence to make a false return.")
+                    .line("Telephone", id.phone)
+                    .line("Date", "")
+                    .table());
+    }
+
+    static final String CERTIFICATION = "I certify that the information given on this return and in any documents "
+                                      + "attached is correct, complete, and fully discloses all of my income.";
+
+    // "046 454 286": the S.I.N. in its three groups.
+    static String spaced(String sin)
+    {
+        return sin.matches("\\d{9}") ? sin.substring(0, 3) + " " + sin.substring(3, 6) + " " + sin.substring(6) : sin;
+    }
+
+    private static void row(PdfPTable table, String caption, String value, Font font)
+    {
+        table.addCell(SignatureLines.plain(caption, font));
+        table.addCell(SignatureLines.plain(value, font));
     }
 
     private Image symbol(byte[] bytes, Document doc) throws DocumentException

@@ -21,6 +21,8 @@ public class FieldLayout
     private boolean[] sins;
     private int[] order;
     private String[][] rowCaptions;
+    private String name = "";
+    private String title = "";
 
     private static final Map<Integer, FieldLayout> forms = new HashMap<Integer, FieldLayout>();
     private static final Map<Integer, FieldLayout> slips = new HashMap<Integer, FieldLayout>();
@@ -83,6 +85,11 @@ public class FieldLayout
         return i < codes.length && codes[i] > 0 ? String.valueOf(codes[i]) : "";
     }
 
+    // The name and title a slip is printed under ("T4A(OAS)", "Statement of Old
+    // Age Security"); empty when the class has none.
+    public String name() { return name == null ? "" : name; }
+    public String title() { return title == null ? "" : title; }
+
     public boolean isSin(int i)
     {
         return sins != null && i < sins.length && sins[i];
@@ -123,6 +130,15 @@ public class FieldLayout
             // printed by their keys
         } catch (LinkageError e) {
             // printed by their keys
+        }
+        try {
+            Class<?> c = Class.forName("brackenquill.makereport." + simpleName + "Captions");
+            layout.name = (String) c.getField("NAME").get(null);
+            layout.title = (String) c.getField("TITLE").get(null);
+        } catch (ReflectiveOperationException e) {
+            // no name of its own
+        } catch (LinkageError e) {
+            // no name of its own
         }
         return layout;
     }

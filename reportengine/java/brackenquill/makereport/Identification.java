@@ -9,6 +9,10 @@ public class Identification
     public String firstName = "";
     public String lastName = "";
     public String sin = "";
+    public String dateOfBirth = "";   // YYYY/MM/DD as the T1 asks
+    public String residence = "";     // province or territory of residence on December 31
+    public String email = "";
+    public String phone = "";
     public final List<String> address = new ArrayList<String>();
 
     static Identification of(PersonData person)
@@ -21,6 +25,10 @@ public class Identification
         id.firstName = text(t1, layout, "FirstName");
         id.lastName = text(t1, layout, "LastName");
         id.sin = text(t1, layout, "SIN").replace(" ", "");
+        id.dateOfBirth = text(t1, layout, "DateOfBirth").replaceAll("^(\\d{4})-(\\d{2})-(\\d{2})$", "$1/$2/$3");
+        id.email = text(t1, layout, "Email");
+        id.phone = text(t1, layout, "Phone");
+        id.residence = residence(t1, layout, person.province);
         String street = text(t1, layout, "Street");
         String apt = text(t1, layout, "AptNo");
         if (!apt.isEmpty() && !street.isEmpty())
@@ -32,6 +40,21 @@ public class Identification
         String city = join(text(t1, layout, "City"), text(t1, layout, "MailProvince"), " ");
         addLine(id.address, join(city, text(t1, layout, "Postcode"), "  "));
         return id;
+    }
+
+    // The province or territory of residence by its name: the T1's own, else the
+    // return's province; named from the T1's list of provinces (that of the
+    // province of self-employment, the one line of the T1 that lists them).
+    private static String residence(ReturnEntry t1, FieldLayout layout, int returnProvince)
+    {
+        String name = text(t1, layout, "ProvinceName");
+        if (!name.isEmpty())
+            return name;
+        int line = layout.indexOf("ProvinceOfResidence");
+        double code = line < 0 ? 0 : t1.fields.number(line);
+        int names = layout.indexOf("ProvinceOfBusiness");
+        String label = names < 0 ? null : layout.choiceLabel(names, code > 0 ? code : returnProvince);
+        return label == null || label.matches("\\d+") ? "" : label;
     }
 
     private static String text(ReturnEntry e, FieldLayout layout, String key)

@@ -5,6 +5,7 @@ import java.io.IOException;
 import java.io.OutputStream;
 import java.io.RandomAccessFile;
 import java.nio.charset.StandardCharsets;
+import java.nio.file.FileAlreadyExistsException;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.StandardCopyOption;
@@ -81,12 +82,31 @@ public class ReportWriter
     private static Path privateTemporary(File out) throws IOException
     {
         Path folder = out.getAbsoluteFile().getParentFile().toPath();
+        makePrivateFolders(folder);
         String prefix = "." + out.getName() + ".";
         try {
             return Files.createTempFile(folder, prefix, ".part",
                                         PosixFilePermissions.asFileAttribute(PosixFilePermissions.fromString("rw-------")));
         } catch (UnsupportedOperationException e) {
             return Files.createTempFile(folder, prefix, ".part");   // no POSIX modes on this file system
+        }
+    }
+
+    // The folder and those missing above it, made owner-only.
+    static void makePrivateFolders(Path folder) throws IOException
+    {
+        if (Files.isDirectory(folder))
+            return;
+        Path parent = folder.getParent();
+        if (parent != null)
+            makePrivateFolders(parent);
+        try {
+            Files.createDirectory(folder, PosixFilePermissions.asFileAttribute(PosixFilePermissions.fromString("rwx------")));
+        } catch (UnsupportedOperationException e) {
+            Files.createDirectory(folder);   // no POSIX modes on this file system
+        } catch (FileAlreadyExistsException e) {
+            if (!Files.isDirectory(folder))
+                throw e;
         }
     }
 
