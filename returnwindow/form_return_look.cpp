@@ -97,12 +97,14 @@ constexpr int kLeftPaneWidth = 270;
 constexpr int kFrameMinimumWidth = 10;   // the designer form's
 
 // The editors of a dark page: the page text is white, so their ground must be
-// dark; the buttons keep their light face, so their text stays dark.
+// dark; the buttons keep their light face, so their text stays dark. The
+// looks of a refused, flagged or calculated field follow in either theme.
 QString editorStyle(bool dark)
 {
-    return dark ? QStringLiteral(" QLineEdit, QComboBox, QCheckBox, QTableWidget {background-color: #1E1E1E;}"
-                                 " QPushButton {color: #000000;}")
-                : QString();
+    const QString theme = dark ? QStringLiteral(" QLineEdit, QComboBox, QCheckBox, QTableWidget {background-color: #1E1E1E;}"
+                                                " QPushButton {color: #000000;}")
+                               : QString();
+    return theme + BaseTaxPage::fieldStateStyle();
 }
 
 int leftPaneSetting()

@@ -12,13 +12,16 @@
 #   closed    - the CRA server's port is closed: a failure, nothing recorded.
 # Pictures of each step go to the out-folder, with what the fakes read
 # (fakeservers.txt); the checks are printed and the exit status is theirs.
-#   bash tools/fileshot.sh [out-folder]
+# The screen is 1280x800 unless another size is given. Buttons and fields are
+# found from the geometry of the window that holds them, found by its title.
+#   bash tools/fileshot.sh [out-folder] [screen size, e.g. 1920x1080]
 # Needs a build, Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-$PWD/screenshots/filing}")
 bin=$(cd "${BQ_BUILD_DIR:-build}/bin" && pwd)
 desc=$PWD/tools/fileshot-return.json
+screen=${2:-1280x800}
 mkdir -p "$out"
 rm -f "$out"/*.png
 home=$(mktemp -d)
@@ -48,14 +51,33 @@ closedPort=$(python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 
 
 # ---- the X server
 exec 3>"$home/display"
-Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$home/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(head -n1 "$home/display")
 
 shot() { sleep 0.5; import -window root "$out/$1.png"; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.4; }
-typeIn() { click "$1" "$2"; xdotool key ctrl+a type --delay 5 "$3"; }
+mainWindow="Brackenquill 2024 - .*"   # the return's window; the message boxes are titled without " - "
+# "x y width height" of the mapped window with that title (a regular expression)
+geometryOf() {   # geometryOf title
+  local id X Y WIDTH HEIGHT WINDOW SCREEN
+  id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1)
+  [ -n "$id" ] || return 1
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+# Clicks in a window at an offset from its top-left corner; a negative offset
+# counts from its right or bottom edge.
+click() {   # click title dx dy
+  local x y w h dx=$2 dy=$3 at
+  at=$(geometryOf "$1") || { echo "no window \"$1\" to click in"; return 1; }
+  read -r x y w h <<<"$at"
+  if [ "$dx" -lt 0 ]; then dx=$((w + dx)); fi
+  if [ "$dy" -lt 0 ]; then dy=$((h + dy)); fi
+  xdotool mousemove $((x + dx)) $((y + dy)) click 1
+  sleep 0.4
+}
+typeIn() { click "$1" "$2" "$3"; xdotool key ctrl+a type --delay 5 "$4"; }   # typeIn title dx dy text
 waitWindow() {   # waitWindow title [tries]; true once a window of that name is mapped
   for _ in $(seq "${2:-40}"); do
     xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 && return 0
@@ -67,38 +89,52 @@ program=
 startProgram() {
   "$bin/brackenquill" "$1" >>"$out/program.txt" 2>&1 &
   program=$!
-  waitWindow "Brackenquill 2024.*" 60
+  waitWindow "$mainWindow" 60
   sleep 1.5
 }
 stopProgram() { kill "$program" 2>/dev/null || true; wait "$program" 2>/dev/null || true; }
 
-# The toolbar of the return window at 1280x900: on a first start the window is the
-# screen's size at (20, 60), so the dialogs centred on it sit 20 right and 60 down.
-efileButton=(742 112)
-preferenceButton=(966 112)
+# Places in the windows, from their top-left corner (or, negative, from their
+# right or bottom edge): the toolbar buttons of the main window ...
+efileButton=(722 50)
+preferenceButton=(946 50)
+# ... the tabs, fields and button of the Preference dialog ...
+vantrelTab=(636 26)
+vantrelEmail=(450 130)
+vantrelPassword=(450 165)
+filingReportBox=(29 199)
+preparerTab=(248 26)
+businessName=(547 67)
+backupBox=(29 309)
+efilerId=(547 343)
+efilerPassword=(547 378)
+applyButton=(-166 -27)
+# ... and the test case of the submission dialog (test mode).
+testCaseField=(-104 30)
 
 enterPreferences() {
-  click "${preferenceButton[@]}"
+  click "$mainWindow" "${preferenceButton[@]}"
+  waitWindow Preference || { echo "FAIL - the Preference dialog did not appear"; return 1; }
   # Vantrel: credentials and the filing report
-  click 904 217
-  typeIn 717 320 preparer@example.com
-  typeIn 717 355 s3cret
-  click 297 389
+  click Preference "${vantrelTab[@]}"
+  typeIn Preference "${vantrelEmail[@]}" preparer@example.com
+  typeIn Preference "${vantrelPassword[@]}" s3cret
+  click Preference "${filingReportBox[@]}"
   shot 01-preferences-vantrel
   # Tax preparer: business name, backup, EFiler number and password
-  click 516 217
-  typeIn 815 257 "Lakeview Tax Services"
-  click 297 499
-  typeIn 815 533 A1234
-  typeIn 815 568 efpass12
+  click Preference "${preparerTab[@]}"
+  typeIn Preference "${businessName[@]}" "Lakeview Tax Services"
+  click Preference "${backupBox[@]}"
+  typeIn Preference "${efilerId[@]}" A1234
+  typeIn Preference "${efilerPassword[@]}" efpass12
   shot 02-preferences-preparer
-  click 867 724
+  click Preference "${applyButton[@]}"
 }
 
 # Runs the File command up to the submission dialog (every question answered
 # with its default), types the test case, sends, and pictures the result.
 fileReturn() {   # fileReturn name testcase [tries of a quarter second for the result]
-  click "${efileButton[@]}"
+  click "$mainWindow" "${efileButton[@]}"
   local i
   for i in $(seq 12); do
     waitWindow "EFile Tax Return to CRA" 4 && break
@@ -106,7 +142,7 @@ fileReturn() {   # fileReturn name testcase [tries of a quarter second for the r
     xdotool key Return
   done
   waitWindow "EFile Tax Return to CRA" 4 || { echo "FAIL - $1: the submission dialog did not appear"; return 1; }
-  if [ -n "$2" ]; then typeIn 780 317 "$2"; fi
+  if [ -n "$2" ]; then typeIn "EFile Tax Return to CRA" "${testCaseField[@]}" "$2"; fi
   shot "$1-submission"
   xdotool key Return
   if waitWindow "Efile Filing Result" "${3:-80}"; then shot "$1-result"; xdotool key Return; fi

@@ -15,6 +15,11 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share XDG_RUNTIME_DIR=$home/run
 mkdir -p "$XDG_RUNTIME_DIR" "$home/Documents" && chmod 700 "$XDG_RUNTIME_DIR"
+# the instance guard is machine-wide: another copy of the program running on this
+# machine must not make the runs time its "is already running!" box
+run_folder=$XDG_DATA_HOME/Brackenquill/brackenquill2024/run
+mkdir -p "$run_folder"
+echo "Allow2nd=1" >"$run_folder/gr_path.ini"
 "$bin/bqreturntool" build "$desc" "$home/Documents/sample.r24" >/dev/null
 cat > "$home/run.sh" <<INNER
 set -euo pipefail

@@ -554,6 +554,88 @@ private slots:
         QCOMPARE(edit->property("inputMessage").toString().isEmpty(), !flagged);
     }
 
+    // An editor's state follows its input, and the page's style sheet gives
+    // each state its ground: refused input red, a flagged S.I.N. amber, what
+    // the program works out grey; mended input is plain again.
+    void fieldStateFollowsInput_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("typed");   // empty: the shown value is left
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("ground");   // empty: the editor's own
+        QTest::addColumn<QString>("mended");   // typed afterwards; empty: nothing
+        QTest::newRow("amount accepted") << "Income" << "10105" << "1,234.50" << "valid" << "" << "";
+        QTest::newRow("amount refused") << "Income" << "10105" << "12,3x" << "invalid" << "#fdecea" << "12.30";
+        QTest::newRow("S.I.N. with a wrong check digit")
+            << "Identification" << "SIN" << "046 454 287" << "flagged" << "#fff8e1" << "046 454 286";
+        QTest::newRow("total income, calculated") << "Income" << "15000" << "" << "calculated" << "#dde3e8" << "";
+    }
+    void fieldStateFollowsInput()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, key);
+        QFETCH(QString, typed);
+        QFETCH(QString, state);
+        QFETCH(QString, ground);
+        QFETCH(QString, mended);
+        Form_Return &w = window();
+        auto *line = qobject_cast<QLineEdit *>(pageTitled(w, page)->editorFor(key));
+        QVERIFY(line);
+        line->ensurePolished();   // as shown: a new state must polish it again
+        const QColor own = QLineEdit().palette().color(QPalette::Base);
+        if (!typed.isEmpty()) {
+            line->clear();
+            QTest::keyClicks(line, typed);
+        }
+        QCOMPARE(BaseTaxPage::fieldState(line), state);
+        QCOMPARE(line->palette().color(QPalette::Base), ground.isEmpty() ? own : QColor(ground));
+        if (mended.isEmpty())
+            return;
+        line->clear();
+        QTest::keyClicks(line, mended);
+        QCOMPARE(BaseTaxPage::fieldState(line), QStringLiteral("valid"));
+        QCOMPARE(line->palette().color(QPalette::Base), own);
+        QVERIFY(line->toolTip().isEmpty());
+    }
+
+    // A recalculation rewrites the fields it changed and leaves the others
+    // alone: no new look, palette or tool tip for a field whose value and
+    // state stayed.
+    void refreshLeavesUnchangedFieldsAlone()
+    {
+        Form_Return &w = window();
+        BaseTaxPage *deductions = pageTitled(w, QStringLiteral("Deductions"));
+        auto *dues = qobject_cast<QLineEdit *>(deductions->editorFor(QStringLiteral("DuesPaid")));
+        auto *duesTotal = qobject_cast<QLineEdit *>(deductions->editorFor(QStringLiteral("21200")));
+        auto *lossDeduction = qobject_cast<QLineEdit *>(deductions->editorFor(QStringLiteral("21700")));
+        auto *rrsp = qobject_cast<QLineEdit *>(deductions->editorFor(QStringLiteral("20800")));
+        QVERIFY(dues && duesTotal && lossDeduction && rrsp);
+        struct Restyles : QObject
+        {
+            int count = 0;
+            bool eventFilter(QObject *, QEvent *e) override
+            {
+                const QEvent::Type t = e->type();
+                count += t == QEvent::StyleChange || t == QEvent::PaletteChange || t == QEvent::FontChange
+                         || t == QEvent::ToolTipChange;
+                return false;
+            }
+        } restyles;
+        for (QLineEdit *unchanged : {lossDeduction, rrsp}) {
+            unchanged->ensurePolished();
+            unchanged->installEventFilter(&restyles);
+        }
+        dues->setText(QStringLiteral("100"));
+        deductions->commitPage();
+        w.onSignalCalc(w.currentForm(), -1);
+        // line 21200: the T4's box 44 (none) plus the dues paid by receipt, 100
+        QCOMPARE(duesTotal->text(), QStringLiteral("100.00"));
+        QCOMPARE(lossDeduction->text(), QStringLiteral("0.00"));
+        QCOMPARE(rrsp->text(), QStringLiteral("0.00"));
+        QCOMPARE(restyles.count, 0);
+    }
+
     // A schedule's page: captioned rows with their line numbers, its results
     // read-only, its planning amounts on no page.
     void schedulePage()

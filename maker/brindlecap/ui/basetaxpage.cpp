@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -122,20 +123,43 @@ QLineEdit *newLineEditor(const FieldSpec &spec, QWidget *parent)
     return new QLineEdit(parent);
 }
 
-// An editor's own look (a calculated line's) comes back when its mark goes.
-void mark(QWidget *editor, const QString &message, bool refused)
+// An editor's state, which the page's style sheet keys its look on.
+const char kState[] = "fieldState";
+const char kValid[] = "valid";
+const char kInvalid[] = "invalid";
+const char kFlagged[] = "flagged";
+const char kCalculated[] = "calculated";
+
+// Restyles an editor only when its state changes: the new property takes
+// effect when the editor is polished again.
+void setFieldState(QWidget *editor, const char *state)
 {
-    editor->setProperty(kMessage, message);
-    editor->setToolTip(message);
-    editor->setStyleSheet(message.isEmpty() ? editor->property("baseStyle").toString()
-                          : refused ? QStringLiteral("QLineEdit {border: 2px solid #D32F2F; background: #FDECEA;}")
-                                    : QStringLiteral("QLineEdit {border: 2px solid #E6A100; background: #FFF8E1;}"));
+    if (editor->property(kState).toString() == QLatin1String(state))
+        return;
+    editor->setProperty(kState, QString::fromLatin1(state));
+    if (!editor->testAttribute(Qt::WA_WState_Polished))
+        return;   // polished with its state when first shown
+    editor->style()->unpolish(editor);
+    editor->style()->polish(editor);
+    editor->update();
+}
+
+// A calculated (read-only) line keeps its look when its mark goes.
+void mark(QLineEdit *editor, const QString &message, bool refused)
+{
+    if (editor->property(kMessage).toString() != message) {
+        editor->setProperty(kMessage, message);
+        editor->setToolTip(message);
+    }
+    const bool calculated = editor->isReadOnly();
+    setFieldState(editor, !message.isEmpty() ? (refused ? kInvalid : kFlagged) : calculated ? kCalculated : kValid);
 }
 } // namespace
 
 BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section, QWidget *parent)
     : QWidget(parent), m_data(data), m_title(title), m_section(section)
 {
+    setStyleSheet(fieldStateStyle());
     const FieldTable &table = data->fieldTable();
     const std::vector<FieldSpec> &specs = table.describedSpecs(data->kind(), data->formType());
     for (int i : table.shownOrder(data->kind(), data->formType()))
@@ -144,6 +168,21 @@ BaseTaxPage::BaseTaxPage(CTaxData_Form *data, const QString &title, int section,
 }
 
 BaseTaxPage::~BaseTaxPage() = default;
+
+QString BaseTaxPage::fieldStateStyle()
+{
+    return QStringLiteral(
+        " QLineEdit[fieldState=\"invalid\"] {border: 2px solid #D32F2F; background: #FDECEA;}"
+        " QLineEdit[fieldState=\"flagged\"] {border: 2px solid #E6A100; background: #FFF8E1;}"
+        " QLineEdit[fieldState=\"calculated\"], QComboBox[fieldState=\"calculated\"]"
+        " {background: %1; color: #263238; border: 1px dashed #78909C;}")
+        .arg(QLatin1String(kCalculatedBackground));
+}
+
+QString BaseTaxPage::fieldState(const QWidget *editor)
+{
+    return editor ? editor->property(kState).toString() : QString();
+}
 
 const FieldSpec &BaseTaxPage::specOf(int field) const
 {
@@ -200,8 +239,7 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         auto *combo = new CT1ComboBox(this);
         combo->setEnabled(!spec.calculated);
         if (spec.calculated) {
-            combo->setStyleSheet(QStringLiteral("QComboBox {background: %1; color: #263238; border: 1px dashed #78909C;}")
-                                     .arg(QLatin1String(kCalculatedBackground)));
+            combo->setProperty(kState, QString::fromLatin1(kCalculated));
             combo->setToolTip(tr("Calculated by the program"));
         }
         for (const auto &choice : choiceList(QString::fromLatin1(spec.choices)))
@@ -214,14 +252,11 @@ QWidget *BaseTaxPage::makeEditor(const FieldSpec &spec, int field)
         line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     if (spec.calculated) {
         line->setReadOnly(true);
-        line->setProperty("calculated", true);
-        line->setProperty("baseStyle",
-                          QStringLiteral("QLineEdit {background: %1; color: #263238; border: 1px dashed #78909C;}")
-                              .arg(QLatin1String(kCalculatedBackground)));
-        line->setStyleSheet(line->property("baseStyle").toString());
+        line->setProperty(kState, QString::fromLatin1(kCalculated));
         line->setToolTip(tr("Calculated by the program"));
         return line;
     }
+    line->setProperty(kState, QString::fromLatin1(kValid));
     if (usesValidator(spec)) {
         auto *validator = new FieldValidator(validatorKind(spec), line);
         validator->setNegativeAllowed(amountMayBeNegative(m_data->kind(), m_data->formType(), spec.key, spec.caption));
@@ -329,11 +364,15 @@ void BaseTaxPage::setEditorText(QWidget *editor, const FieldSpec &spec, int fiel
         // a code not given yet (its default below 0) is blank, not a number
         if (spec.kind == FieldKind::Int && spec.defaultValue < 0 && values.number(field) == spec.defaultValue)
             text.clear();
-        if (auto *entry = qobject_cast<EntryLineEdit *>(line))
-            entry->showText(text);
-        else
-            line->setText(text);
-        line->setProperty(kShownText, line->text());
+        // an unchanged value is left alone, unless the preparer is at it
+        if (line->text() != text || line->hasFocus()) {
+            if (auto *entry = qobject_cast<EntryLineEdit *>(line))
+                entry->showText(text);
+            else
+                line->setText(text);
+        }
+        if (line->property(kShownText).toString() != line->text())
+            line->setProperty(kShownText, line->text());
         line->setModified(false);
         if (spec.sin)
             checkEditor(line, spec);

@@ -43,6 +43,13 @@ public:
     bool isBuilt() const { return m_built; }
     // The message of a marked editor (refused input or a S.I.N. flag); empty when not marked.
     static QString inputMessage(const QWidget *editor);
+    // An editor's state: "valid", "invalid" (refused input), "flagged" (a
+    // S.I.N. flag) or "calculated"; empty for one without any.
+    static QString fieldState(const QWidget *editor);
+    // The rules giving each state its look; a page keeps them in its style
+    // sheet (they are its first one), so that a change of state only polishes
+    // the editor again.
+    static QString fieldStateStyle();
 
 signals:
     // An edit reached the object; field is the field's index.

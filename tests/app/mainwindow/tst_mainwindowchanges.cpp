@@ -22,6 +22,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -298,7 +299,11 @@ private slots:
             onModal([path](QWidget *d) {
                 auto *dialog = qobject_cast<QFileDialog *>(d);
                 QVERIFY(dialog);
-                dialog->selectFile(path);
+                // the name box keeps its text while it has the focus: the name goes into it
+                if (auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(path);
+                else
+                    dialog->selectFile(path);
                 QMetaObject::invokeMethod(dialog, "accept");
             });
         window.actionCloseReturn();
