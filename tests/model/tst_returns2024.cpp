@@ -92,24 +92,10 @@ QJsonObject provincialFormValues(const CReturnFile &file, int p)
     return out;
 }
 
-// The return of a description, with its dependants ("dependants": first name, birth
-// date, relation 1 child or 2 other, infirm, net income) in the household record.
+// The return of a description, its dependants ("dependants") in the household record.
 CReturnFile *buildDescribed(const QJsonObject &description, QString *error = nullptr)
 {
-    CReturnFile *file = returnbuilder::build(description, error);
-    if (!file)
-        return nullptr;
-    const QJsonArray dependants = description.value(QStringLiteral("dependants")).toArray();
-    for (int i = 0; i < dependants.size() && i < file->dependants().count(); ++i) {
-        const QJsonObject d = dependants.at(i).toObject();
-        DependantInfo &slot = file->dependants().at(i);
-        slot.firstName = d.value(QStringLiteral("firstName")).toString();
-        slot.birthDate = QDate::fromString(d.value(QStringLiteral("birthDate")).toString(), Qt::ISODate);
-        slot.relation = d.value(QStringLiteral("relation")).toInt(DependantInfo::Child);
-        slot.infirm = d.value(QStringLiteral("infirm")).toBool();
-        slot.netIncome = d.value(QStringLiteral("netIncome")).toDouble();
-    }
-    return file;
+    return returnbuilder::build(description, error);
 }
 
 QJsonObject describedReturn(const QString &name)
