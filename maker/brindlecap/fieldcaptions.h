@@ -38,7 +38,11 @@ struct FormCaptions
 // in no table.
 struct RowListCaptions
 {
-    enum Flag : unsigned { FixedRows = 1u << 0 };   // the program keeps the rows: none added or removed
+    // FixedRows: the program keeps the rows: none added or removed. SlotRows: the rows
+    // are a fixed number of slots; the table shows them up to the last one used, a
+    // new row is the next empty slot, a removed row empties its slot and moves the
+    // later ones up.
+    enum Flag : unsigned { FixedRows = 1u << 0, SlotRows = 1u << 1 };
     int kind;
     int type;
     int list;

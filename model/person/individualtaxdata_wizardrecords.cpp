@@ -136,16 +136,19 @@ CTaxData_Form *IndividualTaxData::applyDependantRecord(CTaxData_Form *record)
     if (deps && m_dependants) {
         if (m_dependants->count() < D::kSlots)
             m_dependants->AllocData(D::kSlots);
-        const int slots = qMin(D::kSlots, deps->rows().count());
-        for (int i = 0; i < slots; ++i) {
-            const FieldRecord &r = deps->slot(i);
+        // the rows are the slots; a slot without a row is emptied
+        for (int i = 0; i < D::kSlots; ++i) {
             DependantInfo &d = m_dependants->at(i);
+            if (i >= deps->rows().count()) {
+                d = DependantInfo();
+                continue;
+            }
+            const FieldRecord &r = deps->slot(i);
             d.firstName = cutName(r.text(D::C_FirstName));
             d.lastName = cutName(r.text(D::C_LastName));
             d.relation = int(r.number(D::C_Relation));
             d.infirm = r.number(D::C_Infirm) != 0.0;
-            d.birthDate = QDate(int(r.number(D::C_BirthYear)), int(r.number(D::C_BirthMonth)),
-                                int(r.number(D::C_BirthDay)));
+            d.birthDate = r.date(D::C_BirthDate);
             d.netIncome = r.number(D::C_NetIncome);
             d.sin = r.text(D::C_SIN);
         }
@@ -223,9 +226,7 @@ void IndividualTaxData::refreshDependantRecord(CTaxData_Form *record)
         r.setText(D::C_LastName, d.lastName);
         r.setNumber(D::C_Relation, d.relation);
         r.setNumber(D::C_Infirm, d.infirm ? 1 : 0);
-        r.setNumber(D::C_BirthYear, d.birthDate.isValid() ? d.birthDate.year() : 0);
-        r.setNumber(D::C_BirthMonth, d.birthDate.isValid() ? d.birthDate.month() : 0);
-        r.setNumber(D::C_BirthDay, d.birthDate.isValid() ? d.birthDate.day() : 0);
+        r.setDate(D::C_BirthDate, d.birthDate);
         r.setNumber(D::C_NetIncome, d.netIncome);
         r.setText(D::C_SIN, d.sin);
     }
@@ -247,6 +248,12 @@ void IndividualTaxData::refreshMedicalRecord(CTaxData_Form *record)
     for (int i = 0; i < rows; ++i)
         for (int c = 0; c < M::C_ColumnCount; ++c)
             med->setDependantAmount(i, c, t->medicalAmount(i, c));
+    // each row is named by the dependant of its slot
+    for (int i = 0; i < med->rows().count(); ++i) {
+        const DependantInfo *d = i < m_dependants->count() ? &m_dependants->at(i) : nullptr;
+        const QString name = d ? (d->firstName + QLatin1Char(' ') + d->lastName).trimmed() : QString();
+        med->rows().row(i).setText(M::C_Name, name);
+    }
 }
 
 void IndividualTaxData::refreshGeneralRecord(CTaxData_Form *record)
