@@ -19,6 +19,9 @@
 #include "rowlisteditor.h"
 #include "scrolltaxform.h"
 #include "tabwndapp.h"
+#include "cwizdata_dependant.h"
+#include "cwizdata_medexp.h"
+#include "dependantinfostruct.h"
 #include "taxdata_sch9.h"
 #include "taxdata_t1new.h"
 #include <QApplication>
@@ -35,6 +38,7 @@
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -671,6 +675,79 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit *>(page->editorFor(QStringLiteral("Credit")))->text(), QStringLiteral("262.00"));
         QCOMPARE(rows->table()->item(0, rows->columnOf(QStringLiteral("Amount")))->text(), QStringLiteral("1000.00"));
         QVERIFY(w.isModified());
+    }
+
+    // ---- Express Wizard records
+
+    // The family typed into the Dependants page of self reaches the record both
+    // spouses share, the spouse's Dependants record and the child benefit
+    // estimate; a removed row takes the child out again; the saved file keeps it.
+    void dependantsPageFamily()
+    {
+        Form_Return &w = window();
+        auto ccb = [this](IndividualTaxData *p) {
+            const CTaxData_Form *ks = p->getForm(kResultForm, 0, false);
+            return ks->amount(ks->fieldTable().indexOf(QStringLiteral("CCBEstimate")));
+        };
+        QCOMPARE(ccb(file().self()), 0.0);
+        // the Dependants item of the Express Wizard section, as the preparer picks it
+        QTreeWidgetItem *item = root(w, 2)->child(2);
+        QCOMPARE(item->text(0), QStringLiteral("Dependants"));
+        w.folderView()->setCurrentItem(item);
+        settle();
+        QCOMPARE(w.currentForm(), person().findWizardData(3, false));
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        QVERIFY(rows);
+        QCOMPARE(rows->table()->rowCount(), 12);
+        QVERIFY(rows->table()->isRowHidden(0));
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnAddRow")), Qt::LeftButton);
+        QVERIFY(!rows->table()->isRowHidden(0) && rows->table()->isRowHidden(1));
+        // 50 two-byte letters are 100 bytes: the record keeps 39 of them (78 bytes)
+        const QString longName(50, QChar(0x00E9));
+        rows->table()->item(0, rows->columnOf(QStringLiteral("FirstName")))->setText(longName);
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("LastName")), QStringLiteral("Whitfield")));
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("BirthDate")), QStringLiteral("2021-04-30")));
+        QTableWidget *table = rows->table();
+        table->setCurrentCell(0, rows->columnOf(QStringLiteral("Relation")));
+        table->editItem(table->currentItem());
+        auto *combo = qobject_cast<CT1ComboBox *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(combo);
+        combo->SetCurSelData(DependantInfo::Child);
+        rows->commitEditor();
+        settle();
+
+        const DependantInfo &child = file().dependants().at(0);
+        QCOMPARE(child.firstName, QString(39, QChar(0x00E9)));
+        QCOMPARE(child.lastName, QStringLiteral("Whitfield"));
+        QCOMPARE(child.birthDate, QDate(2021, 4, 30));
+        QCOMPARE(child.relation, int(DependantInfo::Child));
+        // the page and the spouse's record show what the shared record keeps
+        QCOMPARE(table->item(0, rows->columnOf(QStringLiteral("FirstName")))->text(), child.firstName);
+        auto *spouseRecord = static_cast<CWizData_Dependant *>(file().spouse()->findWizardData(3, false));
+        QCOMPARE(spouseRecord->slot(0).text(CWizData_Dependant::C_FirstName), child.firstName);
+        QCOMPARE(spouseRecord->slot(0).date(CWizData_Dependant::C_BirthDate), QDate(2021, 4, 30));
+        // one child under 6: the estimate is no longer nil, the same for both spouses' family
+        QVERIFY(ccb(file().self()) > 0.0);
+        auto *medical = static_cast<CWizData_MedExp *>(person().findWizardData(4, false));
+        QCOMPARE(medical->rows().row(0).text(CWizData_MedExp::C_Name), child.firstName + QStringLiteral(" Whitfield"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("family.r24"));
+        QCOMPARE(file().save(path, 1), 0);
+        int code = -1;
+        std::unique_ptr<CReturnFile> read(CReturnFile::load(path, code, 1));
+        QVERIFY(read && code == 0);
+        QVERIFY(read->dependants().at(0) == child);
+        returnbuilder::recalculate(*read);
+        QCOMPARE(static_cast<CWizData_Dependant *>(read->self()->findWizardData(3, false))->slot(0).text(
+                     CWizData_Dependant::C_FirstName), child.firstName);
+
+        table->setCurrentCell(0, 0);
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnRemoveRow")), Qt::LeftButton);
+        settle();
+        QVERIFY(!file().dependants().at(0).isUsed());
+        QVERIFY(table->isRowHidden(0));
+        QCOMPARE(ccb(file().self()), 0.0);
     }
 
     // A command that commits the page (saving, printing) takes a cell still being edited.
