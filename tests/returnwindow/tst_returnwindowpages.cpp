@@ -750,6 +750,44 @@ private slots:
         QCOMPARE(ccb(file().self()), 0.0);
     }
 
+    // Pictures for a look under Xvfb (BQ_SHOT_DIR set): the result page, the
+    // family typed into the Dependants page, and the result page after it.
+    void dependantsPictures()
+    {
+        const QString folder = qEnvironmentVariable("BQ_SHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("BQ_SHOT_DIR not set");
+        Form_Return &w = window();
+        w.resize(1280, 800);
+        w.show();
+        auto shoot = [&w, &folder](int section, int child, const QString &name) {
+            QTreeWidgetItem *item = child < 0 ? root(w, section) : root(w, section)->child(child);
+            w.folderView()->setCurrentItem(item);
+            settle();
+            if (auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabForm")); tabs && tabs->count() > 2)
+                tabs->setCurrentIndex(2);   // the benefit estimates
+            QTest::qWait(200);
+            return w.grab().save(folder + QLatin1Char('/') + name);
+        };
+        QVERIFY(shoot(5, -1, QStringLiteral("result-before.png")));
+        w.folderView()->setCurrentItem(root(w, 2)->child(2));
+        settle();
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        const char *family[][3] = {{"Noah", "2021-04-30", "1"}, {"Zoe", "2014-09-09", "1"}};
+        for (int r = 0; r < 2; ++r) {
+            QVERIFY(rows->addRow());
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("FirstName")), QLatin1String(family[r][0])));
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("LastName")), QStringLiteral("Whitfield")));
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("BirthDate")), QLatin1String(family[r][1])));
+            QTableWidgetItem *relation = rows->table()->item(r, rows->columnOf(QStringLiteral("Relation")));
+            relation->setData(Qt::UserRole, QString::fromLatin1(family[r][2]).toInt());
+            settle();
+        }
+        QTest::qWait(200);
+        QVERIFY(w.grab().save(folder + QStringLiteral("/dependants.png")));
+        QVERIFY(shoot(5, -1, QStringLiteral("result-after.png")));
+    }
+
     // A command that commits the page (saving, printing) takes a cell still being edited.
     void openCellCommittedWithPage()
     {
