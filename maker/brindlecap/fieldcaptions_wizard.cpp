@@ -60,19 +60,19 @@ const FieldCaption kMedicalRows[] = {
     {"Name", "", "Dependant", 0, nullptr, C},
     {"Expenses", "", "Medical expenses paid", 0, nullptr, 0},
     {"Reimbursed", "", "Part reimbursed", 0, nullptr, 0},
-    {"Other1", "", "Dependant's net income", 0, nullptr, 0},
+    {"Other1", "", "Dependant's net income (Dependants page)", 0, nullptr, C},
     {"Other2", "", "", 0, nullptr, I},
     {"Allowable", "", "Allowable amount", 0, nullptr, C},
 };
 
 const FieldCaption kRrsp[] = {
     {"UnusedContributions", "", "Unused RRSP, PRPP and SPP contributions from previous years", 0, nullptr, 0},
-    {"DeductionLimit", "", "RRSP deduction limit for 2024 (from your notice of assessment)", 0, nullptr, 0},
+    {"DeductionLimit", "", "RRSP deduction limit for 2024 (Schedule 7, from last year's amounts)", 0, nullptr, C},
     {"HBPRepayment", "", "Repayment under the Home Buyers' Plan", 0, nullptr, 0},
     {"LLPRepayment", "", "Repayment under the Lifelong Learning Plan", 0, nullptr, 0},
-    {"ContribFirst60Days", "", "RRSP contributions made from January 1 to March 3, 2025", 0, nullptr, 0},
-    {"ContribRestOfYear", "", "RRSP contributions made from March 1 to December 31, 2024", 0, nullptr, 0},
-    {"SpousalContrib", "", "Of these, contributions to your spouse's or common-law partner's RRSP", 0, nullptr, 0},
+    {"ContribFirst60Days", "", "Contributions to your RRSP made from January 1 to March 3, 2025", 0, nullptr, 0},
+    {"ContribRestOfYear", "", "Contributions to your RRSP made from March 1 to December 31, 2024", 0, nullptr, 0},
+    {"SpousalContrib", "", "Contributions to your spouse's or common-law partner's RRSP made from March 1 to December 31, 2024", 0, nullptr, 0},
 };
 const char *const kRrspSections[] = {"RRSP Contributions"};
 
@@ -99,7 +99,9 @@ extern const int kWizardCaptionCount = int(sizeof kWizardCaptions / sizeof kWiza
 
 extern const RowListCaptions kWizardRowLists[] = {
     {2, 3, 0, "The family's dependants (shared by both spouses)", 0, ROWS(kDependantRows), RowListCaptions::SlotRows},
-    {2, 4, 0, "Medical expenses of each dependant", 0, ROWS(kMedicalRows), RowListCaptions::FixedRows},
+    {2, 4, 0, "Medical expenses of each dependant (a child under 18 is claimed with yours on line 33099; each "
+              "other dependant on line 33199, over 3 % of the dependant's net income)",
+     0, ROWS(kMedicalRows), RowListCaptions::FixedRows | RowListCaptions::NamedRows},
 };
 extern const int kWizardRowListCount = int(sizeof kWizardRowLists / sizeof kWizardRowLists[0]);
 #undef ROWS

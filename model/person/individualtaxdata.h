@@ -19,6 +19,7 @@ class CTaxData_Form;
 class TaxData_T1New;
 class TaxData_TaxNote;
 class DependantInfoStruct;
+struct DependantInfo;
 class MyDataStream;
 class CEnumTaxFormObj;
 class CEnumTaxSlipObj;
@@ -486,6 +487,8 @@ private:
     CTaxData_Form *applyLastYearRecord(CTaxData_Form *record, bool onlyEmpty = false);
     CTaxData_Form *applyDependantRecord(CTaxData_Form *record);
     CTaxData_Form *applyMedicalRecord(CTaxData_Form *record);
+    // A child under 18 at the end of the year: its medical expenses go with the person's.
+    static bool isFamilyChild(const DependantInfo &d);
     CTaxData_Form *applyRrspRecord(CTaxData_Form *record);
     void refreshDependantRecord(CTaxData_Form *record);
     void refreshMedicalRecord(CTaxData_Form *record);

@@ -244,30 +244,61 @@ private slots:
         QCOMPARE(deps->slot(0).text(D::C_FirstName), QStringLiteral("X"));
     }
 
+    // The medical record on the T1's table: a child under 18 with the person
+    // (line 33099), each other dependant on a row of its own with its net income.
     void medicalRecord()
     {
         DependantInfoStruct deps;
+        deps.AllocData(12);
+        auto dependant = [&deps](int slot, const char *name, QDate born, int relation, double netIncome) {
+            DependantInfo &d = deps.at(slot);
+            d.firstName = QString::fromLatin1(name);
+            d.lastName = QStringLiteral("Roy");
+            d.birthDate = born;
+            d.relation = relation;
+            d.netIncome = netIncome;
+        };
+        dependant(0, "Mia", QDate(2014, 5, 5), DependantInfo::Child, 0.0);     // 10: with the person
+        dependant(1, "Rose", QDate(1950, 1, 1), DependantInfo::Other, 12000.0);
+        dependant(2, "Liam", QDate(2004, 2, 2), DependantInfo::Child, 0.0);    // 20: a row of his own
         IndividualTaxData p(0, &deps);
         T1 *t1 = setUpPerson(p);
         auto *med = static_cast<M *>(p.findWizardData(4, true));
-        med->setAmount(M::F_SelfExpenses, 900.0);
+        med->setAmount(M::F_SelfExpenses, 1000.0);
+        med->setAmount(M::F_SelfReimbursed, 100.0);
         med->setAmount(M::F_DisabilitySupports, 120.0);
-        med->setDependantAmount(0, M::C_Expenses, 300.0);
-        med->setDependantAmount(11, M::C_Allowable, 80.0);
+        med->setDependantAmount(0, M::C_Expenses, 500.0);
+        med->setDependantAmount(1, M::C_Expenses, 2000.0);
+        med->setDependantAmount(1, M::C_Reimbursed, 200.0);
+        med->setDependantAmount(2, M::C_Expenses, 800.0);
+        med->setDependantAmount(5, M::C_Expenses, 999.0);   // an empty slot goes nowhere
         QCOMPARE(p.applyWizardRecord(4), static_cast<CTaxData_Form *>(t1));
-        QCOMPARE(t1->amount(T1::F_33099), 900.0);
         QCOMPARE(t1->amount(T1::F_21500), 120.0);
-        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 300.0);
-        QCOMPARE(t1->medicalAmount(11, T1::M_Allowable), 80.0);
+        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 1500.0);
+        QCOMPARE(t1->medicalAmount(0, T1::M_Reimbursed), 100.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Reimbursed), 200.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Other1), 12000.0);
+        QCOMPARE(t1->medicalAmount(2, T1::M_Expenses), 800.0);
+        QCOMPARE(t1->medicalAmount(3, T1::M_Expenses), 0.0);
 
-        t1->setMedicalAmount(5, T1::M_Reimbursed, 42.0);
+        // no income, so no threshold on the person's group: 33099 = 1,500 - 100 = 1,400;
+        // Rose 2,000 - 200 - 3 % x 12,000 (360) = 1,440; Liam 800; 33199 = 2,240
+        t1->Calculate01();
+        QCOMPARE(t1->amount(T1::F_33099), 1400.0);
+        QCOMPARE(t1->amount(T1::F_33199), 2240.0);
+
         p.refreshWizardRecords(false);
         QCOMPARE(med->text(M::F_FirstName), QStringLiteral("Anne"));
-        QCOMPARE(med->text(M::F_LastName), QStringLiteral("Roy"));
         QCOMPARE(med->text(M::F_SIN), QStringLiteral("046454286"));
         QCOMPARE(med->date(M::F_DateOfBirth), QDate(1970, 3, 4));
-        QCOMPARE(med->dependantAmount(5, M::C_Reimbursed), 42.0);
-        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 300.0);
+        QCOMPARE(med->rows().row(1).text(M::C_Name), QStringLiteral("Rose Roy"));
+        QCOMPARE(med->dependantAmount(1, M::C_Other1), 12000.0);
+        QCOMPARE(med->dependantAmount(1, M::C_Allowable), 1440.0);
+        QCOMPARE(med->dependantAmount(2, M::C_Allowable), 800.0);
+        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 500.0);
+        QCOMPARE(med->dependantAmount(0, M::C_Allowable), 500.0);
+        QCOMPARE(med->amount(M::F_SelfExpenses), 1000.0);
     }
 
     void lastYearApply()

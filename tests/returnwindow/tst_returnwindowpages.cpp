@@ -22,6 +22,8 @@
 #include "cwizdata_dependant.h"
 #include "cwizdata_medexp.h"
 #include "dependantinfostruct.h"
+#include "taxdata_rrspcontrib.h"
+#include "taxdata_sch7.h"
 #include "taxdata_sch9.h"
 #include "taxdata_t1new.h"
 #include <QApplication>
@@ -748,6 +750,54 @@ private slots:
         QVERIFY(!file().dependants().at(0).isUsed());
         QVERIFY(table->isRowHidden(0));
         QCOMPARE(ccb(file().self()), 0.0);
+    }
+
+    // The Medical Expenses page names its rows by the family's dependants and puts a
+    // child's expenses with the person's (line 33099); the RRSP Contributions page
+    // makes Schedule 7 for a contribution.
+    void medicalAndRrspPages()
+    {
+        Form_Return &w = window();
+        DependantInfo &noah = file().dependants().at(0);
+        noah.firstName = QStringLiteral("Noah");
+        noah.lastName = QStringLiteral("Whitfield");
+        noah.birthDate = QDate(2021, 4, 30);
+        noah.relation = DependantInfo::Child;
+        returnbuilder::recalculate(file());
+        auto open = [&w](int child) {
+            w.folderView()->setCurrentItem(root(w, 2)->child(child));
+            settle();
+            return w.openPages().first();
+        };
+        auto typeInto = [](BaseTaxPage *page, const char *key, const QString &text) {
+            auto *line = qobject_cast<QLineEdit *>(page->editorFor(QString::fromLatin1(key)));
+            QVERIFY(line);
+            line->setText(text);
+            emit line->editingFinished();
+            settle();
+        };
+
+        BaseTaxPage *medical = open(3);
+        QCOMPARE(medical->getTitle(), QStringLiteral("Medical Expenses"));
+        RowListEditor *rows = medical->rowListEditor(0);
+        QVERIFY(rows);
+        QCOMPARE(rows->table()->item(0, rows->columnOf(QStringLiteral("Name")))->text(), QStringLiteral("Noah Whitfield"));
+        QVERIFY(!rows->table()->isRowHidden(0) && rows->table()->isRowHidden(1));
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("Expenses")), QStringLiteral("500")));
+        settle();
+        typeInto(w.openPages().first(), "SelfExpenses", QStringLiteral("1000"));
+        // 1,000 of the person and 500 of Noah (3) on line 33099
+        QCOMPARE(person().t1()->medicalAmount(0, TaxData_T1New::M_Expenses), 1500.0);
+        QCOMPARE(person().t1()->valueByCode(33099), 1500.0);
+
+        QVERIFY(!person().hasForm(kSchedule7));
+        BaseTaxPage *rrsp = open(4);
+        QCOMPARE(rrsp->getTitle(), QStringLiteral("RRSP Contributions"));
+        typeInto(rrsp, "ContribRestOfYear", QStringLiteral("5000"));
+        const CTaxData_Form *sch7 = person().getForm(kSchedule7, 0, false);
+        QVERIFY(sch7);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribRestOfYear), 5000.0);
+        QCOMPARE(person().t1()->amount(TaxData_T1New::F_RRSPContribRest), 5000.0);
     }
 
     // Pictures for a look under Xvfb (BQ_SHOT_DIR set): the result page, the

@@ -279,6 +279,13 @@ void RowListEditor::syncData()
         for (int r = 0; r < rows; ++r)
             m_table->setRowHidden(r, r >= m_shownSlots);
         shownRows = m_shownSlots;
+    } else if ((m_captions.flags & RowListCaptions::NamedRows) && !m_columns.isEmpty()) {
+        shownRows = 0;
+        for (int r = 0; r < rows; ++r) {
+            const bool named = !m_data->rows(list()).row(r).valueText(m_columns.first().field).isEmpty();
+            m_table->setRowHidden(r, !named && !rowUsed(r));
+            shownRows += m_table->isRowHidden(r) ? 0 : 1;
+        }
     }
     // the table grows with its rows, up to fifteen of them, then scrolls
     const int shown = qBound(4, shownRows + 1, 15);
