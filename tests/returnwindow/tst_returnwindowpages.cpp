@@ -836,6 +836,9 @@ private slots:
         QTest::qWait(200);
         QVERIFY(w.grab().save(folder + QStringLiteral("/dependants.png")));
         QVERIFY(shoot(5, -1, QStringLiteral("result-after.png")));
+        QVERIFY(shoot(2, 3, QStringLiteral("medical.png")));
+        QVERIFY(shoot(2, 4, QStringLiteral("rrsp.png")));
+        QVERIFY(shoot(2, 0, QStringLiteral("general.png")));
     }
 
     // A command that commits the page (saving, printing) takes a cell still being edited.
