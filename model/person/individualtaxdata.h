@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class SlipTotals;
 
@@ -20,6 +21,7 @@ class TaxData_T1New;
 class TaxData_TaxNote;
 class DependantInfoStruct;
 struct DependantInfo;
+class FieldRecord;
 class MyDataStream;
 class CEnumTaxFormObj;
 class CEnumTaxSlipObj;
@@ -489,6 +491,9 @@ private:
     CTaxData_Form *applyMedicalRecord(CTaxData_Form *record);
     // A child under 18 at the end of the year: its medical expenses go with the person's.
     static bool isFamilyChild(const DependantInfo &d);
+    // A row of the dependants record as the shared record keeps it.
+    static DependantInfo dependantOf(const FieldRecord &row);
+    int removedSlot(const std::vector<DependantInfo> &next) const;
     CTaxData_Form *applyRrspRecord(CTaxData_Form *record);
     void refreshDependantRecord(CTaxData_Form *record);
     void refreshMedicalRecord(CTaxData_Form *record);

@@ -11,6 +11,7 @@
 #include "taxdata_t1new.h"
 #include "taxdata_wizard_general.h"
 #include "utils.h"
+#include <vector>
 
 namespace {
 
@@ -137,23 +138,52 @@ CTaxData_Form *IndividualTaxData::applyDependantRecord(CTaxData_Form *record)
         if (m_dependants->count() < D::kSlots)
             m_dependants->AllocData(D::kSlots);
         // the rows are the slots; a slot without a row is emptied
-        for (int i = 0; i < D::kSlots; ++i) {
-            DependantInfo &d = m_dependants->at(i);
-            if (i >= deps->rows().count()) {
-                d = DependantInfo();
-                continue;
-            }
-            const FieldRecord &r = deps->slot(i);
-            d.firstName = cutName(r.text(D::C_FirstName));
-            d.lastName = cutName(r.text(D::C_LastName));
-            d.relation = int(r.number(D::C_Relation));
-            d.infirm = r.number(D::C_Infirm) != 0.0;
-            d.birthDate = r.date(D::C_BirthDate);
-            d.netIncome = r.number(D::C_NetIncome);
-            d.sin = r.text(D::C_SIN);
+        std::vector<DependantInfo> next(size_t(D::kSlots));
+        for (int i = 0; i < D::kSlots && i < deps->rows().count(); ++i)
+            next[size_t(i)] = dependantOf(deps->slot(i));
+        const int removed = removedSlot(next);
+        for (int i = 0; i < D::kSlots; ++i)
+            m_dependants->at(i) = next[size_t(i)];
+        // a removed dependant's medical expenses go with it
+        auto *med = dynamic_cast<M *>(findWizardData(WizardRecord::MedicalExpenses, false));
+        if (removed >= 0 && med && removed < med->rows().count()) {
+            med->rows().removeAt(removed);
+            med->rows().append();
+            applyMedicalRecord(med);
         }
     }
     return t1();
+}
+
+DependantInfo IndividualTaxData::dependantOf(const FieldRecord &r)
+{
+    DependantInfo d;
+    d.firstName = cutName(r.text(D::C_FirstName));
+    d.lastName = cutName(r.text(D::C_LastName));
+    d.relation = int(r.number(D::C_Relation));
+    d.infirm = r.number(D::C_Infirm) != 0.0;
+    d.birthDate = r.date(D::C_BirthDate);
+    d.netIncome = r.number(D::C_NetIncome);
+    d.sin = r.text(D::C_SIN);
+    return d;
+}
+
+// The slot taken out when the new slots are the shared ones with one dependant
+// removed and the later ones moved up; -1 for any other change.
+int IndividualTaxData::removedSlot(const std::vector<DependantInfo> &next) const
+{
+    const int n = qMin(m_dependants->count(), int(next.size()));
+    int k = 0;
+    while (k < n && m_dependants->at(k) == next[size_t(k)])
+        ++k;
+    if (k >= n || !m_dependants->at(k).isUsed())
+        return -1;
+    for (int i = k; i < n; ++i) {
+        const DependantInfo moved = i + 1 < m_dependants->count() ? m_dependants->at(i + 1) : DependantInfo();
+        if (moved != next[size_t(i)])
+            return -1;
+    }
+    return k;
 }
 
 // The T1's medical table: its first row holds the person, the spouse and the

@@ -301,6 +301,39 @@ private slots:
         QCOMPARE(med->amount(M::F_SelfExpenses), 1000.0);
     }
 
+    // A dependant taken out of the Dependants record takes its medical expenses
+    // with it: the later dependants move up with theirs.
+    void removedDependantTakesMedicalRow()
+    {
+        DependantInfoStruct deps;
+        IndividualTaxData p(0, &deps);
+        T1 *t1 = setUpPerson(p);
+        auto *record = static_cast<D *>(p.findWizardData(3, true));
+        const char *names[] = {"Mia", "Rose"};
+        for (int i = 0; i < 2; ++i) {
+            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
+            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
+            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
+        }
+        p.applyWizardRecord(3);
+        auto *med = static_cast<M *>(p.findWizardData(4, true));
+        med->setDependantAmount(0, M::C_Expenses, 500.0);
+        med->setDependantAmount(1, M::C_Expenses, 2000.0);
+        p.applyWizardRecord(4);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
+
+        record->rows().removeAt(0);
+        record->rows().append();
+        p.applyWizardRecord(3);
+        QCOMPARE(deps.at(0).firstName, QStringLiteral("Rose"));
+        QVERIFY(!deps.at(1).isUsed());
+        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 2000.0);
+        QCOMPARE(med->dependantAmount(1, M::C_Expenses), 0.0);
+        // Mia's 500 is gone from the person's row; Rose keeps her own row
+        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 0.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
+    }
+
     void lastYearApply()
     {
         IndividualTaxData p(0, &m_fx.deps);
