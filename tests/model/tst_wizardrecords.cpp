@@ -155,7 +155,10 @@ private slots:
         record->setAmount(R::F_HBPRepayment, 600.0);
         t1->setAmount(T1::F_RRSPContribFirst60, 10.0);
         t1->setAmount(T1::F_RRSPContribRest, 20.0);
+        t1->setAmount(T1::F_LYRRSPLimit, 7000.0);
         p.refreshWizardRecords(false);
+        // the limit shown is last year's as the T1 keeps it
+        QCOMPARE(record->amount(R::F_DeductionLimit), 7000.0);
         QCOMPARE(record->amount(R::F_ContribFirst60Days), 10.0);
         QCOMPARE(record->amount(R::F_ContribRestOfYear), 20.0);
         QCOMPARE(record->amount(R::F_HBPRepayment), 600.0);

@@ -681,6 +681,26 @@ private slots:
 
     // ---- Express Wizard records
 
+    // The Express Wizard section lists the six records in the table's order, for
+    // both persons, and each opens its page under the record's name.
+    void expressWizardSection()
+    {
+        Form_Return &w = window();
+        const QStringList names{"General Information", "Last Year's Amounts", "Dependants", "Medical Expenses",
+                                "RRSP Contributions", "Provincial Information"};
+        QTreeWidgetItem *section = root(w, 2);
+        QCOMPARE(section->childCount(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(section->child(i)->text(0), names[i]);
+            w.folderView()->setCurrentItem(section->child(i));
+            settle();
+            QCOMPARE(w.currentForm(), person().findWizardData(i + 1, false));
+            QCOMPARE(tabTitles(w.openPages()), QStringList{names[i]});
+            QVERIFY(w.findChild<QLabel *>(QStringLiteral("lblFormDesc"))->text() == names[i]);
+        }
+        QCOMPARE(file().spouse()->wizardData().count(), names.size());
+    }
+
     // The family typed into the Dependants page of self reaches the record both
     // spouses share, the spouse's Dependants record and the child benefit
     // estimate; a removed row takes the child out again; the saved file keeps it.
