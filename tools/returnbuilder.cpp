@@ -1,5 +1,6 @@
 #include "returnbuilder.h"
 #include "creturnfile.h"
+#include "dependantinfostruct.h"
 #include "ctaxdata_form.h"
 #include "formentry.h"
 #include "individualtaxdata.h"
@@ -125,6 +126,48 @@ bool fillPerson(IndividualTaxData &person, const QJsonObject &p, const QString &
     return true;
 }
 
+// "child" or "other" (or their codes 1 and 2), a child when not given; 0 for anything else.
+int relationOf(const QJsonValue &v)
+{
+    if (v.isUndefined() || v.isNull())
+        return DependantInfo::Child;
+    if (v.isDouble())
+        return v.toInt() == DependantInfo::Child || v.toInt() == DependantInfo::Other ? v.toInt() : 0;
+    const QString text = v.toString().trimmed().toLower();
+    return text == QLatin1String("child") ? DependantInfo::Child
+         : text == QLatin1String("other") ? DependantInfo::Other : 0;
+}
+
+// The family's dependants into the record both persons share; names are cut
+// to the 79 bytes of UTF-8 the record keeps.
+bool fillDependants(DependantInfoStruct &deps, const QJsonArray &list, QString *error)
+{
+    auto fail = [error](const QString &text) {
+        if (error)
+            *error = text;
+        return false;
+    };
+    if (list.size() > DependantInfoStruct::kSlots)
+        return fail(QStringLiteral("at most %1 dependants").arg(DependantInfoStruct::kSlots));
+    for (int i = 0; i < list.size(); ++i) {
+        const QJsonObject o = list.at(i).toObject();
+        const QString where = QStringLiteral("dependant %1").arg(i);
+        DependantInfo &d = deps.at(i);
+        d.firstName = QString::fromUtf8(truncateUtf8(o.value(QStringLiteral("firstName")).toString().toUtf8(), 79));
+        d.lastName = QString::fromUtf8(truncateUtf8(o.value(QStringLiteral("lastName")).toString().toUtf8(), 79));
+        d.sin = o.value(QStringLiteral("sin")).toString();
+        d.birthDate = QDate::fromString(o.value(QStringLiteral("birthDate")).toString(), Qt::ISODate);
+        if (!d.birthDate.isValid())
+            return fail(where + QStringLiteral(": \"birthDate\" must be a date as 2019-04-30"));
+        d.relation = relationOf(o.value(QStringLiteral("relation")));
+        if (d.relation == DependantInfo::None)
+            return fail(where + QStringLiteral(": \"relation\" must be \"child\" or \"other\""));
+        d.infirm = o.value(QStringLiteral("infirm")).toBool();
+        d.netIncome = o.value(QStringLiteral("netIncome")).toDouble();
+    }
+    return true;
+}
+
 } // namespace
 
 CReturnFile *build(const QJsonObject &description, QString *error)
@@ -146,6 +189,10 @@ CReturnFile *build(const QJsonObject &description, QString *error)
 
     auto *file = new CReturnFile();
     file->dependants().AllocData(DependantInfoStruct::kSlots);
+    if (!fillDependants(file->dependants(), description.value(QStringLiteral("dependants")).toArray(), error)) {
+        delete file;
+        return nullptr;
+    }
     file->self()->initNewReturn(self.province, self.first, self.last, self.sin, self.birth, self.marital,
                                 spouse.first, spouse.last, spouse.sin, spouse.birth, coupled);
     if (coupled)

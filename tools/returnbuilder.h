@@ -10,7 +10,9 @@
 //                    "slips": [ { "type": 1, "fields": { "Box14": 60000, ... } } ],
 //                    "forms": [ { "type": 9, "fields": { ... },
 //                                 "rows": [ { "<row field key>": value, ... } ] } ] },
-//                  { the spouse of a coupled return, same shape } ] }
+//                  { the spouse of a coupled return, same shape } ],
+//   "dependants": [ { "firstName", "lastName", "birthDate": "2019-04-30", "relation": "child" (when left out)
+//                     or "other", "sin", "infirm": true, "netIncome": 0 } ] }      (optional; shared by both persons, at most 12)
 // A field is named by its key, or by its line or box code written as a number
 // ("20" for box 20). Province numbers and slip and form types are those of the form tables
 // (province 9 Ontario, slip 1 T4, form 9 Schedule 9, ...).

@@ -12,6 +12,10 @@ extern const RowListCaptions kRowListCaptions[];
 extern const int kRowListCaptionCount;
 extern const RowListCaptions kT1RowLists[];
 extern const int kT1RowListCount;
+extern const FormCaptions kWizardCaptions[];
+extern const int kWizardCaptionCount;
+extern const RowListCaptions kWizardRowLists[];
+extern const int kWizardRowListCount;
 const FormCaptions *provincialTaxCaptions(int type);
 
 const FormCaptions *findFormCaptions(int kind, int type)
@@ -24,6 +28,9 @@ const FormCaptions *findFormCaptions(int kind, int type)
     for (int i = 0; i < kFormCaptionCount; ++i)
         if (kFormCaptions[i].kind == kind && kFormCaptions[i].type == type)
             return &kFormCaptions[i];
+    for (int i = 0; i < kWizardCaptionCount; ++i)
+        if (kWizardCaptions[i].kind == kind && kWizardCaptions[i].type == type)
+            return &kWizardCaptions[i];
     return kind == 0 ? provincialTaxCaptions(type) : nullptr;
 }
 
@@ -36,6 +43,9 @@ QList<const RowListCaptions *> findRowListCaptions(int kind, int type)
     for (int i = 0; i < kRowListCaptionCount; ++i)
         if (kRowListCaptions[i].kind == kind && kRowListCaptions[i].type == type)
             lists.append(&kRowListCaptions[i]);
+    for (int i = 0; i < kWizardRowListCount; ++i)
+        if (kWizardRowLists[i].kind == kind && kWizardRowLists[i].type == type)
+            lists.append(&kWizardRowLists[i]);
     std::sort(lists.begin(), lists.end(),
               [](const RowListCaptions *a, const RowListCaptions *b) { return a->list < b->list; });
     return lists;
@@ -56,6 +66,9 @@ QList<QPair<int, QString>> choiceList(const QString &name)
                 {3, QStringLiteral("Divorced")},
                 {4, QStringLiteral("Separated")},
                 {5, QStringLiteral("Single")}};
+    } else if (name == QLatin1String("relation")) {
+        // a dependant's relationship to the family: 0 an empty slot
+        list = {{0, QString()}, {1, QStringLiteral("Child")}, {2, QStringLiteral("Other dependant")}};
     } else if (name == QLatin1String("language")) {
         list = {{0, QStringLiteral("English")}, {1, QStringLiteral("French")}};
     } else if (name == QLatin1String("yesno")) {

@@ -38,7 +38,12 @@ struct FormCaptions
 // in no table.
 struct RowListCaptions
 {
-    enum Flag : unsigned { FixedRows = 1u << 0 };   // the program keeps the rows: none added or removed
+    // FixedRows: the program keeps the rows: none added or removed. SlotRows: the rows
+    // are a fixed number of slots; the table shows them up to the last one used, a
+    // new row is the next empty slot, a removed row empties its slot and moves the
+    // later ones up. NamedRows: a row is named by its first column; a row with no
+    // name and nothing in it is not shown.
+    enum Flag : unsigned { FixedRows = 1u << 0, SlotRows = 1u << 1, NamedRows = 1u << 2 };
     int kind;
     int type;
     int list;

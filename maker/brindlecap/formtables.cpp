@@ -402,9 +402,9 @@ const TaxWizardInfo Global_TaxWizard_Info[7] = {
     {0, "", false},
     {1, "General Information", true},
     {2, "Last Year's Amounts", true},
-    {3, "Dependants", false},
-    {4, "Medical Expenses", false},
-    {5, "RRSP Contributions", false},
+    {3, "Dependants", true},
+    {4, "Medical Expenses", true},
+    {5, "RRSP Contributions", true},
     {6, "Provincial Information", true},
 };
 

@@ -13,15 +13,11 @@ const FieldTable &rowFields()
     static const FieldTable table{
         {"FirstName", FieldKind::Text},
         {"LastName", FieldKind::Text},
+        {"BirthDate", FieldKind::Date},
         {"Relation", FieldKind::Int},
-        {"Infirm", FieldKind::Int},
-        {"BirthYear", FieldKind::Int},
-        {"BirthMonth", FieldKind::Int},
-        {"BirthDay", FieldKind::Int},
-        {"NetIncome", FieldKind::Amount},
         {"SIN", FieldKind::Text},
-        {"Note", FieldKind::Text},
-        {"LivesWith", FieldKind::Int},
+        {"Infirm", FieldKind::Flag},
+        {"NetIncome", FieldKind::Amount},
     };
     return table;
 }

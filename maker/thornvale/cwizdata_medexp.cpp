@@ -24,6 +24,7 @@ const FieldTable &rowFields()
         {"Other1", FieldKind::Amount},
         {"Other2", FieldKind::Amount},
         {"Allowable", FieldKind::Amount},
+        {"Name", FieldKind::Text},
     };
     return table;
 }

@@ -10,8 +10,8 @@ public:
         F_FirstName, F_LastName, F_SIN, F_DateOfBirth, F_SelfExpenses, F_SelfReimbursed,
         F_DisabilitySupports, F_Count
     };
-    // Five amounts per dependant.
-    enum Column { C_Expenses, C_Reimbursed, C_Other1, C_Other2, C_Allowable, C_ColumnCount };
+    // Five amounts per dependant, then the dependant's name.
+    enum Column { C_Expenses, C_Reimbursed, C_Other1, C_Other2, C_Allowable, C_Name, C_ColumnCount };
 
     CWizData_MedExp();
 

@@ -12,6 +12,7 @@
 #include <QMap>
 #include <QString>
 #include <memory>
+#include <vector>
 
 class SlipTotals;
 
@@ -19,6 +20,8 @@ class CTaxData_Form;
 class TaxData_T1New;
 class TaxData_TaxNote;
 class DependantInfoStruct;
+struct DependantInfo;
+class FieldRecord;
 class MyDataStream;
 class CEnumTaxFormObj;
 class CEnumTaxSlipObj;
@@ -486,6 +489,11 @@ private:
     CTaxData_Form *applyLastYearRecord(CTaxData_Form *record, bool onlyEmpty = false);
     CTaxData_Form *applyDependantRecord(CTaxData_Form *record);
     CTaxData_Form *applyMedicalRecord(CTaxData_Form *record);
+    // A child under 18 at the end of the year: its medical expenses go with the person's.
+    static bool isFamilyChild(const DependantInfo &d);
+    // A row of the dependants record as the shared record keeps it.
+    static DependantInfo dependantOf(const FieldRecord &row);
+    int removedSlot(const std::vector<DependantInfo> &next) const;
     CTaxData_Form *applyRrspRecord(CTaxData_Form *record);
     void refreshDependantRecord(CTaxData_Form *record);
     void refreshMedicalRecord(CTaxData_Form *record);

@@ -11,6 +11,7 @@
 #include "taxdata_t1new.h"
 #include "taxdata_wizard_general.h"
 #include "utils.h"
+#include <vector>
 
 namespace {
 
@@ -136,23 +137,59 @@ CTaxData_Form *IndividualTaxData::applyDependantRecord(CTaxData_Form *record)
     if (deps && m_dependants) {
         if (m_dependants->count() < D::kSlots)
             m_dependants->AllocData(D::kSlots);
-        const int slots = qMin(D::kSlots, deps->rows().count());
-        for (int i = 0; i < slots; ++i) {
-            const FieldRecord &r = deps->slot(i);
-            DependantInfo &d = m_dependants->at(i);
-            d.firstName = cutName(r.text(D::C_FirstName));
-            d.lastName = cutName(r.text(D::C_LastName));
-            d.relation = int(r.number(D::C_Relation));
-            d.infirm = r.number(D::C_Infirm) != 0.0;
-            d.birthDate = QDate(int(r.number(D::C_BirthYear)), int(r.number(D::C_BirthMonth)),
-                                int(r.number(D::C_BirthDay)));
-            d.netIncome = r.number(D::C_NetIncome);
-            d.sin = r.text(D::C_SIN);
+        // the rows are the slots; a slot without a row is emptied
+        std::vector<DependantInfo> next(size_t(D::kSlots));
+        for (int i = 0; i < D::kSlots && i < deps->rows().count(); ++i)
+            next[size_t(i)] = dependantOf(deps->slot(i));
+        const int removed = removedSlot(next);
+        for (int i = 0; i < D::kSlots; ++i)
+            m_dependants->at(i) = next[size_t(i)];
+        // a removed dependant's medical expenses go with it
+        auto *med = dynamic_cast<M *>(findWizardData(WizardRecord::MedicalExpenses, false));
+        if (removed >= 0 && med && removed < med->rows().count()) {
+            med->rows().removeAt(removed);
+            med->rows().append();
+            applyMedicalRecord(med);
         }
     }
     return t1();
 }
 
+DependantInfo IndividualTaxData::dependantOf(const FieldRecord &r)
+{
+    DependantInfo d;
+    d.firstName = cutName(r.text(D::C_FirstName));
+    d.lastName = cutName(r.text(D::C_LastName));
+    d.relation = int(r.number(D::C_Relation));
+    d.infirm = r.number(D::C_Infirm) != 0.0;
+    d.birthDate = r.date(D::C_BirthDate);
+    d.netIncome = r.number(D::C_NetIncome);
+    d.sin = r.text(D::C_SIN);
+    return d;
+}
+
+// The slot taken out when the new slots are the shared ones with one dependant
+// removed and the later ones moved up; -1 for any other change.
+int IndividualTaxData::removedSlot(const std::vector<DependantInfo> &next) const
+{
+    const int n = qMin(m_dependants->count(), int(next.size()));
+    int k = 0;
+    while (k < n && m_dependants->at(k) == next[size_t(k)])
+        ++k;
+    if (k >= n || !m_dependants->at(k).isUsed())
+        return -1;
+    for (int i = k; i < n; ++i) {
+        const DependantInfo moved = i + 1 < m_dependants->count() ? m_dependants->at(i + 1) : DependantInfo();
+        if (moved != next[size_t(i)])
+            return -1;
+    }
+    return k;
+}
+
+// The T1's medical table: its first row holds the person, the spouse and the
+// children under 18 (line 33099); each other dependant has a row of its own
+// after it, with its net income for the threshold (line 33199). A dependant of
+// the medical record is the dependant of the same slot.
 CTaxData_Form *IndividualTaxData::applyMedicalRecord(CTaxData_Form *record)
 {
     T1 *t = t1();
@@ -161,13 +198,40 @@ CTaxData_Form *IndividualTaxData::applyMedicalRecord(CTaxData_Form *record)
         return nullptr;
     t->setAmount(T1::F_33099, med->amount(M::F_SelfExpenses));
     t->setAmount(T1::F_21500, med->amount(M::F_DisabilitySupports));
-    if (m_dependants) {
-        const int rows = qMin(int(T1::kMedicalRows), med->rows().count());
-        for (int i = 0; i < rows; ++i)
-            for (int c = 0; c < M::C_ColumnCount; ++c)
-                t->setMedicalAmount(i, c, med->dependantAmount(i, c));
+    if (!m_dependants)
+        return t;
+    for (int r = 0; r < T1::kMedicalRows; ++r)
+        for (int c = 0; c < T1::M_ColumnCount; ++c)
+            t->setMedicalAmount(r, c, 0.0);
+    double familyPaid = med->amount(M::F_SelfExpenses);
+    double familyReimbursed = med->amount(M::F_SelfReimbursed);
+    int next = 1;
+    for (int i = 0; i < med->rows().count() && i < m_dependants->count(); ++i) {
+        const DependantInfo &d = m_dependants->at(i);
+        if (!d.isUsed())
+            continue;
+        const double paid = med->dependantAmount(i, M::C_Expenses);
+        const double reimbursed = med->dependantAmount(i, M::C_Reimbursed);
+        if (isFamilyChild(d)) {
+            familyPaid += paid;
+            familyReimbursed += reimbursed;
+        } else if (next < T1::kMedicalRows) {
+            t->setMedicalAmount(next, T1::M_Expenses, paid);
+            t->setMedicalAmount(next, T1::M_Reimbursed, reimbursed);
+            t->setMedicalAmount(next, T1::M_Other1, d.netIncome);
+            t->setMedicalAmount(next, T1::M_Other2, med->dependantAmount(i, M::C_Other2));
+            ++next;
+        }
     }
+    t->setMedicalAmount(0, T1::M_Expenses, familyPaid);
+    t->setMedicalAmount(0, T1::M_Reimbursed, familyReimbursed);
     return t;
+}
+
+bool IndividualTaxData::isFamilyChild(const DependantInfo &d)
+{
+    const int age = d.ageAtYearEnd();
+    return d.relation == DependantInfo::Child && age >= 0 && age < 18;
 }
 
 CTaxData_Form *IndividualTaxData::applyRrspRecord(CTaxData_Form *record)
@@ -223,9 +287,7 @@ void IndividualTaxData::refreshDependantRecord(CTaxData_Form *record)
         r.setText(D::C_LastName, d.lastName);
         r.setNumber(D::C_Relation, d.relation);
         r.setNumber(D::C_Infirm, d.infirm ? 1 : 0);
-        r.setNumber(D::C_BirthYear, d.birthDate.isValid() ? d.birthDate.year() : 0);
-        r.setNumber(D::C_BirthMonth, d.birthDate.isValid() ? d.birthDate.month() : 0);
-        r.setNumber(D::C_BirthDay, d.birthDate.isValid() ? d.birthDate.day() : 0);
+        r.setDate(D::C_BirthDate, d.birthDate);
         r.setNumber(D::C_NetIncome, d.netIncome);
         r.setText(D::C_SIN, d.sin);
     }
@@ -243,10 +305,23 @@ void IndividualTaxData::refreshMedicalRecord(CTaxData_Form *record)
     const T1 *t = t1();
     if (!t)
         return;
-    const int rows = qMin(int(T1::kMedicalRows), med->rows().count());
-    for (int i = 0; i < rows; ++i)
-        for (int c = 0; c < M::C_ColumnCount; ++c)
-            med->setDependantAmount(i, c, t->medicalAmount(i, c));
+    // each row is named by the dependant of its slot; an other dependant's
+    // amounts come from its row of the T1, a child's stay as typed
+    int next = 1;
+    for (int i = 0; i < med->rows().count(); ++i) {
+        FieldRecord &row = med->rows().row(i);
+        const DependantInfo *d = i < m_dependants->count() ? &m_dependants->at(i) : nullptr;
+        const bool used = d && d->isUsed();
+        row.setText(M::C_Name, used ? (d->firstName + QLatin1Char(' ') + d->lastName).trimmed() : QString());
+        row.setNumber(M::C_Other1, used ? d->netIncome : 0.0);
+        if (used && !isFamilyChild(*d) && next < T1::kMedicalRows) {
+            for (int c : {M::C_Expenses, M::C_Reimbursed, M::C_Other2, M::C_Allowable})
+                row.setNumber(c, t->medicalAmount(next, c));
+            ++next;
+        } else {
+            row.setNumber(M::C_Allowable, used ? qMax(0.0, row.number(M::C_Expenses) - row.number(M::C_Reimbursed)) : 0.0);
+        }
+    }
 }
 
 void IndividualTaxData::refreshGeneralRecord(CTaxData_Form *record)
@@ -292,7 +367,13 @@ void IndividualTaxData::refreshLastYearRecord(CTaxData_Form *record)
 
 void IndividualTaxData::refreshRrspRecord(CTaxData_Form *record)
 {
-    if (const CTaxData_Form *sch7 = singleForm(FormType::Schedule7)) {
+    // the limit is Schedule 7's, or last year's as the T1 keeps it
+    const CTaxData_Form *limitFrom = singleForm(FormType::Schedule7);
+    if (limitFrom)
+        record->setAmount(R::F_DeductionLimit, limitFrom->amount(TaxData_Sch7::F_DeductionLimit));
+    else if (const T1 *t = t1())
+        record->setAmount(R::F_DeductionLimit, t->amount(T1::F_LYRRSPLimit));
+    if (const CTaxData_Form *sch7 = limitFrom) {
         record->setAmount(R::F_UnusedContributions, sch7->amount(TaxData_Sch7::F_UnusedContributions));
         record->setAmount(R::F_HBPRepayment, sch7->amount(TaxData_Sch7::F_HBPRepayment));
         record->setAmount(R::F_LLPRepayment, sch7->amount(TaxData_Sch7::F_LLPRepayment));

@@ -203,6 +203,54 @@ private slots:
         QVERIFY(specs[size_t(table.indexOf(QStringLiteral("Password")))].noPrint);
     }
 
+    // Every field and row column of every Express Wizard record is named in words on
+    // its page, never by its key ("ElectionsCanada", "RRSPDeductionLimit", "RentPaid").
+    void wizardRecordsInWords_data()
+    {
+        QTest::addColumn<int>("type");
+        for (int type = 1; type <= 6; ++type)
+            QTest::newRow(Global_TaxWizard_Info[type].name) << type;
+    }
+    void wizardRecordsInWords()
+    {
+        QFETCH(int, type);
+        std::unique_ptr<CReturnFile> file(returnIn(kOntario));
+        CTaxData_Form *record = file->self()->findWizardData(type, false);
+        QVERIFY(record);
+        QVERIFY(findFormCaptions(record->kind(), type));
+        QCOMPARE(FieldTable::sectionNames(record->kind(), type),
+                 QStringList{QString::fromUtf8(Global_TaxWizard_Info[type].name)});
+        static const QRegularExpression identifier(QStringLiteral("[a-z][A-Z]|[A-Z]{2}[a-z]|[A-Za-z][0-9]+$"));
+        auto inWords = [](const QString &key, const char *caption) {
+            const QString text = QString::fromUtf8(caption);
+            return !text.isEmpty() && text != key && !identifier.match(text).hasMatch();
+        };
+        const FieldTable &table = record->fieldTable();
+        const std::vector<FieldSpec> &specs = table.describedSpecs(record->kind(), type);
+        for (int i = 0; i < table.count(); ++i) {
+            const FieldSpec &spec = specs[size_t(i)];
+            const QString key = QString::fromLatin1(spec.key);
+            QVERIFY2(!spec.internal && spec.caption && inWords(key, spec.caption),
+                     qPrintable(key + QStringLiteral(": ") + QString::fromUtf8(spec.caption ? spec.caption : "")));
+        }
+        const QList<const RowListCaptions *> lists = findRowListCaptions(record->kind(), type);
+        QCOMPARE(lists.size(), record->rowListCount());
+        for (const RowListCaptions *list : lists) {
+            const FieldTable &columns = record->rows(list->list).table();
+            QSet<QString> listed;
+            for (int c = 0; c < list->count; ++c) {
+                const FieldCaption &column = list->columns[c];
+                const QString key = QString::fromLatin1(column.key);
+                QVERIFY2(columns.indexOf(key) >= 0, qPrintable(key));
+                listed.insert(key);
+                if (!(column.flags & FieldCaption::Internal))
+                    QVERIFY2(inWords(key, column.caption), qPrintable(key + QStringLiteral(": ") + column.caption));
+            }
+            for (int c = 0; c < columns.count(); ++c)
+                QVERIFY2(listed.contains(QString::fromLatin1(columns.spec(c).key)), columns.spec(c).key);
+        }
+    }
+
     // The ON428's Ontario tax reduction rows: 60969 the dependent children born in 2006 or
     // later, 60970 the dependants with a mental or physical impairment (here the infirm
     // dependants 19 or older of the household), whatever disability amounts are claimed.

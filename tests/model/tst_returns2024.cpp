@@ -92,24 +92,10 @@ QJsonObject provincialFormValues(const CReturnFile &file, int p)
     return out;
 }
 
-// The return of a description, with its dependants ("dependants": first name, birth
-// date, relation 1 child or 2 other, infirm, net income) in the household record.
+// The return of a description, its dependants ("dependants") in the household record.
 CReturnFile *buildDescribed(const QJsonObject &description, QString *error = nullptr)
 {
-    CReturnFile *file = returnbuilder::build(description, error);
-    if (!file)
-        return nullptr;
-    const QJsonArray dependants = description.value(QStringLiteral("dependants")).toArray();
-    for (int i = 0; i < dependants.size() && i < file->dependants().count(); ++i) {
-        const QJsonObject d = dependants.at(i).toObject();
-        DependantInfo &slot = file->dependants().at(i);
-        slot.firstName = d.value(QStringLiteral("firstName")).toString();
-        slot.birthDate = QDate::fromString(d.value(QStringLiteral("birthDate")).toString(), Qt::ISODate);
-        slot.relation = d.value(QStringLiteral("relation")).toInt(DependantInfo::Child);
-        slot.infirm = d.value(QStringLiteral("infirm")).toBool();
-        slot.netIncome = d.value(QStringLiteral("netIncome")).toDouble();
-    }
-    return file;
+    return returnbuilder::build(description, error);
 }
 
 QJsonObject describedReturn(const QString &name)
@@ -197,6 +183,36 @@ class TestReturns2024 : public QObject
 
 private slots:
     void initTestCase() { installFilingDocServices(); }
+
+    // A description's dependants that cannot be kept are refused with the reason.
+    void dependantsRefused_data()
+    {
+        QTest::addColumn<QJsonArray>("dependants");
+        QTest::addColumn<QString>("reason");
+        const QJsonObject child{{QStringLiteral("firstName"), QStringLiteral("Zoe")},
+                                {QStringLiteral("birthDate"), QStringLiteral("2014-09-09")}};
+        QJsonObject cousin = child;
+        cousin.insert(QStringLiteral("relation"), QStringLiteral("cousin"));
+        QJsonObject undated = child;
+        undated.insert(QStringLiteral("birthDate"), QStringLiteral("09/09/2014"));
+        QJsonArray thirteen;
+        for (int i = 0; i < 13; ++i)
+            thirteen.append(child);
+        QTest::newRow("unknown relation") << QJsonArray{cousin} << "relation";
+        QTest::newRow("date not ISO") << QJsonArray{undated} << "birthDate";
+        QTest::newRow("more than 12") << thirteen << "at most 12";
+    }
+    void dependantsRefused()
+    {
+        QFETCH(QJsonArray, dependants);
+        QFETCH(QString, reason);
+        QJsonObject description = oneOntarian(QJsonArray());
+        description.insert(QStringLiteral("dependants"), dependants);
+        QString error;
+        std::unique_ptr<CReturnFile> file(returnbuilder::build(description, &error));
+        QVERIFY(!file);
+        QVERIFY2(error.contains(reason), qPrintable(error));
+    }
     void returns_data();
     void returns();
     void savedReturnReadsBack_data();

@@ -155,7 +155,10 @@ private slots:
         record->setAmount(R::F_HBPRepayment, 600.0);
         t1->setAmount(T1::F_RRSPContribFirst60, 10.0);
         t1->setAmount(T1::F_RRSPContribRest, 20.0);
+        t1->setAmount(T1::F_LYRRSPLimit, 7000.0);
         p.refreshWizardRecords(false);
+        // the limit shown is last year's as the T1 keeps it
+        QCOMPARE(record->amount(R::F_DeductionLimit), 7000.0);
         QCOMPARE(record->amount(R::F_ContribFirst60Days), 10.0);
         QCOMPARE(record->amount(R::F_ContribRestOfYear), 20.0);
         QCOMPARE(record->amount(R::F_HBPRepayment), 600.0);
@@ -186,9 +189,7 @@ private slots:
         slot.setText(D::C_LastName, QStringLiteral("Roy"));
         slot.setNumber(D::C_Relation, DependantInfo::Child);
         slot.setNumber(D::C_Infirm, 1);
-        slot.setNumber(D::C_BirthYear, 2012);
-        slot.setNumber(D::C_BirthMonth, 2);
-        slot.setNumber(D::C_BirthDay, 29);
+        slot.setDate(D::C_BirthDate, QDate(2012, 2, 29));
         slot.setNumber(D::C_NetIncome, 1234.5);
         slot.setText(D::C_SIN, QStringLiteral("123456789"));
 
@@ -219,17 +220,13 @@ private slots:
         IndividualTaxData p(0, &deps);
         setUpPerson(p);
         auto *record = static_cast<D *>(p.findWizardData(3, true));
-        record->slot(0).setText(D::C_Note, QStringLiteral("kept"));
         p.refreshWizardRecords(false);
         const FieldRecord &slot = record->slot(0);
         QCOMPARE(slot.text(D::C_FirstName), QStringLiteral("Léa"));
-        QCOMPARE(int(slot.number(D::C_BirthYear)), 2010);
-        QCOMPARE(int(slot.number(D::C_BirthMonth)), 7);
-        QCOMPARE(int(slot.number(D::C_BirthDay)), 8);
+        QCOMPARE(slot.date(D::C_BirthDate), QDate(2010, 7, 8));
         QCOMPARE(int(slot.number(D::C_Relation)), int(DependantInfo::Other));
         QCOMPARE(slot.number(D::C_NetIncome), 55.0);
-        QCOMPARE(slot.text(D::C_Note), QStringLiteral("kept"));
-        QCOMPARE(int(record->slot(1).number(D::C_BirthYear)), 0);
+        QVERIFY(!record->slot(1).date(D::C_BirthDate).isValid());
     }
 
     void withoutSharedDependants()
@@ -250,30 +247,94 @@ private slots:
         QCOMPARE(deps->slot(0).text(D::C_FirstName), QStringLiteral("X"));
     }
 
+    // The medical record on the T1's table: a child under 18 with the person
+    // (line 33099), each other dependant on a row of its own with its net income.
     void medicalRecord()
+    {
+        DependantInfoStruct deps;
+        deps.AllocData(12);
+        auto dependant = [&deps](int slot, const char *name, QDate born, int relation, double netIncome) {
+            DependantInfo &d = deps.at(slot);
+            d.firstName = QString::fromLatin1(name);
+            d.lastName = QStringLiteral("Roy");
+            d.birthDate = born;
+            d.relation = relation;
+            d.netIncome = netIncome;
+        };
+        dependant(0, "Mia", QDate(2014, 5, 5), DependantInfo::Child, 0.0);     // 10: with the person
+        dependant(1, "Rose", QDate(1950, 1, 1), DependantInfo::Other, 12000.0);
+        dependant(2, "Liam", QDate(2004, 2, 2), DependantInfo::Child, 0.0);    // 20: a row of his own
+        IndividualTaxData p(0, &deps);
+        T1 *t1 = setUpPerson(p);
+        auto *med = static_cast<M *>(p.findWizardData(4, true));
+        med->setAmount(M::F_SelfExpenses, 1000.0);
+        med->setAmount(M::F_SelfReimbursed, 100.0);
+        med->setAmount(M::F_DisabilitySupports, 120.0);
+        med->setDependantAmount(0, M::C_Expenses, 500.0);
+        med->setDependantAmount(1, M::C_Expenses, 2000.0);
+        med->setDependantAmount(1, M::C_Reimbursed, 200.0);
+        med->setDependantAmount(2, M::C_Expenses, 800.0);
+        med->setDependantAmount(5, M::C_Expenses, 999.0);   // an empty slot goes nowhere
+        QCOMPARE(p.applyWizardRecord(4), static_cast<CTaxData_Form *>(t1));
+        QCOMPARE(t1->amount(T1::F_21500), 120.0);
+        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 1500.0);
+        QCOMPARE(t1->medicalAmount(0, T1::M_Reimbursed), 100.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Reimbursed), 200.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Other1), 12000.0);
+        QCOMPARE(t1->medicalAmount(2, T1::M_Expenses), 800.0);
+        QCOMPARE(t1->medicalAmount(3, T1::M_Expenses), 0.0);
+
+        // no income, so no threshold on the person's group: 33099 = 1,500 - 100 = 1,400;
+        // Rose 2,000 - 200 - 3 % x 12,000 (360) = 1,440; Liam 800; 33199 = 2,240
+        t1->Calculate01();
+        QCOMPARE(t1->amount(T1::F_33099), 1400.0);
+        QCOMPARE(t1->amount(T1::F_33199), 2240.0);
+
+        p.refreshWizardRecords(false);
+        QCOMPARE(med->text(M::F_FirstName), QStringLiteral("Anne"));
+        QCOMPARE(med->text(M::F_SIN), QStringLiteral("046454286"));
+        QCOMPARE(med->date(M::F_DateOfBirth), QDate(1970, 3, 4));
+        QCOMPARE(med->rows().row(1).text(M::C_Name), QStringLiteral("Rose Roy"));
+        QCOMPARE(med->dependantAmount(1, M::C_Other1), 12000.0);
+        QCOMPARE(med->dependantAmount(1, M::C_Allowable), 1440.0);
+        QCOMPARE(med->dependantAmount(2, M::C_Allowable), 800.0);
+        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 500.0);
+        QCOMPARE(med->dependantAmount(0, M::C_Allowable), 500.0);
+        QCOMPARE(med->amount(M::F_SelfExpenses), 1000.0);
+    }
+
+    // A dependant taken out of the Dependants record takes its medical expenses
+    // with it: the later dependants move up with theirs.
+    void removedDependantTakesMedicalRow()
     {
         DependantInfoStruct deps;
         IndividualTaxData p(0, &deps);
         T1 *t1 = setUpPerson(p);
+        auto *record = static_cast<D *>(p.findWizardData(3, true));
+        const char *names[] = {"Mia", "Rose"};
+        for (int i = 0; i < 2; ++i) {
+            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
+            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
+            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
+        }
+        p.applyWizardRecord(3);
         auto *med = static_cast<M *>(p.findWizardData(4, true));
-        med->setAmount(M::F_SelfExpenses, 900.0);
-        med->setAmount(M::F_DisabilitySupports, 120.0);
-        med->setDependantAmount(0, M::C_Expenses, 300.0);
-        med->setDependantAmount(11, M::C_Allowable, 80.0);
-        QCOMPARE(p.applyWizardRecord(4), static_cast<CTaxData_Form *>(t1));
-        QCOMPARE(t1->amount(T1::F_33099), 900.0);
-        QCOMPARE(t1->amount(T1::F_21500), 120.0);
-        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 300.0);
-        QCOMPARE(t1->medicalAmount(11, T1::M_Allowable), 80.0);
+        med->setDependantAmount(0, M::C_Expenses, 500.0);
+        med->setDependantAmount(1, M::C_Expenses, 2000.0);
+        p.applyWizardRecord(4);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
 
-        t1->setMedicalAmount(5, T1::M_Reimbursed, 42.0);
-        p.refreshWizardRecords(false);
-        QCOMPARE(med->text(M::F_FirstName), QStringLiteral("Anne"));
-        QCOMPARE(med->text(M::F_LastName), QStringLiteral("Roy"));
-        QCOMPARE(med->text(M::F_SIN), QStringLiteral("046454286"));
-        QCOMPARE(med->date(M::F_DateOfBirth), QDate(1970, 3, 4));
-        QCOMPARE(med->dependantAmount(5, M::C_Reimbursed), 42.0);
-        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 300.0);
+        record->rows().removeAt(0);
+        record->rows().append();
+        p.applyWizardRecord(3);
+        QCOMPARE(deps.at(0).firstName, QStringLiteral("Rose"));
+        QVERIFY(!deps.at(1).isUsed());
+        QCOMPARE(med->dependantAmount(0, M::C_Expenses), 2000.0);
+        QCOMPARE(med->dependantAmount(1, M::C_Expenses), 0.0);
+        // Mia's 500 is gone from the person's row; Rose keeps her own row
+        QCOMPARE(t1->medicalAmount(0, T1::M_Expenses), 0.0);
+        QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
     }
 
     void lastYearApply()

@@ -21,6 +21,11 @@
 #include "rowlisteditor.h"
 #include "scrolltaxform.h"
 #include "tabwndapp.h"
+#include "cwizdata_dependant.h"
+#include "cwizdata_medexp.h"
+#include "dependantinfostruct.h"
+#include "taxdata_rrspcontrib.h"
+#include "taxdata_sch7.h"
 #include "taxdata_sch9.h"
 #include "taxdata_t1013new.h"
 #include "taxdata_t1new.h"
@@ -39,6 +44,7 @@
 #include <QTableWidget>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QTimer>
 
 namespace {
@@ -825,6 +831,188 @@ private slots:
         QCOMPARE(qobject_cast<QLineEdit *>(page->editorFor(QStringLiteral("Credit")))->text(), QStringLiteral("262.00"));
         QCOMPARE(rows->table()->item(0, rows->columnOf(QStringLiteral("Amount")))->text(), QStringLiteral("1000.00"));
         QVERIFY(w.isModified());
+    }
+
+    // ---- Express Wizard records
+
+    // The Express Wizard section lists the six records in the table's order, for
+    // both persons, and each opens its page under the record's name.
+    void expressWizardSection()
+    {
+        Form_Return &w = window();
+        const QStringList names{"General Information", "Last Year's Amounts", "Dependants", "Medical Expenses",
+                                "RRSP Contributions", "Provincial Information"};
+        QTreeWidgetItem *section = root(w, 2);
+        QCOMPARE(section->childCount(), names.size());
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(section->child(i)->text(0), names[i]);
+            w.folderView()->setCurrentItem(section->child(i));
+            settle();
+            QCOMPARE(w.currentForm(), person().findWizardData(i + 1, false));
+            QCOMPARE(tabTitles(w.openPages()), QStringList{names[i]});
+            QVERIFY(w.findChild<QLabel *>(QStringLiteral("lblFormDesc"))->text() == names[i]);
+        }
+        QCOMPARE(file().spouse()->wizardData().count(), names.size());
+    }
+
+    // The family typed into the Dependants page of self reaches the record both
+    // spouses share, the spouse's Dependants record and the child benefit
+    // estimate; a removed row takes the child out again; the saved file keeps it.
+    void dependantsPageFamily()
+    {
+        Form_Return &w = window();
+        auto ccb = [this](IndividualTaxData *p) {
+            const CTaxData_Form *ks = p->getForm(kResultForm, 0, false);
+            return ks->amount(ks->fieldTable().indexOf(QStringLiteral("CCBEstimate")));
+        };
+        QCOMPARE(ccb(file().self()), 0.0);
+        // the Dependants item of the Express Wizard section, as the preparer picks it
+        QTreeWidgetItem *item = root(w, 2)->child(2);
+        QCOMPARE(item->text(0), QStringLiteral("Dependants"));
+        w.folderView()->setCurrentItem(item);
+        settle();
+        QCOMPARE(w.currentForm(), person().findWizardData(3, false));
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        QVERIFY(rows);
+        QCOMPARE(rows->table()->rowCount(), 12);
+        QVERIFY(rows->table()->isRowHidden(0));
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnAddRow")), Qt::LeftButton);
+        QVERIFY(!rows->table()->isRowHidden(0) && rows->table()->isRowHidden(1));
+        // 50 two-byte letters are 100 bytes: the record keeps 39 of them (78 bytes)
+        const QString longName(50, QChar(0x00E9));
+        rows->table()->item(0, rows->columnOf(QStringLiteral("FirstName")))->setText(longName);
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("LastName")), QStringLiteral("Whitfield")));
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("BirthDate")), QStringLiteral("2021-04-30")));
+        QTableWidget *table = rows->table();
+        table->setCurrentCell(0, rows->columnOf(QStringLiteral("Relation")));
+        table->editItem(table->currentItem());
+        auto *combo = qobject_cast<CT1ComboBox *>(table->indexWidget(table->currentIndex()));
+        QVERIFY(combo);
+        combo->SetCurSelData(DependantInfo::Child);
+        rows->commitEditor();
+        settle();
+
+        const DependantInfo &child = file().dependants().at(0);
+        QCOMPARE(child.firstName, QString(39, QChar(0x00E9)));
+        QCOMPARE(child.lastName, QStringLiteral("Whitfield"));
+        QCOMPARE(child.birthDate, QDate(2021, 4, 30));
+        QCOMPARE(child.relation, int(DependantInfo::Child));
+        // the page and the spouse's record show what the shared record keeps
+        QCOMPARE(table->item(0, rows->columnOf(QStringLiteral("FirstName")))->text(), child.firstName);
+        auto *spouseRecord = static_cast<CWizData_Dependant *>(file().spouse()->findWizardData(3, false));
+        QCOMPARE(spouseRecord->slot(0).text(CWizData_Dependant::C_FirstName), child.firstName);
+        QCOMPARE(spouseRecord->slot(0).date(CWizData_Dependant::C_BirthDate), QDate(2021, 4, 30));
+        // one child under 6: the estimate is no longer nil, the same for both spouses' family
+        QVERIFY(ccb(file().self()) > 0.0);
+        auto *medical = static_cast<CWizData_MedExp *>(person().findWizardData(4, false));
+        QCOMPARE(medical->rows().row(0).text(CWizData_MedExp::C_Name), child.firstName + QStringLiteral(" Whitfield"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("family.r24"));
+        QCOMPARE(file().save(path, 1), 0);
+        int code = -1;
+        std::unique_ptr<CReturnFile> read(CReturnFile::load(path, code, 1));
+        QVERIFY(read && code == 0);
+        QVERIFY(read->dependants().at(0) == child);
+        returnbuilder::recalculate(*read);
+        QCOMPARE(static_cast<CWizData_Dependant *>(read->self()->findWizardData(3, false))->slot(0).text(
+                     CWizData_Dependant::C_FirstName), child.firstName);
+
+        table->setCurrentCell(0, 0);
+        QTest::mouseClick(rows->findChild<QPushButton *>(QStringLiteral("btnRemoveRow")), Qt::LeftButton);
+        settle();
+        QVERIFY(!file().dependants().at(0).isUsed());
+        QVERIFY(table->isRowHidden(0));
+        QCOMPARE(ccb(file().self()), 0.0);
+    }
+
+    // The Medical Expenses page names its rows by the family's dependants and puts a
+    // child's expenses with the person's (line 33099); the RRSP Contributions page
+    // makes Schedule 7 for a contribution.
+    void medicalAndRrspPages()
+    {
+        Form_Return &w = window();
+        DependantInfo &noah = file().dependants().at(0);
+        noah.firstName = QStringLiteral("Noah");
+        noah.lastName = QStringLiteral("Whitfield");
+        noah.birthDate = QDate(2021, 4, 30);
+        noah.relation = DependantInfo::Child;
+        returnbuilder::recalculate(file());
+        auto open = [&w](int child) {
+            w.folderView()->setCurrentItem(root(w, 2)->child(child));
+            settle();
+            return w.openPages().first();
+        };
+        auto typeInto = [](BaseTaxPage *page, const char *key, const QString &text) {
+            auto *line = qobject_cast<QLineEdit *>(page->editorFor(QString::fromLatin1(key)));
+            QVERIFY(line);
+            line->setText(text);
+            emit line->editingFinished();
+            settle();
+        };
+
+        BaseTaxPage *medical = open(3);
+        QCOMPARE(medical->getTitle(), QStringLiteral("Medical Expenses"));
+        RowListEditor *rows = medical->rowListEditor(0);
+        QVERIFY(rows);
+        QCOMPARE(rows->table()->item(0, rows->columnOf(QStringLiteral("Name")))->text(), QStringLiteral("Noah Whitfield"));
+        QVERIFY(!rows->table()->isRowHidden(0) && rows->table()->isRowHidden(1));
+        QVERIFY(typeIntoCell(rows, 0, rows->columnOf(QStringLiteral("Expenses")), QStringLiteral("500")));
+        settle();
+        typeInto(w.openPages().first(), "SelfExpenses", QStringLiteral("1000"));
+        // 1,000 of the person and 500 of Noah (3) on line 33099
+        QCOMPARE(person().t1()->medicalAmount(0, TaxData_T1New::M_Expenses), 1500.0);
+        QCOMPARE(person().t1()->valueByCode(33099), 1500.0);
+
+        QVERIFY(!person().hasForm(kSchedule7));
+        BaseTaxPage *rrsp = open(4);
+        QCOMPARE(rrsp->getTitle(), QStringLiteral("RRSP Contributions"));
+        typeInto(rrsp, "ContribRestOfYear", QStringLiteral("5000"));
+        const CTaxData_Form *sch7 = person().getForm(kSchedule7, 0, false);
+        QVERIFY(sch7);
+        QCOMPARE(sch7->amount(TaxData_Sch7::F_ContribRestOfYear), 5000.0);
+        QCOMPARE(person().t1()->amount(TaxData_T1New::F_RRSPContribRest), 5000.0);
+    }
+
+    // Pictures for a look under Xvfb (BQ_SHOT_DIR set): the result page, the
+    // family typed into the Dependants page, and the result page after it.
+    void dependantsPictures()
+    {
+        const QString folder = qEnvironmentVariable("BQ_SHOT_DIR");
+        if (folder.isEmpty())
+            QSKIP("BQ_SHOT_DIR not set");
+        Form_Return &w = window();
+        w.resize(1280, 800);
+        w.show();
+        auto shoot = [&w, &folder](int section, int child, const QString &name) {
+            QTreeWidgetItem *item = child < 0 ? root(w, section) : root(w, section)->child(child);
+            w.folderView()->setCurrentItem(item);
+            settle();
+            if (auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("tabForm")); tabs && tabs->count() > 2)
+                tabs->setCurrentIndex(2);   // the benefit estimates
+            QTest::qWait(200);
+            return w.grab().save(folder + QLatin1Char('/') + name);
+        };
+        QVERIFY(shoot(5, -1, QStringLiteral("result-before.png")));
+        w.folderView()->setCurrentItem(root(w, 2)->child(2));
+        settle();
+        RowListEditor *rows = w.openPages().first()->rowListEditor(0);
+        const char *family[][3] = {{"Noah", "2021-04-30", "1"}, {"Zoe", "2014-09-09", "1"}};
+        for (int r = 0; r < 2; ++r) {
+            QVERIFY(rows->addRow());
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("FirstName")), QLatin1String(family[r][0])));
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("LastName")), QStringLiteral("Whitfield")));
+            QVERIFY(typeIntoCell(rows, r, rows->columnOf(QStringLiteral("BirthDate")), QLatin1String(family[r][1])));
+            QTableWidgetItem *relation = rows->table()->item(r, rows->columnOf(QStringLiteral("Relation")));
+            relation->setData(Qt::UserRole, QString::fromLatin1(family[r][2]).toInt());
+            settle();
+        }
+        QTest::qWait(200);
+        QVERIFY(w.grab().save(folder + QStringLiteral("/dependants.png")));
+        QVERIFY(shoot(5, -1, QStringLiteral("result-after.png")));
+        QVERIFY(shoot(2, 3, QStringLiteral("medical.png")));
+        QVERIFY(shoot(2, 4, QStringLiteral("rrsp.png")));
+        QVERIFY(shoot(2, 0, QStringLiteral("general.png")));
     }
 
     // A command that commits the page (saving, printing) takes a cell still being edited.

@@ -477,7 +477,8 @@ void BaseTaxPage::editFinished(QWidget *editor)
 
 void createPages(CTaxData_Form *data, QList<BaseTaxPage *> &pages, QWidget *parent)
 {
-    if (!data || data->fieldTable().count() == 0)
+    // a record may be all rows (the dependants)
+    if (!data || (data->fieldTable().count() == 0 && data->rowListCount() == 0))
         return;
     QString title;
     if (data->kind() == CTaxData_Form::KindSlip)

@@ -228,6 +228,22 @@ QHBoxLayout *RowListEditor::makeButtons()
     return buttons;
 }
 
+bool RowListEditor::slotRows() const
+{
+    return m_captions.flags & RowListCaptions::SlotRows;
+}
+
+bool RowListEditor::rowUsed(int row) const
+{
+    const FieldRecord &record = m_data->rows(list()).row(row);
+    for (int i = 0; i < record.table().count(); ++i) {
+        const FieldKind kind = record.table().spec(i).kind;
+        if (FieldTable::isNumeric(kind) ? record.number(i) != 0.0 : !record.text(i).isEmpty())
+            return true;
+    }
+    return false;
+}
+
 int RowListEditor::list() const
 {
     return m_captions.list;
@@ -253,8 +269,26 @@ void RowListEditor::syncData()
         for (int c = 0; c < m_columns.size(); ++c)
             setCell(r, c);
     m_loading = false;
+    int shownRows = rows;
+    if (slotRows()) {
+        int used = 0;
+        for (int r = 0; r < rows; ++r)
+            if (rowUsed(r))
+                used = r + 1;
+        m_shownSlots = qBound(used, m_shownSlots, rows);
+        for (int r = 0; r < rows; ++r)
+            m_table->setRowHidden(r, r >= m_shownSlots);
+        shownRows = m_shownSlots;
+    } else if ((m_captions.flags & RowListCaptions::NamedRows) && !m_columns.isEmpty()) {
+        shownRows = 0;
+        for (int r = 0; r < rows; ++r) {
+            const bool named = !m_data->rows(list()).row(r).valueText(m_columns.first().field).isEmpty();
+            m_table->setRowHidden(r, !named && !rowUsed(r));
+            shownRows += m_table->isRowHidden(r) ? 0 : 1;
+        }
+    }
     // the table grows with its rows, up to fifteen of them, then scrolls
-    const int shown = qBound(4, rows + 1, 15);
+    const int shown = qBound(4, shownRows + 1, 15);
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height()
                             + shown * m_table->verticalHeader()->defaultSectionSize() + 2 * m_table->frameWidth());
     if (m_remove)
@@ -393,9 +427,15 @@ bool RowListEditor::addRow()
     if (!m_data || (m_captions.flags & RowListCaptions::FixedRows))
         return false;
     commitEditor();
-    m_data->rows(list()).append();
+    if (slotRows()) {
+        if (m_shownSlots >= m_data->rows(list()).count())
+            return false;
+        ++m_shownSlots;
+    } else {
+        m_data->rows(list()).append();
+    }
     syncData();
-    const int row = m_table->rowCount() - 1;
+    const int row = slotRows() ? m_shownSlots - 1 : m_table->rowCount() - 1;
     for (int c = 0; c < m_columns.size(); ++c)
         if (m_columns[c].editable()) {
             m_table->setCurrentCell(row, c);
@@ -408,10 +448,15 @@ bool RowListEditor::addRow()
 bool RowListEditor::removeRow(int row)
 {
     if (!m_data || (m_captions.flags & RowListCaptions::FixedRows) || row < 0
-        || row >= m_data->rows(list()).count())
+        || row >= (slotRows() ? m_shownSlots : m_data->rows(list()).count()))
         return false;
     commitEditor();
     m_data->rows(list()).removeAt(row);
+    if (slotRows()) {
+        // the slots stay: the later ones move up and the last is empty
+        m_data->rows(list()).append();
+        m_shownSlots = qMax(0, m_shownSlots - 1);
+    }
     syncData();
     emit edited();
     return true;

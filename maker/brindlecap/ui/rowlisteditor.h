@@ -67,6 +67,9 @@ private:
     int writeCell(QTableWidgetItem *item);
     void markCell(QTableWidgetItem *item, const QString &message, bool refused);
     void showMessage();
+    bool slotRows() const;
+    // Whether a row of the list holds anything.
+    bool rowUsed(int row) const;
 
     CTaxData_Form *m_data;
     const RowListCaptions &m_captions;
@@ -76,4 +79,5 @@ private:
     QPushButton *m_remove = nullptr;
     QLabel *m_message;
     bool m_loading = false;
+    int m_shownSlots = 0;   // slot rows: how many the table shows
 };
