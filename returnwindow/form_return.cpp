@@ -113,6 +113,8 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Ret
 
         m_savedCopy = new CReturnFile(m_return->mode());
         m_savedCopy->assign(*m_return);
+        if (fileInfo)
+            setFileStamp(m_return->readStamp());
         recordInReturnList();
     }
     connect(ui->treeFolderView->selectionModel(), &QItemSelectionModel::selectionChanged, this,

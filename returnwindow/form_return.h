@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "filestamp.h"
 #include "filingrecorder.h"
 #include <QList>
 #include <QString>
@@ -75,10 +76,18 @@ public:
     bool getTaxpayerText(int kind, CString &text) const;
 
     // ---- saving and closing
+    // saveReturn's result when the user chose not to replace a file that
+    // another program changed (nothing was written).
+    static constexpr int kSaveDeclined = 120;
     // Writes the return (first a backup when withBackup, the SaveBackup
     // preference is on and the file exists). 0 on success; otherwise the
-    // failure code, and the return stays modified.
+    // failure code, and the return stays modified. A file changed by another
+    // program since this window read or wrote it is replaced only when the
+    // user says so (or the return is saved under another name instead).
     int saveReturn(QString &path, bool withBackup);
+    // The file of the return as it stood when its contents were read (the
+    // window's own file name); a later save checks it is still that file.
+    void setFileStamp(const FileStamp &stamp);
     int save(bool withBackup);
     // True when the window may close; asks whether to save a return never
     // saved or changed since it was saved.
@@ -228,6 +237,10 @@ private:
     void fillT1013Representative();
     void saveSelection();
     bool saveBeforeClose(QString &path);
+    // Before path is replaced: MsgButton::Yes to write it, No to save under
+    // another name, Cancel to leave it; Yes at once when it is unchanged.
+    int askBeforeReplacing(const QString &path);
+    int saveUnderAnotherName(QString &path);
     QString backupPath(const QString &path) const;
     // Re-File (form_return_refile.cpp)
     bool acceptReFileTerms();
@@ -261,6 +274,9 @@ private:
     CString m_folder;
     CString m_fileName;
     QString m_lastSaveError;
+    // the file as this window last read or wrote it, and its path
+    FileStamp m_fileStamp;
+    QString m_stampedPath;
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

@@ -46,10 +46,52 @@ void Form_Return::saveSelection()
 int Form_Return::writeReturn(const QString &path)
 {
     QString error;
-    const int status = m_return->save(path, appEdition, &error);
-    if (status != 0)
+    FileStamp written;
+    const int status = m_return->save(path, appEdition, &error, &written);
+    if (status != 0) {
         m_lastSaveError = error.isEmpty() ? QStringLiteral("error %1").arg(status) : error;
+        return status;
+    }
+    m_fileStamp = written;
+    m_stampedPath = path;
     return status;
+}
+
+void Form_Return::setFileStamp(const FileStamp &stamp)
+{
+    m_fileStamp = stamp;
+    m_stampedPath = hasFile() ? fullPath() : QString();
+}
+
+int Form_Return::askBeforeReplacing(const QString &path)
+{
+    // a name the user has just chosen was confirmed in the save dialog
+    if (path != m_stampedPath || !m_fileStamp.known)
+        return MsgButton::Yes;
+    const FileStamp now = FileStamp::ofPath(path);
+    // a file that is gone holds nothing to lose
+    if (!now.known || now == m_fileStamp)
+        return MsgButton::Yes;
+    // the question is answered with the arrow, whatever the save's busy cursor
+    QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const int answer = gMsgQuestion(tr("The return file %1 was changed by another program after this return was opened or last "
+                           "saved. Saving now would replace what that program wrote.\n\n"
+                           "'Yes' to replace the file with this return, 'No' to save this return under another "
+                           "name, or 'Cancel' to leave the file as it is and not save.")
+                            .arg(QDir::toNativeSeparators(path)),
+                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel, this);
+    QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+int Form_Return::saveUnderAnotherName(QString &path)
+{
+    const bool saved = m_host && m_host->saveReturnUnderNewName(this);
+    path = fullPath();
+    if (saved)
+        return 0;
+    m_lastSaveError = tr("the file was changed by another program and was left as it is; the return was not saved");
+    return kSaveDeclined;
 }
 
 int Form_Return::saveReturn(QString &path, bool withBackup)
@@ -60,6 +102,14 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
     if (!m_return || !hasFile()) {
         m_lastSaveError = QStringLiteral("the return has no file name");
         return 107;
+    }
+    const int replace = askBeforeReplacing(path);
+    if (replace == MsgButton::No)
+        return saveUnderAnotherName(path);
+    if (replace != MsgButton::Yes) {
+        m_lastSaveError = tr("the file was changed by another program and was left as it is; "
+                             "the return was not saved");
+        return kSaveDeclined;
     }
     saveSelection();
     saveSplitterSizes();

@@ -210,6 +210,9 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
     if (status == 0) {
         recordReturnSins(page->returnFile(), path);
         statusBar()->showMessage(tr("File saved"));
+    } else if (status == Form_Return::kSaveDeclined) {
+        // the user chose to leave a file another program changed: nothing more to say
+        statusBar()->showMessage(tr("File not saved"));
     } else {
         statusBar()->showMessage(tr("File not saved"));
         gMsgInformation(tr("Saving return file %1 failed: %2")
