@@ -445,7 +445,7 @@ bool Form_Return::hasFile() const
 
 bool Form_Return::isModified() const
 {
-    return m_return && m_savedCopy && m_return->differsFrom(*m_savedCopy);
+    return m_return && m_savedCopy && (!m_recoveredFrom.isEmpty() || m_return->differsFrom(*m_savedCopy));
 }
 
 bool Form_Return::hasUnsavedWork() const

@@ -95,6 +95,18 @@ public:
     // Text of the last failed write (empty after a good one).
     const QString &lastSaveError() const { return m_lastSaveError; }
 
+    // ---- recovery copy: unsaved work kept when the program is ended from outside
+    // "<return file>.recovered", beside the return's file.
+    static QString recoveryCopyPath(const QString &returnPath);
+    // Writes the return as it stands to its recovery copy (owner-only, never over
+    // the return's own file); a return without a file goes to a new file
+    // "<names>_recovered_<yyyyMMdd-HHmmss>.r24" in the returns folder. False with
+    // the reason when it could not be written.
+    bool writeRecoveryCopy(QString &copy, QString &error);
+    // The window holds the changes of the return's recovery copy, over the file
+    // as original stamps it: unsaved work until saved, when the copy goes.
+    void takeRecoveredChanges(const FileStamp &original);
+
     // ---- items and editing
     void goToForm(int formType);
     void addSlip(int slipType);
@@ -241,6 +253,7 @@ private:
     // another name, Cancel to leave it; Yes at once when it is unchanged.
     int askBeforeReplacing(const QString &path);
     int saveUnderAnotherName(QString &path);
+    void removeRecoveryCopy(const QString &returnPath);
     QString backupPath(const QString &path) const;
     // Re-File (form_return_refile.cpp)
     bool acceptReFileTerms();
@@ -277,6 +290,8 @@ private:
     // the file as this window last read or wrote it, and its path
     FileStamp m_fileStamp;
     QString m_stampedPath;
+    // the return holds the changes of this file's recovery copy, not yet saved
+    QString m_recoveredFrom;
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

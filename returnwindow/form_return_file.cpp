@@ -10,6 +10,7 @@
 #include "settingsseam.h"
 #include "tabwndapp.h"
 #include "ui_form_return.h"
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,6 +122,11 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
     }
     const int status = writeReturn(path);
     if (status == 0) {
+        // the file holds the changes now: a recovery copy of them is stale
+        removeRecoveryCopy(path);
+        if (!m_recoveredFrom.isEmpty())
+            removeRecoveryCopy(m_recoveredFrom);
+        m_recoveredFrom.clear();
         // Replace the snapshot whole, so that a save after entries were added
         // or removed leaves the return unmodified.
         m_savedCopy->assign(*m_return);
@@ -152,6 +158,9 @@ bool Form_Return::confirmClose(QString &path)
         return false;
     if (answer == MsgButton::Yes && !saveBeforeClose(path))
         return false;
+    // discarded: so are the changes a recovery copy kept
+    if (answer == MsgButton::No && hasFile())
+        removeRecoveryCopy(fullPath());
     clearFormTabs();
     return true;
 }
@@ -168,6 +177,49 @@ bool Form_Return::saveBeforeClose(QString &path)
         return true;
     gMsgInformation(tr("Saving return file %1 failed: %2").arg(QDir::toNativeSeparators(path), m_lastSaveError), this);
     return false;
+}
+
+QString Form_Return::recoveryCopyPath(const QString &returnPath)
+{
+    return returnPath + QStringLiteral(".recovered");
+}
+
+bool Form_Return::writeRecoveryCopy(QString &copy, QString &error)
+{
+    if (!m_return)
+        return false;
+    if (hasFile()) {
+        copy = recoveryCopyPath(fullPath());
+    } else {
+        const TabWndApp *app = TabWndApp::instance();
+        const QString folder = app ? QString(app->config().RetPath) : QDir::homePath();
+        copy = QStringLiteral("%1/%2_recovered_%3.r24")
+                   .arg(folder, m_return->fileBaseName(),
+                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    }
+    // only our own regular file is replaced: a link or anything else there stays
+    const QFileInfo existing(copy);
+    if (existing.isSymLink() || (existing.exists() && !existing.isFile())) {
+        error = tr("%1 is there already and is not a regular file").arg(QDir::toNativeSeparators(copy));
+        return false;
+    }
+    saveSelection();
+    return m_return->save(copy, appEdition, &error) == 0;
+}
+
+void Form_Return::takeRecoveredChanges(const FileStamp &original)
+{
+    setFileStamp(original);
+    m_recoveredFrom = fullPath();
+    modifiedChanged();
+}
+
+void Form_Return::removeRecoveryCopy(const QString &returnPath)
+{
+    const QString copy = recoveryCopyPath(returnPath);
+    const QFileInfo info(copy);
+    if (info.isSymLink() || info.isFile())
+        QFile::remove(copy);
 }
 
 int Form_Return::showSlipSummary()
