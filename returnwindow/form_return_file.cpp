@@ -87,7 +87,10 @@ int Form_Return::askBeforeReplacing(const QString &path)
 
 int Form_Return::saveUnderAnotherName(QString &path)
 {
+    // the name is chosen with the arrow, whatever the save's busy cursor
+    QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
     const bool saved = m_host && m_host->saveReturnUnderNewName(this);
+    QGuiApplication::restoreOverrideCursor();
     path = fullPath();
     if (saved)
         return 0;
