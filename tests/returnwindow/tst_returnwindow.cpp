@@ -364,17 +364,17 @@ private slots:
         QFETCH(QString, change);
         QFETCH(int, answer);
         const QString file = path(QStringLiteral("client.r24"));
-        const QString other = path(QStringLiteral("coupled.r24"));
+        const QString other = path(QStringLiteral("another.r24"));
         const QString renamed = path(QStringLiteral("client-mine.r24"));
         for (const QString &p : {file, other, renamed})
             QFile::remove(p);
         {
             std::unique_ptr<CReturnFile> client(newReturn(QStringLiteral("Client")));
             QCOMPARE(client->save(file, 1), 0);
-            std::unique_ptr<CReturnFile> coupled(newReturn(QStringLiteral("Coupled")));
-            coupled->addSlip(1, 0, 0);
-            coupled->addSlip(1, 0, 0);
-            QCOMPARE(coupled->save(other, 1), 0);
+            std::unique_ptr<CReturnFile> another(newReturn(QStringLiteral("Another")));
+            another->addSlip(1, 0, 0);
+            another->addSlip(1, 0, 0);
+            QCOMPARE(another->save(other, 1), 0);
         }
         int code = -1;
         const QFileInfo info(file);
