@@ -6,8 +6,10 @@
 #include "fontwarmup.h"
 #include "mainwindow.h"
 #include "tabwndapp.h"
+#include "terminationsignals.h"
 #include <QDebug>
 #include <QFileInfo>
+#include <QSessionManager>
 #include <QSslSocket>
 #include <memory>
 
@@ -30,6 +32,18 @@ QString returnToOpen(const QStringList &args)
     const QString path = FileAssociation::localPathFromArgument(args.at(1));
     return QFileInfo::exists(path) && path.endsWith(QLatin1String(".r24"), Qt::CaseSensitive) ? path : QString();
 }
+// SIGTERM, SIGHUP and SIGINT (a logout, a shutdown, a closed terminal, Ctrl+C)
+// and the desktop session's end keep each return's unsaved work in its recovery copy.
+void keepWorkOnTermination(MainWindow *window)
+{
+    auto *termination = new TerminationSignals(window);
+    if (!termination->install())
+        qWarning() << "termination signals are not handled: unsaved work is not kept when the program is ended";
+    QObject::connect(termination, &TerminationSignals::terminationRequested, window,
+                     [window](int signalNumber) { window->endOnTermination(signalNumber); });
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window,
+                     [window](QSessionManager &) { window->keepUnsavedWork(); }, Qt::DirectConnection);
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -49,6 +63,9 @@ int main(int argc, char **argv)
     // No widget of the program draws with OpenGL: raster windows spare loading
     // the GL libraries when the first window is made.
     QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets, true);
+    // the session's end keeps unsaved work in recovery copies (below) instead of
+    // closing the windows, whose questions nobody may be there to answer
+    QGuiApplication::setFallbackSessionManagementEnabled(false);
     TabWndApp *app = TabWndApp::create(argc, argv);
     if (batch)
         setMessageHandler(&BatchMessages::instance());
@@ -83,6 +100,8 @@ int main(int argc, char **argv)
     app->setMainWindow(window);
     window->placeOnScreen(app->savedWindowRect());
     window->setMinimumSize(768, 480);
+
+    keepWorkOnTermination(window);
 
     // The window shows first; the TLS check and a return named on the command
     // line follow from the event loop, once the window is on the screen.

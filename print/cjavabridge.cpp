@@ -190,7 +190,9 @@ int CJavaBridge::startVm()
     QByteArray headlessOption = QByteArrayLiteral("-Djava.awt.headless=true");
     QByteArray exitOption = QByteArrayLiteral("exit");
     QByteArray abortOption = QByteArrayLiteral("abort");
-    JavaVMOption options[4];
+    // SIGTERM, SIGHUP and SIGINT stay the program's: they keep unsaved returns
+    QByteArray signalsOption = QByteArrayLiteral("-Xrs");
+    JavaVMOption options[5];
     options[0].optionString = classPathOption.data();
     options[0].extraInfo = nullptr;
     options[1].optionString = headlessOption.data();
@@ -199,8 +201,10 @@ int CJavaBridge::startVm()
     options[2].extraInfo = reinterpret_cast<void *>(&onVmExit);
     options[3].optionString = abortOption.data();
     options[3].extraInfo = reinterpret_cast<void *>(&onVmAbort);
+    options[4].optionString = signalsOption.data();
+    options[4].extraInfo = nullptr;
     initArgs.version = JNI_VERSION_1_2;
-    initArgs.nOptions = 4;
+    initArgs.nOptions = 5;
     initArgs.options = options;
     initArgs.ignoreUnrecognized = JNI_FALSE;
 

@@ -113,6 +113,8 @@ Form_Return::Form_Return(const QFileInfo *fileInfo, CReturnFile *returnFile, Ret
 
         m_savedCopy = new CReturnFile(m_return->mode());
         m_savedCopy->assign(*m_return);
+        if (fileInfo)
+            setFileStamp(m_return->readStamp());
         recordInReturnList();
     }
     connect(ui->treeFolderView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -457,7 +459,7 @@ bool Form_Return::hasFile() const
 
 bool Form_Return::isModified() const
 {
-    return m_return && m_savedCopy && m_return->differsFrom(*m_savedCopy);
+    return m_return && m_savedCopy && (!m_recoveredFrom.isEmpty() || m_return->differsFrom(*m_savedCopy));
 }
 
 bool Form_Return::hasUnsavedWork() const

@@ -1,5 +1,6 @@
 #pragma once
 #include "cstring.h"
+#include "filestamp.h"
 #include "filingrecorder.h"
 #include <QList>
 #include <QString>
@@ -79,16 +80,36 @@ public:
     bool getTaxpayerText(int kind, CString &text) const;
 
     // ---- saving and closing
+    // saveReturn's result when the user chose not to replace a file that
+    // another program changed (nothing was written).
+    static constexpr int kSaveDeclined = 120;
     // Writes the return (first a backup when withBackup, the SaveBackup
     // preference is on and the file exists). 0 on success; otherwise the
-    // failure code, and the return stays modified.
+    // failure code, and the return stays modified. A file changed by another
+    // program since this window read or wrote it is replaced only when the
+    // user says so (or the return is saved under another name instead).
     int saveReturn(QString &path, bool withBackup);
+    // The file of the return as it stood when its contents were read (the
+    // window's own file name); a later save checks it is still that file.
+    void setFileStamp(const FileStamp &stamp);
     int save(bool withBackup);
     // True when the window may close; asks whether to save a return never
     // saved or changed since it was saved.
     bool confirmClose(QString &path);
     // Text of the last failed write (empty after a good one).
     const QString &lastSaveError() const { return m_lastSaveError; }
+
+    // ---- recovery copy: unsaved work kept when the program is ended from outside
+    // "<return file>.recovered", beside the return's file.
+    static QString recoveryCopyPath(const QString &returnPath);
+    // Writes the return as it stands to its recovery copy (owner-only, never over
+    // the return's own file); a return without a file goes to a new file
+    // "<names>_recovered_<yyyyMMdd-HHmmss>.r24" in the returns folder. False with
+    // the reason when it could not be written.
+    bool writeRecoveryCopy(QString &copy, QString &error);
+    // The window holds the changes of the return's recovery copy, over the file
+    // as original stamps it: unsaved work until saved, when the copy goes.
+    void takeRecoveredChanges(const FileStamp &original);
 
     // ---- items and editing
     void goToForm(int formType);
@@ -234,6 +255,11 @@ private:
     void fillT1013Representative();
     void saveSelection();
     bool saveBeforeClose(QString &path);
+    // Before path is replaced: MsgButton::Yes to write it, No to save under
+    // another name, Cancel to leave it; Yes at once when it is unchanged.
+    int askBeforeReplacing(const QString &path);
+    int saveUnderAnotherName(QString &path);
+    void removeRecoveryCopy(const QString &returnPath);
     QString backupPath(const QString &path) const;
     // Re-File (form_return_refile.cpp)
     bool acceptReFileTerms();
@@ -270,6 +296,11 @@ private:
     CString m_fileName;
     QString m_lastSaveError;
     QString m_clientLetterFailure;
+    // the file as this window last read or wrote it, and its path
+    FileStamp m_fileStamp;
+    QString m_stampedPath;
+    // the return holds the changes of this file's recovery copy, not yet saved
+    QString m_recoveredFrom;
     bool m_splitterRestored = false;
     QLabel *m_filingState = nullptr;
     bool m_inCalc = false;

@@ -10,6 +10,7 @@
 #include "settingsseam.h"
 #include "tabwndapp.h"
 #include "ui_form_return.h"
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,10 +47,55 @@ void Form_Return::saveSelection()
 int Form_Return::writeReturn(const QString &path)
 {
     QString error;
-    const int status = m_return->save(path, appEdition, &error);
-    if (status != 0)
+    FileStamp written;
+    const int status = m_return->save(path, appEdition, &error, &written);
+    if (status != 0) {
         m_lastSaveError = error.isEmpty() ? QStringLiteral("error %1").arg(status) : error;
+        return status;
+    }
+    m_fileStamp = written;
+    m_stampedPath = path;
     return status;
+}
+
+void Form_Return::setFileStamp(const FileStamp &stamp)
+{
+    m_fileStamp = stamp;
+    m_stampedPath = hasFile() ? fullPath() : QString();
+}
+
+int Form_Return::askBeforeReplacing(const QString &path)
+{
+    // a name the user has just chosen was confirmed in the save dialog
+    if (path != m_stampedPath || !m_fileStamp.known)
+        return MsgButton::Yes;
+    const FileStamp now = FileStamp::ofPath(path);
+    // a file that is gone holds nothing to lose
+    if (!now.known || now == m_fileStamp)
+        return MsgButton::Yes;
+    // the question is answered with the arrow, whatever the save's busy cursor
+    QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const int answer = gMsgQuestion(tr("The return file %1 was changed by another program after this return was opened or last "
+                           "saved. Saving now would replace what that program wrote.\n\n"
+                           "'Yes' to replace the file with this return, 'No' to save this return under another "
+                           "name, or 'Cancel' to leave the file as it is and not save.")
+                            .arg(QDir::toNativeSeparators(path)),
+                                    MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Cancel, this);
+    QGuiApplication::restoreOverrideCursor();
+    return answer;
+}
+
+int Form_Return::saveUnderAnotherName(QString &path)
+{
+    // the name is chosen with the arrow, whatever the save's busy cursor
+    QGuiApplication::setOverrideCursor(QCursor(Qt::ArrowCursor));
+    const bool saved = m_host && m_host->saveReturnUnderNewName(this);
+    QGuiApplication::restoreOverrideCursor();
+    path = fullPath();
+    if (saved)
+        return 0;
+    m_lastSaveError = tr("the file was changed by another program and was left as it is; the return was not saved");
+    return kSaveDeclined;
 }
 
 int Form_Return::saveReturn(QString &path, bool withBackup)
@@ -61,6 +107,14 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
         m_lastSaveError = QStringLiteral("the return has no file name");
         return 107;
     }
+    const int replace = askBeforeReplacing(path);
+    if (replace == MsgButton::No)
+        return saveUnderAnotherName(path);
+    if (replace != MsgButton::Yes) {
+        m_lastSaveError = tr("the file was changed by another program and was left as it is; "
+                             "the return was not saved");
+        return kSaveDeclined;
+    }
     saveSelection();
     saveSplitterSizes();
     // The backup is the same in-memory return, written just before the file.
@@ -71,6 +125,11 @@ int Form_Return::saveReturn(QString &path, bool withBackup)
     }
     const int status = writeReturn(path);
     if (status == 0) {
+        // the file holds the changes now: a recovery copy of them is stale
+        removeRecoveryCopy(path);
+        if (!m_recoveredFrom.isEmpty())
+            removeRecoveryCopy(m_recoveredFrom);
+        m_recoveredFrom.clear();
         // Replace the snapshot whole, so that a save after entries were added
         // or removed leaves the return unmodified.
         m_savedCopy->assign(*m_return);
@@ -102,6 +161,9 @@ bool Form_Return::confirmClose(QString &path)
         return false;
     if (answer == MsgButton::Yes && !saveBeforeClose(path))
         return false;
+    // discarded: so are the changes a recovery copy kept
+    if (answer == MsgButton::No && hasFile())
+        removeRecoveryCopy(fullPath());
     clearFormTabs();
     return true;
 }
@@ -118,6 +180,49 @@ bool Form_Return::saveBeforeClose(QString &path)
         return true;
     gMsgInformation(tr("Saving return file %1 failed: %2").arg(QDir::toNativeSeparators(path), m_lastSaveError), this);
     return false;
+}
+
+QString Form_Return::recoveryCopyPath(const QString &returnPath)
+{
+    return returnPath + QStringLiteral(".recovered");
+}
+
+bool Form_Return::writeRecoveryCopy(QString &copy, QString &error)
+{
+    if (!m_return)
+        return false;
+    if (hasFile()) {
+        copy = recoveryCopyPath(fullPath());
+    } else {
+        const TabWndApp *app = TabWndApp::instance();
+        const QString folder = app ? QString(app->config().RetPath) : QDir::homePath();
+        copy = QStringLiteral("%1/%2_recovered_%3.r24")
+                   .arg(folder, m_return->fileBaseName(),
+                        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    }
+    // only our own regular file is replaced: a link or anything else there stays
+    const QFileInfo existing(copy);
+    if (existing.isSymLink() || (existing.exists() && !existing.isFile())) {
+        error = tr("%1 is there already and is not a regular file").arg(QDir::toNativeSeparators(copy));
+        return false;
+    }
+    saveSelection();
+    return m_return->save(copy, appEdition, &error) == 0;
+}
+
+void Form_Return::takeRecoveredChanges(const FileStamp &original)
+{
+    setFileStamp(original);
+    m_recoveredFrom = fullPath();
+    modifiedChanged();
+}
+
+void Form_Return::removeRecoveryCopy(const QString &returnPath)
+{
+    const QString copy = recoveryCopyPath(returnPath);
+    const QFileInfo info(copy);
+    if (info.isSymLink() || info.isFile())
+        QFile::remove(copy);
 }
 
 int Form_Return::showSlipSummary()

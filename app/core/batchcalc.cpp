@@ -1,7 +1,6 @@
 #include "batchcalc.h"
 #include "filingdocservices.h"
 #include "creturnfile.h"
-#include "privatefile.h"
 #include "individualtaxdata.h"
 #include "tabwndapp.h"
 #include <QDate>
@@ -12,6 +11,12 @@
 #include <QThread>
 #include <QVector>
 #include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
@@ -179,6 +184,45 @@ void writeResults(QFile &out, const QVector<BatchEntry> &entries, int threads)
         writeEntry(out, entry, loadReturnForBatch(entry.path));
 }
 
+const char kResultFile[] = "./taxresult.txt";
+
+// Why the result file was refused, from the error of its open.
+QString openFailureReason(int error)
+{
+    switch (error) {
+    case ELOOP: return QStringLiteral("it is a symbolic link, which is not followed");
+    case ENXIO: return QStringLiteral("it is not a regular file (a FIFO or a device)");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// "./taxresult.txt" is written only when it is a regular file of the working
+// folder, or a new one: a link is not followed and a FIFO or a device is never
+// waited on. The file is owner-only and emptied only once it is known to be one.
+bool openResultFile(QFile &out, QString &reason)
+{
+    const int fd = ::open(kResultFile, O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        reason = openFailureReason(errno);
+        return false;
+    }
+    struct stat st{};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        reason = QStringLiteral("it is not a regular file (a FIFO or a device)");
+    } else if (st.st_nlink > 1) {
+        reason = QStringLiteral("it has other names (hard links), which may lie outside the working folder");
+    } else if (::fchmod(fd, st.st_mode & 07777 & ~mode_t(S_IRWXG | S_IRWXO)) != 0 || ::ftruncate(fd, 0) != 0
+               || ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+    } else if (out.open(fd, QIODevice::WriteOnly | QIODevice::Text, QFileDevice::AutoCloseHandle)) {
+        return true;
+    } else {
+        reason = out.errorString();
+    }
+    ::close(fd);
+    return false;
+}
+
 } // namespace
 
 // ---- the non-interactive handler
@@ -243,10 +287,12 @@ int runBatchCalculation(const QString &prefix, const QString &listPath, int thre
     BatchMessageScope noBoxes;
     installFilingDocServices();
 
-    QFile out(QStringLiteral("./taxresult.txt"));
-    makePrivateFile(out.fileName());
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
-        logLine(QStringLiteral("batch: cannot create taxresult.txt: %1").arg(out.errorString()));
+    QFile out;
+    QString reason;
+    if (!openResultFile(out, reason)) {
+        const QString text = QStringLiteral("%1 not written: %2").arg(QLatin1String(kResultFile), reason);
+        logLine(QStringLiteral("batch: ") + text);
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
         return BatchResultNotWritten;
     }
     const auto finish = [&out](int status) {

@@ -157,10 +157,26 @@ public:
 
     static QString maritalStatusChanges(const CReturnFile &coupled, int selfBefore, int spouseBefore);
 
+    // Nobody may be there to answer (a termination signal, the desktop session
+    // ending): each open return with unsaved work is written to its recovery
+    // copy, each told in the log, and nothing is asked. The number written.
+    int keepUnsavedWork();
+    // A termination signal: the unsaved work is kept, then the event loop ends
+    // with 128 + the signal's number. Only the first signal counts.
+    void endOnTermination(int signalNumber);
+
 private:
     void showOpenFailure(int code, const QString &path, const QString &reason);
     void offerToForgetMissingFile(const QString &path);
     void recordReturnSins(const CReturnFile *returnFile, const QString &path);
+    // A recovery copy beside the return: MsgButton::Yes to open it, No to open
+    // the return as saved (the copy is deleted), Cancel to open nothing. No
+    // without a question when there is no copy.
+    int askAboutRecoveryCopy(const QString &path);
+    // Loads the return, or its recovery copy when recovered is set (false again
+    // when the copy cannot be read: the saved return is loaded instead).
+    CReturnFile *loadReturn(const QString &path, bool &recovered, int &code, QString &failure);
+    bool m_terminating = false;
     // ==== end of return files
 
     // Slots of the support, information and Auto-fill commands (About, the

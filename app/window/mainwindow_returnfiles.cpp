@@ -114,11 +114,17 @@ void MainWindow::openReturnFile(const QString &path)
         offerToForgetMissingFile(path);
         return;
     }
+    // the file as it stands before anything of it is read
+    const FileStamp original = FileStamp::ofPath(path);
+    const int recovery = askAboutRecoveryCopy(path);
+    if (recovery == MsgButton::Cancel)
+        return;
+    bool recovered = recovery == MsgButton::Yes;
     int code = 0;
     QString failure;
     std::unique_ptr<CReturnFile> returnFile;
     try {
-        returnFile.reset(CReturnFile::load(path, code, appEdition, &failure));
+        returnFile.reset(loadReturn(path, recovered, code, failure));
     } catch (...) {
         if (returnFile)
             openReturnPage(-1, nullptr, returnFile.release());
@@ -144,8 +150,11 @@ void MainWindow::openReturnFile(const QString &path)
         m_app->LastOpenPath = QFileInfo(info.absolutePath()).canonicalFilePath();
         returnFile->recalculate(-1, nullptr);
         openReturnPage(-1, &info, returnFile.release());
-        if (Form_Return *page = currentReturn())
+        if (Form_Return *page = currentReturn()) {
+            if (recovered)
+                page->takeRecoveredChanges(original);
             recordReturnSins(page->returnFile(), page->fullPath());
+        }
     }
     statusBar()->showMessage(tr("File read successfully"));
 }
@@ -158,6 +167,77 @@ void MainWindow::showOpenFailure(int code, const QString &path, const QString &r
     gMsgInformation(headline + QLatin1Char('\n')
                         + tr("The return file %1 was not opened: %2.").arg(QDir::toNativeSeparators(path), reason),
                     this);
+}
+
+int MainWindow::askAboutRecoveryCopy(const QString &path)
+{
+    const QString copy = Form_Return::recoveryCopyPath(path);
+    const QFileInfo info(copy);
+    if (info.isSymLink() || !info.isFile())
+        return MsgButton::No;
+    const int answer = gMsgQuestion(
+        tr("The return file %1 had changes that were not saved when the program was ended on %2. They were kept in "
+           "the recovery copy %3.\n\n'Yes' to open the return with the recovered changes (save it to keep them), "
+           "'No' to open the return as it was last saved and delete the recovery copy, or 'Cancel' to open nothing.")
+            .arg(QDir::toNativeSeparators(path), info.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm")),
+                 QDir::toNativeSeparators(copy)),
+        MsgButton::Yes | MsgButton::No | MsgButton::Cancel, MsgButton::Yes, this);
+    if (answer == MsgButton::No && !QFile::remove(copy))
+        gMsgInformation(tr("The recovery copy %1 could not be deleted.").arg(QDir::toNativeSeparators(copy)), this);
+    return answer;
+}
+
+CReturnFile *MainWindow::loadReturn(const QString &path, bool &recovered, int &code, QString &failure)
+{
+    if (recovered) {
+        const QString copy = Form_Return::recoveryCopyPath(path);
+        std::unique_ptr<CReturnFile> returnFile(CReturnFile::load(copy, code, appEdition, &failure));
+        if (returnFile && code == 0)
+            return returnFile.release();
+        recovered = false;
+        gMsgInformation(tr("The recovery copy %1 was not opened: %2. The return is opened as it was last saved.")
+                            .arg(QDir::toNativeSeparators(copy), failure),
+                        this);
+    }
+    return CReturnFile::load(path, code, appEdition, &failure);
+}
+
+// ---- a termination from outside
+
+int MainWindow::keepUnsavedWork()
+{
+    SilentMessages nobodyToAsk;
+    int written = 0;
+    for (int i = 0; i < ui->stackedWidget->count(); ++i) {
+        auto *page = qobject_cast<Form_Return *>(ui->stackedWidget->widget(i));
+        if (!page)
+            continue;
+        page->commitCurrentPage();
+        if (!page->hasUnsavedWork())
+            continue;
+        QString copy;
+        QString error;
+        const QString title = page->returnTitle();
+        if (page->writeRecoveryCopy(copy, error)) {
+            ++written;
+            m_app->log(qPrintable(QStringLiteral("Unsaved changes of the return %1 kept in the recovery copy %2")
+                                      .arg(title, copy)));
+        } else {
+            m_app->log(qPrintable(QStringLiteral("Unsaved changes of the return %1 could not be kept: %2")
+                                      .arg(title, error)));
+        }
+    }
+    return written;
+}
+
+void MainWindow::endOnTermination(int signalNumber)
+{
+    if (m_terminating)
+        return;
+    m_terminating = true;
+    m_app->log(qPrintable(QStringLiteral("Ending on signal %1").arg(signalNumber)));
+    keepUnsavedWork();
+    QCoreApplication::exit(128 + signalNumber);
 }
 
 // The list of return files finds a return by its persons' S.I.N.s as well as by their names.
@@ -219,6 +299,9 @@ int MainWindow::saveReturn(Form_Return *page, bool askName)
     if (status == 0) {
         recordReturnSins(page->returnFile(), path);
         statusBar()->showMessage(tr("File saved"));
+    } else if (status == Form_Return::kSaveDeclined) {
+        // the user chose to leave a file another program changed: nothing more to say
+        statusBar()->showMessage(tr("File not saved"));
     } else {
         statusBar()->showMessage(tr("File not saved"));
         gMsgInformation(tr("Saving return file %1 failed: %2")

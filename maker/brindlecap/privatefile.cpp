@@ -254,6 +254,8 @@ bool ReplacingFile::commit()
         return false;
     if (::fsync(m_fd) != 0)
         return failWithSystemError();
+    // the rename keeps the file's identity, size and time
+    const FileStamp written = FileStamp::ofDescriptor(m_fd);
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
@@ -261,6 +263,7 @@ bool ReplacingFile::commit()
     if (::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_replaced).constData()) != 0)
         return failWithSystemError();
     m_temporary.clear();
+    m_written = written;
     if (!syncFolderOf(m_replaced))
         return failWithSystemError();
     QIODevice::close();

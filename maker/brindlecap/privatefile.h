@@ -1,4 +1,5 @@
 #pragma once
+#include "filestamp.h"
 #include <QByteArray>
 #include <QFileDevice>
 #include <QIODevice>
@@ -43,6 +44,8 @@ public:
 
     QString target() const { return m_target; }
     QString temporaryPath() const { return m_temporary; }
+    // After a commit: the stamp of the file that now stands at the target.
+    const FileStamp &written() const { return m_written; }
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }
@@ -58,6 +61,7 @@ private:
     QString m_temporary;
     int m_fd = -1;
     QByteArray m_buffer;
+    FileStamp m_written;
 };
 
 // A save that was killed leaves its temporary beside the target (the whole

@@ -155,6 +155,12 @@ public:
     int readSlipRecord(const ReadContext &ctx, int type, int id, int linkedId, MyDataStream &ar);
     // 0, 251 when the note cannot be made, -1 on damaged data.
     int readNoteRecord(const ReadContext &ctx, int id, MyDataStream &ar);
+    // The next-entry id read from a block can hand out ids (1 up to a ceiling far
+    // beyond any return); a negative, zero or near-overflowing one is damage.
+    static bool isUsableEntryIdCounter(qint64 counter);
+    // Once the entries are read: a counter at or below the highest id read is
+    // raised past it. False when that leaves no usable counter (damage).
+    bool settleEntryIdCounter();
 
     // ---- barcode block and filing checks (filled in by the filing documents)
     void writeBarcodeData(int flag, MyDataStream &ar);

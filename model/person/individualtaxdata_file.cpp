@@ -1,3 +1,4 @@
+#include "creturnfile_format.h"
 #include "ctaxdata_form.h"
 #include "individualtaxdata.h"
 #include "formtables.h"
@@ -82,6 +83,27 @@ int IndividualTaxData::readNoteRecord(const ReadContext &ctx, int id, MyDataStre
         return 251;
     const int read = entry->note->serialise(ctx.version, ctx.marker, ar);
     return read < 0 || !ar.ok() ? -1 : 0;
+}
+
+bool IndividualTaxData::isUsableEntryIdCounter(qint64 counter)
+{
+    return counter >= 1 && counter <= returnfile::kMaxEntryIdCounter;
+}
+
+bool IndividualTaxData::settleEntryIdCounter()
+{
+    qint64 highest = 0;
+    for (const FormEntry *e : m_forms)
+        highest = qMax<qint64>(highest, e->id);
+    for (const FormEntry *e : m_slips)
+        highest = qMax<qint64>(highest, e->id);
+    for (const NoteEntry *e : m_notes)
+        highest = qMax<qint64>(highest, e->id);
+    const qint64 next = qMax<qint64>(m_nextEntryId, highest + 1);
+    if (!isUsableEntryIdCounter(next))
+        return false;
+    m_nextEntryId = int(next);
+    return true;
 }
 
 // ---- barcode block and filing checks

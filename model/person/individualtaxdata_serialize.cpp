@@ -147,7 +147,7 @@ int IndividualTaxData::readPersonBlock(int edition, MyDataStream &ar)
     qint32 nextId = 0;
     qint32 province = 0;
     ar >> nextId >> province;
-    if (!ar.ok())
+    if (!ar.ok() || !isUsableEntryIdCounter(nextId))
         return kDamaged;
     m_nextEntryId = nextId;
     if (province < Province::None || province > Province::Yukon)
@@ -231,6 +231,9 @@ int IndividualTaxData::readPersonBlock(int edition, MyDataStream &ar)
             return kDamaged;
     }
 
+    // ids read must not be handed out again
+    if (!settleEntryIdCounter())
+        return kDamaged;
     completeAfterRead(edition);
     return version;
 }

@@ -2,6 +2,7 @@
 #include "cpersonalsettings.h"
 #include "cstring.h"
 #include "dependantinfostruct.h"
+#include "filestamp.h"
 #include <QList>
 #include <QMap>
 #include <QString>
@@ -197,7 +198,10 @@ public:
     // Writes the file through a temporary file that replaces the old one only when
     // the whole return was written. 0 on success; otherwise the old file is intact
     // and error (when given) says why.
-    int save(const QString &path, int edition, QString *error = nullptr);
+    // written (when given) receives the stamp of the file written.
+    int save(const QString &path, int edition, QString *error = nullptr, FileStamp *written = nullptr);
+    // The stamp of the file as load() read it (unknown for a return not loaded).
+    const FileStamp &readStamp() const { return m_readStamp; }
     // Reads or writes a whole return file on an open stream; the result code.
     int serialize(int edition, MyDataStream &ar);
     // The settings header and the view settings; 0, or 255 when what was read is not a settings block.
@@ -212,6 +216,7 @@ private:
     std::array<IndividualTaxData *, kPersonSlots> m_persons{};
     DependantInfoStruct m_dependants;
     int m_current = kSelf;
+    FileStamp m_readStamp;
 };
 
 // Appends the form types that the user may add to a return of these provinces, each once.

@@ -120,6 +120,7 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
     }
     MyDataStream ar(&file, false);
     auto *returnFile = new CReturnFile(0);
+    returnFile->m_readStamp = FileStamp::ofDescriptor(file.handle());
     std::unique_ptr<QuietReading> quiet(failure ? new QuietReading : nullptr);
     code = returnFile->serialize(edition, ar);
     file.close();
@@ -136,7 +137,7 @@ CReturnFile *CReturnFile::load(const QString &path, int &code, int edition, QStr
     return returnFile;
 }
 
-int CReturnFile::save(const QString &path, int edition, QString *error)
+int CReturnFile::save(const QString &path, int edition, QString *error, FileStamp *written)
 {
     // refuse before the file is touched
     const int province = self()->province();
@@ -170,6 +171,8 @@ int CReturnFile::save(const QString &path, int edition, QString *error)
             *error = cannotWriteText(path, file.errorString());
         return kNotOpened;
     }
+    if (written)
+        *written = file.written();
     return kOk;
 }
 

@@ -28,6 +28,11 @@ constexpr qint64 kMinObjectBytes = 4 + 4 + 2;
 // 300 slips for each spouse takes about 200 KB.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
+// The highest next-entry id a block may hold: the counter grows by one per entry
+// made, so anything near the top of an int is damage, and the ids it hands out
+// can never overflow.
+constexpr int kMaxEntryIdCounter = 0x3fffffff;
+
 // Result codes.
 constexpr int kOk = 0;
 constexpr int kNotOpened = 107;

@@ -12,6 +12,8 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <QTemporaryDir>
 #include <QStandardPaths>
 #include <memory>
 
@@ -197,6 +199,78 @@ private slots:
         const int status = runBatchCalculation(prefix(), work("list.txt"));
         QVERIFY(QDir::setCurrent(m_work.path()));
         QCOMPARE(status, int(BatchResultNotWritten));
+    }
+
+    // "./taxresult.txt" is written only as a regular file of the working folder (or a
+    // new one). A FIFO is not waited on and a link is not followed: the program says
+    // why on stderr and ends with the result-not-written status, and the file the
+    // link leads to (in another folder) keeps its bytes and its mode.
+    void resultFileKinds_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("why");
+        QTest::newRow("new file") << "none" << int(BatchDone) << QByteArray();
+        QTest::newRow("regular file") << "file" << int(BatchDone) << QByteArray();
+        QTest::newRow("FIFO") << "fifo" << int(BatchResultNotWritten) << QByteArray("not a regular file");
+        QTest::newRow("symbolic link") << "symlink" << int(BatchResultNotWritten) << QByteArray("symbolic link");
+        QTest::newRow("hard link") << "hardlink" << int(BatchResultNotWritten) << QByteArray("hard links");
+    }
+    void resultFileKinds()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, why);
+        QTemporaryDir folder;
+        QTemporaryDir elsewhere;
+        QVERIFY(folder.isValid() && elsewhere.isValid());
+        const QString result = folder.filePath(QStringLiteral("taxresult.txt"));
+        const QString other = elsewhere.filePath(QStringLiteral("other.txt"));
+        QVERIFY(writeFile(other, "another program's file\n"));
+        QVERIFY(QFile::setPermissions(other, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                 | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+        const QByteArray localResult = QFile::encodeName(result);
+        if (kind == QLatin1String("file"))
+            QVERIFY(writeFile(result, "left from the last run\n"));
+        else if (kind == QLatin1String("fifo"))
+            QCOMPARE(::mkfifo(localResult.constData(), 0600), 0);
+        else if (kind == QLatin1String("symlink"))
+            QVERIFY(QFile::link(other, result));
+        else if (kind == QLatin1String("hardlink"))
+            QCOMPARE(::link(QFile::encodeName(other).constData(), localResult.constData()), 0);
+        QVERIFY(writeFile(folder.filePath(QStringLiteral("list.txt")), "good.r24\n"));
+
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(QString::fromLatin1(name));
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(folder.path());
+        program.setStandardInputFile(QProcess::nullDevice());
+        program.start(QStringLiteral(BQ_PROGRAM),
+                      {QStringLiteral("printresult"), prefix(), folder.filePath(QStringLiteral("list.txt"))});
+        QVERIFY(program.waitForStarted());
+        const bool finished = program.waitForFinished(60000);
+        if (!finished)
+            program.kill();
+        QVERIFY2(finished, "the batch run waited on taxresult.txt");
+        const QByteArray errors = program.readAllStandardError();
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(program.exitCode() == exitCode, errors.constData());
+        QCOMPARE(readAll(other), QByteArray("another program's file\n"));
+        QCOMPARE(QFileInfo(other).permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther),
+                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        if (exitCode != int(BatchDone)) {
+            QVERIFY2(errors.contains("./taxresult.txt not written: ") && errors.contains(why), errors.constData());
+            return;
+        }
+        QVERIFY2(errors.isEmpty(), errors.constData());
+        QCOMPARE(readAll(result), entry("good.r24", m_goodResult));
+        // owner-only
+        struct stat st{};
+        QCOMPARE(::lstat(localResult.constData(), &st), 0);
+        QVERIFY(S_ISREG(st.st_mode));
+        QCOMPARE(int(st.st_mode & 0777), 0600);
     }
 
     // Files recalculated on several threads give the serial run's result file, byte

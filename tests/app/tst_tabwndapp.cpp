@@ -6,12 +6,15 @@
 #include "messages.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
+#include "terminationsignals.h"
 #include "utils.h"
 #include "widgetmessagehandler.h"
 #include <QPushButton>
 #include <QScreen>
 #include <QSqlQuery>
 #include <QTimer>
+#include <QSignalSpy>
+#include <csignal>
 
 namespace {
 QStringList logLines(const QString &path)
@@ -183,6 +186,35 @@ private slots:
         QVERIFY(app()->takeInstanceGuard(third, title));
         QVERIFY(m_messages.shown().isEmpty());
         QFile::remove(ini.fileName());
+    }
+
+    // SIGTERM, SIGHUP and SIGINT raised in this process reach the event loop as
+    // terminationRequested, and the process lives on; once the object is gone the
+    // handlers in force before it are back.
+    void terminationSignals_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void terminationSignals()
+    {
+        QFETCH(int, signalNumber);
+        struct sigaction before = {};
+        QCOMPARE(::sigaction(signalNumber, nullptr, &before), 0);
+        {
+            TerminationSignals termination;
+            QVERIFY(termination.install());
+            QSignalSpy spy(&termination, &TerminationSignals::terminationRequested);
+            QCOMPARE(::raise(signalNumber), 0);
+            QVERIFY(spy.wait(10000));
+            QCOMPARE(spy.count(), 1);
+            QCOMPARE(spy.at(0).at(0).toInt(), signalNumber);
+        }
+        struct sigaction after = {};
+        QCOMPARE(::sigaction(signalNumber, nullptr, &after), 0);
+        QVERIFY(after.sa_handler == before.sa_handler);
     }
 
     void logTruncatedAtEachStart()

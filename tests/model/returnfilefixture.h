@@ -95,6 +95,9 @@ inline void fillPerson(IndividualTaxData &p, int formCount, int slipCount, int n
     for (int i = 0; i < noteCount; ++i)
         p.addNote(500 + i);
     p.completeAfterRead(edition);
+    // the notes' ids were given by hand: the counter goes past them, as a file read back has it
+    if (noteCount > 0)
+        p.setEntryIdCounter(qMax(p.entryIdCounter(), 500 + noteCount));
     int n = seed;
     for (FormEntry *e : p.forms())
         fillObject(e->object, ++n);

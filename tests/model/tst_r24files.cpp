@@ -8,6 +8,7 @@
 #include "oldblocks.h"
 #include "returnfilefixture.h"
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 
 using namespace returnfixture;
@@ -73,6 +74,21 @@ class TestR24Files : public QObject
         if (!rf || code != 0) {
             qWarning().noquote() << name << "not loaded:" << code << failure;
             return QByteArray();
+        }
+        // no id is held twice in a person's return
+        for (const IndividualTaxData *p : {rf->self(), rf->spouse()}) {
+            QSet<int> ids;
+            int held = 0;
+            for (const FormEntry *e : p->forms())
+                ids.insert(e->id), ++held;
+            for (const FormEntry *e : p->slips())
+                ids.insert(e->id), ++held;
+            for (const NoteEntry *e : p->notes())
+                ids.insert(e->id), ++held;
+            if (ids.size() != held) {
+                qWarning().noquote() << name << "holds an id twice";
+                return QByteArray();
+            }
         }
         const QString out = m_dir.filePath(name);
         if (rf->save(out, 1) != 0)

@@ -13,6 +13,9 @@
 #include "taxdata_t183new.h"
 #include "taxfactory.h"
 #include <QTemporaryDir>
+#include <algorithm>
+#include <climits>
+#include <QSet>
 
 using namespace returnfixture;
 
@@ -280,6 +283,66 @@ private slots:
             QCOMPARE(buffer.pos(), qint64(selfOnly.size()));
         if (code != 0)
             QVERIFY(rf.spouse()->forms().isEmpty());
+    }
+
+    // The stored next-entry id. The sample block's ids are T1 120, T776 130, the
+    // T4 140 and the note 160. Every id handed out after the read (the forms the
+    // reading completes, then a new slip) is fresh: it starts at the stored counter,
+    // or at 161 when the counter is at or below the note's 160 (5001 when the
+    // T776 holds 5000). A counter that cannot hand out a fresh id (not positive,
+    // or at the top of an int) is damage.
+    void entryIdCounter_data()
+    {
+        QTest::addColumn<qint64>("stored");
+        QTest::addColumn<int>("t776Id");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("firstFresh");
+        QTest::newRow("above the ids: kept") << qint64(200) << 130 << 0 << 200;
+        QTest::newRow("below the T776's id: raised") << qint64(125) << 130 << 0 << 161;
+        QTest::newRow("equal to the note's id: raised") << qint64(160) << 130 << 0 << 161;
+        QTest::newRow("below a form's id: raised") << qint64(200) << 5000 << 0 << 5001;
+        QTest::newRow("largest int") << qint64(INT_MAX) << 130 << 255 << 0;
+        QTest::newRow("negative") << qint64(-100) << 130 << 255 << 0;
+        QTest::newRow("zero") << qint64(0) << 130 << 255 << 0;
+        QTest::newRow("a form id at the largest int") << qint64(200) << INT_MAX << 255 << 0;
+    }
+    void entryIdCounter()
+    {
+        QFETCH(qint64, stored);
+        QFETCH(int, t776Id);
+        QFETCH(int, code);
+        QFETCH(int, firstFresh);
+        Block b = sampleBlock(66098);
+        b.password.clear();
+        b.nextId = int(stored);
+        b.forms[1].id = t776Id;
+        CReturnFile rf;
+        QCOMPARE(read(buildFile(b), rf), code);
+        if (code != 0) {
+            QVERIFY(m_messages.texts().contains(returnfile::damagedFileText()));
+            return;
+        }
+        IndividualTaxData &me = *rf.self();
+        QVERIFY(me.addSlip(1, 0, 0));
+        const QSet<int> fromFile{120, t776Id, 140, 160};
+        QSet<int> seen;
+        QList<int> fresh;
+        auto take = [&](int id) {
+            QVERIFY2(!seen.contains(id), qPrintable(QStringLiteral("id %1 twice").arg(id)));
+            seen.insert(id);
+            if (!fromFile.contains(id))
+                fresh << id;
+        };
+        for (const FormEntry *e : me.forms())
+            take(e->id);
+        for (const FormEntry *e : me.slips())
+            take(e->id);
+        for (const NoteEntry *e : me.notes())
+            take(e->id);
+        QVERIFY(!fresh.isEmpty());
+        std::sort(fresh.begin(), fresh.end());
+        QCOMPARE(fresh.first(), firstFresh);
+        QVERIFY(me.entryIdCounter() > fresh.last());
     }
 
     // A block result 251-253 ends the read: nothing more comes from the middle of the stream.

@@ -10,6 +10,7 @@
 #include "guiinput.h"
 #include "individualtaxdata.h"
 #include "messages.h"
+#include "returnwindowhost.h"
 #include "newreturnbasic_formoption.h"
 #include "newreturnbasic_spouse.h"
 #include "newreturnbasic_tab1.h"
@@ -26,6 +27,40 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QUrl>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <cstdio>
+
+namespace {
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Saves a page under a name given beforehand, as the main window does after its save dialog.
+class SavingHost : public ReturnWindowHost
+{
+public:
+    explicit SavingHost(const QString &name) : m_name(name) {}
+    QObject *hostObject() override { return nullptr; }
+    void setResultText(const QString &) override {}
+    void addContextActions(int, QMenu *) override {}
+    bool saveReturnUnderNewName(Form_Return *page) override
+    {
+        const QFileInfo info(m_name);
+        page->setFileInfo(&info);
+        QString written;
+        return page->saveReturn(written, false) == 0;
+    }
+    void openReturnFile(const QString &) override {}
+    void importPriorYearReturn(const QString &) override {}
+
+private:
+    QString m_name;
+};
+} // namespace
 
 class TestReturnWindow : public QObject
 {
@@ -308,6 +343,89 @@ private slots:
         QCOMPARE(m_messages.shown().size(), 1);
         QFETCH(bool, saved);
         QCOMPARE(w.isModified(), !saved);
+    }
+    // The open file is replaced behind the program's back (another return copied
+    // over it in place, moved over it, or only touched): saving asks first. Yes
+    // replaces it, No saves under the name the host asks for and leaves it, Cancel
+    // leaves it and saves nothing. The other program's bytes survive every answer
+    // but Yes.
+    void fileChangedBehindTheProgram_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("copied over: Cancel") << "copy" << int(MsgButton::Cancel);
+        QTest::newRow("copied over: Yes") << "copy" << int(MsgButton::Yes);
+        QTest::newRow("copied over: No, another name") << "copy" << int(MsgButton::No);
+        QTest::newRow("moved over: Cancel") << "move" << int(MsgButton::Cancel);
+        QTest::newRow("touched: Cancel") << "touch" << int(MsgButton::Cancel);
+    }
+    void fileChangedBehindTheProgram()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        const QString file = path(QStringLiteral("client.r24"));
+        const QString other = path(QStringLiteral("another.r24"));
+        const QString renamed = path(QStringLiteral("client-mine.r24"));
+        for (const QString &p : {file, other, renamed})
+            QFile::remove(p);
+        {
+            std::unique_ptr<CReturnFile> client(newReturn(QStringLiteral("Client")));
+            QCOMPARE(client->save(file, 1), 0);
+            std::unique_ptr<CReturnFile> another(newReturn(QStringLiteral("Another")));
+            another->addSlip(1, 0, 0);
+            another->addSlip(1, 0, 0);
+            QCOMPARE(another->save(other, 1), 0);
+        }
+        int code = -1;
+        const QFileInfo info(file);
+        SavingHost host(renamed);
+        Form_Return w(&info, CReturnFile::load(file, code), &host, nullptr, 1, -1, 12);
+        QCOMPARE(code, 0);
+        edit(w);
+        QString p;
+        // unchanged on disk: saved without a question, and again after that save
+        QCOMPARE(w.saveReturn(p, false), 0);
+        edit(w);
+        QCOMPARE(w.saveReturn(p, false), 0);
+        QVERIFY(m_messages.shown().isEmpty());
+
+        const QByteArray others = readBytes(other);
+        if (change == QLatin1String("copy")) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            QCOMPARE(f.write(others), others.size());
+        } else if (change == QLatin1String("move")) {
+            QVERIFY(::rename(QFile::encodeName(other).constData(), QFile::encodeName(file).constData()) == 0);
+        } else {
+            // same bytes, a later time: another program wrote it again
+            const timespec times[2] = {{0, UTIME_NOW}, {1700000000, 0}};
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+        }
+        const QByteArray onDisk = readBytes(file);
+        edit(w);
+        m_messages.scriptAnswer(answer);
+        const int status = w.saveReturn(p, false);
+        QCOMPARE(m_messages.shown().size(), 1);
+        QVERIFY(m_messages.texts().first().startsWith(
+            QStringLiteral("The return file %1 was changed by another program").arg(QDir::toNativeSeparators(file))));
+        if (answer == MsgButton::Yes) {
+            QCOMPARE(status, 0);
+            std::unique_ptr<CReturnFile> mine(CReturnFile::load(file, code));
+            QCOMPARE(mine->self()->slips().count(), 3);
+            return;
+        }
+        QCOMPARE(readBytes(file), onDisk);
+        if (answer == MsgButton::No) {
+            QCOMPARE(status, 0);
+            QCOMPARE(w.fullPath(), renamed);
+            std::unique_ptr<CReturnFile> mine(CReturnFile::load(renamed, code));
+            QCOMPARE(mine->self()->slips().count(), 3);
+            QVERIFY(!w.isModified());
+        } else {
+            QCOMPARE(status, int(Form_Return::kSaveDeclined));
+            QVERIFY(w.isModified());
+            QVERIFY(!QFile::exists(renamed));
+        }
     }
     void failedSaveKeepsModified()
     {

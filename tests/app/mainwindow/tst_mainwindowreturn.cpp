@@ -16,6 +16,9 @@
 #include "mydatastream.h"
 #include <memory>
 #include <sys/stat.h>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
 
 namespace {
 const QString kSaveQuestion = QStringLiteral("Do you want to save changed data to return file before closing?\n\n"
@@ -51,7 +54,7 @@ QString savedReturn(const QString &name, const char *first, const char *sin = ""
 
 // Self's block holds its entry counter and then its province (Ontario here), both
 // 32-bit little-endian; an unusual counter finds them in the saved bytes.
-constexpr qint32 kMarkCounter = 0x51A7C0DE;
+constexpr qint32 kMarkCounter = 0x31A7C0DE;
 QByteArray savedReturnWithCounter(const QString &name)
 {
     const QString path = QDir(bqtest::isolatedHome().path()).filePath(name);
@@ -77,11 +80,16 @@ QByteArray withProvince(QByteArray bytes, qint32 province)
     return bytes;
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
+bool writeBytes(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
+}
+
+QByteArray readBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 bool listed(const QString &path)
@@ -292,6 +300,173 @@ private slots:
         }
         QCOMPARE(app()->reloadReturnList(QStringLiteral("193456787"))->rowCount(), 0);
         m_messages.scriptAnswer(MsgButton::Yes);
+        window.actionCloseReturn();
+    }
+
+    // What a termination signal runs: the changed return is written to
+    // "<file>.recovered" beside it (owner-only, the return's own file untouched)
+    // and the log names both without the S.I.N.; the unchanged one leaves nothing.
+    void terminationKeepsUnsavedWork()
+    {
+        m_messages.clear();
+        MainWindow window(app());
+        const QString changed = savedReturn(QStringLiteral("changed.r24"), "Kim", "046454286");
+        const QString unchanged = savedReturn(QStringLiteral("unchanged.r24"), "Lou");
+        window.openReturnFile(changed);
+        Form_Return *page = window.currentReturn();
+        QVERIFY(page);
+        QVERIFY(page->returnFile()->addSlip(1, 0, 0));
+        QVERIFY(page->isModified());
+        window.openReturnFile(unchanged);
+        QCOMPARE(window.openReturnCount(), 2);
+        const QByteArray before = readBytes(changed);
+
+        QCOMPARE(window.keepUnsavedWork(), 1);
+        const QString copy = changed + QStringLiteral(".recovered");
+        struct stat st{};
+        QCOMPARE(::lstat(QFile::encodeName(copy).constData(), &st), 0);
+        QVERIFY(S_ISREG(st.st_mode));
+        QCOMPARE(int(st.st_mode & 0777), 0600);
+        int code = -1;
+        std::unique_ptr<CReturnFile> kept(CReturnFile::load(copy, code));
+        QCOMPARE(code, 0);
+        QCOMPARE(kept->self()->slips().count(), 1);
+        QCOMPARE(readBytes(changed), before);
+        QVERIFY(!QFileInfo::exists(unchanged + QStringLiteral(".recovered")));
+        const QByteArray log = readBytes(app()->logPath());
+        QVERIFY2(log.contains(QStringLiteral("Unsaved changes of the return %1 kept in the recovery copy %2")
+                                  .arg(QDir::toNativeSeparators(changed), copy)
+                                  .toUtf8()),
+                 log.constData());
+        QVERIFY(!log.contains("046454286"));
+        QVERIFY(!log.contains("046 454 286"));
+        QVERIFY(m_messages.shown().isEmpty());
+
+        // saved: the copy has served
+        QString saved;
+        QCOMPARE(page->saveReturn(saved, false), 0);
+        QVERIFY(!QFileInfo::exists(copy));
+        while (window.openReturnCount() > 0)
+            window.actionCloseReturn();
+    }
+
+    // The program itself, ended by SIGTERM, SIGHUP or SIGINT once its handlers are
+    // in place: it goes through its own ending (the log says so) and exits with
+    // 128 + the signal's number, instead of being killed by it.
+    void terminationSignalEndsTheProgram_data()
+    {
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("SIGINT") << int(SIGINT);
+    }
+    void terminationSignalEndsTheProgram()
+    {
+        QFETCH(int, signalNumber);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), home.path());
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_RUNTIME_DIR"})
+            env.insert(QString::fromLatin1(name), home.filePath(QString::fromLatin1(name)));
+        QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("XDG_RUNTIME_DIR"))));
+        QFile::setPermissions(home.filePath(QStringLiteral("XDG_RUNTIME_DIR")), QFileDevice::ReadOwner
+                                  | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        // another copy of the program on this machine must not stop this one
+        const QString run = home.filePath(QStringLiteral("XDG_DATA_HOME/Brackenquill/brackenquill2024/run"));
+        QVERIFY(QDir().mkpath(run));
+        QVERIFY(writeBytes(run + QStringLiteral("/gr_path.ini"), "Allow2nd=1\n"));
+
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.setWorkingDirectory(home.path());
+        program.setStandardInputFile(QProcess::nullDevice());
+        program.start(QStringLiteral(BQ_PROGRAM), QStringList());
+        QVERIFY(program.waitForStarted());
+        // the handler is in place once the process catches the signal
+        const QString status = QStringLiteral("/proc/%1/status").arg(program.processId());
+        const quint64 bit = quint64(1) << (signalNumber - 1);
+        bool caught = false;
+        for (int i = 0; i < 1200 && !caught && program.state() == QProcess::Running; ++i) {
+            const QByteArray text = readBytes(status);
+            const int at = text.indexOf("SigCgt:");
+            caught = at >= 0 && (text.mid(at + 7, 17).trimmed().toULongLong(nullptr, 16) & bit);
+            if (!caught)
+                QTest::qWait(50);
+        }
+        if (!caught) {
+            program.kill();
+            program.waitForFinished();
+        }
+        QVERIFY2(caught, "the program never caught the signal");
+        QCOMPARE(::kill(pid_t(program.processId()), signalNumber), 0);
+        const bool finished = program.waitForFinished(60000);
+        if (!finished)
+            program.kill();
+        QVERIFY(finished);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 128 + signalNumber);
+        QVERIFY(readBytes(run + QStringLiteral("/log2024.txt"))
+                    .contains(QByteArray("Ending on signal ") + QByteArray::number(signalNumber)));
+    }
+
+    // The next open of a return with a recovery copy offers it: Yes opens the
+    // recovered changes as unsaved work on the return's own file, No opens the
+    // return as saved and deletes the copy, Cancel opens nothing and keeps it.
+    void recoveryCopyOfferedOnOpen_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Yes: the recovered changes") << int(MsgButton::Yes);
+        QTest::newRow("No: as last saved") << int(MsgButton::No);
+        QTest::newRow("Cancel: nothing") << int(MsgButton::Cancel);
+    }
+    void recoveryCopyOfferedOnOpen()
+    {
+        QFETCH(int, answer);
+        m_messages.clear();
+        MainWindow window(app());
+        const QString path = savedReturn(QStringLiteral("offered.r24"), "Oli");
+        const QString copy = path + QStringLiteral(".recovered");
+        {
+            int code = -1;
+            std::unique_ptr<CReturnFile> edited(CReturnFile::load(path, code));
+            QCOMPARE(code, 0);
+            QVERIFY(edited->addSlip(1, 0, 0) && edited->addSlip(1, 0, 0));
+            QCOMPARE(edited->save(copy, 1), 0);
+        }
+        m_messages.scriptAnswer(answer);
+        window.openReturnFile(path);
+        QCOMPARE(m_messages.shown().size(), 1);
+        QVERIFY2(m_messages.texts().first().startsWith(
+                     QStringLiteral("The return file %1 had changes that were not saved when the program was ended")
+                         .arg(QDir::toNativeSeparators(path))),
+                 qPrintable(m_messages.texts().first()));
+        if (answer == MsgButton::Cancel) {
+            QCOMPARE(window.openReturnCount(), 0);
+            QVERIFY(QFileInfo::exists(copy));
+            return;
+        }
+        Form_Return *page = window.currentReturn();
+        QVERIFY(page);
+        QCOMPARE(QFileInfo(page->fullPath()), QFileInfo(path));
+        if (answer == MsgButton::No) {
+            QVERIFY(!QFileInfo::exists(copy));
+            QVERIFY(!page->isModified());
+            QCOMPARE(page->returnFile()->self()->slips().count(), 0);
+            window.actionCloseReturn();
+            return;
+        }
+        QVERIFY(page->isModified());
+        QCOMPARE(page->returnFile()->self()->slips().count(), 2);
+        QVERIFY(QFileInfo::exists(copy));
+        QString saved;
+        QCOMPARE(page->saveReturn(saved, false), 0);
+        QVERIFY(!page->isModified());
+        QVERIFY(!QFileInfo::exists(copy));
+        int code = -1;
+        std::unique_ptr<CReturnFile> reread(CReturnFile::load(path, code));
+        QCOMPARE(reread->self()->slips().count(), 2);
         window.actionCloseReturn();
     }
 };
