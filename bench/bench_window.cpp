@@ -317,17 +317,26 @@ void setFilingPreferences()
     config.BusinessEFilePassword = QStringLiteral("secret12");
 }
 
+void setMailingAddress(CTaxData_Form &t1)
+{
+    t1.setText(TaxData_T1New::F_Street, QStringLiteral("12 Birch Ave"));
+    t1.setText(TaxData_T1New::F_City, QStringLiteral("Ottawa"));
+    t1.setText(TaxData_T1New::F_MailProvince, QStringLiteral("ON"));
+    t1.setText(TaxData_T1New::F_Postcode, QStringLiteral("K1A 0B1"));
+}
+
 // The bench return made eligible for EFILE and free of filing errors, for
 // both persons: a S.I.N. that does not begin with 0 (self), the DCN on the
 // T183, the business forms' postcodes in Ontario, the higher net income marked
 // on one T778 only, no T1163 (a farm form Ontario does not take) and no T929
-// (no disability amount is claimed), and T5013 slips that name their
-// partnership.
+// (no disability amount is claimed), T5013 slips that name their partnership,
+// and a whole mailing address.
 CReturnFile *fileableBenchReturn()
 {
     CReturnFile *rf = benchReturn();
     rf->self()->t1()->setText(TaxData_T1New::F_SIN, QStringLiteral("527123459"));
     for (IndividualTaxData *person : {rf->self(), rf->spouse()}) {
+        setMailingAddress(*person->t1());
         for (int type : {FormType::T1163, FormType::T929})
             person->removeForm(person->getForm(type, 0, false), true, false);
         if (CTaxData_Form *t183 = person->getForm(FormType::T183, 0, false))
