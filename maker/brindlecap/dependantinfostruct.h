@@ -32,6 +32,11 @@ public:
 
     void AllocData(int count);
     void FreeData() { m_slots.clear(); }
+    // Slots taken out of the record, in order, while the return is open: the other
+    // spouse's records follow them (neither copied nor stored).
+    void noteRemoved(int slot) { m_removed.push_back(slot); }
+    int removalCount() const { return int(m_removed.size()); }
+    int removedSlotAt(int n) const { return m_removed[size_t(n)]; }
     int count() const { return int(m_slots.size()); }
     DependantInfo &at(int i) { return m_slots[size_t(i)]; }
     const DependantInfo &at(int i) const { return m_slots[size_t(i)]; }
@@ -54,4 +59,5 @@ public:
 
 private:
     std::vector<DependantInfo> m_slots;
+    std::vector<int> m_removed;
 };

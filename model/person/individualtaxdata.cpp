@@ -1,5 +1,6 @@
 #include "individualtaxdata.h"
 #include "ctaxdata_form.h"
+#include "dependantinfostruct.h"
 #include "formtables.h"
 #include "sliptotals.h"
 #include "taxdata_taxnote.h"
@@ -7,7 +8,8 @@
 const char *const IndividualTaxData::kMarkerText = "BQ24R0tnFile7x2";
 
 IndividualTaxData::IndividualTaxData(int mode, DependantInfoStruct *dependants)
-    : m_provinceManager(mode, dependants), m_dependants(dependants)
+    : m_provinceManager(mode, dependants), m_dependants(dependants),
+      m_removalsFollowed(dependants ? dependants->removalCount() : 0)
 {
 }
 

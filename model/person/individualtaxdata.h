@@ -286,6 +286,9 @@ public:
     void prefillForm(CTaxData_Form *object);
     // Puts the answers of the person's wizard record of the type into the return.
     CTaxData_Form *applyWizardRecord(int type);
+    // Dependants the other spouse removed from the shared record take this
+    // person's medical expenses for them along.
+    void followDependantRemovals();
     void setSpouseAmountFlags();
 
     // ---- income sources
@@ -466,6 +469,8 @@ private:
     int m_taxYear = 0;
     int m_reservedWord = -100;
     int m_nextEntryId = 100;
+    // removals of the shared dependants record this person's records follow
+    int m_removalsFollowed = 0;
     EntryList<FormEntry> m_forms;
     EntryList<FormEntry> m_slips;
     EntryList<NoteEntry> m_notes;
@@ -500,6 +505,8 @@ private:
     // A row of the dependants record as the shared record keeps it.
     static DependantInfo dependantOf(const FieldRecord &row);
     int removedSlot(const std::vector<DependantInfo> &next) const;
+    // A dependant's medical row taken out, the later ones moved up.
+    void removeMedicalRow(int slot);
     CTaxData_Form *applyRrspRecord(CTaxData_Form *record);
     void refreshDependantRecord(CTaxData_Form *record);
     void refreshMedicalRecord(CTaxData_Form *record);

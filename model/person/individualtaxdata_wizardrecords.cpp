@@ -141,18 +141,39 @@ CTaxData_Form *IndividualTaxData::applyDependantRecord(CTaxData_Form *record)
         std::vector<DependantInfo> next(size_t(D::kSlots));
         for (int i = 0; i < D::kSlots && i < deps->rows().count(); ++i)
             next[size_t(i)] = dependantOf(deps->slot(i));
+        followDependantRemovals();
         const int removed = removedSlot(next);
         for (int i = 0; i < D::kSlots; ++i)
             m_dependants->at(i) = next[size_t(i)];
-        // a removed dependant's medical expenses go with it
-        auto *med = dynamic_cast<M *>(findWizardData(WizardRecord::MedicalExpenses, false));
-        if (removed >= 0 && med && removed < med->rows().count()) {
-            med->rows().removeAt(removed);
-            med->rows().append();
-            applyMedicalRecord(med);
+        // a removed dependant's medical expenses go with it, for both spouses
+        if (removed >= 0) {
+            m_dependants->noteRemoved(removed);
+            followDependantRemovals();
         }
     }
     return t1();
+}
+
+void IndividualTaxData::followDependantRemovals()
+{
+    if (!m_dependants)
+        return;
+    const int count = m_dependants->removalCount();
+    // a record replaced whole (a scratch copy accepted) starts a journal of its own
+    if (m_removalsFollowed > count)
+        m_removalsFollowed = count;
+    for (; m_removalsFollowed < count; ++m_removalsFollowed)
+        removeMedicalRow(m_dependants->removedSlotAt(m_removalsFollowed));
+}
+
+void IndividualTaxData::removeMedicalRow(int slot)
+{
+    auto *med = dynamic_cast<M *>(findWizardData(WizardRecord::MedicalExpenses, false));
+    if (!med || slot < 0 || slot >= med->rows().count())
+        return;
+    med->rows().removeAt(slot);
+    med->rows().append();
+    applyMedicalRecord(med);
 }
 
 DependantInfo IndividualTaxData::dependantOf(const FieldRecord &r)

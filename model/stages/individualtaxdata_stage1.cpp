@@ -752,6 +752,7 @@ void Stage1Steps::pensionSplit()
 // The edited tax-wizard record into the return.
 void Stage1Steps::editedWizardRecord()
 {
+    m_p.followDependantRemovals();
     if (!m_v.editedIsOther)
         return;
     for (WizardEntry *w : m_p.m_wizardData)

@@ -337,6 +337,44 @@ private slots:
         QCOMPARE(t1->medicalAmount(1, T1::M_Expenses), 2000.0);
     }
 
+    // The family is both spouses': a dependant one of them removes takes the
+    // other's medical expenses for it along too, and the dependant after it keeps
+    // the other's amounts (Mia, a child, with the person's 33099 row; Rose, an
+    // other dependant, on a T1 row of her own).
+    void spouseFollowsRemovedDependant()
+    {
+        DependantInfoStruct deps;
+        IndividualTaxData p(0, &deps);
+        IndividualTaxData q(0, &deps);
+        setUpPerson(p);
+        T1 *spouseT1 = setUpPerson(q);
+        auto *record = static_cast<D *>(p.findWizardData(3, true));
+        const char *names[] = {"Mia", "Rose"};
+        for (int i = 0; i < 2; ++i) {
+            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
+            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
+            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
+        }
+        p.applyWizardRecord(3);
+        auto *spouseMed = static_cast<M *>(q.findWizardData(4, true));
+        spouseMed->setDependantAmount(0, M::C_Expenses, 300.0);
+        spouseMed->setDependantAmount(1, M::C_Expenses, 1800.0);
+        q.applyWizardRecord(4);
+        QCOMPARE(spouseT1->medicalAmount(1, T1::M_Expenses), 1800.0);
+
+        record->rows().removeAt(0);
+        record->rows().append();
+        p.applyWizardRecord(3);
+        q.followDependantRemovals();
+        QCOMPARE(spouseMed->dependantAmount(0, M::C_Expenses), 1800.0);
+        QCOMPARE(spouseMed->dependantAmount(1, M::C_Expenses), 0.0);
+        QCOMPARE(spouseT1->medicalAmount(0, T1::M_Expenses), 0.0);
+        QCOMPARE(spouseT1->medicalAmount(1, T1::M_Expenses), 1800.0);
+        // followed once: a second call moves nothing
+        q.followDependantRemovals();
+        QCOMPARE(spouseMed->dependantAmount(0, M::C_Expenses), 1800.0);
+    }
+
     void lastYearApply()
     {
         IndividualTaxData p(0, &m_fx.deps);
