@@ -36,6 +36,20 @@ class TestWizardRecords : public QObject
         return t1;
     }
 
+    // Mia, a child born 2010, and Rose, an other dependant born 1950, in p's Dependants record, applied.
+    D *miaAndRose(IndividualTaxData &p)
+    {
+        auto *record = static_cast<D *>(p.findWizardData(3, true));
+        const char *names[] = {"Mia", "Rose"};
+        for (int i = 0; i < 2; ++i) {
+            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
+            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
+            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
+        }
+        p.applyWizardRecord(3);
+        return record;
+    }
+
 private slots:
     void initTestCase() { QVERIFY(m_fx.setUp()); }
     void cleanupTestCase() { m_fx.tearDown(); }
@@ -311,14 +325,7 @@ private slots:
         DependantInfoStruct deps;
         IndividualTaxData p(0, &deps);
         T1 *t1 = setUpPerson(p);
-        auto *record = static_cast<D *>(p.findWizardData(3, true));
-        const char *names[] = {"Mia", "Rose"};
-        for (int i = 0; i < 2; ++i) {
-            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
-            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
-            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
-        }
-        p.applyWizardRecord(3);
+        D *record = miaAndRose(p);
         auto *med = static_cast<M *>(p.findWizardData(4, true));
         med->setDependantAmount(0, M::C_Expenses, 500.0);
         med->setDependantAmount(1, M::C_Expenses, 2000.0);
@@ -348,14 +355,7 @@ private slots:
         IndividualTaxData q(0, &deps);
         setUpPerson(p);
         T1 *spouseT1 = setUpPerson(q);
-        auto *record = static_cast<D *>(p.findWizardData(3, true));
-        const char *names[] = {"Mia", "Rose"};
-        for (int i = 0; i < 2; ++i) {
-            record->slot(i).setText(D::C_FirstName, QLatin1String(names[i]));
-            record->slot(i).setDate(D::C_BirthDate, QDate(1950 + 60 * (1 - i), 1, 1));
-            record->slot(i).setNumber(D::C_Relation, i == 0 ? DependantInfo::Child : DependantInfo::Other);
-        }
-        p.applyWizardRecord(3);
+        D *record = miaAndRose(p);
         auto *spouseMed = static_cast<M *>(q.findWizardData(4, true));
         spouseMed->setDependantAmount(0, M::C_Expenses, 300.0);
         spouseMed->setDependantAmount(1, M::C_Expenses, 1800.0);
