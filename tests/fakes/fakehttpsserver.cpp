@@ -1,5 +1,6 @@
 #include "fakehttpsserver.h"
 
+#include <QEventLoop>
 #include <QFile>
 #include <QHostAddress>
 #include <QJsonDocument>
@@ -9,9 +10,11 @@
 #include <QSslKey>
 #include <QSslSocket>
 #include <QTcpServer>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
+
+#include <future>
+#include <thread>
 
 namespace bqfakes {
 
@@ -307,8 +310,12 @@ struct FakeHttpsServer::Private
     TestCertificates certificates;
     QSslCertificate certificate;
     QSslKey key;
-    QThread *thread = nullptr;
-    QTcpServer *core = nullptr;
+    // Joined by stop(), so that the thread has wholly ended, its thread-local
+    // clean-up (the TLS library's among it) included, before stop() returns.
+    // A QThread's wait() returns before that clean-up, which then races with
+    // the process's exit.
+    std::thread thread;
+    QEventLoop *loop = nullptr;   // the server thread's, while it runs
     quint16 port = 0;
     QString error;
 
@@ -435,6 +442,24 @@ private:
 
     FakeHttpsServer::Private *m_owner;
 };
+
+// The server's thread: the listener and its sockets are made, run and
+// deleted here. listening is set once the listener is up or has failed.
+void serve(FakeHttpsServer::Private *d, std::promise<bool> listening)
+{
+    QEventLoop loop;
+    ServerCore core(d);
+    const bool ok = core.listen(QHostAddress::LocalHost, 0);
+    d->port = ok ? core.serverPort() : 0;
+    d->error = ok ? QString() : core.errorString();
+    d->loop = ok ? &loop : nullptr;
+    listening.set_value(ok);
+    if (!ok)
+        return;
+    loop.exec();
+    core.close();
+    qDeleteAll(core.findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly));
+}
 } // namespace
 
 FakeHttpsServer::FakeHttpsServer(Scheme scheme) : d(new Private)
@@ -460,7 +485,7 @@ void FakeHttpsServer::route(const QByteArray &method, const QByteArray &path, Fa
 
 bool FakeHttpsServer::start()
 {
-    if (d->thread)
+    if (d->thread.joinable())
         return true;
     d->error.clear();
     if (d->scheme == Scheme::Https) {
@@ -481,22 +506,11 @@ bool FakeHttpsServer::start()
             return false;
         }
     }
-    d->thread = new QThread;
-    d->thread->start();
-    d->core = new ServerCore(d.get());
-    d->core->moveToThread(d->thread);
-    bool listening = false;
-    QMetaObject::invokeMethod(
-        d->core,
-        [this, &listening] {
-            listening = d->core->listen(QHostAddress::LocalHost, 0);
-            d->port = listening ? d->core->serverPort() : 0;
-            if (!listening)
-                d->error = d->core->errorString();
-        },
-        Qt::BlockingQueuedConnection);
-    if (!listening) {
-        stop();
+    std::promise<bool> listening;
+    std::future<bool> up = listening.get_future();
+    d->thread = std::thread(serve, d.get(), std::move(listening));
+    if (!up.get()) {
+        d->thread.join();
         return false;
     }
     return true;
@@ -504,25 +518,11 @@ bool FakeHttpsServer::start()
 
 void FakeHttpsServer::stop()
 {
-    if (!d->thread)
+    if (!d->thread.joinable())
         return;
-    QThread *caller = QThread::currentThread();
-    // Sockets and the listener are closed on their own thread; the listener is
-    // then handed back so that it can be deleted here.
-    QMetaObject::invokeMethod(
-        d->core,
-        [this, caller] {
-            d->core->close();
-            qDeleteAll(d->core->findChildren<QTcpSocket *>(QString(), Qt::FindDirectChildrenOnly));
-            d->core->moveToThread(caller);
-        },
-        Qt::BlockingQueuedConnection);
-    d->thread->quit();
-    d->thread->wait();
-    delete d->core;
-    d->core = nullptr;
-    delete d->thread;
-    d->thread = nullptr;
+    QMetaObject::invokeMethod(d->loop, &QEventLoop::quit, Qt::QueuedConnection);
+    d->thread.join();
+    d->loop = nullptr;
     d->port = 0;
 }
 

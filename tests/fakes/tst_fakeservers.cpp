@@ -8,6 +8,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QThread>
+
+#include <atomic>
 
 using namespace bqfakes;
 
@@ -360,6 +363,36 @@ private slots:
         QString reply;
         QVERIFY(!c->post(reply, credentials.isEmpty() ? nullptr : credentials.constData(), scheme.constData()));
         QCOMPARE(c->responseCode(), 401);
+    }
+
+    // stop() returns once the server's thread has wholly ended, its
+    // thread-local clean-up included (the TLS library frees its per-thread
+    // state there); left running, that clean-up races with the process's exit.
+    void stopWaitsForTheThreadsEnd()
+    {
+        static std::atomic<bool> cleanedUp{false};
+        struct SlowThreadCleanUp
+        {
+            ~SlowThreadCleanUp()
+            {
+                QThread::msleep(200);
+                cleanedUp = true;
+            }
+        };
+        FakeHttpsServer server;
+        server.route("POST", "/touch", [](const FakeRequest &) {
+            thread_local SlowThreadCleanUp onThreadEnd;
+            (void)onThreadEnd;
+            return FakeResponse::text("touched");
+        });
+        QVERIFY2(server.start(), qPrintable(server.errorString()));
+        TLSW3Client client;
+        QVERIFY2(client.Connect(QStringLiteral("127.0.0.1:%1").arg(server.port())), qPrintable(client.errorText()));
+        RawHTTPSoapResponseStru reply;
+        QVERIFY2(client.CallSoap("/touch", false, "text/xml", "<x/>", 4, reply), qPrintable(reply.errorText));
+        QCOMPARE(reply.body.bytes(), QByteArray("touched"));
+        server.stop();
+        QVERIFY(cleanedUp);
     }
 };
 
