@@ -4,7 +4,7 @@
 #include "tabwndapp.h"
 #include <QDate>
 #include <QRegularExpression>
-#include <QThread>
+#include <system_error>
 
 const char *const kProgramBuildDate = "20260525";
 
@@ -29,43 +29,47 @@ NewVersionCheck::NewVersionCheck(QObject *parent) : QObject(parent)
 
 NewVersionCheck::~NewVersionCheck()
 {
-    if (m_thread) {
-        m_thread->wait();
-        delete m_thread;
-    }
+    // The result the worker posted goes with this object.
+    if (m_thread.joinable())
+        m_thread.join();
 }
 
 bool NewVersionCheck::isRunning() const
 {
-    return m_thread != nullptr;
+    return m_thread.joinable();
 }
 
 bool NewVersionCheck::start()
 {
-    if (m_thread)
+    if (m_thread.joinable())
         return false;
     m_code = -1;
     m_latest.clear();
     const QString host = m_host;
     const int timeoutMs = m_timeoutMs;
-    // The worker writes only these two members; they are read after the
-    // thread has finished.
-    int *code = &m_code;
-    QString *latest = &m_latest;
-    m_thread = QThread::create([host, timeoutMs, code, latest] {
-        CWebInfoUtil util(host, timeoutMs);
-        *code = util.queryInfo(kEditionKeyword, QByteArrayLiteral("latest"), *latest);
-    });
-    connect(m_thread, &QThread::finished, this, &NewVersionCheck::onQueryDone);
-    m_thread->start();
+    // The worker writes only m_code and m_latest; they are read after the
+    // thread has been joined.
+    try {
+        m_thread = std::thread([this, host, timeoutMs] {
+            m_code = query(host, timeoutMs, m_latest);
+            QMetaObject::invokeMethod(this, &NewVersionCheck::onQueryDone, Qt::QueuedConnection);
+        });
+    } catch (const std::system_error &) {
+        return false; // no thread to be had
+    }
     return true;
+}
+
+int NewVersionCheck::query(const QString &host, int timeoutMs, QString &latest) const
+{
+    CWebInfoUtil util(host, timeoutMs);
+    return util.queryInfo(kEditionKeyword, QByteArrayLiteral("latest"), latest);
 }
 
 void NewVersionCheck::onQueryDone()
 {
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
+    // at most the moment the thread takes for its own clean-up
+    m_thread.join();
     int outcome = NoAnswer;
     if (buildDate(m_latest).isValid())
         outcome = isNewerBuild(m_latest) ? NewerBuild : NoNewerBuild;

@@ -1,8 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
-
-class QThread;
+#include <thread>
 
 // The program's own build date.
 extern const char *const kProgramBuildDate; // "20260525"
@@ -27,7 +26,8 @@ public:
     // The host is the configuration's BrackenquillWebServer (when the
     // application object exists).
     explicit NewVersionCheck(QObject *parent = nullptr);
-    // Waits for a query still running (at most its time-out).
+    // Waits for a query still running (at most its time-out) and for its
+    // thread's end.
     ~NewVersionCheck() override;
 
     void setServerHost(const QString &host) { m_host = host; }
@@ -47,16 +47,26 @@ public:
     static constexpr int DefaultTimeoutMs = 5000;
 
 signals:
-    // outcome: Outcome; latest: the reply's word (empty without one); code:
-    // the reply's code as CWebInfoUtil::queryInfo gives it.
+    // Emitted once the worker thread has wholly ended. outcome: Outcome;
+    // latest: the reply's word (empty without one); code: the reply's code as
+    // CWebInfoUtil::queryInfo gives it.
     void finished(int outcome, const QString &latest, int code);
+
+protected:
+    // The query itself, on the worker thread: the reply's code; latest gets
+    // its word. Touches no member.
+    virtual int query(const QString &host, int timeoutMs, QString &latest) const;
 
 private:
     void onQueryDone();
 
     QString m_host;
     int m_timeoutMs = DefaultTimeoutMs;
-    QThread *m_thread = nullptr;
+    // Joined before the result is given and by the destructor, so that the
+    // thread has wholly ended, its thread-local clean-up (the TLS library's
+    // among it) included. A QThread's wait() returns before that clean-up,
+    // which then races with the process's exit.
+    std::thread m_thread;
     int m_code = -1;
     QString m_latest;
 };

@@ -8,6 +8,10 @@
 #include "tabwndapp.h"
 #include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
 
 using namespace bqfakes;
 
@@ -36,6 +40,36 @@ Result runCheck(NewVersionCheck &check, int waitMs = 10000)
     r.code = spy.at(0).at(2).toInt();
     return r;
 }
+
+// A thread-exit clean-up that takes its time, as the TLS library's may.
+struct SlowThreadCleanUp
+{
+    std::atomic<bool> *done;
+    ~SlowThreadCleanUp()
+    {
+        QThread::msleep(200);
+        *done = true;
+    }
+};
+
+// The check with such a clean-up put on its worker thread; cleanedUp is set
+// when it has run.
+class CheckWithThreadCleanUp : public NewVersionCheck
+{
+public:
+    explicit CheckWithThreadCleanUp(std::atomic<bool> *cleanedUp) : m_cleanedUp(cleanedUp) {}
+
+protected:
+    int query(const QString &host, int timeoutMs, QString &latest) const override
+    {
+        thread_local SlowThreadCleanUp onThreadEnd{m_cleanedUp};
+        (void)onThreadEnd;
+        return NewVersionCheck::query(host, timeoutMs, latest);
+    }
+
+private:
+    std::atomic<bool> *m_cleanedUp;
+};
 } // namespace
 
 class TestNewVersionCheck : public QObject
@@ -174,6 +208,44 @@ private slots:
             QVERIFY(check.start());
         }
         QVERIFY(clock.elapsed() < 3000);
+    }
+
+    // The worker thread has wholly ended, its thread-local clean-up included
+    // (the TLS library frees its per-thread state there), when the result is
+    // given and when the check is destroyed while running (at exit); left
+    // running, that clean-up races with the process's exit.
+    void threadEndsWhollyFirst_data()
+    {
+        QTest::addColumn<bool>("destroyWhileRunning");
+        QTest::newRow("result given") << false;
+        QTest::newRow("destroyed while running") << true;
+    }
+    void threadEndsWhollyFirst()
+    {
+        QFETCH(bool, destroyWhileRunning);
+        // static: a thread left running past the test still has it to set
+        static std::atomic<bool> cleanedUp[2];
+        std::atomic<bool> &threadCleanedUp = cleanedUp[destroyWhileRunning];
+        FakeHttpsServer server;
+        if (destroyWhileRunning)
+            server.route("*", VersionPagePath, [](const FakeRequest &) { return FakeResponse::silent(); });
+        else
+            serveVersionPage(server, "200 20260601");
+        QVERIFY2(server.start(), qPrintable(server.errorString()));
+        auto check = std::make_unique<CheckWithThreadCleanUp>(&threadCleanedUp);
+        check->setServerHost(hostOf(server));
+        bool cleanedUpWhenGiven = false;
+        connect(check.get(), &NewVersionCheck::finished, this, [&] { cleanedUpWhenGiven = threadCleanedUp; });
+        if (destroyWhileRunning) {
+            check->setTimeout(300);
+            QVERIFY(check->start());
+            QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), 1, 5000);
+            check.reset();
+            QVERIFY(threadCleanedUp);
+        } else {
+            QCOMPARE(runCheck(*check).outcome, int(NewVersionCheck::NewerBuild));
+            QVERIFY(cleanedUpWhenGiven);
+        }
     }
 
     void hostFromConfiguration()

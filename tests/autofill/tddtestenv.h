@@ -19,7 +19,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QUrl>
+#include <atomic>
 #include <functional>
+#include <thread>
+#include <vector>
 
 namespace tddtest {
 
@@ -129,7 +132,10 @@ inline void pointAt(Settings &s, const QString &hostPort, const QString &folder,
 
 // The user's browser: the sign-in address is followed on a second thread to
 // the fake sign-in page, whose redirect target goes to the listener as a raw
-// GET. Registered for "https" while it lives.
+// GET. Registered for "https" while it lives. Its threads are joined by the
+// destructor, so that they have wholly ended, their thread-local clean-up (the
+// TLS library's among it) included: a QThread's wait() returns before that
+// clean-up, which then races with the process's exit.
 class BrowserStand : public QObject
 {
     Q_OBJECT
@@ -141,10 +147,8 @@ public:
     ~BrowserStand() override
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-        for (QThread *t : m_threads) {
-            t->wait();
-            delete t;
-        }
+        for (std::thread &t : m_threads)
+            t.join();
     }
 
     struct Visit
@@ -159,21 +163,17 @@ public:
         QMutexLocker lock(&m_mutex);
         return m_visits;
     }
-    bool allDone() const
-    {
-        for (QThread *t : m_threads)
-            if (!t->isFinished())
-                return false;
-        return true;
-    }
+    bool allDone() const { return m_following == 0; }
 
 public slots:
     void handleUrl(const QUrl &url)
     {
         // the GUI thread, where the listener runs, must not block
-        QThread *t = QThread::create([this, url] { follow(url); });
-        m_threads << t;
-        t->start();
+        ++m_following;
+        m_threads.emplace_back([this, url] {
+            follow(url);
+            --m_following;
+        });
     }
 
 private:
@@ -212,7 +212,8 @@ private:
     QString m_caFile;
     mutable QMutex m_mutex;
     QList<Visit> m_visits;
-    QList<QThread *> m_threads;
+    std::vector<std::thread> m_threads;
+    std::atomic<int> m_following{0};
 };
 
 } // namespace tddtest
