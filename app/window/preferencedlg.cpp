@@ -175,6 +175,7 @@ void PreferenceDlg::onBtnCheckPointsClicked()
     client.addQueryItem(QStringLiteral("sfwrver"), title);
     QString reply;
     const bool replied = client.post(reply, nullptr);
+    m_pointsCheckFailure = replied ? QString() : client.errorText();
     endWaitCursor();
     if (!replied) {
         showInformation(tr(kNetworkProblem), nullptr);

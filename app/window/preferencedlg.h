@@ -21,6 +21,8 @@ public:
 
     // Points checks sent from this opening of the dialog (at most three).
     int pointsCheckCount() const { return m_pointsChecks; }
+    // Why the last points check got no reply from the service (empty when it got one).
+    QString pointsCheckFailure() const { return m_pointsCheckFailure; }
 
     static constexpr int MaxPointsChecks = 3;
     // Upper bound of the points check's wait for the service.
@@ -39,4 +41,5 @@ private:
 
     Ui::PreferenceDlg *ui;
     int m_pointsChecks = 0;
+    QString m_pointsCheckFailure;
 };

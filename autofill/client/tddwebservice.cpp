@@ -258,7 +258,7 @@ bool TddWebService::nextOfferedToken(QByteArray &token)
 
 void TddWebService::setWaitPercent(int percent)
 {
-    gWaitPercent = qBound(1, percent, 100);
+    gWaitPercent = qBound(1, percent, MaxWaitPercent);
 }
 
 int TddWebService::scaledMs(int ms)

@@ -123,8 +123,10 @@ public:
     bool isCancelled() const { return m_cancelled.load(); }
     // Waits ms (scaled); false when cancelled before or during the wait.
     bool waitFor(int ms);
-    // Tests shorten every wait of the road (percent of the full time, 1..100).
+    // Tests scale every wait of the road (percent of the full time,
+    // 1..MaxWaitPercent): shorter for speed, far longer to show a wait is cut.
     static void setWaitPercent(int percent);
+    static constexpr int MaxWaitPercent = 10000;
     static int scaledMs(int ms);
 
     // Why the last run failed, when known (the connection's error, an

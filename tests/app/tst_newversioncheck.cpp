@@ -6,7 +6,8 @@
 #include "newversioncheck.h"
 #include "qwebclient.h"
 #include "tabwndapp.h"
-#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QSignalSpy>
 #include <QThread>
 
@@ -29,7 +30,7 @@ struct Result
 };
 
 // Runs one check and waits for its result.
-Result runCheck(NewVersionCheck &check, int waitMs = 10000)
+Result runCheck(NewVersionCheck &check, int waitMs = 60000)
 {
     QSignalSpy spy(&check, &NewVersionCheck::finished);
     Result r;
@@ -53,22 +54,57 @@ struct SlowThreadCleanUp
 };
 
 // The check with such a clean-up put on its worker thread; cleanedUp is set
-// when it has run.
+// when it has run, began once the query has begun.
 class CheckWithThreadCleanUp : public NewVersionCheck
 {
 public:
-    explicit CheckWithThreadCleanUp(std::atomic<bool> *cleanedUp) : m_cleanedUp(cleanedUp) {}
+    CheckWithThreadCleanUp(std::atomic<bool> *cleanedUp, std::atomic<bool> *began)
+        : m_cleanedUp(cleanedUp), m_began(began)
+    {
+    }
 
 protected:
     int query(const QString &host, int timeoutMs, QString &latest) const override
     {
         thread_local SlowThreadCleanUp onThreadEnd{m_cleanedUp};
         (void)onThreadEnd;
+        *m_began = true;
         return NewVersionCheck::query(host, timeoutMs, latest);
     }
 
 private:
     std::atomic<bool> *m_cleanedUp;
+    std::atomic<bool> *m_began;
+};
+
+// What a query was given, and a gate it waits at before it goes to the network.
+struct QueryProbe
+{
+    std::atomic<int> timeoutMs{-1};
+    std::atomic<bool> reachedNetwork{false};
+    QSemaphore gate;
+    bool gated = false;
+};
+
+// The check with its query watched through a probe the test owns.
+class ProbedCheck : public NewVersionCheck
+{
+public:
+    explicit ProbedCheck(QueryProbe *probe) : m_probe(probe) {}
+
+protected:
+    int query(const QString &host, int timeoutMs, QString &latest) const override
+    {
+        QueryProbe *probe = m_probe;
+        probe->timeoutMs = timeoutMs;
+        if (probe->gated)
+            probe->gate.acquire();
+        probe->reachedNetwork = true;
+        return NewVersionCheck::query(host, timeoutMs, latest);
+    }
+
+private:
+    QueryProbe *m_probe;
 };
 } // namespace
 
@@ -175,20 +211,25 @@ private slots:
         });
         QVERIFY2(server.start(), qPrintable(server.errorString()));
 
-        NewVersionCheck check;
+        QueryProbe probe;
+        probe.gated = true;
+        ProbedCheck check(&probe);
         check.setServerHost(kind == "refused" ? QStringLiteral("127.0.0.1:%1").arg(FakeHttpsServer::closedPort())
                                               : hostOf(server));
         check.setTimeout(500);
-        QElapsedTimer clock;
-        clock.start();
+        const auto openGate = qScopeGuard([&probe] { probe.gate.release(); }); // also on a failed check
         QSignalSpy spy(&check, &NewVersionCheck::finished);
+        // the caller is never held up by the network: start() returns while the
+        // query is still held before it
         QVERIFY(check.start());
-        // the caller is never held up by the network
-        QVERIFY(clock.elapsed() < 200);
+        QVERIFY(!probe.reachedNetwork);
         QVERIFY(check.isRunning());
         QVERIFY(!check.start());
-        QVERIFY(spy.wait(5000));
-        QVERIFY(clock.elapsed() < 3000);
+        probe.gate.release();
+        QVERIFY(spy.wait(60000));
+        // a silent server is given up after the check's own time-out, not the default one
+        QCOMPARE(probe.timeoutMs.load(), 500);
+        QCOMPARE(spy.size(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), int(NewVersionCheck::NoAnswer));
         QCOMPARE(spy.at(0).at(1).toString(), QString());
         QCOMPARE(spy.at(0).at(2).toInt(), -1);
@@ -199,15 +240,17 @@ private slots:
         FakeHttpsServer server;
         server.route("*", VersionPagePath, [](const FakeRequest &) { return FakeResponse::silent(); });
         QVERIFY(server.start());
-        QElapsedTimer clock;
-        clock.start();
+        QueryProbe probe;
         {
-            NewVersionCheck check;
+            ProbedCheck check(&probe);
             check.setServerHost(hostOf(server));
             check.setTimeout(300);
             QVERIFY(check.start());
+            // destroyed only once its query has begun
+            QTRY_VERIFY_WITH_TIMEOUT(probe.timeoutMs.load() != -1, 60000);
         }
-        QVERIFY(clock.elapsed() < 3000);
+        // the destructor waited for the silent query, bounded by the check's own time-out
+        QCOMPARE(probe.timeoutMs.load(), 300);
     }
 
     // The worker thread has wholly ended, its thread-local clean-up included
@@ -232,14 +275,16 @@ private slots:
         else
             serveVersionPage(server, "200 20260601");
         QVERIFY2(server.start(), qPrintable(server.errorString()));
-        auto check = std::make_unique<CheckWithThreadCleanUp>(&threadCleanedUp);
+        std::atomic<bool> queryBegan{false};
+        auto check = std::make_unique<CheckWithThreadCleanUp>(&threadCleanedUp, &queryBegan);
         check->setServerHost(hostOf(server));
         bool cleanedUpWhenGiven = false;
         connect(check.get(), &NewVersionCheck::finished, this, [&] { cleanedUpWhenGiven = threadCleanedUp; });
         if (destroyWhileRunning) {
             check->setTimeout(300);
             QVERIFY(check->start());
-            QTRY_COMPARE_WITH_TIMEOUT(server.requestCount(), 1, 5000);
+            // destroyed while its query runs (not raced against the time-out)
+            QTRY_VERIFY_WITH_TIMEOUT(queryBegan.load(), 60000);
             check.reset();
             QVERIFY(threadCleanedUp);
         } else {
@@ -271,7 +316,7 @@ private slots:
         QVERIFY(checkNewVersion());
         const QString expected = QStringLiteral("There is a new version of Brackenquill 2024. You can go to "
                                                 "https://www.brackenquill.ca to download/install it again.");
-        QTRY_COMPARE_WITH_TIMEOUT(m_messages.texts(), QStringList(expected), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(m_messages.texts(), QStringList(expected), 60000);
         QCOMPARE(server.requestCount(), 1);
 
         QVERIFY(!checkNewVersion());

@@ -35,8 +35,9 @@ public:
 };
 
 // Runs fn on a thread of its own while this thread's events go on (the
-// listener lives here); false when it did not end within timeoutMs.
-inline bool runBeside(const std::function<void()> &fn, int timeoutMs = 15000)
+// listener lives here); false when it did not end within timeoutMs (only
+// against a hang).
+inline bool runBeside(const std::function<void()> &fn, int timeoutMs = 60000)
 {
     QThread *thread = QThread::create(fn);
     thread->start();

@@ -3,7 +3,6 @@
 #include "fakeservices.h"
 #include "qwebclient.h"
 
-#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QThread>
@@ -407,7 +406,8 @@ private slots:
         QTest::newRow("refused connection")
             << QStringLiteral("https://127.0.0.1:%1/x").arg(FakeHttpsServer::closedPort()) << 1 << 0 << false
             << QString("refused");
-        QTest::newRow("never answers") << base + "/silent" << 1 << 0 << true << QString("timed out");
+        // only silence waits, and then for the client's own time-out (set below)
+        QTest::newRow("never answers") << base + "/silent" << 1 << 0 << true << QString("timed out after 600 ms");
         const QString cut = QStringLiteral("before a complete reply");
         QTest::newRow("not http") << base + "/garbage" << 1 << 0 << false << cut;
         QTest::newRow("truncated body") << base + "/truncated" << 1 << 200 << false << cut;
@@ -429,10 +429,7 @@ private slots:
                                        m_dir.filePath(QStringLiteral("no-such-ca.pem"))};
         client.setCaFile(authorities[authority]);
         QString reply = QStringLiteral("unchanged");
-        QElapsedTimer clock;
-        clock.start();
         QVERIFY(!client.post(reply));
-        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(reply, QStringLiteral("unchanged"));
         QVERIFY(!client.errorText().isEmpty());
         QVERIFY2(client.errorText().contains(errorHas, Qt::CaseInsensitive), qPrintable(client.errorText()));

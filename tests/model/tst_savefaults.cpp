@@ -8,7 +8,6 @@
 #include "messages.h"
 #include "privatefile.h"
 #include "returnfilefixture.h"
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
@@ -392,12 +391,11 @@ private slots:
             QVERIFY(QDir().mkpath(file));
         else if (kind == QLatin1String("device"))
             file = QStringLiteral("/dev/zero");
-        QElapsedTimer timer;
-        timer.start();
+        // refused by its kind, never opened: opening the FIFO would wait for a
+        // writer, reading /dev/zero would not end
         int code = 0;
         QString failure;
         std::unique_ptr<CReturnFile> rf(CReturnFile::load(file, code, 1, &failure));
-        QVERIFY(timer.elapsed() < 2000);
         QVERIFY(!rf);
         QCOMPARE(code, 107);
         QCOMPARE(failure.contains(QLatin1String("missing")), kind == QLatin1String("missing"));
